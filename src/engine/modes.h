@@ -1,0 +1,61 @@
+// The mode word, the scene cursor, and the hook tables through which the engine
+// reaches the selected game.
+//
+// Each call site asks CurrentModeHooks(), which compares GameMode afresh in the order
+// "Skelvane２", "Marbrook", "Vadrimの" and falls back to the "any other string" entry.
+// The games fill their entries at start-up (RegisterGames); a null member means the
+// operation does nothing in that mode.
+#pragma once
+
+#include <string>
+
+struct SceneCursorRecord {
+  int SceneCode = 0;
+  int SceneState = 0;
+  int SceneStep = 0;
+  int StageNumber = 0;
+  int ButtonMode = 0;
+};
+extern SceneCursorRecord SceneCursor;
+extern std::string GameMode;
+
+inline constexpr const char* kModeSkelvane = "Skelvane２";
+inline constexpr const char* kModeMarbrook = "Marbrook";
+inline constexpr const char* kModeVadrim = "Vadrimの";
+
+enum class ModeId { Skelvane = 0, Marbrook = 1, Vadrim = 2, Other = 3 };
+ModeId CurrentModeId();
+
+struct ModeHookSet {
+  void (*Init)() = nullptr;
+  // Returns whether the scene had a member for the phase.
+  bool (*OnEvent)(int phase) = nullptr;
+  void (*OnKey)() = nullptr;
+  void (*BreakWait)() = nullptr;
+  void (*BuildSystemMenu)(int kind, int& arg) = nullptr;
+  void (*MenuCommand)(int code) = nullptr;
+  void (*SettingsClick)() = nullptr;
+  void (*ExpandMacros)() = nullptr;
+  void (*LeaveScene)(int value) = nullptr;
+  void (*BalloonStyle)() = nullptr;
+  void (*CaptionBox)(int phase) = nullptr;
+  void (*LoadPictureByKind)(int target, int kind, int number) = nullptr;
+  void (*PlaySound)(int number, int& channel, float& volumeOffset) = nullptr;
+};
+
+ModeHookSet& ModeHooksFor(ModeId id);
+const ModeHookSet& CurrentModeHooks();
+
+// Calls that go to one game's code whatever GameMode says. Kept here, in one place,
+// so the crossings between games stay visible.
+struct CrossingHookSet {
+  void (*MarbrookLoadPicture)(int target, int kind, int number) = nullptr;  // C00_LoadPicture
+  void (*MarbrookTitleSound)(int number, int& channel, float& volumeOffset) = nullptr;  // C01_PlaySound
+  void (*MarbrookOnKey)() = nullptr;       // C00_OnKey
+  void (*MarbrookEffectStep)() = nullptr;  // C40_EffectStep
+  void (*MarbrookConvFrame)() = nullptr;   // C15_Frame
+  void (*VadrimConvHover)() = nullptr;     // D10_Hover
+};
+extern CrossingHookSet CrossingHooks;
+
+void ResetModeState();

@@ -1,0 +1,281 @@
+#include "platform/ini_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "platform/paths.h"
+#include "platform/text_encoding.h"
+
+namespace tq {
+namespace {
+
+// One line of the file: its bytes as stored (CP932, no line end) and its text in UTF-8.
+// Lines the write does not touch go back byte for byte, even where they hold bytes
+// that CP932 cannot decode.
+struct IniLine {
+  std::string raw;
+  std::string text;
+};
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  }
+  return true;
+}
+
+std::string Trim(const std::string& s) {
+  const char* blanks = " \t\r";
+  size_t first = s.find_first_not_of(blanks);
+  if (first == std::string::npos) return "";
+  size_t last = s.find_last_not_of(blanks);
+  return s.substr(first, last - first + 1);
+}
+
+// "[name]" gives name; anything else is not a section header.
+std::optional<std::string> SectionName(const std::string& text) {
+  std::string t = Trim(text);
+  if (t.empty() || t.front() != '[') return std::nullopt;
+  size_t close = t.find(']');
+  if (close == std::string::npos) return std::nullopt;
+  return Trim(t.substr(1, close - 1));
+}
+
+// "key = value" gives its trimmed parts; comments and lines without '=' are not keys.
+bool SplitKey(const std::string& text, std::string& key, std::string& value) {
+  std::string t = Trim(text);
+  if (t.empty() || t.front() == ';') return false;
+  size_t eq = t.find('=');
+  if (eq == std::string::npos) return false;
+  key = Trim(t.substr(0, eq));
+  value = Trim(t.substr(eq + 1));
+  return true;
+}
+
+enum class ReadResult { kOk, kMissing, kFailed };
+
+ReadResult ReadWholeFile(const std::string& path, std::string& bytes, int& error) {
+  bytes.clear();
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) {
+    error = errno;
+    return error == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
+  }
+  char buffer[8192];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+  bool failed = std::ferror(f) != 0;
+  error = failed ? errno : 0;
+  std::fclose(f);
+  return failed ? ReadResult::kFailed : ReadResult::kOk;
+}
+
+// Splits at "\n" (a "\r" before it goes too). CP932 never uses 0x0A inside a
+// two-byte character, so splitting the raw bytes is safe.
+std::vector<IniLine> SplitLines(const std::string& bytes) {
+  std::vector<IniLine> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    size_t next = end == std::string::npos ? bytes.size() : end + 1;
+    if (end == std::string::npos) end = bytes.size();
+    if (end > start && bytes[end - 1] == '\r') --end;
+    IniLine line;
+    line.raw = bytes.substr(start, end - start);
+    line.text = Cp932ToUtf8(line.raw);
+    lines.push_back(std::move(line));
+    start = next;
+  }
+  return lines;
+}
+
+// Index of the first header of section, or lines.size().
+size_t FindSection(const std::vector<IniLine>& lines, const std::string& section) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::optional<std::string> name = SectionName(lines[i].text);
+    if (name && EqualIgnoringAsciiCase(*name, section)) return i;
+  }
+  return lines.size();
+}
+
+// One past the last line of the section whose header is at index header.
+size_t SectionEnd(const std::vector<IniLine>& lines, size_t header) {
+  size_t i = header + 1;
+  while (i < lines.size() && !SectionName(lines[i].text)) ++i;
+  return i;
+}
+
+IniLine MakeLine(const std::string& text) { return IniLine{Utf8ToCp932(text), text}; }
+
+void Report(const std::string& path, const char* what, int error) {
+  std::fprintf(stderr, "ini: cannot write %s: %s: %s\n", path.c_str(), what, std::strerror(error));
+}
+
+// Writes bytes to a new file at path (which must not exist) and syncs it.
+bool WriteNewFile(const std::string& path, const std::string& bytes, mode_t mode, int& error) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error = errno;
+    return false;
+  }
+  FILE* f = ::fdopen(fd, "wb");
+  if (!f) {
+    error = errno;
+    ::close(fd);
+    return false;
+  }
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = ok && std::fflush(f) == 0;
+  ok = ok && (mode == 0 || ::fchmod(fd, mode) == 0);
+  ok = ok && ::fsync(fd) == 0;
+  if (!ok) error = errno;
+  if (std::fclose(f) != 0 && ok) {
+    error = errno;
+    ok = false;
+  }
+  return ok;
+}
+
+// unlink that is content when there was nothing to remove.
+bool RemoveIfPresent(const std::string& path, int& error) {
+  if (::unlink(path.c_str()) == 0 || errno == ENOENT) return true;
+  error = errno;
+  return false;
+}
+
+// Replaces the file at path by bytes so that a crash or failure at any point leaves
+// either the old file or the new one, never a mix. oldBytes is the old content, kept
+// as "<path>.bak" when oldExists.
+bool ReplaceFile(const std::string& path, const std::string& bytes, bool oldExists,
+                 const std::string& oldBytes) {
+  const std::string tmp = path + ".tmp";
+  const std::string bak = path + ".bak";
+  int error = 0;
+
+  mode_t mode = 0;
+  struct stat st;
+  if (oldExists && ::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
+
+  // A leftover from an interrupted write is stale; anything else in the way stops us.
+  if (!RemoveIfPresent(tmp, error)) {
+    Report(path, "temporary file in the way", error);
+    return false;
+  }
+  if (!WriteNewFile(tmp, bytes, mode, error)) {
+    ::unlink(tmp.c_str());
+    Report(path, "writing the temporary file", error);
+    return false;
+  }
+
+  if (oldExists) {
+    bool kept = RemoveIfPresent(bak, error);
+    if (kept && ::link(path.c_str(), bak.c_str()) != 0) {
+      // File systems without hard links get a copy.
+      kept = WriteNewFile(bak, oldBytes, mode, error);
+      if (!kept) ::unlink(bak.c_str());
+    }
+    if (!kept) {
+      ::unlink(tmp.c_str());
+      Report(path, "keeping the backup", error);
+      return false;
+    }
+  }
+
+  if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    error = errno;
+    ::unlink(tmp.c_str());
+    Report(path, "replacing the file", error);
+    return false;
+  }
+
+  // Make the rename itself durable; the new file is already in place either way.
+  std::string folder = path.substr(0, path.find_last_of('/') + 1);
+  int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, const std::string& path) {
+  std::string bytes;
+  int error = 0;
+  if (ReadWholeFile(ResolvePath(path), bytes, error) != ReadResult::kOk) return defaultValue;
+  std::vector<IniLine> lines = SplitLines(bytes);
+
+  size_t header = FindSection(lines, section);
+  if (header == lines.size()) return defaultValue;
+  size_t end = SectionEnd(lines, header);
+  for (size_t i = header + 1; i < end; ++i) {
+    std::string name, value;
+    if (!SplitKey(lines[i].text, name, value) || !EqualIgnoringAsciiCase(name, key)) continue;
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+      value = value.substr(1, value.size() - 2);
+    }
+    return value;
+  }
+  return defaultValue;
+}
+
+bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                               const std::string& value, const std::string& path) {
+  const std::string resolved = ResolvePath(path);
+  std::string oldBytes;
+  int error = 0;
+  ReadResult read = ReadWholeFile(resolved, oldBytes, error);
+  if (read == ReadResult::kFailed) {
+    Report(resolved, "reading the old file", error);
+    return false;
+  }
+  std::vector<IniLine> lines = SplitLines(oldBytes);
+
+  size_t header = FindSection(lines, section);
+  if (header == lines.size()) {
+    lines.push_back(MakeLine("[" + section + "]"));
+    lines.push_back(MakeLine(key + "=" + value));
+  } else {
+    size_t end = SectionEnd(lines, header);
+    size_t found = end;
+    size_t lastFilled = header;
+    for (size_t i = header + 1; i < end; ++i) {
+      if (!Trim(lines[i].text).empty()) lastFilled = i;
+      std::string name, unused;
+      if (found == end && SplitKey(lines[i].text, name, unused) && EqualIgnoringAsciiCase(name, key)) {
+        found = i;
+      }
+    }
+    if (found != end) {
+      // Keep the key exactly as the file spells it; only the value changes. '=' is
+      // never part of a CP932 two-byte character, so the raw bytes split the same way.
+      const std::string& raw = lines[found].raw;
+      std::string rawKey = Trim(raw.substr(0, raw.find('=')));
+      lines[found].raw = rawKey + "=" + Utf8ToCp932(value);
+      lines[found].text = Cp932ToUtf8(lines[found].raw);
+    } else {
+      // After the section's last non-blank line, so a blank line before the next
+      // section stays where it is.
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastFilled + 1),
+                   MakeLine(key + "=" + value));
+    }
+  }
+
+  std::string bytes;
+  for (const IniLine& line : lines) bytes += line.raw + "\r\n";
+  return ReplaceFile(resolved, bytes, read == ReadResult::kOk, oldBytes);
+}
+
+}  // namespace tq

@@ -1,0 +1,53 @@
+#include "platform/pictures.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <set>
+
+#include "platform/paths.h"
+
+namespace tq {
+
+namespace {
+void ReportOnce(const std::string& path, const char* why) {
+  static std::set<std::string> reported;
+  if (reported.insert(path).second) std::fprintf(stderr, "thornquill: cannot load picture %s: %s\n", path.c_str(), why);
+}
+}  // namespace
+
+bool LoadPictureFile(const std::string& path, Surface& out) {
+  out.Reset(0, 0);
+  std::string resolved = ResolvePath(path);
+  SDL_RWops* file = SDL_RWFromFile(resolved.c_str(), "rb");
+  if (file == nullptr) {
+    ReportOnce(resolved, "no such file");
+    return false;
+  }
+  // No type hint: the decoder goes by the file's content, not its name.
+  SDL_Surface* loaded = IMG_Load_RW(file, 1);
+  if (loaded == nullptr) {
+    ReportOnce(resolved, IMG_GetError());
+    return false;
+  }
+  SDL_Surface* xrgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0);
+  SDL_FreeSurface(loaded);
+  if (xrgb == nullptr) {
+    ReportOnce(resolved, SDL_GetError());
+    return false;
+  }
+  out.Reset(xrgb->w, xrgb->h);
+  SDL_LockSurface(xrgb);
+  for (int y = 0; y < xrgb->h; ++y) {
+    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(xrgb->pixels) + y * xrgb->pitch);
+    uint32_t* dst = out.Row(y);
+    for (int x = 0; x < xrgb->w; ++x) dst[x] = row[x] & 0x00FFFFFFu;
+  }
+  SDL_UnlockSurface(xrgb);
+  SDL_FreeSurface(xrgb);
+  out.MarkChanged();
+  return true;
+}
+
+}  // namespace tq

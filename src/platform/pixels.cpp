@@ -1,0 +1,246 @@
+#include "platform/pixels.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+
+namespace tq {
+
+namespace {
+
+std::atomic<uint64_t> g_generation{1};
+
+int ClampSide(int v) { return std::clamp(v, 0, kMaxSurfaceSide); }
+
+// Fills the inclusive box (l, t)-(r, b), given in any 64-bit range, clipped to s.
+void FillInclusive(Surface& s, int64_t l, int64_t t, int64_t r, int64_t b, uint32_t px) {
+  if (l > r) std::swap(l, r);
+  if (t > b) std::swap(t, b);
+  l = std::max<int64_t>(l, 0);
+  t = std::max<int64_t>(t, 0);
+  r = std::min<int64_t>(r, s.Width() - 1);
+  b = std::min<int64_t>(b, s.Height() - 1);
+  if (l > r || t > b) return;
+  for (int64_t y = t; y <= b; ++y) std::fill(s.Row(static_cast<int>(y)) + l, s.Row(static_cast<int>(y)) + r + 1, px);
+  s.MarkChanged();
+}
+
+// One destination pixel on a sampled axis and the source pixel that feeds it.
+struct Tap {
+  int d;
+  int s;
+};
+
+// Maps one axis of a stretched copy: destination step i (counted from the
+// rectangle's starting corner) reads source step i * |sLen| / |dLen|. Only taps
+// whose both ends fall inside their surfaces are kept, so the work is bounded by
+// the destination's size whatever the coordinates.
+std::vector<Tap> MapAxis(int dPos, int dLen, int dExtent, int sPos, int sLen, int sExtent) {
+  std::vector<Tap> taps;
+  if (dLen == 0 || sLen == 0 || dExtent <= 0 || sExtent <= 0) return taps;
+  const int64_t dn = dLen < 0 ? -static_cast<int64_t>(dLen) : dLen;
+  const int64_t sn = sLen < 0 ? -static_cast<int64_t>(sLen) : sLen;
+  const int64_t dStart = dLen < 0 ? static_cast<int64_t>(dPos) - 1 : dPos;
+  const int64_t sStart = sLen < 0 ? static_cast<int64_t>(sPos) - 1 : sPos;
+  const int dStep = dLen < 0 ? -1 : 1;
+  const int sStep = sLen < 0 ? -1 : 1;
+  // Steps whose destination coordinate lies in [0, dExtent).
+  int64_t lo, hi;
+  if (dStep > 0) {
+    lo = std::max<int64_t>(0, -dStart);
+    hi = std::min<int64_t>(dn - 1, dExtent - 1 - dStart);
+  } else {
+    lo = std::max<int64_t>(0, dStart - (dExtent - 1));
+    hi = std::min<int64_t>(dn - 1, dStart);
+  }
+  for (int64_t i = lo; i <= hi; ++i) {
+    // i < 2^31 and sn <= 2^31, so the product fits in 64 bits.
+    const int64_t j = static_cast<int64_t>(static_cast<uint64_t>(i) * static_cast<uint64_t>(sn) /
+                                           static_cast<uint64_t>(dn));
+    const int64_t sc = sStart + sStep * j;
+    if (sc < 0 || sc >= sExtent) continue;
+    taps.push_back({static_cast<int>(dStart + dStep * i), static_cast<int>(sc)});
+  }
+  return taps;
+}
+
+inline uint32_t BlendPixel(uint32_t s, uint32_t d, uint32_t a) {
+  const uint32_t ia = 255 - a;
+  const uint32_t r = (((s >> 16) & 0xFF) * a + ((d >> 16) & 0xFF) * ia + 127) / 255;
+  const uint32_t g = (((s >> 8) & 0xFF) * a + ((d >> 8) & 0xFF) * ia + 127) / 255;
+  const uint32_t b = ((s & 0xFF) * a + (d & 0xFF) * ia + 127) / 255;
+  return (r << 16) | (g << 8) | b;
+}
+
+// Stretched copy or blend; alpha < 0 means a plain copy.
+void Sample(Surface& dst, PixelRect d, const Surface& src, PixelRect s, int alpha) {
+  const std::vector<Tap> xs = MapAxis(d.x, d.w, dst.Width(), s.x, s.w, src.Width());
+  const std::vector<Tap> ys = MapAxis(d.y, d.h, dst.Height(), s.y, s.h, src.Height());
+  if (xs.empty() || ys.empty()) return;
+  // Reading and writing one surface: read from a copy so no pixel is read after
+  // it has been overwritten.
+  Surface copy;
+  const Surface* from = &src;
+  if (&dst == &src) {
+    copy = src;
+    from = &copy;
+  }
+  for (const Tap& ty : ys) {
+    uint32_t* out = dst.Row(ty.d);
+    const uint32_t* in = from->Row(ty.s);
+    if (alpha < 0) {
+      for (const Tap& tx : xs) out[tx.d] = in[tx.s];
+    } else {
+      const uint32_t a = static_cast<uint32_t>(alpha);
+      for (const Tap& tx : xs) out[tx.d] = BlendPixel(in[tx.s], out[tx.d], a);
+    }
+  }
+  dst.MarkChanged();
+}
+
+}  // namespace
+
+uint64_t Surface::NextGeneration() { return g_generation.fetch_add(1, std::memory_order_relaxed) + 1; }
+
+PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
+  if (IsEmpty(a) || IsEmpty(b)) return {};
+  const int64_t x1 = std::max(a.x, b.x);
+  const int64_t y1 = std::max(a.y, b.y);
+  const int64_t x2 = std::min(static_cast<int64_t>(a.x) + a.w, static_cast<int64_t>(b.x) + b.w);
+  const int64_t y2 = std::min(static_cast<int64_t>(a.y) + a.h, static_cast<int64_t>(b.y) + b.h);
+  if (x2 <= x1 || y2 <= y1) return {};
+  return {static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2 - x1), static_cast<int>(y2 - y1)};
+}
+
+bool IsEmpty(const PixelRect& r) { return r.w <= 0 || r.h <= 0; }
+
+Surface::Surface(int width, int height, uint32_t fill) { Reset(width, height, fill); }
+
+void Surface::Reset(int width, int height, uint32_t fill) {
+  width_ = ClampSide(width);
+  height_ = ClampSide(height);
+  pixels_.assign(static_cast<size_t>(width_) * height_, fill);
+  MarkChanged();
+}
+
+uint32_t Surface::Get(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  return pixels_[static_cast<size_t>(y) * width_ + x];
+}
+
+void Surface::Set(int x, int y, uint32_t px) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  pixels_[static_cast<size_t>(y) * width_ + x] = px;
+  MarkChanged();
+}
+
+void FillRect(Surface& s, PixelRect r, uint32_t px) {
+  r = Intersect(r, {0, 0, s.Width(), s.Height()});
+  if (IsEmpty(r)) return;
+  for (int y = r.y; y < r.y + r.h; ++y) std::fill_n(s.Row(y) + r.x, r.w, px);
+  s.MarkChanged();
+}
+
+void DrawLine(Surface& s, int x1, int y1, int x2, int y2, uint32_t px, bool includeEnd) {
+  const int64_t dx = static_cast<int64_t>(x2) - x1;
+  const int64_t dy = static_cast<int64_t>(y2) - y1;
+  const bool xMajor = std::abs(dx) >= std::abs(dy);
+  // Walk the major axis one pixel per step; the minor coordinate of step i is
+  // i * minor / major rounded half up, which is Bresenham's choice.
+  const int64_t n = xMajor ? std::abs(dx) : std::abs(dy);
+  const int64_t nMinor = xMajor ? std::abs(dy) : std::abs(dx);
+  const int64_t last = includeEnd ? n : n - 1;
+  if (last < 0) return;
+  const int64_t m0 = xMajor ? x1 : y1;
+  const int64_t k0 = xMajor ? y1 : x1;
+  const int mStep = (xMajor ? dx : dy) < 0 ? -1 : 1;
+  const int kStep = (xMajor ? dy : dx) < 0 ? -1 : 1;
+  const int64_t mExtent = xMajor ? s.Width() : s.Height();
+  const int64_t kExtent = xMajor ? s.Height() : s.Width();
+  // Only steps whose major coordinate is on the surface, so far-off coordinates
+  // cost nothing.
+  int64_t lo, hi;
+  if (mStep > 0) {
+    lo = std::max<int64_t>(0, -m0);
+    hi = std::min<int64_t>(last, mExtent - 1 - m0);
+  } else {
+    lo = std::max<int64_t>(0, m0 - (mExtent - 1));
+    hi = std::min<int64_t>(last, m0);
+  }
+  bool drawn = false;
+  for (int64_t i = lo; i <= hi; ++i) {
+    int64_t k = k0;
+    if (n > 0) {
+      // 2 * i * nMinor can pass 2^63 for coordinates near the int limits.
+      __extension__ using Wide = __int128;
+      k += kStep * static_cast<int64_t>((Wide{2} * i * nMinor + n) / (Wide{2} * n));
+    }
+    if (k < 0 || k >= kExtent) continue;
+    const int64_t m = m0 + mStep * i;
+    const int x = static_cast<int>(xMajor ? m : k);
+    const int y = static_cast<int>(xMajor ? k : m);
+    s.Row(y)[x] = px;
+    drawn = true;
+  }
+  if (drawn) s.MarkChanged();
+}
+
+void DrawBox(Surface& s, int x1, int y1, int x2, int y2, uint32_t px) {
+  FillInclusive(s, x1, y1, x2, y1, px);
+  FillInclusive(s, x1, y2, x2, y2, px);
+  FillInclusive(s, x1, y1, x1, y2, px);
+  FillInclusive(s, x2, y1, x2, y2, px);
+}
+
+void FillBox(Surface& s, int x1, int y1, int x2, int y2, uint32_t px) { FillInclusive(s, x1, y1, x2, y2, px); }
+
+void CopyRect(Surface& dst, int dx, int dy, const Surface& src, int sx, int sy, int w, int h) {
+  if (w <= 0 || h <= 0) return;
+  int64_t sx0 = sx, sy0 = sy, dx0 = dx, dy0 = dy, cw = w, ch = h;
+  // Trim the leading edges that fall outside either surface, then the trailing ones.
+  if (sx0 < 0) { dx0 -= sx0; cw += sx0; sx0 = 0; }
+  if (dx0 < 0) { sx0 -= dx0; cw += dx0; dx0 = 0; }
+  if (sy0 < 0) { dy0 -= sy0; ch += sy0; sy0 = 0; }
+  if (dy0 < 0) { sy0 -= dy0; ch += dy0; dy0 = 0; }
+  cw = std::min({cw, src.Width() - sx0, dst.Width() - dx0});
+  ch = std::min({ch, src.Height() - sy0, dst.Height() - dy0});
+  if (cw <= 0 || ch <= 0) return;
+  const size_t bytes = static_cast<size_t>(cw) * sizeof(uint32_t);
+  // Within one surface, a copy downwards must go bottom-up so rows are read
+  // before they are overwritten; memmove covers overlap inside a row.
+  const bool bottomUp = &dst == &src && dy0 > sy0;
+  for (int64_t r = 0; r < ch; ++r) {
+    const int64_t row = bottomUp ? ch - 1 - r : r;
+    std::memmove(dst.Row(static_cast<int>(dy0 + row)) + dx0, src.Row(static_cast<int>(sy0 + row)) + sx0, bytes);
+  }
+  dst.MarkChanged();
+}
+
+void StretchRect(Surface& dst, PixelRect d, const Surface& src, PixelRect s) { Sample(dst, d, src, s, -1); }
+
+void AlphaBlendRect(Surface& dst, PixelRect d, const Surface& src, PixelRect s, int alpha) {
+  alpha = std::clamp(alpha, 0, 255);
+  if (alpha == 0) return;  // leaves the destination as it is
+  Sample(dst, d, src, s, alpha);
+}
+
+void BlendMask(Surface& dst, int x, int y, const uint8_t* mask, int maskW, int maskH, int pitch,
+               uint32_t px) {
+  if (mask == nullptr || maskW <= 0 || maskH <= 0 || pitch < maskW) return;
+  const PixelRect r = Intersect({x, y, maskW, maskH}, {0, 0, dst.Width(), dst.Height()});
+  if (IsEmpty(r)) return;
+  for (int row = r.y; row < r.y + r.h; ++row) {
+    const uint8_t* m = mask + static_cast<size_t>(row - y) * pitch + (r.x - x);
+    uint32_t* out = dst.Row(row) + r.x;
+    for (int i = 0; i < r.w; ++i) {
+      if (m[i] == 255) {
+        out[i] = px & 0xFFFFFF;
+      } else if (m[i] != 0) {
+        out[i] = BlendPixel(px, out[i], m[i]);
+      }
+    }
+  }
+  dst.MarkChanged();
+}
+
+}  // namespace tq

@@ -1,0 +1,94 @@
+// Opaque 32-bit pixel surfaces and the drawing operations between them.
+//
+// Pixels are stored as 0x00RRGGBB (XRGB, the alpha byte ignored), the layout the
+// window back end uploads as is. The game code speaks colours as 0x00BBGGRR
+// (red in the low byte); PixelFromColor and ColorFromPixel convert.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace tq {
+
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int w = 0;
+  int h = 0;
+};
+
+// Intersection of two rectangles (empty when they do not overlap: w or h <= 0).
+PixelRect Intersect(const PixelRect& a, const PixelRect& b);
+bool IsEmpty(const PixelRect& r);
+
+constexpr uint32_t PixelFromColor(uint32_t bgr) {
+  return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+}
+constexpr uint32_t ColorFromPixel(uint32_t px) {
+  return ((px & 0xFF) << 16) | (px & 0xFF00) | ((px >> 16) & 0xFF);
+}
+
+constexpr int kMaxSurfaceSide = 16384;
+
+class Surface {
+ public:
+  Surface() = default;
+  Surface(int width, int height, uint32_t fill = 0);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Empty() const { return width_ <= 0 || height_ <= 0; }
+
+  // Resizes and clears every pixel to fill. Negative sizes count as 0; each side
+  // is capped at kMaxSurfaceSide so a wild size from a script cannot exhaust memory.
+  void Reset(int width, int height, uint32_t fill = 0);
+
+  uint32_t Get(int x, int y) const;       // 0 outside the surface
+  void Set(int x, int y, uint32_t px);    // ignored outside the surface
+
+  uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  const std::vector<uint32_t>& Pixels() const { return pixels_; }
+
+  // Bumped by every change; the compositor compares it to find what changed.
+  // Code that writes through Row() must call MarkChanged() itself.
+  // Values come from one process-wide counter, so two surfaces share a value only
+  // when one is a copy of the other: assigning a new image to a layer is noticed
+  // even when the new image has never been changed itself.
+  uint64_t Generation() const { return generation_; }
+  void MarkChanged() { generation_ = NextGeneration(); }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<uint32_t> pixels_;
+  uint64_t generation_ = 1;
+
+  static uint64_t NextGeneration();
+};
+
+// All operations clip to both surfaces and never touch pixels outside them.
+// Corners are inclusive where the name says Box (as the original's box drawing).
+void FillRect(Surface& s, PixelRect r, uint32_t px);
+// A line from (x1, y1) to (x2, y2); the end point is drawn only when includeEnd.
+void DrawLine(Surface& s, int x1, int y1, int x2, int y2, uint32_t px, bool includeEnd = false);
+void DrawBox(Surface& s, int x1, int y1, int x2, int y2, uint32_t px);   // outline, both corners inclusive
+void FillBox(Surface& s, int x1, int y1, int x2, int y2, uint32_t px);   // filled, both corners inclusive
+
+// Plain copy (BitBlt SRCCOPY). src and dst may be the same surface, overlapping.
+void CopyRect(Surface& dst, int dx, int dy, const Surface& src, int sx, int sy, int w, int h);
+// Stretched copy (StretchBlt SRCCOPY): nearest source pixel, sx + (i * sw) / dw.
+// A negative width or height on one side mirrors along that axis. A rectangle with
+// a negative width covers the columns x + w to x - 1 and is walked from x - 1
+// down (likewise for the height), so negating both sides is no mirror.
+// Source pixels outside the source leave their destination pixels unchanged.
+void StretchRect(Surface& dst, PixelRect d, const Surface& src, PixelRect s);
+// Constant-alpha "source over" blend with stretching, exact rounding:
+// out = (src * a + dst * (255 - a) + 127) / 255 for each channel; a is 0..255.
+void AlphaBlendRect(Surface& dst, PixelRect d, const Surface& src, PixelRect s, int alpha);
+// Blends a coverage mask (0..255 per pixel) in one colour onto the surface: text glyphs.
+void BlendMask(Surface& dst, int x, int y, const uint8_t* mask, int maskW, int maskH, int pitch,
+               uint32_t px);
+
+}  // namespace tq

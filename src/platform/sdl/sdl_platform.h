@@ -1,0 +1,48 @@
+// The SDL back end: the real window, the keyboard and mouse, SDL_mixer for sound.
+#pragma once
+
+#include <chrono>
+#include <memory>
+
+#include "platform/platform.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace tq {
+
+class MixerSoundLibrary;
+
+class SdlPlatform : public Platform {
+ public:
+  SdlPlatform();
+  ~SdlPlatform() override;
+  // Opens the window (hidden until ShowWindow) and the audio device; false when
+  // no window can be had.
+  bool Open();
+
+  uint32_t Now() override;
+  void SleepUntil(uint32_t ms) override;
+  void PumpEvents() override;
+  void WaitIdle() override;
+  void ShowWindow() override;
+  SoundLibrary& Sound() override;
+
+ private:
+  void Dispatch(const SDL_Event& event);
+  void Present();
+
+  std::chrono::steady_clock::time_point start_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  std::unique_ptr<MixerSoundLibrary> mixer_;
+  std::unique_ptr<TracingSoundLibrary> tracing_;
+};
+
+// The original's key code for an SDL key, or 0 for a key it has no code for.
+int VirtualKeyFromSdl(int sdlKeycode);
+
+}  // namespace tq

@@ -1,0 +1,5 @@
+#include "scenario/face_slots.h"
+
+FaceSlotRecord FaceSlot;
+
+void ResetFaceSlotState() { FaceSlot = FaceSlotRecord{}; }

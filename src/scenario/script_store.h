@@ -1,0 +1,31 @@
+// The script store: the lines of the stage being played, pushed one at a time by
+// the stage procedures and converted again each time one runs.
+#pragma once
+
+#include <array>
+#include <string>
+
+inline constexpr int kScriptLineCapacity = 3000;
+inline constexpr int kScriptCodeCount = 6;
+inline constexpr int kScriptLabelCount = 100;
+// ScriptCode(4, line) holds this until the line has been converted.
+inline constexpr int kLineNotConverted = 10;
+
+struct ScriptStoreRecord {
+  std::array<std::string, kScriptLineCapacity> ScriptText{};
+  // Indexed [code][line].
+  std::array<std::array<int, kScriptLineCapacity>, kScriptCodeCount> ScriptCode{};
+  int ScriptLineCount = 0;
+  int CurrentScriptLine = 0;
+  std::array<int, kScriptLabelCount> ScriptLabels{};
+  int SceneLabel = -1;  // -1: from the start of the scene
+};
+extern ScriptStoreRecord ScriptStore;
+
+// Appends one line. The first push after ScriptLineCount was set to 0 empties the
+// whole store. A push beyond the store's capacity is refused and reported once per
+// filling on standard error.
+void PushScriptLine(const std::string& text);
+
+// Puts the store, LineCode and LineState back to their start values.
+void ResetScriptState();

@@ -1,0 +1,5 @@
+#include "scenario/simultaneous_groups.h"
+
+SimultaneousGroupRecord SimultaneousGroup;
+
+void ResetSimultaneousState() { SimultaneousGroup = SimultaneousGroupRecord{}; }

@@ -1,0 +1,329 @@
+#include "platform/pixels.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace tq {
+namespace {
+
+// A surface whose every pixel is distinct, so a wrong source pixel shows.
+Surface Numbered(int w, int h) {
+  Surface s(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) s.Set(x, y, static_cast<uint32_t>(0x010000 + y * 256 + x));
+  return s;
+}
+
+// The drawn pixels of a surface that started all zero.
+std::set<std::pair<int, int>> Drawn(const Surface& s) {
+  std::set<std::pair<int, int>> out;
+  for (int y = 0; y < s.Height(); ++y)
+    for (int x = 0; x < s.Width(); ++x)
+      if (s.Get(x, y) != 0) out.insert({x, y});
+  return out;
+}
+
+TEST(PixelsTest, ColorConversionSwapsRedAndBlue) {
+  EXPECT_EQ(PixelFromColor(0x00332211u), 0x00112233u);
+  EXPECT_EQ(ColorFromPixel(0x00112233u), 0x00332211u);
+  EXPECT_EQ(ColorFromPixel(PixelFromColor(0x00ABCDEFu)), 0x00ABCDEFu);
+}
+
+TEST(PixelsTest, IntersectTable) {
+  struct Case {
+    PixelRect a, b;
+    PixelRect want;  // w or h 0 means empty
+  } cases[] = {
+      {{0, 0, 10, 10}, {5, 5, 10, 10}, {5, 5, 5, 5}},
+      {{0, 0, 10, 10}, {10, 0, 5, 5}, {0, 0, 0, 0}},     // touching edges do not overlap
+      {{-5, -5, 10, 10}, {0, 0, 3, 3}, {0, 0, 3, 3}},
+      {{0, 0, -4, 10}, {0, 0, 10, 10}, {0, 0, 0, 0}},    // negative size is empty
+      {{INT_MAX - 1, 0, INT_MAX, 5}, {0, 0, INT_MAX, 5}, {INT_MAX - 1, 0, 1, 5}},  // no overflow
+  };
+  for (const Case& c : cases) {
+    const PixelRect r = Intersect(c.a, c.b);
+    if (IsEmpty(c.want)) {
+      EXPECT_TRUE(IsEmpty(r)) << c.a.x << "," << c.b.x;
+    } else {
+      EXPECT_EQ(r.x, c.want.x);
+      EXPECT_EQ(r.y, c.want.y);
+      EXPECT_EQ(r.w, c.want.w);
+      EXPECT_EQ(r.h, c.want.h);
+    }
+  }
+}
+
+TEST(PixelsTest, SurfaceBoundsAndBadSizes) {
+  Surface s(3, 2, 7);
+  EXPECT_EQ(s.Get(2, 1), 7u);
+  EXPECT_EQ(s.Get(3, 0), 0u);
+  EXPECT_EQ(s.Get(-1, 0), 0u);
+  s.Set(5, 5, 9);  // ignored
+  EXPECT_EQ(s.Pixels(), std::vector<uint32_t>(6, 7));
+  s.Reset(-4, 3);
+  EXPECT_TRUE(s.Empty());
+  s.Reset(INT_MAX, 1);
+  EXPECT_EQ(s.Width(), kMaxSurfaceSide);
+}
+
+TEST(PixelsTest, GenerationsAreUniqueAcrossSurfaces) {
+  // A freshly built image must never look like the one it replaces.
+  Surface a(4, 4, 1);
+  Surface b(4, 4, 1);
+  EXPECT_NE(a.Generation(), b.Generation());
+  Surface c = a;
+  EXPECT_EQ(c.Generation(), a.Generation());
+}
+
+TEST(PixelsTest, MutatingOperationsMarkChanged) {
+  const Surface src = Numbered(4, 4);
+  const uint8_t mask[4] = {255, 255, 255, 255};
+  struct Case {
+    const char* name;
+    void (*op)(Surface&, const Surface&, const uint8_t*);
+    bool changes;
+  } cases[] = {
+      {"fill", [](Surface& s, const Surface&, const uint8_t*) { FillRect(s, {1, 1, 2, 2}, 5); }, true},
+      {"fill off", [](Surface& s, const Surface&, const uint8_t*) { FillRect(s, {9, 9, 2, 2}, 5); }, false},
+      {"line", [](Surface& s, const Surface&, const uint8_t*) { DrawLine(s, 0, 0, 3, 3, 5); }, true},
+      {"box", [](Surface& s, const Surface&, const uint8_t*) { DrawBox(s, 0, 0, 3, 3, 5); }, true},
+      {"fillbox", [](Surface& s, const Surface&, const uint8_t*) { FillBox(s, 3, 3, 0, 0, 5); }, true},
+      {"copy", [](Surface& s, const Surface& o, const uint8_t*) { CopyRect(s, 0, 0, o, 0, 0, 2, 2); }, true},
+      {"copy off", [](Surface& s, const Surface& o, const uint8_t*) { CopyRect(s, 8, 0, o, 0, 0, 2, 2); }, false},
+      {"stretch", [](Surface& s, const Surface& o, const uint8_t*) { StretchRect(s, {0, 0, 4, 4}, o, {0, 0, 2, 2}); }, true},
+      {"blend", [](Surface& s, const Surface& o, const uint8_t*) { AlphaBlendRect(s, {0, 0, 4, 4}, o, {0, 0, 4, 4}, 9); }, true},
+      {"mask", [](Surface& s, const Surface&, const uint8_t* m) { BlendMask(s, 1, 1, m, 2, 2, 2, 5); }, true},
+      {"set", [](Surface& s, const Surface&, const uint8_t*) { s.Set(1, 1, 5); }, true},
+      {"reset", [](Surface& s, const Surface&, const uint8_t*) { s.Reset(4, 4); }, true},
+  };
+  for (const Case& c : cases) {
+    Surface s(4, 4);
+    const uint64_t before = s.Generation();
+    c.op(s, src, mask);
+    EXPECT_EQ(s.Generation() != before, c.changes) << c.name;
+  }
+}
+
+TEST(PixelsTest, FillRectClipsToTheSurface) {
+  struct Case {
+    PixelRect r;
+    size_t drawn;
+  } cases[] = {
+      {{-2, -2, 4, 4}, 4},   // top-left corner
+      {{3, 1, 10, 1}, 2},    // runs off the right
+      {{0, 0, 5, 4}, 20},    // exactly the surface
+      {{0, 5, 5, 4}, 0},     // below
+      {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 0},
+  };
+  for (const Case& c : cases) {
+    Surface s(5, 4);
+    FillRect(s, c.r, 1);
+    EXPECT_EQ(Drawn(s).size(), c.drawn) << c.r.x << "," << c.r.y;
+  }
+}
+
+TEST(PixelsTest, DrawLineTable) {
+  using Pts = std::set<std::pair<int, int>>;
+  struct Case {
+    int x1, y1, x2, y2;
+    bool includeEnd;
+    Pts want;
+  } cases[] = {
+      {0, 0, 3, 0, false, {{0, 0}, {1, 0}, {2, 0}}},
+      {0, 0, 3, 0, true, {{0, 0}, {1, 0}, {2, 0}, {3, 0}}},
+      {3, 0, 0, 0, false, {{3, 0}, {2, 0}, {1, 0}}},
+      {1, 3, 1, 0, false, {{1, 3}, {1, 2}, {1, 1}}},
+      {0, 0, 3, 3, false, {{0, 0}, {1, 1}, {2, 2}}},
+      {0, 0, 4, 2, true, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},  // one step per column
+      {0, 0, 1, 4, true, {{0, 0}, {0, 1}, {1, 2}, {1, 3}, {1, 4}}},  // steep: one per row
+      {2, 2, 2, 2, false, {}},
+      {2, 2, 2, 2, true, {{2, 2}}},
+      {-2, 0, 2, 0, true, {{0, 0}, {1, 0}, {2, 0}}},    // clipped at the left
+      {0, 7, 3, 7, true, {}},                            // below the surface
+  };
+  for (const Case& c : cases) {
+    Surface s(6, 6);
+    DrawLine(s, c.x1, c.y1, c.x2, c.y2, 1, c.includeEnd);
+    EXPECT_EQ(Drawn(s), c.want) << c.x1 << "," << c.y1 << " -> " << c.x2 << "," << c.y2;
+  }
+}
+
+TEST(PixelsTest, DrawLineWithFarCoordinatesStaysOnTheLine) {
+  // A horizontal line from far outside: only the visible part, quickly.
+  Surface s(8, 8);
+  DrawLine(s, INT_MIN, 3, INT_MAX, 3, 1, true);
+  EXPECT_EQ(Drawn(s).size(), 8u);
+  for (int x = 0; x < 8; ++x) EXPECT_EQ(s.Get(x, 3), 1u);
+  // A long diagonal keeps its slope through the clipped part.
+  Surface d(8, 8);
+  DrawLine(d, -1000000, -1000000, 1000000, 1000000, 1, true);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(d.Get(i, i), 1u);
+  EXPECT_EQ(Drawn(d).size(), 8u);
+}
+
+TEST(PixelsTest, BoxesIncludeBothCornersInAnyOrder) {
+  const int corners[][4] = {{1, 1, 4, 3}, {4, 3, 1, 1}, {4, 1, 1, 3}, {1, 3, 4, 1}};
+  for (const auto& c : corners) {
+    Surface filled(6, 5);
+    FillBox(filled, c[0], c[1], c[2], c[3], 1);
+    EXPECT_EQ(Drawn(filled).size(), 12u);
+    EXPECT_EQ(filled.Get(1, 1), 1u);
+    EXPECT_EQ(filled.Get(4, 3), 1u);
+    EXPECT_EQ(filled.Get(5, 3), 0u);
+
+    Surface outline(6, 5);
+    DrawBox(outline, c[0], c[1], c[2], c[3], 1);
+    EXPECT_EQ(Drawn(outline).size(), 10u);
+    EXPECT_EQ(outline.Get(4, 3), 1u);
+    EXPECT_EQ(outline.Get(2, 2), 0u);  // the inside is untouched
+  }
+  Surface one(3, 3);
+  DrawBox(one, 1, 1, 1, 1, 1);
+  EXPECT_EQ(Drawn(one).size(), 1u);
+}
+
+// Pixel-by-pixel copy: each destination pixel inside the copied rectangle takes
+// its source pixel when that exists. What CopyRect must match.
+void ReferenceCopy(Surface& dst, int dx, int dy, const Surface& src, int sx, int sy, int w, int h) {
+  for (int y = 0; y < dst.Height(); ++y)
+    for (int x = 0; x < dst.Width(); ++x) {
+      const int64_t ox = int64_t{x} - dx, oy = int64_t{y} - dy;
+      if (ox < 0 || oy < 0 || ox >= w || oy >= h) continue;
+      const int64_t fx = sx + ox, fy = sy + oy;
+      if (fx < 0 || fy < 0 || fx >= src.Width() || fy >= src.Height()) continue;
+      dst.Set(x, y, src.Get(static_cast<int>(fx), static_cast<int>(fy)));
+    }
+}
+
+TEST(PixelsTest, CopyRectClipsAtEveryEdge) {
+  const Surface src = Numbered(6, 5);
+  struct Case {
+    int dx, dy, sx, sy, w, h;
+  } cases[] = {
+      {0, 0, 0, 0, 6, 5},   {2, 1, 0, 0, 6, 5},    {-2, -1, 0, 0, 6, 5}, {0, 0, -3, -2, 6, 5},
+      {1, 1, 4, 3, 5, 5},   {0, 0, 6, 0, 3, 3},    {7, 0, 0, 0, 3, 3},   {1, 1, 1, 1, 0, 3},
+      {1, 1, 1, 1, -3, 3},  {INT_MAX, 0, 0, 0, 3, 3}, {0, 0, INT_MIN, 0, INT_MAX, 3},
+  };
+  for (const Case& c : cases) {
+    Surface got(7, 4, 0xAA);
+    Surface want(7, 4, 0xAA);
+    CopyRect(got, c.dx, c.dy, src, c.sx, c.sy, c.w, c.h);
+    ReferenceCopy(want, c.dx, c.dy, src, c.sx, c.sy, std::max(c.w, 0), std::max(c.h, 0));
+    EXPECT_EQ(got.Pixels(), want.Pixels()) << c.dx << "," << c.dy << " from " << c.sx << "," << c.sy;
+  }
+}
+
+TEST(PixelsTest, CopyRectWithinOneSurfaceOverlapping) {
+  const int shifts[][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {2, 3}, {-3, -2}, {2, -1}, {-1, 2}, {0, 0}};
+  for (const auto& d : shifts) {
+    Surface got = Numbered(8, 7);
+    Surface want = got;
+    const Surface before = got;  // the source as it was before the copy
+    CopyRect(got, 2 + d[0], 2 + d[1], got, 2, 2, 4, 3);
+    ReferenceCopy(want, 2 + d[0], 2 + d[1], before, 2, 2, 4, 3);
+    EXPECT_EQ(got.Pixels(), want.Pixels()) << d[0] << "," << d[1];
+  }
+}
+
+TEST(PixelsTest, StretchRectTable) {
+  // Source row: 1 2 3 4 (one row), stretched or mirrored along x.
+  Surface src(4, 1);
+  for (int x = 0; x < 4; ++x) src.Set(x, 0, x + 1);
+  struct Case {
+    PixelRect d, s;
+    std::vector<uint32_t> want;  // the 8x1 destination afterwards, 0 untouched
+  } cases[] = {
+      {{0, 0, 8, 1}, {0, 0, 4, 1}, {1, 1, 2, 2, 3, 3, 4, 4}},       // double
+      {{0, 0, 2, 1}, {0, 0, 4, 1}, {1, 3, 0, 0, 0, 0, 0, 0}},       // halve
+      {{0, 0, 3, 1}, {0, 0, 4, 1}, {1, 2, 3, 0, 0, 0, 0, 0}},       // i * 4 / 3
+      {{4, 0, -4, 1}, {0, 0, 4, 1}, {4, 3, 2, 1, 0, 0, 0, 0}},      // mirrored destination
+      {{0, 0, 4, 1}, {4, 0, -4, 1}, {4, 3, 2, 1, 0, 0, 0, 0}},      // mirrored source
+      {{4, 0, -4, 1}, {4, 0, -4, 1}, {1, 2, 3, 4, 0, 0, 0, 0}},     // both: no mirror
+      {{6, 0, 4, 1}, {0, 0, 4, 1}, {0, 0, 0, 0, 0, 0, 1, 2}},       // clipped on the right
+      {{-2, 0, 8, 1}, {0, 0, 4, 1}, {2, 2, 3, 3, 4, 4, 0, 0}},      // clipped on the left
+      {{0, 0, 4, 1}, {2, 0, 4, 1}, {3, 4, 0, 0, 0, 0, 0, 0}},       // source runs off: untouched
+      {{0, 0, 0, 1}, {0, 0, 4, 1}, {0, 0, 0, 0, 0, 0, 0, 0}},
+      {{0, 0, 4, 1}, {0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    Surface dst(8, 1);
+    StretchRect(dst, c.d, src, c.s);
+    EXPECT_EQ(dst.Pixels(), c.want) << c.d.x << "," << c.d.w << " from " << c.s.x << "," << c.s.w;
+  }
+}
+
+TEST(PixelsTest, StretchRectMirrorsVerticallyAndInPlace) {
+  Surface s = Numbered(3, 4);
+  const Surface before = s;
+  StretchRect(s, {0, 4, 3, -4}, s, {0, 0, 3, 4});  // flip upside down onto itself
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(s.Get(x, y), before.Get(x, 3 - y)) << x << "," << y;
+}
+
+TEST(PixelsTest, AlphaBlendExactValues) {
+  struct Case {
+    uint32_t src, dst;
+    int alpha;
+    uint32_t want;
+  } cases[] = {
+      {0xFF8000, 0x0000FF, 128, 0x80407F},  // 128.5 -> 128, 64.75 -> 64, 127.5 -> 127
+      {0xFF8000, 0x0000FF, 0, 0x0000FF},
+      {0xFF8000, 0x0000FF, 255, 0xFF8000},
+      {0x123456, 0xABCDEF, 1, 0xAACCEE},               // (s + 254 d + 127) / 255
+      {0xFFFFFF, 0x000000, 25, 0x191919},
+      {0xFFFFFF, 0x000000, -7, 0x000000},              // out of range: clamped
+      {0xFFFFFF, 0x000000, 999, 0xFFFFFF},
+  };
+  for (const Case& c : cases) {
+    const Surface src(2, 2, c.src);
+    Surface dst(2, 2, c.dst);
+    AlphaBlendRect(dst, {0, 0, 2, 2}, src, {0, 0, 2, 2}, c.alpha);
+    EXPECT_EQ(dst.Get(1, 1), c.want) << std::hex << c.src << " over " << c.dst << " at " << std::dec << c.alpha;
+  }
+}
+
+TEST(PixelsTest, AlphaBlendEndsMatchTheirDefinitions) {
+  const Surface src = Numbered(5, 4);
+  const PixelRect rects[][2] = {
+      {{0, 0, 9, 6}, {0, 0, 5, 4}},  // enlarge
+      {{1, 1, 3, 2}, {0, 0, 5, 4}},  // shrink
+      {{8, 0, -8, 6}, {1, 1, 3, 3}}, // mirrored, clipped
+  };
+  for (const auto& r : rects) {
+    const Surface base = Numbered(7, 5);
+    Surface none = base, full = base, stretched = base;
+    const uint64_t gen = none.Generation();
+    AlphaBlendRect(none, r[0], src, r[1], 0);
+    EXPECT_EQ(none.Pixels(), base.Pixels());
+    EXPECT_EQ(none.Generation(), gen);
+    AlphaBlendRect(full, r[0], src, r[1], 255);
+    StretchRect(stretched, r[0], src, r[1]);
+    EXPECT_EQ(full.Pixels(), stretched.Pixels());
+  }
+}
+
+TEST(PixelsTest, BlendMaskCoverageAndClipping) {
+  const uint8_t mask[] = {0, 128, 255, 9,  // last column beyond maskW: never read
+                          255, 255, 0, 9};
+  Surface s(3, 2, 0x000000);
+  BlendMask(s, 0, 0, mask, 3, 2, 4, 0xFF00FF);
+  EXPECT_EQ(s.Get(0, 0), 0x000000u);
+  EXPECT_EQ(s.Get(1, 0), 0x800080u);
+  EXPECT_EQ(s.Get(2, 0), 0xFF00FFu);
+  EXPECT_EQ(s.Get(0, 1), 0xFF00FFu);
+  EXPECT_EQ(s.Get(2, 1), 0x000000u);
+
+  Surface edge(2, 2);
+  BlendMask(edge, 1, -1, mask, 3, 2, 4, 0x0000FF);  // only mask (0, 1) lands, at (1, 0)
+  EXPECT_EQ(edge.Pixels(), (std::vector<uint32_t>{0, 0x0000FF, 0, 0}));
+  BlendMask(edge, 0, 0, nullptr, 3, 2, 4, 1);
+  BlendMask(edge, 0, 0, mask, 3, 2, 2, 1);  // pitch shorter than a row: refused
+  EXPECT_EQ(edge.Pixels(), (std::vector<uint32_t>{0, 0x0000FF, 0, 0}));
+}
+
+}  // namespace
+}  // namespace tq

@@ -1,0 +1,140 @@
+// thornquill-headless: runs the game without a display, on a virtual clock.
+//
+//   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
+//                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/headless_session.h"
+
+namespace {
+
+const char* kUsage =
+    "usage: thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]\n"
+    "                           [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]\n"
+    "  --mode WORD      the mode word start-up selects (default: the start-up's own)\n"
+    "  --root DIR       the program folder (default: a new empty temporary folder)\n"
+    "  --input FILE     input timeline: '<ms> click <x> <y> [left|right|middle]', '<ms> move <x> <y>',\n"
+    "                   '<ms> key <code>', '<ms> close'; '#' starts a comment\n"
+    "  --until MS       stop at that virtual time (default: when the program ends)\n"
+    "  --trace FILE     write '<ms> <name> <args...>' lines: sound-library calls, timer, tick,\n"
+    "                   loop, endloop, quit\n"
+    "  --shot MS:FILE   write a PNG of the window at that virtual time\n"
+    "  --dump MS:FILE   write the layers and the scene cursor at that virtual time\n"
+    "  --seed N         seed of the random generator\n";
+
+bool ParseNumber(const std::string& text, uint32_t& out) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 10) return false;
+  unsigned long long v = std::strtoull(text.c_str(), nullptr, 10);
+  if (v > 0xFFFFFFFFULL) return false;
+  out = static_cast<uint32_t>(v);
+  return true;
+}
+
+bool ParseTimed(const std::string& text, uint32_t& at, std::string& file) {
+  size_t colon = text.find(':');
+  if (colon == std::string::npos || colon + 1 >= text.size()) return false;
+  file = text.substr(colon + 1);
+  return ParseNumber(text.substr(0, colon), at);
+}
+
+int Fail(const std::string& message) {
+  std::cerr << "thornquill-headless: " << message << "\n" << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  tq::SessionOptions options;
+  std::string inputFile;
+  std::string traceFile;
+  std::vector<std::pair<uint32_t, std::string>> shots;
+  std::vector<std::pair<uint32_t, std::string>> dumps;
+  bool untilGiven = false;
+
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc) return false;
+      out = argv[++i];
+      return true;
+    };
+    std::string v;
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return 0;
+    } else if (arg == "--mode") {
+      if (!value(options.mode)) return Fail("--mode needs a word");
+    } else if (arg == "--root") {
+      if (!value(options.root)) return Fail("--root needs a folder");
+    } else if (arg == "--input") {
+      if (!value(inputFile)) return Fail("--input needs a file");
+    } else if (arg == "--until") {
+      if (!value(v) || !ParseNumber(v, options.until)) return Fail("--until needs milliseconds");
+      untilGiven = true;
+    } else if (arg == "--trace") {
+      if (!value(traceFile)) return Fail("--trace needs a file");
+    } else if (arg == "--shot" || arg == "--dump") {
+      uint32_t at = 0;
+      std::string file;
+      if (!value(v) || !ParseTimed(v, at, file)) return Fail(arg + " needs MS:FILE");
+      (arg == "--shot" ? shots : dumps).emplace_back(at, file);
+    } else if (arg == "--seed") {
+      uint32_t seed = 0;
+      if (!value(v) || !ParseNumber(v, seed)) return Fail("--seed needs a whole number");
+      options.seed = seed;
+    } else {
+      return Fail("unknown option " + arg);
+    }
+  }
+  if (!untilGiven) options.until = 3600000;  // generous, so every run ends
+
+  std::vector<tq::ScriptedInput> inputs;
+  if (!inputFile.empty()) {
+    std::ifstream in(inputFile, std::ios::binary);
+    if (!in) return Fail("cannot read " + inputFile);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string error;
+    if (!tq::ParseInputTimeline(text.str(), inputs, error)) return Fail(error);
+  }
+
+  std::ofstream trace;
+  if (!traceFile.empty()) {
+    trace.open(traceFile, std::ios::binary | std::ios::trunc);
+    if (!trace) return Fail("cannot write " + traceFile);
+  }
+
+  tq::HeadlessSession session(options);
+  tq::HeadlessPlatform& platform = session.Platform();
+  platform.SetInputs(std::move(inputs));
+  if (trace.is_open()) platform.SetTraceWriter([&trace](const std::string& line) { trace << line << '\n'; });
+  int failures = 0;
+  for (const auto& [at, file] : shots) {
+    platform.At(at, [file = file, &failures] {
+      if (!tq::WriteScreenshot(file)) {
+        std::cerr << "thornquill-headless: cannot write " << file << "\n";
+        ++failures;
+      }
+    });
+  }
+  for (const auto& [at, file] : dumps) {
+    platform.At(at, [file = file, &failures] {
+      if (!tq::WriteLayerDump(file)) {
+        std::cerr << "thornquill-headless: cannot write " << file << "\n";
+        ++failures;
+      }
+    });
+  }
+
+  tq::SessionResult result = session.Run();
+  trace.flush();
+  if (failures > 0) return 1;
+  return result.ended ? result.status : 0;
+}
