@@ -66,7 +66,9 @@ void FormLoad() {
   tq::FillRect(screen.Background(), {0, 0, screen.Width(), screen.Height()}, 0);
 
   platform.SetEventSink({
-      [] { TimerTick(); },
+      [] {
+        if (!shuttingDown) TimerTick();
+      },
       [](int key, int shift) { FormKeyDown(key, shift); },
       [](int layer, int button, int shift, int x, int y) { FormMouseDown(layer, button, shift, x, y); },
       [](int layer, int button, int shift, int x, int y) { FormMouseMove(layer, button, shift, x, y); },

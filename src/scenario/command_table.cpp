@@ -1,5 +1,7 @@
 #include "scenario/command_table.h"
 
+#include <unordered_map>
+
 using E = CommandExtra;
 
 const std::array<CommandRow, kCommandCount> kCommandTable = {{
@@ -95,11 +97,25 @@ const std::array<VoiceWordRow, 5> kVoiceWords = {{
     {"最大声", 57},
 }};
 
+namespace {
+
+// Every word is distinct, so a map answers exactly as a scan in table order would;
+// it is built from the tables above at first use.
+template <typename Row, typename AddWords>
+std::unordered_map<std::string_view, const Row*> IndexRows(const auto& table, AddWords add) {
+  std::unordered_map<std::string_view, const Row*> index;
+  for (const Row& row : table) add(index, row);
+  return index;
+}
+
+}  // namespace
+
 const CommandRow* FindCommand(std::string_view field) {
-  for (const CommandRow& row : kCommandTable) {
-    if (row.Word == field) return &row;
-  }
-  return nullptr;
+  static const auto index = IndexRows<CommandRow>(kCommandTable, [](auto& map, const CommandRow& row) {
+    map.emplace(row.Word, &row);
+  });
+  auto it = index.find(field);
+  return it == index.end() ? nullptr : it->second;
 }
 
 int FindSpeakerTag(std::string_view field) {
@@ -110,13 +126,13 @@ int FindSpeakerTag(std::string_view field) {
 }
 
 const KeyRow* FindKey(std::string_view key) {
-  if (key.empty()) return nullptr;
-  for (const KeyRow& row : kKeyTable) {
+  static const auto index = IndexRows<KeyRow>(kKeyTable, [](auto& map, const KeyRow& row) {
     for (std::string_view word : row.Words) {
-      if (word == key) return &row;
+      if (!word.empty()) map.emplace(word, &row);
     }
-  }
-  return nullptr;
+  });
+  auto it = index.find(key);
+  return it == index.end() ? nullptr : it->second;
 }
 
 int FindVoiceWord(std::string_view word) {

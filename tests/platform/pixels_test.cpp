@@ -275,6 +275,8 @@ TEST(PixelsTest, AlphaBlendExactValues) {
       {0xFF8000, 0x0000FF, 255, 0xFF8000},
       {0x123456, 0xABCDEF, 1, 0xAACCEE},               // (s + 254 d + 127) / 255
       {0xFFFFFF, 0x000000, 25, 0x191919},
+      {0x010101, 0x000000, 128, 0x010101},             // 128/255 rounds up
+      {0x010101, 0x000000, 127, 0x000000},             // 127/255 rounds down
       {0xFFFFFF, 0x000000, -7, 0x000000},              // out of range: clamped
       {0xFFFFFF, 0x000000, 999, 0xFFFFFF},
   };
