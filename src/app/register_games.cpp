@@ -1,12 +1,21 @@
 #include "app/register_games.h"
 
+#include "engine/banner_letters.h"
+#include "engine/blits.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/input_dispatch.h"
+#include "engine/layers.h"
 #include "engine/modes.h"
+#include "engine/picture_catalogue.h"
 #include "engine/sound_channels.h"
 #include "engine/system_menu.h"
+#include "engine/text.h"
 #include "scenario/auto_reading.h"
+#include "scenario/motion_curves.h"
+#include "scenario/face_slots.h"
+#include "scenario/script_store.h"
+#include "scenario/simultaneous_groups.h"
 #include "marbrook/marbrook_mode.h"
 #include "vadrim/vadrim_mode.h"
 
@@ -23,6 +32,9 @@ void SkelvaneInit() {
 
 void RegisterGames() {
   ModeHooksFor(ModeId::Skelvane).Init = SkelvaneInit;
+  ModeHooksFor(ModeId::Skelvane).LoadPictureByKind = LoadCataloguePicture;
+  // The click-wait picture until the Marbrook catalogue registers its own.
+  CrossingHooks.MarbrookLoadPicture = LoadClickWaitPicture;
   RegisterMarbrookMode();
   RegisterVadrimMode();
 }
@@ -35,5 +47,13 @@ void ResetAllState() {
   ResetSoundState();
   ResetSystemMenuState();
   ResetReadingState();
+  ResetScriptState();
+  ResetSimultaneousState();
+  ResetFaceSlotState();
   ResetMarbrookState();
+  ResetLayerState();
+  ResetTextState();
+  ResetBlitState();
+  ResetBannerState();
+  ResetMotionState();
 }

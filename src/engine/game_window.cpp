@@ -5,6 +5,7 @@
 
 #include "engine/frame_model.h"
 #include "engine/input_dispatch.h"
+#include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/sound_channels.h"
 #include "engine/system_menu.h"
@@ -41,6 +42,7 @@ void InitEngine() {
   GameConfig.Settings[1] = 9;
   GameConfig.Settings[2] = 9;
 
+  DrawState.AutoRaiseOn = -1;
   SystemMenuState.MenuHoverItem = -1;
   SoundState.MusicFadeBase = 100;
   SystemLayerSet.MenuPanelLayer = 90;

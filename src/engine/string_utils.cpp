@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <random>
+#include <string_view>
 
 #include "platform/text_encoding.h"
 
@@ -100,9 +100,31 @@ void SplitFields(const std::string& text, const std::string& sep, int max,
   if (out.size() < static_cast<size_t>(max) + 1) out.resize(static_cast<size_t>(max) + 1);
   for (int i = 1; i <= max; ++i) out[i].clear();
 
-  const size_t sepLen = CodePointBytes(sep, 0);
-  const char* sepBytes = sep.data();
+  size_t sepLen = 0;
+  const bool sepIsCharacter =
+      tq::NextCodePoint(sep, sepLen) != 0xFFFD || sep.compare(0, sepLen, "\xEF\xBF\xBD") == 0;
+  const std::string_view sepBytes(sep.data(), sepLen);
   count = 0;
+
+  if (sepIsCharacter) {
+    // A whole character can only match at a character boundary (a lead byte is never
+    // a continuation byte, and a malformed byte decodes on its own), so a byte search
+    // finds exactly the separators a character-by-character scan would.
+    const std::string_view all(text);
+    size_t pos = 0;
+    while (pos < all.size()) {
+      size_t at = all.find(sepBytes, pos);
+      size_t end = at == std::string_view::npos ? all.size() : at;
+      if (end > pos) {
+        if (count == max) return;  // a field beyond the max-th would begin
+        out[++count].assign(all.substr(pos, end - pos));
+      }
+      pos = end + sepLen;
+    }
+    return;
+  }
+
+  // A separator that is itself a malformed byte: compare character by character.
   size_t fieldStart = std::string::npos;
   size_t pos = 0;
   auto closeField = [&](size_t end) {
@@ -112,11 +134,11 @@ void SplitFields(const std::string& text, const std::string& sep, int max,
   while (pos < text.size()) {
     size_t start = pos;
     tq::NextCodePoint(text, pos);
-    bool isSep = pos - start == sepLen && std::memcmp(text.data() + start, sepBytes, sepLen) == 0;
+    bool isSep = std::string_view(text).substr(start, pos - start) == sepBytes;
     if (isSep) {
       if (fieldStart != std::string::npos) closeField(start);
     } else if (fieldStart == std::string::npos) {
-      if (count == max) return;  // a field beyond the max-th would begin
+      if (count == max) return;
       ++count;
       fieldStart = start;
     }

@@ -99,8 +99,8 @@ const std::array<VoiceWordRow, 5> kVoiceWords = {{
 
 namespace {
 
-// Every word is distinct, so a map answers exactly as a scan in table order would;
-// it is built from the tables above at first use.
+// A map built from the tables above at first use; it keeps the first row of a word,
+// so it answers exactly as a scan in table order would.
 template <typename Row, typename AddWords>
 std::unordered_map<std::string_view, const Row*> IndexRows(const auto& table, AddWords add) {
   std::unordered_map<std::string_view, const Row*> index;

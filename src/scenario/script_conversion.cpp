@@ -1,5 +1,6 @@
 #include "scenario/script_conversion.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -38,15 +39,16 @@ int RoundToInt16(double x) {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 void RemoveAll(std::string& s, std::string_view what) {
-  size_t at = s.find(what);
-  if (at == std::string::npos) return;
-  size_t out = at;
-  for (size_t in = at; in < s.size();) {
-    if (s.compare(in, what.size(), what) == 0) {
-      in += what.size();
-    } else {
-      s[out++] = s[in++];
-    }
+  size_t in = what.empty() ? std::string::npos : s.find(what);
+  if (in == std::string::npos) return;
+  size_t out = in;
+  while (in < s.size()) {
+    in += what.size();  // s holds `what` at in
+    size_t next = s.find(what, in);
+    if (next == std::string::npos) next = s.size();
+    std::copy(s.begin() + in, s.begin() + next, s.begin() + out);
+    out += next - in;
+    in = next;
   }
   s.resize(out);
 }
@@ -68,16 +70,29 @@ std::string* CurrentLineText() {
   return &ScriptStore.ScriptText[n];
 }
 
+// C1 to C5 of each command, read once from its code string.
+const std::array<std::array<int, 5>, kCommandCount>& CommandCodes() {
+  static const auto codes = [] {
+    std::array<std::array<int, 5>, kCommandCount> result{};
+    std::vector<std::string> tokens;
+    for (size_t i = 0; i < kCommandTable.size(); ++i) {
+      int count = 0;
+      SplitFields(std::string(kCommandTable[i].CodeString), " ", kMaxCodeTokens, tokens, count);
+      // The first token is ignored; tokens 2 to 6 give C1 to C5.
+      for (int t = 2; t <= 6 && t <= count; ++t) result[i][t - 2] = ReadScriptNumber(tokens[t]);
+    }
+    return result;
+  }();
+  return codes;
+}
+
 void ApplyCommand(const CommandRow& row) {
-  std::vector<std::string> tokens;
-  int count = 0;
-  SplitFields(std::string(row.CodeString), " ", kMaxCodeTokens, tokens, count);
-  auto token = [&](int i) { return i <= count ? ReadScriptNumber(tokens[i]) : 0; };
-  LineCode.SubParam = token(2);
-  LineCode.MainParam = token(3);
-  LineCode.ActionCode = token(4);
-  LineCode.ExecClass = token(5);
-  LineCode.ContinueMode = token(6);
+  const std::array<int, 5>& codes = CommandCodes()[&row - kCommandTable.data()];
+  LineCode.SubParam = codes[0];
+  LineCode.MainParam = codes[1];
+  LineCode.ActionCode = codes[2];
+  LineCode.ExecClass = codes[3];
+  LineCode.ContinueMode = codes[4];
   switch (row.Extra) {
     case CommandExtra::Queued: LineState.SimultaneousLine = -1; break;
     case CommandExtra::BalloonMoveSpeech: LineState.BalloonMoveThought = 0; break;
@@ -291,7 +306,7 @@ void ConvertScriptLine() {
 
   std::string line = *stored;
   RemoveAll(line, kDecoration);
-  std::vector<std::string> fields;
+  static std::vector<std::string> fields;  // kept between calls to spare allocations
   int count = 0;
   SplitFields(line, std::string(kFieldSeparator), kMaxLineFields, fields, count);
 

@@ -27,6 +27,12 @@ TEST(SplitFieldsTest, FieldsAreMaximalRunsUpToMax) {
       {"1,2,,3", ",", 9, {"1", "2", "3"}},
       {"：：：", "：", 19, {}},
       {"x：y", "：", 0, {}},
+      // Malformed bytes are characters of their own: a separator is never found
+      // inside another character, and a malformed separator splits only on itself.
+      {"\xE3：a\xFF", "：", 19, {"\xE3", "a\xFF"}},
+      {"a\x80" "b", "\x80", 19, {"a", "b"}},
+      {"あ\x81い", "\x81", 19, {"あ", "い"}},
+      {"\xE3\x81\x82", "\x81", 19, {"\xE3\x81\x82"}},
   };
   for (const SplitCase& c : cases) {
     SCOPED_TRACE(c.text);

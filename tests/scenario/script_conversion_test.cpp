@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/modes.h"
 #include "scenario/command_table.h"

@@ -2,6 +2,7 @@
 //
 //   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
 //                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
+//                       [--convert FILE]
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,6 +12,10 @@
 #include <vector>
 
 #include "app/headless_session.h"
+#include "app/register_games.h"
+#include "engine/game_window.h"
+#include "engine/modes.h"
+#include "runner/convert_command.h"
 
 namespace {
 
@@ -26,7 +31,10 @@ const char* kUsage =
     "                   loop, endloop, quit\n"
     "  --shot MS:FILE   write a PNG of the window at that virtual time\n"
     "  --dump MS:FILE   write the layers and the scene cursor at that virtual time\n"
-    "  --seed N         seed of the random generator\n";
+    "  --seed N         seed of the random generator\n"
+    "  --convert FILE   convert each line of FILE with the mode's macros and print, tab-separated,\n"
+    "                   C0 to C5, the stored text, the Speaker after the prefix readers and the text\n"
+    "                   after them; nothing else runs\n";
 
 bool ParseNumber(const std::string& text, uint32_t& out) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 10) return false;
@@ -57,6 +65,7 @@ int main(int argc, char** argv) {
   std::vector<std::pair<uint32_t, std::string>> shots;
   std::vector<std::pair<uint32_t, std::string>> dumps;
   bool untilGiven = false;
+  std::string convertFile;
 
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -89,9 +98,18 @@ int main(int argc, char** argv) {
       uint32_t seed = 0;
       if (!value(v) || !ParseNumber(v, seed)) return Fail("--seed needs a whole number");
       options.seed = seed;
+    } else if (arg == "--convert") {
+      if (!value(convertFile)) return Fail("--convert needs a file");
     } else {
       return Fail("unknown option " + arg);
     }
+  }
+  if (!convertFile.empty()) {
+    ResetAllState();
+    RegisterGames();
+    SetStartMode(options.mode.c_str());
+    GameMode = options.mode.empty() ? kModeMarbrook : options.mode;
+    return RunConvertCommand(convertFile, std::cout);
   }
   if (!untilGiven) options.until = 3600000;  // generous, so every run ends
 
