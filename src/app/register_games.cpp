@@ -6,6 +6,7 @@
 #include "engine/game_window.h"
 #include "engine/input_dispatch.h"
 #include "engine/layers.h"
+#include "engine/menu_sequences.h"
 #include "engine/modes.h"
 #include "engine/picture_catalogue.h"
 #include "engine/sound_channels.h"
@@ -13,10 +14,14 @@
 #include "engine/text.h"
 #include "scenario/auto_reading.h"
 #include "scenario/motion_curves.h"
+#include "scenario/balloon_geometry.h"
+#include "scenario/conversation_scene.h"
+#include "scenario/line_execution.h"
 #include "scenario/face_slots.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "marbrook/marbrook_mode.h"
+#include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
 
 namespace {
@@ -31,10 +36,13 @@ void SkelvaneInit() {
 }  // namespace
 
 void RegisterGames() {
+  EngineFrameHooks.MenuSequence = MenuSequence;
   ModeHooksFor(ModeId::Skelvane).Init = SkelvaneInit;
   ModeHooksFor(ModeId::Skelvane).LoadPictureByKind = LoadCataloguePicture;
   // The click-wait picture until the Marbrook catalogue registers its own.
   CrossingHooks.MarbrookLoadPicture = LoadClickWaitPicture;
+  RegisterScenarioInputHooks();
+  RegisterSkelvaneMode();
   RegisterMarbrookMode();
   RegisterVadrimMode();
 }
@@ -50,6 +58,10 @@ void ResetAllState() {
   ResetScriptState();
   ResetSimultaneousState();
   ResetFaceSlotState();
+  ResetLineExecutionState();
+  ResetBalloonGeometryState();
+  ResetConversationSceneState();
+  ResetSkelvaneState();
   ResetMarbrookState();
   ResetLayerState();
   ResetTextState();

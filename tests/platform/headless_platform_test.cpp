@@ -149,3 +149,21 @@ TEST(HeadlessPlatformTest, AChannelPlaysForItsFilesLength) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HeadlessPlatformTest, AnObserverThatArmsTheTimerWhileIdleGetsItsTick) {
+  tq::HeadlessPlatform p;
+  std::vector<uint32_t> ticks;
+  p.SetEventSink({[&] { ticks.push_back(p.Now()); }, nullptr, nullptr, nullptr, nullptr});
+  p.SetUntil(1000);
+  p.At(200, [&p] { p.ArmTimer(50); });
+  EXPECT_THROW(
+      {
+        for (;;) p.WaitIdle();
+      },
+      tq::RunLimitReached);
+  EXPECT_EQ(ticks, std::vector<uint32_t>{250});
+}
+
+}  // namespace

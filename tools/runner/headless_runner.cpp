@@ -2,7 +2,7 @@
 //
 //   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
 //                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
-//                       [--convert FILE]
+//                       [--convert FILE] [--script FILE]
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -16,6 +16,7 @@
 #include "engine/game_window.h"
 #include "engine/modes.h"
 #include "runner/convert_command.h"
+#include "skelvane/conversation_hooks.h"
 
 namespace {
 
@@ -34,7 +35,9 @@ const char* kUsage =
     "  --seed N         seed of the random generator\n"
     "  --convert FILE   convert each line of FILE with the mode's macros and print, tab-separated,\n"
     "                   C0 to C5, the stored text, the Speaker after the prefix readers and the text\n"
-    "                   after them; nothing else runs\n";
+    "                   after them; nothing else runs\n"
+    "  --script FILE    with --mode Skelvane２, every stage the conversation loads pushes the lines\n"
+    "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped)\n";
 
 bool ParseNumber(const std::string& text, uint32_t& out) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 10) return false;
@@ -49,6 +52,19 @@ bool ParseTimed(const std::string& text, uint32_t& at, std::string& file) {
   if (colon == std::string::npos || colon + 1 >= text.size()) return false;
   file = text.substr(colon + 1);
   return ParseNumber(text.substr(0, colon), at);
+}
+
+// The lines of a script file, without a byte-order mark or carriage returns; empty
+// lines are skipped.
+std::vector<std::string> ReadScriptLines(std::istream& in) {
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (lines.empty() && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    std::erase(line, '\r');
+    if (!line.empty()) lines.push_back(std::move(line));
+  }
+  return lines;
 }
 
 int Fail(const std::string& message) {
@@ -66,6 +82,7 @@ int main(int argc, char** argv) {
   std::vector<std::pair<uint32_t, std::string>> dumps;
   bool untilGiven = false;
   std::string convertFile;
+  std::string scriptFile;
 
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -100,6 +117,8 @@ int main(int argc, char** argv) {
       options.seed = seed;
     } else if (arg == "--convert") {
       if (!value(convertFile)) return Fail("--convert needs a file");
+    } else if (arg == "--script") {
+      if (!value(scriptFile)) return Fail("--script needs a file");
     } else {
       return Fail("unknown option " + arg);
     }
@@ -123,6 +142,14 @@ int main(int argc, char** argv) {
     if (!tq::ParseInputTimeline(text.str(), inputs, error)) return Fail(error);
   }
 
+  std::vector<std::string> scriptLines;
+  if (!scriptFile.empty()) {
+    std::ifstream in(scriptFile, std::ios::binary);
+    if (!in) return Fail("cannot read " + scriptFile);
+    scriptLines = ReadScriptLines(in);
+    if (options.mode != kModeSkelvane) std::cerr << "thornquill-headless: --script is used only by the Skelvane mode\n";
+  }
+
   std::ofstream trace;
   if (!traceFile.empty()) {
     trace.open(traceFile, std::ios::binary | std::ios::trunc);
@@ -130,6 +157,8 @@ int main(int argc, char** argv) {
   }
 
   tq::HeadlessSession session(options);
+  // After the session: setting it up puts every module back to its start values.
+  if (!scriptFile.empty()) SetStageScriptOverride(std::move(scriptLines));
   tq::HeadlessPlatform& platform = session.Platform();
   platform.SetInputs(std::move(inputs));
   if (trace.is_open()) platform.SetTraceWriter([&trace](const std::string& line) { trace << line << '\n'; });

@@ -253,7 +253,10 @@ void HeadlessPlatform::WaitIdle() {
   uint32_t next = until_ + 1;
   if (nextInput_ < inputs_.size()) next = std::min(next, std::max(inputs_[nextInput_].at, now_));
   if (TimerArmed()) next = std::min(next, std::max(TimerDeadline(), now_));
+  // Wake for observers too: one may arm the timer or change what is due.
+  if (!observers_.empty()) next = std::min(next, std::max(observers_.begin()->first, now_));
   AdvanceTo(next);
+  RunObserversUpTo(now_);
   if (!DeliverDueInput()) DeliverTickIfDue();
 }
 

@@ -1,0 +1,178 @@
+#include "skelvane/conversation_hooks.h"
+
+#include <optional>
+
+#include "engine/game_window.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/picture_catalogue.h"
+#include "engine/text.h"
+#include "scenario/animation_dispatch.h"
+#include "scenario/balloon_geometry.h"
+#include "scenario/conversation_scene.h"
+#include "scenario/face_slots.h"
+#include "scenario/script_conversion.h"
+#include "scenario/script_store.h"
+#include "scenario/simultaneous_groups.h"
+#include "scenario/skelvane_conversation.h"
+
+namespace {
+
+std::optional<std::vector<std::string>> stageScriptOverride;
+
+constexpr int kConversationScene = 10;
+
+// Each stage procedure empties the store before it pushes its lines.
+void BeginStage() {
+  ScriptStore.ScriptLineCount = 0;
+  ScriptStore.CurrentScriptLine = 0;
+}
+
+// The stage scripts themselves are not here yet: a stage starts empty.
+void Stage1Script() { BeginStage(); }
+void Stage2Script() { BeginStage(); }
+void Stage10Script() { BeginStage(); }
+
+void SpeechStyleByVariant() {
+  BalloonGeometryRecord& g = BalloonGeometry;
+  TextStyleRecord& t = TextStyle;
+  const int variant = LineCode.SubParam;
+  struct Row {
+    int variant, font, width, height, tailWidth, tailHeight;
+  };
+  static constexpr Row kRows[] = {
+      {10, 9, 200, 40, 20, 10},
+      {11, 11, 250, 50, 32, 12},
+      {12, 13, 320, 70, 32, 14},
+      {13, 24, 320, 105, 32, 18},
+  };
+  for (const Row& row : kRows) {
+    if (row.variant != variant) continue;
+    t.TextFontSize = row.font;
+    t.TextX = 12;
+    t.TextY = 10;
+    g.BalloonWidth = row.width;
+    g.BalloonHeight = row.height;
+    g.BalloonSide = 1;
+    g.TailWidth = row.tailWidth;
+    g.TailHeight = row.tailHeight;
+  }
+  g.BalloonGapX = -10;
+  if (variant == 20) {
+    g.BalloonWidth = 140;
+    g.BalloonHeight = 65;
+    g.BalloonSide = 0;
+    g.BalloonOffsetY = g.FaceHeight / 2 - 32 + 15;
+  } else {
+    g.BalloonOffsetY = g.FaceHeight / 2 - g.BalloonHeight / 2;
+  }
+  g.TailOffsetX = -(g.TailWidth / 2);
+  g.TailOffsetY = g.BalloonHeight / 2 - g.TailHeight / 2;
+}
+
+}  // namespace
+
+void SetStartStage() { SceneCursor.StageNumber = 10; }
+
+void ConversationInit() {
+  SimultaneousQueue.ChainLength = 3;
+  DimensionSimultaneousTables();
+  ConversationScene.PictureTable[1] = 1100;
+  ConversationScene.PictureTable[2] = 1102;
+  DrawState.CurrentLayer = 0;
+  DrawState.CurrentRect.X = 0;
+  DrawState.CurrentRect.Y = 0;
+  PrepareLayer(11);
+  TextWindow.NarrationLayer = 19;
+  TextWindow.BalloonFrameThickness = 30;
+
+  SetDefaultThoughtLayout();
+}
+
+void NoHook(int /*value*/) {}
+
+void BalloonStyleHook() {
+  const int kind = LineCode.MainParam;
+  if (kind == 0) return;
+  if (kind == 5) {
+    SpeechStyleByVariant();
+    return;
+  }
+  BalloonGeometryRecord& g = BalloonGeometry;
+  if (LineState.LineFontSize > 0) TextStyle.TextFontSize = LineState.LineFontSize;
+  // Only the geometry row of a kind ending in 0 is ever chosen; other kinds keep
+  // the previous balloon's size.
+  if (kind % 10 == 0) {
+    g.BalloonWidth = 440 + 10 * LineCode.SubParam;
+    g.BalloonHeight = 140;
+    g.BalloonGapX = -10;
+    g.BalloonOffsetY = 80;
+  }
+  g.BalloonSide = (kind - 10) / 10;
+  g.TailOffsetY = 61;
+  g.TailOffsetX = -(g.TailWidth / 2);
+}
+
+void CaptionBoxHook(int phase) {
+  const int variant = LineCode.SubParam;
+  if (phase == 0) {
+    if (variant != 10 && variant != 11) return;
+    TextStyle.TextFontSize = variant == 10 ? 22 : 20;
+    TextWindow.WindowFrameStyle = 10;
+    FaceSlot.BalloonCategory = 10;
+  } else if (phase == 1) {
+    if (variant != 11) return;
+    DrawState.CurrentRect.Y = ScreenSize.ScreenHeight - (DrawState.CurrentRect.Height + 25);
+  }
+}
+
+void StageDispatch() {
+  const int stage = SceneCursor.StageNumber;
+  if (stageScriptOverride) {
+    LoadCataloguePicture(0, 0, 0);
+    BeginStage();
+    for (const std::string& line : *stageScriptOverride) PushScriptLine(line);
+    return;
+  }
+  switch (stage) {
+    case 1: LoadCataloguePicture(0, 0, 0); Stage1Script(); break;
+    case 2: LoadCataloguePicture(0, 0, 0); Stage2Script(); break;
+    case 10: LoadCataloguePicture(0, 0, 0); Stage10Script(); break;
+    default: break;
+  }
+}
+
+void SetStageScriptOverride(std::vector<std::string> lines) { stageScriptOverride = std::move(lines); }
+
+bool SkelvaneOnEvent(int phase) {
+  if (SceneCursor.SceneCode == kConversationScene) {
+    switch (phase) {
+      case 0: ScenarioStep(); return true;
+      case 1:
+        if (CrossingHooks.VadrimConvHover != nullptr) CrossingHooks.VadrimConvHover();
+        return true;
+      case 2: return ScenarioFrameDispatch();
+      default: return false;
+    }
+  }
+  // The title screen (scene 99) is not here yet; other scenes have no members.
+  return false;
+}
+
+void RegisterSkelvaneMode() {
+  ModeHookSet& mode = ModeHooksFor(ModeId::Skelvane);
+  mode.OnEvent = SkelvaneOnEvent;
+  mode.LeaveScene = NoHook;
+  mode.BalloonStyle = BalloonStyleHook;
+  mode.CaptionBox = CaptionBoxHook;
+  ConversationHookSet& conversation = ConversationHooksFor(ModeId::Skelvane);
+  conversation.Step = ScenarioStep;
+  conversation.Hover = [] {
+    if (CrossingHooks.VadrimConvHover != nullptr) CrossingHooks.VadrimConvHover();
+  };
+  conversation.StartStage = SetStartStage;
+  conversation.LayoutInit = ConversationInit;
+  conversation.LoadStage = StageDispatch;
+}
+
+void ResetSkelvaneState() { stageScriptOverride.reset(); }
