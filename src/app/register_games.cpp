@@ -14,10 +14,14 @@
 #include "engine/text.h"
 #include "scenario/auto_reading.h"
 #include "scenario/motion_curves.h"
+#include "scenario/balloon_animation.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
 #include "scenario/line_execution.h"
+#include "scenario/face_settings.h"
 #include "scenario/face_slots.h"
+#include "scenario/script_actions.h"
+#include "scenario/scene_sounds.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "marbrook/marbrook_mode.h"
@@ -42,6 +46,7 @@ void RegisterGames() {
   // The click-wait picture until the Marbrook catalogue registers its own.
   CrossingHooks.MarbrookLoadPicture = LoadClickWaitPicture;
   RegisterScenarioInputHooks();
+  RegisterSceneSounds();
   RegisterSkelvaneMode();
   RegisterMarbrookMode();
   RegisterVadrimMode();
@@ -58,8 +63,12 @@ void ResetAllState() {
   ResetScriptState();
   ResetSimultaneousState();
   ResetFaceSlotState();
+  ResetFaceSettingsState();
+  ResetScriptActionState();
   ResetLineExecutionState();
   ResetBalloonGeometryState();
+  ResetBalloonAnimationState();
+  ResetSceneSoundState();
   ResetConversationSceneState();
   ResetSkelvaneState();
   ResetMarbrookState();

@@ -118,7 +118,7 @@ void MultiBalloonEraseTick() {
   auto erasing = [&f](int slot) {
     return ValidFaceSlot(slot) && (f.SpeechState[slot] == kBalloonToErase || f.SpeechState[slot] == kBalloonErasing);
   };
-  const int count = f.EraseCount < kFaceSlotCount ? f.EraseCount : kFaceSlotCount - 1;
+  const int count = f.EraseCount < kEraseListCapacity ? f.EraseCount : kEraseListCapacity;
   for (int k = 1; k <= count; ++k) {
     const int slot = f.EraseList[static_cast<size_t>(k)];
     MotionState.CurrentMotionSlot = k;

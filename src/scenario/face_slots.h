@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 inline constexpr int kFaceSlotCount = 10;
 // Minis are numbered 1 and 2; index 0 of the per-mini tables is unused.
@@ -18,6 +19,8 @@ inline constexpr int kBalloonOpening = 5;
 inline constexpr int kBalloonShown = 10;
 inline constexpr int kBalloonToErase = 11;
 inline constexpr int kBalloonErasing = 15;
+// EraseList holds entries 1 to 10.
+inline constexpr int kEraseListCapacity = 10;
 
 template <typename T>
 using PerSlot = std::array<T, kFaceSlotCount>;
@@ -47,6 +50,13 @@ struct FaceSlotRecord {
   PerSlot<int> SlotOpenKind{};
   PerSlot<int> SlotBalloonCategory{};  // 0 speech, 1 thought, 5 caption, 6 fixed box
   PerSlot<int> SlotStartDelay{};
+  // The balloon line a simultaneous group queued for the slot, restored when it opens.
+  PerSlot<std::string> SlotBalloonText{};
+  PerSlot<int> SlotSavedSubParam{};
+  PerSlot<int> SlotSavedMainParam{};
+  PerSlot<int> SlotSavedAction{};
+  PerSlot<int> SlotFontSize{};
+  PerSlot<int> SlotVoice{};
   std::array<std::array<std::array<int, 4>, kMiniIndexCount>, kFaceSlotCount> MiniParams{};  // [slot][mini][2 variant, 3 kind]
   PerMini<int> MiniStartDelay{};
   PerMini<int> MiniKind{};
@@ -54,8 +64,37 @@ struct FaceSlotRecord {
   std::array<int, kMiniAnimEntryCount> MiniAnimSubStep{};
 
   // The slots whose speech balloons a multiple erase closes, EraseList(1..EraseCount).
-  PerSlot<int> EraseList{};
+  // Slot 0 can be listed by name besides the nine that 全消去 closes, so the list has
+  // room for all ten slots.
+  std::array<int, kEraseListCapacity + 1> EraseList{};
   int EraseCount = 0;
+
+  // The queued mini's sound ("ミ音"), restored when the group shows it.
+  PerSlot<int> SlotMiniSound{};
+  // Where each mini stands relative to its face's top-left corner, and the size its
+  // layer had when it finished appearing.
+  PerMini<int> MiniRelX{};
+  PerMini<int> MiniRelY{};
+  PerMini<int> MiniShownX{};
+  PerMini<int> MiniShownY{};
+
+  // The recoil after a face move: 0 none, 3 running, 4 place once more at rest.
+  // Per balloon part p: 0 the balloon body, 1 its tail.
+  PerSlot<int> RecoilActive{};
+  PerSlot<std::array<int, 2>> RecoilAmpX{};
+  PerSlot<std::array<int, 2>> RecoilAmpY{};
+  PerSlot<std::array<int, 2>> RecoilLength{};  // only part 0 is used, for both parts
+  PerSlot<std::array<int, 2>> PartOffsetX{};
+  PerSlot<std::array<int, 2>> PartOffsetY{};
+  PerMini<int> MiniRecoilActive{};
+  PerMini<int> MiniRecoilAmpX{};
+  PerMini<int> MiniRecoilAmpY{};
+  PerMini<int> MiniRecoilLength{};
+  PerMini<int> MiniOffsetX{};
+  PerMini<int> MiniOffsetY{};
+  // -1 when the group run has already placed the slot's balloon (or mini) this frame.
+  PerSlot<int> BalloonMovedFlag{};
+  PerMini<int> MiniPicMovedFlag{};
 
   // The balloon being laid out, drawn or redrawn.
   int BalloonCategory = 0;
@@ -66,7 +105,29 @@ struct FaceSlotRecord {
 };
 extern FaceSlotRecord FaceSlot;
 
+// Recoil kinds 10 to 19 of a face move take their amplitude multiplier and
+// half-length from these (index 10 to 19); stage data sets them.
+inline constexpr int kRecoilScaleCount = 20;
+struct RecoilStateRecord {
+  std::array<int, kRecoilScaleCount> MoveTypeScaleX{};
+  std::array<int, kRecoilScaleCount> MoveTypeScaleY{};
+};
+extern RecoilStateRecord RecoilState;
+
 inline bool ValidFaceSlot(int slot) { return slot >= 0 && slot < kFaceSlotCount; }
 inline bool ValidMini(int mini) { return mini >= 1 && mini < kMiniIndexCount; }
+
+// Where a picture attached to the face of CurrentSlot stands: kind 0 the speech
+// balloon, 1 its tail, 2 mini CurrentMini. The position goes into CurrentRect (X, Y),
+// and with move -1 the layer is moved there (its size kept). Other kinds do nothing.
+void PlaceSlotPicture(int kind, int move);
+// The recoil of the pictures attached to a face (slot CurrentSlot, group
+// CurrentMotionSlot): kind 0 starts it when the group's face move has ended, kind 10
+// steps the balloon's, kind 20 that of mini CurrentMini. Other kinds do nothing.
+void EaseFaceMove(int kind);
+// Kind 10 shows the saved balloon of CurrentSlot at once; other kinds do nothing.
+void ReshowBalloon(int kind);
+// Mini CurrentMini of CurrentSlot has appeared: shown, and its layer's size kept.
+void SetMiniState();
 
 void ResetFaceSlotState();

@@ -220,6 +220,9 @@ void ExecuteScriptLine() {
     case 1: OpenBalloon(); break;
     case 4:
       ReadLinePrefixes(11);
+      // A group whose only item is this balloon must know its slot, as the queued
+      // minis and erases record theirs; without it the balloon of another slot is lost.
+      SetGroupSlot();
       LineCode.ContinueMode = 2;
       SimultaneousTable(10);
       FinishScriptAction();

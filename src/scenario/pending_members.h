@@ -5,20 +5,23 @@
 // stand-in there and declares the member in its own header.
 #pragma once
 
-// Balloon layout and drawing.
-void BalloonLayout(int unused);
-void BalloonPlace(int mode);
-void BalloonText(int type);
-void AnimateBalloon(int code, int queued);
-// Scene sounds.
-void BalloonShowSound(int kind);
-// Script actions.
-void DispatchScriptAction();
-// Simultaneous groups.
-void SimultaneousTable(int kind);
-void StartQueuedMoves();
-void SimultaneousStep();
-void ResetSimultaneousTables();
+// Built: balloon layout, drawing and animation, and the scene sounds.
+#include "scenario/balloon_animation.h"
+#include "scenario/balloon_drawing.h"
+#include "scenario/balloon_layout.h"
+#include "scenario/scene_sounds.h"
+
+// Script actions and simultaneous groups, declared in their own headers now.
+#include "scenario/script_actions.h"
+#include "scenario/simultaneous_groups.h"
+// Picture changes and flip-books.
+void PictureLoadByMode(int kind, int number);
+void PicAnimParams();
+// Direct events.
+void DirectEventBasic();
+void DirectEventPic();
+// Separate balloon moves.
+void BalloonSeparateMoveStep();
 // Mini pictures.
 void AnimateMiniPicture(int code, int queued);
 // The other frame handlers of a conversation scene.

@@ -187,4 +187,19 @@ TEST(AutoReading, MultipleEraseEndsWhenNoListedBalloonIsErasing) {
   EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
 }
 
+// All ten listed balloons close, the tenth included (slot 0 named and 1 to 9 by 全消去).
+TEST(AutoReading, MultipleEraseClosesATenthListedBalloon) {
+  ScenarioScene scene;
+  Script({"[フキ複数消去]", "next"});
+  FaceSlotRecord& f = FaceSlot;
+  f.EraseCount = 10;
+  for (int k = 1; k <= 10; ++k) {
+    f.EraseList[static_cast<size_t>(k)] = (k + 2) % 10;  // slot 2 first, slot 1 last
+    f.SpeechState[static_cast<size_t>((k + 2) % 10)] = kBalloonToErase;
+  }
+  Wait(1060, 0);
+  for (int slot = 0; slot < 10; ++slot) EXPECT_EQ(f.SpeechState[static_cast<size_t>(slot)], kBalloonHidden) << slot;
+  EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
+}
+
 }  // namespace

@@ -137,8 +137,9 @@ TEST(SkelvaneConversation, RestartErasesTheOpenBalloonsThenReloadsOrGoesBack) {
     };
     const int hover = c.hoverItem;
     int openBefore = 0;
-    // The menu command, while the last line's wait runs.
-    h.Platform().At(1000, [hover, &openBefore] {
+    // The menu command, while the last line's wait runs (from 1528 to 2128 ms, after
+    // the three balloons' openings).
+    h.Platform().At(1800, [hover, &openBefore] {
       for (int i = 0; i <= 2; ++i) openBefore += TextSlot.TextSlotState[i] >= 1;
       SystemMenuState.MenuHoverItem = hover;
       ScriptStore.SceneLabel = -1;
@@ -150,7 +151,7 @@ TEST(SkelvaneConversation, RestartErasesTheOpenBalloonsThenReloadsOrGoesBack) {
     });
     h.Start();
     ::testing::internal::CaptureStderr();
-    h.RunUntil(4000);
+    h.RunUntil(8000);
     ::testing::internal::GetCapturedStderr();
 
     const std::vector<std::string> loops = h.TraceOf("loop");
@@ -245,7 +246,9 @@ TEST(SkelvaneConversation, RunnerStartsTheSceneAndPlaysAScriptFile) {
   EXPECT_EQ(scenes, (std::vector<std::string>{"scene 10 0 0 0", "scene 10 5 0 10", "scene 10 5 1 10", "scene 10 10 0 10",
                                                "scene 10 10 0 10"}));
   EXPECT_NE(trace.find("439 loop 1010\n"), std::string::npos) << trace;
-  EXPECT_NE(trace.find("539 timer 200\n"), std::string::npos) << trace;
+  // The balloon opens in 8 frames (439 to 530), and the line goes on 100 ms later.
+  EXPECT_NE(trace.find("530 endloop 1010 8\n"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("630 timer 200\n"), std::string::npos) << trace;
   EXPECT_NE(err.find("line 3 is past the end of the script (3 lines)"), std::string::npos) << err;
 }
 

@@ -1,0 +1,464 @@
+#include "scenario/script_actions.h"
+
+#include <string>
+#include <vector>
+
+#include "engine/blits.h"
+#include "engine/frame_model.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/picture_catalogue.h"
+#include "engine/sound_channels.h"
+#include "engine/system_menu.h"
+#include "platform/platform.h"
+#include "platform/text_encoding.h"
+#include "scenario/animation_dispatch.h"
+#include "scenario/auto_reading.h"
+#include "scenario/balloon_drawing.h"
+#include "scenario/balloon_geometry.h"
+#include "scenario/conversation_scene.h"
+#include "scenario/face_settings.h"
+#include "scenario/line_execution.h"
+#include "scenario/motion_curves.h"
+#include "scenario/pending_members.h"
+#include "scenario/scene_sounds.h"
+#include "scenario/script_conversion.h"
+#include "scenario/script_fields.h"
+#include "scenario/script_store.h"
+#include "scenario/simultaneous_groups.h"
+
+BalloonMoveRecord BalloonMove;
+SeparateBalloonMoveRecord SeparateBalloonMove;
+ScriptActionRecord ScriptAction;
+
+namespace {
+
+constexpr int kMaxListItems = 9;
+
+int Slot() { return ValidFaceSlot(LineState.CurrentSlot) ? LineState.CurrentSlot : 0; }
+
+int FaceLayerOf(int slot) { return ValidFaceSlot(slot) ? FaceSlot.FaceLayer[static_cast<size_t>(slot)] : -1; }
+
+// An entry of the scene's picture table; an index outside it names no picture.
+int PictureAt(int index) {
+  return index >= 0 && index < kPictureTableSize ? ConversationScene.PictureTable[static_cast<size_t>(index)] : 0;
+}
+
+void MoveKeepingSize(int layer, int x, int y) {
+  if (!ValidLayer(layer)) return;
+  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
+  MoveLayer(layer, x, y, l.image.Width(), l.image.Height());
+}
+
+void LayerPosition(int layer, int& x, int& y) {
+  GetLayerRect(50, layer);
+  x = DrawState.CurrentRect.X;
+  y = DrawState.CurrentRect.Y;
+}
+
+void DropFirstCharacter(std::string& text) { text.erase(0, tq::CodePointOffset(text, 1)); }
+
+void DropLastCharacter(std::string& text) {
+  const int n = tq::CodePointCount(text);
+  if (n > 0) text.resize(tq::CodePointOffset(text, n - 1));
+}
+
+void StartGroup() {
+  ClearMovingFlags(0);
+  StartQueuedMoves();
+  Wait(1020, 0);
+}
+
+// A face move or separate balloon move given without ○N runs as group 0.
+void DefaultGroup() {
+  if (LineState.LineGroupGiven == 0 && SimultaneousGroup.MaxGroup == -1) SimultaneousGroup.MaxGroup = 0;
+}
+
+void ShowBackground() {
+  switch (LineCode.MainParam) {
+    case 5:
+      if (auto load = CurrentModeHooks().LoadPictureByKind) load(0, PictureAt(LineCode.SubParam), 0);
+      FinishScriptAction();
+      return;
+    case 10:
+      BlitSpec.BlitLayer = 0;
+      ScriptAction.EffectPicture = PictureAt(LineCode.SubParam);
+      Wait(10, 0);
+      // Without the opening picture effects nothing paints or finishes the line.
+      if (EngineFrameHooks.PaintEffectTick == nullptr) FinishScriptAction();
+      return;
+    case 1:
+      // Its animation code has no frames anywhere: the line ends at once.
+      FinishScriptAction();
+      return;
+    default:
+      return;
+  }
+}
+
+void ClearScreen() {
+  const int mode = LineCode.MainParam;
+  const int kept = LineCode.SubParam;
+  if (mode == 0) {
+    LayerInfo(GameForm).BackColor = RgbColor(0, 0, 0);
+    SetLayerPicture(GameForm, tq::Surface());
+  }
+  if (mode == 0 || mode == 1 || mode == 2) {
+    for (int layer = 0; layer <= SystemLayerSet.LastSceneLayer; ++layer) {
+      if (mode != 2 && layer == kept) continue;
+      ShowLayer(layer, false);
+    }
+  }
+  FinishScriptAction();
+}
+
+void BranchAtOnce() {
+  if (LineCode.MainParam != 0) return;
+  AutoReadControl(10);
+  const std::array<int, 4>& b = LineState.BranchTable;
+  SceneCursor.SceneState = b[0];
+  SceneCursor.SceneStep = b[1];
+  ScriptAction.BranchParams = {b[2], b[3]};
+  Wait(0, 0);
+}
+
+void BackgroundIntoLayerZero() {
+  DrawState.CurrentLayer = 0;
+  DrawState.CurrentRect.X = 0;
+  DrawState.CurrentRect.Y = 0;
+  PrepareLayer(11);
+  // The Skelvane catalogue whatever the mode.
+  LoadCataloguePicture(1, PictureAt(LineCode.SubParam));
+  FinishScriptAction();
+}
+
+void DirectEvent() {
+  switch (LineCode.MainParam) {
+    case 1: DirectEventBasic(); break;
+    case 10: DirectEventPic(); break;
+    case 20: ShowLayer(FaceLayerOf(LineCode.Speaker), false); break;
+    default: break;
+  }
+  FinishScriptAction();
+}
+
+void SoundEffect() {
+  PlaySoundEffectLine();
+  int channel = MoveParams.LineSoundChannel;
+  float offset = 0.0f;
+  PlaySoundEffect(MoveParams.LineSoundNumber, channel, offset);
+  FinishScriptAction();
+}
+
+void Music() {
+  PlayScriptMusic(LineState.LineMusicNumber);
+  PlayChannel(MusicChannel, -1);
+  FinishScriptAction();
+}
+
+void MoveBalloon() {
+  ParseBalloonMove(1);
+  if (VoiceSettings.BalloonMoveSkippable == -1 && ReadState.ReadMode != 2) {
+    StoreBalloonMoveStart();
+    AnimationRun.WaitKind = kWaitBalloonMove;
+  }
+  Wait(1021, 0);
+}
+
+// The current slot's layers to the front, the last one on top; the face becomes
+// CurrentLayer.
+void BringSlotToFront() {
+  const FaceSlotRecord& f = FaceSlot;
+  const int s = Slot();
+  LayerToFront(f.FaceLayer[s]);
+  LayerToFront(f.BalloonLayer[s] + 1);
+  LayerToFront(f.BalloonLayer[s]);
+  if (f.ThoughtLayer[s] != 0) {
+    for (int i = 3; i >= 0; --i) LayerToFront(f.ThoughtLayer[s] + i);
+  }
+  if (f.MiniLayer[s][1] != 0 && f.MiniLayer[s][2] != 0) {
+    LayerToFront(f.MiniLayer[s][1]);
+    LayerToFront(f.MiniLayer[s][2]);
+  }
+  if (f.MiniLayer[s][1] != 0) LayerToFront(f.MiniLayer[s][1]);
+  DrawState.CurrentLayer = f.FaceLayer[s];
+  FinishScriptAction();
+}
+
+// Events 1500, 1600 and 1700 + C2; a C2 outside 0 to 99 names no event.
+void StartEvent(int base) {
+  const int kind = LineCode.MainParam;
+  if (kind < 0 || kind > 99) {
+    FinishScriptAction();
+    return;
+  }
+  Wait(base + kind, 0);
+}
+
+void EraseSeveral() {
+  MarkBalloonsForErase();
+  if (FaceSlot.EraseCount == 0) FinishScriptAction();
+  else Wait(1060, 0);
+}
+
+void VoiceWait() {
+  if (ReadState.ReadMode == 2) {
+    FinishScriptAction();
+    return;
+  }
+  AnimationRun.WaitKind = kWaitVoice;
+  Wait(1062, 0);
+}
+
+void FlipBook() {
+  if (ReadState.ReadMode == 2 && (ReadState.ReadSpeed == 2 || ReadState.ReadSpeed == 3)) {
+    FinishScriptAction();
+    return;
+  }
+  AnimationRun.WaitKind = kWaitPicAnim;
+  PicAnimParams();
+  Wait(1063, 0);
+}
+
+}  // namespace
+
+void DispatchScriptAction() {
+  const int action = LineCode.ActionCode;
+  const int value = LineCode.MainParam;
+  switch (action) {
+    case -9:
+      ScriptAction.DebugValue = LineCode.SubParam;
+      FinishScriptAction();
+      return;
+    case 1: RedrawBalloons(); return;
+    case 2:
+      ScriptStore.CurrentScriptLine += 1;
+      Wait(-2, static_cast<int32_t>(value) * 100);
+      return;
+    case 3:
+      if (auto leave = CurrentModeHooks().LeaveScene) leave(value);
+      return;
+    case 4:
+      SceneCursor.StageNumber = value;
+      SceneCursor.SceneState = 5;
+      SceneCursor.SceneStep = 0;
+      Wait(0, 0);
+      return;
+    case 5: ShowBackground(); return;
+    case 6: ClearScreen(); return;
+    case 7: BranchAtOnce(); return;
+    case 10: BackgroundIntoLayerZero(); return;
+    case 11: DirectEvent(); return;
+    case 12: SoundEffect(); return;
+    case 13: Music(); return;
+    case 15:
+      SetupFace();
+      FinishScriptAction();
+      return;
+    case 16:
+      PlaceFace();
+      FinishScriptAction();
+      return;
+    case 17: MoveBalloon(); return;
+    case 18:
+      ChangeFaceBitmap();
+      FinishScriptAction();
+      return;
+    case 20:
+      DefaultGroup();
+      ParseFaceMove();
+      StartGroup();
+      return;
+    case 21:
+      LineCode.ContinueMode = 2;
+      DefaultGroup();
+      ParseFaceMove();
+      FinishScriptAction();
+      return;
+    case 22: StartGroup(); return;
+    case 23:
+      ParseBalloonMove(0);
+      FinishScriptAction();
+      return;
+    case 24: BringSlotToFront(); return;
+    case 25:
+      QueueSimultaneousEvent();
+      FinishScriptAction();
+      return;
+    case 26:
+      QueueSimultaneousSound();
+      FinishScriptAction();
+      return;
+    case 27:
+      DefaultGroup();
+      ParseBalloonMove(0);
+      if (LineState.LineGroup >= 0 && LineState.LineGroup < kGroupCount) {
+        SimultaneousGroup.GroupSlot[static_cast<size_t>(LineState.LineGroup)] = LineState.CurrentSlot;
+      }
+      StartGroup();
+      return;
+    case 28:
+      QueueSimultaneousBitmap();
+      FinishScriptAction();
+      return;
+    case 50: StartEvent(1500); return;
+    case 51: StartEvent(1600); return;
+    case 52: StartEvent(1700); return;
+    case 60: EraseSeveral(); return;
+    case 62: VoiceWait(); return;
+    case 63: FlipBook(); return;
+    case 0: case 8: case 9: case 14: case 19: case 29:
+      return;  // no action: the scene waits for the next input
+    default:
+      if (action > 99 || action < -9 || (action >= -8 && action <= -1)) return;  // no action
+      // Codes no script uses: the line ends rather than leave the scene idle.
+      FinishScriptAction();
+      return;
+  }
+}
+
+void RedrawBalloons() {
+  const int which = LineCode.MainParam;
+  if (which != 0 && which != 1) return;
+  FaceSlotRecord& f = FaceSlot;
+  for (int i = 0; i < 20; ++i) {
+    const int state = TextSlot.TextSlotState[static_cast<size_t>(i)];
+    const bool redraw = which == 0 ? state == 2 : state >= 1 && state <= 9;
+    if (!redraw) continue;
+    const size_t owner = static_cast<size_t>(i / 2);
+    f.ReshowBalloonLayer = i % 2 == 0 ? f.BalloonLayer[owner] : f.ThoughtLayer[owner];
+    f.TextSlotIndex = i;
+    f.TextSlotOwner = i / 2;
+    BalloonText(1);
+  }
+  FinishScriptAction();
+}
+
+void StoreBalloonMoveStart() {
+  const FaceSlotRecord& f = FaceSlot;
+  const int s = Slot();
+  const bool thought = LineState.BalloonMoveThought != 0;
+  BalloonMove.BalloonMoveLayer = thought ? f.ThoughtLayer[s] : f.BalloonLayer[s];
+  const int parts = thought ? 4 : 2;
+  for (int k = 0; k < parts; ++k) {
+    MotionSlotRecord& m = MotionSlot[static_cast<size_t>(k)];
+    LayerPosition(BalloonMove.BalloonMoveLayer + k, m.MotionStartX, m.MotionStartY);
+  }
+  for (int k = 0; k < 4; ++k) {
+    VoiceSettings.BalloonHomeX[k] = MotionSlot[static_cast<size_t>(k)].MotionStartX;
+    VoiceSettings.BalloonHomeY[k] = MotionSlot[static_cast<size_t>(k)].MotionStartY;
+  }
+}
+
+void ParseBalloonMove(int mode) {
+  if (mode != 0 && mode != 1) return;
+  std::string text = CurrentLineRemainder();
+  const std::string mark = "■";
+  for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) text.erase(at, mark.size());
+
+  int start = 0, kind = 0, variant = 0, count = 0, x1 = 0, y1 = 0, x2 = 0, y2 = 0, sound = 0;
+  for (const std::string& field : SplitText(text, "：", 9)) {
+    const std::string key = FieldKey(field);
+    const int value = FieldValue(field);
+    if (key == "開始") {
+      if (mode == 0) start = value;
+    } else if (key == "種No") {
+      kind = value;
+    } else if (key == "分岐") {
+      variant = value;
+    } else if (key == "回数" || key == "回") {
+      count = value;
+    } else if (key == "フ別") {
+      std::vector<int> v = FieldList(field, kMaxListItems);
+      v.resize(3);
+      kind = v[0], variant = v[1], count = v[2];
+    } else if (key == "フ移動Px1") {
+      x1 = value;
+    } else if (key == "フ移動Py1") {
+      y1 = value;
+    } else if (key == "フ移動Px2") {
+      x2 = value;
+    } else if (key == "フ移動Py2") {
+      y2 = value;
+    } else if (key == "フ移動ALL") {
+      std::vector<int> v = FieldList(field, kMaxListItems);
+      v.resize(4);
+      x1 = v[0], y1 = v[1], x2 = v[2], y2 = v[3];
+    } else if (key == "フ移動音") {
+      sound = value;
+    } else if (key == "フ移動インタ") {
+      BalloonMove.BalloonMoveInterval = value;
+    }
+  }
+
+  const int s = Slot();
+  if (mode == 1) {
+    BalloonMoveRecord& b = BalloonMove;
+    b.BalloonMoveKind = kind;
+    b.BalloonMoveMode = variant;
+    b.BalloonMoveCount = count;
+    b.BalloonMoveX1 = x1;
+    b.BalloonMoveY1 = y1;
+    b.BalloonMoveX2 = x2;
+    b.BalloonMoveY2 = y2;
+  } else {
+    SeparateBalloonMoveRecord& sep = SeparateBalloonMove;
+    sep.SepMoveKind[s] = kind;
+    sep.SepMoveMode[s] = variant;
+    sep.SepMoveStart[s] = start;
+    sep.SepMoveCount[s] = count;
+    sep.SepMoveX1[s] = x1;
+    sep.SepMoveY1[s] = y1;
+    sep.SepMoveX2[s] = x2;
+    sep.SepMoveY2[s] = y2;
+  }
+  SeparateBalloonMove.SlotMoveSound[s] = sound;
+}
+
+void PlaceFace() {
+  std::vector<std::string> terms = SplitText(WithoutDecoration(CurrentLineRemainder()), ",", 2);
+  terms.resize(2);
+  DropFirstCharacter(terms[0]);
+  DropLastCharacter(terms[1]);
+  MotionSlotRecord& start = MotionSlot[0];
+  int x = 0;
+  ParsePositionTerm(terms[0], 1, 0, x);
+  start.MotionStartX = x;
+  int y = 0;
+  ParsePositionTerm(terms[1], 2, 0, y);
+  start.MotionStartY = y;
+  MoveKeepingSize(FaceLayerOf(LineCode.Speaker), x, y);
+}
+
+void ChangeFaceBitmap() {
+  int kind = 0;
+  int number = 0;
+  for (const std::string& field : LineFields()) {
+    const std::string key = FieldKey(field);
+    if (key == "BMP番号") kind = FieldValue(field);
+    else if (key == "BMP番号2") number = FieldValue(field);
+  }
+  DrawState.CurrentLayer = FaceLayerOf(LineCode.Speaker);
+  PictureLoadByMode(kind, number);
+}
+
+void QueueSimultaneousEvent() {
+  SimultaneousQueueRecord& q = SimultaneousQueue;
+  int k = 0;
+  for (const std::string& field : LineFields()) {
+    const std::string key = FieldKey(field);
+    if (key == "順番") {
+      k = FieldValue(field);
+      continue;
+    }
+    if (k < 0 || k >= kQueueEntryCount) continue;
+    if (key == "同時イベ種") q.EventQueueKind[static_cast<size_t>(k)] = FieldValue(field);
+    else if (key == "開始") q.EventQueueStart[static_cast<size_t>(k)] = FieldValue(field);
+  }
+}
+
+void ResetScriptActionState() {
+  BalloonMove = BalloonMoveRecord{};
+  SeparateBalloonMove = SeparateBalloonMoveRecord{};
+  ScriptAction = ScriptActionRecord{};
+}
