@@ -37,38 +37,38 @@ FontStore& Store() {
   return store;
 }
 
-FontKey KeyOf(const FontSpec& spec) {
-  int size = spec.pointSize < 1 ? 1 : spec.pointSize;
-  return {spec.name == kFontFixed, size, spec.bold, spec.italic};
+FontKey KeyOf(const FontSpec& font) {
+  int size = font.pointSize < 1 ? 1 : font.pointSize;
+  return {font.name == kFontFixed, size, font.bold, font.italic};
 }
 
-TTF_Font* FontFor(const FontSpec& spec) {
+TTF_Font* FontFor(const FontSpec& font) {
   FontStore& store = Store();
   if (!store.initialised) {
     if (TTF_Init() != 0) return nullptr;
     store.initialised = true;
   }
-  FontKey key = KeyOf(spec);
+  FontKey key = KeyOf(font);
   auto it = store.fonts.find(key);
   if (it != store.fonts.end()) return it->second;
   std::string file = std::string(THORNQUILL_FONT_DIR) + (std::get<0>(key) ? "/ipag.ttf" : "/ipagp.ttf");
-  TTF_Font* font = TTF_OpenFontDPI(file.c_str(), std::get<1>(key), kDpi, kDpi);
-  if (font == nullptr) {
+  TTF_Font* face = TTF_OpenFontDPI(file.c_str(), std::get<1>(key), kDpi, kDpi);
+  if (face == nullptr) {
     if (!store.reportedMissing) {
       std::fprintf(stderr, "thornquill: cannot open font %s: %s\n", file.c_str(), TTF_GetError());
       store.reportedMissing = true;
     }
   } else {
-    int style = (spec.bold ? TTF_STYLE_BOLD : 0) | (spec.italic ? TTF_STYLE_ITALIC : 0);
-    TTF_SetFontStyle(font, style);
-    TTF_SetFontHinting(font, TTF_HINTING_NORMAL);
+    int style = (font.bold ? TTF_STYLE_BOLD : 0) | (font.italic ? TTF_STYLE_ITALIC : 0);
+    TTF_SetFontStyle(face, style);
+    TTF_SetFontHinting(face, TTF_HINTING_NORMAL);
   }
-  store.fonts[key] = font;
-  return font;
+  store.fonts[key] = face;
+  return face;
 }
 
-std::string MaskKey(const FontSpec& spec, const std::string& text) {
-  FontKey k = KeyOf(spec);
+std::string MaskKey(const FontSpec& font, const std::string& text) {
+  FontKey k = KeyOf(font);
   std::string key;
   key += std::get<0>(k) ? 'F' : 'P';
   key += std::to_string(std::get<1>(k));
@@ -79,15 +79,15 @@ std::string MaskKey(const FontSpec& spec, const std::string& text) {
   return key;
 }
 
-const Mask* MaskFor(const FontSpec& spec, const std::string& text) {
+const Mask* MaskFor(const FontSpec& font, const std::string& text) {
   FontStore& store = Store();
-  std::string key = MaskKey(spec, text);
+  std::string key = MaskKey(font, text);
   auto it = store.masks.find(key);
   if (it != store.masks.end()) return &it->second;
-  TTF_Font* font = FontFor(spec);
-  if (font == nullptr) return nullptr;
+  TTF_Font* face = FontFor(font);
+  if (face == nullptr) return nullptr;
   SDL_Color white{255, 255, 255, 255};
-  SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, text.c_str(), white);
+  SDL_Surface* rendered = TTF_RenderUTF8_Blended(face, text.c_str(), white);
   if (rendered == nullptr) return nullptr;
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(rendered);
@@ -109,16 +109,16 @@ const Mask* MaskFor(const FontSpec& spec, const std::string& text) {
 
 }  // namespace
 
-TextExtent MeasureTextExtent(const FontSpec& spec, const std::string& utf8) {
-  TTF_Font* font = FontFor(spec);
-  if (font == nullptr) return {};
+TextExtent MeasureTextExtent(const FontSpec& font, const std::string& utf8) {
+  TTF_Font* face = FontFor(font);
+  if (face == nullptr) return {};
   TextExtent extent;
-  extent.height = TTF_FontHeight(font);
+  extent.height = TTF_FontHeight(face);
   size_t pos = 0;
   while (pos < utf8.size()) {
     char32_t cp = NextCodePoint(utf8, pos);
     int advance = 0;
-    if (TTF_GlyphMetrics32(font, static_cast<Uint32>(cp), nullptr, nullptr, nullptr, nullptr, &advance) == 0) {
+    if (TTF_GlyphMetrics32(face, static_cast<Uint32>(cp), nullptr, nullptr, nullptr, nullptr, &advance) == 0) {
       extent.width += advance;
     }
   }
