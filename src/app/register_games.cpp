@@ -13,6 +13,7 @@
 #include "engine/system_menu.h"
 #include "engine/text.h"
 #include "scenario/auto_reading.h"
+#include "scenario/balloon_moves.h"
 #include "scenario/motion_curves.h"
 #include "scenario/balloon_animation.h"
 #include "scenario/balloon_geometry.h"
@@ -46,6 +47,7 @@ void RegisterGames() {
   // The click-wait picture until the Marbrook catalogue registers its own.
   CrossingHooks.MarbrookLoadPicture = LoadClickWaitPicture;
   RegisterScenarioInputHooks();
+  RegisterBalloonMoveHooks();
   RegisterSceneSounds();
   RegisterSkelvaneMode();
   RegisterMarbrookMode();
