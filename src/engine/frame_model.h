@@ -34,7 +34,6 @@ struct AnimationRunRecord {
   int AnimationRepeat = 0;
   int AnimationArgA = 0;
   int AnimationArgB = 0;
-  int MenuSequencePhase = 0;
   int ScenarioWaitMs = 0;
   int AutoVoiceWaited = 0;
   int BalloonSoundStarted = 0;

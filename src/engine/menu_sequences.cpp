@@ -96,7 +96,7 @@ void SpiralWipeFrame() {
   int& c = AnimationRun.AnimationFrame;
   int& r = AnimationRun.AnimationSubStep;
   int& lap = AnimationRun.AnimationStep;
-  int& direction = AnimationRun.MenuSequencePhase;
+  int& direction = SystemMenuState.MenuSequencePhase;
   // The start is the only time all three are 0: every later lap is at least 1.
   if (c == 0 && r == 0 && lap == 0) direction = 1;
   tq::FillBox(LayerImage(GameForm), kCellWidth * c, kCellHeight * r, kCellWidth * c + kCellWidth,

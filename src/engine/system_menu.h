@@ -30,6 +30,7 @@ struct SystemMenuStateRecord {
   int MenuItemCodes[kMenuItemCount] = {};
   int MenuSavedScene[3] = {};  // SceneState, SceneStep, ButtonMode while the menu is open
   int SequenceVariant = 0;     // the wipe of menu sequence 110: 0 lines, 10 spiral
+  int MenuSequencePhase = 0;   // the spiral wipe's direction: 0 up, 1 right, 2 down, 3 left
 };
 extern SystemMenuStateRecord SystemMenuState;
 

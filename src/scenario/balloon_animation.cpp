@@ -233,7 +233,10 @@ void BodyFrame() {
 
   run.AnimationFrame += 1;
   if (run.AnimationFrame <= 2 * run.AnimationLength) return;
-  FaceSlot.ThoughtState[static_cast<size_t>(Slot())] = kBalloonShown;
+  // The speaker's thought balloon is open; a speaker that is not a face slot (an
+  // event value) names none, and the line's slot stands in.
+  const int speaker = ValidFaceSlot(LineCode.Speaker) ? LineCode.Speaker : Slot();
+  FaceSlot.ThoughtState[static_cast<size_t>(speaker)] = kBalloonShown;
   FinishScriptAction();
 }
 

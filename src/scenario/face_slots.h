@@ -36,7 +36,7 @@ struct FaceSlotRecord {
   PerSlot<int> FaceLayer{};
   PerSlot<int> BalloonLayer{};
   PerSlot<int> ThoughtLayer{};
-  PerSlot<int> FacePartLayer{};
+  PerSlot<int> FacePartLayer = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};  // -1: none
   PerMini<int> MiniLayer{};
 
   PerSlot<int> SpeechState{};

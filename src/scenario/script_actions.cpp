@@ -144,9 +144,10 @@ void DirectEvent() {
 
 void SoundEffect() {
   PlaySoundEffectLine();
-  int channel = MoveParams.LineSoundChannel;
   float offset = 0.0f;
-  PlaySoundEffect(MoveParams.LineSoundNumber, channel, offset);
+  // The channel word itself goes to the sound table: a table that plays a voice on its
+  // own channel writes it back, and a later line without サウID plays there.
+  PlaySoundEffect(MoveParams.LineSoundNumber, MoveParams.LineSoundChannel, offset);
   FinishScriptAction();
 }
 

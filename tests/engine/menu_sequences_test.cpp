@@ -141,6 +141,8 @@ TEST_F(MenuSequenceTest, SpiralWipeFillsCellsInwardsAndEndsInTheMiddleRow) {
   EXPECT_EQ(middle, 0xFFFFFFu);
   EXPECT_EQ(h.TraceOf("endloop 110 48").size(), 1u);
   EXPECT_EQ(WindowPixel(5 * 80 + 40, 2 * 96 + 48), 0u);
+  // The direction is the menu state's word; the wipe ends on its turn downwards.
+  EXPECT_EQ(SystemMenuState.MenuSequencePhase, 2);
 }
 
 TEST(MenuSequenceCodes, CodesAndVariantsWithoutFramesEndTheirLoopAtOnce) {

@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "scenario/balloon_animation.h"
 #include "scenario/balloon_geometry.h"
+#include "scenario/balloon_layout.h"
 #include "scenario/face_slots.h"
 #include "scenario/line_execution.h"
 #include "scenario/motion_curves.h"
@@ -170,6 +171,35 @@ TEST(BalloonAnimation, ThoughtBalloonPopsItsBubblesThenDropsItsBody) {
   EXPECT_EQ(bubble2.back().y, 332);
   EXPECT_EQ(FaceSlot.ThoughtState[1], kBalloonShown);
   EXPECT_EQ(FaceSlot.SpeechState[1], kBalloonHidden);
+}
+
+// The end of a thought opening marks the speaker's thought balloon open, whatever
+// slot the frames worked on; a speaker that is no face slot falls back to that slot.
+TEST(BalloonAnimation, ThoughtOpeningMarksTheSpeakersThoughtBalloonOpen) {
+  const struct {
+    int speaker, opened;
+  } cases[] = {{3, 3}, {12, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.speaker);
+    ScenarioScene scene;
+    SetUpScene(300);
+    Script({"思"});
+    LineState.CurrentSlot = 1;
+    LineState.LineVoice = -1;
+    LineCode = {1, 0, 30, -1, 1, 0};
+    BalloonLayout(0);
+    LineCode.Speaker = c.speaker;
+    int frames = 0;
+    for (; frames < 100 && FaceSlot.ThoughtState[static_cast<size_t>(c.opened)] != kBalloonShown; ++frames) {
+      AnimateBalloon(1015, 0);
+    }
+    EXPECT_EQ(frames, 35);
+    for (int s = 0; s < 10; ++s) {
+      if (s != c.opened) {
+        EXPECT_EQ(FaceSlot.ThoughtState[static_cast<size_t>(s)], 0) << s;
+      }
+    }
+  }
 }
 
 // Erasing a thought balloon marks the slot's speech state as erasing while it runs,

@@ -7,8 +7,10 @@
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/layers.h"
+#include "engine/text.h"
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"
+#include "scenario/balloon_geometry.h"
 #include "scenario/face_slots.h"
 #include "scenario/line_execution.h"
 #include "scenario/script_conversion.h"
@@ -142,6 +144,69 @@ TEST_F(LineExecutionTest, PastTheLastLineNothingRunsAndItIsReportedOnce) {
   EXPECT_EQ(FaceSlot.SpeechState[0], kBalloonHidden);
   EXPECT_NE(err.find("line 1 is past the end of the script (1 lines)"), std::string::npos) << err;
   EXPECT_EQ(err.find("past the end"), err.rfind("past the end")) << err;
+}
+
+// The animation a line starts, by class and kind, from stored code words (no
+// conversion): the balloon openings by kind range, the minis by kind, and the
+// erases by target and by the category of the slot's balloon.
+TEST(LineExecution, EachClassStartsTheAnimationOfItsKind) {
+  const struct {
+    int execClass, mainParam, action, category;
+    const char* loop;  // nullptr: nothing starts
+  } cases[] = {
+      {1, 5, 0, 0, "loop 1010"},    {1, 29, 0, 0, "loop 1010"},  {1, 30, 0, 0, "loop 1015"},
+      {1, 49, 0, 0, "loop 1015"},   {1, 50, 0, 0, "loop 1017"},  {1, 59, 0, 0, "loop 1017"},
+      {1, 60, 0, 0, "loop 1018"},   {1, 69, 0, 0, "loop 1018"},  {1, 4, 0, 0, nullptr},
+      {1, 70, 0, 0, nullptr},       {5, 3, 30, 0, "loop 1030"},  {5, 3, 35, 0, "loop 1035"},
+      {5, 3, 0, 0, nullptr},        {5, 3, 100, 0, nullptr},     {9, 88, 0, 0, "loop 1039"},
+      {9, 99, 0, 0, "loop 1011"},   {9, 99, 0, 1, "loop 1011"},  {9, 99, 0, 5, "loop 1019"},
+      {9, 50, 0, 0, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.execClass) + "/" + std::to_string(c.mainParam) + "/" + std::to_string(c.action) +
+                 "/" + std::to_string(c.category));
+    ScenarioScene scene;
+    Script({"x", "y"});
+    const int words[6] = {4, 1, c.mainParam, c.action, c.execClass, 1};
+    for (int w = 0; w < 6; ++w) ScriptStore.ScriptCode[static_cast<size_t>(w)][0] = words[w];
+    FaceSlot.SlotBalloonCategory[4] = c.category;
+    ExecuteScriptLine();
+    EXPECT_EQ(scene.Loops(), c.loop ? std::vector<std::string>{c.loop} : std::vector<std::string>{});
+    EXPECT_EQ(LineState.CurrentSlot, 4);
+  }
+}
+
+// Before every line the greyed texts of the speech and thought balloons (text slots 0
+// to 19) are drawn again, each into its own layer; slots 20 to 29 never are.
+TEST_F(LineExecutionTest, GreyedTextsOfTheFirstTwentySlotsAreRedrawnBeforeTheLine) {
+  Script({"x"});
+  ScriptStore.ScriptCode[4][0] = 2;
+  FaceSlot.ThoughtLayer[1] = 33;
+  FaceSlot.BalloonLayer[2] = 34;
+  for (int i : {3, 4, 25}) {
+    TextSlot.TextSlotState[static_cast<size_t>(i)] = 1;
+    TextSlot.TextSlotFontSize[static_cast<size_t>(i)] = 20 + i;
+  }
+  // The last slot drawn is the one left in the text words.
+  ShowPendingBalloonsThenExecute(0);
+  EXPECT_EQ(FaceSlot.TextSlotIndex, 4);
+  EXPECT_EQ(FaceSlot.TextSlotOwner, 2);
+  EXPECT_EQ(FaceSlot.ReshowBalloonLayer, 34);
+  EXPECT_EQ(TextStyle.TextFontSize, 24);
+
+  // A redrawn text is greyed; slot 25 waits untouched.
+  EXPECT_EQ(TextSlot.TextSlotState[25], 1);
+  TextSlot.TextSlotState[3] = 1;
+  TextSlot.TextSlotState[4] = 0;
+  ShowPendingBalloonsThenExecute(0);
+  EXPECT_EQ(FaceSlot.TextSlotIndex, 3);
+  EXPECT_EQ(FaceSlot.ReshowBalloonLayer, 33);
+  EXPECT_EQ(TextStyle.TextFontSize, 23);
+
+  // Any other mode neither redraws nor runs the line.
+  FaceSlot.TextSlotIndex = -1;
+  ShowPendingBalloonsThenExecute(1);
+  EXPECT_EQ(FaceSlot.TextSlotIndex, -1);
 }
 
 // Classes 2, 3 and 7 arm nothing and leave the line where it is.

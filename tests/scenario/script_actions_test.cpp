@@ -452,6 +452,26 @@ TEST_F(ScriptActionTest, SoundEffectLinePlaysItsSound) {
   EXPECT_EQ(MoveParams.LineSoundNumber, 131);
 }
 
+// The line's channel word goes to the mode's sound table itself: a table that plays
+// a voice on its own channel (the Marbrook one writes 9) leaves it there for the next
+// "[効果音]" without サウID.
+TEST_F(ScriptActionTest, SoundTableMayRewriteTheLinesChannel) {
+  static std::vector<int> channels;
+  channels.clear();
+  auto& hooks = ModeHooksFor(ModeId::Skelvane);
+  const auto saved = hooks.PlaySound;
+  hooks.PlaySound = [](int number, int& channel, float&) {
+    channels.push_back(channel);
+    if (number >= 1000) channel = 9;
+  };
+  Script({"[効果音]：サウ番=1001：サウID=4", "[効果音]：サウ番=25"});
+  ExecuteScriptLine();
+  ExecuteScriptLine();
+  hooks.PlaySound = saved;
+  EXPECT_EQ(channels, (std::vector<int>{4, 9}));
+  EXPECT_EQ(MoveParams.LineSoundChannel, 9);
+}
+
 // A face placed by a position; the slot's layers brought to the front in order.
 TEST_F(ScriptActionTest, FacePlacementAndBringingToTheFront) {
   ShowFace(1, 10, 0, 0, 200, 100);

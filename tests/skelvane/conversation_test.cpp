@@ -210,6 +210,49 @@ TEST(SkelvaneConversation, StoppingAutomaticReadingWaitsForAClickBeforeTheNextLi
   EXPECT_EQ(h.TraceOf("timer"), std::vector<std::string>{"timer 100"});
 }
 
+// Lines played by kind (state 11): each kind starts its effect and the next step
+// moves to the next line; kind 52 reloads the scene with stage 101 instead.
+TEST(SkelvaneConversation, LineKindsStartTheirEffectsAndKind52ReloadsStage101) {
+  const struct {
+    int kind;
+    const char* started;  // the loop or timer the kind starts
+    int state, step, stage;
+  } cases[] = {
+      {0, "loop 1215", 11, 1, 10},  {9, "loop 1215", 11, 1, 10},  {10, "loop 1217", 11, 1, 10},
+      {19, "loop 1217", 11, 1, 10}, {-1, "loop 1216", 11, 1, 10}, {50, "loop 1210", 11, 1, 10},
+      {51, "loop 1211", 11, 1, 10}, {90, "timer 200", 11, 1, 10}, {52, "timer 13", 5, 0, 101},
+      {20, nullptr, 11, 1, 10},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    EngineHarness h(kModeSkelvane);
+    GameMode = kModeSkelvane;
+    SceneCursor = {10, 11, 0, 10, 0};
+    ScriptStore.ScriptLineCount = 0;
+    PushScriptLine("消える文字");
+    ScriptStore.ScriptCode[0][0] = c.kind;
+    ScriptStore.ScriptCode[1][0] = 1;
+    ScenarioStep();
+    std::vector<std::string> started = h.TraceOf("loop");
+    if (started.empty()) started = h.TraceOf("timer");
+    EXPECT_EQ(started.empty() ? std::string() : started.front(), std::string(c.started ? c.started : ""));
+    EXPECT_EQ(SceneCursor.SceneState, c.state);
+    EXPECT_EQ(SceneCursor.SceneStep, c.step);
+    EXPECT_EQ(SceneCursor.StageNumber, c.stage);
+    EXPECT_EQ(ConversationScene.EffectTextCode, c.kind);
+    EXPECT_EQ(ScriptStore.CurrentScriptLine, 0);
+  }
+  // Step 1 moves on, and a line that continues by itself runs the next one 13 ms later.
+  EngineHarness h(kModeSkelvane);
+  GameMode = kModeSkelvane;
+  SceneCursor = {10, 11, 1, 10, 0};
+  LineExecution.AutoContinue = -1;
+  ScenarioStep();
+  EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
+  EXPECT_EQ(SceneCursor.SceneStep, 0);
+  EXPECT_EQ(h.TraceOf("timer"), std::vector<std::string>{"timer 13"});
+}
+
 // The headless runner with --script: the conversation runs the file's lines.
 TEST(SkelvaneConversation, RunnerStartsTheSceneAndPlaysAScriptFile) {
   namespace fs = std::filesystem;
