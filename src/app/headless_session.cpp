@@ -1,10 +1,6 @@
 #include "app/headless_session.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
-
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,6 +9,7 @@
 #include "engine/game_window.h"
 #include "engine/modes.h"
 #include "engine/string_utils.h"
+#include "platform/pictures.h"
 
 namespace tq {
 
@@ -109,18 +106,7 @@ bool WriteLayerDump(const std::string& path) {
 bool WriteScreenshot(const std::string& path) {
   Compositor& screen = ThePlatform().Screen();
   screen.Compose();
-  const Surface& frame = screen.Frame();
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, frame.Width(), frame.Height(), 32, SDL_PIXELFORMAT_RGB888);
-  if (surface == nullptr) return false;
-  SDL_LockSurface(surface);
-  for (int y = 0; y < frame.Height(); ++y) {
-    std::memcpy(static_cast<uint8_t*>(surface->pixels) + y * surface->pitch, frame.Row(y),
-                static_cast<size_t>(frame.Width()) * 4);
-  }
-  SDL_UnlockSurface(surface);
-  bool ok = IMG_SavePNG(surface, path.c_str()) == 0;
-  SDL_FreeSurface(surface);
-  return ok;
+  return SavePngFile(screen.Frame(), path);
 }
 
 }  // namespace tq

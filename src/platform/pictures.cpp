@@ -4,6 +4,7 @@
 #include <SDL_image.h>
 
 #include <cstdio>
+#include <cstring>
 #include <set>
 
 #include "platform/paths.h"
@@ -48,6 +49,21 @@ bool LoadPictureFile(const std::string& path, Surface& out) {
   SDL_FreeSurface(xrgb);
   out.MarkChanged();
   return true;
+}
+
+bool SavePngFile(const Surface& image, const std::string& path) {
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormat(0, image.Width(), image.Height(), 32, SDL_PIXELFORMAT_RGB888);
+  if (surface == nullptr) return false;
+  SDL_LockSurface(surface);
+  for (int y = 0; y < image.Height(); ++y) {
+    std::memcpy(static_cast<uint8_t*>(surface->pixels) + y * surface->pitch, image.Row(y),
+                static_cast<size_t>(image.Width()) * 4);
+  }
+  SDL_UnlockSurface(surface);
+  const bool ok = IMG_SavePNG(surface, path.c_str()) == 0;
+  SDL_FreeSurface(surface);
+  return ok;
 }
 
 }  // namespace tq

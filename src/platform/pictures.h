@@ -12,4 +12,7 @@ namespace tq {
 // per path on standard error.
 bool LoadPictureFile(const std::string& path, Surface& out);
 
+// Writes the surface as a PNG file (screenshots and test images); false on failure.
+bool SavePngFile(const Surface& image, const std::string& path);
+
 }  // namespace tq

@@ -97,18 +97,6 @@ void Sound(int number, float offset) {
   PlaySoundEffect(number, channel, offset);
 }
 
-// The line a simultaneous group queued for slot s becomes the current line again.
-void RestoreQueuedLine(int s) {
-  const FaceSlotRecord& f = FaceSlot;
-  const int n = ScriptStore.CurrentScriptLine;
-  if (n >= 0 && n < kScriptLineCapacity) ScriptStore.ScriptText[static_cast<size_t>(n)] = f.SlotBalloonText[s];
-  LineCode.SubParam = f.SlotSavedSubParam[s];
-  LineCode.MainParam = f.SlotSavedMainParam[s];
-  LineCode.ActionCode = f.SlotSavedAction[s];
-  LineState.LineFontSize = f.SlotFontSize[s];
-  LineState.LineVoice = f.SlotVoice[s];
-}
-
 void SpeechOpening(int queued) {
   FaceSlotRecord& f = FaceSlot;
   const BalloonGeometryRecord& g = BalloonGeometry;

@@ -260,3 +260,13 @@ void BalloonText(int type) {
     default: break;
   }
 }
+
+void RedrawKeptText(int i) {
+  if (i < 0 || i >= 20) return;
+  FaceSlotRecord& f = FaceSlot;
+  const size_t owner = static_cast<size_t>(i / 2);
+  f.ReshowBalloonLayer = i % 2 == 0 ? f.BalloonLayer[owner] : f.ThoughtLayer[owner];
+  f.TextSlotIndex = i;
+  f.TextSlotOwner = i / 2;
+  BalloonText(1);
+}

@@ -20,6 +20,9 @@ void BalloonParts(int type, const int& variant);
 //    place; 20: as 0 without the layout and the refresh; 100: the narration lines of
 //    the window in place. Other types draw only what the window style asks.
 void BalloonText(int type);
+// Redraws kept text slot i (0 to 19) greyed in its owner's balloon: even slots in
+// the speech balloon, odd ones in the thought balloon.
+void RedrawKeptText(int i);
 
 // The resting square of thought bubble k (0 to 2) beside the window in WindowRect,
 // for the current line's variant and the current slot's side.

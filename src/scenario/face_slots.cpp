@@ -194,19 +194,25 @@ void EaseFaceMove(int kind) {
   }
 }
 
+void RestoreQueuedLine(int s) {
+  if (!ValidFaceSlot(s)) return;
+  const FaceSlotRecord& f = FaceSlot;
+  const size_t i = static_cast<size_t>(s);
+  const int n = ScriptStore.CurrentScriptLine;
+  if (n >= 0 && n < kScriptLineCapacity) ScriptStore.ScriptText[static_cast<size_t>(n)] = f.SlotBalloonText[i];
+  LineCode.SubParam = f.SlotSavedSubParam[i];
+  LineCode.MainParam = f.SlotSavedMainParam[i];
+  LineCode.ActionCode = f.SlotSavedAction[i];
+  LineState.LineFontSize = f.SlotFontSize[i];
+  LineState.LineVoice = f.SlotVoice[i];
+}
+
 void ReshowBalloon(int kind) {
   if (kind != 10) return;
   FaceSlotRecord& f = FaceSlot;
   const int s = Slot();
   DrawState.StepDoneCount = 0;
-  // The balloon drawing reads the line's text.
-  const int line = ScriptStore.CurrentScriptLine;
-  if (line >= 0 && line < kScriptLineCapacity) ScriptStore.ScriptText[static_cast<size_t>(line)] = f.SlotBalloonText[s];
-  LineCode.SubParam = f.SlotSavedSubParam[s];
-  LineCode.MainParam = f.SlotSavedMainParam[s];
-  LineCode.ActionCode = f.SlotSavedAction[s];
-  LineState.LineFontSize = f.SlotFontSize[s];
-  LineState.LineVoice = f.SlotVoice[s];
+  RestoreQueuedLine(s);  // the balloon drawing reads the line's text
   LineCode.Speaker = s;
   BalloonLayout(0);
   PlaceSlotPicture(0, 0);

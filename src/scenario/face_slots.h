@@ -126,6 +126,8 @@ void PlaceSlotPicture(int kind, int move);
 // steps the balloon's, kind 20 that of mini CurrentMini. Other kinds do nothing.
 void EaseFaceMove(int kind);
 // Kind 10 shows the saved balloon of CurrentSlot at once; other kinds do nothing.
+// The line a simultaneous group queued for slot s becomes the current line again.
+void RestoreQueuedLine(int s);
 void ReshowBalloon(int kind);
 // Mini CurrentMini of CurrentSlot has appeared: shown, and its layer's size kept.
 void SetMiniState();

@@ -184,14 +184,9 @@ void SetContinueMode(int value) { LineCode.ContinueMode = value; }
 
 void ShowPendingBalloonsThenExecute(int mode) {
   if (mode != 0) return;
-  FaceSlotRecord& f = FaceSlot;
   for (int i = 0; i < 20; ++i) {
     if (TextSlot.TextSlotState[static_cast<size_t>(i)] != 1) continue;
-    const size_t owner = static_cast<size_t>(i / 2);
-    f.ReshowBalloonLayer = i % 2 == 0 ? f.BalloonLayer[owner] : f.ThoughtLayer[owner];
-    f.TextSlotIndex = i;
-    f.TextSlotOwner = i / 2;
-    BalloonText(1);
+    RedrawKeptText(i);
   }
   ExecuteScriptLine();
 }

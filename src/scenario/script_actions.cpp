@@ -321,16 +321,11 @@ void DispatchScriptAction() {
 void RedrawBalloons() {
   const int which = LineCode.MainParam;
   if (which != 0 && which != 1) return;
-  FaceSlotRecord& f = FaceSlot;
   for (int i = 0; i < 20; ++i) {
     const int state = TextSlot.TextSlotState[static_cast<size_t>(i)];
     const bool redraw = which == 0 ? state == 2 : state >= 1 && state <= 9;
     if (!redraw) continue;
-    const size_t owner = static_cast<size_t>(i / 2);
-    f.ReshowBalloonLayer = i % 2 == 0 ? f.BalloonLayer[owner] : f.ThoughtLayer[owner];
-    f.TextSlotIndex = i;
-    f.TextSlotOwner = i / 2;
-    BalloonText(1);
+    RedrawKeptText(i);
   }
   FinishScriptAction();
 }

@@ -4,50 +4,22 @@
 // <name>-actual.png.
 #pragma once
 
-#include <SDL.h>
-#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "platform/pictures.h"
 #include "platform/pixels.h"
 
 namespace tq::testing {
 
 inline constexpr int kGoldenTolerance = 8;  // per channel: font rasterisers differ slightly between versions
 
-inline bool SavePng(const tq::Surface& image, const std::string& path) {
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, image.Width(), image.Height(), 32, SDL_PIXELFORMAT_RGB888);
-  if (s == nullptr) return false;
-  SDL_LockSurface(s);
-  for (int y = 0; y < image.Height(); ++y) {
-    std::memcpy(static_cast<uint8_t*>(s->pixels) + y * s->pitch, image.Row(y), static_cast<size_t>(image.Width()) * 4);
-  }
-  SDL_UnlockSurface(s);
-  const bool ok = IMG_SavePNG(s, path.c_str()) == 0;
-  SDL_FreeSurface(s);
-  return ok;
-}
+inline bool SavePng(const tq::Surface& image, const std::string& path) { return tq::SavePngFile(image, path); }
 
-inline bool LoadPng(const std::string& path, tq::Surface& out) {
-  SDL_Surface* loaded = IMG_Load(path.c_str());
-  if (loaded == nullptr) return false;
-  SDL_Surface* xrgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0);
-  SDL_FreeSurface(loaded);
-  if (xrgb == nullptr) return false;
-  out.Reset(xrgb->w, xrgb->h);
-  SDL_LockSurface(xrgb);
-  for (int y = 0; y < xrgb->h; ++y) {
-    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(xrgb->pixels) + y * xrgb->pitch);
-    for (int x = 0; x < xrgb->w; ++x) out.Row(y)[x] = row[x] & 0xFFFFFFu;
-  }
-  SDL_UnlockSurface(xrgb);
-  SDL_FreeSurface(xrgb);
-  return true;
-}
+inline bool LoadPng(const std::string& path, tq::Surface& out) { return tq::LoadPictureFile(path, out); }
 
 inline void ExpectMatchesGolden(const tq::Surface& image, const std::string& name) {
   const std::filesystem::path folder = std::filesystem::path(THORNQUILL_TEST_DATA) / "golden";
