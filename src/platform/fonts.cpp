@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <map>
 #include <tuple>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/text_encoding.h"
@@ -15,7 +14,7 @@ namespace tq {
 namespace {
 
 constexpr int kDpi = 96;
-constexpr size_t kMaskCacheLimit = 2048;
+constexpr size_t kMaskCacheLimit = 8192;  // glyphs; a full clear when reached
 
 using FontKey = std::tuple<bool, int, bool, bool>;  // fixed pitch, size, bold, italic
 
@@ -29,7 +28,6 @@ struct FontStore {
   bool initialised = false;
   bool reportedMissing = false;
   std::map<FontKey, TTF_Font*> fonts;
-  std::unordered_map<std::string, Mask> masks;
 };
 
 FontStore& Store() {
@@ -67,44 +65,64 @@ TTF_Font* FontFor(const FontSpec& font) {
   return face;
 }
 
-std::string MaskKey(const FontSpec& font, const std::string& text) {
-  FontKey k = KeyOf(font);
-  std::string key;
-  key += std::get<0>(k) ? 'F' : 'P';
-  key += std::to_string(std::get<1>(k));
-  key += std::get<2>(k) ? 'b' : '-';
-  key += std::get<3>(k) ? 'i' : '-';
-  key += '\x1f';
-  key += text;
-  return key;
+// A rendered glyph: its coverage, and where the mask's left edge stands from the pen.
+struct GlyphMask {
+  Mask mask;
+  int offsetX = 0;
+  int advance = 0;
+};
+
+using GlyphKey = std::tuple<FontKey, char32_t>;
+
+struct GlyphStore {
+  std::map<GlyphKey, GlyphMask> glyphs;
+};
+
+GlyphStore& Glyphs() {
+  static GlyphStore store;
+  return store;
 }
 
-const Mask* MaskFor(const FontSpec& font, const std::string& text) {
-  FontStore& store = Store();
-  std::string key = MaskKey(font, text);
-  auto it = store.masks.find(key);
-  if (it != store.masks.end()) return &it->second;
-  TTF_Font* face = FontFor(font);
-  if (face == nullptr) return nullptr;
+int AdvanceOf(TTF_Font* face, char32_t cp) {
+  int advance = 0;
+  if (TTF_GlyphMetrics32(face, static_cast<Uint32>(cp), nullptr, nullptr, nullptr, nullptr, &advance) != 0) return 0;
+  return advance;
+}
+
+// Each glyph is drawn on its own and placed at the pen, which moves by the same advance
+// the measure sums: a whole run rendered at once would not widen emboldened glyphs, and
+// bold text would print narrower than it measures.
+const GlyphMask* GlyphFor(const FontSpec& font, TTF_Font* face, char32_t cp) {
+  GlyphStore& store = Glyphs();
+  GlyphKey key{KeyOf(font), cp};
+  auto it = store.glyphs.find(key);
+  if (it != store.glyphs.end()) return &it->second;
+  GlyphMask glyph;
+  glyph.advance = AdvanceOf(face, cp);
+  int minX = 0;
+  if (TTF_GlyphMetrics32(face, static_cast<Uint32>(cp), &minX, nullptr, nullptr, nullptr, nullptr) != 0) minX = 0;
+  // A lone glyph whose ink starts left of its origin is rendered shifted right by that much.
+  glyph.offsetX = minX < 0 ? minX : 0;
   SDL_Color white{255, 255, 255, 255};
-  SDL_Surface* rendered = TTF_RenderUTF8_Blended(face, text.c_str(), white);
-  if (rendered == nullptr) return nullptr;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(rendered);
-  if (argb == nullptr) return nullptr;
-  Mask mask;
-  mask.width = argb->w;
-  mask.height = argb->h;
-  mask.coverage.resize(static_cast<size_t>(mask.width) * mask.height);
-  SDL_LockSurface(argb);
-  for (int y = 0; y < mask.height; ++y) {
-    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
-    for (int x = 0; x < mask.width; ++x) mask.coverage[static_cast<size_t>(y) * mask.width + x] = row[x] >> 24;
+  if (SDL_Surface* rendered = TTF_RenderGlyph32_Blended(face, static_cast<Uint32>(cp), white)) {
+    if (SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0)) {
+      Mask& mask = glyph.mask;
+      mask.width = argb->w;
+      mask.height = argb->h;
+      mask.coverage.resize(static_cast<size_t>(mask.width) * mask.height);
+      SDL_LockSurface(argb);
+      for (int y = 0; y < mask.height; ++y) {
+        const uint32_t* row =
+            reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
+        for (int x = 0; x < mask.width; ++x) mask.coverage[static_cast<size_t>(y) * mask.width + x] = row[x] >> 24;
+      }
+      SDL_UnlockSurface(argb);
+      SDL_FreeSurface(argb);
+    }
+    SDL_FreeSurface(rendered);
   }
-  SDL_UnlockSurface(argb);
-  SDL_FreeSurface(argb);
-  if (store.masks.size() >= kMaskCacheLimit) store.masks.clear();
-  return &store.masks.emplace(std::move(key), std::move(mask)).first->second;
+  if (store.glyphs.size() >= kMaskCacheLimit) store.glyphs.clear();
+  return &store.glyphs.emplace(key, std::move(glyph)).first->second;
 }
 
 }  // namespace
@@ -116,11 +134,7 @@ TextExtent MeasureTextExtent(const FontSpec& font, const std::string& utf8) {
   extent.height = TTF_FontHeight(face);
   size_t pos = 0;
   while (pos < utf8.size()) {
-    char32_t cp = NextCodePoint(utf8, pos);
-    int advance = 0;
-    if (TTF_GlyphMetrics32(face, static_cast<Uint32>(cp), nullptr, nullptr, nullptr, nullptr, &advance) == 0) {
-      extent.width += advance;
-    }
+    extent.width += AdvanceOf(face, NextCodePoint(utf8, pos));
   }
   return extent;
 }
@@ -128,10 +142,19 @@ TextExtent MeasureTextExtent(const FontSpec& font, const std::string& utf8) {
 void DrawTextAt(Surface& target, int x, int y, const FontSpec& font, const std::string& utf8,
                 uint32_t colorBgr) {
   if (utf8.empty()) return;
-  const Mask* mask = MaskFor(font, utf8);
-  if (mask == nullptr || mask->width == 0) return;
-  BlendMask(target, x, y, mask->coverage.data(), mask->width, mask->height, mask->width,
-            PixelFromColor(colorBgr));
+  TTF_Font* face = FontFor(font);
+  if (face == nullptr) return;
+  const uint32_t px = PixelFromColor(colorBgr);
+  int penX = x;
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    const GlyphMask* glyph = GlyphFor(font, face, NextCodePoint(utf8, pos));
+    const Mask& mask = glyph->mask;
+    if (mask.width > 0) {
+      BlendMask(target, penX + glyph->offsetX, y, mask.coverage.data(), mask.width, mask.height, mask.width, px);
+    }
+    penX += glyph->advance;
+  }
 }
 
 void ReleaseFonts() {
@@ -140,7 +163,7 @@ void ReleaseFonts() {
     if (font != nullptr) TTF_CloseFont(font);
   }
   store.fonts.clear();
-  store.masks.clear();
+  Glyphs().glyphs.clear();
 }
 
 }  // namespace tq

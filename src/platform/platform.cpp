@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tq {
@@ -43,13 +44,28 @@ void Platform::DeliverTickIfDue() {
   if (sink_.tick) sink_.tick();
 }
 
+namespace {
+
+// Pointer positions are held to the 16-bit range the window's coordinates live in, so
+// no sum or difference the engine takes of them can overflow, however far outside the
+// window a pointer is reported.
+constexpr int kPointerLimit = 32767;
+
+int HoldPointerCoordinate(int v) { return std::clamp(v, -kPointerLimit - 1, kPointerLimit); }
+
+}  // namespace
+
 void Platform::DeliverMouseDown(int x, int y, int button, int shift) {
+  x = HoldPointerCoordinate(x);
+  y = HoldPointerCoordinate(y);
   int lx = x, ly = y;
   int layer = screen_.HitTest(x, y, &lx, &ly);
   if (sink_.mouseDown) sink_.mouseDown(layer, button, shift, lx, ly);
 }
 
 void Platform::DeliverMouseMove(int x, int y, int button, int shift) {
+  x = HoldPointerCoordinate(x);
+  y = HoldPointerCoordinate(y);
   int lx = x, ly = y;
   int layer = screen_.HitTest(x, y, &lx, &ly);
   if (sink_.mouseMove) sink_.mouseMove(layer, button, shift, lx, ly);

@@ -2,6 +2,7 @@
 // greys, the kept texts and their greyed redraws, the tail box and the bubbles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -203,6 +204,29 @@ TEST(BalloonDrawing, NarrationBoxPrintsItsLinesEngravedAndKeepsThem) {
   EXPECT_EQ(TextSlot.TextSlotText[10], "ひるのかぜがふく：もりのほとりをそっとあるく");
   EXPECT_EQ(TextSlot.TextSlotKind[10], 51);
   EXPECT_EQ(Pixel(19, 100, 0), Grey(80));  // scheme 30's top edge
+}
+
+// The box is the measure + 60 wide with its bold text at 15, so the ink leaves 15
+// pixels on the left and 45 on the right: print and measure agree on bold widths.
+TEST(BalloonDrawing, OneLineNarrationBoxHasItsMarginsOnBothSides) {
+  ScenarioScene scene;
+  SetUpScene(300);
+  BalloonLine(51, 0, 0, "ひるのかぜがふく、もりのほとり");
+  BalloonLayout(0);
+  BalloonText(0);
+  const tq::Surface& box = LayerImage(19);
+  ASSERT_GT(box.Width(), 60);
+  const uint32_t body = box.Get(8, 20);
+  int left = box.Width(), right = -1;
+  for (int y = 15; y < 15 + TextStyle.LineHeight && y < box.Height() - 6; ++y) {
+    for (int x = 6; x < box.Width() - 6; ++x) {
+      if (box.Get(x, y) == body) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  EXPECT_NEAR(left, 15, 2);
+  EXPECT_NEAR(box.Width() - 1 - right, 45, 2);
 }
 
 // Empty fields print no lines; lines past the 29th are not printed.

@@ -7,6 +7,10 @@
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
 
+void StripByteOrderMark(std::string& firstLine) {
+  if (firstLine.rfind("\xEF\xBB\xBF", 0) == 0) firstLine.erase(0, 3);
+}
+
 int RunConvertCommand(const std::string& path, std::ostream& out) {
   std::error_code ec;
   std::ifstream in(path, std::ios::binary);
@@ -16,7 +20,10 @@ int RunConvertCommand(const std::string& path, std::ostream& out) {
     return 2;
   }
   std::string line;
+  bool first = true;
   while (std::getline(in, line)) {
+    if (first) StripByteOrderMark(line);
+    first = false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     ScriptStore.ScriptLineCount = 0;
     ScriptStore.CurrentScriptLine = 0;

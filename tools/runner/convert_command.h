@@ -5,7 +5,10 @@
 #include <iosfwd>
 #include <string>
 
-// For each line of the UTF-8 file (a trailing "\r" stripped): the six code words,
+// Removes a UTF-8 byte-order mark from the front of a file's first line.
+void StripByteOrderMark(std::string& firstLine);
+
+// For each line of the UTF-8 file (a byte-order mark and a trailing "\r" stripped): the six code words,
 // the stored text after the conversion, the face slot after the prefix readers 5, 6
 // and 0, and the stored text after them, tab-separated. Returns 0, or 2 with a
 // message on standard error when the file cannot be read.

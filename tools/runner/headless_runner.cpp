@@ -60,7 +60,7 @@ std::vector<std::string> ReadScriptLines(std::istream& in) {
   std::vector<std::string> lines;
   std::string line;
   while (std::getline(in, line)) {
-    if (lines.empty() && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    if (lines.empty()) StripByteOrderMark(line);
     std::erase(line, '\r');
     if (!line.empty()) lines.push_back(std::move(line));
   }
