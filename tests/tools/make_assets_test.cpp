@@ -1,0 +1,217 @@
+#include "assets/make_assets.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "assets/asset_drawing.h"
+#include "assets/asset_table.h"
+#include "assets/asset_writers.h"
+#include "engine/drawing_fixture.h"
+#include "engine/game_window.h"
+#include "engine/picture_catalogue.h"
+#include "engine/sound_channels.h"
+#include "platform/paths.h"
+#include "platform/pictures.h"
+#include "scenario/scene_sounds.h"
+
+namespace {
+
+using drawing_test::DrawingTest;
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The program's own paths ("<folder>\bmp_data\...") found on disk.
+std::string OnDisk(const std::string& gamePath) { return tq::ResolvePath(gamePath); }
+
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(std::filesystem::u8path(path), ec);
+}
+
+// Loads a sound as the sound back ends do (content decides the format, whatever
+// the name says); false when SDL_mixer cannot read it.
+bool MixerLoads(const std::string& path) {
+  static bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0;
+  if (!opened) return false;
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
+  const bool ok = chunk != nullptr && chunk->alen > 0;
+  if (chunk != nullptr) Mix_FreeChunk(chunk);
+  return ok;
+}
+
+class MakeAssetsTest : public DrawingTest {
+ protected:
+  void SetUp() override {
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    Boot("Skelvane２");
+  }
+  // The path of the picture a catalogue call loads, without the layer business.
+  std::string Catalogue(int number) { return OnDisk(CataloguePicturePath(number)); }
+  std::string Face(int number) { return OnDisk(FacePicturePath(number)); }
+  // The file a sound-table call hands to the sound library.
+  std::string SkelvaneSound(int number) {
+    GameConfig.Settings[2] = 9;
+    int channel = 5;
+    float offset = 0.0f;
+    SkelvaneSoundTable(number, channel, offset);
+    return engine_->Platform().Recorder().Loaded(5);
+  }
+  tq::Surface Load(const std::string& path) {
+    tq::Surface s;
+    tq::LoadPictureFile(path, s);
+    return s;
+  }
+};
+
+TEST(AssetTableTest, NumberListsAndNames) {
+  EXPECT_EQ(assets::ParseNumbers(""), std::vector<int>{0});
+  EXPECT_EQ(assets::ParseNumbers("0-2,7,10-11"), (std::vector<int>{0, 1, 2, 7, 10, 11}));
+  struct Case {
+    const char* pattern;
+    int number;
+    const char* name;
+  } cases[] = {
+      {"Title/T00_{nn}.JPG", 3, "Title/T00_03.JPG"},
+      {"Event/Event05-{nn}.JPG", 3, "Event/Event05-03.JPG"},
+      {"G01/G1_Kan0{n+3}.JPG", 2, "G01/G1_Kan05.JPG"},
+      {"G01/G1_Title{n}.JPG", 3, "G01/G1_Title3.JPG"},
+      {"G01/G1_TGu{nn}-x2.JPG", 1, "G01/G1_TGu01-x2.JPG"},
+      {"G08/ADV2_CG_{nnn}.JPG", 7, "G08/ADV2_CG_007.JPG"},
+      {"TanselrVoice/Voice_{n}.MP3", 1234, "TanselrVoice/Voice_1234.MP3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(assets::BuildAssetPath(c.pattern, c.number), c.name);
+  }
+}
+
+TEST(AssetTableTest, EveryRowIsWhole) {
+  for (const assets::AssetRow& row : assets::AssetTable()) {
+    SCOPED_TRACE(row.path);
+    if (assets::IsPicture(row.look)) {
+      EXPECT_GT(row.width, 0);
+      EXPECT_GT(row.height, 0);
+      if (row.look == assets::Look::Sheet || row.look == assets::Look::Icons) {
+        EXPECT_GT(row.cellWidth, 0);
+        EXPECT_LE(row.cellWidth * row.states, row.width) << "the cells fit the picture";
+        EXPECT_LE(row.cellHeight, row.height);
+      }
+    }
+    EXPECT_EQ(std::string(row.path).find('\\'), std::string::npos) << "paths below the program folder use '/'";
+  }
+}
+
+TEST(AssetTableTest, TheSameEntryGivesTheSameBytes) {
+  const std::vector<assets::AssetFile> files = assets::ExpandAssets();
+  for (size_t i : {size_t{1}, size_t{100}, files.size() / 2, files.size() - 1}) {
+    const assets::AssetFile& f = files[i];
+    SCOPED_TRACE(f.path);
+    if (assets::IsPicture(f.row->look)) {
+      EXPECT_EQ(assets::EncodeBmp(assets::DrawPicture(f)), assets::EncodeBmp(assets::DrawPicture(f)));
+    } else {
+      EXPECT_EQ(assets::EncodeWav(assets::SynthesizeSound(f)), assets::EncodeWav(assets::SynthesizeSound(f)));
+    }
+  }
+}
+
+// One generation serves every check of what the games ask for: it takes seconds.
+TEST_F(MakeAssetsTest, EveryNamedFileIsThereAndLoads) {
+  // A user's own face, under other letter case, must win over the stand-in.
+  const std::string userFace = Root() + "/BMP_DATA/face/隊員a01_S250X176_0.bmp";
+  std::filesystem::create_directories(std::filesystem::u8path(Root() + "/BMP_DATA/face"));
+  std::ofstream(userFace, std::ios::binary) << "mine";
+
+  const assets::GenerateResult first = assets::GenerateAssets(Root());
+  EXPECT_EQ(first.failed, 0);
+  EXPECT_GT(first.written, 4000);
+  EXPECT_EQ(ReadBytes(userFace), (std::vector<uint8_t>{'m', 'i', 'n', 'e'})) << "never overwritten";
+  EXPECT_FALSE(Exists(Root() + "/bmp_data/Face/隊員A01_s250x176_0.BMP")) << "no second copy beside it";
+
+  const assets::GenerateResult again = assets::GenerateAssets(Root());
+  EXPECT_EQ(again.written, 0) << "a second run keeps everything";
+
+  // The Skelvane picture catalogue and face loader: every number, at the size the
+  // screens rely on (0 where they only place the picture).
+  struct PictureCase {
+    int number;
+    bool face;
+    int width, height;
+  } pictures[] = {
+      {50, false, 920, 690},  {100, false, 250, 176}, {110, false, 250, 175}, {120, false, 0, 0},
+      {130, false, 250, 176}, {140, false, 250, 176}, {1000, false, 512, 384}, {1001, false, 512, 177},
+      {1002, false, 512, 177}, {1003, false, 512, 177}, {1004, false, 160, 70}, {1005, false, 160, 70},
+      {1006, false, 0, 0},    {1020, false, 375, 120}, {1021, false, 920, 600}, {1022, false, 225, 100},
+      {1100, false, 920, 690}, {1101, false, 920, 600}, {1102, false, 0, 0},  {1103, false, 240, 200},
+      {1104, false, 80, 50},  {10, true, 250, 176},   {40, true, 130, 130},   {50, true, 60, 60},
+      {51, true, 60, 60},     {60, true, 60, 60},     {100, true, 250, 175},
+  };
+  for (const PictureCase& c : pictures) {
+    SCOPED_TRACE(c.number);
+    const std::string path = c.face ? Face(c.number) : Catalogue(c.number);
+    ASSERT_TRUE(Exists(path)) << path;
+    if (path == userFace) continue;
+    const tq::Surface s = Load(path);
+    EXPECT_FALSE(s.Empty());
+    if (c.width > 0) {
+      EXPECT_EQ(s.Width(), c.width);
+    }
+    if (c.height > 0) {
+      EXPECT_EQ(s.Height(), c.height);
+    }
+  }
+  for (int n = 1010; n <= 1018; ++n) EXPECT_TRUE(Exists(Catalogue(n))) << n;
+  for (int n : {110, 120, 130, 140, 1000, 1006, 1010, 1018}) EXPECT_TRUE(Exists(Face(n))) << n;
+
+  // The click-wait mark every mode shows.
+  DrawState.CurrentLayer = 20;
+  LoadClickWaitPicture(1, 34, 0);
+  EXPECT_GT(LayerImage(20).Width(), 0);
+
+  // The Skelvane sounds, voices and music.
+  std::set<int> numbers = {1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 21, 22, 23, 24, 25,
+                           26, 27, 28, 30, 40, 41, 42, 43, 44, 45, 50, 52, 53, 54, 55, 56, 57, 58, 70,
+                           100, 101, 102, 131, 132, 133, 1000, 1500, 1999};
+  for (int n : numbers) {
+    SCOPED_TRACE(n);
+    const std::string path = SkelvaneSound(n);
+    EXPECT_TRUE(Exists(path)) << path;
+  }
+  EXPECT_TRUE(MixerLoads(SkelvaneSound(1234)));
+  PlayScriptMusic(0);
+  const std::string music = engine_->Platform().Recorder().Loaded(100);
+  EXPECT_TRUE(Exists(music)) << music;
+  EXPECT_TRUE(MixerLoads(music)) << "WAV data under the .MP3 name: SDL_mixer decides by content";
+
+  // Every entry of the table (the Marbrook catalogue's names among them): there,
+  // and pictures at their size; every sound kind loads through SDL_mixer.
+  std::set<assets::Look> soundKinds;
+  for (const assets::AssetFile& f : assets::ExpandAssets()) {
+    SCOPED_TRACE(f.path);
+    const std::string path = tq::ResolvePath(Root() + "/" + f.path);
+    ASSERT_TRUE(Exists(path));
+    if (assets::IsPicture(f.row->look)) {
+      if (path == userFace) continue;
+      const tq::Surface s = Load(path);
+      EXPECT_EQ(s.Width(), f.row->width);
+      EXPECT_EQ(s.Height(), f.row->height);
+    } else if (soundKinds.insert(f.row->look).second || f.path.find(".MP3") != std::string::npos) {
+      if (f.number % 97 == 0 || f.number == 0) {
+        EXPECT_TRUE(MixerLoads(path));
+      }
+    }
+  }
+  EXPECT_EQ(soundKinds.size(), 3u);
+}
+
+}  // namespace

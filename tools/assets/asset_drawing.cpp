@@ -1,0 +1,385 @@
+#include "assets/asset_drawing.h"
+
+#include "assets/asset_writers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "platform/fonts.h"
+
+namespace assets {
+namespace {
+
+using tq::PixelRect;
+using tq::Surface;
+
+// A stable hash of a name, so each character and picture keeps its colours.
+uint32_t Hash(const std::string& s) {
+  uint32_t h = 2166136261u;
+  for (unsigned char c : s) h = (h ^ c) * 16777619u;
+  return h;
+}
+
+uint32_t Rgb(int r, int g, int b) {
+  return (static_cast<uint32_t>(std::clamp(r, 0, 255)) << 16) |
+         (static_cast<uint32_t>(std::clamp(g, 0, 255)) << 8) | static_cast<uint32_t>(std::clamp(b, 0, 255));
+}
+// A colour from the hash's bits, kept in a readable middle range.
+uint32_t HashColour(uint32_t h, int base) {
+  return Rgb(base + (h & 0x7F), base + ((h >> 8) & 0x7F), base + ((h >> 16) & 0x7F));
+}
+uint32_t Bgr(uint32_t px) { return tq::ColorFromPixel(px); }
+
+std::vector<std::string> SplitCaptions(const std::string& text) {
+  std::vector<std::string> out;
+  size_t start = 0;
+  while (true) {
+    const size_t bar = text.find('|', start);
+    out.push_back(text.substr(start, bar - start));
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  return out;
+}
+
+// UTF-8 code points of a text (the glyph strips take one per cell).
+std::vector<std::string> CodePoints(const std::string& text) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < text.size();) {
+    size_t n = 1;
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0xF0) n = 4;
+    else if (c >= 0xE0) n = 3;
+    else if (c >= 0xC0) n = 2;
+    out.push_back(text.substr(i, n));
+    i += n;
+  }
+  return out;
+}
+
+void FillEllipse(Surface& s, int cx, int cy, int rx, int ry, uint32_t px) {
+  if (rx <= 0 || ry <= 0) return;
+  for (int y = -ry; y <= ry; ++y) {
+    const double t = 1.0 - static_cast<double>(y) * y / (static_cast<double>(ry) * ry);
+    const int half = static_cast<int>(std::lround(rx * std::sqrt(std::max(0.0, t))));
+    tq::FillRect(s, {cx - half, cy + y, 2 * half + 1, 1}, px);
+  }
+}
+
+// Text centred in a rectangle at the largest size (up to maxPt) that fits it.
+void CentredText(Surface& s, PixelRect r, const std::string& text, uint32_t px, int maxPt, bool outline) {
+  if (text.empty() || r.w <= 4 || r.h <= 4) return;
+  tq::FontSpec font;
+  font.bold = true;
+  int pt = std::max(6, maxPt);
+  tq::TextExtent e = tq::MeasureTextExtent(font, text);
+  for (; pt > 6; pt = pt * 7 / 8) {
+    font.pointSize = pt;
+    e = tq::MeasureTextExtent(font, text);
+    if (e.width <= r.w - 4 && e.height <= r.h - 2) break;
+  }
+  font.pointSize = pt;
+  const int x = r.x + (r.w - e.width) / 2;
+  const int y = r.y + (r.h - e.height) / 2;
+  if (outline) {
+    for (int d = 0; d < 4; ++d) {
+      tq::DrawTextAt(s, x + (d & 1 ? 2 : -2), y + (d & 2 ? 2 : -2), font, text, Bgr(Rgb(20, 20, 30)));
+    }
+  }
+  tq::DrawTextAt(s, x, y, font, text, Bgr(px));
+}
+
+void CornerLabel(Surface& s, const std::string& text) {
+  tq::FontSpec font;
+  font.pointSize = std::clamp(s.Height() / 24, 7, 14);
+  const tq::TextExtent e = tq::MeasureTextExtent(font, text);
+  tq::FillRect(s, {2, 2, e.width + 8, e.height + 4}, Rgb(0, 0, 0));
+  tq::DrawTextAt(s, 6, 4, font, text, Bgr(Rgb(255, 255, 255)));
+}
+
+void Frame(Surface& s, PixelRect r, uint32_t px, int thickness) {
+  for (int i = 0; i < thickness; ++i) tq::DrawBox(s, r.x + i, r.y + i, r.x + r.w - 1 - i, r.y + r.h - 1 - i, px);
+}
+
+std::string FileName(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+// A simple scene: sky bands, far hills, a sun or moon, a ground line; the hash of
+// the name chooses its colours and layout, the caption stands in the middle.
+void DrawScene(Surface& s, const AssetFile& f) {
+  const uint32_t h = Hash(f.path);
+  const int w = s.Width(), ht = s.Height();
+  const bool night = (h & 3) == 0;
+  const int bands = 8;
+  for (int i = 0; i < bands; ++i) {
+    const int t = i * 255 / bands;
+    const uint32_t px = night ? Rgb(20 + t / 6, 20 + t / 5, 60 + t / 3) : Rgb(90 + t / 3, 140 + t / 4, 220 - t / 8);
+    tq::FillRect(s, {0, ht * i / (bands * 2), w, ht / (bands * 2) + 1}, px);
+  }
+  const uint32_t hill = HashColour(h >> 3, 40);
+  for (int k = 0; k < 4; ++k) {
+    const int cx = static_cast<int>((h >> (k * 5)) % static_cast<uint32_t>(std::max(1, w)));
+    FillEllipse(s, cx, ht / 2 + ht / 8, w / 4 + k * w / 16, ht / 6, hill);
+  }
+  tq::FillRect(s, {0, ht / 2 + ht / 8, w, ht - (ht / 2 + ht / 8)}, HashColour(h >> 11, 30));
+  FillEllipse(s, w - w / 6, ht / 6, ht / 14 + 2, ht / 14 + 2, night ? Rgb(240, 240, 200) : Rgb(255, 220, 80));
+  // a few houses or trees along the ground
+  for (int k = 0; k < 5; ++k) {
+    const int x = w * (k * 2 + 1) / 11;
+    const int bw = std::max(4, w / 20), bh = std::max(4, ht / 8);
+    tq::FillRect(s, {x, ht / 2 + ht / 8 - bh, bw, bh}, HashColour(h >> (k + 2), 60));
+    tq::FillRect(s, {x + bw / 3, ht / 2 + ht / 8 - bh / 2, bw / 3, bh / 2}, Rgb(60, 40, 30));
+  }
+  std::string caption = f.row->shows;
+  if (caption.empty()) caption = FileName(f.path);
+  if (*f.row->numbers != '\0') caption += " - " + std::to_string(f.number);
+  CentredText(s, {0, ht / 3, w, ht / 4}, caption, Rgb(255, 255, 255), 48, true);
+  CornerLabel(s, FileName(f.path));
+}
+
+// A face: each character (the row's caption) its own skin, hair and clothes colours
+// and hair shape; the expression follows the picture's number and name.
+void DrawFace(Surface& s, const AssetFile& f) {
+  const uint32_t who = Hash(f.row->shows);
+  const uint32_t mood = Hash(f.path) + static_cast<uint32_t>(f.number) * 7;
+  const int w = s.Width(), ht = s.Height();
+  s.Reset(w, ht, HashColour(who >> 5, 120));
+  const int cx = w / 2;
+  const int headR = std::min(w, ht) * 3 / 10;
+  const int cy = ht * 2 / 5;
+  const uint32_t hair = HashColour(who, 10);
+  const uint32_t skin = Rgb(250, 215 - static_cast<int>(who % 30), 180 - static_cast<int>((who >> 4) % 40));
+  const uint32_t cloth = HashColour(who >> 13, 50);
+  // body
+  FillEllipse(s, cx, ht, w * 2 / 5, ht / 3, cloth);
+  // hair behind: long, short or tied by the character
+  switch (who % 3) {
+    case 0: tq::FillRect(s, {cx - headR - headR / 5, cy, 2 * headR + headR * 2 / 5, headR * 2}, hair); break;
+    case 1: FillEllipse(s, cx, cy - headR / 5, headR + headR / 6, headR + headR / 8, hair); break;
+    default:
+      FillEllipse(s, cx - headR - headR / 3, cy + headR / 3, headR / 3, headR / 2, hair);
+      FillEllipse(s, cx + headR + headR / 3, cy + headR / 3, headR / 3, headR / 2, hair);
+      break;
+  }
+  FillEllipse(s, cx, cy, headR, headR * 11 / 10, skin);
+  // fringe
+  FillEllipse(s, cx, cy - headR * 3 / 4, headR, headR / 2, hair);
+  // eyes: open, closed or wide by mood
+  const int ex = headR * 2 / 5, ey = cy + headR / 6;
+  const uint32_t eye = HashColour(who >> 9, 0);
+  for (int side = -1; side <= 1; side += 2) {
+    const int x = cx + side * ex;
+    switch (mood % 3) {
+      case 0: FillEllipse(s, x, ey, headR / 9 + 1, headR / 6 + 1, eye); break;
+      case 1: tq::FillRect(s, {x - headR / 8, ey, headR / 4 + 1, std::max(2, headR / 25)}, eye); break;
+      default:
+        FillEllipse(s, x, ey, headR / 7 + 1, headR / 5 + 1, Rgb(255, 255, 255));
+        FillEllipse(s, x, ey, headR / 12 + 1, headR / 9 + 1, eye);
+        break;
+    }
+  }
+  // mouth: smile, flat or open by mood
+  const int my = cy + headR * 3 / 5;
+  switch ((mood / 3) % 3) {
+    case 0:
+      for (int i = -headR / 4; i <= headR / 4; ++i) {
+        const int dy = (headR / 4) - std::abs(i) / 2 - headR / 8;
+        tq::FillRect(s, {cx + i, my + dy / 3, 1, std::max(2, headR / 30)}, Rgb(150, 40, 40));
+      }
+      break;
+    case 1: tq::FillRect(s, {cx - headR / 5, my, headR * 2 / 5, std::max(2, headR / 25)}, Rgb(150, 40, 40)); break;
+    default: FillEllipse(s, cx, my, headR / 7 + 1, headR / 9 + 1, Rgb(150, 40, 40)); break;
+  }
+  // cheeks
+  FillEllipse(s, cx - headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
+  FillEllipse(s, cx + headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
+  tq::FontSpec font;
+  font.pointSize = std::clamp(ht / 16, 7, 16);
+  tq::DrawTextAt(s, 4, ht - font.pointSize * 2, font, f.row->shows, Bgr(Rgb(255, 255, 255)));
+  CornerLabel(s, FileName(f.path));
+}
+
+void DrawTitle(Surface& s, const AssetFile& f) {
+  const int w = s.Width(), ht = s.Height();
+  const uint32_t h = Hash(f.path);
+  for (int y = 0; y < ht; ++y) {
+    const int t = y * 255 / std::max(1, ht - 1);
+    tq::FillRect(s, {0, y, w, 1}, Rgb(20 + t / 4, 10 + t / 6, 60 + t / 3 + static_cast<int>(h % 40)));
+  }
+  Frame(s, {0, 0, w, ht}, Rgb(230, 200, 120), std::max(1, std::min(w, ht) / 60));
+  CentredText(s, {w / 10, ht / 4, w * 8 / 10, ht / 3}, f.row->shows, Rgb(255, 230, 150), 96, true);
+  CentredText(s, {w / 6, ht * 2 / 3, w * 2 / 3, ht / 8}, "Thornquill", Rgb(220, 220, 240), 24, false);
+}
+
+// A sheet of captioned cells: rows of cells, `states` groups side by side; the
+// first group normal, the second disabled (or highlighted on grid sources).
+void DrawSheet(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const std::vector<std::string> captions = SplitCaptions(r.shows);
+  const int groupWidth = s.Width() / std::max(1, r.states);
+  const int cols = std::max(1, groupWidth / std::max(1, r.cellWidth));
+  const int rows = std::max(1, s.Height() / std::max(1, r.cellHeight));
+  const bool grid = captions.size() == 1 && captions[0] == "#";
+  for (int g = 0; g < r.states; ++g) {
+    for (int row = 0; row < rows; ++row) {
+      for (int col = 0; col < cols; ++col) {
+        const int i = row * cols + col;
+        const PixelRect cell{g * groupWidth + col * r.cellWidth, row * r.cellHeight, r.cellWidth, r.cellHeight};
+        std::string caption = grid ? std::to_string(i + 1) : captions[static_cast<size_t>(i) % captions.size()];
+        uint32_t back = g == 0 ? Rgb(40, 70, 140) : (grid ? Rgb(200, 150, 40) : Rgb(90, 90, 90));
+        uint32_t text = g == 0 || grid ? Rgb(255, 255, 255) : Rgb(160, 160, 160);
+        tq::FillRect(s, cell, back);
+        Frame(s, cell, g == 0 ? Rgb(200, 220, 255) : Rgb(140, 140, 140), std::max(1, std::min(cell.w, cell.h) / 20));
+        CentredText(s, {cell.x + 4, cell.y + 4, cell.w - 8, cell.h - 8}, caption, text, 40, false);
+      }
+    }
+  }
+}
+
+void DrawIcons(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const std::vector<std::string> glyphs = CodePoints(r.shows);
+  const int cw = std::max(1, r.cellWidth), ch = std::max(1, r.cellHeight);
+  int i = 0;
+  for (int y = 0; y + ch <= s.Height(); y += ch) {
+    for (int x = 0; x + cw <= s.Width(); x += cw, ++i) {
+      const uint32_t h = Hash(f.path) + static_cast<uint32_t>(i) * 97;
+      const PixelRect cell{x, y, cw, ch};
+      tq::FillRect(s, cell, HashColour(h, 60));
+      Frame(s, cell, Rgb(255, 255, 255), std::max(1, std::min(cw, ch) / 16));
+      if (!glyphs.empty()) {
+        CentredText(s, cell, glyphs[static_cast<size_t>(i) % glyphs.size()], Rgb(255, 255, 255), ch * 3 / 4, true);
+      }
+    }
+  }
+}
+
+void DrawMark(Surface& s) {
+  const int w = s.Width(), ht = s.Height();
+  s.Reset(w, ht, Rgb(0, 0, 0));
+  for (int y = 0; y < ht * 2 / 3; ++y) {
+    const int half = (ht * 2 / 3 - y) * w / (ht * 2);
+    tq::FillRect(s, {w / 2 - half, ht / 6 + y, 2 * half + 1, 1}, Rgb(255, 220, 90));
+  }
+}
+
+void DrawPanel(Surface& s, const AssetFile& f) {
+  const uint32_t h = Hash(f.path);
+  const int w = s.Width(), ht = s.Height();
+  s.Reset(w, ht, HashColour(h, 40));
+  Frame(s, {0, 0, w, ht}, Rgb(255, 255, 255), std::max(1, std::min(w, ht) / 25));
+  std::string caption = f.row->shows;
+  if (f.number != 0 || std::string(f.row->numbers).size() > 0) {
+    if (!caption.empty()) caption += " ";
+    caption += std::to_string(f.number);
+  }
+  CentredText(s, {0, 0, w, ht}, caption, Rgb(255, 255, 255), 60, true);
+}
+
+}  // namespace
+
+bool IsPicture(Look look) { return look < Look::Effect; }
+
+Surface DrawPicture(const AssetFile& file) {
+  Surface s(file.row->width, file.row->height, 0);
+  switch (file.row->look) {
+    case Look::Scene: DrawScene(s, file); break;
+    case Look::Face: DrawFace(s, file); break;
+    case Look::Title: DrawTitle(s, file); break;
+    case Look::Sheet: DrawSheet(s, file); break;
+    case Look::Icons: DrawIcons(s, file); break;
+    case Look::Mark: DrawMark(s); break;
+    case Look::Panel: DrawPanel(s, file); break;
+    default: break;
+  }
+  return s;
+}
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+// A tone with a pitch glide and an exponential fade.
+void AddTone(std::vector<float>& out, double start, double length, double f0, double f1, double level, double decay) {
+  const size_t first = static_cast<size_t>(start * kSampleRate);
+  const size_t count = static_cast<size_t>(length * kSampleRate);
+  if (out.size() < first + count) out.resize(first + count, 0.0f);
+  double phase = 0.0;
+  for (size_t i = 0; i < count; ++i) {
+    const double t = static_cast<double>(i) / kSampleRate;
+    const double f = f0 + (f1 - f0) * t / length;
+    phase += 2 * kPi * f / kSampleRate;
+    const double env = std::exp(-decay * t) * std::min(1.0, t * 400.0);
+    out[first + i] += static_cast<float>(level * env * std::sin(phase));
+  }
+}
+
+// Noise from a fixed generator, so the bytes are the same on every run.
+void AddNoise(std::vector<float>& out, double length, double level, double decay, uint32_t seed) {
+  const size_t count = static_cast<size_t>(length * kSampleRate);
+  if (out.size() < count) out.resize(count, 0.0f);
+  uint32_t x = seed | 1u;
+  double low = 0.0;
+  for (size_t i = 0; i < count; ++i) {
+    x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+    const double n = (static_cast<double>(x & 0xFFFF) / 32768.0) - 1.0;
+    low = low * 0.8 + n * 0.2;
+    const double t = static_cast<double>(i) / kSampleRate;
+    const double swell = std::sin(kPi * std::min(1.0, t / length));
+    out[i] += static_cast<float>(level * low * swell * std::exp(-decay * t));
+  }
+}
+
+}  // namespace
+
+std::vector<float> SynthesizeSound(const AssetFile& file) {
+  std::vector<float> out;
+  const uint32_t h = Hash(file.path);
+  switch (file.row->look) {
+    case Look::Effect:
+      switch (h % 4) {
+        case 0:  // chime
+          AddTone(out, 0.0, 0.5, 880 + h % 400, 880 + h % 400, 0.5, 6.0);
+          AddTone(out, 0.08, 0.42, 1320 + h % 300, 1320 + h % 300, 0.3, 7.0);
+          break;
+        case 1: AddTone(out, 0.0, 0.06, 2000 + h % 1000, 1200, 0.7, 60.0); break;  // click
+        case 2: AddNoise(out, 0.35, 0.8, 2.0, h); break;                                // whoosh
+        default: AddTone(out, 0.0, 0.3, 140 + h % 60, 50, 0.9, 12.0); break;          // thud
+      }
+      break;
+    case Look::Voice: {
+      // Syllable-like blips; the count (and so the length) follows the number, so
+      // voice waits see voices of different lengths.
+      const int syllables = 2 + static_cast<int>((static_cast<uint32_t>(file.number) + h) % 7);
+      const double pitch = 180 + (h >> 8) % 160;
+      for (int i = 0; i < syllables; ++i) {
+        const double f = pitch * (1.0 + 0.15 * std::sin(i * 1.7 + h % 5));
+        AddTone(out, i * 0.12, 0.1, f, f * 0.9, 0.5, 12.0);
+      }
+      break;
+    }
+    case Look::Music: {
+      // Four bars of a small tune on a pentatonic scale; it ends where it began so
+      // the loop joins.
+      constexpr double kScale[] = {1.0, 9.0 / 8, 5.0 / 4, 3.0 / 2, 5.0 / 3, 2.0};
+      const double root = 220.0 * (1.0 + (h % 5) / 8.0);
+      const double beat = 0.25;
+      for (int i = 0; i < 16; ++i) {
+        const double f = root * kScale[(h >> i) % 6];
+        AddTone(out, i * beat, beat, f, f, 0.35, 4.0);
+        if (i % 4 == 0) AddTone(out, i * beat, beat * 2, root / 2, root / 2, 0.3, 2.0);
+      }
+      out.resize(static_cast<size_t>(16 * beat * kSampleRate), 0.0f);
+      break;
+    }
+    default: break;
+  }
+  return out;
+}
+
+}  // namespace assets

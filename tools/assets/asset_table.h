@@ -1,0 +1,61 @@
+// The one table of every file the games name: where it lies below the program
+// folder, which numbers it comes in, its size and the cells the screens cut from
+// it, and what it shows. make-assets draws and synthesizes a stand-in for each
+// entry; a game that names new files adds rows here, not code.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace assets {
+
+enum class Look {
+  // pictures
+  Scene,   // a background or event picture: a simple scene, its label in a corner
+  Face,    // a character's face; the number varies the expression
+  Title,   // a title or logo picture with the game's name
+  Sheet,   // a sheet of captioned buttons, cut into cells (see AssetRow)
+  Icons,   // a strip of small glyph cells
+  Mark,    // the click-wait mark
+  Panel,   // a framed panel with its caption (signboards, banners, pieces)
+  // sounds
+  Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
+  Voice,   // speech-like blips, longer or shorter by number
+  Music,   // a few seconds of a looping tune per number
+};
+
+struct AssetRow {
+  // Below the program folder, '/'-separated, matched without regard to case. The
+  // tokens {nn} and {nnn} take the number zero-padded to two and three digits,
+  // {n} the number in decimal, {n+3} the number plus 3.
+  const char* path;
+  // The numbers the games ask for: "" for a fixed name, else a list like "0-5,7,10".
+  const char* numbers;
+  Look look;
+  int width = 0;   // pictures only
+  int height = 0;
+  // Sheets: the cell the screens cut, laid out in rows; `states` groups of cells
+  // side by side (normal, then disabled or highlighted). Icons: the glyph cell.
+  int cellWidth = 0;
+  int cellHeight = 0;
+  int states = 1;
+  // What it shows: a caption, or the captions of a sheet's cells separated by '|'.
+  const char* shows = "";
+};
+
+struct AssetFile {
+  std::string path;  // below the program folder, '/'-separated
+  const AssetRow* row = nullptr;
+  int number = 0;
+};
+
+std::span<const AssetRow> AssetTable();
+// Every file of the table, one per row and number, in table order.
+std::vector<AssetFile> ExpandAssets();
+// The numbers of a list such as "0-5,7" (empty list: the single number 0).
+std::vector<int> ParseNumbers(const char* list);
+// The row's path with the number put into its tokens.
+std::string BuildAssetPath(const char* pattern, int number);
+
+}  // namespace assets

@@ -1,0 +1,20 @@
+// make-assets PROGRAM_FOLDER: writes the stand-in pictures and sounds the games name
+// into the program folder's asset folders, keeping every file already there.
+#include <cstdio>
+#include <string>
+
+#include "assets/make_assets.h"
+#include "platform/fonts.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2 || std::string(argv[1]) == "--help") {
+    std::fprintf(stderr, "usage: make-assets PROGRAM_FOLDER\n");
+    return argc == 2 ? 0 : 2;
+  }
+  const assets::GenerateResult r = assets::GenerateAssets(argv[1]);
+  tq::ReleaseFonts();
+  if (r.written > 0 || r.failed > 0) {
+    std::printf("make-assets: %d written, %d kept, %d failed\n", r.written, r.kept, r.failed);
+  }
+  return r.failed == 0 ? 0 : 1;
+}
