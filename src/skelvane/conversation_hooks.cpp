@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "engine/content_texts.h"
+#include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
@@ -14,7 +16,9 @@
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
+#include "scenario/scene_sounds.h"
 #include "scenario/skelvane_conversation.h"
+#include "skelvane/title_screen.h"
 
 namespace {
 
@@ -22,16 +26,28 @@ std::optional<std::vector<std::string>> stageScriptOverride;
 
 constexpr int kConversationScene = 10;
 
+constexpr int kTitleScene = 99;
+constexpr int kLastStage = 10;
+
 // Each stage procedure empties the store before it pushes its lines.
 void BeginStage() {
   ScriptStore.ScriptLineCount = 0;
   ScriptStore.CurrentScriptLine = 0;
+  SceneSound.DefaultFaceSoundOn = 0;
 }
 
-// The stage scripts themselves are not here yet: a stage starts empty.
-void Stage1Script() { BeginStage(); }
-void Stage2Script() { BeginStage(); }
-void Stage10Script() { BeginStage(); }
+void PushStageFile(const char* name) {
+  BeginStage();
+  for (const char* line : ContentLines("skelvane", name)) PushScriptLine(line);
+}
+
+// After the last line of the last stage the story is over: the next click or tick
+// that would read past the store opens the title instead of standing idle.
+bool StoryFinished() {
+  return SceneCursor.StageNumber == kLastStage && SceneCursor.SceneState == 10 && SceneCursor.SceneStep == 0 &&
+         ScriptStore.ScriptLineCount > 0 && ScriptStore.CurrentScriptLine >= ScriptStore.ScriptLineCount &&
+         !stageScriptOverride;
+}
 
 void SpeechStyleByVariant() {
   BalloonGeometryRecord& g = BalloonGeometry;
@@ -71,6 +87,10 @@ void SpeechStyleByVariant() {
 }
 
 }  // namespace
+
+void Stage1Script() { PushStageFile("stage001"); }
+void Stage2Script() { PushStageFile("stage002"); }
+void Stage10Script() { PushStageFile("stage010"); }
 
 void SetStartStage() { SceneCursor.StageNumber = 10; }
 
@@ -147,7 +167,16 @@ void SetStageScriptOverride(std::vector<std::string> lines) { stageScriptOverrid
 bool SkelvaneOnEvent(int phase) {
   if (SceneCursor.SceneCode == kConversationScene) {
     switch (phase) {
-      case 0: ScenarioStep(); return true;
+      case 0:
+        if (StoryFinished()) {
+          SceneCursor.SceneCode = kTitleScene;
+          SceneCursor.SceneState = 0;
+          SceneCursor.SceneStep = 0;
+          Wait(0, 0);
+          return true;
+        }
+        ScenarioStep();
+        return true;
       case 1:
         if (CrossingHooks.VadrimConvHover != nullptr) CrossingHooks.VadrimConvHover();
         return true;
@@ -155,7 +184,14 @@ bool SkelvaneOnEvent(int phase) {
       default: return false;
     }
   }
-  // The title screen (scene 99) is not here yet; other scenes have no members.
+  if (SceneCursor.SceneCode == kTitleScene) {
+    switch (phase) {
+      case 0: TitleStep(); return true;
+      case 1: TitleMenuHover(); return true;
+      case 2: return TitleFrameAnimations();
+      default: return false;
+    }
+  }
   return false;
 }
 
@@ -175,4 +211,7 @@ void RegisterSkelvaneMode() {
   conversation.LoadStage = StageDispatch;
 }
 
-void ResetSkelvaneState() { stageScriptOverride.reset(); }
+void ResetSkelvaneState() {
+  stageScriptOverride.reset();
+  ResetTitleState();
+}

@@ -15,6 +15,10 @@ void CaptionBoxHook(int phase);
 // The stage loader: pushes the lines of stage 1, 2 or 10; any other stage pushes
 // nothing. With an override set, every stage pushes the override's lines.
 void StageDispatch();
+// The stage procedures: each empties the store and pushes its stage's lines.
+void Stage1Script();
+void Stage2Script();
+void Stage10Script();
 
 // Lines that the stage loader pushes in place of the stage scripts, for whatever
 // stage it is asked for (the headless runner's --script).

@@ -3,6 +3,7 @@
 #include "engine/modes.h"
 #include "engine/system_menu.h"
 #include "marbrook/marbrook_mode.h"
+#include "vadrim/conversation_hover.h"
 
 void D00_InitMode() {
   SceneCursor.SceneCode = 99;
@@ -19,4 +20,6 @@ void D00_InitMode() {
 void RegisterVadrimMode() {
   ModeHookSet& hooks = ModeHooksFor(ModeId::Vadrim);
   hooks.Init = D00_InitMode;
+  // The Skelvane conversation reaches this screen's hover whatever the mode.
+  CrossingHooks.VadrimConvHover = D10_Hover;
 }

@@ -131,7 +131,7 @@ TEST(SkelvaneHooks, StageLoaderEmptiesTheStoreForItsStagesOnly) {
   EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
   SceneCursor.StageNumber = 2;
   StageDispatch();
-  EXPECT_EQ(ScriptStore.ScriptLineCount, 0);
+  EXPECT_EQ(ScriptStore.ScriptLineCount, 3);  // stage 2 holds three lines
   EXPECT_EQ(ScriptStore.CurrentScriptLine, 0);
 }
 

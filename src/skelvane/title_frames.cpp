@@ -1,0 +1,565 @@
+// The Skelvane title's animation codes (the Frame hook of scene 99).
+#include <string>
+#include <vector>
+
+#include "engine/blits.h"
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/layers.h"
+#include "engine/numeric.h"
+#include "engine/string_utils.h"
+#include "engine/text.h"
+#include "platform/platform.h"
+#include "scenario/motion_curves.h"
+#include "skelvane/title_screen.h"
+
+namespace {
+
+AnimationRunRecord& Run() { return AnimationRun; }
+int W() { return ScreenSize.ScreenWidth; }
+int H() { return ScreenSize.ScreenHeight; }
+
+void WindowGrey(int n) {
+  LayerInfo(GameForm).BackColor = Grey(n < 0 ? 0 : (n > 255 ? 255 : n));
+  ClearLayerImage(GameForm);
+}
+
+void Place(int layer, int x, int y) {
+  const tq::Surface& image = LayerImage(layer);
+  MoveLayer(layer, x, y, image.Width(), image.Height());
+}
+
+int LayerX(int layer) { return tq::ThePlatform().Screen().Layer(layer).x; }
+int LayerY(int layer) { return tq::ThePlatform().Screen().Layer(layer).y; }
+
+int Lin(int s, int e, int f, int l) { return RoundHalfEven(l == 0 ? e : (e - s) / static_cast<double>(l) * f + s); }
+int Ease(int s, int e, int f, int l) {
+  const double rest = l - f;
+  return RoundHalfEven(l == 0 ? e : e - (e - s) / (static_cast<double>(l) * l) * rest * rest);
+}
+
+void Prepare(int layer, int x, int y, int w, int h, bool shown) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = {x, y, w, h};
+  PrepareLayer(shown ? 10 : 11);
+}
+
+void Outline(int layer) {
+  tq::Surface& image = LayerImage(layer);
+  tq::DrawBox(image, 0, 0, image.Width() - 1, image.Height() - 1, tq::PixelFromColor(RgbColor(255, 255, 255)));
+  image.MarkChanged();
+}
+
+void NextStep(int pauseMs) {
+  Run().AnimationStep += 1;
+  Run().AnimationFrame = 0;
+  Run().AnimationSubStep = 0;
+  if (pauseMs > 0) SetFrameLength(-1, pauseMs);
+  else SetFrameLength(0, 0);
+}
+
+void Icon(int layer, int cell, int x, int y) {
+  Prepare(layer, x, y, 16, 16, true);
+  IconCell(cell);
+  Place(layer, x, y);
+}
+
+// 900: the logo box, its jitter, the icons rising and dropping, the box closing.
+void Logo() {
+  AnimationRunRecord& r = Run();
+  const int f = r.AnimationFrame;
+  switch (r.AnimationStep) {
+    case 0: {
+      constexpr int kL = 24;
+      const int w = Lin(800, 300, f, kL), h = Lin(400, 150, f, kL);
+      if (f == 0) Prepare(9, W() / 2 - 400, H() / 2 - 200, 800, 400, true);
+      WindowGrey(255 - 10 * f);
+      MoveLayer(9, W() / 2 - w / 2, H() / 2 - h / 2, w, h);
+      ClearLayerImage(9);
+      Outline(9);
+      if (f >= kL) {
+        WindowGrey(0);
+        ClearLayerImage(9);
+        TextStyle.CurrentText = "制作";
+        TextStyle.TextFontSize = 100;
+        TextStyle.TextX = 19;
+        TextStyle.TextY = 8;
+        TextStyle.TextColor = Grey(255);
+        TextStyle.ShadeColor1 = Grey(210);
+        TextStyle.ShadeColor2 = Grey(170);
+        TextStyle.ShadeColor3 = Grey(145);
+        TextStyle.ShadeColor4 = Grey(140);
+        TextStyle.ShadeColor5 = Grey(120);
+        PrintText(11, 9);
+        NextStep(0);
+        return;
+      }
+      break;
+    }
+    case 1: {
+      const int x = W() / 2 - 150, y = H() / 2 - 75;
+      if (f < 22) {
+        const int spread = f < 11 ? 2 : 1;
+        Place(9, x + RandomRange(0, 2) - spread, y + RandomRange(0, 2) - spread);
+      } else {
+        Place(9, x, y);
+        NextStep(500);
+        return;
+      }
+      break;
+    }
+    case 2:
+    case 3: {
+      const int k = f / 11, t = f % 11;
+      if (k >= 7) {
+        NextStep(r.AnimationStep == 2 ? 500 : 100);
+        return;
+      }
+      const int x = W() - 140 + 19 * k;
+      if (r.AnimationStep == 2 && t == 0) Icon(k, k, x, H());
+      Place(k, x, r.AnimationStep == 2 ? Lin(H(), H() - 21, t, 10) : Lin(H() - 21, H(), t, 10));
+      break;
+    }
+    case 4: {
+      constexpr int kL = 12;
+      if (f == 0) ClearLayerImage(9);
+      const int w = Lin(300, 10, f, kL), h = Lin(150, 5, f, kL);
+      MoveLayer(9, W() / 2 - w / 2, H() / 2 - h / 2, w, h);
+      ClearLayerImage(9);
+      Outline(9);
+      WindowGrey(255 - 10 * f);
+      if (f >= kL) {
+        WindowGrey(0);
+        ShowLayer(9, false);
+        for (int k = 0; k < 7; ++k) ShowLayer(k, false);
+        Wait(0, 0);
+        return;
+      }
+      break;
+    }
+    default: Wait(0, 0); return;
+  }
+  r.AnimationFrame += 1;
+}
+
+// 901: the prelude: white, two strips, a picture rising, all leaving.
+void Prelude() {
+  AnimationRunRecord& r = Run();
+  const int f = r.AnimationFrame;
+  switch (r.AnimationStep) {
+    case 0:
+      if (f == 0) ShowLayer(0, false);
+      WindowGrey((256 / 64) * f);
+      if (f >= 64) {
+        WindowGrey(255);
+        NextStep(500);
+        return;
+      }
+      break;
+    case 1:
+      if (f == 0) {
+        DrawState.SheetIndex = 1;
+        LoadTitlePicture(2, 10);
+        Prepare(0, -800, H() / 2 - 140, 800, 140, true);
+        ClipCellToLayer(1, 0, 0, 800, 140);
+        Prepare(1, W(), H() / 2, 800, 140, true);
+        ClipCellToLayer(1, 0, 140, 800, 140);
+      }
+      Place(0, Lin(-800, 0, f, 8), H() / 2 - 140);
+      Place(1, Lin(W(), 0, f, 8), H() / 2);
+      if (f >= 8) {
+        NextStep(1000);
+        return;
+      }
+      break;
+    case 2: {
+      if (f == 0) {
+        Prepare(2, 0, H(), 1, 1, true);
+        LoadTitlePicture(1, 11);
+      }
+      const tq::Surface& image = LayerImage(2);
+      Place(2, W() / 2 - image.Width() / 2, Ease(H(), H() - image.Height(), f, 50));
+      if (f >= 50) {
+        NextStep(1500);
+        return;
+      }
+      break;
+    }
+    case 3:
+      Place(0, Lin(0, W(), f, 8), LayerY(0));
+      Place(1, Lin(0, -LayerImage(1).Width(), f, 8), LayerY(1));
+      Place(2, LayerX(2), Lin(H() - LayerImage(2).Height(), H(), f, 8));
+      if (f >= 8) {
+        NextStep(1500);
+        return;
+      }
+      break;
+    default:
+      for (int layer = 0; layer <= 2; ++layer) ShowLayer(layer, false);
+      Wait(0, 0);
+      return;
+  }
+  r.AnimationFrame += 1;
+}
+
+// 903: the title builds up and waits for a click.
+void BuildUp() {
+  AnimationRunRecord& r = Run();
+  const int f = r.AnimationFrame;
+  static constexpr int kCellPlace[6][2] = {{5, 114}, {58, 121}, {109, 103}, {163, 93}, {217, 101}, {271, 90}};
+  switch (r.AnimationStep) {
+    case 0: {
+      if (f == 0) {
+        Prepare(0, 0, H(), 1, 1, true);
+        LoadTitlePicture(1, 12);
+      }
+      const int y = Ease(H(), -100, f, 25);
+      Place(0, 0, y);
+      if (f > 25 && y > 0) {
+        LoadTitlePicture(0, 12);
+        ShowLayer(0, false);
+        NextStep(100);
+        return;
+      }
+      break;
+    }
+    case 1:
+      if (f == 0) {
+        Prepare(1, W(), 32, 1, 1, true);
+        LoadTitlePicture(1, 13);
+      }
+      Place(1, Ease(W(), 0, f, 10), 32);
+      if (f >= 10) {
+        NextStep(200);
+        return;
+      }
+      break;
+    case 2: {
+      if (f == 0 && r.AnimationSubStep == 0) {
+        DrawState.SheetIndex = 1;
+        LoadTitlePicture(2, 14);
+        for (int k = 0; k < 6; ++k) {
+          Prepare(2 + k, kCellPlace[k][0], kCellPlace[k][1], 50, 50, false);
+          ClipCellToLayer(1, 50 * k, 0, 50, 50);
+        }
+      }
+      const int k = r.AnimationSubStep;
+      if (k >= 6) {
+        NextStep(0);
+        return;
+      }
+      ShowLayer(2 + k, true);
+      if (f < 11) {
+        Place(2 + k, kCellPlace[k][0] + RandomRange(0, 20) - 10, kCellPlace[k][1] + RandomRange(0, 20) - 10);
+      } else {
+        Place(2 + k, kCellPlace[k][0], kCellPlace[k][1]);
+        r.AnimationSubStep += 1;
+        r.AnimationFrame = 0;
+        return;
+      }
+      break;
+    }
+    case 3:
+    case 5: {
+      const bool opening = r.AnimationStep == 3;
+      if (opening && f == 0) {
+        Prepare(8, 0, 412, 800, 2, true);
+      }
+      const int h = opening ? Lin(2, 89, f, 10) : Lin(89, 2, f, 10);
+      const int y = opening ? Lin(412, 368, f, 10) : Lin(368, 412, f, 10);
+      MoveLayer(8, 0, y, 800, h);
+      if (f >= 10) {
+        if (!opening) ShowLayer(8, false);
+        NextStep(0);
+        return;
+      }
+      break;
+    }
+    case 4:
+      if (f == 0) {
+        Prepare(9, 69, 368, 1, 1, true);
+        LoadTitlePicture(1, 15);
+      }
+      Place(9, Lin(69, 269, f, 5), 368);
+      if (f >= 5) {
+        NextStep(0);
+        return;
+      }
+      break;
+    case 6: {
+      if (f == 0) {
+        DrawState.SheetIndex = 2;
+        LoadTitlePicture(2, 16);
+        for (int k = 0; k < 10; ++k) {
+          Prepare(10 + k, k % 2 == 0 ? 640 : -606, RandomRange(457, 600), 606, 4, true);
+          ClipCellToLayer(2, 0, 4 * k, 606, 4);
+          MotionSlot[static_cast<size_t>(k)].MotionStartX = LayerX(10 + k);
+          MotionSlot[static_cast<size_t>(k)].MotionStartY = LayerY(10 + k);
+        }
+      }
+      for (int k = 0; k < 10; ++k) {
+        const MotionSlotRecord& m = MotionSlot[static_cast<size_t>(k)];
+        Place(10 + k, Lin(m.MotionStartX, 194, f, 20), Lin(m.MotionStartY, 477 + 4 * k, f, 20));
+      }
+      if (f >= 20) {
+        Prepare(10, 194, 477, 606, 40, true);
+        LoadTitlePicture(1, 16);
+        Place(10, 194, 477);
+        for (int k = 11; k <= 19; ++k) ShowLayer(k, false);
+        NextStep(0);
+        return;
+      }
+      break;
+    }
+    case 7: {
+      if (f == 0) {
+        SetFrameLength(-1, 5);
+        Prepare(18, 0, 0, 1, 1, false);
+        LoadTitlePicture(1, 18);
+      }
+      const tq::Surface& emblem = LayerImage(18);
+      const int row = f * 2;
+      if (row < 274) {
+        for (int y : {row, 273 - row}) {
+          if (y >= 0 && y < emblem.Height()) tq::CopyRect(LayerImage(GameForm), 0, H() - 274 + y, emblem, 0, y, 220, 1);
+        }
+        LayerImage(GameForm).MarkChanged();
+      } else {
+        NextStep(0);
+        return;
+      }
+      break;
+    }
+    case 8: {
+      TitleSlideRecord& s = TitleSlide;
+      if (f == 0) {
+        s.SlideTargetTop = H() - 21;
+        for (int k = 0; k < 7; ++k) {
+          Icon(11 + k, k, W() - 140 + 19 * k, H());
+          s.TitleSlideDone[k] = 0;
+        }
+      }
+      const int start = H(), end = s.SlideTargetTop - 20;
+      constexpr int kL = 20;
+      bool all = true;
+      for (int k = 0; k < 7; ++k) {
+        if (s.TitleSlideDone[k] == 1) continue;
+        all = false;
+        const int t = f - 3 * k;
+        if (t < 0) continue;
+        const double rest = kL - 2.0 * t;
+        int y = RoundHalfEven(end - (end - start) / static_cast<double>(kL * kL) * rest * rest);
+        if (t > kL / 2 && y >= s.SlideTargetTop) {
+          y = s.SlideTargetTop;
+          s.TitleSlideDone[k] = 1;
+        }
+        Place(11 + k, W() - 140 + 19 * k, y);
+      }
+      if (all) {
+        LoadTitlePicture(0, 17);
+        for (int layer = 0; layer <= 18; ++layer) ShowLayer(layer, false);
+        NextStep(0);
+        return;
+      }
+      break;
+    }
+    default:
+      FrameClock.FrameLoopRunning = 0;
+      return;
+  }
+  r.AnimationFrame += 1;
+}
+
+// 905: the window darkens four times as the four menu pictures slide in, and the
+// first row of buttons bounces in.
+void MenuAppears() {
+  AnimationRunRecord& r = Run();
+  const int f = r.AnimationFrame;
+  if (r.AnimationStep == 1) {
+    AnimateTitleButton(20);
+    return;
+  }
+  if (f == 0) {
+    for (int k = 0; k < 4; ++k) {
+      Prepare(9, 0, 0, 800, 600, false);
+      AlphaBlendCopy(9, GameForm, 30, BlitCoords(0, 0, 800, 600, 0, 0, 800, 600));
+      Prepare(k + 1, k % 2 == 0 ? -400 : W(), 50 + 130 * k, 400, 100, true);
+      LoadTitlePicture(1, 20 + k);
+      Outline(k + 1);
+    }
+  }
+  for (int k = 0; k < 4; ++k) {
+    Place(k + 1, Ease(k % 2 == 0 ? -400 : W(), W() / 2 - 200, f > 25 ? 25 : f, 25), 50 + 130 * k);
+  }
+  r.AnimationFrame += 1;
+  if (f >= 25) {
+    // Then the first row of buttons bounces in over the pictures.
+    r.AnimationArgA = 0;
+    r.AnimationArgB = TitleMenuState.TitleLastItem;
+    r.AnimationStep = 1;
+    r.AnimationFrame = 0;
+  }
+}
+
+// 910: the chosen caption blinks.
+void ChoiceBlink() {
+  AnimationRunRecord& r = Run();
+  AnimateTitleButton(16);
+  if (r.AnimationFrame == 0) r.AnimationFrame = 24;
+  r.AnimationFrame += 1;
+  if (r.AnimationFrame >= 32) Wait(0, 0);
+}
+
+// 911, 915, 916: the clicked button moves left and is hidden.
+void ButtonLeaves(int distance, int length) {
+  AnimationRunRecord& r = Run();
+  const int layer = TitleMenuState.TitleHighlightLayer;
+  MotionStateRecord& ms = MotionState;
+  if (r.AnimationFrame == 0) {
+    ms.CurrentMotionSlot = 0;
+    MotionSlotRecord& m = MotionSlot[0];
+    m.MotionLayer = layer;
+    m.MotionStartX = LayerX(layer);
+    m.MotionStartY = LayerY(layer);
+    m.MotionEndX = m.MotionStartX - distance;
+    m.MotionEndY = m.MotionStartY;
+    ShowLayer(layer, true);
+  }
+  r.AnimationLength = length;
+  ms.CurrentMotionSlot = 0;
+  AnimateTitleButton(10);
+  r.AnimationFrame += 1;
+  if (r.AnimationFrame > length) {
+    ShowLayer(layer, false);
+    Wait(0, 0);
+  }
+}
+
+// 912: the clicked button drops away as the next row bounces in.
+void PageLeft() {
+  AnimationRunRecord& r = Run();
+  const int f = r.AnimationFrame;
+  const int layer = TitleMenuState.TitleHighlightLayer;
+  if (f == 0) {
+    GetLayerRect(50, layer);
+    ShowLayer(layer, false);
+    DrawState.CurrentLayer = 9;
+    const int caption = TitleSlotCaption(r.AnimationArgA == 0 ? 0 : (r.AnimationArgA == 1 ? 1 : 3),
+                                         layer - TitleRowFirstLayer(r.AnimationArgA));
+    DrawState.AutoRaiseOn = -1;
+    DrawTitleMenuCaption(caption, 1, 2);
+    MotionSlot[9].MotionStartY = DrawState.CurrentRect.Y;
+    r.AnimationArgA = TitleMenuState.TitleMenuRow;
+    r.AnimationArgB = TitleMenuState.TitleLastItem;
+  }
+  if (f <= 10) Place(9, LayerX(9), Lin(MotionSlot[9].MotionStartY, 600, f, 10));
+  else ShowLayer(9, false);
+  AnimateTitleButton(20);  // counts the frame and ends the loop with the row
+}
+
+// 913: the row's buttons slide left one after another and vanish.
+void RowLeaves() {
+  AnimationRunRecord& r = Run();
+  const int row = r.AnimationArgA;
+  const int k = r.AnimationFrame / 4, t = r.AnimationFrame % 4;
+  if (k > r.AnimationArgB) {
+    Wait(0, 0);
+    return;
+  }
+  const int layer = TitleRowFirstLayer(row) + k;
+  if (t == 0) MotionSlot[0].MotionStartX = LayerX(layer);
+  Place(layer, Lin(MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartX - 50, t, 3), LayerY(layer));
+  if (t == 3) ShowLayer(layer, false);
+  r.AnimationFrame += 1;
+}
+
+// 914: the row being entered comes back to its places.
+void RowReturns() {
+  AnimationRunRecord& r = Run();
+  const int row = TitleMenuState.TitleMenuRow;
+  const int first = TitleRowFirstLayer(row);
+  const int f = r.AnimationFrame;
+  for (int k = 0; k <= TitleMenuState.TitleLastItem && k < 10; ++k) {
+    MotionSlotRecord& m = MotionSlot[static_cast<size_t>(10 + k)];
+    if (f == 0) {
+      m.MotionStartX = LayerX(first + k);
+      m.MotionStartY = LayerY(first + k);
+      ShowLayer(first + k, true);
+    }
+    const int x = TitleMenuState.TitleRowX[0] - 10 * k, y = TitleMenuState.TitleRowY[0] + 42 * k;
+    const int tx = row == 0 ? x : m.MotionStartX + 50;
+    const int ty = row == 0 ? y : m.MotionStartY;
+    Place(first + k, Lin(m.MotionStartX, tx, f, 4), Lin(m.MotionStartY, ty, f, 4));
+  }
+  r.AnimationFrame += 1;
+  if (f >= 4) Wait(0, 0);
+}
+
+// 917: the window fades to black.
+void LeaveFade() {
+  AnimationRunRecord& r = Run();
+  WindowGrey(256 - 4 * r.AnimationFrame);
+  r.AnimationFrame += 1;
+  if (r.AnimationFrame > 64) Wait(0, 0);
+}
+
+// 920: the announcement glows in part by part, the whole line centred.
+void Announcement() {
+  AnimationRunRecord& r = Run();
+  TextStyleRecord& s = TextStyle;
+  SetFrameLength(-1, 50);
+  std::vector<std::string> fields;
+  int count = 0;
+  SplitFields(kTitleAnnouncement, "：", 9, fields, count);
+  std::vector<std::string> parts(fields.begin() + 1, fields.begin() + 1 + count);
+  const int p = r.AnimationStep;
+  if (p >= static_cast<int>(parts.size()) || p >= 4) {
+    Wait(0, 0);
+    return;
+  }
+  s.TextFontSize = 16;
+  s.TextBold = 0;
+  s.TextItalic = 0;
+  if (p == 0 && r.AnimationFrame == 0) {
+    std::string whole;
+    for (const std::string& part : parts) whole += part;
+    s.CurrentText = whole;
+    MeasureText(0);
+    s.LetterCursorX = W() / 2 - s.MeasuredWidth / 2;
+  }
+  s.CurrentText = parts[static_cast<size_t>(p)];
+  MeasureText(0);
+  if (r.AnimationFrame == 0) Prepare(p, s.LetterCursorX, H() / 2 - (s.MeasuredHeight + 10) / 2, s.MeasuredWidth + 4, s.MeasuredHeight + 10, true);
+  DrawState.CurrentLayer = p;
+  s.TextX = 0;
+  s.TextY = 5;
+  GlowText(0, 0, 0, 0.1f * (r.AnimationFrame + 1));
+  r.AnimationFrame += 1;
+  if (r.AnimationFrame >= 10) {
+    s.LetterCursorX += s.MeasuredWidth;
+    r.AnimationStep += 1;
+    r.AnimationFrame = 0;
+    SetFrameLength(-1, 1000);
+  }
+}
+
+}  // namespace
+
+bool TitleFrameAnimations() {
+  switch (FrameClock.AnimationCode) {
+    case 900: Logo(); return true;
+    case 901: Prelude(); return true;
+    case 903: BuildUp(); return true;
+    case 905: MenuAppears(); return true;
+    case 910: ChoiceBlink(); return true;
+    case 911: ButtonLeaves(75, 5); return true;
+    case 912: PageLeft(); return true;
+    case 913: RowLeaves(); return true;
+    case 914: RowReturns(); return true;
+    case 915: ButtonLeaves(75, 5); return true;
+    case 916: ButtonLeaves(50, 4); return true;
+    case 917: LeaveFade(); return true;
+    case 920: Announcement(); return true;
+    default: return false;  // no frames: the loop ends
+  }
+}

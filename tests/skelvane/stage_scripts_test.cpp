@@ -1,0 +1,99 @@
+// The Skelvane stage scripts held to their counts, fixed lines and chaining, and
+// the stage loader's behaviour.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <string>
+
+#include "engine/content_texts.h"
+#include "engine/modes.h"
+#include "scenario/script_store.h"
+#include "skelvane/conversation_hooks.h"
+#include "support/engine_harness.h"
+
+namespace {
+
+std::vector<std::string> Lines(const char* name) {
+  std::vector<std::string> out;
+  for (const char* line : ContentLines("skelvane", name)) out.emplace_back(line);
+  return out;
+}
+
+int CountCommand(const std::vector<std::string>& lines, const std::string& command) {
+  int n = 0;
+  for (const std::string& l : lines) n += l == command || l.rfind(command + "：", 0) == 0;
+  return n;
+}
+
+TEST(SkelvaneStageScripts, LineCountsFixedLinesAndChaining) {
+  const auto s1 = Lines("stage001"), s2 = Lines("stage002"), s10 = Lines("stage010");
+  EXPECT_EQ(s1.size(), 69u);
+  EXPECT_EQ(s2.size(), 3u);
+  EXPECT_EQ(s10.size(), 270u);
+  EXPECT_EQ(s1.front(), "[ウェイト]：Fu=5");
+  EXPECT_EQ(s1.back(), "[別のシーンへ]：Fu=2");
+  EXPECT_EQ(s2, (std::vector<std::string>{"[特殊イベ]：Ev種=14", "[イベ直接・基本]：Ev分=1", "[別のシーンへ]：Fu=10"}));
+  ASSERT_GE(s10.size(), 2u);
+  EXPECT_EQ(s10[s10.size() - 2], "[通常イベ]：Ev種=42");
+  EXPECT_EQ(s10.back(), "[通常イベ]：Ev種=43");
+  EXPECT_EQ(CountCommand(s10, "[別のシーンへ]") + CountCommand(s10, "[別のゲームへ]"), 0);
+}
+
+TEST(SkelvaneStageScripts, Stage10CommandAndBalloonCounts) {
+  const auto s10 = Lines("stage010");
+  const std::map<std::string, int> commands = {
+      {"[フキA]", 100},          {"[フキ消去]", 26},   {"[同時・フキ消去]", 8},     {"[フキ移動]", 18},
+      {"[フ別移動]", 3},         {"[フキバック]", 7},  {"[最前面へ]", 3},           {"[同時・顔の移動]", 29},
+      {"[同時スタートのみ]", 14}, {"[顔の移動]", 12},  {"[ウェイト]", 16},          {"[顔の設定]", 7},
+  };
+  for (const auto& [command, count] : commands) {
+    SCOPED_TRACE(command);
+    EXPECT_EQ(CountCommand(s10, command), count);
+  }
+  std::map<std::string, int> kinds;
+  const std::regex kind("フ種=\\(([^)]*)\\)");
+  int ty11 = 0;
+  for (const std::string& l : s10) {
+    std::smatch m;
+    if (std::regex_search(l, m, kind)) kinds[m[1]] += 1;
+    ty11 += l.find("Ty=11") != std::string::npos;
+  }
+  const std::map<std::string, int> expected = {
+      {"99,**,-1", 45}, {"99,**,-2", 29}, {"20,**,-1", 8}, {"20,**,-2", 4}, {"20,+4,-1", 3}, {"20,-3,-2", 1},
+      {"10,+4,-1", 2},  {"10,+4,-2", 2},  {"10,**,-2", 2}, {"10,**,-1", 1}, {"50,10,0", 1},  {"50,11,0", 1},
+      {"50,00,0", 1},
+  };
+  EXPECT_EQ(kinds, expected);
+  EXPECT_EQ(ty11, 41);
+}
+
+TEST(SkelvaneStageScripts, LoaderPushesTheStageAndIgnoresOthers) {
+  tq::testing::EngineHarness h(kModeSkelvane);
+  GameMode = kModeSkelvane;
+  struct Case {
+    int stage;
+    int count;
+  };
+  for (const Case& c : {Case{1, 69}, Case{2, 3}, Case{10, 270}, Case{2, 3}}) {
+    SCOPED_TRACE(c.stage);
+    ScriptStore.CurrentScriptLine = 5;
+    SceneCursor.StageNumber = c.stage;
+    StageDispatch();
+    EXPECT_EQ(ScriptStore.ScriptLineCount, c.count);
+    EXPECT_EQ(ScriptStore.CurrentScriptLine, 0);
+  }
+  SceneCursor.StageNumber = 100;
+  StageDispatch();
+  EXPECT_EQ(ScriptStore.ScriptLineCount, 3);
+}
+
+TEST(SkelvaneStageScripts, ClicksPlayStage10ToTheEndAndReturnToTheTitle) {
+  tq::testing::EngineHarness h(kModeSkelvane);
+  for (uint32_t t = 1000; t < 300000; t += 1000) h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+  h.Start();
+  h.RunUntil(300000);
+  EXPECT_EQ(SceneCursor.SceneCode, 99);
+}
+
+}  // namespace
