@@ -3,6 +3,7 @@
 // by a simultaneous group.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,19 @@ LayerSize SizeOf(int layer) {
   return {l.image.Width(), l.image.Height()};
 }
 std::ostream& operator<<(std::ostream& os, const LayerSize& s) { return os << s.w << "x" << s.h; }
+
+// Runs one mini line of slot 1 and returns where its layer stood after every frame;
+// `prepare` runs once the scene is set up.
+std::vector<LayerPlace> MiniPath(int kind, int variant, const std::function<void()>& prepare = nullptr) {
+  ScenarioScene scene;
+  SetUpScene();
+  if (prepare) prepare();
+  Script({MiniLine(kind, variant), "次"});
+  std::vector<LayerPlace> seen;
+  FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
+  ExecuteScriptLine();
+  return seen;
+}
 
 // Every kind runs its frames, then the mini is shown and the line goes on 100 ms later.
 TEST(MiniPictures, EachKindAndVariantRunsItsFramesThenTheLineEnds) {
@@ -128,27 +142,16 @@ TEST(MiniPictures, ThinkingDotsFillTheBoxOneDotAtATime) {
 // The "？" circles the face: on the first frame of each of three turns it stands at
 // step 9, at radius factors 10, 5 and 1.5 (halves rounded to even).
 TEST(MiniPictures, QuestionMarkSpiralsInwardsOverThreeTurns) {
-  ScenarioScene scene;
-  SetUpScene();
-  Script({MiniLine(31, 10), "次"});
-  std::vector<LayerPlace> seen;
-  FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
-  ExecuteScriptLine();
+  const std::vector<LayerPlace> seen = MiniPath(31, 10);
   ASSERT_EQ(seen.size(), 48u);
   EXPECT_EQ(seen[0], (LayerPlace{437, 304}));
   EXPECT_EQ(seen[16], (LayerPlace{462, 249}));
   EXPECT_EQ(seen[32], (LayerPlace{480, 210}));
-  EXPECT_EQ(SizeOf(kMini), (LayerSize{60, 60}));
 }
 
 // Clockwise it starts on the face's left, at step 7.
 TEST(MiniPictures, ClockwiseQuestionMarkStartsLeftOfTheFace) {
-  ScenarioScene scene;
-  SetUpScene();
-  Script({MiniLine(31, 1), "次"});
-  std::vector<LayerPlace> seen;
-  FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
-  ExecuteScriptLine();
+  const std::vector<LayerPlace> seen = MiniPath(31, 1);
   ASSERT_EQ(seen.size(), 16u);
   EXPECT_EQ(seen[0], (LayerPlace{260, 210}));
   EXPECT_EQ(seen.back(), (LayerPlace{266, 208}));
@@ -157,86 +160,45 @@ TEST(MiniPictures, ClockwiseQuestionMarkStartsLeftOfTheFace) {
 // The hop: up 25 and back, up 50 and back, 1.25 times the table's steps; variant 1
 // mirrors it on the left. The jump: 13 above its base, 40 at the top, back at the end.
 TEST(MiniPictures, ExclamationMarksHopAndJumpFromTheirBase) {
-  {
-    ScenarioScene scene;
-    SetUpScene();
-    Script({MiniLine(32, 0), "次"});
-    std::vector<LayerPlace> seen;
-    FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
-    ExecuteScriptLine();
-    ASSERT_EQ(seen.size(), 29u);
-    EXPECT_EQ(seen[0], (LayerPlace{480, 205}));
-    EXPECT_EQ(seen[5], (LayerPlace{486, 180}));
-    EXPECT_EQ(seen[15], (LayerPlace{492, 155}));
-    EXPECT_EQ(seen.back(), (LayerPlace{480, 205}));
-  }
-  {
-    ScenarioScene scene;
-    SetUpScene();
-    Script({MiniLine(32, 1), "次"});
-    std::vector<LayerPlace> seen;
-    FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
-    ExecuteScriptLine();
-    ASSERT_EQ(seen.size(), 29u);
-    EXPECT_EQ(seen[5], (LayerPlace{254, 180}));
-  }
-  {
-    ScenarioScene scene;
-    SetUpScene();
-    Script({MiniLine(33, 0), "次"});
-    std::vector<LayerPlace> seen;
-    FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
-    ExecuteScriptLine();
-    ASSERT_EQ(seen.size(), 32u);
-    EXPECT_EQ(seen[0], (LayerPlace{480, 192}));
-    EXPECT_EQ(seen[15], (LayerPlace{480, 165}));
-    EXPECT_EQ(seen[30], (LayerPlace{480, 192}));
-    EXPECT_EQ(seen.back(), (LayerPlace{480, 205}));
-  }
+  const std::vector<LayerPlace> hop = MiniPath(32, 0);
+  ASSERT_EQ(hop.size(), 29u);
+  EXPECT_EQ(hop[0], (LayerPlace{480, 205}));
+  EXPECT_EQ(hop[5], (LayerPlace{486, 180}));
+  EXPECT_EQ(hop[15], (LayerPlace{492, 155}));
+  EXPECT_EQ(hop.back(), (LayerPlace{480, 205}));
+  const std::vector<LayerPlace> mirrored = MiniPath(32, 1);
+  ASSERT_EQ(mirrored.size(), 29u);
+  EXPECT_EQ(mirrored[5], (LayerPlace{254, 180}));
+  const std::vector<LayerPlace> jump = MiniPath(33, 0);
+  ASSERT_EQ(jump.size(), 32u);
+  EXPECT_EQ(jump[0], (LayerPlace{480, 192}));
+  EXPECT_EQ(jump[15], (LayerPlace{480, 165}));
+  EXPECT_EQ(jump[30], (LayerPlace{480, 192}));
+  EXPECT_EQ(jump.back(), (LayerPlace{480, 205}));
 }
 
 // The thrown picture flies in along an arc and lands at its base plus the course's
 // end; variant 100 starts at frame 6, already in flight, from anchor 0.
 TEST(MiniPictures, ThrownPictureLandsBesideTheFaceAndTheDroppedOneFallsFifty) {
-  {
-    ScenarioScene scene;
-    SetUpScene();
-    Script({MiniLine(34, 0), "次"});
-    std::vector<LayerPlace> seen;
-    FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
-    ExecuteScriptLine();
-    ASSERT_EQ(seen.size(), 22u);
-    // Base (100 - 70, 70); course to (-90, -45): x at f = 6 is -90 + 0.1 * 576 = -32.4,
-    // y at 2f = 12 is -45 + 0.05 * 324 = -28.8.
-    EXPECT_EQ(seen[0], (LayerPlace{300 + 30 - 32, 200 + 70 - 29}));
-    // f = 27: x = -90 + 0.1 * 9 = -89.1, y = -45 + 0.05 * 576 = -16.2.
-    EXPECT_EQ(seen.back(), (LayerPlace{300 + 30 - 89, 200 + 70 - 16}));
-  }
-  {
-    ScenarioScene scene;
-    SetUpScene();
+  const std::vector<LayerPlace> thrown = MiniPath(34, 0);
+  ASSERT_EQ(thrown.size(), 22u);
+  // Base (100 - 70, 70); course to (-90, -45): x at f = 6 is -90 + 0.1 * 576 = -32.4,
+  // y at 2f = 12 is -45 + 0.05 * 324 = -28.8.
+  EXPECT_EQ(thrown[0], (LayerPlace{300 + 30 - 32, 200 + 70 - 29}));
+  // f = 27: x = -90 + 0.1 * 9 = -89.1, y = -45 + 0.05 * 576 = -16.2.
+  EXPECT_EQ(thrown.back(), (LayerPlace{300 + 30 - 89, 200 + 70 - 16}));
+  const std::vector<LayerPlace> anchored = MiniPath(34, 100, [] {
     MiniPicture.MiniAnchorX[0] = 40;
     MiniPicture.MiniAnchorY[0] = 30;
-    Script({MiniLine(34, 100), "次"});
-    std::vector<LayerPlace> seen;
-    FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
-    ExecuteScriptLine();
-    ASSERT_EQ(seen.size(), 22u);
-    // Course to (-120, -75): x = -120 + 120/900 * 576 = -43.2, y = -75 + 75/900 * 324 = -48.
-    EXPECT_EQ(seen[0], (LayerPlace{300 + 40 - 43, 200 + 30 - 48}));
-  }
-  {
-    ScenarioScene scene;
-    SetUpScene();
-    Script({MiniLine(35, 10), "次"});
-    std::vector<LayerPlace> seen;
-    FrameRecorder recorder([&seen] { seen.push_back(PlaceOf(kMini)); });
-    ExecuteScriptLine();
-    ASSERT_EQ(seen.size(), 31u);
-    EXPECT_EQ(seen[0], (LayerPlace{300 + 170, 200 + 25}));
-    EXPECT_EQ(seen[15], (LayerPlace{300 + 170, 200 + 25 + 37}));  // 50 - 12.5000001: the single-precision factor
-    EXPECT_EQ(seen.back(), (LayerPlace{300 + 170, 200 + 25 + 50}));
-  }
+  });
+  ASSERT_EQ(anchored.size(), 22u);
+  // Course to (-120, -75): x = -120 + 120/900 * 576 = -43.2, y = -75 + 75/900 * 324 = -48.
+  EXPECT_EQ(anchored[0], (LayerPlace{300 + 40 - 43, 200 + 30 - 48}));
+  const std::vector<LayerPlace> dropped = MiniPath(35, 10);
+  ASSERT_EQ(dropped.size(), 31u);
+  EXPECT_EQ(dropped[0], (LayerPlace{300 + 170, 200 + 25}));
+  EXPECT_EQ(dropped[15], (LayerPlace{300 + 170, 200 + 25 + 37}));  // 50 - 12.5000001: the single-precision factor
+  EXPECT_EQ(dropped.back(), (LayerPlace{300 + 170, 200 + 25 + 50}));
 }
 
 // The mark sounds play only for a "ミ音" of 0 or more; the mark is drawn either way.
@@ -268,6 +230,17 @@ TEST(MiniPictures, MarkSoundsFollowTheLinesMiniSound) {
   }
 }
 
+// Mini 1 of slot 1 shown as a kind-34 picture of the given size at (400, 150).
+void ShownPictureMini(int width, int height) {
+  PrepareShown(kMini, 400, 150, width, height);
+  FaceSlot.MiniRelX[1][1] = 100;
+  FaceSlot.MiniRelY[1][1] = -50;
+  FaceSlot.MiniState[1][1] = kBalloonShown;
+  FaceSlot.MiniShownX[1][1] = width;
+  FaceSlot.MiniShownY[1][1] = height;
+  FaceSlot.MiniKind[1][1] = 34;
+}
+
 // The erase shrinks the mini by a fifth of its shown size each frame, about its
 // centre, as a white box framed in its kind's colours; then it is hidden.
 TEST(MiniPictures, EraseShrinksAboutTheCentreInFifths) {
@@ -278,13 +251,7 @@ TEST(MiniPictures, EraseShrinksAboutTheCentreInFifths) {
     SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
     ScenarioScene scene;
     SetUpScene();
-    PrepareShown(kMini, 400, 150, c.width, c.height);
-    FaceSlot.MiniRelX[1][1] = 100;
-    FaceSlot.MiniRelY[1][1] = -50;
-    FaceSlot.MiniState[1][1] = kBalloonShown;
-    FaceSlot.MiniShownX[1][1] = c.width;
-    FaceSlot.MiniShownY[1][1] = c.height;
-    FaceSlot.MiniKind[1][1] = 34;
+    ShownPictureMini(c.width, c.height);
     Script({"[ミニ消去]：●1：続", "次"});
     std::vector<LayerSize> sizes;
     std::vector<LayerPlace> places;
@@ -310,13 +277,7 @@ TEST(MiniPictures, EraseShrinksAboutTheCentreInFifths) {
 TEST(MiniPictures, ErasedPictureBecomesAWhiteFramedBox) {
   ScenarioScene scene;
   SetUpScene();
-  PrepareShown(kMini, 400, 150, 60, 60);
-  FaceSlot.MiniRelX[1][1] = 100;
-  FaceSlot.MiniRelY[1][1] = -50;
-  FaceSlot.MiniState[1][1] = kBalloonShown;
-  FaceSlot.MiniShownX[1][1] = 60;
-  FaceSlot.MiniShownY[1][1] = 60;
-  FaceSlot.MiniKind[1][1] = 34;
+  ShownPictureMini(60, 60);
   Script({"[ミニ消去]：●1：続", "次"});
   bool checked = false;
   FrameRecorder recorder([&] {
