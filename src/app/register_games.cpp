@@ -19,6 +19,8 @@
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
 #include "scenario/line_execution.h"
+#include "scenario/mini_pictures.h"
+#include "scenario/picture_changes.h"
 #include "scenario/face_settings.h"
 #include "scenario/face_slots.h"
 #include "scenario/script_actions.h"
@@ -79,4 +81,6 @@ void ResetAllState() {
   ResetBlitState();
   ResetBannerState();
   ResetMotionState();
+  ResetMiniPictureState();
+  ResetPictureChangeState();
 }

@@ -8,8 +8,9 @@
 inline constexpr int kFaceSlotCount = 10;
 // Minis are numbered 1 and 2; index 0 of the per-mini tables is unused.
 inline constexpr int kMiniIndexCount = 3;
-// The saved animation counters of the minis: entry slot + 10 for both minis of a slot.
-inline constexpr int kMiniAnimEntryCount = 20;
+// The saved animation counters of the minis, one entry per slot and mini (see
+// MiniAnimEntry), so that both minis of a slot can run in one group.
+inline constexpr int kMiniAnimEntryCount = 30;
 
 // Balloon and mini states.
 inline constexpr int kBalloonHidden = 0;
@@ -116,6 +117,8 @@ extern RecoilStateRecord RecoilState;
 
 inline bool ValidFaceSlot(int slot) { return slot >= 0 && slot < kFaceSlotCount; }
 inline bool ValidMini(int mini) { return mini >= 1 && mini < kMiniIndexCount; }
+// Mini 1 of slot s keeps its counters in entry s + 10, mini 2 in entry s + 20.
+inline int MiniAnimEntry(int slot, int mini) { return slot + 10 * mini; }
 
 // Where a picture attached to the face of CurrentSlot stands: kind 0 the speech
 // balloon, 1 its tail, 2 mini CurrentMini. The position goes into CurrentRect (X, Y),

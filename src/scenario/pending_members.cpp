@@ -33,35 +33,13 @@ void FinishEventLine() {
 
 }  // namespace
 
-// The picture change of a face: straight through the mode's catalogue.
-void PictureLoadByMode(int kind, int number) {
-  if (auto load = CurrentModeHooks().LoadPictureByKind) load(1, kind, number);
-}
-
-// The flip-book's parameters: none are read; its frame handler ends the line.
-void PicAnimParams() {}
-
-// The direct events change nothing yet.
-void DirectEventBasic() {}
-void DirectEventPic() {}
-
 // A separate balloon move ends on its first frame.
 void BalloonSeparateMoveStep() {
   const int s = Slot();
   SeparateBalloonMove.SepMoveKind[s] = 0;
 }
 
-void AnimateMiniPicture(int code, int queued) {
-  const int s = Slot();
-  const int m = LineExecution.CurrentMini;
-  if (code < 1030 || code > 1039) return;
-  if (ValidMini(m)) FaceSlot.MiniState[s][m] = code == 1039 ? kBalloonHidden : kBalloonShown;
-  if (queued == 0) FinishScriptAction();
-}
-
 void BalloonMoveTick() { FinishScriptAction(); }
-
-void PicAnimTick() { FinishScriptAction(); }
 
 // The fading text lines hand back to the step that plays them.
 void LineEffectTick() { Wait(0, 0); }

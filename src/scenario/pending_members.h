@@ -14,19 +14,14 @@
 // Script actions and simultaneous groups, declared in their own headers now.
 #include "scenario/script_actions.h"
 #include "scenario/simultaneous_groups.h"
-// Picture changes and flip-books.
-void PictureLoadByMode(int kind, int number);
-void PicAnimParams();
-// Direct events.
-void DirectEventBasic();
-void DirectEventPic();
+// Picture changes and flip-books, direct events and mini pictures.
+#include "scenario/direct_events.h"
+#include "scenario/mini_pictures.h"
+#include "scenario/picture_changes.h"
 // Separate balloon moves.
 void BalloonSeparateMoveStep();
-// Mini pictures.
-void AnimateMiniPicture(int code, int queued);
 // The other frame handlers of a conversation scene.
 void BalloonMoveTick();
-void PicAnimTick();
 void LineEffectTick();
 void NormalEventTick();
 void SpecialEventTick();

@@ -197,7 +197,7 @@ void LoadMini(int s, int c) {
     f.MiniKind[s][m] = kind;
     f.MiniState[s][m] = kBalloonToOpen;
   }
-  const size_t entry = static_cast<size_t>(s) + 10;
+  const size_t entry = static_cast<size_t>(MiniAnimEntry(s, m));
   f.MiniAnimFrame[entry] = 0;
   f.MiniAnimSubStep[entry] = 0;
 }
