@@ -45,12 +45,6 @@ void PicAnimParams() {}
 void DirectEventBasic() {}
 void DirectEventPic() {}
 
-// A separate balloon move ends on its first frame.
-void BalloonSeparateMoveStep() {
-  const int s = Slot();
-  SeparateBalloonMove.SepMoveKind[s] = 0;
-}
-
 void AnimateMiniPicture(int code, int queued) {
   const int s = Slot();
   const int m = LineExecution.CurrentMini;
@@ -58,8 +52,6 @@ void AnimateMiniPicture(int code, int queued) {
   if (ValidMini(m)) FaceSlot.MiniState[s][m] = code == 1039 ? kBalloonHidden : kBalloonShown;
   if (queued == 0) FinishScriptAction();
 }
-
-void BalloonMoveTick() { FinishScriptAction(); }
 
 void PicAnimTick() { FinishScriptAction(); }
 

@@ -21,11 +21,11 @@ void PicAnimParams();
 void DirectEventBasic();
 void DirectEventPic();
 // Separate balloon moves.
-void BalloonSeparateMoveStep();
+#include "scenario/separate_balloon_moves.h"  // built
 // Mini pictures.
 void AnimateMiniPicture(int code, int queued);
 // The other frame handlers of a conversation scene.
-void BalloonMoveTick();
+#include "scenario/balloon_moves.h"  // BalloonMoveTick, built
 void PicAnimTick();
 void LineEffectTick();
 void NormalEventTick();
