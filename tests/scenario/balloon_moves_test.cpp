@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +24,7 @@
 #include "scenario/script_actions.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
+#include "face_picture.h"
 #include "scenario_faces.h"
 #include "scenario_fixture.h"
 
@@ -364,6 +369,73 @@ TEST(BalloonMoveInput, AClickDuringAMoveReturnsTheBalloonHomeAndFinishesTheLine)
     EXPECT_EQ(BalloonMove.BalloonMoveKind, 0);
     EXPECT_EQ(BalloonMove.BalloonMoveInterval, 0);
   }
+}
+
+// The runner plays a shake, a separate glide and a face move from a script file: the
+// shake runs 31 frames of 20 ms and leaves the balloon where it stood, the glide lifts
+// it 40 pixels from its face (the tail 32), and the face move carries it along.
+TEST(BalloonMoves, RunnerPlaysMovesFromAScriptFile) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() /
+                       ("thornquill-balloonmove-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  const fs::path root = dir / "root";
+  scenario_test::WriteFaceBmp((root / "bmp_data" / "Face" / "整備02_s250x176_0.BMP").string(), 250, 176, {255, 240, 200},
+                              {90, 60, 30});
+  {
+    std::ofstream script(dir / "script.txt", std::ios::binary);
+    script << "[顔の設定]：[顔No]=01：[顔BMPNo]=100：[顔FXNo]=20\n"
+              "[顔の移動]：●1：(外左,40)→(30,40)：Ty=11：回=20：続\n"
+              "[フキA]：●1：フ種=(10,0,-1)：やあ、きょうは　いい　てんきだね！\n"
+              "[フキ移動]：●1：■種No=10：分岐=0：フ移動Px1=5：回数=30：続\n"
+              "[フ別移動]：●1：■種No=20：フ移動ALL=(0,-40)：回数=10：続\n"
+              "[顔の移動]：●1：(現,現)→(300,80)：Ty=10：回=10：続\n"
+              "[ウェイト]：Fu=50\n";
+    std::ofstream input(dir / "input.txt", std::ios::binary);
+    input << "1500 click 460 400\n";
+  }
+  std::string command = std::string("'") + THORNQUILL_RUNNER + "' --mode 'Skelvane２' --root '" + root.string() +
+                        "' --script '" + (dir / "script.txt").string() + "' --input '" + (dir / "input.txt").string() +
+                        "' --until 3000 --trace '" + (dir / "trace").string() + "'";
+  const uint32_t dumps[] = {1450, 1700, 2150, 2400, 2900};
+  for (uint32_t at : dumps) command += " --dump " + std::to_string(at) + ":'" + (dir / std::to_string(at)).string() + "'";
+  command += " 2>/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  auto read = [&dir](const std::string& name) {
+    std::ifstream in(dir / name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  };
+  // Where a layer stands in a dump: "layer <index> <shown> <x> <y> ...".
+  auto place = [&read](uint32_t at, int layer) {
+    std::istringstream lines(read(std::to_string(at)));
+    for (std::string line; std::getline(lines, line);) {
+      std::istringstream words(line);
+      std::string word;
+      int index = -1, shown = 0;
+      LayerPlace p;
+      if (words >> word >> index >> shown >> p.x >> p.y && word == "layer" && index == layer) return p;
+    }
+    return LayerPlace{-9999, -9999};
+  };
+  const std::string trace = read("trace");
+  const LayerPlace face[] = {place(1450, 20), place(2400, 20), place(2900, 20)};
+  const LayerPlace balloon[] = {place(1450, 21), place(1700, 21), place(2150, 21), place(2400, 21), place(2900, 21)};
+  const LayerPlace tail[] = {place(1450, 22), place(2150, 22), place(2400, 22), place(2900, 22)};
+  fs::remove_all(dir);
+
+  EXPECT_NE(trace.find("1500 loop 1021\n"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("2100 endloop 1021 31\n"), std::string::npos) << trace;
+  EXPECT_EQ(face[0], (LayerPlace{30, 40}));
+  EXPECT_LE(std::abs(balloon[1].x - balloon[0].x), 5);
+  EXPECT_LE(std::abs(balloon[1].y - balloon[0].y), 5);
+  EXPECT_EQ(balloon[2], balloon[0]);
+  EXPECT_EQ(tail[1], tail[0]);
+  EXPECT_EQ(balloon[3], (LayerPlace{balloon[0].x, balloon[0].y - 40}));
+  EXPECT_EQ(tail[2], (LayerPlace{tail[0].x, tail[0].y - 32}));
+  EXPECT_EQ(face[2], (LayerPlace{300, 80}));
+  EXPECT_EQ(balloon[4], (LayerPlace{balloon[3].x + 270, balloon[3].y + 40}));
+  EXPECT_EQ(tail[3], (LayerPlace{tail[2].x + 270, tail[2].y + 40}));
 }
 
 }  // namespace
