@@ -19,8 +19,6 @@
 
 namespace {
 
-int Slot() { return ValidFaceSlot(LineState.CurrentSlot) ? LineState.CurrentSlot : 0; }
-
 // The event handlers end only their loop while a menu command runs an event outside
 // any script line.
 void FinishEventLine() {
@@ -32,14 +30,6 @@ void FinishEventLine() {
 }
 
 }  // namespace
-
-// A separate balloon move ends on its first frame.
-void BalloonSeparateMoveStep() {
-  const int s = Slot();
-  SeparateBalloonMove.SepMoveKind[s] = 0;
-}
-
-void BalloonMoveTick() { FinishScriptAction(); }
 
 // The fading text lines hand back to the step that plays them.
 void LineEffectTick() { Wait(0, 0); }

@@ -18,10 +18,10 @@
 #include "scenario/direct_events.h"
 #include "scenario/mini_pictures.h"
 #include "scenario/picture_changes.h"
-// Separate balloon moves.
-void BalloonSeparateMoveStep();
+// Balloon moves, and separate balloon moves.
+#include "scenario/balloon_moves.h"
+#include "scenario/separate_balloon_moves.h"
 // The other frame handlers of a conversation scene.
-void BalloonMoveTick();
 void LineEffectTick();
 void NormalEventTick();
 void SpecialEventTick();

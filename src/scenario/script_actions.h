@@ -33,6 +33,17 @@ struct SeparateBalloonMoveRecord {
   PerSlot<int> SepMoveX2{};
   PerSlot<int> SepMoveY2{};
   PerSlot<int> SlotMoveSound{};  // the sound of a slot's balloon move
+  // The slot's balloon geometry as it was on the move's first frame.
+  PerSlot<int> SavedBalloonRelX{};
+  PerSlot<int> SavedBalloonRelY{};
+  PerSlot<int> SavedTailRelX{};
+  PerSlot<int> SavedTailRelY{};
+  // Shared by all slots: the steps of the fixed patterns (kind 15), and the tail's
+  // factors, of which only element 1 is ever set.
+  std::array<int, 10> SepMoveStepX{};
+  std::array<int, 10> SepMoveStepY{};
+  std::array<float, 10> SepMoveFactorX{};
+  std::array<float, 10> SepMoveFactorY{};
 };
 extern SeparateBalloonMoveRecord SeparateBalloonMove;
 
