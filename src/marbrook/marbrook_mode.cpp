@@ -13,7 +13,6 @@
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/screen_buttons.h"
 #include "marbrook/timed_effects.h"
-#include "platform/platform.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 
@@ -139,11 +138,7 @@ bool C00_OnEvent(int phase) {
 }
 
 void C00_ConvAdvance() {
-  tq::SoundLibrary& library = tq::ThePlatform().Sound();
-  if (VoiceSettings.VoiceCutOnAdvance == -1 && library.STNumPlaying(VoiceSettings.VoiceChannel) >= 1) {
-    library.STStop(VoiceSettings.VoiceChannel, 1);
-    VoiceSettings.VoiceChannel = 0;
-  }
+  if (VoiceSettings.VoiceCutOnAdvance == -1) C45_StopVoice();
   InputEvent.AdvanceRequest = 0;
   RunStep(kConversation);
 }
