@@ -1,68 +1,219 @@
 #include "marbrook/marbrook_mode.h"
 
-#include <cstdlib>
-#include <string>
+#include <array>
 
+#include "engine/frame_model.h"
 #include "engine/game_window.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
 #include "engine/modes.h"
+#include "engine/sound_channels.h"
 #include "engine/system_menu.h"
-#include "platform/ini_file.h"
-#include "platform/platform.h"
+#include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
+#include "marbrook/screen_buttons.h"
+#include "marbrook/timed_effects.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 
-ModeStateRecord ModeState;
+MarbrookNamedCallSet MarbrookNamedCalls;
 
 namespace {
 
-std::string SavePath() { return tq::ThePlatform().ProgramFolder() + "\\Tanselr_Data\\Tanselr.sav"; }
+enum : int {
+  kConversation = 10,
+  kExtras = 45,
+  kTitle = 99,
+};
 
-// A key as the game reads it: a missing file or key reads as "0".
-std::string ReadKey(const char* section, const char* key) {
-  return tq::GetPrivateProfileString(section, key, "0", SavePath()).substr(0, 9);
+// The screens of the mode, by SceneCode.
+struct ScreenRow {
+  int sceneCode;
+  ScreenHookSet hooks;
+};
+std::array<ScreenRow, 11> screens = {{
+    {kConversation, {}},
+    {kExtras, {}},
+    {51, {}},  // rock-paper-scissors
+    {52, {}},  // board games
+    {53, {}},  // memory pairs
+    {54, {}},  // casino
+    {55, {}},  // role-playing game: no hover
+    {56, {}},  // room adventure: no frames
+    {59, {}},  // kana adventure: no frames
+    {60, {}},  // last-boss duel
+    {kTitle, {}},
+}};
+ScreenHookSet scratch;
+
+// Digit keys on the main keyboard and the numeric pad.
+enum : int { kKey1 = 49, kKey5 = 53, kPad1 = 97, kPad5 = 101, kKeyG = 71, kKeyS = 83 };
+
+void RunStep(int sceneCode) {
+  if (auto step = MarbrookScreen(sceneCode).Step) step();
 }
 
-int ReadWhole(const char* section, const char* key) { return std::atoi(ReadKey(section, key).c_str()); }
-
-int ReadSwitch(const char* section, const char* key) {
-  std::string value = ReadKey(section, key);
-  if (value == "True" || value == "true" || value == "TRUE") return -1;
-  return std::atoi(value.c_str()) != 0 ? -1 : 0;
+// Keys 1 to 3 read automatically at AutoSpeed 0 to 2; 4 and 5 skip at ReadSpeed 2 and 3.
+void StartAutoReading(int digit) {
+  AnimationRun.WaitKind = kWaitAutoRead;
+  ReadState.ReadMode = 2;
+  if (digit <= 3) VoiceSettings.AutoSpeed = digit - 1;
+  else ReadState.ReadSpeed = digit - 2;
+  SystemMenu(30, 0);
+  InputEvent.KeyCommandRun = -1;
+  AnimationRun.ScenarioWaitMs = 200;
+  Wait(3, 0);
 }
 
-void C00_LoadSettings() {
-  GameConfig.Settings[1] = ReadWhole("Config", "0");
-  GameConfig.Settings[2] = ReadWhole("Config", "1");
-  GameConfig.VoiceLevel = ReadWhole("Config", "2");
-  VoiceSettings.VoiceCutOnAdvance = ReadSwitch("Config", "5");
-  VoiceSettings.AutoWaitsForVoice = ReadSwitch("Config", "6");
-  VoiceSettings.StopAutoAtNewStage = ReadSwitch("Config", "7");
+void ConversationKey() {
+  const int key = InputEvent.KeyCode;
+  if (InputEvent.AdvanceKeyDown == 1) {
+    C00_ConvAdvance();
+    return;
+  }
+  int digit = 0;
+  if (key >= kKey1 && key <= kKey5) digit = key - kKey1 + 1;
+  else if (key >= kPad1 && key <= kPad5) digit = key - kPad1 + 1;
+  if (digit != 0) {
+    // Only while a stage runs.
+    if (SceneCursor.SceneState == 10) StartAutoReading(digit);
+    return;
+  }
+  if (key == kKeyS || key == kKeyG) {
+    auto call = key == kKeyS ? MarbrookNamedCalls.C10_NextStage : MarbrookNamedCalls.C10_NextGame;
+    if (call != nullptr) call();
+    InputEvent.KeyCommandRun = -1;
+  }
 }
 
 }  // namespace
 
+ScreenHookSet& MarbrookScreen(int sceneCode) {
+  for (ScreenRow& row : screens) {
+    if (row.sceneCode == sceneCode) return row.hooks;
+  }
+  scratch = ScreenHookSet{};
+  return scratch;
+}
+
 void C00_Init() {
-  SceneCursor.SceneCode = 99;
   SceneCursor.SceneState = 0;
   SceneCursor.SceneStep = 0;
+  SceneCursor.SceneCode = kTitle;
   SystemLayerSet.ClickWaitLayer = 89;
   SystemLayerSet.MenuPanelLayer = 90;
   SystemLayerSet.MenuHighlightLayer = 91;
+  SystemMenuState.MenuHoverItem = -1;
   SystemLayerSet.AutoIndicatorLayer = 92;
   SystemLayerSet.OverlayLayer = 93;
-  SystemMenuState.MenuHoverItem = -1;
   SystemLayerSet.CurtainSheet = 0;
   SystemLayerSet.CurtainLayer = 80;
   SystemLayerSet.MenuRowLayer = 80;
   SystemLayerSet.MenuHoverLayer = 82;
   SystemLayerSet.LastSceneLayer = 79;
+  EffectParams.EffectResumesStep = 0;
+  if (EffectParams.EffectMotionKind == 0) EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectFrameDelay = 13;
+  MarbrookProgress.CurtainDelay = 300;
+  VoiceSettings.BalloonMoveSkippable = -1;
   ModeState.SaveEnabled = -1;
   C00_LoadSettings();
-  VoiceSettings.BalloonMoveSkippable = -1;
+  if (GameConfig.VoiceLevel >= 1) VoiceSettings.VoiceOn = -1;
+}
+
+bool C00_OnEvent(int phase) {
+  const int scene = SceneCursor.SceneCode;
+  const ScreenHookSet& screen = MarbrookScreen(scene);
+  switch (phase) {
+    case 0:
+      if (scene == kConversation && InputEvent.AdvanceRequest == -1) C00_ConvAdvance();
+      else if (screen.Step != nullptr) screen.Step();
+      return screen.Step != nullptr;
+    case 1:
+      if (screen.Hover != nullptr) screen.Hover();
+      return screen.Hover != nullptr;
+    case 2: return screen.Frame != nullptr && screen.Frame();
+    default: return false;
+  }
+}
+
+void C00_ConvAdvance() {
+  if (VoiceSettings.VoiceCutOnAdvance == -1) C45_StopVoice();
+  InputEvent.AdvanceRequest = 0;
+  RunStep(kConversation);
+}
+
+void C00_BreakWait() {
+  switch (AnimationRun.WaitKind) {
+    case kWaitCasinoReels:
+      if (MarbrookNamedCalls.G04_StopReelClick != nullptr) MarbrookNamedCalls.G04_StopReelClick();
+      break;
+    case kWaitTitle:
+      FrameClock.FrameLoopRunning = 0;
+      FrameClock.LoopAbortRequested = -1;
+      AnimationRun.WaitKind = 0;
+      for (int layer = 0; layer <= 9; ++layer) ShowLayer(layer, false);
+      StopChannel(0);
+      SceneCursor.SceneStep = 5;
+      Wait(0, 0);
+      break;
+    case kWaitTitleMenu:
+      FrameClock.LoopAbortRequested = -1;
+      AnimationRun.WaitKind = 0;
+      SceneCursor.SceneStep = 6;
+      Wait(0, 0);
+      break;
+    default: break;
+  }
+}
+
+void C00_OnKey() {
+  const int scene = SceneCursor.SceneCode;
+  switch (scene) {
+    case kConversation: ConversationKey(); break;
+    case kTitle:
+      if (InputEvent.AdvanceKeyDown == 1) RunStep(kTitle);
+      break;
+    default:
+      if (auto onKey = MarbrookScreen(scene).OnKey) onKey();
+      break;
+  }
+}
+
+void C00_EnterExtraGame(int code) {
+  int scene = 0;
+  int state = 0;
+  int step = 0;
+  switch (code) {
+    case 500: scene = kExtras, state = 0, step = 1; break;    // scene replay
+    case 510: scene = 54, state = -1, step = 0; break;        // casino in free play
+    case 520: scene = kExtras, state = 100, step = 0; break;  // bonus pictures
+    default: return;
+  }
+  SceneCursor.SceneCode = scene;
+  SceneCursor.SceneState = state;
+  SceneCursor.SceneStep = step;
+  Wait(-1, 500);
 }
 
 void RegisterMarbrookMode() {
   ModeHookSet& hooks = ModeHooksFor(ModeId::Marbrook);
   hooks.Init = C00_Init;
+  hooks.OnEvent = C00_OnEvent;
+  hooks.OnKey = C00_OnKey;
+  hooks.BreakWait = C00_BreakWait;
+  hooks.LoadPictureByKind = C00_LoadPicture;
+  hooks.PlaySound = C15_PlaySound;
+  MarbrookScreen(kConversation).Frame = ScenarioFrameDispatch;
+  // The calls the engine makes to this game whatever the mode.
+  CrossingHooks.MarbrookLoadPicture = C00_LoadPicture;
+  CrossingHooks.MarbrookTitleSound = C01_PlaySound;
+  CrossingHooks.MarbrookOnKey = C00_OnKey;
+  CrossingHooks.MarbrookEffectStep = C40_EffectStep;
 }
 
-void ResetMarbrookState() { ModeState = ModeStateRecord{}; }
+void ResetMarbrookState() {
+  ResetMarbrookProgressState();
+  ResetScreenButtonsState();
+  ResetEffectParamsState();
+}

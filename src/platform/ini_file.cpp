@@ -208,41 +208,9 @@ bool ReplaceFile(const std::string& path, const std::string& bytes, bool oldExis
   return true;
 }
 
-}  // namespace
-
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, const std::string& path) {
-  std::string bytes;
-  int error = 0;
-  if (ReadWholeFile(ResolvePath(path), bytes, error) != ReadResult::kOk) return defaultValue;
-  std::vector<IniLine> lines = SplitLines(bytes);
-
-  size_t header = FindSection(lines, section);
-  if (header == lines.size()) return defaultValue;
-  size_t end = SectionEnd(lines, header);
-  for (size_t i = header + 1; i < end; ++i) {
-    std::string name, value;
-    if (!SplitKey(lines[i].text, name, value) || !EqualIgnoringAsciiCase(name, key)) continue;
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-      value = value.substr(1, value.size() - 2);
-    }
-    return value;
-  }
-  return defaultValue;
-}
-
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path) {
-  const std::string resolved = ResolvePath(path);
-  std::string oldBytes;
-  int error = 0;
-  ReadResult read = ReadWholeFile(resolved, oldBytes, error);
-  if (read == ReadResult::kFailed) {
-    Report(resolved, "reading the old file", error);
-    return false;
-  }
-  std::vector<IniLine> lines = SplitLines(oldBytes);
-
+// Sets one key in the parsed lines, creating the section or key as needed.
+void SetKey(std::vector<IniLine>& lines, const std::string& section, const std::string& key,
+            const std::string& value) {
   size_t header = FindSection(lines, section);
   if (header == lines.size()) {
     lines.push_back(MakeLine("[" + section + "]"));
@@ -272,10 +240,51 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
                    MakeLine(key + "=" + value));
     }
   }
+}
+
+}  // namespace
+
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, const std::string& path) {
+  std::string bytes;
+  int error = 0;
+  if (ReadWholeFile(ResolvePath(path), bytes, error) != ReadResult::kOk) return defaultValue;
+  std::vector<IniLine> lines = SplitLines(bytes);
+
+  size_t header = FindSection(lines, section);
+  if (header == lines.size()) return defaultValue;
+  size_t end = SectionEnd(lines, header);
+  for (size_t i = header + 1; i < end; ++i) {
+    std::string name, value;
+    if (!SplitKey(lines[i].text, name, value) || !EqualIgnoringAsciiCase(name, key)) continue;
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+      value = value.substr(1, value.size() - 2);
+    }
+    return value;
+  }
+  return defaultValue;
+}
+
+bool WritePrivateProfileStrings(const std::vector<IniEntry>& entries, const std::string& path) {
+  const std::string resolved = ResolvePath(path);
+  std::string oldBytes;
+  int error = 0;
+  ReadResult read = ReadWholeFile(resolved, oldBytes, error);
+  if (read == ReadResult::kFailed) {
+    Report(resolved, "reading the old file", error);
+    return false;
+  }
+  std::vector<IniLine> lines = SplitLines(oldBytes);
+  for (const IniEntry& entry : entries) SetKey(lines, entry.section, entry.key, entry.value);
 
   std::string bytes;
   for (const IniLine& line : lines) bytes += line.raw + "\r\n";
   return ReplaceFile(resolved, bytes, read == ReadResult::kOk, oldBytes);
+}
+
+bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                               const std::string& value, const std::string& path) {
+  return WritePrivateProfileStrings({{section, key, value}}, path);
 }
 
 }  // namespace tq

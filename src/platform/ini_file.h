@@ -12,6 +12,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tq {
 
@@ -19,5 +20,12 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
                                     const std::string& defaultValue, const std::string& path);
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path);
+
+// Several keys in one replacement of the file, each as WritePrivateProfileString
+// would set it in turn: a reader never sees some of them written and others not.
+struct IniEntry {
+  std::string section, key, value;
+};
+bool WritePrivateProfileStrings(const std::vector<IniEntry>& entries, const std::string& path);
 
 }  // namespace tq

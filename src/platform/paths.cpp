@@ -106,6 +106,15 @@ std::string ResolvePath(const std::string& path) {
   return out;
 }
 
+bool EnsureFolderOf(const std::string& path) {
+  const std::string resolved = ResolvePath(path);
+  const size_t slash = resolved.find_last_of('/');
+  if (slash == std::string::npos || slash == 0) return true;
+  std::error_code ec;
+  fs::create_directories(resolved.substr(0, slash), ec);
+  return !ec;
+}
+
 std::string RelativeTo(const std::string& path, const std::string& root) {
   const std::string p = NormaliseSeparators(path);
   std::string r = NormaliseSeparators(root);

@@ -18,6 +18,10 @@ std::string ExecutableFolder();
 // so the result also serves for files about to be created.
 std::string ResolvePath(const std::string& path);
 
+// Creates the folders that hold the file at path (a game-built path, resolved as
+// above) when they are missing. Returns whether they exist afterwards.
+bool EnsureFolderOf(const std::string& path);
+
 // The part of a resolved path below root, with '/' separators, or the path itself
 // when it does not lie under root.
 std::string RelativeTo(const std::string& path, const std::string& root);

@@ -44,7 +44,10 @@ TEST(SettingsPanel, OpensFromTheMenusRowWithoutApplyingAnything) {
   EXPECT_EQ(Rect3(92), "10 60 300 23");
   EXPECT_TRUE(Visible(90) && Visible(91) && Visible(92));
   EXPECT_EQ(GameConfig.FrameSpeed, 1);
-  EXPECT_TRUE(h.TraceOf("STSetVolume").empty());
+  // Only the row's click sound sets a volume (its own channel 0); the music stays as it was.
+  EXPECT_EQ(h.TraceOf("STSetVolume"), std::vector<std::string>{"STSetVolume 0 85"});
+  EXPECT_EQ(h.TraceOf("STReadFile"),
+            std::vector<std::string>{"STReadFile 0 Tanselr_Data/TanselrSnd/TanselrTitle/t26_pyo133.wav 5"});
   EXPECT_TRUE(h.TraceOf("timer").size() == 1u) << "the command arms no wait";
 }
 

@@ -109,6 +109,17 @@ TEST_F(IniFileTest, WritesChangeOnlyTheirKey) {
   EXPECT_EQ(tq::GetPrivateProfileString("Game", "Stage", "0", path), "4");
 }
 
+// Several keys in one replacement give what the single writes would, one after the
+// other, and keep the file as it was before all of them as the backup.
+TEST_F(IniFileTest, SeveralKeysInOneReplacement) {
+  WriteBytes("save.ini", "[Game]\r\nStage=3\r\nOther=x\r\n");
+  const std::string path = PathOf("save.ini");
+  ASSERT_TRUE(tq::WritePrivateProfileStrings(
+      {{"Game", "Stage", "4"}, {"Config", "0", "7"}, {"game", "Lives", "2"}, {"Config", "0", "8"}}, path));
+  EXPECT_EQ(ReadBytes("save.ini"), "[Game]\r\nStage=4\r\nOther=x\r\nLives=2\r\n[Config]\r\n0=8\r\n");
+  EXPECT_EQ(ReadBytes("save.ini.bak"), "[Game]\r\nStage=3\r\nOther=x\r\n");
+}
+
 TEST_F(IniFileTest, CreatesTheFileAndKeepsTheOldOneAsBackup) {
   const std::string path = PathOf("Vadrim.sav");
   ASSERT_TRUE(tq::WritePrivateProfileString("set", "Speed", "1", path));
