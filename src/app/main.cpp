@@ -1,5 +1,6 @@
 // The game program: the engine on a real window.
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/register_games.h"
 #include "engine/game_window.h"
@@ -7,9 +8,24 @@
 #include "platform/paths.h"
 #include "platform/sdl/sdl_platform.h"
 
+namespace {
+
+// A game nobody can see would run on silently; the invisible driver is for a user
+// who asked for it by name.
+bool RunsUnseen(const tq::SdlPlatform& platform) {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  return platform.DisplayIsInvisible() && (asked == nullptr || *asked == '\0');
+}
+
+}  // namespace
+
 int main() {
   tq::SdlPlatform platform;
   if (!platform.Open()) return 1;
+  if (RunsUnseen(platform)) {
+    std::fprintf(stderr, "thornquill: no display found; thornquill-headless runs the game without one\n");
+    return 1;
+  }
   tq::InstallPlatform(&platform);
   platform.SetProgramFolder(tq::ExecutableFolder());
   RegisterGames();

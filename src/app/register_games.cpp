@@ -26,6 +26,7 @@
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "marbrook/marbrook_mode.h"
+#include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
 
@@ -79,4 +80,5 @@ void ResetAllState() {
   ResetBlitState();
   ResetBannerState();
   ResetMotionState();
+  tq::ResetIniFileState();
 }

@@ -23,6 +23,12 @@ std::string ReadKey(const char* section, const char* key) {
 
 int ReadWhole(const char* section, const char* key) { return std::atoi(ReadKey(section, key).c_str()); }
 
+// A level outside 0 to 9 (a damaged or hand-edited file) loads as a missing key does.
+int ReadLevel(const char* section, const char* key) {
+  int level = ReadWhole(section, key);
+  return level >= 0 && level <= 9 ? level : 0;
+}
+
 int ReadSwitch(const char* section, const char* key) {
   std::string value = ReadKey(section, key);
   if (value == "True" || value == "true" || value == "TRUE") return -1;
@@ -30,9 +36,9 @@ int ReadSwitch(const char* section, const char* key) {
 }
 
 void C00_LoadSettings() {
-  GameConfig.Settings[1] = ReadWhole("Config", "0");
-  GameConfig.Settings[2] = ReadWhole("Config", "1");
-  GameConfig.VoiceLevel = ReadWhole("Config", "2");
+  GameConfig.Settings[1] = ReadLevel("Config", "0");
+  GameConfig.Settings[2] = ReadLevel("Config", "1");
+  GameConfig.VoiceLevel = ReadLevel("Config", "2");
   VoiceSettings.VoiceCutOnAdvance = ReadSwitch("Config", "5");
   VoiceSettings.AutoWaitsForVoice = ReadSwitch("Config", "6");
   VoiceSettings.StopAutoAtNewStage = ReadSwitch("Config", "7");
