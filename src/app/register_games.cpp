@@ -28,6 +28,7 @@
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "marbrook/marbrook_mode.h"
+#include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
 
@@ -83,4 +84,5 @@ void ResetAllState() {
   ResetMotionState();
   ResetMiniPictureState();
   ResetPictureChangeState();
+  tq::ResetIniFileState();
 }
