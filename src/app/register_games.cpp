@@ -25,6 +25,8 @@
 #include "scenario/scene_sounds.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
+#include "scenario/opening_effects.h"
+#include "scenario/special_events.h"
 #include "marbrook/marbrook_mode.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
@@ -42,6 +44,7 @@ void SkelvaneInit() {
 
 void RegisterGames() {
   EngineFrameHooks.MenuSequence = MenuSequence;
+  EngineFrameHooks.PaintEffectTick = PaintEffectTick;
   ModeHooksFor(ModeId::Skelvane).Init = SkelvaneInit;
   ModeHooksFor(ModeId::Skelvane).LoadPictureByKind = LoadCataloguePicture;
   // The click-wait picture until the Marbrook catalogue registers its own.
@@ -79,4 +82,5 @@ void ResetAllState() {
   ResetBlitState();
   ResetBannerState();
   ResetMotionState();
+  ResetSpecialEventState();
 }
