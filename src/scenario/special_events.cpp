@@ -74,6 +74,14 @@ void SetWindowBackColour(uint32_t colour) {
   ClearLayerImage(GameForm);
 }
 
+void ShrinkSide(int& side, int by) {
+  side -= by;
+  if (side <= 0) {
+    side = 0;
+    ++DrawState.StepDoneCount;
+  }
+}
+
 void Finish() { FinishScriptAction(); }
 
 }  // namespace special_events
@@ -109,16 +117,8 @@ void CloseCaptionBox() {
   }
   const Rect& w = TextWindow.WindowRect;
   Rect& r = DrawState.CurrentRect;
-  r.Width -= w.Width / 15;
-  r.Height -= w.Height / 15;
-  if (r.Width <= 0) {
-    r.Width = 0;
-    ++DrawState.StepDoneCount;
-  }
-  if (r.Height <= 0) {
-    r.Height = 0;
-    ++DrawState.StepDoneCount;
-  }
+  ShrinkSide(r.Width, w.Width / 15);
+  ShrinkSide(r.Height, w.Height / 15);
   r.X = w.X + w.Width / 2 - r.Width / 2;
   r.Y = w.Y + w.Height / 2 - r.Height / 2;
   ShowLayer(layer, false);

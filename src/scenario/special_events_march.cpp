@@ -293,16 +293,8 @@ void GroupWindowCloses() {
   if (a.AnimationFrame == 0) w = DrawState.CurrentRect;
   Rect r = DrawState.CurrentRect;
   // A side narrower than 7 pixels would shrink by nothing and never close.
-  r.Width -= std::max(1, w.Width / 7);
-  r.Height -= std::max(1, w.Height / 7);
-  if (r.Width <= 0) {
-    r.Width = 0;
-    ++DrawState.StepDoneCount;
-  }
-  if (r.Height <= 0) {
-    r.Height = 0;
-    ++DrawState.StepDoneCount;
-  }
+  ShrinkSide(r.Width, std::max(1, w.Width / 7));
+  ShrinkSide(r.Height, std::max(1, w.Height / 7));
   RedrawWindow(w.X + w.Width / 2 - r.Width / 2, w.Y, r.Width, r.Height);
   if (a.AnimationFrame == 0) {
     ShowLayer(ConnectorLayer(3), false);
