@@ -27,6 +27,8 @@
 #include "scenario/scene_sounds.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
+#include "scenario/opening_effects.h"
+#include "scenario/special_events.h"
 #include "marbrook/marbrook_mode.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
@@ -45,6 +47,7 @@ void SkelvaneInit() {
 
 void RegisterGames() {
   EngineFrameHooks.MenuSequence = MenuSequence;
+  EngineFrameHooks.PaintEffectTick = PaintEffectTick;
   ModeHooksFor(ModeId::Skelvane).Init = SkelvaneInit;
   ModeHooksFor(ModeId::Skelvane).LoadPictureByKind = LoadCataloguePicture;
   // The click-wait picture until the Marbrook catalogue registers its own.
@@ -85,4 +88,5 @@ void ResetAllState() {
   ResetMiniPictureState();
   ResetPictureChangeState();
   tq::ResetIniFileState();
+  ResetSpecialEventState();
 }
