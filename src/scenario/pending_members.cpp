@@ -66,6 +66,4 @@ void PicAnimTick() { FinishScriptAction(); }
 // The fading text lines hand back to the step that plays them.
 void LineEffectTick() { Wait(0, 0); }
 
-void NormalEventTick() { FinishEventLine(); }
-
 void SpecialEventTick() { FinishEventLine(); }

@@ -28,5 +28,4 @@ void AnimateMiniPicture(int code, int queued);
 void BalloonMoveTick();
 void PicAnimTick();
 void LineEffectTick();
-void NormalEventTick();
 void SpecialEventTick();
