@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "engine/blits.h"
@@ -198,6 +199,37 @@ TEST_F(NormalEventTest, KindsAndVariantsWithoutAnEventEndAtOnce) {
     Script({"[通常イベ]", "次"});
     EXPECT_EQ(RunEvent(c.kind, c.v, 0), 1);
     EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
+  }
+}
+
+// Lines of a script start their events through the executor and the frame dispatch,
+// on the engine's clock.
+TEST(NormalEvents, ScriptLinesRunTheirEventsAndContinue) {
+  const struct {
+    const char* line;
+    const char* endloop;
+    uint32_t ms;  // from the loop's start to its end
+  } cases[] = {
+      // 58 waits of 13 ms and the 1000 ms pause between the two pieces.
+      {"[通常イベ]：Ev種=20：Ev分=5：はるかな　むかし：くにが　あった：続", "endloop 1520 60", 58 * 13 + 1000},
+      {"[通常イベ]：Ev種=12：Ev分=29：続", "endloop 1512 11", 10 * 13},
+      {"[通常イベ]：Ev種=44：続", "endloop 1544 1", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    ScenarioScene scene;
+    WindowSize();
+    GameConfig.FrameSpeed = 1;
+    Script({c.line, "次"});
+    ExecuteScriptLine();
+    const std::vector<std::string> loops = scene.harness.TraceOf("endloop");
+    ASSERT_EQ(loops.size(), 1u);
+    EXPECT_EQ(loops[0], c.endloop);
+    const auto start = scene.harness.TimesOf("loop ");
+    const auto end = scene.harness.TimesOf("endloop ");
+    EXPECT_EQ(end[0] - start[0], c.ms);
+    EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
+    EXPECT_EQ(scene.Timers(), std::vector<std::string>{"timer 100"});
   }
 }
 
