@@ -131,18 +131,17 @@ void CaptionPiecesFrame(int kind) {
 
   run.AnimationFrame += 1;
   if (run.AnimationFrame <= run.AnimationLength) return;
+  // A faded-out piece goes as soon as it is done: its last print (brightness 0) is
+  // the scheme's full brightness, which would otherwise stay through the pause.
+  if (!fadeIn && pieceDrawn) ShowLayer(base + 1 + p, false);
   run.AnimationSubStep = p + 1;
   run.AnimationFrame = 1;
   t.LetterCursorX = pieceX + pieceWidth;
   SetFrameLength(-1, pause);
   if (run.AnimationSubStep <= run.AnimationRepeat) return;
-  if (drawn) {
-    if (fadeIn) {
-      ShowLayer(base, true);
-      ShowRange(base + 1, base + std::min(kPiecesPerRow, run.AnimationRepeat + 1), false);
-    } else if (pieceDrawn) {
-      ShowLayer(base + 1 + p, false);
-    }
+  if (drawn && fadeIn) {
+    ShowLayer(base, true);
+    ShowRange(base + 1, base + std::min(kPiecesPerRow, run.AnimationRepeat + 1), false);
   }
   FinishScriptAction();
 }

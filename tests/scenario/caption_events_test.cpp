@@ -70,12 +70,20 @@ TEST_F(CaptionEventTest, StackedRowsFadeOutTogether) {
   for (int layer : {0, 1, 2, 3, 6, 9}) EXPECT_FALSE(Shown(layer)) << layer;
 }
 
-TEST_F(CaptionEventTest, FadeOutHidesTheLineAndItsLastPiece) {
-  RunCaption(20, 0, 0, "さようなら");
+// Each faded-out piece is hidden when it is done, so none stands at full brightness
+// through the pause or after the event.
+TEST_F(CaptionEventTest, FadeOutHidesTheLineAndEachPiece) {
+  RunCaption(20, 0, 0, "さような：ら");
   ASSERT_TRUE(Shown(0));
-  EXPECT_EQ(RunCaption(21, 0, 0, "さようなら"), 30);
+  std::vector<bool> firstShown;
+  Script({"[通常イベ]", "次"});
+  ScriptStore.ScriptText[0] = "さような：ら";
+  EXPECT_EQ(RunEvent(21, 0, 0, [&](int) { firstShown.push_back(Shown(1)); }), 60);
+  EXPECT_TRUE(firstShown[28]);
+  EXPECT_FALSE(firstShown[29]);
   EXPECT_FALSE(Shown(0));
   EXPECT_FALSE(Shown(1));
+  EXPECT_FALSE(Shown(2));
 }
 
 // A units digit of 0 names no row: the caption takes its time and draws nothing.
