@@ -15,6 +15,7 @@
 #include "scenario/auto_reading.h"
 #include "scenario/balloon_moves.h"
 #include "scenario/motion_curves.h"
+#include "scenario/event_motion.h"
 #include "scenario/balloon_animation.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
@@ -89,4 +90,5 @@ void ResetAllState() {
   ResetPictureChangeState();
   tq::ResetIniFileState();
   ResetSpecialEventState();
+  ResetEventMotionState();
 }

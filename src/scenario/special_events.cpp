@@ -13,6 +13,7 @@
 #include "engine/text.h"
 #include "platform/pixels.h"
 #include "scenario/balloon_geometry.h"
+#include "scenario/event_motion.h"
 #include "scenario/face_slots.h"
 #include "scenario/line_execution.h"
 #include "scenario/motion_curves.h"
@@ -38,28 +39,14 @@ void MoveTo(int layer, int x, int y) {
 
 void ReadRect(int layer) { GetLayerRect(50, layer); }
 
-namespace {
-MotionSlotRecord& Slot(int slot) { return MotionSlot[static_cast<size_t>(slot)]; }
-}  // namespace
-
 void MarkSlot(int slot, int endX, int endY) {
-  ReadRect(DrawState.CurrentLayer);
-  MotionSlotRecord& s = Slot(slot);
-  s.MotionLayer = DrawState.CurrentLayer;
-  s.MotionStartX = DrawState.CurrentRect.X;
-  s.MotionStartY = DrawState.CurrentRect.Y;
-  s.MotionEndX = endX;
-  s.MotionEndY = endY;
+  EventMotionMark(slot);
+  if (slot < 0 || slot >= static_cast<int>(MotionSlot.size())) return;
+  MotionSlot[static_cast<size_t>(slot)].MotionEndX = endX;
+  MotionSlot[static_cast<size_t>(slot)].MotionEndY = endY;
 }
 
-void SetSlot(int slot, int startX, int startY, int endX, int endY) {
-  MotionSlotRecord& s = Slot(slot);
-  s.MotionLayer = DrawState.CurrentLayer;
-  s.MotionStartX = startX;
-  s.MotionStartY = startY;
-  s.MotionEndX = endX;
-  s.MotionEndY = endY;
-}
+void SetSlot(int slot, int startX, int startY, int endX, int endY) { EventMotionSet(startX, startY, endX, endY, slot); }
 
 void StepSlot(int slot, int curve) {
   MotionState.CurrentMotionSlot = slot;
