@@ -76,6 +76,7 @@ void ResetAllState() {
   ResetConversationSceneState();
   ResetSkelvaneState();
   ResetMarbrookState();
+  ResetVadrimState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();
