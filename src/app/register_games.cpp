@@ -27,7 +27,10 @@
 #include "scenario/scene_sounds.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
+#include "scenario/opening_effects.h"
+#include "scenario/special_events.h"
 #include "marbrook/marbrook_mode.h"
+#include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
 
@@ -44,6 +47,7 @@ void SkelvaneInit() {
 
 void RegisterGames() {
   EngineFrameHooks.MenuSequence = MenuSequence;
+  EngineFrameHooks.PaintEffectTick = PaintEffectTick;
   ModeHooksFor(ModeId::Skelvane).Init = SkelvaneInit;
   ModeHooksFor(ModeId::Skelvane).LoadPictureByKind = LoadCataloguePicture;
   // The click-wait picture until the Marbrook catalogue registers its own.
@@ -84,4 +88,6 @@ void ResetAllState() {
   ResetMotionState();
   ResetMiniPictureState();
   ResetPictureChangeState();
+  tq::ResetIniFileState();
+  ResetSpecialEventState();
 }

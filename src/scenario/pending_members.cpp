@@ -31,9 +31,5 @@ void FinishEventLine() {
 
 }  // namespace
 
-// The fading text lines hand back to the step that plays them.
-void LineEffectTick() { Wait(0, 0); }
 
 void NormalEventTick() { FinishEventLine(); }
-
-void SpecialEventTick() { FinishEventLine(); }

@@ -5,11 +5,14 @@
 // stand-in there and declares the member in its own header.
 #pragma once
 
-// Built: balloon layout, drawing and animation, and the scene sounds.
+// Built: balloon layout, drawing and animation, the scene sounds, the cross-fades
+// and the special events.
 #include "scenario/balloon_animation.h"
 #include "scenario/balloon_drawing.h"
 #include "scenario/balloon_layout.h"
+#include "scenario/cross_fades.h"
 #include "scenario/scene_sounds.h"
+#include "scenario/special_events.h"
 
 // Script actions and simultaneous groups, declared in their own headers now.
 #include "scenario/script_actions.h"
@@ -22,6 +25,4 @@
 #include "scenario/balloon_moves.h"
 #include "scenario/separate_balloon_moves.h"
 // The other frame handlers of a conversation scene.
-void LineEffectTick();
 void NormalEventTick();
-void SpecialEventTick();
