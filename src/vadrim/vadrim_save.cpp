@@ -89,8 +89,8 @@ void D10_SaveDefaults() {
   for (int r = 0; r < kVadrimRouteCount; ++r) VadrimProgress.RouteCleared[r] = 0;
 }
 
-void D10_SaveWrite() {
-  if (ModeState.SaveEnabled == 0) return;
+bool D10_SaveWrite() {
+  if (ModeState.SaveEnabled == 0) return true;
   for (int r = 0; r < kVadrimRouteCount; ++r) {
     int s = 1;
     while (s < kVadrimBoardSlots && VadrimProgress.GameStageOpened[r][s] != 0) ++s;
@@ -106,7 +106,7 @@ void D10_SaveWrite() {
   }
   const std::string path = VadrimSavePath();
   tq::EnsureFolderOf(path);
-  tq::WritePrivateProfileStrings(entries, path);
+  return tq::WritePrivateProfileStrings(entries, path);
 }
 
 void D10_SaveCheck() {

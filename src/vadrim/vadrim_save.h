@@ -33,7 +33,8 @@ extern VadrimProgressRecord VadrimProgress;
 std::string VadrimSavePath();
 
 void D10_SaveRead();
-void D10_SaveWrite();
+// Returns whether the file was written (saving off counts as written: nothing to do).
+bool D10_SaveWrite();
 void D10_SaveDefaults();
 void D10_SaveCheck();
 
