@@ -81,6 +81,7 @@ void ResetAllState() {
   ResetConversationSceneState();
   ResetSkelvaneState();
   ResetMarbrookState();
+  ResetVadrimState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();
