@@ -312,8 +312,8 @@ void BuildUp() {
       break;
     }
     case 7: {
+      SetFrameLength(-1, 5);
       if (f == 0) {
-        SetFrameLength(-1, 5);
         Prepare(18, 0, 0, 1, 1, false);
         LoadTitlePicture(1, 18);
       }
@@ -546,6 +546,8 @@ void Announcement() {
 }  // namespace
 
 bool TitleFrameAnimations() {
+  // A pause lengthens only the frame after it: every frame starts at the normal length.
+  SetFrameLength(0, 0);
   switch (FrameClock.AnimationCode) {
     case 900: Logo(); return true;
     case 901: Prelude(); return true;

@@ -312,6 +312,8 @@ void LoadTitlePicture(int target, int kind) {
 void TitleStep() {
   switch (SceneCursor.SceneState) {
     case kLoadState:
+      // The conversation's faces, minis and click-wait mark stay behind otherwise.
+      HideAllLayers();
       DrawState.SheetIndex = 0;
       LoadTitlePicture(2, 1);
       AnimationRun.WaitKind = kTitleWaitKind;
