@@ -678,6 +678,34 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaSnd/G115_Teki_Bujuju.wav", "", L::Effect},
     {"Kespa_Data/KespaSnd/G117_Teki_Po.wav", "", L::Effect},
     {"Kespa_Data/KespaSnd/G130_Kan_Buwa3.wav", "", L::Effect},
+
+    // ---- Skelvane title: "Tanselr_Data/TanselrCG/Title/SkTitle_*" by picture kind ----
+    // Kind 1: sheet 0, seven 16 by 16 icons.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Icons.BMP", "", L::Icons, 112, 16, 16, 16, 1, "SKELVAN"},
+    // Kind 10: two 800 by 140 strips, one above the other.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Strips.BMP", "", L::Sheet, 800, 280, 800, 140, 1,
+     "白砂市救助隊|星を還す者たち"},
+    // Kind 11: rises until its bottom meets the window's.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Rise.BMP", "", L::Scene, 400, 300, 0, 0, 1, "救助艇ツバメ"},
+    // Kind 12: flies up to 100 above the window and settles as the background.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Sky.BMP", "", L::Scene, 920, 790, 0, 0, 1, "白砂市の空"},
+    // Kind 13: the band at y 32.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Band.BMP", "", L::Panel, 920, 60, 0, 0, 1, "スケルヴェイン基地"},
+    // Kind 14: six 50 by 50 cells.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Cells.BMP", "", L::Icons, 300, 50, 50, 50, 1, "ツバメ隊出動"},
+    // Kind 15: slides inside the 89-pixel black band.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Slide.BMP", "", L::Panel, 400, 89, 0, 0, 1, "星を還す者たち"},
+    // Kind 16: assembled from ten 4-pixel slices.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Logo.BMP", "", L::Panel, 606, 40, 0, 0, 1, "― Skelvane ―"},
+    // Kind 17: the finished title picture.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Back.BMP", "", L::Title, 920, 690, 0, 0, 1, "Skelvane"},
+    // Kind 18: copied row by row onto the window's bottom left.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Emblem.BMP", "", L::Panel, 220, 274, 0, 0, 1, "隊章"},
+    // Kinds 20 to 23: the menu's four pictures, behind its buttons.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu0.BMP", "", L::Scene, 400, 100, 0, 0, 1, "格納庫"},
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu1.BMP", "", L::Scene, 400, 100, 0, 0, 1, "管制室"},
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu2.BMP", "", L::Scene, 400, 100, 0, 0, 1, "滑走路"},
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu3.BMP", "", L::Scene, 400, 100, 0, 0, 1, "白砂市"},
 };
 
 }  // namespace
