@@ -114,7 +114,8 @@ void GridBuild(int source, int panel) {
   DrawState.SheetIndex = 0;
   C00_LoadPicture(2, kTitleKind, source);
   DrawState.CurrentLayer = pnl;
-  DrawState.CurrentRect = {W(), 0, 1, 1};
+  // Window-sized, so the cells stand on the panel even when its picture is missing.
+  DrawState.CurrentRect = {W(), 0, W(), H()};
   PrepareLayer(10);
   C00_LoadPicture(1, kTitleKind, panel);
   BlitSpec.BlitSource = src;
