@@ -78,7 +78,7 @@ TEST_F(TitleScreen, OpeningPlaysThroughAndWaitsOnTheTitleScreen) {
   EXPECT_EQ(SceneCursor.SceneStep, 10);
   EXPECT_EQ(AnimationRun.WaitKind, 0);
   EXPECT_TRUE(Played("TV_私たちは日々01.wav")) << "the presentation's spoken line";
-  EXPECT_TRUE(Played("TV_タイトル01.wav")) << "the title call";
+  EXPECT_TRUE(Played("TV_Marbrook01.wav")) << "the title call";
   for (int layer = 0; layer <= 19; ++layer) EXPECT_FALSE(Visible(layer)) << layer;
   // It never enters the menu by itself.
   H().RunUntil(30000);
@@ -92,7 +92,7 @@ TEST_F(TitleScreen, ClicksSkipTheOpeningInTwoStages) {
   EXPECT_EQ(Names(Loops()), (Strings{"1001", "1003"}));
   EXPECT_FALSE(Played("TV_私たちは日々01.wav"));
   EXPECT_EQ(SceneCursor.SceneStep, 10);
-  EXPECT_TRUE(Played("TV_タイトル01.wav"));
+  EXPECT_TRUE(Played("TV_Marbrook01.wav"));
 }
 
 TEST_F(TitleScreen, TitleMenuButtonsStandInPlaceAndFollowProgress) {
