@@ -125,7 +125,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "60", L::Sheet, 250, 50, 50, 50, 1, "→|←|↑|↓|×"},
     // System pictures (kind 6).
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "カーテン"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Scene, 920, 690, 0, 0, 1, "設定"},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Title, 920, 690, 0, 0, 1, ""},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役"},
     // Choice buttons of the conversation: 240 by 80 cells, two side by side per row.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "30", L::Sheet, 480, 320, 240, 80, 1,
