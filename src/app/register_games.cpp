@@ -29,7 +29,7 @@
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "scenario/opening_effects.h"
-#include "scenario/special_events.h"
+#include "scenario/scene_events.h"
 #include "marbrook/marbrook_mode.h"
 #include "minigames/memory_pairs.h"
 #include "platform/ini_file.h"
@@ -84,6 +84,7 @@ void ResetAllState() {
   ResetSkelvaneState();
   ResetMarbrookState();
   ResetMemoryPairsState();
+  ResetVadrimState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();
