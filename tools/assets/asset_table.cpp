@@ -272,19 +272,31 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G09/ADV_Title.JPG", "", L::Title, 920, 690, 0, 0, 1, "かなアドベンチャー"},
     {"Tanselr_Data/TanselrCG/G09/ADV_Main.JPG", "", L::Scene, 920, 690, 0, 0, 1, "ADV"},
     {"Tanselr_Data/TanselrCG/G09/ADV_Logo02.JPG", "", L::Title, 400, 150, 0, 0, 1, "ADV"},
+    // Memory pairs. The title is cut at x 245; the level buttons are full-width rows
+    // 50 high, lit rows above plain ones; the sign boards and the game-over and clear
+    // pictures come in on the window's middle (the latter two cut into halves). Card
+    // backs and faces share a level's card size (level 2: 51 by 68); a faces picture
+    // holds value v at cell (v mod 10, v \ 10). Life icons sit in a column 3 px in,
+    // stacked from the bottom, where the board copies them (and the backdrop erases).
     {"Tanselr_Data/TanselrCG/G05/BO_Title.JPG", "", L::Title, 920, 690, 0, 0, 1, "神経衰弱"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Back00.JPG", "", L::Scene, 920, 690, 0, 0, 1, "BO 背景"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Kanban{nn}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "0-9", L::Panel, 100, 60, 0, 0, 1, "残"},
-    {"Tanselr_Data/TanselrCG/G05/BO_GAMEOVER.JPG", "", L::Panel, 600, 150, 0, 0, 1, "GAME OVER"},
-    {"Tanselr_Data/TanselrCG/G05/BO_GAMECLEAR.JPG", "", L::Panel, 600, 150, 0, 0, 1, "GAME CLEAR"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Select.JPG", "", L::Sheet, 800, 400, 400, 100, 2, "やさしい|ふつう|むずかしい|もどる"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s300SideA.JPG", "", L::Icons, 300, 300, 300, 300, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s300SideB.JPG", "", L::Icons, 300, 300, 300, 300, 1, "Ｂ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s150SideA.JPG", "", L::Icons, 150, 150, 150, 150, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s150SideB.JPG", "", L::Icons, 150, 150, 150, 150, 1, "Ｂ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s51SideA.JPG", "", L::Icons, 51, 51, 51, 51, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s51SideB.JPG", "", L::Icons, 51, 51, 51, 51, 1, "Ｂ"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Back00.JPG", "", L::CardTable, 920, 690},
+    {"Tanselr_Data/TanselrCG/G05/BO_Kanban00.JPG", "", L::Panel, 920, 200, 0, 0, 1, "カードの場所を覚えよう！"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Kanban01.JPG", "", L::Panel, 920, 200, 0, 0, 1, "同じ絵のペアを探そう！"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "0", L::CardTable, 60, 690, 50, 50, 1, "♥"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "1", L::CardTable, 60, 690, 25, 25, 1, "♥"},
+    {"Tanselr_Data/TanselrCG/G05/BO_GAMEOVER.JPG", "", L::Panel, 600, 200, 0, 0, 1, "GAME OVER"},
+    {"Tanselr_Data/TanselrCG/G05/BO_GAMECLEAR.JPG", "", L::Panel, 600, 200, 0, 0, 1, "GAME CLEAR"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Select.JPG", "", L::Sheet, 920, 300, 920, 50, 1,
+     "▶　やさしい　◀|▶　ふつう　◀|▶　むずかしい　◀|やさしい|ふつう|むずかしい"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s300SideA.JPG", "", L::Icons, 300, 400, 300, 400, 1, "？"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s300SideB.JPG", "", L::Icons, 300, 400, 300, 400, 1, "Ａ"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s150SideA.JPG", "", L::Icons, 150, 200, 150, 200, 1, "？"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s150SideB.JPG", "", L::Icons, 900, 200, 150, 200, 1, "ＡＢＣＤＥＦ"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s51SideA.JPG", "", L::Icons, 51, 68, 51, 68, 1, "？"},
+    // Sixty faces that cannot be taken for one another (no O and 0, no I and 1, no
+    // heart, which marks a life, no question mark, which marks the back).
+    {"Tanselr_Data/TanselrCG/G05/BO_s51SideB.JPG", "", L::Icons, 510, 408, 51, 68, 1,
+     "ＡＢＣＤＥＦＧＨＪＫＬＭＮＰＱＲＳＴＵＶＷＸＹＺ１２３４５６７８９★☆●○◆◇■□▲△▼▽♠♣♦♪※〒＠＃＄％＆＋＝！∞"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Panel{nn}.JPG", "0-4", L::Panel, 300, 100, 0, 0, 1, "パネル"},
     {"Tanselr_Data/TanselrCG/G06/Ca_GameBack{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "カジノ"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Kanban{nn}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
