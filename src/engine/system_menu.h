@@ -31,6 +31,10 @@ struct SystemMenuStateRecord {
   int MenuSavedScene[3] = {};  // SceneState, SceneStep, ButtonMode while the menu is open
   int SequenceVariant = 0;     // the wipe of menu sequence 110: 0 lines, 10 spiral
   int MenuSequencePhase = 0;   // the spiral wipe's direction: 0 up, 1 right, 2 down, 3 left
+  // Where the restart command goes back to, and its transition; the Marbrook stage
+  // loader writes both.
+  int RestartStage = 0;
+  int RestartEffect = 0;
 };
 extern SystemMenuStateRecord SystemMenuState;
 
