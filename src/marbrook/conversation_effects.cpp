@@ -348,13 +348,14 @@ void Buttons(bool two) {
 
 int FaceLayerOfQ() { return FaceSlot.FaceLayer[static_cast<size_t>(Q())]; }
 
-// Frames 0 to last: the layer is shown when showOn(frame); then the end state.
+// Frames 0 to last: the layer shows on odd frames (oddShown) or on even ones; true
+// after the last frame.
 bool Blink(int layer, int frameMs, int last, bool oddShown) {
   SetFrameLength(-1, frameMs);
   AnimationRunRecord& r = Run();
-  if (r.AnimationFrame > last) return true;
   const bool odd = r.AnimationFrame % 2 == 1;
   ShowLayer(layer, odd == oddShown);
+  if (r.AnimationFrame >= last) return true;
   ++r.AnimationFrame;
   return false;
 }

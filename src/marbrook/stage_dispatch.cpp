@@ -122,8 +122,9 @@ void C15_LoadStage() {
   switch (StageSourceOf(stage)) {
     case StageSource::None: return;
     case StageSource::StoryFile:
-      if (!PushStageFile(stage, stage)) return;
+      // The branch's two picks restart at the branch.
       if (stage == 7 || stage == 8) menu.RestartStage = kBranchStage;
+      PushStageFile(stage, stage);
       return;
     case StageSource::Intermission:
       C15_Intermission(stage);
@@ -132,8 +133,8 @@ void C15_LoadStage() {
     case StageSource::Finale:
       // One script with ten entries; the script's own procedure writes the labels
       // each entry starts at.
-      if (!PushStageFile(stage, kFinaleStage)) return;
       menu.RestartStage = kFinaleStage;
+      if (!PushStageFile(stage, kFinaleStage)) return;
       if (stage != kFinaleStage) ScriptStore.CurrentScriptLine = ScriptStore.ScriptLabels[static_cast<size_t>(stage - kFinaleStage)];
       return;
   }

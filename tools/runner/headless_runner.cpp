@@ -2,7 +2,7 @@
 //
 //   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
 //                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
-//                       [--convert FILE] [--script FILE]
+//                       [--convert FILE] [--script FILE] [--stage N]
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
