@@ -9,6 +9,7 @@
 #include "engine/modes.h"
 #include "engine/sound_channels.h"
 #include "engine/system_menu.h"
+#include "marbrook/conversation_screen.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/screen_buttons.h"
@@ -212,6 +213,7 @@ void RegisterMarbrookMode() {
   CrossingHooks.MarbrookOnKey = C00_OnKey;
   CrossingHooks.MarbrookEffectStep = C40_EffectStep;
   RegisterTitleScreens();
+  RegisterMarbrookConversation();
 }
 
 void ResetMarbrookState() {

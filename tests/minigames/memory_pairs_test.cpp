@@ -330,6 +330,14 @@ TEST_F(MemoryPairsTest, ClearingLevelZeroHandsTheStoryOnToStageFifty) {
   EXPECT_EQ(SceneCursor.SceneStep, 1);  // the clear picture waits for a click
   EXPECT_EQ(SoundsOf("G03_クリア"), 1);
   Click(5, 5);
+  // The conversation has taken over with the post-game stage.
+  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.StageNumber, 50);
+}
+
+TEST_F(MemoryPairsTest, LeavingClearsTheScreenAndEntersTheConversation) {
+  StartLevel(0);
+  G03_Leave();
   EXPECT_EQ(SceneCursor.SceneCode, 10);
   EXPECT_EQ(SceneCursor.SceneState, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 10);

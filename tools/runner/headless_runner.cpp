@@ -2,7 +2,7 @@
 //
 //   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
 //                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
-//                       [--convert FILE] [--script FILE]
+//                       [--convert FILE] [--script FILE] [--stage N]
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -22,7 +22,7 @@ namespace {
 
 const char* kUsage =
     "usage: thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]\n"
-    "                           [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]\n"
+    "                           [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N] [--stage N]\n"
     "  --mode WORD      the mode word start-up selects (default: the start-up's own)\n"
     "  --root DIR       the program folder (default: a new empty temporary folder)\n"
     "  --input FILE     input timeline: '<ms> click <x> <y> [left|right|middle]', '<ms> move <x> <y>',\n"
@@ -37,7 +37,9 @@ const char* kUsage =
     "                   C0 to C5, the stored text, the Speaker after the prefix readers and the text\n"
     "                   after them; nothing else runs\n"
     "  --script FILE    with --mode Skelvane２, every stage the conversation loads pushes the lines\n"
-    "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped)\n";
+    "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped)\n"
+    "  --stage N        with the Marbrook mode, start in the conversation at stage N instead of\n"
+    "                   the title\n";
 
 bool ParseNumber(const std::string& text, uint32_t& out) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 10) return false;
@@ -83,6 +85,8 @@ int main(int argc, char** argv) {
   bool untilGiven = false;
   std::string convertFile;
   std::string scriptFile;
+  uint32_t startStage = 0;
+  bool stageGiven = false;
 
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -119,6 +123,9 @@ int main(int argc, char** argv) {
       if (!value(convertFile)) return Fail("--convert needs a file");
     } else if (arg == "--script") {
       if (!value(scriptFile)) return Fail("--script needs a file");
+    } else if (arg == "--stage") {
+      if (!value(v) || !ParseNumber(v, startStage) || startStage > 999) return Fail("--stage needs a stage number");
+      stageGiven = true;
     } else {
       return Fail("unknown option " + arg);
     }
@@ -161,6 +168,16 @@ int main(int argc, char** argv) {
   if (!scriptFile.empty()) SetStageScriptOverride(std::move(scriptLines));
   tq::HeadlessPlatform& platform = session.Platform();
   platform.SetInputs(std::move(inputs));
+  if (stageGiven) {
+    // Before the first tick: the conversation's entry from another screen.
+    platform.At(1, [stage = static_cast<int>(startStage)] {
+      if (GameMode != kModeMarbrook) return;
+      SceneCursor.SceneCode = 10;
+      SceneCursor.SceneState = 0;
+      SceneCursor.SceneStep = 10;
+      SceneCursor.StageNumber = stage;
+    });
+  }
   if (trace.is_open()) platform.SetTraceWriter([&trace](const std::string& line) { trace << line << '\n'; });
   int failures = 0;
   for (const auto& [at, file] : shots) {
