@@ -28,6 +28,7 @@
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "marbrook/marbrook_mode.h"
+#include "minigames/casino.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
 
@@ -53,6 +54,7 @@ void RegisterGames() {
   RegisterSceneSounds();
   RegisterSkelvaneMode();
   RegisterMarbrookMode();
+  RegisterCasino();
   RegisterVadrimMode();
 }
 
@@ -76,6 +78,7 @@ void ResetAllState() {
   ResetConversationSceneState();
   ResetSkelvaneState();
   ResetMarbrookState();
+  ResetCasinoState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();
