@@ -317,15 +317,11 @@ void G04_CardStep() {
       G04_Board(35, 15);
       CasinoGoTo(kCardGame, kUnlockOut);
       break;
-    case kUnlockOut: {
-      const int board = ScreenButtons.ButtonFirstBox + 3;
-      CasinoSlide(board, LayerX(board), H());
-      CasinoRunSlides(15);
-      ShowLayer(board, false);
+    case kUnlockOut:
+      CasinoBigBoardOut();
       CasinoGoTo(kCardGame, kCheck);
       Wait(0, 0);
       break;
-    }
     default: break;
   }
 }

@@ -61,13 +61,6 @@ void FadeMusic() {
   Wait(750, 0);
 }
 
-// The big board (introduction, clear, unlock) leaves through the bottom.
-void BigBoardOut() {
-  CasinoSlide(BigBoardLayer(), LayerX(BigBoardLayer()), H());
-  CasinoRunSlides(15);
-  ShowLayer(BigBoardLayer(), false);
-}
-
 void Start() {
   C().CasinoBet = 0;
   C().CasinoWin = 0;
@@ -137,7 +130,7 @@ void Title() {
     }
     case kIntroBoard:
       CasinoSound(400);
-      BigBoardOut();
+      CasinoBigBoardOut();
       CasinoGoTo(kSelect, -1);
       Wait(0, 0);
       break;
@@ -342,6 +335,13 @@ void CasinoPressPause() {
   EffectParams.EffectResumesStep = 0;
   EffectParams.EffectFrameDelay = 50;
   Wait(700, 0);
+}
+
+void CasinoBigBoardOut() {
+  const int board = BigBoardLayer();
+  CasinoSlide(board, LayerX(board), H());
+  CasinoRunSlides(15);
+  ShowLayer(board, false);
 }
 
 void CasinoHideLayers(int first, int last) {

@@ -141,6 +141,8 @@ void CasinoRunSlides(int frames);
 // The pressed look of a button for one 50 ms pause.
 void CasinoPressPause();
 void CasinoHideLayers(int first, int last);
+// The big board (introduction, clear, unlock) leaves through the bottom in 15 frames.
+void CasinoBigBoardOut();
 // The number panel kind's layer offset from PanelFirstBox (kinds 0, 1, 2, 5, 6).
 int PanelOffset(int kind);
 

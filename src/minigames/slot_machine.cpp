@@ -245,15 +245,11 @@ void G04_SlotStep() {
       G04_Board(35, 15);
       CasinoGoTo(kSlotGame, kUnlockOut);
       break;
-    case kUnlockOut: {
-      const int board = ScreenButtons.ButtonFirstBox + 3;
-      CasinoSlide(board, LayerX(board), H());
-      CasinoRunSlides(15);
-      ShowLayer(board, false);
+    case kUnlockOut:
+      CasinoBigBoardOut();
       CasinoGoTo(kSlotGame, kCheck);
       Wait(0, 0);
       break;
-    }
     default: break;
   }
 }
