@@ -32,6 +32,7 @@
 #include "scenario/scene_events.h"
 #include "marbrook/marbrook_mode.h"
 #include "minigames/memory_pairs.h"
+#include "minigames/casino.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
@@ -60,6 +61,7 @@ void RegisterGames() {
   RegisterSkelvaneMode();
   RegisterMarbrookMode();
   RegisterMemoryPairs();
+  RegisterCasino();
   RegisterVadrimMode();
 }
 
@@ -85,6 +87,7 @@ void ResetAllState() {
   ResetMarbrookState();
   ResetMemoryPairsState();
   ResetVadrimState();
+  ResetCasinoState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

@@ -439,10 +439,6 @@ void HideLayers(int first, int last) {
   for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
 }
 
-int LayerLeft(int layer) { return ValidLayer(layer) ? tq::ThePlatform().Screen().Layer(layer).x : 0; }
-int LayerTop(int layer) { return ValidLayer(layer) ? tq::ThePlatform().Screen().Layer(layer).y : 0; }
-int LayerWidth(int layer) { return LayerImage(layer).Width(); }
-int LayerHeight(int layer) { return LayerImage(layer).Height(); }
 
 bool OnLayer(int layer) { return InputEvent.InputSourceKind == 50 && InputEvent.InputSourceIndex == layer; }
 

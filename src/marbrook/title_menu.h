@@ -71,10 +71,6 @@ void FallOutBlinking(int lastSlot);
 void MoveLayerTo(int layer, int x, int y, int frames, int motionKind);
 // Hides layers first to last.
 void HideLayers(int first, int last);
-int LayerLeft(int layer);
-int LayerTop(int layer);
-int LayerWidth(int layer);
-int LayerHeight(int layer);
 // Whether the last click or move was on a layer, and which.
 bool OnLayer(int layer);
 
