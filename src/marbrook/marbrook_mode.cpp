@@ -9,6 +9,7 @@
 #include "engine/modes.h"
 #include "engine/sound_channels.h"
 #include "engine/system_menu.h"
+#include "marbrook/extras_area.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/screen_buttons.h"
@@ -205,6 +206,7 @@ void RegisterMarbrookMode() {
   hooks.LoadPictureByKind = C00_LoadPicture;
   hooks.PlaySound = C15_PlaySound;
   MarbrookScreen(kConversation).Frame = ScenarioFrameDispatch;
+  RegisterExtrasArea();
   // The calls the engine makes to this game whatever the mode.
   CrossingHooks.MarbrookLoadPicture = C00_LoadPicture;
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;
@@ -216,4 +218,5 @@ void ResetMarbrookState() {
   ResetMarbrookProgressState();
   ResetScreenButtonsState();
   ResetEffectParamsState();
+  ResetExtrasAreaState();
 }
