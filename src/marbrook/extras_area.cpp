@@ -149,7 +149,9 @@ void LoadExtrasLayer(int layer, int kind, int number) {
   GetLayerRect(50, layer);
 }
 
-void StoreExtrasMove(int slot, int layer, int x0, int y0, int x1, int y1) {
+// Puts the layer at (x0, y0) and leaves CurrentLayer, CurrentRect and TargetRect as
+// the moves read them.
+void SetUpMove(int layer, int x0, int y0, int x1, int y1) {
   GetLayerRect(50, layer);
   MoveLayer(layer, x0, y0, DrawState.CurrentRect.Width, DrawState.CurrentRect.Height);
   DrawState.CurrentLayer = layer;
@@ -157,21 +159,26 @@ void StoreExtrasMove(int slot, int layer, int x0, int y0, int x1, int y1) {
   DrawState.CurrentRect.Y = y0;
   DrawState.TargetRect.X = x1;
   DrawState.TargetRect.Y = y1;
+}
+
+void StoreExtrasMove(int slot, int layer, int x0, int y0, int x1, int y1) {
+  SetUpMove(layer, x0, y0, x1, y1);
   D50_StoreSprite(slot);
 }
 
 void MoveExtrasLayer(int layer, int x0, int y0, int x1, int y1, int frames) {
-  GetLayerRect(50, layer);
-  MoveLayer(layer, x0, y0, DrawState.CurrentRect.Width, DrawState.CurrentRect.Height);
-  DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect.X = x0;
-  DrawState.CurrentRect.Y = y0;
-  DrawState.TargetRect.X = x1;
-  DrawState.TargetRect.Y = y1;
+  SetUpMove(layer, x0, y0, x1, y1);
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = 11;
   EffectParams.EffectResumesStep = 0;
   Wait(800, 0);
+}
+
+void ClipExtrasButton(int layer, int cellX, int width, int height) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = {0, 0, 0, 0};
+  PrepareLayer(10);
+  ClipCellToLayer(0, cellX, 0, width, height);
 }
 
 void DrawTextBoxFrame(int layer) {

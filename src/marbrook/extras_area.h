@@ -82,6 +82,8 @@ void StoreExtrasMove(int slot, int layer, int x0, int y0, int x1, int y1);
 // Effect 800 on one layer from (x0, y0) to (x1, y1), motion kind 11, back to the
 // caller when done.
 void MoveExtrasLayer(int layer, int x0, int y0, int x1, int y1, int frames);
+// Prepares `layer` (kind 10) with the cell (cellX, 0, width, height) of sheet 0.
+void ClipExtrasButton(int layer, int cellX, int width, int height);
 // The three white outlines at insets 0 to 2 of the text boxes.
 void DrawTextBoxFrame(int layer);
 // A text line cut into rows of `chars` characters (the last row may be shorter).

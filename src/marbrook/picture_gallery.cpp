@@ -142,10 +142,7 @@ void PlaceButtons() {
   for (int i = 0; i <= 4; ++i) {
     const GalleryButton& b = kButtons[i];
     const int layer = B().HoverFirstBox + i;
-    DrawState.CurrentLayer = layer;
-    DrawState.CurrentRect = {0, 0, 0, 0};
-    PrepareLayer(10);
-    ClipCellToLayer(0, b.cellX, 0, 50, 50);
+    ClipExtrasButton(layer, b.cellX, 50, 50);
     LayerToBack(layer);
     const int x = b.fromRight != 0 ? w - b.fromRight : b.x;
     StoreExtrasMove(i, layer, x, h, x, h - 55);

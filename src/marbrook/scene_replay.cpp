@@ -123,10 +123,7 @@ void MenuBuild() {
     x = ScreenSize.ScreenHalfWidth - (bw + 40) + (bw + 80) * i;
     StoreExtrasMove(i + 1, layer, x, h, x, 430);
   }
-  DrawState.CurrentLayer = B().HoverFirstBox + 2;
-  DrawState.CurrentRect = {0, 0, 0, 0};
-  PrepareLayer(10);
-  ClipCellToLayer(0, 0, 0, 60, 45);
+  ClipExtrasButton(B().HoverFirstBox + 2, 0, 60, 45);
   StoreExtrasMove(3, B().HoverFirstBox + 2, w - 70, -45, w - 70, 10);
   EffectParams.EffectFrames = 15;
   EffectParams.EffectLastSlot = 3;
@@ -232,10 +229,7 @@ void ViewerOpen() {
   for (int i = 0; i <= 2; ++i) {
     const ButtonPlace& p = places[i];
     const int layer = B().HoverFirstBox + i;
-    DrawState.CurrentLayer = layer;
-    DrawState.CurrentRect = {0, 0, 0, 0};
-    PrepareLayer(10);
-    ClipCellToLayer(0, p.cellX, 0, 60, 45);
+    ClipExtrasButton(layer, p.cellX, 60, 45);
     StoreExtrasMove(i, layer, p.x0, p.y0, p.x1, p.y1);
   }
   EffectParams.EffectFrames = 10;
