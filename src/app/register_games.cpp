@@ -29,7 +29,7 @@
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "scenario/opening_effects.h"
-#include "scenario/special_events.h"
+#include "scenario/scene_events.h"
 #include "marbrook/marbrook_mode.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
@@ -81,6 +81,7 @@ void ResetAllState() {
   ResetConversationSceneState();
   ResetSkelvaneState();
   ResetMarbrookState();
+  ResetVadrimState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

@@ -16,4 +16,4 @@
 #include "scenario/script_actions.h"
 #include "scenario/separate_balloon_moves.h"
 #include "scenario/simultaneous_groups.h"
-#include "scenario/special_events.h"
+#include "scenario/scene_events.h"

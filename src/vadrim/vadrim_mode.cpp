@@ -1,25 +1,157 @@
 #include "vadrim/vadrim_mode.h"
 
+#include <array>
+
+#include "engine/frame_model.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
 #include "engine/modes.h"
+#include "engine/settings_panel.h"
 #include "engine/system_menu.h"
-#include "marbrook/marbrook_mode.h"
+#include "marbrook/save_file.h"
+#include "marbrook/timed_effects.h"
+#include "scenario/animation_dispatch.h"
+#include "scenario/auto_reading.h"
 #include "vadrim/conversation_hover.h"
+#include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_save.h"
+#include "vadrim/vadrim_sounds.h"
+
+VadrimNamedCallSet VadrimNamedCalls;
+TitleWordsRecord TitleWords;
+
+namespace {
+
+enum : int {
+  kConversation = 10,
+  kBoardGame = 51,
+  kTitle = 99,
+};
+
+// The screens of the mode, by SceneCode.
+struct ScreenRow {
+  int sceneCode;
+  VadrimScreenHookSet hooks;
+};
+std::array<ScreenRow, 3> screens = {{
+    {kConversation, {}},
+    {kBoardGame, {}},  // its OnKey takes every key
+    {kTitle, {}},
+}};
+VadrimScreenHookSet scratch;
+
+void HideLayers(int first, int last) {
+  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
+}
+
+// Saves at once after a click that changed a setting; a click outside the panel
+// closes it without saving.
+void SettingsClick() {
+  if (SettingsPanelClick()) D10_SaveWrite();
+}
+
+}  // namespace
+
+VadrimScreenHookSet& VadrimScreen(int sceneCode) {
+  for (ScreenRow& row : screens) {
+    if (row.sceneCode == sceneCode) return row.hooks;
+  }
+  scratch = VadrimScreenHookSet{};
+  return scratch;
+}
 
 void D00_InitMode() {
-  SceneCursor.SceneCode = 99;
+  SceneCursor.SceneCode = kTitle;
   SceneCursor.SceneState = 0;
   SceneCursor.SceneStep = 0;
   ModeState.SaveEnabled = -1;
+  D10_SaveRead();
+  SystemLayerSet.ClickWaitLayer = 89;
   SystemLayerSet.MenuPanelLayer = 90;
   SystemLayerSet.MenuHighlightLayer = 91;
   SystemMenuState.MenuHoverItem = -1;
   SystemLayerSet.AutoIndicatorLayer = 92;
   SystemLayerSet.OverlayLayer = 93;
+  if (VadrimNamedCalls.D20_LayoutInit != nullptr) VadrimNamedCalls.D20_LayoutInit();
+  D00_InitVars();
+}
+
+void D00_InitVars() {
+  EffectParams.EffectResumesStep = 0;
+  if (EffectParams.EffectMotionKind == 0) EffectParams.EffectMotionKind = 11;
+  TitleWords.PanelLayer = 30;
+  TitleWords.RaiseLayer = 19;
+  TitleWords.FrameLayer = 19;
+  TitleWords.SourceLayer = 31;
+  TitleWords.BtnFirst = 20;
+  TitleWords.MenuFirstLayer = 20;
+  TitleWords.MenuSheet = 8;
+  VadrimProgress.StagesPerRoute[0] = 2;
+  VadrimProgress.StagesPerRoute[1] = 3;
+  VadrimProgress.StagesPerRoute[2] = 11;
+  ModeState.PlayMode = 0;
+}
+
+bool D00_OnEvent(int phase) {
+  const VadrimScreenHookSet& screen = VadrimScreen(SceneCursor.SceneCode);
+  switch (phase) {
+    case 0:
+      if (screen.Step != nullptr) screen.Step();
+      return screen.Step != nullptr;
+    case 1:
+      if (screen.Hover != nullptr) screen.Hover();
+      return screen.Hover != nullptr;
+    case 2: return screen.Frame != nullptr && screen.Frame();
+    default: return false;
+  }
+}
+
+void D00_OnKey() {
+  const VadrimScreenHookSet& screen = VadrimScreen(SceneCursor.SceneCode);
+  if (screen.OnKey != nullptr) {
+    screen.OnKey();
+    return;
+  }
+  if (InputEvent.AdvanceKeyDown == 1 && screen.Step != nullptr) screen.Step();
+}
+
+void D00_BreakWait() {
+  switch (AnimationRun.WaitKind) {
+    case kWaitTitle:  // the opening logo
+      FrameClock.LoopAbortRequested = -1;
+      AnimationRun.WaitKind = 0;
+      HideLayers(0, 9);
+      SceneCursor.SceneStep = 5;
+      Wait(0, 0);
+      break;
+    case kWaitTitleMenu:  // the title appearance: straight to the menu over the title picture
+      FrameClock.LoopAbortRequested = -1;
+      AnimationRun.WaitKind = 0;
+      D00_LoadPicture(0, 11, 99);
+      HideLayers(0, 16);
+      SceneCursor.SceneStep = 6;
+      Wait(0, 0);
+      break;
+    default: break;
+  }
 }
 
 void RegisterVadrimMode() {
   ModeHookSet& hooks = ModeHooksFor(ModeId::Vadrim);
   hooks.Init = D00_InitMode;
+  hooks.OnEvent = D00_OnEvent;
+  hooks.OnKey = D00_OnKey;
+  hooks.BreakWait = D00_BreakWait;
+  hooks.LoadPictureByKind = D00_LoadPicture;
+  hooks.PlaySound = D20_PlaySound;
+  hooks.SettingsClick = SettingsClick;
+  VadrimScreen(kConversation).Hover = D10_Hover;
+  VadrimScreen(kConversation).Frame = ScenarioFrameDispatch;
   // The Skelvane conversation reaches this screen's hover whatever the mode.
   CrossingHooks.VadrimConvHover = D10_Hover;
+}
+
+void ResetVadrimState() {
+  TitleWords = TitleWordsRecord{};
+  ResetVadrimProgressState();
 }

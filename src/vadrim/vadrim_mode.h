@@ -1,5 +1,51 @@
-// The Vadrim game's mode members.
+// The Vadrim game's mode members: start-up (D00_InitMode with its layout defaults
+// D00_InitVars), the routing of every tick, click, mouse move, busy-loop frame and
+// key to the screen that SceneCode names (D00_OnEvent, D00_OnKey), and the breaking
+// of the title's two opening animations (D00_BreakWait).
+//
+// Screens plug in through VadrimScreen(SceneCode): 10 conversation, 51 board game,
+// 99 title and menus. A screen fills its entry in RegisterVadrimMode; an empty
+// member drops the event.
+//
+// Records: TitleWords, the title screen's layout words that D00_InitVars sets and
+// the title, route select and galleries read.
 #pragma once
 
+// One screen's members. Frame returns whether it had frames for the running code
+// (a loop nobody serves ends after that frame). OnKey, where set, takes every key;
+// otherwise an advance key runs Step.
+struct VadrimScreenHookSet {
+  void (*Step)() = nullptr;
+  void (*Hover)() = nullptr;
+  bool (*Frame)() = nullptr;
+  void (*OnKey)() = nullptr;
+};
+
+// The entry of a scene code, or an empty scratch entry for a code no screen has.
+VadrimScreenHookSet& VadrimScreen(int sceneCode);
+
+// Members of screens built elsewhere that the start-up calls by name.
+struct VadrimNamedCallSet {
+  void (*D20_LayoutInit)() = nullptr;  // the conversation's balloon layout, set once
+};
+extern VadrimNamedCallSet VadrimNamedCalls;
+
+struct TitleWordsRecord {
+  int PanelLayer = 0;      // first panel layer; the ten wipe strips use it to +9
+  int SourceLayer = 0;     // off-screen holder of a cell picture
+  int RaiseLayer = 0;      // brought to the front when a menu becomes live
+  int FrameLayer = 0;      // the highlight frame
+  int BtnFirst = 0;        // layer of button 0 of the live button set
+  int MenuFirstLayer = 0;  // layer of a menu's row 0
+  int MenuSheet = 0;       // sprite sheet of the menus
+};
+extern TitleWordsRecord TitleWords;
+
 void D00_InitMode();
+void D00_InitVars();
+bool D00_OnEvent(int phase);
+void D00_OnKey();
+void D00_BreakWait();
+
 void RegisterVadrimMode();
+void ResetVadrimState();

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@
 #include "platform/paths.h"
 #include "platform/pictures.h"
 #include "scenario/scene_sounds.h"
+#include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -192,6 +195,38 @@ TEST_F(MakeAssetsTest, EveryNamedFileIsThereAndLoads) {
   const std::string music = engine_->Platform().Recorder().Loaded(100);
   EXPECT_TRUE(Exists(music)) << music;
   EXPECT_TRUE(MixerLoads(music)) << "WAV data under the .MP3 name: SDL_mixer decides by content";
+
+  // The Vadrim picture catalogue: every kind it names, at the numbers its screens
+  // ask for (the kinds that do not use the number at 0).
+  const std::map<int, std::vector<int>> vadrimNumbers = {
+      {10, {0, 1, 2}}, {11, {1, 2, 3, 9, 10, 20, 21, 30, 44, 45, 99}}, {12, {1, 11}}, {13, {2, 11}},
+      {14, {0, 1, 2, 10, 20, 21, 22}}, {15, {0, 9}}, {71, {1, 2}}, {75, {0, 13}}, {82, {1, 17}},
+      {84, {1, 15}}, {88, {0, 5}}, {89, {0, 4}}, {90, {1, 7}}, {92, {0, 9}}, {94, {1, 4}},
+      {99, {0, 2, 10, 29}}, {102, {100, 151, 25}},
+  };
+  for (const VadrimPictureKind& k : VadrimPictureKinds()) {
+    const auto listed = vadrimNumbers.find(k.kind);
+    EXPECT_EQ(listed != vadrimNumbers.end(), k.numberPart[0] != '\0') << k.kind;
+    for (int n : listed == vadrimNumbers.end() ? std::vector<int>{0} : listed->second) {
+      SCOPED_TRACE("Vadrim picture " + std::to_string(k.kind) + ", " + std::to_string(n));
+      const std::string path = OnDisk(Root() + "/" + VadrimPicturePath(k.kind, n));
+      ASSERT_TRUE(Exists(path)) << path;
+      EXPECT_FALSE(Load(path).Empty());
+    }
+  }
+  // The Vadrim sound tables: every number plays a file that is there.
+  for (const VadrimSoundTable& table : VadrimSoundTables()) {
+    const bool conversation = std::string(table.folder).find("Inter") != std::string::npos;
+    for (const VadrimSoundRow& row : table.rows) {
+      SCOPED_TRACE("Vadrim sound " + std::to_string(row.number));
+      GameConfig.Settings[2] = 9;
+      int channel = 6;
+      float offset = 0.0f;
+      (conversation ? D20_PlaySound : D00_PlaySound)(row.number, channel, offset);
+      const std::string path = engine_->Platform().Recorder().Loaded(6);
+      EXPECT_TRUE(Exists(path)) << path;
+    }
+  }
 
   // Every entry of the table (the Marbrook catalogue's names among them): there,
   // and pictures at their size; every sound kind loads through SDL_mixer.

@@ -1,4 +1,4 @@
-#include "scenario/special_events.h"
+#include "scenario/scene_events.h"
 
 #include <cstdlib>
 #include <iostream>

@@ -12,7 +12,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "scenario/motion_curves.h"
-#include "scenario/special_events.h"
+#include "scenario/scene_events.h"
 
 namespace special_events {
 

@@ -12,7 +12,7 @@
 #include "scenario/balloon_geometry.h"
 #include "scenario/face_slots.h"
 #include "scenario/motion_curves.h"
-#include "scenario/special_events.h"
+#include "scenario/scene_events.h"
 
 namespace special_events {
 

@@ -3,9 +3,9 @@
 // their line with FinishScriptAction. One frame per call of SpecialEventTick.
 //
 //   0 background scroll, 1 three caption bars, 2 bars close, 4 framed window grows,
-//   5 band reveal, 6 band reveal with flying pieces           special_events.cpp
-//   7 march, 8 group window, 9 group window closes            special_events_march.cpp
-//   11 to 14 the opening titles                               special_events_titles.cpp
+//   5 band reveal, 6 band reveal with flying pieces           scene_events.cpp
+//   7 march, 8 group window, 9 group window closes            scene_events_march.cpp
+//   11 to 14 the opening titles                               scene_events_titles.cpp
 //
 // A code of the range without an event ends its line at once.
 #pragma once

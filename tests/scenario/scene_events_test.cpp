@@ -17,7 +17,7 @@
 #include "scenario/line_execution.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
-#include "scenario/special_events.h"
+#include "scenario/scene_events.h"
 #include "scenario_fixture.h"
 
 namespace {
