@@ -31,6 +31,7 @@
 #include "scenario/opening_effects.h"
 #include "scenario/scene_events.h"
 #include "marbrook/marbrook_mode.h"
+#include "minigames/memory_pairs.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
@@ -58,6 +59,7 @@ void RegisterGames() {
   RegisterSceneSounds();
   RegisterSkelvaneMode();
   RegisterMarbrookMode();
+  RegisterMemoryPairs();
   RegisterVadrimMode();
 }
 
@@ -81,6 +83,7 @@ void ResetAllState() {
   ResetConversationSceneState();
   ResetSkelvaneState();
   ResetMarbrookState();
+  ResetMemoryPairsState();
   ResetVadrimState();
   ResetLayerState();
   ResetTextState();

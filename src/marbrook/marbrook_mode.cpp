@@ -14,6 +14,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/screen_buttons.h"
 #include "marbrook/timed_effects.h"
+#include "marbrook/title_menu.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 
@@ -212,11 +213,13 @@ void RegisterMarbrookMode() {
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;
   CrossingHooks.MarbrookOnKey = C00_OnKey;
   CrossingHooks.MarbrookEffectStep = C40_EffectStep;
+  RegisterTitleScreens();
 }
 
 void ResetMarbrookState() {
   ResetMarbrookProgressState();
   ResetScreenButtonsState();
   ResetEffectParamsState();
+  ResetTitleMenuState();
   ResetExtrasAreaState();
 }

@@ -281,6 +281,23 @@ void DrawPanel(Surface& s, const AssetFile& f) {
   CentredText(s, {0, 0, w, ht}, caption, Rgb(255, 255, 255), 60, true);
 }
 
+// The memory game copies its life icons from (3, height - k * side) of this picture
+// and erases them from the same place of the plain table.
+void DrawCardTable(Surface& s, const AssetFile& f) {
+  const int w = s.Width(), ht = s.Height();
+  s.Reset(w, ht, Rgb(24, 96, 64));
+  Frame(s, {0, 0, w, ht}, Rgb(150, 120, 60), 3);
+  const int side = f.row->cellWidth;
+  if (side <= 0) return;
+  constexpr int kIconX = 3;
+  for (int y = ht - side; y >= 0; y -= side) {
+    const PixelRect cell{kIconX, y, side, side};
+    tq::FillRect(s, cell, Rgb(200, 40, 70));
+    Frame(s, cell, Rgb(255, 230, 230), std::max(1, side / 16));
+    CentredText(s, cell, f.row->shows, Rgb(255, 255, 255), side * 3 / 4, false);
+  }
+}
+
 }  // namespace
 
 bool IsPicture(Look look) { return look < Look::Effect; }
@@ -295,6 +312,7 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Icons: DrawIcons(s, file); break;
     case Look::Mark: DrawMark(s); break;
     case Look::Panel: DrawPanel(s, file); break;
+    case Look::CardTable: DrawCardTable(s, file); break;
     default: break;
   }
   return s;

@@ -105,33 +105,27 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/ETC/ClickWait_Fs16.JPG", "", L::Mark, 24, 24},
     // Title pictures (kind 5) as the title sequence and the menus cut them.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "0", L::Icons, 112, 16, 16, 16, 1, "MARBROO"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "1", L::Sheet, 800, 280, 800, 140, 1, "Marbrook|Marbrook"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "2", L::Title, 920, 690, 0, 0, 1, "presents"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "1", L::Sheet, 800, 280, 800, 140, 1, "Thornquill|presents"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "2", L::Title, 480, 200, 0, 0, 1, "presents"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "5", L::Title, 400, 200, 0, 0, 1, "Marbrook"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "10,11", L::Scene, 920, 690, 0, 0, 1, "タイトル背景"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "12", L::Icons, 300, 50, 50, 50, 1, "ＭＡＲＢＲＫ"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "13", L::Panel, 800, 89, 0, 0, 1, "マーブルックの物語"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "14", L::Panel, 606, 40, 0, 0, 1, "― The Marbrook Chronicle ―"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "15", L::Face, 296, 368, 0, 0, 1, "看板娘"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "17,18", L::Panel, 300, 120, 0, 0, 1, "Marbrook"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "20", L::Title, 920, 690, 0, 0, 1, "Marbrook"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "21,90", L::Scene, 920, 690, 0, 0, 1, "メニュー背景"},
-    // Title-menu buttons 400 by 100 (the fifth 200 by 100), enabled left, disabled right.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "10", L::Scene, 920, 690, 0, 0, 1, "タイトル背景"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "12", L::Icons, 300, 50, 50, 50, 1, "マーブルック"},
+            {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "15", L::Face, 296, 368, 0, 0, 1, "看板娘"},
+        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "20", L::Title, 920, 690, 0, 0, 1, "Marbrook"},
+        // Title-menu buttons 400 by 100 (the fifth 200 by 100), enabled left, disabled right.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "30", L::Sheet, 800, 500, 400, 100, 2,
-     "はじめから|チャプター|ギャラリー|おまけ|終了"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "36", L::Panel, 120, 50, 0, 0, 1, "もどる"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
+     "はじめから|チャプター|ギャラリー|おまけ|終了　　　　"},
+        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
      "ギャラリー|シーン選択|もどる"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "50", L::Sheet, 1000, 800, 500, 200, 2,
-     "シーン回想|おまけＣＧ|カジノ|もどる"},
+     "シーン回想|カジノ|おまけＣＧ|もどる"},
     // Grid panels and their sources: 112 by 84 cells, five normal then five highlighted.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "40,41,42", L::Scene, 920, 690, 0, 0, 1, "パネル"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "70,71,72", L::Sheet, 1120, 588, 112, 84, 2, "#"},
+        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "71,72", L::Sheet, 1120, 588, 112, 84, 2, "#"},
     // The picture gallery's buttons: 50 by 50 cells.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "60", L::Sheet, 250, 50, 50, 50, 1, "→|←|↓|↑|×"},
     // System pictures (kind 6).
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "カーテン"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Scene, 920, 690, 0, 0, 1, "設定"},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Title, 920, 690, 0, 0, 1, ""},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役"},
     // Choice buttons of the conversation: 240 by 80 cells, two side by side per row.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "30", L::Sheet, 480, 320, 240, 80, 1,
@@ -278,19 +272,31 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G09/ADV_Title.JPG", "", L::Title, 920, 690, 0, 0, 1, "かなアドベンチャー"},
     {"Tanselr_Data/TanselrCG/G09/ADV_Main.JPG", "", L::Scene, 920, 690, 0, 0, 1, "ADV"},
     {"Tanselr_Data/TanselrCG/G09/ADV_Logo02.JPG", "", L::Title, 400, 150, 0, 0, 1, "ADV"},
+    // Memory pairs. The title is cut at x 245; the level buttons are full-width rows
+    // 50 high, lit rows above plain ones; the sign boards and the game-over and clear
+    // pictures come in on the window's middle (the latter two cut into halves). Card
+    // backs and faces share a level's card size (level 2: 51 by 68); a faces picture
+    // holds value v at cell (v mod 10, v \ 10). Life icons sit in a column 3 px in,
+    // stacked from the bottom, where the board copies them (and the backdrop erases).
     {"Tanselr_Data/TanselrCG/G05/BO_Title.JPG", "", L::Title, 920, 690, 0, 0, 1, "神経衰弱"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Back00.JPG", "", L::Scene, 920, 690, 0, 0, 1, "BO 背景"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Kanban{nn}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "0-9", L::Panel, 100, 60, 0, 0, 1, "残"},
-    {"Tanselr_Data/TanselrCG/G05/BO_GAMEOVER.JPG", "", L::Panel, 600, 150, 0, 0, 1, "GAME OVER"},
-    {"Tanselr_Data/TanselrCG/G05/BO_GAMECLEAR.JPG", "", L::Panel, 600, 150, 0, 0, 1, "GAME CLEAR"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Select.JPG", "", L::Sheet, 800, 400, 400, 100, 2, "やさしい|ふつう|むずかしい|もどる"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s300SideA.JPG", "", L::Icons, 300, 300, 300, 300, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s300SideB.JPG", "", L::Icons, 300, 300, 300, 300, 1, "Ｂ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s150SideA.JPG", "", L::Icons, 150, 150, 150, 150, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s150SideB.JPG", "", L::Icons, 150, 150, 150, 150, 1, "Ｂ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s51SideA.JPG", "", L::Icons, 51, 51, 51, 51, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s51SideB.JPG", "", L::Icons, 51, 51, 51, 51, 1, "Ｂ"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Back00.JPG", "", L::CardTable, 920, 690},
+    {"Tanselr_Data/TanselrCG/G05/BO_Kanban00.JPG", "", L::Panel, 920, 200, 0, 0, 1, "カードの場所を覚えよう！"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Kanban01.JPG", "", L::Panel, 920, 200, 0, 0, 1, "同じ絵のペアを探そう！"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "0", L::CardTable, 60, 690, 50, 50, 1, "♥"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "1", L::CardTable, 60, 690, 25, 25, 1, "♥"},
+    {"Tanselr_Data/TanselrCG/G05/BO_GAMEOVER.JPG", "", L::Panel, 600, 200, 0, 0, 1, "GAME OVER"},
+    {"Tanselr_Data/TanselrCG/G05/BO_GAMECLEAR.JPG", "", L::Panel, 600, 200, 0, 0, 1, "GAME CLEAR"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Select.JPG", "", L::Sheet, 920, 300, 920, 50, 1,
+     "▶　やさしい　◀|▶　ふつう　◀|▶　むずかしい　◀|やさしい|ふつう|むずかしい"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s300SideA.JPG", "", L::Icons, 300, 400, 300, 400, 1, "？"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s300SideB.JPG", "", L::Icons, 300, 400, 300, 400, 1, "Ａ"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s150SideA.JPG", "", L::Icons, 150, 200, 150, 200, 1, "？"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s150SideB.JPG", "", L::Icons, 900, 200, 150, 200, 1, "ＡＢＣＤＥＦ"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s51SideA.JPG", "", L::Icons, 51, 68, 51, 68, 1, "？"},
+    // Sixty faces that cannot be taken for one another (no O and 0, no I and 1, no
+    // heart, which marks a life, no question mark, which marks the back).
+    {"Tanselr_Data/TanselrCG/G05/BO_s51SideB.JPG", "", L::Icons, 510, 408, 51, 68, 1,
+     "ＡＢＣＤＥＦＧＨＪＫＬＭＮＰＱＲＳＴＵＶＷＸＹＺ１２３４５６７８９★☆●○◆◇■□▲△▼▽♠♣♦♪※〒＠＃＄％＆＋＝！∞"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Panel{nn}.JPG", "0-4", L::Panel, 300, 100, 0, 0, 1, "パネル"},
     {"Tanselr_Data/TanselrCG/G06/Ca_GameBack{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "カジノ"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Kanban{nn}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
@@ -705,6 +711,21 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu1.BMP", "", L::Scene, 400, 100, 0, 0, 1, "管制室"},
     {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu2.BMP", "", L::Scene, 400, 100, 0, 0, 1, "滑走路"},
     {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu3.BMP", "", L::Scene, 400, 100, 0, 0, 1, "白砂市"},
+    // ---- Marbrook title and menus ----
+    // The title's second background slides in over the top of the first.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "11", L::Sheet, 920, 340, 920, 340, 1, ""},
+    // The band's caption, the subtitle cut in strips, the two pieces of the last slide.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "13", L::Sheet, 520, 89, 520, 89, 1, "マーブルックの物語"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "14", L::Sheet, 606, 40, 606, 40, 1, "― The Marbrook Chronicle ―"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "17", L::Sheet, 560, 64, 560, 64, 1, "― 物語のはじまり ―"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "18", L::Icons, 64, 64, 64, 64, 1, "★"},
+    // The back button of the sub-menus and grid menus.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "36", L::Sheet, 120, 50, 120, 50, 1, "もどる"},
+    // The menus' backdrop and the grid menus' panels; the new-story screen.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "21,40,41,42", L::Title, 920, 690, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "90", L::Scene, 920, 690, 0, 0, 1, "物語のはじまり"},
+    // The chapter menu's source: 128 by 96 cells, five normal then five highlighted.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "70", L::Sheet, 1280, 480, 128, 96, 2, "#"},
 
     // ---- Marbrook extras area ----
     // Scene replay (kind 1500): the menu's title, panel, corner figure and heroine

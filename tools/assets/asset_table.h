@@ -19,6 +19,8 @@ enum class Look {
   Icons,   // a strip of small glyph cells
   Mark,    // the click-wait mark
   Panel,   // a framed panel with its caption (signboards, banners, pieces)
+  CardTable,  // a plain card table; with a cell size, a column of life icons (the
+              // row's glyph) 3 px in from the left, stacked from the bottom edge
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number
