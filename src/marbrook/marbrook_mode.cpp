@@ -10,6 +10,7 @@
 #include "engine/sound_channels.h"
 #include "engine/system_menu.h"
 #include "marbrook/conversation_screen.h"
+#include "marbrook/extras_area.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/screen_buttons.h"
@@ -207,6 +208,7 @@ void RegisterMarbrookMode() {
   hooks.LoadPictureByKind = C00_LoadPicture;
   hooks.PlaySound = C15_PlaySound;
   MarbrookScreen(kConversation).Frame = ScenarioFrameDispatch;
+  RegisterExtrasArea();
   // The calls the engine makes to this game whatever the mode.
   CrossingHooks.MarbrookLoadPicture = C00_LoadPicture;
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;
@@ -221,4 +223,5 @@ void ResetMarbrookState() {
   ResetScreenButtonsState();
   ResetEffectParamsState();
   ResetTitleMenuState();
+  ResetExtrasAreaState();
 }

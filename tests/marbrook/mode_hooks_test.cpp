@@ -261,7 +261,7 @@ TEST(MarbrookMenuClick, EveryModePlaysTheMenuClickThroughTheTitleTable) {
     h.TestHooks().Init = StartInConversation;
     h.Start();
     // The Marbrook opening would hold the input: a scene without members stays idle.
-    if (std::string(mode) == kModeMarbrook) SceneCursor.SceneCode = 45;
+    if (std::string(mode) == kModeMarbrook) SceneCursor.SceneCode = 7;
     GameConfig.Settings[2] = 9;
     h.Platform().AddInput({1000, tq::ScriptedInput::Click, 850, 600, tq::kButtonRight});
     h.Platform().AddInput({1100, tq::ScriptedInput::Move, 749, 608});

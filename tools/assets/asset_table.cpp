@@ -122,7 +122,7 @@ constexpr AssetRow kAssets[] = {
     // Grid panels and their sources: 112 by 84 cells, five normal then five highlighted.
         {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "71,72", L::Sheet, 1120, 588, 112, 84, 2, "#"},
     // The picture gallery's buttons: 50 by 50 cells.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "60", L::Sheet, 250, 50, 50, 50, 1, "→|←|↑|↓|×"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "60", L::Sheet, 250, 50, 50, 50, 1, "→|←|↓|↑|×"},
     // System pictures (kind 6).
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "カーテン"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Title, 920, 690, 0, 0, 1, ""},
@@ -347,9 +347,8 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G06/G6_GO.JPG", "", L::Icons, 100, 100, 100, 100, 1, "◀"},
     {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "0-9", L::Scene, 920, 690, 0, 0, 1, "マップ"},
     {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "0-4", L::Icons, 640, 64, 32, 32, 1, "勇者敵宝扉木岩水橋城村山草砂石炎"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "0-81", L::Scene, 640, 480, 0, 0, 1, "ADV2"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "0-80", L::Scene, 640, 480, 0, 0, 1, "ADV2"},
     {"Tanselr_Data/TanselrCG/G08/BotuCG_{nn}.JPG", "0-13", L::Scene, 390, 390, 0, 0, 1, "おまけＣＧ"},
-    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "0-9,51-57,61-67", L::Scene, 800, 600, 0, 0, 1, "回想"},
 
     // ---- Marbrook sounds: "Tanselr_Data/TanselrSnd/" ----
     {"Tanselr_Data/TanselrSnd/TanselrTitle/t01_Seisaku_Doon.wav", "", L::Effect},
@@ -753,6 +752,26 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "90", L::Scene, 920, 690, 0, 0, 1, "物語のはじまり"},
     // The chapter menu's source: 128 by 96 cells, five normal then five highlighted.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "70", L::Sheet, 1280, 480, 128, 96, 2, "#"},
+
+    // ---- Marbrook extras area ----
+    // Scene replay (kind 1500): the menu's title, panel, corner figure and heroine
+    // buttons, the button sheet (back, next, previous), the viewer's opening picture.
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "0", L::Title, 600, 110, 0, 0, 1, "シーン回想"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "1", L::Panel, 640, 60, 0, 0, 1, "思い出を見たい人を選んでください"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "2", L::Face, 150, 210, 0, 0, 1, "案内役"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "5", L::Sheet, 180, 45, 60, 45, 1, "もどる|次へ|前へ"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "6", L::Title, 640, 360, 0, 0, 1, "思い出の扉"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "10", L::Face, 220, 200, 0, 0, 1, "店の娘"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "11", L::Face, 220, 200, 0, 0, 1, "配達係"},
+    // Page pictures: scenes 1 to 5 fill the left half beside the text column, 6 and 7
+    // the whole window above the text strip (6 a little taller, shown 25 higher).
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "51-55,61-65", L::Scene, 460, 690, 0, 0, 1, "回想"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "56,66", L::Scene, 920, 740, 0, 0, 1, "回想"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "57,67", L::Scene, 920, 690, 0, 0, 1, "回想"},
+    // The heroines' voices of the scene replay.
+    {"Tanselr_Data/TanselrSnd/TanselrVoice/Voice_{n}.MP3", "4000-4035,4100-4139", L::Voice},
+    // Bonus pictures: the frame behind the picture.
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "81", L::Panel, 880, 430, 0, 0, 1, ""},
 };
 
 }  // namespace
