@@ -28,6 +28,7 @@
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "marbrook/marbrook_mode.h"
+#include "minigames/rock_paper_scissors.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
 
@@ -76,6 +77,7 @@ void ResetAllState() {
   ResetConversationSceneState();
   ResetSkelvaneState();
   ResetMarbrookState();
+  ResetRockPaperScissorsState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

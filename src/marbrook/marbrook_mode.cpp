@@ -13,6 +13,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/screen_buttons.h"
 #include "marbrook/timed_effects.h"
+#include "minigames/rock_paper_scissors.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 
@@ -205,6 +206,7 @@ void RegisterMarbrookMode() {
   hooks.LoadPictureByKind = C00_LoadPicture;
   hooks.PlaySound = C15_PlaySound;
   MarbrookScreen(kConversation).Frame = ScenarioFrameDispatch;
+  RegisterRockPaperScissors();
   // The calls the engine makes to this game whatever the mode.
   CrossingHooks.MarbrookLoadPicture = C00_LoadPicture;
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;

@@ -3,10 +3,12 @@
 //   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
 //                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
 //                       [--convert FILE] [--script FILE]
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,7 +39,9 @@ const char* kUsage =
     "                   C0 to C5, the stored text, the Speaker after the prefix readers and the text\n"
     "                   after them; nothing else runs\n"
     "  --script FILE    with --mode Skelvane２, every stage the conversation loads pushes the lines\n"
-    "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped)\n";
+    "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped)\n"
+    "  --enter C,S,T    once start-up is done, set SceneCode C, SceneState S and SceneStep T, so\n"
+    "                   the first tick enters that screen (a mini-game's entry, for example)\n";
 
 bool ParseNumber(const std::string& text, uint32_t& out) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 10) return false;
@@ -83,6 +87,7 @@ int main(int argc, char** argv) {
   bool untilGiven = false;
   std::string convertFile;
   std::string scriptFile;
+  std::optional<std::array<int, 3>> enter;
 
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -119,6 +124,13 @@ int main(int argc, char** argv) {
       if (!value(convertFile)) return Fail("--convert needs a file");
     } else if (arg == "--script") {
       if (!value(scriptFile)) return Fail("--script needs a file");
+    } else if (arg == "--enter") {
+      std::array<int, 3> cursor{};
+      char tail = 0;
+      if (!value(v) || std::sscanf(v.c_str(), "%d,%d,%d%c", &cursor[0], &cursor[1], &cursor[2], &tail) != 3) {
+        return Fail("--enter needs CODE,STATE,STEP");
+      }
+      enter = cursor;
     } else {
       return Fail("unknown option " + arg);
     }
@@ -177,6 +189,15 @@ int main(int argc, char** argv) {
         std::cerr << "thornquill-headless: cannot write " << file << "\n";
         ++failures;
       }
+    });
+  }
+
+  if (enter) {
+    // Start-up runs at time 0 and arms its first wait: the cursor is set after it.
+    platform.At(1, [cursor = *enter] {
+      SceneCursor.SceneCode = cursor[0];
+      SceneCursor.SceneState = cursor[1];
+      SceneCursor.SceneStep = cursor[2];
     });
   }
 
