@@ -1,5 +1,6 @@
 // The game program: the engine on a real window.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -14,6 +15,13 @@ namespace {
 constexpr const char* kUsage =
     "usage: thornquill [--mode WORD]\n"
     "  --mode WORD  the game to start: Marbrook (the default), Vadrimの or Skelvane２\n";
+
+// A game nobody can see would run on silently; the invisible driver is for a user
+// who asked for it by name.
+bool RunsUnseen(const tq::SdlPlatform& platform) {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  return platform.DisplayIsInvisible() && (asked == nullptr || *asked == '\0');
+}
 
 }  // namespace
 
@@ -30,6 +38,10 @@ int main(int argc, char** argv) {
   SetStartMode(mode.c_str());
   tq::SdlPlatform platform;
   if (!platform.Open()) return 1;
+  if (RunsUnseen(platform)) {
+    std::fprintf(stderr, "thornquill: no display found; thornquill-headless runs the game without one\n");
+    return 1;
+  }
   tq::InstallPlatform(&platform);
   platform.SetProgramFolder(tq::ExecutableFolder());
   RegisterGames();

@@ -15,6 +15,7 @@
 #include "scenario/auto_reading.h"
 #include "scenario/balloon_moves.h"
 #include "scenario/motion_curves.h"
+#include "scenario/event_motion.h"
 #include "scenario/balloon_animation.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
@@ -27,8 +28,11 @@
 #include "scenario/scene_sounds.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
+#include "scenario/opening_effects.h"
+#include "scenario/scene_events.h"
 #include "marbrook/marbrook_mode.h"
 #include "minigames/rock_paper_scissors.h"
+#include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
 
@@ -45,6 +49,7 @@ void SkelvaneInit() {
 
 void RegisterGames() {
   EngineFrameHooks.MenuSequence = MenuSequence;
+  EngineFrameHooks.PaintEffectTick = PaintEffectTick;
   ModeHooksFor(ModeId::Skelvane).Init = SkelvaneInit;
   ModeHooksFor(ModeId::Skelvane).LoadPictureByKind = LoadCataloguePicture;
   // The click-wait picture until the Marbrook catalogue registers its own.
@@ -85,4 +90,7 @@ void ResetAllState() {
   ResetMotionState();
   ResetMiniPictureState();
   ResetPictureChangeState();
+  tq::ResetIniFileState();
+  ResetSpecialEventState();
+  ResetEventMotionState();
 }

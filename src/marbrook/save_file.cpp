@@ -88,8 +88,8 @@ std::string C00_IniRead(const std::string& section, const std::string& key, cons
   return tq::GetPrivateProfileString(section, key, "0", file).substr(0, 9);
 }
 
-void C00_SaveSettings() {
-  if (ModeState.SaveEnabled == 0) return;
+bool C00_SaveSettings() {
+  if (ModeState.SaveEnabled == 0) return true;
   const std::string path = MarbrookSavePath();
   // All eight keys in one replacement, so a failed or interrupted save leaves the
   // previous file whole; the folder is made first, so a first save is not lost.
@@ -104,7 +104,7 @@ void C00_SaveSettings() {
       {"Config", "7", SwitchText(VoiceSettings.StopAutoAtNewStage)},
   };
   tq::EnsureFolderOf(path);
-  tq::WritePrivateProfileStrings(entries, path);
+  return tq::WritePrivateProfileStrings(entries, path);
 }
 
 void C00_LoadSettings() {

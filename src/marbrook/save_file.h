@@ -34,7 +34,8 @@ void C00_IniWrite(const std::string& section, const std::string& key, const std:
 // One key as the game reads it: at most 9 characters, "0" for a missing file or key.
 std::string C00_IniRead(const std::string& section, const std::string& key, const std::string& file);
 
-void C00_SaveSettings();
+// False when the file could not be written (the failure is reported; the old file stays).
+bool C00_SaveSettings();
 void C00_LoadSettings();
 
 // The conversions the loader applies, for the tests: a whole number (empty,

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "platform/paths.h"
@@ -84,6 +85,9 @@ ReadResult ReadWholeFile(const std::string& path, std::string& bytes, int& error
 // two-byte character, so splitting the raw bytes is safe.
 std::vector<IniLine> SplitLines(const std::string& bytes) {
   std::vector<IniLine> lines;
+  // A UTF-8 byte-order mark (a file saved by a text editor) is not part of the first
+  // line's text; the raw bytes keep it so that a write gives it back.
+  const bool marked = bytes.rfind("\xEF\xBB\xBF", 0) == 0;
   size_t start = 0;
   while (start < bytes.size()) {
     size_t end = bytes.find('\n', start);
@@ -92,7 +96,7 @@ std::vector<IniLine> SplitLines(const std::string& bytes) {
     if (end > start && bytes[end - 1] == '\r') --end;
     IniLine line;
     line.raw = bytes.substr(start, end - start);
-    line.text = Cp932ToUtf8(line.raw);
+    line.text = Cp932ToUtf8(lines.empty() && marked ? line.raw.substr(3) : line.raw);
     lines.push_back(std::move(line));
     start = next;
   }
@@ -117,7 +121,12 @@ size_t SectionEnd(const std::vector<IniLine>& lines, size_t header) {
 
 IniLine MakeLine(const std::string& text) { return IniLine{Utf8ToCp932(text), text}; }
 
+// The failures already reported: a game that saves key by key into a folder it
+// cannot write says so once, not once per key and save.
+std::set<std::string> reportedFailures;
+
 void Report(const std::string& path, const char* what, int error) {
+  if (!reportedFailures.insert(path + '\n' + what + '\n' + std::to_string(error)).second) return;
   std::fprintf(stderr, "ini: cannot write %s: %s: %s\n", path.c_str(), what, std::strerror(error));
 }
 
@@ -243,6 +252,8 @@ void SetKey(std::vector<IniLine>& lines, const std::string& section, const std::
 }
 
 }  // namespace
+
+void ResetIniFileState() { reportedFailures.clear(); }
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& path) {

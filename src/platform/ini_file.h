@@ -8,7 +8,8 @@
 // Every write replaces the file atomically: the new text goes to a temporary file
 // in the same folder, is flushed and synced, the old file is kept as "<name>.bak",
 // and the temporary file is renamed over the old one. A failed write leaves the old
-// file whole, is reported on standard error and returns false.
+// file whole, is reported on standard error (each failure of a file once) and
+// returns false. A UTF-8 byte-order mark before the first line is ignored and kept.
 #pragma once
 
 #include <string>
@@ -27,5 +28,8 @@ struct IniEntry {
   std::string section, key, value;
 };
 bool WritePrivateProfileStrings(const std::vector<IniEntry>& entries, const std::string& path);
+
+// Forgets which write failures have been reported.
+void ResetIniFileState();
 
 }  // namespace tq

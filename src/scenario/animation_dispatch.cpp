@@ -9,7 +9,8 @@
 #include "scenario/auto_reading.h"
 #include "scenario/face_slots.h"
 #include "scenario/line_execution.h"
-#include "scenario/pending_members.h"
+#include "scenario/normal_events.h"
+#include "scenario/scene_members.h"
 #include "scenario/script_conversion.h"
 #include "scenario/simultaneous_groups.h"
 

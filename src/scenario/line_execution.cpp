@@ -10,7 +10,7 @@
 #include "scenario/auto_reading.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/face_slots.h"
-#include "scenario/pending_members.h"
+#include "scenario/scene_members.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"

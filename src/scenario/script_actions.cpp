@@ -20,7 +20,7 @@
 #include "scenario/face_settings.h"
 #include "scenario/line_execution.h"
 #include "scenario/motion_curves.h"
-#include "scenario/pending_members.h"
+#include "scenario/scene_members.h"
 #include "scenario/scene_sounds.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_fields.h"

@@ -10,7 +10,7 @@
 #include "scenario/face_slots.h"
 #include "scenario/line_execution.h"
 #include "scenario/motion_curves.h"
-#include "scenario/pending_members.h"
+#include "scenario/scene_members.h"
 #include "scenario/scene_sounds.h"
 #include "scenario/script_actions.h"
 #include "scenario/script_conversion.h"

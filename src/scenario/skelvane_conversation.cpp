@@ -12,7 +12,7 @@
 #include "scenario/conversation_scene.h"
 #include "scenario/face_slots.h"
 #include "scenario/line_execution.h"
-#include "scenario/pending_members.h"
+#include "scenario/scene_members.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"

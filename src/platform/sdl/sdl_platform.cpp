@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <thread>
 
@@ -183,6 +184,11 @@ bool SdlPlatform::Open() {
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, screen_.Width(),
                                screen_.Height());
   return texture_ != nullptr;
+}
+
+bool SdlPlatform::DisplayIsInvisible() const {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
 }
 
 uint32_t SdlPlatform::Now() {

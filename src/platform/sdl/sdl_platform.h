@@ -22,6 +22,9 @@ class SdlPlatform : public Platform {
   // Opens the window (hidden until ShowWindow) and the audio device; false when
   // no window can be had.
   bool Open();
+  // Whether the open window system shows nothing: without a display SDL falls back
+  // to a driver that draws nowhere.
+  bool DisplayIsInvisible() const;
 
   uint32_t Now() override;
   void SleepUntil(uint32_t ms) override;

@@ -1,0 +1,145 @@
+// Corrupt save files load as the defaults or their readable part, the next save
+// writes a whole file, and a save that cannot be written is reported once.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "engine/settings_panel.h"
+#include "engine/sound_channels.h"
+#include "platform/ini_file.h"
+#include "support/engine_harness.h"
+#include "support/save_files.h"
+#include "support/save_loads.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tq::testing::ReadFileBytes;
+using tq::testing::SaveLoad;
+using tq::testing::SaveLoads;
+using tq::testing::WriteFileBytes;
+
+struct Fixture {
+  const char* file;  // in tests/data/saves
+  // A key and what it reads as, in the INI layer.
+  const char* section;
+  const char* key;
+  const char* reads;
+  const char* marbrook;  // the Marbrook settings the file loads as
+};
+
+const char* kDefaults = "music 0 effects 0 voice 0 switches 000";
+
+const Fixture kFixtures[] = {
+    {"empty.sav", "Config", "0", "-", kDefaults},
+    {"binary_noise.sav", "Config", "0", "-", kDefaults},
+    {"forty_digits.sav", "Config", "0", "1234567890123456789012345678901234567890",
+     "music 0 effects 4 voice 0 switches 000"},
+    {"negative_levels.sav", "Config", "2", "-9", "music 0 effects 0 voice 0 switches -100"},
+    {"missing_sections.sav", "Game", "0", "12", kDefaults},
+    {"crlf_and_lf.sav", "Config", "7", "False", "music 4 effects 5 voice 6 switches -1-10"},
+    {"section_twice.sav", "Config", "0", "3", "music 3 effects 0 voice 0 switches 000"},
+    {"byte_order_mark.sav", "config", "1", "2", "music 6 effects 2 voice 0 switches 000"},
+};
+
+std::string FixtureBytes(const Fixture& f) { return ReadFileBytes(std::string(THORNQUILL_TEST_DATA) + "/saves/" + f.file); }
+
+class SaveLoadTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device rd;
+    root_ = fs::temp_directory_path() / ("tq-saves-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
+    fs::create_directories(root_);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(root_ / "Tanselr_Data", fs::perms::owner_all, ec);
+    fs::remove_all(root_, ec);
+  }
+  fs::path root_;
+};
+
+// A write ends the file with a whole line and leaves no temporary file.
+void ExpectWhole(const std::string& path) {
+  const std::string bytes = ReadFileBytes(path);
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+  EXPECT_FALSE(fs::exists(path + ".tmp"));
+}
+
+TEST_F(SaveLoadTest, TheIniLayerReadsWhatItCanAndWritesAWholeFile) {
+  for (const Fixture& f : kFixtures) {
+    SCOPED_TRACE(f.file);
+    const std::string path = (root_ / f.file).string();
+    const std::string original = FixtureBytes(f);
+    WriteFileBytes(path, original);
+    EXPECT_EQ(tq::GetPrivateProfileString(f.section, f.key, "-", path), f.reads);
+
+    ASSERT_TRUE(tq::WritePrivateProfileString("Game", "9", "5", path));
+    ExpectWhole(path);
+    EXPECT_EQ(ReadFileBytes(path + ".bak"), original);
+    EXPECT_EQ(tq::GetPrivateProfileString("Game", "9", "-", path), "5");
+    EXPECT_EQ(tq::GetPrivateProfileString(f.section, f.key, "-", path), f.reads);
+  }
+}
+
+TEST_F(SaveLoadTest, EveryGameLoadTakesTheDefaultsOrTheReadablePartAndSavesWhole) {
+  for (const SaveLoad& load : SaveLoads()) {
+    for (const Fixture& f : kFixtures) {
+      SCOPED_TRACE(std::string(load.name) + ", " + f.file);
+      const fs::path folder = root_ / f.file;
+      const std::string path = (folder / load.file).string();
+      WriteFileBytes(path, FixtureBytes(f));
+      std::string loaded;
+      {
+        tq::testing::EngineHarness harness(load.mode, folder.string());
+        harness.Start();  // the mode's Init loads the file
+        EXPECT_EQ(load.check(), "");
+        loaded = load.describe();
+        if (std::string(load.mode) == "Marbrook") {
+          EXPECT_EQ(loaded, f.marbrook);
+        }
+        // The loaded values reach the settings panel and the music volume.
+        SettingsPanel(9);
+        ApplyMusicVolume();
+        ASSERT_TRUE(load.save());
+        ExpectWhole(path);
+        EXPECT_FALSE(harness.RunUntil(2000).ended);
+      }
+      tq::testing::EngineHarness again(load.mode, folder.string());
+      again.Start();
+      EXPECT_EQ(load.describe(), loaded);
+    }
+  }
+}
+
+TEST_F(SaveLoadTest, ASaveThatCannotBeWrittenIsReportedOnceAndTheOldFileStays) {
+  const std::string original = "[Config]\r\n0=7\r\n1=3\r\n";
+  const fs::path folder = root_ / "Tanselr_Data";
+  WriteFileBytes((folder / "Tanselr.sav").string(), original);
+  tq::testing::EngineHarness harness("Marbrook", root_.string());
+  harness.Start();
+  // A folder without write permission; the superuser writes anyway, so for it a
+  // folder where the temporary file should go stands in the way instead.
+  if (::geteuid() == 0) {
+    fs::create_directories(folder / "Tanselr.sav.tmp" / "keep");
+  } else {
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  }
+  const SaveLoad& load = SaveLoads().front();
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(load.save());
+  EXPECT_FALSE(load.save());
+  const std::string report = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
+  EXPECT_NE(report.find("Tanselr.sav"), std::string::npos) << report;
+  EXPECT_EQ(ReadFileBytes((folder / "Tanselr.sav").string()), original);
+  EXPECT_FALSE(harness.RunUntil(5000).ended);  // the game goes on
+}
+
+}  // namespace
