@@ -33,6 +33,7 @@
 #include "marbrook/marbrook_mode.h"
 #include "minigames/memory_pairs.h"
 #include "minigames/casino.h"
+#include "minigames/rock_paper_scissors.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
@@ -88,6 +89,7 @@ void ResetAllState() {
   ResetMemoryPairsState();
   ResetVadrimState();
   ResetCasinoState();
+  ResetRockPaperScissorsState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

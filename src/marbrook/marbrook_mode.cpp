@@ -16,6 +16,7 @@
 #include "marbrook/screen_buttons.h"
 #include "marbrook/timed_effects.h"
 #include "marbrook/title_menu.h"
+#include "minigames/rock_paper_scissors.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 
@@ -209,6 +210,7 @@ void RegisterMarbrookMode() {
   hooks.PlaySound = C15_PlaySound;
   MarbrookScreen(kConversation).Frame = ScenarioFrameDispatch;
   RegisterExtrasArea();
+  RegisterRockPaperScissors();
   // The calls the engine makes to this game whatever the mode.
   CrossingHooks.MarbrookLoadPicture = C00_LoadPicture;
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;

@@ -58,6 +58,8 @@ int HoldPointerCoordinate(int v) { return std::clamp(v, -kPointerLimit - 1, kPoi
 void Platform::DeliverMouseDown(int x, int y, int button, int shift) {
   x = HoldPointerCoordinate(x);
   y = HoldPointerCoordinate(y);
+  pointerX_ = x;
+  pointerY_ = y;
   int lx = x, ly = y;
   int layer = screen_.HitTest(x, y, &lx, &ly);
   if (sink_.mouseDown) sink_.mouseDown(layer, button, shift, lx, ly);
@@ -66,6 +68,8 @@ void Platform::DeliverMouseDown(int x, int y, int button, int shift) {
 void Platform::DeliverMouseMove(int x, int y, int button, int shift) {
   x = HoldPointerCoordinate(x);
   y = HoldPointerCoordinate(y);
+  pointerX_ = x;
+  pointerY_ = y;
   int lx = x, ly = y;
   int layer = screen_.HitTest(x, y, &lx, &ly);
   if (sink_.mouseMove) sink_.mouseMove(layer, button, shift, lx, ly);

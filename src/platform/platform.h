@@ -71,6 +71,10 @@ class Platform {
   void SetProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
 
   void SetEventSink(WindowEventSink sink) { sink_ = std::move(sink); }
+  // The window position of the last mouse event, (-1, -1) before the first: keys
+  // that stand for a click on the button under the pointer read it.
+  int LastPointerX() const { return pointerX_; }
+  int LastPointerY() const { return pointerY_; }
 
   // One trace line "<ms> <text>", when a trace is being written.
   void Trace(std::string_view text);
@@ -92,6 +96,8 @@ class Platform {
 
  private:
   bool timerArmed_ = false;
+  int pointerX_ = -1;
+  int pointerY_ = -1;
   uint32_t timerDeadline_ = 0;
   std::function<void(const std::string&)> traceWriter_;
 };

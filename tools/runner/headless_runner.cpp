@@ -2,11 +2,13 @@
 //
 //   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
 //                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
-//                       [--convert FILE] [--script FILE] [--stage N]
+//                       [--convert FILE] [--script FILE] [--stage N] [--enter C,S,T]
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,7 +41,9 @@ const char* kUsage =
     "  --script FILE    with --mode Skelvane２, every stage the conversation loads pushes the lines\n"
     "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped)\n"
     "  --stage N        with the Marbrook mode, start in the conversation at stage N instead of\n"
-    "                   the title\n";
+    "                   the title\n"
+    "  --enter C,S,T    once start-up is done, set SceneCode C, SceneState S and SceneStep T, so\n"
+    "                   the first tick enters that screen (a mini-game's entry, for example)\n";
 
 bool ParseNumber(const std::string& text, uint32_t& out) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 10) return false;
@@ -87,6 +91,7 @@ int main(int argc, char** argv) {
   std::string scriptFile;
   uint32_t startStage = 0;
   bool stageGiven = false;
+  std::optional<std::array<int, 3>> enter;
 
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -126,6 +131,13 @@ int main(int argc, char** argv) {
     } else if (arg == "--stage") {
       if (!value(v) || !ParseNumber(v, startStage) || startStage > 999) return Fail("--stage needs a stage number");
       stageGiven = true;
+    } else if (arg == "--enter") {
+      std::array<int, 3> cursor{};
+      char tail = 0;
+      if (!value(v) || std::sscanf(v.c_str(), "%d,%d,%d%c", &cursor[0], &cursor[1], &cursor[2], &tail) != 3) {
+        return Fail("--enter needs CODE,STATE,STEP");
+      }
+      enter = cursor;
     } else {
       return Fail("unknown option " + arg);
     }
@@ -194,6 +206,15 @@ int main(int argc, char** argv) {
         std::cerr << "thornquill-headless: cannot write " << file << "\n";
         ++failures;
       }
+    });
+  }
+
+  if (enter) {
+    // Start-up runs at time 0 and arms its first wait: the cursor is set after it.
+    platform.At(1, [cursor = *enter] {
+      SceneCursor.SceneCode = cursor[0];
+      SceneCursor.SceneState = cursor[1];
+      SceneCursor.SceneStep = cursor[2];
     });
   }
 
