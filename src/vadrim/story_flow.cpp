@@ -145,13 +145,14 @@ void D20_StageScript(int stage) {
     RecoilState.MoveTypeScaleX[10] = 10;
     RecoilState.MoveTypeScaleY[10] = 10;
   }
+  std::vector<const char*> lines;
   if (stageScriptOverride) {
-    for (const std::string& line : *stageScriptOverride) PushScriptLine(line);
-    return;
+    for (const std::string& line : *stageScriptOverride) lines.push_back(line.c_str());
+  } else {
+    char name[16];
+    std::snprintf(name, sizeof name, "stage%03d", stage);
+    for (const char* line : ContentLines("vadrim", name)) lines.push_back(line);
   }
-  char name[16];
-  std::snprintf(name, sizeof name, "stage%03d", stage);
-  const std::span<const char* const> lines = ContentLines("vadrim", name);
   const int playMode = ModeState.PlayMode;
   const bool shorten = ShortensItsClosing(stage) && playMode != 0 && playMode != 2;
   const size_t n = lines.size();
