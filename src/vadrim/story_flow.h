@@ -25,8 +25,8 @@ void D20_StageScript(int stage);
 std::span<const int> VadrimStages();
 bool IsVadrimStage(int stage);
 
-// Lines that every stage pushes in place of its own script (tests and the headless
-// runner's --script).
+// Lines that stand in for every stage's script file (tests and the headless runner's
+// --script); the stage procedure's own rules still apply to them.
 void SetVadrimStageScriptOverride(std::vector<std::string> lines);
 
 void ResetVadrimStoryState();
