@@ -13,6 +13,7 @@
 #include "scenario/line_execution.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
+#include "scenario/skelvane_conversation.h"
 #include "vadrim/conversation_hooks.h"
 #include "vadrim/conversation_hover.h"
 #include "vadrim/story_flow.h"
@@ -61,29 +62,6 @@ void Entry() {
   }
 }
 
-// Nothing of the previous stage's balloons survives a stage change.
-void ResetStageRecords() {
-  TextSlotRecord& t = TextSlot;
-  for (int i = 0; i < kTextSlotCount; ++i) {
-    const size_t s = static_cast<size_t>(i);
-    t.TextSlotText[s].assign(1, '0');
-    t.TextSlotState[s] = 0;
-    t.TextSlotFontSize[s] = TextStyle.TextFontSize;
-    t.TextSlotX[s] = TextStyle.TextX;
-    t.TextSlotY[s] = TextStyle.TextY;
-    t.TextSlotLineHeight[s] = TextStyle.LineHeight;
-  }
-  FaceSlotRecord& f = FaceSlot;
-  for (int s = 0; s < kFaceSlotCount; ++s) {
-    f.SpeechState[s] = 0;
-    f.ThoughtState[s] = 0;
-    f.MiniState[s][1] = 0;
-    f.MiniState[s][2] = 0;
-  }
-  SimultaneousQueue.ChainLength = 9;
-  DimensionSimultaneousTables();
-}
-
 void Loading() {
   switch (SceneCursor.SceneStep) {
     case 0:
@@ -92,9 +70,8 @@ void Loading() {
       Wait(0, 0);
       break;
     case kReloadStep:
-      ResetStageRecords();
-      SceneCursor.ButtonMode = 0;
-      DrawState.AutoRaiseOn = -1;
+      // Nothing of the previous stage's balloons survives a stage change.
+      ResetStageBalloons();
       GoTo(kReading, 0);
       ResetSimultaneousTables();
       Call(Hooks().LoadStage);
