@@ -31,6 +31,8 @@
 #include "scenario/opening_effects.h"
 #include "scenario/scene_events.h"
 #include "marbrook/marbrook_mode.h"
+#include "minigames/memory_pairs.h"
+#include "minigames/casino.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
@@ -58,6 +60,8 @@ void RegisterGames() {
   RegisterSceneSounds();
   RegisterSkelvaneMode();
   RegisterMarbrookMode();
+  RegisterMemoryPairs();
+  RegisterCasino();
   RegisterVadrimMode();
 }
 
@@ -81,7 +85,9 @@ void ResetAllState() {
   ResetConversationSceneState();
   ResetSkelvaneState();
   ResetMarbrookState();
+  ResetMemoryPairsState();
   ResetVadrimState();
+  ResetCasinoState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

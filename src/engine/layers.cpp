@@ -45,6 +45,11 @@ tq::Surface& LayerImage(int index) {
   return scratch;
 }
 
+int LayerLeft(int index) { return ValidLayer(index) ? Screen().Layer(index).x : 0; }
+int LayerTop(int index) { return ValidLayer(index) ? Screen().Layer(index).y : 0; }
+int LayerWidth(int index) { return ValidLayer(index) ? Screen().Layer(index).image.Width() : 0; }
+int LayerHeight(int index) { return ValidLayer(index) ? Screen().Layer(index).image.Height() : 0; }
+
 void MoveLayer(int index, int x, int y, int width, int height) {
   if (!ValidLayer(index)) return;
   tq::Compositor& screen = Screen();

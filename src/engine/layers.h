@@ -67,6 +67,11 @@ LayerProps& LayerInfo(int index);
 // The kept image of layer 0..99, or the window's background for GameForm. Any other
 // index gives an empty scratch surface, so drawing into it does nothing.
 tq::Surface& LayerImage(int index);
+// A layer's place and size (0 for a layer number outside 0 to 99).
+int LayerLeft(int index);
+int LayerTop(int index);
+int LayerWidth(int index);
+int LayerHeight(int index);
 bool ValidLayer(int index);
 
 // Layer operations the primitives and the games share.

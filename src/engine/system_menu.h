@@ -31,6 +31,8 @@ struct SystemMenuStateRecord {
   int MenuSavedScene[3] = {};  // SceneState, SceneStep, ButtonMode while the menu is open
   int SequenceVariant = 0;     // the wipe of menu sequence 110: 0 lines, 10 spiral
   int MenuSequencePhase = 0;   // the spiral wipe's direction: 0 up, 1 right, 2 down, 3 left
+  int RestartStage = 0;   // the stage the restart command starts again (the stage loader sets it)
+  int RestartEffect = 0;  // the transition the restart shows: 1 and 2 an effect, other values none
 };
 extern SystemMenuStateRecord SystemMenuState;
 

@@ -9,10 +9,13 @@
 #include "engine/modes.h"
 #include "engine/sound_channels.h"
 #include "engine/system_menu.h"
+#include "marbrook/conversation_screen.h"
+#include "marbrook/extras_area.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/screen_buttons.h"
 #include "marbrook/timed_effects.h"
+#include "marbrook/title_menu.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 
@@ -205,15 +208,20 @@ void RegisterMarbrookMode() {
   hooks.LoadPictureByKind = C00_LoadPicture;
   hooks.PlaySound = C15_PlaySound;
   MarbrookScreen(kConversation).Frame = ScenarioFrameDispatch;
+  RegisterExtrasArea();
   // The calls the engine makes to this game whatever the mode.
   CrossingHooks.MarbrookLoadPicture = C00_LoadPicture;
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;
   CrossingHooks.MarbrookOnKey = C00_OnKey;
   CrossingHooks.MarbrookEffectStep = C40_EffectStep;
+  RegisterTitleScreens();
+  RegisterMarbrookConversation();
 }
 
 void ResetMarbrookState() {
   ResetMarbrookProgressState();
   ResetScreenButtonsState();
   ResetEffectParamsState();
+  ResetTitleMenuState();
+  ResetExtrasAreaState();
 }

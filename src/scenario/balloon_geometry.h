@@ -52,7 +52,7 @@ struct TextWindowRecord {
 extern TextWindowRecord TextWindow;
 
 inline constexpr int kThoughtVariantCount = 10;
-inline constexpr int kBubbleSetCount = 3;
+inline constexpr int kBubbleSetCount = 10;  // the Marbrook layout uses row 5
 inline constexpr int kBubbleCount = 3;
 
 struct ThoughtLayoutRecord {

@@ -312,8 +312,8 @@ void BuildUp() {
       break;
     }
     case 7: {
+      SetFrameLength(-1, 5);
       if (f == 0) {
-        SetFrameLength(-1, 5);
         Prepare(18, 0, 0, 1, 1, false);
         LoadTitlePicture(1, 18);
       }
@@ -442,6 +442,8 @@ void PageLeft() {
   const int layer = TitleMenuState.TitleHighlightLayer;
   if (f == 0) {
     GetLayerRect(50, layer);
+    // One row stands at a time: the row left behind goes with its clicked button.
+    for (int k = 0; k <= r.AnimationArgB && k < 10; ++k) ShowLayer(TitleRowFirstLayer(r.AnimationArgA) + k, false);
     ShowLayer(layer, false);
     DrawState.CurrentLayer = 9;
     const int caption = TitleSlotCaption(r.AnimationArgA == 0 ? 0 : (r.AnimationArgA == 1 ? 1 : 3),
@@ -449,8 +451,10 @@ void PageLeft() {
     DrawState.AutoRaiseOn = -1;
     DrawTitleMenuCaption(caption, 1, 2);
     MotionSlot[9].MotionStartY = DrawState.CurrentRect.Y;
-    r.AnimationArgA = TitleMenuState.TitleMenuRow;
-    r.AnimationArgB = TitleMenuState.TitleLastItem;
+    // The row that bounces in is the chosen page's, which is laid out only after
+    // this loop: take its row and item count from the page itself.
+    r.AnimationArgA = TitlePageRow(TitleMenuState.TitleMenuPage);
+    r.AnimationArgB = TitlePageLastItem(TitleMenuState.TitleMenuPage);
   }
   if (f <= 10) Place(9, LayerX(9), Lin(MotionSlot[9].MotionStartY, 600, f, 10));
   else ShowLayer(9, false);
@@ -486,9 +490,10 @@ void RowReturns() {
       m.MotionStartY = LayerY(first + k);
       ShowLayer(first + k, true);
     }
-    const int x = TitleMenuState.TitleRowX[0] - 10 * k, y = TitleMenuState.TitleRowY[0] + 42 * k;
-    const int tx = row == 0 ? x : m.MotionStartX + 50;
-    const int ty = row == 0 ? y : m.MotionStartY;
+    // Row 0 returns to its own origin; the other rows have none and return to the
+    // places they bounced in to.
+    const int tx = row == 0 ? TitleMenuState.TitleRowX[0] - 10 * k : W() / 2 - LayerImage(first + k).Width() / 2;
+    const int ty = row == 0 ? TitleMenuState.TitleRowY[0] + 42 * k : H() / 2 + 50 + 50 * k;
     Place(first + k, Lin(m.MotionStartX, tx, f, 4), Lin(m.MotionStartY, ty, f, 4));
   }
   r.AnimationFrame += 1;
@@ -546,6 +551,8 @@ void Announcement() {
 }  // namespace
 
 bool TitleFrameAnimations() {
+  // A pause lengthens only the frame after it: every frame starts at the normal length.
+  SetFrameLength(0, 0);
   switch (FrameClock.AnimationCode) {
     case 900: Logo(); return true;
     case 901: Prelude(); return true;

@@ -295,6 +295,15 @@ double EaseOut(int start, int end, int f, int length) {
 
 int TitleRowFirstLayer(int row) { return row == 0 ? 10 : (row == 1 ? 15 : 20); }
 
+int TitlePageRow(int page) { return page == 0 ? 0 : (page <= 2 ? 1 : 2); }
+
+int TitlePageLastItem(int page) {
+  if (page < 0 || page >= kTitlePageCount) return -1;
+  int last = -1;
+  for (int enabled : TitleMenuState.TitleItemEnabled[page]) last += enabled == 1 ? 1 : 0;
+  return last;
+}
+
 int TitleSlotCaption(int page, int slot) {
   if (page < 0 || page >= kTitlePageCount || slot < 0 || slot >= 6) return 0;
   return kPageCaptions[page][slot];
@@ -312,6 +321,8 @@ void LoadTitlePicture(int target, int kind) {
 void TitleStep() {
   switch (SceneCursor.SceneState) {
     case kLoadState:
+      // The conversation's faces, minis and click-wait mark stay behind otherwise.
+      HideAllLayers();
       DrawState.SheetIndex = 0;
       LoadTitlePicture(2, 1);
       AnimationRun.WaitKind = kTitleWaitKind;
@@ -355,7 +366,7 @@ void LayoutTitleMenu(int page) {
   t.TitleMenuPage = page;
   ReadState.ChoiceResult = -1;
   t.TitleLastItem = -1;
-  const int row = page == 0 ? 0 : (page <= 2 ? 1 : 2);
+  const int row = TitlePageRow(page);
   const int base = row == 0 ? 0 : (row == 1 ? 5 : 10);
   t.TitleMenuRow = row;
   int k = 0;

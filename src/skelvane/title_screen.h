@@ -53,6 +53,10 @@ int TitleSlotCaption(int page, int slot);
 // The first button layer of a row and the index of its last button on the page now
 // laid out (what the row animations read).
 int TitleRowFirstLayer(int row);
+// The button row of a page (0 for page 0, 1 for pages 1 and 2, 2 for pages 3 and 4)
+// and the index of its last shown item (-1 when it shows none).
+int TitlePageRow(int page);
+int TitlePageLastItem(int page);
 
 // The announcement that code 920 shows, four parts separated by "：".
 inline constexpr const char* kTitleAnnouncement = "これは、：空から来た迷子と、：それを空へ還そうとした：人たちの物語。";

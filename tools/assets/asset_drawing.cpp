@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "platform/fonts.h"
@@ -281,6 +282,137 @@ void DrawPanel(Surface& s, const AssetFile& f) {
   CentredText(s, {0, 0, w, ht}, caption, Rgb(255, 255, 255), 60, true);
 }
 
+// The memory game copies its life icons from (3, height - k * side) of this picture
+// and erases them from the same place of the plain table.
+void DrawCardTable(Surface& s, const AssetFile& f) {
+  const int w = s.Width(), ht = s.Height();
+  s.Reset(w, ht, Rgb(24, 96, 64));
+  Frame(s, {0, 0, w, ht}, Rgb(150, 120, 60), 3);
+  const int side = f.row->cellWidth;
+  if (side <= 0) return;
+  constexpr int kIconX = 3;
+  for (int y = ht - side; y >= 0; y -= side) {
+    const PixelRect cell{kIconX, y, side, side};
+    tq::FillRect(s, cell, Rgb(200, 40, 70));
+    Frame(s, cell, Rgb(255, 230, 230), std::max(1, side / 16));
+    CentredText(s, cell, f.row->shows, Rgb(255, 255, 255), side * 3 / 4, false);
+  }
+}
+
+void DrawLabel(Surface& s, const AssetFile& f) {
+  const int w = s.Width(), ht = s.Height();
+  s.Reset(w, ht, Rgb(25, 25, 45));
+  Frame(s, {0, 0, w, ht}, Rgb(230, 190, 90), 3);
+  Frame(s, {4, 4, w - 8, ht - 8}, Rgb(120, 90, 40), 1);
+  tq::FontSpec font;
+  font.pointSize = std::clamp(ht / 7, 7, 12);
+  font.bold = true;
+  tq::DrawTextAt(s, 10, 7, font, f.row->shows, Bgr(Rgb(240, 220, 150)));
+}
+
+// One row of captioned buttons and, one row down, the same buttons pressed.
+void DrawButtons(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  s.Reset(s.Width(), s.Height(), Rgb(0, 0, 0));
+  int x = 0;
+  for (const std::string& item : SplitCaptions(r.shows)) {
+    const size_t at = item.find('@');
+    const std::string caption = item.substr(0, at);
+    const int w = at == std::string::npos ? r.cellWidth : std::atoi(item.c_str() + at + 1);
+    for (int pressed = 0; pressed <= 1; ++pressed) {
+      const PixelRect cell{x, pressed * r.cellHeight, w, r.cellHeight};
+      tq::FillRect(s, cell, pressed ? Rgb(120, 30, 30) : Rgb(190, 40, 50));
+      tq::FillRect(s, {cell.x + 4, cell.y + 4, cell.w - 8, cell.h / 3}, pressed ? Rgb(140, 40, 40) : Rgb(230, 90, 90));
+      Frame(s, cell, pressed ? Rgb(150, 120, 60) : Rgb(250, 220, 120), 3);
+      CentredText(s, {cell.x + 6 + pressed * 2, cell.y + 6 + pressed * 2, cell.w - 12, cell.h - 12}, caption,
+                  Rgb(255, 255, 255), 28, true);
+    }
+    x += w;
+  }
+}
+
+// A card face: white with rounded corners, its rank at two corners and its suit large.
+void DrawCard(Surface& s, const AssetFile& f) {
+  const int w = s.Width(), ht = s.Height();
+  static const char* kRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+  const std::vector<std::string> suits = CodePoints(f.row->shows);
+  const int suit = (f.number / 13) % 4, rank = f.number % 13;
+  const bool red = suit == 1 || suit == 2;
+  const uint32_t ink = red ? Rgb(200, 20, 30) : Rgb(20, 20, 30);
+  s.Reset(w, ht, Rgb(0, 90, 40));
+  tq::FillRect(s, {6, 0, w - 12, ht}, Rgb(250, 250, 245));
+  tq::FillRect(s, {0, 6, w, ht - 12}, Rgb(250, 250, 245));
+  Frame(s, {1, 1, w - 2, ht - 2}, Rgb(160, 160, 160), 1);
+  const std::string mark = suits.empty() ? "" : suits[static_cast<size_t>(suit) % suits.size()];
+  tq::FontSpec font;
+  font.bold = true;
+  font.pointSize = 26;
+  tq::DrawTextAt(s, 12, 8, font, kRanks[rank], Bgr(ink));
+  tq::DrawTextAt(s, 12, 46, font, mark, Bgr(ink));
+  const tq::TextExtent e = tq::MeasureTextExtent(font, kRanks[rank]);
+  tq::DrawTextAt(s, w - 12 - e.width, ht - 46, font, kRanks[rank], Bgr(ink));
+  if (rank >= 10) {
+    tq::FillRect(s, {w / 4, ht / 4, w / 2, ht / 2}, red ? Rgb(250, 220, 200) : Rgb(210, 220, 250));
+    Frame(s, {w / 4, ht / 4, w / 2, ht / 2}, ink, 2);
+    CentredText(s, {w / 4, ht / 4, w / 2, ht / 4}, kRanks[rank], ink, 60, false);
+    CentredText(s, {w / 4, ht / 2, w / 2, ht / 4}, mark, ink, 60, false);
+  } else {
+    CentredText(s, {w / 5, ht / 4, w * 3 / 5, ht / 2}, mark, ink, 110, false);
+  }
+}
+
+void DrawCardBack(Surface& s, const AssetFile& f) {
+  const int w = s.Width(), ht = s.Height();
+  const bool story = FileName(f.path).find("A00") != std::string::npos;
+  const uint32_t base = story ? Rgb(40, 60, 170) : Rgb(170, 30, 40);
+  s.Reset(w, ht, Rgb(250, 250, 245));
+  tq::FillRect(s, {10, 10, w - 20, ht - 20}, base);
+  for (int y = 14; y < ht - 14; y += 16) {
+    for (int x = 14 + (y / 16 % 2) * 8; x < w - 14; x += 16) FillEllipse(s, x, y, 3, 3, Rgb(240, 220, 150));
+  }
+  Frame(s, {10, 10, w - 20, ht - 20}, Rgb(240, 220, 150), 3);
+}
+
+void DrawReels(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const std::vector<std::string> glyphs = CodePoints(r.shows);
+  static const uint32_t kBack[] = {Rgb(250, 230, 120), Rgb(250, 200, 210), Rgb(200, 230, 250), Rgb(200, 240, 200),
+                                   Rgb(255, 220, 180), Rgb(220, 220, 220), Rgb(255, 250, 240), Rgb(235, 235, 235)};
+  static const uint32_t kInk[] = {Rgb(220, 140, 0), Rgb(220, 30, 80), Rgb(30, 110, 220), Rgb(20, 130, 40),
+                                  Rgb(230, 60, 20), Rgb(40, 40, 40), Rgb(210, 0, 0), Rgb(150, 150, 150)};
+  for (int i = 0; i * r.cellWidth < s.Width(); ++i) {
+    const PixelRect cell{i * r.cellWidth, 0, r.cellWidth, r.cellHeight};
+    tq::FillRect(s, cell, kBack[i % 8]);
+    Frame(s, cell, Rgb(120, 120, 120), 1);
+    if (!glyphs.empty()) {
+      CentredText(s, {cell.x + 8, 8, cell.w - 16, cell.h - 16}, glyphs[static_cast<size_t>(i) % glyphs.size()],
+                  kInk[i % 8], 64, false);
+    }
+  }
+}
+
+// 0: a slot machine cabinet around the reel windows; 1: a green card table.
+void DrawTable(Surface& s, const AssetFile& f) {
+  const int w = s.Width(), ht = s.Height();
+  const std::vector<std::string> captions = SplitCaptions(f.row->shows);
+  const std::string caption = captions[static_cast<size_t>(f.number) % captions.size()];
+  if (f.number == 0) {
+    for (int y = 0; y < ht; ++y) tq::FillRect(s, {0, y, w, 1}, Rgb(60 + y / 12, 10, 40 + y / 20));
+    tq::FillRect(s, {180, 60, 580, 520}, Rgb(120, 20, 30));
+    Frame(s, {180, 60, 580, 520}, Rgb(240, 200, 90), 6);
+    tq::FillRect(s, {260, 110, 400, 370}, Rgb(30, 20, 20));
+    for (int k = 0; k < 3; ++k) tq::FillRect(s, {270 + 130 * k, 120, 120, 350}, Rgb(245, 245, 240));
+    for (int i = 0; i < 12; ++i) FillEllipse(s, 200 + i * 49, 80, 6, 6, i % 2 ? Rgb(255, 240, 120) : Rgb(255, 120, 80));
+    CentredText(s, {180, 64, 580, 40}, caption, Rgb(255, 230, 150), 28, true);
+  } else {
+    s.Reset(w, ht, Rgb(60, 30, 15));
+    FillEllipse(s, w / 2, ht / 2 - 20, w / 2 - 20, ht / 2 - 30, Rgb(140, 90, 40));
+    FillEllipse(s, w / 2, ht / 2 - 20, w / 2 - 40, ht / 2 - 50, Rgb(20, 110, 60));
+    FillEllipse(s, w / 2, ht / 2 - 40, w / 3, ht / 4, Rgb(25, 125, 70));
+    CentredText(s, {w / 3, 10, w / 3, 36}, caption, Rgb(240, 220, 150), 24, true);
+  }
+}
+
 }  // namespace
 
 bool IsPicture(Look look) { return look < Look::Effect; }
@@ -295,6 +427,13 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Icons: DrawIcons(s, file); break;
     case Look::Mark: DrawMark(s); break;
     case Look::Panel: DrawPanel(s, file); break;
+    case Look::CardTable: DrawCardTable(s, file); break;
+    case Look::Label: DrawLabel(s, file); break;
+    case Look::Buttons: DrawButtons(s, file); break;
+    case Look::Card: DrawCard(s, file); break;
+    case Look::CardBack: DrawCardBack(s, file); break;
+    case Look::Reels: DrawReels(s, file); break;
+    case Look::Table: DrawTable(s, file); break;
     default: break;
   }
   return s;

@@ -105,33 +105,27 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/ETC/ClickWait_Fs16.JPG", "", L::Mark, 24, 24},
     // Title pictures (kind 5) as the title sequence and the menus cut them.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "0", L::Icons, 112, 16, 16, 16, 1, "MARBROO"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "1", L::Sheet, 800, 280, 800, 140, 1, "Marbrook|Marbrook"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "2", L::Title, 920, 690, 0, 0, 1, "presents"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "1", L::Sheet, 800, 280, 800, 140, 1, "Thornquill|presents"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "2", L::Title, 480, 200, 0, 0, 1, "presents"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "5", L::Title, 400, 200, 0, 0, 1, "Marbrook"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "10,11", L::Scene, 920, 690, 0, 0, 1, "タイトル背景"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "12", L::Icons, 300, 50, 50, 50, 1, "ＭＡＲＢＲＫ"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "13", L::Panel, 800, 89, 0, 0, 1, "マーブルックの物語"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "14", L::Panel, 606, 40, 0, 0, 1, "― The Marbrook Chronicle ―"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "15", L::Face, 296, 368, 0, 0, 1, "看板娘"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "17,18", L::Panel, 300, 120, 0, 0, 1, "Marbrook"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "20", L::Title, 920, 690, 0, 0, 1, "Marbrook"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "21,90", L::Scene, 920, 690, 0, 0, 1, "メニュー背景"},
-    // Title-menu buttons 400 by 100 (the fifth 200 by 100), enabled left, disabled right.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "10", L::Scene, 920, 690, 0, 0, 1, "タイトル背景"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "12", L::Icons, 300, 50, 50, 50, 1, "マーブルック"},
+            {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "15", L::Face, 296, 368, 0, 0, 1, "看板娘"},
+        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "20", L::Title, 920, 690, 0, 0, 1, "Marbrook"},
+        // Title-menu buttons 400 by 100 (the fifth 200 by 100), enabled left, disabled right.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "30", L::Sheet, 800, 500, 400, 100, 2,
-     "はじめから|チャプター|ギャラリー|おまけ|終了"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "36", L::Panel, 120, 50, 0, 0, 1, "もどる"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
+     "はじめから|チャプター|ギャラリー|おまけ|終了　　　　"},
+        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
      "ギャラリー|シーン選択|もどる"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "50", L::Sheet, 1000, 800, 500, 200, 2,
-     "シーン回想|おまけＣＧ|カジノ|もどる"},
+     "シーン回想|カジノ|おまけＣＧ|もどる"},
     // Grid panels and their sources: 112 by 84 cells, five normal then five highlighted.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "40,41,42", L::Scene, 920, 690, 0, 0, 1, "パネル"},
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "70,71,72", L::Sheet, 1120, 588, 112, 84, 2, "#"},
+        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "71,72", L::Sheet, 1120, 588, 112, 84, 2, "#"},
     // The picture gallery's buttons: 50 by 50 cells.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "60", L::Sheet, 250, 50, 50, 50, 1, "→|←|↑|↓|×"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "60", L::Sheet, 250, 50, 50, 50, 1, "→|←|↓|↑|×"},
     // System pictures (kind 6).
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "カーテン"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Scene, 920, 690, 0, 0, 1, "設定"},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Title, 920, 690, 0, 0, 1, ""},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役"},
     // Choice buttons of the conversation: 240 by 80 cells, two side by side per row.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "30", L::Sheet, 480, 320, 240, 80, 1,
@@ -246,7 +240,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G01/G1_Back{nn}.JPG", "0,13,20", L::Scene, 920, 690, 0, 0, 1, "G1 背景"},
     {"Tanselr_Data/TanselrCG/G01/G1_Kan{nn}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
     {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "0-4", L::Face, 240, 320, 0, 0, 1, "相手"},
-    {"Tanselr_Data/TanselrCG/G01/G1_Kan0{n+3}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
+    {"Tanselr_Data/TanselrCG/G01/G1_Kan0{n+3}.JPG", "2-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
     {"Tanselr_Data/TanselrCG/G01/G1_Ren{nn}.JPG", "0-4", L::Panel, 300, 100, 0, 0, 1, "連勝"},
     {"Tanselr_Data/TanselrCG/G01/G1_Kan01_120.JPG", "", L::Panel, 120, 120, 0, 0, 1, "看板"},
     {"Tanselr_Data/TanselrCG/G01/G1_PGu{nn}.JPG", "0-4", L::Panel, 120, 120, 0, 0, 1, "グー"},
@@ -278,46 +272,83 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G09/ADV_Title.JPG", "", L::Title, 920, 690, 0, 0, 1, "かなアドベンチャー"},
     {"Tanselr_Data/TanselrCG/G09/ADV_Main.JPG", "", L::Scene, 920, 690, 0, 0, 1, "ADV"},
     {"Tanselr_Data/TanselrCG/G09/ADV_Logo02.JPG", "", L::Title, 400, 150, 0, 0, 1, "ADV"},
+    // Memory pairs. The title is cut at x 245; the level buttons are full-width rows
+    // 50 high, lit rows above plain ones; the sign boards and the game-over and clear
+    // pictures come in on the window's middle (the latter two cut into halves). Card
+    // backs and faces share a level's card size (level 2: 51 by 68); a faces picture
+    // holds value v at cell (v mod 10, v \ 10). Life icons sit in a column 3 px in,
+    // stacked from the bottom, where the board copies them (and the backdrop erases).
     {"Tanselr_Data/TanselrCG/G05/BO_Title.JPG", "", L::Title, 920, 690, 0, 0, 1, "神経衰弱"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Back00.JPG", "", L::Scene, 920, 690, 0, 0, 1, "BO 背景"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Kanban{nn}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "0-9", L::Panel, 100, 60, 0, 0, 1, "残"},
-    {"Tanselr_Data/TanselrCG/G05/BO_GAMEOVER.JPG", "", L::Panel, 600, 150, 0, 0, 1, "GAME OVER"},
-    {"Tanselr_Data/TanselrCG/G05/BO_GAMECLEAR.JPG", "", L::Panel, 600, 150, 0, 0, 1, "GAME CLEAR"},
-    {"Tanselr_Data/TanselrCG/G05/BO_Select.JPG", "", L::Sheet, 800, 400, 400, 100, 2, "やさしい|ふつう|むずかしい|もどる"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s300SideA.JPG", "", L::Icons, 300, 300, 300, 300, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s300SideB.JPG", "", L::Icons, 300, 300, 300, 300, 1, "Ｂ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s150SideA.JPG", "", L::Icons, 150, 150, 150, 150, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s150SideB.JPG", "", L::Icons, 150, 150, 150, 150, 1, "Ｂ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s51SideA.JPG", "", L::Icons, 51, 51, 51, 51, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G05/BO_s51SideB.JPG", "", L::Icons, 51, 51, 51, 51, 1, "Ｂ"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Panel{nn}.JPG", "0-4", L::Panel, 300, 100, 0, 0, 1, "パネル"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_GameBack{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "カジノ"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban{nn}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_BET.JPG", "", L::Panel, 200, 80, 0, 0, 1, "BET"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_BET_Button.JPG", "", L::Sheet, 400, 80, 100, 80, 2, "BET|UP"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Goukei.JPG", "", L::Panel, 300, 80, 0, 0, 1, "合計"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule{nn}.JPG", "0-2", L::Panel, 600, 400, 0, 0, 1, "ルール"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Bai_s320.JPG", "", L::Panel, 320, 80, 0, 0, 1, "倍"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_SysKanban{nn}.JPG", "0-4", L::Panel, 600, 200, 0, 0, 1, "看板"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_SYS_Button.JPG", "", L::Sheet, 400, 160, 200, 80, 1, "つづける|やめる|はい|いいえ"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_CardA00_s210.JPG", "", L::Icons, 210, 300, 210, 300, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_CardB_s210.JPG", "", L::Icons, 210, 300, 210, 300, 1, "Ｂ"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_CardA01_s210.JPG", "", L::Icons, 210, 300, 210, 300, 1, "Ａ"},
-    {"Tanselr_Data/TanselrCG/G06/Card{nn}.JPG", "0-4", L::Icons, 910, 120, 70, 120, 1, "A23456789TJQK"},
-    {"Tanselr_Data/TanselrCG/G06/SL_Reel.JPG", "", L::Icons, 100, 800, 100, 100, 1, "7BC★♪◆♣♥"},
-    {"Tanselr_Data/TanselrCG/G06/SL_BET_Button.JPG", "", L::Sheet, 400, 80, 100, 80, 2, "BET|SPIN"},
-    {"Tanselr_Data/TanselrCG/G06/SL_Bar.JPG", "", L::Panel, 400, 40, 0, 0, 1, "BAR"},
-    {"Tanselr_Data/TanselrCG/G06/SL_Line.JPG", "", L::Panel, 400, 10, 0, 0, 1, ""},
-    {"Tanselr_Data/TanselrCG/G06/SL_Panel{nn}.JPG", "0-4", L::Panel, 300, 100, 0, 0, 1, "SLOT"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Back00.JPG", "", L::CardTable, 920, 690},
+    {"Tanselr_Data/TanselrCG/G05/BO_Kanban00.JPG", "", L::Panel, 920, 200, 0, 0, 1, "カードの場所を覚えよう！"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Kanban01.JPG", "", L::Panel, 920, 200, 0, 0, 1, "同じ絵のペアを探そう！"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "0", L::CardTable, 60, 690, 50, 50, 1, "♥"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Zan{nn}.JPG", "1", L::CardTable, 60, 690, 25, 25, 1, "♥"},
+    {"Tanselr_Data/TanselrCG/G05/BO_GAMEOVER.JPG", "", L::Panel, 600, 200, 0, 0, 1, "GAME OVER"},
+    {"Tanselr_Data/TanselrCG/G05/BO_GAMECLEAR.JPG", "", L::Panel, 600, 200, 0, 0, 1, "GAME CLEAR"},
+    {"Tanselr_Data/TanselrCG/G05/BO_Select.JPG", "", L::Sheet, 920, 300, 920, 50, 1,
+     "▶　やさしい　◀|▶　ふつう　◀|▶　むずかしい　◀|やさしい|ふつう|むずかしい"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s300SideA.JPG", "", L::Icons, 300, 400, 300, 400, 1, "？"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s300SideB.JPG", "", L::Icons, 300, 400, 300, 400, 1, "Ａ"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s150SideA.JPG", "", L::Icons, 150, 200, 150, 200, 1, "？"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s150SideB.JPG", "", L::Icons, 900, 200, 150, 200, 1, "ＡＢＣＤＥＦ"},
+    {"Tanselr_Data/TanselrCG/G05/BO_s51SideA.JPG", "", L::Icons, 51, 68, 51, 68, 1, "？"},
+    // Sixty faces that cannot be taken for one another (no O and 0, no I and 1, no
+    // heart, which marks a life, no question mark, which marks the back).
+    {"Tanselr_Data/TanselrCG/G05/BO_s51SideB.JPG", "", L::Icons, 510, 408, 51, 68, 1,
+     "ＡＢＣＤＥＦＧＨＪＫＬＭＮＰＱＲＳＴＵＶＷＸＹＺ１２３４５６７８９★☆●○◆◇■□▲△▼▽♠♣♦♪※〒＠＃＄％＆＋＝！∞"},
+    // ---- Casino ----
+    // Number panels: the value is printed right-aligned over the lower part.
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel00.JPG", "", L::Label, 260, 80, 0, 0, 1, "ポイント"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel01.JPG", "", L::Label, 260, 80, 0, 0, 1, "かけた ポイント"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel02.JPG", "", L::Label, 200, 80, 0, 0, 1, "ごうけい"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel03.JPG", "", L::Label, 200, 80, 0, 0, 1, "ばいりつ"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel04.JPG", "", L::Label, 260, 80, 0, 0, 1, "もらえる ポイント"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_GameBack{nn}.JPG", "0,1", L::Table, 920, 690, 0, 0, 1, "スロット|カード２１"},
+    // Card-game strips and captions: rows the screens cut by number.
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban00.JPG", "", L::Sheet, 400, 150, 400, 75, 1, "ポイントを かけてね|カードを ひく？ とめる？"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban01.JPG", "", L::Sheet, 250, 180, 250, 60, 1, "２１！|オーバー|５まい！"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban02.JPG", "", L::Sheet, 800, 1040, 800, 80, 1,
+     "やく なし|２１ ･･･ ５ばい|２０ ･･･ １ばい|５まい ･･･ １０ばい|おなじマーク ３まい ･･･ ２ばい|"
+     "おなじマーク ４まい ･･･ ８ばい|おなじマーク ５まい ･･･ ２４ばい|れんばん ３まい ･･･ ６ばい|"
+     "れんばん ４まい ･･･ １２ばい|れんばん ５まい ･･･ ３０ばい|おなじかず ２まい ･･･ ２ばい|"
+     "おなじかず ３まい ･･･ ８ばい|おなじかず ４まい ･･･ ５０ばい"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban03.JPG", "", L::Sheet, 600, 720, 600, 60, 1,
+     "２１ ･･･ １０ばい|２０ ･･･ ４ばい|１９いか ･･･ ２ばい|２２いじょう ･･･ ８ばい|♠ あり ･･･ １５ばい|"
+     "♥ あり ･･･ ３０ばい|えふだ あり ･･･ ５０ばい|３まい ･･･ １０ばい|４まい ･･･ ５０ばい|"
+     "５まい ･･･ ２ばい|ボーナス ･･･ １００ばい|スペシャル ･･･ １０００ばい"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban10.JPG", "", L::Panel, 600, 300, 0, 0, 1, "１０まん ポイントを めざそう！"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban11.JPG", "", L::Panel, 600, 300, 0, 0, 1, "１０まん ポイント たっせい！"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban15.JPG", "", L::Panel, 600, 300, 0, 0, 1, "おまけ画像が ひらいた！"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_BET.JPG", "", L::Panel, 200, 80, 0, 0, 1, "かける"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_BET_Button.JPG", "", L::Buttons, 700, 160, 100, 80, 1, "＋１|＋１０|＋１００|くばる|ここまで|　|ひく"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Goukei.JPG", "", L::Panel, 300, 80, 0, 0, 1, "ごうけい"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule00.JPG", "", L::Panel, 600, 400, 0, 0, 1, "カード２１の あそびかた"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule01.JPG", "", L::Panel, 600, 400, 0, 0, 1, "カード２１の あそびかた ★"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule02.JPG", "", L::Panel, 600, 400, 0, 0, 1, "スロットの あそびかた"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Bai_s320.JPG", "", L::Panel, 320, 80, 0, 0, 1, "ばい"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_SysKanban00.JPG", "", L::Panel, 600, 200, 0, 0, 1, "ゲームオーバー"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_SysKanban01.JPG", "", L::Panel, 600, 200, 0, 0, 1, "ゲームクリア"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_SYS_Button.JPG", "", L::Buttons, 180, 120, 90, 60, 1, "ヘルプ|やめる"},
+    // Card backs: story (A00), free play (A01).
+    {"Tanselr_Data/TanselrCG/G06/Ca_CardA00_s210.JPG", "", L::CardBack, 210, 280, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/G06/Ca_CardB_s210.JPG", "", L::CardBack, 210, 280, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/G06/Ca_CardA01_s210.JPG", "", L::CardBack, 210, 280, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/G06/Card{nn}.JPG", "0-51", L::Card, 210, 280, 0, 0, 1, "♠♥♦♣"},
+    // Reel symbols 1 to 8 at x = (symbol - 1) x 100.
+    {"Tanselr_Data/TanselrCG/G06/SL_Reel.JPG", "", L::Reels, 800, 100, 100, 100, 1, "★♥♦♣●Ｂ７×"},
+    {"Tanselr_Data/TanselrCG/G06/SL_BET_Button.JPG", "", L::Buttons, 440, 160, 100, 80, 1, "かける|まわす|とめる@240"},
+    // Bet-row bars: 550 by 100 at y 0, 120, 240.
+    {"Tanselr_Data/TanselrCG/G06/SL_Bar.JPG", "", L::Sheet, 550, 360, 550, 120, 1, "|　|"},
+    {"Tanselr_Data/TanselrCG/G06/SL_Line.JPG", "", L::Panel, 390, 12, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/G06/SL_Panel{nn}.JPG", "0", L::Label, 180, 90, 0, 0, 1, "そろった！"},
     {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "0-2", L::Title, 920, 690, 0, 0, 1, "カジノ"},
-    {"Tanselr_Data/TanselrCG/G06/G6_Select.JPG", "", L::Sheet, 800, 300, 400, 100, 2, "スロット|２１|もどる"},
-    {"Tanselr_Data/TanselrCG/G06/G6_GO.JPG", "", L::Panel, 200, 100, 0, 0, 1, "GO"},
+    {"Tanselr_Data/TanselrCG/G06/G6_Select.JPG", "", L::Sheet, 400, 300, 400, 150, 1, "スロット|カード２１"},
+    {"Tanselr_Data/TanselrCG/G06/G6_GO.JPG", "", L::Icons, 100, 100, 100, 100, 1, "◀"},
     {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "0-9", L::Scene, 920, 690, 0, 0, 1, "マップ"},
     {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "0-4", L::Icons, 640, 64, 32, 32, 1, "勇者敵宝扉木岩水橋城村山草砂石炎"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "0-81", L::Scene, 640, 480, 0, 0, 1, "ADV2"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "0-80", L::Scene, 640, 480, 0, 0, 1, "ADV2"},
     {"Tanselr_Data/TanselrCG/G08/BotuCG_{nn}.JPG", "0-13", L::Scene, 390, 390, 0, 0, 1, "おまけＣＧ"},
-    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "0-9,51-57,61-67", L::Scene, 800, 600, 0, 0, 1, "回想"},
 
     // ---- Marbrook sounds: "Tanselr_Data/TanselrSnd/" ----
     {"Tanselr_Data/TanselrSnd/TanselrTitle/t01_Seisaku_Doon.wav", "", L::Effect},
@@ -678,6 +709,69 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaSnd/G115_Teki_Bujuju.wav", "", L::Effect},
     {"Kespa_Data/KespaSnd/G117_Teki_Po.wav", "", L::Effect},
     {"Kespa_Data/KespaSnd/G130_Kan_Buwa3.wav", "", L::Effect},
+
+    // ---- Skelvane title: "Tanselr_Data/TanselrCG/Title/SkTitle_*" by picture kind ----
+    // Kind 1: sheet 0, seven 16 by 16 icons.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Icons.BMP", "", L::Icons, 112, 16, 16, 16, 1, "SKELVAN"},
+    // Kind 10: two 800 by 140 strips, one above the other.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Strips.BMP", "", L::Sheet, 800, 280, 800, 140, 1,
+     "白砂市救助隊|星を還す者たち"},
+    // Kind 11: rises until its bottom meets the window's.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Rise.BMP", "", L::Scene, 400, 300, 0, 0, 1, "救助艇ツバメ"},
+    // Kind 12: flies up to 100 above the window and settles as the background.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Sky.BMP", "", L::Scene, 920, 790, 0, 0, 1, "白砂市の空"},
+    // Kind 13: the band at y 32.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Band.BMP", "", L::Panel, 920, 60, 0, 0, 1, "スケルヴェイン基地"},
+    // Kind 14: six 50 by 50 cells.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Cells.BMP", "", L::Icons, 300, 50, 50, 50, 1, "ツバメ隊出動"},
+    // Kind 15: slides inside the 89-pixel black band.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Slide.BMP", "", L::Panel, 400, 89, 0, 0, 1, "星を還す者たち"},
+    // Kind 16: assembled from ten 4-pixel slices.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Logo.BMP", "", L::Panel, 606, 40, 0, 0, 1, "― Skelvane ―"},
+    // Kind 17: the finished title picture.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Back.BMP", "", L::Title, 920, 690, 0, 0, 1, "Skelvane"},
+    // Kind 18: copied row by row onto the window's bottom left.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Emblem.BMP", "", L::Panel, 220, 274, 0, 0, 1, "隊章"},
+    // Kinds 20 to 23: the menu's four pictures, behind its buttons.
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu0.BMP", "", L::Scene, 400, 100, 0, 0, 1, "格納庫"},
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu1.BMP", "", L::Scene, 400, 100, 0, 0, 1, "管制室"},
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu2.BMP", "", L::Scene, 400, 100, 0, 0, 1, "滑走路"},
+    {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu3.BMP", "", L::Scene, 400, 100, 0, 0, 1, "白砂市"},
+    // ---- Marbrook title and menus ----
+    // The title's second background slides in over the top of the first.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "11", L::Sheet, 920, 340, 920, 340, 1, ""},
+    // The band's caption, the subtitle cut in strips, the two pieces of the last slide.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "13", L::Sheet, 520, 89, 520, 89, 1, "マーブルックの物語"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "14", L::Sheet, 606, 40, 606, 40, 1, "― The Marbrook Chronicle ―"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "17", L::Sheet, 560, 64, 560, 64, 1, "― 物語のはじまり ―"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "18", L::Icons, 64, 64, 64, 64, 1, "★"},
+    // The back button of the sub-menus and grid menus.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "36", L::Sheet, 120, 50, 120, 50, 1, "もどる"},
+    // The menus' backdrop and the grid menus' panels; the new-story screen.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "21,40,41,42", L::Title, 920, 690, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "90", L::Scene, 920, 690, 0, 0, 1, "物語のはじまり"},
+    // The chapter menu's source: 128 by 96 cells, five normal then five highlighted.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "70", L::Sheet, 1280, 480, 128, 96, 2, "#"},
+
+    // ---- Marbrook extras area ----
+    // Scene replay (kind 1500): the menu's title, panel, corner figure and heroine
+    // buttons, the button sheet (back, next, previous), the viewer's opening picture.
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "0", L::Title, 600, 110, 0, 0, 1, "シーン回想"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "1", L::Panel, 640, 60, 0, 0, 1, "思い出を見たい人を選んでください"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "2", L::Face, 150, 210, 0, 0, 1, "案内役"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "5", L::Sheet, 180, 45, 60, 45, 1, "もどる|次へ|前へ"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "6", L::Title, 640, 360, 0, 0, 1, "思い出の扉"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "10", L::Face, 220, 200, 0, 0, 1, "店の娘"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "11", L::Face, 220, 200, 0, 0, 1, "配達係"},
+    // Page pictures: scenes 1 to 5 fill the left half beside the text column, 6 and 7
+    // the whole window above the text strip (6 a little taller, shown 25 higher).
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "51-55,61-65", L::Scene, 460, 690, 0, 0, 1, "回想"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "56,66", L::Scene, 920, 740, 0, 0, 1, "回想"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "57,67", L::Scene, 920, 690, 0, 0, 1, "回想"},
+    // The heroines' voices of the scene replay.
+    {"Tanselr_Data/TanselrSnd/TanselrVoice/Voice_{n}.MP3", "4000-4035,4100-4139", L::Voice},
+    // Bonus pictures: the frame behind the picture.
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "81", L::Panel, 880, 430, 0, 0, 1, ""},
 };
 
 }  // namespace

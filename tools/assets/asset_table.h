@@ -19,6 +19,14 @@ enum class Look {
   Icons,   // a strip of small glyph cells
   Mark,    // the click-wait mark
   Panel,   // a framed panel with its caption (signboards, banners, pieces)
+  CardTable,  // a plain card table; with a cell size, a column of life icons (the
+              // row's glyph) 3 px in from the left, stacked from the bottom edge
+  Label,   // a framed panel with a small caption in its top-left corner (number panels)
+  Buttons, // captioned buttons in one row, the pressed look one row down; "text@w" sets a width
+  Card,    // a playing card face: the number is the card, suit number / 13, rank number % 13
+  CardBack,
+  Reels,   // reel symbols side by side, each its own colour and sign
+  Table,   // a game backdrop: 0 the slot machine, 1 the card table
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number

@@ -2,7 +2,7 @@
 //
 //   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
 //                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
-//                       [--convert FILE] [--script FILE]
+//                       [--convert FILE] [--script FILE] [--stage N]
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,7 +23,7 @@ namespace {
 
 const char* kUsage =
     "usage: thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]\n"
-    "                           [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]\n"
+    "                           [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N] [--stage N]\n"
     "  --mode WORD      the mode word start-up selects (default: the start-up's own)\n"
     "  --root DIR       the program folder (default: a new empty temporary folder)\n"
     "  --input FILE     input timeline: '<ms> click <x> <y> [left|right|middle]', '<ms> move <x> <y>',\n"
@@ -40,7 +40,9 @@ const char* kUsage =
     "  --script FILE    with --mode Skelvane２, every stage the conversation loads pushes the lines\n"
     "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped); with\n"
     "                   --mode Vadrimの the same, and the run starts in the conversation on its\n"
-    "                   test stage (13) instead of the title\n";
+    "                   test stage (13) instead of the title\n"
+    "  --stage N        with the Marbrook mode, start in the conversation at stage N instead of\n"
+    "                   the title\n";
 
 bool ParseNumber(const std::string& text, uint32_t& out) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 10) return false;
@@ -86,6 +88,8 @@ int main(int argc, char** argv) {
   bool untilGiven = false;
   std::string convertFile;
   std::string scriptFile;
+  uint32_t startStage = 0;
+  bool stageGiven = false;
 
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -122,6 +126,9 @@ int main(int argc, char** argv) {
       if (!value(convertFile)) return Fail("--convert needs a file");
     } else if (arg == "--script") {
       if (!value(scriptFile)) return Fail("--script needs a file");
+    } else if (arg == "--stage") {
+      if (!value(v) || !ParseNumber(v, startStage) || startStage > 999) return Fail("--stage needs a stage number");
+      stageGiven = true;
     } else {
       return Fail("unknown option " + arg);
     }
@@ -177,6 +184,16 @@ int main(int argc, char** argv) {
     SetStageScriptOverride(std::move(scriptLines));
   }
   platform.SetInputs(std::move(inputs));
+  if (stageGiven) {
+    // Before the first tick: the conversation's entry from another screen.
+    platform.At(1, [stage = static_cast<int>(startStage)] {
+      if (GameMode != kModeMarbrook) return;
+      SceneCursor.SceneCode = 10;
+      SceneCursor.SceneState = 0;
+      SceneCursor.SceneStep = 10;
+      SceneCursor.StageNumber = stage;
+    });
+  }
   if (trace.is_open()) platform.SetTraceWriter([&trace](const std::string& line) { trace << line << '\n'; });
   int failures = 0;
   for (const auto& [at, file] : shots) {

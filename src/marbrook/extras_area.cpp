@@ -1,0 +1,283 @@
+#include "marbrook/extras_area.h"
+
+#include <algorithm>
+
+#include "engine/frame_model.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "marbrook/marbrook_mode.h"
+#include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
+#include "marbrook/screen_buttons.h"
+#include "marbrook/timed_effects.h"
+#include "platform/text_encoding.h"
+#include "scenario/motion_curves.h"
+// The board game's slot filler serves the extras' moves too.
+#include "vadrim/board_sprites.h"
+
+ExtrasAreaRecord ExtrasArea;
+
+namespace {
+
+enum : int {
+  kReplayMenuMode = 10,
+  kReplayViewerMode = 20,
+  kBonusMode = 100,
+  kGalleryMode = 200,
+};
+
+enum : int {
+  kKeyBackSpace = 8,
+  kKeyLeft = 37,
+  kKeyUp = 38,
+  kKeyRight = 39,
+  kKeyDown = 40,
+  kKeyA = 65,
+  kKeyG = 71,
+  kPad1 = 97,
+  kPad7 = 103,
+};
+
+ScreenButtonsRecord& B() { return ScreenButtons; }
+
+void HoverFrame(int border) {
+  int flag = 0;
+  int erase = 0;
+  C10_HoverBox(flag, B().HoverCursorBox, border, erase);
+}
+
+void HideHoverFrame() {
+  if (B().HoveredButton < 0) return;
+  ShowLayer(B().HoverCursorBox, false);
+  B().HoveredButton = -1;
+}
+
+void PlayTitleSound(int number, float offset) {
+  int channel = 0;
+  C01_PlaySound(number, channel, offset);
+}
+
+// The text buttons of the bonus pictures, all drawn normal.
+void BonusButtonsNormal() {
+  for (int k = 0; k <= 2; ++k) C45_TextButton(k, ExtrasArea.TextButtonLabels[static_cast<size_t>(k)], 0);
+}
+
+void BonusHover(int d) {
+  if (InputEvent.InputSourceKind != 50 || d < 0 || d > 2) {
+    if (B().HoveredButton >= 0) {
+      BonusButtonsNormal();
+      B().HoveredButton = -1;
+    }
+    return;
+  }
+  if (d == B().HoveredButton) return;
+  if (B().HoveredButton != -1) BonusButtonsNormal();
+  C45_TextButton(d, ExtrasArea.TextButtonLabels[static_cast<size_t>(d)], 1);
+  B().HoveredButton = d;
+}
+
+// A key as a click on button d.
+void PressByKey(int d) {
+  B().HoveredButton = d;
+  InputEvent.InputSourceIndex = B().HoverFirstBox + d;
+  C45_Step();
+}
+
+void ReplayMenuKey(int key) {
+  int d = -1;
+  if (key == kKeyLeft) d = 0;
+  else if (key == kKeyRight) d = 1;
+  else if (key == kKeyBackSpace) d = 2;
+  if (d < 0) return;
+  InputEvent.InputSourceIndex = B().HoverFirstBox + d;
+  HoverFrame(d == 2 ? 5 : 8);
+  PressByKey(d);
+}
+
+void ReplayViewerKey(int key) {
+  int scene = 0;
+  if (key >= kPad1 && key <= kPad7) scene = key - kPad1 + 1;
+  else if (key >= kKeyA && key <= kKeyG) scene = key - kKeyA + 8;
+  if (scene != 0) {
+    // A jump, not a click: no sound, and the hover frame stays as it is.
+    ExtrasArea.ExtrasPage = ExtrasArea.ReplaySceneStart[static_cast<size_t>(scene)];
+    C45_ReplayShowPage();
+    SceneCursor.SceneStep = 9;
+    Wait(0, 0);
+    return;
+  }
+  if (key == kKeyRight) PressByKey(0);
+  else if (key == kKeyLeft) PressByKey(1);
+  else if (key == kKeyBackSpace) PressByKey(2);
+}
+
+void ViewerKey(int key, bool gallery) {
+  if (key == kKeyRight) PressByKey(0);
+  else if (key == kKeyLeft) PressByKey(1);
+  else if (gallery && key == kKeyDown) PressByKey(2);
+  else if (gallery && key == kKeyUp) PressByKey(3);
+  else if (key == kKeyBackSpace) PressByKey(gallery ? 4 : 2);
+}
+
+}  // namespace
+
+void ExtrasGoTo(int state, int step) {
+  SceneCursor.SceneState = state;
+  SceneCursor.SceneStep = step;
+}
+
+void ExtrasReady(int buttonMode) {
+  LayerToFront(19);
+  B().HoveredButton = -1;
+  SceneCursor.SceneStep = 10;
+  SceneCursor.ButtonMode = buttonMode;
+}
+
+bool ExtrasButtonPressed(int count) {
+  const int d = InputEvent.InputSourceIndex - B().HoverFirstBox;
+  if (d < 0 || d >= count) return false;
+  B().HoveredButton = d;
+  return true;
+}
+
+void LoadExtrasLayer(int layer, int kind, int number) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = {0, 0, 0, 0};
+  PrepareLayer(10);
+  C00_LoadPicture(1, kind, number);
+  GetLayerRect(50, layer);
+}
+
+// Puts the layer at (x0, y0) and leaves CurrentLayer, CurrentRect and TargetRect as
+// the moves read them.
+void SetUpMove(int layer, int x0, int y0, int x1, int y1) {
+  GetLayerRect(50, layer);
+  MoveLayer(layer, x0, y0, DrawState.CurrentRect.Width, DrawState.CurrentRect.Height);
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect.X = x0;
+  DrawState.CurrentRect.Y = y0;
+  DrawState.TargetRect.X = x1;
+  DrawState.TargetRect.Y = y1;
+}
+
+void StoreExtrasMove(int slot, int layer, int x0, int y0, int x1, int y1) {
+  SetUpMove(layer, x0, y0, x1, y1);
+  D50_StoreSprite(slot);
+}
+
+void MoveExtrasLayer(int layer, int x0, int y0, int x1, int y1, int frames) {
+  SetUpMove(layer, x0, y0, x1, y1);
+  EffectParams.EffectFrames = frames;
+  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectResumesStep = 0;
+  Wait(800, 0);
+}
+
+void ClipExtrasButton(int layer, int cellX, int width, int height) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = {0, 0, 0, 0};
+  PrepareLayer(10);
+  ClipCellToLayer(0, cellX, 0, width, height);
+}
+
+void DrawTextBoxFrame(int layer) {
+  tq::Surface& image = LayerImage(layer);
+  const uint32_t white = tq::PixelFromColor(RgbColor(255, 255, 255));
+  for (int i = 0; i <= 2; ++i) tq::DrawBox(image, i, i, image.Width() - (i + 1), image.Height() - (i + 1), white);
+}
+
+std::string FullWidthNumber(int n) {
+  std::string digits = std::to_string(n);
+  std::string out;
+  for (char c : digits) {
+    if (c == '-') out += "－";
+    else tq::AppendUtf8(out, U'０' + static_cast<char32_t>(c - '0'));
+  }
+  return out;
+}
+
+std::vector<std::string> SplitRows(const std::string& line, int chars) {
+  std::vector<std::string> rows;
+  const int c = chars > 0 ? chars : 1;
+  const int length = tq::CodePointCount(line);
+  for (int from = 0; from < length; from += c) {
+    const size_t begin = tq::CodePointOffset(line, from);
+    const size_t end = tq::CodePointOffset(line, std::min(length, from + c));
+    rows.push_back(line.substr(begin, end - begin));
+  }
+  return rows;
+}
+
+void C45_Step() {
+  const int state = SceneCursor.SceneState;
+  if (state == 0 || state == 5 || state == 10) ReplayStep();
+  else if (state >= 100 && state <= 199) C45_BonusCgStep();
+  else if (state == 200) C45_GalleryStep();
+}
+
+void C45_Hover() {
+  const int d = InputEvent.InputSourceIndex - B().HoverFirstBox;
+  const int mode = SceneCursor.ButtonMode;
+  if (mode == kBonusMode) {
+    BonusHover(d);
+    return;
+  }
+  int last = 0;
+  switch (mode) {
+    case kReplayMenuMode:
+    case kReplayViewerMode: last = 2; break;
+    case kGalleryMode: last = 4; break;
+    default: return;
+  }
+  if (d < 0 || d > last) {
+    HideHoverFrame();
+    return;
+  }
+  if (d == B().HoveredButton) return;
+  switch (mode) {
+    case kReplayMenuMode:
+      HoverFrame(d == 2 ? 5 : 8);
+      B().HoveredButton = d;
+      PlayTitleSound(26, 0.0f);
+      break;
+    case kReplayViewerMode:
+      HoverFrame(5);
+      B().HoveredButton = d;
+      PlayTitleSound(26, d == 2 ? 0.0f : -0.1f);
+      break;
+    default:
+      HoverFrame(5);
+      B().HoveredButton = d;
+      break;
+  }
+}
+
+void C45_OnKey() {
+  const int key = InputEvent.KeyCode;
+  const int state = SceneCursor.SceneState;
+  const int step = SceneCursor.SceneStep;
+  if (state == 5 && step == 0) ReplayMenuKey(key);
+  else if (state == 10 && step == 10) ReplayViewerKey(key);
+  else if (state == 100 && step == 10) ViewerKey(key, false);
+  else if (state == 200 && step == 10) ViewerKey(key, true);
+}
+
+bool C45_FrameGate() {
+  if (FrameClock.AnimationCode < 1000) {
+    C40_EffectStep();
+    return true;
+  }
+  // The screen has no frames of its own: such a loop ends after its first frame.
+  return false;
+}
+
+void RegisterExtrasArea() {
+  ScreenHookSet& screen = MarbrookScreen(45);
+  screen.Step = C45_Step;
+  screen.Hover = C45_Hover;
+  screen.Frame = C45_FrameGate;
+  screen.OnKey = C45_OnKey;
+}
+
+void ResetExtrasAreaState() { ExtrasArea = ExtrasAreaRecord{}; }

@@ -1,0 +1,247 @@
+// The Marbrook stage scripts: every script the program holds (the intermissions'
+// templates and every content/marbrook/stageNNN.txt) kept to the game's conventions,
+// and the intermissions' shapes. The story-script issues add their stages to
+// kStageRows.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/content_texts.h"
+#include "engine/modes.h"
+#include "engine/string_utils.h"
+#include "marbrook/script_macros.h"
+#include "marbrook/stage_dispatch.h"
+#include "scenario/script_store.h"
+#include "support/engine_harness.h"
+
+namespace {
+
+// Each stage the program holds: its line count and how it opens.
+enum class Opening { CurtainGroup, PostGame, Branch, EventPicture, Faces, Continuation, Prologue };
+struct StageRow {
+  int stage, lines;
+  Opening opening;
+};
+constexpr StageRow kStageRows[] = {
+    {3, 39, Opening::CurtainGroup},  {5, 5, Opening::PostGame},      {6, 15, Opening::Branch},
+    {11, 23, Opening::CurtainGroup}, {15, 5, Opening::PostGame},     {23, 20, Opening::CurtainGroup},
+    {25, 5, Opening::PostGame},      {30, 19, Opening::CurtainGroup}, {35, 5, Opening::PostGame},
+    {40, 19, Opening::CurtainGroup}, {45, 5, Opening::PostGame},     {49, 19, Opening::CurtainGroup},
+    {50, 5, Opening::PostGame},      {55, 19, Opening::CurtainGroup}, {60, 5, Opening::PostGame},
+    {65, 19, Opening::CurtainGroup}, {70, 5, Opening::PostGame},     {75, 19, Opening::CurtainGroup},
+    {80, 5, Opening::PostGame},      {85, 21, Opening::CurtainGroup}, {90, 5, Opening::PostGame},
+};
+
+// The commands the Marbrook scripts use and the keys that may come with each.
+const std::map<std::string, std::set<std::string>>& Commands() {
+  static const std::map<std::string, std::set<std::string>> commands = {
+      {"[フキA]", {"フ種", "フ音", "フFo"}},
+      {"[同時・フキA]", {"フ種", "フ音", "フFo", "開始", "連続"}},
+      {"[フキ表示]", {"フ種", "フ音", "フFo"}},
+      {"[同時・フキ表示]", {"フ種", "フ音", "フFo", "開始", "連続"}},
+      {"[顔の移動]", {"Ty", "回", "反動", "顔音", "回数"}},
+      {"[同時・顔の移動]", {"Ty", "回", "反動", "顔音", "回数", "開始", "停止"}},
+      {"[フキ複数消去]", {"対象顔No"}},
+      {"[ウェイト]", {"Fu"}},
+      {"[顔の設定]", {"[顔No]", "[顔BMPNo]", "[顔FXNo]", "Ev分岐", "[フキFXNo]", "[フ思FXNo]", "[ミニFXNo1]", "[ミニFXNo2]"}},
+      {"[同時スタートのみ]", {}},
+      {"[Tanselイベ]", {"Ev種", "Ev分", "Ev細分", "Ev変数"}},
+      {"[BMP変更]", {"BMP番号", "BMP番号2"}},
+      {"[同時・BMP変更]", {"BMP番号", "開始"}},
+      {"[フキバック]", {}},
+      {"[フキバック全]", {}},
+      {"[顔の消去]", {}},
+      {"[フキ消去]", {}},
+      {"[同時・フキ消去]", {"開始", "連続"}},
+      {"[フキ移動]", {"種No", "分岐", "フ移動ALL", "回数", "回", "フ移動Px1", "フ移動インタ"}},
+      {"[思フ移動]", {"種No", "分岐", "フ移動ALL", "回数", "回", "フ移動Px1", "フ移動インタ"}},
+      {"[フ別移動]", {"種No", "分岐", "フ移動Px1", "回数"}},
+      {"[同時・フ別移動]", {"種No", "分岐", "回数", "フ移動Px1", "フ移動ALL", "開始", "フ移動Px2", "フ移動Py2", "連続"}},
+      {"[ミニ表示]", {"ミ種"}},
+      {"[同時・ミニ表示]", {"ミ種", "開始"}},
+      {"[ミニ消去]", {"ミ番"}},
+      {"[同時・ミニ消去]", {}},
+      {"[別のゲームへ]", {}},
+      {"[画面の消去]", {"Ev種", "Ev分岐"}},
+      {"[直接・背景表示]", {"Pc"}},
+      {"[ぴくアニメ]", {"分岐", "間隔", "第1_BMP番号", "第1_BMP番号2", "第2_BMP番号", "第2_BMP番号2", "第3_BMP番号", "第3_BMP番号2"}},
+      {"[音声待ち]", {}},
+      {"[最前面へ]", {}},
+      {"[同時・効果音]", {"順番", "サウ番", "サウID", "開始"}},
+      {"[効果音]", {"サウ番", "サウID"}},
+      {"[通常イベ]", {"Ev種", "Ev分"}},
+      {"[即実行イベ]", {"Ev種", "Ev分岐0", "Ev分岐1", "Ev分岐2", "Ev分岐3"}},
+  };
+  return commands;
+}
+const std::set<std::string> kTextCommands = {"[フキA]", "[同時・フキA]", "[フキ表示]", "[同時・フキ表示]", "[Tanselイベ]"};
+const std::set<int> kBalloonKinds = {99, 6, 21, 22, 23, 24, 10, 11, 15, 16, 49, 50, 51, 60};
+const std::set<int> kEffects = {0, 1, 2, 3, 10, 15, 20, 30, 31, 35, 36, 50, 51};
+const std::set<std::string> kVoiceWords = {"中声", "大声", "最大声", "-1"};
+
+bool PictureKind(int k) {
+  return k == 0 || k == 6 || (k >= 30 && k <= 36) || (k >= 100 && k <= 152) || (k >= 200 && k <= 290) ||
+         (k >= 300 && k <= 302) || k == 310;
+}
+
+std::string Strip(std::string f) {
+  const std::string mark = "■";
+  while (f.rfind(mark, 0) == 0) f.erase(0, mark.size());
+  return f;
+}
+
+// The faults of one line, empty when it keeps the conventions.
+std::vector<std::string> LineFaults(const std::string& line) {
+  std::vector<std::string> faults;
+  std::vector<std::string> f;
+  int n = 0;
+  SplitFields(line, "：", 19, f, n);
+  int i = 1;
+  auto slotPrefix = [](const std::string& s) { return s.size() == 4 && s.rfind("●", 0) == 0 && s[3] >= '0' && s[3] <= '9'; };
+  if (n >= 1 && slotPrefix(f[1])) ++i;
+  if (i > n) return {"no command"};
+  const std::string command = f[static_cast<size_t>(i)];
+  if (line.find("○") != std::string::npos) faults.push_back("group prefix");
+  const auto& macros = MacroNames();
+  if (std::find(macros.begin(), macros.end(), command) != macros.end()) {
+    for (int j = i + 1; j <= n; ++j) {
+      if (f[static_cast<size_t>(j)] != "Ｚ") faults.push_back("macro with " + f[static_cast<size_t>(j)]);
+    }
+    return faults;
+  }
+  const auto it = Commands().find(command);
+  if (it == Commands().end()) return {"unknown command " + command};
+  bool inText = false;
+  for (int j = i + 1; j <= n; ++j) {
+    const std::string raw = f[static_cast<size_t>(j)];
+    const std::string field = Strip(raw);
+    if (inText) continue;
+    if (j == i + 1 && slotPrefix(field)) continue;
+    const size_t eq = field.find('=');
+    if (field == "Ｚ" || field == "Ｓ" || (field == "全消去" && command == "[フキ複数消去]")) continue;
+    if (field.rfind("(", 0) == 0 && field.find("→") != std::string::npos && command.find("顔の移動") != std::string::npos) continue;
+    if (eq == std::string::npos) {
+      if (!kTextCommands.count(command)) faults.push_back("text with " + command + ": " + field);
+      inText = true;
+      continue;
+    }
+    const std::string key = field.substr(0, eq);
+    const std::string value = field.substr(eq + 1);
+    if (!it->second.count(key)) {
+      // Texts of our own never hold "="; a text command's text starts at its "■".
+      if (kTextCommands.count(command) && raw.rfind("■", 0) == 0) {
+        inText = true;
+        continue;
+      }
+      faults.push_back("key " + key + " with " + command);
+      continue;
+    }
+    const int number = std::atoi(value.c_str());
+    if (key == "フ種") {
+      const int kind = std::atoi(value.substr(1).c_str());
+      if (!kBalloonKinds.count(kind)) faults.push_back("balloon kind " + value);
+    } else if (key == "フ音" && !kVoiceWords.count(value) && (number < 1000 || number > 3777)) {
+      faults.push_back("voice " + value);
+    } else if ((key == "BMP番号" || key == "[顔BMPNo]" || key.find("_BMP番号") != std::string::npos) &&
+               key.back() != '2' && !PictureKind(number)) {
+      faults.push_back("picture kind " + value);
+    } else if (key == "Ev種" && command == "[Tanselイベ]" && !kEffects.count(number)) {
+      faults.push_back("effect " + value);
+    } else if (key == "[顔FXNo]" && (number < 0 || number > 79)) {
+      faults.push_back("face layer " + value);
+    } else if (key == "[顔No]" && (number < 0 || number > 9)) {
+      faults.push_back("face slot " + value);
+    }
+  }
+  return faults;
+}
+
+std::vector<std::string> Loaded(int stage) {
+  SceneCursor.StageNumber = stage;
+  ScriptStore.ScriptLineCount = 0;
+  C15_LoadStage();
+  std::vector<std::string> lines;
+  for (int i = 0; i < ScriptStore.ScriptLineCount; ++i) lines.push_back(ScriptStore.ScriptText[static_cast<size_t>(i)]);
+  return lines;
+}
+
+bool IsEnd(const std::string& line) { return line == "[別のゲームへ]" || line.rfind("[即実行イベ]", 0) == 0; }
+
+TEST(MarbrookStageScripts, EveryScriptKeepsTheConventions) {
+  tq::testing::EngineHarness harness(kModeMarbrook);
+  std::set<int> held;
+  for (const ContentFile& file : ContentFiles()) {
+    if (std::string(file.Game) != "marbrook" || std::string(file.Name).rfind("stage", 0) != 0) continue;
+    held.insert(std::atoi(file.Name + 5));
+  }
+  for (int stage = 1; stage <= 202; ++stage) {
+    if (StageSourceOf(stage) == StageSource::Intermission) held.insert(stage);
+  }
+  for (int stage : held) {
+    SCOPED_TRACE("stage " + std::to_string(stage));
+    const StageRow* row = nullptr;
+    for (const StageRow& r : kStageRows) {
+      if (r.stage == stage) row = &r;
+    }
+    ASSERT_NE(row, nullptr) << "a script the program holds needs its row";
+    const std::vector<std::string> lines = Loaded(stage);
+    EXPECT_EQ(static_cast<int>(lines.size()), row->lines);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const std::vector<std::string> faults = LineFaults(lines[i]);
+      EXPECT_TRUE(faults.empty()) << "line " << i + 1 << " " << lines[i] << ": " << faults.front();
+      EXPECT_EQ(IsEnd(lines[i]), i + 1 == lines.size()) << "line " << i + 1 << ": one end line, the last";
+    }
+    const bool curtainFirst = !lines.empty() && lines[0] == "[Tanselイベ]：Ｚ：Ev種=20：Ev分=00";
+    EXPECT_EQ(curtainFirst, row->opening != Opening::PostGame && row->opening != Opening::Continuation);
+  }
+}
+
+TEST(MarbrookStageScripts, TheValidatorCatchesFaults) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"●2：[フキA]：■フ種=(06,42,-2)：フ音=1000：■こんにちは。", true},
+      {"●2：[フキA]：■フ種=(07,42,-2)：■こんにちは。", false},
+      {"●2：[フキA]：■フ種=(06,42,-2)：フ音=999：■こんにちは。", false},
+      {"[Tanselイベ]：Ｚ：Ev種=60", false},
+      {"[ウェイト]：Fu=5：■語り", false},
+      {"○1：[ウェイト]：Fu=5", false},
+      {"[フキ生成]：Fu=5", false},
+      {"●1：[BMP変更]：BMP番号=0400：BMP番号2=00", false},
+      {"●1：「フキジャンプ」：Ｚ", true},
+      {"●1：[顔の移動]：Ｚ：(中央,外上)→(中央,45)：Ty=10：回=1：反動=1：顔音=-1", true},
+  };
+  for (const auto& [line, ok] : cases) {
+    SCOPED_TRACE(line);
+    EXPECT_EQ(LineFaults(line).empty(), ok);
+  }
+}
+
+TEST(MarbrookStageScripts, IntermissionShapes) {
+  tq::testing::EngineHarness harness(kModeMarbrook);
+  // Stage 3: three blocks back to back, nine rows that go on by themselves.
+  const std::vector<std::string> three = Loaded(3);
+  int rowWaits = 0;
+  for (size_t i = 1; i < three.size(); ++i) {
+    if (three[i].rfind("[ウェイト]", 0) == 0 && three[i - 1].find("Ev種=00：Ev分=") != std::string::npos) ++rowWaits;
+  }
+  EXPECT_EQ(rowWaits, 9);
+  // Stages 30 and 75 differ only in their caption.
+  const std::vector<std::string> thirty = Loaded(30);
+  const std::vector<std::string> seventyFive = Loaded(75);
+  int differing = 0;
+  for (size_t i = 0; i < thirty.size(); ++i) differing += thirty[i] != seventyFive[i];
+  EXPECT_EQ(differing, 2);
+  // The post-game stages: caption in and out, a wait, one row, the end.
+  for (int stage : {5, 15, 25, 35, 45, 50, 60, 70, 80, 90}) {
+    SCOPED_TRACE(stage);
+    const std::vector<std::string> lines = Loaded(stage);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[2], "[ウェイト]：Fu=5");
+    EXPECT_EQ(lines[3].rfind("[Tanselイベ]：Ev種=00：Ev分=11：Ev細分=00：■", 0), 0u);
+  }
+  EXPECT_EQ(Loaded(6).back(), "[即実行イベ]：Ev種=00：Ev分岐0=30：Ev分岐1=-1：Ev分岐2=07：Ev分岐3=08");
+}
+
+}  // namespace
