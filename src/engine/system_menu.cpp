@@ -136,6 +136,13 @@ void HitTest(std::span<const MenuRow> rows) {
 void ShowBar(std::span<const MenuRow> rows, int row, bool confirmed) {
   if (row < 0 || row >= static_cast<int>(rows.size())) return;
   const MenuRow& r = rows[static_cast<size_t>(row)];
+  SystemMenuBar(r.y, r.group, r.text, confirmed);
+}
+
+}  // namespace
+
+void SystemMenuBar(int rowY, int group, const char* text, bool confirmed) {
+  const MenuRow r{text, 0, group, rowY};
   GetLayerRect(50, SystemLayerSet.MenuPanelLayer);
   const Rect panel = DrawState.CurrentRect;
   const int layer = SystemLayerSet.MenuHighlightLayer;
@@ -153,6 +160,8 @@ void ShowBar(std::span<const MenuRow> rows, int row, bool confirmed) {
   }
   PrintAt(layer, 3, 3, r.text);
 }
+
+namespace {
 
 void CollapsingFrame() {
   tq::Surface& image = LayerImage(DrawState.CurrentLayer);
@@ -397,6 +406,10 @@ void EngineMenuCommand() {
       break;
   }
 }
+
+void SystemMenuOpeningBox() { CollapsingFrame(); }
+
+void SystemMenuIndicator(int arg) { ShowIndicator(arg); }
 
 void ResetSystemMenuState() {
   SystemLayerSet = SystemLayerSetRecord{};

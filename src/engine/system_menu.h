@@ -53,4 +53,11 @@ void SystemMenu(int kind, int&& arg);
 void EngineSystemMenu(int kind, int& arg);
 void EngineMenuCommand();
 
+// Pieces of the engine's panel that a game's own menu draws the same way: the bar at
+// a row's text top (normal or confirmed), the opening box on CurrentLayer, and the
+// automatic-reading indicator (SystemMenu kinds 11 and 12, 25 and 30).
+void SystemMenuBar(int rowY, int group, const char* text, bool confirmed);
+void SystemMenuOpeningBox();
+void SystemMenuIndicator(int arg);
+
 void ResetSystemMenuState();

@@ -305,3 +305,5 @@ void SetDefaultThoughtLayout() {
   t.BubbleOffsetY = {{{4, 10, 15}, {-38, -26, -11}, {-22, -13, -6}}};
 }
 
+
+void ResetStageBalloons() { StageReset(); }

@@ -12,6 +12,10 @@
 #pragma once
 
 void ScenarioStep();
+// What every stage load resets (the Vadrim conversation's too): the kept balloon
+// texts, the balloon and mini states, the simultaneous tables at chain length 9, the
+// button mode and the automatic raise.
+void ResetStageBalloons();
 // The Skelvane layout set-up used when a stage is entered from the title.
 void InitDefaultScene();
 // The Skelvane thought-balloon layout, which both of its set-ups use.

@@ -13,6 +13,8 @@
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 #include "vadrim/conversation_hover.h"
+#include "vadrim/conversation_screen.h"
+#include "vadrim/story_flow.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
 #include "vadrim/vadrim_sounds.h"
@@ -149,9 +151,11 @@ void RegisterVadrimMode() {
   VadrimScreen(kConversation).Frame = ScenarioFrameDispatch;
   // The Skelvane conversation reaches this screen's hover whatever the mode.
   CrossingHooks.VadrimConvHover = D10_Hover;
+  RegisterVadrimConversation();
 }
 
 void ResetVadrimState() {
   TitleWords = TitleWordsRecord{};
   ResetVadrimProgressState();
+  ResetVadrimStoryState();
 }

@@ -19,6 +19,7 @@
 #include "engine/modes.h"
 #include "runner/convert_command.h"
 #include "skelvane/conversation_hooks.h"
+#include "vadrim/story_flow.h"
 
 namespace {
 
@@ -39,7 +40,9 @@ const char* kUsage =
     "                   C0 to C5, the stored text, the Speaker after the prefix readers and the text\n"
     "                   after them; nothing else runs\n"
     "  --script FILE    with --mode Skelvane２, every stage the conversation loads pushes the lines\n"
-    "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped)\n"
+    "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped); with\n"
+    "                   --mode Vadrimの the same, and the run starts in the conversation on its\n"
+    "                   test stage (13) instead of the title\n"
     "  --stage N        with the Marbrook mode, start in the conversation at stage N instead of\n"
     "                   the title\n"
     "  --enter C,S,T    once start-up is done, set SceneCode C, SceneState S and SceneStep T, so\n"
@@ -166,7 +169,9 @@ int main(int argc, char** argv) {
     std::ifstream in(scriptFile, std::ios::binary);
     if (!in) return Fail("cannot read " + scriptFile);
     scriptLines = ReadScriptLines(in);
-    if (options.mode != kModeSkelvane) std::cerr << "thornquill-headless: --script is used only by the Skelvane mode\n";
+    if (options.mode != kModeSkelvane && options.mode != kModeVadrim) {
+      std::cerr << "thornquill-headless: --script is used only by the Skelvane and Vadrim modes\n";
+    }
   }
 
   std::ofstream trace;
@@ -177,8 +182,19 @@ int main(int argc, char** argv) {
 
   tq::HeadlessSession session(options);
   // After the session: setting it up puts every module back to its start values.
-  if (!scriptFile.empty()) SetStageScriptOverride(std::move(scriptLines));
   tq::HeadlessPlatform& platform = session.Platform();
+  if (!scriptFile.empty() && options.mode == kModeVadrim) {
+    SetVadrimStageScriptOverride(std::move(scriptLines));
+    // Right after start-up, before the first tick: the conversation's own entry for a
+    // start without a chosen stage.
+    platform.At(0, [] {
+      SceneCursor.SceneCode = 10;
+      SceneCursor.SceneState = 0;
+      SceneCursor.SceneStep = 0;
+    });
+  } else if (!scriptFile.empty()) {
+    SetStageScriptOverride(std::move(scriptLines));
+  }
   platform.SetInputs(std::move(inputs));
   if (stageGiven) {
     // Before the first tick: the conversation's entry from another screen.
