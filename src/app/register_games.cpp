@@ -33,6 +33,7 @@
 #include "marbrook/marbrook_mode.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
+#include "vadrim/board_model.h"
 #include "vadrim/vadrim_mode.h"
 
 namespace {
@@ -82,6 +83,7 @@ void ResetAllState() {
   ResetSkelvaneState();
   ResetMarbrookState();
   ResetVadrimState();
+  ResetBoardState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();
