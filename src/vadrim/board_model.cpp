@@ -18,6 +18,13 @@ bool InnerCell(int x, int y) {
          y < kGridSize;
 }
 
+int NextPathCell(int pos, int dir) {
+  const int next = pos + dir;
+  if (next < 0) return BoardState.PathLast;
+  if (next > BoardState.PathLast) return 0;
+  return next;
+}
+
 void ResetBoardState() {
   BoardState = BoardStateRecord{};
   PathCell = {};

@@ -242,6 +242,9 @@ extern BoardGeometryRecord BoardGeometry;
 
 // Whether (x, y) is a cell of the inner grid of the loaded board.
 bool InnerCell(int x, int y);
+// The path cell one step from pos in direction dir (+1 or -1), wrapping from
+// PathLast to 0 and from 0 to PathLast.
+int NextPathCell(int pos, int dir);
 // Whether slot is 0 to 99.
 inline bool ValidCreatureSlot(int slot) { return slot >= 0 && slot < kCreatureSlotCount; }
 
