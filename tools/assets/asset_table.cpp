@@ -678,6 +678,7 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaSnd/G115_Teki_Bujuju.wav", "", L::Effect},
     {"Kespa_Data/KespaSnd/G117_Teki_Po.wav", "", L::Effect},
     {"Kespa_Data/KespaSnd/G130_Kan_Buwa3.wav", "", L::Effect},
+    {"Kespa_Data/KespaSnd/om-2.MP3", "", L::Music},  // the board game's music
 };
 
 }  // namespace
