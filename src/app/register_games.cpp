@@ -36,6 +36,7 @@
 #include "minigames/rock_paper_scissors.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
+#include "vadrim/board_model.h"
 #include "vadrim/vadrim_mode.h"
 
 namespace {
@@ -90,6 +91,7 @@ void ResetAllState() {
   ResetVadrimState();
   ResetCasinoState();
   ResetRockPaperScissorsState();
+  ResetBoardState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

@@ -849,6 +849,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrSnd/TanselrVoice/Voice_{n}.MP3", "4000-4035,4100-4139", L::Voice},
     // Bonus pictures: the frame behind the picture.
     {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "81", L::Panel, 880, 430, 0, 0, 1, ""},
+    {"Kespa_Data/KespaSnd/om-2.MP3", "", L::Music},  // the board game's music
 };
 
 }  // namespace
