@@ -25,6 +25,7 @@
 #include "scenario/script_actions.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
+#include "scenario/skelvane_conversation.h"
 #include "vadrim/board_sprites.h"
 
 namespace {
@@ -70,27 +71,10 @@ void Entry() {
   Wait(0, 0);
 }
 
+// A stage load resets what every conversation resets, and the narrator's box too.
 void ResetStageState() {
-  for (int i = 0; i < kTextSlotCount; ++i) {
-    TextSlot.TextSlotText[i].assign(1, '0');
-    TextSlot.TextSlotState[i] = 0;
-    TextSlot.TextSlotFontSize[i] = TextStyle.TextFontSize;
-    TextSlot.TextSlotX[i] = TextStyle.TextX;
-    TextSlot.TextSlotY[i] = TextStyle.TextY;
-    TextSlot.TextSlotLineHeight[i] = TextStyle.LineHeight;
-  }
-  FaceSlotRecord& f = FaceSlot;
-  for (int s = 0; s < kFaceSlotCount; ++s) {
-    f.SpeechState[s] = 0;
-    f.ThoughtState[s] = 0;
-    f.MiniState[s][1] = 0;
-    f.MiniState[s][2] = 0;
-  }
-  f.NarrationState = 0;
-  SimultaneousQueue.ChainLength = 9;
-  DimensionSimultaneousTables();
-  SceneCursor.ButtonMode = 0;
-  DrawState.AutoRaiseOn = -1;
+  ResetStageBalloons();
+  FaceSlot.NarrationState = 0;
 }
 
 void StageLoad() {

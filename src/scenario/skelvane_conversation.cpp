@@ -36,28 +36,6 @@ void GoTo(int state, int step) {
   SceneCursor.SceneStep = step;
 }
 
-void StageReset() {
-  for (int i = 0; i < kTextSlotCount; ++i) {
-    TextSlot.TextSlotText[i].assign(1, '0');
-    TextSlot.TextSlotState[i] = 0;
-    TextSlot.TextSlotFontSize[i] = TextStyle.TextFontSize;
-    TextSlot.TextSlotX[i] = TextStyle.TextX;
-    TextSlot.TextSlotY[i] = TextStyle.TextY;
-    TextSlot.TextSlotLineHeight[i] = TextStyle.LineHeight;
-  }
-  FaceSlotRecord& f = FaceSlot;
-  for (int s = 0; s < kFaceSlotCount; ++s) {
-    f.SpeechState[s] = 0;
-    f.ThoughtState[s] = 0;
-    f.MiniState[s][1] = 0;
-    f.MiniState[s][2] = 0;
-  }
-  SimultaneousQueue.ChainLength = 9;
-  DimensionSimultaneousTables();
-  SceneCursor.ButtonMode = 0;
-  DrawState.AutoRaiseOn = -1;
-}
-
 // Leaving automatic reading when input asked for it; true when the line then waits
 // for a click.
 bool StopAutoReadingFirst() {
@@ -224,7 +202,7 @@ void LoadStage() {
     SceneCursor.SceneStep = 1;
     Wait(0, 0);
   } else if (SceneCursor.SceneStep == 1) {
-    StageReset();
+    ResetStageBalloons();
     GoTo(10, 0);
     ResetSimultaneousTables();
     Call(Hooks().LoadStage);
@@ -305,5 +283,25 @@ void SetDefaultThoughtLayout() {
   t.BubbleOffsetY = {{{4, 10, 15}, {-38, -26, -11}, {-22, -13, -6}}};
 }
 
+void ResetStageBalloons() {
+  for (int i = 0; i < kTextSlotCount; ++i) {
+    TextSlot.TextSlotText[i].assign(1, '0');
+    TextSlot.TextSlotState[i] = 0;
+    TextSlot.TextSlotFontSize[i] = TextStyle.TextFontSize;
+    TextSlot.TextSlotX[i] = TextStyle.TextX;
+    TextSlot.TextSlotY[i] = TextStyle.TextY;
+    TextSlot.TextSlotLineHeight[i] = TextStyle.LineHeight;
+  }
+  FaceSlotRecord& f = FaceSlot;
+  for (int s = 0; s < kFaceSlotCount; ++s) {
+    f.SpeechState[s] = 0;
+    f.ThoughtState[s] = 0;
+    f.MiniState[s][1] = 0;
+    f.MiniState[s][2] = 0;
+  }
+  SimultaneousQueue.ChainLength = 9;
+  DimensionSimultaneousTables();
+  SceneCursor.ButtonMode = 0;
+  DrawState.AutoRaiseOn = -1;
+}
 
-void ResetStageBalloons() { StageReset(); }
