@@ -33,6 +33,8 @@
 #include "marbrook/marbrook_mode.h"
 #include "minigames/memory_pairs.h"
 #include "minigames/casino.h"
+#include "minigames/kana_adventure.h"
+#include "minigames/room_adventure.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
@@ -62,6 +64,8 @@ void RegisterGames() {
   RegisterMarbrookMode();
   RegisterMemoryPairs();
   RegisterCasino();
+  RegisterRoomAdventure();
+  RegisterKanaAdventure();
   RegisterVadrimMode();
 }
 
@@ -88,6 +92,8 @@ void ResetAllState() {
   ResetMemoryPairsState();
   ResetVadrimState();
   ResetCasinoState();
+  ResetRoomAdventureState();
+  ResetKanaAdventureState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();
