@@ -16,6 +16,7 @@
 #include "marbrook/screen_buttons.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 
 namespace {
 
@@ -182,13 +183,7 @@ class RoomAdventureTest : public ::testing::Test {
     ASSERT_EQ(FrameClock.FrameLoopRunning, 0);
   }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::ScriptedInput in;
-    in.at = h_->Now() + 1;
-    in.kind = kind;
-    in.x = x;
-    in.y = y;
-    in.key = key;
-    h_->Platform().AddInput(in);
+    tq::testing::FeedInput(*h_, kind, x, y, key);
     Settle();
   }
   void Click(int x, int y) { Input(tq::ScriptedInput::Click, x, y); }
