@@ -34,6 +34,8 @@
 #include "minigames/memory_pairs.h"
 #include "minigames/casino.h"
 #include "minigames/rock_paper_scissors.h"
+#include "minigames/kana_adventure.h"
+#include "minigames/room_adventure.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/board_model.h"
@@ -64,6 +66,8 @@ void RegisterGames() {
   RegisterMarbrookMode();
   RegisterMemoryPairs();
   RegisterCasino();
+  RegisterRoomAdventure();
+  RegisterKanaAdventure();
   RegisterVadrimMode();
 }
 
@@ -92,6 +96,8 @@ void ResetAllState() {
   ResetCasinoState();
   ResetRockPaperScissorsState();
   ResetBoardState();
+  ResetRoomAdventureState();
+  ResetKanaAdventureState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

@@ -143,6 +143,24 @@ void DrawScene(Surface& s, const AssetFile& f) {
   CornerLabel(s, FileName(f.path));
 }
 
+// A sheet of scene cells: each cell a scene of its own, its caption in the middle.
+void DrawPlaces(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const std::vector<std::string> captions = SplitCaptions(r.shows);
+  const int cw = std::max(1, r.cellWidth), ch = std::max(1, r.cellHeight);
+  int i = 0;
+  for (int y = 0; y + ch <= s.Height(); y += ch) {
+    for (int x = 0; x + cw <= s.Width(); x += cw, ++i) {
+      const std::string caption = captions[static_cast<size_t>(i) % captions.size()];
+      const std::string path = f.path + "#" + std::to_string(i);
+      const AssetRow cellRow{path.c_str(), "", Look::Scene, cw, ch, 0, 0, 1, caption.c_str()};
+      Surface cell(cw, ch, 0);
+      DrawScene(cell, {path, &cellRow, 0});
+      tq::CopyRect(s, x, y, cell, 0, 0, cw, ch);
+    }
+  }
+}
+
 // A face: each character (the row's caption) its own skin, hair and clothes colours
 // and hair shape; the expression follows the picture's number and name.
 void DrawFace(Surface& s, const AssetFile& f) {
@@ -434,6 +452,7 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::CardBack: DrawCardBack(s, file); break;
     case Look::Reels: DrawReels(s, file); break;
     case Look::Table: DrawTable(s, file); break;
+    case Look::Places: DrawPlaces(s, file); break;
     default: break;
   }
   return s;
