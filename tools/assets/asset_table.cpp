@@ -255,9 +255,11 @@ constexpr AssetRow kAssets[] = {
     // (k mod 10, k \ 10)); the race's 90 px, five to a row; each board copies them to
     // the squares its strings place, so a kind's caption stands on its squares. Die
     // sheets hold faces 1 to 6 side by side; button sheets hold the two buttons side
-    // by side with their lit look one row down. The hard board picture is 900 by 600.
+    // by side with their lit look (marked ▶ ◀) one row down. The hard board picture is
+    // 900 by 600.
     {"Tanselr_Data/TanselrCG/G02/G2_Title01.JPG", "", L::Title, 920, 690, 0, 0, 1, "人生すごろく"},
-    {"Tanselr_Data/TanselrCG/G02/G2_Title02.JPG", "", L::Buttons, 800, 320, 400, 160, 1, "やさしい人生|きびしい人生"},
+    {"Tanselr_Data/TanselrCG/G02/G2_Title02.JPG", "", L::Tiles, 800, 320, 400, 160, 1,
+     "やさしい人生|きびしい人生|▶やさしい人生◀|▶きびしい人生◀"},
     {"Tanselr_Data/TanselrCG/G02/G2_Title03.JPG", "", L::Title, 920, 150, 0, 0, 1, "どちらの人生を歩みますか？"},
     {"Tanselr_Data/TanselrCG/G02/G2_EASY00.JPG", "", L::Panel, 260, 260, 0, 0, 1, "ゆりかご"},
     {"Tanselr_Data/TanselrCG/G02/G2_EASY01.JPG", "", L::Panel, 260, 260, 0, 0, 1, "ゴール"},
@@ -269,10 +271,11 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G02/CLEAR.JPG", "", L::Title, 920, 690, 0, 0, 1, "クリア！"},
     {"Tanselr_Data/TanselrCG/G02/G2_HARD00.JPG", "", L::Tiles, 800, 160, 80, 80, 1,
      "スタート|幼稚園|小学校|中学校|高校|大学|就職|結婚|子供|倒産|船出|無人島|ゴール|島の王様|ふしぎ|空腹|かぜ|すべる|おどる|竜巻"},
-    {"Tanselr_Data/TanselrCG/G02/G2_HARD01.JPG", "", L::Face, 50, 50, 0, 0, 1, "あなた"},
+    {"Tanselr_Data/TanselrCG/G02/G2_HARD01.JPG", "", L::Icons, 50, 50, 50, 50, 1, "自"},
     {"Tanselr_Data/TanselrCG/G02/GAMEOVER.JPG", "", L::Title, 920, 690, 0, 0, 1, "ゲームオーバー"},
     {"Tanselr_Data/TanselrCG/G03/G3_Title00.JPG", "", L::Title, 920, 690, 0, 0, 1, "ダイスレース"},
-    {"Tanselr_Data/TanselrCG/G03/G3_Button00.JPG", "", L::Buttons, 1600, 480, 800, 240, 1, "ゴールをめざせ！|３周レース"},
+    {"Tanselr_Data/TanselrCG/G03/G3_Button00.JPG", "", L::Tiles, 1600, 480, 800, 240, 1,
+     "ゴールをめざせ！|３周レース|▶ゴールをめざせ！◀|▶３周レース◀"},
     {"Tanselr_Data/TanselrCG/G03/G3_Masu.JPG", "", L::Tiles, 450, 180, 90, 90, 1,
      "スタート|1すすむ|2すすむ|3すすむ|4すすむ|1もどる|2もどる|3もどる| |ゴール"},
     {"Tanselr_Data/TanselrCG/G03/G3_Back.JPG", "", L::Scene, 920, 690, 0, 0, 1, "ダイスレース"},
