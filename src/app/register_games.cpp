@@ -36,6 +36,7 @@
 #include "minigames/rock_paper_scissors.h"
 #include "minigames/kana_adventure.h"
 #include "minigames/room_adventure.h"
+#include "minigames/board_games.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/board_model.h"
@@ -68,6 +69,7 @@ void RegisterGames() {
   RegisterCasino();
   RegisterRoomAdventure();
   RegisterKanaAdventure();
+  RegisterBoardGames();
   RegisterVadrimMode();
 }
 
@@ -98,6 +100,7 @@ void ResetAllState() {
   ResetBoardState();
   ResetRoomAdventureState();
   ResetKanaAdventureState();
+  ResetBoardGameState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

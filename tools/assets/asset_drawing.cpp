@@ -431,6 +431,24 @@ void DrawTable(Surface& s, const AssetFile& f) {
   }
 }
 
+// Cells of cellWidth by cellHeight in rows, captions in order; equal captions share
+// a colour, so the squares of one kind look alike wherever a board copies them.
+void DrawTiles(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const std::vector<std::string> captions = SplitCaptions(r.shows);
+  const int cw = std::max(1, r.cellWidth), ch = std::max(1, r.cellHeight);
+  size_t i = 0;
+  for (int y = 0; y + ch <= s.Height(); y += ch) {
+    for (int x = 0; x + cw <= s.Width(); x += cw, ++i) {
+      const std::string& caption = captions[i % captions.size()];
+      const PixelRect cell{x, y, cw, ch};
+      tq::FillRect(s, cell, HashColour(Hash(caption), 70));
+      Frame(s, cell, Rgb(250, 245, 230), std::max(1, std::min(cw, ch) / 30));
+      CentredText(s, {x + 3, y + 3, cw - 6, ch - 6}, caption, Rgb(255, 255, 255), ch / 3, true);
+    }
+  }
+}
+
 }  // namespace
 
 bool IsPicture(Look look) { return look < Look::Effect; }
@@ -453,6 +471,7 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Reels: DrawReels(s, file); break;
     case Look::Table: DrawTable(s, file); break;
     case Look::Places: DrawPlaces(s, file); break;
+    case Look::Tiles: DrawTiles(s, file); break;
     default: break;
   }
   return s;

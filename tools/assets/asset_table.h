@@ -28,6 +28,7 @@ enum class Look {
   Reels,   // reel symbols side by side, each its own colour and sign
   Table,   // a game backdrop: 0 the slot machine, 1 the card table
   Places,  // a sheet of scene cells, each its own scene with its caption (see AssetRow)
+  Tiles,   // captioned cells in rows, each caption its own colour (board squares, messages)
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number
