@@ -4,12 +4,20 @@
 // kStageRows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "engine/content_texts.h"
+#include "engine/game_window.h"
+#include "engine/text.h"
+#include "marbrook/balloon_styles.h"
+#include "platform/fonts.h"
+#include "platform/text_encoding.h"
+#include "scenario/balloon_geometry.h"
+#include "scenario/script_conversion.h"
 #include "engine/modes.h"
 #include "engine/string_utils.h"
 #include "marbrook/script_macros.h"
@@ -19,11 +27,15 @@
 
 namespace {
 
-// Each stage the program holds: its line count and how it opens.
+// Each stage the program holds: its line count and how it opens; for the story
+// scripts also its balloon lines and its voices (lowest, highest, voiced lines).
+// -1 leaves a count unchecked (the intermissions).
 enum class Opening { CurtainGroup, PostGame, Branch, EventPicture, Faces, Continuation, Prologue };
 struct StageRow {
   int stage, lines;
   Opening opening;
+  int balloons = -1;
+  int voiceLow = 0, voiceHigh = 0, voiced = -1;
 };
 constexpr StageRow kStageRows[] = {
     {3, 39, Opening::CurtainGroup},  {5, 5, Opening::PostGame},      {6, 15, Opening::Branch},
@@ -33,6 +45,8 @@ constexpr StageRow kStageRows[] = {
     {50, 5, Opening::PostGame},      {55, 19, Opening::CurtainGroup}, {60, 5, Opening::PostGame},
     {65, 19, Opening::CurtainGroup}, {70, 5, Opening::PostGame},     {75, 19, Opening::CurtainGroup},
     {80, 5, Opening::PostGame},      {85, 21, Opening::CurtainGroup}, {90, 5, Opening::PostGame},
+    {1, 43, Opening::Prologue, 1, 0, 0, 0},
+    {2, 442, Opening::Faces, 102, 1000, 1048, 17},
 };
 
 // The commands the Marbrook scripts use and the keys that may come with each.
@@ -168,6 +182,108 @@ std::vector<std::string> Loaded(int stage) {
   return lines;
 }
 
+const std::set<std::string> kBalloonCommands = {"[フキA]", "[同時・フキA]", "[フキ表示]", "[同時・フキ表示]"};
+
+// One balloon line taken apart: its slot, kind, style, font size (0 when the line
+// gives none), voice and text rows. False for a line that opens no balloon.
+struct BalloonLine {
+  int slot = 0, kind = 0, style = 0, font = 0, voice = 0;
+  std::vector<std::string> rows;
+};
+bool ReadBalloonLine(const std::string& line, BalloonLine& out) {
+  std::vector<std::string> f;
+  int n = 0;
+  SplitFields(line, "：", 29, f, n);
+  int i = 1;
+  auto slotOf = [](const std::string& s) { return s.size() == 4 && s.rfind("●", 0) == 0 ? s[3] - '0' : -1; };
+  if (n >= 1 && slotOf(f[1]) >= 0) out.slot = slotOf(f[i++]);
+  if (i > n || !kBalloonCommands.count(f[static_cast<size_t>(i)])) return false;
+  bool text = false;
+  for (int j = i + 1; j <= n; ++j) {
+    const std::string raw = f[static_cast<size_t>(j)];
+    const std::string field = Strip(raw);
+    if (!text && slotOf(field) >= 0) {
+      out.slot = slotOf(field);
+      continue;
+    }
+    const size_t eq = field.find('=');
+    const std::string key = eq == std::string::npos ? "" : field.substr(0, eq);
+    if (!text && (field == "Ｚ" || key == "開始" || key == "連続")) continue;
+    if (!text && key == "フ種") {
+      std::vector<std::string> v;
+      int m = 0;
+      SplitFields(field.substr(eq + 2, field.size() - eq - 3), ",", 3, v, m);
+      out.kind = m >= 1 ? std::atoi(v[1].c_str()) : 0;
+      out.style = m >= 2 ? std::atoi(v[2].c_str()) : 0;
+    } else if (!text && key == "フFo") {
+      out.font = std::atoi(field.substr(eq + 1).c_str());
+    } else if (!text && key == "フ音") {
+      out.voice = std::atoi(field.substr(eq + 1).c_str());
+    } else {
+      text = true;
+      out.rows.push_back(field);
+    }
+  }
+  return !out.rows.empty();
+}
+
+// Whether every row of a balloon line fits inside its balloon, with the balloon's
+// own margins: text starts 15 pixels in and 12 down, rows are the font size plus 12
+// apart, and the bevel frame takes the last pixels of each edge. A kind 99 line is
+// measured in the balloon its slot already has open.
+std::string BalloonFit(const BalloonLine& b, int kind, int style) {
+  constexpr int kLeft = 15, kTop = 12, kRightMargin = 8, kBottomMargin = 6, kWindowWidth = 920;
+  const bool thought = kind >= 30 && kind <= 49;
+  int font = thought ? 14 : 16;
+  int width = 0, height = 0, lineHeight = 0;
+  if (kind == 50 || kind == 51) {
+    // The caption boxes take the size of their text, centred on the window.
+    font = 19;
+    for (const std::string& row : b.rows) {
+      const tq::TextExtent e = tq::MeasureTextExtent({tq::kFontProportional, font, true, false}, row);
+      if (e.width + 60 > kWindowWidth) return "wider than the window: " + row;
+    }
+    return b.rows.size() > 9 ? "more than nine rows" : "";
+  }
+  BalloonGeometryRecord& g = BalloonGeometry;
+  g.FaceWidth = 300;
+  g.FaceHeight = 420;
+  g.TailWidth = 32;
+  g.TailHeight = 23;
+  TextStyle.TextFontSize = font;
+  LineState.LineFontSize = b.font;
+  LineCode.MainParam = kind;
+  LineCode.SubParam = style;
+  if (kind == 60) {
+    g.BalloonWidth = kWindowWidth / 2;
+    g.BalloonHeight = 690 / 4;
+  }
+  C15_BalloonStyle();
+  font = TextStyle.TextFontSize;
+  lineHeight = TextStyle.LineHeight;
+  width = g.BalloonWidth;
+  height = g.BalloonHeight;
+  if (thought) {
+    const size_t v = static_cast<size_t>(kind % 10);
+    width = ThoughtLayout.ThoughtWidth[v];
+    height = ThoughtLayout.ThoughtHeight[v];
+    // Stages 7 and 8 set the one thought variant the story uses.
+    if (width == 0) width = 470, height = 140;
+  }
+  int textHeight = 0;
+  for (const std::string& row : b.rows) {
+    const tq::TextExtent e = tq::MeasureTextExtent({tq::kFontProportional, font, true, false}, row);
+    textHeight = e.height;
+    if (kLeft + e.width > width - kRightMargin) {
+      return "row too long (" + std::to_string(tq::CodePointCount(row)) + " characters at " + std::to_string(font) +
+             " points in " + std::to_string(width) + "): " + row;
+    }
+  }
+  const int bottom = kTop + lineHeight * (static_cast<int>(b.rows.size()) - 1) + textHeight;
+  if (bottom > height - kBottomMargin) return std::to_string(b.rows.size()) + " rows do not fit a balloon " + std::to_string(height) + " high";
+  return "";
+}
+
 bool IsEnd(const std::string& line) { return line == "[別のゲームへ]" || line.rfind("[即実行イベ]", 0) == 0; }
 
 TEST(MarbrookStageScripts, EveryScriptKeepsTheConventions) {
@@ -194,8 +310,61 @@ TEST(MarbrookStageScripts, EveryScriptKeepsTheConventions) {
       EXPECT_TRUE(faults.empty()) << "line " << i + 1 << " " << lines[i] << ": " << faults.front();
       EXPECT_EQ(IsEnd(lines[i]), i + 1 == lines.size()) << "line " << i + 1 << ": one end line, the last";
     }
+    if (row->balloons >= 0) {
+      int balloons = 0, voiced = 0, low = 0, high = 0;
+      for (const std::string& line : lines) {
+        BalloonLine b;
+        if (!ReadBalloonLine(line, b)) continue;
+        ++balloons;
+        if (b.voice >= 1000) {
+          ++voiced;
+          low = low == 0 ? b.voice : std::min(low, b.voice);
+          high = std::max(high, b.voice);
+        }
+      }
+      EXPECT_EQ(balloons, row->balloons) << "balloon lines";
+      EXPECT_EQ(voiced, row->voiced) << "voiced lines";
+      EXPECT_EQ(low, row->voiceLow) << "lowest voice";
+      EXPECT_EQ(high, row->voiceHigh) << "highest voice";
+    }
     const bool curtainFirst = !lines.empty() && lines[0] == "[Tanselイベ]：Ｚ：Ev種=20：Ev分=00";
     EXPECT_EQ(curtainFirst, row->opening != Opening::PostGame && row->opening != Opening::Continuation);
+  }
+}
+
+// Every balloon text of every script the program holds fits its balloon.
+TEST(MarbrookStageScripts, EveryBalloonTextFitsItsBalloon) {
+  tq::testing::EngineHarness harness(kModeMarbrook);
+  for (int stage = 1; stage <= 202; ++stage) {
+    if (StageSourceOf(stage) == StageSource::None) continue;
+    SCOPED_TRACE("stage " + std::to_string(stage));
+    const std::vector<std::string> lines = Loaded(stage);
+    int kinds[10] = {}, styles[10] = {};
+    for (size_t i = 0; i < lines.size(); ++i) {
+      BalloonLine b;
+      if (!ReadBalloonLine(lines[i], b)) continue;
+      const size_t s = static_cast<size_t>(std::clamp(b.slot, 0, 9));
+      if (b.kind != 99) kinds[s] = b.kind, styles[s] = b.style;
+      const std::string fault = BalloonFit(b, kinds[s], styles[s]);
+      EXPECT_TRUE(fault.empty()) << "line " << i + 1 << ": " << fault;
+    }
+  }
+}
+
+TEST(MarbrookStageScripts, TheFitCheckCatchesCrampedBalloons) {
+  tq::testing::EngineHarness harness(kModeMarbrook);
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"●2：[フキA]：■フ種=(10,-12,-1)：■そ、そうよ。：私はベル。", true},
+      {"●2：[フキA]：■フ種=(10,-12,-1)：■この行は十三文字よりずっと長すぎます。", false},
+      {"●2：[フキA]：■フ種=(10,-12,-1)：■一：二：三：四：五", false},
+      {"●2：[フキA]：■フ種=(10,-12,-1)：フFo=24：■一：二：三：四", false},
+      {"[フキA]：■フ種=(51,00,*)：■七日間の祭り、十の勝負。", true},
+  };
+  for (const auto& [line, fits] : cases) {
+    SCOPED_TRACE(line);
+    BalloonLine b;
+    ASSERT_TRUE(ReadBalloonLine(line, b));
+    EXPECT_EQ(BalloonFit(b, b.kind, b.style).empty(), fits);
   }
 }
 
