@@ -229,8 +229,8 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "0-15", L::Face, 300, 420, 0, 0, 1, "群衆"},
     // Finale figures and the staff pictures (kinds 300 to 399).
     {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "魔王"},
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_B{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "守護者"},
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "影"},
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_B{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "フィン（鐘の守り手）"},
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "ベル（星の装束）"},
     {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "0-5", L::Panel, 600, 300, 0, 0, 1, "STAFF"},
     // Mini-game pictures (kinds 1000 to 1599): names and placeholder numbers and
     // sizes; each mini-game's screens set the numbers and sizes they cut.
