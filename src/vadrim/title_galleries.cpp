@@ -220,6 +220,8 @@ void BuildStageGallery() {
   D00_LoadPicture(2, kStageGalleryKind, 2);
   const int panelX = CentreX(800);
   PictureLayer(t.PanelLayer, panelX, ScreenSize.ScreenHeight, 800, 600, kStageGalleryKind, 11);
+  // The extras row that was clicked left its index here, the code of a thumbnail.
+  t.HoverItem = -1;
   for (int g = 0; g <= 5; ++g) {
     t.ThumbGroupSize[g] = kThumbGroupSize[g];
     for (int k = 0; k <= t.ThumbGroupSize[g]; ++k) {

@@ -82,13 +82,17 @@ void Copy(int source, int target, int sx, int sy, int w, int h, int dx, int dy) 
 }
 
 void BuildBoardSelect() {
-  const TitleWordsRecord& t = T();
+  TitleWordsRecord& t = T();
   const VadrimProgressRecord& p = VadrimProgress;
   const int w = ScreenSize.ScreenWidth;
   PictureLayer(t.SourceLayer, w, 0, 0, 0, kBoardKind, 1);
   DrawState.SheetIndex = t.MenuSheet;
   D00_LoadPicture(2, kBoardKind, 1);
   PictureLayer(t.SourceLayer + 1, w, 0, 0, 0, kClearKind, 10);
+  // The main-menu button that was clicked left its index here, which is also the
+  // code of route 0's first board: that board could not light until the pointer
+  // had left it. The screen starts with nothing lit.
+  T().HoverItem = -1;
   const int panelX = CentreX(800);
   PictureLayer(t.PanelLayer, panelX, ScreenSize.ScreenHeight, 800, 600, kBoardKind, 11);
   BoardCell cells[30];
