@@ -260,8 +260,8 @@ TEST(MarbrookMenuClick, EveryModePlaysTheMenuClickThroughTheTitleTable) {
     EngineHarness h(mode);
     h.TestHooks().Init = StartInConversation;
     h.Start();
-    // The Marbrook opening would hold the input: a scene without members stays idle.
-    if (std::string(mode) == kModeMarbrook) SceneCursor.SceneCode = 7;
+    // The Marbrook and Vadrim openings would hold the input: a scene without members stays idle.
+    if (std::string(mode) == kModeMarbrook || std::string(mode) == kModeVadrim) SceneCursor.SceneCode = 7;
     GameConfig.Settings[2] = 9;
     h.Platform().AddInput({1000, tq::ScriptedInput::Click, 850, 600, tq::kButtonRight});
     h.Platform().AddInput({1100, tq::ScriptedInput::Move, 749, 608});
