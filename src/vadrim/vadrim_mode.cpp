@@ -15,6 +15,7 @@
 #include "vadrim/conversation_hover.h"
 #include "vadrim/conversation_screen.h"
 #include "vadrim/story_flow.h"
+#include "vadrim/title_screen.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
 #include "vadrim/vadrim_sounds.h"
@@ -149,6 +150,9 @@ void RegisterVadrimMode() {
   hooks.SettingsClick = SettingsClick;
   VadrimScreen(kConversation).Hover = D10_Hover;
   VadrimScreen(kConversation).Frame = ScenarioFrameDispatch;
+  VadrimScreen(kTitle).Step = D00_Step;
+  VadrimScreen(kTitle).Hover = D00_Hover;
+  VadrimScreen(kTitle).Frame = D00_Frame;
   // The Skelvane conversation reaches this screen's hover whatever the mode.
   CrossingHooks.VadrimConvHover = D10_Hover;
   RegisterVadrimConversation();

@@ -38,6 +38,13 @@ struct TitleWordsRecord {
   int BtnFirst = 0;        // layer of button 0 of the live button set
   int MenuFirstLayer = 0;  // layer of a menu's row 0
   int MenuSheet = 0;       // sprite sheet of the menus
+  int BtnEnabled[5] = {};  // 1: button i of the live set answers the pointer and clicks
+  int BtnLast = 0;         // index of the live set's last button
+  int HoverItem = -1;      // the item under the pointer (its meaning depends on the screen), -1 none
+  int PickedItem = 0;      // the button clicked on the main menu or the route select
+  int MenuLastItem = 0;    // a menu's last row, its back button
+  int SlideIndex = 0;      // the slideshow's picture
+  int ThumbGroupSize[6] = {};  // the stage gallery's last item index per thumbnail row
 };
 extern TitleWordsRecord TitleWords;
 

@@ -27,6 +27,7 @@
 #include "platform/text_encoding.h"
 #include "scenario/auto_reading.h"
 #include "support/engine_harness.h"
+#include "support/stand_ins.h"
 
 namespace {
 
@@ -63,17 +64,7 @@ void MenuStep() {
   returns.push_back(std::to_string(SceneCursor.SceneState) + " " + std::to_string(SceneCursor.SceneStep));
 }
 
-// Writes the stand-ins of the files whose paths start with one of the prefixes.
-void WriteStandIns(const std::string& root, std::initializer_list<const char*> prefixes) {
-  for (const assets::AssetFile& f : assets::ExpandAssets()) {
-    for (const char* prefix : prefixes) {
-      if (f.path.rfind(prefix, 0) != 0 || !assets::IsPicture(f.row->look)) continue;
-      const std::string path = root + "/" + f.path;
-      std::filesystem::create_directories(std::filesystem::u8path(path).parent_path());
-      assets::WriteFileAtomically(path, assets::EncodeBmp(assets::DrawPicture(f)));
-    }
-  }
-}
+using tq::testing::WriteStandIns;
 
 const tq::LayerSurface& L(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
 

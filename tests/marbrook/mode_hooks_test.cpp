@@ -20,6 +20,7 @@
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 #include "support/engine_harness.h"
+#include "vadrim/vadrim_mode.h"
 
 namespace {
 
@@ -262,6 +263,11 @@ TEST(MarbrookMenuClick, EveryModePlaysTheMenuClickThroughTheTitleTable) {
     h.Start();
     // The Marbrook opening would hold the input: a scene without members stays idle.
     if (std::string(mode) == kModeMarbrook) SceneCursor.SceneCode = 7;
+    // The Vadrim menu offers its rows by scene: its title, with the title's screen idle.
+    if (std::string(mode) == kModeVadrim) {
+      VadrimScreen(99) = {};
+      SceneCursor.SceneCode = 99;
+    }
     GameConfig.Settings[2] = 9;
     h.Platform().AddInput({1000, tq::ScriptedInput::Click, 850, 600, tq::kButtonRight});
     h.Platform().AddInput({1100, tq::ScriptedInput::Move, 749, 608});

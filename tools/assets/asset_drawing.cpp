@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -235,26 +236,59 @@ void DrawTitle(Surface& s, const AssetFile& f) {
   CentredText(s, {w / 6, ht * 2 / 3, w * 2 / 3, ht / 8}, "Thornquill", Rgb(220, 220, 240), 24, false);
 }
 
+// One cell of a sheet: its look by group (0 normal, 1 disabled, 2 highlighted; the
+// second group of a grid source is highlighted too).
+void DrawSheetCell(Surface& s, const PixelRect& cell, const std::string& caption, int group, bool grid) {
+  const bool lit = group == 2 || (group == 1 && grid);
+  const uint32_t back = group == 0 ? Rgb(40, 70, 140) : (lit ? Rgb(200, 150, 40) : Rgb(90, 90, 90));
+  const uint32_t text = group == 0 || lit ? Rgb(255, 255, 255) : Rgb(160, 160, 160);
+  tq::FillRect(s, cell, back);
+  Frame(s, cell, group == 0 ? Rgb(200, 220, 255) : (lit ? Rgb(255, 240, 180) : Rgb(140, 140, 140)),
+        std::max(1, std::min(cell.w, cell.h) / 20));
+  CentredText(s, {cell.x + 4, cell.y + 4, cell.w - 8, cell.h - 8}, caption, text, 40, false);
+}
+
+// A caption "text@x,y,w,h" names its own cell; false for a plain caption.
+bool ExplicitCell(const std::string& caption, std::string& text, PixelRect& cell) {
+  const size_t at = caption.rfind('@');
+  if (at == std::string::npos) return false;
+  int v[4] = {};
+  if (std::sscanf(caption.c_str() + at + 1, "%d,%d,%d,%d", &v[0], &v[1], &v[2], &v[3]) != 4) return false;
+  text = caption.substr(0, at);
+  cell = {v[0], v[1], v[2], v[3]};
+  return true;
+}
+
 // A sheet of captioned cells: rows of cells, `states` groups side by side; the
-// first group normal, the second disabled (or highlighted on grid sources).
+// first group normal, the second disabled (or highlighted on grid sources), the
+// third highlighted. A last row that the height leaves longer takes the rest. Where
+// the captions name their cells ("text@x,y,w,h"), those cells are drawn in every group.
 void DrawSheet(Surface& s, const AssetFile& f) {
   const AssetRow& r = *f.row;
   const std::vector<std::string> captions = SplitCaptions(r.shows);
   const int groupWidth = s.Width() / std::max(1, r.states);
+  const bool grid = captions.size() == 1 && captions[0] == "#";
+  std::string text;
+  PixelRect cell{};
+  if (ExplicitCell(captions[0], text, cell)) {
+    for (int g = 0; g < r.states; ++g) {
+      for (const std::string& caption : captions) {
+        if (!ExplicitCell(caption, text, cell)) continue;
+        cell.x += g * groupWidth;
+        DrawSheetCell(s, cell, text, g, false);
+      }
+    }
+    return;
+  }
   const int cols = std::max(1, groupWidth / std::max(1, r.cellWidth));
   const int rows = std::max(1, s.Height() / std::max(1, r.cellHeight));
-  const bool grid = captions.size() == 1 && captions[0] == "#";
   for (int g = 0; g < r.states; ++g) {
     for (int row = 0; row < rows; ++row) {
+      const int height = row == rows - 1 ? s.Height() - row * r.cellHeight : r.cellHeight;
       for (int col = 0; col < cols; ++col) {
         const int i = row * cols + col;
-        const PixelRect cell{g * groupWidth + col * r.cellWidth, row * r.cellHeight, r.cellWidth, r.cellHeight};
-        std::string caption = grid ? std::to_string(i + 1) : captions[static_cast<size_t>(i) % captions.size()];
-        uint32_t back = g == 0 ? Rgb(40, 70, 140) : (grid ? Rgb(200, 150, 40) : Rgb(90, 90, 90));
-        uint32_t text = g == 0 || grid ? Rgb(255, 255, 255) : Rgb(160, 160, 160);
-        tq::FillRect(s, cell, back);
-        Frame(s, cell, g == 0 ? Rgb(200, 220, 255) : Rgb(140, 140, 140), std::max(1, std::min(cell.w, cell.h) / 20));
-        CentredText(s, {cell.x + 4, cell.y + 4, cell.w - 8, cell.h - 8}, caption, text, 40, false);
+        const PixelRect c{g * groupWidth + col * r.cellWidth, row * r.cellHeight, r.cellWidth, height};
+        DrawSheetCell(s, c, grid ? std::to_string(i + 1) : captions[static_cast<size_t>(i) % captions.size()], g, grid);
       }
     }
   }
@@ -293,7 +327,9 @@ void DrawPanel(Surface& s, const AssetFile& f) {
   s.Reset(w, ht, HashColour(h, 40));
   Frame(s, {0, 0, w, ht}, Rgb(255, 255, 255), std::max(1, std::min(w, ht) / 25));
   std::string caption = f.row->shows;
-  if (f.number != 0 || std::string(f.row->numbers).size() > 0) {
+  // The number tells apart the files of a row that names several.
+  const std::string numbers = f.row->numbers;
+  if (numbers.find_first_of(",-") != std::string::npos) {
     if (!caption.empty()) caption += " ";
     caption += std::to_string(f.number);
   }

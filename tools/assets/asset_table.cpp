@@ -682,7 +682,8 @@ constexpr AssetRow kAssets[] = {
     // Title pictures A, B and the one that replaces A, sliding in full width.
     {"Kespa_Data/KespaCG/Title0-{nn}.jpg", "0-2", L::Title, 920, 314, 0, 0, 1, "Vadrim"},
     // The tile sheet: three 116 by 116 cells and a 92 by 92 one at x 348.
-    {"Kespa_Data/KespaCG/Title{nn}.jpg", "1", L::Icons, 440, 116, 116, 116, 1, "ＶＡＤＲ"},
+    {"Kespa_Data/KespaCG/Title{nn}.jpg", "1", L::Sheet, 440, 116, 116, 116, 1,
+     "Ｖ@0,0,116,116|Ａ@116,0,116,116|Ｄ@232,0,116,116|Ｒ@348,0,92,92"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "2,3", L::Title, 920, 690, 0, 0, 1, "Vadrim"},
     // Main-menu buttons 173 by 58, one row each: plain, not enabled, highlighted.
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "9", L::Sheet, 519, 290, 173, 58, 3,
@@ -690,23 +691,29 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "10", L::Panel, 200, 80, 0, 0, 1, "もどる"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "20", L::Panel, 600, 100, 0, 0, 1, "シーン回想"},
     // The scene gallery's six entries: 400 by 80 at y 0, 400 by 160 at y 80 and 240.
-    {"Kespa_Data/KespaCG/Title{nn}.jpg", "21", L::Sheet, 800, 400, 400, 80, 2, "入口|海岸|中央|塔|森|終章"},
+    {"Kespa_Data/KespaCG/Title{nn}.jpg", "21", L::Sheet, 800, 400, 400, 80, 1,
+     "西の森@0,0,400,80|東の丘@400,0,400,80|中央 一@0,80,400,160|中央 二@400,80,400,160|"
+     "中央 三@0,240,400,160|中央 四@400,240,400,160"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "30", L::Panel, 700, 200, 0, 0, 1, "全ルートクリアで開きます"},
     // The extras menu's three 600 by 100 rows.
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "44", L::Sheet, 600, 300, 600, 100, 1, "画像集|ステージ回想|おまけステージ"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "45", L::Panel, 350, 100, 0, 0, 1, "おまけ"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "99", L::Title, 920, 690, 0, 0, 1, "Vadrim"},
     // The board select's cells: row s of a route at y 50 (s - 1), 200 by 50, opened,
-    // locked and highlighted side by side; the route-select cell 200 by 70 at y 550.
+    // locked and highlighted side by side; the route-select cell 200 by 70 at y 550
+    // (the last row, which takes the rest of the height).
     {"Kespa_Data/KespaCG/StageSelect{nn}.jpg", "1", L::Sheet, 600, 620, 200, 50, 3,
      "1|2|3|4|5|6|7|8|9|10|11|ルート選択"},
-    {"Kespa_Data/KespaCG/StageSelect{nn}.jpg", "11", L::Panel, 800, 600, 0, 0, 1, "ステージ選択"},
+    // The panels the board select and the stage gallery copy their cells onto.
+    {"Kespa_Data/KespaCG/StageSelect{nn}.jpg", "11", L::Label, 800, 600, 0, 0, 1, "ステージ選択"},
     // The stage gallery's 93 by 70 thumbnails, plain and highlighted.
-    {"Kespa_Data/KespaCG/CGSelect{nn}.jpg", "2", L::Sheet, 930, 490, 93, 70, 2, "1|2|3|4|5"},
-    {"Kespa_Data/KespaCG/CGSelect{nn}.jpg", "11", L::Panel, 800, 600, 0, 0, 1, "ステージ回想"},
+    {"Kespa_Data/KespaCG/CGSelect{nn}.jpg", "2", L::Sheet, 930, 490, 93, 70, 2, "#"},
+    {"Kespa_Data/KespaCG/CGSelect{nn}.jpg", "11", L::Label, 800, 600, 0, 0, 1, "ステージ回想"},
     // Route-clear pictures, the cleared stamps and the three messages.
     {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "0-2", L::Scene, 920, 400, 0, 0, 1, "ルートクリア"},
-    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "10", L::Panel, 200, 50, 0, 0, 1, "クリア"},
+    // The cleared stamps, one 250 by 50 row per route; the board select copies
+    // (20, 50 r, 230, 50).
+    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "10", L::Sheet, 250, 150, 250, 50, 1, "CLEAR!"},
     {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "20-22", L::Panel, 700, 200, 0, 0, 1, "おめでとう"},
     {"Kespa_Data/KespaETC/ACM_{nn}.dat", "0-9", L::Scene, 920, 690, 0, 0, 1, "画像集"},
     {"Kespa_Data/KespaETC/Kan00.dat", "", L::Panel, 400, 100, 0, 0, 1, "おまけ"},
@@ -730,10 +737,11 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/SelectG1.jpg", "", L::Panel, 270, 440, 0, 0, 1, "西の森"},
     {"Kespa_Data/KespaCG/SelectG2.jpg", "", L::Panel, 270, 440, 0, 0, 1, "中央広場"},
     {"Kespa_Data/KespaCG/SelectG3.jpg", "", L::Panel, 270, 440, 0, 0, 1, "東の丘"},
-    {"Kespa_Data/KespaCG/SelectO01_50B.jpg", "", L::Panel, 200, 36, 0, 0, 1, "この道へ"},
-    {"Kespa_Data/KespaCG/SelectO02_50.jpg", "", L::Panel, 200, 36, 0, 0, 1, "この道へ"},
-    {"Kespa_Data/KespaCG/SelectO03_50B.jpg", "", L::Panel, 200, 36, 0, 0, 1, "この道へ"},
-    {"Kespa_Data/KespaCG/SelectB2.jpg", "", L::Panel, 120, 24, 0, 0, 1, "決定"},
+    // Each route's button stands at y 650, its tag 19 pixels above it.
+    {"Kespa_Data/KespaCG/SelectO01_50B.jpg", "", L::Panel, 200, 40, 0, 0, 1, "西の森へ"},
+    {"Kespa_Data/KespaCG/SelectO02_50.jpg", "", L::Panel, 200, 40, 0, 0, 1, "中央広場へ"},
+    {"Kespa_Data/KespaCG/SelectO03_50B.jpg", "", L::Panel, 200, 40, 0, 0, 1, "東の丘へ"},
+    {"Kespa_Data/KespaCG/SelectB2.jpg", "", L::Panel, 120, 20, 0, 0, 1, "決定"},
     {"Kespa_Data/KespaCG/Staff{nn}.jpg", "0-9", L::Scene, 920, 690, 0, 0, 1, "スタッフ"},
     // The board game. The tiles: 8 by 4 of 100 by 100.
     {"Kespa_Data/KespaCG/Game/Map05.jpg", "", L::Icons, 800, 400, 100, 100, 1,

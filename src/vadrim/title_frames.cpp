@@ -1,0 +1,262 @@
+// The Vadrim title's frame dispatch, its copy of the common timed effects (700 to
+// 899) and its screen transitions (1000 to 1100).
+//
+// This copy differs from the Marbrook one on purpose: it has the back-colour fade
+// 825, runs 800 and 801 at the loop's own frame length, and leaves
+// EffectResumesStep at 0 (and a 100 ms delay after 700).
+#include <algorithm>
+
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/layers.h"
+#include "engine/numeric.h"
+#include "engine/system_menu.h"
+#include "marbrook/timed_effects.h"
+#include "scenario/event_motion.h"
+#include "scenario/motion_curves.h"
+#include "vadrim/board_sprites.h"
+#include "vadrim/title_screen.h"
+#include "vadrim/vadrim_mode.h"
+#include "vadrim/vadrim_pictures.h"
+
+using namespace vadrim_title;
+
+namespace {
+
+EffectParamsRecord& P() { return EffectParams; }
+AnimationRunRecord& Run() { return AnimationRun; }
+
+// A length of 0 would divide by zero: it counts as 1.
+int Frames() { return std::max(P().EffectFrames, 1); }
+
+void EndEffect() {
+  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
+  else Wait(0, 0);
+}
+
+// Counts the frame; true once the count has passed n.
+bool CountPast(int n) {
+  ++Run().AnimationFrame;
+  return Run().AnimationFrame > n;
+}
+
+void MoveSlot(int slot, int curve) {
+  MotionState.CurrentMotionSlot = slot;
+  MotionCurveStep(curve);
+}
+
+void PlaySoundCue() {
+  const EffectSoundCueRecord& cue = P().EffectSoundCue;
+  if (cue.EffectSound >= 1 && Run().AnimationFrame == cue.EffectSoundFrame) Sound(cue.EffectSound, 0);
+}
+
+void Pause() {
+  SetFrameLength(-1, P().EffectFrameDelay);
+  if (!CountPast(1)) return;
+  EndEffect();
+  P().EffectFrameDelay = 100;
+  P().EffectResumesStep = 0;
+}
+
+void AfterMove() {
+  EndEffect();
+  P().EffectMotionKind = 11;
+  P().EffectResumesStep = 0;
+  P().EffectSoundCue.EffectSound = 0;
+}
+
+void SlideOne() {
+  if (Run().AnimationFrame == 0) {
+    D50_StoreSprite(0);
+    Run().AnimationLength = P().EffectFrames;
+  }
+  PlaySoundCue();
+  MoveSlot(0, P().EffectMotionKind);
+  if (CountPast(Run().AnimationLength)) AfterMove();
+}
+
+void SlideSlots() {
+  Run().AnimationLength = P().EffectFrames;
+  PlaySoundCue();
+  const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
+  for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, P().EffectMotionKind);
+  if (!CountPast(Run().AnimationLength)) return;
+  P().EffectLastSlot = 0;
+  AfterMove();
+}
+
+void Blink() {
+  SetFrameLength(-1, P().EffectFrameDelay);
+  ShowLayer(DrawState.CurrentLayer, Run().AnimationFrame % 2 == 1);
+  Run().AnimationLength = P().EffectFrames;
+  if (!CountPast(Run().AnimationLength)) return;
+  EndEffect();
+  P().EffectResumesStep = 0;
+}
+
+void BackColourFade() {
+  Run().AnimationLength = Frames();
+  const double step = 255.0 / Frames() * Run().AnimationFrame;
+  switch (P().EffectVariant) {
+    case 0: WindowGrey(RoundHalfEven(step)); break;
+    case 1: WindowGrey(RoundHalfEven(255.0 - step)); break;
+    default: break;
+  }
+  if (!CountPast(Run().AnimationLength)) return;
+  EndEffect();
+  P().EffectResumesStep = 0;
+}
+
+// 1010: the slots go away in a straight line while the frame blinks in four-frame phases.
+void RowsAway() {
+  const int frames = Frames();
+  Run().AnimationLength = frames;
+  if (Run().AnimationFrame <= frames) {
+    const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
+    for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, 10);
+  }
+  const int frame = TitleWords.FrameLayer;
+  DrawState.CurrentLayer = frame;
+  ShowLayer(frame, (Run().AnimationFrame / 4) % 2 == 0);
+  Run().AnimationLength = 40;
+  if (!CountPast(40)) return;
+  ShowLayer(frame, false);
+  FrameClock.FrameLoopRunning = 0;
+}
+
+// 1015: a white sheet sweeps in from the left, then the white window fades to black.
+void WhiteThenBlack() {
+  SetFrameLength(0, 0);
+  AnimationRunRecord& r = Run();
+  const int w = ScreenSize.ScreenWidth;
+  if (r.AnimationStep == 0) {
+    constexpr int kSheet = 19;
+    DrawState.CurrentLayer = kSheet;
+    MotionSlotRecord& s = MotionSlot[0];
+    if (r.AnimationFrame == 0) {
+      DrawState.CurrentRect = {-w, 0, w, ScreenSize.ScreenHeight};
+      PrepareLayer(10);
+      LayerInfo(kSheet).BackColor = Grey(255);
+      ClearLayerImage(kSheet);
+      LayerToFront(kSheet);
+      s.MotionStartX = -w;
+      s.MotionStartY = 0;
+      s.MotionEndX = 0;
+      s.MotionEndY = 0;
+      r.AnimationLength = 10;
+    }
+    const int x = RoundHalfEven(s.MotionStartX + (s.MotionEndX - s.MotionStartX) / 10.0 * r.AnimationFrame);
+    const int y = RoundHalfEven(s.MotionStartY + (s.MotionEndY - s.MotionStartY) / 10.0 * r.AnimationFrame);
+    DrawState.CurrentRect.X = x;
+    DrawState.CurrentRect.Y = y;
+    MoveLayer(kSheet, x, y, LayerWidth(kSheet), LayerHeight(kSheet));
+    if (!CountPast(10)) return;
+    D00_LoadPicture(0, 0, 0);
+    WindowGrey(255);
+    HideLayers(0, 89);
+    r.AnimationFrame = 0;
+    r.AnimationSubStep = 0;
+    r.AnimationStep = 1;
+    SetFrameLength(-1, 500);
+    return;
+  }
+  r.AnimationLength = 100;
+  WindowGrey(RoundHalfEven(255.0 - 255.0 / 100.0 * r.AnimationFrame));
+  if (CountPast(100)) FrameClock.FrameLoopRunning = 0;
+}
+
+// 1020 and 1021: the white cover grows from a point to the whole window, or shrinks to it.
+void Cover(bool growing) {
+  AnimationRunRecord& r = Run();
+  const int frames = Frames();
+  r.AnimationLength = frames;
+  EventPictureRecord& point = EventPicture;
+  if (P().EffectVariant == 0) {
+    point.EventPictureWidth = ScreenSize.ScreenHalfWidth;
+    point.EventPictureHeight = ScreenSize.ScreenHalfHeight;
+  }
+  const int overlay = SystemLayerSet.OverlayLayer;
+  if (r.AnimationFrame == 0) {
+    Sound(growing ? 40 : 41, 0);
+    DrawState.CurrentLayer = overlay;
+    PrepareLayer(10);
+    LayerInfo(overlay).BackColor = Grey(255);
+    ClearLayerImage(overlay);
+    const Rect spot{point.EventPictureWidth - 1, point.EventPictureHeight - 1, 2, 2};
+    const Rect whole{0, 0, ScreenSize.ScreenWidth, ScreenSize.ScreenHeight};
+    const Rect& from = growing ? spot : whole;
+    const Rect& to = growing ? whole : spot;
+    MotionSlotRecord& s = MotionSlot[0];
+    s.MotionLayer = overlay;
+    s.MotionStartX = from.X;
+    s.MotionStartY = from.Y;
+    s.MotionStartWidth = from.Width;
+    s.MotionStartHeight = from.Height;
+    s.MotionEndX = to.X;
+    s.MotionEndY = to.Y;
+    s.MotionEndWidth = to.Width;
+    s.MotionEndHeight = to.Height;
+  }
+  MoveSlot(0, 15);
+  if (!CountPast(frames)) return;
+  if (!growing) ShowLayer(overlay, false);
+  FrameClock.FrameLoopRunning = 0;
+}
+
+// 1025: the route's background is painted onto the window two lines a frame, one
+// sweep from the top and one from the bottom.
+void BackgroundIn() {
+  AnimationRunRecord& r = Run();
+  if (r.AnimationFrame == 0) {
+    DrawState.CurrentLayer = 0;
+    DrawState.CurrentRect.X = 0;
+    DrawState.CurrentRect.Y = 0;
+    PrepareLayer(11);
+    D00_LoadPicture(1, P().FadeBackgroundKind, 0);
+  }
+  const int h = ScreenSize.ScreenHeight;
+  const int f = r.AnimationFrame;
+  DrawState.CurrentRect.Height = 1;
+  tq::Surface& window = LayerImage(GameForm);
+  const tq::Surface& source = LayerImage(0);
+  tq::CopyRect(window, 0, f, source, 0, f, ScreenSize.ScreenWidth, 1);
+  tq::CopyRect(window, 0, h - 1 - f, source, 0, h - 1 - f, ScreenSize.ScreenWidth, 1);
+  window.MarkChanged();
+  r.AnimationFrame += 2;
+  if (r.AnimationFrame < h) return;
+  D00_LoadPicture(0, P().FadeBackgroundKind, 0);
+  FrameClock.FrameLoopRunning = 0;
+}
+
+}  // namespace
+
+bool D00_Frame() {
+  const int code = FrameClock.AnimationCode;
+  if (code >= 700 && code <= 899) return D00_FrameFade();
+  if (code >= 900 && code <= 919) return D00_FrameLogo();
+  if (code >= 920 && code <= 999) return D00_FrameMenu();
+  if (code >= 1000 && code <= 1100) return D00_FrameScreen();
+  return false;
+}
+
+bool D00_FrameFade() {
+  switch (FrameClock.AnimationCode) {
+    case kPause: Pause(); return true;
+    case kSlide: SlideOne(); return true;
+    case kSlideSlots: SlideSlots(); return true;
+    case kBlink: Blink(); return true;
+    case kBackColourFade: BackColourFade(); return true;
+    default: return false;  // no effect has this code: its loop ends
+  }
+}
+
+bool D00_FrameScreen() {
+  switch (FrameClock.AnimationCode) {
+    case kRowsAway: RowsAway(); return true;
+    case kWhiteThenBlack: WhiteThenBlack(); return true;
+    case kCover: Cover(true); return true;
+    case kUncover: Cover(false); return true;
+    case kBackgroundIn: BackgroundIn(); return true;
+    default: return false;
+  }
+}
