@@ -33,6 +33,7 @@
 #include "marbrook/marbrook_mode.h"
 #include "minigames/memory_pairs.h"
 #include "minigames/casino.h"
+#include "minigames/rpg.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/vadrim_mode.h"
@@ -62,6 +63,7 @@ void RegisterGames() {
   RegisterMarbrookMode();
   RegisterMemoryPairs();
   RegisterCasino();
+  RegisterRpg();
   RegisterVadrimMode();
 }
 
@@ -88,6 +90,7 @@ void ResetAllState() {
   ResetMemoryPairsState();
   ResetVadrimState();
   ResetCasinoState();
+  ResetRpgState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();
