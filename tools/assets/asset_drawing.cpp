@@ -1,6 +1,7 @@
 #include "assets/asset_drawing.h"
 
 #include "assets/asset_writers.h"
+#include "assets/rpg_pictures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -434,6 +435,8 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::CardBack: DrawCardBack(s, file); break;
     case Look::Reels: DrawReels(s, file); break;
     case Look::Table: DrawTable(s, file); break;
+    case Look::RpgMap: DrawRpgMap(s, file.number); break;
+    case Look::RpgPart: DrawRpgPart(s, file.number); break;
     default: break;
   }
   return s;

@@ -27,6 +27,8 @@ enum class Look {
   CardBack,
   Reels,   // reel symbols side by side, each its own colour and sign
   Table,   // a game backdrop: 0 the slot machine, 1 the card table
+  RpgMap,  // a role-playing game map, drawn from the game's own grid (see rpg_pictures.h)
+  RpgPart, // a role-playing game part picture, by number
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number
