@@ -570,7 +570,14 @@ void G05_StatusPanel(int kind) {
 void G05_StatusLine(int kind) {
   if (kind != 0) return;
   MeasureText(0);
-  TextStyle.TextX = LayerWidth(DrawState.CurrentLayer) - TextStyle.MeasuredWidth - 1;
+  // Our stand-in font is wider than the one the panel was laid out for: a text that
+  // would not fit its box is set smaller rather than cut at the left.
+  const int room = LayerWidth(DrawState.CurrentLayer) - 1;
+  while (TextStyle.MeasuredWidth > room && TextStyle.TextFontSize > 8) {
+    --TextStyle.TextFontSize;
+    MeasureText(0);
+  }
+  TextStyle.TextX = room - TextStyle.MeasuredWidth;
   TextStyle.TextY = -4;
   GlowText(0, 0, 100, 0.0f);
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "app/headless_session.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
@@ -36,7 +38,8 @@ class RpgTest : public ::testing::Test {
   // The game's stand-ins only, written once into a folder of their own: the screen
   // places and scrolls by the pictures' sizes.
   static void SetUpTestSuite() {
-    root_ = ::testing::TempDir() + "rpg_assets";
+    // One folder per process: the test runner runs the cases in parallel processes.
+    root_ = ::testing::TempDir() + "rpg_assets_" + std::to_string(::getpid());
     std::filesystem::create_directories(root_);
     for (const assets::AssetFile& f : assets::ExpandAssets()) {
       if (f.path.find("/G07/RPG_") == std::string::npos) continue;

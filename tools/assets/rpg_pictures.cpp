@@ -299,7 +299,10 @@ void DrawWorld(Surface& s, int picture) {
       }
       Box(s, x, y, kCell, kCell, Px(90, 160, 80));
       const int kind = (c * 7 + r * 3) % 9;
-      if (c == 4 && r == 4) continue;  // where the hero stands
+      if (c == 4 && r == 4) {  // a clearing where the hero stands, as his own cell shows it
+        Floor(s, x, y);
+        continue;
+      }
       if (kind == 0) {
         for (int k = 0; k < 3; ++k) Box(s, x + 22 + k * 6, y + 50 - k * 16, 36 - k * 12, 16, Px(120 - k * 5, 100, 80));
       } else if (kind == 3) {
@@ -415,9 +418,16 @@ void TitlePicture(Surface& s) {
   Box(s, w / 2 - 150, h - 380, 300, 190, Px(150, 150, 165));
   for (int k = 0; k < 3; ++k) Box(s, w / 2 - 170 + k * 140, h - 460, 60, 270, Px(135, 135, 150));
   Box(s, w / 2 - 30, h - 270, 60, 80, Px(70, 50, 40));
-  Surface hero(kCell, kCell, Px(70, 130, 70));
+  // The hero three times his size, without his background.
+  const uint32_t key = Px(1, 2, 3);
+  Surface hero(kCell, kCell, key);
   Standing(hero, 0, 0, kHero, 0);
-  tq::StretchRect(s, {w / 2 - 330, h - 330, 240, 240}, hero, {0, 0, kCell, kCell});
+  for (int y = 0; y < 240; ++y) {
+    for (int x = 0; x < 240; ++x) {
+      const uint32_t px = hero.Get(x / 3, y / 3);
+      if (px != key) s.Set(w / 2 - 330 + x, h - 310 + y, px);
+    }
+  }
   Slime(s, w / 2 + 260, h - 130, 90, 60);
   Box(s, 60, 60, w - 120, 130, Px(20, 20, 50));
   tq::DrawBox(s, 64, 64, w - 65, 185, Px(240, 210, 110));
