@@ -150,6 +150,8 @@ void RpgSpriteLayer(int layer, int cell, int x, int y);
 std::string RpgFullWidth(int n);
 
 // Maps (rpg_maps.cpp).
+// The map layer cleared at its size just right of the window, at the back.
+void RpgPrepareMapLayer();
 void G05_LoadMap(int map);
 void G05_ChangeMap();
 void G05_ScrollMap();

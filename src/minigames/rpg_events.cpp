@@ -291,12 +291,7 @@ void MapPicture(int number) {
 // The map layer prepared anew as a load prepares it, then picture `number` with the
 // hero at (4, 4).
 void FreshMap(int number) {
-  const int layer = R().G05MapBox;
-  DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect = {ScreenSize.ScreenWidth, LayerTop(layer), LayerWidth(layer), LayerHeight(layer)};
-  DrawState.AutoRaiseOn = 0;
-  PrepareLayer(10);
-  LayerToBack(layer);
+  RpgPrepareMapLayer();
   R().HeroX = 4;
   R().HeroY = 4;
   MapPicture(number);

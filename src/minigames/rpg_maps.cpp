@@ -152,13 +152,17 @@ std::span<const char* const> G05_MapRows(int map) {
   return kMaps[map].rows;
 }
 
-void G05_LoadMap(int map) {
+void RpgPrepareMapLayer() {
   const int layer = R().G05MapBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {ScreenSize.ScreenWidth, LayerTop(layer), LayerWidth(layer), LayerHeight(layer)};
-  DrawState.AutoRaiseOn = 0;
+  DrawState.AutoRaiseOn = 0;  // preparing it must not raise it over the hero
   PrepareLayer(10);
   LayerToBack(layer);
+}
+
+void G05_LoadMap(int map) {
+  RpgPrepareMapLayer();
   C00_LoadPicture(1, kRpgPictureMap, map);
   if (map < 0 || map >= kRpgMapCount) return;
   R().MapLastX = kMaps[map].lastX;
