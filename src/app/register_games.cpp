@@ -37,6 +37,7 @@
 #include "minigames/kana_adventure.h"
 #include "minigames/room_adventure.h"
 #include "minigames/board_games.h"
+#include "minigames/rpg.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/board_model.h"
@@ -70,6 +71,7 @@ void RegisterGames() {
   RegisterRoomAdventure();
   RegisterKanaAdventure();
   RegisterBoardGames();
+  RegisterRpg();
   RegisterVadrimMode();
 }
 
@@ -101,6 +103,7 @@ void ResetAllState() {
   ResetRoomAdventureState();
   ResetKanaAdventureState();
   ResetBoardGameState();
+  ResetRpgState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

@@ -1,6 +1,7 @@
 #include "assets/asset_drawing.h"
 
 #include "assets/asset_writers.h"
+#include "assets/rpg_pictures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -508,6 +509,8 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Table: DrawTable(s, file); break;
     case Look::Places: DrawPlaces(s, file); break;
     case Look::Tiles: DrawTiles(s, file); break;
+    case Look::RpgMap: DrawRpgMap(s, file.number); break;
+    case Look::RpgPart: DrawRpgPart(s, file.number); break;
     default: break;
   }
   return s;

@@ -454,8 +454,26 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "0-2", L::Title, 920, 690, 0, 0, 1, "カジノ"},
     {"Tanselr_Data/TanselrCG/G06/G6_Select.JPG", "", L::Sheet, 400, 300, 400, 150, 1, "スロット|カード２１"},
     {"Tanselr_Data/TanselrCG/G06/G6_GO.JPG", "", L::Icons, 100, 100, 100, 100, 1, "◀"},
-    {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "0-9", L::Scene, 920, 690, 0, 0, 1, "マップ"},
-    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "0-4", L::Icons, 640, 64, 32, 32, 1, "勇者敵宝扉木岩水橋城村山草砂石炎"},
+    // ---- Role-playing game ----
+    // Maps 0 to 5 drawn from the game's grids at 80 pixels a cell; 6 to 9 the closing
+    // chain over map 5; 10 and 11 the world, where the hero stands at cell (4, 4).
+    {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "0,1", L::RpgMap, 1040, 1600, 0, 0, 1, "城"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "2", L::RpgMap, 1360, 1600, 0, 0, 1, "城の一階"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "3", L::RpgMap, 2160, 1600, 0, 0, 1, "城下町"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "4", L::RpgMap, 960, 1040, 0, 0, 1, "洞くつ"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "5-9", L::RpgMap, 1120, 800, 0, 0, 1, "城の前"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Map{nn}.JPG", "10,11", L::RpgMap, 960, 800, 0, 0, 1, "世界"},
+    // Parts: the hero's two walking cells, the status panel at the window's right, the
+    // four 72-pixel arrow buttons, game over, the ending, the title, the enemies (10,
+    // 20 to 24, inside the 400 by 300 battle frame) and the ten 80-pixel sprites.
+    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "0", L::RpgPart, 160, 80, 0, 0, 1, "勇者"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "1", L::RpgPart, 230, 690, 0, 0, 1, "ステータス"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "2", L::RpgPart, 288, 72, 0, 0, 1, "矢印"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "5", L::RpgPart, 600, 300, 0, 0, 1, "ゲームオーバー"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "6", L::RpgPart, 700, 400, 0, 0, 1, "おしまい"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "9", L::RpgPart, 920, 690, 0, 0, 1, "タイトル"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "10,20-24", L::RpgPart, 340, 260, 0, 0, 1, "敵"},
+    {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "15", L::RpgPart, 800, 80, 0, 0, 1, "スプライト"},
     // Room adventure: the room pictures (390 by 390, by room number, and the changed
     // rooms and sequence pictures from 59 up), the window's backdrop (80), the item
     // icons (82: 60 by 60 cells, item i at x 60 i) and the ending picture (83).

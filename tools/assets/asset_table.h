@@ -29,6 +29,8 @@ enum class Look {
   Table,   // a game backdrop: 0 the slot machine, 1 the card table
   Places,  // a sheet of scene cells, each its own scene with its caption (see AssetRow)
   Tiles,   // captioned cells in rows, each caption its own colour (board squares, messages)
+  RpgMap,  // a role-playing game map, drawn from the game's own grid (see rpg_pictures.h)
+  RpgPart, // a role-playing game part picture, by number
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number
