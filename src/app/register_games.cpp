@@ -33,6 +33,7 @@
 #include "marbrook/marbrook_mode.h"
 #include "minigames/memory_pairs.h"
 #include "minigames/casino.h"
+#include "minigames/last_boss_duel.h"
 #include "minigames/rock_paper_scissors.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
@@ -64,6 +65,7 @@ void RegisterGames() {
   RegisterMarbrookMode();
   RegisterMemoryPairs();
   RegisterCasino();
+  RegisterLastBossDuel();
   RegisterVadrimMode();
 }
 
@@ -90,6 +92,7 @@ void ResetAllState() {
   ResetMemoryPairsState();
   ResetVadrimState();
   ResetCasinoState();
+  ResetLastBossDuelState();
   ResetRockPaperScissorsState();
   ResetBoardState();
   ResetLayerState();
