@@ -33,6 +33,7 @@
 #include "marbrook/marbrook_mode.h"
 #include "minigames/memory_pairs.h"
 #include "minigames/casino.h"
+#include "minigames/last_boss_duel.h"
 #include "minigames/rock_paper_scissors.h"
 #include "minigames/kana_adventure.h"
 #include "minigames/room_adventure.h"
@@ -72,6 +73,7 @@ void RegisterGames() {
   RegisterKanaAdventure();
   RegisterBoardGames();
   RegisterRpg();
+  RegisterLastBossDuel();
   RegisterVadrimMode();
 }
 
@@ -98,6 +100,7 @@ void ResetAllState() {
   ResetMemoryPairsState();
   ResetVadrimState();
   ResetCasinoState();
+  ResetLastBossDuelState();
   ResetRockPaperScissorsState();
   ResetBoardState();
   ResetRoomAdventureState();

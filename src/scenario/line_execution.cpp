@@ -24,7 +24,9 @@ namespace {
 int reportedLine = -1;
 int reportedCount = -1;
 
-bool LineInStore(int line) { return line >= 0 && line < ScriptStore.ScriptLineCount && line < kScriptLineCapacity; }
+bool LineInStore(int line) {
+  return line >= 0 && line < ScriptStore.ScriptLineCount && line < ScriptStore.ScriptTextLines;
+}
 
 // A script that runs off its end would execute the store's empty lines as balloons
 // of slot 0; there is nothing to run there.

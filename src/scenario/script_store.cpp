@@ -1,5 +1,6 @@
 #include "scenario/script_store.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "scenario/script_conversion.h"
@@ -14,6 +15,7 @@ bool gOverflowReported = false;
 void ClearLines() {
   for (auto& text : ScriptStore.ScriptText) text.clear();
   for (auto& codes : ScriptStore.ScriptCode) codes.fill(0);
+  ScriptStore.ScriptTextLines = kScriptLineCapacity;
   gOverflowReported = false;
 }
 
@@ -22,9 +24,9 @@ void ClearLines() {
 void PushScriptLine(const std::string& text) {
   if (ScriptStore.ScriptLineCount == 0) ClearLines();
   const int n = ScriptStore.ScriptLineCount;
-  if (n < 0 || n >= kScriptLineCapacity) {
+  if (n < 0 || n >= ScriptStore.ScriptTextLines) {
     if (!gOverflowReported) {
-      std::cerr << "script: line " << n << " is beyond the store of " << kScriptLineCapacity
+      std::cerr << "script: line " << n << " is beyond the store of " << ScriptStore.ScriptTextLines
                 << " lines and is dropped: " << text << '\n';
       gOverflowReported = true;
     }
@@ -33,6 +35,11 @@ void PushScriptLine(const std::string& text) {
   ScriptStore.ScriptCode[4][n] = kLineNotConverted;
   ScriptStore.ScriptText[n] = text;
   ScriptStore.ScriptLineCount = n + 1;
+}
+
+void SizeScriptText(int lines) {
+  for (auto& text : ScriptStore.ScriptText) text.clear();
+  ScriptStore.ScriptTextLines = std::clamp(lines, 1, kScriptLineCapacity);
 }
 
 void ResetScriptState() {

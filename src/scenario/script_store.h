@@ -19,6 +19,10 @@ struct ScriptStoreRecord {
   int CurrentScriptLine = 0;
   std::array<int, kScriptLabelCount> ScriptLabels{};
   int SceneLabel = -1;  // -1: from the start of the scene
+  // How many lines ScriptText is dimensioned to hold: a screen that borrows the
+  // store for its own text (the last-boss duel) sizes it down; the next filling
+  // makes it whole again.
+  int ScriptTextLines = kScriptLineCapacity;
 };
 extern ScriptStoreRecord ScriptStore;
 
@@ -26,6 +30,10 @@ extern ScriptStoreRecord ScriptStore;
 // whole store. A push beyond the store's capacity is refused and reported once per
 // filling on standard error.
 void PushScriptLine(const std::string& text);
+
+// Dimensions ScriptText anew to `lines` lines (1 to the capacity), dropping every
+// text; the codes and the line count stay as they are.
+void SizeScriptText(int lines);
 
 // Puts the store, LineCode and LineState back to their start values.
 void ResetScriptState();

@@ -127,11 +127,24 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "カーテン"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Title, 920, 690, 0, 0, 1, ""},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役"},
-    // Choice buttons of the conversation: 240 by 80 cells, two side by side per row.
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "30", L::Sheet, 480, 320, 240, 80, 1,
-     "はい|いいえ|進む|戻る|こちら|あちら|続ける|やめる"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "35,39,40,41", L::Panel, 500, 150, 0, 0, 1, "ROUND"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "50,51", L::Panel, 200, 100, 0, 0, 1, "HP"},
+    // Last-boss duel. Sheet 0: the conversation's choice buttons in rows 0 to 2, the
+    // four command cards in rows 3 and 4 (240 by 80 cells, two side by side per row).
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "30", L::Sheet, 480, 400, 240, 80, 1,
+     "はい|いいえ|進む|戻る|こちら|あちら|こうげき|ぼうぎょ|おどる|ひっさつ"},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "35", L::Sheet, 600, 300, 600, 300, 1, "カードを選んで戦おう！"},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "39", L::Sheet, 500, 150, 500, 150, 1, "決戦開始！"},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "40", L::Sheet, 500, 150, 500, 150, 1, "敗北……"},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "41", L::Sheet, 500, 150, 500, 150, 1, "勝利！"},
+    // Hit-point panels: the number is printed over the middle, the caption keeps to a corner.
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "50", L::Label, 120, 60, 0, 0, 1, "HP"},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "51", L::Label, 200, 100, 0, 0, 1, "BOSS HP"},
+    // Sheet 1: the retry and quit buttons after a defeat, 600 by 150 one above the other.
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "60", L::Sheet, 600, 300, 600, 150, 1, "もういちど|タイトルへ"},
+    // The fighters (0 normal, 2 hit, 3 beaten or dancing; the finale shows the boss too):
+    // the boss stands at (270, 0) above its balloon, the player's character at
+    // (-35, 320) left of hers.
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 580, 300, 0, 0, 1, "魔王"},
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 260, 370, 0, 0, 1, "ベル（星の装束）"},
     // Backgrounds and minis of the conversations (kinds 30 to 99).
     {"Tanselr_Data/TanselrCG/ETC/Back00a.JPG", "", L::Scene, 920, 690, 0, 0, 1, "プロローグ"},
     {"Tanselr_Data/TanselrCG/ETC/00Face_10L.JPG", "", L::Face, 300, 420, 0, 0, 1, "語り手"},
@@ -228,9 +241,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/O_face/OFace_G00x.JPG", "", L::Face, 300, 420, 0, 0, 1, "グレン"},
     {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "0-15", L::Face, 300, 420, 0, 0, 1, "群衆"},
     // Finale figures and the staff pictures (kinds 300 to 399).
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "魔王"},
     {"Tanselr_Data/TanselrCG/Z_face/ZFace_B{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "フィン（鐘の守り手）"},
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "ベル（星の装束）"},
     {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "0-5", L::Panel, 600, 300, 0, 0, 1, "STAFF"},
     // Mini-game pictures (kinds 1000 to 1599): names and placeholder numbers and
     // sizes; each mini-game's screens set the numbers and sizes they cut.
