@@ -37,6 +37,7 @@
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/board_model.h"
+#include "vadrim/board_screen.h"
 #include "vadrim/vadrim_mode.h"
 
 namespace {
@@ -92,6 +93,7 @@ void ResetAllState() {
   ResetCasinoState();
   ResetRockPaperScissorsState();
   ResetBoardState();
+  ResetBoardScreenState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();
