@@ -27,6 +27,12 @@ enum class Look {
   CardBack,
   Reels,   // reel symbols side by side, each its own colour and sign
   Table,   // a game backdrop: 0 the slot machine, 1 the card table
+  Tiles,   // board tiles in rows: each cell its caption's colour and its caption ('|'
+           // separated, row by row); an empty caption leaves a plain cell
+  Creatures,  // a creature per cell, each its own colour, shape and glyph
+  Gauges,  // gauge faces side by side: each its glyph small at the top, its middle
+           // left clear for the value the game prints
+  Dice,    // die faces side by side, face n showing n pips (0 a blank face)
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number
