@@ -42,6 +42,7 @@
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/board_model.h"
+#include "vadrim/board_screen.h"
 #include "vadrim/vadrim_mode.h"
 
 namespace {
@@ -107,6 +108,7 @@ void ResetAllState() {
   ResetKanaAdventureState();
   ResetBoardGameState();
   ResetRpgState();
+  ResetBoardScreenState();
   ResetLayerState();
   ResetTextState();
   ResetBlitState();

@@ -361,6 +361,10 @@ void C40_EffectStep() {
   }
 }
 
+void CommonHopFrame() { Drop(); }
+void CommonShakeFrame(bool decaying) { Shake(decaying); }
+void CommonSwayBackFrame() { SwayBack(); }
+
 void C40_LeaveToMenu(int kind) {
   if (kind == 1) {
     SceneCursor.SceneCode = 99;

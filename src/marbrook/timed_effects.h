@@ -43,6 +43,11 @@ extern EffectParamsRecord EffectParams;
 
 // The Marbrook EffectHooks member: one frame of the running AnimationCode.
 void C40_EffectStep();
+// Frames the other copies of the effects share, with the same rules: 910 hop,
+// 911 random shake and 912 decaying shake, 916 out and back.
+void CommonHopFrame();
+void CommonShakeFrame(bool decaying);
+void CommonSwayBackFrame();
 // 1 back to the title screen's extras menu, 5 to its gallery select; other kinds nothing.
 void C40_LeaveToMenu(int kind);
 

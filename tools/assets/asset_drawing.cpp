@@ -313,6 +313,104 @@ void DrawIcons(Surface& s, const AssetFile& f) {
   }
 }
 
+// Board tiles: a caption's own colour (the blank plain cell sand, "□" the inner
+// grass), a border, and the caption large in the middle.
+void DrawBoardTiles(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const std::vector<std::string> captions = SplitCaptions(r.shows);
+  const int cw = std::max(1, r.cellWidth), ch = std::max(1, r.cellHeight);
+  for (int y = 0, i = 0; y + ch <= s.Height(); y += ch) {
+    for (int x = 0; x + cw <= s.Width(); x += cw, ++i) {
+      const std::string caption = static_cast<size_t>(i) < captions.size() ? captions[static_cast<size_t>(i)] : "";
+      const PixelRect cell{x, y, cw, ch};
+      uint32_t back = Rgb(222, 200, 150);
+      if (caption == "□") back = Rgb(96, 150, 80);
+      else if (!caption.empty()) back = HashColour(Hash(caption) * 31u, 70);
+      tq::FillRect(s, cell, back);
+      Frame(s, cell, caption == "□" ? Rgb(70, 120, 60) : Rgb(120, 90, 50), std::max(1, cw / 25));
+      if (!caption.empty() && caption != "□") {
+        tq::FillRect(s, {x + cw / 6, y + ch / 6, cw * 2 / 3, ch * 2 / 3}, Rgb(250, 245, 230));
+        CentredText(s, {x + cw / 6, y + ch / 6, cw * 2 / 3, ch * 2 / 3}, caption, Rgb(60, 40, 30), ch / 2, false);
+      }
+    }
+  }
+}
+
+// Creatures: a body of the cell's colour, eyes, feet or horns by the cell's hash,
+// and the row's glyph for the cell on its belly.
+void DrawCreatures(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const std::vector<std::string> glyphs = CodePoints(r.shows);
+  const int cw = std::max(1, r.cellWidth), ch = std::max(1, r.cellHeight);
+  s.Reset(s.Width(), s.Height(), Rgb(96, 150, 80));
+  int i = 0;
+  for (int y = 0; y + ch <= s.Height(); y += ch) {
+    for (int x = 0; x + cw <= s.Width(); x += cw, ++i) {
+      const uint32_t h = Hash(std::to_string(i) + "creature") * 2654435761u;
+      const uint32_t body = HashColour(h, 70);
+      const int cx = x + cw / 2, cy = y + ch / 2 + ch / 12;
+      const int rx = cw / 3 + static_cast<int>(h % 7), ry = ch / 3 - static_cast<int>((h >> 3) % 6);
+      if ((h >> 5) % 2 == 0) {  // horns
+        FillEllipse(s, cx - rx / 2, cy - ry, cw / 14, ch / 7, Rgb(240, 230, 200));
+        FillEllipse(s, cx + rx / 2, cy - ry, cw / 14, ch / 7, Rgb(240, 230, 200));
+      } else {  // ears
+        FillEllipse(s, cx - rx * 2 / 3, cy - ry * 3 / 4, cw / 9, ch / 9, body);
+        FillEllipse(s, cx + rx * 2 / 3, cy - ry * 3 / 4, cw / 9, ch / 9, body);
+      }
+      FillEllipse(s, cx, cy, rx, ry, body);
+      FillEllipse(s, cx - rx / 2, cy + ry, cw / 10, ch / 14, HashColour(h >> 9, 20));
+      FillEllipse(s, cx + rx / 2, cy + ry, cw / 10, ch / 14, HashColour(h >> 9, 20));
+      const int ey = cy - ry / 3;
+      for (int side = -1; side <= 1; side += 2) {
+        FillEllipse(s, cx + side * rx / 3, ey, cw / 12, ch / 10, Rgb(255, 255, 255));
+        FillEllipse(s, cx + side * rx / 3, ey + 1, cw / 24, ch / 18, Rgb(20, 20, 30));
+      }
+      if (!glyphs.empty()) {
+        CentredText(s, {cx - rx / 2, cy, rx, ry * 3 / 4}, glyphs[static_cast<size_t>(i) % glyphs.size()],
+                    Rgb(255, 255, 255), ch / 4, true);
+      }
+    }
+  }
+}
+
+void DrawGauges(Surface& s, const AssetFile& f) {
+  const std::vector<std::string> glyphs = CodePoints(f.row->shows);
+  const int cw = std::max(1, f.row->cellWidth), ch = std::max(1, f.row->cellHeight);
+  for (int n = 0; n * cw + cw <= s.Width(); ++n) {
+    const uint32_t tone = HashColour(Hash(glyphs.empty() ? "" : glyphs[static_cast<size_t>(n) % glyphs.size()]), 60);
+    const PixelRect cell{n * cw, 0, cw, ch};
+    tq::FillRect(s, cell, Rgb(30, 30, 50));
+    tq::FillRect(s, {cell.x + 8, cell.y + ch / 5, cw - 16, ch * 3 / 4}, tone);
+    Frame(s, cell, Rgb(250, 230, 160), 3);
+    if (!glyphs.empty()) {
+      CentredText(s, {cell.x, 4, cw, ch / 5 - 4}, glyphs[static_cast<size_t>(n) % glyphs.size()],
+                  Rgb(250, 230, 160), ch / 6, false);
+    }
+  }
+}
+
+// Die faces: a white face with rounded look and n pips.
+void DrawDice(Surface& s, const AssetFile& f) {
+  const int cw = std::max(1, f.row->cellWidth), ch = std::max(1, f.row->cellHeight);
+  s.Reset(s.Width(), s.Height(), Rgb(96, 150, 80));
+  // Pip places on a 3 by 3 grid, by face.
+  static const char* kPips[7] = {"", "....x....", "x.......x", "x...x...x", "x.x...x.x", "x.x.x.x.x", "xx.....xx"};
+  for (int n = 0; n * cw + cw <= s.Width(); ++n) {
+    const PixelRect face{n * cw + cw / 12, ch / 12, cw * 5 / 6, ch * 5 / 6};
+    FillEllipse(s, face.x + face.w / 2, face.y + face.h / 2, face.w / 2 + 2, face.h / 2 + 2, Rgb(200, 200, 210));
+    tq::FillRect(s, {face.x + face.w / 10, face.y, face.w * 4 / 5, face.h}, Rgb(250, 250, 250));
+    tq::FillRect(s, {face.x, face.y + face.h / 10, face.w, face.h * 4 / 5}, Rgb(250, 250, 250));
+    std::string pips = n < 7 ? kPips[n] : "";
+    if (n == 6) pips = "x.xx.xx.x";
+    for (size_t k = 0; k < pips.size(); ++k) {
+      if (pips[k] != 'x') continue;
+      const int px = face.x + face.w * (1 + 2 * static_cast<int>(k % 3)) / 6;
+      const int py = face.y + face.h * (1 + 2 * static_cast<int>(k / 3)) / 6;
+      FillEllipse(s, px, py, face.w / 11, face.h / 11, n == 1 ? Rgb(200, 30, 40) : Rgb(20, 20, 30));
+    }
+  }
+}
+
 void DrawMark(Surface& s) {
   const int w = s.Width(), ht = s.Height();
   s.Reset(w, ht, Rgb(0, 0, 0));
@@ -511,6 +609,10 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Tiles: DrawTiles(s, file); break;
     case Look::RpgMap: DrawRpgMap(s, file.number); break;
     case Look::RpgPart: DrawRpgPart(s, file.number); break;
+    case Look::BoardTiles: DrawBoardTiles(s, file); break;
+    case Look::Creatures: DrawCreatures(s, file); break;
+    case Look::Dice: DrawDice(s, file); break;
+    case Look::Gauges: DrawGauges(s, file); break;
     default: break;
   }
   return s;

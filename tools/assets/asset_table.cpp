@@ -773,43 +773,53 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/SelectB2.jpg", "", L::Panel, 120, 20, 0, 0, 1, "決定"},
     {"Kespa_Data/KespaCG/Staff{nn}.jpg", "0-9", L::Scene, 920, 690, 0, 0, 1, "スタッフ"},
     // The board game. The tiles: 8 by 4 of 100 by 100.
-    {"Kespa_Data/KespaCG/Game/Map05.jpg", "", L::Icons, 800, 400, 100, 100, 1,
-     "・□吉幸凶狂具選ワ止力封攻白黒＊"},
-    {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "1,2", L::Panel, 100, 100, 0, 0, 1, "→"},
+    // Row by row: the plain path cell, the inner grid, then each kind at its place;
+    // the sealed 凶 and 狂 at column 2.
+    {"Kespa_Data/KespaCG/Game/Map05.jpg", "", L::BoardTiles, 800, 400, 100, 100, 1,
+     "|□||逆|連|封|T1|力|吉|凶|封凶|具|ワ|止|T2|L1|幸|狂|封狂|選|攻|タ|T3|L2|ﾍ0|ﾍ1|ﾍ2"},
+    // The travel-direction pictures, above and below the board.
+    {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "1", L::Panel, 260, 40, 0, 0, 1, "◀ 逆まわり"},
+    {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "2", L::Panel, 260, 40, 0, 0, 1, "まわる向き ▶"},
     {"Kespa_Data/KespaCG/Game/com03_110.jpg", "", L::Sheet, 330, 220, 110, 110, 3, "攻|一|二|三|選|戻"},
     // Die faces 0 to 6, 180 by 180 each.
-    {"Kespa_Data/KespaCG/Game/dice01.jpg", "", L::Icons, 1260, 180, 180, 180, 1, "〇一二三四五六"},
+    {"Kespa_Data/KespaCG/Game/dice01.jpg", "", L::Dice, 1260, 180, 180, 180, 1},
     // The 運 and 女 gauge faces, 130 by 195.
-    {"Kespa_Data/KespaCG/Game/Para00c.jpg", "", L::Icons, 260, 195, 130, 195, 1, "運女"},
-    {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "0", L::Panel, 95, 320, 0, 0, 1, "道具"},
+    {"Kespa_Data/KespaCG/Game/Para00c.jpg", "", L::Gauges, 260, 195, 130, 195, 1, "運女"},
+    {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "0", L::Label, 95, 320, 0, 0, 1, "道具"},
     {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "13", L::Panel, 615, 265, 0, 0, 1, "道具を選ぶ"},
     {"Kespa_Data/KespaCG/Game/Turn01.jpg", "", L::Panel, 200, 60, 0, 0, 1, "ターン"},
-    // Item icons, 65 by 65.
-    {"Kespa_Data/KespaCG/Game/Item.jpg", "", L::Icons, 650, 130, 65, 65, 1, "吉幸具選ワ止力封攻白黒＊賽宝盾星巻鍵壺鈴"},
+    // Item icons, 65 by 65, seven to a row: items 10 to 30 in order.
+    {"Kespa_Data/KespaCG/Game/Item.jpg", "", L::BoardTiles, 455, 195, 65, 65, 1,
+     "0|1|2|3|4|5|6|逆|ワ|止|力|封|タ|攻|吉|幸|T1|L1|T2|ﾍ0|ﾍ1"},
     {"Kespa_Data/KespaCG/Game/Mes01C.jpg", "", L::Panel, 600, 150, 0, 0, 1, "メッセージ"},
     // Creature pictures, 90 by 90, ten to a row.
-    {"Kespa_Data/KespaCG/Game/Teki01.jpg", "", L::Icons, 900, 1800, 90, 90, 1,
+    {"Kespa_Data/KespaCG/Game/Teki01.jpg", "", L::Creatures, 900, 1800, 90, 90, 1,
      "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわをん"},
-    {"Kespa_Data/KespaCG/Game/Attack00.jpg", "", L::Panel, 400, 100, 0, 0, 1, "攻撃"},
+    // The line-strike arrows, 50 by 50 by direction: plain, then lit one row down.
+    {"Kespa_Data/KespaCG/Game/Attack00.jpg", "", L::BoardTiles, 200, 100, 50, 50, 1, "↑|→|↓|←|↑|→|↓|←"},
     {"Kespa_Data/KespaCG/Game/Kan_GAME START.jpg", "", L::Panel, 600, 150, 0, 0, 1, "GAME START"},
     {"Kespa_Data/KespaCG/Game/Kan_STAGE_{nn}.jpg", "1-17", L::Panel, 600, 150, 0, 0, 1, "STAGE"},
     // Menu buttons 90 by 30.
     {"Kespa_Data/KespaCG/Game/Button00.jpg", "", L::Sheet, 90, 60, 90, 30, 1, "説明|やり直し"},
     {"Kespa_Data/KespaCG/Game/EventKan{nn}.jpg", "1-15", L::Panel, 620, 140, 0, 0, 1, "イベント"},
     {"Kespa_Data/KespaCG/Game/Kan_GO_s60.jpg", "", L::Panel, 60, 60, 0, 0, 1, "GO"},
-    {"Kespa_Data/KespaCG/Game/Kan_GAMEOVERb.jpg", "", L::Panel, 700, 200, 0, 0, 1, "GAME OVER"},
-    {"Kespa_Data/KespaCG/Game/Kan_STAGECLEAR.jpg", "", L::Panel, 700, 200, 0, 0, 1, "STAGE CLEAR"},
+    // The endings' bands, cut into strips the window's width.
+    {"Kespa_Data/KespaCG/Game/Kan_GAMEOVERb.jpg", "", L::Panel, 920, 230, 0, 0, 1, "GAME OVER"},
+    {"Kespa_Data/KespaCG/Game/Kan_STAGECLEAR.jpg", "", L::Panel, 920, 230, 0, 0, 1, "STAGE CLEAR"},
     {"Kespa_Data/KespaCG/Game/Mes10-{nn}.jpg", "0-5", L::Panel, 650, 250, 0, 0, 1, "きけん"},
-    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "0-4", L::Face, 70, 70, 0, 0, 1, "コマ"},
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "0-6", L::Face, 70, 70, 0, 0, 1, "コマ"},
     {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "1-7", L::Panel, 96, 96, 0, 0, 1, "！"},
     {"Kespa_Data/KespaCG/Game/Kan_CONTINUE.jpg", "", L::Panel, 600, 150, 0, 0, 1, "CONTINUE"},
-    {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "0-9", L::Panel, 100, 100, 0, 0, 1, "イベ"},
+    // The counter badges' cells, 133 by 40: 止, 力, 封.
+    {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "0", L::Sheet, 133, 120, 133, 40, 1, "止|力|封"},
+    {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "1-9", L::Panel, 100, 100, 0, 0, 1, "イベ"},
     {"Kespa_Data/KespaCG/Game/Kan_Stop_550.jpg", "", L::Panel, 550, 124, 0, 0, 1, "ストップ"},
     {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "1-4", L::Scene, 880, 650, 0, 0, 1, "あそびかた"},
     {"Kespa_Data/KespaCG/Game/Retry_Kan.jpg", "", L::Panel, 700, 200, 0, 0, 1, "もう一度？"},
-    {"Kespa_Data/KespaCG/Game/Retry_But.jpg", "", L::Sheet, 300, 100, 150, 50, 2, "はい|いいえ"},
-    {"Kespa_Data/KespaCG/Game/Para_Turn01.jpg", "", L::Panel, 130, 65, 0, 0, 1, "残り"},
-    {"Kespa_Data/KespaCG/Game/Para_Attack01.jpg", "", L::Panel, 130, 65, 0, 0, 1, "攻撃"},
+    // The restart dialog's buttons, 250 by 80, one above the other.
+    {"Kespa_Data/KespaCG/Game/Retry_But.jpg", "", L::Sheet, 250, 160, 250, 80, 1, "やり直す|もどる"},
+    {"Kespa_Data/KespaCG/Game/Para_Turn01.jpg", "", L::Label, 130, 65, 0, 0, 1, "残りターン"},
+    {"Kespa_Data/KespaCG/Game/Para_Attack01.jpg", "", L::Label, 130, 65, 0, 0, 1, "攻撃回数"},
     {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "0-2,10-19,20-29", L::Panel, 700, 200, 0, 0, 1, "おしらせ"},
     {"Kespa_Data/KespaCG/Game/ItemBack02_445c.jpg", "", L::Panel, 445, 95, 0, 0, 1, "道具"},
     {"Kespa_Data/KespaCG/Game/ItemKan01.jpg", "", L::Panel, 300, 60, 0, 0, 1, "道具"},

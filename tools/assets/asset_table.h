@@ -31,6 +31,12 @@ enum class Look {
   Tiles,   // captioned cells in rows, each caption its own colour (board squares, messages)
   RpgMap,  // a role-playing game map, drawn from the game's own grid (see rpg_pictures.h)
   RpgPart, // a role-playing game part picture, by number
+  BoardTiles,  // board tiles in rows: each cell its caption's colour and its caption ('|'
+           // separated, row by row); an empty caption leaves a plain cell
+  Creatures,  // a creature per cell, each its own colour, shape and glyph
+  Gauges,  // gauge faces side by side: each its glyph small at the top, its middle
+           // left clear for the value the game prints
+  Dice,    // die faces side by side, face n showing n pips (0 a blank face)
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number

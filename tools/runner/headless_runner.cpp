@@ -2,7 +2,7 @@
 //
 //   thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]
 //                       [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]
-//                       [--convert FILE] [--script FILE] [--stage N] [--enter C,S,T]
+//                       [--convert FILE] [--script FILE] [--stage N] [--enter C,S,T] [--board N]
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +20,7 @@
 #include "runner/convert_command.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/story_flow.h"
+#include "vadrim/vadrim_save.h"
 
 namespace {
 
@@ -46,7 +47,9 @@ const char* kUsage =
     "  --stage N        with the Marbrook mode, start in the conversation at stage N instead of\n"
     "                   the title\n"
     "  --enter C,S,T    once start-up is done, set SceneCode C, SceneState S and SceneStep T, so\n"
-    "                   the first tick enters that screen (a mini-game's entry, for example)\n";
+    "                   the first tick enters that screen (a mini-game's entry, for example)\n"
+    "  --board N        with the Vadrim mode, the board number the board game's entry reads\n"
+    "                   (GameStage); with --enter 51,1,0 the run plays that board\n";
 
 bool ParseNumber(const std::string& text, uint32_t& out) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 10) return false;
@@ -95,6 +98,7 @@ int main(int argc, char** argv) {
   uint32_t startStage = 0;
   bool stageGiven = false;
   std::optional<std::array<int, 3>> enter;
+  std::optional<int> board;
 
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -141,6 +145,10 @@ int main(int argc, char** argv) {
         return Fail("--enter needs CODE,STATE,STEP");
       }
       enter = cursor;
+    } else if (arg == "--board") {
+      uint32_t number = 0;
+      if (!value(v) || !ParseNumber(v, number) || number > 99) return Fail("--board needs a board number");
+      board = static_cast<int>(number);
     } else {
       return Fail("unknown option " + arg);
     }
@@ -231,6 +239,13 @@ int main(int argc, char** argv) {
       SceneCursor.SceneCode = cursor[0];
       SceneCursor.SceneState = cursor[1];
       SceneCursor.SceneStep = cursor[2];
+    });
+  }
+
+  if (board) {
+    // With the cursor, before the first tick: the board game reads it at its entry.
+    platform.At(1, [number = *board] {
+      if (GameMode == kModeVadrim) VadrimProgress.GameStage = number;
     });
   }
 

@@ -1,0 +1,176 @@
+// The board game's frame gate and its copy of the common timed effects (codes
+// below 1000). The hop, the shakes and the out-and-back bump follow the same rules
+// as the Marbrook copy and are shared with it; the pause, the fade, the moves and
+// the blink differ in what they restore and in their frame lengths.
+#include <algorithm>
+
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/layers.h"
+#include "engine/sound_channels.h"
+#include "marbrook/timed_effects.h"
+#include "scenario/motion_curves.h"
+#include "vadrim/board_screen.h"
+#include "vadrim/board_sprites.h"
+
+namespace {
+
+enum : int {
+  kPause = 700,
+  kMusicFade = 750,
+  kMove = 800,
+  kMoveSlots = 801,
+  kMoveHold = 802,
+  kBlink = 820,
+  kHop = 910,
+  kShake = 911,
+  kBounce = 912,
+  kBump = 916,
+};
+
+constexpr int kRestoredDelay = 100;
+constexpr int kDefaultMotionKind = 11;
+
+EffectParamsRecord& P() { return EffectParams; }
+AnimationRunRecord& Run() { return AnimationRun; }
+
+void EndEffect() {
+  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
+  else Wait(0, 0);
+}
+
+// Counts the frame; true once the count has passed n.
+bool CountPast(int n) {
+  ++Run().AnimationFrame;
+  return Run().AnimationFrame > n;
+}
+
+void MoveSlot(int slot, int curve) {
+  MotionState.CurrentMotionSlot = slot;
+  MotionCurveStep(curve);
+}
+
+void SoundCue() {
+  const EffectSoundCueRecord& cue = P().EffectSoundCue;
+  if (cue.EffectSound > 0 && Run().AnimationFrame == cue.EffectSoundFrame) BoardSound(cue.EffectSound);
+}
+
+void AfterMove() {
+  P().EffectMotionKind = kDefaultMotionKind;
+  P().EffectResumesStep = -1;
+  P().EffectSoundCue.EffectSound = 0;
+}
+
+void Pause() {
+  SetFrameLength(-1, P().EffectFrameDelay);
+  if (!CountPast(1)) return;
+  EndEffect();
+  P().EffectFrameDelay = kRestoredDelay;
+  P().EffectResumesStep = -1;
+}
+
+void MusicFade() {
+  if (Run().AnimationStep == 0) {
+    if (GameConfig.Settings[1] == 0) {
+      Run().AnimationStep = 1;
+      return;
+    }
+    SetFrameLength(-1, P().EffectFrameDelay);
+    ++Run().AnimationFrame;
+    const int base = SoundState.MusicFadeBase;
+    // A base below 10 would step by 0 and never reach silence.
+    const int step = std::max(base / 10, 1);
+    const int volume = std::max(base - step * Run().AnimationFrame, 0);
+    SetMusicVolumeRaw(volume);
+    if (volume == 0) {
+      Run().AnimationFrame = 0;
+      Run().AnimationStep = 1;
+      SetFrameLength(0, 0);
+    }
+    return;
+  }
+  StopChannel(MusicChannel);
+  FrameClock.FrameLoopRunning = 0;
+}
+
+void MoveOne() {
+  if (Run().AnimationFrame == 0) {
+    D50_StoreSprite(0);
+    Run().AnimationLength = P().EffectFrames;
+  }
+  SoundCue();
+  MoveSlot(0, P().EffectMotionKind);
+  if (!CountPast(Run().AnimationLength)) return;
+  EndEffect();
+  AfterMove();
+}
+
+void MoveTogether() {
+  Run().AnimationLength = P().EffectFrames;
+  SoundCue();
+  const int last = std::clamp(P().EffectLastSlot, 0, kMotionSlotCount - 1);
+  for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, P().EffectMotionKind);
+  if (!CountPast(Run().AnimationLength)) return;
+  EndEffect();
+  P().EffectLastSlot = 0;
+  AfterMove();
+}
+
+void MoveHold() {
+  if (Run().AnimationFrame == 0) {
+    D50_StoreSprite(0);
+    Run().AnimationLength = P().EffectFrames;
+    MotionSlot[0].MotionPause = P().EffectFrames;
+  }
+  MoveSlot(0, P().EffectMotionKind);
+  if (!CountPast(Run().AnimationLength)) return;
+  // Negative repeats would never end the loop: they count as none.
+  if (std::max(P().EffectRepeats, 0) >= Run().AnimationSubStep) EndEffect();
+  ++Run().AnimationSubStep;
+  P().EffectMotionKind = kDefaultMotionKind;
+  P().EffectResumesStep = -1;
+  Run().AnimationFrame = 0;
+}
+
+void Blink() {
+  SetFrameLength(-1, P().EffectFrameDelay);
+  ShowLayer(DrawState.CurrentLayer, Run().AnimationFrame % 2 != 0);
+  Run().AnimationLength = P().EffectFrames;
+  if (!CountPast(P().EffectFrames)) return;
+  EndEffect();
+  P().EffectResumesStep = -1;
+}
+
+}  // namespace
+
+bool D50_FrameGate() {
+  const int code = FrameClock.AnimationCode;
+  if (code < 1000) {
+    D50_CommonFrame();
+    return true;
+  }
+  if (code <= 1099) {
+    D50_Frame();
+    return true;
+  }
+  return false;
+}
+
+void D50_CommonFrame() {
+  switch (FrameClock.AnimationCode) {
+    case kPause: Pause(); break;
+    case kMusicFade: MusicFade(); break;
+    case kMove: MoveOne(); break;
+    case kMoveSlots: MoveTogether(); break;
+    case kMoveHold: MoveHold(); break;
+    case kBlink: Blink(); break;
+    case kHop: CommonHopFrame(); break;
+    case kShake: CommonShakeFrame(false); break;
+    case kBounce: CommonShakeFrame(true); break;
+    case kBump: CommonSwayBackFrame(); break;
+    default:
+      // No effect has this code: it ends at once rather than run for ever.
+      EndEffect();
+      break;
+  }
+}

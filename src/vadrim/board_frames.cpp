@@ -1,0 +1,705 @@
+// D50_Frame: the board's own animations, codes 1000 to 1099 (the piece, the die,
+// the item and attack buttons, the strike arrows, the warp and reverse cells, a
+// creature eating or merging, the restart dialog's white-out, the clear and failure
+// endings). Codes 1030 to 1039 go to the creature-event animations.
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/string_utils.h"
+#include "marbrook/timed_effects.h"
+#include "scenario/motion_curves.h"
+#include "vadrim/board_model.h"
+#include "vadrim/board_screen.h"
+#include "vadrim/board_sprites.h"
+#include "vadrim/vadrim_pictures.h"
+
+namespace {
+
+BoardLayersRecord& L() { return BoardLayers; }
+AnimationRunRecord& Run() { return AnimationRun; }
+int& F() { return AnimationRun.AnimationFrame; }
+int W() { return ScreenSize.ScreenWidth; }
+int H() { return ScreenSize.ScreenHeight; }
+int HalfH() { return ScreenSize.ScreenHalfHeight; }
+
+// Length := n, one more frame counted; true once the count has passed n.
+bool CountTo(int n) {
+  Run().AnimationLength = n;
+  ++F();
+  return F() > n;
+}
+void NextStep() {
+  F() = 0;
+  Run().AnimationSubStep = 0;
+  ++Run().AnimationStep;
+}
+void NextStepAfter(int ms) {
+  NextStep();
+  SetFrameLength(-1, ms);
+}
+void HandBack() { Wait(0, 0); }
+void Return() { FrameClock.FrameLoopRunning = 0; }
+void Curve(int slot, int curve) {
+  MotionState.CurrentMotionSlot = slot;
+  MotionCurveStep(curve);
+}
+void Curves(int first, int last, int curve) {
+  for (int slot = first; slot <= last; ++slot) Curve(slot, curve);
+}
+bool ShownByFours() { return (F() / 4) % 2 == 1; }
+
+// Slot := layer from where it stands to (x, y).
+void FromHere(int slot, int layer, int x, int y) {
+  BoardStore(slot, layer, LayerLeft(layer), LayerTop(layer), x, y);
+}
+// Slot with sizes, for the curves that resize.
+void Sized(int slot, int layer, Rect from, Rect to) {
+  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
+  s.MotionLayer = layer;
+  s.MotionStartX = from.X;
+  s.MotionStartY = from.Y;
+  s.MotionStartWidth = from.Width;
+  s.MotionStartHeight = from.Height;
+  s.MotionEndX = to.X;
+  s.MotionEndY = to.Y;
+  s.MotionEndWidth = to.Width;
+  s.MotionEndHeight = to.Height;
+}
+Rect RectOf(int layer) { return {LayerLeft(layer), LayerTop(layer), LayerWidth(layer), LayerHeight(layer)}; }
+
+void White(int layer, Rect r) {
+  BoardPrepare(layer, r.X, r.Y, r.Width, r.Height);
+  LayerInfo(layer).BackColor = RgbColor(255, 255, 255);
+  ClearLayerImage(layer);
+}
+
+int Creature(int slot) { return L().CreatureFirstLayer - 1 + slot; }
+
+// ---- The piece and the die ----
+
+void PieceEnters() {
+  if (F() == 0) {
+    BoardSound(56);
+    if (Run().AnimationSubStep == 0) {
+      D50_DrawPanel(15, 0);
+      D50_CellPos(0, PieceCounters.PiecePos);
+      const Rect r = DrawState.CurrentRect;
+      BoardPlace(L().PieceLayer, r.X, r.Y);
+      BoardStore(0, L().PieceLayer, r.X, r.Y, r.X, r.Y - 50);
+      MotionSlot[0].MotionPause = 20;
+    }
+    Run().AnimationLength = 20;
+  }
+  Curve(0, 13);
+  if (!CountTo(20)) return;
+  F() = 0;
+  if (++Run().AnimationSubStep >= 2) HandBack();
+}
+
+void PieceStep() {
+  if (F() == 0) {
+    BoardSound(62, 1);
+    D50_CellPos(1, PieceCounters.PiecePos);
+    FromHere(0, L().PieceLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y);
+    Run().AnimationLength = 20;
+  }
+  Curve(0, 11);
+  if (CountTo(20)) HandBack();
+}
+
+void DieRoll() {
+  SetFrameLength(-1, 10);
+  if (Run().AnimationStep == 0) {
+    if (F() % 10 == 0 && F() < 50) BoardSound(60, F() / 10);
+    TurnFlow.DieValue = RandomRange(1, 6);
+    D50_DrawPanel(20, TurnFlow.DieValue);
+    if (!CountTo(50)) return;
+    TurnFlow.StepsLeft = TurnFlow.DieValue;  // the face drawn last
+    NextStep();
+    return;
+  }
+  if (F() == 0) {
+    BoardSound(61);
+    const int die = L().DieLayer;
+    FromHere(0, die, LayerLeft(die), LayerTop(die) - 50);
+    Run().AnimationLength = 20;
+    MotionSlot[0].MotionPause = 20;
+  }
+  Curve(0, 13);
+  if (CountTo(20)) HandBack();
+}
+
+// ---- Item buttons ----
+
+void OldestItemHops() {
+  if (F() == 0) {
+    BoardSound(66);
+    const int button = L().TurnButtonFirstBox;
+    FromHere(0, button, LayerLeft(button) - 50, LayerTop(button) - 50);
+    Run().AnimationLength = 10;
+    MotionSlot[0].MotionPause = 20;
+  }
+  Curve(0, 13);
+  if (!CountTo(Run().AnimationLength)) return;
+  F() = 0;
+  if (++Run().AnimationSubStep >= 2) HandBack();
+}
+
+void ItemChosen() {
+  if (Run().AnimationStep == 0) {
+    SetFrameLength(-1, 40);
+    if (F() == 0) BoardSound(102);
+    ShowLayer(L().HighlightLayer, F() % 2 == 1);
+    if (CountTo(10)) NextStep();
+    return;
+  }
+  SetFrameLength(0, 0);
+  const int button = L().TurnButtonFirstBox + BoardChoice.ItemSlot;
+  if (F() == 0) {
+    BoardSound(60, 1);
+    FromHere(0, button, CentreX(LayerWidth(button)), CentreY(LayerHeight(button)));
+    LayerToFront(button);
+    Run().AnimationLength = 20;
+  }
+  Curve(0, 11);
+  if (CountTo(20)) HandBack();
+}
+
+// ---- Choices ----
+
+void AttackChosen() {
+  if (Run().AnimationStep == 1) {
+    HandBack();
+    return;
+  }
+  const int last = BoardScreen.ChoiceButtonLast;
+  const int chosen = TurnFlow.HoverIndex;
+  if (F() == 0) {
+    for (int i = 0; i <= last; ++i) {
+      const int button = L().ChoiceButtonFirstBox + i;
+      const int frame = L().HighlightLayer + 1 + i;
+      FromHere(2 * i, button, LayerLeft(button) + 140, LayerTop(button));
+      FromHere(2 * i + 1, frame, LayerLeft(frame) + 140, LayerTop(frame));
+    }
+  }
+  if (F() <= 5) {
+    Run().AnimationLength = 5;
+    for (int i = 0; i <= last; ++i) {
+      if (i == chosen) continue;
+      Curve(2 * i, 10);
+      Curve(2 * i + 1, 10);
+    }
+  }
+  const auto& c = BoardScreen.FrameColours;
+  const bool normal = ShownByFours();
+  BoardFramePaint(L().HighlightLayer + 1 + chosen, normal ? c[2] : c[0], normal ? c[3] : c[1]);
+  if (!CountTo(40)) return;
+  ShowLayer(L().ChoiceButtonFirstBox + chosen, false);
+  ShowLayer(L().HighlightLayer + 1 + chosen, false);
+  NextStepAfter(100);
+}
+
+void ArrowChosen() {
+  if (Run().AnimationStep == 1) {
+    HandBack();
+    return;
+  }
+  const int banner = L().BannerLayer;
+  const int last = BoardScreen.LineArrowLast;
+  const int chosen = TurnFlow.HoverIndex;
+  if (F() == 0) {
+    FromHere(0, banner, LayerLeft(banner), H());
+    for (int i = 0; i <= last; ++i) {
+      const int arrow = L().BackdropLayer + i;
+      if (D50_InRange(i) == 0) FromHere(i + 1, arrow, LayerLeft(arrow), LayerTop(arrow) - 30);
+      else FromHere(i + 1, arrow, LayerLeft(arrow) - 30, LayerTop(arrow));
+    }
+  }
+  if (F() <= 5) {
+    Run().AnimationLength = 5;
+    for (int i = -1; i <= last; ++i) {
+      if (i == chosen) continue;
+      Curve(i + 1, 10);
+      if (F() == 5) ShowLayer(MotionSlot[static_cast<size_t>(i + 1)].MotionLayer, false);
+    }
+  }
+  const bool lit = ShownByFours();
+  ShowLayer(L().HighlightLayer, lit);
+  const int arrow = L().BackdropLayer + chosen;
+  DrawState.CurrentLayer = arrow;
+  ClipCellToLayer(5, (BoardChoice.StrikeDir - 1) * 50, lit ? 50 : 0, 50, 50);
+  if (!CountTo(40)) return;
+  ShowLayer(arrow, false);
+  ShowLayer(L().HighlightLayer, false);
+  NextStepAfter(100);
+}
+
+void TargetChosen() {
+  if (Run().AnimationStep == 1) {
+    HandBack();
+    return;
+  }
+  const int banner = L().BannerLayer;
+  if (F() == 0) FromHere(0, banner, LayerLeft(banner), -LayerHeight(banner));
+  if (F() <= 5) {
+    Run().AnimationLength = 5;
+    Curve(0, 10);
+    if (F() == 5) ShowLayer(banner, false);
+  }
+  ShowLayer(L().HighlightLayer, ShownByFours());
+  if (!CountTo(40)) return;
+  ShowLayer(L().HighlightLayer, false);
+  NextStepAfter(100);
+}
+
+void DialogChosen() {
+  if (Run().AnimationStep == 1) {
+    HandBack();
+    return;
+  }
+  if (F() == 0) {
+    const int other = L().ConfirmButtonFirstBox + Toggle01(TurnFlow.HoverIndex);
+    FromHere(0, other, LayerLeft(other), H());
+  }
+  if (F() <= 10) {
+    Run().AnimationLength = 10;
+    Curve(0, 10);
+  }
+  ShowLayer(L().HighlightLayer, ShownByFours());
+  if (CountTo(40)) NextStepAfter(100);
+}
+
+void WhiteOut() {
+  const int b = L().BackdropLayer;
+  if (F() == 0) {
+    const int chosen = L().ConfirmButtonFirstBox + TurnFlow.HoverIndex;
+    const Rect start{CentreX(4), LayerTop(chosen) + LayerHeight(chosen) / 2, 4, 2};
+    White(b, start);
+    Sized(0, b, start, {0, 0, W(), H()});
+  }
+  Curve(0, 16);
+  if (CountTo(50)) Return();
+}
+
+void WhiteCloses() {
+  const int b = L().BackdropLayer;
+  if (F() == 0) Sized(0, b, RectOf(b), {0, CentreY(2), LayerWidth(b), 2});
+  Curve(0, 16);
+  if (!CountTo(50)) return;
+  ShowLayer(b, false);
+  Return();
+}
+
+// ---- Warp and reverse ----
+
+void Warp() {
+  SetFrameLength(0, 0);
+  const int b = L().BackdropLayer;
+  const int cell = BoardGeometry.CellSize;
+  D50_CellPos(21, PieceCounters.PiecePos);
+  const int x = DrawState.TargetRect.X;
+  const int y = DrawState.TargetRect.Y;
+  switch (Run().AnimationStep) {
+    case 0: {
+      if (F() == 0) {
+        BoardSound(80);
+        const int cx = CentreX(5);
+        const int cy = CentreY(5);
+        const Rect from[4] = {{0, -5, W(), 5}, {W(), 0, 5, H()}, {0, H(), W(), 5}, {-5, 0, 5, H()}};
+        const int toX[4] = {0, cx + cell / 2, 0, cx - cell / 2};
+        const int toY[4] = {cy - cell / 2, 0, cy + cell / 2, 0};
+        for (int i = 0; i < 4; ++i) {
+          White(b + i, from[i]);
+          BoardStore(i, b + i, from[i].X, from[i].Y, toX[i], toY[i]);
+        }
+      }
+      Run().AnimationLength = 40;
+      Curves(0, 3, 11);
+      if (CountTo(40)) NextStep();
+      break;
+    }
+    case 1: {
+      if (F() == 0) {
+        BoardSound(81);
+        const int toX[4] = {0, x + cell - 5, 0, x};
+        const int toY[4] = {y, 0, y + cell - 5, 0};
+        for (int i = 0; i < 4; ++i) FromHere(i, b + i, toX[i], toY[i]);
+      }
+      Run().AnimationLength = 20;
+      Curves(0, 3, 11);
+      if (CountTo(20)) NextStep();
+      break;
+    }
+    case 2: {
+      if (F() == 0) {
+        BoardSound(82);
+        D50_CellPos(1, PieceCounters.PiecePos);
+        FromHere(0, L().PieceLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y);
+      }
+      Run().AnimationLength = 20;
+      Curve(0, 11);
+      if (CountTo(20)) NextStep();
+      break;
+    }
+    case 3: {
+      if (F() == 0) {
+        BoardSound(81);
+        for (int i = 0; i < 4; ++i) {
+          const bool across = i % 2 == 0;
+          const Rect to = across ? Rect{x, y + cell / 2 - 2, cell, LayerHeight(b + i)}
+                                 : Rect{x + cell / 2 - 2, y, LayerWidth(b + i), cell};
+          Sized(i, b + i, RectOf(b + i), to);
+        }
+      }
+      Run().AnimationLength = 20;
+      Curves(0, 3, 16);
+      if (!CountTo(20)) return;
+      BoardHide(b, b + 3);
+      HandBack();
+      break;
+    }
+    default: break;
+  }
+}
+
+void Reverse() {
+  EffectParams.EffectOffsetX = 20;
+  EffectParams.EffectOffsetY = 0;
+  EffectParams.EffectFrames = 3;
+  static constexpr int kShift[3] = {-20, 40, -20};
+  static constexpr int kLength[3] = {3, 6, 3};
+  const int step = Run().AnimationStep;
+  if (step < 0 || step > 2) return;
+  if (F() == 0) {
+    const int layer = step == 0 ? DrawState.CurrentLayer : MotionSlot[0].MotionLayer;
+    const int x = step == 0 ? DrawState.CurrentRect.X : LayerLeft(layer);
+    const int y = step == 0 ? DrawState.CurrentRect.Y : LayerTop(layer);
+    BoardStore(0, layer, x, y, x + kShift[step], y);
+  }
+  Run().AnimationLength = kLength[step];
+  Curve(0, 10);
+  if (!CountTo(kLength[step])) return;
+  if (step < 2) {
+    NextStep();
+    return;
+  }
+  D50_DrawPanel(30, 0);
+  const int a = L().ArrowLayer;
+  const int dir = PieceCounters.TravelDir;
+  const int ax = CentreX(LayerWidth(a));
+  const int bx = CentreX(LayerWidth(a + 1));
+  const int by = H() - LayerHeight(a + 1) - 10;
+  BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
+  BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
+  EffectParams.EffectResumesStep = 0;
+  BoardMoveSlots(1, 10, 11);
+}
+
+// ---- Eating and merging ----
+
+Rect CellCorner() {
+  const BoardGeometryRecord& g = BoardGeometry;
+  const int inset = (g.CellSize - g.CreatureSize) / 2;
+  return {StepScratch.StepX * g.CellSize + g.BoardLeft + inset, StepScratch.StepY * g.CellSize + g.BoardTop + inset,
+          0, 0};
+}
+
+// The overlay picture, centred on a creature's layer.
+void Overlay(int number, int over) {
+  const int b = L().BackdropLayer;
+  DrawState.CurrentLayer = b;
+  DrawState.CurrentRect = {W(), 0, 1, 1};
+  PrepareLayer(10);
+  D00_LoadPicture(1, 90, number);
+  const int half = BoardGeometry.CreatureSize / 2;
+  BoardPlace(b, LayerLeft(over) + half - LayerWidth(b) / 2, LayerTop(over) + half - LayerHeight(b) / 2);
+}
+
+void Eat() {
+  SetFrameLength(0, 0);
+  if (Run().AnimationStep == 1) {
+    HandBack();
+    return;
+  }
+  const int hunter = Creature(StepScratch.ActiveCreature);
+  const int target = Creature(StepScratch.TargetSlot);
+  const int b = L().BackdropLayer;
+  if (F() == 0) {
+    BoardSound(115);
+    Overlay(1, target);
+    ShowLayer(b, false);
+    const Rect corner = CellCorner();
+    FromHere(0, hunter, corner.X, corner.Y);
+    LayerToFront(hunter);
+  }
+  Run().AnimationLength = 50;
+  Curve(0, 10);
+  if (F() >= 10) {
+    ShowLayer(target, ShownByFours());
+    ShowLayer(b, ShownByFours());
+  }
+  if (CountTo(50)) NextStepAfter(100);
+}
+
+void Merge() {
+  const int hunter = Creature(StepScratch.ActiveCreature);
+  const int target = Creature(StepScratch.TargetSlot);
+  const int b = L().BackdropLayer;
+  switch (Run().AnimationStep) {
+    case 0:
+      SetFrameLength(0, 0);
+      if (F() == 0) {
+        BoardSound(116);
+        const Rect corner = CellCorner();
+        FromHere(0, hunter, corner.X, corner.Y);
+        LayerToFront(hunter);
+      }
+      Run().AnimationLength = 50;
+      Curve(0, 10);
+      if (F() >= 10) {
+        ShowLayer(hunter, ShownByFours());
+        ShowLayer(target, ShownByFours());
+      }
+      if (!CountTo(50)) return;
+      ShowLayer(hunter, true);
+      NextStepAfter(100);
+      break;
+    case 1:
+      SetFrameLength(0, 0);
+      if (F() == 0) {
+        BoardSound(117);
+        D50_DrawCreature(1);
+        FromHere(0, hunter, LayerLeft(hunter), LayerTop(hunter) - 50);
+        LayerToFront(hunter);
+        Run().AnimationLength = 30;
+        MotionSlot[0].MotionPause = 30;
+        Overlay(3, hunter);
+      }
+      Curve(0, 13);
+      if (CountTo(30)) NextStepAfter(300);
+      break;
+    case 2:
+      SetFrameLength(-1, 100);
+      if (F() == 1 || F() == 3) BoardSound(118);
+      ShowLayer(b, F() % 2 == 1);
+      if (CountTo(6)) NextStep();
+      break;
+    case 3: NextStepAfter(100); break;
+    default: HandBack(); break;
+  }
+}
+
+// ---- Endings ----
+
+void StripsFromSheet(int first, int count, int width, int height, int top, int pictureKind) {
+  DrawState.SheetIndex = BoardScreen.EffectSheet;
+  D00_LoadPicture(2, pictureKind, 0);
+  for (int i = 0; i < count; ++i) {
+    const int layer = first + i;
+    BoardPrepare(layer, 0, top + height * i, width, height);
+    ClipCellToLayer(BoardScreen.EffectSheet, 0, height * i, width, height);
+  }
+}
+
+void ClearBand() {
+  const int b = L().BackdropLayer;
+  if (F() == 0) {
+    BoardSound(130);
+    White(b, {0, 0, W(), H()});
+    Sized(0, b, {0, 0, W(), H()}, {0, HalfH() - 115, W(), 230});
+  }
+  Curve(0, 16);
+  if (!CountTo(20)) return;
+  DrawState.CurrentLayer = b;
+  D00_LoadPicture(1, 87, 0);
+  Return();
+}
+
+void ClearBurst() {
+  SetFrameLength(0, 0);
+  const int b = L().BackdropLayer;
+  switch (Run().AnimationStep) {
+    case 0:
+      if (F() == 0) {
+        White(b + 1, {0, HalfH() - 1, W(), 2});
+        LayerToFront(b + 1);
+        LayerToFront(b);
+        Sized(0, b + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
+      }
+      Curve(0, 16);
+      if (CountTo(20)) NextStep();
+      break;
+    case 1: {
+      constexpr int kStrip = 230 / 20;
+      if (F() == 0) {
+        BoardSound(131);
+        ShowLayer(b, false);
+        StripsFromSheet(b + 2, 20, W(), kStrip, HalfH() - 115, 87);
+        for (int i = 0; i < 20; ++i) {
+          const int y = i % 2 == 1 ? -((i / 2) * 50 + kStrip) : H() + (i / 2) * 50;
+          FromHere(i, b + 2 + i, 0, y);
+        }
+      }
+      Run().AnimationLength = 12;
+      Curves(0, 19, 10);
+      if (!CountTo(12)) return;
+      BoardPrepare(0, CentreX(W()), CentreY(H()), W(), H());
+      LayerInfo(0).BackColor = RgbColor(255, 255, 255);
+      ClearLayerImage(0);
+      BoardHide(1, 99);
+      NextStepAfter(1000);
+      break;
+    }
+    default: HandBack(); break;
+  }
+}
+
+void ClearFade() {
+  SetFrameLength(0, 0);
+  if (Run().AnimationStep != 0) {
+    HandBack();
+    return;
+  }
+  if (F() == 0) Sized(0, 0, RectOf(0), {CentreX(LayerWidth(0)), CentreY(2), LayerWidth(0), 2});
+  Curve(0, 16);
+  if (!CountTo(50)) return;
+  ShowLayer(0, false);
+  NextStep();
+}
+
+void FailBanner() {
+  SetFrameLength(0, 0);
+  const int b = L().BackdropLayer;
+  constexpr int kStrip = 230 / 10;
+  if (F() == 0) {
+    StripsFromSheet(b, 10, W(), kStrip, HalfH() - 115, 86);
+    for (int i = 0; i < 10; ++i) {
+      const int y = HalfH() - 115 + kStrip * i;
+      const int x = i % 2 == 0 ? W() : -W();
+      BoardPlace(b + i, x, y);
+      BoardStore(i, b + i, x, y, 0, y);
+    }
+  }
+  Run().AnimationLength = 15;
+  Curves(0, 9, 10);
+  if (CountTo(15)) Return();
+}
+
+void FailBlackout() {
+  SetFrameLength(0, 0);
+  const int b = L().BackdropLayer;
+  switch (Run().AnimationStep) {
+    case 0:
+      if (F() == 0) {
+        BoardSound(135);
+        for (int i = 0; i < 10; ++i) FromHere(i, b + i, LayerLeft(b + i), HalfH() - 11);
+      }
+      Run().AnimationLength = 10;
+      Curves(0, 9, 10);
+      if (!CountTo(10)) return;
+      SetLayerPicture(b, tq::Surface());
+      LayerInfo(b).BackColor = RgbColor(0, 0, 0);
+      ClearLayerImage(b);
+      BoardHide(b + 1, b + 9);
+      NextStep();
+      break;
+    case 1:
+      if (F() == 0) Sized(0, b, RectOf(b), {0, 0, W(), H()});
+      Curve(0, 16);
+      if (CountTo(10)) NextStepAfter(750);
+      break;
+    default: HandBack(); break;
+  }
+}
+
+void ContinueBanner() {
+  SetFrameLength(0, 0);
+  const int b = L().BackdropLayer;
+  if (F() == 0) {
+    DrawState.SheetIndex = BoardScreen.EffectSheet;
+    D00_LoadPicture(2, 91, 0);
+    DrawState.CurrentLayer = b + 1;
+    D00_LoadPicture(1, 91, 0);
+    ShowLayer(b + 1, false);
+    const int w = LayerWidth(b + 1);
+    const int strip = LayerHeight(b + 1) / 10;
+    const int x0 = CentreX(LayerWidth(b + 1));
+    const int top = HalfH() - LayerHeight(b + 1) / 2;
+    for (int i = 0; i < 10; ++i) {
+      const int y = top + strip * i;
+      const int x = i % 2 == 0 ? w : -w;
+      BoardPrepare(b + 2 + i, x, y, w, strip);
+      ClipCellToLayer(BoardScreen.EffectSheet, 0, strip * i, w, strip);
+      BoardPlace(b + 2 + i, x, y);
+      BoardStore(i, b + 2 + i, x, y, x0, y);
+    }
+  }
+  Run().AnimationLength = 20;
+  Curves(0, 9, 10);
+  if (CountTo(20)) Return();
+}
+
+void ContinueClose() {
+  SetFrameLength(0, 0);
+  const int b = L().BackdropLayer;
+  switch (Run().AnimationStep) {
+    case 0:
+      if (F() == 0) {
+        BoardSound(130);
+        for (int i = 0; i < 10; ++i) FromHere(i, b + 2 + i, LayerLeft(b + 2 + i), HalfH() - 11);
+      }
+      Run().AnimationLength = 10;
+      Curves(0, 9, 10);
+      if (!CountTo(10)) return;
+      BoardHide(b + 2, b + 11);
+      NextStepAfter(500);
+      break;
+    case 1:
+      if (F() == 0) Sized(0, b, RectOf(b), {0, CentreY(2), W(), 2});
+      Curve(0, 16);
+      if (!CountTo(20)) return;
+      ShowLayer(b, false);
+      NextStepAfter(300);
+      break;
+    default: HandBack(); break;
+  }
+}
+
+}  // namespace
+
+void D50_Frame() {
+  const int code = FrameClock.AnimationCode;
+  if (code >= 1030 && code <= 1039) {
+    D50_CreatureFrame();
+    return;
+  }
+  switch (code) {
+    case 1000: OldestItemHops(); break;
+    case 1001: ItemChosen(); break;
+    case 1010: PieceEnters(); break;
+    case 1011: PieceStep(); break;
+    case 1020: DieRoll(); break;
+    case 1025: AttackChosen(); break;
+    case 1026: ArrowChosen(); break;
+    case 1027: TargetChosen(); break;
+    case 1040: Eat(); break;
+    case 1041: Merge(); break;
+    case 1050: Warp(); break;
+    case 1055: Reverse(); break;
+    case 1070: DialogChosen(); break;
+    case 1071: WhiteOut(); break;
+    case 1072: WhiteCloses(); break;
+    case 1090: ClearBand(); break;
+    case 1091: ClearBurst(); break;
+    case 1092: ClearFade(); break;
+    case 1095: FailBanner(); break;
+    case 1096: FailBlackout(); break;
+    case 1097: ContinueBanner(); break;
+    case 1098: ContinueClose(); break;
+    default:
+      // No animation has this code: its loop ends rather than run for ever.
+      Return();
+      break;
+  }
+}

@@ -1,0 +1,165 @@
+// The board-game screen, scene 51 of the Vadrim mode, entered with (51, 1, 0) and
+// the board number in VadrimProgress.GameStage ((51, 0, 0) plays board 10 without
+// recording progress). It leaves only through D50_Leave once a board is cleared.
+//
+// Files: board_drawing.cpp (layers, sheets, tiles, panels, gauges, creatures),
+// board_effects.cpp (the frame gate and the board's copy of the common timed
+// effects, codes below 1000), board_turn_flow.cpp (D50_Step and its states),
+// board_frames.cpp (D50_Frame, codes 1000 to 1099), board_input.cpp (hover, button
+// frames, keys), board_pending.cpp (stand-ins for the rules still to come: items,
+// creature phases, attacks, landed-cell effects, danger level).
+//
+// Records: BoardScreen (layout words), BoardChoice (the item and strike words the
+// turn flow and the animations share). The board's own records are board_model.h.
+#pragma once
+
+#include <array>
+
+struct BoardScreenRecord {
+  int EffectSheet = 0;      // sprite sheet of the endings' pictures
+  int TurnButtonLast = -1;  // offset of the last item button shown, -1 none
+  int ItemButtonX = 0;
+  int ItemButtonTop = 0;  // item button n stands at ItemButtonTop + 75 n
+  int MenuButtonLast = 0;
+  int ChoiceButtonLast = 0;   // attack buttons ChoiceButtonFirstBox to + this
+  int PickIconLast = 0;       // icons of the opening pick
+  int CreatureClickLast = 0;  // creature layers a target strike can choose
+  int ColumnArrowLast = 0;    // line-strike arrows: columns first, then rows
+  int RowArrowLast = 0;
+  int LineArrowLast = 0;
+  std::array<int, 3> StrikeKinds = {};
+  int IntroButton = 0;  // the last item button the intro has slid in
+  // Attack-button frames: highlighted back and line, normal back and line (0x00BBGGRR).
+  std::array<unsigned, 4> FrameColours = {};
+};
+extern BoardScreenRecord BoardScreen;
+
+struct BoardChoiceRecord {
+  int ItemSource = 0;  // 0 a 具 cell, 1 a 選 choice, 2 the periodic gift
+  int ItemSlot = 0;    // the slot of the item being used
+  int ItemCode = 0;
+  int NewItem = 0;
+  int SpecialStrikeSource = 0;  // 0 a landed cell, 1 an item
+  int StrikeDir = 0;            // 1 up, 2 right, 3 down, 4 left
+  int SealJustSet = 0;          // -1 when 封 was landed on this turn
+};
+extern BoardChoiceRecord BoardChoice;
+
+// ---- Screen layout and drawing ----
+// Kind 0: layer numbers, the tile picture and the nine sheets, sizes and the
+// starting words; kind 10: the board-start reset of gauges, counters and items.
+void D50_Layout(int kind);
+// Kinds 10 board grid, 15 piece, 20 die face `value`, 30 direction pictures, 40
+// stage-title signs, 50 menu buttons.
+void D50_DrawPanel(int kind, int value);
+// Kind 10: the tiles of every path cell that is not plain.
+void D50_DrawPath(int kind);
+// BlitSpec.BlitSrcX, BlitSrcY := the tile of a path-cell kind in the tile picture.
+void D50_KindTile(int kind);
+// Kinds 0 / 1: the piece on path cell n into CurrentRect / TargetRect; 10: the
+// cell inside the board layer (CurrentRect); 21: the cell's corner on the screen
+// (TargetRect).
+void D50_CellPos(int kind, int& n);
+// Kinds 10 運, 11 女, 25 throws left, 30 attacks left; mode 0 places the panel off
+// the left edge, mode 1 redraws it where it is.
+void D50_GaugePanel(int kind, int mode);
+// The creature of StepScratch.ActiveCreature: mode 0 off the left edge, 1 where it
+// is, 2 on its grid cell.
+void D50_DrawCreature(int mode);
+
+// ---- Frame gate and common timed effects ----
+// Codes below 1000: D50_CommonFrame; 1000 to 1099: D50_Frame. Returns false for
+// any other code, so the loop ends.
+bool D50_FrameGate();
+void D50_CommonFrame();
+
+// ---- Turn flow, animations, input ----
+void D50_Step();
+void D50_Frame();
+void D50_Hover();
+void D50_ButtonFrame(int kind);
+int D50_InRange(int index);
+void D50_OnKey();
+
+void RegisterBoardGame();
+void ResetBoardScreenState();
+
+// ---- Shared by the board_*.cpp files ----
+
+// The scene's states that more than one file names.
+enum : int {
+  kBoardStartTen = 0,
+  kBoardStart = 1,
+  kBoardSetUp = 10,
+  kBoardIntro = 50,
+  kBoardDie = 100,
+  kBoardLanded = 110,
+  kBoardEndTurn = 120,
+  kBoardOmen = 130,
+  kBoardMovePhase = 150,
+  kBoardLifePhase = 170,
+  kBoardCellChange = 200,
+  kBoardMenu = 500,
+  kBoardRules = 510,
+  kBoardRestart = 550,
+  kBoardAttackOffer = 600,
+  kBoardAttack = 610,
+  kBoardItemChoice = 700,
+  kBoardOpeningPick = 710,
+  kBoardTargetStrike = 750,
+  kBoardLineStrike = 760,
+  kBoardCleared = 900,
+  kBoardFailed = 910,
+};
+
+// ButtonMode values of the board's input sets.
+enum : int {
+  kButtonsMenu = 10,
+  kButtonsAttack = 20,
+  kButtonsDialog = 30,
+  kButtonsCards = 40,
+  kButtonsPick = 45,
+  kButtonsCreatures = 50,
+  kButtonsArrows = 55,
+};
+
+// Sets SceneState and SceneStep.
+void BoardGoTo(int state, int step);
+// A sound of the title and board table on channel, volume offset 0.
+void BoardSound(int number, int channel = 0);
+// Moves a layer keeping its size.
+void BoardPlace(int layer, int x, int y);
+// Motion slot `slot` := layer from (x0, y0) to (x1, y1), through D50_StoreSprite.
+void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1);
+// CurrentLayer := layer prepared (PrepareLayer 10) at (x, y) with the size.
+void BoardPrepare(int layer, int x, int y, int width, int height);
+// Effect 800 on CurrentLayer from CurrentRect to TargetRect's point.
+void BoardMove(int frames, int motionKind);
+// Effect 801 over slots 0 to lastSlot.
+void BoardMoveSlots(int lastSlot, int frames, int motionKind);
+// Hides layers first to last.
+void BoardHide(int first, int last);
+// An attack-button frame: back colour, then an outline and the inner box from (7, 7)
+// to (width - 8, height - 8) in the line colour (0x00BBGGRR).
+void BoardFramePaint(int layer, unsigned back, unsigned line);
+
+// ---- Seams of the rules still to come (board_pending.cpp holds stand-ins) ----
+void D50_CellEffect();
+void D50_RerollCell(int mode);
+void D50_HighlightCells(int mode);
+void D50_CounterBadge(int mode, int kind);
+void D50_Buttons(int kind, int index);
+void D50_DangerLevel();
+void D50_OmenMessage();
+void D50_CreatureFrame();
+// States and steps of D50_Step that belong to those rules.
+void BoardItemGainStep();   // state 110 steps 30 and 31
+void BoardItemUseStep();    // state 500 steps 10 to 20
+void BoardMovementPhase();  // state 150
+void BoardLifePhase();      // state 170
+void BoardAttackOffer();    // state 600
+void BoardAttackChoice();   // state 610
+void BoardItemChoice();     // state 700
+void BoardOpeningPick();    // state 710
+void BoardTargetStrike();   // state 750
+void BoardLineStrike();     // state 760

@@ -1,0 +1,752 @@
+// D50_Step, the board screen's state machine: the start, the set-up and the intro,
+// the turn (menu, die and move, landed cell, end of turn), the omen, the cell
+// change, the rules pages, the restart dialog, and the clear and failure endings.
+// The states of the rules still to come are reached through the seams of
+// board_screen.h.
+#include "engine/blits.h"
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "marbrook/timed_effects.h"
+#include "vadrim/board_layouts.h"
+#include "vadrim/board_model.h"
+#include "vadrim/board_progress.h"
+#include "vadrim/board_screen.h"
+#include "vadrim/vadrim_mode.h"
+#include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_save.h"
+
+namespace {
+
+enum : int {
+  kAnimPieceIn = 1010,
+  kAnimPieceStep = 1011,
+  kAnimDie = 1020,
+  kAnimWarp = 1050,
+  kAnimDialogChoice = 1070,
+  kAnimWhiteOut = 1071,
+  kAnimWhiteClose = 1072,
+};
+
+BoardLayersRecord& L() { return BoardLayers; }
+TurnFlowRecord& T() { return TurnFlow; }
+PieceCountersRecord& C() { return PieceCounters; }
+int Step() { return SceneCursor.SceneStep; }
+int W() { return ScreenSize.ScreenWidth; }
+int H() { return ScreenSize.ScreenHeight; }
+
+void Next(int state, int step) {
+  BoardGoTo(state, step);
+  Wait(0, 0);
+}
+
+// The effects of a step that waits for a click return to the step, which arms nothing.
+void ForClick() { EffectParams.EffectResumesStep = 0; }
+
+// CurrentLayer from CurrentRect to (x, y) with effect 800.
+void MoveTo(int layer, int x, int y, int frames, int kind) {
+  GetLayerRect(50, layer);
+  DrawState.CurrentLayer = layer;
+  DrawState.TargetRect.X = x;
+  DrawState.TargetRect.Y = y;
+  BoardMove(frames, kind);
+}
+
+// A banner of `w` by `h` with a picture, prepared above the window and slid to the
+// centre (or to y when given).
+void BannerFromAbove(int kind, int number, int w, int h, int frames, int y = -1) {
+  BoardPrepare(L().BannerLayer, CentreX(w), -h, w, h);
+  D00_LoadPicture(1, kind, number);
+  BoardPlace(L().BannerLayer, CentreX(w), -h);
+  MoveTo(L().BannerLayer, CentreX(w), y < 0 ? CentreY(h) : y, frames, 11);
+}
+
+void BannerOutDown(int frames) { MoveTo(L().BannerLayer, LayerLeft(L().BannerLayer), H(), frames, 10); }
+
+void Pause(int ms) {
+  EffectParams.EffectFrameDelay = ms;
+  ForClick();
+  Wait(700, 0);
+}
+
+// ---- Start and set-up ----
+
+void StartBoard(int board) {
+  BoardState.BoardNumber = board;
+  // The conversation's pictures stay below the board otherwise.
+  BoardHide(0, 88);
+  BoardHide(94, 99);
+  D50_Layout(0);
+  Next(kBoardSetUp, 0);
+}
+
+void SetUp() {
+  switch (Step()) {
+    case 0:
+      D50_Music(0);
+      D50_Layout(10);
+      D50_Reset(1);
+      D50_LoadBoard();
+      D50_DrawPanel(10, 0);
+      D50_DrawPath(10);
+      BoardSound(50);
+      BoardGoTo(kBoardSetUp, 1);
+      MoveTo(L().BoardLayer, BoardGeometry.BoardLeft, BoardGeometry.BoardTop, 20, 11);
+      break;
+    case 1: {
+      D50_GaugePanel(10, 0);
+      D50_GaugePanel(11, 0);
+      D50_GaugePanel(25, 0);
+      D50_GaugePanel(30, 0);
+      D50_Buttons(0, 0);
+      D50_DrawPanel(50, 0);
+      const int g = L().GaugeLayer;
+      BoardStore(0, g, 10, -LayerHeight(g), 10, 10);
+      BoardStore(1, g + 1, W() - LayerWidth(g + 1) - 10, -LayerHeight(g + 1), W() - LayerWidth(g + 1) - 10, 10);
+      BoardStore(2, g + 2, LayerLeft(g + 2), LayerTop(g + 2), 10, LayerTop(g + 2));
+      BoardStore(3, g + 3, LayerLeft(g + 3), LayerTop(g + 3), 10, LayerTop(g + 3));
+      const int panel = L().ItemPanelLayer;
+      BoardStore(4, panel, 10, H(), 10, H() - LayerHeight(panel) - 5);
+      BoardSound(50);
+      BoardGoTo(kBoardSetUp, 2);
+      BoardMoveSlots(4, 15, 11);
+      break;
+    }
+    case 2:
+    case 3: {
+      const int button = L().MenuButtonFirstBox + Step() - 2;
+      const int y = Step() == 2 ? 610 : 610 + 10 + LayerHeight(button);
+      BoardPlace(button, W(), y);
+      BoardGoTo(kBoardSetUp, Step() == 2 ? 3 : 10);
+      MoveTo(button, W() - LayerWidth(button) - 10, y, 10, 11);
+      break;
+    }
+    case 10: {
+      D50_DrawPanel(40, 0);
+      const int a = L().BackdropLayer;
+      const int b = a + 1;
+      const int half = ScreenSize.ScreenHalfHeight;
+      BoardStore(0, a, W(), half - 20 - LayerHeight(a), 45, half - 20 - LayerHeight(a));
+      BoardStore(1, b, -LayerWidth(b), half + 20, W() - LayerWidth(b) - 45, half + 20);
+      BoardSound(51);
+      BoardGoTo(kBoardSetUp, 11);
+      ForClick();
+      BoardMoveSlots(1, 20, 11);
+      break;
+    }
+    case 11: {
+      const int a = L().BackdropLayer;
+      BoardStore(0, a, LayerLeft(a), LayerTop(a), -LayerWidth(a), LayerTop(a));
+      BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), W(), LayerTop(a + 1));
+      BoardSound(51);
+      BoardGoTo(kBoardSetUp, 12);
+      BoardMoveSlots(1, 12, 11);
+      break;
+    }
+    case 12:
+      BoardGoTo(kBoardIntro, 0);
+      Wait(-1, 300);
+      break;
+    default: break;
+  }
+}
+
+// ---- Intro ----
+
+bool OnGrid(const CreatureSlotRecord& c) { return c.Waiting == 0 && c.CreatureType > 0; }
+
+void CreatureFliesIn() {
+  for (int slot = 1; slot < kCreatureSlotCount; ++slot) {
+    CreatureSlotRecord& c = CreatureSlot[static_cast<size_t>(slot)];
+    if (!OnGrid(c) || c.LastStepResult != 0) continue;
+    StepScratch.ActiveCreature = slot;
+    D50_DrawCreature(0);
+    c.LastStepResult = 1;
+    const BoardGeometryRecord& g = BoardGeometry;
+    const int layer = L().CreatureFirstLayer - 1 + slot;
+    const int inset = (g.CellSize - g.CreatureSize) / 2;
+    BoardPlace(layer, CentreX(int{g.CreatureSize}), CentreY(int{g.CreatureSize}));
+    BoardSound(55);
+    MoveTo(layer, c.GridX * g.CellSize + g.BoardLeft + inset, c.GridY * g.CellSize + g.BoardTop + inset, 15, 11);
+    return;
+  }
+  Next(kBoardIntro, 10);
+}
+
+void IntroBanner(int number, int clickStep) {
+  BoardSound(50);
+  BoardGoTo(kBoardIntro, clickStep);
+  ForClick();
+  BannerFromAbove(99, number, 700, 200, 20);
+}
+
+void Intro() {
+  switch (Step()) {
+    case 0:
+      for (int slot = 1; slot < kCreatureSlotCount; ++slot) {
+        CreatureSlot[static_cast<size_t>(slot)].LastStepResult = 0;
+        CreatureSlot[static_cast<size_t>(slot)].MoveWaitCount = 0;
+      }
+      Next(kBoardIntro, 1);
+      break;
+    case 1: CreatureFliesIn(); break;
+    case 10:
+      D50_Buttons(1, 0);
+      BoardScreen.IntroButton = -1;
+      Next(kBoardIntro, 11);
+      break;
+    case 11: {
+      if (BoardScreen.IntroButton >= BoardScreen.TurnButtonLast) {
+        Next(kBoardIntro, 20);
+        break;
+      }
+      const int n = ++BoardScreen.IntroButton;
+      const int button = L().TurnButtonFirstBox + n;
+      BoardSound(65);
+      BoardPlace(button, LayerLeft(button), H());
+      MoveTo(button, LayerLeft(button), n * 75 + BoardScreen.ItemButtonTop, 10, 10);
+      break;
+    }
+    case 20:
+      BoardGoTo(kBoardIntro, 30);
+      Wait(kAnimPieceIn, 0);
+      break;
+    case 30: {
+      D50_DrawPanel(30, 0);
+      const int a = L().ArrowLayer;
+      const int dir = C().TravelDir;
+      const int ax = CentreX(LayerWidth(a));
+      const int bx = CentreX(LayerWidth(a + 1));
+      const int by = H() - LayerHeight(a + 1) - 10;
+      BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
+      BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
+      BoardGoTo(kBoardIntro, 50);
+      BoardMoveSlots(1, 10, 11);
+      break;
+    }
+    case 50:
+      if (T().GiftEvery > 0) IntroBanner(10 + T().GiftEvery, 51);
+      else Next(kBoardIntro, 55);
+      break;
+    case 51:
+    case 56:
+      BoardSound(50);
+      BoardGoTo(kBoardIntro, Step() == 51 ? 55 : 100);
+      BannerOutDown(10);
+      break;
+    case 55:
+      if (C().RerollEvery > 0) IntroBanner(20 + C().RerollEvery, 56);
+      else Next(kBoardIntro, 100);
+      break;
+    case 100:
+      if (T().OpeningPick == -1) Next(kBoardOpeningPick, -5);
+      else if (T().OpeningPick == 0) Next(kBoardEndTurn, 10);
+      break;
+    default: break;
+  }
+}
+
+// ---- Turn menu, rules, restart dialog ----
+
+void RaiseForChoice(int step, int buttonMode) {
+  LayerToFront(L().TopLayer);
+  T().HoverIndex = -1;
+  SceneCursor.SceneStep = step;
+  SceneCursor.ButtonMode = buttonMode;
+}
+
+void BlinkHighlight() {
+  DrawState.CurrentLayer = L().HighlightLayer;
+  EffectParams.EffectFrames = 10;
+  EffectParams.EffectFrameDelay = 40;
+  Wait(820, 0);
+}
+
+void Menu() {
+  switch (Step()) {
+    case -1: RaiseForChoice(0, kButtonsMenu); break;
+    case 0: {
+      if (SceneCursor.ButtonMode != kButtonsMenu) break;
+      const int source = InputEvent.InputSourceIndex;
+      const int firstItem = L().TurnButtonFirstBox;
+      const int firstMenu = L().MenuButtonFirstBox;
+      if (source >= firstItem && source <= firstItem + BoardScreen.TurnButtonLast) {
+        BoardItemUseStep();
+      } else if (source >= firstMenu && source <= firstMenu + 1) {
+        BoardSound(102);
+        SceneCursor.ButtonMode = 0;
+        if (source == firstMenu) {
+          BoardGoTo(kBoardRules, 0);
+        } else {
+          BoardGoTo(kBoardRestart, -5);
+          T().ReturnState = kBoardMenu;
+          T().ReturnStep = -1;
+        }
+        BlinkHighlight();
+      } else {
+        ShowLayer(L().TurnMarkerLayer, false);
+        SceneCursor.ButtonMode = 0;
+        Next(kBoardDie, 0);
+      }
+      break;
+    }
+    default: BoardItemUseStep(); break;
+  }
+}
+
+void Rules() {
+  const int banner = L().BannerLayer;
+  switch (Step()) {
+    case 0:
+      T().RulesPage = 1;
+      Next(kBoardRules, 1);
+      break;
+    case 1:
+      BoardSound(50);
+      BoardPrepare(banner, CentreX(880), H(), 880, 650);
+      D00_LoadPicture(1, 94, T().RulesPage);
+      BoardGoTo(kBoardRules, 2);
+      ForClick();
+      MoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, 11);
+      break;
+    case 2:
+      BoardSound(86);
+      ++T().RulesPage;
+      DrawState.CurrentLayer = banner;
+      D00_LoadPicture(1, 94, T().RulesPage);
+      if (T().RulesPage >= 4) SceneCursor.SceneStep = 5;
+      break;
+    case 5:
+      BoardSound(50);
+      BoardGoTo(kBoardMenu, -1);
+      BannerOutDown(15);
+      break;
+    default: break;
+  }
+}
+
+void Restart() {
+  const int first = L().ConfirmButtonFirstBox;
+  switch (Step()) {
+    case -5: {
+      BoardSound(50);
+      const int banner = L().BannerLayer;
+      BoardPrepare(banner, CentreX(700), -200, 700, 200);
+      D00_LoadPicture(1, 95, 0);
+      BoardStore(0, banner, CentreX(LayerWidth(banner)), -LayerHeight(banner), CentreX(LayerWidth(banner)), 130);
+      for (int b = 0; b < 2; ++b) {
+        DrawState.CurrentLayer = first + b;
+        DrawState.CurrentRect = {CentreX(250), H(), 250, 80};
+        PrepareLayer(10);
+        ClipCellToLayer(8, 0, 80 * b, 250, 80);
+        BoardPlace(first + b, CentreX(250), H());
+        BoardStore(1 + b, first + b, CentreX(250), H(), CentreX(250), ScreenSize.ScreenHalfHeight + 50 + 105 * b);
+      }
+      BoardGoTo(kBoardRestart, -1);
+      BoardMoveSlots(2, 20, 11);
+      break;
+    }
+    case -1: RaiseForChoice(0, kButtonsDialog); break;
+    case 0: {
+      const int b = InputEvent.InputSourceIndex - first;
+      if (SceneCursor.ButtonMode != kButtonsDialog || b < 0 || b > 1) break;
+      SceneCursor.ButtonMode = 0;
+      BoardSound(102);
+      T().HoverIndex = b;
+      ShowLayer(first + 1 - b, false);
+      BoardGoTo(kBoardRestart, b == 0 ? 10 : 20);
+      Wait(kAnimDialogChoice, 0);
+      break;
+    }
+    case 10:
+      BoardSound(135);
+      Wait(kAnimWhiteOut, 0);
+      EffectParams.EffectFrameDelay = 50;
+      Wait(750, 0);
+      BoardHide(0, L().BackdropLayer - 1);
+      Pause(500);
+      BoardSound(130);
+      Wait(kAnimWhiteClose, 0);
+      Pause(500);
+      Next(kBoardSetUp, 0);
+      break;
+    case 20: {
+      BoardSound(50);
+      const int banner = L().BannerLayer;
+      const int kept = first + T().HoverIndex;
+      BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
+      BoardStore(1, kept, LayerLeft(kept), LayerTop(kept), LayerLeft(kept), H());
+      BoardGoTo(T().ReturnState, T().ReturnStep);
+      BoardMoveSlots(1, 20, 11);
+      break;
+    }
+    default: break;
+  }
+}
+
+// ---- Die, landed cell, end of turn ----
+
+void Die() {
+  switch (Step()) {
+    case 0: Next(kBoardDie, 5); break;
+    case 5:
+      BoardGoTo(kBoardDie, 10);
+      Wait(kAnimDie, 0);
+      break;
+    case 10:
+      if (T().StepsLeft <= 0) {
+        Next(kBoardDie, 20);
+        break;
+      }
+      --T().StepsLeft;
+      C().PiecePos = NextPathCell(C().PiecePos, C().TravelDir);
+      if (T().StepsLeft <= 0) SceneCursor.SceneStep = 20;
+      Wait(kAnimPieceStep, 0);
+      break;
+    case 20: Next(kBoardLanded, 0); break;
+    default: break;
+  }
+}
+
+bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+void Landed() {
+  switch (Step()) {
+    case 0: {
+      ShowLayer(L().DieLayer, false);
+      T().LandedKind = PathCell[static_cast<size_t>(C().PiecePos)].PathKind;
+      D50_CellEffect();
+      const int kind = T().LandedKind;
+      if (kind == 0) {
+        Next(kBoardLanded, 2);
+      } else if (kind == kCellItem) {
+        BoardChoice.ItemSource = 0;
+        Next(kBoardLanded, 30);
+      } else if (kind == kCellChoice) {
+        Next(kBoardItemChoice, -1);
+      } else if (InRange(kind, 130, 139)) {
+        BoardChoice.SpecialStrikeSource = 0;
+        BoardGoTo(kBoardTargetStrike, -5);
+      } else if (InRange(kind, 140, 149)) {
+        BoardChoice.SpecialStrikeSource = 0;
+        BoardGoTo(kBoardLineStrike, -5);
+      } else if (InRange(kind, 150, 159)) {
+        T().ReturnState = kBoardLanded;
+        T().ReturnStep = 10;
+        BoardGoTo(kBoardCellChange, 0);
+      } else {
+        BoardGoTo(kBoardLanded, 2);  // the effect's banner stays until the click
+      }
+      break;
+    }
+    case 2: {
+      ShowLayer(L().BannerLayer, false);
+      const int kind = T().LandedKind;
+      if (kind == kCellBad || kind == kCellMad) {
+        D50_DangerLevel();
+        if (T().DangerRose == -1) {
+          T().ReturnState = kBoardLanded;
+          T().ReturnStep = 10;
+          Next(kBoardOmen, 0);
+        } else {
+          Next(kBoardLanded, 10);
+        }
+      } else if (kind == kCellAgain) {
+        Next(kBoardDie, 0);
+      } else if (kind == kCellWarp) {
+        BoardGoTo(kBoardLanded, 10);
+        Wait(kAnimWarp, 0);
+      } else {
+        Next(kBoardLanded, 10);
+      }
+      break;
+    }
+    case 10: Next(C().AttacksLeft != 0 ? kBoardAttackOffer : kBoardEndTurn, 0); break;
+    default: BoardItemGainStep(); break;
+  }
+}
+
+// A turn counter's banner or badge, each effect returning here.
+void BadgeOut(int kind, bool down) {
+  D50_CounterBadge(1, kind);
+  const int layer = DrawState.CurrentLayer;
+  ForClick();
+  MoveTo(layer, LayerLeft(layer), down ? H() : -LayerHeight(layer), 5, 11);
+}
+
+void CountDown() {
+  if (C().StopTurns > 0) {
+    BoardSound(50);
+    BoardPrepare(L().BannerLayer, CentreX(550), -124, 550, 124);
+    D00_LoadPicture(1, 93, 0);
+    ForClick();
+    MoveTo(L().BannerLayer, CentreX(550), CentreY(124), 30, 11);
+    Pause(500);
+    ForClick();
+    BannerOutDown(15);
+    --C().StopTurns;
+    D50_CounterBadge(1, kCellStop);
+    if (C().StopTurns == 0) BadgeOut(kCellStop, false);
+  }
+  if (C().PowerTurns > 0) {
+    --C().PowerTurns;
+    D50_CounterBadge(1, kCellPower);
+    if (C().PowerTurns == 0) BadgeOut(kCellPower, false);
+  }
+  if (C().SealTurns > 0) {
+    if (BoardChoice.SealJustSet == -1) {
+      BoardChoice.SealJustSet = 0;
+    } else {
+      --C().SealTurns;
+      D50_CounterBadge(1, kCellSeal);
+      if (C().SealTurns == 0) {
+        BadgeOut(kCellSeal, true);
+        D50_HighlightCells(1);
+      }
+    }
+  }
+  if (C().RollsLeft <= 0) {
+    BoardSound(50);
+    BoardGoTo(kBoardFailed, 0);
+    ForClick();
+    BannerFromAbove(99, 0, 700, 200, 40);
+    return;
+  }
+  Next(kBoardEndTurn, 11);
+}
+
+void TurnMarker() {
+  const int marker = L().TurnMarkerLayer;
+  DrawState.CurrentLayer = marker;
+  DrawState.CurrentRect = {W(), 0, 1, 1};
+  PrepareLayer(10);
+  D00_LoadPicture(1, 85, 0);
+  BoardSound(57);
+  D50_CellPos(0, C().PiecePos);
+  const int x = DrawState.CurrentRect.X + (BoardGeometry.PieceSize - LayerWidth(marker)) / 2;
+  const int y = DrawState.CurrentRect.Y + BoardGeometry.PieceSize - 22;
+  BoardPlace(marker, x, y);
+  DrawState.CurrentLayer = marker;
+  DrawState.CurrentRect.X = x;
+  DrawState.CurrentRect.Y = y;
+  DrawState.TargetRect.X = x;
+  DrawState.TargetRect.Y = y - 50;
+  EffectParams.EffectFrames = 16;
+  EffectParams.EffectMotionKind = 13;
+  EffectParams.EffectRepeats = 0;
+  BoardGoTo(kBoardEndTurn, 15);
+  Wait(802, 0);
+}
+
+void EndTurn() {
+  switch (Step()) {
+    case 0:
+      D50_Reset(10);
+      Next(kBoardEndTurn, 1);
+      break;
+    case 1:
+      if (T().MovePhaseDone == 0) {
+        T().MovePhaseDone = -1;
+        if (C().StopTurns == 0) {
+          Next(kBoardMovePhase, 0);
+          break;
+        }
+      }
+      if (T().LifePhaseDone == 0) {
+        T().LifePhaseDone = -1;
+        Next(kBoardLifePhase, 0);
+        break;
+      }
+      if (T().RerollChecked == 0) {
+        T().RerollChecked = -1;
+        if (C().RerollEvery > 0 && ++C().RerollCounter >= C().RerollEvery) {
+          C().RerollCounter = 0;
+          D50_RerollCell(C().RerollMode);
+          T().ReturnState = kBoardEndTurn;
+          T().ReturnStep = 1;
+          Next(kBoardCellChange, 0);
+          break;
+        }
+      }
+      ++C().TurnNumber;
+      --C().RollsLeft;
+      D50_GaugePanel(25, 1);
+      Next(kBoardEndTurn, 10);
+      break;
+    case 10: CountDown(); break;
+    case 11:
+      if (T().GiftEvery > 0 && ++T().GiftCounter >= T().GiftEvery) {
+        T().GiftCounter = -1;
+        BoardChoice.ItemSource = 2;
+        T().ReturnState = kBoardEndTurn;
+        T().ReturnStep = 11;
+        Next(kBoardLanded, 30);
+        break;
+      }
+      TurnMarker();
+      break;
+    case 15: Next(kBoardMenu, -1); break;
+    default: break;
+  }
+}
+
+// ---- Omen, cell change, endings ----
+
+void Omen() {
+  switch (Step()) {
+    case 0: {
+      D50_OmenMessage();
+      const int layer = DrawState.CurrentLayer;
+      const int level = C().DangerLevel;
+      BoardSound(level <= 2 ? 85 : (level <= 4 ? 87 : 88));
+      if (level < 5) {
+        BoardGoTo(kBoardOmen, 1);
+        ForClick();
+        MoveTo(layer, CentreX(LayerWidth(layer)), CentreY(LayerHeight(layer)), 30, 11);
+      } else {
+        GetLayerRect(50, layer);
+        DrawState.CurrentLayer = layer;
+        EffectParams.EffectOffsetX = 0;
+        EffectParams.EffectOffsetY = 40;
+        EffectParams.EffectFrames = 50;
+        BoardGoTo(kBoardFailed, 0);
+        ForClick();
+        Wait(912, 0);
+      }
+      break;
+    }
+    case 1:
+      BoardSound(86);
+      BoardGoTo(kBoardOmen, 2);
+      BannerOutDown(15);
+      break;
+    case 2:
+      ShowLayer(L().BannerLayer, false);
+      Next(T().ReturnState, T().ReturnStep);
+      break;
+    default: break;
+  }
+}
+
+void CellChange() {
+  const int cell = BoardGeometry.CellSize;
+  const int tile = L().BackdropLayer;
+  switch (Step()) {
+    case 0: {
+      BoardSound(92);
+      ShowLayer(L().BannerLayer, false);
+      T().ChangedCell = T().NewCellIndex;
+      if (T().ChangedCell < 0 || T().ChangedCell > BoardState.PathLast) T().ChangedCell = 0;
+      PathCellRecord& p = PathCell[static_cast<size_t>(T().ChangedCell)];
+      p.PathKind = T().NewCellKind;
+      D50_CellPos(21, T().ChangedCell);
+      const int x = DrawState.TargetRect.X;
+      const int y = DrawState.TargetRect.Y;
+      int sx = x;
+      int sy = y;
+      if (p.PathY == 0) sy = -cell;
+      else if (p.PathY == BoardState.GridLastY) sy = H();
+      else if (p.PathX == BoardState.GridLastX) sx = W();
+      else if (p.PathX == 0) sx = -cell;
+      BoardPrepare(tile, sx, sy, cell, cell);
+      D50_KindTile(p.PathKind);
+      BitBltCopy(L().TileLayer, tile, {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, 0, 0});
+      LayerToFront(L().PieceLayer);
+      EffectParams.EffectSoundCue.EffectSound = 93;
+      EffectParams.EffectSoundCue.EffectSoundFrame = 30;
+      DrawState.CurrentLayer = tile;
+      DrawState.CurrentRect = {sx, sy, cell, cell};
+      DrawState.TargetRect.X = x;
+      DrawState.TargetRect.Y = y;
+      BoardGoTo(kBoardCellChange, 1);
+      BoardMove(40, 11);
+      break;
+    }
+    case 1: {
+      ShowLayer(tile, false);
+      const PathCellRecord& p = PathCell[static_cast<size_t>(T().ChangedCell)];
+      D50_KindTile(p.PathKind);
+      BitBltCopy(L().TileLayer, L().BoardLayer,
+                 {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, p.PathX * cell, p.PathY * cell});
+      BoardGoTo(T().ReturnState, T().ReturnStep);
+      Wait(-1, 200);
+      break;
+    }
+    default: break;
+  }
+}
+
+void Ending(bool cleared) {
+  const int first = cleared ? 1090 : 1095;
+  switch (Step()) {
+    case 0:
+      if (cleared) D50_RecordProgress(1);
+      BoardGoTo(SceneCursor.SceneState, 1);
+      Wait(first, 0);
+      EffectParams.EffectFrameDelay = 100;
+      Wait(750, 0);
+      break;
+    case 1:
+    case 2:
+      BoardGoTo(SceneCursor.SceneState, Step() + 1);
+      Wait(first + Step(), 0);
+      break;
+    case 3:
+      if (cleared) {
+        D50_Leave(0);
+      } else {
+        BoardHide(0, L().BackdropLayer - 1);
+        BoardGoTo(kBoardSetUp, 0);
+        Wait(1098, 0);
+      }
+      break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void D50_Step() {
+  switch (SceneCursor.SceneState) {
+    case kBoardStartTen:  // board 10 without a progress record
+      D00_LoadPicture(0, 23, 0);
+      StartBoard(10);
+      break;
+    case kBoardStart:
+      BoardState.BoardNumber = VadrimProgress.GameStage;  // the record names the board
+      D50_RecordProgress(0);
+      StartBoard(VadrimProgress.GameStage);
+      break;
+    case kBoardSetUp: SetUp(); break;
+    case kBoardIntro: Intro(); break;
+    case kBoardDie: Die(); break;
+    case kBoardLanded: Landed(); break;
+    case kBoardEndTurn: EndTurn(); break;
+    case kBoardOmen: Omen(); break;
+    case kBoardMovePhase: BoardMovementPhase(); break;
+    case kBoardLifePhase: BoardLifePhase(); break;
+    case kBoardCellChange: CellChange(); break;
+    case kBoardMenu: Menu(); break;
+    case kBoardRules: Rules(); break;
+    case kBoardRestart: Restart(); break;
+    case kBoardAttackOffer: BoardAttackOffer(); break;
+    case kBoardAttack: BoardAttackChoice(); break;
+    case kBoardItemChoice: BoardItemChoice(); break;
+    case kBoardOpeningPick: BoardOpeningPick(); break;
+    case kBoardTargetStrike: BoardTargetStrike(); break;
+    case kBoardLineStrike: BoardLineStrike(); break;
+    case kBoardCleared: Ending(true); break;
+    case kBoardFailed: Ending(false); break;
+    default: break;
+  }
+}
+
+void RegisterBoardGame() {
+  VadrimScreenHookSet& screen = VadrimScreen(51);
+  screen.Step = D50_Step;
+  screen.Hover = D50_Hover;
+  screen.Frame = D50_FrameGate;
+  screen.OnKey = D50_OnKey;
+}

@@ -1,0 +1,367 @@
+// The board-game screen: the layout and the board's place, the common timed effects
+// and their restore rules, the die throw, the failure on the last throw, the restart
+// dialog, the clear's hand-back, the keys, and a whole play of board 1 with clicks.
+#include "vadrim/board_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "assets/asset_table.h"
+#include "assets/asset_writers.h"
+#include "engine/blits.h"
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/sound_channels.h"
+#include "marbrook/timed_effects.h"
+#include "platform/platform.h"
+#include "support/engine_harness.h"
+#include "vadrim/board_layouts.h"
+#include "vadrim/board_model.h"
+#include "vadrim/board_progress.h"
+#include "vadrim/vadrim_mode.h"
+#include "vadrim/vadrim_save.h"
+
+namespace {
+
+using tq::testing::EngineHarness;
+
+// The pictures at their stand-in sizes (plain black: the tests need sizes).
+std::string PictureRoot() {
+  static const std::string root = [] {
+    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_board_test").string();
+    for (const assets::AssetFile& f : assets::ExpandAssets()) {
+      if (f.row->width <= 0) continue;
+      const std::string path = dir + "/" + f.path;
+      if (std::filesystem::exists(path)) continue;
+      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+      assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
+    }
+    return dir;
+  }();
+  return root;
+}
+
+const tq::LayerSurface& Lay(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
+
+class BoardScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    h_ = std::make_unique<EngineHarness>(kModeVadrim, PictureRoot());
+    h_->Start();
+  }
+  // The board's entry, as the story hands over.
+  void Enter(int board) {
+    VadrimProgress.GameStage = board;
+    SceneCursor = {51, 1, 0, SceneCursor.StageNumber, 0};
+    Wait(0, 0);
+  }
+  // A board set up at once, without its opening slides, for effects and states.
+  void Ready(int board) {
+    // A state the step does not list: a tick due from start-up changes nothing.
+    SceneCursor = {51, -999, 0, SceneCursor.StageNumber, 0};
+    BoardState.BoardNumber = board;
+    D50_Layout(0);
+    D50_Layout(10);
+    D50_Reset(1);
+    D50_LoadBoard();
+    D50_DrawPanel(10, 0);
+    D50_DrawPath(10);
+  }
+  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
+    tq::ScriptedInput in;
+    in.at = std::max(h_->Now(), clock_) + 1;
+    in.kind = kind;
+    in.x = x;
+    in.y = y;
+    in.key = key;
+    h_->Platform().AddInput(in);
+  }
+  void ClickLayer(int layer) { Input(tq::ScriptedInput::Click, Lay(layer).x + 5, Lay(layer).y + 5); }
+  bool Idle() const { return FrameClock.WaitActive == 0 && FrameClock.TimerArmed == 0; }
+  // Plays on, clicking the window's right edge whenever the board waits for a click
+  // (or letting `choose` act), until `done` holds at a wait for input.
+  bool PlayUntil(const std::function<bool()>& done, const std::function<bool()>& choose = [] { return false; },
+                 uint32_t limit = 900000) {
+    bool reached = false;
+    std::function<void(uint32_t)> drive = [&](uint32_t at) {
+      clock_ = at;
+      if (FrameClock.WaitActive == 0) {
+        if (done() || SceneCursor.SceneCode != 51) {
+          reached = done();
+          h_->Platform().SetUntil(at);
+          return;
+        }
+        if (Idle() && !choose()) Input(tq::ScriptedInput::Click, 915, 400);
+      }
+      h_->Platform().At(at + 50, [&drive, at] { drive(at + 50); });
+    };
+    const uint32_t first = std::max(h_->Now(), clock_) + 2;
+    h_->Platform().At(first, [&drive, first] { drive(first); });
+    h_->RunUntil(first + limit);
+    return reached;
+  }
+  bool At(int state, int step) const {
+    return SceneCursor.SceneState == state && SceneCursor.SceneStep == step;
+  }
+  uint32_t clock_ = 0;
+  std::unique_ptr<EngineHarness> h_;
+};
+
+TEST_F(BoardScreenTest, LayoutPlacesBoard32AndDrawsItsTilesAndPanels) {
+  Ready(32);
+  EXPECT_EQ(BoardGeometry.BoardLeft, 210);
+  EXPECT_EQ(BoardGeometry.BoardTop, 45);
+  EXPECT_EQ(Lay(BoardLayers.BoardLayer).image.Width(), 500);
+  EXPECT_EQ(Lay(BoardLayers.BoardLayer).image.Height(), 600);
+  EXPECT_EQ(Lay(BoardLayers.BoardLayer).y, ScreenSize.ScreenHeight) << "below the window, to rise";
+  EXPECT_EQ(PieceCounters.LuckGauge, 100);
+  EXPECT_EQ(PieceCounters.WomanGauge, 0);
+
+  // Tiles: sealed 凶 and 狂 take column 2 while 封 lasts.
+  struct TileCase {
+    int kind, seal, x, y;
+  } tiles[] = {{0, 0, 0, 0}, {10, 0, 0, 100}, {20, 0, 100, 100}, {20, 2, 200, 100}, {21, 2, 200, 200},
+               {152, 0, 200, 300}, {90, 0, 700, 0}, {999, 0, 0, 0}};
+  for (const TileCase& c : tiles) {
+    SCOPED_TRACE(c.kind);
+    PieceCounters.SealTurns = c.seal;
+    D50_KindTile(c.kind);
+    EXPECT_EQ(BlitSpec.BlitSrcX, c.x);
+    EXPECT_EQ(BlitSpec.BlitSrcY, c.y);
+  }
+
+  // A gauge out of range is stored clamped; the creature's picture cell by number.
+  PieceCounters.LuckGauge = 140;
+  D50_GaugePanel(10, 0);
+  EXPECT_EQ(PieceCounters.LuckGauge, 100);
+  EXPECT_EQ(Lay(BoardLayers.GaugeLayer).x, -130);
+  StepScratch.ActiveCreature = 3;
+  CreatureSlot[3].GridX = 1;
+  CreatureSlot[3].GridY = 2;
+  CreatureSlot[3].PictureNo = 47;
+  D50_DrawCreature(2);
+  EXPECT_EQ(Sheets[4].ClipX, 630);
+  EXPECT_EQ(Sheets[4].ClipY, 360);
+  EXPECT_EQ(Lay(BoardLayers.CreatureFirstLayer + 2).x, 100 + 210 + 5);
+  EXPECT_EQ(Lay(BoardLayers.CreatureFirstLayer + 2).y, 200 + 45 + 5);
+}
+
+TEST_F(BoardScreenTest, CommonEffectsEndAndRestoreTheirWords) {
+  Ready(1);
+  EffectParamsRecord& p = EffectParams;
+  const int layer = BoardLayers.BannerLayer;
+  BoardPrepare(layer, 100, 100, 50, 50);
+
+  // 700: one frame of the delay after the starting one, then 100 ms for the next.
+  p.EffectResumesStep = 0;
+  p.EffectFrameDelay = 500;
+  uint32_t start = h_->Now();
+  Wait(700, 0);
+  EXPECT_GE(h_->Now() - start, 500u);
+  EXPECT_LT(h_->Now() - start, 1100u);
+  EXPECT_EQ(p.EffectFrameDelay, 100);
+  EXPECT_EQ(p.EffectResumesStep, -1);
+
+  // 750 with a music base of 5 still reaches silence and stops the music.
+  SoundState.MusicFadeBase = 5;
+  p.EffectFrameDelay = 10;
+  Wait(750, 0);
+  EXPECT_EQ(FrameClock.FrameLoopRunning, 0);
+  EXPECT_FALSE(h_->TraceOf("STStop").empty());
+
+  // 800: the curve runs f = 0 to 20 and the sound cue plays once.
+  const size_t sounds = h_->TraceOf("STPlay").size();
+  p.EffectResumesStep = 0;
+  p.EffectSoundCue.EffectSound = 50;
+  p.EffectSoundCue.EffectSoundFrame = 7;
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = {100, 100, 50, 50};
+  DrawState.TargetRect = {300, 120, 0, 0};
+  BoardMove(20, 10);
+  EXPECT_EQ(Lay(layer).x, 300);
+  EXPECT_EQ(Lay(layer).y, 120);
+  EXPECT_EQ(h_->TraceOf("STPlay").size(), sounds + 1);
+  EXPECT_EQ(p.EffectSoundCue.EffectSound, 0);
+  EXPECT_EQ(p.EffectMotionKind, 11);
+
+  // 820 with ten frames ends hidden; 916 goes out and comes back.
+  p.EffectResumesStep = 0;
+  p.EffectFrames = 10;
+  p.EffectFrameDelay = 40;
+  DrawState.CurrentLayer = layer;
+  Wait(820, 0);
+  EXPECT_FALSE(Lay(layer).visible);
+  p.EffectResumesStep = 0;
+  p.EffectRepeats = 1;
+  p.EffectOffsetX = 10;
+  p.EffectOffsetY = 0;
+  p.EffectFrames = 6;
+  DrawState.CurrentLayer = layer;
+  GetLayerRect(50, layer);
+  Wait(916, 0);
+  EXPECT_EQ(Lay(layer).x, 300);
+
+  // A code no effect has ends its loop instead of running for ever.
+  p.EffectResumesStep = 0;
+  start = h_->Now();
+  Wait(777, 0);
+  EXPECT_LT(h_->Now() - start, 100u);
+  Wait(1077, 0);
+  EXPECT_LT(h_->Now() - start, 200u);
+}
+
+TEST_F(BoardScreenTest, TheDieTicksOnFiveChannelsAndThePieceMovesByTheLastFace) {
+  Ready(1);
+  D50_DrawPanel(15, 0);
+  PieceCounters.PiecePos = 0;
+  PieceCounters.TravelDir = 1;
+  BoardGoTo(kBoardDie, 5);
+  const size_t before = h_->TraceOf("STReadFile").size();
+  PlayUntil([] { return SceneCursor.SceneState == kBoardMenu || SceneCursor.SceneState == kBoardLanded; });
+  std::vector<std::string> ticks;
+  const std::vector<std::string> reads = h_->TraceOf("STReadFile");
+  for (size_t i = before; i < reads.size(); ++i) {
+    if (reads[i].find("G060_") != std::string::npos && ticks.size() < 5) ticks.push_back(reads[i].substr(11, 1));
+  }
+  EXPECT_EQ(ticks, (std::vector<std::string>{"0", "1", "2", "3", "4"}));
+  EXPECT_EQ(PieceCounters.PiecePos, TurnFlow.DieValue);
+  int pos = PieceCounters.PiecePos;
+  D50_CellPos(0, pos);
+  EXPECT_EQ(Lay(BoardLayers.PieceLayer).x, DrawState.CurrentRect.X);
+  EXPECT_EQ(Lay(BoardLayers.PieceLayer).y, DrawState.CurrentRect.Y);
+}
+
+TEST_F(BoardScreenTest, TheLastThrowFailsTheBoardBeforeTheMenu) {
+  Ready(1);
+  PieceCounters.RollsLeft = 1;
+  PieceCounters.WomanGauge = 90;
+  BoardGoTo(kBoardEndTurn, 0);
+  Wait(0, 0);
+  PlayUntil([this] { return Idle(); });
+  EXPECT_TRUE(At(kBoardFailed, 0));
+  EXPECT_EQ(PieceCounters.RollsLeft, 0);
+  EXPECT_NE(SceneCursor.ButtonMode, kButtonsMenu);
+  // The failure ending then starts the same board again.
+  PlayUntil([] { return SceneCursor.SceneState == kBoardMenu; });
+  EXPECT_EQ(BoardState.BoardNumber, 1);
+  EXPECT_EQ(PieceCounters.RollsLeft, 50);
+}
+
+TEST_F(BoardScreenTest, TheRestartDialogStartsTheSameBoardWithFreshGauges) {
+  Enter(3);
+  ASSERT_TRUE(PlayUntil([this] { return At(kBoardMenu, 0); }));
+  PieceCounters.LuckGauge = 30;
+  PieceCounters.WomanGauge = 55;
+  ClickLayer(BoardLayers.MenuButtonFirstBox + 1);
+  ASSERT_TRUE(PlayUntil([this] { return At(kBoardRestart, 0); }));
+  EXPECT_EQ(SceneCursor.ButtonMode, kButtonsDialog);
+  ClickLayer(BoardLayers.ConfirmButtonFirstBox);
+  ASSERT_TRUE(PlayUntil([this] { return At(kBoardMenu, 0); }));
+  EXPECT_EQ(BoardState.BoardNumber, 3);
+  EXPECT_EQ(PieceCounters.LuckGauge, 100);
+  EXPECT_EQ(PieceCounters.WomanGauge, 0);
+  EXPECT_EQ(PieceCounters.TurnNumber, 1);
+}
+
+TEST_F(BoardScreenTest, ACleardBoardRecordsProgressAndHandsBackToTheStory) {
+  Ready(11);
+  VadrimProgress.RouteCleared[2] = 0;
+  BoardGoTo(kBoardCleared, 0);
+  Wait(0, 0);
+  // The conversation stays put, so the hand-back can be seen.
+  VadrimScreenHookSet& conversation = VadrimScreen(10);
+  const VadrimScreenHookSet saved = conversation;
+  conversation = VadrimScreenHookSet{};
+  PlayUntil([] { return false; });
+  conversation = saved;
+  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneState, 0);
+  EXPECT_EQ(SceneCursor.SceneStep, 10);
+  EXPECT_EQ(SceneCursor.StageNumber, 56);
+  EXPECT_EQ(VadrimProgress.RouteCleared[2], 1);
+}
+
+TEST_F(BoardScreenTest, KeysChooseOnlyThroughTheAdvanceAndDigitKeys) {
+  Ready(1);
+  PieceCounters.HeldItems = {12, 15, 0, 0, 0};
+  D50_Buttons(0, 0);
+  D50_Buttons(1, 0);
+  ASSERT_EQ(BoardScreen.TurnButtonLast, 1);
+  auto atMenu = [] {
+    SceneCursor.ButtonMode = kButtonsMenu;
+    BoardGoTo(kBoardMenu, 0);
+  };
+  struct KeyCase {
+    const char* name;
+    int key, advance, pointerLayer;
+    bool acts;
+  } cases[] = {
+      {"key 3 with two items", 51, 0, -1, false},
+      {"a letter over an item button", 65, 0, 11, false},
+      {"the advance key over the board", 13, 1, 0, true},
+      {"key 2 uses the second item", 50, 0, -1, true},
+  };
+  for (const KeyCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    atMenu();
+    InputEvent.InputSourceIndex = c.pointerLayer;
+    InputEvent.InputSourceKind = c.pointerLayer >= 0 ? 50 : 0;
+    InputEvent.KeyCode = c.key;
+    InputEvent.AdvanceKeyDown = c.advance;
+    D50_OnKey();
+    EXPECT_EQ(SceneCursor.SceneState != kBoardMenu || SceneCursor.SceneStep != 0, c.acts);
+    FrameClock.TimerArmed = 0;
+  }
+  InputEvent.AdvanceKeyDown = 0;
+  EXPECT_EQ(D50_InRange(0), 0);
+  BoardScreen.ColumnArrowLast = 2;
+  BoardScreen.RowArrowLast = 1;
+  EXPECT_EQ(D50_InRange(3), 1);
+  EXPECT_EQ(D50_InRange(5), 0);
+}
+
+TEST_F(BoardScreenTest, HoverFramesAMenuButtonWithOneTick) {
+  Ready(1);
+  D50_DrawPanel(50, 0);
+  BoardPlace(BoardLayers.MenuButtonFirstBox, 800, 610);
+  SceneCursor.ButtonMode = kButtonsMenu;
+  TurnFlow.HoverIndex = -1;
+  const size_t ticks = h_->TraceOf("STPlay").size();
+  InputEvent.InputSourceKind = 50;
+  InputEvent.InputSourceIndex = BoardLayers.MenuButtonFirstBox;
+  D50_Hover();
+  D50_Hover();
+  EXPECT_EQ(TurnFlow.HoverIndex, 10);
+  EXPECT_EQ(h_->TraceOf("STPlay").size(), ticks + 1);
+  EXPECT_EQ(Lay(BoardLayers.HighlightLayer).x, 795);
+  EXPECT_EQ(Lay(BoardLayers.HighlightLayer).image.Width(), 100);
+  InputEvent.InputSourceKind = 0;
+  D50_Hover();
+  EXPECT_EQ(TurnFlow.HoverIndex, -1);
+  EXPECT_FALSE(Lay(BoardLayers.HighlightLayer).visible);
+}
+
+TEST_F(BoardScreenTest, Board1IsPlayedWithClicksFromItsStartToItsEnd) {
+  Enter(1);
+  bool failed = false;
+  int turns = 0;
+  ASSERT_TRUE(PlayUntil([&] {
+    if (SceneCursor.SceneState == kBoardMenu) turns = std::max(turns, PieceCounters.TurnNumber);
+    if (SceneCursor.SceneState == kBoardFailed) failed = true;
+    return failed && SceneCursor.SceneState == kBoardMenu;
+  }));
+  EXPECT_GE(turns, 50) << "every throw was played; state " << SceneCursor.SceneState << "," << SceneCursor.SceneStep;
+  EXPECT_EQ(VadrimProgress.GameStageOpened[2][1], 1);
+  EXPECT_EQ(PieceCounters.RollsLeft, 50) << "the same board again";
+}
+
+}  // namespace
