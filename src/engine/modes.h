@@ -48,6 +48,15 @@ const ModeHookSet& CurrentModeHooks();
 
 // Calls that go to one game's code whatever GameMode says. Kept here, in one place,
 // so the crossings between games stay visible.
+// One screen of a game, as its mode's screen table holds it: Frame returns whether
+// it had frames for the running code (a loop nobody serves ends after that frame).
+struct ScreenHookSet {
+  void (*Step)() = nullptr;
+  void (*Hover)() = nullptr;
+  bool (*Frame)() = nullptr;
+  void (*OnKey)() = nullptr;
+};
+
 struct CrossingHookSet {
   void (*MarbrookLoadPicture)(int target, int kind, int number) = nullptr;  // C00_LoadPicture
   void (*MarbrookTitleSound)(int number, int& channel, float& volumeOffset) = nullptr;  // C01_PlaySound

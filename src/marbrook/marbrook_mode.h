@@ -9,16 +9,8 @@
 // in RegisterMarbrookMode; an empty member drops the event.
 #pragma once
 
+#include "engine/modes.h"
 #include "marbrook/save_file.h"
-
-// One screen's members. Frame returns whether it had frames for the running code
-// (a loop nobody serves ends after that frame).
-struct ScreenHookSet {
-  void (*Step)() = nullptr;
-  void (*Hover)() = nullptr;
-  bool (*Frame)() = nullptr;
-  void (*OnKey)() = nullptr;
-};
 
 // The entry of a scene code, or an empty scratch entry for a code no screen has.
 ScreenHookSet& MarbrookScreen(int sceneCode);

@@ -744,7 +744,7 @@ void D50_Step() {
 }
 
 void RegisterBoardGame() {
-  VadrimScreenHookSet& screen = VadrimScreen(51);
+  ScreenHookSet& screen = VadrimScreen(51);
   screen.Step = D50_Step;
   screen.Hover = D50_Hover;
   screen.Frame = D50_FrameGate;

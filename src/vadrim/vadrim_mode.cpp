@@ -35,14 +35,14 @@ enum : int {
 // The screens of the mode, by SceneCode.
 struct ScreenRow {
   int sceneCode;
-  VadrimScreenHookSet hooks;
+  ScreenHookSet hooks;
 };
 std::array<ScreenRow, 3> screens = {{
     {kConversation, {}},
     {kBoardGame, {}},  // its OnKey takes every key
     {kTitle, {}},
 }};
-VadrimScreenHookSet scratch;
+ScreenHookSet scratch;
 
 void HideLayers(int first, int last) {
   for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
@@ -56,11 +56,11 @@ void SettingsClick() {
 
 }  // namespace
 
-VadrimScreenHookSet& VadrimScreen(int sceneCode) {
+ScreenHookSet& VadrimScreen(int sceneCode) {
   for (ScreenRow& row : screens) {
     if (row.sceneCode == sceneCode) return row.hooks;
   }
-  scratch = VadrimScreenHookSet{};
+  scratch = ScreenHookSet{};
   return scratch;
 }
 
@@ -97,7 +97,7 @@ void D00_InitVars() {
 }
 
 bool D00_OnEvent(int phase) {
-  const VadrimScreenHookSet& screen = VadrimScreen(SceneCursor.SceneCode);
+  const ScreenHookSet& screen = VadrimScreen(SceneCursor.SceneCode);
   switch (phase) {
     case 0:
       if (screen.Step != nullptr) screen.Step();
@@ -111,7 +111,7 @@ bool D00_OnEvent(int phase) {
 }
 
 void D00_OnKey() {
-  const VadrimScreenHookSet& screen = VadrimScreen(SceneCursor.SceneCode);
+  const ScreenHookSet& screen = VadrimScreen(SceneCursor.SceneCode);
   if (screen.OnKey != nullptr) {
     screen.OnKey();
     return;

@@ -11,18 +11,11 @@
 // the title, route select and galleries read.
 #pragma once
 
-// One screen's members. Frame returns whether it had frames for the running code
-// (a loop nobody serves ends after that frame). OnKey, where set, takes every key;
-// otherwise an advance key runs Step.
-struct VadrimScreenHookSet {
-  void (*Step)() = nullptr;
-  void (*Hover)() = nullptr;
-  bool (*Frame)() = nullptr;
-  void (*OnKey)() = nullptr;
-};
+#include "engine/modes.h"
 
-// The entry of a scene code, or an empty scratch entry for a code no screen has.
-VadrimScreenHookSet& VadrimScreen(int sceneCode);
+// The entry of a scene code, or an empty scratch entry for a code no screen has. A
+// screen's OnKey, where set, takes every key; otherwise an advance key runs Step.
+ScreenHookSet& VadrimScreen(int sceneCode);
 
 // Members of screens built elsewhere that the start-up calls by name.
 struct VadrimNamedCallSet {

@@ -278,9 +278,9 @@ TEST_F(BoardScreenTest, ACleardBoardRecordsProgressAndHandsBackToTheStory) {
   BoardGoTo(kBoardCleared, 0);
   Wait(0, 0);
   // The conversation stays put, so the hand-back can be seen.
-  VadrimScreenHookSet& conversation = VadrimScreen(10);
-  const VadrimScreenHookSet saved = conversation;
-  conversation = VadrimScreenHookSet{};
+  ScreenHookSet& conversation = VadrimScreen(10);
+  const ScreenHookSet saved = conversation;
+  conversation = ScreenHookSet{};
   PlayUntil([] { return false; });
   conversation = saved;
   EXPECT_EQ(SceneCursor.SceneCode, 10);

@@ -43,7 +43,7 @@ class VadrimHooks : public DrawingTest {
   // Recorders that name the scene they ran in; only the board game takes every key.
   void InstallRecorders() {
     for (int code : kSceneCodes) {
-      VadrimScreenHookSet& s = VadrimScreen(code);
+      ScreenHookSet& s = VadrimScreen(code);
       s.Step = [] { calls.push_back("step " + std::to_string(SceneCursor.SceneCode)); };
       s.Hover = [] { calls.push_back("hover " + std::to_string(SceneCursor.SceneCode)); };
       s.Frame = [] {
@@ -56,7 +56,7 @@ class VadrimHooks : public DrawingTest {
   }
   bool Visible(int layer) { return Screen().Layer(layer).visible; }
 
-  std::vector<VadrimScreenHookSet> saved_;
+  std::vector<ScreenHookSet> saved_;
 };
 
 TEST_F(VadrimHooks, InitSetsTheModesStartValues) {
