@@ -47,6 +47,17 @@ constexpr StageRow kStageRows[] = {
     {80, 5, Opening::PostGame},      {85, 21, Opening::CurtainGroup}, {90, 5, Opening::PostGame},
     {1, 43, Opening::Prologue, 1, 0, 0, 0},
     {2, 442, Opening::Faces, 102, 1000, 1048, 17},
+    {20, 131, Opening::EventPicture, 34, 1507, 2016, 11},
+    {21, 63, Opening::EventPicture, 16, 2031, 2038, 6},
+    {22, 62, Opening::EventPicture, 18, 2052, 2066, 9},
+    {26, 47, Opening::EventPicture, 12, 2072, 2083, 5},
+    {27, 161, Opening::EventPicture, 49, 3001, 3024, 12},
+    {28, 89, Opening::EventPicture, 30, 3030, 3048, 12},
+    {29, 51, Opening::Faces, 20, 0, 0, 0},
+    {36, 82, Opening::Faces, 27, 3061, 3074, 7},
+    {37, 73, Opening::EventPicture, 23, 3081, 3093, 8},
+    {38, 63, Opening::EventPicture, 22, 3100, 3111, 8},
+    {39, 70, Opening::EventPicture, 22, 3122, 3131, 7},
 };
 
 // The commands the Marbrook scripts use and the keys that may come with each.
