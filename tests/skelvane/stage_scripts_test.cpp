@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <regex>
 #include <set>
@@ -17,9 +16,7 @@
 #include "scenario/script_store.h"
 #include "skelvane/conversation_hooks.h"
 #include "support/engine_harness.h"
-#include "assets/asset_drawing.h"
-#include "assets/asset_table.h"
-#include "assets/asset_writers.h"
+#include "support/stand_in_pictures.h"
 
 namespace {
 
@@ -105,20 +102,10 @@ TEST(SkelvaneStageScripts, ClicksPlayStage10ToTheEndAndReturnToTheTitle) {
   EXPECT_EQ(SceneCursor.SceneCode, 99);
 }
 
-// The Skelvane catalogue's pictures at their stand-in sizes (plain black): balloons
-// are placed beside the faces, so the layout needs the faces' real sizes.
+// The Skelvane catalogue's pictures at their stand-in sizes: balloons are placed
+// beside the faces, so the layout needs the faces' real sizes.
 std::string SkelvanePictureRoot() {
-  static const std::string root = [] {
-    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_skelvane_stage_test").string();
-    for (const assets::AssetFile& f : assets::ExpandAssets()) {
-      if (f.path.rfind("bmp_data/", 0) != 0 || !assets::IsPicture(f.row->look)) continue;
-      const std::string path = dir + "/" + f.path;
-      if (std::filesystem::exists(path)) continue;
-      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-      assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
-    }
-    return dir;
-  }();
+  static const std::string root = tq::testing::StandInPictureRoot("thornquill_skelvane_stage_test", "bmp_data/");
   return root;
 }
 
