@@ -6,13 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "assets/asset_table.h"
-#include "assets/asset_writers.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/layers.h"
@@ -20,6 +17,7 @@
 #include "marbrook/screen_buttons.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/stand_in_pictures.h"
 
 namespace {
 
@@ -53,17 +51,7 @@ TEST(RockPaperScissorsJudge, AllNinePairsAndBadHandsLeaveTheOutcome) {
 
 // The game's pictures at their stand-in sizes (plain black: the tests need sizes).
 std::string PictureRoot() {
-  static const std::string root = [] {
-    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_rps_test").string();
-    for (const assets::AssetFile& f : assets::ExpandAssets()) {
-      if (f.path.find("TanselrCG/G01/") == std::string::npos) continue;
-      const std::string path = dir + "/" + f.path;
-      if (std::filesystem::exists(path)) continue;
-      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-      assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
-    }
-    return dir;
-  }();
+  static const std::string root = tq::testing::StandInPictureRoot("thornquill_rps_test", "TanselrCG/G01/");
   return root;
 }
 

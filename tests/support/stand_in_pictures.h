@@ -1,0 +1,13 @@
+// Stand-in pictures for tests that need the real picture sizes but not their looks.
+#pragma once
+
+#include <string>
+
+namespace tq::testing {
+
+// A program folder (under the temporary directory, named `folder`) holding every
+// picture of the asset table whose path contains `pathPart`, plain black at its
+// stand-in size. Files already there are kept.
+std::string StandInPictureRoot(const std::string& folder, const std::string& pathPart);
+
+}  // namespace tq::testing
