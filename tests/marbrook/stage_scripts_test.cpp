@@ -47,6 +47,8 @@ constexpr StageRow kStageRows[] = {
     {80, 5, Opening::PostGame},      {85, 21, Opening::CurtainGroup}, {90, 5, Opening::PostGame},
     {1, 43, Opening::Prologue, 1, 0, 0, 0},
     {2, 442, Opening::Faces, 102, 1000, 1048, 17},
+    {10, 456, Opening::Faces, 98, 1087, 1160, 15},
+    {16, 146, Opening::Faces, 26, 1122, 1174, 9},
 };
 
 // The commands the Marbrook scripts use and the keys that may come with each.
