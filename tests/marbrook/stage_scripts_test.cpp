@@ -47,6 +47,8 @@ constexpr StageRow kStageRows[] = {
     {80, 5, Opening::PostGame},      {85, 21, Opening::CurtainGroup}, {90, 5, Opening::PostGame},
     {1, 43, Opening::Prologue, 1, 0, 0, 0},
     {2, 442, Opening::Faces, 102, 1000, 1048, 17},
+    {10, 456, Opening::Faces, 98, 1087, 1160, 15},
+    {16, 146, Opening::Faces, 26, 1122, 1174, 9},
     {20, 131, Opening::EventPicture, 34, 1507, 2016, 11},
     {21, 63, Opening::EventPicture, 16, 2031, 2038, 6},
     {22, 62, Opening::EventPicture, 18, 2052, 2066, 9},
