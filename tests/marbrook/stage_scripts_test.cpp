@@ -47,6 +47,8 @@ constexpr StageRow kStageRows[] = {
     {80, 5, Opening::PostGame},      {85, 21, Opening::CurtainGroup}, {90, 5, Opening::PostGame},
     {1, 43, Opening::Prologue, 1, 0, 0, 0},
     {2, 442, Opening::Faces, 102, 1000, 1048, 17},
+    {7, 863, Opening::Continuation, 276, 1249, 1525, 12},
+    {8, 1192, Opening::Continuation, 427, 1200, 1525, 161},
     {10, 456, Opening::Faces, 98, 1087, 1160, 15},
     {16, 146, Opening::Faces, 26, 1122, 1174, 9},
     {20, 131, Opening::EventPicture, 34, 1507, 2016, 11},
@@ -398,6 +400,38 @@ TEST(MarbrookStageScripts, TheValidatorCatchesFaults) {
     SCOPED_TRACE(line);
     EXPECT_EQ(LineFaults(line).empty(), ok);
   }
+}
+
+TEST(MarbrookStageScripts, TheTwoPicksOfTheBranchTellOneScene) {
+  tq::testing::EngineHarness harness(kModeMarbrook);
+  const std::vector<std::string> strong = Loaded(7);
+  const std::vector<std::string> honest = Loaded(8);
+  const std::set<std::string> strongSet(strong.begin(), strong.end());
+  const std::set<std::string> honestSet(honest.begin(), honest.end());
+  int shared = 0;
+  for (const std::string& line : strongSet) shared += honestSet.count(line) ? 1 : 0;
+  EXPECT_EQ(strongSet.size(), 335u);
+  EXPECT_EQ(shared, 331);
+  ASSERT_GE(strong.size(), 10u);
+  ASSERT_GE(honest.size(), 10u);
+  EXPECT_TRUE(std::equal(strong.end() - 10, strong.end(), honest.end() - 10)) << "the same last ten lines";
+  // Stage 8 adds Bell's inner voice: slot 1's thought balloons and their moves.
+  int thoughts = 0, moves = 0, strongThoughts = 0;
+  for (const std::string& line : honest) {
+    BalloonLine b;
+    if (ReadBalloonLine(line, b) && b.kind == 49) {
+      ++thoughts;
+      EXPECT_EQ(b.slot, 1) << line;
+    }
+    moves += line.find("[思フ移動]") != std::string::npos ? 1 : 0;
+  }
+  for (const std::string& line : strong) {
+    BalloonLine b;
+    strongThoughts += (ReadBalloonLine(line, b) && b.kind == 49) || line.find("[思フ移動]") != std::string::npos ? 1 : 0;
+  }
+  EXPECT_EQ(thoughts, 72);
+  EXPECT_EQ(moves, 101);
+  EXPECT_EQ(strongThoughts, 0);
 }
 
 TEST(MarbrookStageScripts, IntermissionShapes) {
