@@ -192,10 +192,6 @@ void MenuChoice() {
   EffectParams.EffectLastSlot = slot - 1;
   EffectParams.EffectMotionKind = 11;
   EffectParams.EffectResumesStep = 0;
-  // Effect 825 moves by the length the last move left behind (the corner picture's 5
-  // frames), which would carry every layer out and back in over 10 frames: the moves
-  // get their own length.
-  AnimationRun.AnimationLength = EffectParams.EffectFrames;
   Wait(825, 0);
   EffectParams.EffectFrameDelay = 100;
   Wait(700, 0);

@@ -206,6 +206,9 @@ void Blink() {
 
 void MoveAndBlink() {
   UseEffectDelay();
+  // The moves run over EffectFrames: a length left over from an earlier loop would
+  // stop them short (a choice row left standing on the screen) or carry them past.
+  if (Run().AnimationFrame == 0) Run().AnimationLength = P().EffectFrames;
   if (Run().AnimationFrame <= P().EffectFrames) MoveSlots(P().EffectMotionKind);
   ShowLayer(P().BlinkBox, (Run().AnimationFrame / 4) % 2 == 0);
   if (!CountPast(P().BlinkFrames)) return;

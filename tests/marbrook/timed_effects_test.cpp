@@ -182,7 +182,7 @@ TEST_F(TimedEffects, MoveAndBlinkMovesForItsFramesAndBlinksInFours) {
     MotionSlot[0] = MotionSlotRecord{};
     MotionSlot[0].MotionLayer = kLayer;
     MotionSlot[0].MotionEndX = 200;
-    AnimationRun.AnimationLength = 20;
+    AnimationRun.AnimationLength = 500;  // left over from an earlier loop: not the move's
     DrawState.CurrentLayer = 31;
     DrawState.CurrentRect = {0, 0, 10, 10};
     PrepareLayer(10);
