@@ -26,7 +26,8 @@ namespace {
 
 const char* kUsage =
     "usage: thornquill-headless [--mode WORD] [--root DIR] [--input FILE] [--until MS] [--trace FILE]\n"
-    "                           [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N] [--stage N]\n"
+    "                           [--shot MS:FILE.png]... [--dump MS:FILE]... [--seed N]\n"
+    "                           [--convert FILE] [--script FILE] [--stage N] [--enter C,S,T] [--board N]\n"
     "  --mode WORD      the mode word start-up selects (default: the start-up's own)\n"
     "  --root DIR       the program folder (default: a new empty temporary folder)\n"
     "  --input FILE     input timeline: '<ms> click <x> <y> [left|right|middle]', '<ms> move <x> <y>',\n"
