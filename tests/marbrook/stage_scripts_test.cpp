@@ -62,6 +62,19 @@ constexpr StageRow kStageRows[] = {
     {37, 73, Opening::EventPicture, 23, 3081, 3093, 8},
     {38, 63, Opening::EventPicture, 22, 3100, 3111, 8},
     {39, 70, Opening::EventPicture, 22, 3122, 3131, 7},
+    {71, 282, Opening::EventPicture, 108, 3401, 3457, 43},
+    {72, 63, Opening::EventPicture, 20, 3470, 3481, 8},
+    {73, 152, Opening::EventPicture, 46, 3490, 3514, 18},
+    {74, 73, Opening::EventPicture, 17, 3520, 3529, 8},
+    {81, 75, Opening::EventPicture, 29, 3540, 3556, 11},
+    {82, 81, Opening::EventPicture, 22, 3560, 3578, 12},
+    {83, 46, Opening::EventPicture, 10, 3590, 3601, 10},
+    {84, 83, Opening::EventPicture, 25, 3610, 3616, 4},
+    {91, 58, Opening::EventPicture, 21, 3650, 3658, 8},
+    {92, 30, Opening::EventPicture, 4, 3660, 3661, 2},
+    {200, 58, Opening::EventPicture, 24, 3700, 3712, 10},
+    {201, 89, Opening::EventPicture, 28, 3720, 3736, 17},
+    {202, 62, Opening::EventPicture, 28, 3750, 3777, 18},
 };
 
 // The commands the Marbrook scripts use and the keys that may come with each.
