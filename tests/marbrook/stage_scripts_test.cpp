@@ -75,6 +75,17 @@ constexpr StageRow kStageRows[] = {
     {200, 58, Opening::EventPicture, 24, 3700, 3712, 10},
     {201, 89, Opening::EventPicture, 28, 3720, 3736, 17},
     {202, 62, Opening::EventPicture, 28, 3750, 3777, 18},
+    {46, 137, Opening::EventPicture, 51, 3140, 3183, 23},
+    {47, 65, Opening::EventPicture, 17, 3190, 3204, 9},
+    {48, 76, Opening::Faces, 28, 0, 0, 0},
+    {51, 77, Opening::EventPicture, 31, 3210, 3224, 13},
+    {52, 48, Opening::EventPicture, 15, 3230, 3243, 11},
+    {53, 50, Opening::EventPicture, 15, 3250, 3263, 11},
+    {54, 70, Opening::EventPicture, 22, 3270, 3287, 16},
+    {61, 57, Opening::EventPicture, 16, 3290, 3300, 10},
+    {62, 56, Opening::EventPicture, 17, 3310, 3327, 17},
+    {63, 87, Opening::EventPicture, 27, 3330, 3339, 7},
+    {64, 138, Opening::Faces, 28, 0, 0, 0},
 };
 
 // The commands the Marbrook scripts use and the keys that may come with each.

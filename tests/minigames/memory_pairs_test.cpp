@@ -370,7 +370,9 @@ TEST_F(MemoryPairsTest, RandomInputNeverLeavesTheGameDeaf) {
     h_->RunUntil(at);
     Settle();
     const int scene = SceneCursor.SceneCode;
-    EXPECT_TRUE(scene == 53 || scene == 10) << scene;
+    // After a clear the story goes on through stages 50 to 54 and may reach the
+    // next mini-game, the kana adventure (59).
+    EXPECT_TRUE(scene == 53 || scene == 10 || scene == 59) << scene;
     EXPECT_GE(SoundsOf("G03_ゲームオーバー") + SoundsOf("G03_クリア"), 1);  // the stream reached an end
   }
 }

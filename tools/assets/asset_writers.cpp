@@ -1,5 +1,7 @@
 #include "assets/asset_writers.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -138,7 +140,9 @@ std::vector<uint8_t> EncodeWav(const std::vector<float>& samples) {
 }
 
 bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-  const std::string temp = path + ".part";
+  // A temporary name of this process's own: two runs writing the same file at once
+  // (parallel tests, two builds) must never rename each other's half-written part.
+  const std::string temp = path + ".part" + std::to_string(::getpid());
   {
     std::ofstream file(temp, std::ios::binary | std::ios::trunc);
     if (!file) return false;
