@@ -79,10 +79,9 @@ void SetStageValues(int stage) {
   }
 }
 
-// Pushes a story or finale file; false (and nothing changed) when the program does
-// not hold it.
-bool PushStageFile(int stage, int fileStage) {
-  const auto lines = ContentLines("marbrook", StageScriptName(fileStage));
+// Pushes a story file; false (and nothing changed) when the program does not hold it.
+bool PushStageFile(int stage) {
+  const auto lines = ContentLines("marbrook", StageScriptName(stage));
   if (lines.empty()) return false;
   BeginStageScript();
   SetStageValues(stage);
@@ -90,7 +89,29 @@ bool PushStageFile(int stage, int fileStage) {
   return true;
 }
 
+// The finale's entries in script order and the number of lines each holds; an
+// entry's label is the line count when its first line is pushed.
+constexpr int kFinaleEntryLines[] = {60, 12, 15, 12, 4, 6, 113, 18, 28, 146};
+static_assert(std::size(kFinaleEntryLines) == std::size(kFinaleEntries));
+
+bool FinaleHeld() { return !ContentLines("marbrook", StageScriptName(kFinaleStage)).empty(); }
+
 }  // namespace
+
+void C15_Stage100() {
+  const auto lines = ContentLines("marbrook", StageScriptName(kFinaleStage));
+  if (lines.empty()) return;
+  BeginStageScript();
+  size_t next = 0;
+  for (size_t entry = 0; entry < std::size(kFinaleEntries); ++entry) {
+    // A script shorter than its entries leaves the later labels at its end rather
+    // than beyond it.
+    if (entry > 0) ScriptStore.ScriptLabels[static_cast<size_t>(kFinaleEntries[entry] - kFinaleStage)] = ScriptStore.ScriptLineCount;
+    for (int i = 0; i < kFinaleEntryLines[entry] && next < lines.size(); ++i) PushScriptLine(lines[next++]);
+  }
+  // Lines beyond the last entry's count still belong to it.
+  while (next < lines.size()) PushScriptLine(lines[next++]);
+}
 
 StageSource StageSourceOf(int stage) {
   if (stage < kFirstStage || stage > kLastStage) return StageSource::None;
@@ -124,7 +145,7 @@ void C15_LoadStage() {
     case StageSource::StoryFile:
       // The branch's two picks restart at the branch.
       if (stage == 7 || stage == 8) menu.RestartStage = kBranchStage;
-      PushStageFile(stage, stage);
+      PushStageFile(stage);
       return;
     case StageSource::Intermission:
       C15_Intermission(stage);
@@ -134,7 +155,8 @@ void C15_LoadStage() {
       // One script with ten entries; the script's own procedure writes the labels
       // each entry starts at.
       menu.RestartStage = kFinaleStage;
-      if (!PushStageFile(stage, kFinaleStage)) return;
+      if (!FinaleHeld()) return;
+      C15_Stage100();
       if (stage != kFinaleStage) ScriptStore.CurrentScriptLine = ScriptStore.ScriptLabels[static_cast<size_t>(stage - kFinaleStage)];
       return;
   }

@@ -23,6 +23,10 @@ void C15_DebugStage();
 // sound switch back to 0.
 void BeginStageScript();
 
+// The finale: pushes its one script of ten entries and records in ScriptLabels the
+// line each entry after the first starts at (element stage - 100).
+void C15_Stage100();
+
 // The intermissions (intermissions.cpp).
 void C15_Intermission(int stage);
 void C15_CurtainClose();
