@@ -277,13 +277,9 @@ void Menu() {
       } else if (source >= firstMenu && source <= firstMenu + 1) {
         BoardSound(102);
         SceneCursor.ButtonMode = 0;
-        if (source == firstMenu) {
-          BoardGoTo(kBoardRules, 0);
-        } else {
-          BoardGoTo(kBoardRestart, -5);
-          T().ReturnState = kBoardMenu;
-          T().ReturnStep = -1;
-        }
+        T().ReturnState = kBoardMenu;
+        T().ReturnStep = -1;
+        BoardGoTo(source == firstMenu ? kBoardRules : kBoardRestart, source == firstMenu ? 0 : -5);
         BlinkHighlight();
       } else {
         ShowLayer(L().TurnMarkerLayer, false);
@@ -320,7 +316,8 @@ void Rules() {
       break;
     case 5:
       BoardSound(50);
-      BoardGoTo(kBoardMenu, -1);
+      // Back to the choice the pages were opened from: the turn menu or the attack.
+      BoardGoTo(T().ReturnState, T().ReturnStep);
       BannerOutDown(15);
       break;
     default: break;
