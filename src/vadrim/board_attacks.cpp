@@ -36,18 +36,10 @@ int Step() { return SceneCursor.SceneStep; }
 int W() { return ScreenSize.ScreenWidth; }
 int H() { return ScreenSize.ScreenHeight; }
 
-void Next(int state, int step) {
-  BoardGoTo(state, step);
-  Wait(0, 0);
-}
+void Next(int state, int step) { BoardNext(state, step); }
 void Quiet() { EffectParams.EffectResumesStep = 0; }
 
-void Raise(int buttonMode) {
-  LayerToFront(L().TopLayer);
-  TurnFlow.HoverIndex = -1;
-  SceneCursor.SceneStep = 0;
-  SceneCursor.ButtonMode = buttonMode;
-}
+void Raise(int buttonMode) { BoardRaise(buttonMode); }
 
 
 // Lists every creature on the `range` cells from (x, y) in direction dir.

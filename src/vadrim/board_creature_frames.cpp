@@ -26,25 +26,12 @@ AnimationRunRecord& Run() { return AnimationRun; }
 int& F() { return AnimationRun.AnimationFrame; }
 int W() { return ScreenSize.ScreenWidth; }
 
-bool CountTo(int n) {
-  Run().AnimationLength = n;
-  ++F();
-  return F() > n;
-}
-void NextStep() {
-  F() = 0;
-  ++Run().AnimationStep;
-}
-void NextStepAfter(int ms) {
-  NextStep();
-  SetFrameLength(-1, ms);
-}
+bool CountTo(int n) { return BoardCountTo(n); }
+void NextStep() { BoardNextStep(); }
+void NextStepAfter(int ms) { BoardNextStep(ms); }
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
-void Curve(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
+void Curve(int slot, int curve) { BoardCurve(slot, curve); }
 
 int Last() { return std::min(E().EventLast, kEventListSize - 1); }
 int Entry(int i) { return E().EventSlot[static_cast<size_t>(i)]; }

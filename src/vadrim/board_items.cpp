@@ -42,26 +42,12 @@ int Step() { return SceneCursor.SceneStep; }
 int W() { return ScreenSize.ScreenWidth; }
 int H() { return ScreenSize.ScreenHeight; }
 
-void Next(int state, int step) {
-  BoardGoTo(state, step);
-  Wait(0, 0);
-}
+void Next(int state, int step) { BoardNext(state, step); }
 void Quiet() { EffectParams.EffectResumesStep = 0; }
 
-void MoveTo(int layer, int x, int y, int frames, int kind) {
-  GetLayerRect(50, layer);
-  DrawState.CurrentLayer = layer;
-  DrawState.TargetRect.X = x;
-  DrawState.TargetRect.Y = y;
-  BoardMove(frames, kind);
-}
+void MoveTo(int layer, int x, int y, int frames, int kind) { BoardMoveTo(layer, x, y, frames, kind); }
 
-void Raise(int buttonMode) {
-  LayerToFront(L().TopLayer);
-  TurnFlow.HoverIndex = -1;
-  SceneCursor.SceneStep = 0;
-  SceneCursor.ButtonMode = buttonMode;
-}
+void Raise(int buttonMode) { BoardRaise(buttonMode); }
 
 // The entry of a card or icon set that a click chose: the highlighted one, or the
 // clicked one when the pointer has highlighted nothing yet (framed now, so the

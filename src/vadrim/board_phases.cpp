@@ -25,10 +25,7 @@ CreatureEventsRecord& E() { return CreatureEvents; }
 int Step() { return SceneCursor.SceneStep; }
 int Layer(int slot) { return BoardLayers.CreatureFirstLayer - 1 + slot; }
 
-void Next(int state, int step) {
-  BoardGoTo(state, step);
-  Wait(0, 0);
-}
+void Next(int state, int step) { BoardNext(state, step); }
 
 bool Due(const CreatureSlotRecord& c) {
   return BoardCreatureOnGrid(c) && c.LastStepResult <= 0 && c.MoveWaitCount >= c.MoveEvery;
