@@ -154,6 +154,26 @@ void BoardMoveSlots(int lastSlot, int frames, int motionKind) {
   Wait(801, 0);
 }
 
+void BoardNext(int state, int step) {
+  BoardGoTo(state, step);
+  Wait(0, 0);
+}
+
+void BoardMoveTo(int layer, int x, int y, int frames, int motionKind) {
+  GetLayerRect(50, layer);
+  DrawState.CurrentLayer = layer;
+  DrawState.TargetRect.X = x;
+  DrawState.TargetRect.Y = y;
+  BoardMove(frames, motionKind);
+}
+
+void BoardRaise(int buttonMode) {
+  LayerToFront(BoardLayers.TopLayer);
+  TurnFlow.HoverIndex = -1;
+  SceneCursor.SceneStep = 0;
+  SceneCursor.ButtonMode = buttonMode;
+}
+
 void BoardHide(int first, int last) {
   for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
 }

@@ -23,27 +23,12 @@ int W() { return ScreenSize.ScreenWidth; }
 int H() { return ScreenSize.ScreenHeight; }
 int HalfH() { return ScreenSize.ScreenHalfHeight; }
 
-// Length := n, one more frame counted; true once the count has passed n.
-bool CountTo(int n) {
-  Run().AnimationLength = n;
-  ++F();
-  return F() > n;
-}
-void NextStep() {
-  F() = 0;
-  Run().AnimationSubStep = 0;
-  ++Run().AnimationStep;
-}
-void NextStepAfter(int ms) {
-  NextStep();
-  SetFrameLength(-1, ms);
-}
+bool CountTo(int n) { return BoardCountTo(n); }
+void NextStep() { BoardNextStep(); }
+void NextStepAfter(int ms) { BoardNextStep(ms); }
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
-void Curve(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
+void Curve(int slot, int curve) { BoardCurve(slot, curve); }
 void Curves(int first, int last, int curve) {
   for (int slot = first; slot <= last; ++slot) Curve(slot, curve);
 }
@@ -667,6 +652,24 @@ void ContinueClose() {
 }
 
 }  // namespace
+
+bool BoardCountTo(int n) {
+  Run().AnimationLength = n;
+  ++F();
+  return F() > n;
+}
+
+void BoardNextStep(int ms) {
+  F() = 0;
+  Run().AnimationSubStep = 0;
+  ++Run().AnimationStep;
+  if (ms > 0) SetFrameLength(-1, ms);
+}
+
+void BoardCurve(int slot, int curve) {
+  MotionState.CurrentMotionSlot = slot;
+  MotionCurveStep(curve);
+}
 
 void D50_Frame() {
   const int code = FrameClock.AnimationCode;

@@ -178,6 +178,12 @@ struct CreatureEventsRecord {
   int WomanTotal = 0;
   int LuckChanged = 0;  // -1 once an event of the phase listed a change
   int WomanChanged = 0;
+  int EventAnimKind = 0;    // the overlay picture of the blink-out and hop animations
+  int GaugeEventOrigin = 0;  // where the gauge sequence goes on: 0 hits, 1 removals, 2 and 3 the life phase
+  int ChainCount = 0;        // chains waiting to fire, ChainList 1 to ChainCount
+  std::array<int, kCreatureSlotCount> ChainList = {};
+  int MotionLastSlot = 0;  // motion slots 0 to this hold the creatures that blink out
+  std::array<int, kEventListSize> MotionActive = {};  // -1 while the slot moves in the current animation
 };
 extern CreatureEventsRecord CreatureEvents;
 

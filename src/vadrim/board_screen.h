@@ -6,14 +6,18 @@
 // board_effects.cpp (the frame gate and the board's copy of the common timed
 // effects, codes below 1000), board_turn_flow.cpp (D50_Step and its states),
 // board_frames.cpp (D50_Frame, codes 1000 to 1099), board_input.cpp (hover, button
-// frames, keys), board_pending.cpp (stand-ins for the rules still to come: items,
-// creature phases, attacks, landed-cell effects, danger level).
+// frames, keys), board_cells.cpp (landed-cell effects, banners, counter badges,
+// re-roll), board_items.cpp (items, the item window and buttons), board_phases.cpp
+// (the creature phases), board_attacks.cpp (attacks, strikes, removals, chains),
+// board_creature_frames.cpp (codes 1030 to 1039), board_danger.cpp (danger level
+// and omens).
 //
 // Records: BoardScreen (layout words), BoardChoice (the item and strike words the
 // turn flow and the animations share). The board's own records are board_model.h.
 #pragma once
 
 #include <array>
+#include <string>
 
 struct BoardScreenRecord {
   int EffectSheet = 0;      // sprite sheet of the endings' pictures
@@ -42,6 +46,13 @@ struct BoardChoiceRecord {
   int SpecialStrikeSource = 0;  // 0 a landed cell, 1 an item
   int StrikeDir = 0;            // 1 up, 2 right, 3 down, 4 left
   int SealJustSet = 0;          // -1 when 封 was landed on this turn
+  int StrikeX = 0;              // grid cell a T or L strike starts from
+  int StrikeY = 0;
+  int StrikeRange = 0;   // cells reached
+  int StrikeDamage = 0;  // hit points taken from each creature reached
+  int StrikeOrigin = 0;  // 0 an attack, 1 an L strike, 2 a T strike, 3 a chaser's merge
+  int LuckChange = 0;    // the amount printed on a cell's banner
+  std::array<int, 5> ChoiceItems = {};  // the five cards of a 選 cell
 };
 extern BoardChoiceRecord BoardChoice;
 
@@ -139,22 +150,56 @@ void BoardMove(int frames, int motionKind);
 void BoardMoveSlots(int lastSlot, int frames, int motionKind);
 // Hides layers first to last.
 void BoardHide(int first, int last);
+// Goes to (state, step) and arms the next tick.
+void BoardNext(int state, int step);
+// Effect 800 of `layer` from where it stands to (x, y).
+void BoardMoveTo(int layer, int x, int y, int frames, int motionKind);
+// Waits for a choice of the set `buttonMode` at step 0, nothing highlighted.
+void BoardRaise(int buttonMode);
+
+// Frame helpers of the board's animations. Count to n: length := n, one more
+// frame counted, true once the count has passed n.
+bool BoardCountTo(int n);
+// The next step of the running animation, from frame 0 (after `ms` when given).
+void BoardNextStep(int ms = 0);
+// Motion slot `slot` steps by `curve`.
+void BoardCurve(int slot, int curve);
 // An attack-button frame: back colour, then an outline and the inner box from (7, 7)
 // to (width - 8, height - 8) in the line colour (0x00BBGGRR).
 void BoardFramePaint(int layer, unsigned back, unsigned line);
 
-// ---- Seams of the rules still to come (board_pending.cpp holds stand-ins) ----
+// ---- Landed cells, items, creature events, danger ----
+// Applies TurnFlow.LandedKind (a landed cell or an item standing for one); a sealed
+// 凶 or 狂, or a kind no board uses, sets it to 0.
 void D50_CellEffect();
+// BannerLayer as the banner of cell kind 10 to 120, left in CurrentLayer.
+void D50_EffectBanner(int kind);
+// Mode 0, 10 or 20: NewCellIndex and NewCellKind for the cell change.
 void D50_RerollCell(int mode);
+// Mode 0 draws the 凶 and 狂 cells sealed, mode 1 as usual.
 void D50_HighlightCells(int mode);
+// The 止 (kind 80), 力 (90) or 封 (100) badge: mode 0 at its start outside the
+// window, mode 1 redrawn where it is; left in CurrentLayer and CurrentRect.
 void D50_CounterBadge(int mode, int kind);
+// BoardChoice.NewItem := an item of the board's choice list.
+void D50_ChoiceList();
+// The 選 window with five drawn cards sliding in (effect 801).
+void D50_ItemWindow();
+// Kind 0 the button panel, 1 every held item's button below the window, 10 one
+// button below the window, 11 one button in its place.
 void D50_Buttons(int kind, int index);
+// The opening pick's count badge with PicksLeft.
+void D50_CountBadge();
 void D50_DangerLevel();
 void D50_OmenMessage();
+// The subject of the omens for a board character, and message `number` of a level
+// with the current board's subject ("" for none).
+std::string OmenSubject(int character);
+std::string OmenText(int level, int number);
 void D50_CreatureFrame();
-// States and steps of D50_Step that belong to those rules.
+// States and steps of D50_Step kept beside the rules they run.
 void BoardItemGainStep();   // state 110 steps 30 and 31
-void BoardItemUseStep();    // state 500 steps 10 to 20
+void BoardItemUseStep();    // state 500 steps 0 (an item button) and 10 to 20
 void BoardMovementPhase();  // state 150
 void BoardLifePhase();      // state 170
 void BoardAttackOffer();    // state 600
@@ -163,3 +208,17 @@ void BoardItemChoice();     // state 700
 void BoardOpeningPick();    // state 710
 void BoardTargetStrike();   // state 750
 void BoardLineStrike();     // state 760
+
+// The event lists shared by the creature phases and the attacks.
+struct CreatureSlotRecord;
+bool BoardCreatureOnGrid(const CreatureSlotRecord& c);
+// Empty lists (EventLast -1).
+void BoardClearEvents();
+// Appends a slot (EventFlag 0); its index, or -1 when the list is full.
+int BoardAppendEvent(int slot);
+// A waiting creature placed on a random empty inner cell, drawn and listed to
+// hop; -1 when the grid is full and it keeps waiting.
+int BoardArrive(int slot);
+// Empties the slots whose creature is gone and checks that one is left; false when
+// the failure has started.
+bool BoardCleanUp();

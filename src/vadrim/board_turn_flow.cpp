@@ -37,22 +37,13 @@ int Step() { return SceneCursor.SceneStep; }
 int W() { return ScreenSize.ScreenWidth; }
 int H() { return ScreenSize.ScreenHeight; }
 
-void Next(int state, int step) {
-  BoardGoTo(state, step);
-  Wait(0, 0);
-}
+void Next(int state, int step) { BoardNext(state, step); }
 
 // The effects of a step that waits for a click return to the step, which arms nothing.
 void ForClick() { EffectParams.EffectResumesStep = 0; }
 
 // CurrentLayer from CurrentRect to (x, y) with effect 800.
-void MoveTo(int layer, int x, int y, int frames, int kind) {
-  GetLayerRect(50, layer);
-  DrawState.CurrentLayer = layer;
-  DrawState.TargetRect.X = x;
-  DrawState.TargetRect.Y = y;
-  BoardMove(frames, kind);
-}
+void MoveTo(int layer, int x, int y, int frames, int kind) { BoardMoveTo(layer, x, y, frames, kind); }
 
 // A banner of `w` by `h` with a picture, prepared above the window and slid to the
 // centre (or to y when given).
@@ -251,10 +242,8 @@ void Intro() {
 // ---- Turn menu, rules, restart dialog ----
 
 void RaiseForChoice(int step, int buttonMode) {
-  LayerToFront(L().TopLayer);
-  T().HoverIndex = -1;
+  BoardRaise(buttonMode);
   SceneCursor.SceneStep = step;
-  SceneCursor.ButtonMode = buttonMode;
 }
 
 void BlinkHighlight() {
@@ -277,13 +266,9 @@ void Menu() {
       } else if (source >= firstMenu && source <= firstMenu + 1) {
         BoardSound(102);
         SceneCursor.ButtonMode = 0;
-        if (source == firstMenu) {
-          BoardGoTo(kBoardRules, 0);
-        } else {
-          BoardGoTo(kBoardRestart, -5);
-          T().ReturnState = kBoardMenu;
-          T().ReturnStep = -1;
-        }
+        T().ReturnState = kBoardMenu;
+        T().ReturnStep = -1;
+        BoardGoTo(source == firstMenu ? kBoardRules : kBoardRestart, source == firstMenu ? 0 : -5);
         BlinkHighlight();
       } else {
         ShowLayer(L().TurnMarkerLayer, false);
@@ -320,7 +305,8 @@ void Rules() {
       break;
     case 5:
       BoardSound(50);
-      BoardGoTo(kBoardMenu, -1);
+      // Back to the choice the pages were opened from: the turn menu or the attack.
+      BoardGoTo(T().ReturnState, T().ReturnStep);
       BannerOutDown(15);
       break;
     default: break;

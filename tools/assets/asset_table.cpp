@@ -780,13 +780,15 @@ constexpr AssetRow kAssets[] = {
     // The travel-direction pictures, above and below the board.
     {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "1", L::Panel, 260, 40, 0, 0, 1, "◀ 逆まわり"},
     {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "2", L::Panel, 260, 40, 0, 0, 1, "まわる向き ▶"},
-    {"Kespa_Data/KespaCG/Game/com03_110.jpg", "", L::Sheet, 330, 220, 110, 110, 3, "攻|一|二|三|選|戻"},
+    // The attack buttons by attack kind: near, two cells, the whole line; the row
+    // below while 力 lasts.
+    {"Kespa_Data/KespaCG/Game/com03_110.jpg", "", L::Sheet, 330, 220, 110, 110, 1, "近|中|列|近力|中力|列力"},
     // Die faces 0 to 6, 180 by 180 each.
     {"Kespa_Data/KespaCG/Game/dice01.jpg", "", L::Dice, 1260, 180, 180, 180, 1},
     // The 運 and 女 gauge faces, 130 by 195.
     {"Kespa_Data/KespaCG/Game/Para00c.jpg", "", L::Gauges, 260, 195, 130, 195, 1, "運女"},
     {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "0", L::Label, 95, 320, 0, 0, 1, "道具"},
-    {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "13", L::Panel, 615, 265, 0, 0, 1, "道具を選ぶ"},
+    {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "13", L::Label, 615, 265, 0, 0, 1, "道具を選ぶ"},
     {"Kespa_Data/KespaCG/Game/Turn01.jpg", "", L::Panel, 200, 60, 0, 0, 1, "ターン"},
     // Item icons, 65 by 65, seven to a row: items 10 to 30 in order.
     {"Kespa_Data/KespaCG/Game/Item.jpg", "", L::BoardTiles, 455, 195, 65, 65, 1,
@@ -801,12 +803,32 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Game/Kan_STAGE_{nn}.jpg", "1-17", L::Panel, 600, 150, 0, 0, 1, "STAGE"},
     // Menu buttons 90 by 30.
     {"Kespa_Data/KespaCG/Game/Button00.jpg", "", L::Sheet, 90, 60, 90, 30, 1, "説明|やり直し"},
-    {"Kespa_Data/KespaCG/Game/EventKan{nn}.jpg", "1-15", L::Panel, 620, 140, 0, 0, 1, "イベント"},
+    // The landed-cell banners by kind / 10; 吉, 凶, タ and 攻 get their number printed
+    // over the middle, so they carry no caption of their own.
+    {"Kespa_Data/KespaCG/Game/EventKan01.jpg", "", L::Panel, 620, 140, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/EventKan02.jpg", "", L::Panel, 620, 140, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/EventKan11.jpg", "", L::Panel, 620, 140, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/EventKan12.jpg", "", L::Panel, 620, 140, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/EventKan03.jpg", "", L::Panel, 620, 140, 0, 0, 1, "アイテムゲット！"},
+    {"Kespa_Data/KespaCG/Game/EventKan04.jpg", "", L::Panel, 620, 140, 0, 0, 1, "アイテムを選ぼう"},
+    {"Kespa_Data/KespaCG/Game/EventKan05.jpg", "", L::Panel, 620, 140, 0, 0, 1, "逆まわり！"},
+    {"Kespa_Data/KespaCG/Game/EventKan06.jpg", "", L::Panel, 620, 140, 0, 0, 1, "もう一回！"},
+    {"Kespa_Data/KespaCG/Game/EventKan07.jpg", "", L::Panel, 620, 140, 0, 0, 1, "ワープ！"},
+    {"Kespa_Data/KespaCG/Game/EventKan08.jpg", "", L::Panel, 620, 140, 0, 0, 1, "ストップ！"},
+    {"Kespa_Data/KespaCG/Game/EventKan09.jpg", "", L::Panel, 620, 140, 0, 0, 1, "パワーアップ！"},
+    {"Kespa_Data/KespaCG/Game/EventKan10.jpg", "", L::Panel, 620, 140, 0, 0, 1, "凶を封印！"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nn}.jpg", "13-15", L::Panel, 620, 140, 0, 0, 1, "イベント"},
     {"Kespa_Data/KespaCG/Game/Kan_GO_s60.jpg", "", L::Panel, 60, 60, 0, 0, 1, "GO"},
     // The endings' bands, cut into strips the window's width.
     {"Kespa_Data/KespaCG/Game/Kan_GAMEOVERb.jpg", "", L::Panel, 920, 230, 0, 0, 1, "GAME OVER"},
     {"Kespa_Data/KespaCG/Game/Kan_STAGECLEAR.jpg", "", L::Panel, 920, 230, 0, 0, 1, "STAGE CLEAR"},
-    {"Kespa_Data/KespaCG/Game/Mes10-{nn}.jpg", "0-5", L::Panel, 650, 250, 0, 0, 1, "きけん"},
+    // The omen windows: the message is printed over them.
+    {"Kespa_Data/KespaCG/Game/Mes10-00.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/Mes10-01.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/Mes10-02.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/Mes10-03.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/Mes10-04.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
+    {"Kespa_Data/KespaCG/Game/Mes10-05.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
     {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "0-6", L::Face, 70, 70, 0, 0, 1, "コマ"},
     {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "1-7", L::Panel, 96, 96, 0, 0, 1, "！"},
     {"Kespa_Data/KespaCG/Game/Kan_CONTINUE.jpg", "", L::Panel, 600, 150, 0, 0, 1, "CONTINUE"},
@@ -821,12 +843,18 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Game/Para_Turn01.jpg", "", L::Label, 130, 65, 0, 0, 1, "残りターン"},
     {"Kespa_Data/KespaCG/Game/Para_Attack01.jpg", "", L::Label, 130, 65, 0, 0, 1, "攻撃回数"},
     {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "0-2,10-19,20-29", L::Panel, 700, 200, 0, 0, 1, "おしらせ"},
-    {"Kespa_Data/KespaCG/Game/ItemBack02_445c.jpg", "", L::Panel, 445, 95, 0, 0, 1, "道具"},
-    {"Kespa_Data/KespaCG/Game/ItemKan01.jpg", "", L::Panel, 300, 60, 0, 0, 1, "道具"},
-    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "100,120,130,131,150,151", L::Panel, 620, 200, 0, 0, 1, "イベント"},
+    {"Kespa_Data/KespaCG/Game/ItemBack02_445c.jpg", "", L::Label, 445, 95, 0, 0, 1, "道具"},
+    // The opening pick's count badge: the count is printed centred on x 180.
+    {"Kespa_Data/KespaCG/Game/ItemKan01.jpg", "", L::Label, 250, 90, 0, 0, 1, "あと"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "100,120", L::Panel, 620, 200, 0, 0, 1, "イベント"},
+    // The strike and cell-change banners by cell kind.
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "130-132", L::Panel, 620, 200, 0, 0, 1, "ねらい撃ち"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "140,141", L::Panel, 620, 200, 0, 0, 1, "一列攻撃"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "150-152", L::Panel, 620, 140, 0, 0, 1, "マスが変わる"},
     // Cell kinds of two digits name no three-digit banner: the bare name stands in.
     {"Kespa_Data/KespaCG/Game/EventKan.jpg", "", L::Panel, 620, 200, 0, 0, 1, "イベント"},
-    {"Kespa_Data/KespaCG/Game/BatSelect_s250.jpg", "", L::Panel, 250, 200, 0, 0, 1, "選択"},
+    // The strike prompts, 250 by 100: the target strike's, then the line strike's.
+    {"Kespa_Data/KespaCG/Game/BatSelect_s250.jpg", "", L::Sheet, 250, 200, 250, 100, 1, "敵を選んでね|列を選んでね"},
     // Event pictures of the stories.
     {"Kespa_Data/KespaCG/Event/リゼッタ00e.jpg", "", L::Scene, 920, 690, 0, 0, 1, "リゼッタ"},
     {"Kespa_Data/KespaCG/Event/リゼッタ01e.jpg", "", L::Scene, 920, 690, 0, 0, 1, "リゼッタ"},

@@ -1,0 +1,449 @@
+// The player's items: gaining one (a 具 cell, a 選 card, the periodic gift), using
+// one from the turn menu, the 選 choice of five cards and the opening pick of boards
+// that start with one; and the item window, the choice lists, the item buttons and
+// the pick's count badge.
+//
+// The held items stay packed from slot 0: a used or dropped item closes its gap by
+// moving the later ones down one slot, so the buttons shown are slots 0 to
+// TurnButtonLast.
+#include <algorithm>
+#include <string>
+
+#include "engine/blits.h"
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/string_utils.h"
+#include "engine/text.h"
+#include "marbrook/timed_effects.h"
+#include "vadrim/board_model.h"
+#include "vadrim/board_screen.h"
+#include "vadrim/vadrim_pictures.h"
+
+namespace {
+
+// The engine's centring takes its width by reference.
+int MidX(int w) { return CentreX(w); }
+int MidY(int h) { return CentreY(h); }
+
+constexpr int kIconSheet = 3;
+constexpr int kIcon = 65;
+constexpr int kButtonPitch = 75;
+constexpr int kItemSlots = 4;
+constexpr int kCards = 5;
+
+BoardLayersRecord& L() { return BoardLayers; }
+BoardScreenRecord& S() { return BoardScreen; }
+BoardChoiceRecord& B() { return BoardChoice; }
+int& Held(int slot) { return PieceCounters.HeldItems[static_cast<size_t>(slot)]; }
+int Step() { return SceneCursor.SceneStep; }
+int W() { return ScreenSize.ScreenWidth; }
+int H() { return ScreenSize.ScreenHeight; }
+
+void Next(int state, int step) { BoardNext(state, step); }
+void Quiet() { EffectParams.EffectResumesStep = 0; }
+
+void MoveTo(int layer, int x, int y, int frames, int kind) { BoardMoveTo(layer, x, y, frames, kind); }
+
+void Raise(int buttonMode) { BoardRaise(buttonMode); }
+
+// The entry of a card or icon set that a click chose: the highlighted one, or the
+// clicked one when the pointer has highlighted nothing yet (framed now, so the
+// blink that follows shows it). -1 when the click was on no entry.
+int ChosenEntry(int first, int last) {
+  const int source = InputEvent.InputSourceIndex;
+  if (source < first || source > first + last) return -1;
+  if (TurnFlow.HoverIndex >= 0 && TurnFlow.HoverIndex <= last) return TurnFlow.HoverIndex;
+  D50_ButtonFrame(1);
+  TurnFlow.HoverIndex = source - first;
+  return TurnFlow.HoverIndex;
+}
+
+void BlinkHighlight() {
+  DrawState.CurrentLayer = L().HighlightLayer;
+  EffectParams.EffectFrames = 10;
+  EffectParams.EffectFrameDelay = 40;
+  Quiet();
+  Wait(820, 0);
+}
+
+// The icon of an item code into the current layer.
+void Icon(int item) {
+  const int n = std::clamp(item - 10, 0, 20);
+  ClipCellToLayer(kIconSheet, (n % 7) * kIcon, (n / 7) * kIcon, kIcon, kIcon);
+}
+
+void ButtonAt(int index, int y) {
+  if (index < 0 || index >= kItemSlots) return;
+  BoardPrepare(L().TurnButtonFirstBox + index, S().ItemButtonX, y, kIcon, kIcon);
+  Icon(Held(index));
+}
+
+// Slides the buttons of the item slots after `from` up by one place; true when
+// any moved.
+bool ButtonsCloseUp(int from, int to) {
+  int slot = -1;
+  for (int n = from; n <= to && n < kItemSlots; ++n) {
+    if (Held(n) <= 0) continue;
+    const int button = L().TurnButtonFirstBox + n;
+    BoardStore(++slot, button, LayerLeft(button), LayerTop(button), LayerLeft(button), LayerTop(button) - kButtonPitch);
+  }
+  if (slot < 0) return false;
+  BoardSound(65);
+  return true;
+}
+
+// What the item codes 17 to 30 stand for, as cell kinds.
+int ItemKind(int code) {
+  static constexpr int kKinds[] = {50, 70, 80, 90, 100, 110, 120, 10, 11, 130, 140, 131, 150, 151};
+  return code >= 17 && code <= 30 ? kKinds[code - 17] : 0;
+}
+
+// ---- Gain (state 110 steps 30 and 31) ----
+
+void Gain() {
+  if (Step() == 31) {
+    B().ItemSlot = 0;
+    if (Held(1) > 0 && ButtonsCloseUp(1, 3)) {
+      Quiet();
+      BoardMoveSlots(2, 15, EffectParams.EffectMotionKind);
+    }
+    for (int n = 1; n < kItemSlots; ++n) {
+      Held(n - 1) = Held(n);
+      D50_Buttons(11, n - 1);
+    }
+    Held(3) = 0;
+    ShowLayer(L().TurnButtonFirstBox + 3, false);
+    --S().TurnButtonLast;
+    Next(kBoardLanded, 30);
+    return;
+  }
+  if (S().TurnButtonLast >= kItemSlots - 1) {
+    BoardGoTo(kBoardLanded, 31);
+    Wait(1000, 0);
+    return;
+  }
+  const int slot = std::max(S().TurnButtonLast, -1) + 1;
+  S().TurnButtonLast = slot;
+  BoardSound(65);
+  if (TurnFlow.LandedKind == kCellItem || B().ItemSource == 2) D50_ChoiceList();
+  Held(slot) = B().NewItem;
+  D50_Buttons(10, slot);
+  const int button = L().TurnButtonFirstBox + slot;
+  BoardGoTo(kBoardLanded, 2);
+  Quiet();
+  MoveTo(button, S().ItemButtonX, S().ItemButtonTop + kButtonPitch * slot, 10, 10);
+  if (TurnFlow.LandedKind == kCellChoice && B().ItemSource == 1) {
+    const int banner = L().BannerLayer;
+    BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
+    BoardStore(1, banner + 1, LayerLeft(banner + 1), LayerTop(banner + 1), LayerLeft(banner + 1),
+               LayerTop(banner + 1) + 300);
+    for (int i = 0; i < kCards; ++i) {
+      const int card = L().BackdropLayer + i;
+      BoardStore(2 + i, card, LayerLeft(card), LayerTop(card), LayerLeft(card), LayerTop(card) + 300);
+    }
+    ShowLayer(L().HighlightLayer, false);
+    BoardMoveSlots(6, 20, 10);
+  } else if (B().ItemSource == 2) {
+    Next(TurnFlow.ReturnState, TurnFlow.ReturnStep);
+  }
+  // A 具 cell's banner stays until the click.
+}
+
+// ---- Use (state 500 steps 0 and 10 to 20) ----
+
+void Use() {
+  switch (Step()) {
+    case 0: {
+      const int n = InputEvent.InputSourceIndex - L().TurnButtonFirstBox;
+      if (n < 0 || n > S().TurnButtonLast || n >= kItemSlots) return;
+      ShowLayer(L().TurnMarkerLayer, false);
+      SceneCursor.ButtonMode = 0;
+      ShowLayer(L().HighlightLayer, false);
+      B().ItemSlot = n;
+      B().ItemCode = Held(n);
+      BoardGoTo(kBoardMenu, 10);
+      Wait(1001, 0);
+      break;
+    }
+    case 10: {
+      --S().TurnButtonLast;
+      const int code = B().ItemCode;
+      if (code >= 10 && code <= 16) {
+        TurnFlow.DieValue = code - 10;
+        TurnFlow.StepsLeft = code - 10;
+        D50_DrawPanel(20, TurnFlow.DieValue);
+      } else {
+        TurnFlow.LandedKind = ItemKind(code);
+        D50_CellEffect();
+      }
+      BoardGoTo(kBoardMenu, 15);
+      if (B().ItemSlot == kItemSlots - 1) {
+        Held(3) = 0;
+        ShowLayer(L().TurnButtonFirstBox + 3, false);
+        SceneCursor.SceneStep = 17;
+      }
+      Wait(0, 0);
+      break;
+    }
+    case 15: {
+      const int slot = B().ItemSlot;
+      if (slot + 1 < kItemSlots && Held(slot + 1) > 0 && ButtonsCloseUp(slot + 1, S().TurnButtonLast + 1)) {
+        const int code = B().ItemCode;
+        BoardGoTo(kBoardMenu, 16);
+        if (code >= 11 && code <= 16) Quiet();
+        int last = -1;
+        for (int n = slot + 1; n <= S().TurnButtonLast + 1 && n < kItemSlots; ++n) last += Held(n) > 0 ? 1 : 0;
+        BoardMoveSlots(last, 15, EffectParams.EffectMotionKind);
+        break;
+      }
+      Held(slot) = 0;
+      ShowLayer(L().TurnButtonFirstBox + slot, false);
+      Next(kBoardMenu, 17);
+      break;
+    }
+    case 16: {
+      const int last = std::min(S().TurnButtonLast + 1, kItemSlots - 1);
+      for (int n = B().ItemSlot + 1; n <= last; ++n) {
+        if (Held(n) <= 0) continue;
+        Held(n - 1) = Held(n);
+        D50_Buttons(11, n - 1);
+      }
+      Held(last) = 0;
+      ShowLayer(L().TurnButtonFirstBox + last, false);
+      Next(kBoardMenu, 17);
+      break;
+    }
+    case 17: {
+      const int code = B().ItemCode;
+      if (code == 10) {
+        BoardGoTo(kBoardLanded, 0);
+      } else if (code >= 11 && code <= 16) {
+        Next(kBoardDie, 10);
+      } else if (code == 18) {
+        BoardGoTo(kBoardLanded, 2);
+      } else if (code == 26 || code == 28) {
+        B().SpecialStrikeSource = 1;
+        BoardGoTo(kBoardTargetStrike, -5);
+      } else if (code == 27) {
+        B().SpecialStrikeSource = 1;
+        BoardGoTo(kBoardLineStrike, -5);
+      } else if (code == 29 || code == 30) {
+        TurnFlow.ReturnState = kBoardMenu;
+        TurnFlow.ReturnStep = 20;
+        BoardGoTo(kBoardCellChange, 0);
+      } else {
+        BoardGoTo(kBoardMenu, 20);
+      }
+      break;
+    }
+    case 20:
+      ShowLayer(L().BannerLayer, false);
+      Next(kBoardDie, 0);
+      break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void BoardItemGainStep() {
+  if (Step() == 30 || Step() == 31) Gain();
+}
+
+void BoardItemUseStep() { Use(); }
+
+// ---- The 選 choice (state 700) ----
+
+void BoardItemChoice() {
+  switch (Step()) {
+    case -1: Raise(kButtonsCards); break;
+    case 0: {
+      if (SceneCursor.ButtonMode != kButtonsCards) break;
+      const int entry = ChosenEntry(L().BackdropLayer, kCards - 1);
+      if (entry < 0) break;
+      SceneCursor.ButtonMode = 0;
+      B().NewItem = B().ChoiceItems[static_cast<size_t>(entry)];
+      BoardSound(102);
+      BlinkHighlight();
+      const int card = L().BackdropLayer + entry;
+      Quiet();
+      MoveTo(card, LayerLeft(card), H(), 10, 10);
+      B().ItemSource = 1;
+      Next(kBoardLanded, 30);
+      break;
+    }
+    default: break;
+  }
+}
+
+// ---- The opening pick (state 710) ----
+
+void BoardOpeningPick() {
+  const int title = L().BannerLayer;
+  const int panel = title + 1;
+  const int badge = title + 2;
+  const int last = S().PickIconLast;
+  switch (Step()) {
+    case -5: {
+      // Never more picks than free item slots.
+      TurnFlow.PicksLeft = std::min(TurnFlow.PicksLeft, kItemSlots - 1 - S().TurnButtonLast);
+      if (TurnFlow.PicksLeft <= 0) {
+        Next(kBoardEndTurn, 10);
+        break;
+      }
+      BoardSound(50);
+      BoardPrepare(title, MidX(700), -200, 700, 200);
+      D00_LoadPicture(1, 99, 1);
+      BoardPrepare(panel, MidX(615), H(), 615, 265);
+      D00_LoadPicture(1, 75, 13);
+      for (int n = 0; n <= last; ++n) {
+        const int icon = L().BackdropLayer + n;
+        BoardPrepare(icon, W(), 0, kIcon, kIcon);
+        Icon(10 + n);
+        BitBltCopy(icon, panel, {0, 0, kIcon, kIcon, 20 + 85 * (n % 7), 15 + 85 * (n / 7)});
+      }
+      BoardPrepare(badge, MidX(250), H(), 250, 90);
+      D50_CountBadge();
+      BoardStore(0, title, MidX(700), -200, MidX(700), 70);
+      BoardStore(1, panel, MidX(615), H(), MidX(615), MidY(265) + 90);
+      BoardStore(2, badge, MidX(250), H(), MidX(250), H() - 90 - 20);
+      Quiet();
+      BoardMoveSlots(2, 20, 11);
+      for (int n = 0; n <= last; ++n) {
+        const int icon = L().BackdropLayer + n;
+        BoardPlace(icon, LayerLeft(panel) + 20 + 85 * (n % 7), LayerTop(panel) + 15 + 85 * (n / 7));
+        LayerToFront(icon);
+      }
+      Next(kBoardOpeningPick, -1);
+      break;
+    }
+    case -1: Raise(kButtonsPick); break;
+    case 0: {
+      if (SceneCursor.ButtonMode != kButtonsPick) break;
+      const int entry = ChosenEntry(L().BackdropLayer, last);
+      if (entry < 0) break;
+      SceneCursor.ButtonMode = 0;
+      BoardSound(102);
+      BlinkHighlight();
+      if (S().TurnButtonLast >= kItemSlots - 1) {
+        Next(kBoardOpeningPick, 10);
+        break;
+      }
+      const int slot = ++S().TurnButtonLast;
+      B().NewItem = entry + 10;
+      Held(slot) = B().NewItem;
+      D50_Buttons(10, slot);
+      BoardGoTo(kBoardOpeningPick, 10);
+      MoveTo(L().TurnButtonFirstBox + slot, S().ItemButtonX, (kIcon + 10) * slot + S().ItemButtonTop, 10, 10);
+      break;
+    }
+    case 10:
+      --TurnFlow.PicksLeft;
+      D50_CountBadge();
+      if (TurnFlow.PicksLeft > 0) {
+        Next(kBoardOpeningPick, -1);
+        break;
+      }
+      BoardSound(50);
+      BoardHide(L().BackdropLayer, L().BackdropLayer + last);
+      ShowLayer(L().HighlightLayer, false);
+      BoardStore(0, title, LayerLeft(title), LayerTop(title), LayerLeft(title), -LayerHeight(title));
+      BoardStore(1, panel, LayerLeft(panel), LayerTop(panel), LayerLeft(panel), LayerTop(panel) + 500);
+      BoardStore(2, badge, LayerLeft(badge), LayerTop(badge), LayerLeft(badge), LayerTop(badge) + 500);
+      BoardGoTo(kBoardEndTurn, 10);
+      BoardMoveSlots(2, 15, 10);
+      break;
+    default: break;
+  }
+}
+
+// ---- Lists, window, buttons, badge ----
+
+void D50_ChoiceList() {
+  struct List {
+    int number;
+    std::initializer_list<int> items;
+  };
+  static const List kLists[] = {
+      {32, {17, 18, 24, 25, 26, 27}},
+      {53, {11, 12, 13, 26, 27, 20}},
+      {54, {11, 12, 13, 21, 19}},
+      {55, {11, 12, 13, 21, 24, 25, 30}},
+      {59, {21, 24, 25, 26, 27, 28, 29, 30}},
+      {60, {11, 12, 13, 26, 27, 28}},
+  };
+  for (const List& list : kLists) {
+    if (list.number != BoardState.ChoiceListNo) continue;
+    const int n = static_cast<int>(list.items.size());
+    B().NewItem = *(list.items.begin() + RandomRange(0, n - 1));
+    return;
+  }
+  // List 0, and any number without a list of its own: a die item.
+  B().NewItem = RandomRange(10, 16);
+}
+
+void D50_ItemWindow() {
+  const int window = L().BannerLayer + 1;
+  const int x = MidX(445);
+  const int endY = (H() / 4) * 3 - 95 / 2;
+  BoardPrepare(window, x, H(), 445, 95);
+  D00_LoadPicture(1, 100, 0);
+  BoardStore(0, window, x, H(), x, endY);
+  for (int i = 0; i < kCards; ++i) {
+    const int card = L().BackdropLayer + i;
+    const int cx = x + 20 + 85 * i;
+    BoardPrepare(card, cx, H() + 15, kIcon, kIcon);
+    D50_ChoiceList();
+    B().ChoiceItems[static_cast<size_t>(i)] = B().NewItem;
+    DrawState.SheetIndex = kIconSheet;
+    Icon(B().NewItem);
+    BoardStore(i + 1, card, cx, H() + 15, cx, endY + 15);
+  }
+  EffectParams.EffectFrames = 15;
+  EffectParams.EffectLastSlot = 5;
+  Wait(801, 0);
+}
+
+void D50_Buttons(int kind, int index) {
+  const BoardLayersRecord& l = L();
+  switch (kind) {
+    case 0:
+      BoardPrepare(l.ItemPanelLayer, -95, 0, 95, 320);
+      D00_LoadPicture(1, 75, 0);
+      S().ItemButtonX = 25;
+      S().ItemButtonTop = H() - (LayerHeight(l.ItemPanelLayer) + 5) + 15;
+      break;
+    case 1:
+      S().TurnButtonLast = -1;
+      for (int i = 0; i < kItemSlots; ++i) {
+        if (Held(i) <= 0) continue;
+        ButtonAt(i, H());
+        ++S().TurnButtonLast;
+      }
+      break;
+    case 10: ButtonAt(index, H()); break;
+    case 11: ButtonAt(index, S().ItemButtonTop + kButtonPitch * index); break;
+    default: break;
+  }
+}
+
+void D50_CountBadge() {
+  const int badge = L().BannerLayer + 2;
+  DrawState.CurrentLayer = badge;
+  D00_LoadPicture(1, 101, 0);
+  TextStyleRecord& t = TextStyle;
+  t.CurrentText = std::to_string(TurnFlow.PicksLeft);
+  t.TextFontSize = 70;
+  MeasureText(0);
+  t.TextX = 180 - t.MeasuredWidth / 2;
+  t.TextY = LayerHeight(badge) / 2 - t.MeasuredHeight / 2 - 3;
+  t.TextColor = RgbColor(255, 255, 255);
+  t.ShadeColor1 = RgbColor(150, 230, 230);
+  t.ShadeColor2 = RgbColor(100, 180, 180);
+  t.ShadeColor3 = RgbColor(50, 130, 130);
+  t.OutlineWidth = 2;
+  PrintText(1, badge);
+}

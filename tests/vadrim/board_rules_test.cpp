@@ -1,0 +1,348 @@
+// The board's rules on the headless screen: landed-cell effects, danger levels and
+// omens, the creature phases, attacks and chains, items and their lists, and whole
+// boards played to their end with scripted choices.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "board_screen_fixture.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/string_utils.h"
+#include "vadrim/creature_types.h"
+
+namespace {
+
+using board_test::BoardScreenTest;
+using board_test::Lay;
+
+class BoardRulesTest : public BoardScreenTest {
+ protected:
+  // Board `board` set up with its creatures taken off the grid.
+  void EmptyGrid(int board) {
+    Ready(board);
+    D50_Layout(0);
+    D50_Reset(1);
+    OccupancyGrid = {};
+    D50_Buttons(0, 0);
+  }
+  static CreatureSlotRecord& Put(int slot, int x, int y, int hp, int moveType = 0, int dir = 0) {
+    CreatureSlotRecord& c = CreatureSlot[static_cast<size_t>(slot)];
+    c = CreatureSlotRecord{};
+    c.CreatureType = 1;
+    c.GridX = x;
+    c.GridY = y;
+    c.HitPoints = hp;
+    c.CreatureMoveType = moveType;
+    c.MoveDir = dir;
+    c.MoveEvery = 1;
+    OccupancyGrid[static_cast<size_t>(x)][static_cast<size_t>(y)] = slot;
+    StepScratch.ActiveCreature = slot;
+    D50_DrawCreature(2);
+    return c;
+  }
+  static void Land(int kind) {
+    TurnFlow.LandedKind = kind;
+    D50_CellEffect();
+  }
+};
+
+TEST_F(BoardRulesTest, LandedCellsChangeTheirGaugesAndCountersWithinBounds) {
+  Ready(1);
+  // 吉 at 95: the gauge stops at 100, the banner shows the whole draw of 10 ± 2.
+  PieceCounters.LuckGauge = 95;
+  Land(kCellGood);
+  EXPECT_EQ(PieceCounters.LuckGauge, 100);
+  EXPECT_GE(BoardChoice.LuckChange, 8);
+  EXPECT_LE(BoardChoice.LuckChange, 12);
+  EXPECT_TRUE(Lay(BoardLayers.BannerLayer).visible);
+
+  // 凶 while sealed: nothing at all, no banner.
+  ShowLayer(BoardLayers.BannerLayer, false);
+  PieceCounters.SealTurns = 1;
+  PieceCounters.LuckGauge = 50;
+  Land(kCellBad);
+  EXPECT_EQ(TurnFlow.LandedKind, 0);
+  EXPECT_EQ(PieceCounters.LuckGauge, 50);
+  EXPECT_FALSE(Lay(BoardLayers.BannerLayer).visible);
+  PieceCounters.SealTurns = 0;
+
+  // タ and 攻 stop at 99; 止 landed again while it lasts goes back to 2.
+  struct CounterCase {
+    int kind, before, after;
+    int* counter;
+  } counters[] = {{kCellThrows, 97, 99, &PieceCounters.RollsLeft},
+                  {kCellAttacks, 98, 99, &PieceCounters.AttacksLeft},
+                  {kCellStop, 1, 2, &PieceCounters.StopTurns},
+                  {kCellPower, 0, 2, &PieceCounters.PowerTurns}};
+  for (const CounterCase& c : counters) {
+    SCOPED_TRACE(c.kind);
+    *c.counter = c.before;
+    Land(c.kind);
+    EXPECT_EQ(*c.counter, c.after);
+  }
+
+  // ワ never lands on the cell the piece stands on.
+  for (int i = 0; i < 40; ++i) {
+    PieceCounters.PiecePos = i % 20;
+    Land(kCellWarp);
+    EXPECT_NE(PieceCounters.PiecePos, i % 20);
+  }
+
+  // 封 lasts two further ends of turn: the end of its own turn does not count.
+  PieceCounters.StopTurns = 0;
+  PieceCounters.PowerTurns = 0;
+  PieceCounters.SealTurns = 0;
+  PieceCounters.RollsLeft = 40;
+  Land(kCellSeal);
+  std::vector<int> seal{PieceCounters.SealTurns};
+  for (int end = 0; end < 3; ++end) {
+    BoardGoTo(kBoardEndTurn, 10);
+    D50_Step();
+    FrameClock.TimerArmed = 0;
+    seal.push_back(PieceCounters.SealTurns);
+  }
+  EXPECT_EQ(seal, (std::vector<int>{2, 2, 1, 0}));
+}
+
+TEST_F(BoardRulesTest, TheRerollSparesChoiceAndChangeCellsAndLuckyOnesOutsideMode20) {
+  Ready(9);  // 選, ﾍ, 封 and 凶 cells only
+  for (int i = 0; i < 200; ++i) {
+    const int mode = (i % 3) * 10;
+    D50_RerollCell(mode);
+    const int kind = PathCell[static_cast<size_t>(TurnFlow.NewCellIndex)].PathKind;
+    EXPECT_NE(kind, kCellChoice);
+    EXPECT_FALSE(kind >= 150 && kind <= 159) << kind;
+    if (mode == 10) {
+      EXPECT_TRUE(TurnFlow.NewCellKind == 10 || TurnFlow.NewCellKind == 11);
+    } else if (mode == 20) {
+      EXPECT_TRUE(TurnFlow.NewCellKind == 20 || TurnFlow.NewCellKind == 21);
+    }
+  }
+}
+
+TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
+  Ready(1);
+  struct Case {
+    int luck, levelBefore, level, rose;
+  } cases[] = {{81, 0, 0, 0}, {80, 0, 1, -1}, {61, 2, 2, 0}, {15, 0, 4, -1}, {1, 0, 4, -1}, {0, 3, 5, -1}, {-4, 0, 5, -1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.luck);
+    PieceCounters.LuckGauge = c.luck;
+    PieceCounters.DangerLevel = c.levelBefore;
+    D50_DangerLevel();
+    EXPECT_EQ(PieceCounters.DangerLevel, c.level);
+    EXPECT_EQ(TurnFlow.DangerRose, c.rose);
+  }
+
+  // 90 falling to 15 through a hit: one omen, then back to the pipeline.
+  PieceCounters.LuckGauge = 15;
+  PieceCounters.DangerLevel = 0;
+  BoardGoTo(kBoardAttack, 23);
+  D50_Step();
+  EXPECT_EQ(SceneCursor.SceneState, kBoardOmen);
+  EXPECT_EQ(TurnFlow.ReturnState, kBoardAttack);
+  EXPECT_EQ(PieceCounters.DangerLevel, 4);
+  D50_Step();
+  EXPECT_TRUE(Lay(BoardLayers.BannerLayer).visible);
+  FrameClock.TimerArmed = 0;
+
+  // Level 5: the omen shakes and the failure waits for the click.
+  PieceCounters.DangerLevel = 5;
+  BoardGoTo(kBoardOmen, 0);
+  D50_Step();
+  EXPECT_EQ(SceneCursor.SceneState, kBoardFailed);
+  EXPECT_EQ(FrameClock.TimerArmed, 0);
+
+  // Every message has the board's subject and at most five lines.
+  BoardState.BoardCharacter = 6;
+  const int counts[5] = {8, 8, 10, 10, 11};
+  for (int level = 1; level <= 5; ++level) {
+    for (int n = 0; n < counts[level - 1]; ++n) {
+      const std::string text = OmenText(level, n);
+      SCOPED_TRACE(text);
+      EXPECT_NE(text.find("大槻さん達"), std::string::npos);
+      EXPECT_LE(CountOccurrences(text, "："), 5);
+    }
+    EXPECT_EQ(OmenText(level, counts[level - 1]), "");
+  }
+  BoardState.BoardCharacter = 9;
+  EXPECT_EQ(OmenText(1, 0).rfind("は、", 0), 0u) << "no subject";
+}
+
+TEST_F(BoardRulesTest, CreaturesMoveByTheirRhythmAndStopOnlyTheirMoves) {
+  EmptyGrid(1);
+  CreatureSlotRecord& walker = Put(1, 1, 2, 5, 15, 2);  // straight, reversing at walls
+  walker.MoveEvery = 2;
+  std::vector<int> xs;
+  for (int turn = 0; turn < 4; ++turn) {
+    BoardGoTo(kBoardMovePhase, 0);
+    RunState(kBoardMovePhase);
+    xs.push_back(walker.GridX);
+  }
+  EXPECT_EQ(xs, (std::vector<int>{1, 2, 2, 3}));
+  EXPECT_EQ(OccupancyGrid[3][2], 1);
+
+  // 止: no movement phase, but a late arrival still comes.
+  CreatureSlotRecord& late = CreatureSlot[5];
+  D50_SetCreature(101, 5, 3);
+  ASSERT_EQ(late.Waiting, 1);
+  PieceCounters.TurnNumber = 3;
+  PieceCounters.StopTurns = 2;
+  walker.MoveEvery = 1;
+  const int wait = walker.MoveWaitCount;
+  BoardGoTo(kBoardEndTurn, 0);
+  D50_Step();
+  D50_Step();
+  EXPECT_EQ(SceneCursor.SceneState, kBoardLifePhase);
+  RunState(kBoardLifePhase);
+  EXPECT_EQ(walker.GridX, 3);
+  EXPECT_EQ(walker.MoveWaitCount, wait);
+  EXPECT_EQ(late.Waiting, 0);
+  EXPECT_EQ(OccupancyGrid[static_cast<size_t>(late.GridX)][static_cast<size_t>(late.GridY)], 5);
+}
+
+TEST_F(BoardRulesTest, ALineAttackFromASideCellHitsTheWholeRow) {
+  EmptyGrid(1);
+  PieceCounters.PiecePos = 19;  // the left column, row 1, facing right
+  D50_DrawPanel(15, 0);
+  Put(1, 1, 1, 9);
+  Put(2, 2, 1, 9);
+  Put(3, 4, 1, 1);
+  Put(4, 2, 2, 9);  // another row
+  CreatureSlot[3].DeathChain = 0;
+  const int attacks = PieceCounters.AttacksLeft;
+  BoardGoTo(kBoardAttackOffer, 0);
+  Wait(0, 0);
+  ASSERT_TRUE(PlayUntil([] { return SceneCursor.ButtonMode == kButtonsAttack; }));
+  // A click on the third button before the pointer highlighted anything.
+  TurnFlow.HoverIndex = -1;
+  ClickLayer(BoardLayers.ChoiceButtonFirstBox + 2);
+  ASSERT_TRUE(PlayUntil([] { return SceneCursor.SceneState == kBoardMenu; }));
+  EXPECT_EQ(CreatureSlot[1].HitPoints, 8);
+  EXPECT_EQ(CreatureSlot[2].HitPoints, 8);
+  EXPECT_EQ(CreatureSlot[3].CreatureType, 0) << "removed";
+  EXPECT_EQ(OccupancyGrid[4][1], 0);
+  EXPECT_EQ(CreatureSlot[4].HitPoints, 9);
+  EXPECT_EQ(PieceCounters.AttacksLeft, attacks - 1);
+
+  // A corner offers no attack.
+  PieceCounters.PiecePos = 0;
+  BoardGoTo(kBoardAttackOffer, 0);
+  D50_Step();
+  EXPECT_EQ(SceneCursor.SceneState, kBoardEndTurn);
+}
+
+TEST_F(BoardRulesTest, Board11ChainsFireFromTheLastListedAndChangeTheirColumns) {
+  Ready(11);
+  D50_Layout(0);
+  ASSERT_EQ(CreatureSlot[1].CreatureType, 409);
+  ASSERT_EQ(CreatureSlot[2].CreatureType, 390);
+  CreatureEvents.EventLast = -1;
+  CreatureEvents.ChainCount = 2;
+  CreatureEvents.ChainList[1] = 3;  // 393 to 395, fired second
+  CreatureEvents.ChainList[2] = 2;  // 391 and 409 to 393, fired first
+  BoardChoice.StrikeOrigin = 0;
+  BoardGoTo(kBoardAttack, 40);
+  RunState(kBoardAttack);
+  EXPECT_EQ(CreatureSlot[1].CreatureType, 395);
+  EXPECT_EQ(CreatureSlot[2].CreatureType, 390) << "no entry of its own";
+  EXPECT_EQ(CreatureEvents.ChainCount, 0);
+  EXPECT_EQ(SceneCursor.SceneState, kBoardEndTurn);
+}
+
+TEST_F(BoardRulesTest, ItemsDropTheOldestDrawFromTheirListAndCapThePick) {
+  Ready(1);
+  D50_Buttons(0, 0);
+  // Board 9's list: only its eight items, each of them drawn.
+  BoardState.ChoiceListNo = 59;
+  std::set<int> seen;
+  for (int i = 0; i < 400; ++i) {
+    D50_ChoiceList();
+    seen.insert(BoardChoice.NewItem);
+  }
+  EXPECT_EQ(seen, (std::set<int>{21, 24, 25, 26, 27, 28, 29, 30}));
+
+  // A click on no card leaves the choice waiting; one on a card before any
+  // highlight takes that card.
+  BoardChoice.ChoiceItems = {21, 24, 25, 26, 27};
+  D50_ItemWindow();
+  BoardGoTo(kBoardItemChoice, -1);
+  D50_Step();
+  InputEvent.InputSourceIndex = -1;
+  D50_Step();
+  EXPECT_TRUE(At(kBoardItemChoice, 0));
+  InputEvent.InputSourceIndex = BoardLayers.BackdropLayer + 2;
+  D50_Step();
+  EXPECT_EQ(BoardChoice.NewItem, BoardChoice.ChoiceItems[2]);
+  FrameClock.TimerArmed = 0;
+
+  // The opening pick never offers more picks than free slots.
+  PieceCounters.HeldItems = {11, 12, 13, 0, 0};
+  D50_Buttons(1, 0);
+  TurnFlow.PicksLeft = 4;
+  BoardGoTo(kBoardOpeningPick, -5);
+  D50_Step();
+  EXPECT_EQ(TurnFlow.PicksLeft, 1);
+
+  // A fifth item drops the oldest; the new one takes the last slot.
+  BoardState.ChoiceListNo = 0;
+  PieceCounters.HeldItems = {11, 12, 13, 14, 0};
+  D50_Buttons(1, 0);
+  ASSERT_EQ(BoardScreen.TurnButtonLast, 3);
+  TurnFlow.LandedKind = kCellItem;
+  BoardChoice.ItemSource = 0;
+  BoardGoTo(kBoardLanded, 30);
+  Wait(0, 0);
+  ASSERT_TRUE(PlayUntil([this] { return At(kBoardLanded, 2); })) << "the 具 banner waits for the click";
+  EXPECT_EQ(PieceCounters.HeldItems[0], 12);
+  EXPECT_EQ(PieceCounters.HeldItems[2], 14);
+  EXPECT_GE(PieceCounters.HeldItems[3], 10);
+  EXPECT_LE(PieceCounters.HeldItems[3], 16);
+  EXPECT_EQ(BoardScreen.TurnButtonLast, 3);
+}
+
+// Plays a board with scripted choices: the line attack at every offer, the first
+// creature or arrow at a strike, the first card or icon at a choice.
+TEST_F(BoardRulesTest, BoardsArePlayedToTheirEndWithScriptedChoices) {
+  int cleared = 0;
+  for (int board : {21, 22, 1}) {
+    SCOPED_TRACE(board);
+    Enter(board);
+    bool ended = false;
+    const bool done = PlayUntil(
+        [&] {
+          ended = SceneCursor.SceneCode != 51 || SceneCursor.SceneState == kBoardFailed ||
+                  SceneCursor.SceneState == kBoardCleared;
+          return ended;
+        },
+        [&] {
+          int layer = -1;
+          switch (SceneCursor.ButtonMode) {
+            case kButtonsAttack: layer = BoardLayers.ChoiceButtonFirstBox + 2; break;
+            case kButtonsCards:
+            case kButtonsPick:
+            case kButtonsArrows: layer = BoardLayers.BackdropLayer; break;
+            case kButtonsCreatures:
+              for (int slot = 1; slot < 30 && layer < 0; ++slot) {
+                if (BoardCreatureOnGrid(CreatureSlot[static_cast<size_t>(slot)])) {
+                  layer = BoardLayers.CreatureFirstLayer - 1 + slot;
+                }
+              }
+              break;
+            default: return false;
+          }
+          if (layer < 0) return false;
+          ClickLayer(layer);
+          return true;
+        },
+        3000000);
+    EXPECT_TRUE(done && ended) << SceneCursor.SceneState << "," << SceneCursor.SceneStep;
+    EXPECT_LT(PieceCounters.AttacksLeft, 25) << "attacks were made";
+    if (SceneCursor.SceneState == kBoardCleared || SceneCursor.SceneCode != 51) ++cleared;
+  }
+  EXPECT_GE(cleared, 1) << "a board was cleared by its creatures' 女";
+}
+
+}  // namespace

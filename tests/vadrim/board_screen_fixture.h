@@ -1,0 +1,122 @@
+// The board screen booted in the Vadrim mode on the headless harness, with the
+// pictures at their stand-in sizes, and helpers to set a board up at once, click
+// layers and play on until a state is reached.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "assets/asset_table.h"
+#include "assets/asset_writers.h"
+#include "engine/frame_model.h"
+#include "engine/modes.h"
+#include "platform/platform.h"
+#include "support/engine_harness.h"
+#include "vadrim/board_layouts.h"
+#include "vadrim/board_model.h"
+#include "vadrim/board_progress.h"
+#include "vadrim/board_screen.h"
+#include "vadrim/vadrim_mode.h"
+#include "vadrim/vadrim_save.h"
+
+namespace board_test {
+
+using tq::testing::EngineHarness;
+
+// The pictures at their stand-in sizes (plain black: the tests need sizes).
+inline std::string PictureRoot() {
+  static const std::string root = [] {
+    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_board_test").string();
+    for (const assets::AssetFile& f : assets::ExpandAssets()) {
+      if (f.row->width <= 0) continue;
+      const std::string path = dir + "/" + f.path;
+      if (std::filesystem::exists(path)) continue;
+      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+      assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
+    }
+    return dir;
+  }();
+  return root;
+}
+
+inline const tq::LayerSurface& Lay(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
+
+class BoardScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    h_ = std::make_unique<EngineHarness>(kModeVadrim, PictureRoot());
+    h_->Start();
+  }
+  // The board's entry, as the story hands over.
+  void Enter(int board) {
+    VadrimProgress.GameStage = board;
+    SceneCursor = {51, 1, 0, SceneCursor.StageNumber, 0};
+    Wait(0, 0);
+  }
+  // A board set up at once, without its opening slides, for effects and states.
+  void Ready(int board) {
+    // A state the step does not list: a tick due from start-up changes nothing.
+    SceneCursor = {51, -999, 0, SceneCursor.StageNumber, 0};
+    BoardState.BoardNumber = board;
+    D50_Layout(0);
+    D50_Layout(10);
+    D50_Reset(1);
+    D50_LoadBoard();
+    D50_DrawPanel(10, 0);
+    D50_DrawPath(10);
+  }
+  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
+    tq::ScriptedInput in;
+    in.at = std::max(h_->Now(), clock_) + 1;
+    in.kind = kind;
+    in.x = x;
+    in.y = y;
+    in.key = key;
+    h_->Platform().AddInput(in);
+  }
+  void ClickLayer(int layer) { Input(tq::ScriptedInput::Click, Lay(layer).x + 5, Lay(layer).y + 5); }
+  bool Idle() const { return FrameClock.WaitActive == 0 && FrameClock.TimerArmed == 0; }
+  // Plays on, clicking the window's right edge whenever the board waits for a click
+  // (or letting `choose` act), until `done` holds at a wait for input.
+  bool PlayUntil(const std::function<bool()>& done, const std::function<bool()>& choose = [] { return false; },
+                 uint32_t limit = 900000) {
+    bool reached = false;
+    std::function<void(uint32_t)> drive = [&](uint32_t at) {
+      clock_ = at;
+      if (FrameClock.WaitActive == 0) {
+        if (done() || SceneCursor.SceneCode != 51) {
+          reached = done();
+          h_->Platform().SetUntil(at);
+          return;
+        }
+        if (Idle() && !choose()) Input(tq::ScriptedInput::Click, 915, 400);
+      }
+      h_->Platform().At(at + 50, [&drive, at] { drive(at + 50); });
+    };
+    const uint32_t first = std::max(h_->Now(), clock_) + 2;
+    h_->Platform().At(first, [&drive, first] { drive(first); });
+    h_->RunUntil(first + limit);
+    return reached;
+  }
+  bool At(int state, int step) const {
+    return SceneCursor.SceneState == state && SceneCursor.SceneStep == step;
+  }
+  // Runs D50_Step at once, again and again, while the scene stays in `state`: the
+  // states that arm their next tick or run their animations inline, without clicks.
+  static void RunState(int state, int limit = 400) {
+    for (int n = 0; n < limit && SceneCursor.SceneState == state; ++n) {
+      D50_Step();
+      FrameClock.TimerArmed = 0;
+      if (SceneCursor.ButtonMode != 0) break;  // waits for a choice
+    }
+  }
+  uint32_t clock_ = 0;
+  std::unique_ptr<EngineHarness> h_;
+};
+
+}  // namespace board_test
