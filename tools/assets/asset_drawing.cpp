@@ -113,8 +113,10 @@ std::string FileName(const std::string& path) {
 }
 
 // A simple scene: sky bands, far hills, a sun or moon, a ground line; the hash of
-// the name chooses its colours and layout, the caption stands in the middle.
-void DrawScene(Surface& s, const AssetFile& f) {
+// the name chooses its colours and layout. A background keeps its caption small in
+// the top-left corner, so the scenes drawn over it do not read as captioned cards;
+// a place cell (`centred`) shows its caption large, as it names where the player is.
+void DrawScene(Surface& s, const AssetFile& f, bool centred = false) {
   const uint32_t h = Hash(f.path);
   const int w = s.Width(), ht = s.Height();
   const bool night = (h & 3) == 0;
@@ -140,9 +142,12 @@ void DrawScene(Surface& s, const AssetFile& f) {
   }
   std::string caption = f.row->shows;
   if (caption.empty()) caption = FileName(f.path);
-  if (*f.row->numbers != '\0') caption += " - " + std::to_string(f.number);
-  CentredText(s, {0, ht / 3, w, ht / 4}, caption, Rgb(255, 255, 255), 48, true);
-  CornerLabel(s, FileName(f.path));
+  if (*f.row->numbers != '\0') caption += " " + std::to_string(f.number);
+  if (centred) {
+    CentredText(s, {0, ht / 3, w, ht / 4}, caption, Rgb(255, 255, 255), 48, true);
+  } else {
+    CornerLabel(s, caption);
+  }
 }
 
 // A sheet of scene cells: each cell a scene of its own, its caption in the middle.
@@ -157,7 +162,7 @@ void DrawPlaces(Surface& s, const AssetFile& f) {
       const std::string path = f.path + "#" + std::to_string(i);
       const AssetRow cellRow{path.c_str(), "", Look::Scene, cw, ch, 0, 0, 1, caption.c_str()};
       Surface cell(cw, ch, 0);
-      DrawScene(cell, {path, &cellRow, 0});
+      DrawScene(cell, {path, &cellRow, 0}, true);
       tq::CopyRect(s, x, y, cell, 0, 0, cw, ch);
     }
   }
