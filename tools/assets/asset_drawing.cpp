@@ -224,10 +224,16 @@ void DrawFace(Surface& s, const AssetFile& f) {
   // cheeks
   FillEllipse(s, cx - headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
   FillEllipse(s, cx + headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
+  // The name on a dark strip in the bottom-left corner, readable on any skin or
+  // backdrop colour; no file name, so the face reads as a character, not a card.
   tq::FontSpec font;
   font.pointSize = std::clamp(ht / 16, 7, 16);
-  tq::DrawTextAt(s, 4, ht - font.pointSize * 2, font, f.row->shows, Bgr(Rgb(255, 255, 255)));
-  CornerLabel(s, FileName(f.path));
+  const tq::TextExtent e = tq::MeasureTextExtent(font, f.row->shows);
+  if (e.width > 0) {
+    const int y = ht - e.height - 6;
+    tq::FillRect(s, {2, y - 2, e.width + 8, e.height + 4}, Rgb(20, 20, 30));
+    tq::DrawTextAt(s, 6, y, font, f.row->shows, Bgr(Rgb(255, 255, 255)));
+  }
 }
 
 void DrawTitle(Surface& s, const AssetFile& f) {
