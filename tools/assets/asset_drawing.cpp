@@ -245,7 +245,10 @@ void DrawTitle(Surface& s, const AssetFile& f) {
   }
   Frame(s, {0, 0, w, ht}, Rgb(230, 200, 120), std::max(1, std::min(w, ht) / 60));
   CentredText(s, {w / 10, ht / 4, w * 8 / 10, ht / 3}, f.row->shows, Rgb(255, 230, 150), 96, true);
-  CentredText(s, {w / 6, ht * 2 / 3, w * 2 / 3, ht / 8}, "Thornquill", Rgb(220, 220, 240), 24, false);
+  // A captionless title picture is a backdrop the menus cover: no byline to peep out.
+  if (*f.row->shows != '\0') {
+    CentredText(s, {w / 6, ht * 2 / 3, w * 2 / 3, ht / 8}, "Thornquill", Rgb(220, 220, 240), 24, false);
+  }
 }
 
 // One cell of a sheet: its look by group (0 normal, 1 disabled, 2 highlighted; the

@@ -114,7 +114,8 @@ constexpr AssetRow kAssets[] = {
         {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "20", L::Title, 920, 690, 0, 0, 1, "Marbrook"},
         // Title-menu buttons 400 by 100 (the fifth 200 by 100), enabled left, disabled right.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "30", L::Sheet, 800, 500, 400, 100, 2,
-     "はじめから|チャプター|ギャラリー|おまけ|終了　　　　"},
+     "はじめから@0,0,400,100|チャプター@0,100,400,100|ギャラリー@0,200,400,100|おまけ@0,300,400,100|"
+     "終了@0,400,200,100"},
         {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
      "ギャラリー|シーン選択|もどる"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "50", L::Sheet, 1000, 800, 500, 200, 2,
