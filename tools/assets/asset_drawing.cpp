@@ -236,6 +236,10 @@ void DrawFace(Surface& s, const AssetFile& f) {
   }
 }
 
+bool ExplicitCell(const std::string& caption, std::string& text, PixelRect& cell);
+
+// A title picture: its caption large, by default in the upper middle; "text@x,y,w,h"
+// puts it where the screens that cover the picture leave it (or hide it) whole.
 void DrawTitle(Surface& s, const AssetFile& f) {
   const int w = s.Width(), ht = s.Height();
   const uint32_t h = Hash(f.path);
@@ -244,9 +248,13 @@ void DrawTitle(Surface& s, const AssetFile& f) {
     tq::FillRect(s, {0, y, w, 1}, Rgb(20 + t / 4, 10 + t / 6, 60 + t / 3 + static_cast<int>(h % 40)));
   }
   Frame(s, {0, 0, w, ht}, Rgb(230, 200, 120), std::max(1, std::min(w, ht) / 60));
-  CentredText(s, {w / 10, ht / 4, w * 8 / 10, ht / 3}, f.row->shows, Rgb(255, 230, 150), 96, true);
-  // A captionless title picture is a backdrop the menus cover: no byline to peep out.
-  if (*f.row->shows != '\0') {
+  std::string caption = f.row->shows;
+  PixelRect place{w / 10, ht / 4, w * 8 / 10, ht / 3};
+  if (!ExplicitCell(f.row->shows, caption, place)) caption = f.row->shows;
+  CentredText(s, place, caption, Rgb(255, 230, 150), 96, true);
+  // The byline belongs to whole-window titles; a captionless one is a backdrop the
+  // menus cover, and a banner has no room for it.
+  if (!caption.empty() && ht >= 300) {
     CentredText(s, {w / 6, ht * 2 / 3, w * 2 / 3, ht / 8}, "Thornquill", Rgb(220, 220, 240), 24, false);
   }
 }

@@ -346,7 +346,9 @@ constexpr AssetRow kAssets[] = {
     // sheets hold faces 1 to 6 side by side; button sheets hold the two buttons side
     // by side with their lit look (marked ▶ ◀) one row down. The hard board picture is
     // 900 by 600.
-    {"Tanselr_Data/TanselrCG/G02/G2_Title01.JPG", "", L::Title, 920, 690, 0, 0, 1, "人生すごろく"},
+    // The title's caption sits where the choice banner (y 100, 150 high) later covers it.
+    {"Tanselr_Data/TanselrCG/G02/G2_Title01.JPG", "", L::Title, 920, 690, 0, 0, 1,
+     "人生すごろく@40,100,840,150"},
     {"Tanselr_Data/TanselrCG/G02/G2_Title02.JPG", "", L::Tiles, 800, 320, 400, 160, 1,
      "やさしい人生|きびしい人生|▶やさしい人生◀|▶きびしい人生◀"},
     {"Tanselr_Data/TanselrCG/G02/G2_Title03.JPG", "", L::Title, 920, 150, 0, 0, 1, "どちらの人生を歩みますか？"},
