@@ -422,7 +422,9 @@ constexpr AssetRow kAssets[] = {
      "ＡＢＣＤＥＦＧＨＪＫＬＭＮＰＱＲＳＴＵＶＷＸＹＺ１２３４５６７８９★☆●○◆◇■□▲△▼▽♠♣♦♪※〒＠＃＄％＆＋＝！∞"},
     // ---- Casino ----
     // Number panels: the value is printed right-aligned over the lower part.
-    {"Tanselr_Data/TanselrCG/G06/Ca_Panel00.JPG", "", L::Label, 260, 80, 0, 0, 1, "ポイント"},
+    // The credits panel stands at the left edge, beside the card game's first bet
+    // button (x 223), so it is narrower than the others.
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel00.JPG", "", L::Label, 220, 80, 0, 0, 1, "ポイント"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Panel01.JPG", "", L::Label, 260, 80, 0, 0, 1, "かけた ポイント"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Panel02.JPG", "", L::Label, 200, 80, 0, 0, 1, "ごうけい"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Panel03.JPG", "", L::Label, 200, 80, 0, 0, 1, "ばいりつ"},
