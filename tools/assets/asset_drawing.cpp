@@ -70,19 +70,27 @@ void FillEllipse(Surface& s, int cx, int cy, int rx, int ry, uint32_t px) {
   }
 }
 
+// The largest size (up to maxPt) at which the text fits the rectangle.
+int FitPointSize(PixelRect r, const std::string& text, int maxPt) {
+  tq::FontSpec font;
+  font.bold = true;
+  int pt = std::max(6, maxPt);
+  for (; pt > 6; pt = pt * 7 / 8) {
+    font.pointSize = pt;
+    const tq::TextExtent e = tq::MeasureTextExtent(font, text);
+    if (e.width <= r.w - 4 && e.height <= r.h - 2) break;
+  }
+  return pt;
+}
+
 // Text centred in a rectangle at the largest size (up to maxPt) that fits it.
 void CentredText(Surface& s, PixelRect r, const std::string& text, uint32_t px, int maxPt, bool outline) {
   if (text.empty() || r.w <= 4 || r.h <= 4) return;
   tq::FontSpec font;
   font.bold = true;
-  int pt = std::max(6, maxPt);
-  tq::TextExtent e = tq::MeasureTextExtent(font, text);
-  for (; pt > 6; pt = pt * 7 / 8) {
-    font.pointSize = pt;
-    e = tq::MeasureTextExtent(font, text);
-    if (e.width <= r.w - 4 && e.height <= r.h - 2) break;
-  }
+  const int pt = FitPointSize(r, text, maxPt);
   font.pointSize = pt;
+  const tq::TextExtent e = tq::MeasureTextExtent(font, text);
   const int x = r.x + (r.w - e.width) / 2;
   const int y = r.y + (r.h - e.height) / 2;
   if (outline) {
@@ -261,14 +269,14 @@ void DrawTitle(Surface& s, const AssetFile& f) {
 
 // One cell of a sheet: its look by group (0 normal, 1 disabled, 2 highlighted; the
 // second group of a grid source is highlighted too).
-void DrawSheetCell(Surface& s, const PixelRect& cell, const std::string& caption, int group, bool grid) {
+void DrawSheetCell(Surface& s, const PixelRect& cell, const std::string& caption, int group, bool grid, int maxPt) {
   const bool lit = group == 2 || (group == 1 && grid);
   const uint32_t back = group == 0 ? Rgb(40, 70, 140) : (lit ? Rgb(200, 150, 40) : Rgb(90, 90, 90));
   const uint32_t text = group == 0 || lit ? Rgb(255, 255, 255) : Rgb(160, 160, 160);
   tq::FillRect(s, cell, back);
   Frame(s, cell, group == 0 ? Rgb(200, 220, 255) : (lit ? Rgb(255, 240, 180) : Rgb(140, 140, 140)),
         std::max(1, std::min(cell.w, cell.h) / 20));
-  CentredText(s, {cell.x + 4, cell.y + 4, cell.w - 8, cell.h - 8}, caption, text, 40, false);
+  CentredText(s, {cell.x + 4, cell.y + 4, cell.w - 8, cell.h - 8}, caption, text, maxPt, false);
 }
 
 // A caption "text@x,y,w,h" names its own cell; false for a plain caption.
@@ -293,25 +301,36 @@ void DrawSheet(Surface& s, const AssetFile& f) {
   const bool grid = captions.size() == 1 && captions[0] == "#";
   std::string text;
   PixelRect cell{};
+  // One size for every caption of the sheet, so a menu's buttons match.
+  int pt = 40;
   if (ExplicitCell(captions[0], text, cell)) {
+    for (const std::string& caption : captions) {
+      if (ExplicitCell(caption, text, cell)) pt = std::min(pt, FitPointSize({0, 0, cell.w - 8, cell.h - 8}, text, 40));
+    }
     for (int g = 0; g < r.states; ++g) {
       for (const std::string& caption : captions) {
         if (!ExplicitCell(caption, text, cell)) continue;
         cell.x += g * groupWidth;
-        DrawSheetCell(s, cell, text, g, false);
+        DrawSheetCell(s, cell, text, g, false, pt);
       }
     }
     return;
   }
   const int cols = std::max(1, groupWidth / std::max(1, r.cellWidth));
   const int rows = std::max(1, s.Height() / std::max(1, r.cellHeight));
+  if (!grid) {
+    for (const std::string& caption : captions) {
+      if (!caption.empty()) pt = std::min(pt, FitPointSize({0, 0, r.cellWidth - 8, r.cellHeight - 8}, caption, 40));
+    }
+  }
   for (int g = 0; g < r.states; ++g) {
     for (int row = 0; row < rows; ++row) {
       const int height = row == rows - 1 ? s.Height() - row * r.cellHeight : r.cellHeight;
       for (int col = 0; col < cols; ++col) {
         const int i = row * cols + col;
         const PixelRect c{g * groupWidth + col * r.cellWidth, row * r.cellHeight, r.cellWidth, height};
-        DrawSheetCell(s, c, grid ? std::to_string(i + 1) : captions[static_cast<size_t>(i) % captions.size()], g, grid);
+        DrawSheetCell(s, c, grid ? std::to_string(i + 1) : captions[static_cast<size_t>(i) % captions.size()], g, grid,
+                      pt);
       }
     }
   }
