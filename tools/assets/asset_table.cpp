@@ -967,7 +967,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu3.BMP", "", L::Scene, 400, 100, 0, 0, 1, "白砂市"},
     // ---- Marbrook title and menus ----
     // The title's second background slides in over the top of the first.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "11", L::Sheet, 920, 340, 920, 340, 1, ""},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "11", L::Scene, 920, 340, 0, 0, 1, "タイトル背景"},
     // The band's caption, the subtitle cut in strips, the two pieces of the last slide.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "13", L::Sheet, 520, 89, 520, 89, 1, "マーブルックの物語"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "14", L::Sheet, 606, 40, 606, 40, 1, "― The Marbrook Chronicle ―"},
