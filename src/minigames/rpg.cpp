@@ -594,7 +594,6 @@ void G05_Help() {
   const int layer = R().G05WindowBox;
   RpgFramedWindow(layer, CentreX(880), CentreY(200), 880, 200);
   LayerInfo(layer).FontName = "ＭＳ Ｐゴシック";
-  TextStyle.TextFontSize = kWindowFontSize;
   int row = 0;
   for (int k = 1; k <= count; ++k) {
     const std::string& line = lines[static_cast<size_t>(k)];
@@ -602,6 +601,14 @@ void G05_Help() {
     for (int piece = 0; piece <= length / kPiece; ++piece) {
       const size_t from = tq::CodePointOffset(line, piece * kPiece);
       TextStyle.CurrentText = line.substr(from, tq::CodePointOffset(line, (piece + 1) * kPiece) - from);
+      // Our stand-in font sets wider than the one the window was laid out for: a
+      // piece that would run past the border is set smaller rather than cut.
+      TextStyle.TextFontSize = kWindowFontSize;
+      MeasureText(0);
+      while (TextStyle.MeasuredWidth > 880 - 2 * 15 && TextStyle.TextFontSize > 8) {
+        --TextStyle.TextFontSize;
+        MeasureText(0);
+      }
       TextStyle.TextX = 15;
       TextStyle.TextY = 15 + 35 * row;
       PrintText(kTextEngraved, layer);

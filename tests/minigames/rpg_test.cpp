@@ -231,6 +231,19 @@ TEST_F(RpgTest, NewGameShowsItsStatusAndTheMapUnderTheHero) {
   }
 }
 
+TEST_F(RpgTest, TheHelpWindowKeepsEveryLineInsideItsBorder) {
+  Boot();
+  Key(kEnter);  // the help
+  const int layer = RpgState.G05WindowBox;
+  ASSERT_EQ(LayerWidth(layer), 880);
+  const tq::Surface& image = LayerImage(layer);
+  // The strip just inside the right border holds no ink: the longest line ends short of it.
+  const uint32_t back = image.Get(870, LayerHeight(layer) - 8);
+  for (int y = 3; y < LayerHeight(layer) - 3; ++y) {
+    for (int x = 880 - 15; x < 880 - 3; ++x) ASSERT_EQ(image.Get(x, y), back) << "at " << x << "," << y;
+  }
+}
+
 TEST_F(RpgTest, OpeningAsksUntilYesAndGivesAHundredGold) {
   Boot();
   Key(kEnter);

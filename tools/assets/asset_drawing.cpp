@@ -70,19 +70,27 @@ void FillEllipse(Surface& s, int cx, int cy, int rx, int ry, uint32_t px) {
   }
 }
 
+// The largest size (up to maxPt) at which the text fits the rectangle.
+int FitPointSize(PixelRect r, const std::string& text, int maxPt) {
+  tq::FontSpec font;
+  font.bold = true;
+  int pt = std::max(6, maxPt);
+  for (; pt > 6; pt = pt * 7 / 8) {
+    font.pointSize = pt;
+    const tq::TextExtent e = tq::MeasureTextExtent(font, text);
+    if (e.width <= r.w - 4 && e.height <= r.h - 2) break;
+  }
+  return pt;
+}
+
 // Text centred in a rectangle at the largest size (up to maxPt) that fits it.
 void CentredText(Surface& s, PixelRect r, const std::string& text, uint32_t px, int maxPt, bool outline) {
   if (text.empty() || r.w <= 4 || r.h <= 4) return;
   tq::FontSpec font;
   font.bold = true;
-  int pt = std::max(6, maxPt);
-  tq::TextExtent e = tq::MeasureTextExtent(font, text);
-  for (; pt > 6; pt = pt * 7 / 8) {
-    font.pointSize = pt;
-    e = tq::MeasureTextExtent(font, text);
-    if (e.width <= r.w - 4 && e.height <= r.h - 2) break;
-  }
+  const int pt = FitPointSize(r, text, maxPt);
   font.pointSize = pt;
+  const tq::TextExtent e = tq::MeasureTextExtent(font, text);
   const int x = r.x + (r.w - e.width) / 2;
   const int y = r.y + (r.h - e.height) / 2;
   if (outline) {
@@ -113,8 +121,10 @@ std::string FileName(const std::string& path) {
 }
 
 // A simple scene: sky bands, far hills, a sun or moon, a ground line; the hash of
-// the name chooses its colours and layout, the caption stands in the middle.
-void DrawScene(Surface& s, const AssetFile& f) {
+// the name chooses its colours and layout. A background keeps its caption small in
+// the top-left corner, so the scenes drawn over it do not read as captioned cards;
+// a place cell (`centred`) shows its caption large, as it names where the player is.
+void DrawScene(Surface& s, const AssetFile& f, bool centred = false) {
   const uint32_t h = Hash(f.path);
   const int w = s.Width(), ht = s.Height();
   const bool night = (h & 3) == 0;
@@ -140,9 +150,12 @@ void DrawScene(Surface& s, const AssetFile& f) {
   }
   std::string caption = f.row->shows;
   if (caption.empty()) caption = FileName(f.path);
-  if (*f.row->numbers != '\0') caption += " - " + std::to_string(f.number);
-  CentredText(s, {0, ht / 3, w, ht / 4}, caption, Rgb(255, 255, 255), 48, true);
-  CornerLabel(s, FileName(f.path));
+  if (*f.row->numbers != '\0') caption += " " + std::to_string(f.number);
+  if (centred) {
+    CentredText(s, {0, ht / 3, w, ht / 4}, caption, Rgb(255, 255, 255), 48, true);
+  } else {
+    CornerLabel(s, caption);
+  }
 }
 
 // A sheet of scene cells: each cell a scene of its own, its caption in the middle.
@@ -157,7 +170,7 @@ void DrawPlaces(Surface& s, const AssetFile& f) {
       const std::string path = f.path + "#" + std::to_string(i);
       const AssetRow cellRow{path.c_str(), "", Look::Scene, cw, ch, 0, 0, 1, caption.c_str()};
       Surface cell(cw, ch, 0);
-      DrawScene(cell, {path, &cellRow, 0});
+      DrawScene(cell, {path, &cellRow, 0}, true);
       tq::CopyRect(s, x, y, cell, 0, 0, cw, ch);
     }
   }
@@ -219,12 +232,22 @@ void DrawFace(Surface& s, const AssetFile& f) {
   // cheeks
   FillEllipse(s, cx - headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
   FillEllipse(s, cx + headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
+  // The name on a dark strip in the bottom-left corner, readable on any skin or
+  // backdrop colour; no file name, so the face reads as a character, not a card.
   tq::FontSpec font;
   font.pointSize = std::clamp(ht / 16, 7, 16);
-  tq::DrawTextAt(s, 4, ht - font.pointSize * 2, font, f.row->shows, Bgr(Rgb(255, 255, 255)));
-  CornerLabel(s, FileName(f.path));
+  const tq::TextExtent e = tq::MeasureTextExtent(font, f.row->shows);
+  if (e.width > 0) {
+    const int y = ht - e.height - 6;
+    tq::FillRect(s, {2, y - 2, e.width + 8, e.height + 4}, Rgb(20, 20, 30));
+    tq::DrawTextAt(s, 6, y, font, f.row->shows, Bgr(Rgb(255, 255, 255)));
+  }
 }
 
+bool ExplicitCell(const std::string& caption, std::string& text, PixelRect& cell);
+
+// A title picture: its caption large, by default in the upper middle; "text@x,y,w,h"
+// puts it where the screens that cover the picture leave it (or hide it) whole.
 void DrawTitle(Surface& s, const AssetFile& f) {
   const int w = s.Width(), ht = s.Height();
   const uint32_t h = Hash(f.path);
@@ -233,20 +256,27 @@ void DrawTitle(Surface& s, const AssetFile& f) {
     tq::FillRect(s, {0, y, w, 1}, Rgb(20 + t / 4, 10 + t / 6, 60 + t / 3 + static_cast<int>(h % 40)));
   }
   Frame(s, {0, 0, w, ht}, Rgb(230, 200, 120), std::max(1, std::min(w, ht) / 60));
-  CentredText(s, {w / 10, ht / 4, w * 8 / 10, ht / 3}, f.row->shows, Rgb(255, 230, 150), 96, true);
-  CentredText(s, {w / 6, ht * 2 / 3, w * 2 / 3, ht / 8}, "Thornquill", Rgb(220, 220, 240), 24, false);
+  std::string caption = f.row->shows;
+  PixelRect place{w / 10, ht / 4, w * 8 / 10, ht / 3};
+  if (!ExplicitCell(f.row->shows, caption, place)) caption = f.row->shows;
+  CentredText(s, place, caption, Rgb(255, 230, 150), 96, true);
+  // The byline belongs to whole-window titles; a captionless one is a backdrop the
+  // menus cover, and a banner has no room for it.
+  if (!caption.empty() && ht >= 300) {
+    CentredText(s, {w / 6, ht * 2 / 3, w * 2 / 3, ht / 8}, "Thornquill", Rgb(220, 220, 240), 24, false);
+  }
 }
 
 // One cell of a sheet: its look by group (0 normal, 1 disabled, 2 highlighted; the
 // second group of a grid source is highlighted too).
-void DrawSheetCell(Surface& s, const PixelRect& cell, const std::string& caption, int group, bool grid) {
+void DrawSheetCell(Surface& s, const PixelRect& cell, const std::string& caption, int group, bool grid, int maxPt) {
   const bool lit = group == 2 || (group == 1 && grid);
   const uint32_t back = group == 0 ? Rgb(40, 70, 140) : (lit ? Rgb(200, 150, 40) : Rgb(90, 90, 90));
   const uint32_t text = group == 0 || lit ? Rgb(255, 255, 255) : Rgb(160, 160, 160);
   tq::FillRect(s, cell, back);
   Frame(s, cell, group == 0 ? Rgb(200, 220, 255) : (lit ? Rgb(255, 240, 180) : Rgb(140, 140, 140)),
         std::max(1, std::min(cell.w, cell.h) / 20));
-  CentredText(s, {cell.x + 4, cell.y + 4, cell.w - 8, cell.h - 8}, caption, text, 40, false);
+  CentredText(s, {cell.x + 4, cell.y + 4, cell.w - 8, cell.h - 8}, caption, text, maxPt, false);
 }
 
 // A caption "text@x,y,w,h" names its own cell; false for a plain caption.
@@ -271,25 +301,36 @@ void DrawSheet(Surface& s, const AssetFile& f) {
   const bool grid = captions.size() == 1 && captions[0] == "#";
   std::string text;
   PixelRect cell{};
+  // One size for every caption of the sheet, so a menu's buttons match.
+  int pt = 40;
   if (ExplicitCell(captions[0], text, cell)) {
+    for (const std::string& caption : captions) {
+      if (ExplicitCell(caption, text, cell)) pt = std::min(pt, FitPointSize({0, 0, cell.w - 8, cell.h - 8}, text, 40));
+    }
     for (int g = 0; g < r.states; ++g) {
       for (const std::string& caption : captions) {
         if (!ExplicitCell(caption, text, cell)) continue;
         cell.x += g * groupWidth;
-        DrawSheetCell(s, cell, text, g, false);
+        DrawSheetCell(s, cell, text, g, false, pt);
       }
     }
     return;
   }
   const int cols = std::max(1, groupWidth / std::max(1, r.cellWidth));
   const int rows = std::max(1, s.Height() / std::max(1, r.cellHeight));
+  if (!grid) {
+    for (const std::string& caption : captions) {
+      if (!caption.empty()) pt = std::min(pt, FitPointSize({0, 0, r.cellWidth - 8, r.cellHeight - 8}, caption, 40));
+    }
+  }
   for (int g = 0; g < r.states; ++g) {
     for (int row = 0; row < rows; ++row) {
       const int height = row == rows - 1 ? s.Height() - row * r.cellHeight : r.cellHeight;
       for (int col = 0; col < cols; ++col) {
         const int i = row * cols + col;
         const PixelRect c{g * groupWidth + col * r.cellWidth, row * r.cellHeight, r.cellWidth, height};
-        DrawSheetCell(s, c, grid ? std::to_string(i + 1) : captions[static_cast<size_t>(i) % captions.size()], g, grid);
+        DrawSheetCell(s, c, grid ? std::to_string(i + 1) : captions[static_cast<size_t>(i) % captions.size()], g, grid,
+                      pt);
       }
     }
   }

@@ -114,7 +114,8 @@ constexpr AssetRow kAssets[] = {
         {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "20", L::Title, 920, 690, 0, 0, 1, "Marbrook"},
         // Title-menu buttons 400 by 100 (the fifth 200 by 100), enabled left, disabled right.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "30", L::Sheet, 800, 500, 400, 100, 2,
-     "はじめから|チャプター|ギャラリー|おまけ|終了　　　　"},
+     "はじめから@0,0,400,100|チャプター@0,100,400,100|ギャラリー@0,200,400,100|おまけ@0,300,400,100|"
+     "終了@0,400,200,100"},
         {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
      "ギャラリー|シーン選択|もどる"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "50", L::Sheet, 1000, 800, 500, 200, 2,
@@ -345,7 +346,9 @@ constexpr AssetRow kAssets[] = {
     // sheets hold faces 1 to 6 side by side; button sheets hold the two buttons side
     // by side with their lit look (marked ▶ ◀) one row down. The hard board picture is
     // 900 by 600.
-    {"Tanselr_Data/TanselrCG/G02/G2_Title01.JPG", "", L::Title, 920, 690, 0, 0, 1, "人生すごろく"},
+    // The title's caption sits where the choice banner (y 100, 150 high) later covers it.
+    {"Tanselr_Data/TanselrCG/G02/G2_Title01.JPG", "", L::Title, 920, 690, 0, 0, 1,
+     "人生すごろく@40,100,840,150"},
     {"Tanselr_Data/TanselrCG/G02/G2_Title02.JPG", "", L::Tiles, 800, 320, 400, 160, 1,
      "やさしい人生|きびしい人生|▶やさしい人生◀|▶きびしい人生◀"},
     {"Tanselr_Data/TanselrCG/G02/G2_Title03.JPG", "", L::Title, 920, 150, 0, 0, 1, "どちらの人生を歩みますか？"},
@@ -419,7 +422,9 @@ constexpr AssetRow kAssets[] = {
      "ＡＢＣＤＥＦＧＨＪＫＬＭＮＰＱＲＳＴＵＶＷＸＹＺ１２３４５６７８９★☆●○◆◇■□▲△▼▽♠♣♦♪※〒＠＃＄％＆＋＝！∞"},
     // ---- Casino ----
     // Number panels: the value is printed right-aligned over the lower part.
-    {"Tanselr_Data/TanselrCG/G06/Ca_Panel00.JPG", "", L::Label, 260, 80, 0, 0, 1, "ポイント"},
+    // The credits panel stands at the left edge, beside the card game's first bet
+    // button (x 223), so it is narrower than the others.
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel00.JPG", "", L::Label, 220, 80, 0, 0, 1, "ポイント"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Panel01.JPG", "", L::Label, 260, 80, 0, 0, 1, "かけた ポイント"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Panel02.JPG", "", L::Label, 200, 80, 0, 0, 1, "ごうけい"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Panel03.JPG", "", L::Label, 200, 80, 0, 0, 1, "ばいりつ"},
@@ -990,7 +995,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/SkTitle_Menu3.BMP", "", L::Scene, 400, 100, 0, 0, 1, "白砂市"},
     // ---- Marbrook title and menus ----
     // The title's second background slides in over the top of the first.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "11", L::Sheet, 920, 340, 920, 340, 1, ""},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "11", L::Scene, 920, 340, 0, 0, 1, "タイトル背景"},
     // The band's caption, the subtitle cut in strips, the two pieces of the last slide.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "13", L::Sheet, 520, 89, 520, 89, 1, "マーブルックの物語"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "14", L::Sheet, 606, 40, 606, 40, 1, "― The Marbrook Chronicle ―"},
