@@ -3,8 +3,6 @@
 // New stage files are read as they land.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -25,26 +23,6 @@
 #include "support/marbrook_stages.h"
 
 namespace {
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-  return s;
-}
-
-// The table's files by their name without regard to case.
-const std::map<std::string, assets::AssetFile>& StandIns() {
-  static const std::map<std::string, assets::AssetFile> files = [] {
-    std::map<std::string, assets::AssetFile> out;
-    for (const assets::AssetFile& f : assets::ExpandAssets()) out.emplace(Lower(f.path), f);
-    return out;
-  }();
-  return files;
-}
-
-const assets::AssetFile* StandIn(const std::string& path) {
-  const auto it = StandIns().find(Lower(path));
-  return it == StandIns().end() ? nullptr : &it->second;
-}
 
 // What a line asks for, as the scenario engine reads it after the game's macros.
 struct Named {
@@ -109,7 +87,7 @@ TEST(MarbrookStageAssets, EveryPictureAndSoundAStageNamesHasItsStandIn) {
         ++pictures;
         const std::string path = MarbrookPicturePath(kind, number);
         ASSERT_FALSE(path.empty()) << "picture kind " << kind << " has no name";
-        const assets::AssetFile* file = StandIn(path);
+        const assets::AssetFile* file = tq::testing::StandInFile(path);
         ASSERT_NE(file, nullptr) << "no stand-in for " << path;
         const assets::AssetRow& row = *file->row;
         EXPECT_TRUE(assets::IsPicture(row.look)) << path;
@@ -127,7 +105,7 @@ TEST(MarbrookStageAssets, EveryPictureAndSoundAStageNamesHasItsStandIn) {
       }
       for (int voice : named.voices) {
         ++voices;
-        const assets::AssetFile* file = StandIn(MarbrookVoicePath(voice));
+        const assets::AssetFile* file = tq::testing::StandInFile(MarbrookVoicePath(voice));
         EXPECT_TRUE(file != nullptr && file->row->look == assets::Look::Voice) << "no stand-in voice " << voice;
       }
       for (int sound : named.sounds) EXPECT_TRUE(conversationSounds.count(sound)) << "sound " << sound << " is not listed";

@@ -8,15 +8,12 @@
 // the stages that lead to it. Stage files that land later are played by themselves.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "assets/asset_table.h"
 #include "engine/frame_model.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
@@ -46,20 +43,6 @@ constexpr int kFrameRight = 8, kFrameBottom = 6;
 const std::string kCurtainOpening = "[Tanselイベ]：Ｚ：Ev種=20：Ev分=00";
 
 bool IsEndLine(const std::string& line) { return line == "[別のゲームへ]" || line.rfind("[即実行イベ]", 0) == 0; }
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-  return s;
-}
-
-bool HasStandIn(int kind, int number) {
-  static const std::set<std::string> paths = [] {
-    std::set<std::string> out;
-    for (const assets::AssetFile& f : assets::ExpandAssets()) out.insert(Lower(f.path));
-    return out;
-  }();
-  return paths.count(Lower(MarbrookPicturePath(kind, number))) != 0;
-}
 
 // The Marbrook pictures at their stand-in sizes (plain black): balloons take their
 // places from the faces' sizes.
@@ -278,7 +261,7 @@ StageRun PlayStage(int stage) {
   h.RunUntil(bound + kClickMs);
   SetPrintRecording(false);
   for (const auto& [kind, number] : pictures) {
-    if (!HasStandIn(kind, number)) {
+    if (tq::testing::StandInFile(MarbrookPicturePath(kind, number)) == nullptr) {
       run.faults.push_back("loads picture " + std::to_string(kind) + ": " + std::to_string(number) + " (" +
                            MarbrookPicturePath(kind, number) + "), which has no stand-in");
     }

@@ -2,9 +2,13 @@
 // for the tests that walk every stage script (new stage files join by themselves).
 #pragma once
 
+#include <algorithm>
+#include <cctype>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "assets/asset_table.h"
 #include "engine/content_texts.h"
 #include "engine/modes.h"
 #include "marbrook/stage_dispatch.h"
@@ -36,6 +40,22 @@ inline std::vector<std::string> LoadedMarbrookStage(int stage) {
   std::vector<std::string> lines;
   for (int i = 0; i < ScriptStore.ScriptLineCount; ++i) lines.push_back(ScriptStore.ScriptText[static_cast<size_t>(i)]);
   return lines;
+}
+
+// The stand-in of a file below the program folder (matched without regard to case,
+// as the game looks files up), or null when the asset table has none.
+inline const assets::AssetFile* StandInFile(const std::string& path) {
+  auto lower = [](std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+  };
+  static const std::map<std::string, assets::AssetFile> files = [&] {
+    std::map<std::string, assets::AssetFile> out;
+    for (const assets::AssetFile& f : assets::ExpandAssets()) out.emplace(lower(f.path), f);
+    return out;
+  }();
+  const auto it = files.find(lower(path));
+  return it == files.end() ? nullptr : &it->second;
 }
 
 }  // namespace tq::testing
