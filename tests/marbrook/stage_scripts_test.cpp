@@ -24,6 +24,7 @@
 #include "marbrook/stage_dispatch.h"
 #include "scenario/script_store.h"
 #include "support/engine_harness.h"
+#include "support/marbrook_stages.h"
 
 namespace {
 
@@ -215,14 +216,7 @@ std::vector<std::string> LineFaults(const std::string& line) {
   return faults;
 }
 
-std::vector<std::string> Loaded(int stage) {
-  SceneCursor.StageNumber = stage;
-  ScriptStore.ScriptLineCount = 0;
-  C15_LoadStage();
-  std::vector<std::string> lines;
-  for (int i = 0; i < ScriptStore.ScriptLineCount; ++i) lines.push_back(ScriptStore.ScriptText[static_cast<size_t>(i)]);
-  return lines;
-}
+std::vector<std::string> Loaded(int stage) { return tq::testing::LoadedMarbrookStage(stage); }
 
 const std::set<std::string> kBalloonCommands = {"[フキA]", "[同時・フキA]", "[フキ表示]", "[同時・フキ表示]"};
 
