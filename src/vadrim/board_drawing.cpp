@@ -86,7 +86,11 @@ void GaugeFace(int layer, int kind) {
   const int h = LayerHeight(layer);
   DrawState.CurrentLayer = layer;
   ClipCellToLayer(kGaugeSheet, kind == 10 ? 0 : 130, 0, 130, 195);
-  SetText(std::to_string(gauge), gauge == 100 ? 60 : 80, true);
+  int size = gauge == 100 ? 60 : 80;
+  SetText(std::to_string(gauge), size, true);
+  // Our stand-in font is wider than the one these sizes were chosen for: a value that
+  // would spill over the gauge's face is set smaller until it fits.
+  while (TextStyle.MeasuredWidth > w - 6 && size > 20) SetText(std::to_string(gauge), size -= 4, true);
   TextStyle.TextX = w / 2 - TextStyle.MeasuredWidth / 2 - 1;
   if (kind == 10 && gauge == 100) TextStyle.TextX -= 3;
   TextStyle.TextY = h / 2 - TextStyle.MeasuredHeight / 2 + 7;

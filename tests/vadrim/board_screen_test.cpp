@@ -23,6 +23,7 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/sound_channels.h"
+#include "engine/text.h"
 #include "marbrook/timed_effects.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
@@ -65,6 +66,8 @@ TEST_F(BoardScreenTest, LayoutPlacesBoard32AndDrawsItsTilesAndPanels) {
   D50_GaugePanel(10, 0);
   EXPECT_EQ(PieceCounters.LuckGauge, 100);
   EXPECT_EQ(Lay(BoardLayers.GaugeLayer).x, -130);
+  // The full gauge's value is printed inside its face.
+  EXPECT_LE(TextStyle.MeasuredWidth, LayerWidth(BoardLayers.GaugeLayer));
   StepScratch.ActiveCreature = 3;
   CreatureSlot[3].GridX = 1;
   CreatureSlot[3].GridY = 2;
