@@ -205,12 +205,13 @@ TEST_F(BoardRulesTest, CreaturesMoveByTheirRhythmAndStopOnlyTheirMoves) {
 
 TEST_F(BoardRulesTest, AChaserThatCatchesNothingIsTriedOncePerPhase) {
   EmptyGrid(1);
-  // Slot 1 chases type 7 but is walled in by a creature that is not its prey;
-  // slot 3 eats the prey standing next to it.
+  // Slot 1 chases type 8 but is blocked by a creature that is not its prey;
+  // slot 3 eats the prey of type 7 standing next to it.
   CreatureSlotRecord& stuck = Put(1, 1, 1, 9, 33);
-  stuck.MoveTarget = 7;
+  stuck.MoveTarget = 8;
   stuck.MergeInto = -1;
   Put(2, 1, 2, 9);
+  Put(5, 1, 3, 9).CreatureType = 8;
   CreatureSlotRecord& eater = Put(3, 3, 2, 9, 33);
   eater.MoveTarget = 7;
   eater.MergeInto = -1;
@@ -283,7 +284,7 @@ TEST_F(BoardRulesTest, RulesPagesFromTheAttackChoiceReturnToIt) {
   ASSERT_TRUE(PlayUntil([] {
     return SceneCursor.ButtonMode == kButtonsAttack || SceneCursor.SceneState == kBoardMenu;
   }));
-  EXPECT_EQ(SceneCursor.SceneState, kBoardAttack);
+  ASSERT_EQ(SceneCursor.SceneState, kBoardAttack) << "back at the turn menu: the turn would not end";
   EXPECT_EQ(PieceCounters.TurnNumber, turn);
   EXPECT_EQ(walker.GridX, 1);
 
