@@ -203,6 +203,35 @@ TEST_F(BoardRulesTest, CreaturesMoveByTheirRhythmAndStopOnlyTheirMoves) {
   EXPECT_EQ(OccupancyGrid[static_cast<size_t>(late.GridX)][static_cast<size_t>(late.GridY)], 5);
 }
 
+TEST_F(BoardRulesTest, AChaserThatCatchesNothingIsTriedOncePerPhase) {
+  EmptyGrid(1);
+  // Slot 1 chases type 8 but is blocked by a creature that is not its prey;
+  // slot 3 eats the prey of type 7 standing next to it.
+  CreatureSlotRecord& stuck = Put(1, 1, 1, 9, 33);
+  stuck.MoveTarget = 8;
+  stuck.MergeInto = -1;
+  Put(2, 1, 2, 9);
+  Put(5, 1, 3, 9).CreatureType = 8;
+  CreatureSlotRecord& eater = Put(3, 3, 2, 9, 33);
+  eater.MoveTarget = 7;
+  eater.MergeInto = -1;
+  eater.AfterEatMoveType = 0;
+  Put(4, 3, 3, 9).CreatureType = 7;
+  BoardGoTo(kBoardMovePhase, 0);
+  int calls = 0;
+  while (At(kBoardMovePhase, 0) || At(kBoardMovePhase, 5)) {
+    ASSERT_LT(++calls, 20) << "the chasers' step never ends";
+    D50_Step();
+    FrameClock.TimerArmed = 0;
+  }
+  EXPECT_EQ(OccupancyGrid[3][3], 3) << "the prey was eaten";
+  EXPECT_EQ(stuck.BumpCount, 1) << "tried once, not again after the other's catch";
+  EXPECT_EQ(stuck.LastStepResult, -13);
+  RunState(kBoardMovePhase);
+  EXPECT_EQ(SceneCursor.SceneState, kBoardEndTurn);
+  EXPECT_EQ(OccupancyGrid[1][1], 1);
+}
+
 TEST_F(BoardRulesTest, ALineAttackFromASideCellHitsTheWholeRow) {
   EmptyGrid(1);
   PieceCounters.PiecePos = 19;  // the left column, row 1, facing right
@@ -232,6 +261,54 @@ TEST_F(BoardRulesTest, ALineAttackFromASideCellHitsTheWholeRow) {
   BoardGoTo(kBoardAttackOffer, 0);
   D50_Step();
   EXPECT_EQ(SceneCursor.SceneState, kBoardEndTurn);
+}
+
+// The rules pages opened at the attack choice hand back to that choice, so the
+// turn still ends with its creature phases and its count.
+TEST_F(BoardRulesTest, RulesPagesFromTheAttackChoiceReturnToIt) {
+  EmptyGrid(1);
+  PieceCounters.PiecePos = 19;  // the left column, row 1, facing right
+  D50_DrawPanel(15, 0);
+  Put(1, 2, 1, 9);
+  CreatureSlotRecord& walker = Put(2, 1, 3, 9, 15, 2);
+  const int turn = PieceCounters.TurnNumber;
+  BoardGoTo(kBoardAttackOffer, 0);
+  Wait(0, 0);
+  ASSERT_TRUE(PlayUntil([] { return SceneCursor.ButtonMode == kButtonsAttack; }));
+  // The rules button where the board's set-up slides it.
+  D50_DrawPanel(50, 0);
+  BoardPlace(BoardLayers.MenuButtonFirstBox, 820, 610);
+  ClickLayer(BoardLayers.MenuButtonFirstBox);
+  ASSERT_TRUE(PlayUntil([] { return SceneCursor.SceneState == kBoardRules; }));
+  // The pages are clicked through; the first choice reached afterwards is the one left.
+  ASSERT_TRUE(PlayUntil([] {
+    return SceneCursor.ButtonMode == kButtonsAttack || SceneCursor.SceneState == kBoardMenu;
+  }));
+  ASSERT_EQ(SceneCursor.SceneState, kBoardAttack) << "back at the turn menu: the turn would not end";
+  EXPECT_EQ(PieceCounters.TurnNumber, turn);
+  EXPECT_EQ(walker.GridX, 1);
+
+  ClickLayer(BoardLayers.ChoiceButtonFirstBox + 2);
+  ASSERT_TRUE(PlayUntil([] { return SceneCursor.SceneState == kBoardMenu; }));
+  EXPECT_EQ(CreatureSlot[1].HitPoints, 8);
+  EXPECT_EQ(PieceCounters.TurnNumber, turn + 1);
+  EXPECT_EQ(walker.GridX, 2) << "the movement phase ran";
+}
+
+// Creature-event codes that no animation runs end their frame loop at once.
+TEST_F(BoardRulesTest, CreatureEventCodesWithoutAnAnimationEndTheirLoop) {
+  Ready(1);
+  for (int code = 1036; code <= 1039; ++code) {
+    SCOPED_TRACE(code);
+    FrameClock.AnimationCode = code;
+    FrameClock.FrameLoopRunning = -1;
+    EXPECT_TRUE(D50_FrameGate());
+    EXPECT_EQ(FrameClock.FrameLoopRunning, 0);
+    // The whole loop, with a second of play at most before the run stops.
+    h_->Platform().SetUntil(h_->Now() + 1000);
+    EXPECT_NO_THROW(Wait(code, 0));
+    EXPECT_EQ(FrameClock.FrameLoopRunning, 0);
+  }
 }
 
 TEST_F(BoardRulesTest, Board11ChainsFireFromTheLastListedAndChangeTheirColumns) {
