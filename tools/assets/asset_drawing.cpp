@@ -625,6 +625,36 @@ void DrawTiles(Surface& s, const AssetFile& f) {
   }
 }
 
+
+// The settings screen lights its bars' slots at x 376 + 49 j, y 136 + 100 r (46 by 50)
+// and its switches 94 to 40 pixels left of the right edge at y 437 + 60 k (54 by 54):
+// the picture frames those places and names each row.
+void DrawSettings(Surface& s, const AssetFile& f) {
+  const int w = s.Width(), ht = s.Height();
+  const std::vector<std::string> captions = SplitCaptions(f.row->shows);
+  auto caption = [&](size_t i) { return i < captions.size() ? captions[i] : std::string(); };
+  for (int y = 0; y < ht; ++y) tq::FillRect(s, {0, y, w, 1}, Rgb(20 + y / 12, 30 + y / 14, 70 + y / 10));
+  Frame(s, {8, 8, w - 16, ht - 16}, Rgb(230, 200, 120), 3);
+  CentredText(s, {0, 30, w, 70}, caption(0), Rgb(255, 240, 200), 36, true);
+  for (int r = 0; r < 3; ++r) {
+    const int top = 136 + 100 * r;
+    CentredText(s, {40, top, 320, 50}, caption(1 + static_cast<size_t>(r)), Rgb(255, 255, 255), 22, true);
+    for (int j = 0; j < 10; ++j) {
+      const PixelRect slot{376 + 49 * j, top, 47, 51};
+      tq::FillRect(s, slot, Rgb(25, 40, 30));
+      Frame(s, slot, j == 0 ? Rgb(150, 150, 150) : Rgb(120, 200, 140), 2);
+    }
+    CentredText(s, {376, top + 52, 47, 20}, "0", Rgb(200, 200, 200), 12, false);
+    CentredText(s, {376 + 49 * 9, top + 52, 47, 20}, "9", Rgb(200, 200, 200), 12, false);
+  }
+  for (int k = 0; k < 3; ++k) {
+    const int top = 437 + 60 * k;
+    CentredText(s, {60, top, w - 94 - 80, 55}, caption(4 + static_cast<size_t>(k)), Rgb(255, 255, 255), 20, true);
+    Frame(s, {w - 97, top - 3, 61, 61}, Rgb(230, 200, 120), 3);
+  }
+  CentredText(s, {0, ht - 40, w, 30}, caption(7), Rgb(220, 220, 240), 14, false);
+}
+
 }  // namespace
 
 bool IsPicture(Look look) { return look < Look::Effect; }
@@ -654,6 +684,7 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Creatures: DrawCreatures(s, file); break;
     case Look::Dice: DrawDice(s, file); break;
     case Look::Gauges: DrawGauges(s, file); break;
+    case Look::Settings: DrawSettings(s, file); break;
     default: break;
   }
   return s;

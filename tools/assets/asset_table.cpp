@@ -126,7 +126,9 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "60", L::Sheet, 250, 50, 50, 50, 1, "→|←|↓|↑|×"},
     // System pictures (kind 6).
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "カーテン"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Title, 920, 690, 0, 0, 1, ""},
+    // The settings screen's artwork: the screen lights its bars and switches on it.
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Settings, 920, 690, 0, 0, 1,
+     "設定|音楽|効果音|音声|次へ進むとき、声を止める|自動で読むとき、声を待つ|新しいステージで自動読みをやめる|右クリックで閉じる"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役"},
     // Last-boss duel. Sheet 0: the conversation's choice buttons in rows 0 to 2, the
     // four command cards in rows 3 and 4 (240 by 80 cells, two side by side per row).

@@ -37,6 +37,8 @@ enum class Look {
   Gauges,  // gauge faces side by side: each its glyph small at the top, its middle
            // left clear for the value the game prints
   Dice,    // die faces side by side, face n showing n pips (0 a blank face)
+  Settings,  // the Marbrook settings screen: three captioned bars of ten slots and three
+             // captioned switches where the screen lights them (captions '|' separated)
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number
