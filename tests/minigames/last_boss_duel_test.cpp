@@ -23,6 +23,7 @@
 #include "platform/platform.h"
 #include "scenario/script_store.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 
 namespace {
 
@@ -71,19 +72,9 @@ class LastBossDuel : public ::testing::Test {
     GameConfig.Settings[2] = 9;  // effects audible, so the trace holds the game's sounds
   }
   // Runs long enough for everything the last input started; the duel then waits.
-  void Settle() {
-    h_->RunUntil(h_->Now() + 20000);
-    ASSERT_EQ(FrameClock.FrameLoopRunning, 0);
-    ASSERT_EQ(FrameClock.TimerArmed, 0) << "state " << SceneCursor.SceneState << "/" << SceneCursor.SceneStep;
-  }
+  void Settle() { tq::testing::SettleScene(*h_, 20000); }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::ScriptedInput in;
-    in.at = h_->Now() + 1;
-    in.kind = kind;
-    in.x = x;
-    in.y = y;
-    in.key = key;
-    h_->Platform().AddInput(in);
+    tq::testing::FeedInput(*h_, kind, x, y, key);
     Settle();
   }
   void Click(int x = 5, int y = 5) { Input(tq::ScriptedInput::Click, x, y); }
