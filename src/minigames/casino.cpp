@@ -344,6 +344,37 @@ void CasinoHideLayers(int first, int last) {
   for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
 }
 
+void CasinoQuitGame() {
+  G04_Board(7, 1);
+  C().CasinoBet = 0;
+  CasinoGoTo(kCasinoTitle, 4);
+  Wait(0, 0);
+}
+
+void CasinoCollectWin(int game, int checkStep) {
+  const int win = C().PanelFirstBox + PanelOffset(6);
+  CasinoSlide(win, -LayerWidth(win), 535);
+  CasinoRunSlides(10);
+  ShowLayer(win, false);
+  CasinoSound(406);
+  C().CasinoCredits += C().CasinoWin;
+  G04_NumberPanel(0, 1);
+  CasinoGoTo(game, checkStep);
+  Wait(-1, 200);
+}
+
+void CasinoUnlockedBoard(int game, int unlockOutStep) {
+  CasinoSound(407);
+  G04_Board(35, 15);
+  CasinoGoTo(game, unlockOutStep);
+}
+
+void CasinoUnlockedBoardOut(int game, int checkStep) {
+  CasinoBigBoardOut();
+  CasinoGoTo(game, checkStep);
+  Wait(0, 0);
+}
+
 int PanelOffset(int kind) {
   for (const NumberPanelStyle& p : NumberPanelStyles()) {
     if (p.kind == kind) return p.offset;
