@@ -99,6 +99,11 @@ void StartBusyLoop(int code, int32_t ms) {
   BusyLoop();
 }
 
+bool CountFramePast(int n) {
+  ++AnimationRun.AnimationFrame;
+  return AnimationRun.AnimationFrame > n;
+}
+
 void WaitForFrameEnd() {
   tq::Platform& platform = tq::ThePlatform();
   int64_t deadline = static_cast<int64_t>(FrameClock.FrameStart) + FrameClock.FrameLength;

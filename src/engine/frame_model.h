@@ -62,6 +62,9 @@ void TimerTick();
 // Returns whether a handler took the call (a Frame member for phase 2).
 bool DispatchPhase(int phase);
 
+// Counts a frame handler's frame in AnimationFrame; true once the count has passed n.
+bool CountFramePast(int n);
+
 // Paces the current frame: sleeps until FrameStart + FrameLength.
 void WaitForFrameEnd();
 

@@ -48,31 +48,14 @@ enum : int {
 EffectParamsRecord& P() { return EffectParams; }
 AnimationRunRecord& Run() { return AnimationRun; }
 
-// The end rule: back to the caller of Wait, or the screen's step on the next tick.
-void EndEffectLoop() {
-  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
-  else Wait(0, 0);
-}
-
 void StopEffectLoop() { FrameClock.FrameLoopRunning = 0; }
 
 void UseEffectDelay() { SetFrameLength(-1, P().EffectFrameDelay); }
 
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
-void MoveSlot(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
-
 // Slots 0 to EffectLastSlot, held to the slots that exist.
 void MoveSlots(int curve) {
   const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
-  for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, curve);
+  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, curve);
 }
 
 void StoreSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
@@ -113,8 +96,8 @@ void ResetAfterMove(int motionKind) {
 
 void Pause() {
   UseEffectDelay();
-  if (!CountPast(1)) return;
-  EndEffectLoop();
+  if (!CountFramePast(1)) return;
+  EndCommonEffect();
   P().EffectResumesStep = -1;
   P().EffectFrameDelay = kDefaultDelay;
 }
@@ -160,9 +143,9 @@ void MoveOne(bool resize) {
     Run().AnimationLength = P().EffectFrames;
   }
   PlaySoundCue();
-  MoveSlot(0, P().EffectMotionKind);
-  if (!CountPast(P().EffectFrames)) return;
-  EndEffectLoop();
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(P().EffectFrames)) return;
+  EndCommonEffect();
   ResetAfterMove(resize ? 16 : kDefaultMotionKind);
 }
 
@@ -171,8 +154,8 @@ void MoveSlotsTogether() {
   Run().AnimationLength = P().EffectFrames;
   PlaySoundCue();
   MoveSlots(P().EffectMotionKind);
-  if (!CountPast(P().EffectFrames)) return;
-  EndEffectLoop();
+  if (!CountFramePast(P().EffectFrames)) return;
+  EndCommonEffect();
   P().EffectLastSlot = 0;
   ResetAfterMove(kDefaultMotionKind);
 }
@@ -183,10 +166,10 @@ void MovePaused() {
     Run().AnimationLength = P().EffectFrames;
     MotionSlot[0].MotionPause = P().EffectFrames;
   }
-  MoveSlot(0, P().EffectMotionKind);
-  if (!CountPast(P().EffectFrames)) return;
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(P().EffectFrames)) return;
   // Negative repeats would never end the loop: they count as none.
-  if (Run().AnimationSubStep <= std::max(P().EffectRepeats, 0)) EndEffectLoop();
+  if (Run().AnimationSubStep <= std::max(P().EffectRepeats, 0)) EndCommonEffect();
   ++Run().AnimationSubStep;
   P().EffectMotionKind = kDefaultMotionKind;
   P().EffectResumesStep = -1;
@@ -197,9 +180,9 @@ void Blink() {
   UseEffectDelay();
   const int layer = DrawState.CurrentLayer;
   ShowLayer(layer, Run().AnimationFrame % 2 != 0);
-  if (!CountPast(P().EffectFrames)) return;
+  if (!CountFramePast(P().EffectFrames)) return;
   ShowLayer(layer, false);
-  EndEffectLoop();
+  EndCommonEffect();
   P().EffectResumesStep = -1;
   P().EffectFrameDelay = kDefaultDelay;
 }
@@ -211,9 +194,9 @@ void MoveAndBlink() {
   if (Run().AnimationFrame == 0) Run().AnimationLength = P().EffectFrames;
   if (Run().AnimationFrame <= P().EffectFrames) MoveSlots(P().EffectMotionKind);
   ShowLayer(P().BlinkBox, (Run().AnimationFrame / 4) % 2 == 0);
-  if (!CountPast(P().BlinkFrames)) return;
+  if (!CountFramePast(P().BlinkFrames)) return;
   ShowLayer(P().BlinkBox, false);
-  EndEffectLoop();
+  EndCommonEffect();
   P().EffectLastSlot = 0;
   P().EffectMotionKind = kDefaultMotionKind;
   P().EffectResumesStep = -1;
@@ -229,8 +212,8 @@ void Drop() {
     Run().AnimationLength = P().EffectFrames;
     MotionSlot[0].MotionPause = P().EffectFrames;
   }
-  MoveSlot(0, 13);
-  if (CountPast(P().EffectFrames)) EndEffectLoop();
+  MotionSlotStep(0, 13);
+  if (CountFramePast(P().EffectFrames)) EndCommonEffect();
 }
 
 // 911 and 912: the layer jumps about its place in slot 0 and goes back at the end.
@@ -256,9 +239,9 @@ void Shake(bool decaying) {
     dy = RandomRange(0, 2 * a) - a;
   }
   PlaceLayer(s.MotionLayer, s.MotionStartX + dx, s.MotionStartY + dy);
-  if (!CountPast(P().EffectFrames)) return;
+  if (!CountFramePast(P().EffectFrames)) return;
   PlaceLayer(s.MotionLayer, s.MotionStartX, s.MotionStartY);
-  EndEffectLoop();
+  EndCommonEffect();
 }
 
 // One leg of a sway: at its first frame slot 0 goes from where the layer is (the
@@ -271,13 +254,13 @@ void SwayLeg(bool readPosition, int factor, int length, int curve, int nextStep)
               r.Y + factor * P().EffectOffsetY);
     Run().AnimationLength = length;
   }
-  MoveSlot(0, curve);
-  if (!CountPast(Run().AnimationLength)) return;
+  MotionSlotStep(0, curve);
+  if (!CountFramePast(Run().AnimationLength)) return;
   Run().AnimationFrame = 0;
   Run().AnimationStep = nextStep;
   if (nextStep != 0) return;
   ++Run().AnimationSubStep;
-  if (Run().AnimationSubStep >= P().EffectRepeats) EndEffectLoop();
+  if (Run().AnimationSubStep >= P().EffectRepeats) EndCommonEffect();
 }
 
 void SwayAcross() {
@@ -306,8 +289,8 @@ void CentreDrop() {
     StoreSlot(0, DrawState.CurrentLayer, x, y - P().EffectAmplitude, x, y);
     Run().AnimationLength = P().EffectFrames;
   }
-  MoveSlot(0, 10);
-  if (CountPast(P().EffectFrames)) EndEffectLoop();
+  MotionSlotStep(0, 10);
+  if (CountFramePast(P().EffectFrames)) EndCommonEffect();
 }
 
 void Curtain(bool opening) {
@@ -332,9 +315,9 @@ void Curtain(bool opening) {
     }
     Run().AnimationLength = kCurtainFrames;
   }
-  MoveSlot(0, 11);
-  MoveSlot(1, 11);
-  if (CountPast(kCurtainFrames)) StopEffectLoop();
+  MotionSlotStep(0, 11);
+  MotionSlotStep(1, 11);
+  if (CountFramePast(kCurtainFrames)) StopEffectLoop();
 }
 
 }  // namespace
@@ -359,9 +342,14 @@ void C40_EffectStep() {
     case kCurtainOpen: Curtain(true); break;
     default:
       // No effect has this code: it ends at once rather than run for ever.
-      EndEffectLoop();
+      EndCommonEffect();
       break;
   }
+}
+
+void EndCommonEffect() {
+  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
+  else Wait(0, 0);
 }
 
 void CommonHopFrame() { Drop(); }

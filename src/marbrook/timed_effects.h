@@ -48,6 +48,9 @@ void C40_EffectStep();
 void CommonHopFrame();
 void CommonShakeFrame(bool decaying);
 void CommonSwayBackFrame();
+// The end rule of every copy: back to the caller of Wait when EffectResumesStep is 0,
+// otherwise the screen's step on the next tick.
+void EndCommonEffect();
 // 1 back to the title screen's extras menu, 5 to its gallery select; other kinds nothing.
 void C40_LeaveToMenu(int kind);
 

@@ -108,12 +108,6 @@ int Interpolate(int start, int end, int frame, int frames) {
   return RoundHalfEven(start + static_cast<double>(end - start) / frames * frame);
 }
 
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
 void NextStep(int pauseMs = 0) {
   Run().AnimationFrame = 0;
   Run().AnimationSubStep = 0;
@@ -180,7 +174,7 @@ void TitleIn(int sheetNumber, int sound, bool scattered) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     Place(i, Interpolate(s.MotionStartX, s.MotionEndX, f, 20), Interpolate(s.MotionStartY, s.MotionEndY, f, 20));
   }
-  if (CountPast(20)) EndClick();
+  if (CountFramePast(20)) EndClick();
 }
 
 void TitleOut(int backNumber, int sound, bool scattered) {
@@ -198,7 +192,7 @@ void TitleOut(int backNumber, int sound, bool scattered) {
     }
   }
   Curves(10, 20, 0, kTitleStrips - 1);
-  if (CountPast(20)) {
+  if (CountFramePast(20)) {
     for (int i = 0; i < kTitleStrips; ++i) ShowLayer(i, false);
     NextStep(200);
   }
@@ -226,12 +220,12 @@ void FallAway(int layer, int frames) {
 
 void BoardIn() {
   DropIn(0, J().JankenBoard, 20, 11);
-  if (CountPast(20)) EndClick();
+  if (CountFramePast(20)) EndClick();
 }
 
 void BoardOut() {
   FallAway(0, 10);
-  if (CountPast(10)) EndAuto();
+  if (CountFramePast(10)) EndAuto();
 }
 
 // ---- round start ----
@@ -248,7 +242,7 @@ void ButtonsRise() {
     }
   }
   Curves(11, 20, 0, 2);
-  if (CountPast(20)) EndAuto();
+  if (CountFramePast(20)) EndAuto();
 }
 
 void PanelsIn() {
@@ -265,7 +259,7 @@ void PanelsIn() {
     }
   }
   Curve(10, 5, r.AnimationSubStep);
-  if (CountPast(5)) {
+  if (CountFramePast(5)) {
     r.AnimationFrame = 0;
     r.AnimationSubStep += 1;
     if (r.AnimationSubStep > 2) EndClick();
@@ -283,7 +277,7 @@ void PanelsOut() {
     for (int n = 0; n <= 2; ++n) SlotFromHere(n, 5 + n, Read(5 + n).X + 100, Read(5 + n).Y);
   }
   Curve(10, 5, r.AnimationSubStep);
-  if (CountPast(5)) {
+  if (CountFramePast(5)) {
     ShowLayer(5 + r.AnimationSubStep, false);
     r.AnimationFrame = 0;
     r.AnimationSubStep += 1;
@@ -293,13 +287,13 @@ void PanelsOut() {
 
 void PromptIn() {
   DropIn(kPortraitLayer, Base() + 2, 10, 13);
-  if (CountPast(10)) EndClick();
+  if (CountFramePast(10)) EndClick();
 }
 
 void PromptOut() {
   if (Run().AnimationFrame == 0) SetFrameLength(0, 0);
   FallAway(kPortraitLayer, 5);
-  if (CountPast(5)) {
+  if (CountFramePast(5)) {
     ShowLayer(kPortraitLayer, false);
     EndAuto();
   }
@@ -318,7 +312,7 @@ void Figure() {
       Slot(0, 6, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
     }
     Curve(11, 10, 0);
-    if (CountPast(10)) NextStep();
+    if (CountFramePast(10)) NextStep();
   } else if (step <= 8 && step % 3 == 1) {  // shake
     static constexpr int kLength[] = {30, 50, 80};
     const int length = kLength[step / 3];
@@ -344,7 +338,7 @@ void Figure() {
     SetFrameLength(0, 0);
     if (f == 0 && r.AnimationSubStep == 0) SlotFromHere(0, 6, Read(6).X, H());
     Curve(10, 7, 0);
-    if (CountPast(7)) {
+    if (CountFramePast(7)) {
       ShowLayer(6, false);
       NextStep();
       if (step == 8 && G01_FinalRound()) r.AnimationStep = 10;
@@ -358,7 +352,7 @@ void Figure() {
       Slot(0, kPortraitLayer, x, H(), x, H() - (p.Height + 10));
     }
     Curve(11, 10, 0);
-    if (CountPast(10)) EndAuto();
+    if (CountFramePast(10)) EndAuto();
   } else if (step == 10) {  // the fourth button, in the portrait's place
     if (f == 0) {
       PrepareAt(kHandButtonLayer + 3, W(), 0);
@@ -368,7 +362,7 @@ void Figure() {
       Slot(0, kHandButtonLayer + 3, x, H(), x, H() - (p.Height + 10));
     }
     Curve(11, 50, 0);
-    if (CountPast(50)) EndAuto();
+    if (CountFramePast(50)) EndAuto();
   }
 }
 
@@ -386,7 +380,7 @@ void FramesBlink() {
     }
   }
   for (int n = 0; n <= last; ++n) BlinkFrame(J().JankenFrameLayer + n, f);
-  if (CountPast(40)) {
+  if (CountFramePast(40)) {
     for (int n = 0; n <= last; ++n) Paint(J().JankenFrameLayer + n, J().JankenColours[2], J().JankenColours[3]);
     EndAuto();
   }
@@ -417,7 +411,7 @@ void CardIn() {
         Slot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
       }
       Curve(11, length, 0);
-      if (!CountPast(length)) break;
+      if (!CountFramePast(length)) break;
       r.AnimationFrame = 0;
       if (J().JankenOpponent == 2 && J().JankenRound >= 2) {
         SetFrameLength(-1, 500);
@@ -450,7 +444,7 @@ void CardIn() {
         }
       }
       Curves(11, 10, 0, copies);
-      if (CountPast(10)) EndAuto();
+      if (CountFramePast(10)) EndAuto();
       break;
     }
     default: break;
@@ -491,7 +485,7 @@ void EnlargedTremble(int kind) {
     KeepHome(0, CardLayer());
   }
   Tremble(CardLayer(), 1);
-  if (CountPast(49)) EndAuto();
+  if (CountFramePast(49)) EndAuto();
 }
 
 // Where the seven cards of 1063 come to rest, relative to the centred card: three
@@ -524,13 +518,13 @@ void Multiply(int copies) {
       }
     }
     Curves(11, 5, 0, copies);
-    if (CountPast(5)) {
+    if (CountFramePast(5)) {
       for (int i = 0; i <= copies; ++i) KeepHome(i, i == 0 ? CardLayer() : kCopyLayer + i - 1);
       NextStep();
     }
   } else if (r.AnimationStep == 1) {
     Tremble(CardLayer(), copies + 1);
-    if (CountPast(49)) EndAuto();
+    if (CountFramePast(49)) EndAuto();
   }
 }
 
@@ -547,7 +541,7 @@ void CardSpeech(int code) {
           Slot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
         }
         Curve(11, 100, 0);
-        if (CountPast(100)) NextStep(500);
+        if (CountFramePast(100)) NextStep(500);
       } else if (r.AnimationStep == 1) {
         EnlargedTremble(kCardTwiceKind);
       }
@@ -571,7 +565,7 @@ void CardSpeech(int code) {
         }
       }
       Curves(11, 50, 0, 1);
-      if (CountPast(50)) EndAuto();
+      if (CountFramePast(50)) EndAuto();
       break;
     case 1066:
       // The three cards weave about each other and come back to rest in their places.
@@ -589,7 +583,7 @@ void CardSpeech(int code) {
           const int dy = RoundHalfEven(40.0 * std::sin(turn / 2) * (n == 1 ? -1 : 1));
           Place(kCardLayer + n, home.MotionStartX + dx, home.MotionStartY + dy);
         }
-        if (CountPast(60)) NextStep(800);
+        if (CountFramePast(60)) NextStep(800);
       } else {
         EndAuto();
       }
@@ -641,7 +635,7 @@ void Choice(bool fourButtons) {
       }
       Place(kPortraitLayer, portraitX + RandomRange(0, 5), portraitY + RandomRange(0, 5));
       BlinkFrame(chosenFrame, f);
-      if (CountPast(48)) {
+      if (CountFramePast(48)) {
         ShowLayer(chosenFrame, false);
         Place(kPortraitLayer, portraitX, portraitY);
         NextStep();
@@ -667,7 +661,7 @@ void Choice(bool fourButtons) {
         }
       }
       Curves(10, 20, 0, lastSlot);
-      if (CountPast(20)) {
+      if (CountFramePast(20)) {
         r.AnimationFrame = 0;
         r.AnimationSubStep = 0;
         r.AnimationStep = 2;
@@ -688,7 +682,7 @@ void Choice(bool fourButtons) {
         }
       }
       Curves(16, 20, 2, 3);
-      if (CountPast(20)) NextStep(500);
+      if (CountFramePast(20)) NextStep(500);
       break;
     case 3: EndAuto(); break;
     default: break;
@@ -707,7 +701,7 @@ void Clash() {
       MotionSlot[0].MotionPause = 20;
     }
     Curve(13, 20, 0);
-    if (CountPast(20)) {
+    if (CountFramePast(20)) {
       NextStep();
       if (Multiplied()) r.AnimationStep = 10;
       else if (SevenCards()) r.AnimationStep = 20;
@@ -726,7 +720,7 @@ void Clash() {
     }
   }
   Curves(12, 25, 0, lastSlot);
-  if (CountPast(25)) EndAuto();
+  if (CountFramePast(25)) EndAuto();
 }
 
 // The result marks: which slots' pieces the result acts on this frame.
@@ -759,7 +753,7 @@ void Result() {
         const Rect p = Read(CopyLayerOfSlot(k));
         Place(CopyLayerOfSlot(k), p.X, k == 0 ? p.Y + d : p.Y - d);
       }
-      if (CountPast(14)) NextStep();
+      if (CountFramePast(14)) NextStep();
       break;
     }
     case 1:
@@ -768,7 +762,7 @@ void Result() {
         break;
       }
       for (int k : marked) ShowLayer(CopyLayerOfSlot(k), (f / 8) % 2 == 1);
-      if (CountPast(63)) {
+      if (CountFramePast(63)) {
         for (int k : marked) ShowLayer(CopyLayerOfSlot(k), false);
         NextStep(500);
       }
@@ -784,7 +778,7 @@ void Result() {
         Slot(kBoardSlot, 8, Cx(b.Width), -b.Height, Cx(b.Width), Cy(b.Height));
       }
       Curve(11, 10, kBoardSlot);
-      if (CountPast(10)) EndClick();
+      if (CountFramePast(10)) EndClick();
       break;
     default: break;
   }
@@ -796,7 +790,7 @@ void ResultOut() {
     SlotFromHere(kBoardSlot, 8, Read(8).X, H());
   }
   Curve(10, 10, kBoardSlot);
-  if (CountPast(10)) EndAuto();
+  if (CountFramePast(10)) EndAuto();
 }
 
 void PiecesOut() {
@@ -806,7 +800,7 @@ void PiecesOut() {
     case 0:
       if (f == 0) SlotFromHere(kPortraitSlot, kPortraitLayer, Read(kPortraitLayer).X, H());
       Curve(10, 5, kPortraitSlot);
-      if (CountPast(5)) NextStep();
+      if (CountFramePast(5)) NextStep();
       break;
     case 1: {
       // The winner's pieces, still shown, leave: the button down, the cards up.
@@ -820,7 +814,7 @@ void PiecesOut() {
         }
       }
       for (int k : marked) Curve(10, 10, k);
-      if (CountPast(10)) NextStep();
+      if (CountFramePast(10)) NextStep();
       break;
     }
     case 2:
@@ -832,7 +826,7 @@ void PiecesOut() {
         }
       }
       Curves(16, 10, 2, 3);
-      if (CountPast(10)) {
+      if (CountFramePast(10)) {
         ShowLayer(6, false);
         ShowLayer(7, false);
         EndAuto();
@@ -855,7 +849,7 @@ void ClearPicture() {
     SizedSlot(0, EndLayer(), {0, 0, W(), H()}, {0, HalfH() - 90, W(), 200});
   }
   Curve(16, 20, 0);
-  if (CountPast(20)) {
+  if (CountFramePast(20)) {
     DrawState.CurrentLayer = EndLayer();
     Load(kClearKind, 0);
     EndClick();
@@ -889,7 +883,7 @@ void ClearSequence() {
         SizedSlot(0, EndLayer() + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
       }
       Curve(16, 20, 0);
-      if (CountPast(20)) {
+      if (CountFramePast(20)) {
         C00_LoadPicture(0, 0, 0);
         FillWindow(Grey(255));
         for (int layer = 1; layer <= 99; ++layer) ShowLayer(layer, false);
@@ -907,13 +901,13 @@ void ClearSequence() {
         const int endY = i % 2 == 0 ? H() + (i / 2) * 50 : -((i / 2) * 50 + 9);
         Place(EndLayer() + i, 0, Interpolate(210 + 9 * i, endY, f, 10));
       }
-      if (CountPast(10)) NextStep(1000);
+      if (CountFramePast(10)) NextStep(1000);
       break;
     case 2: {
       SetFrameLength(0, 0);
       const int v = f >= 100 ? 0 : RoundHalfEven(255 - 255.0 / 100 * f);
       FillWindow(Grey(v));
-      if (CountPast(100)) {
+      if (CountFramePast(100)) {
         FillWindow(Grey(0));
         EndAuto();
       }
@@ -942,7 +936,7 @@ void OverPicture() {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     Place(EndLayer() + i, Interpolate(s.MotionStartX, 0, r.AnimationFrame, 10), s.MotionEndY);
   }
-  if (CountPast(10)) EndClick();
+  if (CountFramePast(10)) EndClick();
 }
 
 void OverCollapse() {
@@ -954,7 +948,7 @@ void OverCollapse() {
         for (int i = 0; i < kStripCount; ++i) SlotFromHere(i, EndLayer() + i, Read(EndLayer() + i).X, HalfH() - 4);
       }
       Curves(10, 10, 0, kStripCount - 1);
-      if (CountPast(10)) {
+      if (CountFramePast(10)) {
         SetLayerPicture(EndLayer(), tq::Surface());
         Fill(EndLayer(), Grey(0));
         for (int i = 1; i < kStripCount; ++i) ShowLayer(EndLayer() + i, false);
@@ -964,7 +958,7 @@ void OverCollapse() {
     case 1:
       if (r.AnimationFrame == 0) SizedSlot(0, EndLayer(), Read(EndLayer()), {0, 0, W(), H()});
       Curve(16, 10, 0);
-      if (CountPast(10)) {
+      if (CountFramePast(10)) {
         C00_LoadPicture(0, 0, 0);
         for (int layer = 0; layer <= EndLayer(); ++layer) ShowLayer(layer, false);
         NextStep(500);
@@ -1006,10 +1000,10 @@ bool TextFade(const std::string& text, int first, bool in) {
   const int f = Run().AnimationFrame;
   if (in) {
     if (f >= 1) PrintLines(text, first, static_cast<float>(f) / 100.0f);
-    return CountPast(100);
+    return CountFramePast(100);
   }
   const int n = PrintLines(text, first, 1.0f - static_cast<float>(f) / 50.0f);
-  if (!CountPast(50)) return false;
+  if (!CountFramePast(50)) return false;
   for (int i = 0; i < n; ++i) ShowLayer(first + i, false);
   return true;
 }
@@ -1035,7 +1029,7 @@ void CloseIn(bool victory) {
         if (r.AnimationSubStep % 2 == 1) G01_Sound(38);
       }
       Curves(12, 50, 0, 1);
-      if (CountPast(50)) NextStep();
+      if (CountFramePast(50)) NextStep();
       break;
     case 1:
       if (f == 0) {
@@ -1048,7 +1042,7 @@ void CloseIn(bool victory) {
         MotionSlot[0].MotionPause = 30;
       }
       Curve(13, 30, 0);
-      if (CountPast(30)) NextStep(victory ? 500 : 1000);
+      if (CountFramePast(30)) NextStep(victory ? 500 : 1000);
       break;
     case 2:
       if (f == 0) {
@@ -1059,7 +1053,7 @@ void CloseIn(bool victory) {
         Slot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
       }
       Curve(11, 10, 0);
-      if (CountPast(10)) EndClick();
+      if (CountFramePast(10)) EndClick();
       break;
     default: break;
   }
@@ -1078,7 +1072,7 @@ void HeartBreaks() {
     case 0:
       if (f == 0) SlotFromHere(0, 0, Read(0).X, H());
       Curve(10, 10, 0);
-      if (CountPast(10)) NextStep(800);
+      if (CountFramePast(10)) NextStep(800);
       break;
     case 1: {
       if (f == 0) {
@@ -1090,7 +1084,7 @@ void HeartBreaks() {
       const MotionSlotRecord& home = MotionSlot[kHomeSlot];
       const int a = std::max(1, (50 - f) / 4);
       Place(1, home.MotionStartX + (f % 2 == 0 ? -a : a), home.MotionStartY);
-      if (CountPast(49)) {
+      if (CountFramePast(49)) {
         Place(1, home.MotionStartX, home.MotionStartY);
         NextStep(800);
       }
@@ -1106,7 +1100,7 @@ void HeartBreaks() {
       }
       Curve(11, 50, 0);
       TrembleAbout(0, DrawState.CurrentRect.X, DrawState.CurrentRect.Y, std::min(f, 50), 50, 8);
-      if (CountPast(50)) EndClick();
+      if (CountFramePast(50)) EndClick();
       break;
     default: break;
   }
@@ -1116,7 +1110,7 @@ void HeartBreaks() {
 bool FadeToBlack() {
   const int f = Run().AnimationFrame;
   Fill(2, Grey(f >= 200 ? 0 : RoundHalfEven(255 - 255.0 / 200 * f)));
-  return CountPast(200);
+  return CountFramePast(200);
 }
 
 constexpr int kDefeatTextLayer = 3;
@@ -1133,7 +1127,7 @@ void DefeatEnding() {
       }
       Curve(15, 50, 0);
       Fill(2, Grey(std::min(255, RoundHalfEven(255.0 / 50 * f))));
-      if (CountPast(50)) NextStep(1500);
+      if (CountFramePast(50)) NextStep(1500);
       break;
     case 1:
       if (FadeToBlack()) NextStep(1000);
@@ -1153,7 +1147,7 @@ void DefeatEnding() {
         SizedSlot(0, 2, Read(2), {0, 0, W(), H()});
       }
       Curve(16, 100, 0);
-      if (CountPast(100)) EndAuto();
+      if (CountFramePast(100)) EndAuto();
       break;
     default: break;
   }
@@ -1172,7 +1166,7 @@ void VictoryScene() {
         KeepHome(0, 0);
       }
       Place(0, home.MotionStartX + (f % 2 == 0 ? -6 : 6), home.MotionStartY);
-      if (CountPast(9)) {
+      if (CountFramePast(9)) {
         Place(0, home.MotionStartX, home.MotionStartY);
         NextStep(800);
       }
@@ -1184,11 +1178,11 @@ void VictoryScene() {
         Load(kFigureKind, 6);
       }
       Place(0, home.MotionStartX, home.MotionStartY - 4 * (f + 1));
-      if (CountPast(2)) NextStep();
+      if (CountFramePast(2)) NextStep();
       break;
     case 2:  // and lands
       Place(0, home.MotionStartX, home.MotionStartY - 12 + 2 * (f + 1));
-      if (CountPast(5)) NextStep(500);
+      if (CountFramePast(5)) NextStep(500);
       break;
     case 3:  // the heart turns whole, the opponent trembles
       if (f == 0) {
@@ -1197,7 +1191,7 @@ void VictoryScene() {
         Load(kHeartKind, 2);
       }
       TrembleAbout(0, home.MotionStartX, home.MotionStartY, f, 79, 10);
-      if (CountPast(79)) {
+      if (CountFramePast(79)) {
         Place(0, home.MotionStartX, home.MotionStartY);
         NextStep(1000);
       }
@@ -1205,7 +1199,7 @@ void VictoryScene() {
     case 4:  // it sinks away
       if (f == 0) SlotFromHere(0, 0, home.MotionStartX, H());
       Curve(10, 9, 0);
-      if (CountPast(9)) NextStep();
+      if (CountFramePast(9)) NextStep();
       break;
     case 5: {  // its other picture rises, trembling
       if (f == 0) {
@@ -1216,7 +1210,7 @@ void VictoryScene() {
       const Rect p = Read(0);
       const int y = Interpolate(H(), H() - (p.Height + 50), f, 99);
       TrembleAbout(0, Cx(p.Width), y, f, 99, 6);
-      if (CountPast(99)) {
+      if (CountFramePast(99)) {
         Place(0, Cx(p.Width), H() - (p.Height + 50));
         NextStep(800);
       }
@@ -1225,7 +1219,7 @@ void VictoryScene() {
     case 6:  // and sinks
       if (f == 0) SlotFromHere(0, 0, Read(0).X, H());
       Curve(10, 9, 0);
-      if (CountPast(9)) NextStep();
+      if (CountFramePast(9)) NextStep();
       break;
     case 7:  // the last picture rises into place
       if (f == 0) {
@@ -1236,7 +1230,7 @@ void VictoryScene() {
         Slot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
       }
       Curve(11, 10, 0);
-      if (CountPast(10)) EndClick();
+      if (CountFramePast(10)) EndClick();
       break;
     default: break;
   }
@@ -1253,7 +1247,7 @@ void VictoryFlash() {
       }
       Curve(15, 100, 0);
       Fill(2, (f / 4) % 2 == 1 ? Grey(255) : RgbColor(240, 110, 170));
-      if (CountPast(100)) NextStep();
+      if (CountFramePast(100)) NextStep();
       break;
     case 1:
       if (FadeToBlack()) NextStep(1000);

@@ -274,6 +274,11 @@ void MovePicturePair(int kind) {
   TextWindow.TailLayer = ConversationScene.DefaultTailLayer;
 }
 
+void MotionSlotStep(int slot, int curve) {
+  MotionState.CurrentMotionSlot = slot;
+  MotionCurveStep(curve);
+}
+
 void ResetMotionState() {
   MotionSlot = {};
   MotionState = MotionStateRecord{};

@@ -47,6 +47,8 @@ extern MotionStateRecord MotionState;
 //   20 the hop of the balloon window and its tail; 31 to 39 the speaker's shake
 // Any other type does nothing. A length below 1 counts as 1.
 void MotionCurveStep(int curve);
+// MotionCurveStep on one slot.
+void MotionSlotStep(int slot, int curve);
 
 // Kind 10 points the balloon-window words at the Skelvane window and its tail;
 // other kinds do nothing.

@@ -34,22 +34,6 @@ constexpr int kDefaultMotionKind = 11;
 EffectParamsRecord& P() { return EffectParams; }
 AnimationRunRecord& Run() { return AnimationRun; }
 
-void EndEffect() {
-  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
-  else Wait(0, 0);
-}
-
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
-void MoveSlot(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
-
 void SoundCue() {
   const EffectSoundCueRecord& cue = P().EffectSoundCue;
   if (cue.EffectSound > 0 && Run().AnimationFrame == cue.EffectSoundFrame) BoardSound(cue.EffectSound);
@@ -63,8 +47,8 @@ void AfterMove() {
 
 void Pause() {
   SetFrameLength(-1, P().EffectFrameDelay);
-  if (!CountPast(1)) return;
-  EndEffect();
+  if (!CountFramePast(1)) return;
+  EndCommonEffect();
   P().EffectFrameDelay = kRestoredDelay;
   P().EffectResumesStep = -1;
 }
@@ -99,9 +83,9 @@ void MoveOne() {
     Run().AnimationLength = P().EffectFrames;
   }
   SoundCue();
-  MoveSlot(0, P().EffectMotionKind);
-  if (!CountPast(Run().AnimationLength)) return;
-  EndEffect();
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(Run().AnimationLength)) return;
+  EndCommonEffect();
   AfterMove();
 }
 
@@ -109,9 +93,9 @@ void MoveTogether() {
   Run().AnimationLength = P().EffectFrames;
   SoundCue();
   const int last = std::clamp(P().EffectLastSlot, 0, kMotionSlotCount - 1);
-  for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, P().EffectMotionKind);
-  if (!CountPast(Run().AnimationLength)) return;
-  EndEffect();
+  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, P().EffectMotionKind);
+  if (!CountFramePast(Run().AnimationLength)) return;
+  EndCommonEffect();
   P().EffectLastSlot = 0;
   AfterMove();
 }
@@ -122,10 +106,10 @@ void MoveHold() {
     Run().AnimationLength = P().EffectFrames;
     MotionSlot[0].MotionPause = P().EffectFrames;
   }
-  MoveSlot(0, P().EffectMotionKind);
-  if (!CountPast(Run().AnimationLength)) return;
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(Run().AnimationLength)) return;
   // Negative repeats would never end the loop: they count as none.
-  if (std::max(P().EffectRepeats, 0) >= Run().AnimationSubStep) EndEffect();
+  if (std::max(P().EffectRepeats, 0) >= Run().AnimationSubStep) EndCommonEffect();
   ++Run().AnimationSubStep;
   P().EffectMotionKind = kDefaultMotionKind;
   P().EffectResumesStep = -1;
@@ -136,8 +120,8 @@ void Blink() {
   SetFrameLength(-1, P().EffectFrameDelay);
   ShowLayer(DrawState.CurrentLayer, Run().AnimationFrame % 2 != 0);
   Run().AnimationLength = P().EffectFrames;
-  if (!CountPast(P().EffectFrames)) return;
-  EndEffect();
+  if (!CountFramePast(P().EffectFrames)) return;
+  EndCommonEffect();
   P().EffectResumesStep = -1;
 }
 
@@ -170,7 +154,7 @@ void D50_CommonFrame() {
     case kBump: CommonSwayBackFrame(); break;
     default:
       // No effect has this code: it ends at once rather than run for ever.
-      EndEffect();
+      EndCommonEffect();
       break;
   }
 }

@@ -65,17 +65,6 @@ void NextStep(int pauseMs) {
   if (pauseMs > 0) SetFrameLength(-1, pauseMs);
 }
 
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
-void MoveSlot(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
-
 void Place(int layer, int x, int y) { MoveLayer(layer, x, y, LayerWidth(layer), LayerHeight(layer)); }
 
 void SetSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
@@ -155,7 +144,7 @@ void Letters(bool rising) {
   const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(n)];
   if (r.AnimationFrame == 0) Sound(3, 1);
   Place(n, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
-  if (!CountPast(10)) return;
+  if (!CountFramePast(10)) return;
   r.AnimationFrame = 0;
   if (++r.AnimationSubStep >= kLetterCount) NextStep(rising ? 500 : 100);
 }
@@ -163,7 +152,7 @@ void Letters(bool rising) {
 // The logo frame moves and sizes along slot 0 while the window flashes from white.
 void LogoFrameMoves() {
   WindowGrey(255 - 10 * F());
-  MoveSlot(0, 15);
+  MotionSlotStep(0, 15);
   OutlinedFrame();
 }
 
@@ -180,7 +169,7 @@ void Logo() {
       }
       if (F() == 10) Sound(1, 0);
       LogoFrameMoves();
-      if (!CountPast(24)) return;
+      if (!CountFramePast(24)) return;
       WindowGrey(0);
       Fill(kFrameLayer, 0);
       TextStyle.CurrentText = "制作";
@@ -207,7 +196,7 @@ void Logo() {
       const int dx = RandomRange(0, 2 * spread) - spread;
       const int dy = RandomRange(0, 2 * spread) - spread;
       Place(kFrameLayer, home.MotionStartX + dx, home.MotionStartY + dy);
-      if (!CountPast(10)) return;
+      if (!CountFramePast(10)) return;
       r.AnimationFrame = 0;
       if (++r.AnimationSubStep < 2) return;
       Place(kFrameLayer, home.MotionStartX, home.MotionStartY);
@@ -226,7 +215,7 @@ void Logo() {
         Sound(2, 0);
       }
       LogoFrameMoves();
-      if (!CountPast(12)) return;
+      if (!CountFramePast(12)) return;
       WindowGrey(0);
       ShowLayer(kFrameLayer, false);
       NextStep(0);
@@ -234,7 +223,7 @@ void Logo() {
     case 5:  // to white
       r.AnimationLength = 64;
       WindowGrey(RoundHalfEven(255.0 / 64 * F()));
-      if (CountPast(64)) Wait(0, 0);
+      if (CountFramePast(64)) Wait(0, 0);
       return;
     default: Wait(0, 0); return;
   }
@@ -259,11 +248,11 @@ void Tiles() {
     r.AnimationLength = 16;
     Sound(6, t);
   }
-  MoveSlot(0, 16);
+  MotionSlotStep(0, 16);
   TextStyle.TextColor = kTileColours[t];
   Fill(layer, TextStyle.TextColor);
   LayerToFront(layer);
-  if (!CountPast(16)) return;
+  if (!CountFramePast(16)) return;
   DrawState.SheetIndex = 1;
   D00_LoadPicture(2, kTitlePictureKind, 1);
   DrawState.CurrentLayer = layer;
@@ -313,8 +302,8 @@ void TitleAppears() {
         r.AnimationLength = 10;
         Sound(5, 1);
       }
-      MoveSlot(0, 11);
-      if (CountPast(10)) NextStep(300);
+      MotionSlotStep(0, 11);
+      if (CountFramePast(10)) NextStep(300);
       return;
     case 1: Tiles(); return;
     case 2:  // title picture B, behind
@@ -326,8 +315,8 @@ void TitleAppears() {
         LayerToBack(0);
         Sound(7, 0);
       }
-      MoveSlot(0, 11);
-      if (CountPast(25)) NextStep(500);
+      MotionSlotStep(0, 11);
+      if (CountFramePast(25)) NextStep(500);
       return;
     case 3:  // picture A gives way to its replacement
       Sound(8, 0);
@@ -344,8 +333,8 @@ void TitleAppears() {
         LayerToBack(1);
         Sound(9, 0);
       }
-      MoveSlot(0, 11);
-      if (!CountPast(20)) return;
+      MotionSlotStep(0, 11);
+      if (!CountFramePast(20)) return;
       D00_LoadPicture(0, kTitlePictureKind, 3);
       ShowLayer(1, false);
       NextStep(100);
@@ -368,9 +357,9 @@ void TitleAppears() {
         r.AnimationLength = 20;
       }
       if (F() == 5) Sound(10, 0);
-      MoveSlot(0, 11);
-      MoveSlot(1, 11);
-      if (CountPast(20)) NextStep(200);
+      MotionSlotStep(0, 11);
+      MotionSlotStep(1, 11);
+      if (CountFramePast(20)) NextStep(200);
       return;
     case 6: LettersHop(); return;
     default: Wait(0, 0); return;
@@ -406,8 +395,8 @@ void MenuIn() {
     }
     r.AnimationLength = 20;
   }
-  for (int i = 0; i <= 4; ++i) MoveSlot(i, 11);
-  if (CountPast(20)) NextStep(0);
+  for (int i = 0; i <= 4; ++i) MotionSlotStep(i, 11);
+  if (CountFramePast(20)) NextStep(0);
 }
 
 void MenuOut() {
@@ -472,7 +461,7 @@ void NewStoryOut() {
         r.AnimationLength = 10;
       }
       Place(kWhiteSheet, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
-      if (!CountPast(10)) return;
+      if (!CountFramePast(10)) return;
       D00_LoadPicture(0, 0, 0);
       WindowGrey(255);
       HideLayers(0, 19);
@@ -490,14 +479,14 @@ void NewStoryOut() {
         Sound(17, 0);
       }
       Place(picked, Lin(s.MotionStartX, s.MotionEndX, F(), 6), Lin(s.MotionStartY, s.MotionEndY, F(), 6));
-      if (!CountPast(6)) return;
+      if (!CountFramePast(6)) return;
       HideLayers(t.BtnFirst, t.BtnFirst + t.BtnLast);
       NextStep(1500);
       return;
     default:  // fade to black
       r.AnimationLength = 100;
       WindowGrey(RoundHalfEven(255.0 - 255.0 / 100 * F()));
-      if (CountPast(100)) FrameClock.FrameLoopRunning = 0;
+      if (CountFramePast(100)) FrameClock.FrameLoopRunning = 0;
       return;
   }
 }
@@ -520,8 +509,8 @@ void RouteSelectIn() {
         r.AnimationLength = 30;
         Sound(22, 1);
       }
-      for (int i = 0; i <= 14; ++i) MoveSlot(i, 11);
-      if (!CountPast(30)) return;
+      for (int i = 0; i <= 14; ++i) MotionSlotStep(i, 11);
+      if (!CountFramePast(30)) return;
       D00_LoadPicture(0, 20, 0);
       HideLayers(0, 14);
       NextStep(300);
@@ -534,8 +523,8 @@ void RouteSelectIn() {
         r.AnimationLength = 20;
         Sound(20, 0);
       }
-      MoveSlot(0, 11);
-      if (CountPast(20)) NextStep(300);
+      MotionSlotStep(0, 11);
+      if (CountFramePast(20)) NextStep(300);
       return;
     case 2:  // the three route panels fly in
       if (F() == 0) {
@@ -549,8 +538,8 @@ void RouteSelectIn() {
         r.AnimationLength = 20;
         Sound(10, 0);
       }
-      for (int i = 0; i <= 2; ++i) MoveSlot(i, 11);
-      if (CountPast(20)) Wait(0, 0);
+      for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 11);
+      if (CountFramePast(20)) Wait(0, 0);
       return;
     default: Wait(0, 0); return;
   }
@@ -594,9 +583,9 @@ void OthersLeave(int p) {
   r.AnimationLength = 20;
   r.AnimationLength2 = 80;
   if (F() <= 20) {
-    for (int i = 0; i <= 2; ++i) MoveSlot(i, 10);
+    for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 10);
   }
-  if (CountPast(80)) NextStep(0);
+  if (CountFramePast(80)) NextStep(0);
 }
 
 void PanelShrinks(int p) {
@@ -611,7 +600,7 @@ void PanelShrinks(int p) {
     r.AnimationLength = 30;
     Sound(4, 1);
   }
-  MoveSlot(0, 16);
+  MotionSlotStep(0, 16);
   Fill(layer, Grey(255));
   TextStyle.TextColor = RgbColor(247, 182, 212);
   tq::Surface& image = LayerImage(layer);
@@ -623,7 +612,7 @@ void PanelShrinks(int p) {
   tq::FillBox(image, 0, h - 5, w - 1, h - 1, pink);
   tq::FillBox(image, w - 5, 0, w - 1, h - 1, pink);
   image.MarkChanged();
-  if (!CountPast(30)) return;
+  if (!CountFramePast(30)) return;
   ShowLayer(layer, false);
   NextStep(0);
 }
@@ -689,8 +678,8 @@ void WhiteFills(int p) {
     r.AnimationLength = 20;
     Sound(23, 0);
   }
-  MoveSlot(0, 15);
-  if (!CountPast(20)) return;
+  MotionSlotStep(0, 15);
+  if (!CountFramePast(20)) return;
   D00_LoadPicture(0, 0, 0);
   WindowGrey(255);
   HideLayers(0, 19);
@@ -712,9 +701,9 @@ void RouteChosen() {
         }
         r.AnimationLength = 20;
       }
-      MoveSlot(0, 11);
-      MoveSlot(1, 11);
-      if (CountPast(20)) NextStep(300);
+      MotionSlotStep(0, 11);
+      MotionSlotStep(1, 11);
+      if (CountFramePast(20)) NextStep(300);
       return;
     }
     case 2: PanelShrinks(p); return;
