@@ -58,15 +58,6 @@ void MoveSlots(int curve) {
   for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, curve);
 }
 
-void StoreSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionLayer = layer;
-  s.MotionStartX = x0;
-  s.MotionStartY = y0;
-  s.MotionEndX = x1;
-  s.MotionEndY = y1;
-}
-
 // Moves a layer keeping its size.
 void PlaceLayer(int layer, int x, int y) {
   if (!ValidLayer(layer)) return;
@@ -208,7 +199,7 @@ bool FirstFrameOfRun() { return Run().AnimationFrame == 0 && Run().AnimationSubS
 void Drop() {
   if (FirstFrameOfRun()) {
     const Rect& r = DrawState.CurrentRect;
-    StoreSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y + P().EffectAmplitude);
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y + P().EffectAmplitude);
     Run().AnimationLength = P().EffectFrames;
     MotionSlot[0].MotionPause = P().EffectFrames;
   }
@@ -220,7 +211,7 @@ void Drop() {
 void Shake(bool decaying) {
   if (FirstFrameOfRun()) {
     const Rect& r = DrawState.CurrentRect;
-    StoreSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y);
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y);
     Run().AnimationLength = P().EffectFrames;
   }
   const MotionSlotRecord& s = MotionSlot[0];
@@ -250,7 +241,7 @@ void SwayLeg(bool readPosition, int factor, int length, int curve, int nextStep)
   if (Run().AnimationFrame == 0) {
     if (readPosition) GetLayerRect(50, DrawState.CurrentLayer);
     const Rect& r = DrawState.CurrentRect;
-    StoreSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X + factor * P().EffectOffsetX,
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X + factor * P().EffectOffsetX,
               r.Y + factor * P().EffectOffsetY);
     Run().AnimationLength = length;
   }
@@ -286,7 +277,7 @@ void CentreDrop() {
   if (Run().AnimationFrame == 0) {
     const int x = CentreX(0);
     const int y = CentreY(0);
-    StoreSlot(0, DrawState.CurrentLayer, x, y - P().EffectAmplitude, x, y);
+    SetMotionSlot(0, DrawState.CurrentLayer, x, y - P().EffectAmplitude, x, y);
     Run().AnimationLength = P().EffectFrames;
   }
   MotionSlotStep(0, 10);
@@ -311,7 +302,7 @@ void Curtain(bool opening) {
       DrawState.CurrentRect = {from, 0, half, height};
       PrepareLayer(10);
       ClipCellToLayer(kCurtainSheet, i * half, 0, half, height);
-      StoreSlot(i, layer, from, 0, to, 0);
+      SetMotionSlot(i, layer, from, 0, to, 0);
     }
     Run().AnimationLength = kCurtainFrames;
   }

@@ -65,28 +65,10 @@ Rect Read(int layer) {
   return DrawState.CurrentRect;
 }
 
-void Slot(int k, int layer, int x1, int y1, int x2, int y2) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(k)];
-  s.MotionLayer = layer;
-  s.MotionStartX = x1;
-  s.MotionStartY = y1;
-  s.MotionEndX = x2;
-  s.MotionEndY = y2;
-}
-
-void SizedSlot(int k, int layer, const Rect& from, const Rect& to) {
-  Slot(k, layer, from.X, from.Y, to.X, to.Y);
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(k)];
-  s.MotionStartWidth = from.Width;
-  s.MotionStartHeight = from.Height;
-  s.MotionEndWidth = to.Width;
-  s.MotionEndHeight = to.Height;
-}
-
 // A slot from the layer's place to a point.
 void SlotFromHere(int k, int layer, int x2, int y2) {
   const Rect r = Read(layer);
-  Slot(k, layer, r.X, r.Y, x2, y2);
+  SetMotionSlot(k, layer, r.X, r.Y, x2, y2);
 }
 
 void Curve(int type, int frames, int slot) {
@@ -165,7 +147,7 @@ void TitleIn(int sheetNumber, int sound, bool scattered) {
     for (int i = 0; i < kTitleStrips; ++i) {
       int y = h * i;
       if (scattered) y = y - 50 + RandomRange(0, 100);
-      Slot(i, i, i % 2 == 0 ? W() : -W(), y, 0, h * i);
+      SetMotionSlot(i, i, i % 2 == 0 ? W() : -W(), y, 0, h * i);
       PrepareAt(i, MotionSlot[i].MotionStartX, y, W(), h);
       ClipCellToLayer(2, 0, h * i, W(), h);
     }
@@ -188,7 +170,7 @@ void TitleOut(int backNumber, int sound, bool scattered) {
     for (int i = 0; i < kTitleStrips; ++i) {
       const Rect r = Read(i);
       const int y = scattered ? r.Y - 50 + RandomRange(0, 100) : r.Y;
-      Slot(i, i, r.X, r.Y, i % 2 == 0 ? -r.Width : r.Width, y);
+      SetMotionSlot(i, i, r.X, r.Y, i % 2 == 0 ? -r.Width : r.Width, y);
     }
   }
   Curves(10, 20, 0, kTitleStrips - 1);
@@ -205,7 +187,7 @@ void DropIn(int layer, int board, int frames, int sound) {
     PrepareAt(layer, W(), 0);
     Load(kBoardKind, board);
     Rect r = Read(layer);
-    Slot(0, layer, Cx(r.Width), -r.Height, Cx(r.Width), Cy(r.Height));
+    SetMotionSlot(0, layer, Cx(r.Width), -r.Height, Cx(r.Width), Cy(r.Height));
   }
   Curve(11, frames, 0);
 }
@@ -238,7 +220,7 @@ void ButtonsRise() {
       Load(kHandKind, n);
       const Rect r = Read(kHandButtonLayer + n);
       const int x = Cx(r.Width) - 150 + 150 * n;
-      Slot(n, kHandButtonLayer + n, x, H(), x, HalfH() + 115);
+      SetMotionSlot(n, kHandButtonLayer + n, x, H(), x, HalfH() + 115);
     }
   }
   Curves(11, 20, 0, 2);
@@ -255,7 +237,7 @@ void PanelsIn() {
       Load(1120 + J().JankenOpponent, panels[n]);
       const Rect p = Read(5 + n);
       const int x = Cx(p.Width) + (n - 1) * p.Width;
-      Slot(n, 5 + n, x - 50, Cy(p.Height), x, Cy(p.Height));
+      SetMotionSlot(n, 5 + n, x - 50, Cy(p.Height), x, Cy(p.Height));
     }
   }
   Curve(10, 5, r.AnimationSubStep);
@@ -309,7 +291,7 @@ void Figure() {
       PrepareAt(6, W(), 0);
       Load(kFigureKind, Base() + step / 3 + 1);
       const Rect p = Read(6);
-      Slot(0, 6, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+      SetMotionSlot(0, 6, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
     }
     Curve(11, 10, 0);
     if (CountFramePast(10)) NextStep();
@@ -349,7 +331,7 @@ void Figure() {
       Load(kFigureKind, Base() + 4);
       const Rect p = Read(kPortraitLayer);
       const int x = W() - (p.Width + 10);
-      Slot(0, kPortraitLayer, x, H(), x, H() - (p.Height + 10));
+      SetMotionSlot(0, kPortraitLayer, x, H(), x, H() - (p.Height + 10));
     }
     Curve(11, 10, 0);
     if (CountFramePast(10)) EndAuto();
@@ -359,7 +341,7 @@ void Figure() {
       Load(kHandKind, 4);
       const Rect p = Read(kHandButtonLayer + 3);
       const int x = W() - (p.Width + 20);
-      Slot(0, kHandButtonLayer + 3, x, H(), x, H() - (p.Height + 10));
+      SetMotionSlot(0, kHandButtonLayer + 3, x, H(), x, H() - (p.Height + 10));
     }
     Curve(11, 50, 0);
     if (CountFramePast(50)) EndAuto();
@@ -408,7 +390,7 @@ void CardIn() {
         else if (J().JankenOpponent == 1 && J().JankenRound == 3) Load(kCardTwiceKind, J().JankenOpponentHand);
         else Load(kCardKind, J().JankenOpponentHand);
         const Rect c = Read(CardLayer());
-        Slot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
+        SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
       }
       Curve(11, length, 0);
       if (!CountFramePast(length)) break;
@@ -432,14 +414,14 @@ void CardIn() {
         G01_Sound(r.AnimationStep == 10 ? 31 : 32);
         const Rect c = Read(CardLayer());
         if (copies == 1) {
-          Slot(0, CardLayer(), c.X, c.Y, c.X - 69, c.Y);
+          SetMotionSlot(0, CardLayer(), c.X, c.Y, c.X - 69, c.Y);
           CopyCard(kCopyLayer);
-          Slot(1, kCopyLayer, c.X, c.Y, c.X + 69, c.Y);
+          SetMotionSlot(1, kCopyLayer, c.X, c.Y, c.X + 69, c.Y);
         } else {
-          Slot(0, CardLayer(), c.X, c.Y, c.X, c.Y);
+          SetMotionSlot(0, CardLayer(), c.X, c.Y, c.X, c.Y);
           for (int i = 0; i < copies; ++i) {
             CopyCard(kCopyLayer + i);
-            Slot(1 + i, kCopyLayer + i, c.X, c.Y, c.X + kFiveCopies[i][0], c.Y + kFiveCopies[i][1]);
+            SetMotionSlot(1 + i, kCopyLayer + i, c.X, c.Y, c.X + kFiveCopies[i][0], c.Y + kFiveCopies[i][1]);
           }
         }
       }
@@ -514,7 +496,7 @@ void Multiply(int copies) {
         int x = c.X, y = c.Y;
         if (copies == 1) x = centreX + (i == 0 ? -184 : 184), y = homeY;
         else x = centreX + kSevenCards[i][0], y = homeY + kSevenCards[i][1];
-        Slot(i, layer, x0, y0, x, y);
+        SetMotionSlot(i, layer, x0, y0, x, y);
       }
     }
     Curves(11, 5, 0, copies);
@@ -538,7 +520,7 @@ void CardSpeech(int code) {
           PrepareAt(CardLayer(), W(), 0);
           Load(kCardKind, J().JankenOpponentHand);
           const Rect c = Read(CardLayer());
-          Slot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
+          SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
         }
         Curve(11, 100, 0);
         if (CountFramePast(100)) NextStep(500);
@@ -561,7 +543,7 @@ void CardSpeech(int code) {
           Load(kCardKind, n);
           const Rect c = Read(kCardLayer + n);
           const int x = Cx(c.Width) + (n - 1) * 150;
-          Slot(slot++, kCardLayer + n, x, -c.Height, x, CardRestY(c.Height));
+          SetMotionSlot(slot++, kCardLayer + n, x, -c.Height, x, CardRestY(c.Height));
         }
       }
       Curves(11, 50, 0, 1);
@@ -625,7 +607,7 @@ void Choice(bool fourButtons) {
           for (int k = 0; k <= 1; ++k) {
             const int n = k == 0 ? (J().JankenOpponentHand == 0 ? 1 : 0) : (J().JankenOpponentHand == 2 ? 1 : 2);
             const Rect c = Read(kCardLayer + n);
-            Slot(4 + k, kCardLayer + n, c.X, c.Y, c.X, -c.Height);
+            SetMotionSlot(4 + k, kCardLayer + n, c.X, c.Y, c.X, -c.Height);
             choiceFrames[4 + k] = 10;
           }
         }
@@ -657,7 +639,7 @@ void Choice(bool fourButtons) {
         for (int k = 2; k <= lastSlot; ++k) {
           const int layer = CopyLayerOfSlot(k);
           const Rect p = Read(layer);
-          Slot(k, layer, p.X, p.Y, p.X, p.Y - (step == 10 ? 80 : 100));
+          SetMotionSlot(k, layer, p.X, p.Y, p.X, p.Y - (step == 10 ? 80 : 100));
         }
       }
       Curves(10, 20, 0, lastSlot);
@@ -678,7 +660,7 @@ void Choice(bool fourButtons) {
           PrepareAt(layer, half, y, 0, h);
           Fill(layer, Grey(255));
           LayerToBack(layer);
-          SizedSlot(layer - 4, layer, {half, y, 0, h}, {0, y, W(), h});
+          SetSizedMotionSlot(layer - 4, layer, {half, y, 0, h}, {0, y, W(), h});
         }
       }
       Curves(16, 20, 2, 3);
@@ -697,7 +679,7 @@ void Clash() {
       DrawState.CurrentLayer = kPortraitLayer;
       Load(kFigureKind, 5);
       const Rect p = Read(kPortraitLayer);
-      Slot(0, kPortraitLayer, p.X, p.Y, p.X, p.Y - 50);
+      SetMotionSlot(0, kPortraitLayer, p.X, p.Y, p.X, p.Y - 50);
       MotionSlot[0].MotionPause = 20;
     }
     Curve(13, 20, 0);
@@ -711,12 +693,12 @@ void Clash() {
   const int lastSlot = r.AnimationStep == 1 ? 1 : LastPieceSlot();
   if (r.AnimationFrame == 0) {
     const Rect b = Read(ButtonLayer());
-    Slot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH());
+    SetMotionSlot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH());
     const Rect c = Read(CardLayer());
-    Slot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height);
+    SetMotionSlot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height);
     for (int k = 2; k <= lastSlot; ++k) {
       const Rect p = Read(CopyLayerOfSlot(k));
-      Slot(k, CopyLayerOfSlot(k), p.X, p.Y, p.X, p.Y + 150);
+      SetMotionSlot(k, CopyLayerOfSlot(k), p.X, p.Y, p.X, p.Y + 150);
     }
   }
   Curves(12, 25, 0, lastSlot);
@@ -775,7 +757,7 @@ void Result() {
         C00_LoadPicture(1, kResultKind, J().JankenOutcome);
         LayerToFront(8);
         const Rect b = Read(8);
-        Slot(kBoardSlot, 8, Cx(b.Width), -b.Height, Cx(b.Width), Cy(b.Height));
+        SetMotionSlot(kBoardSlot, 8, Cx(b.Width), -b.Height, Cx(b.Width), Cy(b.Height));
       }
       Curve(11, 10, kBoardSlot);
       if (CountFramePast(10)) EndClick();
@@ -809,8 +791,8 @@ void PiecesOut() {
         for (int k : marked) {
           const int layer = CopyLayerOfSlot(k);
           const Rect p = Read(layer);
-          if (k == 0) Slot(0, layer, p.X, p.Y, Cx(p.Width), H());
-          else Slot(k, layer, p.X, p.Y, p.X, -p.Height - 10 - 40 * (k - 1));
+          if (k == 0) SetMotionSlot(0, layer, p.X, p.Y, Cx(p.Width), H());
+          else SetMotionSlot(k, layer, p.X, p.Y, p.X, -p.Height - 10 - 40 * (k - 1));
         }
       }
       for (int k : marked) Curve(10, 10, k);
@@ -822,7 +804,7 @@ void PiecesOut() {
         const int half = ScreenSize.ScreenHalfWidth;
         for (int layer = 6; layer <= 7; ++layer) {
           const Rect p = Read(layer);
-          SizedSlot(layer - 4, layer, p, {half, p.Y, 0, p.Height});
+          SetSizedMotionSlot(layer - 4, layer, p, {half, p.Y, 0, p.Height});
         }
       }
       Curves(16, 10, 2, 3);
@@ -846,7 +828,7 @@ void ClearPicture() {
     G01_Sound(90);
     PrepareAt(EndLayer(), 0, 0, W(), H());
     Fill(EndLayer(), Grey(255));
-    SizedSlot(0, EndLayer(), {0, 0, W(), H()}, {0, HalfH() - 90, W(), 200});
+    SetSizedMotionSlot(0, EndLayer(), {0, 0, W(), H()}, {0, HalfH() - 90, W(), 200});
   }
   Curve(16, 20, 0);
   if (CountFramePast(20)) {
@@ -880,7 +862,7 @@ void ClearSequence() {
         Fill(EndLayer() + 1, Grey(255));
         LayerToFront(EndLayer() + 1);
         LayerToFront(EndLayer());
-        SizedSlot(0, EndLayer() + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, EndLayer() + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
       }
       Curve(16, 20, 0);
       if (CountFramePast(20)) {
@@ -930,7 +912,7 @@ void OverPicture() {
     DrawState.SheetIndex = 2;
     C00_LoadPicture(2, kOverKind, 0);
     CutStrips(10, cy, true);
-    for (int i = 0; i < kStripCount; ++i) Slot(i, EndLayer() + i, i % 2 == 0 ? W() : -W(), cy + 10 * i, 0, cy + 10 * i);
+    for (int i = 0; i < kStripCount; ++i) SetMotionSlot(i, EndLayer() + i, i % 2 == 0 ? W() : -W(), cy + 10 * i, 0, cy + 10 * i);
   }
   for (int i = 0; i < kStripCount; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
@@ -956,7 +938,7 @@ void OverCollapse() {
       }
       break;
     case 1:
-      if (r.AnimationFrame == 0) SizedSlot(0, EndLayer(), Read(EndLayer()), {0, 0, W(), H()});
+      if (r.AnimationFrame == 0) SetSizedMotionSlot(0, EndLayer(), Read(EndLayer()), {0, 0, W(), H()});
       Curve(16, 10, 0);
       if (CountFramePast(10)) {
         C00_LoadPicture(0, 0, 0);
@@ -1015,13 +997,13 @@ void CloseIn(bool victory) {
     case 0:
       if (f == 0) {
         const Rect b = Read(ButtonLayer());
-        Slot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH() - 30);
+        SetMotionSlot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH() - 30);
         const Rect c = Read(CardLayer());
         // Behind the hand, but still before the flash bars behind it.
         LayerToBack(CardLayer());
         LayerToBack(7);
         LayerToBack(6);
-        Slot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height + 30);
+        SetMotionSlot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height + 30);
       }
       if (f >= 40) {
         r.AnimationSubStep += 1;
@@ -1038,7 +1020,7 @@ void CloseIn(bool victory) {
         Load(kHeartKind, 0);
         const Rect h = Read(1);
         Place(1, Cx(h.Width), Cy(h.Height));
-        Slot(0, 1, Cx(h.Width), Cy(h.Height), Cx(h.Width), Cy(h.Height) - 30);
+        SetMotionSlot(0, 1, Cx(h.Width), Cy(h.Height), Cx(h.Width), Cy(h.Height) - 30);
         MotionSlot[0].MotionPause = 30;
       }
       Curve(13, 30, 0);
@@ -1050,7 +1032,7 @@ void CloseIn(bool victory) {
         PrepareAt(0, W(), 0);
         Load(kFigureKind, victory ? 50 : 51);
         const Rect p = Read(0);
-        Slot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
       }
       Curve(11, 10, 0);
       if (CountFramePast(10)) EndClick();
@@ -1096,7 +1078,7 @@ void HeartBreaks() {
         PrepareAt(0, W(), 0);
         Load(kFigureKind, 52);
         const Rect p = Read(0);
-        Slot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 30));
+        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 30));
       }
       Curve(11, 50, 0);
       TrembleAbout(0, DrawState.CurrentRect.X, DrawState.CurrentRect.Y, std::min(f, 50), 50, 8);
@@ -1123,7 +1105,7 @@ void DefeatEnding() {
       if (f == 10) G01_Sound(41);
       if (f == 0) {
         PrepareAt(2, ScreenSize.ScreenHalfWidth, HalfH(), 0, 0);
-        SizedSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
       }
       Curve(15, 50, 0);
       Fill(2, Grey(std::min(255, RoundHalfEven(255.0 / 50 * f))));
@@ -1144,7 +1126,7 @@ void DefeatEnding() {
           if (layer != 2) ShowLayer(layer, false);
         }
         // The black layer stays over the whole window: the last thing shown.
-        SizedSlot(0, 2, Read(2), {0, 0, W(), H()});
+        SetSizedMotionSlot(0, 2, Read(2), {0, 0, W(), H()});
       }
       Curve(16, 100, 0);
       if (CountFramePast(100)) EndAuto();
@@ -1227,7 +1209,7 @@ void VictoryScene() {
         PrepareAt(0, W(), 0);
         Load(kFigureKind, 53);
         const Rect p = Read(0);
-        Slot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
       }
       Curve(11, 10, 0);
       if (CountFramePast(10)) EndClick();
@@ -1243,7 +1225,7 @@ void VictoryFlash() {
     case 0:
       if (f == 0) {
         PrepareAt(2, ScreenSize.ScreenHalfWidth, HalfH(), 0, 0);
-        SizedSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
       }
       Curve(15, 100, 0);
       Fill(2, (f / 4) % 2 == 1 ? Grey(255) : RgbColor(240, 110, 170));

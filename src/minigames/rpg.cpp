@@ -269,16 +269,7 @@ void WindowSizeFrame(bool opening) {
     GetLayerRect(50, layer);
     const Rect from = opening ? small : DrawState.CurrentRect;
     const Rect to = opening ? full : small;
-    MotionSlotRecord& s = MotionSlot[0];
-    s.MotionLayer = layer;
-    s.MotionStartX = from.X;
-    s.MotionStartY = from.Y;
-    s.MotionStartWidth = from.Width;
-    s.MotionStartHeight = from.Height;
-    s.MotionEndX = to.X;
-    s.MotionEndY = to.Y;
-    s.MotionEndWidth = to.Width;
-    s.MotionEndHeight = to.Height;
+    SetSizedMotionSlot(0, layer, from, to);
   }
   AnimationRun.AnimationLength = frames - 1;
   StepMotion(kLinearSized);

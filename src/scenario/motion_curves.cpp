@@ -279,6 +279,24 @@ void MotionSlotStep(int slot, int curve) {
   MotionCurveStep(curve);
 }
 
+void SetMotionSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
+  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
+  s.MotionLayer = layer;
+  s.MotionStartX = x0;
+  s.MotionStartY = y0;
+  s.MotionEndX = x1;
+  s.MotionEndY = y1;
+}
+
+void SetSizedMotionSlot(int slot, int layer, const Rect& from, const Rect& to) {
+  SetMotionSlot(slot, layer, from.X, from.Y, to.X, to.Y);
+  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
+  s.MotionStartWidth = from.Width;
+  s.MotionStartHeight = from.Height;
+  s.MotionEndWidth = to.Width;
+  s.MotionEndHeight = to.Height;
+}
+
 void ResetMotionState() {
   MotionSlot = {};
   MotionState = MotionStateRecord{};

@@ -9,6 +9,8 @@
 
 #include <array>
 
+struct Rect;
+
 inline constexpr int kMotionSlotCount = 50;
 
 // One slot: the layer it moves, from where to where (and, for the sized curves,
@@ -49,6 +51,10 @@ extern MotionStateRecord MotionState;
 void MotionCurveStep(int curve);
 // MotionCurveStep on one slot.
 void MotionSlotStep(int slot, int curve);
+// Slot `slot` := `layer` from (x0, y0) to (x1, y1); its sizes are left as they are.
+void SetMotionSlot(int slot, int layer, int x0, int y0, int x1, int y1);
+// The same from `from` to `to`, sizes too, for the curves that resize.
+void SetSizedMotionSlot(int slot, int layer, const Rect& from, const Rect& to);
 
 // Kind 10 points the balloon-window words at the Skelvane window and its tail;
 // other kinds do nothing.

@@ -38,19 +38,6 @@ bool ShownByFours() { return (F() / 4) % 2 == 1; }
 void FromHere(int slot, int layer, int x, int y) {
   BoardStore(slot, layer, LayerLeft(layer), LayerTop(layer), x, y);
 }
-// Slot with sizes, for the curves that resize.
-void Sized(int slot, int layer, Rect from, Rect to) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionLayer = layer;
-  s.MotionStartX = from.X;
-  s.MotionStartY = from.Y;
-  s.MotionStartWidth = from.Width;
-  s.MotionStartHeight = from.Height;
-  s.MotionEndX = to.X;
-  s.MotionEndY = to.Y;
-  s.MotionEndWidth = to.Width;
-  s.MotionEndHeight = to.Height;
-}
 Rect RectOf(int layer) { return {LayerLeft(layer), LayerTop(layer), LayerWidth(layer), LayerHeight(layer)}; }
 
 void White(int layer, Rect r) {
@@ -261,7 +248,7 @@ void WhiteOut() {
     const int chosen = L().ConfirmButtonFirstBox + TurnFlow.HoverIndex;
     const Rect start{CentreX(4), LayerTop(chosen) + LayerHeight(chosen) / 2, 4, 2};
     White(b, start);
-    Sized(0, b, start, {0, 0, W(), H()});
+    SetSizedMotionSlot(0, b, start, {0, 0, W(), H()});
   }
   Curve(0, 16);
   if (CountTo(50)) Return();
@@ -269,7 +256,7 @@ void WhiteOut() {
 
 void WhiteCloses() {
   const int b = L().BackdropLayer;
-  if (F() == 0) Sized(0, b, RectOf(b), {0, CentreY(2), LayerWidth(b), 2});
+  if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), LayerWidth(b), 2});
   Curve(0, 16);
   if (!CountTo(50)) return;
   ShowLayer(b, false);
@@ -334,7 +321,7 @@ void Warp() {
           const bool across = i % 2 == 0;
           const Rect to = across ? Rect{x, y + cell / 2 - 2, cell, LayerHeight(b + i)}
                                  : Rect{x + cell / 2 - 2, y, LayerWidth(b + i), cell};
-          Sized(i, b + i, RectOf(b + i), to);
+          SetSizedMotionSlot(i, b + i, RectOf(b + i), to);
         }
       }
       Run().AnimationLength = 20;
@@ -492,7 +479,7 @@ void ClearBand() {
   if (F() == 0) {
     BoardSound(130);
     White(b, {0, 0, W(), H()});
-    Sized(0, b, {0, 0, W(), H()}, {0, HalfH() - 115, W(), 230});
+    SetSizedMotionSlot(0, b, {0, 0, W(), H()}, {0, HalfH() - 115, W(), 230});
   }
   Curve(0, 16);
   if (!CountTo(20)) return;
@@ -510,7 +497,7 @@ void ClearBurst() {
         White(b + 1, {0, HalfH() - 1, W(), 2});
         LayerToFront(b + 1);
         LayerToFront(b);
-        Sized(0, b + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, b + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
       }
       Curve(0, 16);
       if (CountTo(20)) NextStep();
@@ -546,7 +533,7 @@ void ClearFade() {
     HandBack();
     return;
   }
-  if (F() == 0) Sized(0, 0, RectOf(0), {CentreX(LayerWidth(0)), CentreY(2), LayerWidth(0), 2});
+  if (F() == 0) SetSizedMotionSlot(0, 0, RectOf(0), {CentreX(LayerWidth(0)), CentreY(2), LayerWidth(0), 2});
   Curve(0, 16);
   if (!CountTo(50)) return;
   ShowLayer(0, false);
@@ -590,7 +577,7 @@ void FailBlackout() {
       NextStep();
       break;
     case 1:
-      if (F() == 0) Sized(0, b, RectOf(b), {0, 0, W(), H()});
+      if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, 0, W(), H()});
       Curve(0, 16);
       if (CountTo(10)) NextStepAfter(750);
       break;
@@ -641,7 +628,7 @@ void ContinueClose() {
       NextStepAfter(500);
       break;
     case 1:
-      if (F() == 0) Sized(0, b, RectOf(b), {0, CentreY(2), W(), 2});
+      if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), W(), 2});
       Curve(0, 16);
       if (!CountTo(20)) return;
       ShowLayer(b, false);

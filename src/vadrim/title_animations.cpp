@@ -67,24 +67,6 @@ void NextStep(int pauseMs) {
 
 void Place(int layer, int x, int y) { MoveLayer(layer, x, y, LayerWidth(layer), LayerHeight(layer)); }
 
-void SetSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionLayer = layer;
-  s.MotionStartX = x0;
-  s.MotionStartY = y0;
-  s.MotionEndX = x1;
-  s.MotionEndY = y1;
-}
-
-void SetSlotRect(int slot, int layer, const Rect& from, const Rect& to) {
-  SetSlot(slot, layer, from.X, from.Y, to.X, to.Y);
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionStartWidth = from.Width;
-  s.MotionStartHeight = from.Height;
-  s.MotionEndWidth = to.Width;
-  s.MotionEndHeight = to.Height;
-}
-
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
@@ -136,7 +118,7 @@ void Letters(bool rising) {
     if (rising) LoadLetters(0);
     for (int i = 0; i < kLetterCount; ++i) {
       const int y = rising ? H() : LayerTop(i);
-      SetSlot(i, i, LetterX(i), y, LetterX(i), rising ? H() - 21 : H());
+      SetMotionSlot(i, i, LetterX(i), y, LetterX(i), rising ? H() - 21 : H());
     }
     r.AnimationLength = 10;
   }
@@ -164,7 +146,7 @@ void Logo() {
       if (F() == 0) {
         const Rect from = Centred(W(), ScreenSize.ScreenHalfWidth);
         Prepare(kFrameLayer, from.X, from.Y, from.Width, from.Height);
-        SetSlotRect(0, kFrameLayer, from, Centred(350, 175));
+        SetSizedMotionSlot(0, kFrameLayer, from, Centred(350, 175));
         r.AnimationLength = 24;
       }
       if (F() == 10) Sound(1, 0);
@@ -210,7 +192,7 @@ void Logo() {
         GetLayerRect(50, kFrameLayer);
         const Rect from = DrawState.CurrentRect;
         Fill(kFrameLayer, 0);
-        SetSlotRect(0, kFrameLayer, from, Centred(10, 5));
+        SetSizedMotionSlot(0, kFrameLayer, from, Centred(10, 5));
         r.AnimationLength = 12;
         Sound(2, 0);
       }
@@ -244,7 +226,7 @@ void Tiles() {
                            {W(), CentreY(600), 600, 600}};
     const Rect& from = starts[t];
     Prepare(layer, from.X, from.Y, from.Width, from.Height);
-    SetSlotRect(0, layer, from, kTileEnds[t]);
+    SetSizedMotionSlot(0, layer, from, kTileEnds[t]);
     r.AnimationLength = 16;
     Sound(6, t);
   }
@@ -298,7 +280,7 @@ void TitleAppears() {
     case 0:  // title picture A
       if (F() == 0) {
         const Rect a = LoadedLayer(0, 10, 0);
-        SetSlot(0, 0, -a.Width, 188, 0, 188);
+        SetMotionSlot(0, 0, -a.Width, 188, 0, 188);
         r.AnimationLength = 10;
         Sound(5, 1);
       }
@@ -309,7 +291,7 @@ void TitleAppears() {
     case 2:  // title picture B, behind
       if (F() == 0) {
         const Rect b = LoadedLayer(1, 10, 1);
-        SetSlot(0, 1, -b.Width, 188, 0, 188);
+        SetMotionSlot(0, 1, -b.Width, 188, 0, 188);
         r.AnimationLength = 25;
         LayerToBack(1);
         LayerToBack(0);
@@ -328,7 +310,7 @@ void TitleAppears() {
     case 4:  // the background
       if (F() == 0) {
         const Rect back = LoadedLayer(1, kTitlePictureKind, 3);
-        SetSlot(0, 1, -back.Width, 0, 0, 0);
+        SetMotionSlot(0, 1, -back.Width, 0, 0, 0);
         r.AnimationLength = 20;
         LayerToBack(1);
         Sound(9, 0);
@@ -350,8 +332,8 @@ void TitleAppears() {
           D00_LoadPicture(2, kTitlePictureKind, 2);
           ClipCellToLayer(2, ScreenSize.ScreenHalfWidth * h, 0, ScreenSize.ScreenHalfWidth, H());
           GetLayerRect(50, layer);
-          if (h == 0) SetSlot(0, layer, -DrawState.CurrentRect.Width, 0, 0, 0);
-          else SetSlot(1, layer, W(), 0, ScreenSize.ScreenHalfWidth, 0);
+          if (h == 0) SetMotionSlot(0, layer, -DrawState.CurrentRect.Width, 0, 0, 0);
+          else SetMotionSlot(1, layer, W(), 0, ScreenSize.ScreenHalfWidth, 0);
           LayerToBack(layer);
         }
         r.AnimationLength = 20;
@@ -391,7 +373,7 @@ void MenuIn() {
       const int h = DrawState.CurrentRect.Height;
       const int x = i < 4 ? ScreenSize.ScreenHalfWidth - (2 * w + 39) + (w + 26) * i : 0;
       const int y = i < 4 ? 535 : H() - h;
-      SetSlot(i, layer, CentreX(w), H(), x, y);
+      SetMotionSlot(i, layer, CentreX(w), H(), x, y);
     }
     r.AnimationLength = 20;
   }
@@ -414,7 +396,7 @@ void MenuOut() {
       if (i == t.PickedItem) continue;
       GetLayerRect(50, t.BtnFirst + i);
       const int y = DrawState.CurrentRect.Y;
-      SetSlot(i, t.BtnFirst + i, DrawState.CurrentRect.X, y + 300, DrawState.CurrentRect.X, y);
+      SetMotionSlot(i, t.BtnFirst + i, DrawState.CurrentRect.X, y + 300, DrawState.CurrentRect.X, y);
       slideTargetY[i] = y + 300;
       slideDone[i] = 1;
     }
@@ -504,7 +486,7 @@ void RouteSelectIn() {
           const int x = i % 2 == 0 ? W() : -W();
           Prepare(i, x, h * i, W(), h);
           ClipCellToLayer(0, 0, h * i, W(), h);
-          SetSlot(i, i, x, h * i, 0, h * i);
+          SetMotionSlot(i, i, x, h * i, 0, h * i);
         }
         r.AnimationLength = 30;
         Sound(22, 1);
@@ -519,7 +501,7 @@ void RouteSelectIn() {
       if (F() == 0) {
         const Rect header = LoadedLayer(0, 50, 0);
         int w = header.Width;
-        SetSlot(0, 0, CentreX(w), -header.Height, CentreX(w), 40);
+        SetMotionSlot(0, 0, CentreX(w), -header.Height, CentreX(w), 40);
         r.AnimationLength = 20;
         Sound(20, 0);
       }
@@ -531,9 +513,9 @@ void RouteSelectIn() {
         for (int p = 0; p <= 2; ++p) {
           const Rect panel = LoadedLayer(1 + p, 51 + p, 0);
           int w = panel.Width;
-          if (p == 0) SetSlot(0, 1, -w, 185, 30, 185);
-          else if (p == 1) SetSlot(1, 2, CentreX(w), H(), CentreX(w), 185);
-          else SetSlot(2, 3, W(), 185, W() - w - 30, 185);
+          if (p == 0) SetMotionSlot(0, 1, -w, 185, 30, 185);
+          else if (p == 1) SetMotionSlot(1, 2, CentreX(w), H(), CentreX(w), 185);
+          else SetMotionSlot(2, 3, W(), 185, W() - w - 30, 185);
         }
         r.AnimationLength = 20;
         Sound(10, 0);
@@ -576,9 +558,9 @@ void OthersLeave(int p) {
     const int w2 = LayerWidth(second);
     const int end1 = p == 0 ? W() : (p == 1 ? -w1 : -400 - w1);
     const int end2 = p == 0 ? W() + 400 : (p == 1 ? W() : -w2);
-    SetSlot(0, first, LayerLeft(first), LayerTop(first), end1, LayerTop(first));
-    SetSlot(1, second, LayerLeft(second), LayerTop(second), end2, LayerTop(second));
-    SetSlot(2, 0, LayerLeft(0), LayerTop(0), LayerLeft(0), -LayerHeight(0));
+    SetMotionSlot(0, first, LayerLeft(first), LayerTop(first), end1, LayerTop(first));
+    SetMotionSlot(1, second, LayerLeft(second), LayerTop(second), end2, LayerTop(second));
+    SetMotionSlot(2, 0, LayerLeft(0), LayerTop(0), LayerLeft(0), -LayerHeight(0));
   }
   r.AnimationLength = 20;
   r.AnimationLength2 = 80;
@@ -596,7 +578,7 @@ void PanelShrinks(int p) {
     GetLayerRect(50, layer);
     const Rect from = DrawState.CurrentRect;
     PrepareLayer(10);
-    SetSlotRect(0, layer, from, kSpots[p].shrinkTo);
+    SetSizedMotionSlot(0, layer, from, kSpots[p].shrinkTo);
     r.AnimationLength = 30;
     Sound(4, 1);
   }
@@ -697,7 +679,7 @@ void RouteChosen() {
       if (F() == 0) {
         for (int k = 0; k <= 1; ++k) {
           const int layer = 5 + 2 * p + k;
-          SetSlot(k, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), H());
+          SetMotionSlot(k, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), H());
         }
         r.AnimationLength = 20;
       }

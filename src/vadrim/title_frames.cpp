@@ -170,16 +170,7 @@ void Cover(bool growing) {
     const Rect whole{0, 0, ScreenSize.ScreenWidth, ScreenSize.ScreenHeight};
     const Rect& from = growing ? spot : whole;
     const Rect& to = growing ? whole : spot;
-    MotionSlotRecord& s = MotionSlot[0];
-    s.MotionLayer = overlay;
-    s.MotionStartX = from.X;
-    s.MotionStartY = from.Y;
-    s.MotionStartWidth = from.Width;
-    s.MotionStartHeight = from.Height;
-    s.MotionEndX = to.X;
-    s.MotionEndY = to.Y;
-    s.MotionEndWidth = to.Width;
-    s.MotionEndHeight = to.Height;
+    SetSizedMotionSlot(0, overlay, from, to);
   }
   MotionSlotStep(0, 15);
   if (!CountFramePast(frames)) return;
