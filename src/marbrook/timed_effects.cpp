@@ -94,29 +94,7 @@ void Pause() {
 }
 
 void MusicFade() {
-  if (Run().AnimationStep == 0) {
-    if (GameConfig.Settings[1] == 0) {
-      Run().AnimationStep = 1;
-      return;
-    }
-    UseEffectDelay();
-    ++Run().AnimationFrame;
-    const int base = SoundState.MusicFadeBase;
-    // A base below 10 would step by 0 and never reach silence.
-    const int step = std::max(base / 10, 1);
-    const int volume = std::max(base - step * Run().AnimationFrame, 0);
-    SetMusicVolumeRaw(volume);
-    if (volume == 0) {
-      Run().AnimationFrame = 0;
-      Run().AnimationStep = 1;
-      SetFrameLength(0, 0);
-      P().EffectFrameDelay = kDefaultDelay;
-    }
-    return;
-  }
-  StopChannel(MusicChannel);
-  P().EffectFrameDelay = kDefaultDelay;
-  StopEffectLoop();
+  if (CommonMusicFadeFrame()) P().EffectFrameDelay = kDefaultDelay;
 }
 
 // 800 and 805: slot 0 from CurrentRect to TargetRect (805 also resizes).
@@ -341,6 +319,30 @@ void C40_EffectStep() {
 void EndCommonEffect() {
   if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
   else Wait(0, 0);
+}
+
+bool CommonMusicFadeFrame() {
+  if (Run().AnimationStep == 0) {
+    if (GameConfig.Settings[1] == 0) {
+      Run().AnimationStep = 1;
+      return false;
+    }
+    UseEffectDelay();
+    ++Run().AnimationFrame;
+    const int base = SoundState.MusicFadeBase;
+    // A base below 10 would step by 0 and never reach silence.
+    const int step = std::max(base / 10, 1);
+    const int volume = std::max(base - step * Run().AnimationFrame, 0);
+    SetMusicVolumeRaw(volume);
+    if (volume != 0) return false;
+    Run().AnimationFrame = 0;
+    Run().AnimationStep = 1;
+    SetFrameLength(0, 0);
+    return true;
+  }
+  StopChannel(MusicChannel);
+  StopEffectLoop();
+  return true;
 }
 
 void CommonHopFrame() { Drop(); }

@@ -1,13 +1,13 @@
 // The board game's frame gate and its copy of the common timed effects (codes
-// below 1000). The hop, the shakes and the out-and-back bump follow the same rules
-// as the Marbrook copy and are shared with it; the pause, the fade, the moves and
-// the blink differ in what they restore and in their frame lengths.
+// below 1000). The hop, the shakes, the out-and-back bump and the music fade follow
+// the same rules as the Marbrook copy and are shared with it (the fade here leaves the
+// effect delay as it is); the pause, the moves and the blink differ in what they
+// restore and in their frame lengths.
 #include <algorithm>
 
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/layers.h"
-#include "engine/sound_channels.h"
 #include "marbrook/timed_effects.h"
 #include "scenario/motion_curves.h"
 #include "vadrim/board_screen.h"
@@ -51,30 +51,6 @@ void Pause() {
   EndCommonEffect();
   P().EffectFrameDelay = kRestoredDelay;
   P().EffectResumesStep = -1;
-}
-
-void MusicFade() {
-  if (Run().AnimationStep == 0) {
-    if (GameConfig.Settings[1] == 0) {
-      Run().AnimationStep = 1;
-      return;
-    }
-    SetFrameLength(-1, P().EffectFrameDelay);
-    ++Run().AnimationFrame;
-    const int base = SoundState.MusicFadeBase;
-    // A base below 10 would step by 0 and never reach silence.
-    const int step = std::max(base / 10, 1);
-    const int volume = std::max(base - step * Run().AnimationFrame, 0);
-    SetMusicVolumeRaw(volume);
-    if (volume == 0) {
-      Run().AnimationFrame = 0;
-      Run().AnimationStep = 1;
-      SetFrameLength(0, 0);
-    }
-    return;
-  }
-  StopChannel(MusicChannel);
-  FrameClock.FrameLoopRunning = 0;
 }
 
 void MoveOne() {
@@ -143,7 +119,7 @@ bool D50_FrameGate() {
 void D50_CommonFrame() {
   switch (FrameClock.AnimationCode) {
     case kPause: Pause(); break;
-    case kMusicFade: MusicFade(); break;
+    case kMusicFade: CommonMusicFadeFrame(); break;
     case kMove: MoveOne(); break;
     case kMoveSlots: MoveTogether(); break;
     case kMoveHold: MoveHold(); break;
