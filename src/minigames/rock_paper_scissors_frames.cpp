@@ -90,13 +90,6 @@ int Interpolate(int start, int end, int frame, int frames) {
   return RoundHalfEven(start + static_cast<double>(end - start) / frames * frame);
 }
 
-void NextStep(int pauseMs = 0) {
-  Run().AnimationFrame = 0;
-  Run().AnimationSubStep = 0;
-  Run().AnimationStep += 1;
-  if (pauseMs > 0) SetFrameLength(-1, pauseMs);
-}
-
 void EndClick() { FrameClock.FrameLoopRunning = 0; }
 void EndAuto() { Wait(0, 0); }
 
@@ -176,7 +169,7 @@ void TitleOut(int backNumber, int sound, bool scattered) {
   Curves(10, 20, 0, kTitleStrips - 1);
   if (CountFramePast(20)) {
     for (int i = 0; i < kTitleStrips; ++i) ShowLayer(i, false);
-    NextStep(200);
+    NextAnimationStep(200);
   }
 }
 
@@ -263,7 +256,7 @@ void PanelsOut() {
     ShowLayer(5 + r.AnimationSubStep, false);
     r.AnimationFrame = 0;
     r.AnimationSubStep += 1;
-    if (r.AnimationSubStep > 2) NextStep(500);
+    if (r.AnimationSubStep > 2) NextAnimationStep(500);
   }
 }
 
@@ -294,7 +287,7 @@ void Figure() {
       SetMotionSlot(0, 6, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
     }
     Curve(11, 10, 0);
-    if (CountFramePast(10)) NextStep();
+    if (CountFramePast(10)) NextAnimationStep();
   } else if (step <= 8 && step % 3 == 1) {  // shake
     static constexpr int kLength[] = {30, 50, 80};
     const int length = kLength[step / 3];
@@ -312,7 +305,7 @@ void Figure() {
     Place(6, home.MotionStartX + dx, home.MotionStartY + dy);
     if (f + 1 >= length) {
       Place(6, home.MotionStartX, home.MotionStartY);
-      NextStep(200);
+      NextAnimationStep(200);
     } else {
       ++r.AnimationFrame;
     }
@@ -322,7 +315,7 @@ void Figure() {
     Curve(10, 7, 0);
     if (CountFramePast(7)) {
       ShowLayer(6, false);
-      NextStep();
+      NextAnimationStep();
       if (step == 8 && G01_FinalRound()) r.AnimationStep = 10;
     }
   } else if (step == 9) {  // corner portrait
@@ -399,7 +392,7 @@ void CardIn() {
         SetFrameLength(-1, 500);
         r.AnimationStep = J().JankenRound == 2 ? 10 : 11;
       } else if (last) {
-        NextStep(2000);
+        NextAnimationStep(2000);
       } else {
         EndAuto();
       }
@@ -502,7 +495,7 @@ void Multiply(int copies) {
     Curves(11, 5, 0, copies);
     if (CountFramePast(5)) {
       for (int i = 0; i <= copies; ++i) KeepHome(i, i == 0 ? CardLayer() : kCopyLayer + i - 1);
-      NextStep();
+      NextAnimationStep();
     }
   } else if (r.AnimationStep == 1) {
     Tremble(CardLayer(), copies + 1);
@@ -523,7 +516,7 @@ void CardSpeech(int code) {
           SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
         }
         Curve(11, 100, 0);
-        if (CountFramePast(100)) NextStep(500);
+        if (CountFramePast(100)) NextAnimationStep(500);
       } else if (r.AnimationStep == 1) {
         EnlargedTremble(kCardTwiceKind);
       }
@@ -565,7 +558,7 @@ void CardSpeech(int code) {
           const int dy = RoundHalfEven(40.0 * std::sin(turn / 2) * (n == 1 ? -1 : 1));
           Place(kCardLayer + n, home.MotionStartX + dx, home.MotionStartY + dy);
         }
-        if (CountFramePast(60)) NextStep(800);
+        if (CountFramePast(60)) NextAnimationStep(800);
       } else {
         EndAuto();
       }
@@ -620,7 +613,7 @@ void Choice(bool fourButtons) {
       if (CountFramePast(48)) {
         ShowLayer(chosenFrame, false);
         Place(kPortraitLayer, portraitX, portraitY);
-        NextStep();
+        NextAnimationStep();
         if (!fourButtons && Multiplied()) r.AnimationStep = 10;
         else if (!fourButtons && SevenCards()) r.AnimationStep = 20;
       }
@@ -664,7 +657,7 @@ void Choice(bool fourButtons) {
         }
       }
       Curves(16, 20, 2, 3);
-      if (CountFramePast(20)) NextStep(500);
+      if (CountFramePast(20)) NextAnimationStep(500);
       break;
     case 3: EndAuto(); break;
     default: break;
@@ -684,7 +677,7 @@ void Clash() {
     }
     Curve(13, 20, 0);
     if (CountFramePast(20)) {
-      NextStep();
+      NextAnimationStep();
       if (Multiplied()) r.AnimationStep = 10;
       else if (SevenCards()) r.AnimationStep = 20;
     }
@@ -735,18 +728,18 @@ void Result() {
         const Rect p = Read(CopyLayerOfSlot(k));
         Place(CopyLayerOfSlot(k), p.X, k == 0 ? p.Y + d : p.Y - d);
       }
-      if (CountFramePast(14)) NextStep();
+      if (CountFramePast(14)) NextAnimationStep();
       break;
     }
     case 1:
       if (J().JankenOutcome == 2) {
-        NextStep(500);
+        NextAnimationStep(500);
         break;
       }
       for (int k : marked) ShowLayer(CopyLayerOfSlot(k), (f / 8) % 2 == 1);
       if (CountFramePast(63)) {
         for (int k : marked) ShowLayer(CopyLayerOfSlot(k), false);
-        NextStep(500);
+        NextAnimationStep(500);
       }
       break;
     case 2:
@@ -782,7 +775,7 @@ void PiecesOut() {
     case 0:
       if (f == 0) SlotFromHere(kPortraitSlot, kPortraitLayer, Read(kPortraitLayer).X, H());
       Curve(10, 5, kPortraitSlot);
-      if (CountFramePast(5)) NextStep();
+      if (CountFramePast(5)) NextAnimationStep();
       break;
     case 1: {
       // The winner's pieces, still shown, leave: the button down, the cards up.
@@ -796,7 +789,7 @@ void PiecesOut() {
         }
       }
       for (int k : marked) Curve(10, 10, k);
-      if (CountFramePast(10)) NextStep();
+      if (CountFramePast(10)) NextAnimationStep();
       break;
     }
     case 2:
@@ -869,7 +862,7 @@ void ClearSequence() {
         C00_LoadPicture(0, 0, 0);
         FillWindow(Grey(255));
         for (int layer = 1; layer <= 99; ++layer) ShowLayer(layer, false);
-        NextStep();
+        NextAnimationStep();
       }
       break;
     case 1:
@@ -883,7 +876,7 @@ void ClearSequence() {
         const int endY = i % 2 == 0 ? H() + (i / 2) * 50 : -((i / 2) * 50 + 9);
         Place(EndLayer() + i, 0, Interpolate(210 + 9 * i, endY, f, 10));
       }
-      if (CountFramePast(10)) NextStep(1000);
+      if (CountFramePast(10)) NextAnimationStep(1000);
       break;
     case 2: {
       SetFrameLength(0, 0);
@@ -902,7 +895,7 @@ void ClearSequence() {
 void OverPicture() {
   AnimationRunRecord& r = Run();
   if (r.AnimationStep == 0) {
-    NextStep(500);
+    NextAnimationStep(500);
     return;
   }
   SetFrameLength(0, 0);
@@ -934,7 +927,7 @@ void OverCollapse() {
         SetLayerPicture(EndLayer(), tq::Surface());
         Fill(EndLayer(), Grey(0));
         for (int i = 1; i < kStripCount; ++i) ShowLayer(EndLayer() + i, false);
-        NextStep();
+        NextAnimationStep();
       }
       break;
     case 1:
@@ -943,7 +936,7 @@ void OverCollapse() {
       if (CountFramePast(10)) {
         C00_LoadPicture(0, 0, 0);
         for (int layer = 0; layer <= EndLayer(); ++layer) ShowLayer(layer, false);
-        NextStep(500);
+        NextAnimationStep(500);
       }
       break;
     default: EndAuto(); break;
@@ -1011,7 +1004,7 @@ void CloseIn(bool victory) {
         if (r.AnimationSubStep % 2 == 1) G01_Sound(38);
       }
       Curves(12, 50, 0, 1);
-      if (CountFramePast(50)) NextStep();
+      if (CountFramePast(50)) NextAnimationStep();
       break;
     case 1:
       if (f == 0) {
@@ -1024,7 +1017,7 @@ void CloseIn(bool victory) {
         MotionSlot[0].MotionPause = 30;
       }
       Curve(13, 30, 0);
-      if (CountFramePast(30)) NextStep(victory ? 500 : 1000);
+      if (CountFramePast(30)) NextAnimationStep(victory ? 500 : 1000);
       break;
     case 2:
       if (f == 0) {
@@ -1054,7 +1047,7 @@ void HeartBreaks() {
     case 0:
       if (f == 0) SlotFromHere(0, 0, Read(0).X, H());
       Curve(10, 10, 0);
-      if (CountFramePast(10)) NextStep(800);
+      if (CountFramePast(10)) NextAnimationStep(800);
       break;
     case 1: {
       if (f == 0) {
@@ -1068,7 +1061,7 @@ void HeartBreaks() {
       Place(1, home.MotionStartX + (f % 2 == 0 ? -a : a), home.MotionStartY);
       if (CountFramePast(49)) {
         Place(1, home.MotionStartX, home.MotionStartY);
-        NextStep(800);
+        NextAnimationStep(800);
       }
       break;
     }
@@ -1109,16 +1102,16 @@ void DefeatEnding() {
       }
       Curve(15, 50, 0);
       Fill(2, Grey(std::min(255, RoundHalfEven(255.0 / 50 * f))));
-      if (CountFramePast(50)) NextStep(1500);
+      if (CountFramePast(50)) NextAnimationStep(1500);
       break;
     case 1:
-      if (FadeToBlack()) NextStep(1000);
+      if (FadeToBlack()) NextAnimationStep(1000);
       break;
     case 2:
-      if (TextFade(G01_EndingText(2), kDefeatTextLayer, true)) NextStep(2000);
+      if (TextFade(G01_EndingText(2), kDefeatTextLayer, true)) NextAnimationStep(2000);
       break;
     case 3:
-      if (TextFade(G01_EndingText(2), kDefeatTextLayer, false)) NextStep(500);
+      if (TextFade(G01_EndingText(2), kDefeatTextLayer, false)) NextAnimationStep(500);
       break;
     case 4:
       if (f == 0) {
@@ -1150,7 +1143,7 @@ void VictoryScene() {
       Place(0, home.MotionStartX + (f % 2 == 0 ? -6 : 6), home.MotionStartY);
       if (CountFramePast(9)) {
         Place(0, home.MotionStartX, home.MotionStartY);
-        NextStep(800);
+        NextAnimationStep(800);
       }
       break;
     case 1:  // it starts: a short hop
@@ -1160,11 +1153,11 @@ void VictoryScene() {
         Load(kFigureKind, 6);
       }
       Place(0, home.MotionStartX, home.MotionStartY - 4 * (f + 1));
-      if (CountFramePast(2)) NextStep();
+      if (CountFramePast(2)) NextAnimationStep();
       break;
     case 2:  // and lands
       Place(0, home.MotionStartX, home.MotionStartY - 12 + 2 * (f + 1));
-      if (CountFramePast(5)) NextStep(500);
+      if (CountFramePast(5)) NextAnimationStep(500);
       break;
     case 3:  // the heart turns whole, the opponent trembles
       if (f == 0) {
@@ -1175,13 +1168,13 @@ void VictoryScene() {
       TrembleAbout(0, home.MotionStartX, home.MotionStartY, f, 79, 10);
       if (CountFramePast(79)) {
         Place(0, home.MotionStartX, home.MotionStartY);
-        NextStep(1000);
+        NextAnimationStep(1000);
       }
       break;
     case 4:  // it sinks away
       if (f == 0) SlotFromHere(0, 0, home.MotionStartX, H());
       Curve(10, 9, 0);
-      if (CountFramePast(9)) NextStep();
+      if (CountFramePast(9)) NextAnimationStep();
       break;
     case 5: {  // its other picture rises, trembling
       if (f == 0) {
@@ -1194,14 +1187,14 @@ void VictoryScene() {
       TrembleAbout(0, Cx(p.Width), y, f, 99, 6);
       if (CountFramePast(99)) {
         Place(0, Cx(p.Width), H() - (p.Height + 50));
-        NextStep(800);
+        NextAnimationStep(800);
       }
       break;
     }
     case 6:  // and sinks
       if (f == 0) SlotFromHere(0, 0, Read(0).X, H());
       Curve(10, 9, 0);
-      if (CountFramePast(9)) NextStep();
+      if (CountFramePast(9)) NextAnimationStep();
       break;
     case 7:  // the last picture rises into place
       if (f == 0) {
@@ -1229,10 +1222,10 @@ void VictoryFlash() {
       }
       Curve(15, 100, 0);
       Fill(2, (f / 4) % 2 == 1 ? Grey(255) : RgbColor(240, 110, 170));
-      if (CountFramePast(100)) NextStep();
+      if (CountFramePast(100)) NextAnimationStep();
       break;
     case 1:
-      if (FadeToBlack()) NextStep(1000);
+      if (FadeToBlack()) NextAnimationStep(1000);
       break;
     default: EndAuto(); break;
   }
@@ -1246,7 +1239,7 @@ void ClosingText(bool in) {
     return;
   }
   if (r.AnimationStep == 0) {
-    if (TextFade(text, 0, false)) NextStep(500);
+    if (TextFade(text, 0, false)) NextAnimationStep(500);
   } else {
     EndAuto();
   }

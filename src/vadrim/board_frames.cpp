@@ -24,11 +24,11 @@ int H() { return ScreenSize.ScreenHeight; }
 int HalfH() { return ScreenSize.ScreenHalfHeight; }
 
 bool CountTo(int n) { return BoardCountTo(n); }
-void NextStep() { BoardNextStep(); }
-void NextStepAfter(int ms) { BoardNextStep(ms); }
+void NextStep() { NextAnimationStep(); }
+void NextStepAfter(int ms) { NextAnimationStep(ms); }
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
-void Curve(int slot, int curve) { BoardCurve(slot, curve); }
+void Curve(int slot, int curve) { MotionSlotStep(slot, curve); }
 void Curves(int first, int last, int curve) {
   for (int slot = first; slot <= last; ++slot) Curve(slot, curve);
 }
@@ -646,17 +646,6 @@ bool BoardCountTo(int n) {
   return F() > n;
 }
 
-void BoardNextStep(int ms) {
-  F() = 0;
-  Run().AnimationSubStep = 0;
-  ++Run().AnimationStep;
-  if (ms > 0) SetFrameLength(-1, ms);
-}
-
-void BoardCurve(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
 
 void D50_Frame() {
   const int code = FrameClock.AnimationCode;

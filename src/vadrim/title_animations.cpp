@@ -58,13 +58,6 @@ int Hop(int s, int e, int f, int l) {
   return RoundHalfEven(e - QuadFactor(s, e, l) * rest * rest);
 }
 
-void NextStep(int pauseMs) {
-  Run().AnimationFrame = 0;
-  Run().AnimationSubStep = 0;
-  Run().AnimationStep += 1;
-  if (pauseMs > 0) SetFrameLength(-1, pauseMs);
-}
-
 void Place(int layer, int x, int y) { MoveLayer(layer, x, y, LayerWidth(layer), LayerHeight(layer)); }
 
 void Prepare(int layer, int x, int y, int w, int h) {
@@ -128,7 +121,7 @@ void Letters(bool rising) {
   Place(n, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
   if (!CountFramePast(10)) return;
   r.AnimationFrame = 0;
-  if (++r.AnimationSubStep >= kLetterCount) NextStep(rising ? 500 : 100);
+  if (++r.AnimationSubStep >= kLetterCount) NextAnimationStep(rising ? 500 : 100);
 }
 
 // The logo frame moves and sizes along slot 0 while the window flashes from white.
@@ -165,7 +158,7 @@ void Logo() {
       TextStyle.ShadeColor4 = Grey(140);
       TextStyle.ShadeColor5 = Grey(120);
       PrintText(11, kFrameLayer);
-      NextStep(0);
+      NextAnimationStep(0);
       return;
     case 1: {  // the frame shakes, then stands still at home
       MotionSlotRecord& home = MotionSlot[0];
@@ -182,7 +175,7 @@ void Logo() {
       r.AnimationFrame = 0;
       if (++r.AnimationSubStep < 2) return;
       Place(kFrameLayer, home.MotionStartX, home.MotionStartY);
-      NextStep(500);
+      NextAnimationStep(500);
       return;
     }
     case 2: Letters(true); return;
@@ -200,7 +193,7 @@ void Logo() {
       if (!CountFramePast(12)) return;
       WindowGrey(0);
       ShowLayer(kFrameLayer, false);
-      NextStep(0);
+      NextAnimationStep(0);
       return;
     case 5:  // to white
       r.AnimationLength = 64;
@@ -241,7 +234,7 @@ void Tiles() {
   if (t < 3) ClipCellToLayer(1, 116 * t, 0, 116, 116);
   else ClipCellToLayer(1, 348, 0, 92, 92);
   r.AnimationFrame = 0;
-  if (++r.AnimationSubStep >= 4) NextStep(100);
+  if (++r.AnimationSubStep >= 4) NextAnimationStep(100);
 }
 
 void LettersHop() {
@@ -270,7 +263,7 @@ void LettersHop() {
     count += letterLanded[i];
   }
   ++r.AnimationFrame;
-  if (count == kLetterCount) NextStep(300);
+  if (count == kLetterCount) NextAnimationStep(300);
 }
 
 void TitleAppears() {
@@ -285,7 +278,7 @@ void TitleAppears() {
         Sound(5, 1);
       }
       MotionSlotStep(0, 11);
-      if (CountFramePast(10)) NextStep(300);
+      if (CountFramePast(10)) NextAnimationStep(300);
       return;
     case 1: Tiles(); return;
     case 2:  // title picture B, behind
@@ -298,14 +291,14 @@ void TitleAppears() {
         Sound(7, 0);
       }
       MotionSlotStep(0, 11);
-      if (CountFramePast(25)) NextStep(500);
+      if (CountFramePast(25)) NextAnimationStep(500);
       return;
     case 3:  // picture A gives way to its replacement
       Sound(8, 0);
       DrawState.CurrentLayer = 0;
       D00_LoadPicture(1, 10, 2);
       ShowLayer(1, false);
-      NextStep(500);
+      NextAnimationStep(500);
       return;
     case 4:  // the background
       if (F() == 0) {
@@ -319,7 +312,7 @@ void TitleAppears() {
       if (!CountFramePast(20)) return;
       D00_LoadPicture(0, kTitlePictureKind, 3);
       ShowLayer(1, false);
-      NextStep(100);
+      NextAnimationStep(100);
       return;
     case 5:  // two halves of the last title picture meet
       if (F() == 0) {
@@ -341,7 +334,7 @@ void TitleAppears() {
       if (F() == 5) Sound(10, 0);
       MotionSlotStep(0, 11);
       MotionSlotStep(1, 11);
-      if (CountFramePast(20)) NextStep(200);
+      if (CountFramePast(20)) NextAnimationStep(200);
       return;
     case 6: LettersHop(); return;
     default: Wait(0, 0); return;
@@ -378,7 +371,7 @@ void MenuIn() {
     r.AnimationLength = 20;
   }
   for (int i = 0; i <= 4; ++i) MotionSlotStep(i, 11);
-  if (CountFramePast(20)) NextStep(0);
+  if (CountFramePast(20)) NextAnimationStep(0);
 }
 
 void MenuOut() {
@@ -447,7 +440,7 @@ void NewStoryOut() {
       D00_LoadPicture(0, 0, 0);
       WindowGrey(255);
       HideLayers(0, 19);
-      NextStep(200);
+      NextAnimationStep(200);
       return;
     case 1:  // the picked button slides on
       DrawState.CurrentLayer = picked;
@@ -463,7 +456,7 @@ void NewStoryOut() {
       Place(picked, Lin(s.MotionStartX, s.MotionEndX, F(), 6), Lin(s.MotionStartY, s.MotionEndY, F(), 6));
       if (!CountFramePast(6)) return;
       HideLayers(t.BtnFirst, t.BtnFirst + t.BtnLast);
-      NextStep(1500);
+      NextAnimationStep(1500);
       return;
     default:  // fade to black
       r.AnimationLength = 100;
@@ -495,7 +488,7 @@ void RouteSelectIn() {
       if (!CountFramePast(30)) return;
       D00_LoadPicture(0, 20, 0);
       HideLayers(0, 14);
-      NextStep(300);
+      NextAnimationStep(300);
       return;
     case 1:  // the header drops in
       if (F() == 0) {
@@ -506,7 +499,7 @@ void RouteSelectIn() {
         Sound(20, 0);
       }
       MotionSlotStep(0, 11);
-      if (CountFramePast(20)) NextStep(300);
+      if (CountFramePast(20)) NextAnimationStep(300);
       return;
     case 2:  // the three route panels fly in
       if (F() == 0) {
@@ -567,7 +560,7 @@ void OthersLeave(int p) {
   if (F() <= 20) {
     for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 10);
   }
-  if (CountFramePast(80)) NextStep(0);
+  if (CountFramePast(80)) NextAnimationStep(0);
 }
 
 void PanelShrinks(int p) {
@@ -596,7 +589,7 @@ void PanelShrinks(int p) {
   image.MarkChanged();
   if (!CountFramePast(30)) return;
   ShowLayer(layer, false);
-  NextStep(0);
+  NextAnimationStep(0);
 }
 
 void BlackPanelsClose(int p) {
@@ -641,7 +634,7 @@ void BlackPanelsClose(int p) {
     }
   }
   ++r.AnimationFrame;
-  if (F() >= 30) NextStep(300);
+  if (F() >= 30) NextAnimationStep(300);
 }
 
 void WhiteFills(int p) {
@@ -665,7 +658,7 @@ void WhiteFills(int p) {
   D00_LoadPicture(0, 0, 0);
   WindowGrey(255);
   HideLayers(0, 19);
-  NextStep(0);
+  NextAnimationStep(0);
 }
 
 void RouteChosen() {
@@ -685,7 +678,7 @@ void RouteChosen() {
       }
       MotionSlotStep(0, 11);
       MotionSlotStep(1, 11);
-      if (CountFramePast(20)) NextStep(300);
+      if (CountFramePast(20)) NextAnimationStep(300);
       return;
     }
     case 2: PanelShrinks(p); return;
