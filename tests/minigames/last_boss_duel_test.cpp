@@ -24,6 +24,7 @@
 #include "scenario/script_store.h"
 #include "support/engine_harness.h"
 #include "support/scene_input.h"
+#include "support/stand_in_pictures.h"
 
 namespace {
 
@@ -33,21 +34,11 @@ constexpr int kEnterKey = 13;
 
 // The duel's pictures at their stand-in sizes (plain black: the tests need sizes).
 std::string PictureRoot() {
-  static const std::string root = [] {
-    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_duel_test").string();
-    for (const assets::AssetFile& f : assets::ExpandAssets()) {
-      const std::string& p = f.path;
-      if (p.find("Title/Sys_") == std::string::npos && p.find("Z_face/ZFace_") == std::string::npos &&
-          p.find("BackMain00") == std::string::npos) {
-        continue;
-      }
-      const std::string path = dir + "/" + p;
-      if (std::filesystem::exists(path)) continue;
-      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-      assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
-    }
-    return dir;
-  }();
+  static const std::string root = tq::testing::StandInPictureRoot("thornquill_duel_test", [](const assets::AssetFile& f) {
+    const std::string& p = f.path;
+    return p.find("Title/Sys_") != std::string::npos || p.find("Z_face/ZFace_") != std::string::npos ||
+           p.find("BackMain00") != std::string::npos;
+  });
   return root;
 }
 

@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "support/engine_harness.h"
 #include "support/scene_input.h"
+#include "support/stand_in_pictures.h"
 #include "vadrim/board_layouts.h"
 #include "vadrim/board_model.h"
 #include "vadrim/board_progress.h"
@@ -31,17 +32,8 @@ using tq::testing::EngineHarness;
 
 // The pictures at their stand-in sizes (plain black: the tests need sizes).
 inline std::string PictureRoot() {
-  static const std::string root = [] {
-    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_board_test").string();
-    for (const assets::AssetFile& f : assets::ExpandAssets()) {
-      if (f.row->width <= 0) continue;
-      const std::string path = dir + "/" + f.path;
-      if (std::filesystem::exists(path)) continue;
-      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-      assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
-    }
-    return dir;
-  }();
+  static const std::string root = tq::testing::StandInPictureRoot(
+      "thornquill_board_test", [](const assets::AssetFile& f) { return f.row->width > 0; });
   return root;
 }
 
