@@ -58,13 +58,6 @@ void MoveSlots(int curve) {
   for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, curve);
 }
 
-// Moves a layer keeping its size.
-void PlaceLayer(int layer, int x, int y) {
-  if (!ValidLayer(layer)) return;
-  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
-  MoveLayer(layer, x, y, l.image.Width(), l.image.Height());
-}
-
 void PlaySoundCue() {
   EffectSoundCueRecord& cue = P().EffectSoundCue;
   if (cue.EffectSound >= 1 && Run().AnimationFrame == cue.EffectSoundFrame) {
@@ -207,9 +200,9 @@ void Shake(bool decaying) {
     dx = RandomRange(0, 2 * a) - a;
     dy = RandomRange(0, 2 * a) - a;
   }
-  PlaceLayer(s.MotionLayer, s.MotionStartX + dx, s.MotionStartY + dy);
+  MoveLayerKeepingSize(s.MotionLayer, s.MotionStartX + dx, s.MotionStartY + dy);
   if (!CountFramePast(P().EffectFrames)) return;
-  PlaceLayer(s.MotionLayer, s.MotionStartX, s.MotionStartY);
+  MoveLayerKeepingSize(s.MotionLayer, s.MotionStartX, s.MotionStartY);
   EndCommonEffect();
 }
 

@@ -125,10 +125,7 @@ void BoardSound(int number, int channel) {
   D00_PlaySound(number, channel, offset);
 }
 
-void BoardPlace(int layer, int x, int y) {
-  if (!ValidLayer(layer)) return;
-  MoveLayer(layer, x, y, LayerWidth(layer), LayerHeight(layer));
-}
+void BoardPlace(int layer, int x, int y) { MoveLayerKeepingSize(layer, x, y); }
 
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1) {
   DrawState.CurrentLayer = layer;

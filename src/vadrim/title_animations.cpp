@@ -58,7 +58,6 @@ int Hop(int s, int e, int f, int l) {
   return RoundHalfEven(e - QuadFactor(s, e, l) * rest * rest);
 }
 
-void Place(int layer, int x, int y) { MoveLayer(layer, x, y, LayerWidth(layer), LayerHeight(layer)); }
 
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;
@@ -100,7 +99,7 @@ void LoadLetters(int firstLayer) {
   for (int i = 0; i < kLetterCount; ++i) {
     Prepare(firstLayer + i, LetterX(i), H(), 16, 16);
     ClipCellToLayer(0, 16 * i, 0, 16, 16);
-    Place(firstLayer + i, LetterX(i), H());
+    MoveLayerKeepingSize(firstLayer + i, LetterX(i), H());
   }
 }
 
@@ -118,7 +117,7 @@ void Letters(bool rising) {
   const int n = r.AnimationSubStep;
   const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(n)];
   if (r.AnimationFrame == 0) Sound(3, 1);
-  Place(n, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
+  MoveLayerKeepingSize(n, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
   if (!CountFramePast(10)) return;
   r.AnimationFrame = 0;
   if (++r.AnimationSubStep >= kLetterCount) NextAnimationStep(rising ? 500 : 100);
@@ -170,11 +169,11 @@ void Logo() {
       const int spread = r.AnimationSubStep == 0 ? 2 : 1;
       const int dx = RandomRange(0, 2 * spread) - spread;
       const int dy = RandomRange(0, 2 * spread) - spread;
-      Place(kFrameLayer, home.MotionStartX + dx, home.MotionStartY + dy);
+      MoveLayerKeepingSize(kFrameLayer, home.MotionStartX + dx, home.MotionStartY + dy);
       if (!CountFramePast(10)) return;
       r.AnimationFrame = 0;
       if (++r.AnimationSubStep < 2) return;
-      Place(kFrameLayer, home.MotionStartX, home.MotionStartY);
+      MoveLayerKeepingSize(kFrameLayer, home.MotionStartX, home.MotionStartY);
       NextAnimationStep(500);
       return;
     }
@@ -254,9 +253,9 @@ void LettersHop() {
     const int f = F() - 3 * i;
     const int y = Hop(s.MotionStartY, s.MotionEndY, f, 20);
     if (letterLanded[i] == 0 && f >= 0) {
-      Place(10 + i, LetterX(i), y);
+      MoveLayerKeepingSize(10 + i, LetterX(i), y);
       if (f > 10 && y >= top) {
-        Place(10 + i, LetterX(i), top);
+        MoveLayerKeepingSize(10 + i, LetterX(i), top);
         letterLanded[i] = 1;
       }
     }
@@ -402,9 +401,9 @@ void MenuOut() {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     const int layer = t.BtnFirst + i;
     const int y = Ease(s.MotionStartY, s.MotionEndY, F(), 24);
-    Place(layer, LayerLeft(layer), y);
+    MoveLayerKeepingSize(layer, LayerLeft(layer), y);
     if (slideTargetY[i] <= y) {
-      Place(layer, LayerLeft(layer), slideTargetY[i]);
+      MoveLayerKeepingSize(layer, LayerLeft(layer), slideTargetY[i]);
       slideDone[i] = 0;
     }
     moving = moving || slideDone[i] == 1;
@@ -435,7 +434,7 @@ void NewStoryOut() {
         s.MotionEndY = 0;
         r.AnimationLength = 10;
       }
-      Place(kWhiteSheet, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
+      MoveLayerKeepingSize(kWhiteSheet, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
       if (!CountFramePast(10)) return;
       D00_LoadPicture(0, 0, 0);
       WindowGrey(255);
@@ -453,7 +452,7 @@ void NewStoryOut() {
         r.AnimationLength = 6;
         Sound(17, 0);
       }
-      Place(picked, Lin(s.MotionStartX, s.MotionEndX, F(), 6), Lin(s.MotionStartY, s.MotionEndY, F(), 6));
+      MoveLayerKeepingSize(picked, Lin(s.MotionStartX, s.MotionEndX, F(), 6), Lin(s.MotionStartY, s.MotionEndY, F(), 6));
       if (!CountFramePast(6)) return;
       HideLayers(t.BtnFirst, t.BtnFirst + t.BtnLast);
       NextAnimationStep(1500);
@@ -539,8 +538,8 @@ void OthersLeave(int p) {
   DrawState.CurrentLayer = t.FrameLayer;
   const bool low = F() % 8 < 4;
   ShowLayer(t.FrameLayer, !low);
-  Place(5 + 2 * p, LayerLeft(5 + 2 * p), H() - (low ? 50 : 40));
-  Place(6 + 2 * p, LayerLeft(6 + 2 * p), H() - (low ? 66 : 59));
+  MoveLayerKeepingSize(5 + 2 * p, LayerLeft(5 + 2 * p), H() - (low ? 50 : 40));
+  MoveLayerKeepingSize(6 + 2 * p, LayerLeft(6 + 2 * p), H() - (low ? 66 : 59));
   TitleWords.BtnLast = 4;
   if (F() == 0) {
     Sound(21, 0);
@@ -623,14 +622,14 @@ void BlackPanelsClose(int p) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     const int x = Ease(s.MotionStartX, s.MotionEndX, F(), 60);
     const int y = Hop(s.MotionStartY, s.MotionEndY, F(), 60);
-    Place(i, x, y);
+    MoveLayerKeepingSize(i, x, y);
     const int w = LayerWidth(i);
     const int h = LayerHeight(i);
     switch (i) {
-      case 0: Place(4, LayerLeft(4), y + h); break;
-      case 1: Place(5, x + w, LayerTop(5)); break;
-      case 2: Place(6, x - 3, LayerTop(6)); break;
-      default: Place(7, LayerLeft(7), y - 3); break;
+      case 0: MoveLayerKeepingSize(4, LayerLeft(4), y + h); break;
+      case 1: MoveLayerKeepingSize(5, x + w, LayerTop(5)); break;
+      case 2: MoveLayerKeepingSize(6, x - 3, LayerTop(6)); break;
+      default: MoveLayerKeepingSize(7, LayerLeft(7), y - 3); break;
     }
   }
   ++r.AnimationFrame;
