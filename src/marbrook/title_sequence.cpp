@@ -342,7 +342,7 @@ void TitleBuildFrame() {
       if (!Tick(20)) return;
       LoadInto(10, 14);
       MoveLayerKeepingSize(10, 301, 446);
-      HideLayers(11, 19);
+      HideLayerRange(11, 19);
       NextStep(7, 0);
       break;
     case 7: {
@@ -459,7 +459,7 @@ void TitleSequenceStep() {
     case kTitleScreen:
       AnimationRun.WaitKind = 0;
       C00_LoadPicture(0, kTitleKind, 20);
-      HideLayers(0, 19);
+      HideLayerRange(0, 19);
       VoiceSettings.VoiceChannel = 0;
       TitleSound(10, VoiceSettings.VoiceChannel);
       // No wait: a click or an advance key brings the menu.

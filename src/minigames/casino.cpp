@@ -83,7 +83,7 @@ void Start() {
 }
 
 void ShowSelectBackdrop() {
-  CasinoHideLayers(0, 39);
+  HideLayerRange(0, 39);
   C00_LoadPicture(0, kPictureTitle, 0);
 }
 
@@ -176,7 +176,7 @@ void Select() {
       CasinoRunSlides(15);
       C().CasinoGame = game;
       G04_Panels(0, 10 + game);
-      CasinoHideLayers(0, 39);
+      HideLayerRange(0, 39);
       C00_LoadPicture(0, kPictureGameBack, game);
       CasinoGoTo(game == 0 ? kSlotGame : kCardGame, 0);
       Wait(0, 0);
@@ -239,7 +239,7 @@ void Clear() {
       Wait(-1, 300);
       break;
     case 3:
-      CasinoHideLayers(0, 79);
+      HideLayerRange(0, 79);
       C00_LoadPicture(0, 0, 0);
       G04_Leave();
       break;
@@ -338,10 +338,6 @@ void CasinoBigBoardOut() {
   CasinoSlide(board, LayerLeft(board), H());
   CasinoRunSlides(15);
   ShowLayer(board, false);
-}
-
-void CasinoHideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
 }
 
 void CasinoQuitGame() {
@@ -493,7 +489,7 @@ void G04_Board(int kind, int variant) {
       CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
       for (int layer = buttons; layer <= buttons + 6; ++layer) CasinoSlide(layer, LayerLeft(layer), H());
       CasinoRunSlides(10);
-      CasinoHideLayers(buttons, buttons + 6);
+      HideLayerRange(buttons, buttons + 6);
       ShowLayer(box, false);
       break;
     case 11: {  // card game new deal
@@ -506,8 +502,8 @@ void G04_Board(int kind, int variant) {
         CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
       }
       CasinoRunSlides(10);
-      CasinoHideLayers(buttons, buttons + 4);
-      CasinoHideLayers(C().CardFirstBox, C().CardFirstBox + 1);
+      HideLayerRange(buttons, buttons + 4);
+      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 1);
       ShowLayer(bet, false);
       ShowLayer(box, false);
       break;
@@ -518,7 +514,7 @@ void G04_Board(int kind, int variant) {
       CasinoSlide(buttons, LayerLeft(buttons), H());
       CasinoSlide(buttons + 1, LayerLeft(buttons + 1), H());
       CasinoRunSlides(10);
-      CasinoHideLayers(buttons, buttons + 1);
+      HideLayerRange(buttons, buttons + 1);
       ShowLayer(box, false);
       break;
     case 20: {  // card-game result list
@@ -558,14 +554,14 @@ void G04_Board(int kind, int variant) {
         if (tq::ThePlatform().Screen().Layer(layer).visible) CasinoSlide(layer, W(), LayerTop(layer));
       }
       CasinoRunSlides(10);
-      CasinoHideLayers(C().PanelFirstBox + 1, C().PanelFirstBox + 4);
-      CasinoHideLayers(buttons, buttons + 6);
+      HideLayerRange(C().PanelFirstBox + 1, C().PanelFirstBox + 4);
+      HideLayerRange(buttons, buttons + 6);
       for (int card = 0; card <= CardHand.DealtLast; ++card) {
         const int layer = C().CardFirstBox + card;
         CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
       }
       CasinoRunSlides(10);
-      CasinoHideLayers(C().CardFirstBox, C().CardFirstBox + 4);
+      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 4);
       break;
     }
     case 30: {  // system board

@@ -136,7 +136,6 @@ void CasinoSlideFrom(int layer, int x0, int y0, int x, int y);
 void CasinoRunSlides(int frames);
 // The pressed look of a button for one 50 ms pause.
 void CasinoPressPause();
-void CasinoHideLayers(int first, int last);
 // The big board (introduction, clear, unlock) leaves through the bottom in 15 frames.
 void CasinoBigBoardOut();
 // The number panel kind's layer offset from PanelFirstBox (kinds 0, 1, 2, 5, 6).

@@ -198,7 +198,7 @@ void G04_SlotStep() {
     case kNextSpin:
       C().CasinoBet = 0;
       C().CasinoWin = 0;
-      CasinoHideLayers(C().LampFirstBox, C().LampFirstBox + 2);
+      HideLayerRange(C().LampFirstBox, C().LampFirstBox + 2);
       SlotButtonsRise();
       CasinoRunSlides(10);
       G04_Board(40, 0);

@@ -294,7 +294,7 @@ void BlinkOut() {
     ShowLayer(L().BackdropLayer + i, shown);
   }
   if (!CountTo(10)) return;
-  BoardHide(L().BackdropLayer, L().BackdropLayer + last);
+  HideLayerRange(L().BackdropLayer, L().BackdropLayer + last);
   NextStep();
 }
 
@@ -321,7 +321,7 @@ void Hops() {
       break;
     case 1:
       BoardSound(118, 1);
-      if (Last() >= 0) BoardHide(L().BackdropLayer, L().BackdropLayer + Last());
+      if (Last() >= 0) HideLayerRange(L().BackdropLayer, L().BackdropLayer + Last());
       NextStepAfter(300);
       break;
     default: HandBack(); break;

@@ -175,10 +175,6 @@ void BoardRaise(int buttonMode) {
   SceneCursor.ButtonMode = buttonMode;
 }
 
-void BoardHide(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
-}
-
 void D50_Layout(int kind) {
   if (kind == 10) {
     PieceCounters.LuckGauge = 100;

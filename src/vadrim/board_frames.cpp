@@ -327,7 +327,7 @@ void Warp() {
       Run().AnimationLength = 20;
       Curves(0, 3, 16);
       if (!CountTo(20)) return;
-      BoardHide(b, b + 3);
+      HideLayerRange(b, b + 3);
       HandBack();
       break;
     }
@@ -519,7 +519,7 @@ void ClearBurst() {
       BoardPrepare(0, CentreX(W()), CentreY(H()), W(), H());
       LayerInfo(0).BackColor = RgbColor(255, 255, 255);
       ClearLayerImage(0);
-      BoardHide(1, 99);
+      HideLayerRange(1, 99);
       NextStepAfter(1000);
       break;
     }
@@ -573,7 +573,7 @@ void FailBlackout() {
       SetLayerPicture(b, tq::Surface());
       LayerInfo(b).BackColor = RgbColor(0, 0, 0);
       ClearLayerImage(b);
-      BoardHide(b + 1, b + 9);
+      HideLayerRange(b + 1, b + 9);
       NextStep();
       break;
     case 1:
@@ -624,7 +624,7 @@ void ContinueClose() {
       Run().AnimationLength = 10;
       Curves(0, 9, 10);
       if (!CountTo(10)) return;
-      BoardHide(b + 2, b + 11);
+      HideLayerRange(b + 2, b + 11);
       NextStepAfter(500);
       break;
     case 1:

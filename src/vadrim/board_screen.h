@@ -148,8 +148,6 @@ void BoardPrepare(int layer, int x, int y, int width, int height);
 void BoardMove(int frames, int motionKind);
 // Effect 801 over slots 0 to lastSlot.
 void BoardMoveSlots(int lastSlot, int frames, int motionKind);
-// Hides layers first to last.
-void BoardHide(int first, int last);
 // Goes to (state, step) and arms the next tick.
 void BoardNext(int state, int step);
 // Effect 800 of `layer` from where it stands to (x, y).

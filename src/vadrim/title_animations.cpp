@@ -438,7 +438,7 @@ void NewStoryOut() {
       if (!CountFramePast(10)) return;
       D00_LoadPicture(0, 0, 0);
       WindowGrey(255);
-      HideLayers(0, 19);
+      HideLayerRange(0, 19);
       NextAnimationStep(200);
       return;
     case 1:  // the picked button slides on
@@ -454,7 +454,7 @@ void NewStoryOut() {
       }
       MoveLayerKeepingSize(picked, Lin(s.MotionStartX, s.MotionEndX, F(), 6), Lin(s.MotionStartY, s.MotionEndY, F(), 6));
       if (!CountFramePast(6)) return;
-      HideLayers(t.BtnFirst, t.BtnFirst + t.BtnLast);
+      HideLayerRange(t.BtnFirst, t.BtnFirst + t.BtnLast);
       NextAnimationStep(1500);
       return;
     default:  // fade to black
@@ -486,7 +486,7 @@ void RouteSelectIn() {
       for (int i = 0; i <= 14; ++i) MotionSlotStep(i, 11);
       if (!CountFramePast(30)) return;
       D00_LoadPicture(0, 20, 0);
-      HideLayers(0, 14);
+      HideLayerRange(0, 14);
       NextAnimationStep(300);
       return;
     case 1:  // the header drops in
@@ -656,7 +656,7 @@ void WhiteFills(int p) {
   if (!CountFramePast(20)) return;
   D00_LoadPicture(0, 0, 0);
   WindowGrey(255);
-  HideLayers(0, 19);
+  HideLayerRange(0, 19);
   NextAnimationStep(0);
 }
 

@@ -137,7 +137,7 @@ void WhiteThenBlack() {
     if (!CountFramePast(10)) return;
     D00_LoadPicture(0, 0, 0);
     WindowGrey(255);
-    HideLayers(0, 89);
+    HideLayerRange(0, 89);
     r.AnimationFrame = 0;
     r.AnimationSubStep = 0;
     r.AnimationStep = 1;

@@ -39,10 +39,6 @@ std::array<ScreenRow, 3> screens = {{
     {kTitle, {}},
 }};
 
-void HideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
-}
-
 // Saves at once after a click that changed a setting; a click outside the panel
 // closes it without saving.
 void SettingsClick() {
@@ -103,7 +99,7 @@ void D00_BreakWait() {
     case kWaitTitle:  // the opening logo
       FrameClock.LoopAbortRequested = -1;
       AnimationRun.WaitKind = 0;
-      HideLayers(0, 9);
+      HideLayerRange(0, 9);
       SceneCursor.SceneStep = 5;
       Wait(0, 0);
       break;
@@ -111,7 +107,7 @@ void D00_BreakWait() {
       FrameClock.LoopAbortRequested = -1;
       AnimationRun.WaitKind = 0;
       D00_LoadPicture(0, 11, 99);
-      HideLayers(0, 16);
+      HideLayerRange(0, 16);
       SceneCursor.SceneStep = 6;
       Wait(0, 0);
       break;
