@@ -99,6 +99,18 @@ void StartBusyLoop(int code, int32_t ms) {
   BusyLoop();
 }
 
+bool CountFramePast(int n) {
+  ++AnimationRun.AnimationFrame;
+  return AnimationRun.AnimationFrame > n;
+}
+
+void NextAnimationStep(int pauseMs) {
+  AnimationRun.AnimationFrame = 0;
+  AnimationRun.AnimationSubStep = 0;
+  AnimationRun.AnimationStep += 1;
+  if (pauseMs > 0) SetFrameLength(-1, pauseMs);
+}
+
 void WaitForFrameEnd() {
   tq::Platform& platform = tq::ThePlatform();
   int64_t deadline = static_cast<int64_t>(FrameClock.FrameStart) + FrameClock.FrameLength;

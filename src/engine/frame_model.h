@@ -62,6 +62,12 @@ void TimerTick();
 // Returns whether a handler took the call (a Frame member for phase 2).
 bool DispatchPhase(int phase);
 
+// Counts a frame handler's frame in AnimationFrame; true once the count has passed n.
+bool CountFramePast(int n);
+// A frame handler's next step: AnimationStep on by one, its frame and sub-step back to
+// 0, after a pause of pauseMs when that is above 0.
+void NextAnimationStep(int pauseMs = 0);
+
 // Paces the current frame: sleeps until FrameStart + FrameLength.
 void WaitForFrameEnd();
 

@@ -50,6 +50,12 @@ int LayerTop(int index) { return ValidLayer(index) ? Screen().Layer(index).y : 0
 int LayerWidth(int index) { return ValidLayer(index) ? Screen().Layer(index).image.Width() : 0; }
 int LayerHeight(int index) { return ValidLayer(index) ? Screen().Layer(index).image.Height() : 0; }
 
+void HideLayerRange(int first, int last) {
+  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
+}
+
+void MoveLayerKeepingSize(int index, int x, int y) { MoveLayer(index, x, y, LayerWidth(index), LayerHeight(index)); }
+
 void MoveLayer(int index, int x, int y, int width, int height) {
   if (!ValidLayer(index)) return;
   tq::Compositor& screen = Screen();

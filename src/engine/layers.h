@@ -78,6 +78,10 @@ bool ValidLayer(int index);
 // Moves and sizes a layer; what was drawn stays where the sizes overlap and new
 // parts take the back colour.
 void MoveLayer(int index, int x, int y, int width, int height);
+// Hides layers first to last.
+void HideLayerRange(int first, int last);
+// Moves a layer and keeps its size (and so its picture); nothing for a bad index.
+void MoveLayerKeepingSize(int index, int x, int y);
 void ShowLayer(int index, bool visible);
 void LayerToFront(int index);
 void LayerToBack(int index);

@@ -7,6 +7,7 @@
 // operation does nothing in that mode.
 #pragma once
 
+#include <span>
 #include <string>
 
 struct SceneCursorRecord {
@@ -56,6 +57,18 @@ struct ScreenHookSet {
   bool (*Frame)() = nullptr;
   void (*OnKey)() = nullptr;
 };
+
+// A mode's screen table: the screens by SceneCode.
+struct ScreenRow {
+  int sceneCode;
+  ScreenHookSet hooks;
+};
+// The screen of `sceneCode` in `table`; a code with no row gets an empty set, made
+// afresh at each call.
+ScreenHookSet& FindScreen(std::span<ScreenRow> table, int sceneCode);
+// One event phase for a screen: 0 its step, 1 its hover, 2 its frame. Returns whether
+// the screen has a handler for the phase (for 2, whether it had frames).
+bool RunScreenPhase(const ScreenHookSet& screen, int phase);
 
 struct CrossingHookSet {
   void (*MarbrookLoadPicture)(int target, int kind, int number) = nullptr;  // C00_LoadPicture

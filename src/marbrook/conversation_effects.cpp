@@ -227,15 +227,6 @@ void NarratorBlock(bool in) {
   EndEffect();
 }
 
-void StoreMotion(int slot, int layer, int x0, int y0, int x1, int y1) {
-  MotionSlotRecord& m = MotionSlot[static_cast<size_t>(slot)];
-  m.MotionLayer = layer;
-  m.MotionStartX = x0;
-  m.MotionStartY = y0;
-  m.MotionEndX = x1;
-  m.MotionEndY = y1;
-}
-
 // Steps slots 0 to last on the curve; true once the last frame has been stepped.
 bool StepMotions(int last, int curve) {
   for (int slot = 0; slot <= last; ++slot) {
@@ -260,10 +251,10 @@ void Panels() {
       LayerToFront(12);
       LayerToFront(11);
     }
-    StoreMotion(0, base, w, 0, mx, 0);
-    StoreMotion(1, base + 1, 0, h, 0, my);
-    StoreMotion(2, base + 2, -w, 0, mx - w, 0);
-    StoreMotion(3, base + 3, 0, -h, 0, my - h);
+    SetMotionSlot(0, base, w, 0, mx, 0);
+    SetMotionSlot(1, base + 1, 0, h, 0, my);
+    SetMotionSlot(2, base + 2, -w, 0, mx - w, 0);
+    SetMotionSlot(3, base + 3, 0, -h, 0, my - h);
     r.AnimationLength = 30;
   }
   if (StepMotions(3, 11)) EndEffect();
@@ -304,11 +295,11 @@ void Curtain() {
     LayCell(layer + 1, opening ? half : w, 0, half, ScreenSize.ScreenHeight, half, 0);
     if (opening) {
       C01_ClickSound();
-      StoreMotion(0, layer, 0, 0, -half, 0);
-      StoreMotion(1, layer + 1, half, 0, w, 0);
+      SetMotionSlot(0, layer, 0, 0, -half, 0);
+      SetMotionSlot(1, layer + 1, half, 0, w, 0);
     } else {
-      StoreMotion(0, layer, -half, 0, 0, 0);
-      StoreMotion(1, layer + 1, w, 0, half, 0);
+      SetMotionSlot(0, layer, -half, 0, 0, 0);
+      SetMotionSlot(1, layer + 1, w, 0, half, 0);
     }
     r.AnimationLength = 30;
   }
@@ -332,14 +323,14 @@ void Buttons(bool two) {
       const int x1 = ScreenSize.ScreenHalfWidth + 40;
       LayCell(layer, x0, h, kButtonWidth, kButtonHeight, 0, cellY);
       LayCell(layer + 1, x1, h, kButtonWidth, kButtonHeight, kButtonWidth, cellY);
-      StoreMotion(0, layer, x0, h, x0, endY);
-      StoreMotion(1, layer + 1, x1, h, x1, endY);
+      SetMotionSlot(0, layer, x0, h, x0, endY);
+      SetMotionSlot(1, layer + 1, x1, h, x1, endY);
     } else {
       if (Q() == 15) endY = h - 90;
       int buttonWidth = kButtonWidth;
       const int x = CentreX(buttonWidth);
       LayCell(layer, x, h, kButtonWidth, kButtonHeight, 0, cellY);
-      StoreMotion(0, layer, x, h, x, endY);
+      SetMotionSlot(0, layer, x, h, x, endY);
     }
     r.AnimationLength = 10;
   }
@@ -392,7 +383,7 @@ void FaceRise() {
   if (r.AnimationFrame == 0) {
     GetLayerRect(50, FaceLayerOfQ());
     const Rect f = DrawState.CurrentRect;
-    StoreMotion(0, FaceLayerOfQ(), f.X, ScreenSize.ScreenHeight - f.Height, f.X, -30);
+    SetMotionSlot(0, FaceLayerOfQ(), f.X, ScreenSize.ScreenHeight - f.Height, f.X, -30);
     r.AnimationLength = 1000;
   }
   if (StepMotions(0, 10)) EndEffect();

@@ -249,7 +249,7 @@ void ChapterClick() {
 
 void ChapterGameStart() {
   CurtainClose();
-  HideLayers(0, kLastHiddenLayer);
+  HideLayerRange(0, kLastHiddenLayer);
   C00_LoadPicture(0, 0, 0);
   PauseMs(MarbrookProgress.CurtainDelay);
   const int cell = B().HoveredButton;

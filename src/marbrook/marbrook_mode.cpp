@@ -31,10 +31,6 @@ enum : int {
 };
 
 // The screens of the mode, by SceneCode.
-struct ScreenRow {
-  int sceneCode;
-  ScreenHookSet hooks;
-};
 std::array<ScreenRow, 11> screens = {{
     {kConversation, {}},
     {kExtras, {}},
@@ -48,7 +44,6 @@ std::array<ScreenRow, 11> screens = {{
     {60, {}},  // last-boss duel
     {kTitle, {}},
 }};
-ScreenHookSet scratch;
 
 // Digit keys on the main keyboard and the numeric pad.
 enum : int { kKey1 = 49, kKey5 = 53, kPad1 = 97, kPad5 = 101, kKeyG = 71, kKeyS = 83 };
@@ -92,13 +87,7 @@ void ConversationKey() {
 
 }  // namespace
 
-ScreenHookSet& MarbrookScreen(int sceneCode) {
-  for (ScreenRow& row : screens) {
-    if (row.sceneCode == sceneCode) return row.hooks;
-  }
-  scratch = ScreenHookSet{};
-  return scratch;
-}
+ScreenHookSet& MarbrookScreen(int sceneCode) { return FindScreen(screens, sceneCode); }
 
 void C00_Init() {
   SceneCursor.SceneState = 0;
@@ -128,17 +117,12 @@ void C00_Init() {
 bool C00_OnEvent(int phase) {
   const int scene = SceneCursor.SceneCode;
   const ScreenHookSet& screen = MarbrookScreen(scene);
-  switch (phase) {
-    case 0:
-      if (scene == kConversation && InputEvent.AdvanceRequest == -1) C00_ConvAdvance();
-      else if (screen.Step != nullptr) screen.Step();
-      return screen.Step != nullptr;
-    case 1:
-      if (screen.Hover != nullptr) screen.Hover();
-      return screen.Hover != nullptr;
-    case 2: return screen.Frame != nullptr && screen.Frame();
-    default: return false;
+  // A pending advance request in a conversation runs through C00_ConvAdvance instead.
+  if (phase == 0 && scene == kConversation && InputEvent.AdvanceRequest == -1) {
+    C00_ConvAdvance();
+    return screen.Step != nullptr;
   }
+  return RunScreenPhase(screen, phase);
 }
 
 void C00_ConvAdvance() {

@@ -48,47 +48,14 @@ enum : int {
 EffectParamsRecord& P() { return EffectParams; }
 AnimationRunRecord& Run() { return AnimationRun; }
 
-// The end rule: back to the caller of Wait, or the screen's step on the next tick.
-void EndEffectLoop() {
-  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
-  else Wait(0, 0);
-}
-
 void StopEffectLoop() { FrameClock.FrameLoopRunning = 0; }
 
 void UseEffectDelay() { SetFrameLength(-1, P().EffectFrameDelay); }
 
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
-void MoveSlot(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
-
 // Slots 0 to EffectLastSlot, held to the slots that exist.
 void MoveSlots(int curve) {
   const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
-  for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, curve);
-}
-
-void StoreSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionLayer = layer;
-  s.MotionStartX = x0;
-  s.MotionStartY = y0;
-  s.MotionEndX = x1;
-  s.MotionEndY = y1;
-}
-
-// Moves a layer keeping its size.
-void PlaceLayer(int layer, int x, int y) {
-  if (!ValidLayer(layer)) return;
-  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
-  MoveLayer(layer, x, y, l.image.Width(), l.image.Height());
+  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, curve);
 }
 
 void PlaySoundCue() {
@@ -113,36 +80,14 @@ void ResetAfterMove(int motionKind) {
 
 void Pause() {
   UseEffectDelay();
-  if (!CountPast(1)) return;
-  EndEffectLoop();
+  if (!CountFramePast(1)) return;
+  EndCommonEffect();
   P().EffectResumesStep = -1;
   P().EffectFrameDelay = kDefaultDelay;
 }
 
 void MusicFade() {
-  if (Run().AnimationStep == 0) {
-    if (GameConfig.Settings[1] == 0) {
-      Run().AnimationStep = 1;
-      return;
-    }
-    UseEffectDelay();
-    ++Run().AnimationFrame;
-    const int base = SoundState.MusicFadeBase;
-    // A base below 10 would step by 0 and never reach silence.
-    const int step = std::max(base / 10, 1);
-    const int volume = std::max(base - step * Run().AnimationFrame, 0);
-    SetMusicVolumeRaw(volume);
-    if (volume == 0) {
-      Run().AnimationFrame = 0;
-      Run().AnimationStep = 1;
-      SetFrameLength(0, 0);
-      P().EffectFrameDelay = kDefaultDelay;
-    }
-    return;
-  }
-  StopChannel(MusicChannel);
-  P().EffectFrameDelay = kDefaultDelay;
-  StopEffectLoop();
+  if (CommonMusicFadeFrame()) P().EffectFrameDelay = kDefaultDelay;
 }
 
 // 800 and 805: slot 0 from CurrentRect to TargetRect (805 also resizes).
@@ -160,9 +105,9 @@ void MoveOne(bool resize) {
     Run().AnimationLength = P().EffectFrames;
   }
   PlaySoundCue();
-  MoveSlot(0, P().EffectMotionKind);
-  if (!CountPast(P().EffectFrames)) return;
-  EndEffectLoop();
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(P().EffectFrames)) return;
+  EndCommonEffect();
   ResetAfterMove(resize ? 16 : kDefaultMotionKind);
 }
 
@@ -171,8 +116,8 @@ void MoveSlotsTogether() {
   Run().AnimationLength = P().EffectFrames;
   PlaySoundCue();
   MoveSlots(P().EffectMotionKind);
-  if (!CountPast(P().EffectFrames)) return;
-  EndEffectLoop();
+  if (!CountFramePast(P().EffectFrames)) return;
+  EndCommonEffect();
   P().EffectLastSlot = 0;
   ResetAfterMove(kDefaultMotionKind);
 }
@@ -183,10 +128,10 @@ void MovePaused() {
     Run().AnimationLength = P().EffectFrames;
     MotionSlot[0].MotionPause = P().EffectFrames;
   }
-  MoveSlot(0, P().EffectMotionKind);
-  if (!CountPast(P().EffectFrames)) return;
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(P().EffectFrames)) return;
   // Negative repeats would never end the loop: they count as none.
-  if (Run().AnimationSubStep <= std::max(P().EffectRepeats, 0)) EndEffectLoop();
+  if (Run().AnimationSubStep <= std::max(P().EffectRepeats, 0)) EndCommonEffect();
   ++Run().AnimationSubStep;
   P().EffectMotionKind = kDefaultMotionKind;
   P().EffectResumesStep = -1;
@@ -197,9 +142,9 @@ void Blink() {
   UseEffectDelay();
   const int layer = DrawState.CurrentLayer;
   ShowLayer(layer, Run().AnimationFrame % 2 != 0);
-  if (!CountPast(P().EffectFrames)) return;
+  if (!CountFramePast(P().EffectFrames)) return;
   ShowLayer(layer, false);
-  EndEffectLoop();
+  EndCommonEffect();
   P().EffectResumesStep = -1;
   P().EffectFrameDelay = kDefaultDelay;
 }
@@ -211,9 +156,9 @@ void MoveAndBlink() {
   if (Run().AnimationFrame == 0) Run().AnimationLength = P().EffectFrames;
   if (Run().AnimationFrame <= P().EffectFrames) MoveSlots(P().EffectMotionKind);
   ShowLayer(P().BlinkBox, (Run().AnimationFrame / 4) % 2 == 0);
-  if (!CountPast(P().BlinkFrames)) return;
+  if (!CountFramePast(P().BlinkFrames)) return;
   ShowLayer(P().BlinkBox, false);
-  EndEffectLoop();
+  EndCommonEffect();
   P().EffectLastSlot = 0;
   P().EffectMotionKind = kDefaultMotionKind;
   P().EffectResumesStep = -1;
@@ -225,19 +170,19 @@ bool FirstFrameOfRun() { return Run().AnimationFrame == 0 && Run().AnimationSubS
 void Drop() {
   if (FirstFrameOfRun()) {
     const Rect& r = DrawState.CurrentRect;
-    StoreSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y + P().EffectAmplitude);
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y + P().EffectAmplitude);
     Run().AnimationLength = P().EffectFrames;
     MotionSlot[0].MotionPause = P().EffectFrames;
   }
-  MoveSlot(0, 13);
-  if (CountPast(P().EffectFrames)) EndEffectLoop();
+  MotionSlotStep(0, 13);
+  if (CountFramePast(P().EffectFrames)) EndCommonEffect();
 }
 
 // 911 and 912: the layer jumps about its place in slot 0 and goes back at the end.
 void Shake(bool decaying) {
   if (FirstFrameOfRun()) {
     const Rect& r = DrawState.CurrentRect;
-    StoreSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y);
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y);
     Run().AnimationLength = P().EffectFrames;
   }
   const MotionSlotRecord& s = MotionSlot[0];
@@ -255,10 +200,10 @@ void Shake(bool decaying) {
     dx = RandomRange(0, 2 * a) - a;
     dy = RandomRange(0, 2 * a) - a;
   }
-  PlaceLayer(s.MotionLayer, s.MotionStartX + dx, s.MotionStartY + dy);
-  if (!CountPast(P().EffectFrames)) return;
-  PlaceLayer(s.MotionLayer, s.MotionStartX, s.MotionStartY);
-  EndEffectLoop();
+  MoveLayerKeepingSize(s.MotionLayer, s.MotionStartX + dx, s.MotionStartY + dy);
+  if (!CountFramePast(P().EffectFrames)) return;
+  MoveLayerKeepingSize(s.MotionLayer, s.MotionStartX, s.MotionStartY);
+  EndCommonEffect();
 }
 
 // One leg of a sway: at its first frame slot 0 goes from where the layer is (the
@@ -267,17 +212,17 @@ void SwayLeg(bool readPosition, int factor, int length, int curve, int nextStep)
   if (Run().AnimationFrame == 0) {
     if (readPosition) GetLayerRect(50, DrawState.CurrentLayer);
     const Rect& r = DrawState.CurrentRect;
-    StoreSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X + factor * P().EffectOffsetX,
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X + factor * P().EffectOffsetX,
               r.Y + factor * P().EffectOffsetY);
     Run().AnimationLength = length;
   }
-  MoveSlot(0, curve);
-  if (!CountPast(Run().AnimationLength)) return;
+  MotionSlotStep(0, curve);
+  if (!CountFramePast(Run().AnimationLength)) return;
   Run().AnimationFrame = 0;
   Run().AnimationStep = nextStep;
   if (nextStep != 0) return;
   ++Run().AnimationSubStep;
-  if (Run().AnimationSubStep >= P().EffectRepeats) EndEffectLoop();
+  if (Run().AnimationSubStep >= P().EffectRepeats) EndCommonEffect();
 }
 
 void SwayAcross() {
@@ -303,11 +248,11 @@ void CentreDrop() {
   if (Run().AnimationFrame == 0) {
     const int x = CentreX(0);
     const int y = CentreY(0);
-    StoreSlot(0, DrawState.CurrentLayer, x, y - P().EffectAmplitude, x, y);
+    SetMotionSlot(0, DrawState.CurrentLayer, x, y - P().EffectAmplitude, x, y);
     Run().AnimationLength = P().EffectFrames;
   }
-  MoveSlot(0, 10);
-  if (CountPast(P().EffectFrames)) EndEffectLoop();
+  MotionSlotStep(0, 10);
+  if (CountFramePast(P().EffectFrames)) EndCommonEffect();
 }
 
 void Curtain(bool opening) {
@@ -328,13 +273,13 @@ void Curtain(bool opening) {
       DrawState.CurrentRect = {from, 0, half, height};
       PrepareLayer(10);
       ClipCellToLayer(kCurtainSheet, i * half, 0, half, height);
-      StoreSlot(i, layer, from, 0, to, 0);
+      SetMotionSlot(i, layer, from, 0, to, 0);
     }
     Run().AnimationLength = kCurtainFrames;
   }
-  MoveSlot(0, 11);
-  MoveSlot(1, 11);
-  if (CountPast(kCurtainFrames)) StopEffectLoop();
+  MotionSlotStep(0, 11);
+  MotionSlotStep(1, 11);
+  if (CountFramePast(kCurtainFrames)) StopEffectLoop();
 }
 
 }  // namespace
@@ -359,9 +304,38 @@ void C40_EffectStep() {
     case kCurtainOpen: Curtain(true); break;
     default:
       // No effect has this code: it ends at once rather than run for ever.
-      EndEffectLoop();
+      EndCommonEffect();
       break;
   }
+}
+
+void EndCommonEffect() {
+  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
+  else Wait(0, 0);
+}
+
+bool CommonMusicFadeFrame() {
+  if (Run().AnimationStep == 0) {
+    if (GameConfig.Settings[1] == 0) {
+      Run().AnimationStep = 1;
+      return false;
+    }
+    UseEffectDelay();
+    ++Run().AnimationFrame;
+    const int base = SoundState.MusicFadeBase;
+    // A base below 10 would step by 0 and never reach silence.
+    const int step = std::max(base / 10, 1);
+    const int volume = std::max(base - step * Run().AnimationFrame, 0);
+    SetMusicVolumeRaw(volume);
+    if (volume != 0) return false;
+    Run().AnimationFrame = 0;
+    Run().AnimationStep = 1;
+    SetFrameLength(0, 0);
+    return true;
+  }
+  StopChannel(MusicChannel);
+  StopEffectLoop();
+  return true;
 }
 
 void CommonHopFrame() { Drop(); }

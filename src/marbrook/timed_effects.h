@@ -48,6 +48,13 @@ void C40_EffectStep();
 void CommonHopFrame();
 void CommonShakeFrame(bool decaying);
 void CommonSwayBackFrame();
+// One frame of the 750 music fade-out (a tenth of the starting volume a frame at the
+// effect's delay, then the music channel stopped and the loop ended). True on the
+// frame that reaches silence and on the frame that ends the loop.
+bool CommonMusicFadeFrame();
+// The end rule of every copy: back to the caller of Wait when EffectResumesStep is 0,
+// otherwise the screen's step on the next tick.
+void EndCommonEffect();
 // 1 back to the title screen's extras menu, 5 to its gallery select; other kinds nothing.
 void C40_LeaveToMenu(int kind);
 

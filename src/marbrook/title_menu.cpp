@@ -329,7 +329,7 @@ void BackToTitleState() {
   switch (SceneCursor.SceneStep) {
     case 0:
       CurtainClose();
-      HideLayers(0, kLastHiddenLayer);
+      HideLayerRange(0, kLastHiddenLayer);
       FormPicture(kMenuBackground);
       EffectParams.EffectFrameDelay = 50;
       Wait(750, 0);
@@ -433,10 +433,6 @@ void MoveLayerTo(int layer, int x, int y, int frames, int motionKind) {
   EffectParams.EffectMotionKind = motionKind;
   EffectParams.EffectResumesStep = 0;
   Wait(800, 0);
-}
-
-void HideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
 }
 
 

@@ -69,8 +69,6 @@ void SlideIn(int frames, int lastSlot);
 void FallOutBlinking(int lastSlot);
 // One layer from its place to (x, y) (effect 800).
 void MoveLayerTo(int layer, int x, int y, int frames, int motionKind);
-// Hides layers first to last.
-void HideLayers(int first, int last);
 // Whether the last click or move was on a layer, and which.
 bool OnLayer(int layer);
 

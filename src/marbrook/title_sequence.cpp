@@ -61,10 +61,9 @@ void LoadInto(int layer, int number) {
   C00_LoadPicture(1, kTitleKind, number);
 }
 
-void Place(int layer, int x, int y) { MoveLayer(layer, x, y, LayerWidth(layer), LayerHeight(layer)); }
 
 void Show(int layer, int x, int y) {
-  Place(layer, x, y);
+  MoveLayerKeepingSize(layer, x, y);
   ShowLayer(layer, true);
   LayerToFront(layer);
 }
@@ -121,7 +120,7 @@ void LogoFrame() {
       DrawState.CurrentLayer = kLogoLayer;
       PrepareLayer(10);
       C00_LoadPicture(1, kTitleKind, 5);
-      Place(kLogoLayer, CentreX(LayerWidth(kLogoLayer)), CentreY(LayerHeight(kLogoLayer)));
+      MoveLayerKeepingSize(kLogoLayer, CentreX(LayerWidth(kLogoLayer)), CentreY(LayerHeight(kLogoLayer)));
       scratch.from[0] = {CentreX(LayerWidth(kLogoLayer)), CentreY(LayerHeight(kLogoLayer)), 0, 0};
       NextStep(1, 0);
       break;
@@ -130,11 +129,11 @@ void LogoFrame() {
       // A shake about its place: wide for 11 frames, narrow for 11 more.
       const int a = Run().AnimationSubStep == 0 ? 2 : 1;
       const Rect& home = scratch.from[0];
-      Place(kLogoLayer, home.X + RandomRange(0, 2 * a) - a, home.Y + RandomRange(0, 2 * a) - a);
+      MoveLayerKeepingSize(kLogoLayer, home.X + RandomRange(0, 2 * a) - a, home.Y + RandomRange(0, 2 * a) - a);
       if (!Tick(10)) return;
       Run().AnimationFrame = 0;
       if (++Run().AnimationSubStep < 2) return;
-      Place(kLogoLayer, home.X, home.Y);
+      MoveLayerKeepingSize(kLogoLayer, home.X, home.Y);
       NextStep(2, 500);
       break;
     }
@@ -149,7 +148,7 @@ void LogoFrame() {
       if (f == 0) TitleSound(3, 1);
       const int y0 = rising ? H() : H() - 21;
       const int y1 = rising ? H() - 21 : H();
-      Place(k, TileX(k), Lin(y0, y1, f, 10));
+      MoveLayerKeepingSize(k, TileX(k), Lin(y0, y1, f, 10));
       if (!Tick(10)) return;
       Run().AnimationFrame = 0;
       if (++Run().AnimationSubStep < kTileCount) return;
@@ -198,8 +197,8 @@ void PresentationFrame() {
           Show(i, i == 0 ? -800 : W(), barY[i]);
         }
       }
-      Place(0, Lin(-800, CentreX(800), f, 8), barY[0]);
-      Place(1, Lin(W(), CentreX(800), f, 8), barY[1]);
+      MoveLayerKeepingSize(0, Lin(-800, CentreX(800), f, 8), barY[0]);
+      MoveLayerKeepingSize(1, Lin(W(), CentreX(800), f, 8), barY[1]);
       if (!Tick(8)) return;
       NextStep(2, 1000);
       break;
@@ -209,7 +208,7 @@ void PresentationFrame() {
         Show(2, CentreX(LayerWidth(2)), H());
       }
       const int x = CentreX(LayerWidth(2));
-      Place(2, x, Ease(H(), H() - LayerHeight(2), f, 50));
+      MoveLayerKeepingSize(2, x, Ease(H(), H() - LayerHeight(2), f, 50));
       if (!Tick(50)) return;
       VoiceSettings.VoiceChannel = 0;
       TitleSound(5, VoiceSettings.VoiceChannel);
@@ -225,9 +224,9 @@ void PresentationFrame() {
       if (f == 0) {
         for (int i = 0; i < 3; ++i) scratch.from[i] = {LayerLeft(i), LayerTop(i), 0, 0};
       }
-      Place(0, Lin(scratch.from[0].X, W(), f, 8), barY[0]);
-      Place(1, Lin(scratch.from[1].X, -LayerWidth(1), f, 8), barY[1]);
-      Place(2, scratch.from[2].X, Lin(scratch.from[2].Y, H(), f, 8));
+      MoveLayerKeepingSize(0, Lin(scratch.from[0].X, W(), f, 8), barY[0]);
+      MoveLayerKeepingSize(1, Lin(scratch.from[1].X, -LayerWidth(1), f, 8), barY[1]);
+      MoveLayerKeepingSize(2, scratch.from[2].X, Lin(scratch.from[2].Y, H(), f, 8));
       if (!Tick(8)) return;
       NextStep(5, 1000);
       break;
@@ -250,7 +249,7 @@ void TitleBuildFrame() {
         TitleSound(30);
       }
       const int y = Ease(H(), -100, f, 25);
-      Place(0, 0, y);
+      MoveLayerKeepingSize(0, 0, y);
       ++Run().AnimationFrame;
       // The curve overshoots to -100 and turns back; the form takes the picture over
       // once it is on its way down again.
@@ -266,7 +265,7 @@ void TitleBuildFrame() {
         Show(1, W(), 0);
         TitleSound(31, 1);
       }
-      Place(1, Ease(W(), 0, f, 10), 0);
+      MoveLayerKeepingSize(1, Ease(W(), 0, f, 10), 0);
       if (!Tick(10)) return;
       NextStep(2, 200);
       break;
@@ -278,7 +277,7 @@ void TitleBuildFrame() {
         for (int i = 0; i < 6; ++i) {
           DrawState.CurrentLayer = 2 + i;
           ClipCellToLayer(1, 50 * i, 0, 50, 50);
-          Place(2 + i, kLetterX[i], kLetterY[i]);
+          MoveLayerKeepingSize(2 + i, kLetterX[i], kLetterY[i]);
           ShowLayer(2 + i, false);
         }
       }
@@ -287,9 +286,9 @@ void TitleBuildFrame() {
         ShowLayer(2 + k, true);
         LayerToFront(2 + k);
       }
-      Place(2 + k, kLetterX[k] + RandomRange(0, 20) - 10, kLetterY[k] + RandomRange(0, 20) - 10);
+      MoveLayerKeepingSize(2 + k, kLetterX[k] + RandomRange(0, 20) - 10, kLetterY[k] + RandomRange(0, 20) - 10);
       if (!Tick(10)) return;
-      Place(2 + k, kLetterX[k], kLetterY[k]);
+      MoveLayerKeepingSize(2 + k, kLetterX[k], kLetterY[k]);
       Run().AnimationFrame = 0;
       if (++Run().AnimationSubStep < 6) return;
       NextStep(3, 0);
@@ -311,7 +310,7 @@ void TitleBuildFrame() {
         LoadInto(9, 13);
         Show(9, 148, 349);
       }
-      Place(9, Lin(148, 348, f, 5), 349);
+      MoveLayerKeepingSize(9, Lin(148, 348, f, 5), 349);
       if (!Tick(5)) return;
       NextStep(5, 0);
       break;
@@ -338,12 +337,12 @@ void TitleBuildFrame() {
         }
       }
       for (int i = 0; i < 10; ++i) {
-        Place(10 + i, Lin(scratch.from[i].X, 301, f, 20), Lin(scratch.from[i].Y, 446 + 4 * i, f, 20));
+        MoveLayerKeepingSize(10 + i, Lin(scratch.from[i].X, 301, f, 20), Lin(scratch.from[i].Y, 446 + 4 * i, f, 20));
       }
       if (!Tick(20)) return;
       LoadInto(10, 14);
-      Place(10, 301, 446);
-      HideLayers(11, 19);
+      MoveLayerKeepingSize(10, 301, 446);
+      HideLayerRange(11, 19);
       NextStep(7, 0);
       break;
     case 7: {
@@ -397,7 +396,7 @@ void TilesReturnFrame() {
         y = rest;
         scratch.tileDone[i] = 1;
       }
-      Place(13 + i, TileX(i), y);
+      MoveLayerKeepingSize(13 + i, TileX(i), y);
     }
     done += scratch.tileDone[i];
   }
@@ -460,7 +459,7 @@ void TitleSequenceStep() {
     case kTitleScreen:
       AnimationRun.WaitKind = 0;
       C00_LoadPicture(0, kTitleKind, 20);
-      HideLayers(0, 19);
+      HideLayerRange(0, 19);
       VoiceSettings.VoiceChannel = 0;
       TitleSound(10, VoiceSettings.VoiceChannel);
       // No wait: a click or an advance key brings the menu.

@@ -39,15 +39,6 @@ void StepSlot(int slot, int curve) {
   MotionCurveStep(curve);
 }
 
-void SetSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionLayer = layer;
-  s.MotionStartX = x0;
-  s.MotionStartY = y0;
-  s.MotionEndX = x1;
-  s.MotionEndY = y1;
-}
-
 // The grey of a curtain at frame f of n: 255 / n * f, halves to even.
 int CurtainGrey(int f, int n) { return RoundHalfEven(255.0 / n * f); }
 
@@ -61,7 +52,7 @@ bool HopFrame(int layer) {
   if (Run().AnimationFrame == 0) {
     const int x = LayerLeft(layer);
     const int y = LayerTop(layer);
-    SetSlot(0, layer, x, y, x, y - kHopHeight);
+    SetMotionSlot(0, layer, x, y, x, y - kHopHeight);
     MotionSlot[0].MotionPause = kHopFrames;
   }
   Run().AnimationLength = kHopFrames;
@@ -71,7 +62,7 @@ bool HopFrame(int layer) {
 
 // A fall of `layer` from above the window to y = 0 at its x. True when it is done.
 bool FallFrame(int layer) {
-  if (Run().AnimationFrame == 0) SetSlot(0, layer, LayerLeft(layer), -LayerHeight(layer), LayerLeft(layer), 0);
+  if (Run().AnimationFrame == 0) SetMotionSlot(0, layer, LayerLeft(layer), -LayerHeight(layer), LayerLeft(layer), 0);
   Run().AnimationLength = kFallFrames;
   if (Run().AnimationFrame == kFallSoundFrame) Sound(200);
   StepSlot(0, kEaseIn);
@@ -108,7 +99,7 @@ void WhiteOpenFrame() {
     DrawState.CurrentRect = {W() / 2 - 1, H() / 2 - 1, 2, 2};
     PrepareLayer(10);
     MotionSlotRecord& s = MotionSlot[0];
-    SetSlot(0, layer, W() / 2 - 1, H() / 2 - 1, 0, 0);
+    SetMotionSlot(0, layer, W() / 2 - 1, H() / 2 - 1, 0, 0);
     s.MotionStartWidth = 2;
     s.MotionStartHeight = 2;
     s.MotionEndWidth = W();
@@ -170,7 +161,7 @@ void LifeRollFrame() {
     const int face = RandomRange(1, 6);
     G02_BuildBoard(20, face);
     if (f % 10 == 0 && f <= 40) Sound(206, f / 10);
-    if (f == 0) SetSlot(0, die, LayerLeft(die), -300, LayerLeft(die), LayerTop(die));
+    if (f == 0) SetMotionSlot(0, die, LayerLeft(die), -300, LayerLeft(die), LayerTop(die));
     Run().AnimationLength = 50;
     StepSlot(0, kLinear);
     if (!LastFrameDone(50)) return;
@@ -194,7 +185,7 @@ void LifeMoveFrame() {
     const size_t i = static_cast<size_t>(S().MovingSquare);
     const int size = S().SquareSize;
     const int half = size / 2 - S().PieceSize / 2;
-    SetSlot(0, piece, LayerLeft(piece), LayerTop(piece), S().SquareColumn[i] * size + S().BoardOriginX + half,
+    SetMotionSlot(0, piece, LayerLeft(piece), LayerTop(piece), S().SquareColumn[i] * size + S().BoardOriginX + half,
             S().SquareRow[i] * size + S().BoardOriginY + half);
   }
   Run().AnimationLength = 20;
@@ -225,7 +216,7 @@ void CurtainRiseFrame() {
     DrawState.CurrentLayer = layer;
     DrawState.CurrentRect = {0, H(), W(), H()};
     PrepareLayer(10);
-    SetSlot(0, layer, 0, H(), 0, 0);
+    SetMotionSlot(0, layer, 0, H(), 0, 0);
   }
   Run().AnimationLength = 100;
   StepSlot(0, kEaseOut);
@@ -253,7 +244,7 @@ void StripesFrame(bool closing) {
       FillLayer(layer, RgbColor(255, 255, 255));
       tq::Surface& image = LayerImage(layer);
       tq::FillBox(image, 0, 0, W() - 1, 0, tq::PixelFromColor(RgbColor(192, 192, 192)));
-      SetSlot(k, layer, 0, y0, 0, y1);
+      SetMotionSlot(k, layer, 0, y0, 0, y1);
     }
   }
   if (f == 3) Sound(220);
@@ -282,7 +273,7 @@ void RaceMoveFrame() {
     Sound(224, 0, -0.1f);
     int square = S().MovingSquare;
     G02_SquarePos(S().TurnSide * 5 + 1, square);
-    SetSlot(0, piece, LayerLeft(piece), LayerTop(piece), DrawState.TargetRect.X, DrawState.TargetRect.Y);
+    SetMotionSlot(0, piece, LayerLeft(piece), LayerTop(piece), DrawState.TargetRect.X, DrawState.TargetRect.Y);
   }
   Run().AnimationLength = 20;
   StepSlot(0, kEaseOut);

@@ -161,12 +161,7 @@ void BettingClick() {
       G04_Board(2, C().CasinoMode);
       CasinoGoTo(kCardGame, kHelpOut);
       break;
-    case kQuit:
-      G04_Board(7, 1);
-      C().CasinoBet = 0;
-      CasinoGoTo(kCasinoTitle, 4);
-      Wait(0, 0);
-      break;
+    case kQuit: CasinoQuitGame(); break;
     default: break;
   }
 }
@@ -248,14 +243,7 @@ void Pay() {
     const int win = Panel(6);
     CasinoSlide(win, LayerLeft(win), 535);
     CasinoRunSlides(20);
-    CasinoSlide(win, -LayerWidth(win), 535);
-    CasinoRunSlides(10);
-    ShowLayer(win, false);
-    CasinoSound(406);
-    C().CasinoCredits += C().CasinoWin;
-    G04_NumberPanel(0, 1);
-    CasinoGoTo(kCardGame, kCheck);
-    Wait(-1, 200);
+    CasinoCollectWin(kCardGame, kCheck);
   } else {
     CasinoGoTo(kCardGame, kCheck);
     Wait(0, 0);
@@ -312,16 +300,8 @@ void G04_CardStep() {
       break;
     case kPay: Pay(); break;
     case kCheck: Check(); break;
-    case kUnlocked:
-      CasinoSound(407);
-      G04_Board(35, 15);
-      CasinoGoTo(kCardGame, kUnlockOut);
-      break;
-    case kUnlockOut:
-      CasinoBigBoardOut();
-      CasinoGoTo(kCardGame, kCheck);
-      Wait(0, 0);
-      break;
+    case kUnlocked: CasinoUnlockedBoard(kCardGame, kUnlockOut); break;
+    case kUnlockOut: CasinoUnlockedBoardOut(kCardGame, kCheck); break;
     default: break;
   }
 }

@@ -83,7 +83,7 @@ void Start() {
 }
 
 void ShowSelectBackdrop() {
-  CasinoHideLayers(0, 39);
+  HideLayerRange(0, 39);
   C00_LoadPicture(0, kPictureTitle, 0);
 }
 
@@ -176,7 +176,7 @@ void Select() {
       CasinoRunSlides(15);
       C().CasinoGame = game;
       G04_Panels(0, 10 + game);
-      CasinoHideLayers(0, 39);
+      HideLayerRange(0, 39);
       C00_LoadPicture(0, kPictureGameBack, game);
       CasinoGoTo(game == 0 ? kSlotGame : kCardGame, 0);
       Wait(0, 0);
@@ -239,7 +239,7 @@ void Clear() {
       Wait(-1, 300);
       break;
     case 3:
-      CasinoHideLayers(0, 79);
+      HideLayerRange(0, 79);
       C00_LoadPicture(0, 0, 0);
       G04_Leave();
       break;
@@ -340,8 +340,35 @@ void CasinoBigBoardOut() {
   ShowLayer(board, false);
 }
 
-void CasinoHideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
+void CasinoQuitGame() {
+  G04_Board(7, 1);
+  C().CasinoBet = 0;
+  CasinoGoTo(kCasinoTitle, 4);
+  Wait(0, 0);
+}
+
+void CasinoCollectWin(int game, int checkStep) {
+  const int win = C().PanelFirstBox + PanelOffset(6);
+  CasinoSlide(win, -LayerWidth(win), 535);
+  CasinoRunSlides(10);
+  ShowLayer(win, false);
+  CasinoSound(406);
+  C().CasinoCredits += C().CasinoWin;
+  G04_NumberPanel(0, 1);
+  CasinoGoTo(game, checkStep);
+  Wait(-1, 200);
+}
+
+void CasinoUnlockedBoard(int game, int unlockOutStep) {
+  CasinoSound(407);
+  G04_Board(35, 15);
+  CasinoGoTo(game, unlockOutStep);
+}
+
+void CasinoUnlockedBoardOut(int game, int checkStep) {
+  CasinoBigBoardOut();
+  CasinoGoTo(game, checkStep);
+  Wait(0, 0);
 }
 
 int PanelOffset(int kind) {
@@ -462,7 +489,7 @@ void G04_Board(int kind, int variant) {
       CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
       for (int layer = buttons; layer <= buttons + 6; ++layer) CasinoSlide(layer, LayerLeft(layer), H());
       CasinoRunSlides(10);
-      CasinoHideLayers(buttons, buttons + 6);
+      HideLayerRange(buttons, buttons + 6);
       ShowLayer(box, false);
       break;
     case 11: {  // card game new deal
@@ -475,8 +502,8 @@ void G04_Board(int kind, int variant) {
         CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
       }
       CasinoRunSlides(10);
-      CasinoHideLayers(buttons, buttons + 4);
-      CasinoHideLayers(C().CardFirstBox, C().CardFirstBox + 1);
+      HideLayerRange(buttons, buttons + 4);
+      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 1);
       ShowLayer(bet, false);
       ShowLayer(box, false);
       break;
@@ -487,7 +514,7 @@ void G04_Board(int kind, int variant) {
       CasinoSlide(buttons, LayerLeft(buttons), H());
       CasinoSlide(buttons + 1, LayerLeft(buttons + 1), H());
       CasinoRunSlides(10);
-      CasinoHideLayers(buttons, buttons + 1);
+      HideLayerRange(buttons, buttons + 1);
       ShowLayer(box, false);
       break;
     case 20: {  // card-game result list
@@ -527,14 +554,14 @@ void G04_Board(int kind, int variant) {
         if (tq::ThePlatform().Screen().Layer(layer).visible) CasinoSlide(layer, W(), LayerTop(layer));
       }
       CasinoRunSlides(10);
-      CasinoHideLayers(C().PanelFirstBox + 1, C().PanelFirstBox + 4);
-      CasinoHideLayers(buttons, buttons + 6);
+      HideLayerRange(C().PanelFirstBox + 1, C().PanelFirstBox + 4);
+      HideLayerRange(buttons, buttons + 6);
       for (int card = 0; card <= CardHand.DealtLast; ++card) {
         const int layer = C().CardFirstBox + card;
         CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
       }
       CasinoRunSlides(10);
-      CasinoHideLayers(C().CardFirstBox, C().CardFirstBox + 4);
+      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 4);
       break;
     }
     case 30: {  // system board

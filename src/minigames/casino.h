@@ -136,11 +136,20 @@ void CasinoSlideFrom(int layer, int x0, int y0, int x, int y);
 void CasinoRunSlides(int frames);
 // The pressed look of a button for one 50 ms pause.
 void CasinoPressPause();
-void CasinoHideLayers(int first, int last);
 // The big board (introduction, clear, unlock) leaves through the bottom in 15 frames.
 void CasinoBigBoardOut();
 // The number panel kind's layer offset from PanelFirstBox (kinds 0, 1, 2, 5, 6).
 int PanelOffset(int kind);
+
+// What the two games do alike, each given its own state (kSlotGame or kCardGame) and
+// the step to go on to:
+// the quit button: the goodbye board, the bet dropped, back to the casino's title;
+void CasinoQuitGame();
+// the win panel, already at the bottom, leaves to the left and the win joins the credits;
+void CasinoCollectWin(int game, int checkStep);
+// the unlock board comes in, and leaves again.
+void CasinoUnlockedBoard(int game, int unlockOutStep);
+void CasinoUnlockedBoardOut(int game, int checkStep);
 
 // Data tables (casino_data.cpp).
 struct NumberPanelStyle {

@@ -126,10 +126,6 @@ void TextLine(int layer, const Rect& at, int size, const std::string& text, int 
   G09_ButtonColours(scheme);
 }
 
-void HideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
-}
-
 // --- states ---
 
 void Start() {
@@ -148,7 +144,7 @@ void Start() {
 
 void Title() {
   G09_EndingsPanel();
-  HideLayers(0, 19);
+  HideLayerRange(0, 19);
   const int box = K().G09PictureBox;
   DrawState.CurrentLayer = box;
   DrawState.CurrentRect = {0, 0, 0, 0};
@@ -312,7 +308,7 @@ void G09_Step() {
     case kEnding3: EndingHalves(3); break;
     case kEndingOver: EndingOver(); break;
     case kAllClear:
-      HideLayers(K().G09MessageBox, K().G09MessageBox + 1);
+      HideLayerRange(K().G09MessageBox, K().G09MessageBox + 1);
       GoTo(kLeaving);
       Wait(-1, 1000);
       break;
@@ -390,7 +386,7 @@ void G09_CompassButton(int i, int state) {
 
 void G09_ButtonColours(int scheme) { AdventureTextColours(scheme); }
 
-void G09_HideButtons() { HideLayers(K().G09ButtonBox, K().G09ButtonBox + kButtonCount - 1); }
+void G09_HideButtons() { HideLayerRange(K().G09ButtonBox, K().G09ButtonBox + kButtonCount - 1); }
 
 void G09_ClearHover(int kind) {
   if (kind != 0) return;
@@ -417,7 +413,7 @@ void G09_EndingsPanel() {
 }
 
 void G09_AllClear() {
-  HideLayers(0, 20);
+  HideLayerRange(0, 20);
   const int box = K().G09MessageBox;
   const char* lines[] = {"ﾔｯﾀ!! ｽﾍﾞﾃﾉ ｴﾋﾟｿｰﾄﾞｦ ｸﾘｱｼﾏｼﾀ!!", "-- ALL CLEAR --"};
   for (int i = 0; i < 2; ++i) {

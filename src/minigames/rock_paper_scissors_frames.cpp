@@ -65,28 +65,10 @@ Rect Read(int layer) {
   return DrawState.CurrentRect;
 }
 
-void Slot(int k, int layer, int x1, int y1, int x2, int y2) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(k)];
-  s.MotionLayer = layer;
-  s.MotionStartX = x1;
-  s.MotionStartY = y1;
-  s.MotionEndX = x2;
-  s.MotionEndY = y2;
-}
-
-void SizedSlot(int k, int layer, const Rect& from, const Rect& to) {
-  Slot(k, layer, from.X, from.Y, to.X, to.Y);
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(k)];
-  s.MotionStartWidth = from.Width;
-  s.MotionStartHeight = from.Height;
-  s.MotionEndWidth = to.Width;
-  s.MotionEndHeight = to.Height;
-}
-
 // A slot from the layer's place to a point.
 void SlotFromHere(int k, int layer, int x2, int y2) {
   const Rect r = Read(layer);
-  Slot(k, layer, r.X, r.Y, x2, y2);
+  SetMotionSlot(k, layer, r.X, r.Y, x2, y2);
 }
 
 void Curve(int type, int frames, int slot) {
@@ -106,19 +88,6 @@ void Place(int layer, int x, int y) {
 
 int Interpolate(int start, int end, int frame, int frames) {
   return RoundHalfEven(start + static_cast<double>(end - start) / frames * frame);
-}
-
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
-void NextStep(int pauseMs = 0) {
-  Run().AnimationFrame = 0;
-  Run().AnimationSubStep = 0;
-  Run().AnimationStep += 1;
-  if (pauseMs > 0) SetFrameLength(-1, pauseMs);
 }
 
 void EndClick() { FrameClock.FrameLoopRunning = 0; }
@@ -171,7 +140,7 @@ void TitleIn(int sheetNumber, int sound, bool scattered) {
     for (int i = 0; i < kTitleStrips; ++i) {
       int y = h * i;
       if (scattered) y = y - 50 + RandomRange(0, 100);
-      Slot(i, i, i % 2 == 0 ? W() : -W(), y, 0, h * i);
+      SetMotionSlot(i, i, i % 2 == 0 ? W() : -W(), y, 0, h * i);
       PrepareAt(i, MotionSlot[i].MotionStartX, y, W(), h);
       ClipCellToLayer(2, 0, h * i, W(), h);
     }
@@ -180,7 +149,7 @@ void TitleIn(int sheetNumber, int sound, bool scattered) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     Place(i, Interpolate(s.MotionStartX, s.MotionEndX, f, 20), Interpolate(s.MotionStartY, s.MotionEndY, f, 20));
   }
-  if (CountPast(20)) EndClick();
+  if (CountFramePast(20)) EndClick();
 }
 
 void TitleOut(int backNumber, int sound, bool scattered) {
@@ -194,13 +163,13 @@ void TitleOut(int backNumber, int sound, bool scattered) {
     for (int i = 0; i < kTitleStrips; ++i) {
       const Rect r = Read(i);
       const int y = scattered ? r.Y - 50 + RandomRange(0, 100) : r.Y;
-      Slot(i, i, r.X, r.Y, i % 2 == 0 ? -r.Width : r.Width, y);
+      SetMotionSlot(i, i, r.X, r.Y, i % 2 == 0 ? -r.Width : r.Width, y);
     }
   }
   Curves(10, 20, 0, kTitleStrips - 1);
-  if (CountPast(20)) {
+  if (CountFramePast(20)) {
     for (int i = 0; i < kTitleStrips; ++i) ShowLayer(i, false);
-    NextStep(200);
+    NextAnimationStep(200);
   }
 }
 
@@ -211,7 +180,7 @@ void DropIn(int layer, int board, int frames, int sound) {
     PrepareAt(layer, W(), 0);
     Load(kBoardKind, board);
     Rect r = Read(layer);
-    Slot(0, layer, Cx(r.Width), -r.Height, Cx(r.Width), Cy(r.Height));
+    SetMotionSlot(0, layer, Cx(r.Width), -r.Height, Cx(r.Width), Cy(r.Height));
   }
   Curve(11, frames, 0);
 }
@@ -226,12 +195,12 @@ void FallAway(int layer, int frames) {
 
 void BoardIn() {
   DropIn(0, J().JankenBoard, 20, 11);
-  if (CountPast(20)) EndClick();
+  if (CountFramePast(20)) EndClick();
 }
 
 void BoardOut() {
   FallAway(0, 10);
-  if (CountPast(10)) EndAuto();
+  if (CountFramePast(10)) EndAuto();
 }
 
 // ---- round start ----
@@ -244,11 +213,11 @@ void ButtonsRise() {
       Load(kHandKind, n);
       const Rect r = Read(kHandButtonLayer + n);
       const int x = Cx(r.Width) - 150 + 150 * n;
-      Slot(n, kHandButtonLayer + n, x, H(), x, HalfH() + 115);
+      SetMotionSlot(n, kHandButtonLayer + n, x, H(), x, HalfH() + 115);
     }
   }
   Curves(11, 20, 0, 2);
-  if (CountPast(20)) EndAuto();
+  if (CountFramePast(20)) EndAuto();
 }
 
 void PanelsIn() {
@@ -261,11 +230,11 @@ void PanelsIn() {
       Load(1120 + J().JankenOpponent, panels[n]);
       const Rect p = Read(5 + n);
       const int x = Cx(p.Width) + (n - 1) * p.Width;
-      Slot(n, 5 + n, x - 50, Cy(p.Height), x, Cy(p.Height));
+      SetMotionSlot(n, 5 + n, x - 50, Cy(p.Height), x, Cy(p.Height));
     }
   }
   Curve(10, 5, r.AnimationSubStep);
-  if (CountPast(5)) {
+  if (CountFramePast(5)) {
     r.AnimationFrame = 0;
     r.AnimationSubStep += 1;
     if (r.AnimationSubStep > 2) EndClick();
@@ -283,23 +252,23 @@ void PanelsOut() {
     for (int n = 0; n <= 2; ++n) SlotFromHere(n, 5 + n, Read(5 + n).X + 100, Read(5 + n).Y);
   }
   Curve(10, 5, r.AnimationSubStep);
-  if (CountPast(5)) {
+  if (CountFramePast(5)) {
     ShowLayer(5 + r.AnimationSubStep, false);
     r.AnimationFrame = 0;
     r.AnimationSubStep += 1;
-    if (r.AnimationSubStep > 2) NextStep(500);
+    if (r.AnimationSubStep > 2) NextAnimationStep(500);
   }
 }
 
 void PromptIn() {
   DropIn(kPortraitLayer, Base() + 2, 10, 13);
-  if (CountPast(10)) EndClick();
+  if (CountFramePast(10)) EndClick();
 }
 
 void PromptOut() {
   if (Run().AnimationFrame == 0) SetFrameLength(0, 0);
   FallAway(kPortraitLayer, 5);
-  if (CountPast(5)) {
+  if (CountFramePast(5)) {
     ShowLayer(kPortraitLayer, false);
     EndAuto();
   }
@@ -315,10 +284,10 @@ void Figure() {
       PrepareAt(6, W(), 0);
       Load(kFigureKind, Base() + step / 3 + 1);
       const Rect p = Read(6);
-      Slot(0, 6, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+      SetMotionSlot(0, 6, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
     }
     Curve(11, 10, 0);
-    if (CountPast(10)) NextStep();
+    if (CountFramePast(10)) NextAnimationStep();
   } else if (step <= 8 && step % 3 == 1) {  // shake
     static constexpr int kLength[] = {30, 50, 80};
     const int length = kLength[step / 3];
@@ -336,7 +305,7 @@ void Figure() {
     Place(6, home.MotionStartX + dx, home.MotionStartY + dy);
     if (f + 1 >= length) {
       Place(6, home.MotionStartX, home.MotionStartY);
-      NextStep(200);
+      NextAnimationStep(200);
     } else {
       ++r.AnimationFrame;
     }
@@ -344,9 +313,9 @@ void Figure() {
     SetFrameLength(0, 0);
     if (f == 0 && r.AnimationSubStep == 0) SlotFromHere(0, 6, Read(6).X, H());
     Curve(10, 7, 0);
-    if (CountPast(7)) {
+    if (CountFramePast(7)) {
       ShowLayer(6, false);
-      NextStep();
+      NextAnimationStep();
       if (step == 8 && G01_FinalRound()) r.AnimationStep = 10;
     }
   } else if (step == 9) {  // corner portrait
@@ -355,20 +324,20 @@ void Figure() {
       Load(kFigureKind, Base() + 4);
       const Rect p = Read(kPortraitLayer);
       const int x = W() - (p.Width + 10);
-      Slot(0, kPortraitLayer, x, H(), x, H() - (p.Height + 10));
+      SetMotionSlot(0, kPortraitLayer, x, H(), x, H() - (p.Height + 10));
     }
     Curve(11, 10, 0);
-    if (CountPast(10)) EndAuto();
+    if (CountFramePast(10)) EndAuto();
   } else if (step == 10) {  // the fourth button, in the portrait's place
     if (f == 0) {
       PrepareAt(kHandButtonLayer + 3, W(), 0);
       Load(kHandKind, 4);
       const Rect p = Read(kHandButtonLayer + 3);
       const int x = W() - (p.Width + 20);
-      Slot(0, kHandButtonLayer + 3, x, H(), x, H() - (p.Height + 10));
+      SetMotionSlot(0, kHandButtonLayer + 3, x, H(), x, H() - (p.Height + 10));
     }
     Curve(11, 50, 0);
-    if (CountPast(50)) EndAuto();
+    if (CountFramePast(50)) EndAuto();
   }
 }
 
@@ -386,7 +355,7 @@ void FramesBlink() {
     }
   }
   for (int n = 0; n <= last; ++n) BlinkFrame(J().JankenFrameLayer + n, f);
-  if (CountPast(40)) {
+  if (CountFramePast(40)) {
     for (int n = 0; n <= last; ++n) Paint(J().JankenFrameLayer + n, J().JankenColours[2], J().JankenColours[3]);
     EndAuto();
   }
@@ -414,16 +383,16 @@ void CardIn() {
         else if (J().JankenOpponent == 1 && J().JankenRound == 3) Load(kCardTwiceKind, J().JankenOpponentHand);
         else Load(kCardKind, J().JankenOpponentHand);
         const Rect c = Read(CardLayer());
-        Slot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
+        SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
       }
       Curve(11, length, 0);
-      if (!CountPast(length)) break;
+      if (!CountFramePast(length)) break;
       r.AnimationFrame = 0;
       if (J().JankenOpponent == 2 && J().JankenRound >= 2) {
         SetFrameLength(-1, 500);
         r.AnimationStep = J().JankenRound == 2 ? 10 : 11;
       } else if (last) {
-        NextStep(2000);
+        NextAnimationStep(2000);
       } else {
         EndAuto();
       }
@@ -438,19 +407,19 @@ void CardIn() {
         G01_Sound(r.AnimationStep == 10 ? 31 : 32);
         const Rect c = Read(CardLayer());
         if (copies == 1) {
-          Slot(0, CardLayer(), c.X, c.Y, c.X - 69, c.Y);
+          SetMotionSlot(0, CardLayer(), c.X, c.Y, c.X - 69, c.Y);
           CopyCard(kCopyLayer);
-          Slot(1, kCopyLayer, c.X, c.Y, c.X + 69, c.Y);
+          SetMotionSlot(1, kCopyLayer, c.X, c.Y, c.X + 69, c.Y);
         } else {
-          Slot(0, CardLayer(), c.X, c.Y, c.X, c.Y);
+          SetMotionSlot(0, CardLayer(), c.X, c.Y, c.X, c.Y);
           for (int i = 0; i < copies; ++i) {
             CopyCard(kCopyLayer + i);
-            Slot(1 + i, kCopyLayer + i, c.X, c.Y, c.X + kFiveCopies[i][0], c.Y + kFiveCopies[i][1]);
+            SetMotionSlot(1 + i, kCopyLayer + i, c.X, c.Y, c.X + kFiveCopies[i][0], c.Y + kFiveCopies[i][1]);
           }
         }
       }
       Curves(11, 10, 0, copies);
-      if (CountPast(10)) EndAuto();
+      if (CountFramePast(10)) EndAuto();
       break;
     }
     default: break;
@@ -491,7 +460,7 @@ void EnlargedTremble(int kind) {
     KeepHome(0, CardLayer());
   }
   Tremble(CardLayer(), 1);
-  if (CountPast(49)) EndAuto();
+  if (CountFramePast(49)) EndAuto();
 }
 
 // Where the seven cards of 1063 come to rest, relative to the centred card: three
@@ -520,17 +489,17 @@ void Multiply(int copies) {
         int x = c.X, y = c.Y;
         if (copies == 1) x = centreX + (i == 0 ? -184 : 184), y = homeY;
         else x = centreX + kSevenCards[i][0], y = homeY + kSevenCards[i][1];
-        Slot(i, layer, x0, y0, x, y);
+        SetMotionSlot(i, layer, x0, y0, x, y);
       }
     }
     Curves(11, 5, 0, copies);
-    if (CountPast(5)) {
+    if (CountFramePast(5)) {
       for (int i = 0; i <= copies; ++i) KeepHome(i, i == 0 ? CardLayer() : kCopyLayer + i - 1);
-      NextStep();
+      NextAnimationStep();
     }
   } else if (r.AnimationStep == 1) {
     Tremble(CardLayer(), copies + 1);
-    if (CountPast(49)) EndAuto();
+    if (CountFramePast(49)) EndAuto();
   }
 }
 
@@ -544,10 +513,10 @@ void CardSpeech(int code) {
           PrepareAt(CardLayer(), W(), 0);
           Load(kCardKind, J().JankenOpponentHand);
           const Rect c = Read(CardLayer());
-          Slot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
+          SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
         }
         Curve(11, 100, 0);
-        if (CountPast(100)) NextStep(500);
+        if (CountFramePast(100)) NextAnimationStep(500);
       } else if (r.AnimationStep == 1) {
         EnlargedTremble(kCardTwiceKind);
       }
@@ -567,11 +536,11 @@ void CardSpeech(int code) {
           Load(kCardKind, n);
           const Rect c = Read(kCardLayer + n);
           const int x = Cx(c.Width) + (n - 1) * 150;
-          Slot(slot++, kCardLayer + n, x, -c.Height, x, CardRestY(c.Height));
+          SetMotionSlot(slot++, kCardLayer + n, x, -c.Height, x, CardRestY(c.Height));
         }
       }
       Curves(11, 50, 0, 1);
-      if (CountPast(50)) EndAuto();
+      if (CountFramePast(50)) EndAuto();
       break;
     case 1066:
       // The three cards weave about each other and come back to rest in their places.
@@ -589,7 +558,7 @@ void CardSpeech(int code) {
           const int dy = RoundHalfEven(40.0 * std::sin(turn / 2) * (n == 1 ? -1 : 1));
           Place(kCardLayer + n, home.MotionStartX + dx, home.MotionStartY + dy);
         }
-        if (CountPast(60)) NextStep(800);
+        if (CountFramePast(60)) NextAnimationStep(800);
       } else {
         EndAuto();
       }
@@ -631,7 +600,7 @@ void Choice(bool fourButtons) {
           for (int k = 0; k <= 1; ++k) {
             const int n = k == 0 ? (J().JankenOpponentHand == 0 ? 1 : 0) : (J().JankenOpponentHand == 2 ? 1 : 2);
             const Rect c = Read(kCardLayer + n);
-            Slot(4 + k, kCardLayer + n, c.X, c.Y, c.X, -c.Height);
+            SetMotionSlot(4 + k, kCardLayer + n, c.X, c.Y, c.X, -c.Height);
             choiceFrames[4 + k] = 10;
           }
         }
@@ -641,10 +610,10 @@ void Choice(bool fourButtons) {
       }
       Place(kPortraitLayer, portraitX + RandomRange(0, 5), portraitY + RandomRange(0, 5));
       BlinkFrame(chosenFrame, f);
-      if (CountPast(48)) {
+      if (CountFramePast(48)) {
         ShowLayer(chosenFrame, false);
         Place(kPortraitLayer, portraitX, portraitY);
-        NextStep();
+        NextAnimationStep();
         if (!fourButtons && Multiplied()) r.AnimationStep = 10;
         else if (!fourButtons && SevenCards()) r.AnimationStep = 20;
       }
@@ -663,11 +632,11 @@ void Choice(bool fourButtons) {
         for (int k = 2; k <= lastSlot; ++k) {
           const int layer = CopyLayerOfSlot(k);
           const Rect p = Read(layer);
-          Slot(k, layer, p.X, p.Y, p.X, p.Y - (step == 10 ? 80 : 100));
+          SetMotionSlot(k, layer, p.X, p.Y, p.X, p.Y - (step == 10 ? 80 : 100));
         }
       }
       Curves(10, 20, 0, lastSlot);
-      if (CountPast(20)) {
+      if (CountFramePast(20)) {
         r.AnimationFrame = 0;
         r.AnimationSubStep = 0;
         r.AnimationStep = 2;
@@ -684,11 +653,11 @@ void Choice(bool fourButtons) {
           PrepareAt(layer, half, y, 0, h);
           Fill(layer, Grey(255));
           LayerToBack(layer);
-          SizedSlot(layer - 4, layer, {half, y, 0, h}, {0, y, W(), h});
+          SetSizedMotionSlot(layer - 4, layer, {half, y, 0, h}, {0, y, W(), h});
         }
       }
       Curves(16, 20, 2, 3);
-      if (CountPast(20)) NextStep(500);
+      if (CountFramePast(20)) NextAnimationStep(500);
       break;
     case 3: EndAuto(); break;
     default: break;
@@ -703,12 +672,12 @@ void Clash() {
       DrawState.CurrentLayer = kPortraitLayer;
       Load(kFigureKind, 5);
       const Rect p = Read(kPortraitLayer);
-      Slot(0, kPortraitLayer, p.X, p.Y, p.X, p.Y - 50);
+      SetMotionSlot(0, kPortraitLayer, p.X, p.Y, p.X, p.Y - 50);
       MotionSlot[0].MotionPause = 20;
     }
     Curve(13, 20, 0);
-    if (CountPast(20)) {
-      NextStep();
+    if (CountFramePast(20)) {
+      NextAnimationStep();
       if (Multiplied()) r.AnimationStep = 10;
       else if (SevenCards()) r.AnimationStep = 20;
     }
@@ -717,16 +686,16 @@ void Clash() {
   const int lastSlot = r.AnimationStep == 1 ? 1 : LastPieceSlot();
   if (r.AnimationFrame == 0) {
     const Rect b = Read(ButtonLayer());
-    Slot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH());
+    SetMotionSlot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH());
     const Rect c = Read(CardLayer());
-    Slot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height);
+    SetMotionSlot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height);
     for (int k = 2; k <= lastSlot; ++k) {
       const Rect p = Read(CopyLayerOfSlot(k));
-      Slot(k, CopyLayerOfSlot(k), p.X, p.Y, p.X, p.Y + 150);
+      SetMotionSlot(k, CopyLayerOfSlot(k), p.X, p.Y, p.X, p.Y + 150);
     }
   }
   Curves(12, 25, 0, lastSlot);
-  if (CountPast(25)) EndAuto();
+  if (CountFramePast(25)) EndAuto();
 }
 
 // The result marks: which slots' pieces the result acts on this frame.
@@ -759,18 +728,18 @@ void Result() {
         const Rect p = Read(CopyLayerOfSlot(k));
         Place(CopyLayerOfSlot(k), p.X, k == 0 ? p.Y + d : p.Y - d);
       }
-      if (CountPast(14)) NextStep();
+      if (CountFramePast(14)) NextAnimationStep();
       break;
     }
     case 1:
       if (J().JankenOutcome == 2) {
-        NextStep(500);
+        NextAnimationStep(500);
         break;
       }
       for (int k : marked) ShowLayer(CopyLayerOfSlot(k), (f / 8) % 2 == 1);
-      if (CountPast(63)) {
+      if (CountFramePast(63)) {
         for (int k : marked) ShowLayer(CopyLayerOfSlot(k), false);
-        NextStep(500);
+        NextAnimationStep(500);
       }
       break;
     case 2:
@@ -781,10 +750,10 @@ void Result() {
         C00_LoadPicture(1, kResultKind, J().JankenOutcome);
         LayerToFront(8);
         const Rect b = Read(8);
-        Slot(kBoardSlot, 8, Cx(b.Width), -b.Height, Cx(b.Width), Cy(b.Height));
+        SetMotionSlot(kBoardSlot, 8, Cx(b.Width), -b.Height, Cx(b.Width), Cy(b.Height));
       }
       Curve(11, 10, kBoardSlot);
-      if (CountPast(10)) EndClick();
+      if (CountFramePast(10)) EndClick();
       break;
     default: break;
   }
@@ -796,7 +765,7 @@ void ResultOut() {
     SlotFromHere(kBoardSlot, 8, Read(8).X, H());
   }
   Curve(10, 10, kBoardSlot);
-  if (CountPast(10)) EndAuto();
+  if (CountFramePast(10)) EndAuto();
 }
 
 void PiecesOut() {
@@ -806,7 +775,7 @@ void PiecesOut() {
     case 0:
       if (f == 0) SlotFromHere(kPortraitSlot, kPortraitLayer, Read(kPortraitLayer).X, H());
       Curve(10, 5, kPortraitSlot);
-      if (CountPast(5)) NextStep();
+      if (CountFramePast(5)) NextAnimationStep();
       break;
     case 1: {
       // The winner's pieces, still shown, leave: the button down, the cards up.
@@ -815,12 +784,12 @@ void PiecesOut() {
         for (int k : marked) {
           const int layer = CopyLayerOfSlot(k);
           const Rect p = Read(layer);
-          if (k == 0) Slot(0, layer, p.X, p.Y, Cx(p.Width), H());
-          else Slot(k, layer, p.X, p.Y, p.X, -p.Height - 10 - 40 * (k - 1));
+          if (k == 0) SetMotionSlot(0, layer, p.X, p.Y, Cx(p.Width), H());
+          else SetMotionSlot(k, layer, p.X, p.Y, p.X, -p.Height - 10 - 40 * (k - 1));
         }
       }
       for (int k : marked) Curve(10, 10, k);
-      if (CountPast(10)) NextStep();
+      if (CountFramePast(10)) NextAnimationStep();
       break;
     }
     case 2:
@@ -828,11 +797,11 @@ void PiecesOut() {
         const int half = ScreenSize.ScreenHalfWidth;
         for (int layer = 6; layer <= 7; ++layer) {
           const Rect p = Read(layer);
-          SizedSlot(layer - 4, layer, p, {half, p.Y, 0, p.Height});
+          SetSizedMotionSlot(layer - 4, layer, p, {half, p.Y, 0, p.Height});
         }
       }
       Curves(16, 10, 2, 3);
-      if (CountPast(10)) {
+      if (CountFramePast(10)) {
         ShowLayer(6, false);
         ShowLayer(7, false);
         EndAuto();
@@ -852,10 +821,10 @@ void ClearPicture() {
     G01_Sound(90);
     PrepareAt(EndLayer(), 0, 0, W(), H());
     Fill(EndLayer(), Grey(255));
-    SizedSlot(0, EndLayer(), {0, 0, W(), H()}, {0, HalfH() - 90, W(), 200});
+    SetSizedMotionSlot(0, EndLayer(), {0, 0, W(), H()}, {0, HalfH() - 90, W(), 200});
   }
   Curve(16, 20, 0);
-  if (CountPast(20)) {
+  if (CountFramePast(20)) {
     DrawState.CurrentLayer = EndLayer();
     Load(kClearKind, 0);
     EndClick();
@@ -886,14 +855,14 @@ void ClearSequence() {
         Fill(EndLayer() + 1, Grey(255));
         LayerToFront(EndLayer() + 1);
         LayerToFront(EndLayer());
-        SizedSlot(0, EndLayer() + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, EndLayer() + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
       }
       Curve(16, 20, 0);
-      if (CountPast(20)) {
+      if (CountFramePast(20)) {
         C00_LoadPicture(0, 0, 0);
         FillWindow(Grey(255));
         for (int layer = 1; layer <= 99; ++layer) ShowLayer(layer, false);
-        NextStep();
+        NextAnimationStep();
       }
       break;
     case 1:
@@ -907,13 +876,13 @@ void ClearSequence() {
         const int endY = i % 2 == 0 ? H() + (i / 2) * 50 : -((i / 2) * 50 + 9);
         Place(EndLayer() + i, 0, Interpolate(210 + 9 * i, endY, f, 10));
       }
-      if (CountPast(10)) NextStep(1000);
+      if (CountFramePast(10)) NextAnimationStep(1000);
       break;
     case 2: {
       SetFrameLength(0, 0);
       const int v = f >= 100 ? 0 : RoundHalfEven(255 - 255.0 / 100 * f);
       FillWindow(Grey(v));
-      if (CountPast(100)) {
+      if (CountFramePast(100)) {
         FillWindow(Grey(0));
         EndAuto();
       }
@@ -926,7 +895,7 @@ void ClearSequence() {
 void OverPicture() {
   AnimationRunRecord& r = Run();
   if (r.AnimationStep == 0) {
-    NextStep(500);
+    NextAnimationStep(500);
     return;
   }
   SetFrameLength(0, 0);
@@ -936,13 +905,13 @@ void OverPicture() {
     DrawState.SheetIndex = 2;
     C00_LoadPicture(2, kOverKind, 0);
     CutStrips(10, cy, true);
-    for (int i = 0; i < kStripCount; ++i) Slot(i, EndLayer() + i, i % 2 == 0 ? W() : -W(), cy + 10 * i, 0, cy + 10 * i);
+    for (int i = 0; i < kStripCount; ++i) SetMotionSlot(i, EndLayer() + i, i % 2 == 0 ? W() : -W(), cy + 10 * i, 0, cy + 10 * i);
   }
   for (int i = 0; i < kStripCount; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     Place(EndLayer() + i, Interpolate(s.MotionStartX, 0, r.AnimationFrame, 10), s.MotionEndY);
   }
-  if (CountPast(10)) EndClick();
+  if (CountFramePast(10)) EndClick();
 }
 
 void OverCollapse() {
@@ -954,20 +923,20 @@ void OverCollapse() {
         for (int i = 0; i < kStripCount; ++i) SlotFromHere(i, EndLayer() + i, Read(EndLayer() + i).X, HalfH() - 4);
       }
       Curves(10, 10, 0, kStripCount - 1);
-      if (CountPast(10)) {
+      if (CountFramePast(10)) {
         SetLayerPicture(EndLayer(), tq::Surface());
         Fill(EndLayer(), Grey(0));
         for (int i = 1; i < kStripCount; ++i) ShowLayer(EndLayer() + i, false);
-        NextStep();
+        NextAnimationStep();
       }
       break;
     case 1:
-      if (r.AnimationFrame == 0) SizedSlot(0, EndLayer(), Read(EndLayer()), {0, 0, W(), H()});
+      if (r.AnimationFrame == 0) SetSizedMotionSlot(0, EndLayer(), Read(EndLayer()), {0, 0, W(), H()});
       Curve(16, 10, 0);
-      if (CountPast(10)) {
+      if (CountFramePast(10)) {
         C00_LoadPicture(0, 0, 0);
         for (int layer = 0; layer <= EndLayer(); ++layer) ShowLayer(layer, false);
-        NextStep(500);
+        NextAnimationStep(500);
       }
       break;
     default: EndAuto(); break;
@@ -1006,10 +975,10 @@ bool TextFade(const std::string& text, int first, bool in) {
   const int f = Run().AnimationFrame;
   if (in) {
     if (f >= 1) PrintLines(text, first, static_cast<float>(f) / 100.0f);
-    return CountPast(100);
+    return CountFramePast(100);
   }
   const int n = PrintLines(text, first, 1.0f - static_cast<float>(f) / 50.0f);
-  if (!CountPast(50)) return false;
+  if (!CountFramePast(50)) return false;
   for (int i = 0; i < n; ++i) ShowLayer(first + i, false);
   return true;
 }
@@ -1021,13 +990,13 @@ void CloseIn(bool victory) {
     case 0:
       if (f == 0) {
         const Rect b = Read(ButtonLayer());
-        Slot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH() - 30);
+        SetMotionSlot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH() - 30);
         const Rect c = Read(CardLayer());
         // Behind the hand, but still before the flash bars behind it.
         LayerToBack(CardLayer());
         LayerToBack(7);
         LayerToBack(6);
-        Slot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height + 30);
+        SetMotionSlot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height + 30);
       }
       if (f >= 40) {
         r.AnimationSubStep += 1;
@@ -1035,7 +1004,7 @@ void CloseIn(bool victory) {
         if (r.AnimationSubStep % 2 == 1) G01_Sound(38);
       }
       Curves(12, 50, 0, 1);
-      if (CountPast(50)) NextStep();
+      if (CountFramePast(50)) NextAnimationStep();
       break;
     case 1:
       if (f == 0) {
@@ -1044,11 +1013,11 @@ void CloseIn(bool victory) {
         Load(kHeartKind, 0);
         const Rect h = Read(1);
         Place(1, Cx(h.Width), Cy(h.Height));
-        Slot(0, 1, Cx(h.Width), Cy(h.Height), Cx(h.Width), Cy(h.Height) - 30);
+        SetMotionSlot(0, 1, Cx(h.Width), Cy(h.Height), Cx(h.Width), Cy(h.Height) - 30);
         MotionSlot[0].MotionPause = 30;
       }
       Curve(13, 30, 0);
-      if (CountPast(30)) NextStep(victory ? 500 : 1000);
+      if (CountFramePast(30)) NextAnimationStep(victory ? 500 : 1000);
       break;
     case 2:
       if (f == 0) {
@@ -1056,10 +1025,10 @@ void CloseIn(bool victory) {
         PrepareAt(0, W(), 0);
         Load(kFigureKind, victory ? 50 : 51);
         const Rect p = Read(0);
-        Slot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
       }
       Curve(11, 10, 0);
-      if (CountPast(10)) EndClick();
+      if (CountFramePast(10)) EndClick();
       break;
     default: break;
   }
@@ -1078,7 +1047,7 @@ void HeartBreaks() {
     case 0:
       if (f == 0) SlotFromHere(0, 0, Read(0).X, H());
       Curve(10, 10, 0);
-      if (CountPast(10)) NextStep(800);
+      if (CountFramePast(10)) NextAnimationStep(800);
       break;
     case 1: {
       if (f == 0) {
@@ -1090,9 +1059,9 @@ void HeartBreaks() {
       const MotionSlotRecord& home = MotionSlot[kHomeSlot];
       const int a = std::max(1, (50 - f) / 4);
       Place(1, home.MotionStartX + (f % 2 == 0 ? -a : a), home.MotionStartY);
-      if (CountPast(49)) {
+      if (CountFramePast(49)) {
         Place(1, home.MotionStartX, home.MotionStartY);
-        NextStep(800);
+        NextAnimationStep(800);
       }
       break;
     }
@@ -1102,11 +1071,11 @@ void HeartBreaks() {
         PrepareAt(0, W(), 0);
         Load(kFigureKind, 52);
         const Rect p = Read(0);
-        Slot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 30));
+        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 30));
       }
       Curve(11, 50, 0);
       TrembleAbout(0, DrawState.CurrentRect.X, DrawState.CurrentRect.Y, std::min(f, 50), 50, 8);
-      if (CountPast(50)) EndClick();
+      if (CountFramePast(50)) EndClick();
       break;
     default: break;
   }
@@ -1116,7 +1085,7 @@ void HeartBreaks() {
 bool FadeToBlack() {
   const int f = Run().AnimationFrame;
   Fill(2, Grey(f >= 200 ? 0 : RoundHalfEven(255 - 255.0 / 200 * f)));
-  return CountPast(200);
+  return CountFramePast(200);
 }
 
 constexpr int kDefeatTextLayer = 3;
@@ -1129,20 +1098,20 @@ void DefeatEnding() {
       if (f == 10) G01_Sound(41);
       if (f == 0) {
         PrepareAt(2, ScreenSize.ScreenHalfWidth, HalfH(), 0, 0);
-        SizedSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
       }
       Curve(15, 50, 0);
       Fill(2, Grey(std::min(255, RoundHalfEven(255.0 / 50 * f))));
-      if (CountPast(50)) NextStep(1500);
+      if (CountFramePast(50)) NextAnimationStep(1500);
       break;
     case 1:
-      if (FadeToBlack()) NextStep(1000);
+      if (FadeToBlack()) NextAnimationStep(1000);
       break;
     case 2:
-      if (TextFade(G01_EndingText(2), kDefeatTextLayer, true)) NextStep(2000);
+      if (TextFade(G01_EndingText(2), kDefeatTextLayer, true)) NextAnimationStep(2000);
       break;
     case 3:
-      if (TextFade(G01_EndingText(2), kDefeatTextLayer, false)) NextStep(500);
+      if (TextFade(G01_EndingText(2), kDefeatTextLayer, false)) NextAnimationStep(500);
       break;
     case 4:
       if (f == 0) {
@@ -1150,10 +1119,10 @@ void DefeatEnding() {
           if (layer != 2) ShowLayer(layer, false);
         }
         // The black layer stays over the whole window: the last thing shown.
-        SizedSlot(0, 2, Read(2), {0, 0, W(), H()});
+        SetSizedMotionSlot(0, 2, Read(2), {0, 0, W(), H()});
       }
       Curve(16, 100, 0);
-      if (CountPast(100)) EndAuto();
+      if (CountFramePast(100)) EndAuto();
       break;
     default: break;
   }
@@ -1172,9 +1141,9 @@ void VictoryScene() {
         KeepHome(0, 0);
       }
       Place(0, home.MotionStartX + (f % 2 == 0 ? -6 : 6), home.MotionStartY);
-      if (CountPast(9)) {
+      if (CountFramePast(9)) {
         Place(0, home.MotionStartX, home.MotionStartY);
-        NextStep(800);
+        NextAnimationStep(800);
       }
       break;
     case 1:  // it starts: a short hop
@@ -1184,11 +1153,11 @@ void VictoryScene() {
         Load(kFigureKind, 6);
       }
       Place(0, home.MotionStartX, home.MotionStartY - 4 * (f + 1));
-      if (CountPast(2)) NextStep();
+      if (CountFramePast(2)) NextAnimationStep();
       break;
     case 2:  // and lands
       Place(0, home.MotionStartX, home.MotionStartY - 12 + 2 * (f + 1));
-      if (CountPast(5)) NextStep(500);
+      if (CountFramePast(5)) NextAnimationStep(500);
       break;
     case 3:  // the heart turns whole, the opponent trembles
       if (f == 0) {
@@ -1197,15 +1166,15 @@ void VictoryScene() {
         Load(kHeartKind, 2);
       }
       TrembleAbout(0, home.MotionStartX, home.MotionStartY, f, 79, 10);
-      if (CountPast(79)) {
+      if (CountFramePast(79)) {
         Place(0, home.MotionStartX, home.MotionStartY);
-        NextStep(1000);
+        NextAnimationStep(1000);
       }
       break;
     case 4:  // it sinks away
       if (f == 0) SlotFromHere(0, 0, home.MotionStartX, H());
       Curve(10, 9, 0);
-      if (CountPast(9)) NextStep();
+      if (CountFramePast(9)) NextAnimationStep();
       break;
     case 5: {  // its other picture rises, trembling
       if (f == 0) {
@@ -1216,16 +1185,16 @@ void VictoryScene() {
       const Rect p = Read(0);
       const int y = Interpolate(H(), H() - (p.Height + 50), f, 99);
       TrembleAbout(0, Cx(p.Width), y, f, 99, 6);
-      if (CountPast(99)) {
+      if (CountFramePast(99)) {
         Place(0, Cx(p.Width), H() - (p.Height + 50));
-        NextStep(800);
+        NextAnimationStep(800);
       }
       break;
     }
     case 6:  // and sinks
       if (f == 0) SlotFromHere(0, 0, Read(0).X, H());
       Curve(10, 9, 0);
-      if (CountPast(9)) NextStep();
+      if (CountFramePast(9)) NextAnimationStep();
       break;
     case 7:  // the last picture rises into place
       if (f == 0) {
@@ -1233,10 +1202,10 @@ void VictoryScene() {
         PrepareAt(0, W(), 0);
         Load(kFigureKind, 53);
         const Rect p = Read(0);
-        Slot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
       }
       Curve(11, 10, 0);
-      if (CountPast(10)) EndClick();
+      if (CountFramePast(10)) EndClick();
       break;
     default: break;
   }
@@ -1249,14 +1218,14 @@ void VictoryFlash() {
     case 0:
       if (f == 0) {
         PrepareAt(2, ScreenSize.ScreenHalfWidth, HalfH(), 0, 0);
-        SizedSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
       }
       Curve(15, 100, 0);
       Fill(2, (f / 4) % 2 == 1 ? Grey(255) : RgbColor(240, 110, 170));
-      if (CountPast(100)) NextStep();
+      if (CountFramePast(100)) NextAnimationStep();
       break;
     case 1:
-      if (FadeToBlack()) NextStep(1000);
+      if (FadeToBlack()) NextAnimationStep(1000);
       break;
     default: EndAuto(); break;
   }
@@ -1270,7 +1239,7 @@ void ClosingText(bool in) {
     return;
   }
   if (r.AnimationStep == 0) {
-    if (TextFade(text, 0, false)) NextStep(500);
+    if (TextFade(text, 0, false)) NextAnimationStep(500);
   } else {
     EndAuto();
   }

@@ -43,10 +43,6 @@ int H() { return ScreenSize.ScreenHeight; }
 
 uint32_t White() { return tq::PixelFromColor(Grey(255)); }
 
-void HideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
-}
-
 // The game's constants, set every time the game is entered.
 void SetConstants() {
   R().G05MapBox = 10;
@@ -79,7 +75,7 @@ void Title() {
   switch (SceneCursor.SceneStep) {
     case 0:
       G05_NewGame();
-      HideLayers(0, 49);
+      HideLayerRange(0, 49);
       C00_LoadPicture(0, kRpgPictureParts, 9);
       RpgGoTo(kRpgTitle, 1);
       break;
@@ -161,7 +157,7 @@ void Walk() {
 void Ending() {
   switch (SceneCursor.SceneStep) {
     case 0: {
-      HideLayers(0, 49);
+      HideLayerRange(0, 49);
       DrawState.CurrentLayer = R().G05WindowBox;
       DrawState.CurrentRect = {0, 0, 1, 1};
       PrepareLayer(10);
@@ -269,16 +265,7 @@ void WindowSizeFrame(bool opening) {
     GetLayerRect(50, layer);
     const Rect from = opening ? small : DrawState.CurrentRect;
     const Rect to = opening ? full : small;
-    MotionSlotRecord& s = MotionSlot[0];
-    s.MotionLayer = layer;
-    s.MotionStartX = from.X;
-    s.MotionStartY = from.Y;
-    s.MotionStartWidth = from.Width;
-    s.MotionStartHeight = from.Height;
-    s.MotionEndX = to.X;
-    s.MotionEndY = to.Y;
-    s.MotionEndWidth = to.Width;
-    s.MotionEndHeight = to.Height;
+    SetSizedMotionSlot(0, layer, from, to);
   }
   AnimationRun.AnimationLength = frames - 1;
   StepMotion(kLinearSized);

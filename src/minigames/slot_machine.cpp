@@ -133,12 +133,7 @@ void ButtonClick() {
       G04_Board(2, 2);
       CasinoGoTo(kSlotGame, kRulesOut);
       break;
-    case kQuit:
-      G04_Board(7, 1);
-      C().CasinoBet = 0;
-      CasinoGoTo(kCasinoTitle, 4);
-      Wait(0, 0);
-      break;
+    case kQuit: CasinoQuitGame(); break;
     default: break;
   }
 }
@@ -181,14 +176,7 @@ void Collect() {
   CasinoSlide(WinPanel(), LayerLeft(WinPanel()), 535);
   CasinoRunSlides(20);
   for (int row = 0; row < 3; ++row) ShowLayer(RowPanel(row), false);
-  CasinoSlide(WinPanel(), -LayerWidth(WinPanel()), 535);
-  CasinoRunSlides(10);
-  ShowLayer(WinPanel(), false);
-  CasinoSound(406);
-  C().CasinoCredits += C().CasinoWin;
-  G04_NumberPanel(0, 1);
-  CasinoGoTo(kSlotGame, kCheck);
-  Wait(-1, 200);
+  CasinoCollectWin(kSlotGame, kCheck);
 }
 
 void Check() {
@@ -210,7 +198,7 @@ void G04_SlotStep() {
     case kNextSpin:
       C().CasinoBet = 0;
       C().CasinoWin = 0;
-      CasinoHideLayers(C().LampFirstBox, C().LampFirstBox + 2);
+      HideLayerRange(C().LampFirstBox, C().LampFirstBox + 2);
       SlotButtonsRise();
       CasinoRunSlides(10);
       G04_Board(40, 0);
@@ -240,16 +228,8 @@ void G04_SlotStep() {
     case kShowWin: ShowWin(); break;
     case kCollect: Collect(); break;
     case kCheck: Check(); break;
-    case kUnlocked:
-      CasinoSound(407);
-      G04_Board(35, 15);
-      CasinoGoTo(kSlotGame, kUnlockOut);
-      break;
-    case kUnlockOut:
-      CasinoBigBoardOut();
-      CasinoGoTo(kSlotGame, kCheck);
-      Wait(0, 0);
-      break;
+    case kUnlocked: CasinoUnlockedBoard(kSlotGame, kUnlockOut); break;
+    case kUnlockOut: CasinoUnlockedBoardOut(kSlotGame, kCheck); break;
     default: break;
   }
 }

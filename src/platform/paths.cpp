@@ -7,17 +7,16 @@
 namespace fs = std::filesystem;
 
 namespace tq {
-namespace {
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
 }
+namespace {
 
 // '\' becomes '/', and runs of separators become one.
 std::string NormaliseSeparators(const std::string& path) {

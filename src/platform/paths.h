@@ -22,6 +22,10 @@ std::string ResolvePath(const std::string& path);
 // above) when they are missing. Returns whether they exist afterwards.
 bool EnsureFolderOf(const std::string& path);
 
+// Whether a and b are the same once ASCII letters are folded to lower case (names of
+// path components, INI sections and keys).
+bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b);
+
 // The part of a resolved path below root, with '/' separators, or the path itself
 // when it does not lie under root.
 std::string RelativeTo(const std::string& path, const std::string& root);

@@ -39,12 +39,6 @@ int Slot() { return ValidFaceSlot(LineState.CurrentSlot) ? LineState.CurrentSlot
 
 MotionSlotRecord& Home(int part) { return MotionSlot[static_cast<size_t>(part)]; }
 
-void MoveKeepingSize(int layer, int x, int y) {
-  if (!ValidLayer(layer)) return;
-  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
-  MoveLayer(layer, x, y, l.image.Width(), l.image.Height());
-}
-
 // The layers follow the body: one tail (speech), three bubbles (thought), or none.
 int TailPartCount() {
   switch (LineState.BalloonMoveThought) {
@@ -63,7 +57,7 @@ void ReadHome(int part, int layer) {
 
 void MoveFromHome(int part, int layer, double dx, double dy) {
   // A layer stands on whole pixels: a tail's fractional share is rounded there.
-  MoveKeepingSize(layer, RoundHalfEven(Home(part).MotionStartX + dx), RoundHalfEven(Home(part).MotionStartY + dy));
+  MoveLayerKeepingSize(layer, RoundHalfEven(Home(part).MotionStartX + dx), RoundHalfEven(Home(part).MotionStartY + dy));
 }
 
 void ApplyWithDefaultFactors(int dx, int dy) {
@@ -407,7 +401,7 @@ void ReturnBalloonHome() {
                                    : FaceSlot.BalloonLayer[static_cast<size_t>(slot)];
   const int parts = thought ? 4 : 2;  // the balloon, then its tail or its three bubbles
   for (int i = 0; i < parts; ++i) {
-    MoveKeepingSize(DrawState.CurrentLayer + i, VoiceSettings.BalloonHomeX[i], VoiceSettings.BalloonHomeY[i]);
+    MoveLayerKeepingSize(DrawState.CurrentLayer + i, VoiceSettings.BalloonHomeX[i], VoiceSettings.BalloonHomeY[i]);
   }
 }
 

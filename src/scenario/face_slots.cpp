@@ -29,12 +29,6 @@ int Store16(double v) { return std::clamp(RoundHalfEven(v), -32768, 32767); }
 // divide by zero; such a recoil runs one frame each way.
 int AtLeastOne(int frames) { return frames < 1 ? 1 : frames; }
 
-void MoveKeepingSize(int layer, int x, int y) {
-  if (!ValidLayer(layer)) return;
-  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
-  MoveLayer(layer, x, y, l.image.Width(), l.image.Height());
-}
-
 int Slot() { return ValidFaceSlot(LineState.CurrentSlot) ? LineState.CurrentSlot : 0; }
 
 bool ValidGroup(int g) { return g >= 0 && g < kGroupCount; }
@@ -105,7 +99,7 @@ void StartRecoil() {
   for (int m = 1; m <= 2; ++m) {
     if (f.MiniState[s][m] < 5) continue;
     f.MiniRecoilActive[s][m] = 3;
-    MoveKeepingSize(f.MiniLayer[s][m], geo.FaceLeft + f.MiniRelX[s][m], geo.FaceTop + f.MiniRelY[s][m]);
+    MoveLayerKeepingSize(f.MiniLayer[s][m], geo.FaceLeft + f.MiniRelX[s][m], geo.FaceTop + f.MiniRelY[s][m]);
     f.MiniRecoilAmpX[s][m] = Store16(0.5 * sx);
     f.MiniRecoilAmpY[s][m] = Store16(0.5 * sy);
   }
@@ -182,7 +176,7 @@ void PlaceSlotPicture(int kind, int move) {
   }
   DrawState.CurrentRect.X = x;
   DrawState.CurrentRect.Y = y;
-  if (move == -1) MoveKeepingSize(layer, x, y);
+  if (move == -1) MoveLayerKeepingSize(layer, x, y);
 }
 
 void EaseFaceMove(int kind) {

@@ -50,13 +50,6 @@ tq::LayerSurface* Surface(int layer) {
   return ValidLayer(layer) ? &tq::ThePlatform().Screen().Layer(layer) : nullptr;
 }
 
-// Moves a layer and keeps its size (and so its picture).
-void MoveTo(int layer, int x, int y) {
-  tq::LayerSurface* s = Surface(layer);
-  if (s == nullptr) return;
-  MoveLayer(layer, x, y, s->image.Width(), s->image.Height());
-}
-
 bool IsSlotCurve(int curve) {
   switch (curve) {
     case 10: case 11: case 12: case 13: case 14: case 15: case 16: case 19: case 30: case 50:
@@ -132,7 +125,7 @@ void SlotCurveStep(int curve) {
     // the callers redraw their borders or back colour every frame.
     MoveLayer(s.MotionLayer, r.X, r.Y, std::max(0, r.Width), std::max(0, r.Height));
   } else {
-    MoveTo(s.MotionLayer, r.X, r.Y);
+    MoveLayerKeepingSize(s.MotionLayer, r.X, r.Y);
   }
   if (curve >= 10 && curve <= 12) ShowLayer(s.MotionLayer, true);
   if (curve == 13 || curve == 14 || curve == 19 || curve == 50) AnimationRun.AnimationLength = s.MotionPause;
@@ -145,7 +138,7 @@ int LayerTop(int layer) {
 
 void MoveTop(int layer, int y) {
   const tq::LayerSurface* s = Surface(layer);
-  if (s != nullptr) MoveTo(layer, s->x, y);
+  if (s != nullptr) MoveLayerKeepingSize(layer, s->x, y);
 }
 
 // The hop of the Skelvane balloon window and its tail: 32 frames per hop, one to
@@ -249,10 +242,10 @@ void ShakeStep(int curve) {
   const double share[3] = {1.0, 0.6, 0.3};
   for (size_t k = 0; k < 3; ++k) {
     const MotionSlotRecord& rest = MotionSlot[k];
-    MoveTo(rest.MotionLayer, rest.MotionStartX + Store16(share[k] * dx), rest.MotionStartY + Store16(share[k] * dy));
+    MoveLayerKeepingSize(rest.MotionLayer, rest.MotionStartX + Store16(share[k] * dx), rest.MotionStartY + Store16(share[k] * dy));
   }
   if (f == AnimationRun.AnimationLength) {
-    for (size_t k = 0; k < 3; ++k) MoveTo(MotionSlot[k].MotionLayer, MotionSlot[k].MotionStartX, MotionSlot[k].MotionStartY);
+    for (size_t k = 0; k < 3; ++k) MoveLayerKeepingSize(MotionSlot[k].MotionLayer, MotionSlot[k].MotionStartX, MotionSlot[k].MotionStartY);
   }
 }
 
@@ -272,6 +265,29 @@ void MovePicturePair(int kind) {
   if (kind != 10) return;
   TextWindow.WindowLayer = ConversationScene.DefaultWindowLayer;
   TextWindow.TailLayer = ConversationScene.DefaultTailLayer;
+}
+
+void MotionSlotStep(int slot, int curve) {
+  MotionState.CurrentMotionSlot = slot;
+  MotionCurveStep(curve);
+}
+
+void SetMotionSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
+  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
+  s.MotionLayer = layer;
+  s.MotionStartX = x0;
+  s.MotionStartY = y0;
+  s.MotionEndX = x1;
+  s.MotionEndY = y1;
+}
+
+void SetSizedMotionSlot(int slot, int layer, const Rect& from, const Rect& to) {
+  SetMotionSlot(slot, layer, from.X, from.Y, to.X, to.Y);
+  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
+  s.MotionStartWidth = from.Width;
+  s.MotionStartHeight = from.Height;
+  s.MotionEndWidth = to.Width;
+  s.MotionEndHeight = to.Height;
 }
 
 void ResetMotionState() {

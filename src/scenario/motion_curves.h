@@ -9,6 +9,8 @@
 
 #include <array>
 
+struct Rect;
+
 inline constexpr int kMotionSlotCount = 50;
 
 // One slot: the layer it moves, from where to where (and, for the sized curves,
@@ -47,6 +49,12 @@ extern MotionStateRecord MotionState;
 //   20 the hop of the balloon window and its tail; 31 to 39 the speaker's shake
 // Any other type does nothing. A length below 1 counts as 1.
 void MotionCurveStep(int curve);
+// MotionCurveStep on one slot.
+void MotionSlotStep(int slot, int curve);
+// Slot `slot` := `layer` from (x0, y0) to (x1, y1); its sizes are left as they are.
+void SetMotionSlot(int slot, int layer, int x0, int y0, int x1, int y1);
+// The same from `from` to `to`, sizes too, for the curves that resize.
+void SetSizedMotionSlot(int slot, int layer, const Rect& from, const Rect& to);
 
 // Kind 10 points the balloon-window words at the Skelvane window and its tail;
 // other kinds do nothing.

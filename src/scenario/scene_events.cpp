@@ -31,11 +31,7 @@ void PrepareAt(int layer, int x, int y, int w, int h, bool shown) {
   PrepareLayer(shown ? 10 : 11);
 }
 
-void MoveTo(int layer, int x, int y) {
-  if (!ValidLayer(layer)) return;
-  const tq::Surface& image = LayerImage(layer);
-  MoveLayer(layer, x, y, image.Width(), image.Height());
-}
+void MoveTo(int layer, int x, int y) { MoveLayerKeepingSize(layer, x, y); }
 
 void ReadRect(int layer) { GetLayerRect(50, layer); }
 

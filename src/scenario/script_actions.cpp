@@ -44,12 +44,6 @@ int PictureAt(int index) {
   return index >= 0 && index < kPictureTableSize ? ConversationScene.PictureTable[static_cast<size_t>(index)] : 0;
 }
 
-void MoveKeepingSize(int layer, int x, int y) {
-  if (!ValidLayer(layer)) return;
-  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
-  MoveLayer(layer, x, y, l.image.Width(), l.image.Height());
-}
-
 void LayerPosition(int layer, int& x, int& y) {
   GetLayerRect(50, layer);
   x = DrawState.CurrentRect.X;
@@ -423,7 +417,7 @@ void PlaceFace() {
   int y = 0;
   ParsePositionTerm(terms[1], 2, 0, y);
   start.MotionStartY = y;
-  MoveKeepingSize(FaceLayerOf(LineCode.Speaker), x, y);
+  MoveLayerKeepingSize(FaceLayerOf(LineCode.Speaker), x, y);
 }
 
 void ChangeFaceBitmap() {

@@ -175,10 +175,6 @@ tq::LayerSurface* Surface(int layer) {
   return ValidLayer(layer) ? &tq::ThePlatform().Screen().Layer(layer) : nullptr;
 }
 
-void MoveKeepingSize(int layer, int x, int y) {
-  if (tq::LayerSurface* l = Surface(layer)) MoveLayer(layer, x, y, l->image.Width(), l->image.Height());
-}
-
 // Kind 30: the speaker, its balloon and tail jump 7 pixels up and down, the balloon
 // by 0.6 and the tail by 0.3 of the face's offset, around rests kept in slots 0 to 2.
 void OwnSpeakerShake(int f) {
@@ -203,7 +199,7 @@ void OwnSpeakerShake(int f) {
   for (size_t k = 0; k < 3; ++k) {
     const MotionSlotRecord& rest = MotionSlot[k];
     const int offset = back ? 0 : RoundHalfEven(share[k] * dy);
-    MoveKeepingSize(rest.MotionLayer, rest.MotionStartX, rest.MotionStartY + offset);
+    MoveLayerKeepingSize(rest.MotionLayer, rest.MotionStartX, rest.MotionStartY + offset);
   }
 }
 

@@ -409,7 +409,7 @@ void StrikeBanner(int row, bool fromBelow) {
   BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), LayerLeft(a + 1), H());
   Quiet();
   BoardMoveSlots(1, 7, 10);
-  BoardHide(a, a + 1);
+  HideLayerRange(a, a + 1);
   DrawState.SheetIndex = BoardScreen.EffectSheet;
   D00_LoadPicture(2, 103, 0);
   const int y0 = fromBelow ? H() : -100;

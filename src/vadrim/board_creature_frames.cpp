@@ -27,11 +27,11 @@ int& F() { return AnimationRun.AnimationFrame; }
 int W() { return ScreenSize.ScreenWidth; }
 
 bool CountTo(int n) { return BoardCountTo(n); }
-void NextStep() { BoardNextStep(); }
-void NextStepAfter(int ms) { BoardNextStep(ms); }
+void NextStep() { NextAnimationStep(); }
+void NextStepAfter(int ms) { NextAnimationStep(ms); }
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
-void Curve(int slot, int curve) { BoardCurve(slot, curve); }
+void Curve(int slot, int curve) { MotionSlotStep(slot, curve); }
 
 int Last() { return std::min(E().EventLast, kEventListSize - 1); }
 int Entry(int i) { return E().EventSlot[static_cast<size_t>(i)]; }
@@ -294,7 +294,7 @@ void BlinkOut() {
     ShowLayer(L().BackdropLayer + i, shown);
   }
   if (!CountTo(10)) return;
-  BoardHide(L().BackdropLayer, L().BackdropLayer + last);
+  HideLayerRange(L().BackdropLayer, L().BackdropLayer + last);
   NextStep();
 }
 
@@ -321,7 +321,7 @@ void Hops() {
       break;
     case 1:
       BoardSound(118, 1);
-      if (Last() >= 0) BoardHide(L().BackdropLayer, L().BackdropLayer + Last());
+      if (Last() >= 0) HideLayerRange(L().BackdropLayer, L().BackdropLayer + Last());
       NextStepAfter(300);
       break;
     default: HandBack(); break;

@@ -125,10 +125,7 @@ void BoardSound(int number, int channel) {
   D00_PlaySound(number, channel, offset);
 }
 
-void BoardPlace(int layer, int x, int y) {
-  if (!ValidLayer(layer)) return;
-  MoveLayer(layer, x, y, LayerWidth(layer), LayerHeight(layer));
-}
+void BoardPlace(int layer, int x, int y) { MoveLayerKeepingSize(layer, x, y); }
 
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1) {
   DrawState.CurrentLayer = layer;
@@ -176,10 +173,6 @@ void BoardRaise(int buttonMode) {
   TurnFlow.HoverIndex = -1;
   SceneCursor.SceneStep = 0;
   SceneCursor.ButtonMode = buttonMode;
-}
-
-void BoardHide(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
 }
 
 void D50_Layout(int kind) {

@@ -1,13 +1,13 @@
 // The board game's frame gate and its copy of the common timed effects (codes
-// below 1000). The hop, the shakes and the out-and-back bump follow the same rules
-// as the Marbrook copy and are shared with it; the pause, the fade, the moves and
-// the blink differ in what they restore and in their frame lengths.
+// below 1000). The hop, the shakes, the out-and-back bump and the music fade follow
+// the same rules as the Marbrook copy and are shared with it (the fade here leaves the
+// effect delay as it is); the pause, the moves and the blink differ in what they
+// restore and in their frame lengths.
 #include <algorithm>
 
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/layers.h"
-#include "engine/sound_channels.h"
 #include "marbrook/timed_effects.h"
 #include "scenario/motion_curves.h"
 #include "vadrim/board_screen.h"
@@ -34,22 +34,6 @@ constexpr int kDefaultMotionKind = 11;
 EffectParamsRecord& P() { return EffectParams; }
 AnimationRunRecord& Run() { return AnimationRun; }
 
-void EndEffect() {
-  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
-  else Wait(0, 0);
-}
-
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
-void MoveSlot(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
-
 void SoundCue() {
   const EffectSoundCueRecord& cue = P().EffectSoundCue;
   if (cue.EffectSound > 0 && Run().AnimationFrame == cue.EffectSoundFrame) BoardSound(cue.EffectSound);
@@ -63,34 +47,10 @@ void AfterMove() {
 
 void Pause() {
   SetFrameLength(-1, P().EffectFrameDelay);
-  if (!CountPast(1)) return;
-  EndEffect();
+  if (!CountFramePast(1)) return;
+  EndCommonEffect();
   P().EffectFrameDelay = kRestoredDelay;
   P().EffectResumesStep = -1;
-}
-
-void MusicFade() {
-  if (Run().AnimationStep == 0) {
-    if (GameConfig.Settings[1] == 0) {
-      Run().AnimationStep = 1;
-      return;
-    }
-    SetFrameLength(-1, P().EffectFrameDelay);
-    ++Run().AnimationFrame;
-    const int base = SoundState.MusicFadeBase;
-    // A base below 10 would step by 0 and never reach silence.
-    const int step = std::max(base / 10, 1);
-    const int volume = std::max(base - step * Run().AnimationFrame, 0);
-    SetMusicVolumeRaw(volume);
-    if (volume == 0) {
-      Run().AnimationFrame = 0;
-      Run().AnimationStep = 1;
-      SetFrameLength(0, 0);
-    }
-    return;
-  }
-  StopChannel(MusicChannel);
-  FrameClock.FrameLoopRunning = 0;
 }
 
 void MoveOne() {
@@ -99,9 +59,9 @@ void MoveOne() {
     Run().AnimationLength = P().EffectFrames;
   }
   SoundCue();
-  MoveSlot(0, P().EffectMotionKind);
-  if (!CountPast(Run().AnimationLength)) return;
-  EndEffect();
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(Run().AnimationLength)) return;
+  EndCommonEffect();
   AfterMove();
 }
 
@@ -109,9 +69,9 @@ void MoveTogether() {
   Run().AnimationLength = P().EffectFrames;
   SoundCue();
   const int last = std::clamp(P().EffectLastSlot, 0, kMotionSlotCount - 1);
-  for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, P().EffectMotionKind);
-  if (!CountPast(Run().AnimationLength)) return;
-  EndEffect();
+  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, P().EffectMotionKind);
+  if (!CountFramePast(Run().AnimationLength)) return;
+  EndCommonEffect();
   P().EffectLastSlot = 0;
   AfterMove();
 }
@@ -122,10 +82,10 @@ void MoveHold() {
     Run().AnimationLength = P().EffectFrames;
     MotionSlot[0].MotionPause = P().EffectFrames;
   }
-  MoveSlot(0, P().EffectMotionKind);
-  if (!CountPast(Run().AnimationLength)) return;
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(Run().AnimationLength)) return;
   // Negative repeats would never end the loop: they count as none.
-  if (std::max(P().EffectRepeats, 0) >= Run().AnimationSubStep) EndEffect();
+  if (std::max(P().EffectRepeats, 0) >= Run().AnimationSubStep) EndCommonEffect();
   ++Run().AnimationSubStep;
   P().EffectMotionKind = kDefaultMotionKind;
   P().EffectResumesStep = -1;
@@ -136,8 +96,8 @@ void Blink() {
   SetFrameLength(-1, P().EffectFrameDelay);
   ShowLayer(DrawState.CurrentLayer, Run().AnimationFrame % 2 != 0);
   Run().AnimationLength = P().EffectFrames;
-  if (!CountPast(P().EffectFrames)) return;
-  EndEffect();
+  if (!CountFramePast(P().EffectFrames)) return;
+  EndCommonEffect();
   P().EffectResumesStep = -1;
 }
 
@@ -159,7 +119,7 @@ bool D50_FrameGate() {
 void D50_CommonFrame() {
   switch (FrameClock.AnimationCode) {
     case kPause: Pause(); break;
-    case kMusicFade: MusicFade(); break;
+    case kMusicFade: CommonMusicFadeFrame(); break;
     case kMove: MoveOne(); break;
     case kMoveSlots: MoveTogether(); break;
     case kMoveHold: MoveHold(); break;
@@ -170,7 +130,7 @@ void D50_CommonFrame() {
     case kBump: CommonSwayBackFrame(); break;
     default:
       // No effect has this code: it ends at once rather than run for ever.
-      EndEffect();
+      EndCommonEffect();
       break;
   }
 }

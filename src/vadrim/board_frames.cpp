@@ -24,11 +24,11 @@ int H() { return ScreenSize.ScreenHeight; }
 int HalfH() { return ScreenSize.ScreenHalfHeight; }
 
 bool CountTo(int n) { return BoardCountTo(n); }
-void NextStep() { BoardNextStep(); }
-void NextStepAfter(int ms) { BoardNextStep(ms); }
+void NextStep() { NextAnimationStep(); }
+void NextStepAfter(int ms) { NextAnimationStep(ms); }
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
-void Curve(int slot, int curve) { BoardCurve(slot, curve); }
+void Curve(int slot, int curve) { MotionSlotStep(slot, curve); }
 void Curves(int first, int last, int curve) {
   for (int slot = first; slot <= last; ++slot) Curve(slot, curve);
 }
@@ -37,19 +37,6 @@ bool ShownByFours() { return (F() / 4) % 2 == 1; }
 // Slot := layer from where it stands to (x, y).
 void FromHere(int slot, int layer, int x, int y) {
   BoardStore(slot, layer, LayerLeft(layer), LayerTop(layer), x, y);
-}
-// Slot with sizes, for the curves that resize.
-void Sized(int slot, int layer, Rect from, Rect to) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionLayer = layer;
-  s.MotionStartX = from.X;
-  s.MotionStartY = from.Y;
-  s.MotionStartWidth = from.Width;
-  s.MotionStartHeight = from.Height;
-  s.MotionEndX = to.X;
-  s.MotionEndY = to.Y;
-  s.MotionEndWidth = to.Width;
-  s.MotionEndHeight = to.Height;
 }
 Rect RectOf(int layer) { return {LayerLeft(layer), LayerTop(layer), LayerWidth(layer), LayerHeight(layer)}; }
 
@@ -261,7 +248,7 @@ void WhiteOut() {
     const int chosen = L().ConfirmButtonFirstBox + TurnFlow.HoverIndex;
     const Rect start{CentreX(4), LayerTop(chosen) + LayerHeight(chosen) / 2, 4, 2};
     White(b, start);
-    Sized(0, b, start, {0, 0, W(), H()});
+    SetSizedMotionSlot(0, b, start, {0, 0, W(), H()});
   }
   Curve(0, 16);
   if (CountTo(50)) Return();
@@ -269,7 +256,7 @@ void WhiteOut() {
 
 void WhiteCloses() {
   const int b = L().BackdropLayer;
-  if (F() == 0) Sized(0, b, RectOf(b), {0, CentreY(2), LayerWidth(b), 2});
+  if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), LayerWidth(b), 2});
   Curve(0, 16);
   if (!CountTo(50)) return;
   ShowLayer(b, false);
@@ -334,13 +321,13 @@ void Warp() {
           const bool across = i % 2 == 0;
           const Rect to = across ? Rect{x, y + cell / 2 - 2, cell, LayerHeight(b + i)}
                                  : Rect{x + cell / 2 - 2, y, LayerWidth(b + i), cell};
-          Sized(i, b + i, RectOf(b + i), to);
+          SetSizedMotionSlot(i, b + i, RectOf(b + i), to);
         }
       }
       Run().AnimationLength = 20;
       Curves(0, 3, 16);
       if (!CountTo(20)) return;
-      BoardHide(b, b + 3);
+      HideLayerRange(b, b + 3);
       HandBack();
       break;
     }
@@ -492,7 +479,7 @@ void ClearBand() {
   if (F() == 0) {
     BoardSound(130);
     White(b, {0, 0, W(), H()});
-    Sized(0, b, {0, 0, W(), H()}, {0, HalfH() - 115, W(), 230});
+    SetSizedMotionSlot(0, b, {0, 0, W(), H()}, {0, HalfH() - 115, W(), 230});
   }
   Curve(0, 16);
   if (!CountTo(20)) return;
@@ -510,7 +497,7 @@ void ClearBurst() {
         White(b + 1, {0, HalfH() - 1, W(), 2});
         LayerToFront(b + 1);
         LayerToFront(b);
-        Sized(0, b + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, b + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
       }
       Curve(0, 16);
       if (CountTo(20)) NextStep();
@@ -532,7 +519,7 @@ void ClearBurst() {
       BoardPrepare(0, CentreX(W()), CentreY(H()), W(), H());
       LayerInfo(0).BackColor = RgbColor(255, 255, 255);
       ClearLayerImage(0);
-      BoardHide(1, 99);
+      HideLayerRange(1, 99);
       NextStepAfter(1000);
       break;
     }
@@ -546,7 +533,7 @@ void ClearFade() {
     HandBack();
     return;
   }
-  if (F() == 0) Sized(0, 0, RectOf(0), {CentreX(LayerWidth(0)), CentreY(2), LayerWidth(0), 2});
+  if (F() == 0) SetSizedMotionSlot(0, 0, RectOf(0), {CentreX(LayerWidth(0)), CentreY(2), LayerWidth(0), 2});
   Curve(0, 16);
   if (!CountTo(50)) return;
   ShowLayer(0, false);
@@ -586,11 +573,11 @@ void FailBlackout() {
       SetLayerPicture(b, tq::Surface());
       LayerInfo(b).BackColor = RgbColor(0, 0, 0);
       ClearLayerImage(b);
-      BoardHide(b + 1, b + 9);
+      HideLayerRange(b + 1, b + 9);
       NextStep();
       break;
     case 1:
-      if (F() == 0) Sized(0, b, RectOf(b), {0, 0, W(), H()});
+      if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, 0, W(), H()});
       Curve(0, 16);
       if (CountTo(10)) NextStepAfter(750);
       break;
@@ -637,11 +624,11 @@ void ContinueClose() {
       Run().AnimationLength = 10;
       Curves(0, 9, 10);
       if (!CountTo(10)) return;
-      BoardHide(b + 2, b + 11);
+      HideLayerRange(b + 2, b + 11);
       NextStepAfter(500);
       break;
     case 1:
-      if (F() == 0) Sized(0, b, RectOf(b), {0, CentreY(2), W(), 2});
+      if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), W(), 2});
       Curve(0, 16);
       if (!CountTo(20)) return;
       ShowLayer(b, false);
@@ -659,17 +646,6 @@ bool BoardCountTo(int n) {
   return F() > n;
 }
 
-void BoardNextStep(int ms) {
-  F() = 0;
-  Run().AnimationSubStep = 0;
-  ++Run().AnimationStep;
-  if (ms > 0) SetFrameLength(-1, ms);
-}
-
-void BoardCurve(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
 
 void D50_Frame() {
   const int code = FrameClock.AnimationCode;

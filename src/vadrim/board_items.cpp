@@ -348,7 +348,7 @@ void BoardOpeningPick() {
         break;
       }
       BoardSound(50);
-      BoardHide(L().BackdropLayer, L().BackdropLayer + last);
+      HideLayerRange(L().BackdropLayer, L().BackdropLayer + last);
       ShowLayer(L().HighlightLayer, false);
       BoardStore(0, title, LayerLeft(title), LayerTop(title), LayerLeft(title), -LayerHeight(title));
       BoardStore(1, panel, LayerLeft(panel), LayerTop(panel), LayerLeft(panel), LayerTop(panel) + 500);

@@ -148,8 +148,6 @@ void BoardPrepare(int layer, int x, int y, int width, int height);
 void BoardMove(int frames, int motionKind);
 // Effect 801 over slots 0 to lastSlot.
 void BoardMoveSlots(int lastSlot, int frames, int motionKind);
-// Hides layers first to last.
-void BoardHide(int first, int last);
 // Goes to (state, step) and arms the next tick.
 void BoardNext(int state, int step);
 // Effect 800 of `layer` from where it stands to (x, y).
@@ -157,13 +155,9 @@ void BoardMoveTo(int layer, int x, int y, int frames, int motionKind);
 // Waits for a choice of the set `buttonMode` at step 0, nothing highlighted.
 void BoardRaise(int buttonMode);
 
-// Frame helpers of the board's animations. Count to n: length := n, one more
+// Frame helper of the board's animations. Count to n: length := n, one more
 // frame counted, true once the count has passed n.
 bool BoardCountTo(int n);
-// The next step of the running animation, from frame 0 (after `ms` when given).
-void BoardNextStep(int ms = 0);
-// Motion slot `slot` steps by `curve`.
-void BoardCurve(int slot, int curve);
 // An attack-button frame: back colour, then an outline and the inner box from (7, 7)
 // to (width - 8, height - 8) in the line colour (0x00BBGGRR).
 void BoardFramePaint(int layer, unsigned back, unsigned line);

@@ -67,8 +67,8 @@ void Pause(int ms) {
 void StartBoard(int board) {
   BoardState.BoardNumber = board;
   // The conversation's pictures stay below the board otherwise.
-  BoardHide(0, 88);
-  BoardHide(94, 99);
+  HideLayerRange(0, 88);
+  HideLayerRange(94, 99);
   D50_Layout(0);
   Next(kBoardSetUp, 0);
 }
@@ -351,7 +351,7 @@ void Restart() {
       Wait(kAnimWhiteOut, 0);
       EffectParams.EffectFrameDelay = 50;
       Wait(750, 0);
-      BoardHide(0, L().BackdropLayer - 1);
+      HideLayerRange(0, L().BackdropLayer - 1);
       Pause(500);
       BoardSound(130);
       Wait(kAnimWhiteClose, 0);
@@ -683,7 +683,7 @@ void Ending(bool cleared) {
       if (cleared) {
         D50_Leave(0);
       } else {
-        BoardHide(0, L().BackdropLayer - 1);
+        HideLayerRange(0, L().BackdropLayer - 1);
         BoardGoTo(kBoardSetUp, 0);
         Wait(1098, 0);
       }

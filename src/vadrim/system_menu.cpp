@@ -222,10 +222,6 @@ void SetCursor(int scene, int state, int step) {
   SceneCursor.SceneStep = step;
 }
 
-void HideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
-}
-
 // The title's white wipe closes the screen, a pause, and the wipe opens again on
 // what the command leaves; the title's frame handler runs all three, hence scene 99.
 void RestartSequence(int code) {
@@ -234,7 +230,7 @@ void RestartSequence(int code) {
   e.EffectFrames = 50;
   e.EffectVariant = 0;
   Wait(1020, 0);
-  HideLayers(0, 89);
+  HideLayerRange(0, 89);
   if (code == kRestartStage) {
     const int stage = SceneCursor.StageNumber;
     if (stage == 60 || stage == 61) D00_LoadPicture(0, 0, 0);

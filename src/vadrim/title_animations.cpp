@@ -58,43 +58,6 @@ int Hop(int s, int e, int f, int l) {
   return RoundHalfEven(e - QuadFactor(s, e, l) * rest * rest);
 }
 
-void NextStep(int pauseMs) {
-  Run().AnimationFrame = 0;
-  Run().AnimationSubStep = 0;
-  Run().AnimationStep += 1;
-  if (pauseMs > 0) SetFrameLength(-1, pauseMs);
-}
-
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
-void MoveSlot(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
-
-void Place(int layer, int x, int y) { MoveLayer(layer, x, y, LayerWidth(layer), LayerHeight(layer)); }
-
-void SetSlot(int slot, int layer, int x0, int y0, int x1, int y1) {
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionLayer = layer;
-  s.MotionStartX = x0;
-  s.MotionStartY = y0;
-  s.MotionEndX = x1;
-  s.MotionEndY = y1;
-}
-
-void SetSlotRect(int slot, int layer, const Rect& from, const Rect& to) {
-  SetSlot(slot, layer, from.X, from.Y, to.X, to.Y);
-  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slot)];
-  s.MotionStartWidth = from.Width;
-  s.MotionStartHeight = from.Height;
-  s.MotionEndWidth = to.Width;
-  s.MotionEndHeight = to.Height;
-}
 
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;
@@ -136,7 +99,7 @@ void LoadLetters(int firstLayer) {
   for (int i = 0; i < kLetterCount; ++i) {
     Prepare(firstLayer + i, LetterX(i), H(), 16, 16);
     ClipCellToLayer(0, 16 * i, 0, 16, 16);
-    Place(firstLayer + i, LetterX(i), H());
+    MoveLayerKeepingSize(firstLayer + i, LetterX(i), H());
   }
 }
 
@@ -147,23 +110,23 @@ void Letters(bool rising) {
     if (rising) LoadLetters(0);
     for (int i = 0; i < kLetterCount; ++i) {
       const int y = rising ? H() : LayerTop(i);
-      SetSlot(i, i, LetterX(i), y, LetterX(i), rising ? H() - 21 : H());
+      SetMotionSlot(i, i, LetterX(i), y, LetterX(i), rising ? H() - 21 : H());
     }
     r.AnimationLength = 10;
   }
   const int n = r.AnimationSubStep;
   const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(n)];
   if (r.AnimationFrame == 0) Sound(3, 1);
-  Place(n, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
-  if (!CountPast(10)) return;
+  MoveLayerKeepingSize(n, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
+  if (!CountFramePast(10)) return;
   r.AnimationFrame = 0;
-  if (++r.AnimationSubStep >= kLetterCount) NextStep(rising ? 500 : 100);
+  if (++r.AnimationSubStep >= kLetterCount) NextAnimationStep(rising ? 500 : 100);
 }
 
 // The logo frame moves and sizes along slot 0 while the window flashes from white.
 void LogoFrameMoves() {
   WindowGrey(255 - 10 * F());
-  MoveSlot(0, 15);
+  MotionSlotStep(0, 15);
   OutlinedFrame();
 }
 
@@ -175,12 +138,12 @@ void Logo() {
       if (F() == 0) {
         const Rect from = Centred(W(), ScreenSize.ScreenHalfWidth);
         Prepare(kFrameLayer, from.X, from.Y, from.Width, from.Height);
-        SetSlotRect(0, kFrameLayer, from, Centred(350, 175));
+        SetSizedMotionSlot(0, kFrameLayer, from, Centred(350, 175));
         r.AnimationLength = 24;
       }
       if (F() == 10) Sound(1, 0);
       LogoFrameMoves();
-      if (!CountPast(24)) return;
+      if (!CountFramePast(24)) return;
       WindowGrey(0);
       Fill(kFrameLayer, 0);
       TextStyle.CurrentText = "制作";
@@ -194,7 +157,7 @@ void Logo() {
       TextStyle.ShadeColor4 = Grey(140);
       TextStyle.ShadeColor5 = Grey(120);
       PrintText(11, kFrameLayer);
-      NextStep(0);
+      NextAnimationStep(0);
       return;
     case 1: {  // the frame shakes, then stands still at home
       MotionSlotRecord& home = MotionSlot[0];
@@ -206,12 +169,12 @@ void Logo() {
       const int spread = r.AnimationSubStep == 0 ? 2 : 1;
       const int dx = RandomRange(0, 2 * spread) - spread;
       const int dy = RandomRange(0, 2 * spread) - spread;
-      Place(kFrameLayer, home.MotionStartX + dx, home.MotionStartY + dy);
-      if (!CountPast(10)) return;
+      MoveLayerKeepingSize(kFrameLayer, home.MotionStartX + dx, home.MotionStartY + dy);
+      if (!CountFramePast(10)) return;
       r.AnimationFrame = 0;
       if (++r.AnimationSubStep < 2) return;
-      Place(kFrameLayer, home.MotionStartX, home.MotionStartY);
-      NextStep(500);
+      MoveLayerKeepingSize(kFrameLayer, home.MotionStartX, home.MotionStartY);
+      NextAnimationStep(500);
       return;
     }
     case 2: Letters(true); return;
@@ -221,20 +184,20 @@ void Logo() {
         GetLayerRect(50, kFrameLayer);
         const Rect from = DrawState.CurrentRect;
         Fill(kFrameLayer, 0);
-        SetSlotRect(0, kFrameLayer, from, Centred(10, 5));
+        SetSizedMotionSlot(0, kFrameLayer, from, Centred(10, 5));
         r.AnimationLength = 12;
         Sound(2, 0);
       }
       LogoFrameMoves();
-      if (!CountPast(12)) return;
+      if (!CountFramePast(12)) return;
       WindowGrey(0);
       ShowLayer(kFrameLayer, false);
-      NextStep(0);
+      NextAnimationStep(0);
       return;
     case 5:  // to white
       r.AnimationLength = 64;
       WindowGrey(RoundHalfEven(255.0 / 64 * F()));
-      if (CountPast(64)) Wait(0, 0);
+      if (CountFramePast(64)) Wait(0, 0);
       return;
     default: Wait(0, 0); return;
   }
@@ -255,22 +218,22 @@ void Tiles() {
                            {W(), CentreY(600), 600, 600}};
     const Rect& from = starts[t];
     Prepare(layer, from.X, from.Y, from.Width, from.Height);
-    SetSlotRect(0, layer, from, kTileEnds[t]);
+    SetSizedMotionSlot(0, layer, from, kTileEnds[t]);
     r.AnimationLength = 16;
     Sound(6, t);
   }
-  MoveSlot(0, 16);
+  MotionSlotStep(0, 16);
   TextStyle.TextColor = kTileColours[t];
   Fill(layer, TextStyle.TextColor);
   LayerToFront(layer);
-  if (!CountPast(16)) return;
+  if (!CountFramePast(16)) return;
   DrawState.SheetIndex = 1;
   D00_LoadPicture(2, kTitlePictureKind, 1);
   DrawState.CurrentLayer = layer;
   if (t < 3) ClipCellToLayer(1, 116 * t, 0, 116, 116);
   else ClipCellToLayer(1, 348, 0, 92, 92);
   r.AnimationFrame = 0;
-  if (++r.AnimationSubStep >= 4) NextStep(100);
+  if (++r.AnimationSubStep >= 4) NextAnimationStep(100);
 }
 
 void LettersHop() {
@@ -290,16 +253,16 @@ void LettersHop() {
     const int f = F() - 3 * i;
     const int y = Hop(s.MotionStartY, s.MotionEndY, f, 20);
     if (letterLanded[i] == 0 && f >= 0) {
-      Place(10 + i, LetterX(i), y);
+      MoveLayerKeepingSize(10 + i, LetterX(i), y);
       if (f > 10 && y >= top) {
-        Place(10 + i, LetterX(i), top);
+        MoveLayerKeepingSize(10 + i, LetterX(i), top);
         letterLanded[i] = 1;
       }
     }
     count += letterLanded[i];
   }
   ++r.AnimationFrame;
-  if (count == kLetterCount) NextStep(300);
+  if (count == kLetterCount) NextAnimationStep(300);
 }
 
 void TitleAppears() {
@@ -309,46 +272,46 @@ void TitleAppears() {
     case 0:  // title picture A
       if (F() == 0) {
         const Rect a = LoadedLayer(0, 10, 0);
-        SetSlot(0, 0, -a.Width, 188, 0, 188);
+        SetMotionSlot(0, 0, -a.Width, 188, 0, 188);
         r.AnimationLength = 10;
         Sound(5, 1);
       }
-      MoveSlot(0, 11);
-      if (CountPast(10)) NextStep(300);
+      MotionSlotStep(0, 11);
+      if (CountFramePast(10)) NextAnimationStep(300);
       return;
     case 1: Tiles(); return;
     case 2:  // title picture B, behind
       if (F() == 0) {
         const Rect b = LoadedLayer(1, 10, 1);
-        SetSlot(0, 1, -b.Width, 188, 0, 188);
+        SetMotionSlot(0, 1, -b.Width, 188, 0, 188);
         r.AnimationLength = 25;
         LayerToBack(1);
         LayerToBack(0);
         Sound(7, 0);
       }
-      MoveSlot(0, 11);
-      if (CountPast(25)) NextStep(500);
+      MotionSlotStep(0, 11);
+      if (CountFramePast(25)) NextAnimationStep(500);
       return;
     case 3:  // picture A gives way to its replacement
       Sound(8, 0);
       DrawState.CurrentLayer = 0;
       D00_LoadPicture(1, 10, 2);
       ShowLayer(1, false);
-      NextStep(500);
+      NextAnimationStep(500);
       return;
     case 4:  // the background
       if (F() == 0) {
         const Rect back = LoadedLayer(1, kTitlePictureKind, 3);
-        SetSlot(0, 1, -back.Width, 0, 0, 0);
+        SetMotionSlot(0, 1, -back.Width, 0, 0, 0);
         r.AnimationLength = 20;
         LayerToBack(1);
         Sound(9, 0);
       }
-      MoveSlot(0, 11);
-      if (!CountPast(20)) return;
+      MotionSlotStep(0, 11);
+      if (!CountFramePast(20)) return;
       D00_LoadPicture(0, kTitlePictureKind, 3);
       ShowLayer(1, false);
-      NextStep(100);
+      NextAnimationStep(100);
       return;
     case 5:  // two halves of the last title picture meet
       if (F() == 0) {
@@ -361,16 +324,16 @@ void TitleAppears() {
           D00_LoadPicture(2, kTitlePictureKind, 2);
           ClipCellToLayer(2, ScreenSize.ScreenHalfWidth * h, 0, ScreenSize.ScreenHalfWidth, H());
           GetLayerRect(50, layer);
-          if (h == 0) SetSlot(0, layer, -DrawState.CurrentRect.Width, 0, 0, 0);
-          else SetSlot(1, layer, W(), 0, ScreenSize.ScreenHalfWidth, 0);
+          if (h == 0) SetMotionSlot(0, layer, -DrawState.CurrentRect.Width, 0, 0, 0);
+          else SetMotionSlot(1, layer, W(), 0, ScreenSize.ScreenHalfWidth, 0);
           LayerToBack(layer);
         }
         r.AnimationLength = 20;
       }
       if (F() == 5) Sound(10, 0);
-      MoveSlot(0, 11);
-      MoveSlot(1, 11);
-      if (CountPast(20)) NextStep(200);
+      MotionSlotStep(0, 11);
+      MotionSlotStep(1, 11);
+      if (CountFramePast(20)) NextAnimationStep(200);
       return;
     case 6: LettersHop(); return;
     default: Wait(0, 0); return;
@@ -402,12 +365,12 @@ void MenuIn() {
       const int h = DrawState.CurrentRect.Height;
       const int x = i < 4 ? ScreenSize.ScreenHalfWidth - (2 * w + 39) + (w + 26) * i : 0;
       const int y = i < 4 ? 535 : H() - h;
-      SetSlot(i, layer, CentreX(w), H(), x, y);
+      SetMotionSlot(i, layer, CentreX(w), H(), x, y);
     }
     r.AnimationLength = 20;
   }
-  for (int i = 0; i <= 4; ++i) MoveSlot(i, 11);
-  if (CountPast(20)) NextStep(0);
+  for (int i = 0; i <= 4; ++i) MotionSlotStep(i, 11);
+  if (CountFramePast(20)) NextAnimationStep(0);
 }
 
 void MenuOut() {
@@ -425,7 +388,7 @@ void MenuOut() {
       if (i == t.PickedItem) continue;
       GetLayerRect(50, t.BtnFirst + i);
       const int y = DrawState.CurrentRect.Y;
-      SetSlot(i, t.BtnFirst + i, DrawState.CurrentRect.X, y + 300, DrawState.CurrentRect.X, y);
+      SetMotionSlot(i, t.BtnFirst + i, DrawState.CurrentRect.X, y + 300, DrawState.CurrentRect.X, y);
       slideTargetY[i] = y + 300;
       slideDone[i] = 1;
     }
@@ -438,9 +401,9 @@ void MenuOut() {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     const int layer = t.BtnFirst + i;
     const int y = Ease(s.MotionStartY, s.MotionEndY, F(), 24);
-    Place(layer, LayerLeft(layer), y);
+    MoveLayerKeepingSize(layer, LayerLeft(layer), y);
     if (slideTargetY[i] <= y) {
-      Place(layer, LayerLeft(layer), slideTargetY[i]);
+      MoveLayerKeepingSize(layer, LayerLeft(layer), slideTargetY[i]);
       slideDone[i] = 0;
     }
     moving = moving || slideDone[i] == 1;
@@ -471,12 +434,12 @@ void NewStoryOut() {
         s.MotionEndY = 0;
         r.AnimationLength = 10;
       }
-      Place(kWhiteSheet, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
-      if (!CountPast(10)) return;
+      MoveLayerKeepingSize(kWhiteSheet, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
+      if (!CountFramePast(10)) return;
       D00_LoadPicture(0, 0, 0);
       WindowGrey(255);
-      HideLayers(0, 19);
-      NextStep(200);
+      HideLayerRange(0, 19);
+      NextAnimationStep(200);
       return;
     case 1:  // the picked button slides on
       DrawState.CurrentLayer = picked;
@@ -489,15 +452,15 @@ void NewStoryOut() {
         r.AnimationLength = 6;
         Sound(17, 0);
       }
-      Place(picked, Lin(s.MotionStartX, s.MotionEndX, F(), 6), Lin(s.MotionStartY, s.MotionEndY, F(), 6));
-      if (!CountPast(6)) return;
-      HideLayers(t.BtnFirst, t.BtnFirst + t.BtnLast);
-      NextStep(1500);
+      MoveLayerKeepingSize(picked, Lin(s.MotionStartX, s.MotionEndX, F(), 6), Lin(s.MotionStartY, s.MotionEndY, F(), 6));
+      if (!CountFramePast(6)) return;
+      HideLayerRange(t.BtnFirst, t.BtnFirst + t.BtnLast);
+      NextAnimationStep(1500);
       return;
     default:  // fade to black
       r.AnimationLength = 100;
       WindowGrey(RoundHalfEven(255.0 - 255.0 / 100 * F()));
-      if (CountPast(100)) FrameClock.FrameLoopRunning = 0;
+      if (CountFramePast(100)) FrameClock.FrameLoopRunning = 0;
       return;
   }
 }
@@ -515,42 +478,42 @@ void RouteSelectIn() {
           const int x = i % 2 == 0 ? W() : -W();
           Prepare(i, x, h * i, W(), h);
           ClipCellToLayer(0, 0, h * i, W(), h);
-          SetSlot(i, i, x, h * i, 0, h * i);
+          SetMotionSlot(i, i, x, h * i, 0, h * i);
         }
         r.AnimationLength = 30;
         Sound(22, 1);
       }
-      for (int i = 0; i <= 14; ++i) MoveSlot(i, 11);
-      if (!CountPast(30)) return;
+      for (int i = 0; i <= 14; ++i) MotionSlotStep(i, 11);
+      if (!CountFramePast(30)) return;
       D00_LoadPicture(0, 20, 0);
-      HideLayers(0, 14);
-      NextStep(300);
+      HideLayerRange(0, 14);
+      NextAnimationStep(300);
       return;
     case 1:  // the header drops in
       if (F() == 0) {
         const Rect header = LoadedLayer(0, 50, 0);
         int w = header.Width;
-        SetSlot(0, 0, CentreX(w), -header.Height, CentreX(w), 40);
+        SetMotionSlot(0, 0, CentreX(w), -header.Height, CentreX(w), 40);
         r.AnimationLength = 20;
         Sound(20, 0);
       }
-      MoveSlot(0, 11);
-      if (CountPast(20)) NextStep(300);
+      MotionSlotStep(0, 11);
+      if (CountFramePast(20)) NextAnimationStep(300);
       return;
     case 2:  // the three route panels fly in
       if (F() == 0) {
         for (int p = 0; p <= 2; ++p) {
           const Rect panel = LoadedLayer(1 + p, 51 + p, 0);
           int w = panel.Width;
-          if (p == 0) SetSlot(0, 1, -w, 185, 30, 185);
-          else if (p == 1) SetSlot(1, 2, CentreX(w), H(), CentreX(w), 185);
-          else SetSlot(2, 3, W(), 185, W() - w - 30, 185);
+          if (p == 0) SetMotionSlot(0, 1, -w, 185, 30, 185);
+          else if (p == 1) SetMotionSlot(1, 2, CentreX(w), H(), CentreX(w), 185);
+          else SetMotionSlot(2, 3, W(), 185, W() - w - 30, 185);
         }
         r.AnimationLength = 20;
         Sound(10, 0);
       }
-      for (int i = 0; i <= 2; ++i) MoveSlot(i, 11);
-      if (CountPast(20)) Wait(0, 0);
+      for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 11);
+      if (CountFramePast(20)) Wait(0, 0);
       return;
     default: Wait(0, 0); return;
   }
@@ -575,8 +538,8 @@ void OthersLeave(int p) {
   DrawState.CurrentLayer = t.FrameLayer;
   const bool low = F() % 8 < 4;
   ShowLayer(t.FrameLayer, !low);
-  Place(5 + 2 * p, LayerLeft(5 + 2 * p), H() - (low ? 50 : 40));
-  Place(6 + 2 * p, LayerLeft(6 + 2 * p), H() - (low ? 66 : 59));
+  MoveLayerKeepingSize(5 + 2 * p, LayerLeft(5 + 2 * p), H() - (low ? 50 : 40));
+  MoveLayerKeepingSize(6 + 2 * p, LayerLeft(6 + 2 * p), H() - (low ? 66 : 59));
   TitleWords.BtnLast = 4;
   if (F() == 0) {
     Sound(21, 0);
@@ -587,16 +550,16 @@ void OthersLeave(int p) {
     const int w2 = LayerWidth(second);
     const int end1 = p == 0 ? W() : (p == 1 ? -w1 : -400 - w1);
     const int end2 = p == 0 ? W() + 400 : (p == 1 ? W() : -w2);
-    SetSlot(0, first, LayerLeft(first), LayerTop(first), end1, LayerTop(first));
-    SetSlot(1, second, LayerLeft(second), LayerTop(second), end2, LayerTop(second));
-    SetSlot(2, 0, LayerLeft(0), LayerTop(0), LayerLeft(0), -LayerHeight(0));
+    SetMotionSlot(0, first, LayerLeft(first), LayerTop(first), end1, LayerTop(first));
+    SetMotionSlot(1, second, LayerLeft(second), LayerTop(second), end2, LayerTop(second));
+    SetMotionSlot(2, 0, LayerLeft(0), LayerTop(0), LayerLeft(0), -LayerHeight(0));
   }
   r.AnimationLength = 20;
   r.AnimationLength2 = 80;
   if (F() <= 20) {
-    for (int i = 0; i <= 2; ++i) MoveSlot(i, 10);
+    for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 10);
   }
-  if (CountPast(80)) NextStep(0);
+  if (CountFramePast(80)) NextAnimationStep(0);
 }
 
 void PanelShrinks(int p) {
@@ -607,11 +570,11 @@ void PanelShrinks(int p) {
     GetLayerRect(50, layer);
     const Rect from = DrawState.CurrentRect;
     PrepareLayer(10);
-    SetSlotRect(0, layer, from, kSpots[p].shrinkTo);
+    SetSizedMotionSlot(0, layer, from, kSpots[p].shrinkTo);
     r.AnimationLength = 30;
     Sound(4, 1);
   }
-  MoveSlot(0, 16);
+  MotionSlotStep(0, 16);
   Fill(layer, Grey(255));
   TextStyle.TextColor = RgbColor(247, 182, 212);
   tq::Surface& image = LayerImage(layer);
@@ -623,9 +586,9 @@ void PanelShrinks(int p) {
   tq::FillBox(image, 0, h - 5, w - 1, h - 1, pink);
   tq::FillBox(image, w - 5, 0, w - 1, h - 1, pink);
   image.MarkChanged();
-  if (!CountPast(30)) return;
+  if (!CountFramePast(30)) return;
   ShowLayer(layer, false);
-  NextStep(0);
+  NextAnimationStep(0);
 }
 
 void BlackPanelsClose(int p) {
@@ -659,18 +622,18 @@ void BlackPanelsClose(int p) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     const int x = Ease(s.MotionStartX, s.MotionEndX, F(), 60);
     const int y = Hop(s.MotionStartY, s.MotionEndY, F(), 60);
-    Place(i, x, y);
+    MoveLayerKeepingSize(i, x, y);
     const int w = LayerWidth(i);
     const int h = LayerHeight(i);
     switch (i) {
-      case 0: Place(4, LayerLeft(4), y + h); break;
-      case 1: Place(5, x + w, LayerTop(5)); break;
-      case 2: Place(6, x - 3, LayerTop(6)); break;
-      default: Place(7, LayerLeft(7), y - 3); break;
+      case 0: MoveLayerKeepingSize(4, LayerLeft(4), y + h); break;
+      case 1: MoveLayerKeepingSize(5, x + w, LayerTop(5)); break;
+      case 2: MoveLayerKeepingSize(6, x - 3, LayerTop(6)); break;
+      default: MoveLayerKeepingSize(7, LayerLeft(7), y - 3); break;
     }
   }
   ++r.AnimationFrame;
-  if (F() >= 30) NextStep(300);
+  if (F() >= 30) NextAnimationStep(300);
 }
 
 void WhiteFills(int p) {
@@ -689,12 +652,12 @@ void WhiteFills(int p) {
     r.AnimationLength = 20;
     Sound(23, 0);
   }
-  MoveSlot(0, 15);
-  if (!CountPast(20)) return;
+  MotionSlotStep(0, 15);
+  if (!CountFramePast(20)) return;
   D00_LoadPicture(0, 0, 0);
   WindowGrey(255);
-  HideLayers(0, 19);
-  NextStep(0);
+  HideLayerRange(0, 19);
+  NextAnimationStep(0);
 }
 
 void RouteChosen() {
@@ -708,13 +671,13 @@ void RouteChosen() {
       if (F() == 0) {
         for (int k = 0; k <= 1; ++k) {
           const int layer = 5 + 2 * p + k;
-          SetSlot(k, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), H());
+          SetMotionSlot(k, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), H());
         }
         r.AnimationLength = 20;
       }
-      MoveSlot(0, 11);
-      MoveSlot(1, 11);
-      if (CountPast(20)) NextStep(300);
+      MotionSlotStep(0, 11);
+      MotionSlotStep(1, 11);
+      if (CountFramePast(20)) NextAnimationStep(300);
       return;
     }
     case 2: PanelShrinks(p); return;

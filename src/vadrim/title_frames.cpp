@@ -29,22 +29,6 @@ AnimationRunRecord& Run() { return AnimationRun; }
 // A length of 0 would divide by zero: it counts as 1.
 int Frames() { return std::max(P().EffectFrames, 1); }
 
-void EndEffect() {
-  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
-  else Wait(0, 0);
-}
-
-// Counts the frame; true once the count has passed n.
-bool CountPast(int n) {
-  ++Run().AnimationFrame;
-  return Run().AnimationFrame > n;
-}
-
-void MoveSlot(int slot, int curve) {
-  MotionState.CurrentMotionSlot = slot;
-  MotionCurveStep(curve);
-}
-
 void PlaySoundCue() {
   const EffectSoundCueRecord& cue = P().EffectSoundCue;
   if (cue.EffectSound >= 1 && Run().AnimationFrame == cue.EffectSoundFrame) Sound(cue.EffectSound, 0);
@@ -52,14 +36,14 @@ void PlaySoundCue() {
 
 void Pause() {
   SetFrameLength(-1, P().EffectFrameDelay);
-  if (!CountPast(1)) return;
-  EndEffect();
+  if (!CountFramePast(1)) return;
+  EndCommonEffect();
   P().EffectFrameDelay = 100;
   P().EffectResumesStep = 0;
 }
 
 void AfterMove() {
-  EndEffect();
+  EndCommonEffect();
   P().EffectMotionKind = 11;
   P().EffectResumesStep = 0;
   P().EffectSoundCue.EffectSound = 0;
@@ -71,16 +55,16 @@ void SlideOne() {
     Run().AnimationLength = P().EffectFrames;
   }
   PlaySoundCue();
-  MoveSlot(0, P().EffectMotionKind);
-  if (CountPast(Run().AnimationLength)) AfterMove();
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (CountFramePast(Run().AnimationLength)) AfterMove();
 }
 
 void SlideSlots() {
   Run().AnimationLength = P().EffectFrames;
   PlaySoundCue();
   const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
-  for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, P().EffectMotionKind);
-  if (!CountPast(Run().AnimationLength)) return;
+  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, P().EffectMotionKind);
+  if (!CountFramePast(Run().AnimationLength)) return;
   P().EffectLastSlot = 0;
   AfterMove();
 }
@@ -89,8 +73,8 @@ void Blink() {
   SetFrameLength(-1, P().EffectFrameDelay);
   ShowLayer(DrawState.CurrentLayer, Run().AnimationFrame % 2 == 1);
   Run().AnimationLength = P().EffectFrames;
-  if (!CountPast(Run().AnimationLength)) return;
-  EndEffect();
+  if (!CountFramePast(Run().AnimationLength)) return;
+  EndCommonEffect();
   P().EffectResumesStep = 0;
 }
 
@@ -102,8 +86,8 @@ void BackColourFade() {
     case 1: WindowGrey(RoundHalfEven(255.0 - step)); break;
     default: break;
   }
-  if (!CountPast(Run().AnimationLength)) return;
-  EndEffect();
+  if (!CountFramePast(Run().AnimationLength)) return;
+  EndCommonEffect();
   P().EffectResumesStep = 0;
 }
 
@@ -113,13 +97,13 @@ void RowsAway() {
   Run().AnimationLength = frames;
   if (Run().AnimationFrame <= frames) {
     const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
-    for (int slot = 0; slot <= last; ++slot) MoveSlot(slot, 10);
+    for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, 10);
   }
   const int frame = TitleWords.FrameLayer;
   DrawState.CurrentLayer = frame;
   ShowLayer(frame, (Run().AnimationFrame / 4) % 2 == 0);
   Run().AnimationLength = 40;
-  if (!CountPast(40)) return;
+  if (!CountFramePast(40)) return;
   ShowLayer(frame, false);
   FrameClock.FrameLoopRunning = 0;
 }
@@ -150,10 +134,10 @@ void WhiteThenBlack() {
     DrawState.CurrentRect.X = x;
     DrawState.CurrentRect.Y = y;
     MoveLayer(kSheet, x, y, LayerWidth(kSheet), LayerHeight(kSheet));
-    if (!CountPast(10)) return;
+    if (!CountFramePast(10)) return;
     D00_LoadPicture(0, 0, 0);
     WindowGrey(255);
-    HideLayers(0, 89);
+    HideLayerRange(0, 89);
     r.AnimationFrame = 0;
     r.AnimationSubStep = 0;
     r.AnimationStep = 1;
@@ -162,7 +146,7 @@ void WhiteThenBlack() {
   }
   r.AnimationLength = 100;
   WindowGrey(RoundHalfEven(255.0 - 255.0 / 100.0 * r.AnimationFrame));
-  if (CountPast(100)) FrameClock.FrameLoopRunning = 0;
+  if (CountFramePast(100)) FrameClock.FrameLoopRunning = 0;
 }
 
 // 1020 and 1021: the white cover grows from a point to the whole window, or shrinks to it.
@@ -186,19 +170,10 @@ void Cover(bool growing) {
     const Rect whole{0, 0, ScreenSize.ScreenWidth, ScreenSize.ScreenHeight};
     const Rect& from = growing ? spot : whole;
     const Rect& to = growing ? whole : spot;
-    MotionSlotRecord& s = MotionSlot[0];
-    s.MotionLayer = overlay;
-    s.MotionStartX = from.X;
-    s.MotionStartY = from.Y;
-    s.MotionStartWidth = from.Width;
-    s.MotionStartHeight = from.Height;
-    s.MotionEndX = to.X;
-    s.MotionEndY = to.Y;
-    s.MotionEndWidth = to.Width;
-    s.MotionEndHeight = to.Height;
+    SetSizedMotionSlot(0, overlay, from, to);
   }
-  MoveSlot(0, 15);
-  if (!CountPast(frames)) return;
+  MotionSlotStep(0, 15);
+  if (!CountFramePast(frames)) return;
   if (!growing) ShowLayer(overlay, false);
   FrameClock.FrameLoopRunning = 0;
 }

@@ -340,7 +340,7 @@ void SlideshowStep() {
       EffectParams.EffectFrames = 50;
       EffectParams.EffectVariant = 0;
       Effect(kCover);
-      HideLayers(0, 89);
+      HideLayerRange(0, 89);
       Pause(250);
       D00_LoadPicture(0, kTitlePictureKind, kTitlePicture);
       GoTo(kExtrasMenu, -4);

@@ -48,10 +48,6 @@ void WindowGrey(int v) {
   ClearLayerImage(GameForm);
 }
 
-void HideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
-}
-
 void PictureLayer(int layer, int x, int y, int w, int h, int kind, int number) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
@@ -103,7 +99,7 @@ void StripWipe(int backgroundKind) {
   EffectParams.EffectLastSlot = 9;
   Effect(kSlideSlots);
   D00_LoadPicture(0, backgroundKind, 0);
-  HideLayers(t.PanelLayer, t.PanelLayer + 9);
+  HideLayerRange(t.PanelLayer, t.PanelLayer + 9);
 }
 
 void MenuArrives(int lastSlot) {
@@ -185,7 +181,7 @@ void OpeningStep() {
     case 6:  // every return to the main menu comes here
       ModeState.PlayMode = 0;
       TitlePicture();
-      HideLayers(0, 16);
+      HideLayerRange(0, 16);
       AnimationRun.WaitKind = 0;
       for (int& enabled : T().BtnEnabled) enabled = 1;
       T().HoverItem = -1;
@@ -274,7 +270,7 @@ void ReturnStep(int state) {
       break;
     case kFromSystemMenu:
       Cover(50);
-      HideLayers(0, 89);
+      HideLayerRange(0, 89);
       Pause(250);
       TitlePicture();
       Uncover(25);
@@ -283,7 +279,7 @@ void ReturnStep(int state) {
       break;
     default: {  // -32 to -30: the menu a replayed scene came from
       Cover(50);
-      HideLayers(0, 89);
+      HideLayerRange(0, 89);
       Pause(250);
       const int next = state == kBackToExtras ? kExtrasMenu
                        : state == kBackToStageGallery ? kStageGallery

@@ -88,7 +88,6 @@ void Sound(int number, int channel = 0);
 void Effect(int code);
 void Pause(int ms);
 void WindowGrey(int v);
-void HideLayers(int first, int last);
 // Prepares CurrentLayer := layer at rect (shown, in front) and loads (kind, number) into it.
 void PictureLayer(int layer, int x, int y, int w, int h, int kind, int number);
 // Motion slot `slot` := CurrentLayer from CurrentRect's point to (x, y).

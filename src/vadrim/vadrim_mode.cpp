@@ -33,20 +33,11 @@ enum : int {
 };
 
 // The screens of the mode, by SceneCode.
-struct ScreenRow {
-  int sceneCode;
-  ScreenHookSet hooks;
-};
 std::array<ScreenRow, 3> screens = {{
     {kConversation, {}},
     {kBoardGame, {}},  // its OnKey takes every key
     {kTitle, {}},
 }};
-ScreenHookSet scratch;
-
-void HideLayers(int first, int last) {
-  for (int layer = first; layer <= last; ++layer) ShowLayer(layer, false);
-}
 
 // Saves at once after a click that changed a setting; a click outside the panel
 // closes it without saving.
@@ -56,13 +47,7 @@ void SettingsClick() {
 
 }  // namespace
 
-ScreenHookSet& VadrimScreen(int sceneCode) {
-  for (ScreenRow& row : screens) {
-    if (row.sceneCode == sceneCode) return row.hooks;
-  }
-  scratch = ScreenHookSet{};
-  return scratch;
-}
+ScreenHookSet& VadrimScreen(int sceneCode) { return FindScreen(screens, sceneCode); }
 
 void D00_InitMode() {
   SceneCursor.SceneCode = kTitle;
@@ -97,17 +82,7 @@ void D00_InitVars() {
 }
 
 bool D00_OnEvent(int phase) {
-  const ScreenHookSet& screen = VadrimScreen(SceneCursor.SceneCode);
-  switch (phase) {
-    case 0:
-      if (screen.Step != nullptr) screen.Step();
-      return screen.Step != nullptr;
-    case 1:
-      if (screen.Hover != nullptr) screen.Hover();
-      return screen.Hover != nullptr;
-    case 2: return screen.Frame != nullptr && screen.Frame();
-    default: return false;
-  }
+  return RunScreenPhase(VadrimScreen(SceneCursor.SceneCode), phase);
 }
 
 void D00_OnKey() {
@@ -124,7 +99,7 @@ void D00_BreakWait() {
     case kWaitTitle:  // the opening logo
       FrameClock.LoopAbortRequested = -1;
       AnimationRun.WaitKind = 0;
-      HideLayers(0, 9);
+      HideLayerRange(0, 9);
       SceneCursor.SceneStep = 5;
       Wait(0, 0);
       break;
@@ -132,7 +107,7 @@ void D00_BreakWait() {
       FrameClock.LoopAbortRequested = -1;
       AnimationRun.WaitKind = 0;
       D00_LoadPicture(0, 11, 99);
-      HideLayers(0, 16);
+      HideLayerRange(0, 16);
       SceneCursor.SceneStep = 6;
       Wait(0, 0);
       break;

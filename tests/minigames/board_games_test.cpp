@@ -23,6 +23,7 @@
 #include "marbrook/screen_buttons.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 
 namespace {
 
@@ -49,20 +50,9 @@ class BoardGamesTest : public ::testing::Test {
   }
   // Runs long enough for everything the last input started (the computer's longest
   // chain on race board 1 runs about a minute); the game then waits for input.
-  void Settle() {
-    h_->RunUntil(h_->Now() + 120000);
-    ASSERT_EQ(FrameClock.FrameLoopRunning, 0) << "code " << FrameClock.AnimationCode << " frame "
-                                               << AnimationRun.AnimationFrame << " step " << AnimationRun.AnimationStep;
-    ASSERT_EQ(FrameClock.TimerArmed, 0) << "state " << SceneCursor.SceneState << "/" << SceneCursor.SceneStep;
-  }
+  void Settle() { tq::testing::SettleScene(*h_, 120000); }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::ScriptedInput in;
-    in.at = h_->Now() + 1;
-    in.kind = kind;
-    in.x = x;
-    in.y = y;
-    in.key = key;
-    h_->Platform().AddInput(in);
+    tq::testing::FeedInput(*h_, kind, x, y, key);
     Settle();
   }
   void Click(int x = 5, int y = 5) { Input(tq::ScriptedInput::Click, x, y); }

@@ -23,6 +23,8 @@
 #include "platform/platform.h"
 #include "scenario/script_store.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
+#include "support/stand_in_pictures.h"
 
 namespace {
 
@@ -32,21 +34,11 @@ constexpr int kEnterKey = 13;
 
 // The duel's pictures at their stand-in sizes (plain black: the tests need sizes).
 std::string PictureRoot() {
-  static const std::string root = [] {
-    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_duel_test").string();
-    for (const assets::AssetFile& f : assets::ExpandAssets()) {
-      const std::string& p = f.path;
-      if (p.find("Title/Sys_") == std::string::npos && p.find("Z_face/ZFace_") == std::string::npos &&
-          p.find("BackMain00") == std::string::npos) {
-        continue;
-      }
-      const std::string path = dir + "/" + p;
-      if (std::filesystem::exists(path)) continue;
-      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-      assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
-    }
-    return dir;
-  }();
+  static const std::string root = tq::testing::StandInPictureRoot("thornquill_duel_test", [](const assets::AssetFile& f) {
+    const std::string& p = f.path;
+    return p.find("Title/Sys_") != std::string::npos || p.find("Z_face/ZFace_") != std::string::npos ||
+           p.find("BackMain00") != std::string::npos;
+  });
   return root;
 }
 
@@ -71,19 +63,9 @@ class LastBossDuel : public ::testing::Test {
     GameConfig.Settings[2] = 9;  // effects audible, so the trace holds the game's sounds
   }
   // Runs long enough for everything the last input started; the duel then waits.
-  void Settle() {
-    h_->RunUntil(h_->Now() + 20000);
-    ASSERT_EQ(FrameClock.FrameLoopRunning, 0);
-    ASSERT_EQ(FrameClock.TimerArmed, 0) << "state " << SceneCursor.SceneState << "/" << SceneCursor.SceneStep;
-  }
+  void Settle() { tq::testing::SettleScene(*h_, 20000); }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::ScriptedInput in;
-    in.at = h_->Now() + 1;
-    in.kind = kind;
-    in.x = x;
-    in.y = y;
-    in.key = key;
-    h_->Platform().AddInput(in);
+    tq::testing::FeedInput(*h_, kind, x, y, key);
     Settle();
   }
   void Click(int x = 5, int y = 5) { Input(tq::ScriptedInput::Click, x, y); }

@@ -21,6 +21,7 @@
 #include "marbrook/screen_buttons.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 #include "assets/asset_drawing.h"
 #include "assets/asset_table.h"
 #include "assets/asset_writers.h"
@@ -74,19 +75,9 @@ class MemoryPairsTest : public ::testing::Test {
     SceneCursor.SceneStep = 0;
   }
   // Runs long enough for everything the last input started; the game then waits for input.
-  void Settle() {
-    h_->RunUntil(h_->Now() + 20000);
-    ASSERT_EQ(FrameClock.FrameLoopRunning, 0);
-    ASSERT_EQ(FrameClock.TimerArmed, 0) << "scene " << SceneCursor.SceneState << "/" << SceneCursor.SceneStep;
-  }
+  void Settle() { tq::testing::SettleScene(*h_, 20000); }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::ScriptedInput in;
-    in.at = h_->Now() + 1;
-    in.kind = kind;
-    in.x = x;
-    in.y = y;
-    in.key = key;
-    h_->Platform().AddInput(in);
+    tq::testing::FeedInput(*h_, kind, x, y, key);
     Settle();
   }
   void Click(int x, int y) { Input(tq::ScriptedInput::Click, x, y); }

@@ -17,6 +17,7 @@
 #include "marbrook/screen_buttons.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 #include "support/stand_in_pictures.h"
 
 namespace {
@@ -75,39 +76,19 @@ class RockPaperScissors : public ::testing::Test {
   }
   // Input one millisecond from now; PlayUntil delivers it.
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::ScriptedInput in;
-    in.at = std::max(h_->Now(), clock_) + 1;
-    in.kind = kind;
-    in.x = x;
-    in.y = y;
-    in.key = key;
-    h_->Platform().AddInput(in);
+    tq::testing::FeedInputAfter(*h_, std::max(h_->Now(), clock_), kind, x, y, key);
   }
   void ClickLayer(int layer) { Input(tq::ScriptedInput::Click, L(layer).x + 5, L(layer).y + 5); }
   // Plays until `done` holds while the game waits for input: clicks on the window's
   // corner whenever it waits for a click, and lets `choose` pick a hand whenever the
   // buttons wait.
   bool PlayUntil(const std::function<bool()>& done, const std::function<void()>& choose = [] {}) {
-    bool reached = false;
-    // Observers run just before the clock reaches their time: each keeps its own.
-    std::function<void(uint32_t)> drive = [&](uint32_t at) {
-      clock_ = at;
-      // Only where the game waits for input: stopping with a tick or loop due would cut it.
-      if (FrameClock.WaitActive == 0) {
-        if (done() || SceneCursor.SceneCode != 51) {
-          reached = done();
-          h_->Platform().SetUntil(at);
-          return;
-        }
-        if (Choosing()) choose();
-        else Input(tq::ScriptedInput::Click, 2, 2);
-      }
-      h_->Platform().At(at + 50, [&drive, at] { drive(at + 50); });
-    };
-    const uint32_t first = std::max(h_->Now(), clock_) + 2;
-    h_->Platform().At(first, [&drive, first] { drive(first); });
-    h_->RunUntil(first + 900000);
-    return reached;
+    return tq::testing::PlayAtInputWaits(*h_, clock_, 51, done,
+                                         [&] {
+                                           if (Choosing()) choose();
+                                           else Input(tq::ScriptedInput::Click, 2, 2);
+                                         },
+                                         900000);
   }
   uint32_t clock_ = 0;
   // The hand that beats the opponent's, or the fourth button in the last round.

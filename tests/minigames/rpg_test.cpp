@@ -23,6 +23,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 #include "assets/asset_drawing.h"
 #include "assets/asset_table.h"
 #include "assets/asset_writers.h"
@@ -61,19 +62,9 @@ class RpgTest : public ::testing::Test {
     SceneCursor.SceneStep = 0;
     Settle();
   }
-  void Settle() {
-    h_->RunUntil(h_->Now() + 10000);
-    ASSERT_EQ(FrameClock.FrameLoopRunning, 0);
-    ASSERT_EQ(FrameClock.TimerArmed, 0) << "scene " << SceneCursor.SceneState << "/" << SceneCursor.SceneStep;
-  }
+  void Settle() { tq::testing::SettleScene(*h_, 10000); }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::ScriptedInput in;
-    in.at = h_->Now() + 1;
-    in.kind = kind;
-    in.x = x;
-    in.y = y;
-    in.key = key;
-    h_->Platform().AddInput(in);
+    tq::testing::FeedInput(*h_, kind, x, y, key);
     Settle();
   }
   void Key(int code) { Input(tq::ScriptedInput::Key, 0, 0, code); }

@@ -27,6 +27,7 @@
 #include "face_picture.h"
 #include "scenario_faces.h"
 #include "scenario_fixture.h"
+#include "support/save_files.h"
 
 namespace {
 
@@ -400,12 +401,7 @@ TEST(BalloonMoves, RunnerPlaysMovesFromAScriptFile) {
   for (uint32_t at : dumps) command += " --dump " + std::to_string(at) + ":'" + (dir / std::to_string(at)).string() + "'";
   command += " 2>/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  auto read = [&dir](const std::string& name) {
-    std::ifstream in(dir / name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  };
+  auto read = [&dir](const std::string& name) { return tq::testing::ReadFileBytes((dir / name).string()); };
   // Where a layer stands in a dump: "layer <index> <shown> <x> <y> ...".
   auto place = [&read](uint32_t at, int layer) {
     std::istringstream lines(read(std::to_string(at)));

@@ -15,6 +15,7 @@
 #include "engine/layers.h"
 #include "face_picture.h"
 #include "support/golden_image.h"
+#include "support/save_files.h"
 
 namespace {
 
@@ -36,12 +37,7 @@ void WriteClickWaitPicture(const fs::path& root) {
   SDL_FreeSurface(s);
 }
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string ReadAll(const fs::path& path) { return tq::testing::ReadFileBytes(path.string()); }
 
 struct Probe {
   int x, y;

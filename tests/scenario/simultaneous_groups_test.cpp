@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,7 @@
 #include "scenario/simultaneous_groups.h"
 #include "scenario_faces.h"
 #include "scenario_fixture.h"
+#include "support/save_files.h"
 
 namespace {
 
@@ -399,12 +399,7 @@ TEST(SimultaneousGroups, RunnerPlaysAFaceMoveFromAScriptFile) {
                               (dir / "script.txt").string() + "' --until 1500 --trace '" + (dir / "trace").string() +
                               "' --dump 1000:'" + (dir / "dump").string() + "' 2>/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  auto read = [&dir](const std::string& name) {
-    std::ifstream in(dir / name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  };
+  auto read = [&dir](const std::string& name) { return tq::testing::ReadFileBytes((dir / name).string()); };
   const std::string trace = read("trace");
   const std::string dump = read("dump");
   fs::remove_all(dir);

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +25,7 @@
 #include "scenario/skelvane_conversation.h"
 #include "skelvane/conversation_hooks.h"
 #include "support/engine_harness.h"
+#include "support/save_files.h"
 
 namespace {
 
@@ -270,12 +270,7 @@ TEST(SkelvaneConversation, RunnerStartsTheSceneAndPlaysAScriptFile) {
   for (const std::string& t : times) command += " --dump " + t + ":'" + (dir / ("dump" + t)).string() + "'";
   command += " 2>'" + (dir / "err").string() + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  auto read = [&dir](const std::string& name) {
-    std::ifstream in(dir / name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  };
+  auto read = [&dir](const std::string& name) { return tq::testing::ReadFileBytes((dir / name).string()); };
   std::vector<std::string> scenes;
   for (const std::string& t : times) {
     const std::string dump = read("dump" + t);

@@ -9,9 +9,15 @@
 namespace tq::testing {
 
 std::string StandInPictureRoot(const std::string& folder, const std::string& pathPart) {
+  return StandInPictureRoot(folder, [&pathPart](const assets::AssetFile& f) {
+    return f.path.find(pathPart) != std::string::npos && assets::IsPicture(f.row->look);
+  });
+}
+
+std::string StandInPictureRoot(const std::string& folder, const std::function<bool(const assets::AssetFile&)>& keep) {
   const std::string dir = (std::filesystem::temp_directory_path() / folder).string();
   for (const assets::AssetFile& f : assets::ExpandAssets()) {
-    if (f.path.find(pathPart) == std::string::npos || !assets::IsPicture(f.row->look)) continue;
+    if (!keep(f)) continue;
     const std::string path = dir + "/" + f.path;
     if (std::filesystem::exists(path)) continue;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());

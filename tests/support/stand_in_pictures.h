@@ -1,7 +1,12 @@
 // Stand-in pictures for tests that need the real picture sizes but not their looks.
 #pragma once
 
+#include <functional>
 #include <string>
+
+namespace assets {
+struct AssetFile;
+}
 
 namespace tq::testing {
 
@@ -9,5 +14,7 @@ namespace tq::testing {
 // picture of the asset table whose path contains `pathPart`, plain black at its
 // stand-in size. Files already there are kept.
 std::string StandInPictureRoot(const std::string& folder, const std::string& pathPart);
+// The same for every file of the asset table that `keep` accepts.
+std::string StandInPictureRoot(const std::string& folder, const std::function<bool(const assets::AssetFile&)>& keep);
 
 }  // namespace tq::testing

@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/save_files.h"
 
 namespace {
 
@@ -25,12 +26,7 @@ class RunnerTest : public ::testing::Test {
   void Write(const std::string& name, const std::string& text) const {
     std::ofstream(dir_ / name, std::ios::binary) << text;
   }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string Read(const std::string& name) const { return tq::testing::ReadFileBytes((dir_ / name).string()); }
   int Run(const std::string& args) const {
     const std::string command = std::string("'") + THORNQUILL_RUNNER + "' " + args + " 2>/dev/null";
     return std::system(command.c_str());

@@ -17,6 +17,8 @@
 #include "engine/modes.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
+#include "support/stand_in_pictures.h"
 #include "vadrim/board_layouts.h"
 #include "vadrim/board_model.h"
 #include "vadrim/board_progress.h"
@@ -30,17 +32,8 @@ using tq::testing::EngineHarness;
 
 // The pictures at their stand-in sizes (plain black: the tests need sizes).
 inline std::string PictureRoot() {
-  static const std::string root = [] {
-    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_board_test").string();
-    for (const assets::AssetFile& f : assets::ExpandAssets()) {
-      if (f.row->width <= 0) continue;
-      const std::string path = dir + "/" + f.path;
-      if (std::filesystem::exists(path)) continue;
-      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-      assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
-    }
-    return dir;
-  }();
+  static const std::string root = tq::testing::StandInPictureRoot(
+      "thornquill_board_test", [](const assets::AssetFile& f) { return f.row->width > 0; });
   return root;
 }
 
@@ -71,13 +64,7 @@ class BoardScreenTest : public ::testing::Test {
     D50_DrawPath(10);
   }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::ScriptedInput in;
-    in.at = std::max(h_->Now(), clock_) + 1;
-    in.kind = kind;
-    in.x = x;
-    in.y = y;
-    in.key = key;
-    h_->Platform().AddInput(in);
+    tq::testing::FeedInputAfter(*h_, std::max(h_->Now(), clock_), kind, x, y, key);
   }
   void ClickLayer(int layer) { Input(tq::ScriptedInput::Click, Lay(layer).x + 5, Lay(layer).y + 5); }
   bool Idle() const { return FrameClock.WaitActive == 0 && FrameClock.TimerArmed == 0; }
@@ -85,23 +72,12 @@ class BoardScreenTest : public ::testing::Test {
   // (or letting `choose` act), until `done` holds at a wait for input.
   bool PlayUntil(const std::function<bool()>& done, const std::function<bool()>& choose = [] { return false; },
                  uint32_t limit = 900000) {
-    bool reached = false;
-    std::function<void(uint32_t)> drive = [&](uint32_t at) {
-      clock_ = at;
-      if (FrameClock.WaitActive == 0) {
-        if (done() || SceneCursor.SceneCode != 51) {
-          reached = done();
-          h_->Platform().SetUntil(at);
-          return;
-        }
-        if (Idle() && !choose()) Input(tq::ScriptedInput::Click, 915, 400);
-      }
-      h_->Platform().At(at + 50, [&drive, at] { drive(at + 50); });
-    };
-    const uint32_t first = std::max(h_->Now(), clock_) + 2;
-    h_->Platform().At(first, [&drive, first] { drive(first); });
-    h_->RunUntil(first + limit);
-    return reached;
+    return tq::testing::PlayAtInputWaits(
+        *h_, clock_, 51, done,
+        [&] {
+          if (Idle() && !choose()) Input(tq::ScriptedInput::Click, 915, 400);
+        },
+        limit);
   }
   bool At(int state, int step) const {
     return SceneCursor.SceneState == state && SceneCursor.SceneStep == step;
