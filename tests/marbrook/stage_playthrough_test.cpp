@@ -12,6 +12,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/frame_model.h"
@@ -212,9 +213,7 @@ StageRun PlayStage(int stage) {
       // The lead-in's choice: the row that picks the next stage of the chain.
       int row = 0;
       for (const Step& s : run.leadIn) row = s.stage == SceneCursor.StageNumber ? s.row : row;
-      const tq::LayerSurface& r = tq::ThePlatform().Screen().Layer(SystemLayerSet.MenuRowLayer + row);
-      x = r.x + r.image.Width() / 2;
-      y = r.y + r.image.Height() / 2;
+      std::tie(x, y) = tq::testing::ChoiceRowMiddle(row);
     }
     h.Platform().AddInput({now + 1, tq::ScriptedInput::Click, x, y});
     h.Platform().At(now + kClickMs, [&tick, now] { tick(now + kClickMs); });

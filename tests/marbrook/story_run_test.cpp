@@ -15,12 +15,11 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/frame_model.h"
-#include "engine/layers.h"
 #include "engine/modes.h"
-#include "engine/system_menu.h"
 #include "engine/text.h"
 #include "marbrook/marbrook_mode.h"
 #include "marbrook/save_file.h"
@@ -187,9 +186,7 @@ RunRecord Play(const Stretch& stretch) {
     if (conversation && (state == 30 || state == 31)) {
       // A branch's choice (31 has one row only).
       const int row = state == 30 && stretch.secondRow.count(SceneCursor.StageNumber) ? 1 : 0;
-      const tq::LayerSurface& r = tq::ThePlatform().Screen().Layer(SystemLayerSet.MenuRowLayer + row);
-      x = r.x + r.image.Width() / 2;
-      y = r.y + r.image.Height() / 2;
+      std::tie(x, y) = tq::testing::ChoiceRowMiddle(row);
     }
     h.Platform().AddInput({now + 1, tq::ScriptedInput::Click, x, y});
     h.Platform().At(now + kClickMs, [&tick, now] { tick(now + kClickMs); });

@@ -7,12 +7,14 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets/asset_table.h"
 #include "engine/content_texts.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
+#include "engine/system_menu.h"
 #include "engine/text.h"
 #include "marbrook/stage_dispatch.h"
 #include "platform/compositor.h"
@@ -63,6 +65,12 @@ inline const assets::AssetFile* StandInFile(const std::string& path) {
   }();
   const auto it = files.find(lower(path));
   return it == files.end() ? nullptr : &it->second;
+}
+
+// Where a player clicks a row (0 or 1) of the conversation's choice: its middle.
+inline std::pair<int, int> ChoiceRowMiddle(int row) {
+  const tq::LayerSurface& r = tq::ThePlatform().Screen().Layer(SystemLayerSet.MenuRowLayer + row);
+  return {r.x + r.image.Width() / 2, r.y + r.image.Height() / 2};
 }
 
 // The balloon texts printed since the last look that stand outside their balloon
