@@ -12,6 +12,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/frame_model.h"
@@ -23,9 +24,7 @@
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/story_flow.h"
 #include "platform/compositor.h"
-#include "platform/fonts.h"
 #include "platform/platform.h"
-#include "scenario/face_slots.h"
 #include "support/engine_harness.h"
 #include "support/marbrook_stages.h"
 #include "support/stand_in_pictures.h"
@@ -38,8 +37,6 @@ using tq::testing::EngineHarness;
 constexpr uint32_t kClickMs = 1500;
 // A line that has not moved on after this many clicks is stuck.
 constexpr uint32_t kStallMs = 40 * kClickMs;
-// Balloon text keeps clear of the bevel frame on the right and at the bottom.
-constexpr int kFrameRight = 8, kFrameBottom = 6;
 const std::string kCurtainOpening = "[Tanselイベ]：Ｚ：Ev種=20：Ev分=00";
 
 bool IsEndLine(const std::string& line) { return line == "[別のゲームへ]" || line.rfind("[即実行イベ]", 0) == 0; }
@@ -133,38 +130,6 @@ std::string LineAt(int line) {
   return "line " + std::to_string(line + 1) + (inside ? " " + ScriptStore.ScriptText[static_cast<size_t>(line)] : "");
 }
 
-// The balloon texts printed since the last look: each inside its balloon, clear of
-// the frame, and inside the window. One report per balloon and line.
-void CheckDrawn(StageRun& run, const std::string& where) {
-  // The layers of the open balloons (a slot's minis may share a layer number with
-  // another slot's thought balloon).
-  std::set<int> balloons;
-  for (size_t s = 0; s < kFaceSlotCount; ++s) {
-    if (FaceSlot.SpeechState[s] != kBalloonHidden) balloons.insert(FaceSlot.BalloonLayer[s]);
-    if (FaceSlot.ThoughtState[s] != kBalloonHidden) balloons.insert(FaceSlot.ThoughtLayer[s]);
-  }
-  std::set<int> reported;
-  for (const PrintRecord& p : RecordedPrints()) {
-    const tq::LayerSurface& layer = tq::ThePlatform().Screen().Layer(p.Layer);
-    if (!balloons.count(p.Layer) || !layer.visible || reported.count(p.Layer) || run.drawnTexts.count(p.Text)) continue;
-    const int w = layer.image.Width(), h = layer.image.Height();
-    const LayerProps& props = LayerInfo(p.Layer);
-    const tq::TextExtent e = tq::MeasureTextExtent({props.FontName, props.FontSize, props.FontBold, props.FontItalic}, p.Text);
-    const int left = layer.x + p.X, top = layer.y + p.Y;
-    const bool inBalloon = p.X >= 0 && p.Y >= 0 && p.X + e.width <= w - kFrameRight && p.Y + e.height <= h - kFrameBottom;
-    const bool inWindow = left >= 0 && top >= 0 && left + e.width <= tq::kWindowWidth && top + e.height <= tq::kWindowHeight;
-    if (inBalloon && inWindow) continue;
-    reported.insert(p.Layer);
-    run.drawnTexts.insert(p.Text);
-    run.drawn.push_back(where + ": \"" + p.Text + "\", " + std::to_string(e.width) + " by " + std::to_string(e.height) +
-                        " at (" + std::to_string(left) + "," + std::to_string(top) + ") in the balloon of layer " +
-                        std::to_string(p.Layer) + ", " + std::to_string(w) + " by " + std::to_string(h) + " at (" +
-                        std::to_string(layer.x) + "," + std::to_string(layer.y) + "), is drawn outside " +
-                        (inBalloon ? "the window" : "its balloon"));
-  }
-  SetPrintRecording(true);  // starts afresh
-}
-
 // Plays a stage from its first line (after its lead-in), a click every kClickMs,
 // until it ends, puts up its choice, stalls or runs out of its bound.
 StageRun PlayStage(int stage) {
@@ -240,16 +205,15 @@ StageRun PlayStage(int stage) {
       return;
     }
     if (FrameClock.WaitActive == 0 && here && line >= 1 && line <= static_cast<int>(run.target.lines.size())) {
-      CheckDrawn(run, "line " + std::to_string(line) + " " + run.target.lines[static_cast<size_t>(line - 1)]);
+      const std::string at = "line " + std::to_string(line) + " " + run.target.lines[static_cast<size_t>(line - 1)];
+      for (std::string& fault : tq::testing::BalloonTextsOutside(at, run.drawnTexts)) run.drawn.push_back(std::move(fault));
     }
     int x = 460, y = 345;
     if (branched) {
       // The lead-in's choice: the row that picks the next stage of the chain.
       int row = 0;
       for (const Step& s : run.leadIn) row = s.stage == SceneCursor.StageNumber ? s.row : row;
-      const tq::LayerSurface& r = tq::ThePlatform().Screen().Layer(SystemLayerSet.MenuRowLayer + row);
-      x = r.x + r.image.Width() / 2;
-      y = r.y + r.image.Height() / 2;
+      std::tie(x, y) = tq::testing::ChoiceRowMiddle(row);
     }
     h.Platform().AddInput({now + 1, tq::ScriptedInput::Click, x, y});
     h.Platform().At(now + kClickMs, [&tick, now] { tick(now + kClickMs); });
