@@ -558,18 +558,24 @@ void FailBanner() {
   if (CountTo(15)) Return();
 }
 
+// Ten strips from layer `first` close to the window's middle line over 10 frames,
+// with a sound on the first; true on the frame they have met.
+bool StripsMeet(int first, int sound) {
+  if (F() == 0) {
+    BoardSound(sound);
+    for (int i = 0; i < 10; ++i) FromHere(i, first + i, LayerLeft(first + i), HalfH() - 11);
+  }
+  Run().AnimationLength = 10;
+  Curves(0, 9, 10);
+  return CountTo(10);
+}
+
 void FailBlackout() {
   SetFrameLength(0, 0);
   const int b = L().BackdropLayer;
   switch (Run().AnimationStep) {
     case 0:
-      if (F() == 0) {
-        BoardSound(135);
-        for (int i = 0; i < 10; ++i) FromHere(i, b + i, LayerLeft(b + i), HalfH() - 11);
-      }
-      Run().AnimationLength = 10;
-      Curves(0, 9, 10);
-      if (!CountTo(10)) return;
+      if (!StripsMeet(b, 135)) return;
       SetLayerPicture(b, tq::Surface());
       LayerInfo(b).BackColor = RgbColor(0, 0, 0);
       ClearLayerImage(b);
@@ -617,13 +623,7 @@ void ContinueClose() {
   const int b = L().BackdropLayer;
   switch (Run().AnimationStep) {
     case 0:
-      if (F() == 0) {
-        BoardSound(130);
-        for (int i = 0; i < 10; ++i) FromHere(i, b + 2 + i, LayerLeft(b + 2 + i), HalfH() - 11);
-      }
-      Run().AnimationLength = 10;
-      Curves(0, 9, 10);
-      if (!CountTo(10)) return;
+      if (!StripsMeet(b + 2, 130)) return;
       HideLayerRange(b + 2, b + 11);
       NextStepAfter(500);
       break;
