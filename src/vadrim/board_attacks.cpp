@@ -37,7 +37,6 @@ int W() { return ScreenSize.ScreenWidth; }
 int H() { return ScreenSize.ScreenHeight; }
 
 void Next(int state, int step) { BoardNext(state, step); }
-void Quiet() { EffectParams.EffectResumesStep = 0; }
 
 void Raise(int buttonMode) { BoardRaise(buttonMode); }
 
@@ -103,7 +102,7 @@ void Offer() {
     EffectParams.EffectFrames = 5;
     EffectParams.EffectRepeats = 2;
     BoardGoTo(kBoardAttackOffer, 1);
-    Wait(916, 0);
+    BoardEffect(916, EffectEnd::kNextTick);
     return;
   }
   if (Step() != 1) return;
@@ -157,7 +156,7 @@ void Choice() {
     DrawState.CurrentLayer = L().HighlightLayer;
     EffectParams.EffectFrames = 10;
     EffectParams.EffectFrameDelay = 40;
-    Wait(820, 0);
+    BoardEffect(820, EffectEnd::kNextTick);
   } else {
     ShowLayer(L().StrikeArrowLayer, false);
     for (int i = 0; i <= BoardScreen.ChoiceButtonLast && i < 3; ++i) {
@@ -185,7 +184,7 @@ void Hits() {
     SumPendingChanges();
     E().GaugeEventOrigin = 0;
     BoardGoTo(kBoardAttack, 22);
-    Wait(1031, 0);
+    BoardAnimateThenNext(1031);
     return;
   }
   Next(kBoardAttack, 30);
@@ -233,7 +232,7 @@ void RemovalGauges() {
     SumPendingChanges();
     E().GaugeEventOrigin = 1;
     BoardGoTo(kBoardAttack, 22);
-    Wait(1031, 0);
+    BoardAnimateThenNext(1031);
     return;
   }
   Next(kBoardAttack, 35);
@@ -354,7 +353,7 @@ void Pipeline() {
     case 22:
       if (E().LuckChanged == -1) {
         BoardGoTo(kBoardAttack, 23);
-        Wait(1032, 0);
+        BoardAnimateThenNext(1032);
       } else {
         Next(kBoardAttack, 25);
       }
@@ -373,7 +372,7 @@ void Pipeline() {
     case 25:
       if (E().WomanChanged == -1) {
         BoardGoTo(kBoardAttack, 26);
-        Wait(1033, 0);
+        BoardAnimateThenNext(1033);
       } else {
         Next(kBoardAttack, 27);
       }
@@ -407,8 +406,7 @@ void StrikeBanner(int row, bool fromBelow) {
   const int a = L().BannerLayer;
   BoardStore(0, a, LayerLeft(a), LayerTop(a), LayerLeft(a), -LayerHeight(a));
   BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), LayerLeft(a + 1), H());
-  Quiet();
-  BoardMoveSlots(1, 7, 10);
+  BoardMoveSlots(1, 7, 10, EffectEnd::kReturn);
   HideLayerRange(a, a + 1);
   DrawState.SheetIndex = BoardScreen.EffectSheet;
   D00_LoadPicture(2, 103, 0);

@@ -41,15 +41,14 @@ int Banner() { return BoardLayers.BannerLayer; }
 void Sound(int number) { BoardSound(number, 1); }
 
 // The effects below return to the landed-cell procedure without arming anything.
-void Quiet() { EffectParams.EffectResumesStep = 0; }
+constexpr EffectEnd kReturn = EffectEnd::kReturn;
 
 void Hop(int amplitude) {
   GetLayerRect(50, Banner());
   DrawState.CurrentLayer = Banner();
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 18;
-  Quiet();
-  Wait(910, 0);
+  BoardEffect(910, kReturn);
 }
 
 void Shake(int amplitude) {
@@ -57,8 +56,7 @@ void Shake(int amplitude) {
   DrawState.CurrentLayer = Banner();
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 20;
-  Quiet();
-  Wait(911, 0);
+  BoardEffect(911, kReturn);
 }
 
 // The layer from (x0, y0) to (x1, y1) with effect 800.
@@ -68,8 +66,7 @@ void Slide(int layer, int x0, int y0, int x1, int y1, int frames) {
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect.X = x1;
   DrawState.TargetRect.Y = y1;
-  Quiet();
-  BoardMove(frames, 11);
+  BoardMove(frames, 11, kReturn);
 }
 
 // Which of the three badges a counter kind is, -1 none.
@@ -115,8 +112,7 @@ void StrikeBanners(bool across) {
   }
   BoardPlace(a, MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartY);
   BoardPlace(a + 1, MotionSlot[1].MotionStartX, MotionSlot[1].MotionStartY);
-  Quiet();
-  BoardMoveSlots(1, 20, 11);
+  BoardMoveSlots(1, 20, 11, kReturn);
 }
 
 void GoodCell(int kind) {
@@ -272,7 +268,7 @@ void D50_CellEffect() {
       Sound(73);
       D50_EffectBanner(kCellChoice);
       Hop(-80);
-      Quiet();
+      EffectParams.EffectResumesStep = 0;  // the window's slide returns here too
       D50_ItemWindow();
       return;
     case kCellReverse:

@@ -142,17 +142,22 @@ void BoardPrepare(int layer, int x, int y, int width, int height) {
   PrepareLayer(10);
 }
 
-void BoardMove(int frames, int motionKind) {
-  EffectParams.EffectFrames = frames;
-  EffectParams.EffectMotionKind = motionKind;
-  Wait(800, 0);
+void BoardEffect(int code, EffectEnd end) {
+  EffectParams.EffectResumesStep = end == EffectEnd::kReturn ? 0 : -1;
+  Wait(code, 0);
 }
 
-void BoardMoveSlots(int lastSlot, int frames, int motionKind) {
+void BoardMove(int frames, int motionKind, EffectEnd end) {
+  EffectParams.EffectFrames = frames;
+  EffectParams.EffectMotionKind = motionKind;
+  BoardEffect(800, end);
+}
+
+void BoardMoveSlots(int lastSlot, int frames, int motionKind, EffectEnd end) {
   EffectParams.EffectLastSlot = lastSlot;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  Wait(801, 0);
+  BoardEffect(801, end);
 }
 
 void BoardNext(int state, int step) {
@@ -160,12 +165,17 @@ void BoardNext(int state, int step) {
   Wait(0, 0);
 }
 
-void BoardMoveTo(int layer, int x, int y, int frames, int motionKind) {
+void BoardAnimateThenNext(int code) {
+  Wait(code, 0);
+  if (SceneCursor.SceneCode == 51) Wait(0, 0);  // the system menu may have left the board
+}
+
+void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd end) {
   GetLayerRect(50, layer);
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect.X = x;
   DrawState.TargetRect.Y = y;
-  BoardMove(frames, motionKind);
+  BoardMove(frames, motionKind, end);
 }
 
 void BoardRaise(int buttonMode) {

@@ -364,8 +364,7 @@ void Reverse() {
   const int by = H() - LayerHeight(a + 1) - 10;
   BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
   BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
-  EffectParams.EffectResumesStep = 0;
-  BoardMoveSlots(1, 10, 11);
+  BoardMoveSlots(1, 10, 11, EffectEnd::kReturn);
 }
 
 // ---- Eating and merging ----

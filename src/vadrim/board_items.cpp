@@ -43,9 +43,8 @@ int W() { return ScreenSize.ScreenWidth; }
 int H() { return ScreenSize.ScreenHeight; }
 
 void Next(int state, int step) { BoardNext(state, step); }
-void Quiet() { EffectParams.EffectResumesStep = 0; }
-
-void MoveTo(int layer, int x, int y, int frames, int kind) { BoardMoveTo(layer, x, y, frames, kind); }
+// An effect that returns to its step, which goes on with its sequence or waits for a click.
+constexpr EffectEnd kReturn = EffectEnd::kReturn;
 
 void Raise(int buttonMode) { BoardRaise(buttonMode); }
 
@@ -65,8 +64,7 @@ void BlinkHighlight() {
   DrawState.CurrentLayer = L().HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
-  Quiet();
-  Wait(820, 0);
+  BoardEffect(820, kReturn);
 }
 
 // The icon of an item code into the current layer.
@@ -107,8 +105,7 @@ void Gain() {
   if (Step() == 31) {
     B().ItemSlot = 0;
     if (Held(1) > 0 && ButtonsCloseUp(1, 3)) {
-      Quiet();
-      BoardMoveSlots(2, 15, EffectParams.EffectMotionKind);
+      BoardMoveSlots(2, 15, EffectParams.EffectMotionKind, kReturn);
     }
     for (int n = 1; n < kItemSlots; ++n) {
       Held(n - 1) = Held(n);
@@ -133,8 +130,7 @@ void Gain() {
   D50_Buttons(10, slot);
   const int button = L().TurnButtonFirstBox + slot;
   BoardGoTo(kBoardLanded, 2);
-  Quiet();
-  MoveTo(button, S().ItemButtonX, S().ItemButtonTop + kButtonPitch * slot, 10, 10);
+  BoardMoveTo(button, S().ItemButtonX, S().ItemButtonTop + kButtonPitch * slot, 10, 10, kReturn);
   if (TurnFlow.LandedKind == kCellChoice && B().ItemSource == 1) {
     const int banner = L().BannerLayer;
     BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
@@ -193,10 +189,11 @@ void Use() {
       if (slot + 1 < kItemSlots && Held(slot + 1) > 0 && ButtonsCloseUp(slot + 1, S().TurnButtonLast + 1)) {
         const int code = B().ItemCode;
         BoardGoTo(kBoardMenu, 16);
-        if (code >= 11 && code <= 16) Quiet();
         int last = -1;
         for (int n = slot + 1; n <= S().TurnButtonLast + 1 && n < kItemSlots; ++n) last += Held(n) > 0 ? 1 : 0;
-        BoardMoveSlots(last, 15, EffectParams.EffectMotionKind);
+        // After a die item the board waits for a click here; after the others it goes on.
+        BoardMoveSlots(last, 15, EffectParams.EffectMotionKind,
+                       code >= 11 && code <= 16 ? kReturn : EffectEnd::kNextTick);
         break;
       }
       Held(slot) = 0;
@@ -269,8 +266,7 @@ void BoardItemChoice() {
       BoardSound(102);
       BlinkHighlight();
       const int card = L().BackdropLayer + entry;
-      Quiet();
-      MoveTo(card, LayerLeft(card), H(), 10, 10);
+      BoardMoveTo(card, LayerLeft(card), H(), 10, 10, kReturn);
       B().ItemSource = 1;
       Next(kBoardLanded, 30);
       break;
@@ -310,8 +306,7 @@ void BoardOpeningPick() {
       BoardStore(0, title, MidX(700), -200, MidX(700), 70);
       BoardStore(1, panel, MidX(615), H(), MidX(615), MidY(265) + 90);
       BoardStore(2, badge, MidX(250), H(), MidX(250), H() - 90 - 20);
-      Quiet();
-      BoardMoveSlots(2, 20, 11);
+      BoardMoveSlots(2, 20, 11, kReturn);
       for (int n = 0; n <= last; ++n) {
         const int icon = L().BackdropLayer + n;
         BoardPlace(icon, LayerLeft(panel) + 20 + 85 * (n % 7), LayerTop(panel) + 15 + 85 * (n / 7));
@@ -337,7 +332,7 @@ void BoardOpeningPick() {
       Held(slot) = B().NewItem;
       D50_Buttons(10, slot);
       BoardGoTo(kBoardOpeningPick, 10);
-      MoveTo(L().TurnButtonFirstBox + slot, S().ItemButtonX, (kIcon + 10) * slot + S().ItemButtonTop, 10, 10);
+      BoardMoveTo(L().TurnButtonFirstBox + slot, S().ItemButtonX, (kIcon + 10) * slot + S().ItemButtonTop, 10, 10);
       break;
     }
     case 10:

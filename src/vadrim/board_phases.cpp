@@ -53,7 +53,7 @@ void Bump(int slot, int dir) {
   EffectParams.EffectOffsetY = 10 * dy;
   EffectParams.EffectFrames = 5;
   EffectParams.EffectRepeats = 1;
-  Wait(916, 0);
+  BoardEffect(916, EffectEnd::kNextTick);
 }
 
 // Chasers already tried in this phase's catching step: one that catches nothing
@@ -187,7 +187,7 @@ bool GaugeEvents(int kind, int origin) {
   SumPendingChanges();
   E().GaugeEventOrigin = origin;
   BoardGoTo(kBoardAttack, 22);
-  Wait(1031, 0);
+  BoardAnimateThenNext(1031);
   return true;
 }
 
@@ -211,7 +211,7 @@ void PeriodicChanges() {
       SumPendingChanges();
       E().GaugeEventOrigin = 2;
       BoardGoTo(kBoardAttack, 22);
-      Wait(1031, 0);
+      BoardAnimateThenNext(1031);
       return;
     }
   }

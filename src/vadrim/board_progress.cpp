@@ -13,6 +13,7 @@
 #include "marbrook/timed_effects.h"
 #include "platform/platform.h"
 #include "vadrim/board_model.h"
+#include "vadrim/board_screen.h"
 #include "vadrim/creature_movement.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
@@ -35,7 +36,6 @@ struct RouteRow {
 constexpr RouteRow kRoutes[] = {{21, 22, 0}, {31, 33, 1}, {1, 11, 2}};
 
 constexpr int kPlaceDraws = 1000;
-constexpr int kFailedState = 910;
 
 // A creature's gauge value spread by a single-precision factor: the bounds are
 // formed in double precision from the float and rounded half to even.
@@ -184,12 +184,11 @@ void D50_NoCreatureCheck() {
   PrepareLayer(10);
   D00_LoadPicture(1, 99, 2);
   DrawState.TargetRect = {CentreX(700), CentreY(200), 700, 200};
-  SceneCursor.SceneState = kFailedState;
+  SceneCursor.SceneState = kBoardFailed;
   SceneCursor.SceneStep = 0;
   TurnFlow.NoCreatureFlag = -1;
   EffectParams.EffectFrames = 40;
-  EffectParams.EffectResumesStep = 0;  // the failure starts at the next click
-  Wait(800, 0);
+  BoardEffect(800, EffectEnd::kReturn);  // the failure starts at the next click
 }
 
 void D50_RecordProgress(int kind) {

@@ -144,14 +144,25 @@ void BoardPlace(int layer, int x, int y);
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1);
 // CurrentLayer := layer prepared (PrepareLayer 10) at (x, y) with the size.
 void BoardPrepare(int layer, int x, int y, int width, int height);
+// How an effect the board starts ends (EffectResumesStep): kNextTick arms the tick
+// that runs D50_Step again, kReturn goes back to the caller of Wait, which goes on
+// with its sequence or leaves the board waiting for a click. Every board effect is
+// started with one of them, so none runs on what an earlier effect (the hops and
+// shakes restore nothing) left in the word.
+enum class EffectEnd { kNextTick, kReturn };
+// Common effect `code` (below 1000), its other EffectParams already set.
+void BoardEffect(int code, EffectEnd end);
 // Effect 800 on CurrentLayer from CurrentRect to TargetRect's point.
-void BoardMove(int frames, int motionKind);
+void BoardMove(int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
 // Effect 801 over slots 0 to lastSlot.
-void BoardMoveSlots(int lastSlot, int frames, int motionKind);
+void BoardMoveSlots(int lastSlot, int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
 // Goes to (state, step) and arms the next tick.
 void BoardNext(int state, int step);
+// Runs an animation that returns to its caller (1031 to 1033), then arms the next
+// tick: the step set before goes on without a click.
+void BoardAnimateThenNext(int code);
 // Effect 800 of `layer` from where it stands to (x, y).
-void BoardMoveTo(int layer, int x, int y, int frames, int motionKind);
+void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
 // Waits for a choice of the set `buttonMode` at step 0, nothing highlighted.
 void BoardRaise(int buttonMode);
 

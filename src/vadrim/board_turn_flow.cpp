@@ -39,27 +39,32 @@ int H() { return ScreenSize.ScreenHeight; }
 
 void Next(int state, int step) { BoardNext(state, step); }
 
-// The effects of a step that waits for a click return to the step, which arms nothing.
-void ForClick() { EffectParams.EffectResumesStep = 0; }
+// An effect that returns to its step: the step goes on with its sequence, or arms
+// nothing and the board waits for a click.
+constexpr EffectEnd kReturn = EffectEnd::kReturn;
+constexpr EffectEnd kNextTick = EffectEnd::kNextTick;
 
 // CurrentLayer from CurrentRect to (x, y) with effect 800.
-void MoveTo(int layer, int x, int y, int frames, int kind) { BoardMoveTo(layer, x, y, frames, kind); }
+void MoveTo(int layer, int x, int y, int frames, int kind, EffectEnd end = kNextTick) {
+  BoardMoveTo(layer, x, y, frames, kind, end);
+}
 
 // A banner of `w` by `h` with a picture, prepared above the window and slid to the
-// centre (or to y when given).
-void BannerFromAbove(int kind, int number, int w, int h, int frames, int y = -1) {
+// centre.
+void BannerFromAbove(int kind, int number, int w, int h, int frames, EffectEnd end) {
   BoardPrepare(L().BannerLayer, CentreX(w), -h, w, h);
   D00_LoadPicture(1, kind, number);
   BoardPlace(L().BannerLayer, CentreX(w), -h);
-  MoveTo(L().BannerLayer, CentreX(w), y < 0 ? CentreY(h) : y, frames, 11);
+  MoveTo(L().BannerLayer, CentreX(w), CentreY(h), frames, 11, end);
 }
 
-void BannerOutDown(int frames) { MoveTo(L().BannerLayer, LayerLeft(L().BannerLayer), H(), frames, 10); }
+void BannerOutDown(int frames, EffectEnd end = kNextTick) {
+  MoveTo(L().BannerLayer, LayerLeft(L().BannerLayer), H(), frames, 10, end);
+}
 
 void Pause(int ms) {
   EffectParams.EffectFrameDelay = ms;
-  ForClick();
-  Wait(700, 0);
+  BoardEffect(700, kReturn);
 }
 
 // ---- Start and set-up ----
@@ -123,8 +128,7 @@ void SetUp() {
       BoardStore(1, b, -LayerWidth(b), half + 20, W() - LayerWidth(b) - 45, half + 20);
       BoardSound(51);
       BoardGoTo(kBoardSetUp, 11);
-      ForClick();
-      BoardMoveSlots(1, 20, 11);
+      BoardMoveSlots(1, 20, 11, kReturn);
       break;
     }
     case 11: {
@@ -169,8 +173,7 @@ void CreatureFliesIn() {
 void IntroBanner(int number, int clickStep) {
   BoardSound(50);
   BoardGoTo(kBoardIntro, clickStep);
-  ForClick();
-  BannerFromAbove(99, number, 700, 200, 20);
+  BannerFromAbove(99, number, 700, 200, 20, kReturn);
 }
 
 void Intro() {
@@ -250,7 +253,7 @@ void BlinkHighlight() {
   DrawState.CurrentLayer = L().HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
-  Wait(820, 0);
+  BoardEffect(820, kNextTick);
 }
 
 void Menu() {
@@ -293,8 +296,7 @@ void Rules() {
       BoardPrepare(banner, CentreX(880), H(), 880, 650);
       D00_LoadPicture(1, 94, T().RulesPage);
       BoardGoTo(kBoardRules, 2);
-      ForClick();
-      MoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, 11);
+      MoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, 11, kReturn);
       break;
     case 2:
       BoardSound(86);
@@ -350,7 +352,7 @@ void Restart() {
       BoardSound(135);
       Wait(kAnimWhiteOut, 0);
       EffectParams.EffectFrameDelay = 50;
-      Wait(750, 0);
+      BoardEffect(750, kReturn);
       HideLayerRange(0, L().BackdropLayer - 1);
       Pause(500);
       BoardSound(130);
@@ -458,8 +460,7 @@ void Landed() {
 void BadgeOut(int kind, bool down) {
   D50_CounterBadge(1, kind);
   const int layer = DrawState.CurrentLayer;
-  ForClick();
-  MoveTo(layer, LayerLeft(layer), down ? H() : -LayerHeight(layer), 5, 11);
+  MoveTo(layer, LayerLeft(layer), down ? H() : -LayerHeight(layer), 5, 11, kReturn);
 }
 
 void CountDown() {
@@ -467,11 +468,9 @@ void CountDown() {
     BoardSound(50);
     BoardPrepare(L().BannerLayer, CentreX(550), -124, 550, 124);
     D00_LoadPicture(1, 93, 0);
-    ForClick();
-    MoveTo(L().BannerLayer, CentreX(550), CentreY(124), 30, 11);
+    MoveTo(L().BannerLayer, CentreX(550), CentreY(124), 30, 11, kReturn);
     Pause(500);
-    ForClick();
-    BannerOutDown(15);
+    BannerOutDown(15, kReturn);
     --C().StopTurns;
     D50_CounterBadge(1, kCellStop);
     if (C().StopTurns == 0) BadgeOut(kCellStop, false);
@@ -496,8 +495,7 @@ void CountDown() {
   if (C().RollsLeft <= 0) {
     BoardSound(50);
     BoardGoTo(kBoardFailed, 0);
-    ForClick();
-    BannerFromAbove(99, 0, 700, 200, 40);
+    BannerFromAbove(99, 0, 700, 200, 40, kReturn);
     return;
   }
   Next(kBoardEndTurn, 11);
@@ -523,7 +521,7 @@ void TurnMarker() {
   EffectParams.EffectMotionKind = 13;
   EffectParams.EffectRepeats = 0;
   BoardGoTo(kBoardEndTurn, 15);
-  Wait(802, 0);
+  BoardEffect(802, kNextTick);
 }
 
 void EndTurn() {
@@ -588,9 +586,11 @@ void Omen() {
       const int level = C().DangerLevel;
       BoardSound(level <= 2 ? 85 : (level <= 4 ? 87 : 88));
       if (level < 5) {
+        // The message is drawn centred; it slides in from above the window.
+        const int x = CentreX(LayerWidth(layer));
+        BoardPlace(layer, x, -LayerHeight(layer));
         BoardGoTo(kBoardOmen, 1);
-        ForClick();
-        MoveTo(layer, CentreX(LayerWidth(layer)), CentreY(LayerHeight(layer)), 30, 11);
+        MoveTo(layer, x, CentreY(LayerHeight(layer)), 30, 11, kReturn);
       } else {
         GetLayerRect(50, layer);
         DrawState.CurrentLayer = layer;
@@ -598,8 +598,7 @@ void Omen() {
         EffectParams.EffectOffsetY = 40;
         EffectParams.EffectFrames = 50;
         BoardGoTo(kBoardFailed, 0);
-        ForClick();
-        Wait(912, 0);
+        BoardEffect(912, kReturn);
       }
       break;
     }
@@ -664,20 +663,26 @@ void CellChange() {
   }
 }
 
+// The clear ending runs 1090 (with the music fade), 1091 and 1092, then leaves; the
+// failure ending 1095 (with the fade), 1096, 1097 (the continue banner waits for a
+// click) and 1098, then the board starts again.
 void Ending(bool cleared) {
   const int first = cleared ? 1090 : 1095;
-  switch (Step()) {
+  const int step = Step();
+  switch (step) {
     case 0:
       if (cleared) D50_RecordProgress(1);
       BoardGoTo(SceneCursor.SceneState, 1);
       Wait(first, 0);
       EffectParams.EffectFrameDelay = 100;
-      Wait(750, 0);
+      BoardEffect(750, kReturn);
+      Wait(0, 0);
       break;
     case 1:
     case 2:
-      BoardGoTo(SceneCursor.SceneState, Step() + 1);
-      Wait(first + Step(), 0);
+      // The code comes from the step being run, not from the one it hands on to.
+      BoardGoTo(SceneCursor.SceneState, step + 1);
+      Wait(first + step, 0);
       break;
     case 3:
       if (cleared) {

@@ -19,29 +19,6 @@ using board_test::Lay;
 
 class BoardRulesTest : public BoardScreenTest {
  protected:
-  // Board `board` set up with its creatures taken off the grid.
-  void EmptyGrid(int board) {
-    Ready(board);
-    D50_Layout(0);
-    D50_Reset(1);
-    OccupancyGrid = {};
-    D50_Buttons(0, 0);
-  }
-  static CreatureSlotRecord& Put(int slot, int x, int y, int hp, int moveType = 0, int dir = 0) {
-    CreatureSlotRecord& c = CreatureSlot[static_cast<size_t>(slot)];
-    c = CreatureSlotRecord{};
-    c.CreatureType = 1;
-    c.GridX = x;
-    c.GridY = y;
-    c.HitPoints = hp;
-    c.CreatureMoveType = moveType;
-    c.MoveDir = dir;
-    c.MoveEvery = 1;
-    OccupancyGrid[static_cast<size_t>(x)][static_cast<size_t>(y)] = slot;
-    StepScratch.ActiveCreature = slot;
-    D50_DrawCreature(2);
-    return c;
-  }
   static void Land(int kind) {
     TurnFlow.LandedKind = kind;
     D50_CellEffect();
@@ -148,7 +125,10 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
   EXPECT_TRUE(Lay(BoardLayers.BannerLayer).visible);
   FrameClock.TimerArmed = 0;
 
-  // Level 5: the omen shakes and the failure waits for the click.
+  // Level 5: the omen shakes and the failure waits for the click (no tick left from
+  // the steps run above).
+  tq::ThePlatform().DisarmTimer();
+  FrameClock.TimerArmed = 0;
   PieceCounters.DangerLevel = 5;
   BoardGoTo(kBoardOmen, 0);
   D50_Step();
@@ -394,27 +374,7 @@ TEST_F(BoardRulesTest, BoardsArePlayedToTheirEndWithScriptedChoices) {
                   SceneCursor.SceneState == kBoardCleared;
           return ended;
         },
-        [&] {
-          int layer = -1;
-          switch (SceneCursor.ButtonMode) {
-            case kButtonsAttack: layer = BoardLayers.ChoiceButtonFirstBox + 2; break;
-            case kButtonsCards:
-            case kButtonsPick:
-            case kButtonsArrows: layer = BoardLayers.BackdropLayer; break;
-            case kButtonsCreatures:
-              for (int slot = 1; slot < 30 && layer < 0; ++slot) {
-                if (BoardCreatureOnGrid(CreatureSlot[static_cast<size_t>(slot)])) {
-                  layer = BoardLayers.CreatureFirstLayer - 1 + slot;
-                }
-              }
-              break;
-            default: return false;
-          }
-          if (layer < 0) return false;
-          ClickLayer(layer);
-          return true;
-        },
-        3000000);
+        [this] { return ChooseScripted(); }, 3000000);
     EXPECT_TRUE(done && ended) << SceneCursor.SceneState << "," << SceneCursor.SceneStep;
     EXPECT_LT(PieceCounters.AttacksLeft, 25) << "attacks were made";
     if (SceneCursor.SceneState == kBoardCleared || SceneCursor.SceneCode != 51) ++cleared;

@@ -39,6 +39,26 @@ inline std::string PictureRoot() {
 
 inline const tq::LayerSurface& Lay(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
 
+// Whether the rules have the board wait for a click (or a choice) at this state and
+// step; anywhere else a board that waits for input has stalled.
+inline bool ClickAskedFor(int state, int step) {
+  struct At {
+    int state, step;
+  };
+  static constexpr At kClickSteps[] = {
+      {kBoardSetUp, 11},        {kBoardIntro, 51},        {kBoardIntro, 56},       // title signs, intro banners
+      {kBoardLanded, 0},        {kBoardLanded, 2},        {kBoardOmen, 1},         // die-0 item, banners, omen
+      {kBoardCellChange, 0},    {kBoardMenu, 0},          {kBoardMenu, 16},        // ﾍ, menu, die item
+      {kBoardMenu, 20},         {kBoardRules, 2},         {kBoardRules, 5},        // item banner, pages
+      {kBoardRestart, 0},       {kBoardAttack, 0},        {kBoardItemChoice, 0},   // choices
+      {kBoardOpeningPick, 0},   {kBoardTargetStrike, -5}, {kBoardTargetStrike, 0},
+      {kBoardLineStrike, -5},   {kBoardLineStrike, 0},    {kBoardFailed, 0},       // GAME OVER
+      {kBoardFailed, 3},                                                         // CONTINUE
+  };
+  return std::any_of(std::begin(kClickSteps), std::end(kClickSteps),
+                     [&](const At& a) { return a.state == state && a.step == step; });
+}
+
 class BoardScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -63,6 +83,29 @@ class BoardScreenTest : public ::testing::Test {
     D50_DrawPanel(10, 0);
     D50_DrawPath(10);
   }
+  // Board `board` set up with its creatures taken off the grid.
+  void EmptyGrid(int board) {
+    Ready(board);
+    D50_Layout(0);
+    D50_Reset(1);
+    OccupancyGrid = {};
+    D50_Buttons(0, 0);
+  }
+  static CreatureSlotRecord& Put(int slot, int x, int y, int hp, int moveType = 0, int dir = 0) {
+    CreatureSlotRecord& c = CreatureSlot[static_cast<size_t>(slot)];
+    c = CreatureSlotRecord{};
+    c.CreatureType = 1;
+    c.GridX = x;
+    c.GridY = y;
+    c.HitPoints = hp;
+    c.CreatureMoveType = moveType;
+    c.MoveDir = dir;
+    c.MoveEvery = 1;
+    OccupancyGrid[static_cast<size_t>(x)][static_cast<size_t>(y)] = slot;
+    StepScratch.ActiveCreature = slot;
+    D50_DrawCreature(2);
+    return c;
+  }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
     tq::testing::FeedInputAfter(*h_, std::max(h_->Now(), clock_), kind, x, y, key);
   }
@@ -78,6 +121,29 @@ class BoardScreenTest : public ::testing::Test {
           if (Idle() && !choose()) Input(tq::ScriptedInput::Click, 915, 400);
         },
         limit);
+  }
+  // The scripted player's choice at a wait for a choice: the line attack at every
+  // offer, the first creature or arrow at a strike, the first card or icon at a
+  // choice. False (nothing clicked) at any other wait.
+  bool ChooseScripted() {
+    int layer = -1;
+    switch (SceneCursor.ButtonMode) {
+      case kButtonsAttack: layer = BoardLayers.ChoiceButtonFirstBox + 2; break;
+      case kButtonsCards:
+      case kButtonsPick:
+      case kButtonsArrows: layer = BoardLayers.BackdropLayer; break;
+      case kButtonsCreatures:
+        for (int slot = 1; slot < 30 && layer < 0; ++slot) {
+          if (BoardCreatureOnGrid(CreatureSlot[static_cast<size_t>(slot)])) {
+            layer = BoardLayers.CreatureFirstLayer - 1 + slot;
+          }
+        }
+        break;
+      default: return false;
+    }
+    if (layer < 0) return false;
+    ClickLayer(layer);
+    return true;
   }
   bool At(int state, int step) const {
     return SceneCursor.SceneState == state && SceneCursor.SceneStep == step;
