@@ -24,10 +24,7 @@ enum : int { kReplayKind = 1500, kSceneCount = 14, kMaxLines = 29 };
 ScreenButtonsRecord& B() { return ScreenButtons; }
 ExtrasAreaRecord& X() { return ExtrasArea; }
 
-void PlayTitleSound(int number, float offset) {
-  int channel = 0;
-  C01_PlaySound(number, channel, offset);
-}
+void PlayTitleSound(int number, float offset, int channel = 0) { C01_PlaySound(number, channel, offset); }
 
 // The text box and caption geometry of one style.
 struct TextBoxStyle {
@@ -73,18 +70,18 @@ std::string CaptionOf(int code) {
          FullWidthNumber(ReplayScenePages(heroine, scene)) + "）";
 }
 
-// The page picture's place: scene 1's picture left of centre, 2 to 5 at the top
-// left, 6 a little above the top, 7 centred at the top.
+// The page picture's place: heroine 0's scene 1 left of centre, both heroines'
+// scenes 2 to 5 (and heroine 1's scene 1) at the top left, scene 6 a little above the
+// top, scene 7 centred at the top.
 void PlacePagePicture(int number) {
   const int layer = B().PictureFirstBox;
   GetLayerRect(50, layer);
   const Rect r = DrawState.CurrentRect;
   int x = CentreX(r.Width + 0);
   int y = 0;
-  const int n = number % 10;
-  if (n == 1) x -= ScreenSize.ScreenHalfWidth / 2;
-  else if (n >= 2 && n <= 5) x = 0;
-  else if (n == 6) y = -25;
+  if (number == 51) x -= ScreenSize.ScreenHalfWidth / 2;
+  else if ((number >= 52 && number <= 55) || (number >= 61 && number <= 65)) x = 0;
+  else if (number == 56 || number == 66) y = -25;
   MoveLayer(layer, x, y, r.Width, r.Height);
 }
 
@@ -107,7 +104,7 @@ void MenuBuild() {
   const int h = ScreenSize.ScreenHeight;
   LayerInfo(GameForm).BackColor = RgbColor(0, 0, 0);
   SetLayerPicture(GameForm, tq::Surface());
-  PlayTitleSound(111, 0.0f);
+  PlayTitleSound(111, 0.0f, 1);  // on its own channel: the hover tick on 0 would cut it
 
   LoadExtrasLayer(0, kReplayKind, 0);
   int x = CentreX(DrawState.CurrentRect.Width);

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <random>
+#include <sstream>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "marbrook/marbrook_mode.h"
+#include "marbrook/marbrook_pictures.h"
 #include "marbrook/screen_buttons.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
@@ -116,6 +118,18 @@ class ExtrasArea_ : public ::testing::Test {
     }
     return out;
   }
+  // The channel of the first sound file loaded whose trace line names `part`, -1 none.
+  int ChannelOf(const std::string& part) {
+    for (const std::string& line : h_->Trace()) {
+      if (line.find("STRead") == std::string::npos || line.find(part) == std::string::npos) continue;
+      std::istringstream words(line);
+      std::string at, call;
+      int channel = -1;
+      words >> at >> call >> channel;
+      return channel;
+    }
+    return -1;
+  }
   void ExpectScene(int code, int state, int step) {
     EXPECT_EQ(SceneCursor.SceneCode, code);
     EXPECT_EQ(SceneCursor.SceneState, state);
@@ -144,6 +158,9 @@ TEST_F(ExtrasArea_, ReplayMenuChoosesAHeroineByPointerAndLeavesByKey) {
   Run(3200);
   EXPECT_EQ(ScreenButtons.HoveredButton, 1);
   EXPECT_EQ(Loads("t26_pyo133"), 1);
+  // The greeting has a channel of its own: the hover tick on channel 0 leaves it playing.
+  EXPECT_EQ(ChannelOf("VP_またね"), 1);
+  EXPECT_EQ(ChannelOf("t26_pyo133"), 0);
   EXPECT_TRUE(L(9).visible);
   EXPECT_EQ(L(9).x, L(6).x - 8);
   Move(3300, CX(6) + 1, CY(6));  // the same button: nothing new
@@ -221,6 +238,43 @@ TEST_F(ExtrasArea_, ReplayViewerPagesVoicesAndWraps) {
   Run(15000);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 32);  // previous on page 0
   EXPECT_EQ(VoicesPlayed().back(), "4139");
+}
+
+// Each page picture stands where its number says: heroine 0's scene 1 left of centre,
+// scenes 2 to 5 and heroine 1's scene 1 at the top left, scene 6 above the top. The
+// pictures are narrower than half the window here, so every rule shows.
+TEST_F(ExtrasArea_, ReplayPagePicturesStandWhereTheirNumbersSay) {
+  Boot({0, 1, 0});
+  for (int number : {51, 56, 61, 62, 67}) {
+    assets::WriteFileAtomically(h_->Root() + "/" + MarbrookPicturePath(1500, number),
+                                assets::EncodeBmp(tq::Surface(300, 200, 0)));
+  }
+  Run(1000);
+  const int half = ScreenSize.ScreenHalfWidth;
+  struct Case {
+    const char* name;
+    int heroine, page;
+    int x;  // kCentred, kLeftOfCentre or a place
+    int y;
+  };
+  constexpr int kCentred = -1000;
+  constexpr int kLeftOfCentre = -2000;
+  const Case cases[] = {
+      {"picture 51", 0, 0, kLeftOfCentre, 0}, {"picture 61", 1, 0, 0, 0},     {"picture 62", 1, 2, 0, 0},
+      {"picture 61 for scene 8", 1, 17, 0, 0}, {"picture 56", 0, 9, kCentred, -25},
+      {"picture 67", 1, 12, kCentred, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ExtrasArea.ReplayHeroine = c.heroine;
+    C45_ReplayPages();
+    ExtrasArea.ExtrasPage = c.page;
+    C45_ReplayShowPage();
+    const int centred = (ScreenSize.ScreenWidth - L(0).image.Width()) / 2;
+    const int x = c.x == kCentred ? centred : (c.x == kLeftOfCentre ? centred - half / 2 : c.x);
+    EXPECT_EQ(L(0).x, x);
+    EXPECT_EQ(L(0).y, c.y);
+  }
 }
 
 TEST_F(ExtrasArea_, ReplayPageCaptionsAndRows) {
