@@ -215,7 +215,10 @@ void StartEnding(int n) {
   }
 }
 
+// Every ending's last screen is the message alone (endings 2 and 3 have already
+// hidden the picture on their middle screen).
 void LastEndingScreen(int n) {
+  ShowLayer(K().G09PictureBox, false);
   G09_Message("ｵﾒﾃﾞﾄｳ !!", kHappyEnd[n]);
   K().EndingSeen[static_cast<size_t>(n)] = 1;
   G09_EndingsPanel();

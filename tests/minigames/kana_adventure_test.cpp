@@ -70,6 +70,7 @@ class KanaAdventureTest : public ::testing::Test {
     Click(5, 5);  // the last screen
     ASSERT_EQ(SceneCursor.SceneState, 25);
     EXPECT_EQ(KanaAdventureState.EndingSeen[static_cast<size_t>(n)], 1);
+    EXPECT_FALSE(Visible(0)) << "ending " << n << " ends without the place picture";
   }
   std::unique_ptr<EngineHarness> h_;
 };
