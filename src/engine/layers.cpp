@@ -94,7 +94,12 @@ void SetLayerPicture(int index, const tq::Surface& picture) {
   }
   tq::LayerSurface& layer = Screen().Layer(index);
   layer.image = picture;
+  layer.hollow = false;
   layer.image.MarkChanged();
+}
+
+void MarkLayerHollow(int index) {
+  if (ValidLayer(index)) Screen().Layer(index).hollow = true;
 }
 
 tq::Surface ClippedCell(int sheet) {
@@ -140,6 +145,7 @@ void PrepareLayer(int kind, int /*unused*/) {
   LayerProps& props = LayerInfo(index);
   props.BackColor = 0;
   props.AutoRedraw = true;
+  Screen().Layer(index).hollow = false;
   ClearLayerImage(index);
   const Rect& r = DrawState.CurrentRect;
   MoveLayer(index, r.X, r.Y, r.Width, r.Height);

@@ -91,6 +91,10 @@ void LayerToBack(int index);
 void SetLayerPicture(int index, const tq::Surface& picture);
 // Clears the whole kept image to the back colour.
 void ClearLayerImage(int index);
+// A layer that holds no picture yet, kept only as a place (a face slot's anchor):
+// it keeps its place and size but shows nothing until a picture is set or the layer
+// is prepared again.
+void MarkLayerHollow(int index);
 
 // Sprite sheets: a loaded picture and a clip rectangle.
 struct SpriteSheet {

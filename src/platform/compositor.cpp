@@ -89,7 +89,7 @@ int Compositor::HitTest(int x, int y, int* localX, int* localY) const {
   int hit = -1, lx = x, ly = y;
   for (auto it = order_.rbegin(); it != order_.rend(); ++it) {
     const LayerSurface& l = layers_[*it];
-    if (!l.visible || l.image.Empty()) continue;
+    if (!l.visible || l.hollow || l.image.Empty()) continue;
     const int64_t dx = static_cast<int64_t>(x) - l.x;
     const int64_t dy = static_cast<int64_t>(y) - l.y;
     if (dx < 0 || dy < 0 || dx >= l.image.Width() || dy >= l.image.Height()) continue;
@@ -112,7 +112,7 @@ bool Compositor::Compose() {
   std::vector<PixelRect> dirty;
   for (int i = 0; i < kLayerCount; ++i) {
     const LayerSurface& l = layers_[i];
-    const Snapshot now{l.x, l.y, l.image.Width(), l.image.Height(), l.visible, l.image.Generation()};
+    const Snapshot now{l.x, l.y, l.image.Width(), l.image.Height(), l.visible && !l.hollow, l.image.Generation()};
     Snapshot& was = shown_[i];
     const bool restacked = orderChanged_ && restacked_[i];
     if (!restacked && now.x == was.x && now.y == was.y && now.w == was.w && now.h == was.h &&
@@ -152,7 +152,7 @@ void Compositor::ComposeRect(PixelRect r) {
   std::vector<Span> spans;  // topmost first
   for (auto it = order_.rbegin(); it != order_.rend(); ++it) {
     const LayerSurface& l = layers_[*it];
-    if (!l.visible || l.image.Empty()) continue;
+    if (!l.visible || l.hollow || l.image.Empty()) continue;
     const PixelRect c = Intersect({l.x, l.y, l.image.Width(), l.image.Height()}, r);
     if (IsEmpty(c)) continue;
     spans.push_back({c.x, c.x + c.w, c.y, c.y + c.h, l.x, l.y, &l.image});

@@ -20,6 +20,9 @@ struct LayerSurface {
   int x = 0;
   int y = 0;
   bool visible = false;
+  // Shows nothing and takes no clicks, though visible and sized: a face slot's anchor
+  // that holds no picture.
+  bool hollow = false;
   Surface image;  // the layer's size is the image's size
 };
 

@@ -145,6 +145,9 @@ void SetupFace() {
   DrawState.CurrentRect = {ScreenSize.ScreenWidth, 0, 1, 1};
   PrepareLayer(10);
   if (placement == 2) LayerToBack(f);
+  // Picture 0 makes the slot an anchor that balloons hang from: its 1 by 1 layer
+  // shows nothing, wherever its moves take it, until a picture is set.
+  if (picture == 0) MarkLayerHollow(f);
   if (auto load = CurrentModeHooks().LoadPictureByKind) load(1, picture, 0);
 
   if (!ValidFaceSlot(s)) return;

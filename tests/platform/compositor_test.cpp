@@ -102,6 +102,15 @@ TEST(CompositorTest, HiddenLayersAndClippingToTheWindow) {
   EXPECT_TRUE(c.Compose());
   EXPECT_EQ(c.Frame().Get(0, 0), 0x111111u);
   ExpectFrameIsReference(c, "hidden again");
+
+  // A hollow layer, visible as it is, shows nothing and takes no click.
+  c.Layer(2).hollow = true;
+  EXPECT_TRUE(c.Compose());
+  EXPECT_EQ(c.Frame().Get(19, 9), 0x111111u);
+  EXPECT_EQ(c.HitTest(19, 9, nullptr, nullptr), -1);
+  c.Layer(2).hollow = false;
+  EXPECT_TRUE(c.Compose());
+  EXPECT_EQ(c.Frame().Get(19, 9), 0x0000FFu);
 }
 
 TEST(CompositorTest, BackgroundSmallerThanTheWindowShowsBlack) {
@@ -242,7 +251,7 @@ TEST(CompositorTest, RandomEditsAlwaysMatchAFullRecompose) {
   const int layers[] = {0, 1, 2, 50, 98, 99};
   for (int step = 0; step < 400; ++step) {
     const int i = layers[next(6)];
-    switch (next(7)) {
+    switch (next(8)) {
       case 0:
         c.Place(i, next(60) - 10, next(44) - 10, next(30), next(20), static_cast<uint32_t>(next(0xFFFFFF)));
         break;
@@ -256,6 +265,7 @@ TEST(CompositorTest, RandomEditsAlwaysMatchAFullRecompose) {
       case 6:
         if (next(4) == 0) c.Background().Set(next(48), next(32), static_cast<uint32_t>(next(0xFFFFFF)));
         break;
+      case 7: c.Layer(i).hollow = !c.Layer(i).hollow; break;
     }
     c.Compose();
     ASSERT_EQ(c.Frame().Pixels(), ReferenceFrame(c).Pixels()) << "step " << step;

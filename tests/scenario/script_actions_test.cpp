@@ -117,6 +117,26 @@ TEST(FaceSettings, SetupGivesTheSlotItsLayersAndLoadsItsPicture) {
   }
 }
 
+// A face set up without a picture ("0000") is an anchor for balloons: moved into the
+// window it keeps its 1 by 1 place but draws nothing, until a picture is set.
+TEST_F(ScriptActionTest, AFaceWithoutAPictureDrawsNothing) {
+  tq::Compositor& screen = tq::ThePlatform().Screen();
+  constexpr uint32_t kSky = 0x00C08040;
+  screen.Background().Reset(920, 690, kSky);
+  Script({"[顔の設定]：[顔No]=02：[顔BMPNo]=0000：[顔FXNo]=15", "次"});
+  ExecuteScriptLine();
+  MoveLayerKeepingSize(15, 15, 570);
+  ASSERT_TRUE(Visible(15));
+  EXPECT_EQ(LayerWidth(15), 1);
+  screen.Compose();
+  EXPECT_EQ(screen.Frame().Get(15, 570), kSky);
+  EXPECT_EQ(screen.HitTest(15, 570, nullptr, nullptr), -1);
+
+  SetLayerPicture(15, tq::Surface(2, 2, 0x000000FF));
+  screen.Compose();
+  EXPECT_EQ(screen.Frame().Get(15, 570), 0x000000FFu) << "a picture shows";
+}
+
 // Pc=1 keeps the face layer's stacking place, Pc=2 sends it to the back.
 TEST_F(ScriptActionTest, SetupKeepsOrLowersTheFaceLayer) {
   scenario_test::PrepareShown(1, 0, 0, 5, 5);
