@@ -78,17 +78,17 @@ constexpr int kClickWaitKind = 34;
 
 }  // namespace
 
+// A number a table does not list names no file: it loads an empty picture, as number
+// 0 does, and no nameless file is looked for or reported missing.
 std::string CataloguePicturePath(int number) {
-  if (number == 0) return "";
   const Entry* e = Find(kCatalogue, std::size(kCatalogue), number);
-  return e != nullptr ? PicturePath(e->folder, e->name) : PicturePath("", "");
+  return e != nullptr ? PicturePath(e->folder, e->name) : "";
 }
 
 std::string FacePicturePath(int number) {
   const Entry* e = Find(kFaces, std::size(kFaces), number);
   if (e == nullptr && FaceSharesCatalogue(number)) e = Find(kCatalogue, std::size(kCatalogue), number);
-  if (e != nullptr) return PicturePath(e->folder, e->name);
-  return PicturePath(number < 1000 ? "Face\\" : "Event\\", "");
+  return e != nullptr ? PicturePath(e->folder, e->name) : "";
 }
 
 void LoadCataloguePicture(int target, int number, int /*unused*/) {

@@ -12,8 +12,8 @@ void LoadCataloguePicture(int target, int number, int unused = 0);
 // Marbrook catalogue serves the number instead.
 void LoadFacePicture(int number);
 
-// The files the two tables name (empty for number 0 of the catalogue; a number
-// neither table lists gives a path without a file name).
+// The files the two tables name; empty for a number the table does not list (number
+// 0 among them), which loads an empty picture and looks for no file.
 std::string CataloguePicturePath(int number);
 std::string FacePicturePath(int number);
 

@@ -109,6 +109,29 @@ std::string SkelvanePictureRoot() {
   return root;
 }
 
+// Stage 10 reached from the title through stage 2 (whose picture table, the title's,
+// holds numbers the catalogue does not list) looks for no picture without a name.
+TEST(SkelvaneStageScripts, Stage10AfterStage2LooksForNoNamelessPicture) {
+  tq::testing::EngineHarness h(kModeSkelvane, SkelvanePictureRoot());
+  h.Platform().At(1, [] {
+    SceneCursor.SceneCode = 10;
+    SceneCursor.SceneState = 0;
+    SceneCursor.SceneStep = 10;  // the title's entry
+    SceneCursor.StageNumber = 2;
+  });
+  std::set<int> stages;
+  for (uint32_t t = 1000; t < 60000; t += 1000) {
+    h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+    h.Platform().At(t + 500, [&stages] { stages.insert(SceneCursor.StageNumber); });
+  }
+  ::testing::internal::CaptureStderr();
+  h.Start();
+  h.RunUntil(60000);
+  const std::string reports = ::testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(stages.count(10) == 1);
+  EXPECT_EQ(reports.find("/.BMP"), std::string::npos) << reports;
+}
+
 // The share of a layer's sampled points that a player sees: layers are opaque, so a
 // point shows the topmost visible layer over it. Layers in `ignored` (the balloon's
 // own tail and mini pictures, the click-wait mark over the bottom row) cover nothing.
