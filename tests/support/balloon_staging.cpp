@@ -80,11 +80,12 @@ std::vector<std::string> BalloonStagingFaults() {
   return faults;
 }
 
-std::vector<std::string> BalloonTextsOutside(const std::string& where, std::set<std::string>& reported) {
+std::vector<std::string> BalloonTextsOutside(const std::string& where, std::set<std::string>& reported,
+                                             const std::set<int>& boxes) {
   constexpr int kFrameRight = 8, kFrameBottom = 6;
   // The layers of the open balloons (a slot's minis may share a layer number with
   // another slot's thought balloon).
-  std::set<int> balloons;
+  std::set<int> balloons = boxes;
   for (size_t s = 0; s < kFaceSlotCount; ++s) {
     if (FaceSlot.SpeechState[s] != kBalloonHidden) balloons.insert(FaceSlot.BalloonLayer[s]);
     if (FaceSlot.ThoughtState[s] != kBalloonHidden) balloons.insert(FaceSlot.ThoughtLayer[s]);

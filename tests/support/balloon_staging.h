@@ -26,7 +26,9 @@ std::vector<std::string> BalloonStagingFaults();
 // (clear of its bevel frame on the right and at the bottom) or outside the window,
 // each described after `where`: one report per balloon, and a text reported once
 // (kept in `reported`) is not reported again when greyed. Starts the print
-// recording afresh.
-std::vector<std::string> BalloonTextsOutside(const std::string& where, std::set<std::string>& reported);
+// recording afresh. `boxes` adds layers to look at while they are shown (a game's
+// narration and caption box).
+std::vector<std::string> BalloonTextsOutside(const std::string& where, std::set<std::string>& reported,
+                                             const std::set<int>& boxes = {});
 
 }  // namespace tq::testing
