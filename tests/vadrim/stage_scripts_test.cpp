@@ -456,6 +456,10 @@ Lines RowFitFaults(const Lines& lines) {
     if (balloon) {
       const std::array<int, 3> kvt = ReadScriptList(l.keys.at("フ種"));
       if (kvt[0] != 99) kinds[s] = kvt[0], variants[s] = kvt[1];
+      if (kinds[s] == 0) {
+        faults.push_back("line " + std::to_string(i + 1) + " " + lines[i] + ": kind 99 on a slot that has opened no balloon");
+        continue;
+      }
     }
     const std::string fit = RowsFit(l, balloon ? kinds[s] : 0, balloon ? variants[s] : 0);
     if (!fit.empty()) faults.push_back("line " + std::to_string(i + 1) + " " + lines[i] + ": " + fit);
@@ -1063,6 +1067,7 @@ TEST_F(VadrimStageScripts, LineRules) {
       {10, "[フキジャンプ]：■種No=3", "a macro takes nothing but Ｚ"},
       {10, "●1：[フキA]：フ種=(11,-5,-1)：フFo=60：大声", "font size 60"},
       {10, "●1：[フキA]：フ種=(11,-5,-1)", "0 rows"},
+      {10, "●2：[フキA]：フ種=(99,0,-1)：まだ何も", "opened no balloon"},
       {10, "●1：[フキ表示]：雨だ", "without フ種"},
       {10, "[ウェイト]：Fu=x", "a wait of x"},
       {90, "●2：[顔の設定]：■[顔No]=02：[顔BMPNo]=0041：[顔FXNo]=15：[フキFXNo]=00：[フ思FXNo]=-1：[ミニFXNo]=18", ""},
