@@ -71,11 +71,10 @@ void DrawDieFace(Surface& s, PixelRect face, int n) {
                 face.y + face.h * (1 + 2 * static_cast<int>(k / 3)) / 6, face.w / 11, face.h / 11,
                 n == 1 ? Rgb(200, 30, 40) : Rgb(20, 20, 30));
   }
-  if (n == 0) {
-    TextStyle zero;
-    zero.colour = Rgb(150, 150, 160);
-    zero.maxPt = face.h / 2;
-    FitText(s, {face.x + face.w / 4, face.y + face.h / 4, face.w / 2, face.h / 2}, "０", zero);
+  if (n == 0) {  // a ring where the pips would be: the piece stays where it is
+    const int cx = face.x + face.w / 2, cy = face.y + face.h / 2;
+    FillEllipse(s, cx, cy, face.w / 5, face.h / 4, Rgb(150, 150, 160));
+    FillEllipse(s, cx, cy, face.w / 5 - std::max(2, face.w / 20), face.h / 4 - std::max(2, face.w / 20), Rgb(250, 250, 250));
   }
 }
 
@@ -182,7 +181,8 @@ void DrawKindTile(Surface& s, PixelRect r, const std::string& symbol) {
   TextStyle mark;
   mark.outline = true;
   mark.maxPt = r.h * 45 / 100;
-  const bool worded = *look->word != '\0';
+  // A small tile (an icon on a rules page, a badge) keeps to its mark.
+  const bool worded = *look->word != '\0' && r.h >= 56;
   const PixelRect markBox{plate.x + 2, plate.y + 1, plate.w - 4, worded ? plate.h * 64 / 100 : plate.h - 2};
   FitText(s, markBox, look->mark, mark);
   if (worded) {
@@ -227,16 +227,16 @@ void DrawEffectBanner(Surface& s, const AssetFile& f) {
   Border(s, {0, 0, w, h}, Rgb(255, 250, 235), 5);
   Border(s, {7, 7, w - 14, h - 14}, Shade(back, 70), 2);
   // The game prints its number centred 10 pixels right of the middle, at most two
-  // digits at size 100, which take 180 pixels: x 230 to 410 of a 620-pixel banner
-  // (37% to 66%) stays clear, the sign just left of it.
+  // digits at size 100 with their glow: x 225 to 412 of a 620-pixel banner (36% to
+  // 67%) stays clear, the sign just left of it.
   TextStyle label;
   label.outline = true;
   label.colour = Rgb(255, 245, 200);
   label.maxPt = h * 40 / 100;
-  FitText(s, {16, 14, w * 27 / 100 - 16, h - 28}, part(0), label);
+  FitText(s, {16, 14, w * 24 / 100 - 16, h - 28}, part(0), label);
   TextStyle sign = label;
   sign.maxPt = h * 55 / 100;
-  FitText(s, {w * 28 / 100, 10, w * 9 / 100, h - 20}, part(1), sign);
+  FitText(s, {w * 25 / 100, 10, w * 10 / 100, h - 20}, part(1), sign);
   TextStyle text;
   text.outline = true;
   text.maxPt = h * 22 / 100;

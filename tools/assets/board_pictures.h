@@ -37,7 +37,7 @@ void DrawBadges(tq::Surface& s, const AssetFile& f);
 // The mark of a board symbol drawn as a tile into the rectangle (the rules pages
 // and the badges use it too).
 void DrawKindTile(tq::Surface& s, tq::PixelRect r, const std::string& symbol);
-// A die face in the rectangle: white, rounded, n pips; 0 a blank face with a small zero.
+// A die face in the rectangle: white, rounded, n pips; 0 a ring where the pips would be.
 void DrawDieFace(tq::Surface& s, tq::PixelRect face, int n);
 
 }  // namespace assets

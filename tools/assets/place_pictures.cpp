@@ -892,6 +892,8 @@ void Dusk(Canvas& c) {
 
 using Painter = std::function<void(Canvas&)>;
 
+constexpr const char* kFirstThing = "door";  // the painters before it are settings
+
 // Settings first, then the things that stand in them.
 const std::vector<std::pair<std::string, Painter>>& Painters() {
   static const std::vector<std::pair<std::string, Painter>> painters = {
@@ -1041,13 +1043,21 @@ void Caption(Surface& s, PixelRect r, const std::string& caption) {
 
 }  // namespace
 
-const std::vector<std::string>& PlaceWords() {
-  static const std::vector<std::string> words = [] {
-    std::vector<std::string> out;
-    for (const auto& p : Painters()) out.push_back(p.first);
-    return out;
-  }();
-  return words;
+bool IsPlaceSetting(const std::string& word) {
+  for (const auto& p : Painters()) {
+    if (p.first == kFirstThing) return false;
+    if (p.first == word) return true;
+  }
+  return false;
+}
+
+bool IsPlaceThing(const std::string& word) {
+  bool things = false;
+  for (const auto& p : Painters()) {
+    things = things || p.first == kFirstThing;
+    if (things && p.first == word) return true;
+  }
+  return false;
 }
 
 void DrawPlace(Surface& s, const std::string& recipe) {

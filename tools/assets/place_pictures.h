@@ -23,8 +23,9 @@ namespace assets {
 void DrawPlacePicture(tq::Surface& s, const AssetFile& f);
 // One place filling the surface.
 void DrawPlace(tq::Surface& s, const std::string& recipe);
-// The words the painter knows (settings first); a recipe word outside them draws
-// nothing, which the tests catch.
-const std::vector<std::string>& PlaceWords();
+// The words the painter knows: the settings a recipe starts with, and the things
+// that stand in them. A recipe word outside them draws nothing.
+bool IsPlaceSetting(const std::string& word);
+bool IsPlaceThing(const std::string& word);
 
 }  // namespace assets
