@@ -33,6 +33,7 @@
 #include "vadrim/board_model.h"
 #include "vadrim/board_progress.h"
 #include "vadrim/board_screen.h"
+#include "vadrim/board_screen_fixture.h"
 #include "vadrim/vadrim_mode.h"
 
 namespace {
@@ -248,17 +249,7 @@ class VadrimOverStandIns : public ::testing::Test {
     h.Start();
   }
   ~VadrimOverStandIns() override { ::testing::internal::GetCapturedStderr(); }
-  // A board set up at once, as the board screen's tests do.
-  static void Ready(int board) {
-    SceneCursor = {51, -999, 0, SceneCursor.StageNumber, 0};
-    BoardState.BoardNumber = board;
-    D50_Layout(0);
-    D50_Layout(10);
-    D50_Reset(1);
-    D50_LoadBoard();
-    D50_DrawPanel(10, 0);
-    D50_DrawPath(10);
-  }
+  static void Ready(int board) { board_test::ReadyBoard(board); }
   static const tq::Surface& Layer(int layer) { return tq::ThePlatform().Screen().Layer(layer).image; }
   tq::testing::EngineHarness h;
 };
