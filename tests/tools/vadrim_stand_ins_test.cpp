@@ -351,7 +351,7 @@ TEST_F(VadrimOverStandIns, TheRuleNoticesSayWhatEachBoardDoes) {
   }
   EXPECT_EQ(rules, 5);  // boards 0, 5 and 11, and the opening picks of 9 and 10
   EXPECT_NE(notice(0).find("サイコロを振れる回数"), std::string::npos);
-  EXPECT_NE(notice(2).find("魔物がいなくなった"), std::string::npos);
+  EXPECT_NE(notice(2).find("盤の子がいなくなった"), std::string::npos);
 }
 
 // The attack buttons show how far each attack reaches and what it takes, as the

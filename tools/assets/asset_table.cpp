@@ -738,7 +738,7 @@ constexpr AssetRow kAssets[] = {
      "plaza fountain dusk:_ふたり　中央広場@0,240,400,160|plaza night:_ソラナ　その後@400,240,400,160"},
     // Falls through the screen when the extras are picked before all routes are cleared.
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "30", L::Notice, 700, 200, 0, 0, 1,
-     "#5A3C78 おまけはまだ開いていません/３つのルートをすべてクリアすると開きます"},
+     "#5A3C78 おまけはまだ開いていません/３つのルートをすべて/クリアすると開きます"},
     // The extras menu's three 600 by 100 rows.
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "44", L::Sheet, 600, 300, 600, 100, 1, "画像集|ステージ回想|おまけステージ"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "45", L::Panel, 350, 100, 0, 0, 1, "おまけ"},
@@ -878,20 +878,20 @@ constexpr AssetRow kAssets[] = {
     // the left and what changed on the right, each in its own colour.
     {"Kespa_Data/KespaCG/Game/EventKan01.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "吉・幸|＋|運が/上がった！|#C87814"},
     {"Kespa_Data/KespaCG/Game/EventKan02.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "凶・狂|－|運が/下がった……|#5A2882"},
-    {"Kespa_Data/KespaCG/Game/EventKan11.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "タ|＋|残りターンが/増えた！|#1E8246"},
-    {"Kespa_Data/KespaCG/Game/EventKan12.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "攻|＋|攻撃回数が/増えた！|#AA283C"},
+    {"Kespa_Data/KespaCG/Game/EventKan11.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "タ|＋|残りターン/アップ！|#1E8246"},
+    {"Kespa_Data/KespaCG/Game/EventKan12.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "攻|＋|攻撃回数/アップ！|#AA283C"},
     {"Kespa_Data/KespaCG/Game/EventKan03.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#3C78C8 道具ゲット！/道具がひとつ手に入る"},
     // The 選 banner stays above the five cards while the player picks.
     {"Kespa_Data/KespaCG/Game/EventKan04.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#28A0AA 道具を選ぼう！/下の５枚から１枚をクリック"},
     {"Kespa_Data/KespaCG/Game/EventKan05.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#E6782A 逆まわり！/進む向きが反対になった"},
     {"Kespa_Data/KespaCG/Game/EventKan06.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#78BE3C もう一回！/もう一度サイコロを振れる"},
     {"Kespa_Data/KespaCG/Game/EventKan07.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#5A50C8 ワープ！/どこかのマスへ飛んでいく"},
-    {"Kespa_Data/KespaCG/Game/EventKan08.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#C82828 ストップ！/２ターンの間、魔物が動かない"},
+    {"Kespa_Data/KespaCG/Game/EventKan08.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#C82828 ストップ！/２ターンの間、盤の子が動かない"},
     {"Kespa_Data/KespaCG/Game/EventKan09.jpg", "", L::Notice, 620, 140, 0, 0, 1,
      "#C85A1E パワーアップ！/このターンと次のターン、/攻撃が強くなる"},
     {"Kespa_Data/KespaCG/Game/EventKan10.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#464678 封印！/２ターンの間、/凶と狂のマスが効かない"},
     // Kinds from 130 up take the three-digit banners below; these stand in for them.
-    {"Kespa_Data/KespaCG/Game/EventKan13.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#DC6478 ねらい撃ち！/魔物を１匹選んで攻撃できる"},
+    {"Kespa_Data/KespaCG/Game/EventKan13.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#DC6478 ねらい撃ち！/盤の子を１匹選んで攻撃できる"},
     {"Kespa_Data/KespaCG/Game/EventKan14.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#9664C8 一列攻撃！/縦か横の一列を選んで攻撃できる"},
     {"Kespa_Data/KespaCG/Game/EventKan15.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#508C8C マスが変わる！/どこかのマスの種類が変わる"},
     {"Kespa_Data/KespaCG/Game/Kan_GO_s60.jpg", "", L::Panel, 60, 60, 0, 0, 1, "GO"},
@@ -919,36 +919,37 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "7", L::Burst, 96, 96, 0, 0, 1, "変身！"},
     // After the failure ending; the next click starts the board again.
     {"Kespa_Data/KespaCG/Game/Kan_CONTINUE.jpg", "", L::Notice, 600, 150, 0, 0, 1,
-     "#283C8C もう一度挑戦！/クリックすると、このステージを最初から"},
+     "#283C8C もう一度挑戦！/クリックすると、/このステージを最初から"},
     // The counter badges' cells, 133 by 40: 止, 力, 封, the count printed on x 111.
     {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "0", L::Badges, 133, 120, 133, 40, 1, "止|力|封"},
     {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "1-9", L::Token, 100, 100},
-    {"Kespa_Data/KespaCG/Game/Kan_Stop_550.jpg", "", L::Notice, 550, 124, 0, 0, 1, "#C82828 ストップ中！/魔物は動けない"},
+    {"Kespa_Data/KespaCG/Game/Kan_Stop_550.jpg", "", L::Notice, 550, 124, 0, 0, 1, "#C82828 ストップ中！/盤の子は動けない"},
     // The rules pages, one a click: the goal and a turn, the gauges and the danger
     // level, the cells and the items, the creatures and the attacks.
     {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "1", L::Rules, 880, 650, 0, 0, 1,
      "あそびかた　１　ゲームの目的/"
-     "盤のまわりのマスをコマで進みながら、内側にいる魔物に攻撃しよう。/"
+     "盤のまわりのマスをコマで進みながら、/"
+     "内側にいる「盤の子」たちに攻撃しよう。/"
      "「女」のゲージを１００にすれば、ステージクリア！/"
      "/"
      "*１ターンの流れ/"
      "①　盤をクリックするとサイコロを振り、出た目の数だけコマが進む。/"
      "②　止まったマスの効果が起こる（マスの種類は３ページ目）。/"
-     "③　内側を向いたマスなら、右に出る攻撃ボタンで魔物を攻撃できる。/"
+     "③　内側を向いたマスなら、右に出る攻撃ボタンで盤の子を攻撃できる。/"
      "　　攻撃しないときは、ボタンのないところをクリック。/"
-     "④　魔物が動いたり変わったりして、次のターンへ。/"
+     "④　盤の子が動いたり変わったりして、次のターンへ。/"
      "/"
      "*こんなときはステージ失敗、最初からやり直し/"
      "・「運」のゲージが０になったとき/"
      "・サイコロを振れる回数（残りターン）がなくなったとき/"
-     "・盤の上に魔物が１匹もいなくなったとき/"
+     "・盤の上に盤の子が１匹もいなくなったとき/"
      "クリックで次のページへ（１／４）"},
     {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "2", L::Rules, 880, 650, 0, 0, 1,
      "あそびかた　２　ふたつのゲージと危険度/"
      "*ゲージ/"
-     "[運]運：はじめは１００。凶や狂のマス、魔物のしわざで減る。/"
+     "[運]運：はじめは１００。凶や狂のマス、盤の子のしわざで減る。/"
      "　　吉や幸のマスで増える（１００まで）。０になると失敗。/"
-     "[女]女：はじめは０。魔物に攻撃を当てたり、倒したり、/"
+     "[女]女：はじめは０。盤の子に攻撃を当てたり、倒したり、/"
      "　　時間がたったりすると変わる。１００になればクリア！/"
      "*危険度/"
      "運が下がると危険度が上がり、不吉な知らせが届く。/"
@@ -965,9 +966,9 @@ constexpr AssetRow kAssets[] = {
      "[凶]運が下がる（１０前後）||[狂]運が大きく下がる/"
      "[具]道具をひとつもらえる||[選]５枚から道具をひとつ選べる/"
      "[逆]進む向きが反対になる||[連]もう一度サイコロを振れる/"
-     "[ワ]どこかのマスへワープ||[止]２ターンの間、魔物が動かない/"
+     "[ワ]どこかのマスへワープ||[止]２ターンの間、盤の子が動かない/"
      "[力]このターンと次のターン、攻撃が強い||[封]２ターンの間、凶と狂が効かない/"
-     "[T1]ねらい撃ち：魔物を１匹選ぶ||[L1]一列攻撃：縦か横の一列を選ぶ/"
+     "[T1]ねらい撃ち：盤の子を１匹選ぶ||[L1]一列攻撃：縦か横の一列を選ぶ/"
      "[ﾍ0]どこかのマスの種類が変わる||狙と列の数字は、ダメージの大きさ/"
      "*道具/"
      "道具は４つまで持てる。左の道具をクリック（キーの１～４）で使う。/"
@@ -975,13 +976,13 @@ constexpr AssetRow kAssets[] = {
      "５つ目を手に入れると、いちばん古い道具がなくなる。/"
      "クリックで次のページへ（３／４）"},
     {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "4", L::Rules, 880, 650, 0, 0, 1,
-     "あそびかた　４　魔物と攻撃/"
-     "魔物の右下の数字は体力。攻撃で減り、０になると消える。/"
-     "魔物は動き回り、変身したり、ほかの魔物を食べたり合体したりする。/"
+     "あそびかた　４　盤の子と攻撃/"
+     "盤の子の右下の数字は体力。攻撃で減り、０になると消える。/"
+     "盤の子は動き回り、変身したり、ほかの子を食べたり合体したりする。/"
      "攻撃を当てたとき、倒したとき、時間がたったときに「運」や「女」が変わる。/"
      "*攻撃のしかた/"
      "攻撃できるのは、内側を向いたマス（四すみ以外）に止まったとき。/"
-     "攻撃はとどく範囲の魔物すべてに当たる。１回で攻撃回数が１減る。/"
+     "攻撃はとどく範囲の盤の子すべてに当たる。１回で攻撃回数が１減る。/"
      "{attacks}/"
      "力のマスの効果があるときは、ダメージが５・３・２になる。/"
      "攻撃ボタンはテンキーの１・２・３でも選べる。/"
@@ -1000,7 +1001,7 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "1", L::Notice, 700, 200, 0, 0, 1,
      "#28A0AA はじめに道具を選ぼう！/好きな道具を４つ選んでスタート/同じ道具を何度選んでもいい"},
     {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "2", L::Notice, 700, 200, 0, 0, 1,
-     "#6E3C96 盤の上から魔物がいなくなった！/「女」を１００にできず、ステージ失敗……/もう一度挑戦しよう"},
+     "#6E3C96 盤の上から盤の子がいなくなった！/「女」を１００にできず、ステージ失敗……/もう一度挑戦しよう"},
     {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "10", L::Notice, 700, 200, 0, 0, 1,
      "#3C78C8 このステージのルール/ときどき、道具がもらえる"},
     {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "11", L::Notice, 700, 200, 0, 0, 1,
@@ -1023,15 +1024,15 @@ constexpr AssetRow kAssets[] = {
     // The strike and cell-change banners by cell kind, with the strength or what the
     // cell may become.
     {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "130", L::Notice, 620, 200, 0, 0, 1,
-     "#DC6478 ねらい撃ち！/好きな魔物を１匹選んで、１ダメージ"},
+     "#DC6478 ねらい撃ち！/好きな盤の子を１匹選んで、１ダメージ"},
     {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "131", L::Notice, 620, 200, 0, 0, 1,
-     "#DC6478 ねらい撃ち！/好きな魔物を１匹選んで、２ダメージ"},
+     "#DC6478 ねらい撃ち！/好きな盤の子を１匹選んで、２ダメージ"},
     {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "132", L::Notice, 620, 200, 0, 0, 1,
-     "#DC6478 ねらい撃ち！/好きな魔物を１匹選んで、３ダメージ"},
+     "#DC6478 ねらい撃ち！/好きな盤の子を１匹選んで、３ダメージ"},
     {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "140", L::Notice, 620, 200, 0, 0, 1,
-     "#9664C8 一列攻撃！/縦か横の一列を選ぶと、/その列の魔物すべてに１ダメージ"},
+     "#9664C8 一列攻撃！/縦か横の一列を選ぶと、/その列の盤の子すべてに１ダメージ"},
     {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "141", L::Notice, 620, 200, 0, 0, 1,
-     "#9664C8 一列攻撃！/縦か横の一列を選ぶと、/その列の魔物すべてに２ダメージ"},
+     "#9664C8 一列攻撃！/縦か横の一列を選ぶと、/その列の盤の子すべてに２ダメージ"},
     {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "150", L::Notice, 620, 140, 0, 0, 1,
      "#508C8C マスが変わる！/どこかのマスが、/別の種類のマスに変わる"},
     {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "151", L::Notice, 620, 140, 0, 0, 1,
@@ -1042,7 +1043,7 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Game/EventKan.jpg", "", L::Notice, 620, 200, 0, 0, 1, "#508C8C ふしぎなマス！/何が起こるかな？"},
     // The strike prompts, 250 by 100: the target strike's, then the line strike's.
     {"Kespa_Data/KespaCG/Game/BatSelect_s250.jpg", "", L::Notice, 250, 200, 250, 100, 1,
-     "#DC6478 ねらい撃ち/攻撃する魔物を/クリック|#9664C8 一列攻撃/矢印をクリックして/列を選ぶ"},
+     "#DC6478 ねらい撃ち/攻撃する盤の子を/クリック|#9664C8 一列攻撃/矢印をクリックして/列を選ぶ"},
     // Event pictures of the stories.
     {"Kespa_Data/KespaCG/Event/リゼッタ00e.jpg", "", L::Scene, 920, 690, 0, 0, 1, "リゼッタ"},
     {"Kespa_Data/KespaCG/Event/リゼッタ01e.jpg", "", L::Scene, 920, 690, 0, 0, 1, "リゼッタ"},
