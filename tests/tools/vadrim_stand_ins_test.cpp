@@ -270,24 +270,41 @@ tq::PixelRect PrintedInk(const tq::Surface& layer, const tq::Surface& picture, i
 
 TEST_F(VadrimOverStandIns, TheNumbersTheBoardPrintsLeaveTheWordsOfTheirPicturesClear) {
   Ready(11);
-  const int banner = BoardLayers.BannerLayer;
+  // Each prints a number as the board does and returns the layer it printed on.
+  auto banner = [](int kind, int change) {
+    return std::function<int()>([=] {
+      BoardChoice.LuckChange = change;
+      D50_EffectBanner(kind);
+      return BoardLayers.BannerLayer;
+    });
+  };
+  auto badge = [](int kind, int& counter, int row) {
+    return std::function<int()>([=, &counter] {
+      counter = 2;
+      D50_CounterBadge(0, kind);
+      return BoardLayers.BadgeLayer + row;
+    });
+  };
+  auto picks = std::function<int()>([] {
+    TurnFlow.PicksLeft = 4;
+    D50_CountBadge();
+    return BoardLayers.BannerLayer + 2;
+  });
   struct Case {
     const char* name;
     const char* path;
     int sy;  // the row of the picture the layer shows
-    std::function<int()> print;  // prints the number, returns the layer
+    std::function<int()> print;
   } cases[] = {
       // The largest amounts the boards give: 吉 and 幸 up to 22, 狂 on board 11 up to 45.
-      {"吉 22", "Kespa_Data/KespaCG/Game/EventKan01.jpg", 0, [&] { BoardChoice.LuckChange = 22; D50_EffectBanner(10); return banner; }},
-      {"吉 1", "Kespa_Data/KespaCG/Game/EventKan01.jpg", 0, [&] { BoardChoice.LuckChange = 1; D50_EffectBanner(10); return banner; }},
-      {"狂 45", "Kespa_Data/KespaCG/Game/EventKan02.jpg", 0, [&] { BoardChoice.LuckChange = -45; D50_EffectBanner(20); return banner; }},
-      {"タ 6", "Kespa_Data/KespaCG/Game/EventKan11.jpg", 0, [&] { BoardChoice.LuckChange = 6; D50_EffectBanner(110); return banner; }},
-      {"攻 3", "Kespa_Data/KespaCG/Game/EventKan12.jpg", 0, [&] { BoardChoice.LuckChange = 3; D50_EffectBanner(120); return banner; }},
-      {"picks 4", "Kespa_Data/KespaCG/Game/ItemKan01.jpg", 0, [&] { TurnFlow.PicksLeft = 4; D50_CountBadge(); return banner + 2; }},
-      {"止 2", "Kespa_Data/KespaCG/Game/EventMini00.jpg", 0,
-       [&] { PieceCounters.StopTurns = 2; D50_CounterBadge(0, 80); return BoardLayers.BadgeLayer; }},
-      {"封 2", "Kespa_Data/KespaCG/Game/EventMini00.jpg", 80,
-       [&] { PieceCounters.SealTurns = 2; D50_CounterBadge(0, 100); return BoardLayers.BadgeLayer + 2; }},
+      {"吉 22", "Kespa_Data/KespaCG/Game/EventKan01.jpg", 0, banner(10, 22)},
+      {"吉 1", "Kespa_Data/KespaCG/Game/EventKan01.jpg", 0, banner(10, 1)},
+      {"狂 45", "Kespa_Data/KespaCG/Game/EventKan02.jpg", 0, banner(20, -45)},
+      {"タ 6", "Kespa_Data/KespaCG/Game/EventKan11.jpg", 0, banner(110, 6)},
+      {"攻 3", "Kespa_Data/KespaCG/Game/EventKan12.jpg", 0, banner(120, 3)},
+      {"picks 4", "Kespa_Data/KespaCG/Game/ItemKan01.jpg", 0, picks},
+      {"止 2", "Kespa_Data/KespaCG/Game/EventMini00.jpg", 0, badge(80, PieceCounters.StopTurns, 0)},
+      {"封 2", "Kespa_Data/KespaCG/Game/EventMini00.jpg", 80, badge(100, PieceCounters.SealTurns, 2)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -307,11 +324,14 @@ TEST_F(VadrimOverStandIns, TheNumbersTheBoardPrintsLeaveTheWordsOfTheirPicturesC
 
 TEST_F(VadrimOverStandIns, TheEffectBannersTellTheirKindsApartByColour) {
   std::vector<uint32_t> backs;
-  for (const char* n : {"01", "02", "11", "12"}) backs.push_back(Load(std::string("Kespa_Data/KespaCG/Game/EventKan") + n + ".jpg").Get(20, 20));
+  for (const char* n : {"01", "02", "11", "12"})
+    backs.push_back(Load(std::string("Kespa_Data/KespaCG/Game/EventKan") + n + ".jpg").Get(20, 20));
   for (size_t i = 0; i < backs.size(); ++i) {
     for (size_t j = i + 1; j < backs.size(); ++j) {
       int distance = 0;
-      for (int shift : {0, 8, 16}) distance += std::abs(static_cast<int>((backs[i] >> shift) & 0xFF) - static_cast<int>((backs[j] >> shift) & 0xFF));
+      for (int shift : {0, 8, 16})
+        distance +=
+            std::abs(static_cast<int>((backs[i] >> shift) & 0xFF) - static_cast<int>((backs[j] >> shift) & 0xFF));
       EXPECT_GE(distance, 120) << i << " and " << j;
     }
   }
@@ -325,7 +345,9 @@ TEST_F(VadrimOverStandIns, TheRuleNoticesSayWhatEachBoardDoes) {
     std::snprintf(path, sizeof path, "Kespa_Data/KespaCG/Game/Kan_Mes%02d.jpg", n);
     return AllText(Picture(path));
   };
-  auto period = [](int every) { return every == 1 ? std::string("毎ターン") : assets::WideNumber(every) + "ターンごと"; };
+  auto period = [](int every) {
+    return every == 1 ? std::string("毎ターン") : assets::WideNumber(every) + "ターンごと";
+  };
   int rules = 0;
   for (int board : BoardNumbers()) {
     SCOPED_TRACE("board " + std::to_string(board));
@@ -339,7 +361,8 @@ TEST_F(VadrimOverStandIns, TheRuleNoticesSayWhatEachBoardDoes) {
     if (PieceCounters.RerollEvery > 0) {
       ++rules;
       const std::string text = notice(20 + PieceCounters.RerollEvery);
-      const std::string every = PieceCounters.RerollEvery == 1 ? "ターンが終わるたび" : period(PieceCounters.RerollEvery);
+      const std::string every =
+          PieceCounters.RerollEvery == 1 ? "ターンが終わるたび" : period(PieceCounters.RerollEvery);
       EXPECT_NE(text.find(every), std::string::npos) << text;
       ASSERT_EQ(PieceCounters.RerollMode, 20) << "the notices speak of 凶 and 狂 only";
       EXPECT_NE(text.find("凶か狂"), std::string::npos) << text;
@@ -385,8 +408,8 @@ TEST_F(VadrimOverStandIns, TheAttackButtonsShowWhatEachAttackReachesAndTakes) {
 TEST_F(VadrimOverStandIns, EachTileShowsTheKindTheBoardTakesFromIt) {
   const std::vector<std::string> cells =
       assets::SplitCaptions(Picture("Kespa_Data/KespaCG/Game/Map05.jpg").file->row->shows);
-  for (const char* symbol : {"吉", "幸", "凶", "狂", "具", "選", "逆", "連", "ワ", "止", "力", "封", "タ", "攻", "T1",
-                             "T2", "T3", "L1", "L2", "ﾍ0", "ﾍ1", "ﾍ2"}) {
+  for (const char* symbol : {"吉", "幸", "凶", "狂", "具", "選", "逆", "連", "ワ", "止", "力",
+                             "封", "タ", "攻", "T1", "T2", "T3", "L1", "L2", "ﾍ0", "ﾍ1", "ﾍ2"}) {
     for (int sealed = 0; sealed <= 1; ++sealed) {
       SCOPED_TRACE(std::string(symbol) + (sealed ? " sealed" : ""));
       PieceCounters.SealTurns = sealed * 2;
@@ -439,9 +462,9 @@ TEST_F(VadrimOverStandIns, TheStageGalleryThumbnailsReadInStoryOrder) {
     for (int n = first; n <= last; ++n) out.push_back("第" + assets::WideNumber(n) + "話");
     return out;
   };
-  EXPECT_EQ(row(80), story(1, 4));    // 西の森
-  EXPECT_EQ(row(215), story(1, 5));   // 東の丘
-  EXPECT_EQ(row(350), story(1, 6));   // 中央広場
+  EXPECT_EQ(row(80), story(1, 4));   // 西の森
+  EXPECT_EQ(row(215), story(1, 5));  // 東の丘
+  EXPECT_EQ(row(350), story(1, 6));  // 中央広場
   EXPECT_EQ(row(430), story(7, 12));
   EXPECT_EQ(row(510), story(13, 16));
   EXPECT_EQ(captionAt(677, 20), "最終話");

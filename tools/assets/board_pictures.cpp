@@ -25,8 +25,8 @@ struct KindLook {
   uint32_t colour;  // 0x00RRGGBB
 };
 constexpr KindLook kKinds[] = {
-    {"吉", "吉", "運↑", 0xE6AA28},     {"幸", "幸", "運↑↑", 0xF07AA0},   {"凶", "凶", "運↓", 0x6E3C96},
-    {"狂", "狂", "運↓↓", 0x961E3C},   {"具", "具", "道具", 0x3C78C8},     {"選", "選", "えらぶ", 0x28A0AA},
+    {"吉", "吉", "運↑", 0xE6AA28},      {"幸", "幸", "運↑↑", 0xF07AA0},     {"凶", "凶", "運↓", 0x6E3C96},
+    {"狂", "狂", "運↓↓", 0x961E3C},     {"具", "具", "道具", 0x3C78C8},     {"選", "選", "えらぶ", 0x28A0AA},
     {"逆", "逆", "逆向き", 0xE6782A},   {"連", "連", "もう一回", 0x78BE3C}, {"ワ", "ワ", "ワープ", 0x5A50C8},
     {"止", "止", "ストップ", 0xC82828}, {"力", "力", "パワー", 0xC85A1E},   {"封", "封", "ふういん", 0x464678},
     {"タ", "タ", "ターン＋", 0x28965A}, {"攻", "攻", "攻撃＋", 0xC83C64},   {"T1", "狙", "威力１", 0xDC6478},
@@ -74,7 +74,8 @@ void DrawDieFace(Surface& s, PixelRect face, int n) {
   if (n == 0) {  // a ring where the pips would be: the piece stays where it is
     const int cx = face.x + face.w / 2, cy = face.y + face.h / 2;
     FillEllipse(s, cx, cy, face.w / 5, face.h / 4, Rgb(150, 150, 160));
-    FillEllipse(s, cx, cy, face.w / 5 - std::max(2, face.w / 20), face.h / 4 - std::max(2, face.w / 20), Rgb(250, 250, 250));
+    FillEllipse(s, cx, cy, face.w / 5 - std::max(2, face.w / 20), face.h / 4 - std::max(2, face.w / 20),
+                Rgb(250, 250, 250));
   }
 }
 
@@ -206,7 +207,8 @@ void DrawKindTiles(Surface& s, const AssetFile& f) {
   const std::vector<std::string> cells = SplitCaptions(f.row->shows);
   s.Reset(s.Width(), s.Height(), kPathSand);
   for (size_t i = 0; i < cells.size(); ++i) {
-    DrawKindTile(s, SheetCell(s.Width(), s.Height(), f.row->cellWidth, f.row->cellHeight, static_cast<int>(i)), cells[i]);
+    DrawKindTile(s, SheetCell(s.Width(), s.Height(), f.row->cellWidth, f.row->cellHeight, static_cast<int>(i)),
+                 cells[i]);
   }
 }
 
@@ -289,7 +291,8 @@ void DrawRules(Surface& s, const AssetFile& f) {
       const int side = lineHeight * 4 - 8, gap = side / 3;
       const int left = body.x + (body.w - (3 * side + 2 * gap)) / 2;
       static const char* kAttacks[] = {"となり/1/３ダメージ", "２マス先まで/2/２ダメージ", "一列ぜんぶ/9/１ダメージ"};
-      for (int k = 0; k < 3; ++k) AttackCell(s, {left + k * (side + gap), y + 4, side, side}, Parts(kAttacks[k]), false);
+      for (int k = 0; k < 3; ++k)
+        AttackCell(s, {left + k * (side + gap), y + 4, side, side}, Parts(kAttacks[k]), false);
     }
     const int share = body.w / std::max(1, static_cast<int>(line.columns.size()));
     for (size_t c = 0; c < line.columns.size(); ++c) {
@@ -332,8 +335,10 @@ void DrawBurst(Surface& s, const AssetFile& f) {
   const int cx = w / 2, cy = h / 2;
   for (int k = 0; k < 12; ++k) {
     const double a = k * 3.14159265 / 6, b = a + 3.14159265 / 12;
-    FillPolygon(s, {{cx, cy}, {cx + static_cast<int>(w * 0.5 * std::cos(a)), cy + static_cast<int>(h * 0.5 * std::sin(a))},
-                    {cx + static_cast<int>(w * 0.3 * std::cos(b)), cy + static_cast<int>(h * 0.3 * std::sin(b))}},
+    FillPolygon(s,
+                {{cx, cy},
+                 {cx + static_cast<int>(w * 0.5 * std::cos(a)), cy + static_cast<int>(h * 0.5 * std::sin(a))},
+                 {cx + static_cast<int>(w * 0.3 * std::cos(b)), cy + static_cast<int>(h * 0.3 * std::sin(b))}},
                 Rgb(255, 120, 40));
   }
   FillEllipse(s, cx, cy, w * 36 / 100, h * 28 / 100, Rgb(255, 250, 220));

@@ -65,7 +65,8 @@ void NoticeCell(Surface& s, PixelRect r, std::string cell, int number) {
 void DrawNotice(Surface& s, const AssetFile& f) {
   const std::vector<std::string> cells = SplitCaptions(f.row->shows);
   for (size_t i = 0; i < cells.size(); ++i) {
-    NoticeCell(s, SheetCell(s.Width(), s.Height(), f.row->cellWidth, f.row->cellHeight, static_cast<int>(i)), cells[i], f.number);
+    NoticeCell(s, SheetCell(s.Width(), s.Height(), f.row->cellWidth, f.row->cellHeight, static_cast<int>(i)), cells[i],
+               f.number);
   }
 }
 
@@ -110,7 +111,8 @@ void DrawThumbs(Surface& s, const AssetFile& f) {
       cell.x += g * groupWidth;
       const int strip = std::max(12, cell.h / 4);
       if (!picture.Empty()) {
-        tq::StretchRect(s, {cell.x, cell.y, cell.w, cell.h - strip}, picture, {0, 0, picture.Width(), picture.Height()});
+        tq::StretchRect(s, {cell.x, cell.y, cell.w, cell.h - strip}, picture,
+                        {0, 0, picture.Width(), picture.Height()});
       }
       tq::FillRect(s, {cell.x, cell.y + cell.h - strip, cell.w, strip}, g == 0 ? Rgb(20, 20, 35) : Rgb(200, 150, 40));
       Border(s, cell, g == 0 ? Rgb(200, 220, 255) : Rgb(255, 240, 150), g == 0 ? 1 : 3);

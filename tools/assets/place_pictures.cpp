@@ -21,8 +21,8 @@ using tq::Surface;
 struct Canvas {
   Surface& s;
   int w, h;
-  int horizon;        // y where the land meets the sky (outdoors) or the floor begins
-  uint32_t seed;      // the recipe's hash: scattered things keep their places
+  int horizon;    // y where the land meets the sky (outdoors) or the floor begins
+  uint32_t seed;  // the recipe's hash: scattered things keep their places
   bool indoor = false;
   int X(int t) const { return w * t / 1000; }
   int Y(int t) const { return h * t / 1000; }
@@ -187,8 +187,11 @@ void Plaza(Canvas& c) {
   // Paving stones in perspective.
   for (int k = 0; k < 6; ++k) c.Box(0, 520 + k * k * 14, 1000, 4, Rgb(160, 150, 135));
   for (int k = -6; k <= 6; ++k) {
-    FillPolygon(c.s, {{c.X(500 + k * 40), c.horizon}, {c.X(500 + k * 40) + 2, c.horizon},
-                      {c.X(500 + k * 200) + 3, c.h}, {c.X(500 + k * 200), c.h}},
+    FillPolygon(c.s,
+                {{c.X(500 + k * 40), c.horizon},
+                 {c.X(500 + k * 40) + 2, c.horizon},
+                 {c.X(500 + k * 200) + 3, c.h},
+                 {c.X(500 + k * 200), c.h}},
                 Rgb(160, 150, 135));
   }
 }
@@ -201,9 +204,15 @@ void Inside(Canvas& c, Material m) {
   c.indoor = true;
   uint32_t back = Rgb(120, 120, 125), side = Rgb(95, 95, 100), floor = Rgb(80, 75, 70), ceil = Rgb(60, 60, 65);
   switch (m) {
-    case Material::Wood: back = Rgb(170, 120, 70), side = Rgb(140, 95, 55), floor = Rgb(120, 80, 45), ceil = Rgb(90, 60, 35); break;
-    case Material::Temple: back = Rgb(150, 40, 40), side = Rgb(120, 30, 30), floor = Rgb(90, 70, 50), ceil = Rgb(70, 20, 20); break;
-    case Material::Metal: back = Rgb(90, 110, 140), side = Rgb(70, 85, 110), floor = Rgb(50, 60, 75), ceil = Rgb(40, 45, 60); break;
+    case Material::Wood:
+      back = Rgb(170, 120, 70), side = Rgb(140, 95, 55), floor = Rgb(120, 80, 45), ceil = Rgb(90, 60, 35);
+      break;
+    case Material::Temple:
+      back = Rgb(150, 40, 40), side = Rgb(120, 30, 30), floor = Rgb(90, 70, 50), ceil = Rgb(70, 20, 20);
+      break;
+    case Material::Metal:
+      back = Rgb(90, 110, 140), side = Rgb(70, 85, 110), floor = Rgb(50, 60, 75), ceil = Rgb(40, 45, 60);
+      break;
     default: break;
   }
   c.s.Reset(c.w, c.h, back);
@@ -441,12 +450,12 @@ void Farmer(Canvas& c) {
 
 void Trader(Canvas& c) {
   Person(c, 750, 900, 220, Rgb(60, 110, 150));
-  c.Oval(420, 800, 140, 70, Rgb(190, 150, 90));                       // the camel's body
-  c.Oval(420, 720, 45, 40, Rgb(190, 150, 90));                        // its hump
-  c.Box(535, 680, 30, 120, Rgb(190, 150, 90));                        // its neck
-  c.Oval(565, 680, 40, 22, Rgb(190, 150, 90));                        // its head
+  c.Oval(420, 800, 140, 70, Rgb(190, 150, 90));  // the camel's body
+  c.Oval(420, 720, 45, 40, Rgb(190, 150, 90));   // its hump
+  c.Box(535, 680, 30, 120, Rgb(190, 150, 90));   // its neck
+  c.Oval(565, 680, 40, 22, Rgb(190, 150, 90));   // its head
   for (int k = 0; k < 4; ++k) c.Box(320 + k * 60, 840, 20, 120, Rgb(170, 130, 75));
-  c.Box(360, 720, 120, 50, Rgb(160, 60, 60));                         // packs
+  c.Box(360, 720, 120, 50, Rgb(160, 60, 60));  // packs
 }
 
 void Pagoda(Canvas& c) {
@@ -461,12 +470,12 @@ void Pagoda(Canvas& c) {
 }
 
 void Statue(Canvas& c) {
-  c.Oval(500, 620, 250, 130, Rgb(200, 160, 60));   // the lap
-  c.Oval(500, 430, 150, 200, Rgb(215, 175, 70));   // the body
-  c.Round(500, 250, 90, Rgb(225, 185, 80));        // the head
+  c.Oval(500, 620, 250, 130, Rgb(200, 160, 60));  // the lap
+  c.Oval(500, 430, 150, 200, Rgb(215, 175, 70));  // the body
+  c.Round(500, 250, 90, Rgb(225, 185, 80));       // the head
   c.Box(460, 240, 30, 8, Rgb(120, 90, 30));
   c.Box(520, 240, 30, 8, Rgb(120, 90, 30));
-  c.Box(330, 700, 340, 60, Rgb(120, 100, 80));     // the base
+  c.Box(330, 700, 340, 60, Rgb(120, 100, 80));  // the base
 }
 
 void Torii(Canvas& c) {
@@ -558,8 +567,8 @@ void Valley(Canvas& c) {
 }
 
 void Basin(Canvas& c) {
-  for (int k = 0; k < 6; ++k) c.Poly({{k * 200 - 150, 560}, {k * 200, 300 + c.Pick(k, 120)}, {k * 200 + 150, 560}},
-                                      Rgb(100 + k * 5, 120, 110));
+  for (int k = 0; k < 6; ++k)
+    c.Poly({{k * 200 - 150, 560}, {k * 200, 300 + c.Pick(k, 120)}, {k * 200 + 150, 560}}, Rgb(100 + k * 5, 120, 110));
   c.Oval(500, 760, 520, 200, Rgb(120, 185, 90));
 }
 
@@ -580,12 +589,12 @@ void CaveMouth(Canvas& c) {
 
 void Dragon(Canvas& c) {
   const uint32_t body = Rgb(80, 170, 90), belly = Rgb(220, 220, 140);
-  c.Poly({{520, 520}, {760, 360}, {700, 560}}, Rgb(60, 140, 80));   // wing
+  c.Poly({{520, 520}, {760, 360}, {700, 560}}, Rgb(60, 140, 80));  // wing
   c.Oval(500, 700, 170, 130, body);
   c.Oval(500, 730, 90, 80, belly);
-  c.Poly({{640, 740}, {880, 820}, {650, 800}}, body);                 // tail
-  c.Round(400, 500, 95, body);                                        // head
-  c.Poly({{360, 430}, {340, 340}, {390, 420}}, Rgb(240, 230, 200));   // horns
+  c.Poly({{640, 740}, {880, 820}, {650, 800}}, body);                // tail
+  c.Round(400, 500, 95, body);                                       // head
+  c.Poly({{360, 430}, {340, 340}, {390, 420}}, Rgb(240, 230, 200));  // horns
   c.Poly({{430, 420}, {450, 330}, {460, 420}}, Rgb(240, 230, 200));
   c.Round(370, 490, 14, Rgb(255, 255, 255));
   c.Round(372, 492, 7, Rgb(20, 20, 20));
@@ -731,10 +740,12 @@ void BigPlanet(Canvas& c) {
 void Burst(Canvas& c, int cx, int cy, int r, uint32_t outer, uint32_t inner) {
   for (int k = 0; k < 14; ++k) {
     const double a = k * 3.14159265 / 7, b = a + 3.14159265 / 14;
-    FillPolygon(c.s, {{c.X(cx), c.Y(cy)},
-                      {c.X(cx) + static_cast<int>(c.R(r) * std::cos(a)), c.Y(cy) + static_cast<int>(c.R(r) * std::sin(a))},
-                      {c.X(cx) + static_cast<int>(c.R(r / 2) * std::cos(b)), c.Y(cy) + static_cast<int>(c.R(r / 2) * std::sin(b))}},
-                outer);
+    FillPolygon(
+        c.s,
+        {{c.X(cx), c.Y(cy)},
+         {c.X(cx) + static_cast<int>(c.R(r) * std::cos(a)), c.Y(cy) + static_cast<int>(c.R(r) * std::sin(a))},
+         {c.X(cx) + static_cast<int>(c.R(r / 2) * std::cos(b)), c.Y(cy) + static_cast<int>(c.R(r / 2) * std::sin(b))}},
+        outer);
   }
   c.Round(cx, cy, r * 2 / 5, inner);
 }
@@ -787,11 +798,13 @@ void System(Canvas& c) {
     const int r = 190 + k * 90;
     for (int a = 0; a < 360; a += 3) {
       const double t = a * 3.14159265 / 180;
-      tq::FillRect(c.s, {c.X(500) + static_cast<int>(c.R(r) * std::cos(t)), c.Y(500) + static_cast<int>(c.R(r) * std::sin(t) * 0.5), 2, 2},
+      tq::FillRect(c.s,
+                   {c.X(500) + static_cast<int>(c.R(r) * std::cos(t)),
+                    c.Y(500) + static_cast<int>(c.R(r) * std::sin(t) * 0.5), 2, 2},
                    Rgb(90, 90, 130));
     }
-    c.Round(500 + static_cast<int>(r * std::cos(k * 1.7)), 500 + static_cast<int>(r * std::sin(k * 1.7) * 0.5), 30 + k * 6,
-            colours[k]);
+    c.Round(500 + static_cast<int>(r * std::cos(k * 1.7)), 500 + static_cast<int>(r * std::sin(k * 1.7) * 0.5),
+            30 + k * 6, colours[k]);
   }
 }
 
@@ -814,18 +827,19 @@ void Ufo(Canvas& c) {
   for (int k = 0; k < 5; ++k) c.Round(330 + k * 85, 430, 14, Rgb(255, 220, 80));
 }
 
-void GrassFolk(Canvas& c) {
-  for (int k = 0; k < 6; ++k) {
-    const int x = 140 + k * 145, y = 760 + (k % 2) * 80, size = 140;
+void GrassFolk(Canvas& c) {  // tufts of grass with faces, waving
+  for (int k = 0; k < 5; ++k) {
+    const int x = 120 + k * 190, y = 720 + (k % 2) * 130, size = 260;
     for (int b = -2; b <= 2; ++b) {
-      const int tip = y - size + std::abs(b) * 20;  // the middle blades stand tallest
-      c.Poly({{x + b * 25 - 15, y}, {x + b * 40, tip}, {x + b * 25 + 15, y}}, Rgb(60, 160 + b * 10, 60));
+      const int tip = y - size + std::abs(b) * 40;  // the middle blades stand tallest
+      c.Poly({{x + b * 30 - 22, y}, {x + b * 55, tip}, {x + b * 30 + 22, y}}, Rgb(50, 150 + b * 12, 50));
     }
-    c.Oval(x, y - 20, 70, 50, Rgb(90, 190, 80));
-    c.Round(x - 22, y - 30, 12, Rgb(255, 255, 255));
-    c.Round(x + 22, y - 30, 12, Rgb(255, 255, 255));
-    c.Round(x - 22, y - 28, 6, Rgb(20, 20, 20));
-    c.Round(x + 22, y - 28, 6, Rgb(20, 20, 20));
+    c.Oval(x, y - 30, 95, 70, Rgb(90, 190, 80));
+    for (int side = -1; side <= 1; side += 2) {
+      c.Round(x + side * 35, y - 50, 16, Rgb(255, 255, 255));
+      c.Round(x + side * 35, y - 46, 8, Rgb(20, 20, 20));
+    }
+    c.Oval(x, y - 10, 22, 10, Rgb(200, 80, 80));
   }
 }
 
