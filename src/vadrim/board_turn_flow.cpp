@@ -668,8 +668,7 @@ void CellChange() {
 // click) and 1098, then the board starts again.
 void Ending(bool cleared) {
   const int first = cleared ? 1090 : 1095;
-  const int step = Step();
-  switch (step) {
+  switch (Step()) {
     case 0:
       if (cleared) D50_RecordProgress(1);
       BoardGoTo(SceneCursor.SceneState, 1);
@@ -679,11 +678,13 @@ void Ending(bool cleared) {
       Wait(0, 0);
       break;
     case 1:
-    case 2:
-      // The code comes from the step being run, not from the one it hands on to.
-      BoardGoTo(SceneCursor.SceneState, step + 1);
-      Wait(first + step, 0);
+    case 2: {
+      // The step's own animation, read before the step moves on.
+      const int code = first + Step();
+      BoardGoTo(SceneCursor.SceneState, Step() + 1);
+      Wait(code, 0);
       break;
+    }
     case 3:
       if (cleared) {
         D50_Leave(0);
