@@ -9,12 +9,12 @@
 #include "marbrook/marbrook_mode.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
-#include "marbrook/screen_buttons.h"
-#include "marbrook/timed_effects.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
 #include "platform/text_encoding.h"
 #include "scenario/motion_curves.h"
 // The board game's slot filler serves the extras' moves too.
-#include "vadrim/board_sprites.h"
+#include "games/motion_slot_store.h"
 
 ExtrasAreaRecord ExtrasArea;
 

@@ -13,10 +13,10 @@
 #include "marbrook/extras_area.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
-#include "marbrook/screen_buttons.h"
-#include "marbrook/timed_effects.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
-#include "minigames/rock_paper_scissors.h"
+#include "marbrook/minigames/rock_paper_scissors.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 

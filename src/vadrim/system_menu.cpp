@@ -13,7 +13,7 @@
 #include "engine/system_menu.h"
 #include "engine/text.h"
 #include "marbrook/save_file.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/pixels.h"
 #include "scenario/auto_reading.h"
 #include "vadrim/story_flow.h"

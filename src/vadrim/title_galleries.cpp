@@ -9,7 +9,7 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "marbrook/save_file.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"

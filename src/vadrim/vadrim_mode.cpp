@@ -9,7 +9,7 @@
 #include "engine/settings_panel.h"
 #include "engine/system_menu.h"
 #include "marbrook/save_file.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 #include "vadrim/board_screen.h"

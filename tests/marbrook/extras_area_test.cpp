@@ -22,7 +22,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "marbrook/marbrook_mode.h"
-#include "marbrook/screen_buttons.h"
+#include "games/screen_buttons.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "scenario/auto_reading.h"
