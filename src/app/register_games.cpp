@@ -30,6 +30,7 @@
 #include "scenario/simultaneous_groups.h"
 #include "scenario/opening_effects.h"
 #include "scenario/scene_events.h"
+#include "games/mode_state.h"
 #include "marbrook/marbrook_mode.h"
 #include "marbrook/minigames/memory_pairs.h"
 #include "marbrook/minigames/casino.h"
@@ -96,6 +97,7 @@ void ResetAllState() {
   ResetBalloonAnimationState();
   ResetSceneSoundState();
   ResetConversationSceneState();
+  ResetGameModeState();
   ResetSkelvaneState();
   ResetMarbrookState();
   ResetMemoryPairsState();

@@ -12,7 +12,7 @@
 #include "engine/settings_panel.h"
 #include "engine/system_menu.h"
 #include "engine/text.h"
-#include "marbrook/save_file.h"
+#include "games/mode_state.h"
 #include "games/timed_effects.h"
 #include "platform/pixels.h"
 #include "scenario/auto_reading.h"

@@ -8,7 +8,7 @@
 #include "engine/input_dispatch.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
-#include "marbrook/save_file.h"
+#include "games/mode_state.h"
 #include "games/timed_effects.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"

@@ -8,7 +8,7 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/system_menu.h"
-#include "marbrook/save_file.h"
+#include "games/mode_state.h"
 #include "games/timed_effects.h"
 #include "platform/pixels.h"
 #include "scenario/auto_reading.h"
