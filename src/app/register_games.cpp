@@ -31,6 +31,8 @@
 #include "scenario/opening_effects.h"
 #include "scenario/scene_events.h"
 #include "games/mode_state.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
 #include "marbrook/marbrook_mode.h"
 #include "marbrook/minigames/memory_pairs.h"
 #include "marbrook/minigames/casino.h"
@@ -98,6 +100,8 @@ void ResetAllState() {
   ResetSceneSoundState();
   ResetConversationSceneState();
   ResetGameModeState();
+  ResetScreenButtonsState();
+  ResetEffectParamsState();
   ResetSkelvaneState();
   ResetMarbrookState();
   ResetMemoryPairsState();

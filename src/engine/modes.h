@@ -75,6 +75,8 @@ struct CrossingHookSet {
   void (*MarbrookTitleSound)(int number, int& channel, float& volumeOffset) = nullptr;  // C01_PlaySound
   void (*MarbrookOnKey)() = nullptr;       // C00_OnKey
   void (*MarbrookEffectStep)() = nullptr;  // C40_EffectStep
+  void (*MarbrookEffectSound)(int number, int& channel, float& volumeOffset) = nullptr;  // C40_PlaySound
+  void (*MarbrookClickSound)() = nullptr;  // C01_ClickSound
   void (*MarbrookConvFrame)() = nullptr;   // C15_Frame
   void (*VadrimConvHover)() = nullptr;     // D10_Hover
 };

@@ -10,11 +10,8 @@
 #include "engine/sound_channels.h"
 #include "engine/string_utils.h"
 #include "engine/system_menu.h"
-#include "marbrook/marbrook_pictures.h"
-#include "marbrook/marbrook_sounds.h"
 #include "platform/platform.h"
 #include "scenario/motion_curves.h"
-// The board game's slot filler serves these effects too.
 #include "games/motion_slot_store.h"
 
 EffectParamsRecord EffectParams;
@@ -60,8 +57,9 @@ void MoveSlots(int curve) {
 
 void PlaySoundCue() {
   EffectSoundCueRecord& cue = P().EffectSoundCue;
-  if (cue.EffectSound >= 1 && Run().AnimationFrame == cue.EffectSoundFrame) {
-    C40_PlaySound(cue.EffectSound, cue.EffectSoundChannel, cue.EffectSoundVolumeOffset);
+  if (cue.EffectSound >= 1 && Run().AnimationFrame == cue.EffectSoundFrame &&
+      CrossingHooks.MarbrookEffectSound != nullptr) {
+    CrossingHooks.MarbrookEffectSound(cue.EffectSound, cue.EffectSoundChannel, cue.EffectSoundVolumeOffset);
   }
 }
 
@@ -258,8 +256,8 @@ void CentreDrop() {
 void Curtain(bool opening) {
   if (Run().AnimationFrame == 0) {
     DrawState.SheetIndex = kCurtainSheet;
-    C00_LoadPicture(2, 6, 0);
-    if (opening) C01_ClickSound();
+    if (CrossingHooks.MarbrookLoadPicture != nullptr) CrossingHooks.MarbrookLoadPicture(2, 6, 0);
+    if (opening && CrossingHooks.MarbrookClickSound != nullptr) CrossingHooks.MarbrookClickSound();
     const int half = ScreenSize.ScreenWidth / 2;
     const int height = ScreenSize.ScreenHeight;
     // Closed, the halves cover the window; open, they lie just outside it.
@@ -341,19 +339,5 @@ bool CommonMusicFadeFrame() {
 void CommonHopFrame() { Drop(); }
 void CommonShakeFrame(bool decaying) { Shake(decaying); }
 void CommonSwayBackFrame() { SwayBack(); }
-
-void C40_LeaveToMenu(int kind) {
-  if (kind == 1) {
-    SceneCursor.SceneCode = 99;
-    SceneCursor.SceneState = -40;
-    SceneCursor.SceneStep = 0;
-    Wait(-1, 500);
-  } else if (kind == 5) {
-    SceneCursor.SceneCode = 99;
-    SceneCursor.SceneState = 35;
-    SceneCursor.SceneStep = -1;
-    Wait(0, 0);
-  }
-}
 
 void ResetEffectParamsState() { EffectParams = EffectParamsRecord{}; }

@@ -14,6 +14,10 @@
 // 825 move slots and blink BlinkBox, 910 drop, 911 random shake, 912 decaying shake,
 // 915 sway out, across and back, 916 sway out and back, 920 drop into the centre,
 // 950 curtain close, 951 curtain open.
+//
+// The sound cues and the curtain come from the Marbrook catalogue whatever the mode
+// (CrossingHooks). The Vadrim screens run their own copies of these codes on
+// EffectParams, with the Common...Frame procedures below.
 #pragma once
 
 struct EffectSoundCueRecord {
@@ -55,7 +59,4 @@ bool CommonMusicFadeFrame();
 // The end rule of every copy: back to the caller of Wait when EffectResumesStep is 0,
 // otherwise the screen's step on the next tick.
 void EndCommonEffect();
-// 1 back to the title screen's extras menu, 5 to its gallery select; other kinds nothing.
-void C40_LeaveToMenu(int kind);
-
 void ResetEffectParamsState();

@@ -280,4 +280,18 @@ void RegisterExtrasArea() {
   screen.OnKey = C45_OnKey;
 }
 
+void C40_LeaveToMenu(int kind) {
+  if (kind == 1) {
+    SceneCursor.SceneCode = 99;
+    SceneCursor.SceneState = -40;
+    SceneCursor.SceneStep = 0;
+    Wait(-1, 500);
+  } else if (kind == 5) {
+    SceneCursor.SceneCode = 99;
+    SceneCursor.SceneState = 35;
+    SceneCursor.SceneStep = -1;
+    Wait(0, 0);
+  }
+}
+
 void ResetExtrasAreaState() { ExtrasArea = ExtrasAreaRecord{}; }

@@ -13,7 +13,6 @@
 #include "marbrook/extras_area.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
-#include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
 #include "marbrook/minigames/rock_paper_scissors.h"
@@ -200,14 +199,14 @@ void RegisterMarbrookMode() {
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;
   CrossingHooks.MarbrookOnKey = C00_OnKey;
   CrossingHooks.MarbrookEffectStep = C40_EffectStep;
+  CrossingHooks.MarbrookEffectSound = C40_PlaySound;
+  CrossingHooks.MarbrookClickSound = C01_ClickSound;
   RegisterTitleScreens();
   RegisterMarbrookConversation();
 }
 
 void ResetMarbrookState() {
   ResetMarbrookProgressState();
-  ResetScreenButtonsState();
-  ResetEffectParamsState();
   ResetTitleMenuState();
   ResetExtrasAreaState();
 }

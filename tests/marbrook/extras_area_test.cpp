@@ -524,4 +524,19 @@ TEST_F(ExtrasArea_, Screenshots) {
   shot("gallery");
 }
 
+TEST(TimedEffectsLeave, LeavingTheExtras) {
+  EngineHarness h(kModeMarbrook);
+  h.Start();
+  C40_LeaveToMenu(1);
+  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneState, -40);
+  EXPECT_EQ(SceneCursor.SceneStep, 0);
+  C40_LeaveToMenu(5);
+  EXPECT_EQ(SceneCursor.SceneState, 35);
+  EXPECT_EQ(SceneCursor.SceneStep, -1);
+  C40_LeaveToMenu(2);
+  EXPECT_EQ(SceneCursor.SceneState, 35);
+  EXPECT_EQ(h.TraceOf("timer").size(), 3u) << "start-up's, then one each";
+}
+
 }  // namespace
