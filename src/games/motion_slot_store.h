@@ -1,5 +1,5 @@
-// The Vadrim board game's motion-slot filler, which the Marbrook common timed
-// effects and the Marbrook games use as well.
+// The motion-slot store: fills a motion slot from the current layer and rectangles,
+// for the common timed effects, the Vadrim board and titles, and the Marbrook screens.
 #pragma once
 
 // Motion slot `slot` (0 to 49) := layer CurrentLayer from CurrentRect's x and y to

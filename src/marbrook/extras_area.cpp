@@ -13,7 +13,6 @@
 #include "games/timed_effects.h"
 #include "platform/text_encoding.h"
 #include "scenario/motion_curves.h"
-// The board game's slot filler serves the extras' moves too.
 #include "games/motion_slot_store.h"
 
 ExtrasAreaRecord ExtrasArea;

@@ -17,7 +17,6 @@
 #include "games/timed_effects.h"
 #include "scenario/face_slots.h"
 #include "scenario/script_store.h"
-// The board game's slot filler prepares the layers that move together.
 #include "games/motion_slot_store.h"
 
 DuelStateRecord DuelState;

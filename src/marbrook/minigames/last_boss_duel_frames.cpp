@@ -22,7 +22,6 @@
 #include "scenario/script_actions.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
-// The board game's slot filler prepares the layers that move together.
 #include "games/motion_slot_store.h"
 
 namespace {

@@ -14,7 +14,6 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
-// The board game's slot filler prepares the layers that move together.
 #include "games/motion_slot_store.h"
 
 PairsStateRecord PairsState;

@@ -16,7 +16,6 @@
 #include "platform/pixels.h"
 #include "platform/text_encoding.h"
 #include "scenario/motion_curves.h"
-// The board game's slot filler prepares the layers that move.
 #include "games/motion_slot_store.h"
 
 RpgStateRecord RpgState;

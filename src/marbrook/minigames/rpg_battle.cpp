@@ -14,7 +14,6 @@
 #include "games/timed_effects.h"
 #include "marbrook/minigames/rpg.h"
 #include "platform/pixels.h"
-// The board game's slot filler prepares the layers that move together.
 #include "games/motion_slot_store.h"
 
 namespace {
