@@ -10,6 +10,7 @@
 #include "engine/modes.h"
 #include "engine/string_utils.h"
 #include "platform/pictures.h"
+#include "scenario/script_store.h"
 
 namespace tq {
 
@@ -94,6 +95,7 @@ std::string LayerDump() {
   }
   out << "scene " << SceneCursor.SceneCode << ' ' << SceneCursor.SceneState << ' ' << SceneCursor.SceneStep << ' '
       << SceneCursor.StageNumber << '\n';
+  out << "script " << ScriptStore.ScriptLineCount << ' ' << ScriptStore.CurrentScriptLine << '\n';
   return out.str();
 }
 

@@ -48,7 +48,8 @@ class HeadlessSession {
 };
 
 // The layer dump: "layer <i> <visible> <x> <y> <w> <h> <z>" for every layer, then
-// "scene <SceneCode> <SceneState> <SceneStep> <StageNumber>".
+// "scene <SceneCode> <SceneState> <SceneStep> <StageNumber>", then "script
+// <ScriptLineCount> <CurrentScriptLine>" (the lines the store holds and the next to run).
 std::string LayerDump();
 bool WriteLayerDump(const std::string& path);
 // The composed window as a PNG.

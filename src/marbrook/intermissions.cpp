@@ -61,8 +61,8 @@ constexpr std::span<const Row> kStage11[] = {kBoardDay};
 
 constexpr Row kRematch[] = {
     {"夕暮れの広場に、ふたたび人が集まってきた。", 5},
-    {"前の勝負で負けた者たちが、雪辱を誓っている。", 0},
-    {"今度こそ、相手の手を読み切ってみせる。", 0},
+    {"旅の手品師の札が、夕風にひらりと舞う。", 0},
+    {"札がいくら増えても、出す手はひとつきりだ。", 0},
 };
 constexpr std::span<const Row> kStage23[] = {kRematch};
 
@@ -85,7 +85,7 @@ constexpr PreGame kPreGame[] = {
     {3, kStage3, {"第一の勝負", "じゃんけん"}},
     {11, kStage11, {"第二の勝負", "すごろく"}},
     {23, kStage23, {"第三の勝負", "じゃんけん"}},
-    {30, kShared, {"第四の勝負", "すごろく"}},
+    {30, kShared, {"第四の勝負", "さいころ競走"}},
     {40, kShared, {"第五の勝負", "じゃんけん"}},
     {49, kShared, {"第六の勝負", "絵合わせ"}},
     {55, kShared, {"第七の勝負", "文字の冒険"}},

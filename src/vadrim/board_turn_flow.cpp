@@ -675,10 +675,13 @@ void Ending(bool cleared) {
       Wait(750, 0);
       break;
     case 1:
-    case 2:
+    case 2: {
+      // The step's own animation, read before the step moves on.
+      const int code = first + Step();
       BoardGoTo(SceneCursor.SceneState, Step() + 1);
-      Wait(first + Step(), 0);
+      Wait(code, 0);
       break;
+    }
     case 3:
       if (cleared) {
         D50_Leave(0);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 #include "engine/content_texts.h"
 #include "engine/frame_model.h"
@@ -131,6 +132,19 @@ void NextStage(int stage) {
 // gallery (the closing's sound and the cover's shrink).
 bool ShortensItsClosing(int stage) { return stage == 33 || stage == 43 || stage == 53 || stage == 56; }
 
+// The flip-books of stages 54 and 56 show their first two pictures, each with its
+// wait, twice over: the stage's file holds that group of four lines once, from the
+// stage's first picture change, and the procedure pushes it a second time.
+constexpr int kFlipBookGroupLines = 4;
+constexpr int kFlipBookPasses = 2;
+std::optional<size_t> FlipBookGroup(int stage, const std::vector<const char*>& lines) {
+  if (stage != 54 && stage != 56) return std::nullopt;
+  for (size_t i = 0; i + kFlipBookGroupLines <= lines.size(); ++i) {
+    if (std::string_view(lines[i]).find("[BMP変更]") != std::string_view::npos) return i;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::span<const int> VadrimStages() { return kStages; }
@@ -152,6 +166,12 @@ void D20_StageScript(int stage) {
     char name[16];
     std::snprintf(name, sizeof name, "stage%03d", stage);
     for (const char* line : ContentLines("vadrim", name)) lines.push_back(line);
+  }
+  if (const std::optional<size_t> group = FlipBookGroup(stage, lines)) {
+    const auto first = lines.begin() + static_cast<std::ptrdiff_t>(*group);
+    const std::vector<const char*> once(first, first + kFlipBookGroupLines);
+    const auto after = static_cast<std::ptrdiff_t>(*group + kFlipBookGroupLines);
+    for (int pass = 1; pass < kFlipBookPasses; ++pass) lines.insert(lines.begin() + after, once.begin(), once.end());
   }
   const int playMode = ModeState.PlayMode;
   const bool shorten = ShortensItsClosing(stage) && playMode != 0 && playMode != 2;

@@ -18,7 +18,9 @@ void D20_LeaveHook(int value);
 void D20_DebugStage();
 
 // The stage procedure of one stage: empties the store, sets the stage's face sound
-// default (and stage 55's move scales), and pushes the stage's lines.
+// default (and stage 55's move scales), and pushes the stage's lines: stages 54 and
+// 56 push the four lines from their first "[BMP変更]" twice, and stages 33, 43, 53
+// and 56 drop the two lines before their last outside PlayMode 0 and 2.
 void D20_StageScript(int stage);
 
 // The 30 stage numbers that have a script, in order.

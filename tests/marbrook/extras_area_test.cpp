@@ -341,6 +341,27 @@ TEST(ExtrasTexts, EveryPageHasAFittingTextAndEveryCaptionFits) {
   }
 }
 
+// No row of a replay page, as the viewer wraps it, starts with a mark that belongs at
+// the end of the row before it: a stop, a comma, a bang, a query, a long-vowel bar or
+// a small kana.
+TEST(ExtrasTexts, NoReplayRowStartsWithAMarkThatEndsTheRowBefore) {
+  const std::u32string marks = U"。、，．！？ーぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶㇰㇱㇲㇳㇴㇵㇶㇷㇸㇹㇺㇻㇼㇽㇾㇿ";
+  for (const ReplayTextRow& row : ReplayTexts()) {
+    SCOPED_TRACE(row.code);
+    const int scene = (row.code % 200) / 10;
+    const bool strip = scene == 6 || scene == 7 || scene == 13 || scene == 14;
+    std::vector<std::string> lines;
+    int count = 0;
+    SplitFields(row.text, "：", 29, lines, count);
+    for (int i = 1; i <= count; ++i) {
+      for (const std::string& part : SplitRows(lines[static_cast<size_t>(i)], strip ? 34 : 17)) {
+        size_t pos = 0;
+        EXPECT_TRUE(marks.find(tq::NextCodePoint(part, pos)) == std::u32string::npos) << part;
+      }
+    }
+  }
+}
+
 // ---- Bonus pictures ----
 
 TEST_F(ExtrasArea_, BonusPicturesStepAroundSilentlyAndHighlightTheButtonUnderThePointer) {

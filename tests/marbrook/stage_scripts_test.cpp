@@ -436,8 +436,9 @@ TEST(MarbrookStageScripts, TheTwoPicksOfTheBranchTellOneScene) {
   const std::set<std::string> honestSet(honest.begin(), honest.end());
   int shared = 0;
   for (const std::string& line : strongSet) shared += honestSet.count(line) ? 1 : 0;
-  EXPECT_EQ(strongSet.size(), 335u);
-  EXPECT_EQ(shared, 331);
+  // Every distinct line of stage 7 is in stage 8 but the four Bell says her own way.
+  EXPECT_EQ(strongSet.size(), 353u);
+  EXPECT_EQ(shared, 349);
   ASSERT_GE(strong.size(), 10u);
   ASSERT_GE(honest.size(), 10u);
   EXPECT_TRUE(std::equal(strong.end() - 10, strong.end(), honest.end() - 10)) << "the same last ten lines";

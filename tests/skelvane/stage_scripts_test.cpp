@@ -2,19 +2,15 @@
 // the stage loader's behaviour.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <regex>
-#include <set>
 #include <string>
 
 #include "engine/content_texts.h"
-#include "engine/layers.h"
 #include "engine/modes.h"
-#include "platform/platform.h"
-#include "scenario/face_slots.h"
 #include "scenario/script_store.h"
 #include "skelvane/conversation_hooks.h"
+#include "support/balloon_staging.h"
 #include "support/engine_harness.h"
 #include "support/stand_in_pictures.h"
 
@@ -109,63 +105,13 @@ std::string SkelvanePictureRoot() {
   return root;
 }
 
-// The share of a layer's sampled points that a player sees: layers are opaque, so a
-// point shows the topmost visible layer over it. Layers in `ignored` (the balloon's
-// own tail and mini pictures, the click-wait mark over the bottom row) cover nothing.
-double VisibleShare(int layer, const std::set<int>& ignored) {
-  const tq::Compositor& screen = tq::ThePlatform().Screen();
-  const tq::LayerSurface& l = screen.Layer(layer);
-  const std::vector<int>& order = screen.Order();
-  int seen = 0, total = 0;
-  for (int y = l.y; y < l.y + l.image.Height(); y += 4) {
-    for (int x = l.x; x < l.x + l.image.Width(); x += 4) {
-      ++total;
-      for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const tq::LayerSurface& top = screen.Layer(*it);
-        if (!top.visible || ignored.count(*it) != 0) continue;
-        if (x < top.x || y < top.y || x >= top.x + top.image.Width() || y >= top.y + top.image.Height()) continue;
-        seen += *it == layer;
-        break;
-      }
-    }
-  }
-  return total == 0 ? 0.0 : static_cast<double>(seen) / total;
-}
-
 // Every second, just before the click, a player reads the newest balloon whole and
 // no older balloon shows a fragment: each lies inside the window and is either fully
 // visible or fully covered.
 void CheckBalloonsWhole(uint32_t at) {
   if (SceneCursor.SceneCode != 10) return;
-  const tq::Compositor& screen = tq::ThePlatform().Screen();
   SCOPED_TRACE(testing::Message() << "at " << at << " ms, script line " << ScriptStore.CurrentScriptLine + 1);
-  struct Shown {
-    int slot, layer;
-  };
-  std::vector<Shown> balloons;
-  for (int s = 1; s < kFaceSlotCount; ++s) {
-    const int layer = FaceSlot.BalloonLayer[static_cast<size_t>(s)];
-    if (layer <= 0) continue;
-    const tq::LayerSurface& l = screen.Layer(layer);
-    if (l.visible && l.image.Width() > 0 && l.image.Height() > 0) balloons.push_back({s, layer});
-  }
-  std::sort(balloons.begin(), balloons.end(),
-            [&](const Shown& a, const Shown& b) { return screen.ZIndex(a.layer) < screen.ZIndex(b.layer); });
-  for (const Shown& b : balloons) {
-    SCOPED_TRACE(testing::Message() << "slot " << b.slot);
-    const tq::LayerSurface& l = screen.Layer(b.layer);
-    EXPECT_TRUE(l.x >= 0 && l.y >= 0 && l.x + l.image.Width() <= tq::kWindowWidth &&
-                l.y + l.image.Height() <= tq::kWindowHeight)
-        << "balloon at (" << l.x << ", " << l.y << ") size " << l.image.Width() << " x " << l.image.Height();
-    std::set<int> ignored = {b.layer + 1, NoticeBoxLayer()};
-    for (int m : FaceSlot.MiniLayer[static_cast<size_t>(b.slot)]) ignored.insert(m);
-    const double share = VisibleShare(b.layer, ignored);
-    if (&b == &balloons.back()) {
-      EXPECT_EQ(share, 1.0) << "the newest balloon is covered";
-    } else {
-      EXPECT_TRUE(share == 0.0 || share == 1.0) << "an older balloon shows " << share << " of itself";
-    }
-  }
+  for (const std::string& fault : tq::testing::BalloonStagingFaults()) ADD_FAILURE() << fault;
 }
 
 TEST(SkelvaneStageScripts, Stage10BalloonsAreWholeOrHiddenAtEveryClick) {

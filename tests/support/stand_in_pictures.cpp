@@ -1,6 +1,9 @@
 #include "support/stand_in_pictures.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <map>
 
 #include "assets/asset_drawing.h"
 #include "assets/asset_table.h"
@@ -24,6 +27,20 @@ std::string StandInPictureRoot(const std::string& folder, const std::function<bo
     assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
   }
   return dir;
+}
+
+const assets::AssetFile* StandInFile(const std::string& path) {
+  auto lower = [](std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+  };
+  static const std::map<std::string, assets::AssetFile> files = [&] {
+    std::map<std::string, assets::AssetFile> out;
+    for (const assets::AssetFile& f : assets::ExpandAssets()) out.emplace(lower(f.path), f);
+    return out;
+  }();
+  const auto it = files.find(lower(path));
+  return it == files.end() ? nullptr : &it->second;
 }
 
 }  // namespace tq::testing

@@ -1,4 +1,5 @@
-// Stand-in pictures for tests that need the real picture sizes but not their looks.
+// Stand-in pictures for tests that need the real picture sizes but not their looks,
+// and the look-up of any stand-in file by its path.
 #pragma once
 
 #include <functional>
@@ -16,5 +17,9 @@ namespace tq::testing {
 std::string StandInPictureRoot(const std::string& folder, const std::string& pathPart);
 // The same for every file of the asset table that `keep` accepts.
 std::string StandInPictureRoot(const std::string& folder, const std::function<bool(const assets::AssetFile&)>& keep);
+
+// The stand-in of a file below the program folder (matched without regard to case,
+// as the games look files up), or null when the asset table has none.
+const assets::AssetFile* StandInFile(const std::string& path);
 
 }  // namespace tq::testing

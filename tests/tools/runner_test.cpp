@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
+#include "engine/content_texts.h"
 #include "support/save_files.h"
 
 namespace {
@@ -30,6 +32,15 @@ class RunnerTest : public ::testing::Test {
   int Run(const std::string& args) const {
     const std::string command = std::string("'") + THORNQUILL_RUNNER + "' " + args + " 2>/dev/null";
     return std::system(command.c_str());
+  }
+
+  // The dump's line that starts with `word` and a blank, or "" when there is none.
+  std::string DumpLine(const std::string& name, const std::string& word) const {
+    std::istringstream in(Read(name));
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind(word + " ", 0) == 0) return line;
+    }
+    return "";
   }
 
   fs::path dir_;
@@ -58,6 +69,42 @@ TEST_F(RunnerTest, ExtremePointerPositionsRunClean) {
   EXPECT_EQ(Run("--mode 'Skelvane２' --script '" + Path("script.txt") + "' --input '" + Path("input.txt") +
                 "' --until 3000"),
             0);
+}
+
+// --stage starts the Vadrim conversation on that stage, and the dump's last line
+// tells how many lines the stage pushed and which one runs: two dumps before and
+// after the clicks that read it on.
+TEST_F(RunnerTest, VadrimStageStartsItsConversationAndTheDumpShowsTheScript) {
+  Write("script.txt",
+        "[ウェイト]：Fu=1\n[フキA]：フ種=(60,0,-1)：一行目\n[フキA]：フ種=(60,0,-1)：二行目\n"
+        "[フキA]：フ種=(60,0,-1)：三行目\n[別のゲームへ]\n");
+  Write("input.txt", "3000 click 460 345\n4500 click 460 345\n");
+  ASSERT_EQ(Run("--mode 'Vadrimの' --stage 21 --script '" + Path("script.txt") + "' --input '" + Path("input.txt") +
+                "' --until 6000 --dump 2500:'" + Path("d1") + "' --dump 5500:'" + Path("d2") + "'"),
+            0);
+  EXPECT_EQ(DumpLine("d1", "scene"), "scene 10 10 0 21");
+  EXPECT_EQ(DumpLine("d1", "script"), "script 5 2");
+  EXPECT_EQ(DumpLine("d2", "script"), "script 5 4");
+  // The dump keeps its layer and scene lines first; the script line comes last.
+  const std::string dump = Read("d1");
+  EXPECT_EQ(dump.rfind("layer 0 ", 0), 0u);
+  EXPECT_EQ(dump.substr(dump.rfind('\n', dump.size() - 2) + 1), "script 5 2\n");
+}
+
+// Every mode's dump has the script line: the Marbrook mode's stage 2 from its
+// embedded file, a Vadrim stage without a script (back to the title, the store
+// empty), and the start-up's own title.
+TEST_F(RunnerTest, EveryModesDumpShowsTheScriptStore) {
+  const int marbrookLines = static_cast<int>(ContentLines("marbrook", "stage002").size());
+  ASSERT_GT(marbrookLines, 0);
+  ASSERT_EQ(Run("--mode Marbrook --stage 2 --until 1000 --dump 900:'" + Path("m") + "'"), 0);
+  EXPECT_EQ(DumpLine("m", "scene").substr(0, 9), "scene 10 ");
+  EXPECT_EQ(DumpLine("m", "script").rfind("script " + std::to_string(marbrookLines) + " ", 0), 0u) << DumpLine("m", "script");
+  ASSERT_EQ(Run("--mode 'Vadrimの' --stage 2 --until 1000 --dump 900:'" + Path("v") + "'"), 0);
+  EXPECT_EQ(DumpLine("v", "scene").substr(0, 9), "scene 99 ");
+  EXPECT_EQ(DumpLine("v", "script"), "script 0 0");
+  ASSERT_EQ(Run("--until 600 --dump 500:'" + Path("t") + "'"), 0);
+  EXPECT_EQ(DumpLine("t", "script"), "script 0 0");
 }
 
 }  // namespace

@@ -39,6 +39,19 @@ inline std::string PictureRoot() {
 
 inline const tq::LayerSurface& Lay(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
 
+// A board set up at once, without its opening slides, for effects and states.
+inline void ReadyBoard(int board) {
+  // A state the step does not list: a tick due from start-up changes nothing.
+  SceneCursor = {51, -999, 0, SceneCursor.StageNumber, 0};
+  BoardState.BoardNumber = board;
+  D50_Layout(0);
+  D50_Layout(10);
+  D50_Reset(1);
+  D50_LoadBoard();
+  D50_DrawPanel(10, 0);
+  D50_DrawPath(10);
+}
+
 class BoardScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -51,18 +64,7 @@ class BoardScreenTest : public ::testing::Test {
     SceneCursor = {51, 1, 0, SceneCursor.StageNumber, 0};
     Wait(0, 0);
   }
-  // A board set up at once, without its opening slides, for effects and states.
-  void Ready(int board) {
-    // A state the step does not list: a tick due from start-up changes nothing.
-    SceneCursor = {51, -999, 0, SceneCursor.StageNumber, 0};
-    BoardState.BoardNumber = board;
-    D50_Layout(0);
-    D50_Layout(10);
-    D50_Reset(1);
-    D50_LoadBoard();
-    D50_DrawPanel(10, 0);
-    D50_DrawPath(10);
-  }
+  void Ready(int board) { ReadyBoard(board); }
   void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
     tq::testing::FeedInputAfter(*h_, std::max(h_->Now(), clock_), kind, x, y, key);
   }

@@ -164,6 +164,16 @@ TEST_F(BoardScreenTest, TheDieTicksOnFiveChannelsAndThePieceMovesByTheLastFace) 
   EXPECT_EQ(Lay(BoardLayers.PieceLayer).y, DrawState.CurrentRect.Y);
 }
 
+// The animation codes of the endings (1090 to 1099) the frame loops ran, in order.
+std::vector<std::string> EndingLoops(const std::vector<std::string>& loops) {
+  std::vector<std::string> out;
+  for (const std::string& line : loops) {
+    const std::string code = line.substr(line.find(' ') + 1);
+    if (code.size() == 4 && code.compare(0, 3, "109") == 0) out.push_back(code);
+  }
+  return out;
+}
+
 TEST_F(BoardScreenTest, TheLastThrowFailsTheBoardBeforeTheMenu) {
   Ready(1);
   PieceCounters.RollsLeft = 1;
@@ -174,8 +184,9 @@ TEST_F(BoardScreenTest, TheLastThrowFailsTheBoardBeforeTheMenu) {
   EXPECT_TRUE(At(kBoardFailed, 0));
   EXPECT_EQ(PieceCounters.RollsLeft, 0);
   EXPECT_NE(SceneCursor.ButtonMode, kButtonsMenu);
-  // The failure ending then starts the same board again.
+  // The failure ending, each of its animations in turn, then starts the same board again.
   PlayUntil([] { return SceneCursor.SceneState == kBoardMenu; });
+  EXPECT_EQ(EndingLoops(h_->TraceOf("loop")), (std::vector<std::string>{"1095", "1096", "1097", "1098"}));
   EXPECT_EQ(BoardState.BoardNumber, 1);
   EXPECT_EQ(PieceCounters.RollsLeft, 50);
 }
@@ -207,6 +218,7 @@ TEST_F(BoardScreenTest, ACleardBoardRecordsProgressAndHandsBackToTheStory) {
   conversation = ScreenHookSet{};
   PlayUntil([] { return false; });
   conversation = saved;
+  EXPECT_EQ(EndingLoops(h_->TraceOf("loop")), (std::vector<std::string>{"1090", "1091", "1092"}));
   EXPECT_EQ(SceneCursor.SceneCode, 10);
   EXPECT_EQ(SceneCursor.SceneState, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 10);

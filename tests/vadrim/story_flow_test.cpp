@@ -187,6 +187,46 @@ TEST_F(VadrimStoryFlow, OnlyTheThirtyStagesPushAScript) {
   EXPECT_EQ(RecoilState.MoveTypeScaleY[10], 10);
 }
 
+std::vector<std::string> Pushed() {
+  return {ScriptStore.ScriptText.begin(), ScriptStore.ScriptText.begin() + ScriptStore.ScriptLineCount};
+}
+
+// The flip-books of stages 54 and 56 hold their first group of four lines once and
+// push it twice, before stage 56 drops its closing's two lines outside the story.
+TEST_F(VadrimStoryFlow, TheFlipBookStagesPushTheirFirstGroupTwice) {
+  const std::vector<std::string> file = {
+      "●1：[顔の設定]：■[顔No]=01：[顔BMPNo]=0160：[顔FXNo]=10",
+      "●1：[BMP変更]：■BMP番号=0161：BMP番号2=00", "[ウェイト]：Fu=2",
+      "●1：[BMP変更]：■BMP番号=0160：BMP番号2=00", "[ウェイト]：Fu=2",
+      "●1：[BMP変更]：■BMP番号=0161：BMP番号2=00", "[ウェイト]：Fu=1　速く",
+      "●1：[BMP変更]：■BMP番号=0162：BMP番号2=00", "[ウェイト]：Fu=5",
+      "[効果音]：Ｚ：■サウ番=11：サウID=01", "[通常イベ]：Ev種=07：Ev分=00：Ev細分=5：Ｚ", "[別のゲームへ]"};
+  const std::vector<std::string> group(file.begin() + 1, file.begin() + 5);
+  SetVadrimStageScriptOverride(file);
+  struct Case {
+    int stage, playMode;
+    size_t count;
+  } cases[] = {{54, 0, 16}, {54, 1, 16}, {56, 0, 16}, {56, 2, 16}, {56, 1, 14}, {55, 0, 12}, {53, 1, 10}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("stage " + std::to_string(c.stage) + " play mode " + std::to_string(c.playMode));
+    ModeState.PlayMode = c.playMode;
+    SceneCursor.StageNumber = c.stage;
+    D20_LoadStage();
+    const std::vector<std::string> pushed = Pushed();
+    ASSERT_EQ(pushed.size(), c.count);
+    const bool twice = c.stage == 54 || c.stage == 56;
+    EXPECT_EQ(std::vector<std::string>(pushed.begin() + 5, pushed.begin() + 9) == group, twice);
+    EXPECT_EQ(std::vector<std::string>(pushed.begin() + 1, pushed.begin() + 5), group);
+    EXPECT_EQ(pushed.back(), "[別のゲームへ]");
+  }
+  // Without a picture change there is nothing to repeat.
+  SetVadrimStageScriptOverride({"[ウェイト]：Fu=1", "[ウェイト]：Fu=2", "[別のゲームへ]"});
+  ModeState.PlayMode = 0;
+  SceneCursor.StageNumber = 54;
+  D20_LoadStage();
+  EXPECT_EQ(Pushed(), (std::vector<std::string>{"[ウェイト]：Fu=1", "[ウェイト]：Fu=2", "[別のゲームへ]"}));
+}
+
 TEST_F(VadrimStoryFlow, TheTestStartIsStage13) {
   SceneCursor.StageNumber = 40;
   D20_DebugStage();

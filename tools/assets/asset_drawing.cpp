@@ -1,6 +1,9 @@
 #include "assets/asset_drawing.h"
 
 #include "assets/asset_writers.h"
+#include "assets/board_pictures.h"
+#include "assets/panel_pictures.h"
+#include "assets/place_pictures.h"
 #include "assets/rpg_pictures.h"
 
 #include <algorithm>
@@ -12,7 +15,6 @@
 #include "platform/fonts.h"
 
 namespace assets {
-namespace {
 
 using tq::PixelRect;
 using tq::Surface;
@@ -34,11 +36,11 @@ uint32_t HashColour(uint32_t h, int base) {
 }
 uint32_t Bgr(uint32_t px) { return tq::ColorFromPixel(px); }
 
-std::vector<std::string> SplitCaptions(const std::string& text) {
+std::vector<std::string> SplitCaptions(const std::string& text, char separator) {
   std::vector<std::string> out;
   size_t start = 0;
   while (true) {
-    const size_t bar = text.find('|', start);
+    const size_t bar = text.find(separator, start);
     out.push_back(text.substr(start, bar - start));
     if (bar == std::string::npos) break;
     start = bar + 1;
@@ -69,6 +71,8 @@ void FillEllipse(Surface& s, int cx, int cy, int rx, int ry, uint32_t px) {
     tq::FillRect(s, {cx - half, cy + y, 2 * half + 1, 1}, px);
   }
 }
+
+namespace {
 
 // The largest size (up to maxPt) at which the text fits the rectangle.
 int FitPointSize(PixelRect r, const std::string& text, int maxPt) {
@@ -122,9 +126,8 @@ std::string FileName(const std::string& path) {
 
 // A simple scene: sky bands, far hills, a sun or moon, a ground line; the hash of
 // the name chooses its colours and layout. A background keeps its caption small in
-// the top-left corner, so the scenes drawn over it do not read as captioned cards;
-// a place cell (`centred`) shows its caption large, as it names where the player is.
-void DrawScene(Surface& s, const AssetFile& f, bool centred = false) {
+// the top-left corner, so the scenes drawn over it do not read as captioned cards.
+void DrawScene(Surface& s, const AssetFile& f) {
   const uint32_t h = Hash(f.path);
   const int w = s.Width(), ht = s.Height();
   const bool night = (h & 3) == 0;
@@ -151,29 +154,7 @@ void DrawScene(Surface& s, const AssetFile& f, bool centred = false) {
   std::string caption = f.row->shows;
   if (caption.empty()) caption = FileName(f.path);
   if (*f.row->numbers != '\0') caption += " " + std::to_string(f.number);
-  if (centred) {
-    CentredText(s, {0, ht / 3, w, ht / 4}, caption, Rgb(255, 255, 255), 48, true);
-  } else {
-    CornerLabel(s, caption);
-  }
-}
-
-// A sheet of scene cells: each cell a scene of its own, its caption in the middle.
-void DrawPlaces(Surface& s, const AssetFile& f) {
-  const AssetRow& r = *f.row;
-  const std::vector<std::string> captions = SplitCaptions(r.shows);
-  const int cw = std::max(1, r.cellWidth), ch = std::max(1, r.cellHeight);
-  int i = 0;
-  for (int y = 0; y + ch <= s.Height(); y += ch) {
-    for (int x = 0; x + cw <= s.Width(); x += cw, ++i) {
-      const std::string caption = captions[static_cast<size_t>(i) % captions.size()];
-      const std::string path = f.path + "#" + std::to_string(i);
-      const AssetRow cellRow{path.c_str(), "", Look::Scene, cw, ch, 0, 0, 1, caption.c_str()};
-      Surface cell(cw, ch, 0);
-      DrawScene(cell, {path, &cellRow, 0}, true);
-      tq::CopyRect(s, x, y, cell, 0, 0, cw, ch);
-    }
-  }
+  CornerLabel(s, caption);
 }
 
 // A face: each character (the row's caption) its own skin, hair and clothes colours
@@ -430,26 +411,11 @@ void DrawGauges(Surface& s, const AssetFile& f) {
   }
 }
 
-// Die faces: a white face with rounded look and n pips.
+// Die faces side by side, face n showing n pips.
 void DrawDice(Surface& s, const AssetFile& f) {
   const int cw = std::max(1, f.row->cellWidth), ch = std::max(1, f.row->cellHeight);
   s.Reset(s.Width(), s.Height(), Rgb(96, 150, 80));
-  // Pip places on a 3 by 3 grid, by face.
-  static const char* kPips[7] = {"", "....x....", "x.......x", "x...x...x", "x.x...x.x", "x.x.x.x.x", "xx.....xx"};
-  for (int n = 0; n * cw + cw <= s.Width(); ++n) {
-    const PixelRect face{n * cw + cw / 12, ch / 12, cw * 5 / 6, ch * 5 / 6};
-    FillEllipse(s, face.x + face.w / 2, face.y + face.h / 2, face.w / 2 + 2, face.h / 2 + 2, Rgb(200, 200, 210));
-    tq::FillRect(s, {face.x + face.w / 10, face.y, face.w * 4 / 5, face.h}, Rgb(250, 250, 250));
-    tq::FillRect(s, {face.x, face.y + face.h / 10, face.w, face.h * 4 / 5}, Rgb(250, 250, 250));
-    std::string pips = n < 7 ? kPips[n] : "";
-    if (n == 6) pips = "x.xx.xx.x";
-    for (size_t k = 0; k < pips.size(); ++k) {
-      if (pips[k] != 'x') continue;
-      const int px = face.x + face.w * (1 + 2 * static_cast<int>(k % 3)) / 6;
-      const int py = face.y + face.h * (1 + 2 * static_cast<int>(k / 3)) / 6;
-      FillEllipse(s, px, py, face.w / 11, face.h / 11, n == 1 ? Rgb(200, 30, 40) : Rgb(20, 20, 30));
-    }
-  }
+  for (int n = 0; n * cw + cw <= s.Width(); ++n) DrawDieFace(s, {n * cw + cw / 12, ch / 12, cw * 5 / 6, ch * 5 / 6}, n);
 }
 
 void DrawMark(Surface& s) {
@@ -676,7 +642,7 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::CardBack: DrawCardBack(s, file); break;
     case Look::Reels: DrawReels(s, file); break;
     case Look::Table: DrawTable(s, file); break;
-    case Look::Places: DrawPlaces(s, file); break;
+    case Look::Place: DrawPlacePicture(s, file); break;
     case Look::Tiles: DrawTiles(s, file); break;
     case Look::RpgMap: DrawRpgMap(s, file.number); break;
     case Look::RpgPart: DrawRpgPart(s, file.number); break;
@@ -685,6 +651,16 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Dice: DrawDice(s, file); break;
     case Look::Gauges: DrawGauges(s, file); break;
     case Look::Settings: DrawSettings(s, file); break;
+    case Look::Notice: DrawNotice(s, file); break;
+    case Look::Heads: DrawHeads(s, file); break;
+    case Look::Thumbs: DrawThumbs(s, file); break;
+    case Look::Rules: DrawRules(s, file); break;
+    case Look::EffectBanner: DrawEffectBanner(s, file); break;
+    case Look::KindTiles: DrawKindTiles(s, file); break;
+    case Look::AttackButtons: DrawAttackButtons(s, file); break;
+    case Look::Token: DrawToken(s, file); break;
+    case Look::Burst: DrawBurst(s, file); break;
+    case Look::Badges: DrawBadges(s, file); break;
     default: break;
   }
   return s;

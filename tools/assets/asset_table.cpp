@@ -392,10 +392,13 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G03/G3_Syukai08.JPG", "", L::Panel, 135, 90, 0, 0, 1, "相手 3周目"},
     // Kana adventure. The title stands at y 30 above "HIT ANY KEY" (y 647); the logo
     // sits right of the 600 by 450 place picture, above the buttons (y 160). The
-    // places: ten 600 by 450 cells, five to a row, picture n at (n mod 5, n \ 5).
+    // places: ten 600 by 450 cells, five to a row, picture n at (n mod 5, n \ 5),
+    // each the forest place it shows.
     {"Tanselr_Data/TanselrCG/G09/ADV_Title.JPG", "", L::Title, 820, 600, 0, 0, 1, "ｶﾅ ｱﾄﾞﾍﾞﾝﾁｬｰ"},
-    {"Tanselr_Data/TanselrCG/G09/ADV_Main.JPG", "", L::Places, 3000, 900, 600, 450, 1,
-     "はじまりの場所|森の手前|十字路|森の奥|行き止まり|池|深い穴|伝説の剣|ＵＦＯ|仲間のクサたち"},
+    {"Tanselr_Data/TanselrCG/G09/ADV_Main.JPG", "", L::Place, 3000, 900, 600, 450, 1,
+     "meadow mountains path flowers:はじまりの場所|meadow forestedge path:森の手前|forest cross:十字路|"
+     "deepforest cross trees:森の奥|forest deadend:行き止まり|forest pond:池|deepforest hole:深い穴|"
+     "meadow sword:伝説の剣|forest ufo:ＵＦＯ|meadow grassfolk flowers:仲間のクサたち"},
     {"Tanselr_Data/TanselrCG/G09/ADV_Logo02.JPG", "", L::Title, 220, 120, 0, 0, 1, "ADV"},
     // Memory pairs. The title is cut at x 245; the level buttons are full-width rows
     // 50 high, lit rows above plain ones; the sign boards and the game-over and clear
@@ -493,70 +496,71 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "10,20-24", L::RpgPart, 340, 260, 0, 0, 1, "敵"},
     {"Tanselr_Data/TanselrCG/G07/RPG_Parts{nn}.JPG", "15", L::RpgPart, 800, 80, 0, 0, 1, "スプライト"},
     // Room adventure: the room pictures (390 by 390, by room number, and the changed
-    // rooms and sequence pictures from 59 up), the window's backdrop (80), the item
-    // icons (82: 60 by 60 cells, item i at x 60 i) and the ending picture (83).
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "0", L::Scene, 390, 390, 0, 0, 1, "牢の隅"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "1", L::Scene, 390, 390, 0, 0, 1, "牢の扉"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "2", L::Scene, 390, 390, 0, 0, 1, "窓のある隅"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "3", L::Scene, 390, 390, 0, 0, 1, "通路"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "4", L::Scene, 390, 390, 0, 0, 1, "林"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "5", L::Scene, 390, 390, 0, 0, 1, "村"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "6", L::Scene, 390, 390, 0, 0, 1, "何かの跡"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "7", L::Scene, 390, 390, 0, 0, 1, "川"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "8", L::Scene, 390, 390, 0, 0, 1, "寂れた家"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "9", L::Scene, 390, 390, 0, 0, 1, "家の中"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "10", L::Scene, 390, 390, 0, 0, 1, "幼いドラゴン"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "11", L::Scene, 390, 390, 0, 0, 1, "大きなカメ"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "12", L::Scene, 390, 390, 0, 0, 1, "森の道"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "13", L::Scene, 390, 390, 0, 0, 1, "泉"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "14", L::Scene, 390, 390, 0, 0, 1, "草原"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "15", L::Scene, 390, 390, 0, 0, 1, "洞窟への道"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "16", L::Scene, 390, 390, 0, 0, 1, "真っ暗"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "17", L::Scene, 390, 390, 0, 0, 1, "洞窟の奥"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "20", L::Scene, 390, 390, 0, 0, 1, "異境の道"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "21", L::Scene, 390, 390, 0, 0, 1, "田畑"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "22", L::Scene, 390, 390, 0, 0, 1, "農家"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "23", L::Scene, 390, 390, 0, 0, 1, "町"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "24", L::Scene, 390, 390, 0, 0, 1, "丘の上の家"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "25", L::Scene, 390, 390, 0, 0, 1, "五重の塔"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "26", L::Scene, 390, 390, 0, 0, 1, "塔の中の像"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "27", L::Scene, 390, 390, 0, 0, 1, "橋"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "28", L::Scene, 390, 390, 0, 0, 1, "巨大な魔物"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "29", L::Scene, 390, 390, 0, 0, 1, "山の谷間"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "30", L::Scene, 390, 390, 0, 0, 1, "盆地"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "31", L::Scene, 390, 390, 0, 0, 1, "鳥居"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "40", L::Scene, 390, 390, 0, 0, 1, "砂漠"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "41", L::Scene, 390, 390, 0, 0, 1, "渓谷"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "42", L::Scene, 390, 390, 0, 0, 1, "砂漠の町"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "43", L::Scene, 390, 390, 0, 0, 1, "遺跡"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "44", L::Scene, 390, 390, 0, 0, 1, "大神殿"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "45", L::Scene, 390, 390, 0, 0, 1, "遺跡と交易商"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "50", L::Scene, 390, 390, 0, 0, 1, "オアシス"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "51", L::Scene, 390, 390, 0, 0, 1, "宮殿"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "52", L::Scene, 390, 390, 0, 0, 1, "道をふさぐ魔物"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "53", L::Scene, 390, 390, 0, 0, 1, "巨大なコンピューター"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "54", L::Scene, 390, 390, 0, 0, 1, "スペースシップ"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "59", L::Scene, 390, 390, 0, 0, 1, "上空へ"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "60", L::Scene, 390, 390, 0, 0, 1, "宇宙ステーション"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "61", L::Scene, 390, 390, 0, 0, 1, "月の裏側"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "62", L::Scene, 390, 390, 0, 0, 1, "スペースコロニー"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "63", L::Scene, 390, 390, 0, 0, 1, "小惑星"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "64", L::Scene, 390, 390, 0, 0, 1, "宇宙空間"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "65", L::Scene, 390, 390, 0, 0, 1, "惑星"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "68", L::Scene, 390, 390, 0, 0, 1, "衝撃"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "69", L::Scene, 390, 390, 0, 0, 1, "光に包まれて"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "70", L::Scene, 390, 390, 0, 0, 1, "母星"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "71", L::Scene, 390, 390, 0, 0, 1, "救われた星系"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "90", L::Scene, 390, 390, 0, 0, 1, "開いた扉"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "91", L::Scene, 390, 390, 0, 0, 1, "泉の妖精"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "92", L::Scene, 390, 390, 0, 0, 1, "洞窟の入口"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "93", L::Scene, 390, 390, 0, 0, 1, "巨大なウサギ"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "94", L::Scene, 390, 390, 0, 0, 1, "山の中"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "95", L::Scene, 390, 390, 0, 0, 1, "王の墓"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "96", L::Scene, 390, 390, 0, 0, 1, "惑星の爆発"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "97", L::Scene, 390, 390, 0, 0, 1, "巨大な渦"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "98", L::Scene, 390, 390, 0, 0, 1, "ブラックホール"},
-    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "99", L::Scene, 390, 390, 0, 0, 1, "コロニーの去った空"},
+    // rooms and sequence pictures from 59 up), each drawn as its place (the cell, the
+    // house, the lands, space), the window's backdrop (80), the item icons (82: 60 by
+    // 60 cells, item i at x 60 i) and the ending picture (83).
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "0", L::Place, 390, 390, 0, 0, 1, "cell straw:牢の隅"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "1", L::Place, 390, 390, 0, 0, 1, "cell door straw:牢の扉"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "2", L::Place, 390, 390, 0, 0, 1, "cell window straw:窓のある隅"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "3", L::Place, 390, 390, 0, 0, 1, "hall:通路"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "4", L::Place, 390, 390, 0, 0, 1, "wood path:林"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "5", L::Place, 390, 390, 0, 0, 1, "meadow village people path:村"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "6", L::Place, 390, 390, 0, 0, 1, "meadow crater:何かの跡"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "7", L::Place, 390, 390, 0, 0, 1, "meadow river:川"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "8", L::Place, 390, 390, 0, 0, 1, "meadow trees oldhouse:寂れた家"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "9", L::Place, 390, 390, 0, 0, 1, "room window:家の中"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "10", L::Place, 390, 390, 0, 0, 1, "room dragon:幼いドラゴン"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "11", L::Place, 390, 390, 0, 0, 1, "room jar:大きなカメ"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "12", L::Place, 390, 390, 0, 0, 1, "deepforest path:森の道"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "13", L::Place, 390, 390, 0, 0, 1, "forest spring:泉"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "14", L::Place, 390, 390, 0, 0, 1, "meadow flowers:草原"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "15", L::Place, 390, 390, 0, 0, 1, "meadow mountains path:洞窟への道"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "16", L::Place, 390, 390, 0, 0, 1, "dark:真っ暗"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "17", L::Place, 390, 390, 0, 0, 1, "cave:洞窟の奥"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "20", L::Place, 390, 390, 0, 0, 1, "odd path:異境の道"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "21", L::Place, 390, 390, 0, 0, 1, "meadow fields:田畑"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "22", L::Place, 390, 390, 0, 0, 1, "meadow fields farmhouse farmer:農家"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "23", L::Place, 390, 390, 0, 0, 1, "meadow town people:町"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "24", L::Place, 390, 390, 0, 0, 1, "meadow hillhouse:丘の上の家"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "25", L::Place, 390, 390, 0, 0, 1, "meadow pagoda:五重の塔"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "26", L::Place, 390, 390, 0, 0, 1, "temple statue:塔の中の像"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "27", L::Place, 390, 390, 0, 0, 1, "meadow mountains river bridge:橋"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "28", L::Place, 390, 390, 0, 0, 1, "mount giant:巨大な魔物"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "29", L::Place, 390, 390, 0, 0, 1, "mount valley:山の谷間"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "30", L::Place, 390, 390, 0, 0, 1, "meadow basin:盆地"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "31", L::Place, 390, 390, 0, 0, 1, "odd torii:鳥居"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "40", L::Place, 390, 390, 0, 0, 1, "desert:砂漠"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "41", L::Place, 390, 390, 0, 0, 1, "desert canyon:渓谷"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "42", L::Place, 390, 390, 0, 0, 1, "desert deserttown:砂漠の町"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "43", L::Place, 390, 390, 0, 0, 1, "desert ruins:遺跡"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "44", L::Place, 390, 390, 0, 0, 1, "desert shrine:大神殿"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "45", L::Place, 390, 390, 0, 0, 1, "desert ruins trader:遺跡と交易商"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "50", L::Place, 390, 390, 0, 0, 1, "desert oasis:オアシス"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "51", L::Place, 390, 390, 0, 0, 1, "desert palace:宮殿"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "52", L::Place, 390, 390, 0, 0, 1, "desert monster:道をふさぐ魔物"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "53", L::Place, 390, 390, 0, 0, 1, "lab computer:巨大なコンピューター"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "54", L::Place, 390, 390, 0, 0, 1, "lab ship:スペースシップ"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "59", L::Place, 390, 390, 0, 0, 1, "sky rocket:上空へ"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "60", L::Place, 390, 390, 0, 0, 1, "space homeplanet station:宇宙ステーション"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "61", L::Place, 390, 390, 0, 0, 1, "space moon:月の裏側"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "62", L::Place, 390, 390, 0, 0, 1, "space colony:スペースコロニー"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "63", L::Place, 390, 390, 0, 0, 1, "space asteroids:小惑星"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "64", L::Place, 390, 390, 0, 0, 1, "space nebula:宇宙空間"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "65", L::Place, 390, 390, 0, 0, 1, "space bigplanet:惑星"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "68", L::Place, 390, 390, 0, 0, 1, "space impact:衝撃"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "69", L::Place, 390, 390, 0, 0, 1, "light:光に包まれて"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "70", L::Place, 390, 390, 0, 0, 1, "space bighome:母星"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "71", L::Place, 390, 390, 0, 0, 1, "space system:救われた星系"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "90", L::Place, 390, 390, 0, 0, 1, "cell opendoor straw:開いた扉"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "91", L::Place, 390, 390, 0, 0, 1, "forest spring fairy:泉の妖精"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "92", L::Place, 390, 390, 0, 0, 1, "mount cavemouth:洞窟の入口"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "93", L::Place, 390, 390, 0, 0, 1, "cave rabbit:巨大なウサギ"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "94", L::Place, 390, 390, 0, 0, 1, "mount path:山の中"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "95", L::Place, 390, 390, 0, 0, 1, "desert grave:王の墓"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "96", L::Place, 390, 390, 0, 0, 1, "space explosion:惑星の爆発"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "97", L::Place, 390, 390, 0, 0, 1, "space vortex:巨大な渦"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "98", L::Place, 390, 390, 0, 0, 1, "space blackhole:ブラックホール"},
+    {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "99", L::Place, 390, 390, 0, 0, 1, "space trail:コロニーの去った空"},
     {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "80", L::Title, 920, 690, 0, 0, 1, "ルームアドベンチャー"},
     {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "82", L::Icons, 360, 60, 60, 60, 1, "鍵衣布毒板燃"},
     {"Tanselr_Data/TanselrCG/G08/ADV2_CG_{nnn}.JPG", "83", L::Title, 800, 600, 0, 0, 1, "めでたしめでたし"},
@@ -726,11 +730,15 @@ constexpr AssetRow kAssets[] = {
      "はじめから|ステージ選択|シーン回想|おまけ|おわり"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "10", L::Panel, 200, 80, 0, 0, 1, "もどる"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "20", L::Panel, 600, 100, 0, 0, 1, "シーン回想"},
-    // The scene gallery's six entries: 400 by 80 at y 0, 400 by 160 at y 80 and 240.
-    {"Kespa_Data/KespaCG/Title{nn}.jpg", "21", L::Sheet, 800, 400, 400, 80, 1,
-     "西の森@0,0,400,80|東の丘@400,0,400,80|中央 一@0,80,400,160|中央 二@400,80,400,160|"
-     "中央 三@0,240,400,160|中央 四@400,240,400,160"},
-    {"Kespa_Data/KespaCG/Title{nn}.jpg", "30", L::Panel, 700, 200, 0, 0, 1, "全ルートクリアで開きます"},
+    // The scene gallery's six entries: 400 by 80 at y 0, 400 by 160 at y 80 and 240;
+    // each the place of the scene it replays (stages 11, 21, 31, 41, 51, 54) and whose.
+    {"Kespa_Data/KespaCG/Title{nn}.jpg", "21", L::Place, 800, 400, 0, 0, 1,
+     "forest path:_リゼッタ　西の森@0,0,400,80|meadow hill windmill:_ミルカ　東の丘@400,0,400,80|"
+     "plaza fountain:_ソラナ　中央広場@0,80,400,160|plaza:_ネフィ　中央広場@400,80,400,160|"
+     "plaza fountain dusk:_ふたり　中央広場@0,240,400,160|plaza night:_ソラナ　その後@400,240,400,160"},
+    // Falls through the screen when the extras are picked before all routes are cleared.
+    {"Kespa_Data/KespaCG/Title{nn}.jpg", "30", L::Notice, 700, 200, 0, 0, 1,
+     "#5A3C78 おまけはまだ開いていません/３つのルートをすべて/クリアすると開きます"},
     // The extras menu's three 600 by 100 rows.
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "44", L::Sheet, 600, 300, 600, 100, 1, "画像集|ステージ回想|おまけステージ"},
     {"Kespa_Data/KespaCG/Title{nn}.jpg", "45", L::Panel, 350, 100, 0, 0, 1, "おまけ"},
@@ -739,67 +747,121 @@ constexpr AssetRow kAssets[] = {
     // locked and highlighted side by side; the route-select cell 200 by 70 at y 550
     // (the last row, which takes the rest of the height).
     {"Kespa_Data/KespaCG/StageSelect{nn}.jpg", "1", L::Sheet, 600, 620, 200, 50, 3,
-     "1|2|3|4|5|6|7|8|9|10|11|ルート選択"},
-    // The panels the board select and the stage gallery copy their cells onto.
-    {"Kespa_Data/KespaCG/StageSelect{nn}.jpg", "11", L::Label, 800, 600, 0, 0, 1, "ステージ選択"},
-    // The stage gallery's 93 by 70 thumbnails, plain and highlighted.
-    {"Kespa_Data/KespaCG/CGSelect{nn}.jpg", "2", L::Sheet, 930, 490, 93, 70, 2, "#"},
-    {"Kespa_Data/KespaCG/CGSelect{nn}.jpg", "11", L::Label, 800, 600, 0, 0, 1, "ステージ回想"},
-    // Route-clear pictures, the cleared stamps and the three messages.
-    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "0-2", L::Scene, 920, 400, 0, 0, 1, "ルートクリア"},
+     "第１ステージ|第２ステージ|第３ステージ|第４ステージ|第５ステージ|第６ステージ|第７ステージ|第８ステージ|"
+     "第９ステージ|第１０ステージ|第１１ステージ|ルート選択へ"},
+    // The panel the board select copies its cells onto: each route's name above its
+    // rows (y 85, 220, 355), left of its cleared stamp and of the route-select cell.
+    {"Kespa_Data/KespaCG/StageSelect{nn}.jpg", "11", L::Heads, 800, 600, 0, 0, 1,
+     "ステージ選択@24,6,300,34|西の森ルート@30,50,236,30|東の丘ルート@30,185,270,30|中央広場ルート@30,320,360,30"},
+    // The stage gallery's 93 by 70 thumbnails, plain and highlighted: cell (a, b) at
+    // (93 a, 70 b) a small copy of the picture its stage opens on (the route's place,
+    // or the scene a scene stage shows), with its place in the route's story.
+    {"Kespa_Data/KespaCG/CGSelect{nn}.jpg", "2", L::Thumbs, 930, 490, 93, 70, 2,
+     "Kespa_Data/KespaCG/Event/リゼッタ00e.jpg:第２話|Kespa_Data/KespaCG/Event/リゼッタ02f.jpg:第４話|Kespa_Data/KespaCG/Event/リゼッタ01e.jpg:第３話|||"
+     "Kespa_Data/KespaCG/Event/ミルカ00e.jpg:第２話|Kespa_Data/KespaCG/Event/ミルカ01e.jpg:第３話|Kespa_Data/KespaCG/Event/ミルカ02m.jpg:第４話|Kespa_Data/KespaCG/Event/ミルカ03f.jpg:第５話||"
+     "Kespa_Data/KespaCG/Event/ソラナ00.jpg:第２話|Kespa_Data/KespaCG/Event/ソラナ01.jpg:第３話||Kespa_Data/KespaCG/Event/ソラナ09a.jpg:第４話||"
+     "Kespa_Data/KespaCG/Event/ネフィ00g.jpg:第６話|Kespa_Data/KespaCG/Event/ネフィ01.jpg:第７話||Kespa_Data/KespaCG/Event/ネフィ09a.jpg:第８話||"
+     "Kespa_Data/KespaCG/Event/ふたり00.jpg:第１０話|Kespa_Data/KespaCG/Event/ふたり01.jpg:第１１話|Kespa_Data/KespaCG/Event/ふたり02m.jpg:第１２話|Kespa_Data/KespaCG/Event/ソラナ03a8m.jpg:第１３話|Kespa_Data/KespaCG/Event/ネフィ03a8m.jpg:第１５話|"
+     "|Kespa_Data/KespaCG/Back/左側B.jpg:第１話|Kespa_Data/KespaCG/Back/右側.jpg:第１話|Kespa_Data/KespaCG/Back/真ん中.jpg:第１話|Kespa_Data/KespaCG/Back/真ん中.jpg:第５話|"
+     "Kespa_Data/KespaCG/Back/真ん中.jpg:第９話|Kespa_Data/KespaCG/Back/真ん中.jpg:第１４話|Kespa_Data/KespaCG/Back/真ん中.jpg:第１６話|Kespa_Data/KespaCG/Back/海岸B.jpg:最終話|"},
+    // The stage gallery's panel: each route's name above its rows (y 80, 215, 350);
+    // the last stage's lone thumbnail at (677, 20) carries its own name.
+    {"Kespa_Data/KespaCG/CGSelect{nn}.jpg", "11", L::Heads, 800, 600, 0, 0, 1,
+     "ステージ回想@24,6,300,34|西の森ルート@40,46,330,30|東の丘ルート@40,181,330,30|中央広場ルート@40,316,330,30"},
+    // The route-clear pictures by cleared route, each over the route's place.
+    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "0", L::Place, 920, 400, 0, 0, 1, "forest path:^西の森ルート　クリア！"},
+    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "1", L::Place, 920, 400, 0, 0, 1, "meadow hill windmill:^東の丘ルート　クリア！"},
+    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "2", L::Place, 920, 400, 0, 0, 1, "plaza fountain:^中央広場ルート　クリア！"},
     // The cleared stamps, one 250 by 50 row per route; the board select copies
     // (20, 50 r, 230, 50).
     {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "10", L::Sheet, 250, 150, 250, 50, 1, "CLEAR!"},
-    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "20-22", L::Panel, 700, 200, 0, 0, 1, "おめでとう"},
-    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "0-9", L::Scene, 920, 690, 0, 0, 1, "画像集"},
+    // The message that falls after a route-clear picture, by the count of cleared
+    // routes (20 + count - 1); after the third the final stage begins.
+    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "20", L::Notice, 700, 200, 0, 0, 1,
+     "#B4641E ひとつめのルートをクリア！/ほかのルートでも遊んでみよう（のこり２つ）"},
+    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "21", L::Notice, 700, 200, 0, 0, 1,
+     "#B4641E ふたつめのルートをクリア！/のこりのルートは、あと１つ"},
+    {"Kespa_Data/KespaCG/AllClear{nn}.jpg", "22", L::Notice, 700, 200, 0, 0, 1,
+     "#B4641E すべてのルートをクリア！/最後の物語がはじまる"},
+    // The extras' picture show: views of the town, one a click.
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "0", L::Place, 920, 690, 0, 0, 1, "forest path:_西の森の小道"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "1", L::Place, 920, 690, 0, 0, 1, "meadow hill windmill:_東の丘の風車"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "2", L::Place, 920, 690, 0, 0, 1, "plaza fountain:_中央広場の噴水"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "3", L::Place, 920, 690, 0, 0, 1, "coast boats:_朝の海岸"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "4", L::Place, 920, 690, 0, 0, 1, "meadow panorama:_オルヴェルの町"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "5", L::Place, 920, 690, 0, 0, 1, "forest night:_夜の森"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "6", L::Place, 920, 690, 0, 0, 1, "meadow hill windmill night:_丘の星空"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "7", L::Place, 920, 690, 0, 0, 1, "plaza dusk fountain:_夕暮れの広場"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "8", L::Place, 920, 690, 0, 0, 1, "coast dusk boats:_夕焼けの海"},
+    {"Kespa_Data/KespaETC/ACM_{nn}.dat", "9", L::Place, 920, 690, 0, 0, 1, "meadow panorama night:_眠るオルヴェル"},
     {"Kespa_Data/KespaETC/Kan00.dat", "", L::Panel, 400, 100, 0, 0, 1, "おまけ"},
-    {"Kespa_Data/KespaETC/Ti.dat", "", L::Scene, 920, 690, 0, 0, 1, "おしまい"},
-    // Place backgrounds.
-    {"Kespa_Data/KespaCG/Back/Orvel全景.jpg", "", L::Scene, 920, 690, 0, 0, 1, "Orvel全景"},
-    {"Kespa_Data/KespaCG/Back/海岸B.jpg", "", L::Scene, 920, 690, 0, 0, 1, "海岸"},
-    {"Kespa_Data/KespaCG/Back/左側B.jpg", "", L::Scene, 920, 690, 0, 0, 1, "西の森"},
-    {"Kespa_Data/KespaCG/Back/真ん中.jpg", "", L::Scene, 920, 690, 0, 0, 1, "中央広場"},
-    {"Kespa_Data/KespaCG/Back/右側.jpg", "", L::Scene, 920, 690, 0, 0, 1, "東の丘"},
-    {"Kespa_Data/KespaCG/Back/Event_01.jpg", "", L::Scene, 920, 690, 0, 0, 1, "出来事 1"},
-    {"Kespa_Data/KespaCG/Back/Event_05.jpg", "", L::Scene, 920, 690, 0, 0, 1, "出来事 5"},
+    {"Kespa_Data/KespaETC/Ti.dat", "", L::Place, 920, 690, 0, 0, 1, "meadow dusk panorama:^おしまい"},
+    // Place backgrounds, each its place; no caption, as the route select covers the
+    // town's view with its panels and the stages name their places.
+    {"Kespa_Data/KespaCG/Back/Orvel全景.jpg", "", L::Place, 920, 690, 0, 0, 1, "meadow panorama"},
+    {"Kespa_Data/KespaCG/Back/海岸B.jpg", "", L::Place, 920, 690, 0, 0, 1, "coast boats"},
+    {"Kespa_Data/KespaCG/Back/左側B.jpg", "", L::Place, 920, 690, 0, 0, 1, "forest path"},
+    {"Kespa_Data/KespaCG/Back/真ん中.jpg", "", L::Place, 920, 690, 0, 0, 1, "plaza fountain"},
+    {"Kespa_Data/KespaCG/Back/右側.jpg", "", L::Place, 920, 690, 0, 0, 1, "meadow hill windmill"},
+    // The ending's two backgrounds: the town at dusk, then darkened.
+    {"Kespa_Data/KespaCG/Back/Event_01.jpg", "", L::Place, 920, 690, 0, 0, 1, "meadow dusk panorama"},
+    {"Kespa_Data/KespaCG/Back/Event_05.jpg", "", L::Place, 920, 690, 0, 0, 1, "meadow panorama night"},
     // Faces.
     {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "0-9,14-19", L::Face, 280, 360, 0, 0, 1, "村人"},
     {"Kespa_Data/KespaCG/Face/リゼッタs200.jpg", "", L::Face, 280, 360, 0, 0, 1, "リゼッタ"},
     {"Kespa_Data/KespaCG/Face/ソラナs200.jpg", "", L::Face, 280, 360, 0, 0, 1, "ソラナ"},
     {"Kespa_Data/KespaCG/Face/ネフィs200.jpg", "", L::Face, 280, 360, 0, 0, 1, "ネフィ"},
     {"Kespa_Data/KespaCG/Face/ミルカs200.jpg", "", L::Face, 280, 360, 0, 0, 1, "ミルカ"},
-    // The route select: its header, the three route panels, their buttons and tag.
+    // The route select: its header, the three route panels (each its place, its name
+    // in a band at the foot), their buttons and tag.
     {"Kespa_Data/KespaCG/SelectA2.jpg", "", L::Title, 600, 120, 0, 0, 1, "ルート選択"},
-    {"Kespa_Data/KespaCG/SelectG1.jpg", "", L::Panel, 270, 440, 0, 0, 1, "西の森"},
-    {"Kespa_Data/KespaCG/SelectG2.jpg", "", L::Panel, 270, 440, 0, 0, 1, "中央広場"},
-    {"Kespa_Data/KespaCG/SelectG3.jpg", "", L::Panel, 270, 440, 0, 0, 1, "東の丘"},
+    {"Kespa_Data/KespaCG/SelectG1.jpg", "", L::Place, 270, 440, 0, 0, 1, "forest path:_西の森"},
+    {"Kespa_Data/KespaCG/SelectG2.jpg", "", L::Place, 270, 440, 0, 0, 1, "plaza fountain:_中央広場"},
+    {"Kespa_Data/KespaCG/SelectG3.jpg", "", L::Place, 270, 440, 0, 0, 1, "meadow hill windmill:_東の丘"},
     // Each route's button stands at y 650, its tag 19 pixels above it.
     {"Kespa_Data/KespaCG/SelectO01_50B.jpg", "", L::Panel, 200, 40, 0, 0, 1, "西の森へ"},
     {"Kespa_Data/KespaCG/SelectO02_50.jpg", "", L::Panel, 200, 40, 0, 0, 1, "中央広場へ"},
     {"Kespa_Data/KespaCG/SelectO03_50B.jpg", "", L::Panel, 200, 40, 0, 0, 1, "東の丘へ"},
     {"Kespa_Data/KespaCG/SelectB2.jpg", "", L::Panel, 120, 20, 0, 0, 1, "決定"},
-    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "0-9", L::Scene, 920, 690, 0, 0, 1, "スタッフ"},
-    // The board game. The tiles: 8 by 4 of 100 by 100.
-    // Row by row: the plain path cell, the inner grid, then each kind at its place;
-    // the sealed 凶 and 狂 at column 2.
-    {"Kespa_Data/KespaCG/Game/Map05.jpg", "", L::BoardTiles, 800, 400, 100, 100, 1,
+    // The staff pictures the ending slides in (60 to 64) and the rest of the set.
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "0", L::Notice, 920, 690, 0, 0, 1, "#283C64 Vadrim/遊んでくれて、ありがとう"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "1", L::Notice, 920, 690, 0, 0, 1, "#283C64 物語/Thornquill"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "2", L::Notice, 920, 690, 0, 0, 1, "#283C64 絵/Thornquill"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "3", L::Notice, 920, 690, 0, 0, 1, "#283C64 音楽/Thornquill"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "4", L::Notice, 920, 690, 0, 0, 1, "#283C64 プログラム/Thornquill"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "5", L::Notice, 920, 690, 0, 0, 1, "#283C64 ボードゲーム/Thornquill"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "6", L::Notice, 920, 690, 0, 0, 1, "#283C64 テストプレイ/Thornquill"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "7", L::Notice, 920, 690, 0, 0, 1, "#283C64 協力/遊んでくれたみなさん"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "8", L::Notice, 920, 690, 0, 0, 1, "#283C64 制作/Thornquill"},
+    {"Kespa_Data/KespaCG/Staff{nn}.jpg", "9", L::Notice, 920, 690, 0, 0, 1, "#283C64 おしまい/またいつか、オルヴェルで"},
+    // The board game. The tiles: 8 by 4 of 100 by 100, by the board's symbols, each
+    // kind its colour, mark and word; row by row: the plain path cell, the inner grid,
+    // then each kind at its place; the sealed 凶 and 狂 at column 2.
+    {"Kespa_Data/KespaCG/Game/Map05.jpg", "", L::KindTiles, 800, 400, 100, 100, 1,
      "|□||逆|連|封|T1|力|吉|凶|封凶|具|ワ|止|T2|L1|幸|狂|封狂|選|攻|タ|T3|L2|ﾍ0|ﾍ1|ﾍ2"},
-    // The travel-direction pictures, above and below the board.
-    {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "1", L::Panel, 260, 40, 0, 0, 1, "◀ 逆まわり"},
-    {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "2", L::Panel, 260, 40, 0, 0, 1, "まわる向き ▶"},
-    // The attack buttons by attack kind: near, two cells, the whole line; the row
-    // below while 力 lasts.
-    {"Kespa_Data/KespaCG/Game/com03_110.jpg", "", L::Sheet, 330, 220, 110, 110, 1, "近|中|列|近力|中力|列力"},
+    // The travel-direction pictures, above and below the board: picture 2 where the
+    // piece moves right along that edge, picture 1 where it moves left.
+    {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "1", L::Panel, 260, 40, 0, 0, 1, "◀◀　進む向き　◀◀"},
+    {"Kespa_Data/KespaCG/Game/Houkou_{nn}.jpg", "2", L::Panel, 260, 40, 0, 0, 1, "▶▶　進む向き　▶▶"},
+    // The attack buttons by attack kind: the neighbouring cell, two cells, the whole
+    // line; the row below while 力 lasts. Each shows the cells it reaches and its damage.
+    {"Kespa_Data/KespaCG/Game/com03_110.jpg", "", L::AttackButtons, 330, 220, 110, 110, 1,
+     "となり/1/３ダメージ|２マス先まで/2/２ダメージ|一列ぜんぶ/9/１ダメージ|"
+     "となり/1/５ダメージ|２マス先まで/2/３ダメージ|一列ぜんぶ/9/２ダメージ"},
     // Die faces 0 to 6, 180 by 180 each.
     {"Kespa_Data/KespaCG/Game/dice01.jpg", "", L::Dice, 1260, 180, 180, 180, 1},
     // The 運 and 女 gauge faces, 130 by 195.
     {"Kespa_Data/KespaCG/Game/Para00c.jpg", "", L::Gauges, 260, 195, 130, 195, 1, "運女"},
-    {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "0", L::Label, 95, 320, 0, 0, 1, "道具"},
-    {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "13", L::Label, 615, 265, 0, 0, 1, "道具を選ぶ"},
+    // The panel behind the item buttons, which stand at (15, 15 + 75 i): its name at
+    // the foot, below the fourth.
+    {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "0", L::Heads, 95, 320, 0, 0, 1, "道具@8,306,79,12"},
+    // The opening pick's panel, which the 21 icons cover: the banner above names it.
+    {"Kespa_Data/KespaCG/Game/ItemBack{nn}.jpg", "13", L::Heads, 615, 265, 0, 0, 1, ""},
     {"Kespa_Data/KespaCG/Game/Turn01.jpg", "", L::Panel, 200, 60, 0, 0, 1, "ターン"},
-    // Item icons, 65 by 65, seven to a row: items 10 to 30 in order.
-    {"Kespa_Data/KespaCG/Game/Item.jpg", "", L::BoardTiles, 455, 195, 65, 65, 1,
-     "0|1|2|3|4|5|6|逆|ワ|止|力|封|タ|攻|吉|幸|T1|L1|T2|ﾍ0|ﾍ1"},
+    // Item icons, 65 by 65, seven to a row: items 10 to 30 in order, the die items as
+    // die faces, the others as the tile of the kind they stand for.
+    {"Kespa_Data/KespaCG/Game/Item.jpg", "", L::KindTiles, 455, 195, 65, 65, 1,
+     "d0|d1|d2|d3|d4|d5|d6|逆|ワ|止|力|封|タ|攻|吉|幸|T1|L1|T2|ﾍ0|ﾍ1"},
     {"Kespa_Data/KespaCG/Game/Mes01C.jpg", "", L::Panel, 600, 150, 0, 0, 1, "メッセージ"},
     // Creature pictures, 90 by 90, ten to a row.
     {"Kespa_Data/KespaCG/Game/Teki01.jpg", "", L::Creatures, 900, 1800, 90, 90, 1,
@@ -807,28 +869,35 @@ constexpr AssetRow kAssets[] = {
     // The line-strike arrows, 50 by 50 by direction: plain, then lit one row down.
     {"Kespa_Data/KespaCG/Game/Attack00.jpg", "", L::BoardTiles, 200, 100, 50, 50, 1, "↑|→|↓|←|↑|→|↓|←"},
     {"Kespa_Data/KespaCG/Game/Kan_GAME START.jpg", "", L::Panel, 600, 150, 0, 0, 1, "GAME START"},
-    {"Kespa_Data/KespaCG/Game/Kan_STAGE_{nn}.jpg", "1-17", L::Panel, 600, 150, 0, 0, 1, "STAGE"},
-    // Menu buttons 90 by 30.
-    {"Kespa_Data/KespaCG/Game/Button00.jpg", "", L::Sheet, 90, 60, 90, 30, 1, "説明|やり直し"},
-    // The landed-cell banners by kind / 10; 吉, 凶, タ and 攻 get their number printed
-    // over the middle, so they carry no caption of their own.
-    {"Kespa_Data/KespaCG/Game/EventKan01.jpg", "", L::Panel, 620, 140, 0, 0, 1, ""},
-    {"Kespa_Data/KespaCG/Game/EventKan02.jpg", "", L::Panel, 620, 140, 0, 0, 1, ""},
-    {"Kespa_Data/KespaCG/Game/EventKan11.jpg", "", L::Panel, 620, 140, 0, 0, 1, ""},
-    {"Kespa_Data/KespaCG/Game/EventKan12.jpg", "", L::Panel, 620, 140, 0, 0, 1, ""},
-    {"Kespa_Data/KespaCG/Game/EventKan03.jpg", "", L::Panel, 620, 140, 0, 0, 1, "アイテムゲット！"},
-    {"Kespa_Data/KespaCG/Game/EventKan04.jpg", "", L::Panel, 620, 140, 0, 0, 1, "アイテムを選ぼう"},
-    {"Kespa_Data/KespaCG/Game/EventKan05.jpg", "", L::Panel, 620, 140, 0, 0, 1, "逆まわり！"},
-    {"Kespa_Data/KespaCG/Game/EventKan06.jpg", "", L::Panel, 620, 140, 0, 0, 1, "もう一回！"},
-    {"Kespa_Data/KespaCG/Game/EventKan07.jpg", "", L::Panel, 620, 140, 0, 0, 1, "ワープ！"},
-    {"Kespa_Data/KespaCG/Game/EventKan08.jpg", "", L::Panel, 620, 140, 0, 0, 1, "ストップ！"},
-    {"Kespa_Data/KespaCG/Game/EventKan09.jpg", "", L::Panel, 620, 140, 0, 0, 1, "パワーアップ！"},
-    {"Kespa_Data/KespaCG/Game/EventKan10.jpg", "", L::Panel, 620, 140, 0, 0, 1, "凶を封印！"},
-    {"Kespa_Data/KespaCG/Game/EventKan{nn}.jpg", "13-15", L::Panel, 620, 140, 0, 0, 1, "イベント"},
+    // The stage signs, by the stage's place in its route.
+    {"Kespa_Data/KespaCG/Game/Kan_STAGE_{nn}.jpg", "1-17", L::Notice, 600, 150, 0, 0, 1, "#283C8C 第{n}ステージ"},
+    // Menu buttons 90 by 30: the rules pages and the restart dialog.
+    {"Kespa_Data/KespaCG/Game/Button00.jpg", "", L::Sheet, 90, 60, 90, 30, 1, "あそびかた|やり直す"},
+    // The landed-cell banners by kind / 10. 吉 (and 幸), 凶 (and 狂), タ and 攻 get the
+    // amount printed over the middle: their sign stands just left of it, the kind on
+    // the left and what changed on the right, each in its own colour.
+    {"Kespa_Data/KespaCG/Game/EventKan01.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "吉・幸|＋|運が/上がった！|#C87814"},
+    {"Kespa_Data/KespaCG/Game/EventKan02.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "凶・狂|－|運が/下がった……|#5A2882"},
+    {"Kespa_Data/KespaCG/Game/EventKan11.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "タ|＋|残りターン/アップ！|#1E8246"},
+    {"Kespa_Data/KespaCG/Game/EventKan12.jpg", "", L::EffectBanner, 620, 140, 0, 0, 1, "攻|＋|攻撃回数/アップ！|#AA283C"},
+    {"Kespa_Data/KespaCG/Game/EventKan03.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#3C78C8 道具ゲット！/道具がひとつ手に入る"},
+    // The 選 banner stays above the five cards while the player picks.
+    {"Kespa_Data/KespaCG/Game/EventKan04.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#28A0AA 道具を選ぼう！/下の５枚から１枚をクリック"},
+    {"Kespa_Data/KespaCG/Game/EventKan05.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#E6782A 逆まわり！/進む向きが反対になった"},
+    {"Kespa_Data/KespaCG/Game/EventKan06.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#78BE3C もう一回！/もう一度サイコロを振れる"},
+    {"Kespa_Data/KespaCG/Game/EventKan07.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#5A50C8 ワープ！/どこかのマスへ飛んでいく"},
+    {"Kespa_Data/KespaCG/Game/EventKan08.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#C82828 ストップ！/２ターンの間、盤の子が動かない"},
+    {"Kespa_Data/KespaCG/Game/EventKan09.jpg", "", L::Notice, 620, 140, 0, 0, 1,
+     "#C85A1E パワーアップ！/このターンと次のターン、/攻撃が強くなる"},
+    {"Kespa_Data/KespaCG/Game/EventKan10.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#464678 封印！/２ターンの間、/凶と狂のマスが効かない"},
+    // Kinds from 130 up take the three-digit banners below; these stand in for them.
+    {"Kespa_Data/KespaCG/Game/EventKan13.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#DC6478 ねらい撃ち！/盤の子を１匹選んで攻撃できる"},
+    {"Kespa_Data/KespaCG/Game/EventKan14.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#9664C8 一列攻撃！/縦か横の一列を選んで攻撃できる"},
+    {"Kespa_Data/KespaCG/Game/EventKan15.jpg", "", L::Notice, 620, 140, 0, 0, 1, "#508C8C マスが変わる！/どこかのマスの種類が変わる"},
     {"Kespa_Data/KespaCG/Game/Kan_GO_s60.jpg", "", L::Panel, 60, 60, 0, 0, 1, "GO"},
     // The endings' bands, cut into strips the window's width.
-    {"Kespa_Data/KespaCG/Game/Kan_GAMEOVERb.jpg", "", L::Panel, 920, 230, 0, 0, 1, "GAME OVER"},
-    {"Kespa_Data/KespaCG/Game/Kan_STAGECLEAR.jpg", "", L::Panel, 920, 230, 0, 0, 1, "STAGE CLEAR"},
+    {"Kespa_Data/KespaCG/Game/Kan_GAMEOVERb.jpg", "", L::Notice, 920, 230, 0, 0, 1, "#8C2828 GAME OVER"},
+    {"Kespa_Data/KespaCG/Game/Kan_STAGECLEAR.jpg", "", L::Notice, 920, 230, 0, 0, 1, "#C8961E STAGE CLEAR"},
     // The omen windows: the message is printed over them.
     {"Kespa_Data/KespaCG/Game/Mes10-00.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
     {"Kespa_Data/KespaCG/Game/Mes10-01.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
@@ -836,32 +905,145 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Game/Mes10-03.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
     {"Kespa_Data/KespaCG/Game/Mes10-04.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
     {"Kespa_Data/KespaCG/Game/Mes10-05.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
-    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "0-6", L::Face, 70, 70, 0, 0, 1, "コマ"},
-    {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "1-7", L::Panel, 96, 96, 0, 0, 1, "！"},
-    {"Kespa_Data/KespaCG/Game/Kan_CONTINUE.jpg", "", L::Panel, 600, 150, 0, 0, 1, "CONTINUE"},
-    // The counter badges' cells, 133 by 40: 止, 力, 封.
-    {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "0", L::Sheet, 133, 120, 133, 40, 1, "止|力|封"},
-    {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "1-9", L::Panel, 100, 100, 0, 0, 1, "イベ"},
-    {"Kespa_Data/KespaCG/Game/Kan_Stop_550.jpg", "", L::Panel, 550, 124, 0, 0, 1, "ストップ"},
-    {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "1-4", L::Scene, 880, 650, 0, 0, 1, "あそびかた"},
-    {"Kespa_Data/KespaCG/Game/Retry_Kan.jpg", "", L::Panel, 700, 200, 0, 0, 1, "もう一度？"},
+    // The pieces by the board's character: tokens with no caption, as the turn
+    // marker stands over them.
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "0-6", L::Token, 70, 70},
+    // The overlays that blink over creatures, by event: removed or eaten, arrived,
+    // merged, life ended, changed, brought by a chain, changed by a chain.
+    {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "1", L::Burst, 96, 96, 0, 0, 1, "消えた！"},
+    {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "2", L::Burst, 96, 96, 0, 0, 1, "登場！"},
+    {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "3", L::Burst, 96, 96, 0, 0, 1, "合体！"},
+    {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "4", L::Burst, 96, 96, 0, 0, 1, "さよなら"},
+    {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "5", L::Burst, 96, 96, 0, 0, 1, "変身！"},
+    {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "6", L::Burst, 96, 96, 0, 0, 1, "出現！"},
+    {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "7", L::Burst, 96, 96, 0, 0, 1, "変身！"},
+    // After the failure ending; the next click starts the board again.
+    {"Kespa_Data/KespaCG/Game/Kan_CONTINUE.jpg", "", L::Notice, 600, 150, 0, 0, 1,
+     "#283C8C もう一度挑戦！/クリックすると、/このステージを最初から"},
+    // The counter badges' cells, 133 by 40: 止, 力, 封, the count printed on x 111.
+    {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "0", L::Badges, 133, 120, 133, 40, 1, "止|力|封"},
+    {"Kespa_Data/KespaCG/Game/EventMini{nn}.jpg", "1-9", L::Token, 100, 100},
+    {"Kespa_Data/KespaCG/Game/Kan_Stop_550.jpg", "", L::Notice, 550, 124, 0, 0, 1, "#C82828 ストップ中！/盤の子は動けない"},
+    // The rules pages, one a click: the goal and a turn, the gauges and the danger
+    // level, the cells and the items, the creatures and the attacks.
+    {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "1", L::Rules, 880, 650, 0, 0, 1,
+     "あそびかた　１　ゲームの目的/"
+     "盤のまわりのマスをコマで進みながら、/"
+     "内側にいる「盤の子」たちに攻撃しよう。/"
+     "「女」のゲージを１００にすれば、ステージクリア！/"
+     "/"
+     "*１ターンの流れ/"
+     "①　盤をクリックするとサイコロを振り、出た目の数だけコマが進む。/"
+     "②　止まったマスの効果が起こる（マスの種類は３ページ目）。/"
+     "③　内側を向いたマスなら、右に出る攻撃ボタンで盤の子を攻撃できる。/"
+     "　　攻撃しないときは、ボタンのないところをクリック。/"
+     "④　盤の子が動いたり変わったりして、次のターンへ。/"
+     "/"
+     "*こんなときはステージ失敗、最初からやり直し/"
+     "・「運」のゲージが０になったとき/"
+     "・サイコロを振れる回数（残りターン）がなくなったとき/"
+     "・盤の上に盤の子が１匹もいなくなったとき/"
+     "クリックで次のページへ（１／４）"},
+    {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "2", L::Rules, 880, 650, 0, 0, 1,
+     "あそびかた　２　ふたつのゲージと危険度/"
+     "*ゲージ/"
+     "[運]運：はじめは１００。凶や狂のマス、盤の子のしわざで減る。/"
+     "　　吉や幸のマスで増える（１００まで）。０になると失敗。/"
+     "[女]女：はじめは０。盤の子に攻撃を当てたり、倒したり、/"
+     "　　時間がたったりすると変わる。１００になればクリア！/"
+     "*危険度/"
+     "運が下がると危険度が上がり、不吉な知らせが届く。/"
+     "運が８０以下で１、６０以下で２、４０以下で３、２０以下で４。/"
+     "運が０になると危険度５。キャラクターに大変なことが起きて失敗。/"
+     "運がまた増えても、危険度は下がらない。/"
+     "*回数/"
+     "[タ]残りターン：サイコロを振れる回数。タのマスで６増える。/"
+     "[攻]攻撃回数：攻撃できる回数。攻のマスで３増える。/"
+     "クリックで次のページへ（２／４）"},
+    {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "3", L::Rules, 880, 650, 0, 0, 1,
+     "あそびかた　３　マスと道具/"
+     "[吉]運が上がる（１０前後）||[幸]運が大きく上がる（２０前後）/"
+     "[凶]運が下がる（１０前後）||[狂]運が大きく下がる/"
+     "[具]道具をひとつもらえる||[選]５枚から道具をひとつ選べる/"
+     "[逆]進む向きが反対になる||[連]もう一度サイコロを振れる/"
+     "[ワ]どこかのマスへワープ||[止]２ターンの間、盤の子が動かない/"
+     "[力]このターンと次のターン、攻撃が強い||[封]２ターンの間、凶と狂が効かない/"
+     "[T1]ねらい撃ち：盤の子を１匹選ぶ||[L1]一列攻撃：縦か横の一列を選ぶ/"
+     "[ﾍ0]どこかのマスの種類が変わる||狙と列の数字は、ダメージの大きさ/"
+     "*道具/"
+     "道具は４つまで持てる。左の道具をクリック（キーの１～４）で使う。/"
+     "サイコロの道具はその目だけ進み、マスの道具はそのマスの効果が起こる。/"
+     "５つ目を手に入れると、いちばん古い道具がなくなる。/"
+     "クリックで次のページへ（３／４）"},
+    {"Kespa_Data/KespaCG/Game/Manual_{nn}.jpg", "4", L::Rules, 880, 650, 0, 0, 1,
+     "あそびかた　４　盤の子と攻撃/"
+     "盤の子の右下の数字は体力。攻撃で減り、０になると消える。/"
+     "盤の子は動き回り、変身したり、ほかの子を食べたり合体したりする。/"
+     "攻撃を当てたとき、倒したとき、時間がたったときに「運」や「女」が変わる。/"
+     "*攻撃のしかた/"
+     "攻撃できるのは、内側を向いたマス（四すみ以外）に止まったとき。/"
+     "攻撃はとどく範囲の盤の子すべてに当たる。１回で攻撃回数が１減る。/"
+     "{attacks}/"
+     "力のマスの効果があるときは、ダメージが５・３・２になる。/"
+     "攻撃ボタンはテンキーの１・２・３でも選べる。/"
+     "クリックでゲームにもどる（４／４）"},
+    {"Kespa_Data/KespaCG/Game/Retry_Kan.jpg", "", L::Notice, 700, 200, 0, 0, 1,
+     "#5A3C78 このステージを最初からやり直しますか？/今のゲームの続きは消えます"},
     // The restart dialog's buttons, 250 by 80, one above the other.
-    {"Kespa_Data/KespaCG/Game/Retry_But.jpg", "", L::Sheet, 250, 160, 250, 80, 1, "やり直す|もどる"},
+    {"Kespa_Data/KespaCG/Game/Retry_But.jpg", "", L::Sheet, 250, 160, 250, 80, 1, "やり直す|ゲームにもどる"},
     {"Kespa_Data/KespaCG/Game/Para_Turn01.jpg", "", L::Label, 130, 65, 0, 0, 1, "残りターン"},
     {"Kespa_Data/KespaCG/Game/Para_Attack01.jpg", "", L::Label, 130, 65, 0, 0, 1, "攻撃回数"},
-    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "0-2,10-19,20-29", L::Panel, 700, 200, 0, 0, 1, "おしらせ"},
-    {"Kespa_Data/KespaCG/Game/ItemBack02_445c.jpg", "", L::Label, 445, 95, 0, 0, 1, "道具"},
+    // The board's notices: why it failed (0 no throws left, 2 no creature left), the
+    // opening pick's title (1), and the board's own rule, shown at its start: an item
+    // every n turns (10 + n) or a cell turned 凶 or 狂 every n turns (20 + n).
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "0", L::Notice, 700, 200, 0, 0, 1,
+     "#6E3C96 サイコロを振れる回数がなくなった！/「女」を１００にできず、ステージ失敗……/もう一度挑戦しよう"},
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "1", L::Notice, 700, 200, 0, 0, 1,
+     "#28A0AA はじめに道具を選ぼう！/好きな道具を４つ選んでスタート/同じ道具を何度選んでもいい"},
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "2", L::Notice, 700, 200, 0, 0, 1,
+     "#6E3C96 盤の上から盤の子がいなくなった！/「女」を１００にできず、ステージ失敗……/もう一度挑戦しよう"},
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "10", L::Notice, 700, 200, 0, 0, 1,
+     "#3C78C8 このステージのルール/ときどき、道具がもらえる"},
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "11", L::Notice, 700, 200, 0, 0, 1,
+     "#3C78C8 このステージのルール/毎ターンのはじめに、/道具をひとつもらえる"},
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "12-19", L::Notice, 700, 200, 0, 0, 1,
+     "#3C78C8 このステージのルール/{n%10}ターンごとに、/道具をひとつもらえる"},
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "20", L::Notice, 700, 200, 0, 0, 1,
+     "#961E3C このステージのルール/ときどき、/どこかのマスが凶か狂に変わる"},
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "21", L::Notice, 700, 200, 0, 0, 1,
+     "#961E3C このステージのルール/ターンが終わるたびに、/どこかのマスが凶か狂に変わる"},
+    {"Kespa_Data/KespaCG/Game/Kan_Mes{nn}.jpg", "22-29", L::Notice, 700, 200, 0, 0, 1,
+     "#961E3C このステージのルール/{n%10}ターンごとに、/どこかのマスが凶か狂に変わる"},
+    // The 選 window, which its five cards cover.
+    {"Kespa_Data/KespaCG/Game/ItemBack02_445c.jpg", "", L::Heads, 445, 95, 0, 0, 1, ""},
     // The opening pick's count badge: the count is printed centred on x 180.
-    {"Kespa_Data/KespaCG/Game/ItemKan01.jpg", "", L::Label, 250, 90, 0, 0, 1, "あと"},
-    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "100,120", L::Panel, 620, 200, 0, 0, 1, "イベント"},
-    // The strike and cell-change banners by cell kind.
-    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "130-132", L::Panel, 620, 200, 0, 0, 1, "ねらい撃ち"},
-    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "140,141", L::Panel, 620, 200, 0, 0, 1, "一列攻撃"},
-    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "150-152", L::Panel, 620, 140, 0, 0, 1, "マスが変わる"},
+    {"Kespa_Data/KespaCG/Game/ItemKan01.jpg", "", L::Heads, 250, 90, 0, 0, 1, "あと@16,14,120,62|こ@212,20,32,50"},
+    // Kinds 100 and 120 never take a three-digit banner (their own are above); a
+    // stand-in for the name all the same.
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "100,120", L::Notice, 620, 200, 0, 0, 1, "#508C8C ふしぎなマス！/何が起こるかな？"},
+    // The strike and cell-change banners by cell kind, with the strength or what the
+    // cell may become.
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "130", L::Notice, 620, 200, 0, 0, 1,
+     "#DC6478 ねらい撃ち！/好きな盤の子を１匹選んで、１ダメージ"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "131", L::Notice, 620, 200, 0, 0, 1,
+     "#DC6478 ねらい撃ち！/好きな盤の子を１匹選んで、２ダメージ"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "132", L::Notice, 620, 200, 0, 0, 1,
+     "#DC6478 ねらい撃ち！/好きな盤の子を１匹選んで、３ダメージ"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "140", L::Notice, 620, 200, 0, 0, 1,
+     "#9664C8 一列攻撃！/縦か横の一列を選ぶと、/その列の盤の子すべてに１ダメージ"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "141", L::Notice, 620, 200, 0, 0, 1,
+     "#9664C8 一列攻撃！/縦か横の一列を選ぶと、/その列の盤の子すべてに２ダメージ"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "150", L::Notice, 620, 140, 0, 0, 1,
+     "#508C8C マスが変わる！/どこかのマスが、/別の種類のマスに変わる"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "151", L::Notice, 620, 140, 0, 0, 1,
+     "#508C8C マスが変わる！/どこかのマスが、/吉か幸のマスに変わる"},
+    {"Kespa_Data/KespaCG/Game/EventKan{nnn}.jpg", "152", L::Notice, 620, 140, 0, 0, 1,
+     "#508C8C マスが変わる！/どこかのマスが、/凶か狂のマスに変わる"},
     // Cell kinds of two digits name no three-digit banner: the bare name stands in.
-    {"Kespa_Data/KespaCG/Game/EventKan.jpg", "", L::Panel, 620, 200, 0, 0, 1, "イベント"},
+    {"Kespa_Data/KespaCG/Game/EventKan.jpg", "", L::Notice, 620, 200, 0, 0, 1, "#508C8C ふしぎなマス！/何が起こるかな？"},
     // The strike prompts, 250 by 100: the target strike's, then the line strike's.
-    {"Kespa_Data/KespaCG/Game/BatSelect_s250.jpg", "", L::Sheet, 250, 200, 250, 100, 1, "敵を選んでね|列を選んでね"},
+    {"Kespa_Data/KespaCG/Game/BatSelect_s250.jpg", "", L::Notice, 250, 200, 250, 100, 1,
+     "#DC6478 ねらい撃ち/攻撃する盤の子を/クリック|#9664C8 一列攻撃/矢印をクリックして/列を選ぶ"},
     // Event pictures of the stories.
     {"Kespa_Data/KespaCG/Event/リゼッタ00e.jpg", "", L::Scene, 920, 690, 0, 0, 1, "リゼッタ"},
     {"Kespa_Data/KespaCG/Event/リゼッタ01e.jpg", "", L::Scene, 920, 690, 0, 0, 1, "リゼッタ"},

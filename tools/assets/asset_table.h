@@ -27,7 +27,7 @@ enum class Look {
   CardBack,
   Reels,   // reel symbols side by side, each its own colour and sign
   Table,   // a game backdrop: 0 the slot machine, 1 the card table
-  Places,  // a sheet of scene cells, each its own scene with its caption (see AssetRow)
+  Place,   // places drawn as places from recipes, one or a sheet (see place_pictures.h)
   Tiles,   // captioned cells in rows, each caption its own colour (board squares, messages)
   RpgMap,  // a role-playing game map, drawn from the game's own grid (see rpg_pictures.h)
   RpgPart, // a role-playing game part picture, by number
@@ -39,6 +39,16 @@ enum class Look {
   Dice,    // die faces side by side, face n showing n pips (0 a blank face)
   Settings,  // the Marbrook settings screen: three captioned bars of ten slots and three
              // captioned switches where the screen lights them (captions '|' separated)
+  Notice,  // a banner or notice: a title over its lines, or rows of them (panel_pictures.h)
+  Heads,   // a framed panel with captions where the screens leave room (panel_pictures.h)
+  Thumbs,  // thumbnails: small copies of other pictures of the table (panel_pictures.h)
+  Rules,   // a rules page of the board game (board_pictures.h, as the following)
+  EffectBanner,   // an effect banner, the middle clear for the number the game prints
+  KindTiles,      // path tiles and item icons by the board's symbols
+  AttackButtons,  // the attack buttons with the cells each attack reaches
+  Token,   // a round piece with a face
+  Burst,   // a star burst with a word (overlays over creatures)
+  Badges,  // counter badges: a kind's tile and word, the count's place clear
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number

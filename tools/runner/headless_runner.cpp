@@ -36,7 +36,8 @@ const char* kUsage =
     "  --trace FILE     write '<ms> <name> <args...>' lines: sound-library calls, timer, tick,\n"
     "                   loop, endloop, quit\n"
     "  --shot MS:FILE   write a PNG of the window at that virtual time\n"
-    "  --dump MS:FILE   write the layers and the scene cursor at that virtual time\n"
+    "  --dump MS:FILE   write the layers, the scene cursor and the script store's line count\n"
+    "                   and current line ('script <count> <current>') at that virtual time\n"
     "  --seed N         seed of the random generator\n"
     "  --convert FILE   convert each line of FILE with the mode's macros and print, tab-separated,\n"
     "                   C0 to C5, the stored text, the Speaker after the prefix readers and the text\n"
@@ -45,8 +46,8 @@ const char* kUsage =
     "                   of FILE (UTF-8; carriage returns dropped, empty lines skipped); with\n"
     "                   --mode Vadrimの the same, and the run starts in the conversation on its\n"
     "                   test stage (13) instead of the title\n"
-    "  --stage N        with the Marbrook mode, start in the conversation at stage N instead of\n"
-    "                   the title\n"
+    "  --stage N        with the Marbrook mode or --mode Vadrimの, start in the conversation at\n"
+    "                   stage N instead of the title (with --script, on stage N)\n"
     "  --enter C,S,T    once start-up is done, set SceneCode C, SceneState S and SceneStep T, so\n"
     "                   the first tick enters that screen (a mini-game's entry, for example)\n"
     "  --board N        with the Vadrim mode, the board number the board game's entry reads\n"
@@ -208,7 +209,7 @@ int main(int argc, char** argv) {
   if (stageGiven) {
     // Before the first tick: the conversation's entry from another screen.
     platform.At(1, [stage = static_cast<int>(startStage)] {
-      if (GameMode != kModeMarbrook) return;
+      if (GameMode != kModeMarbrook && GameMode != kModeVadrim) return;
       SceneCursor.SceneCode = 10;
       SceneCursor.SceneState = 0;
       SceneCursor.SceneStep = 10;
