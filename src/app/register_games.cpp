@@ -30,15 +30,18 @@
 #include "scenario/simultaneous_groups.h"
 #include "scenario/opening_effects.h"
 #include "scenario/scene_events.h"
+#include "games/mode_state.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
 #include "marbrook/marbrook_mode.h"
-#include "minigames/memory_pairs.h"
-#include "minigames/casino.h"
-#include "minigames/last_boss_duel.h"
-#include "minigames/rock_paper_scissors.h"
-#include "minigames/kana_adventure.h"
-#include "minigames/room_adventure.h"
-#include "minigames/board_games.h"
-#include "minigames/rpg.h"
+#include "marbrook/minigames/memory_pairs.h"
+#include "marbrook/minigames/casino.h"
+#include "marbrook/minigames/last_boss_duel.h"
+#include "marbrook/minigames/rock_paper_scissors.h"
+#include "marbrook/minigames/kana_adventure.h"
+#include "marbrook/minigames/room_adventure.h"
+#include "marbrook/minigames/board_games.h"
+#include "marbrook/minigames/rpg.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
 #include "vadrim/board_model.h"
@@ -96,6 +99,9 @@ void ResetAllState() {
   ResetBalloonAnimationState();
   ResetSceneSoundState();
   ResetConversationSceneState();
+  ResetGameModeState();
+  ResetScreenButtonsState();
+  ResetEffectParamsState();
   ResetSkelvaneState();
   ResetMarbrookState();
   ResetMemoryPairsState();

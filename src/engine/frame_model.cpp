@@ -3,10 +3,10 @@
 #include <string>
 
 #include "engine/game_window.h"
+#include "engine/input_dispatch.h"
 #include "engine/modes.h"
 #include "engine/numeric.h"
 #include "platform/platform.h"
-#include "scenario/auto_reading.h"
 
 FrameClockRecord FrameClock;
 AnimationRunRecord AnimationRun;
@@ -29,8 +29,9 @@ bool InConversationScene() { return SceneCursor.SceneCode == -1 || SceneCursor.S
 
 int SkipScale(int value) {
   if (InConversationScene()) {
-    if (ReadState.ReadSpeed == 2) value /= 2;
-    else if (ReadState.ReadSpeed == 3) value /= 10;
+    const int speed = CurrentReadSpeed();
+    if (speed == 2) value /= 2;
+    else if (speed == 3) value /= 10;
   }
   return value < 1 ? 1 : value;
 }

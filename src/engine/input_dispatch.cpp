@@ -3,8 +3,6 @@
 #include "engine/frame_model.h"
 #include "engine/modes.h"
 #include "engine/system_menu.h"
-#include "platform/platform.h"
-#include "scenario/auto_reading.h"
 
 InputEventRecord InputEvent;
 InputScenarioHookSet InputScenarioHooks;
@@ -16,6 +14,10 @@ void FinishLine() {
 }
 
 }  // namespace
+
+int CurrentReadMode() { return InputScenarioHooks.ReadMode != nullptr ? InputScenarioHooks.ReadMode() : 1; }
+
+int CurrentReadSpeed() { return InputScenarioHooks.ReadSpeed != nullptr ? InputScenarioHooks.ReadSpeed() : 1; }
 
 bool IsAdvanceKey(int keyCode) {
   return keyCode == 13 || keyCode == 108 || keyCode == 32 || keyCode == 229 || keyCode == 39;
@@ -77,11 +79,9 @@ void MouseMoveHandler(int kind, int& index) {
 }
 
 void StopAutoAdvance() {
-  tq::ThePlatform().Sound().STStop(VoiceSettings.VoiceChannel, 1);
-  VoiceSettings.VoiceChannel = 0;
+  if (InputScenarioHooks.StopAutoReading != nullptr) InputScenarioHooks.StopAutoReading();
   AnimationRun.WaitKind = 0;
-  ReadState.AutoStopRequest = 1;
-  if (ReadState.ReadSpeed == 1) {
+  if (CurrentReadSpeed() == 1) {
     int arg = 1;
     SystemMenu(30, arg);
   }
@@ -108,7 +108,7 @@ void InterruptAutoAdvance(int source) {
       }
       break;
     case 13:
-      if (ReadState.ReadMode == 2) {
+      if (CurrentReadMode() == 2) {
         if (!plainKey) StopAutoAdvance();
       } else if (plainKey) {
         if (CrossingHooks.MarbrookOnKey != nullptr) CrossingHooks.MarbrookOnKey();

@@ -15,14 +15,26 @@ struct InputEventRecord {
 };
 extern InputEventRecord InputEvent;
 
-// Members of the scenario engine that input reaches; filled when it registers.
+// Members of the scenario engine that input, the frame model and the system menu
+// reach; filled when it registers.
 struct InputScenarioHookSet {
   void (*FinishScriptAction)() = nullptr;
   void (*ReturnBalloonHome)() = nullptr;  // the balloon move's jump back, before the line finishes
   void (*SetAutoContinue)(int value) = nullptr;
   void (*SetContinueMode)(int value) = nullptr;
+  int (*ReadMode)() = nullptr;  // ReadState.ReadMode: 1 normal, 2 automatic
+  int (*ReadSpeed)() = nullptr;  // ReadState.ReadSpeed: 1 paced, 2 fast skip, 3 fastest skip
+  void (*SetReadMode)(int value) = nullptr;
+  void (*SetReadSpeed)(int value) = nullptr;
+  // Input ends automatic reading: the voice stops and the stop is requested.
+  void (*StopAutoReading)() = nullptr;
+  // The system menu's "back to the start of the scene".
+  void (*RestartScene)() = nullptr;
 };
 extern InputScenarioHookSet InputScenarioHooks;
+// ReadMode and ReadSpeed through the hooks; 1 (normal, paced) when none is filled.
+int CurrentReadMode();
+int CurrentReadSpeed();
 
 bool IsAdvanceKey(int keyCode);
 void KeyDownHandler(int keyCode, int& shift);

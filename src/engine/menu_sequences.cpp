@@ -4,10 +4,10 @@
 
 #include "engine/frame_model.h"
 #include "engine/layers.h"
+#include "engine/motion_slots.h"
 #include "engine/sound_channels.h"
 #include "engine/system_menu.h"
 #include "platform/pixels.h"
-#include "scenario/motion_curves.h"
 
 namespace {
 

@@ -8,7 +8,6 @@ CrossingHookSet CrossingHooks;
 
 namespace {
 std::array<ModeHookSet, 4> hookTables;
-ScreenHookSet noScreen;
 }  // namespace
 
 ModeId CurrentModeId() {
@@ -21,27 +20,6 @@ ModeId CurrentModeId() {
 ModeHookSet& ModeHooksFor(ModeId id) { return hookTables[static_cast<size_t>(id)]; }
 
 const ModeHookSet& CurrentModeHooks() { return ModeHooksFor(CurrentModeId()); }
-
-ScreenHookSet& FindScreen(std::span<ScreenRow> table, int sceneCode) {
-  for (ScreenRow& row : table) {
-    if (row.sceneCode == sceneCode) return row.hooks;
-  }
-  noScreen = ScreenHookSet{};
-  return noScreen;
-}
-
-bool RunScreenPhase(const ScreenHookSet& screen, int phase) {
-  switch (phase) {
-    case 0:
-      if (screen.Step != nullptr) screen.Step();
-      return screen.Step != nullptr;
-    case 1:
-      if (screen.Hover != nullptr) screen.Hover();
-      return screen.Hover != nullptr;
-    case 2: return screen.Frame != nullptr && screen.Frame();
-    default: return false;
-  }
-}
 
 void ResetModeState() {
   SceneCursor = SceneCursorRecord{};

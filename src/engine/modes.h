@@ -7,7 +7,6 @@
 // operation does nothing in that mode.
 #pragma once
 
-#include <span>
 #include <string>
 
 struct SceneCursorRecord {
@@ -49,32 +48,13 @@ const ModeHookSet& CurrentModeHooks();
 
 // Calls that go to one game's code whatever GameMode says. Kept here, in one place,
 // so the crossings between games stay visible.
-// One screen of a game, as its mode's screen table holds it: Frame returns whether
-// it had frames for the running code (a loop nobody serves ends after that frame).
-struct ScreenHookSet {
-  void (*Step)() = nullptr;
-  void (*Hover)() = nullptr;
-  bool (*Frame)() = nullptr;
-  void (*OnKey)() = nullptr;
-};
-
-// A mode's screen table: the screens by SceneCode.
-struct ScreenRow {
-  int sceneCode;
-  ScreenHookSet hooks;
-};
-// The screen of `sceneCode` in `table`; a code with no row gets an empty set, made
-// afresh at each call.
-ScreenHookSet& FindScreen(std::span<ScreenRow> table, int sceneCode);
-// One event phase for a screen: 0 its step, 1 its hover, 2 its frame. Returns whether
-// the screen has a handler for the phase (for 2, whether it had frames).
-bool RunScreenPhase(const ScreenHookSet& screen, int phase);
-
 struct CrossingHookSet {
   void (*MarbrookLoadPicture)(int target, int kind, int number) = nullptr;  // C00_LoadPicture
   void (*MarbrookTitleSound)(int number, int& channel, float& volumeOffset) = nullptr;  // C01_PlaySound
   void (*MarbrookOnKey)() = nullptr;       // C00_OnKey
   void (*MarbrookEffectStep)() = nullptr;  // C40_EffectStep
+  void (*MarbrookEffectSound)(int number, int& channel, float& volumeOffset) = nullptr;  // C40_PlaySound
+  void (*MarbrookClickSound)() = nullptr;  // C01_ClickSound
   void (*MarbrookConvFrame)() = nullptr;   // C15_Frame
   void (*VadrimConvHover)() = nullptr;     // D10_Hover
 };

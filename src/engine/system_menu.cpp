@@ -12,9 +12,6 @@
 #include "engine/text.h"
 #include "platform/pixels.h"
 #include "platform/platform.h"
-#include "scenario/auto_reading.h"
-#include "scenario/conversation_scene.h"
-#include "scenario/script_store.h"
 
 SystemLayerSetRecord SystemLayerSet;
 SystemMenuStateRecord SystemMenuState;
@@ -175,7 +172,7 @@ void CollapsingFrame() {
 const char* IndicatorText(int arg) {
   if (arg == 1) return "自動（終了中）";
   if (arg != 0) return nullptr;
-  switch (ReadState.ReadSpeed) {
+  switch (CurrentReadSpeed()) {
     case 1: return "自動中（通常）";
     case 2: return "自動で進む（高速）";
     case 3: return "自動で進む（最高速）";
@@ -254,7 +251,7 @@ void ClickWhileOpen() {
 
 void StartAutoReading() {
   AnimationRun.WaitKind = 10;
-  ReadState.ReadMode = 2;
+  if (InputScenarioHooks.SetReadMode != nullptr) InputScenarioHooks.SetReadMode(2);
 }
 
 }  // namespace
@@ -366,15 +363,16 @@ void EngineMenuCommand() {
     case 11:
     case 12:
       StartAutoReading();
-      if (code == 11) ReadState.ReadSpeed = 2;
-      if (code == 12) ReadState.ReadSpeed = 3;
+      if (InputScenarioHooks.SetReadSpeed != nullptr) {
+        if (code == 11) InputScenarioHooks.SetReadSpeed(2);
+        if (code == 12) InputScenarioHooks.SetReadSpeed(3);
+      }
       SystemMenu(30, 0);
       AnimationRun.ScenarioWaitMs = 200;
       Wait(3, 0);
       break;
     case 15:
-      ScriptStore.SceneLabel = -1;
-      ConversationScene.RestartRequest = 9;
+      if (InputScenarioHooks.RestartScene != nullptr) InputScenarioHooks.RestartScene();
       SceneCursor.SceneState = 15;
       SceneCursor.SceneStep = 0;
       AnimationRun.ScenarioWaitMs = 200;

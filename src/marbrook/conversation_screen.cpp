@@ -12,11 +12,11 @@
 #include "marbrook/marbrook_mode.h"
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/save_file.h"
-#include "marbrook/screen_buttons.h"
+#include "games/screen_buttons.h"
 #include "marbrook/script_macros.h"
 #include "marbrook/stage_dispatch.h"
 #include "marbrook/story_flow.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "scenario/auto_reading.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
@@ -26,7 +26,7 @@
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "scenario/skelvane_conversation.h"
-#include "vadrim/board_sprites.h"
+#include "games/motion_slot_store.h"
 
 namespace {
 

@@ -9,12 +9,11 @@
 #include "marbrook/marbrook_mode.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
-#include "marbrook/screen_buttons.h"
-#include "marbrook/timed_effects.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
 #include "platform/text_encoding.h"
 #include "scenario/motion_curves.h"
-// The board game's slot filler serves the extras' moves too.
-#include "vadrim/board_sprites.h"
+#include "games/motion_slot_store.h"
 
 ExtrasAreaRecord ExtrasArea;
 
@@ -278,6 +277,20 @@ void RegisterExtrasArea() {
   screen.Hover = C45_Hover;
   screen.Frame = C45_FrameGate;
   screen.OnKey = C45_OnKey;
+}
+
+void C40_LeaveToMenu(int kind) {
+  if (kind == 1) {
+    SceneCursor.SceneCode = 99;
+    SceneCursor.SceneState = -40;
+    SceneCursor.SceneStep = 0;
+    Wait(-1, 500);
+  } else if (kind == 5) {
+    SceneCursor.SceneCode = 99;
+    SceneCursor.SceneState = 35;
+    SceneCursor.SceneStep = -1;
+    Wait(0, 0);
+  }
 }
 
 void ResetExtrasAreaState() { ExtrasArea = ExtrasAreaRecord{}; }

@@ -37,6 +37,8 @@ struct ExtrasAreaRecord {
 };
 extern ExtrasAreaRecord ExtrasArea;
 
+// 1 back to the title screen's extras menu, 5 to its gallery select; other kinds nothing.
+void C40_LeaveToMenu(int kind);
 void C45_Step();
 void C45_Hover();
 void C45_OnKey();

@@ -12,8 +12,8 @@
 #include "engine/modes.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/save_file.h"
-#include "marbrook/screen_buttons.h"
-#include "marbrook/timed_effects.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
 
 namespace {

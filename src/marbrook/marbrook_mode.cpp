@@ -13,10 +13,9 @@
 #include "marbrook/extras_area.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
-#include "marbrook/screen_buttons.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
-#include "minigames/rock_paper_scissors.h"
+#include "marbrook/minigames/rock_paper_scissors.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 
@@ -200,14 +199,14 @@ void RegisterMarbrookMode() {
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;
   CrossingHooks.MarbrookOnKey = C00_OnKey;
   CrossingHooks.MarbrookEffectStep = C40_EffectStep;
+  CrossingHooks.MarbrookEffectSound = C40_PlaySound;
+  CrossingHooks.MarbrookClickSound = C01_ClickSound;
   RegisterTitleScreens();
   RegisterMarbrookConversation();
 }
 
 void ResetMarbrookState() {
   ResetMarbrookProgressState();
-  ResetScreenButtonsState();
-  ResetEffectParamsState();
   ResetTitleMenuState();
   ResetExtrasAreaState();
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "engine/modes.h"
+#include "games/screen_table.h"
 #include "marbrook/save_file.h"
 
 // The entry of a scene code, or an empty scratch entry for a code no screen has.

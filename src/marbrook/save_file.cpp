@@ -1,54 +1,18 @@
 #include "marbrook/save_file.h"
 
-#include <cmath>
-#include <cstdlib>
 #include <vector>
 
 #include "engine/game_window.h"
-#include "engine/numeric.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"
 
-ModeStateRecord ModeState;
 MarbrookProgressRecord MarbrookProgress;
 
 namespace {
 
 constexpr int kLevelMax = 9;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// A decimal number with an optional sign and fraction, blanks around it allowed.
-bool ParseDecimal(const std::string& text, double& value) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  size_t start = i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  size_t end = i;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  if (i != text.size()) return false;
-  value = std::strtod(text.substr(start, end - start).c_str(), nullptr);
-  return true;
-}
-
-bool EqualsWord(const std::string& text, const char* word) {
-  size_t first = text.find_first_not_of(" \t");
-  size_t last = text.find_last_not_of(" \t");
-  if (first == std::string::npos) return false;
-  std::string core = text.substr(first, last - first + 1);
-  std::string lower;
-  for (char c : core) lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  return lower == word;
-}
 
 int Level(const std::string& text) {
   int v = SaveWholeNumber(text);
@@ -59,34 +23,7 @@ std::string SwitchText(int value) { return value != 0 ? "True" : "False"; }
 
 }  // namespace
 
-int SaveWholeNumber(const std::string& text) {
-  double value = 0;
-  if (!ParseDecimal(text, value)) return 0;
-  int whole = RoundHalfEven(value);
-  if (whole < -32768 || whole > 32767) return 0;
-  return whole;
-}
-
-int SaveSwitch(const std::string& text) {
-  if (EqualsWord(text, "true")) return -1;
-  if (EqualsWord(text, "false")) return 0;
-  double value = 0;
-  if (!ParseDecimal(text, value)) return 0;
-  return value != 0 ? -1 : 0;
-}
-
 std::string MarbrookSavePath() { return tq::ThePlatform().ProgramFolder() + "\\Tanselr_Data\\Tanselr.sav"; }
-
-void C00_IniWrite(const std::string& section, const std::string& key, const std::string& file,
-                  const std::string& value) {
-  tq::EnsureFolderOf(file);
-  tq::WritePrivateProfileString(section, key, value, file);
-}
-
-std::string C00_IniRead(const std::string& section, const std::string& key, const std::string& file) {
-  // The game's read buffer holds 9 characters and the terminating zero.
-  return tq::GetPrivateProfileString(section, key, "0", file).substr(0, 9);
-}
 
 bool C00_SaveSettings() {
   if (ModeState.SaveEnabled == 0) return true;
@@ -122,6 +59,5 @@ void C00_LoadSettings() {
 }
 
 void ResetMarbrookProgressState() {
-  ModeState = ModeStateRecord{};
   MarbrookProgress = MarbrookProgressRecord{};
 }

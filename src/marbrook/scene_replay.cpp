@@ -12,8 +12,8 @@
 #include "marbrook/extras_area.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
-#include "marbrook/screen_buttons.h"
-#include "marbrook/timed_effects.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
 #include "platform/fonts.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "marbrook/marbrook_mode.h"
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/save_file.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "scenario/auto_reading.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/save_file.h"
 #include "marbrook/settings_screen.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "scenario/auto_reading.h"
 #include "scenario/script_conversion.h"
 

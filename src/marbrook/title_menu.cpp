@@ -10,13 +10,13 @@
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/marbrook_sounds.h"
 #include "marbrook/save_file.h"
-#include "marbrook/screen_buttons.h"
+#include "games/screen_buttons.h"
 #include "marbrook/settings_screen.h"
 #include "marbrook/system_menu.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"
-#include "vadrim/board_sprites.h"
+#include "games/motion_slot_store.h"
 
 MenuLayoutRecord MenuLayout;
 

@@ -14,7 +14,7 @@
 #include "engine/string_utils.h"
 #include "marbrook/marbrook_pictures.h"
 #include "marbrook/title_menu.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"
 

@@ -8,7 +8,9 @@
 #include "engine/modes.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
+#include "platform/platform.h"
 #include "scenario/balloon_geometry.h"
+#include "scenario/conversation_scene.h"
 #include "scenario/face_slots.h"
 #include "scenario/scene_members.h"
 #include "scenario/script_conversion.h"
@@ -289,10 +291,36 @@ void StoreMiniParams() {
   f.MiniKind[s][m] = LineCode.ActionCode;
 }
 
+namespace {
+
+int ReadMode() { return ReadState.ReadMode; }
+int ReadSpeed() { return ReadState.ReadSpeed; }
+void SetReadMode(int value) { ReadState.ReadMode = value; }
+void SetReadSpeed(int value) { ReadState.ReadSpeed = value; }
+
+void StopAutoReading() {
+  tq::ThePlatform().Sound().STStop(VoiceSettings.VoiceChannel, 1);
+  VoiceSettings.VoiceChannel = 0;
+  ReadState.AutoStopRequest = 1;
+}
+
+void RestartScene() {
+  ScriptStore.SceneLabel = -1;
+  ConversationScene.RestartRequest = 9;
+}
+
+}  // namespace
+
 void RegisterScenarioInputHooks() {
   InputScenarioHooks.FinishScriptAction = FinishScriptAction;
   InputScenarioHooks.SetAutoContinue = SetAutoContinue;
   InputScenarioHooks.SetContinueMode = SetContinueMode;
+  InputScenarioHooks.ReadMode = ReadMode;
+  InputScenarioHooks.ReadSpeed = ReadSpeed;
+  InputScenarioHooks.SetReadMode = SetReadMode;
+  InputScenarioHooks.SetReadSpeed = SetReadSpeed;
+  InputScenarioHooks.StopAutoReading = StopAutoReading;
+  InputScenarioHooks.RestartScene = RestartScene;
 }
 
 void ResetLineExecutionState() {

@@ -13,7 +13,6 @@
 #include "scenario/line_execution.h"
 #include "scenario/script_conversion.h"
 
-std::array<MotionSlotRecord, kMotionSlotCount> MotionSlot;
 MotionStateRecord MotionState;
 
 namespace {

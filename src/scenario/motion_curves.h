@@ -1,36 +1,15 @@
-// Motion slots and the motion curves: the one routine that moves pictures
-// smoothly, for the face moves, the scripted events, the timed effects and the
-// games. Its formulas and rounding are a contract its callers rely on.
+// The motion curves over the motion slots (engine/motion_slots.h): the one routine
+// that moves pictures smoothly, for the face moves, the scripted events, the timed
+// effects and the games. Its formulas and rounding are a contract its callers rely on.
 //
 // One step moves the layer of slot CurrentMotionSlot to where frame
 // AnimationRun.AnimationFrame of AnimationRun.AnimationLength lies on the curve;
 // the caller advances the frame and decides when the motion is over.
 #pragma once
 
-#include <array>
+#include "engine/motion_slots.h"
 
 struct Rect;
-
-inline constexpr int kMotionSlotCount = 50;
-
-// One slot: the layer it moves, from where to where (and, for the sized curves,
-// from which size to which). MotionStartFrame and MotionPause belong to the
-// simultaneous groups (slots 0 to 19); the pause curves read the slot's own pause
-// whatever its index.
-struct MotionSlotRecord {
-  int MotionLayer = 0;
-  int MotionStartX = 0;
-  int MotionStartY = 0;
-  int MotionEndX = 0;
-  int MotionEndY = 0;
-  int MotionStartWidth = 0;
-  int MotionStartHeight = 0;
-  int MotionEndWidth = 0;
-  int MotionEndHeight = 0;
-  int MotionStartFrame = 0;  // the simultaneous-run frame at which a face move starts
-  int MotionPause = 0;       // a face move's "停止": the frames a pause curve runs
-};
-extern std::array<MotionSlotRecord, kMotionSlotCount> MotionSlot;
 
 struct MotionStateRecord {
   int CurrentMotionSlot = 0;  // the slot MotionCurveStep steps

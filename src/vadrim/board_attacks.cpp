@@ -10,7 +10,7 @@
 #include "engine/input_dispatch.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
 #include "vadrim/board_model.h"
 #include "vadrim/board_progress.h"

@@ -13,7 +13,7 @@
 #include "engine/modes.h"
 #include "engine/string_utils.h"
 #include "engine/text.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "scenario/motion_curves.h"
 #include "vadrim/board_model.h"

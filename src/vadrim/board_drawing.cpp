@@ -11,10 +11,10 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/text.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "vadrim/board_model.h"
 #include "vadrim/board_screen.h"
-#include "vadrim/board_sprites.h"
+#include "games/motion_slot_store.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_sounds.h"
 

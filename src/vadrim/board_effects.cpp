@@ -8,10 +8,10 @@
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/layers.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
 #include "vadrim/board_screen.h"
-#include "vadrim/board_sprites.h"
+#include "games/motion_slot_store.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "engine/modes.h"
 #include "engine/string_utils.h"
 #include "engine/text.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "vadrim/board_model.h"
 #include "vadrim/board_screen.h"
 #include "vadrim/vadrim_pictures.h"

@@ -10,7 +10,7 @@
 #include "engine/numeric.h"
 #include "engine/sound_channels.h"
 #include "engine/string_utils.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "vadrim/board_model.h"
 #include "vadrim/board_screen.h"

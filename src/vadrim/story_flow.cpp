@@ -10,7 +10,7 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/system_menu.h"
-#include "marbrook/save_file.h"
+#include "games/mode_state.h"
 #include "scenario/auto_reading.h"
 #include "scenario/face_slots.h"
 #include "scenario/scene_sounds.h"

@@ -11,7 +11,7 @@
 #include "engine/numeric.h"
 #include "engine/string_utils.h"
 #include "engine/text.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/pixels.h"
 #include "scenario/event_motion.h"
 #include "scenario/motion_curves.h"

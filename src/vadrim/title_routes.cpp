@@ -10,7 +10,7 @@
 #include "engine/modes.h"
 #include "engine/system_menu.h"
 #include "engine/text.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/pixels.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"

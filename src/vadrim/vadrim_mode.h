@@ -12,6 +12,7 @@
 #pragma once
 
 #include "engine/modes.h"
+#include "games/screen_table.h"
 
 // The entry of a scene code, or an empty scratch entry for a code no screen has. A
 // screen's OnKey, where set, takes every key; otherwise an advance key runs Step.

@@ -5,7 +5,7 @@
 
 #include "engine/game_window.h"
 #include "engine/numeric.h"
-#include "marbrook/save_file.h"
+#include "games/mode_state.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/platform.h"

@@ -18,7 +18,7 @@
 #include "marbrook/conversation_screen.h"
 #include "marbrook/marbrook_mode.h"
 #include "marbrook/save_file.h"
-#include "marbrook/screen_buttons.h"
+#include "games/screen_buttons.h"
 #include "marbrook/script_macros.h"
 #include "marbrook/stage_dispatch.h"
 #include "marbrook/story_flow.h"

@@ -23,8 +23,8 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "marbrook/marbrook_mode.h"
+#include "games/screen_buttons.h"
 #include "marbrook/marbrook_pictures.h"
-#include "marbrook/screen_buttons.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "scenario/auto_reading.h"
@@ -597,6 +597,21 @@ TEST_F(ExtrasArea_, Screenshots) {
   Move(3100, CX(7), CY(7));
   Run(3200);
   shot("gallery");
+}
+
+TEST(TimedEffectsLeave, LeavingTheExtras) {
+  EngineHarness h(kModeMarbrook);
+  h.Start();
+  C40_LeaveToMenu(1);
+  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneState, -40);
+  EXPECT_EQ(SceneCursor.SceneStep, 0);
+  C40_LeaveToMenu(5);
+  EXPECT_EQ(SceneCursor.SceneState, 35);
+  EXPECT_EQ(SceneCursor.SceneStep, -1);
+  C40_LeaveToMenu(2);
+  EXPECT_EQ(SceneCursor.SceneState, 35);
+  EXPECT_EQ(h.TraceOf("timer").size(), 3u) << "start-up's, then one each";
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/system_menu.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"

@@ -14,7 +14,7 @@
 #include "engine/modes.h"
 #include "engine/system_menu.h"
 #include "marbrook/save_file.h"
-#include "minigames/rock_paper_scissors.h"
+#include "marbrook/minigames/rock_paper_scissors.h"
 #include "platform/platform.h"
 #include "scenario/script_actions.h"
 #include "scenario/script_store.h"

@@ -18,7 +18,7 @@
 #include "engine/modes.h"
 #include "engine/system_menu.h"
 #include "marbrook/save_file.h"
-#include "marbrook/screen_buttons.h"
+#include "games/screen_buttons.h"
 #include "marbrook/system_menu.h"
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"

@@ -13,7 +13,7 @@
 #include "board_screen_fixture.h"
 #include "engine/layers.h"
 #include "engine/string_utils.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
 #include "support/save_files.h"
 

@@ -24,7 +24,7 @@
 #include "engine/modes.h"
 #include "engine/sound_channels.h"
 #include "engine/text.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
 #include "vadrim/board_layouts.h"

@@ -14,7 +14,7 @@
 #include "engine/modes.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
-#include "vadrim/board_sprites.h"
+#include "games/motion_slot_store.h"
 #include "scenario/motion_curves.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "engine/settings_panel.h"
 #include "engine/system_menu.h"
 #include "marbrook/save_file.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/ini_file.h"
 #include "scenario/auto_reading.h"
 #include "vadrim/vadrim_save.h"

@@ -10,7 +10,7 @@
 #include "engine/drawing_fixture.h"
 #include "engine/game_window.h"
 #include "engine/modes.h"
-#include "marbrook/save_file.h"
+#include "games/mode_state.h"
 #include "support/save_files.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "marbrook/save_file.h"
-#include "marbrook/timed_effects.h"
+#include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "scenario/event_motion.h"
 #include "support/engine_harness.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "minigames/rpg.h"
+#include "marbrook/minigames/rpg.h"
 #include "platform/fonts.h"
 
 namespace assets {

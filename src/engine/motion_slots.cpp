@@ -1,0 +1,3 @@
+#include "engine/motion_slots.h"
+
+std::array<MotionSlotRecord, kMotionSlotCount> MotionSlot;

@@ -1,0 +1,5 @@
+#include "games/mode_state.h"
+
+ModeStateRecord ModeState;
+
+void ResetGameModeState() { ModeState = ModeStateRecord{}; }

@@ -1,0 +1,343 @@
+#include "games/timed_effects.h"
+
+#include <algorithm>
+
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/numeric.h"
+#include "engine/sound_channels.h"
+#include "engine/string_utils.h"
+#include "engine/system_menu.h"
+#include "platform/platform.h"
+#include "scenario/motion_curves.h"
+#include "games/motion_slot_store.h"
+
+EffectParamsRecord EffectParams;
+
+namespace {
+
+constexpr int kDefaultDelay = 13;
+constexpr int kDefaultMotionKind = 11;
+constexpr int kCurtainSheet = 9;
+constexpr int kCurtainFrames = 30;
+
+enum : int {
+  kPause = 700,
+  kMusicFade = 750,
+  kMove = 800,
+  kMoveSlots = 801,
+  kMovePaused = 802,
+  kMoveResize = 805,
+  kBlink = 820,
+  kMoveBlink = 825,
+  kDrop = 910,
+  kShake = 911,
+  kDecayShake = 912,
+  kSwayAcross = 915,
+  kSwayBack = 916,
+  kCentreDrop = 920,
+  kCurtainClose = 950,
+  kCurtainOpen = 951,
+};
+
+EffectParamsRecord& P() { return EffectParams; }
+AnimationRunRecord& Run() { return AnimationRun; }
+
+void StopEffectLoop() { FrameClock.FrameLoopRunning = 0; }
+
+void UseEffectDelay() { SetFrameLength(-1, P().EffectFrameDelay); }
+
+// Slots 0 to EffectLastSlot, held to the slots that exist.
+void MoveSlots(int curve) {
+  const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
+  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, curve);
+}
+
+void PlaySoundCue() {
+  EffectSoundCueRecord& cue = P().EffectSoundCue;
+  if (cue.EffectSound >= 1 && Run().AnimationFrame == cue.EffectSoundFrame &&
+      CrossingHooks.MarbrookEffectSound != nullptr) {
+    CrossingHooks.MarbrookEffectSound(cue.EffectSound, cue.EffectSoundChannel, cue.EffectSoundVolumeOffset);
+  }
+}
+
+void ClearSoundCue() {
+  P().EffectSoundCue.EffectSound = 0;
+  P().EffectSoundCue.EffectSoundChannel = 0;
+  P().EffectSoundCue.EffectSoundVolumeOffset = 0.0f;
+}
+
+void ResetAfterMove(int motionKind) {
+  P().EffectMotionKind = motionKind;
+  P().EffectResumesStep = -1;
+  ClearSoundCue();
+  P().EffectFrameDelay = kDefaultDelay;
+}
+
+void Pause() {
+  UseEffectDelay();
+  if (!CountFramePast(1)) return;
+  EndCommonEffect();
+  P().EffectResumesStep = -1;
+  P().EffectFrameDelay = kDefaultDelay;
+}
+
+void MusicFade() {
+  if (CommonMusicFadeFrame()) P().EffectFrameDelay = kDefaultDelay;
+}
+
+// 800 and 805: slot 0 from CurrentRect to TargetRect (805 also resizes).
+void MoveOne(bool resize) {
+  UseEffectDelay();
+  if (Run().AnimationFrame == 0) {
+    D50_StoreSprite(0);
+    if (resize) {
+      MotionSlotRecord& s = MotionSlot[0];
+      s.MotionStartWidth = DrawState.CurrentRect.Width;
+      s.MotionStartHeight = DrawState.CurrentRect.Height;
+      s.MotionEndWidth = DrawState.TargetRect.Width;
+      s.MotionEndHeight = DrawState.TargetRect.Height;
+    }
+    Run().AnimationLength = P().EffectFrames;
+  }
+  PlaySoundCue();
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(P().EffectFrames)) return;
+  EndCommonEffect();
+  ResetAfterMove(resize ? 16 : kDefaultMotionKind);
+}
+
+void MoveSlotsTogether() {
+  UseEffectDelay();
+  Run().AnimationLength = P().EffectFrames;
+  PlaySoundCue();
+  MoveSlots(P().EffectMotionKind);
+  if (!CountFramePast(P().EffectFrames)) return;
+  EndCommonEffect();
+  P().EffectLastSlot = 0;
+  ResetAfterMove(kDefaultMotionKind);
+}
+
+void MovePaused() {
+  if (Run().AnimationFrame == 0) {
+    D50_StoreSprite(0);
+    Run().AnimationLength = P().EffectFrames;
+    MotionSlot[0].MotionPause = P().EffectFrames;
+  }
+  MotionSlotStep(0, P().EffectMotionKind);
+  if (!CountFramePast(P().EffectFrames)) return;
+  // Negative repeats would never end the loop: they count as none.
+  if (Run().AnimationSubStep <= std::max(P().EffectRepeats, 0)) EndCommonEffect();
+  ++Run().AnimationSubStep;
+  P().EffectMotionKind = kDefaultMotionKind;
+  P().EffectResumesStep = -1;
+  Run().AnimationFrame = 0;
+}
+
+void Blink() {
+  UseEffectDelay();
+  const int layer = DrawState.CurrentLayer;
+  ShowLayer(layer, Run().AnimationFrame % 2 != 0);
+  if (!CountFramePast(P().EffectFrames)) return;
+  ShowLayer(layer, false);
+  EndCommonEffect();
+  P().EffectResumesStep = -1;
+  P().EffectFrameDelay = kDefaultDelay;
+}
+
+void MoveAndBlink() {
+  UseEffectDelay();
+  // The moves run over EffectFrames: a length left over from an earlier loop would
+  // stop them short (a choice row left standing on the screen) or carry them past.
+  if (Run().AnimationFrame == 0) Run().AnimationLength = P().EffectFrames;
+  if (Run().AnimationFrame <= P().EffectFrames) MoveSlots(P().EffectMotionKind);
+  ShowLayer(P().BlinkBox, (Run().AnimationFrame / 4) % 2 == 0);
+  if (!CountFramePast(P().BlinkFrames)) return;
+  ShowLayer(P().BlinkBox, false);
+  EndCommonEffect();
+  P().EffectLastSlot = 0;
+  P().EffectMotionKind = kDefaultMotionKind;
+  P().EffectResumesStep = -1;
+  P().EffectFrameDelay = kDefaultDelay;
+}
+
+bool FirstFrameOfRun() { return Run().AnimationFrame == 0 && Run().AnimationSubStep == 0; }
+
+void Drop() {
+  if (FirstFrameOfRun()) {
+    const Rect& r = DrawState.CurrentRect;
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y + P().EffectAmplitude);
+    Run().AnimationLength = P().EffectFrames;
+    MotionSlot[0].MotionPause = P().EffectFrames;
+  }
+  MotionSlotStep(0, 13);
+  if (CountFramePast(P().EffectFrames)) EndCommonEffect();
+}
+
+// 911 and 912: the layer jumps about its place in slot 0 and goes back at the end.
+void Shake(bool decaying) {
+  if (FirstFrameOfRun()) {
+    const Rect& r = DrawState.CurrentRect;
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y);
+    Run().AnimationLength = P().EffectFrames;
+  }
+  const MotionSlotRecord& s = MotionSlot[0];
+  int dx = 0;
+  int dy = 0;
+  if (decaying) {
+    // A length of 0 would divide by zero: it counts as 1.
+    const double length = std::max(Run().AnimationLength, 1);
+    const int f = Run().AnimationFrame;
+    const int sign = f % 2 == 0 ? 1 : -1;
+    dx = std::max(RoundHalfEven(sign * P().EffectOffsetX / length * (length - f) + 1), 1);
+    dy = std::max(RoundHalfEven(sign * P().EffectOffsetY / length * (length - f) + 1), 1);
+  } else {
+    const int a = P().EffectAmplitude;
+    dx = RandomRange(0, 2 * a) - a;
+    dy = RandomRange(0, 2 * a) - a;
+  }
+  MoveLayerKeepingSize(s.MotionLayer, s.MotionStartX + dx, s.MotionStartY + dy);
+  if (!CountFramePast(P().EffectFrames)) return;
+  MoveLayerKeepingSize(s.MotionLayer, s.MotionStartX, s.MotionStartY);
+  EndCommonEffect();
+}
+
+// One leg of a sway: at its first frame slot 0 goes from where the layer is (the
+// first leg of a pass: CurrentRect) by (dx, dy) times the offsets over `length`.
+void SwayLeg(bool readPosition, int factor, int length, int curve, int nextStep) {
+  if (Run().AnimationFrame == 0) {
+    if (readPosition) GetLayerRect(50, DrawState.CurrentLayer);
+    const Rect& r = DrawState.CurrentRect;
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X + factor * P().EffectOffsetX,
+              r.Y + factor * P().EffectOffsetY);
+    Run().AnimationLength = length;
+  }
+  MotionSlotStep(0, curve);
+  if (!CountFramePast(Run().AnimationLength)) return;
+  Run().AnimationFrame = 0;
+  Run().AnimationStep = nextStep;
+  if (nextStep != 0) return;
+  ++Run().AnimationSubStep;
+  if (Run().AnimationSubStep >= P().EffectRepeats) EndCommonEffect();
+}
+
+void SwayAcross() {
+  const int n = P().EffectFrames;
+  switch (Run().AnimationStep) {
+    case 0: SwayLeg(false, -1, n, 10, 1); break;
+    case 1: SwayLeg(true, 2, 2 * n, 10, 2); break;
+    case 2: SwayLeg(true, -1, n, 10, 0); break;
+    default: break;
+  }
+}
+
+void SwayBack() {
+  const int n = P().EffectFrames;
+  switch (Run().AnimationStep) {
+    case 0: SwayLeg(false, 1, n, 11, 1); break;
+    case 1: SwayLeg(true, -1, n, 11, 0); break;
+    default: break;
+  }
+}
+
+void CentreDrop() {
+  if (Run().AnimationFrame == 0) {
+    const int x = CentreX(0);
+    const int y = CentreY(0);
+    SetMotionSlot(0, DrawState.CurrentLayer, x, y - P().EffectAmplitude, x, y);
+    Run().AnimationLength = P().EffectFrames;
+  }
+  MotionSlotStep(0, 10);
+  if (CountFramePast(P().EffectFrames)) EndCommonEffect();
+}
+
+void Curtain(bool opening) {
+  if (Run().AnimationFrame == 0) {
+    DrawState.SheetIndex = kCurtainSheet;
+    if (CrossingHooks.MarbrookLoadPicture != nullptr) CrossingHooks.MarbrookLoadPicture(2, 6, 0);
+    if (opening && CrossingHooks.MarbrookClickSound != nullptr) CrossingHooks.MarbrookClickSound();
+    const int half = ScreenSize.ScreenWidth / 2;
+    const int height = ScreenSize.ScreenHeight;
+    // Closed, the halves cover the window; open, they lie just outside it.
+    const int closedX[2] = {0, half};
+    const int openX[2] = {-half, ScreenSize.ScreenWidth};
+    for (int i = 0; i < 2; ++i) {
+      const int from = opening ? closedX[i] : openX[i];
+      const int to = opening ? openX[i] : closedX[i];
+      const int layer = SystemLayerSet.OverlayLayer + i;
+      DrawState.CurrentLayer = layer;
+      DrawState.CurrentRect = {from, 0, half, height};
+      PrepareLayer(10);
+      ClipCellToLayer(kCurtainSheet, i * half, 0, half, height);
+      SetMotionSlot(i, layer, from, 0, to, 0);
+    }
+    Run().AnimationLength = kCurtainFrames;
+  }
+  MotionSlotStep(0, 11);
+  MotionSlotStep(1, 11);
+  if (CountFramePast(kCurtainFrames)) StopEffectLoop();
+}
+
+}  // namespace
+
+void C40_EffectStep() {
+  switch (FrameClock.AnimationCode) {
+    case kPause: Pause(); break;
+    case kMusicFade: MusicFade(); break;
+    case kMove: MoveOne(false); break;
+    case kMoveSlots: MoveSlotsTogether(); break;
+    case kMovePaused: MovePaused(); break;
+    case kMoveResize: MoveOne(true); break;
+    case kBlink: Blink(); break;
+    case kMoveBlink: MoveAndBlink(); break;
+    case kDrop: Drop(); break;
+    case kShake: Shake(false); break;
+    case kDecayShake: Shake(true); break;
+    case kSwayAcross: SwayAcross(); break;
+    case kSwayBack: SwayBack(); break;
+    case kCentreDrop: CentreDrop(); break;
+    case kCurtainClose: Curtain(false); break;
+    case kCurtainOpen: Curtain(true); break;
+    default:
+      // No effect has this code: it ends at once rather than run for ever.
+      EndCommonEffect();
+      break;
+  }
+}
+
+void EndCommonEffect() {
+  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
+  else Wait(0, 0);
+}
+
+bool CommonMusicFadeFrame() {
+  if (Run().AnimationStep == 0) {
+    if (GameConfig.Settings[1] == 0) {
+      Run().AnimationStep = 1;
+      return false;
+    }
+    UseEffectDelay();
+    ++Run().AnimationFrame;
+    const int base = SoundState.MusicFadeBase;
+    // A base below 10 would step by 0 and never reach silence.
+    const int step = std::max(base / 10, 1);
+    const int volume = std::max(base - step * Run().AnimationFrame, 0);
+    SetMusicVolumeRaw(volume);
+    if (volume != 0) return false;
+    Run().AnimationFrame = 0;
+    Run().AnimationStep = 1;
+    SetFrameLength(0, 0);
+    return true;
+  }
+  StopChannel(MusicChannel);
+  StopEffectLoop();
+  return true;
+}
+
+void CommonHopFrame() { Drop(); }
+void CommonShakeFrame(bool decaying) { Shake(decaying); }
+void CommonSwayBackFrame() { SwayBack(); }
+
+void ResetEffectParamsState() { EffectParams = EffectParamsRecord{}; }

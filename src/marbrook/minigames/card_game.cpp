@@ -1,0 +1,445 @@
+// The casino's 21-card game (SceneState 100): one card up, one down, a bet of 1 to
+// 1,000, then draw or stand up to five cards; the hand earns a multiplier from the
+// free-play or the story table.
+#include <algorithm>
+
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/string_utils.h"
+#include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
+#include "games/screen_buttons.h"
+#include "marbrook/minigames/casino.h"
+
+CardHandRecord CardHand;
+
+namespace {
+
+CasinoStateRecord& C() { return CasinoState; }
+CardHandRecord& D() { return CardHand; }
+int W() { return ScreenSize.ScreenWidth; }
+int H() { return ScreenSize.ScreenHeight; }
+
+constexpr int kCardWidth = 210;
+constexpr int kCardHeight = 280;
+constexpr int kCardFaces = 1283;
+constexpr float kMaxBet = 1000.0f;
+
+enum : int {
+  kOpen = 0,
+  kRulesOut = 1,
+  kNewDeal = 10,
+  kBetting = 11,
+  kHelpOut = 13,
+  kTurn = 20,
+  kDrawOrStand = 21,
+  kDraw = 25,
+  kStripOut = 29,
+  kEvaluate = 30,
+  kPay = 31,
+  kCheck = 32,
+  kUnlocked = 50,
+  kUnlockOut = 51,
+};
+// Buttons of step 11 by n.
+enum : int { kNewDealButton = 4, kHelp = 5, kQuit = 6 };
+constexpr float kBetAmounts[] = {1.0f, 10.0f, 100.0f};
+
+int Suit(int card) { return card / 13; }
+int Rank(int card) { return card % 13; }
+int HandCard(int i) { return D().CardDeck[static_cast<size_t>(i)]; }
+
+int Button(int n) { return C().CasinoButtonFirstBox + n; }
+int Panel(int kind) { return C().PanelFirstBox + PanelOffset(kind); }
+int CardX(int n) { return 100 + 70 * n; }
+constexpr int kCardY = 185;
+
+// The card DealtLast falls from just above the window to its place.
+void CardFallsIn(bool faceUp) {
+  const int n = D().DealtLast;
+  const int layer = C().CardFirstBox + n;
+  DrawState.CurrentRect = {CardX(n), -kCardHeight, kCardWidth, kCardHeight};
+  if (faceUp) {
+    G04_DrawCard(0, 0);
+  } else {
+    CasinoPicture(layer, C().CasinoMode == 1 ? 1280 : 1282, 0, CardX(n), -kCardHeight);
+  }
+  LayerToFront(layer);
+  CasinoSlideFrom(layer, CardX(n), -kCardHeight, CardX(n), kCardY);
+  CasinoRunSlides(20);
+}
+
+void Open() {
+  C15_PlayMusic(402);
+  C00_LoadPicture(0, 1271, 1);
+  CasinoSheet(1, 1272, 0);
+  CasinoSheet(2, 1274, 0);
+  CasinoSheet(3, 1272, 1);
+  CasinoSheet(4, 1272, C().CasinoMode + 2);
+  CasinoSheet(5, 1279, 0);
+  DrawState.CurrentRect = {0, 535, 1, 1};
+  G04_NumberPanel(0, 0);
+  CasinoSlideFrom(Panel(0), -LayerWidth(Panel(0)), 535, 0, 535);
+  CasinoRunSlides(20);
+  C().SysButtonsShown = 0;
+  if (C().RulesShown[1] == 0) {
+    C().RulesShown[1] = 1;
+    G04_Board(2, C().CasinoMode);
+    CasinoGoTo(kCardGame, kRulesOut);
+  } else {
+    CasinoGoTo(kCardGame, kNewDeal);
+    Wait(0, 0);
+  }
+}
+
+void NewDeal() {
+  G04_Shuffle();
+  D().DealtLast = 0;
+  C().CasinoBet = 0;
+  CardFallsIn(true);
+  D().DealtLast = 1;
+  CardFallsIn(false);
+  G04_Board(0, 0);
+  DrawState.CurrentRect = {0, H(), 1, 1};
+  G04_NumberPanel(1, 0);
+  CasinoSlideFrom(Panel(1), CentreX(LayerWidth(Panel(1))), H(), CentreX(LayerWidth(Panel(1))), 363);
+  for (int i = 0; i < 4; ++i) {
+    CasinoCell(Button(i), 2, i * 100, 0, 100, 80, 223 + 125 * i, H());
+    CasinoSlide(Button(i), 223 + 125 * i, 508);
+  }
+  CasinoCell(Button(kNewDealButton), 2, 400, 0, 100, 80, CentreX(100), H());
+  CasinoSlide(Button(kNewDealButton), CentreX(100), 608);
+  CasinoRunSlides(10);
+  if (C().SysButtonsShown == 0) {
+    C().SysButtonsShown = 1;
+    G04_Board(40, 0);
+  }
+  CasinoGoTo(kCardGame, kBetting);
+}
+
+void BettingClick() {
+  if (InputEvent.InputSourceKind != 50) return;
+  const int n = InputEvent.InputSourceIndex - C().CasinoButtonFirstBox;
+  if (n < 0 || n > kQuit) return;
+  ScreenButtons.HoveredButton = n;
+  C().PressSoundKind = 1;
+  if (n <= 2) {
+    const float amount = kBetAmounts[n];
+    C().PressSoundKind = 0;
+    G04_Board(5, 0);
+    if (C().CasinoCredits - C().CasinoBet >= amount && C().CasinoBet + amount <= kMaxBet) {
+      C().CasinoBet += amount;
+      G04_NumberPanel(0, 1);
+      G04_NumberPanel(1, 1);
+    }
+    return;
+  }
+  switch (n) {
+    case 3:  // deal
+      G04_Board(5, 0);
+      if (C().CasinoBet <= 0.0f) return;
+      C().CasinoCredits -= C().CasinoBet;
+      G04_Board(10, 0);
+      CasinoSlide(Panel(1), W() - 30 - LayerWidth(Panel(1)), LayerTop(Panel(1)));
+      CasinoRunSlides(15);
+      CasinoGoTo(kCardGame, kTurn);
+      Wait(0, 0);
+      break;
+    case kNewDealButton:
+      G04_Board(5, 0);
+      C().CasinoBet = 0;
+      G04_NumberPanel(0, 1);
+      G04_Board(11, 0);
+      CasinoGoTo(kCardGame, kNewDeal);
+      Wait(0, 0);
+      break;
+    case kHelp:
+      G04_Board(7, 0);
+      G04_Board(2, C().CasinoMode);
+      CasinoGoTo(kCardGame, kHelpOut);
+      break;
+    case kQuit: CasinoQuitGame(); break;
+    default: break;
+  }
+}
+
+void HandTotalPanel(bool fallIn) {
+  if (!fallIn) {
+    G04_NumberPanel(2, 1);
+    return;
+  }
+  DrawState.CurrentRect = {0, 0, 1, 1};
+  G04_NumberPanel(2, 0);
+  const int layer = Panel(2);
+  CasinoSlideFrom(layer, CentreX(LayerWidth(layer)), -LayerHeight(layer), CentreX(LayerWidth(layer)), 50);
+  CasinoRunSlides(10);
+}
+
+void DrawButtonsRise() {
+  CasinoCell(Button(0), 2, 600, 0, 100, 80, 348, H());
+  CasinoSlide(Button(0), 348, H() - 110);
+  CasinoCell(Button(1), 2, 400, 0, 100, 80, 473, H());
+  CasinoSlide(Button(1), 473, H() - 110);
+  CasinoRunSlides(10);
+}
+
+void Turn() {
+  const int layer = C().CardFirstBox + 1;
+  const int x = LayerLeft(layer), y = LayerTop(layer);
+  CasinoSlide(layer, x + 30, y);
+  CasinoRunSlides(10);
+  G04_DrawCard(0, 1);
+  CasinoSlide(layer, x, y);
+  CasinoRunSlides(10);
+  HandTotalPanel(true);
+  if (D().HandTotal == 21) {
+    G04_Board(1, 0);
+    CasinoGoTo(kCardGame, kStripOut);
+    return;
+  }
+  G04_Board(0, 1);
+  DrawButtonsRise();
+  CasinoGoTo(kCardGame, kDrawOrStand);
+}
+
+void DrawOrStand() {
+  if (InputEvent.InputSourceKind != 50) return;
+  const int n = InputEvent.InputSourceIndex - C().CasinoButtonFirstBox;
+  if (n != 0 && n != 1) return;
+  ScreenButtons.HoveredButton = n;
+  C().PressSoundKind = 1;
+  G04_Board(5, 1);
+  if (n == 0) {
+    CasinoGoTo(kCardGame, kDraw);
+  } else {
+    G04_Board(12, 0);
+    CasinoGoTo(kCardGame, kEvaluate);
+  }
+  Wait(0, 0);
+}
+
+void Draw() {
+  ++D().DealtLast;
+  CardFallsIn(true);
+  HandTotalPanel(false);
+  int strip = -1;
+  if (D().HandTotal == 21) strip = 0;
+  else if (D().HandTotal > 21) strip = 1;
+  else if (D().DealtLast == 4) strip = 2;
+  if (strip < 0) {
+    CasinoGoTo(kCardGame, kDrawOrStand);
+    return;
+  }
+  G04_Board(12, 0);
+  G04_Board(1, strip);
+  CasinoGoTo(kCardGame, kStripOut);
+}
+
+void Pay() {
+  if (C().CasinoWin > 0.0f) {
+    const int win = Panel(6);
+    CasinoSlide(win, LayerLeft(win), 535);
+    CasinoRunSlides(20);
+    CasinoCollectWin(kCardGame, kCheck);
+  } else {
+    CasinoGoTo(kCardGame, kCheck);
+    Wait(0, 0);
+  }
+}
+
+void Check() {
+  G04_CheckMoney();
+  switch (C().MoneyCheckResult) {
+    case kMoneyPlayOn:
+      G04_Board(21, 0);
+      C().SysButtonsShown = 0;
+      CasinoGoTo(kCardGame, kNewDeal);
+      break;
+    case kMoneyGameOver: CasinoGoTo(kCasinoGameOver, 0); break;
+    case kMoneyClear: CasinoGoTo(kCasinoClear, 0); break;
+    default: CasinoGoTo(kCardGame, kUnlocked); break;
+  }
+  Wait(0, 0);
+}
+
+}  // namespace
+
+void G04_CardStep() {
+  switch (SceneCursor.SceneStep) {
+    case kOpen: Open(); break;
+    case kRulesOut:
+      G04_Board(3, 0);
+      CasinoGoTo(kCardGame, kNewDeal);
+      Wait(0, 0);
+      break;
+    case kNewDeal: NewDeal(); break;
+    case kBetting: BettingClick(); break;
+    case kHelpOut:
+      G04_Board(3, 0);
+      CasinoGoTo(kCardGame, kBetting);
+      break;
+    case kTurn: Turn(); break;
+    case kDrawOrStand: DrawOrStand(); break;
+    case kDraw: Draw(); break;
+    case kStripOut: {
+      const int box = C().CasinoMessageBox;
+      CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
+      CasinoRunSlides(10);
+      ShowLayer(box, false);
+      CasinoGoTo(kCardGame, kEvaluate);
+      Wait(0, 0);
+      break;
+    }
+    case kEvaluate:
+      G04_CardEvaluate(C().CasinoMode);
+      G04_Board(20, 0);
+      CasinoGoTo(kCardGame, kPay);
+      break;
+    case kPay: Pay(); break;
+    case kCheck: Check(); break;
+    case kUnlocked: CasinoUnlockedBoard(kCardGame, kUnlockOut); break;
+    case kUnlockOut: CasinoUnlockedBoardOut(kCardGame, kCheck); break;
+    default: break;
+  }
+}
+
+void G04_Shuffle() {
+  D().DeckLast = 51;
+  D().CardDeck.fill(-1);
+  for (int card = 0; card <= 51; ++card) G04_PlaceCard(card);
+}
+
+void G04_PlaceCard(int card) {
+  const int last = D().DeckLast;
+  const bool anyFree = std::find(D().CardDeck.begin(), D().CardDeck.begin() + last + 1, -1) != D().CardDeck.begin() + last + 1;
+  if (!anyFree) return;  // a full deck has no slot to probe for
+  while (true) {
+    int i = RandomRange(0, last);
+    for (int probe = 0; probe <= last; ++probe) {
+      if (D().CardDeck[static_cast<size_t>(i)] == -1) {
+        D().CardDeck[static_cast<size_t>(i)] = card;
+        return;
+      }
+      i = i == last ? 0 : i + 1;
+    }
+  }
+}
+
+void G04_DrawCard(int flag, int inPlace) {
+  if (flag != 0) return;
+  const int n = D().DealtLast;
+  if (n < 0 || n > 4) return;
+  const int layer = C().CardFirstBox + n;
+  DrawState.CurrentLayer = layer;
+  if (inPlace == 0) PrepareLayer(11);
+  C00_LoadPicture(1, kCardFaces, HandCard(n));
+}
+
+void G04_HandTotal() {
+  const int last = std::clamp(D().DealtLast, 0, 51);
+  bool aceHigh = false;
+  int total = 0;
+  for (int i = 0; i <= last; ++i) {
+    const int rank = Rank(HandCard(i));
+    if (rank >= 1 && rank <= 9) {
+      total += rank + 1;
+    } else if (rank >= 10) {
+      total += 10;
+    } else if (!aceHigh && total + 11 <= 21) {
+      aceHigh = true;
+      total += 11;
+    } else {
+      total += 1;
+    }
+  }
+  if (total > 21 && aceHigh) total -= 10;
+  D().HandTotal = total;
+}
+
+void G04_SuitCheck(int kind) {
+  const int last = std::clamp(D().DealtLast, 0, 51);
+  int result = -1;
+  const int first = HandCard(0);
+  switch (kind) {
+    case 0:
+      for (int i = 1; i <= last; ++i) {
+        if (Suit(HandCard(i)) != Suit(first)) result = 0;
+      }
+      D().AllSameSuit = result;
+      break;
+    case 2:
+      for (int i = 1; i <= last; ++i) {
+        if (Rank(HandCard(i)) != Rank(first)) result = 0;
+      }
+      D().AllSameRank = result;
+      break;
+    case 1: {
+      int low = Rank(first);
+      for (int i = 1; i <= last; ++i) low = std::min(low, Rank(HandCard(i)));
+      for (int k = 1; k <= last; ++k) {
+        bool found = false;
+        for (int i = 0; i <= last; ++i) found = found || Rank(HandCard(i)) == low + k;
+        if (!found) result = 0;
+      }
+      D().AllConsecutive = result;
+      break;
+    }
+    default: break;
+  }
+}
+
+void G04_CardEvaluate(int table) {
+  CardHandRecord& d = D();
+  std::fill(d.MultiplierParts.begin(), d.MultiplierParts.begin() + 5, 0);
+  d.ResultRows.fill(-1);
+  size_t rows = 0;
+  auto add = [&](int part, int value, int row) {
+    d.MultiplierParts[static_cast<size_t>(part)] = value;
+    if (rows < d.ResultRows.size()) d.ResultRows[rows++] = row;
+  };
+  G04_HandTotal();
+  G04_SuitCheck(0);
+  G04_SuitCheck(1);
+  G04_SuitCheck(2);
+  const int cards = d.DealtLast + 1;
+  int lastPart = 4;
+  if (table == 0) {
+    if (d.HandTotal == 21) add(0, 5, 1);
+    else if (d.HandTotal == 20) add(0, 1, 2);
+    if (cards == 5 && d.HandTotal <= 21) add(1, 10, 3);
+    // Three, four and five cards (two-card suits and runs count nothing).
+    constexpr int kSuit[] = {2, 8, 24}, kRun[] = {6, 12, 30}, kRank[] = {2, 8, 50};
+    if (cards >= 3 && d.AllSameSuit == -1) add(2, kSuit[cards - 3], 4 + cards - 3);
+    if (cards >= 3 && d.AllConsecutive == -1) add(3, kRun[cards - 3], 7 + cards - 3);
+    if (cards >= 2 && cards <= 4 && d.AllSameRank == -1) add(4, kRank[cards - 2], 10 + cards - 2);
+    if (rows == 0) d.ResultRows[rows++] = 0;
+  } else {
+    lastPart = 6;
+    if (d.HandTotal == 21) add(0, 10, 0);
+    else if (d.HandTotal == 20) add(0, 4, 1);
+    else if (d.HandTotal <= 19) add(0, 2, 2);
+    else add(0, 8, 3);
+    if (cards == 3) add(1, 10, 7);
+    else if (cards == 4) add(1, 50, 8);
+    else if (cards == 5) add(1, 2, 9);
+    bool suit0 = false, suit1 = false, face = false;
+    for (int i = 0; i < cards; ++i) {
+      suit0 = suit0 || Suit(HandCard(i)) == 0;
+      suit1 = suit1 || Suit(HandCard(i)) == 1;
+      face = face || Rank(HandCard(i)) >= 10;
+    }
+    if (suit0) add(2, 15, 4);
+    if (suit1) add(3, 30, 5);
+    if (face) add(4, 50, 6);
+    add(5, 100, 10);
+    add(6, 1000, 11);
+  }
+  int sum = 0;
+  for (int part = 0; part <= lastPart; ++part) sum += d.MultiplierParts[static_cast<size_t>(part)];
+  C().CasinoMultiplier = static_cast<float>(sum);
+  C().CasinoWin = C().CasinoBet * C().CasinoMultiplier;
+  C().CasinoBet = 0;
+}

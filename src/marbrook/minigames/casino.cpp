@@ -1,0 +1,743 @@
+#include "marbrook/minigames/casino.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/numeric.h"
+#include "engine/text.h"
+#include "marbrook/marbrook_mode.h"
+#include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
+#include "marbrook/save_file.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
+#include "platform/platform.h"
+#include "scenario/auto_reading.h"
+#include "scenario/motion_curves.h"
+
+CasinoStateRecord CasinoState;
+
+namespace {
+
+CasinoStateRecord& C() { return CasinoState; }
+int W() { return ScreenSize.ScreenWidth; }
+int H() { return ScreenSize.ScreenHeight; }
+
+enum : int {
+  kFreeEntry = -1,
+  kFreePlay = 0,
+  kStoryEntry = 1,
+  kCasinoStart = 2,
+  kSelect = 10,
+};
+// Steps of the title state.
+enum : int { kTitleShown = 1, kBackFromGame = 4, kButtonsRise = 5, kIntroBoard = 6 };
+
+constexpr int kPictureTitle = 1290;
+constexpr int kPictureGameBack = 1271;
+constexpr int kPictureBoards = 1272;
+constexpr int kPicturePointer = 1292;
+constexpr int kSelectButtonWidth = 400;
+constexpr int kSelectButtonHeight = 150;
+constexpr int kSlideStrips = 10;
+constexpr int kMusicTitle = 400;
+
+int slideCount = 0;
+
+int GameButton(int n) { return ScreenButtons.ButtonFirstBox + n; }
+int PointerLayer() { return ScreenButtons.ButtonFirstBox + 2; }
+int BigBoardLayer() { return ScreenButtons.ButtonFirstBox + 3; }
+
+void FadeMusic() {
+  EffectParams.EffectResumesStep = 0;
+  EffectParams.EffectFrameDelay = 100;
+  Wait(750, 0);
+}
+
+void Start() {
+  C().CasinoBet = 0;
+  C().CasinoWin = 0;
+  C().CasinoGame = 0;
+  C().RulesShown = {0, 0};
+  C().CasinoIntroPending = 1;
+  C().CasinoStartCredits = 10;
+  C().CasinoUnlockCredits = 5000;
+  ScreenButtons.ButtonFirstBox = 0;
+  ScreenButtons.BoardFirstBox = 30;
+  C().CasinoMessageBox = 0;
+  C().PanelFirstBox = 5;
+  C().CasinoButtonFirstBox = 10;
+  C().LampFirstBox = 17;
+  C().CardFirstBox = 20;
+  C().ReelFirstBox = 20;
+  EffectParams.EffectFrameDelay = 13;
+  CasinoGoTo(kCasinoTitle, 0);
+  Wait(0, 0);
+}
+
+void ShowSelectBackdrop() {
+  HideLayerRange(0, 39);
+  C00_LoadPicture(0, kPictureTitle, 0);
+}
+
+void Title() {
+  switch (SceneCursor.SceneStep) {
+    case 0:
+      C15_PlayMusic(kMusicTitle);
+      C().CasinoCredits = C().CasinoStartCredits;
+      G04_Panels(0, 1);
+      CasinoGoTo(kCasinoTitle, kTitleShown);
+      break;
+    case kTitleShown:
+      CasinoSound(400);
+      ShowSelectBackdrop();
+      CasinoGoTo(kCasinoTitle, kButtonsRise);
+      Wait(0, 0);
+      break;
+    case kBackFromGame:
+      C15_PlayMusic(kMusicTitle);
+      G04_Panels(0, 0);
+      ShowSelectBackdrop();
+      CasinoGoTo(kCasinoTitle, kButtonsRise);
+      Wait(0, 0);
+      break;
+    case kButtonsRise: {
+      CasinoSheet(1, 1291, 0);
+      for (int n = 0; n < 2; ++n) {
+        CasinoCell(GameButton(n), 1, 0, n * kSelectButtonHeight, kSelectButtonWidth, kSelectButtonHeight, 260, H());
+        CasinoSlide(GameButton(n), 260, 210 + 170 * n);
+      }
+      G04_NumberPanel(0, 0);
+      const int credits = C().PanelFirstBox + PanelOffset(0);
+      CasinoSlideFrom(credits, CentreX(LayerWidth(credits)), H(), CentreX(LayerWidth(credits)), 550);
+      CasinoRunSlides(10);
+      if (C().CasinoIntroPending == 1) {
+        C().CasinoIntroPending = 0;
+        G04_Board(35, 10);
+        CasinoGoTo(kCasinoTitle, kIntroBoard);
+      } else {
+        CasinoGoTo(kSelect, -1);
+        Wait(0, 0);
+      }
+      break;
+    }
+    case kIntroBoard:
+      CasinoSound(400);
+      CasinoBigBoardOut();
+      CasinoGoTo(kSelect, -1);
+      Wait(0, 0);
+      break;
+    default: break;
+  }
+}
+
+// The game button a click chose: the button itself, or the pointer beside the
+// hovered one. A click with no move before it has no hovered button, so the choice
+// comes from the clicked layer rather than from HoveredButton.
+int ClickedGame() {
+  if (InputEvent.InputSourceKind != 50) return -1;
+  const int n = InputEvent.InputSourceIndex - ScreenButtons.ButtonFirstBox;
+  if (n == 0 || n == 1) return n;
+  if (InputEvent.InputSourceIndex == PointerLayer() && ScreenButtons.HoveredButton >= 0 &&
+      ScreenButtons.HoveredButton <= 1) {
+    return ScreenButtons.HoveredButton;
+  }
+  return -1;
+}
+
+void Select() {
+  switch (SceneCursor.SceneStep) {
+    case -1:
+      ScreenButtons.HoveredButton = -1;
+      SceneCursor.ButtonMode = 10;
+      CasinoGoTo(kSelect, 0);
+      break;
+    case 0: {
+      if (SceneCursor.ButtonMode != 10) return;
+      const int game = ClickedGame();
+      if (game < 0) return;
+      ScreenButtons.HoveredButton = game;
+      CasinoSound(401);
+      SceneCursor.ButtonMode = 0;
+      ShowLayer(PointerLayer(), false);
+      const int other = GameButton(1 - game);
+      const int credits = C().PanelFirstBox + PanelOffset(0);
+      for (int layer : {other, credits}) {
+        LayerToBack(layer);
+        CasinoSlide(layer, LayerLeft(layer), H());
+      }
+      CasinoRunSlides(15);
+      C().CasinoGame = game;
+      G04_Panels(0, 10 + game);
+      HideLayerRange(0, 39);
+      C00_LoadPicture(0, kPictureGameBack, game);
+      CasinoGoTo(game == 0 ? kSlotGame : kCardGame, 0);
+      Wait(0, 0);
+      break;
+    }
+    default: break;
+  }
+}
+
+void GameOver() {
+  switch (SceneCursor.SceneStep) {
+    case 0:
+      FadeMusic();
+      CasinoSound(409);
+      G04_Board(30, 0);
+      CasinoGoTo(kCasinoGameOver, 1);
+      break;
+    case 1:
+      C().CasinoIntroPending = 1;
+      CasinoGoTo(kCasinoTitle, 0);
+      Wait(0, 0);
+      break;
+    default: break;
+  }
+}
+
+// Ten full-width bands from layer `first` slide in from the right, staggered.
+void SlideBands(int first, bool white) {
+  const int height = H() / 10;
+  for (int i = 0; i < 10; ++i) {
+    const int layer = first + i;
+    DrawState.CurrentLayer = layer;
+    DrawState.CurrentRect = {W() + 100 * i, i * 69, W(), height};
+    PrepareLayer(11);
+    LayerInfo(layer).BackColor =
+        white ? RgbColor(255, 255, RoundHalfEven(255 - 12.8 * i)) : RgbColor(0, 0, 0);
+    ClearLayerImage(layer);
+    CasinoSlide(layer, 0, i * 69);
+  }
+  CasinoRunSlides(30);
+}
+
+void Clear() {
+  switch (SceneCursor.SceneStep) {
+    case 0:
+      FadeMusic();
+      CasinoSound(407);
+      G04_Board(35, 11);
+      CasinoGoTo(kCasinoClear, 1);
+      break;
+    case 1:
+      SlideBands(ScreenButtons.BoardFirstBox, true);
+      CasinoSound(408);
+      G04_Board(30, 1);
+      CasinoGoTo(kCasinoClear, 2);
+      break;
+    case 2:
+      SlideBands(ScreenButtons.BoardFirstBox + 10, false);
+      CasinoGoTo(kCasinoClear, 3);
+      Wait(-1, 300);
+      break;
+    case 3:
+      HideLayerRange(0, 79);
+      C00_LoadPicture(0, 0, 0);
+      G04_Leave();
+      break;
+    default: break;
+  }
+}
+
+// A click on game button n writes it as the game's steps read it.
+void PressButton(int n) {
+  InputEvent.InputSourceIndex = C().CasinoButtonFirstBox + n;
+  InputEvent.InputSourceKind = 50;
+  ScreenButtons.HoveredButton = n;
+  G04_Step();
+}
+
+// Numeric-pad keys.
+enum : int { kPad0 = 96, kPad1 = 97, kPad2 = 98, kPad3 = 99, kPadPlus = 107 };
+
+}  // namespace
+
+// ---- Shared helpers ----
+
+void CasinoGoTo(int state, int step) {
+  SceneCursor.SceneState = state;
+  SceneCursor.SceneStep = step;
+}
+
+void CasinoSound(int number) {
+  int channel = 0;
+  float volume = 0.0f;
+  C40_PlaySound(number, channel, volume);
+}
+
+std::string CasinoNumberText(float value) {
+  char text[32];
+  for (int digits = 1; digits <= 7; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+    // Whole numbers stay in plain digits: "10", not "1e+01".
+    if (std::strchr(text, 'e') == nullptr && std::strtof(text, nullptr) == value) return text;
+  }
+  std::snprintf(text, sizeof text, "%.7g", static_cast<double>(value));
+  return text;
+}
+
+void CasinoCell(int layer, int sheet, int cellX, int cellY, int width, int height, int x, int y) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = {x, y, width, height};
+  PrepareLayer(11);
+  ClipCellToLayer(sheet, cellX, cellY, width, height);
+}
+
+void CasinoPicture(int layer, int kind, int number, int x, int y) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = {x, y, 1, 1};
+  PrepareLayer(11);
+  C00_LoadPicture(1, kind, number);
+}
+
+void CasinoSheet(int sheet, int kind, int number) {
+  DrawState.SheetIndex = sheet;
+  C00_LoadPicture(2, kind, number);
+}
+
+
+void CasinoSlideFrom(int layer, int x0, int y0, int x, int y) {
+  if (slideCount >= kMotionSlotCount) return;
+  MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slideCount++)];
+  s.MotionLayer = layer;
+  s.MotionStartX = x0;
+  s.MotionStartY = y0;
+  s.MotionEndX = x;
+  s.MotionEndY = y;
+}
+
+void CasinoSlide(int layer, int x, int y) { CasinoSlideFrom(layer, LayerLeft(layer), LayerTop(layer), x, y); }
+
+void CasinoRunSlides(int frames) {
+  if (slideCount == 0) return;
+  EffectParams.EffectResumesStep = 0;
+  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectFrames = frames;
+  EffectParams.EffectLastSlot = slideCount - 1;
+  EffectParams.EffectFrameDelay = 13;
+  slideCount = 0;
+  Wait(801, 0);
+}
+
+void CasinoPressPause() {
+  EffectParams.EffectResumesStep = 0;
+  EffectParams.EffectFrameDelay = 50;
+  Wait(700, 0);
+}
+
+void CasinoBigBoardOut() {
+  const int board = BigBoardLayer();
+  CasinoSlide(board, LayerLeft(board), H());
+  CasinoRunSlides(15);
+  ShowLayer(board, false);
+}
+
+void CasinoQuitGame() {
+  G04_Board(7, 1);
+  C().CasinoBet = 0;
+  CasinoGoTo(kCasinoTitle, 4);
+  Wait(0, 0);
+}
+
+void CasinoCollectWin(int game, int checkStep) {
+  const int win = C().PanelFirstBox + PanelOffset(6);
+  CasinoSlide(win, -LayerWidth(win), 535);
+  CasinoRunSlides(10);
+  ShowLayer(win, false);
+  CasinoSound(406);
+  C().CasinoCredits += C().CasinoWin;
+  G04_NumberPanel(0, 1);
+  CasinoGoTo(game, checkStep);
+  Wait(-1, 200);
+}
+
+void CasinoUnlockedBoard(int game, int unlockOutStep) {
+  CasinoSound(407);
+  G04_Board(35, 15);
+  CasinoGoTo(game, unlockOutStep);
+}
+
+void CasinoUnlockedBoardOut(int game, int checkStep) {
+  CasinoBigBoardOut();
+  CasinoGoTo(game, checkStep);
+  Wait(0, 0);
+}
+
+int PanelOffset(int kind) {
+  for (const NumberPanelStyle& p : NumberPanelStyles()) {
+    if (p.kind == kind) return p.offset;
+  }
+  return 0;
+}
+
+// ---- Shared operations ----
+
+void G04_NumberPanel(int kind, int redraw) {
+  const NumberPanelStyle* style = nullptr;
+  for (const NumberPanelStyle& p : NumberPanelStyles()) {
+    if (p.kind == kind) style = &p;
+  }
+  if (style == nullptr) return;
+  const int layer = C().PanelFirstBox + style->offset;
+  std::string text;
+  int size = 36;
+  switch (kind) {
+    case 0: {
+      const float shown = C().CasinoCredits - C().CasinoBet;
+      text = CasinoNumberText(shown);
+      if (shown >= 1000000.0f) size = 28;
+      break;
+    }
+    case 1: text = CasinoNumberText(C().CasinoBet); break;
+    case 2:
+      G04_HandTotal();
+      text = std::to_string(CardHand.HandTotal);
+      break;
+    case 5: text = CasinoNumberText(C().CasinoMultiplier) + "x"; break;
+    default: text = CasinoNumberText(C().CasinoWin); break;
+  }
+  DrawState.CurrentLayer = layer;
+  if (redraw == 0) {
+    PrepareLayer(11);
+  } else {
+    ClearLayerImage(layer);
+  }
+  C00_LoadPicture(1, 1270, style->offset);
+  TextStyle.CurrentText = text;
+  TextStyle.TextFontSize = size;
+  MeasureText(1);
+  TextStyle.TextX = LayerWidth(layer) - 15 - TextStyle.MeasuredWidth;
+  TextStyle.TextY = LayerHeight(layer) - 10 - TextStyle.MeasuredHeight;
+  TextStyle.OutlineWidth = 1;
+  TextStyle.TextColor = RgbColor(255, 255, 255);
+  TextStyle.ShadeColor1 = RgbColor(style->shade1[0], style->shade1[1], style->shade1[2]);
+  TextStyle.ShadeColor2 = RgbColor(style->shade2[0], style->shade2[1], style->shade2[2]);
+  TextStyle.ShadeColor3 = RgbColor(style->shade3[0], style->shade3[1], style->shade3[2]);
+  PrintText(1, layer);
+}
+
+void G04_Board(int kind, int variant) {
+  const int box = C().CasinoMessageBox;
+  const int buttons = C().CasinoButtonFirstBox;
+  switch (kind) {
+    case 0: {  // card-game message strip
+      const int y = variant == 0 ? 208 : 471;
+      CasinoCell(box, 1, 0, variant * 75, 400, 75, CentreX(400), y - 50);
+      CasinoSlide(box, CentreX(400), y);
+      CasinoRunSlides(10);
+      break;
+    }
+    case 1:  // card-game result strip
+      CasinoCell(box, 3, 0, variant * 60, 250, 60, CentreX(250), 245);
+      CasinoSlide(box, CentreX(250), 295);
+      CasinoRunSlides(10);
+      break;
+    case 2: {  // rules board
+      CasinoPicture(box, 1276, variant, 0, 0);
+      int w = LayerWidth(box), h = LayerHeight(box);
+      CasinoSlideFrom(box, CentreX(w), -h, CentreX(w), CentreY(h));
+      CasinoRunSlides(20);
+      break;
+    }
+    case 3:
+      CasinoSound(400);
+      CasinoSlide(box, LayerLeft(box), H());
+      CasinoRunSlides(10);
+      ShowLayer(box, false);
+      break;
+    case 5: {  // button press
+      CasinoSound(C().PressSoundKind == 0 ? 403 : 404);
+      const int n = ScreenButtons.HoveredButton;
+      const int layer = buttons + n;
+      const int cellX = variant == 0 ? n * 100 : 600 - n * 200;
+      DrawState.CurrentLayer = layer;
+      ClipCellToLayer(2, cellX, 80, 100, 80);
+      CasinoPressPause();
+      DrawState.CurrentLayer = layer;
+      ClipCellToLayer(2, cellX, 0, 100, 80);
+      break;
+    }
+    case 6: {  // stop button
+      CasinoSound(405);
+      const int layer = buttons + 2;
+      DrawState.CurrentLayer = layer;
+      ClipCellToLayer(2, 200, 80, 240, 80);
+      CasinoPressPause();
+      DrawState.CurrentLayer = layer;
+      ClipCellToLayer(2, 200, 0, 240, 80);
+      break;
+    }
+    case 7: {  // help (0) or quit (1)
+      CasinoSound(404);
+      const int layer = buttons + 5 + variant;
+      DrawState.CurrentLayer = layer;
+      ClipCellToLayer(5, variant * 90, 60, 90, 60);
+      CasinoPressPause();
+      DrawState.CurrentLayer = layer;
+      ClipCellToLayer(5, variant * 90, 0, 90, 60);
+      break;
+    }
+    case 10:  // card game after the deal
+      CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
+      for (int layer = buttons; layer <= buttons + 6; ++layer) CasinoSlide(layer, LayerLeft(layer), H());
+      CasinoRunSlides(10);
+      HideLayerRange(buttons, buttons + 6);
+      ShowLayer(box, false);
+      break;
+    case 11: {  // card game new deal
+      CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
+      for (int layer = buttons; layer <= buttons + 4; ++layer) CasinoSlide(layer, LayerLeft(layer), H());
+      const int bet = C().PanelFirstBox + PanelOffset(1);
+      CasinoSlide(bet, LayerLeft(bet), H());
+      for (int card = 0; card <= 1; ++card) {
+        const int layer = C().CardFirstBox + card;
+        CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
+      }
+      CasinoRunSlides(10);
+      HideLayerRange(buttons, buttons + 4);
+      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 1);
+      ShowLayer(bet, false);
+      ShowLayer(box, false);
+      break;
+    }
+    case 12:  // card game: the message strip up, the draw buttons down
+      LayerToFront(box);
+      CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
+      CasinoSlide(buttons, LayerLeft(buttons), H());
+      CasinoSlide(buttons + 1, LayerLeft(buttons + 1), H());
+      CasinoRunSlides(10);
+      HideLayerRange(buttons, buttons + 1);
+      ShowLayer(box, false);
+      break;
+    case 20: {  // card-game result list
+      const bool story = C().CasinoMode == 1;
+      int w = story ? 600 : 800, h = story ? 60 : 80, gap = story ? 10 : 20;
+      int e = 0;
+      while (e < static_cast<int>(CardHand.ResultRows.size()) && CardHand.ResultRows[static_cast<size_t>(e)] >= 0) ++e;
+      e = std::min(e, 7);  // caption layers 10 to 16
+      const int top = 250 - (e * h + (e - 1) * gap) / 2;
+      for (int i = 0; i < e; ++i) {
+        const int row = CardHand.ResultRows[static_cast<size_t>(i)];
+        const int y = top + i * (h + gap);
+        CasinoCell(buttons + i, 4, 0, row * h, w, h, W(), y);
+        CasinoSlide(buttons + i, CentreX(w), y);
+      }
+      const int u = top + e * (h + gap);
+      const int bet = C().PanelFirstBox + PanelOffset(1);
+      LayerToFront(bet);
+      CasinoSlide(bet, W() - 490 - 10 - LayerWidth(bet), u);
+      G04_NumberPanel(5, 0);
+      const int multiplier = C().PanelFirstBox + PanelOffset(5);
+      CasinoSlideFrom(multiplier, W() - 270 - 10 - LayerWidth(multiplier), H(), W() - 270 - 10 - LayerWidth(multiplier), u);
+      G04_NumberPanel(6, 0);
+      const int win = C().PanelFirstBox + PanelOffset(6);
+      CasinoSlideFrom(win, W() - 270, H(), W() - 270, u);
+      CasinoRunSlides(10);
+      break;
+    }
+    case 21: {  // card game end of hand
+      for (int kindOfPanel : {1, 5, 6}) {
+        const int layer = C().PanelFirstBox + PanelOffset(kindOfPanel);
+        CasinoSlide(layer, LayerLeft(layer), H());
+      }
+      const int total = C().PanelFirstBox + PanelOffset(2);
+      CasinoSlide(total, LayerLeft(total), -LayerHeight(total));
+      for (int layer = buttons; layer <= buttons + 6; ++layer) {
+        if (tq::ThePlatform().Screen().Layer(layer).visible) CasinoSlide(layer, W(), LayerTop(layer));
+      }
+      CasinoRunSlides(10);
+      HideLayerRange(C().PanelFirstBox + 1, C().PanelFirstBox + 4);
+      HideLayerRange(buttons, buttons + 6);
+      for (int card = 0; card <= CardHand.DealtLast; ++card) {
+        const int layer = C().CardFirstBox + card;
+        CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
+      }
+      CasinoRunSlides(10);
+      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 4);
+      break;
+    }
+    case 30: {  // system board
+      CasinoPicture(box, 1278, variant, 0, 0);
+      int w = LayerWidth(box), h = LayerHeight(box);
+      CasinoSlideFrom(box, CentreX(w), -h, CentreX(w), CentreY(h));
+      CasinoRunSlides(10);
+      break;
+    }
+    case 35: {  // big board
+      const int layer = BigBoardLayer();
+      CasinoPicture(layer, kPictureBoards, variant, 0, 0);
+      int w = LayerWidth(layer), h = LayerHeight(layer);
+      CasinoSlideFrom(layer, CentreX(w), -h, CentreX(w), CentreY(h));
+      CasinoRunSlides(15);
+      break;
+    }
+    case 40:  // help and quit buttons
+      for (int i = 0; i <= 1; ++i) {
+        CasinoCell(buttons + 5 + i, 5, i * 90, 0, 90, 60, W() - 90, H());
+        CasinoSlide(buttons + 5 + i, W() - 90, H() - 127 + 65 * i);
+      }
+      CasinoRunSlides(10);
+      break;
+    default: break;
+  }
+}
+
+void G04_CheckMoney() {
+  if (C().CasinoMode == 0 && MarbrookProgress.BonusCgUnlocked == 0 &&
+      C().CasinoCredits >= C().CasinoUnlockCredits) {
+    MarbrookProgress.BonusCgUnlocked = 1;
+    C00_SaveSettings();
+    C().MoneyCheckResult = kMoneyUnlocked;
+  } else if (C().CasinoCredits <= 0.0f) {
+    C().MoneyCheckResult = kMoneyGameOver;
+  } else if (C().CasinoCredits >= 100000.0f) {
+    C().MoneyCheckResult = kMoneyClear;
+  } else {
+    C().MoneyCheckResult = kMoneyPlayOn;
+  }
+}
+
+void G04_Panels(int /*flag*/, int picture) {
+  DrawState.SheetIndex = 0;
+  if (picture >= 10) C00_LoadPicture(2, kPictureGameBack, picture - 10);
+  else C00_LoadPicture(2, kPictureTitle, picture);
+  const int height = H() / 10;
+  for (int i = 0; i < kSlideStrips; ++i) {
+    const int layer = ScreenButtons.BoardFirstBox + i;
+    CasinoCell(layer, 0, 0, i * height, W(), height, W() + 100 * i, i * height);
+    CasinoSlide(layer, 0, i * height);
+  }
+  CasinoRunSlides(20);
+}
+
+// ---- Members ----
+
+void G04_Step() {
+  switch (SceneCursor.SceneState) {
+    case kFreeEntry:
+    case kFreePlay:
+      C().CasinoMode = 0;
+      CasinoGoTo(kCasinoStart, 0);
+      Wait(0, 0);
+      return;
+    case kStoryEntry:
+      C().CasinoMode = 1;
+      CasinoGoTo(kCasinoStart, 0);
+      Wait(0, 0);
+      return;
+    case kCasinoStart: Start(); return;
+    case kCasinoTitle: Title(); return;
+    case kSelect: Select(); return;
+    case kCasinoGameOver: GameOver(); return;
+    case kCasinoClear: Clear(); return;
+    default: break;
+  }
+  if (SceneCursor.SceneState >= 100 && SceneCursor.SceneState <= 199) G04_CardStep();
+  else if (SceneCursor.SceneState >= 200 && SceneCursor.SceneState <= 299) G04_SlotStep();
+}
+
+void G04_Hover() {
+  if (SceneCursor.ButtonMode != 10) return;
+  const int pointer = PointerLayer();
+  const int n = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - ScreenButtons.ButtonFirstBox : -1;
+  if (n == 0 || n == 1) {
+    if (ScreenButtons.HoveredButton == n) return;
+    ShowLayer(pointer, false);
+    const int button = GameButton(n);
+    CasinoPicture(pointer, kPicturePointer, 0, 0, 0);
+    MoveLayer(pointer, LayerLeft(button) + LayerWidth(button) - 30, LayerTop(button) + LayerHeight(button) / 2 - 50,
+              LayerWidth(pointer), LayerHeight(pointer));
+    ShowLayer(pointer, true);
+    ScreenButtons.HoveredButton = n;
+    CasinoSound(402);
+    return;
+  }
+  if (InputEvent.InputSourceKind == 50 && InputEvent.InputSourceIndex == pointer) return;
+  if (ScreenButtons.HoveredButton >= 0) {
+    ShowLayer(pointer, false);
+    ScreenButtons.HoveredButton = -1;
+  }
+}
+
+bool G04_FrameGate() {
+  const int code = FrameClock.AnimationCode;
+  if (code < 1000) {
+    C40_EffectStep();
+    return true;
+  }
+  if (code <= 1099) {
+    G04_Frame();
+    return true;
+  }
+  return false;
+}
+
+void G04_OnKey() {
+  const int state = SceneCursor.SceneState;
+  const int step = SceneCursor.SceneStep;
+  const int key = InputEvent.KeyCode;
+  const bool advance = InputEvent.AdvanceKeyDown == 1;
+  int button = -1;
+  bool buttonStep = false;
+  if (state == kCardGame && step == 11) {
+    buttonStep = true;
+    if (advance) button = 3;
+    else if (key >= kPad1 && key <= kPad3) button = key - kPad1;
+    else if (key == kPad0) button = 4;
+  } else if (state == kCardGame && step == 21) {
+    buttonStep = true;
+    if (advance) button = 0;
+    else if (key == kPad0) button = 1;
+  } else if (state == kSlotGame && step == 11) {
+    buttonStep = true;
+    if (advance) button = 2;
+    else if (key == kPad2 || key == kPadPlus) button = 0;
+    else if (key == kPad3) button = 1;
+  }
+  if (button >= 0) {
+    PressButton(button);
+    return;
+  }
+  if (buttonStep || !advance) return;
+  G04_Step();
+  InputEvent.AdvanceKeyDown = 0;
+}
+
+void G04_Leave() {
+  if (C().CasinoMode == 1) {
+    SceneCursor.StageNumber = 70;
+    SceneCursor.SceneCode = 10;
+    SceneCursor.SceneState = 0;
+    SceneCursor.SceneStep = 10;
+    Wait(0, 0);
+  } else {
+    SceneCursor.SceneCode = 99;
+    SceneCursor.SceneState = -40;
+    SceneCursor.SceneStep = 0;
+    Wait(-1, 500);
+  }
+}
+
+void RegisterCasino() {
+  ScreenHookSet& screen = MarbrookScreen(54);
+  screen.Step = G04_Step;
+  screen.Hover = G04_Hover;
+  screen.Frame = G04_FrameGate;
+  screen.OnKey = G04_OnKey;
+  MarbrookNamedCalls.G04_StopReelClick = G04_StopReelClick;
+}
+
+void ResetCasinoState() {
+  CasinoState = CasinoStateRecord{};
+  SlotMachine = SlotMachineRecord{};
+  CardHand = CardHandRecord{};
+  slideCount = 0;
+}

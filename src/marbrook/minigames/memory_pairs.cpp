@@ -1,0 +1,716 @@
+#include "marbrook/minigames/memory_pairs.h"
+
+#include <algorithm>
+
+#include "engine/blits.h"
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/string_utils.h"
+#include "marbrook/marbrook_mode.h"
+#include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
+#include "games/screen_buttons.h"
+#include "games/timed_effects.h"
+#include "games/motion_slot_store.h"
+
+PairsStateRecord PairsState;
+
+namespace {
+
+constexpr int kSceneCode = 53;
+
+enum : int {  // SceneState
+  kStart = 0,
+  kTitle = 5,
+  kLevelSelect = 6,
+  kDealing = 10,
+  kShowing = 11,
+  kPlaying = 20,
+  kTurnBack = 21,
+  kGameOver = 30,
+  kCleared = 40,
+};
+
+enum : int {  // AnimationCode
+  kPause = 700,
+  kMusicFade = 750,
+  kMove = 800,
+  kMoveSlots = 801,
+  kMoveResize = 805,
+  kLifeIconsFrames = 1000,
+  kTurnBoard = 1001,
+  kButtonFlash = 1005,
+};
+
+enum : int {  // picture kinds
+  kTitlePicture = 1250,
+  kBackdropPicture = 1251,
+  kSignPicture = 1252,
+  kLifePicture = 1253,
+  kGameOverPicture = 1254,
+  kClearPicture = 1255,
+  kButtonPicture = 1256,
+};
+
+// Sprite sheets: the title, the game-over or clear picture, the level buttons.
+constexpr int kTitleSheet = 0;
+constexpr int kEndSheet = 1;
+constexpr int kButtonSheet = 2;
+
+constexpr int kButtonModeSelect = 10;
+constexpr int kButtonCount = 3;
+constexpr int kButtonHeight = 50;
+constexpr int kTitleSplitX = 245;
+constexpr int kLifeIconX = 3;
+constexpr int kFacesPerRow = 10;
+constexpr int kDefaultDelay = 13;
+// Motion kinds of MotionCurveStep.
+constexpr int kLinear = 10;
+constexpr int kEaseOut = 11;
+constexpr int kLinearSized = 15;
+constexpr int kEaseOutSized = 16;
+
+// The three levels. A card size of 0 is taken from the card-back picture.
+struct LevelRow {
+  int columns, rows, gapX, gapY, cardWidth, cardHeight, lifeIconSize, lives, flipDelay;
+  int backPicture, facesPicture, lifeIconNumber;
+};
+constexpr LevelRow kLevels[] = {
+    {2, 1, 50, 0, 0, 0, 50, 3, 10, 1260, 1261, 0},
+    {4, 3, 20, 15, 0, 0, 50, 3, 100, 1262, 1263, 0},
+    {15, 8, 6, 15, 51, 68, 25, 5, 20, 1264, 1265, 1},
+};
+// A card back that cannot be read still leaves a playable grid at this size.
+constexpr int kFallbackCardWidth = 51;
+constexpr int kFallbackCardHeight = 68;
+
+PairsStateRecord& P() { return PairsState; }
+int Width() { return ScreenSize.ScreenWidth; }
+int Height() { return ScreenSize.ScreenHeight; }
+
+const LevelRow& Level() { return kLevels[std::clamp(P().PairsLevel, 0, 2)]; }
+
+void GoTo(int state, int step) {
+  SceneCursor.SceneState = state;
+  SceneCursor.SceneStep = step;
+}
+
+void Sound(int number, int channel = 0, float offset = 0.0f) { C40_PlaySound(number, channel, offset); }
+
+// Every effect here returns to this step when it is done; the step decides what next.
+void RunEffect(int code) {
+  EffectParams.EffectResumesStep = 0;
+  Wait(code, 0);
+}
+
+// Effect 800 (a move) or 805 (a move and resize) of one layer.
+void Glide(int code, int layer, const Rect& from, const Rect& to, int frames, int delay, int motionKind) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = from;
+  DrawState.TargetRect = to;
+  EffectParams.EffectFrames = frames;
+  EffectParams.EffectFrameDelay = delay;
+  EffectParams.EffectMotionKind = motionKind;
+  RunEffect(code);
+}
+
+// A layer prepared visible in front at `at`, black.
+void PrepareAt(int layer, const Rect& at) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = at;
+  PrepareLayer(10);
+}
+
+// A black band that opens from a 2 px line across its middle to `full`.
+void OpenBand(int layer, const Rect& full) {
+  const Rect line{full.X, full.Y + full.Height / 2 - 1, full.Width, 2};
+  PrepareAt(layer, line);
+  Glide(kMoveResize, layer, line, full, 8, kDefaultDelay, kLinearSized);
+}
+
+void Pause(int ms) {
+  EffectParams.EffectFrameDelay = ms;
+  RunEffect(kPause);
+}
+
+void FadeMusic() {
+  EffectParams.EffectFrameDelay = 100;
+  RunEffect(kMusicFade);
+}
+
+// Motion slot `slot` := `layer` from `from` to `to` (for the moves of several layers).
+void StoreSlot(int slot, int layer, const Rect& from, const Rect& to) {
+  DrawState.CurrentLayer = layer;
+  DrawState.CurrentRect = from;
+  DrawState.TargetRect = to;
+  D50_StoreSprite(slot);
+}
+
+void MoveTwoSlots(int frames, int motionKind) {
+  EffectParams.EffectLastSlot = 1;
+  EffectParams.EffectFrames = frames;
+  EffectParams.EffectFrameDelay = kDefaultDelay;
+  EffectParams.EffectMotionKind = motionKind;
+  RunEffect(kMoveSlots);
+}
+
+// The game-over or clear picture in sheet 1: its halves slide in from both sides
+// and meet in the middle, with a sound near the end.
+void SlideInHalves(int picture, int frames, int sound, int soundFrame) {
+  DrawState.SheetIndex = kEndSheet;
+  C00_LoadPicture(2, picture, 0);
+  const tq::Surface& sheet = Sheets[kEndSheet].Picture;
+  const int w = sheet.Width();
+  int h = sheet.Height();
+  const int left = w / 2;
+  const int right = w - left;
+  const int y = CentreY(h);
+  const int middle = Width() / 2;
+  const Rect leftFrom{-left, y, left, h};
+  const Rect rightFrom{Width(), y, right, h};
+  PrepareAt(0, leftFrom);
+  ClipCellToLayer(kEndSheet, 0, 0, left, h);
+  PrepareAt(1, rightFrom);
+  ClipCellToLayer(kEndSheet, left, 0, right, h);
+  StoreSlot(0, 0, leftFrom, {middle - left, y, left, h});
+  StoreSlot(1, 1, rightFrom, {middle, y, right, h});
+  EffectSoundCueRecord& cue = EffectParams.EffectSoundCue;
+  cue.EffectSound = sound;
+  cue.EffectSoundFrame = soundFrame;
+  cue.EffectSoundChannel = 0;
+  cue.EffectSoundVolumeOffset = -0.05f;
+  MoveTwoSlots(frames, kEaseOut);
+}
+
+// Button k's plain or lit row of the button sheet.
+void ShowButtonRow(int k, bool lit) {
+  if (k < 0 || k >= kButtonCount) return;
+  DrawState.CurrentLayer = ScreenButtons.ButtonFirstBox + k;
+  const int row = lit ? k : kButtonCount + k;
+  ClipCellToLayer(kButtonSheet, 0, row * kButtonHeight, Width(), kButtonHeight);
+}
+
+// The level button the last click or move was on, or -1.
+int ButtonUnderPointer() {
+  if (InputEvent.InputSourceKind != 50) return -1;
+  const int k = InputEvent.InputSourceIndex - ScreenButtons.ButtonFirstBox;
+  return k >= 0 && k < kButtonCount ? k : -1;
+}
+
+int SlotX(int slot) {
+  return P().PairsGridLeft + P().PairSlotCol[static_cast<size_t>(slot)] * (P().PairCardWidth + P().PairsGapX);
+}
+int SlotY(int slot) {
+  return P().PairsGridTop + P().PairSlotRow[static_cast<size_t>(slot)] * (P().PairCardHeight + P().PairsGapY);
+}
+
+bool ValidSlot(int slot) { return slot >= 0 && slot < static_cast<int>(P().PairValue.size()); }
+
+// The first face-down card, in slot order, whose rectangle (edges included) holds the
+// pointer; -1 when none does.
+int CardUnderPointer() {
+  const int px = InputEvent.PointerX;
+  const int py = InputEvent.PointerY;
+  for (int s = 0; s < static_cast<int>(P().PairValue.size()); ++s) {
+    if (P().PairFaceUp[static_cast<size_t>(s)] != 0) continue;
+    const int x = SlotX(s);
+    const int y = SlotY(s);
+    if (px >= x && px <= x + P().PairCardWidth && py >= y && py <= y + P().PairCardHeight) return s;
+  }
+  return -1;
+}
+
+bool AllFaceUp() {
+  return std::all_of(P().PairFaceUp.begin(), P().PairFaceUp.end(), [](int up) { return up != 0; });
+}
+
+// --- states ---
+
+void Start() {
+  P().PairsBoardBox = 10;
+  P().PairsSignBox = 4;
+  P().CardSourceFirstBox = 6;
+  ScreenButtons.ButtonFirstBox = 0;
+  ScreenButtons.BoardFirstBox = 50;
+  // The screen we came from may have left its buttons live; ours are not in yet.
+  SceneCursor.ButtonMode = 0;
+  EffectParams.EffectFrameDelay = kDefaultDelay;
+  P().PairsLevel = 0;
+  DrawState.SheetIndex = kTitleSheet;
+  C00_LoadPicture(2, kTitlePicture, 0);
+  DrawState.SheetIndex = kButtonSheet;
+  C00_LoadPicture(2, kButtonPicture, 0);
+  GoTo(kTitle, 0);
+  Wait(-1, 500);
+}
+
+void TitleIn() {
+  const tq::Surface& title = Sheets[kTitleSheet].Picture;
+  const int h = title.Height();
+  const int rest = std::max(title.Width() - kTitleSplitX, 0);
+  const Rect leftFrom{0, -h, kTitleSplitX, h};
+  PrepareAt(11, leftFrom);
+  ClipCellToLayer(kTitleSheet, 0, 0, kTitleSplitX, h);
+  Sound(302);
+  Glide(kMove, 11, leftFrom, {0, 0, kTitleSplitX, h}, 30, 5, kLinear);
+  const Rect rightFrom{Width(), 0, rest, h};
+  PrepareAt(12, rightFrom);
+  ClipCellToLayer(kTitleSheet, kTitleSplitX, 0, rest, h);
+  Sound(302, 1);
+  Glide(kMove, 12, rightFrom, {kTitleSplitX, 0, rest, h}, 30, 5, kLinear);
+  C15_PlayMusic(300);
+}
+
+void Title() {
+  switch (SceneCursor.SceneStep) {
+    case 0:
+      TitleIn();
+      SceneCursor.SceneStep = 1;  // a click brings in the level buttons
+      break;
+    case 1:
+      for (int k = 0; k < kButtonCount; ++k) G03_Board(20, k);
+      for (int k = 0; k < kButtonCount; ++k) ShowLayer(ScreenButtons.BoardFirstBox + k, false);
+      GoTo(kLevelSelect, -1);
+      Wait(0, 0);
+      break;
+    default: break;
+  }
+}
+
+void LevelSelect() {
+  switch (SceneCursor.SceneStep) {
+    case -1:
+      ScreenButtons.HoveredButton = -1;
+      SceneCursor.ButtonMode = kButtonModeSelect;
+      SceneCursor.SceneStep = 0;
+      break;
+    case 0: {
+      if (SceneCursor.ButtonMode != kButtonModeSelect) return;
+      // The clicked layer names the level: the hover may not have run before the click.
+      const int k = ButtonUnderPointer();
+      if (k < 0) return;
+      Sound(303);
+      SceneCursor.ButtonMode = 0;
+      P().PairsLevel = k;
+      ScreenButtons.HoveredButton = k;
+      GoTo(kDealing, 0);
+      Wait(kButtonFlash, 0);  // its end arms the tick that starts the deal
+      for (int b = 0; b < kButtonCount; ++b) ShowLayer(ScreenButtons.ButtonFirstBox + b, false);
+      break;
+    }
+    default: break;
+  }
+}
+
+// The four source layers, just right of the window, with the level's pictures.
+void LoadSources() {
+  const LevelRow& level = Level();
+  const int pictures[4][2] = {
+      {level.backPicture, 0}, {level.facesPicture, 0}, {kLifePicture, level.lifeIconNumber}, {kBackdropPicture, 0}};
+  for (int i = 0; i < 4; ++i) {
+    DrawState.CurrentLayer = P().CardSourceFirstBox + i;
+    DrawState.CurrentRect = {Width(), 0, kFallbackCardWidth, kFallbackCardHeight};
+    PrepareLayer(11);
+    C00_LoadPicture(1, pictures[i][0], pictures[i][1]);
+  }
+}
+
+void LayOutGrid() {
+  const LevelRow& level = Level();
+  if (level.cardWidth > 0) {
+    P().PairCardWidth = level.cardWidth;
+    P().PairCardHeight = level.cardHeight;
+  } else {
+    GetLayerRect(50, P().CardSourceFirstBox);
+    P().PairCardWidth = DrawState.CurrentRect.Width;
+    P().PairCardHeight = DrawState.CurrentRect.Height;
+  }
+  P().PairsLastCol = level.columns - 1;
+  P().PairsLastRow = level.rows - 1;
+  P().PairsGapX = level.gapX;
+  P().PairsGapY = level.gapY;
+  P().LifeIconSize = level.lifeIconSize;
+  P().LivesLeft = level.lives;
+  P().FlipDelay = level.flipDelay;
+  const int gridWidth = level.columns * P().PairCardWidth + (level.columns - 1) * P().PairsGapX;
+  const int gridHeight = level.rows * P().PairCardHeight + (level.rows - 1) * P().PairsGapY;
+  P().PairsGridLeft = (Width() - gridWidth) / 2;
+  P().PairsGridTop = (Height() - gridHeight) / 2;
+}
+
+void TurnBoard(int faceUp) {
+  EffectParams.EffectVariant = faceUp;
+  EffectParams.EffectFrameDelay = P().FlipDelay;
+  Wait(kTurnBoard, 0);
+}
+
+void Dealing() {
+  FadeMusic();
+  LoadSources();
+  LayOutGrid();
+  G03_Deal();
+  const Rect boardFrom{0, -Height(), Width(), Height()};
+  PrepareAt(P().PairsBoardBox, boardFrom);
+  C00_LoadPicture(1, kBackdropPicture, 0);
+  Glide(kMove, P().PairsBoardBox, boardFrom, {0, 0, Width(), Height()}, 20, kDefaultDelay, kEaseOut);
+  TurnBoard(0);
+  Wait(kLifeIconsFrames, 0);
+  GoTo(kShowing, 0);
+  Wait(-1, 300);
+}
+
+void Showing() {
+  switch (SceneCursor.SceneStep) {
+    case 0:
+      G03_Board(0, 0);
+      SceneCursor.SceneStep = 1;
+      break;
+    case 1:
+      G03_Board(1, 0);
+      TurnBoard(1);
+      Pause(1000);
+      TurnBoard(0);
+      Pause(300);
+      G03_Board(0, 1);
+      SceneCursor.SceneStep = 2;
+      break;
+    case 2:
+      C15_PlayMusic(301 + P().PairsLevel);
+      G03_Board(1, 0);
+      P().PicksOpen = 0;
+      P().FirstPick = -1;
+      GoTo(kPlaying, 0);
+      break;
+    default: break;
+  }
+}
+
+void WrongPair() {
+  Sound(305, 0, -0.03f);
+  for (int i = 0; i < 4; ++i) G03_Board(10, 0);
+  ShowLayer(ScreenButtons.BoardFirstBox, false);
+  G03_LifeIcons(P().LivesLeft, 0);
+  --P().LivesLeft;
+  if (P().LivesLeft > 0) {
+    GoTo(kTurnBack, 0);  // both cards stay up until the next click
+    return;
+  }
+  GoTo(kGameOver, 0);
+  Wait(-1, 800);
+}
+
+void Playing() {
+  const int slot = CardUnderPointer();
+  if (slot < 0) return;
+  Sound(304, 1);
+  P().PairFaceUp[static_cast<size_t>(slot)] = 1;
+  G03_DrawCard(slot, 1);
+  P().SecondPick = slot;
+  if (P().PicksOpen == 0) {
+    P().FirstPick = slot;
+    P().PicksOpen = 1;
+    return;
+  }
+  P().PicksOpen = 0;
+  if (P().PairValue[static_cast<size_t>(P().FirstPick)] != P().PairValue[static_cast<size_t>(P().SecondPick)]) {
+    WrongPair();
+    return;
+  }
+  Sound(300);
+  if (!AllFaceUp()) return;
+  GoTo(kCleared, 0);
+  Wait(-1, 800);
+}
+
+void TurnBack() {
+  for (int slot : {P().FirstPick, P().SecondPick}) {
+    if (!ValidSlot(slot)) continue;
+    P().PairFaceUp[static_cast<size_t>(slot)] = 0;
+    G03_DrawCard(slot, 0);
+  }
+  GoTo(kPlaying, 0);
+}
+
+void GameOver() {
+  switch (SceneCursor.SceneStep) {
+    case 0: {
+      FadeMusic();
+      const Rect column{Width() / 2 - 1, 0, 2, Height()};
+      PrepareAt(50, column);
+      Glide(kMoveResize, 50, column, {0, 0, Width(), Height()}, 20, kDefaultDelay, kLinearSized);
+      Pause(500);
+      SlideInHalves(kGameOverPicture, 30, 309, 25);
+      SceneCursor.SceneStep = 1;
+      break;
+    }
+    case 1: {
+      const int left = Width() / 2;
+      const int right = Width() - left;
+      const Rect above{0, -Height(), left, Height()};
+      const Rect below{left, Height(), right, Height()};
+      PrepareAt(50, above);
+      PrepareAt(51, below);
+      StoreSlot(0, 50, above, {0, 0, left, Height()});
+      StoreSlot(1, 51, below, {left, 0, right, Height()});
+      MoveTwoSlots(10, kEaseOut);
+      GoTo(kTitle, 0);
+      Wait(-1, 500);
+      break;
+    }
+    default: break;
+  }
+}
+
+void Cleared() {
+  switch (SceneCursor.SceneStep) {
+    case 0: {
+      FadeMusic();
+      const Rect point{Width() / 2 - 1, Height() / 2 - 1, 2, 2};
+      PrepareAt(50, point);
+      LayerInfo(50).BackColor = RgbColor(255, 255, 255);
+      ClearLayerImage(50);
+      Glide(kMoveResize, 50, point, {0, 0, Width(), Height()}, 100, kDefaultDelay, kEaseOutSized);
+      Pause(500);
+      SlideInHalves(kClearPicture, 50, 308, 45);
+      SceneCursor.SceneStep = 1;
+      break;
+    }
+    case 1: {
+      Sound(302);
+      const Rect above{0, -Height(), Width(), Height()};
+      PrepareAt(2, above);
+      Glide(kMove, 2, above, {0, 0, Width(), Height()}, 30, 5, kLinear);
+      SceneCursor.SceneStep = 2;
+      Wait(-1, 500);
+      break;
+    }
+    case 2: G03_Leave(); break;
+    default: break;
+  }
+}
+
+// --- frames ---
+
+void LifeIconsFrame() {
+  SetFrameLength(-1, 100);
+  int& frame = AnimationRun.AnimationFrame;
+  if (frame == 0) frame = 1;
+  G03_LifeIcons(frame, 1);
+  if (frame >= P().LivesLeft) {
+    FrameClock.FrameLoopRunning = 0;
+    return;
+  }
+  ++frame;
+}
+
+void TurnBoardFrame() {
+  Sound(304, 1);
+  SetFrameLength(-1, EffectParams.EffectFrameDelay);
+  int& frame = AnimationRun.AnimationFrame;
+  G03_DrawCard(frame, EffectParams.EffectVariant);
+  if (frame >= P().PairsLastSlot) {
+    EffectParams.EffectFrameDelay = kDefaultDelay;
+    FrameClock.FrameLoopRunning = 0;
+    return;
+  }
+  ++frame;
+}
+
+void ButtonFlashFrame() {
+  SetFrameLength(-1, 50);
+  int& frame = AnimationRun.AnimationFrame;
+  ShowButtonRow(ScreenButtons.HoveredButton, frame % 2 != 0);
+  if (frame >= 10) {
+    Wait(0, 0);
+    return;
+  }
+  ++frame;
+}
+
+}  // namespace
+
+void G03_Step() {
+  switch (SceneCursor.SceneState) {
+    case kStart: Start(); break;
+    case kTitle: Title(); break;
+    case kLevelSelect: LevelSelect(); break;
+    case kDealing: Dealing(); break;
+    case kShowing: Showing(); break;
+    case kPlaying: Playing(); break;
+    case kTurnBack: TurnBack(); break;
+    case kGameOver: GameOver(); break;
+    case kCleared: Cleared(); break;
+    default: break;
+  }
+}
+
+void G03_Hover() {
+  if (SceneCursor.ButtonMode != kButtonModeSelect) return;
+  const int k = ButtonUnderPointer();
+  int& hovered = ScreenButtons.HoveredButton;
+  if (k >= 0 && k != hovered) {
+    for (int b = 0; b < kButtonCount; ++b) ShowButtonRow(b, b == k);
+    hovered = k;
+    Sound(301, 0, -0.05f);
+  } else if (k < 0 && hovered != -1) {
+    for (int b = 0; b < kButtonCount; ++b) ShowButtonRow(b, false);
+    hovered = -1;
+  }
+}
+
+void G03_OnKey() {
+  if (InputEvent.AdvanceKeyDown != 1) return;
+  // On the level select a key stands for a click on the lit button; elsewhere the
+  // step reads the last pointer position.
+  const int k = ScreenButtons.HoveredButton;
+  if (SceneCursor.ButtonMode == kButtonModeSelect && k >= 0 && k < kButtonCount) {
+    InputEvent.InputSourceKind = 50;
+    InputEvent.InputSourceIndex = ScreenButtons.ButtonFirstBox + k;
+  }
+  G03_Step();
+}
+
+bool G03_FrameGate() {
+  const int code = FrameClock.AnimationCode;
+  if (code < 1000) {
+    C40_EffectStep();
+    return true;
+  }
+  if (code <= 1099) return G03_Frame();
+  return false;
+}
+
+bool G03_Frame() {
+  switch (FrameClock.AnimationCode) {
+    case kLifeIconsFrames: LifeIconsFrame(); return true;
+    case kTurnBoard: TurnBoardFrame(); return true;
+    case kButtonFlash: ButtonFlashFrame(); return true;
+    default: return false;
+  }
+}
+
+void G03_Leave() {
+  for (int layer = 0; layer <= 79; ++layer) ShowLayer(layer, false);
+  SceneCursor.StageNumber = 50;
+  SceneCursor.SceneCode = 10;
+  SceneCursor.SceneState = 0;
+  SceneCursor.SceneStep = 10;
+  Wait(0, 0);
+}
+
+void G03_Deal() {
+  const int columns = P().PairsLastCol + 1;
+  P().PairsLastSlot = (P().PairsLastRow + 1) * columns - 1;
+  const size_t count = static_cast<size_t>(std::max(P().PairsLastSlot + 1, 0));
+  P().PairValue.assign(count, -1);
+  P().PairFaceUp.assign(count, 0);
+  P().PairSlotCol.resize(count);
+  P().PairSlotRow.resize(count);
+  for (int s = 0; s < static_cast<int>(count); ++s) {
+    P().PairSlotCol[static_cast<size_t>(s)] = s % columns;
+    P().PairSlotRow[static_cast<size_t>(s)] = s / columns;
+  }
+  for (int v = 0; v <= P().PairsLastSlot / 2; ++v) {
+    G03_PlaceCard(v);
+    G03_PlaceCard(v);
+  }
+}
+
+void G03_PlaceCard(int value) {
+  std::vector<int>& slots = P().PairValue;
+  const int count = static_cast<int>(slots.size());
+  // A full table would have the probe draw again for ever: the card is left out.
+  if (std::find(slots.begin(), slots.end(), -1) == slots.end()) return;
+  const int first = RandomRange(0, P().PairsLastSlot);
+  for (int probe = 0; probe < count; ++probe) {
+    const int s = (first + probe) % count;
+    if (slots[static_cast<size_t>(s)] == -1) {
+      slots[static_cast<size_t>(s)] = value;
+      return;
+    }
+  }
+}
+
+void G03_DrawCard(int slot, int faceUp) {
+  if (!ValidSlot(slot)) return;
+  const int w = P().PairCardWidth;
+  const int h = P().PairCardHeight;
+  int source = P().CardSourceFirstBox;
+  int sx = 0;
+  int sy = 0;
+  if (faceUp != 0) {
+    const int value = P().PairValue[static_cast<size_t>(slot)];
+    source += 1;
+    sx = (value % kFacesPerRow) * w;
+    sy = (value / kFacesPerRow) * h;
+  }
+  BitBltCopy(source, P().PairsBoardBox, {sx, sy, w, h, SlotX(slot), SlotY(slot)});
+}
+
+void G03_LifeIcons(int number, int kind) {
+  const int size = P().LifeIconSize;
+  const int y = Height() - number * size;
+  const int source = kind == 1 ? P().CardSourceFirstBox + 2 : P().CardSourceFirstBox + 3;
+  BitBltCopy(source, P().PairsBoardBox, {kLifeIconX, y, size, size, kLifeIconX, y});
+}
+
+void G03_Board(int kind, int variant) {
+  const int band = ScreenButtons.BoardFirstBox;
+  const int sign = P().PairsSignBox;
+  const Rect signBand{0, Height() / 2 - 150, Width(), 300};
+  switch (kind) {
+    case 0: {  // a sign board comes in on a band across the middle
+      OpenBand(band, signBand);
+      Sound(302, 0, -0.05f);
+      PrepareAt(sign, {Width(), 0, 1, 1});
+      C00_LoadPicture(1, kSignPicture, variant);
+      GetLayerRect(50, sign);
+      int h = DrawState.CurrentRect.Height;
+      const Rect from{Width(), CentreY(h), DrawState.CurrentRect.Width, h};
+      MoveLayer(sign, from.X, from.Y, from.Width, from.Height);
+      Glide(kMove, sign, from, {0, from.Y, from.Width, from.Height}, 20, 7, kLinear);
+      break;
+    }
+    case 1: {  // the sign board goes and its band closes
+      ShowLayer(sign, false);
+      const Rect line{0, signBand.Y + signBand.Height / 2 - 1, Width(), 2};
+      Glide(kMoveResize, band, signBand, line, 8, kDefaultDelay, kLinearSized);
+      ShowLayer(band, false);
+      break;
+    }
+    case 10: {  // the life-loss square over the top life icon
+      const int size = P().LifeIconSize;
+      const int top = Height() - P().LivesLeft * size;
+      const Rect point{kLifeIconX + size / 2 - 1, top + size / 2 - 1, 2, 2};
+      PrepareAt(band, point);
+      Glide(kMoveResize, band, point, {kLifeIconX - 3, top - 3, size + 6, size + 6}, 8, kDefaultDelay,
+            kLinearSized);
+      break;
+    }
+    case 20: {  // level button `variant` on its band
+      if (variant < 0 || variant >= kButtonCount) return;
+      const int y = Height() / 2 + 60 + 65 * variant;
+      OpenBand(band + variant, {0, y, Width(), kButtonHeight});
+      const int button = ScreenButtons.ButtonFirstBox + variant;
+      const Rect from{200, y, Width(), kButtonHeight};
+      PrepareAt(button, from);
+      ShowButtonRow(variant, false);
+      Glide(kMove, button, from, {0, y, Width(), kButtonHeight}, 10, 5, kLinear);
+      break;
+    }
+    default: break;
+  }
+}
+
+void RegisterMemoryPairs() {
+  ScreenHookSet& screen = MarbrookScreen(kSceneCode);
+  screen.Step = G03_Step;
+  screen.Hover = G03_Hover;
+  screen.Frame = G03_FrameGate;
+  screen.OnKey = G03_OnKey;
+}
+
+void ResetMemoryPairsState() { PairsState = PairsStateRecord{}; }

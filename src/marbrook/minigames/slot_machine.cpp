@@ -1,0 +1,344 @@
+// The casino's slot machine (SceneState 200): three reels stepping through fixed
+// strips every 75 ms, stopped left to right by the player; nothing is random.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/frame_model.h"
+#include "engine/game_window.h"
+#include "engine/input_dispatch.h"
+#include "engine/layers.h"
+#include "engine/modes.h"
+#include "engine/string_utils.h"
+#include "engine/text.h"
+#include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
+#include "games/screen_buttons.h"
+#include "marbrook/minigames/casino.h"
+#include "scenario/auto_reading.h"
+
+SlotMachineRecord SlotMachine;
+
+namespace {
+
+CasinoStateRecord& C() { return CasinoState; }
+SlotMachineRecord& S() { return SlotMachine; }
+int W() { return ScreenSize.ScreenWidth; }
+int H() { return ScreenSize.ScreenHeight; }
+
+constexpr int kSpinCode = 1000;
+constexpr int kCell = 100;
+constexpr int kMaxBet = 1000;
+// Steps of the slot state.
+enum : int {
+  kOpen = 0,
+  kNextSpin = 10,
+  kButtons = 11,
+  kTakeBet = 12,
+  kRulesOut = 13,
+  kSpin = 20,
+  kShowWin = 21,
+  kCollect = 22,
+  kCheck = 23,
+  kUnlocked = 50,
+  kUnlockOut = 51,
+};
+// Buttons of step 11, by n (layer CasinoButtonFirstBox + n).
+enum : int { kBet = 0, kSpinButton = 1, kStop = 2, kHelp = 5, kQuit = 6 };
+
+int Button(int n) { return C().CasinoButtonFirstBox + n; }
+int CreditPanel() { return C().PanelFirstBox + PanelOffset(0); }
+int WinPanel() { return C().PanelFirstBox + PanelOffset(6); }
+int RowPanel(int row) { return C().PanelFirstBox + 1 + row; }
+int RowCentreY(int row) { return row == 0 ? 300 : (row == 1 ? 180 : 420); }
+
+int Wrap(int pos) {
+  if (pos > S().ReelLastIndex) return 0;
+  if (pos < 0) return S().ReelLastIndex;
+  return pos;
+}
+
+// The symbol shown in row (0 middle, 1 top, 2 bottom) of a reel.
+int SymbolAt(int reel, int row) {
+  const int offset = row == 1 ? 1 : (row == 2 ? -1 : 0);
+  return S().ReelStrip[static_cast<size_t>(reel)][static_cast<size_t>(Wrap(S().ReelPos[static_cast<size_t>(reel)] + offset))];
+}
+
+void SlotButtonsRise() {
+  CasinoCell(Button(kBet), 2, 0, 0, 100, 80, 348, H());
+  CasinoSlide(Button(kBet), 348, 608);
+  CasinoCell(Button(kSpinButton), 2, 100, 0, 100, 80, 473, H());
+  CasinoSlide(Button(kSpinButton), 473, 608);
+}
+
+void Open() {
+  C15_PlayMusic(401);
+  C00_LoadPicture(0, 1271, 0);
+  CasinoSheet(0, 1285, 0);
+  CasinoSheet(1, 1287, 0);
+  CasinoSheet(2, 1286, 0);
+  CasinoSheet(5, 1279, 0);
+  G04_LoadReels();
+  S().ReelPos = {1, 1, 1};
+  for (int reel = 0; reel < kReelCount; ++reel) G04_DrawReel(reel);
+  for (int i = 0; i < 9; ++i) ShowLayer(C().ReelFirstBox + i, true);
+  DrawState.CurrentRect = {0, 535, 1, 1};
+  G04_NumberPanel(0, 0);
+  CasinoSlideFrom(CreditPanel(), -LayerWidth(CreditPanel()), 535, 0, 535);
+  CasinoRunSlides(20);
+  SlotButtonsRise();
+  CasinoCell(Button(kStop), 2, 200, 0, 240, 80, 340, H());
+  CasinoSlide(Button(kStop), 340, 508);
+  CasinoRunSlides(10);
+  G04_Board(40, 0);
+  if (C().RulesShown[0] == 0) {
+    C().RulesShown[0] = 1;
+    G04_Board(2, 2);
+    CasinoGoTo(kSlotGame, kRulesOut);
+  } else {
+    CasinoGoTo(kSlotGame, kButtons);
+  }
+}
+
+void ButtonClick() {
+  if (InputEvent.InputSourceKind != 50) return;
+  const int n = InputEvent.InputSourceIndex - C().CasinoButtonFirstBox;
+  if (n != kBet && n != kSpinButton && n != kStop && n != kHelp && n != kQuit) return;
+  ScreenButtons.HoveredButton = n;
+  C().PressSoundKind = 1;
+  switch (n) {
+    case kBet:
+      C().PressSoundKind = 0;
+      G04_Board(5, 0);
+      if (C().CasinoCredits - C().CasinoBet >= 1.0f && C().CasinoBet + 1.0f <= kMaxBet) {
+        C().CasinoBet += 1.0f;
+        G04_NumberPanel(0, 1);
+        G04_Lamp(0, static_cast<int>(C().CasinoBet) - 1);
+        if (C().CasinoBet >= 3.0f) {
+          CasinoGoTo(kSlotGame, kTakeBet);
+          Wait(0, 0);
+        }
+      }
+      break;
+    case kSpinButton:
+      G04_Board(5, 0);
+      if (C().CasinoBet > 0.0f) {
+        CasinoGoTo(kSlotGame, kTakeBet);
+        Wait(0, 0);
+      }
+      break;
+    case kStop: G04_Board(6, 0); break;
+    case kHelp:
+      G04_Board(7, 0);
+      G04_Board(2, 2);
+      CasinoGoTo(kSlotGame, kRulesOut);
+      break;
+    case kQuit: CasinoQuitGame(); break;
+    default: break;
+  }
+}
+
+void ShowWin() {
+  G04_SlotEvaluate();
+  C().CasinoWin = 0;
+  for (int row = 0; row <= S().BetRows && row < 3; ++row) {
+    const int pay = S().RowWin[static_cast<size_t>(row)];
+    if (pay <= 0) continue;
+    const int marker = C().CasinoMessageBox + row;
+    CasinoPicture(marker, 1288, 0, 265, 0);
+    MoveLayer(marker, 265, RowCentreY(row) - LayerHeight(marker) / 2, LayerWidth(marker), LayerHeight(marker));
+    ShowLayer(marker, true);
+    G04_LineWin(row);
+    const int panel = RowPanel(row);
+    const int y = RowCentreY(row) - LayerHeight(panel) / 2;
+    CasinoSlideFrom(panel, W(), y, 712, y);
+    CasinoRunSlides(10);
+    C().CasinoWin += static_cast<float>(pay);
+  }
+  if (C().CasinoWin > 0.0f) {
+    DrawState.CurrentRect = {W(), 485, 1, 1};
+    G04_NumberPanel(6, 0);
+    CasinoSlideFrom(WinPanel(), W(), 485, W() - (LayerWidth(WinPanel()) + 10), 485);
+    CasinoRunSlides(10);
+    CasinoGoTo(kSlotGame, kCollect);
+  } else {
+    CasinoGoTo(kSlotGame, kCheck);
+    Wait(0, 0);
+  }
+}
+
+void Collect() {
+  for (int row = 0; row < 3; ++row) {
+    if (row > S().BetRows || S().RowWin[static_cast<size_t>(row)] <= 0) continue;
+    ShowLayer(C().CasinoMessageBox + row, false);
+    CasinoSlide(RowPanel(row), W(), LayerTop(RowPanel(row)));
+  }
+  CasinoSlide(WinPanel(), LayerLeft(WinPanel()), 535);
+  CasinoRunSlides(20);
+  for (int row = 0; row < 3; ++row) ShowLayer(RowPanel(row), false);
+  CasinoCollectWin(kSlotGame, kCheck);
+}
+
+void Check() {
+  G04_CheckMoney();
+  switch (C().MoneyCheckResult) {
+    case kMoneyPlayOn: CasinoGoTo(kSlotGame, kNextSpin); break;
+    case kMoneyGameOver: CasinoGoTo(kCasinoGameOver, 0); break;
+    case kMoneyClear: CasinoGoTo(kCasinoClear, 0); break;
+    default: CasinoGoTo(kSlotGame, kUnlocked); break;
+  }
+  Wait(0, 0);
+}
+
+}  // namespace
+
+void G04_SlotStep() {
+  switch (SceneCursor.SceneStep) {
+    case kOpen: Open(); break;
+    case kNextSpin:
+      C().CasinoBet = 0;
+      C().CasinoWin = 0;
+      HideLayerRange(C().LampFirstBox, C().LampFirstBox + 2);
+      SlotButtonsRise();
+      CasinoRunSlides(10);
+      G04_Board(40, 0);
+      CasinoGoTo(kSlotGame, kButtons);
+      break;
+    case kButtons: ButtonClick(); break;
+    case kTakeBet:
+      S().BetRows = static_cast<int>(C().CasinoBet) - 1;
+      C().CasinoCredits -= C().CasinoBet;
+      C().CasinoBet = 0;
+      for (int n : {kBet, kSpinButton, kHelp, kQuit}) CasinoSlide(Button(n), LayerLeft(Button(n)), H());
+      CasinoRunSlides(10);
+      for (int n : {kBet, kSpinButton, kHelp, kQuit}) ShowLayer(Button(n), false);
+      CasinoGoTo(kSlotGame, kSpin);
+      Wait(0, 0);
+      break;
+    case kRulesOut:
+      G04_Board(3, 0);
+      CasinoGoTo(kSlotGame, kButtons);
+      break;
+    case kSpin:
+      S().ReelsStopped = 0;
+      AnimationRun.WaitKind = kWaitCasinoReels;
+      CasinoGoTo(kSlotGame, kShowWin);
+      Wait(kSpinCode, 0);
+      break;
+    case kShowWin: ShowWin(); break;
+    case kCollect: Collect(); break;
+    case kCheck: Check(); break;
+    case kUnlocked: CasinoUnlockedBoard(kSlotGame, kUnlockOut); break;
+    case kUnlockOut: CasinoUnlockedBoardOut(kSlotGame, kCheck); break;
+    default: break;
+  }
+}
+
+void G04_LoadReels() {
+  const std::span<const char* const> strips = ReelStripTexts(C().CasinoMode);
+  S().ReelLastIndex = C().CasinoMode == 1 ? 21 : 20;
+  for (int reel = 0; reel < kReelCount; ++reel) {
+    std::vector<std::string> fields;
+    int count = 0;
+    SplitFields(strips[static_cast<size_t>(reel)], ",", kReelStripSize, fields, count);
+    auto& strip = S().ReelStrip[static_cast<size_t>(reel)];
+    strip.fill(0);
+    for (int i = 1; i <= count && i <= kReelStripSize; ++i) {
+      strip[static_cast<size_t>(i - 1)] = std::atoi(fields[static_cast<size_t>(i)].c_str());
+    }
+  }
+}
+
+void G04_DrawReel(int reel) {
+  if (reel < 0 || reel >= kReelCount) return;
+  // Rows top, middle, bottom: positions + 1, + 0, - 1.
+  constexpr int kRowOf[] = {1, 0, 2};
+  for (int j = 0; j < 3; ++j) {
+    const int layer = C().ReelFirstBox + 3 * reel + j;
+    const int symbol = SymbolAt(reel, kRowOf[j]);
+    DrawState.CurrentLayer = layer;
+    MoveLayer(layer, 280 + 130 * reel, 130 + 120 * j, kCell, kCell);
+    ClipCellToLayer(0, (symbol - 1) * kCell, 0, kCell, kCell);
+  }
+}
+
+void G04_SlotEvaluate() {
+  const bool story = C().CasinoMode == 1;
+  for (int row = 0; row < 3; ++row) {
+    auto& line = S().ReelWindow[static_cast<size_t>(row)];
+    for (int reel = 0; reel < kReelCount; ++reel) line[static_cast<size_t>(reel)] = SymbolAt(reel, row);
+    int pay = 0;
+    if (line[0] == line[1] && line[1] == line[2]) pay = TripleSymbolPay(line[0]);
+    int fours = 0;
+    int fives = 0;
+    for (int s : line) {
+      fours += s == 4 ? 1 : 0;
+      fives += s == 5 ? 1 : 0;
+    }
+    if (pay == 0) {
+      if (fours == 2) pay = 20;
+      else if (fives == 1) pay = story ? 4 : 1;
+      else if (fives == 2) pay = 10;
+    }
+    S().RowWin[static_cast<size_t>(row)] = pay;
+  }
+}
+
+void G04_LineWin(int row) {
+  const int layer = RowPanel(row);
+  CasinoPicture(layer, 1289, 0, W(), 0);
+  TextStyle.CurrentText = std::to_string(S().RowWin[static_cast<size_t>(row)]);
+  TextStyle.TextFontSize = 60;
+  MeasureText(1);
+  TextStyle.TextX = LayerWidth(layer) - 14 - TextStyle.MeasuredWidth;
+  TextStyle.TextY = (LayerHeight(layer) - TextStyle.MeasuredHeight) / 2;
+  TextStyle.OutlineWidth = 1;
+  TextStyle.TextColor = RgbColor(255, 255, 255);
+  TextStyle.ShadeColor1 = RgbColor(255, 180, 180);
+  TextStyle.ShadeColor2 = RgbColor(200, 140, 140);
+  TextStyle.ShadeColor3 = RgbColor(150, 80, 80);
+  PrintText(1, layer);
+}
+
+void G04_Lamp(int flag, int row) {
+  if (flag != 0 || row < 0 || row > 2) return;
+  // The first bet lights the middle line, the second the top, the third the bottom.
+  constexpr int kLine[] = {1, 0, 2};
+  const int r = kLine[row];
+  const int layer = C().LampFirstBox + row;
+  CasinoCell(layer, 1, 0, 120 * r, 550, 100, 200, 130 + 120 * r);
+  ShowLayer(layer, true);
+  LayerToBack(layer);
+}
+
+void G04_Frame() {
+  if (FrameClock.AnimationCode != kSpinCode) return;
+  SetFrameLength(-1, 75);
+  for (int reel = S().ReelsStopped; reel < kReelCount; ++reel) {
+    int& pos = S().ReelPos[static_cast<size_t>(reel)];
+    pos = Wrap(pos + 1);
+    G04_DrawReel(reel);
+  }
+  if (S().StopButtonFlash > 0) {
+    --S().StopButtonFlash;
+    if (S().StopButtonFlash == 0) {
+      DrawState.CurrentLayer = Button(kStop);
+      ClipCellToLayer(2, 200, 0, 240, 80);
+      if (S().ReelsStopped == 3) {
+        FrameClock.LoopAbortRequested = -1;
+        AnimationRun.WaitKind = 0;
+        Wait(0, 0);
+      }
+    }
+  }
+}
+
+void G04_StopReelClick() {
+  const bool fromButton = InputEvent.InputSourceIndex == Button(kStop) && InputEvent.InputSourceKind == 50;
+  if (InputEvent.AdvanceKeyDown != 1 && !fromButton) return;
+  if (S().ReelsStopped < 3) ++S().ReelsStopped;
+  S().StopButtonFlash = 1;
+  CasinoSound(405);
+  DrawState.CurrentLayer = Button(kStop);
+  ClipCellToLayer(2, 200, 80, 240, 80);
+}
