@@ -107,12 +107,12 @@ std::string ReplaceSubject(const std::string& message, const std::string& subjec
 
 std::string OmenSubject(int character) {
   switch (character) {
-    case 1: return "大槻さん";
-    case 2: return "鳴海さん";
-    case 3: return "モグ太さん";
-    case 4: return "千早さん";
-    case 5: return "葛城さん";
-    case 6: return "大槻さん達";
+    case 1: return "ボルダンさん";
+    case 2: return "ホルムさん";
+    case 3: return "コロップさん";
+    case 4: return "ファルケさん";
+    case 5: return "モスさん";
+    case 6: return "ボルダンさん達";
     default: return "";
   }
 }

@@ -142,7 +142,7 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
     for (int n = 0; n < counts[level - 1]; ++n) {
       const std::string text = OmenText(level, n);
       SCOPED_TRACE(text);
-      EXPECT_NE(text.find("大槻さん達"), std::string::npos);
+      EXPECT_NE(text.find("ボルダンさん達"), std::string::npos);
       EXPECT_LE(CountOccurrences(text, "："), 5);
     }
     EXPECT_EQ(OmenText(level, counts[level - 1]), "");

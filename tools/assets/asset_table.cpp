@@ -794,7 +794,8 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaETC/ACM_{nn}.dat", "7", L::Place, 920, 690, 0, 0, 1, "plaza dusk fountain:_夕暮れの広場"},
     {"Kespa_Data/KespaETC/ACM_{nn}.dat", "8", L::Place, 920, 690, 0, 0, 1, "coast dusk boats:_夕焼けの海"},
     {"Kespa_Data/KespaETC/ACM_{nn}.dat", "9", L::Place, 920, 690, 0, 0, 1, "meadow panorama night:_眠るオルヴェル"},
-    {"Kespa_Data/KespaETC/Kan00.dat", "", L::Panel, 400, 100, 0, 0, 1, "おまけ"},
+    // The signboard the ending drops over the town.
+    {"Kespa_Data/KespaETC/Kan00.dat", "", L::Panel, 400, 100, 0, 0, 1, "ほほえみの祭り"},
     {"Kespa_Data/KespaETC/Ti.dat", "", L::Place, 920, 690, 0, 0, 1, "meadow dusk panorama:^おしまい"},
     // Place backgrounds, each its place; no caption, as the route select covers the
     // town's view with its panels and the stages name their places.
@@ -807,7 +808,19 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Back/Event_01.jpg", "", L::Place, 920, 690, 0, 0, 1, "meadow dusk panorama"},
     {"Kespa_Data/KespaCG/Back/Event_05.jpg", "", L::Place, 920, 690, 0, 0, 1, "meadow panorama night"},
     // Faces.
-    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "0-9,14-19", L::Face, 280, 360, 0, 0, 1, "村人"},
+    // Faces by the cast of the story: pictures 30 to 37 and 45 to 49 (38, 39 and 44
+    // are no one's in the stories).
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "0,1", L::Face, 280, 360, 0, 0, 1, "エリオ"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "2,3", L::Face, 280, 360, 0, 0, 1, "ヴィム"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "4,5", L::Face, 280, 360, 0, 0, 1, "コロップ"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "6", L::Face, 280, 360, 0, 0, 1, "ニルス"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "7", L::Face, 280, 360, 0, 0, 1, "ルーベン"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "8,9,14", L::Face, 280, 360, 0, 0, 1, "村人"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "15", L::Face, 280, 360, 0, 0, 1, "ゲオルグ"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "16", L::Face, 280, 360, 0, 0, 1, "ヴェルマ"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "17", L::Face, 280, 360, 0, 0, 1, "バルトロ"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "18", L::Face, 280, 360, 0, 0, 1, "オルガ"},
+    {"Kespa_Data/KespaCG/Face/O-Face_{nn}.jpg", "19", L::Face, 280, 360, 0, 0, 1, "ハルヴァル"},
     {"Kespa_Data/KespaCG/Face/リゼッタs200.jpg", "", L::Face, 280, 360, 0, 0, 1, "リゼッタ"},
     {"Kespa_Data/KespaCG/Face/ソラナs200.jpg", "", L::Face, 280, 360, 0, 0, 1, "ソラナ"},
     {"Kespa_Data/KespaCG/Face/ネフィs200.jpg", "", L::Face, 280, 360, 0, 0, 1, "ネフィ"},
@@ -907,7 +920,14 @@ constexpr AssetRow kAssets[] = {
     {"Kespa_Data/KespaCG/Game/Mes10-05.jpg", "", L::Panel, 650, 250, 0, 0, 1, ""},
     // The pieces by the board's character: tokens with no caption, as the turn
     // marker stands over them.
-    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "0-6", L::Token, 70, 70},
+    // Each piece wears its character's colours (the faces' names); 0 is no one's.
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "0", L::Token, 70, 70},
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "1", L::Token, 70, 70, 0, 0, 1, "エリオ"},
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "2", L::Token, 70, 70, 0, 0, 1, "ヴィム"},
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "3", L::Token, 70, 70, 0, 0, 1, "コロップ"},
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "4", L::Token, 70, 70, 0, 0, 1, "ニルス"},
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "5", L::Token, 70, 70, 0, 0, 1, "ルーベン"},
+    {"Kespa_Data/KespaCG/Game/Koma70_{nn}.jpg", "6", L::Token, 70, 70, 0, 0, 1, "ボルダン家"},
     // The overlays that blink over creatures, by event: removed or eaten, arrived,
     // merged, life ended, changed, brought by a chain, changed by a chain.
     {"Kespa_Data/KespaCG/Game/Mini{nn}_s96.jpg", "1", L::Burst, 96, 96, 0, 0, 1, "消えた！"},

@@ -317,13 +317,18 @@ void DrawRules(Surface& s, const AssetFile& f) {
 
 void DrawToken(Surface& s, const AssetFile& f) {
   const int w = s.Width(), h = s.Height();
-  const uint32_t who = Hash("piece" + std::to_string(f.number)) * 2654435761u;
+  // A named piece takes the hair and clothes colours its character's face has, so
+  // the piece on the board and the face in the story read as the same person.
+  const std::string name = f.row->shows;
+  const uint32_t who = name.empty() ? Hash("piece" + std::to_string(f.number)) * 2654435761u : Hash(name);
+  const uint32_t ring = name.empty() ? HashColour(who, 90) : HashColour(who >> 13, 50);
+  const uint32_t hair = name.empty() ? HashColour(who >> 7, 20) : HashColour(who, 10);
   s.Reset(w, h, kPathSand);
   const int cx = w / 2, cy = h / 2, r = std::min(w, h) * 45 / 100;
   FillEllipse(s, cx, cy, r, r, Rgb(255, 255, 255));
-  FillEllipse(s, cx, cy, r - 3, r - 3, HashColour(who, 90));
+  FillEllipse(s, cx, cy, r - 3, r - 3, ring);
   FillEllipse(s, cx, cy + r / 8, r * 3 / 5, r * 3 / 5, Rgb(250, 220, 190));
-  FillEllipse(s, cx, cy - r / 2, r * 3 / 5, r / 3, HashColour(who >> 7, 20));  // hair
+  FillEllipse(s, cx, cy - r / 2, r * 3 / 5, r / 3, hair);  // hair
   FillEllipse(s, cx - r / 4, cy + r / 8, r / 10 + 1, r / 7 + 1, Rgb(30, 30, 40));
   FillEllipse(s, cx + r / 4, cy + r / 8, r / 10 + 1, r / 7 + 1, Rgb(30, 30, 40));
   tq::FillRect(s, {cx - r / 5, cy + r * 2 / 5, r * 2 / 5, std::max(2, r / 12)}, Rgb(180, 60, 60));

@@ -27,7 +27,8 @@ void DrawKindTiles(tq::Surface& s, const AssetFile& f);
 // Look::AttackButtons. Cells "name/reach/damage", reach 1 or 2 cells or 9 for the
 // whole line; the second row is the strengthened look while 力 lasts.
 void DrawAttackButtons(tq::Surface& s, const AssetFile& f);
-// Look::Token. A round piece with a face, its colours by the file's number.
+// Look::Token. A round piece with a face: a named piece in its character's face
+// colours, any other by the file's number.
 void DrawToken(tq::Surface& s, const AssetFile& f);
 // Look::Burst. A star burst with its word.
 void DrawBurst(tq::Surface& s, const AssetFile& f);
