@@ -149,6 +149,14 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
   }
   BoardState.BoardCharacter = 9;
   EXPECT_EQ(OmenText(1, 0).rfind("は、", 0), 0u) << "no subject";
+
+  // The subjects are the story's cast: each board character by name and honorific,
+  // and character 6 the family of character 1.
+  const char* const cast[7] = {"", "ボルダンさん", "ホルムさん", "コロップさん", "ファルケさん", "モスさん", "ボルダンさん達"};
+  for (int character = 0; character <= 7; ++character) {
+    EXPECT_EQ(OmenSubject(character), character <= 6 ? cast[character] : "") << character;
+  }
+  EXPECT_EQ(OmenSubject(6), OmenSubject(1) + "達");
 }
 
 TEST_F(BoardRulesTest, CreaturesMoveByTheirRhythmAndStopOnlyTheirMoves) {
