@@ -346,7 +346,8 @@ Lines LineFaults(const StageRow& row, const std::string& raw) {
     const auto it = kSoundIds.find(line.Number("サウ番"));
     if (it == kSoundIds.end()) faults.push_back("sound " + std::to_string(line.Number("サウ番")));
     else if (line.Number("サウID") != it->second) faults.push_back("sound " + std::to_string(it->first) + " with ID " + std::to_string(line.Number("サウID")));
-    if ((it != kSoundIds.end() && it->first >= 210) != (row.stage == 61)) faults.push_back("sounds 210 and 212 are stage 61's alone");
+    // Stage 61 plays 210 and 212 besides its closing's sound 10; no other stage plays them.
+    if (it != kSoundIds.end() && it->first >= 210 && row.stage != 61) faults.push_back("sounds 210 and 212 are stage 61's alone");
   }
   if (c == "[通常イベ]" && !kNormalEvents.count(eventKind)) faults.push_back("event " + std::to_string(eventKind));
   if (c == "[画面の消去]" && eventKind != 0 && eventKind != 1) faults.push_back("screen erase " + std::to_string(eventKind));
@@ -1057,6 +1058,7 @@ TEST_F(VadrimStageScripts, LineRules) {
       {10, "[効果音]：Ｚ：■サウ番=55：サウID=02", ""},
       {10, "[効果音]：Ｚ：■サウ番=55：サウID=01", "sound 55 with ID 1"},
       {61, "[効果音]：Ｚ：■サウ番=210：サウID=01", ""},
+      {61, "[効果音]：Ｚ：■サウ番=10：サウID=01", ""},
       {10, "[通常イベ]：Ev種=40", "event 40"},
       {10, "[通常イベ]：Ｚ：Ev種=16：Ev分=00：■文字", "text with [通常イベ]"},
       {10, "[画面の消去]：Ev種=02：Ev分岐=0", "screen erase 2"},
