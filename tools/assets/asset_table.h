@@ -36,7 +36,8 @@ enum class Look {
   Creatures,  // a creature per cell, each its own colour, shape and glyph
   Gauges,  // gauge faces side by side: each its glyph small at the top, its middle
            // left clear for the value the game prints
-  Dice,    // die faces side by side, face n showing n pips (0 a blank face)
+  Dice,    // die faces side by side, face n showing n pips (0 a blank face); the caption
+           // gives the first face (0 or 1)
   Settings,  // the Marbrook settings screen: three captioned bars of ten slots and three
              // captioned switches where the screen lights them (captions '|' separated)
   Notice,  // a banner or notice: a title over its lines, or rows of them (panel_pictures.h)

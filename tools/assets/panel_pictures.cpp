@@ -118,7 +118,7 @@ void DrawThumbs(Surface& s, const AssetFile& f) {
       Border(s, cell, g == 0 ? Rgb(200, 220, 255) : Rgb(255, 240, 150), g == 0 ? 1 : 3);
       TextStyle style;
       style.maxPt = 12;
-      FitText(s, {cell.x + 3, cell.y + cell.h - strip, cell.w - 6, strip}, caption, style);
+      FitText(s, {cell.x + 3, cell.y + cell.h - strip + 1, cell.w - 6, strip - 3}, caption, style);
     }
   }
 }
