@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets/asset_drawing.h"
@@ -75,6 +76,34 @@ TEST(StandInTexts, EveryWordedPictureHasItsWords) {
     if (!worded || *d.file->row->shows == '\0') continue;
     SCOPED_TRACE(d.file->path);
     EXPECT_FALSE(d.texts.empty());
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Skelvane's stage 2 builds its title card from cells of one picture on a green
+// ground (0, 197, 0), then shows the picture itself over that ground: the picture's
+// ground is that green, and each cell the build cuts holds a piece with its words.
+TEST(StandInTexts, TheSkelvaneTitleCardIsTheGroundAndThePiecesItIsBuiltFrom) {
+  const DrawnStandIn* card = nullptr;
+  for (const DrawnStandIn& d : AllPictures()) {
+    if (d.file->path == "bmp_data/Event/Title01_(s800_16Bit).BMP") card = &d;
+  }
+  ASSERT_NE(card, nullptr);
+  const uint32_t green = assets::Rgb(0, 197, 0);
+  for (const auto& [x, y] : std::vector<std::pair<int, int>>{{5, 5}, {900, 300}, {40, 560}, {600, 450}}) {
+    EXPECT_EQ(card->picture.Get(x, y), green) << x << "," << y;
+  }
+  const tq::PixelRect cells[] = {{214, 42, 365, 42},  {80, 92, 213, 209}, {300, 92, 213, 209},
+                                 {520, 92, 213, 209}, {300, 310, 199, 239}, {0, 570, 920, 30}};
+  for (const tq::PixelRect& cell : cells) {
+    SCOPED_TRACE(std::to_string(cell.x) + "," + std::to_string(cell.y));
+    EXPECT_NE(card->picture.Get(cell.x + cell.w / 2, cell.y + 2), green);
+    int words = 0;
+    for (const TextRecord& t : card->texts) words += tq::testing::RectInside(t.drawn, cell) ? 1 : 0;
+    EXPECT_EQ(words, 1);
   }
 }
 

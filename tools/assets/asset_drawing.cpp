@@ -680,6 +680,7 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Notice: DrawNotice(s, file); break;
     case Look::Heads: DrawHeads(s, file); break;
     case Look::Thumbs: DrawThumbs(s, file); break;
+    case Look::Pieces: DrawPieces(s, file); break;
     case Look::Rules: DrawRules(s, file); break;
     case Look::EffectBanner: DrawEffectBanner(s, file); break;
     case Look::KindTiles: DrawKindTiles(s, file); break;

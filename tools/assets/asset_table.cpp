@@ -43,9 +43,14 @@ constexpr AssetRow kAssets[] = {
     {"bmp_data/Event/都市破壊04_(s800→s640)_No08.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
     // Sheet 1 of event 13: five 75 by 120 sprites side by side.
     {"bmp_data/Event/SkelvaneカードA.BMP", "", L::Icons, 375, 120, 75, 120, 1, "ＡＢＣＤＥ"},
-    // Sheet 2 of event 14: the title, cut into the cells 200 to 205 and 210 to 219
-    // (up to 920 wide and 600 high).
-    {"bmp_data/Event/Title01_(s800_16Bit).BMP", "", L::Title, 920, 600, 0, 0, 1, "Skelvane"},
+    // Sheet 2 of event 14 (stage 2), and its finished title card: event 14 builds the
+    // title on a green ground (0, 197, 0) from the name strip (cell 200, sliced into
+    // 210 to 219), four pictures (201 to 204) and a bar (205), then shows this
+    // picture over the same ground, its 90 rows below the card still green. The
+    // pieces stand where the cells cut them; the rest is the ground.
+    {"bmp_data/Event/Title01_(s800_16Bit).BMP", "", L::Pieces, 920, 600, 0, 0, 1,
+     "#00C500|スケルヴェイン@214,42,365,42|救助艇ツバメ@80,92,213,209|白砂市@300,92,213,209|"
+     "隊員たち@520,92,213,209|星を還す者たち@300,310,199,239|白砂市救助隊　出動！@0,570,920,30"},
     // Sheet 3 of event 13: three 75 by 100 trails.
     {"bmp_data/Event/Skelvane１用CG1.BMP", "", L::Icons, 225, 100, 75, 100, 1, "＊＊＊"},
     {"bmp_data/Back/Back_Map00.BMP", "", L::Scene, 920, 690, 0, 0, 1, "地図"},
@@ -116,8 +121,10 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "30", L::Sheet, 800, 500, 400, 100, 2,
      "はじめから@0,0,400,100|チャプター@0,100,400,100|ギャラリー@0,200,400,100|おまけ@0,300,400,100|"
      "終了@0,400,200,100"},
-        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
-     "ギャラリー|シーン選択|もどる"},
+    // The gallery button's sub-menu, under the button itself as its heading: the
+    // picture gallery's select, then the scene select.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
+     "イベント絵を見る|シーンをもう一度見る|もどる"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "50", L::Sheet, 1000, 800, 500, 200, 2,
      "シーン回想|カジノ|おまけＣＧ|もどる"},
     // The gallery select's source: 112 by 84 cells, five normal then five highlighted;
@@ -155,7 +162,9 @@ constexpr AssetRow kAssets[] = {
     // The settings screen's artwork: the screen lights its bars and switches on it.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Settings, 920, 690, 0, 0, 1,
      "設定|音楽|効果音|音声|次へ進むとき、声を止める|自動で読むとき、声を待つ|新しいステージで自動読みをやめる|右クリックで閉じる"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役"},
+    // Stage 6's guide, which the choice buttons rising to y 390 cover at its foot: its
+    // name stands at its top.
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役@6,6,120,30"},
     // Last-boss duel. Sheet 0: the conversation's choice buttons in rows 0 to 2, the
     // four command cards in rows 3 and 4 (240 by 80 cells, two side by side per row).
     // Row 0 answers both of the finale's questions ("ひとりで来たのか？", "何か聞こえる
@@ -185,7 +194,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/ETC/Back00a.JPG", "", L::Scene, 920, 690, 0, 0, 1, "夜明けの港町"},
     {"Tanselr_Data/TanselrCG/ETC/00Face_10L.JPG", "", L::Face, 300, 420, 0, 0, 1, "語り手"},
     {"Tanselr_Data/TanselrCG/ETC/Back01_920.JPG", "", L::Scene, 920, 690, 0, 0, 1, "広場"},
-    {"Tanselr_Data/TanselrCG/ETC/BackMain00.JPG", "", L::Scene, 920, 690, 0, 0, 1, "背景"},
+    {"Tanselr_Data/TanselrCG/ETC/BackMain00.JPG", "", L::Scene, 920, 690, 0, 0, 1, "マーブルック"},
     {"Tanselr_Data/TanselrCG/ETC/Back02.JPG", "", L::Scene, 920, 690, 0, 0, 1, "大通り"},
     {"Tanselr_Data/TanselrCG/ETC/Back03.JPG", "", L::Scene, 920, 690, 0, 0, 1, "祭りの本部"},
     {"Tanselr_Data/TanselrCG/ETC/asetobi_60L.JPG", "", L::Icons, 60, 60, 60, 60, 1, "汗"},
@@ -1245,8 +1254,15 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "18", L::Icons, 64, 64, 64, 64, 1, "★"},
     // The back button of the sub-menus and grid menus.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "36", L::Sheet, 120, 50, 120, 50, 1, "もどる"},
-    // The menus' backdrop and the grid menus' panels; the new-story screen.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "21,40,41,42", L::Title, 920, 690, 0, 0, 1, ""},
+    // The menus' backdrop; the grid menus' panels, each named in the band above its
+    // cells (which start at y 120); the new-story screen.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "21", L::Title, 920, 690, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "40", L::Heads, 920, 690, 0, 0, 1,
+     "チャプター　遊びたい章を選んでください@40,30,840,64"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "41", L::Heads, 920, 690, 0, 0, 1,
+     "ギャラリー　見たい絵を選んでください@40,30,840,64"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "42", L::Heads, 920, 690, 0, 0, 1,
+     "シーン選択　もう一度見たい場面を選んでください@40,30,840,64"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "90", L::Scene, 920, 690, 0, 0, 1, "物語のはじまり"},
     // The chapter menu's source: 128 by 96 cells, five normal then five highlighted;
     // each cell a small copy of the title of the contest it starts, or of the opening

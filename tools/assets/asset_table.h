@@ -50,6 +50,7 @@ enum class Look {
   Token,   // a round piece with a face
   Burst,   // a star burst with a word (overlays over creatures)
   Badges,  // counter badges: a kind's tile and word, the count's place clear
+  Pieces,  // pieces on a ground, which a screen cuts out and assembles (panel_pictures.h)
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number
