@@ -192,7 +192,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 260, 370, 0, 0, 1, "ベル（星の装束）@40,6,215,30"},
     // Backgrounds and minis of the conversations (kinds 30 to 99).
     {"Tanselr_Data/TanselrCG/ETC/Back00a.JPG", "", L::Scene, 920, 690, 0, 0, 1, "夜明けの港町"},
-    {"Tanselr_Data/TanselrCG/ETC/00Face_10L.JPG", "", L::Face, 300, 420, 0, 0, 1, "語り手"},
+    {"Tanselr_Data/TanselrCG/ETC/00Face_10L.JPG", "", L::Face, 300, 420, 0, 0, 1, "ミナ"},
     {"Tanselr_Data/TanselrCG/ETC/Back01_920.JPG", "", L::Scene, 920, 690, 0, 0, 1, "広場"},
     {"Tanselr_Data/TanselrCG/ETC/BackMain00.JPG", "", L::Scene, 920, 690, 0, 0, 1, "マーブルック"},
     {"Tanselr_Data/TanselrCG/ETC/Back02.JPG", "", L::Scene, 920, 690, 0, 0, 1, "大通り"},
@@ -284,7 +284,23 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/O_face/OFace_F03.JPG", "", L::Face, 300, 420, 0, 0, 1, "フィン"},
     {"Tanselr_Data/TanselrCG/O_face/OFace_F04.JPG", "", L::Face, 300, 420, 0, 0, 1, "フィン"},
     {"Tanselr_Data/TanselrCG/O_face/OFace_G00x.JPG", "", L::Face, 300, 420, 0, 0, 1, "グレン"},
-    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "0-15", L::Face, 300, 420, 0, 0, 1, "群衆"},
+    // The town's people of stage 64, each by name.
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "0", L::Face, 300, 420, 0, 0, 1, "漁師の親方"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "1", L::Face, 300, 420, 0, 0, 1, "パン屋のおかみさん"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "2", L::Face, 300, 420, 0, 0, 1, "花売りの娘"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "3", L::Face, 300, 420, 0, 0, 1, "船乗り"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "4", L::Face, 300, 420, 0, 0, 1, "本屋の主人"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "5", L::Face, 300, 420, 0, 0, 1, "八百屋の兄弟"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "6", L::Face, 300, 420, 0, 0, 1, "ベルの父"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "7", L::Face, 300, 420, 0, 0, 1, "郵便局長"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "8", L::Face, 300, 420, 0, 0, 1, "町の子どもたち"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "9", L::Face, 300, 420, 0, 0, 1, "宿屋の女将"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "10", L::Face, 300, 420, 0, 0, 1, "楽団の笛吹き"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "11", L::Face, 300, 420, 0, 0, 1, "時計職人"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "12", L::Face, 300, 420, 0, 0, 1, "おばあさん"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "13", L::Face, 300, 420, 0, 0, 1, "屋台の親父"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "14", L::Face, 300, 420, 0, 0, 1, "新聞売りの少年"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "15", L::Face, 300, 420, 0, 0, 1, "猫を抱いた少女"},
     // Finale figures and the staff pictures (kinds 300 to 399).
     {"Tanselr_Data/TanselrCG/Z_face/ZFace_B{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "フィン（鐘の守り手）"},
     // The staff pictures that close the story, one a click.
@@ -1285,8 +1301,8 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "2", L::Face, 150, 210, 0, 0, 1, "案内役"},
     {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "5", L::Sheet, 180, 45, 60, 45, 1, "もどる|次へ|前へ"},
     {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "6", L::Title, 640, 360, 0, 0, 1, "思い出の扉"},
-    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "10", L::Face, 220, 200, 0, 0, 1, "店の娘"},
-    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "11", L::Face, 220, 200, 0, 0, 1, "配達係"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "10", L::Face, 220, 200, 0, 0, 1, "アンナ（ことり堂）"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "11", L::Face, 220, 200, 0, 0, 1, "クロエ（配達係）"},
     // Page pictures: scenes 1 to 5 fill the left half beside the text column, 6 and 7
     // the whole window above the text strip (6 a little taller, shown 25 higher).
     {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "51-55,61-65", L::Scene, 460, 690, 0, 0, 1, "回想"},
