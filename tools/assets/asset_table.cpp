@@ -55,10 +55,13 @@ constexpr AssetRow kAssets[] = {
     {"bmp_data/Event/Skelvane１用CG1.BMP", "", L::Icons, 225, 100, 75, 100, 1, "＊＊＊"},
     {"bmp_data/Back/Back_Map00.BMP", "", L::Scene, 920, 690, 0, 0, 1, "地図"},
     // Event 5 reads the 300 rows above the picture's last 8.
-    {"bmp_data/Back/Back_Base00_Before.BMP", "", L::Scene, 920, 600, 0, 0, 1, "基地・前"},
-    {"bmp_data/Back/Back_Base00_After.BMP", "", L::Scene, 920, 300, 0, 0, 1, "基地・後"},
-    // Event 6 cuts eight pieces out of it, up to (230, 196).
-    {"bmp_data/Back/Back_Base00_Parts.BMP", "", L::Panel, 240, 200, 0, 0, 1, "部品"},
+    {"bmp_data/Back/Back_Base00_Before.BMP", "", L::Scene, 920, 600, 0, 0, 1, "スケルヴェイン基地"},
+    {"bmp_data/Back/Back_Base00_After.BMP", "", L::Scene, 920, 300, 0, 0, 1, "崩れた基地"},
+    // Event 6 cuts eight pieces of the wrecked base out of it and sends them flying:
+    // each cell a fragment, no words to be cut apart.
+    {"bmp_data/Back/Back_Base00_Parts.BMP", "", L::Pieces, 240, 200, 0, 0, 1,
+     "#000000|@80,88,36,56|@148,120,82,76|@80,0,56,88|@116,120,24,16|@136,0,96,120|@0,0,80,128|@0,144,148,52|"
+     "@116,88,20,28"},
     {"bmp_data/Event/Skelvane１_カード裏_横(80x50)_1.BMP", "", L::Panel, 80, 50, 0, 0, 1, "裏"},
 
     // ---- Skelvane sounds: "Sound_Data/" ----
@@ -172,7 +175,11 @@ constexpr AssetRow kAssets[] = {
     // button (row 3, left) starts the fight, as the attack card does.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "30", L::Sheet, 480, 400, 240, 80, 1,
      "はい|いいえ|進む|戻る|強がる|素直になる|こうげき|ぼうぎょ|おどる|ひっさつ"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "35", L::Sheet, 600, 300, 600, 300, 1, "カードを選んで戦おう！"},
+    // The duel's instruction board: what each card does (the special attack is dealt
+    // while the player has 20 points or more).
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "35", L::Notice, 600, 300, 0, 0, 1,
+     "#7A1E3C カードを選んで戦おう！/こうげき … 魔王の体力をけずる/ぼうぎょ … このターンに受けるダメージを５分の１に/"
+     "ひっさつ … 自分の体力の半分と引きかえに、大ダメージ/おどる … 魔王が奥義を放つときに……？"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "39", L::Sheet, 500, 150, 500, 150, 1, "決戦開始！"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "40", L::Sheet, 500, 150, 500, 150, 1, "敗北……"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "41", L::Sheet, 500, 150, 500, 150, 1, "勝利！"},
@@ -519,9 +526,12 @@ constexpr AssetRow kAssets[] = {
      "２１ ･･･ １０ばい|２０ ･･･ ４ばい|１９いか ･･･ ２ばい|２２いじょう ･･･ ８ばい|♠ あり ･･･ １５ばい|"
      "♥ あり ･･･ ３０ばい|えふだ あり ･･･ ５０ばい|３まい ･･･ １０ばい|４まい ･･･ ５０ばい|"
      "５まい ･･･ ２ばい|ボーナス ･･･ １００ばい|スペシャル ･･･ １０００ばい"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban10.JPG", "", L::Panel, 600, 300, 0, 0, 1, "１０まん ポイントを めざそう！"},
+    // The introduction, clear and unlock boards.
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban10.JPG", "", L::Notice, 600, 300, 0, 0, 1,
+     "#3C7828 １０まん ポイントを めざそう！/はじめは １０ポイント。/スロットか カード２１で ふやそう/ポイントが ０に なると ゲームオーバー"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Kanban11.JPG", "", L::Panel, 600, 300, 0, 0, 1, "１０まん ポイント たっせい！"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban15.JPG", "", L::Panel, 600, 300, 0, 0, 1, "おまけ画像が ひらいた！"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban15.JPG", "", L::Notice, 600, 300, 0, 0, 1,
+     "#B4641E おまけ画像が ひらいた！/タイトルの「おまけ」の/「おまけＣＧ」で 見られるよ"},
     {"Tanselr_Data/TanselrCG/G06/Ca_BET.JPG", "", L::Panel, 200, 80, 0, 0, 1, "かける"},
     // The card game's buttons: the bets, the deal, then the cell the game shows both
     // as the new deal (before the deal) and as the stand (while drawing): passing on

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "assets/asset_drawing.h"
 #include "assets/picture_kit.h"
@@ -100,7 +101,7 @@ void DrawPieces(Surface& s, const AssetFile& f) {
       continue;
     }
     const std::string caption = parts[i].substr(0, at);
-    const uint32_t back = HashColour(Hash(caption) * 2654435761u, 30);
+    const uint32_t back = HashColour(Hash(caption + std::to_string(i)) * 2654435761u, 30);
     tq::FillRect(s, r, back);
     // Thin pieces (strips, bars) take a one-pixel edge; pictures a wider frame.
     const int edge = std::min(r.w, r.h) < 60 ? 1 : 4;

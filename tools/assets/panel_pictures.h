@@ -21,7 +21,7 @@ void DrawHeads(tq::Surface& s, const AssetFile& f);
 void DrawThumbs(tq::Surface& s, const AssetFile& f);
 
 // Look::Pieces. "#RRGGBB|text@x,y,w,h|...": the ground in that colour and on it each
-// piece, framed, its caption fitted inside; where a screen builds the picture from
+// piece, framed, its caption (if any) fitted inside; where a screen builds the picture from
 // its pieces over a ground of that colour, the finished picture shows what was built.
 void DrawPieces(tq::Surface& s, const AssetFile& f);
 
