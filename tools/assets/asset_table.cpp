@@ -564,7 +564,7 @@ constexpr AssetRow kAssets[] = {
     // The row win: up to 999 at size 60, 14 px in from the right and centred up and
     // down; the caption keeps to the band above it. It slides to x 712, its rows 120
     // px apart.
-    {"Tanselr_Data/TanselrCG/G06/SL_Panel{nn}.JPG", "0", L::Label, 204, 116, 0, 0, 1, "そろった！@10,4,184,18"},
+    {"Tanselr_Data/TanselrCG/G06/SL_Panel{nn}.JPG", "0", L::Label, 204, 116, 0, 0, 1, "この ならびの ポイント@10,4,184,18"},
     {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "0-2", L::Title, 920, 690, 0, 0, 1, "カジノ"},
     {"Tanselr_Data/TanselrCG/G06/G6_Select.JPG", "", L::Sheet, 400, 300, 400, 150, 1, "スロット|カード２１"},
     {"Tanselr_Data/TanselrCG/G06/G6_GO.JPG", "", L::Icons, 100, 100, 100, 100, 1, "◀"},
