@@ -12,7 +12,7 @@ using L = Look;
 // of them; pictures whose screens only place them get the size their names give.
 constexpr AssetRow kAssets[] = {
     // ---- Skelvane pictures: "bmp_data/" ----
-    {"bmp_data/Event/Opening00.BMP", "", L::Scene, 920, 690, 0, 0, 1, "オープニング"},
+    {"bmp_data/Event/Opening00.BMP", "", L::Scene, 920, 690, 0, 0, 1, "白砂市の夜明け"},
     {"bmp_data/Face/整備02_s250x176_0.BMP", "", L::Face, 250, 176, 0, 0, 1, "整備士"},
     {"bmp_data/Face/整備01_高さ調整2_s250x175.BMP", "", L::Face, 250, 175, 0, 0, 1, "整備士"},
     {"bmp_data/Face/通信01_高さ調整1_s250x175.BMP", "", L::Face, 250, 175, 0, 0, 1, "通信士"},
@@ -565,7 +565,11 @@ constexpr AssetRow kAssets[] = {
     // down; the caption keeps to the band above it. It slides to x 712, its rows 120
     // px apart.
     {"Tanselr_Data/TanselrCG/G06/SL_Panel{nn}.JPG", "0", L::Label, 204, 116, 0, 0, 1, "この ならびの ポイント@10,4,184,18"},
-    {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "0-2", L::Title, 920, 690, 0, 0, 1, "カジノ"},
+    // The casino's title (1) and the select screen's backdrop (0), whose buttons stand
+    // at y 210 to 530: its words keep to the band above them.
+    {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "0", L::Title, 920, 690, 0, 0, 1,
+     "カジノ　あそぶ ゲームを えらんでね@40,50,840,110"},
+    {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "1,2", L::Title, 920, 690, 0, 0, 1, "カジノ"},
     {"Tanselr_Data/TanselrCG/G06/G6_Select.JPG", "", L::Sheet, 400, 300, 400, 150, 1, "スロット|カード２１"},
     {"Tanselr_Data/TanselrCG/G06/G6_GO.JPG", "", L::Icons, 100, 100, 100, 100, 1, "◀"},
     // ---- Role-playing game ----
