@@ -28,6 +28,7 @@
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/stand_in_texts.h"
 #include "support/stand_ins.h"
 #include "vadrim/board_layouts.h"
 #include "vadrim/board_model.h"
@@ -51,19 +52,10 @@ bool Ours(const AssetFile& f) {
   return assets::IsPicture(f.row->look) && (f.path.rfind("Kespa_Data/", 0) == 0 || f.row->look == assets::Look::Place);
 }
 
-struct Drawn {
-  const AssetFile* file;
-  tq::Surface picture;
-  std::vector<TextRecord> texts;
-};
+using Drawn = tq::testing::DrawnStandIn;
+using tq::testing::NameAndNumber;
 
-Drawn Draw(const AssetFile& f) {
-  Drawn d{&f, {}, {}};
-  assets::SetTextLog(&d.texts);
-  d.picture = assets::DrawPicture(f);
-  assets::SetTextLog(nullptr);
-  return d;
-}
+Drawn Draw(const AssetFile& f) { return tq::testing::DrawStandIn(f); }
 
 // Each of our pictures drawn once, with the texts its drawing fitted.
 const std::vector<Drawn>& OurPictures() {
@@ -95,37 +87,8 @@ std::string AllText(const Drawn& d) {
   return out;
 }
 
-bool Inside(const tq::PixelRect& inner, const tq::PixelRect& outer) {
-  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
-         inner.y + inner.h <= outer.y + outer.h;
-}
-
-bool Overlap(const tq::PixelRect& a, const tq::PixelRect& b) {
-  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
-// Digits, ASCII or full-width.
-bool AllDigits(const std::vector<std::string>& points) {
-  if (points.empty()) return false;
-  for (const std::string& p : points) {
-    const bool ascii = p.size() == 1 && p[0] >= '0' && p[0] <= '9';
-    const bool wide = p.size() == 3 && p.compare(0, 2, "\xEF\xBC") == 0 && p[2] >= '\x90' && p[2] <= '\x99';
-    if (!ascii && !wide) return false;
-  }
-  return true;
-}
-
-// "おしらせ 0", "ねらい撃ち 130", "12": a caption with a file number after it, or a
-// number alone.
-bool NameAndNumber(const std::string& text) {
-  const std::vector<std::string> points = assets::CodePoints(text);
-  size_t space = std::string::npos;
-  for (size_t i = 0; i < points.size(); ++i) {
-    if (points[i] == " " || points[i] == "　") space = i;
-  }
-  if (space == std::string::npos) return AllDigits(points);
-  return AllDigits(std::vector<std::string>(points.begin() + static_cast<long>(space) + 1, points.end()));
-}
+bool Inside(const tq::PixelRect& inner, const tq::PixelRect& outer) { return tq::testing::RectInside(inner, outer); }
+bool Overlap(const tq::PixelRect& a, const tq::PixelRect& b) { return tq::testing::RectsOverlap(a, b); }
 
 TEST(VadrimStandIns, EveryTextFitsItsBoxAndPictureAtAReadableSize) {
   int texts = 0;
@@ -254,19 +217,7 @@ class VadrimOverStandIns : public ::testing::Test {
   tq::testing::EngineHarness h;
 };
 
-// Where a layer's image differs from a region of its stand-in: the ink the game
-// printed over it, in the picture's coordinates.
-tq::PixelRect PrintedInk(const tq::Surface& layer, const tq::Surface& picture, int sx, int sy) {
-  int left = layer.Width(), top = layer.Height(), right = -1, bottom = -1;
-  for (int y = 0; y < layer.Height(); ++y) {
-    for (int x = 0; x < layer.Width(); ++x) {
-      if (layer.Get(x, y) == picture.Get(sx + x, sy + y)) continue;
-      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
-    }
-  }
-  if (right < 0) return {};
-  return {sx + left, sy + top, right - left + 1, bottom - top + 1};
-}
+using tq::testing::PrintedInk;
 
 TEST_F(VadrimOverStandIns, TheNumbersTheBoardPrintsLeaveTheWordsOfTheirPicturesClear) {
   Ready(11);

@@ -3,6 +3,7 @@
 #include "assets/asset_writers.h"
 #include "assets/board_pictures.h"
 #include "assets/panel_pictures.h"
+#include "assets/picture_kit.h"
 #include "assets/place_pictures.h"
 #include "assets/rpg_pictures.h"
 
@@ -87,30 +88,29 @@ int FitPointSize(PixelRect r, const std::string& text, int maxPt) {
   return pt;
 }
 
-// Text centred in a rectangle at the largest size (up to maxPt) that fits it.
+// Text centred in a rectangle at the largest size (up to maxPt) that fits it, a
+// little inside its edges.
 void CentredText(Surface& s, PixelRect r, const std::string& text, uint32_t px, int maxPt, bool outline) {
   if (text.empty() || r.w <= 4 || r.h <= 4) return;
-  tq::FontSpec font;
-  font.bold = true;
-  const int pt = FitPointSize(r, text, maxPt);
-  font.pointSize = pt;
-  const tq::TextExtent e = tq::MeasureTextExtent(font, text);
-  const int x = r.x + (r.w - e.width) / 2;
-  const int y = r.y + (r.h - e.height) / 2;
-  if (outline) {
-    for (int d = 0; d < 4; ++d) {
-      tq::DrawTextAt(s, x + (d & 1 ? 2 : -2), y + (d & 2 ? 2 : -2), font, text, Bgr(Rgb(20, 20, 30)));
-    }
-  }
-  tq::DrawTextAt(s, x, y, font, text, Bgr(px));
+  TextStyle style;
+  style.colour = px;
+  style.outline = outline;
+  style.maxPt = maxPt;
+  FitText(s, {r.x + 2, r.y + 1, r.w - 4, r.h - 2}, text, style);
 }
 
+// A small caption on a dark strip in the top-left corner, made smaller where the
+// picture is narrow.
 void CornerLabel(Surface& s, const std::string& text) {
   tq::FontSpec font;
   font.pointSize = std::clamp(s.Height() / 24, 7, 14);
-  const tq::TextExtent e = tq::MeasureTextExtent(font, text);
+  tq::TextExtent e = tq::MeasureTextExtent(font, text);
+  while (font.pointSize > 6 && e.width + 12 > s.Width()) {
+    --font.pointSize;
+    e = tq::MeasureTextExtent(font, text);
+  }
   tq::FillRect(s, {2, 2, e.width + 8, e.height + 4}, Rgb(0, 0, 0));
-  tq::DrawTextAt(s, 6, 4, font, text, Bgr(Rgb(255, 255, 255)));
+  PlaceText(s, {2, 2, e.width + 8, e.height + 4}, 6, 4, text, font.pointSize, false, Rgb(255, 255, 255));
 }
 
 void Frame(Surface& s, PixelRect r, uint32_t px, int thickness) {
@@ -123,6 +123,8 @@ std::string FileName(const std::string& path) {
   const size_t dot = name.rfind('.');
   return dot == std::string::npos ? name : name.substr(0, dot);
 }
+
+bool ExplicitCell(const std::string& caption, std::string& text, PixelRect& cell);
 
 // A simple scene: sky bands, far hills, a sun or moon, a ground line; the hash of
 // the name chooses its colours and layout. A background keeps its caption small in
@@ -151,16 +153,17 @@ void DrawScene(Surface& s, const AssetFile& f) {
     tq::FillRect(s, {x, ht / 2 + ht / 8 - bh, bw, bh}, HashColour(h >> (k + 2), 60));
     tq::FillRect(s, {x + bw / 3, ht / 2 + ht / 8 - bh / 2, bw / 3, bh / 2}, Rgb(60, 40, 30));
   }
-  std::string caption = f.row->shows;
-  if (caption.empty()) caption = FileName(f.path);
-  if (*f.row->numbers != '\0') caption += " " + std::to_string(f.number);
-  CornerLabel(s, caption);
+  // The caption says what the picture shows; no file name or number, which a player
+  // reading the picture has no use for.
+  CornerLabel(s, f.row->shows);
 }
 
 // A face: each character (the row's caption) its own skin, hair and clothes colours
 // and hair shape; the expression follows the picture's number and name.
 void DrawFace(Surface& s, const AssetFile& f) {
-  const uint32_t who = Hash(f.row->shows);
+  std::string who_name = f.row->shows;
+  who_name = who_name.substr(0, who_name.find('@'));
+  const uint32_t who = Hash(who_name);
   const uint32_t mood = Hash(f.path) + static_cast<uint32_t>(f.number) * 7;
   const int w = s.Width(), ht = s.Height();
   s.Reset(w, ht, HashColour(who >> 5, 120));
@@ -213,19 +216,26 @@ void DrawFace(Surface& s, const AssetFile& f) {
   // cheeks
   FillEllipse(s, cx - headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
   FillEllipse(s, cx + headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
-  // The name on a dark strip in the bottom-left corner, readable on any skin or
-  // backdrop colour; no file name, so the face reads as a character, not a card.
+  // The name on a dark strip, readable on any skin or backdrop colour; no file name,
+  // so the face reads as a character, not a card. By default in the bottom-left
+  // corner; "name@x,y,w,h" puts it where the screens leave the picture uncovered.
+  std::string name = f.row->shows;
+  PixelRect place{2, 0, w - 4, ht};
+  const bool placed = ExplicitCell(f.row->shows, name, place);
   tq::FontSpec font;
   font.pointSize = std::clamp(ht / 16, 7, 16);
-  const tq::TextExtent e = tq::MeasureTextExtent(font, f.row->shows);
+  tq::TextExtent e = tq::MeasureTextExtent(font, name);
+  while (font.pointSize > 6 && (e.width + 8 > place.w || (placed && e.height + 4 > place.h))) {
+    --font.pointSize;
+    e = tq::MeasureTextExtent(font, name);
+  }
   if (e.width > 0) {
-    const int y = ht - e.height - 6;
-    tq::FillRect(s, {2, y - 2, e.width + 8, e.height + 4}, Rgb(20, 20, 30));
-    tq::DrawTextAt(s, 6, y, font, f.row->shows, Bgr(Rgb(255, 255, 255)));
+    const int x = placed ? place.x + (place.w - e.width - 8) / 2 : 2;
+    const int y = placed ? place.y + (place.h - e.height - 4) / 2 : ht - e.height - 8;
+    tq::FillRect(s, {x, y, e.width + 8, e.height + 4}, Rgb(20, 20, 30));
+    PlaceText(s, {x, y, e.width + 8, e.height + 4}, x + 4, y + 2, name, font.pointSize, false, Rgb(255, 255, 255));
   }
 }
-
-bool ExplicitCell(const std::string& caption, std::string& text, PixelRect& cell);
 
 // A title picture: its caption large, by default in the upper middle; "text@x,y,w,h"
 // puts it where the screens that cover the picture leave it (or hide it) whole.
@@ -327,9 +337,13 @@ void DrawIcons(Surface& s, const AssetFile& f) {
       const uint32_t h = Hash(f.path) + static_cast<uint32_t>(i) * 97;
       const PixelRect cell{x, y, cw, ch};
       tq::FillRect(s, cell, HashColour(h, 60));
-      Frame(s, cell, Rgb(255, 255, 255), std::max(1, std::min(cw, ch) / 16));
+      const int frame = std::max(1, std::min(cw, ch) / 16);
+      Frame(s, cell, Rgb(255, 255, 255), frame);
+      // Small cells (logo letters) have no room for an outline around their glyph.
+      const bool small = std::min(cw, ch) < 32;
       if (!glyphs.empty()) {
-        CentredText(s, cell, glyphs[static_cast<size_t>(i) % glyphs.size()], Rgb(255, 255, 255), ch * 3 / 4, true);
+        CentredText(s, {x + frame, y + frame, cw - 2 * frame, ch - 2 * frame},
+                    glyphs[static_cast<size_t>(i) % glyphs.size()], Rgb(255, 255, 255), ch * 3 / 4, !small);
       }
     }
   }
@@ -415,7 +429,10 @@ void DrawGauges(Surface& s, const AssetFile& f) {
 void DrawDice(Surface& s, const AssetFile& f) {
   const int cw = std::max(1, f.row->cellWidth), ch = std::max(1, f.row->cellHeight);
   s.Reset(s.Width(), s.Height(), Rgb(96, 150, 80));
-  for (int n = 0; n * cw + cw <= s.Width(); ++n) DrawDieFace(s, {n * cw + cw / 12, ch / 12, cw * 5 / 6, ch * 5 / 6}, n);
+  // The row's caption gives the first face's pips (a blank face 0 where it is empty).
+  const int first = std::atoi(f.row->shows);
+  for (int n = 0; n * cw + cw <= s.Width(); ++n)
+    DrawDieFace(s, {n * cw + cw / 12, ch / 12, cw * 5 / 6, ch * 5 / 6}, first + n);
 }
 
 void DrawMark(Surface& s) {
@@ -427,19 +444,18 @@ void DrawMark(Surface& s) {
   }
 }
 
+// A framed panel with its caption, a margin inside the frame; "{n}" in the caption
+// stands for the file's number (full-width), for rows whose files count something.
 void DrawPanel(Surface& s, const AssetFile& f) {
   const uint32_t h = Hash(f.path);
   const int w = s.Width(), ht = s.Height();
   s.Reset(w, ht, HashColour(h, 40));
-  Frame(s, {0, 0, w, ht}, Rgb(255, 255, 255), std::max(1, std::min(w, ht) / 25));
+  const int frame = std::max(1, std::min(w, ht) / 25);
+  Frame(s, {0, 0, w, ht}, Rgb(255, 255, 255), frame);
   std::string caption = f.row->shows;
-  // The number tells apart the files of a row that names several.
-  const std::string numbers = f.row->numbers;
-  if (numbers.find_first_of(",-") != std::string::npos) {
-    if (!caption.empty()) caption += " ";
-    caption += std::to_string(f.number);
-  }
-  CentredText(s, {0, 0, w, ht}, caption, Rgb(255, 255, 255), 60, true);
+  if (const size_t at = caption.find("{n}"); at != std::string::npos) caption.replace(at, 3, WideNumber(f.number));
+  const int pad = frame + std::max(1, std::min(w, ht) / 20);
+  CentredText(s, {pad, pad, w - 2 * pad, ht - 2 * pad}, caption, Rgb(255, 255, 255), 60, true);
 }
 
 // The memory game copies its life icons from (3, height - k * side) of this picture
@@ -455,19 +471,28 @@ void DrawCardTable(Surface& s, const AssetFile& f) {
     const PixelRect cell{kIconX, y, side, side};
     tq::FillRect(s, cell, Rgb(200, 40, 70));
     Frame(s, cell, Rgb(255, 230, 230), std::max(1, side / 16));
-    CentredText(s, cell, f.row->shows, Rgb(255, 255, 255), side * 3 / 4, false);
+    const int inset = std::max(2, side / 8);
+    CentredText(s, {cell.x + inset, cell.y + inset, side - 2 * inset, side - 2 * inset}, f.row->shows,
+                Rgb(255, 255, 255), side * 3 / 4, false);
   }
 }
 
+// A number panel: the game prints the number over it, so the caption keeps to the
+// top-left corner or, as "caption@x,y,w,h" ('/' between lines), to the room the
+// number leaves.
 void DrawLabel(Surface& s, const AssetFile& f) {
   const int w = s.Width(), ht = s.Height();
   s.Reset(w, ht, Rgb(25, 25, 45));
   Frame(s, {0, 0, w, ht}, Rgb(230, 190, 90), 3);
   Frame(s, {4, 4, w - 8, ht - 8}, Rgb(120, 90, 40), 1);
-  tq::FontSpec font;
-  font.pointSize = std::clamp(ht / 7, 7, 12);
-  font.bold = true;
-  tq::DrawTextAt(s, 10, 7, font, f.row->shows, Bgr(Rgb(240, 220, 150)));
+  std::string caption = f.row->shows;
+  PixelRect box{10, 6, w - 20, ht / 3};
+  if (!ExplicitCell(f.row->shows, caption, box)) caption = f.row->shows;
+  TextStyle style;
+  style.colour = Rgb(240, 220, 150);
+  style.maxPt = std::clamp(ht / 7, 7, 12);
+  style.align = Align::Left;
+  FitLines(s, box, SplitLines(caption), style);
 }
 
 // One row of captioned buttons and, one row down, the same buttons pressed.
@@ -507,10 +532,11 @@ void DrawCard(Surface& s, const AssetFile& f) {
   tq::FontSpec font;
   font.bold = true;
   font.pointSize = 26;
-  tq::DrawTextAt(s, 12, 8, font, kRanks[rank], Bgr(ink));
-  tq::DrawTextAt(s, 12, 46, font, mark, Bgr(ink));
+  const PixelRect card{0, 0, w, ht};
+  PlaceText(s, card, 12, 8, kRanks[rank], 26, true, ink);
+  PlaceText(s, card, 12, 46, mark, 26, true, ink);
   const tq::TextExtent e = tq::MeasureTextExtent(font, kRanks[rank]);
-  tq::DrawTextAt(s, w - 12 - e.width, ht - 46, font, kRanks[rank], Bgr(ink));
+  PlaceText(s, card, w - 12 - e.width, ht - 46, kRanks[rank], 26, true, ink);
   if (rank >= 10) {
     tq::FillRect(s, {w / 4, ht / 4, w / 2, ht / 2}, red ? Rgb(250, 220, 200) : Rgb(210, 220, 250));
     Frame(s, {w / 4, ht / 4, w / 2, ht / 2}, ink, 2);
@@ -654,6 +680,7 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Notice: DrawNotice(s, file); break;
     case Look::Heads: DrawHeads(s, file); break;
     case Look::Thumbs: DrawThumbs(s, file); break;
+    case Look::Pieces: DrawPieces(s, file); break;
     case Look::Rules: DrawRules(s, file); break;
     case Look::EffectBanner: DrawEffectBanner(s, file); break;
     case Look::KindTiles: DrawKindTiles(s, file); break;

@@ -12,7 +12,7 @@ using L = Look;
 // of them; pictures whose screens only place them get the size their names give.
 constexpr AssetRow kAssets[] = {
     // ---- Skelvane pictures: "bmp_data/" ----
-    {"bmp_data/Event/Opening00.BMP", "", L::Scene, 920, 690, 0, 0, 1, "オープニング"},
+    {"bmp_data/Event/Opening00.BMP", "", L::Scene, 920, 690, 0, 0, 1, "白砂市の夜明け"},
     {"bmp_data/Face/整備02_s250x176_0.BMP", "", L::Face, 250, 176, 0, 0, 1, "整備士"},
     {"bmp_data/Face/整備01_高さ調整2_s250x175.BMP", "", L::Face, 250, 175, 0, 0, 1, "整備士"},
     {"bmp_data/Face/通信01_高さ調整1_s250x175.BMP", "", L::Face, 250, 175, 0, 0, 1, "通信士"},
@@ -32,28 +32,36 @@ constexpr AssetRow kAssets[] = {
     {"bmp_data/Event/都市破壊03_ビル(160x70→x4)_0.BMP", "", L::Scene, 160, 70, 0, 0, 1, "ビル"},
     {"bmp_data/Event/都市破壊03_破壊(160x70→x4)_0.BMP", "", L::Scene, 160, 70, 0, 0, 1, "破壊"},
     {"bmp_data/Event/都市上空03_(s800→s640)_6B.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市上空"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No00.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 0"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No01b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 1"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No02.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 2"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No03b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 3"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No04.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 4"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No05b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 5"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No06.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 6"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No07b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 7"},
-    {"bmp_data/Event/都市破壊04_(s800→s640)_No08.BMP", "", L::Scene, 640, 480, 0, 0, 1, "都市 8"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No00.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No01b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No02.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No03b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No04.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No05b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No06.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No07b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
+    {"bmp_data/Event/都市破壊04_(s800→s640)_No08.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
     // Sheet 1 of event 13: five 75 by 120 sprites side by side.
     {"bmp_data/Event/SkelvaneカードA.BMP", "", L::Icons, 375, 120, 75, 120, 1, "ＡＢＣＤＥ"},
-    // Sheet 2 of event 14: the title, cut into the cells 200 to 205 and 210 to 219
-    // (up to 920 wide and 600 high).
-    {"bmp_data/Event/Title01_(s800_16Bit).BMP", "", L::Title, 920, 600, 0, 0, 1, "Skelvane"},
+    // Sheet 2 of event 14 (stage 2), and its finished title card: event 14 builds the
+    // title on a green ground (0, 197, 0) from the name strip (cell 200, sliced into
+    // 210 to 219), four pictures (201 to 204) and a bar (205), then shows this
+    // picture over the same ground, its 90 rows below the card still green. The
+    // pieces stand where the cells cut them; the rest is the ground.
+    {"bmp_data/Event/Title01_(s800_16Bit).BMP", "", L::Pieces, 920, 600, 0, 0, 1,
+     "#00C500|スケルヴェイン@214,42,365,42|救助艇ツバメ@80,92,213,209|白砂市@300,92,213,209|"
+     "隊員たち@520,92,213,209|星を還す者たち@300,310,199,239|白砂市救助隊　出動！@0,570,920,30"},
     // Sheet 3 of event 13: three 75 by 100 trails.
     {"bmp_data/Event/Skelvane１用CG1.BMP", "", L::Icons, 225, 100, 75, 100, 1, "＊＊＊"},
     {"bmp_data/Back/Back_Map00.BMP", "", L::Scene, 920, 690, 0, 0, 1, "地図"},
     // Event 5 reads the 300 rows above the picture's last 8.
-    {"bmp_data/Back/Back_Base00_Before.BMP", "", L::Scene, 920, 600, 0, 0, 1, "基地・前"},
-    {"bmp_data/Back/Back_Base00_After.BMP", "", L::Scene, 920, 300, 0, 0, 1, "基地・後"},
-    // Event 6 cuts eight pieces out of it, up to (230, 196).
-    {"bmp_data/Back/Back_Base00_Parts.BMP", "", L::Panel, 240, 200, 0, 0, 1, "部品"},
+    {"bmp_data/Back/Back_Base00_Before.BMP", "", L::Scene, 920, 600, 0, 0, 1, "スケルヴェイン基地"},
+    {"bmp_data/Back/Back_Base00_After.BMP", "", L::Scene, 920, 300, 0, 0, 1, "崩れた基地"},
+    // Event 6 cuts eight pieces of the wrecked base out of it and sends them flying:
+    // each cell a fragment, no words to be cut apart.
+    {"bmp_data/Back/Back_Base00_Parts.BMP", "", L::Pieces, 240, 200, 0, 0, 1,
+     "#000000|@80,88,36,56|@148,120,82,76|@80,0,56,88|@116,120,24,16|@136,0,96,120|@0,0,80,128|@0,144,148,52|"
+     "@116,88,20,28"},
     {"bmp_data/Event/Skelvane１_カード裏_横(80x50)_1.BMP", "", L::Panel, 80, 50, 0, 0, 1, "裏"},
 
     // ---- Skelvane sounds: "Sound_Data/" ----
@@ -116,12 +124,40 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "30", L::Sheet, 800, 500, 400, 100, 2,
      "はじめから@0,0,400,100|チャプター@0,100,400,100|ギャラリー@0,200,400,100|おまけ@0,300,400,100|"
      "終了@0,400,200,100"},
-        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
-     "ギャラリー|シーン選択|もどる"},
+    // The gallery button's sub-menu, under the button itself as its heading: the
+    // picture gallery's select, then the scene select.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "37", L::Sheet, 500, 300, 500, 100, 1,
+     "イベント絵を見る|シーンをもう一度見る|もどる"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "50", L::Sheet, 1000, 800, 500, 200, 2,
      "シーン回想|カジノ|おまけＣＧ|もどる"},
-    // Grid panels and their sources: 112 by 84 cells, five normal then five highlighted.
-        {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "71,72", L::Sheet, 1120, 588, 112, 84, 2, "#"},
+    // The gallery select's source: 112 by 84 cells, five normal then five highlighted;
+    // cell c a small copy of the first picture of the gallery entry it opens, named.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "71", L::Thumbs, 1120, 588, 112, 84, 2,
+     "Tanselr_Data/TanselrCG/Event/Event00-00.JPG:港町の朝|Tanselr_Data/TanselrCG/Event/Event01-00.JPG:灯籠流し|Tanselr_Data/TanselrCG/Event/Event02-01.JPG:リコの舞台|"
+     "Tanselr_Data/TanselrCG/Event/Event03-00.JPG:クロエの近道|Tanselr_Data/TanselrCG/Event/Event04-00.JPG:挑戦状|Tanselr_Data/TanselrCG/Event/Event05-00.JPG:ことり堂|"
+     "Tanselr_Data/TanselrCG/Event/Event06-00.JPG:港の朝市|Tanselr_Data/TanselrCG/Event/Event07-00.JPG:見晴らしの丘|Tanselr_Data/TanselrCG/Event/Event08-00.JPG:古い記録|"
+     "Tanselr_Data/TanselrCG/Event/Event09-00.JPG:ソラの研究所|Tanselr_Data/TanselrCG/Event/Event10-00.JPG:勝負の前に|Tanselr_Data/TanselrCG/Event/Event11-00.JPG:屋台通り|"
+     "Tanselr_Data/TanselrCG/Event/Event12-00.JPG:夜の川辺|Tanselr_Data/TanselrCG/Event/Event20-00.JPG:図書館の奥|Tanselr_Data/TanselrCG/Event/Event21-00.JPG:届いた小包|"
+     "Tanselr_Data/TanselrCG/Event/Event22-00.JPG:札占い|Tanselr_Data/TanselrCG/Event/Event23-00.JPG:文字遊び|Tanselr_Data/TanselrCG/Event/Event24-00.JPG:開いた木箱|"
+     "Tanselr_Data/TanselrCG/Event/Event25-00.JPG:劇場への配達|Tanselr_Data/TanselrCG/Event/Event26-00.JPG:遊技場|Tanselr_Data/TanselrCG/Event/Event30-00.JPG:冒険劇|"
+     "Tanselr_Data/TanselrCG/Event/Event31-00.JPG:古い帳面|Tanselr_Data/TanselrCG/Event/Event32-00.JPG:かもめ騒動|Tanselr_Data/TanselrCG/Event/Event33-00.JPG:ミナの練習|"
+     "Tanselr_Data/TanselrCG/Event/Event34-00.JPG:最後の日の朝|Tanselr_Data/TanselrCG/Event/Event35-00.JPG:館の門|Tanselr_Data/TanselrCG/Event/Event36-00.JPG:フィンの約束|"
+     "Tanselr_Data/TanselrCG/Event/Event37-00.JPG:館へ|Tanselr_Data/TanselrCG/Event/Event40-00.JPG:閉会式|Tanselr_Data/TanselrCG/Event/Event41-00.JPG:塔の階段|"
+     "Tanselr_Data/TanselrCG/Event/Event50-00.JPG:アンナ|Tanselr_Data/TanselrCG/Event/Event51-00.JPG:クロエ|Tanselr_Data/TanselrCG/Event/Event52-00.JPG:広場の声"},
+    // The scene select's source, as the gallery's: cell c the opening picture of the
+    // stage it replays, with the stage's name.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "72", L::Thumbs, 1120, 588, 112, 84, 2,
+     "Tanselr_Data/TanselrCG/Event/Event01-00.JPG:灯籠流しの夜|Tanselr_Data/TanselrCG/Event/Event02-01.JPG:リコの大舞台|Tanselr_Data/TanselrCG/Event/Event03-00.JPG:クロエの近道|"
+     "Tanselr_Data/TanselrCG/Event/Event04-00.JPG:夕暮れの挑戦状|Tanselr_Data/TanselrCG/Event/Event05-00.JPG:ことり堂の厨房|Tanselr_Data/TanselrCG/Event/Event06-00.JPG:港の朝市|"
+     "Tanselr_Data/TanselrCG/Event/Event07-00.JPG:見晴らしの丘|Tanselr_Data/TanselrCG/Event/Event08-00.JPG:古い記録|Tanselr_Data/TanselrCG/Event/Event09-00.JPG:ソラの研究所|"
+     "Tanselr_Data/TanselrCG/Event/Event10-00.JPG:勝負の前に|Tanselr_Data/TanselrCG/Event/Event11-00.JPG:屋台通り|Tanselr_Data/TanselrCG/Event/Event12-00.JPG:夜の川辺|"
+     "Tanselr_Data/TanselrCG/Event/Event20-00.JPG:図書館の奥|Tanselr_Data/TanselrCG/Event/Event21-00.JPG:届いた小包|Tanselr_Data/TanselrCG/Event/Event22-00.JPG:リコの札占い|"
+     "Tanselr_Data/TanselrCG/Event/Event23-00.JPG:文字遊び|Tanselr_Data/TanselrCG/Event/Event24-00.JPG:開いた木箱|Tanselr_Data/TanselrCG/Event/Event25-00.JPG:劇場への配達|"
+     "Tanselr_Data/TanselrCG/Event/Event26-00.JPG:遊技場のフィン|Tanselr_Data/TanselrCG/Event/Event30-00.JPG:劇団の冒険劇|Tanselr_Data/TanselrCG/Event/Event31-00.JPG:古い帳面|"
+     "Tanselr_Data/TanselrCG/Event/Event32-00.JPG:かもめ騒動|Tanselr_Data/TanselrCG/Event/Event33-00.JPG:ミナの練習|Tanselr_Data/TanselrCG/Event/Event34-00.JPG:最後の日の朝|"
+     "Tanselr_Data/TanselrCG/Event/Event35-00.JPG:古い館の門|Tanselr_Data/TanselrCG/Event/Event36-02.JPG:フィンの約束|Tanselr_Data/TanselrCG/Event/Event37-00.JPG:館へ|"
+     "Tanselr_Data/TanselrCG/Event/Event40-00.JPG:閉会式|Tanselr_Data/TanselrCG/Event/Event41-00.JPG:塔の階段|Tanselr_Data/TanselrCG/Event/Event50-00.JPG:アンナの声|"
+     "Tanselr_Data/TanselrCG/Event/Event51-00.JPG:クロエの届け物|Tanselr_Data/TanselrCG/Event/Event52-00.JPG:広場の声"},
     // The picture gallery's buttons: 50 by 50 cells.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "60", L::Sheet, 250, 50, 50, 50, 1, "→|←|↓|↑|×"},
     // System pictures (kind 6).
@@ -129,71 +165,84 @@ constexpr AssetRow kAssets[] = {
     // The settings screen's artwork: the screen lights its bars and switches on it.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "10", L::Settings, 920, 690, 0, 0, 1,
      "設定|音楽|効果音|音声|次へ進むとき、声を止める|自動で読むとき、声を待つ|新しいステージで自動読みをやめる|右クリックで閉じる"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役"},
+    // Stage 6's guide, which the choice buttons rising to y 390 cover at its foot: its
+    // name stands at its top.
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "20", L::Face, 300, 300, 0, 0, 1, "案内役@6,6,120,30"},
     // Last-boss duel. Sheet 0: the conversation's choice buttons in rows 0 to 2, the
     // four command cards in rows 3 and 4 (240 by 80 cells, two side by side per row).
+    // Row 0 answers both of the finale's questions ("ひとりで来たのか？", "何か聞こえる
+    // か？"); row 2 is stage 6's choice between its stages 7 and 8; the finale's single
+    // button (row 3, left) starts the fight, as the attack card does.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "30", L::Sheet, 480, 400, 240, 80, 1,
-     "はい|いいえ|進む|戻る|こちら|あちら|こうげき|ぼうぎょ|おどる|ひっさつ"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "35", L::Sheet, 600, 300, 600, 300, 1, "カードを選んで戦おう！"},
+     "はい|いいえ|進む|戻る|強がる|素直になる|こうげき|ぼうぎょ|おどる|ひっさつ"},
+    // The duel's instruction board: what each card does (the special attack is dealt
+    // while the player has 20 points or more).
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "35", L::Notice, 600, 300, 0, 0, 1,
+     "#7A1E3C カードを選んで戦おう！/こうげき … 魔王の体力をけずる/ぼうぎょ … このターンに受けるダメージを５分の１に/"
+     "ひっさつ … 自分の体力の半分と引きかえに、大ダメージ/おどる … 魔王が奥義を放つときに……？"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "39", L::Sheet, 500, 150, 500, 150, 1, "決戦開始！"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "40", L::Sheet, 500, 150, 500, 150, 1, "敗北……"},
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "41", L::Sheet, 500, 150, 500, 150, 1, "勝利！"},
-    // Hit-point panels: the number is printed over the middle, the caption keeps to a corner.
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "50", L::Label, 120, 60, 0, 0, 1, "HP"},
-    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "51", L::Label, 200, 100, 0, 0, 1, "BOSS HP"},
+    // Hit-point panels, 120 by 60 and 200 by 100 whatever the picture: the duel prints
+    // the points centred at sizes 36 and 70, and 100 then fills the panel from side to
+    // side, so a caption would lie under it; the panels stand by their fighters.
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "50", L::Label, 120, 60, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "51", L::Label, 200, 100, 0, 0, 1, ""},
     // Sheet 1: the retry and quit buttons after a defeat, 600 by 150 one above the other.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "60", L::Sheet, 600, 300, 600, 150, 1, "もういちど|タイトルへ"},
     // The fighters (0 normal, 2 hit, 3 beaten or dancing; the finale shows the boss too):
-    // the boss stands at (270, 0) above its balloon, the player's character at
-    // (-35, 320) left of hers.
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 580, 300, 0, 0, 1, "魔王"},
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 260, 370, 0, 0, 1, "ベル（星の装束）"},
+    // the boss stands at (270, 0) above its balloon, the boss's hit points over its
+    // top-left, so its name stands top right; the player's character at (-35, 320)
+    // left of her balloon, her hit points over her foot, her name along the top of
+    // the part the window shows.
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 580, 300, 0, 0, 1, "魔王@400,6,170,30"},
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 260, 370, 0, 0, 1, "ベル（星の装束）@40,6,215,30"},
     // Backgrounds and minis of the conversations (kinds 30 to 99).
-    {"Tanselr_Data/TanselrCG/ETC/Back00a.JPG", "", L::Scene, 920, 690, 0, 0, 1, "プロローグ"},
-    {"Tanselr_Data/TanselrCG/ETC/00Face_10L.JPG", "", L::Face, 300, 420, 0, 0, 1, "語り手"},
+    {"Tanselr_Data/TanselrCG/ETC/Back00a.JPG", "", L::Scene, 920, 690, 0, 0, 1, "夜明けの港町"},
+    {"Tanselr_Data/TanselrCG/ETC/00Face_10L.JPG", "", L::Face, 300, 420, 0, 0, 1, "ミナ"},
     {"Tanselr_Data/TanselrCG/ETC/Back01_920.JPG", "", L::Scene, 920, 690, 0, 0, 1, "広場"},
-    {"Tanselr_Data/TanselrCG/ETC/BackMain00.JPG", "", L::Scene, 920, 690, 0, 0, 1, "背景"},
-    {"Tanselr_Data/TanselrCG/ETC/Back02.JPG", "", L::Scene, 920, 690, 0, 0, 1, "街"},
-    {"Tanselr_Data/TanselrCG/ETC/Back03.JPG", "", L::Scene, 920, 690, 0, 0, 1, "部屋"},
+    {"Tanselr_Data/TanselrCG/ETC/BackMain00.JPG", "", L::Scene, 920, 690, 0, 0, 1, "マーブルック"},
+    {"Tanselr_Data/TanselrCG/ETC/Back02.JPG", "", L::Scene, 920, 690, 0, 0, 1, "大通り"},
+    {"Tanselr_Data/TanselrCG/ETC/Back03.JPG", "", L::Scene, 920, 690, 0, 0, 1, "祭りの本部"},
     {"Tanselr_Data/TanselrCG/ETC/asetobi_60L.JPG", "", L::Icons, 60, 60, 60, 60, 1, "汗"},
     {"Tanselr_Data/TanselrCG/ETC/asetobi_60R.JPG", "", L::Icons, 60, 60, 60, 60, 1, "汗"},
     {"Tanselr_Data/TanselrCG/ETC/asehiya_60.JPG", "", L::Icons, 60, 60, 60, 60, 1, "汗"},
     // Event pictures (kinds 100 to 199): the numbers the stages, their flip-books
-    // and the picture gallery show.
-    {"Tanselr_Data/TanselrCG/Event/Event00-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "Event00"},
-    {"Tanselr_Data/TanselrCG/Event/Event01-{nn}.JPG", "0,1,5,7,11-13,16,30-32,35,40,45,50,55,56", L::Scene, 920, 690, 0, 0, 1, "Event01"},
-    {"Tanselr_Data/TanselrCG/Event/Event02-{nn}.JPG", "1-9", L::Scene, 920, 690, 0, 0, 1, "Event02"},
-    {"Tanselr_Data/TanselrCG/Event/Event03-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "Event03"},
-    {"Tanselr_Data/TanselrCG/Event/Event04-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "Event04"},
-    {"Tanselr_Data/TanselrCG/Event/Event05-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "Event05"},
-    {"Tanselr_Data/TanselrCG/Event/Event06-{nn}.JPG", "0-5", L::Scene, 920, 690, 0, 0, 1, "Event06"},
-    {"Tanselr_Data/TanselrCG/Event/Event07-{nn}.JPG", "0-5", L::Scene, 920, 690, 0, 0, 1, "Event07"},
-    {"Tanselr_Data/TanselrCG/Event/Event08-{nn}.JPG", "0-2", L::Scene, 920, 690, 0, 0, 1, "Event08"},
-    {"Tanselr_Data/TanselrCG/Event/Event09-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "Event09"},
-    {"Tanselr_Data/TanselrCG/Event/Event10-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "Event10"},
-    {"Tanselr_Data/TanselrCG/Event/Event11-{nn}.JPG", "0,1,4-15", L::Scene, 920, 690, 0, 0, 1, "Event11"},
-    {"Tanselr_Data/TanselrCG/Event/Event12-{nn}.JPG", "0-2", L::Scene, 920, 690, 0, 0, 1, "Event12"},
-    {"Tanselr_Data/TanselrCG/Event/Event20-{nn}.JPG", "0-3", L::Scene, 920, 690, 0, 0, 1, "Event20"},
-    {"Tanselr_Data/TanselrCG/Event/Event21-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "Event21"},
-    {"Tanselr_Data/TanselrCG/Event/Event22-{nn}.JPG", "0,5,10,15,16", L::Scene, 920, 690, 0, 0, 1, "Event22"},
-    {"Tanselr_Data/TanselrCG/Event/Event23-{nn}.JPG", "0,5-7,10,15,20-22,25", L::Scene, 920, 690, 0, 0, 1, "Event23"},
-    {"Tanselr_Data/TanselrCG/Event/Event24-{nn}.JPG", "0,1,4-7", L::Scene, 920, 690, 0, 0, 1, "Event24"},
-    {"Tanselr_Data/TanselrCG/Event/Event25-{nn}.JPG", "0,5-7,10-12,15-17,20", L::Scene, 920, 690, 0, 0, 1, "Event25"},
-    {"Tanselr_Data/TanselrCG/Event/Event26-{nn}.JPG", "0,5,10", L::Scene, 920, 690, 0, 0, 1, "Event26"},
-    {"Tanselr_Data/TanselrCG/Event/Event30-{nn}.JPG", "0,1,5-7,10,11,15,16,20-22", L::Scene, 920, 690, 0, 0, 1, "Event30"},
-    {"Tanselr_Data/TanselrCG/Event/Event31-{nn}.JPG", "0,5,10,11,15", L::Scene, 920, 690, 0, 0, 1, "Event31"},
-    {"Tanselr_Data/TanselrCG/Event/Event32-{nn}.JPG", "0,1,5,6,10,11,15,16", L::Scene, 920, 690, 0, 0, 1, "Event32"},
-    {"Tanselr_Data/TanselrCG/Event/Event33-{nn}.JPG", "0-3", L::Scene, 920, 690, 0, 0, 1, "Event33"},
-    {"Tanselr_Data/TanselrCG/Event/Event34-{nn}.JPG", "0,5", L::Scene, 920, 690, 0, 0, 1, "Event34"},
-    {"Tanselr_Data/TanselrCG/Event/Event35-{nn}.JPG", "0,1,5,6", L::Scene, 920, 690, 0, 0, 1, "Event35"},
-    {"Tanselr_Data/TanselrCG/Event/Event36-{nn}.JPG", "0-2,5-7,10", L::Scene, 920, 690, 0, 0, 1, "Event36"},
-    {"Tanselr_Data/TanselrCG/Event/Event37-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "Event37"},
-    {"Tanselr_Data/TanselrCG/Event/Event40-{nn}.JPG", "0-2", L::Scene, 920, 690, 0, 0, 1, "Event40"},
-    {"Tanselr_Data/TanselrCG/Event/Event41-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "Event41"},
-    {"Tanselr_Data/TanselrCG/Event/Event42-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "Event42"},
-    {"Tanselr_Data/TanselrCG/Event/Event50-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "Event50"},
-    {"Tanselr_Data/TanselrCG/Event/Event51-{nn}.JPG", "0,1,5,6", L::Scene, 920, 690, 0, 0, 1, "Event51"},
-    {"Tanselr_Data/TanselrCG/Event/Event52-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "Event52"},
+    // and the picture gallery show; each captioned with the scene it belongs to.
+    {"Tanselr_Data/TanselrCG/Event/Event00-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "夜明けの港町"},
+    {"Tanselr_Data/TanselrCG/Event/Event01-{nn}.JPG", "0,1,5,7,11-13,16,30-32,35,40,45,50,55,56", L::Scene, 920, 690, 0, 0, 1, "灯籠流しの夜"},
+    {"Tanselr_Data/TanselrCG/Event/Event02-{nn}.JPG", "1-9", L::Scene, 920, 690, 0, 0, 1, "リコの大舞台"},
+    {"Tanselr_Data/TanselrCG/Event/Event03-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "クロエの近道"},
+    {"Tanselr_Data/TanselrCG/Event/Event04-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "夕暮れの挑戦状"},
+    {"Tanselr_Data/TanselrCG/Event/Event05-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "ことり堂の厨房"},
+    {"Tanselr_Data/TanselrCG/Event/Event06-{nn}.JPG", "0-5", L::Scene, 920, 690, 0, 0, 1, "港の朝市"},
+    {"Tanselr_Data/TanselrCG/Event/Event07-{nn}.JPG", "0-5", L::Scene, 920, 690, 0, 0, 1, "見晴らしの丘"},
+    {"Tanselr_Data/TanselrCG/Event/Event08-{nn}.JPG", "0-2", L::Scene, 920, 690, 0, 0, 1, "図書館の古い記録"},
+    {"Tanselr_Data/TanselrCG/Event/Event09-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "ソラの研究所"},
+    {"Tanselr_Data/TanselrCG/Event/Event10-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "勝負の前に"},
+    {"Tanselr_Data/TanselrCG/Event/Event11-{nn}.JPG", "0,1,4-15", L::Scene, 920, 690, 0, 0, 1, "屋台通りの夜"},
+    {"Tanselr_Data/TanselrCG/Event/Event12-{nn}.JPG", "0-2", L::Scene, 920, 690, 0, 0, 1, "夜の川辺"},
+    {"Tanselr_Data/TanselrCG/Event/Event20-{nn}.JPG", "0-3", L::Scene, 920, 690, 0, 0, 1, "図書館の奥"},
+    {"Tanselr_Data/TanselrCG/Event/Event21-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "届いた小包"},
+    {"Tanselr_Data/TanselrCG/Event/Event22-{nn}.JPG", "0,5,10,15,16", L::Scene, 920, 690, 0, 0, 1, "リコの札占い"},
+    {"Tanselr_Data/TanselrCG/Event/Event23-{nn}.JPG", "0,5-7,10,15,20-22,25", L::Scene, 920, 690, 0, 0, 1, "子どもたちの文字遊び"},
+    {"Tanselr_Data/TanselrCG/Event/Event24-{nn}.JPG", "0,1,4-7", L::Scene, 920, 690, 0, 0, 1, "開いた木箱"},
+    {"Tanselr_Data/TanselrCG/Event/Event25-{nn}.JPG", "0,5-7,10-12,15-17,20", L::Scene, 920, 690, 0, 0, 1, "劇場への配達"},
+    {"Tanselr_Data/TanselrCG/Event/Event26-{nn}.JPG", "0,5,10", L::Scene, 920, 690, 0, 0, 1, "遊技場のフィン"},
+    {"Tanselr_Data/TanselrCG/Event/Event30-{nn}.JPG", "0,1,5-7,10,11,15,16,20-22", L::Scene, 920, 690, 0, 0, 1, "劇団の冒険劇"},
+    {"Tanselr_Data/TanselrCG/Event/Event31-{nn}.JPG", "0,5,10,11,15", L::Scene, 920, 690, 0, 0, 1, "ことり堂の古い帳面"},
+    {"Tanselr_Data/TanselrCG/Event/Event32-{nn}.JPG", "0,1,5,6,10,11,15,16", L::Scene, 920, 690, 0, 0, 1, "かもめ騒動"},
+    {"Tanselr_Data/TanselrCG/Event/Event33-{nn}.JPG", "0-3", L::Scene, 920, 690, 0, 0, 1, "ミナの練習"},
+    {"Tanselr_Data/TanselrCG/Event/Event34-{nn}.JPG", "0,5", L::Scene, 920, 690, 0, 0, 1, "最後の日の朝"},
+    {"Tanselr_Data/TanselrCG/Event/Event35-{nn}.JPG", "0,1,5,6", L::Scene, 920, 690, 0, 0, 1, "古い館の門"},
+    {"Tanselr_Data/TanselrCG/Event/Event36-{nn}.JPG", "0-2,5-7,10", L::Scene, 920, 690, 0, 0, 1, "フィンの約束"},
+    {"Tanselr_Data/TanselrCG/Event/Event37-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "館へ"},
+    {"Tanselr_Data/TanselrCG/Event/Event40-{nn}.JPG", "0-2", L::Scene, 920, 690, 0, 0, 1, "閉会式"},
+    {"Tanselr_Data/TanselrCG/Event/Event41-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "塔の階段"},
+    {"Tanselr_Data/TanselrCG/Event/Event42-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "夜明けの時計塔"},
+    {"Tanselr_Data/TanselrCG/Event/Event50-{nn}.JPG", "0,1", L::Scene, 920, 690, 0, 0, 1, "塔の下のアンナ"},
+    {"Tanselr_Data/TanselrCG/Event/Event51-{nn}.JPG", "0,1,5,6", L::Scene, 920, 690, 0, 0, 1, "階段を駆けるクロエ"},
+    {"Tanselr_Data/TanselrCG/Event/Event52-{nn}.JPG", "0", L::Scene, 920, 690, 0, 0, 1, "広場のみんな"},
     // Character faces (kinds 200 to 299; 290 by number).
     {"Tanselr_Data/TanselrCG/G_face/00Face_01.JPG", "", L::Face, 300, 420, 0, 0, 1, "ミナ"},
     {"Tanselr_Data/TanselrCG/G_face/00Face_02.JPG", "", L::Face, 300, 420, 0, 0, 1, "ミナ"},
@@ -242,10 +291,32 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/O_face/OFace_F03.JPG", "", L::Face, 300, 420, 0, 0, 1, "フィン"},
     {"Tanselr_Data/TanselrCG/O_face/OFace_F04.JPG", "", L::Face, 300, 420, 0, 0, 1, "フィン"},
     {"Tanselr_Data/TanselrCG/O_face/OFace_G00x.JPG", "", L::Face, 300, 420, 0, 0, 1, "グレン"},
-    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "0-15", L::Face, 300, 420, 0, 0, 1, "群衆"},
+    // The town's people of stage 64, each by name.
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "0", L::Face, 300, 420, 0, 0, 1, "漁師の親方"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "1", L::Face, 300, 420, 0, 0, 1, "パン屋のおかみさん"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "2", L::Face, 300, 420, 0, 0, 1, "花売りの娘"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "3", L::Face, 300, 420, 0, 0, 1, "船乗り"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "4", L::Face, 300, 420, 0, 0, 1, "本屋の主人"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "5", L::Face, 300, 420, 0, 0, 1, "八百屋の兄弟"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "6", L::Face, 300, 420, 0, 0, 1, "ベルの父"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "7", L::Face, 300, 420, 0, 0, 1, "郵便局長"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "8", L::Face, 300, 420, 0, 0, 1, "町の子どもたち"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "9", L::Face, 300, 420, 0, 0, 1, "宿屋の女将"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "10", L::Face, 300, 420, 0, 0, 1, "楽団の笛吹き"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "11", L::Face, 300, 420, 0, 0, 1, "時計職人"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "12", L::Face, 300, 420, 0, 0, 1, "おばあさん"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "13", L::Face, 300, 420, 0, 0, 1, "屋台の親父"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "14", L::Face, 300, 420, 0, 0, 1, "新聞売りの少年"},
+    {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "15", L::Face, 300, 420, 0, 0, 1, "猫を抱いた少女"},
     // Finale figures and the staff pictures (kinds 300 to 399).
     {"Tanselr_Data/TanselrCG/Z_face/ZFace_B{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "フィン（鐘の守り手）"},
-    {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "0-5", L::Panel, 600, 300, 0, 0, 1, "STAFF"},
+    // The staff pictures that close the story, one a click.
+    {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "0", L::Notice, 600, 300, 0, 0, 1, "#3C2864 マーブルック/七日間の祭りと春告げの鐘"},
+    {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "1", L::Notice, 600, 300, 0, 0, 1, "#3C2864 物語/Thornquill"},
+    {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "2", L::Notice, 600, 300, 0, 0, 1, "#3C2864 絵と音楽/Thornquill"},
+    {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "3", L::Notice, 600, 300, 0, 0, 1, "#3C2864 プログラム/Thornquill"},
+    {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "4", L::Notice, 600, 300, 0, 0, 1, "#3C2864 協力/遊んでくれたみなさん"},
+    {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "5", L::Notice, 600, 300, 0, 0, 1, "#3C2864 おしまい/また来年の春に、マーブルックで"},
     // Mini-game pictures (kinds 1000 to 1599): names and placeholder numbers and
     // sizes; each mini-game's screens set the numbers and sizes they cut.
     // Rock-paper-scissors: the game-clear and game-over pictures are cut into 20
@@ -303,15 +374,17 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G01/G1_Kan04.JPG", "", L::Panel, 500, 160, 0, 0, 1, "あなたの負け……"},
     {"Tanselr_Data/TanselrCG/G01/G1_Kan05.JPG", "", L::Panel, 500, 160, 0, 0, 1, "あいこ"},
     // Opponents (kind 1105): figures 1 to 3, corner portraits 4 to 6, the last
-    // round's pictures 50 to 53.
+    // round's pictures 50 to 53. Every opponent's clash shows portrait 5, and the
+    // last opponent's victory scene shows 5 and 6, so those two name no one opponent.
     {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "1-3", L::Face, 260, 360, 0, 0, 1, "一人目の番人"},
-    {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "4-6", L::Face, 160, 200, 0, 0, 1, "一人目の番人"},
+    {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "4", L::Face, 160, 200, 0, 0, 1, "一人目の番人"},
+    {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "5,6", L::Face, 160, 200, 0, 0, 1, "番人"},
     {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "21-23", L::Face, 260, 360, 0, 0, 1, "二人目の番人"},
     {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "24,26", L::Face, 160, 200, 0, 0, 1, "二人目の番人"},
     {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "41-43", L::Face, 260, 360, 0, 0, 1, "最後の番人"},
     {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "44,46", L::Face, 160, 200, 0, 0, 1, "最後の番人"},
     {"Tanselr_Data/TanselrCG/G01/G1_Mes{nn}.JPG", "50-53", L::Face, 300, 240, 0, 0, 1, "最後の番人"},
-    {"Tanselr_Data/TanselrCG/G01/G1_Ren{nn}.JPG", "0-4", L::Panel, 300, 100, 0, 0, 1, "連勝"},
+    {"Tanselr_Data/TanselrCG/G01/G1_Ren{nn}.JPG", "0-4", L::Panel, 300, 100, 0, 0, 1, "{n}連勝"},
     {"Tanselr_Data/TanselrCG/G01/G1_Kan01_120.JPG", "", L::Panel, 120, 120, 0, 0, 1, "看板"},
     // The player's hand buttons (kind 1110) and the opponent's cards (1111 to 1113).
     {"Tanselr_Data/TanselrCG/G01/G1_PGu00.JPG", "", L::Panel, 120, 120, 0, 0, 1, "グー"},
@@ -330,13 +403,13 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G01/G1_TGu02-x3.JPG", "", L::Panel, 180, 180, 0, 0, 1, "パー"},
     // Round-start panels (kinds 1121 to 1123): 0, the round, 10.
     {"Tanselr_Data/TanselrCG/G01/G1_Sen1_00.JPG", "", L::Panel, 200, 80, 0, 0, 1, "じゃんけん"},
-    {"Tanselr_Data/TanselrCG/G01/G1_Sen1_{nn}.JPG", "1-3", L::Panel, 200, 80, 0, 0, 1, "ROUND"},
+    {"Tanselr_Data/TanselrCG/G01/G1_Sen1_{nn}.JPG", "1-3", L::Panel, 200, 80, 0, 0, 1, "第{n}回戦"},
     {"Tanselr_Data/TanselrCG/G01/G1_Sen1_10.JPG", "", L::Panel, 200, 80, 0, 0, 1, "スタート！"},
     {"Tanselr_Data/TanselrCG/G01/G1_Sen2_00.JPG", "", L::Panel, 200, 80, 0, 0, 1, "じゃんけん"},
-    {"Tanselr_Data/TanselrCG/G01/G1_Sen2_{nn}.JPG", "1-3", L::Panel, 200, 80, 0, 0, 1, "ROUND"},
+    {"Tanselr_Data/TanselrCG/G01/G1_Sen2_{nn}.JPG", "1-3", L::Panel, 200, 80, 0, 0, 1, "第{n}回戦"},
     {"Tanselr_Data/TanselrCG/G01/G1_Sen2_10.JPG", "", L::Panel, 200, 80, 0, 0, 1, "スタート！"},
     {"Tanselr_Data/TanselrCG/G01/G1_Sen3_00.JPG", "", L::Panel, 200, 80, 0, 0, 1, "じゃんけん"},
-    {"Tanselr_Data/TanselrCG/G01/G1_Sen3_{nn}.JPG", "1-3", L::Panel, 200, 80, 0, 0, 1, "ROUND"},
+    {"Tanselr_Data/TanselrCG/G01/G1_Sen3_{nn}.JPG", "1-3", L::Panel, 200, 80, 0, 0, 1, "第{n}回戦"},
     {"Tanselr_Data/TanselrCG/G01/G1_Sen3_10.JPG", "", L::Panel, 200, 80, 0, 0, 1, "スタート！"},
     // Hearts (kind 1130): whole, broken, and doubled.
     {"Tanselr_Data/TanselrCG/G01/G1_Heart00.JPG", "", L::Panel, 160, 160, 0, 0, 1, "♥"},
@@ -359,14 +432,16 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G02/G2_EASY02.JPG", "", L::Panel, 700, 100, 0, 0, 1, "じんせい　→　→　→"},
     {"Tanselr_Data/TanselrCG/G02/G2_EASY03.JPG", "", L::Scene, 900, 600, 0, 0, 1, "人生すごろく"},
     {"Tanselr_Data/TanselrCG/G02/G2_EASY05.JPG", "", L::Face, 100, 100, 0, 0, 1, "赤ちゃん"},
-    {"Tanselr_Data/TanselrCG/G02/Sai_s300.JPG", "", L::Icons, 1800, 300, 300, 300, 1, "１２３４５６"},
+    {"Tanselr_Data/TanselrCG/G02/Sai_s300.JPG", "", L::Dice, 1800, 300, 300, 300, 1, "1"},
     {"Tanselr_Data/TanselrCG/G02/GOAL_2760.JPG", "", L::Scene, 2760, 690, 0, 0, 1, "GOAL"},
     {"Tanselr_Data/TanselrCG/G02/CLEAR.JPG", "", L::Title, 920, 690, 0, 0, 1, "クリア！"},
     {"Tanselr_Data/TanselrCG/G02/G2_HARD00.JPG", "", L::Tiles, 800, 160, 80, 80, 1,
      "スタート|幼稚園|小学校|中学校|高校|大学|就職|結婚|子供|倒産|船出|無人島|ゴール|島の王様|ふしぎ|空腹|かぜ|すべる|おどる|竜巻"},
     {"Tanselr_Data/TanselrCG/G02/G2_HARD01.JPG", "", L::Icons, 50, 50, 50, 50, 1, "自"},
     {"Tanselr_Data/TanselrCG/G02/GAMEOVER.JPG", "", L::Title, 920, 690, 0, 0, 1, "ゲームオーバー"},
-    {"Tanselr_Data/TanselrCG/G03/G3_Title00.JPG", "", L::Title, 920, 690, 0, 0, 1, "ダイスレース"},
+    // The race title is the window's picture; its buttons then cover y 53 to 293 and
+    // 397 to 637: the name stands in the band between them.
+    {"Tanselr_Data/TanselrCG/G03/G3_Title00.JPG", "", L::Title, 920, 690, 0, 0, 1, "ダイスレース@60,298,800,94"},
     {"Tanselr_Data/TanselrCG/G03/G3_Button00.JPG", "", L::Tiles, 1600, 480, 800, 240, 1,
      "ゴールをめざせ！|３周レース|▶ゴールをめざせ！◀|▶３周レース◀"},
     {"Tanselr_Data/TanselrCG/G03/G3_Masu.JPG", "", L::Tiles, 450, 180, 90, 90, 1,
@@ -380,7 +455,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G03/G3_Kanban06.JPG", "", L::Panel, 600, 200, 0, 0, 1, "コンピュータの勝ち……"},
     {"Tanselr_Data/TanselrCG/G03/G3_Kanban10.JPG", "", L::Panel, 600, 200, 0, 0, 1, "あなたの番です"},
     {"Tanselr_Data/TanselrCG/G03/G3_Kanban20.JPG", "", L::Panel, 600, 200, 0, 0, 1, "先に３周した方の勝ち！"},
-    {"Tanselr_Data/TanselrCG/G03/G3_Sai_H250.JPG", "", L::Icons, 1500, 250, 250, 250, 1, "１２３４５６"},
+    {"Tanselr_Data/TanselrCG/G03/G3_Sai_H250.JPG", "", L::Dice, 1500, 250, 250, 250, 1, "1"},
     {"Tanselr_Data/TanselrCG/G03/G3_MesH300.JPG", "", L::Tiles, 638, 2100, 638, 300, 1,
      "１マスすすむ！|２マスすすむ！|３マスすすむ！|４マスすすむ！|１マスもどる……|２マスもどる……|３マスもどる……"},
     {"Tanselr_Data/TanselrCG/G03/G3_CLEAR.JPG", "", L::Title, 920, 690, 0, 0, 1, "クリア！"},
@@ -422,18 +497,22 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/G05/BO_s150SideB.JPG", "", L::Icons, 900, 200, 150, 200, 1, "ＡＢＣＤＥＦ"},
     {"Tanselr_Data/TanselrCG/G05/BO_s51SideA.JPG", "", L::Icons, 51, 68, 51, 68, 1, "？"},
     // Sixty faces that cannot be taken for one another (no O and 0, no I and 1, no
-    // heart, which marks a life, no question mark, which marks the back).
+    // heart, which marks a life, no question mark, which marks the back, no digit,
+    // which would read as a count).
     {"Tanselr_Data/TanselrCG/G05/BO_s51SideB.JPG", "", L::Icons, 510, 408, 51, 68, 1,
-     "ＡＢＣＤＥＦＧＨＪＫＬＭＮＰＱＲＳＴＵＶＷＸＹＺ１２３４５６７８９★☆●○◆◇■□▲△▼▽♠♣♦♪※〒＠＃＄％＆＋＝！∞"},
+     "ＡＢＣＤＥＦＧＨＪＫＬＭＮＰＱＲＳＴＵＶＷＸＹＺあいうえおかきくけ★☆●○◆◇■□▲△▼▽♠♣♦♪※〒＠＃＄％＆＋＝！∞"},
     // ---- Casino ----
-    // Number panels: the value is printed right-aligned over the lower part.
-    // The credits panel stands at the left edge, beside the card game's first bet
-    // button (x 223), so it is narrower than the others.
-    {"Tanselr_Data/TanselrCG/G06/Ca_Panel00.JPG", "", L::Label, 220, 80, 0, 0, 1, "ポイント"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Panel01.JPG", "", L::Label, 260, 80, 0, 0, 1, "かけた ポイント"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Panel02.JPG", "", L::Label, 200, 80, 0, 0, 1, "ごうけい"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Panel03.JPG", "", L::Label, 200, 80, 0, 0, 1, "ばいりつ"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Panel04.JPG", "", L::Label, 260, 80, 0, 0, 1, "もらえる ポイント"},
+    // Number panels: the value is printed right-aligned, 15 px in and its foot 10 px
+    // up, at size 36 (the credits from 1,000,000 at 28): the caption keeps to a band
+    // above it. Widths for the largest values: credits 999,999 (204 px bold), bet
+    // 1,000, multiplier 1255x, win 1,255,000 (238 px). The credits panel stands at the
+    // left edge, beside the card game's first bet button (x 223); the win panel starts
+    // at x 650, 270 px from the window's right edge.
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel00.JPG", "", L::Label, 223, 80, 0, 0, 1, "ポイント@10,5,203,20"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel01.JPG", "", L::Label, 260, 80, 0, 0, 1, "かけた ポイント@10,5,240,20"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel02.JPG", "", L::Label, 200, 80, 0, 0, 1, "ごうけい@10,5,180,20"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel03.JPG", "", L::Label, 200, 80, 0, 0, 1, "ばいりつ@10,5,180,20"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Panel04.JPG", "", L::Label, 262, 80, 0, 0, 1, "もらえる ポイント@10,5,242,20"},
     {"Tanselr_Data/TanselrCG/G06/Ca_GameBack{nn}.JPG", "0,1", L::Table, 920, 690, 0, 0, 1, "スロット|カード２１"},
     // Card-game strips and captions: rows the screens cut by number.
     {"Tanselr_Data/TanselrCG/G06/Ca_Kanban00.JPG", "", L::Sheet, 400, 150, 400, 75, 1, "ポイントを かけてね|カードを ひく？ とめる？"},
@@ -447,15 +526,26 @@ constexpr AssetRow kAssets[] = {
      "２１ ･･･ １０ばい|２０ ･･･ ４ばい|１９いか ･･･ ２ばい|２２いじょう ･･･ ８ばい|♠ あり ･･･ １５ばい|"
      "♥ あり ･･･ ３０ばい|えふだ あり ･･･ ５０ばい|３まい ･･･ １０ばい|４まい ･･･ ５０ばい|"
      "５まい ･･･ ２ばい|ボーナス ･･･ １００ばい|スペシャル ･･･ １０００ばい"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban10.JPG", "", L::Panel, 600, 300, 0, 0, 1, "１０まん ポイントを めざそう！"},
+    // The introduction, clear and unlock boards.
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban10.JPG", "", L::Notice, 600, 300, 0, 0, 1,
+     "#3C7828 １０まん ポイントを めざそう！/はじめは １０ポイント。/スロットか カード２１で ふやそう/ポイントが ０に なると ゲームオーバー"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Kanban11.JPG", "", L::Panel, 600, 300, 0, 0, 1, "１０まん ポイント たっせい！"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban15.JPG", "", L::Panel, 600, 300, 0, 0, 1, "おまけ画像が ひらいた！"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_Kanban15.JPG", "", L::Notice, 600, 300, 0, 0, 1,
+     "#B4641E おまけ画像が ひらいた！/タイトルの「おまけ」の/「おまけＣＧ」で 見られるよ"},
     {"Tanselr_Data/TanselrCG/G06/Ca_BET.JPG", "", L::Panel, 200, 80, 0, 0, 1, "かける"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_BET_Button.JPG", "", L::Buttons, 700, 160, 100, 80, 1, "＋１|＋１０|＋１００|くばる|ここまで|　|ひく"},
+    // The card game's buttons: the bets, the deal, then the cell the game shows both
+    // as the new deal (before the deal) and as the stand (while drawing): passing on
+    // these cards or on one more card, which the rules board tells apart.
+    {"Tanselr_Data/TanselrCG/G06/Ca_BET_Button.JPG", "", L::Buttons, 700, 160, 100, 80, 1, "＋１|＋１０|＋１００|くばる|パス|　|ひく"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Goukei.JPG", "", L::Panel, 300, 80, 0, 0, 1, "ごうけい"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule00.JPG", "", L::Panel, 600, 400, 0, 0, 1, "カード２１の あそびかた"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule01.JPG", "", L::Panel, 600, 400, 0, 0, 1, "カード２１の あそびかた ★"},
-    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule02.JPG", "", L::Panel, 600, 400, 0, 0, 1, "スロットの あそびかた"},
+    // The rules boards: how to play and what pays, card game free play (00) and story
+    // (01, the generous table), slot machine (02, both modes).
+    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule00.JPG", "", L::Rules, 600, 400, 0, 0, 1,
+     "カード２１の あそびかた/ポイントを かけて「くばる」。２まいめが ひらいたら、/「ひく」で カードを ふやすか、「パス」で とめる（５まいまで）/Ａは １か １１、Ｊ・Ｑ・Ｋは １０。くばる まえの「パス」は くばりなおし/*やく（もらえる ポイントは、かけた ポイント × ばいりつ）/ごうけい　２１ … ５ばい　２０ … １ばい　５まいで ２１いか … １０ばい/おなじマーク　３まい … ２ばい　４まい … ８ばい　５まい … ２４ばい/れんばん　３まい … ６ばい　４まい … １２ばい　５まい … ３０ばい/おなじかず　２まい … ２ばい　３まい … ８ばい　４まい … ５０ばい/やくは たしざん。２１を こえても、マーク・れんばん・かずの やくは つく/クリックで ゲームへ"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule01.JPG", "", L::Rules, 600, 400, 0, 0, 1,
+     "カード２１の あそびかた ★/ポイントを かけて「くばる」。２まいめが ひらいたら、/「ひく」で カードを ふやすか、「パス」で とめる（５まいまで）/Ａは １か １１、Ｊ・Ｑ・Ｋは １０。くばる まえの「パス」は くばりなおし/*この テーブルの やく（かけた ポイント × ばいりつ）/ごうけい　２１ … １０ばい　２０ … ４ばい　１９いか … ２ばい　２２いじょう … ８ばい/まいすう　３まい … １０ばい　４まい … ５０ばい　５まい … ２ばい/♠が ある … １５ばい　♥が ある … ３０ばい　Ｊ・Ｑ・Ｋが ある … ５０ばい/いつでも　ボーナス … １００ばい　スペシャル … １０００ばい/やくは たしざん。どんな てでも、かならず ポイントが もらえる/クリックで ゲームへ"},
+    {"Tanselr_Data/TanselrCG/G06/Ca_GameRule02.JPG", "", L::Rules, 600, 400, 0, 0, 1,
+     "スロットの あそびかた/「かける」を おすたびに １ポイント かけて、ねらう ならびが ふえる/１かいめは まんなか、２かいめは うえ、３かいめは したの ならび/３かいめで まわりだす（「まわす」でも スタート）。「とめる」で 左から とめる/*そろった ならびごとに もらえる ポイント（かけた ならびだけ）/★★★ … ４００ポイント||♥♥♥ … ５００ポイント/♦♦♦ … ３００ポイント||♣♣♣ … ２００ポイント/●●● … １００ポイント||ＢＢＢ … ９９９ポイント/７７７ … ７７７ポイント||××× … なし/♣が ２つ … ２０ポイント||●が ２つ … １０ポイント/●が １つ … １ポイント（ものがたりの スロットでは ４ポイント）/クリックで ゲームへ"},
     {"Tanselr_Data/TanselrCG/G06/Ca_Bai_s320.JPG", "", L::Panel, 320, 80, 0, 0, 1, "ばい"},
     {"Tanselr_Data/TanselrCG/G06/Ca_SysKanban00.JPG", "", L::Panel, 600, 200, 0, 0, 1, "ゲームオーバー"},
     {"Tanselr_Data/TanselrCG/G06/Ca_SysKanban01.JPG", "", L::Panel, 600, 200, 0, 0, 1, "ゲームクリア"},
@@ -471,8 +561,15 @@ constexpr AssetRow kAssets[] = {
     // Bet-row bars: 550 by 100 at y 0, 120, 240.
     {"Tanselr_Data/TanselrCG/G06/SL_Bar.JPG", "", L::Sheet, 550, 360, 550, 120, 1, "|　|"},
     {"Tanselr_Data/TanselrCG/G06/SL_Line.JPG", "", L::Panel, 390, 12, 0, 0, 1, ""},
-    {"Tanselr_Data/TanselrCG/G06/SL_Panel{nn}.JPG", "0", L::Label, 180, 90, 0, 0, 1, "そろった！"},
-    {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "0-2", L::Title, 920, 690, 0, 0, 1, "カジノ"},
+    // The row win: up to 999 at size 60, 14 px in from the right and centred up and
+    // down; the caption keeps to the band above it. It slides to x 712, its rows 120
+    // px apart.
+    {"Tanselr_Data/TanselrCG/G06/SL_Panel{nn}.JPG", "0", L::Label, 204, 116, 0, 0, 1, "この ならびの ポイント@10,4,184,18"},
+    // The casino's title (1) and the select screen's backdrop (0), whose buttons stand
+    // at y 210 to 530: its words keep to the band above them.
+    {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "0", L::Title, 920, 690, 0, 0, 1,
+     "カジノ　あそぶ ゲームを えらんでね@40,50,840,110"},
+    {"Tanselr_Data/TanselrCG/G06/G6_Title{nn}.JPG", "1,2", L::Title, 920, 690, 0, 0, 1, "カジノ"},
     {"Tanselr_Data/TanselrCG/G06/G6_Select.JPG", "", L::Sheet, 400, 300, 400, 150, 1, "スロット|カード２１"},
     {"Tanselr_Data/TanselrCG/G06/G6_GO.JPG", "", L::Icons, 100, 100, 100, 100, 1, "◀"},
     // ---- Role-playing game ----
@@ -862,7 +959,7 @@ constexpr AssetRow kAssets[] = {
      "となり/1/３ダメージ|２マス先まで/2/２ダメージ|一列ぜんぶ/9/１ダメージ|"
      "となり/1/５ダメージ|２マス先まで/2/３ダメージ|一列ぜんぶ/9/２ダメージ"},
     // Die faces 0 to 6, 180 by 180 each.
-    {"Kespa_Data/KespaCG/Game/dice01.jpg", "", L::Dice, 1260, 180, 180, 180, 1},
+    {"Kespa_Data/KespaCG/Game/dice01.jpg", "", L::Dice, 1260, 180, 180, 180, 1, "0"},
     // The 運 and 女 gauge faces, 130 by 195.
     {"Kespa_Data/KespaCG/Game/Para00c.jpg", "", L::Gauges, 260, 195, 130, 195, 1, "運女"},
     // The panel behind the item buttons, which stand at (15, 15 + 75 i): its name at
@@ -1207,11 +1304,28 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "18", L::Icons, 64, 64, 64, 64, 1, "★"},
     // The back button of the sub-menus and grid menus.
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "36", L::Sheet, 120, 50, 120, 50, 1, "もどる"},
-    // The menus' backdrop and the grid menus' panels; the new-story screen.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "21,40,41,42", L::Title, 920, 690, 0, 0, 1, ""},
+    // The menus' backdrop; the grid menus' panels, each named in the band above its
+    // cells (which start at y 120); the new-story screen.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "21", L::Title, 920, 690, 0, 0, 1, ""},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "40", L::Heads, 920, 690, 0, 0, 1,
+     "チャプター　遊びたい章を選んでください@40,30,840,64"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "41", L::Heads, 920, 690, 0, 0, 1,
+     "ギャラリー　見たい絵を選んでください@40,30,840,64"},
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "42", L::Heads, 920, 690, 0, 0, 1,
+     "シーン選択　もう一度見たい場面を選んでください@40,30,840,64"},
     {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "90", L::Scene, 920, 690, 0, 0, 1, "物語のはじまり"},
-    // The chapter menu's source: 128 by 96 cells, five normal then five highlighted.
-    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "70", L::Sheet, 1280, 480, 128, 96, 2, "#"},
+    // The chapter menu's source: 128 by 96 cells, five normal then five highlighted;
+    // each cell a small copy of the title of the contest it starts, or of the opening
+    // picture of the chapter, and its name.
+    {"Tanselr_Data/TanselrCG/Title/T00_{nn}.JPG", "70", L::Thumbs, 1280, 480, 128, 96, 2,
+     "Tanselr_Data/TanselrCG/G01/G1_Title1.JPG:じゃんけん　ミナ|Tanselr_Data/TanselrCG/Event/Event01-00.JPG:第二章　灯籠の夜|Tanselr_Data/TanselrCG/G02/G2_Title01.JPG:人生すごろく|"
+     "Tanselr_Data/TanselrCG/ETC/Back02.JPG:第三章　大通り|Tanselr_Data/TanselrCG/G01/G1_Title2.JPG:じゃんけん　リコ|Tanselr_Data/TanselrCG/Event/Event05-00.JPG:第四章　ことり堂|"
+     "Tanselr_Data/TanselrCG/G03/G3_Title00.JPG:さいころ競走|Tanselr_Data/TanselrCG/ETC/Back02.JPG:第五章　並んだ星|Tanselr_Data/TanselrCG/G01/G1_Title3.JPG:じゃんけん　ソラ|"
+     "Tanselr_Data/TanselrCG/Event/Event11-00.JPG:第六章　屋台通り|Tanselr_Data/TanselrCG/G05/BO_Title.JPG:絵合わせ|Tanselr_Data/TanselrCG/Event/Event20-00.JPG:第七章　古い地図|"
+     "Tanselr_Data/TanselrCG/G09/ADV_Title.JPG:文字の冒険|Tanselr_Data/TanselrCG/Event/Event24-00.JPG:第八章　開いた木箱|Tanselr_Data/TanselrCG/G06/G6_Title01.JPG:遊技場|"
+     "Tanselr_Data/TanselrCG/Event/Event30-00.JPG:第九章　冒険劇|Tanselr_Data/TanselrCG/G07/RPG_Parts09.JPG:小さな冒険|Tanselr_Data/TanselrCG/Event/Event34-00.JPG:第十章　最後の日|"
+     "Tanselr_Data/TanselrCG/G08/ADV2_CG_080.JPG:謎の部屋|Tanselr_Data/TanselrCG/Event/Event40-00.JPG:最終章　閉会式|Tanselr_Data/TanselrCG/Z_face/ZFace_A01.JPG:終幕　時計塔の上|"
+     "Tanselr_Data/TanselrCG/Title/Sys_39.JPG:魔王との決闘"},
 
     // ---- Marbrook extras area ----
     // Scene replay (kind 1500): the menu's title, panel, corner figure and heroine
@@ -1221,8 +1335,8 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "2", L::Face, 150, 210, 0, 0, 1, "案内役"},
     {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "5", L::Sheet, 180, 45, 60, 45, 1, "もどる|次へ|前へ"},
     {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "6", L::Title, 640, 360, 0, 0, 1, "思い出の扉"},
-    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "10", L::Face, 220, 200, 0, 0, 1, "店の娘"},
-    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "11", L::Face, 220, 200, 0, 0, 1, "配達係"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "10", L::Face, 220, 200, 0, 0, 1, "アンナ（ことり堂）"},
+    {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "11", L::Face, 220, 200, 0, 0, 1, "クロエ（配達係）"},
     // Page pictures: scenes 1 to 5 fill the left half beside the text column, 6 and 7
     // the whole window above the text strip (6 a little taller, shown 25 higher).
     {"Tanselr_Data/TanselrCG/EroMachi/EroMachi_{nn}.JPG", "51-55,61-65", L::Scene, 460, 690, 0, 0, 1, "回想"},

@@ -13,15 +13,18 @@ namespace assets {
 enum class Look {
   // pictures
   Scene,   // a background or event picture: a simple scene, its label in a corner
-  Face,    // a character's face; the number varies the expression
+  Face,    // a character's face; the number varies the expression; "name@x,y,w,h" puts
+           // the name where the screens leave the face uncovered (else bottom left)
   Title,   // a title or logo picture with the game's name
   Sheet,   // a sheet of captioned buttons, cut into cells (see AssetRow)
   Icons,   // a strip of small glyph cells
   Mark,    // the click-wait mark
-  Panel,   // a framed panel with its caption (signboards, banners, pieces)
+  Panel,   // a framed panel with its caption inside a margin (signboards, banners,
+           // pieces); "{n}" in the caption is the file's number
   CardTable,  // a plain card table; with a cell size, a column of life icons (the
               // row's glyph) 3 px in from the left, stacked from the bottom edge
-  Label,   // a framed panel with a small caption in its top-left corner (number panels)
+  Label,   // a framed panel with a small caption in its top-left corner, or at
+           // "caption@x,y,w,h" where the number the game prints leaves room (number panels)
   Buttons, // captioned buttons in one row, the pressed look one row down; "text@w" sets a width
   Card,    // a playing card face: the number is the card, suit number / 13, rank number % 13
   CardBack,
@@ -36,7 +39,8 @@ enum class Look {
   Creatures,  // a creature per cell, each its own colour, shape and glyph
   Gauges,  // gauge faces side by side: each its glyph small at the top, its middle
            // left clear for the value the game prints
-  Dice,    // die faces side by side, face n showing n pips (0 a blank face)
+  Dice,    // die faces side by side, face n showing n pips (0 a blank face); the caption
+           // gives the first face (0 or 1)
   Settings,  // the Marbrook settings screen: three captioned bars of ten slots and three
              // captioned switches where the screen lights them (captions '|' separated)
   Notice,  // a banner or notice: a title over its lines, or rows of them (panel_pictures.h)
@@ -49,6 +53,7 @@ enum class Look {
   Token,   // a round piece with a face
   Burst,   // a star burst with a word (overlays over creatures)
   Badges,  // counter badges: a kind's tile and word, the count's place clear
+  Pieces,  // pieces on a ground, which a screen cuts out and assembles (panel_pictures.h)
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number

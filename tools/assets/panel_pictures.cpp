@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "assets/asset_drawing.h"
 #include "assets/picture_kit.h"
@@ -90,6 +91,30 @@ void DrawHeads(Surface& s, const AssetFile& f) {
   }
 }
 
+void DrawPieces(Surface& s, const AssetFile& f) {
+  const std::vector<std::string> parts = SplitCaptions(f.row->shows);
+  s.Reset(s.Width(), s.Height(), ParseColour(parts.empty() ? "" : parts[0], Rgb(0, 0, 0)));
+  for (size_t i = 1; i < parts.size(); ++i) {
+    PixelRect r{};
+    const size_t at = parts[i].rfind('@');
+    if (at == std::string::npos || std::sscanf(parts[i].c_str() + at + 1, "%d,%d,%d,%d", &r.x, &r.y, &r.w, &r.h) != 4) {
+      continue;
+    }
+    const std::string caption = parts[i].substr(0, at);
+    const uint32_t back = HashColour(Hash(caption + std::to_string(i)) * 2654435761u, 30);
+    tq::FillRect(s, r, back);
+    // Thin pieces (strips, bars) take a one-pixel edge; pictures a wider frame.
+    const int edge = std::min(r.w, r.h) < 60 ? 1 : 4;
+    Border(s, r, Rgb(250, 245, 230), edge);
+    const int pad = edge + std::max(2, std::min(r.w, r.h) / 12);
+    TextStyle style;
+    style.outline = std::min(r.w, r.h) >= 40;
+    style.colour = Rgb(255, 240, 170);
+    style.maxPt = 40;
+    FitLines(s, {r.x + pad, r.y + pad, r.w - 2 * pad, r.h - 2 * pad}, SplitLines(caption), style);
+  }
+}
+
 void DrawThumbs(Surface& s, const AssetFile& f) {
   const AssetRow& row = *f.row;
   const std::vector<std::string> cells = SplitCaptions(row.shows);
@@ -118,7 +143,7 @@ void DrawThumbs(Surface& s, const AssetFile& f) {
       Border(s, cell, g == 0 ? Rgb(200, 220, 255) : Rgb(255, 240, 150), g == 0 ? 1 : 3);
       TextStyle style;
       style.maxPt = 12;
-      FitText(s, {cell.x + 3, cell.y + cell.h - strip, cell.w - 6, strip}, caption, style);
+      FitText(s, {cell.x + 3, cell.y + cell.h - strip + 1, cell.w - 6, strip - 3}, caption, style);
     }
   }
 }

@@ -20,4 +20,9 @@ void DrawHeads(tq::Surface& s, const AssetFile& f);
 // shrunk, with the caption in a strip at its foot; an empty entry a blank cell.
 void DrawThumbs(tq::Surface& s, const AssetFile& f);
 
+// Look::Pieces. "#RRGGBB|text@x,y,w,h|...": the ground in that colour and on it each
+// piece, framed, its caption (if any) fitted inside; where a screen builds the picture from
+// its pieces over a ground of that colour, the finished picture shows what was built.
+void DrawPieces(tq::Surface& s, const AssetFile& f);
+
 }  // namespace assets

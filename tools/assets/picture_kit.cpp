@@ -158,4 +158,23 @@ std::string WideNumber(int n) {
 
 void SetTextLog(std::vector<TextRecord>* log) { g_log = log; }
 
+void PlaceText(tq::Surface& s, tq::PixelRect box, int x, int y, const std::string& text, int pt, bool bold,
+               uint32_t colour, bool outline) {
+  if (text.empty()) return;
+  tq::FontSpec font;
+  font.bold = bold;
+  font.pointSize = pt;
+  const tq::TextExtent e = tq::MeasureTextExtent(font, text);
+  if (outline) {
+    for (int d = 0; d < 8; ++d) {
+      static constexpr int kDx[] = {-2, 0, 2, -2, 2, -2, 0, 2};
+      static constexpr int kDy[] = {-2, -2, -2, 0, 0, 2, 2, 2};
+      tq::DrawTextAt(s, x + kDx[d], y + kDy[d], font, text, tq::ColorFromPixel(Rgb(20, 20, 30)));
+    }
+  }
+  tq::DrawTextAt(s, x, y, font, text, tq::ColorFromPixel(colour));
+  const int o = outline ? 2 : 0;
+  Record(s, box, {x - o, y - o, e.width + 2 * o, e.height + 2 * o}, text, pt);
+}
+
 }  // namespace assets

@@ -60,5 +60,10 @@ struct TextRecord {
 };
 // Starts (with a list) or stops (nullptr) recording.
 void SetTextLog(std::vector<TextRecord>* log);
+// Draws a text at a fixed place and size (the top-left of its letters at (x, y), a
+// dark two-pixel outline around them if asked) and logs it against `box`, the room
+// the drawing meant it to keep to.
+void PlaceText(tq::Surface& s, tq::PixelRect box, int x, int y, const std::string& text, int pt, bool bold,
+               uint32_t colour, bool outline = false);
 
 }  // namespace assets

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "assets/picture_kit.h"
 #include "marbrook/minigames/rpg.h"
 #include "platform/fonts.h"
 
@@ -36,11 +37,7 @@ void Caption(Surface& s, int cx, int y, const std::string& text, int pt, uint32_
   font.pointSize = pt;
   font.bold = true;
   const tq::TextExtent e = tq::MeasureTextExtent(font, text);
-  const int x = cx - e.width / 2;
-  for (int d = 0; d < 4; ++d) {
-    tq::DrawTextAt(s, x + (d & 1 ? 2 : -2), y + (d & 2 ? 2 : -2), font, text, tq::ColorFromPixel(Px(20, 20, 30)));
-  }
-  tq::DrawTextAt(s, x, y, font, text, tq::ColorFromPixel(px));
+  PlaceText(s, {0, 0, s.Width(), s.Height()}, cx - e.width / 2, y, text, pt, true, px, true);
 }
 
 // ---- Tiles: one floor for every map, so the hero and the sprites blend in ----
@@ -349,11 +346,9 @@ void StatusPanel(Surface& s) {
     const char* text;
     int y;
   } labels[] = {{"LV", 175}, {"HP", 208}, {"AP", 241}, {"DP", 274}, {"G", 307}, {"WEAPON", 340}, {"ARMOUR", 391}};
-  tq::FontSpec font;
-  font.pointSize = 16;
-  font.bold = true;
-  for (const auto& l : labels) tq::DrawTextAt(s, 16, l.y + 2, font, l.text, tq::ColorFromPixel(Px(170, 200, 255)));
-  tq::DrawTextAt(s, 136, 210, font, "/", tq::ColorFromPixel(Px(170, 200, 255)));
+  const tq::PixelRect panel{0, 0, s.Width(), s.Height()};
+  for (const auto& l : labels) PlaceText(s, panel, 16, l.y + 2, l.text, 16, true, Px(170, 200, 255));
+  PlaceText(s, panel, 136, 210, "/", 16, true, Px(170, 200, 255));
 }
 
 void HeroSheet(Surface& s) {

@@ -413,7 +413,9 @@ void G04_NumberPanel(int kind, int redraw) {
   C00_LoadPicture(1, 1270, style->offset);
   TextStyle.CurrentText = text;
   TextStyle.TextFontSize = size;
-  MeasureText(1);
+  // Measured bold, as the panel's layer prints it: measured regular, a large number
+  // would end past the panel's right edge instead of 15 px inside it.
+  MeasureText(0);
   TextStyle.TextX = LayerWidth(layer) - 15 - TextStyle.MeasuredWidth;
   TextStyle.TextY = LayerHeight(layer) - 10 - TextStyle.MeasuredHeight;
   TextStyle.OutlineWidth = 1;

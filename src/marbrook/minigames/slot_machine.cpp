@@ -289,7 +289,8 @@ void G04_LineWin(int row) {
   CasinoPicture(layer, 1289, 0, W(), 0);
   TextStyle.CurrentText = std::to_string(S().RowWin[static_cast<size_t>(row)]);
   TextStyle.TextFontSize = 60;
-  MeasureText(1);
+  MeasureText(0);  // bold, as the layer prints it, so the payout ends 14 px inside
+
   TextStyle.TextX = LayerWidth(layer) - 14 - TextStyle.MeasuredWidth;
   TextStyle.TextY = (LayerHeight(layer) - TextStyle.MeasuredHeight) / 2;
   TextStyle.OutlineWidth = 1;
