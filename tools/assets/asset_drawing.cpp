@@ -217,8 +217,9 @@ void DrawFace(Surface& s, const AssetFile& f) {
   FillEllipse(s, cx - headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
   FillEllipse(s, cx + headR / 2, my - headR / 8, headR / 8 + 1, headR / 14 + 1, Rgb(250, 170, 170));
   // The name on a dark strip, readable on any skin or backdrop colour; no file name,
-  // so the face reads as a character, not a card. By default in the bottom-left
-  // corner; "name@x,y,w,h" puts it where the screens leave the picture uncovered.
+  // so the face reads as a character, not a card. By default centred at the foot, since
+  // a face at a window edge shows only its inner part; "name@x,y,w,h" puts it where
+  // the screens leave the picture uncovered.
   std::string name = f.row->shows;
   PixelRect place{2, 0, w - 4, ht};
   const bool placed = ExplicitCell(f.row->shows, name, place);
@@ -230,7 +231,7 @@ void DrawFace(Surface& s, const AssetFile& f) {
     e = tq::MeasureTextExtent(font, name);
   }
   if (e.width > 0) {
-    const int x = placed ? place.x + (place.w - e.width - 8) / 2 : 2;
+    const int x = placed ? place.x + (place.w - e.width - 8) / 2 : (w - e.width - 8) / 2;
     const int y = placed ? place.y + (place.h - e.height - 4) / 2 : ht - e.height - 8;
     tq::FillRect(s, {x, y, e.width + 8, e.height + 4}, Rgb(20, 20, 30));
     PlaceText(s, {x, y, e.width + 8, e.height + 4}, x + 4, y + 2, name, font.pointSize, false, Rgb(255, 255, 255));
