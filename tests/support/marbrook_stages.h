@@ -52,7 +52,7 @@ inline std::vector<std::string> LoadedMarbrookStage(int stage) {
 // or wholly covered, the newest inside the window). They must still show a fault,
 // so a stage leaves this list as soon as it is restaged.
 inline const std::set<int>& StagingPendingStages() {
-  static const std::set<int> pending = {7, 8, 100, 105, 106, 110, 115, 120, 130, 131, 140, 145};
+  static const std::set<int> pending = {7, 8};
   return pending;
 }
 
