@@ -47,15 +47,6 @@ inline std::vector<std::string> LoadedMarbrookStage(int stage) {
   return lines;
 }
 
-// The stages whose balloons still cut one another: the only stages the
-// playthroughs do not yet hold to the staging rule (every balloon at a click whole
-// or wholly covered, the newest inside the window). They must still show a fault,
-// so a stage leaves this list as soon as it is restaged.
-inline const std::set<int>& StagingPendingStages() {
-  static const std::set<int> pending = {7, 8};
-  return pending;
-}
-
 // Where a player clicks a row (0 or 1) of the conversation's choice: its middle.
 inline std::pair<int, int> ChoiceRowMiddle(int row) {
   const tq::LayerSurface& r = tq::ThePlatform().Screen().Layer(SystemLayerSet.MenuRowLayer + row);
