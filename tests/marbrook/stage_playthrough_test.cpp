@@ -2,8 +2,10 @@
 // intermission), played in the conversation screen from its first line by a player
 // who clicks at a steady pace: it reaches its end line (the stage end, or the choice
 // of a branch line) within a bound, never stalls on a line, never runs past its
-// script, prints every balloon text inside its balloon and inside the window, and
-// loads only pictures that have stand-ins. A stage that goes on from the screen
+// script, prints every balloon text inside its balloon and inside the window, keeps
+// the staging at every click (the newest balloon whole and inside the window, every
+// older one shown wholly visible or wholly covered), and loads only pictures that
+// have stand-ins. A stage that goes on from the screen
 // another leaves (the branch's picks, the finale's later entries) is played after
 // the stages that lead to it. Stage files that land later are played by themselves.
 #include <gtest/gtest.h>
@@ -118,6 +120,8 @@ struct StageRun {
   std::vector<std::string> faults;  // each ends the play
   std::vector<std::string> drawn;   // balloon texts outside their place
   std::set<std::string> drawnTexts;  // reported once, not again when greyed
+  std::vector<std::string> staging;  // balloons cut or outside the window at a click
+  int looks = 0;                     // clicks at which the staging was looked at
 };
 
 StageRun* playing = nullptr;
@@ -207,6 +211,10 @@ StageRun PlayStage(int stage) {
     if (FrameClock.WaitActive == 0 && here && line >= 1 && line <= static_cast<int>(run.target.lines.size())) {
       const std::string at = "line " + std::to_string(line) + " " + run.target.lines[static_cast<size_t>(line - 1)];
       for (std::string& fault : tq::testing::BalloonTextsOutside(at, run.drawnTexts)) run.drawn.push_back(std::move(fault));
+      if (SceneCursor.SceneCode == 10) {
+        ++run.looks;
+        for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.staging.push_back(at + ": " + fault);
+      }
     }
     int x = 460, y = 345;
     if (branched) {
@@ -243,6 +251,8 @@ TEST_P(MarbrookStagePlaythrough, ReachesItsEndUnderAClickEveryOneAndAHalfSeconds
   EXPECT_TRUE(IsEndLine(run.target.lines[static_cast<size_t>(run.target.end)])) << "no end line after line " << run.target.start + 1;
   for (const std::string& fault : run.faults) ADD_FAILURE() << fault;
   for (const std::string& fault : run.drawn) ADD_FAILURE() << fault;
+  EXPECT_GT(run.looks, 0) << "the staging was never looked at";
+  for (const std::string& fault : run.staging) ADD_FAILURE() << fault;
   const bool branch = run.target.lines[static_cast<size_t>(run.target.end)] != "[別のゲームへ]";
   EXPECT_EQ(run.ended, !branch);
   EXPECT_EQ(run.choice, branch);

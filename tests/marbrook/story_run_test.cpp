@@ -2,10 +2,12 @@
 // plays it, a click every 1.5 seconds, with every mini-game entry handing straight
 // back to its post-game stage: the stages run in the story's order, each ends on its
 // own end line, the games are entered where the story hands over, no line is stuck,
-// every balloon text fits its balloon, and the finale's end leads to the title with
-// the story saved as finished. The run is split into stretches that chain (each
-// starts where the one before it stops), and the finale is also played down each
-// row of its two branch choices.
+// every balloon text fits its balloon, the staging holds at every click (the newest
+// balloon whole and inside the window, every older one shown wholly visible or
+// wholly covered), and the finale's end leads to the title with the story saved
+// as finished. The run is split into stretches that chain (each starts where the
+// one before it stops), and the finale is also played down each row of its two
+// branch choices.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -78,6 +80,7 @@ struct RunRecord {
   std::vector<GameEntry> games;
   std::vector<std::string> faults;  // each ends the run
   std::vector<std::string> drawn;   // balloon texts outside their place
+  std::vector<std::string> staging;  // balloons cut or outside the window at a click
   std::set<std::string> drawnTexts;
   bool finished = false;
   int endScene = 0, furthest = 0;  // at the end of the run
@@ -180,6 +183,7 @@ RunRecord Play(const Stretch& stretch) {
       const int line = ScriptStore.CurrentScriptLine - 1;  // the line just run
       const std::string where = "stage " + std::to_string(SceneCursor.StageNumber) + " " + LineAt(line);
       for (std::string& fault : tq::testing::BalloonTextsOutside(where, run.drawnTexts)) run.drawn.push_back(std::move(fault));
+      for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.staging.push_back(where + ": " + fault);
     }
     int x = 460, y = 345;
     const int state = SceneCursor.SceneState;
@@ -211,6 +215,7 @@ TEST_P(MarbrookStoryRun, PlaysThroughInTheStoryOrderUnderAClickEveryOneAndAHalfS
   const RunRecord run = Play(stretch);
   for (const std::string& fault : run.faults) ADD_FAILURE() << fault;
   for (const std::string& fault : run.drawn) ADD_FAILURE() << fault;
+  for (const std::string& fault : run.staging) ADD_FAILURE() << fault;
   EXPECT_TRUE(run.finished) << "did not reach its stop";
   EXPECT_EQ(run.stages, stretch.stages) << "the stages in the order they ran";
   EXPECT_EQ(run.games, stretch.games) << "the game entries handed over to";
