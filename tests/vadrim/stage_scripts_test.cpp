@@ -201,7 +201,8 @@ std::string Unmarked(std::string field) {
 // One line taken apart.
 struct Line {
   int fieldCount = 0;
-  int slot = 0;  // "●N" at the start; 0 none
+  int slot = 0;    // "●N" at the start; 0 none
+  int group = -1;  // "○N" after it: the simultaneous group the line joins; -1 none
   std::string command;
   std::map<std::string, std::string> keys;  // the first value of each key
   Lines texts;
@@ -214,12 +215,15 @@ struct Line {
   bool Has(const std::string& key) const { return keys.count(key) != 0; }
 };
 
-int SlotMark(const std::string& field) {
-  const std::string mark = "●";
+// The digit of a one-digit mark field such as "●3" or "○1"; -1 for any other field.
+int MarkDigit(const std::string& field, const std::string& mark) {
   if (field.rfind(mark, 0) != 0 || field.size() != mark.size() + 1) return -1;
   const char d = field.back();
   return d >= '0' && d <= '9' ? d - '0' : -1;
 }
+
+int SlotMark(const std::string& field) { return MarkDigit(field, "●"); }
+int GroupMark(const std::string& field) { return MarkDigit(field, "○"); }
 
 Line Parse(const std::string& raw) {
   Line line;
@@ -229,6 +233,9 @@ Line Parse(const std::string& raw) {
   line.fieldCount = n;
   int i = 1;
   if (n >= 1 && SlotMark(f[1]) >= 0) line.slot = SlotMark(f[i++]);
+  // Queued lines may name their group, so that a plain starting move, which runs as
+  // group 0, does not take the place of the first queued one.
+  if (i <= n && GroupMark(f[static_cast<size_t>(i)]) >= 0) line.group = GroupMark(f[static_cast<size_t>(i++)]);
   if (i > n) {
     line.faults.push_back("no command");
     return line;
@@ -781,6 +788,40 @@ Lines PlanRowFaults(const Counts& row, const Lines& lines) {
 
 // ---- one stage ----
 
+// Queued lines join groups as the engine numbers them: a named group "○N", else the
+// slot's group in this batch, else the next number (the count of slots holding one).
+// A plain face or balloon move that starts the batch runs as group 0 and takes that
+// group over, so a queued item of another slot that took group 0 is left out of the
+// run. The faults name the starting line.
+Lines GroupTakeoverFaults(const Lines& lines) {
+  Lines faults;
+  std::map<int, int> slotGroup;               // slot -> group, this batch
+  std::map<int, std::pair<int, bool>> holder;  // group -> (slot, holds a face, balloon or mini item)
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const Line l = Parse(lines[i]);
+    const bool queued = l.command.rfind("[同時・", 0) == 0;
+    if (queued) {
+      int g = l.group;
+      if (g < 0) g = slotGroup.count(l.slot) ? slotGroup[l.slot] : static_cast<int>(slotGroup.size());
+      slotGroup.emplace(l.slot, g);
+      const bool bound = l.command != "[同時・BMP変更]";
+      auto& h = holder[g];
+      h = {l.slot, h.second || bound};
+      continue;
+    }
+    const bool plainStart = (l.command == "[顔の移動]" || l.command == "[フ別移動]") && l.group < 0;
+    if (plainStart && holder.count(0) && holder[0].first != l.slot && holder[0].second) {
+      faults.push_back("line " + std::to_string(i + 1) + " " + lines[i] + ": starts the queued lines as group 0 and leaves out slot " +
+                       std::to_string(holder[0].first) + "'s queued items; name their group with ○N");
+    }
+    if (plainStart || l.command == "[同時スタートのみ]" || l.command == "[同時スタート・顔の移動]") {
+      slotGroup.clear();
+      holder.clear();
+    }
+  }
+  return faults;
+}
+
 // Every fault of a stage's lines as pushed with a PlayMode, against its row (and its
 // plan row when there is one), each naming the line it is on.
 Lines StageFaults(const StageRow& row, const Lines& lines, int playMode, const Counts* planRow) {
@@ -803,11 +844,14 @@ Lines StageFaults(const StageRow& row, const Lines& lines, int playMode, const C
     noted += NotedWait(l);
   }
   for (std::string& f : RowFitFaults(lines)) faults.push_back(std::move(f));
+  for (std::string& f : GroupTakeoverFaults(lines)) faults.push_back(std::move(f));
   const bool flipBook = row.stage == 54 || row.stage == 56;
   if (noted != (flipBook ? 3 : 0)) faults.push_back(std::to_string(noted) + " waits carry a note after their number");
   if (flipBook) {
-    Lines twice = FlipBookGroup(row.stage);
-    twice.insert(twice.end(), twice.begin(), twice.end());
+    // The group appended from a copy: a vector inserted into itself is undefined.
+    const Lines once = FlipBookGroup(row.stage);
+    Lines twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
     if (std::search(lines.begin(), lines.end(), twice.begin(), twice.end()) == lines.end()) {
       faults.push_back("the flip-book's group of four is not pushed twice in a row");
     }
