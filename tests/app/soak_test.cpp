@@ -105,7 +105,9 @@ TEST_P(SoakTest, RandomInputNeitherCrashesHangsNorSpoilsASave) {
   EXPECT_GT(figures.layerClicks, 0);
   EXPECT_GT(figures.keys, 0);
   // The entry took: its screen ran for a while, not just for the first tick.
-  if (options.entry != nullptr) EXPECT_GE(figures.entryScreenMs, 1000u);
+  if (options.entry != nullptr) {
+    EXPECT_GE(figures.entryScreenMs, 1000u);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, SoakTest, testing::ValuesIn(SoakCases()),

@@ -29,6 +29,10 @@ namespace {
 constexpr uint32_t kSampleMs = 25;          // how often the hang watch looks
 constexpr uint32_t kSaveCheckMs = 60000;    // how often the save files are read back
 constexpr uint32_t kShutdownBoundMs = 10000;  // Escape to the end of the program
+// A session started at an entry that has been elsewhere this long is ended, so that
+// the next one starts at the entry again: random input soon leaves a mini-game for
+// the story or the title, and the hour should go to the screen under test.
+constexpr uint32_t kAwayBoundMs = 30000;
 // Wall time in which the virtual clock must move: a loop that never sleeps
 // (a frame loop that spins outside the frame model) stops the clock altogether.
 constexpr auto kStallBound = std::chrono::seconds(90);
@@ -212,13 +216,30 @@ class SoakSession {
     ActAt(now + Gap());
   }
 
+  void WatchEntry(uint32_t now) {
+    if (SceneCursor.SceneCode == entry_->sceneCode) {
+      figures_.entryScreenMs += kSampleMs;
+      awaySince_ = now;
+    } else if (now - awaySince_ > kAwayBoundMs && !leaving_ && now + kShutdownBoundMs < length_) {
+      leaving_ = true;
+      ScriptedInput escape;
+      escape.at = now;
+      escape.kind = ScriptedInput::Key;
+      escape.key = kKeyEscape;
+      platform_.AddInput(escape);
+    }
+  }
+
   void Sample(uint32_t now) {
     watch_.Beat(now);
-    if (entry_ != nullptr && SceneCursor.SceneCode == entry_->sceneCode) figures_.entryScreenMs += kSampleMs;
+    if (entry_ != nullptr) WatchEntry(now);
     if (AcceptsInput()) {
       deafSince_ = now;
     } else {
-      figures_.longestDeafMs = std::max(figures_.longestDeafMs, now - deafSince_);
+      if (now - deafSince_ > figures_.longestDeafMs) {
+        figures_.longestDeafMs = now - deafSince_;
+        figures_.longestDeafWhere = Where();
+      }
       if (now - deafSince_ > kHangBoundMs) {
         hung_ = true;
         ++figures_.hangs;
@@ -242,6 +263,8 @@ class SoakSession {
   uint32_t length_;
   StallWatch& watch_;
   const SoakEntry* entry_;
+  uint32_t awaySince_ = 0;
+  bool leaving_ = false;
   uint32_t deafSince_ = 0;
   uint32_t nextSaveCheck_ = kSaveCheckMs;
   bool hung_ = false;
@@ -346,7 +369,7 @@ std::string SoakSummary(const SoakOptions& options, const SoakFigures& f) {
       << " seed " << options.seed << ": " << f.virtualMs << " virtual ms, " << f.sessions
       << " session(s), " << f.inputs << " inputs (" << f.clicks << " clicks, " << f.layerClicks << " on layers, "
       << f.moves << " moves, " << f.keys << " keys), " << f.saveChecks << " save checks, longest wait refusing input "
-      << f.longestDeafMs << " ms, ";
+      << f.longestDeafMs << " ms" << (f.longestDeafWhere.empty() ? "" : " (" + f.longestDeafWhere + ")") << ", ";
   if (options.entry != nullptr) out << f.entryScreenMs * 100 / std::max<uint32_t>(f.virtualMs, 1) << "% on the entry's screen, ";
   out << f.hangs << " hangs, " << f.failures.size() << " failures";
   return out.str();

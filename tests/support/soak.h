@@ -21,7 +21,9 @@ inline constexpr uint32_t kHangBoundMs = 120000;
 
 // A screen every session of a soak starts at instead of the mode's own start: the
 // scene cursor is set right after start-up, as the headless runner's --enter does
-// (and, for the Vadrim board game, the board its entry reads, as --board does).
+// (and, for the Vadrim board game, the board its entry reads, as --board does). A
+// session that has been away from the entry's screen for half a minute is ended
+// with Escape, so that the next one starts there again.
 struct SoakEntry {
   const char* name = "";  // for reports
   int sceneCode = 0, sceneState = 0, sceneStep = 0;
@@ -52,6 +54,7 @@ struct SoakFigures {
   int saveChecks = 0;
   int hangs = 0;
   uint32_t longestDeafMs = 0;  // the longest stretch in which input was refused
+  std::string longestDeafWhere;  // where the engine was at its end
   uint32_t entryScreenMs = 0;  // with an entry: the time its SceneCode was the running one
   std::vector<std::string> failures;
 };
