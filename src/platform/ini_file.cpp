@@ -73,10 +73,11 @@ std::vector<IniLine> SplitLines(const std::string& bytes) {
   return lines;
 }
 
-// A control byte other than a tab is no part of any text the file holds.
+// A control byte other than a blank (a tab, or a stray carriage return that reads
+// as one) is no part of any text the file holds.
 bool HoldsBinary(const std::string& raw) {
   for (unsigned char c : raw) {
-    if ((c < 0x20 && c != '\t') || c == 0x7F) return true;
+    if ((c < 0x20 && c != '\t' && c != '\r') || c == 0x7F) return true;
   }
   return false;
 }
