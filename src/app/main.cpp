@@ -6,6 +6,7 @@
 
 #include "app/register_games.h"
 #include "engine/game_window.h"
+#include "engine/modes.h"
 #include "platform/fonts.h"
 #include "platform/paths.h"
 #include "platform/sdl/sdl_platform.h"
@@ -23,16 +24,31 @@ bool RunsUnseen(const tq::SdlPlatform& platform) {
   return platform.DisplayIsInvisible() && (asked == nullptr || *asked == '\0');
 }
 
+// A wrong command line is named before the usage, so the user sees what to fix.
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "thornquill: %s\n", message.c_str());
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string mode;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--mode") == 0 && i + 1 < argc) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg == "--mode") {
+      if (i + 1 >= argc) return Fail("--mode needs a word");
       mode = argv[++i];
+      // Any other word starts a mode with no game in it: an empty window.
+      if (mode != kModeMarbrook && mode != kModeVadrim && mode != kModeSkelvane) {
+        return Fail("unknown mode word " + mode);
+      }
     } else {
-      std::fputs(kUsage, std::strcmp(argv[i], "--help") == 0 ? stdout : stderr);
-      return std::strcmp(argv[i], "--help") == 0 ? 0 : 2;
+      return Fail("unknown option " + arg);
     }
   }
   SetStartMode(mode.c_str());

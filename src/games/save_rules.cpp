@@ -1,5 +1,6 @@
 #include "games/save_rules.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "engine/numeric.h"
@@ -65,6 +66,32 @@ void C00_IniWrite(const std::string& section, const std::string& key, const std:
 }
 
 std::string C00_IniRead(const std::string& section, const std::string& key, const std::string& file) {
+  return SaveFileReader(file).Read(section, key);
+}
+
+SaveFileReader::SaveFileReader(const std::string& file)
+    : path_(tq::ResolvePath(file)), file_(tq::IniFile::Read(file)) {}
+
+std::string SaveFileReader::Read(const std::string& section, const std::string& key) const {
   // The game's read buffer holds 9 characters and the terminating zero.
-  return tq::GetPrivateProfileString(section, key, "0", file).substr(0, 9);
+  return file_.Get(section, key, "0").substr(0, 9);
+}
+
+void SaveFileReader::Report() const {
+  std::string what;
+  switch (file_.status()) {
+    case tq::IniFile::Status::kMissing: break;
+    case tq::IniFile::Status::kRefused:
+      what = "is " + file_.Why() + "; the defaults are used and the next save replaces it";
+      break;
+    case tq::IniFile::Status::kUnreadable: what = "cannot be read (" + file_.Why() + "); the defaults are used"; break;
+    case tq::IniFile::Status::kRead:
+      if (!file_.Damage().empty()) {
+        what = "is damaged (" + file_.Damage() + ")";
+        what += reset_ ? " and" : "; the rest was read and the next save writes it clean";
+      }
+      break;
+  }
+  if (reset_) what += (what.empty() ? "" : " ") + std::string("holds values out of range; the defaults are used");
+  if (!what.empty()) std::fprintf(stderr, "thornquill: save file %s %s\n", path_.c_str(), what.c_str());
 }

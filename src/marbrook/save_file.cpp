@@ -46,16 +46,17 @@ bool C00_SaveSettings() {
 
 void C00_LoadSettings() {
   if (ModeState.SaveEnabled == 0) return;
-  const std::string path = MarbrookSavePath();
-  MarbrookProgress.FurthestStage = SaveWholeNumber(C00_IniRead("Game", "0", path));
-  MarbrookProgress.BonusCgUnlocked = SaveWholeNumber(C00_IniRead("Game", "5", path));
+  const SaveFileReader save(MarbrookSavePath());
+  MarbrookProgress.FurthestStage = SaveWholeNumber(save.Read("Game", "0"));
+  MarbrookProgress.BonusCgUnlocked = SaveWholeNumber(save.Read("Game", "5"));
   // Levels outside 0 to 9 would give volumes above 100: held to the range.
-  GameConfig.Settings[1] = Level(C00_IniRead("Config", "0", path));
-  GameConfig.Settings[2] = Level(C00_IniRead("Config", "1", path));
-  GameConfig.VoiceLevel = Level(C00_IniRead("Config", "2", path));
-  VoiceSettings.VoiceCutOnAdvance = SaveSwitch(C00_IniRead("Config", "5", path));
-  VoiceSettings.AutoWaitsForVoice = SaveSwitch(C00_IniRead("Config", "6", path));
-  VoiceSettings.StopAutoAtNewStage = SaveSwitch(C00_IniRead("Config", "7", path));
+  GameConfig.Settings[1] = Level(save.Read("Config", "0"));
+  GameConfig.Settings[2] = Level(save.Read("Config", "1"));
+  GameConfig.VoiceLevel = Level(save.Read("Config", "2"));
+  VoiceSettings.VoiceCutOnAdvance = SaveSwitch(save.Read("Config", "5"));
+  VoiceSettings.AutoWaitsForVoice = SaveSwitch(save.Read("Config", "6"));
+  VoiceSettings.StopAutoAtNewStage = SaveSwitch(save.Read("Config", "7"));
+  save.Report();
 }
 
 void ResetMarbrookProgressState() {

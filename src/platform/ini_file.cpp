@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,19 +12,16 @@
 #include <set>
 #include <vector>
 
+#include "platform/media_files.h"
 #include "platform/paths.h"
 #include "platform/text_encoding.h"
 
 namespace tq {
 namespace {
 
-// One line of the file: its bytes as stored (CP932, no line end) and its text in UTF-8.
-// Lines the write does not touch go back byte for byte, even where they hold bytes
-// that CP932 cannot decode.
-struct IniLine {
-  std::string raw;
-  std::string text;
-};
+// One line of the file. Lines the write does not touch go back byte for byte, even
+// where they hold bytes that CP932 cannot decode.
+using IniLine = IniFile::Line;
 
 std::string Trim(const std::string& s) {
   const char* blanks = " \t\r";
@@ -53,24 +51,6 @@ bool SplitKey(const std::string& text, std::string& key, std::string& value) {
   return true;
 }
 
-enum class ReadResult { kOk, kMissing, kFailed };
-
-ReadResult ReadWholeFile(const std::string& path, std::string& bytes, int& error) {
-  bytes.clear();
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) {
-    error = errno;
-    return error == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
-  }
-  char buffer[8192];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  bool failed = std::ferror(f) != 0;
-  error = failed ? errno : 0;
-  std::fclose(f);
-  return failed ? ReadResult::kFailed : ReadResult::kOk;
-}
-
 // Splits at "\n" (a "\r" before it goes too). CP932 never uses 0x0A inside a
 // two-byte character, so splitting the raw bytes is safe.
 std::vector<IniLine> SplitLines(const std::string& bytes) {
@@ -91,6 +71,66 @@ std::vector<IniLine> SplitLines(const std::string& bytes) {
     start = next;
   }
   return lines;
+}
+
+// A control byte other than a blank (a tab, or a stray carriage return that reads
+// as one) is no part of any text the file holds.
+bool HoldsBinary(const std::string& raw) {
+  for (unsigned char c : raw) {
+    if ((c < 0x20 && c != '\t' && c != '\r') || c == 0x7F) return true;
+  }
+  return false;
+}
+
+// The lines a read sees: lines of binary junk or over kMaxIniLineBytes, a section
+// met again (with its lines) and a key met again in its section are dropped, the
+// first of each kept. What was dropped is described in damage ("" for none).
+std::vector<IniLine> Clean(std::vector<IniLine> lines, std::string& damage) {
+  std::vector<std::string> found;
+  auto note = [&found](const std::string& what) {
+    if (std::find(found.begin(), found.end(), what) == found.end()) found.push_back(what);
+  };
+  std::vector<IniLine> kept;
+  std::vector<std::string> sections;  // seen so far
+  std::vector<std::string> keys;      // seen in the current section
+  bool skipping = false;              // inside a section met before
+  for (IniLine& line : lines) {
+    if (line.raw.size() > kMaxIniLineBytes) {
+      note("a line over " + std::to_string(kMaxIniLineBytes) + " bytes");
+      continue;
+    }
+    if (HoldsBinary(line.raw)) {
+      note("binary data");
+      continue;
+    }
+    if (std::optional<std::string> name = SectionName(line.text)) {
+      auto same = [&name](const std::string& s) { return EqualIgnoringAsciiCase(s, *name); };
+      skipping = std::any_of(sections.begin(), sections.end(), same);
+      if (skipping) {
+        note("section [" + *name + "] twice");
+        continue;
+      }
+      sections.push_back(*name);
+      keys.clear();
+    } else if (skipping) {
+      continue;
+    } else {
+      std::string key, unused;
+      if (!sections.empty() && SplitKey(line.text, key, unused)) {
+        auto same = [&key](const std::string& k) { return EqualIgnoringAsciiCase(k, key); };
+        if (std::any_of(keys.begin(), keys.end(), same)) {
+          note("key " + key + " twice in [" + sections.back() + "]");
+          continue;
+        }
+        keys.push_back(key);
+      }
+    }
+    kept.push_back(std::move(line));
+  }
+  damage.clear();
+  for (size_t i = 0; i < found.size() && i < 3; ++i) damage += (i == 0 ? "" : ", ") + found[i];
+  if (found.size() > 3) damage += ", ...";
+  return kept;
 }
 
 // Index of the first header of section, or lines.size().
@@ -115,10 +155,11 @@ IniLine MakeLine(const std::string& text) { return IniLine{Utf8ToCp932(text), te
 // cannot write says so once, not once per key and save.
 std::set<std::string> reportedFailures;
 
-void Report(const std::string& path, const char* what, int error) {
-  if (!reportedFailures.insert(path + '\n' + what + '\n' + std::to_string(error)).second) return;
-  std::fprintf(stderr, "ini: cannot write %s: %s: %s\n", path.c_str(), what, std::strerror(error));
+void Report(const std::string& path, const char* what, const std::string& reason) {
+  if (!reportedFailures.insert(path + '\n' + what + '\n' + reason).second) return;
+  std::fprintf(stderr, "ini: cannot write %s: %s: %s\n", path.c_str(), what, reason.c_str());
 }
+void Report(const std::string& path, const char* what, int error) { Report(path, what, std::string(std::strerror(error))); }
 
 // Writes bytes to a new file at path (which must not exist) and syncs it.
 bool WriteNewFile(const std::string& path, const std::string& bytes, mode_t mode, int& error) {
@@ -245,19 +286,34 @@ void SetKey(std::vector<IniLine>& lines, const std::string& section, const std::
 
 void ResetIniFileState() { reportedFailures.clear(); }
 
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, const std::string& path) {
-  std::string bytes;
-  int error = 0;
-  if (ReadWholeFile(ResolvePath(path), bytes, error) != ReadResult::kOk) return defaultValue;
-  std::vector<IniLine> lines = SplitLines(bytes);
+IniFile IniFile::Read(const std::string& path) {
+  IniFile file;
+  std::string why;
+  switch (ReadBoundedFile(ResolvePath(path), kMaxIniFileBytes, file.bytes_, why)) {
+    case BoundedRead::kRead:
+      file.status_ = Status::kRead;
+      file.lines_ = Clean(SplitLines(file.bytes_), file.damage_);
+      break;
+    case BoundedRead::kMissing: file.status_ = Status::kMissing; break;
+    case BoundedRead::kRefused:
+      file.status_ = Status::kRefused;
+      file.why_ = why;
+      break;
+    case BoundedRead::kFailed:
+      file.status_ = Status::kUnreadable;
+      file.why_ = why;
+      break;
+  }
+  return file;
+}
 
-  size_t header = FindSection(lines, section);
-  if (header == lines.size()) return defaultValue;
-  size_t end = SectionEnd(lines, header);
+std::string IniFile::Get(const std::string& section, const std::string& key, const std::string& defaultValue) const {
+  size_t header = FindSection(lines_, section);
+  if (header == lines_.size()) return defaultValue;
+  size_t end = SectionEnd(lines_, header);
   for (size_t i = header + 1; i < end; ++i) {
     std::string name, value;
-    if (!SplitKey(lines[i].text, name, value) || !EqualIgnoringAsciiCase(name, key)) continue;
+    if (!SplitKey(lines_[i].text, name, value) || !EqualIgnoringAsciiCase(name, key)) continue;
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
       value = value.substr(1, value.size() - 2);
     }
@@ -266,21 +322,25 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
   return defaultValue;
 }
 
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, const std::string& path) {
+  return IniFile::Read(path).Get(section, key, defaultValue);
+}
+
 bool WritePrivateProfileStrings(const std::vector<IniEntry>& entries, const std::string& path) {
   const std::string resolved = ResolvePath(path);
-  std::string oldBytes;
-  int error = 0;
-  ReadResult read = ReadWholeFile(resolved, oldBytes, error);
-  if (read == ReadResult::kFailed) {
-    Report(resolved, "reading the old file", error);
+  IniFile old = IniFile::Read(resolved);
+  if (old.status_ == IniFile::Status::kUnreadable) {
+    Report(resolved, "reading the old file", old.why_);
     return false;
   }
-  std::vector<IniLine> lines = SplitLines(oldBytes);
+  // A refused file (a FIFO, a device, a huge file) is replaced whole, without a backup.
+  std::vector<IniLine> lines = std::move(old.lines_);
   for (const IniEntry& entry : entries) SetKey(lines, entry.section, entry.key, entry.value);
 
   std::string bytes;
   for (const IniLine& line : lines) bytes += line.raw + "\r\n";
-  return ReplaceFile(resolved, bytes, read == ReadResult::kOk, oldBytes);
+  return ReplaceFile(resolved, bytes, old.status_ == IniFile::Status::kRead, old.bytes_);
 }
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,

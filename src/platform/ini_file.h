@@ -10,12 +10,59 @@
 // and the temporary file is renamed over the old one. A failed write leaves the old
 // file whole, is reported on standard error (each failure of a file once) and
 // returns false. A UTF-8 byte-order mark before the first line is ignored and kept.
+//
+// A file is read only when it is a regular file of at most kMaxIniFileBytes: a FIFO,
+// a device or a huge file reads as missing, and the next write replaces it whole.
+// Damaged parts are passed over as if absent: lines with control bytes (binary
+// junk), lines over kMaxIniLineBytes, and a section or key met again (the first
+// wins). A write keeps only what a read sees, so the file it leaves is clean.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tq {
+
+// The games' save files hold a few dozen short lines, well under a kilobyte.
+inline constexpr int64_t kMaxIniFileBytes = 64 * 1024;
+inline constexpr size_t kMaxIniLineBytes = 1024;
+
+struct IniEntry {
+  std::string section, key, value;
+};
+
+// One read of a whole file, for many keys.
+class IniFile {
+ public:
+  enum class Status {
+    kRead,        // read (perhaps in part: see Damage)
+    kMissing,     // no such file
+    kRefused,     // not a regular file, or over kMaxIniFileBytes: read as missing
+    kUnreadable,  // an error reading it
+  };
+  struct Line {
+    std::string raw;   // as stored (CP932, no line end)
+    std::string text;  // UTF-8
+  };
+
+  static IniFile Read(const std::string& path);
+
+  Status status() const { return status_; }
+  // Why the file was refused or unreadable; what was passed over when it was read
+  // in part ("" when read whole).
+  const std::string& Why() const { return why_; }
+  const std::string& Damage() const { return damage_; }
+  const std::string& Bytes() const { return bytes_; }
+
+  std::string Get(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+
+ private:
+  friend bool WritePrivateProfileStrings(const std::vector<IniEntry>&, const std::string&);
+  Status status_ = Status::kMissing;
+  std::string why_, damage_, bytes_;
+  std::vector<Line> lines_;
+};
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& path);
@@ -24,10 +71,8 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
 
 // Several keys in one replacement of the file, each as WritePrivateProfileString
 // would set it in turn: a reader never sees some of them written and others not.
-struct IniEntry {
-  std::string section, key, value;
-};
 bool WritePrivateProfileStrings(const std::vector<IniEntry>& entries, const std::string& path);
+
 
 // Forgets which write failures have been reported.
 void ResetIniFileState();

@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <set>
+#include <vector>
 
+#include "platform/media_files.h"
 #include "platform/paths.h"
 
 namespace tq {
@@ -21,9 +23,16 @@ void ReportOnce(const std::string& path, const char* why) {
 bool LoadPictureFile(const std::string& path, Surface& out) {
   out.Reset(0, 0);
   std::string resolved = ResolvePath(path);
-  SDL_RWops* file = SDL_RWFromFile(resolved.c_str(), "rb");
+  std::vector<uint8_t> bytes;
+  std::string why;
+  // The size the header claims is checked before the decoder allocates by it.
+  if (!ReadBoundedFile(resolved, kMaxPictureFileBytes, bytes, why) || !PictureWithinBounds(bytes, why)) {
+    ReportOnce(resolved, why.c_str());
+    return false;
+  }
+  SDL_RWops* file = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (file == nullptr) {
-    ReportOnce(resolved, "no such file");
+    ReportOnce(resolved, SDL_GetError());
     return false;
   }
   // No type hint: the decoder goes by the file's content, not its name.

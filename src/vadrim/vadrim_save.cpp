@@ -6,6 +6,7 @@
 #include "engine/game_window.h"
 #include "engine/numeric.h"
 #include "games/mode_state.h"
+#include "games/save_rules.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
@@ -57,11 +58,6 @@ size_t NumberEnd(const std::string& text, size_t i) {
   return i;
 }
 
-// The game's read buffer holds 9 characters and the terminating zero.
-std::string ReadKey(const std::string& section, const std::string& key, const std::string& path) {
-  return tq::GetPrivateProfileString(section, key, "0", path).substr(0, 9);
-}
-
 }  // namespace
 
 int VadrimSaveValue(const std::string& text) {
@@ -109,7 +105,11 @@ bool D10_SaveWrite() {
   return tq::WritePrivateProfileStrings(entries, path);
 }
 
-void D10_SaveCheck() {
+namespace {
+
+// Whether the values read are out of range and were replaced by the defaults (and
+// saved so).
+bool CheckAndReset() {
   bool fault = false;
   for (int section = 0; section < 3; ++section) {
     for (int key = 0; key < 3; ++key) {
@@ -118,18 +118,25 @@ void D10_SaveCheck() {
       if (value < range.low || value > range.high) fault = true;
     }
   }
-  if (!fault) return;
+  if (!fault) return false;
   D10_SaveDefaults();
   D10_SaveWrite();
+  return true;
 }
+
+}  // namespace
+
+void D10_SaveCheck() { CheckAndReset(); }
 
 void D10_SaveRead() {
   if (ModeState.SaveEnabled == 0) return;
-  const std::string path = VadrimSavePath();
+  SaveFileReader save(VadrimSavePath());
   for (int section = 0; section < 3; ++section) {
-    for (int key = 0; key < 3; ++key) Slot(section, key) = VadrimSaveValue(ReadKey(kSections[section], kKeys[key], path));
+    for (int key = 0; key < 3; ++key) Slot(section, key) = VadrimSaveValue(save.Read(kSections[section], kKeys[key]));
   }
-  D10_SaveCheck();
+  // A missing or refused file reads as zeros, out of range too: only a file read was reset.
+  if (CheckAndReset() && save.WasRead()) save.NoteReset();
+  save.Report();
   GameConfig.FrameSpeed = GameConfig.Settings[0];
   for (int r = 0; r < kVadrimRouteCount; ++r) {
     for (int s = 1; s <= VadrimProgress.OpenedStageCount[r] && s < kVadrimBoardSlots; ++s) {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <set>
 #include <random>
 #include <string>
 
@@ -140,6 +142,108 @@ TEST_F(SaveLoadTest, ASaveThatCannotBeWrittenIsReportedOnceAndTheOldFileStays) {
   EXPECT_NE(report.find("Tanselr.sav"), std::string::npos) << report;
   EXPECT_EQ(ReadFileBytes((folder / "Tanselr.sav").string()), original);
   EXPECT_FALSE(harness.RunUntil(5000).ended);  // the game goes on
+}
+
+// The lines of a capture that report on a save file.
+int SaveReports(const std::string& captured) {
+  int n = 0;
+  for (size_t at = captured.find("thornquill: save file "); at != std::string::npos;
+       at = captured.find("thornquill: save file ", at + 1)) {
+    ++n;
+  }
+  return n;
+}
+
+// The save's sections and keys once each, whole lines of text only.
+std::string Unclean(const std::string& bytes) {
+  std::set<std::string> sections, keys;
+  std::string section;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) return "no CR LF at the end";
+    const std::string line = bytes.substr(start, end - start);
+    start = end + 2;
+    if (line.size() > tq::kMaxIniLineBytes) return "a long line";
+    for (unsigned char c : line) {
+      if (c < 0x20) return "a control byte in " + line;
+    }
+    if (!line.empty() && line.front() == '[') {
+      section = line;
+      if (!sections.insert(section).second) return section + " twice";
+    } else if (size_t eq = line.find('='); eq != std::string::npos) {
+      if (!keys.insert(section + line.substr(0, eq)).second) return line + " twice in " + section;
+    }
+  }
+  return "";
+}
+
+TEST_F(SaveLoadTest, ASaveThatIsNoRegularFileOrTooLargeLoadsTheDefaultsAtOnceWithOneLine) {
+  for (const SaveLoad& load : SaveLoads()) {
+    std::string defaults;
+    {
+      tq::testing::EngineHarness harness(load.mode, (root_ / "none").string());
+      harness.Start();
+      defaults = load.describe();
+    }
+    const char* kinds[] = {"a FIFO", "a link to /dev/zero", "a 50 MB file"};
+    for (const char* kind : kinds) {
+      SCOPED_TRACE(std::string(load.name) + ", " + kind);
+      const fs::path folder = root_ / (std::string(load.name) + kind);
+      const fs::path path = folder / load.file;
+      fs::create_directories(path.parent_path());
+      if (kind == kinds[0]) {
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+      } else if (kind == kinds[1]) {
+        fs::create_symlink("/dev/zero", path);
+      } else {
+        std::ofstream(path, std::ios::binary) << "[Config]\r\n0=3\r\n";
+        fs::resize_file(path, 50u << 20);  // sparse: quick to make, as large to read
+      }
+      tq::testing::EngineHarness harness(load.mode, folder.string());
+      testing::internal::CaptureStderr();
+      harness.Start();
+      const std::string report = testing::internal::GetCapturedStderr();
+      EXPECT_EQ(SaveReports(report), 1) << report;
+      EXPECT_EQ(load.describe(), defaults);
+      // The next save replaces it whole.
+      ASSERT_TRUE(load.save());
+      EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
+      EXPECT_LT(fs::file_size(path), 1024u);
+      EXPECT_EQ(Unclean(ReadFileBytes(path.string())), "");
+    }
+  }
+}
+
+TEST_F(SaveLoadTest, ADamagedSaveIsReportedInOneLineAndTheNextSaveIsClean) {
+  const std::string damaged =
+      "[Config]\r\n0=3\r\n0=8\r\n\x01\x02\x7F=5\r\n1=" + std::string(2000, '4') +
+      "\r\n[Game]\r\n0=2\r\n[config]\r\n1=7\r\n[set]\r\n0=1\r\n1=4\r\n[SET]\r\n0=2\r\n[sta]\r\n0=1\r\n0=2\r\n";
+  for (const SaveLoad& load : SaveLoads()) {
+    SCOPED_TRACE(load.name);
+    const fs::path folder = root_ / load.name;
+    const std::string path = (folder / load.file).string();
+    WriteFileBytes(path, damaged);
+    std::string loaded;
+    {
+      tq::testing::EngineHarness harness(load.mode, folder.string());
+      testing::internal::CaptureStderr();
+      harness.Start();
+      const std::string report = testing::internal::GetCapturedStderr();
+      EXPECT_EQ(SaveReports(report), 1) << report;
+      EXPECT_NE(report.find("damaged"), std::string::npos) << report;
+      EXPECT_EQ(load.check(), "");
+      ASSERT_TRUE(load.save());
+      EXPECT_EQ(Unclean(ReadFileBytes(path)), "");
+      loaded = load.describe();
+    }
+    tq::testing::EngineHarness again(load.mode, folder.string());
+    testing::internal::CaptureStderr();
+    again.Start();
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(SaveReports(report), 0) << report;
+    EXPECT_EQ(load.describe(), loaded);
+  }
 }
 
 }  // namespace

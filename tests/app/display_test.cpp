@@ -19,10 +19,10 @@ struct Outcome {
 };
 
 // Runs the game with no display to be found and the given environment settings.
-Outcome RunGame(const std::string& environment) {
+Outcome RunGame(const std::string& environment, const std::string& args = "") {
   const fs::path err = fs::temp_directory_path() / ("tq-display-" + std::to_string(::getpid()) + ".err");
   const std::string command = "env -u SDL_VIDEODRIVER -u WAYLAND_DISPLAY DISPLAY= SDL_AUDIODRIVER=dummy " +
-                              environment + " '" + THORNQUILL_GAME + "' 2>'" + err.string() + "' >/dev/null";
+                              environment + " '" + THORNQUILL_GAME + "' " + args + " 2>'" + err.string() + "' >/dev/null";
   Outcome out;
   int raw = std::system(command.c_str());
   out.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -43,6 +43,24 @@ TEST(DisplayTest, AnInvisibleDriverAskedForByNameRuns) {
   Outcome out = RunGame("SDL_VIDEODRIVER=dummy timeout --preserve-status -s TERM 2");
   EXPECT_EQ(out.status, 0) << out.err;
   EXPECT_EQ(out.err.find("no display"), std::string::npos) << out.err;
+}
+
+TEST(DisplayTest, AWrongCommandLineIsNamedBeforeTheUsage) {
+  const struct {
+    const char* args;
+    const char* line;
+  } cases[] = {
+      {"--bogus", "thornquill: unknown option --bogus\n"},
+      {"--mode Nonsense", "thornquill: unknown mode word Nonsense\n"},
+      {"--mode", "thornquill: --mode needs a word\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    Outcome out = RunGame("", c.args);
+    EXPECT_EQ(out.status, 2);
+    EXPECT_EQ(out.err.rfind(c.line, 0), 0u) << out.err;
+    EXPECT_NE(out.err.find("usage: thornquill"), std::string::npos) << out.err;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,19 +28,52 @@ uint32_t FromEnvironment(const char* name, uint32_t fallback) {
   return static_cast<uint32_t>(std::strtoul(text, nullptr, 10));
 }
 
+using tq::testing::SoakEntry;
+
+// Screens a player reaches, entered as the games enter them, so that random input
+// spends its time there rather than on the way (and on the title's quit button).
+const SoakEntry kMarbrookEntries[] = {
+    {"RockPaperScissors", 51, -1, 0}, {"BoardGames", 52, 0, 0}, {"DiceRace", 52, 1, 0},
+    {"MemoryPairs", 53, 0, 0},       {"Casino", 54, 1, 0},     {"CasinoFreePlay", 54, -1, 0},
+    {"RolePlaying", 55, 0, 0},       {"RoomAdventure", 56, 0, 0}, {"KanaAdventure", 59, 0, 0},
+    {"LastBossDuel", 60, 0, 3},      {"SceneReplay", 45, 0, 1}, {"BonusPictures", 45, 100, 0},
+};
+const SoakEntry kVadrimEntries[] = {
+    {"RouteSelect", 99, 20, 0}, {"BoardSelect", 99, 50, -5}, {"Board1", 51, 1, 0, 1},    {"Board9", 51, 1, 0, 9},
+    {"Board11", 51, 1, 0, 11},  {"Board21", 51, 1, 0, 21},   {"Board32", 51, 1, 0, 32},
+};
+const SoakEntry kSkelvaneEntries[] = {{"Title", 99, 0, 0}};
+
 struct ModeWord {
   const char* name;  // for the test's name
   const char* word;
   const char* script = nullptr;  // in tests/data/scripts, for every stage the mode loads
+  std::span<const SoakEntry> entries = {};
 };
 
 const ModeWord kModeWords[] = {
-    {"Marbrook", "Marbrook"},
-    {"Vadrim", "Vadrimの"},
-    {"Skelvane", "Skelvane２"},
+    {"Marbrook", "Marbrook", nullptr, kMarbrookEntries},
+    {"Vadrim", "Vadrimの", nullptr, kVadrimEntries},
+    {"Skelvane", "Skelvane２", nullptr, kSkelvaneEntries},
     {"SkelvaneWithScript", "Skelvane２", "balloons_skelvane.txt"},
     {"UnknownWord", "Quillwort"},
 };
+
+// One soak: a mode from its own start, or from one of its entries.
+struct SoakCase {
+  const ModeWord* mode;
+  const SoakEntry* entry;  // nullptr: the mode's own start
+  std::string name;
+};
+
+std::vector<SoakCase> SoakCases() {
+  std::vector<SoakCase> cases;
+  for (const ModeWord& m : kModeWords) {
+    cases.push_back({&m, nullptr, m.name});
+    for (const SoakEntry& e : m.entries) cases.push_back({&m, &e, std::string(m.name) + "_" + e.name});
+  }
+  return cases;
+}
 
 std::vector<std::string> ScriptLines(const char* file) {
   std::vector<std::string> lines;
@@ -52,24 +86,32 @@ std::vector<std::string> ScriptLines(const char* file) {
   return lines;
 }
 
-class SoakTest : public testing::TestWithParam<ModeWord> {};
+class SoakTest : public testing::TestWithParam<SoakCase> {};
 
+// The suite's run is short: a mode's ten virtual minutes are shared among its start
+// and its entries. THORNQUILL_SOAK_MS gives each of them that much (tools/soak).
 TEST_P(SoakTest, RandomInputNeitherCrashesHangsNorSpoilsASave) {
+  const ModeWord& mode = *GetParam().mode;
   SoakOptions options;
-  options.mode = GetParam().word;
+  options.mode = mode.word;
+  options.entry = GetParam().entry;
   options.seed = FromEnvironment("THORNQUILL_SOAK_SEED", 1);
-  options.virtualMs = FromEnvironment("THORNQUILL_SOAK_MS", 600000);
-  options.stageScript = ScriptLines(GetParam().script);
+  options.virtualMs = FromEnvironment("THORNQUILL_SOAK_MS", 600000 / static_cast<uint32_t>(1 + mode.entries.size()));
+  options.stageScript = ScriptLines(mode.script);
   SoakFigures figures = RunSoak(options);
   std::cout << tq::testing::SoakSummary(options, figures) << std::endl;
   for (const std::string& failure : figures.failures) ADD_FAILURE() << failure;
   EXPECT_EQ(figures.virtualMs, options.virtualMs);
   EXPECT_GT(figures.layerClicks, 0);
   EXPECT_GT(figures.keys, 0);
+  // The entry took: its screen ran for a while, not just for the first tick.
+  if (options.entry != nullptr) {
+    EXPECT_GE(figures.entryScreenMs, 1000u);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMode, SoakTest, testing::ValuesIn(kModeWords),
-                         [](const testing::TestParamInfo<ModeWord>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryMode, SoakTest, testing::ValuesIn(SoakCases()),
+                         [](const testing::TestParamInfo<SoakCase>& info) { return info.param.name; });
 
 // The soak itself must catch what it is there for: each fault below is planted in
 // the "any other string" mode, and the soak must name it.
@@ -113,6 +155,7 @@ TEST_F(SoakCatchesTest, PlantedFaults) {
     SoakOptions options;
     options.mode = "Planted";
     options.virtualMs = tq::testing::kHangBoundMs + 30000;
+    options.standIns = false;
     SoakFigures figures = RunSoak(options);
     ASSERT_FALSE(figures.failures.empty());
     EXPECT_NE(figures.failures.front().find(c.expected), std::string::npos) << figures.failures.front();

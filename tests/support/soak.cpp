@@ -8,15 +8,19 @@
 #include <filesystem>
 #include <mutex>
 #include <random>
+#include <set>
 #include <sstream>
 #include <thread>
 
 #include "app/headless_session.h"
+#include "assets/asset_table.h"
+#include "assets/make_assets.h"
 #include "engine/frame_model.h"
 #include "engine/modes.h"
 #include "platform/compositor.h"
 #include "skelvane/conversation_hooks.h"
 #include "support/save_files.h"
+#include "vadrim/vadrim_save.h"
 
 namespace tq::testing {
 
@@ -25,9 +29,24 @@ namespace {
 constexpr uint32_t kSampleMs = 25;          // how often the hang watch looks
 constexpr uint32_t kSaveCheckMs = 60000;    // how often the save files are read back
 constexpr uint32_t kShutdownBoundMs = 10000;  // Escape to the end of the program
+// A session started at an entry that has been elsewhere this long is ended, so that
+// the next one starts at the entry again: random input soon leaves a mini-game for
+// the story or the title, and the hour should go to the screen under test.
+constexpr uint32_t kAwayBoundMs = 30000;
 // Wall time in which the virtual clock must move: a loop that never sleeps
 // (a frame loop that spins outside the frame model) stops the clock altogether.
 constexpr auto kStallBound = std::chrono::seconds(90);
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return s;
+}
+
+// Pictures and sounds only: a save file left in the build folder is no stand-in.
+bool IsAsset(const std::filesystem::path& path) {
+  const std::string ext = Lower(path.extension().string());
+  return ext == ".bmp" || ext == ".jpg" || ext == ".png" || ext == ".wav" || ext == ".mp3";
+}
 
 const int kAdvanceKeys[] = {kKeyEnter, kKeySpace, kKeyRight, kKeySeparator, kKeyImeProcess};
 const int kOtherKeys[] = {kKeyBack, kKeyTab, kKeyShift, kKeyControl, kKeyAlt, kKeyPageUp, kKeyPageDown,
@@ -94,8 +113,14 @@ class StallWatch {
 class SoakSession {
  public:
   SoakSession(HeadlessPlatform& platform, std::mt19937& random, SoakFigures& figures, const std::string& root,
-              uint32_t length, StallWatch& watch)
-      : platform_(platform), random_(random), figures_(figures), root_(root), length_(length), watch_(watch) {}
+              uint32_t length, StallWatch& watch, const SoakEntry* entry)
+      : platform_(platform),
+        random_(random),
+        figures_(figures),
+        root_(root),
+        length_(length),
+        watch_(watch),
+        entry_(entry) {}
 
   // Observers run just before the clock passes their time, so each is handed the
   // time it was set for: the clock itself may still stand earlier.
@@ -191,12 +216,30 @@ class SoakSession {
     ActAt(now + Gap());
   }
 
+  void WatchEntry(uint32_t now) {
+    if (SceneCursor.SceneCode == entry_->sceneCode) {
+      figures_.entryScreenMs += kSampleMs;
+      awaySince_ = now;
+    } else if (now - awaySince_ > kAwayBoundMs && !leaving_ && now + kShutdownBoundMs < length_) {
+      leaving_ = true;
+      ScriptedInput escape;
+      escape.at = now;
+      escape.kind = ScriptedInput::Key;
+      escape.key = kKeyEscape;
+      platform_.AddInput(escape);
+    }
+  }
+
   void Sample(uint32_t now) {
     watch_.Beat(now);
+    if (entry_ != nullptr) WatchEntry(now);
     if (AcceptsInput()) {
       deafSince_ = now;
     } else {
-      figures_.longestDeafMs = std::max(figures_.longestDeafMs, now - deafSince_);
+      if (now - deafSince_ > figures_.longestDeafMs) {
+        figures_.longestDeafMs = now - deafSince_;
+        figures_.longestDeafWhere = Where();
+      }
       if (now - deafSince_ > kHangBoundMs) {
         hung_ = true;
         ++figures_.hangs;
@@ -219,6 +262,9 @@ class SoakSession {
   const std::string& root_;
   uint32_t length_;
   StallWatch& watch_;
+  const SoakEntry* entry_;
+  uint32_t awaySince_ = 0;
+  bool leaving_ = false;
   uint32_t deafSince_ = 0;
   uint32_t nextSaveCheck_ = kSaveCheckMs;
   bool hung_ = false;
@@ -234,11 +280,40 @@ std::string NewFolder() {
 
 }  // namespace
 
+// The build folder's stand-ins (every build writes them there); make-assets draws
+// what is missing, so a folder without them only makes this slower.
+void PlaceStandIns(const std::string& root) {
+  namespace fs = std::filesystem;
+  static const std::set<std::string> tops = [] {
+    std::set<std::string> names;
+    for (const assets::AssetFile& f : assets::ExpandAssets()) names.insert(Lower(f.path.substr(0, f.path.find('/'))));
+    return names;
+  }();
+  std::error_code ec;
+  const fs::path build(THORNQUILL_STAND_INS);
+  for (const fs::directory_entry& top : fs::directory_iterator(build, ec)) {
+    if (!top.is_directory(ec) || tops.count(Lower(top.path().filename().string())) == 0) continue;
+    for (auto it = fs::recursive_directory_iterator(top.path(), ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+      const fs::path to = fs::path(root) / fs::relative(it->path(), build, ec);
+      if (it->is_directory(ec)) {
+        fs::create_directories(to, ec);
+      } else if (it->is_regular_file(ec) && IsAsset(it->path())) {
+        fs::create_hard_link(it->path(), to, ec);
+        if (ec) fs::copy_file(it->path(), to, ec);
+      }
+    }
+  }
+  assets::GenerateAssets(root);
+}
+
 SoakFigures RunSoak(const SoakOptions& options) {
   SoakFigures figures;
   const bool ownsRoot = options.root.empty();
   const std::string root = ownsRoot ? NewFolder() : options.root;
-  std::seed_seq seq{options.seed, static_cast<uint32_t>(std::hash<std::string>{}(options.mode))};
+  // Each entry its own stream: the same one would make every screen's input alike.
+  const std::string stream = options.mode + (options.entry != nullptr ? options.entry->name : "");
+  std::seed_seq seq{options.seed, static_cast<uint32_t>(std::hash<std::string>{}(stream))};
   std::mt19937 random(seq);
   StallWatch watch;
 
@@ -253,7 +328,16 @@ SoakFigures RunSoak(const SoakOptions& options) {
     HeadlessSession run(session);
     // After the session: setting it up puts every module back to its start values.
     if (!options.stageScript.empty()) SetStageScriptOverride(options.stageScript);
-    SoakSession soak(run.Platform(), random, figures, root, left, watch);
+    if (options.entry != nullptr) {
+      // Start-up runs at time 0 and arms its first wait: the cursor is set after it.
+      run.Platform().At(1, [entry = *options.entry] {
+        SceneCursor.SceneCode = entry.sceneCode;
+        SceneCursor.SceneState = entry.sceneState;
+        SceneCursor.SceneStep = entry.sceneStep;
+        if (entry.board >= 0 && GameMode == kModeVadrim) VadrimProgress.GameStage = entry.board;
+      });
+    }
+    SoakSession soak(run.Platform(), random, figures, root, left, watch, options.entry);
     soak.Arm();
     SessionResult result = run.Run();
     const uint32_t ran = std::min(result.endedAt, left);
@@ -280,10 +364,14 @@ SoakFigures RunSoak(const SoakOptions& options) {
 
 std::string SoakSummary(const SoakOptions& options, const SoakFigures& f) {
   std::ostringstream out;
-  out << "soak " << options.mode << (options.stageScript.empty() ? "" : " with a stage script") << " seed " << options.seed << ": " << f.virtualMs << " virtual ms, " << f.sessions
+  out << "soak " << options.mode << (options.entry != nullptr ? std::string(" from ") + options.entry->name : "")
+      << (options.stageScript.empty() ? "" : " with a stage script") << (options.standIns ? "" : " without stand-ins")
+      << " seed " << options.seed << ": " << f.virtualMs << " virtual ms, " << f.sessions
       << " session(s), " << f.inputs << " inputs (" << f.clicks << " clicks, " << f.layerClicks << " on layers, "
       << f.moves << " moves, " << f.keys << " keys), " << f.saveChecks << " save checks, longest wait refusing input "
-      << f.longestDeafMs << " ms, " << f.hangs << " hangs, " << f.failures.size() << " failures";
+      << f.longestDeafMs << " ms" << (f.longestDeafWhere.empty() ? "" : " (" + f.longestDeafWhere + ")") << ", ";
+  if (options.entry != nullptr) out << f.entryScreenMs * 100 / std::max<uint32_t>(f.virtualMs, 1) << "% on the entry's screen, ";
+  out << f.hangs << " hangs, " << f.failures.size() << " failures";
   return out.str();
 }
 

@@ -19,11 +19,26 @@ namespace tq::testing {
 // stuck.
 inline constexpr uint32_t kHangBoundMs = 120000;
 
+// A screen every session of a soak starts at instead of the mode's own start: the
+// scene cursor is set right after start-up, as the headless runner's --enter does
+// (and, for the Vadrim board game, the board its entry reads, as --board does). A
+// session that has been away from the entry's screen for half a minute is ended
+// with Escape, so that the next one starts there again.
+struct SoakEntry {
+  const char* name = "";  // for reports
+  int sceneCode = 0, sceneState = 0, sceneStep = 0;
+  int board = -1;  // -1: none
+};
+
 struct SoakOptions {
   std::string mode;
+  const SoakEntry* entry = nullptr;  // nullptr: the mode's own start
   uint32_t seed = 1;
   uint32_t virtualMs = 180000;  // input time in all; Escape follows at the end
   std::string root;             // the program folder; empty: a new temporary one
+  // The stand-in pictures and sounds in the program folder, so that every screen
+  // loads and shows its pictures as with the real ones.
+  bool standIns = true;
   // With the Skelvane word, the lines every stage pushes (until its stage scripts exist).
   std::vector<std::string> stageScript;
 };
@@ -39,10 +54,16 @@ struct SoakFigures {
   int saveChecks = 0;
   int hangs = 0;
   uint32_t longestDeafMs = 0;  // the longest stretch in which input was refused
+  std::string longestDeafWhere;  // where the engine was at its end
+  uint32_t entryScreenMs = 0;  // with an entry: the time its SceneCode was the running one
   std::vector<std::string> failures;
 };
 
 SoakFigures RunSoak(const SoakOptions& options);
+
+// Places the stand-in pictures and sounds make-assets writes into root: linked from
+// the build folder's own copy where it has them, drawn afresh otherwise.
+void PlaceStandIns(const std::string& root);
 
 // One line of figures for a report.
 std::string SoakSummary(const SoakOptions& options, const SoakFigures& figures);

@@ -4,6 +4,9 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -250,3 +253,21 @@ TEST_F(MakeAssetsTest, EveryNamedFileIsThereAndLoads) {
 }
 
 }  // namespace
+
+// A folder that cannot be written fails every file alike: one line with the reason,
+// not one line a file.
+TEST(MakeAssetsFolderTest, AFolderThatCannotBeWrittenStopsAtTheFirstFailureWithTheReason) {
+  const std::filesystem::path blocker =
+      std::filesystem::temp_directory_path() / ("tq-make-assets-" + std::to_string(::getpid()));
+  std::ofstream(blocker) << "a file where the folder should be";
+  testing::internal::CaptureStderr();
+  const assets::GenerateResult r = assets::GenerateAssets((blocker / "game").string());
+  const std::string report = testing::internal::GetCapturedStderr();
+  std::filesystem::remove(blocker);
+  EXPECT_TRUE(r.stopped);
+  EXPECT_EQ(r.failed, 1);
+  EXPECT_EQ(r.written, 0);
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
+  EXPECT_NE(report.find("make-assets: cannot make the folder " + blocker.string()), std::string::npos) << report;
+  EXPECT_NE(report.find("directory"), std::string::npos) << report;  // the reason
+}

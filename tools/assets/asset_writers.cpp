@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -139,24 +140,31 @@ std::vector<uint8_t> EncodeWav(const std::vector<float>& samples) {
   return out;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, int* error) {
   // A temporary name of this process's own: two runs writing the same file at once
   // (parallel tests, two builds) must never rename each other's half-written part.
   const std::string temp = path + ".part" + std::to_string(::getpid());
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
-      file.close();
-      std::remove(temp.c_str());
-      return false;
-    }
+  int unused = 0;
+  int& failure = error != nullptr ? *error : unused;
+  FILE* file = std::fopen(temp.c_str(), "wb");
+  if (file == nullptr) {
+    failure = errno;
+    return false;
   }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  ok = std::fflush(file) == 0 && ok;
+  if (!ok) failure = errno;
+  if (std::fclose(file) != 0 && ok) {
+    failure = errno;
+    ok = false;
+  }
+  if (!ok) {
+    std::remove(temp.c_str());
+    return false;
+  }
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    failure = errno;
+    std::remove(temp.c_str());
     return false;
   }
   return true;

@@ -19,7 +19,8 @@ inline constexpr int kSampleRate = 11025;
 std::vector<uint8_t> EncodeWav(const std::vector<float>& samples);
 
 // Writes the bytes to path through a temporary file in the same folder, so an
-// interrupted run never leaves a half-written asset behind.
-bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+// interrupted run never leaves a half-written asset behind. On failure, *error (when
+// given) is the errno of the step that failed.
+bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, int* error = nullptr);
 
 }  // namespace assets

@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
   const assets::GenerateResult r = assets::GenerateAssets(argv[1]);
   tq::ReleaseFonts();
   if (r.written > 0 || r.failed > 0) {
-    std::printf("make-assets: %d written, %d kept, %d failed\n", r.written, r.kept, r.failed);
+    std::printf("make-assets: %d written, %d kept, %d failed%s\n", r.written, r.kept, r.failed,
+                r.stopped ? "; stopped at the first folder that could not be written" : "");
   }
   return r.failed == 0 ? 0 : 1;
 }

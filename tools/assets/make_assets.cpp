@@ -1,6 +1,8 @@
 #include "assets/make_assets.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -11,8 +13,20 @@
 
 namespace assets {
 
+namespace {
+
+// Failures that every file of the folder would meet alike.
+bool FolderWide(int error) {
+  return error == EACCES || error == EPERM || error == EROFS || error == ENOSPC || error == EDQUOT ||
+         error == ENOENT || error == ENOTDIR;
+}
+
+}  // namespace
+
 GenerateResult GenerateAssets(const std::string& root) {
   GenerateResult result;
+  // A folder that cannot be written fails thousands of files alike: the first such
+  // failure stops the run, with its reason.
   for (const AssetFile& file : ExpandAssets()) {
     // The exact name first: resolving each component without regard to case lists
     // whole folders, which thousands of voices would make slow.
@@ -23,14 +37,26 @@ GenerateResult GenerateAssets(const std::string& root) {
       ++result.kept;
       continue;
     }
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+      ++result.failed;
+      result.stopped = true;
+      std::fprintf(stderr, "make-assets: cannot make the folder %s: %s\n", folder.c_str(), ec.message().c_str());
+      break;
+    }
     const bool picture = IsPicture(file.row->look);
     const std::vector<uint8_t> bytes = picture ? EncodeBmp(DrawPicture(file)) : EncodeWav(SynthesizeSound(file));
-    if (WriteFileAtomically(path, bytes)) {
+    int error = 0;
+    if (WriteFileAtomically(path, bytes, &error)) {
       ++result.written;
     } else {
       ++result.failed;
-      std::fprintf(stderr, "make-assets: cannot write %s\n", path.c_str());
+      std::fprintf(stderr, "make-assets: cannot write %s: %s\n", path.c_str(), std::strerror(error));
+      if (FolderWide(error)) {
+        result.stopped = true;
+        break;
+      }
     }
   }
   return result;

@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <set>
 #include <sstream>
+#include <vector>
 
+#include "platform/media_files.h"
 #include "platform/paths.h"
 
 namespace tq {
@@ -69,7 +71,7 @@ bool ParseInputTimeline(const std::string& text, std::vector<ScriptedInput>& out
 namespace {
 
 // Decodes a sound once to learn its length; the mixer runs on SDL's silent driver.
-uint32_t DecodeLengthMs(const std::string& path) {
+uint32_t DecodeLengthMs(const std::string& path, std::string& why) {
   static bool opened = false;
   static bool failed = false;
   if (!opened && !failed) {
@@ -80,9 +82,17 @@ uint32_t DecodeLengthMs(const std::string& path) {
       opened = true;
     }
   }
-  if (!opened) return 0;
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-  if (chunk == nullptr) return 0;
+  if (!opened) {
+    why = "no sound device";
+    return 0;
+  }
+  std::vector<uint8_t> bytes;
+  if (!ReadSoundFile(path, bytes, why)) return 0;
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+  if (chunk == nullptr) {
+    why = Mix_GetError();
+    return 0;
+  }
   int frequency = 0, channels = 0;
   Uint16 format = 0;
   Mix_QuerySpec(&frequency, &format, &channels);
@@ -112,10 +122,13 @@ uint32_t RecordingSoundLibrary::LengthOf(const std::string& resolvedPath) {
   auto given = lengths_.find(resolvedPath);
   if (given == lengths_.end()) given = lengths_.find(FileNameOf(resolvedPath));
   if (given != lengths_.end()) return given->second;
-  uint32_t ms = DecodeLengthMs(resolvedPath);
+  std::string why = "no sound in it";
+  uint32_t ms = DecodeLengthMs(resolvedPath, why);
   if (ms == 0) {
     static std::set<std::string> reported;
-    if (reported.insert(resolvedPath).second) std::fprintf(stderr, "thornquill: cannot load sound %s\n", resolvedPath.c_str());
+    if (reported.insert(resolvedPath).second) {
+      std::fprintf(stderr, "thornquill: cannot load sound %s: %s\n", resolvedPath.c_str(), why.c_str());
+    }
   }
   lengths_[resolvedPath] = ms;
   return ms;

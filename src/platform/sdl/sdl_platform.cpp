@@ -7,7 +7,9 @@
 #include <cstring>
 #include <set>
 #include <thread>
+#include <vector>
 
+#include "platform/media_files.h"
 #include "platform/paths.h"
 
 namespace tq {
@@ -75,9 +77,17 @@ class MixerSoundLibrary : public SoundLibrary {
     Mix_HaltChannel(channel);
     if (chunks_[channel] != nullptr) Mix_FreeChunk(chunks_[channel]);
     std::string resolved = ResolvePath(path);
-    chunks_[channel] = Mix_LoadWAV(resolved.c_str());
+    std::vector<uint8_t> bytes;
+    std::string why;
+    chunks_[channel] = nullptr;
+    if (ReadSoundFile(resolved, bytes, why)) {
+      chunks_[channel] = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+      if (chunks_[channel] == nullptr) why = Mix_GetError();
+    }
     if (chunks_[channel] == nullptr) {
-      if (reported_.insert(resolved).second) std::fprintf(stderr, "thornquill: cannot load sound %s\n", resolved.c_str());
+      if (reported_.insert(resolved).second) {
+        std::fprintf(stderr, "thornquill: cannot load sound %s: %s\n", resolved.c_str(), why.c_str());
+      }
       return -1;
     }
     return 0;
