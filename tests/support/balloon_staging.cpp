@@ -47,7 +47,14 @@ std::vector<std::string> BalloonStagingFaults() {
   for (int s = 1; s < kFaceSlotCount; ++s) {
     const size_t i = static_cast<size_t>(s);
     const int speech = FaceSlot.BalloonLayer[i];
-    if (shown(speech)) {
+    // A layer the slot has no balloon open on, lying wholly off the window, is some
+    // other screen's leftover that nobody sees (the route-clear panel that slid out
+    // below as the ending began), not a balloon.
+    const bool leftover = FaceSlot.SpeechState[i] == kBalloonHidden && shown(speech) && [&] {
+      const tq::LayerSurface& l = screen.Layer(speech);
+      return l.x >= tq::kWindowWidth || l.y >= tq::kWindowHeight || l.x + l.image.Width() <= 0 || l.y + l.image.Height() <= 0;
+    }();
+    if (shown(speech) && !leftover) {
       balloons.push_back({s, speech, {speech + 1}});
       layers.insert(speech);
     }
