@@ -228,6 +228,12 @@ void SetMiniState() {
   f.MiniShownY[s][m] = DrawState.CurrentRect.Height;
 }
 
+void ForgetBalloonLayers() {
+  const FaceSlotRecord start{};
+  FaceSlot.BalloonLayer = start.BalloonLayer;
+  FaceSlot.ThoughtLayer = start.ThoughtLayer;
+}
+
 void ResetFaceSlotState() {
   FaceSlot = FaceSlotRecord{};
   RecoilState = RecoilStateRecord{};

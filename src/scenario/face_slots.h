@@ -136,3 +136,9 @@ void ReshowBalloon(int kind);
 void SetMiniState();
 
 void ResetFaceSlotState();
+// The speech and thought balloon layers of every face slot go back to their start-up
+// numbers. A new stage gives its slots their layers again; until it does, a kept text
+// redrawn for a slot it has not set up (the fixed window keeps its text in face slot
+// 5's speech text slot) would bring back that slot's balloon layer of the stage before,
+// at its old place and size.
+void ForgetBalloonLayers();

@@ -72,6 +72,7 @@ void Loading() {
     case kReloadStep:
       // Nothing of the previous stage's balloons survives a stage change.
       ResetStageBalloons();
+      ForgetBalloonLayers();
       GoTo(kReading, 0);
       ResetSimultaneousTables();
       Call(Hooks().LoadStage);
