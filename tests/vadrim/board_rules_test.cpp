@@ -103,7 +103,12 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
   Ready(1);
   struct Case {
     int luck, levelBefore, level, rose;
-  } cases[] = {{81, 0, 0, 0}, {80, 0, 1, -1}, {61, 2, 2, 0}, {15, 0, 4, -1}, {1, 0, 4, -1}, {0, 3, 5, -1}, {-4, 0, 5, -1}};
+  } cases[] = {
+      // Each band's edges: 81/80, 61/60, 41/40, 21/20, 1/0.
+      {81, 0, 0, 0}, {80, 0, 1, -1}, {61, 0, 1, -1}, {60, 0, 2, -1}, {41, 0, 2, -1}, {40, 0, 3, -1},
+      {21, 0, 3, -1}, {20, 0, 4, -1}, {1, 0, 4, -1}, {0, 0, 5, -1}, {-4, 0, 5, -1},
+      // The level never falls, and a band at the level already reached is no rise.
+      {61, 2, 2, 0}, {41, 2, 2, 0}, {15, 0, 4, -1}, {0, 3, 5, -1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.luck);
     PieceCounters.LuckGauge = c.luck;

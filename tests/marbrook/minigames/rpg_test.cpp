@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -314,6 +315,31 @@ TEST_F(RpgTest, BattleRulesOverSeededDraws) {
   Key(kDown);
   EXPECT_EQ(SceneCursor.SceneState, kRpgBattle);
   EXPECT_EQ(SceneCursor.SceneStep, 5);
+}
+
+// A blow is attack less defence plus a draw of 0 or 1: a sum of exactly 0 deals
+// nothing, a negative sum still deals 1. Sums of -1 and 0 over the seeds show both.
+TEST_F(RpgTest, ABlowSummingToZeroDealsNothingAndANegativeSumDealsOne) {
+  std::set<int> dealt, taken;
+  for (uint32_t seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    ToWalking(seed);
+    G05_SetupEnemy("1");
+    RpgState.EnemyHP = 30;
+    RpgState.HeroAP = RpgState.EnemyDP - RpgState.WeaponBonus - 1;
+    RpgState.EnemyAP = RpgState.HeroDP + RpgState.ArmourBonus - 1;
+    const int hp = RpgState.HeroHP;
+    SceneCursor.SceneState = kRpgBattle;
+    SceneCursor.SceneStep = 0;
+    Key(kEnter);
+    Key(kEnter);
+    Key(kUp);  // attack
+    dealt.insert(30 - RpgState.EnemyHP);
+    Key(kEnter);  // the enemy's blow
+    taken.insert(hp - RpgState.HeroHP);
+  }
+  EXPECT_EQ(dealt, (std::set<int>{0, 1}));
+  EXPECT_EQ(taken, (std::set<int>{0, 1}));
 }
 
 TEST_F(RpgTest, VictoryGainsStopTheMaximumHpAt999) {
