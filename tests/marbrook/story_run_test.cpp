@@ -109,17 +109,9 @@ std::string Where() {
 }
 
 // A program folder of the stretch's own, so that runs side by side keep their save
-// files apart; its pictures are the stand-ins the stage tests share, linked in
-// rather than made again for each run.
+// files apart; its pictures are the stand-ins the stage tests share, linked in.
 std::string RunRoot(const std::string& name) {
-  namespace fs = std::filesystem;
-  const fs::path shared = tq::testing::StandInPictureRoot("thornquill_marbrook_stages", "Tanselr_Data/TanselrCG/");
-  const fs::path root = fs::temp_directory_path() / ("thornquill_marbrook_run_" + name);
-  const fs::path pictures = root / "Tanselr_Data" / "TanselrCG";
-  std::error_code ec;
-  fs::create_directories(pictures.parent_path(), ec);
-  if (!fs::exists(pictures, ec)) fs::create_directory_symlink(shared / "Tanselr_Data" / "TanselrCG", pictures, ec);
-  return root.string();
+  return tq::testing::StandInPictureRoot("marbrook_run_" + name, "Tanselr_Data/TanselrCG/");
 }
 
 RunRecord Play(const Stretch& stretch) {

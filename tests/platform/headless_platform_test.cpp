@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/headless/headless_platform.h"
+#include "support/test_folders.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ TEST(HeadlessPlatformTest, ClicksGoToTheTopmostVisibleLayerInItsCoordinates) {
 }
 
 TEST(HeadlessPlatformTest, AChannelPlaysForItsFilesLength) {
-  auto folder = std::filesystem::temp_directory_path() / "thornquill-headless-sound";
+  auto folder = tq::testing::TestFolder("headless-sound");
   std::filesystem::create_directories(folder / "Sound");
   WriteWav((folder / "Sound" / "Beep.wav").string(), 500);
   tq::HeadlessPlatform p;

@@ -11,9 +11,11 @@ struct AssetFile;
 
 namespace tq::testing {
 
-// A program folder (under the temporary directory, named `folder`) holding every
-// picture of the asset table whose path contains `pathPart`, plain black at its
-// stand-in size. Files already there are kept.
+// A program folder of this test process's own (the test folder named `folder`)
+// holding every picture of the asset table whose path contains `pathPart`, plain
+// black at its stand-in size: linked in from a folder that test processes share, so
+// the pictures are written once per machine and asset table. Save files the game
+// writes there stay the process's own.
 std::string StandInPictureRoot(const std::string& folder, const std::string& pathPart);
 // The same for every file of the asset table that `keep` accepts.
 std::string StandInPictureRoot(const std::string& folder, const std::function<bool(const assets::AssetFile&)>& keep);

@@ -22,6 +22,7 @@
 #include "support/stand_in_pictures.h"
 #include "support/stand_in_texts.h"
 #include "support/stand_ins.h"
+#include "support/test_folders.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ constexpr int kWindowWidth = 920;
 
 std::string StandInRoot() {
   static const std::string root = [] {
-    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_marbrook_stand_ins").string();
+    const std::string dir = tq::testing::TestFolder("marbrook_stand_ins").string();
     tq::testing::WriteStandIns(dir, {"Tanselr_Data/TanselrCG/G06/", "Tanselr_Data/TanselrCG/Title/Sys_5"});
     return dir;
   }();

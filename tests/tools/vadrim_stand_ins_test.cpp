@@ -30,6 +30,7 @@
 #include "support/engine_harness.h"
 #include "support/stand_in_texts.h"
 #include "support/stand_ins.h"
+#include "support/test_folders.h"
 #include "vadrim/board_layouts.h"
 #include "vadrim/board_model.h"
 #include "vadrim/board_progress.h"
@@ -192,7 +193,7 @@ TEST(PlaceStandIns, RecipesUseKnownWordsRoomsAreInsideAndNoTwoPlacesLookAlike) {
 // A program folder with the board's and the stage gallery's stand-ins as drawn.
 std::string StandInRoot() {
   static const std::string root = [] {
-    const std::string dir = (std::filesystem::temp_directory_path() / "thornquill_vadrim_stand_ins").string();
+    const std::string dir = tq::testing::TestFolder("vadrim_stand_ins").string();
     tq::testing::WriteStandIns(dir, {"Kespa_Data/KespaCG/Game/", "Kespa_Data/KespaCG/CGSelect"});
     return dir;
   }();

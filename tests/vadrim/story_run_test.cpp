@@ -263,16 +263,9 @@ std::pair<int, int> PickPoint(const Pick& p) {
 }
 
 // A program folder of the run's own, so that runs side by side keep their save files
-// apart; its pictures are the stand-ins, linked in rather than written for each run.
+// apart; its pictures are the stand-ins, linked in.
 std::string RunRoot(const std::string& name) {
-  namespace fs = std::filesystem;
-  const fs::path shared = tq::testing::StandInPictureRoot("thornquill_vadrim_stages", "Kespa_Data/KespaCG/");
-  const fs::path root = fs::temp_directory_path() / ("thornquill_vadrim_run_" + name);
-  const fs::path pictures = root / "Kespa_Data" / "KespaCG";
-  std::error_code ec;
-  fs::create_directories(pictures.parent_path(), ec);
-  if (!fs::exists(pictures, ec)) fs::create_directory_symlink(shared / "Kespa_Data" / "KespaCG", pictures, ec);
-  return root.string();
+  return tq::testing::StandInPictureRoot("vadrim_run_" + name, "Kespa_Data/KespaCG/");
 }
 
 // The clicks a stretch may take: every line of each of its stages, and a stall

@@ -22,6 +22,7 @@
 #include "platform/platform.h"
 #include "support/engine_harness.h"
 #include "support/scene_input.h"
+#include "support/test_folders.h"
 #include "assets/asset_drawing.h"
 #include "assets/asset_table.h"
 #include "assets/asset_writers.h"
@@ -171,7 +172,7 @@ TEST_F(MemoryPairsTest, LevelsSetGridLivesAndCentring) {
 
 TEST_F(MemoryPairsTest, StandInPicturesFitTheLevels) {
   // The memory game's stand-ins only, written into a folder of their own.
-  const std::string root = ::testing::TempDir() + "memory_pairs_assets";
+  const std::string root = tq::testing::TestFolder("memory_pairs_assets").string();
   std::filesystem::create_directories(root);
   for (const assets::AssetFile& f : assets::ExpandAssets()) {
     if (f.path.find("/G05/BO_") == std::string::npos) continue;

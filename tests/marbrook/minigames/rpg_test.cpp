@@ -25,6 +25,7 @@
 #include "engine/text.h"
 #include "support/engine_harness.h"
 #include "support/scene_input.h"
+#include "support/test_folders.h"
 #include "assets/asset_drawing.h"
 #include "assets/asset_table.h"
 #include "assets/asset_writers.h"
@@ -40,8 +41,7 @@ class RpgTest : public ::testing::Test {
   // The game's stand-ins only, written once into a folder of their own: the screen
   // places and scrolls by the pictures' sizes.
   static void SetUpTestSuite() {
-    // One folder per process: the test runner runs the cases in parallel processes.
-    root_ = ::testing::TempDir() + "rpg_assets_" + std::to_string(::getpid());
+    root_ = tq::testing::TestFolder("rpg_assets").string();
     std::filesystem::create_directories(root_);
     for (const assets::AssetFile& f : assets::ExpandAssets()) {
       if (f.path.find("/G07/RPG_") == std::string::npos) continue;
