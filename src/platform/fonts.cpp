@@ -90,11 +90,11 @@ int AdvanceOf(const FontSpec& font, TTF_Font* face, char32_t cp) {
   return advance + (font.bold ? 1 : 0);
 }
 
-// Bold as the fonts' own platform draws it for a face without a bold design: the
-// regular glyph again one pixel to the right. Where the strokes overlap the stronger
-// coverage wins, as the second of two opaque prints leaves it. The font library's own
-// emboldening grows each outline by a share of the size instead, and at balloon sizes
-// closes the gaps of small marks (the dots of "…" ran into a dash).
+// Bold as the window system makes it for a face with no bold design: the regular glyph
+// again one pixel to the right, the stronger coverage winning where the two overlap,
+// so an edge never grows darker than one stroke's own. The font library's emboldening
+// grows each outline by a share of the size instead, and at balloon sizes closes the
+// gaps of small marks: the dots of "…" ran into dashes.
 void BoldenMask(Mask& mask) {
   if (mask.width <= 0 || mask.height <= 0) return;
   const int w = mask.width + 1;
