@@ -16,7 +16,8 @@ namespace {
 constexpr int kDpi = 96;
 constexpr size_t kMaskCacheLimit = 8192;  // glyphs; a full clear when reached
 
-using FontKey = std::tuple<bool, int, bool, bool>;  // fixed pitch, size, bold, italic
+// Bold is drawn from the regular face (see BoldenMask), so the face is opened without it.
+using FaceKey = std::tuple<bool, int, bool>;  // fixed pitch, size, italic
 
 struct Mask {
   int width = 0;
@@ -27,7 +28,7 @@ struct Mask {
 struct FontStore {
   bool initialised = false;
   bool reportedMissing = false;
-  std::map<FontKey, TTF_Font*> fonts;
+  std::map<FaceKey, TTF_Font*> fonts;
 };
 
 FontStore& Store() {
@@ -35,9 +36,9 @@ FontStore& Store() {
   return store;
 }
 
-FontKey KeyOf(const FontSpec& font) {
+FaceKey KeyOf(const FontSpec& font) {
   int size = font.pointSize < 1 ? 1 : font.pointSize;
-  return {font.name == kFontFixed, size, font.bold, font.italic};
+  return {font.name == kFontFixed, size, font.italic};
 }
 
 TTF_Font* FontFor(const FontSpec& font) {
@@ -46,7 +47,7 @@ TTF_Font* FontFor(const FontSpec& font) {
     if (TTF_Init() != 0) return nullptr;
     store.initialised = true;
   }
-  FontKey key = KeyOf(font);
+  FaceKey key = KeyOf(font);
   auto it = store.fonts.find(key);
   if (it != store.fonts.end()) return it->second;
   std::string file = std::string(THORNQUILL_FONT_DIR) + (std::get<0>(key) ? "/ipag.ttf" : "/ipagp.ttf");
@@ -57,8 +58,7 @@ TTF_Font* FontFor(const FontSpec& font) {
       store.reportedMissing = true;
     }
   } else {
-    int style = (font.bold ? TTF_STYLE_BOLD : 0) | (font.italic ? TTF_STYLE_ITALIC : 0);
-    TTF_SetFontStyle(face, style);
+    TTF_SetFontStyle(face, font.italic ? TTF_STYLE_ITALIC : 0);
     TTF_SetFontHinting(face, TTF_HINTING_NORMAL);
   }
   store.fonts[key] = face;
@@ -72,7 +72,7 @@ struct GlyphMask {
   int advance = 0;
 };
 
-using GlyphKey = std::tuple<FontKey, char32_t>;
+using GlyphKey = std::tuple<FaceKey, bool, char32_t>;  // face, bold, code point
 
 struct GlyphStore {
   std::map<GlyphKey, GlyphMask> glyphs;
@@ -83,22 +83,44 @@ GlyphStore& Glyphs() {
   return store;
 }
 
-int AdvanceOf(TTF_Font* face, char32_t cp) {
+// Bold widens every advance by the one pixel its second stroke adds.
+int AdvanceOf(const FontSpec& font, TTF_Font* face, char32_t cp) {
   int advance = 0;
   if (TTF_GlyphMetrics32(face, static_cast<Uint32>(cp), nullptr, nullptr, nullptr, nullptr, &advance) != 0) return 0;
-  return advance;
+  return advance + (font.bold ? 1 : 0);
+}
+
+// Bold as the window system makes it for a face with no bold design: the regular glyph
+// again one pixel to the right, the stronger coverage winning where the two overlap,
+// so an edge never grows darker than one stroke's own. The font library's emboldening
+// grows each outline by a share of the size instead, and at balloon sizes closes the
+// gaps of small marks: the dots of "…" ran into dashes.
+void BoldenMask(Mask& mask) {
+  if (mask.width <= 0 || mask.height <= 0) return;
+  const int w = mask.width + 1;
+  std::vector<uint8_t> bold(static_cast<size_t>(w) * mask.height, 0);
+  for (int y = 0; y < mask.height; ++y) {
+    const uint8_t* in = mask.coverage.data() + static_cast<size_t>(y) * mask.width;
+    uint8_t* out = bold.data() + static_cast<size_t>(y) * w;
+    for (int x = 0; x < w; ++x) {
+      const uint8_t here = x < mask.width ? in[x] : 0;
+      const uint8_t left = x > 0 ? in[x - 1] : 0;
+      out[x] = here > left ? here : left;
+    }
+  }
+  mask.width = w;
+  mask.coverage = std::move(bold);
 }
 
 // Each glyph is drawn on its own and placed at the pen, which moves by the same advance
-// the measure sums: a whole run rendered at once would not widen emboldened glyphs, and
-// bold text would print narrower than it measures.
+// the measure sums, so bold text prints exactly as wide as it measures.
 const GlyphMask* GlyphFor(const FontSpec& font, TTF_Font* face, char32_t cp) {
   GlyphStore& store = Glyphs();
-  GlyphKey key{KeyOf(font), cp};
+  GlyphKey key{KeyOf(font), font.bold, cp};
   auto it = store.glyphs.find(key);
   if (it != store.glyphs.end()) return &it->second;
   GlyphMask glyph;
-  glyph.advance = AdvanceOf(face, cp);
+  glyph.advance = AdvanceOf(font, face, cp);
   int minX = 0;
   if (TTF_GlyphMetrics32(face, static_cast<Uint32>(cp), &minX, nullptr, nullptr, nullptr, nullptr) != 0) minX = 0;
   // A lone glyph whose ink starts left of its origin is rendered shifted right by that much.
@@ -121,6 +143,7 @@ const GlyphMask* GlyphFor(const FontSpec& font, TTF_Font* face, char32_t cp) {
     }
     SDL_FreeSurface(rendered);
   }
+  if (font.bold) BoldenMask(glyph.mask);
   if (store.glyphs.size() >= kMaskCacheLimit) store.glyphs.clear();
   return &store.glyphs.emplace(key, std::move(glyph)).first->second;
 }
@@ -134,7 +157,7 @@ TextExtent MeasureTextExtent(const FontSpec& font, const std::string& utf8) {
   extent.height = TTF_FontHeight(face);
   size_t pos = 0;
   while (pos < utf8.size()) {
-    extent.width += AdvanceOf(face, NextCodePoint(utf8, pos));
+    extent.width += AdvanceOf(font, face, NextCodePoint(utf8, pos));
   }
   return extent;
 }

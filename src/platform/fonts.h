@@ -3,7 +3,8 @@
 // "ＭＳ Ｐゴシック" maps to the proportional ipagp.ttf and "ＭＳ ゴシック" to ipag.ttf;
 // any other name falls back to the proportional face. Sizes are points at 96 dpi.
 // Text is measured as the sum of the glyph advances by the font's height, and drawn
-// with a transparent background with the same font, so the two always agree.
+// with a transparent background with the same font, so the two always agree. Bold is
+// the regular glyph drawn again one pixel to the right, each advance one pixel wider.
 #pragma once
 
 #include <string>

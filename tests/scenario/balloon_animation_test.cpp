@@ -259,22 +259,23 @@ TEST(BalloonAnimation, NarrationBoxGrowsAndShrinksAroundItsCentre) {
   ScenarioScene scene;
   SetUpScene(300);
   const auto open = RunLine("[フキA]：●1：フ種=(51,0,0)：ひるのかぜがふく：もりのほとりをそっとあるく", {19});
-  // 360 by 93: the width takes 8 frames, the height (18, then 9 a frame) 9.
+  // 347 by 93: the width (69, then 34 a frame) and the height (18, then 9 a frame)
+  // both take 9 frames.
   ASSERT_EQ(open.size(), 9u);
   for (size_t i = 0; i < open.size(); ++i) {
     const Box& b = open[i][0];
-    EXPECT_EQ(b.w, std::min(360, 108 + 36 * static_cast<int>(i))) << i;
+    EXPECT_EQ(b.w, std::min(347, 103 + 34 * static_cast<int>(i))) << i;
     EXPECT_EQ(b.h, std::min(93, 27 + 9 * static_cast<int>(i))) << i;
     EXPECT_EQ(b.y, 345 - b.h / 2) << i;
     EXPECT_EQ(b.x, 460 - b.w / 2) << i;
   }
-  EXPECT_EQ(open.back()[0], (Box{280, 299, 360, 93, true}));
+  EXPECT_EQ(open.back()[0], (Box{287, 299, 347, 93, true}));
   EXPECT_EQ(FaceSlot.NarrationState, kBalloonShown);
   EXPECT_EQ(TextSlot.TextSlotState[10], 3);
 
   const auto erase = RunLine("[フキ消去]：●1", {19});
   ASSERT_EQ(erase.size(), 6u);
-  const int widths[6] = {288, 216, 144, 72, 0, 0};
+  const int widths[6] = {278, 209, 140, 71, 2, 0};
   const int heights[6] = {75, 57, 39, 21, 3, 0};
   for (size_t i = 0; i < 5; ++i) {
     EXPECT_EQ(erase[i][0].w, widths[i]) << i;

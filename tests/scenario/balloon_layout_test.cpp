@@ -158,8 +158,8 @@ TEST(BalloonLayout, MultiLineBoxFitsItsWidestLineAndIsCentred) {
     const char* text;
     Rect box;
   } cases[] = {
-      {"ひるのかぜがふく：もりのほとりをそっとあるく", {280, 299, 360, 93}},
-      {"ひるのかぜがふく", {330, 316, 260, 59}},
+      {"ひるのかぜがふく：もりのほとりをそっとあるく", {287, 299, 347, 93}},
+      {"ひるのかぜがふく", {334, 316, 252, 59}},
       {"", {460, 333, 1, 25}},
   };
   for (const auto& c : cases) {
@@ -170,7 +170,7 @@ TEST(BalloonLayout, MultiLineBoxFitsItsWidestLineAndIsCentred) {
       TextStyle.TextFontSize = 19;
       TextStyle.CurrentText = line;
       MeasureText(0);
-      ASSERT_EQ(TextStyle.MeasuredWidth, std::string(line) == "ひるのかぜがふく" ? 200 : 300);
+      ASSERT_EQ(TextStyle.MeasuredWidth, std::string(line) == "ひるのかぜがふく" ? 192 : 287);
     }
     BalloonLine(51, 0, c.text);
     BalloonLayout(0);

@@ -64,7 +64,7 @@ TEST(BalloonRunner, SkelvaneScriptOfBalloonsRunsToItsEndWithEachBalloonInPlace) 
   // A click each second from 1.5 s; each screenshot 50 ms before a click. Slot 1's
   // face stands at (30, 40), slot 2's at (640, 440), both 250 wide.
   const std::vector<Shot> shots = {
-      {1450, {{225, 384, 50, "narration box, centred"}, {210, 345, 0, "left of the narration box"}}},
+      {1450, {{234, 384, 50, "narration box, centred"}, {219, 345, 0, "left of the narration box"}}},
       {2450, {{700, 250, 255, "slot 1's speech balloon right of its face"}, {255, 190, 200, "its tail box"}}},
       {3450, {{700, 250, 204, "slot 1's balloon greyed"}, {250, 600, 255, "slot 2's speech balloon left of its face"}}},
       {5450, {{650, 640, 255, "slot 2's thought balloon"}, {250, 600, 0, "slot 2's erased speech balloon"}}},
@@ -102,7 +102,7 @@ TEST(BalloonRunner, SkelvaneScriptOfBalloonsRunsToItsEndWithEachBalloonInPlace) 
       << trace;
   EXPECT_NE(err.find("line 20 is past the end of the script (20 lines)"), std::string::npos) << err;
   // The caption box of variant 11 stands 25 pixels above the bottom edge.
-  EXPECT_NE(dump.find("layer 19 1 356 608 209 57 "), std::string::npos) << dump;
+  EXPECT_NE(dump.find("layer 19 1 359 608 202 57 "), std::string::npos) << dump;
 
   for (const Shot& s : shots) {
     SCOPED_TRACE(s.at);
