@@ -18,6 +18,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 struct BoardScreenRecord {
   int EffectSheet = 0;      // sprite sheet of the endings' pictures
@@ -201,6 +202,10 @@ void D50_OmenMessage();
 // with the current board's subject ("" for none).
 std::string OmenSubject(int character);
 std::string OmenText(int level, int number);
+// The rows an omen is drawn in, fitted to its box: a row too wide breaks near its
+// middle at a pause or between words (never inside the subject's name), and a
+// message too tall steps `size` (points) down, to 16 at the least.
+std::vector<std::string> OmenRows(const std::string& text, const std::string& subject, int& size);
 void D50_CreatureFrame();
 // States and steps of D50_Step kept beside the rules they run.
 void BoardItemGainStep();   // state 110 steps 30 and 31
