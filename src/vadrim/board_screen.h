@@ -164,6 +164,9 @@ void BoardNext(int state, int step);
 void BoardAnimateThenNext(int code);
 // Effect 800 of `layer` from where it stands to (x, y).
 void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
+// The GO marker at the piece, shown wherever a click rolls the die or moves the
+// piece; left in CurrentLayer and CurrentRect.
+void BoardGoMarker();
 // Waits for a choice of the set `buttonMode` at step 0, nothing highlighted.
 void BoardRaise(int buttonMode);
 
