@@ -237,6 +237,19 @@ TEST(MarbrookStandIns, TheMiniGamesNameWhatTheStoryAndButtonsDo) {
   EXPECT_EQ(banner.find("絵"), std::string::npos) << banner;
 }
 
+// A character's conversation faces share one size, so her face and name stay put in
+// their slot as her face changes; only the small faces of the event pictures differ.
+TEST(MarbrookStandIns, EveryCharactersConversationFacesShareOneSize) {
+  std::map<std::string, std::pair<int, int>> sizes;
+  for (const assets::AssetFile& f : assets::ExpandAssets()) {
+    const bool story = f.path.find("/O_face/") != std::string::npos || f.path.find("/G_face/") != std::string::npos;
+    if (!story || f.row->look != assets::Look::Face || f.row->width <= 200) continue;
+    const auto [it, first] = sizes.emplace(f.row->shows, std::make_pair(f.row->width, f.row->height));
+    EXPECT_EQ(it->second, std::make_pair(f.row->width, f.row->height)) << f.path << " against " << it->first;
+  }
+  EXPECT_GE(sizes.size(), 6u);
+}
+
 // The grids show a picture and a name in each cell they copy: 22 chapters, 33
 // gallery entries, 32 scenes, each a picture of the table.
 TEST(MarbrookStandIns, EveryGridCellShowsAPictureAndAName) {
