@@ -41,8 +41,9 @@ constexpr AssetRow kAssets[] = {
     {"bmp_data/Event/都市破壊04_(s800→s640)_No06.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
     {"bmp_data/Event/都市破壊04_(s800→s640)_No07b.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
     {"bmp_data/Event/都市破壊04_(s800→s640)_No08.BMP", "", L::Scene, 640, 480, 0, 0, 1, "崩れゆく都市"},
-    // Sheet 1 of event 13: five 75 by 120 sprites side by side.
-    {"bmp_data/Event/SkelvaneカードA.BMP", "", L::Icons, 375, 120, 75, 120, 1, "ＡＢＣＤＥ"},
+    // Sheet 1 of event 13: five 75 by 120 sprites side by side, the rescue craft
+    // (ツバメ one to four) that climb away at the opening's end.
+    {"bmp_data/Event/SkelvaneカードA.BMP", "", L::Craft, 375, 120, 75, 120, 1, "一二三四"},
     // Sheet 2 of event 14 (stage 2), and its finished title card: event 14 builds the
     // title on a green ground (0, 197, 0) from the name strip (cell 200, sliced into
     // 210 to 219), four pictures (201 to 204) and a bar (205), then shows this
@@ -51,8 +52,8 @@ constexpr AssetRow kAssets[] = {
     {"bmp_data/Event/Title01_(s800_16Bit).BMP", "", L::Pieces, 920, 600, 0, 0, 1,
      "#00C500|スケルヴェイン@214,42,365,42|救助艇ツバメ@80,92,213,209|白砂市@300,92,213,209|"
      "隊員たち@520,92,213,209|星を還す者たち@300,310,199,239|白砂市救助隊　出動！@0,570,920,30"},
-    // Sheet 3 of event 13: three 75 by 100 trails.
-    {"bmp_data/Event/Skelvane１用CG1.BMP", "", L::Icons, 225, 100, 75, 100, 1, "＊＊＊"},
+    // Sheet 3 of event 13: three 75 by 100 trails, the flames under the climbing craft.
+    {"bmp_data/Event/Skelvane１用CG1.BMP", "", L::Exhaust, 225, 100, 75, 100, 1, ""},
     {"bmp_data/Back/Back_Map00.BMP", "", L::Scene, 920, 690, 0, 0, 1, "地図"},
     // Event 5 reads the 300 rows above the picture's last 8.
     {"bmp_data/Back/Back_Base00_Before.BMP", "", L::Scene, 920, 600, 0, 0, 1, "スケルヴェイン基地"},
