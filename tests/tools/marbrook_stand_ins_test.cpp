@@ -217,7 +217,7 @@ TEST(MarbrookStandIns, TheMiniGamesNameWhatTheStoryAndButtonsDo) {
     for (int n : opponents[o].pictures) {
       const char* digits[] = {"0", ""};
       const std::string path = rps + "G1_Mes" + digits[n >= 10 ? 1 : 0] + std::to_string(n) + ".JPG";
-      EXPECT_EQ(Picture(path).file->row->shows, opponents[o].name) << path;
+      EXPECT_EQ(std::string(Picture(path).file->row->shows), opponents[o].name) << path;
     }
   }
   for (const char* call : {"G1_Mes05.JPG", "G1_Mes06.JPG"}) {
