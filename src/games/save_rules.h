@@ -20,6 +20,9 @@ class SaveFileReader {
   // One key as C00_IniRead gives it.
   std::string Read(const std::string& section, const std::string& key) const;
   bool WasRead() const { return file_.status() == tq::IniFile::Status::kRead; }
+  // Nothing of the file could be read: there is none (a first start), or it is no
+  // regular file, too large or unreadable, which read as none.
+  bool ReadsAsMissing() const { return file_.status() != tq::IniFile::Status::kRead; }
   // The loader put the defaults in place of values it could not use.
   void NoteReset() { reset_ = true; }
   void Report() const;

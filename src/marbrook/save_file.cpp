@@ -49,10 +49,17 @@ void C00_LoadSettings() {
   const SaveFileReader save(MarbrookSavePath());
   MarbrookProgress.FurthestStage = SaveWholeNumber(save.Read("Game", "0"));
   MarbrookProgress.BonusCgUnlocked = SaveWholeNumber(save.Read("Game", "5"));
-  // Levels outside 0 to 9 would give volumes above 100: held to the range.
-  GameConfig.Settings[1] = Level(save.Read("Config", "0"));
-  GameConfig.Settings[2] = Level(save.Read("Config", "1"));
-  GameConfig.VoiceLevel = Level(save.Read("Config", "2"));
+  if (save.ReadsAsMissing()) {
+    // A first start (or a file that reads as none) keeps the engine's music and
+    // effect levels and hears the voices at the same top level, rather than starting
+    // silent with nothing saying so; the first save writes them.
+    GameConfig.VoiceLevel = kLevelMax;
+  } else {
+    // Levels outside 0 to 9 would give volumes above 100: held to the range.
+    GameConfig.Settings[1] = Level(save.Read("Config", "0"));
+    GameConfig.Settings[2] = Level(save.Read("Config", "1"));
+    GameConfig.VoiceLevel = Level(save.Read("Config", "2"));
+  }
   VoiceSettings.VoiceCutOnAdvance = SaveSwitch(save.Read("Config", "5"));
   VoiceSettings.AutoWaitsForVoice = SaveSwitch(save.Read("Config", "6"));
   VoiceSettings.StopAutoAtNewStage = SaveSwitch(save.Read("Config", "7"));

@@ -8,7 +8,9 @@
 //
 // The file: [Game] 0 FurthestStage, 5 BonusCgUnlocked; [Config] 0 music level,
 // 1 effect level, 2 voice level, 5 VoiceCutOnAdvance, 6 AutoWaitsForVoice,
-// 7 StopAutoAtNewStage ("True" / "False"). A missing file or key reads as 0.
+// 7 StopAutoAtNewStage ("True" / "False"). A missing key reads as 0; with no file (a
+// first start, or a file that reads as none) the music and effect levels stay as the
+// engine set them and the voice level is 9, the other values 0.
 #pragma once
 
 #include <string>

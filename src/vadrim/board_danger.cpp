@@ -1,7 +1,9 @@
 // The danger level that rises as 運 falls, and the omen message that announces each
 // rise: a short comic line about the board's character, drawn at random from the
 // new level's messages.
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/game_window.h"
@@ -9,6 +11,8 @@
 #include "engine/modes.h"
 #include "engine/string_utils.h"
 #include "engine/text.h"
+#include "platform/fonts.h"
+#include "platform/text_encoding.h"
 #include "vadrim/board_model.h"
 #include "vadrim/board_screen.h"
 #include "vadrim/vadrim_pictures.h"
@@ -22,6 +26,10 @@ int MidY(int h) { return CentreY(h); }
 constexpr int kOmenWidth = 650;
 constexpr int kOmenHeight = 250;
 constexpr int kOmenDraws = 100;
+constexpr int kOmenInset = 20;     // the text's distance from every edge of the box
+constexpr int kOmenRowGap = 10;
+constexpr int kOmenGlowReach = 2;  // the glow's passes reach this far past the letters
+constexpr int kOmenSmallest = 16;  // the size no omen goes below
 
 // "S" in a message stands for the subject.
 const std::vector<std::string>& Messages(int level) {
@@ -94,6 +102,77 @@ struct LevelLook {
 };
 constexpr LevelLook kLooks[6] = {{0, 0}, {0, 0}, {1, 0}, {1, 10}, {2, 10}, {2, 40}};
 
+// Where a long row may break, best first: after a pause mark; after a particle
+// before a new word; between kana and the kanji or katakana of a new word (rank 3
+// to 1). No row starts with a mark that closes a phrase.
+bool PauseMark(char32_t c) { return c == U'、' || c == U'。' || c == U'！' || c == U'？' || c == U'」' || c == U'　' || c == U'…'; }
+bool ClosingMark(char32_t c) { return c == U'、' || c == U'。' || c == U'！' || c == U'？' || c == U'」' || c == U'…' || c == U'）'; }
+bool Hiragana(char32_t c) { return c >= U'ぁ' && c <= U'ゖ'; }
+bool Particle(char32_t c) { return std::u32string_view(U"はがをにでとへもや").find(c) != std::u32string_view::npos; }
+bool WordStart(char32_t c) { return !Hiragana(c) && !ClosingMark(c) && c != U'ー' && c != U'ッ'; }
+int BreakRank(const std::u32string& row, size_t b) {
+  if (ClosingMark(row[b])) return 0;
+  if (PauseMark(row[b - 1])) return 3;
+  if (!Hiragana(row[b - 1]) || !WordStart(row[b])) return 0;
+  const std::u32string_view two = b >= 2 ? std::u32string_view(row).substr(b - 2, 2) : std::u32string_view();
+  return Particle(row[b - 1]) || two == U"から" || two == U"まで" || two == U"より" ? 2 : 1;
+}
+
+// Measured as MeasureText(0) measures: the proportional font, bold.
+tq::TextExtent Extent(const std::u32string& row, int size) {
+  std::string text;
+  for (char32_t c : row) tq::AppendUtf8(text, c);
+  return tq::MeasureTextExtent({tq::kFontProportional, size, true, false}, text);
+}
+int RowWidth(const std::u32string& row, int size) { return Extent(row, size).width; }
+
+// One row of a message as rows no wider than room, of about even lengths: each
+// break at the best place near the even point, never inside the subject's name.
+void BreakRow(const std::u32string& row, const std::u32string& subject, int size, int room,
+              std::vector<std::u32string>& out) {
+  std::vector<bool> inName(row.size() + 1, false);
+  for (size_t at = subject.empty() ? std::u32string::npos : row.find(subject); at != std::u32string::npos;
+       at = row.find(subject, at + 1)) {
+    for (size_t k = at + 1; k < at + subject.size(); ++k) inName[k] = true;
+  }
+  size_t start = 0;
+  for (;;) {
+    const int width = RowWidth(row.substr(start), size);
+    if (width <= room) {
+      out.push_back(row.substr(start));
+      return;
+    }
+    const size_t pieces = static_cast<size_t>((width + room - 1) / room);
+    size_t fit = start + 1;
+    while (fit < row.size() && RowWidth(row.substr(start, fit + 1 - start), size) <= room) ++fit;
+    const size_t even = std::min(fit, start + (row.size() - start + pieces - 1) / pieces);
+    const size_t low = start + std::max<size_t>(1, (even - start) / 2);
+    // A break that leaves the rest needing no more rows than planned wins.
+    size_t cut = 0;
+    int rank = 0;
+    size_t distance = 0;
+    bool planned = false;
+    for (size_t b = low; b <= fit; ++b) {
+      const int r = inName[b] ? 0 : BreakRank(row, b);
+      if (r == 0) continue;
+      const bool keeps = RowWidth(row.substr(b), size) <= room * static_cast<int>(pieces - 1);
+      const size_t d = b > even ? b - even : even - b;
+      if (keeps > planned || (keeps == planned && (r > rank || (r == rank && d < distance)))) {
+        cut = b;
+        rank = r;
+        distance = d;
+        planned = keeps;
+      }
+    }
+    if (cut == 0) {
+      cut = even;
+      while (cut > start + 1 && (ClosingMark(row[cut]) || inName[cut])) --cut;
+    }
+    out.push_back(row.substr(start, cut - start));
+    start = cut;
+  }
+}
+
 std::string ReplaceSubject(const std::string& message, const std::string& subject) {
   std::string out;
   for (char ch : message) {
@@ -121,6 +200,42 @@ std::string OmenText(int level, int number) {
   const std::vector<std::string>& list = Messages(level);
   if (number < 0 || number >= static_cast<int>(list.size())) return "";
   return ReplaceSubject(list[static_cast<size_t>(number)], OmenSubject(BoardState.BoardCharacter));
+}
+
+std::vector<std::string> OmenRows(const std::string& text, const std::string& subject, int& size) {
+  std::u32string name;
+  for (size_t pos = 0; pos < subject.size();) name += tq::NextCodePoint(subject, pos);
+  std::vector<std::u32string> rows;
+  {
+    std::u32string row;
+    size_t pos = 0;
+    while (pos < text.size()) {
+      const char32_t c = tq::NextCodePoint(text, pos);
+      if (c == U'：') {
+        rows.push_back(row);
+        row.clear();
+      } else {
+        row += c;
+      }
+    }
+    rows.push_back(row);
+  }
+  const int room = kOmenWidth - 2 * kOmenInset - kOmenGlowReach;
+  std::vector<std::u32string> fitted;
+  for (;; --size) {
+    fitted.clear();
+    for (const std::u32string& row : rows) BreakRow(row, name, size, room, fitted);
+    const int height = Extent(U"あ", size).height;
+    const int bottom = kOmenInset + (height + kOmenRowGap) * (static_cast<int>(fitted.size()) - 1) + height;
+    if (bottom + kOmenGlowReach <= kOmenHeight - kOmenInset || size <= kOmenSmallest) break;
+  }
+  std::vector<std::string> out;
+  for (const std::u32string& row : fitted) {
+    std::string utf8;
+    for (char32_t c : row) tq::AppendUtf8(utf8, c);
+    out.push_back(utf8);
+  }
+  return out;
 }
 
 void D50_DangerLevel() {
@@ -158,14 +273,15 @@ void D50_OmenMessage() {
   D00_LoadPicture(1, 88, known ? kLooks[level].picture : 0);
   DrawState.CurrentLayer = layer;
   if (text.empty()) return;
-  std::vector<std::string> lines;
-  int count = 0;
-  SplitFields(text, "：", 99, lines, count);
-  for (int i = 1; i <= count; ++i) {
-    TextStyle.CurrentText = lines[static_cast<size_t>(i)];
+  // Rows too wide for the box break, and a message too tall for it gets smaller.
+  int size = TextStyle.TextFontSize;
+  const std::vector<std::string> lines = OmenRows(text, OmenSubject(BoardState.BoardCharacter), size);
+  TextStyle.TextFontSize = size;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    TextStyle.CurrentText = lines[i];
     MeasureText(0);
-    TextStyle.TextX = 20;
-    TextStyle.TextY = (TextStyle.MeasuredHeight + 10) * (i - 1) + 20;
+    TextStyle.TextX = kOmenInset;
+    TextStyle.TextY = (TextStyle.MeasuredHeight + kOmenRowGap) * static_cast<int>(i) + kOmenInset;
     DrawState.CurrentLayer = layer;
     GlowText(0, kLooks[level].scheme, 0, 0.0f);
   }

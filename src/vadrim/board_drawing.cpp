@@ -178,6 +178,21 @@ void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd 
   BoardMove(frames, motionKind, end);
 }
 
+void BoardGoMarker() {
+  const int marker = BoardLayers.TurnMarkerLayer;
+  DrawState.CurrentLayer = marker;
+  DrawState.CurrentRect = {ScreenSize.ScreenWidth, 0, 1, 1};
+  PrepareLayer(10);
+  D00_LoadPicture(1, 85, 0);
+  D50_CellPos(0, PieceCounters.PiecePos);
+  const int x = DrawState.CurrentRect.X + (BoardGeometry.PieceSize - LayerWidth(marker)) / 2;
+  const int y = DrawState.CurrentRect.Y + BoardGeometry.PieceSize - 22;
+  BoardPlace(marker, x, y);
+  DrawState.CurrentLayer = marker;
+  DrawState.CurrentRect.X = x;
+  DrawState.CurrentRect.Y = y;
+}
+
 void BoardRaise(int buttonMode) {
   LayerToFront(BoardLayers.TopLayer);
   TurnFlow.HoverIndex = -1;

@@ -191,9 +191,12 @@ void Use() {
         BoardGoTo(kBoardMenu, 16);
         int last = -1;
         for (int n = slot + 1; n <= S().TurnButtonLast + 1 && n < kItemSlots; ++n) last += Held(n) > 0 ? 1 : 0;
-        // After a die item the board waits for a click here; after the others it goes on.
-        BoardMoveSlots(last, 15, EffectParams.EffectMotionKind,
-                       code >= 11 && code <= 16 ? kReturn : EffectEnd::kNextTick);
+        // After a die item the board waits for a click here, the GO marker asking for
+        // it; after the others it goes on.
+        const bool die = code >= 11 && code <= 16;
+        const int motionKind = EffectParams.EffectMotionKind;
+        if (die) BoardGoMarker();
+        BoardMoveSlots(last, 15, motionKind, die ? kReturn : EffectEnd::kNextTick);
         break;
       }
       Held(slot) = 0;
@@ -202,6 +205,7 @@ void Use() {
       break;
     }
     case 16: {
+      ShowLayer(L().TurnMarkerLayer, false);
       const int last = std::min(S().TurnButtonLast + 1, kItemSlots - 1);
       for (int n = B().ItemSlot + 1; n <= last; ++n) {
         if (Held(n) <= 0) continue;
@@ -216,7 +220,9 @@ void Use() {
     case 17: {
       const int code = B().ItemCode;
       if (code == 10) {
+        // The 0 die: the piece stays; the click that lands it is asked for as a roll's.
         BoardGoTo(kBoardLanded, 0);
+        BoardGoMarker();
       } else if (code >= 11 && code <= 16) {
         Next(kBoardDie, 10);
       } else if (code == 18) {

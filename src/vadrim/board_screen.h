@@ -18,6 +18,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 struct BoardScreenRecord {
   int EffectSheet = 0;      // sprite sheet of the endings' pictures
@@ -163,6 +164,9 @@ void BoardNext(int state, int step);
 void BoardAnimateThenNext(int code);
 // Effect 800 of `layer` from where it stands to (x, y).
 void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
+// The GO marker at the piece, shown wherever a click rolls the die or moves the
+// piece; left in CurrentLayer and CurrentRect.
+void BoardGoMarker();
 // Waits for a choice of the set `buttonMode` at step 0, nothing highlighted.
 void BoardRaise(int buttonMode);
 
@@ -201,6 +205,10 @@ void D50_OmenMessage();
 // with the current board's subject ("" for none).
 std::string OmenSubject(int character);
 std::string OmenText(int level, int number);
+// The rows an omen is drawn in, fitted to its box: a row too wide breaks near its
+// middle at a pause or between words (never inside the subject's name), and a
+// message too tall steps `size` (points) down, to 16 at the least.
+std::vector<std::string> OmenRows(const std::string& text, const std::string& subject, int& size);
 void D50_CreatureFrame();
 // States and steps of D50_Step kept beside the rules they run.
 void BoardItemGainStep();   // state 110 steps 30 and 31

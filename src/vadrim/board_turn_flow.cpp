@@ -404,6 +404,7 @@ void Landed() {
   switch (Step()) {
     case 0: {
       ShowLayer(L().DieLayer, false);
+      ShowLayer(L().TurnMarkerLayer, false);  // shown while a 0 die item waited
       T().LandedKind = PathCell[static_cast<size_t>(C().PiecePos)].PathKind;
       D50_CellEffect();
       const int kind = T().LandedKind;
@@ -502,21 +503,10 @@ void CountDown() {
 }
 
 void TurnMarker() {
-  const int marker = L().TurnMarkerLayer;
-  DrawState.CurrentLayer = marker;
-  DrawState.CurrentRect = {W(), 0, 1, 1};
-  PrepareLayer(10);
-  D00_LoadPicture(1, 85, 0);
+  BoardGoMarker();
   BoardSound(57);
-  D50_CellPos(0, C().PiecePos);
-  const int x = DrawState.CurrentRect.X + (BoardGeometry.PieceSize - LayerWidth(marker)) / 2;
-  const int y = DrawState.CurrentRect.Y + BoardGeometry.PieceSize - 22;
-  BoardPlace(marker, x, y);
-  DrawState.CurrentLayer = marker;
-  DrawState.CurrentRect.X = x;
-  DrawState.CurrentRect.Y = y;
-  DrawState.TargetRect.X = x;
-  DrawState.TargetRect.Y = y - 50;
+  DrawState.TargetRect.X = DrawState.CurrentRect.X;
+  DrawState.TargetRect.Y = DrawState.CurrentRect.Y - 50;
   EffectParams.EffectFrames = 16;
   EffectParams.EffectMotionKind = 13;
   EffectParams.EffectRepeats = 0;

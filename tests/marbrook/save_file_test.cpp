@@ -46,18 +46,23 @@ class SaveFileTest : public ::testing::Test {
   std::unique_ptr<EngineHarness> harness_;
 };
 
-TEST_F(SaveFileTest, FirstStartIsSilentAndSavingMakesTheFolderAndTheKeysInOrder) {
+// A first start (no file) is heard: the engine's music and effect levels (9) stay, the
+// voices play at 9 too, and the first save writes those levels.
+TEST_F(SaveFileTest, FirstStartKeepsTheEngineLevelsAndSavingMakesTheFolderAndTheKeysInOrder) {
   Boot();
   EXPECT_FALSE(std::filesystem::exists(Root() + "/Tanselr_Data"));
   EXPECT_EQ(MarbrookProgress.FurthestStage, 0);
   EXPECT_EQ(MarbrookProgress.BonusCgUnlocked, 0);
-  EXPECT_EQ(GameConfig.Settings[1], 0);
-  EXPECT_EQ(GameConfig.Settings[2], 0);
-  EXPECT_EQ(GameConfig.VoiceLevel, 0);
+  EXPECT_EQ(GameConfig.Settings[1], 9);
+  EXPECT_EQ(GameConfig.Settings[2], 9);
+  EXPECT_EQ(GameConfig.VoiceLevel, 9);
   EXPECT_EQ(VoiceSettings.VoiceCutOnAdvance, 0);
   EXPECT_EQ(VoiceSettings.AutoWaitsForVoice, 0);
   EXPECT_EQ(VoiceSettings.StopAutoAtNewStage, 0);
-  EXPECT_EQ(VoiceSettings.VoiceOn, 0);
+  EXPECT_EQ(VoiceSettings.VoiceOn, -1);
+  C00_SaveSettings();
+  EXPECT_EQ(ReadAll(SaveFile(Root())),
+            "[Game]\r\n0=0\r\n5=0\r\n[Config]\r\n0=9\r\n1=9\r\n2=9\r\n5=False\r\n6=False\r\n7=False\r\n");
 
   MarbrookProgress.FurthestStage = 12;
   MarbrookProgress.BonusCgUnlocked = 1;
@@ -131,6 +136,8 @@ TEST_F(SaveFileTest, HandEditedValues) {
     EXPECT_EQ(GameConfig.Settings[1], c.music);
     EXPECT_EQ(VoiceSettings.VoiceCutOnAdvance, c.cut);
     EXPECT_EQ(GameConfig.Settings[2], 0) << "a missing key reads as 0";
+    EXPECT_EQ(GameConfig.VoiceLevel, 0) << "a missing key reads as 0";
+    EXPECT_EQ(VoiceSettings.VoiceOn, 0);
   }
 }
 
@@ -138,7 +145,7 @@ TEST_F(SaveFileTest, AnUnreadableFileLoadsAsAFirstStart) {
   std::filesystem::create_directories(SaveFile(Root()));  // a folder where the file should be
   Boot();
   EXPECT_EQ(MarbrookProgress.FurthestStage, 0);
-  EXPECT_EQ(GameConfig.Settings[1], 0);
+  EXPECT_EQ(GameConfig.Settings[1], 9);
   C00_SaveSettings();  // fails, reported, and nothing is lost or crashes
   EXPECT_TRUE(std::filesystem::is_directory(SaveFile(Root())));
 }

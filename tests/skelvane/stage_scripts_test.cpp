@@ -7,12 +7,15 @@
 #include <string>
 
 #include "engine/content_texts.h"
+#include "engine/frame_model.h"
 #include "engine/modes.h"
 #include "scenario/script_store.h"
 #include "skelvane/conversation_hooks.h"
 #include "support/balloon_staging.h"
 #include "support/engine_harness.h"
 #include "support/stand_in_pictures.h"
+#include "platform/compositor.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -126,6 +129,39 @@ TEST(SkelvaneStageScripts, Stage10AfterStage2LooksForNoNamelessPicture) {
   const std::string reports = ::testing::internal::GetCapturedStderr();
   EXPECT_TRUE(stages.count(10) == 1);
   EXPECT_EQ(reports.find("/.BMP"), std::string::npos) << reports;
+}
+
+// The opening's crumbling city (event 11 on layer 21) shows whole while it falls:
+// the small black layers the opening moved in earlier stay under it, and only the
+// event's own falling square (layer 25) passes over it.
+TEST(SkelvaneStageScripts, TheOpeningsCrumblingCityIsCoveredByNothingButItsSquare) {
+  tq::testing::EngineHarness h(kModeSkelvane, SkelvanePictureRoot());
+  h.Platform().At(1, [] {
+    SceneCursor.SceneCode = 10;
+    SceneCursor.SceneState = 0;
+    SceneCursor.SceneStep = 10;
+    SceneCursor.StageNumber = 1;
+  });
+  int checked = 0;
+  for (uint32_t t = 1000; t < 80000; t += 1000) h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+  for (uint32_t t = 1000; t < 80000; t += 100) {
+    h.Platform().At(t, [&checked, t] {
+      if (SceneCursor.StageNumber != 1 || FrameClock.AnimationCode != 1611) return;
+      ++checked;
+      const tq::Compositor& screen = tq::ThePlatform().Screen();
+      const tq::LayerSurface& city = screen.Layer(21);
+      for (int layer = 0; layer < tq::kLayerCount; ++layer) {
+        const tq::LayerSurface& l = screen.Layer(layer);
+        if (layer == 21 || layer == 25 || !l.visible || screen.ZIndex(layer) < screen.ZIndex(21)) continue;
+        const bool overlaps = l.x < city.x + city.image.Width() && city.x < l.x + l.image.Width() &&
+                              l.y < city.y + city.image.Height() && city.y < l.y + l.image.Height();
+        EXPECT_FALSE(overlaps) << "at " << t << " ms layer " << layer << " lies over the city";
+      }
+    });
+  }
+  h.Start();
+  h.RunUntil(80000);
+  EXPECT_GT(checked, 10);
 }
 
 // Every second, just before the click, a player reads the newest balloon whole and

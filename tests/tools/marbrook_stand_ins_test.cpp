@@ -200,6 +200,57 @@ TEST(MarbrookStandIns, ChoiceButtonsNameTheirChoices) {
   EXPECT_EQ(buttons[4], "パス");
 }
 
+// The mini-games call things what the story and their buttons call them: the
+// rock-paper-scissors opponents are the story's Mina, Rico and Sora (the clash and
+// the last victory show the call, no one's face), the card game's prompt offers the
+// two buttons by their words, and the memory game's cards, which hold letters and
+// marks, are not called pictures.
+TEST(MarbrookStandIns, TheMiniGamesNameWhatTheStoryAndButtonsDo) {
+  const std::string rps = "Tanselr_Data/TanselrCG/G01/";
+  const struct {
+    const char* name;
+    std::vector<int> pictures;  // kind 1105
+  } opponents[] = {{"ミナ", {1, 2, 3, 4}}, {"リコ", {21, 22, 23, 24, 26}}, {"ソラ", {41, 42, 43, 44, 46, 50, 53}}};
+  for (size_t o = 0; o < 3; ++o) {
+    SCOPED_TRACE(opponents[o].name);
+    const std::string title = Picture(rps + "G1_Title" + std::to_string(o + 1) + ".JPG").file->row->shows;
+    EXPECT_NE(title.find(opponents[o].name), std::string::npos) << title;
+    for (int n : opponents[o].pictures) {
+      const char* digits[] = {"0", ""};
+      const std::string path = rps + "G1_Mes" + digits[n >= 10 ? 1 : 0] + std::to_string(n) + ".JPG";
+      EXPECT_EQ(std::string(Picture(path).file->row->shows), opponents[o].name) << path;
+    }
+  }
+  for (const char* call : {"G1_Mes05.JPG", "G1_Mes06.JPG"}) {
+    EXPECT_EQ(Picture(rps + call).file->row->look, assets::Look::Burst) << call;
+  }
+
+  const std::vector<std::string> buttons =
+      assets::SplitCaptions(Picture("Tanselr_Data/TanselrCG/G06/Ca_BET_Button.JPG").file->row->shows);
+  const std::vector<std::string> prompts =
+      assets::SplitCaptions(Picture("Tanselr_Data/TanselrCG/G06/Ca_Kanban00.JPG").file->row->shows);
+  ASSERT_EQ(prompts.size(), 2u);
+  for (size_t cell : {6u, 4u}) {  // draw, stand
+    EXPECT_NE(prompts[1].find("「" + buttons[cell] + "」"), std::string::npos) << prompts[1];
+  }
+
+  const std::string banner = Picture("Tanselr_Data/TanselrCG/G05/BO_Kanban01.JPG").file->row->shows;
+  EXPECT_EQ(banner.find("絵"), std::string::npos) << banner;
+}
+
+// A character's conversation faces share one size, so her face and name stay put in
+// their slot as her face changes; only the small faces of the event pictures differ.
+TEST(MarbrookStandIns, EveryCharactersConversationFacesShareOneSize) {
+  std::map<std::string, std::pair<int, int>> sizes;
+  for (const assets::AssetFile& f : assets::ExpandAssets()) {
+    const bool story = f.path.find("/O_face/") != std::string::npos || f.path.find("/G_face/") != std::string::npos;
+    if (!story || f.row->look != assets::Look::Face || f.row->width <= 200) continue;
+    const auto [it, first] = sizes.emplace(f.row->shows, std::make_pair(f.row->width, f.row->height));
+    EXPECT_EQ(it->second, std::make_pair(f.row->width, f.row->height)) << f.path << " against " << it->first;
+  }
+  EXPECT_GE(sizes.size(), 6u);
+}
+
 // The grids show a picture and a name in each cell they copy: 22 chapters, 33
 // gallery entries, 32 scenes, each a picture of the table.
 TEST(MarbrookStandIns, EveryGridCellShowsAPictureAndAName) {

@@ -4,6 +4,7 @@
 // an omen slides in from above the window.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "board_screen_fixture.h"
+#include "engine/input_dispatch.h"
 #include "engine/layers.h"
 #include "engine/string_utils.h"
 #include "games/timed_effects.h"
@@ -225,3 +227,40 @@ TEST_F(BoardFlowTest, AnOmenSlidesInFromAboveTheWindowAndWaitsForAClick) {
 }
 
 }  // namespace
+
+// Where a die item leaves the board waiting for a click (the 0 die before it lands,
+// a 1 to 6 die while the items below it close up), the GO marker stands at the piece
+// where it stood at the menu, and the click takes it away.
+TEST_F(BoardFlowTest, DieItemsAskForTheirClickWithTheGoMarker) {
+  struct Case {
+    const char* name;
+    std::array<int, 5> held;
+    int state, step;  // the click wait after the item
+  };
+  const Case cases[] = {
+      {"the 0 die", {10, 0, 0, 0, 0}, kBoardLanded, 0},
+      {"a 3 die with an item below", {13, 21, 0, 0, 0}, kBoardMenu, 16},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EmptyGrid(1);
+    Put(1, 2, 2, 5);  // one creature standing still, so the board goes on
+    const int marker = BoardLayers.TurnMarkerLayer;
+    PieceCounters.HeldItems = c.held;
+    D50_Buttons(1, 0);
+    BoardGoTo(kBoardEndTurn, 0);
+    Wait(0, 0);
+    ASSERT_TRUE(PlayUntil([this] { return At(kBoardMenu, 0); }, [] { return true; }, 8000));
+    ASSERT_TRUE(Lay(marker).visible);
+    const int x = Lay(marker).x, y = Lay(marker).y;
+    Input(tq::ScriptedInput::Key, 0, 0, '1');  // the first item
+    PlayUntil([this] { return Idle(); }, [] { return true; }, 8000);
+    ASSERT_TRUE(At(c.state, c.step)) << SceneCursor.SceneState << "/" << SceneCursor.SceneStep;
+    EXPECT_TRUE(Lay(marker).visible);
+    EXPECT_EQ(Lay(marker).x, x);
+    EXPECT_EQ(Lay(marker).y, y);
+    Input(tq::ScriptedInput::Click, 915, 400);
+    PlayUntil([&] { return !At(c.state, c.step); }, [] { return true; }, 8000);
+    EXPECT_FALSE(Lay(marker).visible);
+  }
+}

@@ -10,6 +10,8 @@
 #include "engine/input_dispatch.h"
 #include "engine/layers.h"
 #include "engine/string_utils.h"
+#include "engine/text.h"
+#include "platform/fonts.h"
 #include "vadrim/creature_types.h"
 
 namespace {
@@ -162,6 +164,80 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
     EXPECT_EQ(OmenSubject(character), character <= 6 ? cast[character] : "") << character;
   }
   EXPECT_EQ(OmenSubject(6), OmenSubject(1) + "達");
+}
+
+// Every omen of every level, for every board subject, is drawn inside its 650 by
+// 250 box at a readable size, with no letter lost and no row starting on a closing
+// mark; the drawn rows are the fitted ones.
+TEST_F(BoardRulesTest, EveryOmenFitsItsBoxForEverySubject) {
+  Ready(1);
+  const int counts[5] = {8, 8, 10, 10, 11};
+  const tq::FontSpec bold{tq::kFontProportional, 0, true, false};
+  for (int character = 1; character <= 6; ++character) {
+    BoardState.BoardCharacter = character;
+    for (int level = 1; level <= 5; ++level) {
+      for (int n = 0; n < counts[level - 1]; ++n) {
+        const std::string text = OmenText(level, n);
+        SCOPED_TRACE(text);
+        int size = level == 5 && n == 10 ? 18 : 22;
+        const std::vector<std::string> rows = OmenRows(text, OmenSubject(character), size);
+        EXPECT_GE(size, 16);
+        tq::FontSpec font = bold;
+        font.pointSize = size;
+        // The message without its row marks, and where its own rows start in it.
+        std::string unbroken = text;
+        std::set<size_t> ownRows = {0};
+        for (size_t at; (at = unbroken.find("：")) != std::string::npos; ownRows.insert(at)) {
+          unbroken.erase(at, std::string("：").size());
+        }
+        std::string joined;
+        int bottom = 0;
+        for (size_t i = 0; i < rows.size(); ++i) {
+          const tq::TextExtent e = tq::MeasureTextExtent(font, rows[i]);
+          EXPECT_LE(20 + e.width + 2, 650 - 20) << rows[i];
+          bottom = (e.height + 10) * static_cast<int>(i) + 20 + e.height + 2;
+          if (!ownRows.count(joined.size())) {
+            for (const char* mark : {"、", "。", "…", "！", "？", "」"}) EXPECT_NE(rows[i].rfind(mark, 0), 0u) << rows[i];
+          }
+          joined += rows[i];
+        }
+        EXPECT_LE(bottom, 250 - 20);
+        EXPECT_EQ(joined, unbroken);
+        // No break inside the subject's name.
+        const std::string name = OmenSubject(character);
+        size_t end = 0;
+        for (const std::string& row : rows) {
+          end += row.size();
+          for (size_t at = unbroken.find(name); at != std::string::npos; at = unbroken.find(name, at + 1)) {
+            EXPECT_FALSE(end > at && end < at + name.size()) << row;
+          }
+        }
+      }
+    }
+  }
+
+  // The screen prints the fitted rows: level five's migrating bird for the family.
+  BoardState.BoardCharacter = 6;
+  PieceCounters.DangerLevel = 5;
+  const std::string bird = OmenText(5, 1);
+  int size = 22;
+  const std::vector<std::string> rows = OmenRows(bird, OmenSubject(6), size);
+  ASSERT_EQ(rows.size(), 4u) << "its long row breaks in two";
+  for (uint32_t seed = 0; seed < 400; ++seed) {
+    SeedRandom(seed);
+    SetPrintRecording(true);
+    D50_OmenMessage();
+    std::vector<std::string> faces;
+    for (const PrintRecord& p : RecordedPrints()) {
+      if (faces.empty() || faces.back() != p.Text) faces.push_back(p.Text);
+    }
+    SetPrintRecording(false);
+    if (faces.empty() || faces.front() != rows.front() || faces.back() != rows.back()) continue;
+    EXPECT_EQ(faces, rows);
+    EXPECT_EQ(TextStyle.TextFontSize, size);
+    return;
+  }
+  ADD_FAILURE() << "no seed drew the migrating bird";
 }
 
 TEST_F(BoardRulesTest, CreaturesMoveByTheirRhythmAndStopOnlyTheirMoves) {

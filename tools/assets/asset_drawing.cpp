@@ -350,6 +350,53 @@ void DrawIcons(Surface& s, const AssetFile& f) {
   }
 }
 
+// Rescue craft climbing away from the viewer: a white body, swept wings and a forked
+// swallow's tail, an orange stripe and the craft's number, on the black night sky
+// the climbing scenes show them over; the body reaches the cell's foot, where the
+// scenes hang the flame.
+void DrawCraft(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const std::vector<std::string> numbers = CodePoints(r.shows);
+  const int cw = std::max(1, r.cellWidth), ch = std::max(1, r.cellHeight);
+  s.Reset(s.Width(), s.Height(), Rgb(0, 0, 0));
+  const uint32_t body = Rgb(235, 238, 245), shade = Rgb(150, 160, 180), stripe = Rgb(240, 130, 40);
+  for (int i = 0; i * cw + cw <= s.Width(); ++i) {
+    const int x0 = i * cw, cx = x0 + cw / 2, shown = ch;
+    // wings swept back from the middle of the body, the forked tail below them, and
+    // the body down to the cell's shown foot, where the flame below it starts
+    FillPolygon(s, {{cx, shown * 36 / 100}, {x0 + 2, shown * 68 / 100}, {x0 + 6, shown * 76 / 100}, {cx, shown * 58 / 100},
+                    {x0 + cw - 6, shown * 76 / 100}, {x0 + cw - 2, shown * 68 / 100}},
+                shade);
+    FillPolygon(s, {{cx - 4, shown * 76 / 100}, {cx - cw / 4, shown - 1}, {cx - 2, shown * 90 / 100}, {cx + 2, shown * 90 / 100},
+                    {cx + cw / 4, shown - 1}, {cx + 4, shown * 76 / 100}},
+                shade);
+    FillEllipse(s, cx, shown * 54 / 100, cw / 8, shown * 46 / 100, body);
+    FillEllipse(s, cx, shown * 26 / 100, cw / 14, shown / 10, Rgb(90, 150, 220));  // the canopy
+    tq::FillRect(s, {cx - cw / 8, shown * 62 / 100, cw / 4, 4}, stripe);
+    if (static_cast<size_t>(i) < numbers.size()) {
+      TextStyle number;
+      number.colour = Rgb(40, 40, 60);
+      number.maxPt = 12;
+      FitText(s, {cx - cw / 8, shown * 67 / 100, cw / 4, shown / 6}, numbers[static_cast<size_t>(i)], number);
+    }
+  }
+}
+
+// The flame under a climbing craft: cell by cell longer and brighter, a yellow core
+// in an orange plume fading into the black sky.
+void DrawExhaust(Surface& s, const AssetFile& f) {
+  const AssetRow& r = *f.row;
+  const int cw = std::max(1, r.cellWidth), ch = std::max(1, r.cellHeight);
+  s.Reset(s.Width(), s.Height(), Rgb(0, 0, 0));
+  for (int i = 0; i * cw + cw <= s.Width(); ++i) {
+    const int cx = i * cw + cw / 2;
+    const int length = ch * (45 + 25 * i) / 100;
+    FillPolygon(s, {{cx - cw / 6, 0}, {cx + cw / 6, 0}, {cx + 2, length}, {cx - 2, length}}, Rgb(230, 110, 30));
+    FillPolygon(s, {{cx - cw / 10, 0}, {cx + cw / 10, 0}, {cx, length * 3 / 4}}, Rgb(255, 200, 60));
+    FillEllipse(s, cx, 2, cw / 12, 4, Rgb(255, 250, 210));
+  }
+}
+
 // Board tiles: a caption's own colour (the blank plain cell sand, "□" the inner
 // grass), a border, and the caption large in the middle.
 void DrawBoardTiles(Surface& s, const AssetFile& f) {
@@ -689,6 +736,8 @@ Surface DrawPicture(const AssetFile& file) {
     case Look::Token: DrawToken(s, file); break;
     case Look::Burst: DrawBurst(s, file); break;
     case Look::Badges: DrawBadges(s, file); break;
+    case Look::Craft: DrawCraft(s, file); break;
+    case Look::Exhaust: DrawExhaust(s, file); break;
     default: break;
   }
   return s;

@@ -54,6 +54,9 @@ enum class Look {
   Burst,   // a star burst with a word (overlays over creatures)
   Badges,  // counter badges: a kind's tile and word, the count's place clear
   Pieces,  // pieces on a ground, which a screen cuts out and assembles (panel_pictures.h)
+  Craft,   // rescue craft seen from behind as they climb, one a cell on the night sky,
+           // each numbered by its caption's code point (none past the caption's end)
+  Exhaust, // the flame under a climbing craft, one a cell, longer cell by cell
   // sounds
   Effect,  // a short synthesized effect; the number chooses chime, click, whoosh or thud
   Voice,   // speech-like blips, longer or shorter by number

@@ -285,10 +285,7 @@ void Opening() {
       for (int side = 0; side <= 1; ++side) {
         G00_HpPanel(side, 0);
         GetLayerRect(50, D().HpPanelFirstBox + side);
-        const Rect from = DrawState.CurrentRect;
-        const Rect to = side == 0 ? Rect{from.X, Height() - 65, from.Width, from.Height}
-                                  : Rect{150, 10, from.Width, from.Height};
-        G00_Glide(800, D().HpPanelFirstBox + side, from, to, 5, 11);
+        G00_Glide(800, D().HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5, 11);
       }
       Next(kChoosing, -5);
       break;

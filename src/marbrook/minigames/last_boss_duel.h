@@ -58,6 +58,8 @@ void G00_Leave();
 void G00_Layout(int kind);
 // Redraw 0 makes the panel afresh at its start place, 1 redraws it where it stands.
 void G00_HpPanel(int side, int redraw);
+// Where the panel of side 0 or 1 comes to rest when a fight starts.
+Rect G00_HpPanelPlace(int side);
 void G00_DamagePanel(int side);
 // Opens the balloon of speaker 0 (player) or 1 (boss) with `text` ("："-separated
 // lines) and returns when it is open and written. Font size 0 means 20.

@@ -77,6 +77,21 @@ void NumberColours(bool red) {
   t.OutlineWidth = 2;
 }
 
+// The panels hold nothing but their number, which 100 fills from side to side, so
+// each fighter's picture names its points just right of its panel: printed by the
+// duel over whatever picture is loaded, it never shows in the story's scenes.
+void CaptionHitPoints(int side, int layer) {
+  const SlotGeometry& g = kSlots[side == kDuelPlayer ? 0 : 1];
+  const Rect panel = G00_HpPanelPlace(side);
+  TextStyle.CurrentText = "体力";
+  TextStyle.TextFontSize = 14;
+  MeasureText(0);
+  NumberColours(false);
+  TextStyle.TextX = panel.X + panel.Width + 3 - g.faceLeft;
+  TextStyle.TextY = panel.Y + (panel.Height - TextStyle.MeasuredHeight) / 2 - g.faceTop;
+  PrintText(1, layer);
+}
+
 // A number printed centred in a layer of the given size.
 void PrintCentred(int layer, const std::string& text, int fontSize, int width, int height) {
   TextStyle.CurrentText = text;
@@ -358,6 +373,11 @@ void G00_Layout(int kind) {
   }
 }
 
+Rect G00_HpPanelPlace(int side) {
+  const PanelRow p = Panel(side);
+  return side == kDuelPlayer ? Rect{p.startX, Height() - 65, p.width, p.height} : Rect{150, 10, p.width, p.height};
+}
+
 void G00_HpPanel(int side, int redraw) {
   if (side != kDuelPlayer && side != kDuelBoss) return;
   const PanelRow p = Panel(side);
@@ -445,6 +465,7 @@ void G00_Picture(int side, int number) {
   const int layer = side == kDuelBoss ? D().BossPictureBox : D().PlayerPictureBox;
   DrawState.CurrentLayer = layer;
   C00_LoadPicture(1, side == kDuelBoss ? 300 : 302, number);
+  CaptionHitPoints(side, layer);
 }
 
 void G00_Glide(int code, int layer, const Rect& from, const Rect& to, int frames, int motionKind) {

@@ -20,6 +20,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "games/screen_buttons.h"
+#include "platform/fonts.h"
 #include "platform/platform.h"
 #include "scenario/script_store.h"
 #include "support/engine_harness.h"
@@ -217,6 +218,34 @@ TEST_F(LastBossDuel, TheHitPointPanelTurnsRedFromNine) {
   }
   EXPECT_EQ(PlaceOf(8), (Place{58, 690 - 65, 120, 60}));
   EXPECT_EQ(PlaceOf(9), (Place{150, 10, 200, 100}));
+}
+
+// 100 fills a hit-point panel, so each fighter's picture says what the number is,
+// just right of its panel and inside the part of the picture the window shows, in
+// every picture the duel loads (normal, hit, beaten or dancing).
+TEST_F(LastBossDuel, EachFightersHitPointsAreCaptionedBesideTheirPanel) {
+  ToCards(1);
+  for (int side = 0; side <= 1; ++side) {
+    const int layer = side == kDuelBoss ? DuelState.BossPictureBox : DuelState.PlayerPictureBox;
+    const Place panel = PlaceOf(DuelState.HpPanelFirstBox + side);
+    for (int number : {0, 2, 3}) {
+      SCOPED_TRACE("side " + std::to_string(side) + ", picture " + std::to_string(number));
+      SetPrintRecording(true);
+      G00_Picture(side, number);
+      ASSERT_FALSE(RecordedPrints().empty());
+      const PrintRecord caption = RecordedPrints().back();
+      SetPrintRecording(false);
+      EXPECT_EQ(caption.Text, "体力");
+      EXPECT_EQ(caption.Layer, layer);
+      const tq::TextExtent e = tq::MeasureTextExtent({tq::kFontProportional, 14, true, false}, caption.Text);
+      const Place at{L(layer).x + caption.X, L(layer).y + caption.Y, e.width, e.height};
+      EXPECT_GE(at.x, panel.x + panel.w) << "clear of the panel";
+      EXPECT_LE(at.x, panel.x + panel.w + 10) << "beside it";
+      EXPECT_GE(at.y, panel.y);
+      EXPECT_LE(at.y + at.h, panel.y + panel.h);
+      EXPECT_LE(at.x + at.w + 3, std::min(L(layer).x + L(layer).image.Width(), 920)) << "inside the picture and window";
+    }
+  }
 }
 
 TEST_F(LastBossDuel, ARetryAfterADefeatStartsAFreshUnguardedFight) {
