@@ -243,7 +243,9 @@ TEST_F(SaveLoadTest, ASaveThatIsNoRegularFileOrTooLargeLoadsTheDefaultsAtOnceWit
       const uintmax_t kLargeSize = 50u << 20;
       auto largeIsBackup = [&] { return fs::is_regular_file(backup) && fs::file_size(backup) == kLargeSize; };
       const bool largeStays = k.kind == kLarge && fs::file_size(path) == kLargeSize;
-      if (k.kind == kLarge && !largeStays) EXPECT_TRUE(largeIsBackup());
+      if (k.kind == kLarge && !largeStays) {
+        EXPECT_TRUE(largeIsBackup());
+      }
 
       testing::internal::CaptureStderr();
       const bool saved = load.save();
@@ -260,9 +262,13 @@ TEST_F(SaveLoadTest, ASaveThatIsNoRegularFileOrTooLargeLoadsTheDefaultsAtOnceWit
       EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
       EXPECT_LT(fs::file_size(path), 1024u);
       EXPECT_EQ(Unclean(ReadFileBytes(path.string())), "");
-      if (largeStays) EXPECT_TRUE(largeIsBackup());
+      if (largeStays) {
+        EXPECT_TRUE(largeIsBackup());
+      }
       // A FIFO or a device is no backup worth keeping.
-      if (fs::exists(fs::symlink_status(backup))) EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(backup)));
+      if (fs::exists(fs::symlink_status(backup))) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(backup)));
+      }
     }
   }
 }
