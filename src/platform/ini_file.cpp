@@ -51,12 +51,12 @@ bool SplitKey(const std::string& text, std::string& key, std::string& value) {
   return true;
 }
 
-// Splits at "\n" (a "\r" before it goes too). CP932 never uses 0x0A inside a
-// two-byte character, so splitting the raw bytes is safe.
 constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 
 bool StartsMarked(const std::string& bytes) { return bytes.rfind(kByteOrderMark, 0) == 0; }
 
+// Splits at "\n" (a "\r" before it goes too). CP932 never uses 0x0A inside a
+// two-byte character, so splitting the raw bytes is safe.
 std::vector<IniLine> SplitLines(const std::string& bytes) {
   std::vector<IniLine> lines;
   // A UTF-8 byte-order mark (a file saved by a text editor) is not part of the first
