@@ -11,6 +11,18 @@ foreach(rel IN LISTS files)
   set(game "${CMAKE_MATCH_1}")
   set(name "${CMAKE_MATCH_2}")
   file(READ "${ROOT}/${rel}" text)
+  # The text read loses everything from a NUL byte on, so such a file fails the build
+  # by name and line. The bytes as " xx" pairs, so " 00" is found only as a whole byte.
+  file(READ "${ROOT}/${rel}" hex HEX)
+  string(REGEX REPLACE "(..)" " \\1" hex "${hex}")
+  string(FIND "${hex}" " 00" nul)
+  if(nul GREATER_EQUAL 0)
+    string(SUBSTRING "${hex}" 0 ${nul} before)
+    string(REGEX MATCHALL " 0a" breaks "${before}")
+    list(LENGTH breaks line)
+    math(EXPR line "${line} + 1")
+    message(FATAL_ERROR "${ROOT}/${rel}: line ${line} holds a NUL byte")
+  endif()
   string(REPLACE "\r" "" text "${text}")
   # The last line's newline ends it; it does not start an empty line.
   string(REGEX REPLACE "\n$" "" text "${text}")

@@ -35,12 +35,16 @@ int Fail(const std::string& message) {
 
 int main(int argc, char** argv) {
   std::string mode;
+  bool modeGiven = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
     } else if (arg == "--mode") {
+      // One game per window: a second word would silently win over the first.
+      if (modeGiven) return Fail("--mode given twice");
+      modeGiven = true;
       if (i + 1 >= argc) return Fail("--mode needs a word");
       mode = argv[++i];
       // Any other word starts a mode with no game in it: an empty window.

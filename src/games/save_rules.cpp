@@ -82,7 +82,7 @@ void SaveFileReader::Report() const {
   switch (file_.status()) {
     case tq::IniFile::Status::kMissing: break;
     case tq::IniFile::Status::kRefused:
-      what = "is " + file_.Why() + "; the defaults are used and the next save replaces it";
+      what = "is " + file_.Why() + "; the defaults are used and " + file_.NextWrite();
       break;
     case tq::IniFile::Status::kUnreadable: what = "cannot be read (" + file_.Why() + "); the defaults are used"; break;
     case tq::IniFile::Status::kRead:

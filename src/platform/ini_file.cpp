@@ -51,13 +51,17 @@ bool SplitKey(const std::string& text, std::string& key, std::string& value) {
   return true;
 }
 
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+
+bool StartsMarked(const std::string& bytes) { return bytes.rfind(kByteOrderMark, 0) == 0; }
+
 // Splits at "\n" (a "\r" before it goes too). CP932 never uses 0x0A inside a
 // two-byte character, so splitting the raw bytes is safe.
 std::vector<IniLine> SplitLines(const std::string& bytes) {
   std::vector<IniLine> lines;
   // A UTF-8 byte-order mark (a file saved by a text editor) is not part of the first
   // line's text; the raw bytes keep it so that a write gives it back.
-  const bool marked = bytes.rfind("\xEF\xBB\xBF", 0) == 0;
+  const bool marked = StartsMarked(bytes);
   size_t start = 0;
   while (start < bytes.size()) {
     size_t end = bytes.find('\n', start);
@@ -82,10 +86,18 @@ bool HoldsBinary(const std::string& raw) {
   return false;
 }
 
-// The lines a read sees: lines of binary junk or over kMaxIniLineBytes, a section
-// met again (with its lines) and a key met again in its section are dropped, the
-// first of each kept. What was dropped is described in damage ("" for none).
-std::vector<IniLine> Clean(std::vector<IniLine> lines, std::string& damage) {
+// The lines a read sees: section headers, the keys of a section and blank lines.
+// Lines of binary junk or over kMaxIniLineBytes, a section met again (with its
+// lines), a key met again in its section (the first of each is kept) and any other
+// line (a key before the first section, text that is neither a section nor a key)
+// are dropped. What was dropped is described in damage ("" for none).
+//
+// Only the file's first line has its byte-order mark taken off, so a later line
+// that starts with one reads as text, not as the section or comment it would be at
+// the top. Such a line is dropped here, so whatever line comes first once damaged
+// lines before it are dropped reads the same at the top of the rewritten file; the
+// mark itself moves to that line.
+std::vector<IniLine> Clean(std::vector<IniLine> lines, bool marked, std::string& damage) {
   std::vector<std::string> found;
   auto note = [&found](const std::string& what) {
     if (std::find(found.begin(), found.end(), what) == found.end()) found.push_back(what);
@@ -94,7 +106,9 @@ std::vector<IniLine> Clean(std::vector<IniLine> lines, std::string& damage) {
   std::vector<std::string> sections;  // seen so far
   std::vector<std::string> keys;      // seen in the current section
   bool skipping = false;              // inside a section met before
+  bool firstKept = false;             // the file's first line is kept[0]
   for (IniLine& line : lines) {
+    const bool first = &line == &lines.front();
     if (line.raw.size() > kMaxIniLineBytes) {
       note("a line over " + std::to_string(kMaxIniLineBytes) + " bytes");
       continue;
@@ -114,19 +128,23 @@ std::vector<IniLine> Clean(std::vector<IniLine> lines, std::string& damage) {
       keys.clear();
     } else if (skipping) {
       continue;
-    } else {
+    } else if (!Trim(line.text).empty()) {
       std::string key, unused;
-      if (!sections.empty() && SplitKey(line.text, key, unused)) {
-        auto same = [&key](const std::string& k) { return EqualIgnoringAsciiCase(k, key); };
-        if (std::any_of(keys.begin(), keys.end(), same)) {
-          note("key " + key + " twice in [" + sections.back() + "]");
-          continue;
-        }
-        keys.push_back(key);
+      if (sections.empty() || !SplitKey(line.text, key, unused)) {
+        note("lines that are neither a section nor a key");
+        continue;
       }
+      auto same = [&key](const std::string& k) { return EqualIgnoringAsciiCase(k, key); };
+      if (std::any_of(keys.begin(), keys.end(), same)) {
+        note("key " + key + " twice in [" + sections.back() + "]");
+        continue;
+      }
+      keys.push_back(key);
     }
+    if (first) firstKept = true;
     kept.push_back(std::move(line));
   }
+  if (marked && !firstKept && !kept.empty()) kept.front().raw.insert(0, kByteOrderMark);
   damage.clear();
   for (size_t i = 0; i < found.size() && i < 3; ++i) damage += (i == 0 ? "" : ", ") + found[i];
   if (found.size() > 3) damage += ", ...";
@@ -194,10 +212,11 @@ bool RemoveIfPresent(const std::string& path, int& error) {
 }
 
 // Replaces the file at path by bytes so that a crash or failure at any point leaves
-// either the old file or the new one, never a mix. oldBytes is the old content, kept
-// as "<path>.bak" when oldExists.
+// either the old file or the new one, never a mix. The old file is kept as
+// "<path>.bak" when oldExists; oldBytes is its content, or nullptr when it was too
+// large to read (it is then moved where it cannot be linked).
 bool ReplaceFile(const std::string& path, const std::string& bytes, bool oldExists,
-                 const std::string& oldBytes) {
+                 const std::string* oldBytes) {
   const std::string tmp = path + ".tmp";
   const std::string bak = path + ".bak";
   int error = 0;
@@ -220,9 +239,16 @@ bool ReplaceFile(const std::string& path, const std::string& bytes, bool oldExis
   if (oldExists) {
     bool kept = RemoveIfPresent(bak, error);
     if (kept && ::link(path.c_str(), bak.c_str()) != 0) {
-      // File systems without hard links get a copy.
-      kept = WriteNewFile(bak, oldBytes, mode, error);
-      if (!kept) ::unlink(bak.c_str());
+      if (oldBytes != nullptr) {
+        // File systems without hard links get a copy.
+        kept = WriteNewFile(bak, *oldBytes, mode, error);
+        if (!kept) ::unlink(bak.c_str());
+      } else if (::rename(path.c_str(), bak.c_str()) != 0) {
+        // An old file too large to read reads as missing, so for the moment between
+        // the two renames the file read is the same.
+        error = errno;
+        kept = false;
+      }
     }
     if (!kept) {
       ::unlink(tmp.c_str());
@@ -289,16 +315,31 @@ void ResetIniFileState() { reportedFailures.clear(); }
 IniFile IniFile::Read(const std::string& path) {
   IniFile file;
   std::string why;
-  switch (ReadBoundedFile(ResolvePath(path), kMaxIniFileBytes, file.bytes_, why)) {
+  const std::string resolved = ResolvePath(path);
+  switch (ReadBoundedFile(resolved, kMaxIniFileBytes, file.bytes_, why)) {
     case BoundedRead::kRead:
       file.status_ = Status::kRead;
-      file.lines_ = Clean(SplitLines(file.bytes_), file.damage_);
+      file.lines_ = Clean(SplitLines(file.bytes_), StartsMarked(file.bytes_), file.damage_);
       break;
     case BoundedRead::kMissing: file.status_ = Status::kMissing; break;
-    case BoundedRead::kRefused:
+    case BoundedRead::kRefused: {
       file.status_ = Status::kRefused;
       file.why_ = why;
+      file.refusal_ = Refusal::kNotAFile;
+      file.nextWrite_ = "the next save replaces it";
+      struct stat st;
+      if (::stat(resolved.c_str(), &st) != 0) break;
+      if (S_ISDIR(st.st_mode)) {
+        file.why_ = "a folder";
+        file.refusal_ = Refusal::kFolder;
+        file.nextWrite_ = "nothing is saved until it is moved away";
+      } else if (S_ISREG(st.st_mode)) {
+        file.refusal_ = Refusal::kTooLarge;
+        file.nextWrite_ =
+            "the next save replaces it, keeping it as " + resolved.substr(resolved.find_last_of('/') + 1) + ".bak";
+      }
       break;
+    }
     case BoundedRead::kFailed:
       file.status_ = Status::kUnreadable;
       file.why_ = why;
@@ -334,13 +375,17 @@ bool WritePrivateProfileStrings(const std::vector<IniEntry>& entries, const std:
     Report(resolved, "reading the old file", old.why_);
     return false;
   }
-  // A refused file (a FIFO, a device, a huge file) is replaced whole, without a backup.
+  // A refused file is replaced whole: one too large is kept as the backup (the keys
+  // it holds may be worth having back), a FIFO or a device is not; a folder stays
+  // where it is and the write fails.
   std::vector<IniLine> lines = std::move(old.lines_);
   for (const IniEntry& entry : entries) SetKey(lines, entry.section, entry.key, entry.value);
 
   std::string bytes;
   for (const IniLine& line : lines) bytes += line.raw + "\r\n";
-  return ReplaceFile(resolved, bytes, old.status_ == IniFile::Status::kRead, old.bytes_);
+  const bool tooLarge = old.refusal_ == IniFile::Refusal::kTooLarge;
+  return ReplaceFile(resolved, bytes, old.status_ == IniFile::Status::kRead || tooLarge,
+                     tooLarge ? nullptr : &old.bytes_);
 }
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,

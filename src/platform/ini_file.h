@@ -12,10 +12,13 @@
 // returns false. A UTF-8 byte-order mark before the first line is ignored and kept.
 //
 // A file is read only when it is a regular file of at most kMaxIniFileBytes: a FIFO,
-// a device or a huge file reads as missing, and the next write replaces it whole.
+// a device, a folder or a huge file reads as missing. The next write replaces it
+// whole, keeping a huge file as the backup; a folder stays and the write fails.
 // Damaged parts are passed over as if absent: lines with control bytes (binary
-// junk), lines over kMaxIniLineBytes, and a section or key met again (the first
-// wins). A write keeps only what a read sees, so the file it leaves is clean.
+// junk), lines over kMaxIniLineBytes, a section or key met again (the first wins),
+// and lines that are neither a section header, a key of a section nor blank
+// (comments and stray text among them). A write keeps only what a read sees, so
+// the file it leaves is clean and reads as the old one did but for the keys written.
 #pragma once
 
 #include <cstdint>
@@ -53,14 +56,20 @@ class IniFile {
   // in part ("" when read whole).
   const std::string& Why() const { return why_; }
   const std::string& Damage() const { return damage_; }
+  // What the next save does with a refused file, for the report: one too large is
+  // kept as the backup, a FIFO or a device is replaced, a folder stays and the
+  // write fails.
+  const std::string& NextWrite() const { return nextWrite_; }
   const std::string& Bytes() const { return bytes_; }
 
   std::string Get(const std::string& section, const std::string& key, const std::string& defaultValue) const;
 
  private:
   friend bool WritePrivateProfileStrings(const std::vector<IniEntry>&, const std::string&);
+  enum class Refusal { kNone, kNotAFile, kFolder, kTooLarge };
   Status status_ = Status::kMissing;
-  std::string why_, damage_, bytes_;
+  Refusal refusal_ = Refusal::kNone;
+  std::string why_, damage_, nextWrite_, bytes_;
   std::vector<Line> lines_;
 };
 

@@ -24,13 +24,15 @@ uint32_t Be32(const std::vector<uint8_t>& b, size_t i) {
 
 bool BmpSize(const std::vector<uint8_t>& b, int64_t& w, int64_t& h) {
   if (b.size() < 26) return false;
-  if (Le32(b, 14) == 12) {  // the old core header: 16-bit sides
-    w = static_cast<int16_t>(Le16(b, 18));
-    h = static_cast<int16_t>(Le16(b, 20));
-  } else {
-    w = static_cast<int32_t>(Le32(b, 18));
-    h = static_cast<int32_t>(Le32(b, 22));
+  if (Le32(b, 14) == 12) {
+    // The old core header: unsigned 16-bit sides, as the decoder reads them (it has
+    // no top-down form).
+    w = Le16(b, 18);
+    h = Le16(b, 20);
+    return true;
   }
+  w = static_cast<int32_t>(Le32(b, 18));
+  h = static_cast<int32_t>(Le32(b, 22));
   if (h < 0) h = -h;  // top-down rows
   return true;
 }
@@ -153,6 +155,10 @@ bool PictureWithinBounds(const std::vector<uint8_t>& bytes, std::string& why) {
 
 bool ReadSoundFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& why) {
   if (!ReadBoundedFile(path, kMaxSoundFileBytes, bytes, why)) return false;
+  if (bytes.empty()) {
+    why = "the file is empty";
+    return false;
+  }
   if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
     return true;  // other kinds carry no size the decoder allocates by
   }

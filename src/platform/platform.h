@@ -43,13 +43,20 @@ struct ProgramExit {
   int status = 0;
 };
 
+// A quit request from outside the game (SIGTERM or SIGINT, the window manager's
+// close, a close input of a timeline) ends the program within a second from any
+// screen: a frame's sleep longer than this ends early at such a request, and the
+// frame loop delivers it at its next pump.
+inline constexpr uint32_t kQuitLookMs = 100;
+
 class Platform {
  public:
   virtual ~Platform() = default;
 
   // Milliseconds since the back end started.
   virtual uint32_t Now() = 0;
-  // Sleeps (really or virtually) until the clock reads at least ms.
+  // Sleeps (really or virtually) until the clock reads at least ms, or, for a sleep
+  // longer than kQuitLookMs, until a quit request arrives.
   virtual void SleepUntil(uint32_t ms) = 0;
 
   // The one-shot timer: fires once, interval ms after being armed.

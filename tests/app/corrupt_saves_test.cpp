@@ -47,6 +47,15 @@ const Fixture kFixtures[] = {
     {"crlf_and_lf.sav", "Config", "7", "False", "music 4 effects 5 voice 6 switches -1-10"},
     {"section_twice.sav", "Config", "0", "3", "music 3 effects 0 voice 0 switches 000"},
     {"byte_order_mark.sav", "config", "1", "2", "music 6 effects 2 voice 0 switches 000"},
+    // Lines that are neither a section nor a key ("[Config" lacks its bracket) are
+    // passed over and left out of the rewrite.
+    {"junk_lines.sav", "Config", "1", "5", "music 4 effects 5 voice 6 switches 000"},
+    // A byte-order mark is taken off the first line only. Below a damaged first line
+    // the marked line is text; it must not become "[C.nfig]", "[Config]" or
+    // "[[Config]" when the rewrite drops the line above it.
+    {"marked_line_after_junk.sav", "C.nfig", "0", "-", kDefaults},
+    {"marked_section_after_junk.sav", "Config", "0", "-", kDefaults},
+    {"marked_brackets_after_junk.sav", "[Config", "0", "-", "music 7 effects 0 voice 0 switches 000"},
 };
 
 std::string FixtureBytes(const Fixture& f) { return ReadFileBytes(std::string(THORNQUILL_TEST_DATA) + "/saves/" + f.file); }
@@ -66,11 +75,41 @@ class SaveLoadTest : public testing::Test {
   fs::path root_;
 };
 
-// A write ends the file with a whole line and leaves no temporary file.
+// The save's sections and keys once each, whole lines of text only, nothing else
+// but blank lines.
+std::string Unclean(const std::string& bytes) {
+  std::set<std::string> sections, keys;
+  std::string section;
+  size_t start = bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) return "no CR LF at the end";
+    const std::string line = bytes.substr(start, end - start);
+    start = end + 2;
+    if (line.size() > tq::kMaxIniLineBytes) return "a long line";
+    for (unsigned char c : line) {
+      if (c < 0x20) return "a control byte in " + line;
+    }
+    const size_t eq = line.find('=');
+    if (!line.empty() && line.front() == '[' && line.find(']') != std::string::npos) {
+      section = line;
+      if (!sections.insert(section).second) return section + " twice";
+    } else if (!section.empty() && eq != std::string::npos && line.front() != ';') {
+      if (!keys.insert(section + line.substr(0, eq)).second) return line + " twice in " + section;
+    } else if (!line.empty()) {
+      return "neither a section nor a key: " + line;
+    }
+  }
+  return "";
+}
+
+// A write ends the file with a whole line, keeps only sections and keys, and leaves
+// no temporary file.
 void ExpectWhole(const std::string& path) {
   const std::string bytes = ReadFileBytes(path);
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+  EXPECT_EQ(Unclean(bytes), "");
   EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
 
@@ -154,31 +193,21 @@ int SaveReports(const std::string& captured) {
   return n;
 }
 
-// The save's sections and keys once each, whole lines of text only.
-std::string Unclean(const std::string& bytes) {
-  std::set<std::string> sections, keys;
-  std::string section;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) return "no CR LF at the end";
-    const std::string line = bytes.substr(start, end - start);
-    start = end + 2;
-    if (line.size() > tq::kMaxIniLineBytes) return "a long line";
-    for (unsigned char c : line) {
-      if (c < 0x20) return "a control byte in " + line;
-    }
-    if (!line.empty() && line.front() == '[') {
-      section = line;
-      if (!sections.insert(section).second) return section + " twice";
-    } else if (size_t eq = line.find('='); eq != std::string::npos) {
-      if (!keys.insert(section + line.substr(0, eq)).second) return line + " twice in " + section;
-    }
-  }
-  return "";
-}
-
+// The report line says what the next save does: it replaces a FIFO or a device, keeps
+// a file too large to read as the backup (the keys at its top may be worth having
+// back), and cannot replace a folder.
 TEST_F(SaveLoadTest, ASaveThatIsNoRegularFileOrTooLargeLoadsTheDefaultsAtOnceWithOneLine) {
+  enum Kind { kFifo, kDevice, kLarge, kFolder };
+  const struct {
+    Kind kind;
+    const char* name;
+    const char* says;  // in the report line
+  } kinds[] = {
+      {kFifo, "a FIFO", "not a regular file; the defaults are used and the next save replaces it"},
+      {kDevice, "a link to /dev/zero", "not a regular file; the defaults are used and the next save replaces it"},
+      {kLarge, "a 50 MB file", "larger than 64 KB; the defaults are used and the next save replaces it, keeping it as "},
+      {kFolder, "a folder", "a folder; the defaults are used and nothing is saved until it is moved away"},
+  };
   for (const SaveLoad& load : SaveLoads()) {
     std::string defaults;
     {
@@ -186,31 +215,60 @@ TEST_F(SaveLoadTest, ASaveThatIsNoRegularFileOrTooLargeLoadsTheDefaultsAtOnceWit
       harness.Start();
       defaults = load.describe();
     }
-    const char* kinds[] = {"a FIFO", "a link to /dev/zero", "a 50 MB file"};
-    for (const char* kind : kinds) {
-      SCOPED_TRACE(std::string(load.name) + ", " + kind);
-      const fs::path folder = root_ / (std::string(load.name) + kind);
+    for (const auto& k : kinds) {
+      SCOPED_TRACE(std::string(load.name) + ", " + k.name);
+      const fs::path folder = root_ / (std::string(load.name) + k.name);
       const fs::path path = folder / load.file;
+      const fs::path backup = path.string() + ".bak";
       fs::create_directories(path.parent_path());
-      if (kind == kinds[0]) {
-        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-      } else if (kind == kinds[1]) {
-        fs::create_symlink("/dev/zero", path);
-      } else {
-        std::ofstream(path, std::ios::binary) << "[Config]\r\n0=3\r\n";
-        fs::resize_file(path, 50u << 20);  // sparse: quick to make, as large to read
+      switch (k.kind) {
+        case kFifo: ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); break;
+        case kDevice: fs::create_symlink("/dev/zero", path); break;
+        case kLarge:
+          std::ofstream(path, std::ios::binary) << "[Config]\r\n0=3\r\n";
+          fs::resize_file(path, 50u << 20);  // sparse: quick to make, as large to read
+          break;
+        case kFolder: fs::create_directories(path / "inside"); break;
       }
       tq::testing::EngineHarness harness(load.mode, folder.string());
       testing::internal::CaptureStderr();
       harness.Start();
-      const std::string report = testing::internal::GetCapturedStderr();
+      const std::string startReport = testing::internal::GetCapturedStderr();
+      std::string report = startReport;
       EXPECT_EQ(SaveReports(report), 1) << report;
+      EXPECT_NE(report.find(path.filename().string() + " is " + k.says), std::string::npos) << report;
       EXPECT_EQ(load.describe(), defaults);
+      // A load may write the defaults back at once; the first write keeps the large
+      // file as the backup.
+      const uintmax_t kLargeSize = 50u << 20;
+      auto largeIsBackup = [&] { return fs::is_regular_file(backup) && fs::file_size(backup) == kLargeSize; };
+      const bool largeStays = k.kind == kLarge && fs::file_size(path) == kLargeSize;
+      if (k.kind == kLarge && !largeStays) {
+        EXPECT_TRUE(largeIsBackup());
+      }
+
+      testing::internal::CaptureStderr();
+      const bool saved = load.save();
+      report = testing::internal::GetCapturedStderr();
+      if (k.kind == kFolder) {
+        // Reported once, by whichever write came first.
+        EXPECT_FALSE(saved);
+        EXPECT_NE((startReport + report).find("cannot write"), std::string::npos) << report;
+        EXPECT_TRUE(fs::is_directory(path / "inside"));
+        continue;
+      }
       // The next save replaces it whole.
-      ASSERT_TRUE(load.save());
+      ASSERT_TRUE(saved) << report;
       EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
       EXPECT_LT(fs::file_size(path), 1024u);
       EXPECT_EQ(Unclean(ReadFileBytes(path.string())), "");
+      if (largeStays) {
+        EXPECT_TRUE(largeIsBackup());
+      }
+      // A FIFO or a device is no backup worth keeping.
+      if (fs::exists(fs::symlink_status(backup))) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(backup)));
+      }
     }
   }
 }

@@ -53,6 +53,7 @@ TEST(DisplayTest, AWrongCommandLineIsNamedBeforeTheUsage) {
       {"--bogus", "thornquill: unknown option --bogus\n"},
       {"--mode Nonsense", "thornquill: unknown mode word Nonsense\n"},
       {"--mode", "thornquill: --mode needs a word\n"},
+      {"--mode Marbrook --mode 'Vadrimの'", "thornquill: --mode given twice\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);

@@ -2,6 +2,7 @@
 // the first tick and the shutdown fade.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -305,6 +306,56 @@ TEST(ShutdownTest, ASecondCloseATickOrAKeyDuringTheFadeChangeNothing) {
   EXPECT_EQ(h.TraceOf("STStop").size(), 1u);
   EXPECT_EQ(h.TraceOf("STEnd").size(), 1u);
   EXPECT_LT(h.TimesOf("STStop").at(0), h.TimesOf("STEnd").at(0) + 1);
+}
+
+// A close request (the window manager's close; SIGTERM or SIGINT on the window's back
+// end) ends the program within a second from inside a loop started inside another,
+// and cuts a frame of two seconds short.
+TEST(ShutdownTest, ACloseEndsNestedLoopsAndLongFramesWithinASecond) {
+  const struct {
+    const char* name;
+    std::function<bool()> frame;
+    const char* loops;  // loops begun and not ended when the program ends
+  } cases[] = {
+      {"a loop inside a loop",
+       [] {
+         if (FrameClock.AnimationCode == 1000) Wait(1001, 0);  // runs until the end
+         return true;
+       },
+       "loop 1000,loop 1001,"},
+      {"a frame of two seconds",
+       [] {
+         SetFrameLength(-1, 2000);  // the next frame would come at 2400
+         return true;
+       },
+       "loop 1000,"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EngineHarness h;
+    StandIn local;
+    standIn = &local;
+    h.TestHooks().OnEvent = StandInOnEvent;
+    bool started = false;
+    local.step = [&started] {
+      if (started) return;
+      started = true;
+      Wait(1000, 0);
+    };
+    local.frame = c.frame;
+    h.Start();
+    h.Platform().AddInput({1000, tq::ScriptedInput::Close});
+    tq::SessionResult result = h.RunUntil(10000);
+    standIn = nullptr;
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_LT(result.endedAt, 2000u);
+    EXPECT_EQ(h.TimesOf("quit"), std::vector<uint32_t>{result.endedAt});
+    std::string open;
+    for (const std::string& line : h.TraceOf("loop")) open += line + ",";
+    EXPECT_EQ(open, c.loops);
+    EXPECT_TRUE(h.TraceOf("endloop").empty());
+  }
 }
 
 TEST(ShutdownTest, SilentMusicStaysSilentOnTheWayOut) {

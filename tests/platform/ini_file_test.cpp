@@ -94,8 +94,9 @@ TEST_F(IniFileTest, WritesChangeOnlyTheirKey) {
   ASSERT_TRUE(tq::WritePrivateProfileString("Game", "Lives", "2", path));  // end of section
   ASSERT_TRUE(tq::WritePrivateProfileString("clr", "Route1", "1", path));  // new section
   ASSERT_TRUE(tq::WritePrivateProfileString("CONFIG", "Music", "-5", path));
+  // The comment is no section or key: a write leaves it out with the other lines no
+  // read sees.
   EXPECT_EQ(ReadBytes("save.ini"),
-            "; keep me\r\n"
             "[Game]\r\n"
             "Stage=4\r\n"
             "Score=10\r\n"
@@ -132,6 +133,21 @@ TEST_F(IniFileTest, CreatesTheFileAndKeepsTheOldOneAsBackup) {
   EXPECT_EQ(ReadBytes("Vadrim.sav.bak"), "[set]\r\nSpeed=2\r\n");
   EXPECT_EQ(ReadBytes("Vadrim.sav"), "[set]\r\nSpeed=2\r\n[sta]\r\nStage=5\r\n");
   EXPECT_FALSE(fs::exists(PathOf("Vadrim.sav.tmp")));
+}
+
+// A file too large to read reads as missing; the write that replaces it keeps it as
+// the backup, so the keys at its top are not lost with it.
+TEST_F(IniFileTest, AFileTooLargeToReadIsKeptAsTheBackup) {
+  const std::string large = "[Game]\r\nStage=3\r\n" + std::string(tq::kMaxIniFileBytes, ';');
+  WriteBytes("save.ini", large);
+  const std::string path = PathOf("save.ini");
+  const tq::IniFile refused = tq::IniFile::Read(path);
+  EXPECT_EQ(refused.status(), tq::IniFile::Status::kRefused);
+  EXPECT_EQ(refused.NextWrite(), "the next save replaces it, keeping it as save.ini.bak");
+  EXPECT_EQ(refused.Get("Game", "Stage", "-"), "-");
+  ASSERT_TRUE(tq::WritePrivateProfileString("Game", "Lives", "2", path));
+  EXPECT_EQ(ReadBytes("save.ini"), "[Game]\r\nLives=2\r\n");
+  EXPECT_TRUE(ReadBytes("save.ini.bak") == large);  // (not printed: 64 KB)
 }
 
 TEST_F(IniFileTest, FindsTheFileWhateverTheCaseAndSeparators) {

@@ -40,6 +40,19 @@ Bytes Bmp(uint32_t w, uint32_t h) {
   Le(b, 28, 24, 2);
   return b;
 }
+// The same with the old 12-byte core header, whose sides are 16-bit.
+Bytes CoreBmp(uint32_t w, uint32_t h, int bits = 24) {
+  Bytes b(12 * 1024, 0);
+  b[0] = 'B', b[1] = 'M';
+  Le(b, 2, static_cast<uint32_t>(b.size()), 4);
+  Le(b, 10, 26, 4);
+  Le(b, 14, 12, 4);
+  Le(b, 18, w, 2);
+  Le(b, 20, h, 2);
+  Le(b, 22, 1, 2);
+  Le(b, 24, static_cast<uint32_t>(bits), 2);
+  return b;
+}
 Bytes Png(uint32_t w, uint32_t h) {
   Bytes b(12 * 1024, 0);
   const uint8_t head[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
@@ -109,6 +122,10 @@ TEST_F(MediaFilesTest, APictureClaimingAHugeSizeIsRefusedWithOneLineBeforeAnyAll
       {"tall.bmp", Bmp(12000, 12000), "claims 12000x12000 pixels"},
       {"wide.png", Png(100000, 1), "claims 100000x1 pixels"},
       {"zero.jpg", Jpeg(0, 0), "gives no picture size"},
+      // Sides past 32767 are no negative numbers in a core header.
+      {"core.bmp", CoreBmp(4096, 0xF600), "claims 4096x62976 pixels"},
+      {"core32.bmp", CoreBmp(4096, 0xFFFF, 32), "claims 4096x65535 pixels"},
+      {"corewide.bmp", CoreBmp(40000, 1), "claims 40000x1 pixels"},
   };
   const PeakMemory memory;
   for (const auto& c : cases) {
@@ -139,6 +156,8 @@ TEST_F(MediaFilesTest, HeaderSizesAreReadAndBounded) {
   Le(topDown, 22, static_cast<uint32_t>(-32), 4);
   ASSERT_TRUE(tq::PictureHeaderSize(topDown, w, h, why)) << why;
   EXPECT_EQ(h, 32);
+  ASSERT_TRUE(tq::PictureHeaderSize(CoreBmp(920, 690), w, h, why)) << why;
+  EXPECT_EQ(w * 10000 + h, 920 * 10000 + 690);
 
   EXPECT_TRUE(tq::PictureWithinBounds(Bmp(tq::kMaxPictureSide, 2000), why)) << why;
   EXPECT_FALSE(tq::PictureWithinBounds(Bmp(tq::kMaxPictureSide + 1, 1), why));
@@ -180,6 +199,15 @@ TEST_F(MediaFilesTest, ASoundWhoseDataClaimsMoreThanTheFileIsRefusedWithItsReaso
   Le(wav, 4, 36 + 8192, 4);
   Write("fine.wav", wav);
   EXPECT_EQ(sounds.STReadFile(2, (dir_ / "fine.wav").string(), 0), 0);
+}
+
+TEST_F(MediaFilesTest, AnEmptySoundIsRefusedWithItsReason) {
+  const std::string path = Write("empty.wav", {});
+  tq::RecordingSoundLibrary sounds([] { return 0u; });
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(sounds.STReadFile(1, path, 0), -1);
+  const std::string report = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(report, "thornquill: cannot load sound " + path + ": the file is empty\n");
 }
 
 }  // namespace

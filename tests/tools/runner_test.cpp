@@ -1,5 +1,7 @@
 // The headless runner's file handling and its input limits, through the program itself.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -54,6 +56,29 @@ TEST_F(RunnerTest, ConvertIgnoresAByteOrderMark) {
   ASSERT_EQ(Run("--convert '" + Path("marked.txt") + "' > '" + Path("marked.out") + "'"), 0);
   EXPECT_FALSE(Read("plain.out").empty());
   EXPECT_EQ(Read("marked.out"), Read("plain.out"));
+}
+
+// The files the runner is given are read as the game reads its own: a FIFO is not
+// waited on and a folder is not an empty file; the message names the file and why.
+TEST_F(RunnerTest, AFileThatIsNoRegularFileIsNamedAndRefused) {
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+  fs::create_directories(dir_ / "folder");
+  const struct {
+    const char* file;
+    const char* why;
+  } files[] = {{"fifo", "not a regular file"}, {"folder", "not a regular file"}, {"missing", "no such file"}};
+  for (const char* option : {"--input", "--script", "--convert"}) {
+    for (const auto& f : files) {
+      SCOPED_TRACE(std::string(option) + " " + f.file);
+      // A run that waits on the FIFO is stopped, and fails here, rather than hanging.
+      const std::string command = std::string("timeout -s KILL 60 '") + THORNQUILL_RUNNER + "' --mode 'Skelvane２' " +
+                                  option + " '" + Path(f.file) + "' --until 100 2>'" + Path("err") + "' >/dev/null";
+      const int raw = std::system(command.c_str());
+      EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 2) << raw;
+      EXPECT_NE(Read("err").find("cannot read " + Path(f.file) + ": " + f.why + "\n"), std::string::npos)
+          << Read("err");
+    }
+  }
 }
 
 // Coordinates from a timeline may be any 32-bit number; the sanitizer build of the

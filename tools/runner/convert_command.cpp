@@ -1,24 +1,35 @@
 #include "convert_command.h"
 
-#include <filesystem>
-#include <fstream>
+#include <cstdint>
 #include <iostream>
+#include <sstream>
 
+#include "platform/media_files.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
+
+namespace {
+constexpr int64_t kMaxRunnerFileBytes = int64_t{64} << 20;
+}  // namespace
 
 void StripByteOrderMark(std::string& firstLine) {
   if (firstLine.rfind("\xEF\xBB\xBF", 0) == 0) firstLine.erase(0, 3);
 }
 
+bool ReadRunnerFile(const std::string& path, std::string& text, std::string& error) {
+  std::string why;
+  if (tq::ReadBoundedFile(path, kMaxRunnerFileBytes, text, why) == tq::BoundedRead::kRead) return true;
+  error = "cannot read " + path + ": " + why;
+  return false;
+}
+
 int RunConvertCommand(const std::string& path, std::ostream& out) {
-  std::error_code ec;
-  std::ifstream in(path, std::ios::binary);
-  // A folder opens as a stream but reads as nothing: it is not a script.
-  if (!in || std::filesystem::is_directory(path, ec)) {
-    std::cerr << "convert: cannot read " << path << '\n';
+  std::string text, error;
+  if (!ReadRunnerFile(path, text, error)) {
+    std::cerr << "convert: " << error << '\n';
     return 2;
   }
+  std::istringstream in(text);
   std::string line;
   bool first = true;
   while (std::getline(in, line)) {
@@ -37,10 +48,6 @@ int RunConvertCommand(const std::string& path, std::ostream& out) {
     out << c.Speaker << '\t' << c.SubParam << '\t' << c.MainParam << '\t' << c.ActionCode
         << '\t' << c.ExecClass << '\t' << c.ContinueMode << '\t' << converted << '\t'
         << LineCode.Speaker << '\t' << ScriptStore.ScriptText[0] << '\n';
-  }
-  if (in.bad()) {
-    std::cerr << "convert: error while reading " << path << '\n';
-    return 2;
   }
   return 0;
 }

@@ -166,18 +166,16 @@ int main(int argc, char** argv) {
 
   std::vector<tq::ScriptedInput> inputs;
   if (!inputFile.empty()) {
-    std::ifstream in(inputFile, std::ios::binary);
-    if (!in) return Fail("cannot read " + inputFile);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::string error;
-    if (!tq::ParseInputTimeline(text.str(), inputs, error)) return Fail(error);
+    std::string text, error;
+    if (!ReadRunnerFile(inputFile, text, error)) return Fail(error);
+    if (!tq::ParseInputTimeline(text, inputs, error)) return Fail(error);
   }
 
   std::vector<std::string> scriptLines;
   if (!scriptFile.empty()) {
-    std::ifstream in(scriptFile, std::ios::binary);
-    if (!in) return Fail("cannot read " + scriptFile);
+    std::string text, error;
+    if (!ReadRunnerFile(scriptFile, text, error)) return Fail(error);
+    std::istringstream in(text);
     scriptLines = ReadScriptLines(in);
     if (options.mode != kModeSkelvane && options.mode != kModeVadrim) {
       std::cerr << "thornquill-headless: --script is used only by the Skelvane and Vadrim modes\n";

@@ -239,7 +239,17 @@ void HeadlessPlatform::AdvanceTo(uint32_t target) {
   now_ = target;
 }
 
-void HeadlessPlatform::SleepUntil(uint32_t ms) { AdvanceTo(ms); }
+void HeadlessPlatform::SleepUntil(uint32_t ms) {
+  if (ms > now_ + kQuitLookMs) {
+    for (size_t i = nextInput_; i < inputs_.size() && inputs_[i].at < ms; ++i) {
+      if (inputs_[i].kind == ScriptedInput::Close) {
+        ms = std::max(inputs_[i].at, now_);
+        break;
+      }
+    }
+  }
+  AdvanceTo(ms);
+}
 
 bool HeadlessPlatform::DeliverDueInput() {
   if (nextInput_ >= inputs_.size() || inputs_[nextInput_].at > now_) return false;

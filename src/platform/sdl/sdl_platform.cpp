@@ -206,9 +206,35 @@ uint32_t SdlPlatform::Now() {
   return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
+namespace {
+
+// Whether a quit request waits in the queue: SIGTERM and SIGINT (SDL's handlers turn
+// them into SDL_QUIT when events are pumped) or the window manager's close. Looking
+// dispatches nothing and leaves the events for the frame loop's pump.
+bool QuitRequestWaiting() {
+  SDL_PumpEvents();
+  if (SDL_PeepEvents(nullptr, 1, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0) return true;
+  SDL_Event events[32];
+  const int n = SDL_PeepEvents(events, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+  for (int i = 0; i < n; ++i) {
+    if (events[i].window.event == SDL_WINDOWEVENT_CLOSE) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 void SdlPlatform::SleepUntil(uint32_t ms) {
-  if (ms <= Now()) return;
-  std::this_thread::sleep_until(start_ + std::chrono::milliseconds(ms));
+  // A pause of a second or two is one frame: it is slept in slices, so that a quit
+  // request from outside is not kept waiting for its end.
+  for (uint32_t now = Now(); ms > now; now = Now()) {
+    if (ms - now <= kQuitLookMs) {
+      std::this_thread::sleep_until(start_ + std::chrono::milliseconds(ms));
+      return;
+    }
+    std::this_thread::sleep_until(start_ + std::chrono::milliseconds(now + kQuitLookMs));
+    if (QuitRequestWaiting()) return;
+  }
 }
 
 SoundLibrary& SdlPlatform::Sound() { return *tracing_; }
