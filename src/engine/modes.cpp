@@ -2,7 +2,19 @@
 
 #include <array>
 
+#include "engine/frame_model.h"
+
 SceneCursorRecord SceneCursor;
+
+void GoTo(int state, int step) {
+  SceneCursor.SceneState = state;
+  SceneCursor.SceneStep = step;
+}
+
+void GoToNextTick(int state, int step) {
+  GoTo(state, step);
+  Wait(0, 0);
+}
 std::string GameMode;
 CrossingHookSet CrossingHooks;
 

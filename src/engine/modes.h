@@ -19,6 +19,15 @@ struct SceneCursorRecord {
 extern SceneCursorRecord SceneCursor;
 extern std::string GameMode;
 
+// The scene codes every game shares: its conversation and its title.
+inline constexpr int kConversationScene = 10;
+inline constexpr int kTitleScene = 99;
+
+// Moves a screen's step machine on: (state, step) runs next.
+void GoTo(int state, int step);
+// GoTo, and the next tick runs that step without waiting for input.
+void GoToNextTick(int state, int step);
+
 inline constexpr const char* kModeSkelvane = "Skelvane２";
 inline constexpr const char* kModeMarbrook = "Marbrook";
 inline constexpr const char* kModeVadrim = "Vadrimの";

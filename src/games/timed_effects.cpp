@@ -23,24 +23,6 @@ constexpr int kDefaultMotionKind = 11;
 constexpr int kCurtainSheet = 9;
 constexpr int kCurtainFrames = 30;
 
-enum : int {
-  kPause = 700,
-  kMusicFade = 750,
-  kMove = 800,
-  kMoveSlots = 801,
-  kMovePaused = 802,
-  kMoveResize = 805,
-  kBlink = 820,
-  kMoveBlink = 825,
-  kDrop = 910,
-  kShake = 911,
-  kDecayShake = 912,
-  kSwayAcross = 915,
-  kSwayBack = 916,
-  kCentreDrop = 920,
-  kCurtainClose = 950,
-  kCurtainOpen = 951,
-};
 
 EffectParamsRecord& P() { return EffectParams; }
 AnimationRunRecord& Run() { return AnimationRun; }
@@ -284,27 +266,32 @@ void Curtain(bool opening) {
 
 void C40_EffectStep() {
   switch (FrameClock.AnimationCode) {
-    case kPause: Pause(); break;
-    case kMusicFade: MusicFade(); break;
-    case kMove: MoveOne(false); break;
-    case kMoveSlots: MoveSlotsTogether(); break;
-    case kMovePaused: MovePaused(); break;
-    case kMoveResize: MoveOne(true); break;
-    case kBlink: Blink(); break;
-    case kMoveBlink: MoveAndBlink(); break;
-    case kDrop: Drop(); break;
-    case kShake: Shake(false); break;
-    case kDecayShake: Shake(true); break;
-    case kSwayAcross: SwayAcross(); break;
-    case kSwayBack: SwayBack(); break;
-    case kCentreDrop: CentreDrop(); break;
-    case kCurtainClose: Curtain(false); break;
-    case kCurtainOpen: Curtain(true); break;
+    case kEffectPause: Pause(); break;
+    case kEffectMusicFade: MusicFade(); break;
+    case kEffectMove: MoveOne(false); break;
+    case kEffectMoveSlots: MoveSlotsTogether(); break;
+    case kEffectMovePaused: MovePaused(); break;
+    case kEffectMoveResize: MoveOne(true); break;
+    case kEffectBlink: Blink(); break;
+    case kEffectMoveBlink: MoveAndBlink(); break;
+    case kEffectDrop: Drop(); break;
+    case kEffectShake: Shake(false); break;
+    case kEffectDecayShake: Shake(true); break;
+    case kEffectSwayAcross: SwayAcross(); break;
+    case kEffectSwayBack: SwayBack(); break;
+    case kEffectCentreDrop: CentreDrop(); break;
+    case kEffectCurtainClose: Curtain(false); break;
+    case kEffectCurtainOpen: Curtain(true); break;
     default:
       // No effect has this code: it ends at once rather than run for ever.
       EndCommonEffect();
       break;
   }
+}
+
+void RunEffect(int code, EffectEnd end) {
+  EffectParams.EffectResumesStep = end == EffectEnd::kReturn ? 0 : -1;
+  Wait(code, 0);
 }
 
 void EndCommonEffect() {

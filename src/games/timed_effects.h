@@ -45,6 +45,33 @@ struct EffectParamsRecord {
 };
 extern EffectParamsRecord EffectParams;
 
+// The effects' AnimationCodes.
+enum EffectCode : int {
+  kEffectPause = 700,
+  kEffectMusicFade = 750,
+  kEffectMove = 800,
+  kEffectMoveSlots = 801,
+  kEffectMovePaused = 802,
+  kEffectMoveResize = 805,
+  kEffectBlink = 820,
+  kEffectMoveBlink = 825,
+  kEffectDrop = 910,
+  kEffectShake = 911,
+  kEffectDecayShake = 912,
+  kEffectSwayAcross = 915,
+  kEffectSwayBack = 916,
+  kEffectCentreDrop = 920,
+  kEffectCurtainClose = 950,
+  kEffectCurtainOpen = 951,
+};
+
+// How an effect ends: back to the caller of Wait, or with the screen's step run again
+// on the next tick. An effect is always started with its end stated, so none runs on
+// what an earlier effect left in EffectResumesStep.
+enum class EffectEnd { kNextTick, kReturn };
+// Runs effect `code`, its other EffectParams already set, ending as `end` says.
+void RunEffect(int code, EffectEnd end);
+
 // The Marbrook EffectHooks member: one frame of the running AnimationCode.
 void C40_EffectStep();
 // Frames the other copies of the effects share, with the same rules: 910 hop,

@@ -45,10 +45,6 @@ constexpr int kHoverSound = 16;
 
 enum : int { kPause = 700, kMove = 800, kBlink = 820, kMoveBlink = 825, kCurtainClose = 950, kCurtainOpen = 951 };
 
-void GoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void RunEffect(int code) {
   EffectParams.EffectResumesStep = 0;

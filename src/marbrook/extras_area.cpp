@@ -121,10 +121,6 @@ void ViewerKey(int key, bool gallery) {
 
 }  // namespace
 
-void ExtrasGoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void ExtrasReady(int buttonMode) {
   LayerToFront(19);

@@ -68,7 +68,6 @@ void ResetExtrasAreaState();
 
 // SceneState 0, 5 and 10.
 void ReplayStep();
-void ExtrasGoTo(int state, int step);
 // The ready step 9: layer 19 to the front, no button marked, step 10, the viewer's
 // ButtonMode; no Wait.
 void ExtrasReady(int buttonMode);

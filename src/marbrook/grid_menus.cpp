@@ -230,7 +230,7 @@ void ChapterClick() {
   if (choice < 0) return;
   if (choice == kBackHovered) {
     LeaveGrid();
-    MenuGoTo(kOpening, 10);
+    GoTo(kOpening, 10);
     Wait(0, 0);
     return;
   }
@@ -240,7 +240,7 @@ void ChapterClick() {
   if (row.stage != 0) {
     SceneCursor.StageNumber = row.stage;
     SceneCursor.SceneCode = kConversation;
-    MenuGoTo(0, 10);
+    GoTo(0, 10);
   } else {
     SceneCursor.SceneStep = 1;
   }
@@ -258,7 +258,7 @@ void ChapterGameStart() {
   // The duel opens on the closed curtain itself.
   if (cell != kDuelCell) CurtainOpen();
   SceneCursor.SceneCode = row.scene;
-  MenuGoTo(row.state, row.step);
+  GoTo(row.state, row.step);
   Wait(0, 0);
 }
 
@@ -286,7 +286,7 @@ void SelectClick() {
   if (choice < 0) return;
   if (choice == kBackHovered) {
     LeaveGrid();
-    MenuGoTo(kSubMenuHeading, 1);
+    GoTo(kSubMenuHeading, 1);
     Wait(0, 0);
     return;
   }
@@ -294,12 +294,12 @@ void SelectClick() {
   if (SceneCursor.SceneState == kGallerySelect) {
     SceneCursor.StageNumber = GalleryEntry(choice);
     SceneCursor.SceneCode = 45;
-    MenuGoTo(200, 0);
+    GoTo(200, 0);
   } else {
     ModeState.PlayMode = 1;
     SceneCursor.StageNumber = ReplayStage(choice);
     SceneCursor.SceneCode = kConversation;
-    MenuGoTo(0, 10);
+    GoTo(0, 10);
   }
   Wait(0, 0);
 }
@@ -333,7 +333,7 @@ void ChapterMenuStep() {
     GridBuild(70, 40);
     TitleSound(50);
     SlideIn(20, 1);
-    MenuGoTo(kChapterReady, -1);
+    GoTo(kChapterReady, -1);
     Wait(0, 0);
     return;
   }

@@ -132,7 +132,7 @@ void MenuBuild() {
   const Rect r = DrawState.CurrentRect;
   MoveExtrasLayer(2, w - r.Width - 10, h, w - r.Width - 10, h - r.Height - 5, 5);
 
-  ExtrasGoTo(kMenuReadyState, -1);
+  GoTo(kMenuReadyState, -1);
   Wait(0, 0);
 }
 
@@ -199,7 +199,7 @@ void MenuChoice() {
     C40_LeaveToMenu(1);
     return;
   }
-  ExtrasGoTo(kViewerState, 0);
+  GoTo(kViewerState, 0);
   Wait(0, 0);
 }
 
@@ -253,7 +253,7 @@ void ViewerClick() {
     case 2:
       for (int layer = 0; layer <= 49; ++layer) ShowLayer(layer, false);
       C45_StopVoice();
-      ExtrasGoTo(kMenuState, 5);
+      GoTo(kMenuState, 5);
       Wait(0, 0);
       return;
     default:
@@ -292,7 +292,7 @@ void ReplayStep() {
     case kMenuState:
       if (step == 0) {
         // The gallery's own entry.
-        ExtrasGoTo(200, 0);
+        GoTo(200, 0);
         Wait(0, 0);
       } else if (step == 1) {
         MenuSetUp();

@@ -152,7 +152,7 @@ void BuildTitleMenu() {
   PrepareLayer(11);
   LayerInfo(M().HoverFrameLayer).BackColor = RgbColor(255, 255, 255);
   ClearLayerImage(M().HoverFrameLayer);
-  MenuGoTo(kTitleMenu, -1);
+  GoTo(kTitleMenu, -1);
   Wait(0, 0);
 }
 
@@ -174,10 +174,10 @@ void TitleMenuState() {
       // The gallery button stays as the sub-menu's heading; the quit button stays too.
       LeaveMenu(0, chosen != kGalleryButton && chosen != kQuitButton);
       switch (chosen) {
-        case kNewStoryButton: MenuGoTo(kNewStory, 0); break;
-        case kChapterButton: MenuGoTo(kChapterBuild, 0); break;
-        case kGalleryButton: MenuGoTo(kSubMenuHeading, 0); break;
-        case kExtrasButton: MenuGoTo(kExtrasBuild, 0); break;
+        case kNewStoryButton: GoTo(kNewStory, 0); break;
+        case kChapterButton: GoTo(kChapterBuild, 0); break;
+        case kGalleryButton: GoTo(kSubMenuHeading, 0); break;
+        case kExtrasButton: GoTo(kExtrasBuild, 0); break;
         default: FormUnload(); return;
       }
       Wait(0, 0);
@@ -200,7 +200,7 @@ void NewStoryState() {
     case 1:
       SceneCursor.StageNumber = 1;
       SceneCursor.SceneCode = kConversation;
-      MenuGoTo(0, 10);
+      GoTo(0, 10);
       Wait(0, 0);
       break;
     default: break;
@@ -238,7 +238,7 @@ void SubMenuHeadingState() {
       }
       BackButtonSlot(B().ButtonFirstBox + 2, 2);
       SlideIn(25, 2);
-      MenuGoTo(kSubMenu, -1);
+      GoTo(kSubMenu, -1);
       Wait(0, 0);
       break;
     }
@@ -266,7 +266,7 @@ void SubMenuState() {
       StoreMove(0, heading, LayerLeft(heading), LayerTop(heading), LayerLeft(heading), -LayerHeight(heading));
       LeaveMenu(1, true);
       const int states[3][2] = {{kGallerySelect, 0}, {kReplaySelect, 0}, {kOpening, 10}};
-      MenuGoTo(states[B().HoveredButton][0], states[B().HoveredButton][1]);
+      GoTo(states[B().HoveredButton][0], states[B().HoveredButton][1]);
       Wait(0, 0);
       break;
     }
@@ -291,7 +291,7 @@ void ExtrasBuildState() {
   }
   BackButtonSlot(B().ButtonFirstBox + 3, 3);
   SlideIn(25, 3);
-  MenuGoTo(kExtras, -1);
+  GoTo(kExtras, -1);
   Wait(0, 0);
 }
 
@@ -317,7 +317,7 @@ void ExtrasState() {
         C00_EnterExtraGame(kExtraCodes[B().HoveredButton]);
         return;
       }
-      MenuGoTo(kOpening, 10);
+      GoTo(kOpening, 10);
       Wait(0, 0);
       break;
     }
@@ -339,7 +339,7 @@ void BackToTitleState() {
       break;
     case 1:
       C01_InitVars();
-      MenuGoTo(kOpening, 10);
+      GoTo(kOpening, 10);
       Wait(0, 0);
       break;
     default: break;
@@ -377,10 +377,6 @@ void ButtonHover(int lastButton, bool checkEnabled, int backFrameKind) {
 
 }  // namespace
 
-void MenuGoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void TitleSound(int number, int channel) {
   float offset = 0.0f;
@@ -452,7 +448,7 @@ void C01_Step() {
     case kBackToExtras:
       FormPicture(kMenuBackground);
       C01_InitVars();
-      MenuGoTo(kExtrasBuild, 0);
+      GoTo(kExtrasBuild, 0);
       Wait(0, 0);
       break;
     case kBackToTitle: BackToTitleState(); break;

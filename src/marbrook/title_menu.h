@@ -53,8 +53,6 @@ void RegisterTitleScreens();
 void ResetTitleMenuState();
 
 // ---- Shared by the split files of scene 99 ----
-inline constexpr int kTitleScene = 99;
-void MenuGoTo(int state, int step);
 // A title sound on a channel (volume offset 0).
 void TitleSound(int number, int channel = 0);
 // The common timed effects as the menus run them, each returning when it is done.

@@ -444,7 +444,7 @@ void TitleSequenceStep() {
     DrawState.SheetIndex = 0;
     C00_LoadPicture(2, kTitleKind, 0);
     AnimationRun.WaitKind = kWaitTitle;
-    MenuGoTo(1, 0);
+    GoTo(1, 0);
     Wait(0, 0);
     return;
   }

@@ -28,6 +28,21 @@ extern MotionStateRecord MotionState;
 //   20 the hop of the balloon window and its tail; 31 to 39 the speaker's shake
 // Any other type does nothing. A length below 1 counts as 1.
 void MotionCurveStep(int curve);
+
+// The curves by name, for the callers that pick one (EffectMotionKind, a slot's curve).
+enum MotionKind : int {
+  kMotionLinear = 10,
+  kMotionEaseOut = 11,
+  kMotionEaseIn = 12,
+  kMotionEaseOutArc = 13,
+  kMotionArcEaseOut = 14,
+  kMotionSizedLinear = 15,
+  kMotionSizedEaseOut = 16,
+  kMotionArc = 19,
+  kMotionWindowHop = 20,
+  kMotionFlicker = 30,
+  kMotionPausedArc = 50,
+};
 // MotionCurveStep on one slot.
 void MotionSlotStep(int slot, int curve);
 // Slot `slot` := `layer` from (x0, y0) to (x1, y1); its sizes are left as they are.

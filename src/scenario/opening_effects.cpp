@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kConversationScene = 10;
 constexpr int kAreaWidth = 640;
 constexpr int kAreaRows = 480;
 constexpr int kChoiceLayer = 15;  // 16 is the other button

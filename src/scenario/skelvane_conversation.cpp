@@ -31,10 +31,6 @@ void Call(void (*member)()) {
   if (member != nullptr) member();
 }
 
-void GoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 // Leaving automatic reading when input asked for it; true when the line then waits
 // for a click.

@@ -24,9 +24,7 @@ namespace {
 
 std::optional<std::vector<std::string>> stageScriptOverride;
 
-constexpr int kConversationScene = 10;
 
-constexpr int kTitleScene = 99;
 constexpr int kLastStage = 10;
 
 // Each stage procedure empties the store before it pushes its lines.

@@ -44,7 +44,6 @@ enum : int {  // AnimationCode
 };
 constexpr int kTitleWaitKind = 1000;
 constexpr int kMenuButtonMode = 10;
-constexpr int kConversationScene = 10;
 constexpr int kFirstStage = 1;
 constexpr int kTitlePictureKind = 17;
 
@@ -93,10 +92,6 @@ constexpr TitlePictureRow kTitlePictures[] = {
     {22, "SkTitle_Menu2"},  {23, "SkTitle_Menu3"},
 };
 
-void GoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void Back() {
   SceneCursor.SceneStep = 10;

@@ -101,8 +101,8 @@ void Offer() {
     EffectParams.EffectOffsetY = kOy[dir];
     EffectParams.EffectFrames = 5;
     EffectParams.EffectRepeats = 2;
-    BoardGoTo(kBoardAttackOffer, 1);
-    BoardEffect(916, EffectEnd::kNextTick);
+    GoTo(kBoardAttackOffer, 1);
+    RunEffect(916, EffectEnd::kNextTick);
     return;
   }
   if (Step() != 1) return;
@@ -123,7 +123,7 @@ void Offer() {
     BoardStore(2 * i, button, W() + 10, y, W() - 130, y);
     BoardStore(2 * i + 1, frame, W() + 3, y - 7, W() - 137, y - 7);
   }
-  BoardGoTo(kBoardAttack, -1);
+  GoTo(kBoardAttack, -1);
   BoardMoveSlots(5, 10, EffectParams.EffectMotionKind);
 }
 
@@ -145,18 +145,18 @@ void Choice() {
     AttackKind(BoardScreen.StrikeKinds[static_cast<size_t>(hover)]);
     BoardSound(102);
     SceneCursor.ButtonMode = 0;
-    BoardGoTo(kBoardAttack, 20);
+    GoTo(kBoardAttack, 20);
     Wait(1025, 0);
   } else if (source >= menu && source <= menu + BoardScreen.MenuButtonLast) {
     BoardSound(102);
     SceneCursor.ButtonMode = 0;
     TurnFlow.ReturnState = kBoardAttack;
     TurnFlow.ReturnStep = -1;
-    BoardGoTo(source == menu ? kBoardRules : kBoardRestart, source == menu ? 0 : -5);
+    GoTo(source == menu ? kBoardRules : kBoardRestart, source == menu ? 0 : -5);
     DrawState.CurrentLayer = L().HighlightLayer;
     EffectParams.EffectFrames = 10;
     EffectParams.EffectFrameDelay = 40;
-    BoardEffect(820, EffectEnd::kNextTick);
+    RunEffect(820, EffectEnd::kNextTick);
   } else {
     ShowLayer(L().StrikeArrowLayer, false);
     for (int i = 0; i <= BoardScreen.ChoiceButtonLast && i < 3; ++i) {
@@ -166,7 +166,7 @@ void Choice() {
       BoardStore(2 * i + 1, frame, LayerLeft(frame), LayerTop(frame), LayerLeft(frame) + 140, LayerTop(frame));
     }
     SceneCursor.ButtonMode = 0;
-    BoardGoTo(kBoardAttack, 10);
+    GoTo(kBoardAttack, 10);
     BoardMoveSlots(5, 5, EffectParams.EffectMotionKind);
   }
 }
@@ -183,7 +183,7 @@ void Hits() {
   if (E().LuckChanged == -1 || E().WomanChanged == -1) {
     SumPendingChanges();
     E().GaugeEventOrigin = 0;
-    BoardGoTo(kBoardAttack, 22);
+    GoTo(kBoardAttack, 22);
     BoardAnimateThenNext(1031);
     return;
   }
@@ -219,7 +219,7 @@ void Removals() {
   }
   E().MotionLastSlot = removed;
   E().EventAnimKind = 1;
-  BoardGoTo(kBoardAttack, 31);
+  GoTo(kBoardAttack, 31);
   Wait(1034, 0);
 }
 
@@ -231,7 +231,7 @@ void RemovalGauges() {
   if (E().LuckChanged == -1 || E().WomanChanged == -1) {
     SumPendingChanges();
     E().GaugeEventOrigin = 1;
-    BoardGoTo(kBoardAttack, 22);
+    GoTo(kBoardAttack, 22);
     BoardAnimateThenNext(1031);
     return;
   }
@@ -260,7 +260,7 @@ void GoneChanges() {
     E().EventFlag[static_cast<size_t>(i)] = -1;
     changed = true;
   }
-  BoardGoTo(kBoardAttack, 40);
+  GoTo(kBoardAttack, 40);
   HopOrNext(changed, 5);
 }
 
@@ -291,7 +291,7 @@ void ChainChanges() {
       }
     }
   }
-  BoardGoTo(kBoardAttack, 42);
+  GoTo(kBoardAttack, 42);
   HopOrNext(changed, 7);
 }
 
@@ -309,7 +309,7 @@ void ChainArrivals() {
     }
   }
   --E().ChainCount;
-  BoardGoTo(kBoardAttack, 40);
+  GoTo(kBoardAttack, 40);
   HopOrNext(arrived, 6);
 }
 
@@ -322,7 +322,7 @@ void AfterPipeline() {
       if (B().SpecialStrikeSource == 0) {
         Next(kBoardLanded, 10);
       } else {
-        BoardGoTo(kBoardMenu, 20);
+        GoTo(kBoardMenu, 20);
         Wait(-1, 200);
       }
       break;
@@ -346,13 +346,13 @@ void Pipeline() {
         ListLine(p.PathX, p.PathY, B().StrikeDir, B().StrikeRange);
       }
       B().StrikeOrigin = 0;
-      BoardGoTo(kBoardAttack, 21);
+      GoTo(kBoardAttack, 21);
       Wait(1030, 0);
       break;
     case 21: Hits(); break;
     case 22:
       if (E().LuckChanged == -1) {
-        BoardGoTo(kBoardAttack, 23);
+        GoTo(kBoardAttack, 23);
         BoardAnimateThenNext(1032);
       } else {
         Next(kBoardAttack, 25);
@@ -371,7 +371,7 @@ void Pipeline() {
       break;
     case 25:
       if (E().WomanChanged == -1) {
-        BoardGoTo(kBoardAttack, 26);
+        GoTo(kBoardAttack, 26);
         BoardAnimateThenNext(1033);
       } else {
         Next(kBoardAttack, 27);
@@ -471,7 +471,7 @@ void BoardTargetStrike() {
   switch (Step()) {
     case -5:
       StrikeBanner(0, false);
-      BoardGoTo(kBoardTargetStrike, -1);
+      GoTo(kBoardTargetStrike, -1);
       BoardMove(20, 11);
       break;
     case -1: Raise(kButtonsCreatures); break;
@@ -489,7 +489,7 @@ void BoardTargetStrike() {
       B().StrikeX = Slot(slot).GridX;
       B().StrikeY = Slot(slot).GridY;
       B().StrikeRange = 1;
-      BoardGoTo(kBoardTargetStrike, 10);
+      GoTo(kBoardTargetStrike, 10);
       Wait(1027, 0);
       break;
     }
@@ -497,7 +497,7 @@ void BoardTargetStrike() {
       BoardClearEvents();
       BoardAppendEvent(StepScratch.ActiveCreature);
       B().StrikeOrigin = 2;
-      BoardGoTo(kBoardAttack, 21);
+      GoTo(kBoardAttack, 21);
       Wait(1030, 0);
       break;
     default: break;
@@ -532,7 +532,7 @@ void BoardLineStrike() {
         BoardStore(++slot, layer, x - 50, y, x, y);
       }
       s.LineArrowLast = slot - 1;
-      BoardGoTo(kBoardLineStrike, -1);
+      GoTo(kBoardLineStrike, -1);
       BoardMoveSlots(slot, 20, EffectParams.EffectMotionKind);
       break;
     }
@@ -560,7 +560,7 @@ void BoardLineStrike() {
         B().StrikeY = hover - s.ColumnArrowLast;
         B().StrikeRange = BoardState.GridLastX - 1;
       }
-      BoardGoTo(kBoardLineStrike, 10);
+      GoTo(kBoardLineStrike, 10);
       Wait(1026, 0);
       break;
     }
@@ -568,7 +568,7 @@ void BoardLineStrike() {
       BoardClearEvents();
       ListLine(B().StrikeX, B().StrikeY, B().StrikeDir, B().StrikeRange);
       B().StrikeOrigin = 1;
-      BoardGoTo(kBoardAttack, 21);
+      GoTo(kBoardAttack, 21);
       Wait(1030, 0);
       break;
     default: break;

@@ -48,7 +48,7 @@ void Hop(int amplitude) {
   DrawState.CurrentLayer = Banner();
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 18;
-  BoardEffect(910, kReturn);
+  RunEffect(910, kReturn);
 }
 
 void Shake(int amplitude) {
@@ -56,7 +56,7 @@ void Shake(int amplitude) {
   DrawState.CurrentLayer = Banner();
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 20;
-  BoardEffect(911, kReturn);
+  RunEffect(911, kReturn);
 }
 
 // The layer from (x0, y0) to (x1, y1) with effect 800.

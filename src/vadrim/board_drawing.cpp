@@ -115,10 +115,6 @@ void CounterPanel(int layer, int pictureKind, int value) {
 
 }  // namespace
 
-void BoardGoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void BoardSound(int number, int channel) {
   float offset = 0.0f;
@@ -142,26 +138,21 @@ void BoardPrepare(int layer, int x, int y, int width, int height) {
   PrepareLayer(10);
 }
 
-void BoardEffect(int code, EffectEnd end) {
-  EffectParams.EffectResumesStep = end == EffectEnd::kReturn ? 0 : -1;
-  Wait(code, 0);
-}
-
 void BoardMove(int frames, int motionKind, EffectEnd end) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  BoardEffect(800, end);
+  RunEffect(800, end);
 }
 
 void BoardMoveSlots(int lastSlot, int frames, int motionKind, EffectEnd end) {
   EffectParams.EffectLastSlot = lastSlot;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  BoardEffect(801, end);
+  RunEffect(801, end);
 }
 
 void BoardNext(int state, int step) {
-  BoardGoTo(state, step);
+  GoTo(state, step);
   Wait(0, 0);
 }
 

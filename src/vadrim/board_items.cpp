@@ -64,7 +64,7 @@ void BlinkHighlight() {
   DrawState.CurrentLayer = L().HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
-  BoardEffect(820, kReturn);
+  RunEffect(820, kReturn);
 }
 
 // The icon of an item code into the current layer.
@@ -118,7 +118,7 @@ void Gain() {
     return;
   }
   if (S().TurnButtonLast >= kItemSlots - 1) {
-    BoardGoTo(kBoardLanded, 31);
+    GoTo(kBoardLanded, 31);
     Wait(1000, 0);
     return;
   }
@@ -129,7 +129,7 @@ void Gain() {
   Held(slot) = B().NewItem;
   D50_Buttons(10, slot);
   const int button = L().TurnButtonFirstBox + slot;
-  BoardGoTo(kBoardLanded, 2);
+  GoTo(kBoardLanded, 2);
   BoardMoveTo(button, S().ItemButtonX, S().ItemButtonTop + kButtonPitch * slot, 10, 10, kReturn);
   if (TurnFlow.LandedKind == kCellChoice && B().ItemSource == 1) {
     const int banner = L().BannerLayer;
@@ -160,7 +160,7 @@ void Use() {
       ShowLayer(L().HighlightLayer, false);
       B().ItemSlot = n;
       B().ItemCode = Held(n);
-      BoardGoTo(kBoardMenu, 10);
+      GoTo(kBoardMenu, 10);
       Wait(1001, 0);
       break;
     }
@@ -175,7 +175,7 @@ void Use() {
         TurnFlow.LandedKind = ItemKind(code);
         D50_CellEffect();
       }
-      BoardGoTo(kBoardMenu, 15);
+      GoTo(kBoardMenu, 15);
       if (B().ItemSlot == kItemSlots - 1) {
         Held(3) = 0;
         ShowLayer(L().TurnButtonFirstBox + 3, false);
@@ -188,7 +188,7 @@ void Use() {
       const int slot = B().ItemSlot;
       if (slot + 1 < kItemSlots && Held(slot + 1) > 0 && ButtonsCloseUp(slot + 1, S().TurnButtonLast + 1)) {
         const int code = B().ItemCode;
-        BoardGoTo(kBoardMenu, 16);
+        GoTo(kBoardMenu, 16);
         int last = -1;
         for (int n = slot + 1; n <= S().TurnButtonLast + 1 && n < kItemSlots; ++n) last += Held(n) > 0 ? 1 : 0;
         // After a die item the board waits for a click here, the GO marker asking for
@@ -221,24 +221,24 @@ void Use() {
       const int code = B().ItemCode;
       if (code == 10) {
         // The 0 die: the piece stays; the click that lands it is asked for as a roll's.
-        BoardGoTo(kBoardLanded, 0);
+        GoTo(kBoardLanded, 0);
         BoardGoMarker();
       } else if (code >= 11 && code <= 16) {
         Next(kBoardDie, 10);
       } else if (code == 18) {
-        BoardGoTo(kBoardLanded, 2);
+        GoTo(kBoardLanded, 2);
       } else if (code == 26 || code == 28) {
         B().SpecialStrikeSource = 1;
-        BoardGoTo(kBoardTargetStrike, -5);
+        GoTo(kBoardTargetStrike, -5);
       } else if (code == 27) {
         B().SpecialStrikeSource = 1;
-        BoardGoTo(kBoardLineStrike, -5);
+        GoTo(kBoardLineStrike, -5);
       } else if (code == 29 || code == 30) {
         TurnFlow.ReturnState = kBoardMenu;
         TurnFlow.ReturnStep = 20;
-        BoardGoTo(kBoardCellChange, 0);
+        GoTo(kBoardCellChange, 0);
       } else {
-        BoardGoTo(kBoardMenu, 20);
+        GoTo(kBoardMenu, 20);
       }
       break;
     }
@@ -337,7 +337,7 @@ void BoardOpeningPick() {
       B().NewItem = entry + 10;
       Held(slot) = B().NewItem;
       D50_Buttons(10, slot);
-      BoardGoTo(kBoardOpeningPick, 10);
+      GoTo(kBoardOpeningPick, 10);
       BoardMoveTo(L().TurnButtonFirstBox + slot, S().ItemButtonX, (kIcon + 10) * slot + S().ItemButtonTop, 10, 10);
       break;
     }
@@ -354,7 +354,7 @@ void BoardOpeningPick() {
       BoardStore(0, title, LayerLeft(title), LayerTop(title), LayerLeft(title), -LayerHeight(title));
       BoardStore(1, panel, LayerLeft(panel), LayerTop(panel), LayerLeft(panel), LayerTop(panel) + 500);
       BoardStore(2, badge, LayerLeft(badge), LayerTop(badge), LayerLeft(badge), LayerTop(badge) + 500);
-      BoardGoTo(kBoardEndTurn, 10);
+      GoTo(kBoardEndTurn, 10);
       BoardMoveSlots(2, 15, 10);
       break;
     default: break;

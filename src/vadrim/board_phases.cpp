@@ -53,7 +53,7 @@ void Bump(int slot, int dir) {
   EffectParams.EffectOffsetY = 10 * dy;
   EffectParams.EffectFrames = 5;
   EffectParams.EffectRepeats = 1;
-  BoardEffect(916, EffectEnd::kNextTick);
+  RunEffect(916, EffectEnd::kNextTick);
 }
 
 // Chasers already tried in this phase's catching step: one that catches nothing
@@ -101,7 +101,7 @@ bool Catch(int slot) {
       }
       D50_SetCreature(c.MergeInto, slot, 0);
       BoardChoice.StrikeOrigin = 3;
-      BoardGoTo(kBoardAttack, 40);
+      GoTo(kBoardAttack, 40);
       Wait(1041, 0);
       return true;
     }
@@ -186,7 +186,7 @@ bool GaugeEvents(int kind, int origin) {
   if (E().LuckChanged != -1 && E().WomanChanged != -1) return false;
   SumPendingChanges();
   E().GaugeEventOrigin = origin;
-  BoardGoTo(kBoardAttack, 22);
+  GoTo(kBoardAttack, 22);
   BoardAnimateThenNext(1031);
   return true;
 }
@@ -210,7 +210,7 @@ void PeriodicChanges() {
       BoardSound(112);
       SumPendingChanges();
       E().GaugeEventOrigin = 2;
-      BoardGoTo(kBoardAttack, 22);
+      GoTo(kBoardAttack, 22);
       BoardAnimateThenNext(1031);
       return;
     }
@@ -235,7 +235,7 @@ void LivesEnd() {
   }
   E().MotionLastSlot = E().EventLast;
   E().EventAnimKind = 4;
-  BoardGoTo(kBoardLifePhase, 11);
+  GoTo(kBoardLifePhase, 11);
   Wait(1034, 0);
 }
 
@@ -251,7 +251,7 @@ void EndChanges() {
     E().EventFlag[static_cast<size_t>(i)] = -1;
     changed = true;
   }
-  BoardGoTo(kBoardLifePhase, 20);
+  GoTo(kBoardLifePhase, 20);
   if (!changed) {
     Wait(0, 0);
     return;
@@ -271,7 +271,7 @@ void Arrivals() {
     arrived = true;
   }
   E().MotionLastSlot = E().EventLast;
-  BoardGoTo(kBoardLifePhase, 99);
+  GoTo(kBoardLifePhase, 99);
   if (!arrived) {
     Wait(0, 0);
     return;

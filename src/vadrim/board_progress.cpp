@@ -188,7 +188,7 @@ void D50_NoCreatureCheck() {
   SceneCursor.SceneStep = 0;
   TurnFlow.NoCreatureFlag = -1;
   EffectParams.EffectFrames = 40;
-  BoardEffect(800, EffectEnd::kReturn);  // the failure starts at the next click
+  RunEffect(800, EffectEnd::kReturn);  // the failure starts at the next click
 }
 
 void D50_RecordProgress(int kind) {

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "games/timed_effects.h"
+
 struct BoardScreenRecord {
   int EffectSheet = 0;      // sprite sheet of the endings' pictures
   int TurnButtonLast = -1;  // offset of the last item button shown, -1 none
@@ -135,8 +137,6 @@ enum : int {
   kButtonsArrows = 55,
 };
 
-// Sets SceneState and SceneStep.
-void BoardGoTo(int state, int step);
 // A sound of the title and board table on channel, volume offset 0.
 void BoardSound(int number, int channel = 0);
 // Moves a layer keeping its size.
@@ -145,14 +145,6 @@ void BoardPlace(int layer, int x, int y);
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1);
 // CurrentLayer := layer prepared (PrepareLayer 10) at (x, y) with the size.
 void BoardPrepare(int layer, int x, int y, int width, int height);
-// How an effect the board starts ends (EffectResumesStep): kNextTick arms the tick
-// that runs D50_Step again, kReturn goes back to the caller of Wait, which goes on
-// with its sequence or leaves the board waiting for a click. Every board effect is
-// started with one of them, so none runs on what an earlier effect (the hops and
-// shakes restore nothing) left in the word.
-enum class EffectEnd { kNextTick, kReturn };
-// Common effect `code` (below 1000), its other EffectParams already set.
-void BoardEffect(int code, EffectEnd end);
 // Effect 800 on CurrentLayer from CurrentRect to TargetRect's point.
 void BoardMove(int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
 // Effect 801 over slots 0 to lastSlot.

@@ -64,7 +64,7 @@ void BannerOutDown(int frames, EffectEnd end = kNextTick) {
 
 void Pause(int ms) {
   EffectParams.EffectFrameDelay = ms;
-  BoardEffect(700, kReturn);
+  RunEffect(700, kReturn);
 }
 
 // ---- Start and set-up ----
@@ -88,7 +88,7 @@ void SetUp() {
       D50_DrawPanel(10, 0);
       D50_DrawPath(10);
       BoardSound(50);
-      BoardGoTo(kBoardSetUp, 1);
+      GoTo(kBoardSetUp, 1);
       MoveTo(L().BoardLayer, BoardGeometry.BoardLeft, BoardGeometry.BoardTop, 20, 11);
       break;
     case 1: {
@@ -106,7 +106,7 @@ void SetUp() {
       const int panel = L().ItemPanelLayer;
       BoardStore(4, panel, 10, H(), 10, H() - LayerHeight(panel) - 5);
       BoardSound(50);
-      BoardGoTo(kBoardSetUp, 2);
+      GoTo(kBoardSetUp, 2);
       BoardMoveSlots(4, 15, 11);
       break;
     }
@@ -115,7 +115,7 @@ void SetUp() {
       const int button = L().MenuButtonFirstBox + Step() - 2;
       const int y = Step() == 2 ? 610 : 610 + 10 + LayerHeight(button);
       BoardPlace(button, W(), y);
-      BoardGoTo(kBoardSetUp, Step() == 2 ? 3 : 10);
+      GoTo(kBoardSetUp, Step() == 2 ? 3 : 10);
       MoveTo(button, W() - LayerWidth(button) - 10, y, 10, 11);
       break;
     }
@@ -127,7 +127,7 @@ void SetUp() {
       BoardStore(0, a, W(), half - 20 - LayerHeight(a), 45, half - 20 - LayerHeight(a));
       BoardStore(1, b, -LayerWidth(b), half + 20, W() - LayerWidth(b) - 45, half + 20);
       BoardSound(51);
-      BoardGoTo(kBoardSetUp, 11);
+      GoTo(kBoardSetUp, 11);
       BoardMoveSlots(1, 20, 11, kReturn);
       break;
     }
@@ -136,12 +136,12 @@ void SetUp() {
       BoardStore(0, a, LayerLeft(a), LayerTop(a), -LayerWidth(a), LayerTop(a));
       BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), W(), LayerTop(a + 1));
       BoardSound(51);
-      BoardGoTo(kBoardSetUp, 12);
+      GoTo(kBoardSetUp, 12);
       BoardMoveSlots(1, 12, 11);
       break;
     }
     case 12:
-      BoardGoTo(kBoardIntro, 0);
+      GoTo(kBoardIntro, 0);
       Wait(-1, 300);
       break;
     default: break;
@@ -172,7 +172,7 @@ void CreatureFliesIn() {
 
 void IntroBanner(int number, int clickStep) {
   BoardSound(50);
-  BoardGoTo(kBoardIntro, clickStep);
+  GoTo(kBoardIntro, clickStep);
   BannerFromAbove(99, number, 700, 200, 20, kReturn);
 }
 
@@ -204,7 +204,7 @@ void Intro() {
       break;
     }
     case 20:
-      BoardGoTo(kBoardIntro, 30);
+      GoTo(kBoardIntro, 30);
       Wait(kAnimPieceIn, 0);
       break;
     case 30: {
@@ -216,7 +216,7 @@ void Intro() {
       const int by = H() - LayerHeight(a + 1) - 10;
       BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
       BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
-      BoardGoTo(kBoardIntro, 50);
+      GoTo(kBoardIntro, 50);
       BoardMoveSlots(1, 10, 11);
       break;
     }
@@ -227,7 +227,7 @@ void Intro() {
     case 51:
     case 56:
       BoardSound(50);
-      BoardGoTo(kBoardIntro, Step() == 51 ? 55 : 100);
+      GoTo(kBoardIntro, Step() == 51 ? 55 : 100);
       BannerOutDown(10);
       break;
     case 55:
@@ -253,7 +253,7 @@ void BlinkHighlight() {
   DrawState.CurrentLayer = L().HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
-  BoardEffect(820, kNextTick);
+  RunEffect(820, kNextTick);
 }
 
 void Menu() {
@@ -271,7 +271,7 @@ void Menu() {
         SceneCursor.ButtonMode = 0;
         T().ReturnState = kBoardMenu;
         T().ReturnStep = -1;
-        BoardGoTo(source == firstMenu ? kBoardRules : kBoardRestart, source == firstMenu ? 0 : -5);
+        GoTo(source == firstMenu ? kBoardRules : kBoardRestart, source == firstMenu ? 0 : -5);
         BlinkHighlight();
       } else {
         ShowLayer(L().TurnMarkerLayer, false);
@@ -295,7 +295,7 @@ void Rules() {
       BoardSound(50);
       BoardPrepare(banner, CentreX(880), H(), 880, 650);
       D00_LoadPicture(1, 94, T().RulesPage);
-      BoardGoTo(kBoardRules, 2);
+      GoTo(kBoardRules, 2);
       MoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, 11, kReturn);
       break;
     case 2:
@@ -308,7 +308,7 @@ void Rules() {
     case 5:
       BoardSound(50);
       // Back to the choice the pages were opened from: the turn menu or the attack.
-      BoardGoTo(T().ReturnState, T().ReturnStep);
+      GoTo(T().ReturnState, T().ReturnStep);
       BannerOutDown(15);
       break;
     default: break;
@@ -332,7 +332,7 @@ void Restart() {
         BoardPlace(first + b, CentreX(250), H());
         BoardStore(1 + b, first + b, CentreX(250), H(), CentreX(250), ScreenSize.ScreenHalfHeight + 50 + 105 * b);
       }
-      BoardGoTo(kBoardRestart, -1);
+      GoTo(kBoardRestart, -1);
       BoardMoveSlots(2, 20, 11);
       break;
     }
@@ -344,7 +344,7 @@ void Restart() {
       BoardSound(102);
       T().HoverIndex = b;
       ShowLayer(first + 1 - b, false);
-      BoardGoTo(kBoardRestart, b == 0 ? 10 : 20);
+      GoTo(kBoardRestart, b == 0 ? 10 : 20);
       Wait(kAnimDialogChoice, 0);
       break;
     }
@@ -352,7 +352,7 @@ void Restart() {
       BoardSound(135);
       Wait(kAnimWhiteOut, 0);
       EffectParams.EffectFrameDelay = 50;
-      BoardEffect(750, kReturn);
+      RunEffect(750, kReturn);
       HideLayerRange(0, L().BackdropLayer - 1);
       Pause(500);
       BoardSound(130);
@@ -366,7 +366,7 @@ void Restart() {
       const int kept = first + T().HoverIndex;
       BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
       BoardStore(1, kept, LayerLeft(kept), LayerTop(kept), LayerLeft(kept), H());
-      BoardGoTo(T().ReturnState, T().ReturnStep);
+      GoTo(T().ReturnState, T().ReturnStep);
       BoardMoveSlots(1, 20, 11);
       break;
     }
@@ -380,7 +380,7 @@ void Die() {
   switch (Step()) {
     case 0: Next(kBoardDie, 5); break;
     case 5:
-      BoardGoTo(kBoardDie, 10);
+      GoTo(kBoardDie, 10);
       Wait(kAnimDie, 0);
       break;
     case 10:
@@ -417,16 +417,16 @@ void Landed() {
         Next(kBoardItemChoice, -1);
       } else if (InRange(kind, 130, 139)) {
         BoardChoice.SpecialStrikeSource = 0;
-        BoardGoTo(kBoardTargetStrike, -5);
+        GoTo(kBoardTargetStrike, -5);
       } else if (InRange(kind, 140, 149)) {
         BoardChoice.SpecialStrikeSource = 0;
-        BoardGoTo(kBoardLineStrike, -5);
+        GoTo(kBoardLineStrike, -5);
       } else if (InRange(kind, 150, 159)) {
         T().ReturnState = kBoardLanded;
         T().ReturnStep = 10;
-        BoardGoTo(kBoardCellChange, 0);
+        GoTo(kBoardCellChange, 0);
       } else {
-        BoardGoTo(kBoardLanded, 2);  // the effect's banner stays until the click
+        GoTo(kBoardLanded, 2);  // the effect's banner stays until the click
       }
       break;
     }
@@ -445,7 +445,7 @@ void Landed() {
       } else if (kind == kCellAgain) {
         Next(kBoardDie, 0);
       } else if (kind == kCellWarp) {
-        BoardGoTo(kBoardLanded, 10);
+        GoTo(kBoardLanded, 10);
         Wait(kAnimWarp, 0);
       } else {
         Next(kBoardLanded, 10);
@@ -495,7 +495,7 @@ void CountDown() {
   }
   if (C().RollsLeft <= 0) {
     BoardSound(50);
-    BoardGoTo(kBoardFailed, 0);
+    GoTo(kBoardFailed, 0);
     BannerFromAbove(99, 0, 700, 200, 40, kReturn);
     return;
   }
@@ -510,8 +510,8 @@ void TurnMarker() {
   EffectParams.EffectFrames = 16;
   EffectParams.EffectMotionKind = 13;
   EffectParams.EffectRepeats = 0;
-  BoardGoTo(kBoardEndTurn, 15);
-  BoardEffect(802, kNextTick);
+  GoTo(kBoardEndTurn, 15);
+  RunEffect(802, kNextTick);
 }
 
 void EndTurn() {
@@ -579,7 +579,7 @@ void Omen() {
         // The message is drawn centred; it slides in from above the window.
         const int x = CentreX(LayerWidth(layer));
         BoardPlace(layer, x, -LayerHeight(layer));
-        BoardGoTo(kBoardOmen, 1);
+        GoTo(kBoardOmen, 1);
         MoveTo(layer, x, CentreY(LayerHeight(layer)), 30, 11, kReturn);
       } else {
         GetLayerRect(50, layer);
@@ -587,14 +587,14 @@ void Omen() {
         EffectParams.EffectOffsetX = 0;
         EffectParams.EffectOffsetY = 40;
         EffectParams.EffectFrames = 50;
-        BoardGoTo(kBoardFailed, 0);
-        BoardEffect(912, kReturn);
+        GoTo(kBoardFailed, 0);
+        RunEffect(912, kReturn);
       }
       break;
     }
     case 1:
       BoardSound(86);
-      BoardGoTo(kBoardOmen, 2);
+      GoTo(kBoardOmen, 2);
       BannerOutDown(15);
       break;
     case 2:
@@ -635,7 +635,7 @@ void CellChange() {
       DrawState.CurrentRect = {sx, sy, cell, cell};
       DrawState.TargetRect.X = x;
       DrawState.TargetRect.Y = y;
-      BoardGoTo(kBoardCellChange, 1);
+      GoTo(kBoardCellChange, 1);
       BoardMove(40, 11);
       break;
     }
@@ -645,7 +645,7 @@ void CellChange() {
       D50_KindTile(p.PathKind);
       BitBltCopy(L().TileLayer, L().BoardLayer,
                  {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, p.PathX * cell, p.PathY * cell});
-      BoardGoTo(T().ReturnState, T().ReturnStep);
+      GoTo(T().ReturnState, T().ReturnStep);
       Wait(-1, 200);
       break;
     }
@@ -661,17 +661,17 @@ void Ending(bool cleared) {
   switch (Step()) {
     case 0:
       if (cleared) D50_RecordProgress(1);
-      BoardGoTo(SceneCursor.SceneState, 1);
+      GoTo(SceneCursor.SceneState, 1);
       Wait(first, 0);
       EffectParams.EffectFrameDelay = 100;
-      BoardEffect(750, kReturn);
+      RunEffect(750, kReturn);
       Wait(0, 0);
       break;
     case 1:
     case 2: {
       // The step's own animation, read before the step moves on.
       const int code = first + Step();
-      BoardGoTo(SceneCursor.SceneState, Step() + 1);
+      GoTo(SceneCursor.SceneState, Step() + 1);
       Wait(code, 0);
       break;
     }
@@ -680,7 +680,7 @@ void Ending(bool cleared) {
         D50_Leave(0);
       } else {
         HideLayerRange(0, L().BackdropLayer - 1);
-        BoardGoTo(kBoardSetUp, 0);
+        GoTo(kBoardSetUp, 0);
         Wait(1098, 0);
       }
       break;

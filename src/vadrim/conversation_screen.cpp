@@ -34,7 +34,6 @@ enum : int {
 };
 
 constexpr int kNarrationWindowLayer = 19;
-constexpr int kTitleScene = 99;
 constexpr int kTitleFromMenu = -10;  // the title fades in to its menu
 
 ConversationHookSet& Hooks() { return ConversationHooksFor(ModeId::Vadrim); }
@@ -43,10 +42,6 @@ void Call(void (*member)()) {
   if (member != nullptr) member();
 }
 
-void GoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void Entry() {
   switch (SceneCursor.SceneStep) {

@@ -26,9 +26,7 @@ constexpr int kStages[] = {0,  1,  10, 11, 12, 13, 20, 21, 22, 23, 24, 30, 31, 3
 static_assert(std::size(kStages) == 30);
 
 enum : int {
-  kConversationScene = 10,
   kBoardScene = 51,
-  kTitleScene = 99,
 };
 
 enum class Outcome {

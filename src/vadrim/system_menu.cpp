@@ -23,9 +23,7 @@
 namespace {
 
 enum : int {
-  kConversationScene = 10,
   kBoardScene = 51,
-  kTitleScene = 99,
 };
 
 // Row codes.

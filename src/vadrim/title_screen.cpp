@@ -21,10 +21,6 @@
 
 namespace vadrim_title {
 
-void GoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void Sound(int number, int channel) {
   float offset = 0.0f;

@@ -81,7 +81,6 @@ inline constexpr int kHoverSound = 15;
 inline constexpr int kClickSound = 16;
 inline constexpr int kSlideInSound = 50;
 
-void GoTo(int state, int step);
 // D00_PlaySound with volume offset 0.
 void Sound(int number, int channel = 0);
 // Starts a title effect that returns to its caller when it is over.

@@ -342,7 +342,7 @@ TEST_F(VadrimOverStandIns, TheAttackButtonsShowWhatEachAttackReachesAndTakes) {
       PieceCounters.PowerTurns = power;
       PieceCounters.PiecePos = 2;  // the top row: the attack goes down into the grid
       BoardChoice.StrikeDir = 3;
-      BoardGoTo(kBoardAttack, 0);
+      GoTo(kBoardAttack, 0);
       SceneCursor.ButtonMode = kButtonsAttack;
       TurnFlow.HoverIndex = button;
       InputEvent.InputSourceIndex = BoardLayers.ChoiceButtonFirstBox + button;

@@ -116,7 +116,7 @@ TEST_F(BoardFlowTest, StepsAfterAClickWaitArmTheirNextStepThemselves) {
       {"the attack arrow's bounce brings the attack buttons",
        [] {
          PieceCounters.PiecePos = 2;  // a side cell, facing the grid
-         BoardGoTo(kBoardAttackOffer, 0);
+         GoTo(kBoardAttackOffer, 0);
        },
        kBoardAttack, 0, kButtonsAttack},
       {"a creature's bump at the wall and the turn's end reach the menu",
@@ -124,11 +124,11 @@ TEST_F(BoardFlowTest, StepsAfterAClickWaitArmTheirNextStepThemselves) {
          EmptyGrid(1);
          D50_Buttons(1, 0);
          Put(1, BoardState.GridLastX - 1, 2, 5, 1, 2);  // steps right, into the wall
-         BoardGoTo(kBoardEndTurn, 0);
+         GoTo(kBoardEndTurn, 0);
        },
        kBoardMenu, 0, kButtonsMenu},
       {"a board starting again slides its gauges and buttons in",
-       [] { BoardGoTo(kBoardSetUp, 0); }, kBoardSetUp, 11, 0},
+       [] { GoTo(kBoardSetUp, 0); }, kBoardSetUp, 11, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -186,7 +186,7 @@ TEST_F(BoardFlowTest, EachEndingRunsItsCodesOnceInOrder) {
     SCOPED_TRACE(c.name);
     Ready(1);
     const size_t before = h_->TraceOf("loop").size();
-    BoardGoTo(c.state, 0);
+    GoTo(c.state, 0);
     Wait(0, 0);
     int clicks = 0;
     PlayUntil([this] { return SceneCursor.SceneCode != 51 || At(kBoardSetUp, 11); },
@@ -212,7 +212,7 @@ TEST_F(BoardFlowTest, AnOmenSlidesInFromAboveTheWindowAndWaitsForAClick) {
   PieceCounters.DangerLevel = 2;
   TurnFlow.ReturnState = kBoardLanded;
   TurnFlow.ReturnStep = 10;
-  BoardGoTo(kBoardOmen, 0);
+  GoTo(kBoardOmen, 0);
   FrameClock.TimerArmed = 0;  // the tick due from start-up
   D50_Step();
   const int banner = BoardLayers.BannerLayer;
@@ -248,7 +248,7 @@ TEST_F(BoardFlowTest, DieItemsAskForTheirClickWithTheGoMarker) {
     const int marker = BoardLayers.TurnMarkerLayer;
     PieceCounters.HeldItems = c.held;
     D50_Buttons(1, 0);
-    BoardGoTo(kBoardEndTurn, 0);
+    GoTo(kBoardEndTurn, 0);
     Wait(0, 0);
     ASSERT_TRUE(PlayUntil([this] { return At(kBoardMenu, 0); }, [] { return true; }, 8000));
     ASSERT_TRUE(Lay(marker).visible);

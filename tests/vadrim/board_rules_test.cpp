@@ -77,7 +77,7 @@ TEST_F(BoardRulesTest, LandedCellsChangeTheirGaugesAndCountersWithinBounds) {
   Land(kCellSeal);
   std::vector<int> seal{PieceCounters.SealTurns};
   for (int end = 0; end < 3; ++end) {
-    BoardGoTo(kBoardEndTurn, 10);
+    GoTo(kBoardEndTurn, 10);
     D50_Step();
     FrameClock.TimerArmed = 0;
     seal.push_back(PieceCounters.SealTurns);
@@ -123,7 +123,7 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
   // 90 falling to 15 through a hit: one omen, then back to the pipeline.
   PieceCounters.LuckGauge = 15;
   PieceCounters.DangerLevel = 0;
-  BoardGoTo(kBoardAttack, 23);
+  GoTo(kBoardAttack, 23);
   D50_Step();
   EXPECT_EQ(SceneCursor.SceneState, kBoardOmen);
   EXPECT_EQ(TurnFlow.ReturnState, kBoardAttack);
@@ -137,7 +137,7 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
   tq::ThePlatform().DisarmTimer();
   FrameClock.TimerArmed = 0;
   PieceCounters.DangerLevel = 5;
-  BoardGoTo(kBoardOmen, 0);
+  GoTo(kBoardOmen, 0);
   D50_Step();
   EXPECT_EQ(SceneCursor.SceneState, kBoardFailed);
   EXPECT_EQ(FrameClock.TimerArmed, 0);
@@ -246,7 +246,7 @@ TEST_F(BoardRulesTest, CreaturesMoveByTheirRhythmAndStopOnlyTheirMoves) {
   walker.MoveEvery = 2;
   std::vector<int> xs;
   for (int turn = 0; turn < 4; ++turn) {
-    BoardGoTo(kBoardMovePhase, 0);
+    GoTo(kBoardMovePhase, 0);
     RunState(kBoardMovePhase);
     xs.push_back(walker.GridX);
   }
@@ -261,7 +261,7 @@ TEST_F(BoardRulesTest, CreaturesMoveByTheirRhythmAndStopOnlyTheirMoves) {
   PieceCounters.StopTurns = 2;
   walker.MoveEvery = 1;
   const int wait = walker.MoveWaitCount;
-  BoardGoTo(kBoardEndTurn, 0);
+  GoTo(kBoardEndTurn, 0);
   D50_Step();
   D50_Step();
   EXPECT_EQ(SceneCursor.SceneState, kBoardLifePhase);
@@ -286,7 +286,7 @@ TEST_F(BoardRulesTest, AChaserThatCatchesNothingIsTriedOncePerPhase) {
   eater.MergeInto = -1;
   eater.AfterEatMoveType = 0;
   Put(4, 3, 3, 9).CreatureType = 7;
-  BoardGoTo(kBoardMovePhase, 0);
+  GoTo(kBoardMovePhase, 0);
   int calls = 0;
   while (At(kBoardMovePhase, 0) || At(kBoardMovePhase, 5)) {
     ASSERT_LT(++calls, 20) << "the chasers' step never ends";
@@ -311,7 +311,7 @@ TEST_F(BoardRulesTest, ALineAttackFromASideCellHitsTheWholeRow) {
   Put(4, 2, 2, 9);  // another row
   CreatureSlot[3].DeathChain = 0;
   const int attacks = PieceCounters.AttacksLeft;
-  BoardGoTo(kBoardAttackOffer, 0);
+  GoTo(kBoardAttackOffer, 0);
   Wait(0, 0);
   ASSERT_TRUE(PlayUntil([] { return SceneCursor.ButtonMode == kButtonsAttack; }));
   // A click on the third button before the pointer highlighted anything.
@@ -327,7 +327,7 @@ TEST_F(BoardRulesTest, ALineAttackFromASideCellHitsTheWholeRow) {
 
   // A corner offers no attack.
   PieceCounters.PiecePos = 0;
-  BoardGoTo(kBoardAttackOffer, 0);
+  GoTo(kBoardAttackOffer, 0);
   D50_Step();
   EXPECT_EQ(SceneCursor.SceneState, kBoardEndTurn);
 }
@@ -341,7 +341,7 @@ TEST_F(BoardRulesTest, RulesPagesFromTheAttackChoiceReturnToIt) {
   Put(1, 2, 1, 9);
   CreatureSlotRecord& walker = Put(2, 1, 3, 9, 15, 2);
   const int turn = PieceCounters.TurnNumber;
-  BoardGoTo(kBoardAttackOffer, 0);
+  GoTo(kBoardAttackOffer, 0);
   Wait(0, 0);
   ASSERT_TRUE(PlayUntil([] { return SceneCursor.ButtonMode == kButtonsAttack; }));
   // The rules button where the board's set-up slides it.
@@ -390,7 +390,7 @@ TEST_F(BoardRulesTest, Board11ChainsFireFromTheLastListedAndChangeTheirColumns) 
   CreatureEvents.ChainList[1] = 3;  // 393 to 395, fired second
   CreatureEvents.ChainList[2] = 2;  // 391 and 409 to 393, fired first
   BoardChoice.StrikeOrigin = 0;
-  BoardGoTo(kBoardAttack, 40);
+  GoTo(kBoardAttack, 40);
   RunState(kBoardAttack);
   EXPECT_EQ(CreatureSlot[1].CreatureType, 395);
   EXPECT_EQ(CreatureSlot[2].CreatureType, 390) << "no entry of its own";
@@ -414,7 +414,7 @@ TEST_F(BoardRulesTest, ItemsDropTheOldestDrawFromTheirListAndCapThePick) {
   // highlight takes that card.
   BoardChoice.ChoiceItems = {21, 24, 25, 26, 27};
   D50_ItemWindow();
-  BoardGoTo(kBoardItemChoice, -1);
+  GoTo(kBoardItemChoice, -1);
   D50_Step();
   InputEvent.InputSourceIndex = -1;
   D50_Step();
@@ -428,7 +428,7 @@ TEST_F(BoardRulesTest, ItemsDropTheOldestDrawFromTheirListAndCapThePick) {
   PieceCounters.HeldItems = {11, 12, 13, 0, 0};
   D50_Buttons(1, 0);
   TurnFlow.PicksLeft = 4;
-  BoardGoTo(kBoardOpeningPick, -5);
+  GoTo(kBoardOpeningPick, -5);
   D50_Step();
   EXPECT_EQ(TurnFlow.PicksLeft, 1);
 
@@ -439,7 +439,7 @@ TEST_F(BoardRulesTest, ItemsDropTheOldestDrawFromTheirListAndCapThePick) {
   ASSERT_EQ(BoardScreen.TurnButtonLast, 3);
   TurnFlow.LandedKind = kCellItem;
   BoardChoice.ItemSource = 0;
-  BoardGoTo(kBoardLanded, 30);
+  GoTo(kBoardLanded, 30);
   Wait(0, 0);
   ASSERT_TRUE(PlayUntil([this] { return At(kBoardLanded, 2); })) << "the 具 banner waits for the click";
   EXPECT_EQ(PieceCounters.HeldItems[0], 12);

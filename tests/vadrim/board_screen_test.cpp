@@ -148,7 +148,7 @@ TEST_F(BoardScreenTest, TheDieTicksOnFiveChannelsAndThePieceMovesByTheLastFace) 
   D50_DrawPanel(15, 0);
   PieceCounters.PiecePos = 0;
   PieceCounters.TravelDir = 1;
-  BoardGoTo(kBoardDie, 5);
+  GoTo(kBoardDie, 5);
   const size_t before = h_->TraceOf("STReadFile").size();
   PlayUntil([] { return SceneCursor.SceneState == kBoardMenu || SceneCursor.SceneState == kBoardLanded; });
   std::vector<std::string> ticks;
@@ -178,7 +178,7 @@ TEST_F(BoardScreenTest, TheLastThrowFailsTheBoardBeforeTheMenu) {
   Ready(1);
   PieceCounters.RollsLeft = 1;
   PieceCounters.WomanGauge = 90;
-  BoardGoTo(kBoardEndTurn, 0);
+  GoTo(kBoardEndTurn, 0);
   Wait(0, 0);
   PlayUntil([this] { return Idle(); });
   EXPECT_TRUE(At(kBoardFailed, 0));
@@ -210,7 +210,7 @@ TEST_F(BoardScreenTest, TheRestartDialogStartsTheSameBoardWithFreshGauges) {
 TEST_F(BoardScreenTest, ACleardBoardRecordsProgressAndHandsBackToTheStory) {
   Ready(11);
   VadrimProgress.RouteCleared[2] = 0;
-  BoardGoTo(kBoardCleared, 0);
+  GoTo(kBoardCleared, 0);
   Wait(0, 0);
   // The conversation stays put, so the hand-back can be seen.
   ScreenHookSet& conversation = VadrimScreen(10);
@@ -234,7 +234,7 @@ TEST_F(BoardScreenTest, KeysChooseOnlyThroughTheAdvanceAndDigitKeys) {
   ASSERT_EQ(BoardScreen.TurnButtonLast, 1);
   auto atMenu = [] {
     SceneCursor.ButtonMode = kButtonsMenu;
-    BoardGoTo(kBoardMenu, 0);
+    GoTo(kBoardMenu, 0);
   };
   struct KeyCase {
     const char* name;

@@ -24,10 +24,6 @@ namespace board_games {
 
 BoardGameStateRecord& S() { return BoardGameState; }
 
-void GoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void Sound(int number, int channel, float offset) { C40_PlaySound(number, channel, offset); }
 

@@ -88,9 +88,9 @@ void Open() {
   if (C().RulesShown[1] == 0) {
     C().RulesShown[1] = 1;
     G04_Board(2, C().CasinoMode);
-    CasinoGoTo(kCardGame, kRulesOut);
+    GoTo(kCardGame, kRulesOut);
   } else {
-    CasinoGoTo(kCardGame, kNewDeal);
+    GoTo(kCardGame, kNewDeal);
     Wait(0, 0);
   }
 }
@@ -117,7 +117,7 @@ void NewDeal() {
     C().SysButtonsShown = 1;
     G04_Board(40, 0);
   }
-  CasinoGoTo(kCardGame, kBetting);
+  GoTo(kCardGame, kBetting);
 }
 
 void BettingClick() {
@@ -145,7 +145,7 @@ void BettingClick() {
       G04_Board(10, 0);
       CasinoSlide(Panel(1), W() - 30 - LayerWidth(Panel(1)), LayerTop(Panel(1)));
       CasinoRunSlides(15);
-      CasinoGoTo(kCardGame, kTurn);
+      GoTo(kCardGame, kTurn);
       Wait(0, 0);
       break;
     case kNewDealButton:
@@ -153,13 +153,13 @@ void BettingClick() {
       C().CasinoBet = 0;
       G04_NumberPanel(0, 1);
       G04_Board(11, 0);
-      CasinoGoTo(kCardGame, kNewDeal);
+      GoTo(kCardGame, kNewDeal);
       Wait(0, 0);
       break;
     case kHelp:
       G04_Board(7, 0);
       G04_Board(2, C().CasinoMode);
-      CasinoGoTo(kCardGame, kHelpOut);
+      GoTo(kCardGame, kHelpOut);
       break;
     case kQuit: CasinoQuitGame(); break;
     default: break;
@@ -197,12 +197,12 @@ void Turn() {
   HandTotalPanel(true);
   if (D().HandTotal == 21) {
     G04_Board(1, 0);
-    CasinoGoTo(kCardGame, kStripOut);
+    GoTo(kCardGame, kStripOut);
     return;
   }
   G04_Board(0, 1);
   DrawButtonsRise();
-  CasinoGoTo(kCardGame, kDrawOrStand);
+  GoTo(kCardGame, kDrawOrStand);
 }
 
 void DrawOrStand() {
@@ -213,10 +213,10 @@ void DrawOrStand() {
   C().PressSoundKind = 1;
   G04_Board(5, 1);
   if (n == 0) {
-    CasinoGoTo(kCardGame, kDraw);
+    GoTo(kCardGame, kDraw);
   } else {
     G04_Board(12, 0);
-    CasinoGoTo(kCardGame, kEvaluate);
+    GoTo(kCardGame, kEvaluate);
   }
   Wait(0, 0);
 }
@@ -230,12 +230,12 @@ void Draw() {
   else if (D().HandTotal > 21) strip = 1;
   else if (D().DealtLast == 4) strip = 2;
   if (strip < 0) {
-    CasinoGoTo(kCardGame, kDrawOrStand);
+    GoTo(kCardGame, kDrawOrStand);
     return;
   }
   G04_Board(12, 0);
   G04_Board(1, strip);
-  CasinoGoTo(kCardGame, kStripOut);
+  GoTo(kCardGame, kStripOut);
 }
 
 void Pay() {
@@ -245,7 +245,7 @@ void Pay() {
     CasinoRunSlides(20);
     CasinoCollectWin(kCardGame, kCheck);
   } else {
-    CasinoGoTo(kCardGame, kCheck);
+    GoTo(kCardGame, kCheck);
     Wait(0, 0);
   }
 }
@@ -256,11 +256,11 @@ void Check() {
     case kMoneyPlayOn:
       G04_Board(21, 0);
       C().SysButtonsShown = 0;
-      CasinoGoTo(kCardGame, kNewDeal);
+      GoTo(kCardGame, kNewDeal);
       break;
-    case kMoneyGameOver: CasinoGoTo(kCasinoGameOver, 0); break;
-    case kMoneyClear: CasinoGoTo(kCasinoClear, 0); break;
-    default: CasinoGoTo(kCardGame, kUnlocked); break;
+    case kMoneyGameOver: GoTo(kCasinoGameOver, 0); break;
+    case kMoneyClear: GoTo(kCasinoClear, 0); break;
+    default: GoTo(kCardGame, kUnlocked); break;
   }
   Wait(0, 0);
 }
@@ -272,14 +272,14 @@ void G04_CardStep() {
     case kOpen: Open(); break;
     case kRulesOut:
       G04_Board(3, 0);
-      CasinoGoTo(kCardGame, kNewDeal);
+      GoTo(kCardGame, kNewDeal);
       Wait(0, 0);
       break;
     case kNewDeal: NewDeal(); break;
     case kBetting: BettingClick(); break;
     case kHelpOut:
       G04_Board(3, 0);
-      CasinoGoTo(kCardGame, kBetting);
+      GoTo(kCardGame, kBetting);
       break;
     case kTurn: Turn(); break;
     case kDrawOrStand: DrawOrStand(); break;
@@ -289,14 +289,14 @@ void G04_CardStep() {
       CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
       CasinoRunSlides(10);
       ShowLayer(box, false);
-      CasinoGoTo(kCardGame, kEvaluate);
+      GoTo(kCardGame, kEvaluate);
       Wait(0, 0);
       break;
     }
     case kEvaluate:
       G04_CardEvaluate(C().CasinoMode);
       G04_Board(20, 0);
-      CasinoGoTo(kCardGame, kPay);
+      GoTo(kCardGame, kPay);
       break;
     case kPay: Pay(); break;
     case kCheck: Check(); break;

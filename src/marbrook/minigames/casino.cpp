@@ -78,7 +78,7 @@ void Start() {
   C().CardFirstBox = 20;
   C().ReelFirstBox = 20;
   EffectParams.EffectFrameDelay = 13;
-  CasinoGoTo(kCasinoTitle, 0);
+  GoTo(kCasinoTitle, 0);
   Wait(0, 0);
 }
 
@@ -93,19 +93,19 @@ void Title() {
       C15_PlayMusic(kMusicTitle);
       C().CasinoCredits = C().CasinoStartCredits;
       G04_Panels(0, 1);
-      CasinoGoTo(kCasinoTitle, kTitleShown);
+      GoTo(kCasinoTitle, kTitleShown);
       break;
     case kTitleShown:
       CasinoSound(400);
       ShowSelectBackdrop();
-      CasinoGoTo(kCasinoTitle, kButtonsRise);
+      GoTo(kCasinoTitle, kButtonsRise);
       Wait(0, 0);
       break;
     case kBackFromGame:
       C15_PlayMusic(kMusicTitle);
       G04_Panels(0, 0);
       ShowSelectBackdrop();
-      CasinoGoTo(kCasinoTitle, kButtonsRise);
+      GoTo(kCasinoTitle, kButtonsRise);
       Wait(0, 0);
       break;
     case kButtonsRise: {
@@ -121,9 +121,9 @@ void Title() {
       if (C().CasinoIntroPending == 1) {
         C().CasinoIntroPending = 0;
         G04_Board(35, 10);
-        CasinoGoTo(kCasinoTitle, kIntroBoard);
+        GoTo(kCasinoTitle, kIntroBoard);
       } else {
-        CasinoGoTo(kSelect, -1);
+        GoTo(kSelect, -1);
         Wait(0, 0);
       }
       break;
@@ -131,7 +131,7 @@ void Title() {
     case kIntroBoard:
       CasinoSound(400);
       CasinoBigBoardOut();
-      CasinoGoTo(kSelect, -1);
+      GoTo(kSelect, -1);
       Wait(0, 0);
       break;
     default: break;
@@ -157,7 +157,7 @@ void Select() {
     case -1:
       ScreenButtons.HoveredButton = -1;
       SceneCursor.ButtonMode = 10;
-      CasinoGoTo(kSelect, 0);
+      GoTo(kSelect, 0);
       break;
     case 0: {
       if (SceneCursor.ButtonMode != 10) return;
@@ -178,7 +178,7 @@ void Select() {
       G04_Panels(0, 10 + game);
       HideLayerRange(0, 39);
       C00_LoadPicture(0, kPictureGameBack, game);
-      CasinoGoTo(game == 0 ? kSlotGame : kCardGame, 0);
+      GoTo(game == 0 ? kSlotGame : kCardGame, 0);
       Wait(0, 0);
       break;
     }
@@ -192,11 +192,11 @@ void GameOver() {
       FadeMusic();
       CasinoSound(409);
       G04_Board(30, 0);
-      CasinoGoTo(kCasinoGameOver, 1);
+      GoTo(kCasinoGameOver, 1);
       break;
     case 1:
       C().CasinoIntroPending = 1;
-      CasinoGoTo(kCasinoTitle, 0);
+      GoTo(kCasinoTitle, 0);
       Wait(0, 0);
       break;
     default: break;
@@ -225,17 +225,17 @@ void Clear() {
       FadeMusic();
       CasinoSound(407);
       G04_Board(35, 11);
-      CasinoGoTo(kCasinoClear, 1);
+      GoTo(kCasinoClear, 1);
       break;
     case 1:
       SlideBands(ScreenButtons.BoardFirstBox, true);
       CasinoSound(408);
       G04_Board(30, 1);
-      CasinoGoTo(kCasinoClear, 2);
+      GoTo(kCasinoClear, 2);
       break;
     case 2:
       SlideBands(ScreenButtons.BoardFirstBox + 10, false);
-      CasinoGoTo(kCasinoClear, 3);
+      GoTo(kCasinoClear, 3);
       Wait(-1, 300);
       break;
     case 3:
@@ -262,10 +262,6 @@ enum : int { kPad0 = 96, kPad1 = 97, kPad2 = 98, kPad3 = 99, kPadPlus = 107 };
 
 // ---- Shared helpers ----
 
-void CasinoGoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void CasinoSound(int number) {
   int channel = 0;
@@ -343,7 +339,7 @@ void CasinoBigBoardOut() {
 void CasinoQuitGame() {
   G04_Board(7, 1);
   C().CasinoBet = 0;
-  CasinoGoTo(kCasinoTitle, 4);
+  GoTo(kCasinoTitle, 4);
   Wait(0, 0);
 }
 
@@ -355,19 +351,19 @@ void CasinoCollectWin(int game, int checkStep) {
   CasinoSound(406);
   C().CasinoCredits += C().CasinoWin;
   G04_NumberPanel(0, 1);
-  CasinoGoTo(game, checkStep);
+  GoTo(game, checkStep);
   Wait(-1, 200);
 }
 
 void CasinoUnlockedBoard(int game, int unlockOutStep) {
   CasinoSound(407);
   G04_Board(35, 15);
-  CasinoGoTo(game, unlockOutStep);
+  GoTo(game, unlockOutStep);
 }
 
 void CasinoUnlockedBoardOut(int game, int checkStep) {
   CasinoBigBoardOut();
-  CasinoGoTo(game, checkStep);
+  GoTo(game, checkStep);
   Wait(0, 0);
 }
 
@@ -627,12 +623,12 @@ void G04_Step() {
     case kFreeEntry:
     case kFreePlay:
       C().CasinoMode = 0;
-      CasinoGoTo(kCasinoStart, 0);
+      GoTo(kCasinoStart, 0);
       Wait(0, 0);
       return;
     case kStoryEntry:
       C().CasinoMode = 1;
-      CasinoGoTo(kCasinoStart, 0);
+      GoTo(kCasinoStart, 0);
       Wait(0, 0);
       return;
     case kCasinoStart: Start(); return;

@@ -117,7 +117,6 @@ enum : int {
 // Money check results.
 enum : int { kMoneyPlayOn = 0, kMoneyGameOver = 35, kMoneyClear = 40, kMoneyUnlocked = 50 };
 
-void CasinoGoTo(int state, int step);
 void CasinoSound(int number);
 // The shortest decimal form of a credit value (at most seven significant digits).
 std::string CasinoNumberText(float value);

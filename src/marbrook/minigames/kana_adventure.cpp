@@ -105,10 +105,6 @@ KanaAdventureStateRecord& K() { return KanaAdventureState; }
 int Width() { return ScreenSize.ScreenWidth; }
 int Height() { return ScreenSize.ScreenHeight; }
 
-void GoTo(int state) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = 0;
-}
 
 bool Shown(int layer) { return ValidLayer(layer) && tq::ThePlatform().Screen().Layer(layer).visible; }
 
@@ -138,7 +134,7 @@ void Start() {
   SceneCursor.ButtonMode = 0;
   DrawState.SheetIndex = kPlacesSheet;
   C00_LoadPicture(2, kPlacesPicture, 0);
-  GoTo(kTitle);
+  GoTo(kTitle, 0);
   Wait(0, 0);
 }
 
@@ -153,7 +149,7 @@ void Title() {
   const int w = LayerWidth(box);
   MoveLayer(box, Width() / 2 - w / 2, 30, w, LayerHeight(box));
   TextLine(K().G09MessageBox, {320, 647, 280, 27}, 17, "HIT ANY KEY", 0, true);
-  GoTo(kNewGame);
+  GoTo(kNewGame, 0);
 }
 
 void NewGame() {
@@ -174,13 +170,13 @@ void NewGame() {
   G09_CommandButton(1, "ｼﾗﾍﾞﾙ", 0);
   for (int i = 0; i < 4; ++i) G09_CompassButton(i, 0);
   k.G09Location = 0;
-  GoTo(kReady);
+  GoTo(kReady, 0);
   Wait(0, 0);
 }
 
 void Ready() {
   ScreenButtons.HoveredButton = -1;
-  GoTo(kPlaying);
+  GoTo(kPlaying, 0);
   SceneCursor.ButtonMode = kButtonModePlay;
 }
 
@@ -188,7 +184,7 @@ void Death(int n) {
   ShowLayer(K().G09PictureBox, false);
   G09_Message(kDeathLines[n - 1], " -- GAME OVER --");
   G09_HideButtons();
-  GoTo(kTitle);
+  GoTo(kTitle, 0);
 }
 
 // The first screen of an ending; the following screens come one click each.
@@ -199,18 +195,18 @@ void StartEnding(int n) {
     case 1:
       G09_LocationPicture(7);
       G09_Message(kMoved[1], "ﾂｲﾆ ﾃﾞﾝｾﾂﾉｹﾝ ｦ ﾐﾂｹﾏｼﾀ !!");
-      GoTo(kEnding1);
+      GoTo(kEnding1, 0);
       break;
     case 2:
       G09_Message("UFOﾆ ﾉﾘﾏｼﾀ !!", "ｶｾｲﾆ ﾑｹﾃ ﾊｯｼﾝﾃﾞｽ");
       k.G09Location = kEndingFirstHalf;
-      GoTo(kEnding2);
+      GoTo(kEnding2, 0);
       break;
     default:
       G09_LocationPicture(9);
       G09_Message(kMoved[1], "ﾅｶﾏﾉ ｸｻﾀﾁｦ ﾐﾂｹﾏｼﾀ !!");
       k.G09Location = kEndingFirstHalf;
-      GoTo(kEnding3);
+      GoTo(kEnding3, 0);
       break;
   }
 }
@@ -222,7 +218,7 @@ void LastEndingScreen(int n) {
   G09_Message("ｵﾒﾃﾞﾄｳ !!", kHappyEnd[n]);
   K().EndingSeen[static_cast<size_t>(n)] = 1;
   G09_EndingsPanel();
-  GoTo(kEndingOver);
+  GoTo(kEndingOver, 0);
 }
 
 // Endings 2 and 3: the middle screen, then the last.
@@ -277,12 +273,12 @@ void Playing() {
 void EndingOver() {
   const std::array<int, 4>& seen = K().EndingSeen;
   if (seen[1] != 1 || seen[2] != 1 || seen[3] != 1) {
-    GoTo(kTitle);
+    GoTo(kTitle, 0);
     Wait(0, 0);
     return;
   }
   G09_AllClear();
-  GoTo(kAllClear);
+  GoTo(kAllClear, 0);
 }
 
 // A window point remembered from an event on `kind` (50 a layer) at the pointer fields.
@@ -312,7 +308,7 @@ void G09_Step() {
     case kEndingOver: EndingOver(); break;
     case kAllClear:
       HideLayerRange(K().G09MessageBox, K().G09MessageBox + 1);
-      GoTo(kLeaving);
+      GoTo(kLeaving, 0);
       Wait(-1, 1000);
       break;
     case kLeaving: G09_Leave(); break;

@@ -139,10 +139,6 @@ int Height() { return ScreenSize.ScreenHeight; }
 
 const VariantRow& Variant() { return kVariants[std::clamp(D().DuelVariant, 0, 1)]; }
 
-void GoTo(int state, int step) {
-  Cursor().SceneState = state;
-  Cursor().SceneStep = step;
-}
 
 // The next state and step, on the next tick.
 void Next(int state, int step) {

@@ -93,10 +93,6 @@ int Height() { return ScreenSize.ScreenHeight; }
 
 const LevelRow& Level() { return kLevels[std::clamp(P().PairsLevel, 0, 2)]; }
 
-void GoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void Sound(int number, int channel = 0, float offset = 0.0f) { C40_PlaySound(number, channel, offset); }
 

@@ -73,10 +73,6 @@ enum : int {
 
 constexpr int kHandButtonMode = 10;
 
-void GoTo(int state, int step) {
-  Cursor().SceneState = state;
-  Cursor().SceneStep = step;
-}
 
 // Code n with SceneStep := next set first, as every step of the game does.
 void Then(int next, int code) {

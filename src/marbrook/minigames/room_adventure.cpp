@@ -73,10 +73,6 @@ constexpr int kCodePictures[] = {94, 95, 59, 60, 99, 96, 97, 98, 16, 69, 70, 71,
 
 RoomAdventureStateRecord& S() { return RoomAdventureState; }
 
-void GoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 bool CommandButtonShown(int i) {
   const int layer = S().G06ButtonFirstBox + 4 + i;

@@ -76,18 +76,18 @@ void Title() {
       G05_NewGame();
       HideLayerRange(0, 49);
       C00_LoadPicture(0, kRpgPictureParts, 9);
-      RpgGoTo(kRpgTitle, 1);
+      GoTo(kRpgTitle, 1);
       break;
     case 1:
       G05_Help();
-      RpgGoTo(kRpgTitle, 2);
+      GoTo(kRpgTitle, 2);
       break;
     case 2:
       ShowLayer(R().G05WindowBox, false);
       C00_LoadPicture(0, 0, 0);
       LayerInfo(GameForm).BackColor = 0;
       ClearLayerImage(GameForm);
-      RpgGoTo(kRpgStart, 0);
+      GoTo(kRpgStart, 0);
       Wait(0, 0);
       break;
     default: break;
@@ -122,7 +122,7 @@ void Start() {
   G05_BuildEvent();
   Wait(kRpgWindowOpen, 0);
   R().EventPos = 0;
-  RpgGoTo(kRpgEventList, 0);
+  GoTo(kRpgEventList, 0);
   Wait(0, 0);
 }
 
@@ -139,7 +139,7 @@ void Walk() {
       G05_BuildEvent();
       Wait(kRpgWindowOpen, 0);
       R().EventPos = 0;
-      RpgGoTo(kRpgEventList, 0);
+      GoTo(kRpgEventList, 0);
       Wait(0, 0);
       break;
     case 3:
@@ -164,7 +164,7 @@ void Ending() {
       int w = LayerWidth(R().G05WindowBox);
       int h = LayerHeight(R().G05WindowBox);
       MoveLayer(R().G05WindowBox, CentreX(w), CentreY(h), w, h);
-      RpgGoTo(kRpgEnding, 1);
+      GoTo(kRpgEnding, 1);
       break;
     }
     case 1:
@@ -301,10 +301,6 @@ void PrintRows(int layer, int x, int firstY, int rowHeight, int count, const std
 
 // ---- Shared helpers ----
 
-void RpgGoTo(int state, int step) {
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
 
 void RpgSound(int number, int channel) {
   float offset = 0.0f;
@@ -400,7 +396,7 @@ void G05_Step() {
   switch (SceneCursor.SceneState) {
     case kRpgSetUp:
       SetConstants();
-      RpgGoTo(kRpgTitle, 0);
+      GoTo(kRpgTitle, 0);
       Wait(0, 0);
       break;
     case kRpgTitle: Title(); break;

@@ -133,7 +133,6 @@ inline constexpr int kRpgPictureMap = 1300;
 inline constexpr int kRpgPictureParts = 1301;
 inline constexpr int kRpgMapCount = 6;
 
-void RpgGoTo(int state, int step);
 void RpgSound(int number, int channel = 0);
 // The cell code at (column, row); 0 outside the grid's -1 to 99.
 int RpgCell(int column, int row);

@@ -124,14 +124,14 @@ void Opening() {
   MoveSlots(2);
   Wait(kRpgWindowOpen, 0);
   Say(R().EnemyIntro);
-  RpgGoTo(kRpgBattle, kCommand);
+  GoTo(kRpgBattle, kCommand);
 }
 
 void Command() {
   Say("どうする？ ");
   G05_CommandWindow(0);
   RpgSlideUp(CommandLayer());
-  RpgGoTo(kRpgBattle, kChoose);
+  GoTo(kRpgBattle, kChoose);
 }
 
 void Choose() {
@@ -142,7 +142,7 @@ void Choose() {
   RpgBlink(CommandLayer() + 1, 8);
   ShowLayer(CommandLayer(), false);
   R().BattleCommand = direction;
-  RpgGoTo(kRpgBattle, kHeroTurn);
+  GoTo(kRpgBattle, kHeroTurn);
   Wait(0, 0);
 }
 
@@ -186,13 +186,13 @@ void DrawFallen() {
 
 void EndOfTurn() {
   if (R().EnemyDown == 0) {
-    RpgGoTo(kRpgBattle, kEnemyTurn);
+    GoTo(kRpgBattle, kEnemyTurn);
     return;
   }
   ShowLayer(PictureLayer(), false);
   RpgFadeMusic();
   Add("：" + R().EnemyName + "を倒した！");
-  RpgGoTo(kRpgBattle, kVictory);
+  GoTo(kRpgBattle, kVictory);
   if (R().EnemyName == kKidnapper) R().SlimeBeaten = 1;
   DrawFallen();
 }
@@ -218,7 +218,7 @@ void HeroTurn() {
     case 3:
       if (R().FleeAllowed == 0) {
         Say("勇者は弱い敵からは逃げたりしない！");
-        RpgGoTo(kRpgBattle, kCommand);
+        GoTo(kRpgBattle, kCommand);
         return;
       }
       if (R().EnemyName == kKidnapper) R().SlimeHP = R().EnemyHP;
@@ -228,7 +228,7 @@ void HeroTurn() {
       Wait(kRpgWindowClose, 0);
       C15_PlayMusic(502);
       ShowLayer(R().G05WindowBox, false);
-      RpgGoTo(kRpgWalk, 0);
+      GoTo(kRpgWalk, 0);
       return;
     default: return;
   }
@@ -245,12 +245,12 @@ void EnemyTurn() {
   R().HeroHP = std::max(R().HeroHP - R().Damage, 0);
   G05_StatusPanel(1);
   if (R().HeroHP > 0) {
-    RpgGoTo(kRpgBattle, kCommand);
+    GoTo(kRpgBattle, kCommand);
     return;
   }
   RpgPause();
   Add("：勇者は死んでしまった・・！");
-  RpgGoTo(kRpgBattle, kDeath);
+  GoTo(kRpgBattle, kDeath);
 }
 
 void Victory() {
@@ -273,7 +273,7 @@ void Victory() {
   Add("：DPが" + RpgFullWidth(gain[3]) + "あがった！");
   G05_StatusPanel(1);
   RpgPause();
-  RpgGoTo(kRpgBattle, kAfterVictory);
+  GoTo(kRpgBattle, kAfterVictory);
 }
 
 void AfterVictory() {
@@ -287,7 +287,7 @@ void AfterVictory() {
     G05_AddEventItem(99, "");
   }
   R().EventPos = 0;
-  RpgGoTo(kRpgEventList, 0);
+  GoTo(kRpgEventList, 0);
   Wait(0, 0);
 }
 
@@ -302,7 +302,7 @@ void Death() {
   int w = LayerWidth(layer);
   int h = LayerHeight(layer);
   MoveLayer(layer, CentreX(w), CentreY(h), w, h);
-  RpgGoTo(kRpgTitle, 0);
+  GoTo(kRpgTitle, 0);
 }
 
 }  // namespace

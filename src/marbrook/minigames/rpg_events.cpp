@@ -279,7 +279,7 @@ void SpriteWalk(int sprite, bool enters, int startX, int startY, std::initialize
     RpgSpriteLayer(R().G05HeroBox + 1 + sprite, sprite, R().HeroSpotX + R().G05CellSize * startX,
                    R().HeroSpotY + R().G05CellSize * startY);
   }
-  RpgGoTo(kRpgSpriteWalk, 0);
+  GoTo(kRpgSpriteWalk, 0);
   Wait(0, 0);
 }
 
@@ -300,7 +300,7 @@ void FreshMap(int number) {
 
 void Battle(const char* enemy) {
   G05_SetupEnemy(enemy);
-  RpgGoTo(kRpgBattle, 0);
+  GoTo(kRpgBattle, 0);
   Wait(0, 0);
 }
 
@@ -309,7 +309,7 @@ void RunCode(int code) {
     case kChoice:
       G05_ChoiceWindow(0);
       RpgSlideUp(R().G05WindowBox + 1);
-      RpgGoTo(kRpgChoice, 0);
+      GoTo(kRpgChoice, 0);
       break;
     case 20:
       R().HeroGold += 100;
@@ -392,7 +392,7 @@ void RunCode(int code) {
       FreshMap(10);
       break;
     case 71:
-      RpgGoTo(kRpgEnding, 0);
+      GoTo(kRpgEnding, 0);
       Wait(0, 0);
       break;
     default: break;
@@ -446,7 +446,7 @@ void G05_EventStep() {
   if (code == kEndOfList) {
     Wait(kRpgWindowClose, 0);
     ShowLayer(R().G05WindowBox, false);
-    RpgGoTo(kRpgWalk, 0);
+    GoTo(kRpgWalk, 0);
     return;
   }
   const std::string& text = R().EventText[pos];
@@ -460,7 +460,7 @@ void G05_SpriteWalkStep() {
   Wait(kRpgSpriteLeg, 0);
   ++R().WaypointIndex;
   if (R().WaypointIndex > R().WaypointLast) {
-    RpgGoTo(kRpgEventList, 0);
+    GoTo(kRpgEventList, 0);
   }
   Wait(0, 0);
 }
@@ -473,6 +473,6 @@ void G05_ChoiceStep() {
   RpgBlink(R().G05WindowBox + 2, 8);
   ShowLayer(R().G05WindowBox + 1, false);
   R().EventPos = R().ChoiceJump[static_cast<size_t>(direction / 3)];
-  RpgGoTo(kRpgEventList, 0);
+  GoTo(kRpgEventList, 0);
   Wait(0, 0);
 }

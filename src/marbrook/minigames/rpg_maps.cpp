@@ -223,7 +223,7 @@ void G05_ChangeMap() {
     }
   } else if (map == 4 && code == 91) {
     G05_SetupEnemy("0");
-    RpgGoTo(kRpgBattle, 0);
+    GoTo(kRpgBattle, 0);
     Wait(0, 0);
   } else {
     for (const ChangeRow& c : kChanges) {

@@ -94,9 +94,9 @@ void Open() {
   if (C().RulesShown[0] == 0) {
     C().RulesShown[0] = 1;
     G04_Board(2, 2);
-    CasinoGoTo(kSlotGame, kRulesOut);
+    GoTo(kSlotGame, kRulesOut);
   } else {
-    CasinoGoTo(kSlotGame, kButtons);
+    GoTo(kSlotGame, kButtons);
   }
 }
 
@@ -115,7 +115,7 @@ void ButtonClick() {
         G04_NumberPanel(0, 1);
         G04_Lamp(0, static_cast<int>(C().CasinoBet) - 1);
         if (C().CasinoBet >= 3.0f) {
-          CasinoGoTo(kSlotGame, kTakeBet);
+          GoTo(kSlotGame, kTakeBet);
           Wait(0, 0);
         }
       }
@@ -123,7 +123,7 @@ void ButtonClick() {
     case kSpinButton:
       G04_Board(5, 0);
       if (C().CasinoBet > 0.0f) {
-        CasinoGoTo(kSlotGame, kTakeBet);
+        GoTo(kSlotGame, kTakeBet);
         Wait(0, 0);
       }
       break;
@@ -131,7 +131,7 @@ void ButtonClick() {
     case kHelp:
       G04_Board(7, 0);
       G04_Board(2, 2);
-      CasinoGoTo(kSlotGame, kRulesOut);
+      GoTo(kSlotGame, kRulesOut);
       break;
     case kQuit: CasinoQuitGame(); break;
     default: break;
@@ -160,9 +160,9 @@ void ShowWin() {
     G04_NumberPanel(6, 0);
     CasinoSlideFrom(WinPanel(), W(), 485, W() - (LayerWidth(WinPanel()) + 10), 485);
     CasinoRunSlides(10);
-    CasinoGoTo(kSlotGame, kCollect);
+    GoTo(kSlotGame, kCollect);
   } else {
-    CasinoGoTo(kSlotGame, kCheck);
+    GoTo(kSlotGame, kCheck);
     Wait(0, 0);
   }
 }
@@ -182,10 +182,10 @@ void Collect() {
 void Check() {
   G04_CheckMoney();
   switch (C().MoneyCheckResult) {
-    case kMoneyPlayOn: CasinoGoTo(kSlotGame, kNextSpin); break;
-    case kMoneyGameOver: CasinoGoTo(kCasinoGameOver, 0); break;
-    case kMoneyClear: CasinoGoTo(kCasinoClear, 0); break;
-    default: CasinoGoTo(kSlotGame, kUnlocked); break;
+    case kMoneyPlayOn: GoTo(kSlotGame, kNextSpin); break;
+    case kMoneyGameOver: GoTo(kCasinoGameOver, 0); break;
+    case kMoneyClear: GoTo(kCasinoClear, 0); break;
+    default: GoTo(kSlotGame, kUnlocked); break;
   }
   Wait(0, 0);
 }
@@ -202,7 +202,7 @@ void G04_SlotStep() {
       SlotButtonsRise();
       CasinoRunSlides(10);
       G04_Board(40, 0);
-      CasinoGoTo(kSlotGame, kButtons);
+      GoTo(kSlotGame, kButtons);
       break;
     case kButtons: ButtonClick(); break;
     case kTakeBet:
@@ -212,17 +212,17 @@ void G04_SlotStep() {
       for (int n : {kBet, kSpinButton, kHelp, kQuit}) CasinoSlide(Button(n), LayerLeft(Button(n)), H());
       CasinoRunSlides(10);
       for (int n : {kBet, kSpinButton, kHelp, kQuit}) ShowLayer(Button(n), false);
-      CasinoGoTo(kSlotGame, kSpin);
+      GoTo(kSlotGame, kSpin);
       Wait(0, 0);
       break;
     case kRulesOut:
       G04_Board(3, 0);
-      CasinoGoTo(kSlotGame, kButtons);
+      GoTo(kSlotGame, kButtons);
       break;
     case kSpin:
       S().ReelsStopped = 0;
       AnimationRun.WaitKind = kWaitCasinoReels;
-      CasinoGoTo(kSlotGame, kShowWin);
+      GoTo(kSlotGame, kShowWin);
       Wait(kSpinCode, 0);
       break;
     case kShowWin: ShowWin(); break;
