@@ -8,6 +8,9 @@ struct ScreenSizeRecord {
   int ScreenHalfHeight = 0;
 };
 extern ScreenSizeRecord ScreenSize;
+// The window's inner size, as the screens place and centre by it.
+inline int WindowWidth() { return ScreenSize.ScreenWidth; }
+inline int WindowHeight() { return ScreenSize.ScreenHeight; }
 
 // Which controls exist. The window, its layers and the timer live in the platform;
 // sprite sheets and labels are created by the drawing side.

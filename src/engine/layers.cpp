@@ -139,7 +139,10 @@ void LoadPictureIntoTarget(int target, const std::string& path) {
 }
 
 void PrepareLayer(int kind, int /*unused*/) {
-  if (kind != 0 && kind != 1 && kind != 10 && kind != 11) return;
+  if (kind != kPrepareTextShown && kind != kPrepareTextHidden && kind != kPreparePictureShown &&
+      kind != kPreparePictureHidden) {
+    return;
+  }
   const int index = DrawState.CurrentLayer;
   if (!ValidLayer(index)) return;
   LayerProps& props = LayerInfo(index);
@@ -150,19 +153,19 @@ void PrepareLayer(int kind, int /*unused*/) {
   const Rect& r = DrawState.CurrentRect;
   MoveLayer(index, r.X, r.Y, r.Width, r.Height);
   props.FontName = tq::kFontProportional;
-  if (kind == 0 || kind == 1) {
+  if (kind == kPrepareTextShown || kind == kPrepareTextHidden) {
     props.FontSize = TextStyle.TextFontSize;
     props.FontBold = TextStyle.TextBold != 0;
     props.FontItalic = TextStyle.TextItalic != 0;
     ShowLayer(index, true);
     LayerToFront(index);
-    if (kind == 1) ShowLayer(index, false);
+    if (kind == kPrepareTextHidden) ShowLayer(index, false);
     return;
   }
   props.FontSize = 10;
   props.FontBold = true;
   props.FontItalic = false;
-  ShowLayer(index, kind == 10);
+  ShowLayer(index, kind == kPreparePictureShown);
   if (DrawState.AutoRaiseOn == -1) {
     LayerToFront(index);
   } else {
@@ -171,13 +174,13 @@ void PrepareLayer(int kind, int /*unused*/) {
 }
 
 void GetLayerRect(int kind, int layer) {
-  if (kind != 50 && kind != 150) return;
+  if (kind != kRectIntoCurrent && kind != kRectIntoTarget) return;
   Rect r;
   if (ValidLayer(layer)) {
     const tq::LayerSurface& l = Screen().Layer(layer);
     r = {l.x, l.y, l.image.Width(), l.image.Height()};
   }
-  (kind == 50 ? DrawState.CurrentRect : DrawState.TargetRect) = r;
+  (kind == kRectIntoCurrent ? DrawState.CurrentRect : DrawState.TargetRect) = r;
 }
 
 void ClipCellToLayer(int sheet, int x, int y, int width, int height) {

@@ -116,7 +116,23 @@ void SetTargetPicture(int target, const tq::Surface& picture);
 // missing file gives an empty picture, so a layer keeps its size.
 void LoadPictureIntoTarget(int target, const std::string& path);
 
+// How PrepareLayer readies CurrentLayer: cleared, placed at CurrentRect, the
+// proportional font. Text kinds take TextStyle's size, weight and slant and come to
+// the front; picture kinds take 10-point bold and come to the front unless a caller
+// set AutoRaiseOn to 0 for this one call. Any other kind does nothing.
+enum PrepareKind : int {
+  kPrepareTextShown = 0,
+  kPrepareTextHidden = 1,
+  kPreparePictureShown = 10,
+  kPreparePictureHidden = 11,
+};
 void PrepareLayer(int kind, int unused = -99);
+// Which rectangle GetLayerRect fills with a layer's place and size (an invalid layer
+// gives all zeros). Any other kind does nothing.
+enum LayerRectKind : int {
+  kRectIntoCurrent = 50,  // DrawState.CurrentRect
+  kRectIntoTarget = 150,  // DrawState.TargetRect
+};
 void GetLayerRect(int kind, int layer);
 void ClipCellToLayer(int sheet, int x, int y, int width, int height);
 int CentreX(int& width);
