@@ -22,9 +22,17 @@ std::string StandInPictureRoot(const std::string& folder, const std::function<bo
   for (const assets::AssetFile& f : assets::ExpandAssets()) {
     if (!keep(f)) continue;
     const std::string path = dir + "/" + f.path;
-    if (std::filesystem::exists(path)) continue;
+    tq::Surface picture(f.row->width, f.row->height, 0);
+    if (f.row->look == assets::Look::Face) {
+      const assets::FaceParts parts = assets::FacePartsOf(f);
+      tq::FillRect(picture, parts.features, kStandInFeaturesPixel);
+      tq::FillRect(picture, parts.label, kStandInLabelPixel);
+    }
+    const std::vector<uint8_t> bytes = assets::EncodeBmp(picture);
+    std::error_code ec;
+    if (std::filesystem::file_size(path, ec) == bytes.size() && !ec) continue;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    assets::WriteFileAtomically(path, assets::EncodeBmp(tq::Surface(f.row->width, f.row->height, 0)));
+    assets::WriteFileAtomically(path, bytes);
   }
   return dir;
 }
