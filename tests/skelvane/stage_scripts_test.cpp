@@ -130,7 +130,8 @@ TEST(SkelvaneStageScripts, Stage10AfterStage2LooksForNoNamelessPicture) {
 
 // Every second, just before the click, a player reads the newest balloon whole and
 // no older balloon shows a fragment: each lies inside the window and is either fully
-// visible or fully covered.
+// visible or fully covered; at the click-wait mark the newest is drawn as the line
+// being read and no face's name or features or mark is hidden.
 void CheckBalloonsWhole(uint32_t at) {
   if (SceneCursor.SceneCode != 10) return;
   SCOPED_TRACE(testing::Message() << "at " << at << " ms, script line " << ScriptStore.CurrentScriptLine + 1);

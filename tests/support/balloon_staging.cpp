@@ -91,7 +91,9 @@ struct PartSight {
 };
 
 // Looks at the window point of a part of `layer`: seen, outside the window, covered
-// by a layer of the conversation, or hidden by the scene's own pictures (not counted).
+// by a balloon, tail, bubble, mark, the narration window or the click-wait mark, or
+// hidden (not counted) where another face or the scene's own pictures stand over it:
+// characters may stand in front of one another, and an event picture may hide all.
 void LookAt(int layer, int x, int y, const std::set<int>& ignored, PartSight& sight) {
   if (x < 0 || y < 0 || x >= tq::kWindowWidth || y >= tq::kWindowHeight) {
     ++sight.outside;
@@ -99,15 +101,16 @@ void LookAt(int layer, int x, int y, const std::set<int>& ignored, PartSight& si
   }
   const tq::Compositor& screen = tq::ThePlatform().Screen();
   const std::vector<int>& order = screen.Order();
+  int cover = -1;
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    if (*it == layer) {
-      ++sight.seen;
-      return;
-    }
+    if (*it == layer) break;
     if (ignored.count(*it) != 0 || !Showing(*it) || !Inside(screen.Layer(*it), x, y)) continue;
-    if (!LayerRole(*it).empty()) ++sight.coveredBy[*it];
-    return;
+    const std::string role = LayerRole(*it);
+    if (role.empty() || role.rfind("the face", 0) == 0) return;
+    if (cover < 0) cover = *it;
   }
+  if (cover < 0) ++sight.seen;
+  else ++sight.coveredBy[cover];
 }
 
 void ReportCovers(const std::string& what, const PartSight& sight, std::vector<std::string>& faults) {
@@ -119,13 +122,11 @@ void ReportCovers(const std::string& what, const PartSight& sight, std::vector<s
 }
 
 // The faces' name strips and features and the marks shown, at the click-wait mark. A
-// shown face (some of its eyes and mouth seen, or covered by anything but another
-// face) keeps its name strip whole where it is inside the window (a strip wholly
-// below or beside the window is out of the picture, not cut) and its eyes and mouth
-// at least three quarters inside, and no balloon, tail, bubble, mark, other face,
-// narration window or the click-wait mark lies over either. A face that the scene's
-// own pictures or other faces hide wholly is not shown. A mark shows whole inside
-// the window and under none of those.
+// shown face (some of its eyes and mouth seen or covered) keeps its name strip whole
+// where it is inside the window (a strip wholly below or beside the window is out of
+// the picture, not cut) and its eyes and mouth at least three quarters inside, and
+// nothing of the conversation (see LookAt) covers either. A mark shows whole inside
+// the window and uncovered.
 void LookAtFacesAndMarks(std::vector<std::string>& faults) {
   const tq::Compositor& screen = tq::ThePlatform().Screen();
   constexpr int kStep = 2;
@@ -144,9 +145,7 @@ void LookAtFacesAndMarks(std::vector<std::string>& faults) {
         if (px == kStandInFeaturesPixel) LookAt(face, l.x + x, l.y + y, ignored, features);
       }
     }
-    bool shown = features.seen > 0;
-    for (const auto& [layer, count] : features.coveredBy) shown |= LayerRole(layer).rfind("the face", 0) != 0;
-    if (!shown) continue;
+    if (features.seen == 0 && features.coveredBy.empty()) continue;
     const std::string who = "the face of slot " + std::to_string(s) + " (layer " + std::to_string(face) + ")";
     if (label.outside > 0 && label.outside < label.total()) {
       faults.push_back(who + ": its name strip is cut by the window's edge");
