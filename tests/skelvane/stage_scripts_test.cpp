@@ -6,6 +6,8 @@
 #include <regex>
 #include <string>
 
+#include "assets/asset_drawing.h"
+#include "assets/asset_table.h"
 #include "engine/content_texts.h"
 #include "engine/modes.h"
 #include "scenario/script_store.h"
@@ -101,7 +103,10 @@ TEST(SkelvaneStageScripts, ClicksPlayStage10ToTheEndAndReturnToTheTitle) {
 // The Skelvane catalogue's pictures at their stand-in sizes: balloons are placed
 // beside the faces, so the layout needs the faces' real sizes.
 std::string SkelvanePictureRoot() {
-  static const std::string root = tq::testing::StandInPictureRoot("thornquill_skelvane_stage_test", "bmp_data/");
+  static const std::string root = tq::testing::StandInPictureRoot("thornquill_skelvane_stage_test", [](const assets::AssetFile& f) {
+    return (f.path.find("bmp_data/") != std::string::npos && assets::IsPicture(f.row->look)) ||
+           f.path == "Tanselr_Data/TanselrCG/ETC/ClickWait_Fs16.JPG";  // the click-wait mark
+  });
   return root;
 }
 

@@ -52,7 +52,7 @@ bool DrawnGreyed(int layer) {
 std::string LayerRole(int layer) {
   if (layer <= 0) return "";
   if (layer == NoticeBoxLayer()) return "the click-wait mark";
-  if (layer == TextWindow.NarrationLayer) return "the narration window";
+
   const FaceSlotRecord& f = FaceSlot;
   auto slot = [](int s) { return " of slot " + std::to_string(s); };
   for (int s = 0; s < kFaceSlotCount; ++s) {
@@ -91,9 +91,10 @@ struct PartSight {
 };
 
 // Looks at the window point of a part of `layer`: seen, outside the window, covered
-// by a balloon, tail, bubble, mark, the narration window or the click-wait mark, or
-// hidden (not counted) where another face or the scene's own pictures stand over it:
-// characters may stand in front of one another, and an event picture may hide all.
+// by a balloon, tail, bubble, mark or the click-wait mark, or hidden (not counted)
+// where another face, the narration window or the scene's own pictures stand over it:
+// characters may stand in front of one another, and a narration or an event picture
+// may hide all.
 void LookAt(int layer, int x, int y, const std::set<int>& ignored, PartSight& sight) {
   if (x < 0 || y < 0 || x >= tq::kWindowWidth || y >= tq::kWindowHeight) {
     ++sight.outside;
@@ -125,8 +126,8 @@ void ReportCovers(const std::string& what, const PartSight& sight, std::vector<s
 // shown face (some of its eyes and mouth seen or covered) keeps its name strip whole
 // where it is inside the window (a strip wholly below or beside the window is out of
 // the picture, not cut) and its eyes and mouth at least three quarters inside, and
-// nothing of the conversation (see LookAt) covers either. A mark shows whole inside
-// the window and uncovered.
+// nothing of the conversation (see LookAt) covers either. A mark inside the window
+// shows whole and uncovered.
 void LookAtFacesAndMarks(std::vector<std::string>& faults) {
   const tq::Compositor& screen = tq::ThePlatform().Screen();
   constexpr int kStep = 2;
@@ -146,7 +147,8 @@ void LookAtFacesAndMarks(std::vector<std::string>& faults) {
       }
     }
     if (features.seen == 0 && features.coveredBy.empty()) continue;
-    const std::string who = "the face of slot " + std::to_string(s) + " (layer " + std::to_string(face) + ")";
+    const std::string who = "the face of slot " + std::to_string(s) + " (layer " + std::to_string(face) + " at " +
+                            std::to_string(l.x) + ", " + std::to_string(l.y) + ")";
     if (label.outside > 0 && label.outside < label.total()) {
       faults.push_back(who + ": its name strip is cut by the window's edge");
     }
@@ -169,7 +171,8 @@ void LookAtFacesAndMarks(std::vector<std::string>& faults) {
         for (int x = 0; x < l.image.Width(); x += kStep) LookAt(mini, l.x + x, l.y + y, {}, sight);
       }
       const std::string what = "a mark of slot " + std::to_string(s) + " (layer " + std::to_string(mini) + ")";
-      if (sight.outside > 0) faults.push_back(what + " stands " + std::to_string(sight.outside * 100 / sight.total()) + "% outside the window");
+      if (sight.outside == sight.total()) continue;  // gone with its face, off the window
+      if (sight.outside > 0) faults.push_back(what + " is cut by the window's edge, " + std::to_string(sight.outside * 100 / sight.total()) + "% outside");
       ReportCovers(what, sight, faults);
     }
   }

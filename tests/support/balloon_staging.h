@@ -23,7 +23,7 @@ double VisibleShare(int layer, const std::set<int>& ignored);
 // balloon is not drawn greyed (unless the narration window stands over it), and
 // every shown face's name strip and eyes and mouth (found by the stand-in pictures'
 // colours) and every shown mark lie whole inside the window, under no balloon,
-// tail, bubble, mark, narration window or the click-wait mark.
+// tail, bubble, mark or the click-wait mark.
 std::vector<std::string> BalloonStagingFaults();
 
 // The balloon texts printed since the last look that stand outside their balloon

@@ -37,6 +37,8 @@
 #include "scenario/script_store.h"
 #include "support/balloon_staging.h"
 #include "support/engine_harness.h"
+#include "assets/asset_drawing.h"
+#include "assets/asset_table.h"
 #include "support/stand_in_pictures.h"
 #include "support/vadrim_stages.h"
 #include "vadrim/board_model.h"
@@ -263,15 +265,21 @@ std::pair<int, int> PickPoint(const Pick& p) {
 }
 
 // A program folder of the run's own, so that runs side by side keep their save files
-// apart; its pictures are the stand-ins, linked in rather than written for each run.
+// apart; its pictures are the stand-ins, linked in rather than written for each run:
+// the game's own and the click-wait mark, which the staging check measures.
 std::string RunRoot(const std::string& name) {
   namespace fs = std::filesystem;
-  const fs::path shared = tq::testing::StandInPictureRoot("thornquill_vadrim_stages", "Kespa_Data/KespaCG/");
+  const std::string clickWait = "Tanselr_Data/TanselrCG/ETC/ClickWait_Fs16.JPG";
+  const fs::path shared = tq::testing::StandInPictureRoot("thornquill_vadrim_stages", [&](const assets::AssetFile& f) {
+    return (f.path.find("Kespa_Data/KespaCG/") != std::string::npos && assets::IsPicture(f.row->look)) || f.path == clickWait;
+  });
   const fs::path root = fs::temp_directory_path() / ("thornquill_vadrim_run_" + name);
-  const fs::path pictures = root / "Kespa_Data" / "KespaCG";
   std::error_code ec;
-  fs::create_directories(pictures.parent_path(), ec);
-  if (!fs::exists(pictures, ec)) fs::create_directory_symlink(shared / "Kespa_Data" / "KespaCG", pictures, ec);
+  for (const fs::path folder : {fs::path("Kespa_Data") / "KespaCG", fs::path("Tanselr_Data") / "TanselrCG" / "ETC"}) {
+    const fs::path pictures = root / folder;
+    fs::create_directories(pictures.parent_path(), ec);
+    if (!fs::exists(pictures, ec)) fs::create_directory_symlink(shared / folder, pictures, ec);
+  }
   return root.string();
 }
 
