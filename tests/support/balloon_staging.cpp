@@ -117,15 +117,17 @@ void LookAt(int layer, int x, int y, const std::set<int>& ignored, PartSight& si
 void ReportCovers(const std::string& what, const PartSight& sight, std::vector<std::string>& faults) {
   const int total = sight.total();
   for (const auto& [layer, count] : sight.coveredBy) {
+    const tq::LayerSurface& c = tq::ThePlatform().Screen().Layer(layer);
     faults.push_back(what + " is " + std::to_string(count * 100 / total) + "% covered by " + LayerRole(layer) + " (layer " +
-                     std::to_string(layer) + ")");
+                     std::to_string(layer) + " at " + std::to_string(c.x) + ", " + std::to_string(c.y) + " size " +
+                     std::to_string(c.image.Width()) + " x " + std::to_string(c.image.Height()) + ")");
   }
 }
 
 // The faces' name strips and features and the marks shown, at the click-wait mark. A
 // shown face (some of its eyes and mouth seen or covered) keeps its name strip whole
 // where it is inside the window (a strip wholly below or beside the window is out of
-// the picture, not cut) and its eyes and mouth at least three quarters inside, and
+// the picture, not cut) and its eyes and mouth at least two thirds inside, and
 // nothing of the conversation (see LookAt) covers either. A mark inside the window
 // shows whole and uncovered.
 void LookAtFacesAndMarks(std::vector<std::string>& faults) {
@@ -153,7 +155,7 @@ void LookAtFacesAndMarks(std::vector<std::string>& faults) {
       faults.push_back(who + ": its name strip is cut by the window's edge");
     }
     ReportCovers(who + ": its name strip", label, faults);
-    if (features.total() > 0 && features.outside * 4 > features.total()) {
+    if (features.total() > 0 && features.outside * 3 > features.total()) {
       faults.push_back(who + ": its eyes and mouth stand " + std::to_string(features.outside * 100 / features.total()) +
                        "% outside the window");
     }

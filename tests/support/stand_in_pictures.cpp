@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "assets/asset_drawing.h"
@@ -10,6 +12,18 @@
 #include "assets/asset_writers.h"
 
 namespace tq::testing {
+
+namespace {
+
+// Whether the file holds exactly these bytes (a stand-in written by an earlier run).
+bool SameBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  const std::vector<uint8_t> held((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return held == bytes;
+}
+
+}  // namespace
 
 std::string StandInPictureRoot(const std::string& folder, const std::string& pathPart) {
   return StandInPictureRoot(folder, [&pathPart](const assets::AssetFile& f) {
@@ -29,8 +43,7 @@ std::string StandInPictureRoot(const std::string& folder, const std::function<bo
       tq::FillRect(picture, parts.label, kStandInLabelPixel);
     }
     const std::vector<uint8_t> bytes = assets::EncodeBmp(picture);
-    std::error_code ec;
-    if (std::filesystem::file_size(path, ec) == bytes.size() && !ec) continue;
+    if (SameBytes(path, bytes)) continue;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     assets::WriteFileAtomically(path, bytes);
   }
