@@ -101,6 +101,10 @@ const Stretch kStretches[] = {
      {"stage 50", "board 7", "stage 51", "board 8", "stage 52", "board 9", "stage 53", "board 10", "stage 54", "stage 55"}},
     {"RouteTwoFromStageFiftyFiveThroughTheEndingToTheTitle", {Start::Stage, 55, {1, 1, 0}}, {},
      {"stage 55", "board 11", "stage 56", "stage 57", "route 2 cleared", "stage 60", "stage 61", "ending", "main menu"}},
+    // The extra stage played on its own from the conversation (as the runner's
+    // --stage 90 does) falls back to the opening, which its closing's white cover
+    // must not hide.
+    {"StageNinetyAloneThenTheOpening", {Start::Stage, 90, {}}, {}, {"stage 90", "stage 0", "stage 1", "route select"}},
     // The scene gallery replays the scenes after route 2's boards with PlayMode 1:
     // entry 2 chains 31 to 33, entry 5 plays 54 and then 56 (55 is skipped); each
     // chain's last stage returns to the gallery.
