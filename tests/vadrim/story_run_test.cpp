@@ -460,7 +460,16 @@ TEST(VadrimStoryRunChecks, StagingRowsAndAssetFaultsAreNamed) {
   const RunRecord run = Play(stageTen, FixtureLines("staging_faults.txt"));
   const std::string all = Joined(run.findings);
   for (const char* fault : {"an older one, shows", "leaves the window", "is drawn outside its balloon",
-                            "picture 27 (Kespa_Data/KespaCG/Back/.jpg) has no stand-in", "sound 99 is not in the conversation's table"}) {
+                            "picture 27 (Kespa_Data/KespaCG/Back/.jpg) has no stand-in", "sound 99 is not in the conversation's table",
+                            // At the click-wait mark: the line being read greyed before its hop; slot 1's
+                            // balloon over slot 2's face and its mark; slot 1's "？" off the window's
+                            // left edge and its name under the mark; slot 2 pushed off the right edge.
+                            "stage 10 line 17 ●1：[フキジャンプ]: the balloon of slot 1 (layer 11), the newest, is drawn greyed",
+                            "the face of slot 2 (layer 13 at 200, 150): its eyes and mouth is 100% covered by the balloon of slot 1",
+                            "a mark of slot 2 (layer 22) is", "a mark of slot 1 (layer 19) is cut by the window's edge",
+                            "the face of slot 1 (layer 10 at 320, 330): its name strip is", "covered by the click-wait mark",
+                            "the face of slot 2 (layer 13 at 800, 150): its name strip is cut by the window's edge",
+                            "the face of slot 2 (layer 13 at 800, 150): its eyes and mouth stand"}) {
     EXPECT_NE(all.find(fault), std::string::npos) << "no finding names \"" << fault << "\" among: " << all;
   }
   EXPECT_TRUE(run.finished);
