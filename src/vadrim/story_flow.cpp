@@ -186,6 +186,10 @@ void D20_LoadStage() {
 }
 
 void D20_StageEnd() {
+  // A closing that whitens the window without shrinking the cover again (stage 90's,
+  // and the short closings) must not leave it over whatever comes next: the next
+  // stage, a board or a title screen that shows its own.
+  ShowLayer(SystemLayerSet.OverlayLayer, false);
   const int stage = SceneCursor.StageNumber;
   const std::span<const FlowRow> flow = FlowOf(ModeState.PlayMode);
   const auto row = std::find_if(flow.begin(), flow.end(), [stage](const FlowRow& r) { return r.stage == stage; });

@@ -6,6 +6,8 @@
 #include <regex>
 #include <string>
 
+#include "assets/asset_drawing.h"
+#include "assets/asset_table.h"
 #include "engine/content_texts.h"
 #include "engine/frame_model.h"
 #include "engine/modes.h"
@@ -104,7 +106,10 @@ TEST(SkelvaneStageScripts, ClicksPlayStage10ToTheEndAndReturnToTheTitle) {
 // The Skelvane catalogue's pictures at their stand-in sizes: balloons are placed
 // beside the faces, so the layout needs the faces' real sizes.
 std::string SkelvanePictureRoot() {
-  static const std::string root = tq::testing::StandInPictureRoot("thornquill_skelvane_stage_test", "bmp_data/");
+  static const std::string root = tq::testing::StandInPictureRoot("thornquill_skelvane_stage_test", [](const assets::AssetFile& f) {
+    return (f.path.find("bmp_data/") != std::string::npos && assets::IsPicture(f.row->look)) ||
+           f.path == "Tanselr_Data/TanselrCG/ETC/ClickWait_Fs16.JPG";  // the click-wait mark
+  });
   return root;
 }
 
@@ -166,7 +171,8 @@ TEST(SkelvaneStageScripts, TheOpeningsCrumblingCityIsCoveredByNothingButItsSquar
 
 // Every second, just before the click, a player reads the newest balloon whole and
 // no older balloon shows a fragment: each lies inside the window and is either fully
-// visible or fully covered.
+// visible or fully covered; at the click-wait mark the newest is drawn as the line
+// being read and no face's name or features or mark is hidden.
 void CheckBalloonsWhole(uint32_t at) {
   if (SceneCursor.SceneCode != 10) return;
   SCOPED_TRACE(testing::Message() << "at " << at << " ms, script line " << ScriptStore.CurrentScriptLine + 1);

@@ -1,15 +1,186 @@
 #include "support/balloon_staging.h"
 
 #include <algorithm>
+#include <map>
 
 #include "engine/layers.h"
 #include "engine/text.h"
 #include "platform/compositor.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "scenario/balloon_geometry.h"
 #include "scenario/face_slots.h"
+#include "support/stand_in_pictures.h"
 
 namespace tq::testing {
+
+namespace {
+
+bool Inside(const tq::LayerSurface& l, int x, int y) {
+  return x >= l.x && y >= l.y && x < l.x + l.image.Width() && y < l.y + l.image.Height();
+}
+
+// A layer a player can see: visible, with a picture, not a hollow anchor.
+bool Showing(int layer) {
+  if (layer <= 0 || layer >= tq::kLayerCount) return false;
+  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
+  return l.visible && !l.hollow && !l.image.Empty();
+}
+
+// A balloon body drawn again greyed after its line has passed: its fill is the
+// greyed scheme's grey, not the white of the balloon being read.
+bool DrawnGreyed(int layer) {
+  constexpr uint32_t kWhite = 0xFFFFFF, kGreyedFill = 0xCCCCCC;
+  constexpr int kInset = 12;  // clear of the bevel frame
+  const tq::Surface& image = tq::ThePlatform().Screen().Layer(layer).image;
+  int white = 0, grey = 0;
+  for (int y = kInset; y < image.Height() - kInset; y += 2) {
+    for (int x = kInset; x < image.Width() - kInset; x += 2) {
+      const uint32_t px = image.Get(x, y) & 0xFFFFFF;
+      white += px == kWhite;
+      grey += px == kGreyedFill;
+    }
+  }
+  return grey > white;
+}
+
+// What a layer of the conversation is, for a fault's wording; empty for the scene's
+// own pictures (backgrounds, event pictures), which may hide anything on purpose. A
+// slot's unused layer numbers may be another slot's layers (a slot without thought
+// balloons keeps the default numbers, which the next face takes), so what is in use
+// is asked first: faces, open balloons, shown marks, then any balloon layer.
+std::string LayerRole(int layer) {
+  if (layer <= 0) return "";
+  if (layer == NoticeBoxLayer()) return "the click-wait mark";
+
+  const FaceSlotRecord& f = FaceSlot;
+  auto slot = [](int s) { return " of slot " + std::to_string(s); };
+  for (int s = 0; s < kFaceSlotCount; ++s) {
+    if (layer == f.FaceLayer[static_cast<size_t>(s)]) return "the face" + slot(s);
+  }
+  for (bool inUse : {true, false}) {
+    for (int s = 0; s < kFaceSlotCount; ++s) {
+      const size_t i = static_cast<size_t>(s);
+      const int speech = f.BalloonLayer[i], thought = f.ThoughtLayer[i];
+      if (speech > 0 && (!inUse || f.SpeechState[i] != kBalloonHidden)) {
+        if (layer == speech) return "the balloon" + slot(s);
+        if (layer == speech + 1) return "the balloon's tail" + slot(s);
+      }
+      if (thought > 0 && (!inUse || f.ThoughtState[i] != kBalloonHidden)) {
+        if (layer == thought) return "the thought balloon" + slot(s);
+        if (layer > thought && layer <= thought + 3) return "a thought bubble" + slot(s);
+      }
+      for (int m = 1; m < kMiniIndexCount; ++m) {
+        const size_t k = static_cast<size_t>(m);
+        if (layer == f.MiniLayer[i][k] && (!inUse || f.MiniState[i][k] != kBalloonHidden)) return "a mark" + slot(s);
+      }
+    }
+  }
+  return "";
+}
+
+// How the points of one part (a face's name strip or features, a mark) show.
+struct PartSight {
+  int seen = 0, outside = 0;
+  std::map<int, int> coveredBy;  // covering layer: points
+  int total() const {
+    int n = seen + outside;
+    for (const auto& [layer, count] : coveredBy) n += count;
+    return n;
+  }
+};
+
+// Looks at the window point of a part of `layer`: seen, outside the window, covered
+// by a balloon, tail, bubble, mark or the click-wait mark, or hidden (not counted)
+// where another face, the narration window or the scene's own pictures stand over it:
+// characters may stand in front of one another, and a narration or an event picture
+// may hide all.
+void LookAt(int layer, int x, int y, const std::set<int>& ignored, PartSight& sight) {
+  if (x < 0 || y < 0 || x >= tq::kWindowWidth || y >= tq::kWindowHeight) {
+    ++sight.outside;
+    return;
+  }
+  const tq::Compositor& screen = tq::ThePlatform().Screen();
+  const std::vector<int>& order = screen.Order();
+  int cover = -1;
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    if (*it == layer) break;
+    if (ignored.count(*it) != 0 || !Showing(*it) || !Inside(screen.Layer(*it), x, y)) continue;
+    const std::string role = LayerRole(*it);
+    if (role.empty() || role.rfind("the face", 0) == 0) return;
+    if (cover < 0) cover = *it;
+  }
+  if (cover < 0) ++sight.seen;
+  else ++sight.coveredBy[cover];
+}
+
+void ReportCovers(const std::string& what, const PartSight& sight, std::vector<std::string>& faults) {
+  const int total = sight.total();
+  for (const auto& [layer, count] : sight.coveredBy) {
+    const tq::LayerSurface& c = tq::ThePlatform().Screen().Layer(layer);
+    faults.push_back(what + " is " + std::to_string(count * 100 / total) + "% covered by " + LayerRole(layer) + " (layer " +
+                     std::to_string(layer) + " at " + std::to_string(c.x) + ", " + std::to_string(c.y) + " size " +
+                     std::to_string(c.image.Width()) + " x " + std::to_string(c.image.Height()) + ")");
+  }
+}
+
+// The faces' name strips and features and the marks shown, at the click-wait mark. A
+// shown face (some of its eyes and mouth seen or covered) keeps its name strip whole
+// where it is inside the window (a strip wholly below or beside the window is out of
+// the picture, not cut) and its eyes and mouth at least two thirds inside, and
+// nothing of the conversation (see LookAt) covers either. A mark inside the window
+// shows whole and uncovered.
+void LookAtFacesAndMarks(std::vector<std::string>& faults) {
+  const tq::Compositor& screen = tq::ThePlatform().Screen();
+  constexpr int kStep = 2;
+  for (int s = 0; s < kFaceSlotCount; ++s) {
+    const size_t i = static_cast<size_t>(s);
+    const int face = FaceSlot.FaceLayer[i];
+    if (!Showing(face) || LayerRole(face) != "the face of slot " + std::to_string(s)) continue;
+    const tq::LayerSurface& l = screen.Layer(face);
+    std::set<int> ignored;
+    if (FaceSlot.FacePartLayer[i] > 0) ignored.insert(FaceSlot.FacePartLayer[i]);
+    PartSight label, features;
+    for (int y = 0; y < l.image.Height(); y += kStep) {
+      for (int x = 0; x < l.image.Width(); x += kStep) {
+        const uint32_t px = l.image.Get(x, y) & 0xFFFFFF;
+        if (px == kStandInLabelPixel) LookAt(face, l.x + x, l.y + y, ignored, label);
+        if (px == kStandInFeaturesPixel) LookAt(face, l.x + x, l.y + y, ignored, features);
+      }
+    }
+    if (features.seen == 0 && features.coveredBy.empty()) continue;
+    const std::string who = "the face of slot " + std::to_string(s) + " (layer " + std::to_string(face) + " at " +
+                            std::to_string(l.x) + ", " + std::to_string(l.y) + ")";
+    if (label.outside > 0 && label.outside < label.total()) {
+      faults.push_back(who + ": its name strip is cut by the window's edge");
+    }
+    ReportCovers(who + ": its name strip", label, faults);
+    if (features.total() > 0 && features.outside * 3 > features.total()) {
+      faults.push_back(who + ": its eyes and mouth stand " + std::to_string(features.outside * 100 / features.total()) +
+                       "% outside the window");
+    }
+    ReportCovers(who + ": its eyes and mouth", features, faults);
+  }
+  std::set<int> looked;
+  for (int s = 0; s < kFaceSlotCount; ++s) {
+    for (int m = 1; m < kMiniIndexCount; ++m) {
+      const int mini = FaceSlot.MiniLayer[static_cast<size_t>(s)][static_cast<size_t>(m)];
+      if (FaceSlot.MiniState[static_cast<size_t>(s)][static_cast<size_t>(m)] != kBalloonShown || !Showing(mini)) continue;
+      if (LayerRole(mini) != "a mark of slot " + std::to_string(s) || !looked.insert(mini).second) continue;
+      const tq::LayerSurface& l = screen.Layer(mini);
+      PartSight sight;
+      for (int y = 0; y < l.image.Height(); y += kStep) {
+        for (int x = 0; x < l.image.Width(); x += kStep) LookAt(mini, l.x + x, l.y + y, {}, sight);
+      }
+      const std::string what = "a mark of slot " + std::to_string(s) + " (layer " + std::to_string(mini) + ")";
+      if (sight.outside == sight.total()) continue;  // gone with its face, off the window
+      if (sight.outside > 0) faults.push_back(what + " is cut by the window's edge, " + std::to_string(sight.outside * 100 / sight.total()) + "% outside");
+      ReportCovers(what, sight, faults);
+    }
+  }
+}
+
+}  // namespace
 
 double VisibleShare(int layer, const std::set<int>& ignored) {
   const tq::Compositor& screen = tq::ThePlatform().Screen();
@@ -84,6 +255,19 @@ std::vector<std::string> BalloonStagingFaults() {
       faults.push_back(which + ", an older one, shows " + std::to_string(share) + " of itself");
     }
   }
+  // While the click-wait mark waits, the player reads the newest balloon: it must be
+  // drawn as the line being read, and no face part or mark may be hidden.
+  if (!Showing(NoticeBoxLayer())) return faults;
+  if (!balloons.empty()) {
+    const Shown& newest = balloons.back();
+    const int narration = TextWindow.NarrationLayer;
+    const bool narrationOnTop = Showing(narration) && screen.ZIndex(narration) > screen.ZIndex(newest.layer);
+    if (!narrationOnTop && DrawnGreyed(newest.layer)) {
+      faults.push_back("the balloon of slot " + std::to_string(newest.slot) + " (layer " + std::to_string(newest.layer) +
+                       "), the newest, is drawn greyed while the click-wait mark waits");
+    }
+  }
+  LookAtFacesAndMarks(faults);
   return faults;
 }
 

@@ -19,7 +19,11 @@ double VisibleShare(int layer, const std::set<int>& ignored);
 // The faults of the balloons shown now, one line each, empty when the staging
 // holds. A balloon is a slot's speech balloon whose layer is visible, or a thought
 // balloon its slot shows; its own tail or bubbles, its slot's mini pictures and the
-// click-wait mark cover nothing.
+// click-wait mark cover nothing. While the click-wait mark waits, also: the newest
+// balloon is not drawn greyed (unless the narration window stands over it), and
+// every shown face's name strip and eyes and mouth (found by the stand-in pictures'
+// colours) and every shown mark lie whole inside the window, under no balloon,
+// tail, bubble, mark or the click-wait mark.
 std::vector<std::string> BalloonStagingFaults();
 
 // The balloon texts printed since the last look that stand outside their balloon

@@ -25,10 +25,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The folder of black pictures for `files`, shared by every test process that asks for
-// the same pictures at the same sizes: its name comes from their paths and sizes, so a
-// changed table gets a folder of its own and never an older picture. Files are only
-// ever added, each whole (written under a name of this process's, then renamed).
+// A stand-in as the tests draw it: black, with a face's name strip and features.
+tq::Surface TestPicture(const assets::AssetFile& f) {
+  tq::Surface picture(f.row->width, f.row->height, 0);
+  if (f.row->look == assets::Look::Face) {
+    const assets::FaceParts parts = assets::FacePartsOf(f);
+    tq::FillRect(picture, parts.features, kStandInFeaturesPixel);
+    tq::FillRect(picture, parts.label, kStandInLabelPixel);
+  }
+  return picture;
+}
+
+std::string Text(const tq::PixelRect& r) {
+  return std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.w) + "," + std::to_string(r.h);
+}
+
+// The folder of test pictures for `files`, shared by every test process that asks for
+// the same pictures: its name comes from all that they are drawn from (path, size, a
+// face's parts), so a changed table gets a folder of its own and never an older
+// picture. Files are only ever added, each whole (written under a name of this
+// process's, then renamed).
 fs::path SharedPictures(const std::vector<const assets::AssetFile*>& files) {
   uint64_t hash = 14695981039346656037ull;  // FNV-1a
   auto mix = [&hash](const std::string& text) {
@@ -36,6 +52,10 @@ fs::path SharedPictures(const std::vector<const assets::AssetFile*>& files) {
   };
   for (const assets::AssetFile* f : files) {
     mix(f->path + ":" + std::to_string(f->row->width) + "x" + std::to_string(f->row->height) + ";");
+    if (f->row->look == assets::Look::Face) {
+      const assets::FaceParts parts = assets::FacePartsOf(*f);
+      mix(Text(parts.label) + ";" + Text(parts.features) + ";");
+    }
   }
   char name[40];
   std::snprintf(name, sizeof name, "thornquill-stand-ins-%016llx", static_cast<unsigned long long>(hash));
@@ -44,7 +64,7 @@ fs::path SharedPictures(const std::vector<const assets::AssetFile*>& files) {
     const fs::path path = dir / f->path;
     if (fs::exists(path)) continue;
     fs::create_directories(path.parent_path());
-    assets::WriteFileAtomically(path.string(), assets::EncodeBmp(tq::Surface(f->row->width, f->row->height, 0)));
+    assets::WriteFileAtomically(path.string(), assets::EncodeBmp(TestPicture(*f)));
   }
   return dir;
 }

@@ -357,6 +357,10 @@ Lines LineFaults(const StageRow& row, const std::string& raw) {
     if (it != kSoundIds.end() && it->first >= 210 && row.stage != 61) faults.push_back("sounds 210 and 212 are stage 61's alone");
   }
   if (c == "[通常イベ]" && !kNormalEvents.count(eventKind)) faults.push_back("event " + std::to_string(eventKind));
+  // The face shake has frames for its variant 10 alone; any other draws nothing.
+  if (c == "[通常イベ]" && eventKind == 31 && line.Number("Ev分") != 10) {
+    faults.push_back("event 31 with variant " + std::to_string(line.Number("Ev分")) + ", not 10");
+  }
   if (c == "[画面の消去]" && eventKind != 0 && eventKind != 1) faults.push_back("screen erase " + std::to_string(eventKind));
   if (c == "[Tanselイベ]" && (row.stage != 1 || eventKind != 10)) faults.push_back("the Marbrook event is stage 1's, kind 10");
   if (c == "[ウェイト]") {
@@ -845,6 +849,21 @@ Lines StageFaults(const StageRow& row, const Lines& lines, int playMode, const C
   }
   for (std::string& f : RowFitFaults(lines)) faults.push_back(std::move(f));
   for (std::string& f : GroupTakeoverFaults(lines)) faults.push_back(std::move(f));
+  // Every balloon kind and scene variant of the stage's row is used, as the row gives.
+  std::set<int> kinds, variants;
+  for (const std::string& raw : lines) {
+    const Line l = Parse(raw);
+    if (!l.Has("フ種")) continue;
+    const std::array<int, 3> kvt = ReadScriptList(l.keys.at("フ種"));
+    kinds.insert(kvt[0]);
+    if (kvt[0] == 6) variants.insert(kvt[1]);
+  }
+  for (int kind : row.kinds) {
+    if (!kinds.count(kind)) faults.push_back("balloon kind " + std::to_string(kind) + " of the stage's row is never used");
+  }
+  for (int variant : row.variants) {
+    if (!variants.count(variant)) faults.push_back("scene balloon variant " + std::to_string(variant) + " of the stage's row is never used");
+  }
   const bool flipBook = row.stage == 54 || row.stage == 56;
   if (noted != (flipBook ? 3 : 0)) faults.push_back(std::to_string(noted) + " waits carry a note after their number");
   if (flipBook) {
@@ -1049,6 +1068,10 @@ TEST_F(VadrimStageScripts, PlantedFaultsAreNamed) {
       {"a balloon sound off the list", "conversation.txt", 10, 9, false, "●1：[フキA]：フ種=(11,-5,-1)：フ音=44：雨が近いな。",
        "balloon sound 44"},
       {"a wait with a note", "conversation.txt", 10, 3, false, "[ウェイト]：Fu=2　ゆっくり", "1 waits carry a note"},
+      {"a face shake without frames", "conversation.txt", 10, 9, true, "●1：[通常イベ]：Ｚ：Ev種=31：Ev分=00",
+       "event 31 with variant 0, not 10"},
+      {"a kind of the row left unused", "conversation.txt", 10, 19, false, "[フキA]：フ種=(21,0,-1)：二人は港の坂を下りていった。",
+       "balloon kind 60 of the stage's row is never used"},
       {"one line more", "conversation.txt", 10, 9, true, "●1：[フキバック]", "plan: [フキバック]: 2 lines, the plan says 1"},
       {"a scene variant of another stage", "scene.txt", 11, 14, false, "●2：[フキA]：■フ種=(06,03,-2)：フ音=43：■見て、海の色。",
        "scene balloon variant 3"},

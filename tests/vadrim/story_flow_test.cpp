@@ -47,6 +47,7 @@ After End(int playMode, int stage) {
   ReadState.ReadSpeed = 2;
   VadrimProgress.GameStage = 77;
   ShowLayer(SystemLayerSet.AutoIndicatorLayer, true);
+  ShowLayer(SystemLayerSet.OverlayLayer, true);  // a closing's white cover, left grown
   D20_StageEnd();
   return {SceneCursor.SceneCode, SceneCursor.SceneState, SceneCursor.SceneStep, SceneCursor.StageNumber,
           VadrimProgress.GameStage, ReadState.ReadSpeed, Visible(SystemLayerSet.AutoIndicatorLayer)};
@@ -91,6 +92,7 @@ TEST_F(VadrimStoryFlow, WhatFollowsAStageByPlayMode) {
   for (const Case& c : cases) {
     SCOPED_TRACE("play mode " + std::to_string(c.playMode) + " stage " + std::to_string(c.stage));
     EXPECT_EQ(End(c.playMode, c.stage), c.expected);
+    EXPECT_FALSE(Visible(SystemLayerSet.OverlayLayer)) << "the white cover outlives the stage";
   }
 }
 

@@ -37,6 +37,8 @@
 #include "scenario/script_store.h"
 #include "support/balloon_staging.h"
 #include "support/engine_harness.h"
+#include "assets/asset_drawing.h"
+#include "assets/asset_table.h"
 #include "support/stand_in_pictures.h"
 #include "support/vadrim_stages.h"
 #include "vadrim/board_model.h"
@@ -99,6 +101,10 @@ const Stretch kStretches[] = {
      {"stage 50", "board 7", "stage 51", "board 8", "stage 52", "board 9", "stage 53", "board 10", "stage 54", "stage 55"}},
     {"RouteTwoFromStageFiftyFiveThroughTheEndingToTheTitle", {Start::Stage, 55, {1, 1, 0}}, {},
      {"stage 55", "board 11", "stage 56", "stage 57", "route 2 cleared", "stage 60", "stage 61", "ending", "main menu"}},
+    // The extra stage played on its own from the conversation (as the runner's
+    // --stage 90 does) falls back to the opening, which its closing's white cover
+    // must not hide.
+    {"StageNinetyAloneThenTheOpening", {Start::Stage, 90, {}}, {}, {"stage 90", "stage 0", "stage 1", "route select"}},
     // The scene gallery replays the scenes after route 2's boards with PlayMode 1:
     // entry 2 chains 31 to 33, entry 5 plays 54 and then 56 (55 is skipped); each
     // chain's last stage returns to the gallery.
@@ -263,9 +269,13 @@ std::pair<int, int> PickPoint(const Pick& p) {
 }
 
 // A program folder of the run's own, so that runs side by side keep their save files
-// apart; its pictures are the stand-ins, linked in.
+// apart; its pictures are the stand-ins, linked in: the game's own and the click-wait
+// mark, which the staging check measures.
 std::string RunRoot(const std::string& name) {
-  return tq::testing::StandInPictureRoot("vadrim_run_" + name, "Kespa_Data/KespaCG/");
+  const std::string clickWait = "Tanselr_Data/TanselrCG/ETC/ClickWait_Fs16.JPG";
+  return tq::testing::StandInPictureRoot("vadrim_run_" + name, [&](const assets::AssetFile& f) {
+    return (f.path.find("Kespa_Data/KespaCG/") != std::string::npos && assets::IsPicture(f.row->look)) || f.path == clickWait;
+  });
 }
 
 // The clicks a stretch may take: every line of each of its stages, and a stall
@@ -441,7 +451,16 @@ TEST(VadrimStoryRunChecks, StagingRowsAndAssetFaultsAreNamed) {
   const RunRecord run = Play(stageTen, FixtureLines("staging_faults.txt"));
   const std::string all = Joined(run.findings);
   for (const char* fault : {"an older one, shows", "leaves the window", "is drawn outside its balloon",
-                            "picture 27 (Kespa_Data/KespaCG/Back/.jpg) has no stand-in", "sound 99 is not in the conversation's table"}) {
+                            "picture 27 (Kespa_Data/KespaCG/Back/.jpg) has no stand-in", "sound 99 is not in the conversation's table",
+                            // At the click-wait mark: the line being read greyed before its hop; slot 1's
+                            // balloon over slot 2's face and its mark; slot 1's "？" off the window's
+                            // left edge and its name under the mark; slot 2 pushed off the right edge.
+                            "stage 10 line 17 ●1：[フキジャンプ]: the balloon of slot 1 (layer 11), the newest, is drawn greyed",
+                            "the face of slot 2 (layer 13 at 200, 150): its eyes and mouth is 100% covered by the balloon of slot 1",
+                            "a mark of slot 2 (layer 22) is", "a mark of slot 1 (layer 19) is cut by the window's edge",
+                            "the face of slot 1 (layer 10 at 320, 330): its name strip is", "covered by the click-wait mark",
+                            "the face of slot 2 (layer 13 at 800, 150): its name strip is cut by the window's edge",
+                            "the face of slot 2 (layer 13 at 800, 150): its eyes and mouth stand"}) {
     EXPECT_NE(all.find(fault), std::string::npos) << "no finding names \"" << fault << "\" among: " << all;
   }
   EXPECT_TRUE(run.finished);

@@ -158,6 +158,50 @@ void DrawScene(Surface& s, const AssetFile& f) {
   CornerLabel(s, f.row->shows);
 }
 
+// The head of a face picture: its centre and radius, which place the eyes and mouth.
+struct Head {
+  int cx, cy, r;
+};
+Head HeadOf(int w, int ht) { return {w / 2, ht * 2 / 5, std::min(w, ht) * 3 / 10}; }
+int EyeY(const Head& h) { return h.cy + h.r / 6; }
+int MouthY(const Head& h) { return h.cy + h.r * 3 / 5; }
+
+// The name strip's text, font and rectangle.
+struct NameStrip {
+  std::string name;
+  tq::FontSpec font;
+  PixelRect box{};
+};
+NameStrip NameStripOf(const AssetFile& f) {
+  const int w = f.row->width, ht = f.row->height;
+  NameStrip n;
+  n.name = f.row->shows;
+  PixelRect place{2, 0, w - 4, ht};
+  const bool placed = ExplicitCell(f.row->shows, n.name, place);
+  n.font.pointSize = std::clamp(ht / 16, 7, 16);
+  tq::TextExtent e = tq::MeasureTextExtent(n.font, n.name);
+  while (n.font.pointSize > 6 && (e.width + 8 > place.w || (placed && e.height + 4 > place.h))) {
+    --n.font.pointSize;
+    e = tq::MeasureTextExtent(n.font, n.name);
+  }
+  if (e.width <= 0) return n;
+  const int x = placed ? place.x + (place.w - e.width - 8) / 2 : (w - e.width - 8) / 2;
+  const int y = placed ? place.y + (place.h - e.height - 4) / 2 : ht - e.height - 8;
+  n.box = {x, y, e.width + 8, e.height + 4};
+  return n;
+}
+
+}  // namespace
+
+FaceParts FacePartsOf(const AssetFile& f) {
+  const Head h = HeadOf(f.row->width, f.row->height);
+  // From the brows above the eyes to below the mouth, cheek to cheek.
+  const int top = EyeY(h) - h.r / 5 - 1, bottom = MouthY(h) + h.r / 9 + 2;
+  return {NameStripOf(f).box, {h.cx - h.r * 5 / 8, top, h.r * 5 / 4 + 1, bottom - top}};
+}
+
+namespace {
+
 // A face: each character (the row's caption) its own skin, hair and clothes colours
 // and hair shape; the expression follows the picture's number and name.
 void DrawFace(Surface& s, const AssetFile& f) {
@@ -167,9 +211,10 @@ void DrawFace(Surface& s, const AssetFile& f) {
   const uint32_t mood = Hash(f.path) + static_cast<uint32_t>(f.number) * 7;
   const int w = s.Width(), ht = s.Height();
   s.Reset(w, ht, HashColour(who >> 5, 120));
-  const int cx = w / 2;
-  const int headR = std::min(w, ht) * 3 / 10;
-  const int cy = ht * 2 / 5;
+  const Head head = HeadOf(w, ht);
+  const int cx = head.cx;
+  const int headR = head.r;
+  const int cy = head.cy;
   const uint32_t hair = HashColour(who, 10);
   const uint32_t skin = Rgb(250, 215 - static_cast<int>(who % 30), 180 - static_cast<int>((who >> 4) % 40));
   const uint32_t cloth = HashColour(who >> 13, 50);
@@ -188,7 +233,7 @@ void DrawFace(Surface& s, const AssetFile& f) {
   // fringe
   FillEllipse(s, cx, cy - headR * 3 / 4, headR, headR / 2, hair);
   // eyes: open, closed or wide by mood
-  const int ex = headR * 2 / 5, ey = cy + headR / 6;
+  const int ex = headR * 2 / 5, ey = EyeY(head);
   const uint32_t eye = HashColour(who >> 9, 0);
   for (int side = -1; side <= 1; side += 2) {
     const int x = cx + side * ex;
@@ -202,7 +247,7 @@ void DrawFace(Surface& s, const AssetFile& f) {
     }
   }
   // mouth: smile, flat or open by mood
-  const int my = cy + headR * 3 / 5;
+  const int my = MouthY(head);
   switch ((mood / 3) % 3) {
     case 0:
       for (int i = -headR / 4; i <= headR / 4; ++i) {
@@ -220,21 +265,11 @@ void DrawFace(Surface& s, const AssetFile& f) {
   // so the face reads as a character, not a card. By default centred at the foot, since
   // a face at a window edge shows only its inner part; "name@x,y,w,h" puts it where
   // the screens leave the picture uncovered.
-  std::string name = f.row->shows;
-  PixelRect place{2, 0, w - 4, ht};
-  const bool placed = ExplicitCell(f.row->shows, name, place);
-  tq::FontSpec font;
-  font.pointSize = std::clamp(ht / 16, 7, 16);
-  tq::TextExtent e = tq::MeasureTextExtent(font, name);
-  while (font.pointSize > 6 && (e.width + 8 > place.w || (placed && e.height + 4 > place.h))) {
-    --font.pointSize;
-    e = tq::MeasureTextExtent(font, name);
-  }
-  if (e.width > 0) {
-    const int x = placed ? place.x + (place.w - e.width - 8) / 2 : (w - e.width - 8) / 2;
-    const int y = placed ? place.y + (place.h - e.height - 4) / 2 : ht - e.height - 8;
-    tq::FillRect(s, {x, y, e.width + 8, e.height + 4}, Rgb(20, 20, 30));
-    PlaceText(s, {x, y, e.width + 8, e.height + 4}, x + 4, y + 2, name, font.pointSize, false, Rgb(255, 255, 255));
+  const NameStrip n = NameStripOf(f);
+  if (n.box.w > 0) {
+    const PixelRect& b = n.box;
+    tq::FillRect(s, b, Rgb(20, 20, 30));
+    PlaceText(s, b, b.x + 4, b.y + 2, n.name, n.font.pointSize, false, Rgb(255, 255, 255));
   }
 }
 

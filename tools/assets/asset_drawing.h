@@ -14,6 +14,14 @@ tq::Surface DrawPicture(const AssetFile& file);
 std::vector<float> SynthesizeSound(const AssetFile& file);
 bool IsPicture(Look look);
 
+// Where a face picture (Look::Face) shows the character's name strip and the eyes
+// and mouth, in the picture's own pixels: a screen must leave both uncovered.
+struct FaceParts {
+  tq::PixelRect label;     // empty for a row without a caption
+  tq::PixelRect features;
+};
+FaceParts FacePartsOf(const AssetFile& file);
+
 // What every picture file draws with.
 // A stable hash of a name, so each character and picture keeps its colours.
 uint32_t Hash(const std::string& s);

@@ -196,8 +196,8 @@ constexpr AssetRow kAssets[] = {
     // top-left, so its name stands top right; the player's character at (-35, 320)
     // left of her balloon, her hit points over her foot, her name along the top of
     // the part the window shows.
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 580, 300, 0, 0, 1, "魔王@400,6,170,30"},
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 260, 370, 0, 0, 1, "ベル（星の装束）@40,6,215,30"},
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 580, 300, 0, 0, 1, "魔王@330,240,170,30"},
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 260, 370, 0, 0, 1, "ベル（星の装束）@110,330,145,30"},
     // Backgrounds and minis of the conversations (kinds 30 to 99).
     {"Tanselr_Data/TanselrCG/ETC/Back00a.JPG", "", L::Scene, 920, 690, 0, 0, 1, "夜明けの港町"},
     {"Tanselr_Data/TanselrCG/ETC/00Face_10L.JPG", "", L::Face, 300, 420, 0, 0, 1, "ミナ"},
@@ -312,7 +312,7 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "14", L::Face, 300, 420, 0, 0, 1, "新聞売りの少年"},
     {"Tanselr_Data/TanselrCG/O_face/OFace_X{nn}.JPG", "15", L::Face, 300, 420, 0, 0, 1, "猫を抱いた少女"},
     // Finale figures and the staff pictures (kinds 300 to 399).
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_B{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "フィン（鐘の守り手）"},
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_B{nn}.JPG", "0-5", L::Face, 400, 560, 0, 0, 1, "フィン（鐘の守り手）@96,150,130,30"},
     // The staff pictures that close the story, one a click.
     {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "0", L::Notice, 600, 300, 0, 0, 1, "#3C2864 マーブルック/七日間の祭りと春告げの鐘"},
     {"Tanselr_Data/TanselrCG/Z_face/Staff_{nn}.JPG", "1", L::Notice, 600, 300, 0, 0, 1, "#3C2864 物語/Thornquill"},
