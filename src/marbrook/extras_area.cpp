@@ -38,18 +38,16 @@ enum : int {
   kPad7 = 103,
 };
 
-ScreenButtonsRecord& B() { return ScreenButtons; }
-
 void HoverFrame(int border) {
   int flag = 0;
   int erase = 0;
-  C10_HoverBox(flag, B().HoverCursorBox, border, erase);
+  C10_HoverBox(flag, ScreenButtons.HoverCursorBox, border, erase);
 }
 
 void HideHoverFrame() {
-  if (B().HoveredButton < 0) return;
-  ShowLayer(B().HoverCursorBox, false);
-  B().HoveredButton = -1;
+  if (ScreenButtons.HoveredButton < 0) return;
+  ShowLayer(ScreenButtons.HoverCursorBox, false);
+  ScreenButtons.HoveredButton = -1;
 }
 
 void PlayTitleSound(int number, float offset) {
@@ -64,22 +62,22 @@ void BonusButtonsNormal() {
 
 void BonusHover(int d) {
   if (InputEvent.InputSourceKind != 50 || d < 0 || d > 2) {
-    if (B().HoveredButton >= 0) {
+    if (ScreenButtons.HoveredButton >= 0) {
       BonusButtonsNormal();
-      B().HoveredButton = -1;
+      ScreenButtons.HoveredButton = -1;
     }
     return;
   }
-  if (d == B().HoveredButton) return;
-  if (B().HoveredButton != -1) BonusButtonsNormal();
+  if (d == ScreenButtons.HoveredButton) return;
+  if (ScreenButtons.HoveredButton != -1) BonusButtonsNormal();
   C45_TextButton(d, ExtrasArea.TextButtonLabels[static_cast<size_t>(d)], 1);
-  B().HoveredButton = d;
+  ScreenButtons.HoveredButton = d;
 }
 
 // A key as a click on button d.
 void PressByKey(int d) {
-  B().HoveredButton = d;
-  InputEvent.InputSourceIndex = B().HoverFirstBox + d;
+  ScreenButtons.HoveredButton = d;
+  InputEvent.InputSourceIndex = ScreenButtons.HoverFirstBox + d;
   C45_Step();
 }
 
@@ -89,7 +87,7 @@ void ReplayMenuKey(int key) {
   else if (key == kKeyRight) d = 1;
   else if (key == kKeyBackSpace) d = 2;
   if (d < 0) return;
-  InputEvent.InputSourceIndex = B().HoverFirstBox + d;
+  InputEvent.InputSourceIndex = ScreenButtons.HoverFirstBox + d;
   HoverFrame(d == 2 ? 5 : 8);
   PressByKey(d);
 }
@@ -121,18 +119,17 @@ void ViewerKey(int key, bool gallery) {
 
 }  // namespace
 
-
 void ExtrasReady(int buttonMode) {
   LayerToFront(19);
-  B().HoveredButton = -1;
+  ScreenButtons.HoveredButton = -1;
   SceneCursor.SceneStep = 10;
   SceneCursor.ButtonMode = buttonMode;
 }
 
 bool ExtrasButtonPressed(int count) {
-  const int d = InputEvent.InputSourceIndex - B().HoverFirstBox;
+  const int d = InputEvent.InputSourceIndex - ScreenButtons.HoverFirstBox;
   if (d < 0 || d >= count) return false;
-  B().HoveredButton = d;
+  ScreenButtons.HoveredButton = d;
   return true;
 }
 
@@ -212,7 +209,7 @@ void C45_Step() {
 }
 
 void C45_Hover() {
-  const int d = InputEvent.InputSourceIndex - B().HoverFirstBox;
+  const int d = InputEvent.InputSourceIndex - ScreenButtons.HoverFirstBox;
   const int mode = SceneCursor.ButtonMode;
   if (mode == kBonusMode) {
     BonusHover(d);
@@ -229,21 +226,21 @@ void C45_Hover() {
     HideHoverFrame();
     return;
   }
-  if (d == B().HoveredButton) return;
+  if (d == ScreenButtons.HoveredButton) return;
   switch (mode) {
     case kReplayMenuMode:
       HoverFrame(d == 2 ? 5 : 8);
-      B().HoveredButton = d;
+      ScreenButtons.HoveredButton = d;
       PlayTitleSound(26, 0.0f);
       break;
     case kReplayViewerMode:
       HoverFrame(5);
-      B().HoveredButton = d;
+      ScreenButtons.HoveredButton = d;
       PlayTitleSound(26, d == 2 ? 0.0f : -0.1f);
       break;
     default:
       HoverFrame(5);
-      B().HoveredButton = d;
+      ScreenButtons.HoveredButton = d;
       break;
   }
 }

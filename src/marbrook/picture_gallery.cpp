@@ -72,9 +72,6 @@ struct GalleryButton {
 };
 constexpr GalleryButton kButtons[] = {{0, 60, 0}, {50, 120, 0}, {100, 180, 0}, {150, 240, 0}, {200, 0, 10}};
 
-ScreenButtonsRecord& B() { return ScreenButtons; }
-ExtrasAreaRecord& X() { return ExtrasArea; }
-
 const NodeList* ListOf(int node) {
   for (const NodeList& list : kNodeLists) {
     if (list.node == node) return &list;
@@ -82,11 +79,11 @@ const NodeList* ListOf(int node) {
   return nullptr;
 }
 
-int LastSub(int node) { return node >= 0 && node <= 99 ? X().GalleryLastSub[static_cast<size_t>(node)] : 0; }
+int LastSub(int node) { return node >= 0 && node <= 99 ? ExtrasArea.GalleryLastSub[static_cast<size_t>(node)] : 0; }
 
 // The node and picture number to show, after redirects.
 int ResolvePicture() {
-  ExtrasAreaRecord& x = X();
+  ExtrasAreaRecord& x = ExtrasArea;
   for (const Redirect& r : kRedirects) {
     if (r.node == x.GalleryNode) {
       x.GalleryNode = r.target;
@@ -112,17 +109,17 @@ void HideScreenLayers() {
 
 // Step 0: the curtain closes over the backdrop, the tables are filled.
 void SetUp() {
-  B().PictureFirstBox = 0;
-  B().HoverFirstBox = 5;
-  X().ExtrasTextLayer = 10;
-  B().HoverCursorBox = 4;
-  X().GallerySlideFrames = 10;
+  ScreenButtons.PictureFirstBox = 0;
+  ScreenButtons.HoverFirstBox = 5;
+  ExtrasArea.ExtrasTextLayer = 10;
+  ScreenButtons.HoverCursorBox = 4;
+  ExtrasArea.GallerySlideFrames = 10;
   DrawState.SheetIndex = 0;
   C00_LoadPicture(2, 5, 60);
   Wait(950, 0);
   HideScreenLayers();
   C00_LoadPicture(0, 33, 0);
-  ExtrasAreaRecord& x = X();
+  ExtrasAreaRecord& x = ExtrasArea;
   x.GalleryLastNode = kLastNode;
   x.GalleryLastSub.fill(0);
   for (const NodeList& list : kNodeLists) {
@@ -141,7 +138,7 @@ void PlaceButtons() {
   const int h = ScreenSize.ScreenHeight;
   for (int i = 0; i <= 4; ++i) {
     const GalleryButton& b = kButtons[i];
-    const int layer = B().HoverFirstBox + i;
+    const int layer = ScreenButtons.HoverFirstBox + i;
     ClipExtrasButton(layer, b.cellX, 50, 50);
     LayerToBack(layer);
     const int x = b.fromRight != 0 ? w - b.fromRight : b.x;
@@ -152,7 +149,7 @@ void PlaceButtons() {
   EffectParams.EffectMotionKind = 11;
   EffectParams.EffectResumesStep = 0;
   Wait(801, 0);
-  X().GallerySlideMode = kFirstVisit;
+  ExtrasArea.GallerySlideMode = kFirstVisit;
   SceneCursor.SceneStep = 5;
   Wait(0, 0);
 }
@@ -160,17 +157,18 @@ void PlaceButtons() {
 // Step 5: the picture comes on screen as GallerySlideMode says.
 void Show() {
   const int number = ResolvePicture();
-  const int kind = kEventKind + X().GalleryNode;
-  const int layer = B().PictureFirstBox;
+  const int kind = kEventKind + ExtrasArea.GalleryNode;
+  const int layer = ScreenButtons.PictureFirstBox;
   const int h = ScreenSize.ScreenHeight;
-  switch (X().GallerySlideMode) {
+  switch (ExtrasArea.GallerySlideMode) {
     case kRise:
     case kDrop: {
       LoadExtrasLayer(layer, kind, number);
       LayerToBack(layer);
       const Rect r = DrawState.CurrentRect;
       const int x = CentreX(r.Width + 0);
-      MoveExtrasLayer(layer, x, X().GallerySlideMode == kRise ? h : -r.Height, x, 10, X().GallerySlideFrames);
+      MoveExtrasLayer(layer, x, ExtrasArea.GallerySlideMode == kRise ? h : -r.Height, x, 10,
+                      ExtrasArea.GallerySlideFrames);
       break;
     }
     case kInPlace:
@@ -192,15 +190,15 @@ void Show() {
   Wait(0, 0);
 }
 
-int NextNode(int node) { return node >= X().GalleryLastNode ? 0 : node + 1; }
-int PreviousNode(int node) { return node <= 0 ? X().GalleryLastNode : node - 1; }
+int NextNode(int node) { return node >= ExtrasArea.GalleryLastNode ? 0 : node + 1; }
+int PreviousNode(int node) { return node <= 0 ? ExtrasArea.GalleryLastNode : node - 1; }
 
 void Click() {
   if (!ExtrasButtonPressed(5)) return;
   PlayTitleSound(36);
   SceneCursor.ButtonMode = 0;
-  ExtrasAreaRecord& x = X();
-  switch (B().HoveredButton) {
+  ExtrasAreaRecord& x = ExtrasArea;
+  switch (ScreenButtons.HoveredButton) {
     case 0:
       ++x.GallerySub;
       x.GallerySlideMode = kInPlace;
@@ -257,9 +255,9 @@ void C45_GalleryStep() {
 }
 
 void C45_GallerySlide(int direction) {
-  const int layer = B().PictureFirstBox;
+  const int layer = ScreenButtons.PictureFirstBox;
   GetLayerRect(50, layer);
   const Rect r = DrawState.CurrentRect;
   const int y = direction == 0 ? -r.Height : ScreenSize.ScreenHeight;
-  MoveExtrasLayer(layer, r.X, r.Y, r.X, y, X().GallerySlideFrames);
+  MoveExtrasLayer(layer, r.X, r.Y, r.X, y, ExtrasArea.GallerySlideFrames);
 }

@@ -41,10 +41,6 @@ struct OpeningScratch {
 };
 OpeningScratch scratch;
 
-AnimationRunRecord& Run() { return AnimationRun; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 int Lin(int s, int e, int f, int l) { return RoundHalfEven(l == 0 ? e : s + (e - s) / static_cast<double>(l) * f); }
 int Ease(int s, int e, int f, int l) {
   const double rest = l - f;
@@ -60,7 +56,6 @@ void LoadInto(int layer, int number) {
   DrawState.CurrentLayer = layer;
   C00_LoadPicture(1, kTitleKind, number);
 }
-
 
 void Show(int layer, int x, int y) {
   MoveLayerKeepingSize(layer, x, y);
@@ -83,13 +78,13 @@ Rect LinRect(const Rect& a, const Rect& b, int f, int l) {
 // Ends a step of the frames: the next starts at frame 0 after `pauseMs` (0: a frame).
 void NextStep(int step, int pauseMs) {
   if (pauseMs > 0) SetFrameLength(-1, pauseMs);
-  Run().AnimationStep = step;
-  Run().AnimationSubStep = 0;
-  Run().AnimationFrame = 0;
+  AnimationRun.AnimationStep = step;
+  AnimationRun.AnimationSubStep = 0;
+  AnimationRun.AnimationFrame = 0;
 }
 
 // Frame f of a step counted here; true on the step's last frame `last`.
-bool Tick(int last) { return Run().AnimationFrame++ >= last; }
+bool Tick(int last) { return AnimationRun.AnimationFrame++ >= last; }
 
 void TileCell(int layer, int tile, int x, int y) {
   DrawState.CurrentLayer = layer;
@@ -97,14 +92,14 @@ void TileCell(int layer, int tile, int x, int y) {
   Show(layer, x, y);
 }
 
-int TileX(int i) { return W() - 140 + 19 * i; }
+int TileX(int i) { return WindowWidth() - 140 + 19 * i; }
 
 // ---- 1001, the logo ----
 void LogoFrame() {
-  const int f = Run().AnimationFrame;
-  switch (Run().AnimationStep) {
+  const int f = AnimationRun.AnimationFrame;
+  switch (AnimationRun.AnimationStep) {
     case 0: {
-      const int w = W();
+      const int w = WindowWidth();
       const Rect start{0, CentreY(w / 2), w, w / 2};
       const Rect end{CentreX(400), CentreY(200), 400, 200};
       if (f == 0) {
@@ -127,32 +122,32 @@ void LogoFrame() {
     }
     case 1: {
       // A shake about its place: wide for 11 frames, narrow for 11 more.
-      const int a = Run().AnimationSubStep == 0 ? 2 : 1;
+      const int a = AnimationRun.AnimationSubStep == 0 ? 2 : 1;
       const Rect& home = scratch.from[0];
       MoveLayerKeepingSize(kLogoLayer, home.X + RandomRange(0, 2 * a) - a, home.Y + RandomRange(0, 2 * a) - a);
       if (!Tick(10)) return;
-      Run().AnimationFrame = 0;
-      if (++Run().AnimationSubStep < 2) return;
+      AnimationRun.AnimationFrame = 0;
+      if (++AnimationRun.AnimationSubStep < 2) return;
       MoveLayerKeepingSize(kLogoLayer, home.X, home.Y);
       NextStep(2, 500);
       break;
     }
     case 2:
     case 3: {
-      const bool rising = Run().AnimationStep == 2;
-      const int k = Run().AnimationSubStep;
+      const bool rising = AnimationRun.AnimationStep == 2;
+      const int k = AnimationRun.AnimationSubStep;
       if (rising && k == 0 && f == 0) {
         DrawState.SheetIndex = 0;
-        for (int i = 0; i < kTileCount; ++i) TileCell(i, i, TileX(i), H());
+        for (int i = 0; i < kTileCount; ++i) TileCell(i, i, TileX(i), WindowHeight());
       }
       if (f == 0) TitleSound(3, 1);
-      const int y0 = rising ? H() : H() - 21;
-      const int y1 = rising ? H() - 21 : H();
+      const int y0 = rising ? WindowHeight() : WindowHeight() - 21;
+      const int y1 = rising ? WindowHeight() - 21 : WindowHeight();
       MoveLayerKeepingSize(k, TileX(k), Lin(y0, y1, f, 10));
       if (!Tick(10)) return;
-      Run().AnimationFrame = 0;
-      if (++Run().AnimationSubStep < kTileCount) return;
-      NextStep(Run().AnimationStep + 1, rising ? 500 : 100);
+      AnimationRun.AnimationFrame = 0;
+      if (++AnimationRun.AnimationSubStep < kTileCount) return;
+      NextStep(AnimationRun.AnimationStep + 1, rising ? 500 : 100);
       break;
     }
     case 4: {
@@ -177,9 +172,9 @@ void LogoFrame() {
 // ---- 1002, the presentation ----
 void PresentationFrame() {
   DrawState.CurrentLayer = 0;
-  const int f = Run().AnimationFrame;
+  const int f = AnimationRun.AnimationFrame;
   const int barY[2] = {ScreenSize.ScreenHalfHeight - 140, ScreenSize.ScreenHalfHeight};
-  switch (Run().AnimationStep) {
+  switch (AnimationRun.AnimationStep) {
     case 0:
       if (f == 0) ShowLayer(0, false);
       WindowGrey(21 * f);
@@ -194,21 +189,21 @@ void PresentationFrame() {
         for (int i = 0; i < 2; ++i) {
           DrawState.CurrentLayer = i;
           ClipCellToLayer(1, 0, 140 * i, 800, 140);
-          Show(i, i == 0 ? -800 : W(), barY[i]);
+          Show(i, i == 0 ? -800 : WindowWidth(), barY[i]);
         }
       }
       MoveLayerKeepingSize(0, Lin(-800, CentreX(800), f, 8), barY[0]);
-      MoveLayerKeepingSize(1, Lin(W(), CentreX(800), f, 8), barY[1]);
+      MoveLayerKeepingSize(1, Lin(WindowWidth(), CentreX(800), f, 8), barY[1]);
       if (!Tick(8)) return;
       NextStep(2, 1000);
       break;
     case 2: {
       if (f == 0) {
         LoadInto(2, 2);
-        Show(2, CentreX(LayerWidth(2)), H());
+        Show(2, CentreX(LayerWidth(2)), WindowHeight());
       }
       const int x = CentreX(LayerWidth(2));
-      MoveLayerKeepingSize(2, x, Ease(H(), H() - LayerHeight(2), f, 50));
+      MoveLayerKeepingSize(2, x, Ease(WindowHeight(), WindowHeight() - LayerHeight(2), f, 50));
       if (!Tick(50)) return;
       VoiceSettings.VoiceChannel = 0;
       TitleSound(5, VoiceSettings.VoiceChannel);
@@ -224,9 +219,9 @@ void PresentationFrame() {
       if (f == 0) {
         for (int i = 0; i < 3; ++i) scratch.from[i] = {LayerLeft(i), LayerTop(i), 0, 0};
       }
-      MoveLayerKeepingSize(0, Lin(scratch.from[0].X, W(), f, 8), barY[0]);
+      MoveLayerKeepingSize(0, Lin(scratch.from[0].X, WindowWidth(), f, 8), barY[0]);
       MoveLayerKeepingSize(1, Lin(scratch.from[1].X, -LayerWidth(1), f, 8), barY[1]);
-      MoveLayerKeepingSize(2, scratch.from[2].X, Lin(scratch.from[2].Y, H(), f, 8));
+      MoveLayerKeepingSize(2, scratch.from[2].X, Lin(scratch.from[2].Y, WindowHeight(), f, 8));
       if (!Tick(8)) return;
       NextStep(5, 1000);
       break;
@@ -240,17 +235,17 @@ constexpr int kLetterX[6] = {65, 118, 169, 223, 277, 331};
 constexpr int kLetterY[6] = {101, 108, 90, 80, 88, 77};
 
 void TitleBuildFrame() {
-  const int f = Run().AnimationFrame;
-  switch (Run().AnimationStep) {
+  const int f = AnimationRun.AnimationFrame;
+  switch (AnimationRun.AnimationStep) {
     case 0: {
       if (f == 0) {
         LoadInto(0, 10);
-        Show(0, 0, H());
+        Show(0, 0, WindowHeight());
         TitleSound(30);
       }
-      const int y = Ease(H(), -100, f, 25);
+      const int y = Ease(WindowHeight(), -100, f, 25);
       MoveLayerKeepingSize(0, 0, y);
-      ++Run().AnimationFrame;
+      ++AnimationRun.AnimationFrame;
       // The curve overshoots to -100 and turns back; the form takes the picture over
       // once it is on its way down again.
       if (f <= 25 || y <= 0) return;
@@ -262,15 +257,15 @@ void TitleBuildFrame() {
     case 1:
       if (f == 0) {
         LoadInto(1, 11);
-        Show(1, W(), 0);
+        Show(1, WindowWidth(), 0);
         TitleSound(31, 1);
       }
-      MoveLayerKeepingSize(1, Ease(W(), 0, f, 10), 0);
+      MoveLayerKeepingSize(1, Ease(WindowWidth(), 0, f, 10), 0);
       if (!Tick(10)) return;
       NextStep(2, 200);
       break;
     case 2: {
-      const int k = Run().AnimationSubStep;
+      const int k = AnimationRun.AnimationSubStep;
       if (k == 0 && f == 0) {
         DrawState.SheetIndex = 1;
         C00_LoadPicture(2, kTitleKind, 12);
@@ -289,19 +284,19 @@ void TitleBuildFrame() {
       MoveLayerKeepingSize(2 + k, kLetterX[k] + RandomRange(0, 20) - 10, kLetterY[k] + RandomRange(0, 20) - 10);
       if (!Tick(10)) return;
       MoveLayerKeepingSize(2 + k, kLetterX[k], kLetterY[k]);
-      Run().AnimationFrame = 0;
-      if (++Run().AnimationSubStep < 6) return;
+      AnimationRun.AnimationFrame = 0;
+      if (++AnimationRun.AnimationSubStep < 6) return;
       NextStep(3, 0);
       break;
     }
     case 3:
       if (f == 0) {
         DrawState.CurrentLayer = 8;
-        DrawState.CurrentRect = {0, 393, W(), 2};
+        DrawState.CurrentRect = {0, 393, WindowWidth(), 2};
         PrepareLayer(10);
         TitleSound(33);
       }
-      MoveLayer(8, 0, Lin(393, 349, f, 10), W(), Lin(2, 89, f, 10));
+      MoveLayer(8, 0, Lin(393, 349, f, 10), WindowWidth(), Lin(2, 89, f, 10));
       if (!Tick(10)) return;
       NextStep(4, 0);
       break;
@@ -315,10 +310,10 @@ void TitleBuildFrame() {
       NextStep(5, 0);
       break;
     case 5: {
-      if (f == 0) scratch.from[8] = {0, LayerTop(8), W(), LayerHeight(8)};
+      if (f == 0) scratch.from[8] = {0, LayerTop(8), WindowWidth(), LayerHeight(8)};
       const Rect& band = scratch.from[8];
       const int y = Lin(band.Y, band.Y + band.Height / 2, f, 10);
-      MoveLayer(8, 0, y, W(), Lin(band.Height, 2, f, 10));
+      MoveLayer(8, 0, y, WindowWidth(), Lin(band.Height, 2, f, 10));
       if (!Tick(10)) return;
       ShowLayer(8, false);
       NextStep(6, 0);
@@ -353,11 +348,11 @@ void TitleBuildFrame() {
         LoadInto(18, 15);
         ShowLayer(18, false);
       }
-      const int top = H() - 368;
+      const int top = WindowHeight() - 368;
       BitBltCopy(18, GameForm, BlitCoords(0, f, 296, 1, 0, top + f));
       BitBltCopy(18, GameForm, BlitCoords(0, 367 - f, 296, 1, 0, top + 367 - f));
-      Run().AnimationFrame += 2;
-      if (Run().AnimationFrame < 368) return;
+      AnimationRun.AnimationFrame += 2;
+      if (AnimationRun.AnimationFrame < 368) return;
       DrawState.CurrentLayer = 8;
       DrawState.CurrentRect = {0, top, 296, 368};
       PrepareLayer(10);
@@ -371,17 +366,17 @@ void TitleBuildFrame() {
 
 // ---- 1004, the letter tiles come back and settle on their line ----
 void TilesReturnFrame() {
-  const int rest = H() - 21;
+  const int rest = WindowHeight() - 21;
   const int peak = rest - 20;
-  const int f = Run().AnimationFrame;
-  if (Run().AnimationStep != 0) {
+  const int f = AnimationRun.AnimationFrame;
+  if (AnimationRun.AnimationStep != 0) {
     FrameClock.FrameLoopRunning = 0;
     return;
   }
   if (f == 0) {
     DrawState.SheetIndex = 0;
     for (int i = 0; i < kTileCount; ++i) {
-      TileCell(13 + i, i, TileX(i), H());
+      TileCell(13 + i, i, TileX(i), WindowHeight());
       scratch.tileDone[i] = 0;
     }
     TitleSound(36);
@@ -391,7 +386,7 @@ void TilesReturnFrame() {
     const int t = f - 3 * i;
     if (scratch.tileDone[i] == 0 && t >= 0) {
       const double d = 20.0 - 2.0 * t;
-      int y = RoundHalfEven(peak + (H() - peak) * d * d / 400.0);
+      int y = RoundHalfEven(peak + (WindowHeight() - peak) * d * d / 400.0);
       if (t > 10 && y >= rest) {
         y = rest;
         scratch.tileDone[i] = 1;
@@ -400,8 +395,8 @@ void TilesReturnFrame() {
     }
     done += scratch.tileDone[i];
   }
-  ++Run().AnimationFrame;
-  if (done == kTileCount) Run().AnimationStep = 1;
+  ++AnimationRun.AnimationFrame;
+  if (done == kTileCount) AnimationRun.AnimationStep = 1;
 }
 
 // State 1, step 5: the title's build, the tiles and the last slide, each skipped once
@@ -416,8 +411,8 @@ void TitleBuildStep() {
     LoadInto(11, 17);
     LoadInto(12, 18);
     const int y = 497 + LayerHeight(11) / 2 - LayerHeight(12) / 2;
-    StoreMove(0, 11, W(), 497, 292, 497);
-    StoreMove(1, 12, W(), y, 216, y);
+    StoreMove(0, 11, WindowWidth(), 497, 292, 497);
+    StoreMove(1, 12, WindowWidth(), y, 216, y);
     LayerToFront(11);
     LayerToFront(12);
     SlideIn(10, 1);

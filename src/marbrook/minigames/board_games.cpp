@@ -22,9 +22,6 @@ BoardGameStateRecord BoardGameState;
 
 namespace board_games {
 
-BoardGameStateRecord& S() { return BoardGameState; }
-
-
 void Sound(int number, int channel, float offset) { C40_PlaySound(number, channel, offset); }
 
 void RunEffect(int code) {
@@ -139,63 +136,64 @@ void ParseBoard(std::span<const char* const> rows, std::span<const MarkRow> mark
   std::vector<std::string> cells;
   int count = 0;
   SplitFields(joined, "■", kMaxCells, cells, count);
-  const int width = S().LastColumn + 1;
+  const int width = BoardGameState.LastColumn + 1;
   std::vector<std::string> parts;
   for (int c = 1; c <= count; ++c) {
     int n = 0;
     SplitFields(cells[static_cast<size_t>(c)], ",", 2, parts, n);
     if (n < 1) continue;
     const int square = std::atoi(parts[1].c_str());
-    if (square < 0 || square >= static_cast<int>(S().SquareKind.size())) continue;  // an empty cell
+    if (square < 0 || square >= static_cast<int>(BoardGameState.SquareKind.size())) continue;  // an empty cell
     const size_t i = static_cast<size_t>(square);
-    S().SquareColumn[i] = (c - 1) % width;
-    S().SquareRow[i] = (c - 1) / width;
-    S().SquareKind[i] = MarkKind(n >= 2 ? parts[2] : std::string(), marks, life);
+    BoardGameState.SquareColumn[i] = (c - 1) % width;
+    BoardGameState.SquareRow[i] = (c - 1) / width;
+    BoardGameState.SquareKind[i] = MarkKind(n >= 2 ? parts[2] : std::string(), marks, life);
   }
 }
 
 void SetGeometry(int lastSquare, int lastColumn, int lastRow, int squareSize) {
-  S().LastSquare = lastSquare;
-  S().LastColumn = lastColumn;
-  S().LastRow = lastRow;
-  S().SquareSize = squareSize;
-  S().SquareColumn.fill(0);
-  S().SquareRow.fill(0);
-  S().SquareKind.fill(0);
+  BoardGameState.LastSquare = lastSquare;
+  BoardGameState.LastColumn = lastColumn;
+  BoardGameState.LastRow = lastRow;
+  BoardGameState.SquareSize = squareSize;
+  BoardGameState.SquareColumn.fill(0);
+  BoardGameState.SquareRow.fill(0);
+  BoardGameState.SquareKind.fill(0);
 }
 
 void BuildRaceBoard(int board) {
+  BoardGameStateRecord& game = BoardGameState;
   const int W = ScreenSize.ScreenWidth;
   const int H = ScreenSize.ScreenHeight;
-  ShowLayer(S().G02BoardBox + 1, false);
+  ShowLayer(game.G02BoardBox + 1, false);
   if (board == 1) {
     SetGeometry(42, 9, 6, 90);
-    S().BoardOriginX = (W - 900) / 2;
+    game.BoardOriginX = (W - 900) / 2;
     ParseBoard(kRaceRows1, kRace1Marks, false);
   } else {
     SetGeometry(23, 6, 6, 90);
-    S().BoardOriginX = (W - 630) / 2;
+    game.BoardOriginX = (W - 630) / 2;
     ParseBoard(kRaceRows2, kRace2Marks, false);
   }
-  S().BoardOriginY = (H - 630) / 2;
-  const int board0 = S().G02BoardBox;
+  game.BoardOriginY = (H - 630) / 2;
+  const int board0 = game.G02BoardBox;
   PrepareWithPicture(board0, 0, 0, W, H, kRaceBackPicture, 0);
   LayerToBack(board0);
-  const int size = S().SquareSize;
-  const int source = S().G02BoardBox + 9;
-  for (int n = 0; n <= S().LastSquare; ++n) {
+  const int size = game.SquareSize;
+  const int source = game.G02BoardBox + 9;
+  for (int n = 0; n <= game.LastSquare; ++n) {
     const size_t i = static_cast<size_t>(n);
-    const int k = S().SquareKind[i];
+    const int k = game.SquareKind[i];
     BitBltCopy(source, board0,
-               {k % 5 * size, k / 5 * size, size, size, S().SquareColumn[i] * size + S().BoardOriginX,
-                S().SquareRow[i] * size + S().BoardOriginY});
+               {k % 5 * size, k / 5 * size, size, size, game.SquareColumn[i] * size + game.BoardOriginX,
+                game.SquareRow[i] * size + game.BoardOriginY});
   }
 }
 
 // Die face `value` of the sheet with cells `cell` wide, centred on the die layer.
 void ShowDieFace(int value, int cell) {
   if (value < 1 || value > 6) return;
-  const int layer = S().G02DieBox;
+  const int layer = BoardGameState.G02DieBox;
   DrawState.CurrentLayer = layer;
   MoveLayer(layer, CentreX(cell), CentreY(cell), cell, cell);
   ClipCellToLayer(kDieSheet, (value - 1) * cell, 0, cell, cell);
@@ -215,14 +213,14 @@ constexpr ChoiceLook kRaceLook{kRaceButtons, 800, 240};
 
 // Button k's normal or highlighted cell of the button sheet.
 void ShowButtonCell(const ChoiceLook& look, int k, bool lit) {
-  DrawState.CurrentLayer = S().G02BoardBox + k;
+  DrawState.CurrentLayer = BoardGameState.G02BoardBox + k;
   ClipCellToLayer(kButtonSheet, k * look.cellWidth, lit ? look.cellHeight : 0, look.cellWidth, look.cellHeight);
 }
 
 // The button of the last click or move, or -1.
 int ButtonUnderPointer() {
   if (InputEvent.InputSourceKind != 50) return -1;
-  const int k = InputEvent.InputSourceIndex - S().G02BoardBox;
+  const int k = InputEvent.InputSourceIndex - BoardGameState.G02BoardBox;
   return k == 0 || k == 1 ? k : -1;
 }
 
@@ -257,7 +255,7 @@ void LifeTitle() {
       Wait(-1, 200);
       break;
     case 1:
-      S().KeepLivingAfterDeath = 0;
+      BoardGameState.KeepLivingAfterDeath = 0;
       Wait(kTitleFall, 0);
       C15_PlayMusic(200);
       SceneCursor.SceneStep = 2;  // a click brings the buttons
@@ -266,12 +264,12 @@ void LifeTitle() {
       const int W = ScreenSize.ScreenWidth;
       const int H = ScreenSize.ScreenHeight;
       Sound(201);
-      const int banner = S().G02BoardBox + 2;
+      const int banner = BoardGameState.G02BoardBox + 2;
       PrepareWithPicture(banner, W, 100, W, 150, kLifeTitlePicture, 3);
       Glide(banner, W, 100, 0, 100, 20, kDefaultDelay, kEaseOut);
       const int y = CentreY(int{kLifeLook.cellHeight});
       for (int k = 0; k < 2; ++k) {
-        const int layer = S().G02BoardBox + k;
+        const int layer = BoardGameState.G02BoardBox + k;
         const int x = ScreenSize.ScreenHalfWidth + (k == 0 ? -430 : 30);
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {x, H, kLifeLook.cellWidth, kLifeLook.cellHeight};
@@ -289,13 +287,14 @@ void LifeTitle() {
 }
 
 void LifeChoice() {
+  BoardGameStateRecord& game = BoardGameState;
   switch (SceneCursor.SceneStep) {
     case -1: ButtonsLive(kLifeButtons); break;
     case 0: {
       const int k = ChosenButton(kLifeButtons);
       if (k < 0) return;
       Sound(202, 0, -0.05f);
-      for (int layer = S().G02BoardBox; layer <= S().G02BoardBox + 2; ++layer) ShowLayer(layer, false);
+      for (int layer = game.G02BoardBox; layer <= game.G02BoardBox + 2; ++layer) ShowLayer(layer, false);
       GoTo(k == 0 ? kEasyLife : kHardLife, 0);
       Wait(-1, 300);
       break;
@@ -313,7 +312,7 @@ void RaceTitle() {
       C00_LoadPicture(2, kRaceButtonPicture, 0);
       DrawState.SheetIndex = kMessageSheet;
       C00_LoadPicture(2, kRaceMessagePicture, 0);
-      const int source = S().G02BoardBox + 9;
+      const int source = BoardGameState.G02BoardBox + 9;
       DrawState.CurrentLayer = source;
       DrawState.CurrentRect = {0, 0, 450, 180};
       PrepareLayer(11);
@@ -335,7 +334,7 @@ void RaceTitle() {
       Sound(221, 1);
       const int x = CentreX(int{kRaceLook.cellWidth});
       for (int k = 0; k < 2; ++k) {
-        const int layer = S().G02BoardBox + k;
+        const int layer = BoardGameState.G02BoardBox + k;
         const int y = CentreY(int{kRaceLook.cellHeight}) + (k == 0 ? -H / 4 : H / 4);
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {W, y, kRaceLook.cellWidth, kRaceLook.cellHeight};
@@ -359,7 +358,7 @@ void RaceChoice() {
       const int k = ChosenButton(kRaceButtons);
       if (k < 0) return;
       Sound(223);
-      ShowLayer(S().G02BoardBox + Toggle01(k), false);
+      ShowLayer(BoardGameState.G02BoardBox + Toggle01(k), false);
       GoTo(k == 0 ? kRaceBoard1 : kRaceBoard2, 0);
       Wait(-1, 10);
       break;
@@ -371,11 +370,11 @@ void RaceChoice() {
 }  // namespace
 
 void G02_Constants() {
-  S().G02CurtainBox = 50;
-  S().G02BoardBox = 10;
-  S().G02PieceBox = 1;
-  S().G02DieBox = 3;
-  S().G02SignBox = 4;
+  BoardGameState.G02CurtainBox = 50;
+  BoardGameState.G02BoardBox = 10;
+  BoardGameState.G02PieceBox = 1;
+  BoardGameState.G02DieBox = 3;
+  BoardGameState.G02SignBox = 4;
   ScreenButtons.FrontBox = 9;
   EffectParams.EffectFrameDelay = kDefaultDelay;
 }
@@ -427,11 +426,12 @@ void G02_Hover() {
 }
 
 void G02_OnKey() {
+  BoardGameStateRecord& game = BoardGameState;
   if (InputEvent.AdvanceKeyDown == 1) {
     G02_Step();
     return;
   }
-  if (InputEvent.KeyCode == kMKey) S().KeepLivingAfterDeath = S().KeepLivingAfterDeath == 0 ? -1 : 0;
+  if (InputEvent.KeyCode == kMKey) game.KeepLivingAfterDeath = game.KeepLivingAfterDeath == 0 ? -1 : 0;
 }
 
 bool G02_FrameGate() {
@@ -456,7 +456,7 @@ void G02_Leave(int type) {
 void G02_BuildBoard(int kind, int value) {
   switch (kind) {
     case 10:
-      DrawState.CurrentLayer = S().G02BoardBox + 1;
+      DrawState.CurrentLayer = BoardGameState.G02BoardBox + 1;
       C00_LoadPicture(1, kHardPicture, 0);
       SetGeometry(46, 10, 6, 80);
       ParseBoard(kLifeBoard, {}, true);
@@ -470,15 +470,16 @@ void G02_BuildBoard(int kind, int value) {
 }
 
 void G02_SquarePos(int kind, int& square) {
-  if (square < 0 || square >= static_cast<int>(S().SquareColumn.size())) return;
+  BoardGameStateRecord& game = BoardGameState;
+  if (square < 0 || square >= static_cast<int>(game.SquareColumn.size())) return;
   const size_t i = static_cast<size_t>(square);
-  const int size = S().SquareSize;
-  const int c = S().SquareColumn[i] * size + S().BoardOriginX + size / 2;
-  const int y = S().SquareRow[i] * size + S().BoardOriginY + size / 2 - S().PieceSize / 2;
+  const int size = game.SquareSize;
+  const int c = game.SquareColumn[i] * size + game.BoardOriginX + size / 2;
+  const int y = game.SquareRow[i] * size + game.BoardOriginY + size / 2 - game.PieceSize / 2;
   int x = 0;
   switch (kind) {
     case 0:
-    case 1: x = c - S().PieceSize - 5; break;
+    case 1: x = c - game.PieceSize - 5; break;
     case 5:
     case 6: x = c + 5; break;
     default: return;

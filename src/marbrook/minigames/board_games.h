@@ -141,7 +141,6 @@ constexpr int kEaseIn = 12;
 constexpr int kArc = 13;
 constexpr int kEaseOutSized = 16;
 
-BoardGameStateRecord& S();
 void Sound(int number, int channel = 0, float offset = 0.0f);
 // Runs a common effect that returns here when it is done.
 void RunEffect(int code);

@@ -26,10 +26,6 @@ CasinoStateRecord CasinoState;
 
 namespace {
 
-CasinoStateRecord& C() { return CasinoState; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 enum : int {
   kFreeEntry = -1,
   kFreePlay = 0,
@@ -62,21 +58,21 @@ void FadeMusic() {
 }
 
 void Start() {
-  C().CasinoBet = 0;
-  C().CasinoWin = 0;
-  C().CasinoGame = 0;
-  C().RulesShown = {0, 0};
-  C().CasinoIntroPending = 1;
-  C().CasinoStartCredits = 10;
-  C().CasinoUnlockCredits = 5000;
+  CasinoState.CasinoBet = 0;
+  CasinoState.CasinoWin = 0;
+  CasinoState.CasinoGame = 0;
+  CasinoState.RulesShown = {0, 0};
+  CasinoState.CasinoIntroPending = 1;
+  CasinoState.CasinoStartCredits = 10;
+  CasinoState.CasinoUnlockCredits = 5000;
   ScreenButtons.ButtonFirstBox = 0;
   ScreenButtons.BoardFirstBox = 30;
-  C().CasinoMessageBox = 0;
-  C().PanelFirstBox = 5;
-  C().CasinoButtonFirstBox = 10;
-  C().LampFirstBox = 17;
-  C().CardFirstBox = 20;
-  C().ReelFirstBox = 20;
+  CasinoState.CasinoMessageBox = 0;
+  CasinoState.PanelFirstBox = 5;
+  CasinoState.CasinoButtonFirstBox = 10;
+  CasinoState.LampFirstBox = 17;
+  CasinoState.CardFirstBox = 20;
+  CasinoState.ReelFirstBox = 20;
   EffectParams.EffectFrameDelay = 13;
   GoTo(kCasinoTitle, 0);
   Wait(0, 0);
@@ -91,7 +87,7 @@ void Title() {
   switch (SceneCursor.SceneStep) {
     case 0:
       C15_PlayMusic(kMusicTitle);
-      C().CasinoCredits = C().CasinoStartCredits;
+      CasinoState.CasinoCredits = CasinoState.CasinoStartCredits;
       G04_Panels(0, 1);
       GoTo(kCasinoTitle, kTitleShown);
       break;
@@ -111,15 +107,16 @@ void Title() {
     case kButtonsRise: {
       CasinoSheet(1, 1291, 0);
       for (int n = 0; n < 2; ++n) {
-        CasinoCell(GameButton(n), 1, 0, n * kSelectButtonHeight, kSelectButtonWidth, kSelectButtonHeight, 260, H());
+        CasinoCell(GameButton(n), 1, 0, n * kSelectButtonHeight, kSelectButtonWidth, kSelectButtonHeight, 260,
+                   WindowHeight());
         CasinoSlide(GameButton(n), 260, 210 + 170 * n);
       }
       G04_NumberPanel(0, 0);
-      const int credits = C().PanelFirstBox + PanelOffset(0);
-      CasinoSlideFrom(credits, CentreX(LayerWidth(credits)), H(), CentreX(LayerWidth(credits)), 550);
+      const int credits = CasinoState.PanelFirstBox + PanelOffset(0);
+      CasinoSlideFrom(credits, CentreX(LayerWidth(credits)), WindowHeight(), CentreX(LayerWidth(credits)), 550);
       CasinoRunSlides(10);
-      if (C().CasinoIntroPending == 1) {
-        C().CasinoIntroPending = 0;
+      if (CasinoState.CasinoIntroPending == 1) {
+        CasinoState.CasinoIntroPending = 0;
         G04_Board(35, 10);
         GoTo(kCasinoTitle, kIntroBoard);
       } else {
@@ -168,13 +165,13 @@ void Select() {
       SceneCursor.ButtonMode = 0;
       ShowLayer(PointerLayer(), false);
       const int other = GameButton(1 - game);
-      const int credits = C().PanelFirstBox + PanelOffset(0);
+      const int credits = CasinoState.PanelFirstBox + PanelOffset(0);
       for (int layer : {other, credits}) {
         LayerToBack(layer);
-        CasinoSlide(layer, LayerLeft(layer), H());
+        CasinoSlide(layer, LayerLeft(layer), WindowHeight());
       }
       CasinoRunSlides(15);
-      C().CasinoGame = game;
+      CasinoState.CasinoGame = game;
       G04_Panels(0, 10 + game);
       HideLayerRange(0, 39);
       C00_LoadPicture(0, kPictureGameBack, game);
@@ -195,7 +192,7 @@ void GameOver() {
       GoTo(kCasinoGameOver, 1);
       break;
     case 1:
-      C().CasinoIntroPending = 1;
+      CasinoState.CasinoIntroPending = 1;
       GoTo(kCasinoTitle, 0);
       Wait(0, 0);
       break;
@@ -205,11 +202,11 @@ void GameOver() {
 
 // Ten full-width bands from layer `first` slide in from the right, staggered.
 void SlideBands(int first, bool white) {
-  const int height = H() / 10;
+  const int height = WindowHeight() / 10;
   for (int i = 0; i < 10; ++i) {
     const int layer = first + i;
     DrawState.CurrentLayer = layer;
-    DrawState.CurrentRect = {W() + 100 * i, i * 69, W(), height};
+    DrawState.CurrentRect = {WindowWidth() + 100 * i, i * 69, WindowWidth(), height};
     PrepareLayer(11);
     LayerInfo(layer).BackColor =
         white ? RgbColor(255, 255, RoundHalfEven(255 - 12.8 * i)) : RgbColor(0, 0, 0);
@@ -249,7 +246,7 @@ void Clear() {
 
 // A click on game button n writes it as the game's steps read it.
 void PressButton(int n) {
-  InputEvent.InputSourceIndex = C().CasinoButtonFirstBox + n;
+  InputEvent.InputSourceIndex = CasinoState.CasinoButtonFirstBox + n;
   InputEvent.InputSourceKind = 50;
   ScreenButtons.HoveredButton = n;
   G04_Step();
@@ -261,7 +258,6 @@ enum : int { kPad0 = 96, kPad1 = 97, kPad2 = 98, kPad3 = 99, kPadPlus = 107 };
 }  // namespace
 
 // ---- Shared helpers ----
-
 
 void CasinoSound(int number) {
   int channel = 0;
@@ -299,7 +295,6 @@ void CasinoSheet(int sheet, int kind, int number) {
   C00_LoadPicture(2, kind, number);
 }
 
-
 void CasinoSlideFrom(int layer, int x0, int y0, int x, int y) {
   if (slideCount >= kMotionSlotCount) return;
   MotionSlotRecord& s = MotionSlot[static_cast<size_t>(slideCount++)];
@@ -331,25 +326,25 @@ void CasinoPressPause() {
 
 void CasinoBigBoardOut() {
   const int board = BigBoardLayer();
-  CasinoSlide(board, LayerLeft(board), H());
+  CasinoSlide(board, LayerLeft(board), WindowHeight());
   CasinoRunSlides(15);
   ShowLayer(board, false);
 }
 
 void CasinoQuitGame() {
   G04_Board(7, 1);
-  C().CasinoBet = 0;
+  CasinoState.CasinoBet = 0;
   GoTo(kCasinoTitle, 4);
   Wait(0, 0);
 }
 
 void CasinoCollectWin(int game, int checkStep) {
-  const int win = C().PanelFirstBox + PanelOffset(6);
+  const int win = CasinoState.PanelFirstBox + PanelOffset(6);
   CasinoSlide(win, -LayerWidth(win), 535);
   CasinoRunSlides(10);
   ShowLayer(win, false);
   CasinoSound(406);
-  C().CasinoCredits += C().CasinoWin;
+  CasinoState.CasinoCredits += CasinoState.CasinoWin;
   G04_NumberPanel(0, 1);
   GoTo(game, checkStep);
   Wait(-1, 200);
@@ -382,23 +377,23 @@ void G04_NumberPanel(int kind, int redraw) {
     if (p.kind == kind) style = &p;
   }
   if (style == nullptr) return;
-  const int layer = C().PanelFirstBox + style->offset;
+  const int layer = CasinoState.PanelFirstBox + style->offset;
   std::string text;
   int size = 36;
   switch (kind) {
     case 0: {
-      const float shown = C().CasinoCredits - C().CasinoBet;
+      const float shown = CasinoState.CasinoCredits - CasinoState.CasinoBet;
       text = CasinoNumberText(shown);
       if (shown >= 1000000.0f) size = 28;
       break;
     }
-    case 1: text = CasinoNumberText(C().CasinoBet); break;
+    case 1: text = CasinoNumberText(CasinoState.CasinoBet); break;
     case 2:
       G04_HandTotal();
       text = std::to_string(CardHand.HandTotal);
       break;
-    case 5: text = CasinoNumberText(C().CasinoMultiplier) + "x"; break;
-    default: text = CasinoNumberText(C().CasinoWin); break;
+    case 5: text = CasinoNumberText(CasinoState.CasinoMultiplier) + "x"; break;
+    default: text = CasinoNumberText(CasinoState.CasinoWin); break;
   }
   DrawState.CurrentLayer = layer;
   if (redraw == 0) {
@@ -423,8 +418,8 @@ void G04_NumberPanel(int kind, int redraw) {
 }
 
 void G04_Board(int kind, int variant) {
-  const int box = C().CasinoMessageBox;
-  const int buttons = C().CasinoButtonFirstBox;
+  const int box = CasinoState.CasinoMessageBox;
+  const int buttons = CasinoState.CasinoButtonFirstBox;
   switch (kind) {
     case 0: {  // card-game message strip
       const int y = variant == 0 ? 208 : 471;
@@ -447,12 +442,12 @@ void G04_Board(int kind, int variant) {
     }
     case 3:
       CasinoSound(400);
-      CasinoSlide(box, LayerLeft(box), H());
+      CasinoSlide(box, LayerLeft(box), WindowHeight());
       CasinoRunSlides(10);
       ShowLayer(box, false);
       break;
     case 5: {  // button press
-      CasinoSound(C().PressSoundKind == 0 ? 403 : 404);
+      CasinoSound(CasinoState.PressSoundKind == 0 ? 403 : 404);
       const int n = ScreenButtons.HoveredButton;
       const int layer = buttons + n;
       const int cellX = variant == 0 ? n * 100 : 600 - n * 200;
@@ -485,23 +480,23 @@ void G04_Board(int kind, int variant) {
     }
     case 10:  // card game after the deal
       CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
-      for (int layer = buttons; layer <= buttons + 6; ++layer) CasinoSlide(layer, LayerLeft(layer), H());
+      for (int layer = buttons; layer <= buttons + 6; ++layer) CasinoSlide(layer, LayerLeft(layer), WindowHeight());
       CasinoRunSlides(10);
       HideLayerRange(buttons, buttons + 6);
       ShowLayer(box, false);
       break;
     case 11: {  // card game new deal
       CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
-      for (int layer = buttons; layer <= buttons + 4; ++layer) CasinoSlide(layer, LayerLeft(layer), H());
-      const int bet = C().PanelFirstBox + PanelOffset(1);
-      CasinoSlide(bet, LayerLeft(bet), H());
+      for (int layer = buttons; layer <= buttons + 4; ++layer) CasinoSlide(layer, LayerLeft(layer), WindowHeight());
+      const int bet = CasinoState.PanelFirstBox + PanelOffset(1);
+      CasinoSlide(bet, LayerLeft(bet), WindowHeight());
       for (int card = 0; card <= 1; ++card) {
-        const int layer = C().CardFirstBox + card;
+        const int layer = CasinoState.CardFirstBox + card;
         CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
       }
       CasinoRunSlides(10);
       HideLayerRange(buttons, buttons + 4);
-      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 1);
+      HideLayerRange(CasinoState.CardFirstBox, CasinoState.CardFirstBox + 1);
       ShowLayer(bet, false);
       ShowLayer(box, false);
       break;
@@ -509,14 +504,14 @@ void G04_Board(int kind, int variant) {
     case 12:  // card game: the message strip up, the draw buttons down
       LayerToFront(box);
       CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
-      CasinoSlide(buttons, LayerLeft(buttons), H());
-      CasinoSlide(buttons + 1, LayerLeft(buttons + 1), H());
+      CasinoSlide(buttons, LayerLeft(buttons), WindowHeight());
+      CasinoSlide(buttons + 1, LayerLeft(buttons + 1), WindowHeight());
       CasinoRunSlides(10);
       HideLayerRange(buttons, buttons + 1);
       ShowLayer(box, false);
       break;
     case 20: {  // card-game result list
-      const bool story = C().CasinoMode == 1;
+      const bool story = CasinoState.CasinoMode == 1;
       int w = story ? 600 : 800, h = story ? 60 : 80, gap = story ? 10 : 20;
       int e = 0;
       while (e < static_cast<int>(CardHand.ResultRows.size()) && CardHand.ResultRows[static_cast<size_t>(e)] >= 0) ++e;
@@ -525,41 +520,42 @@ void G04_Board(int kind, int variant) {
       for (int i = 0; i < e; ++i) {
         const int row = CardHand.ResultRows[static_cast<size_t>(i)];
         const int y = top + i * (h + gap);
-        CasinoCell(buttons + i, 4, 0, row * h, w, h, W(), y);
+        CasinoCell(buttons + i, 4, 0, row * h, w, h, WindowWidth(), y);
         CasinoSlide(buttons + i, CentreX(w), y);
       }
       const int u = top + e * (h + gap);
-      const int bet = C().PanelFirstBox + PanelOffset(1);
+      const int bet = CasinoState.PanelFirstBox + PanelOffset(1);
       LayerToFront(bet);
-      CasinoSlide(bet, W() - 490 - 10 - LayerWidth(bet), u);
+      CasinoSlide(bet, WindowWidth() - 490 - 10 - LayerWidth(bet), u);
       G04_NumberPanel(5, 0);
-      const int multiplier = C().PanelFirstBox + PanelOffset(5);
-      CasinoSlideFrom(multiplier, W() - 270 - 10 - LayerWidth(multiplier), H(), W() - 270 - 10 - LayerWidth(multiplier), u);
+      const int multiplier = CasinoState.PanelFirstBox + PanelOffset(5);
+      CasinoSlideFrom(multiplier, WindowWidth() - 270 - 10 - LayerWidth(multiplier), WindowHeight(),
+                      WindowWidth() - 270 - 10 - LayerWidth(multiplier), u);
       G04_NumberPanel(6, 0);
-      const int win = C().PanelFirstBox + PanelOffset(6);
-      CasinoSlideFrom(win, W() - 270, H(), W() - 270, u);
+      const int win = CasinoState.PanelFirstBox + PanelOffset(6);
+      CasinoSlideFrom(win, WindowWidth() - 270, WindowHeight(), WindowWidth() - 270, u);
       CasinoRunSlides(10);
       break;
     }
     case 21: {  // card game end of hand
       for (int kindOfPanel : {1, 5, 6}) {
-        const int layer = C().PanelFirstBox + PanelOffset(kindOfPanel);
-        CasinoSlide(layer, LayerLeft(layer), H());
+        const int layer = CasinoState.PanelFirstBox + PanelOffset(kindOfPanel);
+        CasinoSlide(layer, LayerLeft(layer), WindowHeight());
       }
-      const int total = C().PanelFirstBox + PanelOffset(2);
+      const int total = CasinoState.PanelFirstBox + PanelOffset(2);
       CasinoSlide(total, LayerLeft(total), -LayerHeight(total));
       for (int layer = buttons; layer <= buttons + 6; ++layer) {
-        if (tq::ThePlatform().Screen().Layer(layer).visible) CasinoSlide(layer, W(), LayerTop(layer));
+        if (tq::ThePlatform().Screen().Layer(layer).visible) CasinoSlide(layer, WindowWidth(), LayerTop(layer));
       }
       CasinoRunSlides(10);
-      HideLayerRange(C().PanelFirstBox + 1, C().PanelFirstBox + 4);
+      HideLayerRange(CasinoState.PanelFirstBox + 1, CasinoState.PanelFirstBox + 4);
       HideLayerRange(buttons, buttons + 6);
       for (int card = 0; card <= CardHand.DealtLast; ++card) {
-        const int layer = C().CardFirstBox + card;
+        const int layer = CasinoState.CardFirstBox + card;
         CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
       }
       CasinoRunSlides(10);
-      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 4);
+      HideLayerRange(CasinoState.CardFirstBox, CasinoState.CardFirstBox + 4);
       break;
     }
     case 30: {  // system board
@@ -579,8 +575,8 @@ void G04_Board(int kind, int variant) {
     }
     case 40:  // help and quit buttons
       for (int i = 0; i <= 1; ++i) {
-        CasinoCell(buttons + 5 + i, 5, i * 90, 0, 90, 60, W() - 90, H());
-        CasinoSlide(buttons + 5 + i, W() - 90, H() - 127 + 65 * i);
+        CasinoCell(buttons + 5 + i, 5, i * 90, 0, 90, 60, WindowWidth() - 90, WindowHeight());
+        CasinoSlide(buttons + 5 + i, WindowWidth() - 90, WindowHeight() - 127 + 65 * i);
       }
       CasinoRunSlides(10);
       break;
@@ -589,17 +585,17 @@ void G04_Board(int kind, int variant) {
 }
 
 void G04_CheckMoney() {
-  if (C().CasinoMode == 0 && MarbrookProgress.BonusCgUnlocked == 0 &&
-      C().CasinoCredits >= C().CasinoUnlockCredits) {
+  if (CasinoState.CasinoMode == 0 && MarbrookProgress.BonusCgUnlocked == 0 &&
+      CasinoState.CasinoCredits >= CasinoState.CasinoUnlockCredits) {
     MarbrookProgress.BonusCgUnlocked = 1;
     C00_SaveSettings();
-    C().MoneyCheckResult = kMoneyUnlocked;
-  } else if (C().CasinoCredits <= 0.0f) {
-    C().MoneyCheckResult = kMoneyGameOver;
-  } else if (C().CasinoCredits >= 100000.0f) {
-    C().MoneyCheckResult = kMoneyClear;
+    CasinoState.MoneyCheckResult = kMoneyUnlocked;
+  } else if (CasinoState.CasinoCredits <= 0.0f) {
+    CasinoState.MoneyCheckResult = kMoneyGameOver;
+  } else if (CasinoState.CasinoCredits >= 100000.0f) {
+    CasinoState.MoneyCheckResult = kMoneyClear;
   } else {
-    C().MoneyCheckResult = kMoneyPlayOn;
+    CasinoState.MoneyCheckResult = kMoneyPlayOn;
   }
 }
 
@@ -607,10 +603,10 @@ void G04_Panels(int /*flag*/, int picture) {
   DrawState.SheetIndex = 0;
   if (picture >= 10) C00_LoadPicture(2, kPictureGameBack, picture - 10);
   else C00_LoadPicture(2, kPictureTitle, picture);
-  const int height = H() / 10;
+  const int height = WindowHeight() / 10;
   for (int i = 0; i < kSlideStrips; ++i) {
     const int layer = ScreenButtons.BoardFirstBox + i;
-    CasinoCell(layer, 0, 0, i * height, W(), height, W() + 100 * i, i * height);
+    CasinoCell(layer, 0, 0, i * height, WindowWidth(), height, WindowWidth() + 100 * i, i * height);
     CasinoSlide(layer, 0, i * height);
   }
   CasinoRunSlides(20);
@@ -622,12 +618,12 @@ void G04_Step() {
   switch (SceneCursor.SceneState) {
     case kFreeEntry:
     case kFreePlay:
-      C().CasinoMode = 0;
+      CasinoState.CasinoMode = 0;
       GoTo(kCasinoStart, 0);
       Wait(0, 0);
       return;
     case kStoryEntry:
-      C().CasinoMode = 1;
+      CasinoState.CasinoMode = 1;
       GoTo(kCasinoStart, 0);
       Wait(0, 0);
       return;
@@ -710,7 +706,7 @@ void G04_OnKey() {
 }
 
 void G04_Leave() {
-  if (C().CasinoMode == 1) {
+  if (CasinoState.CasinoMode == 1) {
     SceneCursor.StageNumber = 70;
     SceneCursor.SceneCode = 10;
     SceneCursor.SceneState = 0;

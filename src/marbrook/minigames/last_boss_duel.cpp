@@ -132,13 +132,7 @@ constexpr const char* kBossPuzzled = "？？？：む？　……むう？　？
 constexpr const char* kSpecialShout = "みんなの勇気、ぜんぶ込めて……！：必殺！　きらめき三連撃ーっ！！";
 constexpr const char* kPlayerStartled = "……！？";
 
-DuelStateRecord& D() { return DuelState; }
-SceneCursorRecord& Cursor() { return SceneCursor; }
-int Width() { return ScreenSize.ScreenWidth; }
-int Height() { return ScreenSize.ScreenHeight; }
-
-const VariantRow& Variant() { return kVariants[std::clamp(D().DuelVariant, 0, 1)]; }
-
+const VariantRow& Variant() { return kVariants[std::clamp(DuelState.DuelVariant, 0, 1)]; }
 
 // The next state and step, on the next tick.
 void Next(int state, int step) {
@@ -146,13 +140,13 @@ void Next(int state, int step) {
   Wait(0, 0);
 }
 
-int Move() { return D().BossPattern[static_cast<size_t>(std::clamp(D().BossPatternPos, 0, 99))]; }
+int Move() { return DuelState.BossPattern[static_cast<size_t>(std::clamp(DuelState.BossPatternPos, 0, 99))]; }
 
 // The move list goes on by one, back to its start at the -1.
 void AdvancePattern() {
-  int& pos = D().BossPatternPos;
+  int& pos = DuelState.BossPatternPos;
   pos = std::clamp(pos + 1, 0, 99);
-  if (D().BossPattern[static_cast<size_t>(pos)] == -1) pos = 0;
+  if (DuelState.BossPattern[static_cast<size_t>(pos)] == -1) pos = 0;
 }
 
 void FadeMusic() {
@@ -174,8 +168,8 @@ const Reaction& ReactionFor(std::span<const Reaction> rows, int hp) {
 }
 
 void HideDamagePanels() {
-  ShowLayer(D().DamagePanelFirstBox, false);
-  ShowLayer(D().DamagePanelFirstBox + 1, false);
+  ShowLayer(DuelState.DamagePanelFirstBox, false);
+  ShowLayer(DuelState.DamagePanelFirstBox + 1, false);
 }
 
 // The hit-point panel of `side` redrawn and its damage panel slid in.
@@ -187,10 +181,10 @@ void ShowDamage(int side) {
 
 // The hits on the boss, and what its picture shows after them.
 void HitBoss(int hits, int frames) {
-  const bool beaten = D().DuelVariant == 1 && D().DuelHp[kDuelBoss] == 0;
+  const bool beaten = DuelState.DuelVariant == 1 && DuelState.DuelHp[kDuelBoss] == 0;
   G00_Picture(kDuelBoss, beaten ? 3 : 2);
   G00_Layout(11);
-  D().DuelHitKind = 0;
+  DuelState.DuelHitKind = 0;
   for (int i = 0; i < hits; ++i) {
     G00_HitAnimation(frames);
     if (hits > 1) G00_Pause(100);
@@ -198,32 +192,32 @@ void HitBoss(int hits, int frames) {
   ShowDamage(kDuelBoss);
 }
 
-int PlayerPower() { return D().DuelAttackPower[kDuelPlayer] - 2; }
+int PlayerPower() { return DuelState.DuelAttackPower[kDuelPlayer] - 2; }
 
 // --- states ---
 
 void Entry() {
-  const int step = Cursor().SceneStep;
+  const int step = SceneCursor.SceneStep;
   if (step >= 0 && step <= 3) {
     static constexpr int kVariantOf[] = {0, 0, 1, 0};
-    D().DuelVariant = kVariantOf[step];
-    if (step != 0) D().DuelOpeningFade = step == 3 ? -1 : 0;
+    DuelState.DuelVariant = kVariantOf[step];
+    if (step != 0) DuelState.DuelOpeningFade = step == 3 ? -1 : 0;
     Next(kEntry, 5);
     return;
   }
   if (step != 5) return;
-  D().BossPictureBox = 10;
-  D().PlayerPictureBox = 30;
-  D().HpPanelFirstBox = 8;
-  D().GuardMarkBox = 20;
-  D().DamagePanelFirstBox = 21;
+  DuelState.BossPictureBox = 10;
+  DuelState.PlayerPictureBox = 30;
+  DuelState.HpPanelFirstBox = 8;
+  DuelState.GuardMarkBox = 20;
+  DuelState.DamagePanelFirstBox = 21;
   ScreenButtons.PictureFirstBox = 3;
   ScreenButtons.HoverFirstBox = 4;
   ScreenButtons.HoverCursorBox = 1;
   ScreenButtons.BoardFirstBox = 40;
   ScreenButtons.HoveredButton = -1;
   // The screen we came from may have left its buttons live; ours are not in yet.
-  Cursor().ButtonMode = 0;
+  SceneCursor.ButtonMode = 0;
   SizeScriptText(kScriptTextLines);
   C15_LayoutInit();
   DrawState.SheetIndex = kDuelCardSheet;
@@ -231,7 +225,7 @@ void Entry() {
   DrawState.SheetIndex = kDuelButtonSheet;
   C00_LoadPicture(2, 6, 60);
   G00_Layout(5);
-  if (D().DuelOpeningFade == -1) {
+  if (DuelState.DuelOpeningFade == -1) {
     // The curtain ends its loop itself, whatever EffectResumesStep says.
     Wait(kCurtainOpen, 0);
   }
@@ -241,11 +235,11 @@ void Entry() {
 }
 
 void Opening() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       C15_PlayMusic(Variant().music);
       G00_BannerIn(39);
-      Cursor().SceneStep = 1;
+      SceneCursor.SceneStep = 1;
       break;
     case 1:
       G00_BannerOut();
@@ -261,27 +255,27 @@ void Opening() {
       const Rect r = DrawState.CurrentRect;
       const int x = CentreX(int{r.Width});
       G00_Glide(800, ScreenButtons.PictureFirstBox, {x, -r.Height, r.Width, r.Height}, {x, CentreY(int{r.Height}), r.Width, r.Height}, 20, 11);
-      Cursor().SceneStep = 3;
+      SceneCursor.SceneStep = 3;
       break;
     }
     case 3: {
       GetLayerRect(50, ScreenButtons.PictureFirstBox);
       const Rect r = DrawState.CurrentRect;
-      G00_Glide(800, ScreenButtons.PictureFirstBox, r, {r.X, Height(), r.Width, r.Height}, 10, 11);
+      G00_Glide(800, ScreenButtons.PictureFirstBox, r, {r.X, WindowHeight(), r.Width, r.Height}, 10, 11);
       ShowLayer(ScreenButtons.PictureFirstBox, false);
       Next(kOpening, 5);
       break;
     }
     case 5:
-      D().DuelHp = {kStartHp, kStartHp};
-      D().BossPatternPos = 0;
+      DuelState.DuelHp = {kStartHp, kStartHp};
+      DuelState.BossPatternPos = 0;
       // A fight always starts unguarded, whatever the last fight ended in.
-      D().DuelGuard = {0, 0};
-      ShowLayer(D().GuardMarkBox, false);
+      DuelState.DuelGuard = {0, 0};
+      ShowLayer(DuelState.GuardMarkBox, false);
       for (int side = 0; side <= 1; ++side) {
         G00_HpPanel(side, 0);
-        GetLayerRect(50, D().HpPanelFirstBox + side);
-        G00_Glide(800, D().HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5, 11);
+        GetLayerRect(50, DuelState.HpPanelFirstBox + side);
+        G00_Glide(800, DuelState.HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5, 11);
       }
       Next(kChoosing, -5);
       break;
@@ -300,7 +294,7 @@ int ClickedButton(int last) {
 // frame blinks; then the chosen one is hidden.
 void TakeChoice(int chosen, int last, int border, int drop) {
   G00_Sound(kChosenSound);
-  Cursor().ButtonMode = 0;
+  SceneCursor.ButtonMode = 0;
   // A click before any pointer move has framed nothing: frame the clicked one.
   if (ScreenButtons.HoveredButton != chosen) {
     int box = ScreenButtons.HoverCursorBox, width = border, erase = 0;
@@ -330,7 +324,7 @@ void TakeChoice(int chosen, int last, int border, int drop) {
 }
 
 void Choosing() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case -5:
       G00_Picture(kDuelPlayer, 0);
       G00_Layout(0);
@@ -339,16 +333,16 @@ void Choosing() {
     case -1:
       LayerToFront(0);
       ScreenButtons.HoveredButton = -1;
-      Cursor().ButtonMode = kCardMode;
-      Cursor().SceneStep = 0;
+      SceneCursor.ButtonMode = kCardMode;
+      SceneCursor.SceneStep = 0;
       break;
     case 0: {
-      if (Cursor().ButtonMode != kCardMode) return;
+      if (SceneCursor.ButtonMode != kCardMode) return;
       // The command comes from the clicked card, never from a hover that may be stale.
       const int card = ClickedButton(G00_LastCard());
       if (card < 0) return;
-      TakeChoice(card, G00_LastCard(), 8, Height() / 2);
-      D().DuelCommand = card;
+      TakeChoice(card, G00_LastCard(), 8, WindowHeight() / 2);
+      DuelState.DuelCommand = card;
       Next(kPlayerMove, 0);
       break;
     }
@@ -357,10 +351,10 @@ void Choosing() {
 }
 
 void PlayerMove() {
-  D().DuelAttacker = kDuelPlayer;
-  D().DuelTarget = kDuelBoss;
+  DuelState.DuelAttacker = kDuelPlayer;
+  DuelState.DuelTarget = kDuelBoss;
   const int a = PlayerPower();
-  switch (D().DuelCommand) {
+  switch (DuelState.DuelCommand) {
     case kAttack: {
       const int damage = a + RandomRange(0, 4);
       G00_Hit(kDuelBoss, damage);
@@ -370,19 +364,19 @@ void PlayerMove() {
       break;
     }
     case kGuard:
-      D().DuelGuard[0] = 1;
+      DuelState.DuelGuard[0] = 1;
       G00_Sound(kGuardSound);
       G00_Layout(10);
       G00_GuardAnimation();
       G00_Balloon(kDuelPlayer, 0, kGuardShout, "");
-      Cursor().SceneStep = 5;
+      SceneCursor.SceneStep = 5;
       break;
     case kDance:
       if (Move() == kStrongestMove) AdvancePattern();
       G00_Picture(kDuelPlayer, 3);
       for (int jump = 0; jump < 2; ++jump) {
-        GetLayerRect(50, D().PlayerPictureBox);
-        DrawState.CurrentLayer = D().PlayerPictureBox;
+        GetLayerRect(50, DuelState.PlayerPictureBox);
+        DrawState.CurrentLayer = DuelState.PlayerPictureBox;
         EffectParams.EffectAmplitude = -50;
         EffectParams.EffectFrames = 20;
         G00_Effect(kDrop);
@@ -390,10 +384,10 @@ void PlayerMove() {
       G00_Balloon(kDuelPlayer, 0, kDanceSong, "");
       G00_Pause(500);
       G00_Balloon(kDuelBoss, 0, kBossPuzzled, "");
-      Cursor().SceneStep = 10;
+      SceneCursor.SceneStep = 10;
       break;
     case kSpecial: {
-      G00_Hit(kDuelPlayer, D().DuelHp[kDuelPlayer] / 2);
+      G00_Hit(kDuelPlayer, DuelState.DuelHp[kDuelPlayer] / 2);
       ShowDamage(kDuelPlayer);
       const int r1 = RandomRange(0, 4);
       const int r2 = RandomRange(0, 4);
@@ -410,11 +404,11 @@ void PlayerMove() {
 
 // Whether the fight is over: the player's hit points are tested first.
 bool FightOver() {
-  if (D().DuelHp[kDuelPlayer] <= 0) {
+  if (DuelState.DuelHp[kDuelPlayer] <= 0) {
     Next(kLost, 0);
     return true;
   }
-  if (D().DuelHp[kDuelBoss] <= 0) {
+  if (DuelState.DuelHp[kDuelBoss] <= 0) {
     Next(kWon, 0);
     return true;
   }
@@ -422,13 +416,13 @@ bool FightOver() {
 }
 
 void PlayerTurn() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0: PlayerMove(); break;
     case 1: {
-      const int hp = D().DuelHp[kDuelBoss];
-      if (hp <= 0) React(kBossBeaten[std::clamp(D().DuelVariant, 0, 1)], kDuelBoss);
+      const int hp = DuelState.DuelHp[kDuelBoss];
+      if (hp <= 0) React(kBossBeaten[std::clamp(DuelState.DuelVariant, 0, 1)], kDuelBoss);
       else React(ReactionFor(kBossReactions, hp), kDuelBoss);
-      Cursor().SceneStep = 10;
+      SceneCursor.SceneStep = 10;
       break;
     }
     case 5:
@@ -451,14 +445,14 @@ void PlayerTurn() {
 }
 
 void BossMove() {
-  D().DuelAttacker = kDuelBoss;
-  D().DuelTarget = kDuelPlayer;
+  DuelState.DuelAttacker = kDuelBoss;
+  DuelState.DuelTarget = kDuelPlayer;
   const int move = Move();
   if (move == kAnnounceMove) {
     G00_Balloon(kDuelBoss, 0, kAnnouncement, "");
     G00_Pause(500);
     G00_Balloon(kDuelPlayer, 0, kPlayerStartled, "");
-    Cursor().SceneStep = 10;
+    SceneCursor.SceneStep = 10;
     return;
   }
   int damage = G00_BossDamage(move);
@@ -472,19 +466,19 @@ void BossMove() {
     frames = line.frames;
   }
   G00_Pause(500);
-  if (D().DuelGuard[0] == 1) damage /= 5;
+  if (DuelState.DuelGuard[0] == 1) damage /= 5;
   G00_Hit(kDuelPlayer, damage);
-  D().DuelHitKind = hitKind;
+  DuelState.DuelHitKind = hitKind;
   G00_Layout(10);
   G00_HitAnimation(frames);
   ShowDamage(kDuelPlayer);
   G00_Picture(kDuelPlayer, 2);
-  React(ReactionFor(kPlayerReactions, D().DuelHp[kDuelPlayer]), kDuelPlayer);
-  Cursor().SceneStep = 10;
+  React(ReactionFor(kPlayerReactions, DuelState.DuelHp[kDuelPlayer]), kDuelPlayer);
+  SceneCursor.SceneStep = 10;
 }
 
 void BossTurn() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0: BossMove(); break;
     case 10:
       if (FightOver()) return;
@@ -498,39 +492,39 @@ void BossTurn() {
 }
 
 void TurnEnd() {
-  if (D().DuelGuard[0] == 1) {
-    const int mark = D().GuardMarkBox;
+  if (DuelState.DuelGuard[0] == 1) {
+    const int mark = DuelState.GuardMarkBox;
     GetLayerRect(50, mark);
     const Rect from = DrawState.CurrentRect;
-    GetLayerRect(50, D().PlayerPictureBox);
+    GetLayerRect(50, DuelState.PlayerPictureBox);
     G00_Glide(kMoveResize, mark, from, DrawState.CurrentRect, 10, kLinearSized);
     ShowLayer(mark, false);
-    D().DuelGuard[0] = 0;
+    DuelState.DuelGuard[0] = 0;
   }
   AdvancePattern();
   Next(kChoosing, -5);
 }
 
 void Lost() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0: {
       HideDamagePanels();
       G00_CloseBalloon(kDuelPlayer);
-      ShowLayer(D().GuardMarkBox, false);
-      const int face = D().PlayerPictureBox;
+      ShowLayer(DuelState.GuardMarkBox, false);
+      const int face = DuelState.PlayerPictureBox;
       LayerInfo(face).BackColor = RgbColor(255, 255, 255);
       SetLayerPicture(face, tq::Surface{});
       GetLayerRect(50, face);
       const Rect from = DrawState.CurrentRect;
-      G00_Glide(kMoveResize, face, from, {0, Height() / 2 - 5, Width(), 10}, 10, kLinearSized);
+      G00_Glide(kMoveResize, face, from, {0, WindowHeight() / 2 - 5, WindowWidth(), 10}, 10, kLinearSized);
       ShowLayer(face, false);
       G00_BannerIn(40);
-      Cursor().SceneStep = 1;
+      SceneCursor.SceneStep = 1;
       break;
     }
     case 1: {
       G00_Sound(kScreenChangeSound);
-      G00_Band(true, Height(), RgbColor(0, 0, 0), 20);
+      G00_Band(true, WindowHeight(), RgbColor(0, 0, 0), 20);
       C00_LoadPicture(0, 0, 0);
       for (int layer = 0; layer <= 89; ++layer) ShowLayer(layer, false);
       FaceSlot.SpeechState[kDuelPlayerSlot] = kBalloonHidden;
@@ -538,7 +532,7 @@ void Lost() {
       // The retry button falls from above, the quit button rises from below.
       constexpr int kButtonWidth = 600, kButtonHeight = 150;
       const int x = CentreX(int{kButtonWidth});
-      const int ys[2][2] = {{-kButtonHeight, 170}, {Height(), 370}};
+      const int ys[2][2] = {{-kButtonHeight, 170}, {WindowHeight(), 370}};
       for (int k = 0; k <= 1; ++k) {
         const int layer = ScreenButtons.HoverFirstBox + k;
         DrawState.CurrentLayer = layer;
@@ -560,26 +554,26 @@ void Lost() {
     }
     case 9:
       ScreenButtons.HoveredButton = -1;
-      Cursor().ButtonMode = kRetryMode;
-      Cursor().SceneStep = 10;
+      SceneCursor.ButtonMode = kRetryMode;
+      SceneCursor.SceneStep = 10;
       break;
     case 10: {
-      if (Cursor().ButtonMode != kRetryMode) return;
+      if (SceneCursor.ButtonMode != kRetryMode) return;
       const int button = ClickedButton(1);
       if (button < 0) return;
-      TakeChoice(button, 1, 10, Height());
+      TakeChoice(button, 1, 10, WindowHeight());
       if (button != kRetryButton) {
-        Cursor().SceneCode = 99;
+        SceneCursor.SceneCode = 99;
         Next(-10, 0);
         return;
       }
       G00_Sound(kScreenChangeSound);
       const int cover = ScreenButtons.BoardFirstBox;
       DrawState.CurrentLayer = cover;
-      DrawState.CurrentRect = {0, 0, Width(), Height()};
+      DrawState.CurrentRect = {0, 0, WindowWidth(), WindowHeight()};
       PrepareLayer(10);
       G00_Layout(5);
-      G00_Band(false, Height(), RgbColor(0, 0, 0), 20);
+      G00_Band(false, WindowHeight(), RgbColor(0, 0, 0), 20);
       GoTo(kOpening, 0);
       Wait(-1, 500);
       break;
@@ -589,10 +583,10 @@ void Lost() {
 }
 
 void Won() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       G00_BannerIn(41);
-      Cursor().SceneStep = 1;
+      SceneCursor.SceneStep = 1;
       break;
     case 1:
       G00_BannerOut();
@@ -603,11 +597,11 @@ void Won() {
       G00_CloseBalloon(kDuelBoss);
       HideDamagePanels();
       for (int side = 0; side <= 1; ++side) {
-        const int layer = D().HpPanelFirstBox + side;
+        const int layer = DuelState.HpPanelFirstBox + side;
         GetLayerRect(50, layer);
         DrawState.CurrentLayer = layer;
         DrawState.TargetRect = DrawState.CurrentRect;
-        DrawState.TargetRect.Y = side == 0 ? Height() : -DrawState.CurrentRect.Height;
+        DrawState.TargetRect.Y = side == 0 ? WindowHeight() : -DrawState.CurrentRect.Height;
         D50_StoreSprite(side);
       }
       EffectParams.EffectLastSlot = 1;
@@ -624,18 +618,18 @@ void Won() {
 
 }  // namespace
 
-int G00_LastCard() { return D().DuelHp[kDuelPlayer] >= kSpecialCardHp ? 3 : 2; }
+int G00_LastCard() { return DuelState.DuelHp[kDuelPlayer] >= kSpecialCardHp ? 3 : 2; }
 
 void G00_SetVariant(int variant) {
-  D().DuelVariant = std::clamp(variant, 0, 1);
+  DuelState.DuelVariant = std::clamp(variant, 0, 1);
   const VariantRow& v = Variant();
-  D().DuelAttackPower = {v.playerPower, v.bossPower};
-  D().BossPattern.fill(-1);
-  std::copy(v.pattern.begin(), v.pattern.end(), D().BossPattern.begin());
+  DuelState.DuelAttackPower = {v.playerPower, v.bossPower};
+  DuelState.BossPattern.fill(-1);
+  std::copy(v.pattern.begin(), v.pattern.end(), DuelState.BossPattern.begin());
 }
 
 int G00_BossDamage(int move) {
-  const int b = D().DuelAttackPower[kDuelBoss] - 2 + RandomRange(0, 4);
+  const int b = DuelState.DuelAttackPower[kDuelBoss] - 2 + RandomRange(0, 4);
   switch (move) {
     case 0: return b;
     case 1: return 2 * b;
@@ -647,16 +641,16 @@ int G00_BossDamage(int move) {
 
 void G00_Hit(int side, int damage) {
   if (side < 0 || side > 1) return;
-  D().DuelHpChange = -damage;
-  int& hp = D().DuelHp[static_cast<size_t>(side)];
+  DuelState.DuelHpChange = -damage;
+  int& hp = DuelState.DuelHp[static_cast<size_t>(side)];
   hp = std::max(hp - damage, 0);
 }
 
 void G00_Step() {
-  switch (Cursor().SceneState) {
+  switch (SceneCursor.SceneState) {
     case kEntry: Entry(); break;
     case kVariantTables:
-      G00_SetVariant(D().DuelVariant);
+      G00_SetVariant(DuelState.DuelVariant);
       Next(kOpening, 0);
       break;
     case kOpening: Opening(); break;
@@ -672,7 +666,7 @@ void G00_Step() {
 
 void G00_Hover() {
   int last = 0, border = 0;
-  switch (Cursor().ButtonMode) {
+  switch (SceneCursor.ButtonMode) {
     case kCardMode: last = 3, border = 8; break;
     case kRetryMode: last = 1, border = 10; break;
     default: return;
@@ -697,7 +691,7 @@ void G00_Hover() {
 void G00_OnKey() {
   if (InputEvent.AdvanceKeyDown != 1) return;
   // On the cards and buttons a key presses the one the pointer frames.
-  const int mode = Cursor().ButtonMode;
+  const int mode = SceneCursor.ButtonMode;
   if ((mode == kCardMode || mode == kRetryMode) && ScreenButtons.HoveredButton >= 0) {
     InputEvent.InputSourceKind = 50;
     InputEvent.InputSourceIndex = ScreenButtons.HoverFirstBox + ScreenButtons.HoveredButton;
@@ -716,8 +710,8 @@ bool G00_FrameGate() {
 }
 
 void G00_Leave() {
-  Cursor().StageNumber = Variant().stage;
-  Cursor().SceneCode = 10;
+  SceneCursor.StageNumber = Variant().stage;
+  SceneCursor.SceneCode = 10;
   Next(0, 10);
 }
 

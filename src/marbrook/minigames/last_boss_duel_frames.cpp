@@ -34,11 +34,6 @@ constexpr int kBannerSound = 12;
 constexpr int kHitFrameMs = 40;
 constexpr int kBevelScheme = 100;
 
-DuelStateRecord& D() { return DuelState; }
-AnimationRunRecord& Run() { return AnimationRun; }
-int Width() { return ScreenSize.ScreenWidth; }
-int Height() { return ScreenSize.ScreenHeight; }
-
 // The balloon geometry of the two fighters' face slots.
 struct SlotGeometry {
   int slot, faceLeft, faceTop, faceLayer, balloonLayer;
@@ -54,11 +49,11 @@ struct PanelRow {
   int width, height, startX, startY, fontSize;
 };
 PanelRow Panel(int side) {
-  return side == kDuelPlayer ? PanelRow{120, 60, 58, Height(), 36} : PanelRow{200, 100, 250, -100, 70};
+  return side == kDuelPlayer ? PanelRow{120, 60, 58, WindowHeight(), 36} : PanelRow{200, 100, 250, -100, 70};
 }
 
 int Slot() { return ValidFaceSlot(LineState.CurrentSlot) ? LineState.CurrentSlot : kDuelPlayerSlot; }
-size_t S() { return static_cast<size_t>(Slot()); }
+size_t SlotIndex() { return static_cast<size_t>(Slot()); }
 
 // White with grey shades, or red from 9 down (and for damage).
 void NumberColours(bool red) {
@@ -110,7 +105,7 @@ void DealCards() {
   for (int i = 0; i <= 3; ++i) ShowLayer(ScreenButtons.HoverFirstBox + i, false);
   for (int i = 0; i <= last; ++i) {
     const Rect to = CardPlace(i);
-    const Rect from{to.X, Height(), to.Width, to.Height};
+    const Rect from{to.X, WindowHeight(), to.Width, to.Height};
     DrawState.CurrentLayer = ScreenButtons.HoverFirstBox + i;
     DrawState.CurrentRect = from;
     PrepareLayer(10);
@@ -164,8 +159,8 @@ void SlotLayout(const SlotGeometry& g) {
 
 // Damage panel 21 + side slides 50 px to the right into its place by its hit-point panel.
 void DamageIn(int side) {
-  const int layer = D().DamagePanelFirstBox + side;
-  GetLayerRect(50, D().HpPanelFirstBox + side);
+  const int layer = DuelState.DamagePanelFirstBox + side;
+  GetLayerRect(50, DuelState.HpPanelFirstBox + side);
   const Rect hp = DrawState.CurrentRect;
   GetLayerRect(50, layer);
   Rect to = DrawState.CurrentRect;
@@ -177,7 +172,7 @@ void DamageIn(int side) {
 // The balloon of the current slot at size (w, h), anchored in its full place by the
 // slot's side code, with its bevelled frame.
 void PlaceBalloon(int w, int h) {
-  const size_t s = S();
+  const size_t s = SlotIndex();
   const BalloonGeometryRecord& b = BalloonGeometry;
   const int fullW = b.SlotBalloonWidth[s];
   const int fullH = b.SlotBalloonHeight[s];
@@ -203,37 +198,37 @@ void PlaceBalloon(int w, int h) {
 }
 
 void BalloonOpenFrame() {
-  const size_t s = S();
+  const size_t s = SlotIndex();
   const int fullW = BalloonGeometry.SlotBalloonWidth[s];
   const int fullH = BalloonGeometry.SlotBalloonHeight[s];
   const int layer = FaceSlot.BalloonLayer[s];
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     BalloonShowSound(0);
     PlaceSlotPicture(0, 0);
-    D().BalloonNowWidth = fullW / 5;
-    D().BalloonNowHeight = fullH / 5;
+    DuelState.BalloonNowWidth = fullW / 5;
+    DuelState.BalloonNowHeight = fullH / 5;
     DrawState.CurrentLayer = layer;
-    DrawState.CurrentRect.Width = D().BalloonNowWidth;
-    DrawState.CurrentRect.Height = D().BalloonNowHeight;
+    DrawState.CurrentRect.Width = DuelState.BalloonNowWidth;
+    DrawState.CurrentRect.Height = DuelState.BalloonNowHeight;
     DrawState.AutoRaiseOn = 0;
     PrepareLayer(10);
     ShowLayer(layer, false);
     const int variant = 0;
     BalloonParts(2, variant);
   }
-  ++Run().AnimationFrame;
+  ++AnimationRun.AnimationFrame;
   PlaceSlotPicture(1, -1);
   ShowLayer(layer + 1, true);
-  D().BalloonNowWidth = std::min(D().BalloonNowWidth + fullW / 10, fullW);
-  D().BalloonNowHeight = std::min(D().BalloonNowHeight + fullH / 10, fullH);
-  PlaceBalloon(D().BalloonNowWidth, D().BalloonNowHeight);
-  if (D().BalloonNowWidth < fullW || D().BalloonNowHeight < fullH) return;
+  DuelState.BalloonNowWidth = std::min(DuelState.BalloonNowWidth + fullW / 10, fullW);
+  DuelState.BalloonNowHeight = std::min(DuelState.BalloonNowHeight + fullH / 10, fullH);
+  PlaceBalloon(DuelState.BalloonNowWidth, DuelState.BalloonNowHeight);
+  if (DuelState.BalloonNowWidth < fullW || DuelState.BalloonNowHeight < fullH) return;
   FrameClock.FrameLoopRunning = 0;
   // The text, in the style G00_Balloon chose.
-  TextStyle.TextFontSize = D().BalloonFontSize;
+  TextStyle.TextFontSize = DuelState.BalloonFontSize;
   TextStyle.TextX = 15;
   TextStyle.TextY = 12;
-  TextStyle.LineHeight = D().BalloonFontSize + 12;
+  TextStyle.LineHeight = DuelState.BalloonFontSize + 12;
   TextWindow.WindowFrameStyle = 0;
   LineCode.ActionCode = 0;
   FaceSlot.TextSlotIndex = -1;  // the duel keeps no text for a conversation to redraw
@@ -245,37 +240,37 @@ void BalloonOpenFrame() {
 }
 
 void BalloonCloseFrame() {
-  const size_t s = S();
+  const size_t s = SlotIndex();
   const int fullW = BalloonGeometry.SlotBalloonWidth[s];
   const int fullH = BalloonGeometry.SlotBalloonHeight[s];
   const int layer = FaceSlot.BalloonLayer[s];
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     GetLayerRect(50, layer);
-    D().BalloonNowWidth = DrawState.CurrentRect.Width;
-    D().BalloonNowHeight = DrawState.CurrentRect.Height;
+    DuelState.BalloonNowWidth = DrawState.CurrentRect.Width;
+    DuelState.BalloonNowHeight = DrawState.CurrentRect.Height;
   }
-  ++Run().AnimationFrame;
-  D().BalloonNowWidth = std::max(D().BalloonNowWidth - fullW / 7, 0);
-  D().BalloonNowHeight = std::max(D().BalloonNowHeight - fullH / 7, 0);
+  ++AnimationRun.AnimationFrame;
+  DuelState.BalloonNowWidth = std::max(DuelState.BalloonNowWidth - fullW / 7, 0);
+  DuelState.BalloonNowHeight = std::max(DuelState.BalloonNowHeight - fullH / 7, 0);
   // A balloon smaller than a seventh would never shrink: it ends at once.
-  if (fullW / 7 <= 0) D().BalloonNowWidth = 0;
-  if (fullH / 7 <= 0) D().BalloonNowHeight = 0;
-  PlaceBalloon(D().BalloonNowWidth, D().BalloonNowHeight);
-  if (D().BalloonNowWidth <= fullW * 3 / 7) ShowLayer(layer + 1, false);
-  if (D().BalloonNowWidth > 0 || D().BalloonNowHeight > 0) return;
+  if (fullW / 7 <= 0) DuelState.BalloonNowWidth = 0;
+  if (fullH / 7 <= 0) DuelState.BalloonNowHeight = 0;
+  PlaceBalloon(DuelState.BalloonNowWidth, DuelState.BalloonNowHeight);
+  if (DuelState.BalloonNowWidth <= fullW * 3 / 7) ShowLayer(layer + 1, false);
+  if (DuelState.BalloonNowWidth > 0 || DuelState.BalloonNowHeight > 0) return;
   ShowLayer(layer, false);
   FaceSlot.SpeechState[s] = kBalloonHidden;
   FrameClock.FrameLoopRunning = 0;
 }
 
 void ShakeFrame() {
-  if (Run().AnimationFrame == 0) {
-    Run().AnimationLength = EffectParams.EffectFrames;
+  if (AnimationRun.AnimationFrame == 0) {
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
     LineState.BalloonMoveThought = 0;
-    BalloonMove.BalloonMoveLayer = FaceSlot.BalloonLayer[S()];
+    BalloonMove.BalloonMoveLayer = FaceSlot.BalloonLayer[SlotIndex()];
     BalloonMoveGather();
   }
-  if (Run().AnimationFrame >= Run().AnimationLength) {
+  if (AnimationRun.AnimationFrame >= AnimationRun.AnimationLength) {
     std::array<float, 4> home = {-99.0f, -99.0f, -99.0f, -99.0f};
     BalloonMoveApply(0, 0, home);
     FrameClock.FrameLoopRunning = 0;
@@ -285,14 +280,14 @@ void ShakeFrame() {
   const int dx = RandomRange(0, 10) - 5;
   const int dy = RandomRange(0, 10) - 5;
   BalloonMoveApply(dx, dy, factors);
-  ++Run().AnimationFrame;
+  ++AnimationRun.AnimationFrame;
 }
 
 void HitFrame() {
   SetFrameLength(-1, kHitFrameMs);
-  const int face = FaceSlot.FaceLayer[S()];
+  const int face = FaceSlot.FaceLayer[SlotIndex()];
   const int flash = ScreenButtons.PictureFirstBox;
-  const int f = Run().AnimationFrame;
+  const int f = AnimationRun.AnimationFrame;
   if (f == 0) {
     GetLayerRect(50, face);
     DrawState.CurrentLayer = flash;
@@ -301,27 +296,27 @@ void HitFrame() {
     ClearLayerImage(flash);
     LayerToBack(flash);
     LayerToBack(face);
-    Run().AnimationLength = EffectParams.EffectFrames > 0 ? EffectParams.EffectFrames : 12;
+    AnimationRun.AnimationLength = EffectParams.EffectFrames > 0 ? EffectParams.EffectFrames : 12;
     // The guard frame stays visible behind the face: a guarded hit flashes briefly.
-    if (Slot() == kDuelPlayerSlot && D().DuelGuard[0] == 1) {
-      LayerToBack(D().GuardMarkBox);
-      Run().AnimationLength = 4;
+    if (Slot() == kDuelPlayerSlot && DuelState.DuelGuard[0] == 1) {
+      LayerToBack(DuelState.GuardMarkBox);
+      AnimationRun.AnimationLength = 4;
     }
   }
   static constexpr int kSoundFrames[5][4] = {{0, -1, -1, -1}, {0, -1, -1, -1}, {0, 2, -1, -1}, {0, 2, 4, -1}, {0, 4, 8, 12}};
-  const int kind = std::clamp(D().DuelHitKind, 0, 4);
+  const int kind = std::clamp(DuelState.DuelHitKind, 0, 4);
   for (int at : kSoundFrames[kind]) {
     if (at == f) G00_Sound(kind == 0 ? 10 : 11);
   }
   ShowLayer(flash, f % 2 == 1);
-  ++Run().AnimationFrame;
-  if (Run().AnimationFrame < Run().AnimationLength) return;
+  ++AnimationRun.AnimationFrame;
+  if (AnimationRun.AnimationFrame < AnimationRun.AnimationLength) return;
   ShowLayer(flash, false);
   FrameClock.FrameLoopRunning = 0;
 }
 
 void GuardColour(uint32_t colour) {
-  const int mark = D().GuardMarkBox;
+  const int mark = DuelState.GuardMarkBox;
   LayerInfo(mark).BackColor = colour;
   ClearLayerImage(mark);
 }
@@ -329,9 +324,9 @@ void GuardColour(uint32_t colour) {
 void GuardFrame() {
   constexpr uint32_t kBlue = RgbColor(0, 128, 255);
   constexpr int kFrames = 20;
-  const int mark = D().GuardMarkBox;
-  if (Run().AnimationFrame == 0) {
-    GetLayerRect(50, FaceSlot.FaceLayer[S()]);
+  const int mark = DuelState.GuardMarkBox;
+  if (AnimationRun.AnimationFrame == 0) {
+    GetLayerRect(50, FaceSlot.FaceLayer[SlotIndex()]);
     const Rect face = DrawState.CurrentRect;
     DrawState.CurrentLayer = mark;
     DrawState.CurrentRect = {face.X - 50, face.Y - 50, face.Width + 100, face.Height + 100};
@@ -348,13 +343,13 @@ void GuardFrame() {
     m.MotionEndY = face.Y - 10;
     m.MotionEndWidth = face.Width + 20;
     m.MotionEndHeight = face.Height + 20;
-    Run().AnimationLength = kFrames;
+    AnimationRun.AnimationLength = kFrames;
   }
-  ++Run().AnimationFrame;
+  ++AnimationRun.AnimationFrame;
   MotionState.CurrentMotionSlot = 0;
   MotionCurveStep(kEaseOutSized);
-  GuardColour((Run().AnimationFrame / 2) % 2 == 0 ? kBlue : RgbColor(255, 255, 255));
-  if (Run().AnimationFrame < kFrames) return;
+  GuardColour((AnimationRun.AnimationFrame / 2) % 2 == 0 ? kBlue : RgbColor(255, 255, 255));
+  if (AnimationRun.AnimationFrame < kFrames) return;
   GuardColour(kBlue);
   FrameClock.FrameLoopRunning = 0;
 }
@@ -375,13 +370,14 @@ void G00_Layout(int kind) {
 
 Rect G00_HpPanelPlace(int side) {
   const PanelRow p = Panel(side);
-  return side == kDuelPlayer ? Rect{p.startX, Height() - 65, p.width, p.height} : Rect{150, 10, p.width, p.height};
+  return side == kDuelPlayer ? Rect{p.startX, WindowHeight() - 65, p.width, p.height}
+                             : Rect{150, 10, p.width, p.height};
 }
 
 void G00_HpPanel(int side, int redraw) {
   if (side != kDuelPlayer && side != kDuelBoss) return;
   const PanelRow p = Panel(side);
-  const int layer = D().HpPanelFirstBox + side;
+  const int layer = DuelState.HpPanelFirstBox + side;
   DrawState.CurrentLayer = layer;
   if (redraw == 0) {
     DrawState.CurrentRect = {p.startX, p.startY, p.width, p.height};
@@ -392,16 +388,16 @@ void G00_HpPanel(int side, int redraw) {
   C00_LoadPicture(1, 6, 50 + side);
   // The panel keeps its size whatever the picture's.
   MoveLayer(layer, x, y, p.width, p.height);
-  const int hp = D().DuelHp[static_cast<size_t>(side)];
+  const int hp = DuelState.DuelHp[static_cast<size_t>(side)];
   NumberColours(hp <= 9);
   PrintCentred(layer, std::to_string(hp), p.fontSize, p.width, p.height);
 }
 
 void G00_DamagePanel(int side) {
   if (side != kDuelPlayer && side != kDuelBoss) return;
-  const int layer = D().DamagePanelFirstBox + side;
+  const int layer = DuelState.DamagePanelFirstBox + side;
   constexpr int kFontSize = 50;
-  TextStyle.CurrentText = std::to_string(D().DuelHpChange);
+  TextStyle.CurrentText = std::to_string(DuelState.DuelHpChange);
   TextStyle.TextFontSize = kFontSize;
   MeasureText(0);
   const int w = TextStyle.MeasuredWidth + 10;
@@ -409,7 +405,7 @@ void G00_DamagePanel(int side) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {LayerLeft(layer), LayerTop(layer), w, h};
   PrepareLayer(10);
-  NumberColours(D().DuelHpChange < 0);
+  NumberColours(DuelState.DuelHpChange < 0);
   PrintCentred(layer, TextStyle.CurrentText, kFontSize, w, h);
   tq::DrawBox(LayerImage(layer), 0, 0, w - 1, h - 1, tq::PixelFromColor(RgbColor(192, 0, 0)));
   LayerImage(layer).MarkChanged();
@@ -424,9 +420,9 @@ void G00_Balloon(int speaker, int fontSize, const std::string& text, const std::
   LineState.LineVoice = voice;
   ScriptStore.ScriptText[0] = text;
   ScriptStore.CurrentScriptLine = 0;
-  D().BalloonFontSize = fontSize > 0 ? fontSize : 20;
+  DuelState.BalloonFontSize = fontSize > 0 ? fontSize : 20;
   G00_Layout(speaker == kDuelBoss ? 11 : 10);
-  const int balloon = FaceSlot.BalloonLayer[S()];
+  const int balloon = FaceSlot.BalloonLayer[SlotIndex()];
   LayerToFront(balloon + 1);
   LayerToFront(balloon);
   Wait(kDuelBalloonOpen, 0);
@@ -434,7 +430,7 @@ void G00_Balloon(int speaker, int fontSize, const std::string& text, const std::
 
 void G00_CloseBalloon(int speaker) {
   G00_Layout(speaker == kDuelBoss ? 11 : 10);
-  if (FaceSlot.SpeechState[S()] != kBalloonShown) return;
+  if (FaceSlot.SpeechState[SlotIndex()] != kBalloonShown) return;
   Wait(kDuelBalloonClose, 0);
 }
 
@@ -462,7 +458,7 @@ bool G00_Frame() {
 }
 
 void G00_Picture(int side, int number) {
-  const int layer = side == kDuelBoss ? D().BossPictureBox : D().PlayerPictureBox;
+  const int layer = side == kDuelBoss ? DuelState.BossPictureBox : DuelState.PlayerPictureBox;
   DrawState.CurrentLayer = layer;
   C00_LoadPicture(1, side == kDuelBoss ? 300 : 302, number);
   CaptionHitPoints(side, layer);
@@ -480,14 +476,15 @@ void G00_Glide(int code, int layer, const Rect& from, const Rect& to, int frames
 
 void G00_Band(bool opening, int height, uint32_t colour, int frames) {
   const int band = ScreenButtons.BoardFirstBox;
-  const Rect line{0, Height() / 2 - 1, Width(), 2};
+  const Rect line{0, WindowHeight() / 2 - 1, WindowWidth(), 2};
   if (opening) {
     DrawState.CurrentLayer = band;
     DrawState.CurrentRect = line;
     PrepareLayer(10);
     LayerInfo(band).BackColor = colour;
     ClearLayerImage(band);
-    G00_Glide(kMoveResize, band, line, {0, Height() / 2 - height / 2, Width(), height}, frames, kLinearSized);
+    G00_Glide(kMoveResize, band, line, {0, WindowHeight() / 2 - height / 2, WindowWidth(), height}, frames,
+              kLinearSized);
     return;
   }
   GetLayerRect(50, band);
@@ -500,7 +497,7 @@ void G00_BannerIn(int picture) {
   G00_Band(true, 300, RgbColor(255, 255, 255), 10);
   const int layer = ScreenButtons.PictureFirstBox;
   DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect = {Width(), 0, 0, 0};
+  DrawState.CurrentRect = {WindowWidth(), 0, 0, 0};
   PrepareLayer(10);
   C00_LoadPicture(1, 6, picture);
   const int w = LayerWidth(layer);

@@ -87,12 +87,7 @@ constexpr LevelRow kLevels[] = {
 constexpr int kFallbackCardWidth = 51;
 constexpr int kFallbackCardHeight = 68;
 
-PairsStateRecord& P() { return PairsState; }
-int Width() { return ScreenSize.ScreenWidth; }
-int Height() { return ScreenSize.ScreenHeight; }
-
-const LevelRow& Level() { return kLevels[std::clamp(P().PairsLevel, 0, 2)]; }
-
+const LevelRow& Level() { return kLevels[std::clamp(PairsState.PairsLevel, 0, 2)]; }
 
 void Sound(int number, int channel = 0, float offset = 0.0f) { C40_PlaySound(number, channel, offset); }
 
@@ -164,9 +159,9 @@ void SlideInHalves(int picture, int frames, int sound, int soundFrame) {
   const int left = w / 2;
   const int right = w - left;
   const int y = CentreY(h);
-  const int middle = Width() / 2;
+  const int middle = WindowWidth() / 2;
   const Rect leftFrom{-left, y, left, h};
-  const Rect rightFrom{Width(), y, right, h};
+  const Rect rightFrom{WindowWidth(), y, right, h};
   PrepareAt(0, leftFrom);
   ClipCellToLayer(kEndSheet, 0, 0, left, h);
   PrepareAt(1, rightFrom);
@@ -186,7 +181,7 @@ void ShowButtonRow(int k, bool lit) {
   if (k < 0 || k >= kButtonCount) return;
   DrawState.CurrentLayer = ScreenButtons.ButtonFirstBox + k;
   const int row = lit ? k : kButtonCount + k;
-  ClipCellToLayer(kButtonSheet, 0, row * kButtonHeight, Width(), kButtonHeight);
+  ClipCellToLayer(kButtonSheet, 0, row * kButtonHeight, WindowWidth(), kButtonHeight);
 }
 
 // The level button the last click or move was on, or -1.
@@ -197,44 +192,46 @@ int ButtonUnderPointer() {
 }
 
 int SlotX(int slot) {
-  return P().PairsGridLeft + P().PairSlotCol[static_cast<size_t>(slot)] * (P().PairCardWidth + P().PairsGapX);
+  const PairsStateRecord& pairs = PairsState;
+  return pairs.PairsGridLeft + pairs.PairSlotCol[static_cast<size_t>(slot)] * (pairs.PairCardWidth + pairs.PairsGapX);
 }
 int SlotY(int slot) {
-  return P().PairsGridTop + P().PairSlotRow[static_cast<size_t>(slot)] * (P().PairCardHeight + P().PairsGapY);
+  const PairsStateRecord& pairs = PairsState;
+  return pairs.PairsGridTop + pairs.PairSlotRow[static_cast<size_t>(slot)] * (pairs.PairCardHeight + pairs.PairsGapY);
 }
 
-bool ValidSlot(int slot) { return slot >= 0 && slot < static_cast<int>(P().PairValue.size()); }
+bool ValidSlot(int slot) { return slot >= 0 && slot < static_cast<int>(PairsState.PairValue.size()); }
 
 // The first face-down card, in slot order, whose rectangle (edges included) holds the
 // pointer; -1 when none does.
 int CardUnderPointer() {
   const int px = InputEvent.PointerX;
   const int py = InputEvent.PointerY;
-  for (int s = 0; s < static_cast<int>(P().PairValue.size()); ++s) {
-    if (P().PairFaceUp[static_cast<size_t>(s)] != 0) continue;
+  for (int s = 0; s < static_cast<int>(PairsState.PairValue.size()); ++s) {
+    if (PairsState.PairFaceUp[static_cast<size_t>(s)] != 0) continue;
     const int x = SlotX(s);
     const int y = SlotY(s);
-    if (px >= x && px <= x + P().PairCardWidth && py >= y && py <= y + P().PairCardHeight) return s;
+    if (px >= x && px <= x + PairsState.PairCardWidth && py >= y && py <= y + PairsState.PairCardHeight) return s;
   }
   return -1;
 }
 
 bool AllFaceUp() {
-  return std::all_of(P().PairFaceUp.begin(), P().PairFaceUp.end(), [](int up) { return up != 0; });
+  return std::all_of(PairsState.PairFaceUp.begin(), PairsState.PairFaceUp.end(), [](int up) { return up != 0; });
 }
 
 // --- states ---
 
 void Start() {
-  P().PairsBoardBox = 10;
-  P().PairsSignBox = 4;
-  P().CardSourceFirstBox = 6;
+  PairsState.PairsBoardBox = 10;
+  PairsState.PairsSignBox = 4;
+  PairsState.CardSourceFirstBox = 6;
   ScreenButtons.ButtonFirstBox = 0;
   ScreenButtons.BoardFirstBox = 50;
   // The screen we came from may have left its buttons live; ours are not in yet.
   SceneCursor.ButtonMode = 0;
   EffectParams.EffectFrameDelay = kDefaultDelay;
-  P().PairsLevel = 0;
+  PairsState.PairsLevel = 0;
   DrawState.SheetIndex = kTitleSheet;
   C00_LoadPicture(2, kTitlePicture, 0);
   DrawState.SheetIndex = kButtonSheet;
@@ -252,7 +249,7 @@ void TitleIn() {
   ClipCellToLayer(kTitleSheet, 0, 0, kTitleSplitX, h);
   Sound(302);
   Glide(kMove, 11, leftFrom, {0, 0, kTitleSplitX, h}, 30, 5, kLinear);
-  const Rect rightFrom{Width(), 0, rest, h};
+  const Rect rightFrom{WindowWidth(), 0, rest, h};
   PrepareAt(12, rightFrom);
   ClipCellToLayer(kTitleSheet, kTitleSplitX, 0, rest, h);
   Sound(302, 1);
@@ -290,7 +287,7 @@ void LevelSelect() {
       if (k < 0) return;
       Sound(303);
       SceneCursor.ButtonMode = 0;
-      P().PairsLevel = k;
+      PairsState.PairsLevel = k;
       ScreenButtons.HoveredButton = k;
       GoTo(kDealing, 0);
       Wait(kButtonFlash, 0);  // its end arms the tick that starts the deal
@@ -307,8 +304,8 @@ void LoadSources() {
   const int pictures[4][2] = {
       {level.backPicture, 0}, {level.facesPicture, 0}, {kLifePicture, level.lifeIconNumber}, {kBackdropPicture, 0}};
   for (int i = 0; i < 4; ++i) {
-    DrawState.CurrentLayer = P().CardSourceFirstBox + i;
-    DrawState.CurrentRect = {Width(), 0, kFallbackCardWidth, kFallbackCardHeight};
+    DrawState.CurrentLayer = PairsState.CardSourceFirstBox + i;
+    DrawState.CurrentRect = {WindowWidth(), 0, kFallbackCardWidth, kFallbackCardHeight};
     PrepareLayer(11);
     C00_LoadPicture(1, pictures[i][0], pictures[i][1]);
   }
@@ -317,29 +314,29 @@ void LoadSources() {
 void LayOutGrid() {
   const LevelRow& level = Level();
   if (level.cardWidth > 0) {
-    P().PairCardWidth = level.cardWidth;
-    P().PairCardHeight = level.cardHeight;
+    PairsState.PairCardWidth = level.cardWidth;
+    PairsState.PairCardHeight = level.cardHeight;
   } else {
-    GetLayerRect(50, P().CardSourceFirstBox);
-    P().PairCardWidth = DrawState.CurrentRect.Width;
-    P().PairCardHeight = DrawState.CurrentRect.Height;
+    GetLayerRect(50, PairsState.CardSourceFirstBox);
+    PairsState.PairCardWidth = DrawState.CurrentRect.Width;
+    PairsState.PairCardHeight = DrawState.CurrentRect.Height;
   }
-  P().PairsLastCol = level.columns - 1;
-  P().PairsLastRow = level.rows - 1;
-  P().PairsGapX = level.gapX;
-  P().PairsGapY = level.gapY;
-  P().LifeIconSize = level.lifeIconSize;
-  P().LivesLeft = level.lives;
-  P().FlipDelay = level.flipDelay;
-  const int gridWidth = level.columns * P().PairCardWidth + (level.columns - 1) * P().PairsGapX;
-  const int gridHeight = level.rows * P().PairCardHeight + (level.rows - 1) * P().PairsGapY;
-  P().PairsGridLeft = (Width() - gridWidth) / 2;
-  P().PairsGridTop = (Height() - gridHeight) / 2;
+  PairsState.PairsLastCol = level.columns - 1;
+  PairsState.PairsLastRow = level.rows - 1;
+  PairsState.PairsGapX = level.gapX;
+  PairsState.PairsGapY = level.gapY;
+  PairsState.LifeIconSize = level.lifeIconSize;
+  PairsState.LivesLeft = level.lives;
+  PairsState.FlipDelay = level.flipDelay;
+  const int gridWidth = level.columns * PairsState.PairCardWidth + (level.columns - 1) * PairsState.PairsGapX;
+  const int gridHeight = level.rows * PairsState.PairCardHeight + (level.rows - 1) * PairsState.PairsGapY;
+  PairsState.PairsGridLeft = (WindowWidth() - gridWidth) / 2;
+  PairsState.PairsGridTop = (WindowHeight() - gridHeight) / 2;
 }
 
 void TurnBoard(int faceUp) {
   EffectParams.EffectVariant = faceUp;
-  EffectParams.EffectFrameDelay = P().FlipDelay;
+  EffectParams.EffectFrameDelay = PairsState.FlipDelay;
   Wait(kTurnBoard, 0);
 }
 
@@ -348,10 +345,10 @@ void Dealing() {
   LoadSources();
   LayOutGrid();
   G03_Deal();
-  const Rect boardFrom{0, -Height(), Width(), Height()};
-  PrepareAt(P().PairsBoardBox, boardFrom);
+  const Rect boardFrom{0, -WindowHeight(), WindowWidth(), WindowHeight()};
+  PrepareAt(PairsState.PairsBoardBox, boardFrom);
   C00_LoadPicture(1, kBackdropPicture, 0);
-  Glide(kMove, P().PairsBoardBox, boardFrom, {0, 0, Width(), Height()}, 20, kDefaultDelay, kEaseOut);
+  Glide(kMove, PairsState.PairsBoardBox, boardFrom, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay, kEaseOut);
   TurnBoard(0);
   Wait(kLifeIconsFrames, 0);
   GoTo(kShowing, 0);
@@ -374,10 +371,10 @@ void Showing() {
       SceneCursor.SceneStep = 2;
       break;
     case 2:
-      C15_PlayMusic(301 + P().PairsLevel);
+      C15_PlayMusic(301 + PairsState.PairsLevel);
       G03_Board(1, 0);
-      P().PicksOpen = 0;
-      P().FirstPick = -1;
+      PairsState.PicksOpen = 0;
+      PairsState.FirstPick = -1;
       GoTo(kPlaying, 0);
       break;
     default: break;
@@ -388,9 +385,9 @@ void WrongPair() {
   Sound(305, 0, -0.03f);
   for (int i = 0; i < 4; ++i) G03_Board(10, 0);
   ShowLayer(ScreenButtons.BoardFirstBox, false);
-  G03_LifeIcons(P().LivesLeft, 0);
-  --P().LivesLeft;
-  if (P().LivesLeft > 0) {
+  G03_LifeIcons(PairsState.LivesLeft, 0);
+  --PairsState.LivesLeft;
+  if (PairsState.LivesLeft > 0) {
     GoTo(kTurnBack, 0);  // both cards stay up until the next click
     return;
   }
@@ -399,19 +396,20 @@ void WrongPair() {
 }
 
 void Playing() {
+  PairsStateRecord& pairs = PairsState;
   const int slot = CardUnderPointer();
   if (slot < 0) return;
   Sound(304, 1);
-  P().PairFaceUp[static_cast<size_t>(slot)] = 1;
+  pairs.PairFaceUp[static_cast<size_t>(slot)] = 1;
   G03_DrawCard(slot, 1);
-  P().SecondPick = slot;
-  if (P().PicksOpen == 0) {
-    P().FirstPick = slot;
-    P().PicksOpen = 1;
+  pairs.SecondPick = slot;
+  if (pairs.PicksOpen == 0) {
+    pairs.FirstPick = slot;
+    pairs.PicksOpen = 1;
     return;
   }
-  P().PicksOpen = 0;
-  if (P().PairValue[static_cast<size_t>(P().FirstPick)] != P().PairValue[static_cast<size_t>(P().SecondPick)]) {
+  pairs.PicksOpen = 0;
+  if (pairs.PairValue[static_cast<size_t>(pairs.FirstPick)] != pairs.PairValue[static_cast<size_t>(pairs.SecondPick)]) {
     WrongPair();
     return;
   }
@@ -422,9 +420,9 @@ void Playing() {
 }
 
 void TurnBack() {
-  for (int slot : {P().FirstPick, P().SecondPick}) {
+  for (int slot : {PairsState.FirstPick, PairsState.SecondPick}) {
     if (!ValidSlot(slot)) continue;
-    P().PairFaceUp[static_cast<size_t>(slot)] = 0;
+    PairsState.PairFaceUp[static_cast<size_t>(slot)] = 0;
     G03_DrawCard(slot, 0);
   }
   GoTo(kPlaying, 0);
@@ -434,23 +432,23 @@ void GameOver() {
   switch (SceneCursor.SceneStep) {
     case 0: {
       FadeMusic();
-      const Rect column{Width() / 2 - 1, 0, 2, Height()};
+      const Rect column{WindowWidth() / 2 - 1, 0, 2, WindowHeight()};
       PrepareAt(50, column);
-      Glide(kMoveResize, 50, column, {0, 0, Width(), Height()}, 20, kDefaultDelay, kLinearSized);
+      Glide(kMoveResize, 50, column, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay, kLinearSized);
       Pause(500);
       SlideInHalves(kGameOverPicture, 30, 309, 25);
       SceneCursor.SceneStep = 1;
       break;
     }
     case 1: {
-      const int left = Width() / 2;
-      const int right = Width() - left;
-      const Rect above{0, -Height(), left, Height()};
-      const Rect below{left, Height(), right, Height()};
+      const int left = WindowWidth() / 2;
+      const int right = WindowWidth() - left;
+      const Rect above{0, -WindowHeight(), left, WindowHeight()};
+      const Rect below{left, WindowHeight(), right, WindowHeight()};
       PrepareAt(50, above);
       PrepareAt(51, below);
-      StoreSlot(0, 50, above, {0, 0, left, Height()});
-      StoreSlot(1, 51, below, {left, 0, right, Height()});
+      StoreSlot(0, 50, above, {0, 0, left, WindowHeight()});
+      StoreSlot(1, 51, below, {left, 0, right, WindowHeight()});
       MoveTwoSlots(10, kEaseOut);
       GoTo(kTitle, 0);
       Wait(-1, 500);
@@ -464,11 +462,11 @@ void Cleared() {
   switch (SceneCursor.SceneStep) {
     case 0: {
       FadeMusic();
-      const Rect point{Width() / 2 - 1, Height() / 2 - 1, 2, 2};
+      const Rect point{WindowWidth() / 2 - 1, WindowHeight() / 2 - 1, 2, 2};
       PrepareAt(50, point);
       LayerInfo(50).BackColor = RgbColor(255, 255, 255);
       ClearLayerImage(50);
-      Glide(kMoveResize, 50, point, {0, 0, Width(), Height()}, 100, kDefaultDelay, kEaseOutSized);
+      Glide(kMoveResize, 50, point, {0, 0, WindowWidth(), WindowHeight()}, 100, kDefaultDelay, kEaseOutSized);
       Pause(500);
       SlideInHalves(kClearPicture, 50, 308, 45);
       SceneCursor.SceneStep = 1;
@@ -476,9 +474,9 @@ void Cleared() {
     }
     case 1: {
       Sound(302);
-      const Rect above{0, -Height(), Width(), Height()};
+      const Rect above{0, -WindowHeight(), WindowWidth(), WindowHeight()};
       PrepareAt(2, above);
-      Glide(kMove, 2, above, {0, 0, Width(), Height()}, 30, 5, kLinear);
+      Glide(kMove, 2, above, {0, 0, WindowWidth(), WindowHeight()}, 30, 5, kLinear);
       SceneCursor.SceneStep = 2;
       Wait(-1, 500);
       break;
@@ -495,7 +493,7 @@ void LifeIconsFrame() {
   int& frame = AnimationRun.AnimationFrame;
   if (frame == 0) frame = 1;
   G03_LifeIcons(frame, 1);
-  if (frame >= P().LivesLeft) {
+  if (frame >= PairsState.LivesLeft) {
     FrameClock.FrameLoopRunning = 0;
     return;
   }
@@ -507,7 +505,7 @@ void TurnBoardFrame() {
   SetFrameLength(-1, EffectParams.EffectFrameDelay);
   int& frame = AnimationRun.AnimationFrame;
   G03_DrawCard(frame, EffectParams.EffectVariant);
-  if (frame >= P().PairsLastSlot) {
+  if (frame >= PairsState.PairsLastSlot) {
     EffectParams.EffectFrameDelay = kDefaultDelay;
     FrameClock.FrameLoopRunning = 0;
     return;
@@ -598,29 +596,29 @@ void G03_Leave() {
 }
 
 void G03_Deal() {
-  const int columns = P().PairsLastCol + 1;
-  P().PairsLastSlot = (P().PairsLastRow + 1) * columns - 1;
-  const size_t count = static_cast<size_t>(std::max(P().PairsLastSlot + 1, 0));
-  P().PairValue.assign(count, -1);
-  P().PairFaceUp.assign(count, 0);
-  P().PairSlotCol.resize(count);
-  P().PairSlotRow.resize(count);
+  const int columns = PairsState.PairsLastCol + 1;
+  PairsState.PairsLastSlot = (PairsState.PairsLastRow + 1) * columns - 1;
+  const size_t count = static_cast<size_t>(std::max(PairsState.PairsLastSlot + 1, 0));
+  PairsState.PairValue.assign(count, -1);
+  PairsState.PairFaceUp.assign(count, 0);
+  PairsState.PairSlotCol.resize(count);
+  PairsState.PairSlotRow.resize(count);
   for (int s = 0; s < static_cast<int>(count); ++s) {
-    P().PairSlotCol[static_cast<size_t>(s)] = s % columns;
-    P().PairSlotRow[static_cast<size_t>(s)] = s / columns;
+    PairsState.PairSlotCol[static_cast<size_t>(s)] = s % columns;
+    PairsState.PairSlotRow[static_cast<size_t>(s)] = s / columns;
   }
-  for (int v = 0; v <= P().PairsLastSlot / 2; ++v) {
+  for (int v = 0; v <= PairsState.PairsLastSlot / 2; ++v) {
     G03_PlaceCard(v);
     G03_PlaceCard(v);
   }
 }
 
 void G03_PlaceCard(int value) {
-  std::vector<int>& slots = P().PairValue;
+  std::vector<int>& slots = PairsState.PairValue;
   const int count = static_cast<int>(slots.size());
   // A full table would have the probe draw again for ever: the card is left out.
   if (std::find(slots.begin(), slots.end(), -1) == slots.end()) return;
-  const int first = RandomRange(0, P().PairsLastSlot);
+  const int first = RandomRange(0, PairsState.PairsLastSlot);
   for (int probe = 0; probe < count; ++probe) {
     const int s = (first + probe) % count;
     if (slots[static_cast<size_t>(s)] == -1) {
@@ -632,54 +630,54 @@ void G03_PlaceCard(int value) {
 
 void G03_DrawCard(int slot, int faceUp) {
   if (!ValidSlot(slot)) return;
-  const int w = P().PairCardWidth;
-  const int h = P().PairCardHeight;
-  int source = P().CardSourceFirstBox;
+  const int w = PairsState.PairCardWidth;
+  const int h = PairsState.PairCardHeight;
+  int source = PairsState.CardSourceFirstBox;
   int sx = 0;
   int sy = 0;
   if (faceUp != 0) {
-    const int value = P().PairValue[static_cast<size_t>(slot)];
+    const int value = PairsState.PairValue[static_cast<size_t>(slot)];
     source += 1;
     sx = (value % kFacesPerRow) * w;
     sy = (value / kFacesPerRow) * h;
   }
-  BitBltCopy(source, P().PairsBoardBox, {sx, sy, w, h, SlotX(slot), SlotY(slot)});
+  BitBltCopy(source, PairsState.PairsBoardBox, {sx, sy, w, h, SlotX(slot), SlotY(slot)});
 }
 
 void G03_LifeIcons(int number, int kind) {
-  const int size = P().LifeIconSize;
-  const int y = Height() - number * size;
-  const int source = kind == 1 ? P().CardSourceFirstBox + 2 : P().CardSourceFirstBox + 3;
-  BitBltCopy(source, P().PairsBoardBox, {kLifeIconX, y, size, size, kLifeIconX, y});
+  const int size = PairsState.LifeIconSize;
+  const int y = WindowHeight() - number * size;
+  const int source = kind == 1 ? PairsState.CardSourceFirstBox + 2 : PairsState.CardSourceFirstBox + 3;
+  BitBltCopy(source, PairsState.PairsBoardBox, {kLifeIconX, y, size, size, kLifeIconX, y});
 }
 
 void G03_Board(int kind, int variant) {
   const int band = ScreenButtons.BoardFirstBox;
-  const int sign = P().PairsSignBox;
-  const Rect signBand{0, Height() / 2 - 150, Width(), 300};
+  const int sign = PairsState.PairsSignBox;
+  const Rect signBand{0, WindowHeight() / 2 - 150, WindowWidth(), 300};
   switch (kind) {
     case 0: {  // a sign board comes in on a band across the middle
       OpenBand(band, signBand);
       Sound(302, 0, -0.05f);
-      PrepareAt(sign, {Width(), 0, 1, 1});
+      PrepareAt(sign, {WindowWidth(), 0, 1, 1});
       C00_LoadPicture(1, kSignPicture, variant);
       GetLayerRect(50, sign);
       int h = DrawState.CurrentRect.Height;
-      const Rect from{Width(), CentreY(h), DrawState.CurrentRect.Width, h};
+      const Rect from{WindowWidth(), CentreY(h), DrawState.CurrentRect.Width, h};
       MoveLayer(sign, from.X, from.Y, from.Width, from.Height);
       Glide(kMove, sign, from, {0, from.Y, from.Width, from.Height}, 20, 7, kLinear);
       break;
     }
     case 1: {  // the sign board goes and its band closes
       ShowLayer(sign, false);
-      const Rect line{0, signBand.Y + signBand.Height / 2 - 1, Width(), 2};
+      const Rect line{0, signBand.Y + signBand.Height / 2 - 1, WindowWidth(), 2};
       Glide(kMoveResize, band, signBand, line, 8, kDefaultDelay, kLinearSized);
       ShowLayer(band, false);
       break;
     }
     case 10: {  // the life-loss square over the top life icon
-      const int size = P().LifeIconSize;
-      const int top = Height() - P().LivesLeft * size;
+      const int size = PairsState.LifeIconSize;
+      const int top = WindowHeight() - PairsState.LivesLeft * size;
       const Rect point{kLifeIconX + size / 2 - 1, top + size / 2 - 1, 2, 2};
       PrepareAt(band, point);
       Glide(kMoveResize, band, point, {kLifeIconX - 3, top - 3, size + 6, size + 6}, 8, kDefaultDelay,
@@ -688,13 +686,13 @@ void G03_Board(int kind, int variant) {
     }
     case 20: {  // level button `variant` on its band
       if (variant < 0 || variant >= kButtonCount) return;
-      const int y = Height() / 2 + 60 + 65 * variant;
-      OpenBand(band + variant, {0, y, Width(), kButtonHeight});
+      const int y = WindowHeight() / 2 + 60 + 65 * variant;
+      OpenBand(band + variant, {0, y, WindowWidth(), kButtonHeight});
       const int button = ScreenButtons.ButtonFirstBox + variant;
-      const Rect from{200, y, Width(), kButtonHeight};
+      const Rect from{200, y, WindowWidth(), kButtonHeight};
       PrepareAt(button, from);
       ShowButtonRow(variant, false);
-      Glide(kMove, button, from, {0, y, Width(), kButtonHeight}, 10, 5, kLinear);
+      Glide(kMove, button, from, {0, y, WindowWidth(), kButtonHeight}, 10, 5, kLinear);
       break;
     }
     default: break;

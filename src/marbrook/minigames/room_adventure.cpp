@@ -71,16 +71,13 @@ constexpr const char* kGreeting = "さあ、あなたはここから脱出しな
 // Room pictures that message codes 10 to 22 switch to.
 constexpr int kCodePictures[] = {94, 95, 59, 60, 99, 96, 97, 98, 16, 69, 70, 71, 68};
 
-RoomAdventureStateRecord& S() { return RoomAdventureState; }
-
-
 bool CommandButtonShown(int i) {
-  const int layer = S().G06ButtonFirstBox + 4 + i;
+  const int layer = RoomAdventureState.G06ButtonFirstBox + 4 + i;
   return ValidLayer(layer) && tq::ThePlatform().Screen().Layer(layer).visible;
 }
 
 Rect CompassRect(int i) {
-  const int c = S().ButtonColumnX + S().ButtonColumnWidth / 2;
+  const int c = RoomAdventureState.ButtonColumnX + RoomAdventureState.ButtonColumnWidth / 2;
   static constexpr int kOffsets[4][2] = {{-35, 257}, {20, 296}, {-35, 335}, {-90, 296}};
   const int k = i < 0 || i > 3 ? 0 : i;
   return {c + kOffsets[k][0], kOffsets[k][1], kCompassWidth, kButtonHeight};
@@ -89,7 +86,7 @@ Rect CompassRect(int i) {
 // The pieces of `text` printed from (x, 15) in rows of 35 on the window layer,
 // prepared black at `at` in the fixed-pitch font with three white outlines.
 void TextWindow(const Rect& at, const std::string& text, int pieceChars, int x) {
-  const int layer = S().G06WindowBox;
+  const int layer = RoomAdventureState.G06WindowBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
   PrepareLayer(10);
@@ -108,8 +105,8 @@ void TextWindow(const Rect& at, const std::string& text, int pieceChars, int x) 
 // Applies the code of the message at MessageCursor before its text shows.
 void ApplyCode(int code) {
   if (code >= 10 && code <= 22) {
-    S().RoomPicture = kCodePictures[code - 10];
-    G06_RoomPicture(S().RoomPicture);
+    RoomAdventureState.RoomPicture = kCodePictures[code - 10];
+    G06_RoomPicture(RoomAdventureState.RoomPicture);
   } else if (code >= 30 && code <= 35) {
     G06_ItemPanel(code - 30);
   }
@@ -120,7 +117,7 @@ void RedrawButtonsNormal() { G06_ClearHover(); }
 // --- states ---
 
 void Start() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   s.G06PictureBox = 0;
   s.G06WindowBox = 1;
   s.G06ButtonFirstBox = 5;
@@ -140,7 +137,7 @@ void Start() {
 }
 
 void FirstRoom() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   ShowLayer(s.G06WindowBox, false);
   C00_LoadPicture(0, 0, 0);
   DrawState.CurrentLayer = s.G06ItemBox;
@@ -190,7 +187,7 @@ void Ready() {
 // The common frame of every answer: the pressed button lit, the room's handler, the
 // room picture, then the arrival in the new room or the queue.
 void Answer() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   const int command = s.G06Command;
   if (command >= 0 && command <= 3) G06_CompassButton(command, 1);
   else if (command >= 4 && command <= 8) G06_CommandButton(command - 4, s.ButtonTexts[static_cast<size_t>(command - 4)], 1);
@@ -217,7 +214,7 @@ void Answer() {
 }
 
 void Playing() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   if (s.G06KeyInput == 1) {
     if (s.G06Command < 0 || s.G06Command > kLastCommand) return;
   } else {
@@ -230,7 +227,7 @@ void Playing() {
 }
 
 void PlayQueue() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   const int at = s.MessageCursor;
   if (at < 0 || at >= static_cast<int>(s.MessageCodes.size())) return;
   const int code = s.MessageCodes[static_cast<size_t>(at)];
@@ -290,14 +287,15 @@ void G06_Step() {
 }
 
 void G06_Hover() {
+  RoomAdventureStateRecord& room = RoomAdventureState;
   if (SceneCursor.ButtonMode != kButtonModePlay) return;
   int& hovered = ScreenButtons.HoveredButton;
-  const int k = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - S().G06ButtonFirstBox : -1;
+  const int k = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - room.G06ButtonFirstBox : -1;
   if (k >= 0 && k <= 9) {
     if (k == hovered) return;
     if (hovered >= 0) G06_ClearHover();
     if (k <= 3) G06_CompassButton(k, 1);
-    else if (k <= 8) G06_CommandButton(k - 4, S().ButtonTexts[static_cast<size_t>(k - 4)], 1);
+    else if (k <= 8) G06_CommandButton(k - 4, room.ButtonTexts[static_cast<size_t>(k - 4)], 1);
     hovered = k;
   } else if (hovered >= 0) {
     G06_ClearHover();
@@ -306,7 +304,7 @@ void G06_Hover() {
 }
 
 void G06_OnKey() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   s.G06KeyInput = 1;
   s.G06Command = -1;
   const int key = InputEvent.KeyCode;
@@ -327,7 +325,7 @@ void G06_Leave(int type) {
 }
 
 void G06_AddMessage(int code, const std::string& text) {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   // A full queue keeps its last slot for the end marker.
   const int last = static_cast<int>(s.MessageCodes.size()) - 1;
   if (s.MessageCursor < 0 || s.MessageCursor > last) return;
@@ -338,27 +336,28 @@ void G06_AddMessage(int code, const std::string& text) {
 }
 
 void G06_MoveTo(int room) {
-  S().Room = room;
-  S().Moved = -1;
+  RoomAdventureState.Room = room;
+  RoomAdventureState.Moved = -1;
 }
 
-void G06_Arrive(const std::string& text) { G06_AddMessage(0, S().MovePrefix + text); }
+void G06_Arrive(const std::string& text) { G06_AddMessage(0, RoomAdventureState.MovePrefix + text); }
 
 void G06_CannotReply() {
-  const int command = S().G06Command;
+  RoomAdventureStateRecord& room = RoomAdventureState;
+  const int command = room.G06Command;
   if (command >= 0 && command <= 3) G06_AddMessage(0, kCannotMove[command]);
-  else if (command >= 4 && command <= 6) G06_AddMessage(0, S().DefaultReplies[static_cast<size_t>(command)]);
+  else if (command >= 4 && command <= 6) G06_AddMessage(0, room.DefaultReplies[static_cast<size_t>(command)]);
 }
 
 void G06_RoomPicture(int n) {
-  DrawState.CurrentLayer = S().G06PictureBox;
+  DrawState.CurrentLayer = RoomAdventureState.G06PictureBox;
   DrawState.CurrentRect = {CentreX(390), 50, 390, 390};
   PrepareLayer(10);
   C00_LoadPicture(1, kPictureKind, n);
 }
 
 void G06_ItemPanel(int i) {
-  const int first = S().G06ItemBox;
+  const int first = RoomAdventureState.G06ItemBox;
   if (i == 99) {
     TextStyle.CurrentText = "アイテム";
     TextStyle.TextFontSize = kTextSize;
@@ -379,7 +378,7 @@ void G06_ItemPanel(int i) {
 }
 
 void G06_MessageWindow(const std::string& text) {
-  const RoomAdventureStateRecord& s = S();
+  const RoomAdventureStateRecord& s = RoomAdventureState;
   TextWindow({s.MessageWindowX, s.MessageWindowY, s.MessageWindowWidth, s.MessageWindowHeight}, text,
              kWindowPieceChars, 10);
 }
@@ -404,25 +403,25 @@ std::vector<std::string> G06_WindowPieces(const std::string& text, int pieceChar
 
 void G06_CommandButton(int i, const std::string& caption, int style) {
   if (i < 0 || i > 5) return;
-  const RoomAdventureStateRecord& s = S();
-  S().ButtonTexts[static_cast<size_t>(i)] = caption;
+  const RoomAdventureStateRecord& s = RoomAdventureState;
+  RoomAdventureState.ButtonTexts[static_cast<size_t>(i)] = caption;
   const Rect at{s.ButtonColumnX, s.ButtonColumnY + 43 * i, kCommandWidth, kButtonHeight};
   DrawAdventureButton(s.G06ButtonFirstBox + 4 + i, at, caption, style, false);
 }
 
 void G06_CompassButton(int i, int style) {
   if (i < 0 || i > 3) return;
-  DrawAdventureButton(S().G06ButtonFirstBox + i, CompassRect(i), kCompassCaptions[i], style, true);
+  DrawAdventureButton(RoomAdventureState.G06ButtonFirstBox + i, CompassRect(i), kCompassCaptions[i], style, true);
 }
 
 void G06_ButtonColours(int style) { AdventureTextColours(style); }
 
 void G06_ClearHover() {
   for (int i = 0; i < 4; ++i) {
-    if (tq::ThePlatform().Screen().Layer(S().G06ButtonFirstBox + i).visible) G06_CompassButton(i, 0);
+    if (tq::ThePlatform().Screen().Layer(RoomAdventureState.G06ButtonFirstBox + i).visible) G06_CompassButton(i, 0);
   }
   for (int i = 0; i < 5; ++i) {
-    if (CommandButtonShown(i)) G06_CommandButton(i, S().ButtonTexts[static_cast<size_t>(i)], 0);
+    if (CommandButtonShown(i)) G06_CommandButton(i, RoomAdventureState.ButtonTexts[static_cast<size_t>(i)], 0);
   }
 }
 
