@@ -23,7 +23,6 @@ constexpr int kDefaultMotionKind = 11;
 constexpr int kCurtainSheet = 9;
 constexpr int kCurtainFrames = 30;
 
-
 EffectParamsRecord& P() { return EffectParams; }
 AnimationRunRecord& Run() { return AnimationRun; }
 
@@ -292,6 +291,16 @@ void C40_EffectStep() {
 void RunEffect(int code, EffectEnd end) {
   EffectParams.EffectResumesStep = end == EffectEnd::kReturn ? 0 : -1;
   Wait(code, 0);
+}
+
+void RunPause(int ms) {
+  EffectParams.EffectFrameDelay = ms;
+  RunEffect(kEffectPause, EffectEnd::kReturn);
+}
+
+void RunMusicFade(int stepMs) {
+  EffectParams.EffectFrameDelay = stepMs;
+  RunEffect(kEffectMusicFade, EffectEnd::kReturn);
 }
 
 void EndCommonEffect() {

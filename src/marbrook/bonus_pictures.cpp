@@ -33,7 +33,7 @@ void SetUp() {
   ExtrasArea.ExtrasTextLayer = 10;
   DrawState.CurrentLayer = 1;
   DrawState.CurrentRect = {20, 30, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kFrameKind, kFrameNumber);
   for (int i = 0; i <= 2; ++i) C45_TextButton(i, kLabels[i], 0);
   ExtrasArea.ExtrasPage = 0;
@@ -92,7 +92,7 @@ void C45_BonusCgStep() {
 void C45_BonusCgPicture(int n) {
   DrawState.CurrentLayer = ScreenButtons.PictureFirstBox;
   DrawState.CurrentRect = {CentreX(390), 50, 390, 390};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kPictureKind, n);
 }
 
@@ -104,7 +104,7 @@ void C45_TextButton(int i, const std::string& label, int state) {
   DrawState.CurrentLayer = layer;
   TextStyle.TextFontSize = 18;
   DrawState.CurrentRect = {700, 100 + 43 * i, kButtonWidth, kButtonHeight};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   MeasureText(0);
   TextStyle.TextX = 10;
   TextStyle.TextY = kButtonHeight / 2 - TextStyle.MeasuredHeight / 2 - 1;
@@ -148,7 +148,7 @@ void C45_CaptionBox(int /*first*/, const std::string& text) {
   const int layer = ExtrasArea.ExtrasTextLayer;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {60, 470, 800, 200};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(layer).FontName = tq::kFontFixed;
   DrawTextBoxFrame(layer);
   TextStyle.TextFontSize = 20;

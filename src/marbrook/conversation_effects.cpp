@@ -152,14 +152,14 @@ void NarratorLine(bool in) {
     const std::string text = s <= 2 ? fields[static_cast<size_t>(s - 1)] : "";
     Measure(text);
     if (!text.empty()) {
-      Lay(segmentLayer(s), TextStyle.LetterCursorX, top, TextStyle.MeasuredWidth, h, 10);
+      Lay(segmentLayer(s), TextStyle.LetterCursorX, top, TextStyle.MeasuredWidth, h, kPreparePictureShown);
       Glow(0, h, Brightness(in, k, pl.length));
     }
     if (k >= pl.length) SetFrameLength(-1, kSegmentPauseMs);
   };
 
   if (r.AnimationFrame == 0) {
-    Lay(base, 0, top, width, h, 11);
+    Lay(base, 0, top, width, h, kPreparePictureHidden);
     Glow((width - TextStyle.MeasuredWidth) / 2, h, 1.0f);
     TextStyle.LetterCursorX = TextStyle.TextX;
     r.AnimationSubStep = 1;
@@ -206,7 +206,7 @@ void NarratorBlock(bool in) {
     const int h = Measure(fields[static_cast<size_t>(i)]);
     const int top = pl.top ? pl.y0 + h * i : pl.y0 - (h * n) / 2 + h * i;
     const int textWidth = TextStyle.MeasuredWidth;
-    Lay(i, 0, top, ScreenSize.ScreenWidth, h, 10);
+    Lay(i, 0, top, ScreenSize.ScreenWidth, h, kPreparePictureShown);
     Glow((ScreenSize.ScreenWidth - textWidth) / 2, h, Brightness(in, k, pl.length));
   }
   if (k < pl.length) {
@@ -242,7 +242,7 @@ void Panels() {
     int base = 0, mx = 0, my = 0;
     if (LineCode.SubParam == 0) mx = ScreenSize.ScreenHalfWidth, my = ScreenSize.ScreenHalfHeight;
     if (LineCode.SubParam == 1) base = 5, mx = 585, my = 135;
-    for (int i = 0; i < 4; ++i) Lay(base + i, 0, 0, w, h, 10);
+    for (int i = 0; i < 4; ++i) Lay(base + i, 0, 0, w, h, kPreparePictureShown);
     if (LineCode.SubParam == 1) {
       LayerToFront(12);
       LayerToFront(11);
@@ -270,7 +270,7 @@ void LoadSheet(int number) {
 }
 
 void LayCell(int layer, int x, int y, int width, int height, int cellX, int cellY) {
-  Lay(layer, x, y, width, height, 10);
+  Lay(layer, x, y, width, height, kPreparePictureShown);
   ClipCellToLayer(SystemLayerSet.CurtainSheet, cellX, cellY, width, height);
 }
 
@@ -350,9 +350,9 @@ bool Blink(int layer, int frameMs, int last, bool oddShown) {
 void WhiteFlash() {
   const int white = SystemLayerSet.MenuHoverLayer;
   if (AnimationRun.AnimationFrame == 0) {
-    GetLayerRect(50, FaceLayerOfQ());
+    GetLayerRect(kRectIntoCurrent, FaceLayerOfQ());
     DrawState.CurrentLayer = white;
-    PrepareLayer(11);
+    PrepareLayer(kPreparePictureHidden);
     LayerInfo(white).BackColor = RgbColor(255, 255, 255);
     ClearLayerImage(white);
     LayerToBack(white);
@@ -377,7 +377,7 @@ void FaceRise() {
   SetFrameLength(-1, 5);
   AnimationRunRecord& r = AnimationRun;
   if (r.AnimationFrame == 0) {
-    GetLayerRect(50, FaceLayerOfQ());
+    GetLayerRect(kRectIntoCurrent, FaceLayerOfQ());
     const Rect f = DrawState.CurrentRect;
     SetMotionSlot(0, FaceLayerOfQ(), f.X, ScreenSize.ScreenHeight - f.Height, f.X, -30);
     r.AnimationLength = 1000;

@@ -11,10 +11,12 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
 #include "marbrook/save_file.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
@@ -30,7 +32,6 @@ constexpr int kGridHover = 21;     // ButtonMode
 constexpr int kBackHovered = 100;  // HoveredButton of the back button
 constexpr int kTitleKind = 5;
 constexpr int kBackButton = 36;
-constexpr int kConversation = 10;
 constexpr int kLastHiddenLayer = 89;
 
 // One chapter cell: shown from a furthest stage; a story cell's first stage, or a
@@ -109,14 +110,14 @@ void GridBuild(int source, int panel) {
   MenuLayout.HoverFrameLayer = src;
   DrawState.CurrentLayer = src;
   DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kTitleKind, source);
   DrawState.SheetIndex = 0;
   C00_LoadPicture(2, kTitleKind, source);
   DrawState.CurrentLayer = pnl;
   // Window-sized, so the cells stand on the panel even when its picture is missing.
   DrawState.CurrentRect = {WindowWidth(), 0, WindowWidth(), WindowHeight()};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kTitleKind, panel);
   BlitSpec.BlitSource = src;
   BlitSpec.BlitTarget = pnl;
@@ -129,7 +130,7 @@ void GridBuild(int source, int panel) {
   const int back = MenuLayout.SubButtonFirstLayer;
   DrawState.CurrentLayer = back;
   DrawState.CurrentRect = {WindowWidth(), WindowHeight(), 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kTitleKind, kBackButton);
   const int x = WindowWidth() - (LayerWidth(back) + 10);
   StoreMove(1, back, x, WindowHeight(), x, WindowHeight() - (LayerHeight(back) + 10));
@@ -157,12 +158,12 @@ void DropHighlight() {
 // The frame layer takes the highlighted image of cell c over the cell.
 void HighlightCell(int c) {
   TitleSound(15, c);
-  GetLayerRect(150, MenuLayout.GridPanelLayer);
+  GetLayerRect(kRectIntoTarget, MenuLayout.GridPanelLayer);
   DrawState.CurrentLayer = MenuLayout.HoverFrameLayer;
   const MenuGridRecord& grid = MenuLayout.MenuGrid;
   DrawState.CurrentRect = {DrawState.TargetRect.X + CellX(c), DrawState.TargetRect.Y + CellY(c), grid.GridCellWidth,
                            grid.GridCellHeight};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   DrawState.SheetIndex = 0;
   ClipCellToLayer(0, SourceX(c) + 5 * grid.GridCellWidth, SourceY(c), grid.GridCellWidth, grid.GridCellHeight);
   LayerToFront(MenuLayout.HoverFrameLayer);
@@ -208,8 +209,7 @@ void BlinkChosenCell() {
   DrawState.CurrentLayer = MenuLayout.HoverFrameLayer;
   EffectParams.EffectFrames = 11;
   EffectParams.EffectFrameDelay = 40;
-  EffectParams.EffectResumesStep = 0;
-  Wait(820, 0);
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
 }
 
 // The back button: the panel falls while the back button's frame blinks, then the back
@@ -220,9 +220,9 @@ void LeaveGrid() {
   const int pnl = MenuLayout.GridPanelLayer;
   StoreMove(0, pnl, LayerLeft(pnl), LayerTop(pnl), LayerLeft(pnl), LayerTop(pnl) + WindowHeight());
   FallOutBlinking(0);
-  PauseMs(100);
+  RunPause(100);
   const int back = MenuLayout.SubButtonFirstLayer;
-  MoveLayerTo(back, LayerLeft(back), WindowHeight(), 10, 10);
+  MoveLayerTo(back, LayerLeft(back), WindowHeight(), 10, kMotionLinear);
 }
 
 void GridReady() {
@@ -241,11 +241,11 @@ void ChapterClick() {
     return;
   }
   BlinkChosenCell();
-  PauseMs(100);
+  RunPause(100);
   const ChapterRow& row = kChapters[choice];
   if (row.stage != 0) {
     SceneCursor.StageNumber = row.stage;
-    SceneCursor.SceneCode = kConversation;
+    SceneCursor.SceneCode = kConversationScene;
     GoTo(0, 10);
   } else {
     SceneCursor.SceneStep = 1;
@@ -257,7 +257,7 @@ void ChapterGameStart() {
   CurtainClose();
   HideLayerRange(0, kLastHiddenLayer);
   C00_LoadPicture(0, 0, 0);
-  PauseMs(MarbrookProgress.CurtainDelay);
+  RunPause(MarbrookProgress.CurtainDelay);
   const int cell = ScreenButtons.HoveredButton;
   if (cell < 0 || cell >= static_cast<int>(std::size(kChapters))) return;
   const ChapterRow& row = kChapters[cell];
@@ -304,7 +304,7 @@ void SelectClick() {
   } else {
     ModeState.PlayMode = 1;
     SceneCursor.StageNumber = ReplayStage(choice);
-    SceneCursor.SceneCode = kConversation;
+    SceneCursor.SceneCode = kConversationScene;
     GoTo(0, 10);
   }
   Wait(0, 0);

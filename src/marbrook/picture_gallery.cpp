@@ -12,6 +12,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
@@ -97,12 +98,6 @@ int ResolvePicture() {
   return *(list->pictures.begin() + x.GallerySub);
 }
 
-void PlayTitleSound(int number) {
-  int channel = 0;
-  float offset = 0.0f;
-  C01_PlaySound(number, channel, offset);
-}
-
 void HideScreenLayers() {
   for (int layer = 0; layer <= 89; ++layer) ShowLayer(layer, false);
 }
@@ -116,7 +111,7 @@ void SetUp() {
   ExtrasArea.GallerySlideFrames = 10;
   DrawState.SheetIndex = 0;
   C00_LoadPicture(2, 5, 60);
-  Wait(950, 0);
+  Wait(kEffectCurtainClose, 0);
   HideScreenLayers();
   C00_LoadPicture(0, 33, 0);
   ExtrasAreaRecord& x = ExtrasArea;
@@ -146,9 +141,8 @@ void PlaceButtons() {
   }
   EffectParams.EffectFrames = 1;
   EffectParams.EffectLastSlot = 4;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
   ExtrasArea.GallerySlideMode = kFirstVisit;
   SceneCursor.SceneStep = 5;
   Wait(0, 0);
@@ -181,7 +175,7 @@ void Show() {
       const Rect r = DrawState.CurrentRect;
       MoveLayer(layer, CentreX(r.Width + 0), 10, r.Width, r.Height);
       LayerToBack(layer);
-      Wait(951, 0);
+      Wait(kEffectCurtainOpen, 0);
       break;
     }
     default: break;
@@ -195,7 +189,7 @@ int PreviousNode(int node) { return node <= 0 ? ExtrasArea.GalleryLastNode : nod
 
 void Click() {
   if (!ExtrasButtonPressed(5)) return;
-  PlayTitleSound(36);
+  TitleSound(36);
   SceneCursor.ButtonMode = 0;
   ExtrasAreaRecord& x = ExtrasArea;
   switch (ScreenButtons.HoveredButton) {
@@ -232,7 +226,7 @@ void Click() {
       C45_GallerySlide(1);
       break;
     default:
-      Wait(950, 0);
+      Wait(kEffectCurtainClose, 0);
       HideScreenLayers();
       C40_LeaveToMenu(5);
       return;
@@ -256,7 +250,7 @@ void C45_GalleryStep() {
 
 void C45_GallerySlide(int direction) {
   const int layer = ScreenButtons.PictureFirstBox;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
   const int y = direction == 0 ? -r.Height : ScreenSize.ScreenHeight;
   MoveExtrasLayer(layer, r.X, r.Y, r.X, y, ExtrasArea.GallerySlideFrames);

@@ -15,13 +15,12 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "platform/fonts.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
 enum : int { kMenuState = 0, kMenuReadyState = 5, kViewerState = 10 };
 enum : int { kReplayKind = 1500, kSceneCount = 14, kMaxLines = 29 };
-
-void PlayTitleSound(int number, float offset, int channel = 0) { C01_PlaySound(number, channel, offset); }
 
 // The text box and caption geometry of one style.
 struct TextBoxStyle {
@@ -72,7 +71,7 @@ std::string CaptionOf(int code) {
 // top, scene 7 centred at the top.
 void PlacePagePicture(int number) {
   const int layer = ScreenButtons.PictureFirstBox;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
   int x = CentreX(r.Width + 0);
   int y = 0;
@@ -101,7 +100,7 @@ void MenuBuild() {
   const int h = ScreenSize.ScreenHeight;
   LayerInfo(GameForm).BackColor = RgbColor(0, 0, 0);
   SetLayerPicture(GameForm, tq::Surface());
-  PlayTitleSound(111, 0.0f, 1);  // on its own channel: the hover tick on 0 would cut it
+  TitleSound(111, 1);  // on its own channel: the hover tick on 0 would cut it
 
   LoadExtrasLayer(0, kReplayKind, 0);
   int x = CentreX(DrawState.CurrentRect.Width);
@@ -121,9 +120,8 @@ void MenuBuild() {
   StoreExtrasMove(3, ScreenButtons.HoverFirstBox + 2, w - 70, -45, w - 70, 10);
   EffectParams.EffectFrames = 15;
   EffectParams.EffectLastSlot = 3;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 
   LoadExtrasLayer(2, kReplayKind, 2);
   const Rect r = DrawState.CurrentRect;
@@ -143,7 +141,7 @@ void MenuReady() {
 // Fills the next slot with a layer's move from where it is by (dx, dy), or to y when
 // toY is set.
 void StoreLeave(int& slot, int layer, int dy, bool toY, int y) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
   StoreExtrasMove(slot, layer, r.X, r.Y, r.X, toY ? y : r.Y + dy);
   ++slot;
@@ -163,20 +161,20 @@ void MenuChoice() {
     C10_HoverBox(flag, ScreenButtons.HoverCursorBox, border, erase);
   }
   static constexpr int kChoiceSounds[] = {115, 116, 25};
-  PlayTitleSound(kChoiceSounds[chosen], 0.0f);
+  TitleSound(kChoiceSounds[chosen]);
   SceneCursor.ButtonMode = 0;
 
   const int h = ScreenSize.ScreenHeight;
   int slot = 0;
   for (int layer = 0; layer <= 1; ++layer) {
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     StoreLeave(slot, layer, 0, true, -DrawState.CurrentRect.Height);
   }
   StoreLeave(slot, 2, 0, true, h + 100);
   for (int i = 0; i <= 2; ++i) {
     if (i == chosen) continue;
     const int layer = ScreenButtons.HoverFirstBox + i;
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     if (i == 2) StoreLeave(slot, layer, 0, true, -DrawState.CurrentRect.Height);
     else StoreLeave(slot, layer, ScreenSize.ScreenHalfHeight, false, 0);
   }
@@ -184,11 +182,10 @@ void MenuChoice() {
   EffectParams.BlinkFrames = 30;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectLastSlot = slot - 1;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(825, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveBlink, EffectEnd::kReturn);
   EffectParams.EffectFrameDelay = 100;
-  Wait(700, 0);
+  Wait(kEffectPause, 0);
 
   ShowLayer(ScreenButtons.HoverFirstBox + chosen, false);
   ExtrasArea.ReplayHeroine = chosen;
@@ -204,7 +201,7 @@ void MenuChoice() {
 void ViewerOpen() {
   const int w = ScreenSize.ScreenWidth;
   const int h = ScreenSize.ScreenHeight;
-  GetLayerRect(50, ScreenButtons.PictureFirstBox);
+  GetLayerRect(kRectIntoCurrent, ScreenButtons.PictureFirstBox);
   const Rect r = DrawState.CurrentRect;
   MoveExtrasLayer(ScreenButtons.PictureFirstBox, r.X, r.Y, r.X, h, 10);
 
@@ -224,9 +221,8 @@ void ViewerOpen() {
   }
   EffectParams.EffectFrames = 10;
   EffectParams.EffectLastSlot = 2;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 
   C45_ReplayPages();
   C45_ReplayShowPage();
@@ -236,7 +232,7 @@ void ViewerOpen() {
 
 void ViewerClick() {
   if (!ExtrasButtonPressed(3)) return;
-  PlayTitleSound(25, -0.1f);
+  TitleSound(25, 0, -0.1f);
   SceneCursor.ButtonMode = 0;
   ShowLayer(ScreenButtons.HoverCursorBox, false);
   ExtrasAreaRecord& x = ExtrasArea;
@@ -361,7 +357,7 @@ void C45_ReplayText(const std::string& style, const std::string& text) {
     TextStyle.LineHeight = s->lineHeight;
     charsPerRow = s->charsPerRow;
   }
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(layer).FontName = tq::kFontFixed;
   DrawTextBoxFrame(layer);
   SetTextColours();
@@ -389,7 +385,7 @@ void C45_ReplayCaption(const std::string& style, const std::string& caption) {
     TextStyle.TextX = s->captionTextX;
     TextStyle.TextY = s->captionTextY;
   }
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(layer).FontName = tq::kFontFixed;
   DrawTextBoxFrame(layer);
   SetTextColours();

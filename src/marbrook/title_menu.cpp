@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"
 #include "games/motion_slot_store.h"
+#include "scenario/motion_curves.h"
 
 MenuLayoutRecord MenuLayout;
 
@@ -60,7 +61,6 @@ constexpr int kSubMenuButtons = 37;
 constexpr int kExtrasButtons = 50;
 constexpr int kBackButton = 36;
 constexpr int kNewStoryPicture = 90;
-constexpr int kConversation = 10;
 constexpr int kChosenSound = 21;
 constexpr int kBackSound = 105;
 constexpr int kLastHiddenLayer = 89;
@@ -115,10 +115,10 @@ void LeaveMenu(int firstSlot, bool chosenFalls) {
     StoreMove(slot++, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), LayerTop(layer) + WindowHeight());
   }
   FallOutBlinking(slot - 1);
-  PauseMs(100);
+  RunPause(100);
   if (!chosenFalls) return;
   const int chosen = ScreenButtons.ButtonFirstBox + ScreenButtons.HoveredButton;
-  MoveLayerTo(chosen, LayerLeft(chosen), LayerTop(chosen) + WindowHeight(), 10, 10);
+  MoveLayerTo(chosen, LayerLeft(chosen), LayerTop(chosen) + WindowHeight(), 10, kMotionLinear);
 }
 
 void BuildTitleMenu() {
@@ -145,7 +145,7 @@ void BuildTitleMenu() {
   MenuLayout.HoverFrameLayer = 1;
   DrawState.CurrentLayer = MenuLayout.HoverFrameLayer;
   DrawState.CurrentRect = {0, 0, 8, 8};
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
   LayerInfo(MenuLayout.HoverFrameLayer).BackColor = RgbColor(255, 255, 255);
   ClearLayerImage(MenuLayout.HoverFrameLayer);
   GoTo(kTitleMenu, -1);
@@ -188,14 +188,14 @@ void NewStoryState() {
     case 0:
       CurtainClose();
       FormPicture(kNewStoryPicture);
-      PauseMs(MarbrookProgress.CurtainDelay);
+      RunPause(MarbrookProgress.CurtainDelay);
       CurtainOpen();
       // No wait: a click or an advance key starts the story.
       SceneCursor.SceneStep = 1;
       break;
     case 1:
       SceneCursor.StageNumber = 1;
-      SceneCursor.SceneCode = kConversation;
+      SceneCursor.SceneCode = kConversationScene;
       GoTo(0, 10);
       Wait(0, 0);
       break;
@@ -208,7 +208,7 @@ void SubMenuHeadingState() {
   switch (SceneCursor.SceneStep) {
     case 0: {
       const int chosen = ScreenButtons.ButtonFirstBox + ScreenButtons.HoveredButton;
-      MoveLayerTo(chosen, LayerLeft(chosen), 50, 20, 11);
+      MoveLayerTo(chosen, LayerLeft(chosen), 50, 20, kMotionEaseOut);
       SceneCursor.SceneStep = 5;
       Wait(0, 0);
       break;
@@ -217,7 +217,7 @@ void SubMenuHeadingState() {
       // Back from a select: the heading drops in again.
       SheetPicture(0, kTitleButtons);
       CellLayer(heading, 0, 0, 200, 400, 100, CentreX(400), -100);
-      MoveLayerTo(heading, CentreX(400), 50, 20, 11);
+      MoveLayerTo(heading, CentreX(400), 50, 20, kMotionEaseOut);
       SceneCursor.SceneStep = 5;
       Wait(0, 0);
       break;
@@ -328,7 +328,7 @@ void BackToTitleState() {
       HideLayerRange(0, kLastHiddenLayer);
       FormPicture(kMenuBackground);
       EffectParams.EffectFrameDelay = 50;
-      Wait(750, 0);
+      Wait(kEffectMusicFade, 0);
       CurtainOpen();
       SceneCursor.SceneStep = 1;
       Wait(0, 0);
@@ -373,19 +373,8 @@ void ButtonHover(int lastButton, bool checkEnabled, int backFrameKind) {
 
 }  // namespace
 
-void TitleSound(int number, int channel) {
-  float offset = 0.0f;
-  C01_PlaySound(number, channel, offset);
-}
-
-void PauseMs(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  EffectParams.EffectResumesStep = 0;
-  Wait(700, 0);
-}
-
-void CurtainClose() { Wait(950, 0); }
-void CurtainOpen() { Wait(951, 0); }
+void CurtainClose() { Wait(kEffectCurtainClose, 0); }
+void CurtainOpen() { Wait(kEffectCurtainOpen, 0); }
 
 void StoreMove(int slot, int layer, int x0, int y0, int x1, int y1) {
   DrawState.CurrentLayer = layer;
@@ -399,9 +388,8 @@ void StoreMove(int slot, int layer, int x0, int y0, int x1, int y1) {
 void SlideIn(int frames, int lastSlot) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectLastSlot = lastSlot;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 void FallOutBlinking(int lastSlot) {
@@ -409,21 +397,19 @@ void FallOutBlinking(int lastSlot) {
   EffectParams.BlinkFrames = 30;
   EffectParams.EffectFrames = 20;
   EffectParams.EffectLastSlot = lastSlot;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(825, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveBlink, EffectEnd::kReturn);
 }
 
 void MoveLayerTo(int layer, int x, int y, int frames, int motionKind) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect = DrawState.CurrentRect;
   DrawState.TargetRect.X = x;
   DrawState.TargetRect.Y = y;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  EffectParams.EffectResumesStep = 0;
-  Wait(800, 0);
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 }
 
 bool OnLayer(int layer) { return InputEvent.InputSourceKind == 50 && InputEvent.InputSourceIndex == layer; }
@@ -481,13 +467,13 @@ void C01_HoverBox(int off, int& kind) {
   const int frame = MenuLayout.HoverFrameLayer;
   if (!ValidLayer(hovered) || !ValidLayer(frame) || hovered == frame) return;
   LayerToFront(hovered);
-  GetLayerRect(50, hovered);
+  GetLayerRect(kRectIntoCurrent, hovered);
   const int m = MenuLayout.HoverMargin[kind == 1 ? 1 : 0];
   DrawState.CurrentLayer = frame;
   DrawState.AutoRaiseOn = 0;
   Rect& r = DrawState.CurrentRect;
   r = {r.X - m, r.Y - m, r.Width + 2 * m, r.Height + 2 * m};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(frame).BackColor = RgbColor(255, 255, 255);
   ClearLayerImage(frame);
   tq::DrawBox(LayerImage(frame), 0, 0, r.Width - 1, r.Height - 1, tq::PixelFromColor(0));
@@ -499,8 +485,8 @@ void C01_ClearScreen(int /*ignored*/) {
   const int layer = ScreenButtons.PictureFirstBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {0, -WindowHeight(), WindowWidth(), WindowHeight()};
-  PrepareLayer(10);
-  MoveLayerTo(layer, 0, 0, 20, 11);
+  PrepareLayer(kPreparePictureShown);
+  MoveLayerTo(layer, 0, 0, 20, kMotionEaseOut);
   C00_LoadPicture(0, 0, 0);
 }
 

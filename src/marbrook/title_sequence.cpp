@@ -13,10 +13,12 @@
 #include "engine/numeric.h"
 #include "engine/string_utils.h"
 #include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
 #include "marbrook/title_menu.h"
 #include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
@@ -105,7 +107,7 @@ void LogoFrame() {
       if (f == 0) {
         DrawState.CurrentLayer = kLogoLayer;
         DrawState.CurrentRect = start;
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
       }
       if (f == 10) TitleSound(1);
       WindowGrey(255 - 10 * f);
@@ -113,7 +115,7 @@ void LogoFrame() {
       if (!Tick(24)) return;
       WindowGrey(0);
       DrawState.CurrentLayer = kLogoLayer;
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       C00_LoadPicture(1, kTitleKind, 5);
       MoveLayerKeepingSize(kLogoLayer, CentreX(LayerWidth(kLogoLayer)), CentreY(LayerHeight(kLogoLayer)));
       scratch.from[0] = {CentreX(LayerWidth(kLogoLayer)), CentreY(LayerHeight(kLogoLayer)), 0, 0};
@@ -153,7 +155,7 @@ void LogoFrame() {
     case 4: {
       if (f == 0) {
         TitleSound(2);
-        GetLayerRect(50, kLogoLayer);
+        GetLayerRect(kRectIntoCurrent, kLogoLayer);
         scratch.from[0] = DrawState.CurrentRect;
       }
       WindowGrey(255 - 10 * f);
@@ -230,136 +232,155 @@ void PresentationFrame() {
   }
 }
 
-// ---- 1003, the title ----
+// ---- 1003, the title, one function a step ----
 constexpr int kLetterX[6] = {65, 118, 169, 223, 277, 331};
 constexpr int kLetterY[6] = {101, 108, 90, 80, 88, 77};
+
+// Step 0: picture 10 rises from below the window past its top and turns back; the
+// window takes the picture over once it is on its way down again.
+void BackdropRise(int f) {
+  if (f == 0) {
+    LoadInto(0, 10);
+    Show(0, 0, WindowHeight());
+    TitleSound(30);
+  }
+  const int y = Ease(WindowHeight(), -100, f, 25);
+  MoveLayerKeepingSize(0, 0, y);
+  ++AnimationRun.AnimationFrame;
+  if (f <= 25 || y <= 0) return;
+  C00_LoadPicture(0, kTitleKind, 10);
+  ShowLayer(0, false);
+  NextStep(1, 100);
+}
+
+// Step 1: picture 11 slides in from the right.
+void PanelSlideIn(int f) {
+  if (f == 0) {
+    LoadInto(1, 11);
+    Show(1, WindowWidth(), 0);
+    TitleSound(31, 1);
+  }
+  MoveLayerKeepingSize(1, Ease(WindowWidth(), 0, f, 10), 0);
+  if (!Tick(10)) return;
+  NextStep(2, 200);
+}
+
+// Step 2: the six letters of picture 12 appear one by one, each shaking about its place.
+void LettersShake(int f) {
+  const int k = AnimationRun.AnimationSubStep;
+  if (k == 0 && f == 0) {
+    DrawState.SheetIndex = 1;
+    C00_LoadPicture(2, kTitleKind, 12);
+    for (int i = 0; i < 6; ++i) {
+      DrawState.CurrentLayer = 2 + i;
+      ClipCellToLayer(1, 50 * i, 0, 50, 50);
+      MoveLayerKeepingSize(2 + i, kLetterX[i], kLetterY[i]);
+      ShowLayer(2 + i, false);
+    }
+  }
+  if (f == 0) {
+    TitleSound(32, k);
+    ShowLayer(2 + k, true);
+    LayerToFront(2 + k);
+  }
+  MoveLayerKeepingSize(2 + k, kLetterX[k] + RandomRange(0, 20) - 10, kLetterY[k] + RandomRange(0, 20) - 10);
+  if (!Tick(10)) return;
+  MoveLayerKeepingSize(2 + k, kLetterX[k], kLetterY[k]);
+  AnimationRun.AnimationFrame = 0;
+  if (++AnimationRun.AnimationSubStep < 6) return;
+  NextStep(3, 0);
+}
+
+// Step 3: a band (layer 8) opens from a two-pixel line.
+void BandOpen(int f) {
+  if (f == 0) {
+    DrawState.CurrentLayer = 8;
+    DrawState.CurrentRect = {0, 393, WindowWidth(), 2};
+    PrepareLayer(kPreparePictureShown);
+    TitleSound(33);
+  }
+  MoveLayer(8, 0, Lin(393, 349, f, 10), WindowWidth(), Lin(2, 89, f, 10));
+  if (!Tick(10)) return;
+  NextStep(4, 0);
+}
+
+// Step 4: picture 13 slides to the right along the band.
+void BandPictureSlide(int f) {
+  if (f == 0) {
+    LoadInto(9, 13);
+    Show(9, 148, 349);
+  }
+  MoveLayerKeepingSize(9, Lin(148, 348, f, 5), 349);
+  if (!Tick(5)) return;
+  NextStep(5, 0);
+}
+
+// Step 5: the band closes to a line about its middle and goes.
+void BandClose(int f) {
+  if (f == 0) scratch.from[8] = {0, LayerTop(8), WindowWidth(), LayerHeight(8)};
+  const Rect& band = scratch.from[8];
+  const int y = Lin(band.Y, band.Y + band.Height / 2, f, 10);
+  MoveLayer(8, 0, y, WindowWidth(), Lin(band.Height, 2, f, 10));
+  if (!Tick(10)) return;
+  ShowLayer(8, false);
+  NextStep(6, 0);
+}
+
+// Step 6: ten strips of picture 14 fly in from both sides and stack into it.
+void StripsGather(int f) {
+  if (f == 0) {
+    DrawState.SheetIndex = 2;
+    C00_LoadPicture(2, kTitleKind, 14);
+    TitleSound(34, 1);
+    for (int i = 0; i < 10; ++i) {
+      DrawState.CurrentLayer = 10 + i;
+      ClipCellToLayer(2, 0, 4 * i, 606, 4);
+      scratch.from[i] = Rect{i % 2 == 0 ? 640 : -606, RandomRange(457, 600), 0, 0};
+      Show(10 + i, scratch.from[i].X, scratch.from[i].Y);
+    }
+  }
+  for (int i = 0; i < 10; ++i) {
+    MoveLayerKeepingSize(10 + i, Lin(scratch.from[i].X, 301, f, 20), Lin(scratch.from[i].Y, 446 + 4 * i, f, 20));
+  }
+  if (!Tick(20)) return;
+  LoadInto(10, 14);
+  MoveLayerKeepingSize(10, 301, 446);
+  HideLayerRange(11, 19);
+  NextStep(7, 0);
+}
+
+// Step 7: two rows a frame of picture 15 are painted onto the window: even rows from
+// the top, odd rows from the bottom, until the picture stands whole; then a layer
+// holds it.
+void RowsPainted(int f) {
+  SetFrameLength(-1, 5);
+  if (f == 0) {
+    LoadInto(18, 15);
+    ShowLayer(18, false);
+  }
+  const int top = WindowHeight() - 368;
+  BitBltCopy(18, GameForm, BlitCoords(0, f, 296, 1, 0, top + f));
+  BitBltCopy(18, GameForm, BlitCoords(0, 367 - f, 296, 1, 0, top + 367 - f));
+  AnimationRun.AnimationFrame += 2;
+  if (AnimationRun.AnimationFrame < 368) return;
+  DrawState.CurrentLayer = 8;
+  DrawState.CurrentRect = {0, top, 296, 368};
+  PrepareLayer(kPreparePictureShown);
+  C00_LoadPicture(1, kTitleKind, 15);
+  NextStep(8, 0);
+}
 
 void TitleBuildFrame() {
   const int f = AnimationRun.AnimationFrame;
   switch (AnimationRun.AnimationStep) {
-    case 0: {
-      if (f == 0) {
-        LoadInto(0, 10);
-        Show(0, 0, WindowHeight());
-        TitleSound(30);
-      }
-      const int y = Ease(WindowHeight(), -100, f, 25);
-      MoveLayerKeepingSize(0, 0, y);
-      ++AnimationRun.AnimationFrame;
-      // The curve overshoots to -100 and turns back; the form takes the picture over
-      // once it is on its way down again.
-      if (f <= 25 || y <= 0) return;
-      C00_LoadPicture(0, kTitleKind, 10);
-      ShowLayer(0, false);
-      NextStep(1, 100);
-      break;
-    }
-    case 1:
-      if (f == 0) {
-        LoadInto(1, 11);
-        Show(1, WindowWidth(), 0);
-        TitleSound(31, 1);
-      }
-      MoveLayerKeepingSize(1, Ease(WindowWidth(), 0, f, 10), 0);
-      if (!Tick(10)) return;
-      NextStep(2, 200);
-      break;
-    case 2: {
-      const int k = AnimationRun.AnimationSubStep;
-      if (k == 0 && f == 0) {
-        DrawState.SheetIndex = 1;
-        C00_LoadPicture(2, kTitleKind, 12);
-        for (int i = 0; i < 6; ++i) {
-          DrawState.CurrentLayer = 2 + i;
-          ClipCellToLayer(1, 50 * i, 0, 50, 50);
-          MoveLayerKeepingSize(2 + i, kLetterX[i], kLetterY[i]);
-          ShowLayer(2 + i, false);
-        }
-      }
-      if (f == 0) {
-        TitleSound(32, k);
-        ShowLayer(2 + k, true);
-        LayerToFront(2 + k);
-      }
-      MoveLayerKeepingSize(2 + k, kLetterX[k] + RandomRange(0, 20) - 10, kLetterY[k] + RandomRange(0, 20) - 10);
-      if (!Tick(10)) return;
-      MoveLayerKeepingSize(2 + k, kLetterX[k], kLetterY[k]);
-      AnimationRun.AnimationFrame = 0;
-      if (++AnimationRun.AnimationSubStep < 6) return;
-      NextStep(3, 0);
-      break;
-    }
-    case 3:
-      if (f == 0) {
-        DrawState.CurrentLayer = 8;
-        DrawState.CurrentRect = {0, 393, WindowWidth(), 2};
-        PrepareLayer(10);
-        TitleSound(33);
-      }
-      MoveLayer(8, 0, Lin(393, 349, f, 10), WindowWidth(), Lin(2, 89, f, 10));
-      if (!Tick(10)) return;
-      NextStep(4, 0);
-      break;
-    case 4:
-      if (f == 0) {
-        LoadInto(9, 13);
-        Show(9, 148, 349);
-      }
-      MoveLayerKeepingSize(9, Lin(148, 348, f, 5), 349);
-      if (!Tick(5)) return;
-      NextStep(5, 0);
-      break;
-    case 5: {
-      if (f == 0) scratch.from[8] = {0, LayerTop(8), WindowWidth(), LayerHeight(8)};
-      const Rect& band = scratch.from[8];
-      const int y = Lin(band.Y, band.Y + band.Height / 2, f, 10);
-      MoveLayer(8, 0, y, WindowWidth(), Lin(band.Height, 2, f, 10));
-      if (!Tick(10)) return;
-      ShowLayer(8, false);
-      NextStep(6, 0);
-      break;
-    }
-    case 6:
-      if (f == 0) {
-        DrawState.SheetIndex = 2;
-        C00_LoadPicture(2, kTitleKind, 14);
-        TitleSound(34, 1);
-        for (int i = 0; i < 10; ++i) {
-          DrawState.CurrentLayer = 10 + i;
-          ClipCellToLayer(2, 0, 4 * i, 606, 4);
-          scratch.from[i] = Rect{i % 2 == 0 ? 640 : -606, RandomRange(457, 600), 0, 0};
-          Show(10 + i, scratch.from[i].X, scratch.from[i].Y);
-        }
-      }
-      for (int i = 0; i < 10; ++i) {
-        MoveLayerKeepingSize(10 + i, Lin(scratch.from[i].X, 301, f, 20), Lin(scratch.from[i].Y, 446 + 4 * i, f, 20));
-      }
-      if (!Tick(20)) return;
-      LoadInto(10, 14);
-      MoveLayerKeepingSize(10, 301, 446);
-      HideLayerRange(11, 19);
-      NextStep(7, 0);
-      break;
-    case 7: {
-      // Two rows a frame are painted onto the window: even rows from the top, odd
-      // rows from the bottom, until the picture stands whole; then a layer holds it.
-      SetFrameLength(-1, 5);
-      if (f == 0) {
-        LoadInto(18, 15);
-        ShowLayer(18, false);
-      }
-      const int top = WindowHeight() - 368;
-      BitBltCopy(18, GameForm, BlitCoords(0, f, 296, 1, 0, top + f));
-      BitBltCopy(18, GameForm, BlitCoords(0, 367 - f, 296, 1, 0, top + 367 - f));
-      AnimationRun.AnimationFrame += 2;
-      if (AnimationRun.AnimationFrame < 368) return;
-      DrawState.CurrentLayer = 8;
-      DrawState.CurrentRect = {0, top, 296, 368};
-      PrepareLayer(10);
-      C00_LoadPicture(1, kTitleKind, 15);
-      NextStep(8, 0);
-      break;
-    }
+    case 0: BackdropRise(f); break;
+    case 1: PanelSlideIn(f); break;
+    case 2: LettersShake(f); break;
+    case 3: BandOpen(f); break;
+    case 4: BandPictureSlide(f); break;
+    case 5: BandClose(f); break;
+    case 6: StripsGather(f); break;
+    case 7: RowsPainted(f); break;
     default: FrameClock.FrameLoopRunning = 0; break;
   }
 }
@@ -419,13 +440,12 @@ void TitleBuildStep() {
   }
   if (AnimationRun.WaitKind != 0) {
     DrawState.CurrentLayer = 12;
-    GetLayerRect(50, 12);
+    GetLayerRect(kRectIntoCurrent, 12);
     DrawState.TargetRect = DrawState.CurrentRect;
     DrawState.TargetRect.X -= 30;
     EffectParams.EffectFrames = 10;
-    EffectParams.EffectMotionKind = 14;
-    EffectParams.EffectResumesStep = 0;
-    Wait(802, 0);
+    EffectParams.EffectMotionKind = kMotionArcEaseOut;
+    RunEffect(kEffectMovePaused, EffectEnd::kReturn);
   }
   SceneCursor.SceneStep = kTitleScreen;
   Wait(0, 0);

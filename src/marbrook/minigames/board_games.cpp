@@ -52,7 +52,7 @@ void FadeMusic(int stepMs) {
 void PrepareWithPicture(int layer, int x, int y, int w, int h, int kind, int number) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kind, number);
 }
 
@@ -273,7 +273,7 @@ void LifeTitle() {
         const int x = ScreenSize.ScreenHalfWidth + (k == 0 ? -430 : 30);
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {x, H, kLifeLook.cellWidth, kLifeLook.cellHeight};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ShowButtonCell(kLifeLook, k, false);
         StoreSlot(k, layer, x, H, x, y);
       }
@@ -315,7 +315,7 @@ void RaceTitle() {
       const int source = BoardGameState.G02BoardBox + 9;
       DrawState.CurrentLayer = source;
       DrawState.CurrentRect = {0, 0, 450, 180};
-      PrepareLayer(11);
+      PrepareLayer(kPreparePictureHidden);
       C00_LoadPicture(1, kRaceTilePicture, 0);
       ShowLayer(source, false);
       SceneCursor.SceneStep = 1;
@@ -338,7 +338,7 @@ void RaceTitle() {
         const int y = CentreY(int{kRaceLook.cellHeight}) + (k == 0 ? -H / 4 : H / 4);
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {W, y, kRaceLook.cellWidth, kRaceLook.cellHeight};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ShowButtonCell(kRaceLook, k, false);
         StoreSlot(k, layer, W, y, x, y);
       }

@@ -75,7 +75,7 @@ bool FallAndHop(int layer, int kind, int number, bool atCurrentRect) {
       if (!atCurrentRect) at.X = 0;
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = at;
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       if (kind != 0) C00_LoadPicture(1, kind, number);
     }
     if (FallFrame(layer)) {
@@ -95,7 +95,7 @@ void WhiteOpenFrame() {
   if (f == 0) {
     DrawState.CurrentLayer = layer;
     DrawState.CurrentRect = {WindowWidth() / 2 - 1, WindowHeight() / 2 - 1, 2, 2};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     MotionSlotRecord& s = MotionSlot[0];
     SetMotionSlot(0, layer, WindowWidth() / 2 - 1, WindowHeight() / 2 - 1, 0, 0);
     s.MotionStartWidth = 2;
@@ -214,7 +214,7 @@ void CurtainRiseFrame() {
   if (f == 0) {
     DrawState.CurrentLayer = layer;
     DrawState.CurrentRect = {0, WindowHeight(), WindowWidth(), WindowHeight()};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     SetMotionSlot(0, layer, 0, WindowHeight(), 0, 0);
   }
   AnimationRun.AnimationLength = 100;
@@ -239,7 +239,7 @@ void StripesFrame(bool closing) {
       const int y1 = closing ? k * h : outside;
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = {0, y0, WindowWidth(), h};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       FillLayer(layer, RgbColor(255, 255, 255));
       tq::Surface& image = LayerImage(layer);
       tq::FillBox(image, 0, 0, WindowWidth() - 1, 0, tq::PixelFromColor(RgbColor(192, 192, 192)));

@@ -108,7 +108,7 @@ constexpr MessageRow kMessages[] = {
 
 // The board picture's top-left corner (the board's grid is centred in it).
 Rect BoardRect() {
-  GetLayerRect(50, BoardGameState.G02BoardBox);
+  GetLayerRect(kRectIntoCurrent, BoardGameState.G02BoardBox);
   return DrawState.CurrentRect;
 }
 
@@ -145,7 +145,7 @@ void Jump() {
   const int piece = BoardGameState.G02PieceBox;
   Sound(205, 0, -0.1f);
   DrawState.CurrentLayer = piece;
-  GetLayerRect(50, piece);
+  GetLayerRect(kRectIntoCurrent, piece);
   EffectParams.EffectAmplitude = -100;
   EffectParams.EffectFrames = 30;
   RunEffect(kDrop);
@@ -354,7 +354,7 @@ void G02_LifeMessage(int code) {
   const int y = code == 10 || code == 11 ? WindowHeight() - (height + 10) : CentreY(height);
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, width, height};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   DrawBevelFrame(10, 50, 110);
   std::vector<std::string> lines;
   int count = 0;

@@ -101,7 +101,7 @@ void ShowSquareMessage(int kind) {
   const int sign = BoardGameState.G02SignBox;
   DrawState.CurrentLayer = sign;
   DrawState.CurrentRect = {WindowWidth(), 0, 638, 300};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(kMessageSheet, 0, (kind - 1) * 300, 638, 300);
   int square = BoardGameState.MovingSquare;
   G02_SquarePos(BoardGameState.TurnSide * 5, square);

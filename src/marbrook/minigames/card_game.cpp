@@ -82,7 +82,7 @@ void Open() {
   CasinoState.SysButtonsShown = 0;
   if (CasinoState.RulesShown[1] == 0) {
     CasinoState.RulesShown[1] = 1;
-    G04_Board(2, CasinoState.CasinoMode);
+    G04_Board(kCasinoRulesBoard, CasinoState.CasinoMode);
     GoTo(kCardGame, kRulesOut);
   } else {
     GoTo(kCardGame, kNewDeal);
@@ -97,7 +97,7 @@ void NewDeal() {
   CardFallsIn(true);
   CardHand.DealtLast = 1;
   CardFallsIn(false);
-  G04_Board(0, 0);
+  G04_Board(kCasinoCardMessage, 0);
   DrawState.CurrentRect = {0, WindowHeight(), 1, 1};
   G04_NumberPanel(1, 0);
   CasinoSlideFrom(Panel(1), CentreX(LayerWidth(Panel(1))), WindowHeight(), CentreX(LayerWidth(Panel(1))), 363);
@@ -110,7 +110,7 @@ void NewDeal() {
   CasinoRunSlides(10);
   if (CasinoState.SysButtonsShown == 0) {
     CasinoState.SysButtonsShown = 1;
-    G04_Board(40, 0);
+    G04_Board(kCasinoHelpQuitButtons, 0);
   }
   GoTo(kCardGame, kBetting);
 }
@@ -124,7 +124,7 @@ void BettingClick() {
   if (n <= 2) {
     const float amount = kBetAmounts[n];
     CasinoState.PressSoundKind = 0;
-    G04_Board(5, 0);
+    G04_Board(kCasinoButtonPress, 0);
     if (CasinoState.CasinoCredits - CasinoState.CasinoBet >= amount && CasinoState.CasinoBet + amount <= kMaxBet) {
       CasinoState.CasinoBet += amount;
       G04_NumberPanel(0, 1);
@@ -134,26 +134,26 @@ void BettingClick() {
   }
   switch (n) {
     case 3:  // deal
-      G04_Board(5, 0);
+      G04_Board(kCasinoButtonPress, 0);
       if (CasinoState.CasinoBet <= 0.0f) return;
       CasinoState.CasinoCredits -= CasinoState.CasinoBet;
-      G04_Board(10, 0);
+      G04_Board(kCasinoAfterDeal, 0);
       CasinoSlide(Panel(1), WindowWidth() - 30 - LayerWidth(Panel(1)), LayerTop(Panel(1)));
       CasinoRunSlides(15);
       GoTo(kCardGame, kTurn);
       Wait(0, 0);
       break;
     case kNewDealButton:
-      G04_Board(5, 0);
+      G04_Board(kCasinoButtonPress, 0);
       CasinoState.CasinoBet = 0;
       G04_NumberPanel(0, 1);
-      G04_Board(11, 0);
+      G04_Board(kCasinoNewDeal, 0);
       GoTo(kCardGame, kNewDeal);
       Wait(0, 0);
       break;
     case kHelp:
-      G04_Board(7, 0);
-      G04_Board(2, CasinoState.CasinoMode);
+      G04_Board(kCasinoHelpQuitPress, 0);
+      G04_Board(kCasinoRulesBoard, CasinoState.CasinoMode);
       GoTo(kCardGame, kHelpOut);
       break;
     case kQuit: CasinoQuitGame(); break;
@@ -191,11 +191,11 @@ void Turn() {
   CasinoRunSlides(10);
   HandTotalPanel(true);
   if (CardHand.HandTotal == 21) {
-    G04_Board(1, 0);
+    G04_Board(kCasinoCardResult, 0);
     GoTo(kCardGame, kStripOut);
     return;
   }
-  G04_Board(0, 1);
+  G04_Board(kCasinoCardMessage, 1);
   DrawButtonsRise();
   GoTo(kCardGame, kDrawOrStand);
 }
@@ -206,11 +206,11 @@ void DrawOrStand() {
   if (n != 0 && n != 1) return;
   ScreenButtons.HoveredButton = n;
   CasinoState.PressSoundKind = 1;
-  G04_Board(5, 1);
+  G04_Board(kCasinoButtonPress, 1);
   if (n == 0) {
     GoTo(kCardGame, kDraw);
   } else {
-    G04_Board(12, 0);
+    G04_Board(kCasinoDrawButtonsOut, 0);
     GoTo(kCardGame, kEvaluate);
   }
   Wait(0, 0);
@@ -228,8 +228,8 @@ void Draw() {
     GoTo(kCardGame, kDrawOrStand);
     return;
   }
-  G04_Board(12, 0);
-  G04_Board(1, strip);
+  G04_Board(kCasinoDrawButtonsOut, 0);
+  G04_Board(kCasinoCardResult, strip);
   GoTo(kCardGame, kStripOut);
 }
 
@@ -249,7 +249,7 @@ void Check() {
   G04_CheckMoney();
   switch (CasinoState.MoneyCheckResult) {
     case kMoneyPlayOn:
-      G04_Board(21, 0);
+      G04_Board(kCasinoHandEnd, 0);
       CasinoState.SysButtonsShown = 0;
       GoTo(kCardGame, kNewDeal);
       break;
@@ -266,14 +266,14 @@ void G04_CardStep() {
   switch (SceneCursor.SceneStep) {
     case kOpen: Open(); break;
     case kRulesOut:
-      G04_Board(3, 0);
+      G04_Board(kCasinoMessageOut, 0);
       GoTo(kCardGame, kNewDeal);
       Wait(0, 0);
       break;
     case kNewDeal: NewDeal(); break;
     case kBetting: BettingClick(); break;
     case kHelpOut:
-      G04_Board(3, 0);
+      G04_Board(kCasinoMessageOut, 0);
       GoTo(kCardGame, kBetting);
       break;
     case kTurn: Turn(); break;
@@ -290,7 +290,7 @@ void G04_CardStep() {
     }
     case kEvaluate:
       G04_CardEvaluate(CasinoState.CasinoMode);
-      G04_Board(20, 0);
+      G04_Board(kCasinoResultList, 0);
       GoTo(kCardGame, kPay);
       break;
     case kPay: Pay(); break;
@@ -331,7 +331,7 @@ void G04_DrawCard(int flag, int inPlace) {
   if (n < 0 || n > 4) return;
   const int layer = CasinoState.CardFirstBox + n;
   DrawState.CurrentLayer = layer;
-  if (inPlace == 0) PrepareLayer(11);
+  if (inPlace == 0) PrepareLayer(kPreparePictureHidden);
   C00_LoadPicture(1, kCardFaces, HandCard(n));
 }
 

@@ -110,7 +110,7 @@ void TextLine(int layer, const Rect& at, int size, const std::string& text, int 
   TextStyle.TextFontSize = size;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   MeasureText(0);
   TextStyle.TextX = centred ? at.Width / 2 - TextStyle.MeasuredWidth / 2 - 1 : x;
   TextStyle.TextY = at.Height / 2 - TextStyle.MeasuredHeight / 2 - 1;
@@ -139,7 +139,7 @@ void Title() {
   const int box = KanaAdventureState.G09PictureBox;
   DrawState.CurrentLayer = box;
   DrawState.CurrentRect = {0, 0, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kTitlePicture, 0);
   const int w = LayerWidth(box);
   MoveLayer(box, WindowWidth() / 2 - w / 2, 30, w, LayerHeight(box));
@@ -157,7 +157,7 @@ void NewGame() {
   const int logo = k.G09PictureBox + 1;
   DrawState.CurrentLayer = logo;
   DrawState.CurrentRect = {0, 0, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kLogoPicture, 0);
   MoveLayer(logo, k.G09PictureX + k.G09PictureWidth + 20, k.G09PictureY, LayerWidth(logo), LayerHeight(logo));
   G09_Message("ｻｱ ﾎﾞｳｹﾝﾉ ﾊｼﾞﾏﾘﾃﾞｽ !!", "");
@@ -355,7 +355,7 @@ void G09_LocationPicture(int n) {
   const int box = k.G09PictureBox;
   DrawState.CurrentLayer = box;
   DrawState.CurrentRect = {k.G09PictureX, k.G09PictureY, k.G09PictureWidth, k.G09PictureHeight};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(kPlacesSheet, 600 * (n % 5), 450 * (n / 5), 600, 450);
   MoveLayer(box, k.G09PictureX, k.G09PictureY, 600, 450);
 }

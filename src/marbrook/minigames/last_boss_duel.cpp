@@ -16,6 +16,7 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "scenario/face_slots.h"
+#include "scenario/motion_curves.h"
 #include "scenario/script_store.h"
 #include "games/motion_slot_store.h"
 
@@ -249,9 +250,9 @@ void Opening() {
     case 2: {
       DrawState.CurrentLayer = ScreenButtons.PictureFirstBox;
       DrawState.CurrentRect = {0, 0, 0, 0};
-      PrepareLayer(11);
+      PrepareLayer(kPreparePictureHidden);
       C00_LoadPicture(1, 6, 35);
-      GetLayerRect(50, ScreenButtons.PictureFirstBox);
+      GetLayerRect(kRectIntoCurrent, ScreenButtons.PictureFirstBox);
       const Rect r = DrawState.CurrentRect;
       const int x = CentreX(int{r.Width});
       G00_Glide(800, ScreenButtons.PictureFirstBox, {x, -r.Height, r.Width, r.Height}, {x, CentreY(int{r.Height}), r.Width, r.Height}, 20, 11);
@@ -259,7 +260,7 @@ void Opening() {
       break;
     }
     case 3: {
-      GetLayerRect(50, ScreenButtons.PictureFirstBox);
+      GetLayerRect(kRectIntoCurrent, ScreenButtons.PictureFirstBox);
       const Rect r = DrawState.CurrentRect;
       G00_Glide(800, ScreenButtons.PictureFirstBox, r, {r.X, WindowHeight(), r.Width, r.Height}, 10, 11);
       ShowLayer(ScreenButtons.PictureFirstBox, false);
@@ -274,7 +275,7 @@ void Opening() {
       ShowLayer(DuelState.GuardMarkBox, false);
       for (int side = 0; side <= 1; ++side) {
         G00_HpPanel(side, 0);
-        GetLayerRect(50, DuelState.HpPanelFirstBox + side);
+        GetLayerRect(kRectIntoCurrent, DuelState.HpPanelFirstBox + side);
         G00_Glide(800, DuelState.HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5, 11);
       }
       Next(kChoosing, -5);
@@ -305,7 +306,7 @@ void TakeChoice(int chosen, int last, int border, int drop) {
   for (int k = 0; k <= last; ++k) {
     if (k == chosen) continue;
     const int layer = ScreenButtons.HoverFirstBox + k;
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     DrawState.CurrentLayer = layer;
     DrawState.TargetRect = DrawState.CurrentRect;
     DrawState.TargetRect.Y += drop;
@@ -316,7 +317,7 @@ void TakeChoice(int chosen, int last, int border, int drop) {
   e.BlinkFrames = 30;
   e.EffectFrames = 10;
   e.EffectLastSlot = std::max(slot - 1, 0);
-  e.EffectMotionKind = 11;
+  e.EffectMotionKind = kMotionEaseOut;
   e.EffectFrameDelay = kDefaultDelay;
   G00_Effect(kMoveBlink);
   G00_Pause(100);
@@ -375,7 +376,7 @@ void PlayerMove() {
       if (Move() == kStrongestMove) AdvancePattern();
       G00_Picture(kDuelPlayer, 3);
       for (int jump = 0; jump < 2; ++jump) {
-        GetLayerRect(50, DuelState.PlayerPictureBox);
+        GetLayerRect(kRectIntoCurrent, DuelState.PlayerPictureBox);
         DrawState.CurrentLayer = DuelState.PlayerPictureBox;
         EffectParams.EffectAmplitude = -50;
         EffectParams.EffectFrames = 20;
@@ -494,9 +495,9 @@ void BossTurn() {
 void TurnEnd() {
   if (DuelState.DuelGuard[0] == 1) {
     const int mark = DuelState.GuardMarkBox;
-    GetLayerRect(50, mark);
+    GetLayerRect(kRectIntoCurrent, mark);
     const Rect from = DrawState.CurrentRect;
-    GetLayerRect(50, DuelState.PlayerPictureBox);
+    GetLayerRect(kRectIntoCurrent, DuelState.PlayerPictureBox);
     G00_Glide(kMoveResize, mark, from, DrawState.CurrentRect, 10, kLinearSized);
     ShowLayer(mark, false);
     DuelState.DuelGuard[0] = 0;
@@ -514,7 +515,7 @@ void Lost() {
       const int face = DuelState.PlayerPictureBox;
       LayerInfo(face).BackColor = RgbColor(255, 255, 255);
       SetLayerPicture(face, tq::Surface{});
-      GetLayerRect(50, face);
+      GetLayerRect(kRectIntoCurrent, face);
       const Rect from = DrawState.CurrentRect;
       G00_Glide(kMoveResize, face, from, {0, WindowHeight() / 2 - 5, WindowWidth(), 10}, 10, kLinearSized);
       ShowLayer(face, false);
@@ -537,7 +538,7 @@ void Lost() {
         const int layer = ScreenButtons.HoverFirstBox + k;
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {x, ys[k][0], kButtonWidth, kButtonHeight};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ClipCellToLayer(kDuelButtonSheet, 0, k * kButtonHeight, kButtonWidth, kButtonHeight);
         MoveLayer(layer, x, ys[k][0], kButtonWidth, kButtonHeight);
         DrawState.CurrentRect = {x, ys[k][0], kButtonWidth, kButtonHeight};
@@ -546,7 +547,7 @@ void Lost() {
       }
       EffectParams.EffectLastSlot = 1;
       EffectParams.EffectFrames = 15;
-      EffectParams.EffectMotionKind = 11;
+      EffectParams.EffectMotionKind = kMotionEaseOut;
       EffectParams.EffectFrameDelay = kDefaultDelay;
       G00_Effect(kMoveSlots);
       Next(kLost, 9);
@@ -571,7 +572,7 @@ void Lost() {
       const int cover = ScreenButtons.BoardFirstBox;
       DrawState.CurrentLayer = cover;
       DrawState.CurrentRect = {0, 0, WindowWidth(), WindowHeight()};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       G00_Layout(5);
       G00_Band(false, WindowHeight(), RgbColor(0, 0, 0), 20);
       GoTo(kOpening, 0);
@@ -598,7 +599,7 @@ void Won() {
       HideDamagePanels();
       for (int side = 0; side <= 1; ++side) {
         const int layer = DuelState.HpPanelFirstBox + side;
-        GetLayerRect(50, layer);
+        GetLayerRect(kRectIntoCurrent, layer);
         DrawState.CurrentLayer = layer;
         DrawState.TargetRect = DrawState.CurrentRect;
         DrawState.TargetRect.Y = side == 0 ? WindowHeight() : -DrawState.CurrentRect.Height;
@@ -606,7 +607,7 @@ void Won() {
       }
       EffectParams.EffectLastSlot = 1;
       EffectParams.EffectFrames = 10;
-      EffectParams.EffectMotionKind = 11;
+      EffectParams.EffectMotionKind = kMotionEaseOut;
       EffectParams.EffectFrameDelay = kDefaultDelay;
       G00_Effect(kMoveSlots);
       G00_Leave();

@@ -108,7 +108,7 @@ void DealCards() {
     const Rect from{to.X, WindowHeight(), to.Width, to.Height};
     DrawState.CurrentLayer = ScreenButtons.HoverFirstBox + i;
     DrawState.CurrentRect = from;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     ClipCellToLayer(kDuelCardSheet, (i % 2) * 240, (3 + i / 2) * 80, 240, 80);
     DrawState.CurrentRect = from;
     DrawState.TargetRect = to;
@@ -116,7 +116,7 @@ void DealCards() {
   }
   EffectParams.EffectLastSlot = last;
   EffectParams.EffectFrames = 10;
-  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
   G00_Effect(801);
 }
@@ -127,7 +127,7 @@ void ScreenPictures() {
     const SlotGeometry& g = kSlots[side == kDuelPlayer ? 0 : 1];
     DrawState.CurrentLayer = g.faceLayer;
     DrawState.CurrentRect = {g.faceLeft, g.faceTop, 0, 0};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     G00_Picture(side, 0);
     LayerToBack(g.faceLayer);
   }
@@ -160,9 +160,9 @@ void SlotLayout(const SlotGeometry& g) {
 // Damage panel 21 + side slides 50 px to the right into its place by its hit-point panel.
 void DamageIn(int side) {
   const int layer = DuelState.DamagePanelFirstBox + side;
-  GetLayerRect(50, DuelState.HpPanelFirstBox + side);
+  GetLayerRect(kRectIntoCurrent, DuelState.HpPanelFirstBox + side);
   const Rect hp = DrawState.CurrentRect;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   Rect to = DrawState.CurrentRect;
   to.X = hp.X + hp.Width / 2 - to.Width / 2;
   to.Y = side == kDuelPlayer ? hp.Y - to.Height + 5 : hp.Y + hp.Height - 5;
@@ -211,7 +211,7 @@ void BalloonOpenFrame() {
     DrawState.CurrentRect.Width = DuelState.BalloonNowWidth;
     DrawState.CurrentRect.Height = DuelState.BalloonNowHeight;
     DrawState.AutoRaiseOn = 0;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     ShowLayer(layer, false);
     const int variant = 0;
     BalloonParts(2, variant);
@@ -245,7 +245,7 @@ void BalloonCloseFrame() {
   const int fullH = BalloonGeometry.SlotBalloonHeight[s];
   const int layer = FaceSlot.BalloonLayer[s];
   if (AnimationRun.AnimationFrame == 0) {
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     DuelState.BalloonNowWidth = DrawState.CurrentRect.Width;
     DuelState.BalloonNowHeight = DrawState.CurrentRect.Height;
   }
@@ -289,9 +289,9 @@ void HitFrame() {
   const int flash = ScreenButtons.PictureFirstBox;
   const int f = AnimationRun.AnimationFrame;
   if (f == 0) {
-    GetLayerRect(50, face);
+    GetLayerRect(kRectIntoCurrent, face);
     DrawState.CurrentLayer = flash;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     LayerInfo(flash).BackColor = RgbColor(255, 255, 255);
     ClearLayerImage(flash);
     LayerToBack(flash);
@@ -326,11 +326,11 @@ void GuardFrame() {
   constexpr int kFrames = 20;
   const int mark = DuelState.GuardMarkBox;
   if (AnimationRun.AnimationFrame == 0) {
-    GetLayerRect(50, FaceSlot.FaceLayer[SlotIndex()]);
+    GetLayerRect(kRectIntoCurrent, FaceSlot.FaceLayer[SlotIndex()]);
     const Rect face = DrawState.CurrentRect;
     DrawState.CurrentLayer = mark;
     DrawState.CurrentRect = {face.X - 50, face.Y - 50, face.Width + 100, face.Height + 100};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     GuardColour(kBlue);
     LayerToBack(mark);
     MotionSlotRecord& m = MotionSlot[0];
@@ -381,7 +381,7 @@ void G00_HpPanel(int side, int redraw) {
   DrawState.CurrentLayer = layer;
   if (redraw == 0) {
     DrawState.CurrentRect = {p.startX, p.startY, p.width, p.height};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
   }
   const int x = LayerLeft(layer);
   const int y = LayerTop(layer);
@@ -404,7 +404,7 @@ void G00_DamagePanel(int side) {
   const int h = TextStyle.MeasuredHeight + 10;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {LayerLeft(layer), LayerTop(layer), w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   NumberColours(DuelState.DuelHpChange < 0);
   PrintCentred(layer, TextStyle.CurrentText, kFontSize, w, h);
   tq::DrawBox(LayerImage(layer), 0, 0, w - 1, h - 1, tq::PixelFromColor(RgbColor(192, 0, 0)));
@@ -480,14 +480,14 @@ void G00_Band(bool opening, int height, uint32_t colour, int frames) {
   if (opening) {
     DrawState.CurrentLayer = band;
     DrawState.CurrentRect = line;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     LayerInfo(band).BackColor = colour;
     ClearLayerImage(band);
     G00_Glide(kMoveResize, band, line, {0, WindowHeight() / 2 - height / 2, WindowWidth(), height}, frames,
               kLinearSized);
     return;
   }
-  GetLayerRect(50, band);
+  GetLayerRect(kRectIntoCurrent, band);
   G00_Glide(kMoveResize, band, DrawState.CurrentRect, line, frames, kLinearSized);
   ShowLayer(band, false);
 }
@@ -498,7 +498,7 @@ void G00_BannerIn(int picture) {
   const int layer = ScreenButtons.PictureFirstBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {WindowWidth(), 0, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, 6, picture);
   const int w = LayerWidth(layer);
   const int h = LayerHeight(layer);
@@ -510,7 +510,7 @@ void G00_BannerIn(int picture) {
 void G00_BannerOut() {
   G00_Sound(kBannerSound);
   const int layer = ScreenButtons.PictureFirstBox;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
   G00_Glide(kMove, layer, r, {-r.Width, r.Y, r.Width, r.Height}, 3, 11);
   ShowLayer(layer, false);

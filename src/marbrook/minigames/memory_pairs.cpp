@@ -112,7 +112,7 @@ void Glide(int code, int layer, const Rect& from, const Rect& to, int frames, in
 void PrepareAt(int layer, const Rect& at) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 // A black band that opens from a 2 px line across its middle to `full`.
@@ -306,7 +306,7 @@ void LoadSources() {
   for (int i = 0; i < 4; ++i) {
     DrawState.CurrentLayer = PairsState.CardSourceFirstBox + i;
     DrawState.CurrentRect = {WindowWidth(), 0, kFallbackCardWidth, kFallbackCardHeight};
-    PrepareLayer(11);
+    PrepareLayer(kPreparePictureHidden);
     C00_LoadPicture(1, pictures[i][0], pictures[i][1]);
   }
 }
@@ -317,7 +317,7 @@ void LayOutGrid() {
     PairsState.PairCardWidth = level.cardWidth;
     PairsState.PairCardHeight = level.cardHeight;
   } else {
-    GetLayerRect(50, PairsState.CardSourceFirstBox);
+    GetLayerRect(kRectIntoCurrent, PairsState.CardSourceFirstBox);
     PairsState.PairCardWidth = DrawState.CurrentRect.Width;
     PairsState.PairCardHeight = DrawState.CurrentRect.Height;
   }
@@ -661,7 +661,7 @@ void G03_Board(int kind, int variant) {
       Sound(302, 0, -0.05f);
       PrepareAt(sign, {WindowWidth(), 0, 1, 1});
       C00_LoadPicture(1, kSignPicture, variant);
-      GetLayerRect(50, sign);
+      GetLayerRect(kRectIntoCurrent, sign);
       int h = DrawState.CurrentRect.Height;
       const Rect from{WindowWidth(), CentreY(h), DrawState.CurrentRect.Width, h};
       MoveLayer(sign, from.X, from.Y, from.Width, from.Height);

@@ -50,13 +50,13 @@ constexpr int kTitleStrips = 10;
 void PrepareAt(int layer, int x, int y, int w = 0, int h = 0) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 void Load(int kind, int number) { C00_LoadPicture(1, kind, number); }
 
 Rect Read(int layer) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   return DrawState.CurrentRect;
 }
 
@@ -965,7 +965,7 @@ int PrintLines(const std::string& text, int first, float b) {
     const int lh = TextStyle.MeasuredHeight + 10;
     DrawState.CurrentLayer = first + i;
     DrawState.CurrentRect = {0, WindowHeight() / 2 - (lh * n) / 2 + lh * i, WindowWidth(), lh};
-    PrepareLayer(0);
+    PrepareLayer(kPrepareTextShown);
     TextStyle.TextX = (WindowWidth() - TextStyle.MeasuredWidth) / 2;
     TextStyle.TextY = (lh - TextStyle.MeasuredHeight) / 2;
     GlowText(0, 0, 0, b);

@@ -89,7 +89,7 @@ void TextWindow(const Rect& at, const std::string& text, int pieceChars, int x) 
   const int layer = RoomAdventureState.G06WindowBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(layer).FontName = tq::kFontFixed;
   DrawTextBoxFrame(layer);
   TextStyle.TextFontSize = 20;
@@ -142,7 +142,7 @@ void FirstRoom() {
   C00_LoadPicture(0, 0, 0);
   DrawState.CurrentLayer = s.G06ItemBox;
   DrawState.CurrentRect = {20, 30, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kPictureKind, kItemFrame);
   G06_ItemPanel(99);
   for (int i = 0; i < 3; ++i) G06_CommandButton(i, kCommandCaptions[i], 0);
@@ -257,9 +257,9 @@ void Ending() {
       for (int layer = 0; layer <= 49; ++layer) ShowLayer(layer, false);
       DrawState.CurrentLayer = 0;
       DrawState.CurrentRect = {0, 0, 0, 0};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       C00_LoadPicture(1, kPictureKind, kEndingPicture);
-      GetLayerRect(50, 0);
+      GetLayerRect(kRectIntoCurrent, 0);
       int w = DrawState.CurrentRect.Width;
       int h = DrawState.CurrentRect.Height;
       MoveLayer(0, CentreX(w), CentreY(h), w, h);
@@ -352,7 +352,7 @@ void G06_CannotReply() {
 void G06_RoomPicture(int n) {
   DrawState.CurrentLayer = RoomAdventureState.G06PictureBox;
   DrawState.CurrentRect = {CentreX(390), 50, 390, 390};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kPictureKind, n);
 }
 
@@ -363,7 +363,7 @@ void G06_ItemPanel(int i) {
     TextStyle.TextFontSize = kTextSize;
     DrawState.CurrentLayer = first + 1;
     DrawState.CurrentRect = {35, 245, 100, kButtonHeight};
-    PrepareLayer(0);
+    PrepareLayer(kPrepareTextShown);
     MeasureText(0);
     TextStyle.TextX = 10;
     TextStyle.TextY = kButtonHeight / 2 - TextStyle.MeasuredHeight / 2 - 1;
@@ -373,7 +373,7 @@ void G06_ItemPanel(int i) {
   if (i < 0 || i >= kItemCount) return;
   DrawState.CurrentLayer = first + 2 + i;
   DrawState.CurrentRect = {(i % 3) * 67 + 35, (i / 3) * 67 + 280, kIconSize, kIconSize};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(kIconSheetIndex, kIconSize * i, 0, kIconSize, kIconSize);
 }
 
@@ -439,7 +439,7 @@ void DrawAdventureButton(int layer, const Rect& at, const std::string& caption, 
   TextStyle.TextFontSize = kTextSize;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   MeasureText(0);
   TextStyle.TextX = centred ? at.Width / 2 - TextStyle.MeasuredWidth / 2 - 1 : 10;
   TextStyle.TextY = at.Height / 2 - TextStyle.MeasuredHeight / 2 - 1;

@@ -98,7 +98,7 @@ void Start() {
   C00_LoadPicture(2, kRpgPictureParts, 15);
   DrawState.CurrentLayer = RpgState.G05TileBox;
   DrawState.CurrentRect = {WindowWidth(), 0, 800, 80};
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
   C00_LoadPicture(1, kRpgPictureParts, 15);
   DrawState.SheetIndex = kArrowSheet;
   C00_LoadPicture(2, kRpgPictureParts, 2);
@@ -107,7 +107,7 @@ void Start() {
   G05_StatusPanel(2);
   DrawState.CurrentLayer = RpgState.G05HeroBox;
   DrawState.CurrentRect = {RpgState.HeroSpotX, RpgState.HeroSpotY, RpgState.G05CellSize, RpgState.G05CellSize};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ShowHeroCell();
   RpgState.TargetCode = 0;
   G05_ChangeMap();
@@ -155,7 +155,7 @@ void Ending() {
       HideLayerRange(0, 49);
       DrawState.CurrentLayer = RpgState.G05WindowBox;
       DrawState.CurrentRect = {0, 0, 1, 1};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       C00_LoadPicture(1, kRpgPictureParts, 6);
       int w = LayerWidth(RpgState.G05WindowBox);
       int h = LayerHeight(RpgState.G05WindowBox);
@@ -186,7 +186,7 @@ bool LastFrame(int last) {
 // Motion slot 0 := `layer` from its place to (x, y).
 void StoreLayerMove(int layer, int x, int y) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect = DrawState.CurrentRect;
   DrawState.TargetRect.X = x;
   DrawState.TargetRect.Y = y;
@@ -253,9 +253,9 @@ void WindowSizeFrame(bool opening) {
       C40_PlaySound(512, channel, offset);
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = small;
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
     }
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     const Rect from = opening ? small : DrawState.CurrentRect;
     const Rect to = opening ? full : small;
     SetSizedMotionSlot(0, layer, from, to);
@@ -315,32 +315,32 @@ void RpgBorder(int layer) {
 void RpgFramedWindow(int layer, int x, int y, int width, int height) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, width, height};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   RpgBorder(layer);
 }
 
 void RpgPause() {
   EffectParams.EffectFrameDelay = 500;
   EffectParams.EffectResumesStep = 0;
-  Wait(700, 0);
+  Wait(kEffectPause, 0);
 }
 
 void RpgFadeMusic() {
   EffectParams.EffectFrameDelay = 100;
   EffectParams.EffectResumesStep = 0;
-  Wait(750, 0);
+  Wait(kEffectMusicFade, 0);
 }
 
 void RpgSlideUp(int layer) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect = DrawState.CurrentRect;
   DrawState.TargetRect.Y = WindowHeight() - DrawState.CurrentRect.Height;
   EffectParams.EffectFrames = 5;
   EffectParams.EffectMotionKind = kEaseOut;
   EffectParams.EffectFrameDelay = 13;
   EffectParams.EffectResumesStep = 0;
-  Wait(800, 0);
+  Wait(kEffectMove, 0);
 }
 
 void RpgBlink(int layer, int frames) {
@@ -348,13 +348,13 @@ void RpgBlink(int layer, int frames) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = 50;
   EffectParams.EffectResumesStep = 0;
-  Wait(820, 0);
+  Wait(kEffectBlink, 0);
 }
 
 void RpgSpriteLayer(int layer, int cell, int x, int y) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, RpgState.G05CellSize, RpgState.G05CellSize};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(kSpriteSheet, RpgState.G05CellSize * cell, 0, RpgState.G05CellSize, RpgState.G05CellSize);
 }
 
@@ -493,7 +493,7 @@ void G05_StatusPanel(int kind) {
       const int layer = RpgState.G05StatusBackBox;
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       C00_LoadPicture(1, kRpgPictureParts, 1);
       MoveLayer(layer, WindowWidth() - LayerWidth(layer), 0, LayerWidth(layer), LayerHeight(layer));
       break;
@@ -519,7 +519,7 @@ void G05_StatusPanel(int kind) {
         const ValueRow& row = kRows[i];
         DrawState.CurrentLayer = RpgState.G05StatusBox + i;
         DrawState.CurrentRect = {row.x, row.y, row.width, row.height};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         TextStyle.TextFontSize = i < 6 ? 24 : 20;
         TextStyle.LineHeight = row.height;
         TextStyle.CurrentText = texts[i];
@@ -536,7 +536,7 @@ void G05_StatusPanel(int kind) {
       for (int i = 0; i < 4; ++i) {
         DrawState.CurrentLayer = RpgState.G05ArrowBox + i;
         DrawState.CurrentRect = {at[i][0], at[i][1], kArrowSize, kArrowSize};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ClipCellToLayer(kArrowSheet, kArrowSize * i, 0, kArrowSize, kArrowSize);
       }
       break;

@@ -15,6 +15,7 @@
 #include "marbrook/minigames/rpg.h"
 #include "platform/pixels.h"
 #include "games/motion_slot_store.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
@@ -97,10 +98,10 @@ void StoreMove(int slot, int layer, int x0, int y0, int x1, int y1) {
 void MoveSlots(int lastSlot) {
   EffectParams.EffectFrames = 10;
   EffectParams.EffectLastSlot = lastSlot;
-  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
   EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  Wait(kEffectMoveSlots, 0);
 }
 
 // A blow's damage: a negative sum becomes 1, a sum of exactly 0 stays 0.
@@ -293,7 +294,7 @@ void Death() {
   const int layer = RpgState.G05WindowBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {0, 0, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kRpgPictureParts, 5);
   int w = LayerWidth(layer);
   int h = LayerHeight(layer);
@@ -344,7 +345,7 @@ void G05_BattleWindow(int kind, int place) {
       const int layer = PictureLayer();
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = {0, 0, 1, 1};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       C00_LoadPicture(1, kRpgPictureParts, RpgState.EnemyPicture);
       int w = LayerWidth(layer);
       int h = LayerHeight(layer);

@@ -155,7 +155,7 @@ void RpgPrepareMapLayer() {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {ScreenSize.ScreenWidth, LayerTop(layer), LayerWidth(layer), LayerHeight(layer)};
   DrawState.AutoRaiseOn = 0;  // preparing it must not raise it over the hero
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerToBack(layer);
 }
 

@@ -87,10 +87,10 @@ void Open() {
   CasinoCell(Button(kStop), 2, 200, 0, 240, 80, 340, WindowHeight());
   CasinoSlide(Button(kStop), 340, 508);
   CasinoRunSlides(10);
-  G04_Board(40, 0);
+  G04_Board(kCasinoHelpQuitButtons, 0);
   if (CasinoState.RulesShown[0] == 0) {
     CasinoState.RulesShown[0] = 1;
-    G04_Board(2, 2);
+    G04_Board(kCasinoRulesBoard, 2);
     GoTo(kSlotGame, kRulesOut);
   } else {
     GoTo(kSlotGame, kButtons);
@@ -106,7 +106,7 @@ void ButtonClick() {
   switch (n) {
     case kBet:
       CasinoState.PressSoundKind = 0;
-      G04_Board(5, 0);
+      G04_Board(kCasinoButtonPress, 0);
       if (CasinoState.CasinoCredits - CasinoState.CasinoBet >= 1.0f && CasinoState.CasinoBet + 1.0f <= kMaxBet) {
         CasinoState.CasinoBet += 1.0f;
         G04_NumberPanel(0, 1);
@@ -118,16 +118,16 @@ void ButtonClick() {
       }
       break;
     case kSpinButton:
-      G04_Board(5, 0);
+      G04_Board(kCasinoButtonPress, 0);
       if (CasinoState.CasinoBet > 0.0f) {
         GoTo(kSlotGame, kTakeBet);
         Wait(0, 0);
       }
       break;
-    case kStop: G04_Board(6, 0); break;
+    case kStop: G04_Board(kCasinoStopPress, 0); break;
     case kHelp:
-      G04_Board(7, 0);
-      G04_Board(2, 2);
+      G04_Board(kCasinoHelpQuitPress, 0);
+      G04_Board(kCasinoRulesBoard, 2);
       GoTo(kSlotGame, kRulesOut);
       break;
     case kQuit: CasinoQuitGame(); break;
@@ -198,7 +198,7 @@ void G04_SlotStep() {
       HideLayerRange(CasinoState.LampFirstBox, CasinoState.LampFirstBox + 2);
       SlotButtonsRise();
       CasinoRunSlides(10);
-      G04_Board(40, 0);
+      G04_Board(kCasinoHelpQuitButtons, 0);
       GoTo(kSlotGame, kButtons);
       break;
     case kButtons: ButtonClick(); break;
@@ -213,7 +213,7 @@ void G04_SlotStep() {
       Wait(0, 0);
       break;
     case kRulesOut:
-      G04_Board(3, 0);
+      G04_Board(kCasinoMessageOut, 0);
       GoTo(kSlotGame, kButtons);
       break;
     case kSpin:
@@ -336,7 +336,7 @@ void G04_StopReelClick() {
   if (InputEvent.AdvanceKeyDown != 1 && !fromButton) return;
   if (SlotMachine.ReelsStopped < 3) ++SlotMachine.ReelsStopped;
   SlotMachine.StopButtonFlash = 1;
-  CasinoSound(405);
+  GameSound(405);
   DrawState.CurrentLayer = Button(kStop);
   ClipCellToLayer(2, 200, 80, 240, 80);
 }
