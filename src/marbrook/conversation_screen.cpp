@@ -50,8 +50,7 @@ void Entry() {
   if (step == 0) C15_DebugStage();
   C15_LayoutInit();
   ScriptStore.SceneLabel = -1;
-  GoTo(kStageLoad, 0);
-  Wait(0, 0);
+  GoToNextTick(kStageLoad, 0);
 }
 
 // A stage load resets what every conversation resets, and the narrator's box too.

@@ -236,8 +236,7 @@ void ChapterClick() {
   if (choice < 0) return;
   if (choice == kBackHovered) {
     LeaveGrid();
-    GoTo(kOpening, 10);
-    Wait(0, 0);
+    GoToNextTick(kOpening, 10);
     return;
   }
   BlinkChosenCell();
@@ -264,8 +263,7 @@ void ChapterGameStart() {
   // The duel opens on the closed curtain itself.
   if (cell != kDuelCell) CurtainOpen();
   SceneCursor.SceneCode = row.scene;
-  GoTo(row.state, row.step);
-  Wait(0, 0);
+  GoToNextTick(row.state, row.step);
 }
 
 void SelectBuild(bool curtainClosed) {
@@ -292,8 +290,7 @@ void SelectClick() {
   if (choice < 0) return;
   if (choice == kBackHovered) {
     LeaveGrid();
-    GoTo(kSubMenuHeading, 1);
-    Wait(0, 0);
+    GoToNextTick(kSubMenuHeading, 1);
     return;
   }
   BlinkChosenCell();
@@ -339,8 +336,7 @@ void ChapterMenuStep() {
     GridBuild(70, 40);
     TitleSound(50);
     SlideIn(20, 1);
-    GoTo(kChapterReady, -1);
-    Wait(0, 0);
+    GoToNextTick(kChapterReady, -1);
     return;
   }
   switch (step) {

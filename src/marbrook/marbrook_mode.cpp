@@ -176,8 +176,7 @@ void C00_EnterExtraGame(int code) {
     default: return;
   }
   SceneCursor.SceneCode = scene;
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
+  GoTo(state, step);
   Wait(-1, 500);
 }
 

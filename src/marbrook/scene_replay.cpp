@@ -127,8 +127,7 @@ void MenuBuild() {
   const Rect r = DrawState.CurrentRect;
   MoveExtrasLayer(2, w - r.Width - 10, h, w - r.Width - 10, h - r.Height - 5, 5);
 
-  GoTo(kMenuReadyState, -1);
-  Wait(0, 0);
+  GoToNextTick(kMenuReadyState, -1);
 }
 
 void MenuReady() {
@@ -193,8 +192,7 @@ void MenuChoice() {
     C40_LeaveToMenu(1);
     return;
   }
-  GoTo(kViewerState, 0);
-  Wait(0, 0);
+  GoToNextTick(kViewerState, 0);
 }
 
 // Viewer step 5: the opening picture falls away, the buttons come in, the first page.
@@ -246,8 +244,7 @@ void ViewerClick() {
     case 2:
       for (int layer = 0; layer <= 49; ++layer) ShowLayer(layer, false);
       C45_StopVoice();
-      GoTo(kMenuState, 5);
-      Wait(0, 0);
+      GoToNextTick(kMenuState, 5);
       return;
     default:
       SceneCursor.SceneStep = 9;
@@ -285,8 +282,7 @@ void ReplayStep() {
     case kMenuState:
       if (step == 0) {
         // The gallery's own entry.
-        GoTo(200, 0);
-        Wait(0, 0);
+        GoToNextTick(200, 0);
       } else if (step == 1) {
         MenuSetUp();
       } else if (step == 5) {

@@ -148,8 +148,7 @@ void BuildTitleMenu() {
   PrepareLayer(kPreparePictureHidden);
   LayerInfo(MenuLayout.HoverFrameLayer).BackColor = RgbColor(255, 255, 255);
   ClearLayerImage(MenuLayout.HoverFrameLayer);
-  GoTo(kTitleMenu, -1);
-  Wait(0, 0);
+  GoToNextTick(kTitleMenu, -1);
 }
 
 void TitleMenuState() {
@@ -196,8 +195,7 @@ void NewStoryState() {
     case 1:
       SceneCursor.StageNumber = 1;
       SceneCursor.SceneCode = kConversationScene;
-      GoTo(0, 10);
-      Wait(0, 0);
+      GoToNextTick(0, 10);
       break;
     default: break;
   }
@@ -234,8 +232,7 @@ void SubMenuHeadingState() {
       }
       BackButtonSlot(ScreenButtons.ButtonFirstBox + 2, 2);
       SlideIn(25, 2);
-      GoTo(kSubMenu, -1);
-      Wait(0, 0);
+      GoToNextTick(kSubMenu, -1);
       break;
     }
     default: break;
@@ -262,8 +259,7 @@ void SubMenuState() {
       StoreMove(0, heading, LayerLeft(heading), LayerTop(heading), LayerLeft(heading), -LayerHeight(heading));
       LeaveMenu(1, true);
       const int states[3][2] = {{kGallerySelect, 0}, {kReplaySelect, 0}, {kOpening, 10}};
-      GoTo(states[ScreenButtons.HoveredButton][0], states[ScreenButtons.HoveredButton][1]);
-      Wait(0, 0);
+      GoToNextTick(states[ScreenButtons.HoveredButton][0], states[ScreenButtons.HoveredButton][1]);
       break;
     }
     default: break;
@@ -287,8 +283,7 @@ void ExtrasBuildState() {
   }
   BackButtonSlot(ScreenButtons.ButtonFirstBox + 3, 3);
   SlideIn(25, 3);
-  GoTo(kExtras, -1);
-  Wait(0, 0);
+  GoToNextTick(kExtras, -1);
 }
 
 void ExtrasState() {
@@ -313,8 +308,7 @@ void ExtrasState() {
         C00_EnterExtraGame(kExtraCodes[ScreenButtons.HoveredButton]);
         return;
       }
-      GoTo(kOpening, 10);
-      Wait(0, 0);
+      GoToNextTick(kOpening, 10);
       break;
     }
     default: break;
@@ -335,8 +329,7 @@ void BackToTitleState() {
       break;
     case 1:
       C01_InitVars();
-      GoTo(kOpening, 10);
-      Wait(0, 0);
+      GoToNextTick(kOpening, 10);
       break;
     default: break;
   }
@@ -428,8 +421,7 @@ void C01_Step() {
     case kBackToExtras:
       FormPicture(kMenuBackground);
       C01_InitVars();
-      GoTo(kExtrasBuild, 0);
-      Wait(0, 0);
+      GoToNextTick(kExtrasBuild, 0);
       break;
     case kBackToTitle: BackToTitleState(); break;
     case 0: TitleSequenceStep(); break;

@@ -459,8 +459,7 @@ void TitleSequenceStep() {
     DrawState.SheetIndex = 0;
     C00_LoadPicture(2, kTitleKind, 0);
     AnimationRun.WaitKind = kWaitTitle;
-    GoTo(1, 0);
-    Wait(0, 0);
+    GoToNextTick(1, 0);
     return;
   }
   switch (SceneCursor.SceneStep) {

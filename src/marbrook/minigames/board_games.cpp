@@ -17,17 +17,13 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "games/motion_slot_store.h"
+#include "platform/platform.h"
+#include "scenario/motion_curves.h"
 
 BoardGameStateRecord BoardGameState;
 
 namespace board_games {
 
-void Sound(int number, int channel, float offset) { C40_PlaySound(number, channel, offset); }
-
-void RunEffect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
 
 void Glide(int layer, int fromX, int fromY, int toX, int toY, int frames, int delay, int motionKind) {
   DrawState.CurrentLayer = layer;
@@ -36,17 +32,7 @@ void Glide(int layer, int fromX, int fromY, int toX, int toY, int frames, int de
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = delay;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(kMove);
-}
-
-void Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  RunEffect(kPause);
-}
-
-void FadeMusic(int stepMs) {
-  EffectParams.EffectFrameDelay = stepMs;
-  RunEffect(kMusicFade);
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 }
 
 void PrepareWithPicture(int layer, int x, int y, int w, int h, int kind, int number) {
@@ -68,7 +54,7 @@ void MoveSlots(int lastSlot, int frames, int motionKind) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = kDefaultDelay;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(kMoveSlots);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 }  // namespace board_games
@@ -78,7 +64,7 @@ using namespace board_games;
 namespace {
 
 constexpr int kSceneCode = 52;
-constexpr int kMKey = 77;
+
 constexpr int kLifeButtons = 10;  // ButtonMode of the life choice
 constexpr int kRaceButtons = 20;
 
@@ -263,10 +249,10 @@ void LifeTitle() {
     case 2: {
       const int W = ScreenSize.ScreenWidth;
       const int H = ScreenSize.ScreenHeight;
-      Sound(201);
+      GameSound(201);
       const int banner = BoardGameState.G02BoardBox + 2;
       PrepareWithPicture(banner, W, 100, W, 150, kLifeTitlePicture, 3);
-      Glide(banner, W, 100, 0, 100, 20, kDefaultDelay, kEaseOut);
+      Glide(banner, W, 100, 0, 100, 20, kDefaultDelay, kMotionEaseOut);
       const int y = CentreY(int{kLifeLook.cellHeight});
       for (int k = 0; k < 2; ++k) {
         const int layer = BoardGameState.G02BoardBox + k;
@@ -277,9 +263,8 @@ void LifeTitle() {
         ShowButtonCell(kLifeLook, k, false);
         StoreSlot(k, layer, x, H, x, y);
       }
-      MoveSlots(1, 20, kEaseOut);
-      GoTo(kLifeChoice, -1);
-      Wait(0, 0);
+      MoveSlots(1, 20, kMotionEaseOut);
+      GoToNextTick(kLifeChoice, -1);
       break;
     }
     default: break;
@@ -293,7 +278,7 @@ void LifeChoice() {
     case 0: {
       const int k = ChosenButton(kLifeButtons);
       if (k < 0) return;
-      Sound(202, 0, -0.05f);
+      GameSound(202, 0, -0.05f);
       for (int layer = game.G02BoardBox; layer <= game.G02BoardBox + 2; ++layer) ShowLayer(layer, false);
       GoTo(k == 0 ? kEasyLife : kHardLife, 0);
       Wait(-1, 300);
@@ -331,7 +316,7 @@ void RaceTitle() {
     case 2: {
       const int W = ScreenSize.ScreenWidth;
       const int H = ScreenSize.ScreenHeight;
-      Sound(221, 1);
+      GameSound(221, 1);
       const int x = CentreX(int{kRaceLook.cellWidth});
       for (int k = 0; k < 2; ++k) {
         const int layer = BoardGameState.G02BoardBox + k;
@@ -342,9 +327,8 @@ void RaceTitle() {
         ShowButtonCell(kRaceLook, k, false);
         StoreSlot(k, layer, W, y, x, y);
       }
-      MoveSlots(1, 20, kEaseOut);
-      GoTo(kRaceChoice, -1);
-      Wait(0, 0);
+      MoveSlots(1, 20, kMotionEaseOut);
+      GoToNextTick(kRaceChoice, -1);
       break;
     }
     default: break;
@@ -357,7 +341,7 @@ void RaceChoice() {
     case 0: {
       const int k = ChosenButton(kRaceButtons);
       if (k < 0) return;
-      Sound(223);
+      GameSound(223);
       ShowLayer(BoardGameState.G02BoardBox + Toggle01(k), false);
       GoTo(k == 0 ? kRaceBoard1 : kRaceBoard2, 0);
       Wait(-1, 10);
@@ -383,13 +367,11 @@ void G02_Step() {
   switch (SceneCursor.SceneState) {
     case kLifeEntry:
       G02_Constants();
-      GoTo(kLifeTitle, 0);
-      Wait(0, 0);
+      GoToNextTick(kLifeTitle, 0);
       break;
     case kRaceEntry:
       G02_Constants();
-      GoTo(kRaceTitle, 0);
-      Wait(0, 0);
+      GoToNextTick(kRaceTitle, 0);
       break;
     case kLifeTitle: LifeTitle(); break;
     case kLifeChoice: LifeChoice(); break;
@@ -416,7 +398,7 @@ void G02_Hover() {
     }
     ShowButtonCell(look, k, true);
     hovered = k;
-    if (mode == kRaceButtons) Sound(222, 0, -0.1f);
+    if (mode == kRaceButtons) GameSound(222, 0, -0.1f);
     return;
   }
   if (hovered >= 0) {
@@ -431,7 +413,10 @@ void G02_OnKey() {
     G02_Step();
     return;
   }
-  if (InputEvent.KeyCode == kMKey) game.KeepLivingAfterDeath = game.KeepLivingAfterDeath == 0 ? -1 : 0;
+  // M switches whether a death square ends the life.
+  if (InputEvent.KeyCode == tq::kKeyA + ('M' - 'A')) {
+    game.KeepLivingAfterDeath = game.KeepLivingAfterDeath == 0 ? -1 : 0;
+  }
 }
 
 bool G02_FrameGate() {
@@ -447,10 +432,8 @@ bool G02_FrameGate() {
 void G02_Leave(int type) {
   if (type == 0 || type == 1) SceneCursor.StageNumber = 15;
   if (type == 10 || type == 11) SceneCursor.StageNumber = 35;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G02_BuildBoard(int kind, int value) {

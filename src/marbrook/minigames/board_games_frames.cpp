@@ -52,7 +52,7 @@ bool HopFrame(int layer) {
     MotionSlot[0].MotionPause = kHopFrames;
   }
   AnimationRun.AnimationLength = kHopFrames;
-  StepSlot(0, kArc);
+  StepSlot(0, kMotionEaseOutArc);
   return LastFrameDone(kHopFrames);
 }
 
@@ -62,8 +62,8 @@ bool FallFrame(int layer) {
     SetMotionSlot(0, layer, LayerLeft(layer), -LayerHeight(layer), LayerLeft(layer), 0);
   }
   AnimationRun.AnimationLength = kFallFrames;
-  if (AnimationRun.AnimationFrame == kFallSoundFrame) Sound(200);
-  StepSlot(0, kEaseIn);
+  if (AnimationRun.AnimationFrame == kFallSoundFrame) GameSound(200);
+  StepSlot(0, kMotionEaseIn);
   return LastFrameDone(kFallFrames);
 }
 
@@ -104,7 +104,7 @@ void WhiteOpenFrame() {
     s.MotionEndHeight = WindowHeight();
   }
   AnimationRun.AnimationLength = 30;
-  StepSlot(0, kEaseOutSized);
+  StepSlot(0, kMotionSizedEaseOut);
   const int c = CurtainGrey(f, 30);
   FillLayer(layer, RgbColor(c, c, c));
   if (!LastFrameDone(30)) return;
@@ -117,7 +117,7 @@ void BabyUpFrame() {
   SetFrameLength(-1, kDefaultDelay);
   const int piece = BoardGameState.G02PieceBox;
   if (AnimationRun.AnimationFrame == 0 && AnimationRun.AnimationSubStep == 0) {
-    Sound(205, 0, -0.1f);
+    GameSound(205, 0, -0.1f);
     const int under = BoardGameState.G02BoardBox + 1;
     PrepareWithPicture(piece, 0, 0, 100, 100, kEasyPicture, 5);
     const int x = LayerLeft(under) + LayerWidth(under) / 2 - LayerWidth(piece) / 2;
@@ -146,7 +146,7 @@ void DrawTilesFrame() {
 
 void HopOfCurrentLayerFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  if (AnimationRun.AnimationFrame == 0) Sound(205, 0, -0.05f);
+  if (AnimationRun.AnimationFrame == 0) GameSound(205, 0, -0.05f);
   // The slot keeps the layer; each step leaves it in CurrentLayer.
   if (HopFrame(DrawState.CurrentLayer)) FrameClock.FrameLoopRunning = 0;
 }
@@ -158,10 +158,10 @@ void LifeRollFrame() {
   if (AnimationRun.AnimationStep == 0) {
     const int face = RandomRange(1, 6);
     G02_BuildBoard(20, face);
-    if (f % 10 == 0 && f <= 40) Sound(206, f / 10);
+    if (f % 10 == 0 && f <= 40) GameSound(206, f / 10);
     if (f == 0) SetMotionSlot(0, die, LayerLeft(die), -300, LayerLeft(die), LayerTop(die));
     AnimationRun.AnimationLength = 50;
-    StepSlot(0, kLinear);
+    StepSlot(0, kMotionLinear);
     if (!LastFrameDone(50)) return;
     BoardGameState.G02LastRoll = face;
     BoardGameState.StepsLeft = face;
@@ -169,10 +169,9 @@ void LifeRollFrame() {
     AnimationRun.AnimationStep = 1;
     return;
   }
-  if (f == 0) Sound(206);
+  if (f == 0) GameSound(206);
   if (!HopFrame(die)) return;
-  if (EffectParams.EffectResumesStep != 0) Wait(0, 0);
-  else FrameClock.FrameLoopRunning = 0;
+  EndCommonEffect();
 }
 
 void LifeMoveFrame() {
@@ -180,7 +179,7 @@ void LifeMoveFrame() {
   SetFrameLength(-1, kDefaultDelay);
   const int piece = game.G02PieceBox;
   if (AnimationRun.AnimationFrame == 0) {
-    Sound(207);
+    GameSound(207);
     const size_t i = static_cast<size_t>(game.MovingSquare);
     const int size = game.SquareSize;
     const int half = size / 2 - game.PieceSize / 2;
@@ -188,7 +187,7 @@ void LifeMoveFrame() {
                   game.SquareRow[i] * size + game.BoardOriginY + half);
   }
   AnimationRun.AnimationLength = 20;
-  StepSlot(0, kEaseOut);
+  StepSlot(0, kMotionEaseOut);
   if (LastFrameDone(20)) Wait(0, 0);
 }
 
@@ -218,7 +217,7 @@ void CurtainRiseFrame() {
     SetMotionSlot(0, layer, 0, WindowHeight(), 0, 0);
   }
   AnimationRun.AnimationLength = 100;
-  StepSlot(0, kEaseOut);
+  StepSlot(0, kMotionEaseOut);
   const int c = CurtainGrey(f, 100);
   FillLayer(layer, RgbColor(c, c, c));
   if (LastFrameDone(100)) Wait(0, 0);
@@ -246,9 +245,9 @@ void StripesFrame(bool closing) {
       SetMotionSlot(k, layer, 0, y0, 0, y1);
     }
   }
-  if (f == 3) Sound(220);
+  if (f == 3) GameSound(220);
   AnimationRun.AnimationLength = closing ? 20 : 40;
-  for (int k = 0; k < kStripes; ++k) StepSlot(k, kEaseOut);
+  for (int k = 0; k < kStripes; ++k) StepSlot(k, kMotionEaseOut);
   if (LastFrameDone(closing ? 20 : 40)) FrameClock.FrameLoopRunning = 0;
 }
 
@@ -258,7 +257,7 @@ void RaceRollFrame() {
   if (f % 5 == 0) {
     BoardGameState.G02LastRoll = RandomRange(1, 6);
     G02_BuildBoard(25, BoardGameState.G02LastRoll);
-    Sound(225, f % 2);
+    GameSound(225, f % 2);
   }
   if (!LastFrameDone(40)) return;
   BoardGameState.StepsLeft = BoardGameState.G02LastRoll;
@@ -269,13 +268,13 @@ void RaceMoveFrame() {
   SetFrameLength(-1, kDefaultDelay);
   const int piece = BoardGameState.G02PieceBox + BoardGameState.TurnSide;
   if (AnimationRun.AnimationFrame == 0) {
-    Sound(224, 0, -0.1f);
+    GameSound(224, 0, -0.1f);
     int square = BoardGameState.MovingSquare;
     G02_SquarePos(BoardGameState.TurnSide * 5 + 1, square);
     SetMotionSlot(0, piece, LayerLeft(piece), LayerTop(piece), DrawState.TargetRect.X, DrawState.TargetRect.Y);
   }
   AnimationRun.AnimationLength = 20;
-  StepSlot(0, kEaseOut);
+  StepSlot(0, kMotionEaseOut);
   if (LastFrameDone(20)) Wait(0, 0);
 }
 

@@ -13,6 +13,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/timed_effects.h"
 #include "marbrook/minigames/board_games.h"
+#include "scenario/motion_curves.h"
 
 using namespace board_games;
 
@@ -118,37 +119,36 @@ void RiseToCentre(int first, int last, int frames) {
     const int x = CentreX(LayerWidth(layer));
     StoreSlot(layer - first, layer, x, WindowHeight(), x, CentreY(LayerHeight(layer)));
   }
-  MoveSlots(last - first, frames, kEaseOut);
+  MoveSlots(last - first, frames, kMotionEaseOut);
 }
 
 // The goal picture scrolls across the window on the sign layer.
 void ScrollGoal() {
   const int sign = BoardGameState.G02SignBox;
   PrepareWithPicture(sign, WindowWidth(), 0, WindowWidth(), WindowHeight(), kGoalPicture, 0);
-  Glide(sign, WindowWidth(), 0, -LayerWidth(sign), 0, 600, 5, kLinear);
+  Glide(sign, WindowWidth(), 0, -LayerWidth(sign), 0, 600, 5, kMotionLinear);
 }
 
 void Roll() {
   ShowLayer(BoardGameState.G02SignBox, false);
   // The die stays on the window until the next click.
-  EffectParams.EffectResumesStep = 0;
-  Wait(kLifeRoll, 0);
+  RunEffect(kLifeRoll, EffectEnd::kReturn);
   EffectParams.EffectResumesStep = -1;
 }
 
 void ClearScreen() {
-  Sound(209);
+  GameSound(209);
   PrepareWithPicture(BoardGameState.G02SignBox, 0, 0, WindowWidth(), WindowHeight(), kLifeClearPicture, 0);
 }
 
 void Jump() {
   const int piece = BoardGameState.G02PieceBox;
-  Sound(205, 0, -0.1f);
+  GameSound(205, 0, -0.1f);
   DrawState.CurrentLayer = piece;
   GetLayerRect(kRectIntoCurrent, piece);
   EffectParams.EffectAmplitude = -100;
   EffectParams.EffectFrames = 30;
-  RunEffect(kDrop);
+  RunEffect(kEffectDrop, EffectEnd::kReturn);
 }
 
 void EasyLife() {
@@ -156,12 +156,12 @@ void EasyLife() {
   switch (SceneCursor.SceneStep) {
     case 0: {
       C15_PlayMusic(201);
-      Sound(203);
+      GameSound(203);
       PrepareWithPicture(board, 0, WindowHeight(), kBoardWidth, kBoardHeight, kEasyPicture, 3);
       PrepareWithPicture(board + 1, 0, WindowHeight(), 260, 260, kEasyPicture, 0);
       RiseToCentre(board, board + 1, 30);
-      Pause(300);
-      Sound(203);
+      RunPause(300);
+      GameSound(203);
       PrepareWithPicture(board + 2, 0, 0, 700, 100, kEasyPicture, 2);
       MoveLayer(board + 2, CentreX(LayerWidth(board + 2)), CentreY(LayerHeight(board + 2)), LayerWidth(board + 2),
                 LayerHeight(board + 2));
@@ -173,8 +173,8 @@ void EasyLife() {
       StoreSlot(0, board + 3, x3, y3, x3 + LayerWidth(board + 3) / 2 + 30, y3);
       const int x1 = LayerLeft(board + 1);
       StoreSlot(1, board + 1, x1, LayerTop(board + 1), x1 - (LayerWidth(board + 1) / 2 + 30), LayerTop(board + 1));
-      MoveSlots(1, 10, kEaseOut);
-      Pause(100);
+      MoveSlots(1, 10, kMotionEaseOut);
+      RunPause(100);
       SceneCursor.SceneStep = 1;
       Wait(0, 0);
       break;
@@ -193,10 +193,10 @@ void EasyLife() {
       break;
     case 6: {
       ShowLayer(BoardGameState.G02DieBox, false);
-      Sound(207);
+      GameSound(207);
       const int piece = BoardGameState.G02PieceBox;
       const int toX = LayerLeft(board + 3) + LayerWidth(board + 3) / 2 - LayerWidth(piece) / 2;
-      Glide(piece, LayerLeft(piece), LayerTop(piece), toX, LayerTop(piece), 20, kDefaultDelay, kEaseOut);
+      Glide(piece, LayerLeft(piece), LayerTop(piece), toX, LayerTop(piece), 20, kDefaultDelay, kMotionEaseOut);
       Jump();
       Jump();
       SceneCursor.SceneStep = 7;
@@ -204,7 +204,7 @@ void EasyLife() {
       break;
     }
     case 7:
-      FadeMusic(100);
+      RunMusicFade(100);
       ScrollGoal();
       G02_LifeMessage(11);
       SceneCursor.SceneStep = 8;
@@ -218,7 +218,7 @@ void EasyLife() {
       Wait(kClearFall, 0);  // its end arms the next tick
       break;
     case 10:
-      Pause(500);
+      RunPause(500);
       G02_Leave(0);
       break;
     default: break;
@@ -236,11 +236,11 @@ void HardLife() {
   switch (SceneCursor.SceneStep) {
     case 0: {
       C15_PlayMusic(202);
-      Sound(201);
+      GameSound(201);
       PrepareWithPicture(board, CentreX(int{kBoardWidth}), WindowHeight(), kBoardWidth, kBoardHeight, kEasyPicture, 3);
       const int x = CentreX(LayerWidth(board));
       const int y = CentreY(LayerHeight(board));
-      Glide(board, x, WindowHeight(), x, y, 30, kDefaultDelay, kEaseOut);
+      Glide(board, x, WindowHeight(), x, y, 30, kDefaultDelay, kMotionEaseOut);
       G02_BuildBoard(10);
       const Rect r = BoardRect();
       game.BoardOriginX = (kBoardWidth - game.SquareSize * (game.LastColumn + 1)) / 2 + r.X;
@@ -291,7 +291,7 @@ void HardLife() {
       if (k == kGoalKind) {
         Hop();
         Hop();
-        FadeMusic(100);
+        RunMusicFade(100);
         ScrollGoal();
       }
       G02_LifeMessage(k + 100);
@@ -305,7 +305,7 @@ void HardLife() {
       break;
     }
     case kHardOver:
-      FadeMusic(100);
+      RunMusicFade(100);
       GoTo(kLifeTitle, 1);  // a click lets the title fall in again
       Wait(kGameOverFall, 0);
       break;
@@ -318,7 +318,7 @@ void HardLife() {
       Wait(kClearFall, 0);  // its end arms the next tick
       break;
     case 42:
-      Pause(500);
+      RunPause(500);
       G02_Leave(1);
       break;
     default: break;
@@ -344,7 +344,7 @@ std::string G02_LifeMessageText(int code) {
 }
 
 void G02_LifeMessage(int code) {
-  Sound(208);
+  GameSound(208);
   const int layer = BoardGameState.G02SignBox;
   const bool tall = (code >= 101 && code <= 111) || (code >= 113 && code <= 119);
   int width = 850;

@@ -9,6 +9,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/timed_effects.h"
 #include "marbrook/minigames/board_games.h"
+#include "scenario/motion_curves.h"
 
 using namespace board_games;
 
@@ -46,28 +47,28 @@ void PlacePiece(int side, int square) {
   const Rect at = DrawState.CurrentRect;
   PrepareWithPicture(layer, at.X, at.Y, kPieceSize, kPieceSize,
                      side == kPlayer ? kPlayerPiecePicture : kComputerPiecePicture, 0);
-  Sound(224, 0, -0.1f);
+  GameSound(224, 0, -0.1f);
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {at.X, at.Y, kPieceSize, kPieceSize};
   DrawState.TargetRect = {at.X, at.Y - 30, kPieceSize, kPieceSize};
   EffectParams.EffectFrames = 16;
-  EffectParams.EffectMotionKind = kArc;
+  EffectParams.EffectMotionKind = kMotionEaseOutArc;
   EffectParams.EffectRepeats = 0;
-  RunEffect(kMovePaused);
+  RunEffect(kEffectMovePaused, EffectEnd::kReturn);
 }
 
 // Sign `number` falls from above the window to its centre.
 void DropSign(int number) {
-  Sound(226);
+  GameSound(226);
   const int sign = BoardGameState.G02SignBox;
   PrepareWithPicture(sign, 0, 0, 600, 200, kRaceSignPicture, number);
   const int x = CentreX(LayerWidth(sign));
-  Glide(sign, x, -LayerHeight(sign), x, CentreY(LayerHeight(sign)), 20, kDefaultDelay, kEaseOut);
+  Glide(sign, x, -LayerHeight(sign), x, CentreY(LayerHeight(sign)), 20, kDefaultDelay, kMotionEaseOut);
 }
 
 void OpenBoard(int board, int music) {
   Wait(kStripesClose, 0);
-  FadeMusic(20);
+  RunMusicFade(20);
   G02_BuildBoard(board);
   Wait(kStripesOpen, 0);
   C15_PlayMusic(music);
@@ -78,7 +79,7 @@ void OpenBoard(int board, int music) {
 
 void PlacePieces(int square) {
   PlacePiece(0, square);
-  Pause(100);
+  RunPause(100);
   PlacePiece(1, square);
 }
 
@@ -92,12 +93,12 @@ void LapCounters() {
   const int yr = CentreY(LayerHeight(right));
   StoreSlot(0, left, -LayerWidth(left), yl, 5, yl);
   StoreSlot(1, right, WindowWidth(), yr, WindowWidth() - (LayerWidth(right) + 5), yr);
-  MoveSlots(1, 10, kEaseOut);
+  MoveSlots(1, 10, kMotionEaseOut);
 }
 
 // The square's message slides in on the half of the window away from the piece.
 void ShowSquareMessage(int kind) {
-  Sound(226);
+  GameSound(226);
   const int sign = BoardGameState.G02SignBox;
   DrawState.CurrentLayer = sign;
   DrawState.CurrentRect = {WindowWidth(), 0, 638, 300};
@@ -108,7 +109,7 @@ void ShowSquareMessage(int kind) {
   const int half = ScreenSize.ScreenHalfHeight;
   const int pieceHalf = half > 0 ? DrawState.CurrentRect.Y / half : 0;
   const int y = Toggle01(pieceHalf) * half + 22;
-  Glide(sign, WindowWidth(), y, CentreX(638), y, 20, kDefaultDelay, kEaseOut);
+  Glide(sign, WindowWidth(), y, CentreX(638), y, 20, kDefaultDelay, kMotionEaseOut);
 }
 
 void Landed() {
@@ -144,13 +145,13 @@ void RaceEnd() {
     case kComputerWon:
       Wait(kStripesClose, 0);
       HideGameLayers();
-      FadeMusic(20);
+      RunMusicFade(20);
       GoTo(kRaceTitle, 1);
       Wait(-1, 300);
       break;
     case kPlayerWon:
-      FadeMusic(100);
-      Sound(229, 0, -0.05f);
+      RunMusicFade(100);
+      GameSound(229, 0, -0.05f);
       PrepareWithPicture(BoardGameState.G02SignBox, 0, 0, WindowWidth(), WindowHeight(), kRaceClearPicture, 0);
       SceneCursor.SceneStep = 41;
       break;
@@ -165,7 +166,7 @@ void RaceEnd() {
         G02_Leave(10);
         break;
       }
-      Pause(500);
+      RunPause(500);
       Wait(kStripesOpen, 0);
       SceneCursor.SceneStep = 42;
       Wait(-1, 500);
@@ -197,9 +198,8 @@ void Board1() {
       DrawState.TargetRect = {LayerLeft(sign), WindowHeight(), LayerWidth(sign), LayerHeight(sign)};
       EffectParams.EffectFrames = 20;
       EffectParams.EffectFrameDelay = kDefaultDelay;
-      EffectParams.EffectMotionKind = kEaseOut;
-      EffectParams.EffectResumesStep = -1;  // its end arms the next tick
-      Wait(kMove, 0);
+      EffectParams.EffectMotionKind = kMotionEaseOut;
+      RunEffect(kEffectMove, EffectEnd::kNextTick);
       break;
     }
     case kRoll:
@@ -251,7 +251,7 @@ void Board2Step() {
     case kSign:
       SceneCursor.SceneStep = kRoll;
       if (game.TurnSide == kPlayer) {
-        Sound(226);
+        GameSound(226);
         const int sign = game.G02SignBox;
         PrepareWithPicture(sign, 0, 0, 600, 200, kRaceSignPicture, 10);
         MoveLayer(sign, CentreX(LayerWidth(sign)), CentreY(LayerHeight(sign)), LayerWidth(sign), LayerHeight(sign));

@@ -85,8 +85,7 @@ void Open() {
     G04_Board(kCasinoRulesBoard, CasinoState.CasinoMode);
     GoTo(kCardGame, kRulesOut);
   } else {
-    GoTo(kCardGame, kNewDeal);
-    Wait(0, 0);
+    GoToNextTick(kCardGame, kNewDeal);
   }
 }
 
@@ -140,16 +139,14 @@ void BettingClick() {
       G04_Board(kCasinoAfterDeal, 0);
       CasinoSlide(Panel(1), WindowWidth() - 30 - LayerWidth(Panel(1)), LayerTop(Panel(1)));
       CasinoRunSlides(15);
-      GoTo(kCardGame, kTurn);
-      Wait(0, 0);
+      GoToNextTick(kCardGame, kTurn);
       break;
     case kNewDealButton:
       G04_Board(kCasinoButtonPress, 0);
       CasinoState.CasinoBet = 0;
       G04_NumberPanel(0, 1);
       G04_Board(kCasinoNewDeal, 0);
-      GoTo(kCardGame, kNewDeal);
-      Wait(0, 0);
+      GoToNextTick(kCardGame, kNewDeal);
       break;
     case kHelp:
       G04_Board(kCasinoHelpQuitPress, 0);
@@ -240,8 +237,7 @@ void Pay() {
     CasinoRunSlides(20);
     CasinoCollectWin(kCardGame, kCheck);
   } else {
-    GoTo(kCardGame, kCheck);
-    Wait(0, 0);
+    GoToNextTick(kCardGame, kCheck);
   }
 }
 
@@ -267,8 +263,7 @@ void G04_CardStep() {
     case kOpen: Open(); break;
     case kRulesOut:
       G04_Board(kCasinoMessageOut, 0);
-      GoTo(kCardGame, kNewDeal);
-      Wait(0, 0);
+      GoToNextTick(kCardGame, kNewDeal);
       break;
     case kNewDeal: NewDeal(); break;
     case kBetting: BettingClick(); break;
@@ -284,8 +279,7 @@ void G04_CardStep() {
       CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
       CasinoRunSlides(10);
       ShowLayer(box, false);
-      GoTo(kCardGame, kEvaluate);
-      Wait(0, 0);
+      GoToNextTick(kCardGame, kEvaluate);
       break;
     }
     case kEvaluate:

@@ -69,8 +69,7 @@ void Start() {
   CasinoState.CardFirstBox = 20;
   CasinoState.ReelFirstBox = 20;
   EffectParams.EffectFrameDelay = 13;
-  GoTo(kCasinoTitle, 0);
-  Wait(0, 0);
+  GoToNextTick(kCasinoTitle, 0);
 }
 
 void ShowSelectBackdrop() {
@@ -89,15 +88,13 @@ void Title() {
     case kTitleShown:
       GameSound(400);
       ShowSelectBackdrop();
-      GoTo(kCasinoTitle, kButtonsRise);
-      Wait(0, 0);
+      GoToNextTick(kCasinoTitle, kButtonsRise);
       break;
     case kBackFromGame:
       C15_PlayMusic(kMusicTitle);
       G04_Panels(0, 0);
       ShowSelectBackdrop();
-      GoTo(kCasinoTitle, kButtonsRise);
-      Wait(0, 0);
+      GoToNextTick(kCasinoTitle, kButtonsRise);
       break;
     case kButtonsRise: {
       CasinoSheet(1, 1291, 0);
@@ -115,16 +112,14 @@ void Title() {
         G04_Board(kCasinoBigBoard, 10);
         GoTo(kCasinoTitle, kIntroBoard);
       } else {
-        GoTo(kSelect, -1);
-        Wait(0, 0);
+        GoToNextTick(kSelect, -1);
       }
       break;
     }
     case kIntroBoard:
       GameSound(400);
       CasinoBigBoardOut();
-      GoTo(kSelect, -1);
-      Wait(0, 0);
+      GoToNextTick(kSelect, -1);
       break;
     default: break;
   }
@@ -170,8 +165,7 @@ void Select() {
       G04_Panels(0, 10 + game);
       HideLayerRange(0, 39);
       C00_LoadPicture(0, kPictureGameBack, game);
-      GoTo(game == 0 ? kSlotGame : kCardGame, 0);
-      Wait(0, 0);
+      GoToNextTick(game == 0 ? kSlotGame : kCardGame, 0);
       break;
     }
     default: break;
@@ -188,8 +182,7 @@ void GameOver() {
       break;
     case 1:
       CasinoState.CasinoIntroPending = 1;
-      GoTo(kCasinoTitle, 0);
-      Wait(0, 0);
+      GoToNextTick(kCasinoTitle, 0);
       break;
     default: break;
   }
@@ -313,8 +306,7 @@ void CasinoBigBoardOut() {
 void CasinoQuitGame() {
   G04_Board(kCasinoHelpQuitPress, 1);
   CasinoState.CasinoBet = 0;
-  GoTo(kCasinoTitle, 4);
-  Wait(0, 0);
+  GoToNextTick(kCasinoTitle, 4);
 }
 
 void CasinoCollectWin(int game, int checkStep) {
@@ -337,8 +329,7 @@ void CasinoUnlockedBoard(int game, int unlockOutStep) {
 
 void CasinoUnlockedBoardOut(int game, int checkStep) {
   CasinoBigBoardOut();
-  GoTo(game, checkStep);
-  Wait(0, 0);
+  GoToNextTick(game, checkStep);
 }
 
 int PanelOffset(int kind) {
@@ -616,13 +607,11 @@ void G04_Step() {
     case kFreeEntry:
     case kFreePlay:
       CasinoState.CasinoMode = 0;
-      GoTo(kCasinoStart, 0);
-      Wait(0, 0);
+      GoToNextTick(kCasinoStart, 0);
       return;
     case kStoryEntry:
       CasinoState.CasinoMode = 1;
-      GoTo(kCasinoStart, 0);
-      Wait(0, 0);
+      GoToNextTick(kCasinoStart, 0);
       return;
     case kCasinoStart: Start(); return;
     case kCasinoTitle: Title(); return;

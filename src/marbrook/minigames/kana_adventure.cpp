@@ -129,8 +129,7 @@ void Start() {
   SceneCursor.ButtonMode = 0;
   DrawState.SheetIndex = kPlacesSheet;
   C00_LoadPicture(2, kPlacesPicture, 0);
-  GoTo(kTitle, 0);
-  Wait(0, 0);
+  GoToNextTick(kTitle, 0);
 }
 
 void Title() {
@@ -165,8 +164,7 @@ void NewGame() {
   G09_CommandButton(1, "ｼﾗﾍﾞﾙ", 0);
   for (int i = 0; i < 4; ++i) G09_CompassButton(i, 0);
   k.G09Location = 0;
-  GoTo(kReady, 0);
-  Wait(0, 0);
+  GoToNextTick(kReady, 0);
 }
 
 void Ready() {
@@ -268,8 +266,7 @@ void Playing() {
 void EndingOver() {
   const std::array<int, 4>& seen = KanaAdventureState.EndingSeen;
   if (seen[1] != 1 || seen[2] != 1 || seen[3] != 1) {
-    GoTo(kTitle, 0);
-    Wait(0, 0);
+    GoToNextTick(kTitle, 0);
     return;
   }
   G09_AllClear();
@@ -344,10 +341,8 @@ void G09_OnKey() {
 
 void G09_Leave() {
   SceneCursor.StageNumber = 60;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G09_LocationPicture(int n) {

@@ -137,8 +137,7 @@ const VariantRow& Variant() { return kVariants[std::clamp(DuelState.DuelVariant,
 
 // The next state and step, on the next tick.
 void Next(int state, int step) {
-  GoTo(state, step);
-  Wait(0, 0);
+  GoToNextTick(state, step);
 }
 
 int Move() { return DuelState.BossPattern[static_cast<size_t>(std::clamp(DuelState.BossPatternPos, 0, 99))]; }
@@ -564,7 +563,7 @@ void Lost() {
       if (button < 0) return;
       TakeChoice(button, 1, 10, WindowHeight());
       if (button != kRetryButton) {
-        SceneCursor.SceneCode = 99;
+        SceneCursor.SceneCode = kTitleScene;
         Next(-10, 0);
         return;
       }
@@ -712,7 +711,7 @@ bool G00_FrameGate() {
 
 void G00_Leave() {
   SceneCursor.StageNumber = Variant().stage;
-  SceneCursor.SceneCode = 10;
+  SceneCursor.SceneCode = kConversationScene;
   Next(0, 10);
 }
 

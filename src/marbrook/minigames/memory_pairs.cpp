@@ -15,6 +15,7 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "games/motion_slot_store.h"
+#include "scenario/motion_curves.h"
 
 PairsStateRecord PairsState;
 
@@ -34,12 +35,7 @@ enum : int {  // SceneState
   kCleared = 40,
 };
 
-enum : int {  // AnimationCode
-  kPause = 700,
-  kMusicFade = 750,
-  kMove = 800,
-  kMoveSlots = 801,
-  kMoveResize = 805,
+enum : int {  // AnimationCode of the screen's own frames
   kLifeIconsFrames = 1000,
   kTurnBoard = 1001,
   kButtonFlash = 1005,
@@ -67,11 +63,6 @@ constexpr int kTitleSplitX = 245;
 constexpr int kLifeIconX = 3;
 constexpr int kFacesPerRow = 10;
 constexpr int kDefaultDelay = 13;
-// Motion kinds of MotionCurveStep.
-constexpr int kLinear = 10;
-constexpr int kEaseOut = 11;
-constexpr int kLinearSized = 15;
-constexpr int kEaseOutSized = 16;
 
 // The three levels. A card size of 0 is taken from the card-back picture.
 struct LevelRow {
@@ -89,15 +80,7 @@ constexpr int kFallbackCardHeight = 68;
 
 const LevelRow& Level() { return kLevels[std::clamp(PairsState.PairsLevel, 0, 2)]; }
 
-void Sound(int number, int channel = 0, float offset = 0.0f) { C40_PlaySound(number, channel, offset); }
-
-// Every effect here returns to this step when it is done; the step decides what next.
-void RunEffect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
-
-// Effect 800 (a move) or 805 (a move and resize) of one layer.
+// Effect 800 (a move) or 805 (a move and resize) of one layer, returning here.
 void Glide(int code, int layer, const Rect& from, const Rect& to, int frames, int delay, int motionKind) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = from;
@@ -105,7 +88,7 @@ void Glide(int code, int layer, const Rect& from, const Rect& to, int frames, in
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = delay;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(code);
+  RunEffect(code, EffectEnd::kReturn);
 }
 
 // A layer prepared visible in front at `at`, black.
@@ -119,18 +102,9 @@ void PrepareAt(int layer, const Rect& at) {
 void OpenBand(int layer, const Rect& full) {
   const Rect line{full.X, full.Y + full.Height / 2 - 1, full.Width, 2};
   PrepareAt(layer, line);
-  Glide(kMoveResize, layer, line, full, 8, kDefaultDelay, kLinearSized);
+  Glide(kEffectMoveResize, layer, line, full, 8, kDefaultDelay, kMotionSizedLinear);
 }
 
-void Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  RunEffect(kPause);
-}
-
-void FadeMusic() {
-  EffectParams.EffectFrameDelay = 100;
-  RunEffect(kMusicFade);
-}
 
 // Motion slot `slot` := `layer` from `from` to `to` (for the moves of several layers).
 void StoreSlot(int slot, int layer, const Rect& from, const Rect& to) {
@@ -145,7 +119,7 @@ void MoveTwoSlots(int frames, int motionKind) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = kDefaultDelay;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(kMoveSlots);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 // The game-over or clear picture in sheet 1: its halves slide in from both sides
@@ -173,7 +147,7 @@ void SlideInHalves(int picture, int frames, int sound, int soundFrame) {
   cue.EffectSoundFrame = soundFrame;
   cue.EffectSoundChannel = 0;
   cue.EffectSoundVolumeOffset = -0.05f;
-  MoveTwoSlots(frames, kEaseOut);
+  MoveTwoSlots(frames, kMotionEaseOut);
 }
 
 // Button k's plain or lit row of the button sheet.
@@ -247,13 +221,13 @@ void TitleIn() {
   const Rect leftFrom{0, -h, kTitleSplitX, h};
   PrepareAt(11, leftFrom);
   ClipCellToLayer(kTitleSheet, 0, 0, kTitleSplitX, h);
-  Sound(302);
-  Glide(kMove, 11, leftFrom, {0, 0, kTitleSplitX, h}, 30, 5, kLinear);
+  GameSound(302);
+  Glide(kEffectMove, 11, leftFrom, {0, 0, kTitleSplitX, h}, 30, 5, kMotionLinear);
   const Rect rightFrom{WindowWidth(), 0, rest, h};
   PrepareAt(12, rightFrom);
   ClipCellToLayer(kTitleSheet, kTitleSplitX, 0, rest, h);
-  Sound(302, 1);
-  Glide(kMove, 12, rightFrom, {kTitleSplitX, 0, rest, h}, 30, 5, kLinear);
+  GameSound(302, 1);
+  Glide(kEffectMove, 12, rightFrom, {kTitleSplitX, 0, rest, h}, 30, 5, kMotionLinear);
   C15_PlayMusic(300);
 }
 
@@ -266,8 +240,7 @@ void Title() {
     case 1:
       for (int k = 0; k < kButtonCount; ++k) G03_Board(20, k);
       for (int k = 0; k < kButtonCount; ++k) ShowLayer(ScreenButtons.BoardFirstBox + k, false);
-      GoTo(kLevelSelect, -1);
-      Wait(0, 0);
+      GoToNextTick(kLevelSelect, -1);
       break;
     default: break;
   }
@@ -285,7 +258,7 @@ void LevelSelect() {
       // The clicked layer names the level: the hover may not have run before the click.
       const int k = ButtonUnderPointer();
       if (k < 0) return;
-      Sound(303);
+      GameSound(303);
       SceneCursor.ButtonMode = 0;
       PairsState.PairsLevel = k;
       ScreenButtons.HoveredButton = k;
@@ -341,14 +314,14 @@ void TurnBoard(int faceUp) {
 }
 
 void Dealing() {
-  FadeMusic();
+  RunMusicFade(100);
   LoadSources();
   LayOutGrid();
   G03_Deal();
   const Rect boardFrom{0, -WindowHeight(), WindowWidth(), WindowHeight()};
   PrepareAt(PairsState.PairsBoardBox, boardFrom);
   C00_LoadPicture(1, kBackdropPicture, 0);
-  Glide(kMove, PairsState.PairsBoardBox, boardFrom, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay, kEaseOut);
+  Glide(kEffectMove, PairsState.PairsBoardBox, boardFrom, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay, kMotionEaseOut);
   TurnBoard(0);
   Wait(kLifeIconsFrames, 0);
   GoTo(kShowing, 0);
@@ -364,9 +337,9 @@ void Showing() {
     case 1:
       G03_Board(1, 0);
       TurnBoard(1);
-      Pause(1000);
+      RunPause(1000);
       TurnBoard(0);
-      Pause(300);
+      RunPause(300);
       G03_Board(0, 1);
       SceneCursor.SceneStep = 2;
       break;
@@ -382,7 +355,7 @@ void Showing() {
 }
 
 void WrongPair() {
-  Sound(305, 0, -0.03f);
+  GameSound(305, 0, -0.03f);
   for (int i = 0; i < 4; ++i) G03_Board(10, 0);
   ShowLayer(ScreenButtons.BoardFirstBox, false);
   G03_LifeIcons(PairsState.LivesLeft, 0);
@@ -399,7 +372,7 @@ void Playing() {
   PairsStateRecord& pairs = PairsState;
   const int slot = CardUnderPointer();
   if (slot < 0) return;
-  Sound(304, 1);
+  GameSound(304, 1);
   pairs.PairFaceUp[static_cast<size_t>(slot)] = 1;
   G03_DrawCard(slot, 1);
   pairs.SecondPick = slot;
@@ -413,7 +386,7 @@ void Playing() {
     WrongPair();
     return;
   }
-  Sound(300);
+  GameSound(300);
   if (!AllFaceUp()) return;
   GoTo(kCleared, 0);
   Wait(-1, 800);
@@ -431,11 +404,11 @@ void TurnBack() {
 void GameOver() {
   switch (SceneCursor.SceneStep) {
     case 0: {
-      FadeMusic();
+      RunMusicFade(100);
       const Rect column{WindowWidth() / 2 - 1, 0, 2, WindowHeight()};
       PrepareAt(50, column);
-      Glide(kMoveResize, 50, column, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay, kLinearSized);
-      Pause(500);
+      Glide(kEffectMoveResize, 50, column, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay, kMotionSizedLinear);
+      RunPause(500);
       SlideInHalves(kGameOverPicture, 30, 309, 25);
       SceneCursor.SceneStep = 1;
       break;
@@ -449,7 +422,7 @@ void GameOver() {
       PrepareAt(51, below);
       StoreSlot(0, 50, above, {0, 0, left, WindowHeight()});
       StoreSlot(1, 51, below, {left, 0, right, WindowHeight()});
-      MoveTwoSlots(10, kEaseOut);
+      MoveTwoSlots(10, kMotionEaseOut);
       GoTo(kTitle, 0);
       Wait(-1, 500);
       break;
@@ -461,22 +434,22 @@ void GameOver() {
 void Cleared() {
   switch (SceneCursor.SceneStep) {
     case 0: {
-      FadeMusic();
+      RunMusicFade(100);
       const Rect point{WindowWidth() / 2 - 1, WindowHeight() / 2 - 1, 2, 2};
       PrepareAt(50, point);
       LayerInfo(50).BackColor = RgbColor(255, 255, 255);
       ClearLayerImage(50);
-      Glide(kMoveResize, 50, point, {0, 0, WindowWidth(), WindowHeight()}, 100, kDefaultDelay, kEaseOutSized);
-      Pause(500);
+      Glide(kEffectMoveResize, 50, point, {0, 0, WindowWidth(), WindowHeight()}, 100, kDefaultDelay, kMotionSizedEaseOut);
+      RunPause(500);
       SlideInHalves(kClearPicture, 50, 308, 45);
       SceneCursor.SceneStep = 1;
       break;
     }
     case 1: {
-      Sound(302);
+      GameSound(302);
       const Rect above{0, -WindowHeight(), WindowWidth(), WindowHeight()};
       PrepareAt(2, above);
-      Glide(kMove, 2, above, {0, 0, WindowWidth(), WindowHeight()}, 30, 5, kLinear);
+      Glide(kEffectMove, 2, above, {0, 0, WindowWidth(), WindowHeight()}, 30, 5, kMotionLinear);
       SceneCursor.SceneStep = 2;
       Wait(-1, 500);
       break;
@@ -501,7 +474,7 @@ void LifeIconsFrame() {
 }
 
 void TurnBoardFrame() {
-  Sound(304, 1);
+  GameSound(304, 1);
   SetFrameLength(-1, EffectParams.EffectFrameDelay);
   int& frame = AnimationRun.AnimationFrame;
   G03_DrawCard(frame, EffectParams.EffectVariant);
@@ -548,7 +521,7 @@ void G03_Hover() {
   if (k >= 0 && k != hovered) {
     for (int b = 0; b < kButtonCount; ++b) ShowButtonRow(b, b == k);
     hovered = k;
-    Sound(301, 0, -0.05f);
+    GameSound(301, 0, -0.05f);
   } else if (k < 0 && hovered != -1) {
     for (int b = 0; b < kButtonCount; ++b) ShowButtonRow(b, false);
     hovered = -1;
@@ -589,10 +562,8 @@ bool G03_Frame() {
 void G03_Leave() {
   for (int layer = 0; layer <= 79; ++layer) ShowLayer(layer, false);
   SceneCursor.StageNumber = 50;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G03_Deal() {
@@ -658,20 +629,20 @@ void G03_Board(int kind, int variant) {
   switch (kind) {
     case 0: {  // a sign board comes in on a band across the middle
       OpenBand(band, signBand);
-      Sound(302, 0, -0.05f);
+      GameSound(302, 0, -0.05f);
       PrepareAt(sign, {WindowWidth(), 0, 1, 1});
       C00_LoadPicture(1, kSignPicture, variant);
       GetLayerRect(kRectIntoCurrent, sign);
       int h = DrawState.CurrentRect.Height;
       const Rect from{WindowWidth(), CentreY(h), DrawState.CurrentRect.Width, h};
       MoveLayer(sign, from.X, from.Y, from.Width, from.Height);
-      Glide(kMove, sign, from, {0, from.Y, from.Width, from.Height}, 20, 7, kLinear);
+      Glide(kEffectMove, sign, from, {0, from.Y, from.Width, from.Height}, 20, 7, kMotionLinear);
       break;
     }
     case 1: {  // the sign board goes and its band closes
       ShowLayer(sign, false);
       const Rect line{0, signBand.Y + signBand.Height / 2 - 1, WindowWidth(), 2};
-      Glide(kMoveResize, band, signBand, line, 8, kDefaultDelay, kLinearSized);
+      Glide(kEffectMoveResize, band, signBand, line, 8, kDefaultDelay, kMotionSizedLinear);
       ShowLayer(band, false);
       break;
     }
@@ -680,8 +651,8 @@ void G03_Board(int kind, int variant) {
       const int top = WindowHeight() - PairsState.LivesLeft * size;
       const Rect point{kLifeIconX + size / 2 - 1, top + size / 2 - 1, 2, 2};
       PrepareAt(band, point);
-      Glide(kMoveResize, band, point, {kLifeIconX - 3, top - 3, size + 6, size + 6}, 8, kDefaultDelay,
-            kLinearSized);
+      Glide(kEffectMoveResize, band, point, {kLifeIconX - 3, top - 3, size + 6, size + 6}, 8, kDefaultDelay,
+            kMotionSizedLinear);
       break;
     }
     case 20: {  // level button `variant` on its band
@@ -692,7 +663,7 @@ void G03_Board(int kind, int variant) {
       const Rect from{200, y, WindowWidth(), kButtonHeight};
       PrepareAt(button, from);
       ShowButtonRow(variant, false);
-      Glide(kMove, button, from, {0, y, WindowWidth(), kButtonHeight}, 10, 5, kLinear);
+      Glide(kEffectMove, button, from, {0, y, WindowWidth(), kButtonHeight}, 10, 5, kMotionLinear);
       break;
     }
     default: break;

@@ -325,11 +325,9 @@ void Judging() {
         GoTo(Own(kWon), 0);
         Wait(-1, 500);
       } else if (JankenState.JankenOutcome == 1) {
-        GoTo(kLost, 0);
-        Wait(0, 0);
+        GoToNextTick(kLost, 0);
       } else {
-        GoTo(Own(kDrawn), 0);
-        Wait(0, 0);
+        GoToNextTick(Own(kDrawn), 0);
       }
       break;
     default: break;
@@ -363,8 +361,7 @@ void Drawn() {
     case 1: Then(2, kBoardOut); break;
     case 2:
       // The same round again from its panels: no music restart, a new hand.
-      GoTo(Own(kRoundStart), 1);
-      Wait(0, 0);
+      GoToNextTick(Own(kRoundStart), 1);
       break;
     default: break;
   }
@@ -526,13 +523,11 @@ void G01_Step() {
     case -3:
     case 0:
       JankenState.JankenOpponent = state == 0 ? 3 : -state;
-      GoTo(kSetUp, 0);
-      Wait(0, 0);
+      GoToNextTick(kSetUp, 0);
       break;
     case kSetUp:
       G01_Init();
-      GoTo(OpeningState(), 0);
-      Wait(0, 0);
+      GoToNextTick(OpeningState(), 0);
       break;
     default:
       if (state >= 2 && state <= 99) G01_RoundsA();
@@ -591,9 +586,8 @@ void G01_Leave() {
   static constexpr int kStages[] = {5, 25, 45};
   const int o = JankenState.JankenOpponent;
   SceneCursor.StageNumber = o >= 1 && o <= 3 ? kStages[o - 1] : kStages[2];
-  SceneCursor.SceneCode = 10;
-  GoTo(0, 10);
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G01_Sound(int number) {

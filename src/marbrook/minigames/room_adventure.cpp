@@ -130,8 +130,7 @@ void Start() {
   s.ItemFlags.fill(0);
   for (int i = 0; i < kItemCount; ++i) ShowLayer(s.G06ItemBox + 2 + i, false);
   SceneCursor.ButtonMode = 0;
-  GoTo(kOpening, 0);
-  Wait(0, 0);
+  GoToNextTick(kOpening, 0);
   DrawState.SheetIndex = kIconSheetIndex;
   C00_LoadPicture(2, kPictureKind, kIconSheet);
 }
@@ -156,8 +155,7 @@ void FirstRoom() {
   s.MessageCursor = 0;
   G06_AddMessage(0, kGreeting);
   G06_MessageWindow(kGreeting);
-  GoTo(kReady, 0);
-  Wait(0, 0);
+  GoToNextTick(kReady, 0);
 }
 
 void Opening() {
@@ -232,8 +230,7 @@ void PlayQueue() {
   if (at < 0 || at >= static_cast<int>(s.MessageCodes.size())) return;
   const int code = s.MessageCodes[static_cast<size_t>(at)];
   if (code == kEndingCode) {
-    GoTo(kEnding, 0);
-    Wait(0, 0);
+    GoToNextTick(kEnding, 0);
     return;
   }
   if (code != kEndOfQueue) {
@@ -246,8 +243,7 @@ void PlayQueue() {
   const size_t next = static_cast<size_t>(s.MessageCursor);
   if (code == kEndOfQueue || next >= s.MessageCodes.size() || s.MessageCodes[next] == kEndOfQueue) {
     RedrawButtonsNormal();
-    GoTo(kReady, 0);
-    Wait(0, 0);
+    GoToNextTick(kReady, 0);
   }
 }
 
@@ -318,10 +314,8 @@ void G06_OnKey() {
 
 void G06_Leave(int type) {
   if (type == 0) SceneCursor.StageNumber = 90;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G06_AddMessage(int code, const std::string& text) {

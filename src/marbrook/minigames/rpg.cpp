@@ -83,8 +83,7 @@ void Title() {
       C00_LoadPicture(0, 0, 0);
       LayerInfo(GameForm).BackColor = 0;
       ClearLayerImage(GameForm);
-      GoTo(kRpgStart, 0);
-      Wait(0, 0);
+      GoToNextTick(kRpgStart, 0);
       break;
     default: break;
   }
@@ -118,8 +117,7 @@ void Start() {
   G05_BuildEvent();
   Wait(kRpgWindowOpen, 0);
   RpgState.EventPos = 0;
-  GoTo(kRpgEventList, 0);
-  Wait(0, 0);
+  GoToNextTick(kRpgEventList, 0);
 }
 
 void Walk() {
@@ -135,8 +133,7 @@ void Walk() {
       G05_BuildEvent();
       Wait(kRpgWindowOpen, 0);
       RpgState.EventPos = 0;
-      GoTo(kRpgEventList, 0);
-      Wait(0, 0);
+      GoToNextTick(kRpgEventList, 0);
       break;
     case 3:
       RpgSound(513);
@@ -389,8 +386,7 @@ void G05_Step() {
   switch (SceneCursor.SceneState) {
     case kRpgSetUp:
       SetConstants();
-      GoTo(kRpgTitle, 0);
-      Wait(0, 0);
+      GoToNextTick(kRpgTitle, 0);
       break;
     case kRpgTitle: Title(); break;
     case kRpgStart: Start(); break;
@@ -428,9 +424,8 @@ bool G05_Frame() {
 
 void G05_Leave(int kind) {
   if (kind == 0) SceneCursor.StageNumber = 80;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
+  SceneCursor.SceneCode = kConversationScene;
+  GoTo(0, 10);
   Wait(-1, 1000);
 }
 

@@ -139,8 +139,7 @@ void Choose() {
   RpgBlink(CommandLayer() + 1, 8);
   ShowLayer(CommandLayer(), false);
   RpgState.BattleCommand = direction;
-  GoTo(kRpgBattle, kHeroTurn);
-  Wait(0, 0);
+  GoToNextTick(kRpgBattle, kHeroTurn);
 }
 
 void Blow() {
@@ -284,8 +283,7 @@ void AfterVictory() {
     G05_AddEventItem(99, "");
   }
   RpgState.EventPos = 0;
-  GoTo(kRpgEventList, 0);
-  Wait(0, 0);
+  GoToNextTick(kRpgEventList, 0);
 }
 
 void Death() {

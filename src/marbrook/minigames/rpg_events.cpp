@@ -277,8 +277,7 @@ void SpriteWalk(int sprite, bool enters, int startX, int startY, std::initialize
     RpgSpriteLayer(RpgState.G05HeroBox + 1 + sprite, sprite, RpgState.HeroSpotX + RpgState.G05CellSize * startX,
                    RpgState.HeroSpotY + RpgState.G05CellSize * startY);
   }
-  GoTo(kRpgSpriteWalk, 0);
-  Wait(0, 0);
+  GoToNextTick(kRpgSpriteWalk, 0);
 }
 
 void MapPicture(int number) {
@@ -298,8 +297,7 @@ void FreshMap(int number) {
 
 void Battle(const char* enemy) {
   G05_SetupEnemy(enemy);
-  GoTo(kRpgBattle, 0);
-  Wait(0, 0);
+  GoToNextTick(kRpgBattle, 0);
 }
 
 void RunCode(int code) {
@@ -390,8 +388,7 @@ void RunCode(int code) {
       FreshMap(10);
       break;
     case 71:
-      GoTo(kRpgEnding, 0);
-      Wait(0, 0);
+      GoToNextTick(kRpgEnding, 0);
       break;
     default: break;
   }
@@ -474,6 +471,5 @@ void G05_ChoiceStep() {
   RpgBlink(RpgState.G05WindowBox + 2, 8);
   ShowLayer(RpgState.G05WindowBox + 1, false);
   RpgState.EventPos = RpgState.ChoiceJump[static_cast<size_t>(direction / 3)];
-  GoTo(kRpgEventList, 0);
-  Wait(0, 0);
+  GoToNextTick(kRpgEventList, 0);
 }

@@ -223,8 +223,7 @@ void G05_ChangeMap() {
     }
   } else if (map == 4 && code == 91) {
     G05_SetupEnemy("0");
-    GoTo(kRpgBattle, 0);
-    Wait(0, 0);
+    GoToNextTick(kRpgBattle, 0);
   } else {
     for (const ChangeRow& c : kChanges) {
       if (c.fromMap != map || c.code != code) continue;

@@ -112,16 +112,14 @@ void ButtonClick() {
         G04_NumberPanel(0, 1);
         G04_Lamp(0, static_cast<int>(CasinoState.CasinoBet) - 1);
         if (CasinoState.CasinoBet >= 3.0f) {
-          GoTo(kSlotGame, kTakeBet);
-          Wait(0, 0);
+          GoToNextTick(kSlotGame, kTakeBet);
         }
       }
       break;
     case kSpinButton:
       G04_Board(kCasinoButtonPress, 0);
       if (CasinoState.CasinoBet > 0.0f) {
-        GoTo(kSlotGame, kTakeBet);
-        Wait(0, 0);
+        GoToNextTick(kSlotGame, kTakeBet);
       }
       break;
     case kStop: G04_Board(kCasinoStopPress, 0); break;
@@ -159,8 +157,7 @@ void ShowWin() {
     CasinoRunSlides(10);
     GoTo(kSlotGame, kCollect);
   } else {
-    GoTo(kSlotGame, kCheck);
-    Wait(0, 0);
+    GoToNextTick(kSlotGame, kCheck);
   }
 }
 
@@ -209,8 +206,7 @@ void G04_SlotStep() {
       for (int n : {kBet, kSpinButton, kHelp, kQuit}) CasinoSlide(Button(n), LayerLeft(Button(n)), WindowHeight());
       CasinoRunSlides(10);
       for (int n : {kBet, kSpinButton, kHelp, kQuit}) ShowLayer(Button(n), false);
-      GoTo(kSlotGame, kSpin);
-      Wait(0, 0);
+      GoToNextTick(kSlotGame, kSpin);
       break;
     case kRulesOut:
       G04_Board(kCasinoMessageOut, 0);
