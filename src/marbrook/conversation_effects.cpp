@@ -253,7 +253,7 @@ void Panels() {
     SetMotionSlot(3, base + 3, 0, -h, 0, my - h);
     r.AnimationLength = 30;
   }
-  if (StepMotions(3, 11)) EndEffect();
+  if (StepMotions(3, kMotionEaseOut)) EndEffect();
 }
 
 void ClearEffectLayers() {
@@ -299,7 +299,7 @@ void Curtain() {
     }
     r.AnimationLength = 30;
   }
-  if (!StepMotions(1, 11)) return;
+  if (!StepMotions(1, kMotionEaseOut)) return;
   if (AnimationRun.DirectEffectRun == 1) FrameClock.FrameLoopRunning = 0;
   else EndEffect();
 }
@@ -330,7 +330,7 @@ void Buttons(bool two) {
     }
     r.AnimationLength = 10;
   }
-  if (StepMotions(two ? 1 : 0, 11)) EndEffect();
+  if (StepMotions(two ? 1 : 0, kMotionEaseOut)) EndEffect();
 }
 
 int FaceLayerOfQ() { return FaceSlot.FaceLayer[static_cast<size_t>(LineCode.Speaker)]; }
@@ -382,7 +382,7 @@ void FaceRise() {
     SetMotionSlot(0, FaceLayerOfQ(), f.X, ScreenSize.ScreenHeight - f.Height, f.X, -30);
     r.AnimationLength = 1000;
   }
-  if (StepMotions(0, 10)) EndEffect();
+  if (StepMotions(0, kMotionLinear)) EndEffect();
 }
 
 }  // namespace

@@ -87,8 +87,7 @@ void ConversationKey() {
 ScreenHookSet& MarbrookScreen(int sceneCode) { return FindScreen(screens, sceneCode); }
 
 void C00_Init() {
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 0;
+  GoTo(0, 0);
   SceneCursor.SceneCode = kTitleScene;
   SystemLayerSet.ClickWaitLayer = 89;
   SystemLayerSet.MenuPanelLayer = 90;

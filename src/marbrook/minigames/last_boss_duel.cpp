@@ -38,14 +38,6 @@ enum : int {  // SceneState
   kWon = 41,
 };
 
-enum : int {  // common effects
-  kMusicFade = 750,
-  kMoveSlots = 801,
-  kMoveResize = 805,
-  kMoveBlink = 825,
-  kDrop = 910,
-  kCurtainOpen = 951,
-};
 
 enum : int {  // commands
   kAttack = 0,
@@ -68,7 +60,7 @@ constexpr int kSpecialCardHp = 20;  // the special-attack card is dealt from her
 constexpr int kStrongestMove = 9;
 constexpr int kRetryButton = 0;
 constexpr int kDefaultDelay = 13;
-constexpr int kLinearSized = 15;
+
 constexpr int kScriptTextLines = 1000;
 
 // The two variants: attack powers, the boss's move list, music and the stage after a win.
@@ -136,9 +128,6 @@ constexpr const char* kPlayerStartled = "……！？";
 const VariantRow& Variant() { return kVariants[std::clamp(DuelState.DuelVariant, 0, 1)]; }
 
 // The next state and step, on the next tick.
-void Next(int state, int step) {
-  GoToNextTick(state, step);
-}
 
 int Move() { return DuelState.BossPattern[static_cast<size_t>(std::clamp(DuelState.BossPatternPos, 0, 99))]; }
 
@@ -149,15 +138,11 @@ void AdvancePattern() {
   if (DuelState.BossPattern[static_cast<size_t>(pos)] == -1) pos = 0;
 }
 
-void FadeMusic() {
-  EffectParams.EffectFrameDelay = 100;
-  G00_Effect(kMusicFade);
-}
 
 void React(const Reaction& r, int speaker) {
   G00_Balloon(speaker, r.fontSize, r.text, r.voice);
   if (r.shakeFrames > 0) G00_Shake(r.shakeFrames);
-  if (r.floor == 0) FadeMusic();
+  if (r.floor == 0) RunMusicFade(100);
 }
 
 const Reaction& ReactionFor(std::span<const Reaction> rows, int hp) {
@@ -187,7 +172,7 @@ void HitBoss(int hits, int frames) {
   DuelState.DuelHitKind = 0;
   for (int i = 0; i < hits; ++i) {
     G00_HitAnimation(frames);
-    if (hits > 1) G00_Pause(100);
+    if (hits > 1) RunPause(100);
   }
   ShowDamage(kDuelBoss);
 }
@@ -202,7 +187,7 @@ void Entry() {
     static constexpr int kVariantOf[] = {0, 0, 1, 0};
     DuelState.DuelVariant = kVariantOf[step];
     if (step != 0) DuelState.DuelOpeningFade = step == 3 ? -1 : 0;
-    Next(kEntry, 5);
+    GoToNextTick(kEntry, 5);
     return;
   }
   if (step != 5) return;
@@ -227,11 +212,11 @@ void Entry() {
   G00_Layout(5);
   if (DuelState.DuelOpeningFade == -1) {
     // The curtain ends its loop itself, whatever EffectResumesStep says.
-    Wait(kCurtainOpen, 0);
+    Wait(kEffectCurtainOpen, 0);
   }
   G00_Layout(10);
   G00_Layout(11);
-  Next(kVariantTables, 0);
+  GoToNextTick(kVariantTables, 0);
 }
 
 void Opening() {
@@ -254,16 +239,18 @@ void Opening() {
       GetLayerRect(kRectIntoCurrent, ScreenButtons.PictureFirstBox);
       const Rect r = DrawState.CurrentRect;
       const int x = CentreX(int{r.Width});
-      G00_Glide(800, ScreenButtons.PictureFirstBox, {x, -r.Height, r.Width, r.Height}, {x, CentreY(int{r.Height}), r.Width, r.Height}, 20, 11);
+      G00_Glide(kEffectMove, ScreenButtons.PictureFirstBox, {x, -r.Height, r.Width, r.Height},
+                {x, CentreY(int{r.Height}), r.Width, r.Height}, 20, kMotionEaseOut);
       SceneCursor.SceneStep = 3;
       break;
     }
     case 3: {
       GetLayerRect(kRectIntoCurrent, ScreenButtons.PictureFirstBox);
       const Rect r = DrawState.CurrentRect;
-      G00_Glide(800, ScreenButtons.PictureFirstBox, r, {r.X, WindowHeight(), r.Width, r.Height}, 10, 11);
+      G00_Glide(kEffectMove, ScreenButtons.PictureFirstBox, r, {r.X, WindowHeight(), r.Width, r.Height}, 10,
+                kMotionEaseOut);
       ShowLayer(ScreenButtons.PictureFirstBox, false);
-      Next(kOpening, 5);
+      GoToNextTick(kOpening, 5);
       break;
     }
     case 5:
@@ -275,9 +262,10 @@ void Opening() {
       for (int side = 0; side <= 1; ++side) {
         G00_HpPanel(side, 0);
         GetLayerRect(kRectIntoCurrent, DuelState.HpPanelFirstBox + side);
-        G00_Glide(800, DuelState.HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5, 11);
+        G00_Glide(kEffectMove, DuelState.HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5,
+                  kMotionEaseOut);
       }
-      Next(kChoosing, -5);
+      GoToNextTick(kChoosing, -5);
       break;
     default: break;
   }
@@ -293,7 +281,7 @@ int ClickedButton(int last) {
 // The chosen card or button stays, the others slide down by `drop` while the hover
 // frame blinks; then the chosen one is hidden.
 void TakeChoice(int chosen, int last, int border, int drop) {
-  G00_Sound(kChosenSound);
+  GameSound(kChosenSound);
   SceneCursor.ButtonMode = 0;
   // A click before any pointer move has framed nothing: frame the clicked one.
   if (ScreenButtons.HoveredButton != chosen) {
@@ -318,8 +306,8 @@ void TakeChoice(int chosen, int last, int border, int drop) {
   e.EffectLastSlot = std::max(slot - 1, 0);
   e.EffectMotionKind = kMotionEaseOut;
   e.EffectFrameDelay = kDefaultDelay;
-  G00_Effect(kMoveBlink);
-  G00_Pause(100);
+  RunEffect(kEffectMoveBlink, EffectEnd::kReturn);
+  RunPause(100);
   ShowLayer(ScreenButtons.HoverFirstBox + chosen, false);
 }
 
@@ -328,7 +316,7 @@ void Choosing() {
     case -5:
       G00_Picture(kDuelPlayer, 0);
       G00_Layout(0);
-      Next(kChoosing, -1);
+      GoToNextTick(kChoosing, -1);
       break;
     case -1:
       LayerToFront(0);
@@ -343,7 +331,7 @@ void Choosing() {
       if (card < 0) return;
       TakeChoice(card, G00_LastCard(), 8, WindowHeight() / 2);
       DuelState.DuelCommand = card;
-      Next(kPlayerMove, 0);
+      GoToNextTick(kPlayerMove, 0);
       break;
     }
     default: break;
@@ -360,12 +348,12 @@ void PlayerMove() {
       G00_Hit(kDuelBoss, damage);
       G00_Balloon(kDuelPlayer, 0, kAttackShout, "");
       HitBoss(1, 12);
-      Next(kPlayerMove, 1);
+      GoToNextTick(kPlayerMove, 1);
       break;
     }
     case kGuard:
       DuelState.DuelGuard[0] = 1;
-      G00_Sound(kGuardSound);
+      GameSound(kGuardSound);
       G00_Layout(10);
       G00_GuardAnimation();
       G00_Balloon(kDuelPlayer, 0, kGuardShout, "");
@@ -379,10 +367,10 @@ void PlayerMove() {
         DrawState.CurrentLayer = DuelState.PlayerPictureBox;
         EffectParams.EffectAmplitude = -50;
         EffectParams.EffectFrames = 20;
-        G00_Effect(kDrop);
+        RunEffect(kEffectDrop, EffectEnd::kReturn);
       }
       G00_Balloon(kDuelPlayer, 0, kDanceSong, "");
-      G00_Pause(500);
+      RunPause(500);
       G00_Balloon(kDuelBoss, 0, kBossPuzzled, "");
       SceneCursor.SceneStep = 10;
       break;
@@ -395,7 +383,7 @@ void PlayerMove() {
       G00_Hit(kDuelBoss, (a + r1) + (a + r2) + (a + r3) / 2);
       G00_Balloon(kDuelPlayer, 0, kSpecialShout, "中声");
       HitBoss(3, 6);
-      Next(kPlayerMove, 1);
+      GoToNextTick(kPlayerMove, 1);
       break;
     }
     default: break;
@@ -405,11 +393,11 @@ void PlayerMove() {
 // Whether the fight is over: the player's hit points are tested first.
 bool FightOver() {
   if (DuelState.DuelHp[kDuelPlayer] <= 0) {
-    Next(kLost, 0);
+    GoToNextTick(kLost, 0);
     return true;
   }
   if (DuelState.DuelHp[kDuelBoss] <= 0) {
-    Next(kWon, 0);
+    GoToNextTick(kWon, 0);
     return true;
   }
   return false;
@@ -427,18 +415,18 @@ void PlayerTurn() {
     }
     case 5:
       G00_CloseBalloon(kDuelPlayer);
-      Next(kPlayerMove, 20);
+      GoToNextTick(kPlayerMove, 20);
       break;
     case 10:
       if (FightOver()) return;
       G00_CloseBalloon(kDuelPlayer);
       G00_CloseBalloon(kDuelBoss);
-      Next(kPlayerMove, 20);
+      GoToNextTick(kPlayerMove, 20);
       break;
     case 20:
       G00_Picture(kDuelBoss, 0);
       HideDamagePanels();
-      Next(kBossMove, 0);
+      GoToNextTick(kBossMove, 0);
       break;
     default: break;
   }
@@ -450,7 +438,7 @@ void BossMove() {
   const int move = Move();
   if (move == kAnnounceMove) {
     G00_Balloon(kDuelBoss, 0, kAnnouncement, "");
-    G00_Pause(500);
+    RunPause(500);
     G00_Balloon(kDuelPlayer, 0, kPlayerStartled, "");
     SceneCursor.SceneStep = 10;
     return;
@@ -465,7 +453,7 @@ void BossMove() {
     hitKind = line.hitKind;
     frames = line.frames;
   }
-  G00_Pause(500);
+  RunPause(500);
   if (DuelState.DuelGuard[0] == 1) damage /= 5;
   G00_Hit(kDuelPlayer, damage);
   DuelState.DuelHitKind = hitKind;
@@ -485,7 +473,7 @@ void BossTurn() {
       G00_CloseBalloon(kDuelBoss);
       G00_CloseBalloon(kDuelPlayer);
       HideDamagePanels();
-      Next(kTurnEnd, 0);
+      GoToNextTick(kTurnEnd, 0);
       break;
     default: break;
   }
@@ -497,12 +485,12 @@ void TurnEnd() {
     GetLayerRect(kRectIntoCurrent, mark);
     const Rect from = DrawState.CurrentRect;
     GetLayerRect(kRectIntoCurrent, DuelState.PlayerPictureBox);
-    G00_Glide(kMoveResize, mark, from, DrawState.CurrentRect, 10, kLinearSized);
+    G00_Glide(kEffectMoveResize, mark, from, DrawState.CurrentRect, 10, kMotionSizedLinear);
     ShowLayer(mark, false);
     DuelState.DuelGuard[0] = 0;
   }
   AdvancePattern();
-  Next(kChoosing, -5);
+  GoToNextTick(kChoosing, -5);
 }
 
 void Lost() {
@@ -516,14 +504,14 @@ void Lost() {
       SetLayerPicture(face, tq::Surface{});
       GetLayerRect(kRectIntoCurrent, face);
       const Rect from = DrawState.CurrentRect;
-      G00_Glide(kMoveResize, face, from, {0, WindowHeight() / 2 - 5, WindowWidth(), 10}, 10, kLinearSized);
+      G00_Glide(kEffectMoveResize, face, from, {0, WindowHeight() / 2 - 5, WindowWidth(), 10}, 10, kMotionSizedLinear);
       ShowLayer(face, false);
       G00_BannerIn(40);
       SceneCursor.SceneStep = 1;
       break;
     }
     case 1: {
-      G00_Sound(kScreenChangeSound);
+      GameSound(kScreenChangeSound);
       G00_Band(true, WindowHeight(), RgbColor(0, 0, 0), 20);
       C00_LoadPicture(0, 0, 0);
       for (int layer = 0; layer <= 89; ++layer) ShowLayer(layer, false);
@@ -548,8 +536,8 @@ void Lost() {
       EffectParams.EffectFrames = 15;
       EffectParams.EffectMotionKind = kMotionEaseOut;
       EffectParams.EffectFrameDelay = kDefaultDelay;
-      G00_Effect(kMoveSlots);
-      Next(kLost, 9);
+      RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
+      GoToNextTick(kLost, 9);
       break;
     }
     case 9:
@@ -564,10 +552,10 @@ void Lost() {
       TakeChoice(button, 1, 10, WindowHeight());
       if (button != kRetryButton) {
         SceneCursor.SceneCode = kTitleScene;
-        Next(-10, 0);
+        GoToNextTick(-10, 0);
         return;
       }
-      G00_Sound(kScreenChangeSound);
+      GameSound(kScreenChangeSound);
       const int cover = ScreenButtons.BoardFirstBox;
       DrawState.CurrentLayer = cover;
       DrawState.CurrentRect = {0, 0, WindowWidth(), WindowHeight()};
@@ -590,7 +578,7 @@ void Won() {
       break;
     case 1:
       G00_BannerOut();
-      Next(kWon, 5);
+      GoToNextTick(kWon, 5);
       break;
     case 5: {
       G00_CloseBalloon(kDuelPlayer);
@@ -608,7 +596,7 @@ void Won() {
       EffectParams.EffectFrames = 10;
       EffectParams.EffectMotionKind = kMotionEaseOut;
       EffectParams.EffectFrameDelay = kDefaultDelay;
-      G00_Effect(kMoveSlots);
+      RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
       G00_Leave();
       break;
     }
@@ -651,7 +639,7 @@ void G00_Step() {
     case kEntry: Entry(); break;
     case kVariantTables:
       G00_SetVariant(DuelState.DuelVariant);
-      Next(kOpening, 0);
+      GoToNextTick(kOpening, 0);
       break;
     case kOpening: Opening(); break;
     case kChoosing: Choosing(); break;
@@ -684,7 +672,7 @@ void G00_Hover() {
   ShowLayer(box, true);
   if (ScreenButtons.HoveredButton != k) {
     ScreenButtons.HoveredButton = k;
-    G00_Sound(16);
+    GameSound(16);
   }
 }
 
@@ -712,24 +700,9 @@ bool G00_FrameGate() {
 void G00_Leave() {
   SceneCursor.StageNumber = Variant().stage;
   SceneCursor.SceneCode = kConversationScene;
-  Next(0, 10);
+  GoToNextTick(0, 10);
 }
 
-void G00_Sound(int number) {
-  int channel = 0;
-  float offset = 0.0f;
-  C40_PlaySound(number, channel, offset);
-}
-
-void G00_Effect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
-
-void G00_Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  G00_Effect(700);
-}
 
 void RegisterLastBossDuel() {
   ScreenHookSet& screen = MarbrookScreen(kSceneCode);

@@ -12,6 +12,7 @@
 #include "marbrook/marbrook_pictures.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
+#include "marbrook/marbrook_sounds.h"
 #include "marbrook/minigames/last_boss_duel.h"
 #include "scenario/balloon_drawing.h"
 #include "scenario/balloon_geometry.h"
@@ -26,10 +27,7 @@
 
 namespace {
 
-constexpr int kMove = 800;
-constexpr int kMoveResize = 805;
-constexpr int kLinearSized = 15;
-constexpr int kEaseOutSized = 16;
+
 constexpr int kBannerSound = 12;
 constexpr int kHitFrameMs = 40;
 constexpr int kBevelScheme = 100;
@@ -118,7 +116,7 @@ void DealCards() {
   EffectParams.EffectFrames = 10;
   EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
-  G00_Effect(801);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 void ScreenPictures() {
@@ -166,7 +164,7 @@ void DamageIn(int side) {
   Rect to = DrawState.CurrentRect;
   to.X = hp.X + hp.Width / 2 - to.Width / 2;
   to.Y = side == kDuelPlayer ? hp.Y - to.Height + 5 : hp.Y + hp.Height - 5;
-  G00_Glide(kMove, layer, {to.X - 50, to.Y, to.Width, to.Height}, to, 5, 11);
+  G00_Glide(kEffectMove, layer, {to.X - 50, to.Y, to.Width, to.Height}, to, 5, kMotionEaseOut);
 }
 
 // The balloon of the current slot at size (w, h), anchored in its full place by the
@@ -306,7 +304,7 @@ void HitFrame() {
   static constexpr int kSoundFrames[5][4] = {{0, -1, -1, -1}, {0, -1, -1, -1}, {0, 2, -1, -1}, {0, 2, 4, -1}, {0, 4, 8, 12}};
   const int kind = std::clamp(DuelState.DuelHitKind, 0, 4);
   for (int at : kSoundFrames[kind]) {
-    if (at == f) G00_Sound(kind == 0 ? 10 : 11);
+    if (at == f) GameSound(kind == 0 ? 10 : 11);
   }
   ShowLayer(flash, f % 2 == 1);
   ++AnimationRun.AnimationFrame;
@@ -347,7 +345,7 @@ void GuardFrame() {
   }
   ++AnimationRun.AnimationFrame;
   MotionState.CurrentMotionSlot = 0;
-  MotionCurveStep(kEaseOutSized);
+  MotionCurveStep(kMotionSizedEaseOut);
   GuardColour((AnimationRun.AnimationFrame / 2) % 2 == 0 ? kBlue : RgbColor(255, 255, 255));
   if (AnimationRun.AnimationFrame < kFrames) return;
   GuardColour(kBlue);
@@ -471,7 +469,7 @@ void G00_Glide(int code, int layer, const Rect& from, const Rect& to, int frames
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = 13;
   EffectParams.EffectMotionKind = motionKind;
-  G00_Effect(code);
+  RunEffect(code, EffectEnd::kReturn);
 }
 
 void G00_Band(bool opening, int height, uint32_t colour, int frames) {
@@ -483,17 +481,17 @@ void G00_Band(bool opening, int height, uint32_t colour, int frames) {
     PrepareLayer(kPreparePictureShown);
     LayerInfo(band).BackColor = colour;
     ClearLayerImage(band);
-    G00_Glide(kMoveResize, band, line, {0, WindowHeight() / 2 - height / 2, WindowWidth(), height}, frames,
-              kLinearSized);
+    G00_Glide(kEffectMoveResize, band, line, {0, WindowHeight() / 2 - height / 2, WindowWidth(), height}, frames,
+              kMotionSizedLinear);
     return;
   }
   GetLayerRect(kRectIntoCurrent, band);
-  G00_Glide(kMoveResize, band, DrawState.CurrentRect, line, frames, kLinearSized);
+  G00_Glide(kEffectMoveResize, band, DrawState.CurrentRect, line, frames, kMotionSizedLinear);
   ShowLayer(band, false);
 }
 
 void G00_BannerIn(int picture) {
-  G00_Sound(kBannerSound);
+  GameSound(kBannerSound);
   G00_Band(true, 300, RgbColor(255, 255, 255), 10);
   const int layer = ScreenButtons.PictureFirstBox;
   DrawState.CurrentLayer = layer;
@@ -504,15 +502,15 @@ void G00_BannerIn(int picture) {
   const int h = LayerHeight(layer);
   const int x = CentreX(int{w});
   const int y = CentreY(int{h});
-  G00_Glide(kMove, layer, {x + 200, y, w, h}, {x, y, w, h}, 7, 11);
+  G00_Glide(kEffectMove, layer, {x + 200, y, w, h}, {x, y, w, h}, 7, kMotionEaseOut);
 }
 
 void G00_BannerOut() {
-  G00_Sound(kBannerSound);
+  GameSound(kBannerSound);
   const int layer = ScreenButtons.PictureFirstBox;
   GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
-  G00_Glide(kMove, layer, r, {-r.Width, r.Y, r.Width, r.Height}, 3, 11);
+  G00_Glide(kEffectMove, layer, r, {-r.Width, r.Y, r.Width, r.Height}, 3, kMotionEaseOut);
   ShowLayer(layer, false);
   G00_Band(false, 300, RgbColor(255, 255, 255), 10);
 }

@@ -321,7 +321,8 @@ void Dealing() {
   const Rect boardFrom{0, -WindowHeight(), WindowWidth(), WindowHeight()};
   PrepareAt(PairsState.PairsBoardBox, boardFrom);
   C00_LoadPicture(1, kBackdropPicture, 0);
-  Glide(kEffectMove, PairsState.PairsBoardBox, boardFrom, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay, kMotionEaseOut);
+  Glide(kEffectMove, PairsState.PairsBoardBox, boardFrom, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay,
+        kMotionEaseOut);
   TurnBoard(0);
   Wait(kLifeIconsFrames, 0);
   GoTo(kShowing, 0);
@@ -407,7 +408,8 @@ void GameOver() {
       RunMusicFade(100);
       const Rect column{WindowWidth() / 2 - 1, 0, 2, WindowHeight()};
       PrepareAt(50, column);
-      Glide(kEffectMoveResize, 50, column, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay, kMotionSizedLinear);
+      Glide(kEffectMoveResize, 50, column, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay,
+            kMotionSizedLinear);
       RunPause(500);
       SlideInHalves(kGameOverPicture, 30, 309, 25);
       SceneCursor.SceneStep = 1;
@@ -439,7 +441,8 @@ void Cleared() {
       PrepareAt(50, point);
       LayerInfo(50).BackColor = RgbColor(255, 255, 255);
       ClearLayerImage(50);
-      Glide(kEffectMoveResize, 50, point, {0, 0, WindowWidth(), WindowHeight()}, 100, kDefaultDelay, kMotionSizedEaseOut);
+      Glide(kEffectMoveResize, 50, point, {0, 0, WindowWidth(), WindowHeight()}, 100, kDefaultDelay,
+            kMotionSizedEaseOut);
       RunPause(500);
       SlideInHalves(kClearPicture, 50, 308, 45);
       SceneCursor.SceneStep = 1;

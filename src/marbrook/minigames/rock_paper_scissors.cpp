@@ -65,7 +65,6 @@ enum : int {
   kVictoryFlash = 1077,
   kTextIn = 1078,
   kTextOut = 1079,
-  kMusicFade = 750,
 };
 
 constexpr int kHandButtonMode = 10;
@@ -82,12 +81,6 @@ int OpeningState() { return JankenState.JankenOpponent == 1 ? kOpeningA : (Janke
 
 int Board(int base) { return (JankenState.JankenOpponent - 1) * 20 + base; }
 
-// The music fade that returns to the step: the clear and the defeat go on after it.
-void FadeMusic() {
-  EffectParams.EffectFrameDelay = 100;
-  EffectParams.EffectResumesStep = 0;
-  Wait(kMusicFade, 0);
-}
 
 void Opening() {
   static constexpr int kTitleCodes[3][2] = {{kTitleIn, kTitleOut}, {1040, 1041}, {1050, 1051}};
@@ -375,7 +368,7 @@ void Cleared() {
       break;
     case 1:
       // The third opponent's music was faded when its last round ended.
-      if (JankenState.JankenOpponent != 3) FadeMusic();
+      if (JankenState.JankenOpponent != 3) RunMusicFade(100);
       Then(2, kClearPicture);
       break;
     case 2: Then(3, kClearSequence); break;
@@ -392,7 +385,7 @@ void Lost() {
       break;
     case 1: Then(2, kBoardOut); break;
     case 2:
-      FadeMusic();
+      RunMusicFade(100);
       Then(3, kOverPicture);
       break;
     case 3:
@@ -407,7 +400,7 @@ void FinalLoss() {
   switch (SceneCursor.SceneStep) {
     case 0:
       Wait(kCloseInLoss, 0);
-      FadeMusic();
+      RunMusicFade(100);
       SceneCursor.SceneStep = 1;
       Wait(0, 0);
       break;
@@ -425,7 +418,7 @@ void FinalWin() {
   switch (step) {
     case 0:
       Wait(kCloseInWin, 0);
-      FadeMusic();
+      RunMusicFade(100);
       SceneCursor.SceneStep = 1;
       Wait(0, 0);
       break;

@@ -161,7 +161,7 @@ void TitleOut(int backNumber, int sound, bool scattered) {
       SetMotionSlot(i, i, r.X, r.Y, i % 2 == 0 ? -r.Width : r.Width, y);
     }
   }
-  Curves(10, 20, 0, kTitleStrips - 1);
+  Curves(kMotionLinear, 20, 0, kTitleStrips - 1);
   if (CountFramePast(20)) {
     for (int i = 0; i < kTitleStrips; ++i) ShowLayer(i, false);
     NextAnimationStep(200);
@@ -177,7 +177,7 @@ void DropIn(int layer, int board, int frames, int sound) {
     Rect r = Read(layer);
     SetMotionSlot(0, layer, Cx(r.Width), -r.Height, Cx(r.Width), Cy(r.Height));
   }
-  Curve(11, frames, 0);
+  Curve(kMotionEaseOut, frames, 0);
 }
 
 void FallAway(int layer, int frames) {
@@ -185,7 +185,7 @@ void FallAway(int layer, int frames) {
     G01_Sound(layer == 0 ? 11 : 13);
     SlotFromHere(0, layer, Read(layer).X, WindowHeight());
   }
-  Curve(10, frames, 0);
+  Curve(kMotionLinear, frames, 0);
 }
 
 void BoardIn() {
@@ -211,7 +211,7 @@ void ButtonsRise() {
       SetMotionSlot(n, kHandButtonLayer + n, x, WindowHeight(), x, ScreenSize.ScreenHalfHeight + 115);
     }
   }
-  Curves(11, 20, 0, 2);
+  Curves(kMotionEaseOut, 20, 0, 2);
   if (CountFramePast(20)) EndAuto();
 }
 
@@ -228,7 +228,7 @@ void PanelsIn() {
       SetMotionSlot(n, 5 + n, x - 50, Cy(p.Height), x, Cy(p.Height));
     }
   }
-  Curve(10, 5, r.AnimationSubStep);
+  Curve(kMotionLinear, 5, r.AnimationSubStep);
   if (CountFramePast(5)) {
     r.AnimationFrame = 0;
     r.AnimationSubStep += 1;
@@ -246,7 +246,7 @@ void PanelsOut() {
     G01_Sound(13);
     for (int n = 0; n <= 2; ++n) SlotFromHere(n, 5 + n, Read(5 + n).X + 100, Read(5 + n).Y);
   }
-  Curve(10, 5, r.AnimationSubStep);
+  Curve(kMotionLinear, 5, r.AnimationSubStep);
   if (CountFramePast(5)) {
     ShowLayer(5 + r.AnimationSubStep, false);
     r.AnimationFrame = 0;
@@ -281,7 +281,7 @@ void Figure() {
       const Rect p = Read(6);
       SetMotionSlot(0, 6, Cx(p.Width), WindowHeight(), Cx(p.Width), WindowHeight() - (p.Height + 50));
     }
-    Curve(11, 10, 0);
+    Curve(kMotionEaseOut, 10, 0);
     if (CountFramePast(10)) NextAnimationStep();
   } else if (step <= 8 && step % 3 == 1) {  // shake
     static constexpr int kLength[] = {30, 50, 80};
@@ -307,7 +307,7 @@ void Figure() {
   } else if (step <= 8) {  // drop
     SetFrameLength(0, 0);
     if (f == 0 && r.AnimationSubStep == 0) SlotFromHere(0, 6, Read(6).X, WindowHeight());
-    Curve(10, 7, 0);
+    Curve(kMotionLinear, 7, 0);
     if (CountFramePast(7)) {
       ShowLayer(6, false);
       NextAnimationStep();
@@ -321,7 +321,7 @@ void Figure() {
       const int x = WindowWidth() - (p.Width + 10);
       SetMotionSlot(0, kPortraitLayer, x, WindowHeight(), x, WindowHeight() - (p.Height + 10));
     }
-    Curve(11, 10, 0);
+    Curve(kMotionEaseOut, 10, 0);
     if (CountFramePast(10)) EndAuto();
   } else if (step == 10) {  // the fourth button, in the portrait's place
     if (f == 0) {
@@ -331,7 +331,7 @@ void Figure() {
       const int x = WindowWidth() - (p.Width + 20);
       SetMotionSlot(0, kHandButtonLayer + 3, x, WindowHeight(), x, WindowHeight() - (p.Height + 10));
     }
-    Curve(11, 50, 0);
+    Curve(kMotionEaseOut, 50, 0);
     if (CountFramePast(50)) EndAuto();
   }
 }
@@ -383,7 +383,7 @@ void CardIn() {
         const Rect c = Read(CardLayer());
         SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
       }
-      Curve(11, length, 0);
+      Curve(kMotionEaseOut, length, 0);
       if (!CountFramePast(length)) break;
       r.AnimationFrame = 0;
       if (janken.JankenOpponent == 2 && janken.JankenRound >= 2) {
@@ -416,7 +416,7 @@ void CardIn() {
           }
         }
       }
-      Curves(11, 10, 0, copies);
+      Curves(kMotionEaseOut, 10, 0, copies);
       if (CountFramePast(10)) EndAuto();
       break;
     }
@@ -490,7 +490,7 @@ void Multiply(int copies) {
         SetMotionSlot(i, layer, x0, y0, x, y);
       }
     }
-    Curves(11, 5, 0, copies);
+    Curves(kMotionEaseOut, 5, 0, copies);
     if (CountFramePast(5)) {
       for (int i = 0; i <= copies; ++i) KeepHome(i, i == 0 ? CardLayer() : kCopyLayer + i - 1);
       NextAnimationStep();
@@ -513,7 +513,7 @@ void CardSpeech(int code) {
           const Rect c = Read(CardLayer());
           SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
         }
-        Curve(11, 100, 0);
+        Curve(kMotionEaseOut, 100, 0);
         if (CountFramePast(100)) NextAnimationStep(500);
       } else if (r.AnimationStep == 1) {
         EnlargedTremble(kCardTwiceKind);
@@ -537,7 +537,7 @@ void CardSpeech(int code) {
           SetMotionSlot(slot++, kCardLayer + n, x, -c.Height, x, CardRestY(c.Height));
         }
       }
-      Curves(11, 50, 0, 1);
+      Curves(kMotionEaseOut, 50, 0, 1);
       if (CountFramePast(50)) EndAuto();
       break;
     case 1066:
@@ -605,7 +605,7 @@ void Choice(bool fourButtons) {
         }
       }
       for (int k = 0; k < 6; ++k) {
-        if (choiceFrames[k] > 0 && f <= choiceFrames[k]) Curve(10, choiceFrames[k], k);
+        if (choiceFrames[k] > 0 && f <= choiceFrames[k]) Curve(kMotionLinear, choiceFrames[k], k);
       }
       Place(kPortraitLayer, portraitX + RandomRange(0, 5), portraitY + RandomRange(0, 5));
       BlinkFrame(chosenFrame, f);
@@ -634,7 +634,7 @@ void Choice(bool fourButtons) {
           SetMotionSlot(k, layer, p.X, p.Y, p.X, p.Y - (step == 10 ? 80 : 100));
         }
       }
-      Curves(10, 20, 0, lastSlot);
+      Curves(kMotionLinear, 20, 0, lastSlot);
       if (CountFramePast(20)) {
         r.AnimationFrame = 0;
         r.AnimationSubStep = 0;
@@ -655,7 +655,7 @@ void Choice(bool fourButtons) {
           SetSizedMotionSlot(layer - 4, layer, {half, y, 0, h}, {0, y, WindowWidth(), h});
         }
       }
-      Curves(16, 20, 2, 3);
+      Curves(kMotionSizedEaseOut, 20, 2, 3);
       if (CountFramePast(20)) NextAnimationStep(500);
       break;
     case 3: EndAuto(); break;
@@ -674,7 +674,7 @@ void Clash() {
       SetMotionSlot(0, kPortraitLayer, p.X, p.Y, p.X, p.Y - 50);
       MotionSlot[0].MotionPause = 20;
     }
-    Curve(13, 20, 0);
+    Curve(kMotionEaseOutArc, 20, 0);
     if (CountFramePast(20)) {
       NextAnimationStep();
       if (Multiplied()) r.AnimationStep = 10;
@@ -693,7 +693,7 @@ void Clash() {
       SetMotionSlot(k, CopyLayerOfSlot(k), p.X, p.Y, p.X, p.Y + 150);
     }
   }
-  Curves(12, 25, 0, lastSlot);
+  Curves(kMotionEaseIn, 25, 0, lastSlot);
   if (CountFramePast(25)) EndAuto();
 }
 
@@ -751,7 +751,7 @@ void Result() {
         const Rect b = Read(8);
         SetMotionSlot(kBoardSlot, 8, Cx(b.Width), -b.Height, Cx(b.Width), Cy(b.Height));
       }
-      Curve(11, 10, kBoardSlot);
+      Curve(kMotionEaseOut, 10, kBoardSlot);
       if (CountFramePast(10)) EndClick();
       break;
     default: break;
@@ -763,7 +763,7 @@ void ResultOut() {
     G01_Sound(18);
     SlotFromHere(kBoardSlot, 8, Read(8).X, WindowHeight());
   }
-  Curve(10, 10, kBoardSlot);
+  Curve(kMotionLinear, 10, kBoardSlot);
   if (CountFramePast(10)) EndAuto();
 }
 
@@ -773,7 +773,7 @@ void PiecesOut() {
   switch (r.AnimationStep) {
     case 0:
       if (f == 0) SlotFromHere(kPortraitSlot, kPortraitLayer, Read(kPortraitLayer).X, WindowHeight());
-      Curve(10, 5, kPortraitSlot);
+      Curve(kMotionLinear, 5, kPortraitSlot);
       if (CountFramePast(5)) NextAnimationStep();
       break;
     case 1: {
@@ -787,7 +787,7 @@ void PiecesOut() {
           else SetMotionSlot(k, layer, p.X, p.Y, p.X, -p.Height - 10 - 40 * (k - 1));
         }
       }
-      for (int k : marked) Curve(10, 10, k);
+      for (int k : marked) Curve(kMotionLinear, 10, k);
       if (CountFramePast(10)) NextAnimationStep();
       break;
     }
@@ -799,7 +799,7 @@ void PiecesOut() {
           SetSizedMotionSlot(layer - 4, layer, p, {half, p.Y, 0, p.Height});
         }
       }
-      Curves(16, 10, 2, 3);
+      Curves(kMotionSizedEaseOut, 10, 2, 3);
       if (CountFramePast(10)) {
         ShowLayer(6, false);
         ShowLayer(7, false);
@@ -823,7 +823,7 @@ void ClearPicture() {
     SetSizedMotionSlot(0, EndLayer(), {0, 0, WindowWidth(), WindowHeight()},
                        {0, ScreenSize.ScreenHalfHeight - 90, WindowWidth(), 200});
   }
-  Curve(16, 20, 0);
+  Curve(kMotionSizedEaseOut, 20, 0);
   if (CountFramePast(20)) {
     DrawState.CurrentLayer = EndLayer();
     Load(kClearKind, 0);
@@ -858,7 +858,7 @@ void ClearSequence() {
         SetSizedMotionSlot(0, EndLayer() + 1, {0, ScreenSize.ScreenHalfHeight - 1, WindowWidth(), 2},
                            {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(16, 20, 0);
+      Curve(kMotionSizedEaseOut, 20, 0);
       if (CountFramePast(20)) {
         C00_LoadPicture(0, 0, 0);
         FillWindow(Grey(255));
@@ -925,7 +925,7 @@ void OverCollapse() {
         for (int i = 0; i < kStripCount; ++i)
           SlotFromHere(i, EndLayer() + i, Read(EndLayer() + i).X, ScreenSize.ScreenHalfHeight - 4);
       }
-      Curves(10, 10, 0, kStripCount - 1);
+      Curves(kMotionLinear, 10, 0, kStripCount - 1);
       if (CountFramePast(10)) {
         SetLayerPicture(EndLayer(), tq::Surface());
         Fill(EndLayer(), Grey(0));
@@ -936,7 +936,7 @@ void OverCollapse() {
     case 1:
       if (r.AnimationFrame == 0)
         SetSizedMotionSlot(0, EndLayer(), Read(EndLayer()), {0, 0, WindowWidth(), WindowHeight()});
-      Curve(16, 10, 0);
+      Curve(kMotionSizedEaseOut, 10, 0);
       if (CountFramePast(10)) {
         C00_LoadPicture(0, 0, 0);
         for (int layer = 0; layer <= EndLayer(); ++layer) ShowLayer(layer, false);
@@ -1007,7 +1007,7 @@ void CloseIn(bool victory) {
         SetFrameLength(-1, 100 + 10 * r.AnimationSubStep);
         if (r.AnimationSubStep % 2 == 1) G01_Sound(38);
       }
-      Curves(12, 50, 0, 1);
+      Curves(kMotionEaseIn, 50, 0, 1);
       if (CountFramePast(50)) NextAnimationStep();
       break;
     case 1:
@@ -1020,7 +1020,7 @@ void CloseIn(bool victory) {
         SetMotionSlot(0, 1, Cx(h.Width), Cy(h.Height), Cx(h.Width), Cy(h.Height) - 30);
         MotionSlot[0].MotionPause = 30;
       }
-      Curve(13, 30, 0);
+      Curve(kMotionEaseOutArc, 30, 0);
       if (CountFramePast(30)) NextAnimationStep(victory ? 500 : 1000);
       break;
     case 2:
@@ -1031,7 +1031,7 @@ void CloseIn(bool victory) {
         const Rect p = Read(0);
         SetMotionSlot(0, 0, Cx(p.Width), WindowHeight(), Cx(p.Width), WindowHeight() - (p.Height + 50));
       }
-      Curve(11, 10, 0);
+      Curve(kMotionEaseOut, 10, 0);
       if (CountFramePast(10)) EndClick();
       break;
     default: break;
@@ -1050,7 +1050,7 @@ void HeartBreaks() {
   switch (r.AnimationStep) {
     case 0:
       if (f == 0) SlotFromHere(0, 0, Read(0).X, WindowHeight());
-      Curve(10, 10, 0);
+      Curve(kMotionLinear, 10, 0);
       if (CountFramePast(10)) NextAnimationStep(800);
       break;
     case 1: {
@@ -1077,7 +1077,7 @@ void HeartBreaks() {
         const Rect p = Read(0);
         SetMotionSlot(0, 0, Cx(p.Width), WindowHeight(), Cx(p.Width), WindowHeight() - (p.Height + 30));
       }
-      Curve(11, 50, 0);
+      Curve(kMotionEaseOut, 50, 0);
       TrembleAbout(0, DrawState.CurrentRect.X, DrawState.CurrentRect.Y, std::min(f, 50), 50, 8);
       if (CountFramePast(50)) EndClick();
       break;
@@ -1105,7 +1105,7 @@ void DefeatEnding() {
         SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, ScreenSize.ScreenHalfHeight, 0, 0},
                            {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(15, 50, 0);
+      Curve(kMotionSizedLinear, 50, 0);
       Fill(2, Grey(std::min(255, RoundHalfEven(255.0 / 50 * f))));
       if (CountFramePast(50)) NextAnimationStep(1500);
       break;
@@ -1126,7 +1126,7 @@ void DefeatEnding() {
         // The black layer stays over the whole window: the last thing shown.
         SetSizedMotionSlot(0, 2, Read(2), {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(16, 100, 0);
+      Curve(kMotionSizedEaseOut, 100, 0);
       if (CountFramePast(100)) EndAuto();
       break;
     default: break;
@@ -1178,7 +1178,7 @@ void VictoryScene() {
       break;
     case 4:  // it sinks away
       if (f == 0) SlotFromHere(0, 0, home.MotionStartX, WindowHeight());
-      Curve(10, 9, 0);
+      Curve(kMotionLinear, 9, 0);
       if (CountFramePast(9)) NextAnimationStep();
       break;
     case 5: {  // its other picture rises, trembling
@@ -1198,7 +1198,7 @@ void VictoryScene() {
     }
     case 6:  // and sinks
       if (f == 0) SlotFromHere(0, 0, Read(0).X, WindowHeight());
-      Curve(10, 9, 0);
+      Curve(kMotionLinear, 9, 0);
       if (CountFramePast(9)) NextAnimationStep();
       break;
     case 7:  // the last picture rises into place
@@ -1209,7 +1209,7 @@ void VictoryScene() {
         const Rect p = Read(0);
         SetMotionSlot(0, 0, Cx(p.Width), WindowHeight(), Cx(p.Width), WindowHeight() - (p.Height + 50));
       }
-      Curve(11, 10, 0);
+      Curve(kMotionEaseOut, 10, 0);
       if (CountFramePast(10)) EndClick();
       break;
     default: break;
@@ -1226,7 +1226,7 @@ void VictoryFlash() {
         SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, ScreenSize.ScreenHalfHeight, 0, 0},
                            {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(15, 100, 0);
+      Curve(kMotionSizedLinear, 100, 0);
       Fill(2, (f / 4) % 2 == 1 ? Grey(255) : RgbColor(240, 110, 170));
       if (CountFramePast(100)) NextAnimationStep();
       break;

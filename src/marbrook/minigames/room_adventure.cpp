@@ -53,7 +53,10 @@ constexpr int kItemCount = 6;
 struct KeyRow {
   int key, command;
 };
-constexpr KeyRow kKeys[] = {{38, 0}, {39, 1}, {40, 2}, {37, 3}, {97, 4}, {98, 5}, {99, 6}, {100, 7}};
+constexpr KeyRow kKeys[] = {
+    {tq::kKeyUp, 0},       {tq::kKeyRight, 1},    {tq::kKeyDown, 2},     {tq::kKeyLeft, 3},
+    {tq::kKeyPad0 + 1, 4}, {tq::kKeyPad0 + 2, 5}, {tq::kKeyPad0 + 3, 6}, {tq::kKeyPad0 + 4, 7},
+};
 
 constexpr const char* kCompassCaptions[] = {"北", "東", "南", "西"};
 constexpr const char* kCommandCaptions[] = {"1  しらべる", "2  はなす", "3  つかう"};

@@ -14,6 +14,7 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "platform/pixels.h"
+#include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "scenario/motion_curves.h"
 #include "games/motion_slot_store.h"
@@ -31,10 +32,7 @@ constexpr int kWindowFontSize = 20;
 constexpr int kTextEngraved = 20;
 constexpr int kTextEmbossed = 21;
 constexpr int kBattleMusic = 502;  // the lair's music, which a flight returns to
-// Motion kinds of MotionCurveStep.
-constexpr int kLinear = 10;
-constexpr int kEaseOut = 11;
-constexpr int kLinearSized = 15;
+
 
 uint32_t White() { return tq::PixelFromColor(Grey(255)); }
 
@@ -136,7 +134,7 @@ void Walk() {
       GoToNextTick(kRpgEventList, 0);
       break;
     case 3:
-      RpgSound(513);
+      GameSound(513);
       Wait(kRpgHeroStep, 0);
       RpgState.HeroX = RpgState.TargetX;
       RpgState.HeroY = RpgState.TargetY;
@@ -216,7 +214,7 @@ void StepFrame(bool scripted) {
     ShowHeroCell();
   }
   AnimationRun.AnimationLength = kFrames - 1;
-  StepMotion(kLinear);
+  StepMotion(kMotionLinear);
   LastFrame(kFrames - 1);
 }
 
@@ -230,7 +228,7 @@ void SpriteLegFrame() {
                    RpgState.HeroSpotY + RpgState.WaypointY[i] * LayerHeight(layer));
   }
   AnimationRun.AnimationLength = kFrames - 1;
-  StepMotion(kLinear);
+  StepMotion(kMotionLinear);
   LastFrame(kFrames - 1);
 }
 
@@ -245,9 +243,7 @@ void WindowSizeFrame(bool opening) {
     const int h = opening ? 30 : 2;
     const Rect small{full.X + full.Width / 2 - w / 2, full.Y + full.Height / 2 - h / 2, w, h};
     if (opening) {
-      int channel = 1;
-      float offset = 0.0f;
-      C40_PlaySound(512, channel, offset);
+      GameSound(512, 1);
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = small;
       PrepareLayer(kPreparePictureShown);
@@ -258,7 +254,7 @@ void WindowSizeFrame(bool opening) {
     SetSizedMotionSlot(0, layer, from, to);
   }
   AnimationRun.AnimationLength = frames - 1;
-  StepMotion(kLinearSized);
+  StepMotion(kMotionSizedLinear);
   ClearLayerImage(layer);
   RpgBorder(layer);
   if (LastFrame(frames - 1) && !opening) ShowLayer(layer, false);
@@ -292,10 +288,6 @@ void PrintRows(int layer, int x, int firstY, int rowHeight, int count, const std
 
 // ---- Shared helpers ----
 
-void RpgSound(int number, int channel) {
-  float offset = 0.0f;
-  C40_PlaySound(number, channel, offset);
-}
 
 int RpgCell(int column, int row) {
   if (column < -1 || column > 99 || row < -1 || row > 99) return 0;
@@ -316,17 +308,7 @@ void RpgFramedWindow(int layer, int x, int y, int width, int height) {
   RpgBorder(layer);
 }
 
-void RpgPause() {
-  EffectParams.EffectFrameDelay = 500;
-  EffectParams.EffectResumesStep = 0;
-  Wait(kEffectPause, 0);
-}
-
-void RpgFadeMusic() {
-  EffectParams.EffectFrameDelay = 100;
-  EffectParams.EffectResumesStep = 0;
-  Wait(kEffectMusicFade, 0);
-}
+void RpgPause() { RunPause(500); }
 
 void RpgSlideUp(int layer) {
   DrawState.CurrentLayer = layer;
@@ -334,18 +316,16 @@ void RpgSlideUp(int layer) {
   DrawState.TargetRect = DrawState.CurrentRect;
   DrawState.TargetRect.Y = WindowHeight() - DrawState.CurrentRect.Height;
   EffectParams.EffectFrames = 5;
-  EffectParams.EffectMotionKind = kEaseOut;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
-  EffectParams.EffectResumesStep = 0;
-  Wait(kEffectMove, 0);
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 }
 
 void RpgBlink(int layer, int frames) {
   DrawState.CurrentLayer = layer;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = 50;
-  EffectParams.EffectResumesStep = 0;
-  Wait(kEffectBlink, 0);
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
 }
 
 void RpgSpriteLayer(int layer, int cell, int x, int y) {
@@ -363,10 +343,10 @@ void G05_OnKey() {
   RpgState.G05KeyStep = 1;
   RpgState.G05Direction = 0;
   switch (InputEvent.KeyCode) {
-    case 38: RpgState.G05Direction = 1; break;
-    case 39: RpgState.G05Direction = 2; break;
-    case 40: RpgState.G05Direction = 3; break;
-    case 37: RpgState.G05Direction = 4; break;
+    case tq::kKeyUp: RpgState.G05Direction = 1; break;
+    case tq::kKeyRight: RpgState.G05Direction = 2; break;
+    case tq::kKeyDown: RpgState.G05Direction = 3; break;
+    case tq::kKeyLeft: RpgState.G05Direction = 4; break;
     default: break;
   }
   if (RpgState.G05Direction == 0 && InputEvent.AdvanceKeyDown != 1) {

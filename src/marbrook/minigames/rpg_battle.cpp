@@ -100,8 +100,7 @@ void MoveSlots(int lastSlot) {
   EffectParams.EffectLastSlot = lastSlot;
   EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
-  EffectParams.EffectResumesStep = 0;
-  Wait(kEffectMoveSlots, 0);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 // A blow's damage: a negative sum becomes 1, a sum of exactly 0 stays 0.
@@ -134,7 +133,7 @@ void Command() {
 void Choose() {
   const int direction = RpgState.G05Direction;
   if (direction < 1 || direction > 4) return;
-  RpgSound(510);
+  GameSound(510);
   G05_CommandWindow(direction + 10);
   RpgBlink(CommandLayer() + 1, 8);
   ShowLayer(CommandLayer(), false);
@@ -144,7 +143,7 @@ void Choose() {
 
 void Blow() {
   RpgPause();
-  RpgSound(500);
+  GameSound(500);
   G05_BattleAction(5, 0);
   G05_BattleAction(0, 0);
   G05_BattleAction(10, 0);
@@ -186,7 +185,7 @@ void EndOfTurn() {
     return;
   }
   ShowLayer(PictureLayer(), false);
-  RpgFadeMusic();
+  RunMusicFade(100);
   Add("：" + RpgState.EnemyName + "を倒した！");
   GoTo(kRpgBattle, kVictory);
   if (RpgState.EnemyName == kKidnapper) RpgState.SlimeBeaten = 1;
@@ -219,7 +218,7 @@ void HeroTurn() {
       }
       if (RpgState.EnemyName == kKidnapper) RpgState.SlimeHP = RpgState.EnemyHP;
       Say("勇者は逃げ出した！");
-      RpgFadeMusic();
+      RunMusicFade(100);
       G05_BattleAction(50, 0);
       Wait(kRpgWindowClose, 0);
       C15_PlayMusic(502);
@@ -234,7 +233,7 @@ void HeroTurn() {
 void EnemyTurn() {
   Say(RpgState.EnemyName + "の攻撃！");
   RpgPause();
-  RpgSound(501);
+  GameSound(501);
   Wait(kRpgEnemyBlow, 0);
   RpgState.Damage = BlowDamage(RpgState.EnemyAP - (RpgState.HeroDP + RpgState.ArmourBonus) + RandomRange(0, 1));
   Add("：勇者は" + RpgFullWidth(RpgState.Damage) + "のダメージを受けた！");
@@ -288,7 +287,7 @@ void AfterVictory() {
 
 void Death() {
   for (int layer = 0; layer <= 49; ++layer) ShowLayer(layer, false);
-  RpgFadeMusic();
+  RunMusicFade(100);
   const int layer = RpgState.G05WindowBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {0, 0, 1, 1};

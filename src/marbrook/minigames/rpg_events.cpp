@@ -335,11 +335,11 @@ void RunCode(int code) {
       G05_StatusPanel(1);
       break;
     case 40:
-      RpgFadeMusic();
+      RunMusicFade(100);
       SpriteWalk(2, true, -1, -5, {{-1, -4}, {-1, -3}, {-1, -2}});
       break;
     case 41:
-      RpgSound(500);
+      GameSound(500);
       G05_MoveSprite(5, 5, 6);
       G05_MoveSprite(5, 6, 5);
       break;
@@ -448,7 +448,7 @@ void G05_EventStep() {
     return;
   }
   const std::string& text = rpg.EventText[pos];
-  if (!text.empty()) RpgSound(511);
+  if (!text.empty()) GameSound(511);
   G05_MessageWindow(0, text);
   RunCode(code);
   if (code != kChoice) rpg.EventPos = static_cast<int>(pos) + 1;
@@ -466,7 +466,7 @@ void G05_SpriteWalkStep() {
 void G05_ChoiceStep() {
   const int direction = RpgState.G05Direction;
   if (direction != 1 && direction != 3) return;
-  RpgSound(510);
+  GameSound(510);
   G05_ChoiceWindow(direction / 3 + 10);
   RpgBlink(RpgState.G05WindowBox + 2, 8);
   ShowLayer(RpgState.G05WindowBox + 1, false);
