@@ -133,7 +133,7 @@ void Roll() {
   ShowLayer(BoardGameState.G02SignBox, false);
   // The die stays on the window until the next click.
   RunEffect(kLifeRoll, EffectEnd::kReturn);
-  EffectParams.EffectResumesStep = -1;
+  EffectParams.EffectResumesStep = -1;  // as the common effects leave it when they end
 }
 
 void ClearScreen() {

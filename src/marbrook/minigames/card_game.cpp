@@ -149,7 +149,7 @@ void BettingClick() {
       GoToNextTick(kCardGame, kNewDeal);
       break;
     case kHelp:
-      G04_Board(kCasinoHelpQuitPress, 0);
+      G04_Board(kCasinoHelpQuitPress, kCasinoHelpButton);
       G04_Board(kCasinoRulesBoard, CasinoState.CasinoMode);
       GoTo(kCardGame, kHelpOut);
       break;

@@ -304,7 +304,7 @@ void CasinoBigBoardOut() {
 }
 
 void CasinoQuitGame() {
-  G04_Board(kCasinoHelpQuitPress, 1);
+  G04_Board(kCasinoHelpQuitPress, kCasinoQuitButton);
   CasinoState.CasinoBet = 0;
   GoToNextTick(kCasinoTitle, 4);
 }
@@ -389,8 +389,6 @@ void G04_NumberPanel(int kind, int redraw) {
 
 namespace {
 
-int MessageLayer() { return CasinoState.CasinoMessageBox; }
-int CasinoButton(int n) { return CasinoState.CasinoButtonFirstBox + n; }
 int Panel(int kind) { return CasinoState.PanelFirstBox + PanelOffset(kind); }
 
 // A board picture centred, falling from just above the window to its middle.
@@ -412,7 +410,7 @@ void PressCell(int layer, int sheet, int cellX, int pressedY, int width, int hei
 }
 
 void CardMessageStrip(int row) {
-  const int box = MessageLayer();
+  const int box = CasinoState.CasinoMessageBox;
   const int y = row == 0 ? 208 : 471;
   CasinoCell(box, 1, 0, row * 75, 400, 75, CentreX(400), y - 50);
   CasinoSlide(box, CentreX(400), y);
@@ -420,39 +418,41 @@ void CardMessageStrip(int row) {
 }
 
 void CardResultStrip(int row) {
-  const int box = MessageLayer();
+  const int box = CasinoState.CasinoMessageBox;
   CasinoCell(box, 3, 0, row * 60, 250, 60, CentreX(250), 245);
   CasinoSlide(box, CentreX(250), 295);
   CasinoRunSlides(10);
 }
 
 void MessageOut() {
-  const int box = MessageLayer();
+  const int box = CasinoState.CasinoMessageBox;
   GameSound(400);
   CasinoSlide(box, LayerLeft(box), WindowHeight());
   CasinoRunSlides(10);
   ShowLayer(box, false);
 }
 
+// The pressed cells lie in a row from the left (layout 0) or from the right in steps of
+// two (layout 1).
 void ButtonPress(int layout) {
   GameSound(CasinoState.PressSoundKind == 0 ? 403 : 404);
   const int n = ScreenButtons.HoveredButton;
-  PressCell(CasinoButton(n), 2, layout == 0 ? n * 100 : 600 - n * 200, 80, 100, 80);
+  PressCell(CasinoState.CasinoButtonFirstBox + n, 2, layout == 0 ? n * 100 : 600 - n * 200, 80, 100, 80);
 }
 
 void StopPress() {
   GameSound(405);
-  PressCell(CasinoButton(2), 2, 200, 80, 240, 80);
+  PressCell(CasinoState.CasinoButtonFirstBox + 2, 2, 200, 80, 240, 80);
 }
 
 void HelpQuitPress(int button) {
   GameSound(404);
-  PressCell(CasinoButton(5 + button), 5, button * 90, 60, 90, 60);
+  PressCell(CasinoState.CasinoButtonFirstBox + 5 + button, 5, button * 90, 60, 90, 60);
 }
 
 void AfterDeal() {
-  const int box = MessageLayer();
-  const int buttons = CasinoButton(0);
+  const int box = CasinoState.CasinoMessageBox;
+  const int buttons = CasinoState.CasinoButtonFirstBox;
   CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
   for (int layer = buttons; layer <= buttons + 6; ++layer) CasinoSlide(layer, LayerLeft(layer), WindowHeight());
   CasinoRunSlides(10);
@@ -461,8 +461,8 @@ void AfterDeal() {
 }
 
 void NewDeal() {
-  const int box = MessageLayer();
-  const int buttons = CasinoButton(0);
+  const int box = CasinoState.CasinoMessageBox;
+  const int buttons = CasinoState.CasinoButtonFirstBox;
   CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
   for (int layer = buttons; layer <= buttons + 4; ++layer) CasinoSlide(layer, LayerLeft(layer), WindowHeight());
   const int bet = Panel(1);
@@ -479,8 +479,8 @@ void NewDeal() {
 }
 
 void DrawButtonsOut() {
-  const int box = MessageLayer();
-  const int buttons = CasinoButton(0);
+  const int box = CasinoState.CasinoMessageBox;
+  const int buttons = CasinoState.CasinoButtonFirstBox;
   LayerToFront(box);
   CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
   CasinoSlide(buttons, LayerLeft(buttons), WindowHeight());
@@ -491,7 +491,7 @@ void DrawButtonsOut() {
 }
 
 void ResultList() {
-  const int buttons = CasinoButton(0);
+  const int buttons = CasinoState.CasinoButtonFirstBox;
   const bool story = CasinoState.CasinoMode == 1;
   int w = story ? 600 : 800, h = story ? 60 : 80, gap = story ? 10 : 20;
   int e = 0;
@@ -519,7 +519,7 @@ void ResultList() {
 }
 
 void HandEnd() {
-  const int buttons = CasinoButton(0);
+  const int buttons = CasinoState.CasinoButtonFirstBox;
   for (int kindOfPanel : {1, 5, 6}) {
     const int layer = Panel(kindOfPanel);
     CasinoSlide(layer, LayerLeft(layer), WindowHeight());
@@ -541,7 +541,7 @@ void HandEnd() {
 }
 
 void HelpQuitButtons() {
-  const int buttons = CasinoButton(0);
+  const int buttons = CasinoState.CasinoButtonFirstBox;
   for (int i = 0; i <= 1; ++i) {
     CasinoCell(buttons + 5 + i, 5, i * 90, 0, 90, 60, WindowWidth() - 90, WindowHeight());
     CasinoSlide(buttons + 5 + i, WindowWidth() - 90, WindowHeight() - 127 + 65 * i);
@@ -555,7 +555,7 @@ void G04_Board(int kind, int variant) {
   switch (kind) {
     case kCasinoCardMessage: CardMessageStrip(variant); break;
     case kCasinoCardResult: CardResultStrip(variant); break;
-    case kCasinoRulesBoard: DropBoard(MessageLayer(), 1276, variant, 20); break;
+    case kCasinoRulesBoard: DropBoard(CasinoState.CasinoMessageBox, 1276, variant, 20); break;
     case kCasinoMessageOut: MessageOut(); break;
     case kCasinoButtonPress: ButtonPress(variant); break;
     case kCasinoStopPress: StopPress(); break;
@@ -565,7 +565,7 @@ void G04_Board(int kind, int variant) {
     case kCasinoDrawButtonsOut: DrawButtonsOut(); break;
     case kCasinoResultList: ResultList(); break;
     case kCasinoHandEnd: HandEnd(); break;
-    case kCasinoSystemBoard: DropBoard(MessageLayer(), 1278, variant, 10); break;
+    case kCasinoSystemBoard: DropBoard(CasinoState.CasinoMessageBox, 1278, variant, 10); break;
     case kCasinoBigBoard: DropBoard(BigBoardLayer(), kPictureBoards, variant, 15); break;
     case kCasinoHelpQuitButtons: HelpQuitButtons(); break;
     default: break;

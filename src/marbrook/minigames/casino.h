@@ -124,7 +124,7 @@ enum CasinoBoardKind : int {
   kCasinoMessageOut = 3,        // the message box slides down out of the window
   kCasinoButtonPress = 5,       // the hovered game button pressed, cells laid out by variant
   kCasinoStopPress = 6,         // the stop button pressed
-  kCasinoHelpQuitPress = 7,     // help (0) or quit (1) pressed
+  kCasinoHelpQuitPress = 7,     // the help or the quit button pressed
   kCasinoAfterDeal = 10,        // card game: message up, buttons 10 to 16 down
   kCasinoNewDeal = 11,          // card game: message up, buttons and bet down, cards out
   kCasinoDrawButtonsOut = 12,   // card game: message up, the two draw buttons down
@@ -134,6 +134,8 @@ enum CasinoBoardKind : int {
   kCasinoBigBoard = 35,         // big board, picture variant
   kCasinoHelpQuitButtons = 40,  // the help and quit buttons rise into the corner
 };
+// The variants of kCasinoHelpQuitPress.
+enum : int { kCasinoHelpButton = 0, kCasinoQuitButton = 1 };
 
 // The shortest decimal form of a credit value (at most seven significant digits).
 std::string CasinoNumberText(float value);

@@ -124,7 +124,7 @@ void ButtonClick() {
       break;
     case kStop: G04_Board(kCasinoStopPress, 0); break;
     case kHelp:
-      G04_Board(kCasinoHelpQuitPress, 0);
+      G04_Board(kCasinoHelpQuitPress, kCasinoHelpButton);
       G04_Board(kCasinoRulesBoard, 2);
       GoTo(kSlotGame, kRulesOut);
       break;
