@@ -23,6 +23,7 @@ constexpr int kDefaultMotionKind = 11;
 constexpr int kCurtainSheet = 9;
 constexpr int kCurtainFrames = 30;
 
+
 EffectParamsRecord& P() { return EffectParams; }
 AnimationRunRecord& Run() { return AnimationRun; }
 
