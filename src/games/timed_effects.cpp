@@ -294,6 +294,16 @@ void RunEffect(int code, EffectEnd end) {
   Wait(code, 0);
 }
 
+void RunPause(int ms) {
+  EffectParams.EffectFrameDelay = ms;
+  RunEffect(kEffectPause, EffectEnd::kReturn);
+}
+
+void RunMusicFade(int stepMs) {
+  EffectParams.EffectFrameDelay = stepMs;
+  RunEffect(kEffectMusicFade, EffectEnd::kReturn);
+}
+
 void EndCommonEffect() {
   if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
   else Wait(0, 0);

@@ -71,6 +71,10 @@ enum EffectCode : int {
 enum class EffectEnd { kNextTick, kReturn };
 // Runs effect `code`, its other EffectParams already set, ending as `end` says.
 void RunEffect(int code, EffectEnd end);
+// The pause (700) of `ms` milliseconds and the music fade (750) with `stepMs` between
+// its tenths, each back to the caller of Wait when it ends.
+void RunPause(int ms);
+void RunMusicFade(int stepMs);
 
 // The Marbrook EffectHooks member: one frame of the running AnimationCode.
 void C40_EffectStep();

@@ -22,31 +22,28 @@ constexpr int kMaxLines = 29;
 
 constexpr const char* kLabels[] = {"→ 次のＣＧへ", "← 前のＣＧへ", "メニューに戻る"};
 
-ScreenButtonsRecord& B() { return ScreenButtons; }
-ExtrasAreaRecord& X() { return ExtrasArea; }
-
 void Box(int layer, int x1, int y1, int x2, int y2, uint32_t colour) {
   tq::DrawBox(LayerImage(layer), x1, y1, x2, y2, tq::PixelFromColor(colour));
 }
 
 // Set-up (100, 0): frame picture, buttons, page 0.
 void SetUp() {
-  B().PictureFirstBox = 0;
-  B().HoverFirstBox = 5;
-  X().ExtrasTextLayer = 10;
+  ScreenButtons.PictureFirstBox = 0;
+  ScreenButtons.HoverFirstBox = 5;
+  ExtrasArea.ExtrasTextLayer = 10;
   DrawState.CurrentLayer = 1;
   DrawState.CurrentRect = {20, 30, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kFrameKind, kFrameNumber);
   for (int i = 0; i <= 2; ++i) C45_TextButton(i, kLabels[i], 0);
-  X().ExtrasPage = 0;
-  X().ExtrasLastPage = 13;
+  ExtrasArea.ExtrasPage = 0;
+  ExtrasArea.ExtrasLastPage = 13;
   SceneCursor.SceneStep = 5;
   Wait(0, 0);
 }
 
 void Show() {
-  const int page = X().ExtrasPage;
+  const int page = ExtrasArea.ExtrasPage;
   C45_BonusCgPicture(page);
   const std::span<const char* const> captions = BonusCaptions();
   const std::string text = page >= 0 && static_cast<size_t>(page) < captions.size() ? captions[static_cast<size_t>(page)] : "";
@@ -58,8 +55,8 @@ void Show() {
 void Click() {
   if (!ExtrasButtonPressed(3)) return;
   SceneCursor.ButtonMode = 0;
-  ExtrasAreaRecord& x = X();
-  switch (B().HoveredButton) {
+  ExtrasAreaRecord& x = ExtrasArea;
+  switch (ScreenButtons.HoveredButton) {
     case 0: x.ExtrasPage = x.ExtrasPage >= x.ExtrasLastPage ? 0 : x.ExtrasPage + 1; break;
     case 1: x.ExtrasPage = x.ExtrasPage <= 0 ? x.ExtrasLastPage : x.ExtrasPage - 1; break;
     default:
@@ -93,21 +90,21 @@ void C45_BonusCgStep() {
 }
 
 void C45_BonusCgPicture(int n) {
-  DrawState.CurrentLayer = B().PictureFirstBox;
+  DrawState.CurrentLayer = ScreenButtons.PictureFirstBox;
   DrawState.CurrentRect = {CentreX(390), 50, 390, 390};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kPictureKind, n);
 }
 
 void C45_TextButton(int i, const std::string& label, int state) {
   if (i < 0 || i > 9) return;
-  X().TextButtonLabels[static_cast<size_t>(i)] = label;
+  ExtrasArea.TextButtonLabels[static_cast<size_t>(i)] = label;
   TextStyle.CurrentText = label;
-  const int layer = B().HoverFirstBox + i;
+  const int layer = ScreenButtons.HoverFirstBox + i;
   DrawState.CurrentLayer = layer;
   TextStyle.TextFontSize = 18;
   DrawState.CurrentRect = {700, 100 + 43 * i, kButtonWidth, kButtonHeight};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   MeasureText(0);
   TextStyle.TextX = 10;
   TextStyle.TextY = kButtonHeight / 2 - TextStyle.MeasuredHeight / 2 - 1;
@@ -148,10 +145,10 @@ void C45_CaptionBox(int /*first*/, const std::string& text) {
   std::vector<std::string> lines;
   int count = 0;
   SplitFields(text, "：", kMaxLines, lines, count);
-  const int layer = X().ExtrasTextLayer;
+  const int layer = ExtrasArea.ExtrasTextLayer;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {60, 470, 800, 200};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(layer).FontName = tq::kFontFixed;
   DrawTextBoxFrame(layer);
   TextStyle.TextFontSize = 20;

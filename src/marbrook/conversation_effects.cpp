@@ -41,10 +41,6 @@ constexpr int kSegmentPauseMs = 500;
 constexpr int kButtonWidth = 240;
 constexpr int kButtonHeight = 80;
 
-AnimationRunRecord& Run() { return AnimationRun; }
-int P() { return LineCode.SubParam; }
-int Q() { return LineCode.Speaker; }
-
 std::vector<std::string> TextFields() {
   const int n = ScriptStore.CurrentScriptLine;
   std::string text = n >= 0 && n < kScriptLineCapacity ? ScriptStore.ScriptText[static_cast<size_t>(n)] : "";
@@ -131,8 +127,8 @@ void EndEffect() { FinishScriptAction(); }
 // 1700 and 1701: a narrator line glows in (or out), segment by segment.
 void NarratorLine(bool in) {
   SetFrameLength(0, 0);
-  const Placement pl = LinePlacement(Q());
-  const int p = P();
+  const Placement pl = LinePlacement(LineCode.Speaker);
+  const int p = LineCode.SubParam;
   // Rows count from 1: a units digit of 0 is taken as row 1.
   const int total = p >= 20 && p <= 99 ? p / 10 : 1;
   const int row = p >= 20 && p <= 99 ? std::max(p % 10, 1) : 1;
@@ -147,7 +143,7 @@ void NarratorLine(bool in) {
   const int h = Measure(whole);
   const int top = pl.top ? pl.y0 + h * (row - 1) : pl.y0 - (h * total) / 2 + h * (row - 1);
   const int width = ScreenSize.ScreenWidth;
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   r.AnimationLength = pl.length;
 
   auto segmentLayer = [base](int s) { return base + std::min(s, 2); };
@@ -156,14 +152,14 @@ void NarratorLine(bool in) {
     const std::string text = s <= 2 ? fields[static_cast<size_t>(s - 1)] : "";
     Measure(text);
     if (!text.empty()) {
-      Lay(segmentLayer(s), TextStyle.LetterCursorX, top, TextStyle.MeasuredWidth, h, 10);
+      Lay(segmentLayer(s), TextStyle.LetterCursorX, top, TextStyle.MeasuredWidth, h, kPreparePictureShown);
       Glow(0, h, Brightness(in, k, pl.length));
     }
     if (k >= pl.length) SetFrameLength(-1, kSegmentPauseMs);
   };
 
   if (r.AnimationFrame == 0) {
-    Lay(base, 0, top, width, h, 11);
+    Lay(base, 0, top, width, h, kPreparePictureHidden);
     Glow((width - TextStyle.MeasuredWidth) / 2, h, 1.0f);
     TextStyle.LetterCursorX = TextStyle.TextX;
     r.AnimationSubStep = 1;
@@ -199,8 +195,8 @@ void NarratorLine(bool in) {
 
 // 1702 and 1703: every text field of the line glows in (or out) as one block.
 void NarratorBlock(bool in) {
-  const Placement pl = BlockPlacement(Q());
-  AnimationRunRecord& r = Run();
+  const Placement pl = BlockPlacement(LineCode.Speaker);
+  AnimationRunRecord& r = AnimationRun;
   if (r.AnimationFrame == 0) r.AnimationFrame = 1;
   const int k = r.AnimationFrame;
   const std::vector<std::string> fields = TextFields();
@@ -210,7 +206,7 @@ void NarratorBlock(bool in) {
     const int h = Measure(fields[static_cast<size_t>(i)]);
     const int top = pl.top ? pl.y0 + h * i : pl.y0 - (h * n) / 2 + h * i;
     const int textWidth = TextStyle.MeasuredWidth;
-    Lay(i, 0, top, ScreenSize.ScreenWidth, h, 10);
+    Lay(i, 0, top, ScreenSize.ScreenWidth, h, kPreparePictureShown);
     Glow((ScreenSize.ScreenWidth - textWidth) / 2, h, Brightness(in, k, pl.length));
   }
   if (k < pl.length) {
@@ -220,7 +216,7 @@ void NarratorBlock(bool in) {
   if (!in) {
     for (int i = 0; i < n; ++i) ShowLayer(i, false);
     // The whole-line layers a line-by-line block left for rows 1 to n.
-    if (P() == 1) {
+    if (LineCode.SubParam == 1) {
       for (int i = 0; i < n; ++i) ShowLayer(3 * i, false);
     }
   }
@@ -233,21 +229,21 @@ bool StepMotions(int last, int curve) {
     MotionState.CurrentMotionSlot = slot;
     MotionCurveStep(curve);
   }
-  if (Run().AnimationFrame >= Run().AnimationLength) return true;
-  ++Run().AnimationFrame;
+  if (AnimationRun.AnimationFrame >= AnimationRun.AnimationLength) return true;
+  ++AnimationRun.AnimationFrame;
   return false;
 }
 
 void Panels() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int w = ScreenSize.ScreenWidth;
   const int h = ScreenSize.ScreenHeight;
   if (r.AnimationFrame == 0) {
     int base = 0, mx = 0, my = 0;
-    if (P() == 0) mx = ScreenSize.ScreenHalfWidth, my = ScreenSize.ScreenHalfHeight;
-    if (P() == 1) base = 5, mx = 585, my = 135;
-    for (int i = 0; i < 4; ++i) Lay(base + i, 0, 0, w, h, 10);
-    if (P() == 1) {
+    if (LineCode.SubParam == 0) mx = ScreenSize.ScreenHalfWidth, my = ScreenSize.ScreenHalfHeight;
+    if (LineCode.SubParam == 1) base = 5, mx = 585, my = 135;
+    for (int i = 0; i < 4; ++i) Lay(base + i, 0, 0, w, h, kPreparePictureShown);
+    if (LineCode.SubParam == 1) {
       LayerToFront(12);
       LayerToFront(11);
     }
@@ -257,11 +253,11 @@ void Panels() {
     SetMotionSlot(3, base + 3, 0, -h, 0, my - h);
     r.AnimationLength = 30;
   }
-  if (StepMotions(3, 11)) EndEffect();
+  if (StepMotions(3, kMotionEaseOut)) EndEffect();
 }
 
 void ClearEffectLayers() {
-  if (P() == 0) {
+  if (LineCode.SubParam == 0) {
     for (int layer = 0; layer <= 9; ++layer) ShowLayer(layer, false);
   }
   EndEffect();
@@ -274,18 +270,18 @@ void LoadSheet(int number) {
 }
 
 void LayCell(int layer, int x, int y, int width, int height, int cellX, int cellY) {
-  Lay(layer, x, y, width, height, 10);
+  Lay(layer, x, y, width, height, kPreparePictureShown);
   ClipCellToLayer(SystemLayerSet.CurtainSheet, cellX, cellY, width, height);
 }
 
 void Curtain() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int half = ScreenSize.ScreenHalfWidth;
   const int w = ScreenSize.ScreenWidth;
   const int layer = SystemLayerSet.CurtainLayer;
-  const bool opening = P() == 1;
+  const bool opening = LineCode.SubParam == 1;
   if (r.AnimationFrame == 0) {
-    if (P() != 0 && P() != 1) {
+    if (LineCode.SubParam != 0 && LineCode.SubParam != 1) {
       // Nothing to draw: the line goes on.
       EndEffect();
       return;
@@ -303,22 +299,22 @@ void Curtain() {
     }
     r.AnimationLength = 30;
   }
-  if (!StepMotions(1, 11)) return;
+  if (!StepMotions(1, kMotionEaseOut)) return;
   if (AnimationRun.DirectEffectRun == 1) FrameClock.FrameLoopRunning = 0;
   else EndEffect();
 }
 
 void Buttons(bool two) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int layer = SystemLayerSet.MenuRowLayer;
   const int h = ScreenSize.ScreenHeight;
   if (r.AnimationFrame == 0) {
     LoadSheet(30);
-    const int cellY = kButtonHeight * P();
+    const int cellY = kButtonHeight * LineCode.SubParam;
     int endY = DrawState.TargetRect.Y;
     if (two) {
-      if (Q() == 10) endY = h - 300;
-      if (Q() == 15) endY = h - 120;
+      if (LineCode.Speaker == 10) endY = h - 300;
+      if (LineCode.Speaker == 15) endY = h - 120;
       const int x0 = ScreenSize.ScreenHalfWidth - 280;
       const int x1 = ScreenSize.ScreenHalfWidth + 40;
       LayCell(layer, x0, h, kButtonWidth, kButtonHeight, 0, cellY);
@@ -326,7 +322,7 @@ void Buttons(bool two) {
       SetMotionSlot(0, layer, x0, h, x0, endY);
       SetMotionSlot(1, layer + 1, x1, h, x1, endY);
     } else {
-      if (Q() == 15) endY = h - 90;
+      if (LineCode.Speaker == 15) endY = h - 90;
       int buttonWidth = kButtonWidth;
       const int x = CentreX(buttonWidth);
       LayCell(layer, x, h, kButtonWidth, kButtonHeight, 0, cellY);
@@ -334,16 +330,16 @@ void Buttons(bool two) {
     }
     r.AnimationLength = 10;
   }
-  if (StepMotions(two ? 1 : 0, 11)) EndEffect();
+  if (StepMotions(two ? 1 : 0, kMotionEaseOut)) EndEffect();
 }
 
-int FaceLayerOfQ() { return FaceSlot.FaceLayer[static_cast<size_t>(Q())]; }
+int FaceLayerOfQ() { return FaceSlot.FaceLayer[static_cast<size_t>(LineCode.Speaker)]; }
 
 // Frames 0 to last: the layer shows on odd frames (oddShown) or on even ones; true
 // after the last frame.
 bool Blink(int layer, int frameMs, int last, bool oddShown) {
   SetFrameLength(-1, frameMs);
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const bool odd = r.AnimationFrame % 2 == 1;
   ShowLayer(layer, odd == oddShown);
   if (r.AnimationFrame >= last) return true;
@@ -353,10 +349,10 @@ bool Blink(int layer, int frameMs, int last, bool oddShown) {
 
 void WhiteFlash() {
   const int white = SystemLayerSet.MenuHoverLayer;
-  if (Run().AnimationFrame == 0) {
-    GetLayerRect(50, FaceLayerOfQ());
+  if (AnimationRun.AnimationFrame == 0) {
+    GetLayerRect(kRectIntoCurrent, FaceLayerOfQ());
     DrawState.CurrentLayer = white;
-    PrepareLayer(11);
+    PrepareLayer(kPreparePictureHidden);
     LayerInfo(white).BackColor = RgbColor(255, 255, 255);
     ClearLayerImage(white);
     LayerToBack(white);
@@ -379,14 +375,14 @@ void FaceBlink() {
 
 void FaceRise() {
   SetFrameLength(-1, 5);
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   if (r.AnimationFrame == 0) {
-    GetLayerRect(50, FaceLayerOfQ());
+    GetLayerRect(kRectIntoCurrent, FaceLayerOfQ());
     const Rect f = DrawState.CurrentRect;
     SetMotionSlot(0, FaceLayerOfQ(), f.X, ScreenSize.ScreenHeight - f.Height, f.X, -30);
     r.AnimationLength = 1000;
   }
-  if (StepMotions(0, 10)) EndEffect();
+  if (StepMotions(0, kMotionLinear)) EndEffect();
 }
 
 }  // namespace
@@ -395,7 +391,7 @@ void C15_Frame() {
   const int code = FrameClock.AnimationCode;
   const bool faceEffect = code == kWhiteFlash || code == kBlinkOut || code == kFaceRise || code == kFaceBlink;
   // A face effect on a slot that does not exist draws nothing.
-  if (faceEffect && !ValidFaceSlot(Q())) {
+  if (faceEffect && !ValidFaceSlot(LineCode.Speaker)) {
     EndEffect();
     return;
   }

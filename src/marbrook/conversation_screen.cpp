@@ -18,6 +18,7 @@
 #include "marbrook/story_flow.h"
 #include "games/timed_effects.h"
 #include "scenario/auto_reading.h"
+#include "scenario/motion_curves.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
 #include "scenario/face_slots.h"
@@ -43,28 +44,13 @@ constexpr int kLastVisibleLayer = 89;
 constexpr int kChosenSound = 13;
 constexpr int kHoverSound = 16;
 
-enum : int { kPause = 700, kMove = 800, kBlink = 820, kMoveBlink = 825, kCurtainClose = 950, kCurtainOpen = 951 };
-
-
-void RunEffect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
-
-void PlaySound40(int number) {
-  int channel = 0;
-  float offset = 0.0f;
-  C40_PlaySound(number, channel, offset);
-}
-
 void Entry() {
   const int step = SceneCursor.SceneStep;
   if (step != 0 && step != 10) return;
   if (step == 0) C15_DebugStage();
   C15_LayoutInit();
   ScriptStore.SceneLabel = -1;
-  GoTo(kStageLoad, 0);
-  Wait(0, 0);
+  GoToNextTick(kStageLoad, 0);
 }
 
 // A stage load resets what every conversation resets, and the narrator's box too.
@@ -116,10 +102,10 @@ void Lines() {
 
 // Moves a layer by the window's height, as effect 800 and the slots of 825 do.
 void StoreSlideDown(int layer) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect = DrawState.CurrentRect;
-  DrawState.TargetRect.Y += ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y += WindowHeight();
 }
 
 void Choose() {
@@ -135,7 +121,7 @@ void Choose() {
     b.HoveredButton = clicked - rowLayer;
   }
   const int chosen = b.HoveredButton;
-  PlaySound40(kChosenSound);
+  GameSound(kChosenSound);
   EffectParamsRecord& e = EffectParams;
   if (SceneCursor.SceneState == kTwoRowChoice) {
     int slot = 0;
@@ -148,20 +134,19 @@ void Choose() {
     e.BlinkFrames = 30;
     e.EffectFrames = 20;
     e.EffectLastSlot = slot - 1;
-    e.EffectMotionKind = 11;
-    RunEffect(kMoveBlink);
+    e.EffectMotionKind = kMotionEaseOut;
+    RunEffect(kEffectMoveBlink, EffectEnd::kReturn);
   } else {
     DrawState.CurrentLayer = SystemLayerSet.MenuHoverLayer;
     e.EffectFrames = 8;
     e.EffectFrameDelay = 50;
-    RunEffect(kBlink);
+    RunEffect(kEffectBlink, EffectEnd::kReturn);
   }
-  e.EffectFrameDelay = 100;
-  RunEffect(kPause);
+  RunPause(100);
   StoreSlideDown(rowLayer + chosen);
   e.EffectFrames = 10;
-  e.EffectMotionKind = 10;
-  RunEffect(kMove);
+  e.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
   SceneCursor.StageNumber = ScriptAction.BranchParams[static_cast<size_t>(chosen)];
   C15_LoadStage();
   GoTo(kLines, 0);
@@ -184,12 +169,11 @@ void Choice() {
 
 // The curtain closes over an emptied window and waits; `open` opens it again.
 void CurtainOverEmptyWindow(bool open) {
-  RunEffect(kCurtainClose);
+  RunEffect(kEffectCurtainClose, EffectEnd::kReturn);
   for (int layer = 0; layer <= kLastVisibleLayer; ++layer) ShowLayer(layer, false);
   SetLayerPicture(GameForm, tq::Surface{});
-  EffectParams.EffectFrameDelay = MarbrookProgress.CurtainDelay;
-  RunEffect(kPause);
-  if (open) RunEffect(kCurtainOpen);
+  RunPause(MarbrookProgress.CurtainDelay);
+  if (open) RunEffect(kEffectCurtainOpen, EffectEnd::kReturn);
 }
 
 // The stages after which a mini-game starts.
@@ -240,7 +224,7 @@ void C10_Hover() {
     int box = SystemLayerSet.MenuHoverLayer, border = 8, erase = 0;
     C10_HoverBox(0, box, border, erase);
     b.HoveredButton = row;
-    PlaySound40(kHoverSound);
+    GameSound(kHoverSound);
   } else if (b.HoveredButton >= 0) {
     ShowLayer(SystemLayerSet.MenuHoverLayer, false);
     b.HoveredButton = -1;
@@ -267,13 +251,11 @@ void C10_NextGame() {
   // The duel opens the curtain itself.
   CurtainOverEmptyWindow(!duel);
   SceneCursor.SceneCode = scene;
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = duel ? 3 : 0;
-  Wait(0, 0);
+  GoToNextTick(state, duel ? 3 : 0);
 }
 
 void RegisterMarbrookConversation() {
-  ScreenHookSet& screen = MarbrookScreen(10);
+  ScreenHookSet& screen = MarbrookScreen(kConversationScene);
   screen.Step = C10_Step;
   screen.Hover = C10_Hover;
   MarbrookNamedCalls.C10_NextStage = C10_NextStage;

@@ -11,6 +11,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
+#include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "scenario/motion_curves.h"
 #include "games/motion_slot_store.h"
@@ -26,35 +27,16 @@ enum : int {
   kGalleryMode = 200,
 };
 
-enum : int {
-  kKeyBackSpace = 8,
-  kKeyLeft = 37,
-  kKeyUp = 38,
-  kKeyRight = 39,
-  kKeyDown = 40,
-  kKeyA = 65,
-  kKeyG = 71,
-  kPad1 = 97,
-  kPad7 = 103,
-};
-
-ScreenButtonsRecord& B() { return ScreenButtons; }
-
 void HoverFrame(int border) {
   int flag = 0;
   int erase = 0;
-  C10_HoverBox(flag, B().HoverCursorBox, border, erase);
+  C10_HoverBox(flag, ScreenButtons.HoverCursorBox, border, erase);
 }
 
 void HideHoverFrame() {
-  if (B().HoveredButton < 0) return;
-  ShowLayer(B().HoverCursorBox, false);
-  B().HoveredButton = -1;
-}
-
-void PlayTitleSound(int number, float offset) {
-  int channel = 0;
-  C01_PlaySound(number, channel, offset);
+  if (ScreenButtons.HoveredButton < 0) return;
+  ShowLayer(ScreenButtons.HoverCursorBox, false);
+  ScreenButtons.HoveredButton = -1;
 }
 
 // The text buttons of the bonus pictures, all drawn normal.
@@ -64,40 +46,41 @@ void BonusButtonsNormal() {
 
 void BonusHover(int d) {
   if (InputEvent.InputSourceKind != 50 || d < 0 || d > 2) {
-    if (B().HoveredButton >= 0) {
+    if (ScreenButtons.HoveredButton >= 0) {
       BonusButtonsNormal();
-      B().HoveredButton = -1;
+      ScreenButtons.HoveredButton = -1;
     }
     return;
   }
-  if (d == B().HoveredButton) return;
-  if (B().HoveredButton != -1) BonusButtonsNormal();
+  if (d == ScreenButtons.HoveredButton) return;
+  if (ScreenButtons.HoveredButton != -1) BonusButtonsNormal();
   C45_TextButton(d, ExtrasArea.TextButtonLabels[static_cast<size_t>(d)], 1);
-  B().HoveredButton = d;
+  ScreenButtons.HoveredButton = d;
 }
 
 // A key as a click on button d.
 void PressByKey(int d) {
-  B().HoveredButton = d;
-  InputEvent.InputSourceIndex = B().HoverFirstBox + d;
+  ScreenButtons.HoveredButton = d;
+  InputEvent.InputSourceIndex = ScreenButtons.HoverFirstBox + d;
   C45_Step();
 }
 
 void ReplayMenuKey(int key) {
   int d = -1;
-  if (key == kKeyLeft) d = 0;
-  else if (key == kKeyRight) d = 1;
-  else if (key == kKeyBackSpace) d = 2;
+  if (key == tq::kKeyLeft) d = 0;
+  else if (key == tq::kKeyRight) d = 1;
+  else if (key == tq::kKeyBack) d = 2;
   if (d < 0) return;
-  InputEvent.InputSourceIndex = B().HoverFirstBox + d;
+  InputEvent.InputSourceIndex = ScreenButtons.HoverFirstBox + d;
   HoverFrame(d == 2 ? 5 : 8);
   PressByKey(d);
 }
 
 void ReplayViewerKey(int key) {
   int scene = 0;
-  if (key >= kPad1 && key <= kPad7) scene = key - kPad1 + 1;
-  else if (key >= kKeyA && key <= kKeyG) scene = key - kKeyA + 8;
+  // Scenes 1 to 7 on the numeric pad, 8 to 14 on the letters A to G.
+  if (key >= tq::kKeyPad0 + 1 && key <= tq::kKeyPad0 + 7) scene = key - tq::kKeyPad0;
+  else if (key >= tq::kKeyA && key <= tq::kKeyA + ('G' - 'A')) scene = key - tq::kKeyA + 8;
   if (scene != 0) {
     // A jump, not a click: no sound, and the hover frame stays as it is.
     ExtrasArea.ExtrasPage = ExtrasArea.ReplaySceneStart[static_cast<size_t>(scene)];
@@ -106,48 +89,47 @@ void ReplayViewerKey(int key) {
     Wait(0, 0);
     return;
   }
-  if (key == kKeyRight) PressByKey(0);
-  else if (key == kKeyLeft) PressByKey(1);
-  else if (key == kKeyBackSpace) PressByKey(2);
+  if (key == tq::kKeyRight) PressByKey(0);
+  else if (key == tq::kKeyLeft) PressByKey(1);
+  else if (key == tq::kKeyBack) PressByKey(2);
 }
 
 void ViewerKey(int key, bool gallery) {
-  if (key == kKeyRight) PressByKey(0);
-  else if (key == kKeyLeft) PressByKey(1);
-  else if (gallery && key == kKeyDown) PressByKey(2);
-  else if (gallery && key == kKeyUp) PressByKey(3);
-  else if (key == kKeyBackSpace) PressByKey(gallery ? 4 : 2);
+  if (key == tq::kKeyRight) PressByKey(0);
+  else if (key == tq::kKeyLeft) PressByKey(1);
+  else if (gallery && key == tq::kKeyDown) PressByKey(2);
+  else if (gallery && key == tq::kKeyUp) PressByKey(3);
+  else if (key == tq::kKeyBack) PressByKey(gallery ? 4 : 2);
 }
 
 }  // namespace
 
-
 void ExtrasReady(int buttonMode) {
   LayerToFront(19);
-  B().HoveredButton = -1;
+  ScreenButtons.HoveredButton = -1;
   SceneCursor.SceneStep = 10;
   SceneCursor.ButtonMode = buttonMode;
 }
 
 bool ExtrasButtonPressed(int count) {
-  const int d = InputEvent.InputSourceIndex - B().HoverFirstBox;
+  const int d = InputEvent.InputSourceIndex - ScreenButtons.HoverFirstBox;
   if (d < 0 || d >= count) return false;
-  B().HoveredButton = d;
+  ScreenButtons.HoveredButton = d;
   return true;
 }
 
 void LoadExtrasLayer(int layer, int kind, int number) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {0, 0, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kind, number);
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
 }
 
 // Puts the layer at (x0, y0) and leaves CurrentLayer, CurrentRect and TargetRect as
 // the moves read them.
 void SetUpMove(int layer, int x0, int y0, int x1, int y1) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   MoveLayer(layer, x0, y0, DrawState.CurrentRect.Width, DrawState.CurrentRect.Height);
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect.X = x0;
@@ -164,15 +146,14 @@ void StoreExtrasMove(int slot, int layer, int x0, int y0, int x1, int y1) {
 void MoveExtrasLayer(int layer, int x0, int y0, int x1, int y1, int frames) {
   SetUpMove(layer, x0, y0, x1, y1);
   EffectParams.EffectFrames = frames;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(800, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 }
 
 void ClipExtrasButton(int layer, int cellX, int width, int height) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {0, 0, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(0, cellX, 0, width, height);
 }
 
@@ -212,7 +193,7 @@ void C45_Step() {
 }
 
 void C45_Hover() {
-  const int d = InputEvent.InputSourceIndex - B().HoverFirstBox;
+  const int d = InputEvent.InputSourceIndex - ScreenButtons.HoverFirstBox;
   const int mode = SceneCursor.ButtonMode;
   if (mode == kBonusMode) {
     BonusHover(d);
@@ -229,21 +210,21 @@ void C45_Hover() {
     HideHoverFrame();
     return;
   }
-  if (d == B().HoveredButton) return;
+  if (d == ScreenButtons.HoveredButton) return;
   switch (mode) {
     case kReplayMenuMode:
       HoverFrame(d == 2 ? 5 : 8);
-      B().HoveredButton = d;
-      PlayTitleSound(26, 0.0f);
+      ScreenButtons.HoveredButton = d;
+      TitleSound(26);
       break;
     case kReplayViewerMode:
       HoverFrame(5);
-      B().HoveredButton = d;
-      PlayTitleSound(26, d == 2 ? 0.0f : -0.1f);
+      ScreenButtons.HoveredButton = d;
+      TitleSound(26, 0, d == 2 ? 0.0f : -0.1f);
       break;
     default:
       HoverFrame(5);
-      B().HoveredButton = d;
+      ScreenButtons.HoveredButton = d;
       break;
   }
 }
@@ -277,15 +258,12 @@ void RegisterExtrasArea() {
 
 void C40_LeaveToMenu(int kind) {
   if (kind == 1) {
-    SceneCursor.SceneCode = 99;
-    SceneCursor.SceneState = -40;
-    SceneCursor.SceneStep = 0;
+    SceneCursor.SceneCode = kTitleScene;
+    GoTo(-40, 0);
     Wait(-1, 500);
   } else if (kind == 5) {
-    SceneCursor.SceneCode = 99;
-    SceneCursor.SceneState = 35;
-    SceneCursor.SceneStep = -1;
-    Wait(0, 0);
+    SceneCursor.SceneCode = kTitleScene;
+    GoToNextTick(35, -1);
   }
 }
 

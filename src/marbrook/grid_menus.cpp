@@ -11,10 +11,12 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
 #include "marbrook/save_file.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
@@ -30,7 +32,6 @@ constexpr int kGridHover = 21;     // ButtonMode
 constexpr int kBackHovered = 100;  // HoveredButton of the back button
 constexpr int kTitleKind = 5;
 constexpr int kBackButton = 36;
-constexpr int kConversation = 10;
 constexpr int kLastHiddenLayer = 89;
 
 // One chapter cell: shown from a furthest stage; a story cell's first stage, or a
@@ -83,63 +84,66 @@ struct GridLook {
 constexpr GridLook kChapterGrid = {0, 128, 96, 15, 30, 38, 120, 6, 5};
 constexpr GridLook kSelectGrid = {0, 112, 84, 12, 25, 38, 120, 7, 5};
 
-MenuLayoutRecord& M() { return MenuLayout; }
-MenuGridRecord& G() { return MenuLayout.MenuGrid; }
-ScreenButtonsRecord& B() { return ScreenButtons; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 void SetGrid(const GridLook& look, int lastCell) {
-  G() = {lastCell,       look.cellWidth, look.cellHeight, look.gapX,         look.gapY,
-         look.left,      look.top,       look.columns,    look.sourceColumns};
+  MenuLayout.MenuGrid = {lastCell,  look.cellWidth, look.cellHeight, look.gapX,         look.gapY,
+                         look.left, look.top,       look.columns,    look.sourceColumns};
 }
 
-int CellX(int c) { return (G().GridCellWidth + G().GridGapX) * (c % G().GridColumns) + G().GridLeft; }
-int CellY(int c) { return (G().GridCellHeight + G().GridGapY) * (c / G().GridColumns) + G().GridTop; }
-int SourceX(int c) { return (c % G().GridSourceColumns) * G().GridCellWidth; }
-int SourceY(int c) { return (c / G().GridSourceColumns) * G().GridCellHeight; }
+int CellX(int c) {
+  const MenuGridRecord& grid = MenuLayout.MenuGrid;
+  return (grid.GridCellWidth + grid.GridGapX) * (c % grid.GridColumns) + grid.GridLeft;
+}
+int CellY(int c) {
+  const MenuGridRecord& grid = MenuLayout.MenuGrid;
+  return (grid.GridCellHeight + grid.GridGapY) * (c / grid.GridColumns) + grid.GridTop;
+}
+int SourceX(int c) { return (c % MenuLayout.MenuGrid.GridSourceColumns) * MenuLayout.MenuGrid.GridCellWidth; }
+int SourceY(int c) { return (c / MenuLayout.MenuGrid.GridSourceColumns) * MenuLayout.MenuGrid.GridCellHeight; }
 
 // The panel of cells 0 to GridLastCell built from source picture P on panel picture Q,
 // the panel in slot 0 rising from below, the back button in slot 1 rising into the
 // bottom-right corner.
 void GridBuild(int source, int panel) {
-  const int src = M().MenuSourceLayer;
-  const int pnl = M().GridPanelLayer;
+  const int src = MenuLayout.MenuSourceLayer;
+  const int pnl = MenuLayout.GridPanelLayer;
   // Once the build is done the source layer serves as the highlighted cell.
-  M().HoverFrameLayer = src;
+  MenuLayout.HoverFrameLayer = src;
   DrawState.CurrentLayer = src;
-  DrawState.CurrentRect = {W(), 0, 1, 1};
-  PrepareLayer(10);
+  DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kTitleKind, source);
   DrawState.SheetIndex = 0;
   C00_LoadPicture(2, kTitleKind, source);
   DrawState.CurrentLayer = pnl;
   // Window-sized, so the cells stand on the panel even when its picture is missing.
-  DrawState.CurrentRect = {W(), 0, W(), H()};
-  PrepareLayer(10);
+  DrawState.CurrentRect = {WindowWidth(), 0, WindowWidth(), WindowHeight()};
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kTitleKind, panel);
   BlitSpec.BlitSource = src;
   BlitSpec.BlitTarget = pnl;
-  for (int c = 0; c <= G().GridLastCell; ++c) {
-    BitBltCopy(src, pnl, BlitCoords(SourceX(c), SourceY(c), G().GridCellWidth, G().GridCellHeight, CellX(c), CellY(c)));
+  const MenuGridRecord& grid = MenuLayout.MenuGrid;
+  for (int c = 0; c <= grid.GridLastCell; ++c) {
+    BitBltCopy(src, pnl,
+               BlitCoords(SourceX(c), SourceY(c), grid.GridCellWidth, grid.GridCellHeight, CellX(c), CellY(c)));
   }
-  StoreMove(0, pnl, 0, H(), 0, 0);
-  const int back = M().SubButtonFirstLayer;
+  StoreMove(0, pnl, 0, WindowHeight(), 0, 0);
+  const int back = MenuLayout.SubButtonFirstLayer;
   DrawState.CurrentLayer = back;
-  DrawState.CurrentRect = {W(), H(), 1, 1};
-  PrepareLayer(10);
+  DrawState.CurrentRect = {WindowWidth(), WindowHeight(), 1, 1};
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kTitleKind, kBackButton);
-  const int x = W() - (LayerWidth(back) + 10);
-  StoreMove(1, back, x, H(), x, H() - (LayerHeight(back) + 10));
+  const int x = WindowWidth() - (LayerWidth(back) + 10);
+  StoreMove(1, back, x, WindowHeight(), x, WindowHeight() - (LayerHeight(back) + 10));
 }
 
 // The cell of the panel that holds the pointer (panel coordinates, edges included).
 int CellUnderPointer() {
-  for (int c = 0; c <= G().GridLastCell; ++c) {
+  const MenuGridRecord& grid = MenuLayout.MenuGrid;
+  for (int c = 0; c <= grid.GridLastCell; ++c) {
     const int x = CellX(c);
     const int y = CellY(c);
-    if (InputEvent.PointerX >= x && InputEvent.PointerX <= x + G().GridCellWidth && InputEvent.PointerY >= y &&
-        InputEvent.PointerY <= y + G().GridCellHeight) {
+    if (InputEvent.PointerX >= x && InputEvent.PointerX <= x + grid.GridCellWidth && InputEvent.PointerY >= y &&
+        InputEvent.PointerY <= y + grid.GridCellHeight) {
       return c;
     }
   }
@@ -147,50 +151,53 @@ int CellUnderPointer() {
 }
 
 void DropHighlight() {
-  ShowLayer(M().HoverFrameLayer, false);
-  B().HoveredButton = -1;
+  ShowLayer(MenuLayout.HoverFrameLayer, false);
+  ScreenButtons.HoveredButton = -1;
 }
 
 // The frame layer takes the highlighted image of cell c over the cell.
 void HighlightCell(int c) {
   TitleSound(15, c);
-  GetLayerRect(150, M().GridPanelLayer);
-  DrawState.CurrentLayer = M().HoverFrameLayer;
-  DrawState.CurrentRect = {DrawState.TargetRect.X + CellX(c), DrawState.TargetRect.Y + CellY(c), G().GridCellWidth,
-                           G().GridCellHeight};
-  PrepareLayer(10);
+  GetLayerRect(kRectIntoTarget, MenuLayout.GridPanelLayer);
+  DrawState.CurrentLayer = MenuLayout.HoverFrameLayer;
+  const MenuGridRecord& grid = MenuLayout.MenuGrid;
+  DrawState.CurrentRect = {DrawState.TargetRect.X + CellX(c), DrawState.TargetRect.Y + CellY(c), grid.GridCellWidth,
+                           grid.GridCellHeight};
+  PrepareLayer(kPreparePictureShown);
   DrawState.SheetIndex = 0;
-  ClipCellToLayer(0, SourceX(c) + 5 * G().GridCellWidth, SourceY(c), G().GridCellWidth, G().GridCellHeight);
-  LayerToFront(M().HoverFrameLayer);
-  B().HoveredButton = c;
+  ClipCellToLayer(0, SourceX(c) + 5 * grid.GridCellWidth, SourceY(c), grid.GridCellWidth, grid.GridCellHeight);
+  LayerToFront(MenuLayout.HoverFrameLayer);
+  ScreenButtons.HoveredButton = c;
 }
 
 void FrameBackButton() {
   C01_HoverBox(0, 0);
-  LayerToFront(M().HoverFrameLayer);
-  LayerToFront(M().SubButtonFirstLayer);
-  B().HoveredButton = kBackHovered;
+  LayerToFront(MenuLayout.HoverFrameLayer);
+  LayerToFront(MenuLayout.SubButtonFirstLayer);
+  ScreenButtons.HoveredButton = kBackHovered;
   TitleSound(105);
 }
 
-bool CellHovered() { return B().HoveredButton >= 0 && B().HoveredButton <= G().GridLastCell; }
+bool CellHovered() {
+  return ScreenButtons.HoveredButton >= 0 && ScreenButtons.HoveredButton <= MenuLayout.MenuGrid.GridLastCell;
+}
 
 // What a click on the grid chose: a cell (0 up), the back button (kBackHovered) or
 // nothing (-1). A click that comes before any pointer move takes the cell or button
 // under it as the hovered one.
 int GridChoice() {
-  if (OnLayer(M().HoverFrameLayer)) {
-    if (CellHovered() || B().HoveredButton == kBackHovered) return B().HoveredButton;
+  if (OnLayer(MenuLayout.HoverFrameLayer)) {
+    if (CellHovered() || ScreenButtons.HoveredButton == kBackHovered) return ScreenButtons.HoveredButton;
     return -1;
   }
-  if (OnLayer(M().SubButtonFirstLayer)) {
-    if (B().HoveredButton != kBackHovered) FrameBackButton();
+  if (OnLayer(MenuLayout.SubButtonFirstLayer)) {
+    if (ScreenButtons.HoveredButton != kBackHovered) FrameBackButton();
     return kBackHovered;
   }
-  if (OnLayer(M().GridPanelLayer)) {
+  if (OnLayer(MenuLayout.GridPanelLayer)) {
     const int c = CellUnderPointer();
     if (c < 0) return -1;
-    if (c != B().HoveredButton) HighlightCell(c);
+    if (c != ScreenButtons.HoveredButton) HighlightCell(c);
     return c;
   }
   return -1;
@@ -199,11 +206,10 @@ int GridChoice() {
 void BlinkChosenCell() {
   TitleSound(16);
   SceneCursor.ButtonMode = 0;
-  DrawState.CurrentLayer = M().HoverFrameLayer;
+  DrawState.CurrentLayer = MenuLayout.HoverFrameLayer;
   EffectParams.EffectFrames = 11;
   EffectParams.EffectFrameDelay = 40;
-  EffectParams.EffectResumesStep = 0;
-  Wait(820, 0);
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
 }
 
 // The back button: the panel falls while the back button's frame blinks, then the back
@@ -211,18 +217,18 @@ void BlinkChosenCell() {
 void LeaveGrid() {
   TitleSound(16);
   SceneCursor.ButtonMode = 0;
-  const int pnl = M().GridPanelLayer;
-  StoreMove(0, pnl, LayerLeft(pnl), LayerTop(pnl), LayerLeft(pnl), LayerTop(pnl) + H());
+  const int pnl = MenuLayout.GridPanelLayer;
+  StoreMove(0, pnl, LayerLeft(pnl), LayerTop(pnl), LayerLeft(pnl), LayerTop(pnl) + WindowHeight());
   FallOutBlinking(0);
-  PauseMs(100);
-  const int back = M().SubButtonFirstLayer;
-  MoveLayerTo(back, LayerLeft(back), H(), 10, 10);
+  RunPause(100);
+  const int back = MenuLayout.SubButtonFirstLayer;
+  MoveLayerTo(back, LayerLeft(back), WindowHeight(), 10, kMotionLinear);
 }
 
 void GridReady() {
-  B().HoveredButton = -1;
+  ScreenButtons.HoveredButton = -1;
   SceneCursor.ButtonMode = kGridHover;
-  M().HoverMargin[0] = 8;
+  MenuLayout.HoverMargin[0] = 8;
 }
 
 void ChapterClick() {
@@ -230,16 +236,15 @@ void ChapterClick() {
   if (choice < 0) return;
   if (choice == kBackHovered) {
     LeaveGrid();
-    GoTo(kOpening, 10);
-    Wait(0, 0);
+    GoToNextTick(kOpening, 10);
     return;
   }
   BlinkChosenCell();
-  PauseMs(100);
+  RunPause(100);
   const ChapterRow& row = kChapters[choice];
   if (row.stage != 0) {
     SceneCursor.StageNumber = row.stage;
-    SceneCursor.SceneCode = kConversation;
+    SceneCursor.SceneCode = kConversationScene;
     GoTo(0, 10);
   } else {
     SceneCursor.SceneStep = 1;
@@ -251,15 +256,14 @@ void ChapterGameStart() {
   CurtainClose();
   HideLayerRange(0, kLastHiddenLayer);
   C00_LoadPicture(0, 0, 0);
-  PauseMs(MarbrookProgress.CurtainDelay);
-  const int cell = B().HoveredButton;
+  RunPause(MarbrookProgress.CurtainDelay);
+  const int cell = ScreenButtons.HoveredButton;
   if (cell < 0 || cell >= static_cast<int>(std::size(kChapters))) return;
   const ChapterRow& row = kChapters[cell];
   // The duel opens on the closed curtain itself.
   if (cell != kDuelCell) CurtainOpen();
   SceneCursor.SceneCode = row.scene;
-  GoTo(row.state, row.step);
-  Wait(0, 0);
+  GoToNextTick(row.state, row.step);
 }
 
 void SelectBuild(bool curtainClosed) {
@@ -269,8 +273,8 @@ void SelectBuild(bool curtainClosed) {
   SetGrid(kSelectGrid, gallery ? 32 : 31);
   GridBuild(gallery ? 71 : 72, gallery ? 41 : 42);
   if (curtainClosed) {
-    LayerToBack(M().SubButtonFirstLayer);
-    LayerToBack(M().GridPanelLayer);
+    LayerToBack(MenuLayout.SubButtonFirstLayer);
+    LayerToBack(MenuLayout.GridPanelLayer);
     SlideIn(1, 1);
     CurtainOpen();
   } else {
@@ -286,8 +290,7 @@ void SelectClick() {
   if (choice < 0) return;
   if (choice == kBackHovered) {
     LeaveGrid();
-    GoTo(kSubMenuHeading, 1);
-    Wait(0, 0);
+    GoToNextTick(kSubMenuHeading, 1);
     return;
   }
   BlinkChosenCell();
@@ -298,7 +301,7 @@ void SelectClick() {
   } else {
     ModeState.PlayMode = 1;
     SceneCursor.StageNumber = ReplayStage(choice);
-    SceneCursor.SceneCode = kConversation;
+    SceneCursor.SceneCode = kConversationScene;
     GoTo(0, 10);
   }
   Wait(0, 0);
@@ -333,8 +336,7 @@ void ChapterMenuStep() {
     GridBuild(70, 40);
     TitleSound(50);
     SlideIn(20, 1);
-    GoTo(kChapterReady, -1);
-    Wait(0, 0);
+    GoToNextTick(kChapterReady, -1);
     return;
   }
   switch (step) {
@@ -362,24 +364,24 @@ void GridSelectStep() {
 }
 
 void GridHover() {
-  const int frame = M().HoverFrameLayer;
+  const int frame = MenuLayout.HoverFrameLayer;
   if (InputEvent.InputSourceKind != 50) {
     DropHighlight();
     return;
   }
   const int layer = InputEvent.InputSourceIndex;
   if (layer == frame) {
-    if (B().HoveredButton == kBackHovered) DropHighlight();
+    if (ScreenButtons.HoveredButton == kBackHovered) DropHighlight();
     return;
   }
-  if (layer == M().SubButtonFirstLayer) {
-    if (B().HoveredButton != kBackHovered) FrameBackButton();
+  if (layer == MenuLayout.SubButtonFirstLayer) {
+    if (ScreenButtons.HoveredButton != kBackHovered) FrameBackButton();
     return;
   }
-  if (layer == M().GridPanelLayer) {
+  if (layer == MenuLayout.GridPanelLayer) {
     const int c = CellUnderPointer();
     if (c < 0) DropHighlight();
-    else if (c != B().HoveredButton) HighlightCell(c);
+    else if (c != ScreenButtons.HoveredButton) HighlightCell(c);
     return;
   }
   DropHighlight();

@@ -16,22 +16,20 @@
 #include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
 #include "marbrook/minigames/rock_paper_scissors.h"
+#include "platform/platform.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
+#include "scenario/motion_curves.h"
 
 MarbrookNamedCallSet MarbrookNamedCalls;
 
 namespace {
 
-enum : int {
-  kConversation = 10,
-  kExtras = 45,
-  kTitle = 99,
-};
+constexpr int kExtras = 45;
 
 // The screens of the mode, by SceneCode.
 std::array<ScreenRow, 11> screens = {{
-    {kConversation, {}},
+    {kConversationScene, {}},
     {kExtras, {}},
     {51, {}},  // rock-paper-scissors
     {52, {}},  // board games
@@ -41,11 +39,8 @@ std::array<ScreenRow, 11> screens = {{
     {56, {}},  // room adventure: no frames
     {59, {}},  // kana adventure: no frames
     {60, {}},  // last-boss duel
-    {kTitle, {}},
+    {kTitleScene, {}},
 }};
-
-// Digit keys on the main keyboard and the numeric pad.
-enum : int { kKey1 = 49, kKey5 = 53, kPad1 = 97, kPad5 = 101, kKeyG = 71, kKeyS = 83 };
 
 void RunStep(int sceneCode) {
   if (auto step = MarbrookScreen(sceneCode).Step) step();
@@ -70,15 +65,18 @@ void ConversationKey() {
     return;
   }
   int digit = 0;
-  if (key >= kKey1 && key <= kKey5) digit = key - kKey1 + 1;
-  else if (key >= kPad1 && key <= kPad5) digit = key - kPad1 + 1;
+  // Digits 1 to 5 on the main keyboard or the numeric pad.
+  if (key >= tq::kKey0 + 1 && key <= tq::kKey0 + 5) digit = key - tq::kKey0;
+  else if (key >= tq::kKeyPad0 + 1 && key <= tq::kKeyPad0 + 5) digit = key - tq::kKeyPad0;
   if (digit != 0) {
     // Only while a stage runs.
     if (SceneCursor.SceneState == 10) StartAutoReading(digit);
     return;
   }
-  if (key == kKeyS || key == kKeyG) {
-    auto call = key == kKeyS ? MarbrookNamedCalls.C10_NextStage : MarbrookNamedCalls.C10_NextGame;
+  const bool nextStage = key == tq::kKeyA + ('S' - 'A');
+  const bool nextGame = key == tq::kKeyA + ('G' - 'A');
+  if (nextStage || nextGame) {
+    auto call = nextStage ? MarbrookNamedCalls.C10_NextStage : MarbrookNamedCalls.C10_NextGame;
     if (call != nullptr) call();
     InputEvent.KeyCommandRun = -1;
   }
@@ -89,9 +87,8 @@ void ConversationKey() {
 ScreenHookSet& MarbrookScreen(int sceneCode) { return FindScreen(screens, sceneCode); }
 
 void C00_Init() {
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 0;
-  SceneCursor.SceneCode = kTitle;
+  GoTo(0, 0);
+  SceneCursor.SceneCode = kTitleScene;
   SystemLayerSet.ClickWaitLayer = 89;
   SystemLayerSet.MenuPanelLayer = 90;
   SystemLayerSet.MenuHighlightLayer = 91;
@@ -104,7 +101,7 @@ void C00_Init() {
   SystemLayerSet.MenuHoverLayer = 82;
   SystemLayerSet.LastSceneLayer = 79;
   EffectParams.EffectResumesStep = 0;
-  if (EffectParams.EffectMotionKind == 0) EffectParams.EffectMotionKind = 11;
+  if (EffectParams.EffectMotionKind == 0) EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
   MarbrookProgress.CurtainDelay = 300;
   VoiceSettings.BalloonMoveSkippable = -1;
@@ -117,7 +114,7 @@ bool C00_OnEvent(int phase) {
   const int scene = SceneCursor.SceneCode;
   const ScreenHookSet& screen = MarbrookScreen(scene);
   // A pending advance request in a conversation runs through C00_ConvAdvance instead.
-  if (phase == 0 && scene == kConversation && InputEvent.AdvanceRequest == -1) {
+  if (phase == 0 && scene == kConversationScene && InputEvent.AdvanceRequest == -1) {
     C00_ConvAdvance();
     return screen.Step != nullptr;
   }
@@ -127,7 +124,7 @@ bool C00_OnEvent(int phase) {
 void C00_ConvAdvance() {
   if (VoiceSettings.VoiceCutOnAdvance == -1) C45_StopVoice();
   InputEvent.AdvanceRequest = 0;
-  RunStep(kConversation);
+  RunStep(kConversationScene);
 }
 
 void C00_BreakWait() {
@@ -157,9 +154,9 @@ void C00_BreakWait() {
 void C00_OnKey() {
   const int scene = SceneCursor.SceneCode;
   switch (scene) {
-    case kConversation: ConversationKey(); break;
-    case kTitle:
-      if (InputEvent.AdvanceKeyDown == 1) RunStep(kTitle);
+    case kConversationScene: ConversationKey(); break;
+    case kTitleScene:
+      if (InputEvent.AdvanceKeyDown == 1) RunStep(kTitleScene);
       break;
     default:
       if (auto onKey = MarbrookScreen(scene).OnKey) onKey();
@@ -178,8 +175,7 @@ void C00_EnterExtraGame(int code) {
     default: return;
   }
   SceneCursor.SceneCode = scene;
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
+  GoTo(state, step);
   Wait(-1, 500);
 }
 
@@ -191,7 +187,7 @@ void RegisterMarbrookMode() {
   hooks.BreakWait = C00_BreakWait;
   hooks.LoadPictureByKind = C00_LoadPicture;
   hooks.PlaySound = C15_PlaySound;
-  MarbrookScreen(kConversation).Frame = ScenarioFrameDispatch;
+  MarbrookScreen(kConversationScene).Frame = ScenarioFrameDispatch;
   RegisterExtrasArea();
   RegisterRockPaperScissors();
   // The calls the engine makes to this game whatever the mode.

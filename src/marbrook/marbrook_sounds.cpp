@@ -209,6 +209,10 @@ void C01_PlaySound(int number, int& channel, float& volumeOffset) {
   PlayFromTable(kTitle, number, channel, volumeOffset);
 }
 
+void TitleSound(int number, int channel, float volumeOffset) { C01_PlaySound(number, channel, volumeOffset); }
+
+void GameSound(int number, int channel, float volumeOffset) { C40_PlaySound(number, channel, volumeOffset); }
+
 void C15_PlaySound(int number, int& channel, float& volumeOffset) {
   if (number == 8) return;
   if (number >= 1000 && number <= 9999) {

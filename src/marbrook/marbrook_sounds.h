@@ -3,7 +3,8 @@
 // music, under "Tanselr_Data\TanselrSnd\".
 //
 // Procedures others call: C01_PlaySound, C15_PlaySound (the mode's PlaySound),
-// C40_PlaySound, G01_PlaySound, C15_PlayMusic, C01_ClickSound, C45_StopVoice.
+// C40_PlaySound, G01_PlaySound, C15_PlayMusic, C01_ClickSound, C45_StopVoice, and
+// TitleSound and GameSound over C01_PlaySound and C40_PlaySound.
 // The tables are exposed for the stand-in asset generator.
 #pragma once
 
@@ -17,6 +18,10 @@ void C15_PlaySound(int number, int& channel, float& volumeOffset);
 void C40_PlaySound(int number, int& channel, float& volumeOffset);
 void G01_PlaySound(int number, int& channel, float& volumeOffset);
 void C15_PlayMusic(int code);
+// C01_PlaySound and C40_PlaySound for the screens that do not read back the channel
+// and volume offset the procedures may change.
+void TitleSound(int number, int channel = 0, float volumeOffset = 0.0f);
+void GameSound(int number, int channel = 0, float volumeOffset = 0.0f);
 void C01_ClickSound();
 void C45_StopVoice();
 

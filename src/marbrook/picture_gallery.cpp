@@ -12,6 +12,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
@@ -72,9 +73,6 @@ struct GalleryButton {
 };
 constexpr GalleryButton kButtons[] = {{0, 60, 0}, {50, 120, 0}, {100, 180, 0}, {150, 240, 0}, {200, 0, 10}};
 
-ScreenButtonsRecord& B() { return ScreenButtons; }
-ExtrasAreaRecord& X() { return ExtrasArea; }
-
 const NodeList* ListOf(int node) {
   for (const NodeList& list : kNodeLists) {
     if (list.node == node) return &list;
@@ -82,11 +80,11 @@ const NodeList* ListOf(int node) {
   return nullptr;
 }
 
-int LastSub(int node) { return node >= 0 && node <= 99 ? X().GalleryLastSub[static_cast<size_t>(node)] : 0; }
+int LastSub(int node) { return node >= 0 && node <= 99 ? ExtrasArea.GalleryLastSub[static_cast<size_t>(node)] : 0; }
 
 // The node and picture number to show, after redirects.
 int ResolvePicture() {
-  ExtrasAreaRecord& x = X();
+  ExtrasAreaRecord& x = ExtrasArea;
   for (const Redirect& r : kRedirects) {
     if (r.node == x.GalleryNode) {
       x.GalleryNode = r.target;
@@ -100,29 +98,23 @@ int ResolvePicture() {
   return *(list->pictures.begin() + x.GallerySub);
 }
 
-void PlayTitleSound(int number) {
-  int channel = 0;
-  float offset = 0.0f;
-  C01_PlaySound(number, channel, offset);
-}
-
 void HideScreenLayers() {
   for (int layer = 0; layer <= 89; ++layer) ShowLayer(layer, false);
 }
 
 // Step 0: the curtain closes over the backdrop, the tables are filled.
 void SetUp() {
-  B().PictureFirstBox = 0;
-  B().HoverFirstBox = 5;
-  X().ExtrasTextLayer = 10;
-  B().HoverCursorBox = 4;
-  X().GallerySlideFrames = 10;
+  ScreenButtons.PictureFirstBox = 0;
+  ScreenButtons.HoverFirstBox = 5;
+  ExtrasArea.ExtrasTextLayer = 10;
+  ScreenButtons.HoverCursorBox = 4;
+  ExtrasArea.GallerySlideFrames = 10;
   DrawState.SheetIndex = 0;
   C00_LoadPicture(2, 5, 60);
-  Wait(950, 0);
+  Wait(kEffectCurtainClose, 0);
   HideScreenLayers();
   C00_LoadPicture(0, 33, 0);
-  ExtrasAreaRecord& x = X();
+  ExtrasAreaRecord& x = ExtrasArea;
   x.GalleryLastNode = kLastNode;
   x.GalleryLastSub.fill(0);
   for (const NodeList& list : kNodeLists) {
@@ -141,7 +133,7 @@ void PlaceButtons() {
   const int h = ScreenSize.ScreenHeight;
   for (int i = 0; i <= 4; ++i) {
     const GalleryButton& b = kButtons[i];
-    const int layer = B().HoverFirstBox + i;
+    const int layer = ScreenButtons.HoverFirstBox + i;
     ClipExtrasButton(layer, b.cellX, 50, 50);
     LayerToBack(layer);
     const int x = b.fromRight != 0 ? w - b.fromRight : b.x;
@@ -149,10 +141,9 @@ void PlaceButtons() {
   }
   EffectParams.EffectFrames = 1;
   EffectParams.EffectLastSlot = 4;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
-  X().GallerySlideMode = kFirstVisit;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
+  ExtrasArea.GallerySlideMode = kFirstVisit;
   SceneCursor.SceneStep = 5;
   Wait(0, 0);
 }
@@ -160,17 +151,18 @@ void PlaceButtons() {
 // Step 5: the picture comes on screen as GallerySlideMode says.
 void Show() {
   const int number = ResolvePicture();
-  const int kind = kEventKind + X().GalleryNode;
-  const int layer = B().PictureFirstBox;
+  const int kind = kEventKind + ExtrasArea.GalleryNode;
+  const int layer = ScreenButtons.PictureFirstBox;
   const int h = ScreenSize.ScreenHeight;
-  switch (X().GallerySlideMode) {
+  switch (ExtrasArea.GallerySlideMode) {
     case kRise:
     case kDrop: {
       LoadExtrasLayer(layer, kind, number);
       LayerToBack(layer);
       const Rect r = DrawState.CurrentRect;
       const int x = CentreX(r.Width + 0);
-      MoveExtrasLayer(layer, x, X().GallerySlideMode == kRise ? h : -r.Height, x, 10, X().GallerySlideFrames);
+      MoveExtrasLayer(layer, x, ExtrasArea.GallerySlideMode == kRise ? h : -r.Height, x, 10,
+                      ExtrasArea.GallerySlideFrames);
       break;
     }
     case kInPlace:
@@ -183,7 +175,7 @@ void Show() {
       const Rect r = DrawState.CurrentRect;
       MoveLayer(layer, CentreX(r.Width + 0), 10, r.Width, r.Height);
       LayerToBack(layer);
-      Wait(951, 0);
+      Wait(kEffectCurtainOpen, 0);
       break;
     }
     default: break;
@@ -192,15 +184,15 @@ void Show() {
   Wait(0, 0);
 }
 
-int NextNode(int node) { return node >= X().GalleryLastNode ? 0 : node + 1; }
-int PreviousNode(int node) { return node <= 0 ? X().GalleryLastNode : node - 1; }
+int NextNode(int node) { return node >= ExtrasArea.GalleryLastNode ? 0 : node + 1; }
+int PreviousNode(int node) { return node <= 0 ? ExtrasArea.GalleryLastNode : node - 1; }
 
 void Click() {
   if (!ExtrasButtonPressed(5)) return;
-  PlayTitleSound(36);
+  TitleSound(36);
   SceneCursor.ButtonMode = 0;
-  ExtrasAreaRecord& x = X();
-  switch (B().HoveredButton) {
+  ExtrasAreaRecord& x = ExtrasArea;
+  switch (ScreenButtons.HoveredButton) {
     case 0:
       ++x.GallerySub;
       x.GallerySlideMode = kInPlace;
@@ -234,7 +226,7 @@ void Click() {
       C45_GallerySlide(1);
       break;
     default:
-      Wait(950, 0);
+      Wait(kEffectCurtainClose, 0);
       HideScreenLayers();
       C40_LeaveToMenu(5);
       return;
@@ -257,9 +249,9 @@ void C45_GalleryStep() {
 }
 
 void C45_GallerySlide(int direction) {
-  const int layer = B().PictureFirstBox;
-  GetLayerRect(50, layer);
+  const int layer = ScreenButtons.PictureFirstBox;
+  GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
   const int y = direction == 0 ? -r.Height : ScreenSize.ScreenHeight;
-  MoveExtrasLayer(layer, r.X, r.Y, r.X, y, X().GallerySlideFrames);
+  MoveExtrasLayer(layer, r.X, r.Y, r.X, y, ExtrasArea.GallerySlideFrames);
 }

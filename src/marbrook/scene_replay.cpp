@@ -15,16 +15,12 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "platform/fonts.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
 enum : int { kMenuState = 0, kMenuReadyState = 5, kViewerState = 10 };
 enum : int { kReplayKind = 1500, kSceneCount = 14, kMaxLines = 29 };
-
-ScreenButtonsRecord& B() { return ScreenButtons; }
-ExtrasAreaRecord& X() { return ExtrasArea; }
-
-void PlayTitleSound(int number, float offset, int channel = 0) { C01_PlaySound(number, channel, offset); }
 
 // The text box and caption geometry of one style.
 struct TextBoxStyle {
@@ -74,8 +70,8 @@ std::string CaptionOf(int code) {
 // scenes 2 to 5 (and heroine 1's scene 1) at the top left, scene 6 a little above the
 // top, scene 7 centred at the top.
 void PlacePagePicture(int number) {
-  const int layer = B().PictureFirstBox;
-  GetLayerRect(50, layer);
+  const int layer = ScreenButtons.PictureFirstBox;
+  GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
   int x = CentreX(r.Width + 0);
   int y = 0;
@@ -87,10 +83,10 @@ void PlacePagePicture(int number) {
 
 // Menu set-up (0, 1).
 void MenuSetUp() {
-  B().PictureFirstBox = 0;
-  B().HoverFirstBox = 5;
-  B().HoverCursorBox = 9;
-  X().ExtrasTextLayer = 15;
+  ScreenButtons.PictureFirstBox = 0;
+  ScreenButtons.HoverFirstBox = 5;
+  ScreenButtons.HoverCursorBox = 9;
+  ExtrasArea.ExtrasTextLayer = 15;
   DrawState.SheetIndex = 0;
   C00_LoadPicture(2, kReplayKind, 5);
   SceneCursor.SceneStep = 5;
@@ -104,7 +100,7 @@ void MenuBuild() {
   const int h = ScreenSize.ScreenHeight;
   LayerInfo(GameForm).BackColor = RgbColor(0, 0, 0);
   SetLayerPicture(GameForm, tq::Surface());
-  PlayTitleSound(111, 0.0f, 1);  // on its own channel: the hover tick on 0 would cut it
+  TitleSound(111, 1);  // on its own channel: the hover tick on 0 would cut it
 
   LoadExtrasLayer(0, kReplayKind, 0);
   int x = CentreX(DrawState.CurrentRect.Width);
@@ -114,31 +110,29 @@ void MenuBuild() {
   x = CentreX(DrawState.CurrentRect.Width);
   StoreExtrasMove(0, 1, x, h, x, 340);
   for (int i = 0; i <= 1; ++i) {
-    const int layer = B().HoverFirstBox + i;
+    const int layer = ScreenButtons.HoverFirstBox + i;
     LoadExtrasLayer(layer, kReplayKind, 10 + i);
     const int bw = DrawState.CurrentRect.Width;
     x = ScreenSize.ScreenHalfWidth - (bw + 40) + (bw + 80) * i;
     StoreExtrasMove(i + 1, layer, x, h, x, 430);
   }
-  ClipExtrasButton(B().HoverFirstBox + 2, 0, 60, 45);
-  StoreExtrasMove(3, B().HoverFirstBox + 2, w - 70, -45, w - 70, 10);
+  ClipExtrasButton(ScreenButtons.HoverFirstBox + 2, 0, 60, 45);
+  StoreExtrasMove(3, ScreenButtons.HoverFirstBox + 2, w - 70, -45, w - 70, 10);
   EffectParams.EffectFrames = 15;
   EffectParams.EffectLastSlot = 3;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 
   LoadExtrasLayer(2, kReplayKind, 2);
   const Rect r = DrawState.CurrentRect;
   MoveExtrasLayer(2, w - r.Width - 10, h, w - r.Width - 10, h - r.Height - 5, 5);
 
-  GoTo(kMenuReadyState, -1);
-  Wait(0, 0);
+  GoToNextTick(kMenuReadyState, -1);
 }
 
 void MenuReady() {
   LayerToFront(0);
-  B().HoveredButton = -1;
+  ScreenButtons.HoveredButton = -1;
   SceneCursor.SceneStep = 0;
   SceneCursor.ButtonMode = 10;
 }
@@ -146,7 +140,7 @@ void MenuReady() {
 // Fills the next slot with a layer's move from where it is by (dx, dy), or to y when
 // toY is set.
 void StoreLeave(int& slot, int layer, int dy, bool toY, int y) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
   StoreExtrasMove(slot, layer, r.X, r.Y, r.X, toY ? y : r.Y + dy);
   ++slot;
@@ -154,62 +148,60 @@ void StoreLeave(int& slot, int layer, int dy, bool toY, int y) {
 
 // Menu choice (5, 0): everything but the chosen button leaves, its frame blinks.
 void MenuChoice() {
-  const int marked = B().HoveredButton;
+  const int marked = ScreenButtons.HoveredButton;
   if (!ExtrasButtonPressed(3)) return;
-  const int chosen = B().HoveredButton;
+  const int chosen = ScreenButtons.HoveredButton;
   // A click on a button the pointer has not marked (no move since the menu was
   // built) has no frame around it yet: it gets one, to blink as the choice.
   if (marked != chosen) {
     int flag = 0;
     int border = chosen == 2 ? 5 : 8;
     int erase = 0;
-    C10_HoverBox(flag, B().HoverCursorBox, border, erase);
+    C10_HoverBox(flag, ScreenButtons.HoverCursorBox, border, erase);
   }
   static constexpr int kChoiceSounds[] = {115, 116, 25};
-  PlayTitleSound(kChoiceSounds[chosen], 0.0f);
+  TitleSound(kChoiceSounds[chosen]);
   SceneCursor.ButtonMode = 0;
 
   const int h = ScreenSize.ScreenHeight;
   int slot = 0;
   for (int layer = 0; layer <= 1; ++layer) {
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     StoreLeave(slot, layer, 0, true, -DrawState.CurrentRect.Height);
   }
   StoreLeave(slot, 2, 0, true, h + 100);
   for (int i = 0; i <= 2; ++i) {
     if (i == chosen) continue;
-    const int layer = B().HoverFirstBox + i;
-    GetLayerRect(50, layer);
+    const int layer = ScreenButtons.HoverFirstBox + i;
+    GetLayerRect(kRectIntoCurrent, layer);
     if (i == 2) StoreLeave(slot, layer, 0, true, -DrawState.CurrentRect.Height);
     else StoreLeave(slot, layer, ScreenSize.ScreenHalfHeight, false, 0);
   }
-  EffectParams.BlinkBox = B().HoverCursorBox;
+  EffectParams.BlinkBox = ScreenButtons.HoverCursorBox;
   EffectParams.BlinkFrames = 30;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectLastSlot = slot - 1;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(825, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveBlink, EffectEnd::kReturn);
   EffectParams.EffectFrameDelay = 100;
-  Wait(700, 0);
+  Wait(kEffectPause, 0);
 
-  ShowLayer(B().HoverFirstBox + chosen, false);
-  X().ReplayHeroine = chosen;
+  ShowLayer(ScreenButtons.HoverFirstBox + chosen, false);
+  ExtrasArea.ReplayHeroine = chosen;
   if (chosen == 2) {
     C40_LeaveToMenu(1);
     return;
   }
-  GoTo(kViewerState, 0);
-  Wait(0, 0);
+  GoToNextTick(kViewerState, 0);
 }
 
 // Viewer step 5: the opening picture falls away, the buttons come in, the first page.
 void ViewerOpen() {
   const int w = ScreenSize.ScreenWidth;
   const int h = ScreenSize.ScreenHeight;
-  GetLayerRect(50, B().PictureFirstBox);
+  GetLayerRect(kRectIntoCurrent, ScreenButtons.PictureFirstBox);
   const Rect r = DrawState.CurrentRect;
-  MoveExtrasLayer(B().PictureFirstBox, r.X, r.Y, r.X, h, 10);
+  MoveExtrasLayer(ScreenButtons.PictureFirstBox, r.X, r.Y, r.X, h, 10);
 
   struct ButtonPlace {
     int cellX, x0, y0, x1, y1;
@@ -221,15 +213,14 @@ void ViewerOpen() {
   };
   for (int i = 0; i <= 2; ++i) {
     const ButtonPlace& p = places[i];
-    const int layer = B().HoverFirstBox + i;
+    const int layer = ScreenButtons.HoverFirstBox + i;
     ClipExtrasButton(layer, p.cellX, 60, 45);
     StoreExtrasMove(i, layer, p.x0, p.y0, p.x1, p.y1);
   }
   EffectParams.EffectFrames = 10;
   EffectParams.EffectLastSlot = 2;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 
   C45_ReplayPages();
   C45_ReplayShowPage();
@@ -239,11 +230,11 @@ void ViewerOpen() {
 
 void ViewerClick() {
   if (!ExtrasButtonPressed(3)) return;
-  PlayTitleSound(25, -0.1f);
+  TitleSound(25, 0, -0.1f);
   SceneCursor.ButtonMode = 0;
-  ShowLayer(B().HoverCursorBox, false);
-  ExtrasAreaRecord& x = X();
-  switch (B().HoveredButton) {
+  ShowLayer(ScreenButtons.HoverCursorBox, false);
+  ExtrasAreaRecord& x = ExtrasArea;
+  switch (ScreenButtons.HoveredButton) {
     case 0:
       x.ExtrasPage = x.ExtrasPage >= x.ExtrasLastPage ? 0 : x.ExtrasPage + 1;
       break;
@@ -253,8 +244,7 @@ void ViewerClick() {
     case 2:
       for (int layer = 0; layer <= 49; ++layer) ShowLayer(layer, false);
       C45_StopVoice();
-      GoTo(kMenuState, 5);
-      Wait(0, 0);
+      GoToNextTick(kMenuState, 5);
       return;
     default:
       SceneCursor.SceneStep = 9;
@@ -269,10 +259,10 @@ void ViewerClick() {
 void Viewer() {
   switch (SceneCursor.SceneStep) {
     case 0: {
-      LoadExtrasLayer(B().PictureFirstBox, kReplayKind, 6);
+      LoadExtrasLayer(ScreenButtons.PictureFirstBox, kReplayKind, 6);
       const Rect r = DrawState.CurrentRect;
       const int x = CentreX(r.Width + 0);
-      MoveExtrasLayer(B().PictureFirstBox, x, -r.Height, x, CentreY(r.Height + 0), 10);
+      MoveExtrasLayer(ScreenButtons.PictureFirstBox, x, -r.Height, x, CentreY(r.Height + 0), 10);
       // The opening picture stays until the next click.
       SceneCursor.SceneStep = 5;
       break;
@@ -292,8 +282,7 @@ void ReplayStep() {
     case kMenuState:
       if (step == 0) {
         // The gallery's own entry.
-        GoTo(200, 0);
-        Wait(0, 0);
+        GoToNextTick(200, 0);
       } else if (step == 1) {
         MenuSetUp();
       } else if (step == 5) {
@@ -310,7 +299,7 @@ void ReplayStep() {
 }
 
 void C45_ReplayPages() {
-  ExtrasAreaRecord& x = X();
+  ExtrasAreaRecord& x = ExtrasArea;
   const int h = x.ReplayHeroine;
   int page = 0;
   for (int scene = 1; scene <= kSceneCount; ++scene) {
@@ -327,11 +316,11 @@ void C45_ReplayPages() {
 }
 
 void C45_ReplayShowPage() {
-  ExtrasAreaRecord& x = X();
+  ExtrasAreaRecord& x = ExtrasArea;
   const size_t page = static_cast<size_t>(x.ExtrasPage);
   if (page >= x.ReplayPagePicture.size()) return;
   const int picture = x.ReplayPagePicture[page];
-  LoadExtrasLayer(B().PictureFirstBox, kReplayKind, picture);
+  LoadExtrasLayer(ScreenButtons.PictureFirstBox, kReplayKind, picture);
   PlacePagePicture(picture);
 
   const int code = x.ReplayPageText[page];
@@ -339,7 +328,7 @@ void C45_ReplayShowPage() {
   const std::string style = std::to_string(StyleOfScene(SceneOfCode(code)));
   C45_ReplayText(style, row != nullptr ? row->text : "");
   C45_ReplayCaption(style, CaptionOf(code));
-  for (int i = 0; i <= 2; ++i) LayerToFront(B().HoverFirstBox + i);
+  for (int i = 0; i <= 2; ++i) LayerToFront(ScreenButtons.HoverFirstBox + i);
   if (row != nullptr) {
     int channel = 0;
     float offset = 0.0f;
@@ -352,7 +341,7 @@ void C45_ReplayText(const std::string& style, const std::string& text) {
   int count = 0;
   SplitFields(text, "：", kMaxLines, lines, count);
 
-  const int layer = X().ExtrasTextLayer;
+  const int layer = ExtrasArea.ExtrasTextLayer;
   DrawState.CurrentLayer = layer;
   if (const TextBoxStyle* s = StyleOf(style)) {
     const int y = s->y == -1 ? CentreY(s->height + 0) : ScreenSize.ScreenHeight - 130;
@@ -364,7 +353,7 @@ void C45_ReplayText(const std::string& style, const std::string& text) {
     TextStyle.LineHeight = s->lineHeight;
     charsPerRow = s->charsPerRow;
   }
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(layer).FontName = tq::kFontFixed;
   DrawTextBoxFrame(layer);
   SetTextColours();
@@ -383,7 +372,7 @@ void C45_ReplayText(const std::string& style, const std::string& text) {
 }
 
 void C45_ReplayCaption(const std::string& style, const std::string& caption) {
-  const int layer = X().ExtrasTextLayer + 1;
+  const int layer = ExtrasArea.ExtrasTextLayer + 1;
   DrawState.CurrentLayer = layer;
   if (const TextBoxStyle* s = StyleOf(style)) {
     const int x = s->captionX == -1 ? ScreenSize.ScreenHalfWidth : s->captionX;
@@ -392,7 +381,7 @@ void C45_ReplayCaption(const std::string& style, const std::string& caption) {
     TextStyle.TextX = s->captionTextX;
     TextStyle.TextY = s->captionTextY;
   }
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(layer).FontName = tq::kFontFixed;
   DrawTextBoxFrame(layer);
   SetTextColours();

@@ -6,6 +6,7 @@
 #include "engine/sound_channels.h"
 #include "engine/system_menu.h"
 #include "marbrook/marbrook_pictures.h"
+#include "marbrook/marbrook_sounds.h"
 #include "marbrook/save_file.h"
 #include "marbrook/title_menu.h"
 #include "scenario/auto_reading.h"
@@ -80,7 +81,7 @@ void C15_ConfigDraw() {
   // The whole window, so the bars and switches stand on the layer even without the
   // artwork; the picture then gives the layer its own size.
   DrawState.CurrentRect = {0, 0, ScreenSize.ScreenWidth, ScreenSize.ScreenHeight};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, 6, 10);
   for (int r = 0; r < kBarCount; ++r) {
     // Slot 0 stands for level 0 and is never lit; a level beyond 9 lights nine.

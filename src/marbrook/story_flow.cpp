@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kConversation = 10;
-constexpr int kTitle = 99;
 // The last stage whose end is recorded as progress, and the mark of a finished story.
 constexpr int kFirstSideScene = 200;
 constexpr int kStoryComplete = 999;
@@ -69,7 +67,7 @@ const ChainRow kStoryTable[] = {
     {kChain14, Next(106)},
     {kChain15, Scene(60, 0, 1)},  // last-boss duel
     {kChain16, Scene(60, 0, 2)},
-    {kChain17, Scene(kTitle, -10, 0)},
+    {kChain17, Scene(kTitleScene, -10, 0)},
     {kChain18, Next(10)},
     {kChain19, Next(10)},
 };
@@ -106,19 +104,18 @@ void LeavingTail() {
 
 void EnterScene(int scene, int state, int step) {
   SceneCursor.SceneCode = scene;
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
+  GoTo(state, step);
 }
 
 // A stage end with no route would leave a dead screen: a replay goes back to the
 // replay select behind a closed curtain, the story to the title menu.
 void LeaveUnrouted() {
   if (ModeState.PlayMode == 1) {
-    Wait(950, 0);
+    Wait(kEffectCurtainClose, 0);
     for (int layer = 0; layer <= 89; ++layer) ShowLayer(layer, false);
-    EnterScene(kTitle, 37, -1);
+    EnterScene(kTitleScene, 37, -1);
   } else {
-    EnterScene(kTitle, -10, 0);
+    EnterScene(kTitleScene, -10, 0);
   }
   Wait(0, 0);
 }
@@ -142,9 +139,7 @@ void C15_StageEnd() {
   switch (route.kind) {
     case StageRoute::NextStage:
       SceneCursor.StageNumber = route.stage;
-      SceneCursor.SceneState = 5;
-      SceneCursor.SceneStep = VoiceSettings.StopAutoAtNewStage == -1 ? 0 : 1;
-      Wait(0, 0);
+      GoToNextTick(5, VoiceSettings.StopAutoAtNewStage == -1 ? 0 : 1);
       return;
     case StageRoute::HandOver:
       EnterScene(route.scene, route.state, route.step);
@@ -176,12 +171,12 @@ int PostGameStage(int scene, int state, int step) {
 void HandBackWithoutGame() {
   const int stage = PostGameStage(SceneCursor.SceneCode, SceneCursor.SceneState, SceneCursor.SceneStep);
   if (stage == 0) {
-    EnterScene(kTitle, -40, 0);  // the free-play casino returns to the extras menu
+    EnterScene(kTitleScene, -40, 0);  // the free-play casino returns to the extras menu
     Wait(-1, 500);
     return;
   }
   SceneCursor.StageNumber = stage;
-  EnterScene(kConversation, 0, 10);
+  EnterScene(kConversationScene, 0, 10);
   Wait(0, 0);
 }
 

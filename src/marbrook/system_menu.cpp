@@ -61,7 +61,6 @@ constexpr MenuRow kConversationTail[] = {
 constexpr int kPanelWidth = 201;
 constexpr int kRowPitch = 24;
 constexpr int kGroupGap = 9;
-constexpr int kConversation = 10;
 constexpr int kLastHiddenLayer = 89;
 
 // The rows of the present situation, with their y offsets.
@@ -73,7 +72,7 @@ struct Row {
 std::vector<Row> BuildRows() {
   std::vector<MenuRow> rows;
   auto add = [&rows](std::span<const MenuRow> part) { rows.insert(rows.end(), part.begin(), part.end()); };
-  if (SceneCursor.SceneCode != kConversation) {
+  if (SceneCursor.SceneCode != kConversationScene) {
     add(kOutside);
   } else {
     if (ModeState.PlayMode == 1) {
@@ -131,7 +130,7 @@ void DrawPanel(const std::vector<Row>& rows) {
   const int layer = SystemLayerSet.MenuPanelLayer;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {-width, 0, width, height};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawGradient(20, layer, 0, 0, 0);
   SetStyle(RgbColor(220, 220, 220), kRowShades);
   tq::Surface& image = LayerImage(layer);
@@ -176,12 +175,12 @@ void HitTest(const std::vector<Row>& rows) {
 void DrawBar(const std::vector<Row>& rows, int row, bool pressed) {
   if (row < 0 || row >= static_cast<int>(rows.size())) return;
   const Row& r = rows[static_cast<size_t>(row)];
-  GetLayerRect(50, SystemLayerSet.MenuPanelLayer);
+  GetLayerRect(kRectIntoCurrent, SystemLayerSet.MenuPanelLayer);
   const Rect panel = DrawState.CurrentRect;
   const int layer = SystemLayerSet.MenuHighlightLayer;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {panel.X + 5, panel.Y + r.y - 3, panel.Width - 11, 24};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawGradient(pressed ? 29 : 25 + r.row.group, layer, 0, 0, 0);
   if (pressed) SetStyle(Grey(255), kPressedShades);
   else SetStyle(Grey(255), kHighlightShades);
@@ -224,7 +223,7 @@ void ShowIndicator(int argument) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {ScreenSize.ScreenWidth - (width + 5), ScreenSize.ScreenHeight - (height + 5), width,
                            height};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawGradient(30, layer, 0, 0, 0);
   SetStyle(Grey(255), kIndicatorShades);
   TextStyle.TextX = width / 2 - mw / 2 + 1;
@@ -240,9 +239,7 @@ void StopVoice() {
 
 void GoToScene(int code, int state, int step) {
   SceneCursor.SceneCode = code;
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-  Wait(0, 0);
+  GoToNextTick(state, step);
 }
 
 void RunDirectEffect(int code, int subParam) {
@@ -260,15 +257,13 @@ void RestartStage() {
       LayerInfo(GameForm).BackColor = 0;
       C00_LoadPicture(0, 0, 0);
       for (int layer = 0; layer <= SystemLayerSet.LastSceneLayer; ++layer) ShowLayer(layer, false);
-      EffectParams.EffectFrameDelay = 300;
-      EffectParams.EffectResumesStep = 0;
-      Wait(700, 0);
+      RunPause(300);
       RunDirectEffect(1720, 1);
       break;
     default: break;
   }
   SceneCursor.StageNumber = SystemMenuState.RestartStage;
-  GoToScene(kConversation, 0, 10);
+  GoToScene(kConversationScene, 0, 10);
 }
 
 void CallNamed(void (*call)()) {
@@ -313,7 +308,7 @@ void C10_MenuCommand(int /*code*/) {
   switch (code) {
     case kToTitle:
       StopVoice();
-      GoToScene(99, -10, 0);
+      GoToScene(kTitleScene, -10, 0);
       break;
     case kSettings:
       StopVoice();
@@ -340,9 +335,9 @@ void C10_MenuCommand(int /*code*/) {
     case kNextGame: CallNamed(MarbrookNamedCalls.C10_NextGame); break;
     case kRestart: RestartStage(); break;
     case kReplaySelect:
-      Wait(950, 0);
+      Wait(kEffectCurtainClose, 0);
       for (int layer = 0; layer <= kLastHiddenLayer; ++layer) ShowLayer(layer, false);
-      GoToScene(99, 37, -1);
+      GoToScene(kTitleScene, 37, -1);
       break;
     case kQuit: FormUnload(); break;
     default: break;

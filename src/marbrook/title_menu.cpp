@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"
 #include "games/motion_slot_store.h"
+#include "scenario/motion_curves.h"
 
 MenuLayoutRecord MenuLayout;
 
@@ -60,15 +61,9 @@ constexpr int kSubMenuButtons = 37;
 constexpr int kExtrasButtons = 50;
 constexpr int kBackButton = 36;
 constexpr int kNewStoryPicture = 90;
-constexpr int kConversation = 10;
 constexpr int kChosenSound = 21;
 constexpr int kBackSound = 105;
 constexpr int kLastHiddenLayer = 89;
-
-ScreenButtonsRecord& B() { return ScreenButtons; }
-MenuLayoutRecord& M() { return MenuLayout; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
 
 void FormPicture(int number) { C00_LoadPicture(0, kTitlePictureKind, number); }
 
@@ -89,40 +84,41 @@ void CellLayer(int layer, int sheet, int cx, int cy, int width, int height, int 
 void BackButtonSlot(int layer, int slot) {
   DrawState.CurrentLayer = layer;
   C00_LoadPicture(1, kTitlePictureKind, kBackButton);
-  const int x = W() - (LayerWidth(layer) + 10);
-  StoreMove(slot, layer, x, H() + ScreenSize.ScreenHalfHeight, x, H() - (LayerHeight(layer) + 10));
+  const int x = WindowWidth() - (LayerWidth(layer) + 10);
+  StoreMove(slot, layer, x, WindowHeight() + ScreenSize.ScreenHalfHeight, x,
+            WindowHeight() - (LayerHeight(layer) + 10));
 }
 
 // The button of the live menu that the last click hit, or -1.
 int ClickedButton() {
   if (InputEvent.InputSourceKind != 50) return -1;
-  const int i = InputEvent.InputSourceIndex - B().ButtonFirstBox;
-  return i >= 0 && i <= M().ButtonLastIndex ? i : -1;
+  const int i = InputEvent.InputSourceIndex - ScreenButtons.ButtonFirstBox;
+  return i >= 0 && i <= MenuLayout.ButtonLastIndex ? i : -1;
 }
 
 // A click taken before any pointer move over the button has left HoveredButton at -1
 // (or on another button); the clicked button becomes the hovered one, framed as a
 // move would have framed it, so the leaving animation knows the choice.
 void TakeClickedButton(int button, int frameKind) {
-  if (B().HoveredButton == button) return;
+  if (ScreenButtons.HoveredButton == button) return;
   C01_HoverBox(0, frameKind);
-  B().HoveredButton = button;
+  ScreenButtons.HoveredButton = button;
 }
 
 // Every button of the live menu but the chosen one falls out of the screen, starting
 // at slot `firstSlot`; then a pause and the chosen button's own fall (unless it stays).
 void LeaveMenu(int firstSlot, bool chosenFalls) {
   int slot = firstSlot;
-  for (int i = 0; i <= M().ButtonLastIndex; ++i) {
-    if (i == B().HoveredButton) continue;
-    const int layer = B().ButtonFirstBox + i;
-    StoreMove(slot++, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), LayerTop(layer) + H());
+  for (int i = 0; i <= MenuLayout.ButtonLastIndex; ++i) {
+    if (i == ScreenButtons.HoveredButton) continue;
+    const int layer = ScreenButtons.ButtonFirstBox + i;
+    StoreMove(slot++, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), LayerTop(layer) + WindowHeight());
   }
   FallOutBlinking(slot - 1);
-  PauseMs(100);
+  RunPause(100);
   if (!chosenFalls) return;
-  const int chosen = B().ButtonFirstBox + B().HoveredButton;
-  MoveLayerTo(chosen, LayerLeft(chosen), LayerTop(chosen) + H(), 10, 10);
+  const int chosen = ScreenButtons.ButtonFirstBox + ScreenButtons.HoveredButton;
+  MoveLayerTo(chosen, LayerLeft(chosen), LayerTop(chosen) + WindowHeight(), 10, kMotionLinear);
 }
 
 void BuildTitleMenu() {
@@ -133,44 +129,43 @@ void BuildTitleMenu() {
   SheetPicture(0, kTitleButtons);
   const int furthest = MarbrookProgress.FurthestStage;
   const int enabled[5] = {1, furthest >= 3 ? 1 : 0, furthest == 999 ? 1 : 0, 1, 1};
-  for (int i = 0; i < 5; ++i) M().ButtonEnabled[i] = enabled[i];
-  M().ButtonLastIndex = 4;
-  B().ButtonFirstBox = M().TitleButtonFirstLayer;
+  for (int i = 0; i < 5; ++i) MenuLayout.ButtonEnabled[i] = enabled[i];
+  MenuLayout.ButtonLastIndex = 4;
+  ScreenButtons.ButtonFirstBox = MenuLayout.TitleButtonFirstLayer;
   const int top = ScreenSize.ScreenHalfHeight - 290;
   for (int i = 0; i <= 4; ++i) {
-    const int layer = B().ButtonFirstBox + i;
+    const int layer = ScreenButtons.ButtonFirstBox + i;
     int width = i == kQuitButton ? 200 : 400;
     const int y = top + 120 * i;
-    const int startX = i % 2 == 0 ? -width : W();
-    CellLayer(layer, 0, 400 - 400 * M().ButtonEnabled[i], 100 * i, width, 100, startX, y);
+    const int startX = i % 2 == 0 ? -width : WindowWidth();
+    CellLayer(layer, 0, 400 - 400 * MenuLayout.ButtonEnabled[i], 100 * i, width, 100, startX, y);
     StoreMove(i, layer, startX, y, CentreX(width), y);
   }
   SlideIn(25, 4);
-  M().HoverFrameLayer = 1;
-  DrawState.CurrentLayer = M().HoverFrameLayer;
+  MenuLayout.HoverFrameLayer = 1;
+  DrawState.CurrentLayer = MenuLayout.HoverFrameLayer;
   DrawState.CurrentRect = {0, 0, 8, 8};
-  PrepareLayer(11);
-  LayerInfo(M().HoverFrameLayer).BackColor = RgbColor(255, 255, 255);
-  ClearLayerImage(M().HoverFrameLayer);
-  GoTo(kTitleMenu, -1);
-  Wait(0, 0);
+  PrepareLayer(kPreparePictureHidden);
+  LayerInfo(MenuLayout.HoverFrameLayer).BackColor = RgbColor(255, 255, 255);
+  ClearLayerImage(MenuLayout.HoverFrameLayer);
+  GoToNextTick(kTitleMenu, -1);
 }
 
 void TitleMenuState() {
   switch (SceneCursor.SceneStep) {
     case -1:
-      M().HoverMargin[0] = 8;
-      B().HoveredButton = -1;
+      MenuLayout.HoverMargin[0] = 8;
+      ScreenButtons.HoveredButton = -1;
       SceneCursor.SceneStep = 0;
       SceneCursor.ButtonMode = kTitleHover;
       break;
     case 0: {
       const int button = ClickedButton();
-      if (button < 0 || M().ButtonEnabled[button] == 0) return;
+      if (button < 0 || MenuLayout.ButtonEnabled[button] == 0) return;
       TakeClickedButton(button, 0);
       SceneCursor.ButtonMode = kNoHover;
       TitleSound(kChosenSound);
-      const int chosen = B().HoveredButton;
+      const int chosen = ScreenButtons.HoveredButton;
       // The gallery button stays as the sub-menu's heading; the quit button stays too.
       LeaveMenu(0, chosen != kGalleryButton && chosen != kQuitButton);
       switch (chosen) {
@@ -192,27 +187,26 @@ void NewStoryState() {
     case 0:
       CurtainClose();
       FormPicture(kNewStoryPicture);
-      PauseMs(MarbrookProgress.CurtainDelay);
+      RunPause(MarbrookProgress.CurtainDelay);
       CurtainOpen();
       // No wait: a click or an advance key starts the story.
       SceneCursor.SceneStep = 1;
       break;
     case 1:
       SceneCursor.StageNumber = 1;
-      SceneCursor.SceneCode = kConversation;
-      GoTo(0, 10);
-      Wait(0, 0);
+      SceneCursor.SceneCode = kConversationScene;
+      GoToNextTick(0, 10);
       break;
     default: break;
   }
 }
 
 void SubMenuHeadingState() {
-  const int heading = M().TitleButtonFirstLayer + 2;
+  const int heading = MenuLayout.TitleButtonFirstLayer + 2;
   switch (SceneCursor.SceneStep) {
     case 0: {
-      const int chosen = B().ButtonFirstBox + B().HoveredButton;
-      MoveLayerTo(chosen, LayerLeft(chosen), 50, 20, 11);
+      const int chosen = ScreenButtons.ButtonFirstBox + ScreenButtons.HoveredButton;
+      MoveLayerTo(chosen, LayerLeft(chosen), 50, 20, kMotionEaseOut);
       SceneCursor.SceneStep = 5;
       Wait(0, 0);
       break;
@@ -221,25 +215,24 @@ void SubMenuHeadingState() {
       // Back from a select: the heading drops in again.
       SheetPicture(0, kTitleButtons);
       CellLayer(heading, 0, 0, 200, 400, 100, CentreX(400), -100);
-      MoveLayerTo(heading, CentreX(400), 50, 20, 11);
+      MoveLayerTo(heading, CentreX(400), 50, 20, kMotionEaseOut);
       SceneCursor.SceneStep = 5;
       Wait(0, 0);
       break;
     case 5: {
       SheetPicture(1, kSubMenuButtons);
-      M().ButtonLastIndex = 2;
-      B().ButtonFirstBox = M().SubButtonFirstLayer;
+      MenuLayout.ButtonLastIndex = 2;
+      ScreenButtons.ButtonFirstBox = MenuLayout.SubButtonFirstLayer;
       for (int i = 0; i <= 1; ++i) {
-        const int layer = B().ButtonFirstBox + i;
+        const int layer = ScreenButtons.ButtonFirstBox + i;
         const int y = 210 + 140 * i;
-        const int startX = i == 0 ? -500 : W();
+        const int startX = i == 0 ? -500 : WindowWidth();
         CellLayer(layer, 1, 0, 100 * i, 500, 100, startX, y);
         StoreMove(i, layer, startX, y, CentreX(500), y);
       }
-      BackButtonSlot(B().ButtonFirstBox + 2, 2);
+      BackButtonSlot(ScreenButtons.ButtonFirstBox + 2, 2);
       SlideIn(25, 2);
-      GoTo(kSubMenu, -1);
-      Wait(0, 0);
+      GoToNextTick(kSubMenu, -1);
       break;
     }
     default: break;
@@ -249,9 +242,9 @@ void SubMenuHeadingState() {
 void SubMenuState() {
   switch (SceneCursor.SceneStep) {
     case -1:
-      M().HoverMargin[0] = 8;
-      M().HoverMargin[1] = 8;
-      B().HoveredButton = -1;
+      MenuLayout.HoverMargin[0] = 8;
+      MenuLayout.HoverMargin[1] = 8;
+      ScreenButtons.HoveredButton = -1;
       SceneCursor.SceneStep = 0;
       SceneCursor.ButtonMode = kSubMenuHover;
       break;
@@ -262,12 +255,11 @@ void SubMenuState() {
       SceneCursor.ButtonMode = kNoHover;
       TitleSound(kChosenSound);
       // The heading leaves upwards in slot 0 while the other items fall.
-      const int heading = M().TitleButtonFirstLayer + 2;
+      const int heading = MenuLayout.TitleButtonFirstLayer + 2;
       StoreMove(0, heading, LayerLeft(heading), LayerTop(heading), LayerLeft(heading), -LayerHeight(heading));
       LeaveMenu(1, true);
       const int states[3][2] = {{kGallerySelect, 0}, {kReplaySelect, 0}, {kOpening, 10}};
-      GoTo(states[B().HoveredButton][0], states[B().HoveredButton][1]);
-      Wait(0, 0);
+      GoToNextTick(states[ScreenButtons.HoveredButton][0], states[ScreenButtons.HoveredButton][1]);
       break;
     }
     default: break;
@@ -277,48 +269,46 @@ void SubMenuState() {
 void ExtrasBuildState() {
   if (SceneCursor.SceneStep != 0) return;
   const int enabled[4] = {1, 1, MarbrookProgress.BonusCgUnlocked != 0 ? 1 : 0, 1};
-  for (int i = 0; i < 4; ++i) M().ButtonEnabled[i] = enabled[i];
+  for (int i = 0; i < 4; ++i) MenuLayout.ButtonEnabled[i] = enabled[i];
   SheetPicture(1, kExtrasButtons);
-  M().ButtonLastIndex = 3;
-  B().ButtonFirstBox = M().SubButtonFirstLayer;
+  MenuLayout.ButtonLastIndex = 3;
+  ScreenButtons.ButtonFirstBox = MenuLayout.SubButtonFirstLayer;
   const int top = ScreenSize.ScreenHalfHeight - 320;
   for (int i = 0; i <= 2; ++i) {
-    const int layer = B().ButtonFirstBox + i;
+    const int layer = ScreenButtons.ButtonFirstBox + i;
     const int y = top + 220 * i;
-    const int startX = i % 2 == 0 ? -500 : W();
-    CellLayer(layer, 1, 500 - 500 * M().ButtonEnabled[i], 200 * i, 500, 200, startX, y);
+    const int startX = i % 2 == 0 ? -500 : WindowWidth();
+    CellLayer(layer, 1, 500 - 500 * MenuLayout.ButtonEnabled[i], 200 * i, 500, 200, startX, y);
     StoreMove(i, layer, startX, y, CentreX(500), y);
   }
-  BackButtonSlot(B().ButtonFirstBox + 3, 3);
+  BackButtonSlot(ScreenButtons.ButtonFirstBox + 3, 3);
   SlideIn(25, 3);
-  GoTo(kExtras, -1);
-  Wait(0, 0);
+  GoToNextTick(kExtras, -1);
 }
 
 void ExtrasState() {
   switch (SceneCursor.SceneStep) {
     case -1:
-      B().HoveredButton = -1;
+      ScreenButtons.HoveredButton = -1;
       SceneCursor.SceneStep = 0;
       SceneCursor.ButtonMode = kExtrasHover;
-      M().HoverMargin[0] = 12;
-      M().HoverMargin[1] = 8;
+      MenuLayout.HoverMargin[0] = 12;
+      MenuLayout.HoverMargin[1] = 8;
       break;
     case 0: {
       const int item = ClickedButton();
-      if (item < 0 || M().ButtonEnabled[item] == 0) return;
+      if (item < 0 || MenuLayout.ButtonEnabled[item] == 0) return;
       TakeClickedButton(item, item == 3 ? 1 : 0);
       SceneCursor.ButtonMode = kNoHover;
       TitleSound(kChosenSound);
       LeaveMenu(0, true);
       constexpr int kExtraCodes[3] = {500, 510, 520};  // scene replay, casino, bonus pictures
-      if (B().HoveredButton <= 2) {
+      if (ScreenButtons.HoveredButton <= 2) {
         C01_ClearScreen(0);
-        C00_EnterExtraGame(kExtraCodes[B().HoveredButton]);
+        C00_EnterExtraGame(kExtraCodes[ScreenButtons.HoveredButton]);
         return;
       }
-      GoTo(kOpening, 10);
-      Wait(0, 0);
+      GoToNextTick(kOpening, 10);
       break;
     }
     default: break;
@@ -332,15 +322,14 @@ void BackToTitleState() {
       HideLayerRange(0, kLastHiddenLayer);
       FormPicture(kMenuBackground);
       EffectParams.EffectFrameDelay = 50;
-      Wait(750, 0);
+      Wait(kEffectMusicFade, 0);
       CurtainOpen();
       SceneCursor.SceneStep = 1;
       Wait(0, 0);
       break;
     case 1:
       C01_InitVars();
-      GoTo(kOpening, 10);
-      Wait(0, 0);
+      GoToNextTick(kOpening, 10);
       break;
     default: break;
   }
@@ -349,14 +338,14 @@ void BackToTitleState() {
 // The hover rule of the button menus: a new enabled button gets the frame and its
 // sound; anything else drops the frame.
 void ButtonHover(int lastButton, bool checkEnabled, int backFrameKind) {
-  const int i = InputEvent.InputSourceIndex - B().ButtonFirstBox;
+  const int i = InputEvent.InputSourceIndex - ScreenButtons.ButtonFirstBox;
   const bool onButton = InputEvent.InputSourceKind == 50 && i >= 0 && i <= lastButton &&
-                        (!checkEnabled || M().ButtonEnabled[i] != 0);
-  if (onButton && i == B().HoveredButton) return;
+                        (!checkEnabled || MenuLayout.ButtonEnabled[i] != 0);
+  if (onButton && i == ScreenButtons.HoveredButton) return;
   if (!onButton) {
-    if (B().HoveredButton >= 0) {
-      ShowLayer(M().HoverFrameLayer, false);
-      B().HoveredButton = -1;
+    if (ScreenButtons.HoveredButton >= 0) {
+      ShowLayer(MenuLayout.HoverFrameLayer, false);
+      ScreenButtons.HoveredButton = -1;
     }
     return;
   }
@@ -371,26 +360,14 @@ void ButtonHover(int lastButton, bool checkEnabled, int backFrameKind) {
       break;
   }
   C01_HoverBox(0, kind);
-  B().HoveredButton = i;
+  ScreenButtons.HoveredButton = i;
   TitleSound(sound);
 }
 
 }  // namespace
 
-
-void TitleSound(int number, int channel) {
-  float offset = 0.0f;
-  C01_PlaySound(number, channel, offset);
-}
-
-void PauseMs(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  EffectParams.EffectResumesStep = 0;
-  Wait(700, 0);
-}
-
-void CurtainClose() { Wait(950, 0); }
-void CurtainOpen() { Wait(951, 0); }
+void CurtainClose() { Wait(kEffectCurtainClose, 0); }
+void CurtainOpen() { Wait(kEffectCurtainOpen, 0); }
 
 void StoreMove(int slot, int layer, int x0, int y0, int x1, int y1) {
   DrawState.CurrentLayer = layer;
@@ -404,9 +381,8 @@ void StoreMove(int slot, int layer, int x0, int y0, int x1, int y1) {
 void SlideIn(int frames, int lastSlot) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectLastSlot = lastSlot;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 void FallOutBlinking(int lastSlot) {
@@ -414,23 +390,20 @@ void FallOutBlinking(int lastSlot) {
   EffectParams.BlinkFrames = 30;
   EffectParams.EffectFrames = 20;
   EffectParams.EffectLastSlot = lastSlot;
-  EffectParams.EffectMotionKind = 11;
-  EffectParams.EffectResumesStep = 0;
-  Wait(825, 0);
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  RunEffect(kEffectMoveBlink, EffectEnd::kReturn);
 }
 
 void MoveLayerTo(int layer, int x, int y, int frames, int motionKind) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect = DrawState.CurrentRect;
   DrawState.TargetRect.X = x;
   DrawState.TargetRect.Y = y;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  EffectParams.EffectResumesStep = 0;
-  Wait(800, 0);
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 }
-
 
 bool OnLayer(int layer) { return InputEvent.InputSourceKind == 50 && InputEvent.InputSourceIndex == layer; }
 
@@ -448,8 +421,7 @@ void C01_Step() {
     case kBackToExtras:
       FormPicture(kMenuBackground);
       C01_InitVars();
-      GoTo(kExtrasBuild, 0);
-      Wait(0, 0);
+      GoToNextTick(kExtrasBuild, 0);
       break;
     case kBackToTitle: BackToTitleState(); break;
     case 0: TitleSequenceStep(); break;
@@ -487,13 +459,13 @@ void C01_HoverBox(int off, int& kind) {
   const int frame = MenuLayout.HoverFrameLayer;
   if (!ValidLayer(hovered) || !ValidLayer(frame) || hovered == frame) return;
   LayerToFront(hovered);
-  GetLayerRect(50, hovered);
+  GetLayerRect(kRectIntoCurrent, hovered);
   const int m = MenuLayout.HoverMargin[kind == 1 ? 1 : 0];
   DrawState.CurrentLayer = frame;
   DrawState.AutoRaiseOn = 0;
   Rect& r = DrawState.CurrentRect;
   r = {r.X - m, r.Y - m, r.Width + 2 * m, r.Height + 2 * m};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(frame).BackColor = RgbColor(255, 255, 255);
   ClearLayerImage(frame);
   tq::DrawBox(LayerImage(frame), 0, 0, r.Width - 1, r.Height - 1, tq::PixelFromColor(0));
@@ -504,9 +476,9 @@ void C01_HoverBox(int off, int&& kind) { C01_HoverBox(off, kind); }
 void C01_ClearScreen(int /*ignored*/) {
   const int layer = ScreenButtons.PictureFirstBox;
   DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect = {0, -H(), W(), H()};
-  PrepareLayer(10);
-  MoveLayerTo(layer, 0, 0, 20, 11);
+  DrawState.CurrentRect = {0, -WindowHeight(), WindowWidth(), WindowHeight()};
+  PrepareLayer(kPreparePictureShown);
+  MoveLayerTo(layer, 0, 0, 20, kMotionEaseOut);
   C00_LoadPicture(0, 0, 0);
 }
 

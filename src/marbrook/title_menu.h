@@ -53,10 +53,7 @@ void RegisterTitleScreens();
 void ResetTitleMenuState();
 
 // ---- Shared by the split files of scene 99 ----
-// A title sound on a channel (volume offset 0).
-void TitleSound(int number, int channel = 0);
-// The common timed effects as the menus run them, each returning when it is done.
-void PauseMs(int ms);
+// The curtain effects as the menus run them, each returning when it is done.
 void CurtainClose();
 void CurtainOpen();
 // Motion slot `slot`: `layer` from (x0, y0) to (x1, y1).

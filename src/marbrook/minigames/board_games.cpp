@@ -17,20 +17,13 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "games/motion_slot_store.h"
+#include "platform/platform.h"
+#include "scenario/motion_curves.h"
 
 BoardGameStateRecord BoardGameState;
 
 namespace board_games {
 
-BoardGameStateRecord& S() { return BoardGameState; }
-
-
-void Sound(int number, int channel, float offset) { C40_PlaySound(number, channel, offset); }
-
-void RunEffect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
 
 void Glide(int layer, int fromX, int fromY, int toX, int toY, int frames, int delay, int motionKind) {
   DrawState.CurrentLayer = layer;
@@ -39,23 +32,13 @@ void Glide(int layer, int fromX, int fromY, int toX, int toY, int frames, int de
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = delay;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(kMove);
-}
-
-void Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  RunEffect(kPause);
-}
-
-void FadeMusic(int stepMs) {
-  EffectParams.EffectFrameDelay = stepMs;
-  RunEffect(kMusicFade);
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 }
 
 void PrepareWithPicture(int layer, int x, int y, int w, int h, int kind, int number) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kind, number);
 }
 
@@ -71,7 +54,7 @@ void MoveSlots(int lastSlot, int frames, int motionKind) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = kDefaultDelay;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(kMoveSlots);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 }  // namespace board_games
@@ -81,7 +64,7 @@ using namespace board_games;
 namespace {
 
 constexpr int kSceneCode = 52;
-constexpr int kMKey = 77;
+
 constexpr int kLifeButtons = 10;  // ButtonMode of the life choice
 constexpr int kRaceButtons = 20;
 
@@ -139,63 +122,64 @@ void ParseBoard(std::span<const char* const> rows, std::span<const MarkRow> mark
   std::vector<std::string> cells;
   int count = 0;
   SplitFields(joined, "■", kMaxCells, cells, count);
-  const int width = S().LastColumn + 1;
+  const int width = BoardGameState.LastColumn + 1;
   std::vector<std::string> parts;
   for (int c = 1; c <= count; ++c) {
     int n = 0;
     SplitFields(cells[static_cast<size_t>(c)], ",", 2, parts, n);
     if (n < 1) continue;
     const int square = std::atoi(parts[1].c_str());
-    if (square < 0 || square >= static_cast<int>(S().SquareKind.size())) continue;  // an empty cell
+    if (square < 0 || square >= static_cast<int>(BoardGameState.SquareKind.size())) continue;  // an empty cell
     const size_t i = static_cast<size_t>(square);
-    S().SquareColumn[i] = (c - 1) % width;
-    S().SquareRow[i] = (c - 1) / width;
-    S().SquareKind[i] = MarkKind(n >= 2 ? parts[2] : std::string(), marks, life);
+    BoardGameState.SquareColumn[i] = (c - 1) % width;
+    BoardGameState.SquareRow[i] = (c - 1) / width;
+    BoardGameState.SquareKind[i] = MarkKind(n >= 2 ? parts[2] : std::string(), marks, life);
   }
 }
 
 void SetGeometry(int lastSquare, int lastColumn, int lastRow, int squareSize) {
-  S().LastSquare = lastSquare;
-  S().LastColumn = lastColumn;
-  S().LastRow = lastRow;
-  S().SquareSize = squareSize;
-  S().SquareColumn.fill(0);
-  S().SquareRow.fill(0);
-  S().SquareKind.fill(0);
+  BoardGameState.LastSquare = lastSquare;
+  BoardGameState.LastColumn = lastColumn;
+  BoardGameState.LastRow = lastRow;
+  BoardGameState.SquareSize = squareSize;
+  BoardGameState.SquareColumn.fill(0);
+  BoardGameState.SquareRow.fill(0);
+  BoardGameState.SquareKind.fill(0);
 }
 
 void BuildRaceBoard(int board) {
+  BoardGameStateRecord& game = BoardGameState;
   const int W = ScreenSize.ScreenWidth;
   const int H = ScreenSize.ScreenHeight;
-  ShowLayer(S().G02BoardBox + 1, false);
+  ShowLayer(game.G02BoardBox + 1, false);
   if (board == 1) {
     SetGeometry(42, 9, 6, 90);
-    S().BoardOriginX = (W - 900) / 2;
+    game.BoardOriginX = (W - 900) / 2;
     ParseBoard(kRaceRows1, kRace1Marks, false);
   } else {
     SetGeometry(23, 6, 6, 90);
-    S().BoardOriginX = (W - 630) / 2;
+    game.BoardOriginX = (W - 630) / 2;
     ParseBoard(kRaceRows2, kRace2Marks, false);
   }
-  S().BoardOriginY = (H - 630) / 2;
-  const int board0 = S().G02BoardBox;
+  game.BoardOriginY = (H - 630) / 2;
+  const int board0 = game.G02BoardBox;
   PrepareWithPicture(board0, 0, 0, W, H, kRaceBackPicture, 0);
   LayerToBack(board0);
-  const int size = S().SquareSize;
-  const int source = S().G02BoardBox + 9;
-  for (int n = 0; n <= S().LastSquare; ++n) {
+  const int size = game.SquareSize;
+  const int source = game.G02BoardBox + 9;
+  for (int n = 0; n <= game.LastSquare; ++n) {
     const size_t i = static_cast<size_t>(n);
-    const int k = S().SquareKind[i];
+    const int k = game.SquareKind[i];
     BitBltCopy(source, board0,
-               {k % 5 * size, k / 5 * size, size, size, S().SquareColumn[i] * size + S().BoardOriginX,
-                S().SquareRow[i] * size + S().BoardOriginY});
+               {k % 5 * size, k / 5 * size, size, size, game.SquareColumn[i] * size + game.BoardOriginX,
+                game.SquareRow[i] * size + game.BoardOriginY});
   }
 }
 
 // Die face `value` of the sheet with cells `cell` wide, centred on the die layer.
 void ShowDieFace(int value, int cell) {
   if (value < 1 || value > 6) return;
-  const int layer = S().G02DieBox;
+  const int layer = BoardGameState.G02DieBox;
   DrawState.CurrentLayer = layer;
   MoveLayer(layer, CentreX(cell), CentreY(cell), cell, cell);
   ClipCellToLayer(kDieSheet, (value - 1) * cell, 0, cell, cell);
@@ -215,14 +199,14 @@ constexpr ChoiceLook kRaceLook{kRaceButtons, 800, 240};
 
 // Button k's normal or highlighted cell of the button sheet.
 void ShowButtonCell(const ChoiceLook& look, int k, bool lit) {
-  DrawState.CurrentLayer = S().G02BoardBox + k;
+  DrawState.CurrentLayer = BoardGameState.G02BoardBox + k;
   ClipCellToLayer(kButtonSheet, k * look.cellWidth, lit ? look.cellHeight : 0, look.cellWidth, look.cellHeight);
 }
 
 // The button of the last click or move, or -1.
 int ButtonUnderPointer() {
   if (InputEvent.InputSourceKind != 50) return -1;
-  const int k = InputEvent.InputSourceIndex - S().G02BoardBox;
+  const int k = InputEvent.InputSourceIndex - BoardGameState.G02BoardBox;
   return k == 0 || k == 1 ? k : -1;
 }
 
@@ -257,7 +241,7 @@ void LifeTitle() {
       Wait(-1, 200);
       break;
     case 1:
-      S().KeepLivingAfterDeath = 0;
+      BoardGameState.KeepLivingAfterDeath = 0;
       Wait(kTitleFall, 0);
       C15_PlayMusic(200);
       SceneCursor.SceneStep = 2;  // a click brings the buttons
@@ -265,23 +249,22 @@ void LifeTitle() {
     case 2: {
       const int W = ScreenSize.ScreenWidth;
       const int H = ScreenSize.ScreenHeight;
-      Sound(201);
-      const int banner = S().G02BoardBox + 2;
+      GameSound(201);
+      const int banner = BoardGameState.G02BoardBox + 2;
       PrepareWithPicture(banner, W, 100, W, 150, kLifeTitlePicture, 3);
-      Glide(banner, W, 100, 0, 100, 20, kDefaultDelay, kEaseOut);
+      Glide(banner, W, 100, 0, 100, 20, kDefaultDelay, kMotionEaseOut);
       const int y = CentreY(int{kLifeLook.cellHeight});
       for (int k = 0; k < 2; ++k) {
-        const int layer = S().G02BoardBox + k;
+        const int layer = BoardGameState.G02BoardBox + k;
         const int x = ScreenSize.ScreenHalfWidth + (k == 0 ? -430 : 30);
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {x, H, kLifeLook.cellWidth, kLifeLook.cellHeight};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ShowButtonCell(kLifeLook, k, false);
         StoreSlot(k, layer, x, H, x, y);
       }
-      MoveSlots(1, 20, kEaseOut);
-      GoTo(kLifeChoice, -1);
-      Wait(0, 0);
+      MoveSlots(1, 20, kMotionEaseOut);
+      GoToNextTick(kLifeChoice, -1);
       break;
     }
     default: break;
@@ -289,13 +272,14 @@ void LifeTitle() {
 }
 
 void LifeChoice() {
+  BoardGameStateRecord& game = BoardGameState;
   switch (SceneCursor.SceneStep) {
     case -1: ButtonsLive(kLifeButtons); break;
     case 0: {
       const int k = ChosenButton(kLifeButtons);
       if (k < 0) return;
-      Sound(202, 0, -0.05f);
-      for (int layer = S().G02BoardBox; layer <= S().G02BoardBox + 2; ++layer) ShowLayer(layer, false);
+      GameSound(202, 0, -0.05f);
+      for (int layer = game.G02BoardBox; layer <= game.G02BoardBox + 2; ++layer) ShowLayer(layer, false);
       GoTo(k == 0 ? kEasyLife : kHardLife, 0);
       Wait(-1, 300);
       break;
@@ -313,10 +297,10 @@ void RaceTitle() {
       C00_LoadPicture(2, kRaceButtonPicture, 0);
       DrawState.SheetIndex = kMessageSheet;
       C00_LoadPicture(2, kRaceMessagePicture, 0);
-      const int source = S().G02BoardBox + 9;
+      const int source = BoardGameState.G02BoardBox + 9;
       DrawState.CurrentLayer = source;
       DrawState.CurrentRect = {0, 0, 450, 180};
-      PrepareLayer(11);
+      PrepareLayer(kPreparePictureHidden);
       C00_LoadPicture(1, kRaceTilePicture, 0);
       ShowLayer(source, false);
       SceneCursor.SceneStep = 1;
@@ -332,20 +316,19 @@ void RaceTitle() {
     case 2: {
       const int W = ScreenSize.ScreenWidth;
       const int H = ScreenSize.ScreenHeight;
-      Sound(221, 1);
+      GameSound(221, 1);
       const int x = CentreX(int{kRaceLook.cellWidth});
       for (int k = 0; k < 2; ++k) {
-        const int layer = S().G02BoardBox + k;
+        const int layer = BoardGameState.G02BoardBox + k;
         const int y = CentreY(int{kRaceLook.cellHeight}) + (k == 0 ? -H / 4 : H / 4);
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {W, y, kRaceLook.cellWidth, kRaceLook.cellHeight};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ShowButtonCell(kRaceLook, k, false);
         StoreSlot(k, layer, W, y, x, y);
       }
-      MoveSlots(1, 20, kEaseOut);
-      GoTo(kRaceChoice, -1);
-      Wait(0, 0);
+      MoveSlots(1, 20, kMotionEaseOut);
+      GoToNextTick(kRaceChoice, -1);
       break;
     }
     default: break;
@@ -358,8 +341,8 @@ void RaceChoice() {
     case 0: {
       const int k = ChosenButton(kRaceButtons);
       if (k < 0) return;
-      Sound(223);
-      ShowLayer(S().G02BoardBox + Toggle01(k), false);
+      GameSound(223);
+      ShowLayer(BoardGameState.G02BoardBox + Toggle01(k), false);
       GoTo(k == 0 ? kRaceBoard1 : kRaceBoard2, 0);
       Wait(-1, 10);
       break;
@@ -371,11 +354,11 @@ void RaceChoice() {
 }  // namespace
 
 void G02_Constants() {
-  S().G02CurtainBox = 50;
-  S().G02BoardBox = 10;
-  S().G02PieceBox = 1;
-  S().G02DieBox = 3;
-  S().G02SignBox = 4;
+  BoardGameState.G02CurtainBox = 50;
+  BoardGameState.G02BoardBox = 10;
+  BoardGameState.G02PieceBox = 1;
+  BoardGameState.G02DieBox = 3;
+  BoardGameState.G02SignBox = 4;
   ScreenButtons.FrontBox = 9;
   EffectParams.EffectFrameDelay = kDefaultDelay;
 }
@@ -384,13 +367,11 @@ void G02_Step() {
   switch (SceneCursor.SceneState) {
     case kLifeEntry:
       G02_Constants();
-      GoTo(kLifeTitle, 0);
-      Wait(0, 0);
+      GoToNextTick(kLifeTitle, 0);
       break;
     case kRaceEntry:
       G02_Constants();
-      GoTo(kRaceTitle, 0);
-      Wait(0, 0);
+      GoToNextTick(kRaceTitle, 0);
       break;
     case kLifeTitle: LifeTitle(); break;
     case kLifeChoice: LifeChoice(); break;
@@ -417,7 +398,7 @@ void G02_Hover() {
     }
     ShowButtonCell(look, k, true);
     hovered = k;
-    if (mode == kRaceButtons) Sound(222, 0, -0.1f);
+    if (mode == kRaceButtons) GameSound(222, 0, -0.1f);
     return;
   }
   if (hovered >= 0) {
@@ -427,11 +408,15 @@ void G02_Hover() {
 }
 
 void G02_OnKey() {
+  BoardGameStateRecord& game = BoardGameState;
   if (InputEvent.AdvanceKeyDown == 1) {
     G02_Step();
     return;
   }
-  if (InputEvent.KeyCode == kMKey) S().KeepLivingAfterDeath = S().KeepLivingAfterDeath == 0 ? -1 : 0;
+  // M switches whether a death square ends the life.
+  if (InputEvent.KeyCode == tq::kKeyA + ('M' - 'A')) {
+    game.KeepLivingAfterDeath = game.KeepLivingAfterDeath == 0 ? -1 : 0;
+  }
 }
 
 bool G02_FrameGate() {
@@ -447,16 +432,14 @@ bool G02_FrameGate() {
 void G02_Leave(int type) {
   if (type == 0 || type == 1) SceneCursor.StageNumber = 15;
   if (type == 10 || type == 11) SceneCursor.StageNumber = 35;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G02_BuildBoard(int kind, int value) {
   switch (kind) {
     case 10:
-      DrawState.CurrentLayer = S().G02BoardBox + 1;
+      DrawState.CurrentLayer = BoardGameState.G02BoardBox + 1;
       C00_LoadPicture(1, kHardPicture, 0);
       SetGeometry(46, 10, 6, 80);
       ParseBoard(kLifeBoard, {}, true);
@@ -470,15 +453,16 @@ void G02_BuildBoard(int kind, int value) {
 }
 
 void G02_SquarePos(int kind, int& square) {
-  if (square < 0 || square >= static_cast<int>(S().SquareColumn.size())) return;
+  BoardGameStateRecord& game = BoardGameState;
+  if (square < 0 || square >= static_cast<int>(game.SquareColumn.size())) return;
   const size_t i = static_cast<size_t>(square);
-  const int size = S().SquareSize;
-  const int c = S().SquareColumn[i] * size + S().BoardOriginX + size / 2;
-  const int y = S().SquareRow[i] * size + S().BoardOriginY + size / 2 - S().PieceSize / 2;
+  const int size = game.SquareSize;
+  const int c = game.SquareColumn[i] * size + game.BoardOriginX + size / 2;
+  const int y = game.SquareRow[i] * size + game.BoardOriginY + size / 2 - game.PieceSize / 2;
   int x = 0;
   switch (kind) {
     case 0:
-    case 1: x = c - S().PieceSize - 5; break;
+    case 1: x = c - game.PieceSize - 5; break;
     case 5:
     case 6: x = c + 5; break;
     default: return;

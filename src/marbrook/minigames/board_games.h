@@ -84,13 +84,7 @@ enum : int {  // SceneState
   kRaceBoard2 = 500,
 };
 
-enum : int {  // AnimationCode
-  kPause = 700,
-  kMusicFade = 750,
-  kMove = 800,
-  kMoveSlots = 801,
-  kMovePaused = 802,
-  kDrop = 910,
+enum : int {  // AnimationCode of the screen's own frames
   kWhiteOpen = 1000,
   kBabyUp = 1001,
   kDrawTiles = 1002,
@@ -134,21 +128,9 @@ constexpr int kButtonSheet = 1;
 constexpr int kMessageSheet = 2;
 
 constexpr int kDefaultDelay = 13;
-// Motion kinds of MotionCurveStep.
-constexpr int kLinear = 10;
-constexpr int kEaseOut = 11;
-constexpr int kEaseIn = 12;
-constexpr int kArc = 13;
-constexpr int kEaseOutSized = 16;
 
-BoardGameStateRecord& S();
-void Sound(int number, int channel = 0, float offset = 0.0f);
-// Runs a common effect that returns here when it is done.
-void RunEffect(int code);
 // Effect 800 of one layer from `from` to `to` (x and y), returning here.
 void Glide(int layer, int fromX, int fromY, int toX, int toY, int frames, int delay, int motionKind);
-void Pause(int ms);
-void FadeMusic(int stepMs);
 // The layer prepared visible in front at (x, y, w, h), then given the picture (its
 // size follows the picture; without one it keeps w by h).
 void PrepareWithPicture(int layer, int x, int y, int w, int h, int kind, int number);

@@ -23,14 +23,10 @@ constexpr int kHopFrames = 20;
 constexpr int kFallFrames = 25;
 constexpr int kFallSoundFrame = 23;
 
-AnimationRunRecord& Run() { return AnimationRun; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 // Counts the frame just drawn; true when it was frame n, the last.
 bool LastFrameDone(int n) {
-  if (Run().AnimationFrame >= n) return true;
-  ++Run().AnimationFrame;
+  if (AnimationRun.AnimationFrame >= n) return true;
+  ++AnimationRun.AnimationFrame;
   return false;
 }
 
@@ -49,41 +45,43 @@ void FillLayer(int layer, uint32_t colour) {
 
 // A hop of `layer`: up 50 pixels and back over 21 frames. True when it is done.
 bool HopFrame(int layer) {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     const int x = LayerLeft(layer);
     const int y = LayerTop(layer);
     SetMotionSlot(0, layer, x, y, x, y - kHopHeight);
     MotionSlot[0].MotionPause = kHopFrames;
   }
-  Run().AnimationLength = kHopFrames;
-  StepSlot(0, kArc);
+  AnimationRun.AnimationLength = kHopFrames;
+  StepSlot(0, kMotionEaseOutArc);
   return LastFrameDone(kHopFrames);
 }
 
 // A fall of `layer` from above the window to y = 0 at its x. True when it is done.
 bool FallFrame(int layer) {
-  if (Run().AnimationFrame == 0) SetMotionSlot(0, layer, LayerLeft(layer), -LayerHeight(layer), LayerLeft(layer), 0);
-  Run().AnimationLength = kFallFrames;
-  if (Run().AnimationFrame == kFallSoundFrame) Sound(200);
-  StepSlot(0, kEaseIn);
+  if (AnimationRun.AnimationFrame == 0) {
+    SetMotionSlot(0, layer, LayerLeft(layer), -LayerHeight(layer), LayerLeft(layer), 0);
+  }
+  AnimationRun.AnimationLength = kFallFrames;
+  if (AnimationRun.AnimationFrame == kFallSoundFrame) GameSound(200);
+  StepSlot(0, kMotionEaseIn);
   return LastFrameDone(kFallFrames);
 }
 
 // 1015, 1016 and 1040: a layer falls in and hops. True when the hop is done.
 bool FallAndHop(int layer, int kind, int number, bool atCurrentRect) {
-  if (Run().AnimationStep == 0) {
-    if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationStep == 0) {
+    if (AnimationRun.AnimationFrame == 0) {
       Rect at = DrawState.CurrentRect;
       if (!atCurrentRect) at.X = 0;
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = at;
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       if (kind != 0) C00_LoadPicture(1, kind, number);
     }
     if (FallFrame(layer)) {
-      Run().AnimationFrame = 0;
-      Run().AnimationSubStep = 0;
-      Run().AnimationStep = 1;
+      AnimationRun.AnimationFrame = 0;
+      AnimationRun.AnimationSubStep = 0;
+      AnimationRun.AnimationStep = 1;
     }
     return false;
   }
@@ -92,21 +90,21 @@ bool FallAndHop(int layer, int kind, int number, bool atCurrentRect) {
 
 void WhiteOpenFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  const int layer = S().G02CurtainBox;
-  const int f = Run().AnimationFrame;
+  const int layer = BoardGameState.G02CurtainBox;
+  const int f = AnimationRun.AnimationFrame;
   if (f == 0) {
     DrawState.CurrentLayer = layer;
-    DrawState.CurrentRect = {W() / 2 - 1, H() / 2 - 1, 2, 2};
-    PrepareLayer(10);
+    DrawState.CurrentRect = {WindowWidth() / 2 - 1, WindowHeight() / 2 - 1, 2, 2};
+    PrepareLayer(kPreparePictureShown);
     MotionSlotRecord& s = MotionSlot[0];
-    SetMotionSlot(0, layer, W() / 2 - 1, H() / 2 - 1, 0, 0);
+    SetMotionSlot(0, layer, WindowWidth() / 2 - 1, WindowHeight() / 2 - 1, 0, 0);
     s.MotionStartWidth = 2;
     s.MotionStartHeight = 2;
-    s.MotionEndWidth = W();
-    s.MotionEndHeight = H();
+    s.MotionEndWidth = WindowWidth();
+    s.MotionEndHeight = WindowHeight();
   }
-  Run().AnimationLength = 30;
-  StepSlot(0, kEaseOutSized);
+  AnimationRun.AnimationLength = 30;
+  StepSlot(0, kMotionSizedEaseOut);
   const int c = CurtainGrey(f, 30);
   FillLayer(layer, RgbColor(c, c, c));
   if (!LastFrameDone(30)) return;
@@ -117,109 +115,109 @@ void WhiteOpenFrame() {
 
 void BabyUpFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  const int piece = S().G02PieceBox;
-  if (Run().AnimationFrame == 0 && Run().AnimationSubStep == 0) {
-    Sound(205, 0, -0.1f);
-    const int under = S().G02BoardBox + 1;
+  const int piece = BoardGameState.G02PieceBox;
+  if (AnimationRun.AnimationFrame == 0 && AnimationRun.AnimationSubStep == 0) {
+    GameSound(205, 0, -0.1f);
+    const int under = BoardGameState.G02BoardBox + 1;
     PrepareWithPicture(piece, 0, 0, 100, 100, kEasyPicture, 5);
     const int x = LayerLeft(under) + LayerWidth(under) / 2 - LayerWidth(piece) / 2;
     const int y = LayerTop(under) + LayerHeight(under) / 2 - LayerHeight(piece) / 2;
     MoveLayer(piece, x, y, LayerWidth(piece), LayerHeight(piece));
   }
   if (!HopFrame(piece)) return;
-  Run().AnimationSubStep = 1;
+  AnimationRun.AnimationSubStep = 1;
   Wait(0, 0);
 }
 
 void DrawTilesFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  const int n = Run().AnimationFrame;
-  if (n >= 0 && n < static_cast<int>(S().SquareKind.size())) {
+  const int n = AnimationRun.AnimationFrame;
+  if (n >= 0 && n < static_cast<int>(BoardGameState.SquareKind.size())) {
     const size_t i = static_cast<size_t>(n);
-    const int size = S().SquareSize;
-    const int k = S().SquareKind[i];
-    BitBltCopy(S().G02BoardBox + 1, S().G02BoardBox,
+    const int size = BoardGameState.SquareSize;
+    const int k = BoardGameState.SquareKind[i];
+    BitBltCopy(BoardGameState.G02BoardBox + 1, BoardGameState.G02BoardBox,
                {k % 10 * size, k / 10 * size, size, size,
-                (900 - size * (S().LastColumn + 1)) / 2 + S().SquareColumn[i] * size,
-                (600 - size * (S().LastRow + 1)) / 2 + S().SquareRow[i] * size});
+                (900 - size * (BoardGameState.LastColumn + 1)) / 2 + BoardGameState.SquareColumn[i] * size,
+                (600 - size * (BoardGameState.LastRow + 1)) / 2 + BoardGameState.SquareRow[i] * size});
   }
-  if (LastFrameDone(S().LastSquare)) FrameClock.FrameLoopRunning = 0;
+  if (LastFrameDone(BoardGameState.LastSquare)) FrameClock.FrameLoopRunning = 0;
 }
 
 void HopOfCurrentLayerFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  if (Run().AnimationFrame == 0) Sound(205, 0, -0.05f);
+  if (AnimationRun.AnimationFrame == 0) GameSound(205, 0, -0.05f);
   // The slot keeps the layer; each step leaves it in CurrentLayer.
   if (HopFrame(DrawState.CurrentLayer)) FrameClock.FrameLoopRunning = 0;
 }
 
 void LifeRollFrame() {
   SetFrameLength(-1, 10);
-  const int die = S().G02DieBox;
-  const int f = Run().AnimationFrame;
-  if (Run().AnimationStep == 0) {
+  const int die = BoardGameState.G02DieBox;
+  const int f = AnimationRun.AnimationFrame;
+  if (AnimationRun.AnimationStep == 0) {
     const int face = RandomRange(1, 6);
     G02_BuildBoard(20, face);
-    if (f % 10 == 0 && f <= 40) Sound(206, f / 10);
+    if (f % 10 == 0 && f <= 40) GameSound(206, f / 10);
     if (f == 0) SetMotionSlot(0, die, LayerLeft(die), -300, LayerLeft(die), LayerTop(die));
-    Run().AnimationLength = 50;
-    StepSlot(0, kLinear);
+    AnimationRun.AnimationLength = 50;
+    StepSlot(0, kMotionLinear);
     if (!LastFrameDone(50)) return;
-    S().G02LastRoll = face;
-    S().StepsLeft = face;
-    Run().AnimationFrame = 0;
-    Run().AnimationStep = 1;
+    BoardGameState.G02LastRoll = face;
+    BoardGameState.StepsLeft = face;
+    AnimationRun.AnimationFrame = 0;
+    AnimationRun.AnimationStep = 1;
     return;
   }
-  if (f == 0) Sound(206);
+  if (f == 0) GameSound(206);
   if (!HopFrame(die)) return;
-  if (EffectParams.EffectResumesStep != 0) Wait(0, 0);
-  else FrameClock.FrameLoopRunning = 0;
+  EndCommonEffect();
 }
 
 void LifeMoveFrame() {
+  BoardGameStateRecord& game = BoardGameState;
   SetFrameLength(-1, kDefaultDelay);
-  const int piece = S().G02PieceBox;
-  if (Run().AnimationFrame == 0) {
-    Sound(207);
-    const size_t i = static_cast<size_t>(S().MovingSquare);
-    const int size = S().SquareSize;
-    const int half = size / 2 - S().PieceSize / 2;
-    SetMotionSlot(0, piece, LayerLeft(piece), LayerTop(piece), S().SquareColumn[i] * size + S().BoardOriginX + half,
-            S().SquareRow[i] * size + S().BoardOriginY + half);
+  const int piece = game.G02PieceBox;
+  if (AnimationRun.AnimationFrame == 0) {
+    GameSound(207);
+    const size_t i = static_cast<size_t>(game.MovingSquare);
+    const int size = game.SquareSize;
+    const int half = size / 2 - game.PieceSize / 2;
+    SetMotionSlot(0, piece, LayerLeft(piece), LayerTop(piece), game.SquareColumn[i] * size + game.BoardOriginX + half,
+                  game.SquareRow[i] * size + game.BoardOriginY + half);
   }
-  Run().AnimationLength = 20;
-  StepSlot(0, kEaseOut);
+  AnimationRun.AnimationLength = 20;
+  StepSlot(0, kMotionEaseOut);
   if (LastFrameDone(20)) Wait(0, 0);
 }
 
 void TitleFallFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  if (FallAndHop(S().G02CurtainBox, kLifeTitlePicture, 1, true)) FrameClock.FrameLoopRunning = 0;
+  if (FallAndHop(BoardGameState.G02CurtainBox, kLifeTitlePicture, 1, true)) FrameClock.FrameLoopRunning = 0;
 }
 
 void GameOverFallFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  if (FallAndHop(S().G02CurtainBox + 1, kGameOverPicture, 0, false)) FrameClock.FrameLoopRunning = 0;
+  if (FallAndHop(BoardGameState.G02CurtainBox + 1, kGameOverPicture, 0, false)) FrameClock.FrameLoopRunning = 0;
 }
 
 void ClearFallFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  if (FallAndHop(S().G02CurtainBox, 0, 0, true)) Wait(0, 0);
+  if (FallAndHop(BoardGameState.G02CurtainBox, 0, 0, true)) Wait(0, 0);
 }
 
 void CurtainRiseFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  const int layer = S().G02CurtainBox;
-  const int f = Run().AnimationFrame;
+  const int layer = BoardGameState.G02CurtainBox;
+  const int f = AnimationRun.AnimationFrame;
   if (f == 0) {
     DrawState.CurrentLayer = layer;
-    DrawState.CurrentRect = {0, H(), W(), H()};
-    PrepareLayer(10);
-    SetMotionSlot(0, layer, 0, H(), 0, 0);
+    DrawState.CurrentRect = {0, WindowHeight(), WindowWidth(), WindowHeight()};
+    PrepareLayer(kPreparePictureShown);
+    SetMotionSlot(0, layer, 0, WindowHeight(), 0, 0);
   }
-  Run().AnimationLength = 100;
-  StepSlot(0, kEaseOut);
+  AnimationRun.AnimationLength = 100;
+  StepSlot(0, kMotionEaseOut);
   const int c = CurtainGrey(f, 100);
   FillLayer(layer, RgbColor(c, c, c));
   if (LastFrameDone(100)) Wait(0, 0);
@@ -229,54 +227,54 @@ void CurtainRiseFrame() {
 // them together, otherwise they part, even ones down and odd ones up.
 void StripesFrame(bool closing) {
   SetFrameLength(-1, kDefaultDelay);
-  const int h = H() / kStripes;
-  const int f = Run().AnimationFrame;
+  const int h = WindowHeight() / kStripes;
+  const int f = AnimationRun.AnimationFrame;
   if (f == 0) {
     if (closing) C00_LoadPicture(0, kRaceTitlePicture, 0);
     for (int k = 0; k < kStripes; ++k) {
-      const int layer = S().G02CurtainBox + k;
-      const int outside = k % 2 == 0 ? H() : -h;
+      const int layer = BoardGameState.G02CurtainBox + k;
+      const int outside = k % 2 == 0 ? WindowHeight() : -h;
       const int y0 = closing ? outside : k * h;
       const int y1 = closing ? k * h : outside;
       DrawState.CurrentLayer = layer;
-      DrawState.CurrentRect = {0, y0, W(), h};
-      PrepareLayer(10);
+      DrawState.CurrentRect = {0, y0, WindowWidth(), h};
+      PrepareLayer(kPreparePictureShown);
       FillLayer(layer, RgbColor(255, 255, 255));
       tq::Surface& image = LayerImage(layer);
-      tq::FillBox(image, 0, 0, W() - 1, 0, tq::PixelFromColor(RgbColor(192, 192, 192)));
+      tq::FillBox(image, 0, 0, WindowWidth() - 1, 0, tq::PixelFromColor(RgbColor(192, 192, 192)));
       SetMotionSlot(k, layer, 0, y0, 0, y1);
     }
   }
-  if (f == 3) Sound(220);
-  Run().AnimationLength = closing ? 20 : 40;
-  for (int k = 0; k < kStripes; ++k) StepSlot(k, kEaseOut);
+  if (f == 3) GameSound(220);
+  AnimationRun.AnimationLength = closing ? 20 : 40;
+  for (int k = 0; k < kStripes; ++k) StepSlot(k, kMotionEaseOut);
   if (LastFrameDone(closing ? 20 : 40)) FrameClock.FrameLoopRunning = 0;
 }
 
 void RaceRollFrame() {
   SetFrameLength(-1, 20);
-  const int f = Run().AnimationFrame;
+  const int f = AnimationRun.AnimationFrame;
   if (f % 5 == 0) {
-    S().G02LastRoll = RandomRange(1, 6);
-    G02_BuildBoard(25, S().G02LastRoll);
-    Sound(225, f % 2);
+    BoardGameState.G02LastRoll = RandomRange(1, 6);
+    G02_BuildBoard(25, BoardGameState.G02LastRoll);
+    GameSound(225, f % 2);
   }
   if (!LastFrameDone(40)) return;
-  S().StepsLeft = S().G02LastRoll;
+  BoardGameState.StepsLeft = BoardGameState.G02LastRoll;
   FrameClock.FrameLoopRunning = 0;
 }
 
 void RaceMoveFrame() {
   SetFrameLength(-1, kDefaultDelay);
-  const int piece = S().G02PieceBox + S().TurnSide;
-  if (Run().AnimationFrame == 0) {
-    Sound(224, 0, -0.1f);
-    int square = S().MovingSquare;
-    G02_SquarePos(S().TurnSide * 5 + 1, square);
+  const int piece = BoardGameState.G02PieceBox + BoardGameState.TurnSide;
+  if (AnimationRun.AnimationFrame == 0) {
+    GameSound(224, 0, -0.1f);
+    int square = BoardGameState.MovingSquare;
+    G02_SquarePos(BoardGameState.TurnSide * 5 + 1, square);
     SetMotionSlot(0, piece, LayerLeft(piece), LayerTop(piece), DrawState.TargetRect.X, DrawState.TargetRect.Y);
   }
-  Run().AnimationLength = 20;
-  StepSlot(0, kEaseOut);
+  AnimationRun.AnimationLength = 20;
+  StepSlot(0, kMotionEaseOut);
   if (LastFrameDone(20)) Wait(0, 0);
 }
 

@@ -13,6 +13,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/timed_effects.h"
 #include "marbrook/minigames/board_games.h"
+#include "scenario/motion_curves.h"
 
 using namespace board_games;
 
@@ -106,12 +107,9 @@ constexpr MessageRow kMessages[] = {
      "あなたの人生すごろくは、ここでおしまいです。：またはじめから、やり直してみましょう。"},
 };
 
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 // The board picture's top-left corner (the board's grid is centred in it).
 Rect BoardRect() {
-  GetLayerRect(50, S().G02BoardBox);
+  GetLayerRect(kRectIntoCurrent, BoardGameState.G02BoardBox);
   return DrawState.CurrentRect;
 }
 
@@ -119,52 +117,51 @@ Rect BoardRect() {
 void RiseToCentre(int first, int last, int frames) {
   for (int layer = first; layer <= last; ++layer) {
     const int x = CentreX(LayerWidth(layer));
-    StoreSlot(layer - first, layer, x, H(), x, CentreY(LayerHeight(layer)));
+    StoreSlot(layer - first, layer, x, WindowHeight(), x, CentreY(LayerHeight(layer)));
   }
-  MoveSlots(last - first, frames, kEaseOut);
+  MoveSlots(last - first, frames, kMotionEaseOut);
 }
 
 // The goal picture scrolls across the window on the sign layer.
 void ScrollGoal() {
-  const int sign = S().G02SignBox;
-  PrepareWithPicture(sign, W(), 0, W(), H(), kGoalPicture, 0);
-  Glide(sign, W(), 0, -LayerWidth(sign), 0, 600, 5, kLinear);
+  const int sign = BoardGameState.G02SignBox;
+  PrepareWithPicture(sign, WindowWidth(), 0, WindowWidth(), WindowHeight(), kGoalPicture, 0);
+  Glide(sign, WindowWidth(), 0, -LayerWidth(sign), 0, 600, 5, kMotionLinear);
 }
 
 void Roll() {
-  ShowLayer(S().G02SignBox, false);
+  ShowLayer(BoardGameState.G02SignBox, false);
   // The die stays on the window until the next click.
-  EffectParams.EffectResumesStep = 0;
-  Wait(kLifeRoll, 0);
-  EffectParams.EffectResumesStep = -1;
+  RunEffect(kLifeRoll, EffectEnd::kReturn);
+  EffectParams.EffectResumesStep = -1;  // as the common effects leave it when they end
 }
 
 void ClearScreen() {
-  Sound(209);
-  PrepareWithPicture(S().G02SignBox, 0, 0, W(), H(), kLifeClearPicture, 0);
+  GameSound(209);
+  PrepareWithPicture(BoardGameState.G02SignBox, 0, 0, WindowWidth(), WindowHeight(), kLifeClearPicture, 0);
 }
 
 void Jump() {
-  const int piece = S().G02PieceBox;
-  Sound(205, 0, -0.1f);
+  const int piece = BoardGameState.G02PieceBox;
+  GameSound(205, 0, -0.1f);
   DrawState.CurrentLayer = piece;
-  GetLayerRect(50, piece);
+  GetLayerRect(kRectIntoCurrent, piece);
   EffectParams.EffectAmplitude = -100;
   EffectParams.EffectFrames = 30;
-  RunEffect(kDrop);
+  RunEffect(kEffectDrop, EffectEnd::kReturn);
 }
 
 void EasyLife() {
-  const int board = S().G02BoardBox;
+  const int board = BoardGameState.G02BoardBox;
   switch (SceneCursor.SceneStep) {
     case 0: {
       C15_PlayMusic(201);
-      Sound(203);
-      PrepareWithPicture(board, 0, H(), kBoardWidth, kBoardHeight, kEasyPicture, 3);
-      PrepareWithPicture(board + 1, 0, H(), 260, 260, kEasyPicture, 0);
+      GameSound(203);
+      PrepareWithPicture(board, 0, WindowHeight(), kBoardWidth, kBoardHeight, kEasyPicture, 3);
+      PrepareWithPicture(board + 1, 0, WindowHeight(), 260, 260, kEasyPicture, 0);
       RiseToCentre(board, board + 1, 30);
-      Pause(300);
-      Sound(203);
+      RunPause(300);
+      GameSound(203);
       PrepareWithPicture(board + 2, 0, 0, 700, 100, kEasyPicture, 2);
       MoveLayer(board + 2, CentreX(LayerWidth(board + 2)), CentreY(LayerHeight(board + 2)), LayerWidth(board + 2),
                 LayerHeight(board + 2));
@@ -176,8 +173,8 @@ void EasyLife() {
       StoreSlot(0, board + 3, x3, y3, x3 + LayerWidth(board + 3) / 2 + 30, y3);
       const int x1 = LayerLeft(board + 1);
       StoreSlot(1, board + 1, x1, LayerTop(board + 1), x1 - (LayerWidth(board + 1) / 2 + 30), LayerTop(board + 1));
-      MoveSlots(1, 10, kEaseOut);
-      Pause(100);
+      MoveSlots(1, 10, kMotionEaseOut);
+      RunPause(100);
       SceneCursor.SceneStep = 1;
       Wait(0, 0);
       break;
@@ -195,11 +192,11 @@ void EasyLife() {
       SceneCursor.SceneStep = 6;
       break;
     case 6: {
-      ShowLayer(S().G02DieBox, false);
-      Sound(207);
-      const int piece = S().G02PieceBox;
+      ShowLayer(BoardGameState.G02DieBox, false);
+      GameSound(207);
+      const int piece = BoardGameState.G02PieceBox;
       const int toX = LayerLeft(board + 3) + LayerWidth(board + 3) / 2 - LayerWidth(piece) / 2;
-      Glide(piece, LayerLeft(piece), LayerTop(piece), toX, LayerTop(piece), 20, kDefaultDelay, kEaseOut);
+      Glide(piece, LayerLeft(piece), LayerTop(piece), toX, LayerTop(piece), 20, kDefaultDelay, kMotionEaseOut);
       Jump();
       Jump();
       SceneCursor.SceneStep = 7;
@@ -207,7 +204,7 @@ void EasyLife() {
       break;
     }
     case 7:
-      FadeMusic(100);
+      RunMusicFade(100);
       ScrollGoal();
       G02_LifeMessage(11);
       SceneCursor.SceneStep = 8;
@@ -221,7 +218,7 @@ void EasyLife() {
       Wait(kClearFall, 0);  // its end arms the next tick
       break;
     case 10:
-      Pause(500);
+      RunPause(500);
       G02_Leave(0);
       break;
     default: break;
@@ -229,37 +226,38 @@ void EasyLife() {
 }
 
 void Hop() {
-  DrawState.CurrentLayer = S().G02PieceBox;
+  DrawState.CurrentLayer = BoardGameState.G02PieceBox;
   Wait(kHop, 0);
 }
 
 void HardLife() {
-  const int board = S().G02BoardBox;
+  BoardGameStateRecord& game = BoardGameState;
+  const int board = game.G02BoardBox;
   switch (SceneCursor.SceneStep) {
     case 0: {
       C15_PlayMusic(202);
-      Sound(201);
-      PrepareWithPicture(board, CentreX(int{kBoardWidth}), H(), kBoardWidth, kBoardHeight, kEasyPicture, 3);
+      GameSound(201);
+      PrepareWithPicture(board, CentreX(int{kBoardWidth}), WindowHeight(), kBoardWidth, kBoardHeight, kEasyPicture, 3);
       const int x = CentreX(LayerWidth(board));
       const int y = CentreY(LayerHeight(board));
-      Glide(board, x, H(), x, y, 30, kDefaultDelay, kEaseOut);
+      Glide(board, x, WindowHeight(), x, y, 30, kDefaultDelay, kMotionEaseOut);
       G02_BuildBoard(10);
       const Rect r = BoardRect();
-      S().BoardOriginX = (kBoardWidth - S().SquareSize * (S().LastColumn + 1)) / 2 + r.X;
-      S().BoardOriginY = (kBoardHeight - S().SquareSize * (S().LastRow + 1)) / 2 + r.Y;
+      game.BoardOriginX = (kBoardWidth - game.SquareSize * (game.LastColumn + 1)) / 2 + r.X;
+      game.BoardOriginY = (kBoardHeight - game.SquareSize * (game.LastRow + 1)) / 2 + r.Y;
       SceneCursor.SceneStep = 1;
       Wait(0, 0);
       break;
     }
     case 1: {
       Wait(kDrawTiles, 0);
-      S().MovingSquare = 0;
-      const int piece = S().G02PieceBox;
+      game.MovingSquare = 0;
+      const int piece = game.G02PieceBox;
       PrepareWithPicture(piece, 0, 0, 50, 50, kHardPicture, 1);
-      S().PieceSize = LayerWidth(piece);
-      const int size = S().SquareSize;
-      const int x = S().SquareColumn[0] * size + S().BoardOriginX + size / 2 - S().PieceSize / 2;
-      const int y = S().SquareRow[0] * size + S().BoardOriginY + size / 2 - S().PieceSize / 2;
+      game.PieceSize = LayerWidth(piece);
+      const int size = game.SquareSize;
+      const int x = game.SquareColumn[0] * size + game.BoardOriginX + size / 2 - game.PieceSize / 2;
+      const int y = game.SquareRow[0] * size + game.BoardOriginY + size / 2 - game.PieceSize / 2;
       MoveLayer(piece, x, y, LayerWidth(piece), LayerHeight(piece));
       Hop();
       SceneCursor.SceneStep = 2;
@@ -271,35 +269,35 @@ void HardLife() {
       break;
     case kHardRoll:
       Roll();
-      S().StepsLeft = S().G02LastRoll;
+      game.StepsLeft = game.G02LastRoll;
       SceneCursor.SceneStep = 6;
       break;
     case 6:
-      ShowLayer(S().G02DieBox, false);
+      ShowLayer(game.G02DieBox, false);
       SceneCursor.SceneStep = kHardWalk;
       Wait(0, 0);
       break;
     case kHardWalk:
-      --S().StepsLeft;
-      ++S().MovingSquare;
+      --game.StepsLeft;
+      ++game.MovingSquare;
       // A roll never carries the piece past the goal.
       SceneCursor.SceneStep =
-          S().MovingSquare >= S().LastSquare || S().StepsLeft <= 0 ? static_cast<int>(kHardLanded) : kHardWalk;
-      if (S().MovingSquare > S().LastSquare) S().MovingSquare = S().LastSquare;
+          game.MovingSquare >= game.LastSquare || game.StepsLeft <= 0 ? static_cast<int>(kHardLanded) : kHardWalk;
+      if (game.MovingSquare > game.LastSquare) game.MovingSquare = game.LastSquare;
       Wait(kLifeMove, 0);  // its end arms the next tick
       break;
     case kHardLanded: {
-      const int k = S().SquareKind[static_cast<size_t>(S().MovingSquare)];
+      const int k = game.SquareKind[static_cast<size_t>(game.MovingSquare)];
       if (k == kGoalKind) {
         Hop();
         Hop();
-        FadeMusic(100);
+        RunMusicFade(100);
         ScrollGoal();
       }
       G02_LifeMessage(k + 100);
       if (k == kGoalKind) {
         SceneCursor.SceneStep = kHardClear;
-      } else if (k >= kFirstDeathKind && k <= kLastDeathKind && S().KeepLivingAfterDeath == 0) {
+      } else if (k >= kFirstDeathKind && k <= kLastDeathKind && game.KeepLivingAfterDeath == 0) {
         SceneCursor.SceneStep = kHardOver;
       } else {
         SceneCursor.SceneStep = kHardRoll;
@@ -307,7 +305,7 @@ void HardLife() {
       break;
     }
     case kHardOver:
-      FadeMusic(100);
+      RunMusicFade(100);
       GoTo(kLifeTitle, 1);  // a click lets the title fall in again
       Wait(kGameOverFall, 0);
       break;
@@ -320,7 +318,7 @@ void HardLife() {
       Wait(kClearFall, 0);  // its end arms the next tick
       break;
     case 42:
-      Pause(500);
+      RunPause(500);
       G02_Leave(1);
       break;
     default: break;
@@ -346,17 +344,17 @@ std::string G02_LifeMessageText(int code) {
 }
 
 void G02_LifeMessage(int code) {
-  Sound(208);
-  const int layer = S().G02SignBox;
+  GameSound(208);
+  const int layer = BoardGameState.G02SignBox;
   const bool tall = (code >= 101 && code <= 111) || (code >= 113 && code <= 119);
   int width = 850;
   int height = tall ? 220 : 180;
   TextStyle.TextFontSize = 20;
   const int x = CentreX(width);
-  const int y = code == 10 || code == 11 ? H() - (height + 10) : CentreY(height);
+  const int y = code == 10 || code == 11 ? WindowHeight() - (height + 10) : CentreY(height);
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, width, height};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   DrawBevelFrame(10, 50, 110);
   std::vector<std::string> lines;
   int count = 0;

@@ -9,6 +9,7 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/timed_effects.h"
 #include "marbrook/minigames/board_games.h"
+#include "scenario/motion_curves.h"
 
 using namespace board_games;
 
@@ -37,101 +38,99 @@ struct MoveRow {
 };
 constexpr MoveRow kMoves[] = {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {-1, 1}, {-1, 2}, {-1, 3}};
 
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
 bool Board2() { return SceneCursor.SceneState == kRaceBoard2; }
 
 // A piece put on its side of square `square`, hopping 30 pixels.
 void PlacePiece(int side, int square) {
-  const int layer = S().G02PieceBox + side;
+  const int layer = BoardGameState.G02PieceBox + side;
   G02_SquarePos(side * 5, square);
   const Rect at = DrawState.CurrentRect;
   PrepareWithPicture(layer, at.X, at.Y, kPieceSize, kPieceSize,
                      side == kPlayer ? kPlayerPiecePicture : kComputerPiecePicture, 0);
-  Sound(224, 0, -0.1f);
+  GameSound(224, 0, -0.1f);
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {at.X, at.Y, kPieceSize, kPieceSize};
   DrawState.TargetRect = {at.X, at.Y - 30, kPieceSize, kPieceSize};
   EffectParams.EffectFrames = 16;
-  EffectParams.EffectMotionKind = kArc;
+  EffectParams.EffectMotionKind = kMotionEaseOutArc;
   EffectParams.EffectRepeats = 0;
-  RunEffect(kMovePaused);
+  RunEffect(kEffectMovePaused, EffectEnd::kReturn);
 }
 
 // Sign `number` falls from above the window to its centre.
 void DropSign(int number) {
-  Sound(226);
-  const int sign = S().G02SignBox;
+  GameSound(226);
+  const int sign = BoardGameState.G02SignBox;
   PrepareWithPicture(sign, 0, 0, 600, 200, kRaceSignPicture, number);
   const int x = CentreX(LayerWidth(sign));
-  Glide(sign, x, -LayerHeight(sign), x, CentreY(LayerHeight(sign)), 20, kDefaultDelay, kEaseOut);
+  Glide(sign, x, -LayerHeight(sign), x, CentreY(LayerHeight(sign)), 20, kDefaultDelay, kMotionEaseOut);
 }
 
 void OpenBoard(int board, int music) {
   Wait(kStripesClose, 0);
-  FadeMusic(20);
+  RunMusicFade(20);
   G02_BuildBoard(board);
   Wait(kStripesOpen, 0);
   C15_PlayMusic(music);
-  S().TurnSide = kPlayer;
-  S().MoveDirection = 1;
-  S().PieceSize = kPieceSize;
+  BoardGameState.TurnSide = kPlayer;
+  BoardGameState.MoveDirection = 1;
+  BoardGameState.PieceSize = kPieceSize;
 }
 
 void PlacePieces(int square) {
   PlacePiece(0, square);
-  Pause(100);
+  RunPause(100);
   PlacePiece(1, square);
 }
 
 // The lap counter of `side` slides in from its edge of the window.
 void LapCounters() {
-  const int left = S().G02SignBox + 1;
-  const int right = S().G02SignBox + 2;
-  PrepareWithPicture(left, 0, 0, 135, 90, kLapPicture, S().SideLap[0]);
-  PrepareWithPicture(right, 0, 0, 135, 90, kLapPicture, S().SideLap[1] + 5);
+  const int left = BoardGameState.G02SignBox + 1;
+  const int right = BoardGameState.G02SignBox + 2;
+  PrepareWithPicture(left, 0, 0, 135, 90, kLapPicture, BoardGameState.SideLap[0]);
+  PrepareWithPicture(right, 0, 0, 135, 90, kLapPicture, BoardGameState.SideLap[1] + 5);
   const int yl = CentreY(LayerHeight(left));
   const int yr = CentreY(LayerHeight(right));
   StoreSlot(0, left, -LayerWidth(left), yl, 5, yl);
-  StoreSlot(1, right, W(), yr, W() - (LayerWidth(right) + 5), yr);
-  MoveSlots(1, 10, kEaseOut);
+  StoreSlot(1, right, WindowWidth(), yr, WindowWidth() - (LayerWidth(right) + 5), yr);
+  MoveSlots(1, 10, kMotionEaseOut);
 }
 
 // The square's message slides in on the half of the window away from the piece.
 void ShowSquareMessage(int kind) {
-  Sound(226);
-  const int sign = S().G02SignBox;
+  GameSound(226);
+  const int sign = BoardGameState.G02SignBox;
   DrawState.CurrentLayer = sign;
-  DrawState.CurrentRect = {W(), 0, 638, 300};
-  PrepareLayer(10);
+  DrawState.CurrentRect = {WindowWidth(), 0, 638, 300};
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(kMessageSheet, 0, (kind - 1) * 300, 638, 300);
-  int square = S().MovingSquare;
-  G02_SquarePos(S().TurnSide * 5, square);
+  int square = BoardGameState.MovingSquare;
+  G02_SquarePos(BoardGameState.TurnSide * 5, square);
   const int half = ScreenSize.ScreenHalfHeight;
   const int pieceHalf = half > 0 ? DrawState.CurrentRect.Y / half : 0;
   const int y = Toggle01(pieceHalf) * half + 22;
-  Glide(sign, W(), y, CentreX(638), y, 20, kDefaultDelay, kEaseOut);
+  Glide(sign, WindowWidth(), y, CentreX(638), y, 20, kDefaultDelay, kMotionEaseOut);
 }
 
 void Landed() {
-  ShowLayer(S().G02DieBox, false);
-  const int kind = S().SquareKind[static_cast<size_t>(S().MovingSquare)];
-  S().LandedKind = kind;
-  S().SidePosition[static_cast<size_t>(S().TurnSide)] = S().MovingSquare;
+  ShowLayer(BoardGameState.G02DieBox, false);
+  const int kind = BoardGameState.SquareKind[static_cast<size_t>(BoardGameState.MovingSquare)];
+  BoardGameState.LandedKind = kind;
+  BoardGameState.SidePosition[static_cast<size_t>(BoardGameState.TurnSide)] = BoardGameState.MovingSquare;
   if (kind >= 1 && kind <= 7) {
     ShowSquareMessage(kind);
-    S().MoveDirection = kMoves[kind - 1].direction;
-    S().StepsLeft = kMoves[kind - 1].steps;
+    BoardGameState.MoveDirection = kMoves[kind - 1].direction;
+    BoardGameState.StepsLeft = kMoves[kind - 1].steps;
     SceneCursor.SceneStep = kSignAway;
-    if (S().TurnSide != kPlayer) Wait(-1, 300);  // the computer's chain runs on by itself
+    if (BoardGameState.TurnSide != kPlayer) Wait(-1, 300);  // the computer's chain runs on by itself
     return;
   }
   if (kind == kGoalKind) {
-    DropSign(S().TurnSide + 5);
-    SceneCursor.SceneStep = S().TurnSide == kPlayer ? kPlayerWon : kComputerWon;
+    DropSign(BoardGameState.TurnSide + 5);
+    SceneCursor.SceneStep = BoardGameState.TurnSide == kPlayer ? kPlayerWon : kComputerWon;
     return;
   }
-  S().TurnSide = Toggle01(S().TurnSide);
+  BoardGameState.TurnSide = Toggle01(BoardGameState.TurnSide);
   SceneCursor.SceneStep = kSign;
   Wait(-1, 300);
 }
@@ -146,14 +145,14 @@ void RaceEnd() {
     case kComputerWon:
       Wait(kStripesClose, 0);
       HideGameLayers();
-      FadeMusic(20);
+      RunMusicFade(20);
       GoTo(kRaceTitle, 1);
       Wait(-1, 300);
       break;
     case kPlayerWon:
-      FadeMusic(100);
-      Sound(229, 0, -0.05f);
-      PrepareWithPicture(S().G02SignBox, 0, 0, W(), H(), kRaceClearPicture, 0);
+      RunMusicFade(100);
+      GameSound(229, 0, -0.05f);
+      PrepareWithPicture(BoardGameState.G02SignBox, 0, 0, WindowWidth(), WindowHeight(), kRaceClearPicture, 0);
       SceneCursor.SceneStep = 41;
       break;
     case 41:
@@ -167,7 +166,7 @@ void RaceEnd() {
         G02_Leave(10);
         break;
       }
-      Pause(500);
+      RunPause(500);
       Wait(kStripesOpen, 0);
       SceneCursor.SceneStep = 42;
       Wait(-1, 500);
@@ -178,48 +177,48 @@ void RaceEnd() {
 }
 
 void Board1() {
+  BoardGameStateRecord& game = BoardGameState;
   switch (SceneCursor.SceneStep) {
     case 0:
       OpenBoard(50, 211);
-      S().SidePosition = {0, 0};
+      game.SidePosition = {0, 0};
       PlacePieces(0);
       SceneCursor.SceneStep = kSign;
       Wait(-1, 300);
       break;
     case kSign:
-      DropSign(S().TurnSide);
+      DropSign(game.TurnSide);
       SceneCursor.SceneStep = 6;  // on a click, the computer's turn too
       break;
     case 6: {
-      const int sign = S().G02SignBox;
+      const int sign = game.G02SignBox;
       SceneCursor.SceneStep = kRoll;
       DrawState.CurrentLayer = sign;
       DrawState.CurrentRect = {LayerLeft(sign), LayerTop(sign), LayerWidth(sign), LayerHeight(sign)};
-      DrawState.TargetRect = {LayerLeft(sign), H(), LayerWidth(sign), LayerHeight(sign)};
+      DrawState.TargetRect = {LayerLeft(sign), WindowHeight(), LayerWidth(sign), LayerHeight(sign)};
       EffectParams.EffectFrames = 20;
       EffectParams.EffectFrameDelay = kDefaultDelay;
-      EffectParams.EffectMotionKind = kEaseOut;
-      EffectParams.EffectResumesStep = -1;  // its end arms the next tick
-      Wait(kMove, 0);
+      EffectParams.EffectMotionKind = kMotionEaseOut;
+      RunEffect(kEffectMove, EffectEnd::kNextTick);
       break;
     }
     case kRoll:
       Wait(kRaceRoll, 0);
-      S().MovingSquare = S().SidePosition[static_cast<size_t>(S().TurnSide)];
+      game.MovingSquare = game.SidePosition[static_cast<size_t>(game.TurnSide)];
       SceneCursor.SceneStep = kWalk;
       Wait(0, 0);
       break;
     case kWalk:
-      --S().StepsLeft;
-      S().MovingSquare += S().MoveDirection;
+      --game.StepsLeft;
+      game.MovingSquare += game.MoveDirection;
       // Held to the board, whatever a chain of squares would do.
-      if (S().MovingSquare < 0) S().MovingSquare = 0;
-      if (S().MovingSquare > S().LastSquare) S().MovingSquare = S().LastSquare;
-      SceneCursor.SceneStep = S().MovingSquare == S().LastSquare || S().StepsLeft <= 0 ? kLanded : kWalk;
+      if (game.MovingSquare < 0) game.MovingSquare = 0;
+      if (game.MovingSquare > game.LastSquare) game.MovingSquare = game.LastSquare;
+      SceneCursor.SceneStep = game.MovingSquare == game.LastSquare || game.StepsLeft <= 0 ? kLanded : kWalk;
       Wait(kRaceMove, 0);  // its end arms the next tick
       break;
     case kSignAway:
-      ShowLayer(S().G02SignBox, false);
+      ShowLayer(game.G02SignBox, false);
       SceneCursor.SceneStep = kWalk;
       Wait(0, 0);
       break;
@@ -229,11 +228,12 @@ void Board1() {
 }
 
 void Board2Step() {
+  BoardGameStateRecord& game = BoardGameState;
   switch (SceneCursor.SceneStep) {
     case 0:
       OpenBoard(51, 212);
-      S().SidePosition = {6, 6};
-      S().SideLap = {1, 1};
+      game.SidePosition = {6, 6};
+      game.SideLap = {1, 1};
       LapCounters();
       PlacePieces(6);
       SceneCursor.SceneStep = 1;
@@ -244,15 +244,15 @@ void Board2Step() {
       SceneCursor.SceneStep = 2;
       break;
     case 2:
-      ShowLayer(S().G02SignBox, false);
+      ShowLayer(game.G02SignBox, false);
       SceneCursor.SceneStep = kSign;
       Wait(-1, 300);
       break;
     case kSign:
       SceneCursor.SceneStep = kRoll;
-      if (S().TurnSide == kPlayer) {
-        Sound(226);
-        const int sign = S().G02SignBox;
+      if (game.TurnSide == kPlayer) {
+        GameSound(226);
+        const int sign = game.G02SignBox;
         PrepareWithPicture(sign, 0, 0, 600, 200, kRaceSignPicture, 10);
         MoveLayer(sign, CentreX(LayerWidth(sign)), CentreY(LayerHeight(sign)), LayerWidth(sign), LayerHeight(sign));
         break;  // on a click
@@ -260,45 +260,45 @@ void Board2Step() {
       Wait(-1, 400);
       break;
     case kRoll:
-      ShowLayer(S().G02SignBox, false);
+      ShowLayer(game.G02SignBox, false);
       Wait(kRaceRoll, 0);
-      S().MovingSquare = S().SidePosition[static_cast<size_t>(S().TurnSide)];
+      game.MovingSquare = game.SidePosition[static_cast<size_t>(game.TurnSide)];
       SceneCursor.SceneStep = kWalk;
       Wait(0, 0);
       break;
     case kWalk: {
-      --S().StepsLeft;
-      S().MovingSquare += S().MoveDirection;
-      if (S().MovingSquare > S().LastSquare || S().MovingSquare < 0) S().MovingSquare = 0;
-      SceneCursor.SceneStep = S().StepsLeft <= 0 ? kLanded : kWalk;
+      --game.StepsLeft;
+      game.MovingSquare += game.MoveDirection;
+      if (game.MovingSquare > game.LastSquare || game.MovingSquare < 0) game.MovingSquare = 0;
+      SceneCursor.SceneStep = game.StepsLeft <= 0 ? kLanded : kWalk;
       Wait(kRaceMove, 0);  // its end arms the next tick
-      const size_t side = static_cast<size_t>(S().TurnSide);
-      if (S().SquareKind[static_cast<size_t>(S().MovingSquare)] != kStartLineKind) break;
-      ++S().SideLap[side];
-      if (S().SideLap[side] >= kLapsToWin) {
+      const size_t side = static_cast<size_t>(game.TurnSide);
+      if (game.SquareKind[static_cast<size_t>(game.MovingSquare)] != kStartLineKind) break;
+      ++game.SideLap[side];
+      if (game.SideLap[side] >= kLapsToWin) {
         SceneCursor.SceneStep = kLapsDone;  // the rest of the roll is dropped
         break;
       }
-      DrawState.CurrentLayer = S().G02SignBox + 1 + S().TurnSide;
-      C00_LoadPicture(1, kLapPicture, S().TurnSide * 5 + S().SideLap[side]);
+      DrawState.CurrentLayer = game.G02SignBox + 1 + game.TurnSide;
+      C00_LoadPicture(1, kLapPicture, game.TurnSide * 5 + game.SideLap[side]);
       break;
     }
     case kSignAway:
-      ShowLayer(S().G02SignBox, false);
+      ShowLayer(game.G02SignBox, false);
       SceneCursor.SceneStep = kWalk;
       Wait(0, 0);
       break;
     case kLanded:
-      ShowLayer(S().G02DieBox, false);
-      S().SidePosition[static_cast<size_t>(S().TurnSide)] = S().MovingSquare;
-      S().TurnSide = Toggle01(S().TurnSide);
+      ShowLayer(game.G02DieBox, false);
+      game.SidePosition[static_cast<size_t>(game.TurnSide)] = game.MovingSquare;
+      game.TurnSide = Toggle01(game.TurnSide);
       SceneCursor.SceneStep = kSign;
       Wait(0, 0);
       break;
     case kLapsDone:
-      ShowLayer(S().G02DieBox, false);
-      DropSign(S().TurnSide + 5);
-      SceneCursor.SceneStep = S().TurnSide == kPlayer ? kPlayerWon : kComputerWon;
+      ShowLayer(game.G02DieBox, false);
+      DropSign(game.TurnSide + 5);
+      SceneCursor.SceneStep = game.TurnSide == kPlayer ? kPlayerWon : kComputerWon;
       break;
     default: RaceEnd(); break;
   }

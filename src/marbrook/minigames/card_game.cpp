@@ -18,11 +18,6 @@ CardHandRecord CardHand;
 
 namespace {
 
-CasinoStateRecord& C() { return CasinoState; }
-CardHandRecord& D() { return CardHand; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 constexpr int kCardWidth = 210;
 constexpr int kCardHeight = 280;
 constexpr int kCardFaces = 1283;
@@ -50,22 +45,22 @@ constexpr float kBetAmounts[] = {1.0f, 10.0f, 100.0f};
 
 int Suit(int card) { return card / 13; }
 int Rank(int card) { return card % 13; }
-int HandCard(int i) { return D().CardDeck[static_cast<size_t>(i)]; }
+int HandCard(int i) { return CardHand.CardDeck[static_cast<size_t>(i)]; }
 
-int Button(int n) { return C().CasinoButtonFirstBox + n; }
-int Panel(int kind) { return C().PanelFirstBox + PanelOffset(kind); }
+int Button(int n) { return CasinoState.CasinoButtonFirstBox + n; }
+int Panel(int kind) { return CasinoState.PanelFirstBox + PanelOffset(kind); }
 int CardX(int n) { return 100 + 70 * n; }
 constexpr int kCardY = 185;
 
 // The card DealtLast falls from just above the window to its place.
 void CardFallsIn(bool faceUp) {
-  const int n = D().DealtLast;
-  const int layer = C().CardFirstBox + n;
+  const int n = CardHand.DealtLast;
+  const int layer = CasinoState.CardFirstBox + n;
   DrawState.CurrentRect = {CardX(n), -kCardHeight, kCardWidth, kCardHeight};
   if (faceUp) {
     G04_DrawCard(0, 0);
   } else {
-    CasinoPicture(layer, C().CasinoMode == 1 ? 1280 : 1282, 0, CardX(n), -kCardHeight);
+    CasinoPicture(layer, CasinoState.CasinoMode == 1 ? 1280 : 1282, 0, CardX(n), -kCardHeight);
   }
   LayerToFront(layer);
   CasinoSlideFrom(layer, CardX(n), -kCardHeight, CardX(n), kCardY);
@@ -78,60 +73,59 @@ void Open() {
   CasinoSheet(1, 1272, 0);
   CasinoSheet(2, 1274, 0);
   CasinoSheet(3, 1272, 1);
-  CasinoSheet(4, 1272, C().CasinoMode + 2);
+  CasinoSheet(4, 1272, CasinoState.CasinoMode + 2);
   CasinoSheet(5, 1279, 0);
   DrawState.CurrentRect = {0, 535, 1, 1};
   G04_NumberPanel(0, 0);
   CasinoSlideFrom(Panel(0), -LayerWidth(Panel(0)), 535, 0, 535);
   CasinoRunSlides(20);
-  C().SysButtonsShown = 0;
-  if (C().RulesShown[1] == 0) {
-    C().RulesShown[1] = 1;
-    G04_Board(2, C().CasinoMode);
+  CasinoState.SysButtonsShown = 0;
+  if (CasinoState.RulesShown[1] == 0) {
+    CasinoState.RulesShown[1] = 1;
+    G04_Board(kCasinoRulesBoard, CasinoState.CasinoMode);
     GoTo(kCardGame, kRulesOut);
   } else {
-    GoTo(kCardGame, kNewDeal);
-    Wait(0, 0);
+    GoToNextTick(kCardGame, kNewDeal);
   }
 }
 
 void NewDeal() {
   G04_Shuffle();
-  D().DealtLast = 0;
-  C().CasinoBet = 0;
+  CardHand.DealtLast = 0;
+  CasinoState.CasinoBet = 0;
   CardFallsIn(true);
-  D().DealtLast = 1;
+  CardHand.DealtLast = 1;
   CardFallsIn(false);
-  G04_Board(0, 0);
-  DrawState.CurrentRect = {0, H(), 1, 1};
+  G04_Board(kCasinoCardMessage, 0);
+  DrawState.CurrentRect = {0, WindowHeight(), 1, 1};
   G04_NumberPanel(1, 0);
-  CasinoSlideFrom(Panel(1), CentreX(LayerWidth(Panel(1))), H(), CentreX(LayerWidth(Panel(1))), 363);
+  CasinoSlideFrom(Panel(1), CentreX(LayerWidth(Panel(1))), WindowHeight(), CentreX(LayerWidth(Panel(1))), 363);
   for (int i = 0; i < 4; ++i) {
-    CasinoCell(Button(i), 2, i * 100, 0, 100, 80, 223 + 125 * i, H());
+    CasinoCell(Button(i), 2, i * 100, 0, 100, 80, 223 + 125 * i, WindowHeight());
     CasinoSlide(Button(i), 223 + 125 * i, 508);
   }
-  CasinoCell(Button(kNewDealButton), 2, 400, 0, 100, 80, CentreX(100), H());
+  CasinoCell(Button(kNewDealButton), 2, 400, 0, 100, 80, CentreX(100), WindowHeight());
   CasinoSlide(Button(kNewDealButton), CentreX(100), 608);
   CasinoRunSlides(10);
-  if (C().SysButtonsShown == 0) {
-    C().SysButtonsShown = 1;
-    G04_Board(40, 0);
+  if (CasinoState.SysButtonsShown == 0) {
+    CasinoState.SysButtonsShown = 1;
+    G04_Board(kCasinoHelpQuitButtons, 0);
   }
   GoTo(kCardGame, kBetting);
 }
 
 void BettingClick() {
   if (InputEvent.InputSourceKind != 50) return;
-  const int n = InputEvent.InputSourceIndex - C().CasinoButtonFirstBox;
+  const int n = InputEvent.InputSourceIndex - CasinoState.CasinoButtonFirstBox;
   if (n < 0 || n > kQuit) return;
   ScreenButtons.HoveredButton = n;
-  C().PressSoundKind = 1;
+  CasinoState.PressSoundKind = 1;
   if (n <= 2) {
     const float amount = kBetAmounts[n];
-    C().PressSoundKind = 0;
-    G04_Board(5, 0);
-    if (C().CasinoCredits - C().CasinoBet >= amount && C().CasinoBet + amount <= kMaxBet) {
-      C().CasinoBet += amount;
+    CasinoState.PressSoundKind = 0;
+    G04_Board(kCasinoButtonPress, 0);
+    if (CasinoState.CasinoCredits - CasinoState.CasinoBet >= amount && CasinoState.CasinoBet + amount <= kMaxBet) {
+      CasinoState.CasinoBet += amount;
       G04_NumberPanel(0, 1);
       G04_NumberPanel(1, 1);
     }
@@ -139,26 +133,24 @@ void BettingClick() {
   }
   switch (n) {
     case 3:  // deal
-      G04_Board(5, 0);
-      if (C().CasinoBet <= 0.0f) return;
-      C().CasinoCredits -= C().CasinoBet;
-      G04_Board(10, 0);
-      CasinoSlide(Panel(1), W() - 30 - LayerWidth(Panel(1)), LayerTop(Panel(1)));
+      G04_Board(kCasinoButtonPress, 0);
+      if (CasinoState.CasinoBet <= 0.0f) return;
+      CasinoState.CasinoCredits -= CasinoState.CasinoBet;
+      G04_Board(kCasinoAfterDeal, 0);
+      CasinoSlide(Panel(1), WindowWidth() - 30 - LayerWidth(Panel(1)), LayerTop(Panel(1)));
       CasinoRunSlides(15);
-      GoTo(kCardGame, kTurn);
-      Wait(0, 0);
+      GoToNextTick(kCardGame, kTurn);
       break;
     case kNewDealButton:
-      G04_Board(5, 0);
-      C().CasinoBet = 0;
+      G04_Board(kCasinoButtonPress, 0);
+      CasinoState.CasinoBet = 0;
       G04_NumberPanel(0, 1);
-      G04_Board(11, 0);
-      GoTo(kCardGame, kNewDeal);
-      Wait(0, 0);
+      G04_Board(kCasinoNewDeal, 0);
+      GoToNextTick(kCardGame, kNewDeal);
       break;
     case kHelp:
-      G04_Board(7, 0);
-      G04_Board(2, C().CasinoMode);
+      G04_Board(kCasinoHelpQuitPress, kCasinoHelpButton);
+      G04_Board(kCasinoRulesBoard, CasinoState.CasinoMode);
       GoTo(kCardGame, kHelpOut);
       break;
     case kQuit: CasinoQuitGame(); break;
@@ -179,15 +171,15 @@ void HandTotalPanel(bool fallIn) {
 }
 
 void DrawButtonsRise() {
-  CasinoCell(Button(0), 2, 600, 0, 100, 80, 348, H());
-  CasinoSlide(Button(0), 348, H() - 110);
-  CasinoCell(Button(1), 2, 400, 0, 100, 80, 473, H());
-  CasinoSlide(Button(1), 473, H() - 110);
+  CasinoCell(Button(0), 2, 600, 0, 100, 80, 348, WindowHeight());
+  CasinoSlide(Button(0), 348, WindowHeight() - 110);
+  CasinoCell(Button(1), 2, 400, 0, 100, 80, 473, WindowHeight());
+  CasinoSlide(Button(1), 473, WindowHeight() - 110);
   CasinoRunSlides(10);
 }
 
 void Turn() {
-  const int layer = C().CardFirstBox + 1;
+  const int layer = CasinoState.CardFirstBox + 1;
   const int x = LayerLeft(layer), y = LayerTop(layer);
   CasinoSlide(layer, x + 30, y);
   CasinoRunSlides(10);
@@ -195,67 +187,66 @@ void Turn() {
   CasinoSlide(layer, x, y);
   CasinoRunSlides(10);
   HandTotalPanel(true);
-  if (D().HandTotal == 21) {
-    G04_Board(1, 0);
+  if (CardHand.HandTotal == 21) {
+    G04_Board(kCasinoCardResult, 0);
     GoTo(kCardGame, kStripOut);
     return;
   }
-  G04_Board(0, 1);
+  G04_Board(kCasinoCardMessage, 1);
   DrawButtonsRise();
   GoTo(kCardGame, kDrawOrStand);
 }
 
 void DrawOrStand() {
   if (InputEvent.InputSourceKind != 50) return;
-  const int n = InputEvent.InputSourceIndex - C().CasinoButtonFirstBox;
+  const int n = InputEvent.InputSourceIndex - CasinoState.CasinoButtonFirstBox;
   if (n != 0 && n != 1) return;
   ScreenButtons.HoveredButton = n;
-  C().PressSoundKind = 1;
-  G04_Board(5, 1);
+  CasinoState.PressSoundKind = 1;
+  G04_Board(kCasinoButtonPress, 1);
   if (n == 0) {
     GoTo(kCardGame, kDraw);
   } else {
-    G04_Board(12, 0);
+    G04_Board(kCasinoDrawButtonsOut, 0);
     GoTo(kCardGame, kEvaluate);
   }
   Wait(0, 0);
 }
 
 void Draw() {
-  ++D().DealtLast;
+  ++CardHand.DealtLast;
   CardFallsIn(true);
   HandTotalPanel(false);
   int strip = -1;
-  if (D().HandTotal == 21) strip = 0;
-  else if (D().HandTotal > 21) strip = 1;
-  else if (D().DealtLast == 4) strip = 2;
+  if (CardHand.HandTotal == 21) strip = 0;
+  else if (CardHand.HandTotal > 21) strip = 1;
+  else if (CardHand.DealtLast == 4) strip = 2;
   if (strip < 0) {
     GoTo(kCardGame, kDrawOrStand);
     return;
   }
-  G04_Board(12, 0);
-  G04_Board(1, strip);
+  G04_Board(kCasinoDrawButtonsOut, 0);
+  G04_Board(kCasinoCardResult, strip);
   GoTo(kCardGame, kStripOut);
 }
 
 void Pay() {
-  if (C().CasinoWin > 0.0f) {
+  if (CasinoState.CasinoWin > 0.0f) {
     const int win = Panel(6);
     CasinoSlide(win, LayerLeft(win), 535);
     CasinoRunSlides(20);
     CasinoCollectWin(kCardGame, kCheck);
   } else {
-    GoTo(kCardGame, kCheck);
-    Wait(0, 0);
+    GoToNextTick(kCardGame, kCheck);
   }
 }
 
 void Check() {
   G04_CheckMoney();
-  switch (C().MoneyCheckResult) {
+  switch (CasinoState.MoneyCheckResult) {
     case kMoneyPlayOn:
-      G04_Board(21, 0);
-      C().SysButtonsShown = 0;
+      G04_Board(kCasinoHandEnd, 0);
+      CasinoState.SysButtonsShown = 0;
       GoTo(kCardGame, kNewDeal);
       break;
     case kMoneyGameOver: GoTo(kCasinoGameOver, 0); break;
@@ -271,31 +262,29 @@ void G04_CardStep() {
   switch (SceneCursor.SceneStep) {
     case kOpen: Open(); break;
     case kRulesOut:
-      G04_Board(3, 0);
-      GoTo(kCardGame, kNewDeal);
-      Wait(0, 0);
+      G04_Board(kCasinoMessageOut, 0);
+      GoToNextTick(kCardGame, kNewDeal);
       break;
     case kNewDeal: NewDeal(); break;
     case kBetting: BettingClick(); break;
     case kHelpOut:
-      G04_Board(3, 0);
+      G04_Board(kCasinoMessageOut, 0);
       GoTo(kCardGame, kBetting);
       break;
     case kTurn: Turn(); break;
     case kDrawOrStand: DrawOrStand(); break;
     case kDraw: Draw(); break;
     case kStripOut: {
-      const int box = C().CasinoMessageBox;
+      const int box = CasinoState.CasinoMessageBox;
       CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
       CasinoRunSlides(10);
       ShowLayer(box, false);
-      GoTo(kCardGame, kEvaluate);
-      Wait(0, 0);
+      GoToNextTick(kCardGame, kEvaluate);
       break;
     }
     case kEvaluate:
-      G04_CardEvaluate(C().CasinoMode);
-      G04_Board(20, 0);
+      G04_CardEvaluate(CasinoState.CasinoMode);
+      G04_Board(kCasinoResultList, 0);
       GoTo(kCardGame, kPay);
       break;
     case kPay: Pay(); break;
@@ -307,20 +296,22 @@ void G04_CardStep() {
 }
 
 void G04_Shuffle() {
-  D().DeckLast = 51;
-  D().CardDeck.fill(-1);
+  CardHand.DeckLast = 51;
+  CardHand.CardDeck.fill(-1);
   for (int card = 0; card <= 51; ++card) G04_PlaceCard(card);
 }
 
 void G04_PlaceCard(int card) {
-  const int last = D().DeckLast;
-  const bool anyFree = std::find(D().CardDeck.begin(), D().CardDeck.begin() + last + 1, -1) != D().CardDeck.begin() + last + 1;
+  CardHandRecord& hand = CardHand;
+  const int last = hand.DeckLast;
+  const bool anyFree =
+      std::find(hand.CardDeck.begin(), hand.CardDeck.begin() + last + 1, -1) != hand.CardDeck.begin() + last + 1;
   if (!anyFree) return;  // a full deck has no slot to probe for
   while (true) {
     int i = RandomRange(0, last);
     for (int probe = 0; probe <= last; ++probe) {
-      if (D().CardDeck[static_cast<size_t>(i)] == -1) {
-        D().CardDeck[static_cast<size_t>(i)] = card;
+      if (hand.CardDeck[static_cast<size_t>(i)] == -1) {
+        hand.CardDeck[static_cast<size_t>(i)] = card;
         return;
       }
       i = i == last ? 0 : i + 1;
@@ -330,16 +321,16 @@ void G04_PlaceCard(int card) {
 
 void G04_DrawCard(int flag, int inPlace) {
   if (flag != 0) return;
-  const int n = D().DealtLast;
+  const int n = CardHand.DealtLast;
   if (n < 0 || n > 4) return;
-  const int layer = C().CardFirstBox + n;
+  const int layer = CasinoState.CardFirstBox + n;
   DrawState.CurrentLayer = layer;
-  if (inPlace == 0) PrepareLayer(11);
+  if (inPlace == 0) PrepareLayer(kPreparePictureHidden);
   C00_LoadPicture(1, kCardFaces, HandCard(n));
 }
 
 void G04_HandTotal() {
-  const int last = std::clamp(D().DealtLast, 0, 51);
+  const int last = std::clamp(CardHand.DealtLast, 0, 51);
   bool aceHigh = false;
   int total = 0;
   for (int i = 0; i <= last; ++i) {
@@ -356,11 +347,11 @@ void G04_HandTotal() {
     }
   }
   if (total > 21 && aceHigh) total -= 10;
-  D().HandTotal = total;
+  CardHand.HandTotal = total;
 }
 
 void G04_SuitCheck(int kind) {
-  const int last = std::clamp(D().DealtLast, 0, 51);
+  const int last = std::clamp(CardHand.DealtLast, 0, 51);
   int result = -1;
   const int first = HandCard(0);
   switch (kind) {
@@ -368,13 +359,13 @@ void G04_SuitCheck(int kind) {
       for (int i = 1; i <= last; ++i) {
         if (Suit(HandCard(i)) != Suit(first)) result = 0;
       }
-      D().AllSameSuit = result;
+      CardHand.AllSameSuit = result;
       break;
     case 2:
       for (int i = 1; i <= last; ++i) {
         if (Rank(HandCard(i)) != Rank(first)) result = 0;
       }
-      D().AllSameRank = result;
+      CardHand.AllSameRank = result;
       break;
     case 1: {
       int low = Rank(first);
@@ -384,7 +375,7 @@ void G04_SuitCheck(int kind) {
         for (int i = 0; i <= last; ++i) found = found || Rank(HandCard(i)) == low + k;
         if (!found) result = 0;
       }
-      D().AllConsecutive = result;
+      CardHand.AllConsecutive = result;
       break;
     }
     default: break;
@@ -392,7 +383,7 @@ void G04_SuitCheck(int kind) {
 }
 
 void G04_CardEvaluate(int table) {
-  CardHandRecord& d = D();
+  CardHandRecord& d = CardHand;
   std::fill(d.MultiplierParts.begin(), d.MultiplierParts.begin() + 5, 0);
   d.ResultRows.fill(-1);
   size_t rows = 0;
@@ -439,7 +430,7 @@ void G04_CardEvaluate(int table) {
   }
   int sum = 0;
   for (int part = 0; part <= lastPart; ++part) sum += d.MultiplierParts[static_cast<size_t>(part)];
-  C().CasinoMultiplier = static_cast<float>(sum);
-  C().CasinoWin = C().CasinoBet * C().CasinoMultiplier;
-  C().CasinoBet = 0;
+  CasinoState.CasinoMultiplier = static_cast<float>(sum);
+  CasinoState.CasinoWin = CasinoState.CasinoBet * CasinoState.CasinoMultiplier;
+  CasinoState.CasinoBet = 0;
 }

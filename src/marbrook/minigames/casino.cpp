@@ -26,10 +26,6 @@ CasinoStateRecord CasinoState;
 
 namespace {
 
-CasinoStateRecord& C() { return CasinoState; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 enum : int {
   kFreeEntry = -1,
   kFreePlay = 0,
@@ -48,6 +44,7 @@ constexpr int kSelectButtonWidth = 400;
 constexpr int kSelectButtonHeight = 150;
 constexpr int kSlideStrips = 10;
 constexpr int kMusicTitle = 400;
+constexpr int kPressMs = 50;  // a button shows pressed for one pause this long
 
 int slideCount = 0;
 
@@ -55,31 +52,24 @@ int GameButton(int n) { return ScreenButtons.ButtonFirstBox + n; }
 int PointerLayer() { return ScreenButtons.ButtonFirstBox + 2; }
 int BigBoardLayer() { return ScreenButtons.ButtonFirstBox + 3; }
 
-void FadeMusic() {
-  EffectParams.EffectResumesStep = 0;
-  EffectParams.EffectFrameDelay = 100;
-  Wait(750, 0);
-}
-
 void Start() {
-  C().CasinoBet = 0;
-  C().CasinoWin = 0;
-  C().CasinoGame = 0;
-  C().RulesShown = {0, 0};
-  C().CasinoIntroPending = 1;
-  C().CasinoStartCredits = 10;
-  C().CasinoUnlockCredits = 5000;
+  CasinoState.CasinoBet = 0;
+  CasinoState.CasinoWin = 0;
+  CasinoState.CasinoGame = 0;
+  CasinoState.RulesShown = {0, 0};
+  CasinoState.CasinoIntroPending = 1;
+  CasinoState.CasinoStartCredits = 10;
+  CasinoState.CasinoUnlockCredits = 5000;
   ScreenButtons.ButtonFirstBox = 0;
   ScreenButtons.BoardFirstBox = 30;
-  C().CasinoMessageBox = 0;
-  C().PanelFirstBox = 5;
-  C().CasinoButtonFirstBox = 10;
-  C().LampFirstBox = 17;
-  C().CardFirstBox = 20;
-  C().ReelFirstBox = 20;
+  CasinoState.CasinoMessageBox = 0;
+  CasinoState.PanelFirstBox = 5;
+  CasinoState.CasinoButtonFirstBox = 10;
+  CasinoState.LampFirstBox = 17;
+  CasinoState.CardFirstBox = 20;
+  CasinoState.ReelFirstBox = 20;
   EffectParams.EffectFrameDelay = 13;
-  GoTo(kCasinoTitle, 0);
-  Wait(0, 0);
+  GoToNextTick(kCasinoTitle, 0);
 }
 
 void ShowSelectBackdrop() {
@@ -91,48 +81,45 @@ void Title() {
   switch (SceneCursor.SceneStep) {
     case 0:
       C15_PlayMusic(kMusicTitle);
-      C().CasinoCredits = C().CasinoStartCredits;
+      CasinoState.CasinoCredits = CasinoState.CasinoStartCredits;
       G04_Panels(0, 1);
       GoTo(kCasinoTitle, kTitleShown);
       break;
     case kTitleShown:
-      CasinoSound(400);
+      GameSound(400);
       ShowSelectBackdrop();
-      GoTo(kCasinoTitle, kButtonsRise);
-      Wait(0, 0);
+      GoToNextTick(kCasinoTitle, kButtonsRise);
       break;
     case kBackFromGame:
       C15_PlayMusic(kMusicTitle);
       G04_Panels(0, 0);
       ShowSelectBackdrop();
-      GoTo(kCasinoTitle, kButtonsRise);
-      Wait(0, 0);
+      GoToNextTick(kCasinoTitle, kButtonsRise);
       break;
     case kButtonsRise: {
       CasinoSheet(1, 1291, 0);
       for (int n = 0; n < 2; ++n) {
-        CasinoCell(GameButton(n), 1, 0, n * kSelectButtonHeight, kSelectButtonWidth, kSelectButtonHeight, 260, H());
+        CasinoCell(GameButton(n), 1, 0, n * kSelectButtonHeight, kSelectButtonWidth, kSelectButtonHeight, 260,
+                   WindowHeight());
         CasinoSlide(GameButton(n), 260, 210 + 170 * n);
       }
       G04_NumberPanel(0, 0);
-      const int credits = C().PanelFirstBox + PanelOffset(0);
-      CasinoSlideFrom(credits, CentreX(LayerWidth(credits)), H(), CentreX(LayerWidth(credits)), 550);
+      const int credits = CasinoState.PanelFirstBox + PanelOffset(0);
+      CasinoSlideFrom(credits, CentreX(LayerWidth(credits)), WindowHeight(), CentreX(LayerWidth(credits)), 550);
       CasinoRunSlides(10);
-      if (C().CasinoIntroPending == 1) {
-        C().CasinoIntroPending = 0;
-        G04_Board(35, 10);
+      if (CasinoState.CasinoIntroPending == 1) {
+        CasinoState.CasinoIntroPending = 0;
+        G04_Board(kCasinoBigBoard, 10);
         GoTo(kCasinoTitle, kIntroBoard);
       } else {
-        GoTo(kSelect, -1);
-        Wait(0, 0);
+        GoToNextTick(kSelect, -1);
       }
       break;
     }
     case kIntroBoard:
-      CasinoSound(400);
+      GameSound(400);
       CasinoBigBoardOut();
-      GoTo(kSelect, -1);
-      Wait(0, 0);
+      GoToNextTick(kSelect, -1);
       break;
     default: break;
   }
@@ -164,22 +151,21 @@ void Select() {
       const int game = ClickedGame();
       if (game < 0) return;
       ScreenButtons.HoveredButton = game;
-      CasinoSound(401);
+      GameSound(401);
       SceneCursor.ButtonMode = 0;
       ShowLayer(PointerLayer(), false);
       const int other = GameButton(1 - game);
-      const int credits = C().PanelFirstBox + PanelOffset(0);
+      const int credits = CasinoState.PanelFirstBox + PanelOffset(0);
       for (int layer : {other, credits}) {
         LayerToBack(layer);
-        CasinoSlide(layer, LayerLeft(layer), H());
+        CasinoSlide(layer, LayerLeft(layer), WindowHeight());
       }
       CasinoRunSlides(15);
-      C().CasinoGame = game;
+      CasinoState.CasinoGame = game;
       G04_Panels(0, 10 + game);
       HideLayerRange(0, 39);
       C00_LoadPicture(0, kPictureGameBack, game);
-      GoTo(game == 0 ? kSlotGame : kCardGame, 0);
-      Wait(0, 0);
+      GoToNextTick(game == 0 ? kSlotGame : kCardGame, 0);
       break;
     }
     default: break;
@@ -189,15 +175,14 @@ void Select() {
 void GameOver() {
   switch (SceneCursor.SceneStep) {
     case 0:
-      FadeMusic();
-      CasinoSound(409);
-      G04_Board(30, 0);
+      RunMusicFade(100);
+      GameSound(409);
+      G04_Board(kCasinoSystemBoard, 0);
       GoTo(kCasinoGameOver, 1);
       break;
     case 1:
-      C().CasinoIntroPending = 1;
-      GoTo(kCasinoTitle, 0);
-      Wait(0, 0);
+      CasinoState.CasinoIntroPending = 1;
+      GoToNextTick(kCasinoTitle, 0);
       break;
     default: break;
   }
@@ -205,12 +190,12 @@ void GameOver() {
 
 // Ten full-width bands from layer `first` slide in from the right, staggered.
 void SlideBands(int first, bool white) {
-  const int height = H() / 10;
+  const int height = WindowHeight() / 10;
   for (int i = 0; i < 10; ++i) {
     const int layer = first + i;
     DrawState.CurrentLayer = layer;
-    DrawState.CurrentRect = {W() + 100 * i, i * 69, W(), height};
-    PrepareLayer(11);
+    DrawState.CurrentRect = {WindowWidth() + 100 * i, i * 69, WindowWidth(), height};
+    PrepareLayer(kPreparePictureHidden);
     LayerInfo(layer).BackColor =
         white ? RgbColor(255, 255, RoundHalfEven(255 - 12.8 * i)) : RgbColor(0, 0, 0);
     ClearLayerImage(layer);
@@ -222,15 +207,15 @@ void SlideBands(int first, bool white) {
 void Clear() {
   switch (SceneCursor.SceneStep) {
     case 0:
-      FadeMusic();
-      CasinoSound(407);
-      G04_Board(35, 11);
+      RunMusicFade(100);
+      GameSound(407);
+      G04_Board(kCasinoBigBoard, 11);
       GoTo(kCasinoClear, 1);
       break;
     case 1:
       SlideBands(ScreenButtons.BoardFirstBox, true);
-      CasinoSound(408);
-      G04_Board(30, 1);
+      GameSound(408);
+      G04_Board(kCasinoSystemBoard, 1);
       GoTo(kCasinoClear, 2);
       break;
     case 2:
@@ -249,25 +234,15 @@ void Clear() {
 
 // A click on game button n writes it as the game's steps read it.
 void PressButton(int n) {
-  InputEvent.InputSourceIndex = C().CasinoButtonFirstBox + n;
+  InputEvent.InputSourceIndex = CasinoState.CasinoButtonFirstBox + n;
   InputEvent.InputSourceKind = 50;
   ScreenButtons.HoveredButton = n;
   G04_Step();
 }
 
-// Numeric-pad keys.
-enum : int { kPad0 = 96, kPad1 = 97, kPad2 = 98, kPad3 = 99, kPadPlus = 107 };
-
 }  // namespace
 
 // ---- Shared helpers ----
-
-
-void CasinoSound(int number) {
-  int channel = 0;
-  float volume = 0.0f;
-  C40_PlaySound(number, channel, volume);
-}
 
 std::string CasinoNumberText(float value) {
   char text[32];
@@ -283,14 +258,14 @@ std::string CasinoNumberText(float value) {
 void CasinoCell(int layer, int sheet, int cellX, int cellY, int width, int height, int x, int y) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, width, height};
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
   ClipCellToLayer(sheet, cellX, cellY, width, height);
 }
 
 void CasinoPicture(int layer, int kind, int number, int x, int y) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, 1, 1};
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
   C00_LoadPicture(1, kind, number);
 }
 
@@ -298,7 +273,6 @@ void CasinoSheet(int sheet, int kind, int number) {
   DrawState.SheetIndex = sheet;
   C00_LoadPicture(2, kind, number);
 }
-
 
 void CasinoSlideFrom(int layer, int x0, int y0, int x, int y) {
   if (slideCount >= kMotionSlotCount) return;
@@ -314,57 +288,48 @@ void CasinoSlide(int layer, int x, int y) { CasinoSlideFrom(layer, LayerLeft(lay
 
 void CasinoRunSlides(int frames) {
   if (slideCount == 0) return;
-  EffectParams.EffectResumesStep = 0;
-  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectLastSlot = slideCount - 1;
   EffectParams.EffectFrameDelay = 13;
   slideCount = 0;
-  Wait(801, 0);
-}
-
-void CasinoPressPause() {
-  EffectParams.EffectResumesStep = 0;
-  EffectParams.EffectFrameDelay = 50;
-  Wait(700, 0);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 void CasinoBigBoardOut() {
   const int board = BigBoardLayer();
-  CasinoSlide(board, LayerLeft(board), H());
+  CasinoSlide(board, LayerLeft(board), WindowHeight());
   CasinoRunSlides(15);
   ShowLayer(board, false);
 }
 
 void CasinoQuitGame() {
-  G04_Board(7, 1);
-  C().CasinoBet = 0;
-  GoTo(kCasinoTitle, 4);
-  Wait(0, 0);
+  G04_Board(kCasinoHelpQuitPress, kCasinoQuitButton);
+  CasinoState.CasinoBet = 0;
+  GoToNextTick(kCasinoTitle, 4);
 }
 
 void CasinoCollectWin(int game, int checkStep) {
-  const int win = C().PanelFirstBox + PanelOffset(6);
+  const int win = CasinoState.PanelFirstBox + PanelOffset(6);
   CasinoSlide(win, -LayerWidth(win), 535);
   CasinoRunSlides(10);
   ShowLayer(win, false);
-  CasinoSound(406);
-  C().CasinoCredits += C().CasinoWin;
+  GameSound(406);
+  CasinoState.CasinoCredits += CasinoState.CasinoWin;
   G04_NumberPanel(0, 1);
   GoTo(game, checkStep);
   Wait(-1, 200);
 }
 
 void CasinoUnlockedBoard(int game, int unlockOutStep) {
-  CasinoSound(407);
-  G04_Board(35, 15);
+  GameSound(407);
+  G04_Board(kCasinoBigBoard, 15);
   GoTo(game, unlockOutStep);
 }
 
 void CasinoUnlockedBoardOut(int game, int checkStep) {
   CasinoBigBoardOut();
-  GoTo(game, checkStep);
-  Wait(0, 0);
+  GoToNextTick(game, checkStep);
 }
 
 int PanelOffset(int kind) {
@@ -382,27 +347,27 @@ void G04_NumberPanel(int kind, int redraw) {
     if (p.kind == kind) style = &p;
   }
   if (style == nullptr) return;
-  const int layer = C().PanelFirstBox + style->offset;
+  const int layer = CasinoState.PanelFirstBox + style->offset;
   std::string text;
   int size = 36;
   switch (kind) {
     case 0: {
-      const float shown = C().CasinoCredits - C().CasinoBet;
+      const float shown = CasinoState.CasinoCredits - CasinoState.CasinoBet;
       text = CasinoNumberText(shown);
       if (shown >= 1000000.0f) size = 28;
       break;
     }
-    case 1: text = CasinoNumberText(C().CasinoBet); break;
+    case 1: text = CasinoNumberText(CasinoState.CasinoBet); break;
     case 2:
       G04_HandTotal();
       text = std::to_string(CardHand.HandTotal);
       break;
-    case 5: text = CasinoNumberText(C().CasinoMultiplier) + "x"; break;
-    default: text = CasinoNumberText(C().CasinoWin); break;
+    case 5: text = CasinoNumberText(CasinoState.CasinoMultiplier) + "x"; break;
+    default: text = CasinoNumberText(CasinoState.CasinoWin); break;
   }
   DrawState.CurrentLayer = layer;
   if (redraw == 0) {
-    PrepareLayer(11);
+    PrepareLayer(kPreparePictureHidden);
   } else {
     ClearLayerImage(layer);
   }
@@ -422,184 +387,203 @@ void G04_NumberPanel(int kind, int redraw) {
   PrintText(1, layer);
 }
 
+namespace {
+
+int Panel(int kind) { return CasinoState.PanelFirstBox + PanelOffset(kind); }
+
+// A board picture centred, falling from just above the window to its middle.
+void DropBoard(int layer, int kind, int number, int frames) {
+  CasinoPicture(layer, kind, number, 0, 0);
+  int w = LayerWidth(layer), h = LayerHeight(layer);
+  CasinoSlideFrom(layer, CentreX(w), -h, CentreX(w), CentreY(h));
+  CasinoRunSlides(frames);
+}
+
+// A button shows its pressed cell (row y `pressedY` of sheet `sheet`) for one pause,
+// then its normal cell (row 0).
+void PressCell(int layer, int sheet, int cellX, int pressedY, int width, int height) {
+  DrawState.CurrentLayer = layer;
+  ClipCellToLayer(sheet, cellX, pressedY, width, height);
+  RunPause(kPressMs);
+  DrawState.CurrentLayer = layer;
+  ClipCellToLayer(sheet, cellX, 0, width, height);
+}
+
+void CardMessageStrip(int row) {
+  const int box = CasinoState.CasinoMessageBox;
+  const int y = row == 0 ? 208 : 471;
+  CasinoCell(box, 1, 0, row * 75, 400, 75, CentreX(400), y - 50);
+  CasinoSlide(box, CentreX(400), y);
+  CasinoRunSlides(10);
+}
+
+void CardResultStrip(int row) {
+  const int box = CasinoState.CasinoMessageBox;
+  CasinoCell(box, 3, 0, row * 60, 250, 60, CentreX(250), 245);
+  CasinoSlide(box, CentreX(250), 295);
+  CasinoRunSlides(10);
+}
+
+void MessageOut() {
+  const int box = CasinoState.CasinoMessageBox;
+  GameSound(400);
+  CasinoSlide(box, LayerLeft(box), WindowHeight());
+  CasinoRunSlides(10);
+  ShowLayer(box, false);
+}
+
+// The pressed cells lie in a row from the left (layout 0) or from the right in steps of
+// two (layout 1).
+void ButtonPress(int layout) {
+  GameSound(CasinoState.PressSoundKind == 0 ? 403 : 404);
+  const int n = ScreenButtons.HoveredButton;
+  PressCell(CasinoState.CasinoButtonFirstBox + n, 2, layout == 0 ? n * 100 : 600 - n * 200, 80, 100, 80);
+}
+
+void StopPress() {
+  GameSound(405);
+  PressCell(CasinoState.CasinoButtonFirstBox + 2, 2, 200, 80, 240, 80);
+}
+
+void HelpQuitPress(int button) {
+  GameSound(404);
+  PressCell(CasinoState.CasinoButtonFirstBox + 5 + button, 5, button * 90, 60, 90, 60);
+}
+
+void AfterDeal() {
+  const int box = CasinoState.CasinoMessageBox;
+  const int buttons = CasinoState.CasinoButtonFirstBox;
+  CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
+  for (int layer = buttons; layer <= buttons + 6; ++layer) CasinoSlide(layer, LayerLeft(layer), WindowHeight());
+  CasinoRunSlides(10);
+  HideLayerRange(buttons, buttons + 6);
+  ShowLayer(box, false);
+}
+
+void NewDeal() {
+  const int box = CasinoState.CasinoMessageBox;
+  const int buttons = CasinoState.CasinoButtonFirstBox;
+  CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
+  for (int layer = buttons; layer <= buttons + 4; ++layer) CasinoSlide(layer, LayerLeft(layer), WindowHeight());
+  const int bet = Panel(1);
+  CasinoSlide(bet, LayerLeft(bet), WindowHeight());
+  for (int card = 0; card <= 1; ++card) {
+    const int layer = CasinoState.CardFirstBox + card;
+    CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
+  }
+  CasinoRunSlides(10);
+  HideLayerRange(buttons, buttons + 4);
+  HideLayerRange(CasinoState.CardFirstBox, CasinoState.CardFirstBox + 1);
+  ShowLayer(bet, false);
+  ShowLayer(box, false);
+}
+
+void DrawButtonsOut() {
+  const int box = CasinoState.CasinoMessageBox;
+  const int buttons = CasinoState.CasinoButtonFirstBox;
+  LayerToFront(box);
+  CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
+  CasinoSlide(buttons, LayerLeft(buttons), WindowHeight());
+  CasinoSlide(buttons + 1, LayerLeft(buttons + 1), WindowHeight());
+  CasinoRunSlides(10);
+  HideLayerRange(buttons, buttons + 1);
+  ShowLayer(box, false);
+}
+
+void ResultList() {
+  const int buttons = CasinoState.CasinoButtonFirstBox;
+  const bool story = CasinoState.CasinoMode == 1;
+  int w = story ? 600 : 800, h = story ? 60 : 80, gap = story ? 10 : 20;
+  int e = 0;
+  while (e < static_cast<int>(CardHand.ResultRows.size()) && CardHand.ResultRows[static_cast<size_t>(e)] >= 0) ++e;
+  e = std::min(e, 7);  // caption layers 10 to 16
+  const int top = 250 - (e * h + (e - 1) * gap) / 2;
+  for (int i = 0; i < e; ++i) {
+    const int row = CardHand.ResultRows[static_cast<size_t>(i)];
+    const int y = top + i * (h + gap);
+    CasinoCell(buttons + i, 4, 0, row * h, w, h, WindowWidth(), y);
+    CasinoSlide(buttons + i, CentreX(w), y);
+  }
+  const int u = top + e * (h + gap);
+  const int bet = Panel(1);
+  LayerToFront(bet);
+  CasinoSlide(bet, WindowWidth() - 490 - 10 - LayerWidth(bet), u);
+  G04_NumberPanel(5, 0);
+  const int multiplier = Panel(5);
+  const int multiplierX = WindowWidth() - 270 - 10 - LayerWidth(multiplier);
+  CasinoSlideFrom(multiplier, multiplierX, WindowHeight(), multiplierX, u);
+  G04_NumberPanel(6, 0);
+  const int win = Panel(6);
+  CasinoSlideFrom(win, WindowWidth() - 270, WindowHeight(), WindowWidth() - 270, u);
+  CasinoRunSlides(10);
+}
+
+void HandEnd() {
+  const int buttons = CasinoState.CasinoButtonFirstBox;
+  for (int kindOfPanel : {1, 5, 6}) {
+    const int layer = Panel(kindOfPanel);
+    CasinoSlide(layer, LayerLeft(layer), WindowHeight());
+  }
+  const int total = Panel(2);
+  CasinoSlide(total, LayerLeft(total), -LayerHeight(total));
+  for (int layer = buttons; layer <= buttons + 6; ++layer) {
+    if (tq::ThePlatform().Screen().Layer(layer).visible) CasinoSlide(layer, WindowWidth(), LayerTop(layer));
+  }
+  CasinoRunSlides(10);
+  HideLayerRange(CasinoState.PanelFirstBox + 1, CasinoState.PanelFirstBox + 4);
+  HideLayerRange(buttons, buttons + 6);
+  for (int card = 0; card <= CardHand.DealtLast; ++card) {
+    const int layer = CasinoState.CardFirstBox + card;
+    CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
+  }
+  CasinoRunSlides(10);
+  HideLayerRange(CasinoState.CardFirstBox, CasinoState.CardFirstBox + 4);
+}
+
+void HelpQuitButtons() {
+  const int buttons = CasinoState.CasinoButtonFirstBox;
+  for (int i = 0; i <= 1; ++i) {
+    CasinoCell(buttons + 5 + i, 5, i * 90, 0, 90, 60, WindowWidth() - 90, WindowHeight());
+    CasinoSlide(buttons + 5 + i, WindowWidth() - 90, WindowHeight() - 127 + 65 * i);
+  }
+  CasinoRunSlides(10);
+}
+
+}  // namespace
+
 void G04_Board(int kind, int variant) {
-  const int box = C().CasinoMessageBox;
-  const int buttons = C().CasinoButtonFirstBox;
   switch (kind) {
-    case 0: {  // card-game message strip
-      const int y = variant == 0 ? 208 : 471;
-      CasinoCell(box, 1, 0, variant * 75, 400, 75, CentreX(400), y - 50);
-      CasinoSlide(box, CentreX(400), y);
-      CasinoRunSlides(10);
-      break;
-    }
-    case 1:  // card-game result strip
-      CasinoCell(box, 3, 0, variant * 60, 250, 60, CentreX(250), 245);
-      CasinoSlide(box, CentreX(250), 295);
-      CasinoRunSlides(10);
-      break;
-    case 2: {  // rules board
-      CasinoPicture(box, 1276, variant, 0, 0);
-      int w = LayerWidth(box), h = LayerHeight(box);
-      CasinoSlideFrom(box, CentreX(w), -h, CentreX(w), CentreY(h));
-      CasinoRunSlides(20);
-      break;
-    }
-    case 3:
-      CasinoSound(400);
-      CasinoSlide(box, LayerLeft(box), H());
-      CasinoRunSlides(10);
-      ShowLayer(box, false);
-      break;
-    case 5: {  // button press
-      CasinoSound(C().PressSoundKind == 0 ? 403 : 404);
-      const int n = ScreenButtons.HoveredButton;
-      const int layer = buttons + n;
-      const int cellX = variant == 0 ? n * 100 : 600 - n * 200;
-      DrawState.CurrentLayer = layer;
-      ClipCellToLayer(2, cellX, 80, 100, 80);
-      CasinoPressPause();
-      DrawState.CurrentLayer = layer;
-      ClipCellToLayer(2, cellX, 0, 100, 80);
-      break;
-    }
-    case 6: {  // stop button
-      CasinoSound(405);
-      const int layer = buttons + 2;
-      DrawState.CurrentLayer = layer;
-      ClipCellToLayer(2, 200, 80, 240, 80);
-      CasinoPressPause();
-      DrawState.CurrentLayer = layer;
-      ClipCellToLayer(2, 200, 0, 240, 80);
-      break;
-    }
-    case 7: {  // help (0) or quit (1)
-      CasinoSound(404);
-      const int layer = buttons + 5 + variant;
-      DrawState.CurrentLayer = layer;
-      ClipCellToLayer(5, variant * 90, 60, 90, 60);
-      CasinoPressPause();
-      DrawState.CurrentLayer = layer;
-      ClipCellToLayer(5, variant * 90, 0, 90, 60);
-      break;
-    }
-    case 10:  // card game after the deal
-      CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
-      for (int layer = buttons; layer <= buttons + 6; ++layer) CasinoSlide(layer, LayerLeft(layer), H());
-      CasinoRunSlides(10);
-      HideLayerRange(buttons, buttons + 6);
-      ShowLayer(box, false);
-      break;
-    case 11: {  // card game new deal
-      CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
-      for (int layer = buttons; layer <= buttons + 4; ++layer) CasinoSlide(layer, LayerLeft(layer), H());
-      const int bet = C().PanelFirstBox + PanelOffset(1);
-      CasinoSlide(bet, LayerLeft(bet), H());
-      for (int card = 0; card <= 1; ++card) {
-        const int layer = C().CardFirstBox + card;
-        CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
-      }
-      CasinoRunSlides(10);
-      HideLayerRange(buttons, buttons + 4);
-      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 1);
-      ShowLayer(bet, false);
-      ShowLayer(box, false);
-      break;
-    }
-    case 12:  // card game: the message strip up, the draw buttons down
-      LayerToFront(box);
-      CasinoSlide(box, LayerLeft(box), -LayerHeight(box));
-      CasinoSlide(buttons, LayerLeft(buttons), H());
-      CasinoSlide(buttons + 1, LayerLeft(buttons + 1), H());
-      CasinoRunSlides(10);
-      HideLayerRange(buttons, buttons + 1);
-      ShowLayer(box, false);
-      break;
-    case 20: {  // card-game result list
-      const bool story = C().CasinoMode == 1;
-      int w = story ? 600 : 800, h = story ? 60 : 80, gap = story ? 10 : 20;
-      int e = 0;
-      while (e < static_cast<int>(CardHand.ResultRows.size()) && CardHand.ResultRows[static_cast<size_t>(e)] >= 0) ++e;
-      e = std::min(e, 7);  // caption layers 10 to 16
-      const int top = 250 - (e * h + (e - 1) * gap) / 2;
-      for (int i = 0; i < e; ++i) {
-        const int row = CardHand.ResultRows[static_cast<size_t>(i)];
-        const int y = top + i * (h + gap);
-        CasinoCell(buttons + i, 4, 0, row * h, w, h, W(), y);
-        CasinoSlide(buttons + i, CentreX(w), y);
-      }
-      const int u = top + e * (h + gap);
-      const int bet = C().PanelFirstBox + PanelOffset(1);
-      LayerToFront(bet);
-      CasinoSlide(bet, W() - 490 - 10 - LayerWidth(bet), u);
-      G04_NumberPanel(5, 0);
-      const int multiplier = C().PanelFirstBox + PanelOffset(5);
-      CasinoSlideFrom(multiplier, W() - 270 - 10 - LayerWidth(multiplier), H(), W() - 270 - 10 - LayerWidth(multiplier), u);
-      G04_NumberPanel(6, 0);
-      const int win = C().PanelFirstBox + PanelOffset(6);
-      CasinoSlideFrom(win, W() - 270, H(), W() - 270, u);
-      CasinoRunSlides(10);
-      break;
-    }
-    case 21: {  // card game end of hand
-      for (int kindOfPanel : {1, 5, 6}) {
-        const int layer = C().PanelFirstBox + PanelOffset(kindOfPanel);
-        CasinoSlide(layer, LayerLeft(layer), H());
-      }
-      const int total = C().PanelFirstBox + PanelOffset(2);
-      CasinoSlide(total, LayerLeft(total), -LayerHeight(total));
-      for (int layer = buttons; layer <= buttons + 6; ++layer) {
-        if (tq::ThePlatform().Screen().Layer(layer).visible) CasinoSlide(layer, W(), LayerTop(layer));
-      }
-      CasinoRunSlides(10);
-      HideLayerRange(C().PanelFirstBox + 1, C().PanelFirstBox + 4);
-      HideLayerRange(buttons, buttons + 6);
-      for (int card = 0; card <= CardHand.DealtLast; ++card) {
-        const int layer = C().CardFirstBox + card;
-        CasinoSlide(layer, -LayerWidth(layer), LayerTop(layer));
-      }
-      CasinoRunSlides(10);
-      HideLayerRange(C().CardFirstBox, C().CardFirstBox + 4);
-      break;
-    }
-    case 30: {  // system board
-      CasinoPicture(box, 1278, variant, 0, 0);
-      int w = LayerWidth(box), h = LayerHeight(box);
-      CasinoSlideFrom(box, CentreX(w), -h, CentreX(w), CentreY(h));
-      CasinoRunSlides(10);
-      break;
-    }
-    case 35: {  // big board
-      const int layer = BigBoardLayer();
-      CasinoPicture(layer, kPictureBoards, variant, 0, 0);
-      int w = LayerWidth(layer), h = LayerHeight(layer);
-      CasinoSlideFrom(layer, CentreX(w), -h, CentreX(w), CentreY(h));
-      CasinoRunSlides(15);
-      break;
-    }
-    case 40:  // help and quit buttons
-      for (int i = 0; i <= 1; ++i) {
-        CasinoCell(buttons + 5 + i, 5, i * 90, 0, 90, 60, W() - 90, H());
-        CasinoSlide(buttons + 5 + i, W() - 90, H() - 127 + 65 * i);
-      }
-      CasinoRunSlides(10);
-      break;
+    case kCasinoCardMessage: CardMessageStrip(variant); break;
+    case kCasinoCardResult: CardResultStrip(variant); break;
+    case kCasinoRulesBoard: DropBoard(CasinoState.CasinoMessageBox, 1276, variant, 20); break;
+    case kCasinoMessageOut: MessageOut(); break;
+    case kCasinoButtonPress: ButtonPress(variant); break;
+    case kCasinoStopPress: StopPress(); break;
+    case kCasinoHelpQuitPress: HelpQuitPress(variant); break;
+    case kCasinoAfterDeal: AfterDeal(); break;
+    case kCasinoNewDeal: NewDeal(); break;
+    case kCasinoDrawButtonsOut: DrawButtonsOut(); break;
+    case kCasinoResultList: ResultList(); break;
+    case kCasinoHandEnd: HandEnd(); break;
+    case kCasinoSystemBoard: DropBoard(CasinoState.CasinoMessageBox, 1278, variant, 10); break;
+    case kCasinoBigBoard: DropBoard(BigBoardLayer(), kPictureBoards, variant, 15); break;
+    case kCasinoHelpQuitButtons: HelpQuitButtons(); break;
     default: break;
   }
 }
 
 void G04_CheckMoney() {
-  if (C().CasinoMode == 0 && MarbrookProgress.BonusCgUnlocked == 0 &&
-      C().CasinoCredits >= C().CasinoUnlockCredits) {
+  if (CasinoState.CasinoMode == 0 && MarbrookProgress.BonusCgUnlocked == 0 &&
+      CasinoState.CasinoCredits >= CasinoState.CasinoUnlockCredits) {
     MarbrookProgress.BonusCgUnlocked = 1;
     C00_SaveSettings();
-    C().MoneyCheckResult = kMoneyUnlocked;
-  } else if (C().CasinoCredits <= 0.0f) {
-    C().MoneyCheckResult = kMoneyGameOver;
-  } else if (C().CasinoCredits >= 100000.0f) {
-    C().MoneyCheckResult = kMoneyClear;
+    CasinoState.MoneyCheckResult = kMoneyUnlocked;
+  } else if (CasinoState.CasinoCredits <= 0.0f) {
+    CasinoState.MoneyCheckResult = kMoneyGameOver;
+  } else if (CasinoState.CasinoCredits >= 100000.0f) {
+    CasinoState.MoneyCheckResult = kMoneyClear;
   } else {
-    C().MoneyCheckResult = kMoneyPlayOn;
+    CasinoState.MoneyCheckResult = kMoneyPlayOn;
   }
 }
 
@@ -607,10 +591,10 @@ void G04_Panels(int /*flag*/, int picture) {
   DrawState.SheetIndex = 0;
   if (picture >= 10) C00_LoadPicture(2, kPictureGameBack, picture - 10);
   else C00_LoadPicture(2, kPictureTitle, picture);
-  const int height = H() / 10;
+  const int height = WindowHeight() / 10;
   for (int i = 0; i < kSlideStrips; ++i) {
     const int layer = ScreenButtons.BoardFirstBox + i;
-    CasinoCell(layer, 0, 0, i * height, W(), height, W() + 100 * i, i * height);
+    CasinoCell(layer, 0, 0, i * height, WindowWidth(), height, WindowWidth() + 100 * i, i * height);
     CasinoSlide(layer, 0, i * height);
   }
   CasinoRunSlides(20);
@@ -622,14 +606,12 @@ void G04_Step() {
   switch (SceneCursor.SceneState) {
     case kFreeEntry:
     case kFreePlay:
-      C().CasinoMode = 0;
-      GoTo(kCasinoStart, 0);
-      Wait(0, 0);
+      CasinoState.CasinoMode = 0;
+      GoToNextTick(kCasinoStart, 0);
       return;
     case kStoryEntry:
-      C().CasinoMode = 1;
-      GoTo(kCasinoStart, 0);
-      Wait(0, 0);
+      CasinoState.CasinoMode = 1;
+      GoToNextTick(kCasinoStart, 0);
       return;
     case kCasinoStart: Start(); return;
     case kCasinoTitle: Title(); return;
@@ -655,7 +637,7 @@ void G04_Hover() {
               LayerWidth(pointer), LayerHeight(pointer));
     ShowLayer(pointer, true);
     ScreenButtons.HoveredButton = n;
-    CasinoSound(402);
+    GameSound(402);
     return;
   }
   if (InputEvent.InputSourceKind == 50 && InputEvent.InputSourceIndex == pointer) return;
@@ -688,17 +670,17 @@ void G04_OnKey() {
   if (state == kCardGame && step == 11) {
     buttonStep = true;
     if (advance) button = 3;
-    else if (key >= kPad1 && key <= kPad3) button = key - kPad1;
-    else if (key == kPad0) button = 4;
+    else if (key >= tq::kKeyPad0 + 1 && key <= tq::kKeyPad0 + 3) button = key - tq::kKeyPad0 - 1;
+    else if (key == tq::kKeyPad0) button = 4;
   } else if (state == kCardGame && step == 21) {
     buttonStep = true;
     if (advance) button = 0;
-    else if (key == kPad0) button = 1;
+    else if (key == tq::kKeyPad0) button = 1;
   } else if (state == kSlotGame && step == 11) {
     buttonStep = true;
     if (advance) button = 2;
-    else if (key == kPad2 || key == kPadPlus) button = 0;
-    else if (key == kPad3) button = 1;
+    else if (key == tq::kKeyPad0 + 2 || key == tq::kKeyAdd) button = 0;
+    else if (key == tq::kKeyPad0 + 3) button = 1;
   }
   if (button >= 0) {
     PressButton(button);
@@ -710,16 +692,13 @@ void G04_OnKey() {
 }
 
 void G04_Leave() {
-  if (C().CasinoMode == 1) {
+  if (CasinoState.CasinoMode == 1) {
     SceneCursor.StageNumber = 70;
-    SceneCursor.SceneCode = 10;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 10;
-    Wait(0, 0);
+    SceneCursor.SceneCode = kConversationScene;
+    GoToNextTick(0, 10);
   } else {
-    SceneCursor.SceneCode = 99;
-    SceneCursor.SceneState = -40;
-    SceneCursor.SceneStep = 0;
+    SceneCursor.SceneCode = kTitleScene;
+    GoTo(-40, 0);
     Wait(-1, 500);
   }
 }

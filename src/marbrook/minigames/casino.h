@@ -116,8 +116,27 @@ enum : int {
 };
 // Money check results.
 enum : int { kMoneyPlayOn = 0, kMoneyGameOver = 35, kMoneyClear = 40, kMoneyUnlocked = 50 };
+// What G04_Board shows or moves; its variant picks a row, a picture or a button.
+enum CasinoBoardKind : int {
+  kCasinoCardMessage = 0,       // card-game message strip: row variant, high (0) or low (1)
+  kCasinoCardResult = 1,        // card-game result strip: 21 (0), bust (1), five cards (2)
+  kCasinoRulesBoard = 2,        // rules board, picture variant
+  kCasinoMessageOut = 3,        // the message box slides down out of the window
+  kCasinoButtonPress = 5,       // the hovered game button pressed, cells laid out by variant
+  kCasinoStopPress = 6,         // the stop button pressed
+  kCasinoHelpQuitPress = 7,     // the help or the quit button pressed
+  kCasinoAfterDeal = 10,        // card game: message up, buttons 10 to 16 down
+  kCasinoNewDeal = 11,          // card game: message up, buttons and bet down, cards out
+  kCasinoDrawButtonsOut = 12,   // card game: message up, the two draw buttons down
+  kCasinoResultList = 20,       // card game: the result captions, bet, multiplier and win
+  kCasinoHandEnd = 21,          // card game: panels, captions and the dealt cards away
+  kCasinoSystemBoard = 30,      // system board, picture variant
+  kCasinoBigBoard = 35,         // big board, picture variant
+  kCasinoHelpQuitButtons = 40,  // the help and quit buttons rise into the corner
+};
+// The variants of kCasinoHelpQuitPress.
+enum : int { kCasinoHelpButton = 0, kCasinoQuitButton = 1 };
 
-void CasinoSound(int number);
 // The shortest decimal form of a credit value (at most seven significant digits).
 std::string CasinoNumberText(float value);
 
@@ -133,8 +152,7 @@ void CasinoSheet(int sheet, int kind, int number);
 void CasinoSlide(int layer, int x, int y);
 void CasinoSlideFrom(int layer, int x0, int y0, int x, int y);
 void CasinoRunSlides(int frames);
-// The pressed look of a button for one 50 ms pause.
-void CasinoPressPause();
+
 // The big board (introduction, clear, unlock) leaves through the bottom in 15 frames.
 void CasinoBigBoardOut();
 // The number panel kind's layer offset from PanelFirstBox (kinds 0, 1, 2, 5, 6).

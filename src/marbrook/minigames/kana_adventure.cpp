@@ -101,11 +101,6 @@ constexpr EndingHalf kMiddleScreens[] = {
 constexpr const char* kHappyEnd[] = {"", "-- HAPPY END --  (ｴﾝﾃﾞｨﾝｸﾞNo.1)", "-- HAPPY END --  (ｴﾝﾃﾞｨﾝｸﾞNo.2)",
                                      "-- HAPPY END --  (ｴﾝﾃﾞｨﾝｸﾞNo.3)"};
 
-KanaAdventureStateRecord& K() { return KanaAdventureState; }
-int Width() { return ScreenSize.ScreenWidth; }
-int Height() { return ScreenSize.ScreenHeight; }
-
-
 bool Shown(int layer) { return ValidLayer(layer) && tq::ThePlatform().Screen().Layer(layer).visible; }
 
 // `text` on `layer`, prepared black at `at`, in scheme `scheme`; centred both ways or
@@ -115,7 +110,7 @@ void TextLine(int layer, const Rect& at, int size, const std::string& text, int 
   TextStyle.TextFontSize = size;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   MeasureText(0);
   TextStyle.TextX = centred ? at.Width / 2 - TextStyle.MeasuredWidth / 2 - 1 : x;
   TextStyle.TextY = at.Height / 2 - TextStyle.MeasuredHeight / 2 - 1;
@@ -125,7 +120,7 @@ void TextLine(int layer, const Rect& at, int size, const std::string& text, int 
 // --- states ---
 
 void Start() {
-  KanaAdventureStateRecord& k = K();
+  KanaAdventureStateRecord& k = KanaAdventureState;
   k.G09ButtonBox = 10;
   k.G09PictureBox = 0;
   k.G09MessageBox = 5;
@@ -134,26 +129,25 @@ void Start() {
   SceneCursor.ButtonMode = 0;
   DrawState.SheetIndex = kPlacesSheet;
   C00_LoadPicture(2, kPlacesPicture, 0);
-  GoTo(kTitle, 0);
-  Wait(0, 0);
+  GoToNextTick(kTitle, 0);
 }
 
 void Title() {
   G09_EndingsPanel();
   HideLayerRange(0, 19);
-  const int box = K().G09PictureBox;
+  const int box = KanaAdventureState.G09PictureBox;
   DrawState.CurrentLayer = box;
   DrawState.CurrentRect = {0, 0, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kTitlePicture, 0);
   const int w = LayerWidth(box);
-  MoveLayer(box, Width() / 2 - w / 2, 30, w, LayerHeight(box));
-  TextLine(K().G09MessageBox, {320, 647, 280, 27}, 17, "HIT ANY KEY", 0, true);
+  MoveLayer(box, WindowWidth() / 2 - w / 2, 30, w, LayerHeight(box));
+  TextLine(KanaAdventureState.G09MessageBox, {320, 647, 280, 27}, 17, "HIT ANY KEY", 0, true);
   GoTo(kNewGame, 0);
 }
 
 void NewGame() {
-  KanaAdventureStateRecord& k = K();
+  KanaAdventureStateRecord& k = KanaAdventureState;
   k.G09PictureX = 50;
   k.G09PictureY = 30;
   k.G09PictureWidth = 600;
@@ -162,7 +156,7 @@ void NewGame() {
   const int logo = k.G09PictureBox + 1;
   DrawState.CurrentLayer = logo;
   DrawState.CurrentRect = {0, 0, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kLogoPicture, 0);
   MoveLayer(logo, k.G09PictureX + k.G09PictureWidth + 20, k.G09PictureY, LayerWidth(logo), LayerHeight(logo));
   G09_Message("ｻｱ ﾎﾞｳｹﾝﾉ ﾊｼﾞﾏﾘﾃﾞｽ !!", "");
@@ -170,8 +164,7 @@ void NewGame() {
   G09_CommandButton(1, "ｼﾗﾍﾞﾙ", 0);
   for (int i = 0; i < 4; ++i) G09_CompassButton(i, 0);
   k.G09Location = 0;
-  GoTo(kReady, 0);
-  Wait(0, 0);
+  GoToNextTick(kReady, 0);
 }
 
 void Ready() {
@@ -181,7 +174,7 @@ void Ready() {
 }
 
 void Death(int n) {
-  ShowLayer(K().G09PictureBox, false);
+  ShowLayer(KanaAdventureState.G09PictureBox, false);
   G09_Message(kDeathLines[n - 1], " -- GAME OVER --");
   G09_HideButtons();
   GoTo(kTitle, 0);
@@ -189,7 +182,7 @@ void Death(int n) {
 
 // The first screen of an ending; the following screens come one click each.
 void StartEnding(int n) {
-  KanaAdventureStateRecord& k = K();
+  KanaAdventureStateRecord& k = KanaAdventureState;
   G09_HideButtons();
   switch (n) {
     case 1:
@@ -214,16 +207,16 @@ void StartEnding(int n) {
 // Every ending's last screen is the message alone (endings 2 and 3 have already
 // hidden the picture on their middle screen).
 void LastEndingScreen(int n) {
-  ShowLayer(K().G09PictureBox, false);
+  ShowLayer(KanaAdventureState.G09PictureBox, false);
   G09_Message("ｵﾒﾃﾞﾄｳ !!", kHappyEnd[n]);
-  K().EndingSeen[static_cast<size_t>(n)] = 1;
+  KanaAdventureState.EndingSeen[static_cast<size_t>(n)] = 1;
   G09_EndingsPanel();
   GoTo(kEndingOver, 0);
 }
 
 // Endings 2 and 3: the middle screen, then the last.
 void EndingHalves(int n) {
-  KanaAdventureStateRecord& k = K();
+  KanaAdventureStateRecord& k = KanaAdventureState;
   if (k.G09Location == kEndingFirstHalf) {
     ShowLayer(k.G09PictureBox, false);
     const EndingHalf& middle = kMiddleScreens[n - 2];
@@ -235,7 +228,7 @@ void EndingHalves(int n) {
 }
 
 void Act(int button) {
-  KanaAdventureStateRecord& k = K();
+  KanaAdventureStateRecord& k = KanaAdventureState;
   if (k.G09Location < 0 || k.G09Location >= static_cast<int>(std::size(kPlaces))) return;
   const PlaceRow& place = kPlaces[k.G09Location];
   if (button == 0) {
@@ -265,16 +258,15 @@ void Act(int button) {
 
 void Playing() {
   if (InputEvent.InputSourceKind != 50) return;
-  const int button = InputEvent.InputSourceIndex - K().G09ButtonBox;
+  const int button = InputEvent.InputSourceIndex - KanaAdventureState.G09ButtonBox;
   if (button < 0 || button >= kButtonCount) return;
   Act(button);
 }
 
 void EndingOver() {
-  const std::array<int, 4>& seen = K().EndingSeen;
+  const std::array<int, 4>& seen = KanaAdventureState.EndingSeen;
   if (seen[1] != 1 || seen[2] != 1 || seen[3] != 1) {
-    GoTo(kTitle, 0);
-    Wait(0, 0);
+    GoToNextTick(kTitle, 0);
     return;
   }
   G09_AllClear();
@@ -289,8 +281,8 @@ void RememberPointer() {
     x += LayerLeft(InputEvent.InputSourceIndex);
     y += LayerTop(InputEvent.InputSourceIndex);
   }
-  K().G09PointerX = x;
-  K().G09PointerY = y;
+  KanaAdventureState.G09PointerX = x;
+  KanaAdventureState.G09PointerY = y;
 }
 
 }  // namespace
@@ -307,7 +299,7 @@ void G09_Step() {
     case kEnding3: EndingHalves(3); break;
     case kEndingOver: EndingOver(); break;
     case kAllClear:
-      HideLayerRange(K().G09MessageBox, K().G09MessageBox + 1);
+      HideLayerRange(KanaAdventureState.G09MessageBox, KanaAdventureState.G09MessageBox + 1);
       GoTo(kLeaving, 0);
       Wait(-1, 1000);
       break;
@@ -320,11 +312,11 @@ void G09_Hover() {
   RememberPointer();
   if (SceneCursor.ButtonMode != kButtonModePlay) return;
   int& hovered = ScreenButtons.HoveredButton;
-  const int b = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - K().G09ButtonBox : -1;
+  const int b = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - KanaAdventureState.G09ButtonBox : -1;
   if (b >= 0 && b < kButtonCount) {
     if (b == hovered) return;
     if (hovered >= 0) G09_ClearHover(0);
-    if (b < kFirstCompass) G09_CommandButton(b, K().G09ButtonCaption[static_cast<size_t>(b)], 1);
+    if (b < kFirstCompass) G09_CommandButton(b, KanaAdventureState.G09ButtonCaption[static_cast<size_t>(b)], 1);
     else G09_CompassButton(b - kFirstCompass, 1);
     hovered = b;
   } else if (hovered >= 0) {
@@ -337,7 +329,7 @@ void G09_OnKey() {
   if (InputEvent.AdvanceKeyDown != 1) return;
   // The engine clears the input source for a key; the key acts on what lies under
   // the pointer now, as a click there would.
-  const KanaAdventureStateRecord& k = K();
+  const KanaAdventureStateRecord& k = KanaAdventureState;
   int localX = 0;
   int localY = 0;
   const int layer = k.G09PointerX < 0 ? -1
@@ -349,57 +341,59 @@ void G09_OnKey() {
 
 void G09_Leave() {
   SceneCursor.StageNumber = 60;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G09_LocationPicture(int n) {
-  const KanaAdventureStateRecord& k = K();
+  const KanaAdventureStateRecord& k = KanaAdventureState;
   const int box = k.G09PictureBox;
   DrawState.CurrentLayer = box;
   DrawState.CurrentRect = {k.G09PictureX, k.G09PictureY, k.G09PictureWidth, k.G09PictureHeight};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(kPlacesSheet, 600 * (n % 5), 450 * (n / 5), 600, 450);
   MoveLayer(box, k.G09PictureX, k.G09PictureY, 600, 450);
 }
 
 void G09_Message(const std::string& first, const std::string& second) {
-  const int box = K().G09MessageBox;
+  const int box = KanaAdventureState.G09MessageBox;
   TextLine(box, {50, 510, 500, kButtonHeight}, kTextSize, first, 0, false);
   TextLine(box + 1, {50, 548, 500, kButtonHeight}, kTextSize, second, 0, false);
 }
 
 void G09_CommandButton(int i, const std::string& caption, int state) {
+  KanaAdventureStateRecord& kana = KanaAdventureState;
   if (i < 0 || i > 2) return;
-  K().G09ButtonCaption[static_cast<size_t>(i)] = caption;
-  DrawAdventureButton(K().G09ButtonBox + i, {680, 160 + 43 * i, 180, kButtonHeight}, caption, state, false);
+  kana.G09ButtonCaption[static_cast<size_t>(i)] = caption;
+  DrawAdventureButton(kana.G09ButtonBox + i, {680, 160 + 43 * i, 180, kButtonHeight}, caption, state, false);
 }
 
 void G09_CompassButton(int i, int state) {
+  KanaAdventureStateRecord& kana = KanaAdventureState;
   if (i < 0 || i > 3) return;
-  DrawAdventureButton(K().G09ButtonBox + kFirstCompass + i, {kCompassAt[i][0], kCompassAt[i][1], 50, kButtonHeight},
+  DrawAdventureButton(kana.G09ButtonBox + kFirstCompass + i, {kCompassAt[i][0], kCompassAt[i][1], 50, kButtonHeight},
                       kCompassCaptions[i], state, true);
 }
 
 void G09_ButtonColours(int scheme) { AdventureTextColours(scheme); }
 
-void G09_HideButtons() { HideLayerRange(K().G09ButtonBox, K().G09ButtonBox + kButtonCount - 1); }
+void G09_HideButtons() {
+  HideLayerRange(KanaAdventureState.G09ButtonBox, KanaAdventureState.G09ButtonBox + kButtonCount - 1);
+}
 
 void G09_ClearHover(int kind) {
   if (kind != 0) return;
-  const int first = K().G09ButtonBox;
+  const int first = KanaAdventureState.G09ButtonBox;
   for (int b = 0; b < kButtonCount; ++b) {
     if (!Shown(first + b)) continue;
-    if (b < kFirstCompass) G09_CommandButton(b, K().G09ButtonCaption[static_cast<size_t>(b)], 0);
+    if (b < kFirstCompass) G09_CommandButton(b, KanaAdventureState.G09ButtonCaption[static_cast<size_t>(b)], 0);
     else G09_CompassButton(b - kFirstCompass, 0);
   }
 }
 
 void G09_EndingsPanel() {
-  const int layer = K().G09EndingsBox;
-  const Rect at{Width() - 133, Height() - 25, 130, 22};
+  const int layer = KanaAdventureState.G09EndingsBox;
+  const Rect at{WindowWidth() - 133, WindowHeight() - 25, 130, 22};
   TextLine(layer, at, 12, "ENDING", 0, false, 2);
   constexpr int kMarkX[] = {63, 83, 103};
   for (int n = 1; n <= 3; ++n) {
@@ -407,16 +401,17 @@ void G09_EndingsPanel() {
     MeasureText(0);
     TextStyle.TextX = kMarkX[n - 1];
     TextStyle.TextY = at.Height / 2 - TextStyle.MeasuredHeight / 2 - 1;
-    G09_ButtonColours(K().EndingSeen[static_cast<size_t>(n)] == 1 ? 0 : 2);
+    G09_ButtonColours(KanaAdventureState.EndingSeen[static_cast<size_t>(n)] == 1 ? 0 : 2);
   }
 }
 
 void G09_AllClear() {
   HideLayerRange(0, 20);
-  const int box = K().G09MessageBox;
+  const int box = KanaAdventureState.G09MessageBox;
   const char* lines[] = {"ﾔｯﾀ!! ｽﾍﾞﾃﾉ ｴﾋﾟｿｰﾄﾞｦ ｸﾘｱｼﾏｼﾀ!!", "-- ALL CLEAR --"};
   for (int i = 0; i < 2; ++i) {
-    TextLine(box + i, {Width() / 2 - 460, Height() / 2 - 38 + 38 * i, 920, kButtonHeight}, kTextSize, lines[i], 0, true);
+    TextLine(box + i, {WindowWidth() / 2 - 460, WindowHeight() / 2 - 38 + 38 * i, 920, kButtonHeight}, kTextSize,
+             lines[i], 0, true);
   }
 }
 

@@ -16,6 +16,7 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "scenario/face_slots.h"
+#include "scenario/motion_curves.h"
 #include "scenario/script_store.h"
 #include "games/motion_slot_store.h"
 
@@ -37,14 +38,6 @@ enum : int {  // SceneState
   kWon = 41,
 };
 
-enum : int {  // common effects
-  kMusicFade = 750,
-  kMoveSlots = 801,
-  kMoveResize = 805,
-  kMoveBlink = 825,
-  kDrop = 910,
-  kCurtainOpen = 951,
-};
 
 enum : int {  // commands
   kAttack = 0,
@@ -67,7 +60,7 @@ constexpr int kSpecialCardHp = 20;  // the special-attack card is dealt from her
 constexpr int kStrongestMove = 9;
 constexpr int kRetryButton = 0;
 constexpr int kDefaultDelay = 13;
-constexpr int kLinearSized = 15;
+
 constexpr int kScriptTextLines = 1000;
 
 // The two variants: attack powers, the boss's move list, music and the stage after a win.
@@ -132,38 +125,24 @@ constexpr const char* kBossPuzzled = "？？？：む？　……むう？　？
 constexpr const char* kSpecialShout = "みんなの勇気、ぜんぶ込めて……！：必殺！　きらめき三連撃ーっ！！";
 constexpr const char* kPlayerStartled = "……！？";
 
-DuelStateRecord& D() { return DuelState; }
-SceneCursorRecord& Cursor() { return SceneCursor; }
-int Width() { return ScreenSize.ScreenWidth; }
-int Height() { return ScreenSize.ScreenHeight; }
-
-const VariantRow& Variant() { return kVariants[std::clamp(D().DuelVariant, 0, 1)]; }
-
+const VariantRow& Variant() { return kVariants[std::clamp(DuelState.DuelVariant, 0, 1)]; }
 
 // The next state and step, on the next tick.
-void Next(int state, int step) {
-  GoTo(state, step);
-  Wait(0, 0);
-}
 
-int Move() { return D().BossPattern[static_cast<size_t>(std::clamp(D().BossPatternPos, 0, 99))]; }
+int Move() { return DuelState.BossPattern[static_cast<size_t>(std::clamp(DuelState.BossPatternPos, 0, 99))]; }
 
 // The move list goes on by one, back to its start at the -1.
 void AdvancePattern() {
-  int& pos = D().BossPatternPos;
+  int& pos = DuelState.BossPatternPos;
   pos = std::clamp(pos + 1, 0, 99);
-  if (D().BossPattern[static_cast<size_t>(pos)] == -1) pos = 0;
+  if (DuelState.BossPattern[static_cast<size_t>(pos)] == -1) pos = 0;
 }
 
-void FadeMusic() {
-  EffectParams.EffectFrameDelay = 100;
-  G00_Effect(kMusicFade);
-}
 
 void React(const Reaction& r, int speaker) {
   G00_Balloon(speaker, r.fontSize, r.text, r.voice);
   if (r.shakeFrames > 0) G00_Shake(r.shakeFrames);
-  if (r.floor == 0) FadeMusic();
+  if (r.floor == 0) RunMusicFade(100);
 }
 
 const Reaction& ReactionFor(std::span<const Reaction> rows, int hp) {
@@ -174,8 +153,8 @@ const Reaction& ReactionFor(std::span<const Reaction> rows, int hp) {
 }
 
 void HideDamagePanels() {
-  ShowLayer(D().DamagePanelFirstBox, false);
-  ShowLayer(D().DamagePanelFirstBox + 1, false);
+  ShowLayer(DuelState.DamagePanelFirstBox, false);
+  ShowLayer(DuelState.DamagePanelFirstBox + 1, false);
 }
 
 // The hit-point panel of `side` redrawn and its damage panel slid in.
@@ -187,43 +166,43 @@ void ShowDamage(int side) {
 
 // The hits on the boss, and what its picture shows after them.
 void HitBoss(int hits, int frames) {
-  const bool beaten = D().DuelVariant == 1 && D().DuelHp[kDuelBoss] == 0;
+  const bool beaten = DuelState.DuelVariant == 1 && DuelState.DuelHp[kDuelBoss] == 0;
   G00_Picture(kDuelBoss, beaten ? 3 : 2);
   G00_Layout(11);
-  D().DuelHitKind = 0;
+  DuelState.DuelHitKind = 0;
   for (int i = 0; i < hits; ++i) {
     G00_HitAnimation(frames);
-    if (hits > 1) G00_Pause(100);
+    if (hits > 1) RunPause(100);
   }
   ShowDamage(kDuelBoss);
 }
 
-int PlayerPower() { return D().DuelAttackPower[kDuelPlayer] - 2; }
+int PlayerPower() { return DuelState.DuelAttackPower[kDuelPlayer] - 2; }
 
 // --- states ---
 
 void Entry() {
-  const int step = Cursor().SceneStep;
+  const int step = SceneCursor.SceneStep;
   if (step >= 0 && step <= 3) {
     static constexpr int kVariantOf[] = {0, 0, 1, 0};
-    D().DuelVariant = kVariantOf[step];
-    if (step != 0) D().DuelOpeningFade = step == 3 ? -1 : 0;
-    Next(kEntry, 5);
+    DuelState.DuelVariant = kVariantOf[step];
+    if (step != 0) DuelState.DuelOpeningFade = step == 3 ? -1 : 0;
+    GoToNextTick(kEntry, 5);
     return;
   }
   if (step != 5) return;
-  D().BossPictureBox = 10;
-  D().PlayerPictureBox = 30;
-  D().HpPanelFirstBox = 8;
-  D().GuardMarkBox = 20;
-  D().DamagePanelFirstBox = 21;
+  DuelState.BossPictureBox = 10;
+  DuelState.PlayerPictureBox = 30;
+  DuelState.HpPanelFirstBox = 8;
+  DuelState.GuardMarkBox = 20;
+  DuelState.DamagePanelFirstBox = 21;
   ScreenButtons.PictureFirstBox = 3;
   ScreenButtons.HoverFirstBox = 4;
   ScreenButtons.HoverCursorBox = 1;
   ScreenButtons.BoardFirstBox = 40;
   ScreenButtons.HoveredButton = -1;
   // The screen we came from may have left its buttons live; ours are not in yet.
-  Cursor().ButtonMode = 0;
+  SceneCursor.ButtonMode = 0;
   SizeScriptText(kScriptTextLines);
   C15_LayoutInit();
   DrawState.SheetIndex = kDuelCardSheet;
@@ -231,21 +210,21 @@ void Entry() {
   DrawState.SheetIndex = kDuelButtonSheet;
   C00_LoadPicture(2, 6, 60);
   G00_Layout(5);
-  if (D().DuelOpeningFade == -1) {
+  if (DuelState.DuelOpeningFade == -1) {
     // The curtain ends its loop itself, whatever EffectResumesStep says.
-    Wait(kCurtainOpen, 0);
+    Wait(kEffectCurtainOpen, 0);
   }
   G00_Layout(10);
   G00_Layout(11);
-  Next(kVariantTables, 0);
+  GoToNextTick(kVariantTables, 0);
 }
 
 void Opening() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       C15_PlayMusic(Variant().music);
       G00_BannerIn(39);
-      Cursor().SceneStep = 1;
+      SceneCursor.SceneStep = 1;
       break;
     case 1:
       G00_BannerOut();
@@ -255,35 +234,38 @@ void Opening() {
     case 2: {
       DrawState.CurrentLayer = ScreenButtons.PictureFirstBox;
       DrawState.CurrentRect = {0, 0, 0, 0};
-      PrepareLayer(11);
+      PrepareLayer(kPreparePictureHidden);
       C00_LoadPicture(1, 6, 35);
-      GetLayerRect(50, ScreenButtons.PictureFirstBox);
+      GetLayerRect(kRectIntoCurrent, ScreenButtons.PictureFirstBox);
       const Rect r = DrawState.CurrentRect;
       const int x = CentreX(int{r.Width});
-      G00_Glide(800, ScreenButtons.PictureFirstBox, {x, -r.Height, r.Width, r.Height}, {x, CentreY(int{r.Height}), r.Width, r.Height}, 20, 11);
-      Cursor().SceneStep = 3;
+      G00_Glide(kEffectMove, ScreenButtons.PictureFirstBox, {x, -r.Height, r.Width, r.Height},
+                {x, CentreY(int{r.Height}), r.Width, r.Height}, 20, kMotionEaseOut);
+      SceneCursor.SceneStep = 3;
       break;
     }
     case 3: {
-      GetLayerRect(50, ScreenButtons.PictureFirstBox);
+      GetLayerRect(kRectIntoCurrent, ScreenButtons.PictureFirstBox);
       const Rect r = DrawState.CurrentRect;
-      G00_Glide(800, ScreenButtons.PictureFirstBox, r, {r.X, Height(), r.Width, r.Height}, 10, 11);
+      G00_Glide(kEffectMove, ScreenButtons.PictureFirstBox, r, {r.X, WindowHeight(), r.Width, r.Height}, 10,
+                kMotionEaseOut);
       ShowLayer(ScreenButtons.PictureFirstBox, false);
-      Next(kOpening, 5);
+      GoToNextTick(kOpening, 5);
       break;
     }
     case 5:
-      D().DuelHp = {kStartHp, kStartHp};
-      D().BossPatternPos = 0;
+      DuelState.DuelHp = {kStartHp, kStartHp};
+      DuelState.BossPatternPos = 0;
       // A fight always starts unguarded, whatever the last fight ended in.
-      D().DuelGuard = {0, 0};
-      ShowLayer(D().GuardMarkBox, false);
+      DuelState.DuelGuard = {0, 0};
+      ShowLayer(DuelState.GuardMarkBox, false);
       for (int side = 0; side <= 1; ++side) {
         G00_HpPanel(side, 0);
-        GetLayerRect(50, D().HpPanelFirstBox + side);
-        G00_Glide(800, D().HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5, 11);
+        GetLayerRect(kRectIntoCurrent, DuelState.HpPanelFirstBox + side);
+        G00_Glide(kEffectMove, DuelState.HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5,
+                  kMotionEaseOut);
       }
-      Next(kChoosing, -5);
+      GoToNextTick(kChoosing, -5);
       break;
     default: break;
   }
@@ -299,8 +281,8 @@ int ClickedButton(int last) {
 // The chosen card or button stays, the others slide down by `drop` while the hover
 // frame blinks; then the chosen one is hidden.
 void TakeChoice(int chosen, int last, int border, int drop) {
-  G00_Sound(kChosenSound);
-  Cursor().ButtonMode = 0;
+  GameSound(kChosenSound);
+  SceneCursor.ButtonMode = 0;
   // A click before any pointer move has framed nothing: frame the clicked one.
   if (ScreenButtons.HoveredButton != chosen) {
     int box = ScreenButtons.HoverCursorBox, width = border, erase = 0;
@@ -311,7 +293,7 @@ void TakeChoice(int chosen, int last, int border, int drop) {
   for (int k = 0; k <= last; ++k) {
     if (k == chosen) continue;
     const int layer = ScreenButtons.HoverFirstBox + k;
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     DrawState.CurrentLayer = layer;
     DrawState.TargetRect = DrawState.CurrentRect;
     DrawState.TargetRect.Y += drop;
@@ -322,34 +304,34 @@ void TakeChoice(int chosen, int last, int border, int drop) {
   e.BlinkFrames = 30;
   e.EffectFrames = 10;
   e.EffectLastSlot = std::max(slot - 1, 0);
-  e.EffectMotionKind = 11;
+  e.EffectMotionKind = kMotionEaseOut;
   e.EffectFrameDelay = kDefaultDelay;
-  G00_Effect(kMoveBlink);
-  G00_Pause(100);
+  RunEffect(kEffectMoveBlink, EffectEnd::kReturn);
+  RunPause(100);
   ShowLayer(ScreenButtons.HoverFirstBox + chosen, false);
 }
 
 void Choosing() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case -5:
       G00_Picture(kDuelPlayer, 0);
       G00_Layout(0);
-      Next(kChoosing, -1);
+      GoToNextTick(kChoosing, -1);
       break;
     case -1:
       LayerToFront(0);
       ScreenButtons.HoveredButton = -1;
-      Cursor().ButtonMode = kCardMode;
-      Cursor().SceneStep = 0;
+      SceneCursor.ButtonMode = kCardMode;
+      SceneCursor.SceneStep = 0;
       break;
     case 0: {
-      if (Cursor().ButtonMode != kCardMode) return;
+      if (SceneCursor.ButtonMode != kCardMode) return;
       // The command comes from the clicked card, never from a hover that may be stale.
       const int card = ClickedButton(G00_LastCard());
       if (card < 0) return;
-      TakeChoice(card, G00_LastCard(), 8, Height() / 2);
-      D().DuelCommand = card;
-      Next(kPlayerMove, 0);
+      TakeChoice(card, G00_LastCard(), 8, WindowHeight() / 2);
+      DuelState.DuelCommand = card;
+      GoToNextTick(kPlayerMove, 0);
       break;
     }
     default: break;
@@ -357,43 +339,43 @@ void Choosing() {
 }
 
 void PlayerMove() {
-  D().DuelAttacker = kDuelPlayer;
-  D().DuelTarget = kDuelBoss;
+  DuelState.DuelAttacker = kDuelPlayer;
+  DuelState.DuelTarget = kDuelBoss;
   const int a = PlayerPower();
-  switch (D().DuelCommand) {
+  switch (DuelState.DuelCommand) {
     case kAttack: {
       const int damage = a + RandomRange(0, 4);
       G00_Hit(kDuelBoss, damage);
       G00_Balloon(kDuelPlayer, 0, kAttackShout, "");
       HitBoss(1, 12);
-      Next(kPlayerMove, 1);
+      GoToNextTick(kPlayerMove, 1);
       break;
     }
     case kGuard:
-      D().DuelGuard[0] = 1;
-      G00_Sound(kGuardSound);
+      DuelState.DuelGuard[0] = 1;
+      GameSound(kGuardSound);
       G00_Layout(10);
       G00_GuardAnimation();
       G00_Balloon(kDuelPlayer, 0, kGuardShout, "");
-      Cursor().SceneStep = 5;
+      SceneCursor.SceneStep = 5;
       break;
     case kDance:
       if (Move() == kStrongestMove) AdvancePattern();
       G00_Picture(kDuelPlayer, 3);
       for (int jump = 0; jump < 2; ++jump) {
-        GetLayerRect(50, D().PlayerPictureBox);
-        DrawState.CurrentLayer = D().PlayerPictureBox;
+        GetLayerRect(kRectIntoCurrent, DuelState.PlayerPictureBox);
+        DrawState.CurrentLayer = DuelState.PlayerPictureBox;
         EffectParams.EffectAmplitude = -50;
         EffectParams.EffectFrames = 20;
-        G00_Effect(kDrop);
+        RunEffect(kEffectDrop, EffectEnd::kReturn);
       }
       G00_Balloon(kDuelPlayer, 0, kDanceSong, "");
-      G00_Pause(500);
+      RunPause(500);
       G00_Balloon(kDuelBoss, 0, kBossPuzzled, "");
-      Cursor().SceneStep = 10;
+      SceneCursor.SceneStep = 10;
       break;
     case kSpecial: {
-      G00_Hit(kDuelPlayer, D().DuelHp[kDuelPlayer] / 2);
+      G00_Hit(kDuelPlayer, DuelState.DuelHp[kDuelPlayer] / 2);
       ShowDamage(kDuelPlayer);
       const int r1 = RandomRange(0, 4);
       const int r2 = RandomRange(0, 4);
@@ -401,7 +383,7 @@ void PlayerMove() {
       G00_Hit(kDuelBoss, (a + r1) + (a + r2) + (a + r3) / 2);
       G00_Balloon(kDuelPlayer, 0, kSpecialShout, "中声");
       HitBoss(3, 6);
-      Next(kPlayerMove, 1);
+      GoToNextTick(kPlayerMove, 1);
       break;
     }
     default: break;
@@ -410,55 +392,55 @@ void PlayerMove() {
 
 // Whether the fight is over: the player's hit points are tested first.
 bool FightOver() {
-  if (D().DuelHp[kDuelPlayer] <= 0) {
-    Next(kLost, 0);
+  if (DuelState.DuelHp[kDuelPlayer] <= 0) {
+    GoToNextTick(kLost, 0);
     return true;
   }
-  if (D().DuelHp[kDuelBoss] <= 0) {
-    Next(kWon, 0);
+  if (DuelState.DuelHp[kDuelBoss] <= 0) {
+    GoToNextTick(kWon, 0);
     return true;
   }
   return false;
 }
 
 void PlayerTurn() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0: PlayerMove(); break;
     case 1: {
-      const int hp = D().DuelHp[kDuelBoss];
-      if (hp <= 0) React(kBossBeaten[std::clamp(D().DuelVariant, 0, 1)], kDuelBoss);
+      const int hp = DuelState.DuelHp[kDuelBoss];
+      if (hp <= 0) React(kBossBeaten[std::clamp(DuelState.DuelVariant, 0, 1)], kDuelBoss);
       else React(ReactionFor(kBossReactions, hp), kDuelBoss);
-      Cursor().SceneStep = 10;
+      SceneCursor.SceneStep = 10;
       break;
     }
     case 5:
       G00_CloseBalloon(kDuelPlayer);
-      Next(kPlayerMove, 20);
+      GoToNextTick(kPlayerMove, 20);
       break;
     case 10:
       if (FightOver()) return;
       G00_CloseBalloon(kDuelPlayer);
       G00_CloseBalloon(kDuelBoss);
-      Next(kPlayerMove, 20);
+      GoToNextTick(kPlayerMove, 20);
       break;
     case 20:
       G00_Picture(kDuelBoss, 0);
       HideDamagePanels();
-      Next(kBossMove, 0);
+      GoToNextTick(kBossMove, 0);
       break;
     default: break;
   }
 }
 
 void BossMove() {
-  D().DuelAttacker = kDuelBoss;
-  D().DuelTarget = kDuelPlayer;
+  DuelState.DuelAttacker = kDuelBoss;
+  DuelState.DuelTarget = kDuelPlayer;
   const int move = Move();
   if (move == kAnnounceMove) {
     G00_Balloon(kDuelBoss, 0, kAnnouncement, "");
-    G00_Pause(500);
+    RunPause(500);
     G00_Balloon(kDuelPlayer, 0, kPlayerStartled, "");
-    Cursor().SceneStep = 10;
+    SceneCursor.SceneStep = 10;
     return;
   }
   int damage = G00_BossDamage(move);
@@ -471,66 +453,66 @@ void BossMove() {
     hitKind = line.hitKind;
     frames = line.frames;
   }
-  G00_Pause(500);
-  if (D().DuelGuard[0] == 1) damage /= 5;
+  RunPause(500);
+  if (DuelState.DuelGuard[0] == 1) damage /= 5;
   G00_Hit(kDuelPlayer, damage);
-  D().DuelHitKind = hitKind;
+  DuelState.DuelHitKind = hitKind;
   G00_Layout(10);
   G00_HitAnimation(frames);
   ShowDamage(kDuelPlayer);
   G00_Picture(kDuelPlayer, 2);
-  React(ReactionFor(kPlayerReactions, D().DuelHp[kDuelPlayer]), kDuelPlayer);
-  Cursor().SceneStep = 10;
+  React(ReactionFor(kPlayerReactions, DuelState.DuelHp[kDuelPlayer]), kDuelPlayer);
+  SceneCursor.SceneStep = 10;
 }
 
 void BossTurn() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0: BossMove(); break;
     case 10:
       if (FightOver()) return;
       G00_CloseBalloon(kDuelBoss);
       G00_CloseBalloon(kDuelPlayer);
       HideDamagePanels();
-      Next(kTurnEnd, 0);
+      GoToNextTick(kTurnEnd, 0);
       break;
     default: break;
   }
 }
 
 void TurnEnd() {
-  if (D().DuelGuard[0] == 1) {
-    const int mark = D().GuardMarkBox;
-    GetLayerRect(50, mark);
+  if (DuelState.DuelGuard[0] == 1) {
+    const int mark = DuelState.GuardMarkBox;
+    GetLayerRect(kRectIntoCurrent, mark);
     const Rect from = DrawState.CurrentRect;
-    GetLayerRect(50, D().PlayerPictureBox);
-    G00_Glide(kMoveResize, mark, from, DrawState.CurrentRect, 10, kLinearSized);
+    GetLayerRect(kRectIntoCurrent, DuelState.PlayerPictureBox);
+    G00_Glide(kEffectMoveResize, mark, from, DrawState.CurrentRect, 10, kMotionSizedLinear);
     ShowLayer(mark, false);
-    D().DuelGuard[0] = 0;
+    DuelState.DuelGuard[0] = 0;
   }
   AdvancePattern();
-  Next(kChoosing, -5);
+  GoToNextTick(kChoosing, -5);
 }
 
 void Lost() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0: {
       HideDamagePanels();
       G00_CloseBalloon(kDuelPlayer);
-      ShowLayer(D().GuardMarkBox, false);
-      const int face = D().PlayerPictureBox;
+      ShowLayer(DuelState.GuardMarkBox, false);
+      const int face = DuelState.PlayerPictureBox;
       LayerInfo(face).BackColor = RgbColor(255, 255, 255);
       SetLayerPicture(face, tq::Surface{});
-      GetLayerRect(50, face);
+      GetLayerRect(kRectIntoCurrent, face);
       const Rect from = DrawState.CurrentRect;
-      G00_Glide(kMoveResize, face, from, {0, Height() / 2 - 5, Width(), 10}, 10, kLinearSized);
+      G00_Glide(kEffectMoveResize, face, from, {0, WindowHeight() / 2 - 5, WindowWidth(), 10}, 10, kMotionSizedLinear);
       ShowLayer(face, false);
       G00_BannerIn(40);
-      Cursor().SceneStep = 1;
+      SceneCursor.SceneStep = 1;
       break;
     }
     case 1: {
-      G00_Sound(kScreenChangeSound);
-      G00_Band(true, Height(), RgbColor(0, 0, 0), 20);
+      GameSound(kScreenChangeSound);
+      G00_Band(true, WindowHeight(), RgbColor(0, 0, 0), 20);
       C00_LoadPicture(0, 0, 0);
       for (int layer = 0; layer <= 89; ++layer) ShowLayer(layer, false);
       FaceSlot.SpeechState[kDuelPlayerSlot] = kBalloonHidden;
@@ -538,12 +520,12 @@ void Lost() {
       // The retry button falls from above, the quit button rises from below.
       constexpr int kButtonWidth = 600, kButtonHeight = 150;
       const int x = CentreX(int{kButtonWidth});
-      const int ys[2][2] = {{-kButtonHeight, 170}, {Height(), 370}};
+      const int ys[2][2] = {{-kButtonHeight, 170}, {WindowHeight(), 370}};
       for (int k = 0; k <= 1; ++k) {
         const int layer = ScreenButtons.HoverFirstBox + k;
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {x, ys[k][0], kButtonWidth, kButtonHeight};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ClipCellToLayer(kDuelButtonSheet, 0, k * kButtonHeight, kButtonWidth, kButtonHeight);
         MoveLayer(layer, x, ys[k][0], kButtonWidth, kButtonHeight);
         DrawState.CurrentRect = {x, ys[k][0], kButtonWidth, kButtonHeight};
@@ -552,34 +534,34 @@ void Lost() {
       }
       EffectParams.EffectLastSlot = 1;
       EffectParams.EffectFrames = 15;
-      EffectParams.EffectMotionKind = 11;
+      EffectParams.EffectMotionKind = kMotionEaseOut;
       EffectParams.EffectFrameDelay = kDefaultDelay;
-      G00_Effect(kMoveSlots);
-      Next(kLost, 9);
+      RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
+      GoToNextTick(kLost, 9);
       break;
     }
     case 9:
       ScreenButtons.HoveredButton = -1;
-      Cursor().ButtonMode = kRetryMode;
-      Cursor().SceneStep = 10;
+      SceneCursor.ButtonMode = kRetryMode;
+      SceneCursor.SceneStep = 10;
       break;
     case 10: {
-      if (Cursor().ButtonMode != kRetryMode) return;
+      if (SceneCursor.ButtonMode != kRetryMode) return;
       const int button = ClickedButton(1);
       if (button < 0) return;
-      TakeChoice(button, 1, 10, Height());
+      TakeChoice(button, 1, 10, WindowHeight());
       if (button != kRetryButton) {
-        Cursor().SceneCode = 99;
-        Next(-10, 0);
+        SceneCursor.SceneCode = kTitleScene;
+        GoToNextTick(-10, 0);
         return;
       }
-      G00_Sound(kScreenChangeSound);
+      GameSound(kScreenChangeSound);
       const int cover = ScreenButtons.BoardFirstBox;
       DrawState.CurrentLayer = cover;
-      DrawState.CurrentRect = {0, 0, Width(), Height()};
-      PrepareLayer(10);
+      DrawState.CurrentRect = {0, 0, WindowWidth(), WindowHeight()};
+      PrepareLayer(kPreparePictureShown);
       G00_Layout(5);
-      G00_Band(false, Height(), RgbColor(0, 0, 0), 20);
+      G00_Band(false, WindowHeight(), RgbColor(0, 0, 0), 20);
       GoTo(kOpening, 0);
       Wait(-1, 500);
       break;
@@ -589,32 +571,32 @@ void Lost() {
 }
 
 void Won() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       G00_BannerIn(41);
-      Cursor().SceneStep = 1;
+      SceneCursor.SceneStep = 1;
       break;
     case 1:
       G00_BannerOut();
-      Next(kWon, 5);
+      GoToNextTick(kWon, 5);
       break;
     case 5: {
       G00_CloseBalloon(kDuelPlayer);
       G00_CloseBalloon(kDuelBoss);
       HideDamagePanels();
       for (int side = 0; side <= 1; ++side) {
-        const int layer = D().HpPanelFirstBox + side;
-        GetLayerRect(50, layer);
+        const int layer = DuelState.HpPanelFirstBox + side;
+        GetLayerRect(kRectIntoCurrent, layer);
         DrawState.CurrentLayer = layer;
         DrawState.TargetRect = DrawState.CurrentRect;
-        DrawState.TargetRect.Y = side == 0 ? Height() : -DrawState.CurrentRect.Height;
+        DrawState.TargetRect.Y = side == 0 ? WindowHeight() : -DrawState.CurrentRect.Height;
         D50_StoreSprite(side);
       }
       EffectParams.EffectLastSlot = 1;
       EffectParams.EffectFrames = 10;
-      EffectParams.EffectMotionKind = 11;
+      EffectParams.EffectMotionKind = kMotionEaseOut;
       EffectParams.EffectFrameDelay = kDefaultDelay;
-      G00_Effect(kMoveSlots);
+      RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
       G00_Leave();
       break;
     }
@@ -624,18 +606,18 @@ void Won() {
 
 }  // namespace
 
-int G00_LastCard() { return D().DuelHp[kDuelPlayer] >= kSpecialCardHp ? 3 : 2; }
+int G00_LastCard() { return DuelState.DuelHp[kDuelPlayer] >= kSpecialCardHp ? 3 : 2; }
 
 void G00_SetVariant(int variant) {
-  D().DuelVariant = std::clamp(variant, 0, 1);
+  DuelState.DuelVariant = std::clamp(variant, 0, 1);
   const VariantRow& v = Variant();
-  D().DuelAttackPower = {v.playerPower, v.bossPower};
-  D().BossPattern.fill(-1);
-  std::copy(v.pattern.begin(), v.pattern.end(), D().BossPattern.begin());
+  DuelState.DuelAttackPower = {v.playerPower, v.bossPower};
+  DuelState.BossPattern.fill(-1);
+  std::copy(v.pattern.begin(), v.pattern.end(), DuelState.BossPattern.begin());
 }
 
 int G00_BossDamage(int move) {
-  const int b = D().DuelAttackPower[kDuelBoss] - 2 + RandomRange(0, 4);
+  const int b = DuelState.DuelAttackPower[kDuelBoss] - 2 + RandomRange(0, 4);
   switch (move) {
     case 0: return b;
     case 1: return 2 * b;
@@ -647,17 +629,17 @@ int G00_BossDamage(int move) {
 
 void G00_Hit(int side, int damage) {
   if (side < 0 || side > 1) return;
-  D().DuelHpChange = -damage;
-  int& hp = D().DuelHp[static_cast<size_t>(side)];
+  DuelState.DuelHpChange = -damage;
+  int& hp = DuelState.DuelHp[static_cast<size_t>(side)];
   hp = std::max(hp - damage, 0);
 }
 
 void G00_Step() {
-  switch (Cursor().SceneState) {
+  switch (SceneCursor.SceneState) {
     case kEntry: Entry(); break;
     case kVariantTables:
-      G00_SetVariant(D().DuelVariant);
-      Next(kOpening, 0);
+      G00_SetVariant(DuelState.DuelVariant);
+      GoToNextTick(kOpening, 0);
       break;
     case kOpening: Opening(); break;
     case kChoosing: Choosing(); break;
@@ -672,7 +654,7 @@ void G00_Step() {
 
 void G00_Hover() {
   int last = 0, border = 0;
-  switch (Cursor().ButtonMode) {
+  switch (SceneCursor.ButtonMode) {
     case kCardMode: last = 3, border = 8; break;
     case kRetryMode: last = 1, border = 10; break;
     default: return;
@@ -690,14 +672,14 @@ void G00_Hover() {
   ShowLayer(box, true);
   if (ScreenButtons.HoveredButton != k) {
     ScreenButtons.HoveredButton = k;
-    G00_Sound(16);
+    GameSound(16);
   }
 }
 
 void G00_OnKey() {
   if (InputEvent.AdvanceKeyDown != 1) return;
   // On the cards and buttons a key presses the one the pointer frames.
-  const int mode = Cursor().ButtonMode;
+  const int mode = SceneCursor.ButtonMode;
   if ((mode == kCardMode || mode == kRetryMode) && ScreenButtons.HoveredButton >= 0) {
     InputEvent.InputSourceKind = 50;
     InputEvent.InputSourceIndex = ScreenButtons.HoverFirstBox + ScreenButtons.HoveredButton;
@@ -716,26 +698,11 @@ bool G00_FrameGate() {
 }
 
 void G00_Leave() {
-  Cursor().StageNumber = Variant().stage;
-  Cursor().SceneCode = 10;
-  Next(0, 10);
+  SceneCursor.StageNumber = Variant().stage;
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
-void G00_Sound(int number) {
-  int channel = 0;
-  float offset = 0.0f;
-  C40_PlaySound(number, channel, offset);
-}
-
-void G00_Effect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
-
-void G00_Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  G00_Effect(700);
-}
 
 void RegisterLastBossDuel() {
   ScreenHookSet& screen = MarbrookScreen(kSceneCode);

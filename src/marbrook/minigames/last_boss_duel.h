@@ -100,11 +100,7 @@ enum : int {
   kDuelBalloonShake = 1020,
 };
 
-// A sound of the mini-game table on channel 0.
-void G00_Sound(int number);
-// Runs a common effect that returns here when done.
-void G00_Effect(int code);
-// Effect 800 or 805 of one layer from `from` to `to`.
+// Effect 800 or 805 of one layer from `from` to `to`, returning here.
 void G00_Glide(int code, int layer, const Rect& from, const Rect& to, int frames, int motionKind);
 // Banners: 39 opening, 40 losing, 41 winning; and their closing.
 void G00_BannerIn(int picture);
@@ -115,6 +111,5 @@ void G00_Band(bool opening, int height, uint32_t colour, int frames);
 // The hit animation on CurrentSlot, `frames` long (0: 12).
 void G00_HitAnimation(int frames);
 void G00_GuardAnimation();
-void G00_Pause(int ms);
 // The picture kind 300 (boss) or 302 (player) number into the fighter's layer.
 void G00_Picture(int side, int number);

@@ -12,6 +12,7 @@
 #include "marbrook/marbrook_pictures.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
+#include "marbrook/marbrook_sounds.h"
 #include "marbrook/minigames/last_boss_duel.h"
 #include "scenario/balloon_drawing.h"
 #include "scenario/balloon_geometry.h"
@@ -26,18 +27,10 @@
 
 namespace {
 
-constexpr int kMove = 800;
-constexpr int kMoveResize = 805;
-constexpr int kLinearSized = 15;
-constexpr int kEaseOutSized = 16;
+
 constexpr int kBannerSound = 12;
 constexpr int kHitFrameMs = 40;
 constexpr int kBevelScheme = 100;
-
-DuelStateRecord& D() { return DuelState; }
-AnimationRunRecord& Run() { return AnimationRun; }
-int Width() { return ScreenSize.ScreenWidth; }
-int Height() { return ScreenSize.ScreenHeight; }
 
 // The balloon geometry of the two fighters' face slots.
 struct SlotGeometry {
@@ -54,11 +47,11 @@ struct PanelRow {
   int width, height, startX, startY, fontSize;
 };
 PanelRow Panel(int side) {
-  return side == kDuelPlayer ? PanelRow{120, 60, 58, Height(), 36} : PanelRow{200, 100, 250, -100, 70};
+  return side == kDuelPlayer ? PanelRow{120, 60, 58, WindowHeight(), 36} : PanelRow{200, 100, 250, -100, 70};
 }
 
 int Slot() { return ValidFaceSlot(LineState.CurrentSlot) ? LineState.CurrentSlot : kDuelPlayerSlot; }
-size_t S() { return static_cast<size_t>(Slot()); }
+size_t SlotIndex() { return static_cast<size_t>(Slot()); }
 
 // White with grey shades, or red from 9 down (and for damage).
 void NumberColours(bool red) {
@@ -110,10 +103,10 @@ void DealCards() {
   for (int i = 0; i <= 3; ++i) ShowLayer(ScreenButtons.HoverFirstBox + i, false);
   for (int i = 0; i <= last; ++i) {
     const Rect to = CardPlace(i);
-    const Rect from{to.X, Height(), to.Width, to.Height};
+    const Rect from{to.X, WindowHeight(), to.Width, to.Height};
     DrawState.CurrentLayer = ScreenButtons.HoverFirstBox + i;
     DrawState.CurrentRect = from;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     ClipCellToLayer(kDuelCardSheet, (i % 2) * 240, (3 + i / 2) * 80, 240, 80);
     DrawState.CurrentRect = from;
     DrawState.TargetRect = to;
@@ -121,9 +114,9 @@ void DealCards() {
   }
   EffectParams.EffectLastSlot = last;
   EffectParams.EffectFrames = 10;
-  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
-  G00_Effect(801);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 void ScreenPictures() {
@@ -132,7 +125,7 @@ void ScreenPictures() {
     const SlotGeometry& g = kSlots[side == kDuelPlayer ? 0 : 1];
     DrawState.CurrentLayer = g.faceLayer;
     DrawState.CurrentRect = {g.faceLeft, g.faceTop, 0, 0};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     G00_Picture(side, 0);
     LayerToBack(g.faceLayer);
   }
@@ -164,20 +157,20 @@ void SlotLayout(const SlotGeometry& g) {
 
 // Damage panel 21 + side slides 50 px to the right into its place by its hit-point panel.
 void DamageIn(int side) {
-  const int layer = D().DamagePanelFirstBox + side;
-  GetLayerRect(50, D().HpPanelFirstBox + side);
+  const int layer = DuelState.DamagePanelFirstBox + side;
+  GetLayerRect(kRectIntoCurrent, DuelState.HpPanelFirstBox + side);
   const Rect hp = DrawState.CurrentRect;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   Rect to = DrawState.CurrentRect;
   to.X = hp.X + hp.Width / 2 - to.Width / 2;
   to.Y = side == kDuelPlayer ? hp.Y - to.Height + 5 : hp.Y + hp.Height - 5;
-  G00_Glide(kMove, layer, {to.X - 50, to.Y, to.Width, to.Height}, to, 5, 11);
+  G00_Glide(kEffectMove, layer, {to.X - 50, to.Y, to.Width, to.Height}, to, 5, kMotionEaseOut);
 }
 
 // The balloon of the current slot at size (w, h), anchored in its full place by the
 // slot's side code, with its bevelled frame.
 void PlaceBalloon(int w, int h) {
-  const size_t s = S();
+  const size_t s = SlotIndex();
   const BalloonGeometryRecord& b = BalloonGeometry;
   const int fullW = b.SlotBalloonWidth[s];
   const int fullH = b.SlotBalloonHeight[s];
@@ -203,37 +196,37 @@ void PlaceBalloon(int w, int h) {
 }
 
 void BalloonOpenFrame() {
-  const size_t s = S();
+  const size_t s = SlotIndex();
   const int fullW = BalloonGeometry.SlotBalloonWidth[s];
   const int fullH = BalloonGeometry.SlotBalloonHeight[s];
   const int layer = FaceSlot.BalloonLayer[s];
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     BalloonShowSound(0);
     PlaceSlotPicture(0, 0);
-    D().BalloonNowWidth = fullW / 5;
-    D().BalloonNowHeight = fullH / 5;
+    DuelState.BalloonNowWidth = fullW / 5;
+    DuelState.BalloonNowHeight = fullH / 5;
     DrawState.CurrentLayer = layer;
-    DrawState.CurrentRect.Width = D().BalloonNowWidth;
-    DrawState.CurrentRect.Height = D().BalloonNowHeight;
+    DrawState.CurrentRect.Width = DuelState.BalloonNowWidth;
+    DrawState.CurrentRect.Height = DuelState.BalloonNowHeight;
     DrawState.AutoRaiseOn = 0;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     ShowLayer(layer, false);
     const int variant = 0;
     BalloonParts(2, variant);
   }
-  ++Run().AnimationFrame;
+  ++AnimationRun.AnimationFrame;
   PlaceSlotPicture(1, -1);
   ShowLayer(layer + 1, true);
-  D().BalloonNowWidth = std::min(D().BalloonNowWidth + fullW / 10, fullW);
-  D().BalloonNowHeight = std::min(D().BalloonNowHeight + fullH / 10, fullH);
-  PlaceBalloon(D().BalloonNowWidth, D().BalloonNowHeight);
-  if (D().BalloonNowWidth < fullW || D().BalloonNowHeight < fullH) return;
+  DuelState.BalloonNowWidth = std::min(DuelState.BalloonNowWidth + fullW / 10, fullW);
+  DuelState.BalloonNowHeight = std::min(DuelState.BalloonNowHeight + fullH / 10, fullH);
+  PlaceBalloon(DuelState.BalloonNowWidth, DuelState.BalloonNowHeight);
+  if (DuelState.BalloonNowWidth < fullW || DuelState.BalloonNowHeight < fullH) return;
   FrameClock.FrameLoopRunning = 0;
   // The text, in the style G00_Balloon chose.
-  TextStyle.TextFontSize = D().BalloonFontSize;
+  TextStyle.TextFontSize = DuelState.BalloonFontSize;
   TextStyle.TextX = 15;
   TextStyle.TextY = 12;
-  TextStyle.LineHeight = D().BalloonFontSize + 12;
+  TextStyle.LineHeight = DuelState.BalloonFontSize + 12;
   TextWindow.WindowFrameStyle = 0;
   LineCode.ActionCode = 0;
   FaceSlot.TextSlotIndex = -1;  // the duel keeps no text for a conversation to redraw
@@ -245,37 +238,37 @@ void BalloonOpenFrame() {
 }
 
 void BalloonCloseFrame() {
-  const size_t s = S();
+  const size_t s = SlotIndex();
   const int fullW = BalloonGeometry.SlotBalloonWidth[s];
   const int fullH = BalloonGeometry.SlotBalloonHeight[s];
   const int layer = FaceSlot.BalloonLayer[s];
-  if (Run().AnimationFrame == 0) {
-    GetLayerRect(50, layer);
-    D().BalloonNowWidth = DrawState.CurrentRect.Width;
-    D().BalloonNowHeight = DrawState.CurrentRect.Height;
+  if (AnimationRun.AnimationFrame == 0) {
+    GetLayerRect(kRectIntoCurrent, layer);
+    DuelState.BalloonNowWidth = DrawState.CurrentRect.Width;
+    DuelState.BalloonNowHeight = DrawState.CurrentRect.Height;
   }
-  ++Run().AnimationFrame;
-  D().BalloonNowWidth = std::max(D().BalloonNowWidth - fullW / 7, 0);
-  D().BalloonNowHeight = std::max(D().BalloonNowHeight - fullH / 7, 0);
+  ++AnimationRun.AnimationFrame;
+  DuelState.BalloonNowWidth = std::max(DuelState.BalloonNowWidth - fullW / 7, 0);
+  DuelState.BalloonNowHeight = std::max(DuelState.BalloonNowHeight - fullH / 7, 0);
   // A balloon smaller than a seventh would never shrink: it ends at once.
-  if (fullW / 7 <= 0) D().BalloonNowWidth = 0;
-  if (fullH / 7 <= 0) D().BalloonNowHeight = 0;
-  PlaceBalloon(D().BalloonNowWidth, D().BalloonNowHeight);
-  if (D().BalloonNowWidth <= fullW * 3 / 7) ShowLayer(layer + 1, false);
-  if (D().BalloonNowWidth > 0 || D().BalloonNowHeight > 0) return;
+  if (fullW / 7 <= 0) DuelState.BalloonNowWidth = 0;
+  if (fullH / 7 <= 0) DuelState.BalloonNowHeight = 0;
+  PlaceBalloon(DuelState.BalloonNowWidth, DuelState.BalloonNowHeight);
+  if (DuelState.BalloonNowWidth <= fullW * 3 / 7) ShowLayer(layer + 1, false);
+  if (DuelState.BalloonNowWidth > 0 || DuelState.BalloonNowHeight > 0) return;
   ShowLayer(layer, false);
   FaceSlot.SpeechState[s] = kBalloonHidden;
   FrameClock.FrameLoopRunning = 0;
 }
 
 void ShakeFrame() {
-  if (Run().AnimationFrame == 0) {
-    Run().AnimationLength = EffectParams.EffectFrames;
+  if (AnimationRun.AnimationFrame == 0) {
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
     LineState.BalloonMoveThought = 0;
-    BalloonMove.BalloonMoveLayer = FaceSlot.BalloonLayer[S()];
+    BalloonMove.BalloonMoveLayer = FaceSlot.BalloonLayer[SlotIndex()];
     BalloonMoveGather();
   }
-  if (Run().AnimationFrame >= Run().AnimationLength) {
+  if (AnimationRun.AnimationFrame >= AnimationRun.AnimationLength) {
     std::array<float, 4> home = {-99.0f, -99.0f, -99.0f, -99.0f};
     BalloonMoveApply(0, 0, home);
     FrameClock.FrameLoopRunning = 0;
@@ -285,43 +278,43 @@ void ShakeFrame() {
   const int dx = RandomRange(0, 10) - 5;
   const int dy = RandomRange(0, 10) - 5;
   BalloonMoveApply(dx, dy, factors);
-  ++Run().AnimationFrame;
+  ++AnimationRun.AnimationFrame;
 }
 
 void HitFrame() {
   SetFrameLength(-1, kHitFrameMs);
-  const int face = FaceSlot.FaceLayer[S()];
+  const int face = FaceSlot.FaceLayer[SlotIndex()];
   const int flash = ScreenButtons.PictureFirstBox;
-  const int f = Run().AnimationFrame;
+  const int f = AnimationRun.AnimationFrame;
   if (f == 0) {
-    GetLayerRect(50, face);
+    GetLayerRect(kRectIntoCurrent, face);
     DrawState.CurrentLayer = flash;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     LayerInfo(flash).BackColor = RgbColor(255, 255, 255);
     ClearLayerImage(flash);
     LayerToBack(flash);
     LayerToBack(face);
-    Run().AnimationLength = EffectParams.EffectFrames > 0 ? EffectParams.EffectFrames : 12;
+    AnimationRun.AnimationLength = EffectParams.EffectFrames > 0 ? EffectParams.EffectFrames : 12;
     // The guard frame stays visible behind the face: a guarded hit flashes briefly.
-    if (Slot() == kDuelPlayerSlot && D().DuelGuard[0] == 1) {
-      LayerToBack(D().GuardMarkBox);
-      Run().AnimationLength = 4;
+    if (Slot() == kDuelPlayerSlot && DuelState.DuelGuard[0] == 1) {
+      LayerToBack(DuelState.GuardMarkBox);
+      AnimationRun.AnimationLength = 4;
     }
   }
   static constexpr int kSoundFrames[5][4] = {{0, -1, -1, -1}, {0, -1, -1, -1}, {0, 2, -1, -1}, {0, 2, 4, -1}, {0, 4, 8, 12}};
-  const int kind = std::clamp(D().DuelHitKind, 0, 4);
+  const int kind = std::clamp(DuelState.DuelHitKind, 0, 4);
   for (int at : kSoundFrames[kind]) {
-    if (at == f) G00_Sound(kind == 0 ? 10 : 11);
+    if (at == f) GameSound(kind == 0 ? 10 : 11);
   }
   ShowLayer(flash, f % 2 == 1);
-  ++Run().AnimationFrame;
-  if (Run().AnimationFrame < Run().AnimationLength) return;
+  ++AnimationRun.AnimationFrame;
+  if (AnimationRun.AnimationFrame < AnimationRun.AnimationLength) return;
   ShowLayer(flash, false);
   FrameClock.FrameLoopRunning = 0;
 }
 
 void GuardColour(uint32_t colour) {
-  const int mark = D().GuardMarkBox;
+  const int mark = DuelState.GuardMarkBox;
   LayerInfo(mark).BackColor = colour;
   ClearLayerImage(mark);
 }
@@ -329,13 +322,13 @@ void GuardColour(uint32_t colour) {
 void GuardFrame() {
   constexpr uint32_t kBlue = RgbColor(0, 128, 255);
   constexpr int kFrames = 20;
-  const int mark = D().GuardMarkBox;
-  if (Run().AnimationFrame == 0) {
-    GetLayerRect(50, FaceSlot.FaceLayer[S()]);
+  const int mark = DuelState.GuardMarkBox;
+  if (AnimationRun.AnimationFrame == 0) {
+    GetLayerRect(kRectIntoCurrent, FaceSlot.FaceLayer[SlotIndex()]);
     const Rect face = DrawState.CurrentRect;
     DrawState.CurrentLayer = mark;
     DrawState.CurrentRect = {face.X - 50, face.Y - 50, face.Width + 100, face.Height + 100};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     GuardColour(kBlue);
     LayerToBack(mark);
     MotionSlotRecord& m = MotionSlot[0];
@@ -348,13 +341,13 @@ void GuardFrame() {
     m.MotionEndY = face.Y - 10;
     m.MotionEndWidth = face.Width + 20;
     m.MotionEndHeight = face.Height + 20;
-    Run().AnimationLength = kFrames;
+    AnimationRun.AnimationLength = kFrames;
   }
-  ++Run().AnimationFrame;
+  ++AnimationRun.AnimationFrame;
   MotionState.CurrentMotionSlot = 0;
-  MotionCurveStep(kEaseOutSized);
-  GuardColour((Run().AnimationFrame / 2) % 2 == 0 ? kBlue : RgbColor(255, 255, 255));
-  if (Run().AnimationFrame < kFrames) return;
+  MotionCurveStep(kMotionSizedEaseOut);
+  GuardColour((AnimationRun.AnimationFrame / 2) % 2 == 0 ? kBlue : RgbColor(255, 255, 255));
+  if (AnimationRun.AnimationFrame < kFrames) return;
   GuardColour(kBlue);
   FrameClock.FrameLoopRunning = 0;
 }
@@ -375,41 +368,42 @@ void G00_Layout(int kind) {
 
 Rect G00_HpPanelPlace(int side) {
   const PanelRow p = Panel(side);
-  return side == kDuelPlayer ? Rect{p.startX, Height() - 65, p.width, p.height} : Rect{150, 10, p.width, p.height};
+  return side == kDuelPlayer ? Rect{p.startX, WindowHeight() - 65, p.width, p.height}
+                             : Rect{150, 10, p.width, p.height};
 }
 
 void G00_HpPanel(int side, int redraw) {
   if (side != kDuelPlayer && side != kDuelBoss) return;
   const PanelRow p = Panel(side);
-  const int layer = D().HpPanelFirstBox + side;
+  const int layer = DuelState.HpPanelFirstBox + side;
   DrawState.CurrentLayer = layer;
   if (redraw == 0) {
     DrawState.CurrentRect = {p.startX, p.startY, p.width, p.height};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
   }
   const int x = LayerLeft(layer);
   const int y = LayerTop(layer);
   C00_LoadPicture(1, 6, 50 + side);
   // The panel keeps its size whatever the picture's.
   MoveLayer(layer, x, y, p.width, p.height);
-  const int hp = D().DuelHp[static_cast<size_t>(side)];
+  const int hp = DuelState.DuelHp[static_cast<size_t>(side)];
   NumberColours(hp <= 9);
   PrintCentred(layer, std::to_string(hp), p.fontSize, p.width, p.height);
 }
 
 void G00_DamagePanel(int side) {
   if (side != kDuelPlayer && side != kDuelBoss) return;
-  const int layer = D().DamagePanelFirstBox + side;
+  const int layer = DuelState.DamagePanelFirstBox + side;
   constexpr int kFontSize = 50;
-  TextStyle.CurrentText = std::to_string(D().DuelHpChange);
+  TextStyle.CurrentText = std::to_string(DuelState.DuelHpChange);
   TextStyle.TextFontSize = kFontSize;
   MeasureText(0);
   const int w = TextStyle.MeasuredWidth + 10;
   const int h = TextStyle.MeasuredHeight + 10;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {LayerLeft(layer), LayerTop(layer), w, h};
-  PrepareLayer(10);
-  NumberColours(D().DuelHpChange < 0);
+  PrepareLayer(kPreparePictureShown);
+  NumberColours(DuelState.DuelHpChange < 0);
   PrintCentred(layer, TextStyle.CurrentText, kFontSize, w, h);
   tq::DrawBox(LayerImage(layer), 0, 0, w - 1, h - 1, tq::PixelFromColor(RgbColor(192, 0, 0)));
   LayerImage(layer).MarkChanged();
@@ -424,9 +418,9 @@ void G00_Balloon(int speaker, int fontSize, const std::string& text, const std::
   LineState.LineVoice = voice;
   ScriptStore.ScriptText[0] = text;
   ScriptStore.CurrentScriptLine = 0;
-  D().BalloonFontSize = fontSize > 0 ? fontSize : 20;
+  DuelState.BalloonFontSize = fontSize > 0 ? fontSize : 20;
   G00_Layout(speaker == kDuelBoss ? 11 : 10);
-  const int balloon = FaceSlot.BalloonLayer[S()];
+  const int balloon = FaceSlot.BalloonLayer[SlotIndex()];
   LayerToFront(balloon + 1);
   LayerToFront(balloon);
   Wait(kDuelBalloonOpen, 0);
@@ -434,7 +428,7 @@ void G00_Balloon(int speaker, int fontSize, const std::string& text, const std::
 
 void G00_CloseBalloon(int speaker) {
   G00_Layout(speaker == kDuelBoss ? 11 : 10);
-  if (FaceSlot.SpeechState[S()] != kBalloonShown) return;
+  if (FaceSlot.SpeechState[SlotIndex()] != kBalloonShown) return;
   Wait(kDuelBalloonClose, 0);
 }
 
@@ -462,7 +456,7 @@ bool G00_Frame() {
 }
 
 void G00_Picture(int side, int number) {
-  const int layer = side == kDuelBoss ? D().BossPictureBox : D().PlayerPictureBox;
+  const int layer = side == kDuelBoss ? DuelState.BossPictureBox : DuelState.PlayerPictureBox;
   DrawState.CurrentLayer = layer;
   C00_LoadPicture(1, side == kDuelBoss ? 300 : 302, number);
   CaptionHitPoints(side, layer);
@@ -475,47 +469,48 @@ void G00_Glide(int code, int layer, const Rect& from, const Rect& to, int frames
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = 13;
   EffectParams.EffectMotionKind = motionKind;
-  G00_Effect(code);
+  RunEffect(code, EffectEnd::kReturn);
 }
 
 void G00_Band(bool opening, int height, uint32_t colour, int frames) {
   const int band = ScreenButtons.BoardFirstBox;
-  const Rect line{0, Height() / 2 - 1, Width(), 2};
+  const Rect line{0, WindowHeight() / 2 - 1, WindowWidth(), 2};
   if (opening) {
     DrawState.CurrentLayer = band;
     DrawState.CurrentRect = line;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     LayerInfo(band).BackColor = colour;
     ClearLayerImage(band);
-    G00_Glide(kMoveResize, band, line, {0, Height() / 2 - height / 2, Width(), height}, frames, kLinearSized);
+    G00_Glide(kEffectMoveResize, band, line, {0, WindowHeight() / 2 - height / 2, WindowWidth(), height}, frames,
+              kMotionSizedLinear);
     return;
   }
-  GetLayerRect(50, band);
-  G00_Glide(kMoveResize, band, DrawState.CurrentRect, line, frames, kLinearSized);
+  GetLayerRect(kRectIntoCurrent, band);
+  G00_Glide(kEffectMoveResize, band, DrawState.CurrentRect, line, frames, kMotionSizedLinear);
   ShowLayer(band, false);
 }
 
 void G00_BannerIn(int picture) {
-  G00_Sound(kBannerSound);
+  GameSound(kBannerSound);
   G00_Band(true, 300, RgbColor(255, 255, 255), 10);
   const int layer = ScreenButtons.PictureFirstBox;
   DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect = {Width(), 0, 0, 0};
-  PrepareLayer(10);
+  DrawState.CurrentRect = {WindowWidth(), 0, 0, 0};
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, 6, picture);
   const int w = LayerWidth(layer);
   const int h = LayerHeight(layer);
   const int x = CentreX(int{w});
   const int y = CentreY(int{h});
-  G00_Glide(kMove, layer, {x + 200, y, w, h}, {x, y, w, h}, 7, 11);
+  G00_Glide(kEffectMove, layer, {x + 200, y, w, h}, {x, y, w, h}, 7, kMotionEaseOut);
 }
 
 void G00_BannerOut() {
-  G00_Sound(kBannerSound);
+  GameSound(kBannerSound);
   const int layer = ScreenButtons.PictureFirstBox;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   const Rect r = DrawState.CurrentRect;
-  G00_Glide(kMove, layer, r, {-r.Width, r.Y, r.Width, r.Height}, 3, 11);
+  G00_Glide(kEffectMove, layer, r, {-r.Width, r.Y, r.Width, r.Height}, 3, kMotionEaseOut);
   ShowLayer(layer, false);
   G00_Band(false, 300, RgbColor(255, 255, 255), 10);
 }

@@ -15,6 +15,7 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "games/motion_slot_store.h"
+#include "scenario/motion_curves.h"
 
 PairsStateRecord PairsState;
 
@@ -34,12 +35,7 @@ enum : int {  // SceneState
   kCleared = 40,
 };
 
-enum : int {  // AnimationCode
-  kPause = 700,
-  kMusicFade = 750,
-  kMove = 800,
-  kMoveSlots = 801,
-  kMoveResize = 805,
+enum : int {  // AnimationCode of the screen's own frames
   kLifeIconsFrames = 1000,
   kTurnBoard = 1001,
   kButtonFlash = 1005,
@@ -67,11 +63,6 @@ constexpr int kTitleSplitX = 245;
 constexpr int kLifeIconX = 3;
 constexpr int kFacesPerRow = 10;
 constexpr int kDefaultDelay = 13;
-// Motion kinds of MotionCurveStep.
-constexpr int kLinear = 10;
-constexpr int kEaseOut = 11;
-constexpr int kLinearSized = 15;
-constexpr int kEaseOutSized = 16;
 
 // The three levels. A card size of 0 is taken from the card-back picture.
 struct LevelRow {
@@ -87,22 +78,9 @@ constexpr LevelRow kLevels[] = {
 constexpr int kFallbackCardWidth = 51;
 constexpr int kFallbackCardHeight = 68;
 
-PairsStateRecord& P() { return PairsState; }
-int Width() { return ScreenSize.ScreenWidth; }
-int Height() { return ScreenSize.ScreenHeight; }
+const LevelRow& Level() { return kLevels[std::clamp(PairsState.PairsLevel, 0, 2)]; }
 
-const LevelRow& Level() { return kLevels[std::clamp(P().PairsLevel, 0, 2)]; }
-
-
-void Sound(int number, int channel = 0, float offset = 0.0f) { C40_PlaySound(number, channel, offset); }
-
-// Every effect here returns to this step when it is done; the step decides what next.
-void RunEffect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
-
-// Effect 800 (a move) or 805 (a move and resize) of one layer.
+// Effect 800 (a move) or 805 (a move and resize) of one layer, returning here.
 void Glide(int code, int layer, const Rect& from, const Rect& to, int frames, int delay, int motionKind) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = from;
@@ -110,32 +88,23 @@ void Glide(int code, int layer, const Rect& from, const Rect& to, int frames, in
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = delay;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(code);
+  RunEffect(code, EffectEnd::kReturn);
 }
 
 // A layer prepared visible in front at `at`, black.
 void PrepareAt(int layer, const Rect& at) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 // A black band that opens from a 2 px line across its middle to `full`.
 void OpenBand(int layer, const Rect& full) {
   const Rect line{full.X, full.Y + full.Height / 2 - 1, full.Width, 2};
   PrepareAt(layer, line);
-  Glide(kMoveResize, layer, line, full, 8, kDefaultDelay, kLinearSized);
+  Glide(kEffectMoveResize, layer, line, full, 8, kDefaultDelay, kMotionSizedLinear);
 }
 
-void Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  RunEffect(kPause);
-}
-
-void FadeMusic() {
-  EffectParams.EffectFrameDelay = 100;
-  RunEffect(kMusicFade);
-}
 
 // Motion slot `slot` := `layer` from `from` to `to` (for the moves of several layers).
 void StoreSlot(int slot, int layer, const Rect& from, const Rect& to) {
@@ -150,7 +119,7 @@ void MoveTwoSlots(int frames, int motionKind) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = kDefaultDelay;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(kMoveSlots);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 // The game-over or clear picture in sheet 1: its halves slide in from both sides
@@ -164,9 +133,9 @@ void SlideInHalves(int picture, int frames, int sound, int soundFrame) {
   const int left = w / 2;
   const int right = w - left;
   const int y = CentreY(h);
-  const int middle = Width() / 2;
+  const int middle = WindowWidth() / 2;
   const Rect leftFrom{-left, y, left, h};
-  const Rect rightFrom{Width(), y, right, h};
+  const Rect rightFrom{WindowWidth(), y, right, h};
   PrepareAt(0, leftFrom);
   ClipCellToLayer(kEndSheet, 0, 0, left, h);
   PrepareAt(1, rightFrom);
@@ -178,7 +147,7 @@ void SlideInHalves(int picture, int frames, int sound, int soundFrame) {
   cue.EffectSoundFrame = soundFrame;
   cue.EffectSoundChannel = 0;
   cue.EffectSoundVolumeOffset = -0.05f;
-  MoveTwoSlots(frames, kEaseOut);
+  MoveTwoSlots(frames, kMotionEaseOut);
 }
 
 // Button k's plain or lit row of the button sheet.
@@ -186,7 +155,7 @@ void ShowButtonRow(int k, bool lit) {
   if (k < 0 || k >= kButtonCount) return;
   DrawState.CurrentLayer = ScreenButtons.ButtonFirstBox + k;
   const int row = lit ? k : kButtonCount + k;
-  ClipCellToLayer(kButtonSheet, 0, row * kButtonHeight, Width(), kButtonHeight);
+  ClipCellToLayer(kButtonSheet, 0, row * kButtonHeight, WindowWidth(), kButtonHeight);
 }
 
 // The level button the last click or move was on, or -1.
@@ -197,44 +166,46 @@ int ButtonUnderPointer() {
 }
 
 int SlotX(int slot) {
-  return P().PairsGridLeft + P().PairSlotCol[static_cast<size_t>(slot)] * (P().PairCardWidth + P().PairsGapX);
+  const PairsStateRecord& pairs = PairsState;
+  return pairs.PairsGridLeft + pairs.PairSlotCol[static_cast<size_t>(slot)] * (pairs.PairCardWidth + pairs.PairsGapX);
 }
 int SlotY(int slot) {
-  return P().PairsGridTop + P().PairSlotRow[static_cast<size_t>(slot)] * (P().PairCardHeight + P().PairsGapY);
+  const PairsStateRecord& pairs = PairsState;
+  return pairs.PairsGridTop + pairs.PairSlotRow[static_cast<size_t>(slot)] * (pairs.PairCardHeight + pairs.PairsGapY);
 }
 
-bool ValidSlot(int slot) { return slot >= 0 && slot < static_cast<int>(P().PairValue.size()); }
+bool ValidSlot(int slot) { return slot >= 0 && slot < static_cast<int>(PairsState.PairValue.size()); }
 
 // The first face-down card, in slot order, whose rectangle (edges included) holds the
 // pointer; -1 when none does.
 int CardUnderPointer() {
   const int px = InputEvent.PointerX;
   const int py = InputEvent.PointerY;
-  for (int s = 0; s < static_cast<int>(P().PairValue.size()); ++s) {
-    if (P().PairFaceUp[static_cast<size_t>(s)] != 0) continue;
+  for (int s = 0; s < static_cast<int>(PairsState.PairValue.size()); ++s) {
+    if (PairsState.PairFaceUp[static_cast<size_t>(s)] != 0) continue;
     const int x = SlotX(s);
     const int y = SlotY(s);
-    if (px >= x && px <= x + P().PairCardWidth && py >= y && py <= y + P().PairCardHeight) return s;
+    if (px >= x && px <= x + PairsState.PairCardWidth && py >= y && py <= y + PairsState.PairCardHeight) return s;
   }
   return -1;
 }
 
 bool AllFaceUp() {
-  return std::all_of(P().PairFaceUp.begin(), P().PairFaceUp.end(), [](int up) { return up != 0; });
+  return std::all_of(PairsState.PairFaceUp.begin(), PairsState.PairFaceUp.end(), [](int up) { return up != 0; });
 }
 
 // --- states ---
 
 void Start() {
-  P().PairsBoardBox = 10;
-  P().PairsSignBox = 4;
-  P().CardSourceFirstBox = 6;
+  PairsState.PairsBoardBox = 10;
+  PairsState.PairsSignBox = 4;
+  PairsState.CardSourceFirstBox = 6;
   ScreenButtons.ButtonFirstBox = 0;
   ScreenButtons.BoardFirstBox = 50;
   // The screen we came from may have left its buttons live; ours are not in yet.
   SceneCursor.ButtonMode = 0;
   EffectParams.EffectFrameDelay = kDefaultDelay;
-  P().PairsLevel = 0;
+  PairsState.PairsLevel = 0;
   DrawState.SheetIndex = kTitleSheet;
   C00_LoadPicture(2, kTitlePicture, 0);
   DrawState.SheetIndex = kButtonSheet;
@@ -250,13 +221,13 @@ void TitleIn() {
   const Rect leftFrom{0, -h, kTitleSplitX, h};
   PrepareAt(11, leftFrom);
   ClipCellToLayer(kTitleSheet, 0, 0, kTitleSplitX, h);
-  Sound(302);
-  Glide(kMove, 11, leftFrom, {0, 0, kTitleSplitX, h}, 30, 5, kLinear);
-  const Rect rightFrom{Width(), 0, rest, h};
+  GameSound(302);
+  Glide(kEffectMove, 11, leftFrom, {0, 0, kTitleSplitX, h}, 30, 5, kMotionLinear);
+  const Rect rightFrom{WindowWidth(), 0, rest, h};
   PrepareAt(12, rightFrom);
   ClipCellToLayer(kTitleSheet, kTitleSplitX, 0, rest, h);
-  Sound(302, 1);
-  Glide(kMove, 12, rightFrom, {kTitleSplitX, 0, rest, h}, 30, 5, kLinear);
+  GameSound(302, 1);
+  Glide(kEffectMove, 12, rightFrom, {kTitleSplitX, 0, rest, h}, 30, 5, kMotionLinear);
   C15_PlayMusic(300);
 }
 
@@ -269,8 +240,7 @@ void Title() {
     case 1:
       for (int k = 0; k < kButtonCount; ++k) G03_Board(20, k);
       for (int k = 0; k < kButtonCount; ++k) ShowLayer(ScreenButtons.BoardFirstBox + k, false);
-      GoTo(kLevelSelect, -1);
-      Wait(0, 0);
+      GoToNextTick(kLevelSelect, -1);
       break;
     default: break;
   }
@@ -288,9 +258,9 @@ void LevelSelect() {
       // The clicked layer names the level: the hover may not have run before the click.
       const int k = ButtonUnderPointer();
       if (k < 0) return;
-      Sound(303);
+      GameSound(303);
       SceneCursor.ButtonMode = 0;
-      P().PairsLevel = k;
+      PairsState.PairsLevel = k;
       ScreenButtons.HoveredButton = k;
       GoTo(kDealing, 0);
       Wait(kButtonFlash, 0);  // its end arms the tick that starts the deal
@@ -307,9 +277,9 @@ void LoadSources() {
   const int pictures[4][2] = {
       {level.backPicture, 0}, {level.facesPicture, 0}, {kLifePicture, level.lifeIconNumber}, {kBackdropPicture, 0}};
   for (int i = 0; i < 4; ++i) {
-    DrawState.CurrentLayer = P().CardSourceFirstBox + i;
-    DrawState.CurrentRect = {Width(), 0, kFallbackCardWidth, kFallbackCardHeight};
-    PrepareLayer(11);
+    DrawState.CurrentLayer = PairsState.CardSourceFirstBox + i;
+    DrawState.CurrentRect = {WindowWidth(), 0, kFallbackCardWidth, kFallbackCardHeight};
+    PrepareLayer(kPreparePictureHidden);
     C00_LoadPicture(1, pictures[i][0], pictures[i][1]);
   }
 }
@@ -317,41 +287,42 @@ void LoadSources() {
 void LayOutGrid() {
   const LevelRow& level = Level();
   if (level.cardWidth > 0) {
-    P().PairCardWidth = level.cardWidth;
-    P().PairCardHeight = level.cardHeight;
+    PairsState.PairCardWidth = level.cardWidth;
+    PairsState.PairCardHeight = level.cardHeight;
   } else {
-    GetLayerRect(50, P().CardSourceFirstBox);
-    P().PairCardWidth = DrawState.CurrentRect.Width;
-    P().PairCardHeight = DrawState.CurrentRect.Height;
+    GetLayerRect(kRectIntoCurrent, PairsState.CardSourceFirstBox);
+    PairsState.PairCardWidth = DrawState.CurrentRect.Width;
+    PairsState.PairCardHeight = DrawState.CurrentRect.Height;
   }
-  P().PairsLastCol = level.columns - 1;
-  P().PairsLastRow = level.rows - 1;
-  P().PairsGapX = level.gapX;
-  P().PairsGapY = level.gapY;
-  P().LifeIconSize = level.lifeIconSize;
-  P().LivesLeft = level.lives;
-  P().FlipDelay = level.flipDelay;
-  const int gridWidth = level.columns * P().PairCardWidth + (level.columns - 1) * P().PairsGapX;
-  const int gridHeight = level.rows * P().PairCardHeight + (level.rows - 1) * P().PairsGapY;
-  P().PairsGridLeft = (Width() - gridWidth) / 2;
-  P().PairsGridTop = (Height() - gridHeight) / 2;
+  PairsState.PairsLastCol = level.columns - 1;
+  PairsState.PairsLastRow = level.rows - 1;
+  PairsState.PairsGapX = level.gapX;
+  PairsState.PairsGapY = level.gapY;
+  PairsState.LifeIconSize = level.lifeIconSize;
+  PairsState.LivesLeft = level.lives;
+  PairsState.FlipDelay = level.flipDelay;
+  const int gridWidth = level.columns * PairsState.PairCardWidth + (level.columns - 1) * PairsState.PairsGapX;
+  const int gridHeight = level.rows * PairsState.PairCardHeight + (level.rows - 1) * PairsState.PairsGapY;
+  PairsState.PairsGridLeft = (WindowWidth() - gridWidth) / 2;
+  PairsState.PairsGridTop = (WindowHeight() - gridHeight) / 2;
 }
 
 void TurnBoard(int faceUp) {
   EffectParams.EffectVariant = faceUp;
-  EffectParams.EffectFrameDelay = P().FlipDelay;
+  EffectParams.EffectFrameDelay = PairsState.FlipDelay;
   Wait(kTurnBoard, 0);
 }
 
 void Dealing() {
-  FadeMusic();
+  RunMusicFade(100);
   LoadSources();
   LayOutGrid();
   G03_Deal();
-  const Rect boardFrom{0, -Height(), Width(), Height()};
-  PrepareAt(P().PairsBoardBox, boardFrom);
+  const Rect boardFrom{0, -WindowHeight(), WindowWidth(), WindowHeight()};
+  PrepareAt(PairsState.PairsBoardBox, boardFrom);
   C00_LoadPicture(1, kBackdropPicture, 0);
-  Glide(kMove, P().PairsBoardBox, boardFrom, {0, 0, Width(), Height()}, 20, kDefaultDelay, kEaseOut);
+  Glide(kEffectMove, PairsState.PairsBoardBox, boardFrom, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay,
+        kMotionEaseOut);
   TurnBoard(0);
   Wait(kLifeIconsFrames, 0);
   GoTo(kShowing, 0);
@@ -367,17 +338,17 @@ void Showing() {
     case 1:
       G03_Board(1, 0);
       TurnBoard(1);
-      Pause(1000);
+      RunPause(1000);
       TurnBoard(0);
-      Pause(300);
+      RunPause(300);
       G03_Board(0, 1);
       SceneCursor.SceneStep = 2;
       break;
     case 2:
-      C15_PlayMusic(301 + P().PairsLevel);
+      C15_PlayMusic(301 + PairsState.PairsLevel);
       G03_Board(1, 0);
-      P().PicksOpen = 0;
-      P().FirstPick = -1;
+      PairsState.PicksOpen = 0;
+      PairsState.FirstPick = -1;
       GoTo(kPlaying, 0);
       break;
     default: break;
@@ -385,12 +356,12 @@ void Showing() {
 }
 
 void WrongPair() {
-  Sound(305, 0, -0.03f);
+  GameSound(305, 0, -0.03f);
   for (int i = 0; i < 4; ++i) G03_Board(10, 0);
   ShowLayer(ScreenButtons.BoardFirstBox, false);
-  G03_LifeIcons(P().LivesLeft, 0);
-  --P().LivesLeft;
-  if (P().LivesLeft > 0) {
+  G03_LifeIcons(PairsState.LivesLeft, 0);
+  --PairsState.LivesLeft;
+  if (PairsState.LivesLeft > 0) {
     GoTo(kTurnBack, 0);  // both cards stay up until the next click
     return;
   }
@@ -399,32 +370,33 @@ void WrongPair() {
 }
 
 void Playing() {
+  PairsStateRecord& pairs = PairsState;
   const int slot = CardUnderPointer();
   if (slot < 0) return;
-  Sound(304, 1);
-  P().PairFaceUp[static_cast<size_t>(slot)] = 1;
+  GameSound(304, 1);
+  pairs.PairFaceUp[static_cast<size_t>(slot)] = 1;
   G03_DrawCard(slot, 1);
-  P().SecondPick = slot;
-  if (P().PicksOpen == 0) {
-    P().FirstPick = slot;
-    P().PicksOpen = 1;
+  pairs.SecondPick = slot;
+  if (pairs.PicksOpen == 0) {
+    pairs.FirstPick = slot;
+    pairs.PicksOpen = 1;
     return;
   }
-  P().PicksOpen = 0;
-  if (P().PairValue[static_cast<size_t>(P().FirstPick)] != P().PairValue[static_cast<size_t>(P().SecondPick)]) {
+  pairs.PicksOpen = 0;
+  if (pairs.PairValue[static_cast<size_t>(pairs.FirstPick)] != pairs.PairValue[static_cast<size_t>(pairs.SecondPick)]) {
     WrongPair();
     return;
   }
-  Sound(300);
+  GameSound(300);
   if (!AllFaceUp()) return;
   GoTo(kCleared, 0);
   Wait(-1, 800);
 }
 
 void TurnBack() {
-  for (int slot : {P().FirstPick, P().SecondPick}) {
+  for (int slot : {PairsState.FirstPick, PairsState.SecondPick}) {
     if (!ValidSlot(slot)) continue;
-    P().PairFaceUp[static_cast<size_t>(slot)] = 0;
+    PairsState.PairFaceUp[static_cast<size_t>(slot)] = 0;
     G03_DrawCard(slot, 0);
   }
   GoTo(kPlaying, 0);
@@ -433,25 +405,26 @@ void TurnBack() {
 void GameOver() {
   switch (SceneCursor.SceneStep) {
     case 0: {
-      FadeMusic();
-      const Rect column{Width() / 2 - 1, 0, 2, Height()};
+      RunMusicFade(100);
+      const Rect column{WindowWidth() / 2 - 1, 0, 2, WindowHeight()};
       PrepareAt(50, column);
-      Glide(kMoveResize, 50, column, {0, 0, Width(), Height()}, 20, kDefaultDelay, kLinearSized);
-      Pause(500);
+      Glide(kEffectMoveResize, 50, column, {0, 0, WindowWidth(), WindowHeight()}, 20, kDefaultDelay,
+            kMotionSizedLinear);
+      RunPause(500);
       SlideInHalves(kGameOverPicture, 30, 309, 25);
       SceneCursor.SceneStep = 1;
       break;
     }
     case 1: {
-      const int left = Width() / 2;
-      const int right = Width() - left;
-      const Rect above{0, -Height(), left, Height()};
-      const Rect below{left, Height(), right, Height()};
+      const int left = WindowWidth() / 2;
+      const int right = WindowWidth() - left;
+      const Rect above{0, -WindowHeight(), left, WindowHeight()};
+      const Rect below{left, WindowHeight(), right, WindowHeight()};
       PrepareAt(50, above);
       PrepareAt(51, below);
-      StoreSlot(0, 50, above, {0, 0, left, Height()});
-      StoreSlot(1, 51, below, {left, 0, right, Height()});
-      MoveTwoSlots(10, kEaseOut);
+      StoreSlot(0, 50, above, {0, 0, left, WindowHeight()});
+      StoreSlot(1, 51, below, {left, 0, right, WindowHeight()});
+      MoveTwoSlots(10, kMotionEaseOut);
       GoTo(kTitle, 0);
       Wait(-1, 500);
       break;
@@ -463,22 +436,23 @@ void GameOver() {
 void Cleared() {
   switch (SceneCursor.SceneStep) {
     case 0: {
-      FadeMusic();
-      const Rect point{Width() / 2 - 1, Height() / 2 - 1, 2, 2};
+      RunMusicFade(100);
+      const Rect point{WindowWidth() / 2 - 1, WindowHeight() / 2 - 1, 2, 2};
       PrepareAt(50, point);
       LayerInfo(50).BackColor = RgbColor(255, 255, 255);
       ClearLayerImage(50);
-      Glide(kMoveResize, 50, point, {0, 0, Width(), Height()}, 100, kDefaultDelay, kEaseOutSized);
-      Pause(500);
+      Glide(kEffectMoveResize, 50, point, {0, 0, WindowWidth(), WindowHeight()}, 100, kDefaultDelay,
+            kMotionSizedEaseOut);
+      RunPause(500);
       SlideInHalves(kClearPicture, 50, 308, 45);
       SceneCursor.SceneStep = 1;
       break;
     }
     case 1: {
-      Sound(302);
-      const Rect above{0, -Height(), Width(), Height()};
+      GameSound(302);
+      const Rect above{0, -WindowHeight(), WindowWidth(), WindowHeight()};
       PrepareAt(2, above);
-      Glide(kMove, 2, above, {0, 0, Width(), Height()}, 30, 5, kLinear);
+      Glide(kEffectMove, 2, above, {0, 0, WindowWidth(), WindowHeight()}, 30, 5, kMotionLinear);
       SceneCursor.SceneStep = 2;
       Wait(-1, 500);
       break;
@@ -495,7 +469,7 @@ void LifeIconsFrame() {
   int& frame = AnimationRun.AnimationFrame;
   if (frame == 0) frame = 1;
   G03_LifeIcons(frame, 1);
-  if (frame >= P().LivesLeft) {
+  if (frame >= PairsState.LivesLeft) {
     FrameClock.FrameLoopRunning = 0;
     return;
   }
@@ -503,11 +477,11 @@ void LifeIconsFrame() {
 }
 
 void TurnBoardFrame() {
-  Sound(304, 1);
+  GameSound(304, 1);
   SetFrameLength(-1, EffectParams.EffectFrameDelay);
   int& frame = AnimationRun.AnimationFrame;
   G03_DrawCard(frame, EffectParams.EffectVariant);
-  if (frame >= P().PairsLastSlot) {
+  if (frame >= PairsState.PairsLastSlot) {
     EffectParams.EffectFrameDelay = kDefaultDelay;
     FrameClock.FrameLoopRunning = 0;
     return;
@@ -550,7 +524,7 @@ void G03_Hover() {
   if (k >= 0 && k != hovered) {
     for (int b = 0; b < kButtonCount; ++b) ShowButtonRow(b, b == k);
     hovered = k;
-    Sound(301, 0, -0.05f);
+    GameSound(301, 0, -0.05f);
   } else if (k < 0 && hovered != -1) {
     for (int b = 0; b < kButtonCount; ++b) ShowButtonRow(b, false);
     hovered = -1;
@@ -591,36 +565,34 @@ bool G03_Frame() {
 void G03_Leave() {
   for (int layer = 0; layer <= 79; ++layer) ShowLayer(layer, false);
   SceneCursor.StageNumber = 50;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G03_Deal() {
-  const int columns = P().PairsLastCol + 1;
-  P().PairsLastSlot = (P().PairsLastRow + 1) * columns - 1;
-  const size_t count = static_cast<size_t>(std::max(P().PairsLastSlot + 1, 0));
-  P().PairValue.assign(count, -1);
-  P().PairFaceUp.assign(count, 0);
-  P().PairSlotCol.resize(count);
-  P().PairSlotRow.resize(count);
+  const int columns = PairsState.PairsLastCol + 1;
+  PairsState.PairsLastSlot = (PairsState.PairsLastRow + 1) * columns - 1;
+  const size_t count = static_cast<size_t>(std::max(PairsState.PairsLastSlot + 1, 0));
+  PairsState.PairValue.assign(count, -1);
+  PairsState.PairFaceUp.assign(count, 0);
+  PairsState.PairSlotCol.resize(count);
+  PairsState.PairSlotRow.resize(count);
   for (int s = 0; s < static_cast<int>(count); ++s) {
-    P().PairSlotCol[static_cast<size_t>(s)] = s % columns;
-    P().PairSlotRow[static_cast<size_t>(s)] = s / columns;
+    PairsState.PairSlotCol[static_cast<size_t>(s)] = s % columns;
+    PairsState.PairSlotRow[static_cast<size_t>(s)] = s / columns;
   }
-  for (int v = 0; v <= P().PairsLastSlot / 2; ++v) {
+  for (int v = 0; v <= PairsState.PairsLastSlot / 2; ++v) {
     G03_PlaceCard(v);
     G03_PlaceCard(v);
   }
 }
 
 void G03_PlaceCard(int value) {
-  std::vector<int>& slots = P().PairValue;
+  std::vector<int>& slots = PairsState.PairValue;
   const int count = static_cast<int>(slots.size());
   // A full table would have the probe draw again for ever: the card is left out.
   if (std::find(slots.begin(), slots.end(), -1) == slots.end()) return;
-  const int first = RandomRange(0, P().PairsLastSlot);
+  const int first = RandomRange(0, PairsState.PairsLastSlot);
   for (int probe = 0; probe < count; ++probe) {
     const int s = (first + probe) % count;
     if (slots[static_cast<size_t>(s)] == -1) {
@@ -632,69 +604,69 @@ void G03_PlaceCard(int value) {
 
 void G03_DrawCard(int slot, int faceUp) {
   if (!ValidSlot(slot)) return;
-  const int w = P().PairCardWidth;
-  const int h = P().PairCardHeight;
-  int source = P().CardSourceFirstBox;
+  const int w = PairsState.PairCardWidth;
+  const int h = PairsState.PairCardHeight;
+  int source = PairsState.CardSourceFirstBox;
   int sx = 0;
   int sy = 0;
   if (faceUp != 0) {
-    const int value = P().PairValue[static_cast<size_t>(slot)];
+    const int value = PairsState.PairValue[static_cast<size_t>(slot)];
     source += 1;
     sx = (value % kFacesPerRow) * w;
     sy = (value / kFacesPerRow) * h;
   }
-  BitBltCopy(source, P().PairsBoardBox, {sx, sy, w, h, SlotX(slot), SlotY(slot)});
+  BitBltCopy(source, PairsState.PairsBoardBox, {sx, sy, w, h, SlotX(slot), SlotY(slot)});
 }
 
 void G03_LifeIcons(int number, int kind) {
-  const int size = P().LifeIconSize;
-  const int y = Height() - number * size;
-  const int source = kind == 1 ? P().CardSourceFirstBox + 2 : P().CardSourceFirstBox + 3;
-  BitBltCopy(source, P().PairsBoardBox, {kLifeIconX, y, size, size, kLifeIconX, y});
+  const int size = PairsState.LifeIconSize;
+  const int y = WindowHeight() - number * size;
+  const int source = kind == 1 ? PairsState.CardSourceFirstBox + 2 : PairsState.CardSourceFirstBox + 3;
+  BitBltCopy(source, PairsState.PairsBoardBox, {kLifeIconX, y, size, size, kLifeIconX, y});
 }
 
 void G03_Board(int kind, int variant) {
   const int band = ScreenButtons.BoardFirstBox;
-  const int sign = P().PairsSignBox;
-  const Rect signBand{0, Height() / 2 - 150, Width(), 300};
+  const int sign = PairsState.PairsSignBox;
+  const Rect signBand{0, WindowHeight() / 2 - 150, WindowWidth(), 300};
   switch (kind) {
     case 0: {  // a sign board comes in on a band across the middle
       OpenBand(band, signBand);
-      Sound(302, 0, -0.05f);
-      PrepareAt(sign, {Width(), 0, 1, 1});
+      GameSound(302, 0, -0.05f);
+      PrepareAt(sign, {WindowWidth(), 0, 1, 1});
       C00_LoadPicture(1, kSignPicture, variant);
-      GetLayerRect(50, sign);
+      GetLayerRect(kRectIntoCurrent, sign);
       int h = DrawState.CurrentRect.Height;
-      const Rect from{Width(), CentreY(h), DrawState.CurrentRect.Width, h};
+      const Rect from{WindowWidth(), CentreY(h), DrawState.CurrentRect.Width, h};
       MoveLayer(sign, from.X, from.Y, from.Width, from.Height);
-      Glide(kMove, sign, from, {0, from.Y, from.Width, from.Height}, 20, 7, kLinear);
+      Glide(kEffectMove, sign, from, {0, from.Y, from.Width, from.Height}, 20, 7, kMotionLinear);
       break;
     }
     case 1: {  // the sign board goes and its band closes
       ShowLayer(sign, false);
-      const Rect line{0, signBand.Y + signBand.Height / 2 - 1, Width(), 2};
-      Glide(kMoveResize, band, signBand, line, 8, kDefaultDelay, kLinearSized);
+      const Rect line{0, signBand.Y + signBand.Height / 2 - 1, WindowWidth(), 2};
+      Glide(kEffectMoveResize, band, signBand, line, 8, kDefaultDelay, kMotionSizedLinear);
       ShowLayer(band, false);
       break;
     }
     case 10: {  // the life-loss square over the top life icon
-      const int size = P().LifeIconSize;
-      const int top = Height() - P().LivesLeft * size;
+      const int size = PairsState.LifeIconSize;
+      const int top = WindowHeight() - PairsState.LivesLeft * size;
       const Rect point{kLifeIconX + size / 2 - 1, top + size / 2 - 1, 2, 2};
       PrepareAt(band, point);
-      Glide(kMoveResize, band, point, {kLifeIconX - 3, top - 3, size + 6, size + 6}, 8, kDefaultDelay,
-            kLinearSized);
+      Glide(kEffectMoveResize, band, point, {kLifeIconX - 3, top - 3, size + 6, size + 6}, 8, kDefaultDelay,
+            kMotionSizedLinear);
       break;
     }
     case 20: {  // level button `variant` on its band
       if (variant < 0 || variant >= kButtonCount) return;
-      const int y = Height() / 2 + 60 + 65 * variant;
-      OpenBand(band + variant, {0, y, Width(), kButtonHeight});
+      const int y = WindowHeight() / 2 + 60 + 65 * variant;
+      OpenBand(band + variant, {0, y, WindowWidth(), kButtonHeight});
       const int button = ScreenButtons.ButtonFirstBox + variant;
-      const Rect from{200, y, Width(), kButtonHeight};
+      const Rect from{200, y, WindowWidth(), kButtonHeight};
       PrepareAt(button, from);
       ShowButtonRow(variant, false);
-      Glide(kMove, button, from, {0, y, Width(), kButtonHeight}, 10, 5, kLinear);
+      Glide(kEffectMove, button, from, {0, y, WindowWidth(), kButtonHeight}, 10, 5, kMotionLinear);
       break;
     }
     default: break;

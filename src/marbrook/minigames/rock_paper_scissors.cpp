@@ -16,9 +16,6 @@ JankenStateRecord JankenState;
 
 namespace {
 
-JankenStateRecord& J() { return JankenState; }
-SceneCursorRecord& Cursor() { return SceneCursor; }
-
 // SceneState values; the three opponents' bodies add 0, 100 or 200 to the round
 // states (the opening is 2, 101, 201). States 30 and 31 are shared.
 enum : int {
@@ -68,39 +65,31 @@ enum : int {
   kVictoryFlash = 1077,
   kTextIn = 1078,
   kTextOut = 1079,
-  kMusicFade = 750,
 };
 
 constexpr int kHandButtonMode = 10;
 
-
 // Code n with SceneStep := next set first, as every step of the game does.
 void Then(int next, int code) {
-  Cursor().SceneStep = next;
+  SceneCursor.SceneStep = next;
   Wait(code, 0);
 }
 
 // The state of this opponent's body for a round state (5, 10, 20, 21, 25).
-int Own(int state) { return state + (J().JankenOpponent - 1) * 100; }
-int OpeningState() { return J().JankenOpponent == 1 ? kOpeningA : (J().JankenOpponent - 1) * 100 + 1; }
+int Own(int state) { return state + (JankenState.JankenOpponent - 1) * 100; }
+int OpeningState() { return JankenState.JankenOpponent == 1 ? kOpeningA : (JankenState.JankenOpponent - 1) * 100 + 1; }
 
-int Board(int base) { return (J().JankenOpponent - 1) * 20 + base; }
+int Board(int base) { return (JankenState.JankenOpponent - 1) * 20 + base; }
 
-// The music fade that returns to the step: the clear and the defeat go on after it.
-void FadeMusic() {
-  EffectParams.EffectFrameDelay = 100;
-  EffectParams.EffectResumesStep = 0;
-  Wait(kMusicFade, 0);
-}
 
 void Opening() {
   static constexpr int kTitleCodes[3][2] = {{kTitleIn, kTitleOut}, {1040, 1041}, {1050, 1051}};
-  const int o = J().JankenOpponent - 1;
-  switch (Cursor().SceneStep) {
+  const int o = JankenState.JankenOpponent - 1;
+  switch (SceneCursor.SceneStep) {
     case 0: Then(1, kTitleCodes[o][0]); break;
     case 1: Then(2, kTitleCodes[o][1]); break;
     case 2:
-      J().JankenBoard = Board(0);
+      JankenState.JankenBoard = Board(0);
       Then(3, kBoardIn);
       break;
     case 3:
@@ -111,16 +100,16 @@ void Opening() {
   }
 }
 
-void DrawHand() { J().JankenOpponentHand = RandomRange(0, 2); }
+void DrawHand() { JankenState.JankenOpponentHand = RandomRange(0, 2); }
 
 // Step 4 of the round start: the opponent's hand, and what it says before the choice.
 void OpponentHand() {
-  const int round = J().JankenRound;
-  switch (J().JankenOpponent) {
+  const int round = JankenState.JankenRound;
+  switch (JankenState.JankenOpponent) {
     case 1:
       DrawHand();
       Then(5, kCardIn);
-      if (round == 3) Cursor().SceneStep = 20;  // the round-3 remark after the card
+      if (round == 3) SceneCursor.SceneStep = 20;  // the round-3 remark after the card
       break;
     case 2:
       if (round == 1) {
@@ -128,29 +117,29 @@ void OpponentHand() {
         Then(5, kCardIn);
         break;
       }
-      J().JankenCardCount = round == 2 ? 2 : 6;
-      if (round == 3) J().JankenTalkCount = 1;
+      JankenState.JankenCardCount = round == 2 ? 2 : 6;
+      if (round == 3) JankenState.JankenTalkCount = 1;
       DrawHand();
-      J().JankenBoard = round == 2 ? 37 : 36;
+      JankenState.JankenBoard = round == 2 ? 37 : 36;
       Then(20, kCardIn);
       break;
     default:
-      J().JankenTalkCount = 0;
+      JankenState.JankenTalkCount = 0;
       if (round == 1) {
-        J().JankenCardCount = 7;
+        JankenState.JankenCardCount = 7;
         DrawHand();
-        J().JankenBoard = 60;
+        JankenState.JankenBoard = 60;
         Then(20, 1060);
       } else if (round == 2) {
-        J().JankenCardCount = 1;
-        J().JankenOpponentHand = 1;  // shown during the speech; the real hand comes later
-        J().JankenBoard = 65;
+        JankenState.JankenCardCount = 1;
+        JankenState.JankenOpponentHand = 1;  // shown during the speech; the real hand comes later
+        JankenState.JankenBoard = 65;
         Then(20, kCardIn);
       } else {
-        J().JankenCardCount = 1;
-        J().JankenOpponentHand = 1;
-        J().JankenBoard = 70;
-        Cursor().SceneStep = 20;
+        JankenState.JankenCardCount = 1;
+        JankenState.JankenOpponentHand = 1;
+        JankenState.JankenBoard = 70;
+        SceneCursor.SceneStep = 20;
         Wait(0, 0);
       }
       break;
@@ -161,12 +150,12 @@ void OpponentHand() {
 void RemarkA(int step) {
   switch (step) {
     case 20:
-      J().JankenBoard = 15;
+      JankenState.JankenBoard = 15;
       Then(21, kBoardIn);
       break;
     case 21: Then(22, kBoardOut); break;
     case 22:
-      Cursor().SceneStep = 5;
+      SceneCursor.SceneStep = 5;
       Wait(-1, 500);
       break;
     default: break;
@@ -177,19 +166,19 @@ void RemarkA(int step) {
 void RemarkB(int step) {
   switch (step) {
     case 20:
-      Cursor().SceneStep = 21;
+      SceneCursor.SceneStep = 21;
       Wait(-1, 500);
       break;
     case 21: Then(22, kBoardIn); break;
     case 22: Then(23, kBoardOut); break;
     case 23:
-      if (J().JankenTalkCount >= 1) {
-        J().JankenTalkCount = 0;
-        J().JankenBoard = 38;
-        Cursor().SceneStep = 21;
+      if (JankenState.JankenTalkCount >= 1) {
+        JankenState.JankenTalkCount = 0;
+        JankenState.JankenBoard = 38;
+        SceneCursor.SceneStep = 21;
         Wait(-1, 250);
       } else {
-        Cursor().SceneStep = 5;
+        SceneCursor.SceneStep = 5;
         Wait(-1, 500);
       }
       break;
@@ -199,13 +188,13 @@ void RemarkB(int step) {
 
 // What the third opponent does after speech board `count` of its round.
 void TalkOn(int board, int code) {
-  J().JankenBoard = board;
-  Cursor().SceneStep = 20;
+  JankenState.JankenBoard = board;
+  SceneCursor.SceneStep = 20;
   Wait(code, 0);
 }
 
 void AfterTalkC(int count) {
-  switch (J().JankenRound) {
+  switch (JankenState.JankenRound) {
     case 1: {
       static constexpr int kCodes[] = {0, 1061, 1062, 1063, 0};
       if (count >= 1 && count <= 4) TalkOn(60 + count, kCodes[count]);
@@ -235,18 +224,18 @@ void AfterTalkC(int count) {
 void RemarkC(int step) {
   switch (step) {
     case 20:
-      Cursor().SceneStep = 21;
+      SceneCursor.SceneStep = 21;
       Wait(-1, 200);
       break;
     case 21: Then(22, kBoardIn); break;
     case 22: Then(23, kBoardOut); break;
     case 23:
-      Cursor().SceneStep = 24;
+      SceneCursor.SceneStep = 24;
       Wait(-1, 200);
       break;
     case 24:
-      J().JankenTalkCount += 1;
-      AfterTalkC(J().JankenTalkCount);
+      JankenState.JankenTalkCount += 1;
+      AfterTalkC(JankenState.JankenTalkCount);
       break;
     default: break;
   }
@@ -254,11 +243,11 @@ void RemarkC(int step) {
 
 void RoundStart() {
   static constexpr int kMusic[3][2] = {{100, 101}, {110, 111}, {120, 121}};
-  const int step = Cursor().SceneStep;
+  const int step = SceneCursor.SceneStep;
   switch (step) {
     case 0:
-      if (J().JankenRound == 1) C15_PlayMusic(kMusic[J().JankenOpponent - 1][0]);
-      if (J().JankenRound == 3) C15_PlayMusic(kMusic[J().JankenOpponent - 1][1]);
+      if (JankenState.JankenRound == 1) C15_PlayMusic(kMusic[JankenState.JankenOpponent - 1][0]);
+      if (JankenState.JankenRound == 3) C15_PlayMusic(kMusic[JankenState.JankenOpponent - 1][1]);
       Then(1, kRoundBegin);
       break;
     case 1: Then(2, kButtonsRise); break;
@@ -268,41 +257,41 @@ void RoundStart() {
     case 5: Then(6, kPromptIn); break;
     case 6: Then(7, kPromptOut); break;
     case 7:
-      Cursor().SceneStep = 10;
+      SceneCursor.SceneStep = 10;
       Wait(0, 0);
       break;
     case 10: Then(11, kFigure); break;
     case 11:
-      Cursor().ButtonMode = kHandButtonMode;
+      SceneCursor.ButtonMode = kHandButtonMode;
       GoTo(Own(kChoosing), -1);
       Wait(kFramesBlink, 0);
       break;
     default:
       if (step < 20 || step > 24) break;
-      if (J().JankenOpponent == 1 && J().JankenRound == 3) RemarkA(step);
-      else if (J().JankenOpponent == 2 && J().JankenRound >= 2) RemarkB(step);
-      else if (J().JankenOpponent == 3) RemarkC(step);
+      if (JankenState.JankenOpponent == 1 && JankenState.JankenRound == 3) RemarkA(step);
+      else if (JankenState.JankenOpponent == 2 && JankenState.JankenRound >= 2) RemarkB(step);
+      else if (JankenState.JankenOpponent == 3) RemarkC(step);
       break;
   }
 }
 
 void Choosing() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case -1:
       // Once more on top, so the signboard resting below the window stays the front one.
       LayerToBack(0);
       LayerToFront(0);
-      Cursor().SceneStep = 0;
+      SceneCursor.SceneStep = 0;
       break;
     case 0: {
       const int index = InputEvent.InputSourceIndex;
-      if (InputEvent.InputSourceKind != 50 || Cursor().ButtonMode != kHandButtonMode) break;
+      if (InputEvent.InputSourceKind != 50 || SceneCursor.ButtonMode != kHandButtonMode) break;
       if (index < kHandButtonLayer || index > kHandButtonLayer + G01_LastButton()) break;
       // The hand comes from the clicked layer, never from a hover that may be stale.
-      J().JankenPlayerHand = index % 10;
-      Cursor().ButtonMode = 0;
+      JankenState.JankenPlayerHand = index % 10;
+      SceneCursor.ButtonMode = 0;
       if (G01_FinalRound()) {
-        GoTo(J().JankenPlayerHand == 3 ? kFinalWin : kFinalLoss, 0);
+        GoTo(JankenState.JankenPlayerHand == 3 ? kFinalWin : kFinalLoss, 0);
         Wait(kChoiceFour, 0);
       } else {
         GoTo(Own(kJudging), 0);
@@ -315,7 +304,7 @@ void Choosing() {
 }
 
 void Judging() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0: Then(1, kClash); break;
     case 1:
       G01_Judge();
@@ -324,16 +313,14 @@ void Judging() {
     case 2: Then(3, kResultOut); break;
     case 3: Then(4, kPiecesOut); break;
     case 4:
-      if (J().JankenOutcome == 0) {
-        J().JankenRound += 1;
+      if (JankenState.JankenOutcome == 0) {
+        JankenState.JankenRound += 1;
         GoTo(Own(kWon), 0);
         Wait(-1, 500);
-      } else if (J().JankenOutcome == 1) {
-        GoTo(kLost, 0);
-        Wait(0, 0);
+      } else if (JankenState.JankenOutcome == 1) {
+        GoToNextTick(kLost, 0);
       } else {
-        GoTo(Own(kDrawn), 0);
-        Wait(0, 0);
+        GoToNextTick(Own(kDrawn), 0);
       }
       break;
     default: break;
@@ -341,15 +328,16 @@ void Judging() {
 }
 
 void Won() {
-  switch (Cursor().SceneStep) {
+  JankenStateRecord& janken = JankenState;
+  switch (SceneCursor.SceneStep) {
     case 0: {
       static constexpr int kBase[] = {9, 29};
-      J().JankenBoard = J().JankenOpponent == 3 ? 55 : J().JankenRound + kBase[J().JankenOpponent - 1];
+      janken.JankenBoard = janken.JankenOpponent == 3 ? 55 : janken.JankenRound + kBase[janken.JankenOpponent - 1];
       Then(1, kBoardIn);
       break;
     }
     case 1:
-      GoTo(J().JankenRound == 4 ? kCleared : Own(kRoundStart), 0);
+      GoTo(janken.JankenRound == 4 ? kCleared : Own(kRoundStart), 0);
       Wait(kBoardOut, 0);
       break;
     default: break;
@@ -358,30 +346,29 @@ void Won() {
 
 void Drawn() {
   static constexpr int kDrawBoards[] = {16, 34, 51};
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0:
-      J().JankenBoard = kDrawBoards[J().JankenOpponent - 1];
+      JankenState.JankenBoard = kDrawBoards[JankenState.JankenOpponent - 1];
       Then(1, kBoardIn);
       break;
     case 1: Then(2, kBoardOut); break;
     case 2:
       // The same round again from its panels: no music restart, a new hand.
-      GoTo(Own(kRoundStart), 1);
-      Wait(0, 0);
+      GoToNextTick(Own(kRoundStart), 1);
       break;
     default: break;
   }
 }
 
 void Cleared() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0:
-      Cursor().SceneStep = 1;
+      SceneCursor.SceneStep = 1;
       Wait(-1, 500);
       break;
     case 1:
       // The third opponent's music was faded when its last round ended.
-      if (J().JankenOpponent != 3) FadeMusic();
+      if (JankenState.JankenOpponent != 3) RunMusicFade(100);
       Then(2, kClearPicture);
       break;
     case 2: Then(3, kClearSequence); break;
@@ -391,14 +378,14 @@ void Cleared() {
 }
 
 void Lost() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0:
-      J().JankenBoard = Board(10);
+      JankenState.JankenBoard = Board(10);
       Then(1, kBoardIn);
       break;
     case 1: Then(2, kBoardOut); break;
     case 2:
-      FadeMusic();
+      RunMusicFade(100);
       Then(3, kOverPicture);
       break;
     case 3:
@@ -410,11 +397,11 @@ void Lost() {
 }
 
 void FinalLoss() {
-  switch (Cursor().SceneStep) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       Wait(kCloseInLoss, 0);
-      FadeMusic();
-      Cursor().SceneStep = 1;
+      RunMusicFade(100);
+      SceneCursor.SceneStep = 1;
       Wait(0, 0);
       break;
     case 1: Then(2, kHeartBreaks); break;
@@ -427,27 +414,27 @@ void FinalLoss() {
 }
 
 void FinalWin() {
-  const int step = Cursor().SceneStep;
+  const int step = SceneCursor.SceneStep;
   switch (step) {
     case 0:
       Wait(kCloseInWin, 0);
-      FadeMusic();
-      Cursor().SceneStep = 1;
+      RunMusicFade(100);
+      SceneCursor.SceneStep = 1;
       Wait(0, 0);
       break;
     case 1: Then(2, kVictoryScene); break;
     case 2: Then(3, kVictoryFlash); break;
     case 3:
     case 5:
-      J().JankenEndingText = step == 3 ? 0 : 1;
+      JankenState.JankenEndingText = step == 3 ? 0 : 1;
       Then(step + 1, kTextIn);
       break;
     case 4:
-      J().JankenEndingText = 0;
+      JankenState.JankenEndingText = 0;
       Then(5, kTextOut);
       break;
     case 6:
-      J().JankenEndingText = 1;
+      JankenState.JankenEndingText = 1;
       GoTo(kCleared, 0);
       Wait(kTextOut, 0);
       break;
@@ -477,20 +464,20 @@ void RoundsBody(int state) {
 }
 
 void G01_RoundsA() {
-  const int state = Cursor().SceneState;
+  const int state = SceneCursor.SceneState;
   if (state == kOpeningA) Opening();
   else if (state == kCleared || state == kLost) SharedState(state);
   else RoundsBody(state);
 }
 
 void G01_RoundsB() {
-  const int state = Cursor().SceneState - 100;
+  const int state = SceneCursor.SceneState - 100;
   if (state == 1) Opening();
   else RoundsBody(state);
 }
 
 void G01_RoundsC() {
-  const int state = Cursor().SceneState;
+  const int state = SceneCursor.SceneState;
   if (state == kFinalLoss) FinalLoss();
   else if (state == kFinalWin) FinalWin();
   else if (state == 201) Opening();
@@ -500,42 +487,40 @@ void G01_RoundsC() {
 }  // namespace
 
 void G01_Init() {
-  J().JankenColours = {0xFFFFFFu, Grey(180), Grey(96), Grey(64)};
-  J().JankenRound = 1;
-  J().JankenEndLayer = 30;
-  J().JankenFrameLayer = 2;
-  J().JankenTalkCount = 0;
-  J().JankenCardCount = 1;
+  JankenState.JankenColours = {0xFFFFFFu, Grey(180), Grey(96), Grey(64)};
+  JankenState.JankenRound = 1;
+  JankenState.JankenEndLayer = 30;
+  JankenState.JankenFrameLayer = 2;
+  JankenState.JankenTalkCount = 0;
+  JankenState.JankenCardCount = 1;
 }
 
 void G01_Judge() {
-  const int p = J().JankenPlayerHand;
-  const int o = J().JankenOpponentHand;
+  const int p = JankenState.JankenPlayerHand;
+  const int o = JankenState.JankenOpponentHand;
   if (p < 0 || p > 2 || o < 0 || o > 2) return;
   // Hand n beats hand n + 1 (mod 3).
-  if (p == o) J().JankenOutcome = 2;
-  else if ((p + 1) % 3 == o) J().JankenOutcome = 0;
-  else J().JankenOutcome = 1;
+  if (p == o) JankenState.JankenOutcome = 2;
+  else if ((p + 1) % 3 == o) JankenState.JankenOutcome = 0;
+  else JankenState.JankenOutcome = 1;
 }
 
 int G01_LastButton() { return G01_FinalRound() ? 3 : 2; }
-bool G01_FinalRound() { return J().JankenOpponent == 3 && J().JankenRound == 3; }
+bool G01_FinalRound() { return JankenState.JankenOpponent == 3 && JankenState.JankenRound == 3; }
 
 void G01_Step() {
-  const int state = Cursor().SceneState;
+  const int state = SceneCursor.SceneState;
   switch (state) {
     case -1:
     case -2:
     case -3:
     case 0:
-      J().JankenOpponent = state == 0 ? 3 : -state;
-      GoTo(kSetUp, 0);
-      Wait(0, 0);
+      JankenState.JankenOpponent = state == 0 ? 3 : -state;
+      GoToNextTick(kSetUp, 0);
       break;
     case kSetUp:
       G01_Init();
-      GoTo(OpeningState(), 0);
-      Wait(0, 0);
+      GoToNextTick(OpeningState(), 0);
       break;
     default:
       if (state >= 2 && state <= 99) G01_RoundsA();
@@ -546,20 +531,20 @@ void G01_Step() {
 }
 
 void G01_Hover() {
-  if (Cursor().ButtonMode != kHandButtonMode) return;
+  if (SceneCursor.ButtonMode != kHandButtonMode) return;
   const int last = G01_LastButton();
   auto paint = [](int n, uint32_t back, uint32_t edge) {
-    const int layer = J().JankenFrameLayer + n;
+    const int layer = JankenState.JankenFrameLayer + n;
     LayerInfo(layer).BackColor = back;
     ClearLayerImage(layer);
     tq::Surface& image = LayerImage(layer);
     tq::DrawBox(image, 0, 0, image.Width() - 1, image.Height() - 1, tq::PixelFromColor(edge));
     image.MarkChanged();
   };
-  for (int n = 0; n <= last; ++n) paint(n, J().JankenColours[2], J().JankenColours[3]);
+  for (int n = 0; n <= last; ++n) paint(n, JankenState.JankenColours[2], JankenState.JankenColours[3]);
   const int index = InputEvent.InputSourceIndex;
   if (InputEvent.InputSourceKind == 50 && index >= kHandButtonLayer && index <= kHandButtonLayer + last) {
-    paint(index % 10, J().JankenColours[0], J().JankenColours[1]);
+    paint(index % 10, JankenState.JankenColours[0], JankenState.JankenColours[1]);
   }
 }
 
@@ -592,11 +577,10 @@ void G01_OnKey() {
 
 void G01_Leave() {
   static constexpr int kStages[] = {5, 25, 45};
-  const int o = J().JankenOpponent;
-  Cursor().StageNumber = o >= 1 && o <= 3 ? kStages[o - 1] : kStages[2];
-  Cursor().SceneCode = 10;
-  GoTo(0, 10);
-  Wait(0, 0);
+  const int o = JankenState.JankenOpponent;
+  SceneCursor.StageNumber = o >= 1 && o <= 3 ? kStages[o - 1] : kStages[2];
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G01_Sound(int number) {

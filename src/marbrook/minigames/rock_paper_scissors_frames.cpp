@@ -18,12 +18,7 @@
 
 namespace {
 
-AnimationRunRecord& Run() { return AnimationRun; }
-JankenStateRecord& J() { return JankenState; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-int HalfH() { return ScreenSize.ScreenHalfHeight; }
-int Base() { return (J().JankenOpponent - 1) * 20; }
+int Base() { return (JankenState.JankenOpponent - 1) * 20; }
 // Left or top that centres a width or height in the window.
 int Cx(int width) { return CentreX(int{width}); }
 int Cy(int height) { return CentreY(int{height}); }
@@ -55,13 +50,13 @@ constexpr int kTitleStrips = 10;
 void PrepareAt(int layer, int x, int y, int w = 0, int h = 0) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 void Load(int kind, int number) { C00_LoadPicture(1, kind, number); }
 
 Rect Read(int layer) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   return DrawState.CurrentRect;
 }
 
@@ -73,7 +68,7 @@ void SlotFromHere(int k, int layer, int x2, int y2) {
 
 void Curve(int type, int frames, int slot) {
   MotionState.CurrentMotionSlot = slot;
-  Run().AnimationLength = frames;
+  AnimationRun.AnimationLength = frames;
   MotionCurveStep(type);
 }
 
@@ -108,17 +103,17 @@ void Fill(int layer, uint32_t back) {
 
 // The blink of a button frame: lit, then grey, four frames each.
 void BlinkFrame(int layer, int frame) {
-  if ((frame / 4) % 2 == 0) Paint(layer, J().JankenColours[0], J().JankenColours[1]);
+  if ((frame / 4) % 2 == 0) Paint(layer, JankenState.JankenColours[0], JankenState.JankenColours[1]);
   else Paint(layer, Grey(180), Grey(90));
 }
 
-int ButtonLayer() { return kHandButtonLayer + J().JankenPlayerHand; }
-int CardLayer() { return kCardLayer + J().JankenOpponentHand; }
+int ButtonLayer() { return kHandButtonLayer + JankenState.JankenPlayerHand; }
+int CardLayer() { return kCardLayer + JankenState.JankenOpponentHand; }
 // The highest slot of the round's pieces: 1 (button and card), or the copies' last.
-int LastPieceSlot() { return J().JankenCardCount > 1 ? J().JankenCardCount : 1; }
+int LastPieceSlot() { return JankenState.JankenCardCount > 1 ? JankenState.JankenCardCount : 1; }
 int CopyLayerOfSlot(int k) { return k == 0 ? ButtonLayer() : (k == 1 ? CardLayer() : kCopyLayer + k - 2); }
-bool Multiplied() { return J().JankenOpponent == 2 && J().JankenRound >= 2; }
-bool SevenCards() { return J().JankenOpponent == 3 && J().JankenRound == 1; }
+bool Multiplied() { return JankenState.JankenOpponent == 2 && JankenState.JankenRound >= 2; }
+bool SevenCards() { return JankenState.JankenOpponent == 3 && JankenState.JankenRound == 1; }
 
 // A copy of the opponent's card on `layer`, behind the card, where the card lies.
 void CopyCard(int layer) {
@@ -131,8 +126,8 @@ void CopyCard(int layer) {
 // ---- openings and signboards ----
 
 void TitleIn(int sheetNumber, int sound, bool scattered) {
-  const int f = Run().AnimationFrame;
-  const int h = H() / kTitleStrips;
+  const int f = AnimationRun.AnimationFrame;
+  const int h = WindowHeight() / kTitleStrips;
   if (f == 0) {
     G01_Sound(sound);
     DrawState.SheetIndex = 2;
@@ -140,9 +135,9 @@ void TitleIn(int sheetNumber, int sound, bool scattered) {
     for (int i = 0; i < kTitleStrips; ++i) {
       int y = h * i;
       if (scattered) y = y - 50 + RandomRange(0, 100);
-      SetMotionSlot(i, i, i % 2 == 0 ? W() : -W(), y, 0, h * i);
-      PrepareAt(i, MotionSlot[i].MotionStartX, y, W(), h);
-      ClipCellToLayer(2, 0, h * i, W(), h);
+      SetMotionSlot(i, i, i % 2 == 0 ? WindowWidth() : -WindowWidth(), y, 0, h * i);
+      PrepareAt(i, MotionSlot[i].MotionStartX, y, WindowWidth(), h);
+      ClipCellToLayer(2, 0, h * i, WindowWidth(), h);
     }
   }
   for (int i = 0; i < kTitleStrips; ++i) {
@@ -153,11 +148,11 @@ void TitleIn(int sheetNumber, int sound, bool scattered) {
 }
 
 void TitleOut(int backNumber, int sound, bool scattered) {
-  if (Run().AnimationStep != 0) {
+  if (AnimationRun.AnimationStep != 0) {
     EndAuto();
     return;
   }
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     G01_Sound(sound);
     C00_LoadPicture(0, kBackKind, backNumber);
     for (int i = 0; i < kTitleStrips; ++i) {
@@ -166,7 +161,7 @@ void TitleOut(int backNumber, int sound, bool scattered) {
       SetMotionSlot(i, i, r.X, r.Y, i % 2 == 0 ? -r.Width : r.Width, y);
     }
   }
-  Curves(10, 20, 0, kTitleStrips - 1);
+  Curves(kMotionLinear, 20, 0, kTitleStrips - 1);
   if (CountFramePast(20)) {
     for (int i = 0; i < kTitleStrips; ++i) ShowLayer(i, false);
     NextAnimationStep(200);
@@ -175,26 +170,26 @@ void TitleOut(int backNumber, int sound, bool scattered) {
 
 // A signboard on `layer` drops from above to the centre.
 void DropIn(int layer, int board, int frames, int sound) {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     G01_Sound(sound);
-    PrepareAt(layer, W(), 0);
+    PrepareAt(layer, WindowWidth(), 0);
     Load(kBoardKind, board);
     Rect r = Read(layer);
     SetMotionSlot(0, layer, Cx(r.Width), -r.Height, Cx(r.Width), Cy(r.Height));
   }
-  Curve(11, frames, 0);
+  Curve(kMotionEaseOut, frames, 0);
 }
 
 void FallAway(int layer, int frames) {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     G01_Sound(layer == 0 ? 11 : 13);
-    SlotFromHere(0, layer, Read(layer).X, H());
+    SlotFromHere(0, layer, Read(layer).X, WindowHeight());
   }
-  Curve(10, frames, 0);
+  Curve(kMotionLinear, frames, 0);
 }
 
 void BoardIn() {
-  DropIn(0, J().JankenBoard, 20, 11);
+  DropIn(0, JankenState.JankenBoard, 20, 11);
   if (CountFramePast(20)) EndClick();
 }
 
@@ -206,34 +201,34 @@ void BoardOut() {
 // ---- round start ----
 
 void ButtonsRise() {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     G01_Sound(12);
     for (int n = 0; n <= 2; ++n) {
-      PrepareAt(kHandButtonLayer + n, W(), 0);
+      PrepareAt(kHandButtonLayer + n, WindowWidth(), 0);
       Load(kHandKind, n);
       const Rect r = Read(kHandButtonLayer + n);
       const int x = Cx(r.Width) - 150 + 150 * n;
-      SetMotionSlot(n, kHandButtonLayer + n, x, H(), x, HalfH() + 115);
+      SetMotionSlot(n, kHandButtonLayer + n, x, WindowHeight(), x, ScreenSize.ScreenHalfHeight + 115);
     }
   }
-  Curves(11, 20, 0, 2);
+  Curves(kMotionEaseOut, 20, 0, 2);
   if (CountFramePast(20)) EndAuto();
 }
 
 void PanelsIn() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   if (r.AnimationFrame == 0 && r.AnimationSubStep == 0) {
     G01_Sound(13);
-    const int panels[] = {0, J().JankenRound, 10};
+    const int panels[] = {0, JankenState.JankenRound, 10};
     for (int n = 0; n <= 2; ++n) {
-      PrepareAt(5 + n, W(), 0);
-      Load(1120 + J().JankenOpponent, panels[n]);
+      PrepareAt(5 + n, WindowWidth(), 0);
+      Load(1120 + JankenState.JankenOpponent, panels[n]);
       const Rect p = Read(5 + n);
       const int x = Cx(p.Width) + (n - 1) * p.Width;
       SetMotionSlot(n, 5 + n, x - 50, Cy(p.Height), x, Cy(p.Height));
     }
   }
-  Curve(10, 5, r.AnimationSubStep);
+  Curve(kMotionLinear, 5, r.AnimationSubStep);
   if (CountFramePast(5)) {
     r.AnimationFrame = 0;
     r.AnimationSubStep += 1;
@@ -242,7 +237,7 @@ void PanelsIn() {
 }
 
 void PanelsOut() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   if (r.AnimationStep != 0) {
     EndAuto();
     return;
@@ -251,7 +246,7 @@ void PanelsOut() {
     G01_Sound(13);
     for (int n = 0; n <= 2; ++n) SlotFromHere(n, 5 + n, Read(5 + n).X + 100, Read(5 + n).Y);
   }
-  Curve(10, 5, r.AnimationSubStep);
+  Curve(kMotionLinear, 5, r.AnimationSubStep);
   if (CountFramePast(5)) {
     ShowLayer(5 + r.AnimationSubStep, false);
     r.AnimationFrame = 0;
@@ -266,7 +261,7 @@ void PromptIn() {
 }
 
 void PromptOut() {
-  if (Run().AnimationFrame == 0) SetFrameLength(0, 0);
+  if (AnimationRun.AnimationFrame == 0) SetFrameLength(0, 0);
   FallAway(kPortraitLayer, 5);
   if (CountFramePast(5)) {
     ShowLayer(kPortraitLayer, false);
@@ -275,18 +270,18 @@ void PromptOut() {
 }
 
 void Figure() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int step = r.AnimationStep;
   const int f = r.AnimationFrame;
   if (step <= 8 && step % 3 == 0) {  // rise
     if (f == 5) G01_Sound(17);
     if (f == 0) {
-      PrepareAt(6, W(), 0);
+      PrepareAt(6, WindowWidth(), 0);
       Load(kFigureKind, Base() + step / 3 + 1);
       const Rect p = Read(6);
-      SetMotionSlot(0, 6, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+      SetMotionSlot(0, 6, Cx(p.Width), WindowHeight(), Cx(p.Width), WindowHeight() - (p.Height + 50));
     }
-    Curve(11, 10, 0);
+    Curve(kMotionEaseOut, 10, 0);
     if (CountFramePast(10)) NextAnimationStep();
   } else if (step <= 8 && step % 3 == 1) {  // shake
     static constexpr int kLength[] = {30, 50, 80};
@@ -311,8 +306,8 @@ void Figure() {
     }
   } else if (step <= 8) {  // drop
     SetFrameLength(0, 0);
-    if (f == 0 && r.AnimationSubStep == 0) SlotFromHere(0, 6, Read(6).X, H());
-    Curve(10, 7, 0);
+    if (f == 0 && r.AnimationSubStep == 0) SlotFromHere(0, 6, Read(6).X, WindowHeight());
+    Curve(kMotionLinear, 7, 0);
     if (CountFramePast(7)) {
       ShowLayer(6, false);
       NextAnimationStep();
@@ -320,43 +315,45 @@ void Figure() {
     }
   } else if (step == 9) {  // corner portrait
     if (f == 0) {
-      PrepareAt(kPortraitLayer, W(), 0);
+      PrepareAt(kPortraitLayer, WindowWidth(), 0);
       Load(kFigureKind, Base() + 4);
       const Rect p = Read(kPortraitLayer);
-      const int x = W() - (p.Width + 10);
-      SetMotionSlot(0, kPortraitLayer, x, H(), x, H() - (p.Height + 10));
+      const int x = WindowWidth() - (p.Width + 10);
+      SetMotionSlot(0, kPortraitLayer, x, WindowHeight(), x, WindowHeight() - (p.Height + 10));
     }
-    Curve(11, 10, 0);
+    Curve(kMotionEaseOut, 10, 0);
     if (CountFramePast(10)) EndAuto();
   } else if (step == 10) {  // the fourth button, in the portrait's place
     if (f == 0) {
-      PrepareAt(kHandButtonLayer + 3, W(), 0);
+      PrepareAt(kHandButtonLayer + 3, WindowWidth(), 0);
       Load(kHandKind, 4);
       const Rect p = Read(kHandButtonLayer + 3);
-      const int x = W() - (p.Width + 20);
-      SetMotionSlot(0, kHandButtonLayer + 3, x, H(), x, H() - (p.Height + 10));
+      const int x = WindowWidth() - (p.Width + 20);
+      SetMotionSlot(0, kHandButtonLayer + 3, x, WindowHeight(), x, WindowHeight() - (p.Height + 10));
     }
-    Curve(11, 50, 0);
+    Curve(kMotionEaseOut, 50, 0);
     if (CountFramePast(50)) EndAuto();
   }
 }
 
 void FramesBlink() {
+  JankenStateRecord& janken = JankenState;
   const int last = G01_LastButton();
-  const int f = Run().AnimationFrame;
+  const int f = AnimationRun.AnimationFrame;
   if (f == 0) {
     G01_Sound(16);
     for (int n = 0; n <= last; ++n) {
       const Rect b = Read(kHandButtonLayer + n);
-      const int layer = J().JankenFrameLayer + n;
+      const int layer = janken.JankenFrameLayer + n;
       LayerToBack(layer);
       DrawState.AutoRaiseOn = 0;
       PrepareAt(layer, b.X - 7, b.Y - 7, b.Width + 14, b.Height + 14);
     }
   }
-  for (int n = 0; n <= last; ++n) BlinkFrame(J().JankenFrameLayer + n, f);
+  for (int n = 0; n <= last; ++n) BlinkFrame(janken.JankenFrameLayer + n, f);
   if (CountFramePast(40)) {
-    for (int n = 0; n <= last; ++n) Paint(J().JankenFrameLayer + n, J().JankenColours[2], J().JankenColours[3]);
+    for (int n = 0; n <= last; ++n)
+      Paint(janken.JankenFrameLayer + n, janken.JankenColours[2], janken.JankenColours[3]);
     EndAuto();
   }
 }
@@ -364,13 +361,14 @@ void FramesBlink() {
 // ---- the opponent's card ----
 
 // Where the card and its copies lie: the card's own row, centred over the buttons.
-int CardRestY(int height) { return HalfH() - 115 - height; }
+int CardRestY(int height) { return ScreenSize.ScreenHalfHeight - 115 - height; }
 
 // End offsets of the second opponent's five copies in round 3.
 constexpr int kFiveCopies[5][2] = {{-126, 0}, {126, 0}, {-126, -126}, {0, -126}, {126, -126}};
 
 void CardIn() {
-  AnimationRunRecord& r = Run();
+  JankenStateRecord& janken = JankenState;
+  AnimationRunRecord& r = AnimationRun;
   const bool last = G01_FinalRound();
   const int length = last ? 200 : 50;
   switch (r.AnimationStep) {
@@ -378,19 +376,19 @@ void CardIn() {
       if (r.AnimationFrame == 0) {
         G01_Sound(15);
         if (last) G01_Sound(37);
-        PrepareAt(CardLayer(), W(), 0);
+        PrepareAt(CardLayer(), WindowWidth(), 0);
         if (last) Load(kCardKind, 3);
-        else if (J().JankenOpponent == 1 && J().JankenRound == 3) Load(kCardTwiceKind, J().JankenOpponentHand);
-        else Load(kCardKind, J().JankenOpponentHand);
+        else if (janken.JankenOpponent == 1 && janken.JankenRound == 3) Load(kCardTwiceKind, janken.JankenOpponentHand);
+        else Load(kCardKind, janken.JankenOpponentHand);
         const Rect c = Read(CardLayer());
         SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
       }
-      Curve(11, length, 0);
+      Curve(kMotionEaseOut, length, 0);
       if (!CountFramePast(length)) break;
       r.AnimationFrame = 0;
-      if (J().JankenOpponent == 2 && J().JankenRound >= 2) {
+      if (janken.JankenOpponent == 2 && janken.JankenRound >= 2) {
         SetFrameLength(-1, 500);
-        r.AnimationStep = J().JankenRound == 2 ? 10 : 11;
+        r.AnimationStep = janken.JankenRound == 2 ? 10 : 11;
       } else if (last) {
         NextAnimationStep(2000);
       } else {
@@ -418,7 +416,7 @@ void CardIn() {
           }
         }
       }
-      Curves(11, 10, 0, copies);
+      Curves(kMotionEaseOut, 10, 0, copies);
       if (CountFramePast(10)) EndAuto();
       break;
     }
@@ -431,7 +429,7 @@ void CardIn() {
 constexpr int kHomeSlot = 20;
 
 void Tremble(int firstLayer, int count) {
-  const int f = Run().AnimationFrame;
+  const int f = AnimationRun.AnimationFrame;
   const int a = std::max(1, RoundHalfEven(5.0 * (50 - f) / 50 + 1));
   for (int i = 0; i < count; ++i) {
     const MotionSlotRecord& home = MotionSlot[static_cast<size_t>(kHomeSlot + i)];
@@ -449,11 +447,11 @@ void KeepHome(int i, int layer) {
 // Enlarged card of `kind`, raised by 58 pixels (held inside the window), trembling.
 void EnlargedTremble(int kind) {
   SetFrameLength(0, 0);
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     G01_Sound(33);
     const Rect before = Read(CardLayer());
     DrawState.CurrentLayer = CardLayer();
-    Load(kind, J().JankenOpponentHand);
+    Load(kind, JankenState.JankenOpponentHand);
     const Rect c = Read(CardLayer());
     // The tremble reaches 6 pixels: the start stays that far inside the top edge.
     Place(CardLayer(), Cx(c.Width), std::max(6, before.Y - 58));
@@ -468,7 +466,7 @@ void EnlargedTremble(int kind) {
 constexpr int kSevenCards[7][2] = {{0, 184}, {-276, 184}, {276, 184}, {-300, 0}, {-100, 0}, {100, 0}, {300, 0}};
 
 void Multiply(int copies) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   SetFrameLength(0, 0);
   if (r.AnimationStep == 0) {
     if (r.AnimationFrame == 0) {
@@ -492,7 +490,7 @@ void Multiply(int copies) {
         SetMotionSlot(i, layer, x0, y0, x, y);
       }
     }
-    Curves(11, 5, 0, copies);
+    Curves(kMotionEaseOut, 5, 0, copies);
     if (CountFramePast(5)) {
       for (int i = 0; i <= copies; ++i) KeepHome(i, i == 0 ? CardLayer() : kCopyLayer + i - 1);
       NextAnimationStep();
@@ -504,18 +502,18 @@ void Multiply(int copies) {
 }
 
 void CardSpeech(int code) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   switch (code) {
     case 1060:
       if (r.AnimationStep == 0) {
         if (r.AnimationFrame == 0) {
           G01_Sound(15);
-          PrepareAt(CardLayer(), W(), 0);
-          Load(kCardKind, J().JankenOpponentHand);
+          PrepareAt(CardLayer(), WindowWidth(), 0);
+          Load(kCardKind, JankenState.JankenOpponentHand);
           const Rect c = Read(CardLayer());
           SetMotionSlot(0, CardLayer(), Cx(c.Width), -c.Height, Cx(c.Width), CardRestY(c.Height));
         }
-        Curve(11, 100, 0);
+        Curve(kMotionEaseOut, 100, 0);
         if (CountFramePast(100)) NextAnimationStep(500);
       } else if (r.AnimationStep == 1) {
         EnlargedTremble(kCardTwiceKind);
@@ -531,15 +529,15 @@ void CardSpeech(int code) {
         G01_Sound(15);
         int slot = 0;
         for (int n = 0; n <= 2; ++n) {
-          if (n == J().JankenOpponentHand) continue;
-          PrepareAt(kCardLayer + n, W(), 0);
+          if (n == JankenState.JankenOpponentHand) continue;
+          PrepareAt(kCardLayer + n, WindowWidth(), 0);
           Load(kCardKind, n);
           const Rect c = Read(kCardLayer + n);
           const int x = Cx(c.Width) + (n - 1) * 150;
           SetMotionSlot(slot++, kCardLayer + n, x, -c.Height, x, CardRestY(c.Height));
         }
       }
-      Curves(11, 50, 0, 1);
+      Curves(kMotionEaseOut, 50, 0, 1);
       if (CountFramePast(50)) EndAuto();
       break;
     case 1066:
@@ -576,9 +574,10 @@ int portraitX = 0;
 int portraitY = 0;
 
 void Choice(bool fourButtons) {
-  AnimationRunRecord& r = Run();
+  JankenStateRecord& janken = JankenState;
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
-  const int chosenFrame = J().JankenFrameLayer + J().JankenPlayerHand;
+  const int chosenFrame = janken.JankenFrameLayer + janken.JankenPlayerHand;
   switch (r.AnimationStep) {
     case 0: {
       const int last = fourButtons ? 3 : 2;
@@ -586,9 +585,9 @@ void Choice(bool fourButtons) {
         G01_Sound(20);
         for (int& n : choiceFrames) n = 0;
         for (int n = 0; n <= last; ++n) {
-          if (n == J().JankenPlayerHand) continue;
-          ShowLayer(J().JankenFrameLayer + n, false);
-          SlotFromHere(n, kHandButtonLayer + n, Read(kHandButtonLayer + n).X, H());
+          if (n == janken.JankenPlayerHand) continue;
+          ShowLayer(janken.JankenFrameLayer + n, false);
+          SlotFromHere(n, kHandButtonLayer + n, Read(kHandButtonLayer + n).X, WindowHeight());
           choiceFrames[n] = 10;
         }
         DrawState.CurrentLayer = kPortraitLayer;
@@ -596,9 +595,9 @@ void Choice(bool fourButtons) {
         const Rect p = Read(kPortraitLayer);
         portraitX = p.X;
         portraitY = p.Y;
-        if (J().JankenOpponent == 3 && J().JankenRound == 2) {
+        if (janken.JankenOpponent == 3 && janken.JankenRound == 2) {
           for (int k = 0; k <= 1; ++k) {
-            const int n = k == 0 ? (J().JankenOpponentHand == 0 ? 1 : 0) : (J().JankenOpponentHand == 2 ? 1 : 2);
+            const int n = k == 0 ? (janken.JankenOpponentHand == 0 ? 1 : 0) : (janken.JankenOpponentHand == 2 ? 1 : 2);
             const Rect c = Read(kCardLayer + n);
             SetMotionSlot(4 + k, kCardLayer + n, c.X, c.Y, c.X, -c.Height);
             choiceFrames[4 + k] = 10;
@@ -606,7 +605,7 @@ void Choice(bool fourButtons) {
         }
       }
       for (int k = 0; k < 6; ++k) {
-        if (choiceFrames[k] > 0 && f <= choiceFrames[k]) Curve(10, choiceFrames[k], k);
+        if (choiceFrames[k] > 0 && f <= choiceFrames[k]) Curve(kMotionLinear, choiceFrames[k], k);
       }
       Place(kPortraitLayer, portraitX + RandomRange(0, 5), portraitY + RandomRange(0, 5));
       BlinkFrame(chosenFrame, f);
@@ -626,7 +625,7 @@ void Choice(bool fourButtons) {
       const int lastSlot = step == 1 ? 1 : LastPieceSlot();
       if (f == 0) {
         const Rect b = Read(ButtonLayer());
-        SlotFromHere(0, ButtonLayer(), Cx(b.Width), H() - 150);
+        SlotFromHere(0, ButtonLayer(), Cx(b.Width), WindowHeight() - 150);
         const Rect c = Read(CardLayer());
         SlotFromHere(1, CardLayer(), Cx(c.Width), 150 - c.Height - (step == 20 ? 100 : 0));
         for (int k = 2; k <= lastSlot; ++k) {
@@ -635,7 +634,7 @@ void Choice(bool fourButtons) {
           SetMotionSlot(k, layer, p.X, p.Y, p.X, p.Y - (step == 10 ? 80 : 100));
         }
       }
-      Curves(10, 20, 0, lastSlot);
+      Curves(kMotionLinear, 20, 0, lastSlot);
       if (CountFramePast(20)) {
         r.AnimationFrame = 0;
         r.AnimationSubStep = 0;
@@ -648,15 +647,15 @@ void Choice(bool fourButtons) {
       if (f == 0) {
         const int half = ScreenSize.ScreenHalfWidth;
         for (int layer = 6; layer <= 7; ++layer) {
-          const int y = layer == 6 ? 0 : HalfH();
-          const int h = layer == 6 ? HalfH() : H() - HalfH();
+          const int y = layer == 6 ? 0 : ScreenSize.ScreenHalfHeight;
+          const int h = layer == 6 ? ScreenSize.ScreenHalfHeight : WindowHeight() - ScreenSize.ScreenHalfHeight;
           PrepareAt(layer, half, y, 0, h);
           Fill(layer, Grey(255));
           LayerToBack(layer);
-          SetSizedMotionSlot(layer - 4, layer, {half, y, 0, h}, {0, y, W(), h});
+          SetSizedMotionSlot(layer - 4, layer, {half, y, 0, h}, {0, y, WindowWidth(), h});
         }
       }
-      Curves(16, 20, 2, 3);
+      Curves(kMotionSizedEaseOut, 20, 2, 3);
       if (CountFramePast(20)) NextAnimationStep(500);
       break;
     case 3: EndAuto(); break;
@@ -665,7 +664,7 @@ void Choice(bool fourButtons) {
 }
 
 void Clash() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   if (r.AnimationStep == 0) {
     if (r.AnimationFrame == 0) {
       G01_Sound(21);
@@ -675,7 +674,7 @@ void Clash() {
       SetMotionSlot(0, kPortraitLayer, p.X, p.Y, p.X, p.Y - 50);
       MotionSlot[0].MotionPause = 20;
     }
-    Curve(13, 20, 0);
+    Curve(kMotionEaseOutArc, 20, 0);
     if (CountFramePast(20)) {
       NextAnimationStep();
       if (Multiplied()) r.AnimationStep = 10;
@@ -686,22 +685,22 @@ void Clash() {
   const int lastSlot = r.AnimationStep == 1 ? 1 : LastPieceSlot();
   if (r.AnimationFrame == 0) {
     const Rect b = Read(ButtonLayer());
-    SetMotionSlot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH());
+    SetMotionSlot(0, ButtonLayer(), b.X, b.Y, b.X, ScreenSize.ScreenHalfHeight);
     const Rect c = Read(CardLayer());
-    SetMotionSlot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height);
+    SetMotionSlot(1, CardLayer(), c.X, c.Y, c.X, ScreenSize.ScreenHalfHeight - c.Height);
     for (int k = 2; k <= lastSlot; ++k) {
       const Rect p = Read(CopyLayerOfSlot(k));
       SetMotionSlot(k, CopyLayerOfSlot(k), p.X, p.Y, p.X, p.Y + 150);
     }
   }
-  Curves(12, 25, 0, lastSlot);
+  Curves(kMotionEaseIn, 25, 0, lastSlot);
   if (CountFramePast(25)) EndAuto();
 }
 
 // The result marks: which slots' pieces the result acts on this frame.
 std::vector<int> Marked(bool loserBlinks) {
   std::vector<int> slots;
-  const int outcome = J().JankenOutcome;
+  const int outcome = JankenState.JankenOutcome;
   const bool button = loserBlinks ? outcome != 0 : outcome != 1;
   const bool cards = loserBlinks ? outcome != 1 : outcome != 0;
   if (button) slots.push_back(0);
@@ -712,7 +711,7 @@ std::vector<int> Marked(bool loserBlinks) {
 }
 
 void Result() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   if (FrameClock.AnimationCode == 1032 && r.AnimationStep == 0 && f == 0) {
     if (Multiplied()) FrameClock.AnimationCode = 1045;
@@ -732,7 +731,7 @@ void Result() {
       break;
     }
     case 1:
-      if (J().JankenOutcome == 2) {
+      if (JankenState.JankenOutcome == 2) {
         NextAnimationStep(500);
         break;
       }
@@ -746,13 +745,13 @@ void Result() {
       SetFrameLength(0, 0);
       if (f == 0) {
         G01_Sound(18);
-        PrepareAt(8, W(), 0);
-        C00_LoadPicture(1, kResultKind, J().JankenOutcome);
+        PrepareAt(8, WindowWidth(), 0);
+        C00_LoadPicture(1, kResultKind, JankenState.JankenOutcome);
         LayerToFront(8);
         const Rect b = Read(8);
         SetMotionSlot(kBoardSlot, 8, Cx(b.Width), -b.Height, Cx(b.Width), Cy(b.Height));
       }
-      Curve(11, 10, kBoardSlot);
+      Curve(kMotionEaseOut, 10, kBoardSlot);
       if (CountFramePast(10)) EndClick();
       break;
     default: break;
@@ -760,21 +759,21 @@ void Result() {
 }
 
 void ResultOut() {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     G01_Sound(18);
-    SlotFromHere(kBoardSlot, 8, Read(8).X, H());
+    SlotFromHere(kBoardSlot, 8, Read(8).X, WindowHeight());
   }
-  Curve(10, 10, kBoardSlot);
+  Curve(kMotionLinear, 10, kBoardSlot);
   if (CountFramePast(10)) EndAuto();
 }
 
 void PiecesOut() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   switch (r.AnimationStep) {
     case 0:
-      if (f == 0) SlotFromHere(kPortraitSlot, kPortraitLayer, Read(kPortraitLayer).X, H());
-      Curve(10, 5, kPortraitSlot);
+      if (f == 0) SlotFromHere(kPortraitSlot, kPortraitLayer, Read(kPortraitLayer).X, WindowHeight());
+      Curve(kMotionLinear, 5, kPortraitSlot);
       if (CountFramePast(5)) NextAnimationStep();
       break;
     case 1: {
@@ -784,11 +783,11 @@ void PiecesOut() {
         for (int k : marked) {
           const int layer = CopyLayerOfSlot(k);
           const Rect p = Read(layer);
-          if (k == 0) SetMotionSlot(0, layer, p.X, p.Y, Cx(p.Width), H());
+          if (k == 0) SetMotionSlot(0, layer, p.X, p.Y, Cx(p.Width), WindowHeight());
           else SetMotionSlot(k, layer, p.X, p.Y, p.X, -p.Height - 10 - 40 * (k - 1));
         }
       }
-      for (int k : marked) Curve(10, 10, k);
+      for (int k : marked) Curve(kMotionLinear, 10, k);
       if (CountFramePast(10)) NextAnimationStep();
       break;
     }
@@ -800,7 +799,7 @@ void PiecesOut() {
           SetSizedMotionSlot(layer - 4, layer, p, {half, p.Y, 0, p.Height});
         }
       }
-      Curves(16, 10, 2, 3);
+      Curves(kMotionSizedEaseOut, 10, 2, 3);
       if (CountFramePast(10)) {
         ShowLayer(6, false);
         ShowLayer(7, false);
@@ -813,17 +812,18 @@ void PiecesOut() {
 
 // ---- clear and defeat ----
 
-int EndLayer() { return J().JankenEndLayer; }
+int EndLayer() { return JankenState.JankenEndLayer; }
 
 void ClearPicture() {
-  if (Run().AnimationStep != 0) return;
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationStep != 0) return;
+  if (AnimationRun.AnimationFrame == 0) {
     G01_Sound(90);
-    PrepareAt(EndLayer(), 0, 0, W(), H());
+    PrepareAt(EndLayer(), 0, 0, WindowWidth(), WindowHeight());
     Fill(EndLayer(), Grey(255));
-    SetSizedMotionSlot(0, EndLayer(), {0, 0, W(), H()}, {0, HalfH() - 90, W(), 200});
+    SetSizedMotionSlot(0, EndLayer(), {0, 0, WindowWidth(), WindowHeight()},
+                       {0, ScreenSize.ScreenHalfHeight - 90, WindowWidth(), 200});
   }
-  Curve(16, 20, 0);
+  Curve(kMotionSizedEaseOut, 20, 0);
   if (CountFramePast(20)) {
     DrawState.CurrentLayer = EndLayer();
     Load(kClearKind, 0);
@@ -834,9 +834,9 @@ void ClearPicture() {
 // Twenty strips of the picture in sheet 2 on layers E to E + 19, `height` rows each.
 void CutStrips(int height, int y0, bool fromSides) {
   for (int i = 0; i < kStripCount; ++i) {
-    const int x = fromSides ? (i % 2 == 0 ? W() : -W()) : 0;
-    PrepareAt(EndLayer() + i, x, y0 + height * i, W(), height);
-    ClipCellToLayer(2, 0, height * i, W(), height);
+    const int x = fromSides ? (i % 2 == 0 ? WindowWidth() : -WindowWidth()) : 0;
+    PrepareAt(EndLayer() + i, x, y0 + height * i, WindowWidth(), height);
+    ClipCellToLayer(2, 0, height * i, WindowWidth(), height);
   }
 }
 
@@ -846,18 +846,19 @@ void FillWindow(uint32_t colour) {
 }
 
 void ClearSequence() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   switch (r.AnimationStep) {
     case 0:
       if (f == 0) {
-        PrepareAt(EndLayer() + 1, 0, HalfH() - 1, W(), 2);
+        PrepareAt(EndLayer() + 1, 0, ScreenSize.ScreenHalfHeight - 1, WindowWidth(), 2);
         Fill(EndLayer() + 1, Grey(255));
         LayerToFront(EndLayer() + 1);
         LayerToFront(EndLayer());
-        SetSizedMotionSlot(0, EndLayer() + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, EndLayer() + 1, {0, ScreenSize.ScreenHalfHeight - 1, WindowWidth(), 2},
+                           {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(16, 20, 0);
+      Curve(kMotionSizedEaseOut, 20, 0);
       if (CountFramePast(20)) {
         C00_LoadPicture(0, 0, 0);
         FillWindow(Grey(255));
@@ -873,7 +874,7 @@ void ClearSequence() {
         CutStrips(9, 210, false);
       }
       for (int i = 0; i < kStripCount; ++i) {
-        const int endY = i % 2 == 0 ? H() + (i / 2) * 50 : -((i / 2) * 50 + 9);
+        const int endY = i % 2 == 0 ? WindowHeight() + (i / 2) * 50 : -((i / 2) * 50 + 9);
         Place(EndLayer() + i, 0, Interpolate(210 + 9 * i, endY, f, 10));
       }
       if (CountFramePast(10)) NextAnimationStep(1000);
@@ -893,7 +894,7 @@ void ClearSequence() {
 }
 
 void OverPicture() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   if (r.AnimationStep == 0) {
     NextAnimationStep(500);
     return;
@@ -905,7 +906,8 @@ void OverPicture() {
     DrawState.SheetIndex = 2;
     C00_LoadPicture(2, kOverKind, 0);
     CutStrips(10, cy, true);
-    for (int i = 0; i < kStripCount; ++i) SetMotionSlot(i, EndLayer() + i, i % 2 == 0 ? W() : -W(), cy + 10 * i, 0, cy + 10 * i);
+    for (int i = 0; i < kStripCount; ++i)
+      SetMotionSlot(i, EndLayer() + i, i % 2 == 0 ? WindowWidth() : -WindowWidth(), cy + 10 * i, 0, cy + 10 * i);
   }
   for (int i = 0; i < kStripCount; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
@@ -915,14 +917,15 @@ void OverPicture() {
 }
 
 void OverCollapse() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   switch (r.AnimationStep) {
     case 0:
       if (r.AnimationFrame == 0) {
         G01_Sound(95);
-        for (int i = 0; i < kStripCount; ++i) SlotFromHere(i, EndLayer() + i, Read(EndLayer() + i).X, HalfH() - 4);
+        for (int i = 0; i < kStripCount; ++i)
+          SlotFromHere(i, EndLayer() + i, Read(EndLayer() + i).X, ScreenSize.ScreenHalfHeight - 4);
       }
-      Curves(10, 10, 0, kStripCount - 1);
+      Curves(kMotionLinear, 10, 0, kStripCount - 1);
       if (CountFramePast(10)) {
         SetLayerPicture(EndLayer(), tq::Surface());
         Fill(EndLayer(), Grey(0));
@@ -931,8 +934,9 @@ void OverCollapse() {
       }
       break;
     case 1:
-      if (r.AnimationFrame == 0) SetSizedMotionSlot(0, EndLayer(), Read(EndLayer()), {0, 0, W(), H()});
-      Curve(16, 10, 0);
+      if (r.AnimationFrame == 0)
+        SetSizedMotionSlot(0, EndLayer(), Read(EndLayer()), {0, 0, WindowWidth(), WindowHeight()});
+      Curve(kMotionSizedEaseOut, 10, 0);
       if (CountFramePast(10)) {
         C00_LoadPicture(0, 0, 0);
         for (int layer = 0; layer <= EndLayer(); ++layer) ShowLayer(layer, false);
@@ -960,9 +964,9 @@ int PrintLines(const std::string& text, int first, float b) {
     MeasureText(1);
     const int lh = TextStyle.MeasuredHeight + 10;
     DrawState.CurrentLayer = first + i;
-    DrawState.CurrentRect = {0, H() / 2 - (lh * n) / 2 + lh * i, W(), lh};
-    PrepareLayer(0);
-    TextStyle.TextX = (W() - TextStyle.MeasuredWidth) / 2;
+    DrawState.CurrentRect = {0, WindowHeight() / 2 - (lh * n) / 2 + lh * i, WindowWidth(), lh};
+    PrepareLayer(kPrepareTextShown);
+    TextStyle.TextX = (WindowWidth() - TextStyle.MeasuredWidth) / 2;
     TextStyle.TextY = (lh - TextStyle.MeasuredHeight) / 2;
     GlowText(0, 0, 0, b);
   }
@@ -972,7 +976,7 @@ int PrintLines(const std::string& text, int first, float b) {
 // Fades a text in over 100 frames (then pause or a click), or out over 50 frames
 // (then its layers are hidden). Returns true when done.
 bool TextFade(const std::string& text, int first, bool in) {
-  const int f = Run().AnimationFrame;
+  const int f = AnimationRun.AnimationFrame;
   if (in) {
     if (f >= 1) PrintLines(text, first, static_cast<float>(f) / 100.0f);
     return CountFramePast(100);
@@ -984,50 +988,50 @@ bool TextFade(const std::string& text, int first, bool in) {
 }
 
 void CloseIn(bool victory) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   switch (r.AnimationStep) {
     case 0:
       if (f == 0) {
         const Rect b = Read(ButtonLayer());
-        SetMotionSlot(0, ButtonLayer(), b.X, b.Y, b.X, HalfH() - 30);
+        SetMotionSlot(0, ButtonLayer(), b.X, b.Y, b.X, ScreenSize.ScreenHalfHeight - 30);
         const Rect c = Read(CardLayer());
         // Behind the hand, but still before the flash bars behind it.
         LayerToBack(CardLayer());
         LayerToBack(7);
         LayerToBack(6);
-        SetMotionSlot(1, CardLayer(), c.X, c.Y, c.X, HalfH() - c.Height + 30);
+        SetMotionSlot(1, CardLayer(), c.X, c.Y, c.X, ScreenSize.ScreenHalfHeight - c.Height + 30);
       }
       if (f >= 40) {
         r.AnimationSubStep += 1;
         SetFrameLength(-1, 100 + 10 * r.AnimationSubStep);
         if (r.AnimationSubStep % 2 == 1) G01_Sound(38);
       }
-      Curves(12, 50, 0, 1);
+      Curves(kMotionEaseIn, 50, 0, 1);
       if (CountFramePast(50)) NextAnimationStep();
       break;
     case 1:
       if (f == 0) {
         G01_Sound(39);
-        PrepareAt(1, W(), 0);
+        PrepareAt(1, WindowWidth(), 0);
         Load(kHeartKind, 0);
         const Rect h = Read(1);
         Place(1, Cx(h.Width), Cy(h.Height));
         SetMotionSlot(0, 1, Cx(h.Width), Cy(h.Height), Cx(h.Width), Cy(h.Height) - 30);
         MotionSlot[0].MotionPause = 30;
       }
-      Curve(13, 30, 0);
+      Curve(kMotionEaseOutArc, 30, 0);
       if (CountFramePast(30)) NextAnimationStep(victory ? 500 : 1000);
       break;
     case 2:
       if (f == 0) {
         G01_Sound(17);
-        PrepareAt(0, W(), 0);
+        PrepareAt(0, WindowWidth(), 0);
         Load(kFigureKind, victory ? 50 : 51);
         const Rect p = Read(0);
-        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+        SetMotionSlot(0, 0, Cx(p.Width), WindowHeight(), Cx(p.Width), WindowHeight() - (p.Height + 50));
       }
-      Curve(11, 10, 0);
+      Curve(kMotionEaseOut, 10, 0);
       if (CountFramePast(10)) EndClick();
       break;
     default: break;
@@ -1041,12 +1045,12 @@ void TrembleAbout(int layer, int x, int y, int frame, int frames, int reach) {
 }
 
 void HeartBreaks() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   switch (r.AnimationStep) {
     case 0:
-      if (f == 0) SlotFromHere(0, 0, Read(0).X, H());
-      Curve(10, 10, 0);
+      if (f == 0) SlotFromHere(0, 0, Read(0).X, WindowHeight());
+      Curve(kMotionLinear, 10, 0);
       if (CountFramePast(10)) NextAnimationStep(800);
       break;
     case 1: {
@@ -1068,12 +1072,12 @@ void HeartBreaks() {
     case 2:
       if (f == 0) {
         G01_Sound(17);
-        PrepareAt(0, W(), 0);
+        PrepareAt(0, WindowWidth(), 0);
         Load(kFigureKind, 52);
         const Rect p = Read(0);
-        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 30));
+        SetMotionSlot(0, 0, Cx(p.Width), WindowHeight(), Cx(p.Width), WindowHeight() - (p.Height + 30));
       }
-      Curve(11, 50, 0);
+      Curve(kMotionEaseOut, 50, 0);
       TrembleAbout(0, DrawState.CurrentRect.X, DrawState.CurrentRect.Y, std::min(f, 50), 50, 8);
       if (CountFramePast(50)) EndClick();
       break;
@@ -1083,7 +1087,7 @@ void HeartBreaks() {
 
 // The white-to-black fade of layer 2 over 200 frames.
 bool FadeToBlack() {
-  const int f = Run().AnimationFrame;
+  const int f = AnimationRun.AnimationFrame;
   Fill(2, Grey(f >= 200 ? 0 : RoundHalfEven(255 - 255.0 / 200 * f)));
   return CountFramePast(200);
 }
@@ -1091,16 +1095,17 @@ bool FadeToBlack() {
 constexpr int kDefeatTextLayer = 3;
 
 void DefeatEnding() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   switch (r.AnimationStep) {
     case 0:
       if (f == 10) G01_Sound(41);
       if (f == 0) {
-        PrepareAt(2, ScreenSize.ScreenHalfWidth, HalfH(), 0, 0);
-        SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
+        PrepareAt(2, ScreenSize.ScreenHalfWidth, ScreenSize.ScreenHalfHeight, 0, 0);
+        SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, ScreenSize.ScreenHalfHeight, 0, 0},
+                           {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(15, 50, 0);
+      Curve(kMotionSizedLinear, 50, 0);
       Fill(2, Grey(std::min(255, RoundHalfEven(255.0 / 50 * f))));
       if (CountFramePast(50)) NextAnimationStep(1500);
       break;
@@ -1119,9 +1124,9 @@ void DefeatEnding() {
           if (layer != 2) ShowLayer(layer, false);
         }
         // The black layer stays over the whole window: the last thing shown.
-        SetSizedMotionSlot(0, 2, Read(2), {0, 0, W(), H()});
+        SetSizedMotionSlot(0, 2, Read(2), {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(16, 100, 0);
+      Curve(kMotionSizedEaseOut, 100, 0);
       if (CountFramePast(100)) EndAuto();
       break;
     default: break;
@@ -1131,7 +1136,7 @@ void DefeatEnding() {
 // The victory scene: the opponent shakes, hops, a heart, a long tremble, its last
 // pictures; each step's length and the pauses between steps by table.
 void VictoryScene() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   MotionSlotRecord& home = MotionSlot[kHomeSlot];
   switch (r.AnimationStep) {
@@ -1172,8 +1177,8 @@ void VictoryScene() {
       }
       break;
     case 4:  // it sinks away
-      if (f == 0) SlotFromHere(0, 0, home.MotionStartX, H());
-      Curve(10, 9, 0);
+      if (f == 0) SlotFromHere(0, 0, home.MotionStartX, WindowHeight());
+      Curve(kMotionLinear, 9, 0);
       if (CountFramePast(9)) NextAnimationStep();
       break;
     case 5: {  // its other picture rises, trembling
@@ -1183,28 +1188,28 @@ void VictoryScene() {
         Load(kFigureKind, 5);
       }
       const Rect p = Read(0);
-      const int y = Interpolate(H(), H() - (p.Height + 50), f, 99);
+      const int y = Interpolate(WindowHeight(), WindowHeight() - (p.Height + 50), f, 99);
       TrembleAbout(0, Cx(p.Width), y, f, 99, 6);
       if (CountFramePast(99)) {
-        Place(0, Cx(p.Width), H() - (p.Height + 50));
+        Place(0, Cx(p.Width), WindowHeight() - (p.Height + 50));
         NextAnimationStep(800);
       }
       break;
     }
     case 6:  // and sinks
-      if (f == 0) SlotFromHere(0, 0, Read(0).X, H());
-      Curve(10, 9, 0);
+      if (f == 0) SlotFromHere(0, 0, Read(0).X, WindowHeight());
+      Curve(kMotionLinear, 9, 0);
       if (CountFramePast(9)) NextAnimationStep();
       break;
     case 7:  // the last picture rises into place
       if (f == 0) {
         G01_Sound(17);
-        PrepareAt(0, W(), 0);
+        PrepareAt(0, WindowWidth(), 0);
         Load(kFigureKind, 53);
         const Rect p = Read(0);
-        SetMotionSlot(0, 0, Cx(p.Width), H(), Cx(p.Width), H() - (p.Height + 50));
+        SetMotionSlot(0, 0, Cx(p.Width), WindowHeight(), Cx(p.Width), WindowHeight() - (p.Height + 50));
       }
-      Curve(11, 10, 0);
+      Curve(kMotionEaseOut, 10, 0);
       if (CountFramePast(10)) EndClick();
       break;
     default: break;
@@ -1212,15 +1217,16 @@ void VictoryScene() {
 }
 
 void VictoryFlash() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   switch (r.AnimationStep) {
     case 0:
       if (f == 0) {
-        PrepareAt(2, ScreenSize.ScreenHalfWidth, HalfH(), 0, 0);
-        SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, HalfH(), 0, 0}, {0, 0, W(), H()});
+        PrepareAt(2, ScreenSize.ScreenHalfWidth, ScreenSize.ScreenHalfHeight, 0, 0);
+        SetSizedMotionSlot(0, 2, {ScreenSize.ScreenHalfWidth, ScreenSize.ScreenHalfHeight, 0, 0},
+                           {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(15, 100, 0);
+      Curve(kMotionSizedLinear, 100, 0);
       Fill(2, (f / 4) % 2 == 1 ? Grey(255) : RgbColor(240, 110, 170));
       if (CountFramePast(100)) NextAnimationStep();
       break;
@@ -1232,8 +1238,8 @@ void VictoryFlash() {
 }
 
 void ClosingText(bool in) {
-  AnimationRunRecord& r = Run();
-  const std::string text = G01_EndingText(J().JankenEndingText);
+  AnimationRunRecord& r = AnimationRun;
+  const std::string text = G01_EndingText(JankenState.JankenEndingText);
   if (in) {
     if (r.AnimationStep == 0 && TextFade(text, 0, true)) EndClick();
     return;

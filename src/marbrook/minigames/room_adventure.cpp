@@ -53,7 +53,10 @@ constexpr int kItemCount = 6;
 struct KeyRow {
   int key, command;
 };
-constexpr KeyRow kKeys[] = {{38, 0}, {39, 1}, {40, 2}, {37, 3}, {97, 4}, {98, 5}, {99, 6}, {100, 7}};
+constexpr KeyRow kKeys[] = {
+    {tq::kKeyUp, 0},       {tq::kKeyRight, 1},    {tq::kKeyDown, 2},     {tq::kKeyLeft, 3},
+    {tq::kKeyPad0 + 1, 4}, {tq::kKeyPad0 + 2, 5}, {tq::kKeyPad0 + 3, 6}, {tq::kKeyPad0 + 4, 7},
+};
 
 constexpr const char* kCompassCaptions[] = {"北", "東", "南", "西"};
 constexpr const char* kCommandCaptions[] = {"1  しらべる", "2  はなす", "3  つかう"};
@@ -71,16 +74,13 @@ constexpr const char* kGreeting = "さあ、あなたはここから脱出しな
 // Room pictures that message codes 10 to 22 switch to.
 constexpr int kCodePictures[] = {94, 95, 59, 60, 99, 96, 97, 98, 16, 69, 70, 71, 68};
 
-RoomAdventureStateRecord& S() { return RoomAdventureState; }
-
-
 bool CommandButtonShown(int i) {
-  const int layer = S().G06ButtonFirstBox + 4 + i;
+  const int layer = RoomAdventureState.G06ButtonFirstBox + 4 + i;
   return ValidLayer(layer) && tq::ThePlatform().Screen().Layer(layer).visible;
 }
 
 Rect CompassRect(int i) {
-  const int c = S().ButtonColumnX + S().ButtonColumnWidth / 2;
+  const int c = RoomAdventureState.ButtonColumnX + RoomAdventureState.ButtonColumnWidth / 2;
   static constexpr int kOffsets[4][2] = {{-35, 257}, {20, 296}, {-35, 335}, {-90, 296}};
   const int k = i < 0 || i > 3 ? 0 : i;
   return {c + kOffsets[k][0], kOffsets[k][1], kCompassWidth, kButtonHeight};
@@ -89,10 +89,10 @@ Rect CompassRect(int i) {
 // The pieces of `text` printed from (x, 15) in rows of 35 on the window layer,
 // prepared black at `at` in the fixed-pitch font with three white outlines.
 void TextWindow(const Rect& at, const std::string& text, int pieceChars, int x) {
-  const int layer = S().G06WindowBox;
+  const int layer = RoomAdventureState.G06WindowBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerInfo(layer).FontName = tq::kFontFixed;
   DrawTextBoxFrame(layer);
   TextStyle.TextFontSize = 20;
@@ -108,8 +108,8 @@ void TextWindow(const Rect& at, const std::string& text, int pieceChars, int x) 
 // Applies the code of the message at MessageCursor before its text shows.
 void ApplyCode(int code) {
   if (code >= 10 && code <= 22) {
-    S().RoomPicture = kCodePictures[code - 10];
-    G06_RoomPicture(S().RoomPicture);
+    RoomAdventureState.RoomPicture = kCodePictures[code - 10];
+    G06_RoomPicture(RoomAdventureState.RoomPicture);
   } else if (code >= 30 && code <= 35) {
     G06_ItemPanel(code - 30);
   }
@@ -120,7 +120,7 @@ void RedrawButtonsNormal() { G06_ClearHover(); }
 // --- states ---
 
 void Start() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   s.G06PictureBox = 0;
   s.G06WindowBox = 1;
   s.G06ButtonFirstBox = 5;
@@ -133,19 +133,18 @@ void Start() {
   s.ItemFlags.fill(0);
   for (int i = 0; i < kItemCount; ++i) ShowLayer(s.G06ItemBox + 2 + i, false);
   SceneCursor.ButtonMode = 0;
-  GoTo(kOpening, 0);
-  Wait(0, 0);
+  GoToNextTick(kOpening, 0);
   DrawState.SheetIndex = kIconSheetIndex;
   C00_LoadPicture(2, kPictureKind, kIconSheet);
 }
 
 void FirstRoom() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   ShowLayer(s.G06WindowBox, false);
   C00_LoadPicture(0, 0, 0);
   DrawState.CurrentLayer = s.G06ItemBox;
   DrawState.CurrentRect = {20, 30, 0, 0};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kPictureKind, kItemFrame);
   G06_ItemPanel(99);
   for (int i = 0; i < 3; ++i) G06_CommandButton(i, kCommandCaptions[i], 0);
@@ -159,8 +158,7 @@ void FirstRoom() {
   s.MessageCursor = 0;
   G06_AddMessage(0, kGreeting);
   G06_MessageWindow(kGreeting);
-  GoTo(kReady, 0);
-  Wait(0, 0);
+  GoToNextTick(kReady, 0);
 }
 
 void Opening() {
@@ -190,7 +188,7 @@ void Ready() {
 // The common frame of every answer: the pressed button lit, the room's handler, the
 // room picture, then the arrival in the new room or the queue.
 void Answer() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   const int command = s.G06Command;
   if (command >= 0 && command <= 3) G06_CompassButton(command, 1);
   else if (command >= 4 && command <= 8) G06_CommandButton(command - 4, s.ButtonTexts[static_cast<size_t>(command - 4)], 1);
@@ -217,7 +215,7 @@ void Answer() {
 }
 
 void Playing() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   if (s.G06KeyInput == 1) {
     if (s.G06Command < 0 || s.G06Command > kLastCommand) return;
   } else {
@@ -230,13 +228,12 @@ void Playing() {
 }
 
 void PlayQueue() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   const int at = s.MessageCursor;
   if (at < 0 || at >= static_cast<int>(s.MessageCodes.size())) return;
   const int code = s.MessageCodes[static_cast<size_t>(at)];
   if (code == kEndingCode) {
-    GoTo(kEnding, 0);
-    Wait(0, 0);
+    GoToNextTick(kEnding, 0);
     return;
   }
   if (code != kEndOfQueue) {
@@ -249,8 +246,7 @@ void PlayQueue() {
   const size_t next = static_cast<size_t>(s.MessageCursor);
   if (code == kEndOfQueue || next >= s.MessageCodes.size() || s.MessageCodes[next] == kEndOfQueue) {
     RedrawButtonsNormal();
-    GoTo(kReady, 0);
-    Wait(0, 0);
+    GoToNextTick(kReady, 0);
   }
 }
 
@@ -260,9 +256,9 @@ void Ending() {
       for (int layer = 0; layer <= 49; ++layer) ShowLayer(layer, false);
       DrawState.CurrentLayer = 0;
       DrawState.CurrentRect = {0, 0, 0, 0};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       C00_LoadPicture(1, kPictureKind, kEndingPicture);
-      GetLayerRect(50, 0);
+      GetLayerRect(kRectIntoCurrent, 0);
       int w = DrawState.CurrentRect.Width;
       int h = DrawState.CurrentRect.Height;
       MoveLayer(0, CentreX(w), CentreY(h), w, h);
@@ -290,14 +286,15 @@ void G06_Step() {
 }
 
 void G06_Hover() {
+  RoomAdventureStateRecord& room = RoomAdventureState;
   if (SceneCursor.ButtonMode != kButtonModePlay) return;
   int& hovered = ScreenButtons.HoveredButton;
-  const int k = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - S().G06ButtonFirstBox : -1;
+  const int k = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - room.G06ButtonFirstBox : -1;
   if (k >= 0 && k <= 9) {
     if (k == hovered) return;
     if (hovered >= 0) G06_ClearHover();
     if (k <= 3) G06_CompassButton(k, 1);
-    else if (k <= 8) G06_CommandButton(k - 4, S().ButtonTexts[static_cast<size_t>(k - 4)], 1);
+    else if (k <= 8) G06_CommandButton(k - 4, room.ButtonTexts[static_cast<size_t>(k - 4)], 1);
     hovered = k;
   } else if (hovered >= 0) {
     G06_ClearHover();
@@ -306,7 +303,7 @@ void G06_Hover() {
 }
 
 void G06_OnKey() {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   s.G06KeyInput = 1;
   s.G06Command = -1;
   const int key = InputEvent.KeyCode;
@@ -320,14 +317,12 @@ void G06_OnKey() {
 
 void G06_Leave(int type) {
   if (type == 0) SceneCursor.StageNumber = 90;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(0, 10);
 }
 
 void G06_AddMessage(int code, const std::string& text) {
-  RoomAdventureStateRecord& s = S();
+  RoomAdventureStateRecord& s = RoomAdventureState;
   // A full queue keeps its last slot for the end marker.
   const int last = static_cast<int>(s.MessageCodes.size()) - 1;
   if (s.MessageCursor < 0 || s.MessageCursor > last) return;
@@ -338,33 +333,34 @@ void G06_AddMessage(int code, const std::string& text) {
 }
 
 void G06_MoveTo(int room) {
-  S().Room = room;
-  S().Moved = -1;
+  RoomAdventureState.Room = room;
+  RoomAdventureState.Moved = -1;
 }
 
-void G06_Arrive(const std::string& text) { G06_AddMessage(0, S().MovePrefix + text); }
+void G06_Arrive(const std::string& text) { G06_AddMessage(0, RoomAdventureState.MovePrefix + text); }
 
 void G06_CannotReply() {
-  const int command = S().G06Command;
+  RoomAdventureStateRecord& room = RoomAdventureState;
+  const int command = room.G06Command;
   if (command >= 0 && command <= 3) G06_AddMessage(0, kCannotMove[command]);
-  else if (command >= 4 && command <= 6) G06_AddMessage(0, S().DefaultReplies[static_cast<size_t>(command)]);
+  else if (command >= 4 && command <= 6) G06_AddMessage(0, room.DefaultReplies[static_cast<size_t>(command)]);
 }
 
 void G06_RoomPicture(int n) {
-  DrawState.CurrentLayer = S().G06PictureBox;
+  DrawState.CurrentLayer = RoomAdventureState.G06PictureBox;
   DrawState.CurrentRect = {CentreX(390), 50, 390, 390};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kPictureKind, n);
 }
 
 void G06_ItemPanel(int i) {
-  const int first = S().G06ItemBox;
+  const int first = RoomAdventureState.G06ItemBox;
   if (i == 99) {
     TextStyle.CurrentText = "アイテム";
     TextStyle.TextFontSize = kTextSize;
     DrawState.CurrentLayer = first + 1;
     DrawState.CurrentRect = {35, 245, 100, kButtonHeight};
-    PrepareLayer(0);
+    PrepareLayer(kPrepareTextShown);
     MeasureText(0);
     TextStyle.TextX = 10;
     TextStyle.TextY = kButtonHeight / 2 - TextStyle.MeasuredHeight / 2 - 1;
@@ -374,12 +370,12 @@ void G06_ItemPanel(int i) {
   if (i < 0 || i >= kItemCount) return;
   DrawState.CurrentLayer = first + 2 + i;
   DrawState.CurrentRect = {(i % 3) * 67 + 35, (i / 3) * 67 + 280, kIconSize, kIconSize};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(kIconSheetIndex, kIconSize * i, 0, kIconSize, kIconSize);
 }
 
 void G06_MessageWindow(const std::string& text) {
-  const RoomAdventureStateRecord& s = S();
+  const RoomAdventureStateRecord& s = RoomAdventureState;
   TextWindow({s.MessageWindowX, s.MessageWindowY, s.MessageWindowWidth, s.MessageWindowHeight}, text,
              kWindowPieceChars, 10);
 }
@@ -404,25 +400,25 @@ std::vector<std::string> G06_WindowPieces(const std::string& text, int pieceChar
 
 void G06_CommandButton(int i, const std::string& caption, int style) {
   if (i < 0 || i > 5) return;
-  const RoomAdventureStateRecord& s = S();
-  S().ButtonTexts[static_cast<size_t>(i)] = caption;
+  const RoomAdventureStateRecord& s = RoomAdventureState;
+  RoomAdventureState.ButtonTexts[static_cast<size_t>(i)] = caption;
   const Rect at{s.ButtonColumnX, s.ButtonColumnY + 43 * i, kCommandWidth, kButtonHeight};
   DrawAdventureButton(s.G06ButtonFirstBox + 4 + i, at, caption, style, false);
 }
 
 void G06_CompassButton(int i, int style) {
   if (i < 0 || i > 3) return;
-  DrawAdventureButton(S().G06ButtonFirstBox + i, CompassRect(i), kCompassCaptions[i], style, true);
+  DrawAdventureButton(RoomAdventureState.G06ButtonFirstBox + i, CompassRect(i), kCompassCaptions[i], style, true);
 }
 
 void G06_ButtonColours(int style) { AdventureTextColours(style); }
 
 void G06_ClearHover() {
   for (int i = 0; i < 4; ++i) {
-    if (tq::ThePlatform().Screen().Layer(S().G06ButtonFirstBox + i).visible) G06_CompassButton(i, 0);
+    if (tq::ThePlatform().Screen().Layer(RoomAdventureState.G06ButtonFirstBox + i).visible) G06_CompassButton(i, 0);
   }
   for (int i = 0; i < 5; ++i) {
-    if (CommandButtonShown(i)) G06_CommandButton(i, S().ButtonTexts[static_cast<size_t>(i)], 0);
+    if (CommandButtonShown(i)) G06_CommandButton(i, RoomAdventureState.ButtonTexts[static_cast<size_t>(i)], 0);
   }
 }
 
@@ -440,7 +436,7 @@ void DrawAdventureButton(int layer, const Rect& at, const std::string& caption, 
   TextStyle.TextFontSize = kTextSize;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = at;
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   MeasureText(0);
   TextStyle.TextX = centred ? at.Width / 2 - TextStyle.MeasuredWidth / 2 - 1 : 10;
   TextStyle.TextY = at.Height / 2 - TextStyle.MeasuredHeight / 2 - 1;

@@ -9,9 +9,8 @@
 
 namespace {
 
-RoomAdventureStateRecord& S() { return RoomAdventureState; }
-int& Flag(int room) { return S().RoomFlags[static_cast<size_t>(room)]; }
-int& Item(int i) { return S().ItemFlags[static_cast<size_t>(i)]; }
+int& Flag(int room) { return RoomAdventureState.RoomFlags[static_cast<size_t>(room)]; }
+int& Item(int i) { return RoomAdventureState.ItemFlags[static_cast<size_t>(i)]; }
 void Say(const char* text, int code = 0) { G06_AddMessage(code, text); }
 
 constexpr const char* kDesertSand = "あたり一面砂漠です。細かい砂が飛んできます。";
@@ -200,7 +199,7 @@ bool Spaceship(int c) {
       Say("スペースシップに乗り込みました。：宇宙空間に向けて発進です。");
       Say("すさまじい速度で上空へあがってゆきます。", 12);
       Say("宇宙に出ました。宇宙ステーションの前です。", 13);
-      S().Room = 60;  // no move: the arrival is told above
+      RoomAdventureState.Room = 60;  // no move: the arrival is told above
       return true;
     case kG06Arrive: G06_Arrive("スペースシップがあります。"); return true;
     default: return false;
@@ -383,7 +382,7 @@ bool Planet(int c) {
     case kG06Talk:
       if (Flag(62) != kColonyGone) return false;
       SayAll(kPlanetSequence);
-      S().Room = 66;  // no move: the black hole is here
+      RoomAdventureState.Room = 66;  // no move: the black hole is here
       Flag(62) = kBlackHole;
       return true;
     case kG06Arrive: G06_Arrive("惑星があります。"); return true;
@@ -430,9 +429,9 @@ bool Answer(int room, int c) {
 }  // namespace
 
 void G06_RoomsDesert() {
-  if (!Answer(S().Room, S().G06Command)) G06_CannotReply();
+  if (!Answer(RoomAdventureState.Room, RoomAdventureState.G06Command)) G06_CannotReply();
 }
 
 void G06_RoomsSpace() {
-  if (!Answer(S().Room, S().G06Command)) G06_CannotReply();
+  if (!Answer(RoomAdventureState.Room, RoomAdventureState.G06Command)) G06_CannotReply();
 }

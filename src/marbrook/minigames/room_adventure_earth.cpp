@@ -6,9 +6,8 @@
 
 namespace {
 
-RoomAdventureStateRecord& S() { return RoomAdventureState; }
-int& Flag(int room) { return S().RoomFlags[static_cast<size_t>(room)]; }
-int& Item(int i) { return S().ItemFlags[static_cast<size_t>(i)]; }
+int& Flag(int room) { return RoomAdventureState.RoomFlags[static_cast<size_t>(room)]; }
+int& Item(int i) { return RoomAdventureState.ItemFlags[static_cast<size_t>(i)]; }
 void Say(const char* text, int code = 0) { G06_AddMessage(code, text); }
 
 constexpr int kMonsterDead = 10;  // RoomFlags(28)
@@ -37,7 +36,7 @@ bool CellDoor(int c) {
       if (Item(0) != 1 || open) return false;
       Say("鍵を使って扉を開けました。");
       Flag(1) = 1;
-      S().RoomPicture = 90;
+      RoomAdventureState.RoomPicture = 90;
       return true;
     case kG06Arrive: G06_Arrive(open ? "扉はすでに開いています。" : "扉があります。"); return true;
     default: return false;
@@ -213,7 +212,8 @@ bool ForestRoad(int c) {
         G06_Arrive("森の道です。");
         return true;
       }
-      G06_AddMessage(0, "フードを深くかぶり、顔を隠して村を通過しました。：" + S().MovePrefix + "森の道です。");
+      G06_AddMessage(
+          0, "フードを深くかぶり、顔を隠して村を通過しました。：" + RoomAdventureState.MovePrefix + "森の道です。");
       Flag(12) = 1;
       return true;
     default: return false;
@@ -230,7 +230,7 @@ bool Spring(int c) {
       if (!fairy) {
         Say("「そんなに話をしたいのであれば、姿を見せましょう」：妖精が現れました。");
         Flag(13) = 1;
-        S().RoomPicture = 91;
+        RoomAdventureState.RoomPicture = 91;
         return true;
       }
       if (Flag(13) == 1) {
@@ -282,7 +282,7 @@ bool CaveWay(int c) {
     case kG06Examine:
       Say("洞窟の中には、何かいるようです。");
       Flag(15) = 1;
-      S().RoomPicture = 92;
+      RoomAdventureState.RoomPicture = 92;
       return true;
     case kG06Arrive: G06_Arrive("道は洞窟へと続いています。"); return true;
     default: return false;
@@ -565,7 +565,7 @@ bool Answer(int room, int c) {
 }  // namespace
 
 void G06_RoomsEarth() {
-  const int room = S().Room;
+  const int room = RoomAdventureState.Room;
   if (room >= 40 && room <= 59) {
     G06_RoomsDesert();
     return;
@@ -574,7 +574,7 @@ void G06_RoomsEarth() {
     G06_RoomsSpace();
     return;
   }
-  if (!Answer(room, S().G06Command)) G06_CannotReply();
+  if (!Answer(room, RoomAdventureState.G06Command)) G06_CannotReply();
 }
 
 int G06_RoomPictureOf(int room) {

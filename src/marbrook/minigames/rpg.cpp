@@ -14,6 +14,7 @@
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "platform/pixels.h"
+#include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "scenario/motion_curves.h"
 #include "games/motion_slot_store.h"
@@ -31,43 +32,36 @@ constexpr int kWindowFontSize = 20;
 constexpr int kTextEngraved = 20;
 constexpr int kTextEmbossed = 21;
 constexpr int kBattleMusic = 502;  // the lair's music, which a flight returns to
-// Motion kinds of MotionCurveStep.
-constexpr int kLinear = 10;
-constexpr int kEaseOut = 11;
-constexpr int kLinearSized = 15;
 
-RpgStateRecord& R() { return RpgState; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
 
 uint32_t White() { return tq::PixelFromColor(Grey(255)); }
 
 // The game's constants, set every time the game is entered.
 void SetConstants() {
-  R().G05MapBox = 10;
-  R().G05StatusBackBox = 30;
-  R().G05StatusBox = 31;
-  R().G05ArrowBox = 40;
-  R().G05WindowBox = 20;
-  R().G05HeroBox = 12;
-  R().G05TileBox = 11;
-  R().G05CellSize = 80;
-  R().HeroSpotX = H() / 2 - 40;
-  R().HeroSpotY = H() / 2 - 40;
-  R().WalkFrame = 0;
-  R().MessageWidth = 670;
-  R().MessageHeight = 200;
-  R().MessageX = 10;
-  R().MessageY = H() - 210;
-  R().InnPrice = 2;
-  R().WeaponPrice = 50;
-  R().ArmourPrice = 30;
+  RpgState.G05MapBox = 10;
+  RpgState.G05StatusBackBox = 30;
+  RpgState.G05StatusBox = 31;
+  RpgState.G05ArrowBox = 40;
+  RpgState.G05WindowBox = 20;
+  RpgState.G05HeroBox = 12;
+  RpgState.G05TileBox = 11;
+  RpgState.G05CellSize = 80;
+  RpgState.HeroSpotX = WindowHeight() / 2 - 40;
+  RpgState.HeroSpotY = WindowHeight() / 2 - 40;
+  RpgState.WalkFrame = 0;
+  RpgState.MessageWidth = 670;
+  RpgState.MessageHeight = 200;
+  RpgState.MessageX = 10;
+  RpgState.MessageY = WindowHeight() - 210;
+  RpgState.InnPrice = 2;
+  RpgState.WeaponPrice = 50;
+  RpgState.ArmourPrice = 30;
   ScreenButtons.ButtonFirstBox = 0;
 }
 
 void ShowHeroCell() {
-  DrawState.CurrentLayer = R().G05HeroBox;
-  ClipCellToLayer(kHeroSheet, R().G05CellSize * R().WalkFrame, 0, R().G05CellSize, R().G05CellSize);
+  DrawState.CurrentLayer = RpgState.G05HeroBox;
+  ClipCellToLayer(kHeroSheet, RpgState.G05CellSize * RpgState.WalkFrame, 0, RpgState.G05CellSize, RpgState.G05CellSize);
 }
 
 void Title() {
@@ -83,12 +77,11 @@ void Title() {
       GoTo(kRpgTitle, 2);
       break;
     case 2:
-      ShowLayer(R().G05WindowBox, false);
+      ShowLayer(RpgState.G05WindowBox, false);
       C00_LoadPicture(0, 0, 0);
       LayerInfo(GameForm).BackColor = 0;
       ClearLayerImage(GameForm);
-      GoTo(kRpgStart, 0);
-      Wait(0, 0);
+      GoToNextTick(kRpgStart, 0);
       break;
     default: break;
   }
@@ -100,53 +93,51 @@ void Start() {
   C00_LoadPicture(2, kRpgPictureParts, 0);
   DrawState.SheetIndex = kSpriteSheet;
   C00_LoadPicture(2, kRpgPictureParts, 15);
-  DrawState.CurrentLayer = R().G05TileBox;
-  DrawState.CurrentRect = {W(), 0, 800, 80};
-  PrepareLayer(11);
+  DrawState.CurrentLayer = RpgState.G05TileBox;
+  DrawState.CurrentRect = {WindowWidth(), 0, 800, 80};
+  PrepareLayer(kPreparePictureHidden);
   C00_LoadPicture(1, kRpgPictureParts, 15);
   DrawState.SheetIndex = kArrowSheet;
   C00_LoadPicture(2, kRpgPictureParts, 2);
   G05_StatusPanel(0);
   G05_StatusPanel(1);
   G05_StatusPanel(2);
-  DrawState.CurrentLayer = R().G05HeroBox;
-  DrawState.CurrentRect = {R().HeroSpotX, R().HeroSpotY, R().G05CellSize, R().G05CellSize};
-  PrepareLayer(10);
+  DrawState.CurrentLayer = RpgState.G05HeroBox;
+  DrawState.CurrentRect = {RpgState.HeroSpotX, RpgState.HeroSpotY, RpgState.G05CellSize, RpgState.G05CellSize};
+  PrepareLayer(kPreparePictureShown);
   ShowHeroCell();
-  R().TargetCode = 0;
+  RpgState.TargetCode = 0;
   G05_ChangeMap();
-  G05_LoadMap(R().MapNumber);
+  G05_LoadMap(RpgState.MapNumber);
   G05_ScrollMap();
   C15_PlayMusic(500);
-  R().TargetCode = -1;
+  RpgState.TargetCode = -1;
   G05_BuildEvent();
   Wait(kRpgWindowOpen, 0);
-  R().EventPos = 0;
-  GoTo(kRpgEventList, 0);
-  Wait(0, 0);
+  RpgState.EventPos = 0;
+  GoToNextTick(kRpgEventList, 0);
 }
 
 void Walk() {
-  if (R().G05Direction < 1 || R().G05Direction > 4) return;
+  if (RpgState.G05Direction < 1 || RpgState.G05Direction > 4) return;
   G05_JudgeMove();
-  switch (R().MoveKind) {
+  switch (RpgState.MoveKind) {
     case 1:
       Wait(kRpgHeroStep, 0);
-      R().HeroX = R().TargetX;
-      R().HeroY = R().TargetY;
+      RpgState.HeroX = RpgState.TargetX;
+      RpgState.HeroY = RpgState.TargetY;
       break;
     case 2:
       G05_BuildEvent();
       Wait(kRpgWindowOpen, 0);
-      R().EventPos = 0;
-      GoTo(kRpgEventList, 0);
-      Wait(0, 0);
+      RpgState.EventPos = 0;
+      GoToNextTick(kRpgEventList, 0);
       break;
     case 3:
-      RpgSound(513);
+      GameSound(513);
       Wait(kRpgHeroStep, 0);
-      R().HeroX = R().TargetX;
-      R().HeroY = R().TargetY;
+      RpgState.HeroX = RpgState.TargetX;
+      RpgState.HeroY = RpgState.TargetY;
       G05_ChangeMap();
       break;
     default: break;
@@ -157,18 +148,18 @@ void Ending() {
   switch (SceneCursor.SceneStep) {
     case 0: {
       HideLayerRange(0, 49);
-      DrawState.CurrentLayer = R().G05WindowBox;
+      DrawState.CurrentLayer = RpgState.G05WindowBox;
       DrawState.CurrentRect = {0, 0, 1, 1};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       C00_LoadPicture(1, kRpgPictureParts, 6);
-      int w = LayerWidth(R().G05WindowBox);
-      int h = LayerHeight(R().G05WindowBox);
-      MoveLayer(R().G05WindowBox, CentreX(w), CentreY(h), w, h);
+      int w = LayerWidth(RpgState.G05WindowBox);
+      int h = LayerHeight(RpgState.G05WindowBox);
+      MoveLayer(RpgState.G05WindowBox, CentreX(w), CentreY(h), w, h);
       GoTo(kRpgEnding, 1);
       break;
     }
     case 1:
-      ShowLayer(R().G05WindowBox, false);
+      ShowLayer(RpgState.G05WindowBox, false);
       G05_Leave(0);
       break;
     default: break;
@@ -177,22 +168,20 @@ void Ending() {
 
 // ---- Frames ----
 
-int& Frame() { return AnimationRun.AnimationFrame; }
-
 // Ends the loop after frame `last` (frames count from 0).
 bool LastFrame(int last) {
-  if (Frame() >= last) {
+  if (AnimationRun.AnimationFrame >= last) {
     FrameClock.FrameLoopRunning = 0;
     return true;
   }
-  ++Frame();
+  ++AnimationRun.AnimationFrame;
   return false;
 }
 
 // Motion slot 0 := `layer` from its place to (x, y).
 void StoreLayerMove(int layer, int x, int y) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect = DrawState.CurrentRect;
   DrawState.TargetRect.X = x;
   DrawState.TargetRect.Y = y;
@@ -209,65 +198,63 @@ void StepMotion(int curve) {
 void StepFrame(bool scripted) {
   if (scripted) SetFrameLength(-1, 50);
   constexpr int kFrames = 5;
-  if (Frame() == 0) {
-    const int map = R().G05MapBox;
+  if (AnimationRun.AnimationFrame == 0) {
+    const int map = RpgState.G05MapBox;
     int x = LayerLeft(map);
     int y = LayerTop(map);
-    switch (R().G05Direction) {
-      case 1: y += R().G05CellSize; break;
-      case 2: x -= R().G05CellSize; break;
-      case 3: y -= R().G05CellSize; break;
-      case 4: x += R().G05CellSize; break;
+    switch (RpgState.G05Direction) {
+      case 1: y += RpgState.G05CellSize; break;
+      case 2: x -= RpgState.G05CellSize; break;
+      case 3: y -= RpgState.G05CellSize; break;
+      case 4: x += RpgState.G05CellSize; break;
       default: break;
     }
     StoreLayerMove(map, x, y);
-    R().WalkFrame = Toggle01(R().WalkFrame);
+    RpgState.WalkFrame = Toggle01(RpgState.WalkFrame);
     ShowHeroCell();
   }
   AnimationRun.AnimationLength = kFrames - 1;
-  StepMotion(kLinear);
+  StepMotion(kMotionLinear);
   LastFrame(kFrames - 1);
 }
 
 void SpriteLegFrame() {
   SetFrameLength(-1, 50);
   constexpr int kFrames = 5;
-  if (Frame() == 0) {
-    const int layer = R().G05HeroBox + R().WaypointSprite + 1;
-    const size_t i = static_cast<size_t>(R().WaypointIndex) % R().WaypointX.size();
-    StoreLayerMove(layer, R().HeroSpotX + R().WaypointX[i] * LayerWidth(layer),
-                   R().HeroSpotY + R().WaypointY[i] * LayerHeight(layer));
+  if (AnimationRun.AnimationFrame == 0) {
+    const int layer = RpgState.G05HeroBox + RpgState.WaypointSprite + 1;
+    const size_t i = static_cast<size_t>(RpgState.WaypointIndex) % RpgState.WaypointX.size();
+    StoreLayerMove(layer, RpgState.HeroSpotX + RpgState.WaypointX[i] * LayerWidth(layer),
+                   RpgState.HeroSpotY + RpgState.WaypointY[i] * LayerHeight(layer));
   }
   AnimationRun.AnimationLength = kFrames - 1;
-  StepMotion(kLinear);
+  StepMotion(kMotionLinear);
   LastFrame(kFrames - 1);
 }
 
 // The message window growing from (opening) or shrinking to a small box in the
 // middle of the message rectangle.
 void WindowSizeFrame(bool opening) {
-  const int layer = R().G05WindowBox;
+  const int layer = RpgState.G05WindowBox;
   const int frames = opening ? 11 : 7;
-  const Rect full{R().MessageX, R().MessageY, R().MessageWidth, R().MessageHeight};
-  if (Frame() == 0) {
+  const Rect full{RpgState.MessageX, RpgState.MessageY, RpgState.MessageWidth, RpgState.MessageHeight};
+  if (AnimationRun.AnimationFrame == 0) {
     const int w = opening ? 60 : 4;
     const int h = opening ? 30 : 2;
     const Rect small{full.X + full.Width / 2 - w / 2, full.Y + full.Height / 2 - h / 2, w, h};
     if (opening) {
-      int channel = 1;
-      float offset = 0.0f;
-      C40_PlaySound(512, channel, offset);
+      GameSound(512, 1);
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = small;
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
     }
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     const Rect from = opening ? small : DrawState.CurrentRect;
     const Rect to = opening ? full : small;
     SetSizedMotionSlot(0, layer, from, to);
   }
   AnimationRun.AnimationLength = frames - 1;
-  StepMotion(kLinearSized);
+  StepMotion(kMotionSizedLinear);
   ClearLayerImage(layer);
   RpgBorder(layer);
   if (LastFrame(frames - 1) && !opening) ShowLayer(layer, false);
@@ -276,12 +263,12 @@ void WindowSizeFrame(bool opening) {
 void EnemyBlowFrame() {
   SetFrameLength(-1, 50);
   constexpr int kFrames = 11;
-  const int layer = R().G05WindowBox;
-  if (Frame() == 0) {
+  const int layer = RpgState.G05WindowBox;
+  if (AnimationRun.AnimationFrame == 0) {
     StoreLayerMove(layer, LayerLeft(layer), LayerTop(layer));
   }
   const MotionSlotRecord& s = MotionSlot[0];
-  const int drop = Frame() % 2 != 0 && Frame() < kFrames - 1 ? 10 : 0;
+  const int drop = AnimationRun.AnimationFrame % 2 != 0 && AnimationRun.AnimationFrame < kFrames - 1 ? 10 : 0;
   MoveLayer(layer, s.MotionStartX, s.MotionStartY + drop, LayerWidth(layer), LayerHeight(layer));
   LastFrame(kFrames - 1);
 }
@@ -302,14 +289,9 @@ void PrintRows(int layer, int x, int firstY, int rowHeight, int count, const std
 // ---- Shared helpers ----
 
 
-void RpgSound(int number, int channel) {
-  float offset = 0.0f;
-  C40_PlaySound(number, channel, offset);
-}
-
 int RpgCell(int column, int row) {
   if (column < -1 || column > 99 || row < -1 || row > 99) return 0;
-  return R().MapCells[static_cast<size_t>(column + 1)][static_cast<size_t>(row + 1)];
+  return RpgState.MapCells[static_cast<size_t>(column + 1)][static_cast<size_t>(row + 1)];
 }
 
 void RpgBorder(int layer) {
@@ -322,47 +304,35 @@ void RpgBorder(int layer) {
 void RpgFramedWindow(int layer, int x, int y, int width, int height) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, width, height};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   RpgBorder(layer);
 }
 
-void RpgPause() {
-  EffectParams.EffectFrameDelay = 500;
-  EffectParams.EffectResumesStep = 0;
-  Wait(700, 0);
-}
-
-void RpgFadeMusic() {
-  EffectParams.EffectFrameDelay = 100;
-  EffectParams.EffectResumesStep = 0;
-  Wait(750, 0);
-}
+void RpgPause() { RunPause(500); }
 
 void RpgSlideUp(int layer) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect = DrawState.CurrentRect;
-  DrawState.TargetRect.Y = H() - DrawState.CurrentRect.Height;
+  DrawState.TargetRect.Y = WindowHeight() - DrawState.CurrentRect.Height;
   EffectParams.EffectFrames = 5;
-  EffectParams.EffectMotionKind = kEaseOut;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
-  EffectParams.EffectResumesStep = 0;
-  Wait(800, 0);
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 }
 
 void RpgBlink(int layer, int frames) {
   DrawState.CurrentLayer = layer;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectFrameDelay = 50;
-  EffectParams.EffectResumesStep = 0;
-  Wait(820, 0);
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
 }
 
 void RpgSpriteLayer(int layer, int cell, int x, int y) {
   DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect = {x, y, R().G05CellSize, R().G05CellSize};
-  PrepareLayer(10);
-  ClipCellToLayer(kSpriteSheet, R().G05CellSize * cell, 0, R().G05CellSize, R().G05CellSize);
+  DrawState.CurrentRect = {x, y, RpgState.G05CellSize, RpgState.G05CellSize};
+  PrepareLayer(kPreparePictureShown);
+  ClipCellToLayer(kSpriteSheet, RpgState.G05CellSize * cell, 0, RpgState.G05CellSize, RpgState.G05CellSize);
 }
 
 std::string RpgFullWidth(int n) { return FullWidthNumber(n); }
@@ -370,34 +340,33 @@ std::string RpgFullWidth(int n) { return FullWidthNumber(n); }
 // ---- Hooks ----
 
 void G05_OnKey() {
-  R().G05KeyStep = 1;
-  R().G05Direction = 0;
+  RpgState.G05KeyStep = 1;
+  RpgState.G05Direction = 0;
   switch (InputEvent.KeyCode) {
-    case 38: R().G05Direction = 1; break;
-    case 39: R().G05Direction = 2; break;
-    case 40: R().G05Direction = 3; break;
-    case 37: R().G05Direction = 4; break;
+    case tq::kKeyUp: RpgState.G05Direction = 1; break;
+    case tq::kKeyRight: RpgState.G05Direction = 2; break;
+    case tq::kKeyDown: RpgState.G05Direction = 3; break;
+    case tq::kKeyLeft: RpgState.G05Direction = 4; break;
     default: break;
   }
-  if (R().G05Direction == 0 && InputEvent.AdvanceKeyDown != 1) {
-    R().G05KeyStep = 0;
+  if (RpgState.G05Direction == 0 && InputEvent.AdvanceKeyDown != 1) {
+    RpgState.G05KeyStep = 0;
     return;
   }
   G05_Step();
-  R().G05KeyStep = 0;
+  RpgState.G05KeyStep = 0;
 }
 
 void G05_Step() {
-  if (R().G05KeyStep == 0) {
+  if (RpgState.G05KeyStep == 0) {
     // The arrow buttons stand for the arrow keys; a click elsewhere has no direction.
-    const int button = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - R().G05ArrowBox : -1;
-    R().G05Direction = R().G05ArrowBox != 0 && button >= 0 && button <= 3 ? button + 1 : 0;
+    const int button = InputEvent.InputSourceKind == 50 ? InputEvent.InputSourceIndex - RpgState.G05ArrowBox : -1;
+    RpgState.G05Direction = RpgState.G05ArrowBox != 0 && button >= 0 && button <= 3 ? button + 1 : 0;
   }
   switch (SceneCursor.SceneState) {
     case kRpgSetUp:
       SetConstants();
-      GoTo(kRpgTitle, 0);
-      Wait(0, 0);
+      GoToNextTick(kRpgTitle, 0);
       break;
     case kRpgTitle: Title(); break;
     case kRpgStart: Start(); break;
@@ -435,42 +404,41 @@ bool G05_Frame() {
 
 void G05_Leave(int kind) {
   if (kind == 0) SceneCursor.StageNumber = 80;
-  SceneCursor.SceneCode = 10;
-  SceneCursor.SceneState = 0;
-  SceneCursor.SceneStep = 10;
+  SceneCursor.SceneCode = kConversationScene;
+  GoTo(0, 10);
   Wait(-1, 1000);
 }
 
 void G05_NewGame() {
-  R().MapNumber = 0;
-  R().HeroLevel = 3;
-  R().HeroHP = 20;
-  R().HeroMaxHP = 20;
-  R().HeroAP = 3;
-  R().HeroDP = 2;
-  R().HeroGold = 0;
-  R().WeaponRank = 0;
-  R().WeaponBonus = 3;
-  R().ArmourRank = 0;
-  R().ArmourBonus = 3;
-  R().EventDone = {};
-  R().SlimeBeaten = 0;
-  R().SlimeHP = 30;
+  RpgState.MapNumber = 0;
+  RpgState.HeroLevel = 3;
+  RpgState.HeroHP = 20;
+  RpgState.HeroMaxHP = 20;
+  RpgState.HeroAP = 3;
+  RpgState.HeroDP = 2;
+  RpgState.HeroGold = 0;
+  RpgState.WeaponRank = 0;
+  RpgState.WeaponBonus = 3;
+  RpgState.ArmourRank = 0;
+  RpgState.ArmourBonus = 3;
+  RpgState.EventDone = {};
+  RpgState.SlimeBeaten = 0;
+  RpgState.SlimeHP = 30;
 }
 
 void G05_MessageWindow(int /*mode*/, const std::string& text) {
   std::vector<std::string> lines;
   int count = 0;
   SplitFields(text, "：", 29, lines, count);
-  const int layer = R().G05WindowBox;
-  RpgFramedWindow(layer, R().MessageX, R().MessageY, R().MessageWidth, R().MessageHeight);
+  const int layer = RpgState.G05WindowBox;
+  RpgFramedWindow(layer, RpgState.MessageX, RpgState.MessageY, RpgState.MessageWidth, RpgState.MessageHeight);
   PrintRows(layer, 10, 15, 30, count, lines);
 }
 
 void G05_ChoiceWindow(int kind) {
-  const int base = R().G05WindowBox + 1;
+  const int base = RpgState.G05WindowBox + 1;
   int layer = base;
-  Rect at{W() / 2 - 100, H(), 200, 95};
+  Rect at{WindowWidth() / 2 - 100, WindowHeight(), 200, 95};
   if (kind == 10 || kind == 11) {
     layer = base + 1;
     at = {LayerLeft(base), LayerTop(base), 200, 95};
@@ -478,7 +446,7 @@ void G05_ChoiceWindow(int kind) {
     return;
   }
   RpgFramedWindow(layer, at.X, at.Y, at.Width, at.Height);
-  const std::string rows[2] = {"（↑）　" + R().ChoiceCaption[0], "（↓）　" + R().ChoiceCaption[1]};
+  const std::string rows[2] = {"（↑）　" + RpgState.ChoiceCaption[0], "（↓）　" + RpgState.ChoiceCaption[1]};
   TextStyle.TextFontSize = kWindowFontSize;
   for (int k = 0; k < 2; ++k) {
     TextStyle.CurrentText = rows[k];
@@ -497,12 +465,12 @@ void G05_ChoiceWindow(int kind) {
 void G05_StatusPanel(int kind) {
   switch (kind) {
     case 0: {
-      const int layer = R().G05StatusBackBox;
+      const int layer = RpgState.G05StatusBackBox;
       DrawState.CurrentLayer = layer;
-      DrawState.CurrentRect = {W(), 0, 1, 1};
-      PrepareLayer(10);
+      DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
+      PrepareLayer(kPreparePictureShown);
       C00_LoadPicture(1, kRpgPictureParts, 1);
-      MoveLayer(layer, W() - LayerWidth(layer), 0, LayerWidth(layer), LayerHeight(layer));
+      MoveLayer(layer, WindowWidth() - LayerWidth(layer), 0, LayerWidth(layer), LayerHeight(layer));
       break;
     }
     case 1: {
@@ -513,20 +481,20 @@ void G05_StatusPanel(int kind) {
                                      {775, 241, 120, 28}, {775, 274, 120, 28}, {775, 307, 120, 28},
                                      {724, 366, 171, 24}, {724, 417, 171, 24}};
       const std::string texts[8] = {
-          std::to_string(R().HeroLevel),
-          std::to_string(R().HeroHP),
-          std::to_string(R().HeroMaxHP),
-          std::to_string(R().HeroAP + R().WeaponBonus),
-          std::to_string(R().HeroDP + R().ArmourBonus),
-          std::to_string(R().HeroGold),
-          R().WeaponRank == 0 ? "KNIFE" : "EXCALIBUR",
-          R().ArmourRank == 0 ? "SHIELD" : "FORCEFIELD",
+          std::to_string(RpgState.HeroLevel),
+          std::to_string(RpgState.HeroHP),
+          std::to_string(RpgState.HeroMaxHP),
+          std::to_string(RpgState.HeroAP + RpgState.WeaponBonus),
+          std::to_string(RpgState.HeroDP + RpgState.ArmourBonus),
+          std::to_string(RpgState.HeroGold),
+          RpgState.WeaponRank == 0 ? "KNIFE" : "EXCALIBUR",
+          RpgState.ArmourRank == 0 ? "SHIELD" : "FORCEFIELD",
       };
       for (int i = 0; i < 8; ++i) {
         const ValueRow& row = kRows[i];
-        DrawState.CurrentLayer = R().G05StatusBox + i;
+        DrawState.CurrentLayer = RpgState.G05StatusBox + i;
         DrawState.CurrentRect = {row.x, row.y, row.width, row.height};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         TextStyle.TextFontSize = i < 6 ? 24 : 20;
         TextStyle.LineHeight = row.height;
         TextStyle.CurrentText = texts[i];
@@ -536,11 +504,14 @@ void G05_StatusPanel(int kind) {
     }
     case 2: {
       // Up, right, down, left: cells of the arrow sheet side by side.
-      const int at[4][2] = {{W() - 151, H() - 187}, {W() - 79, H() - 151}, {W() - 151, H() - 115}, {W() - 223, H() - 151}};
+      const int at[4][2] = {{WindowWidth() - 151, WindowHeight() - 187},
+                            {WindowWidth() - 79, WindowHeight() - 151},
+                            {WindowWidth() - 151, WindowHeight() - 115},
+                            {WindowWidth() - 223, WindowHeight() - 151}};
       for (int i = 0; i < 4; ++i) {
-        DrawState.CurrentLayer = R().G05ArrowBox + i;
+        DrawState.CurrentLayer = RpgState.G05ArrowBox + i;
         DrawState.CurrentRect = {at[i][0], at[i][1], kArrowSize, kArrowSize};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ClipCellToLayer(kArrowSheet, kArrowSize * i, 0, kArrowSize, kArrowSize);
       }
       break;
@@ -573,7 +544,7 @@ void G05_Help() {
   int count = 0;
   SplitFields(text, "：", 99, lines, count);
   constexpr int kPiece = 40;
-  const int layer = R().G05WindowBox;
+  const int layer = RpgState.G05WindowBox;
   RpgFramedWindow(layer, CentreX(880), CentreY(200), 880, 200);
   LayerInfo(layer).FontName = "ＭＳ Ｐゴシック";
   int row = 0;

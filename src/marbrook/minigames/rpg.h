@@ -133,15 +133,15 @@ inline constexpr int kRpgPictureMap = 1300;
 inline constexpr int kRpgPictureParts = 1301;
 inline constexpr int kRpgMapCount = 6;
 
-void RpgSound(int number, int channel = 0);
+
 // The cell code at (column, row); 0 outside the grid's -1 to 99.
 int RpgCell(int column, int row);
 // A layer prepared, shown and black at the rectangle, with the white three-pixel border.
 void RpgFramedWindow(int layer, int x, int y, int width, int height);
 void RpgBorder(int layer);
-// Effects that return to the caller of Wait when they are done.
+// Effects that return to the caller of Wait when they are done; the game's pause
+// is half a second.
 void RpgPause();
-void RpgFadeMusic();
 void RpgSlideUp(int layer);
 void RpgBlink(int layer, int frames);
 // A sprite of sheet 1 (the sprite picture) on `layer` at (x, y).

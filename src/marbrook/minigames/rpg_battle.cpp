@@ -15,18 +15,15 @@
 #include "marbrook/minigames/rpg.h"
 #include "platform/pixels.h"
 #include "games/motion_slot_store.h"
+#include "scenario/motion_curves.h"
 
 namespace {
 
-RpgStateRecord& R() { return RpgState; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 // Battle layers: G05EnemyBox (0) and the two above it.
-int StatusLayer() { return R().G05EnemyBox; }
-int FrameLayer() { return R().G05EnemyBox + 1; }
-int PictureLayer() { return R().G05EnemyBox + 2; }
-int CommandLayer() { return R().G05WindowBox + 1; }
+int StatusLayer() { return RpgState.G05EnemyBox; }
+int FrameLayer() { return RpgState.G05EnemyBox + 1; }
+int PictureLayer() { return RpgState.G05EnemyBox + 2; }
+int CommandLayer() { return RpgState.G05WindowBox + 1; }
 
 constexpr char kKidnapper[] = "ジャイアントプチスライム";
 constexpr int kMaxStat = 999;
@@ -75,12 +72,12 @@ constexpr CommandRow kCommands[4] = {
 };
 
 void Say(const std::string& text) {
-  R().RpgMessage = text;
-  G05_MessageWindow(0, R().RpgMessage);
+  RpgState.RpgMessage = text;
+  G05_MessageWindow(0, RpgState.RpgMessage);
 }
 void Add(const std::string& text) {
-  R().RpgMessage += text;
-  G05_MessageWindow(0, R().RpgMessage);
+  RpgState.RpgMessage += text;
+  G05_MessageWindow(0, RpgState.RpgMessage);
 }
 
 void PrintAt(int layer, const std::string& text, int x, int y, int kind) {
@@ -101,10 +98,9 @@ void StoreMove(int slot, int layer, int x0, int y0, int x1, int y1) {
 void MoveSlots(int lastSlot) {
   EffectParams.EffectFrames = 10;
   EffectParams.EffectLastSlot = lastSlot;
-  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
-  EffectParams.EffectResumesStep = 0;
-  Wait(801, 0);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 // A blow's damage: a negative sum becomes 1, a sum of exactly 0 stays 0.
@@ -112,7 +108,7 @@ int BlowDamage(int sum) { return sum < 0 ? 1 : sum; }
 
 void Opening() {
   C15_PlayMusic(503);
-  R().EnemyDown = 0;
+  RpgState.EnemyDown = 0;
   G05_BattleWindow(1, 0);
   G05_BattleWindow(2, 0);
   G05_BattleWindow(0, 0);
@@ -123,7 +119,7 @@ void Opening() {
             LayerTop(PictureLayer()) + 400);
   MoveSlots(2);
   Wait(kRpgWindowOpen, 0);
-  Say(R().EnemyIntro);
+  Say(RpgState.EnemyIntro);
   GoTo(kRpgBattle, kCommand);
 }
 
@@ -135,20 +131,19 @@ void Command() {
 }
 
 void Choose() {
-  const int direction = R().G05Direction;
+  const int direction = RpgState.G05Direction;
   if (direction < 1 || direction > 4) return;
-  RpgSound(510);
+  GameSound(510);
   G05_CommandWindow(direction + 10);
   RpgBlink(CommandLayer() + 1, 8);
   ShowLayer(CommandLayer(), false);
-  R().BattleCommand = direction;
-  GoTo(kRpgBattle, kHeroTurn);
-  Wait(0, 0);
+  RpgState.BattleCommand = direction;
+  GoToNextTick(kRpgBattle, kHeroTurn);
 }
 
 void Blow() {
   RpgPause();
-  RpgSound(500);
+  GameSound(500);
   G05_BattleAction(5, 0);
   G05_BattleAction(0, 0);
   G05_BattleAction(10, 0);
@@ -156,8 +151,8 @@ void Blow() {
 
 // What a fallen foe leaves on the map picture.
 void DrawFallen() {
-  const int sprites = R().G05HeroBox + 1;
-  switch (R().AfterBattleCode) {
+  const int sprites = RpgState.G05HeroBox + 1;
+  switch (RpgState.AfterBattleCode) {
     case 20:
       ShowLayer(sprites + 2, false);
       G05_MoveSprite(3, 6, 6);
@@ -172,12 +167,12 @@ void DrawFallen() {
       break;
     }
     case 23:
-      DrawState.CurrentLayer = R().G05MapBox;
+      DrawState.CurrentLayer = RpgState.G05MapBox;
       C00_LoadPicture(1, kRpgPictureMap, 7);
       ShowLayer(sprites, false);
       break;
     case 24:
-      DrawState.CurrentLayer = R().G05MapBox;
+      DrawState.CurrentLayer = RpgState.G05MapBox;
       C00_LoadPicture(1, kRpgPictureMap, 9);
       break;
     default: break;
@@ -185,49 +180,49 @@ void DrawFallen() {
 }
 
 void EndOfTurn() {
-  if (R().EnemyDown == 0) {
+  if (RpgState.EnemyDown == 0) {
     GoTo(kRpgBattle, kEnemyTurn);
     return;
   }
   ShowLayer(PictureLayer(), false);
-  RpgFadeMusic();
-  Add("：" + R().EnemyName + "を倒した！");
+  RunMusicFade(100);
+  Add("：" + RpgState.EnemyName + "を倒した！");
   GoTo(kRpgBattle, kVictory);
-  if (R().EnemyName == kKidnapper) R().SlimeBeaten = 1;
+  if (RpgState.EnemyName == kKidnapper) RpgState.SlimeBeaten = 1;
   DrawFallen();
 }
 
 void HeroTurn() {
-  switch (R().BattleCommand) {
+  switch (RpgState.BattleCommand) {
     case 1:
-      R().Damage = BlowDamage(R().HeroAP + R().WeaponBonus - R().EnemyDP + RandomRange(0, 1));
+      RpgState.Damage = BlowDamage(RpgState.HeroAP + RpgState.WeaponBonus - RpgState.EnemyDP + RandomRange(0, 1));
       Say("勇者は攻撃した！");
       Blow();
       break;
     case 4:
-      R().Damage = 1;
+      RpgState.Damage = 1;
       Say("勇者はスーパー斬りを使った！");
       Blow();
       break;
     case 2:
-      R().Damage = 0;
+      RpgState.Damage = 0;
       Say("勇者は奥義・覇王平民剣を使った！");
       RpgPause();
       Add("：しかし、あたらなかった！");
       break;
     case 3:
-      if (R().FleeAllowed == 0) {
+      if (RpgState.FleeAllowed == 0) {
         Say("勇者は弱い敵からは逃げたりしない！");
         GoTo(kRpgBattle, kCommand);
         return;
       }
-      if (R().EnemyName == kKidnapper) R().SlimeHP = R().EnemyHP;
+      if (RpgState.EnemyName == kKidnapper) RpgState.SlimeHP = RpgState.EnemyHP;
       Say("勇者は逃げ出した！");
-      RpgFadeMusic();
+      RunMusicFade(100);
       G05_BattleAction(50, 0);
       Wait(kRpgWindowClose, 0);
       C15_PlayMusic(502);
-      ShowLayer(R().G05WindowBox, false);
+      ShowLayer(RpgState.G05WindowBox, false);
       GoTo(kRpgWalk, 0);
       return;
     default: return;
@@ -236,15 +231,15 @@ void HeroTurn() {
 }
 
 void EnemyTurn() {
-  Say(R().EnemyName + "の攻撃！");
+  Say(RpgState.EnemyName + "の攻撃！");
   RpgPause();
-  RpgSound(501);
+  GameSound(501);
   Wait(kRpgEnemyBlow, 0);
-  R().Damage = BlowDamage(R().EnemyAP - (R().HeroDP + R().ArmourBonus) + RandomRange(0, 1));
-  Add("：勇者は" + RpgFullWidth(R().Damage) + "のダメージを受けた！");
-  R().HeroHP = std::max(R().HeroHP - R().Damage, 0);
+  RpgState.Damage = BlowDamage(RpgState.EnemyAP - (RpgState.HeroDP + RpgState.ArmourBonus) + RandomRange(0, 1));
+  Add("：勇者は" + RpgFullWidth(RpgState.Damage) + "のダメージを受けた！");
+  RpgState.HeroHP = std::max(RpgState.HeroHP - RpgState.Damage, 0);
   G05_StatusPanel(1);
-  if (R().HeroHP > 0) {
+  if (RpgState.HeroHP > 0) {
     GoTo(kRpgBattle, kCommand);
     return;
   }
@@ -255,21 +250,21 @@ void EnemyTurn() {
 
 void Victory() {
   G05_BattleAction(50, 0);
-  const std::array<int, 4>& gain = R().LevelGain;
-  R().HeroLevel += gain[0];
-  Say("LVが" + RpgFullWidth(R().HeroLevel) + "にあがった！");
+  const std::array<int, 4>& gain = RpgState.LevelGain;
+  RpgState.HeroLevel += gain[0];
+  Say("LVが" + RpgFullWidth(RpgState.HeroLevel) + "にあがった！");
   G05_StatusPanel(1);
   RpgPause();
-  R().HeroMaxHP = std::min(R().HeroMaxHP + gain[1], kMaxStat);
-  R().HeroHP = R().HeroMaxHP;
+  RpgState.HeroMaxHP = std::min(RpgState.HeroMaxHP + gain[1], kMaxStat);
+  RpgState.HeroHP = RpgState.HeroMaxHP;
   Add("：最大HPが" + RpgFullWidth(gain[1]) + "あがり、HPが全回復した！");
   G05_StatusPanel(1);
   RpgPause();
-  R().HeroAP += gain[2];
+  RpgState.HeroAP += gain[2];
   Add("：APが" + RpgFullWidth(gain[2]) + "あがった！");
   G05_StatusPanel(1);
   RpgPause();
-  R().HeroDP += gain[3];
+  RpgState.HeroDP += gain[3];
   Add("：DPが" + RpgFullWidth(gain[3]) + "あがった！");
   G05_StatusPanel(1);
   RpgPause();
@@ -277,27 +272,26 @@ void Victory() {
 }
 
 void AfterVictory() {
-  if (R().AfterBattleCode != 0) {
-    R().TargetCode = R().AfterBattleCode;
+  if (RpgState.AfterBattleCode != 0) {
+    RpgState.TargetCode = RpgState.AfterBattleCode;
     G05_BuildEvent();
   } else {
     C15_PlayMusic(502);
-    R().EventPos = 0;
+    RpgState.EventPos = 0;
     G05_AddEventItem(0, kRpgStory.Rescue);
     G05_AddEventItem(99, "");
   }
-  R().EventPos = 0;
-  GoTo(kRpgEventList, 0);
-  Wait(0, 0);
+  RpgState.EventPos = 0;
+  GoToNextTick(kRpgEventList, 0);
 }
 
 void Death() {
   for (int layer = 0; layer <= 49; ++layer) ShowLayer(layer, false);
-  RpgFadeMusic();
-  const int layer = R().G05WindowBox;
+  RunMusicFade(100);
+  const int layer = RpgState.G05WindowBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {0, 0, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   C00_LoadPicture(1, kRpgPictureParts, 5);
   int w = LayerWidth(layer);
   int h = LayerHeight(layer);
@@ -314,17 +308,17 @@ void G05_SetupEnemy(const std::string& kind) {
   }
   if (row == nullptr) return;
   const std::string name = row->name != nullptr ? row->name : kRpgStory.PrincessName;
-  R().EnemyName = name;
-  R().EnemyHP = row->hp < 0 ? R().SlimeHP : row->hp;
-  R().EnemyAP = row->ap;
-  R().EnemyDP = row->dp;
-  R().EnemyPicture = row->picture;
-  R().AfterBattleCode = row->afterBattle;
-  for (size_t i = 0; i < 4; ++i) R().LevelGain[i] = row->gains[i];
-  if (row->intro != nullptr) R().EnemyIntro = row->intro;
-  else if (row->name == nullptr) R().EnemyIntro = name + "との戦闘になった！ ";
-  else R().EnemyIntro = kRpgStory.KidnapperIntro;
-  R().FleeAllowed = row->flee;
+  RpgState.EnemyName = name;
+  RpgState.EnemyHP = row->hp < 0 ? RpgState.SlimeHP : row->hp;
+  RpgState.EnemyAP = row->ap;
+  RpgState.EnemyDP = row->dp;
+  RpgState.EnemyPicture = row->picture;
+  RpgState.AfterBattleCode = row->afterBattle;
+  for (size_t i = 0; i < 4; ++i) RpgState.LevelGain[i] = row->gains[i];
+  if (row->intro != nullptr) RpgState.EnemyIntro = row->intro;
+  else if (row->name == nullptr) RpgState.EnemyIntro = name + "との戦闘になった！ ";
+  else RpgState.EnemyIntro = kRpgStory.KidnapperIntro;
+  RpgState.FleeAllowed = row->flee;
 }
 
 void G05_BattleWindow(int kind, int place) {
@@ -334,7 +328,7 @@ void G05_BattleWindow(int kind, int place) {
       const int x = place == 0 ? -120 : LayerLeft(layer);
       const int y = place == 0 ? 50 : LayerTop(layer);
       RpgFramedWindow(layer, x, y, 120, 120);
-      const int values[3] = {R().EnemyHP, R().EnemyAP, R().EnemyDP};
+      const int values[3] = {RpgState.EnemyHP, RpgState.EnemyAP, RpgState.EnemyDP};
       const char* labels[3] = {"HP ", "AP ", "DP "};
       for (int i = 0; i < 3; ++i) {
         std::string number = std::to_string(values[i]);
@@ -343,13 +337,13 @@ void G05_BattleWindow(int kind, int place) {
       }
       break;
     }
-    case 1: RpgFramedWindow(FrameLayer(), W() / 2 - 200, -300, 400, 300); break;
+    case 1: RpgFramedWindow(FrameLayer(), WindowWidth() / 2 - 200, -300, 400, 300); break;
     case 2: {
       const int layer = PictureLayer();
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = {0, 0, 1, 1};
-      PrepareLayer(10);
-      C00_LoadPicture(1, kRpgPictureParts, R().EnemyPicture);
+      PrepareLayer(kPreparePictureShown);
+      C00_LoadPicture(1, kRpgPictureParts, RpgState.EnemyPicture);
       int w = LayerWidth(layer);
       int h = LayerHeight(layer);
       const int frame = FrameLayer();
@@ -363,7 +357,7 @@ void G05_BattleWindow(int kind, int place) {
 void G05_CommandWindow(int kind) {
   const int base = CommandLayer();
   int layer = base;
-  Rect at{W() / 2 - 275, H(), 550, 130};
+  Rect at{WindowWidth() / 2 - 275, WindowHeight(), 550, 130};
   if (kind >= 11 && kind <= 14) {
     layer = base + 1;
     at = {LayerLeft(base), LayerTop(base), 550, 130};
@@ -380,16 +374,16 @@ void G05_CommandWindow(int kind) {
 
 void G05_BattleAction(int kind, int /*spare*/) {
   switch (kind) {
-    case 0: Add("：" + R().EnemyName + "に" + RpgFullWidth(R().Damage) + "のダメージを与えた！"); break;
+    case 0: Add("：" + RpgState.EnemyName + "に" + RpgFullWidth(RpgState.Damage) + "のダメージを与えた！"); break;
     case 5:
       RpgBlink(PictureLayer(), 7);
       ShowLayer(PictureLayer(), true);
       break;
     case 10:
-      R().EnemyHP -= R().Damage;
-      if (R().EnemyHP < 1) {
-        R().EnemyHP = 0;
-        R().EnemyDown = 1;
+      RpgState.EnemyHP -= RpgState.Damage;
+      if (RpgState.EnemyHP < 1) {
+        RpgState.EnemyHP = 0;
+        RpgState.EnemyDown = 1;
       }
       G05_BattleWindow(0, 1);
       break;

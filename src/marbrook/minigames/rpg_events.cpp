@@ -13,8 +13,6 @@
 
 namespace {
 
-RpgStateRecord& R() { return RpgState; }
-
 constexpr int kEventCount = 100;
 constexpr int kChoice = 10;
 constexpr int kEndOfList = 99;
@@ -32,14 +30,14 @@ int& Done(int map, int code) {
     scratch = 0;
     return scratch;
   }
-  return R().EventDone[static_cast<size_t>(map)][static_cast<size_t>(code)];
+  return RpgState.EventDone[static_cast<size_t>(map)][static_cast<size_t>(code)];
 }
 
 void Add(int code, const std::string& text) { G05_AddEventItem(code, text); }
 
 void SetChoice(const char* yes, const char* no, int jumpYes, int jumpNo) {
-  R().ChoiceCaption = {yes, no};
-  R().ChoiceJump = {jumpYes, jumpNo};
+  RpgState.ChoiceCaption = {yes, no};
+  RpgState.ChoiceJump = {jumpYes, jumpNo};
 }
 
 // A person's talk: one entry, or two for a two-line talk, then the end.
@@ -64,7 +62,7 @@ void Thing(int map, int code) {
 void Treasure(int map, int code, int amount, const char* found, const char* empty) {
   int& done = Done(map, code);
   if (done == 0) {
-    R().GoldFound = amount;
+    RpgState.GoldFound = amount;
     done = 1;
     Add(0, found);
     Add(30, RpgFullWidth(amount) + "Ｇ手に入れた！");
@@ -86,7 +84,7 @@ void Shop(const std::string& offer, const char* question, int price, int purchas
   Add(0, offer);
   SetChoice("はい", "いいえ", 2, 4);
   Add(kChoice, question);
-  if (R().HeroGold >= price) Add(purchase, thanks);
+  if (RpgState.HeroGold >= price) Add(purchase, thanks);
   else Add(0, kNotEnough);
   Add(kEndOfList, "");
   Add(0, kFarewell);
@@ -151,14 +149,14 @@ void Map3(int code) {
   const RpgStoryTexts& s = kRpgStory;
   switch (code) {
     case 12:
-      GearShop(code, "ここは防具屋です。：", "Ｇで「FORCEFIELD」をお売りしますよ。", R().ArmourPrice, 26);
+      GearShop(code, "ここは防具屋です。：", "Ｇで「FORCEFIELD」をお売りしますよ。", RpgState.ArmourPrice, 26);
       return;
     case 13:
-      GearShop(code, "ここは武器屋です：", "Ｇで「EXCALIBUR」をお売りしますよ。", R().WeaponPrice, 27);
+      GearShop(code, "ここは武器屋です：", "Ｇで「EXCALIBUR」をお売りしますよ。", RpgState.WeaponPrice, 27);
       return;
     case 34:
-      Shop("ここは宿屋です。：１泊" + RpgFullWidth(R().InnPrice) + "Ｇで休んでいけますよ。", "泊まりますか？", R().InnPrice,
-           25, "ありがとうございます。：では、ゆっくりして行ってください。");
+      Shop("ここは宿屋です。：１泊" + RpgFullWidth(RpgState.InnPrice) + "Ｇで休んでいけますよ。", "泊まりますか？",
+           RpgState.InnPrice, 25, "ありがとうございます。：では、ゆっくりして行ってください。");
       return;
     case 50: Treasure(3, code, 2000, "この箱は店の金庫のようです。", kBoxEmpty); return;
     case 51: Treasure(3, code, 50000, "ツボの中にＧがぎっしりつまっています。", kBoxEmpty); return;
@@ -173,10 +171,10 @@ void Map3(int code) {
       return;
     case 60:
       if (Done(3, code) == 0) {
-        R().GoldFound = 900000;
+        RpgState.GoldFound = 900000;
         Done(3, code) = 1;
         Add(0, "箱の中にＧがぎっしりつまっています。");
-        Add(30, RpgFullWidth(R().GoldFound) + "Ｇ手に入れた！");
+        Add(30, RpgFullWidth(RpgState.GoldFound) + "Ｇ手に入れた！");
         Add(0, "手紙が入っています。");
         Add(0, s.Letter[0]);
         Add(0, s.Letter[1]);
@@ -199,10 +197,10 @@ void Map5(int code) {
     case 11: Talk(5, code); return;
     case 12: Thing(5, code); return;
     case 15:
-      R().GoldFound = 500;
+      RpgState.GoldFound = 500;
       Add(0, s.KingThanks);
       Add(0, "これは報酬の" + RpgFullWidth(500) + "Ｇだ、受け取るがよいぞ。");
-      Add(30, RpgFullWidth(R().GoldFound) + "Ｇ手に入れた！");
+      Add(30, RpgFullWidth(RpgState.GoldFound) + "Ｇ手に入れた！");
       Add(0, s.KingCallsPrincess);
       Add(40, "");
       Add(41, "邪魔だ！");
@@ -270,21 +268,20 @@ void Map5(int code) {
 
 // A sprite walk: the sprite, whether it enters at a cell first, and its waypoints.
 void SpriteWalk(int sprite, bool enters, int startX, int startY, std::initializer_list<std::array<int, 2>> points) {
-  R().WaypointLast = static_cast<int>(points.size()) - 1;
-  R().WaypointSprite = sprite;
-  R().WaypointIndex = 0;
+  RpgState.WaypointLast = static_cast<int>(points.size()) - 1;
+  RpgState.WaypointSprite = sprite;
+  RpgState.WaypointIndex = 0;
   for (const auto& p : points) G05_PushWaypoint(p[0], p[1]);
-  R().WaypointIndex = 0;
+  RpgState.WaypointIndex = 0;
   if (enters) {
-    RpgSpriteLayer(R().G05HeroBox + 1 + sprite, sprite, R().HeroSpotX + R().G05CellSize * startX,
-                   R().HeroSpotY + R().G05CellSize * startY);
+    RpgSpriteLayer(RpgState.G05HeroBox + 1 + sprite, sprite, RpgState.HeroSpotX + RpgState.G05CellSize * startX,
+                   RpgState.HeroSpotY + RpgState.G05CellSize * startY);
   }
-  GoTo(kRpgSpriteWalk, 0);
-  Wait(0, 0);
+  GoToNextTick(kRpgSpriteWalk, 0);
 }
 
 void MapPicture(int number) {
-  DrawState.CurrentLayer = R().G05MapBox;
+  DrawState.CurrentLayer = RpgState.G05MapBox;
   C00_LoadPicture(1, kRpgPictureMap, number);
 }
 
@@ -292,64 +289,63 @@ void MapPicture(int number) {
 // hero at (4, 4).
 void FreshMap(int number) {
   RpgPrepareMapLayer();
-  R().HeroX = 4;
-  R().HeroY = 4;
+  RpgState.HeroX = 4;
+  RpgState.HeroY = 4;
   MapPicture(number);
   G05_ScrollMap();
 }
 
 void Battle(const char* enemy) {
   G05_SetupEnemy(enemy);
-  GoTo(kRpgBattle, 0);
-  Wait(0, 0);
+  GoToNextTick(kRpgBattle, 0);
 }
 
 void RunCode(int code) {
   switch (code) {
     case kChoice:
       G05_ChoiceWindow(0);
-      RpgSlideUp(R().G05WindowBox + 1);
+      RpgSlideUp(RpgState.G05WindowBox + 1);
       GoTo(kRpgChoice, 0);
       break;
     case 20:
-      R().HeroGold += 100;
+      RpgState.HeroGold += 100;
       G05_StatusPanel(1);
       break;
     case 25:
-      R().HeroGold -= R().InnPrice;
-      R().HeroHP = R().HeroMaxHP;
+      RpgState.HeroGold -= RpgState.InnPrice;
+      RpgState.HeroHP = RpgState.HeroMaxHP;
       G05_StatusPanel(1);
       break;
     case 26:
-      R().ArmourRank = 1;
-      R().ArmourBonus = 4;
-      R().HeroGold -= R().ArmourPrice;
-      Done(R().MapNumber, R().TargetCode) = 1;
+      RpgState.ArmourRank = 1;
+      RpgState.ArmourBonus = 4;
+      RpgState.HeroGold -= RpgState.ArmourPrice;
+      Done(RpgState.MapNumber, RpgState.TargetCode) = 1;
       G05_StatusPanel(1);
       break;
     case 27:
-      R().WeaponRank = 1;
-      R().WeaponBonus = 4;
-      R().HeroGold -= R().WeaponPrice;
-      Done(R().MapNumber, R().TargetCode) = 1;
+      RpgState.WeaponRank = 1;
+      RpgState.WeaponBonus = 4;
+      RpgState.HeroGold -= RpgState.WeaponPrice;
+      Done(RpgState.MapNumber, RpgState.TargetCode) = 1;
       G05_StatusPanel(1);
       break;
     case 30:
-      R().HeroGold += R().GoldFound;
+      RpgState.HeroGold += RpgState.GoldFound;
       G05_StatusPanel(1);
       break;
     case 40:
-      RpgFadeMusic();
+      RunMusicFade(100);
       SpriteWalk(2, true, -1, -5, {{-1, -4}, {-1, -3}, {-1, -2}});
       break;
     case 41:
-      RpgSound(500);
+      GameSound(500);
       G05_MoveSprite(5, 5, 6);
       G05_MoveSprite(5, 6, 5);
       break;
     case 42: SpriteWalk(2, false, 0, 0, {{0, -2}}); break;
     case 43:
-      RpgSpriteLayer(R().G05HeroBox + 1, 0, R().HeroSpotX, R().HeroSpotY - R().G05CellSize);
+      RpgSpriteLayer(RpgState.G05HeroBox + 1, 0, RpgState.HeroSpotX, RpgState.HeroSpotY - RpgState.G05CellSize);
       G05_MoveSprite(6, 6, 6);
       SpriteWalk(0, false, 0, 0, {{1, -1}});
       break;
@@ -363,7 +359,7 @@ void RunCode(int code) {
     case 57: Battle("4"); break;
     case 58: G05_MoveSprite(8, 6, 4); break;
     case 59:
-      R().G05Direction = 1;
+      RpgState.G05Direction = 1;
       Wait(kRpgScriptedStep, 0);
       Wait(kRpgScriptedStep, 0);
       Wait(0, 0);
@@ -372,28 +368,27 @@ void RunCode(int code) {
     case 61: Battle("5"); break;
     case 65: FreshMap(10); break;
     case 66:
-      R().HeroX = 4;
-      R().HeroY = 4;
+      RpgState.HeroX = 4;
+      RpgState.HeroY = 4;
       MapPicture(11);
       G05_ScrollMap();
       break;
     case 67: SpriteWalk(4, true, -1, -5, {{1, -4}, {-1, -3}, {1, -2}, {0, -1}}); break;
     case 68:
-      ShowLayer(R().G05MapBox, false);
-      ShowLayer(R().G05HeroBox + 5, false);
+      ShowLayer(RpgState.G05MapBox, false);
+      ShowLayer(RpgState.G05HeroBox + 5, false);
       break;
     case 69:
-      DrawState.CurrentLayer = R().G05HeroBox;
-      ClipCellToLayer(1, R().G05CellSize * 9, 0, R().G05CellSize, R().G05CellSize);
+      DrawState.CurrentLayer = RpgState.G05HeroBox;
+      ClipCellToLayer(1, RpgState.G05CellSize * 9, 0, RpgState.G05CellSize, RpgState.G05CellSize);
       break;
     case 70:
-      ShowLayer(R().G05HeroBox, false);
-      ShowLayer(R().G05HeroBox + 5, false);
+      ShowLayer(RpgState.G05HeroBox, false);
+      ShowLayer(RpgState.G05HeroBox + 5, false);
       FreshMap(10);
       break;
     case 71:
-      GoTo(kRpgEnding, 0);
-      Wait(0, 0);
+      GoToNextTick(kRpgEnding, 0);
       break;
     default: break;
   }
@@ -403,31 +398,32 @@ void RunCode(int code) {
 
 void G05_AddEventItem(int code, const std::string& text) {
   // The list holds 100 entries; no list reaches that, and a longer one would be cut.
-  if (R().EventPos < 0 || R().EventPos >= kEventCount) return;
-  R().EventCode[static_cast<size_t>(R().EventPos)] = code;
-  R().EventText[static_cast<size_t>(R().EventPos)] = text;
-  ++R().EventPos;
+  if (RpgState.EventPos < 0 || RpgState.EventPos >= kEventCount) return;
+  RpgState.EventCode[static_cast<size_t>(RpgState.EventPos)] = code;
+  RpgState.EventText[static_cast<size_t>(RpgState.EventPos)] = text;
+  ++RpgState.EventPos;
 }
 
 void G05_PushWaypoint(int x, int y) {
-  const size_t i = static_cast<size_t>(R().WaypointIndex);
-  if (i >= R().WaypointX.size()) return;
-  R().WaypointX[i] = x;
-  R().WaypointY[i] = y;
-  ++R().WaypointIndex;
+  const size_t i = static_cast<size_t>(RpgState.WaypointIndex);
+  if (i >= RpgState.WaypointX.size()) return;
+  RpgState.WaypointX[i] = x;
+  RpgState.WaypointY[i] = y;
+  ++RpgState.WaypointIndex;
 }
 
 void G05_MoveSprite(int cell, int column, int row) {
-  BlitSpec.BlitSource = R().G05TileBox;
-  BlitSpec.BlitTarget = R().G05MapBox;
-  const int size = R().G05CellSize;
-  BitBltCopy(R().G05TileBox, R().G05MapBox, BlitCoords(size * cell, 0, size, size, size * column, size * row));
+  BlitSpec.BlitSource = RpgState.G05TileBox;
+  BlitSpec.BlitTarget = RpgState.G05MapBox;
+  const int size = RpgState.G05CellSize;
+  BitBltCopy(RpgState.G05TileBox, RpgState.G05MapBox,
+             BlitCoords(size * cell, 0, size, size, size * column, size * row));
 }
 
 void G05_BuildEvent() {
-  R().EventPos = 0;
-  const int code = R().TargetCode;
-  switch (R().MapNumber) {
+  RpgState.EventPos = 0;
+  const int code = RpgState.TargetCode;
+  switch (RpgState.MapNumber) {
     case 0: Map0(code); break;
     case 1: Map1(code); break;
     case 2: Map2(code); break;
@@ -436,43 +432,44 @@ void G05_BuildEvent() {
     default: break;
   }
   // A cell without an event would otherwise rerun whatever list stood there before.
-  if (R().EventPos == 0) Add(kEndOfList, "");
+  if (RpgState.EventPos == 0) Add(kEndOfList, "");
 }
 
 void G05_EventStep() {
+  RpgStateRecord& rpg = RpgState;
   if (SceneCursor.SceneStep != 0) return;
-  const size_t pos = static_cast<size_t>(R().EventPos < 0 || R().EventPos >= kEventCount ? kEventCount - 1 : R().EventPos);
-  const int code = R().EventCode[pos];
+  const size_t pos =
+      static_cast<size_t>(rpg.EventPos < 0 || rpg.EventPos >= kEventCount ? kEventCount - 1 : rpg.EventPos);
+  const int code = rpg.EventCode[pos];
   if (code == kEndOfList) {
     Wait(kRpgWindowClose, 0);
-    ShowLayer(R().G05WindowBox, false);
+    ShowLayer(rpg.G05WindowBox, false);
     GoTo(kRpgWalk, 0);
     return;
   }
-  const std::string& text = R().EventText[pos];
-  if (!text.empty()) RpgSound(511);
+  const std::string& text = rpg.EventText[pos];
+  if (!text.empty()) GameSound(511);
   G05_MessageWindow(0, text);
   RunCode(code);
-  if (code != kChoice) R().EventPos = static_cast<int>(pos) + 1;
+  if (code != kChoice) rpg.EventPos = static_cast<int>(pos) + 1;
 }
 
 void G05_SpriteWalkStep() {
   Wait(kRpgSpriteLeg, 0);
-  ++R().WaypointIndex;
-  if (R().WaypointIndex > R().WaypointLast) {
+  ++RpgState.WaypointIndex;
+  if (RpgState.WaypointIndex > RpgState.WaypointLast) {
     GoTo(kRpgEventList, 0);
   }
   Wait(0, 0);
 }
 
 void G05_ChoiceStep() {
-  const int direction = R().G05Direction;
+  const int direction = RpgState.G05Direction;
   if (direction != 1 && direction != 3) return;
-  RpgSound(510);
+  GameSound(510);
   G05_ChoiceWindow(direction / 3 + 10);
-  RpgBlink(R().G05WindowBox + 2, 8);
-  ShowLayer(R().G05WindowBox + 1, false);
-  R().EventPos = R().ChoiceJump[static_cast<size_t>(direction / 3)];
-  GoTo(kRpgEventList, 0);
-  Wait(0, 0);
+  RpgBlink(RpgState.G05WindowBox + 2, 8);
+  ShowLayer(RpgState.G05WindowBox + 1, false);
+  RpgState.EventPos = RpgState.ChoiceJump[static_cast<size_t>(direction / 3)];
+  GoToNextTick(kRpgEventList, 0);
 }

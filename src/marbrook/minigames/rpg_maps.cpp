@@ -15,8 +15,6 @@
 
 namespace {
 
-RpgStateRecord& R() { return RpgState; }
-
 // Castle top floor, the king's hall.
 constexpr const char* kMap0[] = {
     "■,■,■,■,■,■,■,■,■,■,■,■,■", "■,■,■,　,　,■,10,■,　,　,■,■,■", "■,■,■,■,　,　,　,　,　,■,■,■,■",
@@ -136,13 +134,13 @@ int CellValue(const std::string& text) {
 
 void SetCell(int column, int row, int value) {
   if (column < -1 || column > 99 || row < -1 || row > 99) return;
-  R().MapCells[static_cast<size_t>(column + 1)][static_cast<size_t>(row + 1)] = value;
+  RpgState.MapCells[static_cast<size_t>(column + 1)][static_cast<size_t>(row + 1)] = value;
 }
 
 void Arrive(int map, int column, int row) {
-  R().MapNumber = map;
-  R().HeroX = column;
-  R().HeroY = row;
+  RpgState.MapNumber = map;
+  RpgState.HeroX = column;
+  RpgState.HeroY = row;
 }
 
 }  // namespace
@@ -153,11 +151,11 @@ std::span<const char* const> G05_MapRows(int map) {
 }
 
 void RpgPrepareMapLayer() {
-  const int layer = R().G05MapBox;
+  const int layer = RpgState.G05MapBox;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {ScreenSize.ScreenWidth, LayerTop(layer), LayerWidth(layer), LayerHeight(layer)};
   DrawState.AutoRaiseOn = 0;  // preparing it must not raise it over the hero
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerToBack(layer);
 }
 
@@ -165,8 +163,8 @@ void G05_LoadMap(int map) {
   RpgPrepareMapLayer();
   C00_LoadPicture(1, kRpgPictureMap, map);
   if (map < 0 || map >= kRpgMapCount) return;
-  R().MapLastX = kMaps[map].lastX;
-  R().MapLastY = kMaps[map].lastY;
+  RpgState.MapLastX = kMaps[map].lastX;
+  RpgState.MapLastY = kMaps[map].lastY;
   std::vector<std::string> cells;
   int count = 0;
   int row = 0;
@@ -178,53 +176,54 @@ void G05_LoadMap(int map) {
 }
 
 void G05_ScrollMap() {
-  const int layer = R().G05MapBox;
+  RpgStateRecord& rpg = RpgState;
+  const int layer = rpg.G05MapBox;
   DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect = {R().HeroSpotX - R().G05CellSize * R().HeroX, R().HeroSpotY - R().G05CellSize * R().HeroY,
+  DrawState.CurrentRect = {rpg.HeroSpotX - rpg.G05CellSize * rpg.HeroX, rpg.HeroSpotY - rpg.G05CellSize * rpg.HeroY,
                            LayerWidth(layer), LayerHeight(layer)};
   const Rect& r = DrawState.CurrentRect;
   MoveLayer(layer, r.X, r.Y, r.Width, r.Height);
 }
 
 void G05_JudgeMove() {
-  R().TargetX = R().HeroX;
-  R().TargetY = R().HeroY;
-  R().MoveKind = 1;
-  switch (R().G05Direction) {
-    case 1: --R().TargetY; break;
-    case 2: ++R().TargetX; break;
-    case 3: ++R().TargetY; break;
-    case 4: --R().TargetX; break;
-    default: R().MoveKind = 0; return;
+  RpgStateRecord& rpg = RpgState;
+  rpg.TargetX = rpg.HeroX;
+  rpg.TargetY = rpg.HeroY;
+  rpg.MoveKind = 1;
+  switch (rpg.G05Direction) {
+    case 1: --rpg.TargetY; break;
+    case 2: ++rpg.TargetX; break;
+    case 3: ++rpg.TargetY; break;
+    case 4: --rpg.TargetX; break;
+    default: rpg.MoveKind = 0; return;
   }
   // The edge is judged before the grid is read, so a step off the map never reads
   // past it.
-  if (R().TargetX < 0 || R().TargetX > R().MapLastX || R().TargetY < 0 || R().TargetY > R().MapLastY) {
-    R().MoveKind = 0;
+  if (rpg.TargetX < 0 || rpg.TargetX > rpg.MapLastX || rpg.TargetY < 0 || rpg.TargetY > rpg.MapLastY) {
+    rpg.MoveKind = 0;
     return;
   }
-  R().TargetCode = RpgCell(R().TargetX, R().TargetY);
-  if (R().TargetCode == 1) R().MoveKind = 0;
-  else if (R().TargetCode >= 10 && R().TargetCode <= 89) R().MoveKind = 2;
-  else if (R().TargetCode >= 90 && R().TargetCode <= 99) R().MoveKind = 3;
+  rpg.TargetCode = RpgCell(rpg.TargetX, rpg.TargetY);
+  if (rpg.TargetCode == 1) rpg.MoveKind = 0;
+  else if (rpg.TargetCode >= 10 && rpg.TargetCode <= 89) rpg.MoveKind = 2;
+  else if (rpg.TargetCode >= 90 && rpg.TargetCode <= 99) rpg.MoveKind = 3;
 }
 
 void G05_ChangeMap() {
-  const int map = R().MapNumber;
-  const int code = R().TargetCode;
+  const int map = RpgState.MapNumber;
+  const int code = RpgState.TargetCode;
   if (map == 4 && code == 90) {
     C15_PlayMusic(501);
-    if (R().SlimeBeaten == 1) {
+    if (RpgState.SlimeBeaten == 1) {
       Arrive(5, 6, 9);
       // The rescued princess walks beside the hero, fixed on the screen.
-      RpgSpriteLayer(R().G05HeroBox + 2, 1, R().HeroSpotX + R().G05CellSize, R().HeroSpotY);
+      RpgSpriteLayer(RpgState.G05HeroBox + 2, 1, RpgState.HeroSpotX + RpgState.G05CellSize, RpgState.HeroSpotY);
     } else {
       Arrive(3, 6, 19);
     }
   } else if (map == 4 && code == 91) {
     G05_SetupEnemy("0");
-    GoTo(kRpgBattle, 0);
-    Wait(0, 0);
+    GoToNextTick(kRpgBattle, 0);
   } else {
     for (const ChangeRow& c : kChanges) {
       if (c.fromMap != map || c.code != code) continue;
@@ -233,6 +232,6 @@ void G05_ChangeMap() {
       break;
     }
   }
-  G05_LoadMap(R().MapNumber);
+  G05_LoadMap(RpgState.MapNumber);
   G05_ScrollMap();
 }

@@ -21,11 +21,6 @@ SlotMachineRecord SlotMachine;
 
 namespace {
 
-CasinoStateRecord& C() { return CasinoState; }
-SlotMachineRecord& S() { return SlotMachine; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
 constexpr int kSpinCode = 1000;
 constexpr int kCell = 100;
 constexpr int kMaxBet = 1000;
@@ -46,28 +41,30 @@ enum : int {
 // Buttons of step 11, by n (layer CasinoButtonFirstBox + n).
 enum : int { kBet = 0, kSpinButton = 1, kStop = 2, kHelp = 5, kQuit = 6 };
 
-int Button(int n) { return C().CasinoButtonFirstBox + n; }
-int CreditPanel() { return C().PanelFirstBox + PanelOffset(0); }
-int WinPanel() { return C().PanelFirstBox + PanelOffset(6); }
-int RowPanel(int row) { return C().PanelFirstBox + 1 + row; }
+int Button(int n) { return CasinoState.CasinoButtonFirstBox + n; }
+int CreditPanel() { return CasinoState.PanelFirstBox + PanelOffset(0); }
+int WinPanel() { return CasinoState.PanelFirstBox + PanelOffset(6); }
+int RowPanel(int row) { return CasinoState.PanelFirstBox + 1 + row; }
 int RowCentreY(int row) { return row == 0 ? 300 : (row == 1 ? 180 : 420); }
 
 int Wrap(int pos) {
-  if (pos > S().ReelLastIndex) return 0;
-  if (pos < 0) return S().ReelLastIndex;
+  if (pos > SlotMachine.ReelLastIndex) return 0;
+  if (pos < 0) return SlotMachine.ReelLastIndex;
   return pos;
 }
 
 // The symbol shown in row (0 middle, 1 top, 2 bottom) of a reel.
 int SymbolAt(int reel, int row) {
+  const SlotMachineRecord& slots = SlotMachine;
   const int offset = row == 1 ? 1 : (row == 2 ? -1 : 0);
-  return S().ReelStrip[static_cast<size_t>(reel)][static_cast<size_t>(Wrap(S().ReelPos[static_cast<size_t>(reel)] + offset))];
+  return slots.ReelStrip[static_cast<size_t>(reel)]
+                        [static_cast<size_t>(Wrap(slots.ReelPos[static_cast<size_t>(reel)] + offset))];
 }
 
 void SlotButtonsRise() {
-  CasinoCell(Button(kBet), 2, 0, 0, 100, 80, 348, H());
+  CasinoCell(Button(kBet), 2, 0, 0, 100, 80, 348, WindowHeight());
   CasinoSlide(Button(kBet), 348, 608);
-  CasinoCell(Button(kSpinButton), 2, 100, 0, 100, 80, 473, H());
+  CasinoCell(Button(kSpinButton), 2, 100, 0, 100, 80, 473, WindowHeight());
   CasinoSlide(Button(kSpinButton), 473, 608);
 }
 
@@ -79,21 +76,21 @@ void Open() {
   CasinoSheet(2, 1286, 0);
   CasinoSheet(5, 1279, 0);
   G04_LoadReels();
-  S().ReelPos = {1, 1, 1};
+  SlotMachine.ReelPos = {1, 1, 1};
   for (int reel = 0; reel < kReelCount; ++reel) G04_DrawReel(reel);
-  for (int i = 0; i < 9; ++i) ShowLayer(C().ReelFirstBox + i, true);
+  for (int i = 0; i < 9; ++i) ShowLayer(CasinoState.ReelFirstBox + i, true);
   DrawState.CurrentRect = {0, 535, 1, 1};
   G04_NumberPanel(0, 0);
   CasinoSlideFrom(CreditPanel(), -LayerWidth(CreditPanel()), 535, 0, 535);
   CasinoRunSlides(20);
   SlotButtonsRise();
-  CasinoCell(Button(kStop), 2, 200, 0, 240, 80, 340, H());
+  CasinoCell(Button(kStop), 2, 200, 0, 240, 80, 340, WindowHeight());
   CasinoSlide(Button(kStop), 340, 508);
   CasinoRunSlides(10);
-  G04_Board(40, 0);
-  if (C().RulesShown[0] == 0) {
-    C().RulesShown[0] = 1;
-    G04_Board(2, 2);
+  G04_Board(kCasinoHelpQuitButtons, 0);
+  if (CasinoState.RulesShown[0] == 0) {
+    CasinoState.RulesShown[0] = 1;
+    G04_Board(kCasinoRulesBoard, 2);
     GoTo(kSlotGame, kRulesOut);
   } else {
     GoTo(kSlotGame, kButtons);
@@ -102,35 +99,33 @@ void Open() {
 
 void ButtonClick() {
   if (InputEvent.InputSourceKind != 50) return;
-  const int n = InputEvent.InputSourceIndex - C().CasinoButtonFirstBox;
+  const int n = InputEvent.InputSourceIndex - CasinoState.CasinoButtonFirstBox;
   if (n != kBet && n != kSpinButton && n != kStop && n != kHelp && n != kQuit) return;
   ScreenButtons.HoveredButton = n;
-  C().PressSoundKind = 1;
+  CasinoState.PressSoundKind = 1;
   switch (n) {
     case kBet:
-      C().PressSoundKind = 0;
-      G04_Board(5, 0);
-      if (C().CasinoCredits - C().CasinoBet >= 1.0f && C().CasinoBet + 1.0f <= kMaxBet) {
-        C().CasinoBet += 1.0f;
+      CasinoState.PressSoundKind = 0;
+      G04_Board(kCasinoButtonPress, 0);
+      if (CasinoState.CasinoCredits - CasinoState.CasinoBet >= 1.0f && CasinoState.CasinoBet + 1.0f <= kMaxBet) {
+        CasinoState.CasinoBet += 1.0f;
         G04_NumberPanel(0, 1);
-        G04_Lamp(0, static_cast<int>(C().CasinoBet) - 1);
-        if (C().CasinoBet >= 3.0f) {
-          GoTo(kSlotGame, kTakeBet);
-          Wait(0, 0);
+        G04_Lamp(0, static_cast<int>(CasinoState.CasinoBet) - 1);
+        if (CasinoState.CasinoBet >= 3.0f) {
+          GoToNextTick(kSlotGame, kTakeBet);
         }
       }
       break;
     case kSpinButton:
-      G04_Board(5, 0);
-      if (C().CasinoBet > 0.0f) {
-        GoTo(kSlotGame, kTakeBet);
-        Wait(0, 0);
+      G04_Board(kCasinoButtonPress, 0);
+      if (CasinoState.CasinoBet > 0.0f) {
+        GoToNextTick(kSlotGame, kTakeBet);
       }
       break;
-    case kStop: G04_Board(6, 0); break;
+    case kStop: G04_Board(kCasinoStopPress, 0); break;
     case kHelp:
-      G04_Board(7, 0);
-      G04_Board(2, 2);
+      G04_Board(kCasinoHelpQuitPress, kCasinoHelpButton);
+      G04_Board(kCasinoRulesBoard, 2);
       GoTo(kSlotGame, kRulesOut);
       break;
     case kQuit: CasinoQuitGame(); break;
@@ -140,38 +135,37 @@ void ButtonClick() {
 
 void ShowWin() {
   G04_SlotEvaluate();
-  C().CasinoWin = 0;
-  for (int row = 0; row <= S().BetRows && row < 3; ++row) {
-    const int pay = S().RowWin[static_cast<size_t>(row)];
+  CasinoState.CasinoWin = 0;
+  for (int row = 0; row <= SlotMachine.BetRows && row < 3; ++row) {
+    const int pay = SlotMachine.RowWin[static_cast<size_t>(row)];
     if (pay <= 0) continue;
-    const int marker = C().CasinoMessageBox + row;
+    const int marker = CasinoState.CasinoMessageBox + row;
     CasinoPicture(marker, 1288, 0, 265, 0);
     MoveLayer(marker, 265, RowCentreY(row) - LayerHeight(marker) / 2, LayerWidth(marker), LayerHeight(marker));
     ShowLayer(marker, true);
     G04_LineWin(row);
     const int panel = RowPanel(row);
     const int y = RowCentreY(row) - LayerHeight(panel) / 2;
-    CasinoSlideFrom(panel, W(), y, 712, y);
+    CasinoSlideFrom(panel, WindowWidth(), y, 712, y);
     CasinoRunSlides(10);
-    C().CasinoWin += static_cast<float>(pay);
+    CasinoState.CasinoWin += static_cast<float>(pay);
   }
-  if (C().CasinoWin > 0.0f) {
-    DrawState.CurrentRect = {W(), 485, 1, 1};
+  if (CasinoState.CasinoWin > 0.0f) {
+    DrawState.CurrentRect = {WindowWidth(), 485, 1, 1};
     G04_NumberPanel(6, 0);
-    CasinoSlideFrom(WinPanel(), W(), 485, W() - (LayerWidth(WinPanel()) + 10), 485);
+    CasinoSlideFrom(WinPanel(), WindowWidth(), 485, WindowWidth() - (LayerWidth(WinPanel()) + 10), 485);
     CasinoRunSlides(10);
     GoTo(kSlotGame, kCollect);
   } else {
-    GoTo(kSlotGame, kCheck);
-    Wait(0, 0);
+    GoToNextTick(kSlotGame, kCheck);
   }
 }
 
 void Collect() {
   for (int row = 0; row < 3; ++row) {
-    if (row > S().BetRows || S().RowWin[static_cast<size_t>(row)] <= 0) continue;
-    ShowLayer(C().CasinoMessageBox + row, false);
-    CasinoSlide(RowPanel(row), W(), LayerTop(RowPanel(row)));
+    if (row > SlotMachine.BetRows || SlotMachine.RowWin[static_cast<size_t>(row)] <= 0) continue;
+    ShowLayer(CasinoState.CasinoMessageBox + row, false);
+    CasinoSlide(RowPanel(row), WindowWidth(), LayerTop(RowPanel(row)));
   }
   CasinoSlide(WinPanel(), LayerLeft(WinPanel()), 535);
   CasinoRunSlides(20);
@@ -181,7 +175,7 @@ void Collect() {
 
 void Check() {
   G04_CheckMoney();
-  switch (C().MoneyCheckResult) {
+  switch (CasinoState.MoneyCheckResult) {
     case kMoneyPlayOn: GoTo(kSlotGame, kNextSpin); break;
     case kMoneyGameOver: GoTo(kCasinoGameOver, 0); break;
     case kMoneyClear: GoTo(kCasinoClear, 0); break;
@@ -196,31 +190,30 @@ void G04_SlotStep() {
   switch (SceneCursor.SceneStep) {
     case kOpen: Open(); break;
     case kNextSpin:
-      C().CasinoBet = 0;
-      C().CasinoWin = 0;
-      HideLayerRange(C().LampFirstBox, C().LampFirstBox + 2);
+      CasinoState.CasinoBet = 0;
+      CasinoState.CasinoWin = 0;
+      HideLayerRange(CasinoState.LampFirstBox, CasinoState.LampFirstBox + 2);
       SlotButtonsRise();
       CasinoRunSlides(10);
-      G04_Board(40, 0);
+      G04_Board(kCasinoHelpQuitButtons, 0);
       GoTo(kSlotGame, kButtons);
       break;
     case kButtons: ButtonClick(); break;
     case kTakeBet:
-      S().BetRows = static_cast<int>(C().CasinoBet) - 1;
-      C().CasinoCredits -= C().CasinoBet;
-      C().CasinoBet = 0;
-      for (int n : {kBet, kSpinButton, kHelp, kQuit}) CasinoSlide(Button(n), LayerLeft(Button(n)), H());
+      SlotMachine.BetRows = static_cast<int>(CasinoState.CasinoBet) - 1;
+      CasinoState.CasinoCredits -= CasinoState.CasinoBet;
+      CasinoState.CasinoBet = 0;
+      for (int n : {kBet, kSpinButton, kHelp, kQuit}) CasinoSlide(Button(n), LayerLeft(Button(n)), WindowHeight());
       CasinoRunSlides(10);
       for (int n : {kBet, kSpinButton, kHelp, kQuit}) ShowLayer(Button(n), false);
-      GoTo(kSlotGame, kSpin);
-      Wait(0, 0);
+      GoToNextTick(kSlotGame, kSpin);
       break;
     case kRulesOut:
-      G04_Board(3, 0);
+      G04_Board(kCasinoMessageOut, 0);
       GoTo(kSlotGame, kButtons);
       break;
     case kSpin:
-      S().ReelsStopped = 0;
+      SlotMachine.ReelsStopped = 0;
       AnimationRun.WaitKind = kWaitCasinoReels;
       GoTo(kSlotGame, kShowWin);
       Wait(kSpinCode, 0);
@@ -235,13 +228,13 @@ void G04_SlotStep() {
 }
 
 void G04_LoadReels() {
-  const std::span<const char* const> strips = ReelStripTexts(C().CasinoMode);
-  S().ReelLastIndex = C().CasinoMode == 1 ? 21 : 20;
+  const std::span<const char* const> strips = ReelStripTexts(CasinoState.CasinoMode);
+  SlotMachine.ReelLastIndex = CasinoState.CasinoMode == 1 ? 21 : 20;
   for (int reel = 0; reel < kReelCount; ++reel) {
     std::vector<std::string> fields;
     int count = 0;
     SplitFields(strips[static_cast<size_t>(reel)], ",", kReelStripSize, fields, count);
-    auto& strip = S().ReelStrip[static_cast<size_t>(reel)];
+    auto& strip = SlotMachine.ReelStrip[static_cast<size_t>(reel)];
     strip.fill(0);
     for (int i = 1; i <= count && i <= kReelStripSize; ++i) {
       strip[static_cast<size_t>(i - 1)] = std::atoi(fields[static_cast<size_t>(i)].c_str());
@@ -254,7 +247,7 @@ void G04_DrawReel(int reel) {
   // Rows top, middle, bottom: positions + 1, + 0, - 1.
   constexpr int kRowOf[] = {1, 0, 2};
   for (int j = 0; j < 3; ++j) {
-    const int layer = C().ReelFirstBox + 3 * reel + j;
+    const int layer = CasinoState.ReelFirstBox + 3 * reel + j;
     const int symbol = SymbolAt(reel, kRowOf[j]);
     DrawState.CurrentLayer = layer;
     MoveLayer(layer, 280 + 130 * reel, 130 + 120 * j, kCell, kCell);
@@ -263,9 +256,9 @@ void G04_DrawReel(int reel) {
 }
 
 void G04_SlotEvaluate() {
-  const bool story = C().CasinoMode == 1;
+  const bool story = CasinoState.CasinoMode == 1;
   for (int row = 0; row < 3; ++row) {
-    auto& line = S().ReelWindow[static_cast<size_t>(row)];
+    auto& line = SlotMachine.ReelWindow[static_cast<size_t>(row)];
     for (int reel = 0; reel < kReelCount; ++reel) line[static_cast<size_t>(reel)] = SymbolAt(reel, row);
     int pay = 0;
     if (line[0] == line[1] && line[1] == line[2]) pay = TripleSymbolPay(line[0]);
@@ -280,14 +273,14 @@ void G04_SlotEvaluate() {
       else if (fives == 1) pay = story ? 4 : 1;
       else if (fives == 2) pay = 10;
     }
-    S().RowWin[static_cast<size_t>(row)] = pay;
+    SlotMachine.RowWin[static_cast<size_t>(row)] = pay;
   }
 }
 
 void G04_LineWin(int row) {
   const int layer = RowPanel(row);
-  CasinoPicture(layer, 1289, 0, W(), 0);
-  TextStyle.CurrentText = std::to_string(S().RowWin[static_cast<size_t>(row)]);
+  CasinoPicture(layer, 1289, 0, WindowWidth(), 0);
+  TextStyle.CurrentText = std::to_string(SlotMachine.RowWin[static_cast<size_t>(row)]);
   TextStyle.TextFontSize = 60;
   MeasureText(0);  // bold, as the layer prints it, so the payout ends 14 px inside
 
@@ -306,7 +299,7 @@ void G04_Lamp(int flag, int row) {
   // The first bet lights the middle line, the second the top, the third the bottom.
   constexpr int kLine[] = {1, 0, 2};
   const int r = kLine[row];
-  const int layer = C().LampFirstBox + row;
+  const int layer = CasinoState.LampFirstBox + row;
   CasinoCell(layer, 1, 0, 120 * r, 550, 100, 200, 130 + 120 * r);
   ShowLayer(layer, true);
   LayerToBack(layer);
@@ -315,17 +308,17 @@ void G04_Lamp(int flag, int row) {
 void G04_Frame() {
   if (FrameClock.AnimationCode != kSpinCode) return;
   SetFrameLength(-1, 75);
-  for (int reel = S().ReelsStopped; reel < kReelCount; ++reel) {
-    int& pos = S().ReelPos[static_cast<size_t>(reel)];
+  for (int reel = SlotMachine.ReelsStopped; reel < kReelCount; ++reel) {
+    int& pos = SlotMachine.ReelPos[static_cast<size_t>(reel)];
     pos = Wrap(pos + 1);
     G04_DrawReel(reel);
   }
-  if (S().StopButtonFlash > 0) {
-    --S().StopButtonFlash;
-    if (S().StopButtonFlash == 0) {
+  if (SlotMachine.StopButtonFlash > 0) {
+    --SlotMachine.StopButtonFlash;
+    if (SlotMachine.StopButtonFlash == 0) {
       DrawState.CurrentLayer = Button(kStop);
       ClipCellToLayer(2, 200, 0, 240, 80);
-      if (S().ReelsStopped == 3) {
+      if (SlotMachine.ReelsStopped == 3) {
         FrameClock.LoopAbortRequested = -1;
         AnimationRun.WaitKind = 0;
         Wait(0, 0);
@@ -337,9 +330,9 @@ void G04_Frame() {
 void G04_StopReelClick() {
   const bool fromButton = InputEvent.InputSourceIndex == Button(kStop) && InputEvent.InputSourceKind == 50;
   if (InputEvent.AdvanceKeyDown != 1 && !fromButton) return;
-  if (S().ReelsStopped < 3) ++S().ReelsStopped;
-  S().StopButtonFlash = 1;
-  CasinoSound(405);
+  if (SlotMachine.ReelsStopped < 3) ++SlotMachine.ReelsStopped;
+  SlotMachine.StopButtonFlash = 1;
+  GameSound(405);
   DrawState.CurrentLayer = Button(kStop);
   ClipCellToLayer(2, 200, 80, 240, 80);
 }
