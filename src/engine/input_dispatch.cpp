@@ -67,7 +67,7 @@ void MouseDownHandler(int kind, int& index) {
       default: break;
     }
   } else if (InputEvent.MouseButton == 2) {
-    MenuInput(SceneCursor.SceneCode == -1 || SceneCursor.SceneCode == 10 ? 0 : 1);
+    MenuInput(InConversationScene() ? 0 : 1);
   }
 }
 

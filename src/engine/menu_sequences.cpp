@@ -35,7 +35,7 @@ void ConfirmFrame() {
   }
 
   const int panel = SystemLayerSet.MenuPanelLayer;
-  GetLayerRect(50, panel);
+  GetLayerRect(kRectIntoCurrent, panel);
   MotionSlotRecord& start = MotionSlot[0];
   if (run.AnimationSubStep == 0) {
     run.AnimationSubStep = 1;

@@ -93,16 +93,8 @@ void C00_Init() {
   SceneCursor.SceneStep = 0;
   SceneCursor.SceneCode = kTitle;
   SystemLayerSet.ClickWaitLayer = 89;
-  SystemLayerSet.MenuPanelLayer = 90;
-  SystemLayerSet.MenuHighlightLayer = 91;
+  SetSystemLayers();
   SystemMenuState.MenuHoverItem = -1;
-  SystemLayerSet.AutoIndicatorLayer = 92;
-  SystemLayerSet.OverlayLayer = 93;
-  SystemLayerSet.CurtainSheet = 0;
-  SystemLayerSet.CurtainLayer = 80;
-  SystemLayerSet.MenuRowLayer = 80;
-  SystemLayerSet.MenuHoverLayer = 82;
-  SystemLayerSet.LastSceneLayer = 79;
   EffectParams.EffectResumesStep = 0;
   if (EffectParams.EffectMotionKind == 0) EffectParams.EffectMotionKind = 11;
   EffectParams.EffectFrameDelay = 13;

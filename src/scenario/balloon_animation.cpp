@@ -8,6 +8,7 @@
 #include "engine/numeric.h"
 #include "platform/pixels.h"
 #include "platform/platform.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/balloon_drawing.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/balloon_layout.h"
@@ -89,7 +90,7 @@ Rect SidePosition(int side, int x0, int y0, int W, int H, int w, int h, const Re
 void StartSmall(int layer, int W, int H) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {kOffStageX, 0, W / 5, H / 5};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 void Sound(int number, float offset) {
@@ -163,7 +164,7 @@ void BubbleFrame() {
   const int side = RoundHalfEven(b * factor);
   DrawState.CurrentLayer = TextWindow.TailLayer + k;
   DrawState.CurrentRect = {rest.X + b / 2 - side / 2, rest.Y + b / 2 - side / 2, side, side};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   DrawBevelFrame(10, 20, kSchemeCurrent);
 
   run.AnimationFrame += 1;
@@ -373,12 +374,12 @@ void NarrationErase() {
 
 void AnimateBalloon(int code, int queued) {
   switch (code) {
-    case 10: SpeechOpening(queued); break;
-    case 1015: ThoughtOpening(); break;
-    case 1017:
-    case 1018: NarrationOpening(); break;
-    case 50: BalloonErase(queued); break;
-    case 1019: NarrationErase(); break;
+    case kSpeechOpeningKind: SpeechOpening(queued); break;
+    case kAnimThoughtOpening: ThoughtOpening(); break;
+    case kAnimCaptionOpening:
+    case kAnimWindowOpening: NarrationOpening(); break;
+    case kBalloonEraseKind: BalloonErase(queued); break;
+    case kAnimNarrationErase: NarrationErase(); break;
     default: break;
   }
 }

@@ -8,6 +8,7 @@
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "platform/platform.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/line_execution.h"
 #include "scenario/motion_curves.h"
 #include "scenario/scene_sounds.h"
@@ -48,7 +49,7 @@ void Sound(int number) {
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 // Motion slot 0 moves `layer` from (sx, sy) to (ex, ey); the finale steps it alone.
@@ -119,7 +120,7 @@ void BannersArrive() {
         Sizes(s, sc.ScreenWidth, 2, sc.ScreenWidth, h4);
         run.AnimationLength = 5;
       }
-      StepSlot0(15);
+      StepSlot0(kMotionSizedLinear);
       break;
     case 1:
       if (first) {
@@ -130,7 +131,7 @@ void BannersArrive() {
         run.AnimationLength = 8;
         LayerToFront(kFirstBanner);
       }
-      StepSlot0(10);
+      StepSlot0(kMotionLinear);
       break;
     case 2:
       if (first) {
@@ -142,7 +143,7 @@ void BannersArrive() {
         Sizes(s, 2, sc.ScreenHeight, w5, sc.ScreenHeight);
         run.AnimationLength = 5;
       }
-      StepSlot0(15);
+      StepSlot0(kMotionSizedLinear);
       break;
     default:
       if (first) {
@@ -153,7 +154,7 @@ void BannersArrive() {
         run.AnimationLength = 5;
         LayerToFront(kSecondBanner);
       }
-      StepSlot0(10);
+      StepSlot0(kMotionLinear);
       break;
   }
   AdvanceStep();
@@ -182,7 +183,7 @@ void PiecesArrive() {
     run.AnimationLength = 3;
     LayerToFront(piece);
   }
-  StepSlot0(10);
+  StepSlot0(kMotionLinear);
   AdvanceStep();
 }
 
@@ -280,7 +281,7 @@ void EventMotionSet(int startX, int startY, int endX, int endY, int slot) {
 }
 
 void EventMotionMark(int slot) {
-  GetLayerRect(50, DrawState.CurrentLayer);
+  GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
   MotionSlotRecord* s = SlotAt(slot);
   if (s == nullptr) return;
   s->MotionLayer = DrawState.CurrentLayer;
@@ -297,14 +298,15 @@ void EventMotionMarkSize(int slot) {
 }
 
 void FinaleEventTick() {
-  switch (FrameClock.AnimationCode - 1540) {
-    case 0: BannersArrive(); return;
-    case 1: PiecesArrive(); return;
-    case 2: PiecesLeave(); return;
-    case 3: EverythingLeaves(); return;
+  const int kind = FrameClock.AnimationCode - kAnimNormalEvents;
+  switch (kind) {
+    case 40: BannersArrive(); return;
+    case 41: PiecesArrive(); return;
+    case 42: PiecesLeave(); return;
+    case 43: EverythingLeaves(); return;
     default:
       // 44 and 45 name no event; drawing nothing for ever would hang the scene.
-      std::cerr << "scenario: finale event " << FrameClock.AnimationCode - 1500 << " has no frames; its line ends\n";
+      std::cerr << "scenario: finale event " << kind << " has no frames; its line ends\n";
       FinishScriptAction();
       return;
   }

@@ -94,7 +94,7 @@ void MarchStart() {
     }
     a.AnimationLength = 120;
   }
-  for (int i = 0; i <= 11; ++i) StepSlot(i, 12);
+  for (int i = 0; i <= 11; ++i) StepSlot(i, kMotionEaseIn);
   if (++a.AnimationFrame > a.AnimationLength) {
     a.AnimationFrame = 0;
     a.AnimationStep = 1;
@@ -113,7 +113,7 @@ void Beats(int direction, int nextStep) {
     a.AnimationLength = BeatLength(a.AnimationSubStep);
   }
   BeatSound();
-  StepCopies(10);
+  StepCopies(kMotionLinear);
   if (++a.AnimationFrame > a.AnimationLength) {
     a.AnimationFrame = 0;
     ++a.AnimationSubStep;
@@ -183,7 +183,7 @@ void ShowConnectors() {
   const Rect& w = TextWindow.WindowRect;
   for (int slot = kFirstGroupSlot; slot <= kLastGroupSlot; ++slot) {
     DrawState.TargetLayer = FaceSlot.FaceLayer[static_cast<size_t>(slot)];
-    GetLayerRect(150, DrawState.TargetLayer);
+    GetLayerRect(kRectIntoTarget, DrawState.TargetLayer);
     const Rect& t = DrawState.TargetRect;
     Rect r;
     switch (slot) {
@@ -207,7 +207,7 @@ void WindowGrows() {
     w = {CentreX(500), 185, 500, 150};
     DrawState.CurrentRect.Width = 500 / 5;
     DrawState.CurrentRect.Height = 150 / 5;
-    PrepareLayer(11);
+    PrepareLayer(kPreparePictureHidden);
   }
   ReadRect(kWindowLayer);
   Rect r = DrawState.CurrentRect;
@@ -270,10 +270,10 @@ void March() {
   switch (AnimationRun.AnimationStep) {
     case 0: MarchStart(); break;
     case 1: Beats(1, 2); break;
-    case 2: Stretch(1, 11, 60); break;
-    case 3: Stretch(-1, 12, 60); break;
+    case 2: Stretch(1, kMotionEaseOut, 60); break;
+    case 3: Stretch(-1, kMotionEaseIn, 60); break;
     case 4: Beats(-1, 5); break;
-    case 5: Stretch(-1, 11, 40); break;
+    case 5: Stretch(-1, kMotionEaseOut, 40); break;
     default: Finish(); break;
   }
 }

@@ -37,14 +37,14 @@ void SquareDrops() {
   if (a.AnimationFrame == 0) {
     PrepareAt(kSquareLayer, -10, -10, 10, 10, true);
     DrawState.TargetLayer = kPictureLayer;
-    GetLayerRect(150, kPictureLayer);
+    GetLayerRect(kRectIntoTarget, kPictureLayer);
     const Rect& t = DrawState.TargetRect;
     const LandingRow& l = kLandings[std::clamp(r, 0, 3)];
     SetSlot(0, t.X + t.Width - l.a, t.Y - 30, t.X + t.Width - l.a - 10, t.Y + t.Height - l.b);
     a.AnimationLength = 40;
     Sound(3);
   }
-  StepSlot(0, 12);
+  StepSlot(0, kMotionEaseIn);
   if (++a.AnimationFrame > a.AnimationLength) {
     ShowLayer(kSquareLayer, false);
     a.AnimationFrame = 0;
@@ -302,7 +302,7 @@ void BottomBar() {
     a.AnimationLength = 20;
   }
   if (a.AnimationFrame == a.AnimationLength / 2) Sound(13);
-  StepSlot(0, 10);
+  StepSlot(0, kMotionLinear);
   if (++a.AnimationFrame <= a.AnimationLength) return;
   for (int layer = 0; layer <= 5; ++layer) ShowLayer(layer, false);
   LoadCataloguePicture(0, kTitlePicture);

@@ -56,11 +56,8 @@ void D00_InitMode() {
   ModeState.SaveEnabled = -1;
   D10_SaveRead();
   SystemLayerSet.ClickWaitLayer = 89;
-  SystemLayerSet.MenuPanelLayer = 90;
-  SystemLayerSet.MenuHighlightLayer = 91;
+  SetSystemLayers();
   SystemMenuState.MenuHoverItem = -1;
-  SystemLayerSet.AutoIndicatorLayer = 92;
-  SystemLayerSet.OverlayLayer = 93;
   if (VadrimNamedCalls.D20_LayoutInit != nullptr) VadrimNamedCalls.D20_LayoutInit();
   D00_InitVars();
 }
