@@ -15,7 +15,6 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
-#include "marbrook/minigames/rock_paper_scissors.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 
@@ -185,7 +184,6 @@ void RegisterMarbrookMode() {
   hooks.PlaySound = C15_PlaySound;
   MarbrookScreen(kConversation).Frame = ScenarioFrameDispatch;
   RegisterExtrasArea();
-  RegisterRockPaperScissors();
   // The calls the engine makes to this game whatever the mode.
   CrossingHooks.MarbrookLoadPicture = C00_LoadPicture;
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;

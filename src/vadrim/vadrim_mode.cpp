@@ -12,7 +12,6 @@
 #include "games/timed_effects.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
-#include "vadrim/board_screen.h"
 #include "vadrim/conversation_hover.h"
 #include "vadrim/conversation_screen.h"
 #include "vadrim/story_flow.h"
@@ -129,7 +128,6 @@ void RegisterVadrimMode() {
   // The Skelvane conversation reaches this screen's hover whatever the mode.
   CrossingHooks.VadrimConvHover = D10_Hover;
   RegisterVadrimConversation();
-  RegisterBoardGame();
 }
 
 void ResetVadrimState() {
