@@ -265,7 +265,7 @@ void ClickWhileOpen() {
 }
 
 void StartAutoReading() {
-  AnimationRun.WaitKind = 10;
+  AnimationRun.WaitKind = kWaitAutoRead;
   if (InputScenarioHooks.SetReadMode != nullptr) InputScenarioHooks.SetReadMode(2);
 }
 

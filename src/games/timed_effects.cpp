@@ -290,6 +290,16 @@ void RunEffect(int code, EffectEnd end) {
   Wait(code, 0);
 }
 
+void RunPause(int ms, EffectEnd end) {
+  EffectParams.EffectFrameDelay = ms;
+  RunEffect(kEffectPause, end);
+}
+
+void RunMusicFade(int stepMs, EffectEnd end) {
+  EffectParams.EffectFrameDelay = stepMs;
+  RunEffect(kEffectMusicFade, end);
+}
+
 void EndCommonEffect() {
   if (EffectParams.EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
   else Wait(0, 0);

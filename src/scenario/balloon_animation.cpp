@@ -93,11 +93,6 @@ void StartSmall(int layer, int W, int H) {
   PrepareLayer(kPreparePictureShown);
 }
 
-void Sound(int number, float offset) {
-  int channel = 0;
-  PlaySoundEffect(number, channel, offset);
-}
-
 void SpeechOpening(int queued) {
   FaceSlotRecord& f = FaceSlot;
   const BalloonGeometryRecord& g = BalloonGeometry;
@@ -255,12 +250,12 @@ void NarrationOpening() {
     case 0: scheme = kSchemeCurrent; break;
     case 5:
       scheme = 30;
-      if (first) Sound(25, 0.0f);
+      if (first) PlaySceneSound(25);
       break;
     case 10:
       thickness = 20;
       scheme = 31;
-      if (first) Sound(20, 0.0f);
+      if (first) PlaySceneSound(20);
       break;
     default: break;
   }
@@ -349,13 +344,13 @@ void NarrationErase() {
   switch (FaceSlot.BalloonCategory) {
     case 5:
       scheme = 30;
-      if (first) Sound(25, -0.1f);
+      if (first) PlaySceneSound(25, 0, -0.1f);
       break;
     case 6: scheme = kSchemeCurrent; break;
     case 10:
       thickness = 20;
       scheme = 31;
-      if (first) Sound(21, 0.0f);
+      if (first) PlaySceneSound(21);
       break;
     default: break;
   }

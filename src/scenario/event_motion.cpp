@@ -36,14 +36,10 @@ Rect RectOf(int layer) {
   return {l.x, l.y, l.image.Width(), l.image.Height()};
 }
 
-void Sound(int number, int& channel) {
+// The channel is the caller's own counter, which a sound table may write back.
+void SoundOnChannel(int number, int& channel) {
   float offset = 0.0f;
   PlaySoundEffect(number, channel, offset);
-}
-
-void Sound(int number) {
-  int channel = 0;
-  Sound(number, channel);
 }
 
 void Prepare(int layer, int x, int y, int w, int h) {
@@ -113,7 +109,7 @@ void BannersArrive() {
   switch (run.AnimationStep) {
     case 0:
       if (first) {
-        Sound(100);
+        PlaySceneSound(100);
         const int h4 = RectOf(kFirstBanner).Height;
         Prepare(kBandLayer, 0, sc.ScreenHalfHeight - 1, sc.ScreenWidth, 2);
         MotionSlotRecord& s = Slot0(kBandLayer, 0, sc.ScreenHalfHeight - 1, 0, CentreY(int{h4}));
@@ -135,7 +131,7 @@ void BannersArrive() {
       break;
     case 2:
       if (first) {
-        Sound(100);
+        PlaySceneSound(100);
         const int w5 = RectOf(kSecondBanner).Width;
         const int x4 = RectOf(kFirstBanner).X;
         Prepare(kColumnLayer, -2, 0, 2, sc.ScreenHeight);
@@ -170,7 +166,7 @@ void PiecesArrive() {
   const int k = run.AnimationStep;
   if (run.AnimationFrame == 0) {
     // The step is the channel, so the two sounds overlap on channels 0 and 1.
-    if (k == 0 || k == 1) Sound(101, run.AnimationStep);
+    if (k == 0 || k == 1) SoundOnChannel(101, run.AnimationStep);
     if (k == 0) {
       for (int i = 0; i < 4; ++i) BannerLetters(5 + i, kFirstPiece + i);
     }
@@ -194,7 +190,7 @@ void PiecesLeave() {
   const int k = run.AnimationStep;
   DrawState.StepDoneCount = 0;
   if (run.AnimationFrame == 0) {
-    if (k == 0 || k == 1) Sound(102, run.AnimationStep);
+    if (k == 0 || k == 1) SoundOnChannel(102, run.AnimationStep);
     for (int i = 0; i < 4; ++i) MotionSlot[static_cast<size_t>(i)].MotionEndX = RectOf(kFirstPiece + i).X;
     run.AnimationFrame = 1;
   }
@@ -215,7 +211,7 @@ void PiecesLeave() {
 void EverythingLeaves() {
   AnimationRunRecord& run = AnimationRun;
   const ScreenSizeRecord& sc = ScreenSize;
-  if (run.AnimationFrame == 0 && run.AnimationStep == 0) Sound(102);
+  if (run.AnimationFrame == 0 && run.AnimationStep == 0) PlaySceneSound(102);
   DrawState.StepDoneCount = 0;
   int layer = kFirstBanner;
   Rect r;

@@ -60,9 +60,7 @@ void Complete(int queued) {
 // The mark sounds play only when the line's "ミ音" is not negative.
 void MarkSound(int number) {
   if (LineState.LineMiniSound < 0) return;
-  int channel = 0;
-  float offset = 0.0f;
-  PlaySoundEffect(number, channel, offset);
+  PlaySceneSound(number);
 }
 
 // Kind 30: a box of thinking dots that fills up one dot at a time.

@@ -29,12 +29,6 @@ constexpr int kFadePicture = 1000;  // the picture kinds 0 and 1 fade
 constexpr uint32_t kWhite = RgbColor(255, 255, 255);
 
 
-void Sound(int number) {
-  int channel = 0;
-  float offset = 0.0f;
-  PlaySoundEffect(number, channel, offset);
-}
-
 // Prepares `layer` at (x, y, w, h): cleared, black, borderless, shown or hidden.
 void Prepare(int layer, int x, int y, int w, int h, bool shown) {
   DrawState.CurrentLayer = layer;
@@ -269,7 +263,7 @@ void ClosingPanels() {
       MotionSlot[static_cast<size_t>(i)].MotionEndX = 0;
       MotionSlot[static_cast<size_t>(i)].MotionEndY = y;
     }
-    Sound(8);
+    PlaySceneSound(8);
   }
   run.AnimationLength = 10;
   for (int i = 0; i < 2; ++i) {
@@ -298,7 +292,7 @@ void IrisPanels() {
   const int cx = centre.EventPictureWidth;
   const int cy = centre.EventPictureHeight;
   if (run.AnimationFrame == 0) {
-    Sound(23);
+    PlaySceneSound(23);
     for (int edge = 5; edge <= 8; ++edge) {
       const bool across = edge == 5 || edge == 8;
       Prepare(edge, 0, 0, across ? sc.ScreenWidth : 2, across ? 2 : sc.ScreenHeight, true);
@@ -390,7 +384,7 @@ void RedPulses() {
   const int phase = run.AnimationSubStep;
   const bool rising = phase % 2 == 0;
   SetFrameLength(-2, rising ? 30 : 20);
-  if (run.AnimationFrame == 0 && rising) Sound(26);
+  if (run.AnimationFrame == 0 && rising) PlaySceneSound(26);
   // 200 t with t = 0.05 f: whole at every frame.
   const int r = rising ? 10 * run.AnimationFrame : 200 - 10 * run.AnimationFrame;
   SetBackColour(GameForm, RgbColor(r, 0, 0));

@@ -50,8 +50,6 @@ void StepSlot(int slot, int curve) {
   MotionCurveStep(curve);
 }
 
-void Sound(int number, int channel, float offset) { PlaySoundEffect(number, channel, offset); }
-
 // The window's back colour fills its background, as setting it clears what was painted.
 void SetWindowBackColour(uint32_t colour) {
   LayerInfo(GameForm).BackColor = colour;
@@ -96,7 +94,7 @@ void CloseCaptionBox() {
   ReadRect(layer);
   if (a.AnimationSubStep == 0) {
     a.AnimationSubStep = 1;
-    Sound(21);
+    PlaySceneSound(21);
   }
   const Rect& w = TextWindow.WindowRect;
   Rect& r = DrawState.CurrentRect;
@@ -150,7 +148,7 @@ void CaptionBars() {
     return;
   }
   if (a.AnimationFrame == 0) {
-    Sound(24);
+    PlaySceneSound(24);
     TextStyleRecord& t = TextStyle;
     Rect& r = DrawState.CurrentRect;
     DrawState.CurrentLayer = k + 1;
@@ -189,7 +187,7 @@ void BarsClose() {
   const int w = ScreenSize.ScreenWidth;
   const int mid = ScreenSize.ScreenHeight / 2;
   if (a.AnimationFrame == 0) {
-    Sound(24, 0, -0.1f);
+    PlaySceneSound(24, 0, -0.1f);
     for (int layer = 1; layer <= 3; ++layer) ShowLayer(layer, false);
     DrawState.TargetLayer = 1;
     GetLayerRect(kRectIntoTarget, DrawState.TargetLayer);
@@ -226,7 +224,7 @@ void BarsClose() {
 void FramedWindowGrows() {
   AnimationRunRecord& a = AnimationRun;
   if (a.AnimationFrame == 0) {
-    Sound(22);
+    PlaySceneSound(22);
     DrawState.CurrentLayer = 9;
     if (LineCode.SubParam == 1) DrawState.CurrentRect = {CentreX(100), 350, 100, 30};
     PrepareLayer(kPreparePictureShown);
@@ -318,7 +316,7 @@ void PiecesFly() {
   SetFrameLength(0, 0);
   const int s = a.AnimationSubStep;
   if (a.AnimationFrame == 0) {
-    Sound(16, s, -0.05f - 0.03f * static_cast<float>(s));
+    PlaySceneSound(16, s, -0.05f - 0.03f * static_cast<float>(s));
     DrawState.CurrentLayer = 10 + s;
     ReadRect(10 + s);
     MarkSlot(0, DrawState.CurrentRect.X, -DrawState.CurrentRect.Height);
@@ -353,7 +351,7 @@ void SpritesCross() {
   AnimationRunRecord& a = AnimationRun;
   SetFrameLength(0, 0);
   if (a.AnimationFrame == 0) {
-    Sound(17, 0, -0.05f);
+    PlaySceneSound(17, 0, -0.05f);
     const int w = ScreenSize.ScreenWidth;
     const int paths[3][4] = {{-180, 30, w, -20}, {-80, 50, w + 100, 0}, {-230, 100, w + 50, 50}};
     for (int b = 0; b <= 2; ++b) {

@@ -13,6 +13,7 @@
 #include "scenario/face_slots.h"
 #include "scenario/motion_curves.h"
 #include "scenario/scene_events.h"
+#include "scenario/scene_sounds.h"
 
 namespace special_events {
 
@@ -49,7 +50,7 @@ void BeatSound() {
   const AnimationRunRecord& a = AnimationRun;
   const int f = a.AnimationFrame;
   const int q = a.AnimationLength / 4;
-  if (f == 0 || (q > 0 && f % q == 0 && f <= 3 * q)) Sound(kMarchSound, f / 10);
+  if (f == 0 || (q > 0 && f % q == 0 && f <= 3 * q)) PlaySceneSound(kMarchSound, f / 10);
 }
 
 // Slots 0 to 7 take the copies from where they stand, `dx` along.
@@ -77,8 +78,8 @@ void RegroupAfterBeat(int direction) {
 void MarchStart() {
   AnimationRunRecord& a = AnimationRun;
   if (a.AnimationFrame == 0) {
-    Sound(kMarchSound);
-    Sound(-1);
+    PlaySceneSound(kMarchSound);
+    PlaySceneSound(-1);
     for (int i = 0; i <= 3; ++i) {
       DrawState.CurrentLayer = 40 + 5 * i;
       ReadRect(DrawState.CurrentLayer);
@@ -136,7 +137,7 @@ void Stretch(int direction, int curve, int secondSoundFrame) {
     MarkCopies(direction * kStretch);
     a.AnimationLength = 120;
   }
-  if (a.AnimationFrame == 0 || a.AnimationFrame == secondSoundFrame) Sound(kMarchSound);
+  if (a.AnimationFrame == 0 || a.AnimationFrame == secondSoundFrame) PlaySceneSound(kMarchSound);
   StepCopies(curve);
   if (++a.AnimationFrame <= a.AnimationLength) return;
   a.AnimationFrame = 0;
@@ -145,7 +146,7 @@ void Stretch(int direction, int curve, int secondSoundFrame) {
     case 2:
       a.AnimationStep = 3;
       SetFrameLength(-1, 500);
-      Sound(-1);
+      PlaySceneSound(-1);
       break;
     case 3:
       a.AnimationStep = 4;
@@ -159,7 +160,7 @@ void Stretch(int direction, int curve, int secondSoundFrame) {
         MoveTo(FaceSlot.FaceLayer[static_cast<size_t>(6 - i)], DrawState.CurrentRect.X, DrawState.CurrentRect.Y);
       }
       for (int layer = kFirstCopy; layer <= kLastCopy; ++layer) ShowLayer(layer, false);
-      Sound(-1);
+      PlaySceneSound(-1);
       Finish();
       break;
     }
@@ -244,7 +245,7 @@ void WindowShakes() {
   TextWindow.WindowLayer = kWindowLayer;
   auto layerOf = [](int i) { return i == 0 ? kWindowLayer : ConnectorLayer(kFirstGroupSlot + i - 1); };
   if (a.AnimationFrame == 0) {
-    Sound(57);
+    PlaySceneSound(57);
     for (int i = 0; i <= 4; ++i) {
       ReadRect(layerOf(i));
       MotionSlot[static_cast<size_t>(i)].MotionStartX = DrawState.CurrentRect.X;

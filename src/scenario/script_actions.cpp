@@ -214,28 +214,64 @@ void FlipBook() {
   Wait(kAnimPicAnimation, 0);
 }
 
+// An action that is done at once: the line ends after it.
+void Finish(void (*action)()) {
+  action();
+  FinishScriptAction();
+}
+
+void SetDebugFrameLength() { ScriptAction.DebugValue = LineCode.SubParam; }
+
+// "[ウェイト]": C2 tenths of a second, then the next line.
+void WaitTenths() {
+  ScriptStore.CurrentScriptLine += 1;
+  Wait(-2, static_cast<int32_t>(LineCode.MainParam) * 100);
+}
+
+void LeaveForOtherGame() {
+  if (auto leave = CurrentModeHooks().LeaveScene) leave(LineCode.MainParam);
+}
+
+void GoToOtherScene() {
+  SceneCursor.StageNumber = LineCode.MainParam;
+  GoToNextTick(kConversationLoadStage, 0);
+}
+
+void MoveFaces() {
+  DefaultGroup();
+  ParseFaceMove();
+  StartGroup();
+}
+
+void QueueFaceMove() {
+  LineCode.ContinueMode = 2;
+  DefaultGroup();
+  ParseFaceMove();
+  FinishScriptAction();
+}
+
+void QueueSeparateMove() { ParseBalloonMove(0); }
+
+// The current slot's balloon moves on its own, as its group.
+void MoveBalloonApart() {
+  DefaultGroup();
+  ParseBalloonMove(0);
+  if (LineState.LineGroup >= 0 && LineState.LineGroup < kGroupCount) {
+    SimultaneousGroup.GroupSlot[static_cast<size_t>(LineState.LineGroup)] = LineState.CurrentSlot;
+  }
+  StartGroup();
+}
+
 }  // namespace
 
 void DispatchScriptAction() {
   const int action = LineCode.ActionCode;
-  const int value = LineCode.MainParam;
   switch (action) {
-    case kActionDebugFrameLength:
-      ScriptAction.DebugValue = LineCode.SubParam;
-      FinishScriptAction();
-      return;
+    case kActionDebugFrameLength: Finish(SetDebugFrameLength); return;
     case kActionBalloonBack: RedrawBalloons(); return;
-    case kActionWait:
-      ScriptStore.CurrentScriptLine += 1;
-      Wait(-2, static_cast<int32_t>(value) * 100);
-      return;
-    case kActionToOtherGame:
-      if (auto leave = CurrentModeHooks().LeaveScene) leave(value);
-      return;
-    case kActionToOtherScene:
-      SceneCursor.StageNumber = value;
-      GoToNextTick(kConversationLoadStage, 0);
-      return;
+    case kActionWait: WaitTenths(); return;
+    case kActionToOtherGame: LeaveForOtherGame(); return;
+    case kActionToOtherScene: GoToOtherScene(); return;
     case kActionDirectBackground: ShowBackground(); return;
     case kActionClearScreen: ClearScreen(); return;
     case kActionImmediateEvent: BranchAtOnce(); return;
@@ -243,56 +279,19 @@ void DispatchScriptAction() {
     case kActionDirectEvent: DirectEvent(); return;
     case kActionSoundEffect: SoundEffect(); return;
     case kActionMusic: Music(); return;
-    case kActionFaceSetting:
-      SetupFace();
-      FinishScriptAction();
-      return;
-    case kActionPlaceFace:
-      PlaceFace();
-      FinishScriptAction();
-      return;
+    case kActionFaceSetting: Finish(SetupFace); return;
+    case kActionPlaceFace: Finish(PlaceFace); return;
     case kActionBalloonMove: MoveBalloon(); return;
-    case kActionChangeBitmap:
-      ChangeFaceBitmap();
-      FinishScriptAction();
-      return;
-    case kActionFaceMove:
-      DefaultGroup();
-      ParseFaceMove();
-      StartGroup();
-      return;
-    case kActionQueuedFaceMove:
-      LineCode.ContinueMode = 2;
-      DefaultGroup();
-      ParseFaceMove();
-      FinishScriptAction();
-      return;
+    case kActionChangeBitmap: Finish(ChangeFaceBitmap); return;
+    case kActionFaceMove: MoveFaces(); return;
+    case kActionQueuedFaceMove: QueueFaceMove(); return;
     case kActionStartOnly: StartGroup(); return;
-    case kActionQueuedSeparateMove:
-      ParseBalloonMove(0);
-      FinishScriptAction();
-      return;
+    case kActionQueuedSeparateMove: Finish(QueueSeparateMove); return;
     case kActionToFront: BringSlotToFront(); return;
-    case kActionQueuedEvent:
-      QueueSimultaneousEvent();
-      FinishScriptAction();
-      return;
-    case kActionQueuedSound:
-      QueueSimultaneousSound();
-      FinishScriptAction();
-      return;
-    case kActionSeparateMove:
-      DefaultGroup();
-      ParseBalloonMove(0);
-      if (LineState.LineGroup >= 0 && LineState.LineGroup < kGroupCount) {
-        SimultaneousGroup.GroupSlot[static_cast<size_t>(LineState.LineGroup)] = LineState.CurrentSlot;
-      }
-      StartGroup();
-      return;
-    case kActionQueuedBitmap:
-      QueueSimultaneousBitmap();
-      FinishScriptAction();
-      return;
+    case kActionQueuedEvent: Finish(QueueSimultaneousEvent); return;
+    case kActionQueuedSound: Finish(QueueSimultaneousSound); return;
+    case kActionSeparateMove: MoveBalloonApart(); return;
+    case kActionQueuedBitmap: Finish(QueueSimultaneousBitmap); return;
     case kActionNormalEvent: StartEvent(kAnimNormalEvents); return;
     case kActionSpecialEvent: StartEvent(kAnimSpecialEvents); return;
     case kActionTanselEvent: StartEvent(kAnimTanselEvents); return;
