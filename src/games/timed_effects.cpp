@@ -189,7 +189,7 @@ void SwayLeg(bool readPosition, int factor, int length, int curve, int nextStep)
     if (readPosition) GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
     const Rect& r = DrawState.CurrentRect;
     SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X + factor * EffectParams.EffectOffsetX,
-              r.Y + factor * EffectParams.EffectOffsetY);
+                  r.Y + factor * EffectParams.EffectOffsetY);
     AnimationRun.AnimationLength = length;
   }
   MotionSlotStep(0, curve);

@@ -51,10 +51,16 @@ tq::LayerSurface* Surface(int layer) {
 
 bool IsSlotCurve(int curve) {
   switch (curve) {
-    case kMotionLinear: case kMotionEaseOut: case kMotionEaseIn: case kMotionEaseOutArc:
-    case kMotionArcEaseOut: case kMotionSizedLinear: case kMotionSizedEaseOut: case kMotionArc:
-    case kMotionFlicker: case kMotionPausedArc:
-      return true;
+    case kMotionLinear:
+    case kMotionEaseOut:
+    case kMotionEaseIn:
+    case kMotionEaseOutArc:
+    case kMotionArcEaseOut:
+    case kMotionSizedLinear:
+    case kMotionSizedEaseOut:
+    case kMotionArc:
+    case kMotionFlicker:
+    case kMotionPausedArc: return true;
     default:
       return false;
   }

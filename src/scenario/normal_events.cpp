@@ -28,7 +28,6 @@ namespace {
 constexpr int kFadePicture = 1000;  // the picture kinds 0 and 1 fade
 constexpr uint32_t kWhite = RgbColor(255, 255, 255);
 
-
 // Prepares `layer` at (x, y, w, h): cleared, black, borderless, shown or hidden.
 void Prepare(int layer, int x, int y, int w, int h, bool shown) {
   DrawState.CurrentLayer = layer;

@@ -72,7 +72,6 @@ using namespace special_events;
 
 namespace {
 
-
 // Paints a full-width row of layer BlitLayer onto the window's background.
 void PaintRow(int sourceY, int windowY) {
   BlitSpecRecord& b = BlitSpec;

@@ -298,8 +298,12 @@ void DispatchScriptAction() {
     case kActionEraseBalloons: EraseSeveral(); return;
     case kActionVoiceWait: VoiceWait(); return;
     case kActionPicAnimation: FlipBook(); return;
-    case kActionNone: case 8: case 9: case 14: case 19: case 29:
-      return;  // no action: the scene waits for the next input
+    case kActionNone:
+    case 8:
+    case 9:
+    case 14:
+    case 19:
+    case 29: return;  // no action: the scene waits for the next input
     default:
       if (action > 99 || action < -9 || (action >= -8 && action <= -1)) return;  // no action
       // Codes no script uses: the line ends rather than leave the scene idle.
