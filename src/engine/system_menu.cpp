@@ -7,6 +7,7 @@
 #include "engine/game_window.h"
 #include "engine/input_dispatch.h"
 #include "engine/layers.h"
+#include "engine/menu_sequences.h"
 #include "engine/modes.h"
 #include "engine/settings_panel.h"
 #include "engine/text.h"
@@ -257,7 +258,7 @@ void ClickWhileOpen() {
       float offset = 0.0f;
       CrossingHooks.MarbrookTitleSound(26, channel, offset);
     }
-    Wait(100, 0);
+    Wait(kMenuClickConfirm, 0);
     return;
   }
   if (SourceIs(SystemLayerSet.MenuPanelLayer)) return;
@@ -394,7 +395,7 @@ void EngineMenuCommand() {
       break;
     case kGameTitle:
       GoTo(0, -2);
-      Wait(110, 0);
+      Wait(kCloseWipe, 0);
       break;
     case kMainTitle:
       SceneCursor.SceneCode = kTitleScene;

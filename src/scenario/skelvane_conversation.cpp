@@ -3,6 +3,7 @@
 #include "engine/frame_model.h"
 #include "engine/input_dispatch.h"
 #include "engine/layers.h"
+#include "engine/menu_sequences.h"
 #include "engine/modes.h"
 #include "engine/picture_catalogue.h"
 #include "engine/system_menu.h"
@@ -176,7 +177,7 @@ void ConfirmRestart() {
   if (SceneCursor.SceneStep == 0) {
     SystemMenuState.SequenceVariant = 10;
     SceneCursor.SceneStep = 1;
-    Wait(110, 0);
+    Wait(kCloseWipe, 0);
   } else if (SceneCursor.SceneStep == 1) {
     // Any other row cancels the restart: the scene goes back to its current line
     // instead of standing idle.
