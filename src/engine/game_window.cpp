@@ -77,7 +77,7 @@ void FormLoad() {
 
 void FormKeyDown(int keyCode, int shift) {
   if (shuttingDown) return;
-  if (keyCode == 27) {
+  if (keyCode == tq::kKeyEscape) {
     FormUnload();
     return;
   }

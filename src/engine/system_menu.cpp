@@ -218,8 +218,7 @@ void ShowIndicator(int arg) {
 }
 
 void RestoreScene() {
-  SceneCursor.SceneState = SystemMenuState.MenuSavedScene[0];
-  SceneCursor.SceneStep = SystemMenuState.MenuSavedScene[1];
+  GoTo(SystemMenuState.MenuSavedScene[0], SystemMenuState.MenuSavedScene[1]);
   SceneCursor.ButtonMode = SystemMenuState.MenuSavedScene[2];
   SystemMenuState.MenuState = 0;
 }
