@@ -219,7 +219,7 @@ const char* const kWordFace[5] = {"S", "T", "A", "G", "E"};
 void BannerGlyph(int mode, int a, int b) {
   switch (mode) {
     case 10: {
-      PrepareLayer(0, -99);
+      PrepareLayer(kPrepareTextShown);
       LayerProps& props = LayerInfo(DrawState.CurrentLayer);
       props.FontBold = true;
       props.FontItalic = true;

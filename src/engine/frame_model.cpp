@@ -23,8 +23,6 @@ void ClearRunCounters() {
   AnimationRun.SimultaneousFrame = 0;
 }
 
-bool InConversationScene() { return SceneCursor.SceneCode == -1 || SceneCursor.SceneCode == 10; }
-
 }  // namespace
 
 int SkipScale(int value) {

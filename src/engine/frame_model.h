@@ -42,6 +42,16 @@ struct AnimationRunRecord {
 };
 extern AnimationRunRecord AnimationRun;
 
+// WaitKind: what a click or an advance key does while a wait runs.
+inline constexpr int kWaitNone = 0;           // nothing: input is dropped
+inline constexpr int kWaitAutoRead = 10;      // stops automatic reading at the next line
+inline constexpr int kWaitVoice = 11;         // ends the voice wait and the line
+inline constexpr int kWaitBalloonMove = 12;   // puts the moving balloon back and ends the line
+inline constexpr int kWaitPicAnim = 13;       // ends the flip-book (a right click also opens the menu)
+inline constexpr int kWaitCasinoReels = 100;  // the mode's BreakWait
+inline constexpr int kWaitTitle = 1000;       // the mode's BreakWait
+inline constexpr int kWaitTitleMenu = 1001;   // the mode's BreakWait
+
 // Frame handlers the engine runs itself, whatever the mode. Each returns false when
 // it has no frames for the running code; the loop then ends after that frame
 // instead of spinning for ever.

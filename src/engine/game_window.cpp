@@ -45,15 +45,7 @@ void InitEngine() {
   DrawState.AutoRaiseOn = -1;
   SystemMenuState.MenuHoverItem = -1;
   SoundState.MusicFadeBase = 100;
-  SystemLayerSet.MenuPanelLayer = 90;
-  SystemLayerSet.MenuHighlightLayer = 91;
-  SystemLayerSet.AutoIndicatorLayer = 92;
-  SystemLayerSet.OverlayLayer = 93;
-  SystemLayerSet.CurtainSheet = 0;
-  SystemLayerSet.CurtainLayer = 80;
-  SystemLayerSet.MenuRowLayer = 80;
-  SystemLayerSet.MenuHoverLayer = 82;
-  SystemLayerSet.LastSceneLayer = 79;
+  SetSystemLayers();
 
   const ModeHookSet& hooks = CurrentModeHooks();
   if (hooks.Init != nullptr) hooks.Init();
@@ -85,7 +77,7 @@ void FormLoad() {
 
 void FormKeyDown(int keyCode, int shift) {
   if (shuttingDown) return;
-  if (keyCode == 27) {
+  if (keyCode == tq::kKeyEscape) {
     FormUnload();
     return;
   }

@@ -3,6 +3,7 @@
 #include "engine/frame_model.h"
 #include "engine/modes.h"
 #include "engine/system_menu.h"
+#include "platform/platform.h"
 
 InputEventRecord InputEvent;
 InputScenarioHookSet InputScenarioHooks;
@@ -20,7 +21,8 @@ int CurrentReadMode() { return InputScenarioHooks.ReadMode != nullptr ? InputSce
 int CurrentReadSpeed() { return InputScenarioHooks.ReadSpeed != nullptr ? InputScenarioHooks.ReadSpeed() : 1; }
 
 bool IsAdvanceKey(int keyCode) {
-  return keyCode == 13 || keyCode == 108 || keyCode == 32 || keyCode == 229 || keyCode == 39;
+  return keyCode == tq::kKeyEnter || keyCode == tq::kKeySeparator || keyCode == tq::kKeySpace ||
+         keyCode == tq::kKeyImeProcess || keyCode == tq::kKeyRight;
 }
 
 void SetInputSource(int kind, int& index) {
@@ -67,7 +69,7 @@ void MouseDownHandler(int kind, int& index) {
       default: break;
     }
   } else if (InputEvent.MouseButton == 2) {
-    MenuInput(SceneCursor.SceneCode == -1 || SceneCursor.SceneCode == 10 ? 0 : 1);
+    MenuInput(InConversationScene() ? 0 : 1);
   }
 }
 
@@ -80,7 +82,7 @@ void MouseMoveHandler(int kind, int& index) {
 
 void StopAutoAdvance() {
   if (InputScenarioHooks.StopAutoReading != nullptr) InputScenarioHooks.StopAutoReading();
-  AnimationRun.WaitKind = 0;
+  AnimationRun.WaitKind = kWaitNone;
   if (CurrentReadSpeed() == 1) {
     int arg = 1;
     SystemMenu(30, arg);
@@ -91,23 +93,23 @@ void InterruptAutoAdvance(int source) {
   if (IsAdvanceKey(InputEvent.KeyCode)) InputEvent.AdvanceKeyDown = 1;
   const bool plainKey = source == 1 && InputEvent.AdvanceKeyDown != 1;
   switch (AnimationRun.WaitKind) {
-    case 10:
+    case kWaitAutoRead:
       if (!plainKey) StopAutoAdvance();
       break;
-    case 11:
+    case kWaitVoice:
       if (!plainKey) {
-        AnimationRun.WaitKind = 0;
+        AnimationRun.WaitKind = kWaitNone;
         FinishLine();
       }
       break;
-    case 12:
+    case kWaitBalloonMove:
       if (!plainKey) {
-        AnimationRun.WaitKind = 0;
+        AnimationRun.WaitKind = kWaitNone;
         if (InputScenarioHooks.ReturnBalloonHome != nullptr) InputScenarioHooks.ReturnBalloonHome();
         FinishLine();
       }
       break;
-    case 13:
+    case kWaitPicAnim:
       if (CurrentReadMode() == 2) {
         if (!plainKey) StopAutoAdvance();
       } else if (plainKey) {
@@ -118,12 +120,12 @@ void InterruptAutoAdvance(int source) {
         }
         InputEvent.KeyCommandRun = 0;
       } else if (source == 1 || InputEvent.MouseButton == 1) {
-        AnimationRun.WaitKind = 0;
+        AnimationRun.WaitKind = kWaitNone;
         if (InputScenarioHooks.SetAutoContinue != nullptr) InputScenarioHooks.SetAutoContinue(-1);
         if (InputScenarioHooks.SetContinueMode != nullptr) InputScenarioHooks.SetContinueMode(2);
         FinishLine();
       } else if (InputEvent.MouseButton == 2) {
-        AnimationRun.WaitKind = 0;
+        AnimationRun.WaitKind = kWaitNone;
         if (InputScenarioHooks.SetAutoContinue != nullptr) InputScenarioHooks.SetAutoContinue(0);
         FinishLine();
         MenuInput(0);

@@ -220,13 +220,13 @@ void ShowNoticeBox() {
   DrawState.CurrentLayer = NoticeBoxLayer();
   DrawState.CurrentRect.X = ScreenSize.ScreenWidth;
   DrawState.CurrentRect.Y = 0;
-  PrepareLayer(10, -99);
+  PrepareLayer(kPreparePictureShown);
   if (CrossingHooks.MarbrookLoadPicture != nullptr) {
     CrossingHooks.MarbrookLoadPicture(1, 34, 0);
   } else {
     LoadClickWaitPicture(1, 34, 0);
   }
-  GetLayerRect(50, DrawState.CurrentLayer);
+  GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
   Rect& r = DrawState.CurrentRect;
   r.X = ScreenSize.ScreenHalfWidth - r.Width / 2;
   r.Y = ScreenSize.ScreenHeight - (r.Height + 2);

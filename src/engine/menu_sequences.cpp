@@ -35,7 +35,7 @@ void ConfirmFrame() {
   }
 
   const int panel = SystemLayerSet.MenuPanelLayer;
-  GetLayerRect(50, panel);
+  GetLayerRect(kRectIntoCurrent, panel);
   MotionSlotRecord& start = MotionSlot[0];
   if (run.AnimationSubStep == 0) {
     run.AnimationSubStep = 1;
@@ -171,10 +171,10 @@ void MusicFadeFrame() {
 
 bool MenuSequence() {
   switch (FrameClock.AnimationCode) {
-    case 100:
+    case kMenuClickConfirm:
       ConfirmFrame();
       return true;
-    case 110:
+    case kCloseWipe:
       if (SystemMenuState.SequenceVariant == 0) {
         LineWipeFrame();
         return true;
@@ -184,7 +184,7 @@ bool MenuSequence() {
         return true;
       }
       return false;
-    case 121:
+    case kMenuMusicFade:
       MusicFadeFrame();
       return true;
     default:

@@ -6,6 +6,8 @@
 
 SceneCursorRecord SceneCursor;
 
+bool InConversationScene() { return SceneCursor.SceneCode == -1 || SceneCursor.SceneCode == kConversationScene; }
+
 void GoTo(int state, int step) {
   SceneCursor.SceneState = state;
   SceneCursor.SceneStep = step;

@@ -22,6 +22,17 @@ extern std::string GameMode;
 // The scene codes every game shares: its conversation and its title.
 inline constexpr int kConversationScene = 10;
 inline constexpr int kTitleScene = 99;
+// States of those scenes that the system menu and the script lines go to: the title
+// back to its menu or quitting the program; the conversation loading stage
+// StageNumber, or erasing its open balloons to start the scene again.
+inline constexpr int kTitleBackToMenu = -10;
+inline constexpr int kTitleQuit = -999;
+inline constexpr int kConversationLoadStage = 5;
+inline constexpr int kConversationRestart = 15;
+
+// Whether the scene is a conversation: SceneCode 10, or -1, which the engine's frame
+// loop and right click treat alike.
+bool InConversationScene();
 
 // Moves a screen's step machine on: (state, step) runs next.
 void GoTo(int state, int step);

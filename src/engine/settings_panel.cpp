@@ -44,7 +44,7 @@ void DrawRow(int r) {
   TextStyle.TextBold = 0;
   TextStyle.TextItalic = 0;
   TextStyle.OutlineWidth = 1;
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawGradient(30, layer, 0, 0, 0);
   TextStyle.TextX = 5;
   TextStyle.TextY = 5;

@@ -7,6 +7,7 @@
 #include "engine/game_window.h"
 #include "engine/input_dispatch.h"
 #include "engine/layers.h"
+#include "engine/menu_sequences.h"
 #include "engine/modes.h"
 #include "engine/settings_panel.h"
 #include "engine/text.h"
@@ -18,6 +19,18 @@ SystemMenuStateRecord SystemMenuState;
 
 namespace {
 
+// The commands of the menu's rows.
+enum MenuCommandCode : int {
+  kMainTitle = 1,
+  kSettings = 2,
+  kAutoRead = 10,
+  kAutoReadFast = 11,
+  kAutoReadFastest = 12,
+  kRestartScene = 15,
+  kGameTitle = 20,
+  kQuitGame = 99,
+};
+
 struct MenuRow {
   const char* text;
   int code;
@@ -26,20 +39,23 @@ struct MenuRow {
 };
 
 constexpr MenuRow kConversationRows[] = {
-    {"自動的に進む（普通）", 10, 0, 8},    {"自動的に進む（高速）", 11, 0, 32},
-    {"自動的に進む（最高速）", 12, 0, 56}, {"このシーンの始めに戻る", 15, 1, 89},
-    {"設定", 2, 1, 113},                  {"メインタイトルに戻る", 1, 1, 137},
-    {"ゲームを終了する", 99, 2, 170},
+    {"自動的に進む（普通）", kAutoRead, 0, 8},
+    {"自動的に進む（高速）", kAutoReadFast, 0, 32},
+    {"自動的に進む（最高速）", kAutoReadFastest, 0, 56},
+    {"このシーンの始めに戻る", kRestartScene, 1, 89},
+    {"設定", kSettings, 1, 113},
+    {"メインタイトルに戻る", kMainTitle, 1, 137},
+    {"ゲームを終了する", kQuitGame, 2, 170},
 };
 constexpr MenuRow kTitleRows[] = {
-    {"設定", 2, 1, 8},
-    {"ゲームを終了する", 99, 2, 37},
+    {"設定", kSettings, 1, 8},
+    {"ゲームを終了する", kQuitGame, 2, 37},
 };
 constexpr MenuRow kOtherRows[] = {
-    {"このゲームのタイトルに戻る", 20, 0, 8},
-    {"設定", 2, 1, 37},
-    {"メインタイトルに戻る", 1, 1, 57},
-    {"ゲームを終了する", 99, 2, 86},
+    {"このゲームのタイトルに戻る", kGameTitle, 0, 8},
+    {"設定", kSettings, 1, 37},
+    {"メインタイトルに戻る", kMainTitle, 1, 57},
+    {"ゲームを終了する", kQuitGame, 2, 86},
 };
 
 constexpr int kPanelWidth = 200;
@@ -49,8 +65,8 @@ constexpr int kBarHeight = 24;
 constexpr int kIndicatorMargin = 5;
 
 std::span<const MenuRow> RowsFor(int sceneCode) {
-  if (sceneCode == -1 || sceneCode == 10) return kConversationRows;
-  if (sceneCode == 99) return kTitleRows;
+  if (sceneCode == -1 || sceneCode == kConversationScene) return kConversationRows;
+  if (sceneCode == kTitleScene) return kTitleRows;
   return kOtherRows;
 }
 
@@ -87,7 +103,7 @@ void BuildPanel(std::span<const MenuRow> rows) {
   DrawState.CurrentLayer = layer;
   // Off the window until MenuInput places it at the pointer.
   DrawState.CurrentRect = {-width, 0, width, height};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawGradient(20, layer, 0, 0, 0);
   SetTextColours(RgbColor(220, 220, 220), RgbColor(110, 190, 190), RgbColor(50, 150, 150),
                  RgbColor(25, 125, 125), RgbColor(15, 115, 115), RgbColor(0, 90, 90));
@@ -117,7 +133,7 @@ void BuildPanel(std::span<const MenuRow> rows) {
 void HitTest(std::span<const MenuRow> rows) {
   const int panel = SystemLayerSet.MenuPanelLayer;
   DrawState.CurrentLayer = panel;
-  GetLayerRect(50, panel);
+  GetLayerRect(kRectIntoCurrent, panel);
   SystemMenuState.MenuHoverItem = -1;
   const int x = InputEvent.PointerX;
   const int y = InputEvent.PointerY;
@@ -140,12 +156,12 @@ void ShowBar(std::span<const MenuRow> rows, int row, bool confirmed) {
 
 void SystemMenuBar(int rowY, int group, const char* text, bool confirmed) {
   const MenuRow r{text, 0, group, rowY};
-  GetLayerRect(50, SystemLayerSet.MenuPanelLayer);
+  GetLayerRect(kRectIntoCurrent, SystemLayerSet.MenuPanelLayer);
   const Rect panel = DrawState.CurrentRect;
   const int layer = SystemLayerSet.MenuHighlightLayer;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {panel.X + 5, panel.Y + r.y - 3, panel.Width - 11, kBarHeight};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   if (confirmed) {
     DrawGradient(29, layer, 0, 0, 0);
     SetTextColours(Grey(255), RgbColor(255, 255, 150), RgbColor(210, 210, 110), RgbColor(190, 190, 90),
@@ -194,7 +210,7 @@ void ShowIndicator(int arg) {
   const int height = h + 12;
   DrawState.CurrentRect = {ScreenSize.ScreenWidth - (width + kIndicatorMargin),
                            ScreenSize.ScreenHeight - (height + kIndicatorMargin), width, height};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawGradient(30, layer, 0, 0, 0);
   SetTextColours(Grey(255), Grey(195), Grey(155), Grey(130), Grey(125), Grey(105));
   PrintAt(layer, width / 2 - w / 2 + 1, height / 2 - h / 2 + 1, text);
@@ -202,8 +218,7 @@ void ShowIndicator(int arg) {
 }
 
 void RestoreScene() {
-  SceneCursor.SceneState = SystemMenuState.MenuSavedScene[0];
-  SceneCursor.SceneStep = SystemMenuState.MenuSavedScene[1];
+  GoTo(SystemMenuState.MenuSavedScene[0], SystemMenuState.MenuSavedScene[1]);
   SceneCursor.ButtonMode = SystemMenuState.MenuSavedScene[2];
   SystemMenuState.MenuState = 0;
 }
@@ -223,7 +238,7 @@ void OpenMenu() {
     anchorY += source.y;
   }
   const int panel = SystemLayerSet.MenuPanelLayer;
-  GetLayerRect(50, panel);
+  GetLayerRect(kRectIntoCurrent, panel);
   Rect& r = DrawState.CurrentRect;
   r.X = anchorX;
   r.Y = anchorY;
@@ -242,7 +257,7 @@ void ClickWhileOpen() {
       float offset = 0.0f;
       CrossingHooks.MarbrookTitleSound(26, channel, offset);
     }
-    Wait(100, 0);
+    Wait(kMenuClickConfirm, 0);
     return;
   }
   if (SourceIs(SystemLayerSet.MenuPanelLayer)) return;
@@ -250,7 +265,7 @@ void ClickWhileOpen() {
 }
 
 void StartAutoReading() {
-  AnimationRun.WaitKind = 10;
+  AnimationRun.WaitKind = kWaitAutoRead;
   if (InputScenarioHooks.SetReadMode != nullptr) InputScenarioHooks.SetReadMode(2);
 }
 
@@ -359,46 +374,40 @@ void EngineMenuCommand() {
   if (item < 0 || item >= kMenuItemCount) return;
   const int code = SystemMenuState.MenuItemCodes[item];
   switch (code) {
-    case 10:
-    case 11:
-    case 12:
+    case kAutoRead:
+    case kAutoReadFast:
+    case kAutoReadFastest:
       StartAutoReading();
       if (InputScenarioHooks.SetReadSpeed != nullptr) {
-        if (code == 11) InputScenarioHooks.SetReadSpeed(2);
-        if (code == 12) InputScenarioHooks.SetReadSpeed(3);
+        if (code == kAutoReadFast) InputScenarioHooks.SetReadSpeed(2);
+        if (code == kAutoReadFastest) InputScenarioHooks.SetReadSpeed(3);
       }
       SystemMenu(30, 0);
       AnimationRun.ScenarioWaitMs = 200;
       Wait(3, 0);
       break;
-    case 15:
+    case kRestartScene:
       if (InputScenarioHooks.RestartScene != nullptr) InputScenarioHooks.RestartScene();
-      SceneCursor.SceneState = 15;
-      SceneCursor.SceneStep = 0;
+      GoTo(kConversationRestart, 0);
       AnimationRun.ScenarioWaitMs = 200;
       Wait(3, 0);
       break;
-    case 20:
-      SceneCursor.SceneState = 0;
-      SceneCursor.SceneStep = -2;
-      Wait(110, 0);
+    case kGameTitle:
+      GoTo(0, -2);
+      Wait(kCloseWipe, 0);
       break;
-    case 1:
-      SceneCursor.SceneCode = 99;
-      SceneCursor.SceneState = -10;
-      SceneCursor.SceneStep = 0;
-      Wait(0, 0);
+    case kMainTitle:
+      SceneCursor.SceneCode = kTitleScene;
+      GoToNextTick(kTitleBackToMenu, 0);
       break;
-    case 2:
+    case kSettings:
       SystemMenuState.MenuState = 2;
       SettingsPanel(9);
       FrameClock.FrameLoopRunning = 0;
       break;
-    case 99:
-      SceneCursor.SceneCode = 99;
-      SceneCursor.SceneState = -999;
-      SceneCursor.SceneStep = 0;
-      Wait(0, 0);
+    case kQuitGame:
+      SceneCursor.SceneCode = kTitleScene;
+      GoToNextTick(kTitleQuit, 0);
       break;
     default:
       break;
@@ -408,6 +417,19 @@ void EngineMenuCommand() {
 void SystemMenuOpeningBox() { CollapsingFrame(); }
 
 void SystemMenuIndicator(int arg) { ShowIndicator(arg); }
+
+void SetSystemLayers() {
+  SystemLayerSetRecord& layers = SystemLayerSet;
+  layers.MenuPanelLayer = 90;
+  layers.MenuHighlightLayer = 91;
+  layers.AutoIndicatorLayer = 92;
+  layers.OverlayLayer = 93;
+  layers.CurtainSheet = 0;
+  layers.CurtainLayer = 80;
+  layers.MenuRowLayer = 80;
+  layers.MenuHoverLayer = 82;
+  layers.LastSceneLayer = 79;
+}
 
 void ResetSystemMenuState() {
   SystemLayerSet = SystemLayerSetRecord{};

@@ -21,6 +21,11 @@ struct SystemLayerSetRecord {
   int LastSceneLayer = 0;
 };
 extern SystemLayerSetRecord SystemLayerSet;
+// The standard system layers of every mode: the menu panel 90 and its highlight 91,
+// the automatic-reading indicator 92, the overlay 93, the curtain (sheet 0, layer 80),
+// the menu rows 80 with their hover box 82, and 79 the last of the scene's layers.
+// ClickWaitLayer is each game's own.
+void SetSystemLayers();
 
 inline constexpr int kMenuItemCount = 20;
 

@@ -12,12 +12,12 @@ void C10_HoverBox(int flag, int& box, int& border, int& erase) {
   if (!ValidLayer(hovered) || !ValidLayer(box)) return;
   LayerToFront(box);
   LayerToFront(hovered);
-  GetLayerRect(50, hovered);
+  GetLayerRect(kRectIntoCurrent, hovered);
   DrawState.CurrentLayer = box;
   Rect& r = DrawState.CurrentRect;
   r = {r.X - border, r.Y - border, r.Width + 2 * border, r.Height + 2 * border};
   DrawState.AutoRaiseOn = 0;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   const uint32_t back = erase != 0 ? RgbColor(0, 0, 0) : RgbColor(255, 255, 255);
   const uint32_t edge = erase != 0 ? RgbColor(0, 0, 0) : Grey(128);
   LayerInfo(box).BackColor = back;

@@ -19,61 +19,57 @@ EffectParamsRecord EffectParams;
 namespace {
 
 constexpr int kDefaultDelay = 13;
-constexpr int kDefaultMotionKind = 11;
+constexpr int kDefaultMotionKind = kMotionEaseOut;
 constexpr int kCurtainSheet = 9;
 constexpr int kCurtainFrames = 30;
 
-
-EffectParamsRecord& P() { return EffectParams; }
-AnimationRunRecord& Run() { return AnimationRun; }
-
 void StopEffectLoop() { FrameClock.FrameLoopRunning = 0; }
 
-void UseEffectDelay() { SetFrameLength(-1, P().EffectFrameDelay); }
+void UseEffectDelay() { SetFrameLength(-1, EffectParams.EffectFrameDelay); }
 
 // Slots 0 to EffectLastSlot, held to the slots that exist.
 void MoveSlots(int curve) {
-  const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
+  const int last = std::min(EffectParams.EffectLastSlot, kMotionSlotCount - 1);
   for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, curve);
 }
 
 void PlaySoundCue() {
-  EffectSoundCueRecord& cue = P().EffectSoundCue;
-  if (cue.EffectSound >= 1 && Run().AnimationFrame == cue.EffectSoundFrame &&
+  EffectSoundCueRecord& cue = EffectParams.EffectSoundCue;
+  if (cue.EffectSound >= 1 && AnimationRun.AnimationFrame == cue.EffectSoundFrame &&
       CrossingHooks.MarbrookEffectSound != nullptr) {
     CrossingHooks.MarbrookEffectSound(cue.EffectSound, cue.EffectSoundChannel, cue.EffectSoundVolumeOffset);
   }
 }
 
 void ClearSoundCue() {
-  P().EffectSoundCue.EffectSound = 0;
-  P().EffectSoundCue.EffectSoundChannel = 0;
-  P().EffectSoundCue.EffectSoundVolumeOffset = 0.0f;
+  EffectParams.EffectSoundCue.EffectSound = 0;
+  EffectParams.EffectSoundCue.EffectSoundChannel = 0;
+  EffectParams.EffectSoundCue.EffectSoundVolumeOffset = 0.0f;
 }
 
 void ResetAfterMove(int motionKind) {
-  P().EffectMotionKind = motionKind;
-  P().EffectResumesStep = -1;
+  EffectParams.EffectMotionKind = motionKind;
+  EffectParams.EffectResumesStep = -1;
   ClearSoundCue();
-  P().EffectFrameDelay = kDefaultDelay;
+  EffectParams.EffectFrameDelay = kDefaultDelay;
 }
 
 void Pause() {
   UseEffectDelay();
   if (!CountFramePast(1)) return;
   EndCommonEffect();
-  P().EffectResumesStep = -1;
-  P().EffectFrameDelay = kDefaultDelay;
+  EffectParams.EffectResumesStep = -1;
+  EffectParams.EffectFrameDelay = kDefaultDelay;
 }
 
 void MusicFade() {
-  if (CommonMusicFadeFrame()) P().EffectFrameDelay = kDefaultDelay;
+  if (CommonMusicFadeFrame()) EffectParams.EffectFrameDelay = kDefaultDelay;
 }
 
 // 800 and 805: slot 0 from CurrentRect to TargetRect (805 also resizes).
 void MoveOne(bool resize) {
   UseEffectDelay();
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     D50_StoreSprite(0);
     if (resize) {
       MotionSlotRecord& s = MotionSlot[0];
@@ -82,80 +78,80 @@ void MoveOne(bool resize) {
       s.MotionEndWidth = DrawState.TargetRect.Width;
       s.MotionEndHeight = DrawState.TargetRect.Height;
     }
-    Run().AnimationLength = P().EffectFrames;
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
   }
   PlaySoundCue();
-  MotionSlotStep(0, P().EffectMotionKind);
-  if (!CountFramePast(P().EffectFrames)) return;
+  MotionSlotStep(0, EffectParams.EffectMotionKind);
+  if (!CountFramePast(EffectParams.EffectFrames)) return;
   EndCommonEffect();
-  ResetAfterMove(resize ? 16 : kDefaultMotionKind);
+  ResetAfterMove(resize ? kMotionSizedEaseOut : kDefaultMotionKind);
 }
 
 void MoveSlotsTogether() {
   UseEffectDelay();
-  Run().AnimationLength = P().EffectFrames;
+  AnimationRun.AnimationLength = EffectParams.EffectFrames;
   PlaySoundCue();
-  MoveSlots(P().EffectMotionKind);
-  if (!CountFramePast(P().EffectFrames)) return;
+  MoveSlots(EffectParams.EffectMotionKind);
+  if (!CountFramePast(EffectParams.EffectFrames)) return;
   EndCommonEffect();
-  P().EffectLastSlot = 0;
+  EffectParams.EffectLastSlot = 0;
   ResetAfterMove(kDefaultMotionKind);
 }
 
 void MovePaused() {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     D50_StoreSprite(0);
-    Run().AnimationLength = P().EffectFrames;
-    MotionSlot[0].MotionPause = P().EffectFrames;
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
+    MotionSlot[0].MotionPause = EffectParams.EffectFrames;
   }
-  MotionSlotStep(0, P().EffectMotionKind);
-  if (!CountFramePast(P().EffectFrames)) return;
+  MotionSlotStep(0, EffectParams.EffectMotionKind);
+  if (!CountFramePast(EffectParams.EffectFrames)) return;
   // Negative repeats would never end the loop: they count as none.
-  if (Run().AnimationSubStep <= std::max(P().EffectRepeats, 0)) EndCommonEffect();
-  ++Run().AnimationSubStep;
-  P().EffectMotionKind = kDefaultMotionKind;
-  P().EffectResumesStep = -1;
-  Run().AnimationFrame = 0;
+  if (AnimationRun.AnimationSubStep <= std::max(EffectParams.EffectRepeats, 0)) EndCommonEffect();
+  ++AnimationRun.AnimationSubStep;
+  EffectParams.EffectMotionKind = kDefaultMotionKind;
+  EffectParams.EffectResumesStep = -1;
+  AnimationRun.AnimationFrame = 0;
 }
 
 void Blink() {
   UseEffectDelay();
   const int layer = DrawState.CurrentLayer;
-  ShowLayer(layer, Run().AnimationFrame % 2 != 0);
-  if (!CountFramePast(P().EffectFrames)) return;
+  ShowLayer(layer, AnimationRun.AnimationFrame % 2 != 0);
+  if (!CountFramePast(EffectParams.EffectFrames)) return;
   ShowLayer(layer, false);
   EndCommonEffect();
-  P().EffectResumesStep = -1;
-  P().EffectFrameDelay = kDefaultDelay;
+  EffectParams.EffectResumesStep = -1;
+  EffectParams.EffectFrameDelay = kDefaultDelay;
 }
 
 void MoveAndBlink() {
   UseEffectDelay();
   // The moves run over EffectFrames: a length left over from an earlier loop would
   // stop them short (a choice row left standing on the screen) or carry them past.
-  if (Run().AnimationFrame == 0) Run().AnimationLength = P().EffectFrames;
-  if (Run().AnimationFrame <= P().EffectFrames) MoveSlots(P().EffectMotionKind);
-  ShowLayer(P().BlinkBox, (Run().AnimationFrame / 4) % 2 == 0);
-  if (!CountFramePast(P().BlinkFrames)) return;
-  ShowLayer(P().BlinkBox, false);
+  if (AnimationRun.AnimationFrame == 0) AnimationRun.AnimationLength = EffectParams.EffectFrames;
+  if (AnimationRun.AnimationFrame <= EffectParams.EffectFrames) MoveSlots(EffectParams.EffectMotionKind);
+  ShowLayer(EffectParams.BlinkBox, (AnimationRun.AnimationFrame / 4) % 2 == 0);
+  if (!CountFramePast(EffectParams.BlinkFrames)) return;
+  ShowLayer(EffectParams.BlinkBox, false);
   EndCommonEffect();
-  P().EffectLastSlot = 0;
-  P().EffectMotionKind = kDefaultMotionKind;
-  P().EffectResumesStep = -1;
-  P().EffectFrameDelay = kDefaultDelay;
+  EffectParams.EffectLastSlot = 0;
+  EffectParams.EffectMotionKind = kDefaultMotionKind;
+  EffectParams.EffectResumesStep = -1;
+  EffectParams.EffectFrameDelay = kDefaultDelay;
 }
 
-bool FirstFrameOfRun() { return Run().AnimationFrame == 0 && Run().AnimationSubStep == 0; }
+bool FirstFrameOfRun() { return AnimationRun.AnimationFrame == 0 && AnimationRun.AnimationSubStep == 0; }
 
 void Drop() {
   if (FirstFrameOfRun()) {
     const Rect& r = DrawState.CurrentRect;
-    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y + P().EffectAmplitude);
-    Run().AnimationLength = P().EffectFrames;
-    MotionSlot[0].MotionPause = P().EffectFrames;
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y + EffectParams.EffectAmplitude);
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
+    MotionSlot[0].MotionPause = EffectParams.EffectFrames;
   }
-  MotionSlotStep(0, 13);
-  if (CountFramePast(P().EffectFrames)) EndCommonEffect();
+  MotionSlotStep(0, kMotionEaseOutArc);
+  if (CountFramePast(EffectParams.EffectFrames)) EndCommonEffect();
 }
 
 // 911 and 912: the layer jumps about its place in slot 0 and goes back at the end.
@@ -163,25 +159,25 @@ void Shake(bool decaying) {
   if (FirstFrameOfRun()) {
     const Rect& r = DrawState.CurrentRect;
     SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X, r.Y);
-    Run().AnimationLength = P().EffectFrames;
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
   }
   const MotionSlotRecord& s = MotionSlot[0];
   int dx = 0;
   int dy = 0;
   if (decaying) {
     // A length of 0 would divide by zero: it counts as 1.
-    const double length = std::max(Run().AnimationLength, 1);
-    const int f = Run().AnimationFrame;
+    const double length = std::max(AnimationRun.AnimationLength, 1);
+    const int f = AnimationRun.AnimationFrame;
     const int sign = f % 2 == 0 ? 1 : -1;
-    dx = std::max(RoundHalfEven(sign * P().EffectOffsetX / length * (length - f) + 1), 1);
-    dy = std::max(RoundHalfEven(sign * P().EffectOffsetY / length * (length - f) + 1), 1);
+    dx = std::max(RoundHalfEven(sign * EffectParams.EffectOffsetX / length * (length - f) + 1), 1);
+    dy = std::max(RoundHalfEven(sign * EffectParams.EffectOffsetY / length * (length - f) + 1), 1);
   } else {
-    const int a = P().EffectAmplitude;
+    const int a = EffectParams.EffectAmplitude;
     dx = RandomRange(0, 2 * a) - a;
     dy = RandomRange(0, 2 * a) - a;
   }
   MoveLayerKeepingSize(s.MotionLayer, s.MotionStartX + dx, s.MotionStartY + dy);
-  if (!CountFramePast(P().EffectFrames)) return;
+  if (!CountFramePast(EffectParams.EffectFrames)) return;
   MoveLayerKeepingSize(s.MotionLayer, s.MotionStartX, s.MotionStartY);
   EndCommonEffect();
 }
@@ -189,54 +185,54 @@ void Shake(bool decaying) {
 // One leg of a sway: at its first frame slot 0 goes from where the layer is (the
 // first leg of a pass: CurrentRect) by (dx, dy) times the offsets over `length`.
 void SwayLeg(bool readPosition, int factor, int length, int curve, int nextStep) {
-  if (Run().AnimationFrame == 0) {
-    if (readPosition) GetLayerRect(50, DrawState.CurrentLayer);
+  if (AnimationRun.AnimationFrame == 0) {
+    if (readPosition) GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
     const Rect& r = DrawState.CurrentRect;
-    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X + factor * P().EffectOffsetX,
-              r.Y + factor * P().EffectOffsetY);
-    Run().AnimationLength = length;
+    SetMotionSlot(0, DrawState.CurrentLayer, r.X, r.Y, r.X + factor * EffectParams.EffectOffsetX,
+                  r.Y + factor * EffectParams.EffectOffsetY);
+    AnimationRun.AnimationLength = length;
   }
   MotionSlotStep(0, curve);
-  if (!CountFramePast(Run().AnimationLength)) return;
-  Run().AnimationFrame = 0;
-  Run().AnimationStep = nextStep;
+  if (!CountFramePast(AnimationRun.AnimationLength)) return;
+  AnimationRun.AnimationFrame = 0;
+  AnimationRun.AnimationStep = nextStep;
   if (nextStep != 0) return;
-  ++Run().AnimationSubStep;
-  if (Run().AnimationSubStep >= P().EffectRepeats) EndCommonEffect();
+  ++AnimationRun.AnimationSubStep;
+  if (AnimationRun.AnimationSubStep >= EffectParams.EffectRepeats) EndCommonEffect();
 }
 
 void SwayAcross() {
-  const int n = P().EffectFrames;
-  switch (Run().AnimationStep) {
-    case 0: SwayLeg(false, -1, n, 10, 1); break;
-    case 1: SwayLeg(true, 2, 2 * n, 10, 2); break;
-    case 2: SwayLeg(true, -1, n, 10, 0); break;
+  const int n = EffectParams.EffectFrames;
+  switch (AnimationRun.AnimationStep) {
+    case 0: SwayLeg(false, -1, n, kMotionLinear, 1); break;
+    case 1: SwayLeg(true, 2, 2 * n, kMotionLinear, 2); break;
+    case 2: SwayLeg(true, -1, n, kMotionLinear, 0); break;
     default: break;
   }
 }
 
 void SwayBack() {
-  const int n = P().EffectFrames;
-  switch (Run().AnimationStep) {
-    case 0: SwayLeg(false, 1, n, 11, 1); break;
-    case 1: SwayLeg(true, -1, n, 11, 0); break;
+  const int n = EffectParams.EffectFrames;
+  switch (AnimationRun.AnimationStep) {
+    case 0: SwayLeg(false, 1, n, kMotionEaseOut, 1); break;
+    case 1: SwayLeg(true, -1, n, kMotionEaseOut, 0); break;
     default: break;
   }
 }
 
 void CentreDrop() {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     const int x = CentreX(0);
     const int y = CentreY(0);
-    SetMotionSlot(0, DrawState.CurrentLayer, x, y - P().EffectAmplitude, x, y);
-    Run().AnimationLength = P().EffectFrames;
+    SetMotionSlot(0, DrawState.CurrentLayer, x, y - EffectParams.EffectAmplitude, x, y);
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
   }
-  MotionSlotStep(0, 10);
-  if (CountFramePast(P().EffectFrames)) EndCommonEffect();
+  MotionSlotStep(0, kMotionLinear);
+  if (CountFramePast(EffectParams.EffectFrames)) EndCommonEffect();
 }
 
 void Curtain(bool opening) {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     DrawState.SheetIndex = kCurtainSheet;
     if (CrossingHooks.MarbrookLoadPicture != nullptr) CrossingHooks.MarbrookLoadPicture(2, 6, 0);
     if (opening && CrossingHooks.MarbrookClickSound != nullptr) CrossingHooks.MarbrookClickSound();
@@ -251,14 +247,14 @@ void Curtain(bool opening) {
       const int layer = SystemLayerSet.OverlayLayer + i;
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect = {from, 0, half, height};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       ClipCellToLayer(kCurtainSheet, i * half, 0, half, height);
       SetMotionSlot(i, layer, from, 0, to, 0);
     }
-    Run().AnimationLength = kCurtainFrames;
+    AnimationRun.AnimationLength = kCurtainFrames;
   }
-  MotionSlotStep(0, 11);
-  MotionSlotStep(1, 11);
+  MotionSlotStep(0, kMotionEaseOut);
+  MotionSlotStep(1, kMotionEaseOut);
   if (CountFramePast(kCurtainFrames)) StopEffectLoop();
 }
 
@@ -294,37 +290,37 @@ void RunEffect(int code, EffectEnd end) {
   Wait(code, 0);
 }
 
-void RunPause(int ms) {
+void RunPause(int ms, EffectEnd end) {
   EffectParams.EffectFrameDelay = ms;
-  RunEffect(kEffectPause, EffectEnd::kReturn);
+  RunEffect(kEffectPause, end);
 }
 
-void RunMusicFade(int stepMs) {
+void RunMusicFade(int stepMs, EffectEnd end) {
   EffectParams.EffectFrameDelay = stepMs;
-  RunEffect(kEffectMusicFade, EffectEnd::kReturn);
+  RunEffect(kEffectMusicFade, end);
 }
 
 void EndCommonEffect() {
-  if (P().EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
+  if (EffectParams.EffectResumesStep == 0) FrameClock.FrameLoopRunning = 0;
   else Wait(0, 0);
 }
 
 bool CommonMusicFadeFrame() {
-  if (Run().AnimationStep == 0) {
+  if (AnimationRun.AnimationStep == 0) {
     if (GameConfig.Settings[1] == 0) {
-      Run().AnimationStep = 1;
+      AnimationRun.AnimationStep = 1;
       return false;
     }
     UseEffectDelay();
-    ++Run().AnimationFrame;
+    ++AnimationRun.AnimationFrame;
     const int base = SoundState.MusicFadeBase;
     // A base below 10 would step by 0 and never reach silence.
     const int step = std::max(base / 10, 1);
-    const int volume = std::max(base - step * Run().AnimationFrame, 0);
+    const int volume = std::max(base - step * AnimationRun.AnimationFrame, 0);
     SetMusicVolumeRaw(volume);
     if (volume != 0) return false;
-    Run().AnimationFrame = 0;
-    Run().AnimationStep = 1;
+    AnimationRun.AnimationFrame = 0;
+    AnimationRun.AnimationStep = 1;
     SetFrameLength(0, 0);
     return true;
   }

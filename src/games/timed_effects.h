@@ -71,10 +71,10 @@ enum EffectCode : int {
 enum class EffectEnd { kNextTick, kReturn };
 // Runs effect `code`, its other EffectParams already set, ending as `end` says.
 void RunEffect(int code, EffectEnd end);
-// The pause (700) of `ms` milliseconds and the music fade (750) with `stepMs` between
-// its tenths, each back to the caller of Wait when it ends.
-void RunPause(int ms);
-void RunMusicFade(int stepMs);
+// The two effects every screen runs alike: the pause of `ms` (700) and the music
+// fade-out by a tenth of the volume every `stepMs` (750), each ending as `end` says.
+void RunPause(int ms, EffectEnd end = EffectEnd::kReturn);
+void RunMusicFade(int stepMs, EffectEnd end = EffectEnd::kReturn);
 
 // The Marbrook EffectHooks member: one frame of the running AnimationCode.
 void C40_EffectStep();

@@ -15,7 +15,6 @@
 #include "marbrook/marbrook_sounds.h"
 #include "games/timed_effects.h"
 #include "marbrook/title_menu.h"
-#include "marbrook/minigames/rock_paper_scissors.h"
 #include "platform/platform.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
@@ -90,16 +89,8 @@ void C00_Init() {
   GoTo(0, 0);
   SceneCursor.SceneCode = kTitleScene;
   SystemLayerSet.ClickWaitLayer = 89;
-  SystemLayerSet.MenuPanelLayer = 90;
-  SystemLayerSet.MenuHighlightLayer = 91;
+  SetSystemLayers();
   SystemMenuState.MenuHoverItem = -1;
-  SystemLayerSet.AutoIndicatorLayer = 92;
-  SystemLayerSet.OverlayLayer = 93;
-  SystemLayerSet.CurtainSheet = 0;
-  SystemLayerSet.CurtainLayer = 80;
-  SystemLayerSet.MenuRowLayer = 80;
-  SystemLayerSet.MenuHoverLayer = 82;
-  SystemLayerSet.LastSceneLayer = 79;
   EffectParams.EffectResumesStep = 0;
   if (EffectParams.EffectMotionKind == 0) EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectFrameDelay = 13;
@@ -189,7 +180,6 @@ void RegisterMarbrookMode() {
   hooks.PlaySound = C15_PlaySound;
   MarbrookScreen(kConversationScene).Frame = ScenarioFrameDispatch;
   RegisterExtrasArea();
-  RegisterRockPaperScissors();
   // The calls the engine makes to this game whatever the mode.
   CrossingHooks.MarbrookLoadPicture = C00_LoadPicture;
   CrossingHooks.MarbrookTitleSound = C01_PlaySound;

@@ -6,7 +6,8 @@
 //
 // Screens plug in through MarbrookScreen(SceneCode): 10 conversation, 45 extras,
 // 51 to 56, 59 and 60 the mini-games, 99 title and menus. A screen fills its entry
-// in RegisterMarbrookMode; an empty member drops the event.
+// in its Register function (the table of app/register_games.cpp); an empty member
+// drops the event.
 #pragma once
 
 #include "engine/modes.h"

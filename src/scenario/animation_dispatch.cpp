@@ -16,6 +16,10 @@
 
 namespace {
 
+// The codes of the timed effects, which the shared games layer runs.
+constexpr int kFirstEffectCode = 700;
+constexpr int kLastEffectCode = 999;
+
 bool InRange(int code, int lo, int hi) { return code >= lo && code <= hi; }
 
 // A code that no handler serves would keep its loop (and the scene) alive for ever:
@@ -65,49 +69,49 @@ void EndEffectLine() {
 }
 
 bool RunHandler(int code) {
-  if (InRange(code, 700, 999)) {
+  if (InRange(code, kFirstEffectCode, kLastEffectCode)) {
     if (CrossingHooks.MarbrookEffectStep == nullptr) return false;
     CrossingHooks.MarbrookEffectStep();
     return true;
   }
   switch (code) {
-    case 1010: AnimateBalloon(10, 0); return true;
-    case 1011: AnimateBalloon(50, 0); return true;
-    case 1015: AnimateBalloon(1015, 0); return true;
-    case 1017:
-    case 1018:
-    case 1019: AnimateBalloon(code, 0); return true;
-    case 1020: RunSimultaneousGroups(); return true;
-    case 1021: BalloonMoveTick(); return true;
-    case 1060: MultiBalloonEraseTick(); return true;
-    case 1062: VoiceWaitTick(); return true;
-    case 1063: PicAnimTick(); return true;
-    case 1100: AutoVoiceWaitTick(); return true;
+    case kAnimSpeechOpening: AnimateBalloon(kSpeechOpeningKind, 0); return true;
+    case kAnimBalloonErase: AnimateBalloon(kBalloonEraseKind, 0); return true;
+    case kAnimThoughtOpening:
+    case kAnimCaptionOpening:
+    case kAnimWindowOpening:
+    case kAnimNarrationErase: AnimateBalloon(code, 0); return true;
+    case kAnimGroupRun: RunSimultaneousGroups(); return true;
+    case kAnimBalloonMove: BalloonMoveTick(); return true;
+    case kAnimEraseBalloons: MultiBalloonEraseTick(); return true;
+    case kAnimVoiceWait: VoiceWaitTick(); return true;
+    case kAnimPicAnimation: PicAnimTick(); return true;
+    case kAnimAutoVoiceWait: AutoVoiceWaitTick(); return true;
     default: break;
   }
-  if (InRange(code, 1030, 1035) || code == 1039) {
+  if (InRange(code, kAnimFirstMini, kAnimLastMini) || code == kAnimMiniErase) {
     AnimateMiniPicture(code, 0);
     return true;
   }
   // 1036 to 1038 are mini codes without an animation, and 1040 to 1099 (but the
   // three waits above) no scenario animations at all.
-  if (InRange(code, 1036, 1038) || InRange(code, 1040, 1099)) {
+  if (InRange(code, kAnimLastMini + 1, kAnimMiniErase - 1) || InRange(code, 1040, 1099)) {
     RefuseCode(code);
     return true;
   }
-  if (InRange(code, 1210, 1219)) {
+  if (InRange(code, kAnimFadeInPicture, 1219)) {
     LineEffectTick();
     return true;
   }
-  if (InRange(code, 1500, 1599)) {
+  if (InRange(code, kAnimNormalEvents, kAnimNormalEvents + 99)) {
     NormalEventTick();
     return true;
   }
-  if (InRange(code, 1600, 1699)) {
+  if (InRange(code, kAnimSpecialEvents, kAnimSpecialEvents + 99)) {
     SpecialEventTick();
     return true;
   }
-  if (InRange(code, 1700, 1799)) {
+  if (InRange(code, kAnimTanselEvents, kAnimTanselEvents + 99)) {
     if (CrossingHooks.MarbrookConvFrame != nullptr) CrossingHooks.MarbrookConvFrame();
     else EndEffectLine();
     return true;

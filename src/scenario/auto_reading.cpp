@@ -6,6 +6,7 @@
 #include "engine/system_menu.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/face_slots.h"
 #include "scenario/line_execution.h"
 #include "scenario/motion_curves.h"
@@ -41,7 +42,7 @@ void ArmContinuation() {
   if (r.ReadSpeed != 1) return;
   AnimationRunRecord& run = AnimationRun;
   if (VoiceSettings.AutoWaitsForVoice == -1 && VoiceSettings.VoiceOn == -1 && VoicePlaying()) {
-    Wait(1100, 0);  // returns when the voice has ended
+    Wait(kAnimAutoVoiceWait, 0);  // returns when the voice has ended
     run.AutoVoiceWaited = -1;
   }
   int delay = 0;
@@ -126,7 +127,7 @@ void MultiBalloonEraseTick() {
     LoadFaceGeometry(LineState.CurrentSlot);
     if (erasing(slot)) {
       AnimationRun.AnimationFrame = AnimationRun.SimultaneousFrame;
-      AnimateBalloon(50, 1);
+      AnimateBalloon(kBalloonEraseKind, 1);
     }
   }
   AnimationRun.SimultaneousFrame += 1;

@@ -27,16 +27,6 @@ struct VoiceSettingsRecord {
 };
 extern VoiceSettingsRecord VoiceSettings;
 
-// WaitKind: what a click or an advance key does while a wait runs.
-inline constexpr int kWaitNone = 0;          // nothing: input is dropped
-inline constexpr int kWaitAutoRead = 10;     // stops automatic reading at the next line
-inline constexpr int kWaitVoice = 11;        // ends the voice wait and the line
-inline constexpr int kWaitBalloonMove = 12;  // puts the moving balloon back and ends the line
-inline constexpr int kWaitPicAnim = 13;      // ends the flip-book (a right click also opens the menu)
-inline constexpr int kWaitCasinoReels = 100;  // the mode's BreakWait
-inline constexpr int kWaitTitle = 1000;       // the mode's BreakWait
-inline constexpr int kWaitTitleMenu = 1001;   // the mode's BreakWait
-
 // Kind 0 arms the continuation after a line in automatic reading, kind 5 measures the
 // current line's text, kind 10 leaves automatic reading; other kinds do nothing.
 void AutoReadControl(int kind);

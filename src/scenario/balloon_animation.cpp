@@ -8,6 +8,7 @@
 #include "engine/numeric.h"
 #include "platform/pixels.h"
 #include "platform/platform.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/balloon_drawing.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/balloon_layout.h"
@@ -89,12 +90,7 @@ Rect SidePosition(int side, int x0, int y0, int W, int H, int w, int h, const Re
 void StartSmall(int layer, int W, int H) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {kOffStageX, 0, W / 5, H / 5};
-  PrepareLayer(10);
-}
-
-void Sound(int number, float offset) {
-  int channel = 0;
-  PlaySoundEffect(number, channel, offset);
+  PrepareLayer(kPreparePictureShown);
 }
 
 void SpeechOpening(int queued) {
@@ -163,7 +159,7 @@ void BubbleFrame() {
   const int side = RoundHalfEven(b * factor);
   DrawState.CurrentLayer = TextWindow.TailLayer + k;
   DrawState.CurrentRect = {rest.X + b / 2 - side / 2, rest.Y + b / 2 - side / 2, side, side};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   DrawBevelFrame(10, 20, kSchemeCurrent);
 
   run.AnimationFrame += 1;
@@ -254,12 +250,12 @@ void NarrationOpening() {
     case 0: scheme = kSchemeCurrent; break;
     case 5:
       scheme = 30;
-      if (first) Sound(25, 0.0f);
+      if (first) PlaySceneSound(25);
       break;
     case 10:
       thickness = 20;
       scheme = 31;
-      if (first) Sound(20, 0.0f);
+      if (first) PlaySceneSound(20);
       break;
     default: break;
   }
@@ -348,13 +344,13 @@ void NarrationErase() {
   switch (FaceSlot.BalloonCategory) {
     case 5:
       scheme = 30;
-      if (first) Sound(25, -0.1f);
+      if (first) PlaySceneSound(25, 0, -0.1f);
       break;
     case 6: scheme = kSchemeCurrent; break;
     case 10:
       thickness = 20;
       scheme = 31;
-      if (first) Sound(21, 0.0f);
+      if (first) PlaySceneSound(21);
       break;
     default: break;
   }
@@ -373,12 +369,12 @@ void NarrationErase() {
 
 void AnimateBalloon(int code, int queued) {
   switch (code) {
-    case 10: SpeechOpening(queued); break;
-    case 1015: ThoughtOpening(); break;
-    case 1017:
-    case 1018: NarrationOpening(); break;
-    case 50: BalloonErase(queued); break;
-    case 1019: NarrationErase(); break;
+    case kSpeechOpeningKind: SpeechOpening(queued); break;
+    case kAnimThoughtOpening: ThoughtOpening(); break;
+    case kAnimCaptionOpening:
+    case kAnimWindowOpening: NarrationOpening(); break;
+    case kBalloonEraseKind: BalloonErase(queued); break;
+    case kAnimNarrationErase: NarrationErase(); break;
     default: break;
   }
 }

@@ -53,7 +53,7 @@ std::string StoredText() {
 // A part layer framed again at its present place and size.
 void ReframePart(int layer, int scheme) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawBevelFrame(10, kPartThickness, scheme);
 }
 
@@ -148,7 +148,7 @@ void DrawBalloonWindow(int type, const std::vector<std::string>& lines) {
 
 void DrawNarrationBox(int style) {
   TextStyleRecord& ts = TextStyle;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   if (style == 5) DrawBevelFrame(10, 30, 30);
   else DrawBevelFrame(10, kPartThickness, 31);
 
@@ -201,13 +201,13 @@ void BalloonParts(int type, const int& variant) {
   const BalloonGeometryRecord& g = BalloonGeometry;
   const size_t s = static_cast<size_t>(Slot());
   if (type == 2) {
-    GetLayerRect(150, f.FaceLayer[s]);
+    GetLayerRect(kRectIntoTarget, f.FaceLayer[s]);
     const Rect& face = DrawState.TargetRect;
     DrawState.CurrentLayer = f.BalloonLayer[s] + 1;
     DrawState.CurrentRect = {face.X + g.SlotTailRelX[s], face.Y + g.SlotTailRelY[s], g.SlotTailWidth[s],
                              g.SlotTailHeight[s]};
     DrawState.AutoRaiseOn = 0;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     DrawBevelFrame(10, kPartThickness, kSchemeCurrent);
     return;
   }
@@ -219,7 +219,7 @@ void BalloonParts(int type, const int& variant) {
   for (int k = first; k <= last; ++k) {
     DrawState.CurrentLayer = TextWindow.TailLayer + k;
     DrawState.CurrentRect = BubbleRest(k);
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     DrawBevelFrame(10, kPartThickness, kSchemeCurrent);
   }
 }
@@ -236,7 +236,7 @@ void BalloonText(int type) {
     case 1: {
       const int index = f.TextSlotIndex;
       DrawState.CurrentLayer = f.ReshowBalloonLayer;
-      GetLayerRect(50, DrawState.CurrentLayer);
+      GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
       TextWindow.WindowRect = DrawState.CurrentRect;
       TextWindow.WindowFrameStyle = 0;
       if (ValidTextSlot(index)) {

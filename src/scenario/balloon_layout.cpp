@@ -65,7 +65,7 @@ void ThoughtLayoutFor(int kind, int s) {
   TextWindow.TailShown = -1;
   TextWindow.TailLayer = f.ThoughtLayer[s] + 1;
   DrawState.TargetLayer = f.FaceLayer[s];
-  GetLayerRect(150, DrawState.TargetLayer);
+  GetLayerRect(kRectIntoTarget, DrawState.TargetLayer);
   f.BalloonCategory = 1;
   f.TextSlotIndex = 2 * s + 1;
 

@@ -50,7 +50,7 @@ int TailPartCount() {
 
 void ReadHome(int part, int layer) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   Home(part).MotionStartX = DrawState.CurrentRect.X;
   Home(part).MotionStartY = DrawState.CurrentRect.Y;
 }

@@ -105,7 +105,7 @@ void CaptionPiecesFrame(int kind) {
     MeasureCaption(WithoutSeparators(text));
     const int h = t.MeasuredHeight + 10;
     if (drawn) {
-      Prepare(base, 0, rowTop(h), sc.ScreenWidth, h, 11);
+      Prepare(base, 0, rowTop(h), sc.ScreenWidth, h, kPreparePictureHidden);
       t.TextX = sc.ScreenWidth / 2 - t.MeasuredWidth / 2;
       t.TextY = h / 2 - t.MeasuredHeight / 2;
       GlowText(0, 0, 0, fadeIn ? 0.0f : 1.0f);
@@ -123,7 +123,7 @@ void CaptionPiecesFrame(int kind) {
   const int pieceX = t.LetterCursorX;
   const int pieceWidth = t.MeasuredWidth;
   if (pieceDrawn) {
-    Prepare(base + 1 + p, pieceX, rowTop(h), pieceWidth, h, 10);
+    Prepare(base + 1 + p, pieceX, rowTop(h), pieceWidth, h, kPreparePictureShown);
     t.TextX = 0;
     t.TextY = h / 2 - t.MeasuredHeight / 2;
     GlowText(0, 0, 0, Brightness(fadeIn, run.AnimationFrame, run.AnimationLength));
@@ -161,7 +161,7 @@ void CaptionBlockFrame(int kind) {
   for (int j = 0; j < count; ++j) {
     MeasureCaption(lines[static_cast<size_t>(j) + 1]);
     const int h = t.MeasuredHeight + 10;
-    Prepare(j, 0, sc.ScreenHeight / 2 - (count * h) / 2 + h * j, sc.ScreenWidth, h, 10);
+    Prepare(j, 0, sc.ScreenHeight / 2 - (count * h) / 2 + h * j, sc.ScreenWidth, h, kPreparePictureShown);
     t.TextX = sc.ScreenWidth / 2 - t.MeasuredWidth / 2;
     t.TextY = h / 2 - t.MeasuredHeight / 2;
     GlowText(0, 0, 0, kind == 22 ? level : 1.0f - level);
@@ -204,7 +204,7 @@ void NarrationLineFrame() {
     b.BlitSrcY = (gap + t.TextFontSize) * LineCode.SubParam + top;
     t.TextBold = -1;
     t.TextItalic = 0;
-    Prepare(kNarrationStrip, 0, 0, b.BlitWidth, b.BlitHeight, 1);
+    Prepare(kNarrationStrip, 0, 0, b.BlitWidth, b.BlitHeight, kPrepareTextHidden);
     BitBltCopy(0, kNarrationStrip, {b.BlitSrcX, b.BlitSrcY, b.BlitWidth, b.BlitHeight, 0, 0});
     int count = 0;
     const std::vector<std::string> lines = Fields(ConversationScene.EffectText, count);

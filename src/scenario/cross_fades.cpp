@@ -8,6 +8,7 @@
 #include "engine/layers.h"
 #include "engine/string_utils.h"
 #include "engine/text.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/conversation_scene.h"
 
 namespace {
@@ -38,7 +39,7 @@ void EndAfter(int lastFrame) {
 void FadeInPicture() {
   AnimationRunRecord& a = AnimationRun;
   BlitSpecRecord& b = BlitSpec;
-  SetFrameLength(1210, 0);
+  SetFrameLength(kAnimFadeInPicture, 0);
   a.AnimationLength = 10;
   if (a.AnimationFrame == 0) {
     b.BlitWork = kWorkLayer;
@@ -57,7 +58,7 @@ void FadeInPicture() {
   // The work layer holds the whole picture, whatever size it was left at.
   const tq::Surface& work = LayerImage(kWorkLayer);
   if (work.Width() < w || work.Height() < h) {
-    GetLayerRect(150, kWorkLayer);
+    GetLayerRect(kRectIntoTarget, kWorkLayer);
     MoveLayer(kWorkLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y, std::max(w, work.Width()),
               std::max(h, work.Height()));
   }
@@ -67,7 +68,7 @@ void FadeInPicture() {
   if (++a.AnimationFrame <= a.AnimationLength) return;
   DrawState.CurrentLayer = kKeptLayer;
   DrawState.CurrentRect = {kAreaWidth, 0, kAreaWidth, kAreaHeight};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   BitBltCopy(GameForm, kKeptLayer, {0, 0, kAreaWidth, kAreaHeight, 0, 0});
   b.BlitSource = kKeptLayer;
   Wait(0, 0);
@@ -75,11 +76,11 @@ void FadeInPicture() {
 
 void FadeToKept() {
   AnimationRunRecord& a = AnimationRun;
-  SetFrameLength(1210, 0);
+  SetFrameLength(kAnimFadeInPicture, 0);
   if (a.AnimationFrame == 0) {
     DrawState.CurrentLayer = kKeptLayer;
     DrawState.CurrentRect = {0, 0, kAreaWidth, kAreaHeight};
-    PrepareLayer(11);
+    PrepareLayer(kPreparePictureHidden);
     BlitSpec.BlitSource = kKeptLayer;
   }
   a.AnimationLength = 8;
@@ -92,7 +93,7 @@ void FadeToKept() {
 void TextBlock(bool centred) {
   AnimationRunRecord& a = AnimationRun;
   BlitSpecRecord& b = BlitSpec;
-  SetFrameLength(1215, 0);
+  SetFrameLength(kAnimTextBlock, 0);
   const int top = centred ? 190 : kLineStep * ConversationScene.EffectTextCode;
   if (a.AnimationFrame == 0) {
     b.BlitWidth = kAreaWidth;
@@ -105,7 +106,7 @@ void TextBlock(bool centred) {
     t.TextItalic = 0;
     DrawState.CurrentLayer = kScratchLayer;
     DrawState.CurrentRect = {0, 0, kAreaWidth, kBlockHeight};
-    PrepareLayer(1);
+    PrepareLayer(kPrepareTextHidden);
     BitBltCopy(KeptScreen(), kScratchLayer, {0, top, kAreaWidth, kBlockHeight, 0, 0});
     std::vector<std::string> lines;
     int count = 0;
@@ -134,7 +135,7 @@ void TextBlock(bool centred) {
 void FadeTextOut() {
   AnimationRunRecord& a = AnimationRun;
   BlitSpecRecord& b = BlitSpec;
-  SetFrameLength(1215, 0);
+  SetFrameLength(kAnimTextBlock, 0);
   b.BlitSrcX = 0;
   b.BlitSrcY = 0;
   a.AnimationLength = 10;
@@ -147,11 +148,11 @@ void FadeTextOut() {
 
 void LineEffectTick() {
   switch (FrameClock.AnimationCode) {
-    case 1210: FadeInPicture(); break;
-    case 1211: FadeToKept(); break;
-    case 1215: TextBlock(false); break;
-    case 1216: FadeTextOut(); break;
-    case 1217: TextBlock(true); break;
+    case kAnimFadeInPicture: FadeInPicture(); break;
+    case kAnimFadeToKept: FadeToKept(); break;
+    case kAnimTextBlock: TextBlock(false); break;
+    case kAnimFadeTextOut: FadeTextOut(); break;
+    case kAnimCentredTextBlock: TextBlock(true); break;
     default:
       // Nothing starts the other codes of the range; one that did would never end.
       Wait(0, 0);

@@ -30,7 +30,7 @@ void DirectEventPic() {
     const int height = i < 3 ? 50 : 40;
     DrawState.CurrentLayer = kFirstEventFaceLayer + i;
     DrawState.CurrentRect = {-width, -height, width, height};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     FaceSlot.FaceLayer[static_cast<size_t>(i + 1)] = kFirstEventFaceLayer + i;
   }
 }

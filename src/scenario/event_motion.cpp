@@ -8,6 +8,7 @@
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "platform/platform.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/line_execution.h"
 #include "scenario/motion_curves.h"
 #include "scenario/scene_sounds.h"
@@ -35,20 +36,16 @@ Rect RectOf(int layer) {
   return {l.x, l.y, l.image.Width(), l.image.Height()};
 }
 
-void Sound(int number, int& channel) {
+// The channel is the caller's own counter, which a sound table may write back.
+void SoundOnChannel(int number, int& channel) {
   float offset = 0.0f;
   PlaySoundEffect(number, channel, offset);
-}
-
-void Sound(int number) {
-  int channel = 0;
-  Sound(number, channel);
 }
 
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 // Motion slot 0 moves `layer` from (sx, sy) to (ex, ey); the finale steps it alone.
@@ -112,14 +109,14 @@ void BannersArrive() {
   switch (run.AnimationStep) {
     case 0:
       if (first) {
-        Sound(100);
+        PlaySceneSound(100);
         const int h4 = RectOf(kFirstBanner).Height;
         Prepare(kBandLayer, 0, sc.ScreenHalfHeight - 1, sc.ScreenWidth, 2);
         MotionSlotRecord& s = Slot0(kBandLayer, 0, sc.ScreenHalfHeight - 1, 0, CentreY(int{h4}));
         Sizes(s, sc.ScreenWidth, 2, sc.ScreenWidth, h4);
         run.AnimationLength = 5;
       }
-      StepSlot0(15);
+      StepSlot0(kMotionSizedLinear);
       break;
     case 1:
       if (first) {
@@ -130,11 +127,11 @@ void BannersArrive() {
         run.AnimationLength = 8;
         LayerToFront(kFirstBanner);
       }
-      StepSlot0(10);
+      StepSlot0(kMotionLinear);
       break;
     case 2:
       if (first) {
-        Sound(100);
+        PlaySceneSound(100);
         const int w5 = RectOf(kSecondBanner).Width;
         const int x4 = RectOf(kFirstBanner).X;
         Prepare(kColumnLayer, -2, 0, 2, sc.ScreenHeight);
@@ -142,7 +139,7 @@ void BannersArrive() {
         Sizes(s, 2, sc.ScreenHeight, w5, sc.ScreenHeight);
         run.AnimationLength = 5;
       }
-      StepSlot0(15);
+      StepSlot0(kMotionSizedLinear);
       break;
     default:
       if (first) {
@@ -153,7 +150,7 @@ void BannersArrive() {
         run.AnimationLength = 5;
         LayerToFront(kSecondBanner);
       }
-      StepSlot0(10);
+      StepSlot0(kMotionLinear);
       break;
   }
   AdvanceStep();
@@ -169,7 +166,7 @@ void PiecesArrive() {
   const int k = run.AnimationStep;
   if (run.AnimationFrame == 0) {
     // The step is the channel, so the two sounds overlap on channels 0 and 1.
-    if (k == 0 || k == 1) Sound(101, run.AnimationStep);
+    if (k == 0 || k == 1) SoundOnChannel(101, run.AnimationStep);
     if (k == 0) {
       for (int i = 0; i < 4; ++i) BannerLetters(5 + i, kFirstPiece + i);
     }
@@ -182,7 +179,7 @@ void PiecesArrive() {
     run.AnimationLength = 3;
     LayerToFront(piece);
   }
-  StepSlot0(10);
+  StepSlot0(kMotionLinear);
   AdvanceStep();
 }
 
@@ -193,7 +190,7 @@ void PiecesLeave() {
   const int k = run.AnimationStep;
   DrawState.StepDoneCount = 0;
   if (run.AnimationFrame == 0) {
-    if (k == 0 || k == 1) Sound(102, run.AnimationStep);
+    if (k == 0 || k == 1) SoundOnChannel(102, run.AnimationStep);
     for (int i = 0; i < 4; ++i) MotionSlot[static_cast<size_t>(i)].MotionEndX = RectOf(kFirstPiece + i).X;
     run.AnimationFrame = 1;
   }
@@ -214,7 +211,7 @@ void PiecesLeave() {
 void EverythingLeaves() {
   AnimationRunRecord& run = AnimationRun;
   const ScreenSizeRecord& sc = ScreenSize;
-  if (run.AnimationFrame == 0 && run.AnimationStep == 0) Sound(102);
+  if (run.AnimationFrame == 0 && run.AnimationStep == 0) PlaySceneSound(102);
   DrawState.StepDoneCount = 0;
   int layer = kFirstBanner;
   Rect r;
@@ -280,7 +277,7 @@ void EventMotionSet(int startX, int startY, int endX, int endY, int slot) {
 }
 
 void EventMotionMark(int slot) {
-  GetLayerRect(50, DrawState.CurrentLayer);
+  GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
   MotionSlotRecord* s = SlotAt(slot);
   if (s == nullptr) return;
   s->MotionLayer = DrawState.CurrentLayer;
@@ -297,14 +294,15 @@ void EventMotionMarkSize(int slot) {
 }
 
 void FinaleEventTick() {
-  switch (FrameClock.AnimationCode - 1540) {
-    case 0: BannersArrive(); return;
-    case 1: PiecesArrive(); return;
-    case 2: PiecesLeave(); return;
-    case 3: EverythingLeaves(); return;
+  const int kind = FrameClock.AnimationCode - kAnimNormalEvents;
+  switch (kind) {
+    case 40: BannersArrive(); return;
+    case 41: PiecesArrive(); return;
+    case 42: PiecesLeave(); return;
+    case 43: EverythingLeaves(); return;
     default:
       // 44 and 45 name no event; drawing nothing for ever would hang the scene.
-      std::cerr << "scenario: finale event " << FrameClock.AnimationCode - 1500 << " has no frames; its line ends\n";
+      std::cerr << "scenario: finale event " << kind << " has no frames; its line ends\n";
       FinishScriptAction();
       return;
   }

@@ -23,8 +23,8 @@ void EventMotionMark(int slot);
 // As EventMotionMark, and the start size := the rectangle's size.
 void EventMotionMarkSize(int slot);
 
-// One frame of finale event AnimationCode - 1540 (40 to 43); 44 and 45 have no
-// event and end their line at once.
+// One frame of finale event 40 to 43 (AnimationCode 1540 to 1543); 44 and 45 have
+// no event and end their line at once.
 void FinaleEventTick();
 
 void ResetEventMotionState();

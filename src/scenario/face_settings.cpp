@@ -71,7 +71,7 @@ void ParsePositionTerm(std::string& term, int axis, int slot, int& value) {
   const bool x = axis == 1;
   const int screen = x ? ScreenSize.ScreenWidth : ScreenSize.ScreenHeight;
   const MotionSlotRecord* motion = slot >= 0 && slot < kMotionSlotCount ? &MotionSlot[static_cast<size_t>(slot)] : nullptr;
-  auto readFace = [] { GetLayerRect(50, FaceLayerOf(LineCode.Speaker)); };
+  auto readFace = [] { GetLayerRect(kRectIntoCurrent, FaceLayerOf(LineCode.Speaker)); };
   if (term.empty()) {
     readFace();
     value = CurrentPoint(x);
@@ -143,7 +143,7 @@ void SetupFace() {
   // Visible just outside the right edge, 1 by 1, until a move brings it in.
   DrawState.CurrentLayer = f;
   DrawState.CurrentRect = {ScreenSize.ScreenWidth, 0, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   if (placement == 2) LayerToBack(f);
   // Picture 0 makes the slot an anchor that balloons hang from: its 1 by 1 layer
   // shows nothing, wherever its moves take it, until a picture is set.
@@ -325,7 +325,7 @@ void DrawMiniMark(int mark) {
   if (style == nullptr) return;
   DrawState.CurrentRect = {-60, 0, 60, 60};
   DrawState.AutoRaiseOn = 0;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   DrawBevelFrame(10, 20, style->scheme);
   TextStyleRecord& t = TextStyle;
   t.CurrentText = style->text;

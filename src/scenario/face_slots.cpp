@@ -223,7 +223,7 @@ void SetMiniState() {
   if (!ValidMini(m)) return;
   f.MiniState[s][m] = kBalloonShown;
   DrawState.CurrentLayer = f.MiniLayer[s][m];
-  GetLayerRect(50, DrawState.CurrentLayer);
+  GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
   f.MiniShownX[s][m] = DrawState.CurrentRect.Width;
   f.MiniShownY[s][m] = DrawState.CurrentRect.Height;
 }

@@ -123,10 +123,10 @@ void OpenBalloon() {
   SetBalloonState(0);
   ClearMovingFlags(0);
   const int kind = LineCode.MainParam;
-  if (kind >= 5 && kind <= 29) Wait(1010, 0);
-  else if (kind >= 30 && kind <= 49) Wait(1015, 0);
-  else if (kind >= 50 && kind <= 59) Wait(1017, 0);
-  else if (kind >= 60 && kind <= 69) Wait(1018, 0);
+  if (kind >= 5 && kind <= 29) Wait(kAnimSpeechOpening, 0);
+  else if (kind >= 30 && kind <= 49) Wait(kAnimThoughtOpening, 0);
+  else if (kind >= 50 && kind <= 59) Wait(kAnimCaptionOpening, 0);
+  else if (kind >= 60 && kind <= 69) Wait(kAnimWindowOpening, 0);
 }
 
 bool IsMiniKind(int action) { return action >= 30 && action <= 49; }
@@ -139,7 +139,7 @@ void ShowMiniOrAct() {
     LineExecution.CurrentMini = LineCode.SubParam;
     StoreMiniParams();
     ClearMovingFlags(0);
-    Wait(1030 + action - 30, 0);
+    Wait(kAnimFirstMini + action - 30, 0);
   } else if (IsScriptAction(action)) {
     DispatchScriptAction();
   }
@@ -174,10 +174,10 @@ void EraseNow() {
   const int target = LineCode.MainParam;
   if (target == 88) {
     LineExecution.CurrentMini = LineCode.SubParam;
-    Wait(1039, 0);
+    Wait(kAnimMiniErase, 0);
   } else if (target == 99) {
     const int category = FaceSlot.SlotBalloonCategory[static_cast<size_t>(Slot())];
-    Wait(category == 0 || category == 1 ? 1011 : 1019, 0);
+    Wait(category == 0 || category == 1 ? kAnimBalloonErase : kAnimNarrationErase, 0);
   }
 }
 
@@ -254,7 +254,7 @@ void ContinueAfterLine() {
 
 void LoadFaceGeometry(int slot) {
   const int layer = ValidFaceSlot(slot) ? FaceSlot.FaceLayer[static_cast<size_t>(slot)] : -1;
-  GetLayerRect(150, layer);
+  GetLayerRect(kRectIntoTarget, layer);
   const Rect& r = DrawState.TargetRect;
   BalloonGeometry.FaceLeft = r.X;
   BalloonGeometry.FaceTop = r.Y;

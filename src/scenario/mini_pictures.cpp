@@ -8,6 +8,7 @@
 #include "engine/numeric.h"
 #include "engine/picture_catalogue.h"
 #include "engine/text.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/face_settings.h"
 #include "scenario/line_execution.h"
@@ -19,7 +20,6 @@ MiniPictureRecord MiniPicture;
 
 namespace {
 
-constexpr int kEraseCode = 1039;
 // The marks DrawMiniMark draws, 60 by 60.
 constexpr int kMarkQuestion = 831;
 constexpr int kMarkRed = 832;
@@ -60,9 +60,7 @@ void Complete(int queued) {
 // The mark sounds play only when the line's "ミ音" is not negative.
 void MarkSound(int number) {
   if (LineState.LineMiniSound < 0) return;
-  int channel = 0;
-  float offset = 0.0f;
-  PlaySoundEffect(number, channel, offset);
+  PlaySceneSound(number);
 }
 
 // Kind 30: a box of thinking dots that fills up one dot at a time.
@@ -86,7 +84,7 @@ void ThinkingDots(int v) {
     PlaceSlotPicture(2, 0);
     DrawState.CurrentRect.Width = width;
     DrawState.CurrentRect.Height = 36;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     DrawBevelFrame(10, 20, 100);
     TextStyleRecord& t = TextStyle;
     t.CurrentText.clear();
@@ -195,7 +193,7 @@ bool HoppingMark(int v) {
     bx = FaceWidth() - 20;
     by = 5;
   } else if (v == 1) {
-    GetLayerRect(50, FaceSlot.MiniLayer[Slot()][Mini()]);
+    GetLayerRect(kRectIntoCurrent, FaceSlot.MiniLayer[Slot()][Mini()]);
     bx = 20 - DrawState.CurrentRect.Width;
     by = 5;
   } else if (Between(v, 10, 29)) {
@@ -287,7 +285,7 @@ void PreparePicture(int width, int picture) {
   DrawState.CurrentRect.Y = 0;
   DrawState.CurrentRect.Width = width;  // the height is left as it is
   DrawState.AutoRaiseOn = 0;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LoadFacePicture(picture);
 }
 
@@ -376,7 +374,7 @@ void EraseMini(int queued) {
   const int fullH = f.MiniShownY[s][m];
   const int cx = x0 + fullW / 2;
   const int cy = y0 + fullH / 2;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   // A side too small to lose a fifth (or never shown) is gone at once, so the
   // shrink always ends.
   const int stepW = fullW / 5;
@@ -414,19 +412,19 @@ void AnimateMiniPicture(int code, int queued) {
   const int m = Mini();
   // A mini number outside 1 and 2, or a kind without frames, has nothing to show:
   // the line ends at once rather than keeping its loop alive.
-  if (!ValidMini(m) || (!Between(code, 1030, 1035) && code != kEraseCode)) {
-    if (ValidMini(m) && queued == 1 && code != kEraseCode) FaceSlot.MiniState[s][m] = kBalloonShown;
+  if (!ValidMini(m) || (!Between(code, kAnimFirstMini, kAnimLastMini) && code != kAnimMiniErase)) {
+    if (ValidMini(m) && queued == 1 && code != kAnimMiniErase) FaceSlot.MiniState[s][m] = kBalloonShown;
     if (queued == 0) FinishScriptAction();
     return;
   }
   DrawState.CurrentLayer = FaceSlot.MiniLayer[s][m];
-  if (code == kEraseCode) {
+  if (code == kAnimMiniErase) {
     EraseMini(queued);
     return;
   }
   if (queued == 1) LineState.LineMiniSound = FaceSlot.SlotMiniSound[s];
   const int v = FaceSlot.MiniVariant;
-  const int kind = code - 1000;
+  const int kind = code - kAnimFirstMini + 30;
   if (kind == 34) {
     if (ThrownPicture(v, queued)) Complete(queued);
     return;

@@ -51,8 +51,16 @@ tq::LayerSurface* Surface(int layer) {
 
 bool IsSlotCurve(int curve) {
   switch (curve) {
-    case 10: case 11: case 12: case 13: case 14: case 15: case 16: case 19: case 30: case 50:
-      return true;
+    case kMotionLinear:
+    case kMotionEaseOut:
+    case kMotionEaseIn:
+    case kMotionEaseOutArc:
+    case kMotionArcEaseOut:
+    case kMotionSizedLinear:
+    case kMotionSizedEaseOut:
+    case kMotionArc:
+    case kMotionFlicker:
+    case kMotionPausedArc: return true;
     default:
       return false;
   }
@@ -69,47 +77,47 @@ void SlotCurveStep(int curve) {
   Rect& r = DrawState.CurrentRect;
 
   switch (curve) {
-    case 10:
+    case kMotionLinear:
       r.X = Store16(Linear(s.MotionStartX, s.MotionEndX, len, f));
       r.Y = Store16(Linear(s.MotionStartY, s.MotionEndY, len, f));
       break;
-    case 11:
+    case kMotionEaseOut:
       r.X = Store16(EaseOut(s.MotionStartX, s.MotionEndX, len, f));
       r.Y = Store16(EaseOut(s.MotionStartY, s.MotionEndY, len, f));
       break;
-    case 12:
+    case kMotionEaseIn:
       r.X = Store16(EaseIn(s.MotionStartX, s.MotionEndX, len, f));
       r.Y = Store16(EaseIn(s.MotionStartY, s.MotionEndY, len, f));
       break;
-    case 13:
+    case kMotionEaseOutArc:
       r.X = Store16(EaseOut(s.MotionStartX, s.MotionEndX, len, f));
       r.Y = Store16(Arc(s.MotionStartY, s.MotionEndY, len, f));
       break;
-    case 14:
+    case kMotionArcEaseOut:
       r.X = Store16(Arc(s.MotionStartX, s.MotionEndX, len, f));
       r.Y = Store16(EaseOut(s.MotionStartY, s.MotionEndY, len, f));
       break;
-    case 19:
+    case kMotionArc:
       r.X = Store16(Arc(s.MotionStartX, s.MotionEndX, len, f));
       r.Y = Store16(Arc(s.MotionStartY, s.MotionEndY, len, f));
       break;
-    case 50:
+    case kMotionPausedArc:
       r.X = Store16(Linear(s.MotionStartX, s.MotionEndX, std::max(1, s.MotionPause), f));
       r.Y = Store16(Arc(s.MotionStartY, s.MotionEndY, len, f));
       break;
-    case 15:
+    case kMotionSizedLinear:
       r.X = Store16(Linear(s.MotionStartX, s.MotionEndX, len, f));
       r.Y = Store16(Linear(s.MotionStartY, s.MotionEndY, len, f));
       r.Width = Store16(Linear(s.MotionStartWidth, s.MotionEndWidth, len, f));
       r.Height = Store16(Linear(s.MotionStartHeight, s.MotionEndHeight, len, f));
       break;
-    case 16:
+    case kMotionSizedEaseOut:
       r.X = Store16(EaseOut(s.MotionStartX, s.MotionEndX, len, f));
       r.Y = Store16(EaseOut(s.MotionStartY, s.MotionEndY, len, f));
       r.Width = Store16(EaseOut(s.MotionStartWidth, s.MotionEndWidth, len, f));
       r.Height = Store16(EaseOut(s.MotionStartHeight, s.MotionEndHeight, len, f));
       break;
-    case 30: {
+    case kMotionFlicker: {
       const bool atEnd = ((f % 8) + 8) % 8 < 4;
       r.X = atEnd ? s.MotionEndX : s.MotionStartX;
       r.Y = atEnd ? s.MotionEndY : s.MotionStartY;
@@ -119,15 +127,17 @@ void SlotCurveStep(int curve) {
       return;
   }
 
-  if (curve == 15 || curve == 16) {
+  if (curve == kMotionSizedLinear || curve == kMotionSizedEaseOut) {
     // A size change keeps what overlaps and fills the rest with the back colour;
     // the callers redraw their borders or back colour every frame.
     MoveLayer(s.MotionLayer, r.X, r.Y, std::max(0, r.Width), std::max(0, r.Height));
   } else {
     MoveLayerKeepingSize(s.MotionLayer, r.X, r.Y);
   }
-  if (curve >= 10 && curve <= 12) ShowLayer(s.MotionLayer, true);
-  if (curve == 13 || curve == 14 || curve == 19 || curve == 50) AnimationRun.AnimationLength = s.MotionPause;
+  if (curve == kMotionLinear || curve == kMotionEaseOut || curve == kMotionEaseIn) ShowLayer(s.MotionLayer, true);
+  if (curve == kMotionEaseOutArc || curve == kMotionArcEaseOut || curve == kMotionArc || curve == kMotionPausedArc) {
+    AnimationRun.AnimationLength = s.MotionPause;
+  }
 }
 
 int LayerTop(int layer) {
@@ -253,7 +263,7 @@ void ShakeStep(int curve) {
 void MotionCurveStep(int curve) {
   if (IsSlotCurve(curve)) {
     SlotCurveStep(curve);
-  } else if (curve == 20) {
+  } else if (curve == kMotionWindowHop) {
     HopStep();
   } else if (curve >= 31 && curve <= 39) {
     ShakeStep(curve);

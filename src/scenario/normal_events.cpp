@@ -11,6 +11,7 @@
 #include "engine/picture_catalogue.h"
 #include "engine/system_menu.h"
 #include "platform/platform.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/caption_events.h"
 #include "scenario/conversation_scene.h"
@@ -27,20 +28,11 @@ namespace {
 constexpr int kFadePicture = 1000;  // the picture kinds 0 and 1 fade
 constexpr uint32_t kWhite = RgbColor(255, 255, 255);
 
-AnimationRunRecord& Run() { return AnimationRun; }
-const ScreenSizeRecord& Sc() { return ScreenSize; }
-
-void Sound(int number) {
-  int channel = 0;
-  float offset = 0.0f;
-  PlaySoundEffect(number, channel, offset);
-}
-
 // Prepares `layer` at (x, y, w, h): cleared, black, borderless, shown or hidden.
 void Prepare(int layer, int x, int y, int w, int h, bool shown) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(shown ? 10 : 11);
+  PrepareLayer(shown ? kPreparePictureShown : kPreparePictureHidden);
 }
 
 Rect RectOf(int layer) {
@@ -68,13 +60,13 @@ int SlotFaceLayer() {
 
 // f := f + 1; true when f has passed L, so frames 0 to L are drawn.
 bool FramePassesLength() {
-  Run().AnimationFrame += 1;
-  return Run().AnimationFrame > Run().AnimationLength;
+  AnimationRun.AnimationFrame += 1;
+  return AnimationRun.AnimationFrame > AnimationRun.AnimationLength;
 }
 
 // A kind or variant that names no event would draw nothing and never end.
 void RefuseEvent(const char* what) {
-  std::cerr << "scenario: normal event " << FrameClock.AnimationCode - 1500 << " " << what
+  std::cerr << "scenario: normal event " << FrameClock.AnimationCode - kAnimNormalEvents << " " << what
             << " has no frames; its line ends\n";
   FinishScriptAction();
 }
@@ -83,16 +75,16 @@ void RefuseEvent(const char* what) {
 // screen centre, blended through layer 1; at the end a snapshot of the screen is
 // kept in layer 1, right of the visible area.
 void PictureFade(int kind) {
-  const ScreenSizeRecord& sc = Sc();
+  const ScreenSizeRecord& sc = ScreenSize;
   BlitSpecRecord& b = BlitSpec;
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     Prepare(0, -sc.ScreenWidth, 0, 512, 384, true);
     LoadCataloguePicture(1, kFadePicture);
     Prepare(1, -sc.ScreenWidth, 0, 512, 384, true);
     b.BlitWork = 1;
     b.BlitSource = 0;
     b.BlitTarget = GameForm;
-    Run().AnimationLength = 10;
+    AnimationRun.AnimationLength = 10;
   }
   const Rect source = RectOf(b.BlitSource);
   b.BlitSrcX = 0;
@@ -102,7 +94,7 @@ void PictureFade(int kind) {
   b.BlitDestX = CentreX(b.BlitWidth);
   b.BlitDestY = CentreY(b.BlitHeight);
   SetLayerPicture(1, tq::Surface());
-  const int step = (255 / Run().AnimationLength) * Run().AnimationFrame;
+  const int step = (255 / AnimationRun.AnimationLength) * AnimationRun.AnimationFrame;
   const int alpha = kind == 0 ? step : 255 - step;
   const int w = b.BlitWidth;
   const int h = b.BlitHeight;
@@ -129,8 +121,8 @@ void SpiralWipe() {
     return;
   }
   const Spiral& sp = kSpirals[variant];
-  const ScreenSizeRecord& sc = Sc();
-  AnimationRunRecord& run = Run();
+  const ScreenSizeRecord& sc = ScreenSize;
+  AnimationRunRecord& run = AnimationRun;
   const int overlay = SystemLayerSet.OverlayLayer;
   const int k = run.AnimationStep;
   const int s = run.AnimationSubStep;
@@ -163,7 +155,7 @@ void SpiralWipe() {
     default: MoveLayer(overlay, x0, y0 - f * sp.ch, sp.cw, (f + 1) * sp.ch); break;
   }
   if (!FramePassesLength()) return;
-  GetLayerRect(50, overlay);
+  GetLayerRect(kRectIntoCurrent, overlay);
   switch (s) {
     case 0: Prepare(overlay + 1 + s, 0, 0, sc.ScreenWidth, y0 + sp.ch, true); break;
     case 1: Prepare(overlay + 1 + s, x0, 0, sc.ScreenWidth - x0, sc.ScreenHeight, true); break;
@@ -186,8 +178,8 @@ void SpiralWipe() {
 // black (1) over S + 1 frames (101 when S is 0); other variants keep it black.
 void BackColourRamp() {
   const int sub = LineCode.Speaker;
-  Run().AnimationLength = sub != 0 ? sub : 100;
-  const double step = 255.0 / Run().AnimationLength * Run().AnimationFrame;
+  AnimationRun.AnimationLength = sub != 0 ? sub : 100;
+  const double step = 255.0 / AnimationRun.AnimationLength * AnimationRun.AnimationFrame;
   int v = 0;
   if (LineCode.SubParam == 0) v = RoundHalfEven(step);
   if (LineCode.SubParam == 1) v = RoundHalfEven(255.0 - step);
@@ -198,8 +190,8 @@ void BackColourRamp() {
 // Kinds 6 and 7: a white rectangle grows from the centre point to the whole screen
 // and stays (6), or shrinks back to the point and is hidden (7).
 void WhiteFlash(int kind) {
-  const ScreenSizeRecord& sc = Sc();
-  AnimationRunRecord& run = Run();
+  const ScreenSizeRecord& sc = ScreenSize;
+  AnimationRunRecord& run = AnimationRun;
   EventPictureRecord& centre = EventPicture;
   const int sub = LineCode.Speaker;
   run.AnimationLength = sub != 0 ? 10 * sub : 100;
@@ -214,7 +206,7 @@ void WhiteFlash(int kind) {
   const int overlay = SystemLayerSet.OverlayLayer;
   if (run.AnimationFrame == 0) {
     DrawState.CurrentLayer = overlay;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     SetBackColour(overlay, kWhite);
     MotionSlotRecord& slot = MotionSlot[0];
     slot.MotionLayer = overlay;
@@ -228,7 +220,7 @@ void WhiteFlash(int kind) {
     slot.MotionEndWidth = to.Width, slot.MotionEndHeight = to.Height;
   }
   MotionState.CurrentMotionSlot = 0;
-  MotionCurveStep(15);
+  MotionCurveStep(kMotionSizedLinear);
   if (!FramePassesLength()) return;
   if (kind == 7) ShowLayer(overlay, false);
   FinishScriptAction();
@@ -237,8 +229,8 @@ void WhiteFlash(int kind) {
 // Kind 10: picture PictureTable(V) arrives on the background row by row, even rows
 // from the top and odd rows from the bottom, and is then set as its picture.
 void PictureRowReveal() {
-  const ScreenSizeRecord& sc = Sc();
-  AnimationRunRecord& run = Run();
+  const ScreenSizeRecord& sc = ScreenSize;
+  AnimationRunRecord& run = AnimationRun;
   if (run.AnimationFrame == 0) {
     Prepare(0, 0, 0, DrawState.CurrentRect.Width, DrawState.CurrentRect.Height, false);
     const int v = LineCode.SubParam;
@@ -260,8 +252,8 @@ void PictureRowReveal() {
 // 10; then the scene is cleared: the background's picture and layers 0 to V (or to
 // LastSceneLayer when V is 0).
 void ClosingPanels() {
-  const ScreenSizeRecord& sc = Sc();
-  AnimationRunRecord& run = Run();
+  const ScreenSizeRecord& sc = ScreenSize;
+  AnimationRunRecord& run = AnimationRun;
   if (run.AnimationFrame == 0) {
     for (int i = 0; i < 2; ++i) {
       const int y = i == 0 ? 0 : sc.ScreenHeight / 2;
@@ -270,12 +262,12 @@ void ClosingPanels() {
       MotionSlot[static_cast<size_t>(i)].MotionEndX = 0;
       MotionSlot[static_cast<size_t>(i)].MotionEndY = y;
     }
-    Sound(8);
+    PlaySceneSound(8);
   }
   run.AnimationLength = 10;
   for (int i = 0; i < 2; ++i) {
     MotionState.CurrentMotionSlot = i;
-    MotionCurveStep(10);
+    MotionCurveStep(kMotionLinear);
   }
   if (!FramePassesLength()) return;
   SetLayerPicture(GameForm, tq::Surface());
@@ -291,15 +283,15 @@ void ClosingPanels() {
 // Kind 13: four black panels with white edge lines close on a point; the event
 // ends at frame 30, just short of the panels' end points.
 void IrisPanels() {
-  const ScreenSizeRecord& sc = Sc();
-  AnimationRunRecord& run = Run();
+  const ScreenSizeRecord& sc = ScreenSize;
+  AnimationRunRecord& run = AnimationRun;
   EventPictureRecord& centre = EventPicture;
   if (LineCode.SubParam == 0) centre = {sc.ScreenHalfWidth, sc.ScreenHalfHeight};
   if (LineCode.SubParam == 10) centre = {400, 380};
   const int cx = centre.EventPictureWidth;
   const int cy = centre.EventPictureHeight;
   if (run.AnimationFrame == 0) {
-    Sound(23);
+    PlaySceneSound(23);
     for (int edge = 5; edge <= 8; ++edge) {
       const bool across = edge == 5 || edge == 8;
       Prepare(edge, 0, 0, across ? sc.ScreenWidth : 2, across ? 2 : sc.ScreenHeight, true);
@@ -321,7 +313,7 @@ void IrisPanels() {
   }
   for (int i = 0; i < 4; ++i) {
     MotionState.CurrentMotionSlot = i;
-    MotionCurveStep(19);
+    MotionCurveStep(kMotionArc);
     const Rect r = RectOf(1 + i);
     const Rect edge = RectOf(5 + i);
     switch (i) {
@@ -338,8 +330,8 @@ void IrisPanels() {
 // Kinds 15 and 16: the picture of the line's face layer painted onto the background,
 // row by row from the top and the bottom (15) or at once (16).
 void FacePictureToBackground(int kind) {
-  const ScreenSizeRecord& sc = Sc();
-  AnimationRunRecord& run = Run();
+  const ScreenSizeRecord& sc = ScreenSize;
+  AnimationRunRecord& run = AnimationRun;
   BlitSpecRecord& b = BlitSpec;
   b.BlitLayer = SlotFaceLayer();
   const Rect face = RectOf(b.BlitLayer);
@@ -387,11 +379,11 @@ void FacePictureToBackground(int kind) {
 // Kind 30: the background pulses red three times; six phases of 21 frames, rising in
 // the even phases and falling in the odd ones.
 void RedPulses() {
-  AnimationRunRecord& run = Run();
+  AnimationRunRecord& run = AnimationRun;
   const int phase = run.AnimationSubStep;
   const bool rising = phase % 2 == 0;
   SetFrameLength(-2, rising ? 30 : 20);
-  if (run.AnimationFrame == 0 && rising) Sound(26);
+  if (run.AnimationFrame == 0 && rising) PlaySceneSound(26);
   // 200 t with t = 0.05 f: whole at every frame.
   const int r = rising ? 10 * run.AnimationFrame : 200 - 10 * run.AnimationFrame;
   SetBackColour(GameForm, RgbColor(r, 0, 0));
@@ -410,7 +402,7 @@ void FaceShake() {
     RefuseEvent("with a variant other than 10");
     return;
   }
-  AnimationRunRecord& run = Run();
+  AnimationRunRecord& run = AnimationRun;
   SetFrameLength(-2, 20);
   run.AnimationLength = 130;
   const int f = run.AnimationFrame;
@@ -428,7 +420,7 @@ void FaceShake() {
 }  // namespace
 
 void NormalEventTick() {
-  const int kind = FrameClock.AnimationCode - 1500;
+  const int kind = FrameClock.AnimationCode - kAnimNormalEvents;
   switch (kind) {
     case 0:
     case 1: PictureFade(kind); return;

@@ -58,7 +58,7 @@ void ButtonsSlideIn() {
   AnimationRunRecord& a = AnimationRun;
   const int t = a.AnimationFrame;
   if (t == 0) {
-    GetLayerRect(50, kChoiceLayer);
+    GetLayerRect(kRectIntoCurrent, kChoiceLayer);
     const int w = DrawState.CurrentRect.Width;
     const int h = DrawState.CurrentRect.Height;
     const int x = 320 - w / 2;
@@ -94,7 +94,7 @@ void Blink() {
 void ButtonShrinks() {
   AnimationRunRecord& a = AnimationRun;
   const int k = kChoiceLayer + (ReadState.ChoiceResult == 1 ? 1 : 0);
-  GetLayerRect(50, k);
+  GetLayerRect(kRectIntoCurrent, k);
   Rect r = DrawState.CurrentRect;
   DrawState.StepDoneCount = 0;
   MotionSlotRecord& home = MotionSlot[0];

@@ -35,7 +35,7 @@ constexpr PicAnimKey kPicAnimKeys[] = {
 // The flip-book finishes its line only on a conversation screen; anywhere else only
 // its loop ends, so it can never run on for ever.
 void FinishIfConversation() {
-  if (SceneCursor.SceneCode == 10) FinishScriptAction();
+  if (SceneCursor.SceneCode == kConversationScene) FinishScriptAction();
   else FrameClock.FrameLoopRunning = 0;
 }
 

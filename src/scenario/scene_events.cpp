@@ -12,6 +12,7 @@
 #include "engine/picture_catalogue.h"
 #include "engine/text.h"
 #include "platform/pixels.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/event_motion.h"
 #include "scenario/face_slots.h"
@@ -28,12 +29,12 @@ namespace special_events {
 void PrepareAt(int layer, int x, int y, int w, int h, bool shown) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(shown ? 10 : 11);
+  PrepareLayer(shown ? kPreparePictureShown : kPreparePictureHidden);
 }
 
 void MoveTo(int layer, int x, int y) { MoveLayerKeepingSize(layer, x, y); }
 
-void ReadRect(int layer) { GetLayerRect(50, layer); }
+void ReadRect(int layer) { GetLayerRect(kRectIntoCurrent, layer); }
 
 void MarkSlot(int slot, int endX, int endY) {
   EventMotionMark(slot);
@@ -48,8 +49,6 @@ void StepSlot(int slot, int curve) {
   MotionState.CurrentMotionSlot = slot;
   MotionCurveStep(curve);
 }
-
-void Sound(int number, int channel, float offset) { PlaySoundEffect(number, channel, offset); }
 
 // The window's back colour fills its background, as setting it clears what was painted.
 void SetWindowBackColour(uint32_t colour) {
@@ -73,8 +72,6 @@ using namespace special_events;
 
 namespace {
 
-AnimationRunRecord& Run() { return AnimationRun; }
-
 // Paints a full-width row of layer BlitLayer onto the window's background.
 void PaintRow(int sourceY, int windowY) {
   BlitSpecRecord& b = BlitSpec;
@@ -89,14 +86,14 @@ void PaintRow(int sourceY, int windowY) {
 
 // The caption box of the open text slot closes to the centre of WindowRect.
 void CloseCaptionBox() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   const int layer = TextWindow.NarrationLayer;
   DrawState.CurrentLayer = layer;
   DrawState.StepDoneCount = 0;
   ReadRect(layer);
   if (a.AnimationSubStep == 0) {
     a.AnimationSubStep = 1;
-    Sound(21);
+    PlaySceneSound(21);
   }
   const Rect& w = TextWindow.WindowRect;
   Rect& r = DrawState.CurrentRect;
@@ -122,7 +119,7 @@ void CloseCaptionBox() {
 }
 
 void BackgroundScroll() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   SetFrameLength(-1, 7);
   DrawState.CurrentLayer = 0;
   if (a.AnimationFrame == 0) {
@@ -135,7 +132,7 @@ void BackgroundScroll() {
   if (ValidTextSlot(slot) && TextSlot.TextSlotState[static_cast<size_t>(slot)] >= 1 && a.AnimationFrame > 200) {
     CloseCaptionBox();
   }
-  StepSlot(0, 10);
+  StepSlot(0, kMotionLinear);
   if (++a.AnimationFrame > a.AnimationLength) Finish();
 }
 
@@ -143,14 +140,14 @@ void BackgroundScroll() {
 constexpr const char* kCaptions[3] = {"西暦二〇九一年　秋", "北部辺境　第七防衛基地", "夜明け前の出撃命令"};
 
 void CaptionBars() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   const int k = a.AnimationStep;
   if (k < 0 || k > 2) {
     Finish();
     return;
   }
   if (a.AnimationFrame == 0) {
-    Sound(24);
+    PlaySceneSound(24);
     TextStyleRecord& t = TextStyle;
     Rect& r = DrawState.CurrentRect;
     DrawState.CurrentLayer = k + 1;
@@ -164,7 +161,7 @@ void CaptionBars() {
     t.TextY = r.Height / 2 - t.MeasuredHeight / 2 - 1;
     r.Y = CentreY(r.Height) - r.Height + k * r.Height;
     const int y = r.Y;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     if (k == 0) {
       t.TextY += 3;
       BevelLines(100, 1);
@@ -176,7 +173,7 @@ void CaptionBars() {
     MarkSlot(0, 0, y);
     a.AnimationLength = 10;
   }
-  StepSlot(0, 10);
+  StepSlot(0, kMotionLinear);
   if (++a.AnimationFrame > a.AnimationLength) {
     a.AnimationFrame = 0;
     a.AnimationSubStep = 0;
@@ -185,17 +182,17 @@ void CaptionBars() {
 }
 
 void BarsClose() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   const int w = ScreenSize.ScreenWidth;
   const int mid = ScreenSize.ScreenHeight / 2;
   if (a.AnimationFrame == 0) {
-    Sound(24, 0, -0.1f);
+    PlaySceneSound(24, 0, -0.1f);
     for (int layer = 1; layer <= 3; ++layer) ShowLayer(layer, false);
     DrawState.TargetLayer = 1;
-    GetLayerRect(150, DrawState.TargetLayer);
+    GetLayerRect(kRectIntoTarget, DrawState.TargetLayer);
     const int y1 = DrawState.TargetRect.Y;
     DrawState.TargetLayer = 3;
-    GetLayerRect(150, DrawState.TargetLayer);
+    GetLayerRect(kRectIntoTarget, DrawState.TargetLayer);
     const int y3 = DrawState.TargetRect.Y + DrawState.TargetRect.Height;
     for (int i = 0; i <= 1; ++i) {
       const int y = i == 0 ? y1 : y3 - 4;
@@ -212,9 +209,9 @@ void BarsClose() {
     box.MotionEndHeight = 1;
     a.AnimationLength = 20;
   }
-  StepSlot(2, 15);
+  StepSlot(2, kMotionSizedLinear);
   for (int i = 0; i <= 1; ++i) {
-    StepSlot(i, 10);
+    StepSlot(i, kMotionLinear);
     LayerToFront(MotionSlot[static_cast<size_t>(i)].MotionLayer);
   }
   if (++a.AnimationFrame > a.AnimationLength) {
@@ -224,12 +221,12 @@ void BarsClose() {
 }
 
 void FramedWindowGrows() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   if (a.AnimationFrame == 0) {
-    Sound(22);
+    PlaySceneSound(22);
     DrawState.CurrentLayer = 9;
     if (LineCode.SubParam == 1) DrawState.CurrentRect = {CentreX(100), 350, 100, 30};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     MarkSlot(0, 0, CentreY(300));
     MotionSlotRecord& s = MotionSlot[0];
     s.MotionStartWidth = DrawState.CurrentRect.Width;
@@ -238,7 +235,7 @@ void FramedWindowGrows() {
     s.MotionEndHeight = 300;
     a.AnimationLength = 10;
   }
-  StepSlot(0, 15);
+  StepSlot(0, kMotionSizedLinear);
   TextStyle.EdgeColor1 = RgbColor(0, 0, 0);
   TextStyle.EdgeColor2 = RgbColor(255, 255, 255);
   BevelLines(10, 2);
@@ -246,7 +243,7 @@ void FramedWindowGrows() {
 }
 
 void BandReveal() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   SetFrameLength(-1, 7);
   const int w = ScreenSize.ScreenWidth;
   if (a.AnimationFrame == 0) {
@@ -286,7 +283,7 @@ constexpr PieceRow kPieces[] = {
 static_assert(std::size(kPieces) == 8);
 
 void BandUpward() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   SetFrameLength(-1, 7);
   const int f = a.AnimationFrame;
   PaintRow(263 - f, 149 - f);
@@ -314,17 +311,17 @@ void BandUpward() {
 }
 
 void PiecesFly() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   SetFrameLength(0, 0);
   const int s = a.AnimationSubStep;
   if (a.AnimationFrame == 0) {
-    Sound(16, s, -0.05f - 0.03f * static_cast<float>(s));
+    PlaySceneSound(16, s, -0.05f - 0.03f * static_cast<float>(s));
     DrawState.CurrentLayer = 10 + s;
     ReadRect(10 + s);
     MarkSlot(0, DrawState.CurrentRect.X, -DrawState.CurrentRect.Height);
     a.AnimationLength = 5 * s + 30;
   }
-  StepSlot(0, 12);
+  StepSlot(0, kMotionEaseIn);
   if (++a.AnimationFrame > a.AnimationLength) {
     a.AnimationFrame = 0;
     SetFrameLength(-1, 500);
@@ -333,7 +330,7 @@ void PiecesFly() {
 }
 
 void PictureScrollsDown() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   SetFrameLength(0, 0);
   if (a.AnimationFrame == 0) {
     for (int layer = 10; layer <= 19; ++layer) ShowLayer(layer, false);
@@ -341,7 +338,7 @@ void PictureScrollsDown() {
     MarkSlot(0, 0, 0);
     a.AnimationLength = std::abs(DrawState.CurrentRect.Y);
   }
-  StepSlot(0, 10);
+  StepSlot(0, kMotionLinear);
   if (++a.AnimationFrame > a.AnimationLength) {
     a.AnimationFrame = 0;
     a.AnimationStep = 3;
@@ -350,21 +347,21 @@ void PictureScrollsDown() {
 }
 
 void SpritesCross() {
-  AnimationRunRecord& a = Run();
+  AnimationRunRecord& a = AnimationRun;
   SetFrameLength(0, 0);
   if (a.AnimationFrame == 0) {
-    Sound(17, 0, -0.05f);
+    PlaySceneSound(17, 0, -0.05f);
     const int w = ScreenSize.ScreenWidth;
     const int paths[3][4] = {{-180, 30, w, -20}, {-80, 50, w + 100, 0}, {-230, 100, w + 50, 50}};
     for (int b = 0; b <= 2; ++b) {
       DrawState.CurrentLayer = 10 + b;
-      PrepareLayer(11);
+      PrepareLayer(kPreparePictureHidden);
       LoadCataloguePicture(1, 1104);
       SetSlot(b, paths[b][0], paths[b][1], paths[b][2], paths[b][3]);
     }
     a.AnimationLength = 40;
   }
-  for (int b = 0; b <= 2; ++b) StepSlot(b, 12);
+  for (int b = 0; b <= 2; ++b) StepSlot(b, kMotionEaseIn);
   if (++a.AnimationFrame > a.AnimationLength) {
     a.AnimationFrame = 0;
     ++a.AnimationSubStep;
@@ -374,7 +371,7 @@ void SpritesCross() {
 }
 
 void BandPiecesAndSprites() {
-  switch (Run().AnimationStep) {
+  switch (AnimationRun.AnimationStep) {
     case 0: BandUpward(); break;
     case 1: PiecesFly(); break;
     case 2: PictureScrollsDown(); break;
@@ -412,7 +409,7 @@ bool FindCell(int cell, CellRow& out) {
 }  // namespace
 
 void SpecialEventTick() {
-  const int event = FrameClock.AnimationCode - 1600;
+  const int event = FrameClock.AnimationCode - kAnimSpecialEvents;
   switch (event) {
     case 0: BackgroundScroll(); return;
     case 1: CaptionBars(); return;

@@ -45,7 +45,6 @@ void MarkSlot(int slot, int endX, int endY);
 // Slot k: layer CurrentLayer from (startX, startY) to (endX, endY).
 void SetSlot(int slot, int startX, int startY, int endX, int endY);
 void StepSlot(int slot, int curve);
-void Sound(int number, int channel = 0, float offset = 0.0f);
 void SetWindowBackColour(uint32_t colour);
 // side := side - by; at 0 or below it becomes 0 and StepDoneCount counts it.
 void ShrinkSide(int& side, int by);

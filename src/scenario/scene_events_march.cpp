@@ -13,6 +13,7 @@
 #include "scenario/face_slots.h"
 #include "scenario/motion_curves.h"
 #include "scenario/scene_events.h"
+#include "scenario/scene_sounds.h"
 
 namespace special_events {
 
@@ -49,7 +50,7 @@ void BeatSound() {
   const AnimationRunRecord& a = AnimationRun;
   const int f = a.AnimationFrame;
   const int q = a.AnimationLength / 4;
-  if (f == 0 || (q > 0 && f % q == 0 && f <= 3 * q)) Sound(kMarchSound, f / 10);
+  if (f == 0 || (q > 0 && f % q == 0 && f <= 3 * q)) PlaySceneSound(kMarchSound, f / 10);
 }
 
 // Slots 0 to 7 take the copies from where they stand, `dx` along.
@@ -77,8 +78,8 @@ void RegroupAfterBeat(int direction) {
 void MarchStart() {
   AnimationRunRecord& a = AnimationRun;
   if (a.AnimationFrame == 0) {
-    Sound(kMarchSound);
-    Sound(-1);
+    PlaySceneSound(kMarchSound);
+    PlaySceneSound(-1);
     for (int i = 0; i <= 3; ++i) {
       DrawState.CurrentLayer = 40 + 5 * i;
       ReadRect(DrawState.CurrentLayer);
@@ -94,7 +95,7 @@ void MarchStart() {
     }
     a.AnimationLength = 120;
   }
-  for (int i = 0; i <= 11; ++i) StepSlot(i, 12);
+  for (int i = 0; i <= 11; ++i) StepSlot(i, kMotionEaseIn);
   if (++a.AnimationFrame > a.AnimationLength) {
     a.AnimationFrame = 0;
     a.AnimationStep = 1;
@@ -113,7 +114,7 @@ void Beats(int direction, int nextStep) {
     a.AnimationLength = BeatLength(a.AnimationSubStep);
   }
   BeatSound();
-  StepCopies(10);
+  StepCopies(kMotionLinear);
   if (++a.AnimationFrame > a.AnimationLength) {
     a.AnimationFrame = 0;
     ++a.AnimationSubStep;
@@ -136,7 +137,7 @@ void Stretch(int direction, int curve, int secondSoundFrame) {
     MarkCopies(direction * kStretch);
     a.AnimationLength = 120;
   }
-  if (a.AnimationFrame == 0 || a.AnimationFrame == secondSoundFrame) Sound(kMarchSound);
+  if (a.AnimationFrame == 0 || a.AnimationFrame == secondSoundFrame) PlaySceneSound(kMarchSound);
   StepCopies(curve);
   if (++a.AnimationFrame <= a.AnimationLength) return;
   a.AnimationFrame = 0;
@@ -145,7 +146,7 @@ void Stretch(int direction, int curve, int secondSoundFrame) {
     case 2:
       a.AnimationStep = 3;
       SetFrameLength(-1, 500);
-      Sound(-1);
+      PlaySceneSound(-1);
       break;
     case 3:
       a.AnimationStep = 4;
@@ -159,7 +160,7 @@ void Stretch(int direction, int curve, int secondSoundFrame) {
         MoveTo(FaceSlot.FaceLayer[static_cast<size_t>(6 - i)], DrawState.CurrentRect.X, DrawState.CurrentRect.Y);
       }
       for (int layer = kFirstCopy; layer <= kLastCopy; ++layer) ShowLayer(layer, false);
-      Sound(-1);
+      PlaySceneSound(-1);
       Finish();
       break;
     }
@@ -183,7 +184,7 @@ void ShowConnectors() {
   const Rect& w = TextWindow.WindowRect;
   for (int slot = kFirstGroupSlot; slot <= kLastGroupSlot; ++slot) {
     DrawState.TargetLayer = FaceSlot.FaceLayer[static_cast<size_t>(slot)];
-    GetLayerRect(150, DrawState.TargetLayer);
+    GetLayerRect(kRectIntoTarget, DrawState.TargetLayer);
     const Rect& t = DrawState.TargetRect;
     Rect r;
     switch (slot) {
@@ -207,7 +208,7 @@ void WindowGrows() {
     w = {CentreX(500), 185, 500, 150};
     DrawState.CurrentRect.Width = 500 / 5;
     DrawState.CurrentRect.Height = 150 / 5;
-    PrepareLayer(11);
+    PrepareLayer(kPreparePictureHidden);
   }
   ReadRect(kWindowLayer);
   Rect r = DrawState.CurrentRect;
@@ -244,7 +245,7 @@ void WindowShakes() {
   TextWindow.WindowLayer = kWindowLayer;
   auto layerOf = [](int i) { return i == 0 ? kWindowLayer : ConnectorLayer(kFirstGroupSlot + i - 1); };
   if (a.AnimationFrame == 0) {
-    Sound(57);
+    PlaySceneSound(57);
     for (int i = 0; i <= 4; ++i) {
       ReadRect(layerOf(i));
       MotionSlot[static_cast<size_t>(i)].MotionStartX = DrawState.CurrentRect.X;
@@ -270,10 +271,10 @@ void March() {
   switch (AnimationRun.AnimationStep) {
     case 0: MarchStart(); break;
     case 1: Beats(1, 2); break;
-    case 2: Stretch(1, 11, 60); break;
-    case 3: Stretch(-1, 12, 60); break;
+    case 2: Stretch(1, kMotionEaseOut, 60); break;
+    case 3: Stretch(-1, kMotionEaseIn, 60); break;
     case 4: Beats(-1, 5); break;
-    case 5: Stretch(-1, 11, 40); break;
+    case 5: Stretch(-1, kMotionEaseOut, 40); break;
     default: Finish(); break;
   }
 }

@@ -13,6 +13,7 @@
 #include "engine/text.h"
 #include "scenario/motion_curves.h"
 #include "scenario/scene_events.h"
+#include "scenario/scene_sounds.h"
 
 namespace special_events {
 
@@ -37,14 +38,14 @@ void SquareDrops() {
   if (a.AnimationFrame == 0) {
     PrepareAt(kSquareLayer, -10, -10, 10, 10, true);
     DrawState.TargetLayer = kPictureLayer;
-    GetLayerRect(150, kPictureLayer);
+    GetLayerRect(kRectIntoTarget, kPictureLayer);
     const Rect& t = DrawState.TargetRect;
     const LandingRow& l = kLandings[std::clamp(r, 0, 3)];
     SetSlot(0, t.X + t.Width - l.a, t.Y - 30, t.X + t.Width - l.a - 10, t.Y + t.Height - l.b);
     a.AnimationLength = 40;
-    Sound(3);
+    PlaySceneSound(3);
   }
-  StepSlot(0, 12);
+  StepSlot(0, kMotionEaseIn);
   if (++a.AnimationFrame > a.AnimationLength) {
     ShowLayer(kSquareLayer, false);
     a.AnimationFrame = 0;
@@ -57,7 +58,7 @@ void PictureFlickers() {
   AnimationRunRecord& a = AnimationRun;
   SetFrameLength(-1, 20);
   const int p = 1010 + 2 * a.AnimationSubStep;
-  if (a.AnimationFrame == 0) Sound(4);
+  if (a.AnimationFrame == 0) PlaySceneSound(4);
   a.AnimationLength = 20;
   DrawState.CurrentLayer = kPictureLayer;
   LoadCataloguePicture(1, a.AnimationFrame % 2 == 0 ? p : p + 1);
@@ -72,7 +73,7 @@ void PictureFlickers() {
 void DrawTile() {
   AnimationRunRecord& a = AnimationRun;
   const int t = a.AnimationSubStep;
-  Sound(9);
+  PlaySceneSound(9);
   SetFrameLength(0, 0);
   TextStyleRecord& ts = TextStyle;
   std::vector<std::string> letters;
@@ -186,12 +187,12 @@ void RiseFrame() {
     PlaceTrail(14, 131 + f % 2);
   }
   if (w == 0) {
-    if (f == 0) Sound(15, 0, -0.05f);
-    if (f == 80) Sound(15, 2, -0.12f);
+    if (f == 0) PlaySceneSound(15, 0, -0.05f);
+    if (f == 80) PlaySceneSound(15, 2, -0.12f);
   } else {
-    if (f == 50) Sound(16, 1, -0.07f);
-    if (f == 60) Sound(18, 3, -0.12f);
-    if (f == 85) Sound(16, 4, -0.04f);
+    if (f == 50) PlaySceneSound(16, 1, -0.07f);
+    if (f == 60) PlaySceneSound(18, 3, -0.12f);
+    if (f == 85) PlaySceneSound(16, 4, -0.04f);
   }
   if (++a.AnimationFrame <= a.AnimationLength2) return;
   a.AnimationFrame = 0;
@@ -233,7 +234,7 @@ void StripsAssemble() {
     const double y = static_cast<double>(s.MotionEndY - s.MotionStartY) / len * f + s.MotionStartY;
     MoveTo(i, RoundHalfEven(x), RoundHalfEven(y));
   }
-  if (f == a.AnimationLength / 10) Sound(10, 1);
+  if (f == a.AnimationLength / 10) PlaySceneSound(10, 1);
   if (++a.AnimationFrame <= a.AnimationLength) return;
   DrawState.CurrentLayer = 0;
   SheetCell(200);
@@ -262,16 +263,16 @@ void PicturesZoom() {
     slot.MotionEndWidth = pw;
     slot.MotionEndHeight = ph;
     if (s < 3) {
-      Sound(11, s + 1);
+      PlaySceneSound(11, s + 1);
       a.AnimationLength = 32;
     } else {
-      Sound(12, 4);
+      PlaySceneSound(12, 4);
       a.AnimationLength = 56;
     }
   }
   const int len = std::max(1, a.AnimationLength);
   const int f = a.AnimationFrame;
-  if (s == 3 && f == a.AnimationLength - 10) Sound(14, 5);
+  if (s == 3 && f == a.AnimationLength - 10) PlaySceneSound(14, 5);
   auto at = [len, f](int start, int end) { return static_cast<double>(end - start) / len * f + start; };
   StretchBltCopy(9, GameForm, 0,
                  {0, 0, pw, ph, at(slot.MotionStartX, slot.MotionEndX), at(slot.MotionStartY, slot.MotionEndY),
@@ -301,8 +302,8 @@ void BottomBar() {
     SetSlot(0, -w, ScreenSize.ScreenHeight - h, 0, ScreenSize.ScreenHeight - h);
     a.AnimationLength = 20;
   }
-  if (a.AnimationFrame == a.AnimationLength / 2) Sound(13);
-  StepSlot(0, 10);
+  if (a.AnimationFrame == a.AnimationLength / 2) PlaySceneSound(13);
+  StepSlot(0, kMotionLinear);
   if (++a.AnimationFrame <= a.AnimationLength) return;
   for (int layer = 0; layer <= 5; ++layer) ShowLayer(layer, false);
   LoadCataloguePicture(0, kTitlePicture);

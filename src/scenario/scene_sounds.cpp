@@ -121,6 +121,8 @@ void PlaySoundEffect(int number, int& channel, float& volumeOffset) {
   if (auto table = CurrentModeHooks().PlaySound) table(number, channel, volumeOffset);
 }
 
+void PlaySceneSound(int number, int channel, float volumeOffset) { PlaySoundEffect(number, channel, volumeOffset); }
+
 void SkelvaneSoundTable(int number, int& channel, float& volumeOffset) {
   if (number == 0 || number == -1 || number == 8) return;
   std::string file;

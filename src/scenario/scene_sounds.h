@@ -13,6 +13,8 @@ extern SceneSoundRecord SceneSound;
 // Plays sound `number` on `channel` at the table's base volume plus volumeOffset,
 // through the mode's table; a mode without a table plays nothing.
 void PlaySoundEffect(int number, int& channel, float& volumeOffset);
+// PlaySoundEffect for a caller that keeps neither argument.
+void PlaySceneSound(int number, int channel = 0, float volumeOffset = 0.0f);
 // The Skelvane table: 0, -1, 8 and unlisted numbers play nothing; 1000 to 1999 are
 // voices ("Voice_<n>.wav"), which also become the voice channel. Neither argument
 // is written.

@@ -16,6 +16,7 @@
 #include "scenario/auto_reading.h"
 #include "scenario/balloon_drawing.h"
 #include "scenario/balloon_geometry.h"
+#include "scenario/command_table.h"
 #include "scenario/conversation_scene.h"
 #include "scenario/face_settings.h"
 #include "scenario/line_execution.h"
@@ -45,7 +46,7 @@ int PictureAt(int index) {
 }
 
 void LayerPosition(int layer, int& x, int& y) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   x = DrawState.CurrentRect.X;
   y = DrawState.CurrentRect.Y;
 }
@@ -60,7 +61,7 @@ void DropLastCharacter(std::string& text) {
 void StartGroup() {
   ClearMovingFlags(0);
   StartQueuedMoves();
-  Wait(1020, 0);
+  Wait(kAnimGroupRun, 0);
 }
 
 // A face move or separate balloon move given without ○N runs as group 0.
@@ -110,17 +111,15 @@ void BranchAtOnce() {
   if (LineCode.MainParam != 0) return;
   AutoReadControl(10);
   const std::array<int, 4>& b = LineState.BranchTable;
-  SceneCursor.SceneState = b[0];
-  SceneCursor.SceneStep = b[1];
   ScriptAction.BranchParams = {b[2], b[3]};
-  Wait(0, 0);
+  GoToNextTick(b[0], b[1]);
 }
 
 void BackgroundIntoLayerZero() {
   DrawState.CurrentLayer = 0;
   DrawState.CurrentRect.X = 0;
   DrawState.CurrentRect.Y = 0;
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
   // The Skelvane catalogue whatever the mode.
   LoadCataloguePicture(1, PictureAt(LineCode.SubParam));
   FinishScriptAction();
@@ -157,7 +156,7 @@ void MoveBalloon() {
     StoreBalloonMoveStart();
     AnimationRun.WaitKind = kWaitBalloonMove;
   }
-  Wait(1021, 0);
+  Wait(kAnimBalloonMove, 0);
 }
 
 // The current slot's layers to the front, the last one on top; the face becomes
@@ -180,7 +179,7 @@ void BringSlotToFront() {
   FinishScriptAction();
 }
 
-// Events 1500, 1600 and 1700 + C2; a C2 outside 0 to 99 names no event.
+// Events base + C2; a C2 outside 0 to 99 names no event.
 void StartEvent(int base) {
   const int kind = LineCode.MainParam;
   if (kind < 0 || kind > 99) {
@@ -193,7 +192,7 @@ void StartEvent(int base) {
 void EraseSeveral() {
   MarkBalloonsForErase();
   if (FaceSlot.EraseCount == 0) FinishScriptAction();
-  else Wait(1060, 0);
+  else Wait(kAnimEraseBalloons, 0);
 }
 
 void VoiceWait() {
@@ -202,7 +201,7 @@ void VoiceWait() {
     return;
   }
   AnimationRun.WaitKind = kWaitVoice;
-  Wait(1062, 0);
+  Wait(kAnimVoiceWait, 0);
 }
 
 void FlipBook() {
@@ -212,98 +211,99 @@ void FlipBook() {
   }
   AnimationRun.WaitKind = kWaitPicAnim;
   PicAnimParams();
-  Wait(1063, 0);
+  Wait(kAnimPicAnimation, 0);
+}
+
+// An action that is done at once: the line ends after it.
+void Finish(void (*action)()) {
+  action();
+  FinishScriptAction();
+}
+
+void SetDebugFrameLength() { ScriptAction.DebugValue = LineCode.SubParam; }
+
+// "[ウェイト]": C2 tenths of a second, then the next line.
+void WaitTenths() {
+  ScriptStore.CurrentScriptLine += 1;
+  Wait(-2, static_cast<int32_t>(LineCode.MainParam) * 100);
+}
+
+void LeaveForOtherGame() {
+  if (auto leave = CurrentModeHooks().LeaveScene) leave(LineCode.MainParam);
+}
+
+void GoToOtherScene() {
+  SceneCursor.StageNumber = LineCode.MainParam;
+  GoToNextTick(kConversationLoadStage, 0);
+}
+
+void MoveFaces() {
+  DefaultGroup();
+  ParseFaceMove();
+  StartGroup();
+}
+
+void QueueFaceMove() {
+  LineCode.ContinueMode = 2;
+  DefaultGroup();
+  ParseFaceMove();
+  FinishScriptAction();
+}
+
+void QueueSeparateMove() { ParseBalloonMove(0); }
+
+// The current slot's balloon moves on its own, as its group.
+void MoveBalloonApart() {
+  DefaultGroup();
+  ParseBalloonMove(0);
+  if (LineState.LineGroup >= 0 && LineState.LineGroup < kGroupCount) {
+    SimultaneousGroup.GroupSlot[static_cast<size_t>(LineState.LineGroup)] = LineState.CurrentSlot;
+  }
+  StartGroup();
 }
 
 }  // namespace
 
 void DispatchScriptAction() {
   const int action = LineCode.ActionCode;
-  const int value = LineCode.MainParam;
   switch (action) {
-    case -9:
-      ScriptAction.DebugValue = LineCode.SubParam;
-      FinishScriptAction();
-      return;
-    case 1: RedrawBalloons(); return;
-    case 2:
-      ScriptStore.CurrentScriptLine += 1;
-      Wait(-2, static_cast<int32_t>(value) * 100);
-      return;
-    case 3:
-      if (auto leave = CurrentModeHooks().LeaveScene) leave(value);
-      return;
-    case 4:
-      SceneCursor.StageNumber = value;
-      SceneCursor.SceneState = 5;
-      SceneCursor.SceneStep = 0;
-      Wait(0, 0);
-      return;
-    case 5: ShowBackground(); return;
-    case 6: ClearScreen(); return;
-    case 7: BranchAtOnce(); return;
-    case 10: BackgroundIntoLayerZero(); return;
-    case 11: DirectEvent(); return;
-    case 12: SoundEffect(); return;
-    case 13: Music(); return;
-    case 15:
-      SetupFace();
-      FinishScriptAction();
-      return;
-    case 16:
-      PlaceFace();
-      FinishScriptAction();
-      return;
-    case 17: MoveBalloon(); return;
-    case 18:
-      ChangeFaceBitmap();
-      FinishScriptAction();
-      return;
-    case 20:
-      DefaultGroup();
-      ParseFaceMove();
-      StartGroup();
-      return;
-    case 21:
-      LineCode.ContinueMode = 2;
-      DefaultGroup();
-      ParseFaceMove();
-      FinishScriptAction();
-      return;
-    case 22: StartGroup(); return;
-    case 23:
-      ParseBalloonMove(0);
-      FinishScriptAction();
-      return;
-    case 24: BringSlotToFront(); return;
-    case 25:
-      QueueSimultaneousEvent();
-      FinishScriptAction();
-      return;
-    case 26:
-      QueueSimultaneousSound();
-      FinishScriptAction();
-      return;
-    case 27:
-      DefaultGroup();
-      ParseBalloonMove(0);
-      if (LineState.LineGroup >= 0 && LineState.LineGroup < kGroupCount) {
-        SimultaneousGroup.GroupSlot[static_cast<size_t>(LineState.LineGroup)] = LineState.CurrentSlot;
-      }
-      StartGroup();
-      return;
-    case 28:
-      QueueSimultaneousBitmap();
-      FinishScriptAction();
-      return;
-    case 50: StartEvent(1500); return;
-    case 51: StartEvent(1600); return;
-    case 52: StartEvent(1700); return;
-    case 60: EraseSeveral(); return;
-    case 62: VoiceWait(); return;
-    case 63: FlipBook(); return;
-    case 0: case 8: case 9: case 14: case 19: case 29:
-      return;  // no action: the scene waits for the next input
+    case kActionDebugFrameLength: Finish(SetDebugFrameLength); return;
+    case kActionBalloonBack: RedrawBalloons(); return;
+    case kActionWait: WaitTenths(); return;
+    case kActionToOtherGame: LeaveForOtherGame(); return;
+    case kActionToOtherScene: GoToOtherScene(); return;
+    case kActionDirectBackground: ShowBackground(); return;
+    case kActionClearScreen: ClearScreen(); return;
+    case kActionImmediateEvent: BranchAtOnce(); return;
+    case kActionBackgroundLayer: BackgroundIntoLayerZero(); return;
+    case kActionDirectEvent: DirectEvent(); return;
+    case kActionSoundEffect: SoundEffect(); return;
+    case kActionMusic: Music(); return;
+    case kActionFaceSetting: Finish(SetupFace); return;
+    case kActionPlaceFace: Finish(PlaceFace); return;
+    case kActionBalloonMove: MoveBalloon(); return;
+    case kActionChangeBitmap: Finish(ChangeFaceBitmap); return;
+    case kActionFaceMove: MoveFaces(); return;
+    case kActionQueuedFaceMove: QueueFaceMove(); return;
+    case kActionStartOnly: StartGroup(); return;
+    case kActionQueuedSeparateMove: Finish(QueueSeparateMove); return;
+    case kActionToFront: BringSlotToFront(); return;
+    case kActionQueuedEvent: Finish(QueueSimultaneousEvent); return;
+    case kActionQueuedSound: Finish(QueueSimultaneousSound); return;
+    case kActionSeparateMove: MoveBalloonApart(); return;
+    case kActionQueuedBitmap: Finish(QueueSimultaneousBitmap); return;
+    case kActionNormalEvent: StartEvent(kAnimNormalEvents); return;
+    case kActionSpecialEvent: StartEvent(kAnimSpecialEvents); return;
+    case kActionTanselEvent: StartEvent(kAnimTanselEvents); return;
+    case kActionEraseBalloons: EraseSeveral(); return;
+    case kActionVoiceWait: VoiceWait(); return;
+    case kActionPicAnimation: FlipBook(); return;
+    case kActionNone:
+    case 8:
+    case 9:
+    case 14:
+    case 19:
+    case 29: return;  // no action: the scene waits for the next input
     default:
       if (action > 99 || action < -9 || (action >= -8 && action <= -1)) return;  // no action
       // Codes no script uses: the line ends rather than leave the scene idle.

@@ -78,97 +78,117 @@ void LoadPattern(int s) {
   m.SepMoveFactorY[1] = 0.5f;
 }
 
-SeparateStep Compute(int s, int kind, int f) {
-  SeparateBalloonMoveRecord& m = SeparateBalloonMove;
-  AnimationRunRecord& run = AnimationRun;
-  const size_t i = static_cast<size_t>(s);
-  const int mode = m.SepMoveMode[i];
-  const int x1 = m.SepMoveX1[i], y1 = m.SepMoveY1[i], x2 = m.SepMoveX2[i], y2 = m.SepMoveY2[i];
+// Kind 10: a random shake, a new offset every second frame.
+SeparateStep ShakeMove(size_t i, int f) {
+  const SeparateBalloonMoveRecord& m = SeparateBalloonMove;
+  const int t = f / 2;
+  const int length = m.SepMoveCount[i];
+  AnimationRun.AnimationFrame = t;
+  AnimationRun.AnimationLength = length;
+  const int a = ShakeAmplitude(m.SepMoveMode[i], m.SepMoveX1[i], length, t);
   SeparateStep step;
-  switch (kind) {
-    case kShake: {
-      const int t = f / 2;  // a new offset every second frame
-      const int length = m.SepMoveCount[i];
-      run.AnimationFrame = t;
-      run.AnimationLength = length;
-      const int a = ShakeAmplitude(mode, x1, length, t);
-      step.dx = RandomRange(0, 2 * a) - a;
-      step.dy = RandomRange(0, 2 * a) - a;
-      step.tail = 0.8;
-      step.ends = t >= length;
-      break;
-    }
-    case kBounce: {
-      const int t = f / 2;
-      const int length = mode == 0 ? 20 : m.SepMoveCount[i];
-      run.AnimationFrame = t;
-      run.AnimationLength = length;
-      const bool even = t % 2 == 0;
-      if (mode == 0) {
-        // The preset: up 10 pixels and back, whatever the line gave.
-        step.dy = even ? -10 : 0;
-      } else {
-        step.dx = even ? x1 : x2;
-        step.dy = even ? y1 : y2;
-      }
-      step.tail = 0.5;
-      step.ends = t >= length;
-      break;
-    }
-    case kPattern: {
-      LoadPattern(s);
-      // Steps past the ten shared entries do not exist: the count is held to them.
-      const int length = std::min(m.SepMoveCount[i], kMaxPatternCount);
-      run.AnimationLength = length;
-      const size_t t = static_cast<size_t>(std::clamp(f, 0, kPatternSteps - 1));
-      step.dx = m.SepMoveStepX[t];
-      step.dy = m.SepMoveStepY[t];
-      step.tail = m.SepMoveFactorX[1];  // the x factor serves both axes
-      step.ends = f > length;
-      break;
-    }
-    case kGlide: {
-      const int length = std::max(1, m.SepMoveCount[i]);  // the curve divides by it
-      run.AnimationLength = length;
-      step.dx = GlideOffset(x1, length, f);
-      step.dy = GlideOffset(y1, length, f);
-      if (mode == 12) {
-        const int a = std::max(1, DyingOffset(x2, length, f));
-        step.dx += RandomRange(0, 2 * a);
-        step.dy += RandomRange(0, 2 * a);
-      }
-      step.tail = 0.8;
-      step.ends = f >= length;
-      step.restores = false;  // the balloon keeps its new place beside the face
-      break;
-    }
-    case kOutAndBack:
-    case kOutAndBackJitter: {
-      const int length = std::max(1, m.SepMoveCount[i]);
-      run.AnimationLength = length;
-      const int last = 2 * length + 1;
-      // The glide's curve carried on past its end: back at 0 at 2L, just beyond at 2L + 1.
-      if (kind == kOutAndBack || f <= last) {
-        step.dx = GlideOffset(x1, length, f);
-        step.dy = GlideOffset(y1, length, f);
-      }
-      step.tail = 0.6;
-      step.ends = f > last;
-      if (kind == kOutAndBackJitter) {
-        // The jitter's length: it divides by it.
-        const int jitterLength = std::max(1, y2);
-        if (mode == 12) {
-          const int a = std::max(1, DyingOffset(x2, jitterLength, f));
-          step.dx += RandomRange(0, 2 * a);
-          step.dy += RandomRange(0, 2 * a);
-        }
-        step.ends = step.ends && f > jitterLength;
-      }
-      break;
-    }
-    default: break;
+  step.dx = RandomRange(0, 2 * a) - a;
+  step.dy = RandomRange(0, 2 * a) - a;
+  step.tail = 0.8;
+  step.ends = t >= length;
+  return step;
+}
+
+// Kind 11: between two offsets, every second frame.
+SeparateStep BounceMove(size_t i, int f) {
+  const SeparateBalloonMoveRecord& m = SeparateBalloonMove;
+  const int mode = m.SepMoveMode[i];
+  const int t = f / 2;
+  const int length = mode == 0 ? 20 : m.SepMoveCount[i];
+  AnimationRun.AnimationFrame = t;
+  AnimationRun.AnimationLength = length;
+  const bool even = t % 2 == 0;
+  SeparateStep step;
+  if (mode == 0) {
+    // The preset: up 10 pixels and back, whatever the line gave.
+    step.dy = even ? -10 : 0;
+  } else {
+    step.dx = even ? m.SepMoveX1[i] : m.SepMoveX2[i];
+    step.dy = even ? m.SepMoveY1[i] : m.SepMoveY2[i];
+  }
+  step.tail = 0.5;
+  step.ends = t >= length;
+  return step;
+}
+
+// Kind 15: the mode's fixed pattern of steps.
+SeparateStep PatternMove(int s, int f) {
+  SeparateBalloonMoveRecord& m = SeparateBalloonMove;
+  LoadPattern(s);
+  // Steps past the ten shared entries do not exist: the count is held to them.
+  const int length = std::min(m.SepMoveCount[static_cast<size_t>(s)], kMaxPatternCount);
+  AnimationRun.AnimationLength = length;
+  const size_t t = static_cast<size_t>(std::clamp(f, 0, kPatternSteps - 1));
+  SeparateStep step;
+  step.dx = m.SepMoveStepX[t];
+  step.dy = m.SepMoveStepY[t];
+  step.tail = m.SepMoveFactorX[1];  // the x factor serves both axes
+  step.ends = f > length;
+  return step;
+}
+
+// Mode 12 of the glides: a dying random jitter over `length` on top of the glide.
+void AddJitter(SeparateStep& step, size_t i, int length, int f) {
+  if (SeparateBalloonMove.SepMoveMode[i] != 12) return;
+  const int a = std::max(1, DyingOffset(SeparateBalloonMove.SepMoveX2[i], length, f));
+  step.dx += RandomRange(0, 2 * a);
+  step.dy += RandomRange(0, 2 * a);
+}
+
+// Kind 20: a glide to a new place beside the face, kept.
+SeparateStep GlideMove(size_t i, int f) {
+  const SeparateBalloonMoveRecord& m = SeparateBalloonMove;
+  const int length = std::max(1, m.SepMoveCount[i]);  // the curve divides by it
+  AnimationRun.AnimationLength = length;
+  SeparateStep step;
+  step.dx = GlideOffset(m.SepMoveX1[i], length, f);
+  step.dy = GlideOffset(m.SepMoveY1[i], length, f);
+  AddJitter(step, i, length, f);
+  step.tail = 0.8;
+  step.ends = f >= length;
+  step.restores = false;
+  return step;
+}
+
+// Kinds 25 and 26: out and back, the second with a jitter.
+SeparateStep OutAndBackMove(size_t i, int kind, int f) {
+  const SeparateBalloonMoveRecord& m = SeparateBalloonMove;
+  const int length = std::max(1, m.SepMoveCount[i]);
+  AnimationRun.AnimationLength = length;
+  const int last = 2 * length + 1;
+  SeparateStep step;
+  // The glide's curve carried on past its end: back at 0 at 2L, just beyond at 2L + 1.
+  if (kind == kOutAndBack || f <= last) {
+    step.dx = GlideOffset(m.SepMoveX1[i], length, f);
+    step.dy = GlideOffset(m.SepMoveY1[i], length, f);
+  }
+  step.tail = 0.6;
+  step.ends = f > last;
+  if (kind == kOutAndBackJitter) {
+    // The jitter's length: it divides by it.
+    const int jitterLength = std::max(1, m.SepMoveY2[i]);
+    AddJitter(step, i, jitterLength, f);
+    step.ends = step.ends && f > jitterLength;
   }
   return step;
+}
+
+SeparateStep Compute(int s, int kind, int f) {
+  const size_t i = static_cast<size_t>(s);
+  switch (kind) {
+    case kShake: return ShakeMove(i, f);
+    case kBounce: return BounceMove(i, f);
+    case kPattern: return PatternMove(s, f);
+    case kGlide: return GlideMove(i, f);
+    case kOutAndBack:
+    case kOutAndBackJitter: return OutAndBackMove(i, kind, f);
+    default: return {};
+  }
 }
 
 tq::LayerSurface* Surface(int layer) {

@@ -5,6 +5,7 @@
 #include "engine/frame_model.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/balloon_animation.h"
 #include "scenario/face_settings.h"
 #include "scenario/face_slots.h"
@@ -272,13 +273,13 @@ void StepSpeechBalloon(int s) {
     run.AnimationFrame = run.SimultaneousFrame - f.SlotStartDelay[s];
     if (run.AnimationFrame < 0) return;
     if (state == kBalloonToReshow) ReshowBalloon(10);
-    else AnimateBalloon(10, 1);
+    else AnimateBalloon(kSpeechOpeningKind, 1);
     if (f.SpeechState[s] == kBalloonShown) MarkItemStarted(kPartBalloon);
     f.BalloonMovedFlag[s] = 0;
   } else if (IsErasing(state)) {
     run.AnimationFrame = run.SimultaneousFrame - f.SlotStartDelay[s];
     if (run.AnimationFrame < 0) return;
-    AnimateBalloon(50, 1);
+    AnimateBalloon(kBalloonEraseKind, 1);
     if (f.SpeechState[s] == kBalloonHidden) MarkItemStarted(kPartBalloon);
     f.BalloonMovedFlag[s] = 0;
   }
@@ -303,7 +304,7 @@ void StepMini(int s, int m) {
       f.MiniVariant = f.MiniParams[s][m][2];
       const int kind = f.MiniParams[s][m][3];
       // A kind without an animation would never appear and would keep the run alive.
-      if (MiniKindAnimates(kind)) AnimateMiniPicture(1000 + kind, 1);
+      if (MiniKindAnimates(kind)) AnimateMiniPicture(kAnimFirstMini + kind - 30, 1);
       else f.MiniState[s][m] = kBalloonShown;
       if (f.MiniState[s][m] == kBalloonShown) MarkItemStarted(m + 1);
       f.MiniPicMovedFlag[s][m] = 0;
@@ -311,7 +312,7 @@ void StepMini(int s, int m) {
   } else if (IsErasing(state)) {
     run.AnimationFrame = run.SimultaneousFrame - f.MiniStartDelay[s][m];
     if (run.AnimationFrame >= 0) {
-      AnimateMiniPicture(1039, 1);
+      AnimateMiniPicture(kAnimMiniErase, 1);
       if (f.MiniState[s][m] == kBalloonHidden) MarkItemStarted(m + 1);
       f.MiniPicMovedFlag[s][m] = 0;
     }

@@ -3,10 +3,12 @@
 #include "engine/frame_model.h"
 #include "engine/input_dispatch.h"
 #include "engine/layers.h"
+#include "engine/menu_sequences.h"
 #include "engine/modes.h"
 #include "engine/picture_catalogue.h"
 #include "engine/system_menu.h"
 #include "engine/text.h"
+#include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
@@ -18,6 +20,15 @@
 #include "scenario/simultaneous_groups.h"
 
 namespace {
+
+enum : int {  // SceneState (skelvane_conversation.h)
+  kStartScene = 0,
+  kLoadStage = kConversationLoadStage,
+  kLines = 10,
+  kLinesByKind = 11,
+  kEraseBeforeRestart = kConversationRestart,
+  kConfirmRestart = 20,
+};
 
 // The choice buttons of a two-button choice.
 constexpr int kChoiceLayer0 = 15;
@@ -88,17 +99,16 @@ void PlayLineKind() {
       ConversationScene.EffectTextCode = kind;
       if (kind >= 0 && kind <= 19) {
         ConversationScene.EffectText = StoredText();
-        Wait(kind <= 9 ? 1215 : 1217, 0);
+        Wait(kind <= 9 ? kAnimTextBlock : kAnimCentredTextBlock, 0);
       } else if (kind == -1) {
-        Wait(1216, 0);
+        Wait(kAnimFadeTextOut, 0);
       } else if (kind == 50) {
-        Wait(1210, 0);
+        Wait(kAnimFadeInPicture, 0);
       } else if (kind == 51) {
-        Wait(1211, 0);
+        Wait(kAnimFadeToKept, 0);
       } else if (kind == 52) {
         SceneCursor.StageNumber = 101;
-        GoTo(5, 0);
-        Wait(0, 0);
+        GoToNextTick(kLoadStage, 0);
         return;
       } else if (kind == 90) {
         Wait(-1, 200);
@@ -133,11 +143,11 @@ void EraseKeptBalloon(int i) {
     BalloonLayout(0);
     f.SlotOpenKind[static_cast<size_t>(slot)] = kind;
     f.SlotBalloonCategory[static_cast<size_t>(slot)] = f.BalloonCategory;
-    Wait(1011, 0);
+    Wait(kAnimBalloonErase, 0);
   } else if (kind >= 50 && kind <= 69) {
     BalloonLayout(1);
     f.TextSlotIndex = i;
-    Wait(1019, 0);
+    Wait(kAnimNarrationErase, 0);
   }
   // A kind with no window of its own, or an erase that did not clear the slot, must
   // not hold the restart.
@@ -157,11 +167,9 @@ void EraseOpenBalloons() {
   LineExecution.LineHeld = 0;
   ScriptStore.CurrentScriptLine += 1;
   if (ConversationScene.RestartRequest == 9) {
-    GoTo(20, 0);
-    Wait(0, 0);
+    GoToNextTick(kConfirmRestart, 0);
   } else if (ConversationScene.RestartRequest == 0) {
-    GoTo(10, 0);
-    Wait(0, 0);
+    GoToNextTick(kLines, 0);
   }
 }
 
@@ -169,12 +177,11 @@ void ConfirmRestart() {
   if (SceneCursor.SceneStep == 0) {
     SystemMenuState.SequenceVariant = 10;
     SceneCursor.SceneStep = 1;
-    Wait(110, 0);
+    Wait(kCloseWipe, 0);
   } else if (SceneCursor.SceneStep == 1) {
     // Any other row cancels the restart: the scene goes back to its current line
     // instead of standing idle.
-    GoTo(SystemMenuState.MenuHoverItem == kRestartMenuRow ? 5 : 10, 0);
-    Wait(0, 0);
+    GoToNextTick(SystemMenuState.MenuHoverItem == kRestartMenuRow ? kLoadStage : kLines, 0);
   }
 }
 
@@ -189,8 +196,7 @@ void StartScene() {
     return;
   }
   ScriptStore.SceneLabel = -1;
-  GoTo(5, 0);
-  Wait(0, 0);
+  GoToNextTick(kLoadStage, 0);
 }
 
 void LoadStage() {
@@ -199,7 +205,7 @@ void LoadStage() {
     Wait(0, 0);
   } else if (SceneCursor.SceneStep == 1) {
     ResetStageBalloons();
-    GoTo(10, 0);
+    GoTo(kLines, 0);
     ResetSimultaneousTables();
     Call(Hooks().LoadStage);
     Wait(0, 0);
@@ -210,15 +216,15 @@ void LoadStage() {
 
 void ScenarioStep() {
   switch (SceneCursor.SceneState) {
-    case 0: StartScene(); break;
-    case 5: LoadStage(); break;
-    case 10:
+    case kStartScene: StartScene(); break;
+    case kLoadStage: LoadStage(); break;
+    case kLines:
       if (SceneCursor.SceneStep == 0) RunLine();
       else if (SceneCursor.SceneStep == -1) ClickWaitPosition();
       break;
-    case 11: PlayLineKind(); break;
-    case 15: EraseOpenBalloons(); break;
-    case 20: ConfirmRestart(); break;
+    case kLinesByKind: PlayLineKind(); break;
+    case kEraseBeforeRestart: EraseOpenBalloons(); break;
+    case kConfirmRestart: ConfirmRestart(); break;
     default: break;
   }
 }
@@ -235,7 +241,7 @@ void InitDefaultScene() {
   DrawState.CurrentLayer = 0;
   DrawState.CurrentRect.X = 0;
   DrawState.CurrentRect.Y = 0;
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
 
   for (int i = 0; i <= 5; ++i) scene.PictureTable[static_cast<size_t>(i)] = 30 + i;
   scene.PictureTable[10] = 1100;
@@ -246,7 +252,7 @@ void InitDefaultScene() {
     constexpr int kFaceLayer = 10;
     DrawState.CurrentLayer = kFaceLayer;
     LoadFacePicture(10);
-    GetLayerRect(50, kFaceLayer);
+    GetLayerRect(kRectIntoCurrent, kFaceLayer);
     MoveLayer(kFaceLayer, 640, 0, DrawState.CurrentRect.Width, DrawState.CurrentRect.Height);
     FaceSlotRecord& f = FaceSlot;
     f.FaceLayer[1] = kFaceLayer;

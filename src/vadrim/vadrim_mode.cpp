@@ -12,7 +12,6 @@
 #include "games/timed_effects.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
-#include "vadrim/board_screen.h"
 #include "vadrim/conversation_hover.h"
 #include "vadrim/conversation_screen.h"
 #include "vadrim/story_flow.h"
@@ -56,11 +55,8 @@ void D00_InitMode() {
   ModeState.SaveEnabled = -1;
   D10_SaveRead();
   SystemLayerSet.ClickWaitLayer = 89;
-  SystemLayerSet.MenuPanelLayer = 90;
-  SystemLayerSet.MenuHighlightLayer = 91;
+  SetSystemLayers();
   SystemMenuState.MenuHoverItem = -1;
-  SystemLayerSet.AutoIndicatorLayer = 92;
-  SystemLayerSet.OverlayLayer = 93;
   if (VadrimNamedCalls.D20_LayoutInit != nullptr) VadrimNamedCalls.D20_LayoutInit();
   D00_InitVars();
 }
@@ -132,7 +128,6 @@ void RegisterVadrimMode() {
   // The Skelvane conversation reaches this screen's hover whatever the mode.
   CrossingHooks.VadrimConvHover = D10_Hover;
   RegisterVadrimConversation();
-  RegisterBoardGame();
 }
 
 void ResetVadrimState() {

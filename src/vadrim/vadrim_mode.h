@@ -4,8 +4,8 @@
 // of the title's two opening animations (D00_BreakWait).
 //
 // Screens plug in through VadrimScreen(SceneCode): 10 conversation, 51 board game,
-// 99 title and menus. A screen fills its entry in RegisterVadrimMode; an empty
-// member drops the event.
+// 99 title and menus. A screen fills its entry in its Register function (the table
+// of app/register_games.cpp); an empty member drops the event.
 //
 // Records: TitleWords, the title screen's layout words that D00_InitVars sets and
 // the title, route select and galleries read.
