@@ -44,8 +44,8 @@
 #include "marbrook/minigames/rpg.h"
 #include "platform/ini_file.h"
 #include "skelvane/conversation_hooks.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_mode.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "games/timed_effects.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/conversation_hover.h"
 #include "vadrim/conversation_screen.h"
 #include "vadrim/story_flow.h"

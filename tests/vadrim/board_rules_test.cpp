@@ -12,7 +12,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "platform/fonts.h"
-#include "vadrim/creature_types.h"
+#include "vadrim/board/creature_types.h"
 
 namespace {
 

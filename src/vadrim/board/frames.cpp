@@ -9,8 +9,8 @@
 #include "engine/string_utils.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "games/motion_slot_store.h"
 #include "vadrim/vadrim_pictures.h"
 

@@ -18,8 +18,8 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "games/timed_effects.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
 
 namespace {

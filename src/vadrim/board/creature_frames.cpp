@@ -14,8 +14,8 @@
 #include "engine/text.h"
 #include "platform/pixels.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
 
 namespace {

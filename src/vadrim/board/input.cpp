@@ -4,8 +4,8 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "platform/pixels.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 
 namespace {
 

@@ -2,18 +2,19 @@
 // the board number in VadrimProgress.GameStage ((51, 0, 0) plays board 10 without
 // recording progress). It leaves only through D50_Leave once a board is cleared.
 //
-// Files: board_drawing.cpp (layers, sheets, tiles, panels, gauges, creatures),
-// board_effects.cpp (the frame gate and the board's copy of the common timed
-// effects, codes below 1000), board_turn_flow.cpp (D50_Step and its states),
-// board_frames.cpp (D50_Frame, codes 1000 to 1099), board_input.cpp (hover, button
-// frames, keys), board_cells.cpp (landed-cell effects, banners, counter badges,
-// re-roll), board_items.cpp (items, the item window and buttons), board_phases.cpp
-// (the creature phases), board_attacks.cpp (attacks, strikes, removals, chains),
-// board_creature_frames.cpp (codes 1030 to 1039), board_danger.cpp (danger level
-// and omens).
+// Files, all in vadrim/board/: drawing.cpp (layers, sheets, tiles, panels, gauges,
+// creatures), effects.cpp (the frame gate and the board's copy of the common timed
+// effects, codes below 1000), turn_flow.cpp (D50_Step and its states), frames.cpp
+// (D50_Frame, codes 1000 to 1099), input.cpp (hover, button frames, keys), cells.cpp
+// (landed-cell effects, banners, counter badges, re-roll), items.cpp (items, the
+// item window and buttons), phases.cpp (the creature phases), attacks.cpp (attacks,
+// strikes, removals, chains), creature_frames.cpp (codes 1030 to 1039), danger.cpp
+// (danger level and omens); the rules without a screen: model.h (the records),
+// layouts.h (the boards), progress.h (resets, spawns, progress and hand-back),
+// creature_types.h and creature_movement.h (the creatures' rules and moves).
 //
 // Records: BoardScreen (layout words), BoardChoice (the item and strike words the
-// turn flow and the animations share). The board's own records are board_model.h.
+// turn flow and the animations share). The board's own records are model.h.
 #pragma once
 
 #include <array>

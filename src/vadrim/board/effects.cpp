@@ -10,7 +10,7 @@
 #include "engine/layers.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/screen.h"
 #include "games/motion_slot_store.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // the turn (menu, die and move, landed cell, end of turn), the omen, the cell
 // change, the rules pages, the restart dialog, and the clear and failure endings.
 // The states of the rules still to come are reached through the seams of
-// board_screen.h.
+// screen.h.
 #include "engine/blits.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
@@ -10,10 +10,10 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "games/timed_effects.h"
-#include "vadrim/board_layouts.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_progress.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/layouts.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/progress.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"

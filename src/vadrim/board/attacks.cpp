@@ -12,11 +12,11 @@
 #include "engine/modes.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_progress.h"
-#include "vadrim/board_screen.h"
-#include "vadrim/creature_movement.h"
-#include "vadrim/creature_types.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/progress.h"
+#include "vadrim/board/screen.h"
+#include "vadrim/board/creature_movement.h"
+#include "vadrim/board/creature_types.h"
 #include "vadrim/vadrim_pictures.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "vadrim/board_progress.h"
+#include "vadrim/board/progress.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -12,9 +12,9 @@
 #include "engine/string_utils.h"
 #include "games/timed_effects.h"
 #include "platform/platform.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
-#include "vadrim/creature_movement.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
+#include "vadrim/board/creature_movement.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
 

@@ -16,8 +16,8 @@
 #include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
 
 namespace {
