@@ -15,9 +15,6 @@
 
 namespace {
 
-AnimationRunRecord& Run() { return AnimationRun; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
 
 void WindowGrey(int n) {
   LayerInfo(GameForm).BackColor = Grey(n < 0 ? 0 : (n > 255 ? 255 : n));
@@ -51,9 +48,9 @@ void Outline(int layer) {
 }
 
 void NextStep(int pauseMs) {
-  Run().AnimationStep += 1;
-  Run().AnimationFrame = 0;
-  Run().AnimationSubStep = 0;
+  AnimationRun.AnimationStep += 1;
+  AnimationRun.AnimationFrame = 0;
+  AnimationRun.AnimationSubStep = 0;
   if (pauseMs > 0) SetFrameLength(-1, pauseMs);
   else SetFrameLength(0, 0);
 }
@@ -66,15 +63,15 @@ void Icon(int layer, int cell, int x, int y) {
 
 // 900: the logo box, its jitter, the icons rising and dropping, the box closing.
 void Logo() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   switch (r.AnimationStep) {
     case 0: {
       constexpr int kL = 24;
       const int w = Lin(800, 300, f, kL), h = Lin(400, 150, f, kL);
-      if (f == 0) Prepare(9, W() / 2 - 400, H() / 2 - 200, 800, 400, true);
+      if (f == 0) Prepare(9, WindowWidth() / 2 - 400, WindowHeight() / 2 - 200, 800, 400, true);
       WindowGrey(255 - 10 * f);
-      MoveLayer(9, W() / 2 - w / 2, H() / 2 - h / 2, w, h);
+      MoveLayer(9, WindowWidth() / 2 - w / 2, WindowHeight() / 2 - h / 2, w, h);
       ClearLayerImage(9);
       Outline(9);
       if (f >= kL) {
@@ -97,7 +94,7 @@ void Logo() {
       break;
     }
     case 1: {
-      const int x = W() / 2 - 150, y = H() / 2 - 75;
+      const int x = WindowWidth() / 2 - 150, y = WindowHeight() / 2 - 75;
       if (f < 22) {
         const int spread = f < 11 ? 2 : 1;
         Place(9, x + RandomRange(0, 2) - spread, y + RandomRange(0, 2) - spread);
@@ -115,16 +112,17 @@ void Logo() {
         NextStep(r.AnimationStep == 2 ? 500 : 100);
         return;
       }
-      const int x = W() - 140 + 19 * k;
-      if (r.AnimationStep == 2 && t == 0) Icon(k, k, x, H());
-      Place(k, x, r.AnimationStep == 2 ? Lin(H(), H() - 21, t, 10) : Lin(H() - 21, H(), t, 10));
+      const int x = WindowWidth() - 140 + 19 * k;
+      if (r.AnimationStep == 2 && t == 0) Icon(k, k, x, WindowHeight());
+      const int h = WindowHeight();
+      Place(k, x, r.AnimationStep == 2 ? Lin(h, h - 21, t, 10) : Lin(h - 21, h, t, 10));
       break;
     }
     case 4: {
       constexpr int kL = 12;
       if (f == 0) ClearLayerImage(9);
       const int w = Lin(300, 10, f, kL), h = Lin(150, 5, f, kL);
-      MoveLayer(9, W() / 2 - w / 2, H() / 2 - h / 2, w, h);
+      MoveLayer(9, WindowWidth() / 2 - w / 2, WindowHeight() / 2 - h / 2, w, h);
       ClearLayerImage(9);
       Outline(9);
       WindowGrey(255 - 10 * f);
@@ -144,7 +142,7 @@ void Logo() {
 
 // 901: the prelude: white, two strips, a picture rising, all leaving.
 void Prelude() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   switch (r.AnimationStep) {
     case 0:
@@ -160,13 +158,13 @@ void Prelude() {
       if (f == 0) {
         DrawState.SheetIndex = 1;
         LoadTitlePicture(2, 10);
-        Prepare(0, -800, H() / 2 - 140, 800, 140, true);
+        Prepare(0, -800, WindowHeight() / 2 - 140, 800, 140, true);
         ClipCellToLayer(1, 0, 0, 800, 140);
-        Prepare(1, W(), H() / 2, 800, 140, true);
+        Prepare(1, WindowWidth(), WindowHeight() / 2, 800, 140, true);
         ClipCellToLayer(1, 0, 140, 800, 140);
       }
-      Place(0, Lin(-800, 0, f, 8), H() / 2 - 140);
-      Place(1, Lin(W(), 0, f, 8), H() / 2);
+      Place(0, Lin(-800, 0, f, 8), WindowHeight() / 2 - 140);
+      Place(1, Lin(WindowWidth(), 0, f, 8), WindowHeight() / 2);
       if (f >= 8) {
         NextStep(1000);
         return;
@@ -174,11 +172,11 @@ void Prelude() {
       break;
     case 2: {
       if (f == 0) {
-        Prepare(2, 0, H(), 1, 1, true);
+        Prepare(2, 0, WindowHeight(), 1, 1, true);
         LoadTitlePicture(1, 11);
       }
       const tq::Surface& image = LayerImage(2);
-      Place(2, W() / 2 - image.Width() / 2, Ease(H(), H() - image.Height(), f, 50));
+      Place(2, WindowWidth() / 2 - image.Width() / 2, Ease(WindowHeight(), WindowHeight() - image.Height(), f, 50));
       if (f >= 50) {
         NextStep(1500);
         return;
@@ -186,9 +184,9 @@ void Prelude() {
       break;
     }
     case 3:
-      Place(0, Lin(0, W(), f, 8), LayerY(0));
+      Place(0, Lin(0, WindowWidth(), f, 8), LayerY(0));
       Place(1, Lin(0, -LayerImage(1).Width(), f, 8), LayerY(1));
-      Place(2, LayerX(2), Lin(H() - LayerImage(2).Height(), H(), f, 8));
+      Place(2, LayerX(2), Lin(WindowHeight() - LayerImage(2).Height(), WindowHeight(), f, 8));
       if (f >= 8) {
         NextStep(1500);
         return;
@@ -204,16 +202,16 @@ void Prelude() {
 
 // 903: the title builds up and waits for a click.
 void BuildUp() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   static constexpr int kCellPlace[6][2] = {{5, 114}, {58, 121}, {109, 103}, {163, 93}, {217, 101}, {271, 90}};
   switch (r.AnimationStep) {
     case 0: {
       if (f == 0) {
-        Prepare(0, 0, H(), 1, 1, true);
+        Prepare(0, 0, WindowHeight(), 1, 1, true);
         LoadTitlePicture(1, 12);
       }
-      const int y = Ease(H(), -100, f, 25);
+      const int y = Ease(WindowHeight(), -100, f, 25);
       Place(0, 0, y);
       if (f > 25 && y > 0) {
         LoadTitlePicture(0, 12);
@@ -225,10 +223,10 @@ void BuildUp() {
     }
     case 1:
       if (f == 0) {
-        Prepare(1, W(), 32, 1, 1, true);
+        Prepare(1, WindowWidth(), 32, 1, 1, true);
         LoadTitlePicture(1, 13);
       }
-      Place(1, Ease(W(), 0, f, 10), 32);
+      Place(1, Ease(WindowWidth(), 0, f, 10), 32);
       if (f >= 10) {
         NextStep(200);
         return;
@@ -321,7 +319,8 @@ void BuildUp() {
       const int row = f * 2;
       if (row < 274) {
         for (int y : {row, 273 - row}) {
-          if (y >= 0 && y < emblem.Height()) tq::CopyRect(LayerImage(GameForm), 0, H() - 274 + y, emblem, 0, y, 220, 1);
+          if (y < 0 || y >= emblem.Height()) continue;
+          tq::CopyRect(LayerImage(GameForm), 0, WindowHeight() - 274 + y, emblem, 0, y, 220, 1);
         }
         LayerImage(GameForm).MarkChanged();
       } else {
@@ -333,13 +332,13 @@ void BuildUp() {
     case 8: {
       TitleSlideRecord& s = TitleSlide;
       if (f == 0) {
-        s.SlideTargetTop = H() - 21;
+        s.SlideTargetTop = WindowHeight() - 21;
         for (int k = 0; k < 7; ++k) {
-          Icon(11 + k, k, W() - 140 + 19 * k, H());
+          Icon(11 + k, k, WindowWidth() - 140 + 19 * k, WindowHeight());
           s.TitleSlideDone[k] = 0;
         }
       }
-      const int start = H(), end = s.SlideTargetTop - 20;
+      const int start = WindowHeight(), end = s.SlideTargetTop - 20;
       constexpr int kL = 20;
       bool all = true;
       for (int k = 0; k < 7; ++k) {
@@ -353,7 +352,7 @@ void BuildUp() {
           y = s.SlideTargetTop;
           s.TitleSlideDone[k] = 1;
         }
-        Place(11 + k, W() - 140 + 19 * k, y);
+        Place(11 + k, WindowWidth() - 140 + 19 * k, y);
       }
       if (all) {
         LoadTitlePicture(0, 17);
@@ -373,7 +372,7 @@ void BuildUp() {
 // 905: the window darkens four times as the four menu pictures slide in, and the
 // first row of buttons bounces in.
 void MenuAppears() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   if (r.AnimationStep == 1) {
     AnimateTitleButton(20);
@@ -383,13 +382,13 @@ void MenuAppears() {
     for (int k = 0; k < 4; ++k) {
       Prepare(9, 0, 0, 800, 600, false);
       AlphaBlendCopy(9, GameForm, 30, BlitCoords(0, 0, 800, 600, 0, 0, 800, 600));
-      Prepare(k + 1, k % 2 == 0 ? -400 : W(), 50 + 130 * k, 400, 100, true);
+      Prepare(k + 1, k % 2 == 0 ? -400 : WindowWidth(), 50 + 130 * k, 400, 100, true);
       LoadTitlePicture(1, 20 + k);
       Outline(k + 1);
     }
   }
   for (int k = 0; k < 4; ++k) {
-    Place(k + 1, Ease(k % 2 == 0 ? -400 : W(), W() / 2 - 200, f > 25 ? 25 : f, 25), 50 + 130 * k);
+    Place(k + 1, Ease(k % 2 == 0 ? -400 : WindowWidth(), WindowWidth() / 2 - 200, f > 25 ? 25 : f, 25), 50 + 130 * k);
   }
   r.AnimationFrame += 1;
   if (f >= 25) {
@@ -403,7 +402,7 @@ void MenuAppears() {
 
 // 910: the chosen caption blinks.
 void ChoiceBlink() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   AnimateTitleButton(16);
   if (r.AnimationFrame == 0) r.AnimationFrame = 24;
   r.AnimationFrame += 1;
@@ -412,7 +411,7 @@ void ChoiceBlink() {
 
 // 911, 915, 916: the clicked button moves left and is hidden.
 void ButtonLeaves(int distance, int length) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int layer = TitleMenuState.TitleHighlightLayer;
   MotionStateRecord& ms = MotionState;
   if (r.AnimationFrame == 0) {
@@ -437,7 +436,7 @@ void ButtonLeaves(int distance, int length) {
 
 // 912: the clicked button drops away as the next row bounces in.
 void PageLeft() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
   const int layer = TitleMenuState.TitleHighlightLayer;
   if (f == 0) {
@@ -463,7 +462,7 @@ void PageLeft() {
 
 // 913: the row's buttons slide left one after another and vanish.
 void RowLeaves() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int row = r.AnimationArgA;
   const int k = r.AnimationFrame / 4, t = r.AnimationFrame % 4;
   if (k > r.AnimationArgB) {
@@ -479,7 +478,7 @@ void RowLeaves() {
 
 // 914: the row being entered comes back to its places.
 void RowReturns() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int row = TitleMenuState.TitleMenuRow;
   const int first = TitleRowFirstLayer(row);
   const int f = r.AnimationFrame;
@@ -492,8 +491,9 @@ void RowReturns() {
     }
     // Row 0 returns to its own origin; the other rows have none and return to the
     // places they bounced in to.
-    const int tx = row == 0 ? TitleMenuState.TitleRowX[0] - 10 * k : W() / 2 - LayerImage(first + k).Width() / 2;
-    const int ty = row == 0 ? TitleMenuState.TitleRowY[0] + 42 * k : H() / 2 + 50 + 50 * k;
+    const int tx =
+        row == 0 ? TitleMenuState.TitleRowX[0] - 10 * k : WindowWidth() / 2 - LayerImage(first + k).Width() / 2;
+    const int ty = row == 0 ? TitleMenuState.TitleRowY[0] + 42 * k : WindowHeight() / 2 + 50 + 50 * k;
     Place(first + k, Lin(m.MotionStartX, tx, f, 4), Lin(m.MotionStartY, ty, f, 4));
   }
   r.AnimationFrame += 1;
@@ -502,7 +502,7 @@ void RowReturns() {
 
 // 917: the window fades to black.
 void LeaveFade() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   WindowGrey(256 - 4 * r.AnimationFrame);
   r.AnimationFrame += 1;
   if (r.AnimationFrame > 64) Wait(0, 0);
@@ -510,7 +510,7 @@ void LeaveFade() {
 
 // 920: the announcement glows in part by part, the whole line centred.
 void Announcement() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   TextStyleRecord& s = TextStyle;
   SetFrameLength(-1, 50);
   std::vector<std::string> fields;
@@ -530,11 +530,14 @@ void Announcement() {
     for (const std::string& part : parts) whole += part;
     s.CurrentText = whole;
     MeasureText(0);
-    s.LetterCursorX = W() / 2 - s.MeasuredWidth / 2;
+    s.LetterCursorX = WindowWidth() / 2 - s.MeasuredWidth / 2;
   }
   s.CurrentText = parts[static_cast<size_t>(p)];
   MeasureText(0);
-  if (r.AnimationFrame == 0) Prepare(p, s.LetterCursorX, H() / 2 - (s.MeasuredHeight + 10) / 2, s.MeasuredWidth + 4, s.MeasuredHeight + 10, true);
+  if (r.AnimationFrame == 0) {
+    const int h = s.MeasuredHeight + 10;
+    Prepare(p, s.LetterCursorX, WindowHeight() / 2 - h / 2, s.MeasuredWidth + 4, h, true);
+  }
   DrawState.CurrentLayer = p;
   s.TextX = 0;
   s.TextY = 5;

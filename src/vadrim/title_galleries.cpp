@@ -25,7 +25,6 @@ constexpr int kThumbHeight = 70;
 constexpr int kStageGalleryBack = 100;
 constexpr int kReplaySound = 102;
 
-TitleWordsRecord& T() { return TitleWords; }
 
 // The scene gallery's entries: cell on the sheet (11, 21), stage, background kind.
 struct SceneEntry {
@@ -72,21 +71,21 @@ void ThumbPlace(int g, int k, int& x, int& y) {
 const Thumb* ThumbOf(int code, int& kind) {
   const int g = code / 10;
   const int k = code % 10;
-  if (code < 0 || g > 5 || k > T().ThumbGroupSize[g] || k > kThumbGroupSize[g]) return nullptr;
+  if (code < 0 || g > 5 || k > TitleWords.ThumbGroupSize[g] || k > kThumbGroupSize[g]) return nullptr;
   kind = kThumbRows[g].kind;
   return &kThumbRows[g].items[k];
 }
 
 void Header(int width, int number) {
   const int x = CentreX(width);
-  PictureLayer(T().PanelLayer, x, -100, width, 100, kTitlePictureKind, number);
+  PictureLayer(TitleWords.PanelLayer, x, -100, width, 100, kTitlePictureKind, number);
   DrawState.CurrentRect = {x, -100, width, 100};
   StoreSlide(0, x, 20);
 }
 
 // A row of a menu rises from below the screen to (its x, y).
 void MenuRow(int row, int width, int height, int cellX, int cellY, int x, int y) {
-  const TitleWordsRecord& t = T();
+  const TitleWordsRecord& t = TitleWords;
   const int startX = CentreX(width);
   DrawState.CurrentLayer = t.MenuFirstLayer + row;
   DrawState.CurrentRect = {startX, ScreenSize.ScreenHeight, width, height};
@@ -98,23 +97,23 @@ void MenuRow(int row, int width, int height, int cellX, int cellY, int x, int y)
 
 void BuildSceneGallery() {
   Header(600, 20);
-  DrawState.SheetIndex = T().MenuSheet;
+  DrawState.SheetIndex = TitleWords.MenuSheet;
   D00_LoadPicture(2, kTitlePictureKind, 21);
   for (int i = 0; i <= 5; ++i) {
     const SceneEntry& e = kSceneEntries[i];
     MenuRow(i, 400, e.height, e.cellX, e.cellY, ScreenSize.ScreenHalfWidth - 425 + 450 * (i % 2), kSceneRowY[i / 2]);
   }
-  BackButton(T().MenuFirstLayer + 6, 7);
-  T().MenuLastItem = 6;
+  BackButton(TitleWords.MenuFirstLayer + 6, 7);
+  TitleWords.MenuLastItem = 6;
 }
 
 void BuildExtrasMenu() {
   Header(350, 45);
-  DrawState.SheetIndex = T().MenuSheet;
+  DrawState.SheetIndex = TitleWords.MenuSheet;
   D00_LoadPicture(2, kTitlePictureKind, 44);
   for (int i = 0; i <= 2; ++i) MenuRow(i, 600, 100, 0, 100 * i, CentreX(600), 160 + 140 * i);
-  BackButton(T().MenuFirstLayer + 3, 4);
-  T().MenuLastItem = 3;
+  BackButton(TitleWords.MenuFirstLayer + 3, 4);
+  TitleWords.MenuLastItem = 3;
 }
 
 // A click on a row of the scene gallery or the extras menu: the clicked row is the
@@ -122,7 +121,7 @@ void BuildExtrasMenu() {
 // the other rows leave while its frame blinks. Returns the row, or -1 when the
 // click was on no row.
 int RowsLeave(int buttonMode) {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const int row = InputEvent.InputSourceIndex - t.MenuFirstLayer;
   if (SceneCursor.ButtonMode != buttonMode || InputEvent.InputSourceKind != 50 || row < 0 || row > t.MenuLastItem) {
     return -1;
@@ -156,8 +155,8 @@ int RowsLeave(int buttonMode) {
 void SceneGalleryClick() {
   const int row = RowsLeave(kSceneGalleryButtons);
   if (row < 0) return;
-  if (row == T().MenuLastItem) {
-    BackTail(T().MenuFirstLayer + row);
+  if (row == TitleWords.MenuLastItem) {
+    BackTail(TitleWords.MenuFirstLayer + row);
     return;
   }
   Effect(kWhiteThenBlack);
@@ -168,8 +167,8 @@ void SceneGalleryClick() {
 void ExtrasClick() {
   const int row = RowsLeave(kExtrasButtons);
   if (row < 0) return;
-  const int layer = T().MenuFirstLayer + row;
-  if (row == T().MenuLastItem) {
+  const int layer = TitleWords.MenuFirstLayer + row;
+  if (row == TitleWords.MenuLastItem) {
     BackTail(layer);
     return;
   }
@@ -204,7 +203,7 @@ void FullScreenSlide(int layer, int number) {
   const int h = ScreenSize.ScreenHeight;
   PictureLayer(layer, 0, h, w, h, kSlideKind, number);
   DrawState.CurrentRect = {0, h, w, h};
-  StoreSlide(layer - T().PanelLayer, 0, 0);
+  StoreSlide(layer - TitleWords.PanelLayer, 0, 0);
 }
 
 void SlideAway(int layer, int slot) {
@@ -214,7 +213,7 @@ void SlideAway(int layer, int slot) {
 }
 
 void BuildStageGallery() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   PictureLayer(t.SourceLayer, ScreenSize.ScreenWidth, 0, 0, 0, kStageGalleryKind, 2);
   DrawState.SheetIndex = t.MenuSheet;
   D00_LoadPicture(2, kStageGalleryKind, 2);
@@ -241,7 +240,7 @@ void BuildStageGallery() {
 }
 
 void StageGalleryClick() {
-  const TitleWordsRecord& t = T();
+  const TitleWordsRecord& t = TitleWords;
   if (InputEvent.InputSourceKind != 50) return;
   if (InputEvent.InputSourceIndex == t.MenuFirstLayer) {
     PanelAwayAndBack();
@@ -270,7 +269,7 @@ void SceneGalleryStep() {
     case -1: MenuLive(kSceneGalleryButtons, true); break;
     case 0: SceneGalleryClick(); break;
     case 10: {
-      const int row = T().HoverItem >= 0 && T().HoverItem <= 5 ? T().HoverItem : 0;
+      const int row = TitleWords.HoverItem >= 0 && TitleWords.HoverItem <= 5 ? TitleWords.HoverItem : 0;
       Sound(22);
       StripWipe(kSceneEntries[row].kind);
       ModeState.PlayMode = 1;
@@ -295,7 +294,7 @@ void ExtrasMenuStep() {
 }
 
 void SlideshowStep() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   switch (SceneCursor.SceneStep) {
     case 0:
       t.SlideIndex = 0;
@@ -364,7 +363,7 @@ void StageGalleryStep() {
 }
 
 void RowMenuHover() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const int i = InputEvent.InputSourceIndex - t.MenuFirstLayer;
   if (InputEvent.InputSourceKind == 50 && i >= 0 && i <= t.MenuLastItem) {
     if (i == t.HoverItem) return;
@@ -385,7 +384,7 @@ void StageGalleryHover() {
   HoverCell cells[30];
   size_t n = 0;
   for (int g = 0; g <= 5; ++g) {
-    for (int k = 0; k <= T().ThumbGroupSize[g] && k <= kThumbGroupSize[g]; ++k) {
+    for (int k = 0; k <= TitleWords.ThumbGroupSize[g] && k <= kThumbGroupSize[g]; ++k) {
       const Thumb& th = kThumbRows[g].items[k];
       int x = 0;
       int y = 0;

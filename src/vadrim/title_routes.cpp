@@ -35,7 +35,6 @@ struct RouteRow {
 };
 constexpr RouteRow kRoutes[] = {{10, 22, 85, 274, 24}, {20, 24, 220, 312, 158}, {30, 23, 355, 407, 293}};
 
-TitleWordsRecord& T() { return TitleWords; }
 
 // A board-select cell: its panel place, size, code, row of the cell picture and state.
 struct BoardCell {
@@ -82,7 +81,7 @@ void Copy(int source, int target, int sx, int sy, int w, int h, int dx, int dy) 
 }
 
 void BuildBoardSelect() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const VadrimProgressRecord& p = VadrimProgress;
   const int w = ScreenSize.ScreenWidth;
   PictureLayer(t.SourceLayer, w, 0, 0, 0, kBoardKind, 1);
@@ -92,7 +91,7 @@ void BuildBoardSelect() {
   // The main-menu button that was clicked left its index here, which is also the
   // code of route 0's first board: that board could not light until the pointer
   // had left it. The screen starts with nothing lit.
-  T().HoverItem = -1;
+  TitleWords.HoverItem = -1;
   const int panelX = CentreX(800);
   PictureLayer(t.PanelLayer, panelX, ScreenSize.ScreenHeight, 800, 600, kBoardKind, 11);
   BoardCell cells[30];
@@ -113,7 +112,7 @@ void BuildBoardSelect() {
 }
 
 void BoardClick() {
-  const TitleWordsRecord& t = T();
+  const TitleWordsRecord& t = TitleWords;
   const int layer = InputEvent.InputSourceIndex;
   if (InputEvent.InputSourceKind != 50) return;
   if (layer == t.MenuFirstLayer) {
@@ -148,7 +147,7 @@ void HideRoute(int item) {
 }  // namespace
 
 void RouteSelectStep() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   D00_InitVars();
   for (int i = 0; i <= 2; ++i) t.BtnEnabled[i] = 1;
   t.HoverItem = -1;
@@ -160,7 +159,7 @@ void RouteSelectStep() {
 }
 
 void RouteSelectLiveStep() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   switch (SceneCursor.SceneStep) {
     case -1:
       for (int i = 0; i <= 2; ++i) {
@@ -207,7 +206,7 @@ void RouteSelectLiveStep() {
 }
 
 void RouteHover() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const int i = InputEvent.InputSourceIndex - t.BtnFirst;
   if (InputEvent.InputSourceKind == 50 && i >= 0 && i <= t.BtnLast && i <= 2) {
     if (i == t.HoverItem) return;
@@ -272,7 +271,7 @@ void BoardHover() {
 
 void RouteClearStep() {
   if (SceneCursor.SceneStep != 0) return;
-  const TitleWordsRecord& t = T();
+  const TitleWordsRecord& t = TitleWords;
   const VadrimProgressRecord& p = VadrimProgress;
   const int route = p.GameStage;
   D00_InitVars();

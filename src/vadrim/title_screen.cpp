@@ -157,7 +157,6 @@ constexpr int kButtonWidth = 173;
 constexpr int kButtonHeight = 58;
 constexpr int kMenuSheet0 = 0;
 
-TitleWordsRecord& T() { return TitleWords; }
 
 void TitlePicture() { D00_LoadPicture(0, kTitlePictureKind, kTitlePicture); }
 
@@ -179,9 +178,9 @@ void OpeningStep() {
       TitlePicture();
       HideLayerRange(0, 16);
       AnimationRun.WaitKind = 0;
-      for (int& enabled : T().BtnEnabled) enabled = 1;
-      T().HoverItem = -1;
-      T().BtnLast = 4;
+      for (int& enabled : TitleWords.BtnEnabled) enabled = 1;
+      TitleWords.HoverItem = -1;
+      TitleWords.BtnLast = 4;
       SceneCursor.ButtonMode = kMainMenuButtons;
       GoTo(kMainMenuState, -1);
       Wait(kMenuIn, 0);
@@ -192,7 +191,7 @@ void OpeningStep() {
 
 // The message that the extras open once every route is cleared falls through the screen.
 void LockedExtrasMessage() {
-  DrawState.CurrentLayer = T().PanelLayer;
+  DrawState.CurrentLayer = TitleWords.PanelLayer;
   DrawState.CurrentRect = {CentreX(700), -200, 700, 200};
   PrepareLayer(10);
   D00_LoadPicture(1, kTitlePictureKind, 30);
@@ -206,10 +205,10 @@ void LockedExtrasMessage() {
 }
 
 void MainMenuClick() {
-  const int i = InputEvent.InputSourceIndex - T().BtnFirst;
-  if (i < 0 || i > T().BtnLast || i > 4 || T().BtnEnabled[i] != 1) return;
+  const int i = InputEvent.InputSourceIndex - TitleWords.BtnFirst;
+  if (i < 0 || i > TitleWords.BtnLast || i > 4 || TitleWords.BtnEnabled[i] != 1) return;
   SceneCursor.ButtonMode = 0;
-  T().PickedItem = i;
+  TitleWords.PickedItem = i;
   EffectParams.EffectVariant = i == 0 ? 0 : 1;
   Effect(kMenuOut);
   const VadrimProgressRecord& p = VadrimProgress;
@@ -235,8 +234,8 @@ void MainMenuClick() {
 void MainMenuStep() {
   switch (SceneCursor.SceneStep) {
     case -1:
-      LayerToBack(T().RaiseLayer);
-      LayerToFront(T().RaiseLayer);
+      LayerToBack(TitleWords.RaiseLayer);
+      LayerToFront(TitleWords.RaiseLayer);
       SceneCursor.SceneStep = 0;
       break;
     case 0: MainMenuClick(); break;
@@ -289,12 +288,12 @@ void ReturnStep(int state) {
 
 void PlainCell(int item) {
   if (item < 0 || item > 4) return;
-  DrawState.CurrentLayer = T().BtnFirst + item;
+  DrawState.CurrentLayer = TitleWords.BtnFirst + item;
   ClipCellToLayer(kMenuSheet0, 0, kButtonHeight * item, kButtonWidth, kButtonHeight);
 }
 
 void MainMenuHover() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const int i = InputEvent.InputSourceIndex - t.BtnFirst;
   if (InputEvent.InputSourceKind == 50 && i >= 0 && i <= t.BtnLast && i <= 4) {
     if (i == t.HoverItem) return;
@@ -374,10 +373,10 @@ void D00_FrameBox(int style) {
   }
   GetLayerRect(50, InputEvent.InputSourceIndex);
   const Rect r = DrawState.CurrentRect;
-  DrawState.CurrentLayer = T().FrameLayer;
+  DrawState.CurrentLayer = TitleWords.FrameLayer;
   DrawState.CurrentRect = {r.X - border, r.Y - border, r.Width + 2 * border, r.Height + 2 * border};
   PrepareLayer(10);
-  const int frame = T().FrameLayer;
+  const int frame = TitleWords.FrameLayer;
   LayerInfo(frame).BackColor = back;
   ClearLayerImage(frame);
   tq::Surface& image = LayerImage(frame);

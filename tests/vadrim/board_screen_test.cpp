@@ -268,7 +268,7 @@ TEST_F(BoardScreenTest, KeysChooseOnlyThroughTheAdvanceAndDigitKeys) {
 TEST_F(BoardScreenTest, HoverFramesAMenuButtonWithOneTick) {
   Ready(1);
   D50_DrawPanel(50, 0);
-  BoardPlace(BoardLayers.MenuButtonFirstBox, 800, 610);
+  MoveLayerKeepingSize(BoardLayers.MenuButtonFirstBox, 800, 610);
   SceneCursor.ButtonMode = kButtonsMenu;
   TurnFlow.HoverIndex = -1;
   const size_t ticks = h_->TraceOf("STPlay").size();

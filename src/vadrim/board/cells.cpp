@@ -33,10 +33,6 @@ constexpr int kBadgeWidth = 133;
 constexpr int kBadgeHeight = 40;
 constexpr int kCounterCap = 99;
 
-PieceCountersRecord& C() { return PieceCounters; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-int Banner() { return BoardLayers.BannerLayer; }
 
 void Sound(int number) { BoardSound(number, 1); }
 
@@ -44,16 +40,16 @@ void Sound(int number) { BoardSound(number, 1); }
 constexpr EffectEnd kReturn = EffectEnd::kReturn;
 
 void Hop(int amplitude) {
-  GetLayerRect(50, Banner());
-  DrawState.CurrentLayer = Banner();
+  GetLayerRect(50, BoardLayers.BannerLayer);
+  DrawState.CurrentLayer = BoardLayers.BannerLayer;
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 18;
   RunEffect(910, kReturn);
 }
 
 void Shake(int amplitude) {
-  GetLayerRect(50, Banner());
-  DrawState.CurrentLayer = Banner();
+  GetLayerRect(50, BoardLayers.BannerLayer);
+  DrawState.CurrentLayer = BoardLayers.BannerLayer;
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 20;
   RunEffect(911, kReturn);
@@ -61,7 +57,7 @@ void Shake(int amplitude) {
 
 // The layer from (x0, y0) to (x1, y1) with effect 800.
 void Slide(int layer, int x0, int y0, int x1, int y1, int frames) {
-  BoardPlace(layer, x0, y0);
+  MoveLayerKeepingSize(layer, x0, y0);
   GetLayerRect(50, layer);
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect.X = x1;
@@ -96,7 +92,7 @@ void TurnCounter(int kind, int& turns) {
 // The two strike banners: the same picture from two sides to the window's centre.
 void StrikeBanners(bool across) {
   Sound(50);
-  const int a = Banner();
+  const int a = BoardLayers.BannerLayer;
   const int cx = MidX(kBannerWidth);
   const int cy = MidY(200);
   for (int i = 0; i < 2; ++i) {
@@ -104,14 +100,14 @@ void StrikeBanners(bool across) {
     D00_LoadPicture(1, 102, TurnFlow.LandedKind);
   }
   if (across) {
-    BoardStore(0, a, W(), cy, cx, cy);
+    BoardStore(0, a, WindowWidth(), cy, cx, cy);
     BoardStore(1, a + 1, -kBannerWidth, cy, cx, cy);
   } else {
     BoardStore(0, a, cx, -200, cx, cy);
-    BoardStore(1, a + 1, cx, H(), cx, cy);
+    BoardStore(1, a + 1, cx, WindowHeight(), cx, cy);
   }
-  BoardPlace(a, MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartY);
-  BoardPlace(a + 1, MotionSlot[1].MotionStartX, MotionSlot[1].MotionStartY);
+  MoveLayerKeepingSize(a, MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartY);
+  MoveLayerKeepingSize(a + 1, MotionSlot[1].MotionStartX, MotionSlot[1].MotionStartY);
   BoardMoveSlots(1, 20, 11, kReturn);
 }
 
@@ -121,7 +117,7 @@ void GoodCell(int kind) {
   const int gain = happy ? s.HappyCellGain : s.GoodCellGain;
   const int spread = happy ? s.HappyCellSpread : s.GoodCellSpread;
   BoardChoice.LuckChange = RandomRange(gain - spread, gain + spread);
-  C().LuckGauge = std::min(C().LuckGauge + BoardChoice.LuckChange, 100);
+  PieceCounters.LuckGauge = std::min(PieceCounters.LuckGauge + BoardChoice.LuckChange, 100);
   Sound(71);
   D50_EffectBanner(kCellGood);
   Hop(happy ? -80 : -60);
@@ -129,7 +125,7 @@ void GoodCell(int kind) {
 }
 
 void BadCell(int kind) {
-  if (C().SealTurns > 0) {
+  if (PieceCounters.SealTurns > 0) {
     TurnFlow.LandedKind = 0;
     return;
   }
@@ -138,7 +134,7 @@ void BadCell(int kind) {
   const int loss = mad ? s.MadCellLoss : s.BadCellLoss;
   const int spread = mad ? s.MadCellSpread : s.BadCellSpread;
   BoardChoice.LuckChange = -RandomRange(loss - spread, loss + spread);
-  C().LuckGauge = std::max(C().LuckGauge + BoardChoice.LuckChange, 0);
+  PieceCounters.LuckGauge = std::max(PieceCounters.LuckGauge + BoardChoice.LuckChange, 0);
   Sound(72);
   D50_EffectBanner(kCellBad);
   Shake(mad ? 20 : 10);
@@ -150,15 +146,15 @@ void SealCell() {
   D50_EffectBanner(kCellSeal);
   Hop(50);
   BoardChoice.SealJustSet = -1;
-  const bool lasting = C().SealTurns > 0;
-  C().SealTurns = 2;
+  const bool lasting = PieceCounters.SealTurns > 0;
+  PieceCounters.SealTurns = 2;
   if (lasting) {
     D50_CounterBadge(1, kCellSeal);
     return;
   }
   D50_CounterBadge(0, kCellSeal);
   const int layer = DrawState.CurrentLayer;
-  Slide(layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), H() - 43, 20);
+  Slide(layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), WindowHeight() - 43, 20);
   D50_HighlightCells(0);
 }
 
@@ -184,7 +180,7 @@ bool Replaceable(int mode, int kind) {
 }  // namespace
 
 void D50_EffectBanner(int kind) {
-  const int layer = Banner();
+  const int layer = BoardLayers.BannerLayer;
   BoardPrepare(layer, MidX(kBannerWidth), MidY(kBannerHeight), kBannerWidth, kBannerHeight);
   D00_LoadPicture(1, 84, kind / 10);
   DrawState.CurrentLayer = layer;
@@ -224,9 +220,9 @@ void D50_CounterBadge(int mode, int kind) {
   int x = LayerLeft(layer);
   int y = LayerTop(layer);
   if (mode == 0) {
-    const int half = W() / 2;
+    const int half = WindowWidth() / 2;
     x = row == 1 ? half + 167 : half - 300;
-    y = row == 2 ? H() : -kBadgeHeight;
+    y = row == 2 ? WindowHeight() : -kBadgeHeight;
   } else if (mode != 1) {
     return;
   }
@@ -234,7 +230,8 @@ void D50_CounterBadge(int mode, int kind) {
   BoardPrepare(layer, x, y, kBadgeWidth, kBadgeHeight);
   ShowLayer(layer, shown);
   ClipCellToLayer(kBadgeSheet, 0, kBadgeHeight * row, kBadgeWidth, kBadgeHeight);
-  const int turns = row == 0 ? C().StopTurns : (row == 1 ? C().PowerTurns : C().SealTurns);
+  const PieceCountersRecord& counters = PieceCounters;
+  const int turns = row == 0 ? counters.StopTurns : (row == 1 ? counters.PowerTurns : counters.SealTurns);
   TextStyleRecord& t = TextStyle;
   t.CurrentText = std::to_string(turns);
   t.TextFontSize = 30;
@@ -272,50 +269,50 @@ void D50_CellEffect() {
       D50_ItemWindow();
       return;
     case kCellReverse:
-      C().TravelDir = -C().TravelDir;
+      PieceCounters.TravelDir = -PieceCounters.TravelDir;
       Sound(75);
       D50_EffectBanner(kCellReverse);
-      GetLayerRect(50, Banner());
+      GetLayerRect(50, BoardLayers.BannerLayer);
       Wait(1055, 0);
       return;
     case kCellAgain: {
       D50_EffectBanner(kCellAgain);
       Sound(76);
-      const int x = LayerLeft(Banner());
-      const int y = LayerTop(Banner());
-      Slide(Banner(), x, y - 50, x, y, 10);
+      const int x = LayerLeft(BoardLayers.BannerLayer);
+      const int y = LayerTop(BoardLayers.BannerLayer);
+      Slide(BoardLayers.BannerLayer, x, y - 50, x, y, 10);
       return;
     }
     case kCellWarp: {
-      const int old = C().PiecePos;
+      const int old = PieceCounters.PiecePos;
       // A path of one cell has nowhere else to go.
-      for (int tries = 0; tries < 1000 && C().PiecePos == old && BoardState.PathLast > 0; ++tries) {
-        C().PiecePos = RandomRange(0, BoardState.PathLast);
+      for (int tries = 0; tries < 1000 && PieceCounters.PiecePos == old && BoardState.PathLast > 0; ++tries) {
+        PieceCounters.PiecePos = RandomRange(0, BoardState.PathLast);
       }
       D50_EffectBanner(kCellWarp);
       Sound(77);
-      const int x = LayerLeft(Banner());
-      Slide(Banner(), x, -kBannerHeight, x, LayerTop(Banner()), 15);
+      const int x = LayerLeft(BoardLayers.BannerLayer);
+      Slide(BoardLayers.BannerLayer, x, -kBannerHeight, x, LayerTop(BoardLayers.BannerLayer), 15);
       return;
     }
     case kCellStop: {
       Sound(78);
       D50_EffectBanner(kCellStop);
-      const int x = LayerLeft(Banner());
-      const int y = LayerTop(Banner());
-      Slide(Banner(), x, y + 100, x, y, 10);
-      TurnCounter(kCellStop, C().StopTurns);
+      const int x = LayerLeft(BoardLayers.BannerLayer);
+      const int y = LayerTop(BoardLayers.BannerLayer);
+      Slide(BoardLayers.BannerLayer, x, y + 100, x, y, 10);
+      TurnCounter(kCellStop, PieceCounters.StopTurns);
       return;
     }
     case kCellPower:
       Sound(79);
       D50_EffectBanner(kCellPower);
       Hop(-60);
-      TurnCounter(kCellPower, C().PowerTurns);
+      TurnCounter(kCellPower, PieceCounters.PowerTurns);
       return;
     case kCellSeal: SealCell(); return;
-    case kCellThrows: CounterCell(kCellThrows, C().RollsLeft, 6, 25); return;
-    case kCellAttacks: CounterCell(kCellAttacks, C().AttacksLeft, 3, 30); return;
+    case kCellThrows: CounterCell(kCellThrows, PieceCounters.RollsLeft, 6, 25); return;
+    case kCellAttacks: CounterCell(kCellAttacks, PieceCounters.AttacksLeft, 3, 30); return;
     default: break;
   }
   if (InRange(kind, 130, 139)) {
@@ -326,10 +323,10 @@ void D50_CellEffect() {
     StrikeBanners(false);
   } else if (InRange(kind, 150, 159)) {
     Sound(94);
-    const int layer = Banner();
-    BoardPrepare(layer, MidX(kBannerWidth), H(), kBannerWidth, kBannerHeight);
+    const int layer = BoardLayers.BannerLayer;
+    BoardPrepare(layer, MidX(kBannerWidth), WindowHeight(), kBannerWidth, kBannerHeight);
     D00_LoadPicture(1, 102, kind);
-    Slide(layer, MidX(kBannerWidth), H(), MidX(kBannerWidth), MidY(kBannerHeight), 20);
+    Slide(layer, MidX(kBannerWidth), WindowHeight(), MidX(kBannerWidth), MidY(kBannerHeight), 20);
     D50_RerollCell(std::min(kind - 150, 2) * 10);
   } else {
     // The kinds no board, item or re-roll gives act as a plain cell.
@@ -373,7 +370,7 @@ void D50_HighlightCells(int mode) {
     BoardPrepare(tile, x, y - 50, cellSize, cellSize);
     BitBltCopy(BoardLayers.TileLayer, tile, {sx, sy, cellSize, cellSize, 0, 0});
     LayerToFront(BoardLayers.PieceLayer);
-    LayerToFront(Banner());
+    LayerToFront(BoardLayers.BannerLayer);
     Slide(tile, x, y - 50, x, y, 5);
     ShowLayer(tile, false);
     BitBltCopy(BoardLayers.TileLayer, BoardLayers.BoardLayer,

@@ -31,74 +31,72 @@ enum : int {
 constexpr int kRestoredDelay = 100;
 constexpr int kDefaultMotionKind = 11;
 
-EffectParamsRecord& P() { return EffectParams; }
-AnimationRunRecord& Run() { return AnimationRun; }
 
 void SoundCue() {
-  const EffectSoundCueRecord& cue = P().EffectSoundCue;
-  if (cue.EffectSound > 0 && Run().AnimationFrame == cue.EffectSoundFrame) BoardSound(cue.EffectSound);
+  const EffectSoundCueRecord& cue = EffectParams.EffectSoundCue;
+  if (cue.EffectSound > 0 && AnimationRun.AnimationFrame == cue.EffectSoundFrame) BoardSound(cue.EffectSound);
 }
 
 void AfterMove() {
-  P().EffectMotionKind = kDefaultMotionKind;
-  P().EffectResumesStep = -1;
-  P().EffectSoundCue.EffectSound = 0;
+  EffectParams.EffectMotionKind = kDefaultMotionKind;
+  EffectParams.EffectResumesStep = -1;
+  EffectParams.EffectSoundCue.EffectSound = 0;
 }
 
 void Pause() {
-  SetFrameLength(-1, P().EffectFrameDelay);
+  SetFrameLength(-1, EffectParams.EffectFrameDelay);
   if (!CountFramePast(1)) return;
   EndCommonEffect();
-  P().EffectFrameDelay = kRestoredDelay;
-  P().EffectResumesStep = -1;
+  EffectParams.EffectFrameDelay = kRestoredDelay;
+  EffectParams.EffectResumesStep = -1;
 }
 
 void MoveOne() {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     D50_StoreSprite(0);
-    Run().AnimationLength = P().EffectFrames;
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
   }
   SoundCue();
-  MotionSlotStep(0, P().EffectMotionKind);
-  if (!CountFramePast(Run().AnimationLength)) return;
+  MotionSlotStep(0, EffectParams.EffectMotionKind);
+  if (!CountFramePast(AnimationRun.AnimationLength)) return;
   EndCommonEffect();
   AfterMove();
 }
 
 void MoveTogether() {
-  Run().AnimationLength = P().EffectFrames;
+  AnimationRun.AnimationLength = EffectParams.EffectFrames;
   SoundCue();
-  const int last = std::clamp(P().EffectLastSlot, 0, kMotionSlotCount - 1);
-  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, P().EffectMotionKind);
-  if (!CountFramePast(Run().AnimationLength)) return;
+  const int last = std::clamp(EffectParams.EffectLastSlot, 0, kMotionSlotCount - 1);
+  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, EffectParams.EffectMotionKind);
+  if (!CountFramePast(AnimationRun.AnimationLength)) return;
   EndCommonEffect();
-  P().EffectLastSlot = 0;
+  EffectParams.EffectLastSlot = 0;
   AfterMove();
 }
 
 void MoveHold() {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     D50_StoreSprite(0);
-    Run().AnimationLength = P().EffectFrames;
-    MotionSlot[0].MotionPause = P().EffectFrames;
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
+    MotionSlot[0].MotionPause = EffectParams.EffectFrames;
   }
-  MotionSlotStep(0, P().EffectMotionKind);
-  if (!CountFramePast(Run().AnimationLength)) return;
+  MotionSlotStep(0, EffectParams.EffectMotionKind);
+  if (!CountFramePast(AnimationRun.AnimationLength)) return;
   // Negative repeats would never end the loop: they count as none.
-  if (std::max(P().EffectRepeats, 0) >= Run().AnimationSubStep) EndCommonEffect();
-  ++Run().AnimationSubStep;
-  P().EffectMotionKind = kDefaultMotionKind;
-  P().EffectResumesStep = -1;
-  Run().AnimationFrame = 0;
+  if (std::max(EffectParams.EffectRepeats, 0) >= AnimationRun.AnimationSubStep) EndCommonEffect();
+  ++AnimationRun.AnimationSubStep;
+  EffectParams.EffectMotionKind = kDefaultMotionKind;
+  EffectParams.EffectResumesStep = -1;
+  AnimationRun.AnimationFrame = 0;
 }
 
 void Blink() {
-  SetFrameLength(-1, P().EffectFrameDelay);
-  ShowLayer(DrawState.CurrentLayer, Run().AnimationFrame % 2 != 0);
-  Run().AnimationLength = P().EffectFrames;
-  if (!CountFramePast(P().EffectFrames)) return;
+  SetFrameLength(-1, EffectParams.EffectFrameDelay);
+  ShowLayer(DrawState.CurrentLayer, AnimationRun.AnimationFrame % 2 != 0);
+  AnimationRun.AnimationLength = EffectParams.EffectFrames;
+  if (!CountFramePast(EffectParams.EffectFrames)) return;
   EndCommonEffect();
-  P().EffectResumesStep = -1;
+  EffectParams.EffectResumesStep = -1;
 }
 
 }  // namespace

@@ -16,23 +16,13 @@
 
 namespace {
 
-BoardLayersRecord& L() { return BoardLayers; }
-AnimationRunRecord& Run() { return AnimationRun; }
-int& F() { return AnimationRun.AnimationFrame; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-int HalfH() { return ScreenSize.ScreenHalfHeight; }
 
-bool CountTo(int n) { return BoardCountTo(n); }
-void NextStep() { NextAnimationStep(); }
-void NextStepAfter(int ms) { NextAnimationStep(ms); }
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
-void Curve(int slot, int curve) { MotionSlotStep(slot, curve); }
 void Curves(int first, int last, int curve) {
-  for (int slot = first; slot <= last; ++slot) Curve(slot, curve);
+  for (int slot = first; slot <= last; ++slot) MotionSlotStep(slot, curve);
 }
-bool ShownByFours() { return (F() / 4) % 2 == 1; }
+bool ShownByFours() { return (AnimationRun.AnimationFrame / 4) % 2 == 1; }
 
 // Slot := layer from where it stands to (x, y).
 void FromHere(int slot, int layer, int x, int y) {
@@ -46,219 +36,219 @@ void White(int layer, Rect r) {
   ClearLayerImage(layer);
 }
 
-int Creature(int slot) { return L().CreatureFirstLayer - 1 + slot; }
 
 // ---- The piece and the die ----
 
 void PieceEnters() {
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     BoardSound(56);
-    if (Run().AnimationSubStep == 0) {
+    if (AnimationRun.AnimationSubStep == 0) {
       D50_DrawPanel(15, 0);
       D50_CellPos(0, PieceCounters.PiecePos);
       const Rect r = DrawState.CurrentRect;
-      BoardPlace(L().PieceLayer, r.X, r.Y);
-      BoardStore(0, L().PieceLayer, r.X, r.Y, r.X, r.Y - 50);
+      MoveLayerKeepingSize(BoardLayers.PieceLayer, r.X, r.Y);
+      BoardStore(0, BoardLayers.PieceLayer, r.X, r.Y, r.X, r.Y - 50);
       MotionSlot[0].MotionPause = 20;
     }
-    Run().AnimationLength = 20;
+    AnimationRun.AnimationLength = 20;
   }
-  Curve(0, 13);
-  if (!CountTo(20)) return;
-  F() = 0;
-  if (++Run().AnimationSubStep >= 2) HandBack();
+  MotionSlotStep(0, 13);
+  if (!BoardCountTo(20)) return;
+  AnimationRun.AnimationFrame = 0;
+  if (++AnimationRun.AnimationSubStep >= 2) HandBack();
 }
 
 void PieceStep() {
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     BoardSound(62, 1);
     D50_CellPos(1, PieceCounters.PiecePos);
-    FromHere(0, L().PieceLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y);
-    Run().AnimationLength = 20;
+    FromHere(0, BoardLayers.PieceLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y);
+    AnimationRun.AnimationLength = 20;
   }
-  Curve(0, 11);
-  if (CountTo(20)) HandBack();
+  MotionSlotStep(0, 11);
+  if (BoardCountTo(20)) HandBack();
 }
 
 void DieRoll() {
   SetFrameLength(-1, 10);
-  if (Run().AnimationStep == 0) {
-    if (F() % 10 == 0 && F() < 50) BoardSound(60, F() / 10);
+  if (AnimationRun.AnimationStep == 0) {
+    const int frame = AnimationRun.AnimationFrame;
+    if (frame % 10 == 0 && frame < 50) BoardSound(60, frame / 10);
     TurnFlow.DieValue = RandomRange(1, 6);
     D50_DrawPanel(20, TurnFlow.DieValue);
-    if (!CountTo(50)) return;
+    if (!BoardCountTo(50)) return;
     TurnFlow.StepsLeft = TurnFlow.DieValue;  // the face drawn last
-    NextStep();
+    NextAnimationStep();
     return;
   }
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     BoardSound(61);
-    const int die = L().DieLayer;
+    const int die = BoardLayers.DieLayer;
     FromHere(0, die, LayerLeft(die), LayerTop(die) - 50);
-    Run().AnimationLength = 20;
+    AnimationRun.AnimationLength = 20;
     MotionSlot[0].MotionPause = 20;
   }
-  Curve(0, 13);
-  if (CountTo(20)) HandBack();
+  MotionSlotStep(0, 13);
+  if (BoardCountTo(20)) HandBack();
 }
 
 // ---- Item buttons ----
 
 void OldestItemHops() {
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     BoardSound(66);
-    const int button = L().TurnButtonFirstBox;
+    const int button = BoardLayers.TurnButtonFirstBox;
     FromHere(0, button, LayerLeft(button) - 50, LayerTop(button) - 50);
-    Run().AnimationLength = 10;
+    AnimationRun.AnimationLength = 10;
     MotionSlot[0].MotionPause = 20;
   }
-  Curve(0, 13);
-  if (!CountTo(Run().AnimationLength)) return;
-  F() = 0;
-  if (++Run().AnimationSubStep >= 2) HandBack();
+  MotionSlotStep(0, 13);
+  if (!BoardCountTo(AnimationRun.AnimationLength)) return;
+  AnimationRun.AnimationFrame = 0;
+  if (++AnimationRun.AnimationSubStep >= 2) HandBack();
 }
 
 void ItemChosen() {
-  if (Run().AnimationStep == 0) {
+  if (AnimationRun.AnimationStep == 0) {
     SetFrameLength(-1, 40);
-    if (F() == 0) BoardSound(102);
-    ShowLayer(L().HighlightLayer, F() % 2 == 1);
-    if (CountTo(10)) NextStep();
+    if (AnimationRun.AnimationFrame == 0) BoardSound(102);
+    ShowLayer(BoardLayers.HighlightLayer, AnimationRun.AnimationFrame % 2 == 1);
+    if (BoardCountTo(10)) NextAnimationStep();
     return;
   }
   SetFrameLength(0, 0);
-  const int button = L().TurnButtonFirstBox + BoardChoice.ItemSlot;
-  if (F() == 0) {
+  const int button = BoardLayers.TurnButtonFirstBox + BoardChoice.ItemSlot;
+  if (AnimationRun.AnimationFrame == 0) {
     BoardSound(60, 1);
     FromHere(0, button, CentreX(LayerWidth(button)), CentreY(LayerHeight(button)));
     LayerToFront(button);
-    Run().AnimationLength = 20;
+    AnimationRun.AnimationLength = 20;
   }
-  Curve(0, 11);
-  if (CountTo(20)) HandBack();
+  MotionSlotStep(0, 11);
+  if (BoardCountTo(20)) HandBack();
 }
 
 // ---- Choices ----
 
 void AttackChosen() {
-  if (Run().AnimationStep == 1) {
+  if (AnimationRun.AnimationStep == 1) {
     HandBack();
     return;
   }
   const int last = BoardScreen.ChoiceButtonLast;
   const int chosen = TurnFlow.HoverIndex;
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     for (int i = 0; i <= last; ++i) {
-      const int button = L().ChoiceButtonFirstBox + i;
-      const int frame = L().HighlightLayer + 1 + i;
+      const int button = BoardLayers.ChoiceButtonFirstBox + i;
+      const int frame = BoardLayers.HighlightLayer + 1 + i;
       FromHere(2 * i, button, LayerLeft(button) + 140, LayerTop(button));
       FromHere(2 * i + 1, frame, LayerLeft(frame) + 140, LayerTop(frame));
     }
   }
-  if (F() <= 5) {
-    Run().AnimationLength = 5;
+  if (AnimationRun.AnimationFrame <= 5) {
+    AnimationRun.AnimationLength = 5;
     for (int i = 0; i <= last; ++i) {
       if (i == chosen) continue;
-      Curve(2 * i, 10);
-      Curve(2 * i + 1, 10);
+      MotionSlotStep(2 * i, 10);
+      MotionSlotStep(2 * i + 1, 10);
     }
   }
   const auto& c = BoardScreen.FrameColours;
   const bool normal = ShownByFours();
-  BoardFramePaint(L().HighlightLayer + 1 + chosen, normal ? c[2] : c[0], normal ? c[3] : c[1]);
-  if (!CountTo(40)) return;
-  ShowLayer(L().ChoiceButtonFirstBox + chosen, false);
-  ShowLayer(L().HighlightLayer + 1 + chosen, false);
-  NextStepAfter(100);
+  BoardFramePaint(BoardLayers.HighlightLayer + 1 + chosen, normal ? c[2] : c[0], normal ? c[3] : c[1]);
+  if (!BoardCountTo(40)) return;
+  ShowLayer(BoardLayers.ChoiceButtonFirstBox + chosen, false);
+  ShowLayer(BoardLayers.HighlightLayer + 1 + chosen, false);
+  NextAnimationStep(100);
 }
 
 void ArrowChosen() {
-  if (Run().AnimationStep == 1) {
+  if (AnimationRun.AnimationStep == 1) {
     HandBack();
     return;
   }
-  const int banner = L().BannerLayer;
+  const int banner = BoardLayers.BannerLayer;
   const int last = BoardScreen.LineArrowLast;
   const int chosen = TurnFlow.HoverIndex;
-  if (F() == 0) {
-    FromHere(0, banner, LayerLeft(banner), H());
+  if (AnimationRun.AnimationFrame == 0) {
+    FromHere(0, banner, LayerLeft(banner), WindowHeight());
     for (int i = 0; i <= last; ++i) {
-      const int arrow = L().BackdropLayer + i;
+      const int arrow = BoardLayers.BackdropLayer + i;
       if (D50_InRange(i) == 0) FromHere(i + 1, arrow, LayerLeft(arrow), LayerTop(arrow) - 30);
       else FromHere(i + 1, arrow, LayerLeft(arrow) - 30, LayerTop(arrow));
     }
   }
-  if (F() <= 5) {
-    Run().AnimationLength = 5;
+  if (AnimationRun.AnimationFrame <= 5) {
+    AnimationRun.AnimationLength = 5;
     for (int i = -1; i <= last; ++i) {
       if (i == chosen) continue;
-      Curve(i + 1, 10);
-      if (F() == 5) ShowLayer(MotionSlot[static_cast<size_t>(i + 1)].MotionLayer, false);
+      MotionSlotStep(i + 1, 10);
+      if (AnimationRun.AnimationFrame == 5) ShowLayer(MotionSlot[static_cast<size_t>(i + 1)].MotionLayer, false);
     }
   }
   const bool lit = ShownByFours();
-  ShowLayer(L().HighlightLayer, lit);
-  const int arrow = L().BackdropLayer + chosen;
+  ShowLayer(BoardLayers.HighlightLayer, lit);
+  const int arrow = BoardLayers.BackdropLayer + chosen;
   DrawState.CurrentLayer = arrow;
   ClipCellToLayer(5, (BoardChoice.StrikeDir - 1) * 50, lit ? 50 : 0, 50, 50);
-  if (!CountTo(40)) return;
+  if (!BoardCountTo(40)) return;
   ShowLayer(arrow, false);
-  ShowLayer(L().HighlightLayer, false);
-  NextStepAfter(100);
+  ShowLayer(BoardLayers.HighlightLayer, false);
+  NextAnimationStep(100);
 }
 
 void TargetChosen() {
-  if (Run().AnimationStep == 1) {
+  if (AnimationRun.AnimationStep == 1) {
     HandBack();
     return;
   }
-  const int banner = L().BannerLayer;
-  if (F() == 0) FromHere(0, banner, LayerLeft(banner), -LayerHeight(banner));
-  if (F() <= 5) {
-    Run().AnimationLength = 5;
-    Curve(0, 10);
-    if (F() == 5) ShowLayer(banner, false);
+  const int banner = BoardLayers.BannerLayer;
+  if (AnimationRun.AnimationFrame == 0) FromHere(0, banner, LayerLeft(banner), -LayerHeight(banner));
+  if (AnimationRun.AnimationFrame <= 5) {
+    AnimationRun.AnimationLength = 5;
+    MotionSlotStep(0, 10);
+    if (AnimationRun.AnimationFrame == 5) ShowLayer(banner, false);
   }
-  ShowLayer(L().HighlightLayer, ShownByFours());
-  if (!CountTo(40)) return;
-  ShowLayer(L().HighlightLayer, false);
-  NextStepAfter(100);
+  ShowLayer(BoardLayers.HighlightLayer, ShownByFours());
+  if (!BoardCountTo(40)) return;
+  ShowLayer(BoardLayers.HighlightLayer, false);
+  NextAnimationStep(100);
 }
 
 void DialogChosen() {
-  if (Run().AnimationStep == 1) {
+  if (AnimationRun.AnimationStep == 1) {
     HandBack();
     return;
   }
-  if (F() == 0) {
-    const int other = L().ConfirmButtonFirstBox + Toggle01(TurnFlow.HoverIndex);
-    FromHere(0, other, LayerLeft(other), H());
+  if (AnimationRun.AnimationFrame == 0) {
+    const int other = BoardLayers.ConfirmButtonFirstBox + Toggle01(TurnFlow.HoverIndex);
+    FromHere(0, other, LayerLeft(other), WindowHeight());
   }
-  if (F() <= 10) {
-    Run().AnimationLength = 10;
-    Curve(0, 10);
+  if (AnimationRun.AnimationFrame <= 10) {
+    AnimationRun.AnimationLength = 10;
+    MotionSlotStep(0, 10);
   }
-  ShowLayer(L().HighlightLayer, ShownByFours());
-  if (CountTo(40)) NextStepAfter(100);
+  ShowLayer(BoardLayers.HighlightLayer, ShownByFours());
+  if (BoardCountTo(40)) NextAnimationStep(100);
 }
 
 void WhiteOut() {
-  const int b = L().BackdropLayer;
-  if (F() == 0) {
-    const int chosen = L().ConfirmButtonFirstBox + TurnFlow.HoverIndex;
+  const int b = BoardLayers.BackdropLayer;
+  if (AnimationRun.AnimationFrame == 0) {
+    const int chosen = BoardLayers.ConfirmButtonFirstBox + TurnFlow.HoverIndex;
     const Rect start{CentreX(4), LayerTop(chosen) + LayerHeight(chosen) / 2, 4, 2};
     White(b, start);
-    SetSizedMotionSlot(0, b, start, {0, 0, W(), H()});
+    SetSizedMotionSlot(0, b, start, {0, 0, WindowWidth(), WindowHeight()});
   }
-  Curve(0, 16);
-  if (CountTo(50)) Return();
+  MotionSlotStep(0, 16);
+  if (BoardCountTo(50)) Return();
 }
 
 void WhiteCloses() {
-  const int b = L().BackdropLayer;
-  if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), LayerWidth(b), 2});
-  Curve(0, 16);
-  if (!CountTo(50)) return;
+  const int b = BoardLayers.BackdropLayer;
+  if (AnimationRun.AnimationFrame == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), LayerWidth(b), 2});
+  MotionSlotStep(0, 16);
+  if (!BoardCountTo(50)) return;
   ShowLayer(b, false);
   Return();
 }
@@ -267,18 +257,20 @@ void WhiteCloses() {
 
 void Warp() {
   SetFrameLength(0, 0);
-  const int b = L().BackdropLayer;
+  const int b = BoardLayers.BackdropLayer;
   const int cell = BoardGeometry.CellSize;
   D50_CellPos(21, PieceCounters.PiecePos);
   const int x = DrawState.TargetRect.X;
   const int y = DrawState.TargetRect.Y;
-  switch (Run().AnimationStep) {
+  switch (AnimationRun.AnimationStep) {
     case 0: {
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         BoardSound(80);
         const int cx = CentreX(5);
         const int cy = CentreY(5);
-        const Rect from[4] = {{0, -5, W(), 5}, {W(), 0, 5, H()}, {0, H(), W(), 5}, {-5, 0, 5, H()}};
+        const int w = WindowWidth();
+        const int h = WindowHeight();
+        const Rect from[4] = {{0, -5, w, 5}, {w, 0, 5, h}, {0, h, w, 5}, {-5, 0, 5, h}};
         const int toX[4] = {0, cx + cell / 2, 0, cx - cell / 2};
         const int toY[4] = {cy - cell / 2, 0, cy + cell / 2, 0};
         for (int i = 0; i < 4; ++i) {
@@ -286,36 +278,36 @@ void Warp() {
           BoardStore(i, b + i, from[i].X, from[i].Y, toX[i], toY[i]);
         }
       }
-      Run().AnimationLength = 40;
+      AnimationRun.AnimationLength = 40;
       Curves(0, 3, 11);
-      if (CountTo(40)) NextStep();
+      if (BoardCountTo(40)) NextAnimationStep();
       break;
     }
     case 1: {
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         BoardSound(81);
         const int toX[4] = {0, x + cell - 5, 0, x};
         const int toY[4] = {y, 0, y + cell - 5, 0};
         for (int i = 0; i < 4; ++i) FromHere(i, b + i, toX[i], toY[i]);
       }
-      Run().AnimationLength = 20;
+      AnimationRun.AnimationLength = 20;
       Curves(0, 3, 11);
-      if (CountTo(20)) NextStep();
+      if (BoardCountTo(20)) NextAnimationStep();
       break;
     }
     case 2: {
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         BoardSound(82);
         D50_CellPos(1, PieceCounters.PiecePos);
-        FromHere(0, L().PieceLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y);
+        FromHere(0, BoardLayers.PieceLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y);
       }
-      Run().AnimationLength = 20;
-      Curve(0, 11);
-      if (CountTo(20)) NextStep();
+      AnimationRun.AnimationLength = 20;
+      MotionSlotStep(0, 11);
+      if (BoardCountTo(20)) NextAnimationStep();
       break;
     }
     case 3: {
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         BoardSound(81);
         for (int i = 0; i < 4; ++i) {
           const bool across = i % 2 == 0;
@@ -324,9 +316,9 @@ void Warp() {
           SetSizedMotionSlot(i, b + i, RectOf(b + i), to);
         }
       }
-      Run().AnimationLength = 20;
+      AnimationRun.AnimationLength = 20;
       Curves(0, 3, 16);
-      if (!CountTo(20)) return;
+      if (!BoardCountTo(20)) return;
       HideLayerRange(b, b + 3);
       HandBack();
       break;
@@ -341,27 +333,27 @@ void Reverse() {
   EffectParams.EffectFrames = 3;
   static constexpr int kShift[3] = {-20, 40, -20};
   static constexpr int kLength[3] = {3, 6, 3};
-  const int step = Run().AnimationStep;
+  const int step = AnimationRun.AnimationStep;
   if (step < 0 || step > 2) return;
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     const int layer = step == 0 ? DrawState.CurrentLayer : MotionSlot[0].MotionLayer;
     const int x = step == 0 ? DrawState.CurrentRect.X : LayerLeft(layer);
     const int y = step == 0 ? DrawState.CurrentRect.Y : LayerTop(layer);
     BoardStore(0, layer, x, y, x + kShift[step], y);
   }
-  Run().AnimationLength = kLength[step];
-  Curve(0, 10);
-  if (!CountTo(kLength[step])) return;
+  AnimationRun.AnimationLength = kLength[step];
+  MotionSlotStep(0, 10);
+  if (!BoardCountTo(kLength[step])) return;
   if (step < 2) {
-    NextStep();
+    NextAnimationStep();
     return;
   }
   D50_DrawPanel(30, 0);
-  const int a = L().ArrowLayer;
+  const int a = BoardLayers.ArrowLayer;
   const int dir = PieceCounters.TravelDir;
   const int ax = CentreX(LayerWidth(a));
   const int bx = CentreX(LayerWidth(a + 1));
-  const int by = H() - LayerHeight(a + 1) - 10;
+  const int by = WindowHeight() - LayerHeight(a + 1) - 10;
   BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
   BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
   BoardMoveSlots(1, 10, 11, EffectEnd::kReturn);
@@ -378,25 +370,25 @@ Rect CellCorner() {
 
 // The overlay picture, centred on a creature's layer.
 void Overlay(int number, int over) {
-  const int b = L().BackdropLayer;
+  const int b = BoardLayers.BackdropLayer;
   DrawState.CurrentLayer = b;
-  DrawState.CurrentRect = {W(), 0, 1, 1};
+  DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
   PrepareLayer(10);
   D00_LoadPicture(1, 90, number);
   const int half = BoardGeometry.CreatureSize / 2;
-  BoardPlace(b, LayerLeft(over) + half - LayerWidth(b) / 2, LayerTop(over) + half - LayerHeight(b) / 2);
+  MoveLayerKeepingSize(b, LayerLeft(over) + half - LayerWidth(b) / 2, LayerTop(over) + half - LayerHeight(b) / 2);
 }
 
 void Eat() {
   SetFrameLength(0, 0);
-  if (Run().AnimationStep == 1) {
+  if (AnimationRun.AnimationStep == 1) {
     HandBack();
     return;
   }
-  const int hunter = Creature(StepScratch.ActiveCreature);
-  const int target = Creature(StepScratch.TargetSlot);
-  const int b = L().BackdropLayer;
-  if (F() == 0) {
+  const int hunter = CreatureLayer(StepScratch.ActiveCreature);
+  const int target = CreatureLayer(StepScratch.TargetSlot);
+  const int b = BoardLayers.BackdropLayer;
+  if (AnimationRun.AnimationFrame == 0) {
     BoardSound(115);
     Overlay(1, target);
     ShowLayer(b, false);
@@ -404,59 +396,59 @@ void Eat() {
     FromHere(0, hunter, corner.X, corner.Y);
     LayerToFront(hunter);
   }
-  Run().AnimationLength = 50;
-  Curve(0, 10);
-  if (F() >= 10) {
+  AnimationRun.AnimationLength = 50;
+  MotionSlotStep(0, 10);
+  if (AnimationRun.AnimationFrame >= 10) {
     ShowLayer(target, ShownByFours());
     ShowLayer(b, ShownByFours());
   }
-  if (CountTo(50)) NextStepAfter(100);
+  if (BoardCountTo(50)) NextAnimationStep(100);
 }
 
 void Merge() {
-  const int hunter = Creature(StepScratch.ActiveCreature);
-  const int target = Creature(StepScratch.TargetSlot);
-  const int b = L().BackdropLayer;
-  switch (Run().AnimationStep) {
+  const int hunter = CreatureLayer(StepScratch.ActiveCreature);
+  const int target = CreatureLayer(StepScratch.TargetSlot);
+  const int b = BoardLayers.BackdropLayer;
+  switch (AnimationRun.AnimationStep) {
     case 0:
       SetFrameLength(0, 0);
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         BoardSound(116);
         const Rect corner = CellCorner();
         FromHere(0, hunter, corner.X, corner.Y);
         LayerToFront(hunter);
       }
-      Run().AnimationLength = 50;
-      Curve(0, 10);
-      if (F() >= 10) {
+      AnimationRun.AnimationLength = 50;
+      MotionSlotStep(0, 10);
+      if (AnimationRun.AnimationFrame >= 10) {
         ShowLayer(hunter, ShownByFours());
         ShowLayer(target, ShownByFours());
       }
-      if (!CountTo(50)) return;
+      if (!BoardCountTo(50)) return;
       ShowLayer(hunter, true);
-      NextStepAfter(100);
+      NextAnimationStep(100);
       break;
     case 1:
       SetFrameLength(0, 0);
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         BoardSound(117);
         D50_DrawCreature(1);
         FromHere(0, hunter, LayerLeft(hunter), LayerTop(hunter) - 50);
         LayerToFront(hunter);
-        Run().AnimationLength = 30;
+        AnimationRun.AnimationLength = 30;
         MotionSlot[0].MotionPause = 30;
         Overlay(3, hunter);
       }
-      Curve(0, 13);
-      if (CountTo(30)) NextStepAfter(300);
+      MotionSlotStep(0, 13);
+      if (BoardCountTo(30)) NextAnimationStep(300);
       break;
     case 2:
       SetFrameLength(-1, 100);
-      if (F() == 1 || F() == 3) BoardSound(118);
-      ShowLayer(b, F() % 2 == 1);
-      if (CountTo(6)) NextStep();
+      if (AnimationRun.AnimationFrame == 1 || AnimationRun.AnimationFrame == 3) BoardSound(118);
+      ShowLayer(b, AnimationRun.AnimationFrame % 2 == 1);
+      if (BoardCountTo(6)) NextAnimationStep();
       break;
-    case 3: NextStepAfter(100); break;
+    case 3: NextAnimationStep(100); break;
     default: HandBack(); break;
   }
 }
@@ -474,14 +466,15 @@ void StripsFromSheet(int first, int count, int width, int height, int top, int p
 }
 
 void ClearBand() {
-  const int b = L().BackdropLayer;
-  if (F() == 0) {
+  const int b = BoardLayers.BackdropLayer;
+  if (AnimationRun.AnimationFrame == 0) {
     BoardSound(130);
-    White(b, {0, 0, W(), H()});
-    SetSizedMotionSlot(0, b, {0, 0, W(), H()}, {0, HalfH() - 115, W(), 230});
+    const Rect window = {0, 0, WindowWidth(), WindowHeight()};
+    White(b, window);
+    SetSizedMotionSlot(0, b, window, {0, ScreenSize.ScreenHalfHeight - 115, window.Width, 230});
   }
-  Curve(0, 16);
-  if (!CountTo(20)) return;
+  MotionSlotStep(0, 16);
+  if (!BoardCountTo(20)) return;
   DrawState.CurrentLayer = b;
   D00_LoadPicture(1, 87, 0);
   Return();
@@ -489,37 +482,38 @@ void ClearBand() {
 
 void ClearBurst() {
   SetFrameLength(0, 0);
-  const int b = L().BackdropLayer;
-  switch (Run().AnimationStep) {
+  const int b = BoardLayers.BackdropLayer;
+  switch (AnimationRun.AnimationStep) {
     case 0:
-      if (F() == 0) {
-        White(b + 1, {0, HalfH() - 1, W(), 2});
+      if (AnimationRun.AnimationFrame == 0) {
+        const Rect line = {0, ScreenSize.ScreenHalfHeight - 1, WindowWidth(), 2};
+        White(b + 1, line);
         LayerToFront(b + 1);
         LayerToFront(b);
-        SetSizedMotionSlot(0, b + 1, {0, HalfH() - 1, W(), 2}, {0, 0, W(), H()});
+        SetSizedMotionSlot(0, b + 1, line, {0, 0, WindowWidth(), WindowHeight()});
       }
-      Curve(0, 16);
-      if (CountTo(20)) NextStep();
+      MotionSlotStep(0, 16);
+      if (BoardCountTo(20)) NextAnimationStep();
       break;
     case 1: {
       constexpr int kStrip = 230 / 20;
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         BoardSound(131);
         ShowLayer(b, false);
-        StripsFromSheet(b + 2, 20, W(), kStrip, HalfH() - 115, 87);
+        StripsFromSheet(b + 2, 20, WindowWidth(), kStrip, ScreenSize.ScreenHalfHeight - 115, 87);
         for (int i = 0; i < 20; ++i) {
-          const int y = i % 2 == 1 ? -((i / 2) * 50 + kStrip) : H() + (i / 2) * 50;
+          const int y = i % 2 == 1 ? -((i / 2) * 50 + kStrip) : WindowHeight() + (i / 2) * 50;
           FromHere(i, b + 2 + i, 0, y);
         }
       }
-      Run().AnimationLength = 12;
+      AnimationRun.AnimationLength = 12;
       Curves(0, 19, 10);
-      if (!CountTo(12)) return;
-      BoardPrepare(0, CentreX(W()), CentreY(H()), W(), H());
+      if (!BoardCountTo(12)) return;
+      BoardPrepare(0, CentreX(WindowWidth()), CentreY(WindowHeight()), WindowWidth(), WindowHeight());
       LayerInfo(0).BackColor = RgbColor(255, 255, 255);
       ClearLayerImage(0);
       HideLayerRange(1, 99);
-      NextStepAfter(1000);
+      NextAnimationStep(1000);
       break;
     }
     default: HandBack(); break;
@@ -528,63 +522,65 @@ void ClearBurst() {
 
 void ClearFade() {
   SetFrameLength(0, 0);
-  if (Run().AnimationStep != 0) {
+  if (AnimationRun.AnimationStep != 0) {
     HandBack();
     return;
   }
-  if (F() == 0) SetSizedMotionSlot(0, 0, RectOf(0), {CentreX(LayerWidth(0)), CentreY(2), LayerWidth(0), 2});
-  Curve(0, 16);
-  if (!CountTo(50)) return;
+  if (AnimationRun.AnimationFrame == 0) {
+    SetSizedMotionSlot(0, 0, RectOf(0), {CentreX(LayerWidth(0)), CentreY(2), LayerWidth(0), 2});
+  }
+  MotionSlotStep(0, 16);
+  if (!BoardCountTo(50)) return;
   ShowLayer(0, false);
-  NextStep();
+  NextAnimationStep();
 }
 
 void FailBanner() {
   SetFrameLength(0, 0);
-  const int b = L().BackdropLayer;
+  const int b = BoardLayers.BackdropLayer;
   constexpr int kStrip = 230 / 10;
-  if (F() == 0) {
-    StripsFromSheet(b, 10, W(), kStrip, HalfH() - 115, 86);
+  if (AnimationRun.AnimationFrame == 0) {
+    StripsFromSheet(b, 10, WindowWidth(), kStrip, ScreenSize.ScreenHalfHeight - 115, 86);
     for (int i = 0; i < 10; ++i) {
-      const int y = HalfH() - 115 + kStrip * i;
-      const int x = i % 2 == 0 ? W() : -W();
-      BoardPlace(b + i, x, y);
+      const int y = ScreenSize.ScreenHalfHeight - 115 + kStrip * i;
+      const int x = i % 2 == 0 ? WindowWidth() : -WindowWidth();
+      MoveLayerKeepingSize(b + i, x, y);
       BoardStore(i, b + i, x, y, 0, y);
     }
   }
-  Run().AnimationLength = 15;
+  AnimationRun.AnimationLength = 15;
   Curves(0, 9, 10);
-  if (CountTo(15)) Return();
+  if (BoardCountTo(15)) Return();
 }
 
 // Ten strips from layer `first` close to the window's middle line over 10 frames,
 // with a sound on the first; true on the frame they have met.
 bool StripsMeet(int first, int sound) {
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     BoardSound(sound);
-    for (int i = 0; i < 10; ++i) FromHere(i, first + i, LayerLeft(first + i), HalfH() - 11);
+    for (int i = 0; i < 10; ++i) FromHere(i, first + i, LayerLeft(first + i), ScreenSize.ScreenHalfHeight - 11);
   }
-  Run().AnimationLength = 10;
+  AnimationRun.AnimationLength = 10;
   Curves(0, 9, 10);
-  return CountTo(10);
+  return BoardCountTo(10);
 }
 
 void FailBlackout() {
   SetFrameLength(0, 0);
-  const int b = L().BackdropLayer;
-  switch (Run().AnimationStep) {
+  const int b = BoardLayers.BackdropLayer;
+  switch (AnimationRun.AnimationStep) {
     case 0:
       if (!StripsMeet(b, 135)) return;
       SetLayerPicture(b, tq::Surface());
       LayerInfo(b).BackColor = RgbColor(0, 0, 0);
       ClearLayerImage(b);
       HideLayerRange(b + 1, b + 9);
-      NextStep();
+      NextAnimationStep();
       break;
     case 1:
-      if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, 0, W(), H()});
-      Curve(0, 16);
-      if (CountTo(10)) NextStepAfter(750);
+      if (AnimationRun.AnimationFrame == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, 0, WindowWidth(), WindowHeight()});
+      MotionSlotStep(0, 16);
+      if (BoardCountTo(10)) NextAnimationStep(750);
       break;
     default: HandBack(); break;
   }
@@ -592,8 +588,8 @@ void FailBlackout() {
 
 void ContinueBanner() {
   SetFrameLength(0, 0);
-  const int b = L().BackdropLayer;
-  if (F() == 0) {
+  const int b = BoardLayers.BackdropLayer;
+  if (AnimationRun.AnimationFrame == 0) {
     DrawState.SheetIndex = BoardScreen.EffectSheet;
     D00_LoadPicture(2, 91, 0);
     DrawState.CurrentLayer = b + 1;
@@ -602,36 +598,36 @@ void ContinueBanner() {
     const int w = LayerWidth(b + 1);
     const int strip = LayerHeight(b + 1) / 10;
     const int x0 = CentreX(LayerWidth(b + 1));
-    const int top = HalfH() - LayerHeight(b + 1) / 2;
+    const int top = ScreenSize.ScreenHalfHeight - LayerHeight(b + 1) / 2;
     for (int i = 0; i < 10; ++i) {
       const int y = top + strip * i;
       const int x = i % 2 == 0 ? w : -w;
       BoardPrepare(b + 2 + i, x, y, w, strip);
       ClipCellToLayer(BoardScreen.EffectSheet, 0, strip * i, w, strip);
-      BoardPlace(b + 2 + i, x, y);
+      MoveLayerKeepingSize(b + 2 + i, x, y);
       BoardStore(i, b + 2 + i, x, y, x0, y);
     }
   }
-  Run().AnimationLength = 20;
+  AnimationRun.AnimationLength = 20;
   Curves(0, 9, 10);
-  if (CountTo(20)) Return();
+  if (BoardCountTo(20)) Return();
 }
 
 void ContinueClose() {
   SetFrameLength(0, 0);
-  const int b = L().BackdropLayer;
-  switch (Run().AnimationStep) {
+  const int b = BoardLayers.BackdropLayer;
+  switch (AnimationRun.AnimationStep) {
     case 0:
       if (!StripsMeet(b + 2, 130)) return;
       HideLayerRange(b + 2, b + 11);
-      NextStepAfter(500);
+      NextAnimationStep(500);
       break;
     case 1:
-      if (F() == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), W(), 2});
-      Curve(0, 16);
-      if (!CountTo(20)) return;
+      if (AnimationRun.AnimationFrame == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), WindowWidth(), 2});
+      MotionSlotStep(0, 16);
+      if (!BoardCountTo(20)) return;
       ShowLayer(b, false);
-      NextStepAfter(300);
+      NextAnimationStep(300);
       break;
     default: HandBack(); break;
   }
@@ -640,9 +636,9 @@ void ContinueClose() {
 }  // namespace
 
 bool BoardCountTo(int n) {
-  Run().AnimationLength = n;
-  ++F();
-  return F() > n;
+  AnimationRun.AnimationLength = n;
+  ++AnimationRun.AnimationFrame;
+  return AnimationRun.AnimationFrame > n;
 }
 
 

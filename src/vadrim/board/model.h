@@ -234,6 +234,8 @@ struct BoardLayersRecord {
   int TopLayer = 0;
 };
 extern BoardLayersRecord BoardLayers;
+// The layer creature slot `slot` is drawn in.
+inline int CreatureLayer(int slot) { return BoardLayers.CreatureFirstLayer - 1 + slot; }
 
 // Pixel sizes of a grid cell, the piece and a creature, and the board's place on
 // the screen.

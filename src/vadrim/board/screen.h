@@ -140,8 +140,6 @@ enum : int {
 
 // A sound of the title and board table on channel, volume offset 0.
 void BoardSound(int number, int channel = 0);
-// Moves a layer keeping its size.
-void BoardPlace(int layer, int x, int y);
 // Motion slot `slot` := layer from (x0, y0) to (x1, y1), through D50_StoreSprite.
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1);
 // CurrentLayer := layer prepared (PrepareLayer 10) at (x, y) with the size.
@@ -150,8 +148,6 @@ void BoardPrepare(int layer, int x, int y, int width, int height);
 void BoardMove(int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
 // Effect 801 over slots 0 to lastSlot.
 void BoardMoveSlots(int lastSlot, int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
-// Goes to (state, step) and arms the next tick.
-void BoardNext(int state, int step);
 // Runs an animation that returns to its caller (1031 to 1033), then arms the next
 // tick: the step set before goes on without a click.
 void BoardAnimateThenNext(int code);

@@ -30,14 +30,7 @@ enum : int {
   kAnimWhiteClose = 1072,
 };
 
-BoardLayersRecord& L() { return BoardLayers; }
-TurnFlowRecord& T() { return TurnFlow; }
-PieceCountersRecord& C() { return PieceCounters; }
-int Step() { return SceneCursor.SceneStep; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
 
-void Next(int state, int step) { BoardNext(state, step); }
 
 // An effect that returns to its step: the step goes on with its sequence, or arms
 // nothing and the board waits for a click.
@@ -52,14 +45,14 @@ void MoveTo(int layer, int x, int y, int frames, int kind, EffectEnd end = kNext
 // A banner of `w` by `h` with a picture, prepared above the window and slid to the
 // centre.
 void BannerFromAbove(int kind, int number, int w, int h, int frames, EffectEnd end) {
-  BoardPrepare(L().BannerLayer, CentreX(w), -h, w, h);
+  BoardPrepare(BoardLayers.BannerLayer, CentreX(w), -h, w, h);
   D00_LoadPicture(1, kind, number);
-  BoardPlace(L().BannerLayer, CentreX(w), -h);
-  MoveTo(L().BannerLayer, CentreX(w), CentreY(h), frames, 11, end);
+  MoveLayerKeepingSize(BoardLayers.BannerLayer, CentreX(w), -h);
+  MoveTo(BoardLayers.BannerLayer, CentreX(w), CentreY(h), frames, 11, end);
 }
 
 void BannerOutDown(int frames, EffectEnd end = kNextTick) {
-  MoveTo(L().BannerLayer, LayerLeft(L().BannerLayer), H(), frames, 10, end);
+  MoveTo(BoardLayers.BannerLayer, LayerLeft(BoardLayers.BannerLayer), WindowHeight(), frames, 10, end);
 }
 
 void Pause(int ms) {
@@ -75,11 +68,11 @@ void StartBoard(int board) {
   HideLayerRange(0, 88);
   HideLayerRange(94, 99);
   D50_Layout(0);
-  Next(kBoardSetUp, 0);
+  GoToNextTick(kBoardSetUp, 0);
 }
 
 void SetUp() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       D50_Music(0);
       D50_Layout(10);
@@ -89,7 +82,7 @@ void SetUp() {
       D50_DrawPath(10);
       BoardSound(50);
       GoTo(kBoardSetUp, 1);
-      MoveTo(L().BoardLayer, BoardGeometry.BoardLeft, BoardGeometry.BoardTop, 20, 11);
+      MoveTo(BoardLayers.BoardLayer, BoardGeometry.BoardLeft, BoardGeometry.BoardTop, 20, 11);
       break;
     case 1: {
       D50_GaugePanel(10, 0);
@@ -98,13 +91,14 @@ void SetUp() {
       D50_GaugePanel(30, 0);
       D50_Buttons(0, 0);
       D50_DrawPanel(50, 0);
-      const int g = L().GaugeLayer;
+      const int g = BoardLayers.GaugeLayer;
       BoardStore(0, g, 10, -LayerHeight(g), 10, 10);
-      BoardStore(1, g + 1, W() - LayerWidth(g + 1) - 10, -LayerHeight(g + 1), W() - LayerWidth(g + 1) - 10, 10);
+      const int right = WindowWidth() - LayerWidth(g + 1) - 10;
+      BoardStore(1, g + 1, right, -LayerHeight(g + 1), right, 10);
       BoardStore(2, g + 2, LayerLeft(g + 2), LayerTop(g + 2), 10, LayerTop(g + 2));
       BoardStore(3, g + 3, LayerLeft(g + 3), LayerTop(g + 3), 10, LayerTop(g + 3));
-      const int panel = L().ItemPanelLayer;
-      BoardStore(4, panel, 10, H(), 10, H() - LayerHeight(panel) - 5);
+      const int panel = BoardLayers.ItemPanelLayer;
+      BoardStore(4, panel, 10, WindowHeight(), 10, WindowHeight() - LayerHeight(panel) - 5);
       BoardSound(50);
       GoTo(kBoardSetUp, 2);
       BoardMoveSlots(4, 15, 11);
@@ -112,29 +106,29 @@ void SetUp() {
     }
     case 2:
     case 3: {
-      const int button = L().MenuButtonFirstBox + Step() - 2;
-      const int y = Step() == 2 ? 610 : 610 + 10 + LayerHeight(button);
-      BoardPlace(button, W(), y);
-      GoTo(kBoardSetUp, Step() == 2 ? 3 : 10);
-      MoveTo(button, W() - LayerWidth(button) - 10, y, 10, 11);
+      const int button = BoardLayers.MenuButtonFirstBox + SceneCursor.SceneStep - 2;
+      const int y = SceneCursor.SceneStep == 2 ? 610 : 610 + 10 + LayerHeight(button);
+      MoveLayerKeepingSize(button, WindowWidth(), y);
+      GoTo(kBoardSetUp, SceneCursor.SceneStep == 2 ? 3 : 10);
+      MoveTo(button, WindowWidth() - LayerWidth(button) - 10, y, 10, 11);
       break;
     }
     case 10: {
       D50_DrawPanel(40, 0);
-      const int a = L().BackdropLayer;
+      const int a = BoardLayers.BackdropLayer;
       const int b = a + 1;
       const int half = ScreenSize.ScreenHalfHeight;
-      BoardStore(0, a, W(), half - 20 - LayerHeight(a), 45, half - 20 - LayerHeight(a));
-      BoardStore(1, b, -LayerWidth(b), half + 20, W() - LayerWidth(b) - 45, half + 20);
+      BoardStore(0, a, WindowWidth(), half - 20 - LayerHeight(a), 45, half - 20 - LayerHeight(a));
+      BoardStore(1, b, -LayerWidth(b), half + 20, WindowWidth() - LayerWidth(b) - 45, half + 20);
       BoardSound(51);
       GoTo(kBoardSetUp, 11);
       BoardMoveSlots(1, 20, 11, kReturn);
       break;
     }
     case 11: {
-      const int a = L().BackdropLayer;
+      const int a = BoardLayers.BackdropLayer;
       BoardStore(0, a, LayerLeft(a), LayerTop(a), -LayerWidth(a), LayerTop(a));
-      BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), W(), LayerTop(a + 1));
+      BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), WindowWidth(), LayerTop(a + 1));
       BoardSound(51);
       GoTo(kBoardSetUp, 12);
       BoardMoveSlots(1, 12, 11);
@@ -160,14 +154,14 @@ void CreatureFliesIn() {
     D50_DrawCreature(0);
     c.LastStepResult = 1;
     const BoardGeometryRecord& g = BoardGeometry;
-    const int layer = L().CreatureFirstLayer - 1 + slot;
+    const int layer = CreatureLayer(slot);
     const int inset = (g.CellSize - g.CreatureSize) / 2;
-    BoardPlace(layer, CentreX(int{g.CreatureSize}), CentreY(int{g.CreatureSize}));
+    MoveLayerKeepingSize(layer, CentreX(int{g.CreatureSize}), CentreY(int{g.CreatureSize}));
     BoardSound(55);
     MoveTo(layer, c.GridX * g.CellSize + g.BoardLeft + inset, c.GridY * g.CellSize + g.BoardTop + inset, 15, 11);
     return;
   }
-  Next(kBoardIntro, 10);
+  GoToNextTick(kBoardIntro, 10);
 }
 
 void IntroBanner(int number, int clickStep) {
@@ -177,29 +171,29 @@ void IntroBanner(int number, int clickStep) {
 }
 
 void Intro() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       for (int slot = 1; slot < kCreatureSlotCount; ++slot) {
         CreatureSlot[static_cast<size_t>(slot)].LastStepResult = 0;
         CreatureSlot[static_cast<size_t>(slot)].MoveWaitCount = 0;
       }
-      Next(kBoardIntro, 1);
+      GoToNextTick(kBoardIntro, 1);
       break;
     case 1: CreatureFliesIn(); break;
     case 10:
       D50_Buttons(1, 0);
       BoardScreen.IntroButton = -1;
-      Next(kBoardIntro, 11);
+      GoToNextTick(kBoardIntro, 11);
       break;
     case 11: {
       if (BoardScreen.IntroButton >= BoardScreen.TurnButtonLast) {
-        Next(kBoardIntro, 20);
+        GoToNextTick(kBoardIntro, 20);
         break;
       }
       const int n = ++BoardScreen.IntroButton;
-      const int button = L().TurnButtonFirstBox + n;
+      const int button = BoardLayers.TurnButtonFirstBox + n;
       BoardSound(65);
-      BoardPlace(button, LayerLeft(button), H());
+      MoveLayerKeepingSize(button, LayerLeft(button), WindowHeight());
       MoveTo(button, LayerLeft(button), n * 75 + BoardScreen.ItemButtonTop, 10, 10);
       break;
     }
@@ -209,11 +203,11 @@ void Intro() {
       break;
     case 30: {
       D50_DrawPanel(30, 0);
-      const int a = L().ArrowLayer;
-      const int dir = C().TravelDir;
+      const int a = BoardLayers.ArrowLayer;
+      const int dir = PieceCounters.TravelDir;
       const int ax = CentreX(LayerWidth(a));
       const int bx = CentreX(LayerWidth(a + 1));
-      const int by = H() - LayerHeight(a + 1) - 10;
+      const int by = WindowHeight() - LayerHeight(a + 1) - 10;
       BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
       BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
       GoTo(kBoardIntro, 50);
@@ -221,22 +215,22 @@ void Intro() {
       break;
     }
     case 50:
-      if (T().GiftEvery > 0) IntroBanner(10 + T().GiftEvery, 51);
-      else Next(kBoardIntro, 55);
+      if (TurnFlow.GiftEvery > 0) IntroBanner(10 + TurnFlow.GiftEvery, 51);
+      else GoToNextTick(kBoardIntro, 55);
       break;
     case 51:
     case 56:
       BoardSound(50);
-      GoTo(kBoardIntro, Step() == 51 ? 55 : 100);
+      GoTo(kBoardIntro, SceneCursor.SceneStep == 51 ? 55 : 100);
       BannerOutDown(10);
       break;
     case 55:
-      if (C().RerollEvery > 0) IntroBanner(20 + C().RerollEvery, 56);
-      else Next(kBoardIntro, 100);
+      if (PieceCounters.RerollEvery > 0) IntroBanner(20 + PieceCounters.RerollEvery, 56);
+      else GoToNextTick(kBoardIntro, 100);
       break;
     case 100:
-      if (T().OpeningPick == -1) Next(kBoardOpeningPick, -5);
-      else if (T().OpeningPick == 0) Next(kBoardEndTurn, 10);
+      if (TurnFlow.OpeningPick == -1) GoToNextTick(kBoardOpeningPick, -5);
+      else if (TurnFlow.OpeningPick == 0) GoToNextTick(kBoardEndTurn, 10);
       break;
     default: break;
   }
@@ -250,33 +244,33 @@ void RaiseForChoice(int step, int buttonMode) {
 }
 
 void BlinkHighlight() {
-  DrawState.CurrentLayer = L().HighlightLayer;
+  DrawState.CurrentLayer = BoardLayers.HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
   RunEffect(820, kNextTick);
 }
 
 void Menu() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case -1: RaiseForChoice(0, kButtonsMenu); break;
     case 0: {
       if (SceneCursor.ButtonMode != kButtonsMenu) break;
       const int source = InputEvent.InputSourceIndex;
-      const int firstItem = L().TurnButtonFirstBox;
-      const int firstMenu = L().MenuButtonFirstBox;
+      const int firstItem = BoardLayers.TurnButtonFirstBox;
+      const int firstMenu = BoardLayers.MenuButtonFirstBox;
       if (source >= firstItem && source <= firstItem + BoardScreen.TurnButtonLast) {
         BoardItemUseStep();
       } else if (source >= firstMenu && source <= firstMenu + 1) {
         BoardSound(102);
         SceneCursor.ButtonMode = 0;
-        T().ReturnState = kBoardMenu;
-        T().ReturnStep = -1;
+        TurnFlow.ReturnState = kBoardMenu;
+        TurnFlow.ReturnStep = -1;
         GoTo(source == firstMenu ? kBoardRules : kBoardRestart, source == firstMenu ? 0 : -5);
         BlinkHighlight();
       } else {
-        ShowLayer(L().TurnMarkerLayer, false);
+        ShowLayer(BoardLayers.TurnMarkerLayer, false);
         SceneCursor.ButtonMode = 0;
-        Next(kBoardDie, 0);
+        GoToNextTick(kBoardDie, 0);
       }
       break;
     }
@@ -285,30 +279,30 @@ void Menu() {
 }
 
 void Rules() {
-  const int banner = L().BannerLayer;
-  switch (Step()) {
+  const int banner = BoardLayers.BannerLayer;
+  switch (SceneCursor.SceneStep) {
     case 0:
-      T().RulesPage = 1;
-      Next(kBoardRules, 1);
+      TurnFlow.RulesPage = 1;
+      GoToNextTick(kBoardRules, 1);
       break;
     case 1:
       BoardSound(50);
-      BoardPrepare(banner, CentreX(880), H(), 880, 650);
-      D00_LoadPicture(1, 94, T().RulesPage);
+      BoardPrepare(banner, CentreX(880), WindowHeight(), 880, 650);
+      D00_LoadPicture(1, 94, TurnFlow.RulesPage);
       GoTo(kBoardRules, 2);
       MoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, 11, kReturn);
       break;
     case 2:
       BoardSound(86);
-      ++T().RulesPage;
+      ++TurnFlow.RulesPage;
       DrawState.CurrentLayer = banner;
-      D00_LoadPicture(1, 94, T().RulesPage);
-      if (T().RulesPage >= 4) SceneCursor.SceneStep = 5;
+      D00_LoadPicture(1, 94, TurnFlow.RulesPage);
+      if (TurnFlow.RulesPage >= 4) SceneCursor.SceneStep = 5;
       break;
     case 5:
       BoardSound(50);
       // Back to the choice the pages were opened from: the turn menu or the attack.
-      GoTo(T().ReturnState, T().ReturnStep);
+      GoTo(TurnFlow.ReturnState, TurnFlow.ReturnStep);
       BannerOutDown(15);
       break;
     default: break;
@@ -316,21 +310,22 @@ void Rules() {
 }
 
 void Restart() {
-  const int first = L().ConfirmButtonFirstBox;
-  switch (Step()) {
+  const int first = BoardLayers.ConfirmButtonFirstBox;
+  switch (SceneCursor.SceneStep) {
     case -5: {
       BoardSound(50);
-      const int banner = L().BannerLayer;
+      const int banner = BoardLayers.BannerLayer;
       BoardPrepare(banner, CentreX(700), -200, 700, 200);
       D00_LoadPicture(1, 95, 0);
       BoardStore(0, banner, CentreX(LayerWidth(banner)), -LayerHeight(banner), CentreX(LayerWidth(banner)), 130);
       for (int b = 0; b < 2; ++b) {
         DrawState.CurrentLayer = first + b;
-        DrawState.CurrentRect = {CentreX(250), H(), 250, 80};
+        DrawState.CurrentRect = {CentreX(250), WindowHeight(), 250, 80};
         PrepareLayer(10);
         ClipCellToLayer(8, 0, 80 * b, 250, 80);
-        BoardPlace(first + b, CentreX(250), H());
-        BoardStore(1 + b, first + b, CentreX(250), H(), CentreX(250), ScreenSize.ScreenHalfHeight + 50 + 105 * b);
+        MoveLayerKeepingSize(first + b, CentreX(250), WindowHeight());
+        const int x = CentreX(250);
+        BoardStore(1 + b, first + b, x, WindowHeight(), x, ScreenSize.ScreenHalfHeight + 50 + 105 * b);
       }
       GoTo(kBoardRestart, -1);
       BoardMoveSlots(2, 20, 11);
@@ -342,7 +337,7 @@ void Restart() {
       if (SceneCursor.ButtonMode != kButtonsDialog || b < 0 || b > 1) break;
       SceneCursor.ButtonMode = 0;
       BoardSound(102);
-      T().HoverIndex = b;
+      TurnFlow.HoverIndex = b;
       ShowLayer(first + 1 - b, false);
       GoTo(kBoardRestart, b == 0 ? 10 : 20);
       Wait(kAnimDialogChoice, 0);
@@ -353,20 +348,20 @@ void Restart() {
       Wait(kAnimWhiteOut, 0);
       EffectParams.EffectFrameDelay = 50;
       RunEffect(750, kReturn);
-      HideLayerRange(0, L().BackdropLayer - 1);
+      HideLayerRange(0, BoardLayers.BackdropLayer - 1);
       Pause(500);
       BoardSound(130);
       Wait(kAnimWhiteClose, 0);
       Pause(500);
-      Next(kBoardSetUp, 0);
+      GoToNextTick(kBoardSetUp, 0);
       break;
     case 20: {
       BoardSound(50);
-      const int banner = L().BannerLayer;
-      const int kept = first + T().HoverIndex;
+      const int banner = BoardLayers.BannerLayer;
+      const int kept = first + TurnFlow.HoverIndex;
       BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
-      BoardStore(1, kept, LayerLeft(kept), LayerTop(kept), LayerLeft(kept), H());
-      GoTo(T().ReturnState, T().ReturnStep);
+      BoardStore(1, kept, LayerLeft(kept), LayerTop(kept), LayerLeft(kept), WindowHeight());
+      GoTo(TurnFlow.ReturnState, TurnFlow.ReturnStep);
       BoardMoveSlots(1, 20, 11);
       break;
     }
@@ -377,23 +372,23 @@ void Restart() {
 // ---- Die, landed cell, end of turn ----
 
 void Die() {
-  switch (Step()) {
-    case 0: Next(kBoardDie, 5); break;
+  switch (SceneCursor.SceneStep) {
+    case 0: GoToNextTick(kBoardDie, 5); break;
     case 5:
       GoTo(kBoardDie, 10);
       Wait(kAnimDie, 0);
       break;
     case 10:
-      if (T().StepsLeft <= 0) {
-        Next(kBoardDie, 20);
+      if (TurnFlow.StepsLeft <= 0) {
+        GoToNextTick(kBoardDie, 20);
         break;
       }
-      --T().StepsLeft;
-      C().PiecePos = NextPathCell(C().PiecePos, C().TravelDir);
-      if (T().StepsLeft <= 0) SceneCursor.SceneStep = 20;
+      --TurnFlow.StepsLeft;
+      PieceCounters.PiecePos = NextPathCell(PieceCounters.PiecePos, PieceCounters.TravelDir);
+      if (TurnFlow.StepsLeft <= 0) SceneCursor.SceneStep = 20;
       Wait(kAnimPieceStep, 0);
       break;
-    case 20: Next(kBoardLanded, 0); break;
+    case 20: GoToNextTick(kBoardLanded, 0); break;
     default: break;
   }
 }
@@ -401,20 +396,20 @@ void Die() {
 bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 void Landed() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0: {
-      ShowLayer(L().DieLayer, false);
-      ShowLayer(L().TurnMarkerLayer, false);  // shown while a 0 die item waited
-      T().LandedKind = PathCell[static_cast<size_t>(C().PiecePos)].PathKind;
+      ShowLayer(BoardLayers.DieLayer, false);
+      ShowLayer(BoardLayers.TurnMarkerLayer, false);  // shown while a 0 die item waited
+      TurnFlow.LandedKind = PathCell[static_cast<size_t>(PieceCounters.PiecePos)].PathKind;
       D50_CellEffect();
-      const int kind = T().LandedKind;
+      const int kind = TurnFlow.LandedKind;
       if (kind == 0) {
-        Next(kBoardLanded, 2);
+        GoToNextTick(kBoardLanded, 2);
       } else if (kind == kCellItem) {
         BoardChoice.ItemSource = 0;
-        Next(kBoardLanded, 30);
+        GoToNextTick(kBoardLanded, 30);
       } else if (kind == kCellChoice) {
-        Next(kBoardItemChoice, -1);
+        GoToNextTick(kBoardItemChoice, -1);
       } else if (InRange(kind, 130, 139)) {
         BoardChoice.SpecialStrikeSource = 0;
         GoTo(kBoardTargetStrike, -5);
@@ -422,8 +417,8 @@ void Landed() {
         BoardChoice.SpecialStrikeSource = 0;
         GoTo(kBoardLineStrike, -5);
       } else if (InRange(kind, 150, 159)) {
-        T().ReturnState = kBoardLanded;
-        T().ReturnStep = 10;
+        TurnFlow.ReturnState = kBoardLanded;
+        TurnFlow.ReturnStep = 10;
         GoTo(kBoardCellChange, 0);
       } else {
         GoTo(kBoardLanded, 2);  // the effect's banner stays until the click
@@ -431,28 +426,28 @@ void Landed() {
       break;
     }
     case 2: {
-      ShowLayer(L().BannerLayer, false);
-      const int kind = T().LandedKind;
+      ShowLayer(BoardLayers.BannerLayer, false);
+      const int kind = TurnFlow.LandedKind;
       if (kind == kCellBad || kind == kCellMad) {
         D50_DangerLevel();
-        if (T().DangerRose == -1) {
-          T().ReturnState = kBoardLanded;
-          T().ReturnStep = 10;
-          Next(kBoardOmen, 0);
+        if (TurnFlow.DangerRose == -1) {
+          TurnFlow.ReturnState = kBoardLanded;
+          TurnFlow.ReturnStep = 10;
+          GoToNextTick(kBoardOmen, 0);
         } else {
-          Next(kBoardLanded, 10);
+          GoToNextTick(kBoardLanded, 10);
         }
       } else if (kind == kCellAgain) {
-        Next(kBoardDie, 0);
+        GoToNextTick(kBoardDie, 0);
       } else if (kind == kCellWarp) {
         GoTo(kBoardLanded, 10);
         Wait(kAnimWarp, 0);
       } else {
-        Next(kBoardLanded, 10);
+        GoToNextTick(kBoardLanded, 10);
       }
       break;
     }
-    case 10: Next(C().AttacksLeft != 0 ? kBoardAttackOffer : kBoardEndTurn, 0); break;
+    case 10: GoToNextTick(PieceCounters.AttacksLeft != 0 ? kBoardAttackOffer : kBoardEndTurn, 0); break;
     default: BoardItemGainStep(); break;
   }
 }
@@ -461,45 +456,45 @@ void Landed() {
 void BadgeOut(int kind, bool down) {
   D50_CounterBadge(1, kind);
   const int layer = DrawState.CurrentLayer;
-  MoveTo(layer, LayerLeft(layer), down ? H() : -LayerHeight(layer), 5, 11, kReturn);
+  MoveTo(layer, LayerLeft(layer), down ? WindowHeight() : -LayerHeight(layer), 5, 11, kReturn);
 }
 
 void CountDown() {
-  if (C().StopTurns > 0) {
+  if (PieceCounters.StopTurns > 0) {
     BoardSound(50);
-    BoardPrepare(L().BannerLayer, CentreX(550), -124, 550, 124);
+    BoardPrepare(BoardLayers.BannerLayer, CentreX(550), -124, 550, 124);
     D00_LoadPicture(1, 93, 0);
-    MoveTo(L().BannerLayer, CentreX(550), CentreY(124), 30, 11, kReturn);
+    MoveTo(BoardLayers.BannerLayer, CentreX(550), CentreY(124), 30, 11, kReturn);
     Pause(500);
     BannerOutDown(15, kReturn);
-    --C().StopTurns;
+    --PieceCounters.StopTurns;
     D50_CounterBadge(1, kCellStop);
-    if (C().StopTurns == 0) BadgeOut(kCellStop, false);
+    if (PieceCounters.StopTurns == 0) BadgeOut(kCellStop, false);
   }
-  if (C().PowerTurns > 0) {
-    --C().PowerTurns;
+  if (PieceCounters.PowerTurns > 0) {
+    --PieceCounters.PowerTurns;
     D50_CounterBadge(1, kCellPower);
-    if (C().PowerTurns == 0) BadgeOut(kCellPower, false);
+    if (PieceCounters.PowerTurns == 0) BadgeOut(kCellPower, false);
   }
-  if (C().SealTurns > 0) {
+  if (PieceCounters.SealTurns > 0) {
     if (BoardChoice.SealJustSet == -1) {
       BoardChoice.SealJustSet = 0;
     } else {
-      --C().SealTurns;
+      --PieceCounters.SealTurns;
       D50_CounterBadge(1, kCellSeal);
-      if (C().SealTurns == 0) {
+      if (PieceCounters.SealTurns == 0) {
         BadgeOut(kCellSeal, true);
         D50_HighlightCells(1);
       }
     }
   }
-  if (C().RollsLeft <= 0) {
+  if (PieceCounters.RollsLeft <= 0) {
     BoardSound(50);
     GoTo(kBoardFailed, 0);
     BannerFromAbove(99, 0, 700, 200, 40, kReturn);
     return;
   }
-  Next(kBoardEndTurn, 11);
+  GoToNextTick(kBoardEndTurn, 11);
 }
 
 void TurnMarker() {
@@ -515,53 +510,53 @@ void TurnMarker() {
 }
 
 void EndTurn() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       D50_Reset(10);
-      Next(kBoardEndTurn, 1);
+      GoToNextTick(kBoardEndTurn, 1);
       break;
     case 1:
-      if (T().MovePhaseDone == 0) {
-        T().MovePhaseDone = -1;
-        if (C().StopTurns == 0) {
-          Next(kBoardMovePhase, 0);
+      if (TurnFlow.MovePhaseDone == 0) {
+        TurnFlow.MovePhaseDone = -1;
+        if (PieceCounters.StopTurns == 0) {
+          GoToNextTick(kBoardMovePhase, 0);
           break;
         }
       }
-      if (T().LifePhaseDone == 0) {
-        T().LifePhaseDone = -1;
-        Next(kBoardLifePhase, 0);
+      if (TurnFlow.LifePhaseDone == 0) {
+        TurnFlow.LifePhaseDone = -1;
+        GoToNextTick(kBoardLifePhase, 0);
         break;
       }
-      if (T().RerollChecked == 0) {
-        T().RerollChecked = -1;
-        if (C().RerollEvery > 0 && ++C().RerollCounter >= C().RerollEvery) {
-          C().RerollCounter = 0;
-          D50_RerollCell(C().RerollMode);
-          T().ReturnState = kBoardEndTurn;
-          T().ReturnStep = 1;
-          Next(kBoardCellChange, 0);
+      if (TurnFlow.RerollChecked == 0) {
+        TurnFlow.RerollChecked = -1;
+        if (PieceCounters.RerollEvery > 0 && ++PieceCounters.RerollCounter >= PieceCounters.RerollEvery) {
+          PieceCounters.RerollCounter = 0;
+          D50_RerollCell(PieceCounters.RerollMode);
+          TurnFlow.ReturnState = kBoardEndTurn;
+          TurnFlow.ReturnStep = 1;
+          GoToNextTick(kBoardCellChange, 0);
           break;
         }
       }
-      ++C().TurnNumber;
-      --C().RollsLeft;
+      ++PieceCounters.TurnNumber;
+      --PieceCounters.RollsLeft;
       D50_GaugePanel(25, 1);
-      Next(kBoardEndTurn, 10);
+      GoToNextTick(kBoardEndTurn, 10);
       break;
     case 10: CountDown(); break;
     case 11:
-      if (T().GiftEvery > 0 && ++T().GiftCounter >= T().GiftEvery) {
-        T().GiftCounter = -1;
+      if (TurnFlow.GiftEvery > 0 && ++TurnFlow.GiftCounter >= TurnFlow.GiftEvery) {
+        TurnFlow.GiftCounter = -1;
         BoardChoice.ItemSource = 2;
-        T().ReturnState = kBoardEndTurn;
-        T().ReturnStep = 11;
-        Next(kBoardLanded, 30);
+        TurnFlow.ReturnState = kBoardEndTurn;
+        TurnFlow.ReturnStep = 11;
+        GoToNextTick(kBoardLanded, 30);
         break;
       }
       TurnMarker();
       break;
-    case 15: Next(kBoardMenu, -1); break;
+    case 15: GoToNextTick(kBoardMenu, -1); break;
     default: break;
   }
 }
@@ -569,16 +564,16 @@ void EndTurn() {
 // ---- Omen, cell change, endings ----
 
 void Omen() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0: {
       D50_OmenMessage();
       const int layer = DrawState.CurrentLayer;
-      const int level = C().DangerLevel;
+      const int level = PieceCounters.DangerLevel;
       BoardSound(level <= 2 ? 85 : (level <= 4 ? 87 : 88));
       if (level < 5) {
         // The message is drawn centred; it slides in from above the window.
         const int x = CentreX(LayerWidth(layer));
-        BoardPlace(layer, x, -LayerHeight(layer));
+        MoveLayerKeepingSize(layer, x, -LayerHeight(layer));
         GoTo(kBoardOmen, 1);
         MoveTo(layer, x, CentreY(LayerHeight(layer)), 30, 11, kReturn);
       } else {
@@ -598,8 +593,8 @@ void Omen() {
       BannerOutDown(15);
       break;
     case 2:
-      ShowLayer(L().BannerLayer, false);
-      Next(T().ReturnState, T().ReturnStep);
+      ShowLayer(BoardLayers.BannerLayer, false);
+      GoToNextTick(TurnFlow.ReturnState, TurnFlow.ReturnStep);
       break;
     default: break;
   }
@@ -607,28 +602,28 @@ void Omen() {
 
 void CellChange() {
   const int cell = BoardGeometry.CellSize;
-  const int tile = L().BackdropLayer;
-  switch (Step()) {
+  const int tile = BoardLayers.BackdropLayer;
+  switch (SceneCursor.SceneStep) {
     case 0: {
       BoardSound(92);
-      ShowLayer(L().BannerLayer, false);
-      T().ChangedCell = T().NewCellIndex;
-      if (T().ChangedCell < 0 || T().ChangedCell > BoardState.PathLast) T().ChangedCell = 0;
-      PathCellRecord& p = PathCell[static_cast<size_t>(T().ChangedCell)];
-      p.PathKind = T().NewCellKind;
-      D50_CellPos(21, T().ChangedCell);
+      ShowLayer(BoardLayers.BannerLayer, false);
+      TurnFlow.ChangedCell = TurnFlow.NewCellIndex;
+      if (TurnFlow.ChangedCell < 0 || TurnFlow.ChangedCell > BoardState.PathLast) TurnFlow.ChangedCell = 0;
+      PathCellRecord& p = PathCell[static_cast<size_t>(TurnFlow.ChangedCell)];
+      p.PathKind = TurnFlow.NewCellKind;
+      D50_CellPos(21, TurnFlow.ChangedCell);
       const int x = DrawState.TargetRect.X;
       const int y = DrawState.TargetRect.Y;
       int sx = x;
       int sy = y;
       if (p.PathY == 0) sy = -cell;
-      else if (p.PathY == BoardState.GridLastY) sy = H();
-      else if (p.PathX == BoardState.GridLastX) sx = W();
+      else if (p.PathY == BoardState.GridLastY) sy = WindowHeight();
+      else if (p.PathX == BoardState.GridLastX) sx = WindowWidth();
       else if (p.PathX == 0) sx = -cell;
       BoardPrepare(tile, sx, sy, cell, cell);
       D50_KindTile(p.PathKind);
-      BitBltCopy(L().TileLayer, tile, {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, 0, 0});
-      LayerToFront(L().PieceLayer);
+      BitBltCopy(BoardLayers.TileLayer, tile, {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, 0, 0});
+      LayerToFront(BoardLayers.PieceLayer);
       EffectParams.EffectSoundCue.EffectSound = 93;
       EffectParams.EffectSoundCue.EffectSoundFrame = 30;
       DrawState.CurrentLayer = tile;
@@ -641,11 +636,11 @@ void CellChange() {
     }
     case 1: {
       ShowLayer(tile, false);
-      const PathCellRecord& p = PathCell[static_cast<size_t>(T().ChangedCell)];
+      const PathCellRecord& p = PathCell[static_cast<size_t>(TurnFlow.ChangedCell)];
       D50_KindTile(p.PathKind);
-      BitBltCopy(L().TileLayer, L().BoardLayer,
+      BitBltCopy(BoardLayers.TileLayer, BoardLayers.BoardLayer,
                  {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, p.PathX * cell, p.PathY * cell});
-      GoTo(T().ReturnState, T().ReturnStep);
+      GoTo(TurnFlow.ReturnState, TurnFlow.ReturnStep);
       Wait(-1, 200);
       break;
     }
@@ -658,7 +653,7 @@ void CellChange() {
 // click) and 1098, then the board starts again.
 void Ending(bool cleared) {
   const int first = cleared ? 1090 : 1095;
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       if (cleared) D50_RecordProgress(1);
       GoTo(SceneCursor.SceneState, 1);
@@ -670,8 +665,8 @@ void Ending(bool cleared) {
     case 1:
     case 2: {
       // The step's own animation, read before the step moves on.
-      const int code = first + Step();
-      GoTo(SceneCursor.SceneState, Step() + 1);
+      const int code = first + SceneCursor.SceneStep;
+      GoTo(SceneCursor.SceneState, SceneCursor.SceneStep + 1);
       Wait(code, 0);
       break;
     }
@@ -679,7 +674,7 @@ void Ending(bool cleared) {
       if (cleared) {
         D50_Leave(0);
       } else {
-        HideLayerRange(0, L().BackdropLayer - 1);
+        HideLayerRange(0, BoardLayers.BackdropLayer - 1);
         GoTo(kBoardSetUp, 0);
         Wait(1098, 0);
       }
