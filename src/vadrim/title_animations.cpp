@@ -18,6 +18,7 @@
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 using namespace vadrim_title;
 
@@ -112,7 +113,7 @@ void Letters(bool rising) {
   }
   const int n = r.AnimationSubStep;
   const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(n)];
-  if (r.AnimationFrame == 0) Sound(3, 1);
+  if (r.AnimationFrame == 0) PlayScreenSound(3, 1);
   MoveLayerKeepingSize(n, Lin(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 10),
                        Lin(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 10));
   if (!CountFramePast(10)) return;
@@ -123,7 +124,7 @@ void Letters(bool rising) {
 // The logo frame moves and sizes along slot 0 while the window flashes from white.
 void LogoFrameMoves() {
   WindowGrey(255 - 10 * AnimationRun.AnimationFrame);
-  MotionSlotStep(0, 15);
+  MotionSlotStep(0, kMotionSizedLinear);
   OutlinedFrame();
 }
 
@@ -138,7 +139,7 @@ void Logo() {
         SetSizedMotionSlot(0, kFrameLayer, from, Centred(350, 175));
         r.AnimationLength = 24;
       }
-      if (AnimationRun.AnimationFrame == 10) Sound(1, 0);
+      if (AnimationRun.AnimationFrame == 10) PlayScreenSound(1, 0);
       LogoFrameMoves();
       if (!CountFramePast(24)) return;
       WindowGrey(0);
@@ -183,7 +184,7 @@ void Logo() {
         Fill(kFrameLayer, 0);
         SetSizedMotionSlot(0, kFrameLayer, from, Centred(10, 5));
         r.AnimationLength = 12;
-        Sound(2, 0);
+        PlayScreenSound(2, 0);
       }
       LogoFrameMoves();
       if (!CountFramePast(12)) return;
@@ -217,9 +218,9 @@ void Tiles() {
     Prepare(layer, from.X, from.Y, from.Width, from.Height);
     SetSizedMotionSlot(0, layer, from, kTileEnds[t]);
     r.AnimationLength = 16;
-    Sound(6, t);
+    PlayScreenSound(6, t);
   }
-  MotionSlotStep(0, 16);
+  MotionSlotStep(0, kMotionSizedEaseOut);
   TextStyle.TextColor = kTileColours[t];
   Fill(layer, TextStyle.TextColor);
   LayerToFront(layer);
@@ -243,7 +244,7 @@ void LettersHop() {
     s.MotionStartY = WindowHeight();
     s.MotionEndY = top - 20;
     r.AnimationLength = 20;
-    Sound(4, 1);
+    PlayScreenSound(4, 1);
   }
   int count = 0;
   for (int i = 0; i < kLetterCount; ++i) {
@@ -271,9 +272,9 @@ void TitleAppears() {
         const Rect a = LoadedLayer(0, 10, 0);
         SetMotionSlot(0, 0, -a.Width, 188, 0, 188);
         r.AnimationLength = 10;
-        Sound(5, 1);
+        PlayScreenSound(5, 1);
       }
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (CountFramePast(10)) NextAnimationStep(300);
       return;
     case 1: Tiles(); return;
@@ -284,13 +285,13 @@ void TitleAppears() {
         r.AnimationLength = 25;
         LayerToBack(1);
         LayerToBack(0);
-        Sound(7, 0);
+        PlayScreenSound(7, 0);
       }
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (CountFramePast(25)) NextAnimationStep(500);
       return;
     case 3:  // picture A gives way to its replacement
-      Sound(8, 0);
+      PlayScreenSound(8, 0);
       DrawState.CurrentLayer = 0;
       D00_LoadPicture(1, 10, 2);
       ShowLayer(1, false);
@@ -302,9 +303,9 @@ void TitleAppears() {
         SetMotionSlot(0, 1, -back.Width, 0, 0, 0);
         r.AnimationLength = 20;
         LayerToBack(1);
-        Sound(9, 0);
+        PlayScreenSound(9, 0);
       }
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (!CountFramePast(20)) return;
       D00_LoadPicture(0, kTitlePictureKind, 3);
       ShowLayer(1, false);
@@ -327,9 +328,9 @@ void TitleAppears() {
         }
         r.AnimationLength = 20;
       }
-      if (AnimationRun.AnimationFrame == 5) Sound(10, 0);
-      MotionSlotStep(0, 11);
-      MotionSlotStep(1, 11);
+      if (AnimationRun.AnimationFrame == 5) PlayScreenSound(10, 0);
+      MotionSlotStep(0, kMotionEaseOut);
+      MotionSlotStep(1, kMotionEaseOut);
       if (CountFramePast(20)) NextAnimationStep(200);
       return;
     case 6: LettersHop(); return;
@@ -346,7 +347,7 @@ void MenuIn() {
     return;
   }
   if (AnimationRun.AnimationFrame == 0) {
-    Sound(11, 1);
+    PlayScreenSound(11, 1);
     for (int i = 0; i <= 4; ++i) {
       const int layer = t.BtnFirst + i;
       DrawState.CurrentLayer = layer;
@@ -366,7 +367,7 @@ void MenuIn() {
     }
     r.AnimationLength = 20;
   }
-  for (int i = 0; i <= 4; ++i) MotionSlotStep(i, 11);
+  for (int i = 0; i <= 4; ++i) MotionSlotStep(i, kMotionEaseOut);
   if (CountFramePast(20)) NextAnimationStep(0);
 }
 
@@ -378,7 +379,7 @@ void MenuOut() {
   ShowLayer(picked, AnimationRun.AnimationFrame % 8 >= 4);
   t.BtnLast = 4;
   if (AnimationRun.AnimationFrame == 0) {
-    Sound(kClickSound, 0);
+    PlayScreenSound(kClickSound, 0);
     for (int i = t.BtnLast; i >= 0; --i) LayerToFront(t.BtnFirst + i);
     for (int i = 0; i <= t.BtnLast; ++i) {
       slideDone[i] = 0;
@@ -448,7 +449,7 @@ void NewStoryOut() {
         s.MotionEndX = DrawState.CurrentRect.X + 100;
         s.MotionEndY = DrawState.CurrentRect.Y;
         r.AnimationLength = 6;
-        Sound(17, 0);
+        PlayScreenSound(17, 0);
       }
       MoveLayerKeepingSize(picked, Lin(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 6),
                            Lin(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 6));
@@ -480,9 +481,9 @@ void RouteSelectIn() {
           SetMotionSlot(i, i, x, h * i, 0, h * i);
         }
         r.AnimationLength = 30;
-        Sound(22, 1);
+        PlayScreenSound(22, 1);
       }
-      for (int i = 0; i <= 14; ++i) MotionSlotStep(i, 11);
+      for (int i = 0; i <= 14; ++i) MotionSlotStep(i, kMotionEaseOut);
       if (!CountFramePast(30)) return;
       D00_LoadPicture(0, 20, 0);
       HideLayerRange(0, 14);
@@ -494,9 +495,9 @@ void RouteSelectIn() {
         int w = header.Width;
         SetMotionSlot(0, 0, CentreX(w), -header.Height, CentreX(w), 40);
         r.AnimationLength = 20;
-        Sound(20, 0);
+        PlayScreenSound(20, 0);
       }
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (CountFramePast(20)) NextAnimationStep(300);
       return;
     case 2:  // the three route panels fly in
@@ -509,9 +510,9 @@ void RouteSelectIn() {
           else SetMotionSlot(2, 3, WindowWidth(), 185, WindowWidth() - w - 30, 185);
         }
         r.AnimationLength = 20;
-        Sound(10, 0);
+        PlayScreenSound(10, 0);
       }
-      for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 11);
+      for (int i = 0; i <= 2; ++i) MotionSlotStep(i, kMotionEaseOut);
       if (CountFramePast(20)) Wait(0, 0);
       return;
     default: Wait(0, 0); return;
@@ -541,7 +542,7 @@ void OthersLeave(int p) {
   MoveLayerKeepingSize(6 + 2 * p, LayerLeft(6 + 2 * p), WindowHeight() - (low ? 66 : 59));
   TitleWords.BtnLast = 4;
   if (AnimationRun.AnimationFrame == 0) {
-    Sound(21, 0);
+    PlayScreenSound(21, 0);
     // The two other panels go sideways: (layer, end x as a function of its width).
     const int first = p == 0 ? 2 : 1;
     const int second = p == 2 ? 2 : 3;
@@ -556,7 +557,7 @@ void OthersLeave(int p) {
   r.AnimationLength = 20;
   r.AnimationLength2 = 80;
   if (AnimationRun.AnimationFrame <= 20) {
-    for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 10);
+    for (int i = 0; i <= 2; ++i) MotionSlotStep(i, kMotionLinear);
   }
   if (CountFramePast(80)) NextAnimationStep(0);
 }
@@ -571,9 +572,9 @@ void PanelShrinks(int p) {
     PrepareLayer(10);
     SetSizedMotionSlot(0, layer, from, kSpots[p].shrinkTo);
     r.AnimationLength = 30;
-    Sound(4, 1);
+    PlayScreenSound(4, 1);
   }
-  MotionSlotStep(0, 16);
+  MotionSlotStep(0, kMotionSizedEaseOut);
   Fill(layer, Grey(255));
   TextStyle.TextColor = RgbColor(247, 182, 212);
   tq::Surface& image = LayerImage(layer);
@@ -615,7 +616,7 @@ void BlackPanelsClose(int p) {
       MotionSlot[static_cast<size_t>(i)].MotionPause = 60;
     }
     r.AnimationLength = 60;
-    Sound(22, 0);
+    PlayScreenSound(22, 0);
   }
   for (int i = 0; i < 4; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
@@ -649,9 +650,9 @@ void WhiteFills(int p) {
     s.MotionEndWidth = WindowWidth();
     s.MotionEndHeight = WindowHeight();
     r.AnimationLength = 20;
-    Sound(23, 0);
+    PlayScreenSound(23, 0);
   }
-  MotionSlotStep(0, 15);
+  MotionSlotStep(0, kMotionSizedLinear);
   if (!CountFramePast(20)) return;
   D00_LoadPicture(0, 0, 0);
   WindowGrey(255);
@@ -674,8 +675,8 @@ void RouteChosen() {
         }
         r.AnimationLength = 20;
       }
-      MotionSlotStep(0, 11);
-      MotionSlotStep(1, 11);
+      MotionSlotStep(0, kMotionEaseOut);
+      MotionSlotStep(1, kMotionEaseOut);
       if (CountFramePast(20)) NextAnimationStep(300);
       return;
     }

@@ -18,6 +18,7 @@
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 using namespace vadrim_title;
 
@@ -29,7 +30,7 @@ int Frames() { return std::max(EffectParams.EffectFrames, 1); }
 
 void PlaySoundCue() {
   const EffectSoundCueRecord& cue = EffectParams.EffectSoundCue;
-  if (cue.EffectSound >= 1 && AnimationRun.AnimationFrame == cue.EffectSoundFrame) Sound(cue.EffectSound, 0);
+  if (cue.EffectSound >= 1 && AnimationRun.AnimationFrame == cue.EffectSoundFrame) PlayScreenSound(cue.EffectSound, 0);
 }
 
 void Pause() {
@@ -42,7 +43,7 @@ void Pause() {
 
 void AfterMove() {
   EndCommonEffect();
-  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectResumesStep = 0;
   EffectParams.EffectSoundCue.EffectSound = 0;
 }
@@ -95,7 +96,7 @@ void RowsAway() {
   AnimationRun.AnimationLength = frames;
   if (AnimationRun.AnimationFrame <= frames) {
     const int last = std::min(EffectParams.EffectLastSlot, kMotionSlotCount - 1);
-    for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, 10);
+    for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, kMotionLinear);
   }
   const int frame = TitleWords.FrameLayer;
   DrawState.CurrentLayer = frame;
@@ -159,7 +160,7 @@ void Cover(bool growing) {
   }
   const int overlay = SystemLayerSet.OverlayLayer;
   if (r.AnimationFrame == 0) {
-    Sound(growing ? 40 : 41, 0);
+    PlayScreenSound(growing ? 40 : 41, 0);
     DrawState.CurrentLayer = overlay;
     PrepareLayer(10);
     LayerInfo(overlay).BackColor = Grey(255);
@@ -170,7 +171,7 @@ void Cover(bool growing) {
     const Rect& to = growing ? whole : spot;
     SetSizedMotionSlot(0, overlay, from, to);
   }
-  MotionSlotStep(0, 15);
+  MotionSlotStep(0, kMotionSizedLinear);
   if (!CountFramePast(frames)) return;
   if (!growing) ShowLayer(overlay, false);
   FrameClock.FrameLoopRunning = 0;
@@ -214,10 +215,10 @@ bool D00_Frame() {
 
 bool D00_FrameFade() {
   switch (FrameClock.AnimationCode) {
-    case kPause: Pause(); return true;
-    case kSlide: SlideOne(); return true;
-    case kSlideSlots: SlideSlots(); return true;
-    case kBlink: Blink(); return true;
+    case kEffectPause: Pause(); return true;
+    case kEffectMove: SlideOne(); return true;
+    case kEffectMoveSlots: SlideSlots(); return true;
+    case kEffectBlink: Blink(); return true;
     case kBackColourFade: BackColourFade(); return true;
     default: return false;  // no effect has this code: its loop ends
   }

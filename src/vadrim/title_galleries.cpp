@@ -10,9 +10,11 @@
 #include "engine/modes.h"
 #include "games/mode_state.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace vadrim_title {
 namespace {
@@ -133,7 +135,7 @@ int RowsLeave(int buttonMode) {
     t.HoverItem = row;
   }
   SceneCursor.ButtonMode = 0;
-  Sound(kReplaySound);
+  PlayScreenSound(kReplaySound);
   DrawState.CurrentLayer = t.PanelLayer;
   GetLayerRect(50, t.PanelLayer);
   StoreSlide(0, DrawState.CurrentRect.X, DrawState.CurrentRect.Y - ScreenSize.ScreenHalfHeight);
@@ -147,8 +149,8 @@ int RowsLeave(int buttonMode) {
   }
   EffectParams.EffectFrames = 20;
   EffectParams.EffectLastSlot = t.MenuLastItem;
-  Effect(kRowsAway);
-  Pause(100);
+  RunEffect(kRowsAway, EffectEnd::kReturn);
+  RunPause(100);
   return row;
 }
 
@@ -159,7 +161,7 @@ void SceneGalleryClick() {
     BackTail(TitleWords.MenuFirstLayer + row);
     return;
   }
-  Effect(kWhiteThenBlack);
+  RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
   SceneCursor.SceneStep = 10;
   Wait(0, 0);
 }
@@ -177,7 +179,7 @@ void ExtrasClick() {
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
   EffectParams.EffectFrames = 10;
-  Effect(kSlide);
+  RunEffect(kEffectMove, EffectEnd::kReturn);
   ShowLayer(layer, false);
   switch (row) {
     case 0:
@@ -190,7 +192,7 @@ void ExtrasClick() {
       Wait(0, 0);
       break;
     default:  // the extra stage
-      Effect(kWhiteThenBlack);
+      RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
       StripWipe(20);
       ModeState.PlayMode = 3;
       StartConversation(90, 5, 0);
@@ -270,7 +272,7 @@ void SceneGalleryStep() {
     case 0: SceneGalleryClick(); break;
     case 10: {
       const int row = TitleWords.HoverItem >= 0 && TitleWords.HoverItem <= 5 ? TitleWords.HoverItem : 0;
-      Sound(22);
+      PlayScreenSound(22);
       StripWipe(kSceneEntries[row].kind);
       ModeState.PlayMode = 1;
       StartConversation(kSceneEntries[row].stage, 5, 0);
@@ -306,8 +308,8 @@ void SlideshowStep() {
       DrawState.TargetRect.X = 0;
       DrawState.TargetRect.Y = 0;
       EffectParams.EffectFrames = 300;
-      EffectParams.EffectMotionKind = 10;
-      Effect(kSlide);
+      EffectParams.EffectMotionKind = kMotionLinear;
+      RunEffect(kEffectMove, EffectEnd::kReturn);
       SceneCursor.SceneStep = 5;
       break;
     case 5: {  // a click: the next picture comes up as the last one leaves upwards
@@ -317,8 +319,8 @@ void SlideshowStep() {
       FullScreenSlide(t.PanelLayer + 1, t.SlideIndex);
       EffectParams.EffectFrames = 300;
       EffectParams.EffectLastSlot = 1;
-      EffectParams.EffectMotionKind = 10;
-      Effect(kSlideSlots);
+      EffectParams.EffectMotionKind = kMotionLinear;
+      RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
       const int w = ScreenSize.ScreenWidth;
       const int h = ScreenSize.ScreenHeight;
       PictureLayer(t.PanelLayer, 0, 0, w, h, kSlideKind, t.SlideIndex);
@@ -333,14 +335,14 @@ void SlideshowStep() {
       DrawState.TargetRect.X = DrawState.CurrentRect.X;
       DrawState.TargetRect.Y = -DrawState.CurrentRect.Height;
       EffectParams.EffectFrames = 300;
-      EffectParams.EffectMotionKind = 10;
-      Effect(kSlide);
-      Pause(1000);
+      EffectParams.EffectMotionKind = kMotionLinear;
+      RunEffect(kEffectMove, EffectEnd::kReturn);
+      RunPause(1000);
       EffectParams.EffectFrames = 50;
       EffectParams.EffectVariant = 0;
-      Effect(kCover);
+      RunEffect(kCover, EffectEnd::kReturn);
       HideLayerRange(0, 89);
-      Pause(250);
+      RunPause(250);
       D00_LoadPicture(0, kTitlePictureKind, kTitlePicture);
       GoTo(kExtrasMenu, -4);
       Wait(0, 0);
@@ -371,7 +373,7 @@ void RowMenuHover() {
     LayerToFront(t.FrameLayer);
     LayerToFront(InputEvent.InputSourceIndex);
     t.HoverItem = i;
-    Sound(kHoverSound, i);
+    PlayScreenSound(kHoverSound, i);
     return;
   }
   if (t.HoverItem >= 0) {

@@ -12,10 +12,12 @@
 #include "engine/text.h"
 #include "games/timed_effects.h"
 #include "platform/pixels.h"
+#include "scenario/motion_curves.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace vadrim_title {
 namespace {
@@ -132,7 +134,7 @@ void BoardClick() {
     return;
   }
   StripWipe(kind);
-  SceneCursor.SceneCode = 51;
+  SceneCursor.SceneCode = kBoardScene;
   VadrimProgress.GameStage = board;
   GoTo(1, 0);
   Wait(0, 0);
@@ -197,7 +199,7 @@ void RouteSelectLiveStep() {
       const int picked = t.PickedItem >= 0 && t.PickedItem <= 2 ? t.PickedItem : 0;
       const RouteRow& route = kRoutes[kRouteOfButton[picked]];
       EffectParams.FadeBackgroundKind = route.backgroundKind;
-      Effect(kBackgroundIn);
+      RunEffect(kBackgroundIn, EffectEnd::kReturn);
       StartConversation(route.firstStage, 0, 10);
       break;
     }
@@ -230,7 +232,7 @@ void RouteHover() {
       ShowLayer(5 + 2 * i, true);
       ShowLayer(6 + 2 * i, true);
       t.HoverItem = i;
-      Sound(kHoverSound, i);
+      PlayScreenSound(kHoverSound, i);
       return;
     }
   }
@@ -245,10 +247,10 @@ void BoardSelectStep() {
   switch (SceneCursor.SceneStep) {
     case -5:
       BuildBoardSelect();
-      Sound(kSlideInSound);
+      PlayScreenSound(kSlideInSound);
       EffectParams.EffectFrames = 20;
       EffectParams.EffectLastSlot = 1;
-      Effect(kSlideSlots);
+      RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
       SceneCursor.SceneStep = -1;
       Wait(0, 0);
       break;
@@ -278,21 +280,21 @@ void RouteClearStep() {
   D00_LoadPicture(0, 0, 0);
   WindowGrey(255);
   ShowLayer(SystemLayerSet.OverlayLayer, false);
-  Pause(500);
+  RunPause(500);
 
-  Sound(30);
+  PlayScreenSound(30);
   const int w = ScreenSize.ScreenWidth;
   PictureLayer(t.PanelLayer, CentreX(int{w}), ScreenSize.ScreenHeight, w, 400, kClearKind, route);
   DrawState.CurrentRect = {CentreX(int{w}), ScreenSize.ScreenHeight, w, 400};
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = CentreY(400);
   EffectParams.EffectFrames = 180;
-  EffectParams.EffectMotionKind = 10;
-  Effect(kSlide);
+  EffectParams.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 
-  Pause(400);
-  Sound(31);
-  Pause(1000);
+  RunPause(400);
+  PlayScreenSound(31);
+  RunPause(1000);
 
   const int cleared = p.RouteCleared[0] + p.RouteCleared[1] + p.RouteCleared[2];
   PictureLayer(t.PanelLayer + 1, CentreX(700), -400, 700, 200, kClearKind, 19 + cleared);
@@ -300,19 +302,19 @@ void RouteClearStep() {
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
   EffectParams.EffectFrames = 500;
-  EffectParams.EffectMotionKind = 10;
-  Effect(kSlide);
+  EffectParams.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 
-  Pause(1000);
-  Sound(32);
-  Effect(kWhiteThenBlack);
+  RunPause(1000);
+  PlayScreenSound(32);
+  RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
   if (cleared == 3) {
     StartConversation(60, 5, 1);
     return;
   }
   EffectParams.EffectFrames = 64;
   EffectParams.EffectVariant = 0;
-  Effect(kBackColourFade);
+  RunEffect(kBackColourFade, EffectEnd::kReturn);
   GoTo(kRouteSelect, 0);
   Wait(0, 0);
 }

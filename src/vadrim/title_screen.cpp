@@ -22,23 +22,6 @@
 namespace vadrim_title {
 
 
-void Sound(int number, int channel) {
-  float offset = 0.0f;
-  D00_PlaySound(number, channel, offset);
-}
-
-// The conversation's effects leave EffectResumesStep -1; the title's own effects
-// always come back to the statement after their Wait.
-void Effect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
-
-void Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  Effect(kPause);
-}
-
 void WindowGrey(int v) {
   LayerInfo(GameForm).BackColor = Grey(v < 0 ? 0 : (v > 255 ? 255 : v));
   ClearLayerImage(GameForm);
@@ -72,8 +55,8 @@ void BackTail(int layer) {
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
   EffectParams.EffectFrames = 10;
-  EffectParams.EffectMotionKind = 10;
-  Effect(kSlide);
+  EffectParams.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
   ToMainMenu();
 }
 
@@ -93,7 +76,7 @@ void StripWipe(int backgroundKind) {
   }
   EffectParams.EffectFrames = 30;
   EffectParams.EffectLastSlot = 9;
-  Effect(kSlideSlots);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
   D00_LoadPicture(0, backgroundKind, 0);
   HideLayerRange(t.PanelLayer, t.PanelLayer + 9);
 }
@@ -104,15 +87,15 @@ void MenuArrives(int lastSlot) {
     LayerToFront(SystemLayerSet.OverlayLayer);
     EffectParams.EffectFrames = 1;
     EffectParams.EffectLastSlot = lastSlot;
-    Effect(kSlideSlots);
+    RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
     EffectParams.EffectFrames = 50;
     EffectParams.EffectVariant = 0;
-    Effect(kUncover);
+    RunEffect(kUncover, EffectEnd::kReturn);
   } else {
-    Sound(kSlideInSound);
+    PlayScreenSound(kSlideInSound);
     EffectParams.EffectFrames = 20;
     EffectParams.EffectLastSlot = lastSlot;
-    Effect(kSlideSlots);
+    RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
   }
   SceneCursor.SceneStep = -1;
   Wait(0, 0);
@@ -133,7 +116,7 @@ void ToMainMenu() {
 
 void StartConversation(int stage, int state, int step) {
   SceneCursor.StageNumber = stage;
-  SceneCursor.SceneCode = 10;
+  SceneCursor.SceneCode = kConversationScene;
   GoTo(state, step);
   Wait(0, 0);
 }
@@ -199,8 +182,8 @@ void LockedExtrasMessage() {
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
   EffectParams.EffectFrames = 300;
-  EffectParams.EffectMotionKind = 10;
-  Effect(kSlide);
+  EffectParams.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
   ToMainMenu();
 }
 
@@ -210,11 +193,11 @@ void MainMenuClick() {
   SceneCursor.ButtonMode = 0;
   TitleWords.PickedItem = i;
   EffectParams.EffectVariant = i == 0 ? 0 : 1;
-  Effect(kMenuOut);
+  RunEffect(kMenuOut, EffectEnd::kReturn);
   const VadrimProgressRecord& p = VadrimProgress;
   switch (i) {
     case 0:  // a new story
-      Effect(kNewStoryOut);
+      RunEffect(kNewStoryOut, EffectEnd::kReturn);
       StartConversation(0, 0, 10);
       break;
     case 1: GoTo(kBoardSelect, -5); Wait(0, 0); break;
@@ -246,13 +229,13 @@ void MainMenuStep() {
 void Cover(int frames) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectVariant = 0;
-  Effect(kCover);
+  RunEffect(kCover, EffectEnd::kReturn);
 }
 
 void Uncover(int frames) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectVariant = 0;
-  Effect(kUncover);
+  RunEffect(kUncover, EffectEnd::kReturn);
 }
 
 void ReturnStep(int state) {
@@ -260,22 +243,22 @@ void ReturnStep(int state) {
     case kFromStoryEnd:
       TitlePicture();
       Uncover(50);
-      Pause(100);
+      RunPause(100);
       ToMainMenu();
       break;
     case kFromSystemMenu:
       Cover(50);
       HideLayerRange(0, 89);
-      Pause(250);
+      RunPause(250);
       TitlePicture();
       Uncover(25);
-      Pause(100);
+      RunPause(100);
       ToMainMenu();
       break;
     default: {  // -32 to -30: the menu a replayed scene came from
       Cover(50);
       HideLayerRange(0, 89);
-      Pause(250);
+      RunPause(250);
       const int next = state == kBackToExtras ? kExtrasMenu
                        : state == kBackToStageGallery ? kStageGallery
                                                       : kSceneGallery;
@@ -302,7 +285,7 @@ void MainMenuHover() {
       DrawState.CurrentLayer = InputEvent.InputSourceIndex;
       ClipCellToLayer(kMenuSheet0, 2 * kButtonWidth, kButtonHeight * i, kButtonWidth, kButtonHeight);
       t.HoverItem = i;
-      Sound(kHoverSound, i);
+      PlayScreenSound(kHoverSound, i);
       return;
     }
   }
@@ -412,7 +395,7 @@ void CellHover(std::span<const HoverCell> cells, int backItem) {
     LayerToFront(t.FrameLayer);
     LayerToFront(t.MenuFirstLayer);
     t.HoverItem = backItem;
-    Sound(kHoverSound, 0);
+    PlayScreenSound(kHoverSound, 0);
     return;
   }
   if (layer != t.PanelLayer) return Unlight();
@@ -422,7 +405,7 @@ void CellHover(std::span<const HoverCell> cells, int backItem) {
     const HoverCell& c = cells[i];
     if (!c.enabled || px < c.x || px > c.x + c.w - 1 || py < c.y || py > c.y + c.h - 1) continue;
     if (c.code == t.HoverItem) return;
-    Sound(kHoverSound, static_cast<int>(i));
+    PlayScreenSound(kHoverSound, static_cast<int>(i));
     GetLayerRect(150, t.PanelLayer);
     DrawState.CurrentLayer = t.FrameLayer;
     DrawState.CurrentRect = {DrawState.TargetRect.X + c.x, DrawState.TargetRect.Y + c.y, c.w, c.h};
@@ -436,20 +419,20 @@ void CellHover(std::span<const HoverCell> cells, int backItem) {
 }
 
 void PickedCellOut() {
-  Sound(kClickSound);
+  PlayScreenSound(kClickSound);
   SceneCursor.ButtonMode = 0;
   DrawState.CurrentLayer = TitleWords.FrameLayer;
   EffectParams.EffectFrames = 11;
   EffectParams.EffectFrameDelay = 40;
-  Effect(kBlink);
-  Pause(100);
-  Sound(32);
-  Effect(kWhiteThenBlack);
-  Sound(22);
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
+  RunPause(100);
+  PlayScreenSound(32);
+  RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
+  PlayScreenSound(22);
 }
 
 void PanelAwayAndBack() {
-  Sound(kClickSound);
+  PlayScreenSound(kClickSound);
   SceneCursor.ButtonMode = 0;
   const int panel = TitleWords.PanelLayer;
   DrawState.CurrentLayer = panel;
@@ -457,8 +440,8 @@ void PanelAwayAndBack() {
   StoreSlide(0, DrawState.CurrentRect.X, ScreenSize.ScreenHeight);
   EffectParams.EffectFrames = 20;
   EffectParams.EffectLastSlot = 0;
-  Effect(kRowsAway);
-  Pause(100);
+  RunEffect(kRowsAway, EffectEnd::kReturn);
+  RunPause(100);
   BackTail(TitleWords.MenuFirstLayer);
 }
 

@@ -18,6 +18,7 @@
 #include "vadrim/board/creature_movement.h"
 #include "vadrim/board/creature_types.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ void Offer() {
     const int ay = dir == 3 ? y + p - 10 : y + kDy[dir];
     BoardPrepare(arrow, ax, ay, 50, 50);
     ClipCellToLayer(kArrowSheet, (dir - 1) * 50, 0, 50, 50);
-    BoardSound(100);
+    PlayScreenSound(100);
     static constexpr int kOx[5] = {0, 0, 30, 0, -30};
     static constexpr int kOy[5] = {0, -30, 0, 30, 0};
     GetLayerRect(50, arrow);
@@ -94,7 +95,7 @@ void Offer() {
     EffectParams.EffectFrames = 5;
     EffectParams.EffectRepeats = 2;
     GoTo(kBoardAttackOffer, 1);
-    RunEffect(916, EffectEnd::kNextTick);
+    RunEffect(kEffectSwayBack, EffectEnd::kNextTick);
     return;
   }
   if (SceneCursor.SceneStep != 1) return;
@@ -135,12 +136,12 @@ void Choice() {
       D50_ButtonFrame(10);
     }
     AttackKind(BoardScreen.StrikeKinds[static_cast<size_t>(hover)]);
-    BoardSound(102);
+    PlayScreenSound(102);
     SceneCursor.ButtonMode = 0;
     GoTo(kBoardAttack, 20);
-    Wait(1025, 0);
+    Wait(kAnimAttackChosen, 0);
   } else if (source >= menu && source <= menu + BoardScreen.MenuButtonLast) {
-    BoardSound(102);
+    PlayScreenSound(102);
     SceneCursor.ButtonMode = 0;
     TurnFlow.ReturnState = kBoardAttack;
     TurnFlow.ReturnStep = -1;
@@ -148,7 +149,7 @@ void Choice() {
     DrawState.CurrentLayer = BoardLayers.HighlightLayer;
     EffectParams.EffectFrames = 10;
     EffectParams.EffectFrameDelay = 40;
-    RunEffect(820, EffectEnd::kNextTick);
+    RunEffect(kEffectBlink, EffectEnd::kNextTick);
   } else {
     ShowLayer(BoardLayers.StrikeArrowLayer, false);
     for (int i = 0; i <= BoardScreen.ChoiceButtonLast && i < 3; ++i) {
@@ -176,7 +177,7 @@ void Hits() {
     SumPendingChanges();
     CreatureEvents.GaugeEventOrigin = 0;
     GoTo(kBoardAttack, 22);
-    BoardAnimateThenNext(1031);
+    BoardAnimateThenNext(kAnimNumbers);
     return;
   }
   GoToNextTick(kBoardAttack, 30);
@@ -212,7 +213,7 @@ void Removals() {
   CreatureEvents.MotionLastSlot = removed;
   CreatureEvents.EventAnimKind = 1;
   GoTo(kBoardAttack, 31);
-  Wait(1034, 0);
+  Wait(kAnimBlinkOut, 0);
 }
 
 void RemovalGauges() {
@@ -224,7 +225,7 @@ void RemovalGauges() {
     SumPendingChanges();
     CreatureEvents.GaugeEventOrigin = 1;
     GoTo(kBoardAttack, 22);
-    BoardAnimateThenNext(1031);
+    BoardAnimateThenNext(kAnimNumbers);
     return;
   }
   GoToNextTick(kBoardAttack, 35);
@@ -236,7 +237,7 @@ void HopOrNext(bool any, int animKind) {
     return;
   }
   CreatureEvents.EventAnimKind = animKind;
-  Wait(1035, 0);
+  Wait(kAnimHops, 0);
 }
 
 void GoneChanges() {
@@ -340,13 +341,13 @@ void Pipeline() {
       }
       BoardChoice.StrikeOrigin = 0;
       GoTo(kBoardAttack, 21);
-      Wait(1030, 0);
+      Wait(kAnimBeam, 0);
       break;
     case 21: Hits(); break;
     case 22:
       if (CreatureEvents.LuckChanged == -1) {
         GoTo(kBoardAttack, 23);
-        BoardAnimateThenNext(1032);
+        BoardAnimateThenNext(kAnimLuckToGauge);
       } else {
         GoToNextTick(kBoardAttack, 25);
       }
@@ -365,7 +366,7 @@ void Pipeline() {
     case 25:
       if (CreatureEvents.WomanChanged == -1) {
         GoTo(kBoardAttack, 26);
-        BoardAnimateThenNext(1033);
+        BoardAnimateThenNext(kAnimWomanToGauge);
       } else {
         GoToNextTick(kBoardAttack, 27);
       }
@@ -396,11 +397,11 @@ void Pipeline() {
 // The two banners of a strike cell leave the window, and the strike's own banner
 // (cell row `row` of the selection picture) takes their place.
 void StrikeBanner(int row, bool fromBelow) {
-  BoardSound(50, 1);
+  PlayScreenSound(50, 1);
   const int a = BoardLayers.BannerLayer;
   BoardStore(0, a, LayerLeft(a), LayerTop(a), LayerLeft(a), -LayerHeight(a));
   BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), LayerLeft(a + 1), WindowHeight());
-  BoardMoveSlots(1, 7, 10, EffectEnd::kReturn);
+  BoardMoveSlots(1, 7, kMotionLinear, EffectEnd::kReturn);
   HideLayerRange(a, a + 1);
   DrawState.SheetIndex = BoardScreen.EffectSheet;
   D00_LoadPicture(2, 103, 0);
@@ -466,7 +467,7 @@ void BoardTargetStrike() {
     case -5:
       StrikeBanner(0, false);
       GoTo(kBoardTargetStrike, -1);
-      BoardMove(20, 11);
+      BoardMove(20, kMotionEaseOut);
       break;
     case -1: BoardRaise(kButtonsCreatures); break;
     case 0: {
@@ -477,14 +478,14 @@ void BoardTargetStrike() {
       const int slot = source - first + 1;
       if (!BoardCreatureOnGrid(Slot(slot))) break;
       if (TurnFlow.HoverIndex < 0) D50_ButtonFrame(1);
-      BoardSound(102);
+      PlayScreenSound(102);
       SceneCursor.ButtonMode = 0;
       StepScratch.ActiveCreature = slot;
       BoardChoice.StrikeX = Slot(slot).GridX;
       BoardChoice.StrikeY = Slot(slot).GridY;
       BoardChoice.StrikeRange = 1;
       GoTo(kBoardTargetStrike, 10);
-      Wait(1027, 0);
+      Wait(kAnimTargetChosen, 0);
       break;
     }
     case 10:
@@ -492,7 +493,7 @@ void BoardTargetStrike() {
       BoardAppendEvent(StepScratch.ActiveCreature);
       BoardChoice.StrikeOrigin = 2;
       GoTo(kBoardAttack, 21);
-      Wait(1030, 0);
+      Wait(kAnimBeam, 0);
       break;
     default: break;
   }
@@ -541,7 +542,7 @@ void BoardLineStrike() {
         hover = source - first;
         D50_ButtonFrame(3);
       }
-      BoardSound(102);
+      PlayScreenSound(102);
       SceneCursor.ButtonMode = 0;
       if (D50_InRange(hover) == 0) {
         BoardChoice.StrikeDir = 3;
@@ -555,7 +556,7 @@ void BoardLineStrike() {
         BoardChoice.StrikeRange = BoardState.GridLastX - 1;
       }
       GoTo(kBoardLineStrike, 10);
-      Wait(1026, 0);
+      Wait(kAnimArrowChosen, 0);
       break;
     }
     case 10:
@@ -563,7 +564,7 @@ void BoardLineStrike() {
       ListLine(BoardChoice.StrikeX, BoardChoice.StrikeY, BoardChoice.StrikeDir, BoardChoice.StrikeRange);
       BoardChoice.StrikeOrigin = 1;
       GoTo(kBoardAttack, 21);
-      Wait(1030, 0);
+      Wait(kAnimBeam, 0);
       break;
     default: break;
   }

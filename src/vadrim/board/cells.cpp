@@ -19,6 +19,7 @@
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -34,17 +35,16 @@ constexpr int kBadgeHeight = 40;
 constexpr int kCounterCap = 99;
 
 
-void Sound(int number) { BoardSound(number, 1); }
+// The landed cells' sounds play on channel 1.
+void CellSound(int number) { PlayScreenSound(number, 1); }
 
-// The effects below return to the landed-cell procedure without arming anything.
-constexpr EffectEnd kReturn = EffectEnd::kReturn;
-
+// The landed cells' effects return to D50_CellEffect without arming anything.
 void Hop(int amplitude) {
   GetLayerRect(50, BoardLayers.BannerLayer);
   DrawState.CurrentLayer = BoardLayers.BannerLayer;
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 18;
-  RunEffect(910, kReturn);
+  RunEffect(kEffectDrop, EffectEnd::kReturn);
 }
 
 void Shake(int amplitude) {
@@ -52,7 +52,7 @@ void Shake(int amplitude) {
   DrawState.CurrentLayer = BoardLayers.BannerLayer;
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 20;
-  RunEffect(911, kReturn);
+  RunEffect(kEffectShake, EffectEnd::kReturn);
 }
 
 // The layer from (x0, y0) to (x1, y1) with effect 800.
@@ -62,7 +62,7 @@ void Slide(int layer, int x0, int y0, int x1, int y1, int frames) {
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect.X = x1;
   DrawState.TargetRect.Y = y1;
-  BoardMove(frames, 11, kReturn);
+  BoardMove(frames, kMotionEaseOut, EffectEnd::kReturn);
 }
 
 // Which of the three badges a counter kind is, -1 none.
@@ -91,7 +91,7 @@ void TurnCounter(int kind, int& turns) {
 
 // The two strike banners: the same picture from two sides to the window's centre.
 void StrikeBanners(bool across) {
-  Sound(50);
+  CellSound(50);
   const int a = BoardLayers.BannerLayer;
   const int cx = MidX(kBannerWidth);
   const int cy = MidY(200);
@@ -108,7 +108,7 @@ void StrikeBanners(bool across) {
   }
   MoveLayerKeepingSize(a, MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartY);
   MoveLayerKeepingSize(a + 1, MotionSlot[1].MotionStartX, MotionSlot[1].MotionStartY);
-  BoardMoveSlots(1, 20, 11, kReturn);
+  BoardMoveSlots(1, 20, kMotionEaseOut, EffectEnd::kReturn);
 }
 
 void GoodCell(int kind) {
@@ -118,7 +118,7 @@ void GoodCell(int kind) {
   const int spread = happy ? s.HappyCellSpread : s.GoodCellSpread;
   BoardChoice.LuckChange = RandomRange(gain - spread, gain + spread);
   PieceCounters.LuckGauge = std::min(PieceCounters.LuckGauge + BoardChoice.LuckChange, 100);
-  Sound(71);
+  CellSound(71);
   D50_EffectBanner(kCellGood);
   Hop(happy ? -80 : -60);
   D50_GaugePanel(10, 1);
@@ -135,14 +135,14 @@ void BadCell(int kind) {
   const int spread = mad ? s.MadCellSpread : s.BadCellSpread;
   BoardChoice.LuckChange = -RandomRange(loss - spread, loss + spread);
   PieceCounters.LuckGauge = std::max(PieceCounters.LuckGauge + BoardChoice.LuckChange, 0);
-  Sound(72);
+  CellSound(72);
   D50_EffectBanner(kCellBad);
   Shake(mad ? 20 : 10);
   D50_GaugePanel(10, 1);
 }
 
 void SealCell() {
-  Sound(90);
+  CellSound(90);
   D50_EffectBanner(kCellSeal);
   Hop(50);
   BoardChoice.SealJustSet = -1;
@@ -160,7 +160,7 @@ void SealCell() {
 
 // タ and 攻: a counter up by a fixed amount, held to 99.
 void CounterCell(int kind, int& counter, int amount, int panel) {
-  Sound(71);
+  CellSound(71);
   BoardChoice.LuckChange = amount;
   counter = std::min(counter + amount, kCounterCap);
   D50_EffectBanner(kind);
@@ -257,27 +257,26 @@ void D50_CellEffect() {
     case kCellBad:
     case kCellMad: BadCell(kind); return;
     case kCellItem:
-      Sound(73);
+      CellSound(73);
       D50_EffectBanner(kCellItem);
       Hop(-60);
       return;
     case kCellChoice:
-      Sound(73);
+      CellSound(73);
       D50_EffectBanner(kCellChoice);
       Hop(-80);
-      EffectParams.EffectResumesStep = 0;  // the window's slide returns here too
       D50_ItemWindow();
       return;
     case kCellReverse:
       PieceCounters.TravelDir = -PieceCounters.TravelDir;
-      Sound(75);
+      CellSound(75);
       D50_EffectBanner(kCellReverse);
       GetLayerRect(50, BoardLayers.BannerLayer);
-      Wait(1055, 0);
+      Wait(kAnimReverse, 0);
       return;
     case kCellAgain: {
       D50_EffectBanner(kCellAgain);
-      Sound(76);
+      CellSound(76);
       const int x = LayerLeft(BoardLayers.BannerLayer);
       const int y = LayerTop(BoardLayers.BannerLayer);
       Slide(BoardLayers.BannerLayer, x, y - 50, x, y, 10);
@@ -290,13 +289,13 @@ void D50_CellEffect() {
         PieceCounters.PiecePos = RandomRange(0, BoardState.PathLast);
       }
       D50_EffectBanner(kCellWarp);
-      Sound(77);
+      CellSound(77);
       const int x = LayerLeft(BoardLayers.BannerLayer);
       Slide(BoardLayers.BannerLayer, x, -kBannerHeight, x, LayerTop(BoardLayers.BannerLayer), 15);
       return;
     }
     case kCellStop: {
-      Sound(78);
+      CellSound(78);
       D50_EffectBanner(kCellStop);
       const int x = LayerLeft(BoardLayers.BannerLayer);
       const int y = LayerTop(BoardLayers.BannerLayer);
@@ -305,7 +304,7 @@ void D50_CellEffect() {
       return;
     }
     case kCellPower:
-      Sound(79);
+      CellSound(79);
       D50_EffectBanner(kCellPower);
       Hop(-60);
       TurnCounter(kCellPower, PieceCounters.PowerTurns);
@@ -322,7 +321,7 @@ void D50_CellEffect() {
     BoardChoice.StrikeDamage = std::min(kind - 139, 2);
     StrikeBanners(false);
   } else if (InRange(kind, 150, 159)) {
-    Sound(94);
+    CellSound(94);
     const int layer = BoardLayers.BannerLayer;
     BoardPrepare(layer, MidX(kBannerWidth), WindowHeight(), kBannerWidth, kBannerHeight);
     D00_LoadPicture(1, 102, kind);
@@ -355,7 +354,7 @@ void D50_RerollCell(int mode) {
 
 void D50_HighlightCells(int mode) {
   if (mode != 0 && mode != 1) return;
-  Sound(91);
+  CellSound(91);
   const int cellSize = BoardGeometry.CellSize;
   const int tile = BoardLayers.BackdropLayer;
   for (int n = 0; n <= BoardState.PathLast && n < kPathCellCount; ++n) {

@@ -17,6 +17,7 @@
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ void Beam() {
   const BoardGeometryRecord& g = BoardGeometry;
   const int beam = BoardLayers.BackdropLayer;
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(105);
+    PlayScreenSound(105);
     int ox = 0;
     int oy = 0;
     int w = g.CellSize;
@@ -128,7 +129,7 @@ void Beam() {
   unsigned flash = RgbColor(247, 182, 212);
   if (PieceCounters.PowerTurns > 0) flash = RgbColor(255, 0, 64);
   if (s.StrikeOrigin >= 1) flash = RgbColor(255, 255, 0);
-  MotionSlotStep(0, 15);
+  MotionSlotStep(0, kMotionSizedLinear);
   LayerInfo(beam).BackColor = AnimationRun.AnimationFrame % 2 == 0 ? flash : RgbColor(255, 255, 255);
   ClearLayerImage(beam);
   for (int i = 0; i <= Last(); ++i) {
@@ -136,7 +137,7 @@ void Beam() {
     MoveLayerKeepingSize(m.MotionLayer, m.MotionStartX + RandomRange(0, 10) - 5,
                          m.MotionStartY + RandomRange(0, 10) - 5);
   }
-  if (AnimationRun.AnimationFrame == 30 && Last() >= 0) BoardSound(106, 1);
+  if (AnimationRun.AnimationFrame == 30 && Last() >= 0) PlayScreenSound(106, 1);
   if (!BoardCountTo(35)) return;
   ShowLayer(beam, false);
   for (int i = 0; i <= Last(); ++i) {
@@ -177,7 +178,7 @@ void Numbers() {
     }
   }
   for (int i = 0; i <= Last(); ++i) {
-    if (Active(i) == -1) MotionSlotStep(i, 13);
+    if (Active(i) == -1) MotionSlotStep(i, kMotionEaseOutArc);
   }
   if (BoardCountTo(20)) Return();
 }
@@ -196,7 +197,7 @@ void ToGauge(bool woman) {
   switch (AnimationRun.AnimationStep) {
     case 0:
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(107);
+        PlayScreenSound(107);
         for (int i = 0; i <= Last(); ++i) {
           Active(i) = 0;
           if (change(i) == 0) continue;
@@ -208,7 +209,7 @@ void ToGauge(bool woman) {
         }
       }
       for (int i = 0; i <= Last(); ++i) {
-        if (Active(i) == -1) MotionSlotStep(i, 10);
+        if (Active(i) == -1) MotionSlotStep(i, kMotionLinear);
       }
       if (!BoardCountTo(20)) return;
       for (int i = 0; i <= Last(); ++i) {
@@ -225,16 +226,16 @@ void ToGauge(bool woman) {
       Hold(0, banner, x, y, x, y - 50, 20);
       AnimationRun.AnimationFrame = 0;
       if (total >= 0) {
-        BoardSound(108);
+        PlayScreenSound(108);
         AnimationRun.AnimationStep = 2;
       } else {
-        BoardSound(109);
+        PlayScreenSound(109);
         AnimationRun.AnimationStep = 3;
       }
       break;
     }
     case 2:
-      MotionSlotStep(0, 13);
+      MotionSlotStep(0, kMotionEaseOutArc);
       if (!BoardCountTo(20)) return;
       AnimationRun.AnimationFrame = 0;
       AnimationRun.AnimationStep = 5;
@@ -278,7 +279,7 @@ void BlinkOut() {
   SetFrameLength(-1, 80);
   const int last = std::min(CreatureEvents.MotionLastSlot, kEventListSize - 1);
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(110);
+    PlayScreenSound(110);
     for (int i = 0; i <= last; ++i) {
       Overlay(BoardLayers.BackdropLayer + i, MotionSlot[static_cast<size_t>(i)].MotionLayer);
     }
@@ -298,7 +299,7 @@ void Hops() {
   switch (AnimationRun.AnimationStep) {
     case 0:
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(111);
+        PlayScreenSound(111);
         for (int i = 0; i <= Last(); ++i) {
           Active(i) = 0;
           if (CreatureEvents.EventFlag[static_cast<size_t>(i)] != -1) continue;
@@ -310,12 +311,12 @@ void Hops() {
         }
       }
       for (int i = 0; i <= Last(); ++i) {
-        if (Active(i) == -1) MotionSlotStep(i, 13);
+        if (Active(i) == -1) MotionSlotStep(i, kMotionEaseOutArc);
       }
       if (BoardCountTo(30)) NextAnimationStep(300);
       break;
     case 1:
-      BoardSound(118, 1);
+      PlayScreenSound(118, 1);
       if (Last() >= 0) HideLayerRange(BoardLayers.BackdropLayer, BoardLayers.BackdropLayer + Last());
       NextAnimationStep(300);
       break;
@@ -327,12 +328,12 @@ void Hops() {
 
 void D50_CreatureFrame() {
   switch (FrameClock.AnimationCode) {
-    case 1030: Beam(); break;
-    case 1031: Numbers(); break;
-    case 1032: ToGauge(false); break;
-    case 1033: ToGauge(true); break;
-    case 1034: BlinkOut(); break;
-    case 1035: Hops(); break;
+    case kAnimBeam: Beam(); break;
+    case kAnimNumbers: Numbers(); break;
+    case kAnimLuckToGauge: ToGauge(false); break;
+    case kAnimWomanToGauge: ToGauge(true); break;
+    case kAnimBlinkOut: BlinkOut(); break;
+    case kAnimHops: Hops(); break;
     default:
       // No creature animation has this code: its loop ends rather than run for ever.
       Return();

@@ -12,9 +12,11 @@
 #include "engine/modes.h"
 #include "engine/text.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
 #include "games/motion_slot_store.h"
+#include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_sounds.h"
 
@@ -113,12 +115,6 @@ void CounterPanel(int layer, int pictureKind, int value) {
 
 }  // namespace
 
-
-void BoardSound(int number, int channel) {
-  float offset = 0.0f;
-  D00_PlaySound(number, channel, offset);
-}
-
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect.X = x0;
@@ -137,19 +133,19 @@ void BoardPrepare(int layer, int x, int y, int width, int height) {
 void BoardMove(int frames, int motionKind, EffectEnd end) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(800, end);
+  RunEffect(kEffectMove, end);
 }
 
 void BoardMoveSlots(int lastSlot, int frames, int motionKind, EffectEnd end) {
   EffectParams.EffectLastSlot = lastSlot;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(801, end);
+  RunEffect(kEffectMoveSlots, end);
 }
 
 void BoardAnimateThenNext(int code) {
   Wait(code, 0);
-  if (SceneCursor.SceneCode == 51) Wait(0, 0);  // the system menu may have left the board
+  if (SceneCursor.SceneCode == kBoardScene) Wait(0, 0);  // the system menu may have left the board
 }
 
 void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd end) {
@@ -198,7 +194,7 @@ void D50_Layout(int kind) {
   }
   if (kind != 0) return;
   EffectParams.EffectLastSlot = 0;
-  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectResumesStep = -1;
   BoardLayersRecord& l = BoardLayers;
   l.BoardLayer = 0;

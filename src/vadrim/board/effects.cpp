@@ -12,29 +12,17 @@
 #include "scenario/motion_curves.h"
 #include "vadrim/board/screen.h"
 #include "games/motion_slot_store.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
-enum : int {
-  kPause = 700,
-  kMusicFade = 750,
-  kMove = 800,
-  kMoveSlots = 801,
-  kMoveHold = 802,
-  kBlink = 820,
-  kHop = 910,
-  kShake = 911,
-  kBounce = 912,
-  kBump = 916,
-};
-
 constexpr int kRestoredDelay = 100;
-constexpr int kDefaultMotionKind = 11;
+constexpr int kDefaultMotionKind = kMotionEaseOut;
 
 
 void SoundCue() {
   const EffectSoundCueRecord& cue = EffectParams.EffectSoundCue;
-  if (cue.EffectSound > 0 && AnimationRun.AnimationFrame == cue.EffectSoundFrame) BoardSound(cue.EffectSound);
+  if (cue.EffectSound > 0 && AnimationRun.AnimationFrame == cue.EffectSoundFrame) PlayScreenSound(cue.EffectSound);
 }
 
 void AfterMove() {
@@ -116,16 +104,16 @@ bool D50_FrameGate() {
 
 void D50_CommonFrame() {
   switch (FrameClock.AnimationCode) {
-    case kPause: Pause(); break;
-    case kMusicFade: CommonMusicFadeFrame(); break;
-    case kMove: MoveOne(); break;
-    case kMoveSlots: MoveTogether(); break;
-    case kMoveHold: MoveHold(); break;
-    case kBlink: Blink(); break;
-    case kHop: CommonHopFrame(); break;
-    case kShake: CommonShakeFrame(false); break;
-    case kBounce: CommonShakeFrame(true); break;
-    case kBump: CommonSwayBackFrame(); break;
+    case kEffectPause: Pause(); break;
+    case kEffectMusicFade: CommonMusicFadeFrame(); break;
+    case kEffectMove: MoveOne(); break;
+    case kEffectMoveSlots: MoveTogether(); break;
+    case kEffectMovePaused: MoveHold(); break;
+    case kEffectBlink: Blink(); break;
+    case kEffectDrop: CommonHopFrame(); break;
+    case kEffectShake: CommonShakeFrame(false); break;
+    case kEffectDecayShake: CommonShakeFrame(true); break;
+    case kEffectSwayBack: CommonSwayBackFrame(); break;
     default:
       // No effect has this code: it ends at once rather than run for ever.
       EndCommonEffect();

@@ -13,6 +13,7 @@
 #include "vadrim/board/screen.h"
 #include "games/motion_slot_store.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ void White(int layer, Rect r) {
 
 void PieceEnters() {
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(56);
+    PlayScreenSound(56);
     if (AnimationRun.AnimationSubStep == 0) {
       D50_DrawPanel(15, 0);
       D50_CellPos(0, PieceCounters.PiecePos);
@@ -52,7 +53,7 @@ void PieceEnters() {
     }
     AnimationRun.AnimationLength = 20;
   }
-  MotionSlotStep(0, 13);
+  MotionSlotStep(0, kMotionEaseOutArc);
   if (!BoardCountTo(20)) return;
   AnimationRun.AnimationFrame = 0;
   if (++AnimationRun.AnimationSubStep >= 2) HandBack();
@@ -60,12 +61,12 @@ void PieceEnters() {
 
 void PieceStep() {
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(62, 1);
+    PlayScreenSound(62, 1);
     D50_CellPos(1, PieceCounters.PiecePos);
     FromHere(0, BoardLayers.PieceLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y);
     AnimationRun.AnimationLength = 20;
   }
-  MotionSlotStep(0, 11);
+  MotionSlotStep(0, kMotionEaseOut);
   if (BoardCountTo(20)) HandBack();
 }
 
@@ -73,7 +74,7 @@ void DieRoll() {
   SetFrameLength(-1, 10);
   if (AnimationRun.AnimationStep == 0) {
     const int frame = AnimationRun.AnimationFrame;
-    if (frame % 10 == 0 && frame < 50) BoardSound(60, frame / 10);
+    if (frame % 10 == 0 && frame < 50) PlayScreenSound(60, frame / 10);
     TurnFlow.DieValue = RandomRange(1, 6);
     D50_DrawPanel(20, TurnFlow.DieValue);
     if (!BoardCountTo(50)) return;
@@ -82,13 +83,13 @@ void DieRoll() {
     return;
   }
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(61);
+    PlayScreenSound(61);
     const int die = BoardLayers.DieLayer;
     FromHere(0, die, LayerLeft(die), LayerTop(die) - 50);
     AnimationRun.AnimationLength = 20;
     MotionSlot[0].MotionPause = 20;
   }
-  MotionSlotStep(0, 13);
+  MotionSlotStep(0, kMotionEaseOutArc);
   if (BoardCountTo(20)) HandBack();
 }
 
@@ -96,13 +97,13 @@ void DieRoll() {
 
 void OldestItemHops() {
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(66);
+    PlayScreenSound(66);
     const int button = BoardLayers.TurnButtonFirstBox;
     FromHere(0, button, LayerLeft(button) - 50, LayerTop(button) - 50);
     AnimationRun.AnimationLength = 10;
     MotionSlot[0].MotionPause = 20;
   }
-  MotionSlotStep(0, 13);
+  MotionSlotStep(0, kMotionEaseOutArc);
   if (!BoardCountTo(AnimationRun.AnimationLength)) return;
   AnimationRun.AnimationFrame = 0;
   if (++AnimationRun.AnimationSubStep >= 2) HandBack();
@@ -111,7 +112,7 @@ void OldestItemHops() {
 void ItemChosen() {
   if (AnimationRun.AnimationStep == 0) {
     SetFrameLength(-1, 40);
-    if (AnimationRun.AnimationFrame == 0) BoardSound(102);
+    if (AnimationRun.AnimationFrame == 0) PlayScreenSound(102);
     ShowLayer(BoardLayers.HighlightLayer, AnimationRun.AnimationFrame % 2 == 1);
     if (BoardCountTo(10)) NextAnimationStep();
     return;
@@ -119,12 +120,12 @@ void ItemChosen() {
   SetFrameLength(0, 0);
   const int button = BoardLayers.TurnButtonFirstBox + BoardChoice.ItemSlot;
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(60, 1);
+    PlayScreenSound(60, 1);
     FromHere(0, button, CentreX(LayerWidth(button)), CentreY(LayerHeight(button)));
     LayerToFront(button);
     AnimationRun.AnimationLength = 20;
   }
-  MotionSlotStep(0, 11);
+  MotionSlotStep(0, kMotionEaseOut);
   if (BoardCountTo(20)) HandBack();
 }
 
@@ -149,8 +150,8 @@ void AttackChosen() {
     AnimationRun.AnimationLength = 5;
     for (int i = 0; i <= last; ++i) {
       if (i == chosen) continue;
-      MotionSlotStep(2 * i, 10);
-      MotionSlotStep(2 * i + 1, 10);
+      MotionSlotStep(2 * i, kMotionLinear);
+      MotionSlotStep(2 * i + 1, kMotionLinear);
     }
   }
   const auto& c = BoardScreen.FrameColours;
@@ -182,7 +183,7 @@ void ArrowChosen() {
     AnimationRun.AnimationLength = 5;
     for (int i = -1; i <= last; ++i) {
       if (i == chosen) continue;
-      MotionSlotStep(i + 1, 10);
+      MotionSlotStep(i + 1, kMotionLinear);
       if (AnimationRun.AnimationFrame == 5) ShowLayer(MotionSlot[static_cast<size_t>(i + 1)].MotionLayer, false);
     }
   }
@@ -206,7 +207,7 @@ void TargetChosen() {
   if (AnimationRun.AnimationFrame == 0) FromHere(0, banner, LayerLeft(banner), -LayerHeight(banner));
   if (AnimationRun.AnimationFrame <= 5) {
     AnimationRun.AnimationLength = 5;
-    MotionSlotStep(0, 10);
+    MotionSlotStep(0, kMotionLinear);
     if (AnimationRun.AnimationFrame == 5) ShowLayer(banner, false);
   }
   ShowLayer(BoardLayers.HighlightLayer, ShownByFours());
@@ -226,7 +227,7 @@ void DialogChosen() {
   }
   if (AnimationRun.AnimationFrame <= 10) {
     AnimationRun.AnimationLength = 10;
-    MotionSlotStep(0, 10);
+    MotionSlotStep(0, kMotionLinear);
   }
   ShowLayer(BoardLayers.HighlightLayer, ShownByFours());
   if (BoardCountTo(40)) NextAnimationStep(100);
@@ -240,14 +241,14 @@ void WhiteOut() {
     White(b, start);
     SetSizedMotionSlot(0, b, start, {0, 0, WindowWidth(), WindowHeight()});
   }
-  MotionSlotStep(0, 16);
+  MotionSlotStep(0, kMotionSizedEaseOut);
   if (BoardCountTo(50)) Return();
 }
 
 void WhiteCloses() {
   const int b = BoardLayers.BackdropLayer;
   if (AnimationRun.AnimationFrame == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), LayerWidth(b), 2});
-  MotionSlotStep(0, 16);
+  MotionSlotStep(0, kMotionSizedEaseOut);
   if (!BoardCountTo(50)) return;
   ShowLayer(b, false);
   Return();
@@ -265,7 +266,7 @@ void Warp() {
   switch (AnimationRun.AnimationStep) {
     case 0: {
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(80);
+        PlayScreenSound(80);
         const int cx = CentreX(5);
         const int cy = CentreY(5);
         const int w = WindowWidth();
@@ -279,36 +280,36 @@ void Warp() {
         }
       }
       AnimationRun.AnimationLength = 40;
-      Curves(0, 3, 11);
+      Curves(0, 3, kMotionEaseOut);
       if (BoardCountTo(40)) NextAnimationStep();
       break;
     }
     case 1: {
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(81);
+        PlayScreenSound(81);
         const int toX[4] = {0, x + cell - 5, 0, x};
         const int toY[4] = {y, 0, y + cell - 5, 0};
         for (int i = 0; i < 4; ++i) FromHere(i, b + i, toX[i], toY[i]);
       }
       AnimationRun.AnimationLength = 20;
-      Curves(0, 3, 11);
+      Curves(0, 3, kMotionEaseOut);
       if (BoardCountTo(20)) NextAnimationStep();
       break;
     }
     case 2: {
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(82);
+        PlayScreenSound(82);
         D50_CellPos(1, PieceCounters.PiecePos);
         FromHere(0, BoardLayers.PieceLayer, DrawState.TargetRect.X, DrawState.TargetRect.Y);
       }
       AnimationRun.AnimationLength = 20;
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (BoardCountTo(20)) NextAnimationStep();
       break;
     }
     case 3: {
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(81);
+        PlayScreenSound(81);
         for (int i = 0; i < 4; ++i) {
           const bool across = i % 2 == 0;
           const Rect to = across ? Rect{x, y + cell / 2 - 2, cell, LayerHeight(b + i)}
@@ -317,7 +318,7 @@ void Warp() {
         }
       }
       AnimationRun.AnimationLength = 20;
-      Curves(0, 3, 16);
+      Curves(0, 3, kMotionSizedEaseOut);
       if (!BoardCountTo(20)) return;
       HideLayerRange(b, b + 3);
       HandBack();
@@ -342,7 +343,7 @@ void Reverse() {
     BoardStore(0, layer, x, y, x + kShift[step], y);
   }
   AnimationRun.AnimationLength = kLength[step];
-  MotionSlotStep(0, 10);
+  MotionSlotStep(0, kMotionLinear);
   if (!BoardCountTo(kLength[step])) return;
   if (step < 2) {
     NextAnimationStep();
@@ -356,7 +357,7 @@ void Reverse() {
   const int by = WindowHeight() - LayerHeight(a + 1) - 10;
   BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
   BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
-  BoardMoveSlots(1, 10, 11, EffectEnd::kReturn);
+  BoardMoveSlots(1, 10, kMotionEaseOut, EffectEnd::kReturn);
 }
 
 // ---- Eating and merging ----
@@ -389,7 +390,7 @@ void Eat() {
   const int target = CreatureLayer(StepScratch.TargetSlot);
   const int b = BoardLayers.BackdropLayer;
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(115);
+    PlayScreenSound(115);
     Overlay(1, target);
     ShowLayer(b, false);
     const Rect corner = CellCorner();
@@ -397,7 +398,7 @@ void Eat() {
     LayerToFront(hunter);
   }
   AnimationRun.AnimationLength = 50;
-  MotionSlotStep(0, 10);
+  MotionSlotStep(0, kMotionLinear);
   if (AnimationRun.AnimationFrame >= 10) {
     ShowLayer(target, ShownByFours());
     ShowLayer(b, ShownByFours());
@@ -413,13 +414,13 @@ void Merge() {
     case 0:
       SetFrameLength(0, 0);
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(116);
+        PlayScreenSound(116);
         const Rect corner = CellCorner();
         FromHere(0, hunter, corner.X, corner.Y);
         LayerToFront(hunter);
       }
       AnimationRun.AnimationLength = 50;
-      MotionSlotStep(0, 10);
+      MotionSlotStep(0, kMotionLinear);
       if (AnimationRun.AnimationFrame >= 10) {
         ShowLayer(hunter, ShownByFours());
         ShowLayer(target, ShownByFours());
@@ -431,7 +432,7 @@ void Merge() {
     case 1:
       SetFrameLength(0, 0);
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(117);
+        PlayScreenSound(117);
         D50_DrawCreature(1);
         FromHere(0, hunter, LayerLeft(hunter), LayerTop(hunter) - 50);
         LayerToFront(hunter);
@@ -439,12 +440,12 @@ void Merge() {
         MotionSlot[0].MotionPause = 30;
         Overlay(3, hunter);
       }
-      MotionSlotStep(0, 13);
+      MotionSlotStep(0, kMotionEaseOutArc);
       if (BoardCountTo(30)) NextAnimationStep(300);
       break;
     case 2:
       SetFrameLength(-1, 100);
-      if (AnimationRun.AnimationFrame == 1 || AnimationRun.AnimationFrame == 3) BoardSound(118);
+      if (AnimationRun.AnimationFrame == 1 || AnimationRun.AnimationFrame == 3) PlayScreenSound(118);
       ShowLayer(b, AnimationRun.AnimationFrame % 2 == 1);
       if (BoardCountTo(6)) NextAnimationStep();
       break;
@@ -468,12 +469,12 @@ void StripsFromSheet(int first, int count, int width, int height, int top, int p
 void ClearBand() {
   const int b = BoardLayers.BackdropLayer;
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(130);
+    PlayScreenSound(130);
     const Rect window = {0, 0, WindowWidth(), WindowHeight()};
     White(b, window);
     SetSizedMotionSlot(0, b, window, {0, ScreenSize.ScreenHalfHeight - 115, window.Width, 230});
   }
-  MotionSlotStep(0, 16);
+  MotionSlotStep(0, kMotionSizedEaseOut);
   if (!BoardCountTo(20)) return;
   DrawState.CurrentLayer = b;
   D00_LoadPicture(1, 87, 0);
@@ -492,13 +493,13 @@ void ClearBurst() {
         LayerToFront(b);
         SetSizedMotionSlot(0, b + 1, line, {0, 0, WindowWidth(), WindowHeight()});
       }
-      MotionSlotStep(0, 16);
+      MotionSlotStep(0, kMotionSizedEaseOut);
       if (BoardCountTo(20)) NextAnimationStep();
       break;
     case 1: {
       constexpr int kStrip = 230 / 20;
       if (AnimationRun.AnimationFrame == 0) {
-        BoardSound(131);
+        PlayScreenSound(131);
         ShowLayer(b, false);
         StripsFromSheet(b + 2, 20, WindowWidth(), kStrip, ScreenSize.ScreenHalfHeight - 115, 87);
         for (int i = 0; i < 20; ++i) {
@@ -507,7 +508,7 @@ void ClearBurst() {
         }
       }
       AnimationRun.AnimationLength = 12;
-      Curves(0, 19, 10);
+      Curves(0, 19, kMotionLinear);
       if (!BoardCountTo(12)) return;
       BoardPrepare(0, CentreX(WindowWidth()), CentreY(WindowHeight()), WindowWidth(), WindowHeight());
       LayerInfo(0).BackColor = RgbColor(255, 255, 255);
@@ -529,7 +530,7 @@ void ClearFade() {
   if (AnimationRun.AnimationFrame == 0) {
     SetSizedMotionSlot(0, 0, RectOf(0), {CentreX(LayerWidth(0)), CentreY(2), LayerWidth(0), 2});
   }
-  MotionSlotStep(0, 16);
+  MotionSlotStep(0, kMotionSizedEaseOut);
   if (!BoardCountTo(50)) return;
   ShowLayer(0, false);
   NextAnimationStep();
@@ -549,7 +550,7 @@ void FailBanner() {
     }
   }
   AnimationRun.AnimationLength = 15;
-  Curves(0, 9, 10);
+  Curves(0, 9, kMotionLinear);
   if (BoardCountTo(15)) Return();
 }
 
@@ -557,11 +558,11 @@ void FailBanner() {
 // with a sound on the first; true on the frame they have met.
 bool StripsMeet(int first, int sound) {
   if (AnimationRun.AnimationFrame == 0) {
-    BoardSound(sound);
+    PlayScreenSound(sound);
     for (int i = 0; i < 10; ++i) FromHere(i, first + i, LayerLeft(first + i), ScreenSize.ScreenHalfHeight - 11);
   }
   AnimationRun.AnimationLength = 10;
-  Curves(0, 9, 10);
+  Curves(0, 9, kMotionLinear);
   return BoardCountTo(10);
 }
 
@@ -579,7 +580,7 @@ void FailBlackout() {
       break;
     case 1:
       if (AnimationRun.AnimationFrame == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, 0, WindowWidth(), WindowHeight()});
-      MotionSlotStep(0, 16);
+      MotionSlotStep(0, kMotionSizedEaseOut);
       if (BoardCountTo(10)) NextAnimationStep(750);
       break;
     default: HandBack(); break;
@@ -609,7 +610,7 @@ void ContinueBanner() {
     }
   }
   AnimationRun.AnimationLength = 20;
-  Curves(0, 9, 10);
+  Curves(0, 9, kMotionLinear);
   if (BoardCountTo(20)) Return();
 }
 
@@ -624,7 +625,7 @@ void ContinueClose() {
       break;
     case 1:
       if (AnimationRun.AnimationFrame == 0) SetSizedMotionSlot(0, b, RectOf(b), {0, CentreY(2), WindowWidth(), 2});
-      MotionSlotStep(0, 16);
+      MotionSlotStep(0, kMotionSizedEaseOut);
       if (!BoardCountTo(20)) return;
       ShowLayer(b, false);
       NextAnimationStep(300);
@@ -649,28 +650,28 @@ void D50_Frame() {
     return;
   }
   switch (code) {
-    case 1000: OldestItemHops(); break;
-    case 1001: ItemChosen(); break;
-    case 1010: PieceEnters(); break;
-    case 1011: PieceStep(); break;
-    case 1020: DieRoll(); break;
-    case 1025: AttackChosen(); break;
-    case 1026: ArrowChosen(); break;
-    case 1027: TargetChosen(); break;
-    case 1040: Eat(); break;
-    case 1041: Merge(); break;
-    case 1050: Warp(); break;
-    case 1055: Reverse(); break;
-    case 1070: DialogChosen(); break;
-    case 1071: WhiteOut(); break;
-    case 1072: WhiteCloses(); break;
-    case 1090: ClearBand(); break;
-    case 1091: ClearBurst(); break;
-    case 1092: ClearFade(); break;
-    case 1095: FailBanner(); break;
-    case 1096: FailBlackout(); break;
-    case 1097: ContinueBanner(); break;
-    case 1098: ContinueClose(); break;
+    case kAnimOldestItemHops: OldestItemHops(); break;
+    case kAnimItemChosen: ItemChosen(); break;
+    case kAnimPieceIn: PieceEnters(); break;
+    case kAnimPieceStep: PieceStep(); break;
+    case kAnimDie: DieRoll(); break;
+    case kAnimAttackChosen: AttackChosen(); break;
+    case kAnimArrowChosen: ArrowChosen(); break;
+    case kAnimTargetChosen: TargetChosen(); break;
+    case kAnimEat: Eat(); break;
+    case kAnimMerge: Merge(); break;
+    case kAnimWarp: Warp(); break;
+    case kAnimReverse: Reverse(); break;
+    case kAnimDialogChoice: DialogChosen(); break;
+    case kAnimWhiteOut: WhiteOut(); break;
+    case kAnimWhiteClose: WhiteCloses(); break;
+    case kAnimClearBand: ClearBand(); break;
+    case kAnimClearBurst: ClearBurst(); break;
+    case kAnimClearFade: ClearFade(); break;
+    case kAnimFailBanner: FailBanner(); break;
+    case kAnimFailBlackout: FailBlackout(); break;
+    case kAnimContinueBanner: ContinueBanner(); break;
+    case kAnimContinueClose: ContinueClose(); break;
     default:
       // No animation has this code: its loop ends rather than run for ever.
       Return();

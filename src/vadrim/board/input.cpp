@@ -6,6 +6,7 @@
 #include "platform/pixels.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ bool HoverEntry(int layer) {
     default: return true;
   }
   TurnFlow.HoverIndex = index;
-  BoardSound(kHoverSound);
+  PlayScreenSound(kHoverSound);
   return true;
 }
 

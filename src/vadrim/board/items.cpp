@@ -18,9 +18,11 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -36,8 +38,6 @@ constexpr int kCards = 5;
 
 int& Held(int slot) { return PieceCounters.HeldItems[static_cast<size_t>(slot)]; }
 
-// An effect that returns to its step, which goes on with its sequence or waits for a click.
-constexpr EffectEnd kReturn = EffectEnd::kReturn;
 
 
 // The entry of a card or icon set that a click chose: the highlighted one, or the
@@ -56,7 +56,7 @@ void BlinkHighlight() {
   DrawState.CurrentLayer = BoardLayers.HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
-  RunEffect(820, kReturn);
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
 }
 
 // The icon of an item code into the current layer.
@@ -81,7 +81,7 @@ bool ButtonsCloseUp(int from, int to) {
     BoardStore(++slot, button, LayerLeft(button), LayerTop(button), LayerLeft(button), LayerTop(button) - kButtonPitch);
   }
   if (slot < 0) return false;
-  BoardSound(65);
+  PlayScreenSound(65);
   return true;
 }
 
@@ -97,7 +97,7 @@ void Gain() {
   if (SceneCursor.SceneStep == 31) {
     BoardChoice.ItemSlot = 0;
     if (Held(1) > 0 && ButtonsCloseUp(1, 3)) {
-      BoardMoveSlots(2, 15, EffectParams.EffectMotionKind, kReturn);
+      BoardMoveSlots(2, 15, EffectParams.EffectMotionKind, EffectEnd::kReturn);
     }
     for (int n = 1; n < kItemSlots; ++n) {
       Held(n - 1) = Held(n);
@@ -111,18 +111,18 @@ void Gain() {
   }
   if (BoardScreen.TurnButtonLast >= kItemSlots - 1) {
     GoTo(kBoardLanded, 31);
-    Wait(1000, 0);
+    Wait(kAnimOldestItemHops, 0);
     return;
   }
   const int slot = std::max(BoardScreen.TurnButtonLast, -1) + 1;
   BoardScreen.TurnButtonLast = slot;
-  BoardSound(65);
+  PlayScreenSound(65);
   if (TurnFlow.LandedKind == kCellItem || BoardChoice.ItemSource == 2) D50_ChoiceList();
   Held(slot) = BoardChoice.NewItem;
   D50_Buttons(10, slot);
   const int button = BoardLayers.TurnButtonFirstBox + slot;
   GoTo(kBoardLanded, 2);
-  BoardMoveTo(button, BoardScreen.ItemButtonX, BoardScreen.ItemButtonTop + kButtonPitch * slot, 10, 10, kReturn);
+  BoardMoveTo(button, BoardScreen.ItemButtonX, BoardScreen.ItemButtonTop + kButtonPitch * slot, 10, kMotionLinear, EffectEnd::kReturn);
   if (TurnFlow.LandedKind == kCellChoice && BoardChoice.ItemSource == 1) {
     const int banner = BoardLayers.BannerLayer;
     BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
@@ -133,7 +133,7 @@ void Gain() {
       BoardStore(2 + i, card, LayerLeft(card), LayerTop(card), LayerLeft(card), LayerTop(card) + 300);
     }
     ShowLayer(BoardLayers.HighlightLayer, false);
-    BoardMoveSlots(6, 20, 10);
+    BoardMoveSlots(6, 20, kMotionLinear);
   } else if (BoardChoice.ItemSource == 2) {
     GoToNextTick(TurnFlow.ReturnState, TurnFlow.ReturnStep);
   }
@@ -153,7 +153,7 @@ void Use() {
       BoardChoice.ItemSlot = n;
       BoardChoice.ItemCode = Held(n);
       GoTo(kBoardMenu, 10);
-      Wait(1001, 0);
+      Wait(kAnimItemChosen, 0);
       break;
     }
     case 10: {
@@ -188,7 +188,7 @@ void Use() {
         const bool die = code >= 11 && code <= 16;
         const int motionKind = EffectParams.EffectMotionKind;
         if (die) BoardGoMarker();
-        BoardMoveSlots(last, 15, motionKind, die ? kReturn : EffectEnd::kNextTick);
+        BoardMoveSlots(last, 15, motionKind, die ? EffectEnd::kReturn : EffectEnd::kNextTick);
         break;
       }
       Held(slot) = 0;
@@ -261,10 +261,10 @@ void BoardItemChoice() {
       if (entry < 0) break;
       SceneCursor.ButtonMode = 0;
       BoardChoice.NewItem = BoardChoice.ChoiceItems[static_cast<size_t>(entry)];
-      BoardSound(102);
+      PlayScreenSound(102);
       BlinkHighlight();
       const int card = BoardLayers.BackdropLayer + entry;
-      BoardMoveTo(card, LayerLeft(card), WindowHeight(), 10, 10, kReturn);
+      BoardMoveTo(card, LayerLeft(card), WindowHeight(), 10, kMotionLinear, EffectEnd::kReturn);
       BoardChoice.ItemSource = 1;
       GoToNextTick(kBoardLanded, 30);
       break;
@@ -288,7 +288,7 @@ void BoardOpeningPick() {
         GoToNextTick(kBoardEndTurn, 10);
         break;
       }
-      BoardSound(50);
+      PlayScreenSound(50);
       BoardPrepare(title, MidX(700), -200, 700, 200);
       D00_LoadPicture(1, 99, 1);
       BoardPrepare(panel, MidX(615), WindowHeight(), 615, 265);
@@ -304,7 +304,7 @@ void BoardOpeningPick() {
       BoardStore(0, title, MidX(700), -200, MidX(700), 70);
       BoardStore(1, panel, MidX(615), WindowHeight(), MidX(615), MidY(265) + 90);
       BoardStore(2, badge, MidX(250), WindowHeight(), MidX(250), WindowHeight() - 90 - 20);
-      BoardMoveSlots(2, 20, 11, kReturn);
+      BoardMoveSlots(2, 20, kMotionEaseOut, EffectEnd::kReturn);
       for (int n = 0; n <= last; ++n) {
         const int icon = BoardLayers.BackdropLayer + n;
         MoveLayerKeepingSize(icon, LayerLeft(panel) + 20 + 85 * (n % 7), LayerTop(panel) + 15 + 85 * (n / 7));
@@ -319,7 +319,7 @@ void BoardOpeningPick() {
       const int entry = ChosenEntry(BoardLayers.BackdropLayer, last);
       if (entry < 0) break;
       SceneCursor.ButtonMode = 0;
-      BoardSound(102);
+      PlayScreenSound(102);
       BlinkHighlight();
       if (BoardScreen.TurnButtonLast >= kItemSlots - 1) {
         GoToNextTick(kBoardOpeningPick, 10);
@@ -331,7 +331,7 @@ void BoardOpeningPick() {
       D50_Buttons(10, slot);
       GoTo(kBoardOpeningPick, 10);
       const int y = (kIcon + 10) * slot + BoardScreen.ItemButtonTop;
-      BoardMoveTo(BoardLayers.TurnButtonFirstBox + slot, BoardScreen.ItemButtonX, y, 10, 10);
+      BoardMoveTo(BoardLayers.TurnButtonFirstBox + slot, BoardScreen.ItemButtonX, y, 10, kMotionLinear);
       break;
     }
     case 10:
@@ -341,14 +341,14 @@ void BoardOpeningPick() {
         GoToNextTick(kBoardOpeningPick, -1);
         break;
       }
-      BoardSound(50);
+      PlayScreenSound(50);
       HideLayerRange(BoardLayers.BackdropLayer, BoardLayers.BackdropLayer + last);
       ShowLayer(BoardLayers.HighlightLayer, false);
       BoardStore(0, title, LayerLeft(title), LayerTop(title), LayerLeft(title), -LayerHeight(title));
       BoardStore(1, panel, LayerLeft(panel), LayerTop(panel), LayerLeft(panel), LayerTop(panel) + 500);
       BoardStore(2, badge, LayerLeft(badge), LayerTop(badge), LayerLeft(badge), LayerTop(badge) + 500);
       GoTo(kBoardEndTurn, 10);
-      BoardMoveSlots(2, 15, 10);
+      BoardMoveSlots(2, 15, kMotionLinear);
       break;
     default: break;
   }
@@ -398,7 +398,7 @@ void D50_ItemWindow() {
   }
   EffectParams.EffectFrames = 15;
   EffectParams.EffectLastSlot = 5;
-  Wait(801, 0);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 void D50_Buttons(int kind, int index) {

@@ -15,6 +15,7 @@
 #include "vadrim/board/screen.h"
 #include "vadrim/board/creature_movement.h"
 #include "vadrim/board/creature_types.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -42,14 +43,14 @@ void Bump(int slot, int dir) {
   int dy = 0;
   Offset(dir, dx, dy);
   const int layer = CreatureLayer(slot);
-  BoardSound(59);
+  PlayScreenSound(59);
   GetLayerRect(50, layer);
   DrawState.CurrentLayer = layer;
   EffectParams.EffectOffsetX = 10 * dx;
   EffectParams.EffectOffsetY = 10 * dy;
   EffectParams.EffectFrames = 5;
   EffectParams.EffectRepeats = 1;
-  RunEffect(916, EffectEnd::kNextTick);
+  RunEffect(kEffectSwayBack, EffectEnd::kNextTick);
 }
 
 // Chasers already tried in this phase's catching step: one that catches nothing
@@ -85,7 +86,7 @@ bool Catch(int slot) {
       StepScratch.StepY = y;
       if (c.MergeInto == -1) {
         c.CreatureMoveType = c.AfterEatMoveType;
-        Wait(1040, 0);
+        Wait(kAnimEat, 0);
         return true;
       }
       BoardClearEvents();
@@ -98,7 +99,7 @@ bool Catch(int slot) {
       D50_SetCreature(c.MergeInto, slot, 0);
       BoardChoice.StrikeOrigin = 3;
       GoTo(kBoardAttack, 40);
-      Wait(1041, 0);
+      Wait(kAnimMerge, 0);
       return true;
     }
   }
@@ -123,7 +124,7 @@ bool MoveOne(int slot) {
   D50_MoveCreature();
   const int result = c.LastStepResult;
   if (result >= 1 && result <= 4) {
-    BoardSound(58);
+    PlayScreenSound(58);
     OccupancyGrid[static_cast<size_t>(c.GridX)][static_cast<size_t>(c.GridY)] = 0;
     OccupancyGrid[static_cast<size_t>(c.NextX)][static_cast<size_t>(c.NextY)] = slot;
     c.GridX = c.NextX;
@@ -135,7 +136,7 @@ bool MoveOne(int slot) {
     DrawState.CurrentLayer = layer;
     DrawState.TargetRect.X = c.GridX * g.CellSize + g.BoardLeft + inset;
     DrawState.TargetRect.Y = c.GridY * g.CellSize + g.BoardTop + inset;
-    BoardMove(20, 11);
+    BoardMove(20, kMotionEaseOut);
     return true;
   }
   if (result >= 11 && result <= 14) {
@@ -183,7 +184,7 @@ bool GaugeEvents(int kind, int origin) {
   SumPendingChanges();
   CreatureEvents.GaugeEventOrigin = origin;
   GoTo(kBoardAttack, 22);
-  BoardAnimateThenNext(1031);
+  BoardAnimateThenNext(kAnimNumbers);
   return true;
 }
 
@@ -203,11 +204,11 @@ void PeriodicChanges() {
       D50_GaugeDelta(2, i);
     }
     if (CreatureEvents.LuckChanged == -1 || CreatureEvents.WomanChanged == -1) {
-      BoardSound(112);
+      PlayScreenSound(112);
       SumPendingChanges();
       CreatureEvents.GaugeEventOrigin = 2;
       GoTo(kBoardAttack, 22);
-      BoardAnimateThenNext(1031);
+      BoardAnimateThenNext(kAnimNumbers);
       return;
     }
   }
@@ -232,7 +233,7 @@ void LivesEnd() {
   CreatureEvents.MotionLastSlot = CreatureEvents.EventLast;
   CreatureEvents.EventAnimKind = 4;
   GoTo(kBoardLifePhase, 11);
-  Wait(1034, 0);
+  Wait(kAnimBlinkOut, 0);
 }
 
 void EndChanges() {
@@ -253,7 +254,7 @@ void EndChanges() {
     return;
   }
   CreatureEvents.EventAnimKind = 5;
-  Wait(1035, 0);
+  Wait(kAnimHops, 0);
 }
 
 void Arrivals() {
@@ -273,7 +274,7 @@ void Arrivals() {
     return;
   }
   CreatureEvents.EventAnimKind = 2;
-  Wait(1035, 0);
+  Wait(kAnimHops, 0);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
 #include "vadrim/board/creature_movement.h"
+#include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
 
@@ -108,7 +109,7 @@ void D50_AddSpawn(int fromType, int toType) {
 void D50_Leave(int /*unused*/) {
   const int stage = BoardStoryStage(BoardState.BoardNumber);
   if (stage >= 0) SceneCursor.StageNumber = stage;
-  SceneCursor.SceneCode = 10;
+  SceneCursor.SceneCode = kConversationScene;
   SceneCursor.SceneState = 0;
   SceneCursor.SceneStep = 10;
   Wait(0, 0);
@@ -188,7 +189,7 @@ void D50_NoCreatureCheck() {
   SceneCursor.SceneStep = 0;
   TurnFlow.NoCreatureFlag = -1;
   EffectParams.EffectFrames = 40;
-  RunEffect(800, EffectEnd::kReturn);  // the failure starts at the next click
+  RunEffect(kEffectMove, EffectEnd::kReturn);  // the failure starts at the next click
 }
 
 void D50_RecordProgress(int kind) {

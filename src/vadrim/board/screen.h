@@ -127,6 +127,39 @@ enum : int {
   kBoardFailed = 910,
 };
 
+// AnimationCodes of D50_Frame, named as the frame procedures that run them (1030 to
+// 1039 run in D50_CreatureFrame).
+enum : int {
+  kAnimOldestItemHops = 1000,
+  kAnimItemChosen = 1001,
+  kAnimPieceIn = 1010,
+  kAnimPieceStep = 1011,
+  kAnimDie = 1020,
+  kAnimAttackChosen = 1025,
+  kAnimArrowChosen = 1026,
+  kAnimTargetChosen = 1027,
+  kAnimBeam = 1030,
+  kAnimNumbers = 1031,
+  kAnimLuckToGauge = 1032,
+  kAnimWomanToGauge = 1033,
+  kAnimBlinkOut = 1034,
+  kAnimHops = 1035,
+  kAnimEat = 1040,
+  kAnimMerge = 1041,
+  kAnimWarp = 1050,
+  kAnimReverse = 1055,
+  kAnimDialogChoice = 1070,
+  kAnimWhiteOut = 1071,
+  kAnimWhiteClose = 1072,
+  kAnimClearBand = 1090,
+  kAnimClearBurst = 1091,
+  kAnimClearFade = 1092,
+  kAnimFailBanner = 1095,
+  kAnimFailBlackout = 1096,
+  kAnimContinueBanner = 1097,
+  kAnimContinueClose = 1098,
+};
+
 // ButtonMode values of the board's input sets.
 enum : int {
   kButtonsMenu = 10,
@@ -138,8 +171,6 @@ enum : int {
   kButtonsArrows = 55,
 };
 
-// A sound of the title and board table on channel, volume offset 0.
-void BoardSound(int number, int channel = 0);
 // Motion slot `slot` := layer from (x0, y0) to (x1, y1), through D50_StoreSprite.
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1);
 // CurrentLayer := layer prepared (PrepareLayer 10) at (x, y) with the size.
@@ -181,7 +212,7 @@ void D50_HighlightCells(int mode);
 void D50_CounterBadge(int mode, int kind);
 // BoardChoice.NewItem := an item of the board's choice list.
 void D50_ChoiceList();
-// The 選 window with five drawn cards sliding in (effect 801).
+// The 選 window with five drawn cards sliding in (effect 801, back to the caller).
 void D50_ItemWindow();
 // Kind 0 the button panel, 1 every held item's button below the window, 10 one
 // button below the window, 11 one button in its place.

@@ -10,6 +10,7 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 #include "vadrim/board/layouts.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/progress.h"
@@ -17,30 +18,9 @@
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
-
-enum : int {
-  kAnimPieceIn = 1010,
-  kAnimPieceStep = 1011,
-  kAnimDie = 1020,
-  kAnimWarp = 1050,
-  kAnimDialogChoice = 1070,
-  kAnimWhiteOut = 1071,
-  kAnimWhiteClose = 1072,
-};
-
-
-
-// An effect that returns to its step: the step goes on with its sequence, or arms
-// nothing and the board waits for a click.
-constexpr EffectEnd kReturn = EffectEnd::kReturn;
-constexpr EffectEnd kNextTick = EffectEnd::kNextTick;
-
-// CurrentLayer from CurrentRect to (x, y) with effect 800.
-void MoveTo(int layer, int x, int y, int frames, int kind, EffectEnd end = kNextTick) {
-  BoardMoveTo(layer, x, y, frames, kind, end);
-}
 
 // A banner of `w` by `h` with a picture, prepared above the window and slid to the
 // centre.
@@ -48,16 +28,11 @@ void BannerFromAbove(int kind, int number, int w, int h, int frames, EffectEnd e
   BoardPrepare(BoardLayers.BannerLayer, CentreX(w), -h, w, h);
   D00_LoadPicture(1, kind, number);
   MoveLayerKeepingSize(BoardLayers.BannerLayer, CentreX(w), -h);
-  MoveTo(BoardLayers.BannerLayer, CentreX(w), CentreY(h), frames, 11, end);
+  BoardMoveTo(BoardLayers.BannerLayer, CentreX(w), CentreY(h), frames, kMotionEaseOut, end);
 }
 
-void BannerOutDown(int frames, EffectEnd end = kNextTick) {
-  MoveTo(BoardLayers.BannerLayer, LayerLeft(BoardLayers.BannerLayer), WindowHeight(), frames, 10, end);
-}
-
-void Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  RunEffect(700, kReturn);
+void BannerOutDown(int frames, EffectEnd end = EffectEnd::kNextTick) {
+  BoardMoveTo(BoardLayers.BannerLayer, LayerLeft(BoardLayers.BannerLayer), WindowHeight(), frames, kMotionLinear, end);
 }
 
 // ---- Start and set-up ----
@@ -80,9 +55,9 @@ void SetUp() {
       D50_LoadBoard();
       D50_DrawPanel(10, 0);
       D50_DrawPath(10);
-      BoardSound(50);
+      PlayScreenSound(50);
       GoTo(kBoardSetUp, 1);
-      MoveTo(BoardLayers.BoardLayer, BoardGeometry.BoardLeft, BoardGeometry.BoardTop, 20, 11);
+      BoardMoveTo(BoardLayers.BoardLayer, BoardGeometry.BoardLeft, BoardGeometry.BoardTop, 20, kMotionEaseOut);
       break;
     case 1: {
       D50_GaugePanel(10, 0);
@@ -99,9 +74,9 @@ void SetUp() {
       BoardStore(3, g + 3, LayerLeft(g + 3), LayerTop(g + 3), 10, LayerTop(g + 3));
       const int panel = BoardLayers.ItemPanelLayer;
       BoardStore(4, panel, 10, WindowHeight(), 10, WindowHeight() - LayerHeight(panel) - 5);
-      BoardSound(50);
+      PlayScreenSound(50);
       GoTo(kBoardSetUp, 2);
-      BoardMoveSlots(4, 15, 11);
+      BoardMoveSlots(4, 15, kMotionEaseOut);
       break;
     }
     case 2:
@@ -110,7 +85,7 @@ void SetUp() {
       const int y = SceneCursor.SceneStep == 2 ? 610 : 610 + 10 + LayerHeight(button);
       MoveLayerKeepingSize(button, WindowWidth(), y);
       GoTo(kBoardSetUp, SceneCursor.SceneStep == 2 ? 3 : 10);
-      MoveTo(button, WindowWidth() - LayerWidth(button) - 10, y, 10, 11);
+      BoardMoveTo(button, WindowWidth() - LayerWidth(button) - 10, y, 10, kMotionEaseOut);
       break;
     }
     case 10: {
@@ -120,18 +95,18 @@ void SetUp() {
       const int half = ScreenSize.ScreenHalfHeight;
       BoardStore(0, a, WindowWidth(), half - 20 - LayerHeight(a), 45, half - 20 - LayerHeight(a));
       BoardStore(1, b, -LayerWidth(b), half + 20, WindowWidth() - LayerWidth(b) - 45, half + 20);
-      BoardSound(51);
+      PlayScreenSound(51);
       GoTo(kBoardSetUp, 11);
-      BoardMoveSlots(1, 20, 11, kReturn);
+      BoardMoveSlots(1, 20, kMotionEaseOut, EffectEnd::kReturn);
       break;
     }
     case 11: {
       const int a = BoardLayers.BackdropLayer;
       BoardStore(0, a, LayerLeft(a), LayerTop(a), -LayerWidth(a), LayerTop(a));
       BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), WindowWidth(), LayerTop(a + 1));
-      BoardSound(51);
+      PlayScreenSound(51);
       GoTo(kBoardSetUp, 12);
-      BoardMoveSlots(1, 12, 11);
+      BoardMoveSlots(1, 12, kMotionEaseOut);
       break;
     }
     case 12:
@@ -157,17 +132,17 @@ void CreatureFliesIn() {
     const int layer = CreatureLayer(slot);
     const int inset = (g.CellSize - g.CreatureSize) / 2;
     MoveLayerKeepingSize(layer, CentreX(int{g.CreatureSize}), CentreY(int{g.CreatureSize}));
-    BoardSound(55);
-    MoveTo(layer, c.GridX * g.CellSize + g.BoardLeft + inset, c.GridY * g.CellSize + g.BoardTop + inset, 15, 11);
+    PlayScreenSound(55);
+    BoardMoveTo(layer, c.GridX * g.CellSize + g.BoardLeft + inset, c.GridY * g.CellSize + g.BoardTop + inset, 15, kMotionEaseOut);
     return;
   }
   GoToNextTick(kBoardIntro, 10);
 }
 
 void IntroBanner(int number, int clickStep) {
-  BoardSound(50);
+  PlayScreenSound(50);
   GoTo(kBoardIntro, clickStep);
-  BannerFromAbove(99, number, 700, 200, 20, kReturn);
+  BannerFromAbove(99, number, 700, 200, 20, EffectEnd::kReturn);
 }
 
 void Intro() {
@@ -192,9 +167,9 @@ void Intro() {
       }
       const int n = ++BoardScreen.IntroButton;
       const int button = BoardLayers.TurnButtonFirstBox + n;
-      BoardSound(65);
+      PlayScreenSound(65);
       MoveLayerKeepingSize(button, LayerLeft(button), WindowHeight());
-      MoveTo(button, LayerLeft(button), n * 75 + BoardScreen.ItemButtonTop, 10, 10);
+      BoardMoveTo(button, LayerLeft(button), n * 75 + BoardScreen.ItemButtonTop, 10, kMotionLinear);
       break;
     }
     case 20:
@@ -211,7 +186,7 @@ void Intro() {
       BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
       BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
       GoTo(kBoardIntro, 50);
-      BoardMoveSlots(1, 10, 11);
+      BoardMoveSlots(1, 10, kMotionEaseOut);
       break;
     }
     case 50:
@@ -220,7 +195,7 @@ void Intro() {
       break;
     case 51:
     case 56:
-      BoardSound(50);
+      PlayScreenSound(50);
       GoTo(kBoardIntro, SceneCursor.SceneStep == 51 ? 55 : 100);
       BannerOutDown(10);
       break;
@@ -247,7 +222,7 @@ void BlinkHighlight() {
   DrawState.CurrentLayer = BoardLayers.HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
-  RunEffect(820, kNextTick);
+  RunEffect(kEffectBlink, EffectEnd::kNextTick);
 }
 
 void Menu() {
@@ -261,7 +236,7 @@ void Menu() {
       if (source >= firstItem && source <= firstItem + BoardScreen.TurnButtonLast) {
         BoardItemUseStep();
       } else if (source >= firstMenu && source <= firstMenu + 1) {
-        BoardSound(102);
+        PlayScreenSound(102);
         SceneCursor.ButtonMode = 0;
         TurnFlow.ReturnState = kBoardMenu;
         TurnFlow.ReturnStep = -1;
@@ -286,21 +261,21 @@ void Rules() {
       GoToNextTick(kBoardRules, 1);
       break;
     case 1:
-      BoardSound(50);
+      PlayScreenSound(50);
       BoardPrepare(banner, CentreX(880), WindowHeight(), 880, 650);
       D00_LoadPicture(1, 94, TurnFlow.RulesPage);
       GoTo(kBoardRules, 2);
-      MoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, 11, kReturn);
+      BoardMoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, kMotionEaseOut, EffectEnd::kReturn);
       break;
     case 2:
-      BoardSound(86);
+      PlayScreenSound(86);
       ++TurnFlow.RulesPage;
       DrawState.CurrentLayer = banner;
       D00_LoadPicture(1, 94, TurnFlow.RulesPage);
       if (TurnFlow.RulesPage >= 4) SceneCursor.SceneStep = 5;
       break;
     case 5:
-      BoardSound(50);
+      PlayScreenSound(50);
       // Back to the choice the pages were opened from: the turn menu or the attack.
       GoTo(TurnFlow.ReturnState, TurnFlow.ReturnStep);
       BannerOutDown(15);
@@ -313,7 +288,7 @@ void Restart() {
   const int first = BoardLayers.ConfirmButtonFirstBox;
   switch (SceneCursor.SceneStep) {
     case -5: {
-      BoardSound(50);
+      PlayScreenSound(50);
       const int banner = BoardLayers.BannerLayer;
       BoardPrepare(banner, CentreX(700), -200, 700, 200);
       D00_LoadPicture(1, 95, 0);
@@ -328,7 +303,7 @@ void Restart() {
         BoardStore(1 + b, first + b, x, WindowHeight(), x, ScreenSize.ScreenHalfHeight + 50 + 105 * b);
       }
       GoTo(kBoardRestart, -1);
-      BoardMoveSlots(2, 20, 11);
+      BoardMoveSlots(2, 20, kMotionEaseOut);
       break;
     }
     case -1: RaiseForChoice(0, kButtonsDialog); break;
@@ -336,7 +311,7 @@ void Restart() {
       const int b = InputEvent.InputSourceIndex - first;
       if (SceneCursor.ButtonMode != kButtonsDialog || b < 0 || b > 1) break;
       SceneCursor.ButtonMode = 0;
-      BoardSound(102);
+      PlayScreenSound(102);
       TurnFlow.HoverIndex = b;
       ShowLayer(first + 1 - b, false);
       GoTo(kBoardRestart, b == 0 ? 10 : 20);
@@ -344,25 +319,25 @@ void Restart() {
       break;
     }
     case 10:
-      BoardSound(135);
+      PlayScreenSound(135);
       Wait(kAnimWhiteOut, 0);
       EffectParams.EffectFrameDelay = 50;
-      RunEffect(750, kReturn);
+      RunEffect(kEffectMusicFade, EffectEnd::kReturn);
       HideLayerRange(0, BoardLayers.BackdropLayer - 1);
-      Pause(500);
-      BoardSound(130);
+      RunPause(500);
+      PlayScreenSound(130);
       Wait(kAnimWhiteClose, 0);
-      Pause(500);
+      RunPause(500);
       GoToNextTick(kBoardSetUp, 0);
       break;
     case 20: {
-      BoardSound(50);
+      PlayScreenSound(50);
       const int banner = BoardLayers.BannerLayer;
       const int kept = first + TurnFlow.HoverIndex;
       BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
       BoardStore(1, kept, LayerLeft(kept), LayerTop(kept), LayerLeft(kept), WindowHeight());
       GoTo(TurnFlow.ReturnState, TurnFlow.ReturnStep);
-      BoardMoveSlots(1, 20, 11);
+      BoardMoveSlots(1, 20, kMotionEaseOut);
       break;
     }
     default: break;
@@ -456,17 +431,17 @@ void Landed() {
 void BadgeOut(int kind, bool down) {
   D50_CounterBadge(1, kind);
   const int layer = DrawState.CurrentLayer;
-  MoveTo(layer, LayerLeft(layer), down ? WindowHeight() : -LayerHeight(layer), 5, 11, kReturn);
+  BoardMoveTo(layer, LayerLeft(layer), down ? WindowHeight() : -LayerHeight(layer), 5, kMotionEaseOut, EffectEnd::kReturn);
 }
 
 void CountDown() {
   if (PieceCounters.StopTurns > 0) {
-    BoardSound(50);
+    PlayScreenSound(50);
     BoardPrepare(BoardLayers.BannerLayer, CentreX(550), -124, 550, 124);
     D00_LoadPicture(1, 93, 0);
-    MoveTo(BoardLayers.BannerLayer, CentreX(550), CentreY(124), 30, 11, kReturn);
-    Pause(500);
-    BannerOutDown(15, kReturn);
+    BoardMoveTo(BoardLayers.BannerLayer, CentreX(550), CentreY(124), 30, kMotionEaseOut, EffectEnd::kReturn);
+    RunPause(500);
+    BannerOutDown(15, EffectEnd::kReturn);
     --PieceCounters.StopTurns;
     D50_CounterBadge(1, kCellStop);
     if (PieceCounters.StopTurns == 0) BadgeOut(kCellStop, false);
@@ -489,9 +464,9 @@ void CountDown() {
     }
   }
   if (PieceCounters.RollsLeft <= 0) {
-    BoardSound(50);
+    PlayScreenSound(50);
     GoTo(kBoardFailed, 0);
-    BannerFromAbove(99, 0, 700, 200, 40, kReturn);
+    BannerFromAbove(99, 0, 700, 200, 40, EffectEnd::kReturn);
     return;
   }
   GoToNextTick(kBoardEndTurn, 11);
@@ -499,14 +474,14 @@ void CountDown() {
 
 void TurnMarker() {
   BoardGoMarker();
-  BoardSound(57);
+  PlayScreenSound(57);
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = DrawState.CurrentRect.Y - 50;
   EffectParams.EffectFrames = 16;
-  EffectParams.EffectMotionKind = 13;
+  EffectParams.EffectMotionKind = kMotionEaseOutArc;
   EffectParams.EffectRepeats = 0;
   GoTo(kBoardEndTurn, 15);
-  RunEffect(802, kNextTick);
+  RunEffect(kEffectMovePaused, EffectEnd::kNextTick);
 }
 
 void EndTurn() {
@@ -569,13 +544,13 @@ void Omen() {
       D50_OmenMessage();
       const int layer = DrawState.CurrentLayer;
       const int level = PieceCounters.DangerLevel;
-      BoardSound(level <= 2 ? 85 : (level <= 4 ? 87 : 88));
+      PlayScreenSound(level <= 2 ? 85 : (level <= 4 ? 87 : 88));
       if (level < 5) {
         // The message is drawn centred; it slides in from above the window.
         const int x = CentreX(LayerWidth(layer));
         MoveLayerKeepingSize(layer, x, -LayerHeight(layer));
         GoTo(kBoardOmen, 1);
-        MoveTo(layer, x, CentreY(LayerHeight(layer)), 30, 11, kReturn);
+        BoardMoveTo(layer, x, CentreY(LayerHeight(layer)), 30, kMotionEaseOut, EffectEnd::kReturn);
       } else {
         GetLayerRect(50, layer);
         DrawState.CurrentLayer = layer;
@@ -583,12 +558,12 @@ void Omen() {
         EffectParams.EffectOffsetY = 40;
         EffectParams.EffectFrames = 50;
         GoTo(kBoardFailed, 0);
-        RunEffect(912, kReturn);
+        RunEffect(kEffectDecayShake, EffectEnd::kReturn);
       }
       break;
     }
     case 1:
-      BoardSound(86);
+      PlayScreenSound(86);
       GoTo(kBoardOmen, 2);
       BannerOutDown(15);
       break;
@@ -605,7 +580,7 @@ void CellChange() {
   const int tile = BoardLayers.BackdropLayer;
   switch (SceneCursor.SceneStep) {
     case 0: {
-      BoardSound(92);
+      PlayScreenSound(92);
       ShowLayer(BoardLayers.BannerLayer, false);
       TurnFlow.ChangedCell = TurnFlow.NewCellIndex;
       if (TurnFlow.ChangedCell < 0 || TurnFlow.ChangedCell > BoardState.PathLast) TurnFlow.ChangedCell = 0;
@@ -631,7 +606,7 @@ void CellChange() {
       DrawState.TargetRect.X = x;
       DrawState.TargetRect.Y = y;
       GoTo(kBoardCellChange, 1);
-      BoardMove(40, 11);
+      BoardMove(40, kMotionEaseOut);
       break;
     }
     case 1: {
@@ -652,14 +627,14 @@ void CellChange() {
 // failure ending 1095 (with the fade), 1096, 1097 (the continue banner waits for a
 // click) and 1098, then the board starts again.
 void Ending(bool cleared) {
-  const int first = cleared ? 1090 : 1095;
+  const int first = cleared ? kAnimClearBand : kAnimFailBanner;
   switch (SceneCursor.SceneStep) {
     case 0:
       if (cleared) D50_RecordProgress(1);
       GoTo(SceneCursor.SceneState, 1);
       Wait(first, 0);
       EffectParams.EffectFrameDelay = 100;
-      RunEffect(750, kReturn);
+      RunEffect(kEffectMusicFade, EffectEnd::kReturn);
       Wait(0, 0);
       break;
     case 1:
@@ -676,7 +651,7 @@ void Ending(bool cleared) {
       } else {
         HideLayerRange(0, BoardLayers.BackdropLayer - 1);
         GoTo(kBoardSetUp, 0);
-        Wait(1098, 0);
+        Wait(kAnimContinueClose, 0);
       }
       break;
     default: break;
@@ -721,7 +696,7 @@ void D50_Step() {
 }
 
 void RegisterBoardGame() {
-  ScreenHookSet& screen = VadrimScreen(51);
+  ScreenHookSet& screen = VadrimScreen(kBoardScene);
   screen.Step = D50_Step;
   screen.Hover = D50_Hover;
   screen.Frame = D50_FrameGate;
