@@ -100,7 +100,7 @@ void ConversationInit() {
   DrawState.CurrentLayer = 0;
   DrawState.CurrentRect.X = 0;
   DrawState.CurrentRect.Y = 0;
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
   TextWindow.NarrationLayer = 19;
   TextWindow.BalloonFrameThickness = 30;
 

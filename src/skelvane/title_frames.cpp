@@ -38,7 +38,7 @@ int Ease(int s, int e, int f, int l) {
 void Prepare(int layer, int x, int y, int w, int h, bool shown) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(shown ? 10 : 11);
+  PrepareLayer(shown ? kPreparePictureShown : kPreparePictureHidden);
 }
 
 void Outline(int layer) {
@@ -440,7 +440,7 @@ void PageLeft() {
   const int f = r.AnimationFrame;
   const int layer = TitleMenuState.TitleHighlightLayer;
   if (f == 0) {
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     // One row stands at a time: the row left behind goes with its clicked button.
     for (int k = 0; k <= r.AnimationArgB && k < 10; ++k) ShowLayer(TitleRowFirstLayer(r.AnimationArgA) + k, false);
     ShowLayer(layer, false);

@@ -411,7 +411,7 @@ void DrawTitleMenuCaption(int caption, int style, int layout) {
     r.X = CentreX(0);
     r.Y = ScreenSize.ScreenHeight;
   } else if (layout == 1) {
-    GetLayerRect(50, DrawState.CurrentLayer);
+    GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
     CentreCaption();
   } else if (layout == 2) {
     CentreCaption();
@@ -419,7 +419,7 @@ void DrawTitleMenuCaption(int caption, int style, int layout) {
   // Redrawing in place keeps the button's stacking place.
   if (layout != 0) DrawState.AutoRaiseOn = 0;
   const bool visible = tq::ThePlatform().Screen().Layer(DrawState.CurrentLayer).visible;
-  PrepareLayer(visible || layout == 0 ? 10 : 11);
+  PrepareLayer(visible || layout == 0 ? kPreparePictureShown : kPreparePictureHidden);
   if (style == 0) {
     DrawBevelFrame(10, 30, 30);
     PrintText(20, DrawState.CurrentLayer);

@@ -160,7 +160,7 @@ void BuildPanel(std::span<const int> codes, const Layout& l) {
   DrawState.CurrentLayer = layer;
   // Left of the window, whole, until the engine places it at the pointer.
   DrawState.CurrentRect = {-w, 0, w, h};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawGradient(20, layer, 0, 0, 0);
   SetColours(RgbColor(220, 220, 220), RgbColor(110, 190, 190), RgbColor(50, 150, 150), RgbColor(25, 125, 125),
              RgbColor(15, 115, 115), RgbColor(0, 90, 90));
@@ -194,7 +194,7 @@ void BuildPanel(std::span<const int> codes, const Layout& l) {
 
 void HitTest(const Layout& l) {
   const int panel = SystemLayerSet.MenuPanelLayer;
-  GetLayerRect(50, panel);
+  GetLayerRect(kRectIntoCurrent, panel);
   SystemMenuState.MenuHoverItem = -1;
   const int x = InputEvent.PointerX;
   const int y = InputEvent.PointerY;

@@ -59,7 +59,7 @@ int Hop(int s, int e, int f, int l) {
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 // Prepares layer off the right edge, loads the picture and reads its size back.
@@ -67,9 +67,9 @@ Rect LoadedLayer(int layer, int kind, int number) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect.X = WindowWidth();
   DrawState.CurrentRect.Y = 0;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, kind, number);
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   return DrawState.CurrentRect;
 }
 
@@ -160,7 +160,7 @@ void Logo() {
     case 1: {  // the frame shakes, then stands still at home
       MotionSlotRecord& home = MotionSlot[0];
       if (AnimationRun.AnimationFrame == 0 && r.AnimationSubStep == 0) {
-        GetLayerRect(50, kFrameLayer);
+        GetLayerRect(kRectIntoCurrent, kFrameLayer);
         home.MotionStartX = DrawState.CurrentRect.X;
         home.MotionStartY = DrawState.CurrentRect.Y;
       }
@@ -179,7 +179,7 @@ void Logo() {
     case 3: Letters(false); return;
     case 4:  // the frame closes to a point in a white flash
       if (AnimationRun.AnimationFrame == 0) {
-        GetLayerRect(50, kFrameLayer);
+        GetLayerRect(kRectIntoCurrent, kFrameLayer);
         const Rect from = DrawState.CurrentRect;
         Fill(kFrameLayer, 0);
         SetSizedMotionSlot(0, kFrameLayer, from, Centred(10, 5));
@@ -317,11 +317,11 @@ void TitleAppears() {
           const int layer = 1 + h;
           DrawState.CurrentLayer = layer;
           DrawState.CurrentRect.X = WindowWidth();
-          PrepareLayer(10);
+          PrepareLayer(kPreparePictureShown);
           DrawState.SheetIndex = 2;
           D00_LoadPicture(2, kTitlePictureKind, 2);
           ClipCellToLayer(2, ScreenSize.ScreenHalfWidth * h, 0, ScreenSize.ScreenHalfWidth, WindowHeight());
-          GetLayerRect(50, layer);
+          GetLayerRect(kRectIntoCurrent, layer);
           if (h == 0) SetMotionSlot(0, layer, -DrawState.CurrentRect.Width, 0, 0, 0);
           else SetMotionSlot(1, layer, WindowWidth(), 0, ScreenSize.ScreenHalfWidth, 0);
           LayerToBack(layer);
@@ -352,13 +352,13 @@ void MenuIn() {
       const int layer = t.BtnFirst + i;
       DrawState.CurrentLayer = layer;
       DrawState.CurrentRect.X = WindowWidth();
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       DrawState.SheetIndex = 0;
       D00_LoadPicture(2, kTitlePictureKind, kButtonKind);
       if (t.BtnEnabled[i] == 1 || t.BtnEnabled[i] == 0) {
         ClipCellToLayer(0, t.BtnEnabled[i] == 1 ? 0 : kButtonWidth, kButtonHeight * i, kButtonWidth, kButtonHeight);
       }
-      GetLayerRect(50, layer);
+      GetLayerRect(kRectIntoCurrent, layer);
       int w = DrawState.CurrentRect.Width;
       const int h = DrawState.CurrentRect.Height;
       const int x = i < 4 ? ScreenSize.ScreenHalfWidth - (2 * w + 39) + (w + 26) * i : 0;
@@ -384,7 +384,7 @@ void MenuOut() {
     for (int i = 0; i <= t.BtnLast; ++i) {
       slideDone[i] = 0;
       if (i == t.PickedItem) continue;
-      GetLayerRect(50, t.BtnFirst + i);
+      GetLayerRect(kRectIntoCurrent, t.BtnFirst + i);
       const int y = DrawState.CurrentRect.Y;
       SetMotionSlot(i, t.BtnFirst + i, DrawState.CurrentRect.X, y + 300, DrawState.CurrentRect.X, y);
       slideTargetY[i] = y + 300;
@@ -443,7 +443,7 @@ void NewStoryOut() {
     case 1:  // the picked button slides on
       DrawState.CurrentLayer = picked;
       if (AnimationRun.AnimationFrame == 0) {
-        GetLayerRect(50, picked);
+        GetLayerRect(kRectIntoCurrent, picked);
         s.MotionStartX = DrawState.CurrentRect.X;
         s.MotionStartY = DrawState.CurrentRect.Y;
         s.MotionEndX = DrawState.CurrentRect.X + 100;
@@ -567,9 +567,9 @@ void PanelShrinks(int p) {
   const int layer = p + 1;
   if (AnimationRun.AnimationFrame == 0) {
     DrawState.CurrentLayer = layer;
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     const Rect from = DrawState.CurrentRect;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     SetSizedMotionSlot(0, layer, from, kSpots[p].shrinkTo);
     r.AnimationLength = 30;
     PlayScreenSound(4, 1);

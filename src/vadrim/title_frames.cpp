@@ -118,7 +118,7 @@ void WhiteThenBlack() {
     MotionSlotRecord& s = MotionSlot[0];
     if (r.AnimationFrame == 0) {
       DrawState.CurrentRect = {-w, 0, w, ScreenSize.ScreenHeight};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       LayerInfo(kSheet).BackColor = Grey(255);
       ClearLayerImage(kSheet);
       LayerToFront(kSheet);
@@ -162,7 +162,7 @@ void Cover(bool growing) {
   if (r.AnimationFrame == 0) {
     PlayScreenSound(growing ? 40 : 41, 0);
     DrawState.CurrentLayer = overlay;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     LayerInfo(overlay).BackColor = Grey(255);
     ClearLayerImage(overlay);
     const Rect spot{point.EventPictureWidth - 1, point.EventPictureHeight - 1, 2, 2};
@@ -185,7 +185,7 @@ void BackgroundIn() {
     DrawState.CurrentLayer = 0;
     DrawState.CurrentRect.X = 0;
     DrawState.CurrentRect.Y = 0;
-    PrepareLayer(11);
+    PrepareLayer(kPreparePictureHidden);
     D00_LoadPicture(1, EffectParams.FadeBackgroundKind, 0);
   }
   const int h = ScreenSize.ScreenHeight;

@@ -91,7 +91,7 @@ void MenuRow(int row, int width, int height, int cellX, int cellY, int x, int y)
   const int startX = CentreX(width);
   DrawState.CurrentLayer = t.MenuFirstLayer + row;
   DrawState.CurrentRect = {startX, ScreenSize.ScreenHeight, width, height};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(t.MenuSheet, cellX, cellY, width, height);
   DrawState.CurrentRect = {startX, ScreenSize.ScreenHeight, width, height};
   StoreSlide(row + 1, x, y);
@@ -137,14 +137,14 @@ int RowsLeave(int buttonMode) {
   SceneCursor.ButtonMode = 0;
   PlayScreenSound(kReplaySound);
   DrawState.CurrentLayer = t.PanelLayer;
-  GetLayerRect(50, t.PanelLayer);
+  GetLayerRect(kRectIntoCurrent, t.PanelLayer);
   StoreSlide(0, DrawState.CurrentRect.X, DrawState.CurrentRect.Y - ScreenSize.ScreenHalfHeight);
   int slot = 1;
   for (int i = 0; i <= t.MenuLastItem; ++i) {
     if (i == row) continue;
     const int layer = t.MenuFirstLayer + i;
     DrawState.CurrentLayer = layer;
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     StoreSlide(slot++, DrawState.CurrentRect.X, DrawState.CurrentRect.Y + 600);
   }
   EffectParams.EffectFrames = 20;
@@ -175,7 +175,7 @@ void ExtrasClick() {
     return;
   }
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
   EffectParams.EffectFrames = 10;
@@ -210,7 +210,7 @@ void FullScreenSlide(int layer, int number) {
 
 void SlideAway(int layer, int slot) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   StoreSlide(slot, DrawState.CurrentRect.X, -DrawState.CurrentRect.Height);
 }
 
@@ -331,7 +331,7 @@ void SlideshowStep() {
     case 6:
       D00_LoadPicture(0, 17, 0);
       DrawState.CurrentLayer = t.PanelLayer;
-      GetLayerRect(50, t.PanelLayer);
+      GetLayerRect(kRectIntoCurrent, t.PanelLayer);
       DrawState.TargetRect.X = DrawState.CurrentRect.X;
       DrawState.TargetRect.Y = -DrawState.CurrentRect.Height;
       EffectParams.EffectFrames = 300;

@@ -167,7 +167,7 @@ void RouteSelectLiveStep() {
       for (int i = 0; i <= 2; ++i) {
         const int button = 5 + 2 * i;
         PictureLayer(button, ScreenSize.ScreenWidth, 0, 0, 0, kRouteButtonKind + i, 0);
-        GetLayerRect(50, button);
+        GetLayerRect(kRectIntoCurrent, button);
         int width = DrawState.CurrentRect.Width;
         const int x = i == 0 ? 30 : (i == 1 ? CentreX(width) : ScreenSize.ScreenWidth - (width + 30));
         const int y = ScreenSize.ScreenHeight - 40;
@@ -175,7 +175,7 @@ void RouteSelectLiveStep() {
         ShowLayer(button, false);
         const int tag = 6 + 2 * i;
         PictureLayer(tag, ScreenSize.ScreenWidth, 0, 0, 0, kRouteTagKind, 0);
-        GetLayerRect(50, tag);
+        GetLayerRect(kRectIntoCurrent, tag);
         const Rect r = DrawState.CurrentRect;
         MoveLayer(tag, x + width / 2 - r.Width / 2, y - 19, r.Width, r.Height);
         ShowLayer(tag, false);
@@ -214,12 +214,12 @@ void RouteHover() {
     if (i == t.HoverItem) return;
     HideRoute(t.HoverItem);
     if (t.BtnEnabled[i] == 1) {
-      GetLayerRect(50, InputEvent.InputSourceIndex);
+      GetLayerRect(kRectIntoCurrent, InputEvent.InputSourceIndex);
       const Rect r = DrawState.CurrentRect;
       const int frame = t.FrameLayer;
       DrawState.CurrentLayer = frame;
       DrawState.CurrentRect = {r.X - 10, r.Y - 10, r.Width + 20, r.Height + 20};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       LayerInfo(frame).BackColor = Grey(255);
       ClearLayerImage(frame);
       TextStyle.TextColor = RgbColor(247, 182, 212);

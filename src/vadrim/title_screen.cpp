@@ -30,7 +30,7 @@ void WindowGrey(int v) {
 void PictureLayer(int layer, int x, int y, int w, int h, int kind, int number) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, kind, number);
 }
 
@@ -51,7 +51,7 @@ void BackButton(int layer, int slot) {
 void BackTail(int layer) {
   DrawState.CurrentLayer = layer;
   // The drop starts where the button stands, whatever the last motion left in CurrentRect.
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
   EffectParams.EffectFrames = 10;
@@ -69,7 +69,7 @@ void StripWipe(int backgroundKind) {
   for (int s = 0; s <= 9; ++s) {
     DrawState.CurrentLayer = t.PanelLayer + s;
     DrawState.CurrentRect = {s % 2 == 0 ? -w : w, h * s, w, h};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     ClipCellToLayer(t.MenuSheet, 0, h * s, w, h);
     DrawState.CurrentRect = {s % 2 == 0 ? -w : w, h * s, w, h};
     StoreSlide(s, 0, h * s);
@@ -176,7 +176,7 @@ void OpeningStep() {
 void LockedExtrasMessage() {
   DrawState.CurrentLayer = TitleWords.PanelLayer;
   DrawState.CurrentRect = {CentreX(700), -200, 700, 200};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, kTitlePictureKind, 30);
   DrawState.CurrentRect = {CentreX(700), -200, 700, 200};
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
@@ -354,11 +354,11 @@ void D00_FrameBox(int style) {
     line = style == 2 ? Grey(200) : Grey(128);
     back = Grey(255);
   }
-  GetLayerRect(50, InputEvent.InputSourceIndex);
+  GetLayerRect(kRectIntoCurrent, InputEvent.InputSourceIndex);
   const Rect r = DrawState.CurrentRect;
   DrawState.CurrentLayer = TitleWords.FrameLayer;
   DrawState.CurrentRect = {r.X - border, r.Y - border, r.Width + 2 * border, r.Height + 2 * border};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   const int frame = TitleWords.FrameLayer;
   LayerInfo(frame).BackColor = back;
   ClearLayerImage(frame);
@@ -406,10 +406,10 @@ void CellHover(std::span<const HoverCell> cells, int backItem) {
     if (!c.enabled || px < c.x || px > c.x + c.w - 1 || py < c.y || py > c.y + c.h - 1) continue;
     if (c.code == t.HoverItem) return;
     PlayScreenSound(kHoverSound, static_cast<int>(i));
-    GetLayerRect(150, t.PanelLayer);
+    GetLayerRect(kRectIntoTarget, t.PanelLayer);
     DrawState.CurrentLayer = t.FrameLayer;
     DrawState.CurrentRect = {DrawState.TargetRect.X + c.x, DrawState.TargetRect.Y + c.y, c.w, c.h};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     ClipCellToLayer(t.MenuSheet, c.litX, c.litY, c.w, c.h);
     LayerToFront(t.FrameLayer);
     t.HoverItem = c.code;
@@ -436,7 +436,7 @@ void PanelAwayAndBack() {
   SceneCursor.ButtonMode = 0;
   const int panel = TitleWords.PanelLayer;
   DrawState.CurrentLayer = panel;
-  GetLayerRect(50, panel);
+  GetLayerRect(kRectIntoCurrent, panel);
   StoreSlide(0, DrawState.CurrentRect.X, ScreenSize.ScreenHeight);
   EffectParams.EffectFrames = 20;
   EffectParams.EffectLastSlot = 0;

@@ -88,7 +88,7 @@ void Offer() {
     PlayScreenSound(100);
     static constexpr int kOx[5] = {0, 0, 30, 0, -30};
     static constexpr int kOy[5] = {0, -30, 0, 30, 0};
-    GetLayerRect(50, arrow);
+    GetLayerRect(kRectIntoCurrent, arrow);
     DrawState.CurrentLayer = arrow;
     EffectParams.EffectOffsetX = kOx[dir];
     EffectParams.EffectOffsetY = kOy[dir];

@@ -40,7 +40,7 @@ void CellSound(int number) { PlayScreenSound(number, 1); }
 
 // The landed cells' effects return to D50_CellEffect without arming anything.
 void Hop(int amplitude) {
-  GetLayerRect(50, BoardLayers.BannerLayer);
+  GetLayerRect(kRectIntoCurrent, BoardLayers.BannerLayer);
   DrawState.CurrentLayer = BoardLayers.BannerLayer;
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 18;
@@ -48,7 +48,7 @@ void Hop(int amplitude) {
 }
 
 void Shake(int amplitude) {
-  GetLayerRect(50, BoardLayers.BannerLayer);
+  GetLayerRect(kRectIntoCurrent, BoardLayers.BannerLayer);
   DrawState.CurrentLayer = BoardLayers.BannerLayer;
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 20;
@@ -58,7 +58,7 @@ void Shake(int amplitude) {
 // The layer from (x0, y0) to (x1, y1) with effect 800.
 void Slide(int layer, int x0, int y0, int x1, int y1, int frames) {
   MoveLayerKeepingSize(layer, x0, y0);
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect.X = x1;
   DrawState.TargetRect.Y = y1;
@@ -245,7 +245,7 @@ void D50_CounterBadge(int mode, int kind) {
   t.OutlineWidth = 1;
   PrintText(1, layer);
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
 }
 
 void D50_CellEffect() {
@@ -271,7 +271,7 @@ void D50_CellEffect() {
       PieceCounters.TravelDir = -PieceCounters.TravelDir;
       CellSound(75);
       D50_EffectBanner(kCellReverse);
-      GetLayerRect(50, BoardLayers.BannerLayer);
+      GetLayerRect(kRectIntoCurrent, BoardLayers.BannerLayer);
       Wait(kAnimReverse, 0);
       return;
     case kCellAgain: {

@@ -264,7 +264,7 @@ void ToGauge(bool woman) {
 void Overlay(int layer, int over) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, 90, CreatureEvents.EventAnimKind);
   const int half = BoardGeometry.CreatureSize / 2;
   MoveLayerKeepingSize(layer, LayerLeft(over) + half - LayerWidth(layer) / 2,

@@ -66,7 +66,7 @@ void SetShades(unsigned face, unsigned s1, unsigned s2, unsigned s3, int outline
 void PictureAt(int layer, int kind, int number, int x, int y) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, kind, number);
   MoveLayerKeepingSize(layer, x, y);
 }
@@ -74,7 +74,7 @@ void PictureAt(int layer, int kind, int number, int x, int y) {
 void CellAt(int layer, int sheet, int cx, int cy, int w, int h, int x, int y) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(sheet, cx, cy, w, h);
   MoveLayerKeepingSize(layer, x, y);
 }
@@ -127,7 +127,7 @@ void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1) {
 void BoardPrepare(int layer, int x, int y, int width, int height) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, width, height};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 void BoardMove(int frames, int motionKind, EffectEnd end) {
@@ -149,7 +149,7 @@ void BoardAnimateThenNext(int code) {
 }
 
 void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd end) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect.X = x;
   DrawState.TargetRect.Y = y;
@@ -160,7 +160,7 @@ void BoardGoMarker() {
   const int marker = BoardLayers.TurnMarkerLayer;
   DrawState.CurrentLayer = marker;
   DrawState.CurrentRect = {ScreenSize.ScreenWidth, 0, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, 85, 0);
   D50_CellPos(0, PieceCounters.PiecePos);
   const int x = DrawState.CurrentRect.X + (BoardGeometry.PieceSize - LayerWidth(marker)) / 2;
@@ -344,7 +344,7 @@ void D50_GaugePanel(int kind, int mode) {
   if (mode == 0) {
     BoardPrepare(layer, -130, y, 130, height);
   } else {
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     DrawState.CurrentLayer = layer;
   }
   if (kind == 10 || kind == 11) GaugeFace(layer, kind);

@@ -374,7 +374,7 @@ void Overlay(int number, int over) {
   const int b = BoardLayers.BackdropLayer;
   DrawState.CurrentLayer = b;
   DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, 90, number);
   const int half = BoardGeometry.CreatureSize / 2;
   MoveLayerKeepingSize(b, LayerLeft(over) + half - LayerWidth(b) / 2, LayerTop(over) + half - LayerHeight(b) / 2);

@@ -4,6 +4,7 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "platform/pixels.h"
+#include "platform/platform.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
 #include "vadrim/vadrim_sounds.h"
@@ -197,13 +198,14 @@ void D50_OnKey() {
   if (mode == kButtonsMenu) {
     first = BoardLayers.TurnButtonFirstBox;
     last = BoardScreen.TurnButtonLast;
-    if (key >= 49 && key <= 52) button = key - 49;
+    if (key >= tq::kKey0 + 1 && key <= tq::kKey0 + 4) button = key - (tq::kKey0 + 1);  // digits 1 to 4
   } else if (mode == kButtonsAttack) {
     first = BoardLayers.ChoiceButtonFirstBox;
     last = BoardScreen.ChoiceButtonLast;
-    if (key == 97 || key == 105) button = 0;
-    else if (key == 98 || key == 102) button = 1;
-    else if (key == 99) button = 2;
+    // Keypad 1 or 9, 2 or 6, and 3.
+    if (key == tq::kKeyPad0 + 1 || key == tq::kKeyPad0 + 9) button = 0;
+    else if (key == tq::kKeyPad0 + 2 || key == tq::kKeyPad0 + 6) button = 1;
+    else if (key == tq::kKeyPad0 + 3) button = 2;
   }
   // Only the listed digit keys choose; any other key leaves the buttons alone.
   if (button < 0) return;

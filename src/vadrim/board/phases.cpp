@@ -44,7 +44,7 @@ void Bump(int slot, int dir) {
   Offset(dir, dx, dy);
   const int layer = CreatureLayer(slot);
   PlayScreenSound(59);
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.CurrentLayer = layer;
   EffectParams.EffectOffsetX = 10 * dx;
   EffectParams.EffectOffsetY = 10 * dy;
@@ -132,7 +132,7 @@ bool MoveOne(int slot) {
     const BoardGeometryRecord& g = BoardGeometry;
     const int inset = (g.CellSize - g.CreatureSize) / 2;
     const int layer = CreatureLayer(slot);
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     DrawState.CurrentLayer = layer;
     DrawState.TargetRect.X = c.GridX * g.CellSize + g.BoardLeft + inset;
     DrawState.TargetRect.Y = c.GridY * g.CellSize + g.BoardTop + inset;

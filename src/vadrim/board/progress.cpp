@@ -182,7 +182,7 @@ void D50_NoCreatureCheck() {
   }
   DrawState.CurrentLayer = BoardLayers.BannerLayer;
   DrawState.CurrentRect = {CentreX(700), -200, 700, 200};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, 99, 2);
   DrawState.TargetRect = {CentreX(700), CentreY(200), 700, 200};
   SceneCursor.SceneState = kBoardFailed;

@@ -173,7 +173,7 @@ enum : int {
 
 // Motion slot `slot` := layer from (x0, y0) to (x1, y1), through D50_StoreSprite.
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1);
-// CurrentLayer := layer prepared (PrepareLayer 10) at (x, y) with the size.
+// CurrentLayer := layer prepared as a shown picture at (x, y) with the size.
 void BoardPrepare(int layer, int x, int y, int width, int height);
 // Effect 800 on CurrentLayer from CurrentRect to TargetRect's point.
 void BoardMove(int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);

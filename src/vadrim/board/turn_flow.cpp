@@ -296,7 +296,7 @@ void Restart() {
       for (int b = 0; b < 2; ++b) {
         DrawState.CurrentLayer = first + b;
         DrawState.CurrentRect = {CentreX(250), WindowHeight(), 250, 80};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
         ClipCellToLayer(8, 0, 80 * b, 250, 80);
         MoveLayerKeepingSize(first + b, CentreX(250), WindowHeight());
         const int x = CentreX(250);
@@ -552,7 +552,7 @@ void Omen() {
         GoTo(kBoardOmen, 1);
         BoardMoveTo(layer, x, CentreY(LayerHeight(layer)), 30, kMotionEaseOut, EffectEnd::kReturn);
       } else {
-        GetLayerRect(50, layer);
+        GetLayerRect(kRectIntoCurrent, layer);
         DrawState.CurrentLayer = layer;
         EffectParams.EffectOffsetX = 0;
         EffectParams.EffectOffsetY = 40;
