@@ -26,8 +26,6 @@ void Place(int layer, int x, int y) {
   MoveLayer(layer, x, y, image.Width(), image.Height());
 }
 
-int LayerX(int layer) { return tq::ThePlatform().Screen().Layer(layer).x; }
-int LayerY(int layer) { return tq::ThePlatform().Screen().Layer(layer).y; }
 
 int Lin(int s, int e, int f, int l) { return RoundHalfEven(l == 0 ? e : (e - s) / static_cast<double>(l) * f + s); }
 int Ease(int s, int e, int f, int l) {
@@ -47,12 +45,11 @@ void Outline(int layer) {
   image.MarkChanged();
 }
 
+// The next step; without a pause, the step's first frame also drops any length the
+// step before set for itself.
 void NextStep(int pauseMs) {
-  AnimationRun.AnimationStep += 1;
-  AnimationRun.AnimationFrame = 0;
-  AnimationRun.AnimationSubStep = 0;
-  if (pauseMs > 0) SetFrameLength(-1, pauseMs);
-  else SetFrameLength(0, 0);
+  NextAnimationStep(pauseMs);
+  if (pauseMs <= 0) SetFrameLength(0, 0);
 }
 
 void Icon(int layer, int cell, int x, int y) {
@@ -184,9 +181,9 @@ void Prelude() {
       break;
     }
     case 3:
-      Place(0, Lin(0, WindowWidth(), f, 8), LayerY(0));
-      Place(1, Lin(0, -LayerImage(1).Width(), f, 8), LayerY(1));
-      Place(2, LayerX(2), Lin(WindowHeight() - LayerImage(2).Height(), WindowHeight(), f, 8));
+      Place(0, Lin(0, WindowWidth(), f, 8), LayerTop(0));
+      Place(1, Lin(0, -LayerImage(1).Width(), f, 8), LayerTop(1));
+      Place(2, LayerLeft(2), Lin(WindowHeight() - LayerImage(2).Height(), WindowHeight(), f, 8));
       if (f >= 8) {
         NextStep(1500);
         return;
@@ -200,173 +197,202 @@ void Prelude() {
   r.AnimationFrame += 1;
 }
 
-// 903: the title builds up and waits for a click.
+// ---- 903: the title builds up and waits for a click ----
+// One function per step, given the step's frame. Each returns whether its frame is
+// counted: false once it has moved the build-up on (to the next step, or to the next
+// cell of its own step).
+
+// The sky flies up past the window's top and settles as the background.
+bool SkyRises(int f) {
+  if (f == 0) {
+    Prepare(0, 0, WindowHeight(), 1, 1, true);
+    LoadTitlePicture(1, 12);
+  }
+  const int y = Ease(WindowHeight(), -100, f, 25);
+  Place(0, 0, y);
+  if (f > 25 && y > 0) {
+    LoadTitlePicture(0, 12);
+    ShowLayer(0, false);
+    NextStep(100);
+    return false;
+  }
+  return true;
+}
+
+// The band slides in from the right at y 32.
+bool BandSlidesIn(int f) {
+  if (f == 0) {
+    Prepare(1, WindowWidth(), 32, 1, 1, true);
+    LoadTitlePicture(1, 13);
+  }
+  Place(1, Ease(WindowWidth(), 0, f, 10), 32);
+  if (f >= 10) {
+    NextStep(200);
+    return false;
+  }
+  return true;
+}
+
+// The six cells appear one after another, each jittering before it settles.
+bool CellsSettle(int f) {
+  static constexpr int kCellPlace[6][2] = {{5, 114}, {58, 121}, {109, 103}, {163, 93}, {217, 101}, {271, 90}};
+  AnimationRunRecord& r = AnimationRun;
+  if (f == 0 && r.AnimationSubStep == 0) {
+    DrawState.SheetIndex = 1;
+    LoadTitlePicture(2, 14);
+    for (int k = 0; k < 6; ++k) {
+      Prepare(2 + k, kCellPlace[k][0], kCellPlace[k][1], 50, 50, false);
+      ClipCellToLayer(1, 50 * k, 0, 50, 50);
+    }
+  }
+  const int k = r.AnimationSubStep;
+  if (k >= 6) {
+    NextStep(0);
+    return false;
+  }
+  ShowLayer(2 + k, true);
+  if (f < 11) {
+    Place(2 + k, kCellPlace[k][0] + RandomRange(0, 20) - 10, kCellPlace[k][1] + RandomRange(0, 20) - 10);
+    return true;
+  }
+  Place(2 + k, kCellPlace[k][0], kCellPlace[k][1]);
+  r.AnimationSubStep += 1;
+  r.AnimationFrame = 0;
+  return false;
+}
+
+// The black band opens to 89 pixels high (step 3) or closes again (step 5).
+bool BlackBand(int f, bool opening) {
+  if (opening && f == 0) {
+    Prepare(8, 0, 412, 800, 2, true);
+  }
+  const int h = opening ? Lin(2, 89, f, 10) : Lin(89, 2, f, 10);
+  const int y = opening ? Lin(412, 368, f, 10) : Lin(368, 412, f, 10);
+  MoveLayer(8, 0, y, 800, h);
+  if (f >= 10) {
+    if (!opening) ShowLayer(8, false);
+    NextStep(0);
+    return false;
+  }
+  return true;
+}
+
+// A picture slides along inside the open black band.
+bool SlideInBand(int f) {
+  if (f == 0) {
+    Prepare(9, 69, 368, 1, 1, true);
+    LoadTitlePicture(1, 15);
+  }
+  Place(9, Lin(69, 269, f, 5), 368);
+  if (f >= 5) {
+    NextStep(0);
+    return false;
+  }
+  return true;
+}
+
+// The logo gathers from ten 4-pixel slices flying in from either side.
+bool LogoGathers(int f) {
+  if (f == 0) {
+    DrawState.SheetIndex = 2;
+    LoadTitlePicture(2, 16);
+    for (int k = 0; k < 10; ++k) {
+      Prepare(10 + k, k % 2 == 0 ? 640 : -606, RandomRange(457, 600), 606, 4, true);
+      ClipCellToLayer(2, 0, 4 * k, 606, 4);
+      MotionSlot[static_cast<size_t>(k)].MotionStartX = LayerLeft(10 + k);
+      MotionSlot[static_cast<size_t>(k)].MotionStartY = LayerTop(10 + k);
+    }
+  }
+  for (int k = 0; k < 10; ++k) {
+    const MotionSlotRecord& m = MotionSlot[static_cast<size_t>(k)];
+    Place(10 + k, Lin(m.MotionStartX, 194, f, 20), Lin(m.MotionStartY, 477 + 4 * k, f, 20));
+  }
+  if (f >= 20) {
+    Prepare(10, 194, 477, 606, 40, true);
+    LoadTitlePicture(1, 16);
+    Place(10, 194, 477);
+    for (int k = 11; k <= 19; ++k) ShowLayer(k, false);
+    NextStep(0);
+    return false;
+  }
+  return true;
+}
+
+// The emblem is copied onto the window's bottom left two rows a frame, from its top
+// and its bottom towards the middle.
+bool EmblemDrawn(int f) {
+  SetFrameLength(-1, 5);
+  if (f == 0) {
+    Prepare(18, 0, 0, 1, 1, false);
+    LoadTitlePicture(1, 18);
+  }
+  const tq::Surface& emblem = LayerImage(18);
+  const int row = f * 2;
+  if (row >= 274) {
+    NextStep(0);
+    return false;
+  }
+  for (int y : {row, 273 - row}) {
+    if (y < 0 || y >= emblem.Height()) continue;
+    tq::CopyRect(LayerImage(GameForm), 0, WindowHeight() - 274 + y, emblem, 0, y, 220, 1);
+  }
+  LayerImage(GameForm).MarkChanged();
+  return true;
+}
+
+// The seven icons hop up one after another and land at the bottom right; then the
+// finished title picture replaces every layer.
+bool IconsLand(int f) {
+  TitleSlideRecord& s = TitleSlide;
+  if (f == 0) {
+    s.SlideTargetTop = WindowHeight() - 21;
+    for (int k = 0; k < 7; ++k) {
+      Icon(11 + k, k, WindowWidth() - 140 + 19 * k, WindowHeight());
+      s.TitleSlideDone[k] = 0;
+    }
+  }
+  const int start = WindowHeight(), end = s.SlideTargetTop - 20;
+  constexpr int kL = 20;
+  bool all = true;
+  for (int k = 0; k < 7; ++k) {
+    if (s.TitleSlideDone[k] == 1) continue;
+    all = false;
+    const int t = f - 3 * k;
+    if (t < 0) continue;
+    const double rest = kL - 2.0 * t;
+    int y = RoundHalfEven(end - (end - start) / static_cast<double>(kL * kL) * rest * rest);
+    if (t > kL / 2 && y >= s.SlideTargetTop) {
+      y = s.SlideTargetTop;
+      s.TitleSlideDone[k] = 1;
+    }
+    Place(11 + k, WindowWidth() - 140 + 19 * k, y);
+  }
+  if (all) {
+    LoadTitlePicture(0, 17);
+    for (int layer = 0; layer <= 18; ++layer) ShowLayer(layer, false);
+    NextStep(0);
+    return false;
+  }
+  return true;
+}
+
 void BuildUp() {
   AnimationRunRecord& r = AnimationRun;
   const int f = r.AnimationFrame;
-  static constexpr int kCellPlace[6][2] = {{5, 114}, {58, 121}, {109, 103}, {163, 93}, {217, 101}, {271, 90}};
+  bool counted = false;
   switch (r.AnimationStep) {
-    case 0: {
-      if (f == 0) {
-        Prepare(0, 0, WindowHeight(), 1, 1, true);
-        LoadTitlePicture(1, 12);
-      }
-      const int y = Ease(WindowHeight(), -100, f, 25);
-      Place(0, 0, y);
-      if (f > 25 && y > 0) {
-        LoadTitlePicture(0, 12);
-        ShowLayer(0, false);
-        NextStep(100);
-        return;
-      }
-      break;
-    }
-    case 1:
-      if (f == 0) {
-        Prepare(1, WindowWidth(), 32, 1, 1, true);
-        LoadTitlePicture(1, 13);
-      }
-      Place(1, Ease(WindowWidth(), 0, f, 10), 32);
-      if (f >= 10) {
-        NextStep(200);
-        return;
-      }
-      break;
-    case 2: {
-      if (f == 0 && r.AnimationSubStep == 0) {
-        DrawState.SheetIndex = 1;
-        LoadTitlePicture(2, 14);
-        for (int k = 0; k < 6; ++k) {
-          Prepare(2 + k, kCellPlace[k][0], kCellPlace[k][1], 50, 50, false);
-          ClipCellToLayer(1, 50 * k, 0, 50, 50);
-        }
-      }
-      const int k = r.AnimationSubStep;
-      if (k >= 6) {
-        NextStep(0);
-        return;
-      }
-      ShowLayer(2 + k, true);
-      if (f < 11) {
-        Place(2 + k, kCellPlace[k][0] + RandomRange(0, 20) - 10, kCellPlace[k][1] + RandomRange(0, 20) - 10);
-      } else {
-        Place(2 + k, kCellPlace[k][0], kCellPlace[k][1]);
-        r.AnimationSubStep += 1;
-        r.AnimationFrame = 0;
-        return;
-      }
-      break;
-    }
-    case 3:
-    case 5: {
-      const bool opening = r.AnimationStep == 3;
-      if (opening && f == 0) {
-        Prepare(8, 0, 412, 800, 2, true);
-      }
-      const int h = opening ? Lin(2, 89, f, 10) : Lin(89, 2, f, 10);
-      const int y = opening ? Lin(412, 368, f, 10) : Lin(368, 412, f, 10);
-      MoveLayer(8, 0, y, 800, h);
-      if (f >= 10) {
-        if (!opening) ShowLayer(8, false);
-        NextStep(0);
-        return;
-      }
-      break;
-    }
-    case 4:
-      if (f == 0) {
-        Prepare(9, 69, 368, 1, 1, true);
-        LoadTitlePicture(1, 15);
-      }
-      Place(9, Lin(69, 269, f, 5), 368);
-      if (f >= 5) {
-        NextStep(0);
-        return;
-      }
-      break;
-    case 6: {
-      if (f == 0) {
-        DrawState.SheetIndex = 2;
-        LoadTitlePicture(2, 16);
-        for (int k = 0; k < 10; ++k) {
-          Prepare(10 + k, k % 2 == 0 ? 640 : -606, RandomRange(457, 600), 606, 4, true);
-          ClipCellToLayer(2, 0, 4 * k, 606, 4);
-          MotionSlot[static_cast<size_t>(k)].MotionStartX = LayerX(10 + k);
-          MotionSlot[static_cast<size_t>(k)].MotionStartY = LayerY(10 + k);
-        }
-      }
-      for (int k = 0; k < 10; ++k) {
-        const MotionSlotRecord& m = MotionSlot[static_cast<size_t>(k)];
-        Place(10 + k, Lin(m.MotionStartX, 194, f, 20), Lin(m.MotionStartY, 477 + 4 * k, f, 20));
-      }
-      if (f >= 20) {
-        Prepare(10, 194, 477, 606, 40, true);
-        LoadTitlePicture(1, 16);
-        Place(10, 194, 477);
-        for (int k = 11; k <= 19; ++k) ShowLayer(k, false);
-        NextStep(0);
-        return;
-      }
-      break;
-    }
-    case 7: {
-      SetFrameLength(-1, 5);
-      if (f == 0) {
-        Prepare(18, 0, 0, 1, 1, false);
-        LoadTitlePicture(1, 18);
-      }
-      const tq::Surface& emblem = LayerImage(18);
-      const int row = f * 2;
-      if (row < 274) {
-        for (int y : {row, 273 - row}) {
-          if (y < 0 || y >= emblem.Height()) continue;
-          tq::CopyRect(LayerImage(GameForm), 0, WindowHeight() - 274 + y, emblem, 0, y, 220, 1);
-        }
-        LayerImage(GameForm).MarkChanged();
-      } else {
-        NextStep(0);
-        return;
-      }
-      break;
-    }
-    case 8: {
-      TitleSlideRecord& s = TitleSlide;
-      if (f == 0) {
-        s.SlideTargetTop = WindowHeight() - 21;
-        for (int k = 0; k < 7; ++k) {
-          Icon(11 + k, k, WindowWidth() - 140 + 19 * k, WindowHeight());
-          s.TitleSlideDone[k] = 0;
-        }
-      }
-      const int start = WindowHeight(), end = s.SlideTargetTop - 20;
-      constexpr int kL = 20;
-      bool all = true;
-      for (int k = 0; k < 7; ++k) {
-        if (s.TitleSlideDone[k] == 1) continue;
-        all = false;
-        const int t = f - 3 * k;
-        if (t < 0) continue;
-        const double rest = kL - 2.0 * t;
-        int y = RoundHalfEven(end - (end - start) / static_cast<double>(kL * kL) * rest * rest);
-        if (t > kL / 2 && y >= s.SlideTargetTop) {
-          y = s.SlideTargetTop;
-          s.TitleSlideDone[k] = 1;
-        }
-        Place(11 + k, WindowWidth() - 140 + 19 * k, y);
-      }
-      if (all) {
-        LoadTitlePicture(0, 17);
-        for (int layer = 0; layer <= 18; ++layer) ShowLayer(layer, false);
-        NextStep(0);
-        return;
-      }
-      break;
-    }
-    default:
-      FrameClock.FrameLoopRunning = 0;
-      return;
+    case 0: counted = SkyRises(f); break;
+    case 1: counted = BandSlidesIn(f); break;
+    case 2: counted = CellsSettle(f); break;
+    case 3: counted = BlackBand(f, true); break;
+    case 4: counted = SlideInBand(f); break;
+    case 5: counted = BlackBand(f, false); break;
+    case 6: counted = LogoGathers(f); break;
+    case 7: counted = EmblemDrawn(f); break;
+    case 8: counted = IconsLand(f); break;
+    default: FrameClock.FrameLoopRunning = 0; return;
   }
-  r.AnimationFrame += 1;
+  if (counted) r.AnimationFrame += 1;
 }
 
 // 905: the window darkens four times as the four menu pictures slide in, and the
@@ -418,8 +444,8 @@ void ButtonLeaves(int distance, int length) {
     ms.CurrentMotionSlot = 0;
     MotionSlotRecord& m = MotionSlot[0];
     m.MotionLayer = layer;
-    m.MotionStartX = LayerX(layer);
-    m.MotionStartY = LayerY(layer);
+    m.MotionStartX = LayerLeft(layer);
+    m.MotionStartY = LayerTop(layer);
     m.MotionEndX = m.MotionStartX - distance;
     m.MotionEndY = m.MotionStartY;
     ShowLayer(layer, true);
@@ -455,7 +481,7 @@ void PageLeft() {
     r.AnimationArgA = TitlePageRow(TitleMenuState.TitleMenuPage);
     r.AnimationArgB = TitlePageLastItem(TitleMenuState.TitleMenuPage);
   }
-  if (f <= 10) Place(9, LayerX(9), Lin(MotionSlot[9].MotionStartY, 600, f, 10));
+  if (f <= 10) Place(9, LayerLeft(9), Lin(MotionSlot[9].MotionStartY, 600, f, 10));
   else ShowLayer(9, false);
   AnimateTitleButton(20);  // counts the frame and ends the loop with the row
 }
@@ -470,8 +496,8 @@ void RowLeaves() {
     return;
   }
   const int layer = TitleRowFirstLayer(row) + k;
-  if (t == 0) MotionSlot[0].MotionStartX = LayerX(layer);
-  Place(layer, Lin(MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartX - 50, t, 3), LayerY(layer));
+  if (t == 0) MotionSlot[0].MotionStartX = LayerLeft(layer);
+  Place(layer, Lin(MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartX - 50, t, 3), LayerTop(layer));
   if (t == 3) ShowLayer(layer, false);
   r.AnimationFrame += 1;
 }
@@ -485,8 +511,8 @@ void RowReturns() {
   for (int k = 0; k <= TitleMenuState.TitleLastItem && k < 10; ++k) {
     MotionSlotRecord& m = MotionSlot[static_cast<size_t>(10 + k)];
     if (f == 0) {
-      m.MotionStartX = LayerX(first + k);
-      m.MotionStartY = LayerY(first + k);
+      m.MotionStartX = LayerLeft(first + k);
+      m.MotionStartY = LayerTop(first + k);
       ShowLayer(first + k, true);
     }
     // Row 0 returns to its own origin; the other rows have none and return to the
