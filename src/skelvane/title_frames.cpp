@@ -583,19 +583,19 @@ bool TitleFrameAnimations() {
   // A pause lengthens only the frame after it: every frame starts at the normal length.
   SetFrameLength(0, 0);
   switch (FrameClock.AnimationCode) {
-    case 900: Logo(); return true;
-    case 901: Prelude(); return true;
-    case 903: BuildUp(); return true;
-    case 905: MenuAppears(); return true;
-    case 910: ChoiceBlink(); return true;
-    case 911: ButtonLeaves(75, 5); return true;
-    case 912: PageLeft(); return true;
-    case 913: RowLeaves(); return true;
-    case 914: RowReturns(); return true;
-    case 915: ButtonLeaves(75, 5); return true;
-    case 916: ButtonLeaves(50, 4); return true;
-    case 917: LeaveFade(); return true;
-    case 920: Announcement(); return true;
+    case kTitleLogo: Logo(); return true;
+    case kTitlePrelude: Prelude(); return true;
+    case kTitleBuildUp: BuildUp(); return true;
+    case kTitleMenuAppears: MenuAppears(); return true;
+    case kTitleChoiceBlink: ChoiceBlink(); return true;
+    case kTitlePageEntered: ButtonLeaves(75, 5); return true;
+    case kTitlePageLeft: PageLeft(); return true;
+    case kTitleRowLeaves: RowLeaves(); return true;
+    case kTitleRowReturns: RowReturns(); return true;
+    case kTitlePage3Entered: ButtonLeaves(75, 5); return true;
+    case kTitleLeaveFirst: ButtonLeaves(50, 4); return true;
+    case kTitleLeaveFade: LeaveFade(); return true;
+    case kTitleAnnounce: Announcement(); return true;
     default: return false;  // no frames: the loop ends
   }
 }
