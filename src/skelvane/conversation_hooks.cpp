@@ -140,7 +140,7 @@ void CaptionBoxHook(int phase) {
     FaceSlot.BalloonCategory = 10;
   } else if (phase == 1) {
     if (variant != 11) return;
-    DrawState.CurrentRect.Y = ScreenSize.ScreenHeight - (DrawState.CurrentRect.Height + 25);
+    DrawState.CurrentRect.Y = WindowHeight() - (DrawState.CurrentRect.Height + 25);
   }
 }
 

@@ -133,8 +133,7 @@ void ResolveClick() {
 // Back to the menu's first row over the finished title picture.
 void ReopenMenu() {
   LoadTitlePicture(0, kTitlePictureKind);
-  GoTo(kIntroState, 6);
-  Wait(0, 0);
+  GoToNextTick(kIntroState, 6);
 }
 
 void StartConversation(int stage) {
@@ -307,8 +306,7 @@ void TitleStep() {
       LoadTitlePicture(2, 1);
       AnimationRun.WaitKind = kTitleWaitKind;
       LayoutTitleMenu(10);
-      GoTo(kIntroState, 0);
-      Wait(0, 0);
+      GoToNextTick(kIntroState, 0);
       break;
     case kIntroState: IntroStep(); break;
     case kMenuState: MenuStep(); break;
@@ -322,8 +320,7 @@ void TitleStep() {
         Wait(121, 0);  // the engine's music step-down
       } else if (SceneCursor.SceneStep == 2) {
         // The title goes on with its intro and menu rather than standing idle.
-        GoTo(kLoadState, 0);
-        Wait(0, 0);
+        GoToNextTick(kLoadState, 0);
       }
       break;
     case kQuitState: FormUnload(); break;
@@ -394,7 +391,7 @@ void DrawTitleMenuCaption(int caption, int style, int layout) {
     r.Height = TextStyle.MeasuredHeight + 20;
     CentreCaption();
     r.X = CentreX(0);
-    r.Y = ScreenSize.ScreenHeight;
+    r.Y = WindowHeight();
   } else if (layout == 1) {
     GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
     CentreCaption();
@@ -453,13 +450,13 @@ void AnimateTitleButton(int kind) {
       const int last = run.AnimationArgB;
       const int first = TitleRowFirstLayer(row);
       const int page = TitleMenuState.TitleMenuPage;
-      const int start = ScreenSize.ScreenHeight;
+      const int start = WindowHeight();
       if (f == 0) {
         for (int b = 0; b <= last && b < 10; ++b) {
           DrawState.CurrentLayer = first + b;
           DrawTitleMenuCaption(TitleSlotCaption(page, b), 0, 0);
           TitleSlide.TitleSlideDone[b] = 0;
-          TitleSlide.TitleSlideTargetY[b] = ScreenSize.ScreenHeight / 2 + 50 + 50 * b;
+          TitleSlide.TitleSlideTargetY[b] = WindowHeight() / 2 + 50 + 50 * b;
         }
       }
       const int end = TitleSlide.TitleSlideTargetY[0] - 30;

@@ -111,13 +111,13 @@ void RowsAway() {
 void WhiteThenBlack() {
   SetFrameLength(0, 0);
   AnimationRunRecord& r = AnimationRun;
-  const int w = ScreenSize.ScreenWidth;
+  const int w = WindowWidth();
   if (r.AnimationStep == 0) {
     constexpr int kSheet = 19;
     DrawState.CurrentLayer = kSheet;
     MotionSlotRecord& s = MotionSlot[0];
     if (r.AnimationFrame == 0) {
-      DrawState.CurrentRect = {-w, 0, w, ScreenSize.ScreenHeight};
+      DrawState.CurrentRect = {-w, 0, w, WindowHeight()};
       PrepareLayer(kPreparePictureShown);
       LayerInfo(kSheet).BackColor = Grey(255);
       ClearLayerImage(kSheet);
@@ -166,7 +166,7 @@ void Cover(bool growing) {
     LayerInfo(overlay).BackColor = Grey(255);
     ClearLayerImage(overlay);
     const Rect spot{point.EventPictureWidth - 1, point.EventPictureHeight - 1, 2, 2};
-    const Rect whole{0, 0, ScreenSize.ScreenWidth, ScreenSize.ScreenHeight};
+    const Rect whole{0, 0, WindowWidth(), WindowHeight()};
     const Rect& from = growing ? spot : whole;
     const Rect& to = growing ? whole : spot;
     SetSizedMotionSlot(0, overlay, from, to);
@@ -188,13 +188,13 @@ void BackgroundIn() {
     PrepareLayer(kPreparePictureHidden);
     D00_LoadPicture(1, EffectParams.FadeBackgroundKind, 0);
   }
-  const int h = ScreenSize.ScreenHeight;
+  const int h = WindowHeight();
   const int f = r.AnimationFrame;
   DrawState.CurrentRect.Height = 1;
   tq::Surface& window = LayerImage(GameForm);
   const tq::Surface& source = LayerImage(0);
-  tq::CopyRect(window, 0, f, source, 0, f, ScreenSize.ScreenWidth, 1);
-  tq::CopyRect(window, 0, h - 1 - f, source, 0, h - 1 - f, ScreenSize.ScreenWidth, 1);
+  tq::CopyRect(window, 0, f, source, 0, f, WindowWidth(), 1);
+  tq::CopyRect(window, 0, h - 1 - f, source, 0, h - 1 - f, WindowWidth(), 1);
   window.MarkChanged();
   r.AnimationFrame += 2;
   if (r.AnimationFrame < h) return;

@@ -90,10 +90,10 @@ void MenuRow(int row, int width, int height, int cellX, int cellY, int x, int y)
   const TitleWordsRecord& t = TitleWords;
   const int startX = CentreX(width);
   DrawState.CurrentLayer = t.MenuFirstLayer + row;
-  DrawState.CurrentRect = {startX, ScreenSize.ScreenHeight, width, height};
+  DrawState.CurrentRect = {startX, WindowHeight(), width, height};
   PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(t.MenuSheet, cellX, cellY, width, height);
-  DrawState.CurrentRect = {startX, ScreenSize.ScreenHeight, width, height};
+  DrawState.CurrentRect = {startX, WindowHeight(), width, height};
   StoreSlide(row + 1, x, y);
 }
 
@@ -177,19 +177,17 @@ void ExtrasClick() {
   DrawState.CurrentLayer = layer;
   GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
-  DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y = WindowHeight();
   EffectParams.EffectFrames = 10;
   RunEffect(kEffectMove, EffectEnd::kReturn);
   ShowLayer(layer, false);
   switch (row) {
     case 0:
       ModeState.PlayMode = 5;
-      GoTo(kSlideshow, 0);
-      Wait(0, 0);
+      GoToNextTick(kSlideshow, 0);
       break;
     case 1:
-      GoTo(kStageGallery, -5);
-      Wait(0, 0);
+      GoToNextTick(kStageGallery, -5);
       break;
     default:  // the extra stage
       RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
@@ -201,8 +199,8 @@ void ExtrasClick() {
 }
 
 void FullScreenSlide(int layer, int number) {
-  const int w = ScreenSize.ScreenWidth;
-  const int h = ScreenSize.ScreenHeight;
+  const int w = WindowWidth();
+  const int h = WindowHeight();
   PictureLayer(layer, 0, h, w, h, kSlideKind, number);
   DrawState.CurrentRect = {0, h, w, h};
   StoreSlide(layer - TitleWords.PanelLayer, 0, 0);
@@ -216,11 +214,11 @@ void SlideAway(int layer, int slot) {
 
 void BuildStageGallery() {
   TitleWordsRecord& t = TitleWords;
-  PictureLayer(t.SourceLayer, ScreenSize.ScreenWidth, 0, 0, 0, kStageGalleryKind, 2);
+  PictureLayer(t.SourceLayer, WindowWidth(), 0, 0, 0, kStageGalleryKind, 2);
   DrawState.SheetIndex = t.MenuSheet;
   D00_LoadPicture(2, kStageGalleryKind, 2);
   const int panelX = CentreX(800);
-  PictureLayer(t.PanelLayer, panelX, ScreenSize.ScreenHeight, 800, 600, kStageGalleryKind, 11);
+  PictureLayer(t.PanelLayer, panelX, WindowHeight(), 800, 600, kStageGalleryKind, 11);
   // The extras row that was clicked left its index here, the code of a thumbnail.
   t.HoverItem = -1;
   for (int g = 0; g <= 5; ++g) {
@@ -236,7 +234,7 @@ void BuildStageGallery() {
     }
   }
   DrawState.CurrentLayer = t.PanelLayer;
-  DrawState.CurrentRect = {panelX, ScreenSize.ScreenHeight, 800, 600};
+  DrawState.CurrentRect = {panelX, WindowHeight(), 800, 600};
   StoreSlide(0, panelX, CentreY(600) - 10);
   BackButton(t.MenuFirstLayer, 1);
 }
@@ -321,8 +319,8 @@ void SlideshowStep() {
       EffectParams.EffectLastSlot = 1;
       EffectParams.EffectMotionKind = kMotionLinear;
       RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
-      const int w = ScreenSize.ScreenWidth;
-      const int h = ScreenSize.ScreenHeight;
+      const int w = WindowWidth();
+      const int h = WindowHeight();
       PictureLayer(t.PanelLayer, 0, 0, w, h, kSlideKind, t.SlideIndex);
       ShowLayer(t.PanelLayer + 1, false);
       if (t.SlideIndex == kLastSlide) SceneCursor.SceneStep = 6;
@@ -344,8 +342,7 @@ void SlideshowStep() {
       HideLayerRange(0, 89);
       RunPause(250);
       D00_LoadPicture(0, kTitlePictureKind, kTitlePicture);
-      GoTo(kExtrasMenu, -4);
-      Wait(0, 0);
+      GoToNextTick(kExtrasMenu, -4);
       break;
     default: break;
   }

@@ -85,7 +85,7 @@ void Copy(int source, int target, int sx, int sy, int w, int h, int dx, int dy) 
 void BuildBoardSelect() {
   TitleWordsRecord& t = TitleWords;
   const VadrimProgressRecord& p = VadrimProgress;
-  const int w = ScreenSize.ScreenWidth;
+  const int w = WindowWidth();
   PictureLayer(t.SourceLayer, w, 0, 0, 0, kBoardKind, 1);
   DrawState.SheetIndex = t.MenuSheet;
   D00_LoadPicture(2, kBoardKind, 1);
@@ -95,7 +95,7 @@ void BuildBoardSelect() {
   // had left it. The screen starts with nothing lit.
   TitleWords.HoverItem = -1;
   const int panelX = CentreX(800);
-  PictureLayer(t.PanelLayer, panelX, ScreenSize.ScreenHeight, 800, 600, kBoardKind, 11);
+  PictureLayer(t.PanelLayer, panelX, WindowHeight(), 800, 600, kBoardKind, 11);
   BoardCell cells[30];
   const int n = BoardCells(cells);
   for (int i = 0; i < n; ++i) {
@@ -108,7 +108,7 @@ void BuildBoardSelect() {
     if (p.RouteCleared[r] == 1) Copy(t.SourceLayer + 1, t.PanelLayer, 20, 50 * r, 230, 50, kRoutes[r].stampX, kRoutes[r].stampY);
   }
   DrawState.CurrentLayer = t.PanelLayer;
-  DrawState.CurrentRect = {panelX, ScreenSize.ScreenHeight, 800, 600};
+  DrawState.CurrentRect = {panelX, WindowHeight(), 800, 600};
   StoreSlide(0, panelX, CentreY(600) - 10);
   BackButton(t.MenuFirstLayer, 1);
 }
@@ -129,15 +129,13 @@ void BoardClick() {
   if (!isBoard && item != kRouteSelectCell) return;  // the back button's frame, or nothing lit
   PickedCellOut();
   if (!isBoard) {
-    GoTo(kRouteSelect, 0);
-    Wait(0, 0);
+    GoToNextTick(kRouteSelect, 0);
     return;
   }
   StripWipe(kind);
   SceneCursor.SceneCode = kBoardScene;
   VadrimProgress.GameStage = board;
-  GoTo(1, 0);
-  Wait(0, 0);
+  GoToNextTick(1, 0);
 }
 
 void HideRoute(int item) {
@@ -166,15 +164,15 @@ void RouteSelectLiveStep() {
     case -1:
       for (int i = 0; i <= 2; ++i) {
         const int button = 5 + 2 * i;
-        PictureLayer(button, ScreenSize.ScreenWidth, 0, 0, 0, kRouteButtonKind + i, 0);
+        PictureLayer(button, WindowWidth(), 0, 0, 0, kRouteButtonKind + i, 0);
         GetLayerRect(kRectIntoCurrent, button);
         int width = DrawState.CurrentRect.Width;
-        const int x = i == 0 ? 30 : (i == 1 ? CentreX(width) : ScreenSize.ScreenWidth - (width + 30));
-        const int y = ScreenSize.ScreenHeight - 40;
+        const int x = i == 0 ? 30 : (i == 1 ? CentreX(width) : WindowWidth() - (width + 30));
+        const int y = WindowHeight() - 40;
         MoveLayer(button, x, y, width, DrawState.CurrentRect.Height);
         ShowLayer(button, false);
         const int tag = 6 + 2 * i;
-        PictureLayer(tag, ScreenSize.ScreenWidth, 0, 0, 0, kRouteTagKind, 0);
+        PictureLayer(tag, WindowWidth(), 0, 0, 0, kRouteTagKind, 0);
         GetLayerRect(kRectIntoCurrent, tag);
         const Rect r = DrawState.CurrentRect;
         MoveLayer(tag, x + width / 2 - r.Width / 2, y - 19, r.Width, r.Height);
@@ -283,9 +281,9 @@ void RouteClearStep() {
   RunPause(500);
 
   PlayScreenSound(30);
-  const int w = ScreenSize.ScreenWidth;
-  PictureLayer(t.PanelLayer, CentreX(int{w}), ScreenSize.ScreenHeight, w, 400, kClearKind, route);
-  DrawState.CurrentRect = {CentreX(int{w}), ScreenSize.ScreenHeight, w, 400};
+  const int w = WindowWidth();
+  PictureLayer(t.PanelLayer, CentreX(int{w}), WindowHeight(), w, 400, kClearKind, route);
+  DrawState.CurrentRect = {CentreX(int{w}), WindowHeight(), w, 400};
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = CentreY(400);
   EffectParams.EffectFrames = 180;
@@ -300,7 +298,7 @@ void RouteClearStep() {
   PictureLayer(t.PanelLayer + 1, CentreX(700), -400, 700, 200, kClearKind, 19 + cleared);
   DrawState.CurrentRect = {CentreX(700), -400, 700, 200};
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
-  DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y = WindowHeight();
   EffectParams.EffectFrames = 500;
   EffectParams.EffectMotionKind = kMotionLinear;
   RunEffect(kEffectMove, EffectEnd::kReturn);
@@ -315,8 +313,7 @@ void RouteClearStep() {
   EffectParams.EffectFrames = 64;
   EffectParams.EffectVariant = 0;
   RunEffect(kBackColourFade, EffectEnd::kReturn);
-  GoTo(kRouteSelect, 0);
-  Wait(0, 0);
+  GoToNextTick(kRouteSelect, 0);
 }
 
 }  // namespace vadrim_title

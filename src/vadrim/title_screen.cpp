@@ -41,11 +41,11 @@ void StoreSlide(int slot, int x, int y) {
 }
 
 void BackButton(int layer, int slot) {
-  const int x = ScreenSize.ScreenWidth - 210;
-  PictureLayer(layer, x, ScreenSize.ScreenHeight, 200, 80, kTitlePictureKind, 10);
+  const int x = WindowWidth() - 210;
+  PictureLayer(layer, x, WindowHeight(), 200, 80, kTitlePictureKind, 10);
   DrawState.CurrentRect.X = x;
-  DrawState.CurrentRect.Y = ScreenSize.ScreenHeight;
-  StoreSlide(slot, x, ScreenSize.ScreenHeight - 90);
+  DrawState.CurrentRect.Y = WindowHeight();
+  StoreSlide(slot, x, WindowHeight() - 90);
 }
 
 void BackTail(int layer) {
@@ -53,7 +53,7 @@ void BackTail(int layer) {
   // The drop starts where the button stands, whatever the last motion left in CurrentRect.
   GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
-  DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y = WindowHeight();
   EffectParams.EffectFrames = 10;
   EffectParams.EffectMotionKind = kMotionLinear;
   RunEffect(kEffectMove, EffectEnd::kReturn);
@@ -62,8 +62,8 @@ void BackTail(int layer) {
 
 void StripWipe(int backgroundKind) {
   const TitleWordsRecord& t = TitleWords;
-  const int w = ScreenSize.ScreenWidth;
-  const int h = ScreenSize.ScreenHeight / 10;
+  const int w = WindowWidth();
+  const int h = WindowHeight() / 10;
   DrawState.SheetIndex = t.MenuSheet;
   D00_LoadPicture(2, backgroundKind, 0);
   for (int s = 0; s <= 9; ++s) {
@@ -110,15 +110,13 @@ void MenuLive(int buttonMode, bool resetHover) {
 }
 
 void ToMainMenu() {
-  GoTo(1, 6);
-  Wait(0, 0);
+  GoToNextTick(1, 6);
 }
 
 void StartConversation(int stage, int state, int step) {
   SceneCursor.StageNumber = stage;
   SceneCursor.SceneCode = kConversationScene;
-  GoTo(state, step);
-  Wait(0, 0);
+  GoToNextTick(state, step);
 }
 
 }  // namespace vadrim_title
@@ -180,7 +178,7 @@ void LockedExtrasMessage() {
   D00_LoadPicture(1, kTitlePictureKind, 30);
   DrawState.CurrentRect = {CentreX(700), -200, 700, 200};
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
-  DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y = WindowHeight();
   EffectParams.EffectFrames = 300;
   EffectParams.EffectMotionKind = kMotionLinear;
   RunEffect(kEffectMove, EffectEnd::kReturn);
@@ -204,8 +202,7 @@ void MainMenuClick() {
     case 2: GoTo(kSceneGallery, -5); Wait(0, 0); break;
     case 3:
       if (p.RouteCleared[0] + p.RouteCleared[1] + p.RouteCleared[2] == 3) {
-        GoTo(kExtrasMenu, -5);
-        Wait(0, 0);
+        GoToNextTick(kExtrasMenu, -5);
       } else {
         LockedExtrasMessage();
       }
@@ -262,8 +259,7 @@ void ReturnStep(int state) {
       const int next = state == kBackToExtras ? kExtrasMenu
                        : state == kBackToStageGallery ? kStageGallery
                                                       : kSceneGallery;
-      GoTo(next, -4);
-      Wait(0, 0);
+      GoToNextTick(next, -4);
       break;
     }
   }
@@ -309,8 +305,7 @@ void D00_Step() {
       break;
     case kStart:
       D00_InitVars();
-      GoTo(kOpening, 0);
-      Wait(0, 0);
+      GoToNextTick(kOpening, 0);
       break;
     case kOpening: OpeningStep(); break;
     case kMainMenuState: MainMenuStep(); break;
@@ -437,7 +432,7 @@ void PanelAwayAndBack() {
   const int panel = TitleWords.PanelLayer;
   DrawState.CurrentLayer = panel;
   GetLayerRect(kRectIntoCurrent, panel);
-  StoreSlide(0, DrawState.CurrentRect.X, ScreenSize.ScreenHeight);
+  StoreSlide(0, DrawState.CurrentRect.X, WindowHeight());
   EffectParams.EffectFrames = 20;
   EffectParams.EffectLastSlot = 0;
   RunEffect(kRowsAway, EffectEnd::kReturn);

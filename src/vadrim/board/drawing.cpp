@@ -159,7 +159,7 @@ void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd 
 void BoardGoMarker() {
   const int marker = BoardLayers.TurnMarkerLayer;
   DrawState.CurrentLayer = marker;
-  DrawState.CurrentRect = {ScreenSize.ScreenWidth, 0, 1, 1};
+  DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
   PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, 85, 0);
   D50_CellPos(0, PieceCounters.PiecePos);
@@ -258,7 +258,7 @@ void D50_DrawPanel(int kind, int value) {
       int h = (BoardState.GridLastY + 1) * cell;
       BoardGeometry.BoardLeft = CentreX(w);
       BoardGeometry.BoardTop = CentreY(h);
-      BoardPrepare(l.BoardLayer, BoardGeometry.BoardLeft, ScreenSize.ScreenHeight, w, h);
+      BoardPrepare(l.BoardLayer, BoardGeometry.BoardLeft, WindowHeight(), w, h);
       for (int j = 0; j <= BoardState.GridLastX; ++j) {
         for (int i = 0; i <= BoardState.GridLastY; ++i) {
           const bool edge = i == 0 || i == BoardState.GridLastY || j == 0 || j == BoardState.GridLastX;
@@ -277,17 +277,17 @@ void D50_DrawPanel(int kind, int value) {
     }
     case 30: {  // the travel-direction pictures
       const bool forward = PieceCounters.TravelDir == 1;
-      PictureAt(l.ArrowLayer, 71, forward ? 2 : 1, ScreenSize.ScreenWidth, 0);
-      PictureAt(l.ArrowLayer + 1, 71, forward ? 1 : 2, ScreenSize.ScreenWidth, 0);
+      PictureAt(l.ArrowLayer, 71, forward ? 2 : 1, WindowWidth(), 0);
+      PictureAt(l.ArrowLayer + 1, 71, forward ? 1 : 2, WindowWidth(), 0);
       break;
     }
     case 40:  // the stage-title signs
-      PictureAt(l.BackdropLayer, 82, BoardState.StageSignNo, ScreenSize.ScreenWidth, 0);
-      PictureAt(l.BackdropLayer + 1, 81, 0, ScreenSize.ScreenWidth, 0);
+      PictureAt(l.BackdropLayer, 82, BoardState.StageSignNo, WindowWidth(), 0);
+      PictureAt(l.BackdropLayer + 1, 81, 0, WindowWidth(), 0);
       break;
     case 50:  // the menu buttons
-      CellAt(l.MenuButtonFirstBox, kMenuSheet, 0, 0, 90, 30, ScreenSize.ScreenWidth, 0);
-      CellAt(l.MenuButtonFirstBox + 1, kMenuSheet, 0, 30, 90, 30, ScreenSize.ScreenWidth, 0);
+      CellAt(l.MenuButtonFirstBox, kMenuSheet, 0, 0, 90, 30, WindowWidth(), 0);
+      CellAt(l.MenuButtonFirstBox + 1, kMenuSheet, 0, 30, 90, 30, WindowWidth(), 0);
       break;
     default: break;
   }
