@@ -122,7 +122,8 @@ void Gain() {
   D50_Buttons(10, slot);
   const int button = BoardLayers.TurnButtonFirstBox + slot;
   GoTo(kBoardLanded, 2);
-  BoardMoveTo(button, BoardScreen.ItemButtonX, BoardScreen.ItemButtonTop + kButtonPitch * slot, 10, kMotionLinear, EffectEnd::kReturn);
+  const int y = BoardScreen.ItemButtonTop + kButtonPitch * slot;
+  BoardMoveTo(button, BoardScreen.ItemButtonX, y, 10, kMotionLinear, EffectEnd::kReturn);
   if (TurnFlow.LandedKind == kCellChoice && BoardChoice.ItemSource == 1) {
     const int banner = BoardLayers.BannerLayer;
     BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));

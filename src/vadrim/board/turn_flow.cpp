@@ -133,7 +133,9 @@ void CreatureFliesIn() {
     const int inset = (g.CellSize - g.CreatureSize) / 2;
     MoveLayerKeepingSize(layer, CentreX(int{g.CreatureSize}), CentreY(int{g.CreatureSize}));
     PlayScreenSound(55);
-    BoardMoveTo(layer, c.GridX * g.CellSize + g.BoardLeft + inset, c.GridY * g.CellSize + g.BoardTop + inset, 15, kMotionEaseOut);
+    const int x = c.GridX * g.CellSize + g.BoardLeft + inset;
+    const int y = c.GridY * g.CellSize + g.BoardTop + inset;
+    BoardMoveTo(layer, x, y, 15, kMotionEaseOut);
     return;
   }
   GoToNextTick(kBoardIntro, 10);
@@ -265,7 +267,8 @@ void Rules() {
       BoardPrepare(banner, CentreX(880), WindowHeight(), 880, 650);
       D00_LoadPicture(1, 94, TurnFlow.RulesPage);
       GoTo(kBoardRules, 2);
-      BoardMoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, kMotionEaseOut, EffectEnd::kReturn);
+      BoardMoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, kMotionEaseOut,
+                  EffectEnd::kReturn);
       break;
     case 2:
       PlayScreenSound(86);
@@ -431,7 +434,8 @@ void Landed() {
 void BadgeOut(int kind, bool down) {
   D50_CounterBadge(1, kind);
   const int layer = DrawState.CurrentLayer;
-  BoardMoveTo(layer, LayerLeft(layer), down ? WindowHeight() : -LayerHeight(layer), 5, kMotionEaseOut, EffectEnd::kReturn);
+  const int y = down ? WindowHeight() : -LayerHeight(layer);
+  BoardMoveTo(layer, LayerLeft(layer), y, 5, kMotionEaseOut, EffectEnd::kReturn);
 }
 
 void CountDown() {
