@@ -324,8 +324,7 @@ void Restart() {
     case 10:
       PlayScreenSound(135);
       Wait(kAnimWhiteOut, 0);
-      EffectParams.EffectFrameDelay = 50;
-      RunEffect(kEffectMusicFade, EffectEnd::kReturn);
+      RunMusicFade(50);
       HideLayerRange(0, BoardLayers.BackdropLayer - 1);
       RunPause(500);
       PlayScreenSound(130);
@@ -637,8 +636,7 @@ void Ending(bool cleared) {
       if (cleared) D50_RecordProgress(1);
       GoTo(SceneCursor.SceneState, 1);
       Wait(first, 0);
-      EffectParams.EffectFrameDelay = 100;
-      RunEffect(kEffectMusicFade, EffectEnd::kReturn);
+      RunMusicFade(100);
       Wait(0, 0);
       break;
     case 1:
