@@ -13,17 +13,16 @@
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
 #include "scenario/face_slots.h"
+#include "scenario/scene_sounds.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
-#include "scenario/scene_sounds.h"
 #include "scenario/skelvane_conversation.h"
 #include "skelvane/title_screen.h"
 
 namespace {
 
 std::optional<std::vector<std::string>> stageScriptOverride;
-
 
 constexpr int kLastStage = 10;
 

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 void WindowGrey(int n) {
   LayerInfo(GameForm).BackColor = Grey(n < 0 ? 0 : (n > 255 ? 255 : n));
   ClearLayerImage(GameForm);
@@ -25,7 +24,6 @@ void Place(int layer, int x, int y) {
   const tq::Surface& image = LayerImage(layer);
   MoveLayer(layer, x, y, image.Width(), image.Height());
 }
-
 
 int Lin(int s, int e, int f, int l) { return RoundHalfEven(l == 0 ? e : (e - s) / static_cast<double>(l) * f + s); }
 int Ease(int s, int e, int f, int l) {

@@ -77,7 +77,6 @@ constexpr TitlePictureRow kTitlePictures[] = {
     {22, "SkTitle_Menu2"},  {23, "SkTitle_Menu3"},
 };
 
-
 void Back() {
   SceneCursor.SceneStep = 10;
   Wait(0, 0);

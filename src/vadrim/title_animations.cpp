@@ -38,7 +38,6 @@ int slideTargetY[5] = {};
 // The letters of the title appearance that have landed.
 int letterLanded[7] = {};
 
-
 int Lin(int s, int e, int f, int l) { return RoundHalfEven(s + (static_cast<double>(e) - s) / (l < 1 ? 1 : l) * f); }
 // k := (e - s) / L^2 in single precision, as the motion curves keep it.
 double QuadFactor(int s, int e, int l) {
@@ -54,7 +53,6 @@ int Hop(int s, int e, int f, int l) {
   const double rest = static_cast<double>(l) - 2.0 * f;
   return RoundHalfEven(e - QuadFactor(s, e, l) * rest * rest);
 }
-
 
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;

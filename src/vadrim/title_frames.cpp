@@ -11,10 +11,10 @@
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/system_menu.h"
+#include "games/motion_slot_store.h"
 #include "games/timed_effects.h"
 #include "scenario/event_motion.h"
 #include "scenario/motion_curves.h"
-#include "games/motion_slot_store.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
@@ -23,7 +23,6 @@
 using namespace vadrim_title;
 
 namespace {
-
 
 // A length of 0 would divide by zero: it counts as 1.
 int Frames() { return std::max(EffectParams.EffectFrames, 1); }

@@ -27,7 +27,6 @@ constexpr int kThumbHeight = 70;
 constexpr int kStageGalleryBack = 100;
 constexpr int kReplaySound = 102;
 
-
 // The scene gallery's entries: cell on the sheet (11, 21), stage, background kind.
 struct SceneEntry {
   int cellX, cellY, height, stage, kind;

@@ -37,7 +37,6 @@ struct RouteRow {
 };
 constexpr RouteRow kRoutes[] = {{10, 22, 85, 274, 24}, {20, 24, 220, 312, 158}, {30, 23, 355, 407, 293}};
 
-
 // A board-select cell: its panel place, size, code, row of the cell picture and state.
 struct BoardCell {
   int x, y, w, h, code, row;

@@ -9,18 +9,17 @@
 #include "engine/modes.h"
 #include "engine/system_menu.h"
 #include "games/mode_state.h"
+#include "games/motion_slot_store.h"
 #include "games/timed_effects.h"
 #include "platform/pixels.h"
 #include "scenario/auto_reading.h"
 #include "scenario/motion_curves.h"
-#include "games/motion_slot_store.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
 #include "vadrim/vadrim_sounds.h"
 
 namespace vadrim_title {
-
 
 void WindowGrey(int v) {
   LayerInfo(GameForm).BackColor = Grey(v < 0 ? 0 : (v > 255 ? 255 : v));
@@ -137,7 +136,6 @@ enum : int {  // SceneState
 constexpr int kButtonWidth = 173;
 constexpr int kButtonHeight = 58;
 constexpr int kMenuSheet0 = 0;
-
 
 void TitlePicture() { D00_LoadPicture(0, kTitlePictureKind, kTitlePicture); }
 

@@ -12,11 +12,11 @@
 #include "engine/modes.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
+#include "vadrim/board/creature_movement.h"
+#include "vadrim/board/creature_types.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/progress.h"
 #include "vadrim/board/screen.h"
-#include "vadrim/board/creature_movement.h"
-#include "vadrim/board/creature_types.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_sounds.h"
 
@@ -30,9 +30,6 @@ constexpr int kButtonSheet = 0;
 constexpr int kButton = 110;
 
 CreatureSlotRecord& Slot(int slot) { return CreatureSlot[static_cast<size_t>(slot)]; }
-
-
-
 
 // Lists every creature on the `range` cells from (x, y) in direction dir.
 void ListLine(int x, int y, int dir, int range) {

@@ -34,7 +34,6 @@ constexpr int kBadgeWidth = 133;
 constexpr int kBadgeHeight = 40;
 constexpr int kCounterCap = 99;
 
-
 // The landed cells' sounds play on channel 1.
 void CellSound(int number) { PlayScreenSound(number, 1); }
 

@@ -21,7 +21,6 @@
 
 namespace {
 
-
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
 

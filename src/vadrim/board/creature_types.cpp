@@ -5,8 +5,8 @@
 
 #include "engine/string_utils.h"
 #include "scenario/script_conversion.h"
-#include "vadrim/board/model.h"
 #include "vadrim/board/creature_movement.h"
+#include "vadrim/board/model.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/text.h"
+#include "games/motion_slot_store.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
-#include "games/motion_slot_store.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_sounds.h"
@@ -45,7 +45,6 @@ constexpr TileRow kTiles[] = {
     {70, 4, 1}, {120, 4, 2}, {100, 5, 0}, {80, 5, 1},  {110, 5, 2}, {130, 6, 0}, {131, 6, 1}, {132, 6, 2},
     {90, 7, 0}, {140, 7, 1}, {141, 7, 2}, {150, 0, 3}, {151, 1, 3}, {152, 2, 3},
 };
-
 
 void SetText(const std::string& text, int size, bool bold) {
   TextStyle.CurrentText = text;

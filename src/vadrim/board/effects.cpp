@@ -8,17 +8,16 @@
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/layers.h"
+#include "games/motion_slot_store.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
 #include "vadrim/board/screen.h"
-#include "games/motion_slot_store.h"
 #include "vadrim/vadrim_sounds.h"
 
 namespace {
 
 constexpr int kRestoredDelay = 100;
 constexpr int kDefaultMotionKind = kMotionEaseOut;
-
 
 void SoundCue() {
   const EffectSoundCueRecord& cue = EffectParams.EffectSoundCue;

@@ -7,16 +7,15 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/string_utils.h"
+#include "games/motion_slot_store.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/screen.h"
-#include "games/motion_slot_store.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_sounds.h"
 
 namespace {
-
 
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
@@ -36,7 +35,6 @@ void White(int layer, Rect r) {
   LayerInfo(layer).BackColor = RgbColor(255, 255, 255);
   ClearLayerImage(layer);
 }
-
 
 // ---- The piece and the die ----
 
@@ -641,7 +639,6 @@ bool BoardCountTo(int n) {
   ++AnimationRun.AnimationFrame;
   return AnimationRun.AnimationFrame > n;
 }
-
 
 void D50_Frame() {
   const int code = FrameClock.AnimationCode;

@@ -14,7 +14,6 @@ namespace {
 constexpr int kHoverSound = 15;
 constexpr int kArrowSheet = 5;
 
-
 // The entry of `first` to `first + last` that `layer` is, or -1.
 int EntryOf(int layer, int first, int last) {
   return layer >= first && layer <= first + last ? layer - first : -1;

@@ -38,8 +38,6 @@ constexpr int kCards = 5;
 
 int& Held(int slot) { return PieceCounters.HeldItems[static_cast<size_t>(slot)]; }
 
-
-
 // The entry of a card or icon set that a click chose: the highlighted one, or the
 // clicked one when the pointer has highlighted nothing yet (framed now, so the
 // blink that follows shows it). -1 when the click was on no entry.

@@ -6,9 +6,9 @@
 
 #include "engine/string_utils.h"
 #include "scenario/script_conversion.h"
+#include "vadrim/board/creature_types.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/progress.h"
-#include "vadrim/board/creature_types.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "engine/modes.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
+#include "vadrim/board/creature_movement.h"
+#include "vadrim/board/creature_types.h"
 #include "vadrim/board/model.h"
 #include "vadrim/board/progress.h"
 #include "vadrim/board/screen.h"
-#include "vadrim/board/creature_movement.h"
-#include "vadrim/board/creature_types.h"
 #include "vadrim/vadrim_sounds.h"
 
 namespace {
@@ -22,7 +22,6 @@ namespace {
 constexpr int kMovePasses = 50;
 
 CreatureSlotRecord& Slot(int slot) { return CreatureSlot[static_cast<size_t>(slot)]; }
-
 
 bool Due(const CreatureSlotRecord& c) {
   return BoardCreatureOnGrid(c) && c.LastStepResult <= 0 && c.MoveWaitCount >= c.MoveEvery;
