@@ -44,8 +44,8 @@
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
 #include "skelvane/conversation_hooks.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_mode.h"
 
 namespace {

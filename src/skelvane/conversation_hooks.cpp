@@ -13,17 +13,16 @@
 #include "scenario/balloon_geometry.h"
 #include "scenario/conversation_scene.h"
 #include "scenario/face_slots.h"
+#include "scenario/scene_sounds.h"
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
 #include "scenario/simultaneous_groups.h"
-#include "scenario/scene_sounds.h"
 #include "scenario/skelvane_conversation.h"
 #include "skelvane/title_screen.h"
 
 namespace {
 
 std::optional<std::vector<std::string>> stageScriptOverride;
-
 
 constexpr int kLastStage = 10;
 
@@ -100,7 +99,7 @@ void ConversationInit() {
   DrawState.CurrentLayer = 0;
   DrawState.CurrentRect.X = 0;
   DrawState.CurrentRect.Y = 0;
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
   TextWindow.NarrationLayer = 19;
   TextWindow.BalloonFrameThickness = 30;
 
@@ -140,7 +139,7 @@ void CaptionBoxHook(int phase) {
     FaceSlot.BalloonCategory = 10;
   } else if (phase == 1) {
     if (variant != 11) return;
-    DrawState.CurrentRect.Y = ScreenSize.ScreenHeight - (DrawState.CurrentRect.Height + 25);
+    DrawState.CurrentRect.Y = WindowHeight() - (DrawState.CurrentRect.Height + 25);
   }
 }
 

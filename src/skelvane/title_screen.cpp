@@ -27,21 +27,6 @@ enum : int {  // SceneState
   kMenuState = 10,
   kLeaveState = 15,
 };
-enum : int {  // AnimationCode
-  kLogo = 900,
-  kPrelude = 901,
-  kBuildUp = 903,
-  kMenuAppears = 905,
-  kChoiceBlink = 910,
-  kPageEntered = 911,
-  kPageLeft = 912,
-  kRowLeaves = 913,
-  kRowReturns = 914,
-  kPage3Entered = 915,
-  kLeaveFirst = 916,
-  kLeaveFade = 917,
-  kAnnouncement = 920,
-};
 constexpr int kTitleWaitKind = 1000;
 constexpr int kMenuButtonMode = 10;
 constexpr int kFirstStage = 1;
@@ -92,7 +77,6 @@ constexpr TitlePictureRow kTitlePictures[] = {
     {22, "SkTitle_Menu2"},  {23, "SkTitle_Menu3"},
 };
 
-
 void Back() {
   SceneCursor.SceneStep = 10;
   Wait(0, 0);
@@ -101,7 +85,7 @@ void Back() {
 void Choose(int selection) {
   TitleMenuState.TitleSelection = selection;
   SceneCursor.SceneStep = 20;
-  Wait(kChoiceBlink, 0);
+  Wait(kTitleChoiceBlink, 0);
 }
 
 int SlotValue(int layer) {
@@ -148,8 +132,7 @@ void ResolveClick() {
 // Back to the menu's first row over the finished title picture.
 void ReopenMenu() {
   LoadTitlePicture(0, kTitlePictureKind);
-  GoTo(kIntroState, 6);
-  Wait(0, 0);
+  GoToNextTick(kIntroState, 6);
 }
 
 void StartConversation(int stage) {
@@ -161,20 +144,20 @@ void StartConversation(int stage) {
 
 void IntroStep() {
   switch (SceneCursor.SceneStep) {
-    case 0: SceneCursor.SceneStep = 1; Wait(kLogo, 0); break;
-    case 1: SceneCursor.SceneStep = 5; Wait(kPrelude, 0); break;
+    case 0: SceneCursor.SceneStep = 1; Wait(kTitleLogo, 0); break;
+    case 1: SceneCursor.SceneStep = 5; Wait(kTitlePrelude, 0); break;
     case 5:
       LayerInfo(GameForm).BackColor = RgbColor(255, 255, 255);
       ClearLayerImage(GameForm);
       SceneCursor.SceneStep = 6;
-      Wait(kBuildUp, 0);
+      Wait(kTitleBuildUp, 0);
       break;
     case 6:
       SceneCursor.ButtonMode = kMenuButtonMode;
       LayoutTitleMenu(0);
       GoTo(kMenuState, -1);
       AnimationRun.AnimationArgA = 0;
-      Wait(kMenuAppears, 0);
+      Wait(kTitleMenuAppears, 0);
       break;
     default: break;
   }
@@ -189,18 +172,18 @@ void MenuStep() {
     case 5:
       run.AnimationArgA = t.TitleMenuRow;
       run.AnimationArgB = t.TitleLastItem;
-      Wait(kPageLeft, 0);
+      Wait(kTitlePageLeft, 0);
       LayoutTitleMenu(t.TitleMenuPage);
       SceneCursor.SceneStep = t.TitleMenuPage == 3 ? 7 : 6;
       break;
-    case 6: run.AnimationArgA = t.TitleMenuRow; SceneCursor.SceneStep = -1; Wait(kPageEntered, 0); break;
-    case 7: run.AnimationArgA = t.TitleMenuPage; SceneCursor.SceneStep = -1; Wait(kPage3Entered, 0); break;
+    case 6: run.AnimationArgA = t.TitleMenuRow; SceneCursor.SceneStep = -1; Wait(kTitlePageEntered, 0); break;
+    case 7: run.AnimationArgA = t.TitleMenuPage; SceneCursor.SceneStep = -1; Wait(kTitlePage3Entered, 0); break;
     case 10: SceneCursor.SceneStep = 11; Wait(0, 0); break;
     case 11:
       run.AnimationArgA = t.TitleMenuRow;
       run.AnimationArgB = t.TitleLastItem;
       SceneCursor.SceneStep = 12;
-      Wait(kRowLeaves, 0);
+      Wait(kTitleRowLeaves, 0);
       break;
     case 12:
       // From row 0 there is no row before it: its own buttons come back.
@@ -208,7 +191,7 @@ void MenuStep() {
       run.AnimationArgA = t.TitleMenuRow;
       run.AnimationArgB = t.TitleLastItem;
       SceneCursor.SceneStep = -1;
-      Wait(kRowReturns, 0);
+      Wait(kTitleRowReturns, 0);
       break;
     case 20:
       if (t.TitleSelection == 9) {
@@ -231,18 +214,18 @@ void MenuStep() {
 void LeaveStep() {
   TitleMenuStateRecord& t = TitleMenuState;
   switch (SceneCursor.SceneStep) {
-    case 0: SceneCursor.SceneStep = 1; Wait(kLeaveFirst, 0); break;
+    case 0: SceneCursor.SceneStep = 1; Wait(kTitleLeaveFirst, 0); break;
     case 1:
       for (int layer = 0; layer <= 29; ++layer) ShowLayer(layer, false);
       SceneCursor.SceneStep = 2;
       Wait(-1, 500);
       break;
-    case 2: SceneCursor.SceneStep = 3; AnimationRun.AnimationArgA = 0; Wait(kLeaveFade, 0); break;
+    case 2: SceneCursor.SceneStep = 3; AnimationRun.AnimationArgA = 0; Wait(kTitleLeaveFade, 0); break;
     case 3: SceneCursor.SceneStep = 10; Wait(-1, 500); break;
     case 10:
       if (t.TitleSelection == 10) {
         SceneCursor.SceneStep = 11;
-        Wait(kAnnouncement, 0);
+        Wait(kTitleAnnounce, 0);
         break;
       }
       // The chapter entries start their stage; the others have no screen of their
@@ -322,8 +305,7 @@ void TitleStep() {
       LoadTitlePicture(2, 1);
       AnimationRun.WaitKind = kTitleWaitKind;
       LayoutTitleMenu(10);
-      GoTo(kIntroState, 0);
-      Wait(0, 0);
+      GoToNextTick(kIntroState, 0);
       break;
     case kIntroState: IntroStep(); break;
     case kMenuState: MenuStep(); break;
@@ -331,14 +313,13 @@ void TitleStep() {
     case kFromSystemMenu:
       if (SceneCursor.SceneStep == 0) {
         SceneCursor.SceneStep = 1;
-        Wait(110, 0);
+        Wait(110, 0);  // the engine's closing wipe
       } else if (SceneCursor.SceneStep == 1) {
         SceneCursor.SceneStep = 2;
-        Wait(121, 0);
+        Wait(121, 0);  // the engine's music step-down
       } else if (SceneCursor.SceneStep == 2) {
         // The title goes on with its intro and menu rather than standing idle.
-        GoTo(kLoadState, 0);
-        Wait(0, 0);
+        GoToNextTick(kLoadState, 0);
       }
       break;
     case kQuitState: FormUnload(); break;
@@ -409,9 +390,9 @@ void DrawTitleMenuCaption(int caption, int style, int layout) {
     r.Height = TextStyle.MeasuredHeight + 20;
     CentreCaption();
     r.X = CentreX(0);
-    r.Y = ScreenSize.ScreenHeight;
+    r.Y = WindowHeight();
   } else if (layout == 1) {
-    GetLayerRect(50, DrawState.CurrentLayer);
+    GetLayerRect(kRectIntoCurrent, DrawState.CurrentLayer);
     CentreCaption();
   } else if (layout == 2) {
     CentreCaption();
@@ -419,7 +400,7 @@ void DrawTitleMenuCaption(int caption, int style, int layout) {
   // Redrawing in place keeps the button's stacking place.
   if (layout != 0) DrawState.AutoRaiseOn = 0;
   const bool visible = tq::ThePlatform().Screen().Layer(DrawState.CurrentLayer).visible;
-  PrepareLayer(visible || layout == 0 ? 10 : 11);
+  PrepareLayer(visible || layout == 0 ? kPreparePictureShown : kPreparePictureHidden);
   if (style == 0) {
     DrawBevelFrame(10, 30, 30);
     PrintText(20, DrawState.CurrentLayer);
@@ -468,13 +449,13 @@ void AnimateTitleButton(int kind) {
       const int last = run.AnimationArgB;
       const int first = TitleRowFirstLayer(row);
       const int page = TitleMenuState.TitleMenuPage;
-      const int start = ScreenSize.ScreenHeight;
+      const int start = WindowHeight();
       if (f == 0) {
         for (int b = 0; b <= last && b < 10; ++b) {
           DrawState.CurrentLayer = first + b;
           DrawTitleMenuCaption(TitleSlotCaption(page, b), 0, 0);
           TitleSlide.TitleSlideDone[b] = 0;
-          TitleSlide.TitleSlideTargetY[b] = ScreenSize.ScreenHeight / 2 + 50 + 50 * b;
+          TitleSlide.TitleSlideTargetY[b] = WindowHeight() / 2 + 50 + 50 * b;
         }
       }
       const int end = TitleSlide.TitleSlideTargetY[0] - 30;

@@ -42,6 +42,22 @@ void LayoutTitleMenu(int page);
 void TitleMenuHover();
 void DrawTitleMenuCaption(int caption, int style, int layout);
 void AnimateTitleButton(int kind);
+// The title's AnimationCodes (TitleFrameAnimations).
+enum : int {
+  kTitleLogo = 900,
+  kTitlePrelude = 901,
+  kTitleBuildUp = 903,
+  kTitleMenuAppears = 905,
+  kTitleChoiceBlink = 910,
+  kTitlePageEntered = 911,
+  kTitlePageLeft = 912,
+  kTitleRowLeaves = 913,
+  kTitleRowReturns = 914,
+  kTitlePage3Entered = 915,
+  kTitleLeaveFirst = 916,
+  kTitleLeaveFade = 917,
+  kTitleAnnounce = 920,
+};
 // The title's frames; false for a code without frames, which ends its loop.
 bool TitleFrameAnimations();
 

@@ -16,7 +16,7 @@ void D10_Hover() {
   const int index = InputEvent.InputSourceIndex;
   if (InputEvent.InputSourceKind == 50 && (index == kOptionLayer0 || index == kOptionLayer1)) {
     DrawState.CurrentLayer = index;
-    GetLayerRect(50, index);
+    GetLayerRect(kRectIntoCurrent, index);
     DrawState.CurrentLayer = kHighlightLayer;
     const tq::Surface& frame = LayerImage(kHighlightLayer);
     MoveLayer(kHighlightLayer, DrawState.CurrentRect.X - 3, DrawState.CurrentRect.Y - 3, frame.Width(), frame.Height());

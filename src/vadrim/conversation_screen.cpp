@@ -134,6 +134,6 @@ void RegisterVadrimConversation() {
   conversation.LoadStage = D20_LoadStage;
   conversation.StageEnd = D20_StageEnd;
 
-  VadrimScreen(10).Step = D10_Step;
+  VadrimScreen(kConversationScene).Step = D10_Step;
   VadrimNamedCalls.D20_LayoutInit = D20_LayoutInit;
 }

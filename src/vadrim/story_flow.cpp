@@ -15,6 +15,7 @@
 #include "scenario/face_slots.h"
 #include "scenario/scene_sounds.h"
 #include "scenario/script_store.h"
+#include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_save.h"
 
 namespace {
@@ -24,10 +25,6 @@ std::optional<std::vector<std::string>> stageScriptOverride;
 constexpr int kStages[] = {0,  1,  10, 11, 12, 13, 20, 21, 22, 23, 24, 30, 31, 32, 33,
                            40, 41, 42, 43, 50, 51, 52, 53, 54, 55, 56, 57, 60, 61, 90};
 static_assert(std::size(kStages) == 30);
-
-enum : int {
-  kBoardScene = 51,
-};
 
 enum class Outcome {
   kNextStage,     // value: the stage
@@ -100,12 +97,6 @@ std::span<const FlowRow> FlowOf(int playMode) {
   }
 }
 
-void GoTo(int scene, int state, int step) {
-  SceneCursor.SceneCode = scene;
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
-
 // Before a board game or a title state: automatic reading slows to a stop and its
 // indicator goes.
 void HandOver() {
@@ -116,7 +107,7 @@ void HandOver() {
 void ToTitle(int state, int step) {
   HandOver();
   VadrimProgress.GameStage = -1;
-  GoTo(kTitleScene, state, step);
+  EnterScene(kTitleScene, state, step);
 }
 
 void NextStage(int stage) {
@@ -200,12 +191,12 @@ void D20_StageEnd() {
     case Outcome::kBoard:
       HandOver();
       VadrimProgress.GameStage = value;
-      GoTo(kBoardScene, 1, 0);
+      EnterScene(kBoardScene, 1, 0);
       break;
     case Outcome::kRouteCleared:
       HandOver();
       VadrimProgress.GameStage = value;
-      GoTo(kTitleScene, 500, 0);
+      EnterScene(kTitleScene, 500, 0);
       break;
     case Outcome::kRouteSelect: ToTitle(20, 0); break;
     case Outcome::kEnding: ToTitle(-1, 0); break;

@@ -17,14 +17,12 @@
 #include "platform/pixels.h"
 #include "scenario/auto_reading.h"
 #include "vadrim/story_flow.h"
+#include "vadrim/title_screen.h"
+#include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
 
 namespace {
-
-enum : int {
-  kBoardScene = 51,
-};
 
 // Row codes.
 enum : int {
@@ -162,7 +160,7 @@ void BuildPanel(std::span<const int> codes, const Layout& l) {
   DrawState.CurrentLayer = layer;
   // Left of the window, whole, until the engine places it at the pointer.
   DrawState.CurrentRect = {-w, 0, w, h};
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawGradient(20, layer, 0, 0, 0);
   SetColours(RgbColor(220, 220, 220), RgbColor(110, 190, 190), RgbColor(50, 150, 150), RgbColor(25, 125, 125),
              RgbColor(15, 115, 115), RgbColor(0, 90, 90));
@@ -196,7 +194,7 @@ void BuildPanel(std::span<const int> codes, const Layout& l) {
 
 void HitTest(const Layout& l) {
   const int panel = SystemLayerSet.MenuPanelLayer;
-  GetLayerRect(50, panel);
+  GetLayerRect(kRectIntoCurrent, panel);
   SystemMenuState.MenuHoverItem = -1;
   const int x = InputEvent.PointerX;
   const int y = InputEvent.PointerY;
@@ -214,12 +212,6 @@ void ShowBar(std::span<const int> codes, const Layout& l, int row, bool clicked)
   SystemMenuBar(l.y[row], l.group[row], CaptionOf(codes[static_cast<size_t>(row)]).text, clicked);
 }
 
-void SetCursor(int scene, int state, int step) {
-  SceneCursor.SceneCode = scene;
-  SceneCursor.SceneState = state;
-  SceneCursor.SceneStep = step;
-}
-
 // The title's white wipe closes the screen, a pause, and the wipe opens again on
 // what the command leaves; the title's frame handler runs all three, hence scene 99.
 void RestartSequence(int code) {
@@ -227,19 +219,17 @@ void RestartSequence(int code) {
   SceneCursor.SceneCode = kTitleScene;
   e.EffectFrames = 50;
   e.EffectVariant = 0;
-  Wait(1020, 0);
+  Wait(vadrim_title::kCover, 0);
   HideLayerRange(0, 89);
   if (code == kRestartStage) {
     const int stage = SceneCursor.StageNumber;
     if (stage == 60 || stage == 61) D00_LoadPicture(0, 0, 0);
     else if (stage == 90) D00_LoadPicture(0, 20, 0);
   }
-  e.EffectFrameDelay = 250;
-  e.EffectResumesStep = 0;
-  Wait(700, 0);
+  RunPause(250);
   e.EffectFrames = 25;
   e.EffectVariant = 0;
-  Wait(1021, 0);
+  Wait(vadrim_title::kUncover, 0);
 }
 
 void StartAutoReading(int code) {
@@ -296,9 +286,9 @@ void D10_MenuCommand(int /*code*/) {
     case kToTitle:
       if (SceneCursor.SceneCode == kBoardScene) {
         EffectParams.EffectFrameDelay = 50;
-        Wait(750, 0);  // the board's music fades out
+        Wait(kEffectMusicFade, 0);  // the board's music fades out
       }
-      SetCursor(kTitleScene, -10, 0);
+      EnterScene(kTitleScene, -10, 0);
       Wait(0, 0);
       break;
     case kSettings:
@@ -311,23 +301,23 @@ void D10_MenuCommand(int /*code*/) {
     case kAutoFastest: StartAutoReading(code); break;
     case kRestartStage:
       RestartSequence(code);
-      SetCursor(kConversationScene, 0, 10);
+      EnterScene(kConversationScene, 0, 10);
       Wait(0, 0);
       break;
     case kNextBoard:
       RestartSequence(code);
       VadrimProgress.GameStage = BoardOfStage(SceneCursor.StageNumber);
-      SetCursor(kBoardScene, 1, 0);
+      EnterScene(kBoardScene, 1, 0);
       Wait(0, 0);
       break;
     case kToSceneGallery:
     case kToStageGallery:
-      SetCursor(kTitleScene, code == kToSceneGallery ? -30 : -31, 0);
+      EnterScene(kTitleScene, code == kToSceneGallery ? -30 : -31, 0);
       Wait(0, 0);
       break;
     case kToExtras:
       ModeState.PlayMode = 0;
-      SetCursor(kTitleScene, -32, 0);
+      EnterScene(kTitleScene, -32, 0);
       Wait(0, 0);
       break;
     case kNextScene:

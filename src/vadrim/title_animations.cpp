@@ -18,6 +18,7 @@
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 using namespace vadrim_title;
 
@@ -37,11 +38,6 @@ int slideTargetY[5] = {};
 // The letters of the title appearance that have landed.
 int letterLanded[7] = {};
 
-AnimationRunRecord& Run() { return AnimationRun; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-int F() { return Run().AnimationFrame; }
-
 int Lin(int s, int e, int f, int l) { return RoundHalfEven(s + (static_cast<double>(e) - s) / (l < 1 ? 1 : l) * f); }
 // k := (e - s) / L^2 in single precision, as the motion curves keep it.
 double QuadFactor(int s, int e, int l) {
@@ -58,21 +54,20 @@ int Hop(int s, int e, int f, int l) {
   return RoundHalfEven(e - QuadFactor(s, e, l) * rest * rest);
 }
 
-
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 // Prepares layer off the right edge, loads the picture and reads its size back.
 Rect LoadedLayer(int layer, int kind, int number) {
   DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect.X = W();
+  DrawState.CurrentRect.X = WindowWidth();
   DrawState.CurrentRect.Y = 0;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, kind, number);
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   return DrawState.CurrentRect;
 }
 
@@ -91,33 +86,34 @@ void OutlinedFrame() {
 
 Rect Centred(int w, int h) { return {CentreX(w), CentreY(h), w, h}; }
 
-int LetterX(int i) { return W() - 140 + 19 * i; }
+int LetterX(int i) { return WindowWidth() - 140 + 19 * i; }
 
 void LoadLetters(int firstLayer) {
   DrawState.SheetIndex = 0;
   D00_LoadPicture(2, kLetterKind, 0);
   for (int i = 0; i < kLetterCount; ++i) {
-    Prepare(firstLayer + i, LetterX(i), H(), 16, 16);
+    Prepare(firstLayer + i, LetterX(i), WindowHeight(), 16, 16);
     ClipCellToLayer(0, 16 * i, 0, 16, 16);
-    MoveLayerKeepingSize(firstLayer + i, LetterX(i), H());
+    MoveLayerKeepingSize(firstLayer + i, LetterX(i), WindowHeight());
   }
 }
 
 // Steps 2 and 3 of the logo: the letters rise (or sink) one after the other.
 void Letters(bool rising) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   if (r.AnimationFrame == 0 && r.AnimationSubStep == 0) {
     if (rising) LoadLetters(0);
     for (int i = 0; i < kLetterCount; ++i) {
-      const int y = rising ? H() : LayerTop(i);
-      SetMotionSlot(i, i, LetterX(i), y, LetterX(i), rising ? H() - 21 : H());
+      const int y = rising ? WindowHeight() : LayerTop(i);
+      SetMotionSlot(i, i, LetterX(i), y, LetterX(i), rising ? WindowHeight() - 21 : WindowHeight());
     }
     r.AnimationLength = 10;
   }
   const int n = r.AnimationSubStep;
   const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(n)];
-  if (r.AnimationFrame == 0) Sound(3, 1);
-  MoveLayerKeepingSize(n, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
+  if (r.AnimationFrame == 0) PlayScreenSound(3, 1);
+  MoveLayerKeepingSize(n, Lin(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 10),
+                       Lin(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 10));
   if (!CountFramePast(10)) return;
   r.AnimationFrame = 0;
   if (++r.AnimationSubStep >= kLetterCount) NextAnimationStep(rising ? 500 : 100);
@@ -125,23 +121,23 @@ void Letters(bool rising) {
 
 // The logo frame moves and sizes along slot 0 while the window flashes from white.
 void LogoFrameMoves() {
-  WindowGrey(255 - 10 * F());
-  MotionSlotStep(0, 15);
+  WindowGrey(255 - 10 * AnimationRun.AnimationFrame);
+  MotionSlotStep(0, kMotionSizedLinear);
   OutlinedFrame();
 }
 
 void Logo() {
   SetFrameLength(0, 0);
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   switch (r.AnimationStep) {
     case 0:  // the frame closes in
-      if (F() == 0) {
-        const Rect from = Centred(W(), ScreenSize.ScreenHalfWidth);
+      if (AnimationRun.AnimationFrame == 0) {
+        const Rect from = Centred(WindowWidth(), ScreenSize.ScreenHalfWidth);
         Prepare(kFrameLayer, from.X, from.Y, from.Width, from.Height);
         SetSizedMotionSlot(0, kFrameLayer, from, Centred(350, 175));
         r.AnimationLength = 24;
       }
-      if (F() == 10) Sound(1, 0);
+      if (AnimationRun.AnimationFrame == 10) PlayScreenSound(1, 0);
       LogoFrameMoves();
       if (!CountFramePast(24)) return;
       WindowGrey(0);
@@ -161,8 +157,8 @@ void Logo() {
       return;
     case 1: {  // the frame shakes, then stands still at home
       MotionSlotRecord& home = MotionSlot[0];
-      if (F() == 0 && r.AnimationSubStep == 0) {
-        GetLayerRect(50, kFrameLayer);
+      if (AnimationRun.AnimationFrame == 0 && r.AnimationSubStep == 0) {
+        GetLayerRect(kRectIntoCurrent, kFrameLayer);
         home.MotionStartX = DrawState.CurrentRect.X;
         home.MotionStartY = DrawState.CurrentRect.Y;
       }
@@ -180,13 +176,13 @@ void Logo() {
     case 2: Letters(true); return;
     case 3: Letters(false); return;
     case 4:  // the frame closes to a point in a white flash
-      if (F() == 0) {
-        GetLayerRect(50, kFrameLayer);
+      if (AnimationRun.AnimationFrame == 0) {
+        GetLayerRect(kRectIntoCurrent, kFrameLayer);
         const Rect from = DrawState.CurrentRect;
         Fill(kFrameLayer, 0);
         SetSizedMotionSlot(0, kFrameLayer, from, Centred(10, 5));
         r.AnimationLength = 12;
-        Sound(2, 0);
+        PlayScreenSound(2, 0);
       }
       LogoFrameMoves();
       if (!CountFramePast(12)) return;
@@ -196,7 +192,7 @@ void Logo() {
       return;
     case 5:  // to white
       r.AnimationLength = 64;
-      WindowGrey(RoundHalfEven(255.0 / 64 * F()));
+      WindowGrey(RoundHalfEven(255.0 / 64 * AnimationRun.AnimationFrame));
       if (CountFramePast(64)) Wait(0, 0);
       return;
     default: Wait(0, 0); return;
@@ -208,21 +204,21 @@ constexpr uint32_t kTileColours[] = {RgbColor(240, 110, 170), RgbColor(247, 148,
 constexpr Rect kTileEnds[] = {{3, 192, 116, 116}, {121, 178, 116, 116}, {241, 193, 116, 116}, {361, 228, 92, 92}};
 
 void Tiles() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int t = r.AnimationSubStep;
   const int layer = 5 + t;
-  if (F() == 0) {
-    const Rect starts[] = {{CentreX(600), H(), 600, 600},
+  if (AnimationRun.AnimationFrame == 0) {
+    const Rect starts[] = {{CentreX(600), WindowHeight(), 600, 600},
                            {-600, CentreY(600), 600, 600},
                            {CentreX(600), -600, 600, 600},
-                           {W(), CentreY(600), 600, 600}};
+                           {WindowWidth(), CentreY(600), 600, 600}};
     const Rect& from = starts[t];
     Prepare(layer, from.X, from.Y, from.Width, from.Height);
     SetSizedMotionSlot(0, layer, from, kTileEnds[t]);
     r.AnimationLength = 16;
-    Sound(6, t);
+    PlayScreenSound(6, t);
   }
-  MotionSlotStep(0, 16);
+  MotionSlotStep(0, kMotionSizedEaseOut);
   TextStyle.TextColor = kTileColours[t];
   Fill(layer, TextStyle.TextColor);
   LayerToFront(layer);
@@ -237,20 +233,20 @@ void Tiles() {
 }
 
 void LettersHop() {
-  AnimationRunRecord& r = Run();
-  const int top = H() - 21;
+  AnimationRunRecord& r = AnimationRun;
+  const int top = WindowHeight() - 21;
   MotionSlotRecord& s = MotionSlot[0];
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     LoadLetters(10);
     for (int& landed : letterLanded) landed = 0;
-    s.MotionStartY = H();
+    s.MotionStartY = WindowHeight();
     s.MotionEndY = top - 20;
     r.AnimationLength = 20;
-    Sound(4, 1);
+    PlayScreenSound(4, 1);
   }
   int count = 0;
   for (int i = 0; i < kLetterCount; ++i) {
-    const int f = F() - 3 * i;
+    const int f = AnimationRun.AnimationFrame - 3 * i;
     const int y = Hop(s.MotionStartY, s.MotionEndY, f, 20);
     if (letterLanded[i] == 0 && f >= 0) {
       MoveLayerKeepingSize(10 + i, LetterX(i), y);
@@ -267,72 +263,72 @@ void LettersHop() {
 
 void TitleAppears() {
   SetFrameLength(0, 0);
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   switch (r.AnimationStep) {
     case 0:  // title picture A
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         const Rect a = LoadedLayer(0, 10, 0);
         SetMotionSlot(0, 0, -a.Width, 188, 0, 188);
         r.AnimationLength = 10;
-        Sound(5, 1);
+        PlayScreenSound(5, 1);
       }
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (CountFramePast(10)) NextAnimationStep(300);
       return;
     case 1: Tiles(); return;
     case 2:  // title picture B, behind
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         const Rect b = LoadedLayer(1, 10, 1);
         SetMotionSlot(0, 1, -b.Width, 188, 0, 188);
         r.AnimationLength = 25;
         LayerToBack(1);
         LayerToBack(0);
-        Sound(7, 0);
+        PlayScreenSound(7, 0);
       }
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (CountFramePast(25)) NextAnimationStep(500);
       return;
     case 3:  // picture A gives way to its replacement
-      Sound(8, 0);
+      PlayScreenSound(8, 0);
       DrawState.CurrentLayer = 0;
       D00_LoadPicture(1, 10, 2);
       ShowLayer(1, false);
       NextAnimationStep(500);
       return;
     case 4:  // the background
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         const Rect back = LoadedLayer(1, kTitlePictureKind, 3);
         SetMotionSlot(0, 1, -back.Width, 0, 0, 0);
         r.AnimationLength = 20;
         LayerToBack(1);
-        Sound(9, 0);
+        PlayScreenSound(9, 0);
       }
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (!CountFramePast(20)) return;
       D00_LoadPicture(0, kTitlePictureKind, 3);
       ShowLayer(1, false);
       NextAnimationStep(100);
       return;
     case 5:  // two halves of the last title picture meet
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         for (int h = 0; h <= 1; ++h) {
           const int layer = 1 + h;
           DrawState.CurrentLayer = layer;
-          DrawState.CurrentRect.X = W();
-          PrepareLayer(10);
+          DrawState.CurrentRect.X = WindowWidth();
+          PrepareLayer(kPreparePictureShown);
           DrawState.SheetIndex = 2;
           D00_LoadPicture(2, kTitlePictureKind, 2);
-          ClipCellToLayer(2, ScreenSize.ScreenHalfWidth * h, 0, ScreenSize.ScreenHalfWidth, H());
-          GetLayerRect(50, layer);
+          ClipCellToLayer(2, ScreenSize.ScreenHalfWidth * h, 0, ScreenSize.ScreenHalfWidth, WindowHeight());
+          GetLayerRect(kRectIntoCurrent, layer);
           if (h == 0) SetMotionSlot(0, layer, -DrawState.CurrentRect.Width, 0, 0, 0);
-          else SetMotionSlot(1, layer, W(), 0, ScreenSize.ScreenHalfWidth, 0);
+          else SetMotionSlot(1, layer, WindowWidth(), 0, ScreenSize.ScreenHalfWidth, 0);
           LayerToBack(layer);
         }
         r.AnimationLength = 20;
       }
-      if (F() == 5) Sound(10, 0);
-      MotionSlotStep(0, 11);
-      MotionSlotStep(1, 11);
+      if (AnimationRun.AnimationFrame == 5) PlayScreenSound(10, 0);
+      MotionSlotStep(0, kMotionEaseOut);
+      MotionSlotStep(1, kMotionEaseOut);
       if (CountFramePast(20)) NextAnimationStep(200);
       return;
     case 6: LettersHop(); return;
@@ -342,51 +338,51 @@ void TitleAppears() {
 
 void MenuIn() {
   SetFrameLength(0, 0);
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const TitleWordsRecord& t = TitleWords;
   if (r.AnimationStep > 0) {
     Wait(0, 0);
     return;
   }
-  if (F() == 0) {
-    Sound(11, 1);
+  if (AnimationRun.AnimationFrame == 0) {
+    PlayScreenSound(11, 1);
     for (int i = 0; i <= 4; ++i) {
       const int layer = t.BtnFirst + i;
       DrawState.CurrentLayer = layer;
-      DrawState.CurrentRect.X = W();
-      PrepareLayer(10);
+      DrawState.CurrentRect.X = WindowWidth();
+      PrepareLayer(kPreparePictureShown);
       DrawState.SheetIndex = 0;
       D00_LoadPicture(2, kTitlePictureKind, kButtonKind);
       if (t.BtnEnabled[i] == 1 || t.BtnEnabled[i] == 0) {
         ClipCellToLayer(0, t.BtnEnabled[i] == 1 ? 0 : kButtonWidth, kButtonHeight * i, kButtonWidth, kButtonHeight);
       }
-      GetLayerRect(50, layer);
+      GetLayerRect(kRectIntoCurrent, layer);
       int w = DrawState.CurrentRect.Width;
       const int h = DrawState.CurrentRect.Height;
       const int x = i < 4 ? ScreenSize.ScreenHalfWidth - (2 * w + 39) + (w + 26) * i : 0;
-      const int y = i < 4 ? 535 : H() - h;
-      SetMotionSlot(i, layer, CentreX(w), H(), x, y);
+      const int y = i < 4 ? 535 : WindowHeight() - h;
+      SetMotionSlot(i, layer, CentreX(w), WindowHeight(), x, y);
     }
     r.AnimationLength = 20;
   }
-  for (int i = 0; i <= 4; ++i) MotionSlotStep(i, 11);
+  for (int i = 0; i <= 4; ++i) MotionSlotStep(i, kMotionEaseOut);
   if (CountFramePast(20)) NextAnimationStep(0);
 }
 
 void MenuOut() {
   SetFrameLength(0, 0);
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   TitleWordsRecord& t = TitleWords;
   const int picked = t.BtnFirst + t.PickedItem;
-  ShowLayer(picked, F() % 8 >= 4);
+  ShowLayer(picked, AnimationRun.AnimationFrame % 8 >= 4);
   t.BtnLast = 4;
-  if (F() == 0) {
-    Sound(kClickSound, 0);
+  if (AnimationRun.AnimationFrame == 0) {
+    PlayScreenSound(kClickSound, 0);
     for (int i = t.BtnLast; i >= 0; --i) LayerToFront(t.BtnFirst + i);
     for (int i = 0; i <= t.BtnLast; ++i) {
       slideDone[i] = 0;
       if (i == t.PickedItem) continue;
-      GetLayerRect(50, t.BtnFirst + i);
+      GetLayerRect(kRectIntoCurrent, t.BtnFirst + i);
       const int y = DrawState.CurrentRect.Y;
       SetMotionSlot(i, t.BtnFirst + i, DrawState.CurrentRect.X, y + 300, DrawState.CurrentRect.X, y);
       slideTargetY[i] = y + 300;
@@ -400,7 +396,7 @@ void MenuOut() {
     if (slideDone[i] != 1) continue;
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     const int layer = t.BtnFirst + i;
-    const int y = Ease(s.MotionStartY, s.MotionEndY, F(), 24);
+    const int y = Ease(s.MotionStartY, s.MotionEndY, AnimationRun.AnimationFrame, 24);
     MoveLayerKeepingSize(layer, LayerLeft(layer), y);
     if (slideTargetY[i] <= y) {
       MoveLayerKeepingSize(layer, LayerLeft(layer), slideTargetY[i]);
@@ -409,32 +405,33 @@ void MenuOut() {
     moving = moving || slideDone[i] == 1;
   }
   ++r.AnimationFrame;
-  if (moving || F() % 8 != 7) return;
+  if (moving || AnimationRun.AnimationFrame % 8 != 7) return;
   if (EffectParams.EffectVariant == 1) ShowLayer(picked, false);
   FrameClock.FrameLoopRunning = 0;
 }
 
 void NewStoryOut() {
   SetFrameLength(0, 0);
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const TitleWordsRecord& t = TitleWords;
   const int picked = t.BtnFirst + t.PickedItem;
   MotionSlotRecord& s = MotionSlot[0];
   switch (r.AnimationStep) {
     case 0:  // a white sheet sweeps in under the picked button
       DrawState.CurrentLayer = kWhiteSheet;
-      if (F() == 0) {
-        Prepare(kWhiteSheet, -W(), 0, W(), H());
+      if (AnimationRun.AnimationFrame == 0) {
+        Prepare(kWhiteSheet, -WindowWidth(), 0, WindowWidth(), WindowHeight());
         Fill(kWhiteSheet, Grey(255));
         LayerToFront(kWhiteSheet);
         LayerToFront(picked);
-        s.MotionStartX = -W();
+        s.MotionStartX = -WindowWidth();
         s.MotionStartY = 0;
         s.MotionEndX = 0;
         s.MotionEndY = 0;
         r.AnimationLength = 10;
       }
-      MoveLayerKeepingSize(kWhiteSheet, Lin(s.MotionStartX, s.MotionEndX, F(), 10), Lin(s.MotionStartY, s.MotionEndY, F(), 10));
+      MoveLayerKeepingSize(kWhiteSheet, Lin(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 10),
+                           Lin(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 10));
       if (!CountFramePast(10)) return;
       D00_LoadPicture(0, 0, 0);
       WindowGrey(255);
@@ -443,23 +440,24 @@ void NewStoryOut() {
       return;
     case 1:  // the picked button slides on
       DrawState.CurrentLayer = picked;
-      if (F() == 0) {
-        GetLayerRect(50, picked);
+      if (AnimationRun.AnimationFrame == 0) {
+        GetLayerRect(kRectIntoCurrent, picked);
         s.MotionStartX = DrawState.CurrentRect.X;
         s.MotionStartY = DrawState.CurrentRect.Y;
         s.MotionEndX = DrawState.CurrentRect.X + 100;
         s.MotionEndY = DrawState.CurrentRect.Y;
         r.AnimationLength = 6;
-        Sound(17, 0);
+        PlayScreenSound(17, 0);
       }
-      MoveLayerKeepingSize(picked, Lin(s.MotionStartX, s.MotionEndX, F(), 6), Lin(s.MotionStartY, s.MotionEndY, F(), 6));
+      MoveLayerKeepingSize(picked, Lin(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 6),
+                           Lin(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 6));
       if (!CountFramePast(6)) return;
       HideLayerRange(t.BtnFirst, t.BtnFirst + t.BtnLast);
       NextAnimationStep(1500);
       return;
     default:  // fade to black
       r.AnimationLength = 100;
-      WindowGrey(RoundHalfEven(255.0 - 255.0 / 100 * F()));
+      WindowGrey(RoundHalfEven(255.0 - 255.0 / 100 * AnimationRun.AnimationFrame));
       if (CountFramePast(100)) FrameClock.FrameLoopRunning = 0;
       return;
   }
@@ -467,52 +465,52 @@ void NewStoryOut() {
 
 void RouteSelectIn() {
   SetFrameLength(0, 0);
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   switch (r.AnimationStep) {
     case 0:  // the background closes in as strips from alternate sides
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         DrawState.SheetIndex = 0;
         D00_LoadPicture(2, 20, 0);
-        const int h = H() / 15;
+        const int h = WindowHeight() / 15;
         for (int i = 0; i <= 14; ++i) {
-          const int x = i % 2 == 0 ? W() : -W();
-          Prepare(i, x, h * i, W(), h);
-          ClipCellToLayer(0, 0, h * i, W(), h);
+          const int x = i % 2 == 0 ? WindowWidth() : -WindowWidth();
+          Prepare(i, x, h * i, WindowWidth(), h);
+          ClipCellToLayer(0, 0, h * i, WindowWidth(), h);
           SetMotionSlot(i, i, x, h * i, 0, h * i);
         }
         r.AnimationLength = 30;
-        Sound(22, 1);
+        PlayScreenSound(22, 1);
       }
-      for (int i = 0; i <= 14; ++i) MotionSlotStep(i, 11);
+      for (int i = 0; i <= 14; ++i) MotionSlotStep(i, kMotionEaseOut);
       if (!CountFramePast(30)) return;
       D00_LoadPicture(0, 20, 0);
       HideLayerRange(0, 14);
       NextAnimationStep(300);
       return;
     case 1:  // the header drops in
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         const Rect header = LoadedLayer(0, 50, 0);
         int w = header.Width;
         SetMotionSlot(0, 0, CentreX(w), -header.Height, CentreX(w), 40);
         r.AnimationLength = 20;
-        Sound(20, 0);
+        PlayScreenSound(20, 0);
       }
-      MotionSlotStep(0, 11);
+      MotionSlotStep(0, kMotionEaseOut);
       if (CountFramePast(20)) NextAnimationStep(300);
       return;
     case 2:  // the three route panels fly in
-      if (F() == 0) {
+      if (AnimationRun.AnimationFrame == 0) {
         for (int p = 0; p <= 2; ++p) {
           const Rect panel = LoadedLayer(1 + p, 51 + p, 0);
           int w = panel.Width;
           if (p == 0) SetMotionSlot(0, 1, -w, 185, 30, 185);
-          else if (p == 1) SetMotionSlot(1, 2, CentreX(w), H(), CentreX(w), 185);
-          else SetMotionSlot(2, 3, W(), 185, W() - w - 30, 185);
+          else if (p == 1) SetMotionSlot(1, 2, CentreX(w), WindowHeight(), CentreX(w), 185);
+          else SetMotionSlot(2, 3, WindowWidth(), 185, WindowWidth() - w - 30, 185);
         }
         r.AnimationLength = 20;
-        Sound(10, 0);
+        PlayScreenSound(10, 0);
       }
-      for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 11);
+      for (int i = 0; i <= 2; ++i) MotionSlotStep(i, kMotionEaseOut);
       if (CountFramePast(20)) Wait(0, 0);
       return;
     default: Wait(0, 0); return;
@@ -533,48 +531,48 @@ constexpr RouteSpot kSpots[] = {
 };
 
 void OthersLeave(int p) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const TitleWordsRecord& t = TitleWords;
   DrawState.CurrentLayer = t.FrameLayer;
-  const bool low = F() % 8 < 4;
+  const bool low = AnimationRun.AnimationFrame % 8 < 4;
   ShowLayer(t.FrameLayer, !low);
-  MoveLayerKeepingSize(5 + 2 * p, LayerLeft(5 + 2 * p), H() - (low ? 50 : 40));
-  MoveLayerKeepingSize(6 + 2 * p, LayerLeft(6 + 2 * p), H() - (low ? 66 : 59));
+  MoveLayerKeepingSize(5 + 2 * p, LayerLeft(5 + 2 * p), WindowHeight() - (low ? 50 : 40));
+  MoveLayerKeepingSize(6 + 2 * p, LayerLeft(6 + 2 * p), WindowHeight() - (low ? 66 : 59));
   TitleWords.BtnLast = 4;
-  if (F() == 0) {
-    Sound(21, 0);
+  if (AnimationRun.AnimationFrame == 0) {
+    PlayScreenSound(21, 0);
     // The two other panels go sideways: (layer, end x as a function of its width).
     const int first = p == 0 ? 2 : 1;
     const int second = p == 2 ? 2 : 3;
     const int w1 = LayerWidth(first);
     const int w2 = LayerWidth(second);
-    const int end1 = p == 0 ? W() : (p == 1 ? -w1 : -400 - w1);
-    const int end2 = p == 0 ? W() + 400 : (p == 1 ? W() : -w2);
+    const int end1 = p == 0 ? WindowWidth() : (p == 1 ? -w1 : -400 - w1);
+    const int end2 = p == 0 ? WindowWidth() + 400 : (p == 1 ? WindowWidth() : -w2);
     SetMotionSlot(0, first, LayerLeft(first), LayerTop(first), end1, LayerTop(first));
     SetMotionSlot(1, second, LayerLeft(second), LayerTop(second), end2, LayerTop(second));
     SetMotionSlot(2, 0, LayerLeft(0), LayerTop(0), LayerLeft(0), -LayerHeight(0));
   }
   r.AnimationLength = 20;
   r.AnimationLength2 = 80;
-  if (F() <= 20) {
-    for (int i = 0; i <= 2; ++i) MotionSlotStep(i, 10);
+  if (AnimationRun.AnimationFrame <= 20) {
+    for (int i = 0; i <= 2; ++i) MotionSlotStep(i, kMotionLinear);
   }
   if (CountFramePast(80)) NextAnimationStep(0);
 }
 
 void PanelShrinks(int p) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int layer = p + 1;
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     DrawState.CurrentLayer = layer;
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     const Rect from = DrawState.CurrentRect;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     SetSizedMotionSlot(0, layer, from, kSpots[p].shrinkTo);
     r.AnimationLength = 30;
-    Sound(4, 1);
+    PlayScreenSound(4, 1);
   }
-  MotionSlotStep(0, 16);
+  MotionSlotStep(0, kMotionSizedEaseOut);
   Fill(layer, Grey(255));
   TextStyle.TextColor = RgbColor(247, 182, 212);
   tq::Surface& image = LayerImage(layer);
@@ -592,36 +590,36 @@ void PanelShrinks(int p) {
 }
 
 void BlackPanelsClose(int p) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   EventPicture.EventPictureWidth = kSpots[p].px;
   EventPicture.EventPictureHeight = kSpots[p].py;
   const int px = kSpots[p].px;
   const int py = kSpots[p].py;
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     for (int line : {4, 7}) {
-      Prepare(line, 0, 0, W(), 3);
+      Prepare(line, 0, 0, WindowWidth(), 3);
       Fill(line, Grey(255));
     }
     for (int line : {5, 6}) {
-      Prepare(line, 0, 0, 3, H());
+      Prepare(line, 0, 0, 3, WindowHeight());
       Fill(line, Grey(255));
     }
-    const int starts[4][2] = {{0, -H()}, {-W(), 0}, {W(), 0}, {0, H()}};
-    const int ends[4][2] = {{0, py - H() - 30}, {px - W() + 100, 0}, {px - 100, 0}, {0, py + 30}};
+    const int starts[4][2] = {{0, -WindowHeight()}, {-WindowWidth(), 0}, {WindowWidth(), 0}, {0, WindowHeight()}};
+    const int ends[4][2] = {{0, py - WindowHeight() - 30}, {px - WindowWidth() + 100, 0}, {px - 100, 0}, {0, py + 30}};
     for (int i = 0; i < 4; ++i) {
-      Prepare(i, starts[i][0], starts[i][1], W(), H());
+      Prepare(i, starts[i][0], starts[i][1], WindowWidth(), WindowHeight());
       EventMotionMark(i);
       MotionSlot[static_cast<size_t>(i)].MotionEndX = ends[i][0];
       MotionSlot[static_cast<size_t>(i)].MotionEndY = ends[i][1];
       MotionSlot[static_cast<size_t>(i)].MotionPause = 60;
     }
     r.AnimationLength = 60;
-    Sound(22, 0);
+    PlayScreenSound(22, 0);
   }
   for (int i = 0; i < 4; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
-    const int x = Ease(s.MotionStartX, s.MotionEndX, F(), 60);
-    const int y = Hop(s.MotionStartY, s.MotionEndY, F(), 60);
+    const int x = Ease(s.MotionStartX, s.MotionEndX, AnimationRun.AnimationFrame, 60);
+    const int y = Hop(s.MotionStartY, s.MotionEndY, AnimationRun.AnimationFrame, 60);
     MoveLayerKeepingSize(i, x, y);
     const int w = LayerWidth(i);
     const int h = LayerHeight(i);
@@ -633,12 +631,12 @@ void BlackPanelsClose(int p) {
     }
   }
   ++r.AnimationFrame;
-  if (F() >= 30) NextAnimationStep(300);
+  if (AnimationRun.AnimationFrame >= 30) NextAnimationStep(300);
 }
 
 void WhiteFills(int p) {
-  AnimationRunRecord& r = Run();
-  if (F() == 0) {
+  AnimationRunRecord& r = AnimationRun;
+  if (AnimationRun.AnimationFrame == 0) {
     WindowGrey(0);
     const Rect& b = kSpots[p].box;
     Prepare(kFrameLayer, b.X, b.Y, b.Width, b.Height);
@@ -647,12 +645,12 @@ void WhiteFills(int p) {
     MotionSlotRecord& s = MotionSlot[0];
     s.MotionEndX = 0;
     s.MotionEndY = 0;
-    s.MotionEndWidth = W();
-    s.MotionEndHeight = H();
+    s.MotionEndWidth = WindowWidth();
+    s.MotionEndHeight = WindowHeight();
     r.AnimationLength = 20;
-    Sound(23, 0);
+    PlayScreenSound(23, 0);
   }
-  MotionSlotStep(0, 15);
+  MotionSlotStep(0, kMotionSizedLinear);
   if (!CountFramePast(20)) return;
   D00_LoadPicture(0, 0, 0);
   WindowGrey(255);
@@ -664,19 +662,19 @@ void RouteChosen() {
   SetFrameLength(0, 0);
   const int picked = TitleWords.PickedItem;
   const int p = picked >= 0 && picked <= 2 ? picked : 0;
-  switch (Run().AnimationStep) {
+  switch (AnimationRun.AnimationStep) {
     case 0: OthersLeave(p); return;
     case 1: {  // the chosen button and label drop
-      AnimationRunRecord& r = Run();
-      if (F() == 0) {
+      AnimationRunRecord& r = AnimationRun;
+      if (AnimationRun.AnimationFrame == 0) {
         for (int k = 0; k <= 1; ++k) {
           const int layer = 5 + 2 * p + k;
-          SetMotionSlot(k, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), H());
+          SetMotionSlot(k, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), WindowHeight());
         }
         r.AnimationLength = 20;
       }
-      MotionSlotStep(0, 11);
-      MotionSlotStep(1, 11);
+      MotionSlotStep(0, kMotionEaseOut);
+      MotionSlotStep(1, kMotionEaseOut);
       if (CountFramePast(20)) NextAnimationStep(300);
       return;
     }

@@ -11,98 +11,96 @@
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/system_menu.h"
+#include "games/motion_slot_store.h"
 #include "games/timed_effects.h"
 #include "scenario/event_motion.h"
 #include "scenario/motion_curves.h"
-#include "games/motion_slot_store.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 using namespace vadrim_title;
 
 namespace {
 
-EffectParamsRecord& P() { return EffectParams; }
-AnimationRunRecord& Run() { return AnimationRun; }
-
 // A length of 0 would divide by zero: it counts as 1.
-int Frames() { return std::max(P().EffectFrames, 1); }
+int Frames() { return std::max(EffectParams.EffectFrames, 1); }
 
 void PlaySoundCue() {
-  const EffectSoundCueRecord& cue = P().EffectSoundCue;
-  if (cue.EffectSound >= 1 && Run().AnimationFrame == cue.EffectSoundFrame) Sound(cue.EffectSound, 0);
+  const EffectSoundCueRecord& cue = EffectParams.EffectSoundCue;
+  if (cue.EffectSound >= 1 && AnimationRun.AnimationFrame == cue.EffectSoundFrame) PlayScreenSound(cue.EffectSound, 0);
 }
 
 void Pause() {
-  SetFrameLength(-1, P().EffectFrameDelay);
+  SetFrameLength(-1, EffectParams.EffectFrameDelay);
   if (!CountFramePast(1)) return;
   EndCommonEffect();
-  P().EffectFrameDelay = 100;
-  P().EffectResumesStep = 0;
+  EffectParams.EffectFrameDelay = 100;
+  EffectParams.EffectResumesStep = 0;
 }
 
 void AfterMove() {
   EndCommonEffect();
-  P().EffectMotionKind = 11;
-  P().EffectResumesStep = 0;
-  P().EffectSoundCue.EffectSound = 0;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
+  EffectParams.EffectResumesStep = 0;
+  EffectParams.EffectSoundCue.EffectSound = 0;
 }
 
 void SlideOne() {
-  if (Run().AnimationFrame == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     D50_StoreSprite(0);
-    Run().AnimationLength = P().EffectFrames;
+    AnimationRun.AnimationLength = EffectParams.EffectFrames;
   }
   PlaySoundCue();
-  MotionSlotStep(0, P().EffectMotionKind);
-  if (CountFramePast(Run().AnimationLength)) AfterMove();
+  MotionSlotStep(0, EffectParams.EffectMotionKind);
+  if (CountFramePast(AnimationRun.AnimationLength)) AfterMove();
 }
 
 void SlideSlots() {
-  Run().AnimationLength = P().EffectFrames;
+  AnimationRun.AnimationLength = EffectParams.EffectFrames;
   PlaySoundCue();
-  const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
-  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, P().EffectMotionKind);
-  if (!CountFramePast(Run().AnimationLength)) return;
-  P().EffectLastSlot = 0;
+  const int last = std::min(EffectParams.EffectLastSlot, kMotionSlotCount - 1);
+  for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, EffectParams.EffectMotionKind);
+  if (!CountFramePast(AnimationRun.AnimationLength)) return;
+  EffectParams.EffectLastSlot = 0;
   AfterMove();
 }
 
 void Blink() {
-  SetFrameLength(-1, P().EffectFrameDelay);
-  ShowLayer(DrawState.CurrentLayer, Run().AnimationFrame % 2 == 1);
-  Run().AnimationLength = P().EffectFrames;
-  if (!CountFramePast(Run().AnimationLength)) return;
+  SetFrameLength(-1, EffectParams.EffectFrameDelay);
+  ShowLayer(DrawState.CurrentLayer, AnimationRun.AnimationFrame % 2 == 1);
+  AnimationRun.AnimationLength = EffectParams.EffectFrames;
+  if (!CountFramePast(AnimationRun.AnimationLength)) return;
   EndCommonEffect();
-  P().EffectResumesStep = 0;
+  EffectParams.EffectResumesStep = 0;
 }
 
 void BackColourFade() {
-  Run().AnimationLength = Frames();
-  const double step = 255.0 / Frames() * Run().AnimationFrame;
-  switch (P().EffectVariant) {
+  AnimationRun.AnimationLength = Frames();
+  const double step = 255.0 / Frames() * AnimationRun.AnimationFrame;
+  switch (EffectParams.EffectVariant) {
     case 0: WindowGrey(RoundHalfEven(step)); break;
     case 1: WindowGrey(RoundHalfEven(255.0 - step)); break;
     default: break;
   }
-  if (!CountFramePast(Run().AnimationLength)) return;
+  if (!CountFramePast(AnimationRun.AnimationLength)) return;
   EndCommonEffect();
-  P().EffectResumesStep = 0;
+  EffectParams.EffectResumesStep = 0;
 }
 
 // 1010: the slots go away in a straight line while the frame blinks in four-frame phases.
 void RowsAway() {
   const int frames = Frames();
-  Run().AnimationLength = frames;
-  if (Run().AnimationFrame <= frames) {
-    const int last = std::min(P().EffectLastSlot, kMotionSlotCount - 1);
-    for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, 10);
+  AnimationRun.AnimationLength = frames;
+  if (AnimationRun.AnimationFrame <= frames) {
+    const int last = std::min(EffectParams.EffectLastSlot, kMotionSlotCount - 1);
+    for (int slot = 0; slot <= last; ++slot) MotionSlotStep(slot, kMotionLinear);
   }
   const int frame = TitleWords.FrameLayer;
   DrawState.CurrentLayer = frame;
-  ShowLayer(frame, (Run().AnimationFrame / 4) % 2 == 0);
-  Run().AnimationLength = 40;
+  ShowLayer(frame, (AnimationRun.AnimationFrame / 4) % 2 == 0);
+  AnimationRun.AnimationLength = 40;
   if (!CountFramePast(40)) return;
   ShowLayer(frame, false);
   FrameClock.FrameLoopRunning = 0;
@@ -111,15 +109,15 @@ void RowsAway() {
 // 1015: a white sheet sweeps in from the left, then the white window fades to black.
 void WhiteThenBlack() {
   SetFrameLength(0, 0);
-  AnimationRunRecord& r = Run();
-  const int w = ScreenSize.ScreenWidth;
+  AnimationRunRecord& r = AnimationRun;
+  const int w = WindowWidth();
   if (r.AnimationStep == 0) {
     constexpr int kSheet = 19;
     DrawState.CurrentLayer = kSheet;
     MotionSlotRecord& s = MotionSlot[0];
     if (r.AnimationFrame == 0) {
-      DrawState.CurrentRect = {-w, 0, w, ScreenSize.ScreenHeight};
-      PrepareLayer(10);
+      DrawState.CurrentRect = {-w, 0, w, WindowHeight()};
+      PrepareLayer(kPreparePictureShown);
       LayerInfo(kSheet).BackColor = Grey(255);
       ClearLayerImage(kSheet);
       LayerToFront(kSheet);
@@ -151,28 +149,28 @@ void WhiteThenBlack() {
 
 // 1020 and 1021: the white cover grows from a point to the whole window, or shrinks to it.
 void Cover(bool growing) {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   const int frames = Frames();
   r.AnimationLength = frames;
   EventPictureRecord& point = EventPicture;
-  if (P().EffectVariant == 0) {
+  if (EffectParams.EffectVariant == 0) {
     point.EventPictureWidth = ScreenSize.ScreenHalfWidth;
     point.EventPictureHeight = ScreenSize.ScreenHalfHeight;
   }
   const int overlay = SystemLayerSet.OverlayLayer;
   if (r.AnimationFrame == 0) {
-    Sound(growing ? 40 : 41, 0);
+    PlayScreenSound(growing ? 40 : 41, 0);
     DrawState.CurrentLayer = overlay;
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     LayerInfo(overlay).BackColor = Grey(255);
     ClearLayerImage(overlay);
     const Rect spot{point.EventPictureWidth - 1, point.EventPictureHeight - 1, 2, 2};
-    const Rect whole{0, 0, ScreenSize.ScreenWidth, ScreenSize.ScreenHeight};
+    const Rect whole{0, 0, WindowWidth(), WindowHeight()};
     const Rect& from = growing ? spot : whole;
     const Rect& to = growing ? whole : spot;
     SetSizedMotionSlot(0, overlay, from, to);
   }
-  MotionSlotStep(0, 15);
+  MotionSlotStep(0, kMotionSizedLinear);
   if (!CountFramePast(frames)) return;
   if (!growing) ShowLayer(overlay, false);
   FrameClock.FrameLoopRunning = 0;
@@ -181,25 +179,25 @@ void Cover(bool growing) {
 // 1025: the route's background is painted onto the window two lines a frame, one
 // sweep from the top and one from the bottom.
 void BackgroundIn() {
-  AnimationRunRecord& r = Run();
+  AnimationRunRecord& r = AnimationRun;
   if (r.AnimationFrame == 0) {
     DrawState.CurrentLayer = 0;
     DrawState.CurrentRect.X = 0;
     DrawState.CurrentRect.Y = 0;
-    PrepareLayer(11);
-    D00_LoadPicture(1, P().FadeBackgroundKind, 0);
+    PrepareLayer(kPreparePictureHidden);
+    D00_LoadPicture(1, EffectParams.FadeBackgroundKind, 0);
   }
-  const int h = ScreenSize.ScreenHeight;
+  const int h = WindowHeight();
   const int f = r.AnimationFrame;
   DrawState.CurrentRect.Height = 1;
   tq::Surface& window = LayerImage(GameForm);
   const tq::Surface& source = LayerImage(0);
-  tq::CopyRect(window, 0, f, source, 0, f, ScreenSize.ScreenWidth, 1);
-  tq::CopyRect(window, 0, h - 1 - f, source, 0, h - 1 - f, ScreenSize.ScreenWidth, 1);
+  tq::CopyRect(window, 0, f, source, 0, f, WindowWidth(), 1);
+  tq::CopyRect(window, 0, h - 1 - f, source, 0, h - 1 - f, WindowWidth(), 1);
   window.MarkChanged();
   r.AnimationFrame += 2;
   if (r.AnimationFrame < h) return;
-  D00_LoadPicture(0, P().FadeBackgroundKind, 0);
+  D00_LoadPicture(0, EffectParams.FadeBackgroundKind, 0);
   FrameClock.FrameLoopRunning = 0;
 }
 
@@ -216,10 +214,10 @@ bool D00_Frame() {
 
 bool D00_FrameFade() {
   switch (FrameClock.AnimationCode) {
-    case kPause: Pause(); return true;
-    case kSlide: SlideOne(); return true;
-    case kSlideSlots: SlideSlots(); return true;
-    case kBlink: Blink(); return true;
+    case kEffectPause: Pause(); return true;
+    case kEffectMove: SlideOne(); return true;
+    case kEffectMoveSlots: SlideSlots(); return true;
+    case kEffectBlink: Blink(); return true;
     case kBackColourFade: BackColourFade(); return true;
     default: return false;  // no effect has this code: its loop ends
   }

@@ -10,9 +10,11 @@
 #include "engine/modes.h"
 #include "games/mode_state.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace vadrim_title {
 namespace {
@@ -24,8 +26,6 @@ constexpr int kThumbWidth = 93;
 constexpr int kThumbHeight = 70;
 constexpr int kStageGalleryBack = 100;
 constexpr int kReplaySound = 102;
-
-TitleWordsRecord& T() { return TitleWords; }
 
 // The scene gallery's entries: cell on the sheet (11, 21), stage, background kind.
 struct SceneEntry {
@@ -72,49 +72,49 @@ void ThumbPlace(int g, int k, int& x, int& y) {
 const Thumb* ThumbOf(int code, int& kind) {
   const int g = code / 10;
   const int k = code % 10;
-  if (code < 0 || g > 5 || k > T().ThumbGroupSize[g] || k > kThumbGroupSize[g]) return nullptr;
+  if (code < 0 || g > 5 || k > TitleWords.ThumbGroupSize[g] || k > kThumbGroupSize[g]) return nullptr;
   kind = kThumbRows[g].kind;
   return &kThumbRows[g].items[k];
 }
 
 void Header(int width, int number) {
   const int x = CentreX(width);
-  PictureLayer(T().PanelLayer, x, -100, width, 100, kTitlePictureKind, number);
+  PictureLayer(TitleWords.PanelLayer, x, -100, width, 100, kTitlePictureKind, number);
   DrawState.CurrentRect = {x, -100, width, 100};
   StoreSlide(0, x, 20);
 }
 
 // A row of a menu rises from below the screen to (its x, y).
 void MenuRow(int row, int width, int height, int cellX, int cellY, int x, int y) {
-  const TitleWordsRecord& t = T();
+  const TitleWordsRecord& t = TitleWords;
   const int startX = CentreX(width);
   DrawState.CurrentLayer = t.MenuFirstLayer + row;
-  DrawState.CurrentRect = {startX, ScreenSize.ScreenHeight, width, height};
-  PrepareLayer(10);
+  DrawState.CurrentRect = {startX, WindowHeight(), width, height};
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(t.MenuSheet, cellX, cellY, width, height);
-  DrawState.CurrentRect = {startX, ScreenSize.ScreenHeight, width, height};
+  DrawState.CurrentRect = {startX, WindowHeight(), width, height};
   StoreSlide(row + 1, x, y);
 }
 
 void BuildSceneGallery() {
   Header(600, 20);
-  DrawState.SheetIndex = T().MenuSheet;
+  DrawState.SheetIndex = TitleWords.MenuSheet;
   D00_LoadPicture(2, kTitlePictureKind, 21);
   for (int i = 0; i <= 5; ++i) {
     const SceneEntry& e = kSceneEntries[i];
     MenuRow(i, 400, e.height, e.cellX, e.cellY, ScreenSize.ScreenHalfWidth - 425 + 450 * (i % 2), kSceneRowY[i / 2]);
   }
-  BackButton(T().MenuFirstLayer + 6, 7);
-  T().MenuLastItem = 6;
+  BackButton(TitleWords.MenuFirstLayer + 6, 7);
+  TitleWords.MenuLastItem = 6;
 }
 
 void BuildExtrasMenu() {
   Header(350, 45);
-  DrawState.SheetIndex = T().MenuSheet;
+  DrawState.SheetIndex = TitleWords.MenuSheet;
   D00_LoadPicture(2, kTitlePictureKind, 44);
   for (int i = 0; i <= 2; ++i) MenuRow(i, 600, 100, 0, 100 * i, CentreX(600), 160 + 140 * i);
-  BackButton(T().MenuFirstLayer + 3, 4);
-  T().MenuLastItem = 3;
+  BackButton(TitleWords.MenuFirstLayer + 3, 4);
+  TitleWords.MenuLastItem = 3;
 }
 
 // A click on a row of the scene gallery or the extras menu: the clicked row is the
@@ -122,7 +122,7 @@ void BuildExtrasMenu() {
 // the other rows leave while its frame blinks. Returns the row, or -1 when the
 // click was on no row.
 int RowsLeave(int buttonMode) {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const int row = InputEvent.InputSourceIndex - t.MenuFirstLayer;
   if (SceneCursor.ButtonMode != buttonMode || InputEvent.InputSourceKind != 50 || row < 0 || row > t.MenuLastItem) {
     return -1;
@@ -134,33 +134,33 @@ int RowsLeave(int buttonMode) {
     t.HoverItem = row;
   }
   SceneCursor.ButtonMode = 0;
-  Sound(kReplaySound);
+  PlayScreenSound(kReplaySound);
   DrawState.CurrentLayer = t.PanelLayer;
-  GetLayerRect(50, t.PanelLayer);
+  GetLayerRect(kRectIntoCurrent, t.PanelLayer);
   StoreSlide(0, DrawState.CurrentRect.X, DrawState.CurrentRect.Y - ScreenSize.ScreenHalfHeight);
   int slot = 1;
   for (int i = 0; i <= t.MenuLastItem; ++i) {
     if (i == row) continue;
     const int layer = t.MenuFirstLayer + i;
     DrawState.CurrentLayer = layer;
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     StoreSlide(slot++, DrawState.CurrentRect.X, DrawState.CurrentRect.Y + 600);
   }
   EffectParams.EffectFrames = 20;
   EffectParams.EffectLastSlot = t.MenuLastItem;
-  Effect(kRowsAway);
-  Pause(100);
+  RunEffect(kRowsAway, EffectEnd::kReturn);
+  RunPause(100);
   return row;
 }
 
 void SceneGalleryClick() {
   const int row = RowsLeave(kSceneGalleryButtons);
   if (row < 0) return;
-  if (row == T().MenuLastItem) {
-    BackTail(T().MenuFirstLayer + row);
+  if (row == TitleWords.MenuLastItem) {
+    BackTail(TitleWords.MenuFirstLayer + row);
     return;
   }
-  Effect(kWhiteThenBlack);
+  RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
   SceneCursor.SceneStep = 10;
   Wait(0, 0);
 }
@@ -168,30 +168,28 @@ void SceneGalleryClick() {
 void ExtrasClick() {
   const int row = RowsLeave(kExtrasButtons);
   if (row < 0) return;
-  const int layer = T().MenuFirstLayer + row;
-  if (row == T().MenuLastItem) {
+  const int layer = TitleWords.MenuFirstLayer + row;
+  if (row == TitleWords.MenuLastItem) {
     BackTail(layer);
     return;
   }
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
-  DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y = WindowHeight();
   EffectParams.EffectFrames = 10;
-  Effect(kSlide);
+  RunEffect(kEffectMove, EffectEnd::kReturn);
   ShowLayer(layer, false);
   switch (row) {
     case 0:
       ModeState.PlayMode = 5;
-      GoTo(kSlideshow, 0);
-      Wait(0, 0);
+      GoToNextTick(kSlideshow, 0);
       break;
     case 1:
-      GoTo(kStageGallery, -5);
-      Wait(0, 0);
+      GoToNextTick(kStageGallery, -5);
       break;
     default:  // the extra stage
-      Effect(kWhiteThenBlack);
+      RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
       StripWipe(20);
       ModeState.PlayMode = 3;
       StartConversation(90, 5, 0);
@@ -200,26 +198,26 @@ void ExtrasClick() {
 }
 
 void FullScreenSlide(int layer, int number) {
-  const int w = ScreenSize.ScreenWidth;
-  const int h = ScreenSize.ScreenHeight;
+  const int w = WindowWidth();
+  const int h = WindowHeight();
   PictureLayer(layer, 0, h, w, h, kSlideKind, number);
   DrawState.CurrentRect = {0, h, w, h};
-  StoreSlide(layer - T().PanelLayer, 0, 0);
+  StoreSlide(layer - TitleWords.PanelLayer, 0, 0);
 }
 
 void SlideAway(int layer, int slot) {
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   StoreSlide(slot, DrawState.CurrentRect.X, -DrawState.CurrentRect.Height);
 }
 
 void BuildStageGallery() {
-  TitleWordsRecord& t = T();
-  PictureLayer(t.SourceLayer, ScreenSize.ScreenWidth, 0, 0, 0, kStageGalleryKind, 2);
+  TitleWordsRecord& t = TitleWords;
+  PictureLayer(t.SourceLayer, WindowWidth(), 0, 0, 0, kStageGalleryKind, 2);
   DrawState.SheetIndex = t.MenuSheet;
   D00_LoadPicture(2, kStageGalleryKind, 2);
   const int panelX = CentreX(800);
-  PictureLayer(t.PanelLayer, panelX, ScreenSize.ScreenHeight, 800, 600, kStageGalleryKind, 11);
+  PictureLayer(t.PanelLayer, panelX, WindowHeight(), 800, 600, kStageGalleryKind, 11);
   // The extras row that was clicked left its index here, the code of a thumbnail.
   t.HoverItem = -1;
   for (int g = 0; g <= 5; ++g) {
@@ -235,13 +233,13 @@ void BuildStageGallery() {
     }
   }
   DrawState.CurrentLayer = t.PanelLayer;
-  DrawState.CurrentRect = {panelX, ScreenSize.ScreenHeight, 800, 600};
+  DrawState.CurrentRect = {panelX, WindowHeight(), 800, 600};
   StoreSlide(0, panelX, CentreY(600) - 10);
   BackButton(t.MenuFirstLayer, 1);
 }
 
 void StageGalleryClick() {
-  const TitleWordsRecord& t = T();
+  const TitleWordsRecord& t = TitleWords;
   if (InputEvent.InputSourceKind != 50) return;
   if (InputEvent.InputSourceIndex == t.MenuFirstLayer) {
     PanelAwayAndBack();
@@ -270,8 +268,8 @@ void SceneGalleryStep() {
     case -1: MenuLive(kSceneGalleryButtons, true); break;
     case 0: SceneGalleryClick(); break;
     case 10: {
-      const int row = T().HoverItem >= 0 && T().HoverItem <= 5 ? T().HoverItem : 0;
-      Sound(22);
+      const int row = TitleWords.HoverItem >= 0 && TitleWords.HoverItem <= 5 ? TitleWords.HoverItem : 0;
+      PlayScreenSound(22);
       StripWipe(kSceneEntries[row].kind);
       ModeState.PlayMode = 1;
       StartConversation(kSceneEntries[row].stage, 5, 0);
@@ -295,7 +293,7 @@ void ExtrasMenuStep() {
 }
 
 void SlideshowStep() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   switch (SceneCursor.SceneStep) {
     case 0:
       t.SlideIndex = 0;
@@ -307,8 +305,8 @@ void SlideshowStep() {
       DrawState.TargetRect.X = 0;
       DrawState.TargetRect.Y = 0;
       EffectParams.EffectFrames = 300;
-      EffectParams.EffectMotionKind = 10;
-      Effect(kSlide);
+      EffectParams.EffectMotionKind = kMotionLinear;
+      RunEffect(kEffectMove, EffectEnd::kReturn);
       SceneCursor.SceneStep = 5;
       break;
     case 5: {  // a click: the next picture comes up as the last one leaves upwards
@@ -318,10 +316,10 @@ void SlideshowStep() {
       FullScreenSlide(t.PanelLayer + 1, t.SlideIndex);
       EffectParams.EffectFrames = 300;
       EffectParams.EffectLastSlot = 1;
-      EffectParams.EffectMotionKind = 10;
-      Effect(kSlideSlots);
-      const int w = ScreenSize.ScreenWidth;
-      const int h = ScreenSize.ScreenHeight;
+      EffectParams.EffectMotionKind = kMotionLinear;
+      RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
+      const int w = WindowWidth();
+      const int h = WindowHeight();
       PictureLayer(t.PanelLayer, 0, 0, w, h, kSlideKind, t.SlideIndex);
       ShowLayer(t.PanelLayer + 1, false);
       if (t.SlideIndex == kLastSlide) SceneCursor.SceneStep = 6;
@@ -330,21 +328,20 @@ void SlideshowStep() {
     case 6:
       D00_LoadPicture(0, 17, 0);
       DrawState.CurrentLayer = t.PanelLayer;
-      GetLayerRect(50, t.PanelLayer);
+      GetLayerRect(kRectIntoCurrent, t.PanelLayer);
       DrawState.TargetRect.X = DrawState.CurrentRect.X;
       DrawState.TargetRect.Y = -DrawState.CurrentRect.Height;
       EffectParams.EffectFrames = 300;
-      EffectParams.EffectMotionKind = 10;
-      Effect(kSlide);
-      Pause(1000);
+      EffectParams.EffectMotionKind = kMotionLinear;
+      RunEffect(kEffectMove, EffectEnd::kReturn);
+      RunPause(1000);
       EffectParams.EffectFrames = 50;
       EffectParams.EffectVariant = 0;
-      Effect(kCover);
+      RunEffect(kCover, EffectEnd::kReturn);
       HideLayerRange(0, 89);
-      Pause(250);
+      RunPause(250);
       D00_LoadPicture(0, kTitlePictureKind, kTitlePicture);
-      GoTo(kExtrasMenu, -4);
-      Wait(0, 0);
+      GoToNextTick(kExtrasMenu, -4);
       break;
     default: break;
   }
@@ -364,7 +361,7 @@ void StageGalleryStep() {
 }
 
 void RowMenuHover() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const int i = InputEvent.InputSourceIndex - t.MenuFirstLayer;
   if (InputEvent.InputSourceKind == 50 && i >= 0 && i <= t.MenuLastItem) {
     if (i == t.HoverItem) return;
@@ -372,7 +369,7 @@ void RowMenuHover() {
     LayerToFront(t.FrameLayer);
     LayerToFront(InputEvent.InputSourceIndex);
     t.HoverItem = i;
-    Sound(kHoverSound, i);
+    PlayScreenSound(kHoverSound, i);
     return;
   }
   if (t.HoverItem >= 0) {
@@ -385,7 +382,7 @@ void StageGalleryHover() {
   HoverCell cells[30];
   size_t n = 0;
   for (int g = 0; g <= 5; ++g) {
-    for (int k = 0; k <= T().ThumbGroupSize[g] && k <= kThumbGroupSize[g]; ++k) {
+    for (int k = 0; k <= TitleWords.ThumbGroupSize[g] && k <= kThumbGroupSize[g]; ++k) {
       const Thumb& th = kThumbRows[g].items[k];
       int x = 0;
       int y = 0;

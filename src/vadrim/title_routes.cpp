@@ -12,10 +12,12 @@
 #include "engine/text.h"
 #include "games/timed_effects.h"
 #include "platform/pixels.h"
+#include "scenario/motion_curves.h"
 #include "vadrim/title_screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace vadrim_title {
 namespace {
@@ -34,8 +36,6 @@ struct RouteRow {
   int firstStage, backgroundKind, rowY, stampX, stampY;
 };
 constexpr RouteRow kRoutes[] = {{10, 22, 85, 274, 24}, {20, 24, 220, 312, 158}, {30, 23, 355, 407, 293}};
-
-TitleWordsRecord& T() { return TitleWords; }
 
 // A board-select cell: its panel place, size, code, row of the cell picture and state.
 struct BoardCell {
@@ -82,9 +82,9 @@ void Copy(int source, int target, int sx, int sy, int w, int h, int dx, int dy) 
 }
 
 void BuildBoardSelect() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const VadrimProgressRecord& p = VadrimProgress;
-  const int w = ScreenSize.ScreenWidth;
+  const int w = WindowWidth();
   PictureLayer(t.SourceLayer, w, 0, 0, 0, kBoardKind, 1);
   DrawState.SheetIndex = t.MenuSheet;
   D00_LoadPicture(2, kBoardKind, 1);
@@ -92,9 +92,9 @@ void BuildBoardSelect() {
   // The main-menu button that was clicked left its index here, which is also the
   // code of route 0's first board: that board could not light until the pointer
   // had left it. The screen starts with nothing lit.
-  T().HoverItem = -1;
+  TitleWords.HoverItem = -1;
   const int panelX = CentreX(800);
-  PictureLayer(t.PanelLayer, panelX, ScreenSize.ScreenHeight, 800, 600, kBoardKind, 11);
+  PictureLayer(t.PanelLayer, panelX, WindowHeight(), 800, 600, kBoardKind, 11);
   BoardCell cells[30];
   const int n = BoardCells(cells);
   for (int i = 0; i < n; ++i) {
@@ -107,13 +107,13 @@ void BuildBoardSelect() {
     if (p.RouteCleared[r] == 1) Copy(t.SourceLayer + 1, t.PanelLayer, 20, 50 * r, 230, 50, kRoutes[r].stampX, kRoutes[r].stampY);
   }
   DrawState.CurrentLayer = t.PanelLayer;
-  DrawState.CurrentRect = {panelX, ScreenSize.ScreenHeight, 800, 600};
+  DrawState.CurrentRect = {panelX, WindowHeight(), 800, 600};
   StoreSlide(0, panelX, CentreY(600) - 10);
   BackButton(t.MenuFirstLayer, 1);
 }
 
 void BoardClick() {
-  const TitleWordsRecord& t = T();
+  const TitleWordsRecord& t = TitleWords;
   const int layer = InputEvent.InputSourceIndex;
   if (InputEvent.InputSourceKind != 50) return;
   if (layer == t.MenuFirstLayer) {
@@ -128,15 +128,13 @@ void BoardClick() {
   if (!isBoard && item != kRouteSelectCell) return;  // the back button's frame, or nothing lit
   PickedCellOut();
   if (!isBoard) {
-    GoTo(kRouteSelect, 0);
-    Wait(0, 0);
+    GoToNextTick(kRouteSelect, 0);
     return;
   }
   StripWipe(kind);
-  SceneCursor.SceneCode = 51;
+  SceneCursor.SceneCode = kBoardScene;
   VadrimProgress.GameStage = board;
-  GoTo(1, 0);
-  Wait(0, 0);
+  GoToNextTick(1, 0);
 }
 
 void HideRoute(int item) {
@@ -148,7 +146,7 @@ void HideRoute(int item) {
 }  // namespace
 
 void RouteSelectStep() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   D00_InitVars();
   for (int i = 0; i <= 2; ++i) t.BtnEnabled[i] = 1;
   t.HoverItem = -1;
@@ -160,21 +158,21 @@ void RouteSelectStep() {
 }
 
 void RouteSelectLiveStep() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   switch (SceneCursor.SceneStep) {
     case -1:
       for (int i = 0; i <= 2; ++i) {
         const int button = 5 + 2 * i;
-        PictureLayer(button, ScreenSize.ScreenWidth, 0, 0, 0, kRouteButtonKind + i, 0);
-        GetLayerRect(50, button);
+        PictureLayer(button, WindowWidth(), 0, 0, 0, kRouteButtonKind + i, 0);
+        GetLayerRect(kRectIntoCurrent, button);
         int width = DrawState.CurrentRect.Width;
-        const int x = i == 0 ? 30 : (i == 1 ? CentreX(width) : ScreenSize.ScreenWidth - (width + 30));
-        const int y = ScreenSize.ScreenHeight - 40;
+        const int x = i == 0 ? 30 : (i == 1 ? CentreX(width) : WindowWidth() - (width + 30));
+        const int y = WindowHeight() - 40;
         MoveLayer(button, x, y, width, DrawState.CurrentRect.Height);
         ShowLayer(button, false);
         const int tag = 6 + 2 * i;
-        PictureLayer(tag, ScreenSize.ScreenWidth, 0, 0, 0, kRouteTagKind, 0);
-        GetLayerRect(50, tag);
+        PictureLayer(tag, WindowWidth(), 0, 0, 0, kRouteTagKind, 0);
+        GetLayerRect(kRectIntoCurrent, tag);
         const Rect r = DrawState.CurrentRect;
         MoveLayer(tag, x + width / 2 - r.Width / 2, y - 19, r.Width, r.Height);
         ShowLayer(tag, false);
@@ -198,7 +196,7 @@ void RouteSelectLiveStep() {
       const int picked = t.PickedItem >= 0 && t.PickedItem <= 2 ? t.PickedItem : 0;
       const RouteRow& route = kRoutes[kRouteOfButton[picked]];
       EffectParams.FadeBackgroundKind = route.backgroundKind;
-      Effect(kBackgroundIn);
+      RunEffect(kBackgroundIn, EffectEnd::kReturn);
       StartConversation(route.firstStage, 0, 10);
       break;
     }
@@ -207,18 +205,18 @@ void RouteSelectLiveStep() {
 }
 
 void RouteHover() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const int i = InputEvent.InputSourceIndex - t.BtnFirst;
   if (InputEvent.InputSourceKind == 50 && i >= 0 && i <= t.BtnLast && i <= 2) {
     if (i == t.HoverItem) return;
     HideRoute(t.HoverItem);
     if (t.BtnEnabled[i] == 1) {
-      GetLayerRect(50, InputEvent.InputSourceIndex);
+      GetLayerRect(kRectIntoCurrent, InputEvent.InputSourceIndex);
       const Rect r = DrawState.CurrentRect;
       const int frame = t.FrameLayer;
       DrawState.CurrentLayer = frame;
       DrawState.CurrentRect = {r.X - 10, r.Y - 10, r.Width + 20, r.Height + 20};
-      PrepareLayer(10);
+      PrepareLayer(kPreparePictureShown);
       LayerInfo(frame).BackColor = Grey(255);
       ClearLayerImage(frame);
       TextStyle.TextColor = RgbColor(247, 182, 212);
@@ -231,7 +229,7 @@ void RouteHover() {
       ShowLayer(5 + 2 * i, true);
       ShowLayer(6 + 2 * i, true);
       t.HoverItem = i;
-      Sound(kHoverSound, i);
+      PlayScreenSound(kHoverSound, i);
       return;
     }
   }
@@ -246,10 +244,10 @@ void BoardSelectStep() {
   switch (SceneCursor.SceneStep) {
     case -5:
       BuildBoardSelect();
-      Sound(kSlideInSound);
+      PlayScreenSound(kSlideInSound);
       EffectParams.EffectFrames = 20;
       EffectParams.EffectLastSlot = 1;
-      Effect(kSlideSlots);
+      RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
       SceneCursor.SceneStep = -1;
       Wait(0, 0);
       break;
@@ -272,50 +270,49 @@ void BoardHover() {
 
 void RouteClearStep() {
   if (SceneCursor.SceneStep != 0) return;
-  const TitleWordsRecord& t = T();
+  const TitleWordsRecord& t = TitleWords;
   const VadrimProgressRecord& p = VadrimProgress;
   const int route = p.GameStage;
   D00_InitVars();
   D00_LoadPicture(0, 0, 0);
   WindowGrey(255);
   ShowLayer(SystemLayerSet.OverlayLayer, false);
-  Pause(500);
+  RunPause(500);
 
-  Sound(30);
-  const int w = ScreenSize.ScreenWidth;
-  PictureLayer(t.PanelLayer, CentreX(int{w}), ScreenSize.ScreenHeight, w, 400, kClearKind, route);
-  DrawState.CurrentRect = {CentreX(int{w}), ScreenSize.ScreenHeight, w, 400};
+  PlayScreenSound(30);
+  const int w = WindowWidth();
+  PictureLayer(t.PanelLayer, CentreX(int{w}), WindowHeight(), w, 400, kClearKind, route);
+  DrawState.CurrentRect = {CentreX(int{w}), WindowHeight(), w, 400};
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = CentreY(400);
   EffectParams.EffectFrames = 180;
-  EffectParams.EffectMotionKind = 10;
-  Effect(kSlide);
+  EffectParams.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 
-  Pause(400);
-  Sound(31);
-  Pause(1000);
+  RunPause(400);
+  PlayScreenSound(31);
+  RunPause(1000);
 
   const int cleared = p.RouteCleared[0] + p.RouteCleared[1] + p.RouteCleared[2];
   PictureLayer(t.PanelLayer + 1, CentreX(700), -400, 700, 200, kClearKind, 19 + cleared);
   DrawState.CurrentRect = {CentreX(700), -400, 700, 200};
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
-  DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y = WindowHeight();
   EffectParams.EffectFrames = 500;
-  EffectParams.EffectMotionKind = 10;
-  Effect(kSlide);
+  EffectParams.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
 
-  Pause(1000);
-  Sound(32);
-  Effect(kWhiteThenBlack);
+  RunPause(1000);
+  PlayScreenSound(32);
+  RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
   if (cleared == 3) {
     StartConversation(60, 5, 1);
     return;
   }
   EffectParams.EffectFrames = 64;
   EffectParams.EffectVariant = 0;
-  Effect(kBackColourFade);
-  GoTo(kRouteSelect, 0);
-  Wait(0, 0);
+  RunEffect(kBackColourFade, EffectEnd::kReturn);
+  GoToNextTick(kRouteSelect, 0);
 }
 
 }  // namespace vadrim_title

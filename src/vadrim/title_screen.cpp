@@ -9,35 +9,17 @@
 #include "engine/modes.h"
 #include "engine/system_menu.h"
 #include "games/mode_state.h"
+#include "games/motion_slot_store.h"
 #include "games/timed_effects.h"
 #include "platform/pixels.h"
 #include "scenario/auto_reading.h"
 #include "scenario/motion_curves.h"
-#include "games/motion_slot_store.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
 #include "vadrim/vadrim_sounds.h"
 
 namespace vadrim_title {
-
-
-void Sound(int number, int channel) {
-  float offset = 0.0f;
-  D00_PlaySound(number, channel, offset);
-}
-
-// The conversation's effects leave EffectResumesStep -1; the title's own effects
-// always come back to the statement after their Wait.
-void Effect(int code) {
-  EffectParams.EffectResumesStep = 0;
-  Wait(code, 0);
-}
-
-void Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  Effect(kPause);
-}
 
 void WindowGrey(int v) {
   LayerInfo(GameForm).BackColor = Grey(v < 0 ? 0 : (v > 255 ? 255 : v));
@@ -47,7 +29,7 @@ void WindowGrey(int v) {
 void PictureLayer(int layer, int x, int y, int w, int h, int kind, int number) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, kind, number);
 }
 
@@ -58,42 +40,42 @@ void StoreSlide(int slot, int x, int y) {
 }
 
 void BackButton(int layer, int slot) {
-  const int x = ScreenSize.ScreenWidth - 210;
-  PictureLayer(layer, x, ScreenSize.ScreenHeight, 200, 80, kTitlePictureKind, 10);
+  const int x = WindowWidth() - 210;
+  PictureLayer(layer, x, WindowHeight(), 200, 80, kTitlePictureKind, 10);
   DrawState.CurrentRect.X = x;
-  DrawState.CurrentRect.Y = ScreenSize.ScreenHeight;
-  StoreSlide(slot, x, ScreenSize.ScreenHeight - 90);
+  DrawState.CurrentRect.Y = WindowHeight();
+  StoreSlide(slot, x, WindowHeight() - 90);
 }
 
 void BackTail(int layer) {
   DrawState.CurrentLayer = layer;
   // The drop starts where the button stands, whatever the last motion left in CurrentRect.
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
-  DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y = WindowHeight();
   EffectParams.EffectFrames = 10;
-  EffectParams.EffectMotionKind = 10;
-  Effect(kSlide);
+  EffectParams.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
   ToMainMenu();
 }
 
 void StripWipe(int backgroundKind) {
   const TitleWordsRecord& t = TitleWords;
-  const int w = ScreenSize.ScreenWidth;
-  const int h = ScreenSize.ScreenHeight / 10;
+  const int w = WindowWidth();
+  const int h = WindowHeight() / 10;
   DrawState.SheetIndex = t.MenuSheet;
   D00_LoadPicture(2, backgroundKind, 0);
   for (int s = 0; s <= 9; ++s) {
     DrawState.CurrentLayer = t.PanelLayer + s;
     DrawState.CurrentRect = {s % 2 == 0 ? -w : w, h * s, w, h};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     ClipCellToLayer(t.MenuSheet, 0, h * s, w, h);
     DrawState.CurrentRect = {s % 2 == 0 ? -w : w, h * s, w, h};
     StoreSlide(s, 0, h * s);
   }
   EffectParams.EffectFrames = 30;
   EffectParams.EffectLastSlot = 9;
-  Effect(kSlideSlots);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
   D00_LoadPicture(0, backgroundKind, 0);
   HideLayerRange(t.PanelLayer, t.PanelLayer + 9);
 }
@@ -104,15 +86,15 @@ void MenuArrives(int lastSlot) {
     LayerToFront(SystemLayerSet.OverlayLayer);
     EffectParams.EffectFrames = 1;
     EffectParams.EffectLastSlot = lastSlot;
-    Effect(kSlideSlots);
+    RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
     EffectParams.EffectFrames = 50;
     EffectParams.EffectVariant = 0;
-    Effect(kUncover);
+    RunEffect(kUncover, EffectEnd::kReturn);
   } else {
-    Sound(kSlideInSound);
+    PlayScreenSound(kSlideInSound);
     EffectParams.EffectFrames = 20;
     EffectParams.EffectLastSlot = lastSlot;
-    Effect(kSlideSlots);
+    RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
   }
   SceneCursor.SceneStep = -1;
   Wait(0, 0);
@@ -127,15 +109,13 @@ void MenuLive(int buttonMode, bool resetHover) {
 }
 
 void ToMainMenu() {
-  GoTo(1, 6);
-  Wait(0, 0);
+  GoToNextTick(1, 6);
 }
 
 void StartConversation(int stage, int state, int step) {
   SceneCursor.StageNumber = stage;
-  SceneCursor.SceneCode = 10;
-  GoTo(state, step);
-  Wait(0, 0);
+  SceneCursor.SceneCode = kConversationScene;
+  GoToNextTick(state, step);
 }
 
 }  // namespace vadrim_title
@@ -157,8 +137,6 @@ constexpr int kButtonWidth = 173;
 constexpr int kButtonHeight = 58;
 constexpr int kMenuSheet0 = 0;
 
-TitleWordsRecord& T() { return TitleWords; }
-
 void TitlePicture() { D00_LoadPicture(0, kTitlePictureKind, kTitlePicture); }
 
 void OpeningStep() {
@@ -179,9 +157,9 @@ void OpeningStep() {
       TitlePicture();
       HideLayerRange(0, 16);
       AnimationRun.WaitKind = 0;
-      for (int& enabled : T().BtnEnabled) enabled = 1;
-      T().HoverItem = -1;
-      T().BtnLast = 4;
+      for (int& enabled : TitleWords.BtnEnabled) enabled = 1;
+      TitleWords.HoverItem = -1;
+      TitleWords.BtnLast = 4;
       SceneCursor.ButtonMode = kMainMenuButtons;
       GoTo(kMainMenuState, -1);
       Wait(kMenuIn, 0);
@@ -192,38 +170,37 @@ void OpeningStep() {
 
 // The message that the extras open once every route is cleared falls through the screen.
 void LockedExtrasMessage() {
-  DrawState.CurrentLayer = T().PanelLayer;
+  DrawState.CurrentLayer = TitleWords.PanelLayer;
   DrawState.CurrentRect = {CentreX(700), -200, 700, 200};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, kTitlePictureKind, 30);
   DrawState.CurrentRect = {CentreX(700), -200, 700, 200};
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
-  DrawState.TargetRect.Y = ScreenSize.ScreenHeight;
+  DrawState.TargetRect.Y = WindowHeight();
   EffectParams.EffectFrames = 300;
-  EffectParams.EffectMotionKind = 10;
-  Effect(kSlide);
+  EffectParams.EffectMotionKind = kMotionLinear;
+  RunEffect(kEffectMove, EffectEnd::kReturn);
   ToMainMenu();
 }
 
 void MainMenuClick() {
-  const int i = InputEvent.InputSourceIndex - T().BtnFirst;
-  if (i < 0 || i > T().BtnLast || i > 4 || T().BtnEnabled[i] != 1) return;
+  const int i = InputEvent.InputSourceIndex - TitleWords.BtnFirst;
+  if (i < 0 || i > TitleWords.BtnLast || i > 4 || TitleWords.BtnEnabled[i] != 1) return;
   SceneCursor.ButtonMode = 0;
-  T().PickedItem = i;
+  TitleWords.PickedItem = i;
   EffectParams.EffectVariant = i == 0 ? 0 : 1;
-  Effect(kMenuOut);
+  RunEffect(kMenuOut, EffectEnd::kReturn);
   const VadrimProgressRecord& p = VadrimProgress;
   switch (i) {
     case 0:  // a new story
-      Effect(kNewStoryOut);
+      RunEffect(kNewStoryOut, EffectEnd::kReturn);
       StartConversation(0, 0, 10);
       break;
     case 1: GoTo(kBoardSelect, -5); Wait(0, 0); break;
     case 2: GoTo(kSceneGallery, -5); Wait(0, 0); break;
     case 3:
       if (p.RouteCleared[0] + p.RouteCleared[1] + p.RouteCleared[2] == 3) {
-        GoTo(kExtrasMenu, -5);
-        Wait(0, 0);
+        GoToNextTick(kExtrasMenu, -5);
       } else {
         LockedExtrasMessage();
       }
@@ -235,8 +212,8 @@ void MainMenuClick() {
 void MainMenuStep() {
   switch (SceneCursor.SceneStep) {
     case -1:
-      LayerToBack(T().RaiseLayer);
-      LayerToFront(T().RaiseLayer);
+      LayerToBack(TitleWords.RaiseLayer);
+      LayerToFront(TitleWords.RaiseLayer);
       SceneCursor.SceneStep = 0;
       break;
     case 0: MainMenuClick(); break;
@@ -247,13 +224,13 @@ void MainMenuStep() {
 void Cover(int frames) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectVariant = 0;
-  Effect(kCover);
+  RunEffect(kCover, EffectEnd::kReturn);
 }
 
 void Uncover(int frames) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectVariant = 0;
-  Effect(kUncover);
+  RunEffect(kUncover, EffectEnd::kReturn);
 }
 
 void ReturnStep(int state) {
@@ -261,27 +238,26 @@ void ReturnStep(int state) {
     case kFromStoryEnd:
       TitlePicture();
       Uncover(50);
-      Pause(100);
+      RunPause(100);
       ToMainMenu();
       break;
     case kFromSystemMenu:
       Cover(50);
       HideLayerRange(0, 89);
-      Pause(250);
+      RunPause(250);
       TitlePicture();
       Uncover(25);
-      Pause(100);
+      RunPause(100);
       ToMainMenu();
       break;
     default: {  // -32 to -30: the menu a replayed scene came from
       Cover(50);
       HideLayerRange(0, 89);
-      Pause(250);
+      RunPause(250);
       const int next = state == kBackToExtras ? kExtrasMenu
                        : state == kBackToStageGallery ? kStageGallery
                                                       : kSceneGallery;
-      GoTo(next, -4);
-      Wait(0, 0);
+      GoToNextTick(next, -4);
       break;
     }
   }
@@ -289,12 +265,12 @@ void ReturnStep(int state) {
 
 void PlainCell(int item) {
   if (item < 0 || item > 4) return;
-  DrawState.CurrentLayer = T().BtnFirst + item;
+  DrawState.CurrentLayer = TitleWords.BtnFirst + item;
   ClipCellToLayer(kMenuSheet0, 0, kButtonHeight * item, kButtonWidth, kButtonHeight);
 }
 
 void MainMenuHover() {
-  TitleWordsRecord& t = T();
+  TitleWordsRecord& t = TitleWords;
   const int i = InputEvent.InputSourceIndex - t.BtnFirst;
   if (InputEvent.InputSourceKind == 50 && i >= 0 && i <= t.BtnLast && i <= 4) {
     if (i == t.HoverItem) return;
@@ -303,7 +279,7 @@ void MainMenuHover() {
       DrawState.CurrentLayer = InputEvent.InputSourceIndex;
       ClipCellToLayer(kMenuSheet0, 2 * kButtonWidth, kButtonHeight * i, kButtonWidth, kButtonHeight);
       t.HoverItem = i;
-      Sound(kHoverSound, i);
+      PlayScreenSound(kHoverSound, i);
       return;
     }
   }
@@ -327,8 +303,7 @@ void D00_Step() {
       break;
     case kStart:
       D00_InitVars();
-      GoTo(kOpening, 0);
-      Wait(0, 0);
+      GoToNextTick(kOpening, 0);
       break;
     case kOpening: OpeningStep(); break;
     case kMainMenuState: MainMenuStep(); break;
@@ -372,12 +347,12 @@ void D00_FrameBox(int style) {
     line = style == 2 ? Grey(200) : Grey(128);
     back = Grey(255);
   }
-  GetLayerRect(50, InputEvent.InputSourceIndex);
+  GetLayerRect(kRectIntoCurrent, InputEvent.InputSourceIndex);
   const Rect r = DrawState.CurrentRect;
-  DrawState.CurrentLayer = T().FrameLayer;
+  DrawState.CurrentLayer = TitleWords.FrameLayer;
   DrawState.CurrentRect = {r.X - border, r.Y - border, r.Width + 2 * border, r.Height + 2 * border};
-  PrepareLayer(10);
-  const int frame = T().FrameLayer;
+  PrepareLayer(kPreparePictureShown);
+  const int frame = TitleWords.FrameLayer;
   LayerInfo(frame).BackColor = back;
   ClearLayerImage(frame);
   tq::Surface& image = LayerImage(frame);
@@ -413,7 +388,7 @@ void CellHover(std::span<const HoverCell> cells, int backItem) {
     LayerToFront(t.FrameLayer);
     LayerToFront(t.MenuFirstLayer);
     t.HoverItem = backItem;
-    Sound(kHoverSound, 0);
+    PlayScreenSound(kHoverSound, 0);
     return;
   }
   if (layer != t.PanelLayer) return Unlight();
@@ -423,11 +398,11 @@ void CellHover(std::span<const HoverCell> cells, int backItem) {
     const HoverCell& c = cells[i];
     if (!c.enabled || px < c.x || px > c.x + c.w - 1 || py < c.y || py > c.y + c.h - 1) continue;
     if (c.code == t.HoverItem) return;
-    Sound(kHoverSound, static_cast<int>(i));
-    GetLayerRect(150, t.PanelLayer);
+    PlayScreenSound(kHoverSound, static_cast<int>(i));
+    GetLayerRect(kRectIntoTarget, t.PanelLayer);
     DrawState.CurrentLayer = t.FrameLayer;
     DrawState.CurrentRect = {DrawState.TargetRect.X + c.x, DrawState.TargetRect.Y + c.y, c.w, c.h};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     ClipCellToLayer(t.MenuSheet, c.litX, c.litY, c.w, c.h);
     LayerToFront(t.FrameLayer);
     t.HoverItem = c.code;
@@ -437,29 +412,29 @@ void CellHover(std::span<const HoverCell> cells, int backItem) {
 }
 
 void PickedCellOut() {
-  Sound(kClickSound);
+  PlayScreenSound(kClickSound);
   SceneCursor.ButtonMode = 0;
   DrawState.CurrentLayer = TitleWords.FrameLayer;
   EffectParams.EffectFrames = 11;
   EffectParams.EffectFrameDelay = 40;
-  Effect(kBlink);
-  Pause(100);
-  Sound(32);
-  Effect(kWhiteThenBlack);
-  Sound(22);
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
+  RunPause(100);
+  PlayScreenSound(32);
+  RunEffect(kWhiteThenBlack, EffectEnd::kReturn);
+  PlayScreenSound(22);
 }
 
 void PanelAwayAndBack() {
-  Sound(kClickSound);
+  PlayScreenSound(kClickSound);
   SceneCursor.ButtonMode = 0;
   const int panel = TitleWords.PanelLayer;
   DrawState.CurrentLayer = panel;
-  GetLayerRect(50, panel);
-  StoreSlide(0, DrawState.CurrentRect.X, ScreenSize.ScreenHeight);
+  GetLayerRect(kRectIntoCurrent, panel);
+  StoreSlide(0, DrawState.CurrentRect.X, WindowHeight());
   EffectParams.EffectFrames = 20;
   EffectParams.EffectLastSlot = 0;
-  Effect(kRowsAway);
-  Pause(100);
+  RunEffect(kRowsAway, EffectEnd::kReturn);
+  RunPause(100);
   BackTail(TitleWords.MenuFirstLayer);
 }
 

@@ -49,11 +49,7 @@ enum : int {  // SceneState
   kRouteClear = 500,
 };
 enum : int {  // AnimationCode
-  kPause = 700,
-  kSlide = 800,
-  kSlideSlots = 801,
-  kBlink = 820,
-  kBackColourFade = 825,
+  kBackColourFade = 825,  // the title's own, in place of the common 825
   kLogo = 900,
   kTitleAppears = 903,
   kMenuIn = 905,
@@ -81,11 +77,6 @@ inline constexpr int kHoverSound = 15;
 inline constexpr int kClickSound = 16;
 inline constexpr int kSlideInSound = 50;
 
-// D00_PlaySound with volume offset 0.
-void Sound(int number, int channel = 0);
-// Starts a title effect that returns to its caller when it is over.
-void Effect(int code);
-void Pause(int ms);
 void WindowGrey(int v);
 // Prepares CurrentLayer := layer at rect (shown, in front) and loads (kind, number) into it.
 void PictureLayer(int layer, int x, int y, int w, int h, int kind, int number);

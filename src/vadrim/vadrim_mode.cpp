@@ -12,6 +12,8 @@
 #include "games/timed_effects.h"
 #include "scenario/animation_dispatch.h"
 #include "scenario/auto_reading.h"
+#include "scenario/motion_curves.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/conversation_hover.h"
 #include "vadrim/conversation_screen.h"
 #include "vadrim/story_flow.h"
@@ -25,17 +27,11 @@ TitleWordsRecord TitleWords;
 
 namespace {
 
-enum : int {
-  kConversation = 10,
-  kBoardGame = 51,
-  kTitle = 99,
-};
-
 // The screens of the mode, by SceneCode.
 std::array<ScreenRow, 3> screens = {{
-    {kConversation, {}},
-    {kBoardGame, {}},  // its OnKey takes every key
-    {kTitle, {}},
+    {kConversationScene, {}},
+    {kBoardScene, {}},  // its OnKey takes every key
+    {kTitleScene, {}},
 }};
 
 // Saves at once after a click that changed a setting; a click outside the panel
@@ -48,8 +44,13 @@ void SettingsClick() {
 
 ScreenHookSet& VadrimScreen(int sceneCode) { return FindScreen(screens, sceneCode); }
 
+void EnterScene(int scene, int state, int step) {
+  SceneCursor.SceneCode = scene;
+  GoTo(state, step);
+}
+
 void D00_InitMode() {
-  SceneCursor.SceneCode = kTitle;
+  SceneCursor.SceneCode = kTitleScene;
   SceneCursor.SceneState = 0;
   SceneCursor.SceneStep = 0;
   ModeState.SaveEnabled = -1;
@@ -63,7 +64,7 @@ void D00_InitMode() {
 
 void D00_InitVars() {
   EffectParams.EffectResumesStep = 0;
-  if (EffectParams.EffectMotionKind == 0) EffectParams.EffectMotionKind = 11;
+  if (EffectParams.EffectMotionKind == 0) EffectParams.EffectMotionKind = kMotionEaseOut;
   TitleWords.PanelLayer = 30;
   TitleWords.RaiseLayer = 19;
   TitleWords.FrameLayer = 19;
@@ -120,11 +121,11 @@ void RegisterVadrimMode() {
   hooks.LoadPictureByKind = D00_LoadPicture;
   hooks.PlaySound = D20_PlaySound;
   hooks.SettingsClick = SettingsClick;
-  VadrimScreen(kConversation).Hover = D10_Hover;
-  VadrimScreen(kConversation).Frame = ScenarioFrameDispatch;
-  VadrimScreen(kTitle).Step = D00_Step;
-  VadrimScreen(kTitle).Hover = D00_Hover;
-  VadrimScreen(kTitle).Frame = D00_Frame;
+  VadrimScreen(kConversationScene).Hover = D10_Hover;
+  VadrimScreen(kConversationScene).Frame = ScenarioFrameDispatch;
+  VadrimScreen(kTitleScene).Step = D00_Step;
+  VadrimScreen(kTitleScene).Hover = D00_Hover;
+  VadrimScreen(kTitleScene).Frame = D00_Frame;
   // The Skelvane conversation reaches this screen's hover whatever the mode.
   CrossingHooks.VadrimConvHover = D10_Hover;
   RegisterVadrimConversation();

@@ -14,9 +14,14 @@
 #include "engine/modes.h"
 #include "games/screen_table.h"
 
+// The Vadrim scene code beside the shared conversation and title (engine/modes.h).
+inline constexpr int kBoardScene = 51;
+
 // The entry of a scene code, or an empty scratch entry for a code no screen has. A
 // screen's OnKey, where set, takes every key; otherwise an advance key runs Step.
 ScreenHookSet& VadrimScreen(int sceneCode);
+// SceneCode := scene, then GoTo(state, step).
+void EnterScene(int scene, int state, int step);
 
 // Members of screens built elsewhere that the start-up calls by name.
 struct VadrimNamedCallSet {

@@ -99,3 +99,8 @@ void D20_PlaySound(int number, int& channel, float& volumeOffset) {
 void D00_PlaySound(int number, int& channel, float& volumeOffset) {
   PlayFromTable(kGame, number, channel, volumeOffset);
 }
+
+void PlayScreenSound(int number, int channel) {
+  float offset = 0.0f;
+  D00_PlaySound(number, channel, offset);
+}

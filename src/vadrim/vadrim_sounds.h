@@ -12,6 +12,8 @@
 
 void D20_PlaySound(int number, int& channel, float& volumeOffset);
 void D00_PlaySound(int number, int& channel, float& volumeOffset);
+// D00_PlaySound at volume offset 0: the title's and the board's own sounds.
+void PlayScreenSound(int number, int channel = 0);
 
 struct VadrimSoundRow {
   int number;

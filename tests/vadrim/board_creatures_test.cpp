@@ -2,7 +2,7 @@
 // examples exactly, the odd items), what the definition keeps of a slot, and the
 // whole table: stats in range, roles that fit their movement, every type a board
 // or another type names defined.
-#include "vadrim/creature_types.h"
+#include "vadrim/board/creature_types.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <set>
 
 #include "board_fixture.h"
-#include "vadrim/board_layouts.h"
-#include "vadrim/board_progress.h"
+#include "vadrim/board/layouts.h"
+#include "vadrim/board/progress.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "engine/string_utils.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/platform.h"
-#include "vadrim/board_model.h"
+#include "vadrim/board/model.h"
 
 namespace board_test {
 

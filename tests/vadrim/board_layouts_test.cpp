@@ -1,7 +1,7 @@
 // The board load: every board's settings, path cells in clockwise order with their
 // sides and kinds, its starting and waiting creatures and spawn entries, and the
 // parse rules of the row strings.
-#include "vadrim/board_layouts.h"
+#include "vadrim/board/layouts.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "board_fixture.h"
-#include "vadrim/board_progress.h"
-#include "vadrim/creature_types.h"
+#include "vadrim/board/progress.h"
+#include "vadrim/board/creature_types.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // columns and rows 1 to 4): walls, creatures in the way, the turning retries, the
 // chasers; the random movers over many seeded draws; slot clearing; the piece's
 // step around the path.
-#include "vadrim/creature_movement.h"
+#include "vadrim/board/creature_movement.h"
 
 #include <gtest/gtest.h>
 

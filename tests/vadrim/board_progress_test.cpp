@@ -1,6 +1,6 @@
 // Resets, the spawn table, leaving to the story, the board music, gauge events,
 // random placement, the no-creature check and the progress record.
-#include "vadrim/board_progress.h"
+#include "vadrim/board/progress.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include "engine/modes.h"
 #include "engine/string_utils.h"
 #include "support/save_files.h"
-#include "vadrim/board_layouts.h"
+#include "vadrim/board/layouts.h"
 #include "vadrim/vadrim_save.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "platform/fonts.h"
-#include "vadrim/creature_types.h"
+#include "vadrim/board/creature_types.h"
 
 namespace {
 
@@ -346,7 +346,7 @@ TEST_F(BoardRulesTest, RulesPagesFromTheAttackChoiceReturnToIt) {
   ASSERT_TRUE(PlayUntil([] { return SceneCursor.ButtonMode == kButtonsAttack; }));
   // The rules button where the board's set-up slides it.
   D50_DrawPanel(50, 0);
-  BoardPlace(BoardLayers.MenuButtonFirstBox, 820, 610);
+  MoveLayerKeepingSize(BoardLayers.MenuButtonFirstBox, 820, 610);
   ClickLayer(BoardLayers.MenuButtonFirstBox);
   ASSERT_TRUE(PlayUntil([] { return SceneCursor.SceneState == kBoardRules; }));
   // The pages are clicked through; the first choice reached afterwards is the one left.

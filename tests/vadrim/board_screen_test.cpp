@@ -1,7 +1,7 @@
 // The board-game screen: the layout and the board's place, the common timed effects
 // and their restore rules, the die throw, the failure on the last throw, the restart
 // dialog, the clear's hand-back, the keys, and a whole play of board 1 with clicks.
-#include "vadrim/board_screen.h"
+#include "vadrim/board/screen.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,9 @@
 #include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
-#include "vadrim/board_layouts.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_progress.h"
+#include "vadrim/board/layouts.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/progress.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_save.h"
 
@@ -268,7 +268,7 @@ TEST_F(BoardScreenTest, KeysChooseOnlyThroughTheAdvanceAndDigitKeys) {
 TEST_F(BoardScreenTest, HoverFramesAMenuButtonWithOneTick) {
   Ready(1);
   D50_DrawPanel(50, 0);
-  BoardPlace(BoardLayers.MenuButtonFirstBox, 800, 610);
+  MoveLayerKeepingSize(BoardLayers.MenuButtonFirstBox, 800, 610);
   SceneCursor.ButtonMode = kButtonsMenu;
   TurnFlow.HoverIndex = -1;
   const size_t ticks = h_->TraceOf("STPlay").size();

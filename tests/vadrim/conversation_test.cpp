@@ -22,7 +22,7 @@
 #include "scenario/balloon_geometry.h"
 #include "scenario/script_store.h"
 #include "scenario/face_slots.h"
-#include "vadrim/board_model.h"
+#include "vadrim/board/model.h"
 #include "vadrim/story_flow.h"
 #include "vadrim/system_menu.h"
 #include "vadrim/vadrim_pictures.h"

@@ -12,12 +12,13 @@
 #include "engine/modes.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_progress.h"
-#include "vadrim/board_screen.h"
-#include "vadrim/creature_movement.h"
-#include "vadrim/creature_types.h"
+#include "vadrim/board/creature_movement.h"
+#include "vadrim/board/creature_types.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/progress.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -28,18 +29,7 @@ constexpr int kArrowSheet = 5;
 constexpr int kButtonSheet = 0;
 constexpr int kButton = 110;
 
-BoardLayersRecord& L() { return BoardLayers; }
-CreatureEventsRecord& E() { return CreatureEvents; }
-BoardChoiceRecord& B() { return BoardChoice; }
 CreatureSlotRecord& Slot(int slot) { return CreatureSlot[static_cast<size_t>(slot)]; }
-int Step() { return SceneCursor.SceneStep; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
-void Next(int state, int step) { BoardNext(state, step); }
-
-void Raise(int buttonMode) { BoardRaise(buttonMode); }
-
 
 // Lists every creature on the `range` cells from (x, y) in direction dir.
 void ListLine(int x, int y, int dir, int range) {
@@ -59,13 +49,13 @@ void ListLine(int x, int y, int dir, int range) {
 // Range and damage of an attack kind, stronger while 力 lasts.
 void AttackKind(int kind) {
   const bool power = PieceCounters.PowerTurns > 0;
-  const int dir = B().StrikeDir;
+  const int dir = BoardChoice.StrikeDir;
   switch (kind) {
-    case 0: B().StrikeRange = 1, B().StrikeDamage = power ? 5 : 3; break;
-    case 1: B().StrikeRange = 2, B().StrikeDamage = power ? 3 : 2; break;
+    case 0: BoardChoice.StrikeRange = 1, BoardChoice.StrikeDamage = power ? 5 : 3; break;
+    case 1: BoardChoice.StrikeRange = 2, BoardChoice.StrikeDamage = power ? 3 : 2; break;
     default:
-      B().StrikeRange = (dir == 1 || dir == 3) ? BoardState.GridLastY - 1 : BoardState.GridLastX - 1;
-      B().StrikeDamage = power ? 2 : 1;
+      BoardChoice.StrikeRange = (dir == 1 || dir == 3) ? BoardState.GridLastY - 1 : BoardState.GridLastX - 1;
+      BoardChoice.StrikeDamage = power ? 2 : 1;
       break;
   }
 }
@@ -73,13 +63,13 @@ void AttackKind(int kind) {
 // ---- Offer (state 600) ----
 
 void Offer() {
-  const int arrow = L().StrikeArrowLayer;
-  if (Step() == 0) {
+  const int arrow = BoardLayers.StrikeArrowLayer;
+  if (SceneCursor.SceneStep == 0) {
     int pos = PieceCounters.PiecePos;
-    B().StrikeDir = PathCell[static_cast<size_t>(std::clamp(pos, 0, kPathCellCount - 1))].PathDir;
-    const int dir = B().StrikeDir;
+    BoardChoice.StrikeDir = PathCell[static_cast<size_t>(std::clamp(pos, 0, kPathCellCount - 1))].PathDir;
+    const int dir = BoardChoice.StrikeDir;
     if (dir < 1 || dir > 4) {
-      Next(kBoardEndTurn, 0);
+      GoToNextTick(kBoardEndTurn, 0);
       return;
     }
     D50_CellPos(0, pos);
@@ -92,36 +82,36 @@ void Offer() {
     const int ay = dir == 3 ? y + p - 10 : y + kDy[dir];
     BoardPrepare(arrow, ax, ay, 50, 50);
     ClipCellToLayer(kArrowSheet, (dir - 1) * 50, 0, 50, 50);
-    BoardSound(100);
+    PlayScreenSound(100);
     static constexpr int kOx[5] = {0, 0, 30, 0, -30};
     static constexpr int kOy[5] = {0, -30, 0, 30, 0};
-    GetLayerRect(50, arrow);
+    GetLayerRect(kRectIntoCurrent, arrow);
     DrawState.CurrentLayer = arrow;
     EffectParams.EffectOffsetX = kOx[dir];
     EffectParams.EffectOffsetY = kOy[dir];
     EffectParams.EffectFrames = 5;
     EffectParams.EffectRepeats = 2;
     GoTo(kBoardAttackOffer, 1);
-    RunEffect(916, EffectEnd::kNextTick);
+    RunEffect(kEffectSwayBack, EffectEnd::kNextTick);
     return;
   }
-  if (Step() != 1) return;
+  if (SceneCursor.SceneStep != 1) return;
   BoardScreen.FrameColours = {RgbColor(255, 255, 255), RgbColor(247, 182, 212), RgbColor(150, 150, 150),
                               RgbColor(120, 120, 120)};
   const bool power = PieceCounters.PowerTurns > 0;
   for (int i = 0; i <= BoardScreen.ChoiceButtonLast && i < 3; ++i) {
-    const int button = L().ChoiceButtonFirstBox + i;
-    const int frame = L().HighlightLayer + 1 + i;
+    const int button = BoardLayers.ChoiceButtonFirstBox + i;
+    const int frame = BoardLayers.HighlightLayer + 1 + i;
     const int y = 222 + 127 * i;
-    BoardPrepare(button, W() + 10, y, kButton, kButton);
+    BoardPrepare(button, WindowWidth() + 10, y, kButton, kButton);
     ClipCellToLayer(kButtonSheet, BoardScreen.StrikeKinds[static_cast<size_t>(i)] * kButton, power ? kButton : 0,
                     kButton, kButton);
-    BoardPrepare(frame, W() + 3, y - 7, kButton + 14, kButton + 14);
+    BoardPrepare(frame, WindowWidth() + 3, y - 7, kButton + 14, kButton + 14);
     DrawState.CurrentLayer = frame;
     D50_ButtonFrame(11);
     LayerToBack(frame);
-    BoardStore(2 * i, button, W() + 10, y, W() - 130, y);
-    BoardStore(2 * i + 1, frame, W() + 3, y - 7, W() - 137, y - 7);
+    BoardStore(2 * i, button, WindowWidth() + 10, y, WindowWidth() - 130, y);
+    BoardStore(2 * i + 1, frame, WindowWidth() + 3, y - 7, WindowWidth() - 137, y - 7);
   }
   GoTo(kBoardAttack, -1);
   BoardMoveSlots(5, 10, EffectParams.EffectMotionKind);
@@ -132,36 +122,36 @@ void Offer() {
 void Choice() {
   if (SceneCursor.ButtonMode != kButtonsAttack) return;
   const int source = InputEvent.InputSourceIndex;
-  const int first = L().ChoiceButtonFirstBox;
-  const int menu = L().MenuButtonFirstBox;
+  const int first = BoardLayers.ChoiceButtonFirstBox;
+  const int menu = BoardLayers.MenuButtonFirstBox;
   if (source >= first && source <= first + BoardScreen.ChoiceButtonLast) {
     int& hover = TurnFlow.HoverIndex;
     // A click before the pointer highlighted a button takes the clicked one.
     if (hover < 0 || hover > BoardScreen.ChoiceButtonLast) {
       hover = source - first;
-      DrawState.CurrentLayer = L().HighlightLayer + 1 + hover;
+      DrawState.CurrentLayer = BoardLayers.HighlightLayer + 1 + hover;
       D50_ButtonFrame(10);
     }
     AttackKind(BoardScreen.StrikeKinds[static_cast<size_t>(hover)]);
-    BoardSound(102);
+    PlayScreenSound(102);
     SceneCursor.ButtonMode = 0;
     GoTo(kBoardAttack, 20);
-    Wait(1025, 0);
+    Wait(kAnimAttackChosen, 0);
   } else if (source >= menu && source <= menu + BoardScreen.MenuButtonLast) {
-    BoardSound(102);
+    PlayScreenSound(102);
     SceneCursor.ButtonMode = 0;
     TurnFlow.ReturnState = kBoardAttack;
     TurnFlow.ReturnStep = -1;
     GoTo(source == menu ? kBoardRules : kBoardRestart, source == menu ? 0 : -5);
-    DrawState.CurrentLayer = L().HighlightLayer;
+    DrawState.CurrentLayer = BoardLayers.HighlightLayer;
     EffectParams.EffectFrames = 10;
     EffectParams.EffectFrameDelay = 40;
-    RunEffect(820, EffectEnd::kNextTick);
+    RunEffect(kEffectBlink, EffectEnd::kNextTick);
   } else {
-    ShowLayer(L().StrikeArrowLayer, false);
+    ShowLayer(BoardLayers.StrikeArrowLayer, false);
     for (int i = 0; i <= BoardScreen.ChoiceButtonLast && i < 3; ++i) {
       const int button = first + i;
-      const int frame = L().HighlightLayer + 1 + i;
+      const int frame = BoardLayers.HighlightLayer + 1 + i;
       BoardStore(2 * i, button, LayerLeft(button), LayerTop(button), LayerLeft(button) + 140, LayerTop(button));
       BoardStore(2 * i + 1, frame, LayerLeft(frame), LayerTop(frame), LayerLeft(frame) + 140, LayerTop(frame));
     }
@@ -172,70 +162,70 @@ void Choice() {
 }
 
 void Hits() {
-  for (int i = 0; i <= E().EventLast; ++i) {
-    const int slot = E().EventSlot[static_cast<size_t>(i)];
+  for (int i = 0; i <= CreatureEvents.EventLast; ++i) {
+    const int slot = CreatureEvents.EventSlot[static_cast<size_t>(i)];
     CreatureSlotRecord& c = Slot(slot);
     StepScratch.ActiveCreature = slot;
-    c.HitPoints = std::max(c.HitPoints - B().StrikeDamage, 0);
+    c.HitPoints = std::max(c.HitPoints - BoardChoice.StrikeDamage, 0);
     D50_DrawCreature(1);
     D50_GaugeDelta(0, i);
   }
-  if (E().LuckChanged == -1 || E().WomanChanged == -1) {
+  if (CreatureEvents.LuckChanged == -1 || CreatureEvents.WomanChanged == -1) {
     SumPendingChanges();
-    E().GaugeEventOrigin = 0;
+    CreatureEvents.GaugeEventOrigin = 0;
     GoTo(kBoardAttack, 22);
-    BoardAnimateThenNext(1031);
+    BoardAnimateThenNext(kAnimNumbers);
     return;
   }
-  Next(kBoardAttack, 30);
+  GoToNextTick(kBoardAttack, 30);
 }
 
 void AddChain(int chain) {
-  if (chain <= 0 || E().ChainCount >= kCreatureSlotCount - 1) return;
-  E().ChainList[static_cast<size_t>(++E().ChainCount)] = chain;
+  if (chain <= 0 || CreatureEvents.ChainCount >= kCreatureSlotCount - 1) return;
+  CreatureEvents.ChainList[static_cast<size_t>(++CreatureEvents.ChainCount)] = chain;
 }
 
 void Removals() {
-  E().PendingLuck = {};
-  E().PendingWoman = {};
-  E().LuckTotal = 0;
-  E().WomanTotal = 0;
-  E().LuckChanged = 0;
-  E().WomanChanged = 0;
-  E().ChainCount = 0;
-  E().ChainList = {};
+  CreatureEvents.PendingLuck = {};
+  CreatureEvents.PendingWoman = {};
+  CreatureEvents.LuckTotal = 0;
+  CreatureEvents.WomanTotal = 0;
+  CreatureEvents.LuckChanged = 0;
+  CreatureEvents.WomanChanged = 0;
+  CreatureEvents.ChainCount = 0;
+  CreatureEvents.ChainList = {};
   int removed = -1;
-  for (int i = 0; i <= E().EventLast; ++i) {
-    const int slot = E().EventSlot[static_cast<size_t>(i)];
+  for (int i = 0; i <= CreatureEvents.EventLast; ++i) {
+    const int slot = CreatureEvents.EventSlot[static_cast<size_t>(i)];
     CreatureSlotRecord& c = Slot(slot);
     if (c.HitPoints > 0 || c.CreatureType <= 0) continue;
     AddChain(c.DeathChain);
     c.CreatureType = 0;
-    MotionSlot[static_cast<size_t>(++removed)].MotionLayer = L().CreatureFirstLayer - 1 + slot;
+    MotionSlot[static_cast<size_t>(++removed)].MotionLayer = CreatureLayer(slot);
   }
   if (removed < 0) {
-    Next(kBoardAttack, 99);
+    GoToNextTick(kBoardAttack, 99);
     return;
   }
-  E().MotionLastSlot = removed;
-  E().EventAnimKind = 1;
+  CreatureEvents.MotionLastSlot = removed;
+  CreatureEvents.EventAnimKind = 1;
   GoTo(kBoardAttack, 31);
-  Wait(1034, 0);
+  Wait(kAnimBlinkOut, 0);
 }
 
 void RemovalGauges() {
-  for (int i = 0; i <= E().EventLast; ++i) {
-    StepScratch.ActiveCreature = E().EventSlot[static_cast<size_t>(i)];
+  for (int i = 0; i <= CreatureEvents.EventLast; ++i) {
+    StepScratch.ActiveCreature = CreatureEvents.EventSlot[static_cast<size_t>(i)];
     D50_GaugeDelta(1, i);
   }
-  if (E().LuckChanged == -1 || E().WomanChanged == -1) {
+  if (CreatureEvents.LuckChanged == -1 || CreatureEvents.WomanChanged == -1) {
     SumPendingChanges();
-    E().GaugeEventOrigin = 1;
+    CreatureEvents.GaugeEventOrigin = 1;
     GoTo(kBoardAttack, 22);
-    BoardAnimateThenNext(1031);
+    BoardAnimateThenNext(kAnimNumbers);
     return;
   }
-  Next(kBoardAttack, 35);
+  GoToNextTick(kBoardAttack, 35);
 }
 
 void HopOrNext(bool any, int animKind) {
@@ -243,21 +233,21 @@ void HopOrNext(bool any, int animKind) {
     Wait(0, 0);
     return;
   }
-  E().EventAnimKind = animKind;
-  Wait(1035, 0);
+  CreatureEvents.EventAnimKind = animKind;
+  Wait(kAnimHops, 0);
 }
 
 void GoneChanges() {
   bool changed = false;
-  for (int i = 0; i <= E().EventLast; ++i) {
-    const int slot = E().EventSlot[static_cast<size_t>(i)];
+  for (int i = 0; i <= CreatureEvents.EventLast; ++i) {
+    const int slot = CreatureEvents.EventSlot[static_cast<size_t>(i)];
     const CreatureSlotRecord& c = Slot(slot);
     if (c.GoneChangeTo <= 0 || c.HitPoints > 0) continue;
     AddChain(c.ChangeChain);
     D50_SetCreature(c.GoneChangeTo, slot, 0);
     StepScratch.ActiveCreature = slot;
     D50_DrawCreature(2);
-    E().EventFlag[static_cast<size_t>(i)] = -1;
+    CreatureEvents.EventFlag[static_cast<size_t>(i)] = -1;
     changed = true;
   }
   GoTo(kBoardAttack, 40);
@@ -265,13 +255,14 @@ void GoneChanges() {
 }
 
 int ChainColumn() {
-  const int c = E().ChainList[static_cast<size_t>(std::clamp(E().ChainCount, 0, kCreatureSlotCount - 1))];
+  const CreatureEventsRecord& events = CreatureEvents;
+  const int c = events.ChainList[static_cast<size_t>(std::clamp(events.ChainCount, 0, kCreatureSlotCount - 1))];
   return c > 0 && c < kSpawnColumnCount ? c : 0;
 }
 
 void ChainChanges() {
-  if (E().ChainCount <= 0) {
-    Next(kBoardAttack, 99);
+  if (CreatureEvents.ChainCount <= 0) {
+    GoToNextTick(kBoardAttack, 99);
     return;
   }
   const int column = ChainColumn();
@@ -286,7 +277,7 @@ void ChainChanges() {
         StepScratch.ActiveCreature = slot;
         D50_DrawCreature(2);
         const int i = BoardAppendEvent(slot);
-        if (i >= 0) E().EventFlag[static_cast<size_t>(i)] = -1;
+        if (i >= 0) CreatureEvents.EventFlag[static_cast<size_t>(i)] = -1;
         changed = true;
       }
     }
@@ -308,85 +299,86 @@ void ChainArrivals() {
       }
     }
   }
-  --E().ChainCount;
+  --CreatureEvents.ChainCount;
   GoTo(kBoardAttack, 40);
   HopOrNext(arrived, 6);
 }
 
 void AfterPipeline() {
   if (!BoardCleanUp()) return;
-  switch (B().StrikeOrigin) {
-    case 0: Next(kBoardEndTurn, 0); break;
+  switch (BoardChoice.StrikeOrigin) {
+    case 0: GoToNextTick(kBoardEndTurn, 0); break;
     case 1:
     case 2:
-      if (B().SpecialStrikeSource == 0) {
-        Next(kBoardLanded, 10);
+      if (BoardChoice.SpecialStrikeSource == 0) {
+        GoToNextTick(kBoardLanded, 10);
       } else {
         GoTo(kBoardMenu, 20);
         Wait(-1, 200);
       }
       break;
-    case 3: Next(kBoardMovePhase, 5); break;
-    default: Next(kBoardEndTurn, 0); break;
+    case 3: GoToNextTick(kBoardMovePhase, 5); break;
+    default: GoToNextTick(kBoardEndTurn, 0); break;
   }
 }
 
 void Pipeline() {
-  switch (Step()) {
-    case -1: Raise(kButtonsAttack); break;
+  switch (SceneCursor.SceneStep) {
+    case -1: BoardRaise(kButtonsAttack); break;
     case 0: Choice(); break;
-    case 10: Next(kBoardEndTurn, 0); break;
+    case 10: GoToNextTick(kBoardEndTurn, 0); break;
     case 20:
       --PieceCounters.AttacksLeft;
       D50_GaugePanel(30, 1);
-      ShowLayer(L().StrikeArrowLayer, false);
+      ShowLayer(BoardLayers.StrikeArrowLayer, false);
       BoardClearEvents();
       {
         const PathCellRecord& p = PathCell[static_cast<size_t>(std::clamp(PieceCounters.PiecePos, 0, 99))];
-        ListLine(p.PathX, p.PathY, B().StrikeDir, B().StrikeRange);
+        ListLine(p.PathX, p.PathY, BoardChoice.StrikeDir, BoardChoice.StrikeRange);
       }
-      B().StrikeOrigin = 0;
+      BoardChoice.StrikeOrigin = 0;
       GoTo(kBoardAttack, 21);
-      Wait(1030, 0);
+      Wait(kAnimBeam, 0);
       break;
     case 21: Hits(); break;
     case 22:
-      if (E().LuckChanged == -1) {
+      if (CreatureEvents.LuckChanged == -1) {
         GoTo(kBoardAttack, 23);
-        BoardAnimateThenNext(1032);
+        BoardAnimateThenNext(kAnimLuckToGauge);
       } else {
-        Next(kBoardAttack, 25);
+        GoToNextTick(kBoardAttack, 25);
       }
       break;
     case 23:
-      ShowLayer(L().BannerLayer, false);
+      ShowLayer(BoardLayers.BannerLayer, false);
       D50_DangerLevel();
       if (TurnFlow.DangerRose == -1) {
         TurnFlow.ReturnState = kBoardAttack;
         TurnFlow.ReturnStep = 25;
-        Next(kBoardOmen, 0);
+        GoToNextTick(kBoardOmen, 0);
       } else {
-        Next(kBoardAttack, 25);
+        GoToNextTick(kBoardAttack, 25);
       }
       break;
     case 25:
-      if (E().WomanChanged == -1) {
+      if (CreatureEvents.WomanChanged == -1) {
         GoTo(kBoardAttack, 26);
-        BoardAnimateThenNext(1033);
+        BoardAnimateThenNext(kAnimWomanToGauge);
       } else {
-        Next(kBoardAttack, 27);
+        GoToNextTick(kBoardAttack, 27);
       }
       break;
     case 26:
-      ShowLayer(L().BannerLayer, false);
-      Next(PieceCounters.WomanGauge >= 100 ? kBoardCleared : kBoardAttack, PieceCounters.WomanGauge >= 100 ? 0 : 27);
+      ShowLayer(BoardLayers.BannerLayer, false);
+      if (PieceCounters.WomanGauge >= 100) GoToNextTick(kBoardCleared, 0);
+      else GoToNextTick(kBoardAttack, 27);
       break;
     case 27:
-      switch (E().GaugeEventOrigin) {
-        case 0: Next(kBoardAttack, 30); break;
-        case 1: Next(kBoardAttack, 35); break;
-        case 2: Next(kBoardLifePhase, 10); break;
-        default: Next(kBoardLifePhase, 15); break;
+      switch (CreatureEvents.GaugeEventOrigin) {
+        case 0: GoToNextTick(kBoardAttack, 30); break;
+        case 1: GoToNextTick(kBoardAttack, 35); break;
+        case 2: GoToNextTick(kBoardLifePhase, 10); break;
+        default: GoToNextTick(kBoardLifePhase, 15); break;
       }
       break;
     case 30: Removals(); break;
@@ -402,16 +394,16 @@ void Pipeline() {
 // The two banners of a strike cell leave the window, and the strike's own banner
 // (cell row `row` of the selection picture) takes their place.
 void StrikeBanner(int row, bool fromBelow) {
-  BoardSound(50, 1);
-  const int a = L().BannerLayer;
+  PlayScreenSound(50, 1);
+  const int a = BoardLayers.BannerLayer;
   BoardStore(0, a, LayerLeft(a), LayerTop(a), LayerLeft(a), -LayerHeight(a));
-  BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), LayerLeft(a + 1), H());
-  BoardMoveSlots(1, 7, 10, EffectEnd::kReturn);
+  BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), LayerLeft(a + 1), WindowHeight());
+  BoardMoveSlots(1, 7, kMotionLinear, EffectEnd::kReturn);
   HideLayerRange(a, a + 1);
   DrawState.SheetIndex = BoardScreen.EffectSheet;
   D00_LoadPicture(2, 103, 0);
-  const int y0 = fromBelow ? H() : -100;
-  const int y1 = fromBelow ? H() - 100 - 20 : 20;
+  const int y0 = fromBelow ? WindowHeight() : -100;
+  const int y1 = fromBelow ? WindowHeight() - 100 - 20 : 20;
   BoardPrepare(a, MidX(250), y0, 250, 100);
   ClipCellToLayer(BoardScreen.EffectSheet, 0, row, 250, 100);
   BoardStore(0, a, MidX(250), y0, MidX(250), y1);
@@ -425,15 +417,15 @@ bool BoardCreatureOnGrid(const CreatureSlotRecord& c) { return c.Waiting == 0 &&
 
 void BoardClearEvents() {
   D50_Reset(20);
-  E().EventLast = -1;
+  CreatureEvents.EventLast = -1;
 }
 
 int BoardAppendEvent(int slot) {
-  if (E().EventLast >= kEventListSize - 1) return -1;
-  const int i = std::max(E().EventLast, -1) + 1;
-  E().EventLast = i;
-  E().EventSlot[static_cast<size_t>(i)] = slot;
-  E().EventFlag[static_cast<size_t>(i)] = 0;
+  if (CreatureEvents.EventLast >= kEventListSize - 1) return -1;
+  const int i = std::max(CreatureEvents.EventLast, -1) + 1;
+  CreatureEvents.EventLast = i;
+  CreatureEvents.EventSlot[static_cast<size_t>(i)] = slot;
+  CreatureEvents.EventFlag[static_cast<size_t>(i)] = 0;
   return i;
 }
 
@@ -443,7 +435,7 @@ int BoardArrive(int slot) {
   CreatureSlot[static_cast<size_t>(slot)].Waiting = 0;
   D50_DrawCreature(2);
   const int i = BoardAppendEvent(slot);
-  if (i >= 0) E().EventFlag[static_cast<size_t>(i)] = -1;
+  if (i >= 0) CreatureEvents.EventFlag[static_cast<size_t>(i)] = -1;
   return i;
 }
 
@@ -468,37 +460,37 @@ void BoardAttackChoice() { Pipeline(); }
 // ---- T strike (state 750) ----
 
 void BoardTargetStrike() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case -5:
       StrikeBanner(0, false);
       GoTo(kBoardTargetStrike, -1);
-      BoardMove(20, 11);
+      BoardMove(20, kMotionEaseOut);
       break;
-    case -1: Raise(kButtonsCreatures); break;
+    case -1: BoardRaise(kButtonsCreatures); break;
     case 0: {
       if (SceneCursor.ButtonMode != kButtonsCreatures) break;
-      const int first = L().CreatureFirstLayer;
+      const int first = BoardLayers.CreatureFirstLayer;
       const int source = InputEvent.InputSourceIndex;
       if (source < first || source > first + BoardScreen.CreatureClickLast) break;
       const int slot = source - first + 1;
       if (!BoardCreatureOnGrid(Slot(slot))) break;
       if (TurnFlow.HoverIndex < 0) D50_ButtonFrame(1);
-      BoardSound(102);
+      PlayScreenSound(102);
       SceneCursor.ButtonMode = 0;
       StepScratch.ActiveCreature = slot;
-      B().StrikeX = Slot(slot).GridX;
-      B().StrikeY = Slot(slot).GridY;
-      B().StrikeRange = 1;
+      BoardChoice.StrikeX = Slot(slot).GridX;
+      BoardChoice.StrikeY = Slot(slot).GridY;
+      BoardChoice.StrikeRange = 1;
       GoTo(kBoardTargetStrike, 10);
-      Wait(1027, 0);
+      Wait(kAnimTargetChosen, 0);
       break;
     }
     case 10:
       BoardClearEvents();
       BoardAppendEvent(StepScratch.ActiveCreature);
-      B().StrikeOrigin = 2;
+      BoardChoice.StrikeOrigin = 2;
       GoTo(kBoardAttack, 21);
-      Wait(1030, 0);
+      Wait(kAnimBeam, 0);
       break;
     default: break;
   }
@@ -508,7 +500,7 @@ void BoardTargetStrike() {
 
 void BoardLineStrike() {
   BoardScreenRecord& s = BoardScreen;
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case -5: {
       StrikeBanner(100, true);
       const BoardGeometryRecord& g = BoardGeometry;
@@ -516,7 +508,7 @@ void BoardLineStrike() {
       s.RowArrowLast = BoardState.GridLastY - 2;
       int slot = 0;
       for (int b = 0; b <= s.ColumnArrowLast; ++b) {
-        const int layer = L().BackdropLayer + b;
+        const int layer = BoardLayers.BackdropLayer + b;
         const int x = (b + 1) * g.CellSize + g.BoardLeft + g.CellSize / 2 - 25;
         const int y = g.BoardTop + g.CellSize / 2 - 15;
         BoardPrepare(layer, x, y - 50, 50, 50);
@@ -524,7 +516,7 @@ void BoardLineStrike() {
         BoardStore(++slot, layer, x, y - 50, x, y);
       }
       for (int b = 0; b <= s.RowArrowLast; ++b) {
-        const int layer = L().BackdropLayer + BoardState.GridLastX - 1 + b;
+        const int layer = BoardLayers.BackdropLayer + BoardState.GridLastX - 1 + b;
         const int x = g.BoardLeft + g.CellSize / 2 - 15;
         const int y = (b + 1) * g.CellSize + g.BoardTop + g.CellSize / 2 - 25;
         BoardPrepare(layer, x - 50, y, 50, 50);
@@ -536,10 +528,10 @@ void BoardLineStrike() {
       BoardMoveSlots(slot, 20, EffectParams.EffectMotionKind);
       break;
     }
-    case -1: Raise(kButtonsArrows); break;
+    case -1: BoardRaise(kButtonsArrows); break;
     case 0: {
       if (SceneCursor.ButtonMode != kButtonsArrows) break;
-      const int first = L().BackdropLayer;
+      const int first = BoardLayers.BackdropLayer;
       const int source = InputEvent.InputSourceIndex;
       if (source < first || source > first + s.LineArrowLast) break;
       int& hover = TurnFlow.HoverIndex;
@@ -547,29 +539,29 @@ void BoardLineStrike() {
         hover = source - first;
         D50_ButtonFrame(3);
       }
-      BoardSound(102);
+      PlayScreenSound(102);
       SceneCursor.ButtonMode = 0;
       if (D50_InRange(hover) == 0) {
-        B().StrikeDir = 3;
-        B().StrikeX = hover + 1;
-        B().StrikeY = 0;
-        B().StrikeRange = BoardState.GridLastY - 1;
+        BoardChoice.StrikeDir = 3;
+        BoardChoice.StrikeX = hover + 1;
+        BoardChoice.StrikeY = 0;
+        BoardChoice.StrikeRange = BoardState.GridLastY - 1;
       } else {
-        B().StrikeDir = 2;
-        B().StrikeX = 0;
-        B().StrikeY = hover - s.ColumnArrowLast;
-        B().StrikeRange = BoardState.GridLastX - 1;
+        BoardChoice.StrikeDir = 2;
+        BoardChoice.StrikeX = 0;
+        BoardChoice.StrikeY = hover - s.ColumnArrowLast;
+        BoardChoice.StrikeRange = BoardState.GridLastX - 1;
       }
       GoTo(kBoardLineStrike, 10);
-      Wait(1026, 0);
+      Wait(kAnimArrowChosen, 0);
       break;
     }
     case 10:
       BoardClearEvents();
-      ListLine(B().StrikeX, B().StrikeY, B().StrikeDir, B().StrikeRange);
-      B().StrikeOrigin = 1;
+      ListLine(BoardChoice.StrikeX, BoardChoice.StrikeY, BoardChoice.StrikeDir, BoardChoice.StrikeRange);
+      BoardChoice.StrikeOrigin = 1;
       GoTo(kBoardAttack, 21);
-      Wait(1030, 0);
+      Wait(kAnimBeam, 0);
       break;
     default: break;
   }

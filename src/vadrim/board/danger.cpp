@@ -13,8 +13,8 @@
 #include "engine/text.h"
 #include "platform/fonts.h"
 #include "platform/text_encoding.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
 
 namespace {

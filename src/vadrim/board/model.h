@@ -10,8 +10,8 @@
 // the inner grid, columns 1 to GridLastX - 1 and rows 1 to GridLastY - 1.
 //
 // A board is set up, at each start or restart, by the board-start reset (the screen
-// layout's kind 10), D50_Reset(1) (board_progress.h), then D50_LoadBoard
-// (board_layouts.h). TurnNumber and RollsLeft change once per end of turn, not once
+// layout's kind 10), D50_Reset(1) (progress.h), then D50_LoadBoard
+// (layouts.h). TurnNumber and RollsLeft change once per end of turn, not once
 // per die throw, so a 連 throw again does not count twice.
 #pragma once
 
@@ -234,6 +234,8 @@ struct BoardLayersRecord {
   int TopLayer = 0;
 };
 extern BoardLayersRecord BoardLayers;
+// The layer creature slot `slot` is drawn in.
+inline int CreatureLayer(int slot) { return BoardLayers.CreatureFirstLayer - 1 + slot; }
 
 // Pixel sizes of a grid cell, the piece and a creature, and the board's place on
 // the screen.

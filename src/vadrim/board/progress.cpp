@@ -1,4 +1,4 @@
-#include "vadrim/board_progress.h"
+#include "vadrim/board/progress.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -12,9 +12,10 @@
 #include "engine/string_utils.h"
 #include "games/timed_effects.h"
 #include "platform/platform.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
-#include "vadrim/creature_movement.h"
+#include "vadrim/board/creature_movement.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
+#include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
 
@@ -108,7 +109,7 @@ void D50_AddSpawn(int fromType, int toType) {
 void D50_Leave(int /*unused*/) {
   const int stage = BoardStoryStage(BoardState.BoardNumber);
   if (stage >= 0) SceneCursor.StageNumber = stage;
-  SceneCursor.SceneCode = 10;
+  SceneCursor.SceneCode = kConversationScene;
   SceneCursor.SceneState = 0;
   SceneCursor.SceneStep = 10;
   Wait(0, 0);
@@ -181,14 +182,14 @@ void D50_NoCreatureCheck() {
   }
   DrawState.CurrentLayer = BoardLayers.BannerLayer;
   DrawState.CurrentRect = {CentreX(700), -200, 700, 200};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, 99, 2);
   DrawState.TargetRect = {CentreX(700), CentreY(200), 700, 200};
   SceneCursor.SceneState = kBoardFailed;
   SceneCursor.SceneStep = 0;
   TurnFlow.NoCreatureFlag = -1;
   EffectParams.EffectFrames = 40;
-  RunEffect(800, EffectEnd::kReturn);  // the failure starts at the next click
+  RunEffect(kEffectMove, EffectEnd::kReturn);  // the failure starts at the next click
 }
 
 void D50_RecordProgress(int kind) {

@@ -2,18 +2,19 @@
 // the board number in VadrimProgress.GameStage ((51, 0, 0) plays board 10 without
 // recording progress). It leaves only through D50_Leave once a board is cleared.
 //
-// Files: board_drawing.cpp (layers, sheets, tiles, panels, gauges, creatures),
-// board_effects.cpp (the frame gate and the board's copy of the common timed
-// effects, codes below 1000), board_turn_flow.cpp (D50_Step and its states),
-// board_frames.cpp (D50_Frame, codes 1000 to 1099), board_input.cpp (hover, button
-// frames, keys), board_cells.cpp (landed-cell effects, banners, counter badges,
-// re-roll), board_items.cpp (items, the item window and buttons), board_phases.cpp
-// (the creature phases), board_attacks.cpp (attacks, strikes, removals, chains),
-// board_creature_frames.cpp (codes 1030 to 1039), board_danger.cpp (danger level
-// and omens).
+// Files, all in vadrim/board/: drawing.cpp (layers, sheets, tiles, panels, gauges,
+// creatures), effects.cpp (the frame gate and the board's copy of the common timed
+// effects, codes below 1000), turn_flow.cpp (D50_Step and its states), frames.cpp
+// (D50_Frame, codes 1000 to 1099), input.cpp (hover, button frames, keys), cells.cpp
+// (landed-cell effects, banners, counter badges, re-roll), items.cpp (items, the
+// item window and buttons), phases.cpp (the creature phases), attacks.cpp (attacks,
+// strikes, removals, chains), creature_frames.cpp (codes 1030 to 1039), danger.cpp
+// (danger level and omens); the rules without a screen: model.h (the records),
+// layouts.h (the boards), progress.h (resets, spawns, progress and hand-back),
+// creature_types.h and creature_movement.h (the creatures' rules and moves).
 //
 // Records: BoardScreen (layout words), BoardChoice (the item and strike words the
-// turn flow and the animations share). The board's own records are board_model.h.
+// turn flow and the animations share). The board's own records are model.h.
 #pragma once
 
 #include <array>
@@ -126,6 +127,39 @@ enum : int {
   kBoardFailed = 910,
 };
 
+// AnimationCodes of D50_Frame, named as the frame procedures that run them (1030 to
+// 1039 run in D50_CreatureFrame).
+enum : int {
+  kAnimOldestItemHops = 1000,
+  kAnimItemChosen = 1001,
+  kAnimPieceIn = 1010,
+  kAnimPieceStep = 1011,
+  kAnimDie = 1020,
+  kAnimAttackChosen = 1025,
+  kAnimArrowChosen = 1026,
+  kAnimTargetChosen = 1027,
+  kAnimBeam = 1030,
+  kAnimNumbers = 1031,
+  kAnimLuckToGauge = 1032,
+  kAnimWomanToGauge = 1033,
+  kAnimBlinkOut = 1034,
+  kAnimHops = 1035,
+  kAnimEat = 1040,
+  kAnimMerge = 1041,
+  kAnimWarp = 1050,
+  kAnimReverse = 1055,
+  kAnimDialogChoice = 1070,
+  kAnimWhiteOut = 1071,
+  kAnimWhiteClose = 1072,
+  kAnimClearBand = 1090,
+  kAnimClearBurst = 1091,
+  kAnimClearFade = 1092,
+  kAnimFailBanner = 1095,
+  kAnimFailBlackout = 1096,
+  kAnimContinueBanner = 1097,
+  kAnimContinueClose = 1098,
+};
+
 // ButtonMode values of the board's input sets.
 enum : int {
   kButtonsMenu = 10,
@@ -137,20 +171,14 @@ enum : int {
   kButtonsArrows = 55,
 };
 
-// A sound of the title and board table on channel, volume offset 0.
-void BoardSound(int number, int channel = 0);
-// Moves a layer keeping its size.
-void BoardPlace(int layer, int x, int y);
 // Motion slot `slot` := layer from (x0, y0) to (x1, y1), through D50_StoreSprite.
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1);
-// CurrentLayer := layer prepared (PrepareLayer 10) at (x, y) with the size.
+// CurrentLayer := layer prepared as a shown picture at (x, y) with the size.
 void BoardPrepare(int layer, int x, int y, int width, int height);
 // Effect 800 on CurrentLayer from CurrentRect to TargetRect's point.
 void BoardMove(int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
 // Effect 801 over slots 0 to lastSlot.
 void BoardMoveSlots(int lastSlot, int frames, int motionKind, EffectEnd end = EffectEnd::kNextTick);
-// Goes to (state, step) and arms the next tick.
-void BoardNext(int state, int step);
 // Runs an animation that returns to its caller (1031 to 1033), then arms the next
 // tick: the step set before goes on without a click.
 void BoardAnimateThenNext(int code);
@@ -184,7 +212,7 @@ void D50_HighlightCells(int mode);
 void D50_CounterBadge(int mode, int kind);
 // BoardChoice.NewItem := an item of the board's choice list.
 void D50_ChoiceList();
-// The 選 window with five drawn cards sliding in (effect 801).
+// The 選 window with five drawn cards sliding in (effect 801, back to the caller).
 void D50_ItemWindow();
 // Kind 0 the button panel, 1 every held item's button below the window, 10 one
 // button below the window, 11 one button in its place.

@@ -1,4 +1,4 @@
-#include "vadrim/board_model.h"
+#include "vadrim/board/model.h"
 
 BoardStateRecord BoardState;
 std::array<PathCellRecord, kPathCellCount> PathCell;

@@ -10,22 +10,18 @@
 #include "engine/modes.h"
 #include "games/timed_effects.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_progress.h"
-#include "vadrim/board_screen.h"
-#include "vadrim/creature_movement.h"
-#include "vadrim/creature_types.h"
+#include "vadrim/board/creature_movement.h"
+#include "vadrim/board/creature_types.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/progress.h"
+#include "vadrim/board/screen.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
 constexpr int kMovePasses = 50;
 
 CreatureSlotRecord& Slot(int slot) { return CreatureSlot[static_cast<size_t>(slot)]; }
-CreatureEventsRecord& E() { return CreatureEvents; }
-int Step() { return SceneCursor.SceneStep; }
-int Layer(int slot) { return BoardLayers.CreatureFirstLayer - 1 + slot; }
-
-void Next(int state, int step) { BoardNext(state, step); }
 
 bool Due(const CreatureSlotRecord& c) {
   return BoardCreatureOnGrid(c) && c.LastStepResult <= 0 && c.MoveWaitCount >= c.MoveEvery;
@@ -45,15 +41,15 @@ void Bump(int slot, int dir) {
   int dx = 0;
   int dy = 0;
   Offset(dir, dx, dy);
-  const int layer = Layer(slot);
-  BoardSound(59);
-  GetLayerRect(50, layer);
+  const int layer = CreatureLayer(slot);
+  PlayScreenSound(59);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.CurrentLayer = layer;
   EffectParams.EffectOffsetX = 10 * dx;
   EffectParams.EffectOffsetY = 10 * dy;
   EffectParams.EffectFrames = 5;
   EffectParams.EffectRepeats = 1;
-  RunEffect(916, EffectEnd::kNextTick);
+  RunEffect(kEffectSwayBack, EffectEnd::kNextTick);
 }
 
 // Chasers already tried in this phase's catching step: one that catches nothing
@@ -89,20 +85,20 @@ bool Catch(int slot) {
       StepScratch.StepY = y;
       if (c.MergeInto == -1) {
         c.CreatureMoveType = c.AfterEatMoveType;
-        Wait(1040, 0);
+        Wait(kAnimEat, 0);
         return true;
       }
       BoardClearEvents();
-      E().ChainCount = 0;
-      E().ChainList = {};
+      CreatureEvents.ChainCount = 0;
+      CreatureEvents.ChainList = {};
       if (c.MergeChain > 0) {
-        E().ChainCount = 1;
-        E().ChainList[1] = c.MergeChain;
+        CreatureEvents.ChainCount = 1;
+        CreatureEvents.ChainList[1] = c.MergeChain;
       }
       D50_SetCreature(c.MergeInto, slot, 0);
       BoardChoice.StrikeOrigin = 3;
       GoTo(kBoardAttack, 40);
-      Wait(1041, 0);
+      Wait(kAnimMerge, 0);
       return true;
     }
   }
@@ -118,7 +114,7 @@ void ChasersAct() {
     chaseTried[static_cast<size_t>(slot)] = true;
     if (Catch(slot)) return;
   }
-  Next(kBoardMovePhase, 10);
+  GoToNextTick(kBoardMovePhase, 10);
 }
 
 bool MoveOne(int slot) {
@@ -127,19 +123,19 @@ bool MoveOne(int slot) {
   D50_MoveCreature();
   const int result = c.LastStepResult;
   if (result >= 1 && result <= 4) {
-    BoardSound(58);
+    PlayScreenSound(58);
     OccupancyGrid[static_cast<size_t>(c.GridX)][static_cast<size_t>(c.GridY)] = 0;
     OccupancyGrid[static_cast<size_t>(c.NextX)][static_cast<size_t>(c.NextY)] = slot;
     c.GridX = c.NextX;
     c.GridY = c.NextY;
     const BoardGeometryRecord& g = BoardGeometry;
     const int inset = (g.CellSize - g.CreatureSize) / 2;
-    const int layer = Layer(slot);
-    GetLayerRect(50, layer);
+    const int layer = CreatureLayer(slot);
+    GetLayerRect(kRectIntoCurrent, layer);
     DrawState.CurrentLayer = layer;
     DrawState.TargetRect.X = c.GridX * g.CellSize + g.BoardLeft + inset;
     DrawState.TargetRect.Y = c.GridY * g.CellSize + g.BoardTop + inset;
-    BoardMove(20, 11);
+    BoardMove(20, kMotionEaseOut);
     return true;
   }
   if (result >= 11 && result <= 14) {
@@ -155,7 +151,7 @@ void OrdinaryMoves() {
       if (Due(Slot(slot)) && MoveOne(slot)) return;
     }
   }
-  Next(kBoardMovePhase, 20);
+  GoToNextTick(kBoardMovePhase, 20);
 }
 
 void BlockedBump() {
@@ -171,7 +167,7 @@ void BlockedBump() {
     Bump(slot, dir);
     return;
   }
-  Next(kBoardMovePhase, 99);
+  GoToNextTick(kBoardMovePhase, 99);
 }
 
 // ---- Life phase (state 170) ----
@@ -179,15 +175,15 @@ void BlockedBump() {
 // The gauge changes of the listed entries for an event kind; true when the gauge
 // sequence has been started.
 bool GaugeEvents(int kind, int origin) {
-  for (int i = 0; i <= E().EventLast; ++i) {
-    StepScratch.ActiveCreature = E().EventSlot[static_cast<size_t>(i)];
+  for (int i = 0; i <= CreatureEvents.EventLast; ++i) {
+    StepScratch.ActiveCreature = CreatureEvents.EventSlot[static_cast<size_t>(i)];
     D50_GaugeDelta(kind, i);
   }
-  if (E().LuckChanged != -1 && E().WomanChanged != -1) return false;
+  if (CreatureEvents.LuckChanged != -1 && CreatureEvents.WomanChanged != -1) return false;
   SumPendingChanges();
-  E().GaugeEventOrigin = origin;
+  CreatureEvents.GaugeEventOrigin = origin;
   GoTo(kBoardAttack, 22);
-  BoardAnimateThenNext(1031);
+  BoardAnimateThenNext(kAnimNumbers);
   return true;
 }
 
@@ -201,21 +197,21 @@ void PeriodicChanges() {
       BoardAppendEvent(slot);
     }
   }
-  if (E().EventLast >= 0) {
-    for (int i = 0; i <= E().EventLast; ++i) {
-      StepScratch.ActiveCreature = E().EventSlot[static_cast<size_t>(i)];
+  if (CreatureEvents.EventLast >= 0) {
+    for (int i = 0; i <= CreatureEvents.EventLast; ++i) {
+      StepScratch.ActiveCreature = CreatureEvents.EventSlot[static_cast<size_t>(i)];
       D50_GaugeDelta(2, i);
     }
-    if (E().LuckChanged == -1 || E().WomanChanged == -1) {
-      BoardSound(112);
+    if (CreatureEvents.LuckChanged == -1 || CreatureEvents.WomanChanged == -1) {
+      PlayScreenSound(112);
       SumPendingChanges();
-      E().GaugeEventOrigin = 2;
+      CreatureEvents.GaugeEventOrigin = 2;
       GoTo(kBoardAttack, 22);
-      BoardAnimateThenNext(1031);
+      BoardAnimateThenNext(kAnimNumbers);
       return;
     }
   }
-  Next(kBoardLifePhase, 10);
+  GoToNextTick(kBoardLifePhase, 10);
 }
 
 void LivesEnd() {
@@ -227,28 +223,28 @@ void LivesEnd() {
     c.HitPoints = 0;
     c.CreatureType = 0;
     const int i = BoardAppendEvent(slot);
-    if (i >= 0) MotionSlot[static_cast<size_t>(i)].MotionLayer = Layer(slot);
+    if (i >= 0) MotionSlot[static_cast<size_t>(i)].MotionLayer = CreatureLayer(slot);
   }
-  if (E().EventLast < 0) {
-    Next(kBoardLifePhase, 20);
+  if (CreatureEvents.EventLast < 0) {
+    GoToNextTick(kBoardLifePhase, 20);
     return;
   }
-  E().MotionLastSlot = E().EventLast;
-  E().EventAnimKind = 4;
+  CreatureEvents.MotionLastSlot = CreatureEvents.EventLast;
+  CreatureEvents.EventAnimKind = 4;
   GoTo(kBoardLifePhase, 11);
-  Wait(1034, 0);
+  Wait(kAnimBlinkOut, 0);
 }
 
 void EndChanges() {
   bool changed = false;
-  for (int i = 0; i <= E().EventLast; ++i) {
-    const int slot = E().EventSlot[static_cast<size_t>(i)];
+  for (int i = 0; i <= CreatureEvents.EventLast; ++i) {
+    const int slot = CreatureEvents.EventSlot[static_cast<size_t>(i)];
     const CreatureSlotRecord& c = Slot(slot);
     if (c.EndChangeTo <= 0 || c.HitPoints > 0) continue;
     D50_SetCreature(c.EndChangeTo, slot, 0);
     StepScratch.ActiveCreature = slot;
     D50_DrawCreature(2);
-    E().EventFlag[static_cast<size_t>(i)] = -1;
+    CreatureEvents.EventFlag[static_cast<size_t>(i)] = -1;
     changed = true;
   }
   GoTo(kBoardLifePhase, 20);
@@ -256,8 +252,8 @@ void EndChanges() {
     Wait(0, 0);
     return;
   }
-  E().EventAnimKind = 5;
-  Wait(1035, 0);
+  CreatureEvents.EventAnimKind = 5;
+  Wait(kAnimHops, 0);
 }
 
 void Arrivals() {
@@ -270,20 +266,20 @@ void Arrivals() {
     if (BoardArrive(slot) < 0) continue;
     arrived = true;
   }
-  E().MotionLastSlot = E().EventLast;
+  CreatureEvents.MotionLastSlot = CreatureEvents.EventLast;
   GoTo(kBoardLifePhase, 99);
   if (!arrived) {
     Wait(0, 0);
     return;
   }
-  E().EventAnimKind = 2;
-  Wait(1035, 0);
+  CreatureEvents.EventAnimKind = 2;
+  Wait(kAnimHops, 0);
 }
 
 }  // namespace
 
 void BoardMovementPhase() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       chaseTried = {};
       for (int slot = 1; slot < kCreatureSlotCount; ++slot) {
@@ -294,27 +290,27 @@ void BoardMovementPhase() {
         c.BumpCount = 0;
         if (c.Waiting == 0) ++c.MoveWaitCount;
       }
-      Next(kBoardMovePhase, 5);
+      GoToNextTick(kBoardMovePhase, 5);
       break;
     case 5: ChasersAct(); break;
     case 10: OrdinaryMoves(); break;
     case 20: BlockedBump(); break;
-    case 99: Next(kBoardEndTurn, 1); break;
+    case 99: GoToNextTick(kBoardEndTurn, 1); break;
     default: break;
   }
 }
 
 void BoardLifePhase() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0: PeriodicChanges(); break;
     case 10: LivesEnd(); break;
     case 11:
-      if (!GaugeEvents(3, 3)) Next(kBoardLifePhase, 15);
+      if (!GaugeEvents(3, 3)) GoToNextTick(kBoardLifePhase, 15);
       break;
     case 15: EndChanges(); break;
     case 20: Arrivals(); break;
     case 99:
-      if (BoardCleanUp()) Next(kBoardEndTurn, 1);
+      if (BoardCleanUp()) GoToNextTick(kBoardEndTurn, 1);
       break;
     default: break;
   }

@@ -1,4 +1,4 @@
-#include "vadrim/board_layouts.h"
+#include "vadrim/board/layouts.h"
 
 #include <cstring>
 #include <string>
@@ -6,9 +6,9 @@
 
 #include "engine/string_utils.h"
 #include "scenario/script_conversion.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_progress.h"
-#include "vadrim/creature_types.h"
+#include "vadrim/board/creature_types.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/progress.h"
 
 namespace {
 

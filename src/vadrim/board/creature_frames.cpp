@@ -14,29 +14,19 @@
 #include "engine/text.h"
 #include "platform/pixels.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
-BoardLayersRecord& L() { return BoardLayers; }
-CreatureEventsRecord& E() { return CreatureEvents; }
-AnimationRunRecord& Run() { return AnimationRun; }
-int& F() { return AnimationRun.AnimationFrame; }
-int W() { return ScreenSize.ScreenWidth; }
-
-bool CountTo(int n) { return BoardCountTo(n); }
-void NextStep() { NextAnimationStep(); }
-void NextStepAfter(int ms) { NextAnimationStep(ms); }
 void HandBack() { Wait(0, 0); }
 void Return() { FrameClock.FrameLoopRunning = 0; }
-void Curve(int slot, int curve) { MotionSlotStep(slot, curve); }
 
-int Last() { return std::min(E().EventLast, kEventListSize - 1); }
-int Entry(int i) { return E().EventSlot[static_cast<size_t>(i)]; }
-int CreatureLayer(int slot) { return L().CreatureFirstLayer - 1 + slot; }
-int& Active(int i) { return E().MotionActive[static_cast<size_t>(i)]; }
+int Last() { return std::min(CreatureEvents.EventLast, kEventListSize - 1); }
+int Entry(int i) { return CreatureEvents.EventSlot[static_cast<size_t>(i)]; }
+int& Active(int i) { return CreatureEvents.MotionActive[static_cast<size_t>(i)]; }
 
 void Hold(int slot, int layer, int x0, int y0, int x1, int y1, int pause) {
   BoardStore(slot, layer, x0, y0, x1, y1);
@@ -79,15 +69,15 @@ void NumberBox(int layer, int x, int y, int w, int h, const std::string& text, i
 
 void Beam() {
   SetFrameLength(0, 0);
-  if (Run().AnimationStep != 0) {
+  if (AnimationRun.AnimationStep != 0) {
     HandBack();
     return;
   }
   const BoardChoiceRecord& s = BoardChoice;
   const BoardGeometryRecord& g = BoardGeometry;
-  const int beam = L().BackdropLayer;
-  if (F() == 0) {
-    BoardSound(105);
+  const int beam = BoardLayers.BackdropLayer;
+  if (AnimationRun.AnimationFrame == 0) {
+    PlayScreenSound(105);
     int ox = 0;
     int oy = 0;
     int w = g.CellSize;
@@ -129,7 +119,7 @@ void Beam() {
     m.MotionEndY = line.Y;
     m.MotionEndWidth = line.Width;
     m.MotionEndHeight = line.Height;
-    Run().AnimationLength = 35;
+    AnimationRun.AnimationLength = 35;
     for (int i = 0; i <= Last(); ++i) {
       const int layer = CreatureLayer(Entry(i));
       BoardStore(10 + i, layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), LayerTop(layer));
@@ -138,21 +128,22 @@ void Beam() {
   unsigned flash = RgbColor(247, 182, 212);
   if (PieceCounters.PowerTurns > 0) flash = RgbColor(255, 0, 64);
   if (s.StrikeOrigin >= 1) flash = RgbColor(255, 255, 0);
-  Curve(0, 15);
-  LayerInfo(beam).BackColor = F() % 2 == 0 ? flash : RgbColor(255, 255, 255);
+  MotionSlotStep(0, kMotionSizedLinear);
+  LayerInfo(beam).BackColor = AnimationRun.AnimationFrame % 2 == 0 ? flash : RgbColor(255, 255, 255);
   ClearLayerImage(beam);
   for (int i = 0; i <= Last(); ++i) {
     const MotionSlotRecord& m = MotionSlot[static_cast<size_t>(10 + i)];
-    BoardPlace(m.MotionLayer, m.MotionStartX + RandomRange(0, 10) - 5, m.MotionStartY + RandomRange(0, 10) - 5);
+    MoveLayerKeepingSize(m.MotionLayer, m.MotionStartX + RandomRange(0, 10) - 5,
+                         m.MotionStartY + RandomRange(0, 10) - 5);
   }
-  if (F() == 30 && Last() >= 0) BoardSound(106, 1);
-  if (!CountTo(35)) return;
+  if (AnimationRun.AnimationFrame == 30 && Last() >= 0) PlayScreenSound(106, 1);
+  if (!BoardCountTo(35)) return;
   ShowLayer(beam, false);
   for (int i = 0; i <= Last(); ++i) {
     const MotionSlotRecord& m = MotionSlot[static_cast<size_t>(10 + i)];
-    BoardPlace(m.MotionLayer, m.MotionStartX, m.MotionStartY);
+    MoveLayerKeepingSize(m.MotionLayer, m.MotionStartX, m.MotionStartY);
   }
-  NextStepAfter(100);
+  NextAnimationStep(100);
 }
 
 // ---- 1031, the numbers over the creatures ----
@@ -167,11 +158,11 @@ int BadgeWidth(int characters) {
 
 void Numbers() {
   SetFrameLength(0, 0);
-  if (F() == 0) {
+  if (AnimationRun.AnimationFrame == 0) {
     const int size = BoardGeometry.CreatureSize;
     for (int i = 0; i <= Last(); ++i) {
-      const int luck = E().PendingLuck[static_cast<size_t>(i)];
-      const int woman = E().PendingWoman[static_cast<size_t>(i)];
+      const int luck = CreatureEvents.PendingLuck[static_cast<size_t>(i)];
+      const int woman = CreatureEvents.PendingWoman[static_cast<size_t>(i)];
       Active(i) = 0;
       if (luck == 0 && woman == 0) continue;
       const std::string text = std::to_string(woman != 0 ? woman : luck);
@@ -180,35 +171,36 @@ void Numbers() {
       const int creature = CreatureLayer(Entry(i));
       const int x = LayerLeft(creature) + (size - w) / 2;
       const int y = LayerTop(creature) + (size - 50) / 2;
-      NumberBox(L().BackdropLayer + i, x, y, w, 50, text, 30, 0, 1);
-      Hold(i, L().BackdropLayer + i, x, y, x, y - 30, 20);
+      NumberBox(BoardLayers.BackdropLayer + i, x, y, w, 50, text, 30, 0, 1);
+      Hold(i, BoardLayers.BackdropLayer + i, x, y, x, y - 30, 20);
       Active(i) = -1;
     }
   }
   for (int i = 0; i <= Last(); ++i) {
-    if (Active(i) == -1) Curve(i, 13);
+    if (Active(i) == -1) MotionSlotStep(i, kMotionEaseOutArc);
   }
-  if (CountTo(20)) Return();
+  if (BoardCountTo(20)) Return();
 }
 
 // ---- 1032 and 1033, the numbers fly into a gauge ----
 
 void ToGauge(bool woman) {
   SetFrameLength(0, 0);
-  const int gauge = L().GaugeLayer + (woman ? 1 : 0);
-  const int total = woman ? E().WomanTotal : E().LuckTotal;
-  const int banner = L().BannerLayer;
+  const int gauge = BoardLayers.GaugeLayer + (woman ? 1 : 0);
+  const int total = woman ? CreatureEvents.WomanTotal : CreatureEvents.LuckTotal;
+  const int banner = BoardLayers.BannerLayer;
   auto change = [woman](int i) {
-    return woman ? E().PendingWoman[static_cast<size_t>(i)] : E().PendingLuck[static_cast<size_t>(i)];
+    const size_t at = static_cast<size_t>(i);
+    return woman ? CreatureEvents.PendingWoman[at] : CreatureEvents.PendingLuck[at];
   };
-  switch (Run().AnimationStep) {
+  switch (AnimationRun.AnimationStep) {
     case 0:
-      if (F() == 0) {
-        BoardSound(107);
+      if (AnimationRun.AnimationFrame == 0) {
+        PlayScreenSound(107);
         for (int i = 0; i <= Last(); ++i) {
           Active(i) = 0;
           if (change(i) == 0) continue;
-          const int badge = L().BackdropLayer + i;
+          const int badge = BoardLayers.BackdropLayer + i;
           const int x = LayerLeft(gauge) + LayerWidth(gauge) / 2 - LayerWidth(badge) / 2;
           const int y = LayerTop(gauge) + LayerHeight(gauge) / 2 - LayerHeight(badge) / 2;
           BoardStore(i, badge, LayerLeft(badge), LayerTop(badge), x, y);
@@ -216,13 +208,13 @@ void ToGauge(bool woman) {
         }
       }
       for (int i = 0; i <= Last(); ++i) {
-        if (Active(i) == -1) Curve(i, 10);
+        if (Active(i) == -1) MotionSlotStep(i, kMotionLinear);
       }
-      if (!CountTo(20)) return;
+      if (!BoardCountTo(20)) return;
       for (int i = 0; i <= Last(); ++i) {
-        if (Active(i) == -1) ShowLayer(L().BackdropLayer + i, false);
+        if (Active(i) == -1) ShowLayer(BoardLayers.BackdropLayer + i, false);
       }
-      NextStep();
+      NextAnimationStep();
       break;
     case 1: {
       NumberColours(woman);
@@ -231,29 +223,29 @@ void ToGauge(bool woman) {
       const int y = LayerTop(gauge) + LayerHeight(gauge) / 2 - 40 + 10;
       NumberBox(banner, x, y, 120, 80, text, 50, -1, 1);
       Hold(0, banner, x, y, x, y - 50, 20);
-      F() = 0;
+      AnimationRun.AnimationFrame = 0;
       if (total >= 0) {
-        BoardSound(108);
-        Run().AnimationStep = 2;
+        PlayScreenSound(108);
+        AnimationRun.AnimationStep = 2;
       } else {
-        BoardSound(109);
-        Run().AnimationStep = 3;
+        PlayScreenSound(109);
+        AnimationRun.AnimationStep = 3;
       }
       break;
     }
     case 2:
-      Curve(0, 13);
-      if (!CountTo(20)) return;
-      F() = 0;
-      Run().AnimationStep = 5;
+      MotionSlotStep(0, kMotionEaseOutArc);
+      if (!BoardCountTo(20)) return;
+      AnimationRun.AnimationFrame = 0;
+      AnimationRun.AnimationStep = 5;
       break;
     case 3: {
       const MotionSlotRecord& m = MotionSlot[0];
-      BoardPlace(banner, m.MotionStartX + RandomRange(0, 14) - 7, m.MotionStartY + RandomRange(0, 14) - 7);
-      if (!CountTo(30)) return;
-      BoardPlace(banner, m.MotionStartX, m.MotionStartY);
-      F() = 0;
-      Run().AnimationStep = 5;
+      MoveLayerKeepingSize(banner, m.MotionStartX + RandomRange(0, 14) - 7, m.MotionStartY + RandomRange(0, 14) - 7);
+      if (!BoardCountTo(30)) return;
+      MoveLayerKeepingSize(banner, m.MotionStartX, m.MotionStartY);
+      AnimationRun.AnimationFrame = 0;
+      AnimationRun.AnimationStep = 5;
       break;
     }
     case 5:
@@ -270,59 +262,62 @@ void ToGauge(bool woman) {
 // The overlay picture of EventAnimKind on layer, centred on `over`.
 void Overlay(int layer, int over) {
   DrawState.CurrentLayer = layer;
-  DrawState.CurrentRect = {W(), 0, 1, 1};
-  PrepareLayer(10);
-  D00_LoadPicture(1, 90, E().EventAnimKind);
+  DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
+  PrepareLayer(kPreparePictureShown);
+  D00_LoadPicture(1, 90, CreatureEvents.EventAnimKind);
   const int half = BoardGeometry.CreatureSize / 2;
-  BoardPlace(layer, LayerLeft(over) + half - LayerWidth(layer) / 2, LayerTop(over) + half - LayerHeight(layer) / 2);
+  MoveLayerKeepingSize(layer, LayerLeft(over) + half - LayerWidth(layer) / 2,
+                       LayerTop(over) + half - LayerHeight(layer) / 2);
 }
 
 void BlinkOut() {
-  if (Run().AnimationStep != 0) {
+  if (AnimationRun.AnimationStep != 0) {
     HandBack();
     return;
   }
   SetFrameLength(-1, 80);
-  const int last = std::min(E().MotionLastSlot, kEventListSize - 1);
-  if (F() == 0) {
-    BoardSound(110);
-    for (int i = 0; i <= last; ++i) Overlay(L().BackdropLayer + i, MotionSlot[static_cast<size_t>(i)].MotionLayer);
+  const int last = std::min(CreatureEvents.MotionLastSlot, kEventListSize - 1);
+  if (AnimationRun.AnimationFrame == 0) {
+    PlayScreenSound(110);
+    for (int i = 0; i <= last; ++i) {
+      Overlay(BoardLayers.BackdropLayer + i, MotionSlot[static_cast<size_t>(i)].MotionLayer);
+    }
   }
-  const bool shown = F() % 2 == 1;
+  const bool shown = AnimationRun.AnimationFrame % 2 == 1;
   for (int i = 0; i <= last; ++i) {
     ShowLayer(MotionSlot[static_cast<size_t>(i)].MotionLayer, shown);
-    ShowLayer(L().BackdropLayer + i, shown);
+    ShowLayer(BoardLayers.BackdropLayer + i, shown);
   }
-  if (!CountTo(10)) return;
-  HideLayerRange(L().BackdropLayer, L().BackdropLayer + last);
-  NextStep();
+  if (!BoardCountTo(10)) return;
+  HideLayerRange(BoardLayers.BackdropLayer, BoardLayers.BackdropLayer + last);
+  NextAnimationStep();
 }
 
 void Hops() {
   SetFrameLength(0, 0);
-  switch (Run().AnimationStep) {
+  switch (AnimationRun.AnimationStep) {
     case 0:
-      if (F() == 0) {
-        BoardSound(111);
+      if (AnimationRun.AnimationFrame == 0) {
+        PlayScreenSound(111);
         for (int i = 0; i <= Last(); ++i) {
           Active(i) = 0;
-          if (E().EventFlag[static_cast<size_t>(i)] != -1) continue;
+          if (CreatureEvents.EventFlag[static_cast<size_t>(i)] != -1) continue;
           const int creature = CreatureLayer(Entry(i));
           LayerToFront(creature);
           Hold(i, creature, LayerLeft(creature), LayerTop(creature), LayerLeft(creature), LayerTop(creature) - 50, 30);
           Active(i) = -1;
-          Overlay(L().BackdropLayer + i, creature);
+          Overlay(BoardLayers.BackdropLayer + i, creature);
         }
       }
       for (int i = 0; i <= Last(); ++i) {
-        if (Active(i) == -1) Curve(i, 13);
+        if (Active(i) == -1) MotionSlotStep(i, kMotionEaseOutArc);
       }
-      if (CountTo(30)) NextStepAfter(300);
+      if (BoardCountTo(30)) NextAnimationStep(300);
       break;
     case 1:
-      BoardSound(118, 1);
-      if (Last() >= 0) HideLayerRange(L().BackdropLayer, L().BackdropLayer + Last());
-      NextStepAfter(300);
+      PlayScreenSound(118, 1);
+      if (Last() >= 0) HideLayerRange(BoardLayers.BackdropLayer, BoardLayers.BackdropLayer + Last());
+      NextAnimationStep(300);
       break;
     default: HandBack(); break;
   }
@@ -332,12 +327,12 @@ void Hops() {
 
 void D50_CreatureFrame() {
   switch (FrameClock.AnimationCode) {
-    case 1030: Beam(); break;
-    case 1031: Numbers(); break;
-    case 1032: ToGauge(false); break;
-    case 1033: ToGauge(true); break;
-    case 1034: BlinkOut(); break;
-    case 1035: Hops(); break;
+    case kAnimBeam: Beam(); break;
+    case kAnimNumbers: Numbers(); break;
+    case kAnimLuckToGauge: ToGauge(false); break;
+    case kAnimWomanToGauge: ToGauge(true); break;
+    case kAnimBlinkOut: BlinkOut(); break;
+    case kAnimHops: Hops(); break;
     default:
       // No creature animation has this code: its loop ends rather than run for ever.
       Return();

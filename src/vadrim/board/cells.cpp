@@ -16,9 +16,10 @@
 #include "games/timed_effects.h"
 #include "platform/platform.h"
 #include "scenario/motion_curves.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -33,40 +34,34 @@ constexpr int kBadgeWidth = 133;
 constexpr int kBadgeHeight = 40;
 constexpr int kCounterCap = 99;
 
-PieceCountersRecord& C() { return PieceCounters; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-int Banner() { return BoardLayers.BannerLayer; }
+// The landed cells' sounds play on channel 1.
+void CellSound(int number) { PlayScreenSound(number, 1); }
 
-void Sound(int number) { BoardSound(number, 1); }
-
-// The effects below return to the landed-cell procedure without arming anything.
-constexpr EffectEnd kReturn = EffectEnd::kReturn;
-
+// The landed cells' effects return to D50_CellEffect without arming anything.
 void Hop(int amplitude) {
-  GetLayerRect(50, Banner());
-  DrawState.CurrentLayer = Banner();
+  GetLayerRect(kRectIntoCurrent, BoardLayers.BannerLayer);
+  DrawState.CurrentLayer = BoardLayers.BannerLayer;
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 18;
-  RunEffect(910, kReturn);
+  RunEffect(kEffectDrop, EffectEnd::kReturn);
 }
 
 void Shake(int amplitude) {
-  GetLayerRect(50, Banner());
-  DrawState.CurrentLayer = Banner();
+  GetLayerRect(kRectIntoCurrent, BoardLayers.BannerLayer);
+  DrawState.CurrentLayer = BoardLayers.BannerLayer;
   EffectParams.EffectAmplitude = amplitude;
   EffectParams.EffectFrames = 20;
-  RunEffect(911, kReturn);
+  RunEffect(kEffectShake, EffectEnd::kReturn);
 }
 
 // The layer from (x0, y0) to (x1, y1) with effect 800.
 void Slide(int layer, int x0, int y0, int x1, int y1, int frames) {
-  BoardPlace(layer, x0, y0);
-  GetLayerRect(50, layer);
+  MoveLayerKeepingSize(layer, x0, y0);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect.X = x1;
   DrawState.TargetRect.Y = y1;
-  BoardMove(frames, 11, kReturn);
+  BoardMove(frames, kMotionEaseOut, EffectEnd::kReturn);
 }
 
 // Which of the three badges a counter kind is, -1 none.
@@ -95,8 +90,8 @@ void TurnCounter(int kind, int& turns) {
 
 // The two strike banners: the same picture from two sides to the window's centre.
 void StrikeBanners(bool across) {
-  Sound(50);
-  const int a = Banner();
+  CellSound(50);
+  const int a = BoardLayers.BannerLayer;
   const int cx = MidX(kBannerWidth);
   const int cy = MidY(200);
   for (int i = 0; i < 2; ++i) {
@@ -104,15 +99,15 @@ void StrikeBanners(bool across) {
     D00_LoadPicture(1, 102, TurnFlow.LandedKind);
   }
   if (across) {
-    BoardStore(0, a, W(), cy, cx, cy);
+    BoardStore(0, a, WindowWidth(), cy, cx, cy);
     BoardStore(1, a + 1, -kBannerWidth, cy, cx, cy);
   } else {
     BoardStore(0, a, cx, -200, cx, cy);
-    BoardStore(1, a + 1, cx, H(), cx, cy);
+    BoardStore(1, a + 1, cx, WindowHeight(), cx, cy);
   }
-  BoardPlace(a, MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartY);
-  BoardPlace(a + 1, MotionSlot[1].MotionStartX, MotionSlot[1].MotionStartY);
-  BoardMoveSlots(1, 20, 11, kReturn);
+  MoveLayerKeepingSize(a, MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartY);
+  MoveLayerKeepingSize(a + 1, MotionSlot[1].MotionStartX, MotionSlot[1].MotionStartY);
+  BoardMoveSlots(1, 20, kMotionEaseOut, EffectEnd::kReturn);
 }
 
 void GoodCell(int kind) {
@@ -121,15 +116,15 @@ void GoodCell(int kind) {
   const int gain = happy ? s.HappyCellGain : s.GoodCellGain;
   const int spread = happy ? s.HappyCellSpread : s.GoodCellSpread;
   BoardChoice.LuckChange = RandomRange(gain - spread, gain + spread);
-  C().LuckGauge = std::min(C().LuckGauge + BoardChoice.LuckChange, 100);
-  Sound(71);
+  PieceCounters.LuckGauge = std::min(PieceCounters.LuckGauge + BoardChoice.LuckChange, 100);
+  CellSound(71);
   D50_EffectBanner(kCellGood);
   Hop(happy ? -80 : -60);
   D50_GaugePanel(10, 1);
 }
 
 void BadCell(int kind) {
-  if (C().SealTurns > 0) {
+  if (PieceCounters.SealTurns > 0) {
     TurnFlow.LandedKind = 0;
     return;
   }
@@ -138,33 +133,33 @@ void BadCell(int kind) {
   const int loss = mad ? s.MadCellLoss : s.BadCellLoss;
   const int spread = mad ? s.MadCellSpread : s.BadCellSpread;
   BoardChoice.LuckChange = -RandomRange(loss - spread, loss + spread);
-  C().LuckGauge = std::max(C().LuckGauge + BoardChoice.LuckChange, 0);
-  Sound(72);
+  PieceCounters.LuckGauge = std::max(PieceCounters.LuckGauge + BoardChoice.LuckChange, 0);
+  CellSound(72);
   D50_EffectBanner(kCellBad);
   Shake(mad ? 20 : 10);
   D50_GaugePanel(10, 1);
 }
 
 void SealCell() {
-  Sound(90);
+  CellSound(90);
   D50_EffectBanner(kCellSeal);
   Hop(50);
   BoardChoice.SealJustSet = -1;
-  const bool lasting = C().SealTurns > 0;
-  C().SealTurns = 2;
+  const bool lasting = PieceCounters.SealTurns > 0;
+  PieceCounters.SealTurns = 2;
   if (lasting) {
     D50_CounterBadge(1, kCellSeal);
     return;
   }
   D50_CounterBadge(0, kCellSeal);
   const int layer = DrawState.CurrentLayer;
-  Slide(layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), H() - 43, 20);
+  Slide(layer, LayerLeft(layer), LayerTop(layer), LayerLeft(layer), WindowHeight() - 43, 20);
   D50_HighlightCells(0);
 }
 
 // タ and 攻: a counter up by a fixed amount, held to 99.
 void CounterCell(int kind, int& counter, int amount, int panel) {
-  Sound(71);
+  CellSound(71);
   BoardChoice.LuckChange = amount;
   counter = std::min(counter + amount, kCounterCap);
   D50_EffectBanner(kind);
@@ -184,7 +179,7 @@ bool Replaceable(int mode, int kind) {
 }  // namespace
 
 void D50_EffectBanner(int kind) {
-  const int layer = Banner();
+  const int layer = BoardLayers.BannerLayer;
   BoardPrepare(layer, MidX(kBannerWidth), MidY(kBannerHeight), kBannerWidth, kBannerHeight);
   D00_LoadPicture(1, 84, kind / 10);
   DrawState.CurrentLayer = layer;
@@ -224,9 +219,9 @@ void D50_CounterBadge(int mode, int kind) {
   int x = LayerLeft(layer);
   int y = LayerTop(layer);
   if (mode == 0) {
-    const int half = W() / 2;
+    const int half = WindowWidth() / 2;
     x = row == 1 ? half + 167 : half - 300;
-    y = row == 2 ? H() : -kBadgeHeight;
+    y = row == 2 ? WindowHeight() : -kBadgeHeight;
   } else if (mode != 1) {
     return;
   }
@@ -234,7 +229,8 @@ void D50_CounterBadge(int mode, int kind) {
   BoardPrepare(layer, x, y, kBadgeWidth, kBadgeHeight);
   ShowLayer(layer, shown);
   ClipCellToLayer(kBadgeSheet, 0, kBadgeHeight * row, kBadgeWidth, kBadgeHeight);
-  const int turns = row == 0 ? C().StopTurns : (row == 1 ? C().PowerTurns : C().SealTurns);
+  const PieceCountersRecord& counters = PieceCounters;
+  const int turns = row == 0 ? counters.StopTurns : (row == 1 ? counters.PowerTurns : counters.SealTurns);
   TextStyleRecord& t = TextStyle;
   t.CurrentText = std::to_string(turns);
   t.TextFontSize = 30;
@@ -248,7 +244,7 @@ void D50_CounterBadge(int mode, int kind) {
   t.OutlineWidth = 1;
   PrintText(1, layer);
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
 }
 
 void D50_CellEffect() {
@@ -260,62 +256,61 @@ void D50_CellEffect() {
     case kCellBad:
     case kCellMad: BadCell(kind); return;
     case kCellItem:
-      Sound(73);
+      CellSound(73);
       D50_EffectBanner(kCellItem);
       Hop(-60);
       return;
     case kCellChoice:
-      Sound(73);
+      CellSound(73);
       D50_EffectBanner(kCellChoice);
       Hop(-80);
-      EffectParams.EffectResumesStep = 0;  // the window's slide returns here too
       D50_ItemWindow();
       return;
     case kCellReverse:
-      C().TravelDir = -C().TravelDir;
-      Sound(75);
+      PieceCounters.TravelDir = -PieceCounters.TravelDir;
+      CellSound(75);
       D50_EffectBanner(kCellReverse);
-      GetLayerRect(50, Banner());
-      Wait(1055, 0);
+      GetLayerRect(kRectIntoCurrent, BoardLayers.BannerLayer);
+      Wait(kAnimReverse, 0);
       return;
     case kCellAgain: {
       D50_EffectBanner(kCellAgain);
-      Sound(76);
-      const int x = LayerLeft(Banner());
-      const int y = LayerTop(Banner());
-      Slide(Banner(), x, y - 50, x, y, 10);
+      CellSound(76);
+      const int x = LayerLeft(BoardLayers.BannerLayer);
+      const int y = LayerTop(BoardLayers.BannerLayer);
+      Slide(BoardLayers.BannerLayer, x, y - 50, x, y, 10);
       return;
     }
     case kCellWarp: {
-      const int old = C().PiecePos;
+      const int old = PieceCounters.PiecePos;
       // A path of one cell has nowhere else to go.
-      for (int tries = 0; tries < 1000 && C().PiecePos == old && BoardState.PathLast > 0; ++tries) {
-        C().PiecePos = RandomRange(0, BoardState.PathLast);
+      for (int tries = 0; tries < 1000 && PieceCounters.PiecePos == old && BoardState.PathLast > 0; ++tries) {
+        PieceCounters.PiecePos = RandomRange(0, BoardState.PathLast);
       }
       D50_EffectBanner(kCellWarp);
-      Sound(77);
-      const int x = LayerLeft(Banner());
-      Slide(Banner(), x, -kBannerHeight, x, LayerTop(Banner()), 15);
+      CellSound(77);
+      const int x = LayerLeft(BoardLayers.BannerLayer);
+      Slide(BoardLayers.BannerLayer, x, -kBannerHeight, x, LayerTop(BoardLayers.BannerLayer), 15);
       return;
     }
     case kCellStop: {
-      Sound(78);
+      CellSound(78);
       D50_EffectBanner(kCellStop);
-      const int x = LayerLeft(Banner());
-      const int y = LayerTop(Banner());
-      Slide(Banner(), x, y + 100, x, y, 10);
-      TurnCounter(kCellStop, C().StopTurns);
+      const int x = LayerLeft(BoardLayers.BannerLayer);
+      const int y = LayerTop(BoardLayers.BannerLayer);
+      Slide(BoardLayers.BannerLayer, x, y + 100, x, y, 10);
+      TurnCounter(kCellStop, PieceCounters.StopTurns);
       return;
     }
     case kCellPower:
-      Sound(79);
+      CellSound(79);
       D50_EffectBanner(kCellPower);
       Hop(-60);
-      TurnCounter(kCellPower, C().PowerTurns);
+      TurnCounter(kCellPower, PieceCounters.PowerTurns);
       return;
     case kCellSeal: SealCell(); return;
-    case kCellThrows: CounterCell(kCellThrows, C().RollsLeft, 6, 25); return;
-    case kCellAttacks: CounterCell(kCellAttacks, C().AttacksLeft, 3, 30); return;
+    case kCellThrows: CounterCell(kCellThrows, PieceCounters.RollsLeft, 6, 25); return;
+    case kCellAttacks: CounterCell(kCellAttacks, PieceCounters.AttacksLeft, 3, 30); return;
     default: break;
   }
   if (InRange(kind, 130, 139)) {
@@ -325,11 +320,11 @@ void D50_CellEffect() {
     BoardChoice.StrikeDamage = std::min(kind - 139, 2);
     StrikeBanners(false);
   } else if (InRange(kind, 150, 159)) {
-    Sound(94);
-    const int layer = Banner();
-    BoardPrepare(layer, MidX(kBannerWidth), H(), kBannerWidth, kBannerHeight);
+    CellSound(94);
+    const int layer = BoardLayers.BannerLayer;
+    BoardPrepare(layer, MidX(kBannerWidth), WindowHeight(), kBannerWidth, kBannerHeight);
     D00_LoadPicture(1, 102, kind);
-    Slide(layer, MidX(kBannerWidth), H(), MidX(kBannerWidth), MidY(kBannerHeight), 20);
+    Slide(layer, MidX(kBannerWidth), WindowHeight(), MidX(kBannerWidth), MidY(kBannerHeight), 20);
     D50_RerollCell(std::min(kind - 150, 2) * 10);
   } else {
     // The kinds no board, item or re-roll gives act as a plain cell.
@@ -358,7 +353,7 @@ void D50_RerollCell(int mode) {
 
 void D50_HighlightCells(int mode) {
   if (mode != 0 && mode != 1) return;
-  Sound(91);
+  CellSound(91);
   const int cellSize = BoardGeometry.CellSize;
   const int tile = BoardLayers.BackdropLayer;
   for (int n = 0; n <= BoardState.PathLast && n < kPathCellCount; ++n) {
@@ -373,7 +368,7 @@ void D50_HighlightCells(int mode) {
     BoardPrepare(tile, x, y - 50, cellSize, cellSize);
     BitBltCopy(BoardLayers.TileLayer, tile, {sx, sy, cellSize, cellSize, 0, 0});
     LayerToFront(BoardLayers.PieceLayer);
-    LayerToFront(Banner());
+    LayerToFront(BoardLayers.BannerLayer);
     Slide(tile, x, y - 50, x, y, 5);
     ShowLayer(tile, false);
     BitBltCopy(BoardLayers.TileLayer, BoardLayers.BoardLayer,

@@ -11,10 +11,12 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/text.h"
-#include "games/timed_effects.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
 #include "games/motion_slot_store.h"
+#include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
+#include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_sounds.h"
 
@@ -44,9 +46,6 @@ constexpr TileRow kTiles[] = {
     {90, 7, 0}, {140, 7, 1}, {141, 7, 2}, {150, 0, 3}, {151, 1, 3}, {152, 2, 3},
 };
 
-BoardLayersRecord& Layers() { return BoardLayers; }
-BoardGeometryRecord& Geo() { return BoardGeometry; }
-
 void SetText(const std::string& text, int size, bool bold) {
   TextStyle.CurrentText = text;
   TextStyle.TextFontSize = size;
@@ -66,17 +65,17 @@ void SetShades(unsigned face, unsigned s1, unsigned s2, unsigned s3, int outline
 void PictureAt(int layer, int kind, int number, int x, int y) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, kind, number);
-  BoardPlace(layer, x, y);
+  MoveLayerKeepingSize(layer, x, y);
 }
 
 void CellAt(int layer, int sheet, int cx, int cy, int w, int h, int x, int y) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   ClipCellToLayer(sheet, cx, cy, w, h);
-  BoardPlace(layer, x, y);
+  MoveLayerKeepingSize(layer, x, y);
 }
 
 void GaugeFace(int layer, int kind) {
@@ -115,14 +114,6 @@ void CounterPanel(int layer, int pictureKind, int value) {
 
 }  // namespace
 
-
-void BoardSound(int number, int channel) {
-  float offset = 0.0f;
-  D00_PlaySound(number, channel, offset);
-}
-
-void BoardPlace(int layer, int x, int y) { MoveLayerKeepingSize(layer, x, y); }
-
 void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect.X = x0;
@@ -135,34 +126,29 @@ void BoardStore(int slot, int layer, int x0, int y0, int x1, int y1) {
 void BoardPrepare(int layer, int x, int y, int width, int height) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, width, height};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 void BoardMove(int frames, int motionKind, EffectEnd end) {
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(800, end);
+  RunEffect(kEffectMove, end);
 }
 
 void BoardMoveSlots(int lastSlot, int frames, int motionKind, EffectEnd end) {
   EffectParams.EffectLastSlot = lastSlot;
   EffectParams.EffectFrames = frames;
   EffectParams.EffectMotionKind = motionKind;
-  RunEffect(801, end);
-}
-
-void BoardNext(int state, int step) {
-  GoTo(state, step);
-  Wait(0, 0);
+  RunEffect(kEffectMoveSlots, end);
 }
 
 void BoardAnimateThenNext(int code) {
   Wait(code, 0);
-  if (SceneCursor.SceneCode == 51) Wait(0, 0);  // the system menu may have left the board
+  if (SceneCursor.SceneCode == kBoardScene) Wait(0, 0);  // the system menu may have left the board
 }
 
 void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd end) {
-  GetLayerRect(50, layer);
+  GetLayerRect(kRectIntoCurrent, layer);
   DrawState.CurrentLayer = layer;
   DrawState.TargetRect.X = x;
   DrawState.TargetRect.Y = y;
@@ -172,13 +158,13 @@ void BoardMoveTo(int layer, int x, int y, int frames, int motionKind, EffectEnd 
 void BoardGoMarker() {
   const int marker = BoardLayers.TurnMarkerLayer;
   DrawState.CurrentLayer = marker;
-  DrawState.CurrentRect = {ScreenSize.ScreenWidth, 0, 1, 1};
-  PrepareLayer(10);
+  DrawState.CurrentRect = {WindowWidth(), 0, 1, 1};
+  PrepareLayer(kPreparePictureShown);
   D00_LoadPicture(1, 85, 0);
   D50_CellPos(0, PieceCounters.PiecePos);
   const int x = DrawState.CurrentRect.X + (BoardGeometry.PieceSize - LayerWidth(marker)) / 2;
   const int y = DrawState.CurrentRect.Y + BoardGeometry.PieceSize - 22;
-  BoardPlace(marker, x, y);
+  MoveLayerKeepingSize(marker, x, y);
   DrawState.CurrentLayer = marker;
   DrawState.CurrentRect.X = x;
   DrawState.CurrentRect.Y = y;
@@ -207,9 +193,9 @@ void D50_Layout(int kind) {
   }
   if (kind != 0) return;
   EffectParams.EffectLastSlot = 0;
-  EffectParams.EffectMotionKind = 11;
+  EffectParams.EffectMotionKind = kMotionEaseOut;
   EffectParams.EffectResumesStep = -1;
-  BoardLayersRecord& l = Layers();
+  BoardLayersRecord& l = BoardLayers;
   l.BoardLayer = 0;
   l.PieceLayer = 1;
   l.DieLayer = 2;
@@ -237,9 +223,9 @@ void D50_Layout(int kind) {
     D00_LoadPicture(2, kSheetKinds[sheet], 0);
   }
   BoardScreen.EffectSheet = 9;
-  Geo().CellSize = 100;
-  Geo().PieceSize = 70;
-  Geo().CreatureSize = 90;
+  BoardGeometry.CellSize = 100;
+  BoardGeometry.PieceSize = 70;
+  BoardGeometry.CreatureSize = 90;
   BoardScreen.PickIconLast = 20;
   BoardScreen.MenuButtonLast = 1;
   BoardScreen.ChoiceButtonLast = 2;
@@ -258,20 +244,20 @@ void D50_KindTile(int kind) {
   }
   // 凶 and 狂 are drawn sealed while 封 lasts.
   if ((kind == kCellBad || kind == kCellMad) && PieceCounters.SealTurns > 0) column = 2;
-  BlitSpec.BlitSrcX = column * Geo().CellSize;
-  BlitSpec.BlitSrcY = row * Geo().CellSize;
+  BlitSpec.BlitSrcX = column * BoardGeometry.CellSize;
+  BlitSpec.BlitSrcY = row * BoardGeometry.CellSize;
 }
 
 void D50_DrawPanel(int kind, int value) {
-  const BoardLayersRecord& l = Layers();
-  const int cell = Geo().CellSize;
+  const BoardLayersRecord& l = BoardLayers;
+  const int cell = BoardGeometry.CellSize;
   switch (kind) {
     case 10: {  // the board grid
       int w = (BoardState.GridLastX + 1) * cell;
       int h = (BoardState.GridLastY + 1) * cell;
-      Geo().BoardLeft = CentreX(w);
-      Geo().BoardTop = CentreY(h);
-      BoardPrepare(l.BoardLayer, Geo().BoardLeft, ScreenSize.ScreenHeight, w, h);
+      BoardGeometry.BoardLeft = CentreX(w);
+      BoardGeometry.BoardTop = CentreY(h);
+      BoardPrepare(l.BoardLayer, BoardGeometry.BoardLeft, WindowHeight(), w, h);
       for (int j = 0; j <= BoardState.GridLastX; ++j) {
         for (int i = 0; i <= BoardState.GridLastY; ++i) {
           const bool edge = i == 0 || i == BoardState.GridLastY || j == 0 || j == BoardState.GridLastX;
@@ -281,7 +267,7 @@ void D50_DrawPanel(int kind, int value) {
       break;
     }
     case 15:  // the piece
-      PictureAt(l.PieceLayer, 89, BoardState.BoardCharacter, -Geo().PieceSize, 0);
+      PictureAt(l.PieceLayer, 89, BoardState.BoardCharacter, -BoardGeometry.PieceSize, 0);
       break;
     case 20: {  // the die showing `value`
       int size = kDieSize;
@@ -290,17 +276,17 @@ void D50_DrawPanel(int kind, int value) {
     }
     case 30: {  // the travel-direction pictures
       const bool forward = PieceCounters.TravelDir == 1;
-      PictureAt(l.ArrowLayer, 71, forward ? 2 : 1, ScreenSize.ScreenWidth, 0);
-      PictureAt(l.ArrowLayer + 1, 71, forward ? 1 : 2, ScreenSize.ScreenWidth, 0);
+      PictureAt(l.ArrowLayer, 71, forward ? 2 : 1, WindowWidth(), 0);
+      PictureAt(l.ArrowLayer + 1, 71, forward ? 1 : 2, WindowWidth(), 0);
       break;
     }
     case 40:  // the stage-title signs
-      PictureAt(l.BackdropLayer, 82, BoardState.StageSignNo, ScreenSize.ScreenWidth, 0);
-      PictureAt(l.BackdropLayer + 1, 81, 0, ScreenSize.ScreenWidth, 0);
+      PictureAt(l.BackdropLayer, 82, BoardState.StageSignNo, WindowWidth(), 0);
+      PictureAt(l.BackdropLayer + 1, 81, 0, WindowWidth(), 0);
       break;
     case 50:  // the menu buttons
-      CellAt(l.MenuButtonFirstBox, kMenuSheet, 0, 0, 90, 30, ScreenSize.ScreenWidth, 0);
-      CellAt(l.MenuButtonFirstBox + 1, kMenuSheet, 0, 30, 90, 30, ScreenSize.ScreenWidth, 0);
+      CellAt(l.MenuButtonFirstBox, kMenuSheet, 0, 0, 90, 30, WindowWidth(), 0);
+      CellAt(l.MenuButtonFirstBox + 1, kMenuSheet, 0, 30, 90, 30, WindowWidth(), 0);
       break;
     default: break;
   }
@@ -308,12 +294,12 @@ void D50_DrawPanel(int kind, int value) {
 
 void D50_DrawPath(int kind) {
   if (kind != 10) return;
-  const int cell = Geo().CellSize;
+  const int cell = BoardGeometry.CellSize;
   for (int n = 0; n <= BoardState.PathLast && n < kPathCellCount; ++n) {
     const PathCellRecord& p = PathCell[static_cast<size_t>(n)];
     if (p.PathKind == 0) continue;
     D50_KindTile(p.PathKind);
-    BitBltCopy(Layers().TileLayer, Layers().BoardLayer,
+    BitBltCopy(BoardLayers.TileLayer, BoardLayers.BoardLayer,
                {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, p.PathX * cell, p.PathY * cell});
   }
 }
@@ -321,7 +307,7 @@ void D50_DrawPath(int kind) {
 void D50_CellPos(int kind, int& n) {
   if (n < 0 || n >= kPathCellCount) return;
   const PathCellRecord& p = PathCell[static_cast<size_t>(n)];
-  const BoardGeometryRecord& g = Geo();
+  const BoardGeometryRecord& g = BoardGeometry;
   switch (kind) {
     case 0:
     case 1: {
@@ -353,11 +339,11 @@ void D50_GaugePanel(int kind, int mode) {
     case 30: offset = 3, height = 65, y = 290; break;
     default: return;
   }
-  const int layer = Layers().GaugeLayer + offset;
+  const int layer = BoardLayers.GaugeLayer + offset;
   if (mode == 0) {
     BoardPrepare(layer, -130, y, 130, height);
   } else {
-    GetLayerRect(50, layer);
+    GetLayerRect(kRectIntoCurrent, layer);
     DrawState.CurrentLayer = layer;
   }
   if (kind == 10 || kind == 11) GaugeFace(layer, kind);
@@ -369,8 +355,8 @@ void D50_DrawCreature(int mode) {
   const int slot = StepScratch.ActiveCreature;
   if (!ValidCreatureSlot(slot)) return;
   const CreatureSlotRecord& c = CreatureSlot[static_cast<size_t>(slot)];
-  const BoardGeometryRecord& g = Geo();
-  const int layer = Layers().CreatureFirstLayer - 1 + slot;
+  const BoardGeometryRecord& g = BoardGeometry;
+  const int layer = CreatureLayer(slot);
   if (!ValidLayer(layer)) return;
   const int size = g.CreatureSize;
   int x = -size;

@@ -1,7 +1,7 @@
-#include "vadrim/creature_movement.h"
+#include "vadrim/board/creature_movement.h"
 
 #include "engine/string_utils.h"
-#include "vadrim/board_model.h"
+#include "vadrim/board/model.h"
 
 namespace {
 

@@ -18,9 +18,11 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "games/timed_effects.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "scenario/motion_curves.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_pictures.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
@@ -34,19 +36,7 @@ constexpr int kButtonPitch = 75;
 constexpr int kItemSlots = 4;
 constexpr int kCards = 5;
 
-BoardLayersRecord& L() { return BoardLayers; }
-BoardScreenRecord& S() { return BoardScreen; }
-BoardChoiceRecord& B() { return BoardChoice; }
 int& Held(int slot) { return PieceCounters.HeldItems[static_cast<size_t>(slot)]; }
-int Step() { return SceneCursor.SceneStep; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
-void Next(int state, int step) { BoardNext(state, step); }
-// An effect that returns to its step, which goes on with its sequence or waits for a click.
-constexpr EffectEnd kReturn = EffectEnd::kReturn;
-
-void Raise(int buttonMode) { BoardRaise(buttonMode); }
 
 // The entry of a card or icon set that a click chose: the highlighted one, or the
 // clicked one when the pointer has highlighted nothing yet (framed now, so the
@@ -61,10 +51,10 @@ int ChosenEntry(int first, int last) {
 }
 
 void BlinkHighlight() {
-  DrawState.CurrentLayer = L().HighlightLayer;
+  DrawState.CurrentLayer = BoardLayers.HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
-  RunEffect(820, kReturn);
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
 }
 
 // The icon of an item code into the current layer.
@@ -75,7 +65,7 @@ void Icon(int item) {
 
 void ButtonAt(int index, int y) {
   if (index < 0 || index >= kItemSlots) return;
-  BoardPrepare(L().TurnButtonFirstBox + index, S().ItemButtonX, y, kIcon, kIcon);
+  BoardPrepare(BoardLayers.TurnButtonFirstBox + index, BoardScreen.ItemButtonX, y, kIcon, kIcon);
   Icon(Held(index));
 }
 
@@ -85,11 +75,11 @@ bool ButtonsCloseUp(int from, int to) {
   int slot = -1;
   for (int n = from; n <= to && n < kItemSlots; ++n) {
     if (Held(n) <= 0) continue;
-    const int button = L().TurnButtonFirstBox + n;
+    const int button = BoardLayers.TurnButtonFirstBox + n;
     BoardStore(++slot, button, LayerLeft(button), LayerTop(button), LayerLeft(button), LayerTop(button) - kButtonPitch);
   }
   if (slot < 0) return false;
-  BoardSound(65);
+  PlayScreenSound(65);
   return true;
 }
 
@@ -102,48 +92,49 @@ int ItemKind(int code) {
 // ---- Gain (state 110 steps 30 and 31) ----
 
 void Gain() {
-  if (Step() == 31) {
-    B().ItemSlot = 0;
+  if (SceneCursor.SceneStep == 31) {
+    BoardChoice.ItemSlot = 0;
     if (Held(1) > 0 && ButtonsCloseUp(1, 3)) {
-      BoardMoveSlots(2, 15, EffectParams.EffectMotionKind, kReturn);
+      BoardMoveSlots(2, 15, EffectParams.EffectMotionKind, EffectEnd::kReturn);
     }
     for (int n = 1; n < kItemSlots; ++n) {
       Held(n - 1) = Held(n);
       D50_Buttons(11, n - 1);
     }
     Held(3) = 0;
-    ShowLayer(L().TurnButtonFirstBox + 3, false);
-    --S().TurnButtonLast;
-    Next(kBoardLanded, 30);
+    ShowLayer(BoardLayers.TurnButtonFirstBox + 3, false);
+    --BoardScreen.TurnButtonLast;
+    GoToNextTick(kBoardLanded, 30);
     return;
   }
-  if (S().TurnButtonLast >= kItemSlots - 1) {
+  if (BoardScreen.TurnButtonLast >= kItemSlots - 1) {
     GoTo(kBoardLanded, 31);
-    Wait(1000, 0);
+    Wait(kAnimOldestItemHops, 0);
     return;
   }
-  const int slot = std::max(S().TurnButtonLast, -1) + 1;
-  S().TurnButtonLast = slot;
-  BoardSound(65);
-  if (TurnFlow.LandedKind == kCellItem || B().ItemSource == 2) D50_ChoiceList();
-  Held(slot) = B().NewItem;
+  const int slot = std::max(BoardScreen.TurnButtonLast, -1) + 1;
+  BoardScreen.TurnButtonLast = slot;
+  PlayScreenSound(65);
+  if (TurnFlow.LandedKind == kCellItem || BoardChoice.ItemSource == 2) D50_ChoiceList();
+  Held(slot) = BoardChoice.NewItem;
   D50_Buttons(10, slot);
-  const int button = L().TurnButtonFirstBox + slot;
+  const int button = BoardLayers.TurnButtonFirstBox + slot;
   GoTo(kBoardLanded, 2);
-  BoardMoveTo(button, S().ItemButtonX, S().ItemButtonTop + kButtonPitch * slot, 10, 10, kReturn);
-  if (TurnFlow.LandedKind == kCellChoice && B().ItemSource == 1) {
-    const int banner = L().BannerLayer;
+  const int y = BoardScreen.ItemButtonTop + kButtonPitch * slot;
+  BoardMoveTo(button, BoardScreen.ItemButtonX, y, 10, kMotionLinear, EffectEnd::kReturn);
+  if (TurnFlow.LandedKind == kCellChoice && BoardChoice.ItemSource == 1) {
+    const int banner = BoardLayers.BannerLayer;
     BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
     BoardStore(1, banner + 1, LayerLeft(banner + 1), LayerTop(banner + 1), LayerLeft(banner + 1),
                LayerTop(banner + 1) + 300);
     for (int i = 0; i < kCards; ++i) {
-      const int card = L().BackdropLayer + i;
+      const int card = BoardLayers.BackdropLayer + i;
       BoardStore(2 + i, card, LayerLeft(card), LayerTop(card), LayerLeft(card), LayerTop(card) + 300);
     }
-    ShowLayer(L().HighlightLayer, false);
-    BoardMoveSlots(6, 20, 10);
-  } else if (B().ItemSource == 2) {
-    Next(TurnFlow.ReturnState, TurnFlow.ReturnStep);
+    ShowLayer(BoardLayers.HighlightLayer, false);
+    BoardMoveSlots(6, 20, kMotionLinear);
+  } else if (BoardChoice.ItemSource == 2) {
+    GoToNextTick(TurnFlow.ReturnState, TurnFlow.ReturnStep);
   }
   // A 具 cell's banner stays until the click.
 }
@@ -151,22 +142,22 @@ void Gain() {
 // ---- Use (state 500 steps 0 and 10 to 20) ----
 
 void Use() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0: {
-      const int n = InputEvent.InputSourceIndex - L().TurnButtonFirstBox;
-      if (n < 0 || n > S().TurnButtonLast || n >= kItemSlots) return;
-      ShowLayer(L().TurnMarkerLayer, false);
+      const int n = InputEvent.InputSourceIndex - BoardLayers.TurnButtonFirstBox;
+      if (n < 0 || n > BoardScreen.TurnButtonLast || n >= kItemSlots) return;
+      ShowLayer(BoardLayers.TurnMarkerLayer, false);
       SceneCursor.ButtonMode = 0;
-      ShowLayer(L().HighlightLayer, false);
-      B().ItemSlot = n;
-      B().ItemCode = Held(n);
+      ShowLayer(BoardLayers.HighlightLayer, false);
+      BoardChoice.ItemSlot = n;
+      BoardChoice.ItemCode = Held(n);
       GoTo(kBoardMenu, 10);
-      Wait(1001, 0);
+      Wait(kAnimItemChosen, 0);
       break;
     }
     case 10: {
-      --S().TurnButtonLast;
-      const int code = B().ItemCode;
+      --BoardScreen.TurnButtonLast;
+      const int code = BoardChoice.ItemCode;
       if (code >= 10 && code <= 16) {
         TurnFlow.DieValue = code - 10;
         TurnFlow.StepsLeft = code - 10;
@@ -176,62 +167,62 @@ void Use() {
         D50_CellEffect();
       }
       GoTo(kBoardMenu, 15);
-      if (B().ItemSlot == kItemSlots - 1) {
+      if (BoardChoice.ItemSlot == kItemSlots - 1) {
         Held(3) = 0;
-        ShowLayer(L().TurnButtonFirstBox + 3, false);
+        ShowLayer(BoardLayers.TurnButtonFirstBox + 3, false);
         SceneCursor.SceneStep = 17;
       }
       Wait(0, 0);
       break;
     }
     case 15: {
-      const int slot = B().ItemSlot;
-      if (slot + 1 < kItemSlots && Held(slot + 1) > 0 && ButtonsCloseUp(slot + 1, S().TurnButtonLast + 1)) {
-        const int code = B().ItemCode;
+      const int slot = BoardChoice.ItemSlot;
+      if (slot + 1 < kItemSlots && Held(slot + 1) > 0 && ButtonsCloseUp(slot + 1, BoardScreen.TurnButtonLast + 1)) {
+        const int code = BoardChoice.ItemCode;
         GoTo(kBoardMenu, 16);
         int last = -1;
-        for (int n = slot + 1; n <= S().TurnButtonLast + 1 && n < kItemSlots; ++n) last += Held(n) > 0 ? 1 : 0;
+        for (int n = slot + 1; n <= BoardScreen.TurnButtonLast + 1 && n < kItemSlots; ++n) last += Held(n) > 0 ? 1 : 0;
         // After a die item the board waits for a click here, the GO marker asking for
         // it; after the others it goes on.
         const bool die = code >= 11 && code <= 16;
         const int motionKind = EffectParams.EffectMotionKind;
         if (die) BoardGoMarker();
-        BoardMoveSlots(last, 15, motionKind, die ? kReturn : EffectEnd::kNextTick);
+        BoardMoveSlots(last, 15, motionKind, die ? EffectEnd::kReturn : EffectEnd::kNextTick);
         break;
       }
       Held(slot) = 0;
-      ShowLayer(L().TurnButtonFirstBox + slot, false);
-      Next(kBoardMenu, 17);
+      ShowLayer(BoardLayers.TurnButtonFirstBox + slot, false);
+      GoToNextTick(kBoardMenu, 17);
       break;
     }
     case 16: {
-      ShowLayer(L().TurnMarkerLayer, false);
-      const int last = std::min(S().TurnButtonLast + 1, kItemSlots - 1);
-      for (int n = B().ItemSlot + 1; n <= last; ++n) {
+      ShowLayer(BoardLayers.TurnMarkerLayer, false);
+      const int last = std::min(BoardScreen.TurnButtonLast + 1, kItemSlots - 1);
+      for (int n = BoardChoice.ItemSlot + 1; n <= last; ++n) {
         if (Held(n) <= 0) continue;
         Held(n - 1) = Held(n);
         D50_Buttons(11, n - 1);
       }
       Held(last) = 0;
-      ShowLayer(L().TurnButtonFirstBox + last, false);
-      Next(kBoardMenu, 17);
+      ShowLayer(BoardLayers.TurnButtonFirstBox + last, false);
+      GoToNextTick(kBoardMenu, 17);
       break;
     }
     case 17: {
-      const int code = B().ItemCode;
+      const int code = BoardChoice.ItemCode;
       if (code == 10) {
         // The 0 die: the piece stays; the click that lands it is asked for as a roll's.
         GoTo(kBoardLanded, 0);
         BoardGoMarker();
       } else if (code >= 11 && code <= 16) {
-        Next(kBoardDie, 10);
+        GoToNextTick(kBoardDie, 10);
       } else if (code == 18) {
         GoTo(kBoardLanded, 2);
       } else if (code == 26 || code == 28) {
-        B().SpecialStrikeSource = 1;
+        BoardChoice.SpecialStrikeSource = 1;
         GoTo(kBoardTargetStrike, -5);
       } else if (code == 27) {
-        B().SpecialStrikeSource = 1;
+        BoardChoice.SpecialStrikeSource = 1;
         GoTo(kBoardLineStrike, -5);
       } else if (code == 29 || code == 30) {
         TurnFlow.ReturnState = kBoardMenu;
@@ -243,8 +234,8 @@ void Use() {
       break;
     }
     case 20:
-      ShowLayer(L().BannerLayer, false);
-      Next(kBoardDie, 0);
+      ShowLayer(BoardLayers.BannerLayer, false);
+      GoToNextTick(kBoardDie, 0);
       break;
     default: break;
   }
@@ -253,7 +244,7 @@ void Use() {
 }  // namespace
 
 void BoardItemGainStep() {
-  if (Step() == 30 || Step() == 31) Gain();
+  if (SceneCursor.SceneStep == 30 || SceneCursor.SceneStep == 31) Gain();
 }
 
 void BoardItemUseStep() { Use(); }
@@ -261,20 +252,20 @@ void BoardItemUseStep() { Use(); }
 // ---- The 選 choice (state 700) ----
 
 void BoardItemChoice() {
-  switch (Step()) {
-    case -1: Raise(kButtonsCards); break;
+  switch (SceneCursor.SceneStep) {
+    case -1: BoardRaise(kButtonsCards); break;
     case 0: {
       if (SceneCursor.ButtonMode != kButtonsCards) break;
-      const int entry = ChosenEntry(L().BackdropLayer, kCards - 1);
+      const int entry = ChosenEntry(BoardLayers.BackdropLayer, kCards - 1);
       if (entry < 0) break;
       SceneCursor.ButtonMode = 0;
-      B().NewItem = B().ChoiceItems[static_cast<size_t>(entry)];
-      BoardSound(102);
+      BoardChoice.NewItem = BoardChoice.ChoiceItems[static_cast<size_t>(entry)];
+      PlayScreenSound(102);
       BlinkHighlight();
-      const int card = L().BackdropLayer + entry;
-      BoardMoveTo(card, LayerLeft(card), H(), 10, 10, kReturn);
-      B().ItemSource = 1;
-      Next(kBoardLanded, 30);
+      const int card = BoardLayers.BackdropLayer + entry;
+      BoardMoveTo(card, LayerLeft(card), WindowHeight(), 10, kMotionLinear, EffectEnd::kReturn);
+      BoardChoice.ItemSource = 1;
+      GoToNextTick(kBoardLanded, 30);
       break;
     }
     default: break;
@@ -284,78 +275,79 @@ void BoardItemChoice() {
 // ---- The opening pick (state 710) ----
 
 void BoardOpeningPick() {
-  const int title = L().BannerLayer;
+  const int title = BoardLayers.BannerLayer;
   const int panel = title + 1;
   const int badge = title + 2;
-  const int last = S().PickIconLast;
-  switch (Step()) {
+  const int last = BoardScreen.PickIconLast;
+  switch (SceneCursor.SceneStep) {
     case -5: {
       // Never more picks than free item slots.
-      TurnFlow.PicksLeft = std::min(TurnFlow.PicksLeft, kItemSlots - 1 - S().TurnButtonLast);
+      TurnFlow.PicksLeft = std::min(TurnFlow.PicksLeft, kItemSlots - 1 - BoardScreen.TurnButtonLast);
       if (TurnFlow.PicksLeft <= 0) {
-        Next(kBoardEndTurn, 10);
+        GoToNextTick(kBoardEndTurn, 10);
         break;
       }
-      BoardSound(50);
+      PlayScreenSound(50);
       BoardPrepare(title, MidX(700), -200, 700, 200);
       D00_LoadPicture(1, 99, 1);
-      BoardPrepare(panel, MidX(615), H(), 615, 265);
+      BoardPrepare(panel, MidX(615), WindowHeight(), 615, 265);
       D00_LoadPicture(1, 75, 13);
       for (int n = 0; n <= last; ++n) {
-        const int icon = L().BackdropLayer + n;
-        BoardPrepare(icon, W(), 0, kIcon, kIcon);
+        const int icon = BoardLayers.BackdropLayer + n;
+        BoardPrepare(icon, WindowWidth(), 0, kIcon, kIcon);
         Icon(10 + n);
         BitBltCopy(icon, panel, {0, 0, kIcon, kIcon, 20 + 85 * (n % 7), 15 + 85 * (n / 7)});
       }
-      BoardPrepare(badge, MidX(250), H(), 250, 90);
+      BoardPrepare(badge, MidX(250), WindowHeight(), 250, 90);
       D50_CountBadge();
       BoardStore(0, title, MidX(700), -200, MidX(700), 70);
-      BoardStore(1, panel, MidX(615), H(), MidX(615), MidY(265) + 90);
-      BoardStore(2, badge, MidX(250), H(), MidX(250), H() - 90 - 20);
-      BoardMoveSlots(2, 20, 11, kReturn);
+      BoardStore(1, panel, MidX(615), WindowHeight(), MidX(615), MidY(265) + 90);
+      BoardStore(2, badge, MidX(250), WindowHeight(), MidX(250), WindowHeight() - 90 - 20);
+      BoardMoveSlots(2, 20, kMotionEaseOut, EffectEnd::kReturn);
       for (int n = 0; n <= last; ++n) {
-        const int icon = L().BackdropLayer + n;
-        BoardPlace(icon, LayerLeft(panel) + 20 + 85 * (n % 7), LayerTop(panel) + 15 + 85 * (n / 7));
+        const int icon = BoardLayers.BackdropLayer + n;
+        MoveLayerKeepingSize(icon, LayerLeft(panel) + 20 + 85 * (n % 7), LayerTop(panel) + 15 + 85 * (n / 7));
         LayerToFront(icon);
       }
-      Next(kBoardOpeningPick, -1);
+      GoToNextTick(kBoardOpeningPick, -1);
       break;
     }
-    case -1: Raise(kButtonsPick); break;
+    case -1: BoardRaise(kButtonsPick); break;
     case 0: {
       if (SceneCursor.ButtonMode != kButtonsPick) break;
-      const int entry = ChosenEntry(L().BackdropLayer, last);
+      const int entry = ChosenEntry(BoardLayers.BackdropLayer, last);
       if (entry < 0) break;
       SceneCursor.ButtonMode = 0;
-      BoardSound(102);
+      PlayScreenSound(102);
       BlinkHighlight();
-      if (S().TurnButtonLast >= kItemSlots - 1) {
-        Next(kBoardOpeningPick, 10);
+      if (BoardScreen.TurnButtonLast >= kItemSlots - 1) {
+        GoToNextTick(kBoardOpeningPick, 10);
         break;
       }
-      const int slot = ++S().TurnButtonLast;
-      B().NewItem = entry + 10;
-      Held(slot) = B().NewItem;
+      const int slot = ++BoardScreen.TurnButtonLast;
+      BoardChoice.NewItem = entry + 10;
+      Held(slot) = BoardChoice.NewItem;
       D50_Buttons(10, slot);
       GoTo(kBoardOpeningPick, 10);
-      BoardMoveTo(L().TurnButtonFirstBox + slot, S().ItemButtonX, (kIcon + 10) * slot + S().ItemButtonTop, 10, 10);
+      const int y = (kIcon + 10) * slot + BoardScreen.ItemButtonTop;
+      BoardMoveTo(BoardLayers.TurnButtonFirstBox + slot, BoardScreen.ItemButtonX, y, 10, kMotionLinear);
       break;
     }
     case 10:
       --TurnFlow.PicksLeft;
       D50_CountBadge();
       if (TurnFlow.PicksLeft > 0) {
-        Next(kBoardOpeningPick, -1);
+        GoToNextTick(kBoardOpeningPick, -1);
         break;
       }
-      BoardSound(50);
-      HideLayerRange(L().BackdropLayer, L().BackdropLayer + last);
-      ShowLayer(L().HighlightLayer, false);
+      PlayScreenSound(50);
+      HideLayerRange(BoardLayers.BackdropLayer, BoardLayers.BackdropLayer + last);
+      ShowLayer(BoardLayers.HighlightLayer, false);
       BoardStore(0, title, LayerLeft(title), LayerTop(title), LayerLeft(title), -LayerHeight(title));
       BoardStore(1, panel, LayerLeft(panel), LayerTop(panel), LayerLeft(panel), LayerTop(panel) + 500);
       BoardStore(2, badge, LayerLeft(badge), LayerTop(badge), LayerLeft(badge), LayerTop(badge) + 500);
       GoTo(kBoardEndTurn, 10);
-      BoardMoveSlots(2, 15, 10);
+      BoardMoveSlots(2, 15, kMotionLinear);
       break;
     default: break;
   }
@@ -379,60 +371,60 @@ void D50_ChoiceList() {
   for (const List& list : kLists) {
     if (list.number != BoardState.ChoiceListNo) continue;
     const int n = static_cast<int>(list.items.size());
-    B().NewItem = *(list.items.begin() + RandomRange(0, n - 1));
+    BoardChoice.NewItem = *(list.items.begin() + RandomRange(0, n - 1));
     return;
   }
   // List 0, and any number without a list of its own: a die item.
-  B().NewItem = RandomRange(10, 16);
+  BoardChoice.NewItem = RandomRange(10, 16);
 }
 
 void D50_ItemWindow() {
-  const int window = L().BannerLayer + 1;
+  const int window = BoardLayers.BannerLayer + 1;
   const int x = MidX(445);
-  const int endY = (H() / 4) * 3 - 95 / 2;
-  BoardPrepare(window, x, H(), 445, 95);
+  const int endY = (WindowHeight() / 4) * 3 - 95 / 2;
+  BoardPrepare(window, x, WindowHeight(), 445, 95);
   D00_LoadPicture(1, 100, 0);
-  BoardStore(0, window, x, H(), x, endY);
+  BoardStore(0, window, x, WindowHeight(), x, endY);
   for (int i = 0; i < kCards; ++i) {
-    const int card = L().BackdropLayer + i;
+    const int card = BoardLayers.BackdropLayer + i;
     const int cx = x + 20 + 85 * i;
-    BoardPrepare(card, cx, H() + 15, kIcon, kIcon);
+    BoardPrepare(card, cx, WindowHeight() + 15, kIcon, kIcon);
     D50_ChoiceList();
-    B().ChoiceItems[static_cast<size_t>(i)] = B().NewItem;
+    BoardChoice.ChoiceItems[static_cast<size_t>(i)] = BoardChoice.NewItem;
     DrawState.SheetIndex = kIconSheet;
-    Icon(B().NewItem);
-    BoardStore(i + 1, card, cx, H() + 15, cx, endY + 15);
+    Icon(BoardChoice.NewItem);
+    BoardStore(i + 1, card, cx, WindowHeight() + 15, cx, endY + 15);
   }
   EffectParams.EffectFrames = 15;
   EffectParams.EffectLastSlot = 5;
-  Wait(801, 0);
+  RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
 }
 
 void D50_Buttons(int kind, int index) {
-  const BoardLayersRecord& l = L();
+  const BoardLayersRecord& l = BoardLayers;
   switch (kind) {
     case 0:
       BoardPrepare(l.ItemPanelLayer, -95, 0, 95, 320);
       D00_LoadPicture(1, 75, 0);
-      S().ItemButtonX = 25;
-      S().ItemButtonTop = H() - (LayerHeight(l.ItemPanelLayer) + 5) + 15;
+      BoardScreen.ItemButtonX = 25;
+      BoardScreen.ItemButtonTop = WindowHeight() - (LayerHeight(l.ItemPanelLayer) + 5) + 15;
       break;
     case 1:
-      S().TurnButtonLast = -1;
+      BoardScreen.TurnButtonLast = -1;
       for (int i = 0; i < kItemSlots; ++i) {
         if (Held(i) <= 0) continue;
-        ButtonAt(i, H());
-        ++S().TurnButtonLast;
+        ButtonAt(i, WindowHeight());
+        ++BoardScreen.TurnButtonLast;
       }
       break;
-    case 10: ButtonAt(index, H()); break;
-    case 11: ButtonAt(index, S().ItemButtonTop + kButtonPitch * index); break;
+    case 10: ButtonAt(index, WindowHeight()); break;
+    case 11: ButtonAt(index, BoardScreen.ItemButtonTop + kButtonPitch * index); break;
     default: break;
   }
 }
 
 void D50_CountBadge() {
-  const int badge = L().BannerLayer + 2;
+  const int badge = BoardLayers.BannerLayer + 2;
   DrawState.CurrentLayer = badge;
   D00_LoadPicture(1, 101, 0);
   TextStyleRecord& t = TextStyle;

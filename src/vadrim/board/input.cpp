@@ -4,16 +4,15 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "platform/pixels.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_screen.h"
+#include "platform/platform.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/screen.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
 
 constexpr int kHoverSound = 15;
 constexpr int kArrowSheet = 5;
-
-BoardLayersRecord& L() { return BoardLayers; }
-int& Hover() { return TurnFlow.HoverIndex; }
 
 // The entry of `first` to `first + last` that `layer` is, or -1.
 int EntryOf(int layer, int first, int last) {
@@ -21,17 +20,17 @@ int EntryOf(int layer, int first, int last) {
 }
 
 void ArrowCell(int n, bool lit) {
-  DrawState.CurrentLayer = L().BackdropLayer + n;
+  DrawState.CurrentLayer = BoardLayers.BackdropLayer + n;
   ClipCellToLayer(kArrowSheet, (D50_InRange(n) == 0 ? 2 : 1) * 50, lit ? 50 : 0, 50, 50);
 }
 
 void AttackFrame(int n, int kind) {
-  DrawState.CurrentLayer = L().HighlightLayer + 1 + n;
+  DrawState.CurrentLayer = BoardLayers.HighlightLayer + 1 + n;
   D50_ButtonFrame(kind);
 }
 
 void FrameToFront(int entryLayer) {
-  LayerToFront(L().HighlightLayer);
+  LayerToFront(BoardLayers.HighlightLayer);
   LayerToFront(entryLayer);
 }
 
@@ -39,31 +38,33 @@ void FrameToFront(int entryLayer) {
 // none of the set's entries.
 bool HoverEntry(int layer) {
   const int mode = SceneCursor.ButtonMode;
-  const int menu = EntryOf(layer, L().MenuButtonFirstBox, BoardScreen.MenuButtonLast);
+  const int menu = EntryOf(layer, BoardLayers.MenuButtonFirstBox, BoardScreen.MenuButtonLast);
   int index = -1;
   auto enter = [&](int i) {
     index = i;
-    return index != Hover();
+    return index != TurnFlow.HoverIndex;
   };
   switch (mode) {
     case kButtonsMenu:
     case kButtonsAttack: {
-      const int item = mode == kButtonsMenu ? EntryOf(layer, L().TurnButtonFirstBox, BoardScreen.TurnButtonLast) : -1;
+      const int item =
+          mode == kButtonsMenu ? EntryOf(layer, BoardLayers.TurnButtonFirstBox, BoardScreen.TurnButtonLast) : -1;
       const int attack =
-          mode == kButtonsAttack ? EntryOf(layer, L().ChoiceButtonFirstBox, BoardScreen.ChoiceButtonLast) : -1;
+          mode == kButtonsAttack ? EntryOf(layer, BoardLayers.ChoiceButtonFirstBox, BoardScreen.ChoiceButtonLast) : -1;
       if (item >= 0) {
         if (!enter(item)) return true;
         D50_ButtonFrame(1);
-        LayerToBack(L().HighlightLayer);
-        LayerToBack(L().ItemPanelLayer);
+        LayerToBack(BoardLayers.HighlightLayer);
+        LayerToBack(BoardLayers.ItemPanelLayer);
       } else if (menu >= 0) {
         if (!enter(10 + menu)) return true;
         D50_ButtonFrame(0);
-        LayerToBack(L().HighlightLayer);
+        LayerToBack(BoardLayers.HighlightLayer);
       } else if (attack >= 0) {
         if (!enter(attack)) return true;
-        if (Hover() >= 0 && Hover() <= BoardScreen.ChoiceButtonLast) AttackFrame(Hover(), 11);
-        else ShowLayer(L().HighlightLayer, false);
+        const int hover = TurnFlow.HoverIndex;
+        if (hover >= 0 && hover <= BoardScreen.ChoiceButtonLast) AttackFrame(hover, 11);
+        else ShowLayer(BoardLayers.HighlightLayer, false);
         AttackFrame(attack, 10);
       } else {
         return false;
@@ -71,7 +72,7 @@ bool HoverEntry(int layer) {
       break;
     }
     case kButtonsDialog: {
-      const int button = EntryOf(layer, L().ConfirmButtonFirstBox, 1);
+      const int button = EntryOf(layer, BoardLayers.ConfirmButtonFirstBox, 1);
       if (button < 0) return false;
       if (!enter(button)) return true;
       D50_ButtonFrame(2);
@@ -81,7 +82,7 @@ bool HoverEntry(int layer) {
     case kButtonsCards:
     case kButtonsPick:
     case kButtonsCreatures: {
-      const int first = mode == kButtonsCreatures ? L().CreatureFirstLayer : L().BackdropLayer;
+      const int first = mode == kButtonsCreatures ? BoardLayers.CreatureFirstLayer : BoardLayers.BackdropLayer;
       const int last = mode == kButtonsCards ? 4 : (mode == kButtonsPick ? BoardScreen.PickIconLast
                                                                           : BoardScreen.CreatureClickLast);
       const int entry = EntryOf(layer, first, last);
@@ -92,10 +93,10 @@ bool HoverEntry(int layer) {
       break;
     }
     case kButtonsArrows: {
-      const int arrow = EntryOf(layer, L().BackdropLayer, BoardScreen.LineArrowLast);
+      const int arrow = EntryOf(layer, BoardLayers.BackdropLayer, BoardScreen.LineArrowLast);
       if (arrow < 0) return false;
       if (!enter(arrow)) return true;
-      if (Hover() >= 0) ArrowCell(Hover(), false);
+      if (TurnFlow.HoverIndex >= 0) ArrowCell(TurnFlow.HoverIndex, false);
       ArrowCell(arrow, true);
       D50_ButtonFrame(3);
       FrameToFront(layer);
@@ -103,33 +104,33 @@ bool HoverEntry(int layer) {
     }
     default: return true;
   }
-  Hover() = index;
-  BoardSound(kHoverSound);
+  TurnFlow.HoverIndex = index;
+  PlayScreenSound(kHoverSound);
   return true;
 }
 
 void HoverNone() {
-  if (Hover() == -1) return;
+  if (TurnFlow.HoverIndex == -1) return;
   switch (SceneCursor.ButtonMode) {
     case kButtonsAttack:
-      if (Hover() >= 0 && Hover() <= BoardScreen.ChoiceButtonLast) {
+      if (TurnFlow.HoverIndex >= 0 && TurnFlow.HoverIndex <= BoardScreen.ChoiceButtonLast) {
         for (int n = 0; n <= BoardScreen.ChoiceButtonLast; ++n) AttackFrame(n, 11);
       } else {
-        ShowLayer(L().HighlightLayer, false);
+        ShowLayer(BoardLayers.HighlightLayer, false);
       }
       break;
     case kButtonsArrows:
-      ArrowCell(Hover(), false);
-      ShowLayer(L().HighlightLayer, false);
+      ArrowCell(TurnFlow.HoverIndex, false);
+      ShowLayer(BoardLayers.HighlightLayer, false);
       break;
     case kButtonsMenu:
     case kButtonsDialog:
     case kButtonsCards:
     case kButtonsPick:
-    case kButtonsCreatures: ShowLayer(L().HighlightLayer, false); break;
+    case kButtonsCreatures: ShowLayer(BoardLayers.HighlightLayer, false); break;
     default: return;
   }
-  Hover() = -1;
+  TurnFlow.HoverIndex = -1;
 }
 
 }  // namespace
@@ -165,8 +166,8 @@ void D50_ButtonFrame(int kind) {
   const int source = InputEvent.InputSourceIndex;
   const int w = LayerWidth(source) + 2 * b;
   const int h = LayerHeight(source) + 2 * b;
-  BoardPrepare(L().HighlightLayer, LayerLeft(source) - b, LayerTop(source) - b, w, h);
-  const int frame = L().HighlightLayer;
+  BoardPrepare(BoardLayers.HighlightLayer, LayerLeft(source) - b, LayerTop(source) - b, w, h);
+  const int frame = BoardLayers.HighlightLayer;
   LayerInfo(frame).BackColor = Grey(255);
   ClearLayerImage(frame);
   tq::Surface& image = LayerImage(frame);
@@ -194,15 +195,16 @@ void D50_OnKey() {
   int first = 0;
   int last = -1;
   if (mode == kButtonsMenu) {
-    first = L().TurnButtonFirstBox;
+    first = BoardLayers.TurnButtonFirstBox;
     last = BoardScreen.TurnButtonLast;
-    if (key >= 49 && key <= 52) button = key - 49;
+    if (key >= tq::kKey0 + 1 && key <= tq::kKey0 + 4) button = key - (tq::kKey0 + 1);  // digits 1 to 4
   } else if (mode == kButtonsAttack) {
-    first = L().ChoiceButtonFirstBox;
+    first = BoardLayers.ChoiceButtonFirstBox;
     last = BoardScreen.ChoiceButtonLast;
-    if (key == 97 || key == 105) button = 0;
-    else if (key == 98 || key == 102) button = 1;
-    else if (key == 99) button = 2;
+    // Keypad 1 or 9, 2 or 6, and 3.
+    if (key == tq::kKeyPad0 + 1 || key == tq::kKeyPad0 + 9) button = 0;
+    else if (key == tq::kKeyPad0 + 2 || key == tq::kKeyPad0 + 6) button = 1;
+    else if (key == tq::kKeyPad0 + 3) button = 2;
   }
   // Only the listed digit keys choose; any other key leaves the buttons alone.
   if (button < 0) return;

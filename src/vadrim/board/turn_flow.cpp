@@ -2,7 +2,7 @@
 // the turn (menu, die and move, landed cell, end of turn), the omen, the cell
 // change, the rules pages, the restart dialog, and the clear and failure endings.
 // The states of the rules still to come are reached through the seams of
-// board_screen.h.
+// screen.h.
 #include "engine/blits.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
@@ -10,61 +10,29 @@
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "games/timed_effects.h"
-#include "vadrim/board_layouts.h"
-#include "vadrim/board_model.h"
-#include "vadrim/board_progress.h"
-#include "vadrim/board_screen.h"
+#include "scenario/motion_curves.h"
+#include "vadrim/board/layouts.h"
+#include "vadrim/board/model.h"
+#include "vadrim/board/progress.h"
+#include "vadrim/board/screen.h"
 #include "vadrim/vadrim_mode.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_save.h"
+#include "vadrim/vadrim_sounds.h"
 
 namespace {
-
-enum : int {
-  kAnimPieceIn = 1010,
-  kAnimPieceStep = 1011,
-  kAnimDie = 1020,
-  kAnimWarp = 1050,
-  kAnimDialogChoice = 1070,
-  kAnimWhiteOut = 1071,
-  kAnimWhiteClose = 1072,
-};
-
-BoardLayersRecord& L() { return BoardLayers; }
-TurnFlowRecord& T() { return TurnFlow; }
-PieceCountersRecord& C() { return PieceCounters; }
-int Step() { return SceneCursor.SceneStep; }
-int W() { return ScreenSize.ScreenWidth; }
-int H() { return ScreenSize.ScreenHeight; }
-
-void Next(int state, int step) { BoardNext(state, step); }
-
-// An effect that returns to its step: the step goes on with its sequence, or arms
-// nothing and the board waits for a click.
-constexpr EffectEnd kReturn = EffectEnd::kReturn;
-constexpr EffectEnd kNextTick = EffectEnd::kNextTick;
-
-// CurrentLayer from CurrentRect to (x, y) with effect 800.
-void MoveTo(int layer, int x, int y, int frames, int kind, EffectEnd end = kNextTick) {
-  BoardMoveTo(layer, x, y, frames, kind, end);
-}
 
 // A banner of `w` by `h` with a picture, prepared above the window and slid to the
 // centre.
 void BannerFromAbove(int kind, int number, int w, int h, int frames, EffectEnd end) {
-  BoardPrepare(L().BannerLayer, CentreX(w), -h, w, h);
+  BoardPrepare(BoardLayers.BannerLayer, CentreX(w), -h, w, h);
   D00_LoadPicture(1, kind, number);
-  BoardPlace(L().BannerLayer, CentreX(w), -h);
-  MoveTo(L().BannerLayer, CentreX(w), CentreY(h), frames, 11, end);
+  MoveLayerKeepingSize(BoardLayers.BannerLayer, CentreX(w), -h);
+  BoardMoveTo(BoardLayers.BannerLayer, CentreX(w), CentreY(h), frames, kMotionEaseOut, end);
 }
 
-void BannerOutDown(int frames, EffectEnd end = kNextTick) {
-  MoveTo(L().BannerLayer, LayerLeft(L().BannerLayer), H(), frames, 10, end);
-}
-
-void Pause(int ms) {
-  EffectParams.EffectFrameDelay = ms;
-  RunEffect(700, kReturn);
+void BannerOutDown(int frames, EffectEnd end = EffectEnd::kNextTick) {
+  BoardMoveTo(BoardLayers.BannerLayer, LayerLeft(BoardLayers.BannerLayer), WindowHeight(), frames, kMotionLinear, end);
 }
 
 // ---- Start and set-up ----
@@ -75,11 +43,11 @@ void StartBoard(int board) {
   HideLayerRange(0, 88);
   HideLayerRange(94, 99);
   D50_Layout(0);
-  Next(kBoardSetUp, 0);
+  GoToNextTick(kBoardSetUp, 0);
 }
 
 void SetUp() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       D50_Music(0);
       D50_Layout(10);
@@ -87,9 +55,9 @@ void SetUp() {
       D50_LoadBoard();
       D50_DrawPanel(10, 0);
       D50_DrawPath(10);
-      BoardSound(50);
+      PlayScreenSound(50);
       GoTo(kBoardSetUp, 1);
-      MoveTo(L().BoardLayer, BoardGeometry.BoardLeft, BoardGeometry.BoardTop, 20, 11);
+      BoardMoveTo(BoardLayers.BoardLayer, BoardGeometry.BoardLeft, BoardGeometry.BoardTop, 20, kMotionEaseOut);
       break;
     case 1: {
       D50_GaugePanel(10, 0);
@@ -98,46 +66,47 @@ void SetUp() {
       D50_GaugePanel(30, 0);
       D50_Buttons(0, 0);
       D50_DrawPanel(50, 0);
-      const int g = L().GaugeLayer;
+      const int g = BoardLayers.GaugeLayer;
       BoardStore(0, g, 10, -LayerHeight(g), 10, 10);
-      BoardStore(1, g + 1, W() - LayerWidth(g + 1) - 10, -LayerHeight(g + 1), W() - LayerWidth(g + 1) - 10, 10);
+      const int right = WindowWidth() - LayerWidth(g + 1) - 10;
+      BoardStore(1, g + 1, right, -LayerHeight(g + 1), right, 10);
       BoardStore(2, g + 2, LayerLeft(g + 2), LayerTop(g + 2), 10, LayerTop(g + 2));
       BoardStore(3, g + 3, LayerLeft(g + 3), LayerTop(g + 3), 10, LayerTop(g + 3));
-      const int panel = L().ItemPanelLayer;
-      BoardStore(4, panel, 10, H(), 10, H() - LayerHeight(panel) - 5);
-      BoardSound(50);
+      const int panel = BoardLayers.ItemPanelLayer;
+      BoardStore(4, panel, 10, WindowHeight(), 10, WindowHeight() - LayerHeight(panel) - 5);
+      PlayScreenSound(50);
       GoTo(kBoardSetUp, 2);
-      BoardMoveSlots(4, 15, 11);
+      BoardMoveSlots(4, 15, kMotionEaseOut);
       break;
     }
     case 2:
     case 3: {
-      const int button = L().MenuButtonFirstBox + Step() - 2;
-      const int y = Step() == 2 ? 610 : 610 + 10 + LayerHeight(button);
-      BoardPlace(button, W(), y);
-      GoTo(kBoardSetUp, Step() == 2 ? 3 : 10);
-      MoveTo(button, W() - LayerWidth(button) - 10, y, 10, 11);
+      const int button = BoardLayers.MenuButtonFirstBox + SceneCursor.SceneStep - 2;
+      const int y = SceneCursor.SceneStep == 2 ? 610 : 610 + 10 + LayerHeight(button);
+      MoveLayerKeepingSize(button, WindowWidth(), y);
+      GoTo(kBoardSetUp, SceneCursor.SceneStep == 2 ? 3 : 10);
+      BoardMoveTo(button, WindowWidth() - LayerWidth(button) - 10, y, 10, kMotionEaseOut);
       break;
     }
     case 10: {
       D50_DrawPanel(40, 0);
-      const int a = L().BackdropLayer;
+      const int a = BoardLayers.BackdropLayer;
       const int b = a + 1;
       const int half = ScreenSize.ScreenHalfHeight;
-      BoardStore(0, a, W(), half - 20 - LayerHeight(a), 45, half - 20 - LayerHeight(a));
-      BoardStore(1, b, -LayerWidth(b), half + 20, W() - LayerWidth(b) - 45, half + 20);
-      BoardSound(51);
+      BoardStore(0, a, WindowWidth(), half - 20 - LayerHeight(a), 45, half - 20 - LayerHeight(a));
+      BoardStore(1, b, -LayerWidth(b), half + 20, WindowWidth() - LayerWidth(b) - 45, half + 20);
+      PlayScreenSound(51);
       GoTo(kBoardSetUp, 11);
-      BoardMoveSlots(1, 20, 11, kReturn);
+      BoardMoveSlots(1, 20, kMotionEaseOut, EffectEnd::kReturn);
       break;
     }
     case 11: {
-      const int a = L().BackdropLayer;
+      const int a = BoardLayers.BackdropLayer;
       BoardStore(0, a, LayerLeft(a), LayerTop(a), -LayerWidth(a), LayerTop(a));
-      BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), W(), LayerTop(a + 1));
-      BoardSound(51);
+      BoardStore(1, a + 1, LayerLeft(a + 1), LayerTop(a + 1), WindowWidth(), LayerTop(a + 1));
+      PlayScreenSound(51);
       GoTo(kBoardSetUp, 12);
-      BoardMoveSlots(1, 12, 11);
+      BoardMoveSlots(1, 12, kMotionEaseOut);
       break;
     }
     case 12:
@@ -160,47 +129,49 @@ void CreatureFliesIn() {
     D50_DrawCreature(0);
     c.LastStepResult = 1;
     const BoardGeometryRecord& g = BoardGeometry;
-    const int layer = L().CreatureFirstLayer - 1 + slot;
+    const int layer = CreatureLayer(slot);
     const int inset = (g.CellSize - g.CreatureSize) / 2;
-    BoardPlace(layer, CentreX(int{g.CreatureSize}), CentreY(int{g.CreatureSize}));
-    BoardSound(55);
-    MoveTo(layer, c.GridX * g.CellSize + g.BoardLeft + inset, c.GridY * g.CellSize + g.BoardTop + inset, 15, 11);
+    MoveLayerKeepingSize(layer, CentreX(int{g.CreatureSize}), CentreY(int{g.CreatureSize}));
+    PlayScreenSound(55);
+    const int x = c.GridX * g.CellSize + g.BoardLeft + inset;
+    const int y = c.GridY * g.CellSize + g.BoardTop + inset;
+    BoardMoveTo(layer, x, y, 15, kMotionEaseOut);
     return;
   }
-  Next(kBoardIntro, 10);
+  GoToNextTick(kBoardIntro, 10);
 }
 
 void IntroBanner(int number, int clickStep) {
-  BoardSound(50);
+  PlayScreenSound(50);
   GoTo(kBoardIntro, clickStep);
-  BannerFromAbove(99, number, 700, 200, 20, kReturn);
+  BannerFromAbove(99, number, 700, 200, 20, EffectEnd::kReturn);
 }
 
 void Intro() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       for (int slot = 1; slot < kCreatureSlotCount; ++slot) {
         CreatureSlot[static_cast<size_t>(slot)].LastStepResult = 0;
         CreatureSlot[static_cast<size_t>(slot)].MoveWaitCount = 0;
       }
-      Next(kBoardIntro, 1);
+      GoToNextTick(kBoardIntro, 1);
       break;
     case 1: CreatureFliesIn(); break;
     case 10:
       D50_Buttons(1, 0);
       BoardScreen.IntroButton = -1;
-      Next(kBoardIntro, 11);
+      GoToNextTick(kBoardIntro, 11);
       break;
     case 11: {
       if (BoardScreen.IntroButton >= BoardScreen.TurnButtonLast) {
-        Next(kBoardIntro, 20);
+        GoToNextTick(kBoardIntro, 20);
         break;
       }
       const int n = ++BoardScreen.IntroButton;
-      const int button = L().TurnButtonFirstBox + n;
-      BoardSound(65);
-      BoardPlace(button, LayerLeft(button), H());
-      MoveTo(button, LayerLeft(button), n * 75 + BoardScreen.ItemButtonTop, 10, 10);
+      const int button = BoardLayers.TurnButtonFirstBox + n;
+      PlayScreenSound(65);
+      MoveLayerKeepingSize(button, LayerLeft(button), WindowHeight());
+      BoardMoveTo(button, LayerLeft(button), n * 75 + BoardScreen.ItemButtonTop, 10, kMotionLinear);
       break;
     }
     case 20:
@@ -209,34 +180,34 @@ void Intro() {
       break;
     case 30: {
       D50_DrawPanel(30, 0);
-      const int a = L().ArrowLayer;
-      const int dir = C().TravelDir;
+      const int a = BoardLayers.ArrowLayer;
+      const int dir = PieceCounters.TravelDir;
       const int ax = CentreX(LayerWidth(a));
       const int bx = CentreX(LayerWidth(a + 1));
-      const int by = H() - LayerHeight(a + 1) - 10;
+      const int by = WindowHeight() - LayerHeight(a + 1) - 10;
       BoardStore(0, a, ax - 50 * dir, 10, ax, 10);
       BoardStore(1, a + 1, bx + 50 * dir, by, bx, by);
       GoTo(kBoardIntro, 50);
-      BoardMoveSlots(1, 10, 11);
+      BoardMoveSlots(1, 10, kMotionEaseOut);
       break;
     }
     case 50:
-      if (T().GiftEvery > 0) IntroBanner(10 + T().GiftEvery, 51);
-      else Next(kBoardIntro, 55);
+      if (TurnFlow.GiftEvery > 0) IntroBanner(10 + TurnFlow.GiftEvery, 51);
+      else GoToNextTick(kBoardIntro, 55);
       break;
     case 51:
     case 56:
-      BoardSound(50);
-      GoTo(kBoardIntro, Step() == 51 ? 55 : 100);
+      PlayScreenSound(50);
+      GoTo(kBoardIntro, SceneCursor.SceneStep == 51 ? 55 : 100);
       BannerOutDown(10);
       break;
     case 55:
-      if (C().RerollEvery > 0) IntroBanner(20 + C().RerollEvery, 56);
-      else Next(kBoardIntro, 100);
+      if (PieceCounters.RerollEvery > 0) IntroBanner(20 + PieceCounters.RerollEvery, 56);
+      else GoToNextTick(kBoardIntro, 100);
       break;
     case 100:
-      if (T().OpeningPick == -1) Next(kBoardOpeningPick, -5);
-      else if (T().OpeningPick == 0) Next(kBoardEndTurn, 10);
+      if (TurnFlow.OpeningPick == -1) GoToNextTick(kBoardOpeningPick, -5);
+      else if (TurnFlow.OpeningPick == 0) GoToNextTick(kBoardEndTurn, 10);
       break;
     default: break;
   }
@@ -250,33 +221,33 @@ void RaiseForChoice(int step, int buttonMode) {
 }
 
 void BlinkHighlight() {
-  DrawState.CurrentLayer = L().HighlightLayer;
+  DrawState.CurrentLayer = BoardLayers.HighlightLayer;
   EffectParams.EffectFrames = 10;
   EffectParams.EffectFrameDelay = 40;
-  RunEffect(820, kNextTick);
+  RunEffect(kEffectBlink, EffectEnd::kNextTick);
 }
 
 void Menu() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case -1: RaiseForChoice(0, kButtonsMenu); break;
     case 0: {
       if (SceneCursor.ButtonMode != kButtonsMenu) break;
       const int source = InputEvent.InputSourceIndex;
-      const int firstItem = L().TurnButtonFirstBox;
-      const int firstMenu = L().MenuButtonFirstBox;
+      const int firstItem = BoardLayers.TurnButtonFirstBox;
+      const int firstMenu = BoardLayers.MenuButtonFirstBox;
       if (source >= firstItem && source <= firstItem + BoardScreen.TurnButtonLast) {
         BoardItemUseStep();
       } else if (source >= firstMenu && source <= firstMenu + 1) {
-        BoardSound(102);
+        PlayScreenSound(102);
         SceneCursor.ButtonMode = 0;
-        T().ReturnState = kBoardMenu;
-        T().ReturnStep = -1;
+        TurnFlow.ReturnState = kBoardMenu;
+        TurnFlow.ReturnStep = -1;
         GoTo(source == firstMenu ? kBoardRules : kBoardRestart, source == firstMenu ? 0 : -5);
         BlinkHighlight();
       } else {
-        ShowLayer(L().TurnMarkerLayer, false);
+        ShowLayer(BoardLayers.TurnMarkerLayer, false);
         SceneCursor.ButtonMode = 0;
-        Next(kBoardDie, 0);
+        GoToNextTick(kBoardDie, 0);
       }
       break;
     }
@@ -285,30 +256,31 @@ void Menu() {
 }
 
 void Rules() {
-  const int banner = L().BannerLayer;
-  switch (Step()) {
+  const int banner = BoardLayers.BannerLayer;
+  switch (SceneCursor.SceneStep) {
     case 0:
-      T().RulesPage = 1;
-      Next(kBoardRules, 1);
+      TurnFlow.RulesPage = 1;
+      GoToNextTick(kBoardRules, 1);
       break;
     case 1:
-      BoardSound(50);
-      BoardPrepare(banner, CentreX(880), H(), 880, 650);
-      D00_LoadPicture(1, 94, T().RulesPage);
+      PlayScreenSound(50);
+      BoardPrepare(banner, CentreX(880), WindowHeight(), 880, 650);
+      D00_LoadPicture(1, 94, TurnFlow.RulesPage);
       GoTo(kBoardRules, 2);
-      MoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, 11, kReturn);
+      BoardMoveTo(banner, CentreX(LayerWidth(banner)), CentreY(LayerHeight(banner)), 20, kMotionEaseOut,
+                  EffectEnd::kReturn);
       break;
     case 2:
-      BoardSound(86);
-      ++T().RulesPage;
+      PlayScreenSound(86);
+      ++TurnFlow.RulesPage;
       DrawState.CurrentLayer = banner;
-      D00_LoadPicture(1, 94, T().RulesPage);
-      if (T().RulesPage >= 4) SceneCursor.SceneStep = 5;
+      D00_LoadPicture(1, 94, TurnFlow.RulesPage);
+      if (TurnFlow.RulesPage >= 4) SceneCursor.SceneStep = 5;
       break;
     case 5:
-      BoardSound(50);
+      PlayScreenSound(50);
       // Back to the choice the pages were opened from: the turn menu or the attack.
-      GoTo(T().ReturnState, T().ReturnStep);
+      GoTo(TurnFlow.ReturnState, TurnFlow.ReturnStep);
       BannerOutDown(15);
       break;
     default: break;
@@ -316,24 +288,25 @@ void Rules() {
 }
 
 void Restart() {
-  const int first = L().ConfirmButtonFirstBox;
-  switch (Step()) {
+  const int first = BoardLayers.ConfirmButtonFirstBox;
+  switch (SceneCursor.SceneStep) {
     case -5: {
-      BoardSound(50);
-      const int banner = L().BannerLayer;
+      PlayScreenSound(50);
+      const int banner = BoardLayers.BannerLayer;
       BoardPrepare(banner, CentreX(700), -200, 700, 200);
       D00_LoadPicture(1, 95, 0);
       BoardStore(0, banner, CentreX(LayerWidth(banner)), -LayerHeight(banner), CentreX(LayerWidth(banner)), 130);
       for (int b = 0; b < 2; ++b) {
         DrawState.CurrentLayer = first + b;
-        DrawState.CurrentRect = {CentreX(250), H(), 250, 80};
-        PrepareLayer(10);
+        DrawState.CurrentRect = {CentreX(250), WindowHeight(), 250, 80};
+        PrepareLayer(kPreparePictureShown);
         ClipCellToLayer(8, 0, 80 * b, 250, 80);
-        BoardPlace(first + b, CentreX(250), H());
-        BoardStore(1 + b, first + b, CentreX(250), H(), CentreX(250), ScreenSize.ScreenHalfHeight + 50 + 105 * b);
+        MoveLayerKeepingSize(first + b, CentreX(250), WindowHeight());
+        const int x = CentreX(250);
+        BoardStore(1 + b, first + b, x, WindowHeight(), x, ScreenSize.ScreenHalfHeight + 50 + 105 * b);
       }
       GoTo(kBoardRestart, -1);
-      BoardMoveSlots(2, 20, 11);
+      BoardMoveSlots(2, 20, kMotionEaseOut);
       break;
     }
     case -1: RaiseForChoice(0, kButtonsDialog); break;
@@ -341,33 +314,32 @@ void Restart() {
       const int b = InputEvent.InputSourceIndex - first;
       if (SceneCursor.ButtonMode != kButtonsDialog || b < 0 || b > 1) break;
       SceneCursor.ButtonMode = 0;
-      BoardSound(102);
-      T().HoverIndex = b;
+      PlayScreenSound(102);
+      TurnFlow.HoverIndex = b;
       ShowLayer(first + 1 - b, false);
       GoTo(kBoardRestart, b == 0 ? 10 : 20);
       Wait(kAnimDialogChoice, 0);
       break;
     }
     case 10:
-      BoardSound(135);
+      PlayScreenSound(135);
       Wait(kAnimWhiteOut, 0);
-      EffectParams.EffectFrameDelay = 50;
-      RunEffect(750, kReturn);
-      HideLayerRange(0, L().BackdropLayer - 1);
-      Pause(500);
-      BoardSound(130);
+      RunMusicFade(50);
+      HideLayerRange(0, BoardLayers.BackdropLayer - 1);
+      RunPause(500);
+      PlayScreenSound(130);
       Wait(kAnimWhiteClose, 0);
-      Pause(500);
-      Next(kBoardSetUp, 0);
+      RunPause(500);
+      GoToNextTick(kBoardSetUp, 0);
       break;
     case 20: {
-      BoardSound(50);
-      const int banner = L().BannerLayer;
-      const int kept = first + T().HoverIndex;
+      PlayScreenSound(50);
+      const int banner = BoardLayers.BannerLayer;
+      const int kept = first + TurnFlow.HoverIndex;
       BoardStore(0, banner, LayerLeft(banner), LayerTop(banner), LayerLeft(banner), -LayerHeight(banner));
-      BoardStore(1, kept, LayerLeft(kept), LayerTop(kept), LayerLeft(kept), H());
-      GoTo(T().ReturnState, T().ReturnStep);
-      BoardMoveSlots(1, 20, 11);
+      BoardStore(1, kept, LayerLeft(kept), LayerTop(kept), LayerLeft(kept), WindowHeight());
+      GoTo(TurnFlow.ReturnState, TurnFlow.ReturnStep);
+      BoardMoveSlots(1, 20, kMotionEaseOut);
       break;
     }
     default: break;
@@ -377,23 +349,23 @@ void Restart() {
 // ---- Die, landed cell, end of turn ----
 
 void Die() {
-  switch (Step()) {
-    case 0: Next(kBoardDie, 5); break;
+  switch (SceneCursor.SceneStep) {
+    case 0: GoToNextTick(kBoardDie, 5); break;
     case 5:
       GoTo(kBoardDie, 10);
       Wait(kAnimDie, 0);
       break;
     case 10:
-      if (T().StepsLeft <= 0) {
-        Next(kBoardDie, 20);
+      if (TurnFlow.StepsLeft <= 0) {
+        GoToNextTick(kBoardDie, 20);
         break;
       }
-      --T().StepsLeft;
-      C().PiecePos = NextPathCell(C().PiecePos, C().TravelDir);
-      if (T().StepsLeft <= 0) SceneCursor.SceneStep = 20;
+      --TurnFlow.StepsLeft;
+      PieceCounters.PiecePos = NextPathCell(PieceCounters.PiecePos, PieceCounters.TravelDir);
+      if (TurnFlow.StepsLeft <= 0) SceneCursor.SceneStep = 20;
       Wait(kAnimPieceStep, 0);
       break;
-    case 20: Next(kBoardLanded, 0); break;
+    case 20: GoToNextTick(kBoardLanded, 0); break;
     default: break;
   }
 }
@@ -401,20 +373,20 @@ void Die() {
 bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 void Landed() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0: {
-      ShowLayer(L().DieLayer, false);
-      ShowLayer(L().TurnMarkerLayer, false);  // shown while a 0 die item waited
-      T().LandedKind = PathCell[static_cast<size_t>(C().PiecePos)].PathKind;
+      ShowLayer(BoardLayers.DieLayer, false);
+      ShowLayer(BoardLayers.TurnMarkerLayer, false);  // shown while a 0 die item waited
+      TurnFlow.LandedKind = PathCell[static_cast<size_t>(PieceCounters.PiecePos)].PathKind;
       D50_CellEffect();
-      const int kind = T().LandedKind;
+      const int kind = TurnFlow.LandedKind;
       if (kind == 0) {
-        Next(kBoardLanded, 2);
+        GoToNextTick(kBoardLanded, 2);
       } else if (kind == kCellItem) {
         BoardChoice.ItemSource = 0;
-        Next(kBoardLanded, 30);
+        GoToNextTick(kBoardLanded, 30);
       } else if (kind == kCellChoice) {
-        Next(kBoardItemChoice, -1);
+        GoToNextTick(kBoardItemChoice, -1);
       } else if (InRange(kind, 130, 139)) {
         BoardChoice.SpecialStrikeSource = 0;
         GoTo(kBoardTargetStrike, -5);
@@ -422,8 +394,8 @@ void Landed() {
         BoardChoice.SpecialStrikeSource = 0;
         GoTo(kBoardLineStrike, -5);
       } else if (InRange(kind, 150, 159)) {
-        T().ReturnState = kBoardLanded;
-        T().ReturnStep = 10;
+        TurnFlow.ReturnState = kBoardLanded;
+        TurnFlow.ReturnStep = 10;
         GoTo(kBoardCellChange, 0);
       } else {
         GoTo(kBoardLanded, 2);  // the effect's banner stays until the click
@@ -431,28 +403,28 @@ void Landed() {
       break;
     }
     case 2: {
-      ShowLayer(L().BannerLayer, false);
-      const int kind = T().LandedKind;
+      ShowLayer(BoardLayers.BannerLayer, false);
+      const int kind = TurnFlow.LandedKind;
       if (kind == kCellBad || kind == kCellMad) {
         D50_DangerLevel();
-        if (T().DangerRose == -1) {
-          T().ReturnState = kBoardLanded;
-          T().ReturnStep = 10;
-          Next(kBoardOmen, 0);
+        if (TurnFlow.DangerRose == -1) {
+          TurnFlow.ReturnState = kBoardLanded;
+          TurnFlow.ReturnStep = 10;
+          GoToNextTick(kBoardOmen, 0);
         } else {
-          Next(kBoardLanded, 10);
+          GoToNextTick(kBoardLanded, 10);
         }
       } else if (kind == kCellAgain) {
-        Next(kBoardDie, 0);
+        GoToNextTick(kBoardDie, 0);
       } else if (kind == kCellWarp) {
         GoTo(kBoardLanded, 10);
         Wait(kAnimWarp, 0);
       } else {
-        Next(kBoardLanded, 10);
+        GoToNextTick(kBoardLanded, 10);
       }
       break;
     }
-    case 10: Next(C().AttacksLeft != 0 ? kBoardAttackOffer : kBoardEndTurn, 0); break;
+    case 10: GoToNextTick(PieceCounters.AttacksLeft != 0 ? kBoardAttackOffer : kBoardEndTurn, 0); break;
     default: BoardItemGainStep(); break;
   }
 }
@@ -461,107 +433,108 @@ void Landed() {
 void BadgeOut(int kind, bool down) {
   D50_CounterBadge(1, kind);
   const int layer = DrawState.CurrentLayer;
-  MoveTo(layer, LayerLeft(layer), down ? H() : -LayerHeight(layer), 5, 11, kReturn);
+  const int y = down ? WindowHeight() : -LayerHeight(layer);
+  BoardMoveTo(layer, LayerLeft(layer), y, 5, kMotionEaseOut, EffectEnd::kReturn);
 }
 
 void CountDown() {
-  if (C().StopTurns > 0) {
-    BoardSound(50);
-    BoardPrepare(L().BannerLayer, CentreX(550), -124, 550, 124);
+  if (PieceCounters.StopTurns > 0) {
+    PlayScreenSound(50);
+    BoardPrepare(BoardLayers.BannerLayer, CentreX(550), -124, 550, 124);
     D00_LoadPicture(1, 93, 0);
-    MoveTo(L().BannerLayer, CentreX(550), CentreY(124), 30, 11, kReturn);
-    Pause(500);
-    BannerOutDown(15, kReturn);
-    --C().StopTurns;
+    BoardMoveTo(BoardLayers.BannerLayer, CentreX(550), CentreY(124), 30, kMotionEaseOut, EffectEnd::kReturn);
+    RunPause(500);
+    BannerOutDown(15, EffectEnd::kReturn);
+    --PieceCounters.StopTurns;
     D50_CounterBadge(1, kCellStop);
-    if (C().StopTurns == 0) BadgeOut(kCellStop, false);
+    if (PieceCounters.StopTurns == 0) BadgeOut(kCellStop, false);
   }
-  if (C().PowerTurns > 0) {
-    --C().PowerTurns;
+  if (PieceCounters.PowerTurns > 0) {
+    --PieceCounters.PowerTurns;
     D50_CounterBadge(1, kCellPower);
-    if (C().PowerTurns == 0) BadgeOut(kCellPower, false);
+    if (PieceCounters.PowerTurns == 0) BadgeOut(kCellPower, false);
   }
-  if (C().SealTurns > 0) {
+  if (PieceCounters.SealTurns > 0) {
     if (BoardChoice.SealJustSet == -1) {
       BoardChoice.SealJustSet = 0;
     } else {
-      --C().SealTurns;
+      --PieceCounters.SealTurns;
       D50_CounterBadge(1, kCellSeal);
-      if (C().SealTurns == 0) {
+      if (PieceCounters.SealTurns == 0) {
         BadgeOut(kCellSeal, true);
         D50_HighlightCells(1);
       }
     }
   }
-  if (C().RollsLeft <= 0) {
-    BoardSound(50);
+  if (PieceCounters.RollsLeft <= 0) {
+    PlayScreenSound(50);
     GoTo(kBoardFailed, 0);
-    BannerFromAbove(99, 0, 700, 200, 40, kReturn);
+    BannerFromAbove(99, 0, 700, 200, 40, EffectEnd::kReturn);
     return;
   }
-  Next(kBoardEndTurn, 11);
+  GoToNextTick(kBoardEndTurn, 11);
 }
 
 void TurnMarker() {
   BoardGoMarker();
-  BoardSound(57);
+  PlayScreenSound(57);
   DrawState.TargetRect.X = DrawState.CurrentRect.X;
   DrawState.TargetRect.Y = DrawState.CurrentRect.Y - 50;
   EffectParams.EffectFrames = 16;
-  EffectParams.EffectMotionKind = 13;
+  EffectParams.EffectMotionKind = kMotionEaseOutArc;
   EffectParams.EffectRepeats = 0;
   GoTo(kBoardEndTurn, 15);
-  RunEffect(802, kNextTick);
+  RunEffect(kEffectMovePaused, EffectEnd::kNextTick);
 }
 
 void EndTurn() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0:
       D50_Reset(10);
-      Next(kBoardEndTurn, 1);
+      GoToNextTick(kBoardEndTurn, 1);
       break;
     case 1:
-      if (T().MovePhaseDone == 0) {
-        T().MovePhaseDone = -1;
-        if (C().StopTurns == 0) {
-          Next(kBoardMovePhase, 0);
+      if (TurnFlow.MovePhaseDone == 0) {
+        TurnFlow.MovePhaseDone = -1;
+        if (PieceCounters.StopTurns == 0) {
+          GoToNextTick(kBoardMovePhase, 0);
           break;
         }
       }
-      if (T().LifePhaseDone == 0) {
-        T().LifePhaseDone = -1;
-        Next(kBoardLifePhase, 0);
+      if (TurnFlow.LifePhaseDone == 0) {
+        TurnFlow.LifePhaseDone = -1;
+        GoToNextTick(kBoardLifePhase, 0);
         break;
       }
-      if (T().RerollChecked == 0) {
-        T().RerollChecked = -1;
-        if (C().RerollEvery > 0 && ++C().RerollCounter >= C().RerollEvery) {
-          C().RerollCounter = 0;
-          D50_RerollCell(C().RerollMode);
-          T().ReturnState = kBoardEndTurn;
-          T().ReturnStep = 1;
-          Next(kBoardCellChange, 0);
+      if (TurnFlow.RerollChecked == 0) {
+        TurnFlow.RerollChecked = -1;
+        if (PieceCounters.RerollEvery > 0 && ++PieceCounters.RerollCounter >= PieceCounters.RerollEvery) {
+          PieceCounters.RerollCounter = 0;
+          D50_RerollCell(PieceCounters.RerollMode);
+          TurnFlow.ReturnState = kBoardEndTurn;
+          TurnFlow.ReturnStep = 1;
+          GoToNextTick(kBoardCellChange, 0);
           break;
         }
       }
-      ++C().TurnNumber;
-      --C().RollsLeft;
+      ++PieceCounters.TurnNumber;
+      --PieceCounters.RollsLeft;
       D50_GaugePanel(25, 1);
-      Next(kBoardEndTurn, 10);
+      GoToNextTick(kBoardEndTurn, 10);
       break;
     case 10: CountDown(); break;
     case 11:
-      if (T().GiftEvery > 0 && ++T().GiftCounter >= T().GiftEvery) {
-        T().GiftCounter = -1;
+      if (TurnFlow.GiftEvery > 0 && ++TurnFlow.GiftCounter >= TurnFlow.GiftEvery) {
+        TurnFlow.GiftCounter = -1;
         BoardChoice.ItemSource = 2;
-        T().ReturnState = kBoardEndTurn;
-        T().ReturnStep = 11;
-        Next(kBoardLanded, 30);
+        TurnFlow.ReturnState = kBoardEndTurn;
+        TurnFlow.ReturnStep = 11;
+        GoToNextTick(kBoardLanded, 30);
         break;
       }
       TurnMarker();
       break;
-    case 15: Next(kBoardMenu, -1); break;
+    case 15: GoToNextTick(kBoardMenu, -1); break;
     default: break;
   }
 }
@@ -569,37 +542,37 @@ void EndTurn() {
 // ---- Omen, cell change, endings ----
 
 void Omen() {
-  switch (Step()) {
+  switch (SceneCursor.SceneStep) {
     case 0: {
       D50_OmenMessage();
       const int layer = DrawState.CurrentLayer;
-      const int level = C().DangerLevel;
-      BoardSound(level <= 2 ? 85 : (level <= 4 ? 87 : 88));
+      const int level = PieceCounters.DangerLevel;
+      PlayScreenSound(level <= 2 ? 85 : (level <= 4 ? 87 : 88));
       if (level < 5) {
         // The message is drawn centred; it slides in from above the window.
         const int x = CentreX(LayerWidth(layer));
-        BoardPlace(layer, x, -LayerHeight(layer));
+        MoveLayerKeepingSize(layer, x, -LayerHeight(layer));
         GoTo(kBoardOmen, 1);
-        MoveTo(layer, x, CentreY(LayerHeight(layer)), 30, 11, kReturn);
+        BoardMoveTo(layer, x, CentreY(LayerHeight(layer)), 30, kMotionEaseOut, EffectEnd::kReturn);
       } else {
-        GetLayerRect(50, layer);
+        GetLayerRect(kRectIntoCurrent, layer);
         DrawState.CurrentLayer = layer;
         EffectParams.EffectOffsetX = 0;
         EffectParams.EffectOffsetY = 40;
         EffectParams.EffectFrames = 50;
         GoTo(kBoardFailed, 0);
-        RunEffect(912, kReturn);
+        RunEffect(kEffectDecayShake, EffectEnd::kReturn);
       }
       break;
     }
     case 1:
-      BoardSound(86);
+      PlayScreenSound(86);
       GoTo(kBoardOmen, 2);
       BannerOutDown(15);
       break;
     case 2:
-      ShowLayer(L().BannerLayer, false);
-      Next(T().ReturnState, T().ReturnStep);
+      ShowLayer(BoardLayers.BannerLayer, false);
+      GoToNextTick(TurnFlow.ReturnState, TurnFlow.ReturnStep);
       break;
     default: break;
   }
@@ -607,28 +580,28 @@ void Omen() {
 
 void CellChange() {
   const int cell = BoardGeometry.CellSize;
-  const int tile = L().BackdropLayer;
-  switch (Step()) {
+  const int tile = BoardLayers.BackdropLayer;
+  switch (SceneCursor.SceneStep) {
     case 0: {
-      BoardSound(92);
-      ShowLayer(L().BannerLayer, false);
-      T().ChangedCell = T().NewCellIndex;
-      if (T().ChangedCell < 0 || T().ChangedCell > BoardState.PathLast) T().ChangedCell = 0;
-      PathCellRecord& p = PathCell[static_cast<size_t>(T().ChangedCell)];
-      p.PathKind = T().NewCellKind;
-      D50_CellPos(21, T().ChangedCell);
+      PlayScreenSound(92);
+      ShowLayer(BoardLayers.BannerLayer, false);
+      TurnFlow.ChangedCell = TurnFlow.NewCellIndex;
+      if (TurnFlow.ChangedCell < 0 || TurnFlow.ChangedCell > BoardState.PathLast) TurnFlow.ChangedCell = 0;
+      PathCellRecord& p = PathCell[static_cast<size_t>(TurnFlow.ChangedCell)];
+      p.PathKind = TurnFlow.NewCellKind;
+      D50_CellPos(21, TurnFlow.ChangedCell);
       const int x = DrawState.TargetRect.X;
       const int y = DrawState.TargetRect.Y;
       int sx = x;
       int sy = y;
       if (p.PathY == 0) sy = -cell;
-      else if (p.PathY == BoardState.GridLastY) sy = H();
-      else if (p.PathX == BoardState.GridLastX) sx = W();
+      else if (p.PathY == BoardState.GridLastY) sy = WindowHeight();
+      else if (p.PathX == BoardState.GridLastX) sx = WindowWidth();
       else if (p.PathX == 0) sx = -cell;
       BoardPrepare(tile, sx, sy, cell, cell);
       D50_KindTile(p.PathKind);
-      BitBltCopy(L().TileLayer, tile, {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, 0, 0});
-      LayerToFront(L().PieceLayer);
+      BitBltCopy(BoardLayers.TileLayer, tile, {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, 0, 0});
+      LayerToFront(BoardLayers.PieceLayer);
       EffectParams.EffectSoundCue.EffectSound = 93;
       EffectParams.EffectSoundCue.EffectSoundFrame = 30;
       DrawState.CurrentLayer = tile;
@@ -636,16 +609,16 @@ void CellChange() {
       DrawState.TargetRect.X = x;
       DrawState.TargetRect.Y = y;
       GoTo(kBoardCellChange, 1);
-      BoardMove(40, 11);
+      BoardMove(40, kMotionEaseOut);
       break;
     }
     case 1: {
       ShowLayer(tile, false);
-      const PathCellRecord& p = PathCell[static_cast<size_t>(T().ChangedCell)];
+      const PathCellRecord& p = PathCell[static_cast<size_t>(TurnFlow.ChangedCell)];
       D50_KindTile(p.PathKind);
-      BitBltCopy(L().TileLayer, L().BoardLayer,
+      BitBltCopy(BoardLayers.TileLayer, BoardLayers.BoardLayer,
                  {BlitSpec.BlitSrcX, BlitSpec.BlitSrcY, cell, cell, p.PathX * cell, p.PathY * cell});
-      GoTo(T().ReturnState, T().ReturnStep);
+      GoTo(TurnFlow.ReturnState, TurnFlow.ReturnStep);
       Wait(-1, 200);
       break;
     }
@@ -657,21 +630,20 @@ void CellChange() {
 // failure ending 1095 (with the fade), 1096, 1097 (the continue banner waits for a
 // click) and 1098, then the board starts again.
 void Ending(bool cleared) {
-  const int first = cleared ? 1090 : 1095;
-  switch (Step()) {
+  const int first = cleared ? kAnimClearBand : kAnimFailBanner;
+  switch (SceneCursor.SceneStep) {
     case 0:
       if (cleared) D50_RecordProgress(1);
       GoTo(SceneCursor.SceneState, 1);
       Wait(first, 0);
-      EffectParams.EffectFrameDelay = 100;
-      RunEffect(750, kReturn);
+      RunMusicFade(100);
       Wait(0, 0);
       break;
     case 1:
     case 2: {
       // The step's own animation, read before the step moves on.
-      const int code = first + Step();
-      GoTo(SceneCursor.SceneState, Step() + 1);
+      const int code = first + SceneCursor.SceneStep;
+      GoTo(SceneCursor.SceneState, SceneCursor.SceneStep + 1);
       Wait(code, 0);
       break;
     }
@@ -679,9 +651,9 @@ void Ending(bool cleared) {
       if (cleared) {
         D50_Leave(0);
       } else {
-        HideLayerRange(0, L().BackdropLayer - 1);
+        HideLayerRange(0, BoardLayers.BackdropLayer - 1);
         GoTo(kBoardSetUp, 0);
-        Wait(1098, 0);
+        Wait(kAnimContinueClose, 0);
       }
       break;
     default: break;
@@ -726,7 +698,7 @@ void D50_Step() {
 }
 
 void RegisterBoardGame() {
-  ScreenHookSet& screen = VadrimScreen(51);
+  ScreenHookSet& screen = VadrimScreen(kBoardScene);
   screen.Step = D50_Step;
   screen.Hover = D50_Hover;
   screen.Frame = D50_FrameGate;

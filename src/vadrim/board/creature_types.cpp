@@ -1,12 +1,12 @@
-#include "vadrim/creature_types.h"
+#include "vadrim/board/creature_types.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "engine/string_utils.h"
 #include "scenario/script_conversion.h"
-#include "vadrim/board_model.h"
-#include "vadrim/creature_movement.h"
+#include "vadrim/board/creature_movement.h"
+#include "vadrim/board/model.h"
 
 namespace {
 
