@@ -133,7 +133,27 @@ void SetTargetPicture(int target, const tq::Surface& picture) {
 
 void LoadPictureIntoTarget(int target, const std::string& path) {
   if (target < 0 || target > 2) return;
-  tq::Surface picture;
+  const int index = DrawState.CurrentLayer;
+  if (target == 1 && ValidLayer(index) && !path.empty()) {
+    // Straight into the layer's own buffer, which keeps its memory from load to load.
+    tq::LayerSurface& layer = Screen().Layer(index);
+    const int width = layer.image.Width();
+    const int height = layer.image.Height();
+    if (tq::LoadPictureFile(path, layer.image)) {
+      layer.hollow = false;
+    } else {
+      layer.image.Reset(width, height, tq::PixelFromColor(LayerInfo(index).BackColor));
+    }
+    return;
+  }
+  if (target == 2 && DrawState.SheetIndex >= 0 && DrawState.SheetIndex < kSheetCount && !path.empty()) {
+    tq::LoadPictureFile(path, Sheets[static_cast<size_t>(DrawState.SheetIndex)].Picture);
+    return;
+  }
+  // The window's background takes the picture at its corner; kept between loads
+  // for its buffer.
+  static tq::Surface picture;
+  picture.Reset(0, 0);
   if (!path.empty()) tq::LoadPictureFile(path, picture);
   SetTargetPicture(target, picture);
 }

@@ -123,6 +123,13 @@ void Surface::Reset(int width, int height, uint32_t fill) {
   MarkChanged();
 }
 
+void Surface::ResizeForOverwrite(int width, int height) {
+  width_ = ClampSide(width);
+  height_ = ClampSide(height);
+  pixels_.resize(static_cast<size_t>(width_) * height_);
+  MarkChanged();
+}
+
 uint32_t Surface::Get(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
   return pixels_[static_cast<size_t>(y) * width_ + x];
