@@ -66,10 +66,8 @@ void MoveLayer(int index, int x, int y, int width, int height) {
     screen.Place(index, x, y, width, height, back);
     return;
   }
-  tq::Surface old = std::move(layer.image);
-  layer.image = tq::Surface();
+  layer.image.ResizeKeeping(width, height, back);
   screen.Place(index, x, y, width, height, back);
-  tq::CopyRect(layer.image, 0, 0, old, 0, 0, old.Width(), old.Height());
 }
 
 void ShowLayer(int index, bool visible) { Screen().SetVisible(index, visible); }
@@ -165,10 +163,12 @@ void PrepareLayer(int kind, int /*unused*/) {
   LayerProps& props = LayerInfo(index);
   props.BackColor = 0;
   props.AutoRedraw = true;
-  Screen().Layer(index).hollow = false;
-  ClearLayerImage(index);
+  tq::LayerSurface& layer = Screen().Layer(index);
+  layer.hollow = false;
+  // Cleared and resized at once: every pixel of the new size takes the back colour.
   const Rect& r = DrawState.CurrentRect;
-  MoveLayer(index, r.X, r.Y, r.Width, r.Height);
+  layer.image.Reset(r.Width, r.Height, tq::PixelFromColor(props.BackColor));
+  Screen().Place(index, r.X, r.Y, r.Width, r.Height);
   props.FontName = tq::kFontProportional;
   if (kind == 0 || kind == 1) {
     props.FontSize = TextStyle.TextFontSize;

@@ -55,7 +55,7 @@ bool CopyDecoded(SDL_Surface* loaded, Surface& out, std::string& why) {
   }
   out.ResizeForOverwrite(loaded->w, loaded->h);
   SDL_Surface* target = SDL_CreateRGBSurfaceWithFormatFrom(out.Row(0), out.Width(), out.Height(), 32,
-                                                           out.Width() * 4, SDL_PIXELFORMAT_RGB888);
+                                                           out.Stride() * 4, SDL_PIXELFORMAT_RGB888);
   if (target == nullptr) {
     why = SDL_GetError();
     return false;

@@ -145,7 +145,7 @@ void SdlPlatform::Present() {
                     static_cast<size_t>(r.w) * sizeof(uint32_t));
       }
     } else {
-      SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGB888, frame.Row(r.y) + r.x, frame.Width() * 4,
+      SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGB888, frame.Row(r.y) + r.x, frame.Stride() * 4,
                         surface->format->format, to, surface->pitch);
     }
     rects.push_back({r.x, r.y, r.w, r.h});
