@@ -10,8 +10,8 @@ namespace tq {
 
 // Decoded pictures are kept, up to this many bytes with their files' bytes, so a
 // picture loaded again (a flip-book's frames, a mark shown at every click) is
-// copied rather than decoded. It holds a flip-book of nine window-sized pictures.
-inline constexpr size_t kPictureCacheBytes = size_t{24} << 20;
+// copied rather than decoded. It holds a flip-book of six window-sized pictures.
+inline constexpr size_t kPictureCacheBytes = size_t{16} << 20;
 
 // Loads the picture at path (the original's form; resolved case-insensitively) into
 // out, reusing out's buffer. The file is read at every load and its picture decoded

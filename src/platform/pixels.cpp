@@ -16,8 +16,8 @@ std::atomic<uint64_t> g_generation{1};
 
 int ClampSide(int v) { return std::clamp(v, 0, kMaxSurfaceSide); }
 
-// The most pixels ResizeKeeping's spare buffer keeps: a few windows' worth.
-constexpr size_t kKeptSparePixels = size_t{4} << 20;
+// The most pixels ResizeKeeping's spare buffer keeps: two windows' worth.
+constexpr size_t kKeptSparePixels = size_t{2} * 920 * 690;
 
 // Fills the inclusive box (l, t)-(r, b), given in any 64-bit range, clipped to s.
 void FillInclusive(Surface& s, int64_t l, int64_t t, int64_t r, int64_t b, uint32_t px) {

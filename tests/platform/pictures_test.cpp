@@ -167,7 +167,7 @@ TEST(Pictures, MorePicturesThanTheCacheHoldsStillLoadWholeWithinItsBound) {
     }
   }
   // The most recent ones are kept.
-  EXPECT_GE(tq::PictureCacheBytes(), size_t{4} * 1024 * 1024 * 4);
+  EXPECT_GE(tq::PictureCacheBytes(), tq::kPictureCacheBytes / 2);
 }
 
 }  // namespace
