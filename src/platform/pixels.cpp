@@ -1,5 +1,7 @@
 #include "platform/pixels.h"
 
+#include "platform/compositor.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstring>
@@ -17,7 +19,7 @@ std::atomic<uint64_t> g_generation{1};
 int ClampSide(int v) { return std::clamp(v, 0, kMaxSurfaceSide); }
 
 // The most pixels ResizeKeeping's spare buffer keeps: two windows' worth.
-constexpr size_t kKeptSparePixels = size_t{2} * 920 * 690;
+constexpr size_t kKeptSparePixels = size_t{2} * kWindowWidth * kWindowHeight;
 
 // Fills the inclusive box (l, t)-(r, b), given in any 64-bit range, clipped to s.
 void FillInclusive(Surface& s, int64_t l, int64_t t, int64_t r, int64_t b, uint32_t px) {
@@ -163,10 +165,11 @@ void Surface::ResizeKeeping(int width, int height, uint32_t fill) {
       std::fill(row + (y < keptH ? keptW : 0), row + w, fill);
     }
   } else {
-    // Wider than the rows: new rows, with room for the next steps of a growth. They
+    // Wider than the rows: new rows, with room for the next steps of a growth (up
+    // to the window's width, which a growing balloon or wipe stays within). They
     // are built in a buffer kept from the last such growth, and the old rows are
     // kept for the next, so no fresh memory is faulted in each time.
-    const int stride = std::min(kMaxSurfaceSide, w + w / 2);
+    const int stride = std::max(w, std::min(w + w / 2, kWindowWidth));
     thread_local PixelBuffer spare;
     PixelBuffer& grown = spare;
     grown.clear();  // nothing in it is kept: a growth of it need not copy
