@@ -26,7 +26,7 @@ void BM_ComposeFullStack(benchmark::State& state) {
   for (auto _ : state) {
     c.InvalidateAll();
     benchmark::DoNotOptimize(c.Compose());
-    benchmark::DoNotOptimize(c.Frame().Pixels().data());
+    benchmark::DoNotOptimize(c.Frame().Data());
   }
   state.SetBytesProcessed(state.iterations() * int64_t{kWindowWidth} * kWindowHeight * 4);
 }
@@ -37,7 +37,7 @@ void BM_CopyRectFullWindow(benchmark::State& state) {
   tq::Surface dst(kWindowWidth, kWindowHeight);
   for (auto _ : state) {
     tq::CopyRect(dst, 0, 0, src, 0, 0, kWindowWidth, kWindowHeight);
-    benchmark::DoNotOptimize(dst.Pixels().data());
+    benchmark::DoNotOptimize(dst.Data());
   }
   state.SetBytesProcessed(state.iterations() * int64_t{kWindowWidth} * kWindowHeight * 4);
 }

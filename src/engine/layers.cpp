@@ -66,10 +66,8 @@ void MoveLayer(int index, int x, int y, int width, int height) {
     screen.Place(index, x, y, width, height, back);
     return;
   }
-  tq::Surface old = std::move(layer.image);
-  layer.image = tq::Surface();
+  layer.image.ResizeKeeping(width, height, back);
   screen.Place(index, x, y, width, height, back);
-  tq::CopyRect(layer.image, 0, 0, old, 0, 0, old.Width(), old.Height());
 }
 
 void ShowLayer(int index, bool visible) { Screen().SetVisible(index, visible); }
@@ -133,7 +131,27 @@ void SetTargetPicture(int target, const tq::Surface& picture) {
 
 void LoadPictureIntoTarget(int target, const std::string& path) {
   if (target < 0 || target > 2) return;
-  tq::Surface picture;
+  const int index = DrawState.CurrentLayer;
+  if (target == 1 && ValidLayer(index) && !path.empty()) {
+    // Straight into the layer's own buffer, which keeps its memory from load to load.
+    tq::LayerSurface& layer = Screen().Layer(index);
+    const int width = layer.image.Width();
+    const int height = layer.image.Height();
+    if (tq::LoadPictureFile(path, layer.image)) {
+      layer.hollow = false;
+    } else {
+      layer.image.Reset(width, height, tq::PixelFromColor(LayerInfo(index).BackColor));
+    }
+    return;
+  }
+  if (target == 2 && DrawState.SheetIndex >= 0 && DrawState.SheetIndex < kSheetCount && !path.empty()) {
+    tq::LoadPictureFile(path, Sheets[static_cast<size_t>(DrawState.SheetIndex)].Picture);
+    return;
+  }
+  // The window's background takes the picture at its corner; kept between loads
+  // for its buffer.
+  static tq::Surface picture;
+  picture.Reset(0, 0);
   if (!path.empty()) tq::LoadPictureFile(path, picture);
   SetTargetPicture(target, picture);
 }
@@ -148,10 +166,12 @@ void PrepareLayer(int kind, int /*unused*/) {
   LayerProps& props = LayerInfo(index);
   props.BackColor = 0;
   props.AutoRedraw = true;
-  Screen().Layer(index).hollow = false;
-  ClearLayerImage(index);
+  tq::LayerSurface& layer = Screen().Layer(index);
+  layer.hollow = false;
+  // Cleared and resized at once: every pixel of the new size takes the back colour.
   const Rect& r = DrawState.CurrentRect;
-  MoveLayer(index, r.X, r.Y, r.Width, r.Height);
+  layer.image.Reset(r.Width, r.Height, tq::PixelFromColor(props.BackColor));
+  Screen().Place(index, r.X, r.Y, r.Width, r.Height);
   props.FontName = tq::kFontProportional;
   if (kind == kPrepareTextShown || kind == kPrepareTextHidden) {
     props.FontSize = TextStyle.TextFontSize;

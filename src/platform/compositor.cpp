@@ -109,7 +109,8 @@ bool Compositor::Compose() {
   const PixelRect window{0, 0, frame_.Width(), frame_.Height()};
   // Background pixels may have changed anywhere, so that redraws the whole window.
   const bool full = all_ || background_.Generation() != shownBackground_;
-  std::vector<PixelRect> dirty;
+  std::vector<PixelRect>& dirty = changed_;
+  dirty.clear();
   for (int i = 0; i < kLayerCount; ++i) {
     const LayerSurface& l = layers_[i];
     const Snapshot now{l.x, l.y, l.image.Width(), l.image.Height(), l.visible && !l.hollow, l.image.Generation()};

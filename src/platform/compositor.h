@@ -54,6 +54,8 @@ class Compositor {
   // Brings Frame() up to date; returns false when nothing had changed.
   bool Compose();
   const Surface& Frame() const { return frame_; }
+  // The disjoint rectangles the last Compose() redrew: all of the frame that changed.
+  const std::vector<PixelRect>& ChangedRects() const { return changed_; }
   void InvalidateAll();
 
  private:
@@ -72,6 +74,7 @@ class Compositor {
   uint64_t shownBackground_ = 0;
   bool orderChanged_ = true;
   std::array<bool, kLayerCount> restacked_{};  // moved in the order since the last Compose
+  std::vector<PixelRect> changed_;
   bool all_ = true;
 };
 

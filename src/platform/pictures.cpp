@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <list>
+#include <mutex>
 #include <set>
 #include <vector>
 
@@ -14,50 +16,138 @@
 namespace tq {
 
 namespace {
+
 void ReportOnce(const std::string& path, const char* why) {
   static std::set<std::string> reported;
   if (reported.insert(path).second) std::fprintf(stderr, "thornquill: cannot load picture %s: %s\n", path.c_str(), why);
 }
-}  // namespace
 
-bool LoadPictureFile(const std::string& path, Surface& out) {
-  out.Reset(0, 0);
-  std::string resolved = ResolvePath(path);
+// A decoded picture with the file it came from. The file's bytes are the key: they
+// are read at every load anyway, and a file replaced on disk no longer matches,
+// however quickly it was replaced.
+struct CachedPicture {
+  std::string path;  // resolved
   std::vector<uint8_t> bytes;
-  std::string why;
-  // The size the header claims is checked before the decoder allocates by it.
-  if (!ReadBoundedFile(resolved, kMaxPictureFileBytes, bytes, why) || !PictureWithinBounds(bytes, why)) {
-    ReportOnce(resolved, why.c_str());
+  Surface picture;
+  size_t Cost() const { return bytes.size() + PixelBytes(picture); }
+  static size_t PixelBytes(const Surface& s) { return static_cast<size_t>(s.Width()) * s.Height() * sizeof(uint32_t); }
+};
+
+// Most recently used first. Pictures are few (a stage shows a handful), so a list
+// searched from the front is enough.
+struct PictureCacheState {
+  std::mutex mutex;
+  std::list<CachedPicture> entries;
+  size_t bytes = 0;
+};
+PictureCacheState& Cache() {
+  static PictureCacheState cache;
+  return cache;
+}
+
+// Converts a decoded picture into out's buffer as SDL_ConvertSurfaceFormat would
+// to XRGB (no colour key, blending or modulation, so every pixel is written), without
+// the cleared intermediate surface. The alpha byte is dropped.
+bool CopyDecoded(SDL_Surface* loaded, Surface& out, std::string& why) {
+  if (loaded->w <= 0 || loaded->h <= 0 || loaded->w > kMaxSurfaceSide || loaded->h > kMaxSurfaceSide) {
+    why = "decoded to an unusable size";
     return false;
   }
+  out.ResizeForOverwrite(loaded->w, loaded->h);
+  SDL_Surface* target = SDL_CreateRGBSurfaceWithFormatFrom(out.Row(0), out.Width(), out.Height(), 32,
+                                                           out.Stride() * 4, SDL_PIXELFORMAT_RGB888);
+  if (target == nullptr) {
+    why = SDL_GetError();
+    return false;
+  }
+  SDL_SetColorKey(loaded, SDL_FALSE, 0);
+  SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE);
+  SDL_SetSurfaceColorMod(loaded, 255, 255, 255);
+  SDL_SetSurfaceAlphaMod(loaded, 255);
+  const bool ok = SDL_BlitSurface(loaded, nullptr, target, nullptr) == 0;
+  if (!ok) why = SDL_GetError();
+  SDL_FreeSurface(target);
+  if (!ok) return false;
+  for (int y = 0; y < out.Height(); ++y) {
+    uint32_t* row = out.Row(y);
+    for (int x = 0; x < out.Width(); ++x) row[x] &= 0x00FFFFFFu;
+  }
+  return true;
+}
+
+bool Decode(const std::vector<uint8_t>& bytes, Surface& out, std::string& why) {
   SDL_RWops* file = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (file == nullptr) {
-    ReportOnce(resolved, SDL_GetError());
+    why = SDL_GetError();
     return false;
   }
   // No type hint: the decoder goes by the file's content, not its name.
   SDL_Surface* loaded = IMG_Load_RW(file, 1);
   if (loaded == nullptr) {
-    ReportOnce(resolved, IMG_GetError());
+    why = IMG_GetError();
     return false;
   }
-  SDL_Surface* xrgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0);
+  const bool ok = CopyDecoded(loaded, out, why);
   SDL_FreeSurface(loaded);
-  if (xrgb == nullptr) {
-    ReportOnce(resolved, SDL_GetError());
+  return ok;
+}
+
+// Keeps a copy of a picture just decoded, dropping the least recently used ones to
+// stay within the bound; the buffer of the last one dropped is reused for it.
+void Remember(PictureCacheState& cache, const std::string& path, std::vector<uint8_t>&& bytes, const Surface& picture) {
+  const size_t cost = bytes.size() + CachedPicture::PixelBytes(picture);
+  if (cost > kPictureCacheBytes) return;
+  CachedPicture entry;
+  while (!cache.entries.empty() && cache.bytes + cost > kPictureCacheBytes) {
+    cache.bytes -= cache.entries.back().Cost();
+    entry = std::move(cache.entries.back());
+    cache.entries.pop_back();
+  }
+  entry.path = path;
+  entry.bytes = std::move(bytes);
+  entry.picture = picture;
+  cache.bytes += entry.Cost();
+  cache.entries.push_front(std::move(entry));
+}
+
+}  // namespace
+
+bool LoadPictureFile(const std::string& path, Surface& out) {
+  std::string resolved = ResolvePath(path);
+  std::vector<uint8_t> bytes;
+  std::string why;
+  PictureCacheState& cache = Cache();
+  std::lock_guard<std::mutex> lock(cache.mutex);
+  bool ok = ReadBoundedFile(resolved, kMaxPictureFileBytes, bytes, why);
+  for (auto it = cache.entries.begin(); ok && it != cache.entries.end(); ++it) {
+    if (it->path != resolved) continue;
+    if (it->bytes == bytes) {
+      out = it->picture;
+      out.MarkChanged();
+      cache.entries.splice(cache.entries.begin(), cache.entries, it);
+      return true;
+    }
+    // The file has changed since: its old picture is of no more use.
+    cache.bytes -= it->Cost();
+    cache.entries.erase(it);
+    break;
+  }
+  // The size the header claims is checked before the decoder allocates by it.
+  ok = ok && PictureWithinBounds(bytes, why) && Decode(bytes, out, why);
+  if (!ok) {
+    ReportOnce(resolved, why.c_str());
+    out.Reset(0, 0);
     return false;
   }
-  out.Reset(xrgb->w, xrgb->h);
-  SDL_LockSurface(xrgb);
-  for (int y = 0; y < xrgb->h; ++y) {
-    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(xrgb->pixels) + y * xrgb->pitch);
-    uint32_t* dst = out.Row(y);
-    for (int x = 0; x < xrgb->w; ++x) dst[x] = row[x] & 0x00FFFFFFu;
-  }
-  SDL_UnlockSurface(xrgb);
-  SDL_FreeSurface(xrgb);
   out.MarkChanged();
+  Remember(cache, resolved, std::move(bytes), out);
   return true;
+}
+
+size_t PictureCacheBytes() {
+  PictureCacheState& cache = Cache();
+  std::lock_guard<std::mutex> lock(cache.mutex);
+  return cache.bytes;
 }
 
 bool SavePngFile(const Surface& image, const std::string& path) {

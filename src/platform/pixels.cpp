@@ -1,8 +1,14 @@
 #include "platform/pixels.h"
 
+#include "platform/compositor.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tq {
 
@@ -11,6 +17,9 @@ namespace {
 std::atomic<uint64_t> g_generation{1};
 
 int ClampSide(int v) { return std::clamp(v, 0, kMaxSurfaceSide); }
+
+// The most pixels ResizeKeeping's spare buffer keeps: two windows' worth.
+constexpr size_t kKeptSparePixels = size_t{2} * kWindowWidth * kWindowHeight;
 
 // Fills the inclusive box (l, t)-(r, b), given in any 64-bit range, clipped to s.
 void FillInclusive(Surface& s, int64_t l, int64_t t, int64_t r, int64_t b, uint32_t px) {
@@ -64,12 +73,16 @@ std::vector<Tap> MapAxis(int dPos, int dLen, int dExtent, int sPos, int sLen, in
   return taps;
 }
 
+// (s * a + d * (255 - a) + 127) / 255 for each channel. Red and blue go together,
+// 16 bits apart: each sum is below 65536, and for such x, x / 255 is
+// (x + (x >> 8) + 1) >> 8 exactly, so no lane spills into the next.
 inline uint32_t BlendPixel(uint32_t s, uint32_t d, uint32_t a) {
   const uint32_t ia = 255 - a;
-  const uint32_t r = (((s >> 16) & 0xFF) * a + ((d >> 16) & 0xFF) * ia + 127) / 255;
-  const uint32_t g = (((s >> 8) & 0xFF) * a + ((d >> 8) & 0xFF) * ia + 127) / 255;
-  const uint32_t b = ((s & 0xFF) * a + (d & 0xFF) * ia + 127) / 255;
-  return (r << 16) | (g << 8) | b;
+  uint32_t rb = (s & 0xFF00FFu) * a + (d & 0xFF00FFu) * ia + 0x7F007Fu;
+  uint32_t g = ((s >> 8) & 0xFFu) * a + ((d >> 8) & 0xFFu) * ia + 0x7Fu;
+  rb = ((rb + ((rb >> 8) & 0xFF00FFu) + 0x10001u) >> 8) & 0xFF00FFu;
+  g = (g + (g >> 8) + 1) >> 8;
+  return rb | (g << 8);
 }
 
 // Stretched copy or blend; alpha < 0 means a plain copy.
@@ -119,18 +132,79 @@ Surface::Surface(int width, int height, uint32_t fill) { Reset(width, height, fi
 void Surface::Reset(int width, int height, uint32_t fill) {
   width_ = ClampSide(width);
   height_ = ClampSide(height);
-  pixels_.assign(static_cast<size_t>(width_) * height_, fill);
+  // Rows keep their stride while the new width fits it (a balloon cleared small to
+  // grow again), so the growth that follows moves no pixel.
+  if (width_ > stride_ || width_ * 2 < stride_) stride_ = width_;
+  if (stride_ == width_) {
+    pixels_.assign(static_cast<size_t>(width_) * height_, fill);
+  } else {
+    pixels_.clear();  // every pixel is written below: a growth of the buffer need not copy
+    pixels_.resize(static_cast<size_t>(stride_) * height_);
+    for (int y = 0; y < height_; ++y) std::fill_n(Row(y), width_, fill);
+  }
   MarkChanged();
+}
+
+void Surface::ResizeForOverwrite(int width, int height) {
+  width_ = ClampSide(width);
+  height_ = ClampSide(height);
+  stride_ = width_;
+  pixels_.resize(static_cast<size_t>(width_) * height_);
+  MarkChanged();
+}
+
+void Surface::ResizeKeeping(int width, int height, uint32_t fill) {
+  const int w = ClampSide(width);
+  const int h = ClampSide(height);
+  const int keptW = std::min(w, width_);
+  const int keptH = std::min(h, height_);
+  if (w <= stride_) {
+    pixels_.resize(static_cast<size_t>(stride_) * h);
+    for (int y = 0; y < h; ++y) {
+      uint32_t* row = pixels_.data() + static_cast<size_t>(y) * stride_;
+      std::fill(row + (y < keptH ? keptW : 0), row + w, fill);
+    }
+  } else {
+    // Wider than the rows: new rows, with room for the next steps of a growth (up
+    // to the window's width, which a growing balloon or wipe stays within). They
+    // are built in a buffer kept from the last such growth, and the old rows are
+    // kept for the next, so no fresh memory is faulted in each time.
+    const int stride = std::max(w, std::min(w + w / 2, kWindowWidth));
+    thread_local PixelBuffer spare;
+    PixelBuffer& grown = spare;
+    grown.clear();  // nothing in it is kept: a growth of it need not copy
+    grown.resize(static_cast<size_t>(stride) * h);
+    for (int y = 0; y < h; ++y) {
+      uint32_t* row = grown.data() + static_cast<size_t>(y) * stride;
+      const int kept = y < keptH ? keptW : 0;
+      std::copy_n(Row(y), kept, row);
+      std::fill(row + kept, row + w, fill);
+    }
+    pixels_.swap(grown);
+    stride_ = stride;
+    // A buffer far beyond a window's size (a wild size from a script) is not kept.
+    if (spare.capacity() > kKeptSparePixels) PixelBuffer().swap(spare);
+  }
+  width_ = w;
+  height_ = h;
+  MarkChanged();
+}
+
+std::vector<uint32_t> Surface::Pixels() const {
+  std::vector<uint32_t> out;
+  out.reserve(static_cast<size_t>(width_) * height_);
+  for (int y = 0; y < height_; ++y) out.insert(out.end(), Row(y), Row(y) + width_);
+  return out;
 }
 
 uint32_t Surface::Get(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
-  return pixels_[static_cast<size_t>(y) * width_ + x];
+  return Row(y)[x];
 }
 
 void Surface::Set(int x, int y, uint32_t px) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  pixels_[static_cast<size_t>(y) * width_ + x] = px;
+  Row(y)[x] = px;
   MarkChanged();
 }
 
@@ -224,21 +298,66 @@ void AlphaBlendRect(Surface& dst, PixelRect d, const Surface& src, PixelRect s, 
   Sample(dst, d, src, s, alpha);
 }
 
+namespace {
+
+// Blends one row of n pixels under a coverage mask, as BlendPixel does each one:
+// coverage 0 leaves the pixel as it is, 255 puts the colour.
+void BlendMaskRow(uint32_t* out, const uint8_t* m, int n, uint32_t px) {
+  int i = 0;
+#if defined(__SSE2__)
+  // Four pixels at a time, their channels in 16-bit lanes.
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i colour = _mm_set1_epi32(static_cast<int>(px & 0xFFFFFFu));
+  const __m128i colourLanes = _mm_unpacklo_epi8(colour, zero);
+  const __m128i full = _mm_set1_epi16(255);
+  const __m128i half = _mm_set1_epi16(127);
+  const __m128i one = _mm_set1_epi16(1);
+  const __m128i rgb = _mm_set1_epi32(0x00FFFFFF);
+  for (; i + 4 <= n; i += 4) {
+    uint32_t four;
+    std::memcpy(&four, m + i, sizeof four);
+    if (four == 0) continue;
+    __m128i* at = reinterpret_cast<__m128i*>(out + i);
+    if (four == 0xFFFFFFFFu) {
+      _mm_storeu_si128(at, colour);
+      continue;
+    }
+    const __m128i d = _mm_loadu_si128(at);
+    const __m128i a16 = _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(four)), zero);  // a0..a3
+    const __m128i pairs = _mm_unpacklo_epi16(a16, a16);                                        // a0 a0 a1 a1 ..
+    const __m128i aLo = _mm_unpacklo_epi32(pairs, pairs);  // a0 x4, a1 x4
+    const __m128i aHi = _mm_unpackhi_epi32(pairs, pairs);  // a2 x4, a3 x4
+    auto blend = [&](__m128i dLanes, __m128i a) {
+      __m128i x = _mm_add_epi16(_mm_mullo_epi16(colourLanes, a), _mm_mullo_epi16(dLanes, _mm_sub_epi16(full, a)));
+      x = _mm_add_epi16(x, half);
+      // x / 255 for x below 65536: (x + (x >> 8) + 1) >> 8, as BlendPixel.
+      return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), one), 8);
+    };
+    __m128i blended = _mm_packus_epi16(blend(_mm_unpacklo_epi8(d, zero), aLo), blend(_mm_unpackhi_epi8(d, zero), aHi));
+    blended = _mm_and_si128(blended, rgb);
+    // Pixels under no coverage keep every bit they had.
+    const __m128i untouched = _mm_cmpeq_epi32(_mm_unpacklo_epi16(a16, zero), zero);
+    _mm_storeu_si128(at, _mm_or_si128(_mm_and_si128(untouched, d), _mm_andnot_si128(untouched, blended)));
+  }
+#endif
+  for (; i < n; ++i) {
+    if (m[i] == 255) {
+      out[i] = px & 0xFFFFFF;
+    } else if (m[i] != 0) {
+      out[i] = BlendPixel(px, out[i], m[i]);
+    }
+  }
+}
+
+}  // namespace
+
 void BlendMask(Surface& dst, int x, int y, const uint8_t* mask, int maskW, int maskH, int pitch,
                uint32_t px) {
   if (mask == nullptr || maskW <= 0 || maskH <= 0 || pitch < maskW) return;
   const PixelRect r = Intersect({x, y, maskW, maskH}, {0, 0, dst.Width(), dst.Height()});
   if (IsEmpty(r)) return;
   for (int row = r.y; row < r.y + r.h; ++row) {
-    const uint8_t* m = mask + static_cast<size_t>(row - y) * pitch + (r.x - x);
-    uint32_t* out = dst.Row(row) + r.x;
-    for (int i = 0; i < r.w; ++i) {
-      if (m[i] == 255) {
-        out[i] = px & 0xFFFFFF;
-      } else if (m[i] != 0) {
-        out[i] = BlendPixel(px, out[i], m[i]);
-      }
-    }
+    BlendMaskRow(dst.Row(row) + r.x, mask + static_cast<size_t>(row - y) * pitch + (r.x - x), r.w, px);
   }
   dst.MarkChanged();
 }

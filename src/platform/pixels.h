@@ -7,6 +7,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace tq {
@@ -31,6 +34,28 @@ constexpr uint32_t ColorFromPixel(uint32_t px) {
 
 constexpr int kMaxSurfaceSide = 16384;
 
+// Leaves new pixels unset when a buffer grows: a buffer about to be overwritten is
+// written once, not cleared first.
+template <class T>
+struct UnsetPixelAllocator : std::allocator<T> {
+  template <class U>
+  struct rebind {
+    using other = UnsetPixelAllocator<U>;
+  };
+  UnsetPixelAllocator() = default;
+  template <class U>
+  UnsetPixelAllocator(const UnsetPixelAllocator<U>&) noexcept {}
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+using PixelBuffer = std::vector<uint32_t, UnsetPixelAllocator<uint32_t>>;
+
 class Surface {
  public:
   Surface() = default;
@@ -42,14 +67,28 @@ class Surface {
 
   // Resizes and clears every pixel to fill. Negative sizes count as 0; each side
   // is capped at kMaxSurfaceSide so a wild size from a script cannot exhaust memory.
+  // The buffer (and its row stride, while the width fits it) is kept, so an image
+  // that comes back at its size reuses it.
   void Reset(int width, int height, uint32_t fill = 0);
+  // Resizes as Reset does but leaves the pixels unset, for a caller that writes
+  // every one of them next (a decoded picture).
+  void ResizeForOverwrite(int width, int height);
+  // Resizes keeping the image's top-left part; new pixels take fill. Rows keep
+  // their place in the buffer while they fit, so a shrink moves no pixel and a
+  // growth writes only the new ones: a layer that changes size every frame (a
+  // balloon opening, a wipe) is not copied every frame.
+  void ResizeKeeping(int width, int height, uint32_t fill);
 
   uint32_t Get(int x, int y) const;       // 0 outside the surface
   void Set(int x, int y, uint32_t px);    // ignored outside the surface
 
-  uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
-  const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
-  const std::vector<uint32_t>& Pixels() const { return pixels_; }
+  // Rows are Stride() pixels apart (at least Width()).
+  uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * stride_; }
+  const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * stride_; }
+  int Stride() const { return stride_; }
+  const uint32_t* Data() const { return pixels_.data(); }
+  // A copy of the pixels, row by row, for comparisons.
+  std::vector<uint32_t> Pixels() const;
 
   // Bumped by every change; the compositor compares it to find what changed.
   // Code that writes through Row() must call MarkChanged() itself.
@@ -62,7 +101,8 @@ class Surface {
  private:
   int width_ = 0;
   int height_ = 0;
-  std::vector<uint32_t> pixels_;
+  int stride_ = 0;
+  PixelBuffer pixels_;  // stride_ * height_ pixels
   uint64_t generation_ = 1;
 
   static uint64_t NextGeneration();

@@ -240,6 +240,16 @@ TEST(CompositorTest, ReplacingAnImageOfTheSameSizeIsNoticed) {
   EXPECT_EQ(c.Frame().Get(3, 3), 0x222222u);
 }
 
+// Whether (x, y) lies in one of the rectangles.
+bool Inside(const std::vector<PixelRect>& rects, int x, int y) {
+  for (const PixelRect& r : rects) {
+    if (x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h) return true;
+  }
+  return false;
+}
+
+// The window is updated only where ChangedRects says, so every pixel that changed
+// must be inside them.
 TEST(CompositorTest, RandomEditsAlwaysMatchAFullRecompose) {
   Compositor c(48, 32);
   c.Background().Reset(48, 32, 0x0A0A0A);
@@ -267,8 +277,17 @@ TEST(CompositorTest, RandomEditsAlwaysMatchAFullRecompose) {
         break;
       case 7: c.Layer(i).hollow = !c.Layer(i).hollow; break;
     }
-    c.Compose();
+    const std::vector<uint32_t> before = c.Frame().Pixels();
+    const bool changed = c.Compose();
     ASSERT_EQ(c.Frame().Pixels(), ReferenceFrame(c).Pixels()) << "step " << step;
+    ASSERT_EQ(changed, !c.ChangedRects().empty()) << "step " << step;
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 48; ++x) {
+        if (c.Frame().Get(x, y) != before[static_cast<size_t>(y) * 48 + x]) {
+          ASSERT_TRUE(Inside(c.ChangedRects(), x, y)) << "step " << step << " at " << x << "," << y;
+        }
+      }
+    }
   }
 }
 

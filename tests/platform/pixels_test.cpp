@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tq {
 namespace {
@@ -25,6 +27,46 @@ std::set<std::pair<int, int>> Drawn(const Surface& s) {
     for (int x = 0; x < s.Width(); ++x)
       if (s.Get(x, y) != 0) out.insert({x, y});
   return out;
+}
+
+// A resize that keeps the top-left part, however the rows sit in the buffer, gives
+// what a new surface of the new size in the fill colour with the old image copied
+// to its corner gives; a reset gives a new surface in the fill colour; so does every
+// drawing on the resized surface.
+TEST(PixelsTest, ResizesMatchANewSurfaceWithTheOldCopiedIn) {
+  const struct {
+    int w, h;
+    bool reset;
+  } steps[] = {{12, 9, false}, {5, 9, false},  {5, 4, false},   {9, 6, false},  {12, 12, false},
+               {13, 3, false}, {30, 2, false}, {31, 20, false}, {20, 6, true},  {28, 9, false},
+               {0, 5, false},  {4, 0, false},  {8, 8, false},   {8, 8, false},  {45, 1, false},
+               {30, 3, true},  {2, 40, false}, {46, 41, false}, {10, 3, true},  {-3, 7, false}};
+  Surface s = Numbered(10, 7);
+  uint32_t fill = 0x100;
+  for (const auto& step : steps) {
+    SCOPED_TRACE(std::to_string(step.w) + "x" + std::to_string(step.h) + (step.reset ? " reset" : ""));
+    Surface want(step.w, step.h, fill);
+    if (!step.reset) CopyRect(want, 0, 0, s, 0, 0, s.Width(), s.Height());
+    const uint64_t before = s.Generation();
+    if (step.reset) {
+      s.Reset(step.w, step.h, fill);
+    } else {
+      s.ResizeKeeping(step.w, step.h, fill);
+    }
+    EXPECT_NE(s.Generation(), before);
+    ASSERT_EQ(s.Width(), want.Width());
+    ASSERT_EQ(s.Height(), want.Height());
+    EXPECT_GE(s.Stride(), s.Width());
+    EXPECT_EQ(s.Pixels(), want.Pixels());
+    // Drawing on it lands where it lands on the plain surface.
+    FillRect(s, {1, 1, 3, 2}, fill + 1);
+    FillRect(want, {1, 1, 3, 2}, fill + 1);
+    Surface copy = s;
+    CopyRect(s, 2, 0, copy, 0, 1, 4, 3);
+    CopyRect(want, 2, 0, Surface(want), 0, 1, 4, 3);
+    EXPECT_EQ(s.Pixels(), want.Pixels());
+    fill += 0x10;
+  }
 }
 
 TEST(PixelsTest, ColorConversionSwapsRedAndBlue) {
@@ -305,6 +347,47 @@ TEST(PixelsTest, AlphaBlendEndsMatchTheirDefinitions) {
     AlphaBlendRect(full, r[0], src, r[1], 255);
     StretchRect(stretched, r[0], src, r[1]);
     EXPECT_EQ(full.Pixels(), stretched.Pixels());
+  }
+}
+
+// Every coverage over every kind of pixel blends by the definition, however the
+// row is split into runs: empty, full and partial coverage side by side, rows of
+// every length, destination pixels with a stray high byte.
+TEST(PixelsTest, BlendMaskMatchesItsDefinitionEverywhere) {
+  uint32_t seed = 99;
+  auto next = [&seed] {
+    seed = seed * 1664525u + 1013904223u;
+    return seed >> 8;
+  };
+  for (int width = 1; width <= 21; ++width) {
+    SCOPED_TRACE(width);
+    std::vector<uint8_t> mask(static_cast<size_t>(width) * 6);
+    for (size_t i = 0; i < mask.size(); ++i) {
+      const uint32_t kind = next() % 4;
+      mask[i] = kind == 0 ? 0 : kind == 1 ? 255 : static_cast<uint8_t>(next());
+    }
+    std::fill_n(mask.begin(), std::min<size_t>(mask.size(), 8), 0);  // a whole empty run
+    Surface s(width, 6);
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < width; ++x) s.Row(y)[x] = next() | (x % 3 == 0 ? 0xAB000000u : 0u);
+    const Surface before = s;
+    const uint32_t px = next() | 0x5A000000u;
+    BlendMask(s, 0, 0, mask.data(), width, 6, width, px);
+    for (int y = 0; y < 6; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const uint32_t a = mask[static_cast<size_t>(y) * width + x];
+        const uint32_t d = before.Get(x, y);
+        uint32_t want = d;
+        if (a != 0) {
+          want = 0;
+          for (int shift = 0; shift <= 16; shift += 8) {
+            const uint32_t c = (((px >> shift) & 0xFF) * a + ((d >> shift) & 0xFF) * (255 - a) + 127) / 255;
+            want |= c << shift;
+          }
+        }
+        ASSERT_EQ(s.Get(x, y), want) << x << "," << y << " coverage " << a;
+      }
+    }
   }
 }
 

@@ -186,15 +186,27 @@ double VisibleShare(int layer, const std::set<int>& ignored) {
   const tq::Compositor& screen = tq::ThePlatform().Screen();
   const tq::LayerSurface& l = screen.Layer(layer);
   const std::vector<int>& order = screen.Order();
+  // The shown layers that reach over the layer's rectangle, topmost first, down to
+  // the layer itself: only these can be the top one at a point of it.
+  std::vector<int> over;
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    const tq::LayerSurface& top = screen.Layer(*it);
+    if (!top.visible || ignored.count(*it) != 0) continue;
+    if (top.x >= l.x + l.image.Width() || top.y >= l.y + l.image.Height() || top.x + top.image.Width() <= l.x ||
+        top.y + top.image.Height() <= l.y) {
+      continue;
+    }
+    over.push_back(*it);
+    if (*it == layer) break;
+  }
   int seen = 0, total = 0;
   for (int y = l.y; y < l.y + l.image.Height(); y += 4) {
     for (int x = l.x; x < l.x + l.image.Width(); x += 4) {
       ++total;
-      for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const tq::LayerSurface& top = screen.Layer(*it);
-        if (!top.visible || ignored.count(*it) != 0) continue;
+      for (int i : over) {
+        const tq::LayerSurface& top = screen.Layer(i);
         if (x < top.x || y < top.y || x >= top.x + top.image.Width() || y >= top.y + top.image.Height()) continue;
-        seen += *it == layer;
+        seen += i == layer;
         break;
       }
     }

@@ -1,109 +1,16 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <set>
 #include <thread>
 #include <vector>
 
-#include "platform/media_files.h"
-#include "platform/paths.h"
+#include "platform/sdl/mixer_sound_library.h"
 
 namespace tq {
-
-// ---------------------------------------------------------------------------
-// Sound on SDL_mixer: each channel holds one decoded chunk.
-
-class MixerSoundLibrary : public SoundLibrary {
- public:
-  ~MixerSoundLibrary() override { STEnd(); }
-
-  int STInit(intptr_t, int) override {
-    if (open_) return 0;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-      // No sound device: go on with SDL's silent driver so the game still runs.
-      std::fprintf(stderr, "thornquill: no audio device (%s); sound is silent\n", SDL_GetError());
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
-      SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-      if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) return -1;
-    }
-    Mix_AllocateChannels(kSoundChannels);
-    open_ = true;
-    return 0;
-  }
-
-  int STEnd() override {
-    if (!open_) return 0;
-    Mix_HaltChannel(-1);
-    for (Mix_Chunk*& chunk : chunks_) {
-      if (chunk != nullptr) Mix_FreeChunk(chunk);
-      chunk = nullptr;
-    }
-    Mix_CloseAudio();
-    open_ = false;
-    return 0;
-  }
-
-  int STReadFile(int channel, const std::string& path, int) override { return Load(channel, path); }
-  int STReadMP3File(int channel, const std::string& path, int) override { return Load(channel, path); }
-
-  int STSetVolume(int channel, int volume) override {
-    if (!open_ || !ValidSoundChannel(channel)) return -1;
-    volume = volume < 0 ? 0 : (volume > 100 ? 100 : volume);
-    Mix_Volume(channel, (volume * MIX_MAX_VOLUME + 50) / 100);
-    return 0;
-  }
-
-  int STPlay(int channel) override { return Start(channel, 0); }
-  int STLoop(int channel) override { return Start(channel, -1); }
-
-  int STStop(int channel, int) override {
-    if (!open_ || !ValidSoundChannel(channel)) return -1;
-    Mix_HaltChannel(channel);
-    return 0;
-  }
-
-  int STNumPlaying(int channel) override {
-    if (!open_ || !ValidSoundChannel(channel)) return 0;
-    return Mix_Playing(channel) ? 1 : 0;
-  }
-
- private:
-  int Load(int channel, const std::string& path) {
-    if (!open_ || !ValidSoundChannel(channel)) return -1;
-    Mix_HaltChannel(channel);
-    if (chunks_[channel] != nullptr) Mix_FreeChunk(chunks_[channel]);
-    std::string resolved = ResolvePath(path);
-    std::vector<uint8_t> bytes;
-    std::string why;
-    chunks_[channel] = nullptr;
-    if (ReadSoundFile(resolved, bytes, why)) {
-      chunks_[channel] = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-      if (chunks_[channel] == nullptr) why = Mix_GetError();
-    }
-    if (chunks_[channel] == nullptr) {
-      if (reported_.insert(resolved).second) {
-        std::fprintf(stderr, "thornquill: cannot load sound %s: %s\n", resolved.c_str(), why.c_str());
-      }
-      return -1;
-    }
-    return 0;
-  }
-
-  int Start(int channel, int loops) {
-    if (!open_ || !ValidSoundChannel(channel) || chunks_[channel] == nullptr) return -1;
-    return Mix_PlayChannel(channel, chunks_[channel], loops) == channel ? 0 : -1;
-  }
-
-  bool open_ = false;
-  Mix_Chunk* chunks_[kSoundChannels] = {};
-  std::set<std::string> reported_;
-};
-
-// ---------------------------------------------------------------------------
 
 int VirtualKeyFromSdl(int key) {
   if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
@@ -162,14 +69,13 @@ int HeldButtons(uint32_t state) {
 }
 }  // namespace
 
-SdlPlatform::SdlPlatform() : start_(std::chrono::steady_clock::now()), mixer_(std::make_unique<MixerSoundLibrary>()) {
+SdlPlatform::SdlPlatform()
+    : start_(std::chrono::steady_clock::now()), mixer_(std::make_unique<MixerSoundLibrary>([this] { return Now(); })) {
   tracing_ = std::make_unique<TracingSoundLibrary>(*mixer_);
 }
 
 SdlPlatform::~SdlPlatform() {
   mixer_.reset();
-  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
   SDL_Quit();
 }
@@ -179,21 +85,20 @@ bool SdlPlatform::Open() {
     std::fprintf(stderr, "thornquill: cannot start the window system: %s\n", SDL_GetError());
     return false;
   }
+  // The finished frame is copied into the window's own surface: a renderer would
+  // bring a whole 3D stack into memory to show a picture already made.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   window_ = SDL_CreateWindow("Thornquill", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, screen_.Width(),
                              screen_.Height(), SDL_WINDOW_HIDDEN);
   if (window_ == nullptr) {
     std::fprintf(stderr, "thornquill: cannot open the window: %s\n", SDL_GetError());
     return false;
   }
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-  if (renderer_ == nullptr) {
+  if (SDL_GetWindowSurface(window_) == nullptr) {
     std::fprintf(stderr, "thornquill: cannot draw into the window: %s\n", SDL_GetError());
     return false;
   }
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, screen_.Width(),
-                               screen_.Height());
-  return texture_ != nullptr;
+  return true;
 }
 
 bool SdlPlatform::DisplayIsInvisible() const {
@@ -247,11 +152,34 @@ void SdlPlatform::ShowWindow() {
 
 void SdlPlatform::Present() {
   if (!screen_.Compose()) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (surface == nullptr) return;
   const Surface& frame = screen_.Frame();
-  SDL_UpdateTexture(texture_, nullptr, frame.Pixels().data(), frame.Width() * 4);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-  SDL_RenderPresent(renderer_);
+  // A new window surface holds nothing yet: it takes the whole frame.
+  std::vector<PixelRect> changed = screen_.ChangedRects();
+  if (surface != shownSurface_) changed.assign(1, {0, 0, frame.Width(), frame.Height()});
+  std::vector<SDL_Rect> rects;
+  if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+  for (const PixelRect& c : changed) {
+    const PixelRect r = Intersect(c, {0, 0, std::min(frame.Width(), surface->w), std::min(frame.Height(), surface->h)});
+    if (IsEmpty(r)) continue;
+    uint8_t* to = static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(r.y) * surface->pitch +
+                  static_cast<size_t>(r.x) * surface->format->BytesPerPixel;
+    if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
+      for (int y = 0; y < r.h; ++y) {
+        std::memcpy(to + static_cast<size_t>(y) * surface->pitch, frame.Row(r.y + y) + r.x,
+                    static_cast<size_t>(r.w) * sizeof(uint32_t));
+      }
+    } else {
+      SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGB888, frame.Row(r.y) + r.x, frame.Stride() * 4,
+                        surface->format->format, to, surface->pitch);
+    }
+    rects.push_back({r.x, r.y, r.w, r.h});
+  }
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  if (!rects.empty() && SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size())) == 0) {
+    shownSurface_ = surface;
+  }
 }
 
 void SdlPlatform::Dispatch(const SDL_Event& event) {
@@ -262,6 +190,7 @@ void SdlPlatform::Dispatch(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) DeliverClose();
       else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) screen_.InvalidateAll();
+      else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) shownSurface_ = nullptr;
       break;
     case SDL_KEYDOWN: {
       int key = VirtualKeyFromSdl(event.key.keysym.sym);
@@ -283,6 +212,7 @@ void SdlPlatform::Dispatch(const SDL_Event& event) {
 
 void SdlPlatform::PumpEvents() {
   Present();
+  mixer_->CloseIfSilent();
   SDL_Event event;
   while (SDL_PollEvent(&event)) Dispatch(event);
   DeliverTickIfDue();
@@ -290,11 +220,15 @@ void SdlPlatform::PumpEvents() {
 
 void SdlPlatform::WaitIdle() {
   Present();
+  mixer_->CloseIfSilent();
   int timeout = 1000;
   if (TimerArmed()) {
     uint32_t now = Now();
     timeout = TimerDeadline() > now ? static_cast<int>(TimerDeadline() - now) : 0;
   }
+  // Wake to close the sound device once it has been quiet long enough.
+  const int close = mixer_->MsUntilClose();
+  if (close >= 0) timeout = std::min(timeout, close);
   SDL_Event event;
   if (SDL_WaitEventTimeout(&event, timeout)) {
     Dispatch(event);

@@ -1,4 +1,5 @@
 // The SDL back end: the real window, the keyboard and mouse, SDL_mixer for sound.
+// The composed frame is copied into the window's own surface, only where it changed.
 #pragma once
 
 #include <chrono>
@@ -7,8 +8,7 @@
 #include "platform/platform.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
 union SDL_Event;
 
 namespace tq {
@@ -19,8 +19,7 @@ class SdlPlatform : public Platform {
  public:
   SdlPlatform();
   ~SdlPlatform() override;
-  // Opens the window (hidden until ShowWindow) and the audio device; false when
-  // no window can be had.
+  // Opens the window (hidden until ShowWindow); false when no window can be had.
   bool Open();
   // Whether the open window system shows nothing: without a display SDL falls back
   // to a driver that draws nowhere.
@@ -39,8 +38,7 @@ class SdlPlatform : public Platform {
 
   std::chrono::steady_clock::time_point start_;
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
+  SDL_Surface* shownSurface_ = nullptr;  // the window surface the last frame went to
   std::unique_ptr<MixerSoundLibrary> mixer_;
   std::unique_ptr<TracingSoundLibrary> tracing_;
 };

@@ -1,0 +1,235 @@
+#include "platform/sdl/mixer_sound_library.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "platform/media_files.h"
+#include "platform/paths.h"
+
+namespace tq {
+
+namespace {
+
+constexpr int kFrequency = 44100;
+constexpr int kChunkFrames = 1024;
+
+bool OpenMixer() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  return true;
+}
+
+void CloseMixer() {
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+Mix_Chunk* DecodeChunk(const std::vector<uint8_t>& bytes, std::string& why) {
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+  if (chunk == nullptr) why = Mix_GetError();
+  return chunk;
+}
+
+// How long a chunk plays in the mixer's current format.
+uint32_t LengthMs(const Mix_Chunk* chunk) {
+  int frequency = 0, channels = 0;
+  Uint16 format = 0;
+  if (chunk == nullptr || Mix_QuerySpec(&frequency, &format, &channels) == 0) return 0;
+  const uint64_t bytesPerSecond = static_cast<uint64_t>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
+  return bytesPerSecond == 0 ? 0 : static_cast<uint32_t>(uint64_t{chunk->alen} * 1000 / bytesPerSecond);
+}
+
+// The length of a sound without a device: the mixer is opened on SDL's silent
+// driver just for the decoding, so no mixing thread outlives the call.
+uint32_t LengthWithoutDevice(const std::vector<uint8_t>& bytes, std::string& why) {
+  SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+  const bool opened = OpenMixer();
+  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  if (!opened) {
+    why = SDL_GetError();
+    return 0;
+  }
+  Mix_Chunk* chunk = DecodeChunk(bytes, why);
+  const uint32_t ms = LengthMs(chunk);
+  if (chunk != nullptr) Mix_FreeChunk(chunk);
+  CloseMixer();
+  if (chunk != nullptr && ms == 0) why = "no sound in it";
+  return ms;
+}
+
+}  // namespace
+
+MixerSoundLibrary::~MixerSoundLibrary() { STEnd(); }
+
+int MixerSoundLibrary::STInit(intptr_t, int) {
+  if (output_ != Output::None) return 0;
+  if (OpenDevice()) {
+    output_ = Output::Device;
+  } else {
+    std::fprintf(stderr, "thornquill: no audio device (%s); sound is silent\n", SDL_GetError());
+    output_ = Output::Silent;
+  }
+  return 0;
+}
+
+int MixerSoundLibrary::STEnd() {
+  if (output_ == Output::None) return 0;
+  if (deviceOpen_) Mix_HaltChannel(-1);
+  for (Channel& c : channels_) {
+    FreeChunk(c);
+    c = Channel{};
+  }
+  if (deviceOpen_) CloseDevice();
+  output_ = Output::None;
+  return 0;
+}
+
+bool MixerSoundLibrary::OpenDevice() {
+  if (!OpenMixer()) return false;
+  deviceOpen_ = true;
+  Mix_AllocateChannels(kSoundChannels);
+  int frequency = 0, channels = 0;
+  Uint16 format = 0;
+  Mix_QuerySpec(&frequency, &format, &channels);
+  if (frequency != frequency_ || format != format_ || channels != channelsOut_) {
+    // The chunks hold samples in the old format: decode them again for this one.
+    frequency_ = frequency;
+    format_ = format;
+    channelsOut_ = channels;
+    for (Channel& c : channels_) {
+      if (c.chunk == nullptr) continue;
+      std::string why;
+      FreeChunk(c);
+      LoadChunk(c, why);
+    }
+  }
+  // A fresh device starts every channel at full volume.
+  for (int channel = 0; channel < kSoundChannels; ++channel) ApplyVolume(channel);
+  lastSoundAt_ = clock_();
+  return true;
+}
+
+void MixerSoundLibrary::CloseDevice() {
+  CloseMixer();
+  deviceOpen_ = false;
+}
+
+bool MixerSoundLibrary::Reopen() {
+  if (deviceOpen_ || output_ != Output::Device) return deviceOpen_;
+  if (OpenDevice()) return true;
+  std::fprintf(stderr, "thornquill: the audio device is gone (%s); sound is silent\n", SDL_GetError());
+  output_ = Output::Silent;
+  return false;
+}
+
+void MixerSoundLibrary::CloseIfSilent() {
+  if (!deviceOpen_) return;
+  const uint32_t now = clock_();
+  if (Mix_Playing(-1) > 0) {
+    lastSoundAt_ = now;
+  } else if (now - lastSoundAt_ >= kCloseAfterSilenceMs) {
+    CloseDevice();
+  }
+}
+
+int MixerSoundLibrary::MsUntilClose() {
+  if (!deviceOpen_) return -1;
+  const uint32_t quiet = clock_() - lastSoundAt_;
+  return quiet >= kCloseAfterSilenceMs ? 0 : static_cast<int>(kCloseAfterSilenceMs - quiet);
+}
+
+void MixerSoundLibrary::FreeChunk(Channel& c) {
+  if (c.chunk != nullptr) Mix_FreeChunk(c.chunk);
+  c.chunk = nullptr;
+}
+
+bool MixerSoundLibrary::LoadChunk(Channel& c, std::string& why) {
+  std::vector<uint8_t> bytes;
+  if (!ReadSoundFile(c.path, bytes, why)) return false;
+  if (deviceOpen_) {
+    c.chunk = DecodeChunk(bytes, why);
+    c.lengthMs = LengthMs(c.chunk);
+    return c.chunk != nullptr;
+  }
+  c.lengthMs = LengthWithoutDevice(bytes, why);
+  return c.lengthMs > 0;
+}
+
+int MixerSoundLibrary::Load(int channel, const std::string& path) {
+  if (output_ == Output::None || !ValidSoundChannel(channel)) return -1;
+  Reopen();
+  Channel& c = channels_[channel];
+  if (deviceOpen_) Mix_HaltChannel(channel);
+  FreeChunk(c);
+  c.path = ResolvePath(path);
+  c.lengthMs = 0;
+  c.playing = false;
+  c.looping = false;
+  std::string why;
+  if (!LoadChunk(c, why)) {
+    if (reported_.insert(c.path).second) {
+      std::fprintf(stderr, "thornquill: cannot load sound %s: %s\n", c.path.c_str(), why.c_str());
+    }
+    return -1;
+  }
+  if (deviceOpen_) lastSoundAt_ = clock_();
+  return 0;
+}
+
+int MixerSoundLibrary::STReadFile(int channel, const std::string& path, int) { return Load(channel, path); }
+int MixerSoundLibrary::STReadMP3File(int channel, const std::string& path, int) { return Load(channel, path); }
+
+void MixerSoundLibrary::ApplyVolume(int channel) {
+  if (deviceOpen_) Mix_Volume(channel, (channels_[channel].volume * MIX_MAX_VOLUME + 50) / 100);
+}
+
+int MixerSoundLibrary::STSetVolume(int channel, int volume) {
+  if (output_ == Output::None || !ValidSoundChannel(channel)) return -1;
+  channels_[channel].volume = std::clamp(volume, 0, 100);
+  ApplyVolume(channel);
+  return 0;
+}
+
+int MixerSoundLibrary::Start(int channel, bool loop) {
+  if (output_ == Output::None || !ValidSoundChannel(channel)) return -1;
+  Channel& c = channels_[channel];
+  if (c.chunk != nullptr) Reopen();
+  if (output_ == Output::Silent) {
+    c.playing = c.lengthMs > 0;
+    c.looping = loop;
+    c.startedAt = clock_();
+    return c.playing ? 0 : -1;
+  }
+  if (c.chunk == nullptr) return -1;
+  lastSoundAt_ = clock_();
+  return Mix_PlayChannel(channel, c.chunk, loop ? -1 : 0) == channel ? 0 : -1;
+}
+
+int MixerSoundLibrary::STPlay(int channel) { return Start(channel, false); }
+int MixerSoundLibrary::STLoop(int channel) { return Start(channel, true); }
+
+int MixerSoundLibrary::STStop(int channel, int) {
+  if (output_ == Output::None || !ValidSoundChannel(channel)) return -1;
+  channels_[channel].playing = false;
+  if (deviceOpen_) Mix_HaltChannel(channel);
+  return 0;
+}
+
+int MixerSoundLibrary::STNumPlaying(int channel) {
+  if (!ValidSoundChannel(channel)) return 0;
+  if (output_ == Output::Silent) {
+    const Channel& c = channels_[channel];
+    if (!c.playing) return 0;
+    return c.looping || clock_() - c.startedAt < c.lengthMs ? 1 : 0;
+  }
+  return deviceOpen_ && Mix_Playing(channel) ? 1 : 0;
+}
+
+}  // namespace tq
