@@ -62,7 +62,7 @@ constexpr uint32_t kTitleClicks = 120;  // the title's own screens, over a stret
 constexpr int kConversation = 10, kBoard = 51, kTitle = 99;
 // The stages whose four- and five-face scenes still show an older balloon's tail
 // beside the reply that covers it; every other stage is held to showing none.
-const std::set<int> kTwoTailedStages = {40, 50, 90};
+const std::set<int> kTwoTailedStages = {50, 90};
 
 // What the player does on a title screen that waits for a click.
 struct Pick {
