@@ -4,7 +4,8 @@
 // of a branch line) within a bound, never stalls on a line, never runs past its
 // script, prints every balloon text inside its balloon and inside the window, keeps
 // the staging at every click (the newest balloon whole and inside the window, every
-// older one shown wholly visible or wholly covered), and loads only pictures that
+// older one shown wholly visible or wholly covered, and no older balloon's tail
+// showing from under a reply that covers it), and loads only pictures that
 // have stand-ins. A stage that goes on from the screen
 // another leaves (the branch's picks, the finale's later entries) is played after
 // the stages that lead to it. Stage files that land later are played by themselves.
@@ -214,6 +215,7 @@ StageRun PlayStage(int stage) {
       if (SceneCursor.SceneCode == 10) {
         ++run.looks;
         for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.staging.push_back(at + ": " + fault);
+        for (const std::string& fault : tq::testing::StrayTailFaults()) run.staging.push_back(at + ": " + fault);
       }
     }
     int x = 460, y = 345;

@@ -4,7 +4,8 @@
 // own end line, the games are entered where the story hands over, no line is stuck,
 // every balloon text fits its balloon, the staging holds at every click (the newest
 // balloon whole and inside the window, every older one shown wholly visible or
-// wholly covered), and the finale's end leads to the title with the story saved
+// wholly covered, and no older balloon's tail showing from under a reply that
+// covers it), and the finale's end leads to the title with the story saved
 // as finished. The run is split into stretches that chain (each starts where the
 // one before it stops), and the finale is also played down each row of its two
 // branch choices.
@@ -176,6 +177,7 @@ RunRecord Play(const Stretch& stretch) {
       const std::string where = "stage " + std::to_string(SceneCursor.StageNumber) + " " + LineAt(line);
       for (std::string& fault : tq::testing::BalloonTextsOutside(where, run.drawnTexts)) run.drawn.push_back(std::move(fault));
       for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.staging.push_back(where + ": " + fault);
+      for (const std::string& fault : tq::testing::StrayTailFaults()) run.staging.push_back(where + ": " + fault);
     }
     int x = 460, y = 345;
     const int state = SceneCursor.SceneState;

@@ -214,12 +214,18 @@ double VisibleShare(int layer, const std::set<int>& ignored) {
   return total == 0 ? 0.0 : static_cast<double>(seen) / total;
 }
 
-std::vector<std::string> BalloonStagingFaults() {
+namespace {
+
+// A balloon shown now: a slot's speech balloon whose layer is visible, or a thought
+// balloon its slot shows, with its own tail or bubbles.
+struct Shown {
+  int slot, layer;
+  std::set<int> own;
+};
+
+// The balloons shown now, lowest first.
+std::vector<Shown> ShownBalloons() {
   const tq::Compositor& screen = tq::ThePlatform().Screen();
-  struct Shown {
-    int slot, layer;
-    std::set<int> own;  // the balloon's tail or bubbles
-  };
   std::vector<Shown> balloons;
   std::set<int> layers;
   auto shown = [&](int layer) {
@@ -249,6 +255,14 @@ std::vector<std::string> BalloonStagingFaults() {
   }
   std::sort(balloons.begin(), balloons.end(),
             [&](const Shown& a, const Shown& b) { return screen.ZIndex(a.layer) < screen.ZIndex(b.layer); });
+  return balloons;
+}
+
+}  // namespace
+
+std::vector<std::string> BalloonStagingFaults() {
+  const tq::Compositor& screen = tq::ThePlatform().Screen();
+  const std::vector<Shown> balloons = ShownBalloons();
   std::vector<std::string> faults;
   for (const Shown& b : balloons) {
     const tq::LayerSurface& l = screen.Layer(b.layer);
@@ -280,6 +294,32 @@ std::vector<std::string> BalloonStagingFaults() {
     }
   }
   LookAtFacesAndMarks(faults);
+  return faults;
+}
+
+std::vector<std::string> StrayTailFaults() {
+  const tq::Compositor& screen = tq::ThePlatform().Screen();
+  const std::vector<Shown> balloons = ShownBalloons();
+  std::vector<std::string> faults;
+  for (size_t b = 0; b < balloons.size(); ++b) {
+    const tq::LayerSurface& older = screen.Layer(balloons[b].layer);
+    const Shown* cover = nullptr;
+    for (size_t n = b + 1; n < balloons.size() && cover == nullptr; ++n) {
+      const tq::LayerSurface& l = screen.Layer(balloons[n].layer);
+      if (l.x <= older.x && l.y <= older.y && l.x + l.image.Width() >= older.x + older.image.Width() &&
+          l.y + l.image.Height() >= older.y + older.image.Height()) {
+        cover = &balloons[n];
+      }
+    }
+    if (cover == nullptr) continue;
+    for (int part : balloons[b].own) {
+      if (!Showing(part) || VisibleShare(part, {}) == 0.0) continue;
+      faults.push_back("the balloon of slot " + std::to_string(balloons[b].slot) + " (layer " + std::to_string(balloons[b].layer) +
+                       ") lies under the balloon of slot " + std::to_string(cover->slot) + " (layer " +
+                       std::to_string(cover->layer) + ") while its tail (layer " + std::to_string(part) + ") still shows");
+      break;
+    }
+  }
   return faults;
 }
 

@@ -26,6 +26,11 @@ double VisibleShare(int layer, const std::set<int>& ignored);
 // tail, bubble, mark or the click-wait mark.
 std::vector<std::string> BalloonStagingFaults();
 
+// The older balloons shown now that another balloon wholly covers while their own
+// tail (or thought bubbles) still shows: the player sees one balloon with two tails,
+// one pointing at a face that does not speak it. One line each, empty when none.
+std::vector<std::string> StrayTailFaults();
+
 // The balloon texts printed since the last look that stand outside their balloon
 // (clear of its bevel frame on the right and at the bottom) or outside the window,
 // each described after `where`: one report per balloon, and a text reported once

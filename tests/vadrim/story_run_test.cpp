@@ -6,12 +6,13 @@
 // the one before it stops). Every stretch asserts the screens it goes through in
 // order, that no line is stuck, that each stage ends on its last line, and at every
 // click that the staging holds (the current balloon whole and inside the window,
-// every older balloon shown wholly visible or wholly covered), that every balloon
-// row is drawn inside its balloon, and that every picture and sound a script names
-// has its stand-in. A stage whose file is not written yet is stood in for by its
-// end line alone, so the route runs while the real stages join one by one; the
-// checks above then hold for every stage that is written. The checks themselves are
-// proven on small stages of our own.
+// every older balloon shown wholly visible or wholly covered, and, but for the
+// stages still listed, no older balloon's tail showing from under a reply that
+// covers it), that every balloon row is drawn inside its balloon, and that every
+// picture and sound a script names has its stand-in. A stage whose file is not
+// written yet is stood in for by its end line alone, so the route runs while the
+// real stages join one by one; the checks above then hold for every stage that is
+// written. The checks themselves are proven on small stages of our own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,6 +60,9 @@ constexpr uint32_t kClickMs = 1500;     // the player's pace
 constexpr uint32_t kStallClicks = 40;   // a screen unchanged for this many clicks is stuck
 constexpr uint32_t kTitleClicks = 120;  // the title's own screens, over a stretch
 constexpr int kConversation = 10, kBoard = 51, kTitle = 99;
+// The stages whose four- and five-face scenes still show an older balloon's tail
+// beside the reply that covers it; every other stage is held to showing none.
+const std::set<int> kTwoTailedStages = {50, 90};
 
 // What the player does on a title screen that waits for a click.
 struct Pick {
@@ -356,6 +360,9 @@ RunRecord Play(const Stretch& stretch, const Strings& fixture = {}) {
       const std::string where = Read();
       ++run.looks;
       for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.findings.push_back(where + ": " + fault);
+      if (!kTwoTailedStages.count(SceneCursor.StageNumber)) {
+        for (const std::string& fault : tq::testing::StrayTailFaults()) run.findings.push_back(where + ": " + fault);
+      }
       for (std::string& fault : tq::testing::BalloonTextsOutside(where, run.reportedTexts, {TextWindow.NarrationLayer})) {
         run.findings.push_back(std::move(fault));
       }
@@ -460,7 +467,11 @@ TEST(VadrimStoryRunChecks, StagingRowsAndAssetFaultsAreNamed) {
                             "a mark of slot 2 (layer 22) is", "a mark of slot 1 (layer 19) is cut by the window's edge",
                             "the face of slot 1 (layer 10 at 320, 330): its name strip is", "covered by the click-wait mark",
                             "the face of slot 2 (layer 13 at 800, 150): its name strip is cut by the window's edge",
-                            "the face of slot 2 (layer 13 at 800, 150): its eyes and mouth stand"}) {
+                            "the face of slot 2 (layer 13 at 800, 150): its eyes and mouth stand",
+                            // Slot 2's reply in exactly the place of slot 1's balloon, whose tail
+                            // still points out from under it.
+                            "stage 10 line 27 ●2：[フキA]：フ種=(21,-5,-1)：フ音=43：同じ場所に答える。: the balloon of slot 1 "
+                            "(layer 11) lies under the balloon of slot 2 (layer 14) while its tail (layer 12) still shows"}) {
     EXPECT_NE(all.find(fault), std::string::npos) << "no finding names \"" << fault << "\" among: " << all;
   }
   EXPECT_TRUE(run.finished);
