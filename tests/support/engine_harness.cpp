@@ -2,6 +2,9 @@
 
 #include <sstream>
 
+#include "app/screen_entry.h"
+#include "engine/frame_model.h"
+
 namespace tq::testing {
 
 EngineHarness::EngineHarness(const std::string& mode, std::string root) {
@@ -17,6 +20,49 @@ EngineHarness::EngineHarness(const std::string& mode, std::string root) {
 EngineHarness::~EngineHarness() {
   session_.reset();
   ModeHooksFor(ModeId::Other) = savedOther_;
+}
+
+void EngineHarness::Start() {
+  started_ = true;
+  session_->Start();
+}
+
+void EngineHarness::ClickAt(uint32_t at, int x, int y, int button) {
+  Platform().AddInput({at, ScriptedInput::Click, x, y, button});
+}
+
+void EngineHarness::MoveAt(uint32_t at, int x, int y) { Platform().AddInput({at, ScriptedInput::Move, x, y}); }
+
+void EngineHarness::KeyAt(uint32_t at, int code) {
+  ScriptedInput in;
+  in.at = at;
+  in.kind = ScriptedInput::Key;
+  in.key = code;
+  Platform().AddInput(in);
+}
+
+void EngineHarness::AfterStartUp(std::function<void()> entry) {
+  if (started_) entry();
+  else Platform().At(kScreenEntryAt, std::move(entry));
+}
+
+void EngineHarness::EnterScreen(int code, int state, int step) {
+  AfterStartUp([=] { tq::EnterScreen(code, state, step); });
+}
+
+void EngineHarness::EnterConversationAt(int stage) {
+  AfterStartUp([=] { tq::EnterConversationAt(stage); });
+}
+
+void EngineHarness::SetVadrimBoard(int board) {
+  AfterStartUp([=] { tq::SetVadrimBoard(board); });
+}
+
+void EngineHarness::EnterScreenNow(int code, int state, int step) {
+  AfterStartUp([=] {
+    tq::EnterScreen(code, state, step);
+    Wait(0, 0);
+  });
 }
 
 std::vector<std::string> EngineHarness::TraceOf(const std::string& name) const {

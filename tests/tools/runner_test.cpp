@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/content_texts.h"
 #include "support/save_files.h"
@@ -173,6 +174,45 @@ TEST_F(RunnerTest, EveryModesDumpShowsTheScriptStore) {
   EXPECT_EQ(DumpLine("v", "script"), "script 0 0");
   ASSERT_EQ(Run("--until 600 --dump 500:'" + Path("t") + "'"), 0);
   EXPECT_EQ(DumpLine("t", "script"), "script 0 0");
+}
+
+// The screenshot runs in tools/shots/ stay runnable: each file's command, run over an
+// empty program folder, ends well and writes every shot it names.
+TEST_F(RunnerTest, TheScreenshotRunsInToolsRunAsTheirFilesSay) {
+  int files = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(THORNQUILL_SOURCE) / "tools/shots")) {
+    if (entry.path().extension() != ".input") continue;
+    ++files;
+    SCOPED_TRACE(entry.path().filename().string());
+    // The command: the comment lines from "build/thornquill-headless" to the first
+    // that does not end in a backslash.
+    std::ifstream in(entry.path());
+    std::string command;
+    for (std::string line; std::getline(in, line) && line.rfind("#", 0) == 0;) {
+      const std::string part = line.substr(line.find_first_not_of("# "));
+      if (command.empty() && part.rfind("build/thornquill-headless ", 0) != 0) continue;
+      command += part.back() == '\\' ? part.substr(0, part.size() - 1) : part + " ";
+      if (part.back() != '\\') break;
+    }
+    ASSERT_FALSE(command.empty());
+    std::istringstream words(command);
+    std::string run = std::string("'") + THORNQUILL_RUNNER + "'";
+    std::vector<std::string> shots;
+    for (std::string word; words >> word;) {
+      if (word == "build/thornquill-headless") continue;
+      if (word.rfind("tools/", 0) == 0) word = std::string(THORNQUILL_SOURCE) + "/" + word;
+      const size_t at = word.find(":shots/");
+      if (at != std::string::npos) {
+        word = word.substr(0, at + 1) + Path(word.substr(at + 7));
+        shots.push_back(word.substr(at + 1));
+      }
+      run += " '" + (word == "shots" ? dir_.string() : word) + "'";
+    }
+    ASSERT_FALSE(shots.empty());
+    EXPECT_EQ(std::system((run + " 2>/dev/null").c_str()), 0) << run;
+    for (const std::string& shot : shots) EXPECT_TRUE(fs::is_regular_file(shot)) << shot;
+  }
+  EXPECT_EQ(files, 8);
 }
 
 }  // namespace
