@@ -81,7 +81,10 @@ class ExtrasArea_ : public tq::testing::ScreenTest {
     GameConfig.Settings[2] = 9;
     GameConfig.VoiceLevel = 9;
   }
-  void TearDown() override { MarbrookScreen(99) = saved_; }
+  void TearDown() override {
+    MarbrookScreen(99) = saved_;
+    ScreenTest::TearDown();
+  }
 
   void Run(uint32_t until) { h_->RunUntil(until); }
   // The middle of a layer in window coordinates.

@@ -223,12 +223,11 @@ StageRun PlayStage(int stage) {
       for (const Step& s : run.leadIn) row = s.stage == SceneCursor.StageNumber ? s.row : row;
       std::tie(x, y) = tq::testing::ChoiceRowMiddle(row);
     }
-    h.Platform().AddInput({now + 1, tq::ScriptedInput::Click, x, y});
+    h.ClickAt(now + 1, x, y);
     h.Platform().At(now + kClickMs, [&tick, now] { tick(now + kClickMs); });
   };
   SetPrintRecording(true);
-  SceneCursor = {10, 0, 10, run.leadIn.empty() ? stage : run.leadIn.front().stage, 0};
-  Wait(0, 0);
+  h.EnterConversationAt(run.leadIn.empty() ? stage : run.leadIn.front().stage, tq::testing::EntryTick::kNow);
   h.Platform().At(start + kClickMs, [&tick, start] { tick(start + kClickMs); });
   h.RunUntil(bound + kClickMs);
   SetPrintRecording(false);

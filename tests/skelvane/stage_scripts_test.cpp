@@ -95,7 +95,7 @@ TEST(SkelvaneStageScripts, LoaderPushesTheStageAndIgnoresOthers) {
 
 TEST(SkelvaneStageScripts, ClicksPlayStage10ToTheEndAndReturnToTheTitle) {
   tq::testing::EngineHarness h(kModeSkelvane);
-  for (uint32_t t = 1000; t < 300000; t += 1000) h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+  for (uint32_t t = 1000; t < 300000; t += 1000) h.ClickAt(t, 460, 300);
   h.Start();
   h.RunUntil(300000);
   EXPECT_EQ(SceneCursor.SceneCode, 99);
@@ -112,15 +112,10 @@ std::string SkelvanePictureRoot() {
 // holds numbers the catalogue does not list) looks for no picture without a name.
 TEST(SkelvaneStageScripts, Stage10AfterStage2LooksForNoNamelessPicture) {
   tq::testing::EngineHarness h(kModeSkelvane, SkelvanePictureRoot());
-  h.Platform().At(1, [] {
-    SceneCursor.SceneCode = 10;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 10;  // the title's entry
-    SceneCursor.StageNumber = 2;
-  });
+  h.EnterConversationAt(2);  // as the title enters it
   std::set<int> stages;
   for (uint32_t t = 1000; t < 60000; t += 1000) {
-    h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+    h.ClickAt(t, 460, 300);
     h.Platform().At(t + 500, [&stages] { stages.insert(SceneCursor.StageNumber); });
   }
   ::testing::internal::CaptureStderr();
@@ -136,14 +131,9 @@ TEST(SkelvaneStageScripts, Stage10AfterStage2LooksForNoNamelessPicture) {
 // event's own falling square (layer 25) passes over it.
 TEST(SkelvaneStageScripts, TheOpeningsCrumblingCityIsCoveredByNothingButItsSquare) {
   tq::testing::EngineHarness h(kModeSkelvane, SkelvanePictureRoot());
-  h.Platform().At(1, [] {
-    SceneCursor.SceneCode = 10;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 10;
-    SceneCursor.StageNumber = 1;
-  });
+  h.EnterConversationAt(1);
   int checked = 0;
-  for (uint32_t t = 1000; t < 80000; t += 1000) h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+  for (uint32_t t = 1000; t < 80000; t += 1000) h.ClickAt(t, 460, 300);
   for (uint32_t t = 1000; t < 80000; t += 100) {
     h.Platform().At(t, [&checked, t] {
       if (SceneCursor.StageNumber != 1 || FrameClock.AnimationCode != 1611) return;
@@ -178,7 +168,7 @@ TEST(SkelvaneStageScripts, Stage10BalloonsAreWholeOrHiddenAtEveryClick) {
   static int checked;
   checked = 0;
   for (uint32_t t = 1000; t < 300000; t += 1000) {
-    h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 680});
+    h.ClickAt(t, 460, 680);
     h.Platform().At(t - 1, [t] {
       checked += SceneCursor.SceneCode == 10;
       CheckBalloonsWhole(t - 1);

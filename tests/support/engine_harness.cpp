@@ -46,23 +46,22 @@ void EngineHarness::AfterStartUp(std::function<void()> entry) {
   else Platform().At(kScreenEntryAt, std::move(entry));
 }
 
-void EngineHarness::EnterScreen(int code, int state, int step) {
-  AfterStartUp([=] { tq::EnterScreen(code, state, step); });
+void EngineHarness::EnterScreen(int code, int state, int step, EntryTick tick) {
+  AfterStartUp([=] {
+    tq::EnterScreen(code, state, step);
+    if (tick == EntryTick::kNow) Wait(0, 0);
+  });
 }
 
-void EngineHarness::EnterConversationAt(int stage) {
-  AfterStartUp([=] { tq::EnterConversationAt(stage); });
+void EngineHarness::EnterConversationAt(int stage, EntryTick tick) {
+  AfterStartUp([=] {
+    tq::EnterConversationAt(stage);
+    if (tick == EntryTick::kNow) Wait(0, 0);
+  });
 }
 
 void EngineHarness::SetVadrimBoard(int board) {
   AfterStartUp([=] { tq::SetVadrimBoard(board); });
-}
-
-void EngineHarness::EnterScreenNow(int code, int state, int step) {
-  AfterStartUp([=] {
-    tq::EnterScreen(code, state, step);
-    Wait(0, 0);
-  });
 }
 
 std::vector<std::string> EngineHarness::TraceOf(const std::string& name) const {

@@ -16,6 +16,8 @@
 
 namespace tq::testing {
 
+enum class EntryTick { kArmed, kNow };
+
 class EngineHarness {
  public:
   explicit EngineHarness(const std::string& mode = "Test", std::string root = "");
@@ -34,15 +36,16 @@ class EngineHarness {
   void ClickAt(uint32_t at, int x, int y, int button = kButtonLeft);
   void MoveAt(uint32_t at, int x, int y);
   void KeyAt(uint32_t at, int code);
+  // The window's close button.
+  void CloseAt(uint32_t at) { Platform().AddInput({at, ScriptedInput::Close}); }
 
   // A screen entered as the runner's --enter, --stage and --board enter it: at once
-  // when start-up has run, else just after it. The screen's step runs at the next tick
-  // (for the first entry, the one start-up armed).
-  void EnterScreen(int code, int state, int step);
-  void EnterConversationAt(int stage);
+  // when start-up has run, else just after it. The screen's step runs at the tick
+  // already armed (for the first entry, start-up's first one), or at once with
+  // EntryTick::kNow (as GoToNextTick has it).
+  void EnterScreen(int code, int state, int step, EntryTick tick = EntryTick::kArmed);
+  void EnterConversationAt(int stage, EntryTick tick = EntryTick::kArmed);
   void SetVadrimBoard(int board);
-  // EnterScreen, and the step runs at once instead of at the tick already armed.
-  void EnterScreenNow(int code, int state, int step);
 
   // The hooks of the "any other string" mode, for tests that stand in for a game.
   ModeHookSet& TestHooks() { return ModeHooksFor(ModeId::Other); }

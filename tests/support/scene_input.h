@@ -96,6 +96,8 @@ class ScreenTest : public ::testing::Test {
     clock_ = 0;
     return *h_;
   }
+  // The run ends before the fixture's own members (a program folder) go.
+  void TearDown() override { h_.reset(); }
   void SetAfterInput(AfterInput what, uint32_t settleMs = 0) {
     afterInput_ = what;
     settleMs_ = settleMs;

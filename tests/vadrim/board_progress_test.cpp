@@ -237,10 +237,10 @@ TEST_F(BoardEngineTest, TheBoardMusicLoops) {
     SCOPED_TRACE(level);
     GameConfig.Settings[1] = level;
     D50_Music(0);
-    const std::string loaded = engine_->Platform().Recorder().Loaded(100);
+    const std::string loaded = h_->Platform().Recorder().Loaded(100);
     EXPECT_NE(loaded.find("Kespa_Data"), std::string::npos) << loaded;
     EXPECT_NE(loaded.find("om-2.MP3"), std::string::npos) << loaded;
-    EXPECT_EQ(engine_->Platform().Recorder().Volume(100), level == 0 ? 0 : 2 * level + 82);
+    EXPECT_EQ(h_->Platform().Recorder().Volume(100), level == 0 ? 0 : 2 * level + 82);
   }
   D50_Music(1);  // other kinds do nothing
 }

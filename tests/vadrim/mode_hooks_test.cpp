@@ -17,6 +17,7 @@
 #include "engine/system_menu.h"
 #include "marbrook/save_file.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 #include "platform/ini_file.h"
 #include "scenario/auto_reading.h"
 #include "vadrim/vadrim_save.h"
@@ -25,6 +26,7 @@ namespace {
 
 using drawing_test::DrawingTest;
 using drawing_test::WriteBmp;
+using tq::testing::LayerVisible;
 
 std::vector<std::string> calls;
 constexpr int kSceneCodes[] = {10, 51, 99};
@@ -54,7 +56,6 @@ class VadrimHooks : public DrawingTest {
     }
     VadrimScreen(51).OnKey = [] { calls.push_back("key 51"); };
   }
-  bool Visible(int layer) { return Screen().Layer(layer).visible; }
 
   std::vector<ScreenHookSet> saved_;
 };
@@ -87,12 +88,12 @@ TEST_F(VadrimHooks, InitSetsTheModesStartValues) {
   EXPECT_EQ(GameConfig.Settings[1], 7);
 
   // The layout defaults again, as the title's later states run them.
-  EffectParams.EffectMotionKind = 16;
+  EffectParams.EffectMotionKind = kMotionSizedEaseOut;
   EffectParams.EffectResumesStep = -1;
   ModeState.PlayMode = 2;
   TitleWords.BtnFirst = 1;
   D00_InitVars();
-  EXPECT_EQ(EffectParams.EffectMotionKind, 16) << "a motion kind already set stays";
+  EXPECT_EQ(EffectParams.EffectMotionKind, kMotionSizedEaseOut) << "a motion kind already set stays";
   EXPECT_EQ(EffectParams.EffectResumesStep, 0);
   EXPECT_EQ(ModeState.PlayMode, 0);
   EXPECT_EQ(TitleWords.BtnFirst, 20);
@@ -122,7 +123,7 @@ TEST_F(VadrimHooks, EventsAndKeysGoToTheScreenOfTheSceneCode) {
     SceneCursor.SceneCode = c.scene;
     if (c.phase < 0) {
       InputEvent.AdvanceKeyDown = c.advance;
-      InputEvent.KeyCode = c.advance == 1 ? 13 : 49;
+      InputEvent.KeyCode = c.advance == 1 ? int{tq::kKeyEnter} : '1';
       D00_OnKey();
     } else {
       EXPECT_EQ(D00_OnEvent(c.phase), c.handled);
@@ -168,7 +169,7 @@ TEST_F(VadrimHooks, AClickEndsTheOpeningAnimations) {
     if (breaks) {
       EXPECT_NE(FrameClock.TimerArmed, 0) << "the title's step runs again at the next tick";
     }
-    for (int layer = 0; layer <= 20; ++layer) EXPECT_EQ(Visible(layer), layer > c.lastHidden) << layer;
+    for (int layer = 0; layer <= 20; ++layer) EXPECT_EQ(LayerVisible(layer), layer > c.lastHidden) << layer;
     EXPECT_EQ(tq::ColorFromPixel(LayerImage(GameForm).Get(460, 345)) == kRed, c.titlePicture);
   }
 }

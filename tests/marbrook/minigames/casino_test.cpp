@@ -32,7 +32,7 @@ class Casino : public tq::testing::ScreenTest {
 
   // Enters the casino as the extras menu (-1) or the story (1) does.
   void Enter(int state) {
-    h_->EnterScreenNow(54, state, 0);
+    h_->EnterScreen(54, state, 0, tq::testing::EntryTick::kNow);
     Run(2000);
   }
   // From the entry to the select screen: the title and the introduction board.

@@ -30,7 +30,7 @@ class KanaAdventureTest : public tq::testing::ScreenTest {
   void SetUp() override {
     Boot(kModeMarbrook);
     SetAfterInput(tq::testing::AfterInput::kRun, 100);
-    h_->EnterScreenNow(59, 0, 0);
+    h_->EnterScreen(59, 0, 0, tq::testing::EntryTick::kNow);
     Settle();
   }
   void Press(Button b) { Click(kButtonAt[b][0], kButtonAt[b][1]); }

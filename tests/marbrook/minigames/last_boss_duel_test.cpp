@@ -31,7 +31,6 @@ namespace {
 
 using tq::testing::WindowLayer;
 
-constexpr int kEnterKey = 13;
 
 // The duel's pictures at their stand-in sizes (plain black: the tests need sizes).
 std::string PictureRoot() {
@@ -279,7 +278,7 @@ TEST_F(LastBossDuel, HoverFramesTheCardAndAnAdvanceKeyPlaysIt) {
   EXPECT_FALSE(WindowLayer(1).visible);
   Move(324 + 100, 550 + 40);
   EXPECT_EQ(ScreenButtons.HoveredButton, 2);
-  Input(tq::ScriptedInput::Key, 0, 0, kEnterKey);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(DuelState.DuelCommand, 2);
   EXPECT_TRUE(At(30, 10));
 }

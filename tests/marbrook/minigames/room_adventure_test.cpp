@@ -170,7 +170,7 @@ class RoomAdventureTest : public tq::testing::ScreenTest {
   }
   // As the story and the chapter menu enter it.
   void Enter() {
-    h_->EnterScreenNow(56, 0, 0);
+    h_->EnterScreen(56, 0, 0, tq::testing::EntryTick::kNow);
     Settle();
   }
   // Past the window picture and the help, to the first room.
