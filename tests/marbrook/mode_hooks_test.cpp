@@ -1,4 +1,4 @@
-// The Marbrook mode hooks: start values, routing by scene code and phase, the
+// The Marbrook mode hooks: routing by scene code and phase, the
 // conversation advance, keys, breaking the title's waits, the extras entry, and the
 // menu click sound that every mode plays through this game's title table.
 #include "marbrook/marbrook_mode.h"
@@ -71,24 +71,6 @@ class MarbrookHooks : public ::testing::Test {
   std::vector<ScreenHookSet> saved_;
   MarbrookNamedCallSet savedCalls_;
 };
-
-TEST_F(MarbrookHooks, InitSetsTheModesStartValues) {
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
-  EXPECT_EQ(SceneCursor.SceneState, 0);
-  EXPECT_EQ(SystemLayerSet.ClickWaitLayer, 89);
-  EXPECT_EQ(SystemLayerSet.OverlayLayer, 93);
-  EXPECT_EQ(SystemLayerSet.LastSceneLayer, 79);
-  EXPECT_EQ(SystemMenuState.MenuHoverItem, -1);
-  EXPECT_EQ(EffectParams.EffectResumesStep, 0);
-  EXPECT_EQ(EffectParams.EffectMotionKind, 11);
-  EXPECT_EQ(EffectParams.EffectFrameDelay, 13);
-  EXPECT_EQ(MarbrookProgress.CurtainDelay, 300);
-  EXPECT_EQ(VoiceSettings.BalloonMoveSkippable, -1);
-  EXPECT_EQ(ModeState.SaveEnabled, -1);
-  EXPECT_EQ(CurrentModeHooks().OnEvent, &C00_OnEvent);
-  EXPECT_EQ(CrossingHooks.MarbrookEffectStep, &C40_EffectStep);
-  EXPECT_EQ(MarbrookScreen(10).Frame, &ScenarioFrameDispatch);
-}
 
 TEST_F(MarbrookHooks, EventsReachTheScreenThatSceneCodeNames) {
   InstallRecorders();

@@ -131,6 +131,38 @@ TEST_F(TitleScreen, ClickWithoutMoveStartsTheNewStory) {
   EXPECT_EQ(ModeState.PlayMode, 0);
 }
 
+// The new story's curtain closes over the window, stays closed 300 ms and opens again.
+TEST_F(TitleScreen, TheNewStoryHoldsItsClosedCurtainForThreeHundredMilliseconds) {
+  ToTitleMenu(0);
+  ClickAt(16100, 460, 100);
+  h_->RunUntil(20000);
+  const std::vector<uint32_t> closed = h_->TimesOf("endloop 950");
+  const std::vector<uint32_t> opening = h_->TimesOf("loop 951");
+  ASSERT_EQ(closed.size(), 1u);
+  ASSERT_EQ(opening.size(), 1u);
+  EXPECT_GE(opening[0] - closed[0], 300u);
+  EXPECT_LT(opening[0] - closed[0], 400u);
+}
+
+// Over the title the system menu opens on layer 90 with no row lit; the row under
+// the pointer lights, its bar on layer 91 (the layers the runner's dump names).
+TEST_F(TitleScreen, TheSystemMenuOpensUnlitOnLayer90AndLightsTheRowUnderThePointer) {
+  ToTitleMenu(0);
+  ClickAt(16100, 100, 100, tq::kButtonRight);
+  const int rowY = 100 + MarbrookMenuRowY(0) + 5;
+  MoveAt(16300, 120, rowY);
+  bool panel = false, litBeforeMove = true, lit = false;
+  h_->Platform().At(16200, [&] {
+    panel = LayerVisible(90) && WindowLayer(90).x == 100 && WindowLayer(90).y == 100;
+    litBeforeMove = LayerVisible(91);
+  });
+  h_->Platform().At(16400, [&] { lit = LayerVisible(91) && WindowLayer(91).y <= rowY && rowY < WindowLayer(91).y + 24; });
+  h_->RunUntil(16500);
+  EXPECT_TRUE(panel);
+  EXPECT_FALSE(litBeforeMove);
+  EXPECT_TRUE(lit);
+}
+
 TEST_F(TitleScreen, QuitButtonEndsTheProgram) {
   ToTitleMenu(0);
   MoveAt(16100, 460, 580);
@@ -288,7 +320,7 @@ TEST_F(TitleScreen, IndicatorTextsFollowTheReadingState) {
   EXPECT_EQ(TextStyle.CurrentText, "スキップ（普通）");
   SystemMenu(30, 1);
   EXPECT_EQ(TextStyle.CurrentText, "（終了中）");
-  EXPECT_TRUE(LayerVisible(SystemLayerSet.AutoIndicatorLayer));
+  EXPECT_TRUE(LayerVisible(92)) << "the indicator's layer, as the runner's dump names it";
 }
 
 TEST_F(TitleScreen, MenuTitleItemReturnsFromAnyScreenAndQuitEnds) {

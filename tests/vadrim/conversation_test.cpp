@@ -149,6 +149,30 @@ TEST_F(VadrimConversation, AutomaticReadingFromTheMenuResumesAfter200Ms) {
   EXPECT_GE(ScriptStore.CurrentScriptLine, 3) << "reading went on without clicks";
 }
 
+// The marks and the menu of a conversation are the system layers the runner's dump
+// names: the click-wait mark 89, the menu panel 90 with no row lit until the pointer
+// comes onto one, the bar 91, and auto reading's mark 92.
+TEST_F(VadrimConversation, TheMarksAndTheMenuAreTheSystemLayers) {
+  std::vector<std::string> lines = {"[ウェイト]：Fu=1"};
+  for (int i = 0; i < 6; ++i) lines.push_back("[フキA]：●0：フ種=(60,0,-1)：一行目です。");
+  Enter(10, 12, lines);
+  Input("2000 click 100 100 right\n2100 move 150 140\n2200 click 150 140\n");
+  bool waitMark = false, panel = false, litBeforeMove = true, lit = false, autoMark = false;
+  At(1900, [&] { waitMark = LayerVisible(89); });
+  At(2050, [&] {
+    panel = LayerVisible(90) && Layer(90).x == 100 && Layer(90).y == 100;
+    litBeforeMove = LayerVisible(91);
+  });
+  At(2150, [&] { lit = LayerVisible(91); });
+  At(3500, [&] { autoMark = LayerVisible(92); });
+  h_->RunUntil(3500);
+  EXPECT_TRUE(waitMark);
+  EXPECT_TRUE(panel);
+  EXPECT_FALSE(litBeforeMove);
+  EXPECT_TRUE(lit);
+  EXPECT_TRUE(autoMark);
+}
+
 TEST_F(VadrimConversation, NormalAutomaticReadingAfterAHandOverHasASpeed) {
   Enter(10, 60, {"[ウェイト]：Fu=1", "[フキA]：●0：フ種=(60,0,-1)：一行目です。", "[フキ消去]：●0", "[ウェイト]：Fu=1"});
   h_->RunUntil(1000);

@@ -1,4 +1,4 @@
-// The Vadrim mode hooks: start values, routing by scene code and phase, keys,
+// The Vadrim mode hooks: routing by scene code and phase, keys,
 // breaking the title's opening animations, and the settings panel saving at once.
 #include "vadrim/vadrim_mode.h"
 
@@ -17,7 +17,6 @@
 #include "engine/system_menu.h"
 #include "marbrook/save_file.h"
 #include "games/timed_effects.h"
-#include "scenario/motion_curves.h"
 #include "platform/ini_file.h"
 #include "scenario/auto_reading.h"
 #include "vadrim/vadrim_save.h"
@@ -59,45 +58,6 @@ class VadrimHooks : public DrawingTest {
 
   std::vector<ScreenHookSet> saved_;
 };
-
-TEST_F(VadrimHooks, InitSetsTheModesStartValues) {
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
-  EXPECT_EQ(SceneCursor.SceneState, 0);
-  EXPECT_EQ(SceneCursor.SceneStep, 0);
-  EXPECT_EQ(ModeState.SaveEnabled, -1);
-  EXPECT_EQ(ModeState.PlayMode, 0);
-  EXPECT_EQ(SystemLayerSet.ClickWaitLayer, 89);
-  EXPECT_EQ(SystemLayerSet.MenuPanelLayer, 90);
-  EXPECT_EQ(SystemLayerSet.MenuHighlightLayer, 91);
-  EXPECT_EQ(SystemLayerSet.AutoIndicatorLayer, 92);
-  EXPECT_EQ(SystemLayerSet.OverlayLayer, 93);
-  EXPECT_EQ(SystemMenuState.MenuHoverItem, -1);
-  EXPECT_EQ(EffectParams.EffectResumesStep, 0);
-  EXPECT_EQ(EffectParams.EffectMotionKind, 11);
-  EXPECT_EQ(TitleWords.PanelLayer, 30);
-  EXPECT_EQ(TitleWords.SourceLayer, 31);
-  EXPECT_EQ(TitleWords.RaiseLayer, 19);
-  EXPECT_EQ(TitleWords.FrameLayer, 19);
-  EXPECT_EQ(TitleWords.BtnFirst, 20);
-  EXPECT_EQ(TitleWords.MenuFirstLayer, 20);
-  EXPECT_EQ(TitleWords.MenuSheet, 8);
-  EXPECT_EQ(VadrimProgress.StagesPerRoute[0], 2);
-  EXPECT_EQ(VadrimProgress.StagesPerRoute[1], 3);
-  EXPECT_EQ(VadrimProgress.StagesPerRoute[2], 11);
-  // The save file was read, or written with the defaults on a first start.
-  EXPECT_EQ(GameConfig.Settings[1], 7);
-
-  // The layout defaults again, as the title's later states run them.
-  EffectParams.EffectMotionKind = kMotionSizedEaseOut;
-  EffectParams.EffectResumesStep = -1;
-  ModeState.PlayMode = 2;
-  TitleWords.BtnFirst = 1;
-  D00_InitVars();
-  EXPECT_EQ(EffectParams.EffectMotionKind, kMotionSizedEaseOut) << "a motion kind already set stays";
-  EXPECT_EQ(EffectParams.EffectResumesStep, 0);
-  EXPECT_EQ(ModeState.PlayMode, 0);
-  EXPECT_EQ(TitleWords.BtnFirst, 20);
-}
 
 TEST_F(VadrimHooks, EventsAndKeysGoToTheScreenOfTheSceneCode) {
   InstallRecorders();

@@ -150,6 +150,35 @@ TEST_F(VadrimTitle, BoardSelectLightsOpenBoardsOnlyAndIgnoresTheBackButtonsFrame
   EXPECT_EQ(std::vector<std::string>(loops.end() - 4, loops.end()), (Strings{"820", "700", "1015", "801"}));
 }
 
+// The board select lists two, three and eleven boards on the three routes: with every
+// board open, the frame (layer 19) lights over each cell and over no place past the last.
+TEST_F(VadrimTitle, TheBoardSelectListsTwoThreeAndElevenBoards) {
+  At(kMenuReady - 100, [] {
+    for (auto& route : VadrimProgress.GameStageOpened) std::fill(std::begin(route), std::end(route), 1);
+  });
+  h.MoveAt(kMenuReady, kButtonX[1], kButtonY[1]);
+  h.ClickAt(kMenuReady + 100, kButtonX[1], kButtonY[1]);
+  // The cells' places on the panel at (60, 35): three to a row, each route's rows from
+  // its first; the places probed past each route's last stay clear of the others.
+  constexpr int kFirstRowY[] = {120, 255, 390};
+  constexpr int kPlaces[] = {6, 6, 12};
+  int lit[3] = {};
+  uint32_t at = kMenuReady + 3000;
+  for (int r = 0; r < 3; ++r) {
+    for (int s = 1; s <= kPlaces[r]; ++s) {
+      h.MoveAt(at, 190 + 220 * ((s - 1) % 3), kFirstRowY[r] + 25 + 60 * ((s - 1) / 3));
+      At(at + 50, [&lit, r] { lit[r] += WindowLayer(19).visible ? 1 : 0; });
+      h.MoveAt(at + 100, 460, 660);  // off every cell: the frame goes
+      at += 200;
+    }
+  }
+  h.RunUntil(at);
+  EXPECT_EQ(Cursor(), "99 50 0");
+  EXPECT_EQ(lit[0], 2);
+  EXPECT_EQ(lit[1], 3);
+  EXPECT_EQ(lit[2], 11);
+}
+
 TEST_F(VadrimTitle, TheExtrasStayLockedUntilEveryRouteIsCleared) {
   h.MoveAt(kMenuReady, kButtonX[3], kButtonY[3]);
   h.ClickAt(kMenuReady + 100, kButtonX[3], kButtonY[3]);
