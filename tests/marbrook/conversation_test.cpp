@@ -285,13 +285,13 @@ TEST_F(MarbrookConversation, GamesNotInTheProgramHandStraightBackToTheirPostGame
     SceneCursor = {c.scene, c.state, c.step, 1, 0};
     HandBackWithoutGame();
     EXPECT_EQ(SceneCursor.StageNumber, c.stage);
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.SceneStep, 10);
   }
   // The free-play casino returns to the extras menu.
   SceneCursor = {54, -1, 0, 1, 0};
   HandBackWithoutGame();
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
   EXPECT_EQ(SceneCursor.SceneState, -40);
 }
 

@@ -171,7 +171,7 @@ TEST_F(ExtrasArea_, ReplayMenuChoosesAHeroineByPointerAndLeavesByKey) {
   KeyAt(12100, tq::kKeyBack);
   Run(15000);
   EXPECT_EQ(returns, Strings{"-40 0"});
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
 }
 
 // A click on a heroine before any pointer move chooses that heroine (the pointer has
@@ -543,7 +543,7 @@ TEST(TimedEffectsLeave, LeavingTheExtras) {
   EngineHarness h(kModeMarbrook);
   h.Start();
   C40_LeaveToMenu(1);
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
   EXPECT_EQ(SceneCursor.SceneState, -40);
   EXPECT_EQ(SceneCursor.SceneStep, 0);
   C40_LeaveToMenu(5);

@@ -53,7 +53,7 @@ TEST(MarbrookNewStory, PlaysFromTheTitleThroughTheGameAndTheBranchToStageTen) {
   uint32_t lastMove = 0;
   std::vector<int> last;
   std::function<void(uint32_t)> tick = [&](uint32_t now) {
-    const bool conversation = SceneCursor.SceneCode == 10;
+    const bool conversation = SceneCursor.SceneCode == kConversationScene;
     if (conversation && (stages.empty() || stages.back() != SceneCursor.StageNumber)) stages.push_back(SceneCursor.StageNumber);
     played |= SceneCursor.SceneCode == kRockPaperScissors;
     if (conversation && SceneCursor.StageNumber == 11) {  // stage 10 is over

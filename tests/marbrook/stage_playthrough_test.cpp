@@ -211,7 +211,7 @@ StageRun PlayStage(int stage) {
     if (FrameClock.WaitActive == 0 && here && line >= 1 && line <= static_cast<int>(run.target.lines.size())) {
       const std::string at = "line " + std::to_string(line) + " " + run.target.lines[static_cast<size_t>(line - 1)];
       for (std::string& fault : tq::testing::BalloonTextsOutside(at, run.drawnTexts)) run.drawn.push_back(std::move(fault));
-      if (SceneCursor.SceneCode == 10) {
+      if (SceneCursor.SceneCode == kConversationScene) {
         ++run.looks;
         for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.staging.push_back(at + ": " + fault);
       }

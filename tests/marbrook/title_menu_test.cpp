@@ -126,7 +126,7 @@ TEST_F(TitleScreen, ClickWithoutMoveStartsTheNewStory) {
   ClickAt(20100, 460, 345);
   h_->RunUntil(20500);
   // The conversation has taken over with the story's first stage.
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 1);
   EXPECT_EQ(ModeState.PlayMode, 0);
 }
@@ -214,7 +214,7 @@ TEST_F(TitleScreen, ReplayCellStartsItsStageInReplayMode) {
   EXPECT_EQ(MenuLayout.MenuGrid.GridLastCell, 31);
   ClickAt(2100, 38 + 2 * 124 + 50, 120 + 40);  // cell 2: stage 21
   h_->RunUntil(3000);
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 21);
   EXPECT_EQ(ModeState.PlayMode, 1);
 }
@@ -224,7 +224,7 @@ TEST_F(TitleScreen, GalleryCellOpensItsEntryAndGapsChooseNothing) {
   h_->RunUntil(2000);
   ClickAt(2100, 38 + 112 + 6, 120 + 40);  // the gap between cells 0 and 1
   h_->RunUntil(2500);
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
   MoveAt(2600, 38 + 6 * 124 + 50, 120 + 109 + 40);  // cell 13
   ClickAt(2700, 38 + 6 * 124 + 50, 120 + 109 + 40);
   h_->RunUntil(3500);
@@ -334,7 +334,7 @@ TEST_F(TitleScreen, MenuTitleItemReturnsFromAnyScreenAndQuitEnds) {
     const int row = scene == 10 ? MarbrookMenuRowCount() - 2 : 1;
     ChooseMenuRow(*h_, 15000, row);
     h_->RunUntil(22000);
-    EXPECT_EQ(SceneCursor.SceneCode, 99);
+    EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
     EXPECT_EQ(SceneCursor.SceneState, 10);
     EXPECT_EQ(SceneCursor.SceneStep, 0);
     EXPECT_TRUE(LayerVisible(10));

@@ -97,7 +97,7 @@ TEST(SkelvaneStageScripts, ClicksPlayStage10ToTheEndAndReturnToTheTitle) {
   for (uint32_t t = 1000; t < 300000; t += 1000) h.ClickAt(t, 460, 300);
   h.Start();
   h.RunUntil(300000);
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
 }
 
 // The Skelvane catalogue's pictures at their stand-in sizes: balloons are placed
@@ -157,7 +157,7 @@ TEST(SkelvaneStageScripts, TheOpeningsCrumblingCityIsCoveredByNothingButItsSquar
 // no older balloon shows a fragment: each lies inside the window and is either fully
 // visible or fully covered.
 void CheckBalloonsWhole(uint32_t at) {
-  if (SceneCursor.SceneCode != 10) return;
+  if (SceneCursor.SceneCode != kConversationScene) return;
   SCOPED_TRACE(testing::Message() << "at " << at << " ms, script line " << ScriptStore.CurrentScriptLine + 1);
   for (const std::string& fault : tq::testing::BalloonStagingFaults()) ADD_FAILURE() << fault;
 }
@@ -169,14 +169,14 @@ TEST(SkelvaneStageScripts, Stage10BalloonsAreWholeOrHiddenAtEveryClick) {
   for (uint32_t t = 1000; t < 300000; t += 1000) {
     h.ClickAt(t, 460, 680);
     h.Platform().At(t - 1, [t] {
-      checked += SceneCursor.SceneCode == 10;
+      checked += SceneCursor.SceneCode == kConversationScene;
       CheckBalloonsWhole(t - 1);
     });
   }
   h.Start();
   h.RunUntil(300000);
   EXPECT_GT(checked, 150);
-  EXPECT_EQ(SceneCursor.SceneCode, 99) << "the story ends on the title";
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene) << "the story ends on the title";
 }
 
 }  // namespace

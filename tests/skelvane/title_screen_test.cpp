@@ -153,7 +153,7 @@ TEST_F(SkelvaneTitle, StartLeavesThroughTheAnnouncementAndPlaysStagesOneTwoAndTe
   std::vector<int> stages;
   for (uint32_t t = kMenuReady + 2100; t < 400000; t += 100) {
     h.Platform().At(t, [&stages] {
-      if (SceneCursor.SceneCode != 10) return;
+      if (SceneCursor.SceneCode != kConversationScene) return;
       if (stages.empty() || stages.back() != SceneCursor.StageNumber) stages.push_back(SceneCursor.StageNumber);
     });
   }
@@ -167,7 +167,7 @@ TEST_F(SkelvaneTitle, StartLeavesThroughTheAnnouncementAndPlaysStagesOneTwoAndTe
   EXPECT_EQ(std::vector<std::string>(at, at + 4),
             (std::vector<std::string>{"loop 910", "loop 916", "loop 917", "loop 920"}));
   EXPECT_EQ(stages, (std::vector<int>{1, 2, 10}));
-  EXPECT_EQ(SceneCursor.SceneCode, 99) << "the story ends on the title";
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene) << "the story ends on the title";
 }
 
 TEST_F(SkelvaneTitle, SystemMenuQuitRowEndsTheProgramFromTheTitle) {
@@ -299,7 +299,7 @@ TEST(SkelvaneStory, SystemMenuTitleAndQuitRowsFromTheConversation) {
       EXPECT_EQ(r.status, 0);
       continue;
     }
-    EXPECT_EQ(SceneCursor.SceneCode, 99);
+    EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
     const std::vector<std::string> loops = h.TraceOf("loop");
     const auto at = std::find(loops.begin(), loops.end(), "loop 110");
     ASSERT_NE(at, loops.end());

@@ -225,7 +225,7 @@ TEST_F(BoardEngineTest, LeavingABoardOpensItsStory) {
     SceneCursor.SceneCode = 51;
     D50_Leave(0);
     EXPECT_EQ(SceneCursor.StageNumber, c.stageAfter);
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.SceneState, 0);
     EXPECT_EQ(SceneCursor.SceneStep, 10);
     EXPECT_NE(FrameClock.TimerArmed, 0);

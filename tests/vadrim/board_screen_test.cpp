@@ -217,7 +217,7 @@ TEST_F(BoardScreenTest, ACleardBoardRecordsProgressAndHandsBackToTheStory) {
   PlayUntil([] { return false; });
   conversation = saved;
   EXPECT_EQ(EndingLoops(h_->TraceOf("loop")), (std::vector<std::string>{"1090", "1091", "1092"}));
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.SceneState, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 10);
   EXPECT_EQ(SceneCursor.StageNumber, 56);

@@ -91,11 +91,11 @@ TEST_F(VadrimConversation, EntriesLoadTheirStage) {
     EXPECT_EQ(SceneCursor.StageNumber, c.loaded);
     if (c.loaded == 2) {
       // No script: back to the title instead of an empty screen.
-      EXPECT_EQ(SceneCursor.SceneCode, 99);
+      EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
       EXPECT_EQ(SceneCursor.SceneState, -10);
       continue;
     }
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.SceneState, 10);
     EXPECT_EQ(ScriptStore.CurrentScriptLine, 2) << "both waits ran; the second one is counting";
     EXPECT_EQ(TextSlot.TextSlotText[7], "0");

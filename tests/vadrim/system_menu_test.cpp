@@ -176,7 +176,7 @@ TEST_F(VadrimMenu, AClickOnNoRowRunsNothing) {
     SceneCursor.SceneState = 10;
     SystemMenuState.MenuHoverItem = row;
     D10_MenuCommand(11);
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.SceneState, 10);
     EXPECT_EQ(ReadState.ReadMode, 1);
   }

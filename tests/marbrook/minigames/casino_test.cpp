@@ -432,12 +432,12 @@ TEST_F(Casino, LeavingHandsBackToTheStoryOrTheExtrasMenu) {
   CasinoState.CasinoMode = 1;
   G04_Leave();
   EXPECT_EQ(SceneCursor.StageNumber, 70);
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.SceneState, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 10);
   CasinoState.CasinoMode = 0;
   G04_Leave();
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
   EXPECT_EQ(SceneCursor.SceneState, -40);
   EXPECT_EQ(SceneCursor.SceneStep, 0);
 }
@@ -457,7 +457,7 @@ TEST_F(Casino, ReachingTheGoalClearsAndLeaves) {
   Click(460, 100);  // clear board
   SetAfterInput(AfterInput::kRun, 5000);
   Click(460, 100);  // system board: the bands close and the casino leaves
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 70);
 }
 

@@ -264,7 +264,7 @@ TEST_F(LastBossDuel, ARetryAfterADefeatStartsAFreshUnguardedFight) {
   ClickUntil(40, 1);
   Click();
   Click(460, 445);
-  EXPECT_EQ(SceneCursor.SceneCode, 99) << "the title menu";
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene) << "the title menu";
 }
 
 TEST_F(LastBossDuel, HoverFramesTheCardAndAnAdvanceKeyPlaysIt) {
