@@ -17,12 +17,10 @@
 #include "support/engine_harness.h"
 #include "support/save_files.h"
 #include "support/soak.h"
-#include "vadrim/vadrim_save.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using tq::ScriptedInput;
 using tq::testing::EngineHarness;
 
 struct Screen {
@@ -71,21 +69,16 @@ TEST(QuitRequest, EndsEveryScreenIdleOrInALoopWithinASecondAndKeepsTheSavesWhole
     for (uint32_t closeAt = 700; closeAt < 9000; closeAt += 617) {
       SCOPED_TRACE(std::string(screen.name) + ", close at " + std::to_string(closeAt));
       EngineHarness h(screen.mode, root.string());
-      h.Platform().At(1, [&screen] {
-        if (screen.code != 0) {
-          SceneCursor.SceneCode = screen.code;
-          SceneCursor.SceneState = screen.state;
-          SceneCursor.SceneStep = screen.step;
-        }
-        if (screen.stage != 0) SceneCursor.StageNumber = screen.stage;
-        if (screen.board != 0) VadrimProgress.GameStage = screen.board;
-      });
+      // Entered as the runner's --stage, --enter and --board enter it.
+      if (screen.stage != 0) h.EnterConversationAt(screen.stage);
+      else if (screen.code != 0) h.EnterScreen(screen.code, screen.state, screen.step);
+      if (screen.board != 0) h.SetVadrimBoard(screen.board);
       for (uint32_t t = 450; t < closeAt; t += 89) {
         const int x = static_cast<int>(160 + (t * 37) % 600), y = static_cast<int>(120 + (t * 53) % 450);
         // Right clicks too: they open the system menus and their animations.
-        h.Platform().AddInput({t, ScriptedInput::Click, x, y, t % 3 == 0 ? 2 : 1});
+        h.ClickAt(t, x, y, t % 3 == 0 ? tq::kButtonRight : tq::kButtonLeft);
       }
-      h.Platform().AddInput({closeAt, ScriptedInput::Close});
+      h.CloseAt(closeAt);
       int depth = -1;
       h.Platform().At(closeAt, [&] { depth = LoopDepth(h.Trace()); });
       h.Start();

@@ -148,7 +148,7 @@ TEST_F(BannerLettersTest, BackgroundBandsBySet) {
   for (const Case& c : cases) {
     DrawState.CurrentLayer = 20;
     DrawState.CurrentRect = {0, 0, 10, 40};
-    PrepareLayer(0);
+    PrepareLayer(kPrepareTextShown);
     tq::FillRect(LayerImage(20), {0, 0, 10, 40}, tq::PixelFromColor(RgbColor(1, 1, 1)));
     BannerGlyph(11, -99, c.set);
     EXPECT_EQ(At(20, 5, 2 * c.band + 1), c.colour) << c.set;

@@ -13,6 +13,7 @@
 #include "engine/layers.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 
 namespace drawing_test {
 
@@ -50,15 +51,10 @@ class TempFolder {
 
 // The engine started in a mode ("Test" reaches no game), with a program folder
 // that files can be put into before the start.
-class DrawingTest : public ::testing::Test {
+class DrawingTest : public tq::testing::ScreenTest {
  protected:
-  void Boot(const std::string& mode = "Test") {
-    engine_.reset();  // the old session uninstalls its platform when it goes
-    engine_ = std::make_unique<tq::testing::EngineHarness>(mode, folder_.Path());
-    engine_->Start();
-  }
+  void Boot(const std::string& mode = "Test") { ScreenTest::Boot(mode, folder_.Path()); }
   void SetUp() override { Boot(); }
-  void TearDown() override { engine_.reset(); }
 
   const std::string& Root() const { return folder_.Path(); }
   tq::Compositor& Screen() { return tq::ThePlatform().Screen(); }
@@ -73,7 +69,6 @@ class DrawingTest : public ::testing::Test {
   }
 
   TempFolder folder_;
-  std::unique_ptr<tq::testing::EngineHarness> engine_;
 };
 
 }  // namespace drawing_test

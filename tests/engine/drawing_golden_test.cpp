@@ -23,7 +23,7 @@ TEST_F(DrawingGoldenTest, BevelFrameWithOutlinedJapaneseText) {
   DrawState.CurrentRect = {0, 0, 360, 112};
   TextStyle.TextFontSize = 20;
   TextStyle.TextBold = -1;
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   DrawBevelFrame(10, 30, 104);
 
   TextStyle.CurrentText = "こんにちは、世界！";

@@ -266,7 +266,7 @@ TEST(ShutdownTest, EscapeFadesTheMusicAndEndsInsideARunningLoop) {
     local.frame = [] { return true; };
     h.Start();
     GameConfig.FrameSpeed = c.frameSpeed;
-    h.Platform().AddInput({1000, tq::ScriptedInput::Key, 0, 0, 0, 27});
+    h.KeyAt(1000, tq::kKeyEscape);
     tq::SessionResult result = h.RunUntil(5000);
     standIn = nullptr;
 
@@ -293,10 +293,10 @@ TEST(ShutdownTest, ASecondCloseATickOrAKeyDuringTheFadeChangeNothing) {
   h.TestHooks().OnEvent = StandInOnEvent;
   local.step = [] { Wait(-1, 600); };  // ticks at 400 and 1000, the second inside the fade
   h.Start();
-  h.Platform().AddInput({990, tq::ScriptedInput::Key, 0, 0, 0, 27});
-  h.Platform().AddInput({1005, tq::ScriptedInput::Close});
-  h.Platform().AddInput({1010, tq::ScriptedInput::Key, 0, 0, 0, 27});
-  h.Platform().AddInput({1020, tq::ScriptedInput::Click, 5, 5});
+  h.KeyAt(990, tq::kKeyEscape);
+  h.CloseAt(1005);
+  h.KeyAt(1010, tq::kKeyEscape);
+  h.ClickAt(1020, 5, 5);
   tq::SessionResult result = h.RunUntil(5000);
   standIn = nullptr;
 
@@ -344,7 +344,7 @@ TEST(ShutdownTest, ACloseEndsNestedLoopsAndLongFramesWithinASecond) {
     };
     local.frame = c.frame;
     h.Start();
-    h.Platform().AddInput({1000, tq::ScriptedInput::Close});
+    h.CloseAt(1000);
     tq::SessionResult result = h.RunUntil(10000);
     standIn = nullptr;
     ASSERT_TRUE(result.ended);
@@ -362,7 +362,7 @@ TEST(ShutdownTest, SilentMusicStaysSilentOnTheWayOut) {
   EngineHarness h("Test");
   h.Start();
   GameConfig.Settings[1] = 0;
-  h.Platform().AddInput({500, tq::ScriptedInput::Key, 0, 0, 0, 27});
+  h.KeyAt(500, tq::kKeyEscape);
   ASSERT_TRUE(h.RunUntil(5000).ended);
   EXPECT_EQ(h.TraceOf("STSetVolume"), std::vector<std::string>{"STSetVolume 100 0"});
   EXPECT_EQ(h.TraceOf("STStop"), std::vector<std::string>{"STStop 100 1"});
@@ -372,7 +372,7 @@ TEST(ShutdownTest, LowerMusicLevelFadesFromItsOwnVolume) {
   EngineHarness h("Test");
   h.Start();
   GameConfig.Settings[1] = 3;  // volume 88
-  h.Platform().AddInput({500, tq::ScriptedInput::Key, 0, 0, 0, 27});
+  h.KeyAt(500, tq::kKeyEscape);
   ASSERT_TRUE(h.RunUntil(5000).ended);
   std::vector<std::string> volumes = h.TraceOf("STSetVolume");
   ASSERT_FALSE(volumes.empty());

@@ -190,7 +190,7 @@ TEST_F(InputDispatchTest, EscapeShutsDownWhateverIsRunning) {
       EngineHarness h("Test");
       Boot(h, wait);
       if (menuOpen) h.Platform().At(500, [] { SystemMenuState.MenuState = 1; });
-      h.Platform().AddInput({600, tq::ScriptedInput::Key, 0, 0, 0, tq::kKeyEscape});
+      h.KeyAt(600, tq::kKeyEscape);
       const tq::SessionResult result = h.RunUntil(5000);
       EXPECT_TRUE(result.ended);
       EXPECT_EQ(h.TraceOf("quit").size(), 1u);
@@ -202,10 +202,10 @@ TEST_F(InputDispatchTest, EscapeShutsDownWhateverIsRunning) {
 TEST_F(InputDispatchTest, WhileTheMenuIsOpenKeysAreDroppedAndClicksGoToTheMenu) {
   EngineHarness h("Test");
   Boot(h, Idle());
-  h.Platform().AddInput({600, tq::ScriptedInput::Click, 300, 300, tq::kButtonRight});
+  h.ClickAt(600, 300, 300, tq::kButtonRight);
   Send(h, 700, In::AdvanceKey);
   Send(h, 800, In::PlainKey);
-  h.Platform().AddInput({900, tq::ScriptedInput::Click, 100, 100});  // off the panel: closes it, reaches no step
+  h.ClickAt(900, 100, 100);  // off the panel: closes it, reaches no step
   h.RunUntil(1000);
   EXPECT_EQ(seen.keys, 0);
   EXPECT_EQ(seen.steps, 0);

@@ -90,20 +90,20 @@ TEST_F(LayersTest, AutoRaiseIsAOneShotSwitchOfKinds10And11) {
   const int z = Screen().ZIndex(7);
 
   DrawState.AutoRaiseOn = 0;
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   EXPECT_EQ(Screen().ZIndex(7), z) << "kept its place once";
   EXPECT_EQ(DrawState.AutoRaiseOn, -1);
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   EXPECT_EQ(Screen().ZIndex(7), 99) << "the next call raises it";
 
   // Kinds 0 and 1 raise whatever the switch holds, and leave it for the next 10/11.
   Screen().BringToFront(8);
   DrawState.AutoRaiseOn = 0;
-  PrepareLayer(0);
+  PrepareLayer(kPrepareTextShown);
   EXPECT_EQ(Screen().ZIndex(7), 99);
   EXPECT_EQ(DrawState.AutoRaiseOn, 0);
   Screen().BringToFront(8);
-  PrepareLayer(11);
+  PrepareLayer(kPreparePictureHidden);
   EXPECT_EQ(Screen().ZIndex(7), 98);
   EXPECT_EQ(DrawState.AutoRaiseOn, -1);
 }
@@ -111,7 +111,7 @@ TEST_F(LayersTest, AutoRaiseIsAOneShotSwitchOfKinds10And11) {
 TEST_F(LayersTest, HiddenPreparedLayerComesUpInFront) {
   DrawState.CurrentRect = {0, 0, 10, 10};
   DrawState.CurrentLayer = 3;
-  PrepareLayer(1);
+  PrepareLayer(kPrepareTextHidden);
   Fill(4, 0, 0, 10, 10, kGreen);
   Screen().SetVisible(4, true);
   ShowLayer(3, true);
@@ -126,13 +126,13 @@ TEST_F(LayersTest, GetLayerRectKinds) {
   GetLayerRect(51, 12);
   EXPECT_EQ(DrawState.CurrentRect.X, 1);
   EXPECT_EQ(DrawState.TargetRect.X, 2);
-  GetLayerRect(50, 12);
+  GetLayerRect(kRectIntoCurrent, 12);
   EXPECT_EQ(DrawState.CurrentRect.X, -5);
   EXPECT_EQ(DrawState.CurrentRect.Y, 7);
   EXPECT_EQ(DrawState.CurrentRect.Width, 30);
   EXPECT_EQ(DrawState.CurrentRect.Height, 20);
   EXPECT_EQ(DrawState.TargetRect.X, 2);
-  GetLayerRect(150, 12);
+  GetLayerRect(kRectIntoTarget, 12);
   EXPECT_EQ(DrawState.TargetRect.X, -5);
   EXPECT_EQ(DrawState.TargetRect.Height, 20);
 }

@@ -14,12 +14,12 @@
 #include "support/engine_harness.h"
 
 using tq::testing::EngineHarness;
+using tq::testing::LayerVisible;
 
 namespace {
 
 void StartInConversation() { SceneCursor.SceneCode = 10; }
 
-bool Visible(int layer) { return tq::ThePlatform().Screen().Layer(layer).visible; }
 
 std::string Rect3(int layer) {
   const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
@@ -32,9 +32,9 @@ TEST(SettingsPanel, OpensFromTheMenusRowWithoutApplyingAnything) {
   h.TestHooks().Init = StartInConversation;
   h.Start();
   h.Platform().At(900, [] { GameConfig.Settings[0] = 2; });  // not yet copied to FrameSpeed
-  h.Platform().AddInput({1000, tq::ScriptedInput::Click, 850, 600, tq::kButtonRight});
-  h.Platform().AddInput({1100, tq::ScriptedInput::Move, 749, 608});  // (30, 115): "設定"
-  h.Platform().AddInput({1200, tq::ScriptedInput::Click, 749, 608});
+  h.ClickAt(1000, 850, 600, tq::kButtonRight);
+  h.MoveAt(1100, 749, 608);  // (30, 115): "設定"
+  h.ClickAt(1200, 749, 608);
   h.RunUntil(2100);
 
   EXPECT_EQ(h.TimesOf("endloop 100 23"), std::vector<uint32_t>{1967});
@@ -42,7 +42,7 @@ TEST(SettingsPanel, OpensFromTheMenusRowWithoutApplyingAnything) {
   EXPECT_EQ(Rect3(90), "10 10 209 23");
   EXPECT_EQ(Rect3(91), "10 35 300 23");
   EXPECT_EQ(Rect3(92), "10 60 300 23");
-  EXPECT_TRUE(Visible(90) && Visible(91) && Visible(92));
+  EXPECT_TRUE(LayerVisible(90) && LayerVisible(91) && LayerVisible(92));
   EXPECT_EQ(GameConfig.FrameSpeed, 1);
   // Only the row's click sound sets a volume (its own channel 0); the music stays as it was.
   EXPECT_EQ(h.TraceOf("STSetVolume"), std::vector<std::string>{"STSetVolume 0 85"});
@@ -87,10 +87,10 @@ TEST(SettingsPanel, ClickRules) {
     GameConfig.Settings[2] = 5;
     DrawState.CurrentLayer = 5;
     DrawState.CurrentRect = {0, 290, 8, 20};
-    PrepareLayer(0);
+    PrepareLayer(kPrepareTextShown);
     SystemMenuState.MenuState = 2;
     SettingsPanel(9);
-    h.Platform().AddInput({1000, tq::ScriptedInput::Click, c.x, c.y, c.button});
+    h.ClickAt(1000, c.x, c.y, c.button);
     h.RunUntil(1100);
 
     EXPECT_EQ(GameConfig.Settings[0], c.speed);
@@ -100,14 +100,14 @@ TEST(SettingsPanel, ClickRules) {
     const std::vector<std::string> volumes = h.TraceOf("STSetVolume");
     EXPECT_EQ(volumes.empty() ? "" : volumes.back(), c.volume);
     EXPECT_EQ(SystemMenuState.MenuState, c.open ? 2 : 0);
-    for (int layer = 90; layer <= 92; ++layer) EXPECT_EQ(Visible(layer), c.open) << layer;
+    for (int layer = 90; layer <= 92; ++layer) EXPECT_EQ(LayerVisible(layer), c.open) << layer;
   }
 }
 
 TEST(SettingsPanel, RowsOutsideTheUsedSetDrawNothing) {
   EngineHarness h("Test");
   for (int row : {-1, 3, 8, 10}) SettingsPanel(row);
-  for (int layer = 89; layer <= 93; ++layer) EXPECT_FALSE(Visible(layer)) << layer;
+  for (int layer = 89; layer <= 93; ++layer) EXPECT_FALSE(LayerVisible(layer)) << layer;
   EXPECT_TRUE(h.TraceOf("STSetVolume").empty());
 }
 

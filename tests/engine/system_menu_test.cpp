@@ -43,20 +43,14 @@ class SystemMenuTest : public ::testing::Test {
     h.TestHooks().Init = StartInScene;
   }
 
-  void Click(uint32_t at, int x, int y, int button = tq::kButtonLeft) {
-    h.Platform().AddInput({at, tq::ScriptedInput::Click, x, y, button});
-  }
-  void RightClick(uint32_t at, int x, int y) { Click(at, x, y, tq::kButtonRight); }
-  void Move(uint32_t at, int x, int y) { h.Platform().AddInput({at, tq::ScriptedInput::Move, x, y}); }
-
   EngineHarness h{"Test"};
 };
 
 TEST_F(SystemMenuTest, OpensFlushAgainstTheEdgesAndHighlightsTheRowUnderThePointer) {
   h.Start();
-  RightClick(1000, 850, 600);
-  Move(1100, 749, 523);  // (30, 30) on the panel: the second row
-  Move(1200, 300, 300);  // off the panel, over the window
+  h.ClickAt(1000, 850, 600, tq::kButtonRight);
+  h.MoveAt(1100, 749, 523);  // (30, 30) on the panel: the second row
+  h.MoveAt(1200, 300, 300);  // off the panel, over the window
   std::string panel, bar, barAway;
   int hover = -2;
   h.Platform().At(1050, [&] { panel = Geometry(90); });
@@ -92,7 +86,7 @@ TEST(SystemMenuPlacement, HeightFollowsTheScenesRowsAndOnlyTheRightAndBottomEdge
     EngineHarness h("Test");
     h.TestHooks().Init = StartInScene;
     h.Start();
-    h.Platform().AddInput({1000, tq::ScriptedInput::Click, c.x, c.y, tq::kButtonRight});
+    h.ClickAt(1000, c.x, c.y, tq::kButtonRight);
     h.RunUntil(1100);
     EXPECT_EQ(Geometry(90), c.panel);
     EXPECT_EQ(SystemMenuState.MenuItemCodes[0], c.scene == 99 ? 2 : (c.scene == 10 || c.scene == -1 ? 10 : 20));
@@ -104,9 +98,9 @@ TEST_F(SystemMenuTest, ARightClickOnALayerOpensAtThatPointOfTheWindow) {
   h.Platform().At(900, [] {
     DrawState.CurrentLayer = 5;
     DrawState.CurrentRect = {100, 100, 50, 50};
-    PrepareLayer(0);
+    PrepareLayer(kPrepareTextShown);
   });
-  RightClick(1000, 120, 130);
+  h.ClickAt(1000, 120, 130, tq::kButtonRight);
   h.RunUntil(1100);
   EXPECT_EQ(InputEvent.InputSourceIndex, 5);
   EXPECT_EQ(Geometry(90), "1 120 130 201 197");
@@ -124,13 +118,13 @@ TEST_F(SystemMenuTest, HoverBandsAndMargins) {
       {30, 191, -1},
   };
   h.Start();
-  RightClick(1000, 100, 100);  // the panel at (100, 100)
+  h.ClickAt(1000, 100, 100, tq::kButtonRight);  // the panel at (100, 100)
   std::vector<int> rows;
   std::vector<bool> barShown;
   uint32_t t = 1100;
   for (const HoverCase& c : cases) {
-    Move(t, 50, 50);  // the window first: hides the bar, so the next move reaches the panel
-    Move(t + 10, 100 + c.x, 100 + c.y);
+    h.MoveAt(t, 50, 50);  // the window first: hides the bar, so the next move reaches the panel
+    h.MoveAt(t + 10, 100 + c.x, 100 + c.y);
     h.Platform().At(t + 20, [&] {
       rows.push_back(SystemMenuState.MenuHoverItem);
       barShown.push_back(tq::ThePlatform().Screen().Layer(91).visible);
@@ -154,9 +148,9 @@ TEST_F(SystemMenuTest, ClickOnTheBarBlinksCollapsesAndThenRunsTheCommand) {
     clicks.push_back(std::to_string(number) + " " + std::to_string(channel) + " " + std::to_string(offset));
   };
   h.Start();
-  RightClick(1000, 850, 600);
-  Move(1100, 749, 523);
-  Click(1200, 749, 523);  // on the bar of row 1, "自動的に進む（高速）"
+  h.ClickAt(1000, 850, 600, tq::kButtonRight);
+  h.MoveAt(1100, 749, 523);
+  h.ClickAt(1200, 749, 523);  // on the bar of row 1, "自動的に進む（高速）"
   uint32_t normal = 0, confirmed = 0;
   std::string collapsing;
   bool barDuringCollapse = true;
@@ -201,10 +195,10 @@ TEST_F(SystemMenuTest, ClickOnTheBarBlinksCollapsesAndThenRunsTheCommand) {
 TEST_F(SystemMenuTest, ACommandThatDoesNothingStillEndsTheSequence) {
   h.TestHooks().MenuCommand = [](int) {};
   h.Start();
-  RightClick(1000, 850, 600);
-  Move(1100, 749, 523);
-  Click(1200, 749, 523);
-  RightClick(2500, 100, 100);  // the game is idle again: the menu opens
+  h.ClickAt(1000, 850, 600, tq::kButtonRight);
+  h.MoveAt(1100, 749, 523);
+  h.ClickAt(1200, 749, 523);
+  h.ClickAt(2500, 100, 100, tq::kButtonRight);  // the game is idle again: the menu opens
   h.RunUntil(2600);
   EXPECT_EQ(h.TimesOf("endloop 100 23"), std::vector<uint32_t>{1967});
   EXPECT_EQ(SystemMenuState.MenuState, 1);
@@ -231,9 +225,9 @@ TEST(SystemMenuClose, ClosingRestoresStateStepAndButtonsButNotTheSceneCode) {
       SceneCursor.ButtonMode = 2;
       DrawState.CurrentLayer = 5;
       DrawState.CurrentRect = {0, 0, 50, 50};
-      PrepareLayer(0);
+      PrepareLayer(kPrepareTextShown);
     });
-    run.Platform().AddInput({1000, tq::ScriptedInput::Click, 850, 600, tq::kButtonRight});
+    run.ClickAt(1000, 850, 600, tq::kButtonRight);
     run.Platform().At(1050, [] {
       SceneCursor.SceneCode = 51;
       SceneCursor.SceneState = 0;
@@ -241,12 +235,12 @@ TEST(SystemMenuClose, ClosingRestoresStateStepAndButtonsButNotTheSceneCode) {
       SceneCursor.ButtonMode = 0;
     });
     switch (c.by) {
-      case CloseBy::WindowClick: run.Platform().AddInput({1100, tq::ScriptedInput::Click, 300, 300}); break;
-      case CloseBy::OtherLayerClick: run.Platform().AddInput({1100, tq::ScriptedInput::Click, 10, 10}); break;
+      case CloseBy::WindowClick: run.ClickAt(1100, 300, 300); break;
+      case CloseBy::OtherLayerClick: run.ClickAt(1100, 10, 10); break;
       case CloseBy::RightClick:
-        run.Platform().AddInput({1100, tq::ScriptedInput::Click, 300, 300, tq::kButtonRight});
+        run.ClickAt(1100, 300, 300, tq::kButtonRight);
         break;
-      case CloseBy::PanelClick: run.Platform().AddInput({1100, tq::ScriptedInput::Click, 722, 600}); break;
+      case CloseBy::PanelClick: run.ClickAt(1100, 722, 600); break;
     }
     run.RunUntil(1200);
     EXPECT_EQ(SystemMenuState.MenuState, c.closes ? 0 : 1);
@@ -346,7 +340,7 @@ TEST_F(SystemMenuTest, AModesOwnMembersReplaceTheEngineBody) {
   };
   h.TestHooks().SettingsClick = [] { ++settingsClicks; };
   h.Start();
-  RightClick(1000, 850, 600);
+  h.ClickAt(1000, 850, 600, tq::kButtonRight);
   h.RunUntil(1100);
   EXPECT_EQ(kinds, std::vector<int>{20});
   EXPECT_FALSE(tq::ThePlatform().Screen().Layer(90).visible);

@@ -38,7 +38,7 @@ int watched = kLayer;
 std::vector<Snap> frames;
 
 Snap SnapOf(int layer) {
-  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
+  const tq::LayerSurface& l = tq::testing::WindowLayer(layer);
   return {l.x, l.y, l.visible};
 }
 
@@ -58,7 +58,7 @@ bool TestFrame() {
 void PlaceTestLayer(int x, int y) {
   DrawState.CurrentLayer = kLayer;
   DrawState.CurrentRect = {x, y, 50, 20};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 class TimedEffects : public ::testing::Test {
@@ -77,13 +77,12 @@ class TimedEffects : public ::testing::Test {
   void TearDown() override { MarbrookScreen(99) = saved_; }
 
   // Runs the effect from the title scene's first step (at 400 ms).
-  void RunEffect(int code, std::function<void()> setUp, uint32_t until = 3000) {
+  void PlayEffect(int code, std::function<void()> setUp, uint32_t until = 3000) {
     effectCode = code;
     setUpEffect = std::move(setUp);
     h_->RunUntil(until);
   }
   std::vector<uint32_t> Times(const std::string& prefix) { return h_->TimesOf(prefix); }
-  EngineHarness& H() { return *h_; }
 
   std::unique_ptr<EngineHarness> h_;
   ScreenHookSet saved_;
@@ -91,11 +90,11 @@ class TimedEffects : public ::testing::Test {
 
 TEST_F(TimedEffects, MovePlacesTheLayerFramesPlusOneTimesAndEndsAtItsTarget) {
   GameConfig.Settings[2] = 9;
-  RunEffect(800, [] {
+  PlayEffect(kEffectMove, [] {
     PlaceTestLayer(100, 50);
     DrawState.TargetRect = {300, 150, 0, 0};
     EffectParams.EffectFrames = 10;
-    EffectParams.EffectMotionKind = 10;
+    EffectParams.EffectMotionKind = kMotionLinear;
     EffectParams.EffectFrameDelay = 20;
     EffectParams.EffectSoundCue = {13, 0, 5, 0.0f};
   });
@@ -103,20 +102,20 @@ TEST_F(TimedEffects, MovePlacesTheLayerFramesPlusOneTimesAndEndsAtItsTarget) {
   for (int f = 0; f <= 10; ++f) EXPECT_EQ(frames[static_cast<size_t>(f)], (Snap{100 + 20 * f, 50 + 10 * f, true})) << f;
   EXPECT_EQ(Times("loop 800"), std::vector<uint32_t>{400});
   EXPECT_EQ(Times("endloop 800 11"), std::vector<uint32_t>{600}) << "ten frames of 20 ms";
-  EXPECT_EQ(H().TraceOf("STReadFile"), Strings{"STReadFile 5 Tanselr_Data/TanselrSnd/TanselrGame/G00_コマンド.wav 5"});
+  EXPECT_EQ(h_->TraceOf("STReadFile"), Strings{"STReadFile 5 Tanselr_Data/TanselrSnd/TanselrGame/G00_コマンド.wav 5"});
   EXPECT_EQ(stepCalls, 1) << "EffectResumesStep 0 returns to the caller";
-  EXPECT_EQ(EffectParams.EffectMotionKind, 11);
+  EXPECT_EQ(EffectParams.EffectMotionKind, kMotionEaseOut);
   EXPECT_EQ(EffectParams.EffectResumesStep, -1);
   EXPECT_EQ(EffectParams.EffectFrameDelay, 13);
   EXPECT_EQ(EffectParams.EffectSoundCue.EffectSound, 0);
 }
 
 TEST_F(TimedEffects, ResizingMoveLeavesItsOwnMotionKindAndResumesTheStep) {
-  RunEffect(805, [] {
+  PlayEffect(kEffectMoveResize, [] {
     PlaceTestLayer(0, 0);
     DrawState.TargetRect = {40, 60, 100, 80};
     EffectParams.EffectFrames = 4;
-    EffectParams.EffectMotionKind = 15;
+    EffectParams.EffectMotionKind = kMotionSizedLinear;
     EffectParams.EffectResumesStep = -1;
   });
   EXPECT_EQ(frames.size(), 5u);
@@ -124,13 +123,13 @@ TEST_F(TimedEffects, ResizingMoveLeavesItsOwnMotionKindAndResumesTheStep) {
   EXPECT_EQ(l.x, 40);
   EXPECT_EQ(l.image.Width(), 100);
   EXPECT_EQ(l.image.Height(), 80);
-  EXPECT_EQ(EffectParams.EffectMotionKind, 16);
+  EXPECT_EQ(EffectParams.EffectMotionKind, kMotionSizedEaseOut);
   EXPECT_EQ(stepCalls, 2) << "EffectResumesStep -1 runs the step again";
-  EXPECT_EQ(H().TraceOf("timer 13").size(), 1u);
+  EXPECT_EQ(h_->TraceOf("timer 13").size(), 1u);
 }
 
 TEST_F(TimedEffects, PauseLastsOneFrameOfTheDelay) {
-  RunEffect(700, [] { EffectParams.EffectFrameDelay = 300; });
+  PlayEffect(kEffectPause, [] { EffectParams.EffectFrameDelay = 300; });
   EXPECT_EQ(Times("endloop 700 2"), std::vector<uint32_t>{700});
   EXPECT_EQ(EffectParams.EffectFrameDelay, 13);
   EXPECT_EQ(EffectParams.EffectResumesStep, -1);
@@ -152,21 +151,21 @@ TEST_F(TimedEffects, MusicFade) {
     SCOPED_TRACE(c.name);
     TearDown();
     SetUp();
-    RunEffect(750, [&] {
+    PlayEffect(kEffectMusicFade, [&] {
       GameConfig.Settings[1] = c.level;
       SoundState.MusicFadeBase = c.base;
       EffectParams.EffectFrameDelay = 50;
     });
-    EXPECT_EQ(H().TraceOf("STSetVolume"), c.volumes);
-    EXPECT_EQ(H().TraceOf("STStop"), Strings{"STStop 100 1"});
-    EXPECT_EQ(H().TraceOf("endloop 750").size(), 1u);
+    EXPECT_EQ(h_->TraceOf("STSetVolume"), c.volumes);
+    EXPECT_EQ(h_->TraceOf("STStop"), Strings{"STStop 100 1"});
+    EXPECT_EQ(h_->TraceOf("endloop 750").size(), 1u);
     EXPECT_EQ(EffectParams.EffectFrameDelay, 13);
   }
   EXPECT_EQ(Times("endloop 750 2"), std::vector<uint32_t>{413}) << "the stop comes on the second frame";
 }
 
 TEST_F(TimedEffects, BlinkShowsOddFramesAndEndsHidden) {
-  RunEffect(820, [] {
+  PlayEffect(kEffectBlink, [] {
     PlaceTestLayer(0, 0);
     EffectParams.EffectFrames = 7;
   });
@@ -177,7 +176,7 @@ TEST_F(TimedEffects, BlinkShowsOddFramesAndEndsHidden) {
 
 TEST_F(TimedEffects, MoveAndBlinkMovesForItsFramesAndBlinksInFours) {
   watched = 31;
-  RunEffect(825, [] {
+  PlayEffect(kEffectMoveBlink, [] {
     PlaceTestLayer(0, 0);
     MotionSlot[0] = MotionSlotRecord{};
     MotionSlot[0].MotionLayer = kLayer;
@@ -185,19 +184,19 @@ TEST_F(TimedEffects, MoveAndBlinkMovesForItsFramesAndBlinksInFours) {
     AnimationRun.AnimationLength = 500;  // left over from an earlier loop: not the move's
     DrawState.CurrentLayer = 31;
     DrawState.CurrentRect = {0, 0, 10, 10};
-    PrepareLayer(10);
+    PrepareLayer(kPreparePictureShown);
     EffectParams.EffectFrames = 20;
     EffectParams.BlinkBox = 31;
     EffectParams.BlinkFrames = 30;
     EffectParams.EffectLastSlot = 0;
-    EffectParams.EffectMotionKind = 10;
+    EffectParams.EffectMotionKind = kMotionLinear;
   });
   ASSERT_EQ(frames.size(), 31u);
   for (size_t f = 0; f < 30; ++f) EXPECT_EQ(frames[f].visible, (f / 4) % 2 == 0) << f;
   EXPECT_FALSE(frames[30].visible);
   EXPECT_EQ(tq::ThePlatform().Screen().Layer(kLayer).x, 200);
   EXPECT_EQ(EffectParams.EffectLastSlot, 0);
-  EXPECT_EQ(EffectParams.EffectMotionKind, 11);
+  EXPECT_EQ(EffectParams.EffectMotionKind, kMotionEaseOut);
 }
 
 TEST_F(TimedEffects, ShakesComeBackToTheirPlace) {
@@ -206,15 +205,15 @@ TEST_F(TimedEffects, ShakesComeBackToTheirPlace) {
     int code, frames, amplitude, offsetX, offsetY;
     std::vector<int> xs;  // the x of each frame, "" to skip
   } cases[] = {
-      {"random shake of amplitude 0 stays", 911, 3, 0, 0, 0, {100, 100, 100, 100}},
-      {"decaying shake", 912, 4, 0, 8, 4, {109, 101, 105, 101, 100}},
-      {"decaying shake of length 0 ends", 912, 0, 0, 8, 4, {100}},
+      {"random shake of amplitude 0 stays", kEffectShake, 3, 0, 0, 0, {100, 100, 100, 100}},
+      {"decaying shake", kEffectDecayShake, 4, 0, 8, 4, {109, 101, 105, 101, 100}},
+      {"decaying shake of length 0 ends", kEffectDecayShake, 0, 0, 8, 4, {100}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TearDown();
     SetUp();
-    RunEffect(c.code, [&] {
+    PlayEffect(c.code, [&] {
       PlaceTestLayer(100, 50);
       EffectParams.EffectFrames = c.frames;
       EffectParams.EffectAmplitude = c.amplitude;
@@ -235,16 +234,16 @@ TEST_F(TimedEffects, SwaysDropsAndCentring) {
     size_t count;
     Snap end;
   } cases[] = {
-      {"sway out, across and back", 915, 2, 0, 10, 3 + 5 + 3, {100, 50, true}},
-      {"sway out and back", 916, 3, 0, -6, 4 + 4, {100, 50, true}},
-      {"drop and bounce back", 910, 6, 30, 0, 7, {100, 50, true}},
-      {"drop into the centre", 920, 5, 40, 0, 6, {435, 335, true}},
+      {"sway out, across and back", kEffectSwayAcross, 2, 0, 10, 3 + 5 + 3, {100, 50, true}},
+      {"sway out and back", kEffectSwayBack, 3, 0, -6, 4 + 4, {100, 50, true}},
+      {"drop and bounce back", kEffectDrop, 6, 30, 0, 7, {100, 50, true}},
+      {"drop into the centre", kEffectCentreDrop, 5, 40, 0, 6, {435, 335, true}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TearDown();
     SetUp();
-    RunEffect(c.code, [&] {
+    PlayEffect(c.code, [&] {
       PlaceTestLayer(100, 50);
       EffectParams.EffectFrames = c.frames;
       EffectParams.EffectAmplitude = c.amplitude;
@@ -270,14 +269,13 @@ TEST_F(TimedEffects, CurtainClosesAndOpensOverTheWindow) {
   MarbrookScreen(99).Step = [] {
     ++stepCalls;
     if (stepCalls > 1) return;
-    EffectParams.EffectResumesStep = 0;
-    Wait(950, 0);
+    RunEffect(kEffectCurtainClose, EffectEnd::kReturn);
     rightHalf->push_back(SnapOf(94));
-    Wait(951, 0);
+    RunEffect(kEffectCurtainOpen, EffectEnd::kReturn);
     rightHalf->push_back(SnapOf(94));
   };
-  H().Platform().At(400 + 15 * 13, [&] { right.push_back(SnapOf(94)); });
-  H().RunUntil(3000);
+  h_->Platform().At(400 + 15 * 13, [&] { right.push_back(SnapOf(94)); });
+  h_->RunUntil(3000);
   ASSERT_EQ(frames.size(), 62u);
   EXPECT_EQ(frames[15], (Snap{-115, 0, true}));
   ASSERT_EQ(right.size(), 3u);
@@ -286,10 +284,10 @@ TEST_F(TimedEffects, CurtainClosesAndOpensOverTheWindow) {
   EXPECT_EQ(right[1], (Snap{460, 0, true}));
   EXPECT_EQ(frames[61], (Snap{-460, 0, true}));
   EXPECT_EQ(right[2], (Snap{920, 0, true}));
-  const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(93);
+  const tq::LayerSurface& l = tq::testing::WindowLayer(93);
   EXPECT_EQ(l.image.Width(), 460);
   EXPECT_EQ(l.image.Height(), 690);
-  EXPECT_EQ(H().TraceOf("STReadFile"), Strings{"STReadFile 0 Tanselr_Data/TanselrSnd/TanselrTitle/G050_Kan_Buwa1.wav 5"})
+  EXPECT_EQ(h_->TraceOf("STReadFile"), Strings{"STReadFile 0 Tanselr_Data/TanselrSnd/TanselrTitle/G050_Kan_Buwa1.wav 5"})
       << "the click plays on opening only";
 }
 
@@ -302,20 +300,20 @@ TEST_F(TimedEffects, EffectsThatCouldRunForEverEnd) {
   } cases[] = {
       {"an unlisted code ends in its first frame", 777, 0, 0, "endloop 777 1", 1},
       {"and resumes the step when asked", 999, 0, -1, "endloop 999 1", 2},
-      {"move with a pause setting and negative repeats", 802, -3, 0, "endloop 802 4", 1},
+      {"move with a pause setting and negative repeats", kEffectMovePaused, -3, 0, "endloop 802 4", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TearDown();
     SetUp();
-    RunEffect(c.code, [&] {
+    PlayEffect(c.code, [&] {
       PlaceTestLayer(0, 0);
       DrawState.TargetRect = {30, 0, 0, 0};
       EffectParams.EffectFrames = 3;
       EffectParams.EffectRepeats = c.repeats;
       EffectParams.EffectResumesStep = c.resumes;
     });
-    EXPECT_EQ(H().TraceOf(c.endloop).size(), 1u);
+    EXPECT_EQ(h_->TraceOf(c.endloop).size(), 1u);
     EXPECT_EQ(stepCalls, c.steps);
   }
 }

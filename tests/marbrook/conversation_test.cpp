@@ -31,6 +31,7 @@
 #include "scenario/script_conversion.h"
 #include "scenario/script_store.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 
 namespace {
 
@@ -131,57 +132,50 @@ TEST(BalloonStyles, KindsAndStylesGiveTheirGeometry) {
 
 // A Marbrook engine started on the virtual clock, with no screen until a test enters
 // one (the title's opening would otherwise hold the first seconds).
-class MarbrookConversation : public ::testing::Test {
+class MarbrookConversation : public tq::testing::ScreenTest {
  protected:
   void SetUp() override {
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook);
-    h_->Start();
+    Boot(kModeMarbrook);
     SceneCursor.SceneCode = 0;
-  }
-  EngineHarness& H() { return *h_; }
-  void Enter(int stage) {
-    SceneCursor = {10, 0, 10, stage, 0};
-    Wait(0, 0);
   }
   // Runs calls inside the running session, as a step would, so their busy loops pump
   // the virtual clock.
   template <typename F>
   void Inside(F calls) {
     bool ran = false;
-    H().Platform().At(H().Now() + 1, [&] {
+    h_->Platform().At(h_->Now() + 1, [&] {
       calls();
       ran = true;
     });
-    H().RunUntil(H().Now() + 5000);
+    h_->RunUntil(h_->Now() + 5000);
     ASSERT_TRUE(ran);
   }
-  std::unique_ptr<EngineHarness> h_;
 };
 
 TEST_F(MarbrookConversation, EntryLaysOutLeavesAutoReadingLoadsAndRunsTheFirstLine) {
-  H().RunUntil(500);
+  h_->RunUntil(500);
   ReadState.ReadMode = 2;
-  Enter(5);
-  const uint32_t t = H().Now();
-  H().RunUntil(t + 14);
+  h_->EnterConversationAt(5, tq::testing::EntryTick::kNow);
+  const uint32_t t = h_->Now();
+  h_->RunUntil(t + 14);
   EXPECT_EQ(TextWindow.NarrationLayer, 9);
   EXPECT_EQ(SceneCursor.SceneState, 5);
   EXPECT_EQ(SceneCursor.SceneStep, 0);
-  H().RunUntil(t + 27);
+  h_->RunUntil(t + 27);
   EXPECT_EQ(ReadState.ReadMode, 1);
   EXPECT_EQ(SceneCursor.SceneStep, 1);
-  H().RunUntil(t + 40);
+  h_->RunUntil(t + 40);
   EXPECT_EQ(ScriptStore.ScriptLineCount, 5);
   EXPECT_EQ(TextSlot.TextSlotText[29], "0");
   EXPECT_EQ(SystemMenuState.RestartEffect, 2);
   EXPECT_EQ(SceneCursor.SceneState, 10);
-  EXPECT_TRUE(H().TimesOf("loop 1702").empty());
-  H().RunUntil(t + 60);
-  EXPECT_EQ(H().TimesOf("loop 1702").size(), 1u);
+  EXPECT_TRUE(h_->TimesOf("loop 1702").empty());
+  h_->RunUntil(t + 60);
+  EXPECT_EQ(h_->TimesOf("loop 1702").size(), 1u);
 }
 
 TEST_F(MarbrookConversation, DebugEntryLoadsStage64) {
-  H().RunUntil(500);
+  h_->RunUntil(500);
   SceneCursor = {10, 0, 0, 3, 0};
   C10_Step();
   EXPECT_EQ(SceneCursor.StageNumber, 64);
@@ -230,7 +224,7 @@ std::ostream& operator<<(std::ostream& o, const FlowResult& r) {
 }
 
 TEST_F(MarbrookConversation, StageEndRoutesByPlayMode) {
-  H().RunUntil(500);
+  h_->RunUntil(500);
   struct Case {
     const char* name;
     int playMode, stage, furthest, stopAuto;
@@ -291,18 +285,18 @@ TEST_F(MarbrookConversation, GamesNotInTheProgramHandStraightBackToTheirPostGame
     SceneCursor = {c.scene, c.state, c.step, 1, 0};
     HandBackWithoutGame();
     EXPECT_EQ(SceneCursor.StageNumber, c.stage);
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.SceneStep, 10);
   }
   // The free-play casino returns to the extras menu.
   SceneCursor = {54, -1, 0, 1, 0};
   HandBackWithoutGame();
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
   EXPECT_EQ(SceneCursor.SceneState, -40);
 }
 
 TEST_F(MarbrookConversation, NextStageAndNextGameKeys) {
-  H().RunUntil(500);
+  h_->RunUntil(500);
   using Cursor = std::vector<int>;
   auto cursor = [] { return Cursor{SceneCursor.SceneCode, SceneCursor.SceneState, SceneCursor.SceneStep, SceneCursor.StageNumber}; };
   struct Case {
@@ -322,8 +316,8 @@ TEST_F(MarbrookConversation, NextStageAndNextGameKeys) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const size_t closes = H().TimesOf("loop 950").size();
-    const size_t opens = H().TimesOf("loop 951").size();
+    const size_t closes = h_->TimesOf("loop 950").size();
+    const size_t opens = h_->TimesOf("loop 951").size();
     Cursor got;
     bool layerKept = false;
     Inside([&] {
@@ -336,25 +330,25 @@ TEST_F(MarbrookConversation, NextStageAndNextGameKeys) {
       SceneCursor.SceneCode = 0;
     });
     EXPECT_EQ(got, c.expected);
-    EXPECT_EQ(H().TimesOf("loop 950").size() - closes, c.closes);
-    EXPECT_EQ(H().TimesOf("loop 951").size() - opens, c.opens);
+    EXPECT_EQ(h_->TimesOf("loop 950").size() - closes, c.closes);
+    EXPECT_EQ(h_->TimesOf("loop 951").size() - opens, c.opens);
     EXPECT_EQ(layerKept, c.closes == 0);
   }
 }
 
 TEST_F(MarbrookConversation, ChoiceTakesTheClickedRowWithoutAHover) {
-  H().RunUntil(500);
+  h_->RunUntil(500);
   for (int hovered : {-1, 0}) {
     SCOPED_TRACE(hovered);
     int stage = 0, state = 0, buttonMode = -1, stateAfterStray = 0;
-    size_t slides = H().TimesOf("loop 825").size();
+    size_t slides = h_->TimesOf("loop 825").size();
     Inside([&] {
       SceneCursor = {10, 30, -1, 6, 0};
       ScriptAction.BranchParams = {7, 8};
       for (int layer : {80, 81}) {
         DrawState.CurrentLayer = layer;
         DrawState.CurrentRect = {layer == 80 ? 180 : 500, 390, 240, 80};
-        PrepareLayer(10);
+        PrepareLayer(kPreparePictureShown);
       }
       C10_Step();
       buttonMode = SceneCursor.ButtonMode;
@@ -373,7 +367,7 @@ TEST_F(MarbrookConversation, ChoiceTakesTheClickedRowWithoutAHover) {
     });
     EXPECT_EQ(buttonMode, 30);
     EXPECT_EQ(stateAfterStray, 30);
-    EXPECT_EQ(H().TimesOf("loop 825").size(), slides + 1);
+    EXPECT_EQ(h_->TimesOf("loop 825").size(), slides + 1);
     EXPECT_EQ(stage, hovered == -1 ? 8 : 7);
     EXPECT_EQ(state, 10);
     EXPECT_EQ(SceneCursor.ButtonMode, 0);
@@ -406,7 +400,7 @@ void RunScript(EngineHarness& h, std::vector<std::string> lines, uint32_t forMs)
 }
 
 TEST_F(MarbrookConversation, NarratorLineRowOfABlock) {
-  RunScript(H(), {"[Tanselイベ]：Ev種=00：Ev分=53：Ev細分=00：■三行目の語り"}, 2000);
+  RunScript(*h_, {"[Tanselイベ]：Ev種=00：Ev分=53：Ev細分=00：■三行目の語り"}, 2000);
   const tq::LayerSurface& whole = tq::ThePlatform().Screen().Layer(6);
   const tq::LayerSurface& segment = tq::ThePlatform().Screen().Layer(7);
   const int h = whole.image.Height();
@@ -415,22 +409,22 @@ TEST_F(MarbrookConversation, NarratorLineRowOfABlock) {
   EXPECT_TRUE(whole.visible);
   EXPECT_FALSE(segment.visible);
   EXPECT_EQ(segment.y, whole.y);
-  EXPECT_EQ(H().TraceOf("endloop").front(), "endloop 1700 31");
+  EXPECT_EQ(h_->TraceOf("endloop").front(), "endloop 1700 31");
 }
 
 TEST_F(MarbrookConversation, EffectsRunTheirFramesAndEnd) {
-  RunScript(H(),
+  RunScript(*h_,
             {"●1：[顔の設定]：■[顔No]=01：[顔BMPNo]=0000：[顔FXNo]=10", "[Tanselイベ]：Ｚ：Ev種=50：Ev細分=01",
              "[Tanselイベ]：Ｚ：Ev種=99", "[Tanselイベ]：Ｚ：Ev種=00：Ev分=50：Ev細分=00：■零の行",
              "[Tanselイベ]：Ｚ：Ev種=51：Ev細分=01"},
             9000);
-  const std::vector<std::string> ends = H().TraceOf("endloop");
+  const std::vector<std::string> ends = h_->TraceOf("endloop");
   // The face rise runs 1001 frames of 5 ms; a code without an effect ends at once; a
   // row digit of 0 is row 1; the blink ends with the face shown.
   const std::vector<std::string> expected = {"endloop 1750 1001", "endloop 1799 1", "endloop 1700 31", "endloop 1751 5"};
   EXPECT_EQ(ends, expected);
-  const std::vector<uint32_t> starts = H().TimesOf("loop 1750");
-  const std::vector<uint32_t> stops = H().TimesOf("endloop 1750");
+  const std::vector<uint32_t> starts = h_->TimesOf("loop 1750");
+  const std::vector<uint32_t> stops = h_->TimesOf("endloop 1750");
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_GE(stops[0] - starts[0], 5000u);
   EXPECT_TRUE(tq::ThePlatform().Screen().Layer(0).visible);

@@ -5,14 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <sstream>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "app/headless_session.h"
+#include "app/screen_entry.h"
 #include "assets/asset_drawing.h"
 #include "assets/asset_table.h"
 #include "assets/asset_writers.h"
@@ -29,11 +28,13 @@
 #include "platform/text_encoding.h"
 #include "scenario/auto_reading.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 #include "support/stand_ins.h"
 
 namespace {
 
 using tq::testing::EngineHarness;
+using tq::testing::WindowLayer;
 using Strings = std::vector<std::string>;
 
 constexpr int kEnterAt = 400;
@@ -52,13 +53,10 @@ void MenuStep() {
   if (rotate && SceneCursor.SceneState != 0) {
     static constexpr Entry kEntries[] = {{100, 0, 0}, {200, 0, 7}, {0, 1, 0}};
     entry = kEntries[turns++ % 3];
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 0;
+    GoTo(0, 0);
   }
   if (SceneCursor.SceneState == 0 && SceneCursor.SceneStep == 0) {
-    SceneCursor.SceneCode = 45;
-    SceneCursor.SceneState = entry.state;
-    SceneCursor.SceneStep = entry.step;
+    tq::EnterScreen(45, entry.state, entry.step);
     SceneCursor.StageNumber = entry.stage;
     Wait(-1, 10);
     return;
@@ -68,42 +66,30 @@ void MenuStep() {
 
 using tq::testing::WriteStandIns;
 
-const tq::LayerSurface& L(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
-
-class ExtrasArea_ : public ::testing::Test {
+class ExtrasArea_ : public tq::testing::ScreenTest {
  protected:
-  void Boot(Entry e, const std::string& root = "") {
+  void Boot(Entry e) {
     entry = e;
     returns.clear();
-    h_.reset();  // the old session uninstalls its platform when it goes
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook, root);
-    if (root.empty()) {
-      WriteStandIns(h_->Root(), {"Tanselr_Data/TanselrCG/EroMachi/", "Tanselr_Data/TanselrCG/Title/T00_60",
-                                 "Tanselr_Data/TanselrCG/G08/BotuCG_"});
-    }
-    saved_ = MarbrookScreen(99);
-    MarbrookScreen(99) = ScreenHookSet{};
-    MarbrookScreen(99).Step = MenuStep;
-    h_->Start();
+    ScreenTest::Boot(kModeMarbrook, "", [this](EngineHarness& h) {
+      WriteStandIns(h.Root(), {"Tanselr_Data/TanselrCG/EroMachi/", "Tanselr_Data/TanselrCG/Title/T00_60",
+                               "Tanselr_Data/TanselrCG/G08/BotuCG_"});
+      saved_ = MarbrookScreen(99);
+      MarbrookScreen(99) = ScreenHookSet{};
+      MarbrookScreen(99).Step = MenuStep;
+    });
     GameConfig.Settings[2] = 9;
     GameConfig.VoiceLevel = 9;
   }
-  void TearDown() override { MarbrookScreen(99) = saved_; }
-
-  // Input at virtual times; Run plays everything up to `until`.
-  void Click(uint32_t at, int x, int y) { h_->Platform().AddInput({at, tq::ScriptedInput::Click, x, y}); }
-  void Move(uint32_t at, int x, int y) { h_->Platform().AddInput({at, tq::ScriptedInput::Move, x, y}); }
-  void Key(uint32_t at, int key) {
-    tq::ScriptedInput in;
-    in.at = at;
-    in.kind = tq::ScriptedInput::Key;
-    in.key = key;
-    h_->Platform().AddInput(in);
+  void TearDown() override {
+    MarbrookScreen(99) = saved_;
+    ScreenTest::TearDown();
   }
+
   void Run(uint32_t until) { h_->RunUntil(until); }
-  // The centre of a layer in window coordinates.
-  int CX(int layer) { return L(layer).x + L(layer).image.Width() / 2; }
-  int CY(int layer) { return L(layer).y + L(layer).image.Height() / 2; }
+  // The middle of a layer in window coordinates.
+  static int CX(int layer) { return tq::testing::LayerMiddle(layer).x; }
+  static int CY(int layer) { return tq::testing::LayerMiddle(layer).y; }
   // The sound files loaded so far whose trace line names `part`.
   int Loads(const std::string& part) {
     int n = 0;
@@ -136,7 +122,6 @@ class ExtrasArea_ : public ::testing::Test {
     EXPECT_EQ(SceneCursor.SceneStep, step);
   }
 
-  std::unique_ptr<EngineHarness> h_;
   ScreenHookSet saved_;
 };
 
@@ -149,44 +134,44 @@ TEST_F(ExtrasArea_, ReplayMenuChoosesAHeroineByPointerAndLeavesByKey) {
   EXPECT_EQ(SceneCursor.ButtonMode, 10);
   EXPECT_EQ(Loads("VP_またね"), 1);
   // The title has dropped to y 30, the buttons stand 80 apart about the middle.
-  EXPECT_EQ(L(0).y, 30);
-  EXPECT_EQ(L(5).y, 430);
-  EXPECT_EQ(L(6).x - (L(5).x + L(5).image.Width()), 80);
-  EXPECT_EQ(L(5).x + L(6).x + L(6).image.Width(), ScreenSize.ScreenWidth);
+  EXPECT_EQ(WindowLayer(0).y, 30);
+  EXPECT_EQ(WindowLayer(5).y, 430);
+  EXPECT_EQ(WindowLayer(6).x - (WindowLayer(5).x + WindowLayer(5).image.Width()), 80);
+  EXPECT_EQ(WindowLayer(5).x + WindowLayer(6).x + WindowLayer(6).image.Width(), ScreenSize.ScreenWidth);
 
-  Move(3100, CX(6), CY(6));
+  MoveAt(3100, CX(6), CY(6));
   Run(3200);
   EXPECT_EQ(ScreenButtons.HoveredButton, 1);
   EXPECT_EQ(Loads("t26_pyo133"), 1);
   // The greeting has a channel of its own: the hover tick on channel 0 leaves it playing.
   EXPECT_EQ(ChannelOf("VP_またね"), 1);
   EXPECT_EQ(ChannelOf("t26_pyo133"), 0);
-  EXPECT_TRUE(L(9).visible);
-  EXPECT_EQ(L(9).x, L(6).x - 8);
-  Move(3300, CX(6) + 1, CY(6));  // the same button: nothing new
-  Move(3400, 5, 680);            // off the buttons: the frame goes
+  EXPECT_TRUE(WindowLayer(9).visible);
+  EXPECT_EQ(WindowLayer(9).x, WindowLayer(6).x - 8);
+  MoveAt(3300, CX(6) + 1, CY(6));  // the same button: nothing new
+  MoveAt(3400, 5, 680);            // off the buttons: the frame goes
   Run(3500);
   EXPECT_EQ(Loads("t26_pyo133"), 1);
-  EXPECT_FALSE(L(9).visible);
+  EXPECT_FALSE(WindowLayer(9).visible);
   EXPECT_EQ(ScreenButtons.HoveredButton, -1);
 
-  Move(3600, CX(6), CY(6));
-  Click(3700, CX(6), CY(6));
+  MoveAt(3600, CX(6), CY(6));
+  ClickAt(3700, CX(6), CY(6));
   Run(6000);
   EXPECT_EQ(Loads("VT_私のお話です"), 1);
   EXPECT_EQ(ExtrasArea.ReplayHeroine, 1);
   ExpectScene(45, 10, 5);  // the opening picture waits for a click
 
   // Back to the menu from the viewer, then out to the extras menu by key.
-  Click(6100, 460, 345);
-  Key(9000, 8);
+  ClickAt(6100, 460, 345);
+  KeyAt(9000, tq::kKeyBack);
   Run(12000);
   ExpectScene(45, 5, 0);
   EXPECT_EQ(Loads("VP_またね"), 2);
-  Key(12100, 8);
+  KeyAt(12100, tq::kKeyBack);
   Run(15000);
   EXPECT_EQ(returns, Strings{"-40 0"});
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
 }
 
 // A click on a heroine before any pointer move chooses that heroine (the pointer has
@@ -194,47 +179,47 @@ TEST_F(ExtrasArea_, ReplayMenuChoosesAHeroineByPointerAndLeavesByKey) {
 TEST_F(ExtrasArea_, ReplayMenuClickBeforeAnyMoveChoosesTheClickedHeroine) {
   Boot({0, 1, 0});
   Run(3000);
-  Click(3100, CX(5), CY(5));
+  ClickAt(3100, CX(5), CY(5));
   Run(6000);
   EXPECT_EQ(Loads("VP_私のお話です"), 1);
   EXPECT_EQ(ExtrasArea.ReplayHeroine, 0);
   ExpectScene(45, 10, 5);
-  EXPECT_FALSE(L(5).visible);
+  EXPECT_FALSE(WindowLayer(5).visible);
   // Everything else has left the window: up, down, or down by half its height.
-  EXPECT_LE(L(1).y + L(1).image.Height(), 0);
-  EXPECT_EQ(L(2).y, ScreenSize.ScreenHeight + 100);
-  EXPECT_EQ(L(6).y, 430 + ScreenSize.ScreenHalfHeight);
-  EXPECT_LE(L(7).y + L(7).image.Height(), 0);
+  EXPECT_LE(WindowLayer(1).y + WindowLayer(1).image.Height(), 0);
+  EXPECT_EQ(WindowLayer(2).y, ScreenSize.ScreenHeight + 100);
+  EXPECT_EQ(WindowLayer(6).y, 430 + ScreenSize.ScreenHalfHeight);
+  EXPECT_LE(WindowLayer(7).y + WindowLayer(7).image.Height(), 0);
 }
 
 TEST_F(ExtrasArea_, ReplayViewerPagesVoicesAndWraps) {
   Boot({0, 1, 0});
   Run(3000);
-  Key(3100, 39);  // Right: heroine 1
+  KeyAt(3100, tq::kKeyRight);  // heroine 1
   Run(6000);
-  Key(6000, 103);  // keys do nothing until the viewer is ready
-  Click(6100, 10, 10);
+  KeyAt(6000, tq::kKeyPad0 + 7);  // keys do nothing until the viewer is ready
+  ClickAt(6100, 10, 10);
   Run(8000);
   ExpectScene(45, 10, 10);
   EXPECT_EQ(ExtrasArea.ExtrasLastPage, 32);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 0);
 
-  Key(8100, 103);  // numeric pad 7: scene 7
-  for (uint32_t t = 8500; t < 10000; t += 400) Key(t, 39);
+  KeyAt(8100, tq::kKeyPad0 + 7);  // scene 7
+  for (uint32_t t = 8500; t < 10000; t += 400) KeyAt(t, tq::kKeyRight);
   Run(11000);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 16);
   const Strings voices = VoicesPlayed();
   ASSERT_GE(voices.size(), 6u);
   EXPECT_EQ(Strings(voices.end() - 5, voices.end()), (Strings{"4112", "4113", "4117", "4115", "4116"}));
 
-  Key(11100, 69);  // E: scene 12, heroine 1's page 23
+  KeyAt(11100, 'E');  // scene 12, heroine 1's page 23
   Run(11500);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 23);
-  Key(11600, 71);  // G: scene 14
-  for (uint32_t t = 12000; t < 14000; t += 400) Key(t, 39);
+  KeyAt(11600, 'G');  // scene 14
+  for (uint32_t t = 12000; t < 14000; t += 400) KeyAt(t, tq::kKeyRight);
   Run(14500);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 0);  // next on page 32
-  Key(14600, 37);
+  KeyAt(14600, tq::kKeyLeft);
   Run(15000);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 32);  // previous on page 0
   EXPECT_EQ(VoicesPlayed().back(), "4139");
@@ -270,10 +255,10 @@ TEST_F(ExtrasArea_, ReplayPagePicturesStandWhereTheirNumbersSay) {
     C45_ReplayPages();
     ExtrasArea.ExtrasPage = c.page;
     C45_ReplayShowPage();
-    const int centred = (ScreenSize.ScreenWidth - L(0).image.Width()) / 2;
+    const int centred = (ScreenSize.ScreenWidth - WindowLayer(0).image.Width()) / 2;
     const int x = c.x == kCentred ? centred : (c.x == kLeftOfCentre ? centred - half / 2 : c.x);
-    EXPECT_EQ(L(0).x, x);
-    EXPECT_EQ(L(0).y, c.y);
+    EXPECT_EQ(WindowLayer(0).x, x);
+    EXPECT_EQ(WindowLayer(0).y, c.y);
   }
 }
 
@@ -301,8 +286,8 @@ TEST_F(ExtrasArea_, ReplayPageCaptionsAndRows) {
       if (p.Layer == 16 && p.Color == RgbColor(255, 255, 255)) caption = p.Text;
     }
     EXPECT_EQ(caption, c.caption);
-    EXPECT_EQ(L(15).image.Width(), c.style == 0 ? 420 : 740);
-    EXPECT_EQ(L(16).x, c.style == 0 ? 460 : 10);
+    EXPECT_EQ(WindowLayer(15).image.Width(), c.style == 0 ? 420 : 740);
+    EXPECT_EQ(WindowLayer(16).x, c.style == 0 ? 460 : 10);
   }
 
   // A line fills rows of 17 (style 0) or 34 (style 1) characters; each line starts a row.
@@ -423,7 +408,7 @@ TEST_F(ExtrasArea_, BonusPicturesStepAroundSilentlyAndHighlightTheButtonUnderThe
   Run(1000);
   ExpectScene(45, 100, 10);
   EXPECT_EQ(SceneCursor.ButtonMode, 100);
-  EXPECT_EQ(L(0).x, 265);
+  EXPECT_EQ(WindowLayer(0).x, 265);
   auto captionFirstRow = [] {
     for (const PrintRecord& p : RecordedPrints()) {
       if (p.Layer == 10) return p.Text;
@@ -431,30 +416,30 @@ TEST_F(ExtrasArea_, BonusPicturesStepAroundSilentlyAndHighlightTheButtonUnderThe
     return std::string();
   };
   SetPrintRecording(true);
-  Click(1100, CX(6), CY(6));  // previous on picture 0, before any move
+  ClickAt(1100, CX(6), CY(6));  // previous on picture 0, before any move
   Run(1500);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 13);
   EXPECT_EQ(captionFirstRow(), "ＣＧＮｏ.１３");
-  Key(1600, 39);
+  KeyAt(1600, tq::kKeyRight);
   Run(2000);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 0);
-  Click(2100, 30, 680);  // the window, off the buttons
+  ClickAt(2100, 30, 680);  // the window, off the buttons
   Run(2500);
   EXPECT_EQ(ExtrasArea.ExtrasPage, 0);
 
-  const tq::Surface& button = L(7).image;
+  const tq::Surface& button = WindowLayer(7).image;
   const uint32_t white = tq::PixelFromColor(RgbColor(255, 255, 255));
-  Move(2600, CX(7), CY(7));
+  MoveAt(2600, CX(7), CY(7));
   Run(2700);
   EXPECT_EQ(ScreenButtons.HoveredButton, 2);
   EXPECT_EQ(button.Get(3, 3), white);
-  Move(2800, 30, 680);
+  MoveAt(2800, 30, 680);
   Run(2900);
   EXPECT_EQ(ScreenButtons.HoveredButton, -1);
-  EXPECT_NE(L(7).image.Get(3, 3), white);
+  EXPECT_NE(WindowLayer(7).image.Get(3, 3), white);
   EXPECT_TRUE(h_->TraceOf("STReadFile").empty());  // no sound on a click or a hover
 
-  Key(3000, 8);
+  KeyAt(3000, tq::kKeyBack);
   Run(4000);
   EXPECT_EQ(returns, Strings{"-40 0"});
   SetPrintRecording(false);
@@ -466,36 +451,36 @@ TEST_F(ExtrasArea_, GalleryCrossesNodesAndEveryButtonSounds) {
   Boot({200, 0, 12});
   Run(3000);
   ExpectScene(45, 200, 10);
-  EXPECT_EQ(L(0).y, 10);
-  EXPECT_EQ(L(9).x, 10);
-  EXPECT_EQ(L(5).y, ScreenSize.ScreenHeight - 55);
+  EXPECT_EQ(WindowLayer(0).y, 10);
+  EXPECT_EQ(WindowLayer(9).x, 10);
+  EXPECT_EQ(WindowLayer(5).y, ScreenSize.ScreenHeight - 55);
   struct Press {
     int key;
     int node, sub;
   } presses[] = {
-      {39, 12, 1}, {39, 12, 2}, {39, 20, 0},  // next picture past node 12 slides to node 20
-      {37, 12, 0},                           // back from node 20 lands on node 12's first
-      {38, 11, 0}, {40, 12, 0}, {40, 20, 0},  // previous node, next node
+      {tq::kKeyRight, 12, 1}, {tq::kKeyRight, 12, 2}, {tq::kKeyRight, 20, 0},  // next picture past node 12 slides to node 20
+      {tq::kKeyLeft, 12, 0},  // back from node 20 lands on node 12's first
+      {tq::kKeyUp, 11, 0}, {tq::kKeyDown, 12, 0}, {tq::kKeyDown, 20, 0},  // previous node, next node
   };
   uint32_t t = 3100;
   int presses_done = 0;
   for (const Press& p : presses) {
     SCOPED_TRACE(std::to_string(p.key) + " to node " + std::to_string(p.node));
-    Key(t, p.key);
+    KeyAt(t, p.key);
     t += 1000;
     Run(t);
     ++presses_done;
     EXPECT_EQ(ExtrasArea.GalleryNode, p.node);
     EXPECT_EQ(ExtrasArea.GallerySub, p.sub);
-    EXPECT_EQ(L(0).y, 10);
+    EXPECT_EQ(WindowLayer(0).y, 10);
     EXPECT_EQ(Loads("t36_Teki_Pi"), presses_done);
   }
   // A click before any move acts on the button clicked.
-  Click(t, CX(8), CY(8));  // previous node
+  ClickAt(t, CX(8), CY(8));  // previous node
   Run(t + 1000);
   EXPECT_EQ(ExtrasArea.GalleryNode, 12);
   EXPECT_EQ(Loads("t36_Teki_Pi"), presses_done + 1);
-  Key(t + 1000, 8);
+  KeyAt(t + 1000, tq::kKeyBack);
   Run(t + 3000);
   EXPECT_EQ(Loads("t36_Teki_Pi"), presses_done + 2);
   EXPECT_EQ(returns, Strings{"35 -1"});
@@ -504,12 +489,13 @@ TEST_F(ExtrasArea_, GalleryCrossesNodesAndEveryButtonSounds) {
 TEST_F(ExtrasArea_, GalleryWrapsAtBothEnds) {
   struct Case {
     int start, key, node;
-  } cases[] = {{0, 37, 52}, {0, 38, 52}, {52, 40, 0}, {52, 39, 0}, {41, 40, 42}, {50, 38, 42}, {99, 39, 1}};
+  } cases[] = {{0, tq::kKeyLeft, 52},  {0, tq::kKeyUp, 52},    {52, tq::kKeyDown, 0},  {52, tq::kKeyRight, 0},
+               {41, tq::kKeyDown, 42}, {50, tq::kKeyUp, 42}, {99, tq::kKeyRight, 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.start) + " key " + std::to_string(c.key));
     Boot({200, 0, c.start});
     Run(3000);
-    Key(3100, c.key);
+    KeyAt(3100, c.key);
     Run(4500);
     EXPECT_EQ(ExtrasArea.GalleryNode, c.node);
     MarbrookScreen(99) = saved_;
@@ -532,18 +518,19 @@ TEST_F(ExtrasArea_, RandomInputNeitherCrashesNorHangs) {
   rotate = true;
   turns = 0;
   std::mt19937 random(7);
-  const int keys[] = {8, 13, 32, 37, 38, 39, 40, 65, 67, 71, 97, 100, 103};
+  const int keys[] = {tq::kKeyBack, tq::kKeyEnter, tq::kKeySpace, tq::kKeyLeft, tq::kKeyUp, tq::kKeyRight, tq::kKeyDown,
+                      tq::kKeyA, 'C', 'G', tq::kKeyPad0 + 1, tq::kKeyPad0 + 4, tq::kKeyPad0 + 7};
   uint32_t t = 500;
   for (int i = 0; i < 6000; ++i, t += 20 + random() % 180) {
     const int what = static_cast<int>(random() % 10);
     if (what < 3) {
-      Key(t, keys[random() % std::size(keys)]);
+      KeyAt(t, keys[random() % std::size(keys)]);
     } else {
       // Half the pointer input aims at the buttons' corner strips.
       const int x = static_cast<int>(random() % 920);
       const int y = what % 2 == 0 ? static_cast<int>(random() % 690) : 630 + static_cast<int>(random() % 60);
-      if (what < 6) Move(t, x, y);
-      else Click(t, x, y);
+      if (what < 6) MoveAt(t, x, y);
+      else ClickAt(t, x, y);
     }
   }
   Run(t + 5000);
@@ -552,58 +539,11 @@ TEST_F(ExtrasArea_, RandomInputNeitherCrashesNorHangs) {
   EXPECT_EQ(FrameClock.FrameLoopRunning, 0);
 }
 
-// Screenshots of each screen over the stand-in assets, for a person to look at:
-// THORNQUILL_EXTRAS_SHOTS names the program folder (with its stand-ins) to run in and
-// write the pictures into.
-TEST_F(ExtrasArea_, Screenshots) {
-  const char* root = std::getenv("THORNQUILL_EXTRAS_SHOTS");
-  if (root == nullptr || *root == '\0') GTEST_SKIP() << "THORNQUILL_EXTRAS_SHOTS not set";
-  const std::string dir = root;
-  auto shot = [&](const char* name) { tq::WriteScreenshot(dir + "/extras_" + name + ".png"); };
-  Boot({0, 1, 0}, dir);
-  Run(3000);
-  Move(3100, CX(5), CY(5));
-  Run(3200);
-  shot("replay_menu");
-  Click(3300, CX(5), CY(5));
-  Run(6000);
-  shot("replay_opening");
-  Click(6100, 460, 345);
-  Run(8000);
-  shot("replay_page0");
-  Key(8100, 102);  // scene 6
-  Run(8500);
-  shot("replay_scene6");
-  Key(8600, 103);  // scene 7
-  Run(9000);
-  shot("replay_scene7");
-  Key(9100, 65);  // scene 8
-  Run(9500);
-  shot("replay_scene8");
-  MarbrookScreen(99) = saved_;
-
-  Boot({100, 0, 0}, dir);
-  Run(1000);
-  Move(1100, CX(5), CY(5));
-  Run(1200);
-  shot("bonus_0");
-  Key(1300, 37);
-  Run(1800);
-  shot("bonus_13");
-  MarbrookScreen(99) = saved_;
-
-  Boot({200, 0, 1}, dir);
-  Run(3000);
-  Move(3100, CX(7), CY(7));
-  Run(3200);
-  shot("gallery");
-}
-
 TEST(TimedEffectsLeave, LeavingTheExtras) {
   EngineHarness h(kModeMarbrook);
   h.Start();
   C40_LeaveToMenu(1);
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
   EXPECT_EQ(SceneCursor.SceneState, -40);
   EXPECT_EQ(SceneCursor.SceneStep, 0);
   C40_LeaveToMenu(5);

@@ -1,4 +1,4 @@
-// The Marbrook mode hooks: start values, routing by scene code and phase, the
+// The Marbrook mode hooks: routing by scene code and phase, the
 // conversation advance, keys, breaking the title's waits, the extras entry, and the
 // menu click sound that every mode plays through this game's title table.
 #include "marbrook/marbrook_mode.h"
@@ -66,30 +66,11 @@ class MarbrookHooks : public ::testing::Test {
     MarbrookScreen(59).Frame = nullptr;
     MarbrookScreen(55).Hover = nullptr;
   }
-  EngineHarness& H() { return *h_; }
 
   std::unique_ptr<EngineHarness> h_;
   std::vector<ScreenHookSet> saved_;
   MarbrookNamedCallSet savedCalls_;
 };
-
-TEST_F(MarbrookHooks, InitSetsTheModesStartValues) {
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
-  EXPECT_EQ(SceneCursor.SceneState, 0);
-  EXPECT_EQ(SystemLayerSet.ClickWaitLayer, 89);
-  EXPECT_EQ(SystemLayerSet.OverlayLayer, 93);
-  EXPECT_EQ(SystemLayerSet.LastSceneLayer, 79);
-  EXPECT_EQ(SystemMenuState.MenuHoverItem, -1);
-  EXPECT_EQ(EffectParams.EffectResumesStep, 0);
-  EXPECT_EQ(EffectParams.EffectMotionKind, 11);
-  EXPECT_EQ(EffectParams.EffectFrameDelay, 13);
-  EXPECT_EQ(MarbrookProgress.CurtainDelay, 300);
-  EXPECT_EQ(VoiceSettings.BalloonMoveSkippable, -1);
-  EXPECT_EQ(ModeState.SaveEnabled, -1);
-  EXPECT_EQ(CurrentModeHooks().OnEvent, &C00_OnEvent);
-  EXPECT_EQ(CrossingHooks.MarbrookEffectStep, &C40_EffectStep);
-  EXPECT_EQ(MarbrookScreen(10).Frame, &ScenarioFrameDispatch);
-}
 
 TEST_F(MarbrookHooks, EventsReachTheScreenThatSceneCodeNames) {
   InstallRecorders();
@@ -121,17 +102,17 @@ TEST_F(MarbrookHooks, OnlyAnInputCutsTheVoiceBeforeTheConversationStep) {
   SceneCursor.SceneCode = 10;
   VoiceSettings.VoiceCutOnAdvance = -1;
   GameConfig.VoiceLevel = 9;
-  H().Platform().Recorder().SetLength("Voice_1001.MP3", 5000);
+  h_->Platform().Recorder().SetLength("Voice_1001.MP3", 5000);
   int channel = 0;
   float offset = 0.0f;
   CurrentModeHooks().PlaySound(1001, channel, offset);
 
   InputEvent.AdvanceRequest = 0;  // a tick
   C00_OnEvent(0);
-  EXPECT_TRUE(H().TraceOf("STStop").empty());
+  EXPECT_TRUE(h_->TraceOf("STStop").empty());
   InputEvent.AdvanceRequest = -1;  // a click
   C00_OnEvent(0);
-  EXPECT_EQ(H().TraceOf("STStop"), Strings{"STStop 9 1"});
+  EXPECT_EQ(h_->TraceOf("STStop"), Strings{"STStop 9 1"});
   EXPECT_EQ(InputEvent.AdvanceRequest, 0);
   EXPECT_EQ(calls, (Strings{"step, voice channel 9", "step, voice channel 0"}));
 }
@@ -146,15 +127,15 @@ TEST_F(MarbrookHooks, ConversationKeys) {
     Strings calls;
     int autoSpeed, readSpeed, commandRun;
   } cases[] = {
-      {"1 reads automatically at speed 0, skip speed kept", 10, 49, 0, {}, 0, 2, -1},
-      {"numeric-pad 3", 10, 99, 0, {}, 2, 2, -1},
-      {"4 skips at speed 2", 10, 52, 0, {}, 5, 2, -1},
-      {"numeric-pad 5 skips at speed 3", 10, 101, 0, {}, 5, 3, -1},
-      {"digits do nothing outside a running stage", 30, 49, 0, {}, 5, 2, 0},
-      {"S in any state", 0, 83, 0, {"next stage"}, 5, 2, -1},
-      {"G in any state", 31, 71, 0, {"next game"}, 5, 2, -1},
-      {"an advance key steps", 5, 13, 1, {"step 10"}, 5, 2, 0},
-      {"other keys do nothing", 10, 65, 0, {}, 5, 2, 0},
+      {"1 reads automatically at speed 0, skip speed kept", 10, '1', 0, {}, 0, 2, -1},
+      {"numeric-pad 3", 10, tq::kKeyPad0 + 3, 0, {}, 2, 2, -1},
+      {"4 skips at speed 2", 10, '4', 0, {}, 5, 2, -1},
+      {"numeric-pad 5 skips at speed 3", 10, tq::kKeyPad0 + 5, 0, {}, 5, 3, -1},
+      {"digits do nothing outside a running stage", 30, '1', 0, {}, 5, 2, 0},
+      {"S in any state", 0, 'S', 0, {"next stage"}, 5, 2, -1},
+      {"G in any state", 31, 'G', 0, {"next game"}, 5, 2, -1},
+      {"an advance key steps", 5, tq::kKeyEnter, 1, {"step 10"}, 5, 2, 0},
+      {"other keys do nothing", 10, tq::kKeyA, 0, {}, 5, 2, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -168,19 +149,19 @@ TEST_F(MarbrookHooks, ConversationKeys) {
     InputEvent.KeyCommandRun = 0;
     InputEvent.KeyCode = c.key;
     InputEvent.AdvanceKeyDown = c.advance;
-    const size_t timers = H().TraceOf("timer").size();
+    const size_t timers = h_->TraceOf("timer").size();
     C00_OnKey();
     EXPECT_EQ(calls, c.calls);
     EXPECT_EQ(VoiceSettings.AutoSpeed, c.autoSpeed);
     EXPECT_EQ(ReadState.ReadSpeed, c.readSpeed);
     EXPECT_EQ(InputEvent.KeyCommandRun, c.commandRun);
-    const bool automatic = c.key != 83 && c.key != 71 && c.commandRun == -1;
+    const bool automatic = c.key != 'S' && c.key != 'G' && c.commandRun == -1;
     EXPECT_EQ(ReadState.ReadMode, automatic ? 2 : 1);
     EXPECT_EQ(AnimationRun.WaitKind, automatic ? 10 : 0);
-    EXPECT_EQ(H().TraceOf("timer").size(), timers + (automatic ? 1 : 0));
+    EXPECT_EQ(h_->TraceOf("timer").size(), timers + (automatic ? 1 : 0));
     if (automatic) {
       EXPECT_EQ(AnimationRun.ScenarioWaitMs, 200);
-      EXPECT_EQ(H().TraceOf("timer").back(), ReadState.ReadSpeed == 3 ? "timer 20" : "timer 100");
+      EXPECT_EQ(h_->TraceOf("timer").back(), ReadState.ReadSpeed == 3 ? "timer 20" : "timer 100");
     }
     FrameClock.TimerArmed = 0;
     FrameClock.WaitActive = 0;
@@ -193,8 +174,8 @@ TEST_F(MarbrookHooks, KeysOnOtherScreens) {
     int scene, key, advance;
     Strings calls;
   } cases[] = {
-      {99, 13, 1, {"step 99"}}, {99, 65, 0, {}},          {45, 27, 0, {"key 45"}},
-      {51, 65, 0, {"key 51"}},  {60, 13, 1, {"key 60"}}, {7, 13, 1, {}},
+      {99, tq::kKeyEnter, 1, {"step 99"}}, {99, tq::kKeyA, 0, {}},          {45, tq::kKeyEscape, 0, {"key 45"}},
+      {51, tq::kKeyA, 0, {"key 51"}},      {60, tq::kKeyEnter, 1, {"key 60"}}, {7, tq::kKeyEnter, 1, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.scene);
@@ -218,7 +199,7 @@ TEST_F(MarbrookHooks, BreakingTheTitleAnimationsAndTheReels) {
   EXPECT_EQ(AnimationRun.WaitKind, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 5);
   EXPECT_FALSE(tq::ThePlatform().Screen().Layer(9).visible);
-  EXPECT_EQ(H().TraceOf("STStop"), Strings{"STStop 0 1"});
+  EXPECT_EQ(h_->TraceOf("STStop"), Strings{"STStop 0 1"});
 
   AnimationRun.WaitKind = 1001;
   FrameClock.FrameLoopRunning = -1;
@@ -244,12 +225,12 @@ TEST_F(MarbrookHooks, ExtrasEntry) {
     SceneCursor = SceneCursorRecord{99, 0, 0, 0, 0};
     FrameClock.TimerArmed = 0;
     FrameClock.WaitActive = 0;
-    const size_t timers = H().TraceOf("timer 500").size();
+    const size_t timers = h_->TraceOf("timer 500").size();
     C00_EnterExtraGame(c.code);
     EXPECT_EQ(SceneCursor.SceneCode, c.scene);
     EXPECT_EQ(SceneCursor.SceneState, c.state);
     EXPECT_EQ(SceneCursor.SceneStep, c.step);
-    EXPECT_EQ(H().TraceOf("timer 500").size(), timers + (c.code == 530 ? 0 : 1));
+    EXPECT_EQ(h_->TraceOf("timer 500").size(), timers + (c.code == 530 ? 0 : 1));
   }
 }
 
@@ -269,9 +250,9 @@ TEST(MarbrookMenuClick, EveryModePlaysTheMenuClickThroughTheTitleTable) {
       SceneCursor.SceneCode = 99;
     }
     GameConfig.Settings[2] = 9;
-    h.Platform().AddInput({1000, tq::ScriptedInput::Click, 850, 600, tq::kButtonRight});
-    h.Platform().AddInput({1100, tq::ScriptedInput::Move, 749, 608});
-    h.Platform().AddInput({1200, tq::ScriptedInput::Click, 749, 608});
+    h.ClickAt(1000, 850, 600, tq::kButtonRight);
+    h.MoveAt(1100, 749, 608);
+    h.ClickAt(1200, 749, 608);
     h.RunUntil(2500);
     const Strings reads = h.TraceOf("STReadFile");
     EXPECT_EQ(std::count(reads.begin(), reads.end(), "STReadFile 0 Tanselr_Data/TanselrSnd/TanselrTitle/t26_pyo133.wav 5"), 1);

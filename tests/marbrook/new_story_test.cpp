@@ -24,13 +24,13 @@
 namespace {
 
 using tq::testing::EngineHarness;
+using tq::testing::WindowLayer;
 
 constexpr uint32_t kClickMs = 1500;  // the player's pace in the conversation
 constexpr uint32_t kGamePollMs = 50;  // how often the game player looks at its screen
 constexpr uint32_t kStallMs = 60000;  // no new line or game state for this long: stuck
 constexpr int kRockPaperScissors = 51;
 
-const tq::LayerSurface& L(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
 
 bool ChoosingAHand() {
   const int s = SceneCursor.SceneState;
@@ -42,9 +42,9 @@ TEST(MarbrookNewStory, PlaysFromTheTitleThroughTheGameAndTheBranchToStageTen) {
   std::filesystem::remove(std::filesystem::u8path(MarbrookSavePath()));  // a first start
   h.Start();
   // The opening played through, the title menu, はじめから, the new story's screen.
-  h.Platform().AddInput({14000, tq::ScriptedInput::Click, 460, 600});
-  h.Platform().AddInput({16100, tq::ScriptedInput::Click, 460, 100});
-  h.Platform().AddInput({20100, tq::ScriptedInput::Click, 460, 345});
+  h.ClickAt(14000, 460, 600);
+  h.ClickAt(16100, 460, 100);
+  h.ClickAt(20100, 460, 345);
 
   std::vector<int> stages;  // the conversation's stages in the order they ran
   std::vector<int> picked;  // the stages the branch offered
@@ -53,7 +53,7 @@ TEST(MarbrookNewStory, PlaysFromTheTitleThroughTheGameAndTheBranchToStageTen) {
   uint32_t lastMove = 0;
   std::vector<int> last;
   std::function<void(uint32_t)> tick = [&](uint32_t now) {
-    const bool conversation = SceneCursor.SceneCode == 10;
+    const bool conversation = SceneCursor.SceneCode == kConversationScene;
     if (conversation && (stages.empty() || stages.back() != SceneCursor.StageNumber)) stages.push_back(SceneCursor.StageNumber);
     played |= SceneCursor.SceneCode == kRockPaperScissors;
     if (conversation && SceneCursor.StageNumber == 11) {  // stage 10 is over
@@ -79,16 +79,16 @@ TEST(MarbrookNewStory, PlaysFromTheTitleThroughTheGameAndTheBranchToStageTen) {
       if (FrameClock.WaitActive != 0) x = -1;
       else if (ChoosingAHand()) {
         const int hand = G01_FinalRound() ? 3 : (JankenState.JankenOpponentHand + 2) % 3;
-        x = L(kHandButtonLayer + hand).x + 5;
-        y = L(kHandButtonLayer + hand).y + 5;
+        x = WindowLayer(kHandButtonLayer + hand).x + 5;
+        y = WindowLayer(kHandButtonLayer + hand).y + 5;
       }
     } else if (conversation && (SceneCursor.SceneState == 30 || SceneCursor.SceneState == 31)) {
       // The branch: the first row (the stage its first pick names).
       if (picked.empty()) picked = {ScriptAction.BranchParams[0], ScriptAction.BranchParams[1]};
-      x = L(SystemLayerSet.MenuRowLayer).x + 20;
-      y = L(SystemLayerSet.MenuRowLayer).y + 20;
+      x = WindowLayer(SystemLayerSet.MenuRowLayer).x + 20;
+      y = WindowLayer(SystemLayerSet.MenuRowLayer).y + 20;
     }
-    if (x >= 0) h.Platform().AddInput({now + 1, tq::ScriptedInput::Click, x, y});
+    if (x >= 0) h.ClickAt(now + 1, x, y);
     h.Platform().At(now + next, [&tick, now, next] { tick(now + next); });
   };
   h.Platform().At(21000, [&tick] { tick(21000); });

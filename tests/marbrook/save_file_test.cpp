@@ -13,11 +13,11 @@
 #include "engine/modes.h"
 #include "scenario/auto_reading.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 
 namespace {
 
 using drawing_test::TempFolder;
-using tq::testing::EngineHarness;
 
 std::string SaveFile(const std::string& root) { return root + "/Tanselr_Data/Tanselr.sav"; }
 
@@ -33,17 +33,12 @@ void WriteSave(const std::string& root, const std::string& text) {
   std::ofstream(SaveFile(root), std::ios::binary) << text;
 }
 
-class SaveFileTest : public ::testing::Test {
+class SaveFileTest : public tq::testing::ScreenTest {
  protected:
-  void Boot() {
-    harness_.reset();
-    harness_ = std::make_unique<EngineHarness>(kModeMarbrook, folder_.Path());
-    harness_->Start();
-  }
+  void Boot() { ScreenTest::Boot(kModeMarbrook, folder_.Path()); }
   const std::string& Root() const { return folder_.Path(); }
 
   TempFolder folder_;
-  std::unique_ptr<EngineHarness> harness_;
 };
 
 // A first start (no file) is heard: the engine's music and effect levels (9) stay, the

@@ -212,7 +212,7 @@ StageRun PlayStage(int stage) {
     if (FrameClock.WaitActive == 0 && here && line >= 1 && line <= static_cast<int>(run.target.lines.size())) {
       const std::string at = "line " + std::to_string(line) + " " + run.target.lines[static_cast<size_t>(line - 1)];
       for (std::string& fault : tq::testing::BalloonTextsOutside(at, run.drawnTexts)) run.drawn.push_back(std::move(fault));
-      if (SceneCursor.SceneCode == 10) {
+      if (SceneCursor.SceneCode == kConversationScene) {
         ++run.looks;
         for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.staging.push_back(at + ": " + fault);
         for (const std::string& fault : tq::testing::StrayTailFaults()) run.staging.push_back(at + ": " + fault);
@@ -225,12 +225,11 @@ StageRun PlayStage(int stage) {
       for (const Step& s : run.leadIn) row = s.stage == SceneCursor.StageNumber ? s.row : row;
       std::tie(x, y) = tq::testing::ChoiceRowMiddle(row);
     }
-    h.Platform().AddInput({now + 1, tq::ScriptedInput::Click, x, y});
+    h.ClickAt(now + 1, x, y);
     h.Platform().At(now + kClickMs, [&tick, now] { tick(now + kClickMs); });
   };
   SetPrintRecording(true);
-  SceneCursor = {10, 0, 10, run.leadIn.empty() ? stage : run.leadIn.front().stage, 0};
-  Wait(0, 0);
+  h.EnterConversationAt(run.leadIn.empty() ? stage : run.leadIn.front().stage, tq::testing::EntryTick::kNow);
   h.Platform().At(start + kClickMs, [&tick, start] { tick(start + kClickMs); });
   h.RunUntil(bound + kClickMs);
   SetPrintRecording(false);

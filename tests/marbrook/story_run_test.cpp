@@ -40,7 +40,6 @@ using GameEntry = std::array<int, 3>;  // scene, state, step
 
 constexpr uint32_t kClickMs = 1500;        // the player's pace
 constexpr uint32_t kStallClicks = 40;      // a screen unchanged for this many clicks is stuck
-constexpr int kConversation = 10, kTitle = 99;
 constexpr int kGameScenes[] = {51, 52, 53, 54, 55, 56, 59, 60};
 const std::string kStageEnd = "[別のゲームへ]";
 
@@ -155,9 +154,9 @@ RunRecord Play(const Stretch& stretch) {
   std::vector<int> last;
   uint32_t lastMove = start;
   std::function<void(uint32_t)> tick = [&](uint32_t now) {
-    const bool conversation = SceneCursor.SceneCode == kConversation;
+    const bool conversation = SceneCursor.SceneCode == kConversationScene;
     if (conversation) run.Visit(SceneCursor.StageNumber);
-    run.finished = stretch.stop != 0 ? conversation && SceneCursor.StageNumber == stretch.stop : SceneCursor.SceneCode == kTitle;
+    run.finished = stretch.stop != 0 ? conversation && SceneCursor.StageNumber == stretch.stop : SceneCursor.SceneCode == kTitleScene;
     if (run.finished) {
       h.Platform().SetUntil(now);
       return;
@@ -186,12 +185,11 @@ RunRecord Play(const Stretch& stretch) {
       const int row = state == 30 && stretch.secondRow.count(SceneCursor.StageNumber) ? 1 : 0;
       std::tie(x, y) = tq::testing::ChoiceRowMiddle(row);
     }
-    h.Platform().AddInput({now + 1, tq::ScriptedInput::Click, x, y});
+    h.ClickAt(now + 1, x, y);
     h.Platform().At(now + kClickMs, [&tick, now] { tick(now + kClickMs); });
   };
   SetPrintRecording(true);
-  SceneCursor = {kConversation, 0, 10, stretch.first, 0};
-  Wait(0, 0);
+  h.EnterConversationAt(stretch.first, tq::testing::EntryTick::kNow);
   h.Platform().At(start + kClickMs, [&tick, start] { tick(start + kClickMs); });
   h.RunUntil(bound + kClickMs);
   SetPrintRecording(false);
@@ -215,7 +213,7 @@ TEST_P(MarbrookStoryRun, PlaysThroughInTheStoryOrderUnderAClickEveryOneAndAHalfS
   EXPECT_EQ(run.games, stretch.games) << "the game entries handed over to";
   if (stretch.stop == 0) {
     // The finale's end: the title, and the story saved as finished.
-    EXPECT_EQ(run.endScene, kTitle);
+    EXPECT_EQ(run.endScene, kTitleScene);
     EXPECT_EQ(run.furthest, 999);
     EXPECT_EQ(run.saved, "999") << "the finished story is saved";
   } else {

@@ -23,27 +23,23 @@
 #include "platform/platform.h"
 #include "scenario/auto_reading.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 
 namespace {
 
 using tq::testing::EngineHarness;
+using tq::testing::LayerVisible;
+using tq::testing::WindowLayer;
 using Strings = std::vector<std::string>;
 
 constexpr uint32_t kOpeningOver = 14000;  // the whole opening has played by then
 
-class TitleScreen : public ::testing::Test {
- public:
+class TitleScreen : public tq::testing::ScreenTest {
+ protected:
   void SetUp() override {
-    h_.reset();
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook);
-    h_->Start();
+    Boot(kModeMarbrook);
     GameConfig.Settings[2] = 9;  // a first start reads the effect level 0 from the missing save
   }
-  EngineHarness& H() { return *h_; }
-  void Click(uint32_t at, int x, int y, int button = tq::kButtonLeft) {
-    H().Platform().AddInput({at, tq::ScriptedInput::Click, x, y, button});
-  }
-  void Move(uint32_t at, int x, int y) { H().Platform().AddInput({at, tq::ScriptedInput::Move, x, y}); }
   Strings Loops() const { return h_->TraceOf("loop"); }
   bool Played(const std::string& file) const {
     for (const std::string& l : h_->TraceOf("STReadFile")) {
@@ -54,16 +50,11 @@ class TitleScreen : public ::testing::Test {
   // Plays the opening through and opens the title menu with a click.
   void ToTitleMenu(int furthest = 0) {
     MarbrookProgress.FurthestStage = furthest;
-    Click(kOpeningOver, 460, 600);
-    H().RunUntil(kOpeningOver + 2000);
+    ClickAt(kOpeningOver, 460, 600);
+    h_->RunUntil(kOpeningOver + 2000);
     ASSERT_EQ(SceneCursor.SceneState, 10);
   }
-  std::unique_ptr<EngineHarness> h_;
 };
-
-bool Visible(int layer) { return tq::ThePlatform().Screen().Layer(layer).visible; }
-int Top(int layer) { return tq::ThePlatform().Screen().Layer(layer).y; }
-int Left(int layer) { return tq::ThePlatform().Screen().Layer(layer).x; }
 
 Strings Names(const Strings& lines) {
   Strings out;
@@ -72,23 +63,23 @@ Strings Names(const Strings& lines) {
 }
 
 TEST_F(TitleScreen, OpeningPlaysThroughAndWaitsOnTheTitleScreen) {
-  H().RunUntil(kOpeningOver);
+  h_->RunUntil(kOpeningOver);
   EXPECT_EQ(Names(Loops()), (Strings{"1001", "1002", "1003", "1004", "801", "802"}));
   EXPECT_EQ(SceneCursor.SceneState, 1);
   EXPECT_EQ(SceneCursor.SceneStep, 10);
   EXPECT_EQ(AnimationRun.WaitKind, 0);
   EXPECT_TRUE(Played("TV_私たちは日々01.wav")) << "the presentation's spoken line";
   EXPECT_TRUE(Played("TV_Marbrook01.wav")) << "the title call";
-  for (int layer = 0; layer <= 19; ++layer) EXPECT_FALSE(Visible(layer)) << layer;
+  for (int layer = 0; layer <= 19; ++layer) EXPECT_FALSE(LayerVisible(layer)) << layer;
   // It never enters the menu by itself.
-  H().RunUntil(30000);
+  h_->RunUntil(30000);
   EXPECT_EQ(SceneCursor.SceneState, 1);
 }
 
 TEST_F(TitleScreen, ClicksSkipTheOpeningInTwoStages) {
-  Click(1000, 460, 345);  // during the logo
-  Click(3000, 460, 345);  // during the title's build
-  H().RunUntil(8000);
+  ClickAt(1000, 460, 345);  // during the logo
+  ClickAt(3000, 460, 345);  // during the title's build
+  h_->RunUntil(8000);
   EXPECT_EQ(Names(Loops()), (Strings{"1001", "1003"}));
   EXPECT_FALSE(Played("TV_私たちは日々01.wav"));
   EXPECT_EQ(SceneCursor.SceneStep, 10);
@@ -107,9 +98,9 @@ TEST_F(TitleScreen, TitleMenuButtonsStandInPlaceAndFollowProgress) {
     EXPECT_EQ(MenuLayout.ButtonEnabled[1], c.chapter);
     EXPECT_EQ(MenuLayout.ButtonEnabled[2], c.gallery);
     for (int i = 0; i < 5; ++i) {
-      EXPECT_TRUE(Visible(10 + i));
-      EXPECT_EQ(Top(10 + i), 55 + 120 * i);
-      EXPECT_EQ(Left(10 + i), i == 4 ? 360 : 260);
+      EXPECT_TRUE(LayerVisible(10 + i));
+      EXPECT_EQ(WindowLayer(10 + i).y, 55 + 120 * i);
+      EXPECT_EQ(WindowLayer(10 + i).x, i == 4 ? 360 : 260);
     }
     EXPECT_EQ(SceneCursor.ButtonMode, 10);
   }
@@ -117,9 +108,9 @@ TEST_F(TitleScreen, TitleMenuButtonsStandInPlaceAndFollowProgress) {
 
 TEST_F(TitleScreen, DisabledButtonNeitherHoversNorChooses) {
   ToTitleMenu(0);
-  Move(16100, 460, 220);
-  Click(16200, 460, 220);
-  H().RunUntil(17000);
+  MoveAt(16100, 460, 220);
+  ClickAt(16200, 460, 220);
+  h_->RunUntil(17000);
   EXPECT_EQ(ScreenButtons.HoveredButton, -1);
   EXPECT_EQ(SceneCursor.SceneState, 10);
   EXPECT_EQ(SceneCursor.SceneStep, 0);
@@ -128,23 +119,55 @@ TEST_F(TitleScreen, DisabledButtonNeitherHoversNorChooses) {
 // A click before any pointer move chooses the clicked button (the hover had not set it).
 TEST_F(TitleScreen, ClickWithoutMoveStartsTheNewStory) {
   ToTitleMenu(0);
-  Click(16100, 460, 100);
-  H().RunUntil(20000);
+  ClickAt(16100, 460, 100);
+  h_->RunUntil(20000);
   EXPECT_EQ(SceneCursor.SceneState, 15);
   EXPECT_EQ(SceneCursor.SceneStep, 1);
-  Click(20100, 460, 345);
-  H().RunUntil(20500);
+  ClickAt(20100, 460, 345);
+  h_->RunUntil(20500);
   // The conversation has taken over with the story's first stage.
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 1);
   EXPECT_EQ(ModeState.PlayMode, 0);
 }
 
+// The new story's curtain closes over the window, stays closed 300 ms and opens again.
+TEST_F(TitleScreen, TheNewStoryHoldsItsClosedCurtainForThreeHundredMilliseconds) {
+  ToTitleMenu(0);
+  ClickAt(16100, 460, 100);
+  h_->RunUntil(20000);
+  const std::vector<uint32_t> closed = h_->TimesOf("endloop 950");
+  const std::vector<uint32_t> opening = h_->TimesOf("loop 951");
+  ASSERT_EQ(closed.size(), 1u);
+  ASSERT_EQ(opening.size(), 1u);
+  EXPECT_GE(opening[0] - closed[0], 300u);
+  EXPECT_LT(opening[0] - closed[0], 400u);
+}
+
+// Over the title the system menu opens on layer 90 with no row lit; the row under
+// the pointer lights, its bar on layer 91 (the layers the runner's dump names).
+TEST_F(TitleScreen, TheSystemMenuOpensUnlitOnLayer90AndLightsTheRowUnderThePointer) {
+  ToTitleMenu(0);
+  ClickAt(16100, 100, 100, tq::kButtonRight);
+  const int rowY = 100 + MarbrookMenuRowY(0) + 5;
+  MoveAt(16300, 120, rowY);
+  bool panel = false, litBeforeMove = true, lit = false;
+  h_->Platform().At(16200, [&] {
+    panel = LayerVisible(90) && WindowLayer(90).x == 100 && WindowLayer(90).y == 100;
+    litBeforeMove = LayerVisible(91);
+  });
+  h_->Platform().At(16400, [&] { lit = LayerVisible(91) && WindowLayer(91).y <= rowY && rowY < WindowLayer(91).y + 24; });
+  h_->RunUntil(16500);
+  EXPECT_TRUE(panel);
+  EXPECT_FALSE(litBeforeMove);
+  EXPECT_TRUE(lit);
+}
+
 TEST_F(TitleScreen, QuitButtonEndsTheProgram) {
   ToTitleMenu(0);
-  Move(16100, 460, 580);
-  Click(16200, 460, 580);
-  const tq::SessionResult r = H().RunUntil(30000);
+  MoveAt(16100, 460, 580);
+  ClickAt(16200, 460, 580);
+  const tq::SessionResult r = h_->RunUntil(30000);
   EXPECT_TRUE(r.ended);
   EXPECT_EQ(r.status, 0);
 }
@@ -169,16 +192,16 @@ TEST(TitleMenuTables, ChapterCellsFollowTheFurthestStage) {
 
 TEST_F(TitleScreen, ChapterMenuShowsReachedCellsAndStartsAGame) {
   ToTitleMenu(49);
-  Move(16100, 460, 220);
-  Click(16200, 460, 220);
-  H().RunUntil(19000);
+  MoveAt(16100, 460, 220);
+  ClickAt(16200, 460, 220);
+  h_->RunUntil(19000);
   ASSERT_EQ(SceneCursor.SceneState, 21);
   EXPECT_EQ(MenuLayout.MenuGrid.GridLastCell, 10);
   // Cell 10 lies at column 4 of the second row: (38 + 4 * 143, 120 + 126) on the panel.
   const int x = 38 + 4 * 143 + 60;
   const int y = 120 + 126 + 40;
-  Click(19100, x, y);  // no move first: the cell under the click is taken
-  H().RunUntil(23000);
+  ClickAt(19100, x, y);  // no move first: the cell under the click is taken
+  h_->RunUntil(23000);
   // The memory game was entered and runs on from its first state.
   EXPECT_EQ(SceneCursor.SceneCode, 53);
   EXPECT_GE(SceneCursor.SceneState, 0);
@@ -186,60 +209,60 @@ TEST_F(TitleScreen, ChapterMenuShowsReachedCellsAndStartsAGame) {
 
 TEST_F(TitleScreen, ReplayCellStartsItsStageInReplayMode) {
   SceneCursor.SceneState = 37;  // the sub-menu's second item
-  H().RunUntil(2000);
+  h_->RunUntil(2000);
   ASSERT_EQ(SceneCursor.SceneStep, 10);
   EXPECT_EQ(MenuLayout.MenuGrid.GridLastCell, 31);
-  Click(2100, 38 + 2 * 124 + 50, 120 + 40);  // cell 2: stage 21
-  H().RunUntil(3000);
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  ClickAt(2100, 38 + 2 * 124 + 50, 120 + 40);  // cell 2: stage 21
+  h_->RunUntil(3000);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 21);
   EXPECT_EQ(ModeState.PlayMode, 1);
 }
 
 TEST_F(TitleScreen, GalleryCellOpensItsEntryAndGapsChooseNothing) {
   SceneCursor.SceneState = 35;
-  H().RunUntil(2000);
-  Click(2100, 38 + 112 + 6, 120 + 40);  // the gap between cells 0 and 1
-  H().RunUntil(2500);
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
-  Move(2600, 38 + 6 * 124 + 50, 120 + 109 + 40);  // cell 13
-  Click(2700, 38 + 6 * 124 + 50, 120 + 109 + 40);
-  H().RunUntil(3500);
+  h_->RunUntil(2000);
+  ClickAt(2100, 38 + 112 + 6, 120 + 40);  // the gap between cells 0 and 1
+  h_->RunUntil(2500);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
+  MoveAt(2600, 38 + 6 * 124 + 50, 120 + 109 + 40);  // cell 13
+  ClickAt(2700, 38 + 6 * 124 + 50, 120 + 109 + 40);
+  h_->RunUntil(3500);
   EXPECT_EQ(SceneCursor.SceneCode, 45);
   EXPECT_EQ(SceneCursor.SceneState, 200);
   EXPECT_EQ(SceneCursor.StageNumber, 20);
 }
 
 // Opens the system menu on the title screen and chooses its row `row`.
-void ChooseMenuRow(TitleScreen& t, uint32_t at, int row) {
-  t.H().Platform().AddInput({at, tq::ScriptedInput::Click, 100, 100, tq::kButtonRight});
+void ChooseMenuRow(EngineHarness& h, uint32_t at, int row) {
+  h.ClickAt(at, 100, 100, tq::kButtonRight);
   const int y = 100 + MarbrookMenuRowY(row) + 5;
-  t.H().Platform().AddInput({at + 100, tq::ScriptedInput::Move, 120, y});
-  t.H().Platform().AddInput({at + 200, tq::ScriptedInput::Click, 120, y});
+  h.MoveAt(at + 100, 120, y);
+  h.ClickAt(at + 200, 120, y);
 }
 
 TEST_F(TitleScreen, SettingsClicksChangeSaveAndSound) {
-  H().RunUntil(kOpeningOver);
+  h_->RunUntil(kOpeningOver);
   GameConfig.Settings[1] = 5;
-  ChooseMenuRow(*this, 15000, 0);
-  H().RunUntil(17000);
+  ChooseMenuRow(*h_, 15000, 0);
+  h_->RunUntil(17000);
   ASSERT_EQ(SystemMenuState.MenuState, 2);
-  const size_t before = H().TraceOf("STReadFile").size();
-  Click(17100, 423, 186);  // the gap before slot 1: nothing
-  H().RunUntil(17500);
+  const size_t before = h_->TraceOf("STReadFile").size();
+  ClickAt(17100, 423, 186);  // the gap before slot 1: nothing
+  h_->RunUntil(17500);
   EXPECT_EQ(GameConfig.Settings[1], 5);
-  EXPECT_EQ(H().TraceOf("STReadFile").size(), before);
-  Click(17600, 422, 186);  // slot 0 of the music bar
-  Click(17700, 850, 437 + 120 + 20);  // switch 2
-  H().RunUntil(18000);
+  EXPECT_EQ(h_->TraceOf("STReadFile").size(), before);
+  ClickAt(17600, 422, 186);  // slot 0 of the music bar
+  ClickAt(17700, 850, 437 + 120 + 20);  // switch 2
+  h_->RunUntil(18000);
   EXPECT_EQ(GameConfig.Settings[1], 0);
   EXPECT_EQ(VoiceSettings.StopAutoAtNewStage, -1);
   EXPECT_TRUE(Played("t25_pyo112.wav"));
   EXPECT_EQ(C00_IniRead("Config", "0", MarbrookSavePath()), "0");
   EXPECT_EQ(C00_IniRead("Config", "7", MarbrookSavePath()), "True");
   // A click beside the screen's layer closes it.
-  Click(18100, 460, 345, tq::kButtonRight);
-  H().RunUntil(18500);
+  ClickAt(18100, 460, 345, tq::kButtonRight);
+  h_->RunUntil(18500);
   EXPECT_EQ(SystemMenuState.MenuState, 0);
 }
 
@@ -297,27 +320,27 @@ TEST_F(TitleScreen, IndicatorTextsFollowTheReadingState) {
   EXPECT_EQ(TextStyle.CurrentText, "スキップ（普通）");
   SystemMenu(30, 1);
   EXPECT_EQ(TextStyle.CurrentText, "（終了中）");
-  EXPECT_TRUE(Visible(SystemLayerSet.AutoIndicatorLayer));
+  EXPECT_TRUE(LayerVisible(92)) << "the indicator's layer, as the runner's dump names it";
 }
 
 TEST_F(TitleScreen, MenuTitleItemReturnsFromAnyScreenAndQuitEnds) {
   for (int scene : {10, 45, 51, 99}) {
     SCOPED_TRACE(scene);
     SetUp();
-    H().RunUntil(kOpeningOver);
+    h_->RunUntil(kOpeningOver);
     SceneCursor.SceneCode = scene;
     SceneCursor.SceneState = 10;
     SceneCursor.StageNumber = 120;
     const int row = scene == 10 ? MarbrookMenuRowCount() - 2 : 1;
-    ChooseMenuRow(*this, 15000, row);
-    H().RunUntil(22000);
-    EXPECT_EQ(SceneCursor.SceneCode, 99);
+    ChooseMenuRow(*h_, 15000, row);
+    h_->RunUntil(22000);
+    EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
     EXPECT_EQ(SceneCursor.SceneState, 10);
     EXPECT_EQ(SceneCursor.SceneStep, 0);
-    EXPECT_TRUE(Visible(10));
+    EXPECT_TRUE(LayerVisible(10));
   }
-  ChooseMenuRow(*this, 23000, 2);
-  const tq::SessionResult r = H().RunUntil(30000);
+  ChooseMenuRow(*h_, 23000, 2);
+  const tq::SessionResult r = h_->RunUntil(30000);
   EXPECT_TRUE(r.ended);
   EXPECT_EQ(r.status, 0);
 }

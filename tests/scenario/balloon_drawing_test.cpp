@@ -139,7 +139,7 @@ TEST(BalloonDrawing, TailCodeDecidesTheKeptStateAndTheRaise) {
     SetUpScene(300);
     DrawState.CurrentLayer = 60;
     DrawState.CurrentRect = {0, 0, 10, 10};
-    PrepareLayer(10);  // the topmost layer until the balloon is raised
+    PrepareLayer(kPreparePictureShown);  // the topmost layer until the balloon is raised
     BalloonLine(10, 0, c.tail, "文");
     BalloonText(0);
     auto& screen = tq::ThePlatform().Screen();

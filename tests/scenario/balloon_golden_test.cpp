@@ -32,7 +32,7 @@ void PlaceFace(int s, int layer, int x, int y, const std::string& picture) {
   FaceSlot.ThoughtLayer[s] = layer + 4;
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, 1, 1};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LoadPictureIntoTarget(1, picture);
   MoveLayer(layer, x, y, 120, 160);
   // As "[顔の設定]" stacks them: the balloon's tail, then its body, then the thought
@@ -60,7 +60,7 @@ TEST_F(BalloonGoldenTest, FacesWithASpeechBalloonAndAThoughtBalloon) {
   // A sky-blue window with a grass-green ground.
   DrawState.CurrentLayer = 1;
   DrawState.CurrentRect = {0, 0, 920, 690};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
   LayerToBack(1);
   tq::FillRect(LayerImage(1), {0, 0, 920, 520}, tq::PixelFromColor(RgbColor(170, 210, 240)));
   tq::FillRect(LayerImage(1), {0, 520, 920, 170}, tq::PixelFromColor(RgbColor(120, 180, 110)));

@@ -317,7 +317,7 @@ TEST_F(BalloonMoveTest, AClickCutsTheMoveShortInNormalReadingOnly) {
     // click comes after the third frame, with the balloon at its offset.
     harness.Platform().SetEventSink({nullptr, nullptr, FormMouseDown, nullptr, nullptr});
     const uint32_t start = tq::ThePlatform().Now();
-    harness.Platform().AddInput({start + 90, tq::ScriptedInput::Click, 5, 5});
+    harness.ClickAt(start + 90, 5, 5);
     const std::vector<Frame> frames = RunMove("[フキ移動]：●1：■種No=11：分岐=0：フ移動ALL=(7,7)：回数=20：フ移動インタ=50");
     if (readMode == 1) {
       ASSERT_FALSE(frames.empty());

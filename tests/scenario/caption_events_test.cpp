@@ -37,9 +37,9 @@ TEST_F(CaptionEventTest, PiecesFadeInWithTheirPauseAndStandAsOneLine) {
   for (size_t i = 0; i + 1 < lengths.size(); ++i) {
     EXPECT_EQ(lengths[i], i == 29 ? 1000 : 13) << "after frame " << i + 1;
   }
-  EXPECT_TRUE(Shown(0));
-  EXPECT_FALSE(Shown(1));
-  EXPECT_FALSE(Shown(2));
+  EXPECT_TRUE(LayerVisible(0));
+  EXPECT_FALSE(LayerVisible(1));
+  EXPECT_FALSE(LayerVisible(2));
   const Rect line = RectOf(0), first = RectOf(1), second = RectOf(2);
   EXPECT_EQ(line.Width, 920);
   EXPECT_EQ(line.Y, 345 - line.Height / 2);
@@ -60,30 +60,30 @@ TEST_F(CaptionEventTest, StackedRowsFadeOutTogether) {
   for (int r = 0; r < 4; ++r) EXPECT_EQ(RunCaption(20, 41 + r, 0, rows[r]), 30);
   for (int r = 0; r < 4; ++r) {
     SCOPED_TRACE(r);
-    EXPECT_TRUE(Shown(3 * r));
+    EXPECT_TRUE(LayerVisible(3 * r));
     if (r > 0) {
       EXPECT_EQ(RectOf(3 * r).Y, RectOf(3 * (r - 1)).Y + RectOf(0).Height);
     }
   }
   EXPECT_EQ(RectOf(0).Y + 2 * RectOf(0).Height, 345);
   EXPECT_EQ(RunCaption(23, 4, 1, "いち：に：さん：よん"), 20);
-  for (int layer : {0, 1, 2, 3, 6, 9}) EXPECT_FALSE(Shown(layer)) << layer;
+  for (int layer : {0, 1, 2, 3, 6, 9}) EXPECT_FALSE(LayerVisible(layer)) << layer;
 }
 
 // Each faded-out piece is hidden when it is done, so none stands at full brightness
 // through the pause or after the event.
 TEST_F(CaptionEventTest, FadeOutHidesTheLineAndEachPiece) {
   RunCaption(20, 0, 0, "さような：ら");
-  ASSERT_TRUE(Shown(0));
+  ASSERT_TRUE(LayerVisible(0));
   std::vector<bool> firstShown;
   Script({"[通常イベ]", "次"});
   ScriptStore.ScriptText[0] = "さような：ら";
-  EXPECT_EQ(RunEvent(21, 0, 0, [&](int) { firstShown.push_back(Shown(1)); }), 60);
+  EXPECT_EQ(RunEvent(21, 0, 0, [&](int) { firstShown.push_back(LayerVisible(1)); }), 60);
   EXPECT_TRUE(firstShown[28]);
   EXPECT_FALSE(firstShown[29]);
-  EXPECT_FALSE(Shown(0));
-  EXPECT_FALSE(Shown(1));
-  EXPECT_FALSE(Shown(2));
+  EXPECT_FALSE(LayerVisible(0));
+  EXPECT_FALSE(LayerVisible(1));
+  EXPECT_FALSE(LayerVisible(2));
 }
 
 // A units digit of 0 names no row: the caption takes its time and draws nothing.
@@ -93,7 +93,7 @@ TEST_F(CaptionEventTest, RowWithoutALayerDrawsNothing) {
   EXPECT_EQ(RunCaption(20, 40, 0, "あ：い", &lengths), 60);
   EXPECT_EQ(lengths[29], 500);
   for (int layer = 0; layer <= 2; ++layer) {
-    EXPECT_TRUE(Shown(layer));
+    EXPECT_TRUE(LayerVisible(layer));
     EXPECT_EQ(RectOf(layer).X, 5);
     EXPECT_EQ(RectOf(layer).Width, 7);
   }

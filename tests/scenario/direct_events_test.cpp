@@ -18,8 +18,8 @@ namespace {
 using scenario_test::PrepareShown;
 using scenario_test::Script;
 using scenario_test::ScenarioScene;
+using tq::testing::WindowLayer;
 
-const tq::LayerSurface& LayerOf(int i) { return tq::ThePlatform().Screen().Layer(i); }
 
 TEST(DirectEvents, PicPlacesFourShownLayersOffTheCornerAndGivesThemToSlotsOneToFour) {
   ScenarioScene scene;
@@ -31,7 +31,7 @@ TEST(DirectEvents, PicPlacesFourShownLayersOffTheCornerAndGivesThemToSlotsOneToF
   } expected[] = {{21, -75, -50, 75, 50}, {22, -75, -50, 75, 50}, {23, -75, -50, 75, 50}, {24, -40, -40, 40, 40}};
   for (const auto& e : expected) {
     SCOPED_TRACE(e.layer);
-    const tq::LayerSurface& l = LayerOf(e.layer);
+    const tq::LayerSurface& l = WindowLayer(e.layer);
     EXPECT_EQ(l.x, e.x);
     EXPECT_EQ(l.y, e.y);
     EXPECT_EQ(l.image.Width(), e.w);
@@ -65,10 +65,10 @@ TEST(DirectEvents, EachActsOnlyWithItsBranchSetAndTheLineAlwaysGoesOn) {
     for (int layer : {1, 30, 49, 50, 89}) PrepareShown(layer, 10, 10, 20, 20);
     Script({c.line, "次"});
     ExecuteScriptLine();
-    EXPECT_EQ(LayerOf(1).visible, !c.basicActs);
-    EXPECT_EQ(LayerOf(49).visible, !c.basicActs);
-    EXPECT_TRUE(LayerOf(50).visible);
-    EXPECT_TRUE(LayerOf(89).visible);
+    EXPECT_EQ(WindowLayer(1).visible, !c.basicActs);
+    EXPECT_EQ(WindowLayer(49).visible, !c.basicActs);
+    EXPECT_TRUE(WindowLayer(50).visible);
+    EXPECT_TRUE(WindowLayer(89).visible);
     const uint32_t back = tq::ThePlatform().Screen().Background().Get(5, 5);
     EXPECT_EQ(back, tq::PixelFromColor(c.basicActs ? 0 : RgbColor(0, 0, 200)));
     EXPECT_EQ(FaceSlot.FaceLayer[1], c.picActs ? 21 : 0);

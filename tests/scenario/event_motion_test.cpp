@@ -74,7 +74,7 @@ TEST_F(NormalEventTest, FinaleSeriesArrivesAndLeaves) {
   EXPECT_EQ(RectOf(3).Height, 690);
   EXPECT_EQ(RectOf(5).X, RectOf(3).X);
   EXPECT_EQ(RectOf(5).Y, 345 - RectOf(5).Height / 2);
-  for (int layer = 2; layer <= 5; ++layer) EXPECT_TRUE(Shown(layer)) << layer;
+  for (int layer = 2; layer <= 5; ++layer) EXPECT_TRUE(LayerVisible(layer)) << layer;
 
   EXPECT_EQ(RunEvent(41, 0, 0), 16);
   const int tops[4] = {444, 450, 454, 456};
@@ -86,7 +86,7 @@ TEST_F(NormalEventTest, FinaleSeriesArrivesAndLeaves) {
     pieces.push_back(RectOf(6 + k));
     EXPECT_EQ(pieces[k].Y, tops[k]);
     EXPECT_EQ(pieces[k].X, rowLeft + dx[k]);
-    EXPECT_TRUE(Shown(6 + k));
+    EXPECT_TRUE(LayerVisible(6 + k));
   }
 
   // Each piece moves left by its width at 20 pixels a frame, hidden in its last frame.
@@ -94,12 +94,12 @@ TEST_F(NormalEventTest, FinaleSeriesArrivesAndLeaves) {
   for (const Rect& p : pieces) expected += (p.Width + 19) / 20;
   EXPECT_EQ(RunEvent(42, 0, 0), expected);
   for (int k = 0; k < 4; ++k) {
-    EXPECT_FALSE(Shown(6 + k)) << k;
+    EXPECT_FALSE(LayerVisible(6 + k)) << k;
     EXPECT_EQ(RectOf(6 + k).X, pieces[k].X - pieces[k].Width) << k;
   }
 
   EXPECT_GT(RunEvent(43, 0, 0), 4);
-  for (int layer = 2; layer <= 5; ++layer) EXPECT_FALSE(Shown(layer)) << layer;
+  for (int layer = 2; layer <= 5; ++layer) EXPECT_FALSE(LayerVisible(layer)) << layer;
   EXPECT_EQ(RectOf(2).Height, 0);
   EXPECT_EQ(RectOf(3).Width, 0);
   EXPECT_EQ(RectOf(4).X, 460 - 500 / 2 - 100);

@@ -13,10 +13,13 @@
 #include "platform/platform.h"
 #include "scenario/normal_events.h"
 #include "scenario/script_conversion.h"
+#include "support/engine_harness.h"
 #include "scenario_faces.h"
 #include "scenario_fixture.h"
 
 namespace scenario_test {
+
+using tq::testing::LayerVisible;
 
 class NormalEventTest : public ScenarioFixture {
  protected:
@@ -50,7 +53,6 @@ class NormalEventTest : public ScenarioFixture {
   }
 
   static uint32_t Background(int x, int y) { return tq::ColorFromPixel(LayerImage(GameForm).Get(x, y)); }
-  static bool Shown(int layer) { return tq::ThePlatform().Screen().Layer(layer).visible; }
   static Rect RectOf(int layer) {
     const auto& l = tq::ThePlatform().Screen().Layer(layer);
     return {l.x, l.y, l.image.Width(), l.image.Height()};

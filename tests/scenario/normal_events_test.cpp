@@ -41,8 +41,8 @@ TEST_F(NormalEventTest, ClosingPanelsMeetAtFrameTenThenClearTheScene) {
   EXPECT_EQ(top[10], 0);
   EXPECT_EQ(bottom[10], 0);
   EXPECT_EQ(RectOf(2).Y, 345);
-  for (int layer = 0; layer <= 29; ++layer) EXPECT_FALSE(Shown(layer)) << layer;
-  EXPECT_TRUE(Shown(30));
+  for (int layer = 0; layer <= 29; ++layer) EXPECT_FALSE(LayerVisible(layer)) << layer;
+  EXPECT_TRUE(LayerVisible(30));
   EXPECT_EQ(Background(500, 500), 0u);
   EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
 }
@@ -54,10 +54,10 @@ TEST_F(NormalEventTest, ClosingPanelsRunDirectlyEndOnlyTheirLoop) {
   for (int layer : {0, 40, 79, 80}) PrepareShown(layer, 0, 0, 10, 10);
   AnimationRun.DirectEffectRun = 1;
   EXPECT_EQ(RunEvent(12, 0, 0), 11);
-  EXPECT_FALSE(Shown(0));
-  EXPECT_FALSE(Shown(40));
-  EXPECT_FALSE(Shown(79));
-  EXPECT_TRUE(Shown(80));
+  EXPECT_FALSE(LayerVisible(0));
+  EXPECT_FALSE(LayerVisible(40));
+  EXPECT_FALSE(LayerVisible(79));
+  EXPECT_TRUE(LayerVisible(80));
   EXPECT_EQ(ScriptStore.CurrentScriptLine, 0);
 }
 
@@ -93,7 +93,7 @@ TEST_F(NormalEventTest, BackColourRampsAndRedPulses) {
 TEST_F(NormalEventTest, WhiteFlashGrowsFromAndShrinksToItsPoint) {
   const int overlay = SystemLayerSet.OverlayLayer = 93;
   EXPECT_EQ(RunEvent(6, 11, 2), 21);
-  EXPECT_TRUE(Shown(overlay));
+  EXPECT_TRUE(LayerVisible(overlay));
   const Rect full = RectOf(overlay);
   EXPECT_EQ(full.Width, 920);
   EXPECT_EQ(full.Height, 690);
@@ -103,7 +103,7 @@ TEST_F(NormalEventTest, WhiteFlashGrowsFromAndShrinksToItsPoint) {
   EXPECT_EQ(point.X, 819);
   EXPECT_EQ(point.Y, 499);
   EXPECT_EQ(point.Width, 2);
-  EXPECT_FALSE(Shown(overlay));
+  EXPECT_FALSE(LayerVisible(overlay));
 }
 
 TEST_F(NormalEventTest, IrisFinishesJustShortOfItsEndPoints) {
@@ -117,7 +117,7 @@ TEST_F(NormalEventTest, IrisFinishesJustShortOfItsEndPoints) {
   EXPECT_EQ(RectOf(7).X, 389);
   EXPECT_EQ(RectOf(8).Y, 358);
   EXPECT_EQ(tq::ColorFromPixel(LayerImage(5).Get(100, 1)), RgbColor(255, 255, 255));
-  for (int layer = 1; layer <= 8; ++layer) EXPECT_TRUE(Shown(layer)) << layer;
+  for (int layer = 1; layer <= 8; ++layer) EXPECT_TRUE(LayerVisible(layer)) << layer;
 }
 
 // Kind 10 with an empty table entry paints layer 0's cleared image: a black wipe in
@@ -167,7 +167,7 @@ TEST_F(NormalEventTest, FaceShakeDiesDownAndComesHome) {
 TEST_F(NormalEventTest, SpiralCoversTheScreenCellByCell) {
   const int overlay = SystemLayerSet.OverlayLayer = 93;
   EXPECT_EQ(RunEvent(2, 0, 0), 100);
-  for (int layer = overlay; layer <= overlay + 4; ++layer) EXPECT_TRUE(Shown(layer)) << layer;
+  for (int layer = overlay; layer <= overlay + 4; ++layer) EXPECT_TRUE(LayerVisible(layer)) << layer;
   const Rect centre = RectOf(overlay);
   EXPECT_EQ(centre.X, 368);  // the last segment: one centre cell of the bottom side
   EXPECT_EQ(centre.Y, 345);

@@ -22,8 +22,8 @@ namespace {
 
 using scenario_test::Script;
 using scenario_test::ScenarioScene;
+using tq::testing::WindowLayer;
 
-tq::LayerSurface& L(int i) { return tq::ThePlatform().Screen().Layer(i); }
 uint32_t WindowPixel(int x, int y) { return tq::ColorFromPixel(LayerImage(GameForm).Get(x, y)); }
 uint32_t LayerPixel(int layer, int x, int y) { return tq::ColorFromPixel(LayerImage(layer).Get(x, y)); }
 
@@ -87,8 +87,8 @@ TEST(OpeningEffects, WipeToBlackAndButtonsSlideIn) {
   Wait(12, 0);
   EXPECT_EQ(EndLoops(scene).back(), "endloop 12 11");
   // Both centred on x = 320 by layer 15's width.
-  EXPECT_EQ(std::make_pair(L(15).x, L(15).y), std::make_pair(220, 270));
-  EXPECT_EQ(std::make_pair(L(16).x, L(16).y), std::make_pair(220, 325));
+  EXPECT_EQ(std::make_pair(WindowLayer(15).x, WindowLayer(15).y), std::make_pair(220, 270));
+  EXPECT_EQ(std::make_pair(WindowLayer(16).x, WindowLayer(16).y), std::make_pair(220, 325));
 }
 
 // Code 13 blinks layer 17 (shown on even frames), then code 14 shrinks the chosen
@@ -103,15 +103,15 @@ TEST(OpeningEffects, BlinkThenTheChosenButtonShrinksAway) {
   FrameClock.FrameLoopRunning = -1;
   for (int f = 0; f < 15; ++f) {
     PaintEffectTick();
-    shown.push_back(L(17).visible);
+    shown.push_back(WindowLayer(17).visible);
   }
   EXPECT_EQ(shown, (std::vector<bool>{true, false, true, false, true, false, true, false, true, false, true, false,
                                       true, false, true}));
   EXPECT_TRUE(scene.Loops().empty());
   PaintEffectTick();  // frame 15 starts code 14
   EXPECT_EQ(EndLoops(scene), std::vector<std::string>{"endloop 14 8"});
-  EXPECT_FALSE(L(15).visible);
-  EXPECT_EQ(std::make_pair(L(15).x, L(15).y), std::make_pair(140, 220));
+  EXPECT_FALSE(WindowLayer(15).visible);
+  EXPECT_EQ(std::make_pair(WindowLayer(15).x, WindowLayer(15).y), std::make_pair(140, 220));
 }
 
 TEST(OpeningEffects, ShrinkEndsForSmallButtonsToo) {
@@ -151,7 +151,7 @@ TEST(CrossFades, PictureFadeInKeepsTheScreenForTheTextBlocks) {
   EXPECT_EQ(times.front() - scene.harness.TimesOf("loop").front(), 1000u);
   EXPECT_EQ(WindowPixel(600, 400), RgbColor(0, 196, 98));  // alpha 250
   EXPECT_EQ(LayerPixel(50, 600, 400), RgbColor(0, 196, 98));
-  EXPECT_EQ(std::make_pair(L(50).x, L(50).visible), std::make_pair(640, true));
+  EXPECT_EQ(std::make_pair(WindowLayer(50).x, WindowLayer(50).visible), std::make_pair(640, true));
   EXPECT_EQ(BlitSpec.BlitSource, 50);
 
   // Kind 2, three lines: the strip y 60 to 160, the lines 30 pixels apart from 60.

@@ -17,7 +17,7 @@ inline void WindowSize() { ScreenSize = {920, 690, 460, 345}; }
 inline void PrepareShown(int layer, int x, int y, int width, int height) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, width, height};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 // A shown face of the given size for the slot on `layer`, with the default layers

@@ -24,6 +24,7 @@ namespace {
 
 using scenario_test::Script;
 using scenario_test::ScenarioScene;
+using tq::testing::WindowLayer;
 
 // A Skelvane scene on the 920 by 690 window, its line a "[特殊イベ]" line (class 5).
 struct EventScene : ScenarioScene {
@@ -33,8 +34,7 @@ struct EventScene : ScenarioScene {
   }
 };
 
-tq::LayerSurface& L(int i) { return tq::ThePlatform().Screen().Layer(i); }
-std::tuple<int, int, int, int> Geometry(int i) { return {L(i).x, L(i).y, L(i).image.Width(), L(i).image.Height()}; }
+std::tuple<int, int, int, int> Geometry(int i) { return {WindowLayer(i).x, WindowLayer(i).y, WindowLayer(i).image.Width(), WindowLayer(i).image.Height()}; }
 uint32_t Pixel(int layer, int x, int y) { return tq::ColorFromPixel(LayerImage(layer).Get(x, y)); }
 
 struct SoundCall {
@@ -70,7 +70,7 @@ struct SoundRecorder {
 void Prepare(int layer, int x, int y, int w, int h) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, w, h};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
 // The faces of slots 3 to 6 on layers 40, 45, 50 and 55, their tails one layer above
@@ -163,7 +163,7 @@ TEST(SpecialEvents, BackgroundScrollAndTheCaptionBoxClosing) {
     EXPECT_EQ(sounds.Of(21).size(), box ? 1u : 0u);
     if (box) {
       EXPECT_EQ(TextSlot.TextSlotState[10], 0);
-      EXPECT_FALSE(L(19).visible);
+      EXPECT_FALSE(WindowLayer(19).visible);
       EXPECT_EQ(Geometry(19), std::make_tuple(400, 475, 0, 0));
     }
   }
@@ -176,21 +176,21 @@ TEST(SpecialEvents, CaptionBarsSlideInAndClose) {
   Script({"a", "b", "c"});
   Wait(1601, 0);
   EXPECT_EQ(scene.harness.TraceOf("endloop"), std::vector<std::string>{"endloop 1601 33"});
-  const int h = L(1).image.Height();
-  EXPECT_EQ(L(1).y + h, L(2).y);
-  EXPECT_EQ(L(2).y + h, L(3).y);
-  EXPECT_EQ(L(2).y, ScreenSize.ScreenHeight / 2 - h / 2);
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(std::make_pair(L(i).x, L(i).visible), std::make_pair(0, true));
+  const int h = WindowLayer(1).image.Height();
+  EXPECT_EQ(WindowLayer(1).y + h, WindowLayer(2).y);
+  EXPECT_EQ(WindowLayer(2).y + h, WindowLayer(3).y);
+  EXPECT_EQ(WindowLayer(2).y, ScreenSize.ScreenHeight / 2 - h / 2);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(std::make_pair(WindowLayer(i).x, WindowLayer(i).visible), std::make_pair(0, true));
   EXPECT_EQ(Pixel(1, 10, 0), Grey(255));      // bar 0: rule on top
   EXPECT_EQ(Pixel(3, 10, h - 4), Grey(255));  // bar 2: rule at the bottom
   EXPECT_EQ(Pixel(2, 10, 0), Grey(0));
   EXPECT_EQ(sounds.Of(24).size(), 3u);
 
-  const int top = L(1).y;
-  const int bottom = L(3).y + h;
+  const int top = WindowLayer(1).y;
+  const int bottom = WindowLayer(3).y + h;
   Wait(1602, 0);
   EXPECT_EQ(scene.harness.TraceOf("endloop").back(), "endloop 1602 21");
-  for (int i = 1; i <= 6; ++i) EXPECT_FALSE(L(i).visible) << i;
+  for (int i = 1; i <= 6; ++i) EXPECT_FALSE(WindowLayer(i).visible) << i;
   EXPECT_EQ(Geometry(6), std::make_tuple(0, ScreenSize.ScreenHeight / 2, ScreenSize.ScreenWidth, 1));
   EXPECT_LT(top, bottom);
   EXPECT_EQ(ScriptStore.CurrentScriptLine, 2);
@@ -207,7 +207,7 @@ TEST(SpecialEvents, FramedWindowGrowsFromTheSmallBoxOrFromWhereItStands) {
     Wait(1604, 0);
     EXPECT_EQ(scene.harness.TraceOf("endloop"), std::vector<std::string>{"endloop 1604 11"});
     EXPECT_EQ(Geometry(9), std::make_tuple(0, ScreenSize.ScreenHeight / 2 - 150, ScreenSize.ScreenWidth, 300));
-    EXPECT_TRUE(L(9).visible);
+    EXPECT_TRUE(WindowLayer(9).visible);
     EXPECT_EQ(Pixel(9, 1, 100), Grey(255));
     EXPECT_EQ(Pixel(9, 2, 100), Grey(0));
   }
@@ -226,8 +226,8 @@ TEST(SpecialEvents, BandRevealFlightsAndCrossingSprites) {
   EXPECT_EQ(sounds.Of(16), (std::vector<SoundCall>{{16, 0, -0.05f}, {16, 1, -0.08f}, {16, 2, -0.11f}, {16, 3, -0.14f}}));
   EXPECT_EQ(sounds.Of(17).size(), 1u);
   EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
-  EXPECT_TRUE(L(1).visible);
-  EXPECT_FALSE(L(17).visible);
+  EXPECT_TRUE(WindowLayer(1).visible);
+  EXPECT_FALSE(WindowLayer(17).visible);
 }
 
 // Event 7: 121 + six beats + 121 + 121 + six beats + 121 frames, with a 500 ms pause
@@ -248,10 +248,10 @@ TEST(SpecialEvents, MarchTimingBeatsAndWhereTheFacesEnd) {
   // The start, then the first beat of step 1.
   EXPECT_EQ(std::vector<SoundCall>(beat.begin() + 1, beat.begin() + 5),
             (std::vector<SoundCall>{{28, 0, 0.0f}, {28, 1, 0.0f}, {28, 3, 0.0f}, {28, 4, 0.0f}}));
-  for (int layer = 10; layer <= 17; ++layer) EXPECT_FALSE(L(layer).visible) << layer;
-  EXPECT_EQ(L(55).x, L(14).x);
-  EXPECT_EQ(L(40).x, L(17).x);
-  EXPECT_EQ(L(40).y, 420);
+  for (int layer = 10; layer <= 17; ++layer) EXPECT_FALSE(WindowLayer(layer).visible) << layer;
+  EXPECT_EQ(WindowLayer(55).x, WindowLayer(14).x);
+  EXPECT_EQ(WindowLayer(40).x, WindowLayer(17).x);
+  EXPECT_EQ(WindowLayer(40).y, 420);
   EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
 }
 
@@ -266,7 +266,7 @@ TEST(SpecialEvents, GroupWindowGrowsPrintsOnceAndShakesBackIntoPlace) {
   FrameClock.AnimationCode = 1608;
   for (int f = 0; f < 7; ++f) {
     SpecialEventTick();
-    EXPECT_EQ(L(42).visible, f >= 5) << f;
+    EXPECT_EQ(WindowLayer(42).visible, f >= 5) << f;
   }
   EXPECT_TRUE(RecordedPrints().empty());
   SpecialEventTick();
@@ -292,7 +292,7 @@ TEST(SpecialEvents, GroupWindowGrowsPrintsOnceAndShakesBackIntoPlace) {
   // Event 9 closes it in 8 frames and hides the connectors.
   Wait(1609, 0);
   EXPECT_EQ(scene.harness.TraceOf("endloop").back(), "endloop 1609 8");
-  for (int layer : {10, 42, 47, 52, 57}) EXPECT_FALSE(L(layer).visible) << layer;
+  for (int layer : {10, 42, 47, 52, 57}) EXPECT_FALSE(WindowLayer(layer).visible) << layer;
 }
 
 TEST(SpecialEvents, GroupWindowClosesWhateverItsSize) {
@@ -321,7 +321,7 @@ TEST(SpecialEvents, OpeningTitleTimings) {
     // 41 square frames (40 of 13 ms, then the pause), 21 flicker frames (20 of 20 ms,
     // then the 500 ms pause but after the last round).
     EXPECT_EQ(LoopMs(scene), 4 * (40 * 13 + 20 * 20) + 200 + 3 * 100 + 3 * 500);
-    EXPECT_FALSE(L(25).visible);
+    EXPECT_FALSE(WindowLayer(25).visible);
   }
   {
     EventScene scene;
@@ -331,7 +331,7 @@ TEST(SpecialEvents, OpeningTitleTimings) {
     EXPECT_EQ(scene.harness.TraceOf("endloop"), std::vector<std::string>{"endloop 1612 " + std::to_string(8 * 17 + 1)});
     EXPECT_EQ(sounds.Of(9).size(), 8u);
     EXPECT_EQ(LoopMs(scene), 8 * 16 * 13 + 7 * 100 + 1000);
-    for (int layer = 10; layer <= 17; ++layer) EXPECT_FALSE(L(layer).visible) << layer;
+    for (int layer = 10; layer <= 17; ++layer) EXPECT_FALSE(WindowLayer(layer).visible) << layer;
     EXPECT_EQ(tq::ColorFromPixel(LayerImage(GameForm).Get(5, 5)), RgbColor(0, 0, 0));
     EXPECT_EQ(Geometry(10), std::make_tuple(115 - 90, 172 - 90, 180, 180));
     EXPECT_EQ(Geometry(17), std::make_tuple(805 - 90, 516 - 90, 180, 180));
@@ -344,9 +344,9 @@ TEST(SpecialEvents, RisingSpritePathAndTitleGreen) {
   EventScene scene;
   FrameClock.AnimationCode = 1613;
   SpecialEventTick();
-  EXPECT_EQ(std::make_pair(L(10).x, L(10).y), std::make_pair(599, 740));
+  EXPECT_EQ(std::make_pair(WindowLayer(10).x, WindowLayer(10).y), std::make_pair(599, 740));
   while (AnimationRun.AnimationFrame <= 100) SpecialEventTick();
-  EXPECT_EQ(std::make_pair(L(10).x, L(10).y), std::make_pair(563, 240));
+  EXPECT_EQ(std::make_pair(WindowLayer(10).x, WindowLayer(10).y), std::make_pair(563, 240));
 
   FrameClock.AnimationCode = 1614;
   AnimationRun = AnimationRunRecord{};
@@ -362,7 +362,7 @@ TEST(SpecialEvents, RisingSpritePathAndTitleGreen) {
   Wait(1614, 0);
   EXPECT_EQ(scene.harness.TraceOf("endloop"),
             std::vector<std::string>{"endloop 1614 " + std::to_string(41 + 31 + 3 * 33 + 57 + 21)});
-  for (int layer = 0; layer <= 5; ++layer) EXPECT_FALSE(L(layer).visible) << layer;
+  for (int layer = 0; layer <= 5; ++layer) EXPECT_FALSE(WindowLayer(layer).visible) << layer;
   EXPECT_EQ(LayerInfo(GameForm).BackColor, RgbColor(0, 197, 0));
 }
 

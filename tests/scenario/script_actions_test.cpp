@@ -34,13 +34,13 @@ using scenario_test::PlaceOf;
 using scenario_test::Script;
 using scenario_test::ScenarioScene;
 using scenario_test::ShowFace;
+using tq::testing::LayerVisible;
 
 class ScriptActionTest : public scenario_test::ScenarioFixture {
  protected:
   void SetUp() override { scenario_test::WindowSize(); }
 };
 
-bool Visible(int layer) { return tq::ThePlatform().Screen().Layer(layer).visible; }
 int Z(int layer) { return tq::ThePlatform().Screen().ZIndex(layer); }
 
 // What the face layer looked like when its picture was asked for.
@@ -126,7 +126,7 @@ TEST_F(ScriptActionTest, AFaceWithoutAPictureDrawsNothing) {
   Script({"[顔の設定]：[顔No]=02：[顔BMPNo]=0000：[顔FXNo]=15", "次"});
   ExecuteScriptLine();
   MoveLayerKeepingSize(15, 15, 570);
-  ASSERT_TRUE(Visible(15));
+  ASSERT_TRUE(LayerVisible(15));
   EXPECT_EQ(LayerWidth(15), 1);
   screen.Compose();
   EXPECT_EQ(screen.Frame().Get(15, 570), kSky);
@@ -299,8 +299,8 @@ TEST(ScriptActions, ClearScreenHidesTheSceneLayers) {
     for (int layer : {0, 1, 5, 7, 79, 80}) scenario_test::PrepareShown(layer, 0, 0, 4, 4);
     Script({c.line, "次"});
     ExecuteScriptLine();
-    for (int layer : {0, 1, 5, 7, 79}) EXPECT_EQ(Visible(layer), layer == c.kept) << layer;
-    EXPECT_TRUE(Visible(80));
+    for (int layer : {0, 1, 5, 7, 79}) EXPECT_EQ(LayerVisible(layer), layer == c.kept) << layer;
+    EXPECT_TRUE(LayerVisible(80));
     EXPECT_EQ(ScriptStore.CurrentScriptLine, 1);
   }
 }
@@ -528,7 +528,7 @@ TEST_F(ScriptActionTest, MiniMarksDrawTheirBoxAndSign) {
     EXPECT_EQ(prints.back().Layer, 40);
     EXPECT_EQ(PlaceOf(40), (LayerPlace{-60, 0}));
     EXPECT_EQ(tq::ThePlatform().Screen().Layer(40).image.Width(), 60);
-    EXPECT_TRUE(Visible(40));
+    EXPECT_TRUE(LayerVisible(40));
   }
   SetPrintRecording(true);
   DrawMiniMark(833);

@@ -30,6 +30,7 @@
 namespace {
 
 using tq::testing::EngineHarness;
+using tq::testing::LayerVisible;
 
 // The engine's own frame hooks outlive a harness: a test that stands in for one puts
 // it back afterwards.
@@ -47,10 +48,9 @@ int Count(const std::vector<std::string>& lines, const std::string& line) {
 void PrepareShown(int layer, int x, int y) {
   DrawState.CurrentLayer = layer;
   DrawState.CurrentRect = {x, y, 120, 40};
-  PrepareLayer(10);
+  PrepareLayer(kPreparePictureShown);
 }
 
-bool Visible(int layer) { return tq::ThePlatform().Screen().Layer(layer).visible; }
 
 TEST(SkelvaneConversation, StartsLoadsTheStageAndRunsItsLinesToTheEnd) {
   EngineHarness h(kModeSkelvane);
@@ -95,9 +95,9 @@ TEST(SkelvaneConversation, AClickOnAChoiceButtonSetsTheResultAndRunsPictureEffec
     PrepareShown(16, 400, 500);
     SceneCursor.ButtonMode = 20;
   });
-  h.Platform().AddInput({800, tq::ScriptedInput::Click, 50, 50});  // on no button
+  h.ClickAt(800, 50, 50);  // on no button
   h.Platform().At(850, [&modeAfterMiss] { modeAfterMiss = SceneCursor.ButtonMode; });
-  h.Platform().AddInput({900, tq::ScriptedInput::Click, 410, 510});  // on layer 16
+  h.ClickAt(900, 410, 510);  // on layer 16
   h.Start();
   ::testing::internal::CaptureStderr();
   h.RunUntil(1500);
@@ -107,8 +107,8 @@ TEST(SkelvaneConversation, AClickOnAChoiceButtonSetsTheResultAndRunsPictureEffec
   EXPECT_EQ(effects, std::vector<int>{13});
   EXPECT_EQ(ReadState.ChoiceResult, 1);
   EXPECT_EQ(SceneCursor.ButtonMode, 0);
-  EXPECT_FALSE(Visible(15));
-  EXPECT_TRUE(Visible(16));
+  EXPECT_FALSE(LayerVisible(15));
+  EXPECT_TRUE(LayerVisible(16));
 }
 
 // The system menu's "back to the start of this scene": every open balloon of text

@@ -1,9 +1,9 @@
-// The Skelvane stage scripts held to their counts, fixed lines and chaining, and
-// the stage loader's behaviour.
+// The Skelvane stage scripts held to their counts, fixed lines and chaining (the
+// rules in support/skelvane_stage_rules), and the stage loader's behaviour.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <regex>
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "assets/asset_drawing.h"
@@ -15,6 +15,7 @@
 #include "skelvane/conversation_hooks.h"
 #include "support/balloon_staging.h"
 #include "support/engine_harness.h"
+#include "support/skelvane_stage_rules.h"
 #include "support/stand_in_pictures.h"
 #include "platform/compositor.h"
 #include "platform/platform.h"
@@ -27,52 +28,50 @@ std::vector<std::string> Lines(const char* name) {
   return out;
 }
 
-int CountCommand(const std::vector<std::string>& lines, const std::string& command) {
-  int n = 0;
-  for (const std::string& l : lines) n += l == command || l.rfind(command + "：", 0) == 0;
-  return n;
+TEST(SkelvaneStageScripts, EveryStageKeepsItsLinesItsEndsAndItsCounts) {
+  for (int stage : {1, 2, 10}) {
+    SCOPED_TRACE(stage);
+    char name[16];
+    std::snprintf(name, sizeof name, "stage%03d", stage);
+    for (const std::string& fault : tq::testing::SkelvaneStageFaults(stage, Lines(name))) ADD_FAILURE() << fault;
+  }
 }
 
-TEST(SkelvaneStageScripts, LineCountsFixedLinesAndChaining) {
-  const auto s1 = Lines("stage001"), s2 = Lines("stage002"), s10 = Lines("stage010");
-  EXPECT_EQ(s1.size(), 69u);
-  EXPECT_EQ(s2.size(), 3u);
-  EXPECT_EQ(s10.size(), 270u);
-  EXPECT_EQ(s1.front(), "[ウェイト]：Fu=5");
-  EXPECT_EQ(s1.back(), "[別のシーンへ]：Fu=2");
-  EXPECT_EQ(s2, (std::vector<std::string>{"[特殊イベ]：Ev種=14", "[イベ直接・基本]：Ev分=1", "[別のシーンへ]：Fu=10"}));
-  ASSERT_GE(s10.size(), 2u);
-  EXPECT_EQ(s10[s10.size() - 2], "[通常イベ]：Ev種=42");
-  EXPECT_EQ(s10.back(), "[通常イベ]：Ev種=43");
-  EXPECT_EQ(CountCommand(s10, "[別のシーンへ]") + CountCommand(s10, "[別のゲームへ]"), 0);
-}
-
-TEST(SkelvaneStageScripts, Stage10CommandAndBalloonCounts) {
-  const auto s10 = Lines("stage010");
-  const std::map<std::string, int> commands = {
-      {"[フキA]", 100},          {"[フキ消去]", 26},   {"[同時・フキ消去]", 8},     {"[フキ移動]", 18},
-      {"[フ別移動]", 3},         {"[フキバック]", 7},  {"[最前面へ]", 3},           {"[同時・顔の移動]", 29},
-      {"[同時スタートのみ]", 14}, {"[顔の移動]", 12},  {"[ウェイト]", 16},          {"[顔の設定]", 7},
+// The rules name a fault planted in a stage: a line left out, another end, a command
+// more, a balloon of another kind.
+TEST(SkelvaneStageScripts, TheRulesNameAPlantedFault) {
+  using Strings = std::vector<std::string>;
+  const Strings s1 = Lines("stage001"), s2 = Lines("stage002"), s10 = Lines("stage010");
+  auto replaced = [](Strings lines, size_t at, const std::string& line) {
+    lines[at] = line;
+    return lines;
   };
-  for (const auto& [command, count] : commands) {
-    SCOPED_TRACE(command);
-    EXPECT_EQ(CountCommand(s10, command), count);
-  }
-  std::map<std::string, int> kinds;
-  const std::regex kind("フ種=\\(([^)]*)\\)");
-  int ty11 = 0;
-  for (const std::string& l : s10) {
-    std::smatch m;
-    if (std::regex_search(l, m, kind)) kinds[m[1]] += 1;
-    ty11 += l.find("Ty=11") != std::string::npos;
-  }
-  const std::map<std::string, int> expected = {
-      {"99,**,-1", 45}, {"99,**,-2", 29}, {"20,**,-1", 8}, {"20,**,-2", 4}, {"20,+4,-1", 3}, {"20,-3,-2", 1},
-      {"10,+4,-1", 2},  {"10,+4,-2", 2},  {"10,**,-2", 2}, {"10,**,-1", 1}, {"50,10,0", 1},  {"50,11,0", 1},
-      {"50,00,0", 1},
+  auto added = [](Strings lines, size_t at, const std::string& line) {
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), line);
+    return lines;
   };
-  EXPECT_EQ(kinds, expected);
-  EXPECT_EQ(ty11, 41);
+  ASSERT_GE(s10.size(), 3u);
+  const struct {
+    const char* name;
+    int stage;
+    Strings lines;
+    std::string fault;  // a part of a fault's wording
+  } cases[] = {
+      {"a line left out", 1, Strings(s1.begin() + 1, s1.end()), "lines: 68, not 69"},
+      {"stage 1 chaining elsewhere", 1, replaced(s1, s1.size() - 1, "[別のシーンへ]：Fu=3"), "not [別のシーンへ]：Fu=2"},
+      {"the title's stage ending the game", 2, replaced(s2, 2, "[別のゲームへ]"), "line 3 is [別のゲームへ]"},
+      {"stage 10 leaving mid-way", 10, added(s10, 5, "[別のゲームへ]"), "scene and game changes: 1, not 0"},
+      {"a wait more", 10, added(s10, 5, "[ウェイト]：Fu=5"), "[ウェイト]: 17, not 16"},
+      {"a balloon of another kind", 10, added(s10, 5, "[フキA]：フ種=(30,**,-1)：考え"), "kind (30,**,-1)"},
+      {"no stage of the game", 3, s1, "none of the game's"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Strings faults = tq::testing::SkelvaneStageFaults(c.stage, c.lines);
+    const bool named = std::any_of(faults.begin(), faults.end(),
+                                   [&](const std::string& f) { return f.find(c.fault) != std::string::npos; });
+    EXPECT_TRUE(named) << "no fault names \"" << c.fault << "\" among " << faults.size();
+  }
 }
 
 TEST(SkelvaneStageScripts, LoaderPushesTheStageAndIgnoresOthers) {
@@ -97,10 +96,10 @@ TEST(SkelvaneStageScripts, LoaderPushesTheStageAndIgnoresOthers) {
 
 TEST(SkelvaneStageScripts, ClicksPlayStage10ToTheEndAndReturnToTheTitle) {
   tq::testing::EngineHarness h(kModeSkelvane);
-  for (uint32_t t = 1000; t < 300000; t += 1000) h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+  for (uint32_t t = 1000; t < 300000; t += 1000) h.ClickAt(t, 460, 300);
   h.Start();
   h.RunUntil(300000);
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
 }
 
 // The Skelvane catalogue's pictures at their stand-in sizes: balloons are placed
@@ -117,15 +116,10 @@ std::string SkelvanePictureRoot() {
 // holds numbers the catalogue does not list) looks for no picture without a name.
 TEST(SkelvaneStageScripts, Stage10AfterStage2LooksForNoNamelessPicture) {
   tq::testing::EngineHarness h(kModeSkelvane, SkelvanePictureRoot());
-  h.Platform().At(1, [] {
-    SceneCursor.SceneCode = 10;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 10;  // the title's entry
-    SceneCursor.StageNumber = 2;
-  });
+  h.EnterConversationAt(2);  // as the title enters it
   std::set<int> stages;
   for (uint32_t t = 1000; t < 60000; t += 1000) {
-    h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+    h.ClickAt(t, 460, 300);
     h.Platform().At(t + 500, [&stages] { stages.insert(SceneCursor.StageNumber); });
   }
   ::testing::internal::CaptureStderr();
@@ -141,14 +135,9 @@ TEST(SkelvaneStageScripts, Stage10AfterStage2LooksForNoNamelessPicture) {
 // event's own falling square (layer 25) passes over it.
 TEST(SkelvaneStageScripts, TheOpeningsCrumblingCityIsCoveredByNothingButItsSquare) {
   tq::testing::EngineHarness h(kModeSkelvane, SkelvanePictureRoot());
-  h.Platform().At(1, [] {
-    SceneCursor.SceneCode = 10;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 10;
-    SceneCursor.StageNumber = 1;
-  });
+  h.EnterConversationAt(1);
   int checked = 0;
-  for (uint32_t t = 1000; t < 80000; t += 1000) h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 300});
+  for (uint32_t t = 1000; t < 80000; t += 1000) h.ClickAt(t, 460, 300);
   for (uint32_t t = 1000; t < 80000; t += 100) {
     h.Platform().At(t, [&checked, t] {
       if (SceneCursor.StageNumber != 1 || FrameClock.AnimationCode != 1611) return;
@@ -174,7 +163,7 @@ TEST(SkelvaneStageScripts, TheOpeningsCrumblingCityIsCoveredByNothingButItsSquar
 // visible or fully covered; at the click-wait mark the newest is drawn as the line
 // being read and no face's name or features or mark is hidden.
 void CheckBalloonsWhole(uint32_t at) {
-  if (SceneCursor.SceneCode != 10) return;
+  if (SceneCursor.SceneCode != kConversationScene) return;
   SCOPED_TRACE(testing::Message() << "at " << at << " ms, script line " << ScriptStore.CurrentScriptLine + 1);
   for (const std::string& fault : tq::testing::BalloonStagingFaults()) ADD_FAILURE() << fault;
 }
@@ -184,16 +173,16 @@ TEST(SkelvaneStageScripts, Stage10BalloonsAreWholeOrHiddenAtEveryClick) {
   static int checked;
   checked = 0;
   for (uint32_t t = 1000; t < 300000; t += 1000) {
-    h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 680});
+    h.ClickAt(t, 460, 680);
     h.Platform().At(t - 1, [t] {
-      checked += SceneCursor.SceneCode == 10;
+      checked += SceneCursor.SceneCode == kConversationScene;
       CheckBalloonsWhole(t - 1);
     });
   }
   h.Start();
   h.RunUntil(300000);
   EXPECT_GT(checked, 150);
-  EXPECT_EQ(SceneCursor.SceneCode, 99) << "the story ends on the title";
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene) << "the story ends on the title";
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ namespace {
 
 using tq::testing::EngineHarness;
 
-const tq::LayerSurface& Layer(int i) { return tq::ThePlatform().Screen().Layer(i); }
+using tq::testing::WindowLayer;
 
 // Where the menu stands after an input: scene, state, step, page and the shown
 // button layers.
@@ -37,7 +37,7 @@ std::ostream& operator<<(std::ostream& os, const MenuView& v) {
 MenuView ViewNow() {
   MenuView v{SceneCursor.SceneCode, SceneCursor.SceneState, SceneCursor.SceneStep, TitleMenuState.TitleMenuPage, {}};
   for (int layer = 10; layer <= 29; ++layer) {
-    if (Layer(layer).visible) v.buttons.push_back(layer);
+    if (WindowLayer(layer).visible) v.buttons.push_back(layer);
   }
   return v;
 }
@@ -55,27 +55,18 @@ int ButtonY(int k) { return 416 + 50 * k; }
 class SkelvaneTitle : public ::testing::Test {
  protected:
   SkelvaneTitle() {
-    h.Platform().At(kEnter, [] {
-      SceneCursor.SceneCode = 99;
-      SceneCursor.SceneState = -10;
-      SceneCursor.SceneStep = 0;
-      Wait(0, 0);
-    });
+    h.Platform().At(kEnter, [this] { h.EnterScreen(kTitleScene, -10, 0, tq::testing::EntryTick::kNow); });
     ::testing::internal::CaptureStderr();  // the title's pictures are missing here
     h.Start();
   }
   ~SkelvaneTitle() override { ::testing::internal::GetCapturedStderr(); }
 
-  void Click(uint32_t at, int x, int y, int button = tq::kButtonLeft) {
-    h.Platform().AddInput({at, tq::ScriptedInput::Click, x, y, button});
-  }
-  void Move(uint32_t at, int x, int y) { h.Platform().AddInput({at, tq::ScriptedInput::Move, x, y}); }
-  void OpenMenu() { Click(kMenuClick, 5, 5); }
+  void OpenMenu() { h.ClickAt(kMenuClick, 5, 5); }
   // The system menu opened at (100, 100) and the row at panel offset y clicked.
   void SystemMenuRow(uint32_t at, int rowY) {
-    Click(at, 100, 100, tq::kButtonRight);
-    Move(at + 100, 130, 100 + rowY);
-    Click(at + 200, 130, 100 + rowY);
+    h.ClickAt(at, 100, 100, tq::kButtonRight);
+    h.MoveAt(at + 100, 130, 100 + rowY);
+    h.ClickAt(at + 200, 130, 100 + rowY);
   }
 
   EngineHarness h{kModeSkelvane};
@@ -101,8 +92,8 @@ TEST_F(SkelvaneTitle, IntroPlaysItsThreeCodesThenTheMenuOpensOnAClick) {
   EXPECT_EQ(open, (MenuView{99, 10, 0, 0, {10, 11, 12}}));
   for (int k = 0; k < 3; ++k) {
     SCOPED_TRACE(k);
-    EXPECT_EQ(Layer(10 + k).y, 395 + 50 * k);
-    EXPECT_EQ(Layer(10 + k).x, 460 - Layer(10 + k).image.Width() / 2);
+    EXPECT_EQ(WindowLayer(10 + k).y, 395 + 50 * k);
+    EXPECT_EQ(WindowLayer(10 + k).x, 460 - WindowLayer(10 + k).image.Width() / 2);
   }
 }
 
@@ -128,7 +119,7 @@ TEST_F(SkelvaneTitle, ClicksMoveThroughThePagesAndBackOneRowAtATime) {
   std::vector<MenuView> seen;
   uint32_t t = kMenuReady;
   for (const Step& s : steps) {
-    Click(t, s.x, s.y);
+    h.ClickAt(t, s.x, s.y);
     h.Platform().At(t + 1900, [&seen] { seen.push_back(ViewNow()); });
     t += 2000;
   }
@@ -143,7 +134,7 @@ TEST_F(SkelvaneTitle, ClicksMoveThroughThePagesAndBackOneRowAtATime) {
 
 TEST_F(SkelvaneTitle, QuitBlinksItsCaptionAndEndsTheProgramWithStatusZero) {
   OpenMenu();
-  Click(kMenuReady, kButtonX, ButtonY(2));
+  h.ClickAt(kMenuReady, kButtonX, ButtonY(2));
   const tq::SessionResult r = h.RunUntil(kMenuReady + 5000);
   EXPECT_TRUE(r.ended);
   EXPECT_EQ(r.status, 0);
@@ -157,16 +148,16 @@ TEST_F(SkelvaneTitle, QuitBlinksItsCaptionAndEndsTheProgramWithStatusZero) {
 // which plays stages 1, 2 and 10 in that order.
 TEST_F(SkelvaneTitle, StartLeavesThroughTheAnnouncementAndPlaysStagesOneTwoAndTen) {
   OpenMenu();
-  Click(kMenuReady, kButtonX, ButtonY(0));      // page 1
-  Click(kMenuReady + 2000, kButtonX, ButtonY(0));  // start
+  h.ClickAt(kMenuReady, kButtonX, ButtonY(0));      // page 1
+  h.ClickAt(kMenuReady + 2000, kButtonX, ButtonY(0));  // start
   std::vector<int> stages;
   for (uint32_t t = kMenuReady + 2100; t < 400000; t += 100) {
     h.Platform().At(t, [&stages] {
-      if (SceneCursor.SceneCode != 10) return;
+      if (SceneCursor.SceneCode != kConversationScene) return;
       if (stages.empty() || stages.back() != SceneCursor.StageNumber) stages.push_back(SceneCursor.StageNumber);
     });
   }
-  for (uint32_t t = kMenuReady + 12000; t < 400000; t += 1000) Click(t, 460, 345);
+  for (uint32_t t = kMenuReady + 12000; t < 400000; t += 1000) h.ClickAt(t, 460, 345);
   const tq::SessionResult r = h.RunUntil(400000);
 
   EXPECT_FALSE(r.ended);
@@ -176,7 +167,7 @@ TEST_F(SkelvaneTitle, StartLeavesThroughTheAnnouncementAndPlaysStagesOneTwoAndTe
   EXPECT_EQ(std::vector<std::string>(at, at + 4),
             (std::vector<std::string>{"loop 910", "loop 916", "loop 917", "loop 920"}));
   EXPECT_EQ(stages, (std::vector<int>{1, 2, 10}));
-  EXPECT_EQ(SceneCursor.SceneCode, 99) << "the story ends on the title";
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene) << "the story ends on the title";
 }
 
 TEST_F(SkelvaneTitle, SystemMenuQuitRowEndsTheProgramFromTheTitle) {
@@ -207,14 +198,14 @@ TEST(SkelvaneTitleFrames, BuildUpPictureRisesTo100AboveTheWindowThenSettlesAtFra
   h.Start();
   StartCode(903);
   Frames(903, 26);  // frames 0 to 25
-  EXPECT_EQ(Layer(0).y, -100);
-  EXPECT_TRUE(Layer(0).visible);
+  EXPECT_EQ(WindowLayer(0).y, -100);
+  EXPECT_TRUE(WindowLayer(0).visible);
   Frames(903, 8);  // frames 26 to 33
-  EXPECT_LT(Layer(0).y, 0);
+  EXPECT_LT(WindowLayer(0).y, 0);
   EXPECT_EQ(AnimationRun.AnimationStep, 0);
   Frames(903, 1);  // frame 34
   ::testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(Layer(0).visible);
+  EXPECT_FALSE(WindowLayer(0).visible);
   EXPECT_EQ(AnimationRun.AnimationStep, 1);
 }
 
@@ -246,8 +237,8 @@ TEST(SkelvaneTitleFrames, AnnouncementCentresTheWholeLine) {
   int x = 460 - width(whole) / 2;
   for (int p = 0; p < 4; ++p) {
     SCOPED_TRACE(p);
-    EXPECT_TRUE(Layer(p).visible);
-    EXPECT_EQ(Layer(p).x, x);
+    EXPECT_TRUE(WindowLayer(p).visible);
+    EXPECT_EQ(WindowLayer(p).x, x);
     x += width(parts[static_cast<size_t>(p)]);
   }
 }
@@ -266,7 +257,7 @@ TEST(SkelvaneStory, AClickEverySecondPlaysStage10ToItsLastLineThenReturnsToTheTi
     });
   }
   for (uint32_t t = 1000; t < 300000; t += 1000) {
-    h.Platform().AddInput({t, tq::ScriptedInput::Click, 460, 345, tq::kButtonLeft});
+    h.ClickAt(t, 460, 345);
   }
   ::testing::internal::CaptureStderr();
   h.Start();
@@ -296,9 +287,9 @@ TEST(SkelvaneStory, SystemMenuTitleAndQuitRowsFromTheConversation) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EngineHarness h(kModeSkelvane);
-    h.Platform().AddInput({3000, tq::ScriptedInput::Click, 100, 100, tq::kButtonRight});
-    h.Platform().AddInput({3100, tq::ScriptedInput::Move, 130, 100 + c.rowY});
-    h.Platform().AddInput({3200, tq::ScriptedInput::Click, 130, 100 + c.rowY});
+    h.ClickAt(3000, 100, 100, tq::kButtonRight);
+    h.MoveAt(3100, 130, 100 + c.rowY);
+    h.ClickAt(3200, 130, 100 + c.rowY);
     ::testing::internal::CaptureStderr();
     h.Start();
     const tq::SessionResult r = h.RunUntil(10000);
@@ -308,7 +299,7 @@ TEST(SkelvaneStory, SystemMenuTitleAndQuitRowsFromTheConversation) {
       EXPECT_EQ(r.status, 0);
       continue;
     }
-    EXPECT_EQ(SceneCursor.SceneCode, 99);
+    EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
     const std::vector<std::string> loops = h.TraceOf("loop");
     const auto at = std::find(loops.begin(), loops.end(), "loop 110");
     ASSERT_NE(at, loops.end());

@@ -2,6 +2,9 @@
 
 #include <sstream>
 
+#include "app/screen_entry.h"
+#include "engine/frame_model.h"
+
 namespace tq::testing {
 
 EngineHarness::EngineHarness(const std::string& mode, std::string root) {
@@ -17,6 +20,48 @@ EngineHarness::EngineHarness(const std::string& mode, std::string root) {
 EngineHarness::~EngineHarness() {
   session_.reset();
   ModeHooksFor(ModeId::Other) = savedOther_;
+}
+
+void EngineHarness::Start() {
+  started_ = true;
+  session_->Start();
+}
+
+void EngineHarness::ClickAt(uint32_t at, int x, int y, int button) {
+  Platform().AddInput({at, ScriptedInput::Click, x, y, button});
+}
+
+void EngineHarness::MoveAt(uint32_t at, int x, int y) { Platform().AddInput({at, ScriptedInput::Move, x, y}); }
+
+void EngineHarness::KeyAt(uint32_t at, int code) {
+  ScriptedInput in;
+  in.at = at;
+  in.kind = ScriptedInput::Key;
+  in.key = code;
+  Platform().AddInput(in);
+}
+
+void EngineHarness::AfterStartUp(std::function<void()> entry) {
+  if (started_) entry();
+  else Platform().At(kScreenEntryAt, std::move(entry));
+}
+
+void EngineHarness::EnterScreen(int code, int state, int step, EntryTick tick) {
+  AfterStartUp([=] {
+    tq::EnterScreen(code, state, step);
+    if (tick == EntryTick::kNow) Wait(0, 0);
+  });
+}
+
+void EngineHarness::EnterConversationAt(int stage, EntryTick tick) {
+  AfterStartUp([=] {
+    tq::EnterConversationAt(stage);
+    if (tick == EntryTick::kNow) Wait(0, 0);
+  });
+}
+
+void EngineHarness::SetVadrimBoard(int board) {
+  AfterStartUp([=] { tq::SetVadrimBoard(board); });
 }
 
 std::vector<std::string> EngineHarness::TraceOf(const std::string& name) const {

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "app/headless_session.h"
+#include "app/screen_entry.h"
 #include "assets/asset_table.h"
 #include "assets/make_assets.h"
 #include "engine/frame_model.h"
@@ -20,7 +21,6 @@
 #include "platform/compositor.h"
 #include "skelvane/conversation_hooks.h"
 #include "support/save_files.h"
-#include "vadrim/vadrim_save.h"
 
 namespace tq::testing {
 
@@ -329,12 +329,10 @@ SoakFigures RunSoak(const SoakOptions& options) {
     // After the session: setting it up puts every module back to its start values.
     if (!options.stageScript.empty()) SetStageScriptOverride(options.stageScript);
     if (options.entry != nullptr) {
-      // Start-up runs at time 0 and arms its first wait: the cursor is set after it.
-      run.Platform().At(1, [entry = *options.entry] {
-        SceneCursor.SceneCode = entry.sceneCode;
-        SceneCursor.SceneState = entry.sceneState;
-        SceneCursor.SceneStep = entry.sceneStep;
-        if (entry.board >= 0 && GameMode == kModeVadrim) VadrimProgress.GameStage = entry.board;
+      // As the runner's --enter and --board enter it.
+      run.Platform().At(kScreenEntryAt, [entry = *options.entry] {
+        EnterScreen(entry.sceneCode, entry.sceneState, entry.sceneStep);
+        if (entry.board >= 0 && GameMode == kModeVadrim) SetVadrimBoard(entry.board);
       });
     }
     SoakSession soak(run.Platform(), random, figures, root, left, watch, options.entry);

@@ -71,7 +71,7 @@ class MakeAssetsTest : public DrawingTest {
     int channel = 5;
     float offset = 0.0f;
     SkelvaneSoundTable(number, channel, offset);
-    return engine_->Platform().Recorder().Loaded(5);
+    return h_->Platform().Recorder().Loaded(5);
   }
   tq::Surface Load(const std::string& path) {
     tq::Surface s;
@@ -195,7 +195,7 @@ TEST_F(MakeAssetsTest, EveryNamedFileIsThereAndLoads) {
   }
   EXPECT_TRUE(MixerLoads(SkelvaneSound(1234)));
   PlayScriptMusic(0);
-  const std::string music = engine_->Platform().Recorder().Loaded(100);
+  const std::string music = h_->Platform().Recorder().Loaded(100);
   EXPECT_TRUE(Exists(music)) << music;
   EXPECT_TRUE(MixerLoads(music)) << "WAV data under the .MP3 name: SDL_mixer decides by content";
 
@@ -226,7 +226,7 @@ TEST_F(MakeAssetsTest, EveryNamedFileIsThereAndLoads) {
       int channel = 6;
       float offset = 0.0f;
       (conversation ? D20_PlaySound : D00_PlaySound)(row.number, channel, offset);
-      const std::string path = engine_->Platform().Recorder().Loaded(6);
+      const std::string path = h_->Platform().Recorder().Loaded(6);
       EXPECT_TRUE(Exists(path)) << path;
     }
   }

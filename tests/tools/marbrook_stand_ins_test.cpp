@@ -16,6 +16,7 @@
 #include "engine/modes.h"
 #include "marbrook/minigames/casino.h"
 #include "marbrook/minigames/last_boss_duel.h"
+#include "platform/compositor.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
@@ -28,8 +29,6 @@ namespace {
 
 using assets::TextRecord;
 using tq::testing::DrawnStandIn;
-
-constexpr int kWindowWidth = 920;
 
 std::string StandInRoot() {
   static const std::string root = [] {
@@ -132,12 +131,12 @@ TEST_F(MarbrookOverStandIns, TheCasinoPanelsHoldTheirLargestNumbersClearOfTheirC
 TEST(MarbrookStandIns, TheCasinoPanelsStandInsideTheWindowSideBySide) {
   auto width = [](const std::string& path) { return Picture(path).picture.Width(); };
   const int bet = width(CasinoPanel(1)), multiplier = width(CasinoPanel(3)), win = width(CasinoPanel(4));
-  EXPECT_GE(kWindowWidth - 500 - bet, 0);
-  EXPECT_LE(kWindowWidth - 500, kWindowWidth - 280 - multiplier) << "the bet and multiplier panels overlap";
-  EXPECT_LE(kWindowWidth - 270 + win, kWindowWidth) << "the win panel runs past the window";
+  EXPECT_GE(tq::kWindowWidth - 500 - bet, 0);
+  EXPECT_LE(tq::kWindowWidth - 500, tq::kWindowWidth - 280 - multiplier) << "the bet and multiplier panels overlap";
+  EXPECT_LE(tq::kWindowWidth - 270 + win, tq::kWindowWidth) << "the win panel runs past the window";
   EXPECT_LE(width(CasinoPanel(0)), 223) << "the credits run under the first bet button";
   const DrawnStandIn& row = Picture("Tanselr_Data/TanselrCG/G06/SL_Panel00.JPG");
-  EXPECT_LE(712 + row.picture.Width(), kWindowWidth);
+  EXPECT_LE(712 + row.picture.Width(), tq::kWindowWidth);
   EXPECT_LE(row.picture.Height(), 120);
 }
 

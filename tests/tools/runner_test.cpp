@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/content_texts.h"
 #include "support/save_files.h"
@@ -81,6 +82,49 @@ TEST_F(RunnerTest, AFileThatIsNoRegularFileIsNamedAndRefused) {
   }
 }
 
+// A missing or malformed value and an unknown option end the run before it starts,
+// naming the fault above the usage; --help prints the usage and stops reading.
+TEST_F(RunnerTest, OptionFaultsAreNamedBeforeAnythingRuns) {
+  const struct {
+    const char* args;
+    int status;
+    const char* message;  // the first line of standard error; "" for none
+  } cases[] = {
+      {"--mode", 2, "--mode needs a word"},
+      {"--until 12x", 2, "--until needs milliseconds"},
+      {"--until 4294967296", 2, "--until needs milliseconds"},
+      {"--shot 500", 2, "--shot needs MS:FILE"},
+      {"--dump 500:", 2, "--dump needs MS:FILE"},
+      {"--seed -1", 2, "--seed needs a whole number"},
+      {"--stage 1000", 2, "--stage needs a stage number"},
+      {"--enter 51,1", 2, "--enter needs CODE,STATE,STEP"},
+      {"--enter 51,1,0x", 2, "--enter needs CODE,STATE,STEP"},
+      {"--board 100", 2, "--board needs a board number"},
+      {"--stage 5 --bogus", 2, "unknown option --bogus"},
+      {"--stage 5 --help --bogus", 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    const std::string command = std::string("'") + THORNQUILL_RUNNER + "' " + c.args + " >'" + Path("out") + "' 2>'" +
+                                Path("err") + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), c.status);
+    const std::string err = Read("err");
+    EXPECT_EQ(err.substr(0, err.find('\n')), *c.message ? std::string("thornquill-headless: ") + c.message : "");
+    EXPECT_EQ(Read(c.status == 0 ? "out" : "err").find("usage: thornquill-headless"), c.status == 0 ? 0u : err.find('\n') + 1);
+  }
+}
+
+// --stage and --enter together enter the screen --enter names with the stage --stage
+// gives, once start-up is done and before the first tick.
+TEST_F(RunnerTest, EnterTakesTheStageThatStageGives) {
+  ASSERT_EQ(Run("--mode Marbrook --stage 7 --enter 45,200,1 --until 3 --dump 2:'" + Path("d") + "'"), 0);
+  EXPECT_EQ(DumpLine("d", "scene"), "scene 45 200 1 7");
+  ASSERT_EQ(Run("--mode Marbrook --stage 7 --until 3 --dump 2:'" + Path("s") + "'"), 0);
+  EXPECT_EQ(DumpLine("s", "scene"), "scene 10 0 10 7");
+}
+
 // Coordinates from a timeline may be any 32-bit number; the sanitizer build of the
 // runner fails this test if any arithmetic on them overflows.
 TEST_F(RunnerTest, ExtremePointerPositionsRunClean) {
@@ -130,6 +174,45 @@ TEST_F(RunnerTest, EveryModesDumpShowsTheScriptStore) {
   EXPECT_EQ(DumpLine("v", "script"), "script 0 0");
   ASSERT_EQ(Run("--until 600 --dump 500:'" + Path("t") + "'"), 0);
   EXPECT_EQ(DumpLine("t", "script"), "script 0 0");
+}
+
+// The screenshot runs in tools/shots/ stay runnable: each file's command, run over an
+// empty program folder, ends well and writes every shot it names.
+TEST_F(RunnerTest, TheScreenshotRunsInToolsRunAsTheirFilesSay) {
+  int files = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(THORNQUILL_SOURCE) / "tools/shots")) {
+    if (entry.path().extension() != ".input") continue;
+    ++files;
+    SCOPED_TRACE(entry.path().filename().string());
+    // The command: the comment lines from "build/thornquill-headless" to the first
+    // that does not end in a backslash.
+    std::ifstream in(entry.path());
+    std::string command;
+    for (std::string line; std::getline(in, line) && line.rfind("#", 0) == 0;) {
+      const std::string part = line.substr(line.find_first_not_of("# "));
+      if (command.empty() && part.rfind("build/thornquill-headless ", 0) != 0) continue;
+      command += part.back() == '\\' ? part.substr(0, part.size() - 1) : part + " ";
+      if (part.back() != '\\') break;
+    }
+    ASSERT_FALSE(command.empty());
+    std::istringstream words(command);
+    std::string run = std::string("'") + THORNQUILL_RUNNER + "'";
+    std::vector<std::string> shots;
+    for (std::string word; words >> word;) {
+      if (word == "build/thornquill-headless") continue;
+      if (word.rfind("tools/", 0) == 0) word = std::string(THORNQUILL_SOURCE) + "/" + word;
+      const size_t at = word.find(":shots/");
+      if (at != std::string::npos) {
+        word = word.substr(0, at + 1) + Path(word.substr(at + 7));
+        shots.push_back(word.substr(at + 1));
+      }
+      run += " '" + (word == "shots" ? dir_.string() : word) + "'";
+    }
+    ASSERT_FALSE(shots.empty());
+    EXPECT_EQ(std::system((run + " 2>/dev/null").c_str()), 0) << run;
+    for (const std::string& shot : shots) EXPECT_TRUE(fs::is_regular_file(shot)) << shot;
+  }
+  EXPECT_EQ(files, 8);
 }
 
 }  // namespace

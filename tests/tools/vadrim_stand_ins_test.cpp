@@ -213,7 +213,6 @@ class VadrimOverStandIns : public ::testing::Test {
     h.Start();
   }
   ~VadrimOverStandIns() override { ::testing::internal::GetCapturedStderr(); }
-  static void Ready(int board) { board_test::ReadyBoard(board); }
   static const tq::Surface& Layer(int layer) { return tq::ThePlatform().Screen().Layer(layer).image; }
   tq::testing::EngineHarness h;
 };
@@ -221,7 +220,7 @@ class VadrimOverStandIns : public ::testing::Test {
 using tq::testing::PrintedInk;
 
 TEST_F(VadrimOverStandIns, TheNumbersTheBoardPrintsLeaveTheWordsOfTheirPicturesClear) {
-  Ready(11);
+  board_test::ReadyBoard(11);
   // Each prints a number as the board does and returns the layer it printed on.
   auto banner = [](int kind, int change) {
     return std::function<int()>([=] {
@@ -303,7 +302,7 @@ TEST_F(VadrimOverStandIns, TheRuleNoticesSayWhatEachBoardDoes) {
   int rules = 0;
   for (int board : BoardNumbers()) {
     SCOPED_TRACE("board " + std::to_string(board));
-    Ready(board);
+    board_test::ReadyBoard(board);
     if (TurnFlow.GiftEvery > 0) {
       ++rules;
       const std::string text = notice(10 + TurnFlow.GiftEvery);
@@ -338,7 +337,7 @@ TEST_F(VadrimOverStandIns, TheAttackButtonsShowWhatEachAttackReachesAndTakes) {
   for (int power = 0; power <= 1; ++power) {
     for (int button = 0; button < 3; ++button) {
       SCOPED_TRACE(std::to_string(button) + (power ? " with 力" : ""));
-      Ready(1);
+      board_test::ReadyBoard(1);
       PieceCounters.PowerTurns = power;
       PieceCounters.PiecePos = 2;  // the top row: the attack goes down into the grid
       BoardChoice.StrikeDir = 3;

@@ -23,7 +23,8 @@ namespace {
 
 using board_test::BoardScreenTest;
 using board_test::ClickAskedFor;
-using board_test::Lay;
+using board_test::ReadyBoard;
+using tq::testing::WindowLayer;
 using tq::testing::EngineHarness;
 
 // "state/step" where the board waits for input but the rules ask for no click.
@@ -73,13 +74,8 @@ TEST(BoardStallTimelines, EveryRecordedStallNowGoesOnWithoutAClick) {
 
     EngineHarness h(kModeVadrim, root);
     SeedRandom(t.seed);
-    // As the runner's --enter 51,1,0 and --board do.
-    h.Platform().At(1, [board = t.board] {
-      SceneCursor.SceneCode = 51;
-      SceneCursor.SceneState = kBoardStart;
-      SceneCursor.SceneStep = 0;
-      VadrimProgress.GameStage = board;
-    });
+    h.EnterScreen(51, kBoardStart, 0);
+    h.SetVadrimBoard(t.board);
     h.Platform().SetInputs(inputs);
     std::set<std::string> stalls;
     std::function<void(uint32_t)> watch = [&](uint32_t at) {
@@ -132,7 +128,7 @@ TEST_F(BoardFlowTest, StepsAfterAClickWaitArmTheirNextStepThemselves) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Ready(1);
+    ReadyBoard(1);
     c.setUp();
     EffectParams.EffectResumesStep = 0;  // as a landing's hop leaves it
     Wait(0, 0);
@@ -184,7 +180,7 @@ TEST_F(BoardFlowTest, EachEndingRunsItsCodesOnceInOrder) {
   conversation = ScreenHookSet{};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Ready(1);
+    ReadyBoard(1);
     const size_t before = h_->TraceOf("loop").size();
     GoTo(c.state, 0);
     Wait(0, 0);
@@ -208,7 +204,7 @@ TEST_F(BoardFlowTest, EachEndingRunsItsCodesOnceInOrder) {
 }
 
 TEST_F(BoardFlowTest, AnOmenSlidesInFromAboveTheWindowAndWaitsForAClick) {
-  Ready(1);
+  ReadyBoard(1);
   PieceCounters.DangerLevel = 2;
   TurnFlow.ReturnState = kBoardLanded;
   TurnFlow.ReturnStep = 10;
@@ -220,8 +216,8 @@ TEST_F(BoardFlowTest, AnOmenSlidesInFromAboveTheWindowAndWaitsForAClick) {
   EXPECT_EQ(slot.MotionLayer, banner);
   EXPECT_EQ(slot.MotionStartY, -LayerHeight(banner)) << "its first place is just above the window";
   EXPECT_EQ(slot.MotionStartX, slot.MotionEndX);
-  EXPECT_EQ(Lay(banner).x, CentreX(650));
-  EXPECT_EQ(Lay(banner).y, CentreY(250));
+  EXPECT_EQ(WindowLayer(banner).x, CentreX(650));
+  EXPECT_EQ(WindowLayer(banner).y, CentreY(250));
   EXPECT_TRUE(At(kBoardOmen, 1));
   EXPECT_EQ(FrameClock.TimerArmed, 0) << "the message stays until a click";
 }
@@ -251,16 +247,16 @@ TEST_F(BoardFlowTest, DieItemsAskForTheirClickWithTheGoMarker) {
     GoTo(kBoardEndTurn, 0);
     Wait(0, 0);
     ASSERT_TRUE(PlayUntil([this] { return At(kBoardMenu, 0); }, [] { return true; }, 8000));
-    ASSERT_TRUE(Lay(marker).visible);
-    const int x = Lay(marker).x, y = Lay(marker).y;
-    Input(tq::ScriptedInput::Key, 0, 0, '1');  // the first item
+    ASSERT_TRUE(WindowLayer(marker).visible);
+    const int x = WindowLayer(marker).x, y = WindowLayer(marker).y;
+    Key('1');  // the first item
     PlayUntil([this] { return Idle(); }, [] { return true; }, 8000);
     ASSERT_TRUE(At(c.state, c.step)) << SceneCursor.SceneState << "/" << SceneCursor.SceneStep;
-    EXPECT_TRUE(Lay(marker).visible);
-    EXPECT_EQ(Lay(marker).x, x);
-    EXPECT_EQ(Lay(marker).y, y);
-    Input(tq::ScriptedInput::Click, 915, 400);
+    EXPECT_TRUE(WindowLayer(marker).visible);
+    EXPECT_EQ(WindowLayer(marker).x, x);
+    EXPECT_EQ(WindowLayer(marker).y, y);
+    Click(915, 400);
     PlayUntil([&] { return !At(c.state, c.step); }, [] { return true; }, 8000);
-    EXPECT_FALSE(Lay(marker).visible);
+    EXPECT_FALSE(WindowLayer(marker).visible);
   }
 }

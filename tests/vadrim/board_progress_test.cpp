@@ -225,7 +225,7 @@ TEST_F(BoardEngineTest, LeavingABoardOpensItsStory) {
     SceneCursor.SceneCode = 51;
     D50_Leave(0);
     EXPECT_EQ(SceneCursor.StageNumber, c.stageAfter);
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.SceneState, 0);
     EXPECT_EQ(SceneCursor.SceneStep, 10);
     EXPECT_NE(FrameClock.TimerArmed, 0);
@@ -237,10 +237,10 @@ TEST_F(BoardEngineTest, TheBoardMusicLoops) {
     SCOPED_TRACE(level);
     GameConfig.Settings[1] = level;
     D50_Music(0);
-    const std::string loaded = engine_->Platform().Recorder().Loaded(100);
+    const std::string loaded = h_->Platform().Recorder().Loaded(100);
     EXPECT_NE(loaded.find("Kespa_Data"), std::string::npos) << loaded;
     EXPECT_NE(loaded.find("om-2.MP3"), std::string::npos) << loaded;
-    EXPECT_EQ(engine_->Platform().Recorder().Volume(100), level == 0 ? 0 : 2 * level + 82);
+    EXPECT_EQ(h_->Platform().Recorder().Volume(100), level == 0 ? 0 : 2 * level + 82);
   }
   D50_Music(1);  // other kinds do nothing
 }

@@ -17,7 +17,8 @@
 namespace {
 
 using board_test::BoardScreenTest;
-using board_test::Lay;
+using board_test::ReadyBoard;
+using tq::testing::WindowLayer;
 
 class BoardRulesTest : public BoardScreenTest {
  protected:
@@ -28,14 +29,14 @@ class BoardRulesTest : public BoardScreenTest {
 };
 
 TEST_F(BoardRulesTest, LandedCellsChangeTheirGaugesAndCountersWithinBounds) {
-  Ready(1);
+  ReadyBoard(1);
   // 吉 at 95: the gauge stops at 100, the banner shows the whole draw of 10 ± 2.
   PieceCounters.LuckGauge = 95;
   Land(kCellGood);
   EXPECT_EQ(PieceCounters.LuckGauge, 100);
   EXPECT_GE(BoardChoice.LuckChange, 8);
   EXPECT_LE(BoardChoice.LuckChange, 12);
-  EXPECT_TRUE(Lay(BoardLayers.BannerLayer).visible);
+  EXPECT_TRUE(WindowLayer(BoardLayers.BannerLayer).visible);
 
   // 凶 while sealed: nothing at all, no banner.
   ShowLayer(BoardLayers.BannerLayer, false);
@@ -44,7 +45,7 @@ TEST_F(BoardRulesTest, LandedCellsChangeTheirGaugesAndCountersWithinBounds) {
   Land(kCellBad);
   EXPECT_EQ(TurnFlow.LandedKind, 0);
   EXPECT_EQ(PieceCounters.LuckGauge, 50);
-  EXPECT_FALSE(Lay(BoardLayers.BannerLayer).visible);
+  EXPECT_FALSE(WindowLayer(BoardLayers.BannerLayer).visible);
   PieceCounters.SealTurns = 0;
 
   // タ and 攻 stop at 99; 止 landed again while it lasts goes back to 2.
@@ -86,7 +87,7 @@ TEST_F(BoardRulesTest, LandedCellsChangeTheirGaugesAndCountersWithinBounds) {
 }
 
 TEST_F(BoardRulesTest, TheRerollSparesChoiceAndChangeCellsAndLuckyOnesOutsideMode20) {
-  Ready(9);  // 選, ﾍ, 封 and 凶 cells only
+  ReadyBoard(9);  // 選, ﾍ, 封 and 凶 cells only
   for (int i = 0; i < 200; ++i) {
     const int mode = (i % 3) * 10;
     D50_RerollCell(mode);
@@ -102,7 +103,7 @@ TEST_F(BoardRulesTest, TheRerollSparesChoiceAndChangeCellsAndLuckyOnesOutsideMod
 }
 
 TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
-  Ready(1);
+  ReadyBoard(1);
   struct Case {
     int luck, levelBefore, level, rose;
   } cases[] = {
@@ -129,7 +130,7 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
   EXPECT_EQ(TurnFlow.ReturnState, kBoardAttack);
   EXPECT_EQ(PieceCounters.DangerLevel, 4);
   D50_Step();
-  EXPECT_TRUE(Lay(BoardLayers.BannerLayer).visible);
+  EXPECT_TRUE(WindowLayer(BoardLayers.BannerLayer).visible);
   FrameClock.TimerArmed = 0;
 
   // Level 5: the omen shakes and the failure waits for the click (no tick left from
@@ -170,7 +171,7 @@ TEST_F(BoardRulesTest, DangerRisesByBandsAndLevelFiveFailsTheBoard) {
 // 250 box at a readable size, with no letter lost and no row starting on a closing
 // mark; the drawn rows are the fitted ones.
 TEST_F(BoardRulesTest, EveryOmenFitsItsBoxForEverySubject) {
-  Ready(1);
+  ReadyBoard(1);
   const int counts[5] = {8, 8, 10, 10, 11};
   const tq::FontSpec bold{tq::kFontProportional, 0, true, false};
   for (int character = 1; character <= 6; ++character) {
@@ -366,7 +367,7 @@ TEST_F(BoardRulesTest, RulesPagesFromTheAttackChoiceReturnToIt) {
 
 // Creature-event codes that no animation runs end their frame loop at once.
 TEST_F(BoardRulesTest, CreatureEventCodesWithoutAnAnimationEndTheirLoop) {
-  Ready(1);
+  ReadyBoard(1);
   for (int code = 1036; code <= 1039; ++code) {
     SCOPED_TRACE(code);
     FrameClock.AnimationCode = code;
@@ -381,7 +382,7 @@ TEST_F(BoardRulesTest, CreatureEventCodesWithoutAnAnimationEndTheirLoop) {
 }
 
 TEST_F(BoardRulesTest, Board11ChainsFireFromTheLastListedAndChangeTheirColumns) {
-  Ready(11);
+  ReadyBoard(11);
   D50_Layout(0);
   ASSERT_EQ(CreatureSlot[1].CreatureType, 409);
   ASSERT_EQ(CreatureSlot[2].CreatureType, 390);
@@ -399,7 +400,7 @@ TEST_F(BoardRulesTest, Board11ChainsFireFromTheLastListedAndChangeTheirColumns) 
 }
 
 TEST_F(BoardRulesTest, ItemsDropTheOldestDrawFromTheirListAndCapThePick) {
-  Ready(1);
+  ReadyBoard(1);
   D50_Buttons(0, 0);
   // Board 9's list: only its eight items, each of them drawn.
   BoardState.ChoiceListNo = 59;

@@ -37,7 +37,7 @@ inline std::string PictureRoot() {
   return root;
 }
 
-inline const tq::LayerSurface& Lay(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
+using tq::testing::WindowLayer;
 
 // Whether the rules have the board wait for a click (or a choice) at this state and
 // step; anywhere else a board that waits for input has stalled.
@@ -72,22 +72,20 @@ inline void ReadyBoard(int board) {
   D50_DrawPath(10);
 }
 
-class BoardScreenTest : public ::testing::Test {
+class BoardScreenTest : public tq::testing::ScreenTest {
  protected:
   void SetUp() override {
-    h_ = std::make_unique<EngineHarness>(kModeVadrim, PictureRoot());
-    h_->Start();
+    Boot(kModeVadrim, PictureRoot());
+    SetAfterInput(tq::testing::AfterInput::kQueue);
   }
   // The board's entry, as the story hands over.
   void Enter(int board) {
-    VadrimProgress.GameStage = board;
-    SceneCursor = {51, 1, 0, SceneCursor.StageNumber, 0};
-    Wait(0, 0);
+    h_->SetVadrimBoard(board);
+    h_->EnterScreen(51, kBoardStart, 0, tq::testing::EntryTick::kNow);
   }
-  void Ready(int board) { ReadyBoard(board); }
   // Board `board` set up with its creatures taken off the grid.
   void EmptyGrid(int board) {
-    Ready(board);
+    ReadyBoard(board);
     D50_Layout(0);
     D50_Reset(1);
     OccupancyGrid = {};
@@ -108,19 +106,15 @@ class BoardScreenTest : public ::testing::Test {
     D50_DrawCreature(2);
     return c;
   }
-  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::testing::FeedInputAfter(*h_, std::max(h_->Now(), clock_), kind, x, y, key);
-  }
-  void ClickLayer(int layer) { Input(tq::ScriptedInput::Click, Lay(layer).x + 5, Lay(layer).y + 5); }
   bool Idle() const { return FrameClock.WaitActive == 0 && FrameClock.TimerArmed == 0; }
   // Plays on, clicking the window's right edge whenever the board waits for a click
   // (or letting `choose` act), until `done` holds at a wait for input.
   bool PlayUntil(const std::function<bool()>& done, const std::function<bool()>& choose = [] { return false; },
                  uint32_t limit = 900000) {
-    return tq::testing::PlayAtInputWaits(
-        *h_, clock_, 51, done,
+    return ScreenTest::PlayUntil(
+        51, done,
         [&] {
-          if (Idle() && !choose()) Input(tq::ScriptedInput::Click, 915, 400);
+          if (Idle() && !choose()) Click(915, 400);
         },
         limit);
   }
@@ -159,8 +153,6 @@ class BoardScreenTest : public ::testing::Test {
       if (SceneCursor.ButtonMode != 0) break;  // waits for a choice
     }
   }
-  uint32_t clock_ = 0;
-  std::unique_ptr<EngineHarness> h_;
 };
 
 }  // namespace board_test

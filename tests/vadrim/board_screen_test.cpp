@@ -25,6 +25,7 @@
 #include "engine/sound_channels.h"
 #include "engine/text.h"
 #include "games/timed_effects.h"
+#include "scenario/motion_curves.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
 #include "vadrim/board/layouts.h"
@@ -36,15 +37,16 @@
 namespace {
 
 using board_test::BoardScreenTest;
-using board_test::Lay;
+using board_test::ReadyBoard;
+using tq::testing::WindowLayer;
 
 TEST_F(BoardScreenTest, LayoutPlacesBoard32AndDrawsItsTilesAndPanels) {
-  Ready(32);
+  ReadyBoard(32);
   EXPECT_EQ(BoardGeometry.BoardLeft, 210);
   EXPECT_EQ(BoardGeometry.BoardTop, 45);
-  EXPECT_EQ(Lay(BoardLayers.BoardLayer).image.Width(), 500);
-  EXPECT_EQ(Lay(BoardLayers.BoardLayer).image.Height(), 600);
-  EXPECT_EQ(Lay(BoardLayers.BoardLayer).y, ScreenSize.ScreenHeight) << "below the window, to rise";
+  EXPECT_EQ(WindowLayer(BoardLayers.BoardLayer).image.Width(), 500);
+  EXPECT_EQ(WindowLayer(BoardLayers.BoardLayer).image.Height(), 600);
+  EXPECT_EQ(WindowLayer(BoardLayers.BoardLayer).y, ScreenSize.ScreenHeight) << "below the window, to rise";
   EXPECT_EQ(PieceCounters.LuckGauge, 100);
   EXPECT_EQ(PieceCounters.WomanGauge, 0);
 
@@ -65,7 +67,7 @@ TEST_F(BoardScreenTest, LayoutPlacesBoard32AndDrawsItsTilesAndPanels) {
   PieceCounters.LuckGauge = 140;
   D50_GaugePanel(10, 0);
   EXPECT_EQ(PieceCounters.LuckGauge, 100);
-  EXPECT_EQ(Lay(BoardLayers.GaugeLayer).x, -130);
+  EXPECT_EQ(WindowLayer(BoardLayers.GaugeLayer).x, -130);
   // The full gauge's value is printed inside its face.
   EXPECT_LE(TextStyle.MeasuredWidth, LayerWidth(BoardLayers.GaugeLayer));
   StepScratch.ActiveCreature = 3;
@@ -75,21 +77,20 @@ TEST_F(BoardScreenTest, LayoutPlacesBoard32AndDrawsItsTilesAndPanels) {
   D50_DrawCreature(2);
   EXPECT_EQ(Sheets[4].ClipX, 630);
   EXPECT_EQ(Sheets[4].ClipY, 360);
-  EXPECT_EQ(Lay(BoardLayers.CreatureFirstLayer + 2).x, 100 + 210 + 5);
-  EXPECT_EQ(Lay(BoardLayers.CreatureFirstLayer + 2).y, 200 + 45 + 5);
+  EXPECT_EQ(WindowLayer(BoardLayers.CreatureFirstLayer + 2).x, 100 + 210 + 5);
+  EXPECT_EQ(WindowLayer(BoardLayers.CreatureFirstLayer + 2).y, 200 + 45 + 5);
 }
 
 TEST_F(BoardScreenTest, CommonEffectsEndAndRestoreTheirWords) {
-  Ready(1);
+  ReadyBoard(1);
   EffectParamsRecord& p = EffectParams;
   const int layer = BoardLayers.BannerLayer;
   BoardPrepare(layer, 100, 100, 50, 50);
 
   // 700: one frame of the delay after the starting one, then 100 ms for the next.
-  p.EffectResumesStep = 0;
   p.EffectFrameDelay = 500;
   uint32_t start = h_->Now();
-  Wait(700, 0);
+  RunEffect(kEffectPause, EffectEnd::kReturn);
   EXPECT_GE(h_->Now() - start, 500u);
   EXPECT_LT(h_->Now() - start, 1100u);
   EXPECT_EQ(p.EffectFrameDelay, 100);
@@ -98,7 +99,7 @@ TEST_F(BoardScreenTest, CommonEffectsEndAndRestoreTheirWords) {
   // 750 with a music base of 5 still reaches silence and stops the music.
   SoundState.MusicFadeBase = 5;
   p.EffectFrameDelay = 10;
-  Wait(750, 0);
+  RunEffect(kEffectMusicFade, EffectEnd::kNextTick);  // the pause left it so
   EXPECT_EQ(FrameClock.FrameLoopRunning, 0);
   EXPECT_FALSE(h_->TraceOf("STStop").empty());
 
@@ -111,40 +112,37 @@ TEST_F(BoardScreenTest, CommonEffectsEndAndRestoreTheirWords) {
   DrawState.CurrentRect = {100, 100, 50, 50};
   DrawState.TargetRect = {300, 120, 0, 0};
   BoardMove(20, 10);
-  EXPECT_EQ(Lay(layer).x, 300);
-  EXPECT_EQ(Lay(layer).y, 120);
+  EXPECT_EQ(WindowLayer(layer).x, 300);
+  EXPECT_EQ(WindowLayer(layer).y, 120);
   EXPECT_EQ(h_->TraceOf("STPlay").size(), sounds + 1);
   EXPECT_EQ(p.EffectSoundCue.EffectSound, 0);
-  EXPECT_EQ(p.EffectMotionKind, 11);
+  EXPECT_EQ(p.EffectMotionKind, kMotionEaseOut);
 
   // 820 with ten frames ends hidden; 916 goes out and comes back.
-  p.EffectResumesStep = 0;
   p.EffectFrames = 10;
   p.EffectFrameDelay = 40;
   DrawState.CurrentLayer = layer;
-  Wait(820, 0);
-  EXPECT_FALSE(Lay(layer).visible);
-  p.EffectResumesStep = 0;
+  RunEffect(kEffectBlink, EffectEnd::kReturn);
+  EXPECT_FALSE(WindowLayer(layer).visible);
   p.EffectRepeats = 1;
   p.EffectOffsetX = 10;
   p.EffectOffsetY = 0;
   p.EffectFrames = 6;
   DrawState.CurrentLayer = layer;
-  GetLayerRect(50, layer);
-  Wait(916, 0);
-  EXPECT_EQ(Lay(layer).x, 300);
+  GetLayerRect(kRectIntoCurrent, layer);
+  RunEffect(kEffectSwayBack, EffectEnd::kReturn);
+  EXPECT_EQ(WindowLayer(layer).x, 300);
 
   // A code no effect has ends its loop instead of running for ever.
-  p.EffectResumesStep = 0;
   start = h_->Now();
-  Wait(777, 0);
+  RunEffect(777, EffectEnd::kReturn);
   EXPECT_LT(h_->Now() - start, 100u);
   Wait(1077, 0);
   EXPECT_LT(h_->Now() - start, 200u);
 }
 
 TEST_F(BoardScreenTest, TheDieTicksOnFiveChannelsAndThePieceMovesByTheLastFace) {
-  Ready(1);
+  ReadyBoard(1);
   D50_DrawPanel(15, 0);
   PieceCounters.PiecePos = 0;
   PieceCounters.TravelDir = 1;
@@ -160,8 +158,8 @@ TEST_F(BoardScreenTest, TheDieTicksOnFiveChannelsAndThePieceMovesByTheLastFace) 
   EXPECT_EQ(PieceCounters.PiecePos, TurnFlow.DieValue);
   int pos = PieceCounters.PiecePos;
   D50_CellPos(0, pos);
-  EXPECT_EQ(Lay(BoardLayers.PieceLayer).x, DrawState.CurrentRect.X);
-  EXPECT_EQ(Lay(BoardLayers.PieceLayer).y, DrawState.CurrentRect.Y);
+  EXPECT_EQ(WindowLayer(BoardLayers.PieceLayer).x, DrawState.CurrentRect.X);
+  EXPECT_EQ(WindowLayer(BoardLayers.PieceLayer).y, DrawState.CurrentRect.Y);
 }
 
 // The animation codes of the endings (1090 to 1099) the frame loops ran, in order.
@@ -175,7 +173,7 @@ std::vector<std::string> EndingLoops(const std::vector<std::string>& loops) {
 }
 
 TEST_F(BoardScreenTest, TheLastThrowFailsTheBoardBeforeTheMenu) {
-  Ready(1);
+  ReadyBoard(1);
   PieceCounters.RollsLeft = 1;
   PieceCounters.WomanGauge = 90;
   GoTo(kBoardEndTurn, 0);
@@ -208,7 +206,7 @@ TEST_F(BoardScreenTest, TheRestartDialogStartsTheSameBoardWithFreshGauges) {
 }
 
 TEST_F(BoardScreenTest, ACleardBoardRecordsProgressAndHandsBackToTheStory) {
-  Ready(11);
+  ReadyBoard(11);
   VadrimProgress.RouteCleared[2] = 0;
   GoTo(kBoardCleared, 0);
   Wait(0, 0);
@@ -219,7 +217,7 @@ TEST_F(BoardScreenTest, ACleardBoardRecordsProgressAndHandsBackToTheStory) {
   PlayUntil([] { return false; });
   conversation = saved;
   EXPECT_EQ(EndingLoops(h_->TraceOf("loop")), (std::vector<std::string>{"1090", "1091", "1092"}));
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.SceneState, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 10);
   EXPECT_EQ(SceneCursor.StageNumber, 56);
@@ -227,7 +225,7 @@ TEST_F(BoardScreenTest, ACleardBoardRecordsProgressAndHandsBackToTheStory) {
 }
 
 TEST_F(BoardScreenTest, KeysChooseOnlyThroughTheAdvanceAndDigitKeys) {
-  Ready(1);
+  ReadyBoard(1);
   PieceCounters.HeldItems = {12, 15, 0, 0, 0};
   D50_Buttons(0, 0);
   D50_Buttons(1, 0);
@@ -241,10 +239,10 @@ TEST_F(BoardScreenTest, KeysChooseOnlyThroughTheAdvanceAndDigitKeys) {
     int key, advance, pointerLayer;
     bool acts;
   } cases[] = {
-      {"key 3 with two items", 51, 0, -1, false},
-      {"a letter over an item button", 65, 0, 11, false},
-      {"the advance key over the board", 13, 1, 0, true},
-      {"key 2 uses the second item", 50, 0, -1, true},
+      {"key 3 with two items", '3', 0, -1, false},
+      {"a letter over an item button", tq::kKeyA, 0, 11, false},
+      {"the advance key over the board", tq::kKeyEnter, 1, 0, true},
+      {"key 2 uses the second item", '2', 0, -1, true},
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -266,7 +264,7 @@ TEST_F(BoardScreenTest, KeysChooseOnlyThroughTheAdvanceAndDigitKeys) {
 }
 
 TEST_F(BoardScreenTest, HoverFramesAMenuButtonWithOneTick) {
-  Ready(1);
+  ReadyBoard(1);
   D50_DrawPanel(50, 0);
   MoveLayerKeepingSize(BoardLayers.MenuButtonFirstBox, 800, 610);
   SceneCursor.ButtonMode = kButtonsMenu;
@@ -278,12 +276,12 @@ TEST_F(BoardScreenTest, HoverFramesAMenuButtonWithOneTick) {
   D50_Hover();
   EXPECT_EQ(TurnFlow.HoverIndex, 10);
   EXPECT_EQ(h_->TraceOf("STPlay").size(), ticks + 1);
-  EXPECT_EQ(Lay(BoardLayers.HighlightLayer).x, 795);
-  EXPECT_EQ(Lay(BoardLayers.HighlightLayer).image.Width(), 100);
+  EXPECT_EQ(WindowLayer(BoardLayers.HighlightLayer).x, 795);
+  EXPECT_EQ(WindowLayer(BoardLayers.HighlightLayer).image.Width(), 100);
   InputEvent.InputSourceKind = 0;
   D50_Hover();
   EXPECT_EQ(TurnFlow.HoverIndex, -1);
-  EXPECT_FALSE(Lay(BoardLayers.HighlightLayer).visible);
+  EXPECT_FALSE(WindowLayer(BoardLayers.HighlightLayer).visible);
 }
 
 TEST_F(BoardScreenTest, Board1IsPlayedWithClicksFromItsStartToItsEnd) {

@@ -89,9 +89,9 @@ class VadrimCatalogueLoad : public DrawingTest {
     channel_ = channel_ % 90 + 1;
     int channel = channel_;
     table(number, channel, offset);
-    return engine_->Platform().Recorder().Loaded(channel_);
+    return h_->Platform().Recorder().Loaded(channel_);
   }
-  int LastVolume() { return engine_->Platform().Recorder().Volume(channel_); }
+  int LastVolume() { return h_->Platform().Recorder().Volume(channel_); }
   int channel_ = 0;
 };
 
@@ -169,7 +169,7 @@ TEST_F(VadrimCatalogueLoad, SoundsByNumber) {
   float offset = 0.0f;
   GameConfig.Settings[2] = 0;
   D00_PlaySound(22, channel, offset);
-  EXPECT_EQ(engine_->Platform().Recorder().Loaded(95), "") << "effect level 0 plays nothing";
+  EXPECT_EQ(h_->Platform().Recorder().Loaded(95), "") << "effect level 0 plays nothing";
 }
 
 TEST(VadrimMotionStore, FillsTheSlotFromTheDrawingState) {

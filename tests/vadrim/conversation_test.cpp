@@ -31,6 +31,7 @@
 namespace {
 
 using drawing_test::DrawingTest;
+using tq::testing::LayerVisible;
 using drawing_test::WriteBmp;
 
 constexpr uint32_t kBackground = 0x00406080;
@@ -57,20 +58,21 @@ class VadrimConversation : public DrawingTest {
     WriteBmp(Root(), VadrimPicturePath(40, 0), 280, 360, kFaceB);
     Boot(kModeVadrim);
   }
-  // Enters the conversation at (0, step) before the first tick and plays lines.
+  // Enters the conversation before the first tick at `stage`, from step 10 (as another
+  // screen enters it) or 0 (its own entry, which takes no stage), and plays lines.
   void Enter(int step, int stage, std::vector<std::string> lines) {
     SetVadrimStageScriptOverride(std::move(lines));
-    SceneCursor = {10, 0, step, stage, 0};
+    h_->EnterConversationAt(stage);
+    GoTo(0, step);
   }
-  void At(uint32_t ms, std::function<void()> fn) { engine_->Platform().At(ms, std::move(fn)); }
+  void At(uint32_t ms, std::function<void()> fn) { h_->Platform().At(ms, std::move(fn)); }
   // Input as a player gives it, routed to the layer under the pointer.
   void Input(const std::string& timeline) {
     std::vector<tq::ScriptedInput> inputs;
     std::string error;
     ASSERT_TRUE(tq::ParseInputTimeline(timeline, inputs, error)) << error;
-    engine_->Platform().SetInputs(std::move(inputs));
+    h_->Platform().SetInputs(std::move(inputs));
   }
-  bool Visible(int layer) { return Layer(layer).visible; }
   using DrawingTest::At;
 };
 
@@ -85,15 +87,15 @@ TEST_F(VadrimConversation, EntriesLoadTheirStage) {
     TextStyle.TextFontSize = 21;
     TextSlot.TextSlotState[7] = 3;
     TextSlot.TextSlotText[7] = "old";
-    engine_->RunUntil(1000);
+    h_->RunUntil(1000);
     EXPECT_EQ(SceneCursor.StageNumber, c.loaded);
     if (c.loaded == 2) {
       // No script: back to the title instead of an empty screen.
-      EXPECT_EQ(SceneCursor.SceneCode, 99);
+      EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
       EXPECT_EQ(SceneCursor.SceneState, -10);
       continue;
     }
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.SceneState, 10);
     EXPECT_EQ(ScriptStore.CurrentScriptLine, 2) << "both waits ran; the second one is counting";
     EXPECT_EQ(TextSlot.TextSlotText[7], "0");
@@ -104,26 +106,26 @@ TEST_F(VadrimConversation, EntriesLoadTheirStage) {
 TEST_F(VadrimConversation, AScriptPlaysAsAStageWithFacesAndBalloons) {
   Enter(0, 0, TestScript());
   Input("3000 click 460 60\n");
-  engine_->RunUntil(4900);
+  h_->RunUntil(4900);
   // The background in the window, the two faces slid in, and slot 1's speech
   // balloon (kind 11, variant -5) right of its face, overlapping it by 20 pixels.
   EXPECT_EQ(At(GameForm, 5, 680), kBackground);
-  ASSERT_TRUE(Visible(10));
+  ASSERT_TRUE(LayerVisible(10));
   EXPECT_EQ(Layer(10).x, 10);
   EXPECT_EQ(Layer(10).y, 300);
   EXPECT_EQ(At(10, 140, 200), kFaceA);
-  ASSERT_TRUE(Visible(15));
+  ASSERT_TRUE(LayerVisible(15));
   EXPECT_EQ(Layer(15).x, 630);
   int balloon = -1;
   for (int layer = 11; layer <= 14; ++layer) {
-    if (Visible(layer) && Layer(layer).image.Width() == 410) balloon = layer;
+    if (LayerVisible(layer) && Layer(layer).image.Width() == 410) balloon = layer;
   }
   ASSERT_NE(balloon, -1) << "no 410-pixel balloon beside face 1";
   EXPECT_EQ(Layer(balloon).x, 10 + 280 - 20);
   EXPECT_EQ(Layer(balloon).y, 300 + 180 - 75);
   EXPECT_EQ(Layer(balloon).image.Height(), 150);
   EXPECT_EQ(BalloonGeometry.BalloonOffsetY, 105);
-  EXPECT_TRUE(Visible(SystemLayerSet.ClickWaitLayer));
+  EXPECT_TRUE(LayerVisible(SystemLayerSet.ClickWaitLayer));
 }
 
 TEST_F(VadrimConversation, AutomaticReadingFromTheMenuResumesAfter200Ms) {
@@ -137,7 +139,7 @@ TEST_F(VadrimConversation, AutomaticReadingFromTheMenuResumesAfter200Ms) {
   At(3500, [&] {
     indicatorShown = Layer(SystemLayerSet.AutoIndicatorLayer).visible;
   });
-  engine_->RunUntil(3500);
+  h_->RunUntil(3500);
   EXPECT_EQ(ReadState.ReadMode, 2);
   EXPECT_EQ(ReadState.ReadSpeed, 2);
   EXPECT_TRUE(indicatorShown);
@@ -147,17 +149,41 @@ TEST_F(VadrimConversation, AutomaticReadingFromTheMenuResumesAfter200Ms) {
   EXPECT_GE(ScriptStore.CurrentScriptLine, 3) << "reading went on without clicks";
 }
 
+// The marks and the menu of a conversation are the system layers the runner's dump
+// names: the click-wait mark 89, the menu panel 90 with no row lit until the pointer
+// comes onto one, the bar 91, and auto reading's mark 92.
+TEST_F(VadrimConversation, TheMarksAndTheMenuAreTheSystemLayers) {
+  std::vector<std::string> lines = {"[ウェイト]：Fu=1"};
+  for (int i = 0; i < 6; ++i) lines.push_back("[フキA]：●0：フ種=(60,0,-1)：一行目です。");
+  Enter(10, 12, lines);
+  Input("2000 click 100 100 right\n2100 move 150 140\n2200 click 150 140\n");
+  bool waitMark = false, panel = false, litBeforeMove = true, lit = false, autoMark = false;
+  At(1900, [&] { waitMark = LayerVisible(89); });
+  At(2050, [&] {
+    panel = LayerVisible(90) && Layer(90).x == 100 && Layer(90).y == 100;
+    litBeforeMove = LayerVisible(91);
+  });
+  At(2150, [&] { lit = LayerVisible(91); });
+  At(3500, [&] { autoMark = LayerVisible(92); });
+  h_->RunUntil(3500);
+  EXPECT_TRUE(waitMark);
+  EXPECT_TRUE(panel);
+  EXPECT_FALSE(litBeforeMove);
+  EXPECT_TRUE(lit);
+  EXPECT_TRUE(autoMark);
+}
+
 TEST_F(VadrimConversation, NormalAutomaticReadingAfterAHandOverHasASpeed) {
   Enter(10, 60, {"[ウェイト]：Fu=1", "[フキA]：●0：フ種=(60,0,-1)：一行目です。", "[フキ消去]：●0", "[ウェイト]：Fu=1"});
-  engine_->RunUntil(1000);
+  h_->RunUntil(1000);
   // As a board or the title leaves it: speed 0.
   ReadState.ReadSpeed = 0;
   SystemMenuState.MenuHoverItem = 0;  // 自動的に進む（普通）
   D10_MenuCommand(11);
   EXPECT_EQ(ReadState.ReadSpeed, 1);
   EXPECT_EQ(ReadState.ReadMode, 2);
-  EXPECT_TRUE(Visible(SystemLayerSet.AutoIndicatorLayer));
-  const std::vector<std::string> timers = engine_->TraceOf("timer");
+  EXPECT_TRUE(LayerVisible(SystemLayerSet.AutoIndicatorLayer));
+  const std::vector<std::string> timers = h_->TraceOf("timer");
   ASSERT_FALSE(timers.empty());
   EXPECT_EQ(timers.back(), "timer 200");
 }
@@ -165,19 +191,19 @@ TEST_F(VadrimConversation, NormalAutomaticReadingAfterAHandOverHasASpeed) {
 TEST_F(VadrimConversation, TheLastLineHandsOverToTheBoard) {
   Enter(10, 10, {"[ウェイト]：Fu=1", "[別のゲームへ]"});
   ShowLayer(SystemLayerSet.AutoIndicatorLayer, true);
-  engine_->RunUntil(2000);
+  h_->RunUntil(2000);
   EXPECT_EQ(SceneCursor.SceneCode, 51);
   // The board took over at its entry (51, 1, 0) and started the board of GameStage.
   EXPECT_GE(SceneCursor.SceneState, 10);
   EXPECT_EQ(BoardState.BoardNumber, 21);
   EXPECT_EQ(VadrimProgress.GameStage, 21);
   EXPECT_EQ(ReadState.ReadSpeed, 0);
-  EXPECT_FALSE(Visible(SystemLayerSet.AutoIndicatorLayer));
+  EXPECT_FALSE(LayerVisible(SystemLayerSet.AutoIndicatorLayer));
 }
 
 TEST_F(VadrimConversation, AClickDuringAutomaticReadingOnlyStopsIt) {
   Enter(10, 12, {"[ウェイト]：Fu=1", "[フキA]：●0：フ種=(60,0,-1)：一行目です。"});
-  engine_->RunUntil(1000);
+  h_->RunUntil(1000);
   SceneCursor.SceneState = 10;
   SceneCursor.SceneStep = 0;
   ReadState.AutoStopRequest = 1;
@@ -210,7 +236,7 @@ TEST_F(VadrimConversation, ABalloonLeftOpenDoesNotComeBackInTheNextStage) {
         SetVadrimStageScriptOverride(fixture("carried_balloon_b.txt"));
         nextPushed = true;
       }
-      const bool shown = Visible(kOldBalloon) && Layer(kOldBalloon).image.Width() > 0;
+      const bool shown = LayerVisible(kOldBalloon) && Layer(kOldBalloon).image.Width() > 0;
       if (SceneCursor.StageNumber == 56) shownInFirst = shownInFirst || shown;
       if (SceneCursor.StageNumber == 57) {
         shownInNext = shownInNext || shown;
@@ -218,7 +244,7 @@ TEST_F(VadrimConversation, ABalloonLeftOpenDoesNotComeBackInTheNextStage) {
       }
     });
   }
-  engine_->RunUntil(6000);
+  h_->RunUntil(6000);
   EXPECT_TRUE(shownInFirst) << "stage 56 opens slot 5's balloon on layer " << kOldBalloon;
   EXPECT_GE(lastLine, ScriptStore.ScriptLineCount - 1) << "stage 57 ran to its last line";
   EXPECT_FALSE(shownInNext) << "stage 56's balloon came back in stage 57";

@@ -1,4 +1,4 @@
-// The Vadrim mode hooks: start values, routing by scene code and phase, keys,
+// The Vadrim mode hooks: routing by scene code and phase, keys,
 // breaking the title's opening animations, and the settings panel saving at once.
 #include "vadrim/vadrim_mode.h"
 
@@ -25,6 +25,7 @@ namespace {
 
 using drawing_test::DrawingTest;
 using drawing_test::WriteBmp;
+using tq::testing::LayerVisible;
 
 std::vector<std::string> calls;
 constexpr int kSceneCodes[] = {10, 51, 99};
@@ -54,49 +55,9 @@ class VadrimHooks : public DrawingTest {
     }
     VadrimScreen(51).OnKey = [] { calls.push_back("key 51"); };
   }
-  bool Visible(int layer) { return Screen().Layer(layer).visible; }
 
   std::vector<ScreenHookSet> saved_;
 };
-
-TEST_F(VadrimHooks, InitSetsTheModesStartValues) {
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
-  EXPECT_EQ(SceneCursor.SceneState, 0);
-  EXPECT_EQ(SceneCursor.SceneStep, 0);
-  EXPECT_EQ(ModeState.SaveEnabled, -1);
-  EXPECT_EQ(ModeState.PlayMode, 0);
-  EXPECT_EQ(SystemLayerSet.ClickWaitLayer, 89);
-  EXPECT_EQ(SystemLayerSet.MenuPanelLayer, 90);
-  EXPECT_EQ(SystemLayerSet.MenuHighlightLayer, 91);
-  EXPECT_EQ(SystemLayerSet.AutoIndicatorLayer, 92);
-  EXPECT_EQ(SystemLayerSet.OverlayLayer, 93);
-  EXPECT_EQ(SystemMenuState.MenuHoverItem, -1);
-  EXPECT_EQ(EffectParams.EffectResumesStep, 0);
-  EXPECT_EQ(EffectParams.EffectMotionKind, 11);
-  EXPECT_EQ(TitleWords.PanelLayer, 30);
-  EXPECT_EQ(TitleWords.SourceLayer, 31);
-  EXPECT_EQ(TitleWords.RaiseLayer, 19);
-  EXPECT_EQ(TitleWords.FrameLayer, 19);
-  EXPECT_EQ(TitleWords.BtnFirst, 20);
-  EXPECT_EQ(TitleWords.MenuFirstLayer, 20);
-  EXPECT_EQ(TitleWords.MenuSheet, 8);
-  EXPECT_EQ(VadrimProgress.StagesPerRoute[0], 2);
-  EXPECT_EQ(VadrimProgress.StagesPerRoute[1], 3);
-  EXPECT_EQ(VadrimProgress.StagesPerRoute[2], 11);
-  // The save file was read, or written with the defaults on a first start.
-  EXPECT_EQ(GameConfig.Settings[1], 7);
-
-  // The layout defaults again, as the title's later states run them.
-  EffectParams.EffectMotionKind = 16;
-  EffectParams.EffectResumesStep = -1;
-  ModeState.PlayMode = 2;
-  TitleWords.BtnFirst = 1;
-  D00_InitVars();
-  EXPECT_EQ(EffectParams.EffectMotionKind, 16) << "a motion kind already set stays";
-  EXPECT_EQ(EffectParams.EffectResumesStep, 0);
-  EXPECT_EQ(ModeState.PlayMode, 0);
-  EXPECT_EQ(TitleWords.BtnFirst, 20);
-}
 
 TEST_F(VadrimHooks, EventsAndKeysGoToTheScreenOfTheSceneCode) {
   InstallRecorders();
@@ -122,7 +83,7 @@ TEST_F(VadrimHooks, EventsAndKeysGoToTheScreenOfTheSceneCode) {
     SceneCursor.SceneCode = c.scene;
     if (c.phase < 0) {
       InputEvent.AdvanceKeyDown = c.advance;
-      InputEvent.KeyCode = c.advance == 1 ? 13 : 49;
+      InputEvent.KeyCode = c.advance == 1 ? int{tq::kKeyEnter} : '1';
       D00_OnKey();
     } else {
       EXPECT_EQ(D00_OnEvent(c.phase), c.handled);
@@ -168,7 +129,7 @@ TEST_F(VadrimHooks, AClickEndsTheOpeningAnimations) {
     if (breaks) {
       EXPECT_NE(FrameClock.TimerArmed, 0) << "the title's step runs again at the next tick";
     }
-    for (int layer = 0; layer <= 20; ++layer) EXPECT_EQ(Visible(layer), layer > c.lastHidden) << layer;
+    for (int layer = 0; layer <= 20; ++layer) EXPECT_EQ(LayerVisible(layer), layer > c.lastHidden) << layer;
     EXPECT_EQ(tq::ColorFromPixel(LayerImage(GameForm).Get(460, 345)) == kRed, c.titlePicture);
   }
 }

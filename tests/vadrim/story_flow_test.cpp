@@ -23,6 +23,8 @@
 
 namespace {
 
+using tq::testing::LayerVisible;
+
 class VadrimStoryFlow : public ::testing::Test {
  protected:
   VadrimStoryFlow() : harness_(kModeVadrim) { harness_.Start(); }
@@ -39,7 +41,6 @@ std::ostream& operator<<(std::ostream& os, const After& a) {
             << a.gameStage << " ReadSpeed " << a.readSpeed << " indicator " << a.indicator;
 }
 
-bool Visible(int layer) { return tq::ThePlatform().Screen().Layer(layer).visible; }
 
 After End(int playMode, int stage) {
   SceneCursor = {10, 10, 0, stage, 0};
@@ -50,7 +51,7 @@ After End(int playMode, int stage) {
   ShowLayer(SystemLayerSet.OverlayLayer, true);  // a closing's white cover, left grown
   D20_StageEnd();
   return {SceneCursor.SceneCode, SceneCursor.SceneState, SceneCursor.SceneStep, SceneCursor.StageNumber,
-          VadrimProgress.GameStage, ReadState.ReadSpeed, Visible(SystemLayerSet.AutoIndicatorLayer)};
+          VadrimProgress.GameStage, ReadState.ReadSpeed, LayerVisible(SystemLayerSet.AutoIndicatorLayer)};
 }
 
 TEST_F(VadrimStoryFlow, WhatFollowsAStageByPlayMode) {

@@ -26,6 +26,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/screen_entry.h"
 #include "engine/content_texts.h"
 #include "engine/frame_model.h"
 #include "engine/modes.h"
@@ -59,7 +60,7 @@ using Strings = std::vector<std::string>;
 constexpr uint32_t kClickMs = 1500;     // the player's pace
 constexpr uint32_t kStallClicks = 40;   // a screen unchanged for this many clicks is stuck
 constexpr uint32_t kTitleClicks = 120;  // the title's own screens, over a stretch
-constexpr int kConversation = 10, kBoard = 51, kTitle = 99;
+constexpr int kBoard = 51;
 // The stages whose four- and five-face scenes still show an older balloon's tail
 // beside the reply that covers it; every other stage is held to showing none.
 const std::set<int> kTwoTailedStages = {50, 90};
@@ -221,18 +222,18 @@ void TitleStep() {
 }
 
 void LoadPicture(int target, int kind, int number) {
-  if (SceneCursor.SceneCode == kConversation && kind != 0) running->pictures.emplace(std::make_pair(kind, number), Running());
+  if (SceneCursor.SceneCode == kConversationScene && kind != 0) running->pictures.emplace(std::make_pair(kind, number), Running());
   catalogueLoad(target, kind, number);
 }
 
 void PlaySound(int number, int& channel, float& volume) {
-  if (SceneCursor.SceneCode == kConversation && number != 0 && number != -1) running->sounds.emplace(number, Running());
+  if (SceneCursor.SceneCode == kConversationScene && number != 0 && number != -1) running->sounds.emplace(number, Running());
   soundTable(number, channel, volume);
 }
 
 // The title screen waiting for a click, and the pick the player makes on it.
 bool TitleWaits(Pick::Screen screen) {
-  if (SceneCursor.SceneCode != kTitle || FrameClock.WaitActive != 0 || SceneCursor.SceneStep != 0) return false;
+  if (SceneCursor.SceneCode != kTitleScene || FrameClock.WaitActive != 0 || SceneCursor.SceneStep != 0) return false;
   const int state = SceneCursor.SceneState, mode = SceneCursor.ButtonMode;
   switch (screen) {
     case Pick::MainMenu: return state == 10 && mode == 10;
@@ -319,18 +320,17 @@ RunRecord Play(const Stretch& stretch, const Strings& fixture = {}) {
   soundTable = mode.PlaySound;
   mode.PlaySound = PlaySound;
   VadrimScreen(kBoard).Step = BoardHandsBack;
-  titleStep = VadrimScreen(kTitle).Step;
-  VadrimScreen(kTitle).Step = TitleStep;
+  titleStep = VadrimScreen(kTitleScene).Step;
+  VadrimScreen(kTitleScene).Step = TitleStep;
 
   h.Start();
   // Right after start-up, before the first tick: the progress, and the screen.
   h.Platform().At(1, [&stretch] {
     for (int r = 0; r < kVadrimRouteCount; ++r) VadrimProgress.RouteCleared[r] = stretch.start.cleared[static_cast<size_t>(r)];
     if (stretch.start.from == Start::RouteSelect) {
-      SceneCursor.SceneState = 20;
-      SceneCursor.SceneStep = 0;
+      GoTo(20, 0);
     } else if (stretch.start.from == Start::Stage) {
-      SceneCursor = {kConversation, 0, 10, stretch.start.stage, 0};
+      tq::EnterConversationAt(stretch.start.stage);
     }
   });
 
@@ -338,7 +338,7 @@ RunRecord Play(const Stretch& stretch, const Strings& fixture = {}) {
   std::vector<int> last;
   uint32_t lastMove = 0;
   std::function<void(uint32_t)> tick = [&](uint32_t now) {
-    const bool conversation = SceneCursor.SceneCode == kConversation;
+    const bool conversation = SceneCursor.SceneCode == kConversationScene;
     if (run.finished || (!run.path.empty() && run.path.back() == stretch.path.back() && nextPick == stretch.picks.size() &&
                          TitleWaitsAnywhere())) {
       run.finished = true;
@@ -368,11 +368,11 @@ RunRecord Play(const Stretch& stretch, const Strings& fixture = {}) {
       }
     }
     if (conversation) {
-      h.Platform().AddInput({now + 1, tq::ScriptedInput::Click, 460, 345});
+      h.ClickAt(now + 1, 460, 345);
     } else if (nextPick < stretch.picks.size() && TitleWaits(stretch.picks[nextPick].screen)) {
       const auto [x, y] = PickPoint(stretch.picks[nextPick++]);
-      h.Platform().AddInput({now + 1, tq::ScriptedInput::Move, x, y});
-      h.Platform().AddInput({now + 61, tq::ScriptedInput::Click, x, y});
+      h.MoveAt(now + 1, x, y);
+      h.ClickAt(now + 61, x, y);
     }
     h.Platform().At(now + kClickMs, [&tick, now] { tick(now + kClickMs); });
   };

@@ -22,6 +22,7 @@
 namespace {
 
 using drawing_test::DrawingTest;
+using tq::testing::LayerVisible;
 
 class VadrimMenu : public DrawingTest {
  protected:
@@ -39,7 +40,6 @@ class VadrimMenu : public DrawingTest {
     D10_SystemMenu(99, x);
     return SystemMenuState.MenuHoverItem;
   }
-  bool Visible(int layer) { return Layer(layer).visible; }
 };
 
 TEST_F(VadrimMenu, RowSetsByWhereTheMenuOpens) {
@@ -94,7 +94,7 @@ TEST_F(VadrimMenu, TheStoryPanelAtStage11HasEightRowsInThreeGroups) {
   int row = 4;
   D10_SystemMenu(11, row);
   const int bar = SystemLayerSet.MenuHighlightLayer;
-  EXPECT_TRUE(Visible(bar));
+  EXPECT_TRUE(LayerVisible(bar));
   EXPECT_EQ(Layer(bar).x, 105);
   EXPECT_EQ(Layer(bar).y, 50 + 113 - 3);
   EXPECT_EQ(Layer(bar).image.Width(), 190);
@@ -103,7 +103,7 @@ TEST_F(VadrimMenu, TheStoryPanelAtStage11HasEightRowsInThreeGroups) {
   ShowLayer(bar, false);
   row = -1;
   D10_SystemMenu(12, row);
-  EXPECT_FALSE(Visible(bar));
+  EXPECT_FALSE(LayerVisible(bar));
 }
 
 TEST_F(VadrimMenu, TheTitlesRowsStartAtTheTop) {
@@ -176,7 +176,7 @@ TEST_F(VadrimMenu, AClickOnNoRowRunsNothing) {
     SceneCursor.SceneState = 10;
     SystemMenuState.MenuHoverItem = row;
     D10_MenuCommand(11);
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.SceneState, 10);
     EXPECT_EQ(ReadState.ReadMode, 1);
   }

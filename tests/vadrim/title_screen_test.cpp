@@ -29,7 +29,7 @@ namespace {
 using tq::testing::EngineHarness;
 using Strings = std::vector<std::string>;
 
-const tq::LayerSurface& L(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
+using tq::testing::WindowLayer;
 
 // The stand-in button sheet: plain cells blue, highlighted ones orange.
 bool Lit(int layer) {
@@ -53,8 +53,6 @@ class VadrimTitle : public ::testing::Test {
   }
   ~VadrimTitle() override { ::testing::internal::GetCapturedStderr(); }
 
-  void Click(uint32_t at, int x, int y) { h.Platform().AddInput({at, tq::ScriptedInput::Click, x, y, tq::kButtonLeft}); }
-  void Move(uint32_t at, int x, int y) { h.Platform().AddInput({at, tq::ScriptedInput::Move, x, y}); }
   void At(uint32_t at, std::function<void()> f) { h.Platform().At(at, std::move(f)); }
   Strings Loops() const {
     Strings out;
@@ -80,20 +78,20 @@ TEST_F(VadrimTitle, TheOpeningEndsOnTheMainMenuWithItsButtonsInPlace) {
   const int y[] = {535, 535, 535, 535, 632};
   for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_TRUE(L(20 + i).visible);
-    EXPECT_EQ(L(20 + i).x, x[i]);
-    EXPECT_EQ(L(20 + i).y, y[i]);
-    EXPECT_EQ(L(20 + i).image.Width(), 173);
+    EXPECT_TRUE(WindowLayer(20 + i).visible);
+    EXPECT_EQ(WindowLayer(20 + i).x, x[i]);
+    EXPECT_EQ(WindowLayer(20 + i).y, y[i]);
+    EXPECT_EQ(WindowLayer(20 + i).image.Width(), 173);
     EXPECT_FALSE(Lit(20 + i));
   }
-  for (int layer = 0; layer <= 16; ++layer) EXPECT_FALSE(L(layer).visible) << layer;
+  for (int layer = 0; layer <= 16; ++layer) EXPECT_FALSE(WindowLayer(layer).visible) << layer;
 }
 
 TEST_F(VadrimTitle, ClicksDuringTheOpeningSkipToTheNextPart) {
-  Click(1000, 400, 300);  // during the logo: on to the title appearance
-  Click(3000, 400, 300);  // during the title appearance: on to the menu
+  h.ClickAt(1000, 400, 300);  // during the logo: on to the title appearance
+  h.ClickAt(3000, 400, 300);  // during the title appearance: on to the menu
   bool lettersHidden = false;
-  At(1100, [&] { lettersHidden = !L(9).visible && !L(6).visible; });
+  At(1100, [&] { lettersHidden = !WindowLayer(9).visible && !WindowLayer(6).visible; });
   h.RunUntil(5000);
   EXPECT_EQ(Loops(), (Strings{"900", "903", "905"}));
   ASSERT_EQ(h.TimesOf("endloop 900").size(), 1u);
@@ -105,12 +103,12 @@ TEST_F(VadrimTitle, ClicksDuringTheOpeningSkipToTheNextPart) {
 }
 
 TEST_F(VadrimTitle, TheMainMenuLightsOneEnabledButtonAtATime) {
-  Move(kMenuReady, kButtonX[0], kButtonY[0]);
+  h.MoveAt(kMenuReady, kButtonX[0], kButtonY[0]);
   bool first = false, second = false, previous = true;
   At(kMenuReady + 50, [&] { first = Lit(20); });
-  Move(kMenuReady + 100, kButtonX[1], kButtonY[1]);
+  h.MoveAt(kMenuReady + 100, kButtonX[1], kButtonY[1]);
   At(kMenuReady + 150, [&] { previous = Lit(20); second = Lit(21); });
-  Move(kMenuReady + 200, 460, 100);  // the window
+  h.MoveAt(kMenuReady + 200, 460, 100);  // the window
   h.RunUntil(kMenuReady + 300);
   EXPECT_TRUE(first);
   EXPECT_FALSE(previous);
@@ -122,23 +120,23 @@ TEST_F(VadrimTitle, TheMainMenuLightsOneEnabledButtonAtATime) {
 // Board 1 of each route is open; route 0's board 2 is locked.
 TEST_F(VadrimTitle, BoardSelectLightsOpenBoardsOnlyAndIgnoresTheBackButtonsFrame) {
   VadrimScreen(51) = {};  // the hand-over is the point: the board stays put
-  Move(kMenuReady, kButtonX[1], kButtonY[1]);
-  Click(kMenuReady + 100, kButtonX[1], kButtonY[1]);
+  h.MoveAt(kMenuReady, kButtonX[1], kButtonY[1]);
+  h.ClickAt(kMenuReady + 100, kButtonX[1], kButtonY[1]);
   const uint32_t t = kMenuReady + 3000;
   // The panel stands at (60, 35): route 0's cells at (90, 120) and (310, 120).
-  Move(t, 410, 145);
+  h.MoveAt(t, 410, 145);
   int lockedItem = 0, openItem = 0, backItem = 0;
   bool lockedLit = true;
-  At(t + 50, [&] { lockedItem = TitleWords.HoverItem; lockedLit = L(19).visible; });
-  Move(t + 100, 190, 145);
+  At(t + 50, [&] { lockedItem = TitleWords.HoverItem; lockedLit = WindowLayer(19).visible; });
+  h.MoveAt(t + 100, 190, 145);
   At(t + 150, [&] { openItem = TitleWords.HoverItem; });
-  Move(t + 200, 800, 640);  // the back button, framed
+  h.MoveAt(t + 200, 800, 640);  // the back button, framed
   At(t + 250, [&] { backItem = TitleWords.HoverItem; });
-  Click(t + 300, 703, 593);  // the frame's border, no move first: ignored
+  h.ClickAt(t + 300, 703, 593);  // the frame's border, no move first: ignored
   std::string afterFrameClick;
   At(t + 2000, [&] { afterFrameClick = Cursor(); });
-  Move(t + 2100, 190, 415);  // route 2's board 1
-  Click(t + 2200, 190, 415);
+  h.MoveAt(t + 2100, 190, 415);  // route 2's board 1
+  h.ClickAt(t + 2200, 190, 415);
   h.RunUntil(t + 8000);
   EXPECT_EQ(lockedItem, -1);
   EXPECT_FALSE(lockedLit);
@@ -152,23 +150,52 @@ TEST_F(VadrimTitle, BoardSelectLightsOpenBoardsOnlyAndIgnoresTheBackButtonsFrame
   EXPECT_EQ(std::vector<std::string>(loops.end() - 4, loops.end()), (Strings{"820", "700", "1015", "801"}));
 }
 
+// The board select lists two, three and eleven boards on the three routes: with every
+// board open, the frame (layer 19) lights over each cell and over no place past the last.
+TEST_F(VadrimTitle, TheBoardSelectListsTwoThreeAndElevenBoards) {
+  At(kMenuReady - 100, [] {
+    for (auto& route : VadrimProgress.GameStageOpened) std::fill(std::begin(route), std::end(route), 1);
+  });
+  h.MoveAt(kMenuReady, kButtonX[1], kButtonY[1]);
+  h.ClickAt(kMenuReady + 100, kButtonX[1], kButtonY[1]);
+  // The cells' places on the panel at (60, 35): three to a row, each route's rows from
+  // its first; the places probed past each route's last stay clear of the others.
+  constexpr int kFirstRowY[] = {120, 255, 390};
+  constexpr int kPlaces[] = {6, 6, 12};
+  int lit[3] = {};
+  uint32_t at = kMenuReady + 3000;
+  for (int r = 0; r < 3; ++r) {
+    for (int s = 1; s <= kPlaces[r]; ++s) {
+      h.MoveAt(at, 190 + 220 * ((s - 1) % 3), kFirstRowY[r] + 25 + 60 * ((s - 1) / 3));
+      At(at + 50, [&lit, r] { lit[r] += WindowLayer(19).visible ? 1 : 0; });
+      h.MoveAt(at + 100, 460, 660);  // off every cell: the frame goes
+      at += 200;
+    }
+  }
+  h.RunUntil(at);
+  EXPECT_EQ(Cursor(), "99 50 0");
+  EXPECT_EQ(lit[0], 2);
+  EXPECT_EQ(lit[1], 3);
+  EXPECT_EQ(lit[2], 11);
+}
+
 TEST_F(VadrimTitle, TheExtrasStayLockedUntilEveryRouteIsCleared) {
-  Move(kMenuReady, kButtonX[3], kButtonY[3]);
-  Click(kMenuReady + 100, kButtonX[3], kButtonY[3]);
+  h.MoveAt(kMenuReady, kButtonX[3], kButtonY[3]);
+  h.ClickAt(kMenuReady + 100, kButtonX[3], kButtonY[3]);
   std::string locked;
   At(kMenuReady + 6000, [&] {
     locked = Cursor();
     for (int& r : VadrimProgress.RouteCleared) r = 1;
   });
-  Move(kMenuReady + 6100, kButtonX[3], kButtonY[3]);
-  Click(kMenuReady + 6200, kButtonX[3], kButtonY[3]);
+  h.MoveAt(kMenuReady + 6100, kButtonX[3], kButtonY[3]);
+  h.ClickAt(kMenuReady + 6200, kButtonX[3], kButtonY[3]);
   std::string open;
   At(kMenuReady + 9000, [&] { open = Cursor() + " " + std::to_string(SceneCursor.ButtonMode); });
   // The slideshow (row 0 at y 160 to 260), then back to the extras menu.
-  Click(kMenuReady + 9100, 460, 210);
+  h.ClickAt(kMenuReady + 9100, 460, 210);
   std::string slideshow;
   At(kMenuReady + 16000, [&] { slideshow = Cursor(); });
-  for (int i = 0; i < 10; ++i) Click(kMenuReady + 16100 + 5000 * i, 460, 300);
+  for (int i = 0; i < 10; ++i) h.ClickAt(kMenuReady + 16100 + 5000 * i, 460, 300);
   h.RunUntil(kMenuReady + 75000);
   EXPECT_EQ(locked, "99 10 0");
   EXPECT_EQ(open, "99 100 0 65");
@@ -181,14 +208,14 @@ TEST_F(VadrimTitle, TheExtrasStayLockedUntilEveryRouteIsCleared) {
 // A row that arrived under the pointer is picked by a click without a move.
 TEST_F(VadrimTitle, TheSceneGalleryStartsTheClickedEntryAndItsBackButtonReturns) {
   VadrimScreen(10) = {};  // the hand-over is the point: the conversation stays put
-  Move(kMenuReady, kButtonX[2], kButtonY[2]);
-  Click(kMenuReady + 100, kButtonX[2], kButtonY[2]);
-  Click(kMenuReady + 3000, 800, 640);  // back, without a move
+  h.MoveAt(kMenuReady, kButtonX[2], kButtonY[2]);
+  h.ClickAt(kMenuReady + 100, kButtonX[2], kButtonY[2]);
+  h.ClickAt(kMenuReady + 3000, 800, 640);  // back, without a move
   std::string back;
   At(kMenuReady + 6000, [&] { back = Cursor(); });
-  Move(kMenuReady + 6100, kButtonX[2], kButtonY[2]);
-  Click(kMenuReady + 6200, kButtonX[2], kButtonY[2]);
-  Click(kMenuReady + 9000, 500, 180);  // entry 1, at (485, 140)
+  h.MoveAt(kMenuReady + 6100, kButtonX[2], kButtonY[2]);
+  h.ClickAt(kMenuReady + 6200, kButtonX[2], kButtonY[2]);
+  h.ClickAt(kMenuReady + 9000, 500, 180);  // entry 1, at (485, 140)
   h.RunUntil(kMenuReady + 16000);
   EXPECT_EQ(back, "99 10 0");
   EXPECT_EQ(Cursor(), "10 5 0");
@@ -205,10 +232,10 @@ TEST_F(VadrimTitle, TheMiddleRouteStartsStageThirtyOverItsBackground) {
   });
   h.RunUntil(400);
   const uint32_t t = 9000;
-  Move(t, 460, 400);
+  h.MoveAt(t, 460, 400);
   bool buttonShown = false;
-  At(t + 50, [&] { buttonShown = L(7).visible && L(8).visible && !L(5).visible; });
-  Click(t + 100, 460, 400);
+  At(t + 50, [&] { buttonShown = WindowLayer(7).visible && WindowLayer(8).visible && !WindowLayer(5).visible; });
+  h.ClickAt(t + 100, 460, 400);
   h.RunUntil(t + 12000);
   EXPECT_TRUE(buttonShown);
   EXPECT_EQ(Cursor(), "10 0 10");
@@ -275,10 +302,10 @@ TEST_F(VadrimTitleFrames, BlinkEndsShownAndPausesResetTheirDelay) {
   EffectParams.EffectFrames = 11;
   EffectParams.EffectFrameDelay = 40;
   int shown = 0, hidden = 0;
-  RunCode(820, [&] { (L(19).visible ? shown : hidden) += 1; });
+  RunCode(820, [&] { (WindowLayer(19).visible ? shown : hidden) += 1; });
   EXPECT_EQ(shown, 6);
   EXPECT_EQ(hidden, 6);
-  EXPECT_TRUE(L(19).visible);
+  EXPECT_TRUE(WindowLayer(19).visible);
   EffectParams.EffectFrameDelay = 250;
   EXPECT_EQ(RunCode(700), 2);
   EXPECT_EQ(EffectParams.EffectFrameDelay, 100);
@@ -292,7 +319,7 @@ TEST_F(VadrimTitleFrames, BackgroundRevealTakesHalfTheHeightAndStaysAsTheWindows
   EXPECT_NE(midway, RgbColor(200, 30, 30)) << "the middle line is painted last";
   EXPECT_EQ(At(GameForm, 0, 345), RgbColor(200, 30, 30));
   EXPECT_EQ(At(GameForm, 919, 0), RgbColor(200, 30, 30));
-  EXPECT_FALSE(L(0).visible);
+  EXPECT_FALSE(WindowLayer(0).visible);
 }
 
 TEST_F(VadrimTitleFrames, MainMenuOutDropsTheOthersAndEndsAtFrameFiftyFive) {
@@ -308,10 +335,10 @@ TEST_F(VadrimTitleFrames, MainMenuOutDropsTheOthersAndEndsAtFrameFiftyFive) {
     EXPECT_EQ(RunCode(910), 31);
     EXPECT_EQ(AnimationRun.AnimationFrame, 55);
     EXPECT_EQ(TitleWords.BtnLast, 4);
-    EXPECT_EQ(L(22).visible, variant == 0);
-    EXPECT_EQ(L(22).y, 535);
-    EXPECT_EQ(L(20).y, 835);
-    EXPECT_EQ(L(24).y, 835);
+    EXPECT_EQ(WindowLayer(22).visible, variant == 0);
+    EXPECT_EQ(WindowLayer(22).y, 535);
+    EXPECT_EQ(WindowLayer(20).y, 835);
+    EXPECT_EQ(WindowLayer(24).y, 835);
   }
 }
 

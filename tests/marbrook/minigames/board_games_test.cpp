@@ -1,18 +1,16 @@
 // The board games (scene 52): the board strings and their grids, race board 1's
 // chains of squares, the choice screens, the hard life's end by death and by the
-// goal, both race boards' ends, the message window's fit, and screenshots.
+// goal, both race boards' ends and the message window's fit.
 #include "marbrook/minigames/board_games.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "app/headless_session.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/input_dispatch.h"
@@ -27,37 +25,22 @@
 
 namespace {
 
-using tq::testing::EngineHarness;
 
-constexpr int kMKey = 77;
-constexpr int kEnterKey = 13;
+constexpr int kMKey = 'M';
 
-BoardGameStateRecord& S() { return BoardGameState; }
-
-class BoardGamesTest : public ::testing::Test {
+class BoardGamesTest : public tq::testing::ScreenTest {
  protected:
   // Boots the Marbrook mode with the game entered as the story enters it: state 0
   // the life board, 1 the race.
-  void Boot(int state, const std::string& root = "") {
-    h_.reset();
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook, root);
-    h_->Start();
+  void Boot(int state) {
+    ScreenTest::Boot(kModeMarbrook);
     GameConfig.Settings[2] = 9;  // effects audible, so the trace holds the game's sounds
-    SceneCursor.SceneCode = 52;
-    SceneCursor.SceneState = state;
-    SceneCursor.SceneStep = 0;
+    h_->EnterScreen(52, state, 0);
+    // Long enough for everything an input starts (the computer's longest chain on
+    // race board 1 runs about a minute); the game then waits for input.
+    SetAfterInput(tq::testing::AfterInput::kRunToInputWait, 120000);
     Settle();
   }
-  // Runs long enough for everything the last input started (the computer's longest
-  // chain on race board 1 runs about a minute); the game then waits for input.
-  void Settle() { tq::testing::SettleScene(*h_, 120000); }
-  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::testing::FeedInput(*h_, kind, x, y, key);
-    Settle();
-  }
-  void Click(int x = 5, int y = 5) { Input(tq::ScriptedInput::Click, x, y); }
-  void Move(int x, int y) { Input(tq::ScriptedInput::Move, x, y); }
-  void Key(int code) { Input(tq::ScriptedInput::Key, 0, 0, code); }
   int SoundsOf(const std::string& file) {
     int n = 0;
     for (const std::string& line : h_->TraceOf("STReadFile")) n += line.find(file) != std::string::npos;
@@ -66,8 +49,8 @@ class BoardGamesTest : public ::testing::Test {
 
   // From the entry to the hard life waiting for the birth message's click; the
   // button is clicked with no pointer move before it.
-  void ToHardLife(const std::string& root = "") {
-    Boot(0, root);
+  void ToHardLife() {
+    Boot(0);
     Click();  // the buttons come in
     ASSERT_EQ(SceneCursor.SceneState, 6);
     ASSERT_EQ(ScreenButtons.HoveredButton, -1);
@@ -76,8 +59,8 @@ class BoardGamesTest : public ::testing::Test {
     ASSERT_EQ(SceneCursor.SceneStep, 2);
   }
   // From the entry to race board `board` waiting on its first sign.
-  void ToRace(int board, const std::string& root = "") {
-    Boot(1, root);
+  void ToRace(int board) {
+    Boot(1);
     Click();
     ASSERT_EQ(SceneCursor.SceneState, 305);
     Click(460, board == 1 ? 170 : 500);
@@ -85,10 +68,8 @@ class BoardGamesTest : public ::testing::Test {
   }
   // Every square on the hard board from 1 to 45 a death of kind 14.
   static void AllDeaths() {
-    for (int n = 1; n <= 45; ++n) S().SquareKind[static_cast<size_t>(n)] = 14;
+    for (int n = 1; n <= 45; ++n) BoardGameState.SquareKind[static_cast<size_t>(n)] = 14;
   }
-
-  std::unique_ptr<EngineHarness> h_;
 };
 
 struct Cell {
@@ -116,22 +97,22 @@ TEST_F(BoardGamesTest, BoardStringsPlaceEachSquareAtItsCell) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     G02_BuildBoard(c.build);
-    EXPECT_EQ(S().LastSquare, c.lastSquare);
-    EXPECT_EQ(S().LastColumn, c.lastColumn);
-    EXPECT_EQ(S().LastRow, c.lastRow);
-    EXPECT_EQ(S().SquareSize, c.size);
+    EXPECT_EQ(BoardGameState.LastSquare, c.lastSquare);
+    EXPECT_EQ(BoardGameState.LastColumn, c.lastColumn);
+    EXPECT_EQ(BoardGameState.LastRow, c.lastRow);
+    EXPECT_EQ(BoardGameState.SquareSize, c.size);
     if (c.build != 10) {
-      EXPECT_EQ(S().BoardOriginX, c.originX);
-      EXPECT_EQ(S().BoardOriginY, c.originY);
+      EXPECT_EQ(BoardGameState.BoardOriginX, c.originX);
+      EXPECT_EQ(BoardGameState.BoardOriginY, c.originY);
     }
     // A cell's square stands at column (c - 1) mod W and row (c - 1) div W.
     for (const Cell& cell : c.cells) {
       SCOPED_TRACE(cell.square);
       const size_t i = static_cast<size_t>(cell.square);
-      EXPECT_EQ(S().SquareColumn[i], cell.column);
-      EXPECT_EQ(S().SquareRow[i], cell.row);
+      EXPECT_EQ(BoardGameState.SquareColumn[i], cell.column);
+      EXPECT_EQ(BoardGameState.SquareRow[i], cell.row);
       if (cell.kind >= 0) {
-        EXPECT_EQ(S().SquareKind[i], cell.kind);
+        EXPECT_EQ(BoardGameState.SquareKind[i], cell.kind);
       }
     }
   }
@@ -146,15 +127,15 @@ TEST_F(BoardGamesTest, LifeBoardDrawsItsDeathsAnewAndKeepsItsFixedSquares) {
     G02_BuildBoard(10);
     int random = 0;
     for (int n = 0; n <= 46; ++n) {
-      const int k = S().SquareKind[static_cast<size_t>(n)];
+      const int k = BoardGameState.SquareKind[static_cast<size_t>(n)];
       if (fixed.count(n) != 0) continue;
       ++random;
       ASSERT_TRUE(k >= 14 && k <= 19) << "square " << n << " kind " << k;
       drawn.insert(k);
     }
     EXPECT_EQ(random, 31);
-    for (int n : {43, 44, 45}) EXPECT_EQ(S().SquareKind[static_cast<size_t>(n)], 13);
-    EXPECT_EQ(S().SquareKind[46], 12);
+    for (int n : {43, 44, 45}) EXPECT_EQ(BoardGameState.SquareKind[static_cast<size_t>(n)], 13);
+    EXPECT_EQ(BoardGameState.SquareKind[46], 12);
   }
   EXPECT_EQ(drawn.size(), 6u);  // every death kind turns up
 }
@@ -170,7 +151,7 @@ TEST_F(BoardGamesTest, RaceBoardOneChainsEndOnTheSquareBeforeTheGoal) {
     int lastMove = 0;
     while (true) {
       ASSERT_TRUE(seen.insert(square).second) << "square " << square << " comes twice";
-      const int k = S().SquareKind[static_cast<size_t>(square)];
+      const int k = BoardGameState.SquareKind[static_cast<size_t>(square)];
       if (k < 1 || k > 7) break;
       lastMove = steps[k];
       square = std::min(square + lastMove, 42);
@@ -206,15 +187,15 @@ TEST_F(BoardGamesTest, ChoiceButtonsLightOnHoverAndOnlyTheRaceOnesSound) {
 TEST_F(BoardGamesTest, MTogglesInEveryStateAndTheTitleResetsIt) {
   Boot(0);
   Key(kMKey);
-  EXPECT_EQ(S().KeepLivingAfterDeath, -1);
+  EXPECT_EQ(BoardGameState.KeepLivingAfterDeath, -1);
   Click();
   Key(kMKey);
-  EXPECT_EQ(S().KeepLivingAfterDeath, 0);
+  EXPECT_EQ(BoardGameState.KeepLivingAfterDeath, 0);
   Key(kMKey);
   Key('A');  // no other key does anything
-  EXPECT_EQ(S().KeepLivingAfterDeath, -1);
+  EXPECT_EQ(BoardGameState.KeepLivingAfterDeath, -1);
   EXPECT_EQ(SceneCursor.SceneState, 6);
-  Key(kEnterKey);  // an advance key is a click that hits no button
+  Key(tq::kKeyEnter);  // an advance key is a click that hits no button
   EXPECT_EQ(SceneCursor.SceneState, 6);
 }
 
@@ -225,23 +206,23 @@ TEST_F(BoardGamesTest, HardLifeDeathWithMOffEndsTheLifeAndReturnsToTheTitle) {
   AllDeaths();
   Click();  // the die is rolled
   ASSERT_EQ(SceneCursor.SceneStep, 6);
-  const int roll = S().G02LastRoll;
+  const int roll = BoardGameState.G02LastRoll;
   ASSERT_TRUE(roll >= 1 && roll <= 6);
-  EXPECT_TRUE(tq::ThePlatform().Screen().Layer(3).visible);
+  EXPECT_TRUE(tq::testing::LayerVisible(3));
   Click();  // the piece walks the roll
-  EXPECT_EQ(S().MovingSquare, roll);
+  EXPECT_EQ(BoardGameState.MovingSquare, roll);
   EXPECT_EQ(SceneCursor.SceneStep, 30);
   EXPECT_EQ(SoundsOf("G02a_メッセージ"), 2);
   Click();  // game over
   EXPECT_EQ(SceneCursor.SceneState, 5);
   EXPECT_EQ(SceneCursor.SceneStep, 1);
-  EXPECT_TRUE(tq::ThePlatform().Screen().Layer(51).visible);
+  EXPECT_TRUE(tq::testing::LayerVisible(51));
   Key(kMKey);
-  ASSERT_EQ(S().KeepLivingAfterDeath, -1);
+  ASSERT_EQ(BoardGameState.KeepLivingAfterDeath, -1);
   Click();  // the title falls in again, the switch back off
   EXPECT_EQ(SceneCursor.SceneState, 5);
   EXPECT_EQ(SceneCursor.SceneStep, 2);
-  EXPECT_EQ(S().KeepLivingAfterDeath, 0);
+  EXPECT_EQ(BoardGameState.KeepLivingAfterDeath, 0);
   EXPECT_EQ(SceneCursor.SceneCode, 52);
 }
 
@@ -253,21 +234,21 @@ TEST_F(BoardGamesTest, HardLifeWithMOnLivesOnAndARollPastTheGoalStopsOnIt) {
   Click();
   Click();
   EXPECT_EQ(SceneCursor.SceneStep, 5);  // the death message, then the next roll
-  S().MovingSquare = 45;
+  BoardGameState.MovingSquare = 45;
   Click();
-  S().StepsLeft = 6;  // more than the squares left
+  BoardGameState.StepsLeft = 6;  // more than the squares left
   Click();
-  EXPECT_EQ(S().MovingSquare, 46);
-  EXPECT_EQ(S().StepsLeft, 5);
+  EXPECT_EQ(BoardGameState.MovingSquare, 46);
+  EXPECT_EQ(BoardGameState.StepsLeft, 5);
   EXPECT_EQ(SceneCursor.SceneStep, 40);
   // The piece stands on the goal square.
-  const int x = 4 * 80 + S().BoardOriginX + 40 - S().PieceSize / 2;
+  const int x = 4 * 80 + BoardGameState.BoardOriginX + 40 - BoardGameState.PieceSize / 2;
   EXPECT_EQ(LayerLeft(1), x);
   Click();  // the clear picture
   EXPECT_EQ(SceneCursor.SceneStep, 41);
   EXPECT_EQ(SoundsOf("G02a_クリア"), 1);
   Click();
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 15);
 }
 
@@ -277,7 +258,7 @@ TEST_F(BoardGamesTest, EasyLifeAlwaysClearsToStageFifteen) {
   Click(230, 345);
   ASSERT_EQ(SceneCursor.SceneState, 100);
   for (int i = 0; i < 10 && SceneCursor.SceneCode == 52; ++i) Click();
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 15);
 }
 
@@ -286,13 +267,13 @@ TEST_F(BoardGamesTest, RaceBoardOneEndsWithThePlayersWin) {
   int clicks = 0;
   for (; clicks < 200 && SceneCursor.SceneCode == 52; ++clicks) {
     if (SceneCursor.SceneStep == 40) {
-      EXPECT_EQ(S().SidePosition[0], 42);
+      EXPECT_EQ(BoardGameState.SidePosition[0], 42);
     }
     Click();
   }
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 35);
-  EXPECT_EQ(S().SidePosition[1], 41);  // the computer's one roll ended before the goal
+  EXPECT_EQ(BoardGameState.SidePosition[1], 41);  // the computer's one roll ended before the goal
 }
 
 TEST_F(BoardGamesTest, RaceBoardTwoLapsEndTheRaceAtOnce) {
@@ -305,19 +286,19 @@ TEST_F(BoardGamesTest, RaceBoardTwoLapsEndTheRaceAtOnce) {
     SCOPED_TRACE(c.name);
     ToRace(2);
     ASSERT_EQ(SceneCursor.SceneStep, 2);  // the opening sign
-    EXPECT_EQ(S().SideLap[0], 1);
+    EXPECT_EQ(BoardGameState.SideLap[0], 1);
     // One square before the start line, on the last lap.
-    S().SidePosition[static_cast<size_t>(c.side)] = 5;
-    S().SideLap[static_cast<size_t>(c.side)] = 3;
+    BoardGameState.SidePosition[static_cast<size_t>(c.side)] = 5;
+    BoardGameState.SideLap[static_cast<size_t>(c.side)] = 3;
     Click();
     Click();  // the player's turn sign: the player rolls
     if (c.side == 1) {
-      EXPECT_EQ(S().SideLap[0], 1);
-      EXPECT_GE(S().SidePosition[0], 7);  // square 6 itself did not count
+      EXPECT_EQ(BoardGameState.SideLap[0], 1);
+      EXPECT_GE(BoardGameState.SidePosition[0], 7);  // square 6 itself did not count
     }
-    EXPECT_EQ(S().TurnSide, c.side);
-    EXPECT_EQ(S().MovingSquare, 6);
-    EXPECT_EQ(S().SideLap[static_cast<size_t>(c.side)], 4);
+    EXPECT_EQ(BoardGameState.TurnSide, c.side);
+    EXPECT_EQ(BoardGameState.MovingSquare, 6);
+    EXPECT_EQ(BoardGameState.SideLap[static_cast<size_t>(c.side)], 4);
     EXPECT_EQ(SceneCursor.SceneStep, c.endStep);
     Click();
     if (c.side == 1) {
@@ -326,7 +307,7 @@ TEST_F(BoardGamesTest, RaceBoardTwoLapsEndTheRaceAtOnce) {
       continue;
     }
     Click();
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.StageNumber, 35);
   }
 }
@@ -358,43 +339,6 @@ TEST_F(BoardGamesTest, LifeMessagesFitTheirWindow) {
   }
   G02_LifeMessage(7);  // no text: an empty window
   EXPECT_EQ(LayerHeight(4), 180);
-}
-
-// Screenshots of both boards mid-game over the stand-in assets, for a person to look
-// at: THORNQUILL_BOARD_SHOTS names the program folder (with its stand-ins) to run in
-// and write the pictures into.
-TEST_F(BoardGamesTest, Screenshots) {
-  const char* root = std::getenv("THORNQUILL_BOARD_SHOTS");
-  if (root == nullptr || *root == '\0') GTEST_SKIP() << "THORNQUILL_BOARD_SHOTS not set";
-  const std::string dir = root;
-  auto shot = [&](const char* name) { tq::WriteScreenshot(dir + "/board_" + name + ".png"); };
-  Boot(0, dir);
-  shot("life_title");
-  Click();
-  shot("life_choice");
-  Click(690, 345);
-  shot("hard_start");
-  Click();
-  shot("hard_birth");
-  Key(kMKey);
-  for (int i = 0; i < 6; ++i) Click();
-  shot("hard_mid");
-  ToRace(1, dir);
-  for (int i = 0; i < 6; ++i) Click();
-  shot("race1_mid");
-  ToRace(2, dir);
-  for (int i = 0; i < 7; ++i) Click();
-  shot("race2_mid");
-  Boot(0, dir);
-  Click();
-  Click(230, 345);
-  for (int i = 0; i < 10 && SceneCursor.SceneCode == 52; ++i) Click();
-  shot("after_leave");
-  Boot(1, dir);
-  shot("race_title");
-  Click();
-  Move(460, 170);
-  shot("race_choice");
 }
 
 }  // namespace

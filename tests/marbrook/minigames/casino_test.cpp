@@ -15,46 +15,31 @@
 #include "games/screen_buttons.h"
 #include "platform/platform.h"
 #include "support/engine_harness.h"
+#include "support/scene_input.h"
 
 namespace {
 
-using tq::testing::EngineHarness;
+using tq::testing::AfterInput;
+using tq::testing::WindowLayer;
 
-class Casino : public ::testing::Test {
+class Casino : public tq::testing::ScreenTest {
  protected:
   void SetUp() override {
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook);
-    h_->Start();
+    Boot(kModeMarbrook);
+    SetAfterInput(AfterInput::kRun, 3000);
   }
-  EngineHarness& H() { return *h_; }
-  void Run(uint32_t ms) { H().RunUntil(H().Now() + ms); }
+  void Run(uint32_t ms) { h_->RunUntil(h_->Now() + ms); }
 
   // Enters the casino as the extras menu (-1) or the story (1) does.
   void Enter(int state) {
-    SceneCursor.SceneCode = 54;
-    SceneCursor.SceneState = state;
-    SceneCursor.SceneStep = 0;
-    Wait(-1, 10);
+    h_->EnterScreen(54, state, 0, tq::testing::EntryTick::kNow);
     Run(2000);
-  }
-  void ClickAt(int x, int y, uint32_t settle = 3000) {
-    H().Platform().AddInput({H().Now() + 1, tq::ScriptedInput::Click, x, y});
-    Run(settle);
-  }
-  void ClickLayer(int layer, uint32_t settle = 3000) {
-    const tq::LayerSurface& l = tq::ThePlatform().Screen().Layer(layer);
-    ASSERT_TRUE(l.visible) << "layer " << layer;
-    ClickAt(l.x + l.image.Width() / 2, l.y + l.image.Height() / 2, settle);
-  }
-  void Key(int code, uint32_t settle = 3000) {
-    H().Platform().AddInput({H().Now() + 1, tq::ScriptedInput::Key, 0, 0, 0, code});
-    Run(settle);
   }
   // From the entry to the select screen: the title and the introduction board.
   void ToSelect(int state) {
     Enter(state);
-    ClickAt(460, 100);  // title
-    ClickAt(460, 100);  // introduction board
+    Click(460, 100);  // title
+    Click(460, 100);  // introduction board
     ASSERT_EQ(SceneCursor.SceneState, 10);
     ASSERT_EQ(SceneCursor.SceneStep, 0);
   }
@@ -62,12 +47,10 @@ class Casino : public ::testing::Test {
   void ToGame(int state, int game) {
     ToSelect(state);
     ClickLayer(game);  // no pointer move before it
-    ClickAt(460, 100);  // rules board
+    Click(460, 100);  // rules board
     ASSERT_EQ(SceneCursor.SceneState, game == 0 ? kSlotGame : kCardGame);
     ASSERT_EQ(SceneCursor.SceneStep, 11);
   }
-
-  std::unique_ptr<EngineHarness> h_;
 };
 
 // Button centres of the slot machine once its buttons stand.
@@ -138,16 +121,16 @@ TEST_F(Casino, AGameOverGoesBackToTheTitleWithTenCreditsAndTheIntroduction) {
   CasinoState.CasinoCredits = 1;
   // Reels of eights only: wherever they stop, the bet line pays nothing.
   SetRows({8, 8, 8}, {8, 8, 8}, {8, 8, 8});
-  const uint32_t t = H().Now();
-  H().Platform().AddInput({t + 10, tq::ScriptedInput::Click, kBetX, kBetY});
-  H().Platform().AddInput({t + 400, tq::ScriptedInput::Click, kSpinX, kBetY});
-  for (uint32_t at : {1000u, 1100u, 1200u}) H().Platform().AddInput({t + at, tq::ScriptedInput::Click, kStopX, kStopY});
+  const uint32_t t = h_->Now();
+  h_->ClickAt(t + 10, kBetX, kBetY);
+  h_->ClickAt(t + 400, kSpinX, kBetY);
+  for (uint32_t at : {1000u, 1100u, 1200u}) h_->ClickAt(t + at, kStopX, kStopY);
   Run(4000);
   ASSERT_EQ(SlotMachine.ReelsStopped, 3);
   ASSERT_EQ(SlotMachine.RowWin[0], 0);
   EXPECT_EQ(CasinoState.CasinoCredits, 0.0f);
   EXPECT_EQ(SceneCursor.SceneState, kCasinoGameOver);
-  ClickAt(460, 100);
+  Click(460, 100);
   EXPECT_EQ(SceneCursor.SceneState, kCasinoTitle);
   EXPECT_EQ(CasinoState.CasinoCredits, 10.0f);
   EXPECT_EQ(CasinoState.CasinoIntroPending, 1);
@@ -169,16 +152,16 @@ TEST_F(Casino, AGameButtonClickedWithoutAPointerMoveOpensThatGame) {
 
 TEST_F(Casino, ThePointerFollowsTheHoveredGameButton) {
   ToSelect(1);
-  const tq::LayerSurface& b = tq::ThePlatform().Screen().Layer(1);
-  H().Platform().AddInput({H().Now() + 1, tq::ScriptedInput::Move, b.x + 20, b.y + 20});
+  const tq::LayerSurface& b = WindowLayer(1);
+  h_->MoveAt(h_->Now() + 1, b.x + 20, b.y + 20);
   Run(100);
   EXPECT_EQ(ScreenButtons.HoveredButton, 1);
-  EXPECT_TRUE(tq::ThePlatform().Screen().Layer(2).visible);
-  EXPECT_EQ(tq::ThePlatform().Screen().Layer(2).x, b.x + b.image.Width() - 30);
-  H().Platform().AddInput({H().Now() + 1, tq::ScriptedInput::Move, 5, 5});
+  EXPECT_TRUE(WindowLayer(2).visible);
+  EXPECT_EQ(WindowLayer(2).x, b.x + b.image.Width() - 30);
+  h_->MoveAt(h_->Now() + 1, 5, 5);
   Run(100);
   EXPECT_EQ(ScreenButtons.HoveredButton, -1);
-  EXPECT_FALSE(tq::ThePlatform().Screen().Layer(2).visible);
+  EXPECT_FALSE(WindowLayer(2).visible);
 }
 
 // ---- Slot machine ----
@@ -236,14 +219,14 @@ TEST_F(Casino, ThreeBetsSpinAndStopClicksStopTheReelsLeftToRight) {
   ToGame(1, 0);
   EXPECT_EQ(SlotMachine.ReelPos, (std::array<int, 3>{1, 1, 1}));
   // A frame loop cannot be left half-way, so the whole spin is one scheduled run.
-  const uint32_t t = H().Now();
+  const uint32_t t = h_->Now();
   std::vector<SpinSnap> snaps;
   auto snap = [&] {
     snaps.push_back({SlotMachine.ReelPos, SlotMachine.ReelsStopped, AnimationRun.WaitKind, FrameClock.AnimationCode});
   };
-  for (uint32_t at : {10u, 400u, 800u}) H().Platform().AddInput({t + at, tq::ScriptedInput::Click, kBetX, kBetY});
-  for (uint32_t at : {1500u, 1800u, 2100u}) H().Platform().AddInput({t + at, tq::ScriptedInput::Click, kStopX, kStopY});
-  for (uint32_t at : {700u, 1400u, 1499u, 1790u, 2090u, 2180u, 2400u}) H().Platform().At(t + at, snap);
+  for (uint32_t at : {10u, 400u, 800u}) h_->ClickAt(t + at, kBetX, kBetY);
+  for (uint32_t at : {1500u, 1800u, 2100u}) h_->ClickAt(t + at, kStopX, kStopY);
+  for (uint32_t at : {700u, 1400u, 1499u, 1790u, 2090u, 2180u, 2400u}) h_->Platform().At(t + at, snap);
   Run(5000);
   ASSERT_EQ(snaps.size(), 7u);
   EXPECT_NE(snaps[0].code, 1000);  // two bets: no spin yet
@@ -263,7 +246,7 @@ TEST_F(Casino, ThreeBetsSpinAndStopClicksStopTheReelsLeftToRight) {
   EXPECT_EQ(snaps[6].pos, snaps[5].pos);
   EXPECT_EQ(SlotMachine.ReelPos, snaps[5].pos);
   // Input reaches the loop at its next frame (75 ms at most); the frame after that ends it.
-  const std::vector<uint32_t> ends = H().TimesOf("endloop 1000");
+  const std::vector<uint32_t> ends = h_->TimesOf("endloop 1000");
   ASSERT_EQ(ends.size(), 1u);
   EXPECT_LE(ends[0], t + 2100 + 2 * 75 + 1);
   EXPECT_EQ(SlotMachine.BetRows, 2);
@@ -275,23 +258,25 @@ TEST_F(Casino, ThreeBetsSpinAndStopClicksStopTheReelsLeftToRight) {
 TEST_F(Casino, WithOneCreditASecondBetChangesNothingAndStopOnlyFlashes) {
   ToGame(-1, 0);
   CasinoState.CasinoCredits = 1;
-  ClickLayer(12, 300);  // stop before any bet
+  SetAfterInput(AfterInput::kRun, 300);  // the stop button's flash is still on after it
+  ClickLayer(12);  // stop before any bet
   EXPECT_EQ(SceneCursor.SceneStep, 11);
   EXPECT_EQ(SlotMachine.ReelsStopped, 0);
-  ClickLayer(10, 300);
-  ClickLayer(10, 300);
+  ClickLayer(10);
+  ClickLayer(10);
   EXPECT_EQ(CasinoState.CasinoBet, 1.0f);
   EXPECT_EQ(SceneCursor.SceneStep, 11);
-  EXPECT_TRUE(tq::ThePlatform().Screen().Layer(17).visible);
-  EXPECT_FALSE(tq::ThePlatform().Screen().Layer(18).visible);
+  EXPECT_TRUE(WindowLayer(17).visible);
+  EXPECT_FALSE(WindowLayer(18).visible);
 }
 
 TEST_F(Casino, KeysPressTheSlotButtons) {
   ToGame(-1, 0);
-  Key(98, 300);   // numeric pad 2: bet
-  Key(107, 300);  // numeric pad +: bet
+  SetAfterInput(AfterInput::kRun, 300);  // the spin is still running after the spin key
+  Key(tq::kKeyPad0 + 2);  // bet
+  Key(tq::kKeyAdd);       // bet
   EXPECT_EQ(CasinoState.CasinoBet, 2.0f);
-  Key(99, 300);  // numeric pad 3: spin
+  Key(tq::kKeyPad0 + 3);  // spin
   EXPECT_EQ(FrameClock.AnimationCode, 1000);
   EXPECT_EQ(SlotMachine.BetRows, 1);
 }
@@ -397,21 +382,23 @@ TEST_F(Casino, TheShuffleHoldsEveryCardOnce) {
 TEST_F(Casino, BetsAreHeldToTheCreditsAndTheCapAndANewDealKeepsTheCredits) {
   ToGame(-1, 1);
   CasinoState.CasinoCredits = 15;
-  ClickLayer(11, 300);  // +10
-  for (int i = 0; i < 5; ++i) ClickLayer(10, 300);
+  SetAfterInput(AfterInput::kRun, 300);
+  ClickLayer(11);  // +10
+  for (int i = 0; i < 5; ++i) ClickLayer(10);
   EXPECT_EQ(CasinoState.CasinoBet, 15.0f);
-  ClickLayer(10, 300);
+  ClickLayer(10);
   EXPECT_EQ(CasinoState.CasinoBet, 15.0f);
-  ClickLayer(12, 300);  // +100
+  ClickLayer(12);  // +100
   EXPECT_EQ(CasinoState.CasinoBet, 15.0f);
 
   CasinoState.CasinoCredits = 5000;
-  for (int i = 0; i < 10; ++i) ClickLayer(12, 300);  // the tenth +100 would pass 1,000
+  for (int i = 0; i < 10; ++i) ClickLayer(12);  // the tenth +100 would pass 1,000
   EXPECT_EQ(CasinoState.CasinoBet, 915.0f);
-  for (int i = 0; i < 8; ++i) ClickLayer(11, 300);
-  for (int i = 0; i < 6; ++i) ClickLayer(10, 300);
+  for (int i = 0; i < 8; ++i) ClickLayer(11);
+  for (int i = 0; i < 6; ++i) ClickLayer(10);
   EXPECT_EQ(CasinoState.CasinoBet, 1000.0f);
 
+  SetAfterInput(AfterInput::kRun, 3000);
   ClickLayer(14);  // new deal
   EXPECT_EQ(CasinoState.CasinoCredits, 5000.0f);
   EXPECT_EQ(CasinoState.CasinoBet, 0.0f);
@@ -421,18 +408,20 @@ TEST_F(Casino, BetsAreHeldToTheCreditsAndTheCapAndANewDealKeepsTheCredits) {
 
 TEST_F(Casino, ADealtHandIsPlayedToItsPay) {
   ToGame(1, 1);
-  Key(97, 300);  // numeric pad 1: +1
+  SetAfterInput(AfterInput::kRun, 300);
+  Key(tq::kKeyPad0 + 1);  // +1
   EXPECT_EQ(CasinoState.CasinoBet, 1.0f);
-  Key(13);  // advance key: deal
+  SetAfterInput(AfterInput::kRun, 3000);
+  Key(tq::kKeyEnter);  // advance key: deal
   EXPECT_EQ(CasinoState.CasinoCredits, 9.0f);
   if (SceneCursor.SceneStep == 21) {
-    Key(96);  // numeric pad 0: stand
+    Key(tq::kKeyPad0);  // stand
   } else {
-    ClickAt(460, 100);  // 21 in two cards: the result strip
+    Click(460, 100);  // 21 in two cards: the result strip
   }
   EXPECT_EQ(SceneCursor.SceneStep, 31);
   EXPECT_GE(CasinoState.CasinoWin, 1102.0f);  // the story table
-  ClickAt(460, 100);
+  Click(460, 100);
   EXPECT_EQ(CasinoState.CasinoCredits, 9.0f + CasinoState.CasinoWin);
   EXPECT_EQ(SceneCursor.SceneStep, 11);
 }
@@ -443,12 +432,12 @@ TEST_F(Casino, LeavingHandsBackToTheStoryOrTheExtrasMenu) {
   CasinoState.CasinoMode = 1;
   G04_Leave();
   EXPECT_EQ(SceneCursor.StageNumber, 70);
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.SceneState, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 10);
   CasinoState.CasinoMode = 0;
   G04_Leave();
-  EXPECT_EQ(SceneCursor.SceneCode, 99);
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene);
   EXPECT_EQ(SceneCursor.SceneState, -40);
   EXPECT_EQ(SceneCursor.SceneStep, 0);
 }
@@ -457,15 +446,18 @@ TEST_F(Casino, ReachingTheGoalClearsAndLeaves) {
   ToGame(1, 1);
   CasinoState.CasinoCredits = 100000;
   ClickLayer(14);  // new deal: the check comes after a hand, so play one
-  Key(97, 300);
-  Key(13);
-  if (SceneCursor.SceneStep == 21) Key(96);
-  else ClickAt(460, 100);
-  ClickAt(460, 100);  // the pay
+  SetAfterInput(AfterInput::kRun, 300);
+  Key(tq::kKeyPad0 + 1);  // +1
+  SetAfterInput(AfterInput::kRun, 3000);
+  Key(tq::kKeyEnter);  // deal
+  if (SceneCursor.SceneStep == 21) Key(tq::kKeyPad0);  // stand
+  else Click(460, 100);
+  Click(460, 100);  // the pay
   EXPECT_EQ(SceneCursor.SceneState, kCasinoClear);
-  ClickAt(460, 100);  // clear board
-  ClickAt(460, 100, 5000);  // system board: the bands close and the casino leaves
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  Click(460, 100);  // clear board
+  SetAfterInput(AfterInput::kRun, 5000);
+  Click(460, 100);  // system board: the bands close and the casino leaves
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 70);
 }
 

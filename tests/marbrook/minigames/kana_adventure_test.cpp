@@ -19,31 +19,20 @@
 
 namespace {
 
-using tq::testing::EngineHarness;
+using tq::testing::LayerVisible;
 
 enum Button { kLook, kExamine, kRevealed, kN, kE, kS, kW };
 // Centres of the seven buttons.
 constexpr int kButtonAt[7][2] = {{770, 174}, {770, 217}, {770, 260}, {770, 331}, {815, 370}, {770, 409}, {725, 370}};
 
-class KanaAdventureTest : public ::testing::Test {
+class KanaAdventureTest : public tq::testing::ScreenTest {
  protected:
   void SetUp() override {
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook, "");
-    h_->Start();
-    SceneCursor.SceneCode = 59;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 0;
-    Wait(0, 0);
+    Boot(kModeMarbrook);
+    SetAfterInput(tq::testing::AfterInput::kRun, 100);
+    h_->EnterScreen(59, 0, 0, tq::testing::EntryTick::kNow);
     Settle();
   }
-  void Settle() { h_->RunUntil(h_->Now() + 100); }
-  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::testing::FeedInput(*h_, kind, x, y, key);
-    Settle();
-  }
-  void Click(int x, int y) { Input(tq::ScriptedInput::Click, x, y); }
-  void Move(int x, int y) { Input(tq::ScriptedInput::Move, x, y); }
-  void Key(int code) { Input(tq::ScriptedInput::Key, 0, 0, code); }
   void Press(Button b) { Click(kButtonAt[b][0], kButtonAt[b][1]); }
   // From the title to the first place.
   void StartGame() {
@@ -51,7 +40,6 @@ class KanaAdventureTest : public ::testing::Test {
     Click(5, 5);
     ASSERT_EQ(SceneCursor.SceneState, 10);
   }
-  bool Visible(int layer) { return tq::ThePlatform().Screen().Layer(layer).visible; }
   // The text printed last on a message line.
   std::string LastPrint(int layer) {
     std::string text;
@@ -70,9 +58,8 @@ class KanaAdventureTest : public ::testing::Test {
     Click(5, 5);  // the last screen
     ASSERT_EQ(SceneCursor.SceneState, 25);
     EXPECT_EQ(KanaAdventureState.EndingSeen[static_cast<size_t>(n)], 1);
-    EXPECT_FALSE(Visible(0)) << "ending " << n << " ends without the place picture";
+    EXPECT_FALSE(LayerVisible(0)) << "ending " << n << " ends without the place picture";
   }
-  std::unique_ptr<EngineHarness> h_;
 };
 
 TEST_F(KanaAdventureTest, ThePondRevealsSwimmingAndLeavingHidesIt) {
@@ -84,15 +71,15 @@ TEST_F(KanaAdventureTest, ThePondRevealsSwimmingAndLeavingHidesIt) {
   Press(kE);
   EXPECT_EQ(KanaAdventureState.G09Location, 3);
   EXPECT_EQ(LastPrint(6), "ｲｹｶﾞ ｱﾘﾏｽ");
-  EXPECT_FALSE(Visible(12));
+  EXPECT_FALSE(LayerVisible(12));
   Press(kN);
   EXPECT_EQ(LastPrint(5), "ｷﾀﾆﾊ ｲﾄﾞｳ ﾃﾞｷﾏｾﾝ");
   Press(kExamine);
-  EXPECT_TRUE(Visible(12));
+  EXPECT_TRUE(LayerVisible(12));
   EXPECT_EQ(KanaAdventureState.G09ButtonCaption[2], "ｵﾖｸﾞ");
   Press(kW);
   EXPECT_EQ(KanaAdventureState.G09Location, 2);
-  EXPECT_FALSE(Visible(12));
+  EXPECT_FALSE(LayerVisible(12));
   // Back to the pond: swimming is death 1 and leaves the endings alone.
   Press(kE);
   Press(kExamine);
@@ -100,7 +87,7 @@ TEST_F(KanaAdventureTest, ThePondRevealsSwimmingAndLeavingHidesIt) {
   EXPECT_EQ(LastPrint(5), "ｱﾅﾀﾊ ｲｹﾃﾞｵﾎﾞﾚﾃ ｼﾝﾃﾞｼﾏｲﾏｼﾀ ･･･");
   EXPECT_EQ(LastPrint(6), " -- GAME OVER --");
   EXPECT_EQ(SceneCursor.SceneState, 1);
-  for (int layer = 10; layer <= 16; ++layer) EXPECT_FALSE(Visible(layer));
+  for (int layer = 10; layer <= 16; ++layer) EXPECT_FALSE(LayerVisible(layer));
   Click(5, 5);
   EXPECT_EQ(SceneCursor.SceneState, 5);  // the title again
   EXPECT_EQ(KanaAdventureState.EndingSeen, (std::array<int, 4>{0, 0, 0, 0}));
@@ -119,14 +106,14 @@ TEST_F(KanaAdventureTest, ThreeDifferentEndingsHandBackToStage60) {
   PlayEnding(3);
   Click(5, 5);  // the all-clear screen
   ASSERT_EQ(SceneCursor.SceneState, 26);
-  EXPECT_TRUE(Visible(5));
+  EXPECT_TRUE(LayerVisible(5));
   const auto clicked = h_->Now() + 1;
   Click(5, 5);  // the last click
   EXPECT_EQ(SceneCursor.SceneState, 27);
   h_->RunUntil(clicked + 990);
   EXPECT_EQ(SceneCursor.SceneCode, 59);
   h_->RunUntil(clicked + 1100);
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 60);
 }
 
@@ -134,22 +121,22 @@ TEST_F(KanaAdventureTest, AnAdvanceKeyActsOnTheButtonUnderThePointer) {
   StartGame();
   SetPrintRecording(true);
   Move(kButtonAt[kLook][0], kButtonAt[kLook][1]);
-  Key(13);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(LastPrint(5), "ﾐｺﾞﾄﾅ ﾌｳｹｲﾃﾞｽ");
   SetPrintRecording(true);
   Move(300, 200);  // over the picture
-  Key(13);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(LastPrint(5), "");
   EXPECT_EQ(KanaAdventureState.G09Location, 0);
-  Key(65);  // not an advance key
+  Key(tq::kKeyA);  // not an advance key
   EXPECT_EQ(SceneCursor.SceneState, 10);
   SetPrintRecording(false);
 }
 
 TEST_F(KanaAdventureTest, OnlyAClickOrAnAdvanceKeyLeavesTheTitle) {
-  Key(65);
+  Key(tq::kKeyA);
   EXPECT_EQ(SceneCursor.SceneState, 5);
-  Key(32);
+  Key(tq::kKeySpace);
   EXPECT_EQ(SceneCursor.SceneState, 10);
 }
 

@@ -29,9 +29,8 @@
 
 namespace {
 
-using tq::testing::EngineHarness;
+using tq::testing::WindowLayer;
 
-constexpr int kEnterKey = 13;
 
 // The duel's pictures at their stand-in sizes (plain black: the tests need sizes).
 std::string PictureRoot() {
@@ -43,8 +42,6 @@ std::string PictureRoot() {
   return root;
 }
 
-const tq::LayerSurface& L(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
-
 struct Place {
   int x, y, w, h;
   bool operator==(const Place&) const = default;
@@ -52,31 +49,23 @@ struct Place {
 std::ostream& operator<<(std::ostream& o, const Place& p) {
   return o << "(" << p.x << "," << p.y << " " << p.w << "x" << p.h << ")";
 }
-Place PlaceOf(int layer) { return {L(layer).x, L(layer).y, L(layer).image.Width(), L(layer).image.Height()}; }
+Place PlaceOf(int layer) { return {WindowLayer(layer).x, WindowLayer(layer).y, WindowLayer(layer).image.Width(), WindowLayer(layer).image.Height()}; }
 
-class LastBossDuel : public ::testing::Test {
+class LastBossDuel : public tq::testing::ScreenTest {
  protected:
   void SetUp() override { Boot(); }
   void Boot() {
-    h_.reset();
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook, PictureRoot());
-    h_->Start();
+    ScreenTest::Boot(kModeMarbrook, PictureRoot());
     GameConfig.Settings[2] = 9;  // effects audible, so the trace holds the game's sounds
+    // Long enough for everything an input starts; the duel then waits.
+    SetAfterInput(tq::testing::AfterInput::kRunToInputWait, 20000);
   }
-  // Runs long enough for everything the last input started; the duel then waits.
-  void Settle() { tq::testing::SettleScene(*h_, 20000); }
-  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::testing::FeedInput(*h_, kind, x, y, key);
-    Settle();
-  }
-  void Click(int x = 5, int y = 5) { Input(tq::ScriptedInput::Click, x, y); }
-  void Move(int x, int y) { Input(tq::ScriptedInput::Move, x, y); }
   void ClickCard(int k) { Click(324 + 270 * (k % 2) + 120, 450 + 100 * (k / 2) + 40); }
   bool At(int state, int step) const { return SceneCursor.SceneState == state && SceneCursor.SceneStep == step; }
 
   // From the entry (60, 0, step) to the first cards.
   void ToCards(int step) {
-    SceneCursor = {60, 0, step, 0, 0};
+    h_->EnterScreen(60, 0, step);
     Settle();  // the opening banner
     Click();   // the board falls in
     Click();   // the board leaves, the panels and the cards come in
@@ -90,7 +79,6 @@ class LastBossDuel : public ::testing::Test {
   // The boss plays `move` this turn.
   void NextBossMove(int move) { DuelState.BossPattern[static_cast<size_t>(DuelState.BossPatternPos)] = move; }
 
-  std::unique_ptr<EngineHarness> h_;
 };
 
 TEST_F(LastBossDuel, CardsAreDealtByHitPointsAndTheSpecialCostsHalf) {
@@ -106,7 +94,7 @@ TEST_F(LastBossDuel, CardsAreDealtByHitPointsAndTheSpecialCostsHalf) {
     Click();
     ASSERT_TRUE(At(20, 0));
     EXPECT_EQ(G00_LastCard(), c.lastCard);
-    for (int k = 0; k <= 3; ++k) EXPECT_EQ(L(4 + k).visible, k <= c.lastCard) << "card " << k;
+    for (int k = 0; k <= 3; ++k) EXPECT_EQ(WindowLayer(4 + k).visible, k <= c.lastCard) << "card " << k;
     ClickCard(3);
     if (c.lastCard == 2) {
       EXPECT_TRUE(At(20, 0)) << "no special card to click";
@@ -123,7 +111,7 @@ TEST_F(LastBossDuel, CardsAreDealtByHitPointsAndTheSpecialCostsHalf) {
     // Both balloons stand open where the face slots put them, the boss's last words in line 0.
     EXPECT_EQ(PlaceOf(31), (Place{216, 445, 550, 140}));
     EXPECT_EQ(PlaceOf(11), (Place{245, 230, 650, 160}));
-    EXPECT_TRUE(L(31).visible && L(32).visible && L(11).visible && L(12).visible);
+    EXPECT_TRUE(WindowLayer(31).visible && WindowLayer(32).visible && WindowLayer(11).visible && WindowLayer(12).visible);
     EXPECT_EQ(ScriptStore.ScriptTextLines, 1000);
   }
 }
@@ -161,14 +149,14 @@ TEST_F(LastBossDuel, AGuardDividesThatTurnsBossHitByFive) {
       const auto ends = h_->TimesOf("endloop 1000");
       ASSERT_FALSE(starts.empty());
       EXPECT_EQ(ends.back() - starts.back(), 3u * 40u) << "the loop ends on its fourth frame";
-      EXPECT_TRUE(L(20).visible);
-      EXPECT_EQ(L(20).x, L(30).x - 10);
+      EXPECT_TRUE(WindowLayer(20).visible);
+      EXPECT_EQ(WindowLayer(20).x, WindowLayer(30).x - 10);
     }
     if (DuelState.DuelHp[0] == 0) continue;
     Click();  // the turn ends: the guard shrinks away
     ASSERT_TRUE(At(20, 0));
     EXPECT_EQ(DuelState.DuelGuard[0], 0);
-    EXPECT_FALSE(L(20).visible);
+    EXPECT_FALSE(WindowLayer(20).visible);
   }
 }
 
@@ -238,12 +226,12 @@ TEST_F(LastBossDuel, EachFightersHitPointsAreCaptionedBesideTheirPanel) {
       EXPECT_EQ(caption.Text, "体力");
       EXPECT_EQ(caption.Layer, layer);
       const tq::TextExtent e = tq::MeasureTextExtent({tq::kFontProportional, 14, true, false}, caption.Text);
-      const Place at{L(layer).x + caption.X, L(layer).y + caption.Y, e.width, e.height};
+      const Place at{WindowLayer(layer).x + caption.X, WindowLayer(layer).y + caption.Y, e.width, e.height};
       EXPECT_GE(at.x, panel.x + panel.w) << "clear of the panel";
       EXPECT_LE(at.x, panel.x + panel.w + 10) << "beside it";
       EXPECT_GE(at.y, panel.y);
       EXPECT_LE(at.y + at.h, panel.y + panel.h);
-      EXPECT_LE(at.x + at.w + 3, std::min(L(layer).x + L(layer).image.Width(), 920)) << "inside the picture and window";
+      EXPECT_LE(at.x + at.w + 3, std::min(WindowLayer(layer).x + WindowLayer(layer).image.Width(), 920)) << "inside the picture and window";
     }
   }
 }
@@ -254,7 +242,7 @@ TEST_F(LastBossDuel, ARetryAfterADefeatStartsAFreshUnguardedFight) {
   ClickCard(1);
   ClickUntil(40, 1);
   EXPECT_EQ(DuelState.DuelHp[0], 0);
-  EXPECT_FALSE(L(20).visible);
+  EXPECT_FALSE(WindowLayer(20).visible);
   Click();  // the window goes black and the retry and quit buttons come in
   ASSERT_TRUE(At(40, 10));
   EXPECT_EQ(PlaceOf(4), (Place{160, 170, 600, 150}));
@@ -268,7 +256,7 @@ TEST_F(LastBossDuel, ARetryAfterADefeatStartsAFreshUnguardedFight) {
   EXPECT_EQ(DuelState.DuelGuard[0], 0) << "the lost fight's guard is gone";
   EXPECT_EQ(DuelState.BossPatternPos, 0);
   EXPECT_EQ(DuelState.DuelVariant, 1);
-  EXPECT_TRUE(L(30).visible && L(10).visible);
+  EXPECT_TRUE(WindowLayer(30).visible && WindowLayer(10).visible);
 
   // Lost again, the quit button goes to the title menu.
   DuelState.BossPatternPos = 3;
@@ -276,21 +264,21 @@ TEST_F(LastBossDuel, ARetryAfterADefeatStartsAFreshUnguardedFight) {
   ClickUntil(40, 1);
   Click();
   Click(460, 445);
-  EXPECT_EQ(SceneCursor.SceneCode, 99) << "the title menu";
+  EXPECT_EQ(SceneCursor.SceneCode, kTitleScene) << "the title menu";
 }
 
 TEST_F(LastBossDuel, HoverFramesTheCardAndAnAdvanceKeyPlaysIt) {
   ToCards(1);
   Move(324 + 270 + 100, 550 + 40);
   EXPECT_EQ(ScreenButtons.HoveredButton, 3);
-  EXPECT_TRUE(L(1).visible);
+  EXPECT_TRUE(WindowLayer(1).visible);
   EXPECT_EQ(PlaceOf(1), (Place{594 - 8, 550 - 8, 256, 96}));
   Move(5, 5);
   EXPECT_EQ(ScreenButtons.HoveredButton, -1);
-  EXPECT_FALSE(L(1).visible);
+  EXPECT_FALSE(WindowLayer(1).visible);
   Move(324 + 100, 550 + 40);
   EXPECT_EQ(ScreenButtons.HoveredButton, 2);
-  Input(tq::ScriptedInput::Key, 0, 0, kEnterKey);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(DuelState.DuelCommand, 2);
   EXPECT_TRUE(At(30, 10));
 }
@@ -315,21 +303,17 @@ TEST_F(LastBossDuel, BeatingTheBossHandsBackAndTheNextStagePlays) {
     int handedBack = 0, step = 0;
     for (uint32_t t = h_->Now() + 1; t < h_->Now() + 3000; ++t) {
       h_->Platform().At(t, [&] {
-        if (SceneCursor.SceneCode != 10 || handedBack != 0) return;
+        if (SceneCursor.SceneCode != kConversationScene || handedBack != 0) return;
         handedBack = SceneCursor.StageNumber;
         step = SceneCursor.SceneStep;
         if (!finale) SceneCursor.StageNumber = 5;
       });
     }
-    tq::ScriptedInput in;
-    in.at = h_->Now() + 1;
-    in.kind = tq::ScriptedInput::Click;
-    in.x = in.y = 5;
-    h_->Platform().AddInput(in);
+    h_->ClickAt(h_->Now() + 1, 5, 5);
     h_->RunUntil(h_->Now() + 3000);
     EXPECT_EQ(handedBack, c.stage);
     EXPECT_EQ(step, 10);
-    EXPECT_TRUE(L(8).y >= 690 && L(9).y + L(9).image.Height() <= 0) << "the panels left the window";
+    EXPECT_TRUE(WindowLayer(8).y >= 690 && WindowLayer(9).y + WindowLayer(9).image.Height() <= 0) << "the panels left the window";
     EXPECT_EQ(ScriptStore.ScriptTextLines, kScriptLineCapacity);
     EXPECT_GT(ScriptStore.ScriptLineCount, 0);
     EXPECT_EQ(SceneCursor.SceneState, 10) << "the stage's lines run";

@@ -29,10 +29,9 @@
 
 namespace {
 
-using tq::testing::EngineHarness;
+using tq::testing::LayerVisible;
 
 constexpr int kBoard = 10;
-constexpr int kEnterKey = 13;
 
 // The first face-down slot whose value is (equal) or is not (!equal) that of `slot`.
 int PartnerOf(int slot, bool equal) {
@@ -63,27 +62,16 @@ std::vector<uint32_t> Pixels(int layer, int x, int y, int w, int h) {
   return out;
 }
 
-class MemoryPairsTest : public ::testing::Test {
+class MemoryPairsTest : public tq::testing::ScreenTest {
  protected:
   // Boots the Marbrook mode with the game entered as the story enters it.
   void Boot(const std::string& root = "") {
-    h_.reset();
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook, root);
-    h_->Start();
+    ScreenTest::Boot(kModeMarbrook, root);
     GameConfig.Settings[2] = 9;  // effects audible, so the trace holds the game's sounds
-    SceneCursor.SceneCode = 53;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 0;
+    h_->EnterScreen(53, 0, 0);
+    // Long enough for everything an input starts; the game then waits for input.
+    SetAfterInput(tq::testing::AfterInput::kRunToInputWait, 20000);
   }
-  // Runs long enough for everything the last input started; the game then waits for input.
-  void Settle() { tq::testing::SettleScene(*h_, 20000); }
-  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::testing::FeedInput(*h_, kind, x, y, key);
-    Settle();
-  }
-  void Click(int x, int y) { Input(tq::ScriptedInput::Click, x, y); }
-  void Move(int x, int y) { Input(tq::ScriptedInput::Move, x, y); }
-  void Key(int code) { Input(tq::ScriptedInput::Key, 0, 0, code); }
   void ClickCard(int slot) {
     Click(CardX(slot) + PairsState.PairCardWidth / 2, CardY(slot) + PairsState.PairCardHeight / 2);
   }
@@ -109,8 +97,6 @@ class MemoryPairsTest : public ::testing::Test {
     for (const std::string& line : h_->TraceOf("STReadFile")) n += line.find(file) != std::string::npos;
     return n;
   }
-
-  std::unique_ptr<EngineHarness> h_;
 };
 
 TEST_F(MemoryPairsTest, DealHoldsEveryValueExactlyTwice) {
@@ -223,7 +209,7 @@ TEST_F(MemoryPairsTest, LevelComesFromTheClickedButtonWithoutAPointerMove) {
     Click(460, ButtonY(k));
     EXPECT_EQ(PairsState.PairsLevel, k);
     EXPECT_EQ(SceneCursor.SceneState, 11);
-    for (int b = 0; b < 3; ++b) EXPECT_FALSE(tq::ThePlatform().Screen().Layer(b).visible);
+    for (int b = 0; b < 3; ++b) EXPECT_FALSE(LayerVisible(b));
   }
 }
 
@@ -237,10 +223,10 @@ TEST_F(MemoryPairsTest, HoverLightsOneButtonAndAKeyChoosesIt) {
   EXPECT_EQ(SoundsOf("G03_選択"), 1);
   Move(460, 100);  // off the buttons
   EXPECT_EQ(ScreenButtons.HoveredButton, -1);
-  Key(kEnterKey);  // nothing lit: nothing chosen
+  Key(tq::kKeyEnter);  // nothing lit: nothing chosen
   EXPECT_EQ(SceneCursor.SceneState, 6);
   Move(460, ButtonY(1));
-  Key(kEnterKey);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(SceneCursor.SceneState, 11);
   EXPECT_EQ(PairsState.PairsLevel, 1);
 }
@@ -323,18 +309,18 @@ TEST_F(MemoryPairsTest, ClearingLevelZeroHandsTheStoryOnToStageFifty) {
   EXPECT_EQ(SoundsOf("G03_クリア"), 1);
   Click(5, 5);
   // The conversation has taken over with the post-game stage.
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 50);
 }
 
 TEST_F(MemoryPairsTest, LeavingClearsTheScreenAndEntersTheConversation) {
   StartLevel(0);
   G03_Leave();
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.SceneState, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 10);
   EXPECT_EQ(SceneCursor.StageNumber, 50);
-  for (int layer = 0; layer <= 79; ++layer) EXPECT_FALSE(tq::ThePlatform().Screen().Layer(layer).visible) << layer;
+  for (int layer = 0; layer <= 79; ++layer) EXPECT_FALSE(LayerVisible(layer)) << layer;
 }
 
 TEST_F(MemoryPairsTest, RandomInputNeverLeavesTheGameDeaf) {
@@ -353,7 +339,7 @@ TEST_F(MemoryPairsTest, RandomInputNeverLeavesTheGameDeaf) {
       in.at = at;
       const int what = pick(0, 9);
       in.kind = what < 6 ? tq::ScriptedInput::Click : what < 9 ? tq::ScriptedInput::Move : tq::ScriptedInput::Key;
-      in.key = kEnterKey;
+      in.key = tq::kKeyEnter;
       in.x = pick(0, 919);
       // Seeds 2 and 3 aim at levels 1 and 2, which random clicks do not clear.
       in.y = what % 2 == 0 ? ButtonY(seed == 1 ? pick(0, 2) : static_cast<int>(seed) - 1) : pick(0, 689);

@@ -22,7 +22,7 @@
 
 namespace {
 
-using tq::testing::EngineHarness;
+using tq::testing::WindowLayer;
 
 struct JudgeCase {
   int player, opponent, outcome;
@@ -61,42 +61,28 @@ bool Choosing() {
   return (s == 10 || s == 110 || s == 210) && SceneCursor.SceneStep == 0 && FrameClock.WaitActive == 0;
 }
 
-const tq::LayerSurface& L(int layer) { return tq::ThePlatform().Screen().Layer(layer); }
-
-class RockPaperScissors : public ::testing::Test {
+class RockPaperScissors : public tq::testing::ScreenTest {
  protected:
   void SetUp() override {
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook, PictureRoot());
-    h_->Start();
+    Boot(kModeMarbrook, PictureRoot());
+    SetAfterInput(tq::testing::AfterInput::kQueue);
   }
-  void Enter(int state) {
-    SceneCursor.SceneCode = 51;
-    SceneCursor.SceneState = state;
-    SceneCursor.SceneStep = 0;
-  }
-  // Input one millisecond from now; PlayUntil delivers it.
-  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::testing::FeedInputAfter(*h_, std::max(h_->Now(), clock_), kind, x, y, key);
-  }
-  void ClickLayer(int layer) { Input(tq::ScriptedInput::Click, L(layer).x + 5, L(layer).y + 5); }
+  // As the story (the opponent's number, negative) or the extras menu (0) enters it.
+  void Enter(int state) { h_->EnterScreen(51, state, 0); }
   // Plays until `done` holds while the game waits for input: clicks on the window's
   // corner whenever it waits for a click, and lets `choose` pick a hand whenever the
   // buttons wait.
   bool PlayUntil(const std::function<bool()>& done, const std::function<void()>& choose = [] {}) {
-    return tq::testing::PlayAtInputWaits(*h_, clock_, 51, done,
-                                         [&] {
-                                           if (Choosing()) choose();
-                                           else Input(tq::ScriptedInput::Click, 2, 2);
-                                         },
-                                         900000);
+    return ScreenTest::PlayUntil(51, done, [&] {
+      if (Choosing()) choose();
+      else Click(2, 2);
+    });
   }
-  uint32_t clock_ = 0;
   // The hand that beats the opponent's, or the fourth button in the last round.
   void ChooseToWin() {
     const int hand = G01_FinalRound() ? 3 : (JankenState.JankenOpponentHand + 2) % 3;
     ClickLayer(kHandButtonLayer + hand);
   }
-  std::unique_ptr<EngineHarness> h_;
 };
 
 TEST_F(RockPaperScissors, EachOpponentWonToTheEndHandsBackWithItsStage) {
@@ -105,10 +91,9 @@ TEST_F(RockPaperScissors, EachOpponentWonToTheEndHandsBackWithItsStage) {
   } cases[] = {{-1, 5, 4}, {-2, 25, 4}, {-3, 45, 3}, {0, 45, 3}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.entry);
-    h_.reset();
     SetUp();
     Enter(c.entry);
-    ASSERT_TRUE(PlayUntil([] { return SceneCursor.SceneCode == 10; }, [this] { ChooseToWin(); }));
+    ASSERT_TRUE(PlayUntil([] { return SceneCursor.SceneCode == kConversationScene; }, [this] { ChooseToWin(); }));
     // The third opponent's last round is won by the fourth button, without the judge.
     EXPECT_EQ(JankenState.JankenRound, c.round);
     EXPECT_EQ(SceneCursor.StageNumber, c.stage);  // the conversation has taken over with it
@@ -121,10 +106,10 @@ TEST_F(RockPaperScissors, AWonRoundShowsItsBoardAndADrawRerunsThePanelsWithoutMu
   ASSERT_TRUE(PlayUntil(Choosing));
   // The buttons rest at y 460, 150 pixels apart around the centre; no fourth button.
   for (int n = 0; n <= 2; ++n) {
-    EXPECT_EQ(L(10 + n).y, 460);
-    EXPECT_EQ(L(10 + n).x, CentreX(L(10 + n).image.Width()) - 150 + 150 * n);
+    EXPECT_EQ(WindowLayer(10 + n).y, 460);
+    EXPECT_EQ(WindowLayer(10 + n).x, CentreX(WindowLayer(10 + n).image.Width()) - 150 + 150 * n);
   }
-  EXPECT_FALSE(L(13).visible && L(13).y < 690) << "no fourth button outside the last round";
+  EXPECT_FALSE(WindowLayer(13).visible && WindowLayer(13).y < 690) << "no fourth button outside the last round";
 
   // A stale hover never chooses: the clicked layer does.
   ScreenButtons.HoveredButton = 2;
@@ -169,8 +154,8 @@ TEST_F(RockPaperScissors, ADefeatRestartsFromRoundOneWithTheWholeOpening) {
 TEST_F(RockPaperScissors, TheLastRoundOffersAFourthButtonAndOrdinaryHandsLose) {
   Enter(-3);
   ASSERT_TRUE(PlayUntil([] { return Choosing() && JankenState.JankenRound == 3; }, [this] { ChooseToWin(); }));
-  EXPECT_TRUE(L(13).visible);
-  EXPECT_LT(L(13).y + L(13).image.Height(), 690) << "the fourth button rests inside the window";
+  EXPECT_TRUE(WindowLayer(13).visible);
+  EXPECT_LT(WindowLayer(13).y + WindowLayer(13).image.Height(), 690) << "the fourth button rests inside the window";
   // The hand that would win by the table still loses here.
   const int wouldWin = (JankenState.JankenOpponentHand + 2) % 3;
   ClickLayer(10 + wouldWin);
@@ -185,13 +170,13 @@ TEST_F(RockPaperScissors, TheLastRoundOffersAFourthButtonAndOrdinaryHandsLose) {
 TEST_F(RockPaperScissors, HoverLightsTheFrameAndAnAdvanceKeyPressesTheHandUnderThePointer) {
   Enter(-1);
   ASSERT_TRUE(PlayUntil(Choosing));
-  const tq::LayerSurface& button = L(11);
-  Input(tq::ScriptedInput::Move, button.x + 10, button.y + 10);
+  const tq::LayerSurface& button = WindowLayer(11);
+  Move(button.x + 10, button.y + 10);
   PlayUntil([] { return true; });
-  auto pixel = [](int layer) { return tq::ColorFromPixel(L(layer).image.Get(3, 3)); };
+  auto pixel = [](int layer) { return tq::ColorFromPixel(WindowLayer(layer).image.Get(3, 3)); };
   EXPECT_EQ(pixel(JankenState.JankenFrameLayer + 1), 0xFFFFFFu) << "the hovered frame is lit";
   EXPECT_EQ(pixel(JankenState.JankenFrameLayer + 0), Grey(96)) << "the others rest";
-  Input(tq::ScriptedInput::Key, 0, 0, 13);
+  Key(tq::kKeyEnter);
   ASSERT_TRUE(PlayUntil([] { return SceneCursor.SceneState == 20; }));
   EXPECT_EQ(JankenState.JankenPlayerHand, 1);
 }

@@ -20,9 +20,6 @@
 
 namespace {
 
-using tq::testing::EngineHarness;
-
-RoomAdventureStateRecord& S() { return RoomAdventureState; }
 
 // What one answer leaves: the messages in order, the room, and whether it moved.
 struct AnswerResult {
@@ -40,19 +37,19 @@ std::ostream& operator<<(std::ostream& os, const AnswerResult& r) {
 
 // Answers `command` in `room` through the room tables as the answer frame does.
 AnswerResult Ask(int room, int command) {
-  S().Room = room;
-  S().G06Command = command;
-  S().MessageCursor = 0;
-  S().Moved = 0;
-  S().MovePrefix = "→";
+  RoomAdventureState.Room = room;
+  RoomAdventureState.G06Command = command;
+  RoomAdventureState.MessageCursor = 0;
+  RoomAdventureState.Moved = 0;
+  RoomAdventureState.MovePrefix = "→";
   G06_RoomsEarth();
   AnswerResult r;
-  for (int i = 0; i < S().MessageCursor; ++i) {
-    r.texts.push_back(S().MessageTexts[static_cast<size_t>(i)]);
-    r.codes.push_back(S().MessageCodes[static_cast<size_t>(i)]);
+  for (int i = 0; i < RoomAdventureState.MessageCursor; ++i) {
+    r.texts.push_back(RoomAdventureState.MessageTexts[static_cast<size_t>(i)]);
+    r.codes.push_back(RoomAdventureState.MessageCodes[static_cast<size_t>(i)]);
   }
-  r.room = S().Room;
-  r.moved = S().Moved;
+  r.room = RoomAdventureState.Room;
+  r.moved = RoomAdventureState.Moved;
   return r;
 }
 
@@ -60,9 +57,9 @@ class RoomAnswersTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetRoomAdventureState();
-    S().DefaultReplies[4] = "とくに変わったところはありません。";
-    S().DefaultReplies[5] = "ここから見える範囲には誰もいません。";
-    S().DefaultReplies[6] = "とくに必要性を感じません。";
+    RoomAdventureState.DefaultReplies[4] = "とくに変わったところはありません。";
+    RoomAdventureState.DefaultReplies[5] = "ここから見える範囲には誰もいません。";
+    RoomAdventureState.DefaultReplies[6] = "とくに必要性を感じません。";
   }
 };
 
@@ -117,8 +114,8 @@ TEST_F(RoomAnswersTest, AnswersFollowTheRoomAndItsFlags) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SetUp();
-    for (auto [i, v] : c.roomFlags) S().RoomFlags[static_cast<size_t>(i)] = v;
-    for (auto [i, v] : c.itemFlags) S().ItemFlags[static_cast<size_t>(i)] = v;
+    for (auto [i, v] : c.roomFlags) RoomAdventureState.RoomFlags[static_cast<size_t>(i)] = v;
+    for (auto [i, v] : c.itemFlags) RoomAdventureState.ItemFlags[static_cast<size_t>(i)] = v;
     const AnswerResult r = Ask(c.room, c.command);
     ASSERT_GE(r.texts.size(), c.first.size()) << r;
     if (c.first.empty()) {
@@ -127,12 +124,12 @@ TEST_F(RoomAnswersTest, AnswersFollowTheRoomAndItsFlags) {
     for (size_t i = 0; i < c.first.size(); ++i) EXPECT_EQ(r.texts[i], c.first[i]) << r;
     EXPECT_EQ(r.room, c.room2);
     EXPECT_EQ(r.moved, c.moved);
-    for (auto [i, v] : c.flagsAfter) EXPECT_EQ(S().RoomFlags[static_cast<size_t>(i)], v) << "flag " << i;
+    for (auto [i, v] : c.flagsAfter) EXPECT_EQ(RoomAdventureState.RoomFlags[static_cast<size_t>(i)], v) << "flag " << i;
   }
 }
 
 TEST_F(RoomAnswersTest, SequencesCarryTheirPictureCodesAndEndWithTheEnding) {
-  S().RoomFlags[62] = 5;
+  RoomAdventureState.RoomFlags[62] = 5;
   const AnswerResult planet = Ask(65, kG06Talk);
   ASSERT_EQ(planet.texts.size(), 29u);
   EXPECT_EQ(planet.codes[8], 15);
@@ -164,30 +161,18 @@ TEST(RoomWindowTest, LinesAreCutInto27CharacterPieces) {
   }
 }
 
-class RoomAdventureTest : public ::testing::Test {
+class RoomAdventureTest : public tq::testing::ScreenTest {
  protected:
   void Boot() {
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook, "");
-    h_->Start();
+    ScreenTest::Boot(kModeMarbrook);
+    SetAfterInput(tq::testing::AfterInput::kRunToLoopEnd, 3000);
     Enter();
   }
+  // As the story and the chapter menu enter it.
   void Enter() {
-    SceneCursor.SceneCode = 56;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 0;
-    Wait(0, 0);
+    h_->EnterScreen(56, 0, 0, tq::testing::EntryTick::kNow);
     Settle();
   }
-  void Settle() {
-    h_->RunUntil(h_->Now() + 3000);
-    ASSERT_EQ(FrameClock.FrameLoopRunning, 0);
-  }
-  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::testing::FeedInput(*h_, kind, x, y, key);
-    Settle();
-  }
-  void Click(int x, int y) { Input(tq::ScriptedInput::Click, x, y); }
-  void Key(int code) { Input(tq::ScriptedInput::Key, 0, 0, code); }
   // Past the window picture and the help, to the first room.
   void ToFirstRoom() {
     Click(5, 5);
@@ -196,11 +181,11 @@ class RoomAdventureTest : public ::testing::Test {
   }
   // One command by key, its whole queue clicked through.
   void Command(int command) {
-    static const int kKeyOf[] = {38, 39, 40, 37, 97, 98, 99};
+    static const int kKeyOf[] = {tq::kKeyUp, tq::kKeyRight, tq::kKeyDown, tq::kKeyLeft,
+                                 tq::kKeyPad0 + 1, tq::kKeyPad0 + 2, tq::kKeyPad0 + 3};
     Key(kKeyOf[command]);
     for (int i = 0; i < 120 && SceneCursor.SceneCode == 56 && SceneCursor.SceneState == 20; ++i) Click(5, 5);
   }
-  std::unique_ptr<EngineHarness> h_;
 };
 
 // The shortest way through both lands, as commands (0 N, 1 E, 2 S, 3 W, 4 examine,
@@ -223,17 +208,17 @@ TEST_F(RoomAdventureTest, EachVisitStartsAfreshAndEndsAtStage90) {
   for (int visit = 1; visit <= 2; ++visit) {
     SCOPED_TRACE(visit);
     ToFirstRoom();
-    EXPECT_EQ(S().Room, 0);
-    for (int f : S().RoomFlags) ASSERT_EQ(f, 0);
+    EXPECT_EQ(RoomAdventureState.Room, 0);
+    for (int f : RoomAdventureState.RoomFlags) ASSERT_EQ(f, 0);
     for (int command : kWalkthrough) {
       ASSERT_EQ(SceneCursor.SceneCode, 56);
       Command(command);
     }
-    EXPECT_EQ(S().Room, 66);
+    EXPECT_EQ(RoomAdventureState.Room, 66);
     ASSERT_EQ(SceneCursor.SceneState, 30);
-    EXPECT_EQ(S().RoomFlags[62], 6);
+    EXPECT_EQ(RoomAdventureState.RoomFlags[62], 6);
     Click(5, 5);  // the ending picture; the next click leaves
-    EXPECT_EQ(SceneCursor.SceneCode, 10);
+    EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
     EXPECT_EQ(SceneCursor.StageNumber, 90);
     Enter();  // played again from the chapter menu
   }
@@ -242,20 +227,20 @@ TEST_F(RoomAdventureTest, EachVisitStartsAfreshAndEndsAtStage90) {
 TEST_F(RoomAdventureTest, KeysAndButtons) {
   Boot();
   ToFirstRoom();
-  Key(13);  // an advance key in state 10 does nothing
+  Key(tq::kKeyEnter);  // an advance key in state 10 does nothing
   EXPECT_EQ(SceneCursor.SceneState, 10);
-  Key(100);  // keypad 4 has no command: no empty fourth button
+  Key(tq::kKeyPad0 + 4);  // no command: no empty fourth button
   EXPECT_EQ(SceneCursor.SceneState, 10);
-  EXPECT_FALSE(tq::ThePlatform().Screen().Layer(S().G06ButtonFirstBox + 7).visible);
+  EXPECT_FALSE(tq::testing::LayerVisible(RoomAdventureState.G06ButtonFirstBox + 7));
   Click(845, 310);  // the east button
-  EXPECT_EQ(S().Room, 1);
-  EXPECT_EQ(S().MessageTexts[0], "東に移動しました。：扉があります。");
+  EXPECT_EQ(RoomAdventureState.Room, 1);
+  EXPECT_EQ(RoomAdventureState.MessageTexts[0], "東に移動しました。：扉があります。");
   EXPECT_EQ(SceneCursor.SceneState, 10);
-  Key(97);  // keypad 1: examine
-  EXPECT_EQ(S().MessageTexts[0], "扉には鍵がかかっています。");
-  Key(38);  // up: north is shut
-  EXPECT_EQ(S().MessageTexts[0], "北には移動できません。");
-  EXPECT_EQ(S().Room, 1);
+  Key(tq::kKeyPad0 + 1);  // examine
+  EXPECT_EQ(RoomAdventureState.MessageTexts[0], "扉には鍵がかかっています。");
+  Key(tq::kKeyUp);  // north is shut
+  EXPECT_EQ(RoomAdventureState.MessageTexts[0], "北には移動できません。");
+  EXPECT_EQ(RoomAdventureState.Room, 1);
 }
 
 }  // namespace

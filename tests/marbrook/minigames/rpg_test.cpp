@@ -32,11 +32,8 @@
 
 namespace {
 
-using tq::testing::EngineHarness;
 
-enum : int { kUp = 38, kRight = 39, kDown = 40, kLeft = 37, kEnter = 13 };
-
-class RpgTest : public ::testing::Test {
+class RpgTest : public tq::testing::ScreenTest {
  protected:
   // The game's stand-ins only, written once into a folder of their own: the screen
   // places and scrolls by the pictures' sizes.
@@ -53,37 +50,27 @@ class RpgTest : public ::testing::Test {
   static void TearDownTestSuite() { std::filesystem::remove_all(root_); }
 
   void Boot(uint32_t seed = 1) {
-    h_.reset();
-    h_ = std::make_unique<EngineHarness>(kModeMarbrook, root_);
-    h_->Start();
+    ScreenTest::Boot(kModeMarbrook, root_);
     SeedRandom(seed);
     GameConfig.Settings[2] = 9;  // effects audible, so the trace holds the game's sounds
-    SceneCursor.SceneCode = 55;
-    SceneCursor.SceneState = 0;
-    SceneCursor.SceneStep = 0;
+    h_->EnterScreen(55, 0, 0);
+    SetAfterInput(tq::testing::AfterInput::kRunToInputWait, 10000);
     Settle();
   }
-  void Settle() { tq::testing::SettleScene(*h_, 10000); }
-  void Input(tq::ScriptedInput::Kind kind, int x, int y, int key = 0) {
-    tq::testing::FeedInput(*h_, kind, x, y, key);
-    Settle();
-  }
-  void Key(int code) { Input(tq::ScriptedInput::Key, 0, 0, code); }
-  void Click(int x, int y) { Input(tq::ScriptedInput::Click, x, y); }
 
   // From the entry through the title, the help and the opening (answering yes) to walking.
   void ToWalking(uint32_t seed = 1) {
     Boot(seed);
-    Key(kEnter);  // the help
-    Key(kEnter);  // the map, the window and the king's first words
+    Key(tq::kKeyEnter);  // the help
+    Key(tq::kKeyEnter);  // the map, the window and the king's first words
     ASSERT_EQ(SceneCursor.SceneState, kRpgEventList);
-    Key(kEnter);
-    Key(kEnter);  // the question
+    Key(tq::kKeyEnter);
+    Key(tq::kKeyEnter);  // the question
     ASSERT_EQ(SceneCursor.SceneState, kRpgChoice);
-    Key(kUp);
-    Key(kEnter);
-    Key(kEnter);
-    Key(kEnter);  // the end of the list
+    Key(tq::kKeyUp);
+    Key(tq::kKeyEnter);
+    Key(tq::kKeyEnter);
+    Key(tq::kKeyEnter);  // the end of the list
     ASSERT_EQ(SceneCursor.SceneState, kRpgWalk);
   }
   // The hero put on a map and cell, as a map change would.
@@ -98,7 +85,7 @@ class RpgTest : public ::testing::Test {
   void Advance() {
     const bool choosing = SceneCursor.SceneState == kRpgChoice ||
                           (SceneCursor.SceneState == kRpgBattle && SceneCursor.SceneStep == 6);
-    Key(choosing ? kUp : kEnter);
+    Key(choosing ? tq::kKeyUp : tq::kKeyEnter);
   }
   // Walks the grid by the shortest way over floor cells to (x, y) (an exit or event
   // cell only as the last step).
@@ -126,8 +113,8 @@ class RpgTest : public ::testing::Test {
     std::vector<int> keys;
     for (auto at = std::make_pair(x, y); from[at].first != -1; at = from[at]) {
       const auto prev = from[at];
-      keys.insert(keys.begin(), at.second < prev.second ? kUp : at.first > prev.first ? kRight
-                                : at.second > prev.second ? kDown : kLeft);
+      keys.insert(keys.begin(), at.second < prev.second ? tq::kKeyUp : at.first > prev.first ? tq::kKeyRight
+                                : at.second > prev.second ? tq::kKeyDown : tq::kKeyLeft);
     }
     for (int k : keys) Key(k);
   }
@@ -155,11 +142,10 @@ class RpgTest : public ::testing::Test {
   }
 
   static std::string root_;
-  std::unique_ptr<EngineHarness> h_;
 };
 std::string RpgTest::root_;
 
-struct Move {
+struct MoveCase {
   const char* name;
   int map, x, y, direction;
   int moveKind, targetCode;
@@ -167,7 +153,7 @@ struct Move {
 
 TEST_F(RpgTest, MapsParseAndMovesAreJudgedAtTheEdgesFirst) {
   ToWalking();
-  const Move cases[] = {
+  const MoveCase cases[] = {
       {"the king above the start", 0, 6, 2, 1, 2, 10},
       {"floor to the right of the start", 0, 6, 2, 2, 1, 0},
       {"a wall", 0, 4, 2, 4, 0, 1},
@@ -179,7 +165,7 @@ TEST_F(RpgTest, MapsParseAndMovesAreJudgedAtTheEdgesFirst) {
       {"town exit to the lair", 3, 6, 18, 3, 3, 92},
       {"an inn in town", 3, 5, 17, 4, 2, 34},
   };
-  for (const Move& c : cases) {
+  for (const MoveCase& c : cases) {
     SCOPED_TRACE(c.name);
     Place(c.map, c.x, c.y);
     RpgState.TargetCode = -99;
@@ -204,9 +190,9 @@ TEST_F(RpgTest, MapsParseAndMovesAreJudgedAtTheEdgesFirst) {
 
 TEST_F(RpgTest, NewGameShowsItsStatusAndTheMapUnderTheHero) {
   Boot();
-  Key(kEnter);
+  Key(tq::kKeyEnter);
   SetPrintRecording(true);
-  Key(kEnter);
+  Key(tq::kKeyEnter);
   const std::string expected[8] = {"3", "20", "20", "6", "5", "0", "KNIFE", "SHIELD"};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(LastPrintOn(31 + i), expected[i]) << "layer " << 31 + i;
   EXPECT_EQ(LayerLeft(10), 305 - 80 * 6);
@@ -225,7 +211,7 @@ TEST_F(RpgTest, NewGameShowsItsStatusAndTheMapUnderTheHero) {
 
 TEST_F(RpgTest, TheHelpWindowKeepsEveryLineInsideItsBorder) {
   Boot();
-  Key(kEnter);  // the help
+  Key(tq::kKeyEnter);  // the help
   const int layer = RpgState.G05WindowBox;
   ASSERT_EQ(LayerWidth(layer), 880);
   const tq::Surface& image = LayerImage(layer);
@@ -238,19 +224,19 @@ TEST_F(RpgTest, TheHelpWindowKeepsEveryLineInsideItsBorder) {
 
 TEST_F(RpgTest, OpeningAsksUntilYesAndGivesAHundredGold) {
   Boot();
-  Key(kEnter);
-  Key(kEnter);
-  Key(kEnter);
-  Key(kEnter);
-  Key(kDown);  // no: the king pleads and asks again
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyDown);  // no: the king pleads and asks again
   EXPECT_EQ(RpgState.EventPos, 8);
-  Key(kEnter);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(SceneCursor.SceneState, kRpgChoice);
-  Key(kUp);
-  Key(kEnter);
+  Key(tq::kKeyUp);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(RpgState.HeroGold, 100);
-  Key(kEnter);
-  Key(kEnter);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(SceneCursor.SceneState, kRpgWalk);
   EXPECT_FALSE(h_->Platform().Screen().Layer(20).visible);
 }
@@ -262,7 +248,7 @@ TEST_F(RpgTest, AnArrowButtonMovesAsItsKeyAndOtherInputDoesNothing) {
     int key;
     int heroX;
   };
-  const Case cases[] = {{"right button", true, 0, 7}, {"right key", false, kRight, 7}, {"enter key", false, kEnter, 6}};
+  const Case cases[] = {{"right button", true, 0, 7}, {"right key", false, tq::kKeyRight, 7}, {"enter key", false, tq::kKeyEnter, 6}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ToWalking();
@@ -280,18 +266,18 @@ TEST_F(RpgTest, BattleRulesOverSeededDraws) {
     SCOPED_TRACE(seed);
     ToWalking(seed);
     Place(4, 5, 6);
-    Key(kUp);  // onto the kidnapper's cell: the battle
+    Key(tq::kKeyUp);  // onto the kidnapper's cell: the battle
     ASSERT_EQ(SceneCursor.SceneState, kRpgBattle);
     EXPECT_EQ(RpgState.EnemyHP, 30);
-    Key(kEnter);  // the commands
-    Key(kUp);     // attack
+    Key(tq::kKeyEnter);  // the commands
+    Key(tq::kKeyUp);     // attack
     const int dealt = 30 - RpgState.EnemyHP;
     EXPECT_TRUE(dealt == 3 || dealt == 4) << dealt;
-    Key(kEnter);  // the enemy's blow
+    Key(tq::kKeyEnter);  // the enemy's blow
     const int taken = 20 - RpgState.HeroHP;
     EXPECT_TRUE(taken == 5 || taken == 6) << taken;
-    Key(kEnter);
-    Key(kDown);  // flee: the kidnapper keeps its wounds
+    Key(tq::kKeyEnter);
+    Key(tq::kKeyDown);  // flee: the kidnapper keeps its wounds
     EXPECT_EQ(SceneCursor.SceneState, kRpgWalk);
     EXPECT_EQ(RpgState.SlimeHP, 30 - dealt);
   }
@@ -302,17 +288,17 @@ TEST_F(RpgTest, BattleRulesOverSeededDraws) {
   RpgState.EnemyHP = 3;
   SceneCursor.SceneState = kRpgBattle;
   SceneCursor.SceneStep = 0;
-  Key(kEnter);
-  Key(kEnter);
-  Key(kRight);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyRight);
   EXPECT_EQ(RpgState.EnemyHP, 3);
-  Key(kEnter);
-  Key(kEnter);
-  Key(kLeft);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyLeft);
   EXPECT_EQ(RpgState.EnemyHP, 2);
-  Key(kEnter);
-  Key(kEnter);
-  Key(kDown);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyDown);
   EXPECT_EQ(SceneCursor.SceneState, kRpgBattle);
   EXPECT_EQ(SceneCursor.SceneStep, 5);
 }
@@ -331,11 +317,11 @@ TEST_F(RpgTest, ABlowSummingToZeroDealsNothingAndANegativeSumDealsOne) {
     const int hp = RpgState.HeroHP;
     SceneCursor.SceneState = kRpgBattle;
     SceneCursor.SceneStep = 0;
-    Key(kEnter);
-    Key(kEnter);
-    Key(kUp);  // attack
+    Key(tq::kKeyEnter);
+    Key(tq::kKeyEnter);
+    Key(tq::kKeyUp);  // attack
     dealt.insert(30 - RpgState.EnemyHP);
-    Key(kEnter);  // the enemy's blow
+    Key(tq::kKeyEnter);  // the enemy's blow
     taken.insert(hp - RpgState.HeroHP);
   }
   EXPECT_EQ(dealt, (std::set<int>{0, 1}));
@@ -350,12 +336,12 @@ TEST_F(RpgTest, VictoryGainsStopTheMaximumHpAt999) {
   G05_SetupEnemy("5");
   SceneCursor.SceneState = kRpgBattle;
   SceneCursor.SceneStep = 0;
-  Key(kEnter);
-  Key(kEnter);
-  Key(kUp);  // one blow fells the townspeople
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyUp);  // one blow fells the townspeople
   ASSERT_EQ(SceneCursor.SceneStep, 50);
   const int level = RpgState.HeroLevel, dp = RpgState.HeroDP;
-  Key(kEnter);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(RpgState.HeroLevel, level + 999);
   EXPECT_EQ(RpgState.HeroMaxHP, 999);
   EXPECT_EQ(RpgState.HeroHP, 999);
@@ -368,15 +354,15 @@ TEST_F(RpgTest, DeathReturnsToTheTitleAndANewGame) {
   RpgState.HeroHP = 1;
   RpgState.HeroGold = 77;
   Place(4, 5, 6);
-  Key(kUp);
-  Key(kEnter);
-  Key(kRight);  // the sword misses; the kidnapper strikes
-  Key(kEnter);
+  Key(tq::kKeyUp);
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyRight);  // the sword misses; the kidnapper strikes
+  Key(tq::kKeyEnter);
   EXPECT_EQ(RpgState.HeroHP, 0);
   EXPECT_EQ(SceneCursor.SceneStep, 60);
-  Key(kEnter);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(SceneCursor.SceneState, kRpgTitle);
-  Key(kEnter);  // the title of a new game
+  Key(tq::kKeyEnter);  // the title of a new game
   EXPECT_EQ(RpgState.HeroGold, 0);
   EXPECT_EQ(RpgState.HeroHP, 20);
   EXPECT_EQ(RpgState.SlimeHP, 30);
@@ -387,24 +373,24 @@ TEST_F(RpgTest, ShopsSellWhenTheGoldIsThereAndTheInnRestores) {
   ToWalking();
   Place(3, 6, 4);
   RpgState.HeroGold = 29;
-  Key(kUp);  // the armour shop
-  Key(kEnter);
-  Key(kUp);  // yes
+  Key(tq::kKeyUp);  // the armour shop
+  Key(tq::kKeyEnter);
+  Key(tq::kKeyUp);  // yes
   SetPrintRecording(true);
-  Key(kEnter);
+  Key(tq::kKeyEnter);
   EXPECT_EQ(RpgState.HeroGold, 29);
   EXPECT_EQ(RpgState.ArmourRank, 0);
   RunEvent();
   RpgState.HeroGold = 30;
   SetPrintRecording(true);
-  Key(kUp);
+  Key(tq::kKeyUp);
   RunEvent();
   EXPECT_EQ(RpgState.HeroGold, 0);
   EXPECT_EQ(RpgState.ArmourRank, 1);
   EXPECT_EQ(LastPrintOn(38), "FORCEFIELD");
   EXPECT_EQ(LastPrintOn(35), "6");  // DP 2 + 4
   SetPrintRecording(true);
-  Key(kUp);
+  Key(tq::kKeyUp);
   EXPECT_NE(WindowText().find("すでに最高の品"), std::string::npos);
   RunEvent();
   // The inn: 2 gold for a full night's rest; 1 is not enough.
@@ -413,7 +399,7 @@ TEST_F(RpgTest, ShopsSellWhenTheGoldIsThereAndTheInnRestores) {
     Place(3, 5, 17);
     RpgState.HeroGold = gold;
     RpgState.HeroHP = 4;
-    Key(kLeft);
+    Key(tq::kKeyLeft);
     RunEvent();
     EXPECT_EQ(RpgState.HeroGold, gold == 2 ? 0 : 1);
     EXPECT_EQ(RpgState.HeroHP, gold == 2 ? 20 : 4);
@@ -424,10 +410,10 @@ TEST_F(RpgTest, TreasuresGiveTheirGoldOnceAndHoldPastSixteenBits) {
   ToWalking();
   Place(3, 1, 17);
   RpgState.HeroGold = 100;
-  Key(kDown);  // the hoard under the town's south-west corner
+  Key(tq::kKeyDown);  // the hoard under the town's south-west corner
   RunEvent();
   EXPECT_EQ(RpgState.HeroGold, 900100);
-  Key(kDown);
+  Key(tq::kKeyDown);
   RunEvent();
   EXPECT_EQ(RpgState.HeroGold, 900100);
 }
@@ -441,10 +427,10 @@ TEST_F(RpgTest, ScriptedRouteFromANewGameToTheEnding) {
   ASSERT_EQ(RpgState.MapNumber, 3);
   // Armour and a sword.
   WalkTo(6, 4);
-  Key(kUp);
+  Key(tq::kKeyUp);
   RunEvent();
   WalkTo(13, 4);
-  Key(kUp);
+  Key(tq::kKeyUp);
   RunEvent();
   ASSERT_EQ(RpgState.ArmourRank, 1);
   ASSERT_EQ(RpgState.WeaponRank, 1);
@@ -452,31 +438,31 @@ TEST_F(RpgTest, ScriptedRouteFromANewGameToTheEnding) {
   for (int visit = 0; visit < 8 && RpgState.SlimeBeaten == 0; ++visit) {
     WalkTo(6, 19);
     ASSERT_EQ(RpgState.MapNumber, 4);
-    Key(kUp);
-    Key(kEnter);
+    Key(tq::kKeyUp);
+    Key(tq::kKeyEnter);
     while (SceneCursor.SceneState == kRpgBattle) {
-      if (SceneCursor.SceneStep == 6) Key(RpgState.HeroHP <= 10 ? kDown : kUp);
-      else Key(kEnter);
+      if (SceneCursor.SceneStep == 6) Key(RpgState.HeroHP <= 10 ? tq::kKeyDown : tq::kKeyUp);
+      else Key(tq::kKeyEnter);
     }
     if (RpgState.SlimeBeaten == 1) break;
     ASSERT_GT(RpgState.HeroHP, 0);
-    Key(kDown);  // back out to the town
+    Key(tq::kKeyDown);  // back out to the town
     WalkTo(5, 17);
-    Key(kLeft);
+    Key(tq::kKeyLeft);
     RunEvent();
   }
   ASSERT_EQ(RpgState.SlimeBeaten, 1);
   RunEvent();
-  Key(kDown);  // out of the lair with the princess
+  Key(tq::kKeyDown);  // out of the lair with the princess
   ASSERT_EQ(RpgState.MapNumber, 5);
   EXPECT_TRUE(h_->Platform().Screen().Layer(14).visible);
   WalkTo(6, 7);
-  Key(kUp);  // the king: the chain of five battles
+  Key(tq::kKeyUp);  // the king: the chain of five battles
   RunEvent();
   ASSERT_EQ(SceneCursor.SceneState, kRpgEnding);
-  Key(kEnter);
+  Key(tq::kKeyEnter);
   const uint32_t lastClick = h_->Now() - 10000;
-  EXPECT_EQ(SceneCursor.SceneCode, 10);
+  EXPECT_EQ(SceneCursor.SceneCode, kConversationScene);
   EXPECT_EQ(SceneCursor.StageNumber, 80);
   const std::vector<uint32_t> ticks = h_->TimesOf("tick");
   bool handedBack = false;
