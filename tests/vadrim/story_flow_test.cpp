@@ -93,7 +93,7 @@ TEST_F(VadrimStoryFlow, WhatFollowsAStageByPlayMode) {
   for (const Case& c : cases) {
     SCOPED_TRACE("play mode " + std::to_string(c.playMode) + " stage " + std::to_string(c.stage));
     EXPECT_EQ(End(c.playMode, c.stage), c.expected);
-    EXPECT_FALSE(Visible(SystemLayerSet.OverlayLayer)) << "the white cover outlives the stage";
+    EXPECT_FALSE(LayerVisible(SystemLayerSet.OverlayLayer)) << "the white cover outlives the stage";
   }
 }
 
