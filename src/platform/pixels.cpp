@@ -129,6 +129,12 @@ bool IsEmpty(const PixelRect& r) { return r.w <= 0 || r.h <= 0; }
 
 Surface::Surface(int width, int height, uint32_t fill) { Reset(width, height, fill); }
 
+Surface::Surface(const Surface&) = default;
+Surface::Surface(Surface&&) noexcept = default;
+Surface& Surface::operator=(const Surface&) = default;
+Surface& Surface::operator=(Surface&&) noexcept = default;
+Surface::~Surface() = default;
+
 void Surface::Reset(int width, int height, uint32_t fill) {
   width_ = ClampSide(width);
   height_ = ClampSide(height);

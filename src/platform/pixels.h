@@ -60,6 +60,13 @@ class Surface {
  public:
   Surface() = default;
   Surface(int width, int height, uint32_t fill = 0);
+  // Out of line, so that copying and freeing a picture always runs the optimised
+  // buffer code of this file, whatever the flags of the file that holds the surface.
+  Surface(const Surface&);
+  Surface(Surface&&) noexcept;
+  Surface& operator=(const Surface&);
+  Surface& operator=(Surface&&) noexcept;
+  ~Surface();
 
   int Width() const { return width_; }
   int Height() const { return height_; }
