@@ -83,6 +83,17 @@ void CheckWhole(const std::string& path) {
   Check(bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0);
 }
 
+// The damaged files the writes kept, removed so that every input starts alike.
+void RemoveKeptFiles() {
+  std::error_code ec;
+  std::vector<fs::path> kept;
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(Folder(), ec)) {
+    const std::string name = e.path().filename().string();
+    if (name.find(".damaged-") != std::string::npos || name.find(".refused-") != std::string::npos) kept.push_back(e.path());
+  }
+  for (const fs::path& p : kept) fs::remove(p, ec);
+}
+
 void FuzzIniLayer(const std::string& bytes) {
   const std::string path = Folder() + "/fuzz.ini";
   tq::testing::WriteFileBytes(path, bytes);
@@ -90,6 +101,8 @@ void FuzzIniLayer(const std::string& bytes) {
 
   Check(tq::WritePrivateProfileString("Fuzz", "Written", "7 ７", path));
   CheckWhole(path);
+  // A file read in part is kept whole before the clean rewrite.
+  Check(first.KeptAs().empty() || tq::testing::ReadFileBytes(first.KeptAs()) == bytes);
   const std::string rewritten = tq::testing::ReadFileBytes(path);
   const tq::IniFile second = tq::IniFile::Read(path);
   Check(second.status() == tq::IniFile::Status::kRead && second.Damage().empty());
@@ -130,5 +143,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   FuzzIniLayer(bytes);
   FuzzSaveLoads(bytes);
+  RemoveKeptFiles();
   return 0;
 }

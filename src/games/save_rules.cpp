@@ -93,5 +93,9 @@ void SaveFileReader::Report() const {
       break;
   }
   if (reset_) what += (what.empty() ? "" : " ") + std::string("holds values out of range; the defaults are used");
+  const std::string& kept = file_.KeptAs();
+  if (file_.status() == tq::IniFile::Status::kRead && !kept.empty()) {
+    what += (reset_ ? "; the next save keeps it as " : ", keeping it as ") + kept.substr(kept.find_last_of('/') + 1);
+  }
   if (!what.empty()) std::fprintf(stderr, "thornquill: save file %s %s\n", path_.c_str(), what.c_str());
 }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <set>
 #include <vector>
@@ -53,10 +54,15 @@ bool SplitKey(const std::string& text, std::string& key, std::string& value) {
 
 constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 
+// The words of the names a refused or damaged file is kept under.
+constexpr const char* kRefusedWord = "refused";
+constexpr const char* kDamagedWord = "damaged";
+
 bool StartsMarked(const std::string& bytes) { return bytes.rfind(kByteOrderMark, 0) == 0; }
 
-// Splits at "\n" (a "\r" before it goes too). CP932 never uses 0x0A inside a
-// two-byte character, so splitting the raw bytes is safe.
+// Splits at the line ends: "\r\n", "\n", or a "\r" alone (a file saved with old
+// Macintosh line ends is lines too, not one long first line). CP932 never uses 0x0A
+// or 0x0D inside a two-byte character, so splitting the raw bytes is safe.
 std::vector<IniLine> SplitLines(const std::string& bytes) {
   std::vector<IniLine> lines;
   // A UTF-8 byte-order mark (a file saved by a text editor) is not part of the first
@@ -64,10 +70,10 @@ std::vector<IniLine> SplitLines(const std::string& bytes) {
   const bool marked = StartsMarked(bytes);
   size_t start = 0;
   while (start < bytes.size()) {
-    size_t end = bytes.find('\n', start);
+    size_t end = bytes.find_first_of("\r\n", start);
     size_t next = end == std::string::npos ? bytes.size() : end + 1;
     if (end == std::string::npos) end = bytes.size();
-    if (end > start && bytes[end - 1] == '\r') --end;
+    if (next < bytes.size() && bytes[end] == '\r' && bytes[next] == '\n') ++next;
     IniLine line;
     line.raw = bytes.substr(start, end - start);
     line.text = Cp932ToUtf8(lines.empty() && marked ? line.raw.substr(3) : line.raw);
@@ -77,11 +83,10 @@ std::vector<IniLine> SplitLines(const std::string& bytes) {
   return lines;
 }
 
-// A control byte other than a blank (a tab, or a stray carriage return that reads
-// as one) is no part of any text the file holds.
+// A control byte other than a tab is no part of any text the file holds.
 bool HoldsBinary(const std::string& raw) {
   for (unsigned char c : raw) {
-    if ((c < 0x20 && c != '\t' && c != '\r') || c == 0x7F) return true;
+    if ((c < 0x20 && c != '\t') || c == 0x7F) return true;
   }
   return false;
 }
@@ -204,10 +209,54 @@ bool WriteNewFile(const std::string& path, const std::string& bytes, mode_t mode
   return ok;
 }
 
-// unlink that is content when there was nothing to remove.
+// unlink that is content when there was nothing to remove. (Asked first, so that a
+// folder that cannot be written is reported where the write fails, not here.)
 bool RemoveIfPresent(const std::string& path, int& error) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0 && errno == ENOENT) return true;
   if (::unlink(path.c_str()) == 0 || errno == ENOENT) return true;
   error = errno;
+  return false;
+}
+
+// The first free name "<path>.<word>-N" for keeping a file that a write would
+// otherwise lose; "" when even the thousandth is taken.
+constexpr int kMostKeptFiles = 999;
+std::string FreeKeptName(const std::string& path, const char* word) {
+  struct stat st;
+  for (int n = 1; n <= kMostKeptFiles; ++n) {
+    std::string name = path + "." + word + "-" + std::to_string(n);
+    if (::lstat(name.c_str(), &st) != 0 && errno == ENOENT) return name;
+  }
+  return "";
+}
+
+// Keeps the file at path under a name of its own before a write replaces it: a
+// refused or damaged save is the player's, and the rolling backup would lose it at
+// the write after next. Linked where the file system can, copied otherwise.
+bool KeepOldFile(const std::string& path, const char* word, int& error, std::string& kept) {
+  for (int attempt = 0; attempt < 3; ++attempt) {  // a name taken meanwhile: the next one
+    kept = FreeKeptName(path, word);
+    if (kept.empty()) {
+      error = EEXIST;
+      return false;
+    }
+    if (::link(path.c_str(), kept.c_str()) == 0) return true;
+    if (errno == EEXIST) continue;
+    std::error_code ec;
+    if (std::filesystem::copy_file(path, kept, ec)) {
+      int fd = ::open(kept.c_str(), O_RDONLY | O_CLOEXEC);
+      if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+      }
+      return true;
+    }
+    ::unlink(kept.c_str());
+    error = ec.value();
+    return false;
+  }
+  error = EEXIST;
   return false;
 }
 
@@ -320,6 +369,7 @@ IniFile IniFile::Read(const std::string& path) {
     case BoundedRead::kRead:
       file.status_ = Status::kRead;
       file.lines_ = Clean(SplitLines(file.bytes_), StartsMarked(file.bytes_), file.damage_);
+      if (!file.damage_.empty()) file.keptAs_ = FreeKeptName(resolved, kDamagedWord);
       break;
     case BoundedRead::kMissing: file.status_ = Status::kMissing; break;
     case BoundedRead::kRefused: {
@@ -335,8 +385,8 @@ IniFile IniFile::Read(const std::string& path) {
         file.nextWrite_ = "nothing is saved until it is moved away";
       } else if (S_ISREG(st.st_mode)) {
         file.refusal_ = Refusal::kTooLarge;
-        file.nextWrite_ =
-            "the next save replaces it, keeping it as " + resolved.substr(resolved.find_last_of('/') + 1) + ".bak";
+        file.keptAs_ = FreeKeptName(resolved, kRefusedWord);
+        file.nextWrite_ = "the next save replaces it, keeping it as " + file.keptAs_.substr(file.keptAs_.find_last_of('/') + 1);
       }
       break;
     }
@@ -384,6 +434,16 @@ bool WritePrivateProfileStrings(const std::vector<IniEntry>& entries, const std:
   std::string bytes;
   for (const IniLine& line : lines) bytes += line.raw + "\r\n";
   const bool tooLarge = old.refusal_ == IniFile::Refusal::kTooLarge;
+  const bool damaged = old.status_ == IniFile::Status::kRead && !old.damage_.empty();
+  if (tooLarge || damaged) {
+    // Nothing is written unless the old file is safe first.
+    int error = 0;
+    std::string kept;
+    if (!KeepOldFile(resolved, tooLarge ? kRefusedWord : kDamagedWord, error, kept)) {
+      Report(resolved, tooLarge ? "keeping the refused file" : "keeping the damaged file", error);
+      return false;
+    }
+  }
   return ReplaceFile(resolved, bytes, old.status_ == IniFile::Status::kRead || tooLarge,
                      tooLarge ? nullptr : &old.bytes_);
 }

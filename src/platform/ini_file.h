@@ -7,13 +7,14 @@
 //
 // Every write replaces the file atomically: the new text goes to a temporary file
 // in the same folder, is flushed and synced, the old file is kept as "<name>.bak",
-// and the temporary file is renamed over the old one. A failed write leaves the old
+// and the temporary file is renamed over the old one. A file too large to read or
+// read in part is kept besides under a name no later write takes (KeptAs). A failed write leaves the old
 // file whole, is reported on standard error (each failure of a file once) and
 // returns false. A UTF-8 byte-order mark before the first line is ignored and kept.
 //
 // A file is read only when it is a regular file of at most kMaxIniFileBytes: a FIFO,
 // a device, a folder or a huge file reads as missing. The next write replaces it
-// whole, keeping a huge file as the backup; a folder stays and the write fails.
+// whole, keeping a huge file; a folder stays and the write fails.
 // Damaged parts are passed over as if absent: lines with control bytes (binary
 // junk), lines over kMaxIniLineBytes, a section or key met again (the first wins),
 // and lines that are neither a section header, a key of a section nor blank
@@ -57,9 +58,13 @@ class IniFile {
   const std::string& Why() const { return why_; }
   const std::string& Damage() const { return damage_; }
   // What the next save does with a refused file, for the report: one too large is
-  // kept as the backup, a FIFO or a device is replaced, a folder stays and the
-  // write fails.
+  // kept under a name of its own (KeptAs), a FIFO or a device is replaced, a folder
+  // stays and the write fails.
   const std::string& NextWrite() const { return nextWrite_; }
+  // Where the next write keeps a file too large to read, or one read in part,
+  // before it replaces it: "<path>.refused-N" or "<path>.damaged-N", the first N
+  // free, so that no later write replaces it. "" for any other file.
+  const std::string& KeptAs() const { return keptAs_; }
   const std::string& Bytes() const { return bytes_; }
 
   std::string Get(const std::string& section, const std::string& key, const std::string& defaultValue) const;
@@ -69,7 +74,7 @@ class IniFile {
   enum class Refusal { kNone, kNotAFile, kFolder, kTooLarge };
   Status status_ = Status::kMissing;
   Refusal refusal_ = Refusal::kNone;
-  std::string why_, damage_, nextWrite_, bytes_;
+  std::string why_, damage_, nextWrite_, keptAs_, bytes_;
   std::vector<Line> lines_;
 };
 

@@ -18,28 +18,53 @@ inline constexpr int64_t kMaxPictureFileBytes = int64_t{64} << 20;
 // A sound of several minutes at CD quality; voices and effects are far smaller.
 inline constexpr int64_t kMaxSoundFileBytes = int64_t{256} << 20;
 
+// What a sound costs once decoded, checked before the decoder runs. The sound
+// library converts a whole sound to the output format in one buffer whose size it
+// computes in 32 bits, so a sound that would not fit well below 2 GB is refused:
+// the decoded sound in the output format (about twelve minutes at CD quality), and
+// the converter's working buffer, which grows with every step of the conversion.
+inline constexpr int kMinSoundRate = 4000;
+inline constexpr int kMaxSoundRate = 192000;
+inline constexpr int64_t kMaxDecodedSoundBytes = int64_t{128} << 20;
+inline constexpr int64_t kMaxSoundWorkBytes = int64_t{1} << 30;
+
+// A progressive JPEG is drawn over in one scan after another; encoders use ten or
+// so. More is no picture anyone made, only work: each scan passes over the whole
+// picture. A large picture gets fewer, so that no picture takes much more than a
+// second to decode.
+inline constexpr int kMaxJpegScans = 32;
+inline constexpr int64_t kMaxJpegScanPixels = kMaxPicturePixels * 12;
+
+// The format the sound library plays in: what a sound is converted to.
+struct SoundOutput {
+  int rate = 44100;
+  int channels = 2;
+};
+
 // Reads a whole regular file of at most maxBytes. A FIFO or device is refused
 // without waiting on it. Anything but kRead comes with the reason and no bytes.
 enum class BoundedRead { kRead, kMissing, kRefused, kFailed };
 BoundedRead ReadBoundedFile(const std::string& path, int64_t maxBytes, std::string& bytes, std::string& why);
-inline bool ReadBoundedFile(const std::string& path, int64_t maxBytes, std::vector<uint8_t>& bytes, std::string& why) {
-  std::string text;
-  const bool ok = ReadBoundedFile(path, maxBytes, text, why) == BoundedRead::kRead;
-  bytes.assign(text.begin(), text.end());
-  return ok;
-}
+BoundedRead ReadBoundedFile(const std::string& path, int64_t maxBytes, std::vector<uint8_t>& bytes, std::string& why);
 
 // The width and height a BMP, PNG or JPEG header claims; false with the reason when
 // the bytes are none of these or claim no size.
 bool PictureHeaderSize(const std::vector<uint8_t>& bytes, int& width, int& height, std::string& why);
 
 // Whether the bytes may be handed to the picture decoder: a BMP, PNG or JPEG whose
-// claimed size is within the bounds above. False with the reason otherwise.
+// claimed size is within the bounds above, a JPEG of at most kMaxJpegScans scans (and
+// kMaxJpegScanPixels), and a run-length coded BMP whose runs draw no more pixels
+// than the picture holds (the decoder counts every pixel of a run, even past the
+// picture). False with the reason otherwise.
 bool PictureWithinBounds(const std::vector<uint8_t>& bytes, std::string& why);
 
-// Reads a sound file for the decoder: a regular file within kMaxSoundFileBytes and,
-// for a RIFF WAVE file, chunks that claim no more bytes than the file holds. False
-// with the reason (and no bytes) otherwise.
-bool ReadSoundFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& why);
+// Whether sound bytes may be handed to the sound library: a WAV sound (RIFF WAVE,
+// whose chunks claim no more bytes than the file holds) or MPEG audio (an MP3), at
+// a sample rate from kMinSoundRate to kMaxSoundRate, that decoded to `output` stays
+// within kMaxDecodedSoundBytes and kMaxSoundWorkBytes. False with the reason
+// otherwise. frames, when given, receives the number of MPEG audio frames (0 for a
+// WAV sound).
+bool SoundWithinBounds(const std::vector<uint8_t>& bytes, const SoundOutput& output, std::string& why,
+                       int64_t* frames = nullptr);
 
 }  // namespace tq

@@ -10,6 +10,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/decoder_messages.h"
 #include "platform/media_files.h"
 #include "platform/paths.h"
 
@@ -39,6 +40,7 @@ struct PictureCacheState {
   std::mutex mutex;
   std::list<CachedPicture> entries;
   size_t bytes = 0;
+  PictureLoadCounts counts;
 };
 PictureCacheState& Cache() {
   static PictureCacheState cache;
@@ -81,8 +83,14 @@ bool Decode(const std::vector<uint8_t>& bytes, Surface& out, std::string& why) {
     why = SDL_GetError();
     return false;
   }
-  // No type hint: the decoder goes by the file's content, not its name.
-  SDL_Surface* loaded = IMG_Load_RW(file, 1);
+  // No type hint: the decoder goes by the file's content, not its name. Its
+  // warnings (a PNG's odd chunk, a JPEG's stray bytes) are its own business: the
+  // picture decodes or it is reported in one line.
+  SDL_Surface* loaded = nullptr;
+  {
+    DecoderMessages quiet;
+    loaded = IMG_Load_RW(file, 1);
+  }
   if (loaded == nullptr) {
     why = IMG_GetError();
     return false;
@@ -118,10 +126,12 @@ bool LoadPictureFile(const std::string& path, Surface& out) {
   std::string why;
   PictureCacheState& cache = Cache();
   std::lock_guard<std::mutex> lock(cache.mutex);
-  bool ok = ReadBoundedFile(resolved, kMaxPictureFileBytes, bytes, why);
+  const BoundedRead read = ReadBoundedFile(resolved, kMaxPictureFileBytes, bytes, why);
+  bool ok = read == BoundedRead::kRead;
   for (auto it = cache.entries.begin(); ok && it != cache.entries.end(); ++it) {
     if (it->path != resolved) continue;
     if (it->bytes == bytes) {
+      ++cache.counts.loaded;
       out = it->picture;
       out.MarkChanged();
       cache.entries.splice(cache.entries.begin(), cache.entries, it);
@@ -135,10 +145,12 @@ bool LoadPictureFile(const std::string& path, Surface& out) {
   // The size the header claims is checked before the decoder allocates by it.
   ok = ok && PictureWithinBounds(bytes, why) && Decode(bytes, out, why);
   if (!ok) {
+    ++(read == BoundedRead::kMissing ? cache.counts.missing : cache.counts.failed);
     ReportOnce(resolved, why.c_str());
     out.Reset(0, 0);
     return false;
   }
+  ++cache.counts.loaded;
   out.MarkChanged();
   Remember(cache, resolved, std::move(bytes), out);
   return true;
@@ -148,6 +160,12 @@ size_t PictureCacheBytes() {
   PictureCacheState& cache = Cache();
   std::lock_guard<std::mutex> lock(cache.mutex);
   return cache.bytes;
+}
+
+PictureLoadCounts PictureLoads() {
+  PictureCacheState& cache = Cache();
+  std::lock_guard<std::mutex> lock(cache.mutex);
+  return cache.counts;
 }
 
 bool SavePngFile(const Surface& image, const std::string& path) {

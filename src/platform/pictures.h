@@ -24,6 +24,13 @@ bool LoadPictureFile(const std::string& path, Surface& out);
 // The bytes the kept pictures take now (at most kPictureCacheBytes).
 size_t PictureCacheBytes();
 
+// How the loads since start-up went: pictures given, files missing, files refused
+// or undecodable. (The soak checks by them that its pictures are in place.)
+struct PictureLoadCounts {
+  size_t loaded = 0, missing = 0, failed = 0;
+};
+PictureLoadCounts PictureLoads();
+
 // Writes the surface as a PNG file (screenshots and test images); false on failure.
 bool SavePngFile(const Surface& image, const std::string& path);
 

@@ -183,7 +183,7 @@ void Surface::ResizeKeeping(int width, int height, uint32_t fill) {
     for (int y = 0; y < h; ++y) {
       uint32_t* row = grown.data() + static_cast<size_t>(y) * stride;
       const int kept = y < keptH ? keptW : 0;
-      std::copy_n(Row(y), kept, row);
+      if (kept > 0) std::copy_n(Row(y), kept, row);
       std::fill(row + kept, row + w, fill);
     }
     pixels_.swap(grown);

@@ -89,9 +89,12 @@ class Surface {
   uint32_t Get(int x, int y) const;       // 0 outside the surface
   void Set(int x, int y, uint32_t px);    // ignored outside the surface
 
-  // Rows are Stride() pixels apart (at least Width()).
-  uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * stride_; }
-  const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * stride_; }
+  // Rows are Stride() pixels apart (at least Width()). An empty surface may have
+  // no buffer at all: its rows are the buffer's start, which holds no pixel.
+  uint32_t* Row(int y) { return pixels_.empty() ? pixels_.data() : pixels_.data() + static_cast<size_t>(y) * stride_; }
+  const uint32_t* Row(int y) const {
+    return pixels_.empty() ? pixels_.data() : pixels_.data() + static_cast<size_t>(y) * stride_;
+  }
   int Stride() const { return stride_; }
   const uint32_t* Data() const { return pixels_.data(); }
   // A copy of the pixels, row by row, for comparisons.

@@ -265,6 +265,16 @@ TEST_F(SaveLoadTest, ASaveThatIsNoRegularFileOrTooLargeLoadsTheDefaultsAtOnceWit
       if (largeStays) {
         EXPECT_TRUE(largeIsBackup());
       }
+      if (k.kind == kLarge) {
+        // Kept under the name the line gave, through any number of later saves.
+        const fs::path kept = path.string() + ".refused-1";
+        EXPECT_NE(startReport.find("keeping it as " + kept.filename().string()), std::string::npos) << startReport;
+        ASSERT_TRUE(load.save());
+        ASSERT_TRUE(load.save());
+        ASSERT_TRUE(fs::is_regular_file(kept));
+        EXPECT_EQ(fs::file_size(kept), kLargeSize);
+        EXPECT_EQ(ReadFileBytes(kept.string()).substr(0, 15), "[Config]\r\n0=3\r\n");
+      }
       // A FIFO or a device is no backup worth keeping.
       if (fs::exists(fs::symlink_status(backup))) {
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(backup)));
@@ -290,10 +300,17 @@ TEST_F(SaveLoadTest, ADamagedSaveIsReportedInOneLineAndTheNextSaveIsClean) {
       const std::string report = testing::internal::GetCapturedStderr();
       EXPECT_EQ(SaveReports(report), 1) << report;
       EXPECT_NE(report.find("damaged"), std::string::npos) << report;
+      // The damaged file is the player's: kept whole under the name the line gives,
+      // however many saves follow.
+      const std::string kept = std::string(load.file) + ".damaged-1";
+      EXPECT_NE(report.find(" it as " + fs::path(kept).filename().string()), std::string::npos) << report;
       EXPECT_EQ(load.check(), "");
       ASSERT_TRUE(load.save());
       EXPECT_EQ(Unclean(ReadFileBytes(path)), "");
       loaded = load.describe();
+      ASSERT_TRUE(load.save());
+      ASSERT_TRUE(load.save());
+      EXPECT_EQ(ReadFileBytes((folder / kept).string()), damaged);
     }
     tq::testing::EngineHarness again(load.mode, folder.string());
     testing::internal::CaptureStderr();

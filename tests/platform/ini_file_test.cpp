@@ -53,6 +53,7 @@ TEST_F(IniFileTest, ReadsValuesOrTheDefault) {
              "\r\n"
              "[ Config ]\n"  // Unix line ends are read too
              "Speed=2\n"
+             "Old=5\r"  // and old Macintosh ones
              "Last=7");  // no line end at all
   struct Case {
     const char* section;
@@ -69,6 +70,7 @@ TEST_F(IniFileTest, ReadsValuesOrTheDefault) {
       {"Game", "Speed", "dflt"},  // keys of the next section do not leak in
       {"Config", "Speed", "2"},
       {"config", "LAST", "7"},
+      {"Config", "Old", "5"},
       {"Missing", "Stage", "dflt"},
       {"", "Orphan", "dflt"},
   };
@@ -78,6 +80,15 @@ TEST_F(IniFileTest, ReadsValuesOrTheDefault) {
   }
   EXPECT_EQ(tq::GetPrivateProfileString("Game", "Stage", "0", PathOf("absent.ini")), "0");
   EXPECT_EQ(tq::GetPrivateProfileString("Game", "Stage", "0", PathOf("absent/save.ini")), "0");
+}
+
+// A file with carriage returns alone for line ends is lines, not one long first
+// line that a write would keep whole with the new keys after it.
+TEST_F(IniFileTest, AWriteToAFileWithCarriageReturnLineEndsLeavesItsLinesApart) {
+  WriteBytes("save.ini", "[Game]\rStage=3\rScore=10\r");
+  const std::string path = PathOf("save.ini");
+  ASSERT_TRUE(tq::WritePrivateProfileString("Game", "Stage", "4", path));
+  EXPECT_EQ(ReadBytes("save.ini"), "[Game]\r\nStage=4\r\nScore=10\r\n");
 }
 
 TEST_F(IniFileTest, WritesChangeOnlyTheirKey) {
@@ -135,19 +146,43 @@ TEST_F(IniFileTest, CreatesTheFileAndKeepsTheOldOneAsBackup) {
   EXPECT_FALSE(fs::exists(PathOf("Vadrim.sav.tmp")));
 }
 
-// A file too large to read reads as missing; the write that replaces it keeps it as
-// the backup, so the keys at its top are not lost with it.
-TEST_F(IniFileTest, AFileTooLargeToReadIsKeptAsTheBackup) {
-  const std::string large = "[Game]\r\nStage=3\r\n" + std::string(tq::kMaxIniFileBytes, ';');
-  WriteBytes("save.ini", large);
+// A file too large to read reads as missing, and one read in part loses its
+// damaged lines at the next write; either is the player's file, so the write keeps
+// it whole under a name of its own, which no later write replaces (the rolling
+// backup is the file before the last write only). Each refusal gets its own name.
+TEST_F(IniFileTest, ARefusedOrDamagedFileIsKeptUnderANameNoLaterWriteTakes) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    tq::IniFile::Status status;
+    const char* kept;
+  } cases[] = {
+      {"too large", "[Game]\r\nStage=3\r\n" + std::string(tq::kMaxIniFileBytes, ';'), tq::IniFile::Status::kRefused,
+       "save.ini.refused"},
+      {"damaged", "[Game]\r\nStage=3\r\n\x01\x02junk\r\nStage=9\r\n", tq::IniFile::Status::kRead, "save.ini.damaged"},
+  };
   const std::string path = PathOf("save.ini");
-  const tq::IniFile refused = tq::IniFile::Read(path);
-  EXPECT_EQ(refused.status(), tq::IniFile::Status::kRefused);
-  EXPECT_EQ(refused.NextWrite(), "the next save replaces it, keeping it as save.ini.bak");
-  EXPECT_EQ(refused.Get("Game", "Stage", "-"), "-");
-  ASSERT_TRUE(tq::WritePrivateProfileString("Game", "Lives", "2", path));
-  EXPECT_EQ(ReadBytes("save.ini"), "[Game]\r\nLives=2\r\n");
-  EXPECT_TRUE(ReadBytes("save.ini.bak") == large);  // (not printed: 64 KB)
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (int n = 1; n <= 2; ++n) {
+      WriteBytes("save.ini", c.bytes);
+      const std::string kept = std::string(c.kept) + "-" + std::to_string(n);
+      const tq::IniFile read = tq::IniFile::Read(path);
+      EXPECT_EQ(read.status(), c.status);
+      EXPECT_EQ(read.KeptAs(), PathOf(kept));
+      ASSERT_TRUE(tq::WritePrivateProfileString("Game", "Lives", "2", path));
+      ASSERT_TRUE(tq::WritePrivateProfileString("Game", "Lives", "3", path));
+      ASSERT_TRUE(tq::WritePrivateProfileString("Game", "Lives", "4", path));
+      EXPECT_TRUE(ReadBytes(kept) == c.bytes);  // (not printed: up to 64 KB)
+      EXPECT_EQ(tq::GetPrivateProfileString("Game", "Lives", "-", path), "4");
+      EXPECT_EQ(tq::IniFile::Read(path).KeptAs(), "");  // a clean file is kept by nobody
+    }
+    if (c.status == tq::IniFile::Status::kRefused) {
+      EXPECT_EQ(tq::IniFile::Read(path).NextWrite(), "");
+      WriteBytes("save.ini", c.bytes);
+      EXPECT_EQ(tq::IniFile::Read(path).NextWrite(), "the next save replaces it, keeping it as save.ini.refused-3");
+    }
+  }
 }
 
 TEST_F(IniFileTest, FindsTheFileWhateverTheCaseAndSeparators) {

@@ -1,12 +1,14 @@
 // Picture and sound files whose headers claim more than they hold: refused with one
 // line naming the reason, before the decoder allocates what the header claims.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,130 @@ Bytes Jpeg(uint32_t w, uint32_t h) {
   return b;
 }
 
+// A WAV file of PCM samples, all of one value.
+Bytes Wav(int bits, int channels, uint32_t rate, uint32_t dataBytes) {
+  Bytes b(44 + dataBytes, bits == 8 ? 0x80 : 0);
+  const char* tags[] = {"RIFF", "WAVE", "fmt ", "data"};
+  const size_t at[] = {0, 8, 12, 36};
+  for (int i = 0; i < 4; ++i) std::copy(tags[i], tags[i] + 4, b.begin() + static_cast<long>(at[i]));
+  Le(b, 4, 36 + dataBytes, 4);
+  Le(b, 16, 16, 4);
+  Le(b, 20, 1, 2);
+  Le(b, 22, static_cast<uint32_t>(channels), 2);
+  Le(b, 24, rate, 4);
+  Le(b, 28, rate * static_cast<uint32_t>(channels * bits / 8), 4);
+  Le(b, 32, static_cast<uint32_t>(channels * bits / 8), 2);
+  Le(b, 34, static_cast<uint32_t>(bits), 2);
+  Le(b, 40, dataBytes, 4);
+  return b;
+}
+
+// MPEG-1 layer III frame headers (128 kbit/s, 44.1 kHz), each followed by bytes of
+// a fixed pseudo-random stream where its frame's data should be.
+Bytes JunkMp3(size_t size) {
+  Bytes b;
+  uint32_t state = 12345;
+  while (b.size() < size) {
+    const uint8_t head[] = {0xFF, 0xFB, 0x90, 0x00};
+    b.insert(b.end(), std::begin(head), std::end(head));
+    for (int i = 0; i < 413; ++i) {
+      state = state * 1103515245u + 12345u;
+      b.push_back(static_cast<uint8_t>(state >> 16));
+    }
+  }
+  return b;
+}
+
+// Bits into JPEG entropy-coded bytes (a 0xFF byte is followed by a stuffed 0x00).
+class JpegBits {
+ public:
+  explicit JpegBits(Bytes& out) : out_(out) {}
+  void Put(uint32_t value, int count) {
+    for (int i = count - 1; i >= 0; --i) {
+      byte_ = static_cast<uint8_t>(byte_ << 1 | ((value >> i) & 1));
+      if (++filled_ == 8) Flush();
+    }
+  }
+  void End() {
+    while (filled_ != 0) Put(1, 1);  // padded with ones
+  }
+
+ private:
+  void Flush() {
+    out_.push_back(byte_);
+    if (byte_ == 0xFF) out_.push_back(0x00);
+    byte_ = 0, filled_ = 0;
+  }
+  Bytes& out_;
+  uint8_t byte_ = 0;
+  int filled_ = 0;
+};
+
+// A mid-grey progressive greyscale JPEG: a DC scan, then acScans scans of the AC
+// band, each only end-of-band runs (every one after the first repeats the band,
+// which the decoder passes over with a warning, scan after scan).
+Bytes ProgressiveJpeg(int w, int h, int acScans) {
+  Bytes b = {0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0};
+  b.insert(b.end(), 64, 1);  // quantisation: all ones
+  const uint8_t frame[] = {0xFF, 0xC2, 0, 11, 8, static_cast<uint8_t>(h >> 8), static_cast<uint8_t>(h),
+                           static_cast<uint8_t>(w >> 8), static_cast<uint8_t>(w), 1, 1, 0x11, 0};
+  b.insert(b.end(), std::begin(frame), std::end(frame));
+  // DC: one code "0" for a difference of 0. AC: "0" for a run of 2^14 + 14 bits
+  // of blocks, "10" for a run of one block.
+  const uint8_t tables[] = {0xFF, 0xC4, 0, 20, 0x00, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00,
+                            0xFF, 0xC4, 0, 21, 0x10, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xE0, 0x00};
+  b.insert(b.end(), std::begin(tables), std::end(tables));
+  const int blocks = ((w + 7) / 8) * ((h + 7) / 8);
+  const uint8_t dcScan[] = {0xFF, 0xDA, 0, 8, 1, 1, 0x00, 0, 0, 0x00};
+  b.insert(b.end(), std::begin(dcScan), std::end(dcScan));
+  JpegBits dc(b);
+  for (int i = 0; i < blocks; ++i) dc.Put(0, 1);
+  dc.End();
+  Bytes ac;
+  const uint8_t acScan[] = {0xFF, 0xDA, 0, 8, 1, 1, 0x00, 1, 63, 0x00};
+  ac.insert(ac.end(), std::begin(acScan), std::end(acScan));
+  JpegBits bits(ac);
+  int left = blocks;
+  for (; left >= 32767; left -= 32767) bits.Put(0, 1), bits.Put(0x3FFF, 14);
+  for (; left > 0; --left) bits.Put(2, 2);
+  bits.End();
+  for (int i = 0; i < acScans; ++i) b.insert(b.end(), ac.begin(), ac.end());
+  b.push_back(0xFF), b.push_back(0xD9);
+  return b;
+}
+
+// An 8-bit run-length coded BMP of w by h pixels whose data is `runs` runs of 255
+// pixels and no end code (the decoder counts every pixel, in the picture or not);
+// with runs 0, rows of a run each, as an encoder writes them.
+Bytes RleBmp(int w, int h, size_t runs) {
+  Bytes b(54 + 1024, 0);
+  b[0] = 'B', b[1] = 'M';
+  Le(b, 10, 54 + 1024, 4);
+  Le(b, 14, 40, 4);
+  Le(b, 18, static_cast<uint32_t>(w), 4);
+  Le(b, 22, static_cast<uint32_t>(h), 4);
+  Le(b, 26, 1, 2);
+  Le(b, 28, 8, 2);
+  Le(b, 30, 1, 4);  // RLE8
+  for (int i = 0; i < 256; ++i) Le(b, 54 + 4 * static_cast<size_t>(i), static_cast<uint32_t>(i * 0x010101), 4);
+  if (runs > 0) {
+    b.resize(b.size() + 2 * runs, 0);
+    for (size_t i = 54 + 1024; i < b.size(); i += 2) b[i] = 255, b[i + 1] = 7;
+  } else {
+    for (int y = 0; y < h; ++y) b.insert(b.end(), {static_cast<uint8_t>(w), 7, 0, 0});
+    b.insert(b.end(), {0, 1});
+  }
+  Le(b, 2, static_cast<uint32_t>(b.size()), 4);
+  return b;
+}
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 // The memory a test's own work takes at its peak, in MB: the peak resident size is
 // reset to the present one at the start, so that what ran before in the process
 // (and a sanitizer's quarantine) does not count.
@@ -126,6 +252,8 @@ TEST_F(MediaFilesTest, APictureClaimingAHugeSizeIsRefusedWithOneLineBeforeAnyAll
       {"core.bmp", CoreBmp(4096, 0xF600), "claims 4096x62976 pixels"},
       {"core32.bmp", CoreBmp(4096, 0xFFFF, 32), "claims 4096x65535 pixels"},
       {"corewide.bmp", CoreBmp(40000, 1), "claims 40000x1 pixels"},
+      // The most negative height of a top-down picture, unclamped.
+      {"topdown.bmp", Bmp(16, 0x80000000u), "claims 16x2147483648 pixels"},
   };
   const PeakMemory memory;
   for (const auto& c : cases) {
@@ -141,6 +269,57 @@ TEST_F(MediaFilesTest, APictureClaimingAHugeSizeIsRefusedWithOneLineBeforeAnyAll
     EXPECT_EQ(out.Width(), 0);
   }
   EXPECT_LT(memory.GrowthMb(), 200);
+}
+
+// Files a hostile user might put in place of a game's own: each would crash the
+// sound library's conversion, allocate gigabytes, print thousands of decoder
+// lines or keep the decoder busy for minutes. Each is refused in one line, with
+// little work and memory, and the same kinds within bounds still load.
+TEST_F(MediaFilesTest, FilesThatWouldCostTheDecoderTooMuchAreRefusedInOneLine) {
+  const struct {
+    const char* name;
+    std::function<Bytes()> make;
+    const char* reason;  // "" for a file that loads
+  } cases[] = {
+      {"8-bit mono 1000 Hz, 6 MB.wav", [] { return Wav(8, 1, 1000, 6000000); }, "sample rate of 1000 Hz is outside"},
+      {"8-bit mono 1 Hz, 3 KB.wav", [] { return Wav(8, 1, 1, 3000); }, "sample rate of 1 Hz"},
+      {"8-bit mono 11025 Hz, 68 MB.wav", [] { return Wav(8, 1, 11025, 68000000); }, "decoded it would take 1038 MB"},
+      {"8-bit mono 8000 Hz, 43 MB.wav", [] { return Wav(8, 1, 8000, 43000000); }, "decoded it would take"},
+      {"16-bit mono 8000 Hz, 86 MB.wav", [] { return Wav(16, 1, 8000, 86000000); }, "decoded it would take"},
+      {"8-bit mono 11025 Hz, 1 MB.wav", [] { return Wav(8, 1, 11025, 1000000); }, ""},
+      {"junk.mp3", [] { return JunkMp3(1 << 20); }, "damaged: the decoder reported"},
+      {"a text.mp3", [] { return Bytes{'h', 'e', 'l', 'l', 'o'}; }, "not a WAV or MP3 sound"},
+      {"20000 scans.jpg", [] { return ProgressiveJpeg(4096, 2560, 20000); }, "more than 12 scans for a 4096x2560"},
+      {"40 scans.jpg", [] { return ProgressiveJpeg(920, 690, 40); }, "more than 32 scans"},
+      {"5 scans.jpg", [] { return ProgressiveJpeg(4096, 2560, 5); }, ""},
+      {"63 MB of runs.bmp", [] { return RleBmp(64, 64, (size_t{63} << 20) / 2); }, "run-length data is more than a 64x64"},
+      {"runs.bmp", [] { return RleBmp(64, 64, 0); }, ""},
+  };
+  tq::RecordingSoundLibrary sounds([] { return 0u; });
+  int channel = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = Write(c.name, c.make());
+    const bool sound = path.ends_with(".wav") || path.ends_with(".mp3");
+    const PeakMemory memory;
+    const double cpu = CpuSeconds();
+    testing::internal::CaptureStderr();
+    tq::Surface picture;
+    const bool loaded = sound ? sounds.STReadFile(++channel, path, 0) == 0 : tq::LoadPictureFile(path, picture);
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_LT(CpuSeconds() - cpu, 5.0);
+    EXPECT_LT(memory.GrowthMb(), 400);
+    fs::remove(path);
+    if (*c.reason == '\0') {
+      EXPECT_TRUE(loaded) << report;
+      EXPECT_EQ(report, "");
+      continue;
+    }
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report.substr(0, 2000);
+    EXPECT_NE(report.find(path + ": "), std::string::npos) << report.substr(0, 2000);
+    EXPECT_NE(report.find(c.reason), std::string::npos) << report.substr(0, 2000);
+  }
 }
 
 TEST_F(MediaFilesTest, HeaderSizesAreReadAndBounded) {

@@ -69,6 +69,23 @@ TEST(PixelsTest, ResizesMatchANewSurfaceWithTheOldCopiedIn) {
   }
 }
 
+// A picture that failed to load leaves a surface with no buffer at all; a layer
+// that then grows from it (a menu's cell layer) must not read rows that are not
+// there (the sanitizers name any pointer arithmetic on the missing buffer).
+TEST(PixelsTest, ASurfaceWithoutABufferGrowsAndShrinksLikeAnyOther) {
+  for (const auto& [w, h] : {std::pair{980, 3}, std::pair{4, 4}, std::pair{0, 7}}) {
+    SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+    Surface s;
+    EXPECT_EQ(s.Row(0), s.Row(5));
+    s.ResizeKeeping(w, h, 0x77);
+    EXPECT_EQ(s.Pixels(), Surface(w, h, 0x77).Pixels());
+    Surface emptied(6, 6, 1);
+    emptied.Reset(0, 0);
+    emptied.ResizeKeeping(w, h, 0x77);
+    EXPECT_EQ(emptied.Pixels(), Surface(w, h, 0x77).Pixels());
+  }
+}
+
 TEST(PixelsTest, ColorConversionSwapsRedAndBlue) {
   EXPECT_EQ(PixelFromColor(0x00332211u), 0x00112233u);
   EXPECT_EQ(ColorFromPixel(0x00112233u), 0x00332211u);

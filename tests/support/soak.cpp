@@ -19,6 +19,7 @@
 #include "engine/frame_model.h"
 #include "engine/modes.h"
 #include "platform/compositor.h"
+#include "platform/pictures.h"
 #include "skelvane/conversation_hooks.h"
 #include "support/save_files.h"
 
@@ -316,6 +317,8 @@ SoakFigures RunSoak(const SoakOptions& options) {
   std::seed_seq seq{options.seed, static_cast<uint32_t>(std::hash<std::string>{}(stream))};
   std::mt19937 random(seq);
   StallWatch watch;
+  if (options.standIns) PlaceStandIns(root);
+  const PictureLoadCounts before = PictureLoads();
 
   uint32_t left = options.virtualMs;
   while (left > 0 && figures.failures.empty()) {
@@ -353,6 +356,16 @@ SoakFigures RunSoak(const SoakOptions& options) {
     // A program that ended by itself (a quit button) starts again on the same folder.
     if (ran == 0) break;
   }
+  const PictureLoadCounts after = PictureLoads();
+  figures.picturesLoaded = static_cast<int>(after.loaded - before.loaded);
+  figures.picturesMissing = static_cast<int>(after.missing - before.missing);
+  if (options.standIns && options.expectPictures && figures.picturesLoaded == 0) {
+    figures.failures.push_back("no picture loaded: the run never reached the decoders");
+  }
+  if (options.standIns && figures.picturesMissing > 0) {
+    figures.failures.push_back(std::to_string(figures.picturesMissing) +
+                               " loads of pictures that have no stand-in (named on standard error)");
+  }
   if (ownsRoot) {
     std::error_code ec;
     std::filesystem::remove_all(root, ec);
@@ -366,7 +379,7 @@ std::string SoakSummary(const SoakOptions& options, const SoakFigures& f) {
       << (options.stageScript.empty() ? "" : " with a stage script") << (options.standIns ? "" : " without stand-ins")
       << " seed " << options.seed << ": " << f.virtualMs << " virtual ms, " << f.sessions
       << " session(s), " << f.inputs << " inputs (" << f.clicks << " clicks, " << f.layerClicks << " on layers, "
-      << f.moves << " moves, " << f.keys << " keys), " << f.saveChecks << " save checks, longest wait refusing input "
+      << f.moves << " moves, " << f.keys << " keys), " << f.picturesLoaded << " pictures loaded, " << f.saveChecks << " save checks, longest wait refusing input "
       << f.longestDeafMs << " ms" << (f.longestDeafWhere.empty() ? "" : " (" + f.longestDeafWhere + ")") << ", ";
   if (options.entry != nullptr) out << f.entryScreenMs * 100 / std::max<uint32_t>(f.virtualMs, 1) << "% on the entry's screen, ";
   out << f.hangs << " hangs, " << f.failures.size() << " failures";

@@ -37,8 +37,10 @@ struct SoakOptions {
   uint32_t virtualMs = 180000;  // input time in all; Escape follows at the end
   std::string root;             // the program folder; empty: a new temporary one
   // The stand-in pictures and sounds in the program folder, so that every screen
-  // loads and shows its pictures as with the real ones.
+  // loads and shows its pictures as with the real ones. With them, a run that loads
+  // no picture (when it should) or misses one fails.
   bool standIns = true;
+  bool expectPictures = true;
   // With the Skelvane word, the lines every stage pushes (until its stage scripts exist).
   std::vector<std::string> stageScript;
 };
@@ -56,6 +58,8 @@ struct SoakFigures {
   uint32_t longestDeafMs = 0;  // the longest stretch in which input was refused
   std::string longestDeafWhere;  // where the engine was at its end
   uint32_t entryScreenMs = 0;  // with an entry: the time its SceneCode was the running one
+  int picturesLoaded = 0;
+  int picturesMissing = 0;
   std::vector<std::string> failures;
 };
 

@@ -9,8 +9,8 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/media_files.h"
 #include "platform/paths.h"
+#include "platform/sound_chunks.h"
 
 namespace tq {
 
@@ -86,21 +86,11 @@ uint32_t DecodeLengthMs(const std::string& path, std::string& why) {
     why = "no sound device";
     return 0;
   }
-  std::vector<uint8_t> bytes;
-  if (!ReadSoundFile(path, bytes, why)) return 0;
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-  if (chunk == nullptr) {
-    why = Mix_GetError();
-    return 0;
-  }
-  int frequency = 0, channels = 0;
-  Uint16 format = 0;
-  Mix_QuerySpec(&frequency, &format, &channels);
-  int bytesPerFrame = channels * (SDL_AUDIO_BITSIZE(format) / 8);
-  uint32_t ms = 0;
-  if (frequency > 0 && bytesPerFrame > 0) {
-    ms = static_cast<uint32_t>(static_cast<uint64_t>(chunk->alen) * 1000 / (static_cast<uint64_t>(frequency) * bytesPerFrame));
-  }
+  std::string note;
+  Mix_Chunk* chunk = LoadSoundChunk(path, why, note);
+  if (chunk == nullptr) return 0;
+  if (!note.empty()) std::fprintf(stderr, "thornquill: sound %s: %s\n", path.c_str(), note.c_str());
+  const uint32_t ms = ChunkLengthMs(chunk);
   Mix_FreeChunk(chunk);
   return ms;
 }

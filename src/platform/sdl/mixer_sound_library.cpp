@@ -5,10 +5,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
-#include "platform/media_files.h"
 #include "platform/paths.h"
+#include "platform/sound_chunks.h"
 
 namespace tq {
 
@@ -31,24 +30,9 @@ void CloseMixer() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-Mix_Chunk* DecodeChunk(const std::vector<uint8_t>& bytes, std::string& why) {
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-  if (chunk == nullptr) why = Mix_GetError();
-  return chunk;
-}
-
-// How long a chunk plays in the mixer's current format.
-uint32_t LengthMs(const Mix_Chunk* chunk) {
-  int frequency = 0, channels = 0;
-  Uint16 format = 0;
-  if (chunk == nullptr || Mix_QuerySpec(&frequency, &format, &channels) == 0) return 0;
-  const uint64_t bytesPerSecond = static_cast<uint64_t>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
-  return bytesPerSecond == 0 ? 0 : static_cast<uint32_t>(uint64_t{chunk->alen} * 1000 / bytesPerSecond);
-}
-
 // The length of a sound without a device: the mixer is opened on SDL's silent
 // driver just for the decoding, so no mixing thread outlives the call.
-uint32_t LengthWithoutDevice(const std::vector<uint8_t>& bytes, std::string& why) {
+uint32_t LengthWithoutDevice(const std::string& path, std::string& why, std::string& note) {
   SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
   const bool opened = OpenMixer();
   SDL_ResetHint(SDL_HINT_AUDIODRIVER);
@@ -56,8 +40,8 @@ uint32_t LengthWithoutDevice(const std::vector<uint8_t>& bytes, std::string& why
     why = SDL_GetError();
     return 0;
   }
-  Mix_Chunk* chunk = DecodeChunk(bytes, why);
-  const uint32_t ms = LengthMs(chunk);
+  Mix_Chunk* chunk = LoadSoundChunk(path, why, note);
+  const uint32_t ms = ChunkLengthMs(chunk);
   if (chunk != nullptr) Mix_FreeChunk(chunk);
   CloseMixer();
   if (chunk != nullptr && ms == 0) why = "no sound in it";
@@ -105,9 +89,9 @@ bool MixerSoundLibrary::OpenDevice() {
     channelsOut_ = channels;
     for (Channel& c : channels_) {
       if (c.chunk == nullptr) continue;
-      std::string why;
+      std::string why, note;
       FreeChunk(c);
-      LoadChunk(c, why);
+      LoadChunk(c, why, note);
     }
   }
   // A fresh device starts every channel at full volume.
@@ -150,15 +134,13 @@ void MixerSoundLibrary::FreeChunk(Channel& c) {
   c.chunk = nullptr;
 }
 
-bool MixerSoundLibrary::LoadChunk(Channel& c, std::string& why) {
-  std::vector<uint8_t> bytes;
-  if (!ReadSoundFile(c.path, bytes, why)) return false;
+bool MixerSoundLibrary::LoadChunk(Channel& c, std::string& why, std::string& note) {
   if (deviceOpen_) {
-    c.chunk = DecodeChunk(bytes, why);
-    c.lengthMs = LengthMs(c.chunk);
+    c.chunk = LoadSoundChunk(c.path, why, note);
+    c.lengthMs = ChunkLengthMs(c.chunk);
     return c.chunk != nullptr;
   }
-  c.lengthMs = LengthWithoutDevice(bytes, why);
+  c.lengthMs = LengthWithoutDevice(c.path, why, note);
   return c.lengthMs > 0;
 }
 
@@ -172,12 +154,15 @@ int MixerSoundLibrary::Load(int channel, const std::string& path) {
   c.lengthMs = 0;
   c.playing = false;
   c.looping = false;
-  std::string why;
-  if (!LoadChunk(c, why)) {
+  std::string why, note;
+  if (!LoadChunk(c, why, note)) {
     if (reported_.insert(c.path).second) {
       std::fprintf(stderr, "thornquill: cannot load sound %s: %s\n", c.path.c_str(), why.c_str());
     }
     return -1;
+  }
+  if (!note.empty() && reported_.insert(c.path).second) {
+    std::fprintf(stderr, "thornquill: sound %s: %s\n", c.path.c_str(), note.c_str());
   }
   if (deviceOpen_) lastSoundAt_ = clock_();
   return 0;

@@ -64,7 +64,7 @@ class MixerSoundLibrary : public SoundLibrary {
   // Opens the device again for a sound; false (and the library silent) when it cannot be.
   bool Reopen();
   int Load(int channel, const std::string& path);
-  bool LoadChunk(Channel& c, std::string& why);
+  bool LoadChunk(Channel& c, std::string& why, std::string& note);
   void FreeChunk(Channel& c);
   int Start(int channel, bool loop);
   void ApplyVolume(int channel);
