@@ -84,6 +84,19 @@ class LastBossDuel : public tq::testing::ScreenTest {
 
 };
 
+// Whether a fighter's picture carries printed text: the test pictures hold nothing
+// but black, the name strip and the eyes and mouth.
+bool HasPrint(int layer) {
+  const tq::Surface& image = WindowLayer(layer).image;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const uint32_t px = image.Get(x, y) & 0xFFFFFF;
+      if (px != 0 && px != tq::testing::kStandInLabelPixel && px != tq::testing::kStandInFeaturesPixel) return true;
+    }
+  }
+  return false;
+}
+
 // The points of a fighter's name strip a player cannot read: printed over, outside
 // the window, or under another shown layer (a panel, a balloon, a damage panel).
 int HiddenNamePoints(int face, const std::string& picture) {
@@ -237,9 +250,16 @@ TEST_F(LastBossDuel, TheHitPointPanelTurnsRedFromNine) {
 
 // 100 fills a hit-point panel, so each fighter's picture says what the number is,
 // just right of its panel and inside the part of the picture the window shows, in
-// every picture the duel loads (normal, hit, beaten or dancing).
-TEST_F(LastBossDuel, EachFightersHitPointsAreCaptionedBesideTheirPanel) {
-  ToCards(1);
+// every picture the duel loads (normal, hit, beaten or dancing); but only once the
+// panels have come in: the opening shows the pictures plain.
+TEST_F(LastBossDuel, EachFightersHitPointsAreCaptionedBesideTheirPanelOnceItHasComeIn) {
+  h_->EnterScreen(60, 0, 1);
+  Settle();  // the opening banner
+  EXPECT_FALSE(HasPrint(DuelState.BossPictureBox) || HasPrint(DuelState.PlayerPictureBox)) << "no caption before the panels";
+  Click();
+  Click();
+  ASSERT_TRUE(At(20, 0));
+  EXPECT_TRUE(HasPrint(DuelState.BossPictureBox) && HasPrint(DuelState.PlayerPictureBox));
   for (int side = 0; side <= 1; ++side) {
     const int layer = side == kDuelBoss ? DuelState.BossPictureBox : DuelState.PlayerPictureBox;
     const Place panel = PlaceOf(DuelState.HpPanelFirstBox + side);
@@ -351,11 +371,13 @@ TEST_F(LastBossDuel, BeatingTheBossHandsBackAndTheNextStagePlays) {
     // be in the program: the next stage the program holds stands in for it.
     const bool finale = !ContentLines("marbrook", "stage100").empty();
     int handedBack = 0, step = 0;
+    bool captioned = true;
     for (uint32_t t = h_->Now() + 1; t < h_->Now() + 3000; ++t) {
       h_->Platform().At(t, [&] {
         if (SceneCursor.SceneCode != kConversationScene || handedBack != 0) return;
         handedBack = SceneCursor.StageNumber;
         step = SceneCursor.SceneStep;
+        captioned = HasPrint(DuelState.BossPictureBox) || HasPrint(DuelState.PlayerPictureBox);
         if (!finale) SceneCursor.StageNumber = 5;
       });
     }
@@ -364,6 +386,7 @@ TEST_F(LastBossDuel, BeatingTheBossHandsBackAndTheNextStagePlays) {
     EXPECT_EQ(handedBack, c.stage);
     EXPECT_EQ(step, 10);
     EXPECT_TRUE(WindowLayer(8).y >= 690 && WindowLayer(9).y + WindowLayer(9).image.Height() <= 0) << "the panels left the window";
+    EXPECT_FALSE(captioned) << "the story's scene goes on over the pictures without the panels' captions";
     EXPECT_EQ(ScriptStore.ScriptTextLines, kScriptLineCapacity);
     EXPECT_GT(ScriptStore.ScriptLineCount, 0);
     EXPECT_EQ(SceneCursor.SceneState, 10) << "the stage's lines run";
