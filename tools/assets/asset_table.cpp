@@ -191,13 +191,18 @@ constexpr AssetRow kAssets[] = {
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "51", L::Label, 200, 100, 0, 0, 1, ""},
     // Sheet 1: the retry and quit buttons after a defeat, 600 by 150 one above the other.
     {"Tanselr_Data/TanselrCG/Title/Sys_{nn}.JPG", "60", L::Sheet, 600, 300, 600, 150, 1, "もういちど|タイトルへ"},
-    // The fighters (0 normal, 2 hit, 3 beaten or dancing; the finale shows the boss too):
-    // the boss stands at (270, 0) above its balloon, the boss's hit points over its
-    // top-left, so its name stands top right; the player's character at (-35, 320)
-    // left of her balloon, her hit points over her foot, her name along the top of
-    // the part the window shows.
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 580, 300, 0, 0, 1, "魔王@330,240,170,30"},
-    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 260, 370, 0, 0, 1, "ベル（星の装束）@110,330,145,30"},
+    // The fighters (0 normal, 2 hit, 3 beaten or dancing), also shown by the finale;
+    // each name stands where neither screen covers it. The boss stands at (270, 0) in
+    // the duel, its hit points over the picture's top-left and its balloon from 214
+    // down, and at (170, -70) in the finale: its name stands right of its head, low
+    // enough to show whole there. Bell stands at (-35, 320) in the duel, her hit points
+    // and the damage over her lower half and her balloon to her right, and stays there
+    // when the duel hands back to the finale, whose boss balloon reaches down to 390
+    // from x 135; earlier in the finale she stands at (-100, 265). Only the picture's
+    // top from x 100 to 165 is clear in all of these: room for her name alone, so she
+    // also wears the colours of her other pictures, which follow the name.
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_A{nn}.JPG", "0-5", L::Face, 580, 300, 0, 0, 1, "魔王@450,80,120,30"},
+    {"Tanselr_Data/TanselrCG/Z_face/ZFace_C{nn}.JPG", "0-5", L::Face, 260, 370, 0, 0, 1, "ベル@100,6,65,30"},
     // Backgrounds and minis of the conversations (kinds 30 to 99).
     {"Tanselr_Data/TanselrCG/ETC/Back00a.JPG", "", L::Scene, 920, 690, 0, 0, 1, "夜明けの港町"},
     {"Tanselr_Data/TanselrCG/ETC/00Face_10L.JPG", "", L::Face, 300, 420, 0, 0, 1, "ミナ"},

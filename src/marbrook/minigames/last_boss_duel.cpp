@@ -164,6 +164,10 @@ void ShowDamage(int side) {
   G00_Layout(20 + side);
 }
 
+// The fighter's picture loaded again as it is, with its hit-point caption or without
+// it as the side's panel now stands (see G00_Picture).
+void Recaption(int side) { G00_Picture(side, DuelState.FighterPicture[static_cast<size_t>(side)]); }
+
 // The hits on the boss, and what its picture shows after them.
 void HitBoss(int hits, int frames) {
   const bool beaten = DuelState.DuelVariant == 1 && DuelState.DuelHp[kDuelBoss] == 0;
@@ -264,6 +268,7 @@ void Opening() {
         GetLayerRect(kRectIntoCurrent, DuelState.HpPanelFirstBox + side);
         G00_Glide(kEffectMove, DuelState.HpPanelFirstBox + side, DrawState.CurrentRect, G00_HpPanelPlace(side), 5,
                   kMotionEaseOut);
+        Recaption(side);
       }
       GoToNextTick(kChoosing, -5);
       break;
@@ -597,6 +602,8 @@ void Won() {
       EffectParams.EffectMotionKind = kMotionEaseOut;
       EffectParams.EffectFrameDelay = kDefaultDelay;
       RunEffect(kEffectMoveSlots, EffectEnd::kReturn);
+      // The story's scene goes on over these pictures: their captions leave with the panels.
+      for (int side = 0; side <= 1; ++side) Recaption(side);
       G00_Leave();
       break;
     }

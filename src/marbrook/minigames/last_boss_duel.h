@@ -38,6 +38,9 @@ struct DuelStateRecord {
   int HpPanelFirstBox = 0;
   int GuardMarkBox = 0;
   int DamagePanelFirstBox = 0;
+  // The picture number each fighter's layer shows (0 normal, 2 hit, 3 beaten or
+  // dancing), so the pictures can be loaded again as their captions come and go.
+  std::array<int, 2> FighterPicture{};
   // The balloon being opened, closed or shaken: its present size, and the text
   // style it is written in (kept apart from TextStyle, which panels also use).
   int BalloonNowWidth = 0;
@@ -111,5 +114,6 @@ void G00_Band(bool opening, int height, uint32_t colour, int frames);
 // The hit animation on CurrentSlot, `frames` long (0: 12).
 void G00_HitAnimation(int frames);
 void G00_GuardAnimation();
-// The picture kind 300 (boss) or 302 (player) number into the fighter's layer.
+// The picture kind 300 (boss) or 302 (player) number into the fighter's layer, with
+// "体力" beside the side's hit-point panel while that panel stands in its place.
 void G00_Picture(int side, int number);

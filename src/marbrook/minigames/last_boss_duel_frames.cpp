@@ -10,6 +10,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "marbrook/marbrook_pictures.h"
+#include "platform/platform.h"
 #include "games/screen_buttons.h"
 #include "games/timed_effects.h"
 #include "marbrook/marbrook_sounds.h"
@@ -71,9 +72,17 @@ void NumberColours(bool red) {
 }
 
 // The panels hold nothing but their number, which 100 fills from side to side, so
-// each fighter's picture names its points just right of its panel: printed by the
-// duel over whatever picture is loaded, it never shows in the story's scenes.
+// the duel names the points in the fighter's picture just right of the panel. The
+// caption belongs to the panel: it is printed only while the panel stands in its
+// place, never in the opening before the panels come in, nor after they leave.
+bool PanelInPlace(int side) {
+  const int layer = DuelState.HpPanelFirstBox + side;
+  const Rect at = G00_HpPanelPlace(side);
+  return tq::ThePlatform().Screen().Layer(layer).visible && LayerLeft(layer) == at.X && LayerTop(layer) == at.Y;
+}
+
 void CaptionHitPoints(int side, int layer) {
+  if (!PanelInPlace(side)) return;
   const SlotGeometry& g = kSlots[side == kDuelPlayer ? 0 : 1];
   const Rect panel = G00_HpPanelPlace(side);
   TextStyle.CurrentText = "体力";
@@ -456,6 +465,8 @@ bool G00_Frame() {
 }
 
 void G00_Picture(int side, int number) {
+  if (side != kDuelPlayer && side != kDuelBoss) return;
+  DuelState.FighterPicture[static_cast<size_t>(side)] = number;
   const int layer = side == kDuelBoss ? DuelState.BossPictureBox : DuelState.PlayerPictureBox;
   DrawState.CurrentLayer = layer;
   C00_LoadPicture(1, side == kDuelBoss ? 300 : 302, number);

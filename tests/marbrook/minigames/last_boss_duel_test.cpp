@@ -1,7 +1,8 @@
 // The last-boss duel (scene 60): the cards dealt by hit points, the special attack's
 // price, the guard and the dance against the boss's move list, the red hit-point
-// panel, the retry after a defeat, the hover and the advance key, and the hand-back
-// after a win, after which the next stage fills the script store and plays.
+// panel and its caption, the fighters' names clear of panels and balloons, the retry
+// after a defeat, the hover and the advance key, and the hand-back after a win, after
+// which the next stage fills the script store and plays.
 #include "marbrook/minigames/last_boss_duel.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "assets/asset_drawing.h"
 #include "assets/asset_table.h"
 #include "assets/asset_writers.h"
 #include "engine/content_texts.h"
@@ -20,6 +22,7 @@
 #include "engine/string_utils.h"
 #include "engine/text.h"
 #include "games/screen_buttons.h"
+#include "platform/compositor.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
 #include "scenario/script_store.h"
@@ -80,6 +83,43 @@ class LastBossDuel : public tq::testing::ScreenTest {
   void NextBossMove(int move) { DuelState.BossPattern[static_cast<size_t>(DuelState.BossPatternPos)] = move; }
 
 };
+
+// Whether a fighter's picture carries printed text: the test pictures hold nothing
+// but black, the name strip and the eyes and mouth.
+bool HasPrint(int layer) {
+  const tq::Surface& image = WindowLayer(layer).image;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const uint32_t px = image.Get(x, y) & 0xFFFFFF;
+      if (px != 0 && px != tq::testing::kStandInLabelPixel && px != tq::testing::kStandInFeaturesPixel) return true;
+    }
+  }
+  return false;
+}
+
+// The points of a fighter's name strip a player cannot read: printed over, outside
+// the window, or under another shown layer (a panel, a balloon, a damage panel).
+int HiddenNamePoints(int face, const std::string& picture) {
+  const assets::AssetFile* file = tq::testing::StandInFile(picture);
+  if (file == nullptr) return -1;
+  const tq::PixelRect strip = assets::FacePartsOf(*file).label;
+  const tq::Compositor& screen = tq::ThePlatform().Screen();
+  const tq::LayerSurface& f = screen.Layer(face);
+  int hidden = 0;
+  for (int y = strip.y; y < strip.y + strip.h; ++y) {
+    for (int x = strip.x; x < strip.x + strip.w; ++x) {
+      const int wx = f.x + x, wy = f.y + y;
+      bool seen = (f.image.Get(x, y) & 0xFFFFFF) == tq::testing::kStandInLabelPixel && wx >= 0 && wy >= 0 &&
+                  wx < tq::kWindowWidth && wy < tq::kWindowHeight;
+      for (auto it = screen.Order().rbegin(); seen && *it != face; ++it) {
+        const tq::LayerSurface& l = screen.Layer(*it);
+        seen = !(l.visible && !l.image.Empty() && wx >= l.x && wy >= l.y && wx < l.x + l.image.Width() && wy < l.y + l.image.Height());
+      }
+      hidden += seen ? 0 : 1;
+    }
+  }
+  return hidden;
+}
 
 TEST_F(LastBossDuel, CardsAreDealtByHitPointsAndTheSpecialCostsHalf) {
   const struct {
@@ -210,9 +250,16 @@ TEST_F(LastBossDuel, TheHitPointPanelTurnsRedFromNine) {
 
 // 100 fills a hit-point panel, so each fighter's picture says what the number is,
 // just right of its panel and inside the part of the picture the window shows, in
-// every picture the duel loads (normal, hit, beaten or dancing).
-TEST_F(LastBossDuel, EachFightersHitPointsAreCaptionedBesideTheirPanel) {
-  ToCards(1);
+// every picture the duel loads (normal, hit, beaten or dancing); but only once the
+// panels have come in: the opening shows the pictures plain.
+TEST_F(LastBossDuel, EachFightersHitPointsAreCaptionedBesideTheirPanelOnceItHasComeIn) {
+  h_->EnterScreen(60, 0, 1);
+  Settle();  // the opening banner
+  EXPECT_FALSE(HasPrint(DuelState.BossPictureBox) || HasPrint(DuelState.PlayerPictureBox)) << "no caption before the panels";
+  Click();
+  Click();
+  ASSERT_TRUE(At(20, 0));
+  EXPECT_TRUE(HasPrint(DuelState.BossPictureBox) && HasPrint(DuelState.PlayerPictureBox));
   for (int side = 0; side <= 1; ++side) {
     const int layer = side == kDuelBoss ? DuelState.BossPictureBox : DuelState.PlayerPictureBox;
     const Place panel = PlaceOf(DuelState.HpPanelFirstBox + side);
@@ -233,6 +280,29 @@ TEST_F(LastBossDuel, EachFightersHitPointsAreCaptionedBesideTheirPanel) {
       EXPECT_LE(at.y + at.h, panel.y + panel.h);
       EXPECT_LE(at.x + at.w + 3, std::min(WindowLayer(layer).x + WindowLayer(layer).image.Width(), 920)) << "inside the picture and window";
     }
+  }
+}
+
+// Each fighter's name shows whole while both balloons, the damage panel and the
+// hit-point panels with their captions stand around it: after the player's attack,
+// after the boss's strongest blow of the first duel, and after its 500 of the second
+// (the widest damage panel).
+TEST_F(LastBossDuel, TheFightersNamesStayClearOfPanelsCaptionsAndBalloons) {
+  const struct {
+    const char* name;
+    int entry, bossMove, state;
+  } cases[] = {{"the boss's reaction", 1, 0, 30}, {"the boss's move 2", 1, 2, 31}, {"the boss's move 9", 2, 9, 31}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Boot();
+    ToCards(c.entry);
+    NextBossMove(c.bossMove);
+    ClickCard(0);
+    ClickUntil(c.state, 10);
+    ASSERT_TRUE(WindowLayer(8).visible && WindowLayer(9).visible && WindowLayer(11).visible && WindowLayer(31).visible);
+    ASSERT_TRUE(WindowLayer(c.state == 30 ? 22 : 21).visible);
+    EXPECT_EQ(HiddenNamePoints(DuelState.BossPictureBox, "Tanselr_Data/TanselrCG/Z_face/ZFace_A00.JPG"), 0);
+    EXPECT_EQ(HiddenNamePoints(DuelState.PlayerPictureBox, "Tanselr_Data/TanselrCG/Z_face/ZFace_C00.JPG"), 0);
   }
 }
 
@@ -301,11 +371,13 @@ TEST_F(LastBossDuel, BeatingTheBossHandsBackAndTheNextStagePlays) {
     // be in the program: the next stage the program holds stands in for it.
     const bool finale = !ContentLines("marbrook", "stage100").empty();
     int handedBack = 0, step = 0;
+    bool captioned = true;
     for (uint32_t t = h_->Now() + 1; t < h_->Now() + 3000; ++t) {
       h_->Platform().At(t, [&] {
         if (SceneCursor.SceneCode != kConversationScene || handedBack != 0) return;
         handedBack = SceneCursor.StageNumber;
         step = SceneCursor.SceneStep;
+        captioned = HasPrint(DuelState.BossPictureBox) || HasPrint(DuelState.PlayerPictureBox);
         if (!finale) SceneCursor.StageNumber = 5;
       });
     }
@@ -314,6 +386,7 @@ TEST_F(LastBossDuel, BeatingTheBossHandsBackAndTheNextStagePlays) {
     EXPECT_EQ(handedBack, c.stage);
     EXPECT_EQ(step, 10);
     EXPECT_TRUE(WindowLayer(8).y >= 690 && WindowLayer(9).y + WindowLayer(9).image.Height() <= 0) << "the panels left the window";
+    EXPECT_FALSE(captioned) << "the story's scene goes on over the pictures without the panels' captions";
     EXPECT_EQ(ScriptStore.ScriptTextLines, kScriptLineCapacity);
     EXPECT_GT(ScriptStore.ScriptLineCount, 0);
     EXPECT_EQ(SceneCursor.SceneState, 10) << "the stage's lines run";
