@@ -38,16 +38,6 @@ constexpr uint32_t kAwayBoundMs = 30000;
 // (a frame loop that spins outside the frame model) stops the clock altogether.
 constexpr auto kStallBound = std::chrono::seconds(90);
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  return s;
-}
-
-// Pictures and sounds only: a save file left in the build folder is no stand-in.
-bool IsAsset(const std::filesystem::path& path) {
-  const std::string ext = Lower(path.extension().string());
-  return ext == ".bmp" || ext == ".jpg" || ext == ".png" || ext == ".wav" || ext == ".mp3";
-}
 
 const int kAdvanceKeys[] = {kKeyEnter, kKeySpace, kKeyRight, kKeySeparator, kKeyImeProcess};
 const int kOtherKeys[] = {kKeyBack, kKeyTab, kKeyShift, kKeyControl, kKeyAlt, kKeyPageUp, kKeyPageDown,
@@ -281,27 +271,29 @@ std::string NewFolder() {
 
 }  // namespace
 
-// The build folder's stand-ins (every build writes them there); make-assets draws
-// what is missing, so a folder without them only makes this slower.
+// The build folder's stand-ins (every build writes them there). The games keep their
+// saves at the top of their data folders, so those are made afresh with links to
+// the files there, and the folders below them, pictures and sounds only, are linked
+// whole: a run places a few links, not thousands of files. make-assets draws what
+// is missing, so a folder without them only makes this slower.
 void PlaceStandIns(const std::string& root) {
   namespace fs = std::filesystem;
   static const std::set<std::string> tops = [] {
     std::set<std::string> names;
-    for (const assets::AssetFile& f : assets::ExpandAssets()) names.insert(Lower(f.path.substr(0, f.path.find('/'))));
+    for (const assets::AssetFile& f : assets::ExpandAssets()) names.insert(f.path.substr(0, f.path.find('/')));
     return names;
   }();
-  std::error_code ec;
   const fs::path build(THORNQUILL_STAND_INS);
-  for (const fs::directory_entry& top : fs::directory_iterator(build, ec)) {
-    if (!top.is_directory(ec) || tops.count(Lower(top.path().filename().string())) == 0) continue;
-    for (auto it = fs::recursive_directory_iterator(top.path(), ec); !ec && it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
-      const fs::path to = fs::path(root) / fs::relative(it->path(), build, ec);
-      if (it->is_directory(ec)) {
-        fs::create_directories(to, ec);
-      } else if (it->is_regular_file(ec) && IsAsset(it->path())) {
-        fs::create_hard_link(it->path(), to, ec);
-        if (ec) fs::copy_file(it->path(), to, ec);
+  std::error_code ec;
+  for (const std::string& top : tops) {
+    fs::create_directories(fs::path(root) / top, ec);
+    for (const fs::directory_entry& e : fs::directory_iterator(build / top, ec)) {
+      const fs::path to = fs::path(root) / top / e.path().filename();
+      if (e.is_directory(ec)) {
+        fs::create_directory_symlink(e.path(), to, ec);
+      } else if (e.is_regular_file(ec) && e.path().extension() != ".sav" && e.path().extension() != ".tmp") {
+        fs::create_hard_link(e.path(), to, ec);
+        if (ec) fs::copy_file(e.path(), to, ec);
       }
     }
   }
