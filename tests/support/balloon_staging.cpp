@@ -687,6 +687,7 @@ struct BalloonStagingWatch::State {
   tq::HeadlessPlatform& platform;
   std::function<std::string()> where;
   bool reading = false;  // our own reading of a line, not a line that starts
+  bool movesWithTheirLine = false;
   int looks = 0;
 
   size_t sequence = 0;
@@ -973,9 +974,11 @@ constexpr ModeId kModes[] = {ModeId::Skelvane, ModeId::Marbrook, ModeId::Vadrim,
 
 }  // namespace
 
-BalloonStagingWatch::BalloonStagingWatch(tq::HeadlessPlatform& platform, uint32_t first, std::function<std::string()> where)
+BalloonStagingWatch::BalloonStagingWatch(tq::HeadlessPlatform& platform, uint32_t first, std::function<std::string()> where,
+                                         bool movesWithTheirLine)
     : state_(std::make_unique<State>(platform, std::move(where))) {
   watching = state_.get();
+  state_->movesWithTheirLine = movesWithTheirLine;
   for (ModeId id : kModes) {
     ExpandHook& hook = ModeHooksFor(id).ExpandMacros;
     originalExpand[static_cast<size_t>(id)] = hook;
@@ -1006,7 +1009,7 @@ std::vector<std::string> BalloonStagingWatch::AtClickWait() {
     if (s.current) st.lines[s.line].read = true;
   }
   const std::vector<Shown> shown = ShownBalloons();
-  if (!shown.empty()) {
+  if (!shown.empty() && st.movesWithTheirLine) {
     for (std::string& f : st.MovesAfterClick(shown.back())) faults.push_back(std::move(f));
   }
   return faults;

@@ -104,14 +104,20 @@ class BalloonStagingWatch {
   // and is empty while the screen is none to look at (no conversation, or a stage
   // the test does not hold). One watch at a time; it puts the hooks back when it
   // goes.
-  BalloonStagingWatch(tq::HeadlessPlatform& platform, uint32_t first, std::function<std::string()> where);
+  //
+  // movesWithTheirLine: the game's scripts play a balloon's hop or shake with the
+  // line it stresses (the Vadrim game's do), so one that waits for the click is a
+  // fault. The Marbrook and Skelvane scripts play it as a beat after the click,
+  // before the next line, as their macros are written to be used.
+  BalloonStagingWatch(tq::HeadlessPlatform& platform, uint32_t first, std::function<std::string()> where,
+                      bool movesWithTheirLine = false);
   ~BalloonStagingWatch();
   BalloonStagingWatch(const BalloonStagingWatch&) = delete;
   BalloonStagingWatch& operator=(const BalloonStagingWatch&) = delete;
 
   // The look at a click wait, as the player clicks: BalloonStagingFaults,
   // StrayTailFaults, ThoughtChainFaults and ClosedBalloonPartFaults; while the
-  // click-wait mark waits, also the hop, shake, bob, jolt, jitter or swing of the
+  // click-wait mark waits (and with movesWithTheirLine), also the hop, shake, bob, jolt, jitter or swing of the
   // topmost balloon that its next lines play only after the click, before any line
   // prints again (a glide only carries a balloon to its new place). Marks the
   // current lines read. One line each, empty when none.

@@ -335,9 +335,9 @@ RunRecord Play(const Stretch& stretch, const Strings& fixture = {}) {
     }
   });
 
-  tq::testing::BalloonStagingWatch watch(h.Platform(), kClickMs, [] {
-    return SceneCursor.SceneCode == kConversationScene ? Read() : std::string();
-  });
+  tq::testing::BalloonStagingWatch watch(
+      h.Platform(), kClickMs, [] { return SceneCursor.SceneCode == kConversationScene ? Read() : std::string(); },
+      /*movesWithTheirLine=*/true);
   size_t nextPick = 0;
   std::vector<int> last;
   uint32_t lastMove = 0;
