@@ -474,6 +474,35 @@ std::vector<std::string> ThoughtChainFaults(const std::set<int>& slots) {
 constexpr int kPartSidePx = 48;
 constexpr uint32_t kPartFill = 0xFFFFFF, kPartFillGreyed = 0xCCCCCC;
 
+namespace {
+
+// A window the scene opens in front of a group of faces (the Skelvane warning to the
+// four pilots) joins itself to each face by a connector drawn on the tail layer of
+// that face's closed balloon. Such a part sticks out from under a picture of the
+// scene lying in front of it and touches its own slot's face and no other; a tail
+// left over a balloon that closed, or a connector reaching the wrong face, does not.
+bool JoinsAWindowToItsFace(int slot, int part) {
+  const tq::Compositor& screen = tq::ThePlatform().Screen();
+  const Box p = BoxOf(part);
+  bool joined = false;
+  for (int layer = 1; layer < kLayerCount && !joined; ++layer) {
+    if (!Showing(layer) || !LayerRole(layer).empty() || screen.ZIndex(layer) < screen.ZIndex(part)) continue;
+    const Box w = BoxOf(layer);
+    const bool overlaps = p.x0 < w.x1 && w.x0 < p.x1 && p.y0 < w.y1 && w.y0 < p.y1;
+    const bool inside = p.x0 >= w.x0 && p.y0 >= w.y0 && p.x1 <= w.x1 && p.y1 <= w.y1;
+    joined = overlaps && !inside;
+  }
+  if (!joined) return false;
+  for (int o = 0; o < kFaceSlotCount; ++o) {
+    if (!FaceInView(o)) continue;
+    const bool touches = Gap(p, BoxOf(FaceSlot.FaceLayer[static_cast<size_t>(o)])) == 0;
+    if (touches != (o == slot)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 std::vector<std::string> ClosedBalloonPartFaults() {
   std::vector<std::string> faults;
   std::set<int> looked;
@@ -501,6 +530,7 @@ std::vector<std::string> ClosedBalloonPartFaults() {
       if (thought > 0 && part > thought && part <= thought + 3 && Showing(thought)) return;
     }
     if (VisibleShare(part, {}) == 0.0) return;
+    if (JoinsAWindowToItsFace(slot, part)) return;
     const tq::LayerSurface& b = screen.Layer(body), &p = screen.Layer(part);
     faults.push_back(std::string(what) + " of slot " + std::to_string(slot) + " (layer " + std::to_string(part) + " at " +
                      std::to_string(p.x) + ", " + std::to_string(p.y) + ") shows while " + balloon + " (layer " +

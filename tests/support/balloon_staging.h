@@ -64,7 +64,9 @@ std::vector<std::string> ThoughtChainFaults(const std::set<int>& slots = {});
 // The tails and thought bubbles a player sees while their balloon is closed (its
 // layer hidden or of size 0), but for a balloon being opened, whose parts come
 // first. A part is a small box filled white or greyed on the layer after its
-// balloon's (the scene's own pictures may take a closed slot's numbers). One line
+// balloon's (the scene's own pictures may take a closed slot's numbers); one that
+// sticks out from under a picture of the scene in front of it and touches its own
+// face and no other is that picture's connector to the face, not a tail. One line
 // each, empty when none.
 std::vector<std::string> ClosedBalloonPartFaults();
 
