@@ -4,11 +4,15 @@
 // of a branch line) within a bound, never stalls on a line, never runs past its
 // script, prints every balloon text inside its balloon and inside the window, keeps
 // the staging at every click (the newest balloon whole and inside the window, every
-// older one shown wholly visible or wholly covered, and no older balloon's tail
-// showing from under a reply that covers it), and loads only pictures that
-// have stand-ins. A stage that goes on from the screen
-// another leaves (the branch's picks, the finale's later entries) is played after
-// the stages that lead to it. Stage files that land later are played by themselves.
+// older one shown wholly visible or wholly covered, no older balloon's tail showing
+// from under a reply that covers it, every thought chain ending at its balloon and
+// leading to its thinker, no hop or shake of the line read left until after the
+// click) and between the clicks (no tail or bubble of a closed balloon, no thought
+// chain standing wrong), lets every line be read (the current line at a click wait,
+// or for two seconds), and loads only pictures that have stand-ins. A stage that
+// goes on from the screen another leaves (the branch's picks, the finale's later
+// entries) is played after the stages that lead to it. Stage files that land later
+// are played by themselves.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -28,6 +32,7 @@
 #include "marbrook/story_flow.h"
 #include "platform/compositor.h"
 #include "platform/platform.h"
+#include "support/balloon_staging.h"
 #include "support/engine_harness.h"
 #include "support/marbrook_stages.h"
 #include "support/stand_in_pictures.h"
@@ -188,6 +193,15 @@ StageRun PlayStage(int stage) {
   };
   const uint32_t start = h.Now();
   const uint32_t bound = start + budget * kClickMs;
+  // The played stage only: its lead-in is another stage's test.
+  tq::testing::BalloonStagingWatch watch(h.Platform(), start + kClickMs, [stage, &run] {
+    const int line = ScriptStore.CurrentScriptLine;
+    if (SceneCursor.SceneCode != kConversationScene || SceneCursor.StageNumber != stage || line < 1 ||
+        line > static_cast<int>(run.target.lines.size())) {
+      return std::string();
+    }
+    return "line " + std::to_string(line) + " " + run.target.lines[static_cast<size_t>(line - 1)];
+  });
   uint32_t lastMove = start;
   int lastLine = -1, lastStage = -1;
   std::function<void(uint32_t)> tick = [&](uint32_t now) {
@@ -214,8 +228,7 @@ StageRun PlayStage(int stage) {
       for (std::string& fault : tq::testing::BalloonTextsOutside(at, run.drawnTexts)) run.drawn.push_back(std::move(fault));
       if (SceneCursor.SceneCode == kConversationScene) {
         ++run.looks;
-        for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.staging.push_back(at + ": " + fault);
-        for (const std::string& fault : tq::testing::StrayTailFaults()) run.staging.push_back(at + ": " + fault);
+        for (const std::string& fault : watch.AtClickWait()) run.staging.push_back(at + ": " + fault);
       }
     }
     int x = 460, y = 345;
@@ -233,6 +246,7 @@ StageRun PlayStage(int stage) {
   h.Platform().At(start + kClickMs, [&tick, start] { tick(start + kClickMs); });
   h.RunUntil(bound + kClickMs);
   SetPrintRecording(false);
+  for (std::string& fault : watch.Faults()) run.staging.push_back(std::move(fault));
   for (const auto& [kind, number] : pictures) {
     if (tq::testing::StandInFile(MarbrookPicturePath(kind, number)) == nullptr) {
       run.faults.push_back("loads picture " + std::to_string(kind) + ": " + std::to_string(number) + " (" +

@@ -4,11 +4,14 @@
 // own end line, the games are entered where the story hands over, no line is stuck,
 // every balloon text fits its balloon, the staging holds at every click (the newest
 // balloon whole and inside the window, every older one shown wholly visible or
-// wholly covered, and no older balloon's tail showing from under a reply that
-// covers it), and the finale's end leads to the title with the story saved
-// as finished. The run is split into stretches that chain (each starts where the
-// one before it stops), and the finale is also played down each row of its two
-// branch choices.
+// wholly covered, no older balloon's tail showing from under a reply that covers it,
+// every thought chain ending at its balloon and leading to its thinker, and no hop
+// or shake of the line read left until after the click) and between the clicks (no
+// tail or bubble of a closed balloon, no thought chain standing wrong), every line
+// can be read (the current line at a click wait, or for two seconds), and the
+// finale's end leads to the title with the story saved as finished. The run is split
+// into stretches that chain (each starts where the one before it stops), and the
+// finale is also played down each row of its two branch choices.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -29,6 +32,7 @@
 #include "marbrook/story_flow.h"
 #include "platform/platform.h"
 #include "scenario/script_store.h"
+#include "support/balloon_staging.h"
 #include "support/engine_harness.h"
 #include "support/marbrook_stages.h"
 #include "support/stand_in_pictures.h"
@@ -151,6 +155,10 @@ RunRecord Play(const Stretch& stretch) {
 
   const uint32_t start = h.Now();
   const uint32_t bound = start + clicks * kClickMs;
+  tq::testing::BalloonStagingWatch watch(h.Platform(), start + kClickMs, [] {
+    if (SceneCursor.SceneCode != kConversationScene) return std::string();
+    return "stage " + std::to_string(SceneCursor.StageNumber) + " " + LineAt(ScriptStore.CurrentScriptLine - 1);
+  });
   std::vector<int> last;
   uint32_t lastMove = start;
   std::function<void(uint32_t)> tick = [&](uint32_t now) {
@@ -175,8 +183,7 @@ RunRecord Play(const Stretch& stretch) {
       const int line = ScriptStore.CurrentScriptLine - 1;  // the line just run
       const std::string where = "stage " + std::to_string(SceneCursor.StageNumber) + " " + LineAt(line);
       for (std::string& fault : tq::testing::BalloonTextsOutside(where, run.drawnTexts)) run.drawn.push_back(std::move(fault));
-      for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.staging.push_back(where + ": " + fault);
-      for (const std::string& fault : tq::testing::StrayTailFaults()) run.staging.push_back(where + ": " + fault);
+      for (const std::string& fault : watch.AtClickWait()) run.staging.push_back(where + ": " + fault);
     }
     int x = 460, y = 345;
     const int state = SceneCursor.SceneState;
@@ -193,6 +200,7 @@ RunRecord Play(const Stretch& stretch) {
   h.Platform().At(start + kClickMs, [&tick, start] { tick(start + kClickMs); });
   h.RunUntil(bound + kClickMs);
   SetPrintRecording(false);
+  for (std::string& fault : watch.Faults()) run.staging.push_back(std::move(fault));
   run.endScene = SceneCursor.SceneCode;
   run.furthest = MarbrookProgress.FurthestStage;
   run.saved = C00_IniRead("Game", "0", MarbrookSavePath());

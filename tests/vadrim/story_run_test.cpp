@@ -6,13 +6,17 @@
 // the one before it stops). Every stretch asserts the screens it goes through in
 // order, that no line is stuck, that each stage ends on its last line, and at every
 // click that the staging holds (the current balloon whole and inside the window,
-// every older balloon shown wholly visible or wholly covered, and, but for the
-// stages still listed, no older balloon's tail showing from under a reply that
-// covers it), that every balloon row is drawn inside its balloon, and that every
-// picture and sound a script names has its stand-in. A stage whose file is not
-// written yet is stood in for by its end line alone, so the route runs while the
-// real stages join one by one; the checks above then hold for every stage that is
-// written. The checks themselves are proven on small stages of our own.
+// every older balloon shown wholly visible or wholly covered, no older balloon's
+// tail showing from under a reply that covers it, every thought chain ending at its
+// balloon and leading to its thinker, and no hop or shake of the line read left
+// until after the click), that between the clicks no tail or bubble of a closed
+// balloon shows and no thought chain stands wrong, that every line can be read (the
+// current line at a click wait, or for two seconds), that every balloon row is drawn
+// inside its balloon, and that every picture and sound a script names has its
+// stand-in. A stage whose file is not written yet is stood in for by its end line
+// alone, so the route runs while the real stages join one by one; the checks above
+// then hold for every stage that is written. The checks themselves are proven on
+// small stages of our own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -61,9 +65,6 @@ constexpr uint32_t kClickMs = 1500;     // the player's pace
 constexpr uint32_t kStallClicks = 40;   // a screen unchanged for this many clicks is stuck
 constexpr uint32_t kTitleClicks = 120;  // the title's own screens, over a stretch
 constexpr int kBoard = 51;
-// The stages whose four- and five-face scenes still show an older balloon's tail
-// beside the reply that covers it; every other stage is held to showing none.
-const std::set<int> kTwoTailedStages = {50, 90};
 
 // What the player does on a title screen that waits for a click.
 struct Pick {
@@ -334,6 +335,9 @@ RunRecord Play(const Stretch& stretch, const Strings& fixture = {}) {
     }
   });
 
+  tq::testing::BalloonStagingWatch watch(
+      h.Platform(), kClickMs, [] { return SceneCursor.SceneCode == kConversationScene ? Read() : std::string(); },
+      /*movesWithTheirLine=*/true);
   size_t nextPick = 0;
   std::vector<int> last;
   uint32_t lastMove = 0;
@@ -359,10 +363,7 @@ RunRecord Play(const Stretch& stretch, const Strings& fixture = {}) {
       // Where the player reads: the staging and the rows drawn since the last click.
       const std::string where = Read();
       ++run.looks;
-      for (const std::string& fault : tq::testing::BalloonStagingFaults()) run.findings.push_back(where + ": " + fault);
-      if (!kTwoTailedStages.count(SceneCursor.StageNumber)) {
-        for (const std::string& fault : tq::testing::StrayTailFaults()) run.findings.push_back(where + ": " + fault);
-      }
+      for (const std::string& fault : watch.AtClickWait()) run.findings.push_back(where + ": " + fault);
       for (std::string& fault : tq::testing::BalloonTextsOutside(where, run.reportedTexts, {TextWindow.NarrationLayer})) {
         run.findings.push_back(std::move(fault));
       }
@@ -380,6 +381,7 @@ RunRecord Play(const Stretch& stretch, const Strings& fixture = {}) {
   h.Platform().At(kClickMs, [&tick] { tick(kClickMs); });
   h.RunUntil(bound + kClickMs);
   SetPrintRecording(false);
+  for (std::string& fault : watch.Faults()) run.findings.push_back(std::move(fault));
   ::testing::internal::GetCapturedStderr();
 
   // Every picture and sound a stage named has its stand-in.
@@ -474,6 +476,39 @@ TEST(VadrimStoryRunChecks, StagingRowsAndAssetFaultsAreNamed) {
                             "(layer 11) lies under the balloon of slot 2 (layer 14) while its tail (layer 12) still shows"}) {
     EXPECT_NE(all.find(fault), std::string::npos) << "no finding names \"" << fault << "\" among: " << all;
   }
+  EXPECT_TRUE(run.finished);
+}
+
+// The rules over time on planted faults: a line written over at once, a murmur
+// too short, a hop left until after the click, a thought chain left behind when its
+// balloon is drawn again in its place, a chain whose thinker walked off for another
+// face to stand at its end, and a tail a clear left on screen without its balloon
+// (seen between the clicks). Nothing else: a murmur of 2.5 seconds, two balloons
+// opened together at one click and the thought balloons' openings (their bubbles
+// before their bodies) are no faults.
+TEST(VadrimStoryRunChecks, TheRulesOverTimeNameTheirPlantedFaultsAndNothingElse) {
+  const Stretch stageTen = StageTen("StageTenTimeFaults");
+  const RunRecord run = Play(stageTen, FixtureLines("staging_time_faults.txt"));
+  const std::string all = Joined(run.findings);
+  const char* planted[] = {
+      "stage 10 line 8 ●1：[フキA]：フ種=(11,-5,-2)：フ音=43：Ｚ：すぐに書き換えられる。: no click waits on it as the current "
+      "line, and it is never the current line, whole and white, at a look; its balloon shows line 9 by the next look",
+      "stage 10 line 13 ●1：[フキA]：フ種=(99,0,-2)：Ｚ：短すぎるひとりごと。: no click waits on it as the current line, and it "
+      "stays the current line for 1000 ms at most; its balloon then shows line 15",
+      "stage 10 line 9 ●1：[フキA]：フ種=(99,0,-2)：書き換えた行。: the hop of the balloon of slot 1 (line 10 "
+      "●1：[フキジャンプ]：Ｚ) plays after the click, not with the line read",
+      "stage 10 line 23 ●1：[フキA]：フ種=(99,0,-2)：考えの続き。: the thought bubbles of slot 1 (layers 15 to 17) end 28 px "
+      "from their balloon (layer 14)",
+      "stage 10 line 27 ●2：[顔の移動]：■(,)→(80,330)：■Ty=10：回=1: the thought bubbles of slot 1 (layers 15 to 17) lead to "
+      "the face of slot 2, not to the face of slot 1",
+      "stage 10 line 33 [ウェイト]：Fu=5: the balloon's tail of slot 1 (layer 12 at 324, 499) shows while its balloon (layer "
+      "11) is closed, hidden (between clicks, at 5 looks)",
+  };
+  for (const char* fault : planted) {
+    EXPECT_NE(all.find(fault), std::string::npos) << "no finding names \"" << fault << "\" among: " << all;
+  }
+  EXPECT_EQ(run.findings.size(), std::size(planted)) << all;
+  EXPECT_TRUE(run.faults.empty()) << Joined(run.faults);
   EXPECT_TRUE(run.finished);
 }
 
