@@ -616,7 +616,8 @@ std::vector<std::string> Fields(const std::string& text) {
   std::vector<std::string> fields;
   int count = 0;
   SplitFields(text, "：", 64, fields, count);
-  return std::vector<std::string>(fields.begin() + 1, fields.begin() + 1 + std::max(count, 0));
+  if (count <= 0 || fields.size() <= static_cast<size_t>(count)) return {};  // an empty line leaves no fields
+  return std::vector<std::string>(fields.begin() + 1, fields.begin() + 1 + count);
 }
 
 // Whether the words a conversion keeps leave any text once the prefixes its
