@@ -71,7 +71,7 @@ bool ParseInputTimeline(const std::string& text, std::vector<ScriptedInput>& out
 namespace {
 
 // Decodes a sound once to learn its length; the mixer runs on SDL's silent driver.
-uint32_t DecodeLengthMs(const std::string& path, std::string& why) {
+uint32_t DecodeLengthMs(const std::string& path, std::string& why, std::string& note) {
   static bool opened = false;
   static bool failed = false;
   if (!opened && !failed) {
@@ -86,10 +86,8 @@ uint32_t DecodeLengthMs(const std::string& path, std::string& why) {
     why = "no sound device";
     return 0;
   }
-  std::string note;
   Mix_Chunk* chunk = LoadSoundChunk(path, why, note);
   if (chunk == nullptr) return 0;
-  if (!note.empty()) std::fprintf(stderr, "thornquill: sound %s: %s\n", path.c_str(), note.c_str());
   const uint32_t ms = ChunkLengthMs(chunk);
   Mix_FreeChunk(chunk);
   return ms;
@@ -112,12 +110,15 @@ uint32_t RecordingSoundLibrary::LengthOf(const std::string& resolvedPath) {
   auto given = lengths_.find(resolvedPath);
   if (given == lengths_.end()) given = lengths_.find(FileNameOf(resolvedPath));
   if (given != lengths_.end()) return given->second;
-  std::string why = "no sound in it";
-  uint32_t ms = DecodeLengthMs(resolvedPath, why);
-  if (ms == 0) {
-    static std::set<std::string> reported;
-    if (reported.insert(resolvedPath).second) {
+  std::string why = "no sound in it", note;
+  uint32_t ms = DecodeLengthMs(resolvedPath, why, note);
+  // One line a file, whichever library instance asks: refused, or played with a note.
+  static std::set<std::string> reported;
+  if ((ms == 0 || !note.empty()) && reported.insert(resolvedPath).second) {
+    if (ms == 0) {
       std::fprintf(stderr, "thornquill: cannot load sound %s: %s\n", resolvedPath.c_str(), why.c_str());
+    } else {
+      std::fprintf(stderr, "thornquill: sound %s: %s\n", resolvedPath.c_str(), note.c_str());
     }
   }
   lengths_[resolvedPath] = ms;
