@@ -276,7 +276,7 @@ bool DecodedWithinBounds(int64_t decoded, std::string& why) {
 // floating point, spreads them over the output's channels and resamples them, all
 // in one buffer of the data's length times the growth of every step (doubled again
 // for the resampler's slack); that product must not come near 2^31.
-bool WavWithinBounds(const std::vector<uint8_t>& b, const SoundOutput& out, std::string& why) {
+bool WavWithinBounds(const std::vector<uint8_t>& b, const SoundOutput& out, std::string& why, SoundFacts& facts) {
   // Every chunk must lie within the file; the format must come before the data.
   size_t i = 12, format = 0, data = 0;
   while (i + 8 <= b.size()) {
@@ -329,6 +329,8 @@ bool WavWithinBounds(const std::vector<uint8_t>& b, const SoundOutput& out, std:
           Megabytes(kMaxSoundWorkBytes) + " allowed";
     return false;
   }
+  // As the decoded sound times it: its frames in the output's rate.
+  facts.lengthMs = static_cast<uint32_t>(frames * out.rate / rate * 1000 / out.rate);
   return true;
 }
 
@@ -369,7 +371,17 @@ bool ReadMpegFrame(const std::vector<uint8_t>& b, size_t i, MpegFrame& frame) {
 
 // MPEG audio: the decoder finds frame after frame (passing over what lies between)
 // and decodes them all into the output format, so the frames give its length.
-bool Mp3WithinBounds(const std::vector<uint8_t>& b, const SoundOutput& out, std::string& why, int64_t& frames) {
+// Where a frame ending at `end` is followed by another, by a closing ID3 or APE tag,
+// or by the end of the file.
+bool ChainGoesOn(const std::vector<uint8_t>& b, size_t end) {
+  MpegFrame next;
+  if (end >= b.size()) return end == b.size();
+  if (b.size() - end >= 3 && std::memcmp(b.data() + end, "TAG", 3) == 0) return true;
+  if (b.size() - end >= 8 && std::memcmp(b.data() + end, "APETAGEX", 8) == 0) return true;
+  return ReadMpegFrame(b, end, next);
+}
+
+bool Mp3WithinBounds(const std::vector<uint8_t>& b, const SoundOutput& out, std::string& why, SoundFacts& facts) {
   size_t i = 0;
   while (i + 10 <= b.size() && std::memcmp(b.data() + i, "ID3", 3) == 0) {  // tags before the audio
     const size_t size = (size_t{b[i + 6]} & 0x7F) << 21 | (size_t{b[i + 7]} & 0x7F) << 14 |
@@ -377,6 +389,7 @@ bool Mp3WithinBounds(const std::vector<uint8_t>& b, const SoundOutput& out, std:
     i += 10 + size + ((b[i + 5] & 0x10) ? 10 : 0);
   }
   int64_t decoded = 0;
+  int64_t& frames = facts.frames;
   frames = 0;
   MpegFrame frame;
   while (i + 4 <= b.size()) {
@@ -388,12 +401,14 @@ bool Mp3WithinBounds(const std::vector<uint8_t>& b, const SoundOutput& out, std:
     ++frames;
     decoded += (frame.samples * out.rate + frame.rate - 1) / frame.rate * out.channels * 2;
     if (!DecodedWithinBounds(decoded, why)) return false;
+    if (frame.bytes > 0 && ChainGoesOn(b, i + static_cast<size_t>(frame.bytes))) ++facts.chainedFrames;
     i += static_cast<size_t>(std::max<int64_t>(frame.bytes, 4));
   }
   if (frames == 0) {
     why = "no MPEG audio frames";
     return false;
   }
+  facts.lengthMs = static_cast<uint32_t>(decoded / (out.channels * 2) * 1000 / out.rate);
   return true;
 }
 
@@ -405,22 +420,24 @@ bool IsMpegAudio(const std::vector<uint8_t>& b) {
 }  // namespace
 
 bool SoundWithinBounds(const std::vector<uint8_t>& bytes, const SoundOutput& output, std::string& why,
-                       int64_t* frames) {
-  int64_t found = 0;
-  if (frames != nullptr) *frames = 0;
+                       SoundFacts* facts) {
+  SoundFacts found;
+  if (facts != nullptr) *facts = found;
   if (bytes.empty()) {
     why = "the file is empty";
     return false;
   }
   if (bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 && std::memcmp(bytes.data() + 8, "WAVE", 4) == 0) {
-    return WavWithinBounds(bytes, output, why);
+    const bool ok = WavWithinBounds(bytes, output, why, found);
+    if (facts != nullptr) *facts = found;
+    return ok;
   }
   if (!IsMpegAudio(bytes)) {
     why = "not a WAV or MP3 sound";
     return false;
   }
   const bool ok = Mp3WithinBounds(bytes, output, why, found);
-  if (frames != nullptr) *frames = found;
+  if (facts != nullptr) *facts = found;
   return ok;
 }
 

@@ -58,13 +58,27 @@ bool PictureHeaderSize(const std::vector<uint8_t>& bytes, int& width, int& heigh
 // picture). False with the reason otherwise.
 bool PictureWithinBounds(const std::vector<uint8_t>& bytes, std::string& why);
 
+// What a sound's headers tell of it, read without decoding it.
+struct SoundFacts {
+  // How long it plays, in milliseconds: a WAV sound's frames over its rate, an
+  // MP3's frames' samples over theirs (as many as the decoder gives, give or take
+  // the few an encoder pads with).
+  uint32_t lengthMs = 0;
+  // MPEG audio frames (0 for a WAV sound), and how many of them end where another
+  // frame, a closing tag or the file does. A sound that plays is one chain of
+  // frames; junk holds frame-like headers here and there, which the decoder
+  // reports as damage.
+  int64_t frames = 0;
+  int64_t chainedFrames = 0;
+};
+
 // Whether sound bytes may be handed to the sound library: a WAV sound (RIFF WAVE,
 // whose chunks claim no more bytes than the file holds) or MPEG audio (an MP3), at
 // a sample rate from kMinSoundRate to kMaxSoundRate, that decoded to `output` stays
 // within kMaxDecodedSoundBytes and kMaxSoundWorkBytes. False with the reason
-// otherwise. frames, when given, receives the number of MPEG audio frames (0 for a
-// WAV sound).
+// otherwise. facts, when given, receives what the headers tell (for a sound within
+// bounds).
 bool SoundWithinBounds(const std::vector<uint8_t>& bytes, const SoundOutput& output, std::string& why,
-                       int64_t* frames = nullptr);
+                       SoundFacts* facts = nullptr);
 
 }  // namespace tq

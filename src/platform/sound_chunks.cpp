@@ -24,10 +24,11 @@ Mix_Chunk* LoadSoundChunk(const std::string& path, std::string& why, std::string
   note.clear();
   const SoundOutput output = MixerOutput();
   std::vector<uint8_t> bytes;
-  int64_t frames = 0;
-  if (ReadBoundedFile(path, kMaxSoundFileBytes, bytes, why) != BoundedRead::kRead || !SoundWithinBounds(bytes, output, why, &frames)) {
+  SoundFacts facts;
+  if (ReadBoundedFile(path, kMaxSoundFileBytes, bytes, why) != BoundedRead::kRead || !SoundWithinBounds(bytes, output, why, &facts)) {
     return nullptr;
   }
+  const int64_t frames = facts.frames;
   DecoderMessages messages;
   Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
   const int errors = messages.Errors();
@@ -43,6 +44,25 @@ Mix_Chunk* LoadSoundChunk(const std::string& path, std::string& why, std::string
   }
   if (errors > 0) note = "the decoder passed over " + std::to_string(errors) + " errors in its " + std::to_string(frames) + " frames";
   return chunk;
+}
+
+uint32_t SoundLengthFromHeaders(const std::string& path, std::string& why, std::string& note) {
+  note.clear();
+  std::vector<uint8_t> bytes;
+  SoundFacts facts;
+  if (ReadBoundedFile(path, kMaxSoundFileBytes, bytes, why) != BoundedRead::kRead ||
+      !SoundWithinBounds(bytes, SoundOutput{}, why, &facts)) {
+    return 0;
+  }
+  const int64_t apart = facts.frames - facts.chainedFrames;
+  if (apart * 10 > facts.frames) {
+    why = "damaged: " + std::to_string(apart) + " of its " + std::to_string(facts.frames) +
+          " frames stand apart from the others";
+    return 0;
+  }
+  if (apart > 0) note = std::to_string(apart) + " of its " + std::to_string(facts.frames) + " frames stand apart from the others";
+  if (facts.lengthMs == 0) why = "no sound in it";
+  return facts.lengthMs;
 }
 
 uint32_t ChunkLengthMs(const Mix_Chunk* chunk) {

@@ -25,4 +25,12 @@ Mix_Chunk* LoadSoundChunk(const std::string& path, std::string& why, std::string
 // How long a chunk plays in the open mixer's format.
 uint32_t ChunkLengthMs(const Mix_Chunk* chunk);
 
+// How long the sound file at path (resolved) plays, read from its headers with no
+// mixer and no decoding, for a library with no device to play it on. 0 with the
+// reason for a file LoadSoundChunk would refuse: one it cannot read or bound, and an
+// MP3 more than a tenth of whose frames stand apart from the chain (the decoder
+// would report them as damage). An MP3 whose frames chain but whose audio is junk
+// is timed by its frames: only decoding it would tell. note as for LoadSoundChunk.
+uint32_t SoundLengthFromHeaders(const std::string& path, std::string& why, std::string& note);
+
 }  // namespace tq

@@ -1,6 +1,8 @@
 // Picture and sound files whose headers claim more than they hold: refused with one
 // line naming the reason, before the decoder allocates what the header claims.
 #include <gtest/gtest.h>
+#include <SDL.h>
+#include <SDL_mixer.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -16,6 +18,7 @@
 #include "platform/media_files.h"
 #include "platform/pictures.h"
 #include "platform/pixels.h"
+#include "platform/sound_chunks.h"
 
 namespace {
 
@@ -401,6 +404,63 @@ TEST_F(MediaFilesTest, AnEmptySoundIsRefusedWithItsReason) {
   EXPECT_EQ(sounds.STReadFile(1, path, 0), -1);
   const std::string report = testing::internal::GetCapturedStderr();
   EXPECT_EQ(report, "thornquill: cannot load sound " + path + ": the file is empty\n");
+}
+
+// The window's library with no device times a sound by its headers alone; the
+// decoder must agree, or the game would keep another time without a device.
+TEST_F(MediaFilesTest, HeadersTimeASoundAsTheDecoderDoes) {
+  if (Mix_QuerySpec(nullptr, nullptr, nullptr) == 0) {
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
+  }
+  std::vector<std::string> paths = {
+      Write("16-bit stereo 22050 Hz.wav", Wav(16, 2, 22050, 22050 * 4 / 2)),
+      Write("8-bit mono 8000 Hz.wav", Wav(8, 1, 8000, 8000 + 77)),
+      Write("16-bit mono 48000 Hz.wav", Wav(16, 1, 48000, 48000 * 2 * 3)),
+      Write("8-bit stereo 11025 Hz.wav", Wav(8, 2, 11025, 11025 * 2 * 7 + 2)),
+  };
+  for (const auto& entry : fs::recursive_directory_iterator(THORNQUILL_STAND_INS "/Sound_Data")) {
+    const std::string name = entry.path().string();
+    if (name.ends_with(".wav") || name.ends_with(".MP3")) paths.push_back(name);
+  }
+  for (const auto& entry : fs::recursive_directory_iterator(THORNQUILL_STAND_INS "/Kespa_Data")) {
+    if (entry.path().string().ends_with(".MP3")) paths.push_back(entry.path().string());
+  }
+  ASSERT_GT(paths.size(), 20u) << "the stand-in sounds are missing";
+  for (const std::string& path : paths) {
+    SCOPED_TRACE(path);
+    std::string why, note;
+    Mix_Chunk* chunk = tq::LoadSoundChunk(path, why, note);
+    ASSERT_NE(chunk, nullptr) << why;
+    const uint32_t decoded = tq::ChunkLengthMs(chunk);
+    Mix_FreeChunk(chunk);
+    const uint32_t read = tq::SoundLengthFromHeaders(path, why, note);
+    EXPECT_GT(decoded, 0u);
+    // An MP3 decoder may leave out a frame or two an encoder adds (26 ms each).
+    EXPECT_NEAR(read, decoded, path.ends_with(".MP3") ? 60 : 1) << why;
+  }
+
+  // What the decoder refuses, the headers refuse, in one line each.
+  Bytes scattered = JunkMp3(1 << 18);
+  for (size_t at = 0; at + 417 < scattered.size(); at += 2 * 417) scattered[at] = 0;  // every other header gone
+  const Bytes wav = Wav(8, 1, 11025, 0);
+  const std::string refused[] = {
+      Write("a text.mp3", Bytes{'h', 'e', 'l', 'l', 'o'}),
+      Write("scattered frames.mp3", scattered),
+      Write("1 Hz.wav", Wav(8, 1, 1, 3000)),
+      Write("no data.wav", Bytes(wav.begin(), wav.begin() + 36)),
+  };
+  for (const std::string& path : refused) {
+    SCOPED_TRACE(path);
+    std::string why, note;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(tq::LoadSoundChunk(path, why, note), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    why.clear();
+    EXPECT_EQ(tq::SoundLengthFromHeaders(path, why, note), 0u);
+    EXPECT_FALSE(why.empty());
+  }
 }
 
 }  // namespace

@@ -149,4 +149,55 @@ TEST_F(MixerSoundLibraryTest, TheDeviceClosesAfterAQuietSpellAndOpensForTheNextS
   EXPECT_EQ(library_.STNumPlaying(3), 1);
 }
 
+TEST_F(MixerSoundLibraryTest, WithoutADeviceAFileIsReadOnceAndNoMixerEverOpens) {
+  ScopedEnv noDriver("SDL_AUDIODRIVER", "no-such-driver");
+  ::testing::internal::CaptureStderr();
+  ASSERT_EQ(library_.STInit(0, 0), 0);
+  ::testing::internal::GetCapturedStderr();
+  // An effect the game loads again at every play.
+  for (int i = 0; i < 50; ++i) {
+    ASSERT_EQ(library_.STReadFile(1 + i % 3, sound_, 0), 0);
+    ASSERT_EQ(library_.STPlay(1 + i % 3), 0);
+  }
+  EXPECT_EQ(library_.FilesRead(), 1);
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "no audio subsystem, no mixing thread";
+  EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
+
+  // A file written anew is read anew: two seconds now, not ten.
+  ASSERT_TRUE(assets::WriteFileAtomically(sound_, assets::EncodeWav(std::vector<float>(assets::kSampleRate * 2, 0.5f))));
+  ASSERT_EQ(library_.STReadFile(1, sound_, 0), 0);
+  EXPECT_EQ(library_.FilesRead(), 2);
+  ASSERT_EQ(library_.STPlay(1), 0);
+  now_ += 1990;
+  EXPECT_EQ(library_.STNumPlaying(1), 1);
+  now_ += 20;
+  EXPECT_EQ(library_.STNumPlaying(1), 0);
+}
+
+TEST_F(MixerSoundLibraryTest, WithADeviceChunksAreSharedAndThoseNoChannelHoldsAreKeptWithinBounds) {
+  ScopedEnv dummy("SDL_AUDIODRIVER", "dummy");
+  ASSERT_EQ(library_.STInit(0, 0), 0);
+  ASSERT_TRUE(library_.DeviceOpen());
+  for (int channel = 1; channel <= 10; ++channel) {
+    ASSERT_EQ(library_.STReadFile(channel, sound_, 0), 0);
+    ASSERT_EQ(library_.STPlay(channel), 0);
+  }
+  EXPECT_EQ(library_.FilesRead(), 1) << "one decode for every channel";
+  EXPECT_EQ(Mix_Playing(-1), 10) << "one chunk plays on every channel at once";
+
+  // Twelve other ten-second sounds, 1.7 MB each once decoded, one after another on
+  // one channel: those let go of are given back beyond the bound, the one held stays.
+  for (int i = 0; i < 12; ++i) {
+    const std::string other = (folder_ / ("other" + std::to_string(i) + ".wav")).string();
+    ASSERT_TRUE(assets::WriteFileAtomically(other, assets::EncodeWav(std::vector<float>(assets::kSampleRate * 10, 0.1f * i))));
+    ASSERT_EQ(library_.STReadFile(11, other, 0), 0);
+    EXPECT_LE(library_.KeptChunkBytes(), tq::kKeptSoundBytes);
+  }
+  EXPECT_GT(library_.KeptChunkBytes(), tq::kKeptSoundBytes / 2) << "recent sounds are kept for their next play";
+  EXPECT_EQ(Mix_Playing(-1), 10) << "the channels' chunk was not given back under them";
+  const int read = library_.FilesRead();
+  EXPECT_EQ(library_.STReadFile(12, sound_, 0), 0);
+  EXPECT_EQ(library_.FilesRead(), read) << "the chunk channels hold is still kept";
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/paths.h"
 #include "platform/sound_chunks.h"
@@ -30,22 +31,15 @@ void CloseMixer() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-// The length of a sound without a device: the mixer is opened on SDL's silent
-// driver just for the decoding, so no mixing thread outlives the call.
-uint32_t LengthWithoutDevice(const std::string& path, std::string& why, std::string& note) {
-  SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-  const bool opened = OpenMixer();
-  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-  if (!opened) {
-    why = SDL_GetError();
-    return 0;
-  }
-  Mix_Chunk* chunk = LoadSoundChunk(path, why, note);
-  const uint32_t ms = ChunkLengthMs(chunk);
-  if (chunk != nullptr) Mix_FreeChunk(chunk);
-  CloseMixer();
-  if (chunk != nullptr && ms == 0) why = "no sound in it";
-  return ms;
+// A file's size and modification time, which tell whether what it gave is still
+// what it holds; size -1 where it cannot be read.
+std::pair<int64_t, int64_t> Stamp(const std::string& path) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec) return {-1, 0};
+  const auto modified = std::filesystem::last_write_time(path, ec);
+  if (ec) return {-1, 0};
+  return {static_cast<int64_t>(size), static_cast<int64_t>(modified.time_since_epoch().count())};
 }
 
 }  // namespace
@@ -70,6 +64,7 @@ int MixerSoundLibrary::STEnd() {
     FreeChunk(c);
     c = Channel{};
   }
+  files_.clear();
   if (deviceOpen_) CloseDevice();
   output_ = Output::None;
   return 0;
@@ -87,6 +82,7 @@ bool MixerSoundLibrary::OpenDevice() {
     frequency_ = frequency;
     format_ = format;
     channelsOut_ = channels;
+    files_.clear();
     for (Channel& c : channels_) {
       if (c.chunk == nullptr) continue;
       std::string why, note;
@@ -129,19 +125,59 @@ int MixerSoundLibrary::MsUntilClose() {
   return quiet >= kCloseAfterSilenceMs ? 0 : static_cast<int>(kCloseAfterSilenceMs - quiet);
 }
 
-void MixerSoundLibrary::FreeChunk(Channel& c) {
-  if (c.chunk != nullptr) Mix_FreeChunk(c.chunk);
-  c.chunk = nullptr;
+void MixerSoundLibrary::FreeChunk(Channel& c) { c.chunk.reset(); }
+
+const MixerSoundLibrary::SoundFile& MixerSoundLibrary::Read(const std::string& path) {
+  const auto [size, modified] = Stamp(path);
+  SoundFile& file = files_[path];
+  file.lastLoad = ++loads_;
+  const bool kept = file.size == size && file.modified == modified && (file.decoded || !deviceOpen_);
+  if (kept && size >= 0) return file;
+  file = SoundFile{size, modified, deviceOpen_, nullptr, 0, "", "", loads_};
+  ++filesRead_;
+  if (deviceOpen_) {
+    file.chunk = Chunk(LoadSoundChunk(path, file.why, file.note), [](Mix_Chunk* chunk) {
+      if (chunk != nullptr) Mix_FreeChunk(chunk);
+    });
+    file.lengthMs = ChunkLengthMs(file.chunk.get());
+    if (file.chunk == nullptr) file.lengthMs = 0;
+    if (file.chunk != nullptr && file.lengthMs == 0) file.why = "no sound in it";
+  } else {
+    file.lengthMs = SoundLengthFromHeaders(path, file.why, file.note);
+  }
+  return file;
+}
+
+size_t MixerSoundLibrary::KeptChunkBytes() const {
+  size_t bytes = 0;
+  for (const auto& [path, file] : files_) {
+    if (file.chunk != nullptr && file.chunk.use_count() == 1) bytes += file.chunk->alen;
+  }
+  return bytes;
+}
+
+void MixerSoundLibrary::GiveBackUnused() {
+  // The least recently loaded file that no channel holds goes first.
+  while (files_.size() > kKeptSoundFiles || KeptChunkBytes() > kKeptSoundBytes) {
+    auto oldest = files_.end();
+    for (auto it = files_.begin(); it != files_.end(); ++it) {
+      const bool unused = it->second.chunk == nullptr || it->second.chunk.use_count() == 1;
+      if (unused && (oldest == files_.end() || it->second.lastLoad < oldest->second.lastLoad)) oldest = it;
+    }
+    if (oldest == files_.end()) return;
+    files_.erase(oldest);
+  }
 }
 
 bool MixerSoundLibrary::LoadChunk(Channel& c, std::string& why, std::string& note) {
-  if (deviceOpen_) {
-    c.chunk = LoadSoundChunk(c.path, why, note);
-    c.lengthMs = ChunkLengthMs(c.chunk);
-    return c.chunk != nullptr;
-  }
-  c.lengthMs = LengthWithoutDevice(c.path, why, note);
-  return c.lengthMs > 0;
+  const SoundFile& file = Read(c.path);
+  c.chunk = file.chunk;
+  c.lengthMs = file.lengthMs;
+  why = file.why;
+  note = file.note;
+  const bool loaded = c.lengthMs > 0;
+  GiveBackUnused();
+  return loaded;
 }
 
 int MixerSoundLibrary::Load(int channel, const std::string& path) {
@@ -194,7 +230,7 @@ int MixerSoundLibrary::Start(int channel, bool loop) {
   }
   if (c.chunk == nullptr) return -1;
   lastSoundAt_ = clock_();
-  return Mix_PlayChannel(channel, c.chunk, loop ? -1 : 0) == channel ? 0 : -1;
+  return Mix_PlayChannel(channel, c.chunk.get(), loop ? -1 : 0) == channel ? 0 : -1;
 }
 
 int MixerSoundLibrary::STPlay(int channel) { return Start(channel, false); }

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/sdl/frame_times.h"
 #include "platform/sdl/mixer_sound_library.h"
 
 namespace tq {
@@ -72,6 +73,9 @@ int HeldButtons(uint32_t state) {
 SdlPlatform::SdlPlatform()
     : start_(std::chrono::steady_clock::now()), mixer_(std::make_unique<MixerSoundLibrary>([this] { return Now(); })) {
   tracing_ = std::make_unique<TracingSoundLibrary>(*mixer_);
+  frameTimes_ = FrameTimes::FromEnvironment([this] {
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start_).count();
+  });
 }
 
 SdlPlatform::~SdlPlatform() {
@@ -130,16 +134,18 @@ bool QuitRequestWaiting() {
 }  // namespace
 
 void SdlPlatform::SleepUntil(uint32_t ms) {
+  if (frameTimes_) frameTimes_->WaitBegins();
   // A pause of a second or two is one frame: it is slept in slices, so that a quit
   // request from outside is not kept waiting for its end.
   for (uint32_t now = Now(); ms > now; now = Now()) {
     if (ms - now <= kQuitLookMs) {
       std::this_thread::sleep_until(start_ + std::chrono::milliseconds(ms));
-      return;
+      break;
     }
     std::this_thread::sleep_until(start_ + std::chrono::milliseconds(now + kQuitLookMs));
-    if (QuitRequestWaiting()) return;
+    if (QuitRequestWaiting()) break;
   }
+  if (frameTimes_) frameTimes_->WaitEnds();
 }
 
 SoundLibrary& SdlPlatform::Sound() { return *tracing_; }
@@ -151,6 +157,11 @@ void SdlPlatform::ShowWindow() {
 }
 
 void SdlPlatform::Present() {
+  ShowFrame();
+  if (frameTimes_) frameTimes_->FrameShown();
+}
+
+void SdlPlatform::ShowFrame() {
   if (!screen_.Compose()) return;
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
   if (surface == nullptr) return;
@@ -230,7 +241,10 @@ void SdlPlatform::WaitIdle() {
   const int close = mixer_->MsUntilClose();
   if (close >= 0) timeout = std::min(timeout, close);
   SDL_Event event;
-  if (SDL_WaitEventTimeout(&event, timeout)) {
+  if (frameTimes_) frameTimes_->WaitBegins();
+  const bool woken = SDL_WaitEventTimeout(&event, timeout) != 0;
+  if (frameTimes_) frameTimes_->WaitEnds();
+  if (woken) {
     Dispatch(event);
     while (SDL_PollEvent(&event)) Dispatch(event);
   }

@@ -14,6 +14,7 @@ union SDL_Event;
 namespace tq {
 
 class MixerSoundLibrary;
+class FrameTimes;
 
 class SdlPlatform : public Platform {
  public:
@@ -35,12 +36,14 @@ class SdlPlatform : public Platform {
  private:
   void Dispatch(const SDL_Event& event);
   void Present();
+  void ShowFrame();
 
   std::chrono::steady_clock::time_point start_;
   SDL_Window* window_ = nullptr;
   SDL_Surface* shownSurface_ = nullptr;  // the window surface the last frame went to
   std::unique_ptr<MixerSoundLibrary> mixer_;
   std::unique_ptr<TracingSoundLibrary> tracing_;
+  std::unique_ptr<FrameTimes> frameTimes_;  // only when a measuring tool asks
 };
 
 // The original's key code for an SDL key, or 0 for a key it has no code for.
