@@ -45,6 +45,12 @@ void FrameTimes::FrameShown() {
   const int64_t frame = busy_ + (waiting_ ? 0 : now - busySince_);
   busy_ = 0;
   busySince_ = now;
+  if (!started_) {
+    started_ = true;
+    std::fprintf(out_, "start-up %.1f\n", frame / 1000.0);
+    summaryAt_ = now + kSummaryEveryUs;
+    return;
+  }
   ++frames_;
   longest_ = std::max(longest_, frame);
   if (frame > static_cast<int64_t>(kSlowFrameMs * 1000)) ++over13_;
