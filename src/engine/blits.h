@@ -37,6 +37,11 @@ struct BlitCoords {
 };
 
 void DrawBevelFrame(int mode, int thickness, int scheme);
+// Draws the 21 bands of gradient `style` over CurrentRect's size: orientation 0 across
+// the width, 1 a one-pixel column at x, anything else nothing. The layer argument is
+// ignored: the bands always go to DrawState.CurrentLayer, so set that first. Callers
+// pass CurrentLayer there only because the procedure keeps its five arguments; the
+// last one is ignored too.
 void DrawGradient(int style, int unusedLayer, int orientation, int x, int unused);
 // The 21 bands shared by DrawGradient and the banner backgrounds: band i covers rows
 // i * (H \ 20) to round(H / 20 * (i + 1) - 1) of CurrentLayer, over CurrentRect's size.

@@ -279,11 +279,6 @@ int MarbrookMenuRowY(int row) {
   return row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(row)].y : -1;
 }
 
-const char* MarbrookMenuRowCaption(int row) {
-  const std::vector<Row> rows = BuildRows();
-  return row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(row)].row.caption : "";
-}
-
 void C10_SystemMenu(int kind, int& argument) {
   const std::vector<Row> rows = BuildRows();
   for (size_t i = 0; i < rows.size() && i < kMenuItemCount; ++i) SystemMenuState.MenuItemCodes[i] = rows[i].row.code;

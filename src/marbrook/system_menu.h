@@ -17,4 +17,3 @@ void C10_MenuCommand(int code);
 // for the screens that place things by the menu).
 int MarbrookMenuRowCount();
 int MarbrookMenuRowY(int row);
-const char* MarbrookMenuRowCaption(int row);

@@ -8,6 +8,7 @@
 #include "engine/blits.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/numeric.h"
@@ -43,7 +44,6 @@ struct OpeningScratch {
 };
 OpeningScratch scratch;
 
-int Lin(int s, int e, int f, int l) { return RoundHalfEven(l == 0 ? e : s + (e - s) / static_cast<double>(l) * f); }
 int Ease(int s, int e, int f, int l) {
   const double rest = l - f;
   return RoundHalfEven(l == 0 ? e : e - (e - s) * rest * rest / (static_cast<double>(l) * l));
@@ -74,7 +74,9 @@ void OutlinedBlack(int layer, const Rect& r) {
 }
 
 Rect LinRect(const Rect& a, const Rect& b, int f, int l) {
-  return {Lin(a.X, b.X, f, l), Lin(a.Y, b.Y, f, l), Lin(a.Width, b.Width, f, l), Lin(a.Height, b.Height, f, l)};
+  return {InterpolateRounded(a.X, b.X, f, l, NoFrames::kEnd), InterpolateRounded(a.Y, b.Y, f, l, NoFrames::kEnd),
+          InterpolateRounded(a.Width, b.Width, f, l, NoFrames::kEnd),
+          InterpolateRounded(a.Height, b.Height, f, l, NoFrames::kEnd)};
 }
 
 // Ends a step of the frames: the next starts at frame 0 after `pauseMs` (0: a frame).
@@ -145,7 +147,7 @@ void LogoFrame() {
       if (f == 0) TitleSound(3, 1);
       const int y0 = rising ? WindowHeight() : WindowHeight() - 21;
       const int y1 = rising ? WindowHeight() - 21 : WindowHeight();
-      MoveLayerKeepingSize(k, TileX(k), Lin(y0, y1, f, 10));
+      MoveLayerKeepingSize(k, TileX(k), InterpolateRounded(y0, y1, f, 10, NoFrames::kEnd));
       if (!Tick(10)) return;
       AnimationRun.AnimationFrame = 0;
       if (++AnimationRun.AnimationSubStep < kTileCount) return;
@@ -194,8 +196,8 @@ void PresentationFrame() {
           Show(i, i == 0 ? -800 : WindowWidth(), barY[i]);
         }
       }
-      MoveLayerKeepingSize(0, Lin(-800, CentreX(800), f, 8), barY[0]);
-      MoveLayerKeepingSize(1, Lin(WindowWidth(), CentreX(800), f, 8), barY[1]);
+      MoveLayerKeepingSize(0, InterpolateRounded(-800, CentreX(800), f, 8, NoFrames::kEnd), barY[0]);
+      MoveLayerKeepingSize(1, InterpolateRounded(WindowWidth(), CentreX(800), f, 8, NoFrames::kEnd), barY[1]);
       if (!Tick(8)) return;
       NextStep(2, 1000);
       break;
@@ -221,9 +223,10 @@ void PresentationFrame() {
       if (f == 0) {
         for (int i = 0; i < 3; ++i) scratch.from[i] = {LayerLeft(i), LayerTop(i), 0, 0};
       }
-      MoveLayerKeepingSize(0, Lin(scratch.from[0].X, WindowWidth(), f, 8), barY[0]);
-      MoveLayerKeepingSize(1, Lin(scratch.from[1].X, -LayerWidth(1), f, 8), barY[1]);
-      MoveLayerKeepingSize(2, scratch.from[2].X, Lin(scratch.from[2].Y, WindowHeight(), f, 8));
+      MoveLayerKeepingSize(0, InterpolateRounded(scratch.from[0].X, WindowWidth(), f, 8, NoFrames::kEnd), barY[0]);
+      MoveLayerKeepingSize(1, InterpolateRounded(scratch.from[1].X, -LayerWidth(1), f, 8, NoFrames::kEnd), barY[1]);
+      MoveLayerKeepingSize(2, scratch.from[2].X,
+                           InterpolateRounded(scratch.from[2].Y, WindowHeight(), f, 8, NoFrames::kEnd));
       if (!Tick(8)) return;
       NextStep(5, 1000);
       break;
@@ -299,7 +302,8 @@ void BandOpen(int f) {
     PrepareLayer(kPreparePictureShown);
     TitleSound(33);
   }
-  MoveLayer(8, 0, Lin(393, 349, f, 10), WindowWidth(), Lin(2, 89, f, 10));
+  MoveLayer(8, 0, InterpolateRounded(393, 349, f, 10, NoFrames::kEnd), WindowWidth(),
+            InterpolateRounded(2, 89, f, 10, NoFrames::kEnd));
   if (!Tick(10)) return;
   NextStep(4, 0);
 }
@@ -310,7 +314,7 @@ void BandPictureSlide(int f) {
     LoadInto(9, 13);
     Show(9, 148, 349);
   }
-  MoveLayerKeepingSize(9, Lin(148, 348, f, 5), 349);
+  MoveLayerKeepingSize(9, InterpolateRounded(148, 348, f, 5, NoFrames::kEnd), 349);
   if (!Tick(5)) return;
   NextStep(5, 0);
 }
@@ -319,8 +323,8 @@ void BandPictureSlide(int f) {
 void BandClose(int f) {
   if (f == 0) scratch.from[8] = {0, LayerTop(8), WindowWidth(), LayerHeight(8)};
   const Rect& band = scratch.from[8];
-  const int y = Lin(band.Y, band.Y + band.Height / 2, f, 10);
-  MoveLayer(8, 0, y, WindowWidth(), Lin(band.Height, 2, f, 10));
+  const int y = InterpolateRounded(band.Y, band.Y + band.Height / 2, f, 10, NoFrames::kEnd);
+  MoveLayer(8, 0, y, WindowWidth(), InterpolateRounded(band.Height, 2, f, 10, NoFrames::kEnd));
   if (!Tick(10)) return;
   ShowLayer(8, false);
   NextStep(6, 0);
@@ -340,7 +344,8 @@ void StripsGather(int f) {
     }
   }
   for (int i = 0; i < 10; ++i) {
-    MoveLayerKeepingSize(10 + i, Lin(scratch.from[i].X, 301, f, 20), Lin(scratch.from[i].Y, 446 + 4 * i, f, 20));
+    MoveLayerKeepingSize(10 + i, InterpolateRounded(scratch.from[i].X, 301, f, 20, NoFrames::kEnd),
+                         InterpolateRounded(scratch.from[i].Y, 446 + 4 * i, f, 20, NoFrames::kEnd));
   }
   if (!Tick(20)) return;
   LoadInto(10, 14);

@@ -6,6 +6,7 @@
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/input_dispatch.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/string_utils.h"
@@ -224,16 +225,12 @@ struct Leg {
   int fromX, fromY, toX, toY;
 };
 
-// Linear from the leg's start to its end, rounded.
-int LegOffset(int from, int to, int length, int t) {
-  return RoundHalfEven((static_cast<double>(to) - from) / length * t + from);
-}
-
 // Moves along the leg; past its last frame the next leg follows while `more` says
 // so, otherwise everything goes home and the line ends.
 void StepLeg(const Leg& leg, int length, int t, bool (*more)(int step)) {
   AnimationRunRecord& run = AnimationRun;
-  ApplyWithDefaultFactors(LegOffset(leg.fromX, leg.toX, length, t), LegOffset(leg.fromY, leg.toY, length, t));
+  ApplyWithDefaultFactors(InterpolateRounded(leg.fromX, leg.toX, t, length, NoFrames::kOneFrame),
+                          InterpolateRounded(leg.fromY, leg.toY, t, length, NoFrames::kOneFrame));
   run.AnimationFrame = t + 1;
   if (run.AnimationFrame <= length) return;
   run.AnimationFrame = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/frame_model.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/string_utils.h"
@@ -21,11 +22,6 @@ namespace {
 int Store16(double v) { return std::clamp(RoundHalfEven(v), -32768, 32767); }
 
 double Square(double n) { return n * n; }
-
-// Start + (D / L) x F, in that order: the halves that round to even depend on it.
-double Linear(int start, int end, int length, int frame) {
-  return start + (static_cast<double>(end) - start) / length * frame;
-}
 
 // k = D / L^2, kept in single precision before the double arithmetic uses it.
 double QuadFactor(int start, int end, int length) {
@@ -78,8 +74,8 @@ void SlotCurveStep(int curve) {
 
   switch (curve) {
     case kMotionLinear:
-      r.X = Store16(Linear(s.MotionStartX, s.MotionEndX, len, f));
-      r.Y = Store16(Linear(s.MotionStartY, s.MotionEndY, len, f));
+      r.X = Store16(Interpolate(s.MotionStartX, s.MotionEndX, f, len, NoFrames::kOneFrame));
+      r.Y = Store16(Interpolate(s.MotionStartY, s.MotionEndY, f, len, NoFrames::kOneFrame));
       break;
     case kMotionEaseOut:
       r.X = Store16(EaseOut(s.MotionStartX, s.MotionEndX, len, f));
@@ -102,14 +98,14 @@ void SlotCurveStep(int curve) {
       r.Y = Store16(Arc(s.MotionStartY, s.MotionEndY, len, f));
       break;
     case kMotionPausedArc:
-      r.X = Store16(Linear(s.MotionStartX, s.MotionEndX, std::max(1, s.MotionPause), f));
+      r.X = Store16(Interpolate(s.MotionStartX, s.MotionEndX, f, s.MotionPause, NoFrames::kOneFrame));
       r.Y = Store16(Arc(s.MotionStartY, s.MotionEndY, len, f));
       break;
     case kMotionSizedLinear:
-      r.X = Store16(Linear(s.MotionStartX, s.MotionEndX, len, f));
-      r.Y = Store16(Linear(s.MotionStartY, s.MotionEndY, len, f));
-      r.Width = Store16(Linear(s.MotionStartWidth, s.MotionEndWidth, len, f));
-      r.Height = Store16(Linear(s.MotionStartHeight, s.MotionEndHeight, len, f));
+      r.X = Store16(Interpolate(s.MotionStartX, s.MotionEndX, f, len, NoFrames::kOneFrame));
+      r.Y = Store16(Interpolate(s.MotionStartY, s.MotionEndY, f, len, NoFrames::kOneFrame));
+      r.Width = Store16(Interpolate(s.MotionStartWidth, s.MotionEndWidth, f, len, NoFrames::kOneFrame));
+      r.Height = Store16(Interpolate(s.MotionStartHeight, s.MotionEndHeight, f, len, NoFrames::kOneFrame));
       break;
     case kMotionSizedEaseOut:
       r.X = Store16(EaseOut(s.MotionStartX, s.MotionEndX, len, f));

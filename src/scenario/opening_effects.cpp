@@ -4,6 +4,7 @@
 
 #include "engine/blits.h"
 #include "engine/frame_model.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/numeric.h"
@@ -76,9 +77,8 @@ void ButtonsSlideIn() {
   }
   for (int i = 0; i <= 1; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
-    const double x = s.MotionStartX + (s.MotionEndX - s.MotionStartX) / 10.0 * t;
-    const double y = s.MotionStartY + (s.MotionEndY - s.MotionStartY) / 10.0 * t;
-    PlaceKeepingSize(kChoiceLayer + i, RoundHalfEven(x), RoundHalfEven(y));
+    PlaceKeepingSize(kChoiceLayer + i, InterpolateRounded(s.MotionStartX, s.MotionEndX, t, 10, NoFrames::kOneFrame),
+                     InterpolateRounded(s.MotionStartY, s.MotionEndY, t, 10, NoFrames::kOneFrame));
   }
   a.AnimationFrame = t + 1;
   if (a.AnimationFrame > 10) Wait(0, 0);

@@ -6,6 +6,7 @@
 #include "engine/blits.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/picture_catalogue.h"
@@ -230,9 +231,8 @@ void StripsAssemble() {
   const int len = std::max(1, a.AnimationLength);
   for (int i = 0; i <= 9; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
-    const double x = static_cast<double>(s.MotionEndX - s.MotionStartX) / len * f + s.MotionStartX;
-    const double y = static_cast<double>(s.MotionEndY - s.MotionStartY) / len * f + s.MotionStartY;
-    MoveTo(i, RoundHalfEven(x), RoundHalfEven(y));
+    MoveTo(i, InterpolateRounded(s.MotionStartX, s.MotionEndX, f, len, NoFrames::kOneFrame),
+           InterpolateRounded(s.MotionStartY, s.MotionEndY, f, len, NoFrames::kOneFrame));
   }
   if (f == a.AnimationLength / 10) PlaySceneSound(10, 1);
   if (++a.AnimationFrame <= a.AnimationLength) return;
@@ -273,7 +273,7 @@ void PicturesZoom() {
   const int len = std::max(1, a.AnimationLength);
   const int f = a.AnimationFrame;
   if (s == 3 && f == a.AnimationLength - 10) PlaySceneSound(14, 5);
-  auto at = [len, f](int start, int end) { return static_cast<double>(end - start) / len * f + start; };
+  auto at = [len, f](int start, int end) { return Interpolate(start, end, f, len, NoFrames::kOneFrame); };
   StretchBltCopy(9, GameForm, 0,
                  {0, 0, pw, ph, at(slot.MotionStartX, slot.MotionEndX), at(slot.MotionStartY, slot.MotionEndY),
                   at(slot.MotionStartWidth, slot.MotionEndWidth), at(slot.MotionStartHeight, slot.MotionEndHeight)});

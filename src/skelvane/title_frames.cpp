@@ -5,6 +5,7 @@
 #include "engine/blits.h"
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/string_utils.h"
@@ -25,7 +26,6 @@ void Place(int layer, int x, int y) {
   MoveLayer(layer, x, y, image.Width(), image.Height());
 }
 
-int Lin(int s, int e, int f, int l) { return RoundHalfEven(l == 0 ? e : (e - s) / static_cast<double>(l) * f + s); }
 int Ease(int s, int e, int f, int l) {
   const double rest = l - f;
   return RoundHalfEven(l == 0 ? e : e - (e - s) / (static_cast<double>(l) * l) * rest * rest);
@@ -63,7 +63,8 @@ void Logo() {
   switch (r.AnimationStep) {
     case 0: {
       constexpr int kL = 24;
-      const int w = Lin(800, 300, f, kL), h = Lin(400, 150, f, kL);
+      const int w = InterpolateRounded(800, 300, f, kL, NoFrames::kEnd),
+                h = InterpolateRounded(400, 150, f, kL, NoFrames::kEnd);
       if (f == 0) Prepare(9, WindowWidth() / 2 - 400, WindowHeight() / 2 - 200, 800, 400, true);
       WindowGrey(255 - 10 * f);
       MoveLayer(9, WindowWidth() / 2 - w / 2, WindowHeight() / 2 - h / 2, w, h);
@@ -110,13 +111,16 @@ void Logo() {
       const int x = WindowWidth() - 140 + 19 * k;
       if (r.AnimationStep == 2 && t == 0) Icon(k, k, x, WindowHeight());
       const int h = WindowHeight();
-      Place(k, x, r.AnimationStep == 2 ? Lin(h, h - 21, t, 10) : Lin(h - 21, h, t, 10));
+      Place(k, x,
+            r.AnimationStep == 2 ? InterpolateRounded(h, h - 21, t, 10, NoFrames::kEnd)
+                                 : InterpolateRounded(h - 21, h, t, 10, NoFrames::kEnd));
       break;
     }
     case 4: {
       constexpr int kL = 12;
       if (f == 0) ClearLayerImage(9);
-      const int w = Lin(300, 10, f, kL), h = Lin(150, 5, f, kL);
+      const int w = InterpolateRounded(300, 10, f, kL, NoFrames::kEnd),
+                h = InterpolateRounded(150, 5, f, kL, NoFrames::kEnd);
       MoveLayer(9, WindowWidth() / 2 - w / 2, WindowHeight() / 2 - h / 2, w, h);
       ClearLayerImage(9);
       Outline(9);
@@ -158,8 +162,8 @@ void Prelude() {
         Prepare(1, WindowWidth(), WindowHeight() / 2, 800, 140, true);
         ClipCellToLayer(1, 0, 140, 800, 140);
       }
-      Place(0, Lin(-800, 0, f, 8), WindowHeight() / 2 - 140);
-      Place(1, Lin(WindowWidth(), 0, f, 8), WindowHeight() / 2);
+      Place(0, InterpolateRounded(-800, 0, f, 8, NoFrames::kEnd), WindowHeight() / 2 - 140);
+      Place(1, InterpolateRounded(WindowWidth(), 0, f, 8, NoFrames::kEnd), WindowHeight() / 2);
       if (f >= 8) {
         NextStep(1000);
         return;
@@ -179,9 +183,10 @@ void Prelude() {
       break;
     }
     case 3:
-      Place(0, Lin(0, WindowWidth(), f, 8), LayerTop(0));
-      Place(1, Lin(0, -LayerImage(1).Width(), f, 8), LayerTop(1));
-      Place(2, LayerLeft(2), Lin(WindowHeight() - LayerImage(2).Height(), WindowHeight(), f, 8));
+      Place(0, InterpolateRounded(0, WindowWidth(), f, 8, NoFrames::kEnd), LayerTop(0));
+      Place(1, InterpolateRounded(0, -LayerImage(1).Width(), f, 8, NoFrames::kEnd), LayerTop(1));
+      Place(2, LayerLeft(2),
+            InterpolateRounded(WindowHeight() - LayerImage(2).Height(), WindowHeight(), f, 8, NoFrames::kEnd));
       if (f >= 8) {
         NextStep(1500);
         return;
@@ -264,8 +269,10 @@ bool BlackBand(int f, bool opening) {
   if (opening && f == 0) {
     Prepare(8, 0, 412, 800, 2, true);
   }
-  const int h = opening ? Lin(2, 89, f, 10) : Lin(89, 2, f, 10);
-  const int y = opening ? Lin(412, 368, f, 10) : Lin(368, 412, f, 10);
+  const int h =
+      opening ? InterpolateRounded(2, 89, f, 10, NoFrames::kEnd) : InterpolateRounded(89, 2, f, 10, NoFrames::kEnd);
+  const int y = opening ? InterpolateRounded(412, 368, f, 10, NoFrames::kEnd)
+                        : InterpolateRounded(368, 412, f, 10, NoFrames::kEnd);
   MoveLayer(8, 0, y, 800, h);
   if (f >= 10) {
     if (!opening) ShowLayer(8, false);
@@ -281,7 +288,7 @@ bool SlideInBand(int f) {
     Prepare(9, 69, 368, 1, 1, true);
     LoadTitlePicture(1, 15);
   }
-  Place(9, Lin(69, 269, f, 5), 368);
+  Place(9, InterpolateRounded(69, 269, f, 5, NoFrames::kEnd), 368);
   if (f >= 5) {
     NextStep(0);
     return false;
@@ -303,7 +310,8 @@ bool LogoGathers(int f) {
   }
   for (int k = 0; k < 10; ++k) {
     const MotionSlotRecord& m = MotionSlot[static_cast<size_t>(k)];
-    Place(10 + k, Lin(m.MotionStartX, 194, f, 20), Lin(m.MotionStartY, 477 + 4 * k, f, 20));
+    Place(10 + k, InterpolateRounded(m.MotionStartX, 194, f, 20, NoFrames::kEnd),
+          InterpolateRounded(m.MotionStartY, 477 + 4 * k, f, 20, NoFrames::kEnd));
   }
   if (f >= 20) {
     Prepare(10, 194, 477, 606, 40, true);
@@ -479,7 +487,7 @@ void PageLeft() {
     r.AnimationArgA = TitlePageRow(TitleMenuState.TitleMenuPage);
     r.AnimationArgB = TitlePageLastItem(TitleMenuState.TitleMenuPage);
   }
-  if (f <= 10) Place(9, LayerLeft(9), Lin(MotionSlot[9].MotionStartY, 600, f, 10));
+  if (f <= 10) Place(9, LayerLeft(9), InterpolateRounded(MotionSlot[9].MotionStartY, 600, f, 10, NoFrames::kEnd));
   else ShowLayer(9, false);
   AnimateTitleButton(20);  // counts the frame and ends the loop with the row
 }
@@ -495,7 +503,8 @@ void RowLeaves() {
   }
   const int layer = TitleRowFirstLayer(row) + k;
   if (t == 0) MotionSlot[0].MotionStartX = LayerLeft(layer);
-  Place(layer, Lin(MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartX - 50, t, 3), LayerTop(layer));
+  Place(layer, InterpolateRounded(MotionSlot[0].MotionStartX, MotionSlot[0].MotionStartX - 50, t, 3, NoFrames::kEnd),
+        LayerTop(layer));
   if (t == 3) ShowLayer(layer, false);
   r.AnimationFrame += 1;
 }
@@ -518,7 +527,8 @@ void RowReturns() {
     const int tx =
         row == 0 ? TitleMenuState.TitleRowX[0] - 10 * k : WindowWidth() / 2 - LayerImage(first + k).Width() / 2;
     const int ty = row == 0 ? TitleMenuState.TitleRowY[0] + 42 * k : WindowHeight() / 2 + 50 + 50 * k;
-    Place(first + k, Lin(m.MotionStartX, tx, f, 4), Lin(m.MotionStartY, ty, f, 4));
+    Place(first + k, InterpolateRounded(m.MotionStartX, tx, f, 4, NoFrames::kEnd),
+          InterpolateRounded(m.MotionStartY, ty, f, 4, NoFrames::kEnd));
   }
   r.AnimationFrame += 1;
   if (f >= 4) Wait(0, 0);

@@ -4,6 +4,7 @@
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
 #include "engine/input_dispatch.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/modes.h"
 #include "engine/numeric.h"
@@ -260,9 +261,6 @@ void CentreCaption() {
   TextStyle.TextY = DrawState.CurrentRect.Height / 2 - TextStyle.MeasuredHeight / 2 - 1;
 }
 
-double Linear(int start, int end, int f, int length) {
-  return length == 0 ? end : (end - start) / static_cast<double>(length) * f + start;
-}
 double EaseOut(int start, int end, int f, int length) {
   if (length == 0) return end;
   const double rest = length - f;
@@ -421,9 +419,12 @@ void AnimateTitleButton(int kind) {
     case 10:
     case 11: {
       DrawState.CurrentLayer = m.MotionLayer;
-      auto curve = kind == 10 ? Linear : EaseOut;
-      const int x = RoundHalfEven(curve(m.MotionStartX, m.MotionEndX, f, length));
-      const int y = RoundHalfEven(curve(m.MotionStartY, m.MotionEndY, f, length));
+      auto at = [kind, f, length](int start, int end) {
+        return RoundHalfEven(kind == 10 ? Interpolate(start, end, f, length, NoFrames::kEnd)
+                                        : EaseOut(start, end, f, length));
+      };
+      const int x = at(m.MotionStartX, m.MotionEndX);
+      const int y = at(m.MotionStartY, m.MotionEndY);
       const tq::Surface& image = LayerImage(m.MotionLayer);
       MoveLayer(m.MotionLayer, x, y, image.Width(), image.Height());
       break;

@@ -7,6 +7,7 @@
 // moving AnimationStep on and, for a pause, making the frame last that long.
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/string_utils.h"
@@ -38,7 +39,6 @@ int slideTargetY[5] = {};
 // The letters of the title appearance that have landed.
 int letterLanded[7] = {};
 
-int Lin(int s, int e, int f, int l) { return RoundHalfEven(s + (static_cast<double>(e) - s) / (l < 1 ? 1 : l) * f); }
 // k := (e - s) / L^2 in single precision, as the motion curves keep it.
 double QuadFactor(int s, int e, int l) {
   const double len = l < 1 ? 1 : l;
@@ -112,8 +112,8 @@ void Letters(bool rising) {
   const int n = r.AnimationSubStep;
   const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(n)];
   if (r.AnimationFrame == 0) PlayScreenSound(3, 1);
-  MoveLayerKeepingSize(n, Lin(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 10),
-                       Lin(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 10));
+  MoveLayerKeepingSize(n, InterpolateRounded(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 10, NoFrames::kOneFrame),
+                       InterpolateRounded(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 10, NoFrames::kOneFrame));
   if (!CountFramePast(10)) return;
   r.AnimationFrame = 0;
   if (++r.AnimationSubStep >= kLetterCount) NextAnimationStep(rising ? 500 : 100);
@@ -430,8 +430,9 @@ void NewStoryOut() {
         s.MotionEndY = 0;
         r.AnimationLength = 10;
       }
-      MoveLayerKeepingSize(kWhiteSheet, Lin(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 10),
-                           Lin(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 10));
+      MoveLayerKeepingSize(kWhiteSheet,
+                           InterpolateRounded(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 10, NoFrames::kOneFrame),
+                           InterpolateRounded(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 10, NoFrames::kOneFrame));
       if (!CountFramePast(10)) return;
       D00_LoadPicture(0, 0, 0);
       WindowGrey(255);
@@ -449,8 +450,9 @@ void NewStoryOut() {
         r.AnimationLength = 6;
         PlayScreenSound(17, 0);
       }
-      MoveLayerKeepingSize(picked, Lin(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 6),
-                           Lin(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 6));
+      MoveLayerKeepingSize(picked,
+                           InterpolateRounded(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 6, NoFrames::kOneFrame),
+                           InterpolateRounded(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 6, NoFrames::kOneFrame));
       if (!CountFramePast(6)) return;
       HideLayerRange(t.BtnFirst, t.BtnFirst + t.BtnLast);
       NextAnimationStep(1500);

@@ -8,6 +8,7 @@
 
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/system_menu.h"
@@ -127,8 +128,8 @@ void WhiteThenBlack() {
       s.MotionEndY = 0;
       r.AnimationLength = 10;
     }
-    const int x = RoundHalfEven(s.MotionStartX + (s.MotionEndX - s.MotionStartX) / 10.0 * r.AnimationFrame);
-    const int y = RoundHalfEven(s.MotionStartY + (s.MotionEndY - s.MotionStartY) / 10.0 * r.AnimationFrame);
+    const int x = InterpolateRounded(s.MotionStartX, s.MotionEndX, r.AnimationFrame, 10, NoFrames::kOneFrame);
+    const int y = InterpolateRounded(s.MotionStartY, s.MotionEndY, r.AnimationFrame, 10, NoFrames::kOneFrame);
     DrawState.CurrentRect.X = x;
     DrawState.CurrentRect.Y = y;
     MoveLayer(kSheet, x, y, LayerWidth(kSheet), LayerHeight(kSheet));

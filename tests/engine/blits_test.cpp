@@ -122,6 +122,15 @@ TEST_F(BlitsTest, GradientColumnAndUnlistedOrientation) {
   EXPECT_EQ(At(5, 3, 10), kInside);
 }
 
+// The layer argument picks nothing: the bands go to CurrentLayer.
+TEST_F(BlitsTest, GradientIgnoresItsLayerArgument) {
+  Fill(6, 0, 0, 4, 40, kInside);
+  Canvas(4, 40);
+  DrawGradient(30, 6, 0, 0, 0);
+  EXPECT_EQ(At(5, 0, 0), Grey(110));
+  EXPECT_EQ(At(6, 0, 0), kInside);
+}
+
 TEST_F(BlitsTest, PaintLayerToFormPaintsOntoTheWindowBackground) {
   Fill(7, 300, 300, 20, 10, RgbColor(0, 200, 0));
   LayerImage(7).Set(3, 2, tq::PixelFromColor(RgbColor(200, 0, 0)));

@@ -7,6 +7,7 @@
 
 #include "engine/frame_model.h"
 #include "engine/game_window.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/string_utils.h"
@@ -81,10 +82,6 @@ void Place(int layer, int x, int y) {
   MoveLayer(layer, x, y, r.Width, r.Height);
 }
 
-int Interpolate(int start, int end, int frame, int frames) {
-  return RoundHalfEven(start + static_cast<double>(end - start) / frames * frame);
-}
-
 void EndClick() { FrameClock.FrameLoopRunning = 0; }
 void EndAuto() { Wait(0, 0); }
 
@@ -142,7 +139,8 @@ void TitleIn(int sheetNumber, int sound, bool scattered) {
   }
   for (int i = 0; i < kTitleStrips; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
-    Place(i, Interpolate(s.MotionStartX, s.MotionEndX, f, 20), Interpolate(s.MotionStartY, s.MotionEndY, f, 20));
+    Place(i, InterpolateRounded(s.MotionStartX, s.MotionEndX, f, 20, NoFrames::kOneFrame),
+          InterpolateRounded(s.MotionStartY, s.MotionEndY, f, 20, NoFrames::kOneFrame));
   }
   if (CountFramePast(20)) EndClick();
 }
@@ -875,7 +873,7 @@ void ClearSequence() {
       }
       for (int i = 0; i < kStripCount; ++i) {
         const int endY = i % 2 == 0 ? WindowHeight() + (i / 2) * 50 : -((i / 2) * 50 + 9);
-        Place(EndLayer() + i, 0, Interpolate(210 + 9 * i, endY, f, 10));
+        Place(EndLayer() + i, 0, InterpolateRounded(210 + 9 * i, endY, f, 10, NoFrames::kOneFrame));
       }
       if (CountFramePast(10)) NextAnimationStep(1000);
       break;
@@ -911,7 +909,8 @@ void OverPicture() {
   }
   for (int i = 0; i < kStripCount; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
-    Place(EndLayer() + i, Interpolate(s.MotionStartX, 0, r.AnimationFrame, 10), s.MotionEndY);
+    Place(EndLayer() + i, InterpolateRounded(s.MotionStartX, 0, r.AnimationFrame, 10, NoFrames::kOneFrame),
+          s.MotionEndY);
   }
   if (CountFramePast(10)) EndClick();
 }
@@ -1188,7 +1187,7 @@ void VictoryScene() {
         Load(kFigureKind, 5);
       }
       const Rect p = Read(0);
-      const int y = Interpolate(WindowHeight(), WindowHeight() - (p.Height + 50), f, 99);
+      const int y = InterpolateRounded(WindowHeight(), WindowHeight() - (p.Height + 50), f, 99, NoFrames::kOneFrame);
       TrembleAbout(0, Cx(p.Width), y, f, 99, 6);
       if (CountFramePast(99)) {
         Place(0, Cx(p.Width), WindowHeight() - (p.Height + 50));
