@@ -25,6 +25,7 @@
 #include "platform/paths.h"
 #include "platform/pictures.h"
 #include "scenario/scene_sounds.h"
+#include "support/test_folders.h"
 #include "vadrim/vadrim_pictures.h"
 #include "vadrim/vadrim_sounds.h"
 
@@ -116,6 +117,14 @@ TEST(AssetTableTest, EveryRowIsWhole) {
     }
     EXPECT_EQ(std::string(row.path).find('\\'), std::string::npos) << "paths below the program folder use '/'";
   }
+  // make-assets knows the files it wrote by name: two rows drawing one file would
+  // redraw it in turn at every run.
+  std::set<std::string> names;
+  for (const assets::AssetFile& f : assets::ExpandAssets()) {
+    std::string folded = f.path;
+    std::transform(folded.begin(), folded.end(), folded.begin(), [](unsigned char c) { return std::tolower(c); });
+    EXPECT_TRUE(names.insert(folded).second) << f.path << " is named twice";
+  }
 }
 
 TEST(AssetTableTest, TheSameEntryGivesTheSameBytes) {
@@ -146,6 +155,7 @@ TEST_F(MakeAssetsTest, EveryNamedFileIsThereAndLoads) {
 
   const assets::GenerateResult again = assets::GenerateAssets(Root());
   EXPECT_EQ(again.written, 0) << "a second run keeps everything";
+  EXPECT_EQ(again.refreshed, 0) << "and redraws nothing: what draws each file hashes alike every run";
 
   // The Skelvane picture catalogue and face loader: every number, at the size the
   // screens rely on (0 where they only place the picture).
@@ -271,3 +281,116 @@ TEST(MakeAssetsFolderTest, AFolderThatCannotBeWrittenStopsAtTheFirstFailureWithT
   EXPECT_NE(report.find("make-assets: cannot make the folder " + blocker.string()), std::string::npos) << report;
   EXPECT_NE(report.find("directory"), std::string::npos) << report;  // the reason
 }
+
+namespace {
+
+// The writer's own rows in a folder of their own, changed between runs as an edit
+// of the table would change them.
+class MakeAssetsRefreshTest : public testing::Test {
+ protected:
+  std::string At(const std::string& path) const { return (root_ / path).string(); }
+  assets::GenerateResult Run(const std::vector<assets::AssetRow>& rows) {
+    return assets::GenerateAssets(root_.string(), rows);
+  }
+  static std::vector<uint8_t> Drawn(const assets::AssetRow& row) {
+    return assets::EncodeBmp(assets::DrawPicture(assets::ExpandAssets({&row, 1}).front()));
+  }
+  static std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+  static std::vector<assets::AssetRow> Rows(std::initializer_list<const char*> paths, const char* caption) {
+    std::vector<assets::AssetRow> rows;
+    for (const char* path : paths) rows.push_back({path, "", assets::Look::Scene, 48, 32, 0, 0, 1, caption});
+    return rows;
+  }
+  // Every name in the folder and below it: no temporary file is left.
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(root_)) {
+      names.insert(std::filesystem::relative(e.path(), root_).generic_string());
+    }
+    return names;
+  }
+
+  const std::filesystem::path root_ = tq::testing::FreshTestFolder("make-assets");
+};
+
+TEST_F(MakeAssetsRefreshTest, AChangedRowRedrawsTheFileItWroteAndNoOtherFile) {
+  std::filesystem::create_directories(At("Pics"));
+  std::ofstream(At("Pics/Hand.BMP"), std::ios::binary) << "placed by hand";
+  std::vector<assets::AssetRow> rows = Rows({"Pics/Ours.BMP", "Pics/Hand.BMP", "Pics/Replaced.BMP"}, "前");
+  const assets::GenerateResult first = Run(rows);
+  EXPECT_EQ(first.written, 2);
+  EXPECT_EQ(first.kept, 1);
+  const std::vector<uint8_t> before = ReadBytes(At("Pics/Ours.BMP"));
+  EXPECT_EQ(before, Drawn(rows[0]));
+  std::ofstream(At("Pics/Replaced.BMP"), std::ios::binary | std::ios::trunc) << "the user's own";
+
+  for (assets::AssetRow& row : rows) row.shows = "後";
+  const assets::GenerateResult second = Run(rows);
+  EXPECT_EQ(second.refreshed, 1);
+  EXPECT_EQ(second.written, 0);
+  EXPECT_EQ(second.kept, 2);
+  EXPECT_EQ(second.failed, 0);
+  EXPECT_EQ(ReadBytes(At("Pics/Ours.BMP")), Drawn(rows[0])) << "the new picture";
+  EXPECT_NE(ReadBytes(At("Pics/Ours.BMP")), before);
+  EXPECT_EQ(ReadBytes(At("Pics/Hand.BMP")), Bytes("placed by hand"));
+  EXPECT_EQ(ReadBytes(At("Pics/Replaced.BMP")), Bytes("the user's own"));
+
+  // The same rows again: nothing to redraw. Changed again: the user's file is still theirs.
+  EXPECT_EQ(Run(rows).refreshed, 0);
+  for (assets::AssetRow& row : rows) row.width = 40;
+  EXPECT_EQ(Run(rows).refreshed, 1);
+  EXPECT_EQ(ReadBytes(At("Pics/Ours.BMP")), Drawn(rows[0]));
+  EXPECT_EQ(ReadBytes(At("Pics/Replaced.BMP")), Bytes("the user's own"));
+  EXPECT_EQ(Names(), (std::set<std::string>{"Pics", "Pics/Hand.BMP", "Pics/Ours.BMP", "Pics/Replaced.BMP",
+                                            assets::kWrittenListName}));
+}
+
+// Only an intact line of the list proves a file the writer's: a damaged or missing
+// list leaves the files as they are.
+TEST_F(MakeAssetsRefreshTest, OnlyAFileOnAnIntactLineOfTheListIsReplaced) {
+  std::vector<assets::AssetRow> rows = Rows({"Listed.BMP", "WrongHash.BMP", "Malformed.BMP"}, "前");
+  Run(rows);
+  const std::vector<uint8_t> wrongHashBefore = ReadBytes(At("WrongHash.BMP"));
+  const std::vector<uint8_t> malformedBefore = ReadBytes(At("Malformed.BMP"));
+  // The list as make-assets wrote it, one line a file, each "<row> <bytes> <path>".
+  std::map<std::string, std::string> lines;
+  std::ifstream in(At(assets::kWrittenListName));
+  for (std::string line; std::getline(in, line);) {
+    if (line.size() > 34 && line[0] != '#') lines[line.substr(34)] = line;
+  }
+  ASSERT_EQ(lines.size(), 3u);
+  std::string wrongHash = lines["WrongHash.BMP"];
+  wrongHash[20] = wrongHash[20] == '0' ? '1' : '0';  // well formed, but not the bytes written
+  std::string malformed = lines["Malformed.BMP"];
+  malformed[16] = '\t';
+  std::ofstream(At(assets::kWrittenListName), std::ios::binary | std::ios::trunc)
+      << "garbage\n\n"
+      << std::string(40, '\xff') << "\n"
+      << wrongHash << "\n"
+      << malformed << "\n"
+      << lines["Listed.BMP"].substr(0, 30) << "\n"
+      << lines["Listed.BMP"] << "\n";
+
+  for (assets::AssetRow& row : rows) row.shows = "後";
+  const assets::GenerateResult damaged = Run(rows);
+  EXPECT_EQ(damaged.refreshed, 1);
+  EXPECT_EQ(damaged.failed, 0);
+  EXPECT_EQ(ReadBytes(At("Listed.BMP")), Drawn(rows[0]));
+  EXPECT_EQ(ReadBytes(At("WrongHash.BMP")), wrongHashBefore);
+  EXPECT_EQ(ReadBytes(At("Malformed.BMP")), malformedBefore);
+
+  // The list written afresh is sound; without any list, nothing is the writer's.
+  for (assets::AssetRow& row : rows) row.shows = "横";
+  EXPECT_EQ(Run(rows).refreshed, 1);
+  EXPECT_EQ(ReadBytes(At("Listed.BMP")), Drawn(rows[0]));
+  const std::vector<uint8_t> last = ReadBytes(At("Listed.BMP"));
+  std::filesystem::remove(At(assets::kWrittenListName));
+  for (assets::AssetRow& row : rows) row.shows = "縦";
+  const assets::GenerateResult unlisted = Run(rows);
+  EXPECT_EQ(unlisted.refreshed, 0);
+  EXPECT_EQ(unlisted.kept, 3);
+  EXPECT_EQ(ReadBytes(At("Listed.BMP")), last);
+  EXPECT_EQ(ReadBytes(At("WrongHash.BMP")), wrongHashBefore);
+}
+
+}  // namespace

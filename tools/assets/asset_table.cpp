@@ -1398,9 +1398,11 @@ std::string BuildAssetPath(const char* pattern, int number) {
   return out;
 }
 
-std::vector<AssetFile> ExpandAssets() {
+std::vector<AssetFile> ExpandAssets() { return ExpandAssets(kAssets); }
+
+std::vector<AssetFile> ExpandAssets(std::span<const AssetRow> table) {
   std::vector<AssetFile> files;
-  for (const AssetRow& row : kAssets) {
+  for (const AssetRow& row : table) {
     for (int n : ParseNumbers(row.numbers)) files.push_back({BuildAssetPath(row.path, n), &row, n});
   }
   return files;

@@ -91,6 +91,8 @@ struct AssetFile {
 std::span<const AssetRow> AssetTable();
 // Every file of the table, one per row and number, in table order.
 std::vector<AssetFile> ExpandAssets();
+// The same for another table (a test's own rows).
+std::vector<AssetFile> ExpandAssets(std::span<const AssetRow> table);
 // The numbers of a list such as "0-5,7" (empty list: the single number 0).
 std::vector<int> ParseNumbers(const char* list);
 // The row's path with the number put into its tokens.

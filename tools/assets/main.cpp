@@ -1,5 +1,6 @@
 // make-assets PROGRAM_FOLDER: writes the stand-in pictures and sounds the games name
-// into the program folder's asset folders, keeping every file already there.
+// into the program folder's asset folders, keeping every file already there but the
+// ones it wrote itself and whose drawing has changed since.
 #include <cstdio>
 #include <string>
 
@@ -13,9 +14,9 @@ int main(int argc, char** argv) {
   }
   const assets::GenerateResult r = assets::GenerateAssets(argv[1]);
   tq::ReleaseFonts();
-  if (r.written > 0 || r.failed > 0) {
-    std::printf("make-assets: %d written, %d kept, %d failed%s\n", r.written, r.kept, r.failed,
-                r.stopped ? "; stopped at the first folder that could not be written" : "");
+  if (r.written > 0 || r.refreshed > 0 || r.failed > 0) {
+    std::printf("make-assets: %d written, %d refreshed, %d kept, %d failed%s\n", r.written, r.refreshed, r.kept,
+                r.failed, r.stopped ? "; stopped at the first folder that could not be written" : "");
   }
   return r.failed == 0 ? 0 : 1;
 }

@@ -115,6 +115,15 @@ void DrawPieces(Surface& s, const AssetFile& f) {
   }
 }
 
+std::vector<std::string> ThumbSources(const AssetRow& row) {
+  std::vector<std::string> paths;
+  for (const std::string& cell : SplitCaptions(row.shows)) {
+    const size_t colon = cell.find(':');
+    if (colon != std::string::npos) paths.push_back(cell.substr(0, colon));
+  }
+  return paths;
+}
+
 void DrawThumbs(Surface& s, const AssetFile& f) {
   const AssetRow& row = *f.row;
   const std::vector<std::string> cells = SplitCaptions(row.shows);

@@ -3,6 +3,9 @@
 // thumbnails, which are small copies of the pictures their stages show.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "assets/asset_table.h"
 #include "platform/pixels.h"
 
@@ -19,6 +22,9 @@ void DrawHeads(tq::Surface& s, const AssetFile& f);
 // highlighted); cell i holds "path:caption": the table's picture at that path,
 // shrunk, with the caption in a strip at its foot; an empty entry a blank cell.
 void DrawThumbs(tq::Surface& s, const AssetFile& f);
+// The table paths of the pictures a Look::Thumbs row copies, so a change to one of
+// them redraws the thumbnails too.
+std::vector<std::string> ThumbSources(const AssetRow& row);
 
 // Look::Pieces. "#RRGGBB|text@x,y,w,h|...": the ground in that colour and on it each
 // piece, framed, its caption (if any) fitted inside; where a screen builds the picture from
