@@ -88,11 +88,15 @@ SessionResult HeadlessSession::Run() {
 std::string LayerDump() {
   Compositor& screen = ThePlatform().Screen();
   std::ostringstream out;
+  size_t held = 0, shown = 0;
   for (int i = 0; i < kLayerCount; ++i) {
     const LayerSurface& layer = screen.Layer(i);
     out << "layer " << i << ' ' << (layer.visible ? 1 : 0) << ' ' << layer.x << ' ' << layer.y << ' '
         << layer.image.Width() << ' ' << layer.image.Height() << ' ' << screen.ZIndex(i) << '\n';
+    held += layer.image.Capacity() * sizeof(uint32_t);
+    shown += static_cast<size_t>(layer.image.Width()) * layer.image.Height() * sizeof(uint32_t);
   }
+  out << "buffers " << held << ' ' << shown << '\n';
   out << "scene " << SceneCursor.SceneCode << ' ' << SceneCursor.SceneState << ' ' << SceneCursor.SceneStep << ' '
       << SceneCursor.StageNumber << '\n';
   out << "script " << ScriptStore.ScriptLineCount << ' ' << ScriptStore.CurrentScriptLine << '\n';

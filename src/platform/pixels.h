@@ -97,6 +97,9 @@ class Surface {
   }
   int Stride() const { return stride_; }
   const uint32_t* Data() const { return pixels_.data(); }
+  // Pixels the buffer has room for: what the surface holds in memory, at least
+  // Stride() * Height().
+  size_t Capacity() const { return pixels_.capacity(); }
   // A copy of the pixels, row by row, for comparisons.
   std::vector<uint32_t> Pixels() const;
 
