@@ -3,6 +3,7 @@
 #include "platform/compositor.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstring>
 
@@ -18,8 +19,73 @@ std::atomic<uint64_t> g_generation{1};
 
 int ClampSide(int v) { return std::clamp(v, 0, kMaxSurfaceSide); }
 
-// The most pixels ResizeKeeping's spare buffer keeps: two windows' worth.
+// A buffer holds at most twice its image's pixels, or its pixels and this slack when
+// that is more (a small image may change size without reallocating each time). A
+// buffer beyond that is given back, so a layer that shrinks or is cleared does not
+// keep what it once held.
+constexpr size_t kSlackPixels = 16 * 1024;
+size_t KeptLimit(size_t pixels) { return std::max(2 * pixels, pixels + kSlackPixels); }
+
+// The room a buffer that must grow is given: half as much again as it had (and at
+// least the slack), so that a layer growing a row a frame reallocates only now and
+// then, but short of KeptLimit, so that a slight shrink after a growth does not give
+// the memory straight back. A surface with no buffer yet gets just what it needs.
+size_t GrownRoom(size_t needed, size_t had, size_t pixels) {
+  if (had == 0) return needed;
+  return std::max(needed, std::min(std::max(had + had / 2, kSlackPixels), KeptLimit(pixels) - pixels / 4));
+}
+
+// Buffers given up by surfaces, kept (per thread) for the next surface that needs one
+// they fit, so that a layer that grows again (a balloon closed and opened, a wipe
+// run twice) builds its rows in memory already faulted in rather than in fresh
+// pages. A few, of at most two windows' pixels in all; the largest are kept, as the
+// ones whose pages cost most to fault in again.
 constexpr size_t kKeptSparePixels = size_t{2} * kWindowWidth * kWindowHeight;
+constexpr size_t kSpareCount = 8;
+using SpareBuffers = std::array<PixelBuffer, kSpareCount>;
+SpareBuffers& Spares() {
+  thread_local SpareBuffers spares;
+  return spares;
+}
+
+// A buffer with room for needed pixels and at most limit, holding no pixel yet: the
+// smallest spare that fits, else a new one with room for room. Nothing for no pixels.
+PixelBuffer TakeBuffer(size_t needed, size_t room, size_t limit) {
+  PixelBuffer out;
+  if (needed == 0) return out;
+  PixelBuffer* best = nullptr;
+  for (PixelBuffer& b : Spares()) {
+    const size_t c = b.capacity();
+    if (c >= needed && c <= limit && (best == nullptr || c < best->capacity())) best = &b;
+  }
+  if (best == nullptr) {
+    out.reserve(room);
+  } else {
+    out.swap(*best);
+    out.clear();
+  }
+  return out;
+}
+
+// Keeps a given-up buffer among the spares in place of the smallest, when larger;
+// while the spares hold more than the bound, the smallest are freed. A buffer beyond
+// the bound (a wild size from a script) is freed at once.
+void PutBy(PixelBuffer old) {
+  if (old.capacity() > kKeptSparePixels) return;
+  SpareBuffers& spares = Spares();
+  auto byCapacity = [](const PixelBuffer& a, const PixelBuffer& b) { return a.capacity() < b.capacity(); };
+  std::sort(spares.begin(), spares.end(), byCapacity);
+  if (spares.front().capacity() >= old.capacity()) return;
+  spares.front().swap(old);
+  std::sort(spares.begin(), spares.end(), byCapacity);
+  size_t total = 0;
+  for (const PixelBuffer& b : spares) total += b.capacity();
+  for (PixelBuffer& b : spares) {
+    if (total <= kKeptSparePixels) break;
+    total -= b.capacity();
+    PixelBuffer().swap(b);
+  }
+}
 
 // Fills the inclusive box (l, t)-(r, b), given in any 64-bit range, clipped to s.
 void FillInclusive(Surface& s, int64_t l, int64_t t, int64_t r, int64_t b, uint32_t px) {
@@ -131,23 +197,53 @@ Surface::Surface(int width, int height, uint32_t fill) { Reset(width, height, fi
 
 Surface::Surface(const Surface&) = default;
 Surface::Surface(Surface&&) noexcept = default;
-Surface& Surface::operator=(const Surface&) = default;
 Surface& Surface::operator=(Surface&&) noexcept = default;
 Surface::~Surface() = default;
+
+// Copies into the buffer already there when it fits the picture, so a layer that takes
+// picture after picture keeps one buffer; a buffer too large for the picture is given
+// up (a layer that held a whole-window picture and now holds an icon).
+Surface& Surface::operator=(const Surface& other) {
+  if (this == &other) return *this;
+  const size_t needed = other.pixels_.size();
+  const size_t pixels = static_cast<size_t>(other.width_) * other.height_;
+  Refit(needed, pixels, false);
+  pixels_.assign(other.pixels_.begin(), other.pixels_.end());
+  width_ = other.width_;
+  height_ = other.height_;
+  stride_ = other.stride_;
+  generation_ = other.generation_;
+  return *this;
+}
+
+void Surface::Refit(size_t needed, size_t pixels, bool exact) {
+  const size_t had = pixels_.capacity();
+  const size_t limit = KeptLimit(pixels);
+  if (had >= needed && had <= limit) return;
+  // Growing: room to grow on. Shrinking: a buffer fitted to the image.
+  const size_t room = had < needed && !exact ? GrownRoom(needed, had, pixels) : needed;
+  PixelBuffer fresh = TakeBuffer(needed, room, limit);
+  pixels_.swap(fresh);
+  PutBy(std::move(fresh));
+}
 
 void Surface::Reset(int width, int height, uint32_t fill) {
   width_ = ClampSide(width);
   height_ = ClampSide(height);
-  // Rows keep their stride while the new width fits it (a balloon cleared small to
-  // grow again), so the growth that follows moves no pixel.
-  if (width_ > stride_ || width_ * 2 < stride_) stride_ = width_;
-  if (stride_ == width_) {
-    pixels_.assign(static_cast<size_t>(width_) * height_, fill);
-  } else {
-    pixels_.clear();  // every pixel is written below: a growth of the buffer need not copy
-    pixels_.resize(static_cast<size_t>(stride_) * height_);
-    for (int y = 0; y < height_; ++y) std::fill_n(Row(y), width_, fill);
+  const size_t pixels = static_cast<size_t>(width_) * height_;
+  const size_t had = pixels_.capacity();
+  // Rows keep their stride while the new width fits it and the buffer holds them (a
+  // balloon cleared small to grow again), so the growth that follows moves no pixel.
+  const bool keepStride = width_ <= stride_ && width_ * 2 >= stride_ &&
+                          static_cast<size_t>(stride_) * height_ <= had && had <= KeptLimit(pixels);
+  if (!keepStride) {
+    stride_ = width_;
+    Refit(pixels, pixels, false);
   }
+  // Every pixel is written below: the buffer's old pixels need not be kept.
+  pixels_.clear();
+  pixels_.resize(static_cast<size_t>(stride_) * height_);
+  for (int y = 0; y < height_; ++y) std::fill_n(Row(y), width_, fill);
   MarkChanged();
 }
 
@@ -155,7 +251,11 @@ void Surface::ResizeForOverwrite(int width, int height) {
   width_ = ClampSide(width);
   height_ = ClampSide(height);
   stride_ = width_;
-  pixels_.resize(static_cast<size_t>(width_) * height_);
+  const size_t pixels = static_cast<size_t>(width_) * height_;
+  // A decoded picture comes at once, not a row a frame: a buffer fitted to it.
+  Refit(pixels, pixels, true);
+  pixels_.clear();
+  pixels_.resize(pixels);
   MarkChanged();
 }
 
@@ -164,22 +264,30 @@ void Surface::ResizeKeeping(int width, int height, uint32_t fill) {
   const int h = ClampSide(height);
   const int keptW = std::min(w, width_);
   const int keptH = std::min(h, height_);
-  if (w <= stride_) {
+  const size_t pixels = static_cast<size_t>(w) * h;
+  const size_t had = pixels_.capacity();
+  if (w <= stride_ && static_cast<size_t>(stride_) * h <= had && had <= KeptLimit(pixels)) {
+    // The rows keep their place: a shrink moves no pixel, a growth writes only the
+    // new ones.
     pixels_.resize(static_cast<size_t>(stride_) * h);
     for (int y = 0; y < h; ++y) {
       uint32_t* row = pixels_.data() + static_cast<size_t>(y) * stride_;
       std::fill(row + (y < keptH ? keptW : 0), row + w, fill);
     }
   } else {
-    // Wider than the rows: new rows, with room for the next steps of a growth (up
-    // to the window's width, which a growing balloon or wipe stays within). They
-    // are built in a buffer kept from the last such growth, and the old rows are
-    // kept for the next, so no fresh memory is faulted in each time.
-    const int stride = std::max(w, std::min(w + w / 2, kWindowWidth));
-    thread_local PixelBuffer spare;
-    PixelBuffer& grown = spare;
-    grown.clear();  // nothing in it is kept: a growth of it need not copy
-    grown.resize(static_cast<size_t>(stride) * h);
+    // New rows in another buffer. A widening one leaves room for the next steps of a
+    // growth (up to the window's width, which a growing balloon or wipe stays
+    // within); a stride that still fits is kept; else the rows fit the width.
+    int stride = w;
+    if (w > stride_ && width_ > 0) {
+      stride = std::max(w, std::min(w + w / 2, kWindowWidth));
+    } else if (w <= stride_ && stride_ <= w + w / 2) {
+      stride = stride_;
+    }
+    const size_t needed = static_cast<size_t>(stride) * h;
+    const size_t limit = KeptLimit(pixels);
+    PixelBuffer grown = TakeBuffer(needed, needed > had ? GrownRoom(needed, had, pixels) : needed, limit);
+    grown.resize(needed);
     for (int y = 0; y < h; ++y) {
       uint32_t* row = grown.data() + static_cast<size_t>(y) * stride;
       const int kept = y < keptH ? keptW : 0;
@@ -188,8 +296,7 @@ void Surface::ResizeKeeping(int width, int height, uint32_t fill) {
     }
     pixels_.swap(grown);
     stride_ = stride;
-    // A buffer far beyond a window's size (a wild size from a script) is not kept.
-    if (spare.capacity() > kKeptSparePixels) PixelBuffer().swap(spare);
+    PutBy(std::move(grown));
   }
   width_ = w;
   height_ = h;

@@ -72,17 +72,21 @@ class Surface {
   int Height() const { return height_; }
   bool Empty() const { return width_ <= 0 || height_ <= 0; }
 
+  // Buffers: every resize keeps the buffer (and its row stride, while the width fits
+  // it) when it has room for the new size and is not far larger: at most twice the
+  // image's pixels, or its pixels and a small slack. A larger buffer is given back,
+  // so a layer that shrinks or is cleared frees what it held; a growing one gets room
+  // to grow on, so a layer growing a little each frame reallocates only now and then.
+
   // Resizes and clears every pixel to fill. Negative sizes count as 0; each side
   // is capped at kMaxSurfaceSide so a wild size from a script cannot exhaust memory.
-  // The buffer (and its row stride, while the width fits it) is kept, so an image
-  // that comes back at its size reuses it.
   void Reset(int width, int height, uint32_t fill = 0);
   // Resizes as Reset does but leaves the pixels unset, for a caller that writes
   // every one of them next (a decoded picture).
   void ResizeForOverwrite(int width, int height);
   // Resizes keeping the image's top-left part; new pixels take fill. Rows keep
-  // their place in the buffer while they fit, so a shrink moves no pixel and a
-  // growth writes only the new ones: a layer that changes size every frame (a
+  // their place in the buffer while they fit, so a slight shrink moves no pixel and
+  // a growth writes only the new ones: a layer that changes size every frame (a
   // balloon opening, a wipe) is not copied every frame.
   void ResizeKeeping(int width, int height, uint32_t fill);
 
@@ -118,6 +122,10 @@ class Surface {
   PixelBuffer pixels_;  // stride_ * height_ pixels
   uint64_t generation_ = 1;
 
+  // Gives the buffer room for needed pixels, and no more than an image of `pixels`
+  // pixels may keep; a replaced buffer's contents are lost. A buffer that must grow
+  // gets room to grow on, unless exact.
+  void Refit(size_t needed, size_t pixels, bool exact);
   static uint64_t NextGeneration();
 };
 

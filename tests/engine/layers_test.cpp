@@ -196,6 +196,37 @@ TEST_F(LayersTest, MoveKeepsWhatWasDrawnAndFillsNewPartsWithBackColour) {
   EXPECT_EQ(At(21, 0, 2), kGreen) << "rows cut off by the smaller size are gone";
 }
 
+// However a layer that held a whole window comes to hold a small picture (prepared
+// small, moved small, given a picture, a file or a cell), its buffer shrinks with it:
+// a stage's many pictures do not leave every layer holding the largest it ever had.
+TEST_F(LayersTest, ALayerMadeSmallGivesItsBufferBack) {
+  WriteBmp(Root(), "pics/small.bmp", 40, 30, kRed);
+  const std::string path = tq::ThePlatform().ProgramFolder() + "\\pics\\small.bmp";
+  Sheets[2].Picture = tq::Surface(64, 64, 1);
+  const struct Case {
+    const char* name;
+    void (*shrink)(const std::string& path);
+  } cases[] = {
+      {"prepared small", [](const std::string&) {
+         DrawState.CurrentRect = {0, 0, 40, 30};
+         PrepareLayer(kPreparePictureShown);
+       }},
+      {"moved small", [](const std::string&) { MoveLayer(DrawState.CurrentLayer, 0, 0, 40, 30); }},
+      {"given a picture", [](const std::string&) { SetLayerPicture(DrawState.CurrentLayer, tq::Surface(40, 30)); }},
+      {"given a file", [](const std::string& p) { LoadPictureIntoTarget(1, p); }},
+      {"given a cell", [](const std::string&) { ClipCellToLayer(2, 0, 0, 40, 30); }},
+      {"moved to nothing", [](const std::string&) { MoveLayer(DrawState.CurrentLayer, 0, 0, 0, 0); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DrawState.CurrentLayer = 40;
+    Fill(40, 0, 0, tq::kWindowWidth, tq::kWindowHeight, kGreen);
+    c.shrink(path);
+    ASSERT_LE(Layer(40).image.Width() * Layer(40).image.Height(), 40 * 30);
+    EXPECT_LT(Layer(40).image.Capacity(), size_t{tq::kWindowWidth} * tq::kWindowHeight / 10);
+  }
+}
+
 TEST_F(LayersTest, PictureTargets) {
   WriteBmp(Root(), "pics/a.bmp", 9, 5, kRed);
   const std::string path = tq::ThePlatform().ProgramFolder() + "\\pics\\A.BMP";  // any case

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <set>
 #include <string>
@@ -40,7 +41,11 @@ TEST(PixelsTest, ResizesMatchANewSurfaceWithTheOldCopiedIn) {
   } steps[] = {{12, 9, false}, {5, 9, false},  {5, 4, false},   {9, 6, false},  {12, 12, false},
                {13, 3, false}, {30, 2, false}, {31, 20, false}, {20, 6, true},  {28, 9, false},
                {0, 5, false},  {4, 0, false},  {8, 8, false},   {8, 8, false},  {45, 1, false},
-               {30, 3, true},  {2, 40, false}, {46, 41, false}, {10, 3, true},  {-3, 7, false}};
+               {30, 3, true},  {2, 40, false}, {46, 41, false}, {10, 3, true},  {-3, 7, false},
+               // Large enough that a shrink gives the buffer back: the kept part moves to
+               // a smaller buffer, by a resize or a reset, and grows again from there.
+               {600, 400, false}, {590, 380, false}, {120, 70, false}, {130, 75, false}, {700, 60, false},
+               {700, 500, true},  {40, 500, false},  {30, 20, true},   {500, 300, false}, {0, 0, false}};
   Surface s = Numbered(10, 7);
   uint32_t fill = 0x100;
   for (const auto& step : steps) {
@@ -83,6 +88,109 @@ TEST(PixelsTest, ASurfaceWithoutABufferGrowsAndShrinksLikeAnyOther) {
     emptied.Reset(0, 0);
     emptied.ResizeKeeping(w, h, 0x77);
     EXPECT_EQ(emptied.Pixels(), Surface(w, h, 0x77).Pixels());
+  }
+}
+
+// The most a buffer may hold for an image of n pixels: twice its pixels, or its
+// pixels and a small slack.
+size_t KeptLimit(size_t n) { return std::max(2 * n, n + size_t{16 * 1024}); }
+
+// A surface that held a whole window and is made small, or cleared, gives the buffer
+// back, whichever way it is done; one that stays near its size keeps it.
+TEST(PixelsTest, AShrunkOrClearedSurfaceGivesItsBufferBack) {
+  const Surface icon(24, 24, 0x5);
+  const Surface panel(900, 680, 0x6);
+  const struct Case {
+    const char* name;
+    void (*shrink)(Surface&, const Surface&, const Surface&);
+    bool kept;  // the same buffer serves after
+  } cases[] = {
+      {"resize keeping to a panel", [](Surface& s, const Surface&, const Surface&) { s.ResizeKeeping(120, 80, 1); }, false},
+      {"resize keeping to nothing", [](Surface& s, const Surface&, const Surface&) { s.ResizeKeeping(0, 0, 1); }, false},
+      {"resize keeping to no width", [](Surface& s, const Surface&, const Surface&) { s.ResizeKeeping(0, 690, 1); }, false},
+      {"reset to a panel", [](Surface& s, const Surface&, const Surface&) { s.Reset(120, 80, 1); }, false},
+      {"reset to nothing", [](Surface& s, const Surface&, const Surface&) { s.Reset(0, 0); }, false},
+      {"a small picture decoded into it", [](Surface& s, const Surface&, const Surface&) { s.ResizeForOverwrite(64, 48); }, false},
+      {"an icon copied in", [](Surface& s, const Surface& i, const Surface&) { s = i; }, false},
+      {"a window-sized picture copied in", [](Surface& s, const Surface&, const Surface& p) { s = p; }, true},
+      {"reset a little smaller", [](Surface& s, const Surface&, const Surface&) { s.Reset(900, 600, 1); }, true},
+      {"resize keeping a little smaller", [](Surface& s, const Surface&, const Surface&) { s.ResizeKeeping(910, 500, 1); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Surface s(920, 690, 0x3);
+    const uint32_t* buffer = s.Data();
+    c.shrink(s, icon, panel);
+    const size_t pixels = static_cast<size_t>(s.Width()) * s.Height();
+    EXPECT_LE(s.Capacity(), KeptLimit(pixels));
+    EXPECT_GE(s.Capacity(), static_cast<size_t>(s.Stride()) * s.Height());
+    EXPECT_EQ(s.Data() == buffer, c.kept);
+    // It still draws as any surface of its size.
+    FillRect(s, {0, 0, s.Width(), s.Height()}, 0x9);
+    EXPECT_EQ(s.Pixels(), Surface(s.Width(), s.Height(), 0x9).Pixels());
+  }
+}
+
+// A layer that grows a row or a column a frame (a wipe, a balloon opening slowly)
+// moves to a new buffer only a few times, its buffer kept within the bound every
+// frame and the rows drawn so far kept.
+TEST(PixelsTest, GrowingARowAFrameMovesTheBufferOnlyNowAndThen) {
+  const struct Case {
+    const char* name;
+    int w0, h0, dw, dh, frames;
+  } cases[] = {
+      {"a wipe down the window", 920, 0, 0, 1, 690},
+      {"a narrow balloon", 300, 1, 0, 1, 400},
+      {"a wipe across the window", 1, 690, 1, 0, 919},
+      {"both ways", 1, 1, 1, 1, 600},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Surface s(c.w0, c.h0);
+    int moves = 0;
+    for (int f = 1; f <= c.frames; ++f) {
+      const uint32_t* before = s.Data();
+      const int w = c.w0 + f * c.dw, h = c.h0 + f * c.dh;
+      s.ResizeKeeping(w, h, static_cast<uint32_t>(f));
+      moves += s.Data() != before ? 1 : 0;
+      ASSERT_LE(s.Capacity(), KeptLimit(static_cast<size_t>(w) * h)) << "frame " << f;
+    }
+    // Room grows by a part of itself each time: a number of moves logarithmic in the
+    // frames (a row a frame on every frame would be hundreds).
+    EXPECT_LE(moves, 3 * std::bit_width(static_cast<unsigned>(c.frames))) << moves << " moves";
+    // Each pixel holds the frame that first covered it (0 for the first size).
+    for (int y = 0; y < s.Height(); y += 7) {
+      for (int x = 0; x < s.Width(); x += 11) {
+        const int first = std::max({0, x - c.w0 + 1, y - c.h0 + 1});
+        ASSERT_EQ(s.Get(x, y), static_cast<uint32_t>(first)) << x << "," << y;
+      }
+    }
+  }
+}
+
+// A layer that has just grown and steps a row or a column back and forth (a balloon
+// that bobs) keeps its buffer: a growth leaves room short of what a slight shrink
+// gives back.
+TEST(PixelsTest, ALayerSteppingBackAndForthAfterAGrowthKeepsItsBuffer) {
+  const struct Case {
+    const char* name;
+    int w0, h0, w1, h1;  // the size it was, and the wider one it was given
+  } cases[] = {
+      {"a balloon widened", 300, 200, 400, 200},
+      {"a window-wide wipe", 920, 300, 920, 300},
+      {"an icon", 20, 20, 24, 20},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Surface s(c.w0, c.h0);
+    s.ResizeKeeping(c.w1, c.h1, 1);
+    s.ResizeKeeping(c.w1, c.h1 + 1, 2);
+    const uint32_t* grown = s.Data();
+    for (int f = 0; f < 40; ++f) {
+      const int back = f % 2 == 0 ? 1 : 0;
+      s.ResizeKeeping(c.w1 + (f % 4 < 2 ? 0 : -back), c.h1 + 1 - (f % 4 < 2 ? back : 0), 3);
+      ASSERT_EQ(s.Data(), grown) << "step " << f;
+    }
   }
 }
 
