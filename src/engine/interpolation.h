@@ -25,6 +25,12 @@ inline double Interpolate(int start, int end, int frame, int length, NoFrames no
   return start + (static_cast<double>(end) - start) / length * frame;
 }
 
+// The value a share of the way from start to end: start + (end - start) x share, the
+// form of a move that keeps its progress as a share rather than a frame count.
+inline double InterpolateAt(int start, int end, double share) {
+  return start + (static_cast<double>(end) - start) * share;
+}
+
 // The same position as a whole number: nearest, halves to even.
 inline int InterpolateRounded(int start, int end, int frame, int length, NoFrames noFrames) {
   return RoundHalfEven(Interpolate(start, end, frame, length, noFrames));

@@ -4,6 +4,7 @@
 
 #include "engine/blits.h"
 #include "engine/frame_model.h"
+#include "engine/interpolation.h"
 #include "engine/layers.h"
 #include "engine/numeric.h"
 #include "engine/picture_catalogue.h"
@@ -200,7 +201,7 @@ bool HoppingMark(int v) {
     bx = AnchorX(v);
     by = AnchorY(v);
   }
-  SetRel(bx + RoundHalfEven(x0 + (x1 - x0) * t), by + RoundHalfEven(y0 + (y1 - y0) * t));
+  SetRel(bx + RoundHalfEven(InterpolateAt(x0, x1, t)), by + RoundHalfEven(InterpolateAt(y0, y1, t)));
   PlaceSlotPicture(2, -1);
   run.AnimationFrame += 1;
   if (run.AnimationFrame <= run.AnimationLength) return false;

@@ -52,6 +52,11 @@ TEST(InterpolateTest, RealValues) {
   EXPECT_EQ(Interpolate(0, 5, 1, 2, NoFrames::kOneFrame), 2.5);
   EXPECT_EQ(Interpolate(0, -5, 1, 2, NoFrames::kOneFrame), -2.5);
   EXPECT_EQ(Interpolate(0, 15, 11, 22, NoFrames::kOneFrame), 15.0 / 22.0 * 11.0);
+  // A share of the way multiplies the span by the share: a hop's quarter of 50
+  // pixels is a half exactly, which then rounds to even.
+  EXPECT_EQ(InterpolateAt(-50, 0, 3.0 / 12), -37.5);
+  EXPECT_EQ(RoundHalfEven(InterpolateAt(-50, 0, 3.0 / 12)), -38);
+  EXPECT_EQ(InterpolateAt(7, 7, 0.9), 7.0);
 }
 
 }  // namespace
