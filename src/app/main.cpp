@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "app/register_games.h"
 #include "engine/game_window.h"
@@ -34,6 +37,13 @@ int Fail(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(__GLIBC__)
+  // Layer buffers of a window's size come and go as screens change. After the first
+  // is freed, glibc would raise its threshold for giving a block its own mapping and
+  // keep later ones on the heap, which seldom goes back to the system; fixed at its
+  // usual value, each large buffer is mapped alone and given back when freed.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
   std::string mode;
   bool modeGiven = false;
   for (int i = 1; i < argc; ++i) {
