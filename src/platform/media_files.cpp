@@ -422,21 +422,17 @@ bool IsMpegAudio(const std::vector<uint8_t>& b) {
 bool SoundWithinBounds(const std::vector<uint8_t>& bytes, const SoundOutput& output, std::string& why,
                        SoundFacts* facts) {
   SoundFacts found;
-  if (facts != nullptr) *facts = found;
+  bool ok = false;
   if (bytes.empty()) {
     why = "the file is empty";
-    return false;
-  }
-  if (bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 && std::memcmp(bytes.data() + 8, "WAVE", 4) == 0) {
-    const bool ok = WavWithinBounds(bytes, output, why, found);
-    if (facts != nullptr) *facts = found;
-    return ok;
-  }
-  if (!IsMpegAudio(bytes)) {
+  } else if (bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 &&
+             std::memcmp(bytes.data() + 8, "WAVE", 4) == 0) {
+    ok = WavWithinBounds(bytes, output, why, found);
+  } else if (!IsMpegAudio(bytes)) {
     why = "not a WAV or MP3 sound";
-    return false;
+  } else {
+    ok = Mp3WithinBounds(bytes, output, why, found);
   }
-  const bool ok = Mp3WithinBounds(bytes, output, why, found);
   if (facts != nullptr) *facts = found;
   return ok;
 }

@@ -228,7 +228,7 @@ void StripsAssemble() {
     }
     a.AnimationLength = 30;
   }
-  const int len = std::max(1, a.AnimationLength);
+  const int len = a.AnimationLength;
   for (int i = 0; i <= 9; ++i) {
     const MotionSlotRecord& s = MotionSlot[static_cast<size_t>(i)];
     MoveTo(i, InterpolateRounded(s.MotionStartX, s.MotionEndX, f, len, NoFrames::kOneFrame),
@@ -270,7 +270,7 @@ void PicturesZoom() {
       a.AnimationLength = 56;
     }
   }
-  const int len = std::max(1, a.AnimationLength);
+  const int len = a.AnimationLength;
   const int f = a.AnimationFrame;
   if (s == 3 && f == a.AnimationLength - 10) PlaySceneSound(14, 5);
   auto at = [len, f](int start, int end) { return Interpolate(start, end, f, len, NoFrames::kOneFrame); };
